@@ -1,0 +1,20 @@
+# Compiler settings shared by every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+                    -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual)
+if(QUILLORY_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(QUILLORY_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()
+
+# quillory_library(NAME SOURCES... [LINKS libs...]) declares one subsystem library
+# whose headers are included by folder: #include "io/Serializer.h".
+function(quillory_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+endfunction()

@@ -1,0 +1,58 @@
+#pragma once
+// The program's file class. Every file name inside the program is relative and begins
+// with a backslash ("\data003\b0101.dat"); its full path is the base directory, taken
+// once from the current directory at start-up, followed by that name.
+//
+// Files are opened for reading as a read-only memory mapping (or, in handle mode,
+// read through the file handle) and read from a position that Read advances.
+
+#include <cstdint>
+#include <string>
+
+#include "io/FileBase.h"
+
+// The open file and the read/write position of a CFileManager.
+struct CFileCursor {
+    const uint8_t* data = nullptr;
+    HANDLE ioHandle = INVALID_HANDLE_VALUE;
+    uint32_t baseOffset = 0;
+    uint32_t size = 0;
+    int32_t position = 0;
+    HANDLE fileHandle = INVALID_HANDLE_VALUE;
+    HANDLE mappingHandle = nullptr;
+};
+
+class CFileManager : public CFileBase {
+public:
+    // `mapped`: OpenForRead maps the whole file into memory; otherwise reads go
+    // through the file handle.
+    explicit CFileManager(bool mapped = true);
+
+    // Base directory := the current directory. Called once at start-up.
+    static void SetBaseDirectoryFromCurrent();
+    static const std::string& BaseDirectory();
+
+    // out := base directory + relative (relative names carry their own backslash).
+    void MakeFullPath(std::string& out, const std::string& relative) const;
+
+    HANDLE OpenForRead(const char* relativeName) override;
+    HANDLE OpenForWrite(const char* relativeName) override;
+    bool Close() override;
+    bool Read(void* buffer, uint32_t count, uint32_t* done) override;
+    bool Seek(int32_t offset, int32_t origin) override;
+    int32_t GetPosition() const override;
+    uint32_t GetLength() const override;
+    bool Write(const void* buffer, uint32_t count, uint32_t* done) override;
+
+    static bool DirectoryExists(const char* path);
+    // Creates `path` (relative to the current directory) when it is missing. A failure
+    // to create it is not reported: later saves into it fail and are handled there.
+    static void CheckForAndCreateDirectory(const char* path);
+
+private:
+    bool ReadMapped(void* buffer, uint32_t& count);
+    bool ReadThroughHandle(void* buffer, uint32_t& count);
+
+    CFileCursor m_cursor;
+    bool m_mapped;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// Writes one of the program's save files: 4-byte little-endian signed longs and
+// length-prefixed strings, in order, nothing else.
+//
+// A save never leaves a torn file: the bytes go to "<file>.tmp" beside the target,
+// and only when the Serializer goes out of scope normally, with every byte written
+// and flushed, does that file replace the target. If an exception leaves the scope,
+// or any write failed, the target keeps its old contents.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/WinTypes.h"
+
+class Serializer {
+public:
+    // Opens `fileName` (a full program path) for writing. Throws FileError
+    // "Serializer::Serializer: couldn't open file" when the file cannot be written,
+    // also when it exists and is read-only.
+    explicit Serializer(const std::string& fileName);
+    ~Serializer();
+
+    Serializer(const Serializer&) = delete;
+    Serializer& operator=(const Serializer&) = delete;
+
+    void PutLong(int32_t value);
+    void PutString(const std::string& text);
+
+private:
+    bool WriteBytes(const void* bytes, size_t count);
+    bool Commit();
+    void Abandon();
+
+    std::string m_target;
+    std::string m_temporary;
+    HANDLE m_file;
+    bool m_bad = false;
+    int m_uncaughtAtStart;
+};

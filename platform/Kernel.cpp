@@ -1,0 +1,297 @@
+#include "platform/Kernel.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/Backend.h"
+
+// A kernel object behind a HANDLE: an open host file, or a mapping object that keeps
+// its own descriptor of the file so the file handle may be closed first.
+struct KernelObject {
+    enum class Kind { File, Mapping } kind;
+    int fd;
+    size_t mappingSize;
+};
+
+namespace {
+
+thread_local DWORD t_lastError = ERROR_SUCCESS;
+
+// Views handed out by MapViewOfFile, with their lengths, so that UnmapViewOfFile can
+// release exactly what was mapped.
+std::mutex g_viewsLock;
+std::map<const void*, size_t> g_views;
+
+DWORD ErrorFromErrno(int error) {
+    switch (error) {
+        case ENOENT: return ERROR_FILE_NOT_FOUND;
+        case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR: return ERROR_ACCESS_DENIED;
+        case EBADF: return ERROR_INVALID_HANDLE;
+        case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+        case ENOSPC:
+        case EFBIG:
+        case EDQUOT: return ERROR_HANDLE_DISK_FULL;
+        case EEXIST: return ERROR_ALREADY_EXISTS;
+        case EINVAL: return ERROR_INVALID_PARAMETER;
+        default: return ERROR_WRITE_FAULT;
+    }
+}
+
+BOOL FailFromErrno() {
+    SetLastError(ErrorFromErrno(errno));
+    return FALSE;
+}
+
+bool IsUsable(HANDLE object, KernelObject::Kind kind) {
+    if (object == nullptr || object == INVALID_HANDLE_VALUE || object->kind != kind) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return false;
+    }
+    return true;
+}
+
+int OpenFlags(DWORD access, DWORD disposition) {
+    int flags = O_CLOEXEC;
+    const bool reads = (access & GENERIC_READ) != 0;
+    const bool writes = (access & GENERIC_WRITE) != 0;
+    flags |= reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY;
+    if (disposition == CREATE_ALWAYS) flags |= O_CREAT | O_TRUNC;
+    if (disposition == CREATE_NEW) flags |= O_CREAT | O_EXCL;
+    return flags;
+}
+
+}  // namespace
+
+std::string ToHostPath(std::string_view programPath) {
+    std::string host(programPath);
+    std::replace(host.begin(), host.end(), '\\', '/');
+    return host;
+}
+
+DWORD GetLastError() { return t_lastError; }
+
+void SetLastError(DWORD error) { t_lastError = error; }
+
+DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer) {
+    std::string directory;
+    std::vector<char> scratch(256);
+    while (getcwd(scratch.data(), scratch.size()) == nullptr) {
+        if (errno != ERANGE) {
+            SetLastError(ErrorFromErrno(errno));
+            return 0;
+        }
+        scratch.resize(scratch.size() * 2);
+    }
+    directory = scratch.data();
+    const auto needed = static_cast<DWORD>(directory.size() + 1);
+    if (buffer == nullptr || bufferLength < needed) return needed;
+    std::copy(directory.begin(), directory.end(), buffer);
+    buffer[directory.size()] = '\0';
+    return needed - 1;
+}
+
+BOOL CreateDirectoryA(const char* path, void*) {
+    if (mkdir(ToHostPath(path).c_str(), 0777) != 0) return FailFromErrno();
+    return TRUE;
+}
+
+DWORD GetFileAttributesA(const char* path) {
+    const std::string host = ToHostPath(path);
+    struct stat info{};
+    if (stat(host.c_str(), &info) != 0) {
+        SetLastError(ErrorFromErrno(errno));
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    if (S_ISDIR(info.st_mode)) return FILE_ATTRIBUTE_DIRECTORY;
+    // Read-only means nobody may write it, whatever the caller's own rights.
+    const bool readOnly = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL;
+}
+
+BOOL DeleteFileA(const char* path) {
+    if (unlink(ToHostPath(path).c_str()) != 0) return FailFromErrno();
+    return TRUE;
+}
+
+BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags) {
+    const std::string target = ToHostPath(replacement);
+    if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 && access(target.c_str(), F_OK) == 0) {
+        SetLastError(ERROR_ALREADY_EXISTS);
+        return FALSE;
+    }
+    if (rename(ToHostPath(existing).c_str(), target.c_str()) != 0) return FailFromErrno();
+    return TRUE;
+}
+
+HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD disposition, DWORD,
+                   HANDLE) {
+    const std::string host = ToHostPath(path);
+    const int fd = open(host.c_str(), OpenFlags(access, disposition), 0666);
+    if (fd < 0) {
+        SetLastError(ErrorFromErrno(errno));
+        return INVALID_HANDLE_VALUE;
+    }
+    struct stat info{};
+    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        close(fd);
+        SetLastError(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    return new KernelObject{KernelObject::Kind::File, fd, 0};
+}
+
+DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
+    if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_FILE_SIZE;
+    struct stat info{};
+    if (fstat(file->fd, &info) != 0) {
+        SetLastError(ErrorFromErrno(errno));
+        return INVALID_FILE_SIZE;
+    }
+    const auto size = static_cast<uint64_t>(info.st_size);
+    if (sizeHigh != nullptr) *sizeHigh = static_cast<DWORD>(size >> 32);
+    return static_cast<DWORD>(size);
+}
+
+DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD method) {
+    if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_SET_FILE_POINTER;
+    int64_t offset = distance;
+    if (distanceHigh != nullptr) {
+        offset = static_cast<int64_t>((static_cast<uint64_t>(static_cast<uint32_t>(*distanceHigh))
+                                       << 32) |
+                                      static_cast<uint32_t>(distance));
+    }
+    const int whence = method == FILE_END ? SEEK_END : method == FILE_CURRENT ? SEEK_CUR : SEEK_SET;
+    const off_t result = lseek(file->fd, static_cast<off_t>(offset), whence);
+    if (result < 0) {
+        SetLastError(ErrorFromErrno(errno));
+        return INVALID_SET_FILE_POINTER;
+    }
+    if (distanceHigh != nullptr) *distanceHigh = static_cast<LONG>(result >> 32);
+    return static_cast<DWORD>(result);
+}
+
+BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void*) {
+    if (done != nullptr) *done = 0;
+    if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
+    auto* bytes = static_cast<char*>(buffer);
+    DWORD total = 0;
+    while (total < count) {
+        const ssize_t got = read(file->fd, bytes + total, count - total);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return FailFromErrno();
+        if (got == 0) break;
+        total += static_cast<DWORD>(got);
+    }
+    if (done != nullptr) *done = total;
+    return TRUE;
+}
+
+BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void*) {
+    if (done != nullptr) *done = 0;
+    if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
+    const auto* bytes = static_cast<const char*>(buffer);
+    DWORD total = 0;
+    while (total < count) {
+        const ssize_t put = write(file->fd, bytes + total, count - total);
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) {
+            if (done != nullptr) *done = total;
+            return FailFromErrno();
+        }
+        total += static_cast<DWORD>(put);
+    }
+    if (done != nullptr) *done = total;
+    return TRUE;
+}
+
+BOOL FlushFileBuffers(HANDLE file) {
+    if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
+    if (fsync(file->fd) != 0) return FailFromErrno();
+    return TRUE;
+}
+
+BOOL CloseHandle(HANDLE object) {
+    if (object == nullptr || object == INVALID_HANDLE_VALUE) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    const int result = close(object->fd);
+    delete object;
+    if (result != 0) return FailFromErrno();
+    return TRUE;
+}
+
+HANDLE CreateFileMappingA(HANDLE file, void*, DWORD protect, DWORD, DWORD, const char*) {
+    if (!IsUsable(file, KernelObject::Kind::File)) return nullptr;
+    if (protect != PAGE_READONLY) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    struct stat info{};
+    if (fstat(file->fd, &info) != 0) {
+        SetLastError(ErrorFromErrno(errno));
+        return nullptr;
+    }
+    // Windows refuses to map an empty file.
+    if (info.st_size == 0) {
+        SetLastError(ERROR_FILE_INVALID);
+        return nullptr;
+    }
+    const int fd = dup(file->fd);
+    if (fd < 0) {
+        SetLastError(ErrorFromErrno(errno));
+        return nullptr;
+    }
+    return new KernelObject{KernelObject::Kind::Mapping, fd, static_cast<size_t>(info.st_size)};
+}
+
+void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD, DWORD, size_t bytes) {
+    if (!IsUsable(mapping, KernelObject::Kind::Mapping)) return nullptr;
+    if (access != FILE_MAP_READ || bytes > mapping->mappingSize) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    const size_t length = bytes == 0 ? mapping->mappingSize : bytes;
+    void* view = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, mapping->fd, 0);
+    if (view == MAP_FAILED) {
+        SetLastError(ErrorFromErrno(errno));
+        return nullptr;
+    }
+    std::lock_guard lock(g_viewsLock);
+    g_views[view] = length;
+    return view;
+}
+
+BOOL UnmapViewOfFile(const void* view) {
+    size_t length = 0;
+    {
+        std::lock_guard lock(g_viewsLock);
+        const auto found = g_views.find(view);
+        if (found == g_views.end()) {
+            SetLastError(ERROR_INVALID_ADDRESS);
+            return FALSE;
+        }
+        length = found->second;
+        g_views.erase(found);
+    }
+    if (munmap(const_cast<void*>(view), length) != 0) return FailFromErrno();
+    return TRUE;
+}
+
+DWORD timeGetTime() { return CurrentBackend().MillisecondClock(); }
+
+void Sleep(DWORD milliseconds) { CurrentBackend().Sleep(milliseconds); }

@@ -1,0 +1,78 @@
+#pragma once
+// The kernel services the program uses: the current directory, directories, files
+// opened for reading (also as read-only memory mappings) or writing, the thread's last
+// error and the millisecond clock. Names, flags and error codes are the Windows ones.
+//
+// Program paths keep their backslashes ("<base>\save003\page00.sav"); every call here
+// turns them into host paths with ToHostPath before it touches the file system.
+
+#include <string>
+#include <string_view>
+
+#include "platform/WinTypes.h"
+
+constexpr DWORD ERROR_SUCCESS = 0;
+constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
+constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
+constexpr DWORD ERROR_ACCESS_DENIED = 5;
+constexpr DWORD ERROR_INVALID_HANDLE = 6;
+constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
+constexpr DWORD ERROR_WRITE_FAULT = 29;
+constexpr DWORD ERROR_READ_FAULT = 30;
+constexpr DWORD ERROR_HANDLE_DISK_FULL = 39;
+constexpr DWORD ERROR_FILE_EXISTS = 80;
+constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+constexpr DWORD ERROR_ALREADY_EXISTS = 183;
+constexpr DWORD ERROR_INVALID_ADDRESS = 487;
+constexpr DWORD ERROR_FILE_INVALID = 1006;
+
+constexpr DWORD GENERIC_READ = 0x80000000;
+constexpr DWORD GENERIC_WRITE = 0x40000000;
+constexpr DWORD FILE_SHARE_READ = 0x1;
+constexpr DWORD FILE_SHARE_WRITE = 0x2;
+constexpr DWORD CREATE_NEW = 1;
+constexpr DWORD CREATE_ALWAYS = 2;
+constexpr DWORD OPEN_EXISTING = 3;
+constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x01;
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+constexpr DWORD INVALID_FILE_SIZE = 0xFFFFFFFF;
+constexpr DWORD INVALID_SET_FILE_POINTER = 0xFFFFFFFF;
+constexpr DWORD FILE_BEGIN = 0;
+constexpr DWORD FILE_CURRENT = 1;
+constexpr DWORD FILE_END = 2;
+constexpr DWORD PAGE_READONLY = 0x02;
+constexpr DWORD FILE_MAP_READ = 0x04;
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
+
+// Turns a program path into the host's: each backslash becomes a slash.
+std::string ToHostPath(std::string_view programPath);
+
+DWORD GetLastError();
+void SetLastError(DWORD error);
+
+DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer);
+BOOL CreateDirectoryA(const char* path, void* security);
+DWORD GetFileAttributesA(const char* path);
+BOOL DeleteFileA(const char* path);
+BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags);
+
+HANDLE CreateFileA(const char* path, DWORD access, DWORD share, void* security,
+                   DWORD disposition, DWORD flags, HANDLE templateFile);
+DWORD GetFileSize(HANDLE file, DWORD* sizeHigh);
+DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD method);
+BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void* overlapped);
+BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void* overlapped);
+BOOL FlushFileBuffers(HANDLE file);
+BOOL CloseHandle(HANDLE object);
+
+HANDLE CreateFileMappingA(HANDLE file, void* security, DWORD protect, DWORD sizeHigh,
+                          DWORD sizeLow, const char* name);
+void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow,
+                    size_t bytes);
+BOOL UnmapViewOfFile(const void* view);
+
+// Milliseconds since the machine started, wrapping at 2^32 like the Windows clock.
+DWORD timeGetTime();
+void Sleep(DWORD milliseconds);

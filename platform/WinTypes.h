@@ -1,0 +1,27 @@
+#pragma once
+// The fixed-width Windows types and handle kinds that the program is written against.
+// Every width matches the 32-bit program, whatever the host's long or pointer size.
+
+#include <cstdint>
+
+using BYTE = uint8_t;
+using WORD = uint16_t;
+using DWORD = uint32_t;
+using UINT = uint32_t;
+using LONG = int32_t;
+using BOOL = int32_t;
+using WPARAM = uintptr_t;
+using LPARAM = intptr_t;
+using LRESULT = intptr_t;
+
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
+
+struct KernelObject;
+using HANDLE = KernelObject*;
+
+struct WindowObject;
+using HWND = WindowObject*;
+
+// CreateFileA's failure value: all bits set, as on Windows.
+inline const HANDLE INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(~uintptr_t{0});

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "io/FileManager.h"
+#include "io/Initialization.h"
+#include "tests/support/Files.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TempDirectory.h"
+
+class InitializationTest : public testing::Test {
+protected:
+    void SetUp() override { CFileManager::SetBaseDirectoryFromCurrent(); }
+
+    // Start-up reads the options with the base directory, as the main window does.
+    static void StartUp() {
+        std::string base;
+        CFileManager().MakeFullPath(base, "");
+        CInitialization options(base);
+    }
+    Bytes OptionsFile() const { return ReadBytes(folder / "options03.dta"); }
+    static Bytes FileHolding(int32_t setting) {
+        return Concat({StringBytes("QLYGOPTN"), LongBytes(768), LongBytes(setting)});
+    }
+
+    TempDirectory folder;
+};
+
+TEST_F(InitializationTest, FirstRunWritesATwentyByteFileThatShowsTheHint) {
+    StartUp();
+    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
+    const Bytes expected = {8, 0, 0, 0, 'Q', 'L', 'Y', 'G', 'O', 'P', 'T',
+                            'N', 0, 3, 0, 0, 1,   0,   0,   0};
+    EXPECT_EQ(OptionsFile(), expected);
+    EXPECT_EQ(CInitialization::FilePath(), folder.Path().string() + "\\options03.dta");
+}
+
+TEST_F(InitializationTest, HintSeenIsKeptAcrossRuns) {
+    StartUp();
+    CInitialization::ms_ShowNewStickerDialog = 0;
+    CInitialization().WriteInitialization();
+    EXPECT_EQ(OptionsFile(), FileHolding(0));
+
+    CInitialization::ms_ShowNewStickerDialog = 5;
+    StartUp();
+    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 0);
+    EXPECT_EQ(OptionsFile(), FileHolding(0));
+}
+
+TEST_F(InitializationTest, AnyNonZeroSettingIsKeptAsItStands) {
+    WriteBytes(folder / "options03.dta", FileHolding(7));
+    StartUp();
+    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 7);
+    EXPECT_EQ(OptionsFile(), FileHolding(7));
+}
+
+TEST_F(InitializationTest, ForeignTextOrVersionIsLoggedAndReplaced) {
+    struct Case {
+        Bytes file;
+        std::string logged;
+    };
+    const Case cases[] = {
+        {Concat({StringBytes("QLYGOPTM"), LongBytes(768), LongBytes(0)}),
+         "CInitialization::DeSerialize: file text is wrong"},
+        {Concat({StringBytes("QLYGOPT"), LongBytes(768), LongBytes(0)}),
+         "CInitialization::DeSerialize: file text is wrong"},
+        {Concat({StringBytes("QLYGOPTN"), LongBytes(769), LongBytes(0)}),
+         "CInitialization::DeSerialize: file version number is wrong"},
+        {Concat({LongBytes(-2), LongBytes(768), LongBytes(0)}), ""},
+        {Bytes{0x47}, "CInitialization::DeSerialize: file text is wrong"},
+    };
+    for (const Case& sample : cases) {
+        LogCapture capture;
+        WriteBytes(folder / "options03.dta", sample.file);
+        StartUp();
+        EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
+        EXPECT_EQ(OptionsFile(), FileHolding(1));
+        if (!sample.logged.empty()) {
+            EXPECT_TRUE(capture.Contains(sample.logged)) << sample.logged;
+        }
+    }
+}
+
+TEST_F(InitializationTest, ShortFileWithAGoodHeadIsReadAsFarAsItGoesAndKept) {
+    const Bytes head = Concat({StringBytes("QLYGOPTN"), LongBytes(768)});
+    WriteBytes(folder / "options03.dta", head);
+    StartUp();
+    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 0) << "missing bytes read as zero";
+    EXPECT_EQ(OptionsFile(), head) << "no rewrite";
+
+    WriteBytes(folder / "options03.dta", Concat({head, {1, 0}}));
+    StartUp();
+    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
+}
+
+TEST_F(InitializationTest, UnwritableFileKeepsTheSettingInMemory) {
+    const std::string gone = folder.Path().string() + "\\gone";
+    CInitialization options(gone);
+    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
+    CInitialization::ms_ShowNewStickerDialog = 0;
+    CInitialization().WriteInitialization();
+    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
+}

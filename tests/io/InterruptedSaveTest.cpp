@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "io/DeSerializer.h"
+#include "io/FileError.h"
+#include "io/Serializer.h"
+#include "tests/support/Files.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+// A page file with a few sprite records: long enough that a failure can strike
+// inside the head, inside a string and between records.
+void SaveNewPage(const std::string& path, int stopAfterItems = -1) {
+    Serializer out(path);
+    int items = 0;
+    auto step = [&] {
+        if (++items == stopAfterItems) _exit(0);  // the machine dies mid-save
+    };
+    out.PutString("QUILRY03");
+    step();
+    out.PutLong(768);
+    step();
+    for (int32_t record = 0; record < 4; ++record) {
+        out.PutLong(record * 1000 + 7);
+        step();
+    }
+}
+
+// Lowers the largest file this process may write, as a full disk would, for one scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_previous{};
+    sighandler_t m_previousHandler;
+};
+
+}  // namespace
+
+class InterruptedSaveTest : public testing::Test {
+protected:
+    void SetUp() override {
+        SaveNewPage(path);
+        newFile = ReadBytes(folder / "page02.sav");
+        WriteBytes(folder / "page02.sav", oldFile);
+    }
+    TempDirectory folder;
+    const std::string path = folder.Path().string() + "\\page02.sav";
+    const Bytes oldFile = Concat({StringBytes("QUILRY03"), LongBytes(768), LongBytes(1)});
+    Bytes newFile;
+};
+
+TEST_F(InterruptedSaveTest, AFullDiskAtAnyByteKeepsTheOldFileWhole) {
+    ASSERT_EQ(newFile.size(), 32u);
+    for (rlim_t room = 0; room < newFile.size(); ++room) {
+        std::string thrown;
+        {
+            FileSizeLimit limit(room);
+            try {
+                SaveNewPage(path);
+            } catch (const FileError& error) {
+                thrown = error.what();
+            }
+        }
+        EXPECT_TRUE(thrown == "Serializer::PutLong: file write failed" ||
+                    thrown == "Serializer::PutString: file write failed")
+            << "room " << room << ": " << thrown;
+        EXPECT_EQ(ReadBytes(folder / "page02.sav"), oldFile) << "room " << room;
+    }
+    SaveNewPage(path);
+    EXPECT_EQ(ReadBytes(folder / "page02.sav"), newFile);
+}
+
+TEST_F(InterruptedSaveTest, DeathMidSaveLeavesTheOldFileAndTheNextSaveSucceeds) {
+    for (int stopAfter = 1; stopAfter <= 6; ++stopAfter) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SaveNewPage(path, stopAfter);
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(ReadBytes(folder / "page02.sav"), oldFile) << "stopped after " << stopAfter;
+    }
+    SaveNewPage(path);
+    EXPECT_EQ(ReadBytes(folder / "page02.sav"), newFile);
+}
+
+TEST_F(InterruptedSaveTest, AnExceptionFromTheBodyAbandonsTheSave) {
+    try {
+        Serializer out(path);
+        out.PutString("QUILRY03");
+        throw FileError("the owner gave up");
+    } catch (const FileError&) {
+    }
+    EXPECT_EQ(ReadBytes(folder / "page02.sav"), oldFile);
+    EXPECT_FALSE(std::filesystem::exists(folder / "page02.sav.tmp"));
+}

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "io/DeSerializer.h"
+#include "io/FileError.h"
+#include "io/Serializer.h"
+#include "tests/support/Files.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TempDirectory.h"
+
+class SerializerTest : public testing::Test {
+protected:
+    // The program's own form of a path: the base folder, then backslashed names.
+    std::string ProgramPath(const std::string& name) const {
+        return folder.Path().string() + "\\" + name;
+    }
+    TempDirectory folder;
+};
+
+// What a failing call threw, or "" when it threw nothing.
+template <typename Call>
+std::string ThrownText(Call call) {
+    try {
+        call();
+    } catch (const FileError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPadding) {
+    {
+        Serializer out(ProgramPath("head.sav"));
+        out.PutString("TV");
+        out.PutString("QUILRY03");
+        out.PutLong(768);
+        out.PutLong(-1);
+        out.PutString("");
+        out.PutLong(INT32_MIN);
+    }
+    const Bytes expected = {2,   0,   0,   0,   'T', 'V', 8,   0,   0,   0,   'Q',  'U',
+                            'I', 'L', 'R', 'Y', '0', '3', 0,   3,   0,   0,   0xFF, 0xFF,
+                            0xFF, 0xFF, 0,  0,   0,   0,   0,   0,   0,   0x80};
+    EXPECT_EQ(ReadBytes(folder / "head.sav"), expected);
+    EXPECT_FALSE(std::filesystem::exists(folder / "head.sav.tmp"));
+
+    DeSerializer in(ProgramPath("head.sav"));
+    EXPECT_EQ(in.GetString(), "TV");
+    EXPECT_EQ(in.GetString(), "QUILRY03");
+    EXPECT_EQ(in.GetLong(), 768);
+    EXPECT_EQ(in.GetLong(), -1);
+    EXPECT_EQ(in.GetString(), "");
+    EXPECT_EQ(in.GetLong(), INT32_MIN);
+}
+
+TEST_F(SerializerTest, StringsKeepEveryByteAsItStands) {
+    const std::string text("a\r\nb\0c\xff", 7);
+    { Serializer(ProgramPath("bytes.sav")).PutString(text); }
+    EXPECT_EQ(ReadBytes(folder / "bytes.sav"), StringBytes(text));
+    EXPECT_EQ(DeSerializer(ProgramPath("bytes.sav")).GetString(), text);
+}
+
+TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTexts) {
+    LogCapture capture;
+    const std::string noFolder = ProgramPath("save003\\page00.sav");
+    EXPECT_EQ(ThrownText([&] { Serializer out(noFolder); }),
+              "Serializer::Serializer: couldn't open file");
+    EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " + noFolder));
+
+    EXPECT_EQ(ThrownText([&] { Serializer out(""); }), "Serializer::Serializer: couldn't open file");
+
+    EXPECT_EQ(ThrownText([&] { DeSerializer in(noFolder); }),
+              "DeSerializer::DeSerializer: unable to open: " + noFolder);
+    EXPECT_FALSE(capture.Contains("DeSerializer::DeSerializer: unable to open: " + noFolder))
+        << "the reader's open failure is thrown, not logged";
+    EXPECT_EQ(ThrownText([&] { DeSerializer in(folder.Path().string()); }),
+              "DeSerializer::DeSerializer: unable to open: " + folder.Path().string())
+        << "a folder is not a save file";
+}
+
+TEST_F(SerializerTest, ReadOnlySaveFileIsRefusedAndKept) {
+    WriteBytes(folder / "page02.sav", {1, 2, 3});
+    chmod((folder / "page02.sav").c_str(), 0444);
+    EXPECT_EQ(ThrownText([&] { Serializer out(ProgramPath("page02.sav")); }),
+              "Serializer::Serializer: couldn't open file");
+    EXPECT_EQ(ReadBytes(folder / "page02.sav"), (Bytes{1, 2, 3}));
+}
+
+TEST_F(SerializerTest, ShortReadGivesZeroForMissingBytesThenEndOfFile) {
+    WriteBytes(folder / "short.sav", {0x01, 0x00, 0x00});
+    DeSerializer in(ProgramPath("short.sav"));
+    EXPECT_EQ(in.GetLong(), 1);
+    EXPECT_EQ(ThrownText([&] { in.GetLong(); }), "DeSerializer::GetLong: end of file");
+}
+
+TEST_F(SerializerTest, EndOfFileShowsOnlyAfterARunsPastTheEnd) {
+    WriteBytes(folder / "one.sav", LongBytes(7));
+    DeSerializer in(ProgramPath("one.sav"));
+    EXPECT_EQ(in.GetLong(), 7);
+    EXPECT_EQ(in.GetLong(), 0) << "this read runs into the end without throwing";
+    EXPECT_EQ(ThrownText([&] { in.GetLong(); }), "DeSerializer::GetLong: end of file");
+}
+
+TEST_F(SerializerTest, StringRunningPastTheEndKeepsItsLengthZeroFilled) {
+    WriteBytes(folder / "cut.sav", Concat({LongBytes(6), {'Q', 'L', 'Y'}}));
+    DeSerializer in(ProgramPath("cut.sav"));
+    EXPECT_EQ(in.GetString(), std::string("QLY\0\0\0", 6));
+    EXPECT_EQ(ThrownText([&] { in.GetLong(); }), "DeSerializer::GetLong: end of file");
+}
+
+TEST_F(SerializerTest, HugeOrNegativeStringLengthsAreRefusedWithoutAllocating) {
+    for (int32_t length : {4097, INT32_MAX, -1, INT32_MIN}) {
+        WriteBytes(folder / "huge.sav", Concat({LongBytes(length), {'x'}}));
+        DeSerializer in(ProgramPath("huge.sav"));
+        EXPECT_EQ(ThrownText([&] { in.GetString(); }), "DeSerializer::GetString: string too long")
+            << length;
+    }
+    WriteBytes(folder / "limit.sav", Concat({LongBytes(4096), Bytes(4096, 'y')}));
+    EXPECT_EQ(DeSerializer(ProgramPath("limit.sav")).GetString(), std::string(4096, 'y'));
+}

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "platform/User.h"
+#include "platform/headless/HeadlessBackend.h"
+
+class MessageBoxTest : public testing::Test {
+protected:
+    void TearDown() override { machine.Reset(); }
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+};
+
+TEST_F(MessageBoxTest, ScriptedAnswersComeInTurnThenTheDefaultButton) {
+    machine.ScriptMessageBoxAnswers({IDCANCEL, IDOK});
+    EXPECT_EQ(MessageBoxA(nullptr, "first", "Caption", MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxA(nullptr, "second", "Caption", MB_OKCANCEL), IDOK);
+    EXPECT_EQ(MessageBoxA(nullptr, "third", "Caption", MB_OKCANCEL), IDOK);
+    EXPECT_EQ(MessageBoxA(nullptr, "fourth", "Caption", MB_YESNO), IDYES);
+
+    const auto shown = machine.MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0].text, "first");
+    EXPECT_EQ(shown[0].caption, "Caption");
+    EXPECT_EQ(shown[3].type, MB_YESNO);
+}
+
+TEST_F(MessageBoxTest, BeepsAreRecorded) {
+    MessageBeep(0);
+    MessageBeep(MB_ICONHAND);
+    EXPECT_EQ(machine.BeepsSounded(), (std::vector<UINT>{0, MB_ICONHAND}));
+}
