@@ -5,6 +5,13 @@ if(QUILLORY_WERROR)
   add_compile_options(-Werror)
 endif()
 
+if(QUILLORY_FUZZ)
+  # Instrument every library for coverage and memory errors; the fuzz targets link
+  # the libFuzzer driver themselves.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 if(QUILLORY_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)

@@ -27,3 +27,7 @@ int DefaultMessageBoxAnswer(UINT type);
 BOOL MessageBeep(UINT type);
 
 BOOL DestroyWindow(HWND window);
+
+// A device context for `window`'s client area; GetDC(nullptr) views the whole screen.
+HDC GetDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);

@@ -23,5 +23,32 @@ using HANDLE = KernelObject*;
 struct WindowObject;
 using HWND = WindowObject*;
 
+struct DeviceContext;
+using HDC = DeviceContext*;
+
+// Colours as Windows keeps them: red | green << 8 | blue << 16.
+using COLORREF = DWORD;
+
+// Rectangles exclude their right and bottom edges, everywhere.
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+    friend bool operator==(const RECT&, const RECT&) = default;
+};
+
+struct POINT {
+    LONG x;
+    LONG y;
+    friend bool operator==(const POINT&, const POINT&) = default;
+};
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+    friend bool operator==(const SIZE&, const SIZE&) = default;
+};
+
 // CreateFileA's failure value: all bits set, as on Windows.
 inline const HANDLE INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(~uintptr_t{0});

@@ -1,0 +1,32 @@
+#pragma once
+// A device context: a clipped view of a surface with an origin. Drawing at logical
+// (x, y) lands at surface (origin.x + x, origin.y + y), and only inside `clip`
+// (surface coordinates). Child windows draw into their top-level window's surface
+// this way; memory contexts view the bitmap selected into them.
+
+#include "platform/Surface.h"
+#include "platform/WinTypes.h"
+
+struct DeviceContext {
+    Surface* surface;
+    POINT origin;
+    RECT clip;
+};
+
+// A context on `surface` with the given origin and clip (clip is cut to the surface).
+// Release it with ReleaseSurfaceDC.
+HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip);
+void ReleaseSurfaceDC(HDC dc);
+
+// The one screen the program draws on: 1024 x 768, what GetDC(NULL) views.
+Surface& ScreenSurface();
+
+// Rectangle helpers with the exclusive right and bottom edges.
+bool IsRectEmpty(const RECT& r);
+// The common part of a and b; false (and an empty rectangle) when they do not overlap.
+bool IntersectRect(RECT* out, const RECT* a, const RECT* b);
+// The smallest rectangle holding both; an empty one contributes nothing.
+bool UnionRect(RECT* out, const RECT* a, const RECT* b);
+bool PtInRect(const RECT* r, POINT p);
+bool OffsetRect(RECT* r, LONG dx, LONG dy);
+bool SetRect(RECT* r, LONG left, LONG top, LONG right, LONG bottom);
