@@ -1,0 +1,33 @@
+#pragma once
+// Where every button of the two screens sits, in the main window's client area.
+
+#include <array>
+#include <cstdint>
+
+#include "album/DataFiles.h"
+#include "platform/WinTypes.h"
+
+// The side of the screen a button lies along; kept for reference, nothing reads it.
+enum ButtonEdge : int32_t { EDGE_TOP = 0, EDGE_BOTTOM = 1, EDGE_LEFT = 2, EDGE_RIGHT = 3 };
+
+struct ButtonRow {
+    // The button's window, written when the button set creates it; null until then.
+    HWND window;
+    int32_t edge;
+    // Command identifier, also the control id of the window.
+    int32_t id;
+    int32_t x;
+    int32_t y;
+    int32_t width;
+    int32_t height;
+};
+
+// The title screen's start button.
+extern std::array<ButtonRow, 1> StartButtonRows;
+// IDM_QUIT to IDM_NEXTPAGE, in id order.
+extern std::array<ButtonRow, NUMBEROFCOMMANDBUTTONS> CommandButtonRows;
+// IDM_SHEET1 to IDM_SHEET8.
+extern std::array<ButtonRow, NUMBEROFSHEETS> SheetButtonRows;
+// IDM_STICKER1 to IDM_STICKER28: down the left of the page, along the bottom, and up
+// the right.
+extern std::array<ButtonRow, STICKERSPERSHEET> StickerButtonRows;

@@ -1,0 +1,145 @@
+#include "album/StickersUsed.h"
+
+#include "album/DeleteAll.h"
+#include "album/PageTable.h"
+#include "album/SaveFileVersion.h"
+#include "app/Log.h"
+#include "app/TextFormat.h"
+#include "io/DeSerializer.h"
+#include "io/FileError.h"
+#include "io/FileManager.h"
+#include "io/Serializer.h"
+
+namespace {
+
+constexpr const char* kAssertModule = "StickersUsed";
+
+bool IsSticker(int32_t stickerIndex) {
+    return stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX;
+}
+
+// A head that does not match is reported with the text the file held, whatever its
+// length.
+[[noreturn]] void ThrowWrongHead(const char* field, const std::string& textRead) {
+    throw FileError(
+        FormatText("StickersUsed::ReadStickersUsed: %s is wrong: %s", field, textRead.c_str()));
+}
+
+}  // namespace
+
+int32_t StickersUsed::ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
+std::vector<int32_t> StickersUsed::ms_Entries(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED);
+std::string StickersUsed::ms_FileName;
+
+StickersUsed* GetStickersUsed() {
+    static StickersUsed record;
+    return &record;
+}
+
+StickersUsed::StickersUsed() {
+    WriteLog("StickersUsed::StickersUsed ctor");
+    CFileManager fileManager;
+    fileManager.MakeFullPath(ms_FileName, StickersUsedFile);
+    fileManager.Close();
+}
+
+bool StickersUsed::IsValid() const {
+    return ms_Entries.size() == static_cast<size_t>(NUMBEROFSTICKERGRAPHICS) && !ms_FileName.empty();
+}
+
+void StickersUsed::Serialize(Serializer& serializer) {
+    for (const int32_t entry : ms_Entries) serializer.PutLong(entry);
+}
+
+void StickersUsed::DeSerialize(DeSerializer& deserializer) {
+    ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
+    for (auto intIterator = ms_Entries.begin(); intIterator != ms_Entries.end(); ++intIterator) {
+        *intIterator = deserializer.GetLong();
+        QASSERT(*intIterator == SU_NOT_USED || *intIterator == SU_USED);
+        // Anything but "not used" counts as used everywhere, so that the counter
+        // agrees with the buttons, and the next save stores a proper entry.
+        if (*intIterator != SU_NOT_USED) {
+            *intIterator = SU_USED;
+            --ms_StickersLeft;
+        }
+    }
+    QASSERT(ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS);
+    WriteLog("StickersUsed::DeSerialize: stickers left: %i", ms_StickersLeft);
+}
+
+bool StickersUsed::WriteStickersUsed() {
+    try {
+        Serializer serializer(ms_FileName);
+        serializer.PutString(SU_VER);
+        serializer.PutString(VERSION_TEXT);
+        serializer.PutLong(VER_NUMBER);
+        Serialize(serializer);
+    } catch (const FileError& error) {
+        WriteLog("catch: %s", error.what());
+        return false;
+    } catch (...) {
+        WriteLog("StickersUsed::WriteStickersUsed: exception");
+        return false;
+    }
+    return true;
+}
+
+bool StickersUsed::ReadStickersUsed() {
+    try {
+        DeSerializer deserializer(ms_FileName);
+        const std::string recordVersion = deserializer.GetString();
+        if (recordVersion != SU_VER) ThrowWrongHead("SU_VER", recordVersion);
+        const std::string versionText = deserializer.GetString();
+        if (versionText != VERSION_TEXT) ThrowWrongHead("VERSION_TEXT", versionText);
+        // A wrong number is reported with the version text read before it.
+        if (deserializer.GetLong() != VER_NUMBER) ThrowWrongHead("VER_NUMBER", versionText);
+        DeSerialize(deserializer);
+        return true;
+    } catch (const FileError& error) {
+        WriteLog("StickersUsed::ReadStickersUsed: catch: %s", error.what());
+    } catch (...) {
+        WriteLog("StickersUsed::ReadStickersUsed: catch(...)");
+    }
+    ResetAfterBadFile();
+    return false;
+}
+
+void StickersUsed::SetStickerUsed(int32_t stickerIndex) {
+    QASSERT(stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX);
+    if (!IsSticker(stickerIndex)) {
+        WriteLog("StickersUsed::SetStickerUsed: out of range: %i", stickerIndex);
+        return;
+    }
+    int32_t& entry = ms_Entries[static_cast<size_t>(stickerIndex)];
+    // Only a change lowers the count, so a repeated call cannot push it below zero.
+    if (entry == SU_NOT_USED) --ms_StickersLeft;
+    entry = SU_USED;
+    WriteStickersUsed();
+}
+
+int32_t StickersUsed::GetStickerUsed(int32_t stickerIndex) const {
+    if (!IsSticker(stickerIndex)) {
+        QASSERT(stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX);
+        WriteLog("StickersUsed::GetStickerUsed: out of range: %i", stickerIndex);
+        return -1;
+    }
+    return ms_Entries[static_cast<size_t>(stickerIndex)];
+}
+
+bool StickersUsed::ResetStickersUsed() {
+    ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
+    ms_Entries.assign(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED);
+    return WriteStickersUsed();
+}
+
+void StickersUsed::ResetAfterBadFile() {
+    ResetStickersUsed();
+    DeleteAll deleteAll;
+    QASSERT_VALID(&deleteAll);
+    deleteAll.ClearPageFiles();
+}
+
+int32_t StickersUsed::GetStickersLeft() const {
+    QASSERT(ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS);
+    return ms_StickersLeft;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The lasting record of which sticker graphics have been stuck: one entry per sticker,
+// kept in "\save003\page00.sav" and rewritten whole at every change, so that a sticker
+// stays used across runs until the album is cleared. It also keeps the count of
+// stickers still unused for the buttons, the counter and Clear All.
+//
+// The record is one per process (GetStickersUsed); its data are class-wide.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "album/StickerNumbering.h"
+#include "album/Validatable.h"
+#include "io/Serializable.h"
+
+constexpr int32_t SU_NOT_USED = 0;
+constexpr int32_t SU_USED = 1;
+constexpr int32_t SU_MIN_INDEX = STICKER01_01;
+constexpr int32_t SU_MAX_INDEX = NUMBEROFSTICKERGRAPHICS - 1;
+constexpr const char* SU_VER = "TV";
+
+class StickersUsed : public Serializable, public Validatable {
+public:
+    // Takes the record's full path from the base directory; reads nothing.
+    StickersUsed();
+    virtual ~StickersUsed() = default;
+
+    StickersUsed(const StickersUsed&) = delete;
+    StickersUsed& operator=(const StickersUsed&) = delete;
+
+    // The entries of the record, without its head.
+    void Serialize(Serializer& serializer) override;
+    void DeSerialize(DeSerializer& deserializer) override;
+
+    // True once the record knows its file.
+    bool IsValid() const override;
+
+    // Saves the whole record; false (and a log line) when it cannot, in which case
+    // the file keeps its previous contents.
+    bool WriteStickersUsed();
+    // Loads the record. A missing, short or foreign file resets the record and every
+    // page of the book (ResetAfterBadFile) and answers false.
+    bool ReadStickersUsed();
+
+    // Marks a sticker used and saves the record.
+    void SetStickerUsed(int32_t stickerIndex);
+    // SU_NOT_USED or SU_USED, or -1 for an index that is no sticker.
+    int32_t GetStickerUsed(int32_t stickerIndex) const;
+    // Marks every sticker unused and saves the record.
+    bool ResetStickersUsed();
+    // Resets the record and empties the save file of every page.
+    void ResetAfterBadFile();
+
+    int32_t GetStickersLeft() const;
+
+    static int32_t ms_StickersLeft;
+
+private:
+    static std::vector<int32_t> ms_Entries;
+    static std::string ms_FileName;
+};
+
+// The one record of the process, created at the first call (after the base directory
+// has been set).
+StickersUsed* GetStickersUsed();

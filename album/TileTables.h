@@ -1,0 +1,56 @@
+#pragma once
+// The tile layout of every tiled picture of the album, and the descriptor of each
+// picture. The button descriptors are filled in by the screens just before their
+// pictures are loaded; the others are complete from program start.
+
+#include <array>
+#include <cstdint>
+
+#include "album/DataFiles.h"
+#include "album/TiledBitmapInfo.h"
+
+// Two faces (up, pressed) stacked one above the other.
+constexpr std::array<TileRect, 2> StackedFaces(int32_t width, int32_t height) {
+    return {{{0, 0, width, height}, {0, height, width, height}}};
+}
+
+inline constexpr std::array<TileRect, 2> StartButtonTiles = StackedFaces(124, 50);
+inline constexpr std::array<TileRect, 2> QuitButtonTiles = StackedFaces(128, 50);
+// Print and About share one array.
+inline constexpr std::array<TileRect, 2> PrintAboutButtonTiles = StackedFaces(64, 60);
+inline constexpr std::array<TileRect, 2> ClearAllButtonTiles = StackedFaces(190, 34);
+// The page-turn buttons have faces of Print's size but an array of their own.
+inline constexpr std::array<TileRect, 2> PageTurnButtonTiles = StackedFaces(64, 60);
+inline constexpr std::array<TileRect, 2> SheetButtonTiles = StackedFaces(60, 65);
+// A sticker button's five faces, side by side.
+inline constexpr std::array<TileRect, 5> StickerButtonTiles = {
+    {{0, 0, 60, 60}, {60, 0, 60, 60}, {120, 0, 60, 60}, {180, 0, 60, 60}, {240, 0, 60, 60}}};
+inline constexpr std::array<TileRect, 1> TitlePictureTiles = {{{0, 0, 460, 468}}};
+inline constexpr std::array<TileRect, 2> TopBottomBarTiles = StackedFaces(1024, 90);
+inline constexpr std::array<TileRect, 2> LeftRightBarTiles = {{{0, 0, 90, 588}, {90, 0, 90, 588}}};
+
+constexpr int32_t NUMBEROFPAGELABELS = 25;
+constexpr int32_t EMPTY_PAGE_LABEL_TILE = NUMBEROFPAGELABELS;
+extern const std::array<TileRect, NUMBEROFPAGELABELS + 1> PageLabelTiles;
+extern const std::array<TileRect, 5> StickersLeftCaptionTiles;
+// By count of stickers left, 0 to 224.
+extern const std::array<TileRect, NUMBEROFSTICKERGRAPHICS + 1> StickersLeftNumberTiles;
+
+// Filled in by the screens (FillStartButtonInfo, FillPlayingButtonInfos).
+extern TiledBitmapInfo StartButtonInfo;
+extern std::array<TiledBitmapInfo, NUMBEROFCOMMANDBUTTONS> CommandButtonInfos;
+extern std::array<TiledBitmapInfo, NUMBEROFSHEETS> SheetButtonInfos;
+extern std::array<TiledBitmapInfo, NUMBEROFSTICKERGRAPHICS> StickerButtonInfos;
+
+extern const TiledBitmapInfo TitlePictureInfo;
+extern const TiledBitmapInfo TitleBackgroundInfo;
+extern const TiledBitmapInfo TopBottomBarsInfo;
+extern const TiledBitmapInfo LeftRightBarsInfo;
+extern const TiledBitmapInfo PageLabelsInfo;
+extern const TiledBitmapInfo StickersLeftNumberInfo;
+extern const TiledBitmapInfo StickersLeftCaptionInfo;
+
+// The title screen's start button, each time the button is created.
+void FillStartButtonInfo();
+// The command, sheet and sticker buttons of the playing screen, once at start-up.
+void FillPlayingButtonInfos();

@@ -1,0 +1,42 @@
+#pragma once
+// A fresh base directory with its save folder, the way start-up leaves it, and the
+// expected bytes of the album's save files.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "io/FileManager.h"
+#include "tests/support/Files.h"
+#include "tests/support/TempDirectory.h"
+
+class AlbumFolder {
+public:
+    AlbumFolder() {
+        std::filesystem::create_directory(folder.Path() / "save003");
+        CFileManager::SetBaseDirectoryFromCurrent();
+    }
+
+    std::string SaveFile(const std::string& name) const { return folder / ("save003/" + name); }
+    Bytes Record() const { return ReadBytes(SaveFile("page00.sav")); }
+    Bytes Page(int32_t pageIndex) const { return ReadBytes(SaveFile(pageIndex == 0 ? "page02.sav" : "page14.sav")); }
+    void WritePage(int32_t pageIndex, const Bytes& bytes) const {
+        WriteBytes(SaveFile(pageIndex == 0 ? "page02.sav" : "page14.sav"), bytes);
+    }
+
+    // The head of a page file and nothing after it.
+    static Bytes EmptyPage() { return Concat({StringBytes("QUILRY03"), LongBytes(768)}); }
+    // A page with one sticker record on it.
+    static Bytes PageWithASticker() {
+        return Concat({EmptyPage(), LongBytes(84), LongBytes(594), LongBytes(199), LongBytes(11), LongBytes(0)});
+    }
+    // A record with the given entries, in order; used stickers hold 1.
+    static Bytes RecordOf(const std::vector<int32_t>& entries) {
+        Bytes bytes = Concat({StringBytes("TV"), StringBytes("QUILRY03"), LongBytes(768)});
+        for (int32_t entry : entries) bytes = Concat({bytes, LongBytes(entry)});
+        return bytes;
+    }
+
+    TempDirectory folder;
+};

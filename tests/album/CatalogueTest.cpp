@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "album/ButtonLayout.h"
+#include "album/DataFiles.h"
+#include "album/PageTable.h"
+#include "album/StickerHomePositions.h"
+#include "album/TileTables.h"
+
+namespace {
+
+const StickerHome& HomeOf(int32_t index) { return StickerHomePositions.at(static_cast<size_t>(index)); }
+
+std::string ButtonFileOf(int32_t index) { return StickerButtonFiles.at(static_cast<size_t>(index)); }
+std::string PictureFileOf(int32_t index) { return StickerPictureFiles.at(static_cast<size_t>(index)); }
+
+std::vector<std::string> AllFileNames() {
+    std::vector<std::string> names(StickerButtonFiles.begin(), StickerButtonFiles.end());
+    names.insert(names.end(), StickerPictureFiles.begin(), StickerPictureFiles.end());
+    names.insert(names.end(), SheetButtonFiles.begin(), SheetButtonFiles.end());
+    names.insert(names.end(), CommandButtonFiles.begin(), CommandButtonFiles.end());
+    names.insert(names.end(), PageBackgroundFiles.begin(), PageBackgroundFiles.end());
+    names.insert(names.end(), PageSaveFiles.begin(), PageSaveFiles.end());
+    for (const char* single : {StartButtonFile, TitlePictureFile, TitleBackgroundFile, TopBottomBarsFile,
+                               LeftRightBarsFile, PageLabelsFile, PageCornersFile,
+                               StickersLeftCaptionFile, StickersLeftNumberFile}) {
+        names.emplace_back(single);
+    }
+    return names;
+}
+
+struct PictureSize {
+    int32_t width;
+    int32_t height;
+};
+
+// Every tile of `info` lies inside a picture of `size`.
+void ExpectTilesInside(const TiledBitmapInfo& info, PictureSize size) {
+    ASSERT_NE(info.tiles, nullptr) << info.fileName;
+    for (int32_t k = 0; k < info.tileCount; ++k) {
+        const TileRect& tile = info.tiles[k];
+        EXPECT_TRUE(tile.x >= 0 && tile.y >= 0 && tile.width >= 0 && tile.height >= 0 &&
+                    tile.x + tile.width <= size.width && tile.y + tile.height <= size.height)
+            << info.fileName << " tile " << k;
+    }
+}
+
+bool Overlap(const ButtonRow& a, const ButtonRow& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+std::vector<ButtonRow> PlayingScreenButtons() {
+    std::vector<ButtonRow> rows(CommandButtonRows.begin(), CommandButtonRows.end());
+    rows.insert(rows.end(), SheetButtonRows.begin(), SheetButtonRows.end());
+    rows.insert(rows.end(), StickerButtonRows.begin(), StickerButtonRows.end());
+    return rows;
+}
+
+}  // namespace
+
+TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
+    const int32_t first = StickerIndexFromCommands(1007, 1015);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(ButtonFileOf(first), "\\data003\\b0101.dat");
+    EXPECT_EQ(PictureFileOf(first), "\\data003\\s0101.dat");
+    EXPECT_EQ((std::vector{HomeOf(first).pageNumber, HomeOf(first).x, HomeOf(first).y}),
+              (std::vector{22, 536, 439}));
+
+    EXPECT_EQ(StickerIndex(2, 3), 30);
+    EXPECT_EQ((std::vector{HomeOf(30).pageNumber, HomeOf(30).x, HomeOf(30).y}), (std::vector{1, -15, 26}));
+
+    const int32_t onFirstPage = StickerIndexFromCommands(1010, 1015);
+    EXPECT_EQ(onFirstPage, 84);
+    EXPECT_EQ((std::vector{HomeOf(84).pageNumber, HomeOf(84).x, HomeOf(84).y}), (std::vector{2, 594, 199}));
+    EXPECT_EQ(PageIndexOfPageNumber(HomeOf(84).pageNumber), 0);
+
+    EXPECT_EQ(StickerIndex(7, 27), 194);
+    EXPECT_EQ((std::vector{HomeOf(194).pageNumber, HomeOf(194).x, HomeOf(194).y}), (std::vector{3, -10, 76}));
+
+    const int32_t last = StickerIndexFromCommands(1014, 1042);
+    EXPECT_EQ(last, NUMBEROFSTICKERGRAPHICS - 1);
+    EXPECT_EQ(ButtonFileOf(last), "\\data003\\b0828.dat");
+    EXPECT_EQ(PictureFileOf(last), "\\data003\\s0828.dat");
+    EXPECT_EQ((std::vector{HomeOf(last).pageNumber, HomeOf(last).x, HomeOf(last).y}), (std::vector{5, 597, 76}));
+}
+
+TEST(StickerCatalogueTest, NamesFollowSheetAndStickerAcrossSheetBoundaries) {
+    EXPECT_EQ(ButtonFileOf(27), "\\data003\\b0128.dat");
+    EXPECT_EQ(ButtonFileOf(28), "\\data003\\b0201.dat");
+    EXPECT_EQ(PictureFileOf(111), "\\data003\\s0428.dat");
+    EXPECT_EQ(PictureFileOf(112), "\\data003\\s0501.dat");
+    EXPECT_EQ(std::string(SheetButtonFiles[0]), "\\data003\\b0004.dat");
+    EXPECT_EQ(std::string(SheetButtonFiles[7]), "\\data003\\b0011.dat");
+}
+
+TEST(StickerCatalogueTest, EveryNameIsUniqueAndLivesInItsFolder) {
+    const std::vector<std::string> names = AllFileNames();
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+    for (const std::string& name : names) {
+        const bool picture = name.starts_with("\\data003\\") && name.ends_with(".dat");
+        const bool save = name.starts_with("\\save003\\") && name.ends_with(".sav");
+        EXPECT_TRUE(picture || save) << name;
+    }
+}
+
+TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
+    const std::vector<const char*> checked = DataFilesToCheck();
+    const std::set<std::string> names(checked.begin(), checked.end());
+    EXPECT_EQ(names.size(), checked.size());
+    EXPECT_EQ(checked.size(), 224u + 2u + 6u + 8u + 224u + 7u);
+    EXPECT_EQ(std::string(checked.front()), "\\data003\\s0101.dat");
+    EXPECT_TRUE(names.contains("\\data003\\s0828.dat")) << "sheets 5 to 8 are checked too";
+    EXPECT_EQ(std::string(checked[224]), PageBackgroundFiles[0]);
+    EXPECT_EQ(std::string(checked.back()), StartButtonFile);
+    for (const char* unchecked : {StickersLeftCaptionFile, StickersLeftNumberFile, PageSaveFiles[0]}) {
+        EXPECT_FALSE(names.contains(unchecked)) << unchecked;
+    }
+}
+
+TEST(StickerCatalogueTest, EveryHomeIsOnANumberedPageAndCatchableOnIt) {
+    for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
+        const StickerHome& home = HomeOf(index);
+        EXPECT_TRUE(home.pageNumber >= FIRST_HOME_PAGE_NUMBER && home.pageNumber <= LAST_HOME_PAGE_NUMBER)
+            << index;
+        // A sticker sticks within 19 pixels of its home, so every home must lie
+        // less than 20 pixels outside the 844 x 588 page.
+        EXPECT_TRUE(home.x > -20 && home.x < 844 && home.y > -20 && home.y < 588) << index;
+    }
+}
+
+TEST(PageTableTest, RowsAreNumberedByPositionAndMapBothWays) {
+    std::set<int32_t> pageNumbers;
+    for (size_t i = 0; i < AlbumPages.size(); ++i) {
+        const AlbumPage& page = AlbumPages[i];
+        EXPECT_EQ(page.pageIndex, static_cast<int32_t>(i));
+        EXPECT_EQ(PageIndexOfPageNumber(page.pageNumber), page.pageIndex);
+        EXPECT_TRUE(page.labelTile >= 0 && page.labelTile < NUMBEROFPAGELABELS);
+        EXPECT_STREQ(PageBackgroundFiles[i], page.backgroundFile);
+        EXPECT_STREQ(PageSaveFiles[i], page.saveFile);
+        pageNumbers.insert(page.pageNumber);
+    }
+    EXPECT_EQ(pageNumbers.size(), AlbumPages.size());
+    EXPECT_STREQ(PageSaveFiles[AlbumPages.size()], "\\save003\\page00.sav");
+    EXPECT_EQ((std::vector{AlbumPages[0].pageNumber, AlbumPages[1].pageNumber}), (std::vector{2, 14}));
+    for (int32_t withoutPage : {1, 3, 13, 25, 0, -1}) {
+        EXPECT_EQ(PageIndexOfPageNumber(withoutPage), NO_PAGE_INDEX) << withoutPage;
+    }
+}
+
+TEST(PageTableTest, TurningWrapsOverEveryPage) {
+    EXPECT_EQ(NextPageIndex(0), 1);
+    EXPECT_EQ(NextPageIndex(NUMBEROFPAGES - 1), 0);
+    EXPECT_EQ(PreviousPageIndex(0), NUMBEROFPAGES - 1);
+    EXPECT_EQ(PreviousPageIndex(1), 0);
+    for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
+        EXPECT_EQ(PreviousPageIndex(NextPageIndex(page)), page);
+    }
+}
+
+TEST(PageTableTest, TheTwoPagesAreHomeToTheirSheetFourStickers) {
+    std::vector<int32_t> onPage[2];
+    for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
+        const int32_t page = PageIndexOfPageNumber(HomeOf(index).pageNumber);
+        if (page != NO_PAGE_INDEX) onPage[page].push_back(index);
+    }
+    EXPECT_EQ(onPage[0], (std::vector<int32_t>{84, 85, 86, 87, 94, 95, 96, 100}));
+    EXPECT_EQ(onPage[1], (std::vector<int32_t>{88, 102, 104, 105, 106, 107, 108, 109, 110, 111}));
+}
+
+TEST(TileTableTest, NumberStripShowsEachDrawnCountOnItsOwnFace) {
+    const auto& tiles = StickersLeftNumberTiles;
+    const TileRect top{0, 0, 30, 24};
+    for (size_t hidden : {0u, 1u, 9u, 99u, 223u, 224u}) EXPECT_EQ(tiles[hidden], top) << hidden;
+    EXPECT_EQ(tiles[222], (TileRect{0, 24, 30, 24}));
+    EXPECT_EQ(tiles[100], (TileRect{0, 2952, 30, 24}));
+    EXPECT_EQ(tiles[2], (TileRect{0, 219 * 24, 30, 24})) << "2 is the bottom face";
+
+    std::set<int32_t> faces;
+    for (int32_t count = 2; count <= 223; ++count) {
+        if (count != 9 && count != 99) faces.insert(tiles[static_cast<size_t>(count)].y / 24);
+    }
+    EXPECT_EQ(faces.size(), 220u) << "no two drawn counts share a face";
+    EXPECT_EQ(*faces.rbegin(), 219);
+}
+
+TEST(TileTableTest, EveryTileLiesInsideItsPicture) {
+    FillStartButtonInfo();
+    FillPlayingButtonInfos();
+    ExpectTilesInside(StartButtonInfo, {124, 100});
+    const PictureSize commandSizes[] = {{128, 100}, {64, 120}, {190, 68}, {64, 120}, {64, 120}, {64, 120}};
+    for (size_t i = 0; i < CommandButtonInfos.size(); ++i) ExpectTilesInside(CommandButtonInfos[i], commandSizes[i]);
+    for (const TiledBitmapInfo& sheet : SheetButtonInfos) ExpectTilesInside(sheet, {60, 130});
+    for (const TiledBitmapInfo& sticker : StickerButtonInfos) ExpectTilesInside(sticker, {300, 60});
+    ExpectTilesInside(TitlePictureInfo, {460, 468});
+    ExpectTilesInside(TitleBackgroundInfo, {460, 468});
+    ExpectTilesInside(TopBottomBarsInfo, {1024, 180});
+    ExpectTilesInside(LeftRightBarsInfo, {180, 588});
+    ExpectTilesInside(PageLabelsInfo, {196, 26 * 40});
+    ExpectTilesInside(StickersLeftCaptionInfo, {190, 5 * 24});
+    ExpectTilesInside(StickersLeftNumberInfo, {30, 220 * 24});
+    EXPECT_EQ(PageLabelsInfo.tiles[EMPTY_PAGE_LABEL_TILE], (TileRect{0, 0, 0, 0}));
+    EXPECT_EQ(PageLabelsInfo.tiles[0], (TileRect{0, 40, 196, 40}));
+}
+
+TEST(TileTableTest, ButtonDescriptorsAreFilledFromTheNameTables) {
+    FillStartButtonInfo();
+    FillPlayingButtonInfos();
+    EXPECT_EQ(StartButtonInfo.tileCount, 2);
+    EXPECT_STREQ(StartButtonInfo.fileName, "\\data003\\b0013.dat");
+    for (size_t i = 0; i < CommandButtonInfos.size(); ++i) {
+        EXPECT_EQ(CommandButtonInfos[i].tileCount, 2);
+        EXPECT_EQ(CommandButtonInfos[i].fileName, CommandButtonFiles[i]);
+    }
+    // Print and About share one array; the page-turn buttons have their own equal one.
+    EXPECT_EQ(CommandButtonInfos[1].tiles, CommandButtonInfos[3].tiles);
+    EXPECT_EQ(CommandButtonInfos[4].tiles, CommandButtonInfos[5].tiles);
+    EXPECT_NE(CommandButtonInfos[4].tiles, CommandButtonInfos[1].tiles);
+    EXPECT_TRUE(std::equal(PageTurnButtonTiles.begin(), PageTurnButtonTiles.end(), PrintAboutButtonTiles.begin()));
+    for (size_t i = 0; i < StickerButtonInfos.size(); ++i) {
+        EXPECT_EQ(StickerButtonInfos[i].tileCount, 5);
+        EXPECT_EQ(StickerButtonInfos[i].fileName, StickerButtonFiles[i]);
+    }
+    EXPECT_EQ(SheetButtonInfos[7].fileName, SheetButtonFiles[7]);
+}
+
+TEST(ButtonLayoutTest, ButtonsAreInIdOrderOnScreenAndClearOfEachOtherAndThePage) {
+    const std::vector<ButtonRow> rows = PlayingScreenButtons();
+    ASSERT_EQ(rows.size(), 6u + 8u + 28u);
+    const ButtonRow page{nullptr, 0, 0, 90, 90, 844, 588};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ButtonRow& row = rows[i];
+        EXPECT_EQ(row.id, IDM_QUIT + static_cast<int32_t>(i));
+        EXPECT_EQ(row.window, nullptr);
+        EXPECT_TRUE(row.x >= 0 && row.y >= 0 && row.x + row.width <= 1024 && row.y + row.height <= 768)
+            << row.id;
+        EXPECT_FALSE(Overlap(row, page)) << row.id;
+        for (size_t j = i + 1; j < rows.size(); ++j) EXPECT_FALSE(Overlap(row, rows[j])) << row.id << " " << rows[j].id;
+    }
+    EXPECT_EQ(rows.back().id, IDM_STICKER28);
+    EXPECT_EQ(StartButtonRows[0].id, IDM_START);
+}
+
+TEST(ButtonLayoutTest, StickerSlotsRunAroundThePageInAU) {
+    const auto& slots = StickerButtonRows;
+    EXPECT_EQ((std::vector{slots[0].x, slots[0].y}), (std::vector{15, 109}));
+    EXPECT_EQ((std::vector{slots[8].x, slots[8].y, slots[8].edge}), (std::vector{15, 629, 2}));
+    EXPECT_EQ((std::vector{slots[9].x, slots[9].y, slots[9].edge}), (std::vector{15, 694, 1}));
+    EXPECT_EQ((std::vector{slots[18].x, slots[18].y}), (std::vector{949, 694}));
+    EXPECT_EQ((std::vector{slots[19].x, slots[19].y, slots[19].edge}), (std::vector{949, 629, 3}));
+    EXPECT_EQ((std::vector{slots[27].x, slots[27].y}), (std::vector{949, 109}));
+}

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "album/DeleteAll.h"
+#include "album/StickersUsed.h"
+#include "tests/album/AlbumFiles.h"
+#include "tests/support/LogCapture.h"
+
+class DeleteAllTest : public testing::Test {
+protected:
+    AlbumFolder album;
+};
+
+TEST_F(DeleteAllTest, EveryPageBecomesTheSixteenByteEmptyPageAndTheRecordIsLeftAlone) {
+    album.WritePage(0, AlbumFolder::PageWithASticker());
+    const Bytes record = AlbumFolder::RecordOf({1, 0, 1});
+    WriteBytes(album.SaveFile("page00.sav"), record);
+
+    DeleteAll().ClearPageFiles();
+
+    const Bytes emptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
+    EXPECT_EQ(album.Page(0), emptyPage);
+    EXPECT_EQ(album.Page(1), emptyPage) << "a page never shown gets its file";
+    EXPECT_EQ(album.Record(), record);
+}
+
+TEST_F(DeleteAllTest, APageThatCannotBeWrittenKeepsItsFileAndTheOthersAreStillCleared) {
+    LogCapture capture;
+    album.WritePage(0, AlbumFolder::PageWithASticker());
+    std::filesystem::permissions(album.SaveFile("page02.sav"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    album.WritePage(1, AlbumFolder::PageWithASticker());
+
+    DeleteAll().ClearPageFiles();
+
+    EXPECT_EQ(album.Page(0), AlbumFolder::PageWithASticker());
+    EXPECT_EQ(album.Page(1), AlbumFolder::EmptyPage());
+    EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " + CFileManager::BaseDirectory() +
+                                 "\\save003\\page02.sav"));
+}
+
+TEST_F(DeleteAllTest, WithoutASaveFolderNothingIsWrittenAndNothingFails) {
+    std::filesystem::remove(album.folder.Path() / "save003");
+    DeleteAll().ClearPageFiles();
+    EXPECT_FALSE(std::filesystem::exists(album.folder.Path() / "save003"));
+}
+
+// Clear All, as far as the files go: both the record and every page start over.
+TEST_F(DeleteAllTest, ClearingRecordAndPagesLeavesTheWholeAlbumEmptyOnDisk) {
+    StickersUsed record;
+    EXPECT_FALSE(record.ReadStickersUsed()) << "fresh base directory";
+    ASSERT_EQ(album.Record().size(), 918u);
+    record.SetStickerUsed(84);
+    album.WritePage(0, AlbumFolder::PageWithASticker());
+
+    EXPECT_TRUE(record.ResetStickersUsed());
+    DeleteAll deleteAll;
+    deleteAll.ClearPageFiles();
+
+    EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(std::vector<int32_t>(224, 0)));
+    EXPECT_EQ(album.Page(0), AlbumFolder::EmptyPage());
+    EXPECT_EQ(album.Page(1), AlbumFolder::EmptyPage());
+}
