@@ -22,8 +22,8 @@ constexpr std::array<ButtonRow, NUMBEROFSHEETS> SheetRows() {
     constexpr std::array<int32_t, NUMBEROFSHEETS> xs = {150, 215, 280, 345, 619, 684, 749, 814};
     std::array<ButtonRow, NUMBEROFSHEETS> rows{};
     for (size_t i = 0; i < rows.size(); ++i) {
-        rows[i] = {nullptr, EDGE_TOP, IDM_SHEET1 + static_cast<int32_t>(i), xs[i], 9, kSheetWidth,
-                   kSheetHeight};
+        rows[i] = {nullptr,     EDGE_TOP,    IDM_SHEET1 + static_cast<int32_t>(i), xs[i], 9,
+                   kSheetWidth, kSheetHeight};
     }
     return rows;
 }
@@ -48,7 +48,8 @@ constexpr std::array<ButtonRow, STICKERSPERSHEET> StickerRows() {
 
 }  // namespace
 
-constinit std::array<ButtonRow, 1> StartButtonRows = {{{nullptr, EDGE_TOP, IDM_START, 450, 538, 124, 50}}};
+constinit std::array<ButtonRow, 1> StartButtonRows = {
+    {{nullptr, EDGE_TOP, IDM_START, 450, 538, 124, 50}}};
 
 constinit std::array<ButtonRow, NUMBEROFCOMMANDBUTTONS> CommandButtonRows = {{
     {nullptr, EDGE_TOP, IDM_QUIT, 13, 20, 128, 50},

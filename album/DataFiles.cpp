@@ -10,7 +10,9 @@ namespace {
 using StickerFileName = std::array<char, 19>;
 using StickerFileNames = std::array<StickerFileName, NUMBEROFSTICKERGRAPHICS>;
 
-constexpr char Digit(int32_t value) { return static_cast<char>('0' + value); }
+constexpr char Digit(int32_t value) {
+    return static_cast<char>('0' + value);
+}
 
 constexpr StickerFileName StickerFile(char family, int32_t index) {
     const int32_t sheet = index / STICKERSPERSHEET + 1;
@@ -74,7 +76,8 @@ std::vector<const char*> DataFilesToCheck() {
     Append(files, CommandButtonFiles);
     Append(files, SheetButtonFiles);
     Append(files, StickerButtonFiles);
-    Append(files, std::array{TopBottomBarsFile, LeftRightBarsFile, TitlePictureFile,
-                             TitleBackgroundFile, PageLabelsFile, PageCornersFile, StartButtonFile});
+    Append(files,
+           std::array{TopBottomBarsFile, LeftRightBarsFile, TitlePictureFile, TitleBackgroundFile,
+                      PageLabelsFile, PageCornersFile, StartButtonFile});
     return files;
 }

@@ -13,11 +13,17 @@ constexpr const char* kAssertModule = "DeleteAll";
 
 uint8_t DeleteAll::ms_Exists = 0;
 
-DeleteAll::DeleteAll() { ms_Exists = 1; }
+DeleteAll::DeleteAll() {
+    ms_Exists = 1;
+}
 
-DeleteAll::~DeleteAll() { ms_Exists = 0; }
+DeleteAll::~DeleteAll() {
+    ms_Exists = 0;
+}
 
-bool DeleteAll::IsValid() const { return ms_Exists != 0; }
+bool DeleteAll::IsValid() const {
+    return ms_Exists != 0;
+}
 
 void DeleteAll::ClearPageFiles() {
     for (const AlbumPage& page : AlbumPages) ClearPageFile(page.saveFile);

@@ -57,7 +57,9 @@ constexpr auto SaveFilesAndRecord() {
 inline constexpr auto PageBackgroundFiles = page_table_detail::Column(&AlbumPage::backgroundFile);
 inline constexpr auto PageSaveFiles = page_table_detail::SaveFilesAndRecord();
 
-constexpr int32_t NextPageIndex(int32_t pageIndex) { return (pageIndex + 1) % NUMBEROFPAGES; }
+constexpr int32_t NextPageIndex(int32_t pageIndex) {
+    return (pageIndex + 1) % NUMBEROFPAGES;
+}
 
 constexpr int32_t PreviousPageIndex(int32_t pageIndex) {
     return (pageIndex + NUMBEROFPAGES - 1) % NUMBEROFPAGES;

@@ -44,7 +44,8 @@ StickersUsed::StickersUsed() {
 }
 
 bool StickersUsed::IsValid() const {
-    return ms_Entries.size() == static_cast<size_t>(NUMBEROFSTICKERGRAPHICS) && !ms_FileName.empty();
+    return ms_Entries.size() == static_cast<size_t>(NUMBEROFSTICKERGRAPHICS) &&
+           !ms_FileName.empty();
 }
 
 void StickersUsed::Serialize(Serializer& serializer) {

@@ -78,7 +78,9 @@ constinit const TiledBitmapInfo StickersLeftNumberInfo =
 constinit const TiledBitmapInfo StickersLeftCaptionInfo =
     InfoFor(StickersLeftCaptionTiles, StickersLeftCaptionFile);
 
-void FillStartButtonInfo() { StartButtonInfo = InfoFor(StartButtonTiles, StartButtonFile); }
+void FillStartButtonInfo() {
+    StartButtonInfo = InfoFor(StartButtonTiles, StartButtonFile);
+}
 
 void FillPlayingButtonInfos() {
     for (size_t i = 0; i < CommandButtonInfos.size(); ++i) {

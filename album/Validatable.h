@@ -20,6 +20,6 @@ inline void CheckValid(const Validatable* object, const char* checkText, const c
 
 // Checks a Validatable pointer in the module named by a `kAssertModule` constant in
 // scope; the report reads "(pointer) != NULL && (pointer)->IsValid()".
-#define QASSERT_VALID(pointer)                                                          \
+#define QASSERT_VALID(pointer)                                                                  \
     CheckValid((pointer), "(" #pointer ") != NULL && (" #pointer ")->IsValid()", kAssertModule, \
                __LINE__)

@@ -20,7 +20,9 @@ public:
 
     std::string SaveFile(const std::string& name) const { return folder / ("save003/" + name); }
     Bytes Record() const { return ReadBytes(SaveFile("page00.sav")); }
-    Bytes Page(int32_t pageIndex) const { return ReadBytes(SaveFile(pageIndex == 0 ? "page02.sav" : "page14.sav")); }
+    Bytes Page(int32_t pageIndex) const {
+        return ReadBytes(SaveFile(pageIndex == 0 ? "page02.sav" : "page14.sav"));
+    }
     void WritePage(int32_t pageIndex, const Bytes& bytes) const {
         WriteBytes(SaveFile(pageIndex == 0 ? "page02.sav" : "page14.sav"), bytes);
     }
@@ -29,7 +31,8 @@ public:
     static Bytes EmptyPage() { return Concat({StringBytes("QUILRY03"), LongBytes(768)}); }
     // A page with one sticker record on it.
     static Bytes PageWithASticker() {
-        return Concat({EmptyPage(), LongBytes(84), LongBytes(594), LongBytes(199), LongBytes(11), LongBytes(0)});
+        return Concat({EmptyPage(), LongBytes(84), LongBytes(594), LongBytes(199), LongBytes(11),
+                       LongBytes(0)});
     }
     // A record with the given entries, in order; used stickers hold 1.
     static Bytes RecordOf(const std::vector<int32_t>& entries) {

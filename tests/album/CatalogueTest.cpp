@@ -13,10 +13,16 @@
 
 namespace {
 
-const StickerHome& HomeOf(int32_t index) { return StickerHomePositions.at(static_cast<size_t>(index)); }
+const StickerHome& HomeOf(int32_t index) {
+    return StickerHomePositions.at(static_cast<size_t>(index));
+}
 
-std::string ButtonFileOf(int32_t index) { return StickerButtonFiles.at(static_cast<size_t>(index)); }
-std::string PictureFileOf(int32_t index) { return StickerPictureFiles.at(static_cast<size_t>(index)); }
+std::string ButtonFileOf(int32_t index) {
+    return StickerButtonFiles.at(static_cast<size_t>(index));
+}
+std::string PictureFileOf(int32_t index) {
+    return StickerPictureFiles.at(static_cast<size_t>(index));
+}
 
 std::vector<std::string> AllFileNames() {
     std::vector<std::string> names(StickerButtonFiles.begin(), StickerButtonFiles.end());
@@ -25,9 +31,9 @@ std::vector<std::string> AllFileNames() {
     names.insert(names.end(), CommandButtonFiles.begin(), CommandButtonFiles.end());
     names.insert(names.end(), PageBackgroundFiles.begin(), PageBackgroundFiles.end());
     names.insert(names.end(), PageSaveFiles.begin(), PageSaveFiles.end());
-    for (const char* single : {StartButtonFile, TitlePictureFile, TitleBackgroundFile, TopBottomBarsFile,
-                               LeftRightBarsFile, PageLabelsFile, PageCornersFile,
-                               StickersLeftCaptionFile, StickersLeftNumberFile}) {
+    for (const char* single : {StartButtonFile, TitlePictureFile, TitleBackgroundFile,
+                               TopBottomBarsFile, LeftRightBarsFile, PageLabelsFile,
+                               PageCornersFile, StickersLeftCaptionFile, StickersLeftNumberFile}) {
         names.emplace_back(single);
     }
     return names;
@@ -50,7 +56,8 @@ void ExpectTilesInside(const TiledBitmapInfo& info, PictureSize size) {
 }
 
 bool Overlap(const ButtonRow& a, const ButtonRow& b) {
-    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
 }
 
 std::vector<ButtonRow> PlayingScreenButtons() {
@@ -71,21 +78,25 @@ TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
               (std::vector{22, 536, 439}));
 
     EXPECT_EQ(StickerIndex(2, 3), 30);
-    EXPECT_EQ((std::vector{HomeOf(30).pageNumber, HomeOf(30).x, HomeOf(30).y}), (std::vector{1, -15, 26}));
+    EXPECT_EQ((std::vector{HomeOf(30).pageNumber, HomeOf(30).x, HomeOf(30).y}),
+              (std::vector{1, -15, 26}));
 
     const int32_t onFirstPage = StickerIndexFromCommands(1010, 1015);
     EXPECT_EQ(onFirstPage, 84);
-    EXPECT_EQ((std::vector{HomeOf(84).pageNumber, HomeOf(84).x, HomeOf(84).y}), (std::vector{2, 594, 199}));
+    EXPECT_EQ((std::vector{HomeOf(84).pageNumber, HomeOf(84).x, HomeOf(84).y}),
+              (std::vector{2, 594, 199}));
     EXPECT_EQ(PageIndexOfPageNumber(HomeOf(84).pageNumber), 0);
 
     EXPECT_EQ(StickerIndex(7, 27), 194);
-    EXPECT_EQ((std::vector{HomeOf(194).pageNumber, HomeOf(194).x, HomeOf(194).y}), (std::vector{3, -10, 76}));
+    EXPECT_EQ((std::vector{HomeOf(194).pageNumber, HomeOf(194).x, HomeOf(194).y}),
+              (std::vector{3, -10, 76}));
 
     const int32_t last = StickerIndexFromCommands(1014, 1042);
     EXPECT_EQ(last, NUMBEROFSTICKERGRAPHICS - 1);
     EXPECT_EQ(ButtonFileOf(last), "\\data003\\b0828.dat");
     EXPECT_EQ(PictureFileOf(last), "\\data003\\s0828.dat");
-    EXPECT_EQ((std::vector{HomeOf(last).pageNumber, HomeOf(last).x, HomeOf(last).y}), (std::vector{5, 597, 76}));
+    EXPECT_EQ((std::vector{HomeOf(last).pageNumber, HomeOf(last).x, HomeOf(last).y}),
+              (std::vector{5, 597, 76}));
 }
 
 TEST(StickerCatalogueTest, NamesFollowSheetAndStickerAcrossSheetBoundaries) {
@@ -116,7 +127,8 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
     EXPECT_TRUE(names.contains("\\data003\\s0828.dat")) << "sheets 5 to 8 are checked too";
     EXPECT_EQ(std::string(checked[224]), PageBackgroundFiles[0]);
     EXPECT_EQ(std::string(checked.back()), StartButtonFile);
-    for (const char* unchecked : {StickersLeftCaptionFile, StickersLeftNumberFile, PageSaveFiles[0]}) {
+    for (const char* unchecked :
+         {StickersLeftCaptionFile, StickersLeftNumberFile, PageSaveFiles[0]}) {
         EXPECT_FALSE(names.contains(unchecked)) << unchecked;
     }
 }
@@ -124,7 +136,8 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
 TEST(StickerCatalogueTest, EveryHomeIsOnANumberedPageAndCatchableOnIt) {
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         const StickerHome& home = HomeOf(index);
-        EXPECT_TRUE(home.pageNumber >= FIRST_HOME_PAGE_NUMBER && home.pageNumber <= LAST_HOME_PAGE_NUMBER)
+        EXPECT_TRUE(home.pageNumber >= FIRST_HOME_PAGE_NUMBER &&
+                    home.pageNumber <= LAST_HOME_PAGE_NUMBER)
             << index;
         // A sticker sticks within 19 pixels of its home, so every home must lie
         // less than 20 pixels outside the 844 x 588 page.
@@ -145,7 +158,8 @@ TEST(PageTableTest, RowsAreNumberedByPositionAndMapBothWays) {
     }
     EXPECT_EQ(pageNumbers.size(), AlbumPages.size());
     EXPECT_STREQ(PageSaveFiles[AlbumPages.size()], "\\save003\\page00.sav");
-    EXPECT_EQ((std::vector{AlbumPages[0].pageNumber, AlbumPages[1].pageNumber}), (std::vector{2, 14}));
+    EXPECT_EQ((std::vector{AlbumPages[0].pageNumber, AlbumPages[1].pageNumber}),
+              (std::vector{2, 14}));
     for (int32_t withoutPage : {1, 3, 13, 25, 0, -1}) {
         EXPECT_EQ(PageIndexOfPageNumber(withoutPage), NO_PAGE_INDEX) << withoutPage;
     }
@@ -191,8 +205,10 @@ TEST(TileTableTest, EveryTileLiesInsideItsPicture) {
     FillStartButtonInfo();
     FillPlayingButtonInfos();
     ExpectTilesInside(StartButtonInfo, {124, 100});
-    const PictureSize commandSizes[] = {{128, 100}, {64, 120}, {190, 68}, {64, 120}, {64, 120}, {64, 120}};
-    for (size_t i = 0; i < CommandButtonInfos.size(); ++i) ExpectTilesInside(CommandButtonInfos[i], commandSizes[i]);
+    const PictureSize commandSizes[] = {{128, 100}, {64, 120}, {190, 68},
+                                        {64, 120},  {64, 120}, {64, 120}};
+    for (size_t i = 0; i < CommandButtonInfos.size(); ++i)
+        ExpectTilesInside(CommandButtonInfos[i], commandSizes[i]);
     for (const TiledBitmapInfo& sheet : SheetButtonInfos) ExpectTilesInside(sheet, {60, 130});
     for (const TiledBitmapInfo& sticker : StickerButtonInfos) ExpectTilesInside(sticker, {300, 60});
     ExpectTilesInside(TitlePictureInfo, {460, 468});
@@ -219,7 +235,8 @@ TEST(TileTableTest, ButtonDescriptorsAreFilledFromTheNameTables) {
     EXPECT_EQ(CommandButtonInfos[1].tiles, CommandButtonInfos[3].tiles);
     EXPECT_EQ(CommandButtonInfos[4].tiles, CommandButtonInfos[5].tiles);
     EXPECT_NE(CommandButtonInfos[4].tiles, CommandButtonInfos[1].tiles);
-    EXPECT_TRUE(std::equal(PageTurnButtonTiles.begin(), PageTurnButtonTiles.end(), PrintAboutButtonTiles.begin()));
+    EXPECT_TRUE(std::equal(PageTurnButtonTiles.begin(), PageTurnButtonTiles.end(),
+                           PrintAboutButtonTiles.begin()));
     for (size_t i = 0; i < StickerButtonInfos.size(); ++i) {
         EXPECT_EQ(StickerButtonInfos[i].tileCount, 5);
         EXPECT_EQ(StickerButtonInfos[i].fileName, StickerButtonFiles[i]);
@@ -235,10 +252,12 @@ TEST(ButtonLayoutTest, ButtonsAreInIdOrderOnScreenAndClearOfEachOtherAndThePage)
         const ButtonRow& row = rows[i];
         EXPECT_EQ(row.id, IDM_QUIT + static_cast<int32_t>(i));
         EXPECT_EQ(row.window, nullptr);
-        EXPECT_TRUE(row.x >= 0 && row.y >= 0 && row.x + row.width <= 1024 && row.y + row.height <= 768)
+        EXPECT_TRUE(row.x >= 0 && row.y >= 0 && row.x + row.width <= 1024 &&
+                    row.y + row.height <= 768)
             << row.id;
         EXPECT_FALSE(Overlap(row, page)) << row.id;
-        for (size_t j = i + 1; j < rows.size(); ++j) EXPECT_FALSE(Overlap(row, rows[j])) << row.id << " " << rows[j].id;
+        for (size_t j = i + 1; j < rows.size(); ++j)
+            EXPECT_FALSE(Overlap(row, rows[j])) << row.id << " " << rows[j].id;
     }
     EXPECT_EQ(rows.back().id, IDM_STICKER28);
     EXPECT_EQ(StartButtonRows[0].id, IDM_START);

@@ -36,8 +36,8 @@ TEST_F(DeleteAllTest, APageThatCannotBeWrittenKeepsItsFileAndTheOthersAreStillCl
 
     EXPECT_EQ(album.Page(0), AlbumFolder::PageWithASticker());
     EXPECT_EQ(album.Page(1), AlbumFolder::EmptyPage());
-    EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " + CFileManager::BaseDirectory() +
-                                 "\\save003\\page02.sav"));
+    EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " +
+                                 CFileManager::BaseDirectory() + "\\save003\\page02.sav"));
 }
 
 TEST_F(DeleteAllTest, WithoutASaveFolderNothingIsWrittenAndNothingFails) {

@@ -11,7 +11,9 @@
 
 namespace {
 
-std::vector<int32_t> Unused() { return std::vector<int32_t>(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED); }
+std::vector<int32_t> Unused() {
+    return std::vector<int32_t>(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED);
+}
 
 std::vector<int32_t> UsedOnly(std::initializer_list<int32_t> indexes) {
     std::vector<int32_t> entries = Unused();
@@ -33,7 +35,8 @@ protected:
     // The entries as the record answers them.
     std::vector<int32_t> Entries() const {
         std::vector<int32_t> entries;
-        for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) entries.push_back(record.GetStickerUsed(index));
+        for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index)
+            entries.push_back(record.GetStickerUsed(index));
         return entries;
     }
     // Both pages hold stickers, so that a reset shows on disk.
@@ -66,14 +69,17 @@ TEST_F(StickersUsedTest, FirstRunCreatesAnEmptyRecordAndEmptyPages) {
     EXPECT_FALSE(record.ReadStickersUsed());
     const Bytes written = album.Record();
     ASSERT_EQ(written.size(), 918u);
-    const Bytes head = {2, 0, 0, 0, 'T', 'V', 8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
+    const Bytes head = {2,   0,   0,   0,   'T', 'V', 8,   0, 0, 0, 'Q',
+                        'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
     EXPECT_EQ(Bytes(written.begin(), written.begin() + 22), head);
     EXPECT_EQ(Bytes(written.begin() + 22, written.end()), Bytes(896, 0));
     const Bytes emptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
     EXPECT_EQ(album.Page(0), emptyPage);
     EXPECT_EQ(album.Page(1), emptyPage);
     const std::string path = CFileManager::BaseDirectory() + "\\save003\\page00.sav";
-    EXPECT_TRUE(capture.Contains("StickersUsed::ReadStickersUsed: catch: DeSerializer::DeSerializer: unable to open: " + path));
+    EXPECT_TRUE(capture.Contains(
+        "StickersUsed::ReadStickersUsed: catch: DeSerializer::DeSerializer: unable to open: " +
+        path));
 }
 
 TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
@@ -93,7 +99,8 @@ TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
     EXPECT_TRUE(record.ReadStickersUsed());
     EXPECT_EQ(Entries(), UsedOnly({60}));
     EXPECT_EQ(record.GetStickersLeft(), 223);
-    EXPECT_EQ(album.Page(0), AlbumFolder::PageWithASticker()) << "a good record leaves the pages alone";
+    EXPECT_EQ(album.Page(0), AlbumFolder::PageWithASticker())
+        << "a good record leaves the pages alone";
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
@@ -113,10 +120,12 @@ TEST_F(StickersUsedTest, EveryBadRecordResetsTheRecordAndEveryPage) {
     };
     const std::vector<BadRecord> cases = {
         {"foreign", Concat({StringBytes("MZ"), Bytes(900, 7)}), "SU_VER is wrong: MZ"},
-        {"long foreign head", Concat({StringBytes(longForeignText), LongBytes(1)}), "SU_VER is wrong: " + longForeignText},
+        {"long foreign head", Concat({StringBytes(longForeignText), LongBytes(1)}),
+         "SU_VER is wrong: " + longForeignText},
         {"older version text", Concat({StringBytes("TV"), StringBytes("QUILRY02"), LongBytes(768)}),
          "VERSION_TEXT is wrong: QUILRY02"},
-        {"older version number", Concat({StringBytes("TV"), StringBytes("QUILRY03"), LongBytes(767)}),
+        {"older version number",
+         Concat({StringBytes("TV"), StringBytes("QUILRY03"), LongBytes(767)}),
          "VER_NUMBER is wrong: QUILRY03"},
         {"short", Bytes(good.begin(), good.begin() + 500), "DeSerializer::GetLong: end of file"},
         {"empty", Bytes{}, "DeSerializer::GetLong: end of file"},
@@ -131,8 +140,9 @@ TEST_F(StickersUsedTest, EveryBadRecordResetsTheRecordAndEveryPage) {
 
         EXPECT_FALSE(record.ReadStickersUsed());
         ExpectResetEverything();
-        const std::string logged = bad.logged.starts_with("DeSerializer") ? bad.logged
-                                                                           : "StickersUsed::ReadStickersUsed: " + bad.logged;
+        const std::string logged = bad.logged.starts_with("DeSerializer")
+                                       ? bad.logged
+                                       : "StickersUsed::ReadStickersUsed: " + bad.logged;
         EXPECT_TRUE(capture.Contains("StickersUsed::ReadStickersUsed: catch: " + logged));
     }
     EXPECT_TRUE(machine.MessageBoxesShown().empty()) << "the page reset passes its own check";
@@ -157,7 +167,8 @@ TEST_F(StickersUsedTest, AnEntryOfTwoIsReportedAndCountsAsUsed) {
     EXPECT_TRUE(record.ReadStickersUsed());
     const auto boxes = machine.MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].text.find("\"*intIterator == SU_NOT_USED || *intIterator == SU_USED\""), std::string::npos);
+    EXPECT_NE(boxes[0].text.find("\"*intIterator == SU_NOT_USED || *intIterator == SU_USED\""),
+              std::string::npos);
     EXPECT_NE(record.GetStickerUsed(7), SU_NOT_USED);
     EXPECT_EQ(record.GetStickersLeft(), 223) << "the counter agrees with the sticker's used face";
 
@@ -171,7 +182,8 @@ TEST_F(StickersUsedTest, IndexesOutsideTheBookAreReportedAndChangeNothing) {
     record.SetStickerUsed(NUMBEROFSTICKERGRAPHICS);
 
     EXPECT_EQ(machine.MessageBoxesShown().size(), 3u);
-    EXPECT_NE(machine.MessageBoxesShown()[0].text.find("stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX"),
+    EXPECT_NE(machine.MessageBoxesShown()[0].text.find(
+                  "stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX"),
               std::string::npos);
     EXPECT_TRUE(capture.Contains("StickersUsed::GetStickerUsed: out of range: -1"));
     EXPECT_TRUE(capture.Contains("StickersUsed::SetStickerUsed: out of range: 224"));
