@@ -14,10 +14,6 @@ namespace {
 
 constexpr const char* kAssertModule = "StickersUsed";
 
-bool IsSticker(int32_t stickerIndex) {
-    return stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX;
-}
-
 // A head that does not match is reported with the text the file held, whatever its
 // length.
 [[noreturn]] void ThrowWrongHead(const char* field, const std::string& textRead) {
@@ -38,9 +34,11 @@ StickersUsed* GetStickersUsed() {
 
 StickersUsed::StickersUsed() {
     WriteLog("StickersUsed::StickersUsed ctor");
+    std::string fileName;
     CFileManager fileManager;
-    fileManager.MakeFullPath(ms_FileName, StickersUsedFile);
+    fileManager.MakeFullPath(fileName, StickersUsedFile);
     fileManager.Close();
+    ms_FileName = fileName;
 }
 
 bool StickersUsed::IsValid() const {
@@ -107,7 +105,7 @@ bool StickersUsed::ReadStickersUsed() {
 
 void StickersUsed::SetStickerUsed(int32_t stickerIndex) {
     QASSERT(stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX);
-    if (!IsSticker(stickerIndex)) {
+    if (!IsStickerIndex(stickerIndex)) {
         WriteLog("StickersUsed::SetStickerUsed: out of range: %i", stickerIndex);
         return;
     }
@@ -119,7 +117,7 @@ void StickersUsed::SetStickerUsed(int32_t stickerIndex) {
 }
 
 int32_t StickersUsed::GetStickerUsed(int32_t stickerIndex) const {
-    if (!IsSticker(stickerIndex)) {
+    if (!IsStickerIndex(stickerIndex)) {
         QASSERT(stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX);
         WriteLog("StickersUsed::GetStickerUsed: out of range: %i", stickerIndex);
         return -1;
