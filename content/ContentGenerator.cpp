@@ -1,0 +1,64 @@
+// The content generator: draws every picture, synthesises every sound and writes the
+// song, then writes the album folder and the resources that the program embeds.
+//
+//   quillory_content_generator --album DIR --resources DIR [--preview DIR]
+//
+// Each kind of content is one module with a Generate(ContentOutput&) operation; the
+// pictures of the data folder join the list below as modules of their own.
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "content/ContentOutput.h"
+#include "content/DialogPictures.h"
+#include "content/PointerPictures.h"
+#include "content/Song.h"
+#include "content/SoundEffects.h"
+
+namespace {
+
+constexpr const char* USAGE =
+    "usage: quillory_content_generator --album DIR --resources DIR [--preview DIR]\n";
+
+// Options come in "--name value" pairs; anything else is an error.
+bool ReadOptions(int argc, char** argv, std::map<std::string, std::filesystem::path>& options) {
+    for (int i = 1; i < argc; i += 2) {
+        const std::string name = argv[i];
+        if (i + 1 >= argc ||
+            (name != "--album" && name != "--resources" && name != "--preview")) {
+            return false;
+        }
+        options[name] = argv[i + 1];
+    }
+    return options.contains("--album") && options.contains("--resources");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::map<std::string, std::filesystem::path> options;
+    if (!ReadOptions(argc, argv, options)) {
+        std::fputs(USAGE, stderr);
+        return 2;
+    }
+    try {
+        ContentOutput output(options.contains("--preview"));
+        DialogPictures::Generate(output);
+        PointerPictures::Generate(output);
+        SoundEffects::Generate(output);
+        Song::Generate(output);
+
+        output.WriteAlbum(options["--album"]);
+        output.WriteResources(options["--resources"]);
+        if (output.WantsPreviews()) {
+            output.WritePreviews(options["--preview"]);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quillory_content_generator: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
