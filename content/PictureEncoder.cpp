@@ -21,8 +21,11 @@ struct Rgb {
 };
 
 uint32_t GetU32(const std::vector<uint8_t>& bytes, size_t at) {
-    return bytes.at(at) | bytes.at(at + 1) << 8 | bytes.at(at + 2) << 16 |
-           static_cast<uint32_t>(bytes.at(at + 3)) << 24;
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        value |= static_cast<uint32_t>(bytes.at(at + i)) << (8 * i);
+    }
+    return value;
 }
 
 uint8_t Unpremultiply(uint32_t channel, uint32_t alpha) {

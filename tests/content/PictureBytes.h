@@ -23,7 +23,8 @@ struct PictureView {
     uint32_t Pixel(int32_t x, int32_t y) const {
         const size_t at = 54 + static_cast<size_t>(Height() - 1 - y) * Stride() +
                           static_cast<size_t>(x) * 3;
-        return bytes[at + 2] | bytes[at + 1] << 8 | static_cast<uint32_t>(bytes[at]) << 16;
+        return static_cast<uint32_t>(bytes[at + 2]) | static_cast<uint32_t>(bytes[at + 1]) << 8 |
+               static_cast<uint32_t>(bytes[at]) << 16;
     }
 };
 
