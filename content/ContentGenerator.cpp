@@ -1,7 +1,8 @@
 // The content generator: draws every picture, synthesises every sound and writes the
 // song, then writes the album folder and the resources that the program embeds.
 //
-//   quillory_content_generator --album DIR --resources DIR [--preview DIR]
+//   quillory_content_generator --album DIR --resources DIR
+//   quillory_content_generator --preview DIR      (contact sheets only, for review)
 //
 // Each kind of content is one module with a Generate(ContentOutput&) operation; the
 // pictures of the data folder join the list below as modules of their own.
@@ -21,7 +22,8 @@
 namespace {
 
 constexpr const char* USAGE =
-    "usage: quillory_content_generator --album DIR --resources DIR [--preview DIR]\n";
+    "usage: quillory_content_generator --album DIR --resources DIR\n"
+    "       quillory_content_generator --preview DIR\n";
 
 // Options come in "--name value" pairs; anything else is an error.
 bool ReadOptions(int argc, char** argv, std::map<std::string, std::filesystem::path>& options) {
@@ -33,7 +35,9 @@ bool ReadOptions(int argc, char** argv, std::map<std::string, std::filesystem::p
         }
         options[name] = argv[i + 1];
     }
-    return options.contains("--album") && options.contains("--resources");
+    const bool build = options.contains("--album") && options.contains("--resources");
+    const bool review = options.contains("--preview");
+    return build != review && (build || options.size() == 1);
 }
 
 }  // namespace
@@ -51,10 +55,11 @@ int main(int argc, char** argv) {
         SoundEffects::Generate(output);
         Song::Generate(output);
 
-        output.WriteAlbum(options["--album"]);
-        output.WriteResources(options["--resources"]);
         if (output.WantsPreviews()) {
             output.WritePreviews(options["--preview"]);
+        } else {
+            output.WriteAlbum(options["--album"]);
+            output.WriteResources(options["--resources"]);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quillory_content_generator: %s\n", error.what());

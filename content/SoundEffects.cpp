@@ -138,7 +138,7 @@ std::vector<double> SoundEffects::Select() {
         const double time = static_cast<double>(i) / RATE;
         const double pitch = time < length * 0.45 ? 1046.5 : 1568.0;
         samples[i] = (tone.Next(pitch) + 0.25 * shimmer.Next(pitch * 2.0)) *
-                     Edges(time, length, 0.002, 0.015);
+                     std::exp(-time / 0.04) * Edges(time, length, 0.002, 0.015);
     }
     Normalise(samples, 0.7);
     return samples;
@@ -158,11 +158,11 @@ std::vector<double> SoundEffects::Clear() {
         const double time = static_cast<double>(i) / RATE;
         const double progress = time / length;
         const double swell = std::sin(std::numbers::pi * progress);
-        double sample = 0.8 * swell * whoosh.Next(noise.Next(), Glide(2800.0, 500.0, progress));
+        double sample = 0.45 * swell * whoosh.Next(noise.Next(), Glide(2800.0, 500.0, progress));
         for (size_t bell = 0; bell < 4; ++bell) {
             const double age = time - bellStarts[bell];
             if (age >= 0.0) {
-                sample += 0.3 * bells[bell].Next(bellPitches[bell]) * std::exp(-age / 0.07) *
+                sample += 0.45 * bells[bell].Next(bellPitches[bell]) * std::exp(-age / 0.07) *
                           std::min(1.0, age / 0.002);
             }
         }
@@ -172,9 +172,38 @@ std::vector<double> SoundEffects::Clear() {
     return samples;
 }
 
+namespace {
+
+// A contact sheet of the four waveforms on one time scale, to check their lengths,
+// loudness and soft edges at a glance.
+Canvas WaveformSheet(const std::vector<std::vector<double>>& sounds) {
+    const double rowHeight = 120;
+    const double pixelsPerSecond = 2000;
+    Canvas sheet(900, static_cast<int32_t>(rowHeight * static_cast<double>(sounds.size())));
+    sheet.Fill(Colour::Hex(0xFFFFFF));
+    for (size_t row = 0; row < sounds.size(); ++row) {
+        const double middle = rowHeight * (static_cast<double>(row) + 0.5);
+        cairo_move_to(sheet.Context(), 20, middle);
+        cairo_line_to(sheet.Context(), 880, middle);
+        sheet.StrokePath(Colour::Hex(0xBBBBBB), 1);
+        for (size_t i = 0; i < sounds[row].size(); ++i) {
+            cairo_line_to(sheet.Context(), 20 + static_cast<double>(i) / RATE * pixelsPerSecond,
+                          middle - sounds[row][i] * rowHeight * 0.45);
+        }
+        sheet.StrokePath(Colour::Hex(0x3E9BF0), 1);
+    }
+    return sheet;
+}
+
+}  // namespace
+
 void SoundEffects::Generate(ContentOutput& output) {
-    output.AddResource({"ClearWAVE", ResourceKind::Wave, WaveEncoder::Encode(Clear())});
-    output.AddResource({"PeelWAVE", ResourceKind::Wave, WaveEncoder::Encode(Peel())});
-    output.AddResource({"StickWAVE", ResourceKind::Wave, WaveEncoder::Encode(Stick())});
-    output.AddResource({"SelectWAVE", ResourceKind::Wave, WaveEncoder::Encode(Select())});
+    const char* const names[] = {"ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE"};
+    const std::vector<std::vector<double>> sounds = {Clear(), Peel(), Stick(), Select()};
+    for (size_t sound = 0; sound < sounds.size(); ++sound) {
+        output.AddResource({names[sound], ResourceKind::Wave, WaveEncoder::Encode(sounds[sound])});
+    }
+    if (output.WantsPreviews()) {
+        output.AddPreview("sounds", WaveformSheet(sounds));
+    }
 }

@@ -56,4 +56,5 @@ TEST(GeneratorTest, RefusesIncompleteCommandLines) {
     EXPECT_NE(RunGenerator("--album only-this"), 0);
     EXPECT_NE(RunGenerator("--album a --resources"), 0);
     EXPECT_NE(RunGenerator("--album a --resources b --colour red"), 0);
+    EXPECT_NE(RunGenerator("--album a --resources b --preview c"), 0);
 }
