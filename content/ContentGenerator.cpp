@@ -5,7 +5,7 @@
 //   quillory_content_generator --preview DIR      (contact sheets only, for review)
 //
 // Each kind of content is one module with a Generate(ContentOutput&) operation; the
-// pictures of the data folder join the list below as modules of their own.
+// pictures of the data folder join MODULES below as modules of their own.
 
 #include <cstdio>
 #include <exception>
@@ -20,6 +20,15 @@
 #include "content/SoundEffects.h"
 
 namespace {
+
+using ContentModule = void (*)(ContentOutput&);
+
+const ContentModule MODULES[] = {
+    DialogPictures::Generate,
+    PointerPictures::Generate,
+    SoundEffects::Generate,
+    Song::Generate,
+};
 
 constexpr const char* USAGE =
     "usage: quillory_content_generator --album DIR --resources DIR\n"
@@ -50,10 +59,9 @@ int main(int argc, char** argv) {
     }
     try {
         ContentOutput output(options.contains("--preview"));
-        DialogPictures::Generate(output);
-        PointerPictures::Generate(output);
-        SoundEffects::Generate(output);
-        Song::Generate(output);
+        for (const ContentModule module : MODULES) {
+            module(output);
+        }
 
         if (output.WantsPreviews()) {
             output.WritePreviews(options["--preview"]);

@@ -53,11 +53,10 @@ void Broom(Canvas& canvas, double headX, double headY) {
     canvas.Polygon({headX - 8, headY - 30, headX + 30, headY - 12, headX + 38, headY + 40,
                     headX - 52, headY + 22});
     canvas.FillAndOutline(Palette::SUN, Palette::INK, 4);
-    cairo_t* bristles = canvas.Context();
     for (int32_t line = 1; line < 5; ++line) {
         const double along = line / 5.0;
-        cairo_move_to(bristles, headX - 8 + 38 * along, headY - 30 + 18 * along);
-        cairo_line_to(bristles, headX - 52 + 90 * along, headY + 22 + 18 * along);
+        cairo_move_to(context, headX - 8 + 38 * along, headY - 30 + 18 * along);
+        cairo_line_to(context, headX - 52 + 90 * along, headY + 22 + 18 * along);
     }
     canvas.StrokePath(Palette::ORANGE, 3);
     canvas.Polygon({headX - 12, headY - 38, headX + 32, headY - 18, headX + 28, headY - 6,

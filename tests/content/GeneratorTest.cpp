@@ -52,6 +52,7 @@ TEST(GeneratorTest, TwoRunsWriteIdenticalBytes) {
 }
 
 TEST(GeneratorTest, RefusesIncompleteCommandLines) {
+    TempDirectory directory;
     EXPECT_NE(RunGenerator(""), 0);
     EXPECT_NE(RunGenerator("--album only-this"), 0);
     EXPECT_NE(RunGenerator("--album a --resources"), 0);
