@@ -1,0 +1,77 @@
+// The content generator: draws every picture, synthesises every sound and writes the
+// song, then writes the album folder and the resources that the program embeds.
+//
+//   quillory_content_generator --album DIR --resources DIR
+//   quillory_content_generator --preview DIR      (contact sheets only, for review)
+//
+// Each kind of content is one module with a Generate(ContentOutput&) operation; the
+// pictures of the data folder join MODULES below as modules of their own.
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "content/ContentOutput.h"
+#include "content/DialogPictures.h"
+#include "content/PointerPictures.h"
+#include "content/Song.h"
+#include "content/SoundEffects.h"
+
+namespace {
+
+using ContentModule = void (*)(ContentOutput&);
+
+const ContentModule MODULES[] = {
+    DialogPictures::Generate,
+    PointerPictures::Generate,
+    SoundEffects::Generate,
+    Song::Generate,
+};
+
+constexpr const char* USAGE =
+    "usage: quillory_content_generator --album DIR --resources DIR\n"
+    "       quillory_content_generator --preview DIR\n";
+
+// Options come in "--name value" pairs; anything else is an error.
+bool ReadOptions(int argc, char** argv, std::map<std::string, std::filesystem::path>& options) {
+    for (int i = 1; i < argc; i += 2) {
+        const std::string name = argv[i];
+        if (i + 1 >= argc ||
+            (name != "--album" && name != "--resources" && name != "--preview")) {
+            return false;
+        }
+        options[name] = argv[i + 1];
+    }
+    const bool build = options.contains("--album") && options.contains("--resources");
+    const bool review = options.contains("--preview");
+    return build != review && (build || options.size() == 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::map<std::string, std::filesystem::path> options;
+    if (!ReadOptions(argc, argv, options)) {
+        std::fputs(USAGE, stderr);
+        return 2;
+    }
+    try {
+        ContentOutput output(options.contains("--preview"));
+        for (const ContentModule module : MODULES) {
+            module(output);
+        }
+
+        if (output.WantsPreviews()) {
+            output.WritePreviews(options["--preview"]);
+        } else {
+            output.WriteAlbum(options["--album"]);
+            output.WriteResources(options["--resources"]);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quillory_content_generator: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,108 @@
+#include "content/ContentOutput.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    if (!file) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+const char* KindName(ResourceKind kind) {
+    switch (kind) {
+    case ResourceKind::Bitmap: return "Bitmap";
+    case ResourceKind::Cursor: return "Cursor";
+    case ResourceKind::Icon: return "Icon";
+    case ResourceKind::Wave: return "Wave";
+    }
+    return "Bitmap";
+}
+
+// "#100" becomes "100", "ArrowCursor" "arrowcursor": names that are safe as file names.
+std::string FileName(const GeneratedResource& resource) {
+    std::string name;
+    for (char c : resource.name) {
+        if (c >= 'A' && c <= 'Z') {
+            name += static_cast<char>(c - 'A' + 'a');
+        } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+            name += c;
+        }
+    }
+    return name + (resource.kind == ResourceKind::Wave ? ".wav" : ".q3");
+}
+
+// The program embeds the resource files with the assembler's .incbin, which finds
+// them through the include path the build gives it; the table below then only names
+// the symbols and sizes. Keeping paths out of the source keeps it the same wherever
+// the build tree lies.
+std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
+    std::ostringstream source;
+    source << "// Written by the content generator: the resources embedded in the program.\n"
+              "#include \"platform/Resources.h\"\n\n";
+    for (size_t i = 0; i < resources.size(); ++i) {
+        source << "extern \"C\" const uint8_t quillory_resource_" << i << "[];\n";
+    }
+    source << "\nasm(\".section .rodata\\n\"\n";
+    for (size_t i = 0; i < resources.size(); ++i) {
+        source << "    \".balign 16\\n.hidden quillory_resource_" << i
+               << "\\n.global quillory_resource_" << i << "\\nquillory_resource_" << i
+               << ":\\n.incbin \\\"" << FileName(resources[i]) << "\\\"\\n\"\n";
+    }
+    source << "    \".previous\\n\");\n\n";
+    source << "namespace {\n\nconst Resource EMBEDDED_RESOURCES[] = {\n";
+    for (size_t i = 0; i < resources.size(); ++i) {
+        const GeneratedResource& resource = resources[i];
+        source << "    {\"" << resource.name << "\", ResourceKind::" << KindName(resource.kind)
+               << ", {quillory_resource_" << i << ", " << resource.bytes.size() << "}, "
+               << resource.hotSpotX << ", " << resource.hotSpotY << "},\n";
+    }
+    source << "};\n\n}  // namespace\n\n"
+              "std::span<const Resource> Resources::All() {\n"
+              "    return EMBEDDED_RESOURCES;\n"
+              "}\n";
+    return source.str();
+}
+
+}  // namespace
+
+void ContentOutput::AddAlbumFile(const std::string& relativePath, std::vector<uint8_t> bytes) {
+    m_albumFiles.push_back({relativePath, std::move(bytes)});
+}
+
+void ContentOutput::AddResource(GeneratedResource resource) {
+    m_resources.push_back(std::move(resource));
+}
+
+void ContentOutput::AddPreview(const std::string& name, Canvas sheet) {
+    m_previews.push_back({name, std::move(sheet)});
+}
+
+void ContentOutput::WriteAlbum(const std::filesystem::path& albumFolder) const {
+    for (const AlbumFile& file : m_albumFiles) {
+        WriteFile(albumFolder / file.relativePath, file.bytes);
+    }
+}
+
+void ContentOutput::WriteResources(const std::filesystem::path& resourceFolder) const {
+    for (const GeneratedResource& resource : m_resources) {
+        WriteFile(resourceFolder / FileName(resource), resource.bytes);
+    }
+    const std::string source = EmbeddingSource(m_resources);
+    WriteFile(resourceFolder / "EmbeddedResources.cpp",
+              std::vector<uint8_t>(source.begin(), source.end()));
+}
+
+void ContentOutput::WritePreviews(const std::filesystem::path& previewFolder) const {
+    std::filesystem::create_directories(previewFolder);
+    for (const Preview& preview : m_previews) {
+        preview.sheet.WritePng((previewFolder / (preview.name + ".png")).string());
+    }
+}

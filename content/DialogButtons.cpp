@@ -1,0 +1,112 @@
+#include "content/DialogButtons.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "content/Palette.h"
+#include "content/PictureEncoder.h"
+
+namespace {
+
+constexpr double OUTLINE = 3.5;
+// How far the face sinks when pressed; the up face's shadow fills that space.
+constexpr double DEPTH = 5.0;
+
+void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX,
+                double centreY, double size) {
+    cairo_t* context = canvas.Context();
+    const double s = size / 2.0;
+    switch (symbol) {
+    case DialogButtons::Symbol::Tick:
+    case DialogButtons::Symbol::Cross:
+        // A white stroke on a wider dark one: the symbol keeps its outline.
+        for (const auto& [colour, width] :
+             {std::pair{Palette::INK, 0.34}, std::pair{Palette::WHITE, 0.2}}) {
+            if (symbol == DialogButtons::Symbol::Tick) {
+                cairo_move_to(context, centreX - 0.75 * s, centreY);
+                cairo_line_to(context, centreX - 0.2 * s, centreY + 0.6 * s);
+                cairo_line_to(context, centreX + 0.8 * s, centreY - 0.6 * s);
+            } else {
+                cairo_move_to(context, centreX - 0.6 * s, centreY - 0.6 * s);
+                cairo_line_to(context, centreX + 0.6 * s, centreY + 0.6 * s);
+                cairo_move_to(context, centreX + 0.6 * s, centreY - 0.6 * s);
+                cairo_line_to(context, centreX - 0.6 * s, centreY + 0.6 * s);
+            }
+            canvas.StrokePath(colour, size * width);
+        }
+        break;
+    case DialogButtons::Symbol::Door:
+        canvas.RoundedBox(centreX - 0.55 * s, centreY - 0.9 * s, 1.1 * s, 1.8 * s, 2);
+        canvas.FillAndOutline(Palette::PALE_SKY, Palette::INK, 2.5);
+        // The door stands half open.
+        canvas.Polygon({centreX - 0.55 * s, centreY - 0.9 * s, centreX + 0.15 * s,
+                        centreY - 0.7 * s, centreX + 0.15 * s, centreY + 1.05 * s,
+                        centreX - 0.55 * s, centreY + 0.9 * s});
+        canvas.FillAndOutline(Palette::BROWN, Palette::INK, 2.5);
+        canvas.Circle(centreX, centreY + 0.1 * s, 0.09 * s);
+        canvas.FillPath(Palette::SUN);
+        break;
+    }
+}
+
+}  // namespace
+
+const std::vector<DialogButtons::Look>& DialogButtons::Looks() {
+    static const std::vector<Look> looks = {
+        {"YES", "YES", Symbol::Tick, Palette::GREEN, Palette::CREAM, 128, 50},
+        {"NO", "NO", Symbol::Cross, Palette::RED, Palette::CREAM, 128, 50},
+        {"OK", "OK", Symbol::Tick, Palette::BLUE, Palette::CREAM, 128, 50},
+        {"Quit", "Quit", Symbol::Door, Palette::ORANGE, Palette::GRASS, 124, 52},
+    };
+    return looks;
+}
+
+const DialogButtons::Look& DialogButtons::Find(const std::string& name) {
+    for (const Look& look : Looks()) {
+        if (look.name == name) {
+            return look;
+        }
+    }
+    throw std::invalid_argument("no dialog button " + name);
+}
+
+Canvas DialogButtons::Draw(const Look& look, bool down) {
+    Canvas canvas(look.width, look.height);
+    canvas.Fill(look.surroundings);
+    const double left = 3.0;
+    const double width = look.width - 6.0;
+    const double faceHeight = look.height - 4.0 - DEPTH;
+    const double top = down ? 2.0 + DEPTH : 2.0;
+    const double radius = faceHeight / 2.0;
+    if (!down) {
+        canvas.RoundedBox(left, 2.0 + DEPTH, width, faceHeight, radius);
+        canvas.FillAndOutline(look.colour.Darker(0.6), Palette::INK, OUTLINE);
+    }
+    const Colour face = down ? look.colour.Darker(0.85) : look.colour;
+    canvas.RoundedBox(left, top, width, faceHeight, radius);
+    canvas.FillAndOutline(face, Palette::INK, OUTLINE);
+    // A soft shine on the upper half makes the button look pressable.
+    canvas.RoundedBox(left + radius * 0.6, top + 4.0, width - radius * 1.2, faceHeight * 0.3,
+                      faceHeight * 0.15);
+    canvas.FillPath(face.Lighter(0.35));
+
+    const double symbolX = left + radius + 4.0;
+    const double centreY = top + faceHeight / 2.0;
+    canvas.Circle(symbolX, centreY, radius - 5.0);
+    canvas.FillAndOutline(face.Darker(0.8), Palette::INK, 2.0);
+    DrawSymbol(canvas, look.symbol, symbolX, centreY, faceHeight * 0.55);
+    const double textCentre = (symbolX + radius + left + width - 6.0) / 2.0;
+    canvas.OutlinedText(look.label, textCentre, centreY, faceHeight * 0.5, Palette::WHITE,
+                        Palette::INK, 2.5);
+    return canvas;
+}
+
+void DialogButtons::Generate(ContentOutput& output) {
+    for (const Look& look : Looks()) {
+        for (const bool down : {false, true}) {
+            output.AddResource({look.name + (down ? "ButtonDown" : "ButtonUp"),
+                                ResourceKind::Bitmap,
+                                PictureEncoder::Encode(Draw(look, down), Transparency::Opaque)});
+        }
+    }
+}

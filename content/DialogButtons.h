@@ -1,0 +1,31 @@
+#pragma once
+// The buttons of the picture dialogs, each with an up and a down face: YES (a green
+// tick), NO (a red cross), OK (a blue tick) and Quit (an open door). The symbol says
+// what the button does to a child who cannot read yet; the word is for the grown-up.
+
+#include <string>
+#include <vector>
+
+#include "content/Canvas.h"
+#include "content/ContentOutput.h"
+
+class DialogButtons {
+public:
+    enum class Symbol { Tick, Cross, Door };
+
+    struct Look {
+        std::string name;  // the resource names are name + "ButtonUp" / "ButtonDown"
+        std::string label;
+        Symbol symbol;
+        Colour colour;
+        // What lies around the button in its dialog, so that the corners blend in.
+        Colour surroundings;
+        int32_t width;
+        int32_t height;
+    };
+
+    static const std::vector<Look>& Looks();
+    static const Look& Find(const std::string& name);
+    static Canvas Draw(const Look& look, bool down);
+    static void Generate(ContentOutput& output);
+};

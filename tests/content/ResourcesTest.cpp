@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "platform/Resources.h"
+#include "tests/content/PictureBytes.h"
+
+namespace {
+
+struct PictureSize {
+    const char* name;
+    int32_t width;
+    int32_t height;
+};
+
+const PictureSize DIALOG_PICTURES[] = {
+    {"AboutDialogBkg", 360, 360},    {"NewStkrDialogBkg", 360, 360},
+    {"ClearAllDialogBkg", 360, 360}, {"EndingScrnDialogBkg", 1024, 768},
+    {"YESButtonUp", 128, 50},        {"YESButtonDown", 128, 50},
+    {"NOButtonUp", 128, 50},         {"NOButtonDown", 128, 50},
+    {"OKButtonUp", 128, 50},         {"OKButtonDown", 128, 50},
+    {"QuitButtonUp", 124, 52},       {"QuitButtonDown", 124, 52},
+};
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+// The header of a 24-bit bottom-up picture file with its pixels at offset 54.
+void ExpectPictureFile(std::span<const uint8_t> bytes, int32_t width, int32_t height) {
+    ASSERT_GE(bytes.size(), 54u);
+    const PictureView picture{bytes};
+    EXPECT_EQ(bytes[0], 'Q');
+    EXPECT_EQ(bytes[1], '3');
+    EXPECT_EQ(LittleEndian(bytes, 2, 4), bytes.size());
+    EXPECT_EQ(LittleEndian(bytes, 10, 4), 54u);
+    EXPECT_EQ(LittleEndian(bytes, 14, 4), 40u);
+    EXPECT_EQ(picture.Width(), width);
+    EXPECT_EQ(picture.Height(), height);
+    EXPECT_EQ(LittleEndian(bytes, 26, 2), 1u);
+    EXPECT_EQ(LittleEndian(bytes, 28, 2), 24u);
+    EXPECT_EQ(LittleEndian(bytes, 30, 4), 0u);
+    EXPECT_EQ(bytes.size(), 54 + picture.Stride() * static_cast<size_t>(height));
+}
+
+const Resource& Bitmap(const char* name) {
+    const Resource* resource = Resources::Find(name, ResourceKind::Bitmap);
+    if (resource == nullptr) {
+        throw std::runtime_error(std::string("missing bitmap ") + name);
+    }
+    return *resource;
+}
+
+}  // namespace
+
+TEST(ResourcesTest, DialogPicturesAreFoundWhateverTheCaseAndHaveTheirSizes) {
+    for (const PictureSize& expected : DIALOG_PICTURES) {
+        SCOPED_TRACE(expected.name);
+        const Resource* resource = Resources::Find(expected.name, ResourceKind::Bitmap);
+        ASSERT_NE(resource, nullptr);
+        EXPECT_EQ(Resources::Find(Lower(expected.name), ResourceKind::Bitmap), resource);
+        EXPECT_EQ(Resources::Find(Upper(expected.name), ResourceKind::Bitmap), resource);
+        ExpectPictureFile(resource->bytes, expected.width, expected.height);
+    }
+}
+
+TEST(ResourcesTest, UnknownNamesAndOtherKindsAreNotFound) {
+    EXPECT_EQ(Resources::Find("NoSuchPicture", ResourceKind::Bitmap), nullptr);
+    EXPECT_EQ(Resources::Find("", ResourceKind::Bitmap), nullptr);
+    EXPECT_EQ(Resources::Find("AboutDialogBk", ResourceKind::Bitmap), nullptr);
+    EXPECT_EQ(Resources::Find("AboutDialogBkgs", ResourceKind::Bitmap), nullptr);
+    EXPECT_EQ(Resources::Find("PeelWAVE", ResourceKind::Bitmap), nullptr);
+    EXPECT_EQ(Resources::Find("AboutDialogBkg", ResourceKind::Wave), nullptr);
+    EXPECT_EQ(Resources::Find(uint16_t{100}, ResourceKind::Bitmap), nullptr);
+    EXPECT_EQ(Resources::Find(uint16_t{101}, ResourceKind::Icon), nullptr);
+}
+
+TEST(ResourcesTest, IconHundredIsAKeyedPictureFoundByNumber) {
+    const Resource* icon = Resources::Find(uint16_t{100}, ResourceKind::Icon);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(Resources::Find("#100", ResourceKind::Icon), icon);
+    const PictureView picture{icon->bytes};
+    ExpectPictureFile(icon->bytes, picture.Width(), picture.Height());
+    EXPECT_GE(picture.Width(), 32);
+    EXPECT_EQ(picture.Pixel(0, picture.Height() - 1), MAGENTA);
+    EXPECT_NE(picture.Pixel(picture.Width() / 2, picture.Height() / 2), MAGENTA);
+}
+
+TEST(ResourcesTest, ArrowCursorIsLargeWithItsHotSpotAtTheTip) {
+    const Resource* cursor = Resources::Find("arrowcursor", ResourceKind::Cursor);
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(Resources::Find("ArrowCursor", ResourceKind::Cursor), cursor);
+    const PictureView picture{cursor->bytes};
+    ExpectPictureFile(cursor->bytes, picture.Width(), picture.Height());
+    EXPECT_GE(picture.Width(), 40);
+    EXPECT_GE(picture.Height(), 40);
+
+    // The tip is drawn, and nothing of the arrow lies above or left of it: the hot
+    // spot is where the arrow points.
+    EXPECT_NE(picture.Pixel(cursor->hotSpotX, cursor->hotSpotY), MAGENTA);
+    for (int32_t y = 0; y < picture.Height(); ++y) {
+        for (int32_t x = 0; x < picture.Width(); ++x) {
+            if (picture.Pixel(x, y) != MAGENTA) {
+                EXPECT_GE(x, cursor->hotSpotX - 2) << "at " << x << "," << y;
+                EXPECT_GE(y, cursor->hotSpotY - 2) << "at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(picture.Pixel(picture.Width() - 1, 0), MAGENTA);
+}
+
+// A button is a rectangle laid over its dialog's picture; its corners must show what
+// the dialog shows there, or each button would sit in a visible box.
+TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogs) {
+    struct Placement {
+        const char* dialog;
+        const char* button;
+        int32_t x;
+        int32_t y;
+    };
+    const Placement placements[] = {
+        {"ClearAllDialogBkg", "YES", 38, 288}, {"ClearAllDialogBkg", "NO", 196, 288},
+        {"AboutDialogBkg", "OK", 114, 296},    {"NewStkrDialogBkg", "OK", 114, 296},
+        {"EndingScrnDialogBkg", "Quit", 450, 696},
+    };
+    for (const Placement& placement : placements) {
+        for (const char* face : {"ButtonUp", "ButtonDown"}) {
+            const std::string name = std::string(placement.button) + face;
+            SCOPED_TRACE(name + " on " + placement.dialog);
+            const PictureView dialog{Bitmap(placement.dialog).bytes};
+            const PictureView button{Bitmap(name.c_str()).bytes};
+            const int32_t right = button.Width() - 1;
+            const int32_t bottom = button.Height() - 1;
+            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{right, 0},
+                                       std::pair{0, bottom}, std::pair{right, bottom}}) {
+                EXPECT_EQ(button.Pixel(x, y), dialog.Pixel(placement.x + x, placement.y + y));
+            }
+        }
+    }
+}
+
+TEST(ResourcesTest, PressedButtonsLookDifferentFromReleasedOnes) {
+    for (const char* button : {"YES", "NO", "OK", "Quit"}) {
+        SCOPED_TRACE(button);
+        const Resource& up = Bitmap((std::string(button) + "ButtonUp").c_str());
+        const Resource& down = Bitmap((std::string(button) + "ButtonDown").c_str());
+        ASSERT_EQ(up.bytes.size(), down.bytes.size());
+        EXPECT_FALSE(std::equal(up.bytes.begin(), up.bytes.end(), down.bytes.begin()));
+    }
+}
