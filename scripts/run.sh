@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 dir="$("$root/scripts/build.sh" | tail -n 1)"
 
-album="$dir/album/quillory3"
+album="$dir/Quillory3/quillory3"
 if [[ ! -x "$album" ]]; then
     echo "Built the album's libraries in $dir; the album program itself is not written yet."
     exit 0
