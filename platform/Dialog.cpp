@@ -90,7 +90,8 @@ bool StillRunning(HWND dialog) {
 void RunModalLoop(HWND dialog) {
     MSG message{};
     while (StillRunning(dialog)) {
-        if (!GetMessageA(&message, nullptr, 0, 0)) {
+        if (!WindowManager::Instance().PeekOrWait(&message)) continue;
+        if (message.message == WM_QUIT) {
             // The quit request belongs to the main loop: hand it back.
             PostQuitMessage(static_cast<int>(message.wParam));
             return;

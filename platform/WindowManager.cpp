@@ -176,6 +176,7 @@ void WindowManager::DestroyTree(HWND handle) {
 }
 
 void WindowManager::ForgetWindow(HWND handle) {
+    ++m_destroyedCount;
     std::erase(m_zOrder, handle);
     if (m_focus == handle) m_focus = nullptr;
     if (m_capture == handle) m_capture = nullptr;
@@ -393,9 +394,20 @@ bool WindowManager::Get(MSG* message) {
     return message->message != WM_QUIT;
 }
 
-void WindowManager::Wait() {
+bool WindowManager::PeekOrWait(MSG* message) {
+    const uint64_t destroyedBefore = m_destroyedCount;
+    if (Peek(message, true)) return true;
+    WaitSince(destroyedBefore);
+    return false;
+}
+
+// Waiting also ends when a window goes, so that a modal loop whose dialog was
+// destroyed by the work just done sees it at once.
+void WindowManager::Wait() { WaitSince(m_destroyedCount); }
+
+void WindowManager::WaitSince(uint64_t destroyedBefore) {
     MSG waiting{};
-    while (!Peek(&waiting, false)) CurrentBackend().WaitForInput(kWaitSlice);
+    while (m_destroyedCount == destroyedBefore && !Peek(&waiting, false)) CurrentBackend().WaitForInput(kWaitSlice);
 }
 
 LRESULT WindowManager::Dispatch(const MSG& message) {

@@ -72,6 +72,8 @@ public:
     bool Peek(MSG* message, bool remove);
     bool Get(MSG* message);
     void Wait();
+    // Takes a waiting message, or waits for one (or for a window to go) and answers false.
+    bool PeekOrWait(MSG* message);
     LRESULT Dispatch(const MSG& message);
     // Work that another thread hands to the user-interface thread; it runs the next
     // time the queue is looked at.
@@ -108,6 +110,7 @@ public:
 private:
     WindowManager();
     HWND NewHandle();
+    void WaitSince(uint64_t destroyedBefore);
     const WindowClass* FindClass(const std::string& name) const;
     void DestroyTree(HWND handle);
     void ForgetWindow(HWND handle);
@@ -131,6 +134,7 @@ private:
     std::map<uintptr_t, std::unique_ptr<Window>> m_windows;  // by handle, in creation order
     std::vector<HWND> m_zOrder;                               // top-level windows, bottom first
     uintptr_t m_nextHandle;
+    uint64_t m_destroyedCount = 0;
 
     mutable std::mutex m_postLock;
     std::deque<MSG> m_posted;
