@@ -9,16 +9,20 @@
 #include <cerrno>
 #include <chrono>
 #include <map>
+#include <memory>
+#include <optional>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/InstanceChannel.h"
 
-// A kernel object behind a HANDLE: an open host file, or a mapping object that keeps
-// its own descriptor of the file so the file handle may be closed first.
+// A kernel object behind a HANDLE: an open host file, a mapping object that keeps
+// its own descriptor of the file so the file handle may be closed first, or the
+// single-instance mutex (which has no descriptor; its channel is kept aside).
 struct KernelObject {
-    enum class Kind { File, Mapping } kind;
+    enum class Kind { File, Mapping, Mutex } kind;
     int fd;
     size_t mappingSize;
 };
@@ -72,6 +76,27 @@ int OpenFlags(DWORD access, DWORD disposition) {
     if (disposition == CREATE_ALWAYS) flags |= O_CREAT | O_TRUNC;
     if (disposition == CREATE_NEW) flags |= O_CREAT | O_EXCL;
     return flags;
+}
+
+// The single-instance mutexes this copy made, each with the channel on which it
+// answers later copies; and the name of the mutex another copy already held.
+std::mutex g_mutexesLock;
+std::map<HANDLE, std::unique_ptr<InstanceChannel>> g_mutexes;
+std::optional<std::string> g_otherCopyMutex;
+DWORD g_otherCopyWindow = 0;
+
+void CloseMutex(HANDLE mutex) {
+    std::unique_ptr<InstanceChannel> channel;
+    {
+        std::lock_guard lock(g_mutexesLock);
+        const auto found = g_mutexes.find(mutex);
+        if (found != g_mutexes.end()) {
+            channel = std::move(found->second);
+            g_mutexes.erase(found);
+        }
+    }
+    channel.reset();
+    delete mutex;
 }
 
 }  // namespace
@@ -229,6 +254,10 @@ BOOL CloseHandle(HANDLE object) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
+    if (object->kind == KernelObject::Kind::Mutex) {
+        CloseMutex(object);
+        return TRUE;
+    }
     const int result = close(object->fd);
     delete object;
     if (result != 0) return FailFromErrno();
@@ -295,3 +324,45 @@ BOOL UnmapViewOfFile(const void* view) {
 DWORD timeGetTime() { return CurrentBackend().MillisecondClock(); }
 
 void Sleep(DWORD milliseconds) { CurrentBackend().Sleep(milliseconds); }
+
+HANDLE CreateMutexA(void*, BOOL, const char* name) {
+    const std::string mutexName = name != nullptr ? name : "";
+    auto channel = InstanceChannel::Listen(mutexName);
+    HANDLE mutex = new KernelObject{KernelObject::Kind::Mutex, -1, 0};
+    if (channel == nullptr && InstanceChannel::Ask(mutexName, InstanceChannel::Request::WindowHandle)) {
+        g_otherCopyMutex = mutexName;
+        SetLastError(ERROR_ALREADY_EXISTS);
+        return mutex;
+    }
+    // A name held by a stranger (another user, or no copy answering) leaves this copy
+    // to run on its own rather than to end without a word.
+    std::lock_guard lock(g_mutexesLock);
+    g_mutexes.emplace(mutex, std::move(channel));
+    SetLastError(ERROR_SUCCESS);
+    return mutex;
+}
+
+BOOL ReleaseMutex(HANDLE mutex) {
+    if (!IsUsable(mutex, KernelObject::Kind::Mutex)) return FALSE;
+    return TRUE;
+}
+
+HWND GetSharedWindowHandle() {
+    if (!g_otherCopyMutex) return reinterpret_cast<HWND>(static_cast<uintptr_t>(InstanceChannel::PublishedWindow()));
+    g_otherCopyWindow = AskOtherCopy(InstanceChannel::Request::WindowHandle);
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(g_otherCopyWindow));
+}
+
+void SetSharedWindowHandle(HWND window) {
+    InstanceChannel::PublishWindow(static_cast<DWORD>(reinterpret_cast<uintptr_t>(window)));
+}
+
+bool IsOtherCopysWindow(HWND window) {
+    return g_otherCopyMutex && window != nullptr &&
+           reinterpret_cast<uintptr_t>(window) == static_cast<uintptr_t>(g_otherCopyWindow);
+}
+
+DWORD AskOtherCopy(InstanceChannel::Request request) {
+    if (!g_otherCopyMutex) return 0;
+    return InstanceChannel::Ask(*g_otherCopyMutex, request).value_or(0);
+}

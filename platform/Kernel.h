@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/InstanceChannel.h"
 #include "platform/WinTypes.h"
 
 constexpr DWORD ERROR_SUCCESS = 0;
@@ -76,3 +77,19 @@ BOOL UnmapViewOfFile(const void* view);
 // Milliseconds since the machine started, wrapping at 2^32 like the Windows clock.
 DWORD timeGetTime();
 void Sleep(DWORD milliseconds);
+
+// The single-instance guard. CreateMutexA of a name that a running copy of the
+// program (of the same user) already holds answers a handle with the last error
+// ERROR_ALREADY_EXISTS. The first copy answers later ones on a local socket named
+// after the mutex until it closes the handle or ends.
+HANDLE CreateMutexA(void* security, BOOL initialOwner, const char* name);
+BOOL ReleaseMutex(HANDLE mutex);
+
+// The window handle shared between running copies: the first copy stores its main
+// window there; a later copy reads the first copy's (null while it has none).
+HWND GetSharedWindowHandle();
+void SetSharedWindowHandle(HWND window);
+// Whether `window` is the first copy's window as a later copy read it; the window
+// calls that such a handle reaches are carried out by the first copy.
+bool IsOtherCopysWindow(HWND window);
+DWORD AskOtherCopy(InstanceChannel::Request request);

@@ -1,0 +1,25 @@
+#pragma once
+// One raw input event from the machine, in screen coordinates. The window system
+// decides which window it reaches and as which message.
+
+#include "platform/WinTypes.h"
+
+struct InputEvent {
+    enum class Kind {
+        PointerMove,    // the pointer is now at `point`
+        ButtonDown,     // `button` went down at `point`
+        ButtonUp,       // `button` went up at `point`
+        KeyDown,        // virtual key `key`
+        KeyUp,          // virtual key `key`
+        Activate,       // the program became the active one (`active`) or stopped being it
+        Minimize,       // the user minimised the program's window
+        Close,          // the user asked to close the program's window
+    };
+    enum class Button { Left, Right };
+
+    Kind kind;
+    POINT point{};
+    Button button = Button::Left;
+    UINT key = 0;
+    bool active = false;
+};

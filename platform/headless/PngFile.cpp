@@ -1,0 +1,62 @@
+#include "platform/headless/PngFile.h"
+
+#include <zlib.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+void PutBigEndian(Bytes& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<unsigned char>(value >> shift));
+}
+
+void PutChunk(Bytes& out, const char* type, const Bytes& data) {
+    PutBigEndian(out, static_cast<uint32_t>(data.size()));
+    const size_t typeStart = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    const auto crc = crc32(0, out.data() + typeStart, static_cast<uInt>(out.size() - typeStart));
+    PutBigEndian(out, static_cast<uint32_t>(crc));
+}
+
+Bytes RawRows(const Surface& picture) {
+    Bytes raw;
+    raw.reserve(static_cast<size_t>(picture.Height()) * (static_cast<size_t>(picture.Width()) * 3 + 1));
+    for (LONG y = 0; y < picture.Height(); ++y) {
+        raw.push_back(0);  // no filter
+        for (LONG x = 0; x < picture.Width(); ++x) {
+            const uint32_t pixel = picture.Pixel(x, y);
+            raw.push_back(static_cast<unsigned char>(pixel >> 16));
+            raw.push_back(static_cast<unsigned char>(pixel >> 8));
+            raw.push_back(static_cast<unsigned char>(pixel));
+        }
+    }
+    return raw;
+}
+
+}  // namespace
+
+bool SavePng(const Surface& picture, const std::string& hostPath) {
+    const Bytes raw = RawRows(picture);
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    Bytes packed(packedSize);
+    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK) return false;
+    packed.resize(packedSize);
+
+    Bytes header;
+    PutBigEndian(header, static_cast<uint32_t>(picture.Width()));
+    PutBigEndian(header, static_cast<uint32_t>(picture.Height()));
+    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
+
+    Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutChunk(file, "IHDR", header);
+    PutChunk(file, "IDAT", packed);
+    PutChunk(file, "IEND", {});
+
+    const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"), &std::fclose);
+    return out != nullptr && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
+}

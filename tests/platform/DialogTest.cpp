@@ -1,0 +1,125 @@
+#include "platform/DeviceContext.h"
+#include "platform/Dialog.h"
+#include "platform/WindowManager.h"
+#include "tests/platform/WindowFixture.h"
+
+using Strings = std::vector<std::string>;
+
+namespace {
+
+// A YES/NO dialog procedure: both ids end the dialog with themselves.
+INT_PTR QuestionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_ERASEBKGND) {
+        auto* dc = reinterpret_cast<HDC>(wParam);
+        dc->surface->Fill(0x00FF00);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && (LOWORD(wParam) == 1 || LOWORD(wParam) == 2)) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// The ending screen: only its Quit button (id 1) ends it.
+INT_PTR QuitOnlyProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && LOWORD(wParam) == 1) {
+        EndDialog(dialog, 1);
+        return TRUE;
+    }
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+DialogLayout QuestionLayout() {
+    return DialogLayout{WS_POPUP, 0, 0, 180, 180,
+                        {{"button", 1, WS_VISIBLE | BS_OWNERDRAW, 19, 144, 64, 25},
+                         {"button", 2, WS_VISIBLE | BS_OWNERDRAW, 98, 144, 64, 25}}};
+}
+
+}  // namespace
+
+class DialogTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        main = MakeWindow("main", {0, 0, 1024, 768});
+        RunUntilIdle();
+    }
+    HWND main{};
+};
+
+TEST_F(DialogTest, BaseUnitsAreEightBySixteenAndOneUnitIsTwoPixels) {
+    EXPECT_EQ(LOWORD(static_cast<uintptr_t>(GetDialogBaseUnits())), 8);
+    EXPECT_EQ(HIWORD(static_cast<uintptr_t>(GetDialogBaseUnits())), 16);
+    RECT r{19, 144, 19 + 64, 144 + 25};
+    MapDialogRect(nullptr, &r);
+    EXPECT_EQ(r, (RECT{38, 288, 166, 338}));
+}
+
+TEST_F(DialogTest, EnterAnswersOneAndTheOwnerIsDisabledOnlyWhileItRuns) {
+    bool ownerDisabled = false;
+    machine.Then([&] { ownerDisabled = !IsWindowEnabled(main); });
+    machine.PressKey(VK_RETURN);
+    EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0), 1);
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(main));
+}
+
+TEST_F(DialogTest, EscapeAnswersTwo) {
+    machine.PressKey(VK_ESCAPE);
+    EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0), 2);
+}
+
+TEST_F(DialogTest, AProcedureThatIgnoresEscapeKeepsRunningUntilItsButton) {
+    int escapesSurvived = 0;
+    machine.PressKey(VK_ESCAPE);
+    machine.Then([&] { escapesSurvived = 1; });
+    // The Quit button lies at (225, 348) dialog units: (450, 696) pixels.
+    machine.Click({460, 700});
+    DialogLayout ending{WS_POPUP, 0, 0, 512, 384, {{"button", 1, WS_VISIBLE | BS_OWNERDRAW, 225, 348, 62, 26}}};
+    EXPECT_EQ(DialogBoxLayout(ProgramInstance(), ending, main, QuitOnlyProc, 0), 1);
+    EXPECT_EQ(escapesSurvived, 1);
+}
+
+TEST_F(DialogTest, TheDialogDrawsItsBackgroundAboveTheMainWindow) {
+    HeadlessBackend& screen = machine;
+    uint32_t underDialog = 0;
+    machine.Then([&] {
+        // Input comes before paint, so the test asks the dialog to paint now.
+        UpdateWindow(WindowManager::Instance().TopLevelWindows().back());
+        underDialog = screen.ScreenPixels().Pixel(100, 100);
+    });
+    machine.PressKey(VK_RETURN);
+    DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0);
+    EXPECT_EQ(underDialog, 0x00FF00u);
+    RunUntilIdle();
+    EXPECT_NE(screen.ScreenPixels().Pixel(100, 100), 0x00FF00u) << "the dialog's place is repainted after it";
+}
+
+TEST_F(DialogTest, ButtonsOfTheDialogAskTheDialogToDrawThem) {
+    std::vector<UINT> drawnIds;
+    static std::vector<UINT>* drawn = nullptr;
+    drawn = &drawnIds;
+    machine.Then([] {
+        const HWND dialog = WindowManager::Instance().TopLevelWindows().back();
+        for (const HWND button : WindowManager::Instance().Children(dialog)) UpdateWindow(button);
+    });
+    machine.PressKey(VK_RETURN);
+    DialogBoxLayout(ProgramInstance(), QuestionLayout(), main,
+                    [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+                        if (message == WM_DRAWITEM) {
+                            drawn->push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+                            return TRUE;
+                        }
+                        return QuestionProc(dialog, message, wParam, lParam);
+                    },
+                    0);
+    EXPECT_NE(std::find(drawnIds.begin(), drawnIds.end(), 1u), drawnIds.end());
+    EXPECT_NE(std::find(drawnIds.begin(), drawnIds.end(), 2u), drawnIds.end());
+}
+
+TEST_F(DialogTest, AnOwnerDestroyedWhileTheDialogRunsEndsItSafely) {
+    machine.Then([&] { DestroyWindow(main); });
+    EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0), -1);
+    EXPECT_FALSE(IsWindow(main));
+}

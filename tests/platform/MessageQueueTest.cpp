@@ -1,0 +1,142 @@
+#include "tests/platform/WindowFixture.h"
+
+using Strings = std::vector<std::string>;
+
+class MessageQueueTest : public WindowFixture {};
+
+TEST_F(MessageQueueTest, SentMessagesRunAtOnceAndPostedOnesWaitForTheLoopInOrder) {
+    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    RunUntilIdle();
+    TakeTrace();
+    PostMessageA(main, WM_USER, 0, 0);
+    PostMessageA(main, WM_USER + 1, 0, 0);
+    SendMessageA(main, WM_USER + 2, 0, 0);
+    EXPECT_EQ(TakeTrace(), (Strings{"main WM_USER+2"}));
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"main WM_USER", "main WM_USER+1"}));
+}
+
+TEST_F(MessageQueueTest, QuitComesAfterPostedMessagesAndEndsGetMessage) {
+    const HWND main = MakeWindow("main", {0, 0, 10, 10});
+    RunUntilIdle();
+    PostQuitMessage(3);
+    PostMessageA(main, WM_USER, 0, 0);
+    MSG message{};
+    EXPECT_TRUE(GetMessageA(&message, nullptr, 0, 0));
+    EXPECT_EQ(message.message, WM_USER);
+    EXPECT_FALSE(GetMessageA(&message, nullptr, 0, 0));
+    EXPECT_EQ(message.message, WM_QUIT);
+    EXPECT_EQ(message.wParam, 3u);
+}
+
+TEST_F(MessageQueueTest, PaintComesOnlyWhenNothingElseWaitsAndStopsOnceValidated) {
+    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    PostMessageA(main, WM_USER, 0, 0);
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace({WM_CREATE}), (Strings{"main WM_USER", "main WM_PAINT", "main WM_ERASEBKGND"}));
+    RunUntilIdle();
+    EXPECT_TRUE(TakeTrace().empty()) << "the default paint handling validated the window";
+}
+
+TEST_F(MessageQueueTest, EraseIsAskedForOnlyWhenTheInvalidationAskedForIt) {
+    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    RunUntilIdle();
+    TakeTrace();
+    InvalidateRect(main, nullptr, FALSE);
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"main WM_PAINT"}));
+    InvalidateRect(main, nullptr, TRUE);
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"main WM_PAINT", "main WM_ERASEBKGND"}));
+}
+
+TEST_F(MessageQueueTest, PaintAreaIsTheUnionOfInvalidationsCutToTheClient) {
+    RECT painted{};
+    s_handlers[WM_PAINT] = [&painted](HWND window, WPARAM, LPARAM) -> LRESULT {
+        PAINTSTRUCT paint{};
+        BeginPaint(window, &paint);
+        painted = paint.rcPaint;
+        EndPaint(window, &paint);
+        return 0;
+    };
+    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    RunUntilIdle();
+    const RECT first{10, 10, 20, 20};
+    const RECT second{90, 95, 150, 150};
+    InvalidateRect(main, &first, FALSE);
+    InvalidateRect(main, &second, FALSE);
+    RunUntilIdle();
+    EXPECT_EQ(painted, (RECT{10, 10, 100, 100}));
+}
+
+TEST_F(MessageQueueTest, ParentPaintsBeforeItsChildren) {
+    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    MakeWindow("child", {10, 10, 30, 30}, main, WS_CHILD | WS_VISIBLE);
+    TakeTrace();
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace({WM_ERASEBKGND}), (Strings{"main WM_PAINT", "child WM_PAINT"}));
+}
+
+TEST_F(MessageQueueTest, KeysReachTheFocusAndTranslationAddsTheCharacter) {
+    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    SetFocus(main);
+    RunUntilIdle();
+    TakeTrace();
+    machine.PressKey('Q');
+    machine.PressKey(VK_PRIOR);
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"main WM_KEYDOWN 81", "main WM_CHAR 113", "main WM_KEYUP", "main WM_KEYDOWN 33",
+                                    "main WM_KEYUP"}));
+}
+
+TEST_F(MessageQueueTest, ActivationIsToldToEveryTopLevelWindow) {
+    MakeWindow("main", {0, 0, 100, 100});
+    RunUntilIdle();
+    TakeTrace();
+    machine.Activate(false);
+    machine.Activate(true);
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"main WM_ACTIVATEAPP FALSE", "main WM_ACTIVATEAPP TRUE"}));
+}
+
+TEST_F(MessageQueueTest, AWindowDestroyedInsideASentMessageIsNotUsedAfterwards) {
+    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    const HWND child = MakeWindow("child", {0, 0, 50, 50}, main, WS_CHILD | WS_VISIBLE);
+    RunUntilIdle();
+    s_handlers[WM_LBUTTONDOWN] = [main](HWND, WPARAM, LPARAM) -> LRESULT {
+        DestroyWindow(main);
+        return 0;
+    };
+    PostMessageA(child, WM_USER, 0, 0);
+    machine.Click({10, 10});
+    RunUntilIdle();
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(SendMessageA(child, WM_USER, 0, 0), 0);
+    const Strings trace = TakeTrace();
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "child WM_LBUTTONUP"), 0);
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "child WM_NCDESTROY"), 1);
+}
+
+TEST_F(MessageQueueTest, CreationAbortedByTheProcedureGivesNoWindow) {
+    s_handlers[WM_CREATE] = [](HWND, WPARAM, LPARAM) -> LRESULT { return -1; };
+    EXPECT_EQ(MakeWindow("main", {0, 0, 10, 10}), nullptr);
+    EXPECT_EQ(TakeTrace(), (Strings{"? WM_CREATE", "? WM_DESTROY", "? WM_NCDESTROY"}));
+}
+
+TEST_F(MessageQueueTest, SubclassingChainsToThePreviousProcedure) {
+    static WNDPROC previous = nullptr;
+    static int seen = 0;
+    const HWND main = MakeWindow("main", {0, 0, 10, 10});
+    previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        main, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+            ++seen;
+            return CallWindowProcA(previous, window, message, w, l);
+        })));
+    TakeTrace();
+    SendMessageA(main, WM_USER, 0, 0);
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(TakeTrace(), (Strings{"main WM_USER"}));
+    EXPECT_EQ(GetWindowLongA(main, GWL_WNDPROC), 0) << "a pointer does not fit the 32-bit slot";
+    EXPECT_EQ(GetWindowLongA(main, GWL_HINSTANCE), 0x400000);
+}

@@ -1,0 +1,129 @@
+#include "platform/Cursor.h"
+#include "tests/platform/WindowFixture.h"
+
+using Strings = std::vector<std::string>;
+
+class PointerTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        main = MakeWindow("main", {0, 0, 200, 200});
+        left = MakeWindow("left", {0, 0, 100, 200}, main, WS_CHILD | WS_VISIBLE);
+        right = MakeWindow("right", {100, 0, 200, 200}, main, WS_CHILD | WS_VISIBLE);
+        RunUntilIdle();
+        TakeTrace();
+    }
+    HWND main{};
+    HWND left{};
+    HWND right{};
+};
+
+TEST_F(PointerTest, FocusChangeTellsTheLoserThenTheWinner) {
+    SetFocus(left);
+    TakeTrace();
+    EXPECT_EQ(SetFocus(right), left);
+    EXPECT_EQ(TakeTrace(), (Strings{"left WM_KILLFOCUS right", "right WM_SETFOCUS left"}));
+    EXPECT_EQ(GetFocus(), right);
+    SetFocus(right);
+    EXPECT_TRUE(TakeTrace().empty()) << "the same window again changes nothing";
+}
+
+TEST_F(PointerTest, CapturedMouseGoesToTheCaptureWithoutCursorRequests) {
+    machine.MovePointer({50, 50});
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"left WM_SETCURSOR", "main WM_SETCURSOR", "left WM_MOUSEMOVE 50,50"}));
+    SetCapture(left);
+    machine.MovePointer({150, 20});
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"left WM_MOUSEMOVE 150,20"}));
+    SetCapture(right);
+    EXPECT_EQ(TakeTrace(), (Strings{"left WM_CAPTURECHANGED right"}));
+    ReleaseCapture();
+    EXPECT_EQ(TakeTrace(), (Strings{"right WM_CAPTURECHANGED null"}));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(PointerTest, PointWellLeftOfTheCaptureArrivesAsNegativeClientCoordinates) {
+    SetCapture(right);
+    machine.MovePointer({10, 10});
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"right WM_MOUSEMOVE -90,10"}));
+}
+
+TEST_F(PointerTest, TheDisplayCounterShowsThePointerFromZeroUp) {
+    EXPECT_EQ(ShowCursor(FALSE), -1);
+    EXPECT_FALSE(machine.CursorVisible());
+    EXPECT_EQ(ShowCursor(FALSE), -2);
+    EXPECT_EQ(ShowCursor(TRUE), -1);
+    EXPECT_FALSE(machine.CursorVisible()) << "one show does not undo two hides";
+    EXPECT_EQ(ShowCursor(TRUE), 0);
+    EXPECT_TRUE(machine.CursorVisible());
+    EXPECT_EQ(ShowCursor(TRUE), 1);
+    EXPECT_TRUE(machine.CursorVisible());
+}
+
+TEST_F(PointerTest, CursorsLoadFromTheRegistryWithoutRegardToCase) {
+    RegisterCursorResource("ArrowCursor", CursorImage{2, 2, {1, 1}, {1, 2, 3, 4}});
+    const HCURSOR arrow = LoadImageA(ProgramInstance(), "ARROWCURSOR", IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR);
+    ASSERT_NE(arrow, nullptr);
+    EXPECT_EQ(LoadImageA(ProgramInstance(), "Missing", IMAGE_CURSOR, 0, 0, 0), nullptr);
+    EXPECT_EQ(SetCursor(arrow), nullptr);
+    ASSERT_NE(machine.CursorShown(), nullptr);
+    EXPECT_EQ(machine.CursorShown()->pixels, (std::vector<uint32_t>{1, 2, 3, 4}));
+    DestroyCursor(arrow);
+    EXPECT_EQ(machine.CursorShown(), nullptr) << "a destroyed cursor leaves the screen";
+    ForgetCursorResources();
+}
+
+TEST_F(PointerTest, LeaveTrackingPostsOneLeaveWhenThePointerGoesElsewhere) {
+    machine.MovePointer({50, 50});
+    RunUntilIdle();
+    TRACKMOUSEEVENT track{16, TME_LEAVE, left, 1};
+    EXPECT_TRUE(TrackMouseEvent(&track));
+    TakeTrace();
+    machine.MovePointer({60, 50});
+    machine.MovePointer({150, 50});
+    machine.MovePointer({160, 50});
+    RunUntilIdle();
+    const Strings trace = TakeTrace({WM_SETCURSOR, WM_MOUSEMOVE});
+    EXPECT_EQ(trace, (Strings{"left WM_MOUSELEAVE"}));
+}
+
+TEST_F(PointerTest, TrackingAWindowThePointerIsNotOverLeavesAtOnce) {
+    machine.MovePointer({50, 50});
+    RunUntilIdle();
+    TakeTrace();
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, right, 1};
+    EXPECT_TRUE(TrackMouseEvent(&track));
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"right WM_MOUSELEAVE"}));
+}
+
+TEST_F(PointerTest, SetCursorPosMovesThePointerAndAnswersWithAMove) {
+    SetCursorPos(120, 30);
+    POINT at{};
+    GetCursorPos(&at);
+    EXPECT_EQ(at, (POINT{120, 30}));
+    EXPECT_EQ(machine.PointerPosition(), (POINT{120, 30}));
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace({WM_SETCURSOR}), (Strings{"right WM_MOUSEMOVE 20,30"}));
+}
+
+TEST_F(PointerTest, ClippingHoldsThePointerInsideTheExclusiveRectangle) {
+    const RECT area{10, 10, 50, 50};
+    ClipCursor(&area);
+    machine.MovePointer({100, 0});
+    RunUntilIdle();
+    POINT at{};
+    GetCursorPos(&at);
+    EXPECT_EQ(at, (POINT{49, 10}));
+    ClipCursor(nullptr);
+    EXPECT_FALSE(machine.PointerConfinement().has_value());
+}
+
+TEST_F(PointerTest, ClientAndScreenPointsConvertBothWays) {
+    POINT p{5, 6};
+    ClientToScreen(right, &p);
+    EXPECT_EQ(p, (POINT{105, 6}));
+    ScreenToClient(right, &p);
+    EXPECT_EQ(p, (POINT{5, 6}));
+}

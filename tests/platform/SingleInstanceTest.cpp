@@ -1,0 +1,61 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "platform/Kernel.h"
+#include "tests/platform/WindowFixture.h"
+
+namespace {
+
+// Runs the second copy and answers what it printed.
+std::string RunSecondCopy(const std::string& mutexName) {
+    const std::string command = std::string(INSTANCE_PROBE) + " " + mutexName;
+    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
+    if (pipe == nullptr) return "cannot run";
+    char line[64] = {};
+    if (std::fgets(line, sizeof(line), pipe.get()) == nullptr) return "nothing";
+    std::string answer = line;
+    if (!answer.empty() && answer.back() == '\n') answer.pop_back();
+    return answer;
+}
+
+}  // namespace
+
+class SingleInstanceTest : public WindowFixture {
+protected:
+    const std::string name = "QLYClass03S-test-" + std::to_string(getpid());
+};
+
+TEST_F(SingleInstanceTest, AloneTheGuardSaysFirstAndAfterClosingAgain) {
+    EXPECT_EQ(RunSecondCopy(name), "first");
+    const HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
+    CloseHandle(mutex);
+    EXPECT_EQ(RunSecondCopy(name), "first");
+}
+
+TEST_F(SingleInstanceTest, ASecondCopyEndsSilentlyWhileTheFirstHasNoWindow) {
+    const HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    SetSharedWindowHandle(nullptr);
+    EXPECT_EQ(RunSecondCopy(name), "second-silent");
+    CloseHandle(mutex);
+}
+
+TEST_F(SingleInstanceTest, ASecondCopyRestoresAndRaisesTheFirstCopysWindow) {
+    const HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    SetSharedWindowHandle(main);
+    ShowWindow(main, SW_MINIMIZE);
+    EnableWindow(main, FALSE);
+    ASSERT_TRUE(IsIconic(main));
+
+    EXPECT_EQ(RunSecondCopy(name), "second-forward");
+    RunUntilIdle();
+    EXPECT_FALSE(IsIconic(main));
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_EQ(machine.RestoreCount(), 1);
+    EXPECT_EQ(machine.RaiseCount(), 1);
+    SetSharedWindowHandle(nullptr);
+    CloseHandle(mutex);
+}

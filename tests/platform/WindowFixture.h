@@ -1,0 +1,39 @@
+#pragma once
+// A fresh window system on the headless machine for each test, and a window class
+// whose procedure writes every message it sees into a trace, so that tests compare
+// the sequences the program relies on.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/User.h"
+#include "platform/headless/HeadlessBackend.h"
+
+// One traced message: who got it and what it was, in a readable form such as
+// "main WM_PAINT" or "parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED".
+std::string Describe(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+class WindowFixture : public testing::Test {
+public:
+    // What a traced window answers to a message, instead of the default handling.
+    static std::map<UINT, std::function<LRESULT(HWND, WPARAM, LPARAM)>> s_handlers;
+
+protected:
+    WindowFixture();
+    ~WindowFixture() override;
+
+    // A traced window of the class "Traced" at `place` (screen or parent coordinates).
+    HWND MakeWindow(const std::string& name, RECT place, HWND parent = nullptr, DWORD style = WS_POPUP | WS_VISIBLE);
+    HWND MakeButton(const std::string& name, int id, RECT place, HWND parent);
+    void Name(HWND window, const std::string& name);
+
+    // The traced messages since the last look, leaving out the ones in `ignored`.
+    std::vector<std::string> TakeTrace(const std::vector<UINT>& ignored = {});
+    void RunUntilIdle() { HeadlessBackend::RunUntilIdle(); }
+
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+};
