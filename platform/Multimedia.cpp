@@ -57,9 +57,10 @@ private:
     std::vector<MidiOutObject*> m_open;
 };
 
+// Never destroyed, so that a device closed while the program ends finds it still there.
 MidiOutputRegistry& OpenOutputs() {
-    static MidiOutputRegistry registry;
-    return registry;
+    static auto* registry = new MidiOutputRegistry;
+    return *registry;
 }
 
 }  // namespace

@@ -29,9 +29,11 @@ private:
     int32_t m_device;
 };
 
+// Never destroyed: the music object, a global of its own, may still stop its timer
+// and close its output while the program ends.
 HeadlessMultimedia& HeadlessMultimedia::Instance() {
-    static HeadlessMultimedia instance;
-    return instance;
+    static auto* instance = new HeadlessMultimedia;
+    return *instance;
 }
 
 TIMECAPS HeadlessMultimedia::TimerCapabilities() { return {kMinimumPeriod, kMaximumPeriod}; }
