@@ -1,67 +1,18 @@
 #include "platform/Multimedia.h"
 
-#include <algorithm>
 #include <atomic>
 #include <memory>
-#include <mutex>
-#include <vector>
 
+#include "platform/MidiOutputRegistry.h"
 #include "platform/MultimediaBackend.h"
 #include "platform/WaveResourceTable.h"
 #include "platform/headless/HeadlessMultimedia.h"
-
-struct MidiOutObject {
-    std::unique_ptr<MidiOutputDevice> device;
-};
 
 namespace {
 
 std::atomic<MultimediaBackend*> g_installed{nullptr};
 
-// The open MIDI outputs. A handle is used only while it is listed here, so a stale or
-// made-up handle is refused instead of being followed; the lock also keeps a close
-// from pulling a device away under a message being sent.
-class MidiOutputRegistry {
-public:
-    HMIDIOUT Add(std::unique_ptr<MidiOutputDevice> device) {
-        auto* handle = new MidiOutObject{std::move(device)};
-        std::lock_guard lock(m_lock);
-        m_open.push_back(handle);
-        return handle;
-    }
-
-    template <typename Action>
-    MMRESULT With(HMIDIOUT handle, Action action) {
-        std::lock_guard lock(m_lock);
-        if (std::find(m_open.begin(), m_open.end(), handle) == m_open.end()) {
-            return MMSYSERR_INVALHANDLE;
-        }
-        action(*handle->device);
-        return MMSYSERR_NOERROR;
-    }
-
-    MMRESULT Remove(HMIDIOUT handle) {
-        std::unique_ptr<MidiOutObject> closing;
-        {
-            std::lock_guard lock(m_lock);
-            const auto found = std::find(m_open.begin(), m_open.end(), handle);
-            if (found == m_open.end()) return MMSYSERR_INVALHANDLE;
-            closing.reset(*found);
-            m_open.erase(found);
-        }
-        return MMSYSERR_NOERROR;
-    }
-
-private:
-    std::mutex m_lock;
-    std::vector<MidiOutObject*> m_open;
-};
-
-// Never destroyed, so that a device closed while the program ends finds it still there.
-MidiOutputRegistry& OpenOutputs() {
-    static auto* registry = new MidiOutputRegistry;
-    return *registry;
-}
+MidiOutputRegistry& OpenOutputs() { return MidiOutputRegistry::Instance(); }
 
 }  // namespace
 
