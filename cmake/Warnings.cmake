@@ -17,6 +17,11 @@ if(QUILLORY_SANITIZE)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 
+if(QUILLORY_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # quillory_library(NAME SOURCES... [LINKS libs...]) declares one subsystem library
 # whose headers are included by folder: #include "io/Serializer.h".
 function(quillory_library name)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds the project. Usage: build.sh [--sanitize]
+# Configures and builds the project. Usage: build.sh [--sanitize | --thread]
 #   (default) build/       warnings as errors
 #   --sanitize build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer
+#   --thread   build-tsan/ with ThreadSanitizer
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -10,6 +11,9 @@ flags=(-DQUILLORY_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [[ "${1:-}" == "--sanitize" ]]; then
     dir="$root/build-asan"
     flags=(-DQUILLORY_WERROR=ON -DQUILLORY_SANITIZE=ON -DQUILLORY_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+elif [[ "${1:-}" == "--thread" ]]; then
+    dir="$root/build-tsan"
+    flags=(-DQUILLORY_WERROR=ON -DQUILLORY_TSAN=ON -DQUILLORY_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 fi
 
 cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}" >&2

@@ -1,0 +1,97 @@
+#include "platform/Multimedia.h"
+
+#include <atomic>
+#include <memory>
+
+#include "platform/MidiOutputRegistry.h"
+#include "platform/MultimediaBackend.h"
+#include "platform/WaveResourceTable.h"
+#include "platform/headless/HeadlessMultimedia.h"
+
+namespace {
+
+std::atomic<MultimediaBackend*> g_installed{nullptr};
+
+MidiOutputRegistry& OpenOutputs() { return MidiOutputRegistry::Instance(); }
+
+}  // namespace
+
+MultimediaBackend& CurrentMultimediaBackend() {
+    MultimediaBackend* installed = g_installed.load();
+    return installed != nullptr ? *installed : HeadlessMultimedia::Instance();
+}
+
+MultimediaBackend* InstallMultimediaBackend(MultimediaBackend* backend) {
+    return g_installed.exchange(backend);
+}
+
+MMRESULT timeGetDevCaps(TIMECAPS* caps, UINT size) {
+    if (caps == nullptr || size < sizeof(TIMECAPS)) return TIMERR_NOCANDO;
+    *caps = CurrentMultimediaBackend().TimerCapabilities();
+    return TIMERR_NOERROR;
+}
+
+MMRESULT timeBeginPeriod(UINT period) {
+    return CurrentMultimediaBackend().BeginTimerPeriod(period) ? TIMERR_NOERROR : TIMERR_NOCANDO;
+}
+
+MMRESULT timeEndPeriod(UINT period) {
+    return CurrentMultimediaBackend().EndTimerPeriod(period) ? TIMERR_NOERROR : TIMERR_NOCANDO;
+}
+
+UINT timeSetEvent(UINT delay, UINT /*resolution*/, LPTIMECALLBACK callback, DWORD_PTR user,
+                  UINT flags) {
+    if ((flags & TIME_PERIODIC) == 0) return 0;
+    return CurrentMultimediaBackend().StartPeriodicTimer(delay, callback, user);
+}
+
+MMRESULT timeKillEvent(UINT timerId) {
+    return CurrentMultimediaBackend().KillTimer(timerId) ? TIMERR_NOERROR : MMSYSERR_INVALPARAM;
+}
+
+UINT midiOutGetNumDevs() { return CurrentMultimediaBackend().MidiOutputCount(); }
+
+MMRESULT midiOutGetDevCapsA(UINT deviceId, MIDIOUTCAPSA* caps, UINT size) {
+    if (caps == nullptr || size < sizeof(MIDIOUTCAPSA)) return MMSYSERR_INVALPARAM;
+    MIDIOUTCAPSA filled{};
+    if (!CurrentMultimediaBackend().MidiOutputCapabilities(deviceId, filled)) {
+        return MMSYSERR_BADDEVICEID;
+    }
+    filled.szPname[MAXPNAMELEN - 1] = '\0';
+    *caps = filled;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT midiOutOpen(HMIDIOUT* output, UINT deviceId, DWORD_PTR callback, DWORD_PTR /*instance*/,
+                     DWORD flags) {
+    if (output == nullptr || callback != 0 || flags != CALLBACK_NULL) return MMSYSERR_INVALPARAM;
+    *output = nullptr;
+    auto device = CurrentMultimediaBackend().OpenMidiOutput(deviceId);
+    if (!device) return MMSYSERR_BADDEVICEID;
+    *output = OpenOutputs().Add(std::move(device));
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT midiOutShortMsg(HMIDIOUT output, DWORD message) {
+    return OpenOutputs().With(output,
+                              [message](MidiOutputDevice& device) { device.SendShortMessage(message); });
+}
+
+MMRESULT midiOutReset(HMIDIOUT output) {
+    return OpenOutputs().With(output, [](MidiOutputDevice& device) { device.Reset(); });
+}
+
+MMRESULT midiOutClose(HMIDIOUT output) { return OpenOutputs().Remove(output); }
+
+BOOL PlaySoundA(const char* sound, HMODULE /*module*/, DWORD flags) {
+    MultimediaBackend& backend = CurrentMultimediaBackend();
+    if (sound == nullptr) {
+        backend.StopWave();
+        return TRUE;
+    }
+    if ((flags & SND_RESOURCE) != SND_RESOURCE) return FALSE;
+    const auto wave = WaveResourceTable::Instance().Find(sound);
+    if (!wave) return FALSE;
+    backend.PlayWave(sound, *wave);
+    return TRUE;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The devices behind platform/Multimedia.h: the timer device, MIDI output devices and
+// the wave player. The desktop plugs its synthesizer and audio stream in here; tests
+// use the in-memory HeadlessMultimedia. Kept apart from Backend so that either can be
+// replaced on its own.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "platform/Multimedia.h"
+
+// One open MIDI output: a synthesizer or a port. Messages come from one thread at a
+// time (the multimedia layer serialises them).
+class MidiOutputDevice {
+public:
+    virtual ~MidiOutputDevice() = default;
+
+    // A channel message packed as status | data1 << 8 | data2 << 16.
+    virtual void SendShortMessage(DWORD message) = 0;
+    // Silences every sounding note and resets the controllers.
+    virtual void Reset() = 0;
+};
+
+class MultimediaBackend {
+public:
+    virtual ~MultimediaBackend() = default;
+
+    virtual TIMECAPS TimerCapabilities() = 0;
+    // Requests and releases a timer resolution; false when the period is out of range
+    // (or, when ending, was never requested).
+    virtual bool BeginTimerPeriod(UINT period) = 0;
+    virtual bool EndTimerPeriod(UINT period) = 0;
+    // The semantics of timeSetEvent (periodic only) and timeKillEvent.
+    virtual UINT StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) = 0;
+    virtual bool KillTimer(UINT timerId) = 0;
+
+    virtual UINT MidiOutputCount() = 0;
+    // Fills `caps` for device number `deviceId`; false for an unknown device.
+    virtual bool MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) = 0;
+    // Opens a device number or MIDI_MAPPER; null when it cannot be opened.
+    virtual std::unique_ptr<MidiOutputDevice> OpenMidiOutput(UINT deviceId) = 0;
+
+    // Starts playing a RIFF WAVE image, cutting off the sound playing.
+    virtual void PlayWave(const std::string& name, std::span<const uint8_t> wave) = 0;
+    virtual void StopWave() = 0;
+};
+
+// The multimedia backend in use; until one is installed, the headless one.
+MultimediaBackend& CurrentMultimediaBackend();
+
+// Installs `backend` (not owned; null brings back the headless one) and returns the
+// one it replaced.
+MultimediaBackend* InstallMultimediaBackend(MultimediaBackend* backend);

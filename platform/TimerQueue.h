@@ -1,0 +1,49 @@
+#pragma once
+// Periodic timers for a multimedia backend. Each timer is driven either by a thread of
+// its own on the real clock, or by hand from the millisecond clock of timeGetTime:
+// RunDue runs, on the calling thread, every callback that is due by then. The hand
+// drive lets tests step a virtual clock and see each callback exactly when it is due.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "platform/Multimedia.h"
+
+class TimerQueue {
+public:
+    enum class Drive { OwnThread, ByHand };
+
+    TimerQueue() = default;
+    ~TimerQueue();
+    TimerQueue(const TimerQueue&) = delete;
+    TimerQueue& operator=(const TimerQueue&) = delete;
+
+    // How the timers started from now on are driven.
+    void SetDrive(Drive drive);
+
+    // Returns the new timer's id, or 0 for a zero period or a null callback.
+    UINT Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user);
+    // False for an unknown id. See timeKillEvent for when it returns.
+    bool Kill(UINT timerId);
+    void KillAll();
+
+    // Runs every callback of a hand-driven timer that is due at or before `now`, the
+    // earliest first; a timer behind by several periods runs once for each of them.
+    void RunDue(DWORD now);
+
+    size_t RunningCount() const;
+
+private:
+    struct Timer;
+
+    static void RunOwnThread(const std::shared_ptr<Timer>& timer);
+    static void Fire(Timer& timer);
+    std::shared_ptr<Timer> NextDue(DWORD now);
+
+    mutable std::mutex m_lock;
+    std::map<UINT, std::shared_ptr<Timer>> m_timers;
+    UINT m_nextId = 1;
+    Drive m_drive = Drive::OwnThread;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// The program's background music: one song, "QLY03.mid" in the current directory,
+// played in an endless loop while the program is the active application and silent
+// otherwise. Losing activation closes the device and frees the song; regaining it
+// reloads the file and plays it from its beginning.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "platform/WinTypes.h"
+#include "sound/MidiSequencer.h"
+
+class MidiManager {
+public:
+    static constexpr const char* kSongFile = "QLY03.mid";
+
+    MidiManager() = default;
+
+    // The song file names of the program, indexed by BattleMode.
+    static std::span<const char* const> SongNames();
+
+    // Builds the path of the current song from the current directory, opens the
+    // output for `owner` and plays the song when the program is active.
+    void InitializedMIDI(std::span<const char* const> names, HWND owner);
+    // Start-up: the first initialisation, after which activations start the music.
+    void StartAtStartUp(HWND owner);
+    void PlayMIDI();
+    void StopMIDI();
+    // The WM_ACTIVATEAPP flag of the program.
+    void ActivateApp(int32_t active, HWND owner);
+
+    int32_t IsActive() const { return m_active; }
+    int32_t MusicStarted() const { return m_musicStarted; }
+    const std::string& SongPath() const { return m_songPath; }
+    const MidiSequencer& Sequencer() const { return m_sequencer; }
+
+private:
+    int32_t BattleMode = 0;
+    std::string m_songPath;
+    int32_t m_active = 0;
+    int32_t m_musicStarted = 0;
+    MidiSequencer m_sequencer;
+};
+
+// The process-wide music object.
+extern MidiManager MIDI_MANAGER;

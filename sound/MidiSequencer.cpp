@@ -1,0 +1,254 @@
+#include "sound/MidiSequencer.h"
+
+#include <string_view>
+
+#include "platform/Kernel.h"
+#include "sound/MidiEventReader.h"
+#include "sound/MidiFileReader.h"
+
+namespace {
+
+constexpr int32_t kMidiMapper = -1;
+constexpr int32_t kOpenFailed = -2;
+constexpr int kChannels = 16;
+constexpr DWORD kProgramChangeSettle = 10;
+constexpr DWORD kResetSettle = 10;
+constexpr uint8_t kControlChange = 0xB0;
+constexpr uint8_t kProgramChange = 0xC0;
+constexpr uint8_t kSetTempo = 0x51;
+// Older interface cards carry this number in their names; they are passed over.
+constexpr std::string_view kPassedOverName = "401";
+
+uint32_t TempoFrom(std::span<const uint8_t> payload) {
+    return static_cast<uint32_t>(payload[0]) << 16 | static_cast<uint32_t>(payload[1]) << 8 |
+           payload[2];
+}
+
+// While a song is entered in the middle, only controllers and instruments are sent.
+bool SendsWhileEntering(uint8_t status) {
+    const uint8_t kind = status & 0xF0;
+    return kind == kControlChange || kind == kProgramChange;
+}
+
+}  // namespace
+
+MidiSequencer::~MidiSequencer() { CloseDevice(); }
+
+void MidiSequencer::OpenDevice(HWND owner) {
+    std::lock_guard lock(m_lock);
+    if (m_output != nullptr) return;
+    m_owner = owner;
+    ChooseOutputDevice();
+    m_output = OpenOutput(m_deviceId);
+    if (m_output == nullptr) m_deviceId = kOpenFailed;
+}
+
+void MidiSequencer::ChooseOutputDevice() {
+    const UINT count = midiOutGetNumDevs();
+    for (UINT device = 0; device < count; ++device) {
+        MIDIOUTCAPSA caps{};
+        if (midiOutGetDevCapsA(device, &caps, sizeof(caps)) != MMSYSERR_NOERROR) continue;
+        if (std::string_view(caps.szPname).find(kPassedOverName) != std::string_view::npos) continue;
+        m_deviceId = static_cast<int32_t>(device);
+        return;
+    }
+    m_deviceId = kMidiMapper;
+}
+
+HMIDIOUT MidiSequencer::OpenOutput(int32_t deviceId) {
+    HMIDIOUT output = nullptr;
+    if (midiOutOpen(&output, static_cast<UINT>(deviceId), 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
+        return nullptr;
+    }
+    midiOutReset(output);
+    for (DWORD channel = 0; channel < kChannels; ++channel) {
+        midiOutShortMsg(output, kProgramChange + channel);
+        Sleep(kProgramChangeSettle);
+    }
+    return output;
+}
+
+void MidiSequencer::PlayFile(const char* path) {
+    std::string toLoad;
+    {
+        std::lock_guard lock(m_lock);
+        toLoad = path != nullptr ? path : m_path;
+    }
+    MidiSong loaded;
+    if (LoadMidiFile(toLoad, loaded)) return;
+    StopPlayback();
+    std::lock_guard lock(m_lock);
+    m_path = toLoad;
+    StartSong(loaded);
+}
+
+MidiSequencer::TimerStop MidiSequencer::MarkStopped() {
+    std::lock_guard lock(m_lock);
+    const TimerStop stop{m_timerRunning != 0, m_timerId};
+    m_timerRunning = 0;
+    return stop;
+}
+
+void MidiSequencer::FinishStop() {
+    timeEndPeriod(m_timerPeriod);
+    midiOutReset(m_output);
+    Sleep(kResetSettle);
+}
+
+void MidiSequencer::StopPlayback() {
+    const TimerStop stop = MarkStopped();
+    if (!stop.wasRunning) return;
+    // Without the lock: a tick in progress must be able to finish for the kill to
+    // return, and any later tick finds the timer stopped.
+    timeKillEvent(stop.timerId);
+    std::lock_guard lock(m_lock);
+    FinishStop();
+}
+
+void MidiSequencer::CloseDevice() {
+    StopPlayback();
+    std::lock_guard lock(m_lock);
+    FreeSong(m_song);
+    if (m_output == nullptr) return;
+    midiOutClose(m_output);
+    m_output = nullptr;
+}
+
+void MidiSequencer::StartSong(MidiSong& loaded) {
+    FreeSong(m_song);
+    m_song = std::move(loaded);
+    m_speed = 1.0f;
+    TIMECAPS caps{1, 1};
+    timeGetDevCaps(&caps, sizeof(caps));
+    m_timerPeriod = caps.wPeriodMin;
+    m_startTick = 0;
+    PrepareSong(m_startTick);
+    // A song without tracks would end in every period and reload itself for ever.
+    if (m_song.tracks.empty()) return;
+    timeBeginPeriod(m_timerPeriod);
+    m_timerId = timeSetEvent(m_timerPeriod, 0, TimerCallback, reinterpret_cast<DWORD_PTR>(this),
+                             TIME_PERIODIC);
+    m_timerRunning = m_timerId != 0 ? 1 : 0;
+    if (m_timerRunning == 0) timeEndPeriod(m_timerPeriod);
+}
+
+void MidiSequencer::PrepareSong(uint32_t startTick) {
+    m_position = 0.0f;
+    m_song.tempo = kDefaultMidiTempo;
+    for (MidiTrack& track : m_song.tracks) {
+        track.readPosition = 0;
+        track.runningStatus = 0;
+        track.deltaPending = 0;
+        track.ended = 0;
+        track.ticksToNext = 0.0f;
+    }
+    while (m_position < static_cast<float>(startTick)) {
+        const float step = Step();
+        if (step <= 0.0f) return;
+        AdvanceTracks(step, false);
+        m_position += step;
+    }
+}
+
+float MidiSequencer::Step() const {
+    const long double step = static_cast<long double>(m_speed) * 1000.0L * m_timerPeriod *
+                             static_cast<int16_t>(m_song.division) / m_song.tempo;
+    return static_cast<float>(step);
+}
+
+void MidiSequencer::TimerCallback(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
+    reinterpret_cast<MidiSequencer*>(user)->TimerTick(timerId);
+}
+
+void MidiSequencer::TimerTick(UINT timerId) {
+    std::lock_guard lock(m_lock);
+    // A tick of a timer that has been stopped meanwhile has nothing left to play.
+    if (m_timerRunning == 0 || timerId != m_timerId) return;
+    const float step = Step();
+    const int32_t live = AdvanceTracks(step, true);
+    m_position += step;
+    if (live == 0) RestartFromTimer();
+}
+
+void MidiSequencer::RestartFromTimer() {
+    MidiSong loaded;
+    if (LoadMidiFile(m_path, loaded)) return;
+    m_timerRunning = 0;
+    timeKillEvent(m_timerId);
+    FinishStop();
+    StartSong(loaded);
+}
+
+int32_t MidiSequencer::AdvanceTracks(float step, bool sending) {
+    int32_t live = 0;
+    for (MidiTrack& track : m_song.tracks) {
+        if (track.ended == 0) AdvanceTrack(track, step, sending, live);
+    }
+    return live;
+}
+
+void MidiSequencer::AdvanceTrack(MidiTrack& track, float step, bool sending, int32_t& live) {
+    ++live;
+    MidiEventReader reader(track.data, track.readPosition, track.runningStatus);
+    if (track.deltaPending != 0) {
+        track.ticksToNext -= step;
+    } else {
+        // The first delta-time is only read in this period, so every event of the
+        // track sounds one period later than its delta-times alone would place it.
+        track.ticksToNext = static_cast<float>(reader.ReadDeltaTime());
+        track.readPosition = reader.Position();
+        track.deltaPending = 1;
+    }
+    while (track.ticksToNext <= 0.0f) {
+        if (PlayEvent(track, sending) != 0) {
+            --live;
+            return;
+        }
+        MidiEventReader next(track.data, track.readPosition, track.runningStatus);
+        // Added, not assigned: a late event does not shift the ones after it.
+        track.ticksToNext += static_cast<float>(next.ReadDeltaTime());
+        track.readPosition = next.Position();
+    }
+}
+
+int32_t MidiSequencer::PlayEvent(MidiTrack& track, bool sending) {
+    MidiEventReader reader(track.data, track.readPosition, track.runningStatus);
+    MidiEvent event;
+    const MidiReadError error = reader.ReadEvent(event);
+    track.readPosition = reader.Position();
+    track.runningStatus = reader.RunningStatus();
+    // A track whose data runs out ends there instead of being read past its end.
+    if (error != MidiReadError::None || event.IsEndOfTrack()) {
+        track.ended = 1;
+        return track.ended;
+    }
+    if (event.kind == MidiEvent::Kind::Meta && event.metaType == kSetTempo && event.payload.size() >= 3) {
+        const uint32_t tempo = TempoFrom(event.payload);
+        if (tempo != 0) m_song.tempo = tempo;
+    }
+    const bool isMessage = event.kind == MidiEvent::Kind::Channel && event.status >= 0x80;
+    if (isMessage && (sending || SendsWhileEntering(event.status))) {
+        midiOutShortMsg(m_output, event.Packed());
+    }
+    return track.ended;
+}
+
+int32_t MidiSequencer::DeviceId() const {
+    std::lock_guard lock(m_lock);
+    return m_deviceId;
+}
+
+bool MidiSequencer::IsPlaying() const {
+    std::lock_guard lock(m_lock);
+    return m_timerRunning != 0;
+}
+
+bool MidiSequencer::IsOpen() const {
+    std::lock_guard lock(m_lock);
+    return m_output != nullptr;
+}
+
+float MidiSequencer::Position() const {
+    std::lock_guard lock(m_lock);
+    return m_position;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// Plays a MidiSong on a MIDI output from a periodic multimedia timer, and starts it
+// again from its beginning when every track has ended.
+//
+// Two threads use a sequencer: the user-interface thread opens, plays, stops and
+// closes; the timer thread runs TimerTick and, at the end of the song, restarts it.
+// One lock guards the song, the device and the timer state. A tick runs under it, so
+// a stop or close waits for a tick in progress; a stop releases it while it kills the
+// timer (which waits for that timer's running callback) so that the tick can finish,
+// and a tick that comes after a stop finds its timer no longer current and does
+// nothing. The restart from the timer's own callback kills its own timer, which never
+// waits, so it cannot deadlock.
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+#include "platform/Multimedia.h"
+#include "sound/MidiSong.h"
+
+class MidiSequencer {
+public:
+    MidiSequencer() = default;
+    ~MidiSequencer();
+    MidiSequencer(const MidiSequencer&) = delete;
+    MidiSequencer& operator=(const MidiSequencer&) = delete;
+
+    // Opens the chosen output for `owner` unless one is open already.
+    void OpenDevice(HWND owner);
+    // Loads `path` (null: the path last loaded) and plays it from its beginning. A file
+    // that does not load leaves everything as it was.
+    void PlayFile(const char* path);
+    // Stops the timer and silences the output.
+    void StopPlayback();
+    // Stops playback, frees the song and closes the output.
+    void CloseDevice();
+
+    // -1 the MIDI mapper, -2 when opening failed.
+    int32_t DeviceId() const;
+    bool IsPlaying() const;
+    bool IsOpen() const;
+    // Song time played so far, in ticks.
+    float Position() const;
+
+private:
+    struct TimerStop {
+        bool wasRunning;
+        UINT timerId;
+    };
+
+    static void TimerCallback(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR, DWORD_PTR);
+
+    void ChooseOutputDevice();
+    HMIDIOUT OpenOutput(int32_t deviceId);
+    TimerStop MarkStopped();
+    void FinishStop();
+    void StartSong(MidiSong& loaded);
+    void PrepareSong(uint32_t startTick);
+    void TimerTick(UINT timerId);
+    void RestartFromTimer();
+    float Step() const;
+    int32_t AdvanceTracks(float step, bool sending);
+    void AdvanceTrack(MidiTrack& track, float step, bool sending, int32_t& live);
+    int32_t PlayEvent(MidiTrack& track, bool sending);
+
+    mutable std::mutex m_lock;
+    HWND m_owner = nullptr;
+    HMIDIOUT m_output = nullptr;
+    MidiSong m_song;
+    UINT m_timerPeriod = 1;
+    int32_t m_timerRunning = 0;
+    UINT m_timerId = 0;
+    float m_position = 0.0f;
+    float m_speed = 1.0f;
+    uint32_t m_startTick = 0;
+    int32_t m_deviceId = 0;
+    std::string m_path;
+};

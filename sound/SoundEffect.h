@@ -1,0 +1,20 @@
+#pragma once
+// A short sound that accompanies a user action. Constructing one plays it at once and
+// asynchronously; a new effect cuts off one still playing; ending the object leaves
+// the sound alone. Callers make it a local object at the point of the action.
+
+#include <cstdint>
+
+#include "platform/WinTypes.h"
+
+class SoundEffect {
+public:
+    enum : int32_t { kClear = 0, kPeel = 1, kStick = 2, kSelect = 3, kCount = 4 };
+
+    // Plays sound `index`; an index outside the table plays nothing.
+    SoundEffect(HWND window, int32_t index);
+    virtual ~SoundEffect() = default;
+
+    // The WAVE resource name of sound `index`, or null outside the table.
+    static const char* ResourceName(int32_t index);
+};

@@ -1,0 +1,159 @@
+// The MIDI file reader on crafted files: what it accepts, and the exact text of every
+// refusal.
+
+#include <gtest/gtest.h>
+
+#include "sound/MidiEventReader.h"
+#include "sound/MidiFileReader.h"
+#include "tests/sound/MidiBytes.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+const MidiBytes kNoteTrack = Joined({{0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00}, kEndOfTrack});
+
+class MidiFileReaderTest : public ::testing::Test {
+protected:
+    // Loads `bytes` as a file and returns the reader's text ("" on success).
+    std::string Load(const MidiBytes& bytes) {
+        WriteMidiFile(m_folder / "song.mid", bytes);
+        return LoadMidiFile(m_folder / "song.mid", m_song).value_or("");
+    }
+
+    std::string LoadTrack(const MidiBytes& events) { return Load(MidiFile(1, 96, {events})); }
+
+    std::string Wrapped(const char* trackText) {
+        return std::string("Error encountered in file: ") + trackText;
+    }
+
+    TempDirectory m_folder;
+    MidiSong m_song;
+};
+
+TEST_F(MidiFileReaderTest, ReadsHeaderAndTracksOfAFormatOneFile) {
+    ASSERT_EQ(Load(MidiFile(1, 96, {kNoteTrack, kEndOfTrack})), "");
+    EXPECT_EQ(m_song.format, 1);
+    EXPECT_EQ(m_song.trackCount, 2);
+    EXPECT_EQ(m_song.division, 96);
+    EXPECT_EQ(m_song.tempo, 500000u);
+    ASSERT_EQ(m_song.tracks.size(), 2u);
+    EXPECT_EQ(m_song.tracks[0].data, kNoteTrack);
+    EXPECT_EQ(m_song.tracks[0].length, kNoteTrack.size());
+    EXPECT_EQ(m_song.tracks[0].totalTicks, 0x60);
+    EXPECT_EQ(m_song.tracks[1].totalTicks, 0);
+}
+
+TEST_F(MidiFileReaderTest, RiffWrappedFileLoadsLikeTheBareFile) {
+    const MidiBytes bare = MidiFile(0, 120, {kNoteTrack});
+    ASSERT_EQ(Load(RiffWrapped(bare)), "");
+    EXPECT_EQ(m_song.format, 0);
+    EXPECT_EQ(m_song.division, 120);
+    ASSERT_EQ(m_song.tracks.size(), 1u);
+    EXPECT_EQ(m_song.tracks[0].data, kNoteTrack);
+    EXPECT_EQ(Load(RiffWrapped(RiffWrapped(bare))),
+              "Error encountered when reading the MIDI header chunk.");
+}
+
+TEST_F(MidiFileReaderTest, RefusesFilesItCannotOpenOrWhoseHeaderIsShortOrWrong) {
+    EXPECT_EQ(LoadMidiFile(m_folder / "missing.mid", m_song).value_or(""),
+              "File cannot be loaded for reading.");
+    EXPECT_EQ(Load({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0}),
+              "Error encountered when reading the MIDI file header.");
+    MidiBytes longHeader = {'M', 'T', 'h', 'd', 0, 0, 0, 8, 0, 1, 0, 1, 0, 96, 0, 0};
+    EXPECT_EQ(Load(longHeader), "Error encountered when reading the MIDI header chunk.");
+    MidiBytes wrongType = MidiFile(1, 96, {kNoteTrack});
+    wrongType[3] = 'x';
+    EXPECT_EQ(Load(wrongType), "Error encountered when reading the MIDI header chunk.");
+}
+
+TEST_F(MidiFileReaderTest, RefusesTimingAndFormatsItDoesNotPlay) {
+    const char* smpte = "The SMPTE time codes used in this file are not supported by this program.";
+    const uint16_t twentyFiveFramesOf40 = 0xE728;
+    EXPECT_EQ(Load(MidiFile(1, twentyFiveFramesOf40, {kNoteTrack})), smpte);
+    EXPECT_EQ(Load(Joined({MidiHeader(3, 1, twentyFiveFramesOf40), TrackChunk(kNoteTrack)})), smpte);
+    const char* inconsistent = "Error due to inconsistent information in MIDI header chunk.";
+    EXPECT_EQ(Load(MidiFile(0, 96, {kNoteTrack, kNoteTrack})), inconsistent);
+    EXPECT_EQ(Load(MidiFile(3, 96, {kNoteTrack})), inconsistent);
+    EXPECT_EQ(Load(MidiFile(2, 96, {kNoteTrack})),
+              "The format of this MIDI file is not supported by this program.");
+    EXPECT_EQ(Load(MidiHeader(1, -1, 96)), "Error encountered when allocating memory for this file.");
+}
+
+TEST_F(MidiFileReaderTest, RefusesTrackChunksThatAreMissingForeignOrCut) {
+    const char* trackChunk = "Error encountered when reading track chunk.";
+    MidiBytes privateChunk = {'Q', 'l', 'y', 'P', 0, 0, 0, 1, 0x00};
+    EXPECT_EQ(Load(Joined({MidiHeader(1, 2, 96), TrackChunk(kNoteTrack), privateChunk,
+                           TrackChunk(kNoteTrack)})),
+              trackChunk);
+    EXPECT_TRUE(m_song.tracks.empty());
+    EXPECT_EQ(Load(MidiHeader(1, 1, 96)), trackChunk);
+    MidiBytes cut = MidiFile(1, 96, {kNoteTrack});
+    cut.pop_back();
+    EXPECT_EQ(Load(cut), trackChunk);
+    MidiBytes hugeLength = {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0x00};
+    EXPECT_EQ(Load(Joined({MidiHeader(1, 1, 96), hugeLength})), trackChunk);
+}
+
+TEST_F(MidiFileReaderTest, AcceptsRunningStatusSysExAndEveryMetaLengthForm) {
+    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x3C, 0x40, 0x60, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}), "");
+    MidiBytes timeSignature = {0x00, 0xFF, 0x58, 0x04, 0x04, 0x02, 0x18, 0x08};
+    EXPECT_EQ(LoadTrack(Joined({timeSignature, kEndOfTrack})), "");
+    MidiBytes longText = {0x00, 0xFF, 0x01, 0x81, 0x00};
+    longText.resize(longText.size() + 128, 'a');
+    EXPECT_EQ(LoadTrack(Joined({longText, kEndOfTrack})), "");
+    longText.resize(longText.size() - 28);
+    EXPECT_EQ(LoadTrack(longText),
+              Wrapped("Track 0 Offset 5: Variable-length data on meta-event."));
+    MidiBytes sysEx = {0x00, 0xF0, 0x03, 0x43, 0x12, 0xF7, 0x00, 0xF7, 0x01, 0xF7};
+    EXPECT_EQ(LoadTrack(Joined({sysEx, kEndOfTrack})), "");
+    MidiBytes programAndPressure = {0x00, 0xC3, 0x05, 0x00, 0xD3, 0x40};
+    EXPECT_EQ(LoadTrack(Joined({programAndPressure, kEndOfTrack})), "");
+}
+
+TEST_F(MidiFileReaderTest, NamesTheTrackAndOffsetOfEachEventProblem) {
+    EXPECT_EQ(LoadTrack({0x00, 0xC0, 0x05, 0x00, 0xF3}),
+              Wrapped("Track 0 Offset 5: Incorrect first byte."));
+    EXPECT_EQ(Load(MidiFile(1, 96, {kNoteTrack, {0x00, 0x90, 0x3C}})),
+              Wrapped("Track 1 Offset 3: Message second data byte problem."));
+    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x3C, 0x40}), Wrapped("Track 0 Offset 4: Delta-time problem."));
+    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x90}), Wrapped("Track 0 Offset 3: Message first data byte problem."));
+    EXPECT_EQ(LoadTrack({0x00}), Wrapped("Track 0 Offset 1: First byte problem."));
+    EXPECT_EQ(LoadTrack({0x00, 0xFF}), Wrapped("Track 0 Offset 2: Second byte problem on meta-event."));
+    EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x01, 0x81}),
+              Wrapped("Track 0 Offset 4: Variable-length problem on meta-event."));
+    EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x58}), Wrapped("Track 0 Offset 3: Length problem on meta-event."));
+    EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x58, 0x04, 0x04}),
+              Wrapped("Track 0 Offset 4: Data problem on meta-event."));
+    EXPECT_EQ(LoadTrack({0x00, 0xF0, 0x85}),
+              Wrapped("Track 0 Offset 3: Variable-length problem on SysEx message."));
+    EXPECT_EQ(LoadTrack({0x00, 0xF0, 0x05, 0x01}),
+              Wrapped("Track 0 Offset 3 Variable-Length data on SysEx message."));
+    const MidiBytes quarterBillion = {0x83, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x01, 0x00};
+    EXPECT_EQ(LoadTrack(Joined({quarterBillion, quarterBillion, kEndOfTrack})), "");
+    EXPECT_EQ(LoadTrack(Joined({quarterBillion, quarterBillion, quarterBillion, kEndOfTrack})),
+              Wrapped("Track 0 Offset 21: Total ticks can't fit in integer."));
+}
+
+TEST_F(MidiFileReaderTest, FreeSongReleasesEveryTrack) {
+    ASSERT_EQ(Load(MidiFile(1, 96, {kNoteTrack, kNoteTrack})), "");
+    FreeSong(m_song);
+    EXPECT_TRUE(m_song.tracks.empty());
+}
+
+int32_t VarLen(const MidiBytes& bytes) {
+    const uint8_t* cursor = bytes.data();
+    return ReadVarLen(cursor, bytes.data() + bytes.size());
+}
+
+TEST(ReadVarLenTest, ReadsUpToFiveBytesWhileTheValueStaysSmallEnough) {
+    EXPECT_EQ(VarLen({0x00}), 0);
+    EXPECT_EQ(VarLen({0x7F}), 0x7F);
+    EXPECT_EQ(VarLen({0x81, 0x00}), 0x80);
+    EXPECT_EQ(VarLen({0xFF, 0xFF, 0xFF, 0x7F}), 0x0FFFFFFF);
+    EXPECT_EQ(VarLen({0x83, 0xFF, 0xFF, 0xFF, 0x7F}), 0x3FFFFFFF);
+    EXPECT_EQ(VarLen({0x84, 0x80, 0x80, 0x80, 0x00}), -1);
+    EXPECT_EQ(VarLen({0x81}), -1);
+    EXPECT_EQ(VarLen({}), -1);
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+// The sequencer on the virtual clock: the exact period in which each event is sent,
+// tempo changes, the loop at the end of the song, and the device it opens.
+
+#include <gtest/gtest.h>
+
+#include "sound/MidiSequencer.h"
+#include "tests/sound/MidiBytes.h"
+#include "tests/sound/VirtualMidiMachine.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+using Action = HeadlessMultimedia::MidiAction;
+
+constexpr DWORD kNoteOn = 0x403C90;
+constexpr DWORD kNoteOff = 0x003C80;
+constexpr DWORD kNoteOnB = 0x404191;
+constexpr DWORD kNoteOffB = 0x004181;
+// With a 1 ms period and the default tempo, 500 ticks a quarter note make one tick a
+// period and 375 make three quarters of one: steps that floats hold exactly.
+constexpr uint16_t kOneTickAPeriod = 500;
+constexpr uint16_t kThreeQuartersOfATick = 375;
+const MidiBytes kTempo250000 = {0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90};
+
+class MidiSequencerTest : public ::testing::Test {
+protected:
+    // Plays `song` from a file; returns the time the playback started.
+    DWORD Play(const MidiBytes& song) {
+        WriteMidiFile(m_folder / "song.mid", song);
+        m_sequencer.OpenDevice(nullptr);
+        const DWORD start = m_machine.Now();
+        m_sequencer.PlayFile((m_folder / "song.mid").c_str());
+        return start;
+    }
+
+    TempDirectory m_folder;
+    VirtualMidiMachine m_machine;
+    MidiSequencer m_sequencer;
+};
+
+TEST_F(MidiSequencerTest, OpeningResetsTheDeviceAndSetsEveryChannelToProgramZero) {
+    const DWORD start = m_machine.Now();
+    m_sequencer.OpenDevice(nullptr);
+    EXPECT_EQ(m_sequencer.DeviceId(), 0);
+    EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), std::vector<DWORD>{0});
+    const auto messages = m_machine.MessagesFrom(start);
+    ASSERT_EQ(messages.size(), 16u);
+    for (DWORD channel = 0; channel < 16; ++channel) {
+        EXPECT_EQ(messages[channel], (TimedMessage{channel * 10, 0xC0 + channel}));
+    }
+    EXPECT_EQ(m_machine.Now() - start, 160u);
+    m_sequencer.OpenDevice(nullptr);
+    EXPECT_EQ(m_machine.CountOf(Action::Open), 1u);
+}
+
+TEST_F(MidiSequencerTest, ChoosesTheFirstDeviceWithout401InItsName) {
+    m_machine.Devices().SetMidiDevices({"MPU-401 Port", "Wavetable Synth"});
+    m_sequencer.OpenDevice(nullptr);
+    EXPECT_EQ(m_sequencer.DeviceId(), 1);
+    m_sequencer.CloseDevice();
+    m_machine.Devices().SetMidiDevices({"MPU-401 Port", "Another 401"});
+    m_sequencer.OpenDevice(nullptr);
+    EXPECT_EQ(m_sequencer.DeviceId(), -1);
+    EXPECT_EQ(m_machine.Devices().MidiRecords().back().device, -1);
+}
+
+TEST_F(MidiSequencerTest, WithoutAnyDeviceTheSongPlaysSilently) {
+    m_machine.Devices().SetMidiDevices({});
+    const DWORD start = Play(MidiFile(0, kOneTickAPeriod, {Joined({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
+    EXPECT_EQ(m_sequencer.DeviceId(), -2);
+    EXPECT_FALSE(m_sequencer.IsOpen());
+    EXPECT_TRUE(m_sequencer.IsPlaying());
+    m_machine.Advance(50);
+    EXPECT_TRUE(m_machine.MessagesFrom(start).empty());
+    m_sequencer.CloseDevice();
+    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
+}
+
+TEST_F(MidiSequencerTest, SendsEachEventOnePeriodLateAfterItsDeltaTimes) {
+    // The bytes after the end of the track are never looked at.
+    const DWORD start = Play(MidiFile(0, kOneTickAPeriod,
+                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack,
+                                               {0x7F}})}));
+    m_machine.Advance(11);
+    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
+}
+
+TEST_F(MidiSequencerTest, CarriesTheRemainderSoThatLateEventsDoNotShiftTheNext) {
+    // Running status throughout; velocity 0 goes out as a note on with velocity 0.
+    const DWORD start = Play(MidiFile(0, kThreeQuartersOfATick,
+                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40,
+                                                0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40},
+                                               kEndOfTrack})}));
+    m_machine.Advance(7);
+    const DWORD kNoteOnVelocity0 = 0x003C90;
+    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn},
+                                                                        {3, kNoteOnVelocity0},
+                                                                        {4, kNoteOn},
+                                                                        {5, kNoteOnVelocity0},
+                                                                        {7, kNoteOn}}));
+}
+
+TEST_F(MidiSequencerTest, TempoChangeDoublesTheStepFromTheNextPeriod) {
+    const DWORD start = Play(MidiFile(
+        0, kOneTickAPeriod,
+        {Joined({kTempo250000, {0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+    m_machine.Advance(11);
+    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {6, kNoteOff}}));
+}
+
+TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
+    const MidiBytes trackA = Joined({{0x00, 0x90, 0x3C, 0x40, 0x0C, 0x80, 0x3C, 0x00}, kEndOfTrack});
+    const MidiBytes trackB = Joined(
+        {{0x00, 0x91, 0x41, 0x40, 0x04, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90, 0x04, 0x81, 0x41, 0x00},
+         kEndOfTrack});
+    const DWORD start = Play(MidiFile(1, kOneTickAPeriod, {trackA, trackB}));
+    m_machine.Advance(40);
+    // Track B ends first (its second half runs at double speed); once track A has
+    // ended too, the song stops, resets the device, waits 10 ms and starts again.
+    const std::vector<TimedMessage> firstRun = {{1, kNoteOn}, {1, kNoteOnB}, {7, kNoteOffB}, {9, kNoteOff}};
+    const DWORD restart = 9 + 10;
+    std::vector<TimedMessage> expected = firstRun;
+    for (const auto& message : firstRun) expected.push_back({message.time + restart, message.message});
+    const auto sent = m_machine.MessagesFrom(start);
+    ASSERT_GE(sent.size(), expected.size());
+    EXPECT_EQ(std::vector<TimedMessage>(sent.begin(), sent.begin() + 8), expected);
+    EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), (std::vector<DWORD>{9, 28}));
+    EXPECT_EQ(m_machine.Devices().RunningTimers(), 1u);
+    EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 1);
+}
+
+TEST_F(MidiSequencerTest, SkipsSysExAndMetaEventsAndReadsATooShortTempoSafely) {
+    const MidiBytes track = Joined({{0x00, 0xF0, 0x02, 0x43, 0xF7, 0x00, 0xFF, 0x51, 0x01, 0x07, 0x00, 0xFF,
+                                     0x01, 0x02, 'h', 'i', 0x00, 0x90, 0x3C, 0x40, 0x05, 0x80, 0x3C, 0x00},
+                                    kEndOfTrack});
+    const DWORD start = Play(MidiFile(0, kOneTickAPeriod, {track}));
+    m_machine.Advance(6);
+    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {6, kNoteOff}}));
+}
+
+TEST_F(MidiSequencerTest, ASongWithoutTracksStaysSilent) {
+    const DWORD start = Play(MidiHeader(1, 0, kOneTickAPeriod));
+    m_machine.Advance(20);
+    EXPECT_FALSE(m_sequencer.IsPlaying());
+    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
+    EXPECT_TRUE(m_machine.MessagesFrom(start + 160).empty());
+}
+
+TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlaying) {
+    const DWORD start = Play(MidiFile(0, kOneTickAPeriod,
+                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+    m_machine.Advance(3);
+    m_sequencer.PlayFile((m_folder / "missing.mid").c_str());
+    m_machine.Advance(8);
+    EXPECT_TRUE(m_sequencer.IsPlaying());
+    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
+}
+
+TEST_F(MidiSequencerTest, ClosingStopsSilencesFreesAndReleasesEverything) {
+    const DWORD start = Play(MidiFile(0, kOneTickAPeriod,
+                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+    m_machine.Advance(5);
+    m_sequencer.CloseDevice();
+    EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), (std::vector<DWORD>{5}));
+    EXPECT_EQ(m_machine.TimesOf(Action::Close, start), (std::vector<DWORD>{15}));
+    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
+    EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 0);
+    m_machine.Advance(20);
+    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}}));
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+// The multimedia services: timers by hand and on their own threads, MIDI output
+// handles and device capabilities.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "platform/Kernel.h"
+#include "platform/Multimedia.h"
+#include "tests/sound/VirtualMidiMachine.h"
+
+namespace {
+
+struct TickLog {
+    std::vector<DWORD> times;
+    UINT killOnTick = 0;
+    std::atomic<int> count{0};
+    std::atomic<std::thread::id> thread;
+};
+
+void RecordTick(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
+    auto& log = *reinterpret_cast<TickLog*>(user);
+    log.times.push_back(timeGetTime());
+    log.thread = std::this_thread::get_id();
+    if (++log.count == static_cast<int>(log.killOnTick)) timeKillEvent(timerId);
+}
+
+DWORD_PTR UserOf(TickLog& log) { return reinterpret_cast<DWORD_PTR>(&log); }
+
+TEST(MultimediaTimerTest, OffersOneMillisecondAndBalancesPeriodRequests) {
+    VirtualMidiMachine machine;
+    TIMECAPS caps{};
+    ASSERT_EQ(timeGetDevCaps(&caps, sizeof(caps)), TIMERR_NOERROR);
+    EXPECT_EQ(caps.wPeriodMin, 1u);
+    EXPECT_EQ(timeBeginPeriod(0), TIMERR_NOCANDO);
+    EXPECT_EQ(timeEndPeriod(1), TIMERR_NOCANDO);
+    EXPECT_EQ(timeBeginPeriod(1), TIMERR_NOERROR);
+    EXPECT_EQ(machine.Devices().OpenTimerPeriods(), 1);
+    EXPECT_EQ(timeEndPeriod(1), TIMERR_NOERROR);
+    EXPECT_EQ(machine.Devices().OpenTimerPeriods(), 0);
+}
+
+TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueUntilKilled) {
+    VirtualMidiMachine machine;
+    TickLog log;
+    const DWORD start = machine.Now();
+    const UINT timer = timeSetEvent(3, 0, RecordTick, UserOf(log), TIME_PERIODIC);
+    ASSERT_NE(timer, 0u);
+    EXPECT_EQ(timeSetEvent(3, 0, RecordTick, UserOf(log), TIME_ONESHOT), 0u);
+    machine.Advance(10);
+    EXPECT_EQ(log.times, (std::vector<DWORD>{start + 3, start + 6, start + 9}));
+    EXPECT_EQ(timeKillEvent(timer), TIMERR_NOERROR);
+    EXPECT_NE(timeKillEvent(timer), TIMERR_NOERROR);
+    machine.Advance(10);
+    EXPECT_EQ(log.times.size(), 3u);
+}
+
+TEST(MultimediaTimerTest, ATimerBehindAfterASleepCatchesUpEveryPeriod) {
+    VirtualMidiMachine machine;
+    TickLog log;
+    const UINT timer = timeSetEvent(2, 0, RecordTick, UserOf(log), TIME_PERIODIC);
+    Sleep(7);
+    machine.Advance(1);
+    EXPECT_EQ(log.times.size(), 4u);
+    timeKillEvent(timer);
+}
+
+TEST(MultimediaTimerTest, OwnThreadTimerRunsElsewhereAndStopsWhenKilledFromItsCallback) {
+    VirtualMidiMachine machine(false);
+    TickLog log;
+    log.killOnTick = 3;
+    ASSERT_NE(timeSetEvent(1, 0, RecordTick, UserOf(log), TIME_PERIODIC), 0u);
+    for (int wait = 0; wait < 5000 && machine.Devices().RunningTimers() != 0; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(machine.Devices().RunningTimers(), 0u);
+    EXPECT_EQ(log.count, 3);
+    EXPECT_NE(log.thread.load(), std::this_thread::get_id());
+}
+
+TEST(MultimediaTimerTest, KillFromAnotherThreadWaitsForTheRunningCallback) {
+    VirtualMidiMachine machine(false);
+    TickLog log;
+    const UINT timer = timeSetEvent(1, 0, RecordTick, UserOf(log), TIME_PERIODIC);
+    while (log.count < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    timeKillEvent(timer);
+    const int afterKill = log.count;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(log.count, afterKill);
+}
+
+TEST(MidiOutputTest, DescribesDevicesAndRefusesUnknownOnes) {
+    VirtualMidiMachine machine;
+    machine.Devices().SetMidiDevices({"A synthesizer with a very long product name indeed"});
+    ASSERT_EQ(midiOutGetNumDevs(), 1u);
+    MIDIOUTCAPSA caps{};
+    ASSERT_EQ(midiOutGetDevCapsA(0, &caps, sizeof(caps)), MMSYSERR_NOERROR);
+    EXPECT_STREQ(caps.szPname, "A synthesizer with a very long ");
+    EXPECT_EQ(midiOutGetDevCapsA(1, &caps, sizeof(caps)), MMSYSERR_BADDEVICEID);
+    HMIDIOUT output = nullptr;
+    EXPECT_EQ(midiOutOpen(&output, 1, 0, 0, CALLBACK_NULL), MMSYSERR_BADDEVICEID);
+    EXPECT_EQ(output, nullptr);
+}
+
+TEST(MidiOutputTest, AClosedOrNullHandleIsRefusedWithoutEffect) {
+    VirtualMidiMachine machine;
+    HMIDIOUT output = nullptr;
+    ASSERT_EQ(midiOutOpen(&output, MIDI_MAPPER, 0, 0, CALLBACK_NULL), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiOutShortMsg(output, 0x403C90), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiOutClose(output), MMSYSERR_NOERROR);
+    EXPECT_EQ(midiOutShortMsg(output, 0x403C90), MMSYSERR_INVALHANDLE);
+    EXPECT_EQ(midiOutReset(output), MMSYSERR_INVALHANDLE);
+    EXPECT_EQ(midiOutClose(output), MMSYSERR_INVALHANDLE);
+    EXPECT_EQ(midiOutShortMsg(nullptr, 0x403C90), MMSYSERR_INVALHANDLE);
+    EXPECT_EQ(machine.MessagesFrom(0), (std::vector<TimedMessage>{{machine.Now(), 0x403C90}}));
+}
+
+}  // namespace
