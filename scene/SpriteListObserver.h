@@ -10,7 +10,6 @@ class COffScreenBufferView;
 class CSpriteListObserver : public CSpriteObserver {
 public:
     explicit CSpriteListObserver(CSpriteList& list);
-    virtual ~CSpriteListObserver() = default;
 
     void OnSpriteChanged(CSprite* sprite, int32_t flags, const RECT* first, const RECT* second) override;
     void SetBuffer(COffScreenBufferView* buffer) { m_buffer = buffer; }

@@ -17,7 +17,5 @@ public:
     // `second` is the area after a move; null for every other change.
     virtual void OnSpriteChanged(CSprite* sprite, int32_t flags, const RECT* first,
                                  const RECT* second) = 0;
-
-protected:
-    ~CSpriteObserver() = default;
+    virtual ~CSpriteObserver() = default;
 };
