@@ -5,6 +5,7 @@
 #include <new>
 
 #include "app/Log.h"
+#include "gfx/OpaqueRuns.h"
 #include "gfx/PictureFormat.h"
 #include "io/FileManager.h"
 
@@ -219,35 +220,47 @@ bool CDIB::ClipBlock(const CDIB& dest, Block& b) const {
 }
 
 void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
-                     LONG srcY, COLORREF key, bool mirrored) const {
+                     LONG srcY, COLORREF key, bool mirrored, const OpaqueRuns* runs) const {
     if (dest == nullptr || width <= 0 || height <= 0) return;
     Block b{destX, destY, width, height, srcX, srcY};
     if (!ClipBlock(*dest, b)) return;
 
     const KeyTest keyTest(key);
+    const bool useRuns = !mirrored && keyTest.IsActive() && runs != nullptr && runs->Describe(*this, key);
     const auto w = static_cast<LONG>(b.width);
+    const auto x = static_cast<LONG>(b.srcX);
     const size_t rowBytes = static_cast<size_t>(w) * kBytesPerPixel;
-    // From the block's bottom row up, as the rows are stored.
-    for (auto row = static_cast<LONG>(b.height - 1); row >= 0; --row) {
-        const auto sy = static_cast<LONG>(b.srcY + row);
-        const auto dy = static_cast<LONG>(b.destY + row);
-        uint8_t* to = dest->PixelAddress(static_cast<LONG>(b.destX), dy);
+    // From the block's bottom row up, as the rows are stored: each row up is one stride on.
+    const auto bottom = static_cast<LONG>(b.height - 1);
+    uint8_t* to = dest->PixelAddress(static_cast<LONG>(b.destX), static_cast<LONG>(b.destY) + bottom);
+    const uint8_t* from = PixelAddress(0, static_cast<LONG>(b.srcY) + bottom);
+    const size_t toStride = dest->GetStride();
+    const size_t fromStride = GetStride();
+    const auto mirroredStart = static_cast<size_t>(GetWidth() - 1 - x) * kBytesPerPixel;
+    for (LONG row = bottom; row >= 0; --row, to += toStride, from += fromStride) {
         if (mirrored) {
-            CopyMirroredRow(to, MirroredPixelAddress(static_cast<LONG>(b.srcX), sy), w, keyTest);
+            CopyMirroredRow(to, from + mirroredStart, w, keyTest);
+        } else if (useRuns) {
+            runs->CopyRow(to, from, static_cast<LONG>(b.srcY) + row, x, w);
         } else if (keyTest.IsActive()) {
-            CopyKeyedRow(to, PixelAddress(static_cast<LONG>(b.srcX), sy), w, keyTest);
+            CopyKeyedRow(to, from + static_cast<size_t>(x) * kBytesPerPixel, w, keyTest);
         } else {
-            std::memmove(to, PixelAddress(static_cast<LONG>(b.srcX), sy), rowBytes);
+            std::memmove(to, from + static_cast<size_t>(x) * kBytesPerPixel, rowBytes);
         }
     }
 }
 
 void CDIB::CopyTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
                   LONG srcY, COLORREF key) const {
-    CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, false);
+    CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, false, nullptr);
+}
+
+void CDIB::CopyOpaqueRunsTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
+                            LONG srcY, COLORREF key, const OpaqueRuns& runs) const {
+    CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, false, &runs);
 }
 
 void CDIB::CopyMirroredTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height,
                           LONG srcX, LONG srcY, COLORREF key) const {
-    CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, true);
+    CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, true, nullptr);
 }

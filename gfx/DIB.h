@@ -10,6 +10,7 @@
 #include "platform/WinTypes.h"
 
 class CFileBase;
+class OpaqueRuns;
 
 class CDIB {
 public:
@@ -53,6 +54,10 @@ public:
     // to both pictures.
     void CopyTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX, LONG srcY,
                 COLORREF key) const;
+    // CopyTo with the key's opaque runs found beforehand in this picture; runs found in
+    // another picture, or for another key, are ignored and the pixels compared instead.
+    void CopyOpaqueRunsTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
+                          LONG srcY, COLORREF key, const OpaqueRuns& runs) const;
     // The same from the picture mirrored left to right.
     void CopyMirroredTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
                         LONG srcY, COLORREF key) const;
@@ -61,7 +66,7 @@ private:
     struct Block;
     bool ClipBlock(const CDIB& dest, Block& block) const;
     void CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
-                   LONG srcY, COLORREF key, bool mirrored) const;
+                   LONG srcY, COLORREF key, bool mirrored, const OpaqueRuns* runs) const;
     void TakeOwnedPixels(const BITMAPINFOHEADER& header, std::vector<uint8_t>&& pixels);
     bool ReadInfoHeader(CFileBase& file, BITMAPINFOHEADER& header);
     bool GetColour(const uint8_t* pixel, COLORREF& out) const;

@@ -24,8 +24,8 @@ void CFramedSprite::Draw(CDIB* dest, const RECT* clip) const {
     const LONG srcX = area.left - GetX() + FrameLeft();
     const LONG srcY = area.top - GetY() + FrameTop();
     if (srcX < 0 || srcX > GetWidth() || srcY < 0 || srcY > GetHeight()) return;
-    CopyTo(dest, area.left, area.top, area.right - area.left, area.bottom - area.top, srcX, srcY,
-           GetColourKey());
+    CopyOpaqueRunsTo(dest, area.left, area.top, area.right - area.left, area.bottom - area.top, srcX,
+                     srcY, GetColourKey(), GetOpaqueRuns());
 }
 
 bool CFramedSprite::HitTest(LONG x, LONG y) const {

@@ -62,7 +62,7 @@ void CSprite::Draw(CDIB* dest, const RECT* clip) const {
     if (IsFlipped()) {
         CopyMirroredTo(dest, area.left, area.top, width, height, srcX, srcY, m_colourKey);
     } else {
-        CopyTo(dest, area.left, area.top, width, height, srcX, srcY, m_colourKey);
+        CopyOpaqueRunsTo(dest, area.left, area.top, width, height, srcX, srcY, m_colourKey, m_opaqueRuns);
     }
 }
 
@@ -84,7 +84,10 @@ bool CSprite::Load(const char* path) {
     return true;
 }
 
-void CSprite::ResetColourKey() { m_colourKey = kTransparentColour; }
+void CSprite::ResetColourKey() {
+    m_colourKey = kTransparentColour;
+    m_opaqueRuns = OpaqueRuns(*this, m_colourKey);
+}
 
 void CSprite::Notify(int32_t flags, const RECT& first, const RECT* second) {
     if (m_observer != nullptr) m_observer->OnSpriteChanged(this, flags, &first, second);

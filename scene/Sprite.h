@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "gfx/DIB.h"
+#include "gfx/OpaqueRuns.h"
 #include "io/Serializable.h"
 #include "scene/SpriteObserver.h"
 
@@ -30,6 +31,7 @@ public:
     virtual void Draw(CDIB* dest, const RECT* clip) const;
     virtual bool Read(CFileBase& file);
     virtual bool Load(const char* path);
+    // Magenta becomes transparent; the picture's opaque runs are found for it here, once.
     virtual void ResetColourKey();
     virtual void MoveTo(LONG x, LONG y);
     virtual void ChangePriority(int32_t priority);
@@ -56,6 +58,7 @@ public:
     void DeSerialize(DeSerializer& deserializer) override;
 
     COLORREF GetColourKey() const { return m_colourKey; }
+    const OpaqueRuns& GetOpaqueRuns() const { return m_opaqueRuns; }
 
 protected:
     void Notify(int32_t flags, const RECT& first, const RECT* second = nullptr);
@@ -78,4 +81,5 @@ private:
     int32_t m_spriteIndex;
     int32_t m_visible = 1;
     int32_t m_flipped = 0;
+    OpaqueRuns m_opaqueRuns;
 };

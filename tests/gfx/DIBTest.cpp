@@ -4,6 +4,7 @@
 #include <string>
 
 #include "gfx/DIB.h"
+#include "gfx/OpaqueRuns.h"
 #include "io/FileManager.h"
 #include "tests/gfx/PictureBytes.h"
 #include "tests/support/LogCapture.h"
@@ -187,9 +188,12 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
     FillPicture(source, KeyedPattern);
     const LONG offsets[] = {-9, -3, -1, 0, 2, 6, 10};
     const COLORREF keys[] = {CDIB::kNoKey, kMagenta, 0xFFFF00FF};
+    enum class Copy { kPlain, kMirrored, kRuns };
     int copies = 0;
-    for (bool mirrored : {false, true}) {
+    for (Copy mode : {Copy::kPlain, Copy::kMirrored, Copy::kRuns}) {
+        const bool mirrored = mode == Copy::kMirrored;
         for (COLORREF key : keys) {
+            const OpaqueRuns runs(source, key);
             for (LONG destX : offsets) {
                 for (LONG destY : offsets) {
                     for (LONG srcShift : {-2, 0, 3}) {
@@ -197,13 +201,18 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
                         CDIB expected(9, 8);
                         FillPicture(actual, [](LONG, LONG) { return COLORREF{0x010203}; });
                         FillPicture(expected, [](LONG, LONG) { return COLORREF{0x010203}; });
-                        const auto copy = mirrored ? &CDIB::CopyMirroredTo : &CDIB::CopyTo;
-                        (source.*copy)(&actual, destX, destY, 7, 5, srcShift, srcShift / 2, key);
+                        if (mode == Copy::kRuns) {
+                            source.CopyOpaqueRunsTo(&actual, destX, destY, 7, 5, srcShift, srcShift / 2,
+                                                    key, runs);
+                        } else {
+                            const auto copy = mirrored ? &CDIB::CopyMirroredTo : &CDIB::CopyTo;
+                            (source.*copy)(&actual, destX, destY, 7, 5, srcShift, srcShift / 2, key);
+                        }
                         ReferenceCopy(source, expected, destX, destY, 7, 5, srcShift, srcShift / 2,
                                       key, mirrored);
                         ASSERT_EQ(0, std::memcmp(actual.GetPixels(), expected.GetPixels(),
                                                  actual.GetImageSize()))
-                            << "mirrored " << mirrored << " key " << key << " at " << destX << ","
+                            << "mode " << static_cast<int>(mode) << " key " << key << " at " << destX << ","
                             << destY << " shift " << srcShift;
                         ++copies;
                     }
@@ -211,7 +220,24 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
             }
         }
     }
-    EXPECT_EQ(copies, 2 * 3 * 7 * 7 * 3);
+    EXPECT_EQ(copies, 3 * 3 * 7 * 7 * 3);
+}
+
+TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
+    CDIB source(4, 1);
+    FillPicture(source, [](LONG x, LONG) { return x % 2 == 0 ? kMagenta : COLORREF{0x00FF00}; });
+    const OpaqueRuns magentaRuns(source, kMagenta);
+    CDIB dest(4, 1);
+    source.CopyOpaqueRunsTo(&dest, 0, 0, 4, 1, 0, 0, CDIB::kNoKey, magentaRuns);
+    EXPECT_EQ(ColourOf(dest, 0, 0), kMagenta);
+
+    // The picture made anew: the old runs no longer describe it.
+    ASSERT_TRUE(source.Create(6, 2));
+    FillPicture(source, [](LONG, LONG) { return COLORREF{0x0000AA}; });
+    CDIB wide(6, 2);
+    source.CopyOpaqueRunsTo(&wide, 0, 0, 6, 2, 0, 0, kMagenta, magentaRuns);
+    EXPECT_EQ(ColourOf(wide, 0, 0), 0x0000AAu);
+    EXPECT_EQ(ColourOf(wide, 5, 1), 0x0000AAu);
 }
 
 TEST(DIBCopy, KeyMagentaLeavesTheDestinationAndNoKeyCopiesMagenta) {
