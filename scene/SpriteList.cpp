@@ -15,6 +15,7 @@ void CSpriteList::SetView(COffScreenBufferView* view) {
 }
 
 bool CSpriteList::Add(CSprite* sprite) {
+    if (sprite == nullptr) return false;
     sprite->SetObserver(&m_observer);
     m_sprites.push_front(sprite);
     // A stable sort keeps the new sprite ahead of older sprites of equal priority.

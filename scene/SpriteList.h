@@ -21,7 +21,8 @@ public:
     CSpriteList(const CSpriteList&) = delete;
     CSpriteList& operator=(const CSpriteList&) = delete;
 
-    // Takes ownership and places the sprite in front of those of equal priority.
+    // Takes ownership and places the sprite in front of those of equal priority; false
+    // for a null sprite.
     bool Add(CSprite* sprite);
     // Takes the sprite out without destroying it; null when it is not in the list.
     CSprite* Remove(CSprite* sprite);
