@@ -236,6 +236,12 @@ void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height
     const uint8_t* from = PixelAddress(0, static_cast<LONG>(b.srcY) + bottom);
     const size_t toStride = dest->GetStride();
     const size_t fromStride = GetStride();
+    // Whole rows of pictures of one width, as when a full page is composed: the block is
+    // one piece of memory, starting at its bottom row.
+    if (!mirrored && !keyTest.IsActive() && w == GetWidth() && w == dest->GetWidth()) {
+        std::memmove(to, from, static_cast<size_t>(bottom) * fromStride + rowBytes);
+        return;
+    }
     const auto mirroredStart = static_cast<size_t>(GetWidth() - 1 - x) * kBytesPerPixel;
     for (LONG row = bottom; row >= 0; --row, to += toStride, from += fromStride) {
         if (mirrored) {

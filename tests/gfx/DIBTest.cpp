@@ -223,6 +223,21 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
     EXPECT_EQ(copies, 3 * 3 * 7 * 7 * 3);
 }
 
+TEST(DIBCopy, FullWidthBlocksMatchThePixelRules) {
+    CDIB source(7, 5);
+    FillPicture(source, PatternColour);
+    for (LONG destY : {-2, 0, 1, 3}) {
+        for (LONG srcY : {-1, 0, 2}) {
+            CDIB actual(7, 6);
+            CDIB expected(7, 6);
+            source.CopyTo(&actual, 0, destY, 7, 4, 0, srcY, CDIB::kNoKey);
+            ReferenceCopy(source, expected, 0, destY, 7, 4, 0, srcY, CDIB::kNoKey, false);
+            EXPECT_EQ(0, std::memcmp(actual.GetPixels(), expected.GetPixels(), actual.GetImageSize()))
+                << destY << " " << srcY;
+        }
+    }
+}
+
 TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
     CDIB source(4, 1);
     FillPicture(source, [](LONG x, LONG) { return x % 2 == 0 ? kMagenta : COLORREF{0x00FF00}; });
