@@ -11,11 +11,6 @@ HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip) {
 
 void ReleaseSurfaceDC(HDC dc) { delete dc; }
 
-Surface& ScreenSurface() {
-    static Surface screen(1024, 768);
-    return screen;
-}
-
 bool IsRectEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 bool IntersectRect(RECT* out, const RECT* a, const RECT* b) {

@@ -2,24 +2,27 @@
 // A device context: a clipped view of a surface with an origin. Drawing at logical
 // (x, y) lands at surface (origin.x + x, origin.y + y), and only inside `clip`
 // (surface coordinates). Child windows draw into their top-level window's surface
-// this way; memory contexts view the bitmap selected into them.
+// this way; memory contexts view the bitmap selected into them (a DIB section leaves
+// `surface` null: the context then draws into the section's own pixels).
 
 #include "platform/Surface.h"
 #include "platform/WinTypes.h"
+
+class BitmapObject;
 
 struct DeviceContext {
     Surface* surface;
     POINT origin;
     RECT clip;
+    // The bitmap of a memory context; null for window, screen and printer contexts.
+    BitmapObject* selected = nullptr;
+    int32_t stretchMode = 1;  // BLACKONWHITE
 };
 
 // A context on `surface` with the given origin and clip (clip is cut to the surface).
 // Release it with ReleaseSurfaceDC.
 HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip);
 void ReleaseSurfaceDC(HDC dc);
-
-// The one screen the program draws on: 1024 x 768, what GetDC(NULL) views.
-Surface& ScreenSurface();
 
 // Rectangle helpers with the exclusive right and bottom edges.
 bool IsRectEmpty(const RECT& r);

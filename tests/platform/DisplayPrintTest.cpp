@@ -1,5 +1,6 @@
 #include "platform/DeviceContext.h"
 #include "platform/Display.h"
+#include "platform/Gdi.h"
 #include "platform/Print.h"
 #include "tests/platform/WindowFixture.h"
 
@@ -70,7 +71,8 @@ TEST_F(PrintTest, AConfirmedJobKeepsTheLandscapePage) {
     printer->surface->SetPixel(10, 20, 0x123456);
     EXPECT_GT(EndPage(printer), 0);
     EXPECT_GT(EndDoc(printer), 0);
-    EXPECT_TRUE(DeletePrinterDC(printer));
+    EXPECT_TRUE(DeleteDC(printer)) << "the program ends a printer context with DeleteDC";
+    EXPECT_FALSE(IsPrinterDC(printer));
     ASSERT_EQ(machine.PrintedPages().size(), 1u);
     EXPECT_EQ(machine.PrintedPages()[0].Pixel(10, 20), 0x123456u);
     EXPECT_EQ(machine.PrintedDocuments(), (std::vector<std::string>{"Quillory: Printing"}));

@@ -1,0 +1,38 @@
+#pragma once
+// The runs of opaque pixels of each row of a picture, found once for a colour key, so that
+// a keyed copy moves each run in one piece instead of testing every pixel. The runs
+// describe the picture they were found in: a copy uses them only while that picture's
+// size and pixels are still the ones they were made from.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/WinTypes.h"
+
+class CDIB;
+
+class OpaqueRuns {
+public:
+    OpaqueRuns() = default;
+    // Finds the runs of `picture`'s pixels that differ from `key`.
+    OpaqueRuns(const CDIB& picture, COLORREF key);
+
+    // Whether these runs were found in `picture`, as it is now, for `key`.
+    bool Describe(const CDIB& picture, COLORREF key) const;
+    // Copies the opaque pixels of columns [x, x + width) of row y (from the top) of the
+    // picture's row `from` to `to`, which receives column x at its start.
+    void CopyRow(uint8_t* to, const uint8_t* from, LONG y, LONG x, LONG width) const;
+
+private:
+    struct Run {
+        int32_t start;
+        int32_t end;
+    };
+
+    std::vector<Run> m_runs;
+    std::vector<uint32_t> m_rowStarts;  // first run of each row, and one past the last
+    const uint8_t* m_pixels = nullptr;
+    LONG m_width = 0;
+    LONG m_height = 0;
+    COLORREF m_key = 0;
+};

@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "gfx/DIB.h"
+#include "gfx/OpaqueRuns.h"
+#include "io/FileManager.h"
+#include "tests/gfx/PictureBytes.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+constexpr COLORREF kMagenta = 0xFF00FF;
+
+class DIBReadTest : public ::testing::Test {
+protected:
+    DIBReadTest() { CFileManager::SetBaseDirectoryFromCurrent(); }
+
+    // Writes the bytes as a picture file and loads it into `picture`.
+    bool LoadBytes(const Bytes& bytes) {
+        WriteBytes(folder / "picture.dat", bytes);
+        return picture.Load("\\picture.dat");
+    }
+
+    void ExpectOldPictureKept() {
+        EXPECT_EQ(picture.GetWidth(), 2);
+        EXPECT_EQ(picture.GetHeight(), 2);
+        EXPECT_EQ(ColourOf(picture, 1, 1), 0x123456u);
+    }
+
+    TempDirectory folder;
+    LogCapture log;
+    CDIB picture{2, 2};
+};
+
+TEST_F(DIBReadTest, ReadsEveryPixelOfAGoodFileWithTopLeftInTheLastRow) {
+    ASSERT_TRUE(LoadBytes(Picture24(5, 3, PatternColour)));
+    ASSERT_EQ(picture.GetWidth(), 5);
+    ASSERT_EQ(picture.GetHeight(), 3);
+    for (LONG y = 0; y < 3; ++y) {
+        for (LONG x = 0; x < 5; ++x) EXPECT_EQ(ColourOf(picture, x, y), PatternColour(x, y));
+    }
+    // Rows are stored bottom-up, so the top-left pixel begins the last stored row.
+    EXPECT_EQ(picture.PixelAddress(0, 0), picture.GetPixels() + 2 * picture.GetStride());
+    const BITMAPINFOHEADER& header = picture.GetInfo()->bmiHeader;
+    EXPECT_EQ(header.biBitCount, 24);
+    EXPECT_EQ(header.biSize, 40u);
+}
+
+TEST_F(DIBReadTest, RowsArePaddedToFourBytes) {
+    ASSERT_TRUE(picture.Create(1, 2));
+    EXPECT_EQ(picture.GetStride(), 4u);
+    EXPECT_EQ(picture.GetImageSize(), 8u);
+    ASSERT_TRUE(picture.Create(4, 1));
+    EXPECT_EQ(picture.GetStride(), 12u);
+    ASSERT_TRUE(LoadBytes(Picture24(1, 3, PatternColour)));
+    EXPECT_EQ(ColourOf(picture, 0, 2), PatternColour(0, 2));
+}
+
+TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        const char* logLine;
+    };
+    PictureFileSpec bm;
+    bm.type = 0x4D42;
+    PictureFileSpec zeroWidth;
+    zeroWidth.width = 0;
+    PictureFileSpec negativeHeight;
+    negativeHeight.height = -3;
+    PictureFileSpec absurd;
+    absurd.width = 16385;
+    absurd.height = 1;
+    const Bytes good = Picture24(4, 3, PatternColour);
+    const Case cases[] = {
+        {"a BMP type field", MakePictureFile(bm, Rows24(4, 3, PatternColour)), "Not a bitmap file"},
+        {"an empty file", Bytes{}, "Not a bitmap file"},
+        {"a cut file header", Bytes(good.begin(), good.begin() + 10), "Not a bitmap file"},
+        {"a cut info header", Bytes(good.begin(), good.begin() + 30), "Bad bitmap header"},
+        {"a zero width", MakePictureFile(zeroWidth, {}), "Bad bitmap header"},
+        {"a top-down height", MakePictureFile(negativeHeight, Rows24(4, 3, PatternColour)),
+         "Bad bitmap header"},
+        {"an absurd width", MakePictureFile(absurd, Bytes(16385 * 3 + 1, 0)), "Bad bitmap header"},
+        {"short pixel data", Bytes(good.begin(), good.end() - 1), "Bitmap pixel data too short"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(picture.Create(2, 2));
+        FillPicture(picture, [](LONG, LONG) { return COLORREF{0x123456}; });
+        EXPECT_FALSE(LoadBytes(c.bytes));
+        EXPECT_TRUE(log.Contains(c.logLine));
+        EXPECT_TRUE(log.Contains("Failed to load file"));
+        ExpectOldPictureKept();
+    }
+}
+
+TEST_F(DIBReadTest, AssumesThePixelsRightAfterTheHeader) {
+    // A gap before the pixels is read as picture: this reader ignores the offset field.
+    PictureFileSpec spec;
+    spec.width = 2;
+    spec.height = 1;
+    spec.gap = 8;
+    ASSERT_TRUE(LoadBytes(MakePictureFile(spec, Rows24(2, 1, PatternColour))));
+    EXPECT_EQ(ColourOf(picture, 0, 0), 0xEEEEEEu);
+}
+
+TEST_F(DIBReadTest, AMissingFileIsReported) {
+    ASSERT_TRUE(picture.Create(2, 2));
+    FillPicture(picture, [](LONG, LONG) { return COLORREF{0x123456}; });
+    EXPECT_FALSE(picture.Load("\\missing.dat"));
+    EXPECT_TRUE(log.Contains("Failed to open file"));
+    ExpectOldPictureKept();
+}
+
+TEST(DIBPixels, AddressesAreNullOutsideAndMirroredReadsFromTheRight) {
+    LogCapture log;
+    CDIB picture(6, 4);
+    FillPicture(picture, PatternColour);
+    COLORREF colour = 1;
+    EXPECT_FALSE(picture.GetPixel(6, 0, colour));
+    EXPECT_EQ(colour, 0u);
+    EXPECT_TRUE(log.Contains("Out of range pixel coords"));
+    EXPECT_EQ(picture.PixelAddress(-1, 0), nullptr);
+    EXPECT_EQ(picture.PixelAddress(0, 4), nullptr);
+    EXPECT_EQ(picture.MirroredPixelAddress(6, 0), nullptr);
+    EXPECT_EQ(picture.MirroredPixelAddress(0, -1), nullptr);
+    for (LONG y = 0; y < 4; ++y) {
+        for (LONG x = 0; x < 6; ++x) {
+            COLORREF mirrored = 0;
+            ASSERT_TRUE(picture.GetMirroredPixel(x, y, mirrored));
+            EXPECT_EQ(mirrored, PatternColour(5 - x, y));
+        }
+    }
+}
+
+TEST(DIBPixels, CreateAndAttachRefuseLayoutsTheyCannotHold) {
+    CDIB picture(3, 3);
+    EXPECT_FALSE(picture.Create(0, 5));
+    EXPECT_FALSE(picture.Create(5, -1));
+    EXPECT_FALSE(picture.Create(20000, 1));
+    EXPECT_EQ(picture.GetWidth(), 3);
+
+    BITMAPINFO info{};
+    info.bmiHeader = picture.GetInfo()->bmiHeader;
+    uint8_t pixels[64] = {};
+    EXPECT_FALSE(picture.Attach(nullptr, pixels));
+    EXPECT_FALSE(picture.Attach(&info, nullptr));
+    info.bmiHeader.biBitCount = 8;
+    EXPECT_FALSE(picture.Attach(&info, pixels));
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biWidth = 2;
+    ASSERT_TRUE(picture.Attach(&info, pixels));
+    EXPECT_EQ(picture.GetPixels(), pixels);
+    EXPECT_EQ(picture.PixelAddress(1, 0), pixels + 2 * 8 + 3);
+}
+
+// The copy as the rules say it, one pixel at a time: the reference for the fast copies.
+void ReferenceCopy(const CDIB& source, CDIB& dest, LONG destX, LONG destY, LONG width,
+                   LONG height, LONG srcX, LONG srcY, COLORREF key, bool mirrored) {
+    for (LONG row = 0; row < height; ++row) {
+        for (LONG column = 0; column < width; ++column) {
+            COLORREF colour = 0;
+            const LONG x = srcX + column;
+            const LONG y = srcY + row;
+            if (source.PixelAddress(x, y) == nullptr) continue;
+            if (mirrored) {
+                source.GetMirroredPixel(x, y, colour);
+            } else {
+                source.GetPixel(x, y, colour);
+            }
+            uint8_t* to = dest.PixelAddress(destX + column, destY + row);
+            if (to == nullptr || colour == key) continue;
+            to[0] = static_cast<uint8_t>(colour >> 16);
+            to[1] = static_cast<uint8_t>(colour >> 8);
+            to[2] = static_cast<uint8_t>(colour);
+        }
+    }
+}
+
+// A sticker-like source: magenta in a checkered pattern of runs, other colours elsewhere.
+COLORREF KeyedPattern(LONG x, LONG y) { return (x / 2 + y) % 3 == 0 ? kMagenta : PatternColour(x, y); }
+
+TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
+    CDIB source(7, 5);
+    FillPicture(source, KeyedPattern);
+    const LONG offsets[] = {-9, -3, -1, 0, 2, 6, 10};
+    const COLORREF keys[] = {CDIB::kNoKey, kMagenta, 0xFFFF00FF};
+    enum class Copy { kPlain, kMirrored, kRuns };
+    int copies = 0;
+    for (Copy mode : {Copy::kPlain, Copy::kMirrored, Copy::kRuns}) {
+        const bool mirrored = mode == Copy::kMirrored;
+        for (COLORREF key : keys) {
+            const OpaqueRuns runs(source, key);
+            for (LONG destX : offsets) {
+                for (LONG destY : offsets) {
+                    for (LONG srcShift : {-2, 0, 3}) {
+                        CDIB actual(9, 8);
+                        CDIB expected(9, 8);
+                        FillPicture(actual, [](LONG, LONG) { return COLORREF{0x010203}; });
+                        FillPicture(expected, [](LONG, LONG) { return COLORREF{0x010203}; });
+                        if (mode == Copy::kRuns) {
+                            source.CopyOpaqueRunsTo(&actual, destX, destY, 7, 5, srcShift, srcShift / 2,
+                                                    key, runs);
+                        } else {
+                            const auto copy = mirrored ? &CDIB::CopyMirroredTo : &CDIB::CopyTo;
+                            (source.*copy)(&actual, destX, destY, 7, 5, srcShift, srcShift / 2, key);
+                        }
+                        ReferenceCopy(source, expected, destX, destY, 7, 5, srcShift, srcShift / 2,
+                                      key, mirrored);
+                        ASSERT_EQ(0, std::memcmp(actual.GetPixels(), expected.GetPixels(),
+                                                 actual.GetImageSize()))
+                            << "mode " << static_cast<int>(mode) << " key " << key << " at " << destX << ","
+                            << destY << " shift " << srcShift;
+                        ++copies;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(copies, 3 * 3 * 7 * 7 * 3);
+}
+
+TEST(DIBCopy, FullWidthBlocksMatchThePixelRules) {
+    CDIB source(7, 5);
+    FillPicture(source, PatternColour);
+    for (LONG destY : {-2, 0, 1, 3}) {
+        for (LONG srcY : {-1, 0, 2}) {
+            CDIB actual(7, 6);
+            CDIB expected(7, 6);
+            source.CopyTo(&actual, 0, destY, 7, 4, 0, srcY, CDIB::kNoKey);
+            ReferenceCopy(source, expected, 0, destY, 7, 4, 0, srcY, CDIB::kNoKey, false);
+            EXPECT_EQ(0, std::memcmp(actual.GetPixels(), expected.GetPixels(), actual.GetImageSize()))
+                << destY << " " << srcY;
+        }
+    }
+}
+
+TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
+    CDIB source(4, 1);
+    FillPicture(source, [](LONG x, LONG) { return x % 2 == 0 ? kMagenta : COLORREF{0x00FF00}; });
+    const OpaqueRuns magentaRuns(source, kMagenta);
+    CDIB dest(4, 1);
+    source.CopyOpaqueRunsTo(&dest, 0, 0, 4, 1, 0, 0, CDIB::kNoKey, magentaRuns);
+    EXPECT_EQ(ColourOf(dest, 0, 0), kMagenta);
+
+    // The picture made anew: the old runs no longer describe it.
+    ASSERT_TRUE(source.Create(6, 2));
+    FillPicture(source, [](LONG, LONG) { return COLORREF{0x0000AA}; });
+    CDIB wide(6, 2);
+    source.CopyOpaqueRunsTo(&wide, 0, 0, 6, 2, 0, 0, kMagenta, magentaRuns);
+    EXPECT_EQ(ColourOf(wide, 0, 0), 0x0000AAu);
+    EXPECT_EQ(ColourOf(wide, 5, 1), 0x0000AAu);
+}
+
+TEST(DIBCopy, KeyMagentaLeavesTheDestinationAndNoKeyCopiesMagenta) {
+    CDIB source(4, 1);
+    FillPicture(source, [](LONG x, LONG) { return x % 2 == 0 ? kMagenta : COLORREF{0x00FF00}; });
+    CDIB dest(4, 1);
+    FillPicture(dest, [](LONG, LONG) { return COLORREF{0x0000FF}; });
+    source.CopyTo(&dest, 0, 0, 4, 1, 0, 0, kMagenta);
+    EXPECT_EQ(ColourOf(dest, 0, 0), 0x0000FFu);
+    EXPECT_EQ(ColourOf(dest, 1, 0), 0x00FF00u);
+    source.CopyTo(&dest, 0, 0, 4, 1, 0, 0, CDIB::kNoKey);
+    EXPECT_EQ(ColourOf(dest, 0, 0), kMagenta);
+}
+
+TEST(DIBCopy, NothingHappensForANullDestinationOrAnEmptyBlock) {
+    CDIB source(4, 4);
+    FillPicture(source, PatternColour);
+    CDIB dest(4, 4);
+    FillPicture(dest, [](LONG, LONG) { return COLORREF{0x111111}; });
+    source.CopyTo(nullptr, 0, 0, 4, 4, 0, 0, CDIB::kNoKey);
+    source.CopyTo(&dest, 0, 0, 0, 4, 0, 0, CDIB::kNoKey);
+    source.CopyMirroredTo(&dest, 0, 0, 4, -2, 0, 0, CDIB::kNoKey);
+    source.CopyTo(&dest, 2147483600, 0, 100, 4, 0, 0, CDIB::kNoKey);
+    source.CopyTo(&dest, 0, 0, 2147483647, 2147483647, -2147483647, 0, CDIB::kNoKey);
+    for (LONG y = 0; y < 4; ++y) {
+        for (LONG x = 0; x < 4; ++x) EXPECT_EQ(ColourOf(dest, x, y), 0x111111u);
+    }
+}
+
+}  // namespace

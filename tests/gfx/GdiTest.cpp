@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "platform/DeviceContext.h"
+#include "platform/Gdi.h"
+#include "platform/User.h"
+#include "tests/gfx/PictureBytes.h"
+#include "tests/support/ScreenPixels.h"
+
+namespace {
+
+void FillSurface(Surface& surface, const ColourAt& colour) {
+    for (LONG y = 0; y < surface.Height(); ++y) {
+        for (LONG x = 0; x < surface.Width(); ++x) surface.SetPixel(x, y, SurfacePixel(colour(x, y)));
+    }
+}
+
+TEST(BitBlt, CopiesWithinTheDestinationClipAndTheSourceBounds) {
+    Surface source(6, 6);
+    FillSurface(source, PatternColour);
+    Surface target(10, 10);
+    // A child-window-like view: origin (2, 1), clipped to x 3..8, y 2..9.
+    HDC dest = CreateSurfaceDC(&target, POINT{2, 1}, RECT{3, 2, 8, 9});
+    HDC from = CreateSurfaceDC(&source, POINT{0, 0}, source.Bounds());
+    ASSERT_TRUE(BitBlt(dest, -1, -1, 20, 20, from, 2, 3, SRCCOPY));
+    for (LONG y = 0; y < 10; ++y) {
+        for (LONG x = 0; x < 10; ++x) {
+            // Surface (x, y) is logical (x - 2, y - 1), whose source is (x - 2 + 3, y - 1 + 4).
+            const LONG sx = x + 1;
+            const LONG sy = y + 3;
+            const bool inside = x >= 3 && x < 8 && y >= 2 && y < 9 && sx < 6 && sy < 6;
+            EXPECT_EQ(target.Pixel(x, y), inside ? source.Pixel(sx, sy) : 0u) << x << "," << y;
+        }
+    }
+    EXPECT_FALSE(BitBlt(dest, 0, 0, 1, 1, from, 0, 0, 0x00EE0086));
+    ReleaseSurfaceDC(dest);
+    ReleaseSurfaceDC(from);
+}
+
+TEST(MemoryContext, SelectsBitmapsAndProtectsSelectedOnes) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 3);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(GetDeviceCaps(memory, HORZRES), 1);
+    HGDIOBJ stock = SelectObject(memory, bitmap);
+    ASSERT_NE(stock, nullptr);
+    EXPECT_EQ(GetDeviceCaps(memory, HORZRES), 4);
+    EXPECT_EQ(GetDeviceCaps(memory, VERTRES), 3);
+    EXPECT_FALSE(DeleteObject(bitmap));
+    EXPECT_FALSE(DeleteObject(stock));
+    EXPECT_EQ(SelectObject(memory, stock), bitmap);
+    EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_EQ(SetStretchBltMode(memory, COLORONCOLOR), BLACKONWHITE);
+    EXPECT_EQ(SetStretchBltMode(memory, BLACKONWHITE), COLORONCOLOR);
+    EXPECT_TRUE(DeleteDC(memory));
+    ReleaseDC(nullptr, screen);
+}
+
+TEST(DIBSection, PixelsWrittenDirectlyReachTheScreenThroughAMemoryContext) {
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{40, 3, 2, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bits, nullptr);
+    // Bottom-up: the first stored row is the picture's bottom row.
+    auto* bytes = static_cast<uint8_t*>(bits);
+    bytes[0] = 0x30;  // blue of (0, 1)
+    bytes[8] = 0x50;  // red of (2, 1)
+    bytes[12] = 0x11;  // blue of (0, 0)
+
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, section);
+    ASSERT_TRUE(BitBlt(screen, 100, 200, 3, 2, memory, 0, 0, SRCCOPY));
+    const Surface& surface = ScreenPixels();
+    EXPECT_EQ(surface.Pixel(100, 201), 0x000030u);
+    EXPECT_EQ(surface.Pixel(102, 201), 0x500000u);
+    EXPECT_EQ(surface.Pixel(100, 200), 0x000011u);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(DeleteObject(section));
+
+    info.bmiHeader.biCompression = 1;
+    EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+    EXPECT_EQ(bits, nullptr);
+}
+
+TEST(StretchDIBits, CountsBottomUpSourceRowsFromTheBottomAndStretches) {
+    // A 2 x 3 bottom-up picture; rows from the top: A B / C D / E F.
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{40, 2, 3, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    const uint32_t bits[] = {0xE, 0xF, 0xC, 0xD, 0xA, 0xB};
+    Surface target(8, 8);
+    HDC dc = CreateSurfaceDC(&target, POINT{0, 0}, target.Bounds());
+
+    // Source y 1 from the bottom, height 2: the rows A B and C D.
+    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 1, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 2);
+    EXPECT_EQ(target.Pixel(0, 0), 0xAu);
+    EXPECT_EQ(target.Pixel(1, 1), 0xDu);
+
+    // Doubled: each source pixel covers 2 x 2.
+    EXPECT_EQ(StretchDIBits(dc, 2, 2, 4, 6, 0, 0, 2, 3, bits, &info, DIB_RGB_COLORS, SRCCOPY), 6);
+    EXPECT_EQ(target.Pixel(2, 2), 0xAu);
+    EXPECT_EQ(target.Pixel(3, 3), 0xAu);
+    EXPECT_EQ(target.Pixel(4, 3), 0xBu);
+    EXPECT_EQ(target.Pixel(5, 7), 0xFu);
+    EXPECT_EQ(target.Pixel(6, 2), 0u);
+
+    info.bmiHeader.biWidth = 0;
+    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 0);
+    ReleaseSurfaceDC(dc);
+}
+
+}  // namespace

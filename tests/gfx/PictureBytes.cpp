@@ -1,0 +1,95 @@
+#include "tests/gfx/PictureBytes.h"
+
+#include "gfx/DIB.h"
+
+namespace {
+
+void Put(Bytes& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+}  // namespace
+
+COLORREF PatternColour(LONG x, LONG y) {
+    const auto ux = static_cast<uint32_t>(x);
+    const auto uy = static_cast<uint32_t>(y);
+    return (ux * 37 + 5) % 250 | ((uy * 53 + 7) % 250) << 8 | ((ux * 11 + uy * 3) % 250) << 16;
+}
+
+Bytes MakePictureFile(const PictureFileSpec& spec, const Bytes& pixels) {
+    const auto tableBytes = static_cast<uint32_t>(spec.colours.size() * 4);
+    const uint32_t offset = 14 + spec.headerSize + tableBytes + spec.gap;
+    Bytes out;
+    Put(out, spec.type, 2);
+    Put(out, offset + static_cast<uint32_t>(pixels.size()), 4);
+    Put(out, 0, 4);
+    Put(out, offset, 4);
+    if (spec.headerSize == 12) {
+        // The OS/2 core header: size, 16-bit width and height, planes, bit count.
+        Put(out, 12, 4);
+        Put(out, static_cast<uint32_t>(spec.width), 2);
+        Put(out, static_cast<uint32_t>(spec.height), 2);
+        Put(out, 1, 2);
+        Put(out, spec.bitCount, 2);
+    } else {
+        Put(out, spec.headerSize, 4);
+        Put(out, static_cast<uint32_t>(spec.width), 4);
+        Put(out, static_cast<uint32_t>(spec.height), 4);
+        Put(out, 1, 2);
+        Put(out, spec.bitCount, 2);
+        Put(out, spec.compression, 4);
+        for (int i = 0; i < 5; ++i) Put(out, 0, 4);
+        if (spec.headerSize > 40) out.resize(out.size() + spec.headerSize - 40, 0);
+    }
+    for (uint32_t colour : spec.colours) Put(out, colour, 4);
+    out.resize(out.size() + spec.gap, 0xEE);
+    out.insert(out.end(), pixels.begin(), pixels.end());
+    return out;
+}
+
+Bytes Rows24(int32_t width, int32_t height, const ColourAt& colour) {
+    Bytes out;
+    const auto stride = static_cast<size_t>((width * 3 + 3) / 4 * 4);
+    for (int32_t y = height - 1; y >= 0; --y) {
+        const size_t start = out.size();
+        for (int32_t x = 0; x < width; ++x) {
+            const COLORREF c = colour(x, y);
+            out.push_back(static_cast<uint8_t>(c >> 16));
+            out.push_back(static_cast<uint8_t>(c >> 8));
+            out.push_back(static_cast<uint8_t>(c));
+        }
+        out.resize(start + stride, 0);
+    }
+    return out;
+}
+
+Bytes Picture24(int32_t width, int32_t height, const ColourAt& colour) {
+    PictureFileSpec spec;
+    spec.width = width;
+    spec.height = height;
+    return MakePictureFile(spec, Rows24(width, height, colour));
+}
+
+void FillPicture(CDIB& picture, const ColourAt& colour) {
+    for (LONG y = 0; y < picture.GetHeight(); ++y) {
+        for (LONG x = 0; x < picture.GetWidth(); ++x) {
+            uint8_t* pixel = picture.PixelAddress(x, y);
+            const COLORREF c = colour(x, y);
+            pixel[0] = static_cast<uint8_t>(c >> 16);
+            pixel[1] = static_cast<uint8_t>(c >> 8);
+            pixel[2] = static_cast<uint8_t>(c);
+        }
+    }
+}
+
+COLORREF ColourOf(const CDIB& picture, LONG x, LONG y) {
+    COLORREF colour = 0;
+    picture.GetPixel(x, y, colour);
+    return colour;
+}
+
+COLORREF SurfaceColour(uint32_t pixel) {
+    return (pixel >> 16 & 0xFF) | (pixel & 0xFF00) | (pixel & 0xFF) << 16;
+}
+
+uint32_t SurfacePixel(COLORREF colour) { return SurfaceColour(colour); }

@@ -1,0 +1,5 @@
+#include "tests/support/ScreenPixels.h"
+
+#include "platform/WindowManager.h"
+
+Surface& ScreenPixels() { return WindowManager::Instance().TheScreen().Pixels(); }
