@@ -107,6 +107,11 @@ void Farm(Canvas& canvas) {
     // A hay bale and a scatter of flowers.
     canvas.RoundedBox(512, 312, 80, 52, 10);
     canvas.FillAndOutline(Palette::SUN, Palette::INK, 3);
+    for (const double y : {326.0, 338.0, 350.0}) {
+        cairo_move_to(context, 520, y);
+        cairo_line_to(context, 584, y);
+    }
+    canvas.StrokePath(Palette::ORANGE, 2);
     for (const auto& [x, y, colour] : {std::tuple{400.0, 480.0, Palette::PINK},
                                        {470.0, 540.0, Palette::WHITE},
                                        {600.0, 470.0, Palette::PURPLE},
@@ -184,9 +189,17 @@ void Sea(Canvas& canvas) {
     canvas.FillAndOutline(Colour::Hex(0xF4D98B), Palette::INK, 3);
     canvas.Ellipse(763, 478, 72, 26);
     canvas.FillAndOutline(Colour::Hex(0x9AA0B0), Palette::INK, 3);
-    for (const auto& [x, colour] : {std::pair{420.0, Palette::PINK}, {470.0, Palette::ORANGE}}) {
-        canvas.Star(x, 540, 26, 14, 6);
-        canvas.FillAndOutline(colour, Palette::INK, 3);
+    // Branching coral, rounded so that nothing on the sea bed looks like a sticker.
+    for (const auto& [x, colour] : {std::pair{420.0, Palette::PINK}, {480.0, Palette::ORANGE}}) {
+        for (const auto& [ink, width] : {std::pair{Palette::INK, 15.0}, {colour, 9.0}}) {
+            cairo_move_to(context, x, 566);
+            cairo_line_to(context, x, 516);
+            cairo_move_to(context, x, 548);
+            cairo_line_to(context, x - 20, 524);
+            cairo_move_to(context, x, 540);
+            cairo_line_to(context, x + 18, 520);
+            canvas.StrokePath(ink, width);
+        }
     }
     for (const auto& [x, y] : {std::pair{160.0, 556.0}, {620.0, 560.0}, {330.0, 572.0}}) {
         Daisy(canvas, x, y, Palette::WHITE);

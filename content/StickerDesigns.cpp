@@ -341,7 +341,7 @@ Animal Cow() {
     return {WHITE, SOFT_PINK, Ears::Horns, Snout::Pig, Mark::Spots};
 }
 Animal Sheep() {
-    return {Colour::Hex(0x5A4A48), Colour::Hex(0xF0E4D8), Ears::Tiny, Snout::Smile, Mark::Wool};
+    return {Colour::Hex(0x8C7B78), Colour::Hex(0xF0E4D8), Ears::Tiny, Snout::Smile, Mark::Wool};
 }
 Animal Pig() {
     return {Palette::PINK, SOFT_PINK, Ears::Pointed, Snout::Pig, Mark::None};
@@ -503,12 +503,27 @@ void Pineapple(Canvas& canvas) {
     }
     canvas.Ellipse(50, 62, 24, 30);
     Solid(canvas, Palette::SUN);
+    // The criss-cross of the skin stays inside the fruit.
+    cairo_t* context = canvas.Context();
+    cairo_save(context);
+    canvas.Ellipse(50, 62, 24, 30);
+    cairo_clip(context);
     for (int32_t i = -2; i <= 2; ++i) {
         Line(canvas, 38 + i * 10, 36, 62 + i * 10, 88, Palette::ORANGE, 2.5);
         Line(canvas, 62 + i * 10, 36, 38 + i * 10, 88, Palette::ORANGE, 2.5);
     }
+    cairo_restore(context);
     canvas.Ellipse(50, 62, 24, 30);
     canvas.StrokePath(INK, OUTLINE);
+    Face(canvas, 50, 62, 36);
+}
+
+void Pumpkin(Canvas& canvas) {
+    Stalk(canvas, 50, 28, true);
+    for (const auto& [x, width] : {std::pair{30.0, 18.0}, {70.0, 18.0}, {50.0, 22.0}}) {
+        canvas.Ellipse(x, 60, width, 30);
+        Solid(canvas, Colour::Hex(0xFF8A1E));
+    }
     Face(canvas, 50, 62, 36);
 }
 
@@ -697,7 +712,7 @@ std::vector<Design> FoodSheet() {
         Draw(Pineapple),
         Draw(Carrot),
         RoundFruit(Colour::Hex(0xFF5A3C), 34, 28, true, false),   // tomato
-        RoundFruit(Colour::Hex(0xFF8A1E), 40, 28, false, false),  // pumpkin
+        Draw(Pumpkin),
         RoundFruit(Colour::Hex(0x8E5BC9), 28, 32, false, false),  // plum
         Coloured(Cupcake, Palette::PINK),
         Coloured(IceCream, SOFT_PINK),

@@ -5,7 +5,6 @@
 #include "album/StickerNumbering.h"
 #include "album/TileTables.h"
 #include "content/ButtonFaces.h"
-#include "content/Motifs.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"
 #include "content/StickerArt.h"
@@ -59,20 +58,22 @@ Canvas TitlePicture() {
     title.FillAndOutline(Palette::WHITE, Palette::INK, 5);
     title.RoundedBox(20, 20, tile.width - 48, 150, 26);
     title.FillAndOutline(Palette::SKY, Palette::INK, 4);
-    Motifs::Sun(title, 392, 58, 22);
-    title.OutlinedText("Quillory", tile.width / 2.0 - 12, 78, 70, Palette::SUN, Palette::INK, 5);
-    title.OutlinedText("3", 378, 126, 54, Palette::RED, Palette::INK, 4);
-    title.OutlinedText("Sticker Album", tile.width / 2.0 - 24, 142, 28, Palette::WHITE,
-                       Palette::INK, 3);
+    title.OutlinedText("Quillory", tile.width / 2.0 - 28, 76, 72, Palette::SUN, Palette::INK, 5);
+    // The "3" on a red badge, like a sticker of its own.
+    title.Circle(386, 74, 36);
+    title.FillAndOutline(Palette::RED, Palette::INK, 4);
+    title.OutlinedText("3", 386, 74, 50, Palette::WHITE, Palette::INK, 3);
+    title.OutlinedText("Sticker Album", tile.width / 2.0, 140, 30, Palette::WHITE, Palette::INK, 3);
     // A happy crowd of stickers from every sheet.
-    Sticker(title, 1, 1, 30, 190, 96);
-    Sticker(title, 4, 1, 122, 196, 84);
-    Sticker(title, 6, 1, 214, 184, 96);
-    Sticker(title, 3, 1, 318, 192, 96);
-    Sticker(title, 5, 9, 24, 290, 84);
-    Sticker(title, 2, 5, 104, 296, 76);
-    Sticker(title, 8, 5, 262, 296, 76);
-    Sticker(title, 7, 9, 340, 284, 88);
+    Sticker(title, 1, 1, 28, 186, 96);
+    Sticker(title, 4, 1, 124, 192, 88);
+    Sticker(title, 6, 1, 216, 180, 100);
+    Sticker(title, 3, 1, 320, 188, 100);
+    Sticker(title, 5, 9, 22, 286, 88);
+    Sticker(title, 2, 5, 106, 292, 80);
+    Sticker(title, 3, 10, 180, 282, 92);
+    Sticker(title, 8, 5, 264, 294, 78);
+    Sticker(title, 7, 9, 340, 282, 92);
     return title;
 }
 
