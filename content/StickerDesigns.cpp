@@ -1964,7 +1964,7 @@ void SmilingShape(Canvas& canvas, Form form, Colour colour) {
             canvas.Star(50, 54, 48, 22, 5);
             break;
         case Form::Heart:
-            canvas.Heart(50, 50, 62);
+            canvas.Heart(50, 46, 80);
             break;
         case Form::Diamond:
             canvas.Polygon({50, 4, 88, 50, 50, 96, 12, 50});
