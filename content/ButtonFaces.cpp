@@ -31,8 +31,10 @@ Canvas ButtonFaces::Face(const Canvas& backdrop, Colour colour, const Icon& icon
         const double iconSize = boxHeight * 0.8;
         icon(face, 4 + iconSize / 2, centreY, iconSize);
         const double textCentre = (4 + iconSize + width) / 2;
-        face.OutlinedText(label, textCentre, centreY, boxHeight * 0.5, Palette::WHITE, Palette::INK,
-                          2.5);
+        // Small letters keep their gaps open with a thinner outline.
+        const double letterOutline = std::clamp(boxHeight / 16, 1.2, 2.5);
+        face.OutlinedText(label, textCentre, centreY, boxHeight * 0.56, Palette::WHITE,
+                          Palette::INK, letterOutline);
     }
     return face;
 }
