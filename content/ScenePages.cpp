@@ -267,14 +267,18 @@ Canvas PageWithStickers(const ContentOutput& output, const AlbumPage& albumPage,
                        ContentOutput::AlbumPath(StickerPictureFiles[static_cast<size_t>(index)]))),
                    home.x, home.y);
     });
-    for (int32_t frame = 0; frame < 4; ++frame) {
-        page.Paint(corners.Cropped(frame * CORNER, 0, CORNER, CORNER), CORNER_PLACES[frame][0],
-                   CORNER_PLACES[frame][1]);
-    }
+    ScenePages::PaintCorners(page, corners, 0, 0);
     return page;
 }
 
 }  // namespace
+
+void ScenePages::PaintCorners(Canvas& target, const Canvas& corners, double pageX, double pageY) {
+    for (int32_t frame = 0; frame < 4; ++frame) {
+        target.Paint(corners.Cropped(frame * CORNER, 0, CORNER, CORNER),
+                     pageX + CORNER_PLACES[frame][0], pageY + CORNER_PLACES[frame][1]);
+    }
+}
 
 void ScenePages::Generate(ContentOutput& output) {
     for (const AlbumPage& page : AlbumPages) {

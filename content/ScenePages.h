@@ -10,4 +10,7 @@
 class ScenePages {
 public:
     static void Generate(ContentOutput& output);
+    // Lays the four frames of the corner picture on a page drawn at (pageX, pageY),
+    // where the document places its corner sprites.
+    static void PaintCorners(Canvas& target, const Canvas& corners, double pageX, double pageY);
 };

@@ -11,12 +11,10 @@
 #include "album/TileTables.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"
+#include "content/ScenePages.h"
 #include "content/ScreenFrame.h"
 
 namespace {
-
-constexpr int32_t CORNER = 8;
-constexpr int32_t CORNER_PLACES[4][2] = {{0, 0}, {836, 0}, {0, 580}, {836, 580}};
 
 enum StickerFace { NORMAL = 0, POINTER_OVER = 1, PICKED = 3, USED = 4 };
 enum ButtonFace { UP = 0, DOWN = 1 };
@@ -29,11 +27,14 @@ public:
     Canvas Picture(const char* file) const {
         return PictureEncoder::Decode(*m_output.FindAlbumFile(ContentOutput::AlbumPath(file)));
     }
-    void Tile(const char* file, const TileRect& tile, double x, double y) {
-        m_canvas.Paint(Picture(file).Cropped(tile.x, tile.y, tile.width, tile.height), x, y);
+    // Draws one tile of a described picture, as the program's tiled pictures do.
+    void Tile(const TiledBitmapInfo& info, int32_t index, double x, double y) {
+        const TileRect& tile = info.tiles[index];
+        m_canvas.Paint(Picture(info.fileName).Cropped(tile.x, tile.y, tile.width, tile.height), x,
+                       y);
     }
-    void Button(const char* file, const TileRect& tile, const ButtonRow& row) {
-        Tile(file, tile, row.x, row.y);
+    void Button(const TiledBitmapInfo& info, int32_t face, const ButtonRow& row) {
+        Tile(info, face, row.x, row.y);
     }
     ::Canvas& Drawing() { return m_canvas; }
 
@@ -44,14 +45,18 @@ private:
 
 ::Canvas TitleScreen(const ContentOutput& output) {
     Screen screen(output);
+    // The background's tile is the whole picture; the screen repeats only its
+    // top-left 8 × 8 block.
     const TileRect block = {0, 0, 8, 8};
+    const TiledBitmapInfo background = {1, &block, TitleBackgroundInfo.fileName};
     for (int32_t y = 0; y < ScreenFrame::SCREEN_HEIGHT; y += 8) {
         for (int32_t x = 0; x < ScreenFrame::SCREEN_WIDTH; x += 8) {
-            screen.Tile(TitleBackgroundFile, block, x, y);
+            screen.Tile(background, 0, x, y);
         }
     }
-    screen.Tile(TitlePictureFile, TitlePictureTiles[0], 282, 150);
-    screen.Button(StartButtonFile, StartButtonTiles[0], StartButtonRows[0]);
+    screen.Tile(TitlePictureInfo, 0, 282, 150);
+    FillStartButtonInfo();
+    screen.Button(StartButtonInfo, UP, StartButtonRows[0]);
     return std::move(screen.Drawing());
 }
 
@@ -60,7 +65,7 @@ private:
 struct CounterRule {
     int32_t from;
     int32_t to;
-    size_t caption;
+    int32_t caption;
     int32_t numberOffset;
 };
 
@@ -71,10 +76,9 @@ constexpr CounterRule COUNTER_RULES[] = {{224, 224, 0, -1}, {100, 223, 0, 23}, {
 void DrawCounter(Screen& screen, int32_t left, double x, double y) {
     for (const CounterRule& rule : COUNTER_RULES) {
         if (left < rule.from || left > rule.to) continue;
-        screen.Tile(StickersLeftCaptionFile, StickersLeftCaptionTiles[rule.caption], x, y);
+        screen.Tile(StickersLeftCaptionInfo, rule.caption, x, y);
         if (rule.numberOffset >= 0) {
-            screen.Tile(StickersLeftNumberFile, StickersLeftNumberTiles[static_cast<size_t>(left)],
-                        x + rule.numberOffset, y);
+            screen.Tile(StickersLeftNumberInfo, left, x + rule.numberOffset, y);
         }
     }
 }
@@ -91,15 +95,15 @@ struct PlayingState {
 
 ::Canvas PlayingScreen(const ContentOutput& output, const PlayingState& state) {
     Screen screen(output);
-    screen.Tile(TopBottomBarsFile, TopBottomBarTiles[0], 0, 0);
-    screen.Tile(TopBottomBarsFile, TopBottomBarTiles[1], 0, 678);
-    screen.Tile(LeftRightBarsFile, LeftRightBarTiles[0], 0, 90);
-    screen.Tile(LeftRightBarsFile, LeftRightBarTiles[1], 934, 90);
-    screen.Tile(PageLabelsFile, PageLabelTiles[state.pageIndex], 414, 705);
+    screen.Tile(TopBottomBarsInfo, 0, 0, 0);
+    screen.Tile(TopBottomBarsInfo, 1, 0, 678);
+    screen.Tile(LeftRightBarsInfo, 0, 0, 90);
+    screen.Tile(LeftRightBarsInfo, 1, 934, 90);
+    const AlbumPage& page = AlbumPages[state.pageIndex];
+    screen.Tile(PageLabelsInfo, page.labelTile, 414, 705);
     DrawCounter(screen, NUMBEROFSTICKERGRAPHICS - static_cast<int32_t>(state.stuck.size()), 417,
                 52);
 
-    const AlbumPage& page = AlbumPages[state.pageIndex];
     ::Canvas& canvas = screen.Drawing();
     canvas.Paint(screen.Picture(page.backgroundFile), 90, 90);
     for (const int32_t index : state.stuck) {
@@ -113,22 +117,16 @@ struct PlayingState {
         canvas.Paint(screen.Picture(StickerPictureFiles[static_cast<size_t>(state.carried)]),
                      90 + state.carriedX, 90 + state.carriedY);
     }
-    const ::Canvas corners = screen.Picture(PageCornersFile);
-    for (int32_t frame = 0; frame < 4; ++frame) {
-        canvas.Paint(corners.Cropped(frame * CORNER, 0, CORNER, CORNER),
-                     90 + CORNER_PLACES[frame][0], 90 + CORNER_PLACES[frame][1]);
-    }
+    ScenePages::PaintCorners(canvas, screen.Picture(PageCornersFile), ScreenFrame::PAGE_X,
+                             ScreenFrame::PAGE_Y);
 
-    const std::array<const std::array<TileRect, 2>*, NUMBEROFCOMMANDBUTTONS> commandTiles = {
-        &QuitButtonTiles,       &PrintAboutButtonTiles, &ClearAllButtonTiles,
-        &PrintAboutButtonTiles, &PageTurnButtonTiles,   &PageTurnButtonTiles};
+    FillPlayingButtonInfos();
     for (size_t i = 0; i < CommandButtonRows.size(); ++i) {
-        screen.Button(CommandButtonFiles[i], (*commandTiles[i])[UP], CommandButtonRows[i]);
+        screen.Button(CommandButtonInfos[i], UP, CommandButtonRows[i]);
     }
     for (size_t i = 0; i < SheetButtonRows.size(); ++i) {
         const bool current = static_cast<int32_t>(i) + 1 == state.sheet;
-        screen.Button(SheetButtonFiles[i], SheetButtonTiles[current ? DOWN : UP],
-                      SheetButtonRows[i]);
+        screen.Button(SheetButtonInfos[i], current ? DOWN : UP, SheetButtonRows[i]);
     }
     for (int32_t slot = 0; slot < STICKERSPERSHEET; ++slot) {
         const int32_t index = StickerIndex(state.sheet, slot + 1);
@@ -136,7 +134,7 @@ struct PlayingState {
         if (state.stuck.contains(index)) face = USED;
         if (index == state.carried) face = PICKED;
         if (index == state.pointerOver) face = POINTER_OVER;
-        screen.Button(StickerButtonFiles[static_cast<size_t>(index)], StickerButtonTiles[face],
+        screen.Button(StickerButtonInfos[static_cast<size_t>(index)], face,
                       StickerButtonRows[static_cast<size_t>(slot)]);
     }
     return std::move(canvas);

@@ -41,6 +41,15 @@ Size Extent(const std::array<TileRect, N>& tiles) {
     return size;
 }
 
+Size Extent(const TiledBitmapInfo& info) {
+    Size size{0, 0};
+    for (int32_t k = 0; k < info.tileCount; ++k) {
+        size.width = std::max(size.width, info.tiles[k].x + info.tiles[k].width);
+        size.height = std::max(size.height, info.tiles[k].y + info.tiles[k].height);
+    }
+    return size;
+}
+
 std::string AlbumPath(const char* catalogueName) {
     std::string path = std::string(QUILLORY_ALBUM_DIR) + catalogueName;
     std::replace(path.begin(), path.end(), '\\', '/');
@@ -58,27 +67,27 @@ const Bytes& Picture(const char* catalogueName) {
     return found->second;
 }
 
-// What every size is, by file: the tile tables decide; the pages and corners are
-// the page window and four 8 × 8 corner frames.
+template <size_t N>
+void AppendAll(std::vector<const TiledBitmapInfo*>& list,
+               const std::array<TiledBitmapInfo, N>& infos) {
+    for (const TiledBitmapInfo& info : infos) list.push_back(&info);
+}
+
+// What every size is, by file: each tiled picture's descriptor, as the screens fill
+// them in, decides; the pages and corners are the page window and four 8 × 8 frames.
 std::vector<std::pair<const char*, Size>> ExpectedSizes() {
+    FillStartButtonInfo();
+    FillPlayingButtonInfos();
+    std::vector<const TiledBitmapInfo*> described = {
+        &StartButtonInfo,   &TitlePictureInfo, &TitleBackgroundInfo,    &TopBottomBarsInfo,
+        &LeftRightBarsInfo, &PageLabelsInfo,   &StickersLeftNumberInfo, &StickersLeftCaptionInfo};
+    AppendAll(described, CommandButtonInfos);
+    AppendAll(described, SheetButtonInfos);
+    AppendAll(described, StickerButtonInfos);
+
     std::vector<std::pair<const char*, Size>> sizes;
-    for (const char* file : StickerButtonFiles)
-        sizes.emplace_back(file, Extent(StickerButtonTiles));
-    for (const char* file : SheetButtonFiles) sizes.emplace_back(file, Extent(SheetButtonTiles));
-    const std::array<Size, NUMBEROFCOMMANDBUTTONS> commands = {
-        Extent(QuitButtonTiles),       Extent(PrintAboutButtonTiles), Extent(ClearAllButtonTiles),
-        Extent(PrintAboutButtonTiles), Extent(PageTurnButtonTiles),   Extent(PageTurnButtonTiles)};
-    for (size_t i = 0; i < commands.size(); ++i)
-        sizes.emplace_back(CommandButtonFiles[i], commands[i]);
+    for (const TiledBitmapInfo* info : described) sizes.emplace_back(info->fileName, Extent(*info));
     for (const char* file : PageBackgroundFiles) sizes.emplace_back(file, PAGE);
-    sizes.emplace_back(StartButtonFile, Extent(StartButtonTiles));
-    sizes.emplace_back(TitlePictureFile, Extent(TitlePictureTiles));
-    sizes.emplace_back(TitleBackgroundFile, Extent(TitlePictureTiles));
-    sizes.emplace_back(TopBottomBarsFile, Extent(TopBottomBarTiles));
-    sizes.emplace_back(LeftRightBarsFile, Extent(LeftRightBarTiles));
-    sizes.emplace_back(PageLabelsFile, Extent(PageLabelTiles));
-    sizes.emplace_back(StickersLeftCaptionFile, Extent(StickersLeftCaptionTiles));
-    sizes.emplace_back(StickersLeftNumberFile, Extent(StickersLeftNumberTiles));
     sizes.emplace_back(PageCornersFile, CORNERS);
     return sizes;
 }
@@ -171,6 +180,8 @@ TEST(AlbumPicturesTest, EveryCheckedDataFileIsAPictureOfTheFormatTheProgramReads
 
 TEST(AlbumPicturesTest, EveryTiledPictureHasTheSizeItsTilesNeed) {
     EXPECT_EQ(Extent(StickerButtonTiles), (Size{300, 60}));
+    EXPECT_EQ(Extent(StartButtonTiles), (Size{124, 100}));
+    EXPECT_EQ(Extent(PageLabelTiles), (Size{196, 1040}));
     EXPECT_EQ(Extent(StickersLeftNumberTiles), (Size{30, 5280}));
     for (const auto& [name, size] : ExpectedSizes()) {
         const PictureView picture{Picture(name)};
