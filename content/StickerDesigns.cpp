@@ -330,7 +330,7 @@ void AnimalFace(Canvas& canvas, const Animal& animal) {
     DrawSnout(canvas, animal);
 }
 
-Design Face(const Animal& animal) {
+Design AnimalDesign(const Animal& animal) {
     return [animal](Canvas& canvas) { AnimalFace(canvas, animal); };
 }
 
@@ -352,40 +352,44 @@ Animal Dog() {
 
 std::vector<Design> AnimalSheet() {
     return {
-        Face({FUR_ORANGE, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::None}),  // cat
-        Face(Dog()),
-        Face({FUR_BROWN, TAN, Ears::Round, Snout::Muzzle, Mark::None}),  // bear
-        Face({Colour::Hex(0xEDEDF5), SOFT_PINK, Ears::Long, Snout::Whiskers,
-              Mark::Cheeks}),                                                   // bunny
-        Face({LIGHT_GREY, SOFT_PINK, Ears::Big, Snout::Whiskers, Mark::None}),  // mouse
-        Face(Pig()),
-        Face({WHITE, WHITE, Ears::Round, Snout::Muzzle, Mark::Patches}),               // panda
-        Face({Palette::SUN, Palette::CREAM, Ears::Round, Snout::Muzzle, Mark::Mane}),  // lion
-        Face({Palette::ORANGE, Palette::CREAM, Ears::Round, Snout::Whiskers,
-              Mark::Stripes}),                                                           // tiger
-        Face({Colour::Hex(0xF26B2A), WHITE, Ears::Pointed, Snout::Muzzle, Mark::None}),  // fox
-        Face({GREY, LIGHT_GREY, Ears::Big, Snout::Koala, Mark::None}),                   // koala
-        Face({FUR_BROWN, TAN, Ears::Round, Snout::Smile, Mark::Disc}),                   // monkey
-        Face({Palette::GREEN, Palette::GREEN, Ears::None, Snout::Frog, Mark::Cheeks}),   // frog
-        Face({DARK_BROWN, TAN, Ears::Tufts, Snout::Beak, Mark::None}),                   // owl
-        Face({Palette::SUN, Palette::SUN, Ears::None, Snout::Beak, Mark::Cheeks}),       // chick
-        Face({Colour::Hex(0x3A3F58), WHITE, Ears::None, Snout::Beak, Mark::Disc}),       // penguin
-        Face(Cow()),
-        Face(Sheep()),
-        Face({Colour::Hex(0x9DB4D8), Colour::Hex(0xC9D8F0), Ears::Big, Snout::Trunk,
-              Mark::None}),                                                   // elephant
-        Face({GREY, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::Mask}),  // raccoon
-        Face({Colour::Hex(0xF7C68A), Palette::CREAM, Ears::Tiny, Snout::Whiskers,
-              Mark::Cheeks}),                                                // hamster
-        Face({FUR_BROWN, TAN, Ears::Antlers, Snout::Koala, Mark::None}),     // deer
-        Face({TAN, TAN, Ears::None, Snout::Muzzle, Mark::Spikes}),           // hedgehog
-        Face({LIGHT_GREY, WHITE, Ears::None, Snout::Whiskers, Mark::None}),  // seal
-        Face({Palette::SUN, Colour::Hex(0xE0A040), Ears::Horns, Snout::Horse,
-              Mark::Spots}),                                           // giraffe
-        Face({WHITE, INK, Ears::Floppy, Snout::Muzzle, Mark::Spots}),  // spotty dog
-        Face({Colour::Hex(0xB89AD8), Colour::Hex(0xD8C4F0), Ears::Tiny, Snout::Hippo,
-              Mark::None}),                                                 // hippo
-        Face({WHITE, SOFT_PINK, Ears::Pointed, Snout::Horse, Mark::Horn}),  // unicorn
+        AnimalDesign({FUR_ORANGE, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::None}),  // cat
+        AnimalDesign(Dog()),
+        AnimalDesign({FUR_BROWN, TAN, Ears::Round, Snout::Muzzle, Mark::None}),  // bear
+        AnimalDesign({Colour::Hex(0xEDEDF5), SOFT_PINK, Ears::Long, Snout::Whiskers,
+                      Mark::Cheeks}),                                                   // bunny
+        AnimalDesign({LIGHT_GREY, SOFT_PINK, Ears::Big, Snout::Whiskers, Mark::None}),  // mouse
+        AnimalDesign(Pig()),
+        AnimalDesign({WHITE, WHITE, Ears::Round, Snout::Muzzle, Mark::Patches}),  // panda
+        AnimalDesign(
+            {Palette::SUN, Palette::CREAM, Ears::Round, Snout::Muzzle, Mark::Mane}),  // lion
+        AnimalDesign({Palette::ORANGE, Palette::CREAM, Ears::Round, Snout::Whiskers,
+                      Mark::Stripes}),  // tiger
+        AnimalDesign(
+            {Colour::Hex(0xF26B2A), WHITE, Ears::Pointed, Snout::Muzzle, Mark::None}),  // fox
+        AnimalDesign({GREY, LIGHT_GREY, Ears::Big, Snout::Koala, Mark::None}),          // koala
+        AnimalDesign({FUR_BROWN, TAN, Ears::Round, Snout::Smile, Mark::Disc}),          // monkey
+        AnimalDesign(
+            {Palette::GREEN, Palette::GREEN, Ears::None, Snout::Frog, Mark::Cheeks}),       // frog
+        AnimalDesign({DARK_BROWN, TAN, Ears::Tufts, Snout::Beak, Mark::None}),              // owl
+        AnimalDesign({Palette::SUN, Palette::SUN, Ears::None, Snout::Beak, Mark::Cheeks}),  // chick
+        AnimalDesign(
+            {Colour::Hex(0x3A3F58), WHITE, Ears::None, Snout::Beak, Mark::Disc}),  // penguin
+        AnimalDesign(Cow()),
+        AnimalDesign(Sheep()),
+        AnimalDesign({Colour::Hex(0x9DB4D8), Colour::Hex(0xC9D8F0), Ears::Big, Snout::Trunk,
+                      Mark::None}),                                                   // elephant
+        AnimalDesign({GREY, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::Mask}),  // raccoon
+        AnimalDesign({Colour::Hex(0xF7C68A), Palette::CREAM, Ears::Tiny, Snout::Whiskers,
+                      Mark::Cheeks}),                                                // hamster
+        AnimalDesign({FUR_BROWN, TAN, Ears::Antlers, Snout::Koala, Mark::None}),     // deer
+        AnimalDesign({TAN, TAN, Ears::None, Snout::Muzzle, Mark::Spikes}),           // hedgehog
+        AnimalDesign({LIGHT_GREY, WHITE, Ears::None, Snout::Whiskers, Mark::None}),  // seal
+        AnimalDesign({Palette::SUN, Colour::Hex(0xE0A040), Ears::Horns, Snout::Horse,
+                      Mark::Spots}),                                           // giraffe
+        AnimalDesign({WHITE, INK, Ears::Floppy, Snout::Muzzle, Mark::Spots}),  // spotty dog
+        AnimalDesign({Colour::Hex(0xB89AD8), Colour::Hex(0xD8C4F0), Ears::Tiny, Snout::Hippo,
+                      Mark::None}),                                                 // hippo
+        AnimalDesign({WHITE, SOFT_PINK, Ears::Pointed, Snout::Horse, Mark::Horn}),  // unicorn
     };
 }
 
@@ -711,7 +715,7 @@ std::vector<Design> FoodSheet() {
         Draw(Watermelon),
         Draw(Pineapple),
         Draw(Carrot),
-        RoundFruit(Colour::Hex(0xFF5A3C), 34, 28, true, false),   // tomato
+        RoundFruit(Colour::Hex(0xFF5A3C), 34, 28, true, false),  // tomato
         Draw(Pumpkin),
         RoundFruit(Colour::Hex(0x8E5BC9), 28, 32, false, false),  // plum
         Coloured(Cupcake, Palette::PINK),
