@@ -85,8 +85,7 @@ void Canvas::Star(double centreX, double centreY, double outerRadius, double inn
     cairo_new_sub_path(m_context);
     for (int32_t corner = 0; corner < points * 2; ++corner) {
         const double radius = corner % 2 == 0 ? outerRadius : innerRadius;
-        const double angle =
-            turn - std::numbers::pi / 2.0 + corner * std::numbers::pi / points;
+        const double angle = turn - std::numbers::pi / 2.0 + corner * std::numbers::pi / points;
         cairo_line_to(m_context, centreX + radius * std::cos(angle),
                       centreY + radius * std::sin(angle));
     }
@@ -148,14 +147,34 @@ void Canvas::TextPath(const std::string& text, double centreX, double centreY, d
     cairo_text_path(m_context, text.c_str());
 }
 
+void Canvas::TextFrom(const std::string& text, double x, double baselineY, double size,
+                      Colour fill) {
+    cairo_select_font_face(m_context, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                           CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(m_context, size);
+    cairo_new_path(m_context);
+    cairo_move_to(m_context, x, baselineY);
+    cairo_text_path(m_context, text.c_str());
+    FillPath(fill);
+}
+
+double Canvas::TextAdvance(const std::string& text, double size) {
+    cairo_select_font_face(m_context, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                           CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(m_context, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(m_context, text.c_str(), &extents);
+    return extents.x_advance;
+}
+
 void Canvas::Text(const std::string& text, double centreX, double centreY, double size,
                   Colour fill) {
     TextPath(text, centreX, centreY, size);
     FillPath(fill);
 }
 
-void Canvas::OutlinedText(const std::string& text, double centreX, double centreY,
-                          double size, Colour fill, Colour outline, double outlineWidth) {
+void Canvas::OutlinedText(const std::string& text, double centreX, double centreY, double size,
+                          Colour fill, Colour outline, double outlineWidth) {
     TextPath(text, centreX, centreY, size);
     StrokePath(outline, outlineWidth * 2.0);
     Text(text, centreX, centreY, size, fill);
@@ -182,6 +201,24 @@ void Canvas::Paint(const Canvas& other, double x, double y, double scale) {
     cairo_pattern_set_filter(cairo_get_source(m_context), CAIRO_FILTER_NEAREST);
     cairo_paint(m_context);
     cairo_restore(m_context);
+}
+
+void Canvas::PaintSilhouette(const Canvas& shape, double x, double y, double scale, Colour colour,
+                             double alpha) {
+    cairo_save(m_context);
+    cairo_translate(m_context, x, y);
+    cairo_scale(m_context, scale, scale);
+    cairo_set_source_rgba(m_context, colour.red, colour.green, colour.blue, alpha);
+    cairo_mask_surface(m_context, shape.Surface(), 0, 0);
+    cairo_restore(m_context);
+}
+
+Canvas Canvas::Cropped(int32_t x, int32_t y, int32_t width, int32_t height) const {
+    Canvas part(width, height);
+    cairo_surface_flush(m_surface);
+    cairo_set_source_surface(part.m_context, m_surface, -x, -y);
+    cairo_paint(part.m_context);
+    return part;
 }
 
 void Canvas::WritePng(const std::string& path) const {

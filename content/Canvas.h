@@ -64,16 +64,25 @@ public:
 
     // Bold text centred on (centreX, centreY), with an optional outline drawn below
     // the fill so that the letters stay full size.
-    void Text(const std::string& text, double centreX, double centreY, double size,
-              Colour fill);
+    void Text(const std::string& text, double centreX, double centreY, double size, Colour fill);
     void OutlinedText(const std::string& text, double centreX, double centreY, double size,
                       Colour fill, Colour outline, double outlineWidth);
+
+    // Bold text starting at x on the baseline y, and how far such text advances.
+    void TextFrom(const std::string& text, double x, double baselineY, double size, Colour fill);
+    double TextAdvance(const std::string& text, double size);
 
     // A smiling face: the friendly mark of the album's characters.
     void Smile(double centreX, double centreY, double size, Colour ink);
 
     // Paints another canvas at (x, y), scaled by `scale`.
     void Paint(const Canvas& other, double x, double y, double scale = 1.0);
+    // Paints the pixels that `shape` covers in one colour, at (x, y) scaled by `scale`,
+    // with `alpha` from 0 (nothing) to 1: silhouettes and shadows.
+    void PaintSilhouette(const Canvas& shape, double x, double y, double scale, Colour colour,
+                         double alpha);
+    // A copy of the part of this canvas at (x, y) of the given size.
+    Canvas Cropped(int32_t x, int32_t y, int32_t width, int32_t height) const;
 
     void WritePng(const std::string& path) const;
 

@@ -4,8 +4,8 @@
 //   quillory_content_generator --album DIR --resources DIR
 //   quillory_content_generator --preview DIR      (contact sheets only, for review)
 //
-// Each kind of content is one module with a Generate(ContentOutput&) operation; the
-// pictures of the data folder join MODULES below as modules of their own.
+// Each kind of content is one module with a Generate(ContentOutput&) operation, run in
+// the order of MODULES below.
 
 #include <cstdio>
 #include <exception>
@@ -15,9 +15,15 @@
 
 #include "content/ContentOutput.h"
 #include "content/DialogPictures.h"
+#include "content/FramePictures.h"
+#include "content/InterfaceButtons.h"
 #include "content/PointerPictures.h"
+#include "content/ScenePages.h"
+#include "content/ScreenPreviews.h"
 #include "content/Song.h"
 #include "content/SoundEffects.h"
+#include "content/StickerPictures.h"
+#include "content/TitlePictures.h"
 
 namespace {
 
@@ -28,6 +34,13 @@ const ContentModule MODULES[] = {
     PointerPictures::Generate,
     SoundEffects::Generate,
     Song::Generate,
+    StickerPictures::Generate,
+    ScenePages::Generate,
+    InterfaceButtons::Generate,
+    FramePictures::Generate,
+    TitlePictures::Generate,
+    // Last: it composes whole screens from the files the modules above made.
+    ScreenPreviews::Generate,
 };
 
 constexpr const char* USAGE =
@@ -38,8 +51,7 @@ constexpr const char* USAGE =
 bool ReadOptions(int argc, char** argv, std::map<std::string, std::filesystem::path>& options) {
     for (int i = 1; i < argc; i += 2) {
         const std::string name = argv[i];
-        if (i + 1 >= argc ||
-            (name != "--album" && name != "--resources" && name != "--preview")) {
+        if (i + 1 >= argc || (name != "--album" && name != "--resources" && name != "--preview")) {
             return false;
         }
         options[name] = argv[i + 1];

@@ -18,10 +18,14 @@ void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
 
 const char* KindName(ResourceKind kind) {
     switch (kind) {
-    case ResourceKind::Bitmap: return "Bitmap";
-    case ResourceKind::Cursor: return "Cursor";
-    case ResourceKind::Icon: return "Icon";
-    case ResourceKind::Wave: return "Wave";
+        case ResourceKind::Bitmap:
+            return "Bitmap";
+        case ResourceKind::Cursor:
+            return "Cursor";
+        case ResourceKind::Icon:
+            return "Icon";
+        case ResourceKind::Wave:
+            return "Wave";
     }
     return "Bitmap";
 }
@@ -75,6 +79,21 @@ std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
 
 void ContentOutput::AddAlbumFile(const std::string& relativePath, std::vector<uint8_t> bytes) {
     m_albumFiles.push_back({relativePath, std::move(bytes)});
+}
+
+const std::vector<uint8_t>* ContentOutput::FindAlbumFile(const std::string& relativePath) const {
+    for (const AlbumFile& file : m_albumFiles) {
+        if (file.relativePath == relativePath) return &file.bytes;
+    }
+    return nullptr;
+}
+
+std::string ContentOutput::AlbumPath(const char* catalogueName) {
+    std::string path(catalogueName);
+    for (char& c : path) {
+        if (c == '\\') c = '/';
+    }
+    return path.starts_with('/') ? path.substr(1) : path;
 }
 
 void ContentOutput::AddResource(GeneratedResource resource) {

@@ -25,6 +25,11 @@ public:
 
     // A file of the album folder, by its path inside that folder ("QLY03.mid").
     void AddAlbumFile(const std::string& relativePath, std::vector<uint8_t> bytes);
+    // A file added before, or null: the contact sheets compose screens from them.
+    const std::vector<uint8_t>* FindAlbumFile(const std::string& relativePath) const;
+    // The path inside the album folder of a data file the catalogue names
+    // ("\\data003\\b0101.dat" is "data003/b0101.dat").
+    static std::string AlbumPath(const char* catalogueName);
     void AddResource(GeneratedResource resource);
     // Contact sheets cost time to draw; modules ask first.
     bool WantsPreviews() const { return m_withPreviews; }

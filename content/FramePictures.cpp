@@ -1,0 +1,133 @@
+#include "content/FramePictures.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "album/DataFiles.h"
+#include "album/TileTables.h"
+#include "content/Palette.h"
+#include "content/PictureEncoder.h"
+#include "content/ScreenFrame.h"
+
+namespace {
+
+// Where the screen draws the counter and the page label.
+constexpr int32_t COUNTER_X = 417;
+constexpr int32_t COUNTER_Y = 52;
+constexpr int32_t LABEL_X = 414;
+constexpr int32_t LABEL_Y = 705;
+
+constexpr double COUNTER_TEXT = 13.0;
+constexpr double COUNTER_BASELINE = 17.0;
+
+// The counter lays a three-, two- or one-digit number face this far into the caption.
+constexpr int32_t NUMBER_OFFSETS[] = {23, 19, 16};
+
+int32_t DigitClass(const std::string& number) {
+    return 3 - static_cast<int32_t>(number.size());
+}
+
+// One line of the counter: a star, the number ending just inside its face's place,
+// and the words after it. A number face is cut from the same line, so it matches
+// the caption it is laid on pixel for pixel.
+Canvas CounterLine(const std::string& number, const std::string& words) {
+    const TileRect& caption = StickersLeftCaptionTiles[0];
+    Canvas line = ScreenFrame::Behind(COUNTER_X, COUNTER_Y, caption.width, caption.height);
+    line.RoundedBox(1, 1, caption.width - 2, caption.height - 2, 11);
+    line.FillAndOutline(Palette::CREAM, Palette::INK, 2);
+    line.Star(10, 12, 7, 3.2, 5);
+    line.FillAndOutline(Palette::SUN, Palette::INK, 1.2);
+    double wordsAt = 22;
+    if (!number.empty()) {
+        const TileRect& face = StickersLeftNumberTiles[0];
+        const double right = NUMBER_OFFSETS[DigitClass(number)] + face.width - 2;
+        line.TextFrom(number, right - line.TextAdvance(number, COUNTER_TEXT), COUNTER_BASELINE,
+                      COUNTER_TEXT, Palette::RED);
+        wordsAt = right + 4;
+    }
+    line.TextFrom(words, wordsAt, COUNTER_BASELINE, COUNTER_TEXT, Palette::INK);
+    return line;
+}
+
+Canvas Captions() {
+    // 224, 99 and 9 are the highest counts of three, two and one digits; one and none
+    // have words of their own.
+    const std::string numbers[] = {"224", "99", "9", "1", ""};
+    const std::string words[] = {"stickers left", "stickers left", "stickers left", "sticker left",
+                                 "All stuck! Hooray!"};
+    const TileRect& size = StickersLeftCaptionTiles[0];
+    Canvas captions(size.width, size.height * 5);
+    for (size_t k = 0; k < 5; ++k) {
+        const TileRect& tile = StickersLeftCaptionTiles[k];
+        captions.Paint(CounterLine(numbers[k], words[k]), tile.x, tile.y);
+    }
+    return captions;
+}
+
+bool HasNumberFace(int32_t stickersLeft) {
+    return stickersLeft >= 2 && stickersLeft <= 223 && stickersLeft != 9 && stickersLeft != 99;
+}
+
+Canvas NumberFaces() {
+    int32_t height = 0;
+    for (const TileRect& tile : StickersLeftNumberTiles)
+        height = std::max(height, tile.y + tile.height);
+    Canvas faces(StickersLeftNumberTiles[0].width, height);
+    for (int32_t count = 0; count <= NUMBEROFSTICKERGRAPHICS; ++count) {
+        if (!HasNumberFace(count)) continue;
+        const std::string number = std::to_string(count);
+        const TileRect& tile = StickersLeftNumberTiles[static_cast<size_t>(count)];
+        const Canvas line = CounterLine(number, "stickers left");
+        faces.Paint(line.Cropped(NUMBER_OFFSETS[DigitClass(number)], 0, tile.width, tile.height),
+                    tile.x, tile.y);
+    }
+    return faces;
+}
+
+Canvas PageLabels() {
+    const TileRect& first = PageLabelTiles[0];
+    Canvas labels(first.width, first.height * (NUMBEROFPAGELABELS + 1));
+    const Canvas backdrop = ScreenFrame::Behind(LABEL_X, LABEL_Y, first.width, first.height);
+    // The top row is the empty tile's place; it shows only the frame.
+    labels.Paint(backdrop, 0, 0);
+    for (int32_t k = 0; k < NUMBEROFPAGELABELS; ++k) {
+        const TileRect& tile = PageLabelTiles[static_cast<size_t>(k)];
+        Canvas label(tile.width, tile.height);
+        label.Paint(backdrop, 0, 0);
+        label.RoundedBox(2, 2, tile.width - 4, tile.height - 4, 16);
+        label.FillAndOutline(Palette::WHITE, Palette::INK, 3);
+        label.OutlinedText("Page " + std::to_string(k + 1), tile.width / 2.0, tile.height / 2.0, 22,
+                           Palette::BLUE, Palette::INK, 1.5);
+        labels.Paint(label, tile.x, tile.y);
+    }
+    return labels;
+}
+
+// Two bars stacked or side by side, each cut from the frame where the screen draws it.
+Canvas Bars(const std::array<TileRect, 2>& tiles, const int32_t (&places)[2][2]) {
+    Canvas bars(tiles[1].x + tiles[1].width, tiles[1].y + tiles[1].height);
+    for (size_t bar = 0; bar < 2; ++bar) {
+        bars.Paint(ScreenFrame::Behind(places[bar][0], places[bar][1], tiles[bar].width,
+                                       tiles[bar].height),
+                   tiles[bar].x, tiles[bar].y);
+    }
+    return bars;
+}
+
+void AddPicture(ContentOutput& output, const char* file, const Canvas& picture) {
+    output.AddAlbumFile(ContentOutput::AlbumPath(file),
+                        PictureEncoder::Encode(picture, Transparency::Opaque));
+}
+
+}  // namespace
+
+void FramePictures::Generate(ContentOutput& output) {
+    constexpr int32_t TOP_BOTTOM[2][2] = {{0, 0}, {0, 678}};
+    constexpr int32_t LEFT_RIGHT[2][2] = {{0, 90}, {934, 90}};
+    AddPicture(output, TopBottomBarsFile, Bars(TopBottomBarTiles, TOP_BOTTOM));
+    AddPicture(output, LeftRightBarsFile, Bars(LeftRightBarTiles, LEFT_RIGHT));
+    AddPicture(output, PageLabelsFile, PageLabels());
+    AddPicture(output, StickersLeftCaptionFile, Captions());
+    AddPicture(output, StickersLeftNumberFile, NumberFaces());
+}

@@ -1,0 +1,266 @@
+// The album folder the build generates: every data file the catalogue names, at the
+// size its tile table needs, in the picture format the program reads; magenta only
+// around stickers and corners; counter faces that meet their captions seamlessly.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "album/DataFiles.h"
+#include "album/PageTable.h"
+#include "album/StickerHomePositions.h"
+#include "album/TileTables.h"
+#include "tests/content/PictureBytes.h"
+#include "tests/support/Files.h"
+
+namespace {
+
+struct Size {
+    int32_t width;
+    int32_t height;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+constexpr Size PAGE = {844, 588};
+constexpr Size CORNERS = {32, 8};
+constexpr int32_t CORNER = 8;
+
+// The smallest picture that holds every tile of a table.
+template <size_t N>
+Size Extent(const std::array<TileRect, N>& tiles) {
+    Size size{0, 0};
+    for (const TileRect& tile : tiles) {
+        size.width = std::max(size.width, tile.x + tile.width);
+        size.height = std::max(size.height, tile.y + tile.height);
+    }
+    return size;
+}
+
+Size Extent(const TiledBitmapInfo& info) {
+    Size size{0, 0};
+    for (int32_t k = 0; k < info.tileCount; ++k) {
+        size.width = std::max(size.width, info.tiles[k].x + info.tiles[k].width);
+        size.height = std::max(size.height, info.tiles[k].y + info.tiles[k].height);
+    }
+    return size;
+}
+
+std::string AlbumPath(const char* catalogueName) {
+    std::string path = std::string(QUILLORY_ALBUM_DIR) + catalogueName;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+// Every picture file read once for the whole suite: the build wrote them, the tests
+// only look.
+const Bytes& Picture(const char* catalogueName) {
+    static std::map<std::string, Bytes> pictures;
+    auto found = pictures.find(catalogueName);
+    if (found == pictures.end()) {
+        found = pictures.emplace(catalogueName, ReadBytes(AlbumPath(catalogueName))).first;
+    }
+    return found->second;
+}
+
+template <size_t N>
+void AppendAll(std::vector<const TiledBitmapInfo*>& list,
+               const std::array<TiledBitmapInfo, N>& infos) {
+    for (const TiledBitmapInfo& info : infos) list.push_back(&info);
+}
+
+// What every size is, by file: each tiled picture's descriptor, as the screens fill
+// them in, decides; the pages and corners are the page window and four 8 × 8 frames.
+std::vector<std::pair<const char*, Size>> ExpectedSizes() {
+    FillStartButtonInfo();
+    FillPlayingButtonInfos();
+    std::vector<const TiledBitmapInfo*> described = {
+        &StartButtonInfo,   &TitlePictureInfo, &TitleBackgroundInfo,    &TopBottomBarsInfo,
+        &LeftRightBarsInfo, &PageLabelsInfo,   &StickersLeftNumberInfo, &StickersLeftCaptionInfo};
+    AppendAll(described, CommandButtonInfos);
+    AppendAll(described, SheetButtonInfos);
+    AppendAll(described, StickerButtonInfos);
+
+    std::vector<std::pair<const char*, Size>> sizes;
+    for (const TiledBitmapInfo* info : described) sizes.emplace_back(info->fileName, Extent(*info));
+    for (const char* file : PageBackgroundFiles) sizes.emplace_back(file, PAGE);
+    sizes.emplace_back(PageCornersFile, CORNERS);
+    return sizes;
+}
+
+// The fields of the "Q3" header that the program's two picture readers rely on.
+void ExpectPictureFormat(const char* name, const Bytes& bytes) {
+    ASSERT_GE(bytes.size(), 54u) << name;
+    const PictureView picture{bytes};
+    EXPECT_EQ(bytes[0], 'Q') << name;
+    EXPECT_EQ(bytes[1], '3') << name;
+    EXPECT_EQ(LittleEndian(bytes, 2, 4), bytes.size()) << name;
+    EXPECT_EQ(LittleEndian(bytes, 10, 4), 54u) << name << ": pixels must follow the header";
+    EXPECT_EQ(LittleEndian(bytes, 14, 4), 40u) << name;
+    EXPECT_GT(picture.Width(), 0) << name;
+    EXPECT_GT(picture.Height(), 0) << name << ": rows must run bottom-up";
+    EXPECT_EQ(LittleEndian(bytes, 26, 2), 1u) << name;
+    EXPECT_EQ(LittleEndian(bytes, 28, 2), 24u) << name;
+    EXPECT_EQ(LittleEndian(bytes, 30, 4), 0u) << name << ": must be uncompressed";
+    EXPECT_EQ(bytes.size(), 54 + picture.Stride() * static_cast<size_t>(picture.Height())) << name;
+}
+
+// Magenta pixels that no path of magenta joins to the picture's edge: see-through
+// holes inside the drawing, which the album would show as holes.
+int32_t EnclosedMagenta(const PictureView& picture) {
+    const int32_t width = picture.Width();
+    const int32_t height = picture.Height();
+    std::vector<uint8_t> reached(static_cast<size_t>(width * height), 0);
+    std::vector<std::pair<int32_t, int32_t>> open;
+    auto visit = [&](int32_t x, int32_t y) {
+        if (x < 0 || y < 0 || x >= width || y >= height) return;
+        uint8_t& mark = reached[static_cast<size_t>(y * width + x)];
+        if (mark == 0 && picture.Pixel(x, y) == MAGENTA) {
+            mark = 1;
+            open.emplace_back(x, y);
+        }
+    };
+    for (int32_t x = 0; x < width; ++x) {
+        visit(x, 0);
+        visit(x, height - 1);
+    }
+    for (int32_t y = 0; y < height; ++y) {
+        visit(0, y);
+        visit(width - 1, y);
+    }
+    while (!open.empty()) {
+        const auto [x, y] = open.back();
+        open.pop_back();
+        visit(x + 1, y);
+        visit(x - 1, y);
+        visit(x, y + 1);
+        visit(x, y - 1);
+    }
+    int32_t enclosed = 0;
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            enclosed +=
+                picture.Pixel(x, y) == MAGENTA && reached[static_cast<size_t>(y * width + x)] == 0;
+        }
+    }
+    return enclosed;
+}
+
+// Counts pixels of one colour straight from the rows' bytes (blue, green, red): the
+// whole album is scanned, so this stays a plain loop.
+int32_t CountOf(const PictureView& picture, uint32_t colour) {
+    const uint8_t blue = static_cast<uint8_t>(colour >> 16);
+    const uint8_t green = static_cast<uint8_t>(colour >> 8);
+    const uint8_t red = static_cast<uint8_t>(colour);
+    const uint8_t* pixels = picture.bytes.data() + 54;
+    int32_t count = 0;
+    for (int32_t y = 0; y < picture.Height(); ++y) {
+        const uint8_t* row = pixels + static_cast<size_t>(y) * picture.Stride();
+        for (int32_t x = 0; x < picture.Width(); ++x) {
+            const uint8_t* pixel = row + static_cast<size_t>(x) * 3;
+            count += pixel[0] == blue && pixel[1] == green && pixel[2] == red;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+TEST(AlbumPicturesTest, EveryCheckedDataFileIsAPictureOfTheFormatTheProgramReads) {
+    for (const char* name : DataFilesToCheck()) {
+        ExpectPictureFormat(name, Picture(name));
+    }
+    ExpectPictureFormat(StickersLeftCaptionFile, Picture(StickersLeftCaptionFile));
+    ExpectPictureFormat(StickersLeftNumberFile, Picture(StickersLeftNumberFile));
+}
+
+TEST(AlbumPicturesTest, EveryTiledPictureHasTheSizeItsTilesNeed) {
+    EXPECT_EQ(Extent(StickerButtonTiles), (Size{300, 60}));
+    EXPECT_EQ(Extent(StartButtonTiles), (Size{124, 100}));
+    EXPECT_EQ(Extent(PageLabelTiles), (Size{196, 1040}));
+    EXPECT_EQ(Extent(StickersLeftNumberTiles), (Size{30, 5280}));
+    for (const auto& [name, size] : ExpectedSizes()) {
+        const PictureView picture{Picture(name)};
+        EXPECT_EQ((Size{picture.Width(), picture.Height()}), size) << name;
+    }
+}
+
+TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieWithinTheirPage) {
+    for (size_t index = 0; index < StickerPictureFiles.size(); ++index) {
+        const char* name = StickerPictureFiles[index];
+        const PictureView sticker{Picture(name)};
+        const int32_t area = sticker.Width() * sticker.Height();
+        EXPECT_EQ(EnclosedMagenta(sticker), 0) << name;
+        // A real picture, not a speck, even for a thin one like the banana.
+        EXPECT_GT(area - CountOf(sticker, MAGENTA), area / 5) << name;
+        const StickerHome& home = StickerHomePositions[index];
+        if (PageIndexOfPageNumber(home.pageNumber) != NO_PAGE_INDEX) {
+            EXPECT_GE(home.x, 0) << name;
+            EXPECT_GE(home.y, 0) << name;
+            EXPECT_LE(home.x + sticker.Width(), PAGE.width) << name;
+            EXPECT_LE(home.y + sticker.Height(), PAGE.height) << name;
+        }
+    }
+}
+
+TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
+    const PictureView corners{Picture(PageCornersFile)};
+    // Frame k's outermost pixel (toward the page's corner) and innermost one.
+    const int32_t outer[4][2] = {{0, 0}, {7, 0}, {0, 7}, {7, 7}};
+    for (int32_t frame = 0; frame < 4; ++frame) {
+        const int32_t left = frame * CORNER;
+        const int32_t* corner = outer[frame];
+        EXPECT_NE(corners.Pixel(left + corner[0], corner[1]), MAGENTA) << "frame " << frame;
+        EXPECT_EQ(corners.Pixel(left + 7 - corner[0], 7 - corner[1]), MAGENTA) << "frame " << frame;
+    }
+    EXPECT_EQ(EnclosedMagenta(corners), 0);
+}
+
+TEST(AlbumPicturesTest, OpaquePicturesHoldNoMagenta) {
+    for (const auto& [name, size] : ExpectedSizes()) {
+        if (std::string(name) == PageCornersFile) continue;
+        EXPECT_EQ(CountOf(PictureView{Picture(name)}, MAGENTA), 0) << name;
+    }
+}
+
+// A number face laid over its caption must meet it without a seam: the face's edge
+// pixels are the caption's pixels beneath them.
+TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
+    const PictureView captions{Picture(StickersLeftCaptionFile)};
+    const PictureView numbers{Picture(StickersLeftNumberFile)};
+    struct Range {
+        int32_t from;
+        int32_t to;
+        size_t caption;
+        int32_t offset;
+    };
+    for (const Range& range : {Range{100, 223, 0, 23}, Range{10, 98, 1, 19}, Range{2, 8, 2, 16}}) {
+        const TileRect& caption = StickersLeftCaptionTiles[range.caption];
+        for (int32_t left = range.from; left <= range.to; ++left) {
+            const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(left)];
+            for (int32_t y = 0; y < face.height; ++y) {
+                for (int32_t x = 0; x < face.width; ++x) {
+                    const bool edge =
+                        x == 0 || y == 0 || x == face.width - 1 || y == face.height - 1;
+                    if (!edge) continue;
+                    ASSERT_EQ(numbers.Pixel(face.x + x, face.y + y),
+                              captions.Pixel(caption.x + range.offset + x, caption.y + y))
+                        << left << " stickers left, at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(AlbumPicturesTest, TitleBackgroundIsItsTopLeftBlockRepeated) {
+    const PictureView background{Picture(TitleBackgroundFile)};
+    for (int32_t y = 0; y < background.Height(); ++y) {
+        for (int32_t x = 0; x < background.Width(); ++x) {
+            ASSERT_EQ(background.Pixel(x, y), background.Pixel(x % 8, y % 8)) << x << "," << y;
+        }
+    }
+}
