@@ -10,6 +10,7 @@
 #include "io/FileError.h"
 #include "io/FileManager.h"
 #include "io/Serializer.h"
+#include "scene/AnimView.h"
 #include "scene/Sprite.h"
 
 CAnimDoc::CAnimDoc() = default;
@@ -33,13 +34,21 @@ bool CAnimDoc::WriteSprites(const std::string& fullPath) {
         serializer.PutLong(VER_NUMBER);
         CSpriteList& sprites = GetSprites();
         for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
-            if (sprite->GetPriority() >= CSprite::kStickerPriority) sprite->Serialize(serializer);
+            if (IsStuckSticker(*sprite)) sprite->Serialize(serializer);
         }
     } catch (const FileError&) {
         // The Serializer has logged an open failure, and keeps the old file whole.
         return false;
     }
     return true;
+}
+
+// The sticker being carried is not stuck yet: a page saved during a carry (a page turn
+// from the keyboard) must not make it stick without being recorded as used.
+bool CAnimDoc::IsStuckSticker(const CSprite& sprite) const {
+    const CAnimView* view = GetView();
+    const bool carried = view != nullptr && view->GetCapturedSprite() == &sprite;
+    return sprite.GetPriority() >= CSprite::kStickerPriority && !carried;
 }
 
 bool CAnimDoc::ReadSprites(const std::string& fullPath) {

@@ -29,7 +29,7 @@ public:
     // The background from its data file, then the corners of `corners` when given,
     // whether or not the background could be read.
     void LoadPage(HWND window, const char* backgroundPath, const PageCornerTable* corners);
-    // Saves the stickers of the page, bottom-most first. False when the file cannot
+    // Saves the stuck stickers of the page, bottom-most first. False when the file cannot
     // be written; the old file then stays whole.
     bool WriteSprites(const std::string& fullPath);
     // Puts the stickers of a page file on top of the page. False, with what was read
@@ -47,6 +47,7 @@ public:
     void PreviousPage();
 
 private:
+    bool IsStuckSticker(const CSprite& sprite) const;
     bool ReadStickerRecords(DeSerializer& deserializer);
     void AddStickerFrom(const CSprite& record);
     std::string CurrentSaveFile() const;
