@@ -1,0 +1,59 @@
+#include "album/StickerOverPosition.h"
+
+#include "album/PageTable.h"
+#include "album/StickerHomePositions.h"
+#include "app/Assert.h"
+#include "scene/AnimDoc.h"
+#include "scene/AnimView.h"
+#include "scene/Sprite.h"
+
+namespace {
+
+constexpr const char* kAssertModule = "StickerOverPosition";
+
+// Strictly inside: a corner exactly the catch distance away does not stick.
+bool IsWithinCatch(LONG position, int32_t home) {
+    return home - StickerOverPosition::kCatchDistance < position &&
+           position < home + StickerOverPosition::kCatchDistance;
+}
+
+}  // namespace
+
+CAnimView* StickerOverPosition::ms_View = nullptr;
+CAnimDoc* StickerOverPosition::ms_Document = nullptr;
+
+bool StickerOverPosition::IsValid() const {
+    return ms_View != nullptr && ms_Document != nullptr;
+}
+
+void StickerOverPosition::SetViewAndDocument(CAnimView* animView, CAnimDoc* animDoc) {
+    QASSERT(animView);
+    QASSERT(animDoc);
+    ms_View = animView;
+    ms_Document = animDoc;
+}
+
+int32_t StickerOverPosition::GetStickerPageIndex(int32_t stickerIndex) {
+    if (!IsStickerIndex(stickerIndex)) return NO_PAGE_INDEX;
+    return PageIndexOfPageNumber(StickerHomePositions[static_cast<size_t>(stickerIndex)].pageNumber);
+}
+
+bool StickerOverPosition::IsOverPosition() {
+    if (!IsValid() || !ms_View->IsDragging()) return false;
+    CSprite* pCapturedSprite = ms_View->GetCapturedSprite();
+    QASSERT(pCapturedSprite);
+    if (pCapturedSprite == nullptr) return false;
+
+    const int32_t spriteIndex = pCapturedSprite->GetSpriteIndex();
+    QASSERT(spriteIndex >= STICKER01_01 && spriteIndex < NUMBEROFSTICKERGRAPHICS);
+    if (!IsStickerIndex(spriteIndex)) return false;
+
+    if (GetStickerPageIndex(spriteIndex) != ms_Document->GetCurrentPage()) return false;
+    const StickerHome& home = StickerHomePositions[static_cast<size_t>(spriteIndex)];
+    if (!IsWithinCatch(pCapturedSprite->GetX(), home.x) ||
+        !IsWithinCatch(pCapturedSprite->GetY(), home.y)) {
+        return false;
+    }
+    pCapturedSprite->MoveTo(home.x, home.y);
+    return true;
+}

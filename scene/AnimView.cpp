@@ -1,0 +1,110 @@
+#include "scene/AnimView.h"
+
+#include "app/Log.h"
+#include "platform/DeviceContext.h"
+#include "scene/AnimDoc.h"
+#include "scene/Sprite.h"
+
+namespace {
+
+RECT AreaOf(const CSprite& sprite) {
+    RECT area{};
+    sprite.GetRect(area);
+    return area;
+}
+
+}  // namespace
+
+// The window copy is a plain blit from a DIB section.
+CAnimView::CAnimView() : COffScreenBufferView(true) {}
+
+CAnimView::~CAnimView() = default;
+
+void CAnimView::SetDocument(CAnimDoc* document) { m_document = document; }
+
+bool CAnimView::NewBackground(HWND window, const CDIB& background) {
+    if (!CreateOffScreen(window, background)) {
+        WriteLog("CAnimView::NewBackground Create failed");
+        return false;
+    }
+    RECT whole{};
+    background.GetRect(whole);
+    AddDirtyRect(whole);
+    return true;
+}
+
+void CAnimView::InvalidateSprite(CSprite* sprite) {
+    if (sprite != nullptr) sprite->Invalidate(AreaOf(*sprite));
+}
+
+bool CAnimView::AreaToCompose(const RECT* clip, RECT& area) const {
+    const CDIB* background = m_document != nullptr ? m_document->GetBackground() : nullptr;
+    if (background == nullptr) {
+        // No page yet: the sprites alone, clipped to what was asked for.
+        if (clip != nullptr) {
+            area = *clip;
+        } else {
+            GetBufferRect(area);
+        }
+        return true;
+    }
+    background->GetRect(area);
+    return clip == nullptr || IntersectRect(&area, &area, clip);
+}
+
+void CAnimView::Draw(const RECT* clip) {
+    CDIB* image = GetImage();
+    RECT area{};
+    if (image == nullptr || m_document == nullptr || !AreaToCompose(clip, area)) return;
+    if (const CDIB* background = m_document->GetBackground()) {
+        background->CopyTo(image, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                           area.left, area.top, CDIB::kNoKey);
+    }
+    CSpriteList& sprites = m_document->GetSprites();
+    for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
+        sprite->Draw(image, &area);
+    }
+}
+
+void CAnimView::RemoveSprite(CSprite* sprite) {
+    if (m_document == nullptr) return;
+    CSprite* removed = m_document->GetSprites().Remove(sprite);
+    if (removed == nullptr) return;
+    if (removed == m_capturedSprite) m_capturedSprite = nullptr;
+    delete removed;
+}
+
+void CAnimView::RemoveAllSprites() {
+    if (m_document == nullptr) return;
+    CSpriteList& sprites = m_document->GetSprites();
+    while (sprites.GetCount() != 0) {
+        CSprite* topmost = sprites.Front();
+        topmost->Invalidate(AreaOf(*topmost));
+        RemoveSprite(topmost);
+    }
+}
+
+void CAnimView::DiscardCapturedSprite() {
+    if (m_capturedSprite == nullptr) return;
+    m_capturedSprite->Invalidate(AreaOf(*m_capturedSprite));
+    RemoveSprite(m_capturedSprite);
+}
+
+void CAnimView::StartCarrying(CSprite* sprite, LONG x, LONG y) {
+    if (sprite == nullptr) return;
+    m_dragging = 1;
+    m_capturedSprite = sprite;
+    sprite->MoveTo(x - sprite->GetWidth() / 2, y - sprite->GetHeight() / 2);
+    m_grabOffsetX = x - sprite->GetX();
+    m_grabOffsetY = y - sprite->GetY();
+}
+
+void CAnimView::MoveCarriedSprite(LONG x, LONG y) {
+    if (m_dragging == 0 || m_capturedSprite == nullptr) return;
+    m_capturedSprite->MoveTo(x - m_grabOffsetX, y - m_grabOffsetY);
+}
+
+void CAnimView::StopCarrying() {
+    m_dragging = 0;
+    m_capturedSprite = nullptr;
+}

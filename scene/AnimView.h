@@ -1,0 +1,64 @@
+#pragma once
+// The view of the page: it composes the document's background and sprites into the
+// off-screen image, and holds the sticker being carried over the page, if any, with
+// the offset at which the pointer grabbed it.
+//
+// The sprites all belong to the document's sprite list; the view never owns one, and
+// forgets the carried sprite whenever the document lets it go.
+
+#include <cstdint>
+
+#include "scene/OffScreenBufferView.h"
+
+class CAnimDoc;
+class CSprite;
+
+class CAnimView : public COffScreenBufferView {
+public:
+    CAnimView();
+
+    // The background where `clip` (the whole page when null) meets it, then every
+    // sprite from the bottom up, clipped the same way.
+    void Draw(const RECT* clip) override;
+    ~CAnimView() override;
+
+    virtual void SetDocument(CAnimDoc* document);
+    CAnimDoc* GetDocument() const { return m_document; }
+
+    // A new off-screen image for a new page background, all of it to be composed.
+    // False, with a log line, when the image cannot be made.
+    bool NewBackground(HWND window, const CDIB& background);
+    // The sprite's whole area is to be composed again.
+    void InvalidateSprite(CSprite* sprite);
+
+    // Takes `sprite` out of the document's list and destroys it, when it is there.
+    void RemoveSprite(CSprite* sprite);
+    // Removes every sprite of the page, topmost first, the page corners too.
+    void RemoveAllSprites();
+    // The carried sticker vanishes from the page and is destroyed; the view stays in
+    // the carrying state until StopCarrying.
+    void DiscardCapturedSprite();
+
+    // Carrying a sticker: it is centred on the pointer at (x, y) and then keeps its
+    // place under the pointer as the pointer moves.
+    void StartCarrying(CSprite* sprite, LONG x, LONG y);
+    void MoveCarriedSprite(LONG x, LONG y);
+    void StopCarrying();
+    // The document has destroyed its sprites: the carried one is gone with them.
+    void ForgetCapturedSprite() { m_capturedSprite = nullptr; }
+
+    bool IsDragging() const { return m_dragging != 0; }
+    CSprite* GetCapturedSprite() const { return m_capturedSprite; }
+    LONG GetGrabOffsetX() const { return m_grabOffsetX; }
+    LONG GetGrabOffsetY() const { return m_grabOffsetY; }
+
+private:
+    // The part of the page `clip` asks for: with a background, where the two meet.
+    bool AreaToCompose(const RECT* clip, RECT& area) const;
+
+    CAnimDoc* m_document = nullptr;
+    int32_t m_dragging = 0;
+    CSprite* m_capturedSprite = nullptr;
+    LONG m_grabOffsetX = 0;
+    LONG m_grabOffsetY = 0;
+};

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "album/StickerHomePositions.h"
+#include "album/StickerOverPosition.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "tests/scene/DocumentFixture.h"
+
+namespace {
+
+// Stickers with their homes on page 0 (page number 2) and page 1 (page number 14).
+constexpr int32_t kPageZeroSticker = 84;
+constexpr int32_t kPageOneSticker = 88;
+
+const StickerHome& HomeOf(int32_t stickerIndex) {
+    return StickerHomePositions[static_cast<size_t>(stickerIndex)];
+}
+
+}  // namespace
+
+class StickerOverPositionTest : public DocumentFixture {
+protected:
+    StickerOverPositionTest() { StickerOverPosition::SetViewAndDocument(&view, &doc); }
+    ~StickerOverPositionTest() override { machine.Reset(); }
+
+    // Carries the sticker with its top-left corner `dx`, `dy` away from its home.
+    CSprite* CarryNearHome(int32_t stickerIndex, LONG dx, LONG dy) {
+        CSprite* sticker = Stick(stickerIndex, 0, 0);
+        view.StartCarrying(sticker, 0, 0);
+        sticker->MoveTo(HomeOf(stickerIndex).x + dx, HomeOf(stickerIndex).y + dy);
+        return sticker;
+    }
+
+    bool Drop() { return StickerOverPosition().IsOverPosition(); }
+
+    std::string OnlyAssertion() const {
+        const auto boxes = machine.MessageBoxesShown();
+        return boxes.size() == 1 ? boxes[0].text : "";
+    }
+
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+};
+
+struct Offset {
+    LONG dx;
+    LONG dy;
+    bool sticks;
+};
+
+class SnapDistanceTest : public StickerOverPositionTest,
+                         public testing::WithParamInterface<Offset> {};
+
+TEST_P(SnapDistanceTest, StickersCloserThanTwentyPixelsInXAndYSnapOntoTheirHome) {
+    const Offset offset = GetParam();
+    CSprite* sticker = CarryNearHome(kPageZeroSticker, offset.dx, offset.dy);
+    const StickerHome& home = HomeOf(kPageZeroSticker);
+
+    EXPECT_EQ(Drop(), offset.sticks);
+    EXPECT_EQ(sticker->GetX(), offset.sticks ? home.x : home.x + offset.dx);
+    EXPECT_EQ(sticker->GetY(), offset.sticks ? home.y : home.y + offset.dy);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachDirection, SnapDistanceTest,
+                         testing::Values(Offset{19, -19, true}, Offset{-19, 19, true},
+                                         Offset{19, 19, true}, Offset{-19, -19, true},
+                                         Offset{0, 0, true}, Offset{20, 0, false},
+                                         Offset{-20, 0, false}, Offset{0, 20, false},
+                                         Offset{0, -20, false}, Offset{20, 20, false}));
+
+TEST_F(StickerOverPositionTest, AStickerSticksOnlyOnItsOwnPage) {
+    CarryNearHome(kPageOneSticker, 0, 0);
+    EXPECT_FALSE(Drop()) << "its home is on the other page";
+
+    doc.ChangePage(PAGE_NEXT);
+    CarryNearHome(kPageOneSticker, 1, 1);
+    EXPECT_TRUE(Drop());
+    EXPECT_TRUE(machine.MessageBoxesShown().empty());
+}
+
+TEST_F(StickerOverPositionTest, StickersWhoseHomePageTheBookLacksNeverStick) {
+    for (const int32_t stickerIndex : {0, 30, 194}) {
+        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(stickerIndex), NO_PAGE_INDEX);
+        CarryNearHome(stickerIndex, 0, 0);
+        EXPECT_FALSE(Drop()) << stickerIndex;
+        doc.ChangePage(PAGE_NEXT);
+        CarryNearHome(stickerIndex, 0, 0);
+        EXPECT_FALSE(Drop()) << stickerIndex;
+    }
+    EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(kPageZeroSticker), 0);
+    EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(kPageOneSticker), 1);
+    EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(-1), NO_PAGE_INDEX);
+}
+
+TEST_F(StickerOverPositionTest, NothingCarriedNeverSticksAndLooksAtNoSprite) {
+    CSprite* sticker = Stick(kPageZeroSticker, HomeOf(kPageZeroSticker).x, HomeOf(kPageZeroSticker).y);
+    EXPECT_FALSE(Drop());
+    EXPECT_EQ(view.GetCapturedSprite(), nullptr);
+    EXPECT_EQ(sticker->GetX(), HomeOf(kPageZeroSticker).x);
+    EXPECT_TRUE(machine.MessageBoxesShown().empty());
+}
+
+TEST_F(StickerOverPositionTest, ACarriedSpriteThatIsNoStickerIsReportedAndDoesNotStick) {
+    CSprite* sprite = doc.AddSprite(StickerPictureFiles[0], NUMBEROFSTICKERGRAPHICS, POINT{0, 0});
+    view.StartCarrying(sprite, 0, 0);
+    EXPECT_FALSE(Drop());
+    EXPECT_NE(OnlyAssertion().find("in file StickerOverPosition: \"spriteIndex >= STICKER01_01 && "
+                                   "spriteIndex < NUMBEROFSTICKERGRAPHICS\""),
+              std::string::npos);
+}
+
+TEST_F(StickerOverPositionTest, ACarryWhoseStickerThePageDroppedIsReportedAndDoesNotStick) {
+    CarryNearHome(kPageZeroSticker, 0, 0);
+    doc.DestroySprites();
+    EXPECT_FALSE(Drop());
+    EXPECT_NE(OnlyAssertion().find("\"pCapturedSprite\""), std::string::npos);
+}
+
+TEST_F(StickerOverPositionTest, LinkingWithoutViewOrDocumentIsReportedAndLeavesItInvalid) {
+    StickerOverPosition::SetViewAndDocument(nullptr, nullptr);
+    const auto boxes = machine.MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_NE(boxes[0].text.find("\"animView\""), std::string::npos);
+    EXPECT_NE(boxes[1].text.find("\"animDoc\""), std::string::npos);
+    EXPECT_FALSE(StickerOverPosition().IsValid());
+    CarryNearHome(kPageZeroSticker, 0, 0);
+    EXPECT_FALSE(Drop());
+}

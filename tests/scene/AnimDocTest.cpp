@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "tests/scene/DocumentFixture.h"
+
+namespace {
+
+using Records = std::vector<BookFolder::StickerRecord>;
+
+}  // namespace
+
+class AnimDocTest : public DocumentFixture {
+protected:
+    size_t LogLines() const { return capture.Messages().size(); }
+};
+
+TEST_F(AnimDocTest, APageWithoutStickersSavesAsTheSixteenByteHeadAndReadsBackEmpty) {
+    EXPECT_TRUE(doc.WriteSprites(SaveFile(0)));
+    const Bytes emptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
+    EXPECT_EQ(book.Page(0), emptyPage) << "the corners are never saved";
+
+    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
+    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size());
+    EXPECT_EQ(capture.Messages().back(), "DeSerializer::GetLong: end of file");
+}
+
+TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking) {
+    Stick(84, 10, 20);
+    Stick(88, -30, 40000)->SetFlip(true);
+    const Records saved = {{84, 10, 20, 12, 0}, {88, -30, 40000, 11, 1}};
+    ASSERT_EQ(StickerRecords(), saved);
+
+    doc.SavePage();
+    doc.SavePage();
+    EXPECT_EQ(book.Page(0), BookFolder::PageOf(saved)) << "saving again changes nothing";
+
+    doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+    EXPECT_TRUE(StickerRecords().empty());
+    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
+    EXPECT_EQ(StickerRecords(), saved);
+    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 2);
+}
+
+TEST_F(AnimDocTest, TheStoredPriorityIsNotUsedThePlaceInTheFileIs) {
+    book.WritePage(0, BookFolder::PageOf({{84, 1, 2, 5, 0}, {85, 3, 4, 99, 0}}));
+    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
+    EXPECT_EQ(StickerRecords(), (Records{{84, 1, 2, 12, 0}, {85, 3, 4, 11, 0}}));
+}
+
+TEST_F(AnimDocTest, AMissingOrForeignPageFileIsAPageWithoutStickersAndNoLogLine) {
+    const std::vector<Bytes> foreign = {
+        Concat({StringBytes("QUILRY02"), LongBytes(768), BookFolder::PageOf({{84, 1, 2, 11, 0}})}),
+        Concat({StringBytes("QUILRY03"), LongBytes(767), LongBytes(84)}),
+        Concat({LongBytes(-1), StringBytes("QUILRY03")}),
+        {},
+        {8, 0, 0},
+    };
+    const size_t before = LogLines();
+    EXPECT_FALSE(doc.ReadSprites(SaveFile(0))) << "never saved";
+    for (const Bytes& bytes : foreign) {
+        book.WritePage(0, bytes);
+        EXPECT_FALSE(doc.ReadSprites(SaveFile(0)));
+    }
+    EXPECT_TRUE(StickerRecords().empty());
+    EXPECT_EQ(LogLines(), before);
+}
+
+TEST_F(AnimDocTest, RecordsOfNoStickerOrOfAMissingPictureAreSkippedAndTheRestRead) {
+    book.RemovePicture(StickerPictureFiles[85]);
+    book.WritePage(0, BookFolder::PageOf({{-1, 0, 0, 11, 0},
+                                          {NUMBEROFSTICKERGRAPHICS, 0, 0, 11, 0},
+                                          {INT32_MIN, 0, 0, 11, 0},
+                                          {85, 0, 0, 11, 0},
+                                          {86, 5, 6, 11, 7}}));
+    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
+    EXPECT_EQ(StickerRecords(), (Records{{86, 5, 6, 11, 1}}));
+    EXPECT_TRUE(capture.Contains("CAnimDoc::ReadSprites: no such sticker: -1"));
+    EXPECT_TRUE(capture.Contains("CAnimDoc::ReadSprites: no such sticker: 224"));
+}
+
+TEST_F(AnimDocTest, AShortLastRecordIsDropped) {
+    const Bytes page = BookFolder::PageOf({{84, 1, 2, 11, 0}, {85, 3, 4, 11, 0}});
+    book.WritePage(0, Bytes(page.begin(), page.end() - 8));
+    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
+    EXPECT_EQ(StickerRecords(), (Records{{84, 1, 2, 11, 0}}));
+}
+
+// A page holds each sticker once at most; a longer file cannot make the page hold more.
+TEST_F(AnimDocTest, APageFileLongerThanTheBookStopsAtAsManyStickersAsTheBookHas) {
+    Bytes page = AlbumFolder::EmptyPage();
+    for (int32_t record = 0; record < NUMBEROFSTICKERGRAPHICS + 50; ++record) {
+        page = Concat({page, LongBytes(record % NUMBEROFSTICKERGRAPHICS), LongBytes(0), LongBytes(0),
+                       LongBytes(11), LongBytes(0)});
+    }
+    book.WritePage(0, page);
+    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
+    EXPECT_EQ(StickerRecords().size(), static_cast<size_t>(NUMBEROFSTICKERGRAPHICS));
+    EXPECT_TRUE(capture.Contains("CAnimDoc::ReadSprites: more records than the book has stickers"));
+}
+
+TEST_F(AnimDocTest, APageFileThatCannotBeWrittenKeepsItsOldContents) {
+    const Bytes old = BookFolder::PageOf({{84, 1, 2, 11, 0}});
+    book.WritePage(0, old);
+    std::filesystem::permissions(book.SaveFile("page02.sav"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    Stick(85, 3, 4);
+    EXPECT_FALSE(doc.WriteSprites(SaveFile(0)));
+    EXPECT_EQ(book.Page(0), old);
+    EXPECT_EQ(StickerRecords().size(), 1u) << "the page on screen is unaffected";
+}
+
+TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
+    const auto pageWidth = [this] { return doc.GetBackground()->GetWidth(); };
+    Stick(84, 594, 199);
+
+    doc.ChangePage(PAGE_NEXT);
+    EXPECT_EQ(doc.GetCurrentPage(), 1);
+    EXPECT_EQ(pageWidth(), BookFolder::kPageSizes[1].cx);
+    EXPECT_TRUE(StickerRecords().empty());
+    EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));
+    Stick(88, 444, 197);
+
+    doc.ChangePage(PAGE_NEXT);
+    EXPECT_EQ(doc.GetCurrentPage(), 0) << "from the last page to the first";
+    EXPECT_EQ(pageWidth(), BookFolder::kPageSizes[0].cx);
+    EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
+    EXPECT_EQ(book.Page(1), BookFolder::PageOf({{88, 444, 197, 11, 0}}));
+
+    doc.ChangePage(PAGE_PREVIOUS);
+    EXPECT_EQ(doc.GetCurrentPage(), 1) << "from the first page to the last";
+    EXPECT_EQ(StickerRecords(), (Records{{88, 444, 197, 11, 0}}));
+    doc.ChangePage(PAGE_PREVIOUS);
+    EXPECT_EQ(doc.GetCurrentPage(), 0);
+
+    const int32_t serialBefore = doc.GetSprites().First()->GetSerial();
+    doc.ChangePage(PAGE_SAME);
+    EXPECT_EQ(doc.GetCurrentPage(), 0);
+    EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
+    EXPECT_GT(doc.GetSprites().First()->GetSerial(), serialBefore) << "rebuilt from its file";
+    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 1);
+    EXPECT_TRUE(capture.Contains("\\save003\\page14.sav"));
+}
+
+TEST_F(AnimDocTest, TheCornersAreFramesOfOnePictureAboveEveryStickerAtTheCornersOfThePage) {
+    Stick(84, 0, 0);
+    std::vector<std::array<LONG, 4>> corners;
+    CSpriteList& sprites = doc.GetSprites();
+    for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
+        RECT area{};
+        sprite->GetRect(area);
+        if (sprite->GetPriority() < CSprite::kStickerPriority)
+            corners.push_back({area.left, area.top, area.right - area.left, sprite->GetPriority()});
+    }
+    const LONG side = BookFolder::kCornerSide;
+    EXPECT_EQ(corners, (std::vector<std::array<LONG, 4>>{
+                           {836, 580, side, 4}, {0, 580, side, 3}, {836, 0, side, 2}, {0, 0, side, 1}}));
+    EXPECT_EQ(sprites.Front()->GetPriority(), 1);
+}
+
+TEST_F(AnimDocTest, ABackgroundThatCannotBeReadLeavesThePageAsItWas) {
+    book.RemovePicture(PageBackgroundFiles[1]);
+    Stick(84, 1, 2);
+    const CDIB* background = doc.GetBackground();
+    EXPECT_FALSE(doc.SetBackgroundFromFile(nullptr, PageBackgroundFiles[1]));
+    EXPECT_EQ(doc.GetBackground(), background);
+    EXPECT_EQ(StickerRecords().size(), 1u);
+}
+
+TEST_F(AnimDocTest, WithoutAViewABackgroundIsKeptButCannotBeShown) {
+    CAnimDoc lone;
+    EXPECT_FALSE(lone.SetBackground(nullptr, nullptr));
+    EXPECT_EQ(lone.GetBackground(), nullptr);
+    EXPECT_FALSE(lone.SetBackground(nullptr, std::make_unique<CDIB>(4, 4)));
+    EXPECT_NE(lone.GetBackground(), nullptr);
+    EXPECT_TRUE(capture.Contains("CAnimView not available in CAnimDocBase::SetBackground"));
+    lone.DeleteContents();
+    EXPECT_EQ(lone.GetBackground(), nullptr);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// A fresh base directory with its save folder and small stand-ins for the pictures
+// the page document reads: both page backgrounds (of different sizes, so a test can
+// tell the pages apart), the page corners and a picture for every sticker.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+#include <string>
+
+#include "platform/WinTypes.h"
+#include "tests/album/AlbumFiles.h"
+
+class BookFolder : public AlbumFolder {
+public:
+    static constexpr LONG kStickerWidth = 10;
+    static constexpr LONG kStickerHeight = 8;
+    static constexpr LONG kCornerSide = 8;
+    // By page index.
+    static constexpr std::array<SIZE, 2> kPageSizes = {{{64, 48}, {56, 40}}};
+
+    BookFolder();
+
+    // A colour of its own for every sticker, and for every corner frame.
+    static COLORREF StickerColour(int32_t stickerIndex);
+    static COLORREF CornerColour(int32_t column);
+    static COLORREF BackgroundColour(int32_t pageIndex, LONG x, LONG y);
+
+    // The host path of a program path ("\data003\s0101.dat").
+    std::string HostPath(const std::string& programPath) const;
+    void RemovePicture(const std::string& programPath) const;
+
+    // One page file record: sprite index, x, y, priority, flipped.
+    using StickerRecord = std::array<int32_t, 5>;
+    static Bytes PageOf(const std::vector<StickerRecord>& records);
+};
