@@ -2,7 +2,9 @@
 
 #include "app/Log.h"
 #include "platform/DeviceContext.h"
+#include "platform/User.h"
 #include "scene/AnimDoc.h"
+#include "scene/CursorSet.h"
 #include "scene/Sprite.h"
 
 namespace {
@@ -12,6 +14,12 @@ RECT AreaOf(const CSprite& sprite) {
     sprite.GetRect(area);
     return area;
 }
+
+// The page window's client area, which the pointer cannot leave while carrying.
+constexpr LONG kPageWidth = 844;
+constexpr LONG kPageHeight = 588;
+
+LONG Clamp(LONG value, LONG highest) { return value < 0 ? 0 : (value > highest ? highest : value); }
 
 }  // namespace
 
@@ -107,4 +115,58 @@ void CAnimView::MoveCarriedSprite(LONG x, LONG y) {
 void CAnimView::StopCarrying() {
     m_dragging = 0;
     m_capturedSprite = nullptr;
+}
+
+void CAnimView::Paint(HWND window) {
+    const CDIB* background = m_document != nullptr ? m_document->GetBackground() : nullptr;
+    if (background == nullptr) return;
+    RECT whole{};
+    background->GetRect(whole);
+    AddDirtyRect(whole);
+    Update(window);
+}
+
+void CAnimView::BeginDrag(HWND window, LONG x, LONG y, CSprite* sprite) {
+    if (sprite == nullptr) return;
+    SetCapture(window);
+    StartCarrying(sprite, x, y);
+    GetCursorSet().SetKind(CCursorSet::kHidden);
+}
+
+void CAnimView::EndDrag(HWND) {
+    if (m_dragging == 0) return;
+    ReleaseCapture();
+    ClipCursor(nullptr);
+    StopCarrying();
+    GetCursorSet().EndHiding();
+}
+
+bool CAnimView::AbandonCarry(HWND window) {
+    if (m_dragging == 0) return false;
+    DiscardCapturedSprite();
+    EndDrag(window);
+    GetCursorSet().SetKind(CCursorSet::kArrow);
+    OnCarryAbandoned();
+    return true;
+}
+
+void CAnimView::OnLButtonDown(HWND window, WPARAM, LONG, LONG) {
+    AbandonCarry(window);
+}
+
+void CAnimView::OnRButtonDown(HWND window, WPARAM, LONG, LONG) {
+    if (m_dragging == 0) return;
+    WriteLog("OnRButtonDown: ReleaseCapture");
+    AbandonCarry(window);
+}
+
+void CAnimView::OnMouseMove(HWND window, WPARAM, LONG x, LONG y) {
+    if (m_dragging == 0) return;
+    MoveCarriedSprite(x, y);
+    if (x < 0 || x > kPageWidth || y < 0 || y > kPageHeight) {
+        POINT held{Clamp(x, kPageWidth), Clamp(y, kPageHeight)};
+        ClientToScreen(window, &held);
+        SetCursorPos(held.x, held.y);
+    }
+    GetCursorSet().ShowCurrent();
 }

@@ -23,6 +23,15 @@ public:
     ~CAnimView() override;
 
     virtual void SetDocument(CAnimDoc* document);
+    // The mouse over the page window `window`, at signed client coordinates. A left
+    // click while carrying is the drop; without an album to judge it the sticker is
+    // thrown away. A right click while carrying throws the sticker away.
+    virtual void OnLButtonDown(HWND window, WPARAM keys, LONG x, LONG y);
+    virtual void OnRButtonDown(HWND window, WPARAM keys, LONG x, LONG y);
+    virtual void OnMouseMove(HWND window, WPARAM keys, LONG x, LONG y);
+    void OnLButtonUp(HWND, WPARAM, LONG, LONG) {}
+    // A stuck sticker has been drawn at its home (the page window's own message).
+    virtual void OnStickerStuck() {}
     CAnimDoc* GetDocument() const { return m_document; }
 
     // A new off-screen image for a new page background, all of it to be composed.
@@ -39,6 +48,17 @@ public:
     // the carrying state until StopCarrying.
     void DiscardCapturedSprite();
 
+    // The whole page again, when the document has a page, into `window`.
+    void Paint(HWND window);
+
+    // Carrying on the page window: the mouse is captured, the pointer hidden and the
+    // sticker centred on (x, y). EndDrag lets the mouse go and brings the arrow back.
+    void BeginDrag(HWND window, LONG x, LONG y, CSprite* sprite);
+    void EndDrag(HWND window);
+    // Ends a carry as a right click does: the sticker is thrown away. False when
+    // nothing was carried.
+    bool AbandonCarry(HWND window);
+
     // Carrying a sticker: it is centred on the pointer at (x, y) and then keeps its
     // place under the pointer as the pointer moves.
     void StartCarrying(CSprite* sprite, LONG x, LONG y);
@@ -51,6 +71,10 @@ public:
     CSprite* GetCapturedSprite() const { return m_capturedSprite; }
     LONG GetGrabOffsetX() const { return m_grabOffsetX; }
     LONG GetGrabOffsetY() const { return m_grabOffsetY; }
+
+protected:
+    // A carry that ended without a stick: the sticker's button is to be let go.
+    virtual void OnCarryAbandoned() {}
 
 private:
     // The part of the page `clip` asks for: with a background, where the two meet.

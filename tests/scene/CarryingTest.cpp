@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "platform/User.h"
+#include "platform/WindowManager.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "scene/ChildWindow.h"
+#include "scene/CursorSet.h"
+#include "tests/scene/DocumentFixture.h"
+
+namespace {
+
+// The cursor display counter as it stands, read without changing it.
+int CursorCounter() {
+    ShowCursor(TRUE);
+    return ShowCursor(FALSE);
+}
+
+LRESULT PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+class CursorSetTest : public testing::Test {
+protected:
+    CursorSetTest() { WindowManager::Instance().Reset(); }
+    ~CursorSetTest() override { WindowManager::Instance().Reset(); }
+    CCursorSet cursors;
+};
+
+TEST_F(CursorSetTest, HidingLowersTheCounterOnceAndTheArrowRaisesItAgain) {
+    const int shown = CursorCounter();
+    cursors.SetKind(CCursorSet::kHidden);
+    cursors.SetKind(CCursorSet::kHidden);
+    EXPECT_TRUE(cursors.IsHidden());
+    EXPECT_EQ(CursorCounter(), shown - 1);
+
+    cursors.SetKind(CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown);
+    cursors.SetKind(CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown) << "the arrow twice raises nothing";
+
+    cursors.SetKind(CCursorSet::kHidden);
+    cursors.EndHiding();
+    EXPECT_EQ(cursors.GetKind(), CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown);
+}
+
+// The page window over a main window, with the view of a stand-in page.
+class CarryingTest : public DocumentFixture {
+protected:
+    CarryingTest() {
+        WindowManager::Instance().Reset();
+        machine.Reset();
+        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0, PlainProc, 0, 0, ProgramInstance(), nullptr, nullptr,
+                          nullptr, nullptr, "PlainMain", nullptr};
+        RegisterClassExA(&plain);
+        main = CreateWindowExA(0, "PlainMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
+                               ProgramInstance(), nullptr);
+        page = std::make_unique<ChildWindow>(ProgramInstance(), main, &view);
+        doc.LoadPage(page->GetHWnd(), PageBackgroundFiles[0], &PageCorners);
+        HeadlessBackend::RunUntilIdle();
+    }
+    ~CarryingTest() override {
+        if (view.IsDragging()) view.EndDrag(page->GetHWnd());
+        page.reset();
+        WindowManager::Instance().Reset();
+        machine.Reset();
+    }
+
+    void Send(UINT message, LONG x, LONG y) { SendMessageA(page->GetHWnd(), message, 0, PointToLParam(POINT{x, y})); }
+
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+    HWND main = nullptr;
+    std::unique_ptr<ChildWindow> page;
+};
+
+TEST_F(CarryingTest, ThePageWindowTakesItsPlaceInTheMainWindow) {
+    RECT place{};
+    GetWindowRect(page->GetHWnd(), &place);
+    EXPECT_EQ(place, (RECT{90, 90, 934, 678}));
+    EXPECT_EQ(GetParent(page->GetHWnd()), main);
+}
+
+TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldInsideThePage) {
+    const int shown = CursorCounter();
+    CSprite* sticker = Stick(84, 0, 0);
+    view.BeginDrag(page->GetHWnd(), 30, 20, sticker);
+    EXPECT_EQ(GetCapture(), page->GetHWnd());
+    EXPECT_EQ(CursorCounter(), shown - 1) << "the sticker shows where the pointer is";
+
+    Send(WM_MOUSEMOVE, 40, 30);
+    EXPECT_EQ(sticker->GetX(), 40 - BookFolder::kStickerWidth / 2);
+    EXPECT_EQ(sticker->GetY(), 30 - BookFolder::kStickerHeight / 2);
+
+    Send(WM_MOUSEMOVE, 900, -5);
+    EXPECT_EQ(sticker->GetX(), 900 - BookFolder::kStickerWidth / 2) << "moved before the pointer is held";
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    EXPECT_EQ(pointer, (POINT{90 + 844, 90 + 0}));
+
+    SetCursorPos(0, 0);
+    Send(WM_MOUSEMOVE, 844, 588);
+    GetCursorPos(&pointer);
+    EXPECT_EQ(pointer, (POINT{0, 0})) << "the page's far edge itself is inside";
+}
+
+TEST_F(CarryingTest, ARightClickThrowsTheStickerAwayAndOnlyWhileCarrying) {
+    const int shown = CursorCounter();
+    const size_t corners = doc.GetSprites().GetCount();
+    view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
+    Send(WM_RBUTTONDOWN, 30, 20);
+    EXPECT_FALSE(view.IsDragging());
+    EXPECT_EQ(doc.GetSprites().GetCount(), corners);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(CursorCounter(), shown);
+    EXPECT_TRUE(capture.Contains("OnRButtonDown: ReleaseCapture"));
+
+    Stick(85, 5, 5);
+    Send(WM_RBUTTONDOWN, 5, 5);
+    EXPECT_EQ(doc.GetSprites().GetCount(), corners + 1) << "a stuck sticker stays";
+}
+
+TEST_F(CarryingTest, ALeftClickWithoutAnAlbumToJudgeItThrowsTheStickerAway) {
+    const size_t corners = doc.GetSprites().GetCount();
+    view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
+    Send(WM_LBUTTONDOWN, 30, 20);
+    EXPECT_FALSE(view.IsDragging());
+    EXPECT_EQ(doc.GetSprites().GetCount(), corners);
+}
