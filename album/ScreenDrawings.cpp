@@ -13,6 +13,8 @@ constexpr const char* kAssertModule = "TiledBitmap";
 constexpr POINT kTitlePoint{282, 150};
 constexpr POINT kPageIndicatorPoint{414, 705};
 constexpr POINT kCounterCaptionPoint{417, 52};
+// The rows copied at once when the title screen is copied down or out.
+constexpr LONG kBandHeight = 32;
 
 // A 1024 x 768 memory bitmap compatible with `dc`, handed to `draw` and then copied to
 // `dc` at (0, 0). The context and bitmap are freed however `draw` ends.
@@ -31,7 +33,13 @@ public:
     ScreenComposition& operator=(const ScreenComposition&) = delete;
 
     HDC Memory() const { return m_memory; }
-    void CopyTo(HDC dc) const { BitBlt(dc, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, m_memory, 0, 0, SRCCOPY); }
+    // The finished screen goes to `dc` in bands of rows: a blit buffers the block it
+    // copies, and small buffers are reused instead of being mapped afresh every time.
+    void CopyTo(HDC dc) const {
+        for (LONG y = 0; y < SCREEN_HEIGHT; y += kBandHeight) {
+            BitBlt(dc, 0, y, SCREEN_WIDTH, std::min(kBandHeight, SCREEN_HEIGHT - y), m_memory, 0, y, SRCCOPY);
+        }
+    }
 
 private:
     HDC m_memory;
@@ -72,9 +80,13 @@ bool LayRepeatedBlock(HDC memory, const TiledBitmap& background) {
         BitBlt(memory, width, 0, std::min(width, SCREEN_WIDTH - width), TITLE_BACKGROUND_STEP, memory,
                0, 0, SRCCOPY);
     }
-    for (LONG height = TITLE_BACKGROUND_STEP; height < SCREEN_HEIGHT; height *= 2) {
-        BitBlt(memory, 0, height, SCREEN_WIDTH, std::min(height, SCREEN_HEIGHT - height), memory, 0,
-               0, SRCCOPY);
+    // Down the screen in bands of a few rows, so that no copy needs a large buffer.
+    LONG band = TITLE_BACKGROUND_STEP;
+    for (; band < kBandHeight; band *= 2) {
+        BitBlt(memory, 0, band, SCREEN_WIDTH, band, memory, 0, 0, SRCCOPY);
+    }
+    for (LONG y = band; y < SCREEN_HEIGHT; y += band) {
+        BitBlt(memory, 0, y, SCREEN_WIDTH, std::min(band, SCREEN_HEIGHT - y), memory, 0, 0, SRCCOPY);
     }
     return true;
 }
