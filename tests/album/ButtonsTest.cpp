@@ -249,4 +249,9 @@ TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
     EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
 }
 
+TEST(ButtonSubclassDeathTest, PassingOnWithoutAPreviousProcedureEndsTheProgram) {
+    StartButtonSubclass unhooked;
+    EXPECT_EXIT(unhooked.CallPreviousProc(WM_NULL, 0, 0), testing::ExitedWithCode(1), "");
+}
+
 }  // namespace
