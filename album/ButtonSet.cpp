@@ -16,7 +16,9 @@ ButtonSet::ButtonSet(int32_t windowCount, int32_t pictureCount)
       m_pictureCount(std::max(pictureCount, 0)),
       m_windowCount(std::max(windowCount, 0)) {}
 
-ButtonSet::~ButtonSet() { m_pictures.reset(); }
+ButtonSet::~ButtonSet() {
+    m_pictures.reset();
+}
 
 void ButtonSet::LoadImages(const TiledBitmapInfo* descriptors, HWND window) {
     if (descriptors == nullptr) return;
@@ -29,13 +31,13 @@ void ButtonSet::LoadImages(const TiledBitmapInfo* descriptors, HWND window) {
 
 void ButtonSet::CreateWindows(HWND parent, ButtonRow* rows) {
     if (rows == nullptr) return;
-    const auto instance = reinterpret_cast<HINSTANCE>(
-        static_cast<intptr_t>(GetWindowLongA(parent, GWL_HINSTANCE)));
+    const auto instance =
+        reinterpret_cast<HINSTANCE>(static_cast<intptr_t>(GetWindowLongA(parent, GWL_HINSTANCE)));
     for (int32_t w = 0; w < m_windowCount; ++w) {
         ButtonRow& row = rows[w];
-        row.window = CreateWindowExA(0, "button", "", kButtonStyle, row.x, row.y, row.width, row.height,
-                                     parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(row.id)),
-                                     instance, nullptr);
+        row.window = CreateWindowExA(
+            0, "button", "", kButtonStyle, row.x, row.y, row.width, row.height, parent,
+            reinterpret_cast<HMENU>(static_cast<intptr_t>(row.id)), instance, nullptr);
     }
     m_rows = rows;
 }

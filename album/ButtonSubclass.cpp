@@ -30,4 +30,6 @@ int32_t ButtonSubclass::Hook(HWND window, WNDPROC procedure, WindowMap& map) {
     return 1;
 }
 
-void ButtonSubclass::Invalidate() const { InvalidateRect(m_window, nullptr, FALSE); }
+void ButtonSubclass::Invalidate() const {
+    InvalidateRect(m_window, nullptr, FALSE);
+}

@@ -8,9 +8,13 @@ GamePhase* g_currentPhase = nullptr;
 
 }  // namespace
 
-GamePhase* GetCurrentPhase() { return g_currentPhase; }
+GamePhase* GetCurrentPhase() {
+    return g_currentPhase;
+}
 
-void SetCurrentPhase(GamePhase* phase) { g_currentPhase = phase; }
+void SetCurrentPhase(GamePhase* phase) {
+    g_currentPhase = phase;
+}
 
 void GamePhase::InvalidateClientArea(HWND window) {
     RECT client{};

@@ -13,8 +13,12 @@ namespace {
 constexpr const char* kAssertModule = "GamePhase";
 constexpr int32_t kNothingDrawn = -1;
 
-constexpr bool IsSheetCommand(int32_t id) { return id >= IDM_SHEET1 && id <= IDM_SHEET8; }
-constexpr bool IsStickerCommand(int32_t id) { return id >= IDM_STICKER1 && id <= IDM_STICKER28; }
+constexpr bool IsSheetCommand(int32_t id) {
+    return id >= IDM_SHEET1 && id <= IDM_SHEET8;
+}
+constexpr bool IsStickerCommand(int32_t id) {
+    return id >= IDM_STICKER1 && id <= IDM_STICKER28;
+}
 
 }  // namespace
 
@@ -96,7 +100,8 @@ void PlayingPhase::DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) {
 }
 
 void PlayingPhase::DrawCommandButton(const DRAWITEMSTRUCT& drawItem, int32_t id) {
-    const int32_t state = (drawItem.itemState & ODS_SELECTED) != 0 ? BS_STATE_PRESSED : BS_STATE_NORMAL;
+    const int32_t state =
+        (drawItem.itemState & ODS_SELECTED) != 0 ? BS_STATE_PRESSED : BS_STATE_NORMAL;
     CommandButtons().DrawButton(drawItem.hDC, state, id - IDM_QUIT, nullptr);
 }
 
@@ -113,7 +118,8 @@ int32_t PlayingPhase::SheetButtonState(const DRAWITEMSTRUCT& drawItem, int32_t i
         if ((action == ODA_SELECT || action == ODA_DRAWENTIRE) && itemState == ODS_SELECTED) {
             return BS_STATE_RESET;
         }
-        if (id != m_currentSheet && action == ODA_DRAWENTIRE && itemState == 0) return BS_STATE_RESET;
+        if (id != m_currentSheet && action == ODA_DRAWENTIRE && itemState == 0)
+            return BS_STATE_RESET;
         if (id == m_currentSheet) return BS_STATE_PRESSED;
         return kNothingDrawn;
     }
@@ -124,7 +130,8 @@ int32_t PlayingPhase::SheetButtonState(const DRAWITEMSTRUCT& drawItem, int32_t i
 
 void PlayingPhase::DrawSheetButton(const DRAWITEMSTRUCT& drawItem, int32_t id) {
     const int32_t state = SheetButtonState(drawItem, id);
-    if (state != kNothingDrawn) SheetButtons().DrawButton(drawItem.hDC, state, id - IDM_SHEET1, nullptr);
+    if (state != kNothingDrawn)
+        SheetButtons().DrawButton(drawItem.hDC, state, id - IDM_SHEET1, nullptr);
 }
 
 int32_t PlayingPhase::DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, int32_t state) {
@@ -144,7 +151,8 @@ int32_t PlayingPhase::DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, in
 
 void PlayingPhase::ReleaseStickerButton() {
     if (m_stickerButtonPressed != NO_BUTTON) {
-        const HWND button = StickerButtonRows[static_cast<size_t>(m_stickerButtonPressed - IDM_STICKER1)].window;
+        const HWND button =
+            StickerButtonRows[static_cast<size_t>(m_stickerButtonPressed - IDM_STICKER1)].window;
         if (button != nullptr) SendMessageA(button, BM_SETSTATE, TRUE, 0);
     }
     m_stickerButtonPressed = NO_BUTTON;

@@ -37,7 +37,8 @@ public:
     // copies, and small buffers are reused instead of being mapped afresh every time.
     void CopyTo(HDC dc) const {
         for (LONG y = 0; y < SCREEN_HEIGHT; y += kBandHeight) {
-            BitBlt(dc, 0, y, SCREEN_WIDTH, std::min(kBandHeight, SCREEN_HEIGHT - y), m_memory, 0, y, SRCCOPY);
+            BitBlt(dc, 0, y, SCREEN_WIDTH, std::min(kBandHeight, SCREEN_HEIGHT - y), m_memory, 0, y,
+                   SRCCOPY);
         }
     }
 
@@ -77,8 +78,8 @@ bool LayRepeatedBlock(HDC memory, const TiledBitmap& background) {
     const RECT block{tile->x, tile->y, TITLE_BACKGROUND_STEP, TITLE_BACKGROUND_STEP};
     if (!background.Draw(memory, POINT{0, 0}, &block)) return true;
     for (LONG width = TITLE_BACKGROUND_STEP; width < SCREEN_WIDTH; width *= 2) {
-        BitBlt(memory, width, 0, std::min(width, SCREEN_WIDTH - width), TITLE_BACKGROUND_STEP, memory,
-               0, 0, SRCCOPY);
+        BitBlt(memory, width, 0, std::min(width, SCREEN_WIDTH - width), TITLE_BACKGROUND_STEP,
+               memory, 0, 0, SRCCOPY);
     }
     // Down the screen in bands of a few rows, so that no copy needs a large buffer.
     LONG band = TITLE_BACKGROUND_STEP;
@@ -86,7 +87,8 @@ bool LayRepeatedBlock(HDC memory, const TiledBitmap& background) {
         BitBlt(memory, 0, band, SCREEN_WIDTH, band, memory, 0, 0, SRCCOPY);
     }
     for (LONG y = band; y < SCREEN_HEIGHT; y += band) {
-        BitBlt(memory, 0, y, SCREEN_WIDTH, std::min(band, SCREEN_HEIGHT - y), memory, 0, 0, SRCCOPY);
+        BitBlt(memory, 0, y, SCREEN_WIDTH, std::min(band, SCREEN_HEIGHT - y), memory, 0, 0,
+               SRCCOPY);
     }
     return true;
 }
@@ -134,12 +136,13 @@ void DrawStickerCounter(HDC dc, const TiledBitmap& numbers, const TiledBitmap& c
     if (stickersUsed == nullptr) return;
     const int32_t stickersLeft = StickersUsed::ms_StickersLeft;
     if (stickersLeft < 0 || stickersLeft > NUMBEROFSTICKERGRAPHICS) {
-        DoAssert("ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS", kAssertModule,
-                 __LINE__);
+        DoAssert("ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS",
+                 kAssertModule, __LINE__);
         // A count outside the book is not drawn at all.
         return;
     }
     const CounterFace face = CounterFaceFor(stickersLeft);
     captions.DrawTile(dc, face.captionTile, kCounterCaptionPoint);
-    if (face.numberX != 0) numbers.DrawTile(dc, stickersLeft, POINT{face.numberX, kCounterCaptionPoint.y});
+    if (face.numberX != 0)
+        numbers.DrawTile(dc, stickersLeft, POINT{face.numberX, kCounterCaptionPoint.y});
 }

@@ -16,7 +16,9 @@ void TitlePhase::Load(HWND window) {
     m_background.Load(window);
 }
 
-void TitlePhase::Paint(HDC dc) { DrawTitleScreen(dc, m_background, m_title); }
+void TitlePhase::Paint(HDC dc) {
+    DrawTitleScreen(dc, m_background, m_title);
+}
 
 void TitlePhase::Start(HWND window) {
     FillStartButtonInfo();
@@ -38,11 +40,14 @@ void TitlePhase::Stop() {
 
 void TitlePhase::DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) {
     if (drawItem == nullptr) return;
-    const int32_t state = (drawItem->itemState & ODS_SELECTED) != 0 ? BS_STATE_PRESSED : BS_STATE_NORMAL;
+    const int32_t state =
+        (drawItem->itemState & ODS_SELECTED) != 0 ? BS_STATE_PRESSED : BS_STATE_NORMAL;
     StartButtons().DrawButton(drawItem->hDC, state, id - IDM_START, nullptr);
 }
 
-int32_t TitlePhase::DrawSticker(const DRAWITEMSTRUCT*, int32_t, int32_t) { return 0; }
+int32_t TitlePhase::DrawSticker(const DRAWITEMSTRUCT*, int32_t, int32_t) {
+    return 0;
+}
 
 TitlePhase& GetTitlePhase() {
     static TitlePhase phase;

@@ -36,7 +36,8 @@ struct BitmapDialogLayout {
 
 const std::array<BitmapDialogLayout, NUMBEROFDIALOGKINDS>& Layouts() {
     static const std::array<BitmapDialogLayout, NUMBEROFDIALOGKINDS> layouts = {{
-        {180, 180,
+        {180,
+         180,
          {{IDOK, 19, 144, 64, 25, "YESButtonUp", "YESButtonDown"},
           {IDCANCEL, 98, 144, 64, 25, "NOButtonUp", "NOButtonDown"}},
          {IDOK, IDCANCEL}},
@@ -60,13 +61,17 @@ DialogLayout BuildTemplate(const BitmapDialogLayout& layout) {
     const auto baseUnits = static_cast<uintptr_t>(GetDialogBaseUnits());
     const WORD baseX = LOWORD(baseUnits);
     const WORD baseY = HIWORD(baseUnits);
-    DialogLayout dialog{WS_POPUP, 0, 0, ToDialogUnits(layout.width, baseX, 8),
-                        ToDialogUnits(layout.height, baseY, 16), {}};
+    DialogLayout dialog{WS_POPUP,
+                        0,
+                        0,
+                        ToDialogUnits(layout.width, baseX, 8),
+                        ToDialogUnits(layout.height, baseY, 16),
+                        {}};
     for (const BitmapDialogButton& button : layout.buttons) {
-        dialog.items.push_back(DialogItem{"BUTTON", button.id, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
-                                          ToDialogUnits(button.x, baseX, 8), ToDialogUnits(button.y, baseY, 16),
-                                          ToDialogUnits(button.width, baseX, 8),
-                                          ToDialogUnits(button.height, baseY, 16)});
+        dialog.items.push_back(DialogItem{
+            "BUTTON", button.id, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
+            ToDialogUnits(button.x, baseX, 8), ToDialogUnits(button.y, baseY, 16),
+            ToDialogUnits(button.width, baseX, 8), ToDialogUnits(button.height, baseY, 16)});
     }
     return dialog;
 }
@@ -125,13 +130,17 @@ constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kPixelOffset = kFileHeaderSize + sizeof(BITMAPINFOHEADER);
 
 bool FindResourcePicture(const char* name, ResourcePicture& out) {
-    const Resource* resource = name != nullptr ? Resources::Find(name, ResourceKind::Bitmap) : nullptr;
+    const Resource* resource =
+        name != nullptr ? Resources::Find(name, ResourceKind::Bitmap) : nullptr;
     if (resource == nullptr || resource->bytes.size() < kPixelOffset) return false;
-    std::memcpy(&out.info.bmiHeader, resource->bytes.data() + kFileHeaderSize, sizeof(BITMAPINFOHEADER));
+    std::memcpy(&out.info.bmiHeader, resource->bytes.data() + kFileHeaderSize,
+                sizeof(BITMAPINFOHEADER));
     const BITMAPINFOHEADER& header = out.info.bmiHeader;
     if (!IsSupportedDib(header) || header.biBitCount != 24) return false;
-    const uint64_t rows = static_cast<uint64_t>(header.biHeight < 0 ? -int64_t{header.biHeight} : header.biHeight);
-    if (resource->bytes.size() - kPixelOffset < uint64_t{DibStride(header.biWidth, 24)} * rows) return false;
+    const uint64_t rows =
+        static_cast<uint64_t>(header.biHeight < 0 ? -int64_t{header.biHeight} : header.biHeight);
+    if (resource->bytes.size() - kPixelOffset < uint64_t{DibStride(header.biWidth, 24)} * rows)
+        return false;
     out.bits = resource->bytes.data() + kPixelOffset;
     return true;
 }
@@ -150,9 +159,11 @@ int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* b
         MessageBoxA(parent, "Insufficient memory.", "Dialog Box Error", MB_OK);
         return 0;
     }
-    const auto instance = reinterpret_cast<HINSTANCE>(static_cast<intptr_t>(GetWindowLongA(parent, GWL_HINSTANCE)));
-    return static_cast<int>(DialogBoxLayout(instance != nullptr ? instance : ProgramInstance(), dialog, parent,
-                                            procedure, reinterpret_cast<LPARAM>(background)));
+    const auto instance =
+        reinterpret_cast<HINSTANCE>(static_cast<intptr_t>(GetWindowLongA(parent, GWL_HINSTANCE)));
+    return static_cast<int>(DialogBoxLayout(instance != nullptr ? instance : ProgramInstance(),
+                                            dialog, parent, procedure,
+                                            reinterpret_cast<LPARAM>(background)));
 }
 
 INT_PTR YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -172,8 +183,8 @@ int DrawBitmapResource(HDC dc, const char* name, int x, int y) {
     if (dc == nullptr || !FindResourcePicture(name, picture)) return 1;
     const LONG width = picture.info.bmiHeader.biWidth;
     const LONG height = std::abs(picture.info.bmiHeader.biHeight);
-    StretchDIBits(dc, x, y, width, height, 0, 0, width, height, picture.bits, &picture.info, DIB_RGB_COLORS,
-                  SRCCOPY);
+    StretchDIBits(dc, x, y, width, height, 0, 0, width, height, picture.bits, &picture.info,
+                  DIB_RGB_COLORS, SRCCOPY);
     return 1;
 }
 
@@ -188,9 +199,11 @@ void CentreOnParent(HWND dialog, int yOffset) {
     const HWND parent = GetParent(dialog);
     RECT parentRect{};
     RECT dialogRect{};
-    if (parent == nullptr || !GetWindowRect(parent, &parentRect) || !GetWindowRect(dialog, &dialogRect)) return;
+    if (parent == nullptr || !GetWindowRect(parent, &parentRect) ||
+        !GetWindowRect(dialog, &dialogRect))
+        return;
     const LONG width = dialogRect.right - dialogRect.left;
     const LONG height = dialogRect.bottom - dialogRect.top;
-    MoveWindow(dialog, (parentRect.right - width) / 2, (parentRect.bottom - height) / 2 + yOffset, width,
-               height, FALSE);
+    MoveWindow(dialog, (parentRect.right - width) / 2, (parentRect.bottom - height) / 2 + yOffset,
+               width, height, FALSE);
 }

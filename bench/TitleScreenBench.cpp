@@ -35,7 +35,8 @@ void WritePicture(const std::filesystem::path& path, LONG width, LONG height) {
     Put(bytes, kFileHeaderSize + kInfoHeaderSize + imageSize);
     Put(bytes, uint32_t{0});
     Put(bytes, kFileHeaderSize + kInfoHeaderSize);
-    const BITMAPINFOHEADER header{kInfoHeaderSize, width, height, 1, 24, BI_RGB, imageSize, 0, 0, 0, 0};
+    const BITMAPINFOHEADER header{kInfoHeaderSize, width, height, 1, 24, BI_RGB,
+                                  imageSize,       0,     0,      0, 0};
     Put(bytes, header);
     for (LONG row = 0; row < height; ++row) {
         std::vector<uint8_t> line(stride, 0);
@@ -47,8 +48,9 @@ void WritePicture(const std::filesystem::path& path, LONG width, LONG height) {
         }
         bytes.insert(bytes.end(), line.begin(), line.end());
     }
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 // The title pictures at their real size, in a scratch album folder.
@@ -88,7 +90,9 @@ void BM_TitleScreen(benchmark::State& state) {
     ReleaseSurfaceDC(dc);
 }
 
-BENCHMARK(BM_TitleScreen<DrawTitleScreen>)->Name("TitleScreen/RepeatedBlock")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TitleScreen<DrawTitleScreen>)
+    ->Name("TitleScreen/RepeatedBlock")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TitleScreen<DrawTitleScreenTileByTile>)
     ->Name("TitleScreen/TileByTile")
     ->Unit(benchmark::kMillisecond)

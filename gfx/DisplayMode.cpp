@@ -6,11 +6,15 @@ namespace {
 
 constexpr DWORD kBitsPerPixel = 32;
 
-bool Failed(HRESULT result) { return result < 0; }
+bool Failed(HRESULT result) {
+    return result < 0;
+}
 
 }  // namespace
 
-DisplayMode::~DisplayMode() { RestoreScreen(); }
+DisplayMode::~DisplayMode() {
+    RestoreScreen();
+}
 
 bool DisplayMode::SetFullScreen(HWND window, int32_t width, int32_t height) {
     // A second switch keeps the display object it already holds.

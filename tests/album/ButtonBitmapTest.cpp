@@ -46,8 +46,8 @@ TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrReset) {
         int32_t requested;
         int32_t next;
     };
-    const Row rows[] = {{0, 6, 0}, {3, 6, 0}, {3, 4, 4}, {3, 0, 3}, {3, 1, 3}, {3, 2, 3}, {0, 3, 3},
-                        {4, 0, 0}, {4, 2, 2}, {1, 2, 2}, {2, 1, 1}, {6, 4, 4}};
+    const Row rows[] = {{0, 6, 0}, {3, 6, 0}, {3, 4, 4}, {3, 0, 3}, {3, 1, 3}, {3, 2, 3},
+                        {0, 3, 3}, {4, 0, 0}, {4, 2, 2}, {1, 2, 2}, {2, 1, 1}, {6, 4, 4}};
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.current << " asked " << row.requested);
         ButtonBitmap picture;
@@ -66,7 +66,8 @@ TEST_F(ButtonBitmapTest, AStickerPictureShowsTheFaceOfEachState) {
     ButtonBitmap picture;
     picture.SetTiledInfo(&kStickerFaces);
     ASSERT_TRUE(picture.Load(nullptr));
-    for (int32_t state : {0, 1, 2, 4, 0, 3}) EXPECT_EQ(Request(picture, state), TileColour(5, state)) << state;
+    for (int32_t state : {0, 1, 2, 4, 0, 3})
+        EXPECT_EQ(Request(picture, state), TileColour(5, state)) << state;
     EXPECT_EQ(Request(picture, 6), TileColour(5, 0));
 }
 

@@ -42,17 +42,21 @@ protected:
         machine.SetVirtualClock(0);
         g_commands.clear();
         FillPlayingButtonInfos();
-        for (int32_t n = 0; n < NUMBEROFCOMMANDBUTTONS; ++n) WriteTiledPicture(CommandButtonInfos[static_cast<size_t>(n)], 100 + n);
-        for (int32_t n = 0; n < NUMBEROFSHEETS; ++n) WriteTiledPicture(SheetButtonInfos[static_cast<size_t>(n)], 200 + n);
+        for (int32_t n = 0; n < NUMBEROFCOMMANDBUTTONS; ++n)
+            WriteTiledPicture(CommandButtonInfos[static_cast<size_t>(n)], 100 + n);
+        for (int32_t n = 0; n < NUMBEROFSHEETS; ++n)
+            WriteTiledPicture(SheetButtonInfos[static_cast<size_t>(n)], 200 + n);
         // The first two sheets' stickers.
-        for (int32_t n = 0; n < 2 * STICKERSPERSHEET; ++n) WriteTiledPicture(StickerButtonInfos[static_cast<size_t>(n)], n);
+        for (int32_t n = 0; n < 2 * STICKERSPERSHEET; ++n)
+            WriteTiledPicture(StickerButtonInfos[static_cast<size_t>(n)], n);
         GetStickersUsed()->ReadStickersUsed();
 
-        WNDCLASSEXA mainClass{sizeof(WNDCLASSEXA), 0, MainProc, 0, 0, ProgramInstance(), nullptr, nullptr,
-                              nullptr, nullptr, "ButtonsTestMain", nullptr};
+        WNDCLASSEXA mainClass{sizeof(WNDCLASSEXA), 0,       MainProc, 0,       0,
+                              ProgramInstance(),   nullptr, nullptr,  nullptr, nullptr,
+                              "ButtonsTestMain",   nullptr};
         RegisterClassExA(&mainClass);
-        main = CreateWindowExA(0, "ButtonsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
-                               nullptr, ProgramInstance(), nullptr);
+        main = CreateWindowExA(0, "ButtonsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
+                               nullptr, nullptr, ProgramInstance(), nullptr);
         SetCurrentPhase(&phase);
         phase.PrepareButtons(main);
         phase.Start(main);
@@ -74,11 +78,19 @@ protected:
         WindowManager::Instance().Reset();
     }
 
-    static POINT Inside(const ButtonRow& row, LONG dx = 5, LONG dy = 5) { return POINT{row.x + dx, row.y + dy}; }
-    static const ButtonRow& Sticker(int32_t slot) { return StickerButtonRows[static_cast<size_t>(slot)]; }
+    static POINT Inside(const ButtonRow& row, LONG dx = 5, LONG dy = 5) {
+        return POINT{row.x + dx, row.y + dy};
+    }
+    static const ButtonRow& Sticker(int32_t slot) {
+        return StickerButtonRows[static_cast<size_t>(slot)];
+    }
     // The face a sticker slot shows on screen.
-    static COLORREF FaceOf(int32_t slot) { return ScreenColour(Sticker(slot).x + 5, Sticker(slot).y + 5); }
-    static COLORREF StickerFace(int32_t stickerIndex, int32_t face) { return TileColour(stickerIndex, face); }
+    static COLORREF FaceOf(int32_t slot) {
+        return ScreenColour(Sticker(slot).x + 5, Sticker(slot).y + 5);
+    }
+    static COLORREF StickerFace(int32_t stickerIndex, int32_t face) {
+        return TileColour(stickerIndex, face);
+    }
 
     void Run() { HeadlessBackend::RunUntilIdle(); }
 
@@ -103,7 +115,8 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
     EXPECT_EQ(FaceOf(27), StickerFace(27, 0));
     EXPECT_EQ(ScreenColour(SheetButtonRows[0].x + 5, SheetButtonRows[0].y + 5), TileColour(200, 1));
     EXPECT_EQ(ScreenColour(SheetButtonRows[1].x + 5, SheetButtonRows[1].y + 5), TileColour(201, 0));
-    EXPECT_EQ(ScreenColour(CommandButtonRows[0].x + 5, CommandButtonRows[0].y + 5), TileColour(100, 0));
+    EXPECT_EQ(ScreenColour(CommandButtonRows[0].x + 5, CommandButtonRows[0].y + 5),
+              TileColour(100, 0));
 }
 
 TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceUntilReleased) {
@@ -115,7 +128,8 @@ TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceU
     EXPECT_NE(StickerButtonSubclass::Find(Sticker(3).window)->GetTracking(), 0);
     machine.MovePointer(Inside(Sticker(3), 20, 20));
     Run();
-    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(3).window)->GetMouseState(), ButtonSubclass::MOUSE_OVER);
+    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(3).window)->GetMouseState(),
+              ButtonSubclass::MOUSE_OVER);
 
     machine.Click(inside);
     Run();
@@ -127,7 +141,8 @@ TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceU
 
     machine.MovePointer(POINT{500, 400});
     Run();
-    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(3).window)->GetMouseState(), ButtonSubclass::MOUSE_AWAY);
+    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(3).window)->GetMouseState(),
+              ButtonSubclass::MOUSE_AWAY);
     EXPECT_EQ(FaceOf(3), StickerFace(3, 3));
 
     phase.ReleaseStickerButton();
@@ -163,7 +178,8 @@ TEST_F(PlayingButtonsTest, APressDraggedOffTheButtonIsNoClickAndLeavesTheNormalF
     EXPECT_EQ(FaceOf(7), StickerFace(7, 2));
     machine.MovePointer(POINT{500, 400});
     Run();
-    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(7).window)->GetMouseState(), ButtonSubclass::MOUSE_AWAY);
+    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(7).window)->GetMouseState(),
+              ButtonSubclass::MOUSE_AWAY);
     machine.ReleaseButton(POINT{500, 400});
     Run();
     EXPECT_TRUE(g_commands.empty());
@@ -175,7 +191,8 @@ TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
     GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
     phase.SetCurrentSheet(IDM_SHEET1 + 1);
     for (const ButtonRow& row : StickerButtonRows) {
-        for (BOOL state : {TRUE, FALSE, TRUE}) SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
+        for (BOOL state : {TRUE, FALSE, TRUE})
+            SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
     }
     Run();
     EXPECT_EQ(FaceOf(0), StickerFace(STICKERSPERSHEET, 0));
@@ -223,9 +240,10 @@ TEST_F(PlayingButtonsTest, ReleasingWithNoStickerButtonSendsNothing) {
 TEST_F(PlayingButtonsTest, ButtonsShowTheArrowAndUnhookingGivesTheStandardProcedureBack) {
     CursorObject arrow{CursorImage{1, 1, POINT{0, 0}, {0xFF00FF00}}};
     ButtonSubclass::SetArrowCursor(&arrow);
-    EXPECT_EQ(SendMessageA(Sticker(0).window, WM_SETCURSOR, reinterpret_cast<WPARAM>(Sticker(0).window),
-                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
-              0);
+    EXPECT_EQ(
+        SendMessageA(Sticker(0).window, WM_SETCURSOR, reinterpret_cast<WPARAM>(Sticker(0).window),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+        0);
     ButtonSubclass::SetArrowCursor(nullptr);
     StickerButtons().UnsubclassAll();
     EXPECT_EQ(StickerButtonSubclass::Find(Sticker(0).window), nullptr);

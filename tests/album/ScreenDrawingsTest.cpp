@@ -27,7 +27,9 @@ protected:
         return surface;
     }
 
-    static COLORREF At(const Surface& surface, LONG x, LONG y) { return SurfaceColour(surface.Pixel(x, y)); }
+    static COLORREF At(const Surface& surface, LONG x, LONG y) {
+        return SurfaceColour(surface.Pixel(x, y));
+    }
 
     AlbumFolder album;
     LogCapture log;
@@ -36,13 +38,15 @@ protected:
 // Title pictures of a few sizes: a background tile that the picture holds at least 8 x 8
 // of, and ones that hold less, all give the pixels of the tile-by-tile definition.
 TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
-    const std::array<std::pair<int32_t, int32_t>, 4> backgroundSizes = {{{21, 13}, {8, 8}, {6, 30}, {40, 7}}};
+    const std::array<std::pair<int32_t, int32_t>, 4> backgroundSizes = {
+        {{21, 13}, {8, 8}, {6, 30}, {40, 7}}};
     std::filesystem::create_directory(album.folder.Path() / "data003");
     WriteBytes(album.folder / "data003/m0005.dat", Picture24(30, 20, PatternColour));
     for (const auto& [width, height] : backgroundSizes) {
         SCOPED_TRACE(testing::Message() << width << " x " << height);
-        WriteBytes(album.folder / "data003/m0001.dat",
-                   Picture24(width, height, [](LONG x, LONG y) { return PatternColour(x + 3, y * 2 + 1); }));
+        WriteBytes(album.folder / "data003/m0001.dat", Picture24(width, height, [](LONG x, LONG y) {
+                       return PatternColour(x + 3, y * 2 + 1);
+                   }));
         TiledBitmap title;
         TiledBitmap background;
         title.SetTiledInfo(&TitlePictureInfo);
@@ -51,7 +55,8 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
         ASSERT_TRUE(background.Load(nullptr));
 
         const Surface fast = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, title); });
-        const Surface literal = Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });
+        const Surface literal =
+            Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });
         for (LONG y = 0; y < SCREEN_HEIGHT; ++y) {
             for (LONG x = 0; x < SCREEN_WIDTH; ++x) {
                 ASSERT_EQ(fast.Pixel(x, y), literal.Pixel(x, y)) << x << "," << y;
@@ -108,7 +113,8 @@ protected:
 };
 
 TEST_F(StickerCounterTest, CountsTheCaptionCarriesShowTheCaptionAlone) {
-    const std::array<std::pair<int32_t, int32_t>, 5> captionOnly = {{{224, 0}, {99, 1}, {9, 2}, {1, 3}, {0, 4}}};
+    const std::array<std::pair<int32_t, int32_t>, 5> captionOnly = {
+        {{224, 0}, {99, 1}, {9, 2}, {1, 3}, {0, 4}}};
     for (const auto& [left, caption] : captionOnly) {
         SCOPED_TRACE(left);
         const Surface screen = CounterFor(left);

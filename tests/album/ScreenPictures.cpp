@@ -23,7 +23,8 @@ void WriteTiledPicture(const TiledBitmapInfo& info, int32_t picture) {
     const auto colour = [&info, picture](LONG x, LONG y) {
         for (int32_t t = info.tileCount - 1; t >= 0; --t) {
             const TileRect& r = info.tiles[t];
-            if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height) return TileColour(picture, t);
+            if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height)
+                return TileColour(picture, t);
         }
         return COLORREF{0};
     };
@@ -34,4 +35,6 @@ void WriteTiledPicture(const TiledBitmapInfo& info, int32_t picture) {
     WriteBytes(path, Picture24(width, height, colour));
 }
 
-COLORREF ScreenColour(LONG x, LONG y) { return SurfaceColour(ScreenPixels().Pixel(x, y)); }
+COLORREF ScreenColour(LONG x, LONG y) {
+    return SurfaceColour(ScreenPixels().Pixel(x, y));
+}

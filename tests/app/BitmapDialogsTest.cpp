@@ -37,11 +37,12 @@ protected:
         WindowManager::Instance().Reset();
         machine.Reset();
         machine.SetVirtualClock(0);
-        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0, PlainProc, 0, 0, ProgramInstance(), nullptr, nullptr,
-                          nullptr, nullptr, "DialogsTestMain", nullptr};
+        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0,       PlainProc, 0,       0,
+                          ProgramInstance(),   nullptr, nullptr,   nullptr, nullptr,
+                          "DialogsTestMain",   nullptr};
         RegisterClassExA(&plain);
-        main = CreateWindowExA(0, "DialogsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
-                               ProgramInstance(), nullptr);
+        main = CreateWindowExA(0, "DialogsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
+                               nullptr, nullptr, ProgramInstance(), nullptr);
         HeadlessBackend::RunUntilIdle();
     }
     ~BitmapDialogsTest() override {

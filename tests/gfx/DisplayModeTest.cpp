@@ -18,8 +18,8 @@ protected:
     DisplayModeTest() {
         WindowManager::Instance().Reset();
         machine.Reset();
-        window = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
-                                 ProgramInstance(), nullptr);
+        window = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                                 nullptr, ProgramInstance(), nullptr);
     }
     ~DisplayModeTest() override {
         machine.Reset();
@@ -43,9 +43,10 @@ TEST_F(DisplayModeTest, SwitchesToFullScreenAndGivesTheDesktopBackAtTheEnd) {
 }
 
 TEST_F(DisplayModeTest, EachFailingStepLogsItsLineAndTheProgramGoesOn) {
-    const std::pair<Step, const char*> steps[] = {{Step::Open, "DirectDrawCreateEx Failed"},
-                                                  {Step::TakeExclusive, "SetCooperativeLevel Failed"},
-                                                  {Step::SetMode, "SetDisplayMode Failed"}};
+    const std::pair<Step, const char*> steps[] = {
+        {Step::Open, "DirectDrawCreateEx Failed"},
+        {Step::TakeExclusive, "SetCooperativeLevel Failed"},
+        {Step::SetMode, "SetDisplayMode Failed"}};
     for (const auto& [step, line] : steps) {
         SCOPED_TRACE(line);
         LogCapture stepLog;

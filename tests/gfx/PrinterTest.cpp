@@ -24,8 +24,8 @@ public:
         given = dest;
         CDIB pixel(1, 1);
         FillPicture(pixel, [](LONG, LONG) { return kPageColour; });
-        StretchDIBits(printer, dest.left, dest.top, dest.right, dest.bottom, 0, 0, 1, 1, pixel.GetPixels(),
-                      pixel.GetInfo(), DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(printer, dest.left, dest.top, dest.right, dest.bottom, 0, 0, 1, 1,
+                      pixel.GetPixels(), pixel.GetInfo(), DIB_RGB_COLORS, SRCCOPY);
     }
 
     int prints = 0;
@@ -57,8 +57,9 @@ TEST_F(PrinterTest, WithoutAPrinterOnlyTheLogLinesResult) {
     CPrinter printer(nullptr, "Quillory: Printing", page);
     EXPECT_EQ(page.prints, 0);
     EXPECT_TRUE(machine.PrintedPages().empty());
-    EXPECT_EQ(log.Messages(), (std::vector<std::string>{"CPrinter::CPrinter: Printer Dialog",
-                                                         "CPrinter::CPrinter: Unable to get a printer DC"}));
+    EXPECT_EQ(log.Messages(),
+              (std::vector<std::string>{"CPrinter::CPrinter: Printer Dialog",
+                                        "CPrinter::CPrinter: Unable to get a printer DC"}));
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 

@@ -43,7 +43,8 @@ TEST_F(TiledBitmapTest, DrawsOnlyTheTilesRectangleUnscaledAtThePoint) {
     ASSERT_TRUE(picture.Load(nullptr));
     ASSERT_TRUE(DrawAtOneOne(1));
     for (LONG y = 0; y < 2; ++y) {
-        for (LONG x = 0; x < 3; ++x) EXPECT_EQ(At(1 + x, 1 + y), PatternColour(3 + x, y)) << x << "," << y;
+        for (LONG x = 0; x < 3; ++x)
+            EXPECT_EQ(At(1 + x, 1 + y), PatternColour(3 + x, y)) << x << "," << y;
     }
     EXPECT_EQ(surface.Pixel(0, 0), 0u);
     EXPECT_EQ(surface.Pixel(4, 1), 0u);
