@@ -76,6 +76,7 @@ bool LayRepeatedBlock(HDC memory, const TiledBitmap& background) {
     if (heldWidth < TITLE_BACKGROUND_STEP || heldHeight < TITLE_BACKGROUND_STEP) return false;
 
     const RECT block{tile->x, tile->y, TITLE_BACKGROUND_STEP, TITLE_BACKGROUND_STEP};
+    // A background without an image draws nothing either way, and says so once.
     if (!background.Draw(memory, POINT{0, 0}, &block)) return true;
     for (LONG width = TITLE_BACKGROUND_STEP; width < SCREEN_WIDTH; width *= 2) {
         BitBlt(memory, width, 0, std::min(width, SCREEN_WIDTH - width), TITLE_BACKGROUND_STEP,
@@ -92,24 +93,6 @@ bool LayRepeatedBlock(HDC memory, const TiledBitmap& background) {
     }
     return true;
 }
-
-}  // namespace
-
-void DrawTitleScreen(HDC dc, const TiledBitmap& background, const TiledBitmap& title) {
-    ComposeTitleScreen(dc, title, [&background](HDC memory) {
-        if (!LayRepeatedBlock(memory, background)) LayTileByTile(memory, background);
-    });
-}
-
-void DrawTitleScreenTileByTile(HDC dc, const TiledBitmap& background, const TiledBitmap& title) {
-    ComposeTitleScreen(dc, title, [&background](HDC memory) { LayTileByTile(memory, background); });
-}
-
-void DrawPageIndicator(HDC dc, const TiledBitmap& labels, int32_t labelTile) {
-    labels.DrawTile(dc, labelTile, kPageIndicatorPoint);
-}
-
-namespace {
 
 struct CounterFace {
     int32_t captionTile;
@@ -129,6 +112,20 @@ CounterFace CounterFaceFor(int32_t stickersLeft) {
 }
 
 }  // namespace
+
+void DrawTitleScreen(HDC dc, const TiledBitmap& background, const TiledBitmap& title) {
+    ComposeTitleScreen(dc, title, [&background](HDC memory) {
+        if (!LayRepeatedBlock(memory, background)) LayTileByTile(memory, background);
+    });
+}
+
+void DrawTitleScreenTileByTile(HDC dc, const TiledBitmap& background, const TiledBitmap& title) {
+    ComposeTitleScreen(dc, title, [&background](HDC memory) { LayTileByTile(memory, background); });
+}
+
+void DrawPageIndicator(HDC dc, const TiledBitmap& labels, int32_t labelTile) {
+    labels.DrawTile(dc, labelTile, kPageIndicatorPoint);
+}
 
 void DrawStickerCounter(HDC dc, const TiledBitmap& numbers, const TiledBitmap& captions) {
     StickersUsed* stickersUsed = GetStickersUsed();
