@@ -7,6 +7,7 @@
 #include "album/StickersUsed.h"
 #include "album/TileTables.h"
 #include "album/TitlePhase.h"
+#include "platform/DeviceContext.h"
 #include "platform/User.h"
 #include "platform/WindowManager.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -265,6 +266,47 @@ TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
     EXPECT_FALSE(IsWindow(start));
     EXPECT_EQ(StartButtonSubclass::Find(start), nullptr);
     EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
+}
+
+// The sheet buttons' draw rules, one request after another on a fresh playing screen
+// whose current sheet is the first.
+TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItIsIn) {
+    struct Request {
+        int32_t id;
+        UINT action;
+        UINT itemState;
+        int32_t pressedIn;
+        int32_t stateAfter;
+    };
+    const Request requests[] = {
+        {IDM_SHEET1 + 1, ODA_DRAWENTIRE, 0, 0, BS_STATE_NORMAL},
+        {IDM_SHEET1, ODA_DRAWENTIRE, 0, 0, BS_STATE_PRESSED},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED, 1, BS_STATE_NORMAL},
+        {IDM_SHEET1 + 1, ODA_FOCUS, ODS_FOCUS, 1, BS_STATE_PRESSED},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 0, BS_STATE_NORMAL},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 1, BS_STATE_PRESSED},
+        {IDM_SHEET1, ODA_SELECT, 0, 1, BS_STATE_PRESSED},
+        // Not current, not focused, not a whole draw: nothing is drawn.
+        {IDM_SHEET1 + 2, ODA_SELECT, 0, 1, BS_STATE_OVER},
+    };
+    PlayingPhase phase;
+    Surface surface(70, 70);
+    HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
+    // A state no rule asks for, so that a request that draws nothing shows.
+    SheetButtons().DrawButton(dc, BS_STATE_OVER, 2, nullptr);
+    for (const Request& r : requests) {
+        SCOPED_TRACE(testing::Message()
+                     << r.id << " action " << r.action << " state " << r.itemState);
+        phase.SetSheetPressed(r.pressedIn);
+        const DRAWITEMSTRUCT item{
+            ODT_BUTTON, static_cast<UINT>(r.id), 0, r.action, r.itemState, nullptr,
+            dc,         RECT{0, 0, 60, 65},      0};
+        const ButtonBitmap* picture = SheetButtons().GetPicture(r.id - IDM_SHEET1);
+        phase.DrawItem(&item, r.id);
+        EXPECT_EQ(picture->GetState(), r.stateAfter);
+    }
+    EXPECT_EQ(phase.GetFocusedSheet(), IDM_SHEET1 + 1);
+    ReleaseSurfaceDC(dc);
 }
 
 TEST(ButtonSubclassDeathTest, PassingOnWithoutAPreviousProcedureEndsTheProgram) {
