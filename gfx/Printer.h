@@ -27,6 +27,5 @@ private:
     // Prints on an open printer context; false once a step has failed.
     bool PrintOn(HDC printer, PrintablePage& page);
 
-    PRINTDLGA m_printDialog{};
     DOCINFOA m_documentInfo{};
 };
