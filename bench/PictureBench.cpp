@@ -14,6 +14,7 @@
 #include "gfx/DIB.h"
 #include "scene/Sprite.h"
 #include "scene/SpriteList.h"
+#include "tests/gfx/PictureBytes.h"
 
 namespace {
 
@@ -22,18 +23,6 @@ constexpr LONG kPageHeight = 588;
 constexpr LONG kSticker = 120;
 constexpr int kStickersOnPage = 30;
 constexpr COLORREF kMagenta = 0xFF00FF;
-
-void Fill(CDIB& picture, COLORREF (*colour)(LONG, LONG)) {
-    for (LONG y = 0; y < picture.GetHeight(); ++y) {
-        for (LONG x = 0; x < picture.GetWidth(); ++x) {
-            uint8_t* pixel = picture.PixelAddress(x, y);
-            const COLORREF c = colour(x, y);
-            pixel[0] = static_cast<uint8_t>(c >> 16);
-            pixel[1] = static_cast<uint8_t>(c >> 8);
-            pixel[2] = static_cast<uint8_t>(c);
-        }
-    }
-}
 
 COLORREF Scenery(LONG x, LONG y) { return static_cast<COLORREF>(((x * 7) & 0xFF) | ((y * 3) & 0xFF) << 8 | 0x400000); }
 
@@ -88,12 +77,12 @@ size_t PictureBytes(LONG width, LONG height) { return static_cast<size_t>(width)
 // The page of the album: a background, 30 stickers and an off-screen image to compose into.
 struct Page {
     Page() : background(kPageWidth, kPageHeight), image(kPageWidth, kPageHeight) {
-        Fill(background, Scenery);
+        FillPicture(background, Scenery);
         for (int i = 0; i < kStickersOnPage; ++i) {
             const POINT at{(i % 6) * 130 + 20, (i / 6) * 110 + 10};
             auto* sticker = new CSprite(i, i, &at);
             sticker->Create(kSticker, kSticker);
-            Fill(*sticker, RoundSticker);
+            FillPicture(*sticker, RoundSticker);
             sticker->ResetColourKey();
             stickers.Add(sticker);
         }
@@ -114,7 +103,7 @@ struct Page {
 
 void CopyStickerWithoutKey(benchmark::State& state) {
     CDIB sticker(kSticker, kSticker);
-    Fill(sticker, RoundSticker);
+    FillPicture(sticker, RoundSticker);
     CDIB page(kPageWidth, kPageHeight);
     RunAgainstMemcpy(state, PictureBytes(kSticker, kSticker), [&] {
         sticker.CopyTo(&page, 100, 100, kSticker, kSticker, 0, 0, CDIB::kNoKey);
@@ -125,7 +114,7 @@ BENCHMARK(CopyStickerWithoutKey)->Unit(benchmark::kMicrosecond);
 
 void CopyStickerWithKey(benchmark::State& state) {
     CDIB sticker(kSticker, kSticker);
-    Fill(sticker, RoundSticker);
+    FillPicture(sticker, RoundSticker);
     CDIB page(kPageWidth, kPageHeight);
     RunAgainstMemcpy(state, PictureBytes(kSticker, kSticker), [&] {
         sticker.CopyTo(&page, 100, 100, kSticker, kSticker, 0, 0, kMagenta);
@@ -137,7 +126,7 @@ BENCHMARK(CopyStickerWithKey)->Unit(benchmark::kMicrosecond);
 void DrawStickerSprite(benchmark::State& state) {
     CSprite sticker;
     sticker.Create(kSticker, kSticker);
-    Fill(sticker, RoundSticker);
+    FillPicture(sticker, RoundSticker);
     sticker.ResetColourKey();
     sticker.MoveTo(100, 100);
     CDIB page(kPageWidth, kPageHeight);

@@ -73,30 +73,30 @@ TEST_F(DIBSectionTest, ReadsIndexedDepthsThroughTheirColourTables) {
         SCOPED_TRACE(bits);
         const uint32_t count = 1u << bits;
         const auto index = [count](LONG x, LONG y) { return static_cast<uint32_t>(x * 3 + y) % count; };
-        PictureFileSpec spec;
-        spec.width = 11;
-        spec.height = 3;
-        spec.bitCount = bits;
-        spec.colours = Palette(count);
-        ASSERT_TRUE(ReadBytes(MakePictureFile(spec, IndexedRows(11, 3, bits, index))));
-        const auto colours = spec.colours;
+        PictureFileLayout layout;
+        layout.width = 11;
+        layout.height = 3;
+        layout.bitCount = bits;
+        layout.colours = Palette(count);
+        ASSERT_TRUE(ReadBytes(MakePictureFile(layout, IndexedRows(11, 3, bits, index))));
+        const auto colours = layout.colours;
         ExpectDrawn(11, 3, [&](LONG x, LONG y) { return SurfaceColour(colours[index(x, y)]); });
     }
 }
 
 TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
-    PictureFileSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitCount = 16;
+    PictureFileLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bitCount = 16;
     // 5-5-5 values; a 5-bit channel v shows as (v << 3 | v >> 2).
     const Bytes rows16 = {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x00, 0x00,
                           0x10, 0x42, 0xFF, 0x7F, 0x00, 0x00, 0x00, 0x00};
-    ASSERT_TRUE(ReadBytes(MakePictureFile(spec, rows16)));
+    ASSERT_TRUE(ReadBytes(MakePictureFile(layout, rows16)));
     const COLORREF expected16[2][3] = {{0x848484, 0xFFFFFF, 0x000000}, {0x0000FF, 0x00FF00, 0xFF0000}};
     ExpectDrawn(3, 2, [&](LONG x, LONG y) { return expected16[y][x]; });
 
-    spec.bitCount = 32;
+    layout.bitCount = 32;
     Bytes rows32;
     for (LONG y = 1; y >= 0; --y) {
         for (LONG x = 0; x < 3; ++x) {
@@ -105,22 +105,22 @@ TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
                                          static_cast<uint8_t>(c), 0xAB});
         }
     }
-    ASSERT_TRUE(ReadBytes(MakePictureFile(spec, rows32)));
+    ASSERT_TRUE(ReadBytes(MakePictureFile(layout, rows32)));
     ExpectDrawn(3, 2, PatternColour);
 }
 
 TEST_F(DIBSectionTest, HonoursTheOffsetOfThePixelsAndTopDownRows) {
-    PictureFileSpec spec;
-    spec.width = 5;
-    spec.height = 4;
-    spec.gap = 12;
-    ASSERT_TRUE(ReadBytes(MakePictureFile(spec, Rows24(5, 4, PatternColour))));
+    PictureFileLayout layout;
+    layout.width = 5;
+    layout.height = 4;
+    layout.gap = 12;
+    ASSERT_TRUE(ReadBytes(MakePictureFile(layout, Rows24(5, 4, PatternColour))));
     ExpectDrawn(5, 4, PatternColour);
     EXPECT_EQ(section.GetImageSize(), 16u * 4);
 
-    spec.gap = 0;
-    spec.height = -4;
-    ASSERT_TRUE(ReadBytes(MakePictureFile(spec, Rows24(5, 4, PatternColour))));
+    layout.gap = 0;
+    layout.height = -4;
+    ASSERT_TRUE(ReadBytes(MakePictureFile(layout, Rows24(5, 4, PatternColour))));
     ExpectDrawn(5, 4, [](LONG x, LONG y) { return PatternColour(x, 3 - y); });
 }
 
@@ -145,21 +145,21 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
         std::vector<std::string> lines;
     };
     const Bytes good = Picture24(4, 3, PatternColour);
-    const auto with = [](const std::function<void(PictureFileSpec&)>& change) {
-        PictureFileSpec spec;
-        change(spec);
-        return spec;
+    const auto with = [](const std::function<void(PictureFileLayout&)>& change) {
+        PictureFileLayout layout;
+        change(layout);
+        return layout;
     };
-    const PictureFileSpec bm = with([](auto& s) { s.type = 0x4D42; });
-    const PictureFileSpec os2 = with([](auto& s) { s.headerSize = 12; });
-    const PictureFileSpec compressed = with([](auto& s) { s.compression = 1; });
-    const PictureFileSpec noTable = with([](auto& s) { s.bitCount = 8; });
-    const PictureFileSpec shortTable = with([](auto& s) {
+    const PictureFileLayout bm = with([](auto& s) { s.type = 0x4D42; });
+    const PictureFileLayout os2 = with([](auto& s) { s.headerSize = 12; });
+    const PictureFileLayout compressed = with([](auto& s) { s.compression = 1; });
+    const PictureFileLayout noTable = with([](auto& s) { s.bitCount = 8; });
+    const PictureFileLayout shortTable = with([](auto& s) {
         s.bitCount = 4;
         s.colours = Palette(15);
     });
-    const PictureFileSpec oddDepth = with([](auto& s) { s.bitCount = 2; });
-    const PictureFileSpec absurd = with([](auto& s) { s.height = 20000; });
+    const PictureFileLayout oddDepth = with([](auto& s) { s.bitCount = 2; });
+    const PictureFileLayout absurd = with([](auto& s) { s.height = 20000; });
     Bytes offsetBeyond = good;
     offsetBeyond[10] = 0xFF;
     offsetBeyond[12] = 0x7F;

@@ -65,13 +65,13 @@ TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
         Bytes bytes;
         const char* logLine;
     };
-    PictureFileSpec bm;
+    PictureFileLayout bm;
     bm.type = 0x4D42;
-    PictureFileSpec zeroWidth;
+    PictureFileLayout zeroWidth;
     zeroWidth.width = 0;
-    PictureFileSpec negativeHeight;
+    PictureFileLayout negativeHeight;
     negativeHeight.height = -3;
-    PictureFileSpec absurd;
+    PictureFileLayout absurd;
     absurd.width = 16385;
     absurd.height = 1;
     const Bytes good = Picture24(4, 3, PatternColour);
@@ -99,11 +99,11 @@ TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
 
 TEST_F(DIBReadTest, AssumesThePixelsRightAfterTheHeader) {
     // A gap before the pixels is read as picture: this reader ignores the offset field.
-    PictureFileSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.gap = 8;
-    ASSERT_TRUE(LoadBytes(MakePictureFile(spec, Rows24(2, 1, PatternColour))));
+    PictureFileLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.gap = 8;
+    ASSERT_TRUE(LoadBytes(MakePictureFile(layout, Rows24(2, 1, PatternColour))));
     EXPECT_EQ(ColourOf(picture, 0, 0), 0xEEEEEEu);
 }
 

@@ -16,33 +16,33 @@ COLORREF PatternColour(LONG x, LONG y) {
     return (ux * 37 + 5) % 250 | ((uy * 53 + 7) % 250) << 8 | ((ux * 11 + uy * 3) % 250) << 16;
 }
 
-Bytes MakePictureFile(const PictureFileSpec& spec, const Bytes& pixels) {
-    const auto tableBytes = static_cast<uint32_t>(spec.colours.size() * 4);
-    const uint32_t offset = 14 + spec.headerSize + tableBytes + spec.gap;
+Bytes MakePictureFile(const PictureFileLayout& layout, const Bytes& pixels) {
+    const auto tableBytes = static_cast<uint32_t>(layout.colours.size() * 4);
+    const uint32_t offset = 14 + layout.headerSize + tableBytes + layout.gap;
     Bytes out;
-    Put(out, spec.type, 2);
+    Put(out, layout.type, 2);
     Put(out, offset + static_cast<uint32_t>(pixels.size()), 4);
     Put(out, 0, 4);
     Put(out, offset, 4);
-    if (spec.headerSize == 12) {
+    if (layout.headerSize == 12) {
         // The OS/2 core header: size, 16-bit width and height, planes, bit count.
         Put(out, 12, 4);
-        Put(out, static_cast<uint32_t>(spec.width), 2);
-        Put(out, static_cast<uint32_t>(spec.height), 2);
+        Put(out, static_cast<uint32_t>(layout.width), 2);
+        Put(out, static_cast<uint32_t>(layout.height), 2);
         Put(out, 1, 2);
-        Put(out, spec.bitCount, 2);
+        Put(out, layout.bitCount, 2);
     } else {
-        Put(out, spec.headerSize, 4);
-        Put(out, static_cast<uint32_t>(spec.width), 4);
-        Put(out, static_cast<uint32_t>(spec.height), 4);
+        Put(out, layout.headerSize, 4);
+        Put(out, static_cast<uint32_t>(layout.width), 4);
+        Put(out, static_cast<uint32_t>(layout.height), 4);
         Put(out, 1, 2);
-        Put(out, spec.bitCount, 2);
-        Put(out, spec.compression, 4);
+        Put(out, layout.bitCount, 2);
+        Put(out, layout.compression, 4);
         for (int i = 0; i < 5; ++i) Put(out, 0, 4);
-        if (spec.headerSize > 40) out.resize(out.size() + spec.headerSize - 40, 0);
+        if (layout.headerSize > 40) out.resize(out.size() + layout.headerSize - 40, 0);
     }
-    for (uint32_t colour : spec.colours) Put(out, colour, 4);
-    out.resize(out.size() + spec.gap, 0xEE);
+    for (uint32_t colour : layout.colours) Put(out, colour, 4);
+    out.resize(out.size() + layout.gap, 0xEE);
     out.insert(out.end(), pixels.begin(), pixels.end());
     return out;
 }
@@ -64,10 +64,10 @@ Bytes Rows24(int32_t width, int32_t height, const ColourAt& colour) {
 }
 
 Bytes Picture24(int32_t width, int32_t height, const ColourAt& colour) {
-    PictureFileSpec spec;
-    spec.width = width;
-    spec.height = height;
-    return MakePictureFile(spec, Rows24(width, height, colour));
+    PictureFileLayout layout;
+    layout.width = width;
+    layout.height = height;
+    return MakePictureFile(layout, Rows24(width, height, colour));
 }
 
 void FillPicture(CDIB& picture, const ColourAt& colour) {

@@ -17,7 +17,7 @@ using ColourAt = std::function<COLORREF(LONG x, LONG y)>;
 // A different colour at every pixel of a small picture, never magenta.
 COLORREF PatternColour(LONG x, LONG y);
 
-struct PictureFileSpec {
+struct PictureFileLayout {
     uint16_t type = 0x3351;
     int32_t width = 4;
     int32_t height = 3;
@@ -29,8 +29,8 @@ struct PictureFileSpec {
 };
 
 // The file: header fields, colour table, gap, then `pixels` as given.
-Bytes MakePictureFile(const PictureFileSpec& spec, const Bytes& pixels);
-// Bottom-up 24-bit rows of the spec's size, padded to 4 bytes.
+Bytes MakePictureFile(const PictureFileLayout& layout, const Bytes& pixels);
+// Bottom-up 24-bit rows of the layout's size, padded to 4 bytes.
 Bytes Rows24(int32_t width, int32_t height, const ColourAt& colour);
 // A complete 24-bit picture file of `colour`.
 Bytes Picture24(int32_t width, int32_t height, const ColourAt& colour);

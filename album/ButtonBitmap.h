@@ -1,0 +1,39 @@
+#pragma once
+// A button's picture: its faces are the tiles of one tiled picture, and it remembers the
+// visual state it was last asked for, so that it draws the face that belongs to it.
+//
+// States: 0 normal, 1 pointer over, 2 pressed, 3 picked (a sticker being carried),
+// 4 used (a sticker already stuck); the request 6 returns the button to normal. A
+// two-face picture shows face 0 for state 0 and face 1 for state 2; a five-face sticker
+// picture shows face k for state k.
+
+#include <cstdint>
+
+#include "gfx/TiledBitmap.h"
+
+constexpr int32_t BS_STATE_NORMAL = 0;
+constexpr int32_t BS_STATE_OVER = 1;
+constexpr int32_t BS_STATE_PRESSED = 2;
+constexpr int32_t BS_STATE_PICKED = 3;
+constexpr int32_t BS_STATE_USED = 4;
+constexpr int32_t BS_STATE_RESET = 6;
+
+class ButtonBitmap : public TiledBitmap {
+public:
+    ~ButtonBitmap() override = default;
+
+    // Applies the request to the state, then draws the current face at `offset` (null:
+    // the point (0, 0)).
+    void SetState(HDC dc, int32_t requested, const POINT* offset);
+
+    int32_t GetState() const { return m_state; }
+    int32_t GetTile() const { return m_tile; }
+
+private:
+    static int32_t NextState(int32_t current, int32_t requested);
+    void SelectTile();
+
+    // No state has been asked for yet.
+    int32_t m_state = BS_STATE_RESET;
+    int32_t m_tile = 0;
+};

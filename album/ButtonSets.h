@@ -1,0 +1,20 @@
+#pragma once
+// The four button families of the two screens, each one object for the whole program.
+
+#include "album/ButtonSetOf.h"
+#include "album/CommandButtonSubclass.h"
+#include "album/DataFiles.h"
+#include "album/SheetButtonSubclass.h"
+#include "album/StartButtonSubclass.h"
+#include "album/StickerButtonSubclass.h"
+
+using StartButtonSet = ButtonSetOf<StartButtonSubclass, 1>;
+using CommandButtonSet = ButtonSetOf<CommandButtonSubclass, NUMBEROFCOMMANDBUTTONS>;
+using SheetButtonSet = ButtonSetOf<SheetButtonSubclass, NUMBEROFSHEETS>;
+// 28 windows; its 224 pictures are numbered by sticker index.
+using StickerButtonSet = ButtonSetOf<StickerButtonSubclass, STICKERSPERSHEET>;
+
+StartButtonSet& StartButtons();
+CommandButtonSet& CommandButtons();
+SheetButtonSet& SheetButtons();
+StickerButtonSet& StickerButtons();

@@ -1,0 +1,145 @@
+#include "album/ScreenDrawings.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "album/StickersUsed.h"
+#include "app/Assert.h"
+#include "platform/Gdi.h"
+
+namespace {
+
+constexpr const char* kAssertModule = "TiledBitmap";
+constexpr POINT kTitlePoint{282, 150};
+constexpr POINT kPageIndicatorPoint{414, 705};
+constexpr POINT kCounterCaptionPoint{417, 52};
+// The rows copied at once when the title screen is copied down or out.
+constexpr LONG kBandHeight = 32;
+
+// A 1024 x 768 memory bitmap compatible with `dc`, handed to `draw` and then copied to
+// `dc` at (0, 0). The context and bitmap are freed however `draw` ends.
+class ScreenComposition {
+public:
+    explicit ScreenComposition(HDC dc)
+        : m_memory(CreateCompatibleDC(dc)),
+          m_bitmap(CreateCompatibleBitmap(dc, SCREEN_WIDTH, SCREEN_HEIGHT)),
+          m_previous(SelectObject(m_memory, m_bitmap)) {}
+    ~ScreenComposition() {
+        SelectObject(m_memory, m_previous);
+        DeleteDC(m_memory);
+        DeleteObject(m_bitmap);
+    }
+    ScreenComposition(const ScreenComposition&) = delete;
+    ScreenComposition& operator=(const ScreenComposition&) = delete;
+
+    HDC Memory() const { return m_memory; }
+    // The finished screen goes to `dc` in bands of rows: a blit buffers the block it
+    // copies, and small buffers are reused instead of being mapped afresh every time.
+    void CopyTo(HDC dc) const {
+        for (LONG y = 0; y < SCREEN_HEIGHT; y += kBandHeight) {
+            BitBlt(dc, 0, y, SCREEN_WIDTH, std::min(kBandHeight, SCREEN_HEIGHT - y), m_memory, 0, y,
+                   SRCCOPY);
+        }
+    }
+
+private:
+    HDC m_memory;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_previous;
+};
+
+void ComposeTitleScreen(HDC dc, const TiledBitmap& title,
+                        const std::function<void(HDC)>& layBackground) {
+    ScreenComposition composition(dc);
+    layBackground(composition.Memory());
+    title.DrawTile(composition.Memory(), 0, kTitlePoint);
+    composition.CopyTo(dc);
+}
+
+void LayTileByTile(HDC memory, const TiledBitmap& background) {
+    for (LONG y = 0; y < SCREEN_HEIGHT; y += TITLE_BACKGROUND_STEP) {
+        for (LONG x = 0; x < SCREEN_WIDTH; x += TITLE_BACKGROUND_STEP) {
+            background.DrawTile(memory, 0, POINT{x, y});
+        }
+    }
+}
+
+// Each pixel of the tiled background comes from the last tile laid over it: the one at
+// the 8-pixel step at or before it, both ways. So when the part of the tile that the
+// picture holds is at least 8 by 8, the whole background is the tile's top-left 8 x 8
+// block repeated, which is laid once and then doubled across and down.
+bool LayRepeatedBlock(HDC memory, const TiledBitmap& background) {
+    const TileRect* tile = background.FindTile(0);
+    if (tile == nullptr || tile->x < 0 || tile->y < 0) return false;
+    const LONG heldWidth = std::min(tile->width, background.GetWidth() - tile->x);
+    const LONG heldHeight = std::min(tile->height, background.GetHeight() - tile->y);
+    if (heldWidth < TITLE_BACKGROUND_STEP || heldHeight < TITLE_BACKGROUND_STEP) return false;
+
+    const RECT block{tile->x, tile->y, TITLE_BACKGROUND_STEP, TITLE_BACKGROUND_STEP};
+    // A background without an image draws nothing either way, and says so once.
+    if (!background.Draw(memory, POINT{0, 0}, &block)) return true;
+    for (LONG width = TITLE_BACKGROUND_STEP; width < SCREEN_WIDTH; width *= 2) {
+        BitBlt(memory, width, 0, std::min(width, SCREEN_WIDTH - width), TITLE_BACKGROUND_STEP,
+               memory, 0, 0, SRCCOPY);
+    }
+    // Down the screen in bands of a few rows, so that no copy needs a large buffer.
+    LONG band = TITLE_BACKGROUND_STEP;
+    for (; band < kBandHeight; band *= 2) {
+        BitBlt(memory, 0, band, SCREEN_WIDTH, band, memory, 0, 0, SRCCOPY);
+    }
+    for (LONG y = band; y < SCREEN_HEIGHT; y += band) {
+        BitBlt(memory, 0, y, SCREEN_WIDTH, std::min(band, SCREEN_HEIGHT - y), memory, 0, 0,
+               SRCCOPY);
+    }
+    return true;
+}
+
+struct CounterFace {
+    int32_t captionTile;
+    // Where the number tile goes; x 0 when the caption carries the number itself.
+    LONG numberX;
+};
+
+CounterFace CounterFaceFor(int32_t stickersLeft) {
+    if (stickersLeft == NUMBEROFSTICKERGRAPHICS) return {0, 0};
+    if (stickersLeft >= 100) return {0, 440};
+    if (stickersLeft == 99) return {1, 0};
+    if (stickersLeft >= 10) return {1, 436};
+    if (stickersLeft == 9) return {2, 0};
+    if (stickersLeft >= 2) return {2, 433};
+    if (stickersLeft == 1) return {3, 0};
+    return {4, 0};
+}
+
+}  // namespace
+
+void DrawTitleScreen(HDC dc, const TiledBitmap& background, const TiledBitmap& title) {
+    ComposeTitleScreen(dc, title, [&background](HDC memory) {
+        if (!LayRepeatedBlock(memory, background)) LayTileByTile(memory, background);
+    });
+}
+
+void DrawTitleScreenTileByTile(HDC dc, const TiledBitmap& background, const TiledBitmap& title) {
+    ComposeTitleScreen(dc, title, [&background](HDC memory) { LayTileByTile(memory, background); });
+}
+
+void DrawPageIndicator(HDC dc, const TiledBitmap& labels, int32_t labelTile) {
+    labels.DrawTile(dc, labelTile, kPageIndicatorPoint);
+}
+
+void DrawStickerCounter(HDC dc, const TiledBitmap& numbers, const TiledBitmap& captions) {
+    StickersUsed* stickersUsed = GetStickersUsed();
+    QASSERT_VALID(stickersUsed);
+    if (stickersUsed == nullptr) return;
+    const int32_t stickersLeft = StickersUsed::ms_StickersLeft;
+    if (stickersLeft < 0 || stickersLeft > NUMBEROFSTICKERGRAPHICS) {
+        DoAssert("ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS",
+                 kAssertModule, __LINE__);
+        // A count outside the book is not drawn at all.
+        return;
+    }
+    const CounterFace face = CounterFaceFor(stickersLeft);
+    captions.DrawTile(dc, face.captionTile, kCounterCaptionPoint);
+    if (face.numberX != 0)
+        numbers.DrawTile(dc, stickersLeft, POINT{face.numberX, kCounterCaptionPoint.y});
+}

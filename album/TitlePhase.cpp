@@ -1,0 +1,55 @@
+#include "album/TitlePhase.h"
+
+#include "album/ButtonSets.h"
+#include "album/CommandIds.h"
+#include "album/ScreenDrawings.h"
+#include "album/TileTables.h"
+#include "platform/User.h"
+
+TitlePhase::TitlePhase() {
+    m_title.SetTiledInfo(&TitlePictureInfo);
+    m_background.SetTiledInfo(&TitleBackgroundInfo);
+}
+
+void TitlePhase::Load(HWND window) {
+    m_title.Load(window);
+    m_background.Load(window);
+}
+
+void TitlePhase::Paint(HDC dc) {
+    DrawTitleScreen(dc, m_background, m_title);
+}
+
+void TitlePhase::Start(HWND window) {
+    FillStartButtonInfo();
+    StartButtonSet& start = StartButtons();
+    start.LoadImages(&StartButtonInfo, window);
+    start.CreateWindows(window, StartButtonRows.data());
+    start.SubclassAll();
+    InvalidateClientArea(window);
+}
+
+void TitlePhase::Stop() {
+    ButtonRow& row = StartButtonRows[0];
+    if (row.window == nullptr) return;
+    // Unhooked first, so that no hook is left holding the handle of a dead window.
+    StartButtons().UnsubclassAll();
+    DestroyWindow(row.window);
+    row.window = nullptr;
+}
+
+void TitlePhase::DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) {
+    if (drawItem == nullptr) return;
+    const int32_t state =
+        (drawItem->itemState & ODS_SELECTED) != 0 ? BS_STATE_PRESSED : BS_STATE_NORMAL;
+    StartButtons().DrawButton(drawItem->hDC, state, id - IDM_START, nullptr);
+}
+
+int32_t TitlePhase::DrawSticker(const DRAWITEMSTRUCT*, int32_t, int32_t) {
+    return 0;
+}
+
+TitlePhase& GetTitlePhase() {
+    static TitlePhase phase;
+    return phase;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The title screen: a tiled background with the title, and the start button.
+
+#include "album/GamePhase.h"
+#include "gfx/TiledBitmap.h"
+
+class TitlePhase : public GamePhase {
+public:
+    TitlePhase();
+
+    void Load(HWND window) override;
+    void Paint(HDC dc) override;
+    void Start(HWND window) override;
+    // Destroys the start button.
+    void Stop() override;
+    void DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) override;
+    int32_t DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, int32_t state) override;
+    void ReleaseStickerButton() override {}
+
+private:
+    TiledBitmap m_title;
+    TiledBitmap m_background;
+};
+
+TitlePhase& GetTitlePhase();

@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "album/ButtonSets.h"
+#include "album/PlayingPhase.h"
+#include "album/StickersUsed.h"
+#include "album/TileTables.h"
+#include "album/TitlePhase.h"
+#include "platform/DeviceContext.h"
+#include "platform/User.h"
+#include "platform/WindowManager.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "tests/album/AlbumFiles.h"
+#include "tests/album/ScreenPictures.h"
+#include "tests/support/LogCapture.h"
+
+namespace {
+
+std::vector<int> g_commands;
+
+// The main window's part in drawing buttons: requests below the sticker buttons go to
+// the screen on show, sticker buttons draw themselves through their hook.
+LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (static_cast<int32_t>(wParam) < IDM_STICKER1) {
+            GetCurrentPhase()->DrawItem(item, static_cast<int32_t>(wParam));
+        } else {
+            SendMessageA(item->hwndItem, WM_DRAWITEM, wParam, lParam);
+        }
+        return TRUE;
+    }
+    if (message == WM_COMMAND) g_commands.push_back(LOWORD(wParam));
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class PlayingButtonsTest : public ::testing::Test {
+protected:
+    PlayingButtonsTest() {
+        WindowManager::Instance().Reset();
+        machine.Reset();
+        machine.SetVirtualClock(0);
+        g_commands.clear();
+        FillPlayingButtonInfos();
+        for (int32_t n = 0; n < NUMBEROFCOMMANDBUTTONS; ++n)
+            WriteTiledPicture(CommandButtonInfos[static_cast<size_t>(n)], 100 + n);
+        for (int32_t n = 0; n < NUMBEROFSHEETS; ++n)
+            WriteTiledPicture(SheetButtonInfos[static_cast<size_t>(n)], 200 + n);
+        // The first two sheets' stickers.
+        for (int32_t n = 0; n < 2 * STICKERSPERSHEET; ++n)
+            WriteTiledPicture(StickerButtonInfos[static_cast<size_t>(n)], n);
+        GetStickersUsed()->ReadStickersUsed();
+
+        WNDCLASSEXA mainClass{sizeof(WNDCLASSEXA), 0,       MainProc, 0,       0,
+                              ProgramInstance(),   nullptr, nullptr,  nullptr, nullptr,
+                              "ButtonsTestMain",   nullptr};
+        RegisterClassExA(&mainClass);
+        main = CreateWindowExA(0, "ButtonsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
+                               nullptr, nullptr, ProgramInstance(), nullptr);
+        SetCurrentPhase(&phase);
+        phase.PrepareButtons(main);
+        phase.Start(main);
+        HeadlessBackend::RunUntilIdle();
+    }
+
+    ~PlayingButtonsTest() override {
+        CommandButtons().UnsubclassAll();
+        SheetButtons().UnsubclassAll();
+        StickerButtons().UnsubclassAll();
+        SetCurrentPhase(nullptr);
+        phase.SetCurrentSheet(IDM_SHEET1);
+        phase.SetStkrBtnPressed(NO_BUTTON);
+        phase.SetSheetPressed(0);
+        for (ButtonRow& row : StickerButtonRows) row.window = nullptr;
+        for (ButtonRow& row : SheetButtonRows) row.window = nullptr;
+        for (ButtonRow& row : CommandButtonRows) row.window = nullptr;
+        machine.Reset();
+        WindowManager::Instance().Reset();
+    }
+
+    static POINT Inside(const ButtonRow& row, LONG dx = 5, LONG dy = 5) {
+        return POINT{row.x + dx, row.y + dy};
+    }
+    static const ButtonRow& Sticker(int32_t slot) {
+        return StickerButtonRows[static_cast<size_t>(slot)];
+    }
+    // The face a sticker slot shows on screen.
+    static COLORREF FaceOf(int32_t slot) {
+        return ScreenColour(Sticker(slot).x + 5, Sticker(slot).y + 5);
+    }
+    static COLORREF StickerFace(int32_t stickerIndex, int32_t face) {
+        return TileColour(stickerIndex, face);
+    }
+
+    void Run() { HeadlessBackend::RunUntilIdle(); }
+
+    AlbumFolder album;
+    LogCapture log;
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+    PlayingPhase& phase = GetPlayingPhase();
+    HWND main{};
+};
+
+TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
+    for (const auto* rows : {&CommandButtonRows[0], &SheetButtonRows[0], &StickerButtonRows[0]}) {
+        ASSERT_NE(rows->window, nullptr);
+        EXPECT_EQ(GetParent(rows->window), main);
+        EXPECT_EQ(GetDlgCtrlID(rows->window), rows->id);
+    }
+    EXPECT_NE(StickerButtonSubclass::Find(Sticker(27).window), nullptr);
+    EXPECT_NE(CommandButtonSubclass::Find(CommandButtonRows[5].window), nullptr);
+    EXPECT_EQ(CommandButtonSubclass::Find(Sticker(0).window), nullptr);
+    // The first paint: normal sticker faces, the current sheet's down face, the others up.
+    EXPECT_EQ(FaceOf(0), StickerFace(0, 0));
+    EXPECT_EQ(FaceOf(27), StickerFace(27, 0));
+    EXPECT_EQ(ScreenColour(SheetButtonRows[0].x + 5, SheetButtonRows[0].y + 5), TileColour(200, 1));
+    EXPECT_EQ(ScreenColour(SheetButtonRows[1].x + 5, SheetButtonRows[1].y + 5), TileColour(201, 0));
+    EXPECT_EQ(ScreenColour(CommandButtonRows[0].x + 5, CommandButtonRows[0].y + 5),
+              TileColour(100, 0));
+}
+
+TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceUntilReleased) {
+    const POINT inside = Inside(Sticker(3));
+    machine.MovePointer(inside);
+    Run();
+    EXPECT_EQ(FaceOf(3), StickerFace(3, 1));
+    // Moves within the button after the leave request change nothing.
+    EXPECT_NE(StickerButtonSubclass::Find(Sticker(3).window)->GetTracking(), 0);
+    machine.MovePointer(Inside(Sticker(3), 20, 20));
+    Run();
+    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(3).window)->GetMouseState(),
+              ButtonSubclass::MOUSE_OVER);
+
+    machine.Click(inside);
+    Run();
+    EXPECT_EQ(g_commands, std::vector<int>{IDM_STICKER1 + 3});
+    EXPECT_EQ(FaceOf(3), StickerFace(3, 3));
+    // The pick makes the button current and gives the focus back to the main window.
+    phase.SetStkrBtnPressed(IDM_STICKER1 + 3);
+    SetFocus(main);
+
+    machine.MovePointer(POINT{500, 400});
+    Run();
+    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(3).window)->GetMouseState(),
+              ButtonSubclass::MOUSE_AWAY);
+    EXPECT_EQ(FaceOf(3), StickerFace(3, 3));
+
+    phase.ReleaseStickerButton();
+    Run();
+    EXPECT_EQ(phase.GetStkrBtnPressed(), NO_BUTTON);
+    EXPECT_EQ(FaceOf(3), StickerFace(3, 0));
+}
+
+TEST_F(PlayingButtonsTest, AStickerStuckWhilePickedShowsTheUsedFaceWhenReleased) {
+    machine.Click(Inside(Sticker(5)));
+    Run();
+    phase.SetStkrBtnPressed(IDM_STICKER1 + 5);
+    SetFocus(main);
+    GetStickersUsed()->SetStickerUsed(5);
+    phase.ReleaseStickerButton();
+    Run();
+    EXPECT_EQ(FaceOf(5), StickerFace(5, 4));
+    // Whatever the mouse does now, the used face stays.
+    machine.MovePointer(Inside(Sticker(5)));
+    machine.PressButton(Inside(Sticker(5)));
+    Run();
+    EXPECT_EQ(FaceOf(5), StickerFace(5, 4));
+    machine.ReleaseButton(Inside(Sticker(5)));
+    machine.MovePointer(POINT{500, 400});
+    Run();
+    EXPECT_EQ(FaceOf(5), StickerFace(5, 4));
+}
+
+TEST_F(PlayingButtonsTest, APressDraggedOffTheButtonIsNoClickAndLeavesTheNormalFace) {
+    machine.MovePointer(Inside(Sticker(7)));
+    machine.PressButton(Inside(Sticker(7)));
+    Run();
+    EXPECT_EQ(FaceOf(7), StickerFace(7, 2));
+    machine.MovePointer(POINT{500, 400});
+    Run();
+    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(7).window)->GetMouseState(),
+              ButtonSubclass::MOUSE_AWAY);
+    machine.ReleaseButton(POINT{500, 400});
+    Run();
+    EXPECT_TRUE(g_commands.empty());
+    EXPECT_EQ(FaceOf(7), StickerFace(7, 0));
+}
+
+TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
+    const int32_t usedOnSheetTwo = STICKERSPERSHEET + 10;
+    GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
+    phase.SetCurrentSheet(IDM_SHEET1 + 1);
+    for (const ButtonRow& row : StickerButtonRows) {
+        for (BOOL state : {TRUE, FALSE, TRUE})
+            SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
+    }
+    Run();
+    EXPECT_EQ(FaceOf(0), StickerFace(STICKERSPERSHEET, 0));
+    EXPECT_EQ(FaceOf(27), StickerFace(STICKERSPERSHEET + 27, 0));
+    EXPECT_EQ(FaceOf(10), StickerFace(usedOnSheetTwo, 4));
+}
+
+TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsStillIn) {
+    const ButtonRow& sheet = SheetButtonRows[2];
+    machine.MovePointer(Inside(sheet));
+    machine.PressButton(Inside(sheet));
+    Run();
+    EXPECT_EQ(phase.GetSheetPressed(), 1);
+    EXPECT_EQ(phase.GetFocusedSheet(), sheet.id);
+    EXPECT_EQ(ScreenColour(sheet.x + 5, sheet.y + 5), TileColour(202, 1));
+    machine.MovePointer(POINT{sheet.x + 61, sheet.y + 5});
+    Run();
+    EXPECT_EQ(phase.GetSheetPressed(), 0);
+    EXPECT_EQ(ScreenColour(sheet.x + 5, sheet.y + 5), TileColour(202, 0));
+    machine.MovePointer(Inside(sheet));
+    Run();
+    EXPECT_EQ(phase.GetSheetPressed(), 1);
+    machine.ReleaseButton(Inside(sheet));
+    Run();
+    EXPECT_EQ(g_commands, std::vector<int>{sheet.id});
+}
+
+TEST_F(PlayingButtonsTest, ACommandButtonShowsItsDownFaceWhilePressedByTheProgram) {
+    const ButtonRow& print = CommandButtonRows[1];
+    SendMessageA(print.window, BM_SETSTATE, TRUE, 0);
+    Run();
+    EXPECT_EQ(ScreenColour(print.x + 5, print.y + 5), TileColour(101, 1));
+    SendMessageA(print.window, BM_SETSTATE, FALSE, 0);
+    Run();
+    EXPECT_EQ(ScreenColour(print.x + 5, print.y + 5), TileColour(101, 0));
+}
+
+TEST_F(PlayingButtonsTest, ReleasingWithNoStickerButtonSendsNothing) {
+    phase.ReleaseStickerButton();
+    EXPECT_EQ(phase.GetStkrBtnPressed(), NO_BUTTON);
+    EXPECT_FALSE(phase.SetStkrBtnPressed(IDM_STICKER28 + 1));
+    EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET8 + 1));
+}
+
+TEST_F(PlayingButtonsTest, ButtonsShowTheArrowAndUnhookingGivesTheStandardProcedureBack) {
+    CursorObject arrow{CursorImage{1, 1, POINT{0, 0}, {0xFF00FF00}}};
+    ButtonSubclass::SetArrowCursor(&arrow);
+    EXPECT_EQ(
+        SendMessageA(Sticker(0).window, WM_SETCURSOR, reinterpret_cast<WPARAM>(Sticker(0).window),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+        0);
+    ButtonSubclass::SetArrowCursor(nullptr);
+    StickerButtons().UnsubclassAll();
+    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(0).window), nullptr);
+    EXPECT_EQ(StickerButtons().GetSubclass(0).GetWindow(), nullptr);
+}
+
+TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
+    WriteTiledPicture(TiledBitmapInfo{2, StartButtonTiles.data(), StartButtonFile}, 300);
+    TitlePhase& title = GetTitlePhase();
+    SetCurrentPhase(&title);
+    title.Start(main);
+    Run();
+    const HWND start = StartButtonRows[0].window;
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(ScreenColour(StartButtonRows[0].x + 5, StartButtonRows[0].y + 5), TileColour(300, 0));
+    EXPECT_NE(StartButtonSubclass::Find(start), nullptr);
+    title.Stop();
+    EXPECT_EQ(StartButtonRows[0].window, nullptr);
+    EXPECT_FALSE(IsWindow(start));
+    EXPECT_EQ(StartButtonSubclass::Find(start), nullptr);
+    EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
+}
+
+// The sheet buttons' draw rules, one request after another on a fresh playing screen
+// whose current sheet is the first.
+TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItIsIn) {
+    struct Request {
+        int32_t id;
+        UINT action;
+        UINT itemState;
+        int32_t pressedIn;
+        int32_t stateAfter;
+    };
+    const Request requests[] = {
+        {IDM_SHEET1 + 1, ODA_DRAWENTIRE, 0, 0, BS_STATE_NORMAL},
+        {IDM_SHEET1, ODA_DRAWENTIRE, 0, 0, BS_STATE_PRESSED},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED, 1, BS_STATE_NORMAL},
+        {IDM_SHEET1 + 1, ODA_FOCUS, ODS_FOCUS, 1, BS_STATE_PRESSED},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 0, BS_STATE_NORMAL},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 1, BS_STATE_PRESSED},
+        {IDM_SHEET1, ODA_SELECT, 0, 1, BS_STATE_PRESSED},
+        // Not current, not focused, not a whole draw: nothing is drawn.
+        {IDM_SHEET1 + 2, ODA_SELECT, 0, 1, BS_STATE_OVER},
+    };
+    PlayingPhase phase;
+    Surface surface(70, 70);
+    HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
+    // A state no rule asks for, so that a request that draws nothing shows.
+    SheetButtons().DrawButton(dc, BS_STATE_OVER, 2, nullptr);
+    for (const Request& r : requests) {
+        SCOPED_TRACE(testing::Message()
+                     << r.id << " action " << r.action << " state " << r.itemState);
+        phase.SetSheetPressed(r.pressedIn);
+        const DRAWITEMSTRUCT item{
+            ODT_BUTTON, static_cast<UINT>(r.id), 0, r.action, r.itemState, nullptr,
+            dc,         RECT{0, 0, 60, 65},      0};
+        const ButtonBitmap* picture = SheetButtons().GetPicture(r.id - IDM_SHEET1);
+        phase.DrawItem(&item, r.id);
+        EXPECT_EQ(picture->GetState(), r.stateAfter);
+    }
+    EXPECT_EQ(phase.GetFocusedSheet(), IDM_SHEET1 + 1);
+    ReleaseSurfaceDC(dc);
+}
+
+TEST(ButtonSubclassDeathTest, PassingOnWithoutAPreviousProcedureEndsTheProgram) {
+    StartButtonSubclass unhooked;
+    EXPECT_EXIT(unhooked.CallPreviousProc(WM_NULL, 0, 0), testing::ExitedWithCode(1), "");
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+
+#include "album/PlayingPhase.h"
+#include "album/ScreenDrawings.h"
+#include "album/StickersUsed.h"
+#include "album/TileTables.h"
+#include "platform/DeviceContext.h"
+#include "tests/album/AlbumFiles.h"
+#include "tests/album/ScreenPictures.h"
+#include "tests/gfx/PictureBytes.h"
+#include "tests/support/LogCapture.h"
+
+namespace {
+
+class ScreenDrawingsTest : public ::testing::Test {
+protected:
+    // Draws with `draw` on a fresh black 1024 x 768 surface.
+    template <typename Draw>
+    static Surface Drawn(Draw draw) {
+        Surface surface(SCREEN_WIDTH, SCREEN_HEIGHT);
+        HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
+        draw(dc);
+        ReleaseSurfaceDC(dc);
+        return surface;
+    }
+
+    static COLORREF At(const Surface& surface, LONG x, LONG y) {
+        return SurfaceColour(surface.Pixel(x, y));
+    }
+
+    AlbumFolder album;
+    LogCapture log;
+};
+
+// Title pictures of a few sizes: a background tile that the picture holds at least 8 x 8
+// of, and ones that hold less, all give the pixels of the tile-by-tile definition.
+TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
+    const std::array<std::pair<int32_t, int32_t>, 4> backgroundSizes = {
+        {{21, 13}, {8, 8}, {6, 30}, {40, 7}}};
+    std::filesystem::create_directory(album.folder.Path() / "data003");
+    WriteBytes(album.folder / "data003/m0005.dat", Picture24(30, 20, PatternColour));
+    for (const auto& [width, height] : backgroundSizes) {
+        SCOPED_TRACE(testing::Message() << width << " x " << height);
+        WriteBytes(album.folder / "data003/m0001.dat", Picture24(width, height, [](LONG x, LONG y) {
+                       return PatternColour(x + 3, y * 2 + 1);
+                   }));
+        TiledBitmap title;
+        TiledBitmap background;
+        title.SetTiledInfo(&TitlePictureInfo);
+        background.SetTiledInfo(&TitleBackgroundInfo);
+        ASSERT_TRUE(title.Load(nullptr));
+        ASSERT_TRUE(background.Load(nullptr));
+
+        const Surface fast = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, title); });
+        const Surface literal =
+            Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });
+        for (LONG y = 0; y < SCREEN_HEIGHT; ++y) {
+            for (LONG x = 0; x < SCREEN_WIDTH; ++x) {
+                ASSERT_EQ(fast.Pixel(x, y), literal.Pixel(x, y)) << x << "," << y;
+            }
+        }
+        EXPECT_EQ(At(fast, 282, 150), PatternColour(0, 0));
+        EXPECT_EQ(At(fast, 282 + 29, 150 + 19), PatternColour(29, 19));
+    }
+}
+
+TEST_F(ScreenDrawingsTest, TitleBackgroundRepeatsItsTopLeftBlockEveryEightPixels) {
+    std::filesystem::create_directory(album.folder.Path() / "data003");
+    WriteBytes(album.folder / "data003/m0001.dat", Picture24(24, 24, PatternColour));
+    TiledBitmap background;
+    background.SetTiledInfo(&TitleBackgroundInfo);
+    ASSERT_TRUE(background.Load(nullptr));
+    const TiledBitmap noTitle;
+    const Surface screen = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, noTitle); });
+    for (const POINT p : {POINT{0, 0}, POINT{9, 17}, POINT{1023, 767}, POINT{517, 402}}) {
+        EXPECT_EQ(At(screen, p.x, p.y), PatternColour(p.x % 8, p.y % 8)) << p.x << "," << p.y;
+    }
+}
+
+class StickerCounterTest : public ScreenDrawingsTest {
+protected:
+    StickerCounterTest() {
+        WriteTiledPicture(StickersLeftCaptionInfo, 1);
+        WriteTiledPicture(StickersLeftNumberInfo, 2);
+        numbers.SetTiledInfo(&StickersLeftNumberInfo);
+        captions.SetTiledInfo(&StickersLeftCaptionInfo);
+        numbers.Load(nullptr);
+        captions.Load(nullptr);
+        GetStickersUsed()->ReadStickersUsed();
+    }
+    ~StickerCounterTest() override { StickersUsed::ms_StickersLeft = NUMBEROFSTICKERGRAPHICS; }
+
+    Surface CounterFor(int32_t stickersLeft) {
+        StickersUsed::ms_StickersLeft = stickersLeft;
+        return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions); });
+    }
+
+    // The colour of the number face for `stickersLeft`; faces that share a row share it.
+    static COLORREF NumberColour(int32_t stickersLeft) {
+        const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)];
+        // Where faces share a row, the picture holds the colour of the last of them.
+        for (int32_t t = NUMBEROFSTICKERGRAPHICS; t >= 0; --t) {
+            if (StickersLeftNumberTiles[static_cast<size_t>(t)] == face) return TileColour(2, t);
+        }
+        return 0;
+    }
+
+    TiledBitmap numbers;
+    TiledBitmap captions;
+};
+
+TEST_F(StickerCounterTest, CountsTheCaptionCarriesShowTheCaptionAlone) {
+    const std::array<std::pair<int32_t, int32_t>, 5> captionOnly = {
+        {{224, 0}, {99, 1}, {9, 2}, {1, 3}, {0, 4}}};
+    for (const auto& [left, caption] : captionOnly) {
+        SCOPED_TRACE(left);
+        const Surface screen = CounterFor(left);
+        EXPECT_EQ(At(screen, 417, 52), TileColour(1, caption));
+        for (LONG x : {433, 436, 440}) EXPECT_EQ(At(screen, x, 52), TileColour(1, caption));
+    }
+}
+
+TEST_F(StickerCounterTest, OtherCountsPutTheirNumberAtThePlaceForItsDigits) {
+    struct Case {
+        int32_t left;
+        int32_t caption;
+        LONG numberX;
+    };
+    for (const Case c : {Case{223, 0, 440}, Case{100, 0, 440}, Case{98, 1, 436}, Case{10, 1, 436},
+                         Case{8, 2, 433}, Case{2, 2, 433}}) {
+        SCOPED_TRACE(c.left);
+        const Surface screen = CounterFor(c.left);
+        EXPECT_EQ(At(screen, 417, 52), TileColour(1, c.caption));
+        EXPECT_EQ(At(screen, c.numberX - 1, 52), TileColour(1, c.caption));
+        EXPECT_EQ(At(screen, c.numberX, 52), NumberColour(c.left));
+        EXPECT_EQ(At(screen, c.numberX + 29, 52 + 23), NumberColour(c.left));
+    }
+}
+
+TEST_F(StickerCounterTest, ACountOutsideTheBookIsReportedAndNotDrawn) {
+    testing::internal::CaptureStderr();
+    const Surface screen = CounterFor(225);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(screen.Pixel(417, 52), 0u);
+}
+
+class FixedPage : public PageOnShow {
+public:
+    int32_t GetCurrentPage() const override { return page; }
+    void PaintPage() override { ++paints; }
+    int32_t page = 0;
+    int paints = 0;
+};
+
+TEST_F(ScreenDrawingsTest, PageIndicatorShowsTheLabelOfThePageOnShow) {
+    WriteTiledPicture(PageLabelsInfo, 3);
+    WriteTiledPicture(TopBottomBarsInfo, 4);
+    WriteTiledPicture(LeftRightBarsInfo, 5);
+    PlayingPhase phase;
+    FixedPage page;
+    phase.SetPageOnShow(&page);
+    phase.Load(nullptr);
+    for (int32_t index : {0, 1}) {
+        page.page = index;
+        const Surface screen = Drawn([&](HDC dc) { phase.DrawPageIndicator(dc); });
+        EXPECT_EQ(At(screen, 414, 705), TileColour(3, index));
+        EXPECT_EQ(At(screen, 414 + 195, 705 + 39), TileColour(3, index));
+        EXPECT_EQ(screen.Pixel(413, 705), 0u);
+    }
+    page.page = 1;
+    const Surface frame = Drawn([&](HDC dc) { phase.Paint(dc); });
+    EXPECT_EQ(page.paints, 1);
+    EXPECT_EQ(At(frame, 0, 0), TileColour(4, 0));
+    EXPECT_EQ(At(frame, 1023, 678), TileColour(4, 1));
+    EXPECT_EQ(At(frame, 89, 90), TileColour(5, 0));
+    EXPECT_EQ(At(frame, 934, 677), TileColour(5, 1));
+    EXPECT_EQ(At(frame, 414, 705), TileColour(3, 1));
+    // The page's own place is left for the page window.
+    EXPECT_EQ(frame.Pixel(90, 90), 0u);
+    EXPECT_EQ(frame.Pixel(933, 677), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/BitmapDialogs.h"
+#include "platform/DeviceContext.h"
+#include "platform/User.h"
+#include "platform/WindowManager.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/ScreenPixels.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+LRESULT PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A picture resource drawn alone, to compare with what the dialogs show.
+class ResourceFace {
+public:
+    ResourceFace(const char* name, LONG width, LONG height) : m_surface(width, height) {
+        HDC dc = CreateSurfaceDC(&m_surface, POINT{0, 0}, m_surface.Bounds());
+        DrawBitmapResource(dc, name, 0, 0);
+        ReleaseSurfaceDC(dc);
+    }
+    uint32_t Pixel(LONG x, LONG y) const { return m_surface.Pixel(x, y); }
+
+private:
+    Surface m_surface;
+};
+
+class BitmapDialogsTest : public ::testing::Test {
+protected:
+    BitmapDialogsTest() {
+        WindowManager::Instance().Reset();
+        machine.Reset();
+        machine.SetVirtualClock(0);
+        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0,       PlainProc, 0,       0,
+                          ProgramInstance(),   nullptr, nullptr,   nullptr, nullptr,
+                          "DialogsTestMain",   nullptr};
+        RegisterClassExA(&plain);
+        main = CreateWindowExA(0, "DialogsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
+                               nullptr, nullptr, ProgramInstance(), nullptr);
+        HeadlessBackend::RunUntilIdle();
+    }
+    ~BitmapDialogsTest() override {
+        machine.Reset();
+        WindowManager::Instance().Reset();
+    }
+
+    static uint32_t Screen(LONG x, LONG y) { return ScreenPixels().Pixel(x, y); }
+
+    // Input comes before painting, so a look at a running dialog first paints it: the
+    // dialog holds the focus on one of its buttons.
+    static void PaintDialogNow() {
+        const HWND dialog = GetParent(GetFocus());
+        UpdateWindow(dialog);
+        for (int id : {IDOK, IDCANCEL}) UpdateWindow(GetDlgItem(dialog, id));
+    }
+
+    TempDirectory folder;
+    LogCapture log;
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+    HWND main{};
+};
+
+TEST_F(BitmapDialogsTest, TheQuestionAnswersYesForEnterAndNoForEscape) {
+    machine.PressKey(VK_RETURN);
+    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_YESNO, YesNoDialogProc, "ClearAllDialogBkg"), 1);
+    machine.PressKey(VK_ESCAPE);
+    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_YESNO, YesNoDialogProc, "ClearAllDialogBkg"), 2);
+}
+
+TEST_F(BitmapDialogsTest, TheQuestionIsItsPictureCentredWithItsButtons) {
+    const ResourceFace background("ClearAllDialogBkg", 360, 360);
+    const ResourceFace yes("YESButtonUp", 128, 50);
+    const ResourceFace no("NOButtonUp", 128, 50);
+    bool checked = false;
+    machine.Then([&] {
+        PaintDialogNow();
+        // 360 x 360 centred on 1024 x 768; YES at (38, 288) and NO at (196, 288) inside.
+        EXPECT_EQ(Screen(332 + 5, 204 + 5), background.Pixel(5, 5));
+        EXPECT_EQ(Screen(332 + 359, 204 + 359), background.Pixel(359, 359));
+        EXPECT_EQ(Screen(332 + 38 + 60, 204 + 288 + 20), yes.Pixel(60, 20));
+        EXPECT_EQ(Screen(332 + 196 + 60, 204 + 288 + 20), no.Pixel(60, 20));
+        checked = true;
+    });
+    // NO by its button.
+    machine.Click(POINT{332 + 196 + 60, 204 + 288 + 20});
+    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_YESNO, YesNoDialogProc, "ClearAllDialogBkg"), 2);
+    EXPECT_TRUE(checked);
+}
+
+TEST_F(BitmapDialogsTest, AButtonShowsItsDownPictureWhileHeld) {
+    const ResourceFace down("OKButtonDown", 128, 50);
+    const ResourceFace up("OKButtonUp", 128, 50);
+    // OK lies at (114, 296) inside the 360 x 360 dialog at (332, 204).
+    const POINT onOk{332 + 114 + 64, 204 + 296 + 25};
+    uint32_t held = 0;
+    uint32_t released = 0;
+    machine.MovePointer(onOk);
+    machine.PressButton(onOk);
+    machine.Then([&] {
+        PaintDialogNow();
+        held = Screen(onOk.x, onOk.y);
+    });
+    machine.MovePointer(POINT{10, 10});
+    machine.Then([&] {
+        PaintDialogNow();
+        released = Screen(onOk.x, onOk.y);
+    });
+    machine.ReleaseButton(POINT{10, 10});
+    machine.PressKey(VK_ESCAPE);
+    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_OK, OkDialogProc, "AboutDialogBkg"), 2);
+    EXPECT_EQ(held, down.Pixel(64, 25));
+    EXPECT_EQ(released, up.Pixel(64, 25));
+}
+
+TEST_F(BitmapDialogsTest, TheEndingScreenCoversTheScreenAndIgnoresEscape) {
+    const ResourceFace ending("EndingScrnDialogBkg", 1024, 768);
+    bool escapeSurvived = false;
+    machine.PressKey(VK_ESCAPE);
+    machine.Then([&] {
+        escapeSurvived = true;
+        PaintDialogNow();
+        EXPECT_EQ(Screen(0, 0), ending.Pixel(0, 0));
+        EXPECT_EQ(Screen(1023, 767), ending.Pixel(1023, 767));
+    });
+    // Quit at (450, 696), 124 x 52.
+    machine.Click(POINT{450 + 60, 696 + 26});
+    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_ENDING, QuitDialogProc, "EndingScrnDialogBkg"), 1);
+    EXPECT_TRUE(escapeSurvived);
+}
+
+TEST_F(BitmapDialogsTest, AKindThatDoesNotExistShowsNothing) {
+    EXPECT_EQ(ShowBitmapDialog(main, 3, OkDialogProc, "AboutDialogBkg"), 0);
+    EXPECT_EQ(ShowBitmapDialog(main, -1, OkDialogProc, "AboutDialogBkg"), 0);
+    EXPECT_TRUE(machine.MessageBoxesShown().empty());
+}
+
+TEST_F(BitmapDialogsTest, AMissingPictureDrawsNothing) {
+    Surface surface(4, 4);
+    HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
+    EXPECT_EQ(DrawBitmapResource(dc, "NoSuchPicture", 0, 0), 1);
+    EXPECT_EQ(DrawBitmapResource(dc, nullptr, 0, 0), 1);
+    ReleaseSurfaceDC(dc);
+    EXPECT_EQ(surface.Pixel(0, 0), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "gfx/DisplayMode.h"
+#include "platform/User.h"
+#include "platform/WindowManager.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+using Step = HeadlessBackend::DisplayStep;
+
+class DisplayModeTest : public ::testing::Test {
+protected:
+    DisplayModeTest() {
+        WindowManager::Instance().Reset();
+        machine.Reset();
+        window = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                                 nullptr, ProgramInstance(), nullptr);
+    }
+    ~DisplayModeTest() override {
+        machine.Reset();
+        WindowManager::Instance().Reset();
+    }
+
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+    TempDirectory folder;
+    LogCapture log;
+    HWND window{};
+};
+
+TEST_F(DisplayModeTest, SwitchesToFullScreenAndGivesTheDesktopBackAtTheEnd) {
+    DisplayMode display;
+    EXPECT_TRUE(display.SetFullScreen(window, 1024, 768));
+    EXPECT_TRUE(machine.FullScreen());
+    display.RestoreScreen();
+    EXPECT_FALSE(machine.FullScreen());
+    EXPECT_FALSE(display.HoldsDisplay());
+    EXPECT_TRUE(log.Messages().empty());
+}
+
+TEST_F(DisplayModeTest, EachFailingStepLogsItsLineAndTheProgramGoesOn) {
+    const std::pair<Step, const char*> steps[] = {
+        {Step::Open, "DirectDrawCreateEx Failed"},
+        {Step::TakeExclusive, "SetCooperativeLevel Failed"},
+        {Step::SetMode, "SetDisplayMode Failed"}};
+    for (const auto& [step, line] : steps) {
+        SCOPED_TRACE(line);
+        LogCapture stepLog;
+        machine.FailDisplayAt(step);
+        DisplayMode display;
+        EXPECT_FALSE(display.SetFullScreen(window, 1024, 768));
+        EXPECT_FALSE(machine.FullScreen());
+        EXPECT_EQ(stepLog.Messages(), std::vector<std::string>{line});
+        // A display object made before the failing step is given back like any other.
+        EXPECT_EQ(display.HoldsDisplay(), step != Step::Open);
+        display.RestoreScreen();
+        EXPECT_FALSE(display.HoldsDisplay());
+    }
+}
+
+TEST_F(DisplayModeTest, AFailedRestoreIsLoggedAndTriedAgainAtTheEnd) {
+    {
+        DisplayMode display;
+        ASSERT_TRUE(display.SetFullScreen(window, 1024, 768));
+        machine.FailDisplayAt(Step::Restore);
+        display.RestoreScreen();
+        EXPECT_TRUE(log.Contains("RestoreDisplayMode Failed"));
+        EXPECT_TRUE(display.HoldsDisplay());
+        machine.FailDisplayAt(std::nullopt);
+    }
+    EXPECT_FALSE(machine.FullScreen());
+}
+
+TEST_F(DisplayModeTest, RestoringWithoutASwitchDoesNothing) {
+    DisplayMode display;
+    display.RestoreScreen();
+    EXPECT_TRUE(log.Messages().empty());
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "gfx/DIB.h"
+#include "gfx/Printer.h"
+#include "platform/Gdi.h"
+#include "platform/WindowManager.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "tests/gfx/PictureBytes.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+constexpr COLORREF kPageColour = 0x3060C0;
+
+// A page of the album's size that prints as one colour into the place it is given.
+class SolidPage : public PrintablePage {
+public:
+    void GetBufferRect(RECT& out) const override { out = RECT{0, 0, 844, 588}; }
+    void PrintPage(HDC printer, const RECT& dest) override {
+        ++prints;
+        given = dest;
+        CDIB pixel(1, 1);
+        FillPicture(pixel, [](LONG, LONG) { return kPageColour; });
+        StretchDIBits(printer, dest.left, dest.top, dest.right, dest.bottom, 0, 0, 1, 1,
+                      pixel.GetPixels(), pixel.GetInfo(), DIB_RGB_COLORS, SRCCOPY);
+    }
+
+    int prints = 0;
+    RECT given{};
+};
+
+class PrinterTest : public ::testing::Test {
+protected:
+    PrinterTest() {
+        WindowManager::Instance().Reset();
+        machine.Reset();
+    }
+    ~PrinterTest() override {
+        machine.Reset();
+        WindowManager::Instance().Reset();
+    }
+
+    // A printer whose printable area is 3000 x 4000 upright: 4000 x 3000 in landscape.
+    void InstallPrinter() { machine.InstallPrinter(PrinterDescription{"test", 3000, 4000}); }
+
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+    TempDirectory folder;
+    LogCapture log;
+    SolidPage page;
+};
+
+TEST_F(PrinterTest, WithoutAPrinterOnlyTheLogLinesResult) {
+    machine.InstallPrinter(std::nullopt);
+    CPrinter printer(nullptr, "Quillory: Printing", page);
+    EXPECT_EQ(page.prints, 0);
+    EXPECT_TRUE(machine.PrintedPages().empty());
+    EXPECT_EQ(log.Messages(),
+              (std::vector<std::string>{"CPrinter::CPrinter: Printer Dialog",
+                                        "CPrinter::CPrinter: Unable to get a printer DC"}));
+    EXPECT_TRUE(machine.MessageBoxesShown().empty());
+}
+
+TEST_F(PrinterTest, CancellingTheDialogPrintsNothing) {
+    InstallPrinter();
+    machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Cancel});
+    CPrinter printer(nullptr, "Quillory: Printing", page);
+    EXPECT_EQ(page.prints, 0);
+    EXPECT_TRUE(machine.PrintedPages().empty());
+    EXPECT_TRUE(machine.PrintedDocuments().empty());
+    EXPECT_TRUE(log.Contains("CPrinter::CPrinter: Unable to get a printer DC"));
+}
+
+TEST_F(PrinterTest, ConfirmingPrintsOneLandscapePageThreeQuartersWideAndCentred) {
+    InstallPrinter();
+    machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
+    CPrinter printer(nullptr, "Quillory: Printing", page);
+
+    EXPECT_TRUE(machine.LastPrintAskedLandscape());
+    ASSERT_EQ(machine.PrintedPages().size(), 1u);
+    EXPECT_EQ(machine.PrintedDocuments(), std::vector<std::string>{"Quillory: Printing"});
+    const Surface& sheet = machine.PrintedPages()[0];
+    ASSERT_EQ(sheet.Width(), 4000);
+    ASSERT_EQ(sheet.Height(), 3000);
+    // 848 x 592 (the page and its frame) fitted to three quarters of 4000.
+    EXPECT_EQ(page.given, (RECT{500, 453, 3000, 2094}));
+    EXPECT_EQ(SurfaceColour(sheet.Pixel(500, 453)), kPageColour);
+    EXPECT_EQ(SurfaceColour(sheet.Pixel(3499, 2546)), kPageColour);
+    EXPECT_EQ(sheet.Pixel(499, 453) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(sheet.Pixel(3500, 2547) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_FALSE(log.Contains("CPrinter::CPrinter: EndPage failed"));
+}
+
+TEST_F(PrinterTest, FittingKeepsTheSourcesProportionsAndCentresIt) {
+    InstallPrinter();
+    machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
+    HDC printer = CPrinter::GetPrinterDC(nullptr);
+    ASSERT_NE(printer, nullptr);
+    RECT area{0, 0, 848, 592};
+    CPrinter::FitToPage(printer, area);
+    EXPECT_EQ(area, (RECT{500, 453, 3000, 2094}));
+
+    RECT empty{0, 0, 0, 10};
+    CPrinter::FitToPage(printer, empty);
+    EXPECT_EQ(empty, (RECT{0, 0, 0, 10}));
+    DeleteDC(printer);
+}
+
+}  // namespace
