@@ -1,0 +1,33 @@
+#pragma once
+// Clear All: after the user says yes, every sticker leaves every page and all 224
+// stickers can be picked again. Nothing happens while no sticker is stuck. The current
+// page, the sheet, the setting and the music stay as they are.
+
+#include <functional>
+
+#include "platform/UserTypes.h"
+
+class CAnimView;
+class CAnimDoc;
+
+class ClearAll {
+public:
+    // Asks the user whether to clear everything; true only for an explicit yes.
+    using Question = std::function<bool(HWND window)>;
+
+    ClearAll(CAnimView& view, CAnimDoc& document, Question askUser);
+    virtual ~ClearAll() = default;
+
+    // The whole command for the main window `window`; true when the album was cleared.
+    bool Run(HWND window);
+
+    // Each of the 28 sticker buttons redraws itself with the faces of the current sheet.
+    static void RedrawStickerButtons();
+
+private:
+    void ClearEverything(HWND window);
+
+    CAnimView& m_view;
+    CAnimDoc& m_document;
+    Question m_askUser;
+};

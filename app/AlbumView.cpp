@@ -1,0 +1,138 @@
+#include "app/AlbumView.h"
+
+#include <memory>
+
+#include "album/ButtonLayout.h"
+#include "album/DataFiles.h"
+#include "album/PlayingPhase.h"
+#include "album/StickerNumbering.h"
+#include "album/StickerOverPosition.h"
+#include "album/StickersUsed.h"
+#include "album/Validatable.h"
+#include "app/BitmapDialogs.h"
+#include "app/Log.h"
+#include "io/Initialization.h"
+#include "platform/User.h"
+#include "scene/AnimDoc.h"
+#include "scene/ChildWindow.h"
+#include "scene/CursorSet.h"
+#include "scene/Sprite.h"
+#include "sound/SoundEffect.h"
+
+namespace {
+
+constexpr const char* kAssertModule = "AnimView";
+
+// The sticker of `stickerCommand` on the current sheet.
+int32_t StickerOfButton(int32_t stickerCommand) {
+    return StickerIndexFromCommands(GetPlayingPhase().GetCurrentSheet(), stickerCommand);
+}
+
+StickersUsed* CheckedStickersUsed() {
+    StickersUsed* stickersUsed = GetStickersUsed();
+    QASSERT_VALID(stickersUsed);
+    return stickersUsed;
+}
+
+}  // namespace
+
+void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCommand) {
+    StickersUsed* stickersUsed = CheckedStickersUsed();
+    const int32_t stickerIndex = StickerOfButton(stickerCommand);
+    if (stickersUsed == nullptr || stickersUsed->GetStickerUsed(stickerIndex) != SU_NOT_USED) return;
+
+    PlayingPhase& playing = GetPlayingPhase();
+    const int32_t previous = playing.GetStkrBtnPressed();
+    if (previous != NO_BUTTON && previous != stickerCommand) {
+        const HWND previousButton = StickerButtonRows[static_cast<size_t>(previous - IDM_STICKER1)].window;
+        SendMessageA(previousButton, BM_SETSTATE, TRUE, 0);
+        WriteLog("Sticker2: Button pressed %i PlayingPhase.GetStkrBtnPressed() %i", stickerCommand, previous);
+    }
+    playing.SetStkrBtnPressed(stickerCommand);
+    SoundEffect peel(mainWindow, SoundEffect::kPeel);
+    ShowHintOnce(mainWindow);
+
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ScreenToClient(pageWindow, &pointer);
+    CSprite* sprite = GetDocument()->AddSprite(StickerPictureFiles[static_cast<size_t>(stickerIndex)],
+                                                stickerIndex, pointer);
+    if (sprite == nullptr) {
+        // Without its picture the sticker cannot be carried: its button is let go at
+        // once rather than staying picked with nothing under the pointer.
+        playing.ReleaseStickerButton();
+        return;
+    }
+    BeginDrag(pageWindow, pointer.x, pointer.y, sprite);
+    SetFocus(mainWindow);
+}
+
+void CAlbumView::ShowHintOnce(HWND mainWindow) {
+    if (CInitialization::ms_ShowNewStickerDialog == 0) return;
+    ShowBitmapDialog(mainWindow, DIALOG_OK, OkDialogProc, "NewStkrDialogBkg");
+    CInitialization::ms_ShowNewStickerDialog = 0;
+    CInitialization().WriteInitialization();
+}
+
+void CAlbumView::OnLButtonDown(HWND window, WPARAM, LONG, LONG) {
+    auto stickerPosition = std::make_unique<StickerOverPosition>();
+    QASSERT_VALID(stickerPosition.get());
+    if (IsDragging() && stickerPosition->IsOverPosition()) {
+        StickCarriedSticker(window);
+        return;
+    }
+    if (AbandonCarry(window)) return;
+    // A click with nothing carried still brings the arrow and lets the button go.
+    GetCursorSet().SetKind(CCursorSet::kArrow);
+    GetPlayingPhase().ReleaseStickerButton();
+}
+
+void CAlbumView::StickCarriedSticker(HWND pageWindow) {
+    EndDrag(pageWindow);
+    const HWND mainWindow = GetParent(pageWindow);
+    SoundEffect stick(mainWindow, SoundEffect::kStick);
+    if (StickersUsed* stickersUsed = CheckedStickersUsed()) {
+        stickersUsed->SetStickerUsed(StickerOfButton(GetPlayingPhase().GetStkrBtnPressed()));
+    }
+    HDC dc = GetDC(mainWindow);
+    GetPlayingPhase().DrawStickerCounter(dc);
+    ReleaseDC(mainWindow, dc);
+    Update(pageWindow);
+    PostMessageA(pageWindow, UM_STICKER_STUCK, 0, 0);
+}
+
+void CAlbumView::OnStickerStuck() {
+    GetPlayingPhase().ReleaseStickerButton();
+    CheckedStickersUsed();
+}
+
+void CAlbumView::OnCarryAbandoned() { GetPlayingPhase().ReleaseStickerButton(); }
+
+int32_t CAlbumView::GetCurrentPage() const {
+    const CAnimDoc* document = GetDocument();
+    return document != nullptr ? document->GetCurrentPage() : 0;
+}
+
+void CAlbumView::PaintPage() {
+    if (m_pageWindow != nullptr) Paint(m_pageWindow);
+}
+
+namespace {
+
+// The document goes before the view at exit: its sprites may still tell the view of
+// their going.
+struct AlbumPageObjects {
+    CAlbumView view;
+    CAnimDoc document;
+};
+
+AlbumPageObjects& PageObjects() {
+    static AlbumPageObjects objects;
+    return objects;
+}
+
+}  // namespace
+
+CAlbumView& GetAlbumView() { return PageObjects().view; }
+
+CAnimDoc& GetAlbumDocument() { return PageObjects().document; }

@@ -1,0 +1,46 @@
+#pragma once
+// The one view of the album: the page view with the album's rules for picking a
+// sticker from its button, judging the drop and letting the button go. It also tells
+// the playing screen which page is on show and gives the printer the page.
+
+#include <cstdint>
+
+#include "album/PageOnShow.h"
+#include "gfx/PrintablePage.h"
+#include "scene/AnimView.h"
+
+class CAlbumView : public CAnimView, public PageOnShow, public PrintablePage {
+public:
+    CAlbumView() = default;
+    ~CAlbumView() override = default;
+
+    // The sticker button `stickerCommand` was clicked: its sticker (of the current
+    // sheet) hangs under the pointer over `pageWindow`, unless it is used already.
+    void PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCommand);
+
+    // The drop: a sticker near its home sticks there for good, any other is thrown away.
+    void OnLButtonDown(HWND window, WPARAM keys, LONG x, LONG y) override;
+    void OnStickerStuck() override;
+
+    int32_t GetCurrentPage() const override;
+    void PaintPage() override;
+    void GetBufferRect(RECT& out) const override { CAnimView::GetBufferRect(out); }
+    void PrintPage(HDC printer, const RECT& dest) override { COffScreenBufferView::PrintPage(printer, dest); }
+
+    // The page window the view paints into; null before the playing screen.
+    void SetPageWindow(HWND pageWindow) { m_pageWindow = pageWindow; }
+
+protected:
+    void OnCarryAbandoned() override;
+
+private:
+    void StickCarriedSticker(HWND pageWindow);
+    static void ShowHintOnce(HWND mainWindow);
+
+    HWND m_pageWindow = nullptr;
+};
+
+// The album's one view and one document.
+CAlbumView& GetAlbumView();
+class CAnimDoc;
+CAnimDoc& GetAlbumDocument();

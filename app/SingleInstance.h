@@ -1,0 +1,29 @@
+#pragma once
+// Keeps the album to one running copy. A later copy finds the first one's mutex, brings
+// the first copy's window to the front (restored when it was minimised) and ends.
+
+#include "platform/WinTypes.h"
+
+class SingleInstance {
+public:
+    // The mutex name's own part; the class name goes in front of it.
+    static constexpr const char* kMutexName = "S-7c2e4a90-51b3-4f0d-8e21-3b9d6f4a7c15";
+
+    SingleInstance() = default;
+    virtual ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    // True when this is the only running copy.
+    bool Check(const char* className, const char* mutexName);
+    // Gives the name up, so that a later copy may run alone.
+    void Close();
+
+private:
+    static void BringOtherCopyForward();
+
+    HANDLE m_mutex = nullptr;
+};
+
+// The guard of the program.
+SingleInstance& GetSingleInstance();

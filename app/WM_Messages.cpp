@@ -1,0 +1,318 @@
+#include "app/WM_Messages.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "album/ButtonLayout.h"
+#include "album/ClearAll.h"
+#include "album/CommandIds.h"
+#include "album/PlayingPhase.h"
+#include "album/StickersUsed.h"
+#include "album/TitlePhase.h"
+#include "album/Validatable.h"
+#include "app/AlbumView.h"
+#include "app/BitmapDialogs.h"
+#include "app/CheckFile.h"
+#include "app/Log.h"
+#include "app/TextFormat.h"
+#include "gfx/Printer.h"
+#include "io/FileManager.h"
+#include "io/Initialization.h"
+#include "platform/Kernel.h"
+#include "platform/User.h"
+#include "scene/AnimDoc.h"
+#include "scene/ChildWindow.h"
+#include "scene/CursorSet.h"
+#include "sound/MidiManager.h"
+#include "sound/SoundEffect.h"
+
+WM_Messages MESSAGES;
+
+namespace {
+
+constexpr const char* kAssertModule = "WM_Messages";
+constexpr const char* kSaveDirectory = "save003";
+constexpr const char* kPrintDocumentName = "Quillory: Printing";
+// How long a key shows its button pressed before the command runs.
+constexpr DWORD kKeyPressMilliseconds = 125;
+// The last id the sticker commands answer to; only IDM_STICKER1 to IDM_STICKER28 have buttons.
+constexpr int32_t kLastStickerCommand = 1043;
+
+int HandleNumber(HWND window) { return static_cast<int>(reinterpret_cast<intptr_t>(window)); }
+
+// The command a key gives while playing, or 0.
+int32_t CommandOfKey(WPARAM key) {
+    static constexpr std::array<std::pair<WPARAM, int32_t>, 8> kKeys = {{{'Q', IDM_QUIT},
+                                                                         {'P', IDM_PRINT},
+                                                                         {'C', IDM_CLEARALL},
+                                                                         {'I', IDM_INFO},
+                                                                         {VK_PRIOR, IDM_PREVPAGE},
+                                                                         {VK_UP, IDM_PREVPAGE},
+                                                                         {VK_NEXT, IDM_NEXTPAGE},
+                                                                         {VK_DOWN, IDM_NEXTPAGE}}};
+    for (const auto& [virtualKey, command] : kKeys) {
+        if (virtualKey == key) return command;
+    }
+    return 0;
+}
+
+HWND PageWindowHandle() {
+    const ChildWindow* page = PageWindow();
+    return page != nullptr ? page->GetHWnd() : nullptr;
+}
+
+// A command that works on the page first ends a carry, as a right click does, so that
+// nothing keeps using a sticker the page lets go of.
+void EndAnyCarry() { GetAlbumView().AbandonCarry(PageWindowHandle()); }
+
+void ClosePageWindow() {
+    delete PageWindow();
+    PageWindow() = nullptr;
+    GetAlbumView().SetPageWindow(nullptr);
+}
+
+bool AskToClearAll(HWND window) {
+    return ShowBitmapDialog(window, DIALOG_YESNO, YesNoDialogProc, "ClearAllDialogBkg") == IDOK;
+}
+
+}  // namespace
+
+void WM_Messages::Reset() {
+    m_playState = PLAYSTATE_TITLE;
+    m_active = 1;
+}
+
+LRESULT WM_Messages::MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return MESSAGES.OnMessage(window, message, wParam, lParam);
+}
+
+LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate(window);
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_PAINT:
+            OnPaint(window);
+            return 0;
+        case WM_CLOSE:
+            OnClose(window);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_ACTIVATEAPP:
+            OnActivateApp(window, wParam);
+            return 0;
+        case WM_SETCURSOR:
+            SetCursor(GetCursorSet().GetArrowCursor());
+            return 0;
+        case WM_DRAWITEM:
+            OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_KEYDOWN:
+            OnKeyDown(window, wParam);
+            return 0;
+        case WM_CHAR:
+            return 0;
+        case WM_COMMAND:
+            return OnCommand(window, LOWORD(wParam));
+        case WM_MOUSEMOVE:
+            if (GetFocus() != window) SetFocus(window);
+            return 0;
+        case WM_LBUTTONDOWN:
+            GetCursorSet().SetKind(CCursorSet::kArrow);
+            SetCapture(window);
+            return 0;
+        case WM_LBUTTONUP:
+            ReleaseCapture();
+            return 0;
+        case UM_START_PLAYING:
+            OnStartPlaying(window);
+            return 0;
+        case UM_START_PHASE:
+            if (GamePhase* phase = GetCurrentPhase()) phase->Start(window);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+LRESULT WM_Messages::OnCreate(HWND window) {
+    WriteLog("WM_Create hWnd %i", HandleNumber(window));
+    CFileManager::SetBaseDirectoryFromCurrent();
+    CFileManager fileManager;
+    fileManager.CheckForAndCreateDirectory(kSaveDirectory);
+
+    std::string dataRoot;
+    fileManager.MakeFullPath(dataRoot, "");
+    WriteLog("WM_Create 3 %s", dataRoot.c_str());
+    WriteLog("CCheckFile CheckMissingFiles.  NUMBEROFSTICKERGRAPHICS %i", NUMBEROFSTICKERGRAPHICS);
+    CCheckFile checkFile(dataRoot);
+    if (checkFile.CheckMissingFiles()) {
+        const std::string text =
+            FormatText("A file (%s) needed for Quillory is missing.", checkFile.MissingFile().c_str());
+        MessageBoxA(window, text.c_str(), "Error", MB_ICONEXCLAMATION);
+        return -1;
+    }
+    CInitialization options(dataRoot);
+
+    SetCurrentPhase(&GetTitlePhase());
+    GetTitlePhase().Load(window);
+    GetPlayingPhase().PrepareButtons(window);
+    PostMessageA(window, UM_START_PHASE, 0, 0);
+
+    CCursorSet& cursors = GetCursorSet();
+    cursors.SetArrowCursor(LoadImageA(ProgramInstance(), "ArrowCursor", IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR));
+    cursors.SetKindQuietly(CCursorSet::kArrow);
+
+    StickersUsed* stickersUsed = GetStickersUsed();
+    QASSERT_VALID(stickersUsed);
+    if (stickersUsed != nullptr) stickersUsed->ReadStickersUsed();
+    WriteLog("WM_Create END");
+    return 0;
+}
+
+void WM_Messages::OnPaint(HWND window) {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window, &paint);
+    if (GamePhase* phase = GetCurrentPhase()) phase->Paint(dc);
+    EndPaint(window, &paint);
+    if (m_playState == PLAYSTATE_STARTING) m_playState = PLAYSTATE_PLAYING;
+    SetFocus(window);
+}
+
+void WM_Messages::OnActivateApp(HWND window, WPARAM active) {
+    m_active = static_cast<int32_t>(active);
+    WriteLog("WM_Activateapp: wParam = %i", m_active);
+    MIDI_MANAGER.ActivateApp(m_active, window);
+}
+
+void WM_Messages::OnDrawItem(const DRAWITEMSTRUCT* drawItem) {
+    if (drawItem == nullptr) return;
+    const auto id = static_cast<int32_t>(drawItem->CtlID);
+    if (id >= IDM_STICKER1) {
+        // A sticker button draws itself.
+        SendMessageA(drawItem->hwndItem, WM_DRAWITEM, drawItem->CtlID, reinterpret_cast<LPARAM>(drawItem));
+        return;
+    }
+    if (GamePhase* phase = GetCurrentPhase()) phase->DrawItem(drawItem, id);
+}
+
+void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
+    WriteLog("MESSAGES::WM_Keydown hWnd %i", HandleNumber(window));
+    if (m_playState == PLAYSTATE_TITLE && (key == VK_RETURN || key == VK_SPACE)) {
+        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(IDM_START), 0);
+        return;
+    }
+    const int32_t command = CommandOfKey(key);
+    if (m_playState != PLAYSTATE_PLAYING || command == 0) return;
+    const HWND button = CommandButtonRows[static_cast<size_t>(command - IDM_QUIT)].window;
+    SendMessageA(button, BM_SETSTATE, TRUE, 0);
+    Sleep(kKeyPressMilliseconds);
+    SendMessageA(button, BM_SETSTATE, FALSE, 0);
+    PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+LRESULT WM_Messages::OnCommand(HWND window, int32_t id) {
+    if (id > IDM_START && id < IDM_STICKER1) EndAnyCarry();
+    switch (id) {
+        case IDM_START:
+            StartBook(window);
+            return 1;
+        case IDM_QUIT:
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            return 0;
+        case IDM_PRINT:
+            Print(window);
+            return 1;
+        case IDM_CLEARALL:
+            ClearAll(GetAlbumView(), GetAlbumDocument(), AskToClearAll).Run(window);
+            return 1;
+        case IDM_INFO:
+            ShowAbout(window);
+            return 1;
+        case IDM_PREVPAGE:
+            TurnPage(window, PAGE_PREVIOUS);
+            return 1;
+        case IDM_NEXTPAGE:
+            TurnPage(window, PAGE_NEXT);
+            return 1;
+        default:
+            break;
+    }
+    if (id >= IDM_SHEET1 && id <= IDM_SHEET8) {
+        ChooseSheet(window, id);
+        return 1;
+    }
+    if (id >= IDM_STICKER1 && id <= IDM_STICKER28) {
+        if (const HWND page = PageWindowHandle()) GetAlbumView().PickSticker(window, page, id);
+        return 1;
+    }
+    return id == kLastStickerCommand ? 1 : 0;
+}
+
+void WM_Messages::StartBook(HWND window) {
+    SetCurrentPhase(&GetPlayingPhase());
+    GetPlayingPhase().Load(window);
+    PostMessageA(window, UM_START_PLAYING, 0, 0);
+    GetTitlePhase().Stop();
+    m_playState = PLAYSTATE_STARTING;
+}
+
+void WM_Messages::OnStartPlaying(HWND window) {
+    // A second start message finds the page window there already.
+    if (PageWindow() == nullptr) {
+        PageWindow() = new ChildWindow(ProgramInstance(), window, &GetAlbumView());
+        GetAlbumView().SetPageWindow(PageWindow()->GetHWnd());
+    }
+    if (GamePhase* phase = GetCurrentPhase()) phase->Start(window);
+}
+
+void WM_Messages::Print(HWND window) {
+    WriteLog("IDM_PRINT  %i", IDM_PRINT);
+    GetAlbumDocument().ChangePage(PAGE_SAME);
+    CPrinter printer(window, kPrintDocumentName, GetAlbumView());
+    SetFocus(window);
+    WriteLog("IDM_PRINT end");
+}
+
+void WM_Messages::ShowAbout(HWND window) {
+    WriteLog("IDM_INFO ");
+    GetAlbumDocument().ChangePage(PAGE_SAME);
+    ShowBitmapDialog(window, DIALOG_OK, OkDialogProc, "AboutDialogBkg");
+    SetFocus(window);
+}
+
+void WM_Messages::TurnPage(HWND window, int32_t direction) {
+    GetAlbumDocument().ChangePage(direction);
+    HDC dc = GetDC(window);
+    GetPlayingPhase().DrawPageIndicator(dc);
+    ReleaseDC(window, dc);
+    SetFocus(window);
+}
+
+void WM_Messages::ChooseSheet(HWND window, int32_t sheetCommand) {
+    PlayingPhase& playing = GetPlayingPhase();
+    if (sheetCommand == playing.GetCurrentSheet()) {
+        SetFocus(window);
+        return;
+    }
+    SoundEffect select(window, SoundEffect::kSelect);
+    const HWND previousSheet = SheetButtonRows[static_cast<size_t>(playing.GetCurrentSheet() - IDM_SHEET1)].window;
+    SendMessageA(previousSheet, BM_SETSTATE, TRUE, 0);
+    playing.SetCurrentSheet(sheetCommand);
+    playing.ReleaseStickerButton();
+    ClearAll::RedrawStickerButtons();
+    SetFocus(window);
+}
+
+void WM_Messages::OnClose(HWND window) {
+    EndAnyCarry();
+    ShowBitmapDialog(window, DIALOG_ENDING, QuitDialogProc, "EndingScrnDialogBkg");
+    GetAlbumDocument().ChangePage(PAGE_SAME);
+    MIDI_MANAGER.StopMIDI();
+    ClosePageWindow();
+    DestroyWindow(window);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The main window's messages: start-up (WM_CREATE), painting the current screen,
+// activation and the music, the keyboard, the commands of the buttons and keys, the
+// ending screen at close, and the album's own messages that start the screens.
+
+#include <cstdint>
+
+#include "platform/UserTypes.h"
+
+// The album's own messages to the main window.
+constexpr UINT UM_START_PLAYING = 2024;
+constexpr UINT UM_START_PHASE = 2025;
+
+constexpr int32_t PLAYSTATE_TITLE = 0;
+constexpr int32_t PLAYSTATE_STARTING = 1;
+constexpr int32_t PLAYSTATE_PLAYING = 2;
+
+class WM_Messages {
+public:
+    WM_Messages() = default;
+    virtual ~WM_Messages() = default;
+    WM_Messages(const WM_Messages&) = delete;
+    WM_Messages& operator=(const WM_Messages&) = delete;
+
+    // The main window procedure.
+    static LRESULT MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    int32_t GetPlayState() const { return m_playState; }
+    // Non-zero while the album is the active application.
+    int32_t IsActive() const { return m_active; }
+    // Back to the title screen's state, for the next run of the album in this process.
+    void Reset();
+
+private:
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnCreate(HWND window);
+    void OnPaint(HWND window);
+    void OnActivateApp(HWND window, WPARAM active);
+    void OnDrawItem(const DRAWITEMSTRUCT* drawItem);
+    void OnKeyDown(HWND window, WPARAM key);
+    // Answers 1 for a handled command, 0 for IDM_QUIT and unknown ids.
+    LRESULT OnCommand(HWND window, int32_t id);
+    void OnClose(HWND window);
+    void OnStartPlaying(HWND window);
+
+    void StartBook(HWND window);
+    void Print(HWND window);
+    void ShowAbout(HWND window);
+    void TurnPage(HWND window, int32_t direction);
+    void ChooseSheet(HWND window, int32_t sheetCommand);
+
+    int32_t m_playState = PLAYSTATE_TITLE;
+    int32_t m_active = 1;
+};
+
+// The message handler of the program.
+extern WM_Messages MESSAGES;

@@ -1,0 +1,121 @@
+#include "app/WinMain.h"
+
+#include <memory>
+
+#include "album/GamePhase.h"
+#include "album/PageTable.h"
+#include "album/PlayingPhase.h"
+#include "album/StickerOverPosition.h"
+#include "app/AlbumView.h"
+#include "app/Application.h"
+#include "app/Assert.h"
+#include "app/EmbeddedResources.h"
+#include "app/Log.h"
+#include "app/SingleInstance.h"
+#include "app/WM_Messages.h"
+#include "platform/Kernel.h"
+#include "platform/User.h"
+#include "scene/AnimDoc.h"
+#include "scene/ChildWindow.h"
+#include "sound/MidiManager.h"
+
+namespace {
+
+constexpr const char* kClassName = "QLYClass03";
+constexpr const char* kTitle = "Quillory 3";
+constexpr int32_t kScreenWidth = 1024;
+constexpr int32_t kScreenHeight = 768;
+// While active and idle the loop draws the page and waits this long for new input.
+constexpr DWORD kIdleSleepMilliseconds = 10;
+
+int HandleNumber(HWND window) { return static_cast<int>(reinterpret_cast<intptr_t>(window)); }
+
+std::unique_ptr<CApplication>& Application() {
+    static std::unique_ptr<CApplication> application;
+    return application;
+}
+
+void WireThePage(HWND mainWindow) {
+    CAlbumView& view = GetAlbumView();
+    CAnimDoc& document = GetAlbumDocument();
+    view.SetDocument(&document);
+    document.SetView(&view);
+    document.SetMainWindow(mainWindow);
+    StickerOverPosition::SetViewAndDocument(&view, &document);
+    GetPlayingPhase().SetPageOnShow(&view);
+    SetAssertOwner(mainWindow);
+}
+
+void LoadFirstPage(HWND mainWindow) {
+    CAnimDoc& document = GetAlbumDocument();
+    document.LoadPage(mainWindow, PageBackgroundFiles[static_cast<size_t>(document.GetCurrentPage())],
+                      &PageCorners);
+    document.LoadPageSprites();
+}
+
+void RunMessageLoop() {
+    WriteLog("%s", "");
+    WriteLog("------------------Beginning of Message Loop------------------");
+    WriteLog("%s", "");
+    MSG message{};
+    for (;;) {
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!GetMessageA(&message, nullptr, 0, 0)) break;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        } else if (MESSAGES.IsActive() != 0) {
+            const ChildWindow* page = PageWindow();
+            if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING && page != nullptr) {
+                GetAlbumView().Update(page->GetHWnd());
+            }
+            Sleep(kIdleSleepMilliseconds);
+        } else {
+            WaitMessage();
+        }
+    }
+    WriteLog("%s", "");
+    WriteLog("------------------End of Message Loop------------------");
+    WriteLog("%s", "");
+}
+
+}  // namespace
+
+int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
+    EmbeddedResources::Register();
+    if (!GetSingleInstance().Check(kClassName, SingleInstance::kMutexName)) return 0;
+
+    Application() = std::make_unique<CApplication>(ApplicationParameters{
+        &WM_Messages::MainWindowProc, kClassName, kTitle, instance, showCommand, kScreenWidth, kScreenHeight,
+        WS_POPUP});
+    const HWND mainWindow = Application()->getHWnd();
+    if (mainWindow == nullptr) {
+        WriteLog("No handle was created.");
+        Application().reset();
+        return 0;
+    }
+    SetSharedWindowHandle(mainWindow);
+    WriteLog("hGlobal %i  CApplication->getHWnd() %i", HandleNumber(GetSharedWindowHandle()),
+             HandleNumber(mainWindow));
+
+    WireThePage(mainWindow);
+    LoadFirstPage(mainWindow);
+    MIDI_MANAGER.StartAtStartUp(mainWindow);
+    RunMessageLoop();
+
+    Application().reset();
+    return 0;
+}
+
+void ResetProgramState() {
+    MESSAGES.Reset();
+    GetSingleInstance().Close();
+    SetSharedWindowHandle(nullptr);
+    SetCurrentPhase(nullptr);
+    PlayingPhase& playing = GetPlayingPhase();
+    playing.SetCurrentSheet(IDM_SHEET1);
+    playing.SetStkrBtnPressed(NO_BUTTON);
+    playing.SetSheetPressed(0);
+    CAnimDoc& document = GetAlbumDocument();
+    while (document.GetCurrentPage() != 0) document.NextPage();
+    document.DeleteContents();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The album's entry point: one copy only, the main window and its start-up, the first
+// page, the music, and the message loop with the page's idle redraw.
+
+#include "platform/UserTypes.h"
+
+// Answers 0 in every case.
+int WinMain(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand);
+
+// Puts the program's objects back as they are before a first run, so that the album can
+// run again in the same process (scenarios that restart it).
+void ResetProgramState();

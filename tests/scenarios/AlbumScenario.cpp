@@ -1,0 +1,175 @@
+#include "tests/scenarios/AlbumScenario.h"
+
+#include <filesystem>
+
+#include "album/DataFiles.h"
+#include "album/PageTable.h"
+#include "album/StickerHomePositions.h"
+#include "app/AlbumView.h"
+#include "app/WM_Messages.h"
+#include "app/WinMain.h"
+#include "platform/Kernel.h"
+#include "scene/ChildWindow.h"
+#include "gfx/DIB.h"
+#include "io/FileManager.h"
+#include "platform/User.h"
+#include "platform/WindowManager.h"
+#include "sound/MidiManager.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr LONG kPageLeft = 90;
+constexpr LONG kPageTop = 90;
+constexpr COLORREF kMagenta = 0xFF00FF;
+
+// The surface's 0x00RRGGBB of a picture colour (red in the low byte).
+uint32_t ScreenColour(COLORREF colour) {
+    return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+}
+
+void LoadStickerPicture(CDIB& picture, int32_t stickerIndex) {
+    picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
+}
+
+}  // namespace
+
+TempDirectory& AlbumScenario::FreshFolder() {
+    static TempDirectory shared;
+    fs::current_path(shared.Path());
+    for (const auto& entry : fs::directory_iterator(shared.Path())) fs::remove_all(entry.path());
+    // Links to every generated file, so that a test may take one away.
+    const fs::path album = QUILLORY_ALBUM_DIR;
+    fs::create_directory(shared.Path() / "data003");
+    for (const auto& entry : fs::directory_iterator(album / "data003")) {
+        fs::create_symlink(entry.path(), shared.Path() / "data003" / entry.path().filename());
+    }
+    fs::create_symlink(album / MidiManager::kSongFile, shared.Path() / MidiManager::kSongFile);
+    return shared;
+}
+
+AlbumScenario::AlbumScenario() {
+    // The test reads the album's pictures from the same folder the album will take.
+    CFileManager::SetBaseDirectoryFromCurrent();
+    ResetMachine();
+}
+
+AlbumScenario::~AlbumScenario() {
+    if (HasFailure()) {
+        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        machine.SaveScreen((folder.Path().parent_path() / (name + ".png")).string());
+    }
+    ResetMachine();
+}
+
+void AlbumScenario::ResetMachine() {
+    WindowManager::Instance().Reset();
+    HeadlessBackend::Instance().Reset();
+    HeadlessBackend::Instance().SetVirtualClock(0);
+    HeadlessMultimedia::Instance().Reset();
+    HeadlessMultimedia::Instance().DriveTimersByHand(true);
+    ResetProgramState();
+}
+
+void AlbumScenario::DrawWhatIsDue() {
+    const HWND main = GetSharedWindowHandle();
+    if (main == nullptr || !IsWindow(main)) return;
+    UpdateWindow(main);
+    for (const ButtonRow& row : StartButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : CommandButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : SheetButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : StickerButtonRows) UpdateWindow(row.window);
+    const ChildWindow* page = PageWindow();
+    if (page == nullptr) return;
+    UpdateWindow(page->GetHWnd());
+    if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING) GetAlbumView().Update(page->GetHWnd());
+}
+
+void AlbumScenario::Then(std::function<void()> step) {
+    machine.Then([step = std::move(step)] {
+        DrawWhatIsDue();
+        step();
+    });
+}
+
+int AlbumScenario::RunAlbum() { return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL); }
+
+void AlbumScenario::StartBook() {
+    PressKey(VK_RETURN);
+    // The playing screen's first paint, which a child waits for, makes the book playable.
+    Then([] {});
+}
+
+void AlbumScenario::CloseAlbum() {
+    machine.Close();
+    PressKey(VK_RETURN);
+}
+
+void AlbumScenario::ChooseSheetOf(int32_t stickerIndex) {
+    ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / STICKERSPERSHEET)]);
+}
+
+void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
+    ClickButton(ButtonOf(stickerIndex));
+    if (hint) PressKey(VK_RETURN);
+}
+
+void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
+    // The sticker hangs centred on the pointer.
+    const SIZE size = StickerSize(stickerIndex);
+    const POINT pointer{kPageLeft + pageTopLeft.x + size.cx / 2, kPageTop + pageTopLeft.y + size.cy / 2};
+    machine.MovePointer(pointer);
+    machine.Click(pointer);
+}
+
+int32_t AlbumScenario::StickerOnPage(int32_t pageIndex, int32_t nth) {
+    const int32_t pageNumber = AlbumPages[static_cast<size_t>(pageIndex)].pageNumber;
+    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
+        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber == pageNumber && nth-- == 0) return sticker;
+    }
+    ADD_FAILURE() << "no sticker lives on page " << pageIndex;
+    return 0;
+}
+
+POINT AlbumScenario::HomeOf(int32_t stickerIndex) {
+    const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
+    return POINT{home.x, home.y};
+}
+
+SIZE AlbumScenario::StickerSize(int32_t stickerIndex) {
+    CDIB picture(1, 1);
+    LoadStickerPicture(picture, stickerIndex);
+    return SIZE{picture.GetWidth(), picture.GetHeight()};
+}
+
+POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour) {
+    CDIB picture(1, 1);
+    LoadStickerPicture(picture, stickerIndex);
+    const POINT home = HomeOf(stickerIndex);
+    const LONG cy = picture.GetHeight() / 2;
+    for (LONG x = picture.GetWidth() / 2; x < picture.GetWidth(); ++x) {
+        COLORREF pixel = 0;
+        if (picture.GetPixel(x, cy, pixel) && pixel != kMagenta) {
+            colour = ScreenColour(pixel);
+            return POINT{kPageLeft + home.x + x, kPageTop + home.y + cy};
+        }
+    }
+    ADD_FAILURE() << "sticker " << stickerIndex << " is see-through across its middle row";
+    return POINT{};
+}
+
+std::vector<std::string> AlbumScenario::SoundsPlayed() const {
+    std::vector<std::string> names;
+    for (const auto& sound : multimedia.SoundsPlayed()) {
+        if (sound.name != "SelectWAVE") names.push_back(sound.name);
+    }
+    return names;
+}
+
+bool AlbumScenario::SelectSoundPlayed() const {
+    for (const auto& sound : multimedia.SoundsPlayed()) {
+        if (sound.name == "SelectWAVE") return true;
+    }
+    return false;
+}

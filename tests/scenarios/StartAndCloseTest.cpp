@@ -1,0 +1,73 @@
+#include <filesystem>
+
+#include "album/DataFiles.h"
+#include "album/GamePhase.h"
+#include "album/TitlePhase.h"
+#include "app/WM_Messages.h"
+#include "tests/scenarios/AlbumScenario.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kRecordBytes = 918;
+constexpr size_t kEmptyPageBytes = 16;
+constexpr size_t kOptionsBytes = 20;
+
+}  // namespace
+
+using StartAndClose = AlbumScenario;
+
+TEST_F(StartAndClose, AFreshStartCreatesTheRecordBothEmptyPagesAndTheOptions) {
+    CloseAlbum();
+    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_EQ(FileBytes("save003/page00.sav").size(), kRecordBytes);
+    EXPECT_EQ(FileBytes("save003/page02.sav").size(), kEmptyPageBytes);
+    EXPECT_EQ(FileBytes("save003/page14.sav").size(), kEmptyPageBytes);
+    EXPECT_EQ(FileBytes("options03.dta").size(), kOptionsBytes);
+    EXPECT_TRUE(machine.MessageBoxesShown().empty());
+}
+
+TEST_F(StartAndClose, AMissingDataFileGivesOneMessageNamingItAndNoWindow) {
+    const std::string missing = StickerPictureFiles[5];
+    fs::remove(FileIn("data003/" + missing.substr(missing.rfind('\\') + 1)));
+
+    EXPECT_EQ(RunAlbum(), 0);
+    const auto boxes = machine.MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "A file (" + folder.Path().string() + missing + ") needed for Quillory is missing.");
+    EXPECT_EQ(boxes[0].caption, "Error");
+    EXPECT_TRUE(log.Contains("No handle was created."));
+    EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
+}
+
+TEST_F(StartAndClose, EnterOrSpaceOnTheTitleStartsTheBookAndLettersDoNothingThere) {
+    for (UINT key : {UINT{'A'}, UINT{'Q'}, UINT{'I'}, UINT{VK_NEXT}}) PressKey(key);
+    Then([] {
+        EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_TITLE);
+        EXPECT_EQ(GetCurrentPhase(), &GetTitlePhase());
+    });
+    PressKey(VK_SPACE);
+    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_PLAYING); });
+    PressKey(VK_RETURN);
+    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_PLAYING) << "Enter does nothing while playing"; });
+    CloseAlbum();
+    EXPECT_EQ(RunAlbum(), 0);
+}
+
+TEST_F(StartAndClose, TheMusicFollowsActivationAndTheEndingScreenStopsIt) {
+    machine.Activate(true);
+    Then([this] {
+        EXPECT_EQ(multimedia.RunningTimers(), 1u) << "the song plays while the album is active";
+    });
+    machine.Activate(false);
+    Then([this] { EXPECT_EQ(multimedia.RunningTimers(), 0u); });
+    machine.Activate(true);
+    StartBook();
+    Then([this] { EXPECT_EQ(multimedia.RunningTimers(), 1u); });
+    CloseAlbum();
+    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_EQ(multimedia.RunningTimers(), 0u);
+    ASSERT_FALSE(multimedia.MidiRecords().empty());
+    EXPECT_EQ(multimedia.MidiRecords().back().action, HeadlessMultimedia::MidiAction::Close);
+}
