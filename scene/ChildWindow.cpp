@@ -25,7 +25,7 @@ void ChildWindow::RegisterOnce(HINSTANCE instance) {
     RegisterClassExA(&windowClass);
 }
 
-ChildWindow::ChildWindow(HINSTANCE instance, HWND parent, CAnimView* view) : m_parent(parent) {
+ChildWindow::ChildWindow(HINSTANCE instance, HWND parent, CAnimView* view) {
     ms_View = view;
     RegisterOnce(instance);
     // Created without a size: its own size handler puts it in its place. The window

@@ -34,7 +34,6 @@ private:
     static void RegisterOnce(HINSTANCE instance);
 
     HWND m_window = nullptr;
-    HWND m_parent = nullptr;
     static CAnimView* ms_View;
 };
 
