@@ -268,6 +268,8 @@ bool SdlBackend::SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) {
 
 bool SdlBackend::RestoreDisplayMode() {
     if (SDL_SetWindowFullscreen(m_window, 0) != 0) return false;
+    // Without a window manager nobody else gives the window its own size back.
+    SDL_SetWindowSize(m_window, m_frame.Width(), m_frame.Height());
     Refit();
     return true;
 }
