@@ -1,6 +1,6 @@
-// The system libraries under SDL, X11, FluidSynth and CUPS keep allocations for the
-// life of the process and share state between their own threads in ways the
-// sanitizers cannot see; reports from inside them say nothing about the album.
+// The system libraries under SDL, X11, FluidSynth (with its OpenMP threads) and CUPS
+// keep allocations for the life of the process and share state between their own
+// threads in ways the sanitizers cannot see; reports from inside them say nothing about the album.
 
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libX11\nleak:libxcb\nleak:libSDL2\nleak:libdbus\nleak:libfluidsynth\nleak:libglib\n"
@@ -8,6 +8,6 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 extern "C" const char* __tsan_default_suppressions() {
-    return "race:libSDL2\nrace:libfluidsynth\nrace:libX11\nrace:libpulse\nrace:libasound\nrace:libglib\n"
+    return "race:libSDL2\nrace:libfluidsynth\nrace:libgomp\nrace:libX11\nrace:libpulse\nrace:libasound\nrace:libglib\n"
            "race:libdbus\nrace:libcups\ndeadlock:libSDL2\n";
 }
