@@ -1,0 +1,122 @@
+#include "platform/sdl/AudioMixer.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "platform/sdl/FluidSynthesizer.h"
+
+namespace {
+
+constexpr int kChannels = 2;
+// About 12 ms a block: short enough that an effect starts with the click.
+constexpr Uint16 kBlockFrames = 512;
+
+// SDL's audio lock, held for one scope.
+class DeviceLock {
+public:
+    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) { SDL_LockAudioDevice(m_device); }
+    ~DeviceLock() { SDL_UnlockAudioDevice(m_device); }
+    DeviceLock(const DeviceLock&) = delete;
+    DeviceLock& operator=(const DeviceLock&) = delete;
+
+private:
+    SDL_AudioDeviceID m_device;
+};
+
+}  // namespace
+
+std::unique_ptr<AudioMixer> AudioMixer::Open() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
+    auto mixer = std::unique_ptr<AudioMixer>(new AudioMixer(0));
+    SDL_AudioSpec wanted{};
+    wanted.freq = kSampleRate;
+    wanted.format = AUDIO_F32SYS;
+    wanted.channels = kChannels;
+    wanted.samples = kBlockFrames;
+    wanted.callback = FillStream;
+    wanted.userdata = mixer.get();
+    // SDL converts to whatever the device wants; the stream itself keeps this format.
+    mixer->m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (mixer->m_device == 0) return nullptr;
+    SDL_PauseAudioDevice(mixer->m_device, 0);
+    return mixer;
+}
+
+AudioMixer::AudioMixer(SDL_AudioDeviceID device) : m_device(device) {}
+
+AudioMixer::~AudioMixer() {
+    if (m_device != 0) SDL_CloseAudioDevice(m_device);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void AudioMixer::SetMusic(std::shared_ptr<FluidSynthesizer> music) {
+    DeviceLock lock(m_device);
+    m_music = std::move(music);
+}
+
+std::vector<float> AudioMixer::Decode(std::span<const uint8_t> wave) {
+    if (wave.empty() || wave.size() > static_cast<size_t>(std::numeric_limits<int>::max())) return {};
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    SDL_RWops* source = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+    if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) return {};
+    SDL_AudioCVT conversion{};
+    std::vector<float> decoded;
+    if (SDL_BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, kChannels, kSampleRate) >= 0 &&
+        length <= static_cast<Uint32>(std::numeric_limits<int>::max() / std::max(conversion.len_mult, 1))) {
+        std::vector<Uint8> buffer(static_cast<size_t>(length) * static_cast<size_t>(std::max(conversion.len_mult, 1)));
+        std::memcpy(buffer.data(), samples, length);
+        conversion.buf = buffer.data();
+        conversion.len = static_cast<int>(length);
+        if (SDL_ConvertAudio(&conversion) == 0) {
+            decoded.resize(static_cast<size_t>(conversion.len_cvt) / sizeof(float));
+            std::memcpy(decoded.data(), buffer.data(), decoded.size() * sizeof(float));
+        }
+    }
+    SDL_FreeWAV(samples);
+    return decoded;
+}
+
+bool AudioMixer::PlayEffect(std::span<const uint8_t> wave) {
+    // Decoded before taking the lock, so the stream never waits for it.
+    std::vector<float> effect = Decode(wave);
+    const bool readable = !effect.empty();
+    DeviceLock lock(m_device);
+    m_effect = std::move(effect);
+    m_effectPosition = 0;
+    return readable;
+}
+
+void AudioMixer::StopEffect() {
+    DeviceLock lock(m_device);
+    m_effect.clear();
+    m_effectPosition = 0;
+}
+
+bool AudioMixer::EffectPlaying() const {
+    DeviceLock lock(m_device);
+    return m_effectPosition < m_effect.size();
+}
+
+void SDLCALL AudioMixer::FillStream(void* mixer, Uint8* stream, int length) {
+    static_cast<AudioMixer*>(mixer)->Mix(reinterpret_cast<float*>(stream),
+                                         static_cast<size_t>(length) / sizeof(float));
+}
+
+// Runs on SDL's audio thread with the device lock held.
+void AudioMixer::Mix(float* out, size_t samples) {
+    if (m_music) {
+        m_music->Render(out, static_cast<int>(samples / kChannels));
+        for (size_t i = 0; i < samples; ++i) out[i] *= kMusicLevel;
+    } else {
+        std::fill(out, out + samples, 0.0f);
+    }
+    const size_t effectSamples = std::min(samples, m_effect.size() - m_effectPosition);
+    for (size_t i = 0; i < effectSamples; ++i) out[i] += m_effect[m_effectPosition + i];
+    m_effectPosition += effectSamples;
+    for (size_t i = 0; i < samples; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+}

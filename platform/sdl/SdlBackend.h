@@ -1,0 +1,77 @@
+#pragma once
+// The real desktop: one SDL window titled "Quillory 3" that shows the program's
+// screen, scaled to fit and letterboxed, full screen while the display is switched.
+// SDL gives raw input only (no automatic mouse capture, clicks go through to an
+// inactive window); the window system decides capture, focus and hover. Mouse
+// positions arrive in pixels of the program's screen. Printing goes to CUPS.
+
+#include <SDL2/SDL_events.h>
+#include <SDL2/SDL_mouse.h>
+#include <SDL2/SDL_video.h>
+
+#include <memory>
+#include <optional>
+
+#include "platform/Backend.h"
+#include "platform/Cursor.h"
+#include "platform/sdl/CupsPrinter.h"
+#include "platform/sdl/Letterbox.h"
+
+class SdlBackend : public Backend {
+public:
+    static constexpr const char* kTitle = "Quillory 3";
+
+    // Opens the display and the window showing a `width` x `height` screen; null
+    // when there is no display to open.
+    static std::unique_ptr<SdlBackend> Open(LONG width, LONG height);
+    ~SdlBackend() override;
+    SdlBackend(const SdlBackend&) = delete;
+    SdlBackend& operator=(const SdlBackend&) = delete;
+
+    void Present(const Surface& screen, const RECT& area) override;
+    std::optional<InputEvent> NextInputEvent() override;
+    void WaitForInput(DWORD milliseconds) override;
+    void SetCursorImage(const CursorImage* image) override;
+    void SetCursorVisible(bool visible) override;
+    void WarpPointer(POINT screenPoint) override;
+    void ConfinePointer(const RECT* area) override;
+    void RestoreWindow() override;
+    void RaiseWindow() override;
+    bool OpenDisplay() override;
+    bool TakeDisplayExclusively() override;
+    bool SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) override;
+    bool RestoreDisplayMode() override;
+    bool CloseDisplay() override;
+    std::optional<PrinterDescription> DefaultPrinter() override;
+    bool ConfirmPrinting(bool landscape) override;
+    bool StartPrintJob(const std::string& documentName) override;
+    bool PrintPage(const Surface& page) override;
+    bool EndPrintJob() override;
+    int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
+    void Beep(UINT type) override;
+
+    SDL_Window* Window() const { return m_window; }
+    const Letterbox& Fit() const { return m_letterbox; }
+
+private:
+    explicit SdlBackend(SDL_Window* window, LONG width, LONG height);
+
+    std::optional<InputEvent> Translate(const SDL_Event& event);
+    std::optional<InputEvent> TranslateWindowEvent(const SDL_WindowEvent& event);
+    InputEvent PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const;
+    // Fits the screen to the window's size again and shows all of it.
+    void Refit();
+    // Copies `area` of the last presented screen to the window, scaled.
+    void Show(const RECT& area);
+    void ApplyCursor();
+    void ApplyConfinement();
+
+    SDL_Window* m_window;
+    Surface m_frame;
+    Letterbox m_letterbox;
+    std::optional<CursorImage> m_cursorImage;
+    SDL_Cursor* m_cursor = nullptr;
+    bool m_cursorVisible = true;
+    std::optional<RECT> m_confinement;
+    CupsPrinter m_printer;
+};

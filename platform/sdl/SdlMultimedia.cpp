@@ -1,0 +1,93 @@
+#include "platform/sdl/SdlMultimedia.h"
+
+#include <algorithm>
+
+#include "platform/sdl/AudioMixer.h"
+#include "platform/sdl/FluidSynthesizer.h"
+
+namespace {
+
+constexpr UINT kMinimumPeriod = 1;
+constexpr UINT kMaximumPeriod = 1000000;
+constexpr WORD kVoices = 256;
+
+}  // namespace
+
+// An open handle on the synthesizer; it keeps the synthesizer alive while it is open.
+class SdlMultimedia::SynthOutput : public MidiOutputDevice {
+public:
+    explicit SynthOutput(std::shared_ptr<FluidSynthesizer> synthesizer) : m_synthesizer(std::move(synthesizer)) {}
+    ~SynthOutput() override { m_synthesizer->Reset(); }
+    SynthOutput(const SynthOutput&) = delete;
+    SynthOutput& operator=(const SynthOutput&) = delete;
+
+    void SendShortMessage(DWORD message) override { m_synthesizer->Send(message); }
+    void Reset() override { m_synthesizer->Reset(); }
+
+private:
+    std::shared_ptr<FluidSynthesizer> m_synthesizer;
+};
+
+SdlMultimedia::SdlMultimedia(const std::vector<std::string>& soundfonts) : m_mixer(AudioMixer::Open()) {
+    if (!m_mixer) return;
+    m_synthesizer = FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts);
+    m_mixer->SetMusic(m_synthesizer);
+}
+
+SdlMultimedia::~SdlMultimedia() {
+    // Timers first: their callbacks may still be sending to the synthesizer.
+    m_timers.KillAll();
+    m_mixer.reset();
+}
+
+TIMECAPS SdlMultimedia::TimerCapabilities() { return {kMinimumPeriod, kMaximumPeriod}; }
+
+bool SdlMultimedia::BeginTimerPeriod(UINT period) {
+    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
+    std::lock_guard lock(m_lock);
+    ++m_openPeriods;
+    return true;
+}
+
+bool SdlMultimedia::EndTimerPeriod(UINT period) {
+    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
+    std::lock_guard lock(m_lock);
+    if (m_openPeriods == 0) return false;
+    --m_openPeriods;
+    return true;
+}
+
+UINT SdlMultimedia::StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
+    return m_timers.Start(period, callback, user);
+}
+
+bool SdlMultimedia::KillTimer(UINT timerId) { return m_timers.Kill(timerId); }
+
+UINT SdlMultimedia::MidiOutputCount() { return m_synthesizer ? 1 : 0; }
+
+bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
+    if (deviceId >= MidiOutputCount()) return false;
+    caps = MIDIOUTCAPSA{};
+    const std::string name = FluidSynthesizer::kProductName;
+    std::copy_n(name.begin(), std::min(name.size(), MAXPNAMELEN - 1), caps.szPname);
+    caps.wTechnology = MOD_SWSYNTH;
+    caps.wVoices = kVoices;
+    caps.wNotes = kVoices;
+    caps.wChannelMask = 0xFFFF;
+    return true;
+}
+
+std::unique_ptr<MidiOutputDevice> SdlMultimedia::OpenMidiOutput(UINT deviceId) {
+    if (!m_synthesizer || (deviceId != 0 && deviceId != MIDI_MAPPER)) return nullptr;
+    return std::make_unique<SynthOutput>(m_synthesizer);
+}
+
+void SdlMultimedia::PlayWave(const std::string&, std::span<const uint8_t> wave) {
+    if (m_mixer) m_mixer->PlayEffect(wave);
+}
+
+void SdlMultimedia::StopWave() {
+    if (m_mixer) m_mixer->StopEffect();
+}
+
+bool SdlMultimedia::EffectPlaying() const { return m_mixer && m_mixer->EffectPlaying(); }

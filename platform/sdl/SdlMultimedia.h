@@ -1,0 +1,50 @@
+#pragma once
+// The desktop's multimedia devices: timers on threads of their own, one MIDI output
+// device that is the General MIDI synthesizer, and sound effects, the synthesizer and
+// the effects mixed in one audio stream. Without an audio device there is no MIDI
+// device and effects are silent; without a soundfont there is no MIDI device.
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/MultimediaBackend.h"
+#include "platform/TimerQueue.h"
+
+class AudioMixer;
+class FluidSynthesizer;
+
+class SdlMultimedia : public MultimediaBackend {
+public:
+    // Opens the audio device and loads the first soundfont of `soundfonts` that loads.
+    explicit SdlMultimedia(const std::vector<std::string>& soundfonts);
+    ~SdlMultimedia() override;
+    SdlMultimedia(const SdlMultimedia&) = delete;
+    SdlMultimedia& operator=(const SdlMultimedia&) = delete;
+
+    TIMECAPS TimerCapabilities() override;
+    bool BeginTimerPeriod(UINT period) override;
+    bool EndTimerPeriod(UINT period) override;
+    UINT StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) override;
+    bool KillTimer(UINT timerId) override;
+    UINT MidiOutputCount() override;
+    bool MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) override;
+    std::unique_ptr<MidiOutputDevice> OpenMidiOutput(UINT deviceId) override;
+    void PlayWave(const std::string& name, std::span<const uint8_t> wave) override;
+    void StopWave() override;
+
+    bool HasAudio() const { return m_mixer != nullptr; }
+    bool HasSynthesizer() const { return m_synthesizer != nullptr; }
+    // Whether an effect is still sounding (tests wait for one to end).
+    bool EffectPlaying() const;
+
+private:
+    class SynthOutput;
+
+    TimerQueue m_timers;
+    std::unique_ptr<AudioMixer> m_mixer;
+    std::shared_ptr<FluidSynthesizer> m_synthesizer;
+    std::mutex m_lock;
+    int m_openPeriods = 0;
+};

@@ -1,0 +1,144 @@
+// Printing against a real CUPS server started by the test: the default destination,
+// and the page of a print job arriving at a printer as a one-page landscape PDF.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "platform/Backend.h"
+#include "platform/DeviceContext.h"
+#include "platform/Gdi.h"
+#include "platform/Print.h"
+#include "platform/sdl/CupsPrinter.h"
+#include "platform/sdl/SdlBackend.h"
+#include "tests/sdl/CupsServer.h"
+#include "tests/sdl/HostCommand.h"
+#include "tests/sdl/PpmImage.h"
+#include "tests/sdl/XvfbServer.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+constexpr uint32_t kPicture = 0x204080;
+
+bool WaitForFile(const std::filesystem::path& path) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (std::filesystem::exists(path)) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+// Where the program puts its 848 x 592 picture: three quarters of the paper's width,
+// centred both ways.
+RECT PictureOnPaper(LONG paperWidth, LONG paperHeight) {
+    const LONG width = paperWidth * 3 / 4;
+    const LONG height = 592 * width / 848;
+    const LONG left = (paperWidth - width) / 2;
+    const LONG top = (paperHeight - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
+// The smallest rectangle holding every pixel darker than mid grey.
+RECT DarkArea(const Surface& page) {
+    RECT area{page.Width(), page.Height(), 0, 0};
+    for (LONG y = 0; y < page.Height(); ++y) {
+        for (LONG x = 0; x < page.Width(); ++x) {
+            const uint32_t rgb = page.Pixel(x, y);
+            if (((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) >= 3 * 128) continue;
+            area = {std::min(area.left, x), std::min(area.top, y), std::max(area.right, x + 1), std::max(area.bottom, y + 1)};
+        }
+    }
+    return area;
+}
+
+class DesktopPrintTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const std::string missing = MissingTool({"cupsd", "lpadmin", "pdfinfo", "pdftoppm"});
+        if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+        ASSERT_TRUE(server.Running()) << "cupsd did not start:\n" << server.ErrorLog();
+    }
+
+    TempDirectory folder;
+    CupsServer server;
+};
+
+}  // namespace
+
+TEST_F(DesktopPrintTest, WithoutPrintersThereIsNoDefaultAndNoJob) {
+    CupsPrinter printer;
+    EXPECT_FALSE(printer.DefaultPrinter());
+    EXPECT_FALSE(printer.StartJob("Quillory: Printing"));
+    EXPECT_FALSE(printer.EndJob());
+}
+
+TEST_F(DesktopPrintTest, TheDefaultDestinationIsThePrinterWithItsPaperInDevicePixels) {
+    ASSERT_TRUE(server.AddFilePrinter("side-printer", folder / "side.pdf", false));
+    ASSERT_TRUE(server.AddFilePrinter("album-printer", folder / "album.pdf", true));
+    const std::optional<PrinterDescription> chosen = CupsPrinter().DefaultPrinter();
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->name, "album-printer");
+    // A4 at 150 dots an inch, portrait.
+    EXPECT_EQ(chosen->width, 1240);
+    EXPECT_EQ(chosen->height, 1753);
+}
+
+TEST_F(DesktopPrintTest, AConfirmedJobArrivesAsOneLandscapePageWithThePictureCentred) {
+    if (!MissingTool({"Xvfb", "xdotool", "xwininfo"}).empty()) GTEST_SKIP() << "Xvfb, xdotool or xwininfo is missing";
+    const std::filesystem::path output = folder / "album.pdf";
+    ASSERT_TRUE(server.AddFilePrinter("album-printer", output, true));
+    XvfbServer display(1024, 768);
+    ASSERT_TRUE(display.Running());
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
+    ASSERT_NE(backend, nullptr);
+    Backend* previous = InstallBackend(backend.get());
+
+    // The printer choice as the program makes it: the default's settings, landscape,
+    // then the confirmation, which a person answers with Enter.
+    PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
+    ASSERT_TRUE(PrintDlgA(&request));
+    request.hDevMode->dmFields |= DM_ORIENTATION;
+    request.hDevMode->dmOrientation = DMORIENT_LANDSCAPE;
+    ASSERT_EQ(ResetDCA(request.hDC, request.hDevMode), request.hDC);
+    DeleteDC(request.hDC);
+    bool answered = false;
+    std::thread person([&display, &answered] { answered = display.PressKeyInWindow("Print", "Return"); });
+    request.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
+    const BOOL confirmed = PrintDlgA(&request);
+    person.join();
+    ASSERT_TRUE(answered);
+    ASSERT_TRUE(confirmed);
+
+    HDC printer = request.hDC;
+    const LONG paperWidth = GetDeviceCaps(printer, HORZRES);
+    const LONG paperHeight = GetDeviceCaps(printer, VERTRES);
+    EXPECT_GT(paperWidth, paperHeight);
+    const DOCINFOA document{20, "Quillory: Printing", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocA(printer, &document), 0);
+    ASSERT_GT(StartPage(printer), 0);
+    const RECT picture = PictureOnPaper(paperWidth, paperHeight);
+    for (LONG y = picture.top; y < picture.bottom; ++y) {
+        for (LONG x = picture.left; x < picture.right; ++x) printer->surface->SetPixel(x, y, kPicture);
+    }
+    EXPECT_GT(EndPage(printer), 0);
+    EXPECT_GT(EndDoc(printer), 0);
+    DeleteDC(printer);
+    InstallBackend(previous);
+
+    ASSERT_TRUE(WaitForFile(output)) << server.ErrorLog();
+    const CommandResult info = RunCommand("pdfinfo '" + output.string() + "'");
+    const size_t pages = info.output.find("Pages:");
+    ASSERT_NE(pages, std::string::npos) << info.output;
+    EXPECT_EQ(std::stoi(info.output.substr(pages + 6)), 1) << info.output;
+    const std::optional<Surface> page = ReadPpm(RunCommand("pdftoppm -r 30 -singlefile '" + output.string() + "'").output);
+    ASSERT_TRUE(page);
+    EXPECT_GT(page->Width(), page->Height());
+    const RECT dark = DarkArea(*page);
+    const LONG width = dark.right - dark.left;
+    EXPECT_NEAR(width * 4, page->Width() * 3, 4 * 2);
+    EXPECT_NEAR(dark.left, page->Width() - dark.right, 2);
+    EXPECT_NEAR(dark.top, page->Height() - dark.bottom, 2);
+}

@@ -1,0 +1,191 @@
+// The window system on the real desktop backend in a real X server: a window made
+// through the window-system calls fills the screen, its pixels reach the display
+// pixel for pixel (the scaling is the fit's own test), and real pointer and key events reach its procedure.
+
+#include <gtest/gtest.h>
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <vector>
+
+#include "platform/DeviceContext.h"
+#include "platform/Display.h"
+#include "platform/User.h"
+#include "platform/sdl/SdlBackend.h"
+#include "tests/sdl/HostCommand.h"
+#include "tests/sdl/XvfbServer.h"
+
+namespace {
+
+constexpr uint32_t kLeftHalf = 0xE03020;
+constexpr uint32_t kRightHalf = 0x2040D0;
+constexpr uint32_t kSquare = 0x30C040;
+constexpr RECT kSquareArea{200, 150, 300, 250};
+
+std::vector<MSG> g_received;
+
+uint32_t PaintedColour(LONG x, LONG y) {
+    if (x >= kSquareArea.left && x < kSquareArea.right && y >= kSquareArea.top && y < kSquareArea.bottom) return kSquare;
+    return x < 512 ? kLeftHalf : kRightHalf;
+}
+
+LRESULT PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(window, &paint);
+        for (LONG y = dc->clip.top; y < dc->clip.bottom; ++y) {
+            for (LONG x = dc->clip.left; x < dc->clip.right; ++x) {
+                dc->surface->SetPixel(x, y, PaintedColour(x - dc->origin.x, y - dc->origin.y));
+            }
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_KEYDOWN || message == WM_KEYUP) {
+        g_received.push_back(MSG{window, message, wParam, lParam, 0, {}});
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Channel-wise closeness: the X server's 24-bit visual may round.
+testing::AssertionResult Near(uint32_t seen, uint32_t wanted) {
+    for (const int shift : {0, 8, 16}) {
+        const int difference = static_cast<int>((seen >> shift) & 0xFF) - static_cast<int>((wanted >> shift) & 0xFF);
+        if (difference > 8 || difference < -8) {
+            return testing::AssertionFailure() << std::hex << "pixel 0x" << seen << " is not 0x" << wanted;
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+class DesktopWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const std::string missing = MissingTool({"Xvfb", "xwd", "convert", "xdotool", "xwininfo"});
+        if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+        server = std::make_unique<XvfbServer>(1024, 768);
+        ASSERT_TRUE(server->Running());
+        backend = SdlBackend::Open(1024, 768);
+        ASSERT_NE(backend, nullptr) << SDL_GetError();
+        previous = InstallBackend(backend.get());
+        const WNDCLASSEXA windowClass{sizeof(WNDCLASSEXA), 0, PaintingProcedure, 0, 0, ProgramInstance(), nullptr,
+                                      nullptr, nullptr, nullptr, "DesktopTest", nullptr};
+        RegisterClassExA(&windowClass);
+        window = CreateWindowExA(0, "DesktopTest", "Quillory 3", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                                 nullptr, ProgramInstance(), nullptr);
+        ASSERT_NE(window, nullptr);
+    }
+
+    void TearDown() override {
+        if (display != nullptr) {
+            display->RestoreDisplayMode();
+            display->Release();
+        }
+        if (window != nullptr) DestroyWindow(window);
+        UnregisterClassA("DesktopTest", ProgramInstance());
+        if (backend) InstallBackend(previous);
+        backend.reset();
+        g_received.clear();
+    }
+
+    void SwitchToFullScreen() {
+        ASSERT_EQ(DirectDrawCreate(nullptr, &display, nullptr), DD_OK);
+        ASSERT_EQ(display->SetCooperativeLevel(window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
+        ASSERT_EQ(display->SetDisplayMode(1024, 768, 32), DD_OK);
+    }
+
+    // Dispatches messages until `done` holds or `limit` passes.
+    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < deadline) {
+            MSG message{};
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+            if (done()) return true;
+            backend->WaitForInput(10);
+        }
+        return false;
+    }
+
+    // Lets the X server and the window catch up with each other.
+    void Settle() { PumpUntil([] { return false; }, std::chrono::milliseconds(500)); }
+
+    // Where screen pixel `point` appears on the X server's screen.
+    POINT OnDisplay(POINT point) const {
+        const std::optional<RECT> place = server->WindowPlace(SdlBackend::kTitle);
+        EXPECT_TRUE(place);
+        const POINT inWindow = backend->Fit().ToWindow(point);
+        return place ? POINT{place->left + inWindow.x, place->top + inWindow.y} : inWindow;
+    }
+
+    std::unique_ptr<XvfbServer> server;
+    std::unique_ptr<SdlBackend> backend;
+    Backend* previous = nullptr;
+    HWND window = nullptr;
+    DisplayObject* display = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DesktopWindowTest, TheScreenFillsTheDisplayPixelForPixel) {
+    SwitchToFullScreen();
+    Settle();
+    const std::optional<RECT> place = server->WindowPlace(SdlBackend::kTitle);
+    ASSERT_TRUE(place);
+    EXPECT_EQ(place->left, 0);
+    EXPECT_EQ(place->top, 0);
+    EXPECT_EQ(place->right, 1024);
+    EXPECT_EQ(place->bottom, 768);
+
+    const std::optional<Surface> shot = server->Screenshot();
+    ASSERT_TRUE(shot);
+    for (const POINT point : {POINT{0, 0}, POINT{511, 400}, POINT{512, 400}, POINT{1023, 767}, POINT{200, 150},
+                              POINT{299, 249}, POINT{300, 249}}) {
+        const POINT seen = OnDisplay(point);
+        EXPECT_TRUE(Near(shot->Pixel(seen.x, seen.y), PaintedColour(point.x, point.y)))
+            << "screen point " << point.x << "," << point.y;
+    }
+}
+
+TEST_F(DesktopWindowTest, RestoringTheDisplayGivesTheWindowItsOwnSizeBack) {
+    SwitchToFullScreen();
+    ASSERT_EQ(display->RestoreDisplayMode(), DD_OK);
+    Settle();
+    const std::optional<RECT> place = server->WindowPlace(SdlBackend::kTitle);
+    ASSERT_TRUE(place);
+    EXPECT_EQ(place->right - place->left, 1024);
+    EXPECT_EQ(place->bottom - place->top, 768);
+    const std::optional<Surface> shot = server->Screenshot();
+    ASSERT_TRUE(shot);
+    const POINT seen = OnDisplay(POINT{250, 200});
+    EXPECT_TRUE(Near(shot->Pixel(seen.x, seen.y), kSquare));
+}
+
+TEST_F(DesktopWindowTest, RealClicksAndKeysReachTheWindowInScreenPixels) {
+    SwitchToFullScreen();
+    Settle();
+    const POINT target = OnDisplay(POINT{300, 200});
+    ASSERT_TRUE(server->Xdotool("mousemove --sync " + std::to_string(target.x) + " " + std::to_string(target.y) +
+                                " click 1 key Return"));
+    const auto has = [](UINT message) {
+        return std::any_of(g_received.begin(), g_received.end(), [message](const MSG& m) { return m.message == message; });
+    };
+    ASSERT_TRUE(PumpUntil([&] { return has(WM_LBUTTONUP) && has(WM_KEYUP); }));
+    const auto down = std::find_if(g_received.begin(), g_received.end(),
+                                   [](const MSG& m) { return m.message == WM_LBUTTONDOWN; });
+    ASSERT_NE(down, g_received.end());
+    const POINT clicked = LParamToPoint(down->lParam);
+    EXPECT_EQ(clicked.x, 300);
+    EXPECT_EQ(clicked.y, 200);
+    const auto key = std::find_if(g_received.begin(), g_received.end(),
+                                  [](const MSG& m) { return m.message == WM_KEYDOWN; });
+    ASSERT_NE(key, g_received.end());
+    EXPECT_EQ(key->wParam, VK_RETURN);
+    // The button press came before the key.
+    EXPECT_LT(down - g_received.begin(), key - g_received.begin());
+}

@@ -1,0 +1,98 @@
+#include "tests/sdl/XvfbServer.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "tests/sdl/HostCommand.h"
+#include "tests/sdl/PpmImage.h"
+
+namespace {
+
+constexpr int kStartTimeoutMs = 10000;
+
+std::string ReadDisplayNumber(int pipe) {
+    std::string number;
+    pollfd waiting{pipe, POLLIN, 0};
+    char c = 0;
+    while (poll(&waiting, 1, kStartTimeoutMs) == 1 && read(pipe, &c, 1) == 1 && c != '\n') number += c;
+    return number;
+}
+
+}  // namespace
+
+XvfbServer::XvfbServer(int width, int height) {
+    int pipes[2];
+    if (pipe(pipes) != 0) return;
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    const std::string displayFd = std::to_string(pipes[1]);
+    m_process = fork();
+    if (m_process == 0) {
+        close(pipes[0]);
+        // The server keeps no pipe of the test's open: its output goes nowhere.
+        const int nowhere = open("/dev/null", O_WRONLY);
+        dup2(nowhere, STDOUT_FILENO);
+        dup2(nowhere, STDERR_FILENO);
+        execlp("Xvfb", "Xvfb", "-displayfd", displayFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
+               "-noreset", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipes[1]);
+    const std::string number = m_process > 0 ? ReadDisplayNumber(pipes[0]) : std::string();
+    close(pipes[0]);
+    if (number.empty()) return;
+    m_display = ":" + number;
+    setenv("DISPLAY", m_display.c_str(), 1);
+}
+
+XvfbServer::~XvfbServer() {
+    if (m_process <= 0) return;
+    kill(m_process, SIGTERM);
+    waitpid(m_process, nullptr, 0);
+}
+
+std::optional<Surface> XvfbServer::Screenshot() const {
+    const CommandResult shot = RunCommand("xwd -root -silent -display " + m_display + " | convert xwd:- ppm:-");
+    if (shot.exitCode != 0) return std::nullopt;
+    return ReadPpm(shot.output);
+}
+
+std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
+    const CommandResult info = RunCommand("xwininfo -display " + m_display + " -name '" + title + "'");
+    const auto field = [&info](const std::string& name) -> std::optional<LONG> {
+        const size_t at = info.output.find(name);
+        if (at == std::string::npos) return std::nullopt;
+        return static_cast<LONG>(std::stol(info.output.substr(at + name.size())));
+    };
+    const auto x = field("Absolute upper-left X:");
+    const auto y = field("Absolute upper-left Y:");
+    const auto width = field("Width:");
+    const auto height = field("Height:");
+    if (info.exitCode != 0 || !x || !y || !width || !height) return std::nullopt;
+    return RECT{*x, *y, *x + *width, *y + *height};
+}
+
+bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& key) const {
+    // Found through the window tree: message boxes carry no class, which xdotool's
+    // own search passes over.
+    const std::string find = "xwininfo -root -tree -display " + m_display + " | awk '$2 == \"\\\"" + title +
+                             "\\\":\" { print $1; exit }'";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string window = RunCommand(find).output;
+        while (!window.empty() && window.back() == '\n') window.pop_back();
+        if (!window.empty()) return Xdotool("windowfocus --sync " + window + " key --delay 100 " + key);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+bool XvfbServer::Xdotool(const std::string& arguments) const {
+    return RunCommand("DISPLAY=" + m_display + " xdotool " + arguments + " >/dev/null 2>&1").exitCode == 0;
+}

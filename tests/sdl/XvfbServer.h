@@ -1,0 +1,34 @@
+#pragma once
+// A virtual X server of the test's own, on a display number it picks itself, made
+// the test's DISPLAY while it runs.
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/Surface.h"
+
+class XvfbServer {
+public:
+    XvfbServer(int width, int height);
+    ~XvfbServer();
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    bool Running() const { return !m_display.empty(); }
+    const std::string& Display() const { return m_display; }
+    // The whole screen as the X server shows it, taken with xwd.
+    std::optional<Surface> Screenshot() const;
+    // Runs xdotool with `arguments` on this display; true when it succeeded.
+    bool Xdotool(const std::string& arguments) const;
+    // Waits a few seconds for a window titled `title` and presses `key` in it, as a
+    // person answering a message box would.
+    // Where the window titled `title` lies on the screen, as the X server has it.
+    std::optional<RECT> WindowPlace(const std::string& title) const;
+    bool PressKeyInWindow(const std::string& title, const std::string& key) const;
+
+private:
+    pid_t m_process = -1;
+    std::string m_display;
+};
