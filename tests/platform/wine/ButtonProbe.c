@@ -8,7 +8,8 @@
  *   button WM_LBUTTONDOWN 10,10
  *   parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED ODS_FOCUS
  * Lines starting with '#' describe the recording; the replay reads its input from the
- * "# script:" line.
+ * "# script:" line. Messages outside the contract (WM_CTLCOLORBTN before each draw,
+ * WM_IME_SETCONTEXT with focus changes) are not written: the program uses neither.
  *
  * Script steps, separated by "; ":
  *   down X,Y | move X,Y | up X,Y   post the mouse message (down and move with the left
