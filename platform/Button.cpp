@@ -21,7 +21,10 @@
 // | WM_LBUTTONUP without a press            | nothing                                              |
 // | WM_CAPTURECHANGED during a press        | press ends; BM_SETSTATE FALSE when drawn down        |
 // | BM_SETSTATE TRUE / FALSE                | always draw ODA_SELECT with / without ODS_SELECTED   |
-// | WM_SETFOCUS / WM_KILLFOCUS              | draw ODA_FOCUS with / without ODS_FOCUS              |
+// | WM_SETFOCUS                             | draw ODA_FOCUS with ODS_FOCUS                        |
+// | WM_KILLFOCUS                            | draw ODA_FOCUS without ODS_FOCUS; a press ends       |
+// |                                         | (ReleaseCapture, so no click follows); invalidate,   |
+// |                                         | so a WM_PAINT draw follows                           |
 // | WM_PAINT                                | draw ODA_DRAWENTIRE with the current state           |
 // | WM_ERASEBKGND                           | nothing erased; answers 1                            |
 //
@@ -106,6 +109,16 @@ void SetFocused(HWND window, bool focused) {
     AskParentToDraw(window, ODA_FOCUS);
 }
 
+// Losing the focus in the middle of a press (a message box, another window taking
+// over) cancels the press: giving up the capture draws the button up, and the later
+// release is not a click. The whole button is drawn again afterwards.
+void OnFocusLost(HWND window) {
+    SetFocused(window, false);
+    if (!IsWindow(window)) return;
+    if ((StateOf(window) & kPressed) != 0 && GetCapture() == window) ReleaseCapture();
+    InvalidateRect(window, nullptr, FALSE);
+}
+
 }  // namespace
 
 void RegisterStandardButtonClass() {
@@ -125,7 +138,7 @@ LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         case BM_SETSTATE: SetPushed(window, wParam != FALSE); return 0;
         case BM_GETSTATE: return static_cast<LRESULT>(StateOf(window) & (BST_PUSHED | BST_FOCUS));
         case WM_SETFOCUS: SetFocused(window, true); return 0;
-        case WM_KILLFOCUS: SetFocused(window, false); return 0;
+        case WM_KILLFOCUS: OnFocusLost(window); return 0;
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             PAINTSTRUCT paint{};

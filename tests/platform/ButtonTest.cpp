@@ -81,6 +81,21 @@ TEST_F(ButtonTest, FocusGainedAndLostAskForFocusDraws) {
     EXPECT_EQ(ParentTrace(), (Strings{"parent WM_DRAWITEM 7 ODA_FOCUS ODS_FOCUS", "parent WM_DRAWITEM 7 ODA_FOCUS"}));
 }
 
+TEST_F(ButtonTest, FocusLostDuringAPressCancelsItSoTheReleaseIsNoClick) {
+    machine.MovePointer({20, 20});
+    machine.PressButton({20, 20});
+    RunUntilIdle();
+    SetFocus(parent);
+    RunUntilIdle();
+    EXPECT_EQ(GetCapture(), nullptr);
+    machine.ReleaseButton({20, 20});
+    RunUntilIdle();
+    EXPECT_EQ(ParentTrace(), (Strings{"parent WM_DRAWITEM 7 ODA_FOCUS ODS_FOCUS",
+                                      "parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED ODS_FOCUS",
+                                      "parent WM_DRAWITEM 7 ODA_FOCUS ODS_SELECTED", "parent WM_DRAWITEM 7 ODA_SELECT",
+                                      "parent WM_DRAWITEM 7 ODA_DRAWENTIRE"}));
+}
+
 TEST_F(ButtonTest, PaintAsksForTheWholeButton) {
     InvalidateRect(button, nullptr, FALSE);
     RunUntilIdle();
