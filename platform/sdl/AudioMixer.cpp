@@ -59,14 +59,14 @@ void AudioMixer::SetMusic(std::shared_ptr<FluidSynthesizer> music) {
 
 std::vector<float> AudioMixer::Decode(std::span<const uint8_t> wave) {
     if (wave.empty() || wave.size() > static_cast<size_t>(std::numeric_limits<int>::max())) return {};
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec waveFormat{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
     SDL_RWops* source = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
-    if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) return {};
+    if (SDL_LoadWAV_RW(source, 1, &waveFormat, &samples, &length) == nullptr) return {};
     SDL_AudioCVT conversion{};
     std::vector<float> decoded;
-    if (SDL_BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, kChannels, kSampleRate) >= 0 &&
+    if (SDL_BuildAudioCVT(&conversion, waveFormat.format, waveFormat.channels, waveFormat.freq, AUDIO_F32SYS, kChannels, kSampleRate) >= 0 &&
         length <= static_cast<Uint32>(std::numeric_limits<int>::max() / std::max(conversion.len_mult, 1))) {
         std::vector<Uint8> buffer(static_cast<size_t>(length) * static_cast<size_t>(std::max(conversion.len_mult, 1)));
         std::memcpy(buffer.data(), samples, length);
