@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 
@@ -15,12 +16,23 @@ std::atomic<bool> g_iconic{false};
 std::mutex g_handlerLock;
 std::function<void(InstanceChannel::Request)> g_handler;
 
+// The screen the album shows on: one album runs per user and per display, so an album
+// on another X server (a second seat, a test's own server) is a separate copy.
+std::string DisplayName() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') return value;
+    }
+    return "none";
+}
+
 // An abstract local socket: it vanishes with the process that made it, so a copy
 // that crashed leaves nothing behind that would lock the next one out.
 sockaddr_un AddressFor(const std::string& name, socklen_t* length) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::string id = "quillory-instance-" + std::to_string(getuid()) + "-" + name;
+    std::string id =
+        "quillory-instance-" + std::to_string(getuid()) + "-" + DisplayName() + "-" + name;
     const size_t room = sizeof(address.sun_path) - 1;
     if (id.size() > room) id = id.substr(0, room - 17) + "-" + std::to_string(std::hash<std::string>{}(id) % 100000000000000000u);
     std::memcpy(address.sun_path + 1, id.data(), id.size());

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "platform/Kernel.h"
@@ -8,9 +9,10 @@
 
 namespace {
 
-// Runs the second copy and answers what it printed.
-std::string RunSecondCopy(const std::string& mutexName) {
-    const std::string command = std::string(INSTANCE_PROBE) + " " + mutexName;
+// Runs the second copy (on `display`, or on this copy's own) and answers what it printed.
+std::string RunSecondCopy(const std::string& mutexName, const std::string& display = "") {
+    const std::string onDisplay = display.empty() ? "" : "env DISPLAY=" + display + " ";
+    const std::string command = onDisplay + INSTANCE_PROBE + " " + mutexName;
     const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
     if (pipe == nullptr) return "cannot run";
     char line[64] = {};
@@ -57,5 +59,13 @@ TEST_F(SingleInstanceTest, ASecondCopyRestoresAndRaisesTheFirstCopysWindow) {
     EXPECT_EQ(machine.RestoreCount(), 1);
     EXPECT_EQ(machine.RaiseCount(), 1);
     SetSharedWindowHandle(nullptr);
+    CloseHandle(mutex);
+}
+
+TEST_F(SingleInstanceTest, ACopyOnAnotherDisplayIsAnAlbumOfItsOwn) {
+    const HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    const char* display = std::getenv("DISPLAY");
+    const std::string other = display != nullptr && std::string(display) == ":71" ? ":72" : ":71";
+    EXPECT_EQ(RunSecondCopy(name, other), "first");
     CloseHandle(mutex);
 }
