@@ -38,6 +38,11 @@ constexpr int kChannelTolerance = 8;
 constexpr auto kScreenPollPause = 100ms;
 constexpr size_t kStickerEntryBytes = 4;
 constexpr int32_t kTitleHeadingHeight = 180;
+constexpr size_t kFrameRate = AudioMixer::kSampleRate;
+// SDL's disk driver writes the stream as it plays: 32-bit float stereo.
+constexpr size_t kFrameBytes = 2 * sizeof(float);
+// Quieter than any note of the song at the level it plays at.
+constexpr double kSilenceLevel = 0.002;
 
 // The surface's 0x00RRGGBB of a picture colour (red in the low byte).
 uint32_t ScreenColour(COLORREF colour) {
@@ -91,6 +96,30 @@ private:
     std::vector<std::pair<POINT, uint32_t>> m_pixels;
     SIZE m_size{};
 };
+
+// The left channel of the rendered stream.
+std::vector<float> ReadStream(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<float> samples(fs::file_size(path) / sizeof(float));
+    file.read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(samples.size() * sizeof(float)));
+    std::vector<float> left;
+    for (size_t i = 0; i + 1 < samples.size(); i += 2) left.push_back(samples[i]);
+    return left;
+}
+
+double RootMeanSquare(const std::vector<float>& samples, size_t from, size_t to) {
+    to = std::min(to, samples.size());
+    if (from >= to) return 0;
+    double sum = 0;
+    for (size_t i = from; i < to; ++i) sum += static_cast<double>(samples[i]) * samples[i];
+    return std::sqrt(sum / static_cast<double>(to - from));
+}
+
+float Peak(const std::vector<float>& samples, size_t from, size_t to) {
+    float peak = 0;
+    for (size_t i = from; i < std::min(to, samples.size()); ++i) peak = std::max(peak, std::fabs(samples[i]));
+    return peak;
+}
 
 POINT Centre(const ButtonRow& row) { return POINT{row.x + row.width / 2, row.y + row.height / 2}; }
 
@@ -245,4 +274,26 @@ TEST_F(DesktopAlbumTest, ASecondCopyEndsWithoutAWindowAndTheFirstStays) {
     Key("Return");
     ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS));
     Quit();
+}
+
+TEST_F(DesktopAlbumTest, TheSongAndThePeelSoundReachTheAudioStream) {
+    const fs::path stream = folder.Path() / "stream.raw";
+    StartAlbum({"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + stream.string()});
+    StartBookOnTheStickersSheet();
+    std::this_thread::sleep_for(2s);
+    const size_t pick = fs::file_size(stream) / kFrameBytes;
+    PickTheSticker();
+    std::this_thread::sleep_for(1s);
+    DropTheStickerOnItsHome();
+    Quit();
+
+    const std::vector<float> left = ReadStream(stream);
+    ASSERT_GT(left.size(), pick + kFrameRate);
+    const double song = RootMeanSquare(left, 0, pick);
+    EXPECT_GT(song, kSilenceLevel) << "the song plays from the title on";
+    // The second before the pick holds the song alone; the peel comes over it, louder.
+    const float songPeak = Peak(left, pick - kFrameRate, pick);
+    const float withPeel = Peak(left, pick, pick + kFrameRate);
+    EXPECT_GT(withPeel, 1.5f * songPeak) << "song peak " << songPeak << ", after the pick " << withPeel;
+    EXPECT_GT(RootMeanSquare(left, pick, pick + kFrameRate / 2), song) << "the peel stands out of the song";
 }
