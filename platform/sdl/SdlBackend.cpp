@@ -57,7 +57,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height) {
     SetDefaultHints();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     SDL_Window* window = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                                          SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+                                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (window == nullptr) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
@@ -88,8 +88,17 @@ void SdlBackend::Present(const Surface& screen, const RECT& area) {
     const LONG right = std::min({area.right, bounds.right, source.right});
     const LONG bottom = std::min({area.bottom, bounds.bottom, source.bottom});
     if (left >= right || top >= bottom) return;
+    Reveal();
     for (LONG y = top; y < bottom; ++y) std::copy(screen.Row(y) + left, screen.Row(y) + right, m_frame.Row(y) + left);
     Show(RECT{left, top, right, bottom});
+}
+
+// A copy of the album that only hands over to a running one never shows anything, so
+// its window is never mapped.
+void SdlBackend::Reveal() {
+    if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_HIDDEN) == 0) return;
+    SDL_ShowWindow(m_window);
+    Refit();
 }
 
 void SdlBackend::Refit() {
@@ -260,6 +269,7 @@ bool SdlBackend::TakeDisplayExclusively() { return true; }
 
 bool SdlBackend::SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) {
     if (width <= 0 || height <= 0 || bitsPerPixel != 32) return false;
+    Reveal();
     // The desktop keeps its own mode; the window covers it and the screen is scaled.
     if (SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
     Refit();

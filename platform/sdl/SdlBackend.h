@@ -21,8 +21,9 @@ class SdlBackend : public Backend {
 public:
     static constexpr const char* kTitle = "Quillory 3";
 
-    // Opens the display and the window showing a `width` x `height` screen; null
-    // when there is no display to open.
+    // Opens the display and a hidden window for a `width` x `height` screen, shown
+    // when the screen is first presented or switched to; null when there is no
+    // display to open.
     static std::unique_ptr<SdlBackend> Open(LONG width, LONG height);
     ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;
@@ -59,6 +60,8 @@ private:
     std::optional<InputEvent> Translate(const SDL_Event& event);
     std::optional<InputEvent> TranslateWindowEvent(const SDL_WindowEvent& event);
     InputEvent PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const;
+    // Shows the window when it is still hidden.
+    void Reveal();
     // Fits the screen to the window's size again and shows all of it.
     void Refit();
     // Copies `area` of the last presented screen to the window, scaled.

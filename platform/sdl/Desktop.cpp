@@ -1,0 +1,59 @@
+#include "platform/sdl/Desktop.h"
+
+#include <SDL2/SDL_error.h>
+#include <SDL2/SDL_video.h>
+
+#include <array>
+#include <cstring>
+
+#include "platform/Backend.h"
+#include "platform/MultimediaBackend.h"
+#include "platform/sdl/FluidSynthesizer.h"
+#include "platform/sdl/SdlBackend.h"
+#include "platform/sdl/SdlMultimedia.h"
+
+namespace {
+
+constexpr LONG kScreenWidth = 1024;
+constexpr LONG kScreenHeight = 768;
+// SDL falls back to these when no display can be reached; nobody would see the album.
+constexpr std::array<const char*, 2> kInvisibleVideoDrivers = {"offscreen", "dummy"};
+
+bool ShowsNothing(const char* videoDriver) {
+    for (const char* invisible : kInvisibleVideoDrivers) {
+        if (videoDriver == nullptr || std::strcmp(videoDriver, invisible) == 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::unique_ptr<Desktop> Desktop::Install(std::string& failure) {
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(kScreenWidth, kScreenHeight);
+    if (!backend) {
+        failure = SDL_GetError();
+        return nullptr;
+    }
+    const char* videoDriver = SDL_GetCurrentVideoDriver();
+    if (ShowsNothing(videoDriver)) {
+        failure = std::string("no display is reachable (only SDL's ") + (videoDriver ? videoDriver : "no") +
+                  " video driver started)";
+        return nullptr;
+    }
+    auto multimedia = std::make_unique<SdlMultimedia>(FluidSynthesizer::SoundfontCandidates());
+    return std::unique_ptr<Desktop>(new Desktop(std::move(backend), std::move(multimedia)));
+}
+
+Desktop::Desktop(std::unique_ptr<SdlBackend> backend, std::unique_ptr<SdlMultimedia> multimedia)
+    : m_backend(std::move(backend)),
+      m_multimedia(std::move(multimedia)),
+      m_previousBackend(InstallBackend(m_backend.get())),
+      m_previousMultimedia(InstallMultimediaBackend(m_multimedia.get())) {}
+
+Desktop::~Desktop() {
+    // The devices go before the window: the music's timers may still be sending.
+    InstallMultimediaBackend(m_previousMultimedia);
+    m_multimedia.reset();
+    InstallBackend(m_previousBackend);
+    m_backend.reset();
+}

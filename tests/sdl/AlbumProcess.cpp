@@ -1,0 +1,105 @@
+#include "tests/sdl/AlbumProcess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+extern "C" const char* __lsan_default_suppressions();
+extern "C" const char* __tsan_default_suppressions();
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSongFile = "QLY03.mid";
+constexpr const char* kPictureFolder = "data003";
+constexpr const char* kErrorOutput = "stderr.txt";
+constexpr auto kPollPause = std::chrono::milliseconds(20);
+
+void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
+
+// `name`'s current value with `addition` appended as one more sanitizer option.
+std::string WithOption(const char* name, const std::string& addition) {
+    const char* current = getenv(name);
+    const std::string before = current != nullptr && *current != '\0' ? std::string(current) + ":" : "";
+    return std::string(name) + "=" + before + addition;
+}
+
+}  // namespace
+
+AlbumProcess::AlbumProcess(fs::path folder) : m_folder(std::move(folder)) {}
+
+AlbumProcess::~AlbumProcess() {
+    if (!Running()) return;
+    kill(m_process, SIGKILL);
+    waitpid(m_process, nullptr, 0);
+}
+
+void AlbumProcess::LinkContent(const fs::path& folder) {
+    const fs::path album = QUILLORY_ALBUM_DIR;
+    for (const char* item : {kPictureFolder, kSongFile}) {
+        if (!fs::exists(folder / item)) fs::create_symlink(album / item, folder / item);
+    }
+}
+
+void AlbumProcess::WriteSanitizerSettings(std::vector<std::string>& environment) const {
+    const fs::path leaks = m_folder / "lsan.supp";
+    const fs::path races = m_folder / "tsan.supp";
+    WriteText(leaks, __lsan_default_suppressions());
+    WriteText(races, __tsan_default_suppressions());
+    environment.push_back(WithOption("LSAN_OPTIONS", "suppressions=" + leaks.string()));
+    environment.push_back(WithOption("TSAN_OPTIONS", "suppressions=" + races.string()));
+}
+
+bool AlbumProcess::Start(const std::vector<std::string>& environment) {
+    LinkContent(m_folder);
+    std::vector<std::string> settings = environment;
+    WriteSanitizerSettings(settings);
+    const std::string errorPath = (m_folder / kErrorOutput).string();
+    // The added settings come first: the first of two equal names is the one seen.
+    std::vector<char*> childEnvironment;
+    for (std::string& setting : settings) childEnvironment.push_back(setting.data());
+    for (char** inherited = environ; *inherited != nullptr; ++inherited) childEnvironment.push_back(*inherited);
+    childEnvironment.push_back(nullptr);
+    char* arguments[] = {const_cast<char*>(QUILLORY_PROGRAM), nullptr};
+    m_exitCode.reset();
+    m_process = fork();
+    if (m_process != 0) return m_process > 0;
+    // The child: only async-signal-safe calls from here to exec.
+    if (chdir(m_folder.c_str()) != 0) _exit(126);
+    const int errors = open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (errors >= 0) dup2(errors, STDERR_FILENO);
+    const int nowhere = open("/dev/null", O_WRONLY);
+    if (nowhere >= 0) dup2(nowhere, STDOUT_FILENO);
+    execve(QUILLORY_PROGRAM, arguments, childEnvironment.data());
+    _exit(127);
+}
+
+bool AlbumProcess::Running() {
+    if (m_process <= 0 || m_exitCode) return false;
+    int status = 0;
+    if (waitpid(m_process, &status, WNOHANG) != m_process) return true;
+    m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return false;
+}
+
+std::optional<int> AlbumProcess::WaitForExit(std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (Running() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kPollPause);
+    return m_exitCode;
+}
+
+std::string AlbumProcess::ErrorOutput() const {
+    std::ifstream file(m_folder / kErrorOutput);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
