@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr const char* kClassName = "QLYClass03";
 constexpr const char* kTitle = "Quillory 3";
 constexpr int32_t kScreenWidth = 1024;
 constexpr int32_t kScreenHeight = 768;
@@ -82,10 +81,10 @@ void RunMessageLoop() {
 
 int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
     EmbeddedResources::Register();
-    if (!GetSingleInstance().Check(kClassName, SingleInstance::kMutexName)) return 0;
+    if (!GetSingleInstance().Check(kMainWindowClass, SingleInstance::kMutexName)) return 0;
 
     Application() = std::make_unique<CApplication>(ApplicationParameters{
-        &WM_Messages::MainWindowProc, kClassName, kTitle, instance, showCommand, kScreenWidth, kScreenHeight,
+        &WM_Messages::MainWindowProc, kMainWindowClass, kTitle, instance, showCommand, kScreenWidth, kScreenHeight,
         WS_POPUP});
     const HWND mainWindow = Application()->getHWnd();
     if (mainWindow == nullptr) {

@@ -4,6 +4,9 @@
 
 #include "platform/UserTypes.h"
 
+// The main window's class, which also names the single-instance guard.
+constexpr const char* kMainWindowClass = "QLYClass03";
+
 // Answers 0 in every case.
 int WinMain(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand);
 

@@ -9,11 +9,8 @@
 
 namespace {
 
-// The main window's class, which names the single-instance guard with the mutex name.
-constexpr const char* kClassName = "QLYClass03";
-
 // A copy started while another runs only hands over to it: it needs no display.
-bool AnotherCopyRuns() { return !GetSingleInstance().Check(kClassName, SingleInstance::kMutexName); }
+bool AnotherCopyRuns() { return !GetSingleInstance().Check(kMainWindowClass, SingleInstance::kMutexName); }
 
 }  // namespace
 
