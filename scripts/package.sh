@@ -25,7 +25,11 @@ if command -v ccache > /dev/null; then
     export CCACHE_DIR
 fi
 export DEB_BUILD_OPTIONS="parallel=$(nproc) noddebs"
-(cd "$source" && nice dpkg-buildpackage -us -uc -b)
+echo "== building the package (log: build-package/build.log)"
+if ! (cd "$source" && nice dpkg-buildpackage -us -uc -b) > "$stage/build.log" 2>&1; then
+    tail -n 40 "$stage/build.log"
+    exit 1
+fi
 
 deb="quillory3_${version}_$(dpkg-architecture -q DEB_HOST_ARCH).deb"
 cp "$stage/$deb" "$root/"
