@@ -1,15 +1,18 @@
 // Writes the program's embedded icon as PNG pictures of the sizes desktops look for,
-// with its see-through surround kept see-through, so that the installed menu entry
-// shows the same icon as the window.
+// with its see-through surround kept see-through, and as a scalable SVG picture, so
+// that the installed menu entry shows the same icon as the window.
 // Usage: quillory_icon_writer <folder>   ->  <folder>/<size>x<size>/apps/quillory3.png
+//                                            <folder>/scalable/apps/quillory3.svg
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
+#include "packaging/IconTracer.h"
 #include "platform/Resources.h"
 #include "platform/headless/PngFile.h"
 #include "platform/sdl/KeyedPicture.h"
@@ -79,6 +82,15 @@ bool WritePng(const CursorImage& icon, LONG size, const std::filesystem::path& f
     return SavePngWithAlpha(size, size, pixels, file.string());
 }
 
+bool WriteSvg(const CursorImage& icon, const std::filesystem::path& folder) {
+    const std::optional<std::string> svg = IconTracer::Svg(icon);
+    if (!svg) return false;
+    std::filesystem::create_directories(folder);
+    std::ofstream file(folder / "quillory3.svg", std::ios::binary);
+    file << *svg;
+    return static_cast<bool>(file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,5 +111,5 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(folder);
         if (!WritePng(*icon, size, folder / "quillory3.png")) return 1;
     }
-    return 0;
+    return WriteSvg(*icon, std::filesystem::path(argv[1]) / "scalable" / "apps") ? 0 : 1;
 }
