@@ -1,12 +1,17 @@
 // Writes the program's embedded icon as PNG pictures of the sizes desktops look for,
-// so that the installed menu entry shows the same icon as the window.
-// Usage: quillory_icon_writer <folder>   ->  <folder>/<size>/quillory3.png
+// with its see-through surround kept see-through, and as a scalable SVG picture, so
+// that the installed menu entry shows the same icon as the window.
+// Usage: quillory_icon_writer <folder>   ->  <folder>/<size>x<size>/apps/quillory3.png
+//                                            <folder>/scalable/apps/quillory3.svg
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
+#include "packaging/IconSizes.h"
+#include "packaging/IconTracer.h"
 #include "platform/Resources.h"
 #include "platform/headless/PngFile.h"
 #include "platform/sdl/KeyedPicture.h"
@@ -14,19 +19,19 @@
 namespace {
 
 constexpr uint16_t kIconId = 100;
-constexpr uint32_t kSeeThroughShownAs = 0xFFFFFF;
-constexpr LONG kSizes[] = {32, 48, 64, 128};
+constexpr LONG kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
-// Nearest-neighbour scaling keeps the picture's hard edges.
-Surface Scaled(const CursorImage& icon, LONG size) {
-    Surface picture(size, size);
-    for (LONG y = 0; y < size; ++y) {
-        for (LONG x = 0; x < size; ++x) {
-            const uint32_t pixel = icon.pixels[static_cast<size_t>(y * icon.height / size * icon.width + x * icon.width / size)];
-            picture.SetPixel(x, y, (pixel >> 24) != 0 ? pixel & 0xFFFFFF : kSeeThroughShownAs);
-        }
-    }
-    return picture;
+bool WritePng(const CursorImage& icon, LONG size, const std::filesystem::path& file) {
+    return SavePngWithAlpha(size, size, IconSizes::Resampled(icon, size).pixels, file.string());
+}
+
+bool WriteSvg(const CursorImage& icon, const std::filesystem::path& folder) {
+    const std::optional<std::string> svg = IconTracer::Svg(icon);
+    if (!svg) return false;
+    std::filesystem::create_directories(folder);
+    std::ofstream file(folder / "quillory3.svg", std::ios::binary);
+    file << *svg;
+    return static_cast<bool>(file);
 }
 
 }  // namespace
@@ -39,14 +44,15 @@ int main(int argc, char** argv) {
     const Resource* resource = Resources::Find(kIconId, ResourceKind::Icon);
     const std::optional<CursorImage> icon =
         resource != nullptr ? KeyedPicture::Read(resource->bytes, POINT{0, 0}) : std::nullopt;
-    if (!icon) {
-        std::fprintf(stderr, "the program has no readable icon %u\n", kIconId);
+    if (!icon || icon->width != icon->height) {
+        std::fprintf(stderr, "the program has no readable square icon %u\n", kIconId);
         return 1;
     }
     for (const LONG size : kSizes) {
-        const std::filesystem::path folder = std::filesystem::path(argv[1]) / std::to_string(size);
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        const std::filesystem::path folder = std::filesystem::path(argv[1]) / name / "apps";
         std::filesystem::create_directories(folder);
-        if (!SavePng(Scaled(*icon, size), (folder / "quillory3.png").string())) return 1;
+        if (!WritePng(*icon, size, folder / "quillory3.png")) return 1;
     }
-    return 0;
+    return WriteSvg(*icon, std::filesystem::path(argv[1]) / "scalable" / "apps") ? 0 : 1;
 }

@@ -60,3 +60,31 @@ bool SavePng(const Surface& picture, const std::string& hostPath) {
     const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"), &std::fclose);
     return out != nullptr && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
 }
+
+bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixels, const std::string& hostPath) {
+    if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height)) return false;
+    Bytes raw;
+    raw.reserve(static_cast<size_t>(height) * (static_cast<size_t>(width) * 4 + 1));
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (i % static_cast<size_t>(width) == 0) raw.push_back(0);  // no filter
+        for (const int shift : {16, 8, 0, 24}) raw.push_back(static_cast<unsigned char>(pixels[i] >> shift));
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    Bytes packed(packedSize);
+    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK) return false;
+    packed.resize(packedSize);
+
+    Bytes header;
+    for (const LONG side : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) header.push_back(static_cast<unsigned char>(side >> shift));
+    }
+    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter, no interlace
+
+    Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutChunk(file, "IHDR", header);
+    PutChunk(file, "IDAT", packed);
+    PutChunk(file, "IEND", {});
+
+    const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"), &std::fclose);
+    return out != nullptr && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
+}

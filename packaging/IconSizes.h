@@ -1,0 +1,11 @@
+#pragma once
+// The program's icon at the other sizes desktops ask for: smaller sizes average the
+// icon's pixels under each new pixel (area by area), larger ones blend the four
+// nearest, so that no size shows jagged steps; see-through stays see-through.
+
+#include "platform/Cursor.h"
+
+class IconSizes {
+public:
+    static CursorImage Resampled(const CursorImage& icon, LONG size);
+};

@@ -1,0 +1,116 @@
+// The menu icons: every size keeps the see-through surround see-through without
+// colour bleeding into the edge, the PNG keeps its alpha, and the traced scalable
+// icon draws each colour where the pixel icon has it.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "packaging/IconSizes.h"
+#include "packaging/IconTracer.h"
+#include "platform/headless/PngFile.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+constexpr uint32_t kSeeThroughGreen = 0x0000FF00;  // never seen: its alpha is 0
+constexpr uint32_t kInk = 0xFF202030, kSky = 0xFF90D0FF, kSun = 0xFFFFD040;
+
+// 64 × 64: see-through outside the box x 8..55, y 4..39; the box is ink with a sky
+// inside (x 12..51, y 8..35) and a sun block (x 20..27, y 12..19).
+CursorImage TestIcon(bool threeColours) {
+    CursorImage icon{64, 64, POINT{0, 0}, std::vector<uint32_t>(64 * 64, kSeeThroughGreen)};
+    for (LONG y = 4; y < 40; ++y) {
+        for (LONG x = 8; x < 56; ++x) {
+            uint32_t colour = kInk;
+            if (threeColours && x >= 12 && x < 52 && y >= 8 && y < 36) colour = kSky;
+            if (threeColours && x >= 20 && x < 28 && y >= 12 && y < 20) colour = kSun;
+            icon.pixels[static_cast<size_t>(y * 64 + x)] = colour;
+        }
+    }
+    return icon;
+}
+
+TEST(MenuIcons, EverySizeKeepsTheSurroundSeeThroughAndTheEdgeFreeOfItsColour) {
+    const CursorImage icon = TestIcon(false);
+    for (const LONG size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const CursorImage resampled = IconSizes::Resampled(icon, size);
+        ASSERT_EQ(resampled.pixels.size(), static_cast<size_t>(size * size));
+        EXPECT_EQ(resampled.pixels.front() >> 24, 0u) << "top-left corner";
+        EXPECT_EQ(resampled.pixels.back() >> 24, 0u) << "bottom-right corner";
+        EXPECT_EQ(resampled.pixels[static_cast<size_t>(size * 22 / 64 * size + size / 2)], kInk) << "inside the box";
+        for (const uint32_t pixel : resampled.pixels) {
+            if ((pixel >> 24) != 0) {
+                ASSERT_EQ(pixel & 0xFFFFFF, kInk & 0xFFFFFF) << "an edge pixel took another colour";
+            }
+        }
+    }
+}
+
+TEST(MenuIcons, PngKeepsEachChannelAndAlpha) {
+    if (std::system("command -v convert > /dev/null") != 0) GTEST_SKIP() << "ImageMagick is not installed";
+    const TempDirectory folder;
+    const std::vector<uint32_t> pixels = {0x00FF0000, 0x80112233, 0xFF445566, 0x40AABBCC};
+    ASSERT_TRUE(SavePngWithAlpha(2, 2, pixels, folder / "icon.png"));
+    ASSERT_FALSE(SavePngWithAlpha(2, 2, {0xFF000000}, folder / "short.png")) << "too few pixels";
+
+    const std::string command = "convert " + (folder / "icon.png") + " rgba:-";
+    const std::unique_ptr<FILE, int (*)(FILE*)> reader(popen(command.c_str(), "r"), &pclose);
+    ASSERT_NE(reader, nullptr);
+    std::vector<unsigned char> rgba(16);
+    ASSERT_EQ(std::fread(rgba.data(), 1, rgba.size(), reader.get()), rgba.size());
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const uint32_t read = static_cast<uint32_t>(rgba[i * 4 + 3]) << 24 | static_cast<uint32_t>(rgba[i * 4]) << 16 |
+                              static_cast<uint32_t>(rgba[i * 4 + 1]) << 8 | rgba[i * 4 + 2];
+        EXPECT_EQ(read, pixels[i]) << "pixel " << i;
+    }
+}
+
+// The smallest and largest x and y of a path's points.
+struct Bounds {
+    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
+};
+
+Bounds PathBounds(const std::string& path) {
+    Bounds bounds;
+    const std::regex pair(R"((-?[0-9.]+) (-?[0-9.]+))");
+    for (auto it = std::sregex_iterator(path.begin(), path.end(), pair); it != std::sregex_iterator(); ++it) {
+        const double x = std::stod((*it)[1]), y = std::stod((*it)[2]);
+        bounds = {std::min(bounds.left, x), std::min(bounds.top, y), std::max(bounds.right, x), std::max(bounds.bottom, y)};
+    }
+    return bounds;
+}
+
+TEST(MenuIcons, ScalableIconTracesEachColourWhereThePixelsHaveIt) {
+    const std::optional<std::string> svg = IconTracer::Svg(TestIcon(true));
+    ASSERT_TRUE(svg.has_value());
+    EXPECT_NE(svg->find("viewBox=\"0 0 64 64\""), std::string::npos);
+
+    struct Layer {
+        const char* fill;
+        Bounds expected;
+    };
+    // Darkest first: the ink is the whole silhouette beneath the others.
+    const Layer layers[] = {{"#202030", {8, 4, 56, 40}}, {"#90D0FF", {12, 8, 52, 36}}, {"#FFD040", {20, 12, 28, 20}}};
+    const std::regex element(R"re(<path fill="(#[0-9A-F]{6})" fill-rule="evenodd" d="([^"]*)"/>)re");
+    auto it = std::sregex_iterator(svg->begin(), svg->end(), element);
+    for (const Layer& layer : layers) {
+        SCOPED_TRACE(layer.fill);
+        ASSERT_NE(it, std::sregex_iterator());
+        EXPECT_EQ((*it)[1], layer.fill);
+        const Bounds bounds = PathBounds((*it)[2]);
+        EXPECT_NEAR(bounds.left, layer.expected.left, 1.0);
+        EXPECT_NEAR(bounds.top, layer.expected.top, 1.0);
+        EXPECT_NEAR(bounds.right, layer.expected.right, 1.0);
+        EXPECT_NEAR(bounds.bottom, layer.expected.bottom, 1.0);
+        ++it;
+    }
+    EXPECT_EQ(it, std::sregex_iterator()) << "one path per colour";
+}
+
+}  // namespace
