@@ -133,6 +133,36 @@ TEST_F(Commands, APrintedPageIsFramedLandscapeThreeQuartersWideAndCentred) {
     EXPECT_NEAR(firstRow, top, 2);
 }
 
+// Page Up from the first page shows the last; printing then prints that page, with the
+// sticker just stuck on it.
+TEST_F(Commands, PrintingPrintsThePageOnScreen) {
+    const int32_t onLastPage = StickerOnPage(NUMBEROFPAGES - 1);
+    machine.InstallPrinter(PrinterDescription{"Paper", 2400, 3200});
+    machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
+    StartBook();
+    PressKey(VK_PRIOR);
+    ChooseSheetOf(onLastPage);
+    PickSticker(onLastPage, true);
+    DropStickerAt(onLastPage, HomeOf(onLastPage));
+    PressKey('P');
+    CloseAlbum();
+    RunAlbum();
+    ASSERT_EQ(machine.PrintedPages().size(), 1u);
+    const Surface& paper = machine.PrintedPages()[0];
+    uint32_t colour = 0;
+    const POINT inside = OpaquePointOfStickerAtHome(onLastPage, colour);
+    // The page lies 2 pixels inside the printed frame, which is 3/4 of the paper wide.
+    const LONG width = 3200 * 3 / 4;
+    const LONG height = width * kPrintFrameHeight / kPrintFrameWidth;
+    const POINT printed{(3200 - width) / 2 + (inside.x - 90 + 2) * width / kPrintFrameWidth,
+                        (paper.Height() - height) / 2 + (inside.y - 90 + 2) * height / kPrintFrameHeight};
+    bool found = false;
+    for (LONG dy = -4; dy <= 4; ++dy) {
+        for (LONG dx = -4; dx <= 4; ++dx) found = found || paper.Pixel(printed.x + dx, printed.y + dy) == colour;
+    }
+    EXPECT_TRUE(found) << "the sticker of the last page is on the paper";
+}
+
 TEST_F(Commands, AKeyPressesItsButtonFor125MillisecondsThenActs) {
     DWORD pressed = 0;
     StartBook();
