@@ -19,9 +19,32 @@ struct AlbumPage {
     int32_t labelTile;
 };
 
-inline constexpr std::array<AlbumPage, 2> AlbumPages = {{
-    {0, 2, "\\data003\\p0002.dat", "\\save003\\page02.sav", 0},
-    {1, 14, "\\data003\\p0014.dat", "\\save003\\page14.sav", 1},
+inline constexpr std::array<AlbumPage, 25> AlbumPages = {{
+    {0, 1, "\\data003\\p0001.dat", "\\save003\\page01.sav", 0},
+    {1, 2, "\\data003\\p0002.dat", "\\save003\\page02.sav", 1},
+    {2, 3, "\\data003\\p0003.dat", "\\save003\\page03.sav", 2},
+    {3, 4, "\\data003\\p0004.dat", "\\save003\\page04.sav", 3},
+    {4, 5, "\\data003\\p0005.dat", "\\save003\\page05.sav", 4},
+    {5, 6, "\\data003\\p0006.dat", "\\save003\\page06.sav", 5},
+    {6, 7, "\\data003\\p0007.dat", "\\save003\\page07.sav", 6},
+    {7, 8, "\\data003\\p0008.dat", "\\save003\\page08.sav", 7},
+    {8, 9, "\\data003\\p0009.dat", "\\save003\\page09.sav", 8},
+    {9, 10, "\\data003\\p0010.dat", "\\save003\\page10.sav", 9},
+    {10, 11, "\\data003\\p0011.dat", "\\save003\\page11.sav", 10},
+    {11, 12, "\\data003\\p0012.dat", "\\save003\\page12.sav", 11},
+    {12, 13, "\\data003\\p0013.dat", "\\save003\\page13.sav", 12},
+    {13, 14, "\\data003\\p0014.dat", "\\save003\\page14.sav", 13},
+    {14, 15, "\\data003\\p0015.dat", "\\save003\\page15.sav", 14},
+    {15, 16, "\\data003\\p0016.dat", "\\save003\\page16.sav", 15},
+    {16, 17, "\\data003\\p0017.dat", "\\save003\\page17.sav", 16},
+    {17, 18, "\\data003\\p0018.dat", "\\save003\\page18.sav", 17},
+    {18, 19, "\\data003\\p0019.dat", "\\save003\\page19.sav", 18},
+    {19, 20, "\\data003\\p0020.dat", "\\save003\\page20.sav", 19},
+    {20, 21, "\\data003\\p0021.dat", "\\save003\\page21.sav", 20},
+    {21, 22, "\\data003\\p0022.dat", "\\save003\\page22.sav", 21},
+    {22, 23, "\\data003\\p0023.dat", "\\save003\\page23.sav", 22},
+    {23, 24, "\\data003\\p0024.dat", "\\save003\\page24.sav", 23},
+    {24, 25, "\\data003\\p0025.dat", "\\save003\\page25.sav", 24},
 }};
 
 constexpr int32_t NUMBEROFPAGES = static_cast<int32_t>(AlbumPages.size());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "album/PageTable.h"
 #include "io/FileManager.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
@@ -20,11 +21,20 @@ public:
 
     std::string SaveFile(const std::string& name) const { return folder / ("save003/" + name); }
     Bytes Record() const { return ReadBytes(SaveFile("page00.sav")); }
-    Bytes Page(int32_t pageIndex) const {
-        return ReadBytes(SaveFile(pageIndex == 0 ? "page02.sav" : "page14.sav"));
+    // The save file of the page with this page index.
+    std::string PageFile(int32_t pageIndex) const {
+        return SaveFile(std::string(PageSaveFiles[static_cast<size_t>(pageIndex)]).substr(9));
     }
+    Bytes Page(int32_t pageIndex) const { return ReadBytes(PageFile(pageIndex)); }
     void WritePage(int32_t pageIndex, const Bytes& bytes) const {
-        WriteBytes(SaveFile(pageIndex == 0 ? "page02.sav" : "page14.sav"), bytes);
+        WriteBytes(PageFile(pageIndex), bytes);
+    }
+    // True when the save file of every page of the book holds exactly these bytes.
+    bool EveryPageIs(const Bytes& bytes) const {
+        for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
+            if (Page(page) != bytes) return false;
+        }
+        return true;
     }
 
     // The head of a page file and nothing after it.

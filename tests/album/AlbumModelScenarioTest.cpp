@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr int32_t kPageZeroSticker = 84;
+// Its home is on the first page, partly left of the page.
+constexpr int32_t kFirstPageSticker = 30;
 
 }  // namespace
 
@@ -44,28 +45,26 @@ TEST_F(AlbumModelScenarioTest, AStuckStickerOutlivesPageTurnsUntilTheAlbumIsClea
     // First run: no record yet, so the record and every page start empty on disk.
     EXPECT_FALSE(record.ReadStickersUsed());
     EXPECT_EQ(book.Record(), AlbumFolder::RecordOf(std::vector<int32_t>(224, 0)));
-    EXPECT_EQ(book.Page(0), AlbumFolder::EmptyPage());
-    EXPECT_EQ(book.Page(1), AlbumFolder::EmptyPage());
+    EXPECT_TRUE(book.EveryPageIs(AlbumFolder::EmptyPage()));
     StickerOverPosition::SetViewAndDocument(&view, &doc);
     doc.LoadPageSprites();
 
-    EXPECT_FALSE(PickAndDrop(kPageZeroSticker, 25, 0)) << "too far: thrown away, still unused";
-    EXPECT_EQ(record.GetStickerUsed(kPageZeroSticker), SU_NOT_USED);
-    EXPECT_TRUE(PickAndDrop(kPageZeroSticker, -3, 7));
-    EXPECT_EQ(record.GetStickerUsed(kPageZeroSticker), SU_USED);
+    EXPECT_FALSE(PickAndDrop(kFirstPageSticker, 25, 0)) << "too far: thrown away, still unused";
+    EXPECT_EQ(record.GetStickerUsed(kFirstPageSticker), SU_NOT_USED);
+    EXPECT_TRUE(PickAndDrop(kFirstPageSticker, -3, 7));
+    EXPECT_EQ(record.GetStickerUsed(kFirstPageSticker), SU_USED);
     EXPECT_EQ(record.GetStickersLeft(), 223);
 
     doc.ChangePage(PAGE_NEXT);
     EXPECT_TRUE(StickerRecords().empty());
     doc.ChangePage(PAGE_PREVIOUS);
-    EXPECT_EQ(StickerRecords(), (std::vector<BookFolder::StickerRecord>{{84, 594, 199, 11, 0}}));
-    EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));
+    EXPECT_EQ(StickerRecords(), (std::vector<BookFolder::StickerRecord>{{30, -15, 26, 11, 0}}));
+    EXPECT_EQ(book.Page(0), BookFolder::PageOf({{30, -15, 26, 11, 0}}));
 
     // Clear All, as far as the model goes.
     EXPECT_TRUE(record.ResetStickersUsed());
     DeleteAll().ClearPageFiles();
-    EXPECT_EQ(book.Page(0), AlbumFolder::EmptyPage());
-    EXPECT_EQ(book.Page(1), AlbumFolder::EmptyPage());
+    EXPECT_TRUE(book.EveryPageIs(AlbumFolder::EmptyPage()));
     view.RemoveAllSprites();
     doc.ChangePage(PAGE_SAME);
     EXPECT_TRUE(StickerRecords().empty());

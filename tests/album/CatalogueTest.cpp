@@ -81,11 +81,10 @@ TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
     EXPECT_EQ((std::vector{HomeOf(30).pageNumber, HomeOf(30).x, HomeOf(30).y}),
               (std::vector{1, -15, 26}));
 
-    const int32_t onFirstPage = StickerIndexFromCommands(1010, 1015);
-    EXPECT_EQ(onFirstPage, 84);
+    EXPECT_EQ(StickerIndexFromCommands(1010, 1015), 84);
     EXPECT_EQ((std::vector{HomeOf(84).pageNumber, HomeOf(84).x, HomeOf(84).y}),
               (std::vector{2, 594, 199}));
-    EXPECT_EQ(PageIndexOfPageNumber(HomeOf(84).pageNumber), 0);
+    EXPECT_EQ(PageIndexOfPageNumber(HomeOf(84).pageNumber), 1);
 
     EXPECT_EQ(StickerIndex(7, 27), 194);
     EXPECT_EQ((std::vector{HomeOf(194).pageNumber, HomeOf(194).x, HomeOf(194).y}),
@@ -122,10 +121,11 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
     const std::vector<const char*> checked = DataFilesToCheck();
     const std::set<std::string> names(checked.begin(), checked.end());
     EXPECT_EQ(names.size(), checked.size());
-    EXPECT_EQ(checked.size(), 224u + 2u + 6u + 8u + 224u + 7u);
+    EXPECT_EQ(checked.size(), 224u + 25u + 6u + 8u + 224u + 7u);
     EXPECT_EQ(std::string(checked.front()), "\\data003\\s0101.dat");
     EXPECT_TRUE(names.contains("\\data003\\s0828.dat")) << "sheets 5 to 8 are checked too";
     EXPECT_EQ(std::string(checked[224]), PageBackgroundFiles[0]);
+    EXPECT_EQ(std::string(checked[224 + 24]), PageBackgroundFiles[24]) << "every page's background";
     EXPECT_EQ(std::string(checked.back()), StartButtonFile);
     for (const char* unchecked :
          {StickersLeftCaptionFile, StickersLeftNumberFile, PageSaveFiles[0]}) {
@@ -145,22 +145,33 @@ TEST(StickerCatalogueTest, EveryHomeIsOnANumberedPageAndCatchableOnIt) {
     }
 }
 
-TEST(PageTableTest, RowsAreNumberedByPositionAndMapBothWays) {
-    std::set<int32_t> pageNumbers;
-    for (size_t i = 0; i < AlbumPages.size(); ++i) {
+TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
+    struct Row {
+        int32_t pageIndex;
+        int32_t pageNumber;
+        std::string backgroundFile;
+        std::string saveFile;
+    };
+    std::vector<Row> expected;
+    for (int32_t i = 0; i < 25; ++i) {
+        const std::string nn = std::string(i + 1 < 10 ? "0" : "") + std::to_string(i + 1);
+        expected.push_back({i, i + 1, "\\data003\\p00" + nn + ".dat", "\\save003\\page" + nn + ".sav"});
+    }
+    ASSERT_EQ(AlbumPages.size(), expected.size());
+    for (const Row& row : expected) {
+        const size_t i = static_cast<size_t>(row.pageIndex);
         const AlbumPage& page = AlbumPages[i];
-        EXPECT_EQ(page.pageIndex, static_cast<int32_t>(i));
-        EXPECT_EQ(PageIndexOfPageNumber(page.pageNumber), page.pageIndex);
-        EXPECT_TRUE(page.labelTile >= 0 && page.labelTile < NUMBEROFPAGELABELS);
+        EXPECT_EQ(page.pageIndex, row.pageIndex);
+        EXPECT_EQ(page.pageNumber, row.pageNumber);
+        EXPECT_EQ(page.backgroundFile, row.backgroundFile);
+        EXPECT_EQ(page.saveFile, row.saveFile);
+        EXPECT_EQ(page.labelTile, row.pageIndex) << "the label strip's tile k reads Page k + 1";
         EXPECT_STREQ(PageBackgroundFiles[i], page.backgroundFile);
         EXPECT_STREQ(PageSaveFiles[i], page.saveFile);
-        pageNumbers.insert(page.pageNumber);
+        EXPECT_EQ(PageIndexOfPageNumber(row.pageNumber), row.pageIndex);
     }
-    EXPECT_EQ(pageNumbers.size(), AlbumPages.size());
-    EXPECT_STREQ(PageSaveFiles[AlbumPages.size()], "\\save003\\page00.sav");
-    EXPECT_EQ((std::vector{AlbumPages[0].pageNumber, AlbumPages[1].pageNumber}),
-              (std::vector{2, 14}));
-    for (int32_t withoutPage : {1, 3, 13, 25, 0, -1}) {
+    EXPECT_STREQ(PageSaveFiles[AlbumPages.size()], "\\save003\\page00.sav") << "the record";
+    for (int32_t withoutPage : {0, 26, -1}) {
         EXPECT_EQ(PageIndexOfPageNumber(withoutPage), NO_PAGE_INDEX) << withoutPage;
     }
 }
@@ -175,14 +186,14 @@ TEST(PageTableTest, TurningWrapsOverEveryPage) {
     }
 }
 
-TEST(PageTableTest, TheTwoPagesAreHomeToTheirSheetFourStickers) {
-    std::vector<int32_t> onPage[2];
+TEST(PageTableTest, EveryPageIsHomeToStickersAndTheFarmAndSeaKeepTheirs) {
+    std::vector<std::vector<int32_t>> onPage(AlbumPages.size());
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
-        const int32_t page = PageIndexOfPageNumber(HomeOf(index).pageNumber);
-        if (page != NO_PAGE_INDEX) onPage[page].push_back(index);
+        onPage.at(static_cast<size_t>(PageIndexOfPageNumber(HomeOf(index).pageNumber))).push_back(index);
     }
-    EXPECT_EQ(onPage[0], (std::vector<int32_t>{84, 85, 86, 87, 94, 95, 96, 100}));
-    EXPECT_EQ(onPage[1], (std::vector<int32_t>{88, 102, 104, 105, 106, 107, 108, 109, 110, 111}));
+    for (size_t page = 0; page < onPage.size(); ++page) EXPECT_FALSE(onPage[page].empty()) << page;
+    EXPECT_EQ(onPage[1], (std::vector<int32_t>{84, 85, 86, 87, 94, 95, 96, 100}));
+    EXPECT_EQ(onPage[13], (std::vector<int32_t>{88, 102, 104, 105, 106, 107, 108, 109, 110, 111}));
 }
 
 TEST(TileTableTest, NumberStripShowsEachDrawnCountOnItsOwnFace) {

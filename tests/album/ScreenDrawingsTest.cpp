@@ -163,7 +163,7 @@ TEST_F(ScreenDrawingsTest, PageIndicatorShowsTheLabelOfThePageOnShow) {
     FixedPage page;
     phase.SetPageOnShow(&page);
     phase.Load(nullptr);
-    for (int32_t index : {0, 1}) {
+    for (int32_t index : {0, 1, 13, NUMBEROFPAGES - 1}) {
         page.page = index;
         const Surface screen = Drawn([&](HDC dc) { phase.DrawPageIndicator(dc); });
         EXPECT_EQ(At(screen, 414, 705), TileColour(3, index));

@@ -9,9 +9,9 @@
 
 namespace {
 
-// Stickers with their homes on page 0 (page number 2) and page 1 (page number 14).
-constexpr int32_t kPageZeroSticker = 84;
-constexpr int32_t kPageOneSticker = 88;
+// Stickers with their homes on the first page (left of its edge) and the last page.
+constexpr int32_t kFirstPageSticker = 30;
+constexpr int32_t kLastPageSticker = 74;
 
 const StickerHome& HomeOf(int32_t stickerIndex) {
     return StickerHomePositions[static_cast<size_t>(stickerIndex)];
@@ -53,8 +53,8 @@ class SnapDistanceTest : public StickerOverPositionTest,
 
 TEST_P(SnapDistanceTest, StickersCloserThanTwentyPixelsInXAndYSnapOntoTheirHome) {
     const Offset offset = GetParam();
-    CSprite* sticker = CarryNearHome(kPageZeroSticker, offset.dx, offset.dy);
-    const StickerHome& home = HomeOf(kPageZeroSticker);
+    CSprite* sticker = CarryNearHome(kFirstPageSticker, offset.dx, offset.dy);
+    const StickerHome& home = HomeOf(kFirstPageSticker);
 
     EXPECT_EQ(Drop(), offset.sticks);
     EXPECT_EQ(sticker->GetX(), offset.sticks ? home.x : home.x + offset.dx);
@@ -69,34 +69,42 @@ INSTANTIATE_TEST_SUITE_P(EachDirection, SnapDistanceTest,
                                          Offset{0, -20, false}, Offset{20, 20, false}));
 
 TEST_F(StickerOverPositionTest, AStickerSticksOnlyOnItsOwnPage) {
-    CarryNearHome(kPageOneSticker, 0, 0);
-    EXPECT_FALSE(Drop()) << "its home is on the other page";
+    CarryNearHome(kLastPageSticker, 0, 0);
+    EXPECT_FALSE(Drop()) << "its home is on another page";
 
-    doc.ChangePage(PAGE_NEXT);
-    CarryNearHome(kPageOneSticker, 1, 1);
+    doc.ChangePage(PAGE_PREVIOUS);
+    CarryNearHome(kLastPageSticker, 1, 1);
     EXPECT_TRUE(Drop());
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
-TEST_F(StickerOverPositionTest, StickersWhoseHomePageTheBookLacksNeverStick) {
-    for (const int32_t stickerIndex : {0, 30, 194}) {
-        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(stickerIndex), NO_PAGE_INDEX);
-        CarryNearHome(stickerIndex, 0, 0);
-        EXPECT_FALSE(Drop()) << stickerIndex;
-        doc.ChangePage(PAGE_NEXT);
-        CarryNearHome(stickerIndex, 0, 0);
-        EXPECT_FALSE(Drop()) << stickerIndex;
+TEST_F(StickerOverPositionTest, EveryHomePageNumberMapsToItsPageOfTheBook) {
+    for (int32_t stickerIndex = 0; stickerIndex < NUMBEROFSTICKERGRAPHICS; ++stickerIndex) {
+        const int32_t page = StickerOverPosition::GetStickerPageIndex(stickerIndex);
+        ASSERT_TRUE(page >= 0 && page < NUMBEROFPAGES) << stickerIndex;
+        EXPECT_EQ(AlbumPages[static_cast<size_t>(page)].pageNumber, HomeOf(stickerIndex).pageNumber);
     }
-    EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(kPageZeroSticker), 0);
-    EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(kPageOneSticker), 1);
-    EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(-1), NO_PAGE_INDEX);
+    for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS})
+        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), NO_PAGE_INDEX);
+}
+
+// Homes partly off the page's left edge (x -15 on page 1, x -10 on page 3) stick like any.
+TEST_F(StickerOverPositionTest, HomesLeftOfThePageEdgeStickToo) {
+    for (const int32_t stickerIndex : {30, 194}) {
+        while (doc.GetCurrentPage() != StickerOverPosition::GetStickerPageIndex(stickerIndex))
+            doc.ChangePage(PAGE_NEXT);
+        CSprite* sticker = CarryNearHome(stickerIndex, -19, 19);
+        EXPECT_TRUE(Drop()) << stickerIndex;
+        EXPECT_EQ(sticker->GetX(), HomeOf(stickerIndex).x);
+        view.StopCarrying();
+    }
 }
 
 TEST_F(StickerOverPositionTest, NothingCarriedNeverSticksAndLooksAtNoSprite) {
-    CSprite* sticker = Stick(kPageZeroSticker, HomeOf(kPageZeroSticker).x, HomeOf(kPageZeroSticker).y);
+    CSprite* sticker = Stick(kFirstPageSticker, HomeOf(kFirstPageSticker).x, HomeOf(kFirstPageSticker).y);
     EXPECT_FALSE(Drop());
     EXPECT_EQ(view.GetCapturedSprite(), nullptr);
-    EXPECT_EQ(sticker->GetX(), HomeOf(kPageZeroSticker).x);
+    EXPECT_EQ(sticker->GetX(), HomeOf(kFirstPageSticker).x);
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
@@ -110,7 +118,7 @@ TEST_F(StickerOverPositionTest, ACarriedSpriteThatIsNoStickerIsReportedAndDoesNo
 }
 
 TEST_F(StickerOverPositionTest, ACarryWhoseStickerThePageDroppedIsReportedAndDoesNotStick) {
-    CarryNearHome(kPageZeroSticker, 0, 0);
+    CarryNearHome(kFirstPageSticker, 0, 0);
     doc.DestroySprites();
     EXPECT_FALSE(Drop());
     EXPECT_NE(OnlyAssertion().find("\"pCapturedSprite\""), std::string::npos);
@@ -123,6 +131,6 @@ TEST_F(StickerOverPositionTest, LinkingWithoutViewOrDocumentIsReportedAndLeavesI
     EXPECT_NE(boxes[0].text.find("\"animView\""), std::string::npos);
     EXPECT_NE(boxes[1].text.find("\"animDoc\""), std::string::npos);
     EXPECT_FALSE(StickerOverPosition().IsValid());
-    CarryNearHome(kPageZeroSticker, 0, 0);
+    CarryNearHome(kFirstPageSticker, 0, 0);
     EXPECT_FALSE(Drop());
 }

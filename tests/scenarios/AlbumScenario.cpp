@@ -1,6 +1,8 @@
 #include "tests/scenarios/AlbumScenario.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "album/DataFiles.h"
 #include "album/PageTable.h"
@@ -22,6 +24,10 @@ namespace {
 
 constexpr LONG kPageLeft = 90;
 constexpr LONG kPageTop = 90;
+constexpr LONG kPageWidth = 844;
+constexpr LONG kPageHeight = 588;
+// The page corners lie above every sticker.
+constexpr LONG kCornerSide = 8;
 constexpr COLORREF kMagenta = 0xFF00FF;
 
 // The surface's 0x00RRGGBB of a picture colour (red in the low byte).
@@ -143,20 +149,65 @@ SIZE AlbumScenario::StickerSize(int32_t stickerIndex) {
     return SIZE{picture.GetWidth(), picture.GetHeight()};
 }
 
-POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour) {
+POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
+                                               const std::vector<int32_t>& above) {
     CDIB picture(1, 1);
     LoadStickerPicture(picture, stickerIndex);
+    std::vector<std::unique_ptr<CDIB>> abovePictures;
+    for (int32_t other : above) {
+        abovePictures.push_back(std::make_unique<CDIB>(1, 1));
+        LoadStickerPicture(*abovePictures.back(), other);
+    }
+    const auto opaqueAt = [](const CDIB& dib, POINT home, LONG pageX, LONG pageY, COLORREF& pixel) {
+        return dib.GetPixel(pageX - home.x, pageY - home.y, pixel) && pixel != kMagenta;
+    };
     const POINT home = HomeOf(stickerIndex);
-    const LONG cy = picture.GetHeight() / 2;
-    for (LONG x = picture.GetWidth() / 2; x < picture.GetWidth(); ++x) {
-        COLORREF pixel = 0;
-        if (picture.GetPixel(x, cy, pixel) && pixel != kMagenta) {
-            colour = ScreenColour(pixel);
-            return POINT{kPageLeft + home.x + x, kPageTop + home.y + cy};
+    const auto visibleAt = [&](LONG pageX, LONG pageY, COLORREF& pixel) {
+        const bool onPage = pageX >= 0 && pageX < kPageWidth && pageY >= 0 && pageY < kPageHeight;
+        const bool inCorner = (pageX < kCornerSide || pageX >= kPageWidth - kCornerSide) &&
+                              (pageY < kCornerSide || pageY >= kPageHeight - kCornerSide);
+        if (!onPage || inCorner || !opaqueAt(picture, home, pageX, pageY, pixel)) return false;
+        for (size_t i = 0; i < above.size(); ++i) {
+            COLORREF covering = 0;
+            if (opaqueAt(*abovePictures[i], HomeOf(above[i]), pageX, pageY, covering)) return false;
+        }
+        return true;
+    };
+    const LONG width = picture.GetWidth();
+    const LONG height = picture.GetHeight();
+    // From the middle row outwards, so that the point lies well inside the picture.
+    for (LONG step = 0; step < height; ++step) {
+        const LONG y = (height / 2 + (step % 2 == 0 ? step / 2 : height - 1 - step / 2)) % height;
+        for (LONG x = 0; x < width; ++x) {
+            COLORREF pixel = 0;
+            if (visibleAt(home.x + (width / 2 + x) % width, home.y + y, pixel)) {
+                colour = ScreenColour(pixel);
+                return POINT{kPageLeft + home.x + (width / 2 + x) % width, kPageTop + home.y + y};
+            }
         }
     }
-    ADD_FAILURE() << "sticker " << stickerIndex << " is see-through across its middle row";
+    ADD_FAILURE() << "sticker " << stickerIndex << " shows nowhere at its home";
     return POINT{};
+}
+
+std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
+    CDIB picture(1, 1);
+    picture.Load(file);
+    std::vector<uint32_t> pixels;
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) {
+            COLORREF pixel = 0;
+            picture.GetPixel(x, y, pixel);
+            pixels.push_back(ScreenColour(pixel));
+        }
+    }
+    return pixels;
+}
+
+std::string AlbumScenario::PageFileName(int32_t pageIndex) {
+    std::string name = PageSaveFiles[static_cast<size_t>(pageIndex)] + 1;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
 }
 
 std::vector<std::string> AlbumScenario::SoundsPlayed() const {

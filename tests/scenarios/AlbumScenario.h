@@ -60,8 +60,15 @@ protected:
     }
     static POINT HomeOf(int32_t stickerIndex);
     static SIZE StickerSize(int32_t stickerIndex);
-    // A screen point inside the sticker at its home and the colour the sticker has there.
-    static POINT OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour);
+    // A screen point where the sticker, stuck at its home, shows, and its colour there:
+    // opaque in its picture, on the page, clear of the page corners and of the stickers
+    // `above` it (stuck after it on the same page).
+    static POINT OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
+                                            const std::vector<int32_t>& above = {});
+    // The screen colours of a block of a picture data file.
+    static std::vector<uint32_t> PictureBlock(const char* file, RECT area);
+    // The save file of the page with index `pageIndex`, relative to the album's folder.
+    static std::string PageFileName(int32_t pageIndex);
 
     uint32_t ScreenPixel(LONG x, LONG y) const { return machine.ScreenPixels().Pixel(x, y); }
     // The effects played, without the sheet changes' select sound.

@@ -1,3 +1,7 @@
+#include <utility>
+
+#include "album/DataFiles.h"
+#include "album/PageTable.h"
 #include "album/StickerNumbering.h"
 #include "album/StickersUsed.h"
 #include "app/AlbumView.h"
@@ -54,10 +58,10 @@ TEST_F(Commands, ClearAllIsRefusedWithNothingStuckAndNoOrEscapeChangeNothing) {
     });
     CloseAlbum();
     RunAlbum();
-    EXPECT_EQ(FileBytes("save003/page02.sav").size(), kEmptyPageBytes + 20u);
+    EXPECT_EQ(FileBytes(PageFileName(0)).size(), kEmptyPageBytes + 20u);
 }
 
-TEST_F(Commands, ClearAllConfirmedEmptiesBothPagesResetsTheRecordAndShows224) {
+TEST_F(Commands, ClearAllConfirmedEmptiesEveryPageResetsTheRecordAndShows224) {
     Bytes freshRecord;
     std::vector<uint32_t> freshCounter;
     StartOnItsSheet();
@@ -73,15 +77,15 @@ TEST_F(Commands, ClearAllConfirmedEmptiesBothPagesResetsTheRecordAndShows224) {
     PressKey(VK_RETURN);  // YES
     Then([&] {
         EXPECT_EQ(SoundsPlayed().back(), "ClearWAVE");
-        EXPECT_EQ(FileBytes("save003/page02.sav").size(), kEmptyPageBytes);
-        EXPECT_EQ(FileBytes("save003/page14.sav").size(), kEmptyPageBytes);
+        for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
+            EXPECT_EQ(FileBytes(PageFileName(page)).size(), kEmptyPageBytes) << page;
         EXPECT_EQ(FileBytes("save003/page00.sav"), freshRecord);
         EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS);
         EXPECT_EQ(Counter(), freshCounter);
     });
     CloseAlbum();
     RunAlbum();
-    EXPECT_EQ(FileBytes("save003/page02.sav").size(), kEmptyPageBytes);
+    EXPECT_EQ(FileBytes(PageFileName(0)).size(), kEmptyPageBytes);
 }
 
 TEST_F(Commands, WithoutAPrinterPrintingOnlyLogsAndCancellingPrintsNothing) {
@@ -129,6 +133,36 @@ TEST_F(Commands, APrintedPageIsFramedLandscapeThreeQuartersWideAndCentred) {
     EXPECT_NEAR(firstRow, top, 2);
 }
 
+// Page Up from the first page shows the last; printing then prints that page, with the
+// sticker just stuck on it.
+TEST_F(Commands, PrintingPrintsThePageOnScreen) {
+    const int32_t onLastPage = StickerOnPage(NUMBEROFPAGES - 1);
+    machine.InstallPrinter(PrinterDescription{"Paper", 2400, 3200});
+    machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
+    StartBook();
+    PressKey(VK_PRIOR);
+    ChooseSheetOf(onLastPage);
+    PickSticker(onLastPage, true);
+    DropStickerAt(onLastPage, HomeOf(onLastPage));
+    PressKey('P');
+    CloseAlbum();
+    RunAlbum();
+    ASSERT_EQ(machine.PrintedPages().size(), 1u);
+    const Surface& paper = machine.PrintedPages()[0];
+    uint32_t colour = 0;
+    const POINT inside = OpaquePointOfStickerAtHome(onLastPage, colour);
+    // The page lies 2 pixels inside the printed frame, which is 3/4 of the paper wide.
+    const LONG width = 3200 * 3 / 4;
+    const LONG height = width * kPrintFrameHeight / kPrintFrameWidth;
+    const POINT printed{(3200 - width) / 2 + (inside.x - 90 + 2) * width / kPrintFrameWidth,
+                        (paper.Height() - height) / 2 + (inside.y - 90 + 2) * height / kPrintFrameHeight};
+    bool found = false;
+    for (LONG dy = -4; dy <= 4; ++dy) {
+        for (LONG dx = -4; dx <= 4; ++dx) found = found || paper.Pixel(printed.x + dx, printed.y + dy) == colour;
+    }
+    EXPECT_TRUE(found) << "the sticker of the last page is on the paper";
+}
+
 TEST_F(Commands, AKeyPressesItsButtonFor125MillisecondsThenActs) {
     DWORD pressed = 0;
     StartBook();
@@ -151,7 +185,7 @@ TEST_F(Commands, ACommandKeyWhileCarryingEndsTheCarryFirst) {
         EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), 1);
         EXPECT_EQ(GetStickersUsed()->GetStickerUsed(sticker), SU_NOT_USED);
     });
-    PressKey(VK_NEXT);
+    PressKey(VK_PRIOR);
     StickOne(false);
     Then([this] { EXPECT_EQ(GetStickersUsed()->GetStickerUsed(sticker), SU_USED) << "picked again"; });
     CloseAlbum();
@@ -159,15 +193,23 @@ TEST_F(Commands, ACommandKeyWhileCarryingEndsTheCarryFirst) {
 }
 
 TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
-    std::vector<uint32_t> first;
+    // Each key from the page before, and the page it shows: Page Up on the first page
+    // goes to the last.
+    const std::pair<UINT, int32_t> turns[] = {
+        {VK_NEXT, 1}, {VK_PRIOR, 0}, {VK_PRIOR, NUMBEROFPAGES - 1}, {VK_NEXT, 0}, {VK_UP, NUMBEROFPAGES - 1}};
+    const auto labelOf = [](int32_t page) {
+        const LONG top = 40 * (page + 1);
+        return PictureBlock(PageLabelsFile, RECT{0, top, 56, top + 35});
+    };
     StartBook();
-    Then([&] { first = Indicator(); });
-    PressKey(VK_NEXT);
-    Then([&] { EXPECT_NE(Indicator(), first); });
-    PressKey(VK_NEXT);
-    Then([&] { EXPECT_EQ(Indicator(), first); });
-    PressKey(VK_PRIOR);
-    Then([&] { EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), 1); });
+    Then([&] { EXPECT_EQ(Indicator(), labelOf(0)) << "the book opens on its first page"; });
+    for (const auto& [key, page] : turns) {
+        PressKey(key);
+        Then([&, page = page] {
+            EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), page);
+            EXPECT_EQ(Indicator(), labelOf(page)) << page;
+        });
+    }
     CloseAlbum();
     RunAlbum();
 }

@@ -2,6 +2,7 @@
 
 #include "album/DataFiles.h"
 #include "album/GamePhase.h"
+#include "album/PageTable.h"
 #include "album/TitlePhase.h"
 #include "app/WM_Messages.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -18,27 +19,34 @@ constexpr size_t kOptionsBytes = 20;
 
 using StartAndClose = AlbumScenario;
 
-TEST_F(StartAndClose, AFreshStartCreatesTheRecordBothEmptyPagesAndTheOptions) {
+TEST_F(StartAndClose, AFreshStartCreatesTheRecordEveryEmptyPageAndTheOptions) {
     CloseAlbum();
     EXPECT_EQ(RunAlbum(), 0);
     EXPECT_EQ(FileBytes("save003/page00.sav").size(), kRecordBytes);
-    EXPECT_EQ(FileBytes("save003/page02.sav").size(), kEmptyPageBytes);
-    EXPECT_EQ(FileBytes("save003/page14.sav").size(), kEmptyPageBytes);
+    for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
+        EXPECT_EQ(FileBytes(PageFileName(page)).size(), kEmptyPageBytes) << page;
     EXPECT_EQ(FileBytes("options03.dta").size(), kOptionsBytes);
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
 TEST_F(StartAndClose, AMissingDataFileGivesOneMessageNamingItAndNoWindow) {
-    const std::string missing = StickerPictureFiles[5];
-    fs::remove(FileIn("data003/" + missing.substr(missing.rfind('\\') + 1)));
+    for (const std::string missing :
+         {StickerPictureFiles[5], PageBackgroundFiles[0], PageBackgroundFiles[NUMBEROFPAGES - 1]}) {
+        SCOPED_TRACE(missing);
+        const fs::path file = FileIn("data003/" + missing.substr(missing.rfind('\\') + 1));
+        const fs::path target = fs::read_symlink(file);
+        fs::remove(file);
 
-    EXPECT_EQ(RunAlbum(), 0);
-    const auto boxes = machine.MessageBoxesShown();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "A file (" + folder.Path().string() + missing + ") needed for Quillory is missing.");
-    EXPECT_EQ(boxes[0].caption, "Error");
-    EXPECT_TRUE(log.Contains("No handle was created."));
-    EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
+        EXPECT_EQ(RunAlbum(), 0);
+        const auto boxes = machine.MessageBoxesShown();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, "A file (" + folder.Path().string() + missing + ") needed for Quillory is missing.");
+        EXPECT_EQ(boxes[0].caption, "Error");
+        EXPECT_TRUE(log.Contains("No handle was created."));
+        EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
+        fs::create_symlink(target, file);
+        ResetMachine();
+    }
 }
 
 TEST_F(StartAndClose, EnterOrSpaceOnTheTitleStartsTheBookAndLettersDoNothingThere) {

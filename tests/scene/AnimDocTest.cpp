@@ -103,7 +103,7 @@ TEST_F(AnimDocTest, APageFileLongerThanTheBookStopsAtAsManyStickersAsTheBookHas)
 TEST_F(AnimDocTest, APageFileThatCannotBeWrittenKeepsItsOldContents) {
     const Bytes old = BookFolder::PageOf({{84, 1, 2, 11, 0}});
     book.WritePage(0, old);
-    std::filesystem::permissions(book.SaveFile("page02.sav"), std::filesystem::perms::owner_write,
+    std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     Stick(85, 3, 4);
     EXPECT_FALSE(doc.WriteSprites(SaveFile(0)));
@@ -112,35 +112,32 @@ TEST_F(AnimDocTest, APageFileThatCannotBeWrittenKeepsItsOldContents) {
 }
 
 TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
-    const auto pageWidth = [this] { return doc.GetBackground()->GetWidth(); };
-    Stick(84, 594, 199);
-
-    doc.ChangePage(PAGE_NEXT);
-    EXPECT_EQ(doc.GetCurrentPage(), 1);
-    EXPECT_EQ(pageWidth(), BookFolder::kPageSizes[1].cx);
-    EXPECT_TRUE(StickerRecords().empty());
-    EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));
-    Stick(88, 444, 197);
-
-    doc.ChangePage(PAGE_NEXT);
-    EXPECT_EQ(doc.GetCurrentPage(), 0) << "from the last page to the first";
-    EXPECT_EQ(pageWidth(), BookFolder::kPageSizes[0].cx);
-    EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
-    EXPECT_EQ(book.Page(1), BookFolder::PageOf({{88, 444, 197, 11, 0}}));
-
+    const Records onFirst = {{30, -15, 26, 11, 0}};
+    const Records onLast = {{74, 526, 316, 11, 0}};
+    const int32_t last = NUMBEROFPAGES - 1;
+    Stick(30, -15, 26);
     doc.ChangePage(PAGE_PREVIOUS);
-    EXPECT_EQ(doc.GetCurrentPage(), 1) << "from the first page to the last";
-    EXPECT_EQ(StickerRecords(), (Records{{88, 444, 197, 11, 0}}));
-    doc.ChangePage(PAGE_PREVIOUS);
-    EXPECT_EQ(doc.GetCurrentPage(), 0);
+    EXPECT_EQ(book.Page(0), BookFolder::PageOf(onFirst)) << "saved when turned away from";
+    Stick(74, 526, 316);
 
-    const int32_t serialBefore = doc.GetSprites().First()->GetSerial();
-    doc.ChangePage(PAGE_SAME);
-    EXPECT_EQ(doc.GetCurrentPage(), 0);
-    EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
-    EXPECT_GT(doc.GetSprites().First()->GetSerial(), serialBefore) << "rebuilt from its file";
-    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 1);
-    EXPECT_TRUE(capture.Contains("\\save003\\page14.sav"));
+    struct Turn {
+        int32_t direction;
+        int32_t page;
+        Records shown;
+    };
+    const Turn turns[] = {{PAGE_NEXT, 0, onFirst},  {PAGE_NEXT, 1, {}},
+                          {PAGE_PREVIOUS, 0, onFirst}, {PAGE_PREVIOUS, last, onLast},
+                          {PAGE_SAME, last, onLast}, {PAGE_NEXT, 0, onFirst}};
+    for (const Turn& turn : turns) {
+        const int32_t serialBefore = doc.GetSprites().First()->GetSerial();
+        doc.ChangePage(turn.direction);
+        EXPECT_EQ(doc.GetCurrentPage(), turn.page);
+        EXPECT_EQ(doc.GetBackground()->GetWidth(), BookFolder::PageSize(turn.page).cx);
+        EXPECT_EQ(StickerRecords(), turn.shown) << turn.page;
+        EXPECT_GT(doc.GetSprites().First()->GetSerial(), serialBefore) << "rebuilt from its file";
+    }
+    EXPECT_EQ(book.Page(last), BookFolder::PageOf(onLast));
+    EXPECT_TRUE(capture.Contains("\\save003\\page25.sav"));
 }
 
 TEST_F(AnimDocTest, TheCornersAreFramesOfOnePictureAboveEveryStickerAtTheCornersOfThePage) {

@@ -10,7 +10,7 @@
 BookFolder::BookFolder() {
     std::filesystem::create_directory(folder.Path() / "data003");
     for (const AlbumPage& page : AlbumPages) {
-        const SIZE size = kPageSizes[static_cast<size_t>(page.pageIndex)];
+        const SIZE size = PageSize(page.pageIndex);
         WriteBytes(HostPath(page.backgroundFile),
                    Picture24(size.cx, size.cy, [&page](LONG x, LONG y) {
                        return BackgroundColour(page.pageIndex, x, y);

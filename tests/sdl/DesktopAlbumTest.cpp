@@ -123,10 +123,11 @@ float Peak(const std::vector<float>& samples, size_t from, size_t to) {
 
 POINT Centre(const ButtonRow& row) { return POINT{row.x + row.width / 2, row.y + row.height / 2}; }
 
-// The first sticker whose home is on the first page of the book.
-int32_t StickerOnFirstPage() {
+// The first sticker whose home is on the page with index `pageIndex`.
+int32_t StickerOnPage(int32_t pageIndex) {
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
-        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber == AlbumPages[0].pageNumber) return sticker;
+        const int32_t home = StickerHomePositions[static_cast<size_t>(sticker)].pageNumber;
+        if (home == AlbumPages[static_cast<size_t>(pageIndex)].pageNumber) return sticker;
     }
     return -1;
 }
@@ -189,26 +190,43 @@ protected:
     void StartBookOnTheStickersSheet() {
         Key("Return");
         ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS)) << "no playing screen with every sticker left";
-        Click(Centre(SheetButtonRows[static_cast<size_t>(sticker / STICKERSPERSHEET)]));
+        ChooseSheetOf(sticker);
+    }
+
+    void ChooseSheetOf(int32_t stickerIndex) const {
+        Click(Centre(SheetButtonRows[static_cast<size_t>(stickerIndex / STICKERSPERSHEET)]));
     }
 
     // Picks the sticker from its button and answers the first pick's hint.
-    void PickTheSticker() {
-        Click(Centre(StickerButtonRows[static_cast<size_t>(sticker % STICKERSPERSHEET)]));
+    void PickTheSticker(int32_t stickerIndex, bool hint = true) const {
+        Click(Centre(StickerButtonRows[static_cast<size_t>(stickerIndex % STICKERSPERSHEET)]));
         std::this_thread::sleep_for(500ms);
-        Key("Return");
+        if (hint) Key("Return");
     }
+    void PickTheSticker() const { PickTheSticker(sticker); }
 
     // Carries the sticker, which hangs centred under the pointer, onto its home and drops it.
-    void DropTheStickerOnItsHome() {
+    void DropTheStickerOnItsHome(int32_t stickerIndex) const {
         CDIB picture(1, 1);
-        ASSERT_TRUE(picture.Load(StickerPictureFiles[static_cast<size_t>(sticker)]));
-        const StickerHome& home = StickerHomePositions[static_cast<size_t>(sticker)];
+        ASSERT_TRUE(picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]));
+        const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
         const POINT centre{kPageLeft + home.x + picture.GetWidth() / 2, kPageTop + home.y + picture.GetHeight() / 2};
         // The pointer travels there in steps, as a hand would move it.
         EXPECT_TRUE(server->Xdotool("mousemove " + std::to_string(centre.x - 40) + " " + std::to_string(centre.y - 40)));
         std::this_thread::sleep_for(200ms);
         Click(centre);
+    }
+    void DropTheStickerOnItsHome() const { DropTheStickerOnItsHome(sticker); }
+
+    // The page file holds the one sticker, at its home.
+    void ExpectPageHoldsOnly(int32_t pageIndex, int32_t stickerIndex) const {
+        const std::string name = std::string(PageSaveFiles[static_cast<size_t>(pageIndex)]).substr(9);
+        const Bytes page = ReadBytes((folder.Path() / "save003" / name).string());
+        const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
+        ASSERT_EQ(page.size(), 16u + 20u) << name << " holds one sticker";
+        EXPECT_EQ(Bytes(page.begin() + 16, page.begin() + 28),
+                  Concat({LongBytes(stickerIndex), LongBytes(home.x), LongBytes(home.y)}))
+            << name;
     }
 
     // Q, then Enter on the ending screen; the album ends by itself.
@@ -234,12 +252,12 @@ protected:
     std::unique_ptr<XvfbServer> server;
     AlbumProcess album{folder.Path()};
     std::optional<TilePicture> title;
-    const int32_t sticker = StickerOnFirstPage();
+    const int32_t sticker = StickerOnPage(0);
 };
 
 }  // namespace
 
-TEST_F(DesktopAlbumTest, AStickerStuckWithRealInputIsRecordedCountedAndKeptOnItsPage) {
+TEST_F(DesktopAlbumTest, StickersStuckWithRealInputOnTheFirstAndLastPageAreRecordedCountedAndKept) {
     StartAlbum();
     const std::optional<RECT> place = server->WindowPlace("Quillory 3");
     ASSERT_TRUE(place);
@@ -253,9 +271,18 @@ TEST_F(DesktopAlbumTest, AStickerStuckWithRealInputIsRecordedCountedAndKeptOnIts
     DropTheStickerOnItsHome();
     EXPECT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS - 1)) << "one sticker fewer left";
     EXPECT_TRUE(RecordMarksTheStickerUsed());
+
+    // Page Up on the first page shows the last, and a sticker of that page sticks there.
+    const int32_t lastPage = NUMBEROFPAGES - 1;
+    const int32_t onLastPage = StickerOnPage(lastPage);
+    Key("Prior");
+    ChooseSheetOf(onLastPage);
+    PickTheSticker(onLastPage, false);
+    DropTheStickerOnItsHome(onLastPage);
+    EXPECT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS - 2)) << "two stickers fewer left";
     Quit();
-    const Bytes page = ReadBytes((folder.Path() / "save003" / "page02.sav").string());
-    EXPECT_EQ(page.size(), 16u + 20u) << "the page holds one sticker";
+    ExpectPageHoldsOnly(0, sticker);
+    ExpectPageHoldsOnly(lastPage, onLastPage);
 }
 
 TEST_F(DesktopAlbumTest, ASecondCopyEndsWithoutAWindowAndTheFirstStays) {

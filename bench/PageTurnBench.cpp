@@ -1,0 +1,130 @@
+// Turning a page of a full book: the page on screen saved, the next page's background
+// and every one of its stickers loaded from the generated pictures, the page composed
+// off screen and presented through the page window. The turns go back and forth between
+// the page with the most stickers and the one after it, with every sticker of both
+// stuck. Goal: a turn within 30 ms ("median_ms").
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "album/PageTable.h"
+#include "album/StickerHomePositions.h"
+#include "album/StickerNumbering.h"
+#include "io/FileManager.h"
+#include "platform/User.h"
+#include "scene/AnimDoc.h"
+#include "scene/AnimDocCorners.h"
+#include "scene/AnimView.h"
+#include "scene/ChildWindow.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int32_t StickersOn(int32_t pageIndex) {
+    return static_cast<int32_t>(std::count_if(StickerHomePositions.begin(), StickerHomePositions.end(),
+                                              [pageIndex](const StickerHome& home) {
+                                                  return PageIndexOfPageNumber(home.pageNumber) == pageIndex;
+                                              }));
+}
+
+int32_t FullestPage() {
+    int32_t fullest = 0;
+    for (int32_t page = 1; page < NUMBEROFPAGES; ++page) {
+        if (StickersOn(page) > StickersOn(fullest)) fullest = page;
+    }
+    return fullest;
+}
+
+void PutLong(std::ofstream& file, int32_t value) {
+    const auto bits = static_cast<uint32_t>(value);
+    const char bytes[4] = {static_cast<char>(bits & 0xFF), static_cast<char>((bits >> 8) & 0xFF),
+                           static_cast<char>((bits >> 16) & 0xFF), static_cast<char>((bits >> 24) & 0xFF)};
+    file.write(bytes, sizeof bytes);
+}
+
+// The page's save file with every sticker of the page stuck at its home.
+void WriteFullPage(const fs::path& folder, int32_t pageIndex) {
+    std::string name = PageSaveFiles[static_cast<size_t>(pageIndex)] + 1;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    std::ofstream file(folder / name, std::ios::binary);
+    PutLong(file, 8);
+    file.write("QUILRY03", 8);
+    PutLong(file, 768);
+    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
+        const StickerHome& home = StickerHomePositions[static_cast<size_t>(sticker)];
+        if (PageIndexOfPageNumber(home.pageNumber) != pageIndex) continue;
+        for (int32_t value : {sticker, home.x, home.y, 11, 0}) PutLong(file, value);
+    }
+}
+
+// The album folder with the generated pictures and two full pages, the document and
+// view linked as start-up links them, and the page window they present through.
+class FullBook {
+public:
+    explicit FullBook(int32_t pageIndex) : m_folder(fs::temp_directory_path() / "quillory_page_turn_bench") {
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder / "save003");
+        fs::create_directory_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003", m_folder / "data003");
+        WriteFullPage(m_folder, pageIndex);
+        WriteFullPage(m_folder, NextPageIndex(pageIndex));
+        fs::current_path(m_folder);
+        CFileManager::SetBaseDirectoryFromCurrent();
+
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = ProgramInstance();
+        windowClass.lpszClassName = "PageTurnBenchMain";
+        RegisterClassExA(&windowClass);
+        m_main = CreateWindowExA(0, "PageTurnBenchMain", "Quillory 3", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
+                                 nullptr, nullptr, ProgramInstance(), nullptr);
+        view.SetDocument(&doc);
+        doc.SetView(&view);
+        doc.SetMainWindow(m_main);
+        m_page = std::make_unique<ChildWindow>(ProgramInstance(), m_main, &view);
+        doc.LoadPage(m_main, PageBackgroundFiles[0], &PageCorners);
+        while (doc.GetCurrentPage() != pageIndex) doc.ChangePage(PAGE_NEXT);
+        view.Update(m_page->GetHWnd());
+    }
+    ~FullBook() {
+        m_page.reset();
+        DestroyWindow(m_main);
+        fs::remove_all(m_folder);
+    }
+
+    HWND PageWindow() const { return m_page->GetHWnd(); }
+
+    CAnimView view;
+    CAnimDoc doc;
+
+private:
+    fs::path m_folder;
+    HWND m_main = nullptr;
+    std::unique_ptr<ChildWindow> m_page;
+};
+
+void BM_PageTurnOfAFullPage(benchmark::State& state) {
+    const int32_t fullest = FullestPage();
+    FullBook book(fullest);
+    std::vector<double> times;
+    bool forward = true;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        book.doc.ChangePage(forward ? PAGE_NEXT : PAGE_PREVIOUS);
+        book.view.Update(book.PageWindow());
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        forward = !forward;
+    }
+    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
+    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["stickers_on_page"] = StickersOn(fullest);
+}
+BENCHMARK(BM_PageTurnOfAFullPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
