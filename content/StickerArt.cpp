@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <numbers>
 #include <utility>
 #include <vector>
 
+#include "album/StickerHomePositions.h"
 #include "content/Palette.h"
+#include "content/ScreenFrame.h"
 #include "content/StickerDesigns.h"
 
 namespace {
@@ -72,7 +75,27 @@ void FillEnclosedGaps(Canvas& sticker) {
     cairo_surface_mark_dirty(surface);
 }
 
+// The gap kept between the pictures of close neighbours: room for their outlines' rims.
+constexpr int32_t NEIGHBOUR_GAP = 4;
+
 }  // namespace
+
+int32_t StickerArt::Side(int32_t stickerIndex) {
+    const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(stickerIndex));
+    int32_t side = std::min({SIZE, ScreenFrame::PAGE_WIDTH - home.x, ScreenFrame::PAGE_HEIGHT - home.y});
+    for (const StickerHome& other : StickerHomePositions) {
+        if (&other == &home || other.pageNumber != home.pageNumber) continue;
+        const int32_t dx = other.x - home.x;
+        const int32_t dy = other.y - home.y;
+        if (std::abs(dx) >= SIZE || std::abs(dy) >= SIZE) continue;
+        // Of two homes closer than SIZE, the one that comes first along the axis where
+        // they lie further apart ends short of the other.
+        const bool alongX = std::abs(dx) >= std::abs(dy);
+        const int32_t ahead = alongX ? dx : dy;
+        if (ahead > 0) side = std::min(side, ahead - NEIGHBOUR_GAP);
+    }
+    return side;
+}
 
 Canvas StickerArt::Render(int32_t stickerIndex, int32_t size) {
     const double edge = std::max(2.0, size / 28.0);

@@ -1,0 +1,40 @@
+// Page 24: the washing line.
+
+#include "content/themes/Themes.h"
+
+#include "content/DesignKit.h"
+#include "content/SceneKit.h"
+
+namespace {
+
+using namespace DesignKit;
+
+// Stands in for the page's stickers until they are drawn.
+void Placeholder(Canvas& canvas) {
+    canvas.Circle(50, 50, 40);
+    Solid(canvas, Palette::SUN);
+    Face(canvas, 50, 54, 40);
+}
+
+void Scene(Canvas& canvas) {
+    SceneKit::Landscape(canvas);
+}
+
+}  // namespace
+
+PageTheme Themes::Clothes() {
+    return {"The washing line", Palette::SKY, Scene, {
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+        Placeholder,
+    }};
+}

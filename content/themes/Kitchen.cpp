@@ -1,0 +1,91 @@
+// Page 18: the kitchen.
+
+#include "content/themes/Themes.h"
+
+#include <utility>
+
+#include "content/DesignKit.h"
+#include "content/SceneKit.h"
+
+namespace {
+
+using namespace DesignKit;
+
+void Egg(Canvas& canvas) {
+    cairo_t* context = canvas.Context();
+    cairo_new_path(context);
+    cairo_move_to(context, 20, 50);
+    cairo_curve_to(context, 10, 20, 50, 4, 64, 18);
+    cairo_curve_to(context, 96, 20, 96, 66, 76, 80);
+    cairo_curve_to(context, 56, 96, 26, 90, 20, 50);
+    Solid(canvas, WHITE);
+    canvas.Circle(52, 50, 17);
+    Solid(canvas, Palette::SUN);
+    Face(canvas, 52, 52, 26);
+}
+
+void Toast(Canvas& canvas) {
+    canvas.RoundedBox(16, 14, 68, 78, 22);
+    Solid(canvas, Palette::BROWN);
+    canvas.RoundedBox(24, 22, 52, 62, 16);
+    canvas.FillPath(TAN);
+    Face(canvas, 50, 54, 40);
+}
+
+void JuiceBox(Canvas& canvas) {
+    Band(canvas, 60, 22, 66, 6, WHITE, 4);
+    canvas.RoundedBox(28, 20, 44, 74, 6);
+    Solid(canvas, Palette::ORANGE);
+    canvas.Circle(50, 64, 14);
+    Solid(canvas, Palette::SUN);
+    Eyes(canvas, 50, 36, 16, 3.5);
+}
+
+void Cheese(Canvas& canvas) {
+    canvas.Polygon({10, 70, 86, 36, 90, 80, 10, 84});
+    Solid(canvas, Palette::SUN);
+    Dot(canvas, 40, 72, 6, Palette::ORANGE);
+    Dot(canvas, 66, 62, 5, Palette::ORANGE);
+    Dot(canvas, 78, 72, 3.5, Palette::ORANGE);
+}
+
+void HoneyPot(Canvas& canvas) {
+    canvas.Ellipse(50, 60, 34, 32);
+    Solid(canvas, Palette::ORANGE);
+    canvas.RoundedBox(24, 20, 52, 14, 6);
+    Solid(canvas, DARK_BROWN);
+    canvas.RoundedBox(30, 50, 40, 22, 6);
+    Solid(canvas, Palette::CREAM);
+    canvas.Text("HONEY", 50, 61, 11, INK);
+}
+
+void Pizza(Canvas& canvas) {
+    canvas.Polygon({14, 20, 86, 20, 50, 94});
+    Solid(canvas, Palette::SUN);
+    canvas.RoundedBox(10, 12, 80, 14, 7);
+    Solid(canvas, TAN);
+    for (const auto& [x, y] : {std::pair{36.0, 38.0}, {62.0, 40.0}, {50.0, 62.0}}) {
+        canvas.Circle(x, y, 7);
+        Solid(canvas, Palette::RED);
+    }
+}
+
+void Scene(Canvas& canvas) {
+    SceneKit::Landscape(canvas);
+}
+
+}  // namespace
+
+PageTheme Themes::Kitchen() {
+    return {"The kitchen", Palette::SUN, Scene, {
+        Egg,
+        Toast,
+        JuiceBox,
+        Cheese,
+        HoneyPot,
+        Pizza,
+        Egg,
+        Toast,
+        Cheese,
+    }};
+}

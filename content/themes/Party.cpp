@@ -1,0 +1,86 @@
+// Page 4: the birthday party.
+
+#include "content/themes/Themes.h"
+
+#include <tuple>
+
+#include "content/DesignKit.h"
+#include "content/SceneKit.h"
+
+namespace {
+
+using namespace DesignKit;
+
+void Cupcake(Canvas& canvas, Colour icing) {
+    canvas.Polygon({24, 56, 76, 56, 68, 92, 32, 92});
+    Solid(canvas, Palette::BLUE.Lighter(0.4));
+    for (const double x : {38.0, 50.0, 62.0}) Line(canvas, x, 60, x, 88, INK, 2);
+    for (const auto& [x, y, r] :
+         {std::tuple{32.0, 50.0, 14.0}, {68.0, 50.0, 14.0}, {50.0, 42.0, 20.0}}) {
+        canvas.Circle(x, y, r);
+        Solid(canvas, icing);
+    }
+    canvas.Circle(32, 50, 12);
+    canvas.Circle(68, 50, 12);
+    canvas.Circle(50, 42, 18);
+    canvas.FillPath(icing);
+    canvas.Circle(50, 18, 7);
+    Solid(canvas, Palette::RED);
+    Face(canvas, 50, 46, 30);
+}
+
+void CakeSlice(Canvas& canvas) {
+    canvas.Polygon({14, 50, 86, 34, 86, 82, 14, 90});
+    Solid(canvas, Palette::CREAM);
+    canvas.Polygon({14, 50, 86, 34, 86, 46, 14, 62});
+    Solid(canvas, Palette::PINK);
+    Line(canvas, 16, 74, 84, 62, Palette::RED, 4);
+    canvas.Circle(60, 30, 8);
+    Solid(canvas, Palette::RED);
+}
+
+void Present(Canvas& canvas, Colour box, Colour ribbon) {
+    canvas.RoundedBox(16, 38, 68, 54, 4);
+    Solid(canvas, box);
+    canvas.RoundedBox(10, 28, 80, 16, 4);
+    Solid(canvas, box);
+    canvas.RoundedBox(44, 28, 12, 64, 1);
+    Solid(canvas, ribbon);
+    for (const double side : {-1.0, 1.0}) {
+        canvas.Ellipse(50 + side * 14, 20, 14, 9);
+        Solid(canvas, ribbon);
+    }
+}
+
+void PartyBalloon(Canvas& canvas, Colour colour) {
+    cairo_move_to(canvas.Context(), 50, 78);
+    cairo_curve_to(canvas.Context(), 40, 86, 60, 92, 50, 100);
+    canvas.StrokePath(INK, 3);
+    canvas.Polygon({44, 84, 56, 84, 50, 74});
+    Solid(canvas, colour);
+    canvas.Ellipse(50, 42, 30, 36);
+    Solid(canvas, colour);
+    canvas.Ellipse(38, 28, 6, 10);
+    canvas.FillPath(colour.Lighter(0.6));
+}
+
+void Scene(Canvas& canvas) {
+    SceneKit::Landscape(canvas);
+}
+
+}  // namespace
+
+PageTheme Themes::Party() {
+    return {"The birthday party", Palette::PINK, Scene, {
+        With(Present, Palette::PURPLE, Palette::SUN),
+        With(PartyBalloon, Palette::RED),
+        With(Cupcake, Palette::PINK),
+        CakeSlice,
+        With(PartyBalloon, Palette::BLUE),
+        With(Present, Palette::RED, Palette::GREEN),
+        With(Cupcake, Palette::SUN),
+        With(PartyBalloon, Palette::SUN),
+        With(Present, Palette::BLUE, Palette::PINK),
+        With(Cupcake, Colour::Hex(0x8E5BC9)),
+    }};
+}

@@ -1,0 +1,106 @@
+// Page 11: the toy room.
+
+#include "content/themes/Themes.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "content/AnimalFaces.h"
+#include "content/DesignKit.h"
+#include "content/SceneKit.h"
+
+namespace {
+
+using namespace DesignKit;
+
+void Teddy(Canvas& canvas) {
+    canvas.Ellipse(50, 78, 26, 20);
+    Solid(canvas, FUR_BROWN);
+    canvas.Ellipse(50, 80, 12, 10);
+    canvas.FillPath(TAN);
+    cairo_save(canvas.Context());
+    cairo_translate(canvas.Context(), 14, -4);
+    cairo_scale(canvas.Context(), 0.72, 0.72);
+    AnimalFace(canvas, {FUR_BROWN, TAN, Ears::Round, Snout::Muzzle, Mark::None});
+    cairo_restore(canvas.Context());
+    Band(canvas, 40, 60, 60, 60, Palette::RED, 5);
+}
+
+void Robot(Canvas& canvas) {
+    Line(canvas, 50, 14, 50, 4, INK, 3);
+    Dot(canvas, 50, 4, 4, Palette::RED);
+    canvas.RoundedBox(26, 14, 48, 34, 6);
+    Solid(canvas, LIGHT_GREY);
+    for (const double x : {40.0, 60.0}) {
+        canvas.Circle(x, 28, 7);
+        Solid(canvas, Palette::SUN);
+    }
+    canvas.RoundedBox(38, 38, 24, 5, 2);
+    canvas.FillPath(INK);
+    canvas.RoundedBox(20, 52, 60, 42, 6);
+    Solid(canvas, Palette::BLUE);
+    canvas.Heart(50, 72, 16);
+    Solid(canvas, Palette::RED);
+}
+
+void SpinningTop(Canvas& canvas) {
+    Band(canvas, 50, 6, 50, 20, DARK_BROWN, 5);
+    canvas.Polygon({12, 40, 50, 20, 88, 40, 50, 96});
+    Solid(canvas, Palette::PINK);
+    canvas.Polygon({14, 44, 86, 44, 78, 56, 22, 56});
+    Solid(canvas, Palette::SUN);
+}
+
+void YoYo(Canvas& canvas) {
+    Line(canvas, 50, 4, 50, 50, INK, 2.5);
+    canvas.Circle(50, 56, 34);
+    Solid(canvas, Palette::GREEN);
+    canvas.Circle(50, 56, 14);
+    Solid(canvas, LIME);
+}
+
+void Pinwheel(Canvas& canvas) {
+    Band(canvas, 50, 50, 50, 98, TAN, 4);
+    const Colour vanes[] = {Palette::RED, Palette::SUN, Palette::BLUE, Palette::GREEN};
+    for (int32_t vane = 0; vane < 4; ++vane) {
+        cairo_t* context = canvas.Context();
+        cairo_save(context);
+        cairo_translate(context, 50, 46);
+        cairo_rotate(context, vane * PI / 2);
+        canvas.Polygon({0, 0, 0, -40, 30, -10});
+        cairo_restore(context);
+        Solid(canvas, vanes[vane]);
+    }
+    Dot(canvas, 50, 46, 5, INK);
+}
+
+void Football(Canvas& canvas) {
+    canvas.Circle(50, 50, 40);
+    Solid(canvas, WHITE);
+    canvas.Polygon({50, 36, 63, 46, 58, 61, 42, 61, 37, 46});
+    canvas.FillPath(INK);
+    for (int32_t i = 0; i < 5; ++i) {
+        const double angle = -PI / 2 + i * 2 * PI / 5;
+        canvas.Circle(50 + std::cos(angle) * 36, 50 + std::sin(angle) * 36, 8);
+        canvas.FillPath(INK);
+    }
+    canvas.Circle(50, 50, 40);
+    canvas.StrokePath(INK, OUTLINE);
+}
+
+void Scene(Canvas& canvas) {
+    SceneKit::Landscape(canvas);
+}
+
+}  // namespace
+
+PageTheme Themes::Toys() {
+    return {"The toy room", Palette::PURPLE, Scene, {
+        Teddy,
+        Robot,
+        SpinningTop,
+        YoYo,
+        Pinwheel,
+        Football,
+    }};
+}
