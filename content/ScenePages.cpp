@@ -91,6 +91,13 @@ void ScenePages::PaintCorners(Canvas& target, const Canvas& corners, double page
     }
 }
 
+void ScenePages::GenerateScenes(ContentOutput& output) {
+    for (const AlbumPage& page : AlbumPages) {
+        output.AddAlbumFile(ContentOutput::AlbumPath(page.backgroundFile),
+                            PictureEncoder::Encode(Scene(page.pageNumber), Transparency::Opaque));
+    }
+}
+
 void ScenePages::Generate(ContentOutput& output) {
     for (const AlbumPage& page : AlbumPages) {
         output.AddAlbumFile(

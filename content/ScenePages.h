@@ -10,6 +10,8 @@
 class ScenePages {
 public:
     static void Generate(ContentOutput& output);
+    // Each page's scene alone, under the name of its background file.
+    static void GenerateScenes(ContentOutput& output);
     // The page with this home page number as its theme draws it, without outlines.
     static Canvas Scene(int32_t pageNumber);
     // The page's background: its scene with the outline of each of its stickers.

@@ -16,7 +16,9 @@
 #include "album/StickerHomePositions.h"
 #include "album/TileTables.h"
 #include "tests/content/PictureBytes.h"
+#include "tests/content/RunGenerator.h"
 #include "tests/support/Files.h"
+#include "tests/support/TempDirectory.h"
 
 namespace {
 
@@ -50,10 +52,14 @@ Size Extent(const TiledBitmapInfo& info) {
     return size;
 }
 
-std::string AlbumPath(const char* catalogueName) {
-    std::string path = std::string(QUILLORY_ALBUM_DIR) + catalogueName;
+std::string PathIn(const std::string& folder, const char* catalogueName) {
+    std::string path = folder + catalogueName;
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
+}
+
+std::string AlbumPath(const char* catalogueName) {
+    return PathIn(QUILLORY_ALBUM_DIR, catalogueName);
 }
 
 // Every picture file read once for the whole suite: the build wrote them, the tests
@@ -168,6 +174,46 @@ int32_t CountOf(const PictureView& picture, uint32_t colour) {
     return count;
 }
 
+struct PageArea {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+
+    int32_t Size() const { return std::max(0, right - left) * std::max(0, bottom - top); }
+};
+
+// A sticker's picture laid at its home on its page.
+struct Home {
+    const StickerHome& home;
+    PictureView picture;
+
+    Home(size_t index, PictureView stickerPicture)
+        : home(StickerHomePositions[index]), picture(stickerPicture) {}
+
+    // The part of the picture on the page, in page coordinates.
+    PageArea Visible() const {
+        return {std::max(home.x, 0), std::max(home.y, 0),
+                std::min(home.x + picture.Width(), PAGE.width),
+                std::min(home.y + picture.Height(), PAGE.height)};
+    }
+    bool OpaqueAt(int32_t pageX, int32_t pageY) const {
+        const int32_t x = pageX - home.x;
+        const int32_t y = pageY - home.y;
+        return x >= 0 && y >= 0 && x < picture.Width() && y < picture.Height() &&
+               picture.Pixel(x, y) != MAGENTA;
+    }
+    template <typename Visit>
+    void ForEachOpaquePagePixel(Visit visit) const {
+        const PageArea area = Visible();
+        for (int32_t y = area.top; y < area.bottom; ++y) {
+            for (int32_t x = area.left; x < area.right; ++x) {
+                if (OpaqueAt(x, y)) visit(x, y);
+            }
+        }
+    }
+};
+
 }  // namespace
 
 TEST(AlbumPicturesTest, EveryCheckedDataFileIsAPictureOfTheFormatTheProgramReads) {
@@ -189,7 +235,7 @@ TEST(AlbumPicturesTest, EveryTiledPictureHasTheSizeItsTilesNeed) {
     }
 }
 
-TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieWithinTheirPage) {
+TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieMostlyOnTheirPage) {
     for (size_t index = 0; index < StickerPictureFiles.size(); ++index) {
         const char* name = StickerPictureFiles[index];
         const PictureView sticker{Picture(name)};
@@ -197,13 +243,44 @@ TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieWithinTheirPage) 
         EXPECT_EQ(EnclosedMagenta(sticker), 0) << name;
         // A real picture, not a speck, even for a thin one like the banana.
         EXPECT_GT(area - CountOf(sticker, MAGENTA), area / 5) << name;
-        const StickerHome& home = StickerHomePositions[index];
-        if (PageIndexOfPageNumber(home.pageNumber) != NO_PAGE_INDEX) {
-            EXPECT_GE(home.x, 0) << name;
-            EXPECT_GE(home.y, 0) << name;
-            EXPECT_LE(home.x + sticker.Width(), PAGE.width) << name;
-            EXPECT_LE(home.y + sticker.Height(), PAGE.height) << name;
+        EXPECT_GE(std::min(sticker.Width(), sticker.Height()), 48) << name << ": too small to see";
+        // A home near the edge is cut by it, but most of the sticker shows.
+        const Home home{index, sticker};
+        EXPECT_GE(home.Visible().Size() * 4, area * 3) << name;
+    }
+}
+
+// Each home's outline shows on its page's background (most pixels under the sticker
+// differ from the page's scene alone) and no other sticker of the page covers it.
+TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
+    TempDirectory scenes;
+    ASSERT_EQ(RunGenerator("--scenes '" + scenes.Path().string() + "'"), 0);
+    std::map<int32_t, Bytes> sceneOfPage;
+    for (const AlbumPage& page : AlbumPages) {
+        sceneOfPage[page.pageNumber] = ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
+    }
+    for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
+        const Home home{index, PictureView{Picture(StickerPictureFiles[index])}};
+        const int32_t pageNumber = home.home.pageNumber;
+        std::vector<Home> neighbours;
+        for (size_t other = 0; other < StickerHomePositions.size(); ++other) {
+            if (other != index && StickerHomePositions[other].pageNumber == pageNumber) {
+                neighbours.emplace_back(other, PictureView{Picture(StickerPictureFiles[other])});
+            }
         }
+        const PictureView page{Picture(
+            PageBackgroundFiles[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))])};
+        const PictureView scene{sceneOfPage.at(pageNumber)};
+        int32_t shown = 0;
+        int32_t outlined = 0;
+        int32_t covered = 0;
+        home.ForEachOpaquePagePixel([&](int32_t x, int32_t y) {
+            ++shown;
+            outlined += page.Pixel(x, y) != scene.Pixel(x, y);
+            for (const Home& neighbour : neighbours) covered += neighbour.OpaqueAt(x, y);
+        });
+        EXPECT_GE(outlined * 4, shown * 3) << "sticker " << index << ": outline too faint";
+        EXPECT_EQ(covered, 0) << "sticker " << index << ": outline covered by a neighbour";
     }
 }
 
