@@ -70,6 +70,51 @@ void Pizza(Canvas& canvas) {
     }
 }
 
+void Mug(Canvas& canvas, Colour colour) {
+    cairo_new_path(canvas.Context());
+    cairo_arc(canvas.Context(), 72, 56, 14, -1.6, 1.6);
+    canvas.StrokePath(INK, 12);
+    cairo_new_path(canvas.Context());
+    cairo_arc(canvas.Context(), 72, 56, 14, -1.6, 1.6);
+    canvas.StrokePath(colour, 5);
+    canvas.RoundedBox(18, 28, 56, 62, 10);
+    Solid(canvas, colour);
+    Face(canvas, 46, 62, 34);
+    for (const double x : {36.0, 52.0}) {
+        cairo_move_to(canvas.Context(), x, 22);
+        cairo_curve_to(canvas.Context(), x - 8, 14, x + 8, 8, x, 2);
+        canvas.StrokePath(GREY, 3);
+    }
+}
+
+void Teapot(Canvas& canvas) {
+    canvas.Polygon({70, 60, 94, 36, 98, 40, 80, 72});
+    Solid(canvas, Palette::BLUE);
+    cairo_new_path(canvas.Context());
+    cairo_arc(canvas.Context(), 20, 62, 14, 1.6, 4.7);
+    canvas.StrokePath(INK, 12);
+    cairo_new_path(canvas.Context());
+    cairo_arc(canvas.Context(), 20, 62, 14, 1.6, 4.7);
+    canvas.StrokePath(Palette::BLUE, 5);
+    canvas.Ellipse(50, 62, 32, 28);
+    Solid(canvas, Palette::BLUE);
+    canvas.Ellipse(50, 36, 20, 6);
+    Solid(canvas, Palette::BLUE.Lighter(0.3));
+    Dot(canvas, 50, 28, 6, INK);
+    for (const double x : {36.0, 50.0, 64.0}) Dot(canvas, x, 74, 4, WHITE);
+    Face(canvas, 50, 58, 30);
+}
+
+void MilkBottle(Canvas& canvas) {
+    canvas.Polygon({38, 10, 62, 10, 62, 28, 74, 42, 74, 94, 26, 94, 26, 42, 38, 28});
+    Solid(canvas, WHITE);
+    canvas.RoundedBox(36, 4, 28, 10, 3);
+    Solid(canvas, Palette::BLUE);
+    canvas.RoundedBox(26, 52, 48, 24, 2);
+    Solid(canvas, Palette::SKY);
+    Face(canvas, 50, 64, 30);
+}
+
 void Scene(Canvas& canvas) {
     SceneKit::Landscape(canvas);
 }
@@ -84,8 +129,8 @@ PageTheme Themes::Kitchen() {
         Cheese,
         HoneyPot,
         Pizza,
-        Egg,
-        Toast,
-        Cheese,
+        With(Mug, Palette::RED),
+        Teapot,
+        MilkBottle,
     }};
 }

@@ -2,6 +2,9 @@
 
 #include "content/themes/Themes.h"
 
+#include <cstdint>
+#include <utility>
+
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
 
@@ -29,6 +32,54 @@ void Trumpet(Canvas& canvas) {
     }
 }
 
+void Guitar(Canvas& canvas) {
+    Band(canvas, 56, 46, 88, 10, DARK_BROWN, 8);
+    canvas.RoundedBox(80, 2, 14, 16, 4);
+    Solid(canvas, DARK_BROWN);
+    canvas.Circle(36, 76, 22);
+    canvas.Circle(52, 54, 16);
+    canvas.FillAndOutline(Palette::ORANGE, INK, OUTLINE);
+    canvas.Circle(36, 76, 20);
+    canvas.Circle(52, 54, 14);
+    canvas.FillPath(Palette::ORANGE);
+    Dot(canvas, 42, 68, 7, INK);
+    Line(canvas, 30, 86, 86, 12, Palette::CREAM, 1.5);
+}
+
+void Maracas(Canvas& canvas, Colour colour) {
+    PairOf([&](double s) {
+        Band(canvas, 50 + s * 6, 90, 50 + s * 20, 52, TAN, 6);
+        canvas.Ellipse(50 + s * 24, 34, 16, 22);
+        Solid(canvas, colour);
+        for (const double y : {26.0, 40.0}) Dot(canvas, 50 + s * 24, y, 3.5, Palette::SUN);
+    });
+}
+
+void Xylophone(Canvas& canvas) {
+    const Colour bars[] = {Palette::RED, Palette::ORANGE, Palette::SUN, Palette::GREEN,
+                           Palette::BLUE, Palette::PURPLE};
+    for (int32_t bar = 0; bar < 6; ++bar) {
+        const double x = 10 + bar * 14;
+        const double inset = bar * 3;
+        canvas.RoundedBox(x, 20 + inset, 11, 62 - 2 * inset, 3);
+        Solid(canvas, bars[bar]);
+    }
+    Band(canvas, 70, 92, 90, 62, TAN, 4);
+    canvas.Circle(90, 60, 7);
+    Solid(canvas, Palette::RED);
+}
+
+// Two quavers joined by their beam.
+void Notes(Canvas& canvas, Colour colour) {
+    canvas.Polygon({34, 26, 84, 14, 84, 28, 34, 40});
+    Solid(canvas, colour);
+    for (const auto& [x, y] : {std::pair{34.0, 78.0}, {84.0, 66.0}}) {
+        Band(canvas, x, y, x, y - 50, colour, 5);
+        canvas.Ellipse(x - 10, y, 14, 10);
+        Solid(canvas, colour);
+    }
+}
+
 void Scene(Canvas& canvas) {
     SceneKit::Landscape(canvas);
 }
@@ -38,10 +89,10 @@ void Scene(Canvas& canvas) {
 PageTheme Themes::Music() {
     return {"Music", Palette::PURPLE, Scene, {
         Drum,
+        Guitar,
+        With(Maracas, Palette::RED),
         Trumpet,
-        Drum,
-        Trumpet,
-        Drum,
-        Trumpet,
+        Xylophone,
+        With(Notes, Palette::PURPLE),
     }};
 }
