@@ -2,6 +2,7 @@
 
 #include "content/themes/Themes.h"
 
+#include <utility>
 #include <cmath>
 #include <cstdint>
 
@@ -51,8 +52,31 @@ void Leafy(Canvas& canvas, Colour colour) {
     Line(canvas, 14, 86, 60, 40, colour.Darker(0.7), 3);
 }
 
+void Picket(Canvas& canvas, double y) {
+    for (double x = -10; x < SceneKit::WIDTH; x += 34) {
+        canvas.Polygon({x, y, x + 11, y - 14, x + 22, y, x + 22, y + 70, x, y + 70});
+        canvas.FillAndOutline(Palette::WHITE, INK, 2.5);
+    }
+    SceneKit::Box(canvas, -10, y + 16, 864, 10, Palette::WHITE);
+    SceneKit::Box(canvas, -10, y + 46, 864, 10, Palette::WHITE);
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Palette::SKY, Palette::PALE_SKY, SceneKit::HEIGHT);
+    SceneKit::Cloud(canvas, 420, 50, 38);
+    Picket(canvas, 120);
+    SceneKit::Ground(canvas, 200, Palette::GRASS, Palette::DARK_GRASS);
+    // Flower beds of dark soil and a stepping-stone path between them.
+    canvas.RoundedBox(20, 330, 360, 240, 40);
+    canvas.RoundedBox(470, 330, 360, 240, 40);
+    canvas.FillAndOutline(Colour::Hex(0x9A6A45), INK, 3);
+    for (const auto& [x, y] : {std::pair{425.0, 560.0}, {420.0, 470.0}, {428.0, 380.0}, {420.0, 290.0}}) {
+        canvas.Ellipse(x, y, 26, 16);
+        canvas.FillAndOutline(LIGHT_GREY, INK, 2.5);
+    }
+    for (const auto& [x, y] : {std::pair{240.0, 240.0}, {560.0, 300.0}, {80.0, 230.0}, {760.0, 220.0}}) {
+        SceneKit::Daisy(canvas, x, y, Palette::WHITE);
+    }
 }
 
 }  // namespace

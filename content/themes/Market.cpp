@@ -159,7 +159,22 @@ void Carrot(Canvas& canvas) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Room(canvas, Colour::Hex(0xFFE7B3), Colour::Hex(0xD9A066), 400);
+    // A striped awning across the top of the stall.
+    for (int32_t stripe = 0; stripe < 12; ++stripe) {
+        const double x = stripe * 72.0 - 8;
+        canvas.Polygon({x, 0, x + 72, 0, x + 72, 60, x + 36, 76, x, 60});
+        canvas.FillAndOutline(stripe % 2 == 0 ? Palette::RED : Palette::WHITE, INK, 3);
+    }
+    // Wooden crates on shelves, and the counter in front.
+    for (const double y : {170.0, 290.0}) SceneKit::Box(canvas, 20, y + 90, 804, 16, Colour::Hex(0xC98B52));
+    for (const double x : {170.0, 330.0, 490.0, 650.0}) {
+        SceneKit::Box(canvas, x, 220, 120, 50, Colour::Hex(0xE9C28F));
+    }
+    SceneKit::Box(canvas, -10, 540, 864, 60, Colour::Hex(0xB9773E));
+    canvas.RoundedBox(690, 120, 120, 44, 8);
+    canvas.FillAndOutline(Palette::WHITE, INK, 3);
+    canvas.Text("FRUIT", 750, 142, 22, Palette::GREEN);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "content/themes/Themes.h"
 
+#include <cstdint>
 #include <tuple>
 
 #include "content/DesignKit.h"
@@ -64,8 +65,31 @@ void PartyBalloon(Canvas& canvas, Colour colour) {
     canvas.FillPath(colour.Lighter(0.6));
 }
 
+void Bunting(Canvas& canvas, double y) {
+    cairo_t* context = canvas.Context();
+    cairo_move_to(context, 0, y);
+    cairo_curve_to(context, 280, y + 40, 560, y + 40, SceneKit::WIDTH, y);
+    canvas.StrokePath(INK, 3);
+    const Colour flags[] = {Palette::RED, Palette::SUN, Palette::BLUE, Palette::GREEN, Palette::PURPLE};
+    for (int32_t flag = 0; flag < 14; ++flag) {
+        const double x = 30 + flag * 60.0;
+        const double t = x / SceneKit::WIDTH;
+        const double top = y + 4 * 30 * t * (1 - t);
+        canvas.Polygon({x - 16, top, x + 16, top, x, top + 28});
+        canvas.FillAndOutline(flags[flag % 5], INK, 2.5);
+    }
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Room(canvas, Colour::Hex(0xFFD3E2), Colour::Hex(0xE9C28F), 330);
+    Bunting(canvas, 20);
+    SceneKit::Window(canvas, 660, 90, 150, 130);
+    // The party table with its cloth.
+    SceneKit::Box(canvas, 180, 330, 470, 30, Colour::Hex(0xFFF1A8));
+    for (const double x : {210.0, 600.0}) SceneKit::Box(canvas, x, 360, 20, 170, Colour::Hex(0xC98B52));
+    canvas.Polygon({180, 344, 650, 344, 630, 400, 200, 400});
+    canvas.FillAndOutline(Palette::PALE_SKY, INK, 3);
+    for (double x = 210; x < 630; x += 40) SceneKit::Daisy(canvas, x, 372, Palette::PINK);
 }
 
 }  // namespace

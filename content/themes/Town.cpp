@@ -2,6 +2,8 @@
 
 #include "content/themes/Themes.h"
 
+#include <initializer_list>
+#include <utility>
 #include <cstdint>
 
 #include "content/DesignKit.h"
@@ -76,8 +78,52 @@ void Bicycle(Canvas& canvas, Colour frame) {
     Band(canvas, 66, 30, 70, 40, INK, 3);
 }
 
+void House(Canvas& canvas, double x, double ground, double width, double height, Colour wall,
+           Colour roof) {
+    canvas.Polygon({x - 8, ground - height, x + width / 2, ground - height - 40, x + width + 8,
+                    ground - height});
+    canvas.FillAndOutline(roof, INK, 3);
+    SceneKit::Box(canvas, x, ground - height, width, height, wall);
+    for (double wx = x + 14; wx + 26 < x + width; wx += 40) {
+        SceneKit::Box(canvas, wx, ground - height + 14, 26, 26, Palette::PALE_SKY);
+    }
+    SceneKit::Box(canvas, x + width / 2 - 13, ground - 40, 26, 40, roof.Darker(0.8));
+}
+
+// A road with its dashed middle line along the points given, round at its bends.
+void Road(Canvas& canvas, std::initializer_list<std::pair<double, double>> points) {
+    cairo_t* context = canvas.Context();
+    const auto trace = [&] {
+        for (const auto& [x, y] : points) cairo_line_to(context, x, y);
+    };
+    cairo_new_path(context);
+    trace();
+    canvas.StrokePath(INK, 84);
+    cairo_new_path(context);
+    trace();
+    canvas.StrokePath(Colour::Hex(0x8A8EA2), 78);
+    cairo_new_path(context);
+    trace();
+    canvas.DashedStroke(Palette::WHITE, 5, 22);
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    canvas.Fill(Palette::GRASS);
+    // The town seen from a hilltop: three streets, each through the places where the
+    // cars, the bus and the bicycles belong.
+    Road(canvas, {{-20, 75}, {160, 75}, {380, 55}, {640, 120}, {870, 120}});
+    Road(canvas, {{-20, 300}, {200, 300}, {340, 225}, {480, 210}, {600, 150}, {640, 120}});
+    Road(canvas, {{-20, 472}, {300, 480}, {520, 480}, {700, 477}, {870, 470}});
+    House(canvas, 200, 430, 110, 90, Colour::Hex(0xFFE1A8), Palette::RED);
+    House(canvas, 380, 430, 120, 110, Colour::Hex(0xBFE3FF), Palette::PURPLE);
+    House(canvas, 560, 420, 100, 100, Colour::Hex(0xFFC9DA), Palette::BLUE);
+    House(canvas, 700, 400, 110, 120, Colour::Hex(0xD5F0C0), Palette::ORANGE);
+    House(canvas, 30, 250, 100, 90, Colour::Hex(0xFFF1A8), Palette::GREEN);
+    House(canvas, 700, 250, 120, 80, Colour::Hex(0xFFE1A8), Palette::PURPLE);
+    for (const auto& [x, y] : {std::pair{240.0, 170.0}, {520.0, 300.0}, {80.0, 560.0}, {460.0, 570.0},
+                               {790.0, 570.0}}) {
+        SceneKit::Bush(canvas, x, y, 40, Palette::DARK_GRASS);
+    }
 }
 
 }  // namespace

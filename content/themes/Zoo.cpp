@@ -2,6 +2,8 @@
 
 #include "content/themes/Themes.h"
 
+#include <utility>
+
 #include "content/AnimalFaces.h"
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
@@ -10,8 +12,44 @@ namespace {
 
 using namespace DesignKit;
 
+void Palm(Canvas& canvas, double x, double groundY, double height) {
+    cairo_t* context = canvas.Context();
+    for (const auto& [ink, width] : {std::pair{INK, 20.0}, {Colour::Hex(0xC98B52), 13.0}}) {
+        cairo_move_to(context, x, groundY);
+        cairo_curve_to(context, x + 10, groundY - height * 0.5, x - 6, groundY - height * 0.8, x + 8,
+                       groundY - height);
+        canvas.StrokePath(ink, width);
+    }
+    for (const double turn : {-2.9, -2.3, -1.7, -1.1, -0.4}) {
+        Leaf(canvas, x + 8, groundY - height, 70, turn, Palette::GREEN);
+    }
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Palette::SKY, Palette::PALE_SKY, SceneKit::HEIGHT);
+    SceneKit::Cloud(canvas, 300, 60, 40);
+    SceneKit::Hill(canvas, 720, 250, 230, 70, Palette::DARK_GRASS.Lighter(0.3));
+    SceneKit::Ground(canvas, 250, Colour::Hex(0xB5DD6A), Colour::Hex(0x7DBB4E));
+    // A sandy path and the hippos' pool.
+    cairo_t* context = canvas.Context();
+    cairo_move_to(context, 380, 250);
+    cairo_curve_to(context, 300, 360, 520, 420, 420, SceneKit::HEIGHT + 4);
+    canvas.StrokePath(INK, 74);
+    cairo_move_to(context, 380, 250);
+    cairo_curve_to(context, 300, 360, 520, 420, 420, SceneKit::HEIGHT + 4);
+    canvas.StrokePath(Colour::Hex(0xF2DCA0), 68);
+    canvas.Ellipse(160, 330, 120, 40);
+    canvas.FillAndOutline(Palette::SKY, INK, 3);
+    Palm(canvas, 560, 300, 200);
+    Palm(canvas, 60, 560, 180);
+    Palm(canvas, 800, 520, 160);
+    // The gate with its sign.
+    canvas.RoundedBox(250, 120, 18, 140, 4);
+    canvas.RoundedBox(480, 120, 18, 140, 4);
+    canvas.FillAndOutline(Colour::Hex(0xC98B52), INK, 3);
+    canvas.RoundedBox(236, 86, 276, 48, 14);
+    canvas.FillAndOutline(Palette::SUN, INK, 3);
+    canvas.OutlinedText("ZOO", 374, 110, 34, Palette::WHITE, INK, 3);
 }
 
 }  // namespace
