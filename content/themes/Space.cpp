@@ -2,6 +2,10 @@
 
 #include "content/themes/Themes.h"
 
+#include <utility>
+#include <tuple>
+#include <cstdint>
+
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
 
@@ -93,8 +97,34 @@ void Astronaut(Canvas& canvas) {
     Dot(canvas, 32, 38, 4, WHITE);
 }
 
+// A tiny four-pointed twinkle: the far stars of the night.
+void Twinkle(Canvas& canvas, double x, double y, double size) {
+    canvas.Polygon({x, y - size, x + size * 0.25, y - size * 0.25, x + size, y, x + size * 0.25,
+                    y + size * 0.25, x, y + size, x - size * 0.25, y + size * 0.25, x - size, y,
+                    x - size * 0.25, y - size * 0.25});
+    canvas.FillPath(Palette::SUN.Lighter(0.5));
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Colour::Hex(0x1B1F4B), Colour::Hex(0x3A2E7A), SceneKit::HEIGHT);
+    // A soft glow of a far-away cloud of stars.
+    for (const auto& [x, y, r] : {std::tuple{200.0, 420.0, 160.0}, {640.0, 150.0, 190.0}}) {
+        canvas.Circle(x, y, r);
+        cairo_set_source_rgba(canvas.Context(), 0.7, 0.5, 1.0, 0.12);
+        cairo_fill(canvas.Context());
+    }
+    uint32_t seed = 7;
+    for (int32_t dot = 0; dot < 140; ++dot) {
+        seed = seed * 1103515245u + 12345u;
+        const double x = (seed >> 8) % 844;
+        seed = seed * 1103515245u + 12345u;
+        const double y = (seed >> 8) % 588;
+        DesignKit::Dot(canvas, x, y, 1.2 + dot % 3 * 0.6, Palette::WHITE);
+    }
+    for (const auto& [x, y] : {std::pair{120.0, 60.0}, {460.0, 40.0}, {300.0, 330.0}, {780.0, 300.0},
+                               {660.0, 560.0}, {40.0, 520.0}}) {
+        Twinkle(canvas, x, y, 12);
+    }
 }
 
 }  // namespace

@@ -89,7 +89,18 @@ void Football(Canvas& canvas) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Room(canvas, Colour::Hex(0xCDE8FF), Colour::Hex(0xE9C28F), 360);
+    SceneKit::Window(canvas, 120, 40, 150, 130);
+    // Shelves on the wall and a round rug on the floor.
+    for (const double y : {170.0, 300.0}) SceneKit::Box(canvas, 300, y, 440, 14, Colour::Hex(0xC98B52));
+    canvas.Ellipse(420, 480, 330, 80);
+    canvas.FillAndOutline(Colour::Hex(0xFFB3C8), INK, 3);
+    canvas.Ellipse(420, 480, 250, 56);
+    canvas.StrokePath(Palette::WHITE, 6);
+    // The toy box.
+    SceneKit::Box(canvas, 660, 400, 160, 110, Palette::RED);
+    SceneKit::Box(canvas, 650, 384, 180, 26, Palette::RED.Darker(0.85));
+    canvas.Text("TOYS", 740, 460, 28, Palette::WHITE);
 }
 
 }  // namespace

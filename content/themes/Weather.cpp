@@ -2,6 +2,7 @@
 
 #include "content/themes/Themes.h"
 
+#include <utility>
 #include <tuple>
 
 #include "content/DesignKit.h"
@@ -78,8 +79,28 @@ void Kite(Canvas& canvas, Colour colour) {
     Line(canvas, 18, 36, 82, 36, INK, 2.5);
 }
 
+// A curl of wind.
+void Gust(Canvas& canvas, double x, double y) {
+    cairo_t* context = canvas.Context();
+    cairo_move_to(context, x, y);
+    cairo_curve_to(context, x + 60, y - 10, x + 110, y + 10, x + 130, y - 14);
+    cairo_curve_to(context, x + 146, y - 36, x + 116, y - 46, x + 108, y - 28);
+    canvas.StrokePath(Palette::WHITE, 5);
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Colour::Hex(0x9FC4E8), Colour::Hex(0xE4F1FB), SceneKit::HEIGHT);
+    SceneKit::Hill(canvas, 180, 420, 320, 110, Palette::GRASS.Lighter(0.2));
+    SceneKit::Hill(canvas, 700, 430, 300, 100, Palette::DARK_GRASS.Lighter(0.3));
+    SceneKit::Ground(canvas, 470, Palette::GRASS, Palette::DARK_GRASS);
+    for (const auto& [x, y] : {std::pair{240.0, 130.0}, {520.0, 90.0}, {40.0, 360.0}, {560.0, 400.0}}) {
+        Gust(canvas, x, y);
+    }
+    // Puddles after the rain.
+    for (const auto& [x, y, w] : {std::tuple{160.0, 540.0, 70.0}, {520.0, 560.0, 90.0}, {760.0, 520.0, 50.0}}) {
+        canvas.Ellipse(x, y, w, 14);
+        canvas.FillAndOutline(Palette::SKY, INK, 2.5);
+    }
 }
 
 }  // namespace

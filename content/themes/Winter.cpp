@@ -2,6 +2,7 @@
 
 #include "content/themes/Themes.h"
 
+#include <tuple>
 #include <cmath>
 #include <cstdint>
 
@@ -38,8 +39,38 @@ void Snowflake(Canvas& canvas) {
     Solid(canvas, WHITE);
 }
 
+constexpr Colour SNOW = Colour::Hex(0xE6F2FF);
+
+void Pine(Canvas& canvas, double x, double groundY, double height) {
+    SceneKit::Box(canvas, x - 8, groundY - 24, 16, 24, Palette::BROWN);
+    for (int32_t tier = 0; tier < 3; ++tier) {
+        const double top = groundY - height + tier * height * 0.25;
+        const double half = height * (0.2 + tier * 0.1);
+        canvas.Polygon({x, top, x + half, top + height * 0.4, x - half, top + height * 0.4});
+        canvas.FillAndOutline(Palette::DARK_GRASS, INK, 3);
+        canvas.Polygon({x, top, x + half * 0.4, top + height * 0.16, x - half * 0.4, top + height * 0.16});
+        canvas.FillPath(SNOW);
+    }
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Colour::Hex(0xA9CCEB), Colour::Hex(0xDCEBF8), SceneKit::HEIGHT);
+    SceneKit::Hill(canvas, 200, 300, 300, 110, Colour::Hex(0xCFE2F5));
+    SceneKit::Hill(canvas, 700, 290, 260, 90, Colour::Hex(0xD8E8F8));
+    SceneKit::Ground(canvas, 330, Colour::Hex(0xD5E6F7), Colour::Hex(0xB8D2EE));
+    for (const auto& [x, y, h] : {std::tuple{430.0, 330.0, 150.0}, {780.0, 420.0, 130.0},
+                                  {40.0, 330.0, 110.0}, {500.0, 575.0, 120.0}}) {
+        Pine(canvas, x, y, h);
+    }
+    uint32_t seed = 3;
+    for (int32_t flake = 0; flake < 70; ++flake) {
+        seed = seed * 1103515245u + 12345u;
+        const double x = (seed >> 8) % 844;
+        seed = seed * 1103515245u + 12345u;
+        const double y = (seed >> 8) % 300;
+        canvas.Circle(x, y, 3 + flake % 3);
+        canvas.FillAndOutline(Palette::WHITE, INK.Lighter(0.6), 1);
+    }
 }
 
 }  // namespace
