@@ -2,9 +2,11 @@
 
 #include "content/themes/Themes.h"
 
+#include <utility>
 #include <cstdint>
 
 #include "content/DesignKit.h"
+#include "content/Motifs.h"
 #include "content/SceneKit.h"
 
 namespace {
@@ -73,7 +75,31 @@ void Bucket(Canvas& canvas) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Palette::SKY, Palette::PALE_SKY, 200);
+    Motifs::Sun(canvas, 770, 56, 30);
+    SceneKit::Cloud(canvas, 420, 50, 34);
+    canvas.VerticalGradient(0, 140, SceneKit::WIDTH, 160, Colour::Hex(0x4FB6F0), Colour::Hex(0x2E86D8));
+    cairo_t* context = canvas.Context();
+    cairo_move_to(context, 0, 140);
+    cairo_line_to(context, SceneKit::WIDTH, 140);
+    canvas.StrokePath(INK, 3);
+    for (double x = 30; x < SceneKit::WIDTH; x += 120) {
+        cairo_move_to(context, x, 190 + (static_cast<int32_t>(x) % 240 == 30 ? 40 : 0));
+        cairo_curve_to(context, x + 14, 180, x + 30, 180, x + 44, 190);
+    }
+    canvas.StrokePath(Palette::WHITE, 4);
+    SceneKit::Ground(canvas, 290, Colour::Hex(0xFBE3A1), Colour::Hex(0xF2C96E));
+    // A striped towel and a parasol's shade on the sand.
+    canvas.RoundedBox(520, 500, 200, 70, 8);
+    canvas.FillAndOutline(Palette::PINK, INK, 3);
+    for (const double x : {560.0, 620.0, 680.0}) {
+        canvas.RoundedBox(x, 500, 20, 70, 0);
+        canvas.FillPath(Palette::WHITE);
+    }
+    for (const auto& [x, y] : {std::pair{320.0, 560.0}, {180.0, 330.0}, {780.0, 330.0}}) {
+        canvas.Ellipse(x, y, 10, 5);
+        canvas.FillAndOutline(Colour::Hex(0xE0B060), INK, 1.5);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "content/themes/Themes.h"
 
+#include <tuple>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -104,8 +105,32 @@ void Dragonfly(Canvas& canvas) {
     Eyes(canvas, 50, 17, 10, 3);
 }
 
+// A tall stem of grass bending from the ground.
+void Blade(Canvas& canvas, double x, double height, double lean) {
+    cairo_t* context = canvas.Context();
+    for (const auto& [ink, width] : {std::pair{INK, 12.0}, {Palette::GRASS, 7.0}}) {
+        cairo_move_to(context, x, SceneKit::HEIGHT + 4);
+        cairo_curve_to(context, x, SceneKit::HEIGHT - height * 0.5, x + lean * 0.5,
+                       SceneKit::HEIGHT - height * 0.8, x + lean, SceneKit::HEIGHT - height);
+        canvas.StrokePath(ink, width);
+    }
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Colour::Hex(0xCDEBFF), Colour::Hex(0xF1FAE6), SceneKit::HEIGHT);
+    SceneKit::Cloud(canvas, 300, 50, 36);
+    SceneKit::Ground(canvas, 460, Palette::GRASS, Palette::DARK_GRASS);
+    for (const auto& [x, height, lean] : {std::tuple{40.0, 420.0, 30.0}, {120.0, 300.0, -20.0},
+                                          {470.0, 380.0, 40.0}, {600.0, 260.0, -30.0},
+                                          {810.0, 440.0, -40.0}, {300.0, 200.0, 20.0}}) {
+        Blade(canvas, x, height, lean);
+    }
+    // A big leaf and a log where little creatures live.
+    DesignKit::Leaf(canvas, 560, 120, 130, 0.3, Palette::GREEN.Lighter(0.2));
+    canvas.RoundedBox(520, 520, 220, 60, 28);
+    canvas.FillAndOutline(Colour::Hex(0xB9773E), INK, 3);
+    canvas.Ellipse(740, 550, 20, 30);
+    canvas.FillAndOutline(Colour::Hex(0xE9C28F), INK, 3);
 }
 
 }  // namespace

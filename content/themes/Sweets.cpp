@@ -61,8 +61,29 @@ void Candy(Canvas& canvas, Colour colour) {
     Line(canvas, 58, 32, 52, 68, WHITE, 4);
 }
 
+// A big glass jar on a shelf.
+void Jar(Canvas& canvas, double x, double bottom, double width, double height) {
+    canvas.RoundedBox(x, bottom - height, width, height, 18);
+    canvas.FillAndOutline(Colour::Hex(0xE8F6FF), INK, 3);
+    SceneKit::Box(canvas, x + 10, bottom - height - 14, width - 20, 18, Palette::PINK);
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Room(canvas, Colour::Hex(0xFFE0EE), Colour::Hex(0xF7D08A), 420);
+    // A candy-striped awning, shelves of jars and the shop's counter.
+    for (int32_t stripe = 0; stripe < 12; ++stripe) {
+        const double x = stripe * 72.0 - 8;
+        canvas.Polygon({x, 0, x + 72, 0, x + 72, 40, x + 36, 56, x, 40});
+        canvas.FillAndOutline(stripe % 2 == 0 ? Palette::PINK : Palette::WHITE, INK, 3);
+    }
+    for (const double y : {230.0, 380.0}) {
+        SceneKit::Box(canvas, 10, y, 824, 14, Colour::Hex(0xC98B52));
+    }
+    for (const auto& [x, y] : {std::pair{260.0, 230.0}, {560.0, 230.0}, {170.0, 380.0}, {620.0, 380.0}}) {
+        Jar(canvas, x, y, 70, 70);
+    }
+    SceneKit::Box(canvas, -10, 500, 864, 100, Colour::Hex(0xFF9DBD));
+    canvas.OutlinedText("SWEETS", 422, 548, 40, Palette::WHITE, INK, 3);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "content/themes/Themes.h"
 
+#include <cstdint>
 #include <tuple>
 #include <utility>
 
@@ -53,8 +54,33 @@ void Acorn(Canvas& canvas) {
     Face(canvas, 50, 64, 30);
 }
 
+void Trunk(Canvas& canvas, double x, double width) {
+    SceneKit::Box(canvas, x, -10, width, 440, Colour::Hex(0x9A6A45));
+    DesignKit::Line(canvas, x + width * 0.35, 60, x + width * 0.35, 140, Colour::Hex(0x7A4A26), 3);
+    DesignKit::Line(canvas, x + width * 0.6, 240, x + width * 0.6, 330, Colour::Hex(0x7A4A26), 3);
+}
+
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Colour::Hex(0xBFE8C0), Colour::Hex(0xE8F6DA), SceneKit::HEIGHT);
+    // The forest roof of leaves, then tall trunks in front of it.
+    for (double x = -40; x < SceneKit::WIDTH + 60; x += 110) {
+        canvas.Circle(x, 30 + (static_cast<int32_t>(x) % 220 == 70 ? 30 : 0), 90);
+    }
+    canvas.FillAndOutline(Colour::Hex(0x5DB85A), INK, 3);
+    for (const auto& [x, width] : {std::pair{20.0, 50.0}, {230.0, 40.0}, {470.0, 56.0}, {770.0, 46.0}}) {
+        Trunk(canvas, x, width);
+    }
+    SceneKit::Ground(canvas, 400, Colour::Hex(0x8CC56A), Colour::Hex(0x5E9E48));
+    cairo_t* context = canvas.Context();
+    cairo_move_to(context, 400, 400);
+    cairo_curve_to(context, 330, 460, 500, 520, 430, SceneKit::HEIGHT + 4);
+    canvas.StrokePath(Colour::Hex(0xC9A36E), 50);
+    for (const auto& [x, y] : {std::pair{130.0, 400.0}, {640.0, 410.0}, {330.0, 570.0}}) {
+        SceneKit::Bush(canvas, x, y, 60, Palette::DARK_GRASS);
+    }
+    for (const auto& [x, y] : {std::pair{80.0, 520.0}, {560.0, 560.0}, {800.0, 500.0}}) {
+        DesignKit::Leaf(canvas, x, y, 22, -0.6, Palette::ORANGE);
+    }
 }
 
 }  // namespace
