@@ -2,6 +2,8 @@
 
 #include "content/themes/Themes.h"
 
+#include <tuple>
+
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
 
@@ -45,7 +47,20 @@ void Balloon(Canvas& canvas, Colour colour) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Sky(canvas, Colour::Hex(0x6EC3FF), Colour::Hex(0xE2F4FF), SceneKit::HEIGHT);
+    for (const auto& [x, y, size] : {std::tuple{120.0, 150.0, 50.0}, {520.0, 70.0, 40.0},
+                                     {770.0, 240.0, 46.0}, {380.0, 380.0, 36.0},
+                                     {60.0, 420.0, 30.0}}) {
+        SceneKit::Cloud(canvas, x, y, size);
+    }
+    // Far below: fields like a patchwork, seen from high up.
+    SceneKit::Ground(canvas, 520, Palette::GRASS, Palette::DARK_GRASS);
+    cairo_t* context = canvas.Context();
+    for (const double x : {140.0, 330.0, 560.0, 720.0}) {
+        cairo_move_to(context, x, 525);
+        cairo_line_to(context, x - 30, SceneKit::HEIGHT);
+    }
+    canvas.StrokePath(Palette::DARK_GRASS, 3);
 }
 
 }  // namespace

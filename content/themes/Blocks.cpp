@@ -2,6 +2,7 @@
 
 #include "content/themes/Themes.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "content/DesignKit.h"
@@ -30,7 +31,20 @@ void Dice(Canvas& canvas) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Room(canvas, Colour::Hex(0xE0F0D0), Colour::Hex(0xE9C28F), 420);
+    // A play mat of coloured squares on the floor and an alphabet frieze on the wall.
+    const Colour squares[] = {Palette::RED, Palette::SUN, Palette::BLUE, Palette::GREEN};
+    for (int32_t column = 0; column < 8; ++column) {
+        for (int32_t row = 0; row < 2; ++row) {
+            canvas.RoundedBox(100 + column * 80, 440 + row * 70, 80, 70, 2);
+            canvas.FillAndOutline(squares[(column + row) % 4].Lighter(0.55), INK, 2);
+        }
+    }
+    SceneKit::Box(canvas, -10, 30, 864, 50, Palette::WHITE);
+    const char* letters[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m"};
+    for (int32_t letter = 0; letter < 13; ++letter) {
+        canvas.Text(letters[letter], 40 + letter * 64.0, 55, 30, squares[letter % 4]);
+    }
 }
 
 }  // namespace

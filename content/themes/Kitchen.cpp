@@ -116,7 +116,25 @@ void MilkBottle(Canvas& canvas) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    SceneKit::Room(canvas, Colour::Hex(0xFFF3C4), Colour::Hex(0xE0B98A), 400);
+    // Wall tiles behind the worktop, a window, cupboards and a table.
+    cairo_t* context = canvas.Context();
+    SceneKit::Box(canvas, -10, 150, 864, 120, Colour::Hex(0xE3F4FF));
+    for (double x = 40; x < SceneKit::WIDTH; x += 40) {
+        cairo_move_to(context, x, 150);
+        cairo_line_to(context, x, 270);
+    }
+    cairo_move_to(context, 0, 210);
+    cairo_line_to(context, SceneKit::WIDTH, 210);
+    canvas.StrokePath(Colour::Hex(0xB8D8F0), 2);
+    SceneKit::Window(canvas, 560, 20, 160, 120);
+    SceneKit::Box(canvas, -10, 270, 864, 24, Colour::Hex(0xC98B52));
+    for (const double x : {10.0, 220.0, 430.0, 640.0}) {
+        SceneKit::Box(canvas, x, 294, 196, 104, Colour::Hex(0x8FD3A8));
+        DesignKit::Dot(canvas, x + 180, 346, 6, INK);
+    }
+    SceneKit::Box(canvas, 160, 470, 520, 24, Colour::Hex(0xFF9B3D));
+    for (const double x : {190.0, 630.0}) SceneKit::Box(canvas, x, 494, 20, 100, Colour::Hex(0xC98B52));
 }
 
 }  // namespace

@@ -81,7 +81,26 @@ void Notes(Canvas& canvas, Colour colour) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    // A little stage: curtains, boards and a spotlight's glow.
+    canvas.Fill(Colour::Hex(0x5A3E8A));
+    canvas.Circle(422, 330, 260);
+    cairo_set_source_rgba(canvas.Context(), 1, 0.95, 0.7, 0.25);
+    cairo_fill(canvas.Context());
+    for (const double side : {0.0, 1.0}) {
+        const double x = side * SceneKit::WIDTH;
+        const double inner = side == 0 ? 120 : SceneKit::WIDTH - 120;
+        canvas.Polygon({x, 0, inner + (side == 0 ? 40 : -40), 0, inner, 460, x, 460});
+        canvas.FillAndOutline(Palette::RED, INK, 3);
+    }
+    canvas.Polygon({0, 0, SceneKit::WIDTH, 0, SceneKit::WIDTH, 50, 0, 50});
+    canvas.FillAndOutline(Palette::RED.Darker(0.85), INK, 3);
+    SceneKit::Box(canvas, -10, 460, 864, 140, Colour::Hex(0xC98B52));
+    cairo_t* context = canvas.Context();
+    for (double y = 490; y < SceneKit::HEIGHT; y += 34) {
+        cairo_move_to(context, 0, y);
+        cairo_line_to(context, SceneKit::WIDTH, y);
+    }
+    canvas.StrokePath(Colour::Hex(0x9A6A45), 2);
 }
 
 }  // namespace

@@ -40,7 +40,21 @@ void SmilingShape(Canvas& canvas, Form form, Colour colour) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Landscape(canvas);
+    // A chalkboard in a wooden frame with chalk lines to play on.
+    canvas.Fill(Colour::Hex(0xC98B52));
+    canvas.RoundedBox(14, 14, SceneKit::WIDTH - 28, SceneKit::HEIGHT - 28, 12);
+    canvas.FillAndOutline(Colour::Hex(0x2F6E5A), INK, 4);
+    cairo_t* context = canvas.Context();
+    for (const double y : {200.0, 360.0}) {
+        cairo_move_to(context, 40, y);
+        cairo_line_to(context, SceneKit::WIDTH - 40, y);
+    }
+    canvas.DashedStroke(Colour::Hex(0x8FC4B2), 3, 18);
+    SceneKit::Box(canvas, 60, 540, 140, 20, Colour::Hex(0xC98B52));
+    canvas.RoundedBox(80, 528, 40, 12, 5);
+    canvas.FillAndOutline(Palette::WHITE, INK, 2);
+    canvas.RoundedBox(130, 528, 40, 12, 5);
+    canvas.FillAndOutline(Palette::PINK, INK, 2);
 }
 
 }  // namespace
