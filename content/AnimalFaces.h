@@ -30,7 +30,6 @@ struct Animal {
     Mark mark;
 };
 
-constexpr Colour FUR_ORANGE = Colour::Hex(0xFFA24C);
 constexpr Colour FUR_BROWN = Colour::Hex(0xC07A45);
 
 void AnimalFace(Canvas& canvas, const Animal& animal);

@@ -53,16 +53,22 @@ void Present(Canvas& canvas, Colour box, Colour ribbon) {
     }
 }
 
-void PartyBalloon(Canvas& canvas, Colour colour) {
-    cairo_move_to(canvas.Context(), 50, 78);
-    cairo_curve_to(canvas.Context(), 40, 86, 60, 92, 50, 100);
-    canvas.StrokePath(INK, 3);
-    canvas.Polygon({44, 84, 56, 84, 50, 74});
-    Solid(canvas, colour);
-    canvas.Ellipse(50, 42, 30, 36);
-    Solid(canvas, colour);
-    canvas.Ellipse(38, 28, 6, 10);
-    canvas.FillPath(colour.Lighter(0.6));
+// A bunch of three party balloons on their strings, `colour` in front.
+void PartyBalloons(Canvas& canvas, Colour colour) {
+    const struct {
+        double x;
+        double y;
+        Colour colour;
+    } balloons[] = {{28, 30, colour.Lighter(0.45)}, {72, 30, colour.Darker(0.8)}, {50, 44, colour}};
+    for (const auto& balloon : balloons) {
+        Line(canvas, balloon.x, balloon.y + 24, 50, 98, INK, 2.5);
+    }
+    for (const auto& balloon : balloons) {
+        canvas.Ellipse(balloon.x, balloon.y, 20, 24);
+        Solid(canvas, balloon.colour);
+        canvas.Ellipse(balloon.x - 8, balloon.y - 10, 4, 7);
+        canvas.FillPath(balloon.colour.Lighter(0.6));
+    }
 }
 
 void Bunting(Canvas& canvas, double y) {
@@ -97,13 +103,13 @@ void Scene(Canvas& canvas) {
 PageTheme Themes::Party() {
     return {"The birthday party", Palette::PINK, Scene, {
         With(Present, Palette::PURPLE, Palette::SUN),
-        With(PartyBalloon, Palette::RED),
+        With(PartyBalloons, Palette::RED),
         With(Cupcake, Palette::PINK),
         CakeSlice,
-        With(PartyBalloon, Palette::BLUE),
+        With(PartyBalloons, Palette::BLUE),
         With(Present, Palette::RED, Palette::GREEN),
         With(Cupcake, Palette::SUN),
-        With(PartyBalloon, Palette::SUN),
+        With(PartyBalloons, Palette::SUN),
         With(Present, Palette::BLUE, Palette::PINK),
         With(Cupcake, Colour::Hex(0x8E5BC9)),
     }};

@@ -46,14 +46,14 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Pets() {
     return {"Pets at home", Palette::ORANGE, Scene, {
-        AnimalDesign({FUR_ORANGE, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::None}),  // cat
+        AnimalDesign({Colour::Hex(0x4A4458), SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::None}),  // black cat
         AnimalDesign({Colour::Hex(0xEDEDF5), SOFT_PINK, Ears::Long, Snout::Whiskers, Mark::Cheeks}),  // bunny
-        AnimalDesign({LIGHT_GREY, SOFT_PINK, Ears::Big, Snout::Whiskers, Mark::None}),  // mouse
+        AnimalDesign({WHITE, SOFT_PINK, Ears::Big, Snout::Whiskers, Mark::None}),  // white mouse
         AnimalDesign({Colour::Hex(0xF7C68A), Palette::CREAM, Ears::Tiny, Snout::Whiskers, Mark::Cheeks}),  // hamster
         AnimalDesign({GREY, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::Stripes}),  // tabby
         With(Bird, Palette::BLUE),  // budgie
         AnimalDesign({FUR_BROWN, Palette::CREAM, Ears::Long, Snout::Whiskers, Mark::Cheeks}),  // brown bunny
-        AnimalDesign({Colour::Hex(0xD9A066), WHITE, Ears::Tiny, Snout::Smile, Mark::Disc}),  // guinea pig
+        With(Bird, Palette::GREEN),  // parakeet
         With(Bird, Palette::SUN),  // canary
     }};
 }

@@ -9,21 +9,26 @@ namespace {
 
 using namespace DesignKit;
 
-enum class Form { Circle, Square, Triangle, Star, Heart, Diamond, Hexagon };
+enum class Form { HalfCircle, Square, Oblong, Triangle, Heart, Diamond, Pentagon, Hexagon };
 
 void SmilingShape(Canvas& canvas, Form form, Colour colour) {
     switch (form) {
-        case Form::Circle:
-            canvas.Circle(50, 50, 40);
+        case Form::HalfCircle:
+            cairo_new_path(canvas.Context());
+            cairo_arc(canvas.Context(), 50, 76, 44, PI, 2 * PI);
+            cairo_close_path(canvas.Context());
+            break;
+        case Form::Oblong:
+            canvas.RoundedBox(4, 24, 92, 56, 6);
+            break;
+        case Form::Pentagon:
+            canvas.Star(50, 54, 44, 44 * 0.809, 5);
             break;
         case Form::Square:
             canvas.RoundedBox(12, 12, 76, 76, 8);
             break;
         case Form::Triangle:
             canvas.Polygon({50, 6, 94, 88, 6, 88});
-            break;
-        case Form::Star:
-            canvas.Star(50, 54, 48, 22, 5);
             break;
         case Form::Heart:
             canvas.Heart(50, 46, 80);
@@ -61,13 +66,13 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Shapes() {
     return {"Shapes", TEAL, Scene, {
-        With(SmilingShape, Form::Circle, Palette::RED),
+        With(SmilingShape, Form::HalfCircle, Palette::RED),
         With(SmilingShape, Form::Square, Palette::BLUE),
         With(SmilingShape, Form::Triangle, Palette::SUN),
         With(SmilingShape, Form::Heart, Palette::PINK),
         With(SmilingShape, Form::Diamond, Palette::PURPLE),
         With(SmilingShape, Form::Hexagon, Palette::ORANGE),
-        With(SmilingShape, Form::Circle, Palette::GREEN),
-        With(SmilingShape, Form::Square, Palette::RED),
+        With(SmilingShape, Form::Pentagon, Palette::GREEN),
+        With(SmilingShape, Form::Oblong, Palette::RED.Lighter(0.2)),
     }};
 }

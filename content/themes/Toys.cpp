@@ -74,18 +74,17 @@ void Pinwheel(Canvas& canvas) {
     Dot(canvas, 50, 46, 5, INK);
 }
 
-void Football(Canvas& canvas) {
-    canvas.Circle(50, 50, 40);
-    Solid(canvas, WHITE);
-    canvas.Polygon({50, 36, 63, 46, 58, 61, 42, 61, 37, 46});
-    canvas.FillPath(INK);
-    for (int32_t i = 0; i < 5; ++i) {
-        const double angle = -PI / 2 + i * 2 * PI / 5;
-        canvas.Circle(50 + std::cos(angle) * 36, 50 + std::sin(angle) * 36, 8);
-        canvas.FillPath(INK);
-    }
-    canvas.Circle(50, 50, 40);
-    canvas.StrokePath(INK, OUTLINE);
+// A toy train engine.
+void Train(Canvas& canvas, Colour body) {
+    canvas.RoundedBox(20, 8, 14, 22, 3);
+    Solid(canvas, INK);
+    canvas.RoundedBox(8, 28, 56, 42, 6);
+    Solid(canvas, body);
+    canvas.RoundedBox(56, 16, 36, 54, 6);
+    Solid(canvas, body.Darker(0.85));
+    canvas.RoundedBox(64, 24, 20, 18, 3);
+    Solid(canvas, Palette::PALE_SKY);
+    Wheels(canvas, {22, 48, 76}, 76, 11);
 }
 
 void Scene(Canvas& canvas) {
@@ -112,6 +111,6 @@ PageTheme Themes::Toys() {
         SpinningTop,
         YoYo,
         Pinwheel,
-        Football,
+        With(Train, Palette::BLUE),
     }};
 }

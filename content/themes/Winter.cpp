@@ -53,6 +53,19 @@ void Pine(Canvas& canvas, double x, double groundY, double height) {
     }
 }
 
+// A woolly hat with a bobble on top.
+void BobbleHat(Canvas& canvas) {
+    canvas.Circle(50, 16, 12);
+    Solid(canvas, WHITE);
+    cairo_new_path(canvas.Context());
+    cairo_arc(canvas.Context(), 50, 70, 38, PI, 2 * PI);
+    cairo_close_path(canvas.Context());
+    Solid(canvas, Palette::RED);
+    for (const double x : {34.0, 50.0, 66.0}) Line(canvas, x, 40, x, 66, Palette::RED.Darker(0.8), 4);
+    canvas.RoundedBox(8, 64, 84, 24, 10);
+    Solid(canvas, WHITE);
+}
+
 void Scene(Canvas& canvas) {
     SceneKit::Sky(canvas, Colour::Hex(0xA9CCEB), Colour::Hex(0xDCEBF8), SceneKit::HEIGHT);
     SceneKit::Hill(canvas, 200, 300, 300, 110, Colour::Hex(0xCFE2F5));
@@ -80,7 +93,7 @@ PageTheme Themes::Winter() {
         Snowman,
         Snowflake,
         AnimalDesign({Colour::Hex(0x3A3F58), WHITE, Ears::None, Snout::Beak, Mark::Disc}),  // penguin
-        AnimalDesign({WHITE, Palette::CREAM, Ears::Round, Snout::Muzzle, Mark::None}),  // polar bear
+        BobbleHat,
         AnimalDesign({LIGHT_GREY, WHITE, Ears::None, Snout::Whiskers, Mark::None}),  // seal
     }};
 }

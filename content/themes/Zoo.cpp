@@ -25,6 +25,25 @@ void Palm(Canvas& canvas, double x, double groundY, double height) {
     }
 }
 
+void Flamingo(Canvas& canvas) {
+    Line(canvas, 50, 66, 50, 98, INK, 3);
+    Line(canvas, 50, 82, 40, 92, INK, 3);
+    cairo_t* context = canvas.Context();
+    for (const auto& [colour, width] : {std::pair{INK, 15.0}, {Palette::PINK, 8.0}}) {
+        cairo_move_to(context, 38, 56);
+        cairo_curve_to(context, 22, 40, 58, 36, 44, 18);
+        canvas.StrokePath(colour, width);
+    }
+    canvas.Ellipse(54, 58, 26, 16);
+    Solid(canvas, Palette::PINK);
+    Leaf(canvas, 46, 56, 26, 0.1, Palette::PINK.Darker(0.85));
+    canvas.Circle(46, 16, 10);
+    Solid(canvas, Palette::PINK);
+    canvas.Polygon({52, 12, 70, 20, 62, 28, 52, 20});
+    Solid(canvas, WHITE);
+    Eyes(canvas, 44, 14, 0, 2.5);
+}
+
 void Scene(Canvas& canvas) {
     SceneKit::Sky(canvas, Palette::SKY, Palette::PALE_SKY, SceneKit::HEIGHT);
     SceneKit::Cloud(canvas, 300, 60, 40);
@@ -65,6 +84,6 @@ PageTheme Themes::Zoo() {
         AnimalDesign({GREY, LIGHT_GREY, Ears::Big, Snout::Koala, Mark::None}),  // koala
         AnimalDesign({Colour::Hex(0xB89AD8), Colour::Hex(0xD8C4F0), Ears::Tiny, Snout::Hippo, Mark::None}),  // hippo
         AnimalDesign({Colour::Hex(0x5A5468), Colour::Hex(0xA89DB8), Ears::Tiny, Snout::Smile, Mark::Disc}),  // gorilla
-        AnimalDesign({WHITE, LIGHT_GREY, Ears::Tufts, Snout::Horse, Mark::Stripes}),  // zebra
+        Flamingo,
     }};
 }
