@@ -16,11 +16,11 @@ using ThemeFunction = PageTheme (*)();
 
 // By home page number, from page 1.
 constexpr ThemeFunction THEMES[LAST_HOME_PAGE_NUMBER - FIRST_HOME_PAGE_NUMBER + 1] = {
-    Themes::Zoo,     Themes::Farm,     Themes::Market,    Themes::Party,   Themes::Town,
-    Themes::Garden,  Themes::Space,    Themes::Weather,   Themes::Winter,  Themes::Castle,
-    Themes::Toys,    Themes::Beach,    Themes::Woods,     Themes::Sea,     Themes::Pets,
-    Themes::Bugs,    Themes::Sweets,   Themes::Kitchen,   Themes::Air,     Themes::Shapes,
-    Themes::Music,   Themes::Blocks,   Themes::Dinosaurs, Themes::Clothes, Themes::Monsters,
+    Themes::Zoo,    Themes::Farm,   Themes::Market,    Themes::Party,   Themes::Town,
+    Themes::Garden, Themes::Space,  Themes::Weather,   Themes::Winter,  Themes::Castle,
+    Themes::Toys,   Themes::Beach,  Themes::Woods,     Themes::Sea,     Themes::Pets,
+    Themes::Bugs,   Themes::Sweets, Themes::Kitchen,   Themes::Air,     Themes::Shapes,
+    Themes::Music,  Themes::Blocks, Themes::Dinosaurs, Themes::Clothes, Themes::Monsters,
 };
 
 constexpr Colour SHEET_COLOURS[NUMBEROFSHEETS] = {

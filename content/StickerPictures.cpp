@@ -52,9 +52,10 @@ Canvas ContactSheet(const ContentOutput& output, const std::string& title,
 void StickerPictures::Generate(ContentOutput& output) {
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         const auto at = static_cast<size_t>(index);
-        output.AddAlbumFile(ContentOutput::AlbumPath(StickerPictureFiles[at]),
-                            PictureEncoder::Encode(StickerArt::Render(index, StickerArt::Side(index)),
-                                                   Transparency::MagentaKey));
+        output.AddAlbumFile(
+            ContentOutput::AlbumPath(StickerPictureFiles[at]),
+            PictureEncoder::Encode(StickerArt::Render(index, StickerArt::Side(index)),
+                                   Transparency::MagentaKey));
         output.AddAlbumFile(
             ContentOutput::AlbumPath(StickerButtonFiles[at]),
             PictureEncoder::Encode(StickerButtonFaces::Strip(index), Transparency::Opaque));
@@ -76,9 +77,10 @@ void StickerPictures::Generate(ContentOutput& output) {
             }
         }
         const std::string number = std::to_string(page.pageNumber);
-        output.AddPreview("page" + number + "-stickers",
-                          ContactSheet(output, "Page " + number + ": " +
-                                                   StickerDesigns::ThemeOfPage(page.pageNumber).name,
-                                       stickers));
+        output.AddPreview(
+            "page" + number + "-stickers",
+            ContactSheet(
+                output, "Page " + number + ": " + StickerDesigns::ThemeOfPage(page.pageNumber).name,
+                stickers));
     }
 }

@@ -48,8 +48,10 @@ void Balloon(Canvas& canvas, Colour colour) {
 
 void Scene(Canvas& canvas) {
     SceneKit::Sky(canvas, Colour::Hex(0x6EC3FF), Colour::Hex(0xE2F4FF), SceneKit::HEIGHT);
-    for (const auto& [x, y, size] : {std::tuple{120.0, 150.0, 50.0}, {520.0, 70.0, 40.0},
-                                     {770.0, 240.0, 46.0}, {380.0, 380.0, 36.0},
+    for (const auto& [x, y, size] : {std::tuple{120.0, 150.0, 50.0},
+                                     {520.0, 70.0, 40.0},
+                                     {770.0, 240.0, 46.0},
+                                     {380.0, 380.0, 36.0},
                                      {60.0, 420.0, 30.0}}) {
         SceneKit::Cloud(canvas, x, y, size);
     }
@@ -66,16 +68,19 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Air() {
-    return {"Up in the air", Palette::SKY, Scene, {
-        With(Plane, Palette::RED),
-        With(Balloon, Palette::RED),
-        Helicopter,
-        With(Plane, Palette::BLUE),
-        With(Balloon, Palette::BLUE),
-        With(Plane, Palette::GREEN),
-        With(Balloon, Palette::SUN),
-        Helicopter,
-        With(Plane, Palette::PURPLE),
-        With(Balloon, Palette::GREEN),
-    }};
+    return {"Up in the air",
+            Palette::SKY,
+            Scene,
+            {
+                With(Plane, Palette::RED),
+                With(Balloon, Palette::RED),
+                Helicopter,
+                With(Plane, Palette::BLUE),
+                With(Balloon, Palette::BLUE),
+                With(Plane, Palette::GREEN),
+                With(Balloon, Palette::SUN),
+                Helicopter,
+                With(Plane, Palette::PURPLE),
+                With(Balloon, Palette::GREEN),
+            }};
 }

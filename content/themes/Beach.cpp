@@ -2,8 +2,8 @@
 
 #include "content/themes/Themes.h"
 
-#include <utility>
 #include <cstdint>
+#include <utility>
 
 #include "content/DesignKit.h"
 #include "content/Motifs.h"
@@ -78,7 +78,8 @@ void Scene(Canvas& canvas) {
     SceneKit::Sky(canvas, Palette::SKY, Palette::PALE_SKY, 200);
     Motifs::Sun(canvas, 770, 56, 30);
     SceneKit::Cloud(canvas, 420, 50, 34);
-    canvas.VerticalGradient(0, 140, SceneKit::WIDTH, 160, Colour::Hex(0x4FB6F0), Colour::Hex(0x2E86D8));
+    canvas.VerticalGradient(0, 140, SceneKit::WIDTH, 160, Colour::Hex(0x4FB6F0),
+                            Colour::Hex(0x2E86D8));
     cairo_t* context = canvas.Context();
     cairo_move_to(context, 0, 140);
     cairo_line_to(context, SceneKit::WIDTH, 140);
@@ -105,13 +106,16 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Beach() {
-    return {"The beach", Palette::SUN, Scene, {
-        Sandcastle,
-        With(BeachBall, Palette::RED, Palette::BLUE),
-        With(IceCream, SOFT_PINK),
-        With(Popsicle, Palette::RED),
-        Bucket,
-        With(IceCream, Colour::Hex(0xA8E6C8)),
-        With(BeachBall, Palette::SUN, Palette::GREEN),
-    }};
+    return {"The beach",
+            Palette::SUN,
+            Scene,
+            {
+                Sandcastle,
+                With(BeachBall, Palette::RED, Palette::BLUE),
+                With(IceCream, SOFT_PINK),
+                With(Popsicle, Palette::RED),
+                Bucket,
+                With(IceCream, Colour::Hex(0xA8E6C8)),
+                With(BeachBall, Palette::SUN, Palette::GREEN),
+            }};
 }

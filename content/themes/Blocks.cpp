@@ -50,14 +50,17 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Blocks() {
-    return {"Letters and numbers", Palette::BLUE, Scene, {
-        With(Block, Palette::RED, "A"),
-        With(Block, Palette::BLUE, "B"),
-        With(Block, Palette::GREEN, "C"),
-        With(Block, Palette::ORANGE, "1"),
-        With(Block, Palette::PURPLE, "2"),
-        With(Block, Palette::PINK, "3"),
-        Dice,
-        With(Block, Palette::SUN, "D"),
-    }};
+    return {"Letters and numbers",
+            Palette::BLUE,
+            Scene,
+            {
+                With(Block, Palette::RED, "A"),
+                With(Block, Palette::BLUE, "B"),
+                With(Block, Palette::GREEN, "C"),
+                With(Block, Palette::ORANGE, "1"),
+                With(Block, Palette::PURPLE, "2"),
+                With(Block, Palette::PINK, "3"),
+                Dice,
+                With(Block, Palette::SUN, "D"),
+            }};
 }

@@ -2,9 +2,9 @@
 
 #include "content/themes/Themes.h"
 
-#include <tuple>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 #include <utility>
 
 #include "content/DesignKit.h"
@@ -120,9 +120,12 @@ void Scene(Canvas& canvas) {
     SceneKit::Sky(canvas, Colour::Hex(0xCDEBFF), Colour::Hex(0xF1FAE6), SceneKit::HEIGHT);
     SceneKit::Cloud(canvas, 300, 50, 36);
     SceneKit::Ground(canvas, 460, Palette::GRASS, Palette::DARK_GRASS);
-    for (const auto& [x, height, lean] : {std::tuple{40.0, 420.0, 30.0}, {120.0, 300.0, -20.0},
-                                          {470.0, 380.0, 40.0}, {600.0, 260.0, -30.0},
-                                          {810.0, 440.0, -40.0}, {300.0, 200.0, 20.0}}) {
+    for (const auto& [x, height, lean] : {std::tuple{40.0, 420.0, 30.0},
+                                          {120.0, 300.0, -20.0},
+                                          {470.0, 380.0, 40.0},
+                                          {600.0, 260.0, -30.0},
+                                          {810.0, 440.0, -40.0},
+                                          {300.0, 200.0, 20.0}}) {
         Blade(canvas, x, height, lean);
     }
     // A big leaf and a log where little creatures live.
@@ -136,15 +139,18 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Bugs() {
-    return {"Little creatures", Palette::GREEN, Scene, {
-        With(Butterfly, Palette::BLUE),
-        Ladybird,
-        Bee,
-        Snail,
-        Caterpillar,
-        With(Butterfly, Palette::ORANGE),
-        Worm,
-        Dragonfly,
-        With(Butterfly, Palette::PINK),
-    }};
+    return {"Little creatures",
+            Palette::GREEN,
+            Scene,
+            {
+                With(Butterfly, Palette::BLUE),
+                Ladybird,
+                Bee,
+                Snail,
+                Caterpillar,
+                With(Butterfly, Palette::ORANGE),
+                Worm,
+                Dragonfly,
+                With(Butterfly, Palette::PINK),
+            }};
 }

@@ -50,7 +50,11 @@ void Scene(Canvas& canvas) {
         canvas.Ellipse(x, y, 30, 12);
         canvas.FillAndOutline(Palette::GREEN, INK, 2.5);
     }
-    for (const auto& [x, y] : {std::pair{500.0, 420.0}, {700.0, 520.0}, {160.0, 450.0}, {320.0, 540.0}, {820.0, 380.0}}) {
+    for (const auto& [x, y] : {std::pair{500.0, 420.0},
+                               {700.0, 520.0},
+                               {160.0, 450.0},
+                               {320.0, 540.0},
+                               {820.0, 380.0}}) {
         SceneKit::Daisy(canvas, x, y, Palette::PINK);
     }
 }
@@ -58,9 +62,14 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Castle() {
-    return {"The fairy-tale castle", Palette::PURPLE, Scene, {
-        Crown,
-        AnimalDesign({WHITE, SOFT_PINK, Ears::Pointed, Snout::Horse, Mark::Horn}),  // unicorn
-        AnimalDesign({Palette::GREEN, Palette::GREEN, Ears::None, Snout::Frog, Mark::Cheeks}),  // frog
-    }};
+    return {
+        "The fairy-tale castle",
+        Palette::PURPLE,
+        Scene,
+        {
+            Crown,
+            AnimalDesign({WHITE, SOFT_PINK, Ears::Pointed, Snout::Horse, Mark::Horn}),  // unicorn
+            AnimalDesign(
+                {Palette::GREEN, Palette::GREEN, Ears::None, Snout::Frog, Mark::Cheeks}),  // frog
+        }};
 }

@@ -22,8 +22,8 @@ void Peg(Canvas& canvas, double x) {
 void Clothing(Canvas& canvas, Garment garment, Colour colour) {
     switch (garment) {
         case Garment::TShirt:
-            canvas.Polygon({30, 14, 42, 14, 50, 22, 58, 14, 70, 14, 94, 36, 82, 48, 74, 42,
-                            74, 94, 26, 94, 26, 42, 18, 48, 6, 36});
+            canvas.Polygon({30, 14, 42, 14, 50, 22, 58, 14, 70, 14, 94, 36, 82,
+                            48, 74, 42, 74, 94, 26, 94, 26, 42, 18, 48, 6,  36});
             Solid(canvas, colour);
             canvas.Star(50, 60, 12, 6, 5);
             Solid(canvas, WHITE);
@@ -102,18 +102,21 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Clothes() {
-    return {"The washing line", Palette::SKY, Scene, {
-        With(Clothing, Garment::TShirt, Palette::RED),
-        With(Clothing, Garment::Sock, Palette::BLUE),
-        With(Clothing, Garment::Dress, Palette::PINK),
-        With(Clothing, Garment::Shorts, Palette::GREEN),
-        With(Clothing, Garment::Towel, Palette::ORANGE),
-        With(Clothing, Garment::Mitten, Palette::PURPLE),
-        With(Clothing, Garment::TShirt, Palette::SUN),
-        With(Clothing, Garment::Sock, Palette::RED),
-        With(Clothing, Garment::Dress, Palette::PURPLE),
-        With(Clothing, Garment::Shorts, Palette::BLUE),
-        With(Clothing, Garment::Towel, DesignKit::TEAL),
-        With(Clothing, Garment::Mitten, Palette::GREEN),
-    }};
+    return {"The washing line",
+            Palette::SKY,
+            Scene,
+            {
+                With(Clothing, Garment::TShirt, Palette::RED),
+                With(Clothing, Garment::Sock, Palette::BLUE),
+                With(Clothing, Garment::Dress, Palette::PINK),
+                With(Clothing, Garment::Shorts, Palette::GREEN),
+                With(Clothing, Garment::Towel, Palette::ORANGE),
+                With(Clothing, Garment::Mitten, Palette::PURPLE),
+                With(Clothing, Garment::TShirt, Palette::SUN),
+                With(Clothing, Garment::Sock, Palette::RED),
+                With(Clothing, Garment::Dress, Palette::PURPLE),
+                With(Clothing, Garment::Shorts, Palette::BLUE),
+                With(Clothing, Garment::Towel, DesignKit::TEAL),
+                With(Clothing, Garment::Mitten, Palette::GREEN),
+            }};
 }

@@ -127,8 +127,8 @@ void Volcano(Canvas& canvas, double x, double width, double height) {
                     base - height, x + width / 2, base});
     canvas.FillAndOutline(Colour::Hex(0x9C7A6B), INK, 3);
     canvas.Polygon({x - width * 0.12, base - height, x + width * 0.12, base - height,
-                    x + width * 0.2, base - height * 0.72, x, base - height * 0.8,
-                    x - width * 0.2, base - height * 0.7});
+                    x + width * 0.2, base - height * 0.72, x, base - height * 0.8, x - width * 0.2,
+                    base - height * 0.7});
     canvas.FillAndOutline(Palette::ORANGE, INK, 3);
     for (const double puff : {0.0, 1.0, 2.0}) {
         canvas.Circle(x + puff * 18 - 10, base - height - 22 - puff * 20, 14 + puff * 4);
@@ -149,8 +149,8 @@ void Scene(Canvas& canvas) {
     SceneKit::Ground(canvas, 300, Colour::Hex(0xA8D86E), Colour::Hex(0x6FB04A));
     canvas.Ellipse(420, 470, 120, 30);
     canvas.FillAndOutline(Palette::SKY, INK, 3);
-    for (const auto& [x, y] : {std::pair{40.0, 560.0}, {300.0, 330.0}, {810.0, 420.0},
-                               {600.0, 575.0}}) {
+    for (const auto& [x, y] :
+         {std::pair{40.0, 560.0}, {300.0, 330.0}, {810.0, 420.0}, {600.0, 575.0}}) {
         Fern(canvas, x, y);
     }
 }
@@ -158,16 +158,19 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Dinosaurs() {
-    return {"Dinosaurs", Palette::GREEN, Scene, {
-        With(Dinosaur, Dino::LongNeck, Palette::GREEN),
-        With(Dinosaur, Dino::Rex, Palette::RED),
-        With(Dinosaur, Dino::Plates, Palette::PURPLE),
-        With(Dinosaur, Dino::Horns, Palette::BLUE),
-        With(Dinosaur, Dino::Flyer, Palette::ORANGE),
-        With(DinoEgg, Palette::GREEN),
-        With(Dinosaur, Dino::LongNeck, Palette::PINK),
-        With(Dinosaur, Dino::Rex, Colour::Hex(0x2EC4B6)),
-        With(Dinosaur, Dino::Horns, Palette::SUN),
-        With(Dinosaur, Dino::Plates, Palette::GREEN),
-    }};
+    return {"Dinosaurs",
+            Palette::GREEN,
+            Scene,
+            {
+                With(Dinosaur, Dino::LongNeck, Palette::GREEN),
+                With(Dinosaur, Dino::Rex, Palette::RED),
+                With(Dinosaur, Dino::Plates, Palette::PURPLE),
+                With(Dinosaur, Dino::Horns, Palette::BLUE),
+                With(Dinosaur, Dino::Flyer, Palette::ORANGE),
+                With(DinoEgg, Palette::GREEN),
+                With(Dinosaur, Dino::LongNeck, Palette::PINK),
+                With(Dinosaur, Dino::Rex, Colour::Hex(0x2EC4B6)),
+                With(Dinosaur, Dino::Horns, Palette::SUN),
+                With(Dinosaur, Dino::Plates, Palette::GREEN),
+            }};
 }

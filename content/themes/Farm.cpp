@@ -172,14 +172,17 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Farm() {
-    return {"The farm", Palette::GREEN, Scene, {
-        AnimalDesign(Cow()),
-        AnimalDesign(Sheep()),
-        AnimalDesign(Pig()),
-        Chick,
-        With(Hen, Palette::ORANGE),
-        Duck,
-        AnimalDesign(Dog()),
-        With(Tractor, Palette::RED),
-    }};
+    return {"The farm",
+            Palette::GREEN,
+            Scene,
+            {
+                AnimalDesign(Cow()),
+                AnimalDesign(Sheep()),
+                AnimalDesign(Pig()),
+                Chick,
+                With(Hen, Palette::ORANGE),
+                Duck,
+                AnimalDesign(Dog()),
+                With(Tractor, Palette::RED),
+            }};
 }

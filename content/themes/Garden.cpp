@@ -2,9 +2,9 @@
 
 #include "content/themes/Themes.h"
 
-#include <utility>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
@@ -70,11 +70,13 @@ void Scene(Canvas& canvas) {
     canvas.RoundedBox(20, 330, 360, 240, 40);
     canvas.RoundedBox(470, 330, 360, 240, 40);
     canvas.FillAndOutline(Colour::Hex(0x9A6A45), INK, 3);
-    for (const auto& [x, y] : {std::pair{425.0, 560.0}, {420.0, 470.0}, {428.0, 380.0}, {420.0, 290.0}}) {
+    for (const auto& [x, y] :
+         {std::pair{425.0, 560.0}, {420.0, 470.0}, {428.0, 380.0}, {420.0, 290.0}}) {
         canvas.Ellipse(x, y, 26, 16);
         canvas.FillAndOutline(LIGHT_GREY, INK, 2.5);
     }
-    for (const auto& [x, y] : {std::pair{240.0, 240.0}, {560.0, 300.0}, {80.0, 230.0}, {760.0, 220.0}}) {
+    for (const auto& [x, y] :
+         {std::pair{240.0, 240.0}, {560.0, 300.0}, {80.0, 230.0}, {760.0, 220.0}}) {
         SceneKit::Daisy(canvas, x, y, Palette::WHITE);
     }
 }
@@ -82,16 +84,19 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Garden() {
-    return {"The flower garden", Palette::PINK, Scene, {
-        With(Flower, Palette::PINK, int32_t{6}, false),
-        With(Flower, Palette::RED, int32_t{5}, false),
-        With(Flower, WHITE, int32_t{10}, true),  // daisy
-        With(Flower, Palette::SUN.Darker(0.95), int32_t{12}, true),  // sunflower
-        With(Tulip, Palette::RED),
-        With(Tulip, Palette::PURPLE),
-        WateringCan,
-        With(Leafy, Palette::GREEN),
-        With(Tulip, Palette::SUN),
-        With(Flower, Palette::BLUE, int32_t{5}, false),
-    }};
+    return {"The flower garden",
+            Palette::PINK,
+            Scene,
+            {
+                With(Flower, Palette::PINK, int32_t{6}, false),
+                With(Flower, Palette::RED, int32_t{5}, false),
+                With(Flower, WHITE, int32_t{10}, true),                      // daisy
+                With(Flower, Palette::SUN.Darker(0.95), int32_t{12}, true),  // sunflower
+                With(Tulip, Palette::RED),
+                With(Tulip, Palette::PURPLE),
+                WateringCan,
+                With(Leafy, Palette::GREEN),
+                With(Tulip, Palette::SUN),
+                With(Flower, Palette::BLUE, int32_t{5}, false),
+            }};
 }

@@ -134,21 +134,25 @@ void Scene(Canvas& canvas) {
         DesignKit::Dot(canvas, x + 180, 346, 6, INK);
     }
     SceneKit::Box(canvas, 160, 470, 520, 24, Colour::Hex(0xFF9B3D));
-    for (const double x : {190.0, 630.0}) SceneKit::Box(canvas, x, 494, 20, 100, Colour::Hex(0xC98B52));
+    for (const double x : {190.0, 630.0})
+        SceneKit::Box(canvas, x, 494, 20, 100, Colour::Hex(0xC98B52));
 }
 
 }  // namespace
 
 PageTheme Themes::Kitchen() {
-    return {"The kitchen", Palette::SUN, Scene, {
-        Egg,
-        Toast,
-        JuiceBox,
-        Cheese,
-        HoneyPot,
-        Pizza,
-        With(Mug, Palette::RED),
-        Teapot,
-        MilkBottle,
-    }};
+    return {"The kitchen",
+            Palette::SUN,
+            Scene,
+            {
+                Egg,
+                Toast,
+                JuiceBox,
+                Cheese,
+                HoneyPot,
+                Pizza,
+                With(Mug, Palette::RED),
+                Teapot,
+                MilkBottle,
+            }};
 }

@@ -167,7 +167,8 @@ void Scene(Canvas& canvas) {
         canvas.FillAndOutline(stripe % 2 == 0 ? Palette::RED : Palette::WHITE, INK, 3);
     }
     // Wooden crates on shelves, and the counter in front.
-    for (const double y : {170.0, 290.0}) SceneKit::Box(canvas, 20, y + 90, 804, 16, Colour::Hex(0xC98B52));
+    for (const double y : {170.0, 290.0})
+        SceneKit::Box(canvas, 20, y + 90, 804, 16, Colour::Hex(0xC98B52));
     for (const double x : {170.0, 330.0, 490.0, 650.0}) {
         SceneKit::Box(canvas, x, 220, 120, 50, Colour::Hex(0xE9C28F));
     }
@@ -180,19 +181,22 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Market() {
-    return {"The fruit and vegetable stall", Palette::RED, Scene, {
-        RoundFruit(Palette::RED, 32, 30, true, false),  // apple
-        Pear,
-        Banana,
-        Cherries,
-        Strawberry,
-        RoundFruit(Palette::ORANGE, 32, 32, true, true),  // orange
-        RoundFruit(Palette::SUN, 36, 26, false, true),  // lemon
-        Grapes,
-        Watermelon,
-        Pineapple,
-        Carrot,
-        RoundFruit(Colour::Hex(0xFF5A3C), 34, 28, true, false),  // tomato
-        Pumpkin,
-    }};
+    return {"The fruit and vegetable stall",
+            Palette::RED,
+            Scene,
+            {
+                RoundFruit(Palette::RED, 32, 30, true, false),  // apple
+                Pear,
+                Banana,
+                Cherries,
+                Strawberry,
+                RoundFruit(Palette::ORANGE, 32, 32, true, true),  // orange
+                RoundFruit(Palette::SUN, 36, 26, false, true),    // lemon
+                Grapes,
+                Watermelon,
+                Pineapple,
+                Carrot,
+                RoundFruit(Colour::Hex(0xFF5A3C), 34, 28, true, false),  // tomato
+                Pumpkin,
+            }};
 }

@@ -88,10 +88,11 @@ void Scene(Canvas& canvas) {
     SceneKit::Hill(canvas, 700, 320, 240, 80, Colour::Hex(0xA4D6F5));
     SceneKit::Ground(canvas, 320, Colour::Hex(0x9BE08C), Colour::Hex(0x5FBF6B));
     // Round, bright pebbles in the grass.
-    for (const auto& [x, y, colour] :
-         {std::tuple{90.0, 520.0, Palette::PINK}, {420.0, 560.0, Palette::SUN},
-          {640.0, 500.0, Palette::SKY}, {780.0, 560.0, Palette::PINK},
-          {250.0, 440.0, Palette::SUN}}) {
+    for (const auto& [x, y, colour] : {std::tuple{90.0, 520.0, Palette::PINK},
+                                       {420.0, 560.0, Palette::SUN},
+                                       {640.0, 500.0, Palette::SKY},
+                                       {780.0, 560.0, Palette::PINK},
+                                       {250.0, 440.0, Palette::SUN}}) {
         canvas.Ellipse(x, y, 22, 12);
         canvas.FillAndOutline(colour, INK, 2.5);
     }
@@ -101,18 +102,22 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Monsters() {
-    return {"Friendly monsters", Palette::PURPLE, Scene, {
-        With(DrawMonster, Monster{Palette::GREEN, Body::Round, Top::Horns, 1}),
-        With(DrawMonster, Monster{Palette::BLUE, Body::Tall, Top::Antennae, 2}),
-        With(DrawMonster, Monster{Palette::ORANGE, Body::Square, Top::Hair, 3}),
-        With(DrawMonster, Monster{Palette::PINK, Body::Round, Top::Antennae, 2}),
-        With(DrawMonster, Monster{Palette::PURPLE, Body::Square, Top::Horns, 2}),
-        With(DrawMonster, Monster{Palette::SUN, Body::Tall, Top::Hair, 1}),
-        With(DrawMonster, Monster{DesignKit::TEAL, Body::Round, Top::Hair, 3}),
-        With(DrawMonster, Monster{Palette::RED, Body::Tall, Top::Horns, 2}),
-        With(DrawMonster, Monster{DesignKit::LIME, Body::Square, Top::Antennae, 1}),
-        With(DrawMonster, Monster{Palette::SKY, Body::Round, Top::Horns, 2}),
-        With(DrawMonster, Monster{Palette::PINK.Darker(0.85), Body::Square, Top::Hair, 2}),
-        With(DrawMonster, Monster{Palette::ORANGE.Lighter(0.3), Body::Tall, Top::Antennae, 3}),
-    }};
+    return {
+        "Friendly monsters",
+        Palette::PURPLE,
+        Scene,
+        {
+            With(DrawMonster, Monster{Palette::GREEN, Body::Round, Top::Horns, 1}),
+            With(DrawMonster, Monster{Palette::BLUE, Body::Tall, Top::Antennae, 2}),
+            With(DrawMonster, Monster{Palette::ORANGE, Body::Square, Top::Hair, 3}),
+            With(DrawMonster, Monster{Palette::PINK, Body::Round, Top::Antennae, 2}),
+            With(DrawMonster, Monster{Palette::PURPLE, Body::Square, Top::Horns, 2}),
+            With(DrawMonster, Monster{Palette::SUN, Body::Tall, Top::Hair, 1}),
+            With(DrawMonster, Monster{DesignKit::TEAL, Body::Round, Top::Hair, 3}),
+            With(DrawMonster, Monster{Palette::RED, Body::Tall, Top::Horns, 2}),
+            With(DrawMonster, Monster{DesignKit::LIME, Body::Square, Top::Antennae, 1}),
+            With(DrawMonster, Monster{Palette::SKY, Body::Round, Top::Horns, 2}),
+            With(DrawMonster, Monster{Palette::PINK.Darker(0.85), Body::Square, Top::Hair, 2}),
+            With(DrawMonster, Monster{Palette::ORANGE.Lighter(0.3), Body::Tall, Top::Antennae, 3}),
+        }};
 }

@@ -56,8 +56,8 @@ void Maracas(Canvas& canvas, Colour colour) {
 }
 
 void Xylophone(Canvas& canvas) {
-    const Colour bars[] = {Palette::RED, Palette::ORANGE, Palette::SUN, Palette::GREEN,
-                           Palette::BLUE, Palette::PURPLE};
+    const Colour bars[] = {Palette::RED,   Palette::ORANGE, Palette::SUN,
+                           Palette::GREEN, Palette::BLUE,   Palette::PURPLE};
     for (int32_t bar = 0; bar < 6; ++bar) {
         const double x = 10 + bar * 14;
         const double inset = bar * 3;
@@ -106,12 +106,15 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Music() {
-    return {"Music", Palette::PURPLE, Scene, {
-        Drum,
-        Guitar,
-        With(Maracas, Palette::RED),
-        Trumpet,
-        Xylophone,
-        With(Notes, Palette::PURPLE),
-    }};
+    return {"Music",
+            Palette::PURPLE,
+            Scene,
+            {
+                Drum,
+                Guitar,
+                With(Maracas, Palette::RED),
+                Trumpet,
+                Xylophone,
+                With(Notes, Palette::PURPLE),
+            }};
 }

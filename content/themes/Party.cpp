@@ -76,7 +76,8 @@ void Bunting(Canvas& canvas, double y) {
     cairo_move_to(context, 0, y);
     cairo_curve_to(context, 280, y + 40, 560, y + 40, SceneKit::WIDTH, y);
     canvas.StrokePath(INK, 3);
-    const Colour flags[] = {Palette::RED, Palette::SUN, Palette::BLUE, Palette::GREEN, Palette::PURPLE};
+    const Colour flags[] = {Palette::RED, Palette::SUN, Palette::BLUE, Palette::GREEN,
+                            Palette::PURPLE};
     for (int32_t flag = 0; flag < 14; ++flag) {
         const double x = 30 + flag * 60.0;
         const double t = x / SceneKit::WIDTH;
@@ -92,7 +93,8 @@ void Scene(Canvas& canvas) {
     SceneKit::Window(canvas, 660, 90, 150, 130);
     // The party table with its cloth.
     SceneKit::Box(canvas, 180, 330, 470, 30, Colour::Hex(0xFFF1A8));
-    for (const double x : {210.0, 600.0}) SceneKit::Box(canvas, x, 360, 20, 170, Colour::Hex(0xC98B52));
+    for (const double x : {210.0, 600.0})
+        SceneKit::Box(canvas, x, 360, 20, 170, Colour::Hex(0xC98B52));
     canvas.Polygon({180, 344, 650, 344, 630, 400, 200, 400});
     canvas.FillAndOutline(Palette::PALE_SKY, INK, 3);
     for (double x = 210; x < 630; x += 40) SceneKit::Daisy(canvas, x, 372, Palette::PINK);
@@ -101,16 +103,19 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Party() {
-    return {"The birthday party", Palette::PINK, Scene, {
-        With(Present, Palette::PURPLE, Palette::SUN),
-        With(PartyBalloons, Palette::RED),
-        With(Cupcake, Palette::PINK),
-        CakeSlice,
-        With(PartyBalloons, Palette::BLUE),
-        With(Present, Palette::RED, Palette::GREEN),
-        With(Cupcake, Palette::SUN),
-        With(PartyBalloons, Palette::SUN),
-        With(Present, Palette::BLUE, Palette::PINK),
-        With(Cupcake, Colour::Hex(0x8E5BC9)),
-    }};
+    return {"The birthday party",
+            Palette::PINK,
+            Scene,
+            {
+                With(Present, Palette::PURPLE, Palette::SUN),
+                With(PartyBalloons, Palette::RED),
+                With(Cupcake, Palette::PINK),
+                CakeSlice,
+                With(PartyBalloons, Palette::BLUE),
+                With(Present, Palette::RED, Palette::GREEN),
+                With(Cupcake, Palette::SUN),
+                With(PartyBalloons, Palette::SUN),
+                With(Present, Palette::BLUE, Palette::PINK),
+                With(Cupcake, Colour::Hex(0x8E5BC9)),
+            }};
 }

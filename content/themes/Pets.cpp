@@ -36,24 +36,35 @@ void Scene(Canvas& canvas) {
     canvas.Ellipse(480, 440, 90, 24);
     canvas.FillAndOutline(Palette::RED.Lighter(0.4), INK, 2.5);
     // Paw prints across the floor.
-    for (const auto& [x, y] : {std::pair{120.0, 470.0}, {180.0, 520.0}, {240.0, 480.0}, {600.0, 560.0}}) {
+    for (const auto& [x, y] :
+         {std::pair{120.0, 470.0}, {180.0, 520.0}, {240.0, 480.0}, {600.0, 560.0}}) {
         DesignKit::Dot(canvas, x, y, 9, Colour::Hex(0xA8764A));
-        for (const double dx : {-9.0, 0.0, 9.0}) DesignKit::Dot(canvas, x + dx, y - 13, 4, Colour::Hex(0xA8764A));
+        for (const double dx : {-9.0, 0.0, 9.0})
+            DesignKit::Dot(canvas, x + dx, y - 13, 4, Colour::Hex(0xA8764A));
     }
 }
 
 }  // namespace
 
 PageTheme Themes::Pets() {
-    return {"Pets at home", Palette::ORANGE, Scene, {
-        AnimalDesign({Colour::Hex(0x4A4458), SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::None}),  // black cat
-        AnimalDesign({Colour::Hex(0xEDEDF5), SOFT_PINK, Ears::Long, Snout::Whiskers, Mark::Cheeks}),  // bunny
-        AnimalDesign({WHITE, SOFT_PINK, Ears::Big, Snout::Whiskers, Mark::None}),  // white mouse
-        AnimalDesign({Colour::Hex(0xF7C68A), Palette::CREAM, Ears::Tiny, Snout::Whiskers, Mark::Cheeks}),  // hamster
-        AnimalDesign({GREY, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::Stripes}),  // tabby
-        With(Bird, Palette::BLUE),  // budgie
-        AnimalDesign({FUR_BROWN, Palette::CREAM, Ears::Long, Snout::Whiskers, Mark::Cheeks}),  // brown bunny
-        With(Bird, Palette::GREEN),  // parakeet
-        With(Bird, Palette::SUN),  // canary
-    }};
+    return {"Pets at home",
+            Palette::ORANGE,
+            Scene,
+            {
+                AnimalDesign({Colour::Hex(0x4A4458), SOFT_PINK, Ears::Pointed, Snout::Whiskers,
+                              Mark::None}),  // black cat
+                AnimalDesign({Colour::Hex(0xEDEDF5), SOFT_PINK, Ears::Long, Snout::Whiskers,
+                              Mark::Cheeks}),  // bunny
+                AnimalDesign(
+                    {WHITE, SOFT_PINK, Ears::Big, Snout::Whiskers, Mark::None}),  // white mouse
+                AnimalDesign({Colour::Hex(0xF7C68A), Palette::CREAM, Ears::Tiny, Snout::Whiskers,
+                              Mark::Cheeks}),  // hamster
+                AnimalDesign(
+                    {GREY, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::Stripes}),  // tabby
+                With(Bird, Palette::BLUE),                                              // budgie
+                AnimalDesign({FUR_BROWN, Palette::CREAM, Ears::Long, Snout::Whiskers,
+                              Mark::Cheeks}),  // brown bunny
+                With(Bird, Palette::GREEN),    // parakeet
+                With(Bird, Palette::SUN),      // canary
+            }};
 }

@@ -232,16 +232,19 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Sea() {
-    return {"Under the sea", Palette::BLUE, Scene, {
-        With(Fish, Palette::SUN, false),
-        Jellyfish,
-        With(Boat, WHITE, Palette::RED),
-        Whale,
-        Octopus,
-        With(Fish, Palette::BLUE, true),
-        Turtle,
-        Seahorse,
-        Crab,
-        Starfish,
-    }};
+    return {"Under the sea",
+            Palette::BLUE,
+            Scene,
+            {
+                With(Fish, Palette::SUN, false),
+                Jellyfish,
+                With(Boat, WHITE, Palette::RED),
+                Whale,
+                Octopus,
+                With(Fish, Palette::BLUE, true),
+                Turtle,
+                Seahorse,
+                Crab,
+                Starfish,
+            }};
 }

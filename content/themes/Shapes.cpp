@@ -65,14 +65,17 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Shapes() {
-    return {"Shapes", TEAL, Scene, {
-        With(SmilingShape, Form::HalfCircle, Palette::RED),
-        With(SmilingShape, Form::Square, Palette::BLUE),
-        With(SmilingShape, Form::Triangle, Palette::SUN),
-        With(SmilingShape, Form::Heart, Palette::PINK),
-        With(SmilingShape, Form::Diamond, Palette::PURPLE),
-        With(SmilingShape, Form::Hexagon, Palette::ORANGE),
-        With(SmilingShape, Form::Pentagon, Palette::GREEN),
-        With(SmilingShape, Form::Oblong, Palette::RED.Lighter(0.2)),
-    }};
+    return {"Shapes",
+            TEAL,
+            Scene,
+            {
+                With(SmilingShape, Form::HalfCircle, Palette::RED),
+                With(SmilingShape, Form::Square, Palette::BLUE),
+                With(SmilingShape, Form::Triangle, Palette::SUN),
+                With(SmilingShape, Form::Heart, Palette::PINK),
+                With(SmilingShape, Form::Diamond, Palette::PURPLE),
+                With(SmilingShape, Form::Hexagon, Palette::ORANGE),
+                With(SmilingShape, Form::Pentagon, Palette::GREEN),
+                With(SmilingShape, Form::Oblong, Palette::RED.Lighter(0.2)),
+            }};
 }

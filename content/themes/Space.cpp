@@ -2,9 +2,9 @@
 
 #include "content/themes/Themes.h"
 
-#include <utility>
-#include <tuple>
 #include <cstdint>
+#include <tuple>
+#include <utility>
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
@@ -121,8 +121,12 @@ void Scene(Canvas& canvas) {
         const double y = (seed >> 8) % 588;
         DesignKit::Dot(canvas, x, y, 1.2 + dot % 3 * 0.6, Palette::WHITE);
     }
-    for (const auto& [x, y] : {std::pair{120.0, 60.0}, {460.0, 40.0}, {300.0, 330.0}, {780.0, 300.0},
-                               {660.0, 560.0}, {40.0, 520.0}}) {
+    for (const auto& [x, y] : {std::pair{120.0, 60.0},
+                               {460.0, 40.0},
+                               {300.0, 330.0},
+                               {780.0, 300.0},
+                               {660.0, 560.0},
+                               {40.0, 520.0}}) {
         Twinkle(canvas, x, y, 12);
     }
 }
@@ -130,20 +134,23 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Space() {
-    return {"Outer space", Palette::NIGHT, Scene, {
-        With(Rocket, WHITE),
-        With(Planet, Palette::ORANGE, true),
-        Earth,
-        With(Ufo, Palette::PURPLE),
-        With(Rocket, Palette::RED),
-        With(Planet, Palette::PINK, false),
-        Astronaut,
-        With(Moon, LIGHT_GREY),
-        With(Ufo, Palette::GREEN),
-        With(Planet, TEAL, true),
-        With(Rocket, Palette::SUN),
-        With(Ufo, Palette::BLUE),
-        With(Planet, Palette::PURPLE, false),
-        With(Ufo, Palette::ORANGE),
-    }};
+    return {"Outer space",
+            Palette::NIGHT,
+            Scene,
+            {
+                With(Rocket, WHITE),
+                With(Planet, Palette::ORANGE, true),
+                Earth,
+                With(Ufo, Palette::PURPLE),
+                With(Rocket, Palette::RED),
+                With(Planet, Palette::PINK, false),
+                Astronaut,
+                With(Moon, LIGHT_GREY),
+                With(Ufo, Palette::GREEN),
+                With(Planet, TEAL, true),
+                With(Rocket, Palette::SUN),
+                With(Ufo, Palette::BLUE),
+                With(Planet, Palette::PURPLE, false),
+                With(Ufo, Palette::ORANGE),
+            }};
 }

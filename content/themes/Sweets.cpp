@@ -79,7 +79,8 @@ void Scene(Canvas& canvas) {
     for (const double y : {230.0, 380.0}) {
         SceneKit::Box(canvas, 10, y, 824, 14, Colour::Hex(0xC98B52));
     }
-    for (const auto& [x, y] : {std::pair{260.0, 230.0}, {560.0, 230.0}, {170.0, 380.0}, {620.0, 380.0}}) {
+    for (const auto& [x, y] :
+         {std::pair{260.0, 230.0}, {560.0, 230.0}, {170.0, 380.0}, {620.0, 380.0}}) {
         Jar(canvas, x, y, 70, 70);
     }
     SceneKit::Box(canvas, -10, 500, 864, 100, Colour::Hex(0xFF9DBD));
@@ -89,18 +90,21 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Sweets() {
-    return {"The sweet shop", Palette::PINK, Scene, {
-        With(Donut, Palette::PINK),
-        With(Lollipop, Palette::RED),
-        With(Candy, Palette::PURPLE),
-        Cookie,
-        With(Donut, Colour::Hex(0x8A5328)),
-        With(Lollipop, Palette::BLUE),
-        With(Candy, Palette::GREEN),
-        With(Lollipop, Palette::SUN),
-        With(Donut, Palette::SUN),
-        With(Candy, Palette::RED),
-        With(Lollipop, Palette::PURPLE),
-        With(Candy, Palette::ORANGE),
-    }};
+    return {"The sweet shop",
+            Palette::PINK,
+            Scene,
+            {
+                With(Donut, Palette::PINK),
+                With(Lollipop, Palette::RED),
+                With(Candy, Palette::PURPLE),
+                Cookie,
+                With(Donut, Colour::Hex(0x8A5328)),
+                With(Lollipop, Palette::BLUE),
+                With(Candy, Palette::GREEN),
+                With(Lollipop, Palette::SUN),
+                With(Donut, Palette::SUN),
+                With(Candy, Palette::RED),
+                With(Lollipop, Palette::PURPLE),
+                With(Candy, Palette::ORANGE),
+            }};
 }

@@ -2,9 +2,9 @@
 
 #include "content/themes/Themes.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
-#include <cstdint>
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
@@ -120,8 +120,8 @@ void Scene(Canvas& canvas) {
     House(canvas, 700, 400, 110, 120, Colour::Hex(0xD5F0C0), Palette::ORANGE);
     House(canvas, 30, 250, 100, 90, Colour::Hex(0xFFF1A8), Palette::GREEN);
     House(canvas, 700, 250, 120, 80, Colour::Hex(0xFFE1A8), Palette::PURPLE);
-    for (const auto& [x, y] : {std::pair{240.0, 170.0}, {520.0, 300.0}, {80.0, 560.0}, {460.0, 570.0},
-                               {790.0, 570.0}}) {
+    for (const auto& [x, y] :
+         {std::pair{240.0, 170.0}, {520.0, 300.0}, {80.0, 560.0}, {460.0, 570.0}, {790.0, 570.0}}) {
         SceneKit::Bush(canvas, x, y, 40, Palette::DARK_GRASS);
     }
 }
@@ -129,14 +129,17 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Town() {
-    return {"The town", Palette::BLUE, Scene, {
-        With(Car, Palette::RED, Roof::None),
-        With(Car, Palette::SUN, Roof::Taxi),
-        With(Car, WHITE, Roof::Siren),
-        Bus,
-        FireEngine,
-        With(Bicycle, Palette::PURPLE),
-        With(Car, Palette::BLUE, Roof::None),
-        With(Bicycle, Palette::RED),
-    }};
+    return {"The town",
+            Palette::BLUE,
+            Scene,
+            {
+                With(Car, Palette::RED, Roof::None),
+                With(Car, Palette::SUN, Roof::Taxi),
+                With(Car, WHITE, Roof::Siren),
+                Bus,
+                FireEngine,
+                With(Bicycle, Palette::PURPLE),
+                With(Car, Palette::BLUE, Roof::None),
+                With(Bicycle, Palette::RED),
+            }};
 }

@@ -91,7 +91,8 @@ void Scene(Canvas& canvas) {
     SceneKit::Room(canvas, Colour::Hex(0xCDE8FF), Colour::Hex(0xE9C28F), 360);
     SceneKit::Window(canvas, 120, 40, 150, 130);
     // Shelves on the wall and a round rug on the floor.
-    for (const double y : {170.0, 300.0}) SceneKit::Box(canvas, 300, y, 440, 14, Colour::Hex(0xC98B52));
+    for (const double y : {170.0, 300.0})
+        SceneKit::Box(canvas, 300, y, 440, 14, Colour::Hex(0xC98B52));
     canvas.Ellipse(420, 480, 330, 80);
     canvas.FillAndOutline(Colour::Hex(0xFFB3C8), INK, 3);
     canvas.Ellipse(420, 480, 250, 56);
@@ -105,12 +106,15 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Toys() {
-    return {"The toy room", Palette::PURPLE, Scene, {
-        Teddy,
-        Robot,
-        SpinningTop,
-        YoYo,
-        Pinwheel,
-        With(Train, Palette::BLUE),
-    }};
+    return {"The toy room",
+            Palette::PURPLE,
+            Scene,
+            {
+                Teddy,
+                Robot,
+                SpinningTop,
+                YoYo,
+                Pinwheel,
+                With(Train, Palette::BLUE),
+            }};
 }

@@ -2,8 +2,8 @@
 
 #include "content/themes/Themes.h"
 
-#include <utility>
 #include <tuple>
+#include <utility>
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
@@ -93,11 +93,13 @@ void Scene(Canvas& canvas) {
     SceneKit::Hill(canvas, 180, 420, 320, 110, Palette::GRASS.Lighter(0.2));
     SceneKit::Hill(canvas, 700, 430, 300, 100, Palette::DARK_GRASS.Lighter(0.3));
     SceneKit::Ground(canvas, 470, Palette::GRASS, Palette::DARK_GRASS);
-    for (const auto& [x, y] : {std::pair{240.0, 130.0}, {520.0, 90.0}, {40.0, 360.0}, {560.0, 400.0}}) {
+    for (const auto& [x, y] :
+         {std::pair{240.0, 130.0}, {520.0, 90.0}, {40.0, 360.0}, {560.0, 400.0}}) {
         Gust(canvas, x, y);
     }
     // Puddles after the rain.
-    for (const auto& [x, y, w] : {std::tuple{160.0, 540.0, 70.0}, {520.0, 560.0, 90.0}, {760.0, 520.0, 50.0}}) {
+    for (const auto& [x, y, w] :
+         {std::tuple{160.0, 540.0, 70.0}, {520.0, 560.0, 90.0}, {760.0, 520.0, 50.0}}) {
         canvas.Ellipse(x, y, w, 14);
         canvas.FillAndOutline(Palette::SKY, INK, 2.5);
     }
@@ -106,14 +108,17 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Weather() {
-    return {"Rain and wind", Palette::SKY, Scene, {
-        With(Cloud, false),
-        With(Cloud, true),
-        RainbowArc,
-        Lightning,
-        With(Umbrella, Palette::RED),
-        With(Kite, Palette::ORANGE),
-        With(Umbrella, Palette::PURPLE),
-        With(Kite, Palette::GREEN),
-    }};
+    return {"Rain and wind",
+            Palette::SKY,
+            Scene,
+            {
+                With(Cloud, false),
+                With(Cloud, true),
+                RainbowArc,
+                Lightning,
+                With(Umbrella, Palette::RED),
+                With(Kite, Palette::ORANGE),
+                With(Umbrella, Palette::PURPLE),
+                With(Kite, Palette::GREEN),
+            }};
 }

@@ -2,9 +2,9 @@
 
 #include "content/themes/Themes.h"
 
-#include <tuple>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 
 #include "content/AnimalFaces.h"
 #include "content/DesignKit.h"
@@ -48,7 +48,8 @@ void Pine(Canvas& canvas, double x, double groundY, double height) {
         const double half = height * (0.2 + tier * 0.1);
         canvas.Polygon({x, top, x + half, top + height * 0.4, x - half, top + height * 0.4});
         canvas.FillAndOutline(Palette::DARK_GRASS, INK, 3);
-        canvas.Polygon({x, top, x + half * 0.4, top + height * 0.16, x - half * 0.4, top + height * 0.16});
+        canvas.Polygon(
+            {x, top, x + half * 0.4, top + height * 0.16, x - half * 0.4, top + height * 0.16});
         canvas.FillPath(SNOW);
     }
 }
@@ -61,7 +62,8 @@ void BobbleHat(Canvas& canvas) {
     cairo_arc(canvas.Context(), 50, 70, 38, PI, 2 * PI);
     cairo_close_path(canvas.Context());
     Solid(canvas, Palette::RED);
-    for (const double x : {34.0, 50.0, 66.0}) Line(canvas, x, 40, x, 66, Palette::RED.Darker(0.8), 4);
+    for (const double x : {34.0, 50.0, 66.0})
+        Line(canvas, x, 40, x, 66, Palette::RED.Darker(0.8), 4);
     canvas.RoundedBox(8, 64, 84, 24, 10);
     Solid(canvas, WHITE);
 }
@@ -71,8 +73,10 @@ void Scene(Canvas& canvas) {
     SceneKit::Hill(canvas, 200, 300, 300, 110, Colour::Hex(0xCFE2F5));
     SceneKit::Hill(canvas, 700, 290, 260, 90, Colour::Hex(0xD8E8F8));
     SceneKit::Ground(canvas, 330, Colour::Hex(0xD5E6F7), Colour::Hex(0xB8D2EE));
-    for (const auto& [x, y, h] : {std::tuple{430.0, 330.0, 150.0}, {780.0, 420.0, 130.0},
-                                  {40.0, 330.0, 110.0}, {500.0, 575.0, 120.0}}) {
+    for (const auto& [x, y, h] : {std::tuple{430.0, 330.0, 150.0},
+                                  {780.0, 420.0, 130.0},
+                                  {40.0, 330.0, 110.0},
+                                  {500.0, 575.0, 120.0}}) {
         Pine(canvas, x, y, h);
     }
     uint32_t seed = 3;
@@ -89,11 +93,14 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Winter() {
-    return {"The snow", Palette::PALE_SKY, Scene, {
-        Snowman,
-        Snowflake,
-        AnimalDesign({Colour::Hex(0x3A3F58), WHITE, Ears::None, Snout::Beak, Mark::Disc}),  // penguin
-        BobbleHat,
-        AnimalDesign({LIGHT_GREY, WHITE, Ears::None, Snout::Whiskers, Mark::None}),  // seal
-    }};
+    return {"The snow",
+            Palette::PALE_SKY,
+            Scene,
+            {
+                Snowman, Snowflake,
+                AnimalDesign({Colour::Hex(0x3A3F58), WHITE, Ears::None, Snout::Beak,
+                              Mark::Disc}),  // penguin
+                BobbleHat,
+                AnimalDesign({LIGHT_GREY, WHITE, Ears::None, Snout::Whiskers, Mark::None}),  // seal
+            }};
 }

@@ -67,7 +67,8 @@ void Scene(Canvas& canvas) {
         canvas.Circle(x, 30 + (static_cast<int32_t>(x) % 220 == 70 ? 30 : 0), 90);
     }
     canvas.FillAndOutline(Colour::Hex(0x5DB85A), INK, 3);
-    for (const auto& [x, width] : {std::pair{20.0, 50.0}, {230.0, 40.0}, {470.0, 56.0}, {770.0, 46.0}}) {
+    for (const auto& [x, width] :
+         {std::pair{20.0, 50.0}, {230.0, 40.0}, {470.0, 56.0}, {770.0, 46.0}}) {
         Trunk(canvas, x, width);
     }
     SceneKit::Ground(canvas, 400, Colour::Hex(0x8CC56A), Colour::Hex(0x5E9E48));
@@ -86,13 +87,17 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Woods() {
-    return {"The woods", Palette::DARK_GRASS, Scene, {
-        AnimalDesign({DARK_BROWN, TAN, Ears::Tufts, Snout::Beak, Mark::None}),  // owl
-        AnimalDesign({Colour::Hex(0xF26B2A), WHITE, Ears::Pointed, Snout::Muzzle, Mark::None}),  // fox
-        Mushroom,
-        AnimalDesign({FUR_BROWN, TAN, Ears::Antlers, Snout::Koala, Mark::None}),  // deer
-        Tree,
-        AnimalDesign({TAN, TAN, Ears::None, Snout::Muzzle, Mark::Spikes}),  // hedgehog
-        Acorn,
-    }};
+    return {"The woods",
+            Palette::DARK_GRASS,
+            Scene,
+            {
+                AnimalDesign({DARK_BROWN, TAN, Ears::Tufts, Snout::Beak, Mark::None}),  // owl
+                AnimalDesign({Colour::Hex(0xF26B2A), WHITE, Ears::Pointed, Snout::Muzzle,
+                              Mark::None}),  // fox
+                Mushroom,
+                AnimalDesign({FUR_BROWN, TAN, Ears::Antlers, Snout::Koala, Mark::None}),  // deer
+                Tree,
+                AnimalDesign({TAN, TAN, Ears::None, Snout::Muzzle, Mark::Spikes}),  // hedgehog
+                Acorn,
+            }};
 }

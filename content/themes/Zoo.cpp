@@ -16,8 +16,8 @@ void Palm(Canvas& canvas, double x, double groundY, double height) {
     cairo_t* context = canvas.Context();
     for (const auto& [ink, width] : {std::pair{INK, 20.0}, {Colour::Hex(0xC98B52), 13.0}}) {
         cairo_move_to(context, x, groundY);
-        cairo_curve_to(context, x + 10, groundY - height * 0.5, x - 6, groundY - height * 0.8, x + 8,
-                       groundY - height);
+        cairo_curve_to(context, x + 10, groundY - height * 0.5, x - 6, groundY - height * 0.8,
+                       x + 8, groundY - height);
         canvas.StrokePath(ink, width);
     }
     for (const double turn : {-2.9, -2.3, -1.7, -1.1, -0.4}) {
@@ -74,16 +74,25 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Zoo() {
-    return {"The zoo", Palette::ORANGE, Scene, {
-        AnimalDesign({Palette::SUN, Palette::CREAM, Ears::Round, Snout::Muzzle, Mark::Mane}),  // lion
-        AnimalDesign({Colour::Hex(0x9DB4D8), Colour::Hex(0xC9D8F0), Ears::Big, Snout::Trunk, Mark::None}),  // elephant
-        AnimalDesign({Palette::ORANGE, Palette::CREAM, Ears::Round, Snout::Whiskers, Mark::Stripes}),  // tiger
-        AnimalDesign({FUR_BROWN, TAN, Ears::Round, Snout::Smile, Mark::Disc}),  // monkey
-        AnimalDesign({WHITE, WHITE, Ears::Round, Snout::Muzzle, Mark::Patches}),  // panda
-        AnimalDesign({Palette::SUN, Colour::Hex(0xE0A040), Ears::Horns, Snout::Horse, Mark::Spots}),  // giraffe
-        AnimalDesign({GREY, LIGHT_GREY, Ears::Big, Snout::Koala, Mark::None}),  // koala
-        AnimalDesign({Colour::Hex(0xB89AD8), Colour::Hex(0xD8C4F0), Ears::Tiny, Snout::Hippo, Mark::None}),  // hippo
-        AnimalDesign({Colour::Hex(0x5A5468), Colour::Hex(0xA89DB8), Ears::Tiny, Snout::Smile, Mark::Disc}),  // gorilla
-        Flamingo,
-    }};
+    return {"The zoo",
+            Palette::ORANGE,
+            Scene,
+            {
+                AnimalDesign({Palette::SUN, Palette::CREAM, Ears::Round, Snout::Muzzle,
+                              Mark::Mane}),  // lion
+                AnimalDesign({Colour::Hex(0x9DB4D8), Colour::Hex(0xC9D8F0), Ears::Big, Snout::Trunk,
+                              Mark::None}),  // elephant
+                AnimalDesign({Palette::ORANGE, Palette::CREAM, Ears::Round, Snout::Whiskers,
+                              Mark::Stripes}),                                            // tiger
+                AnimalDesign({FUR_BROWN, TAN, Ears::Round, Snout::Smile, Mark::Disc}),    // monkey
+                AnimalDesign({WHITE, WHITE, Ears::Round, Snout::Muzzle, Mark::Patches}),  // panda
+                AnimalDesign({Palette::SUN, Colour::Hex(0xE0A040), Ears::Horns, Snout::Horse,
+                              Mark::Spots}),                                            // giraffe
+                AnimalDesign({GREY, LIGHT_GREY, Ears::Big, Snout::Koala, Mark::None}),  // koala
+                AnimalDesign({Colour::Hex(0xB89AD8), Colour::Hex(0xD8C4F0), Ears::Tiny,
+                              Snout::Hippo, Mark::None}),  // hippo
+                AnimalDesign({Colour::Hex(0x5A5468), Colour::Hex(0xA89DB8), Ears::Tiny,
+                              Snout::Smile, Mark::Disc}),  // gorilla
+                Flamingo,
+            }};
 }

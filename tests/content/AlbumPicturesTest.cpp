@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -271,7 +271,8 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
     ASSERT_EQ(RunGenerator("--scenes '" + scenes.Path().string() + "'"), 0);
     std::map<int32_t, Bytes> sceneOfPage;
     for (const AlbumPage& page : AlbumPages) {
-        sceneOfPage[page.pageNumber] = ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
+        sceneOfPage[page.pageNumber] =
+            ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
     }
     for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
         const Home home{index, PictureView{Picture(StickerPictureFiles[index])}};
@@ -282,8 +283,8 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
                 neighbours.emplace_back(other, PictureView{Picture(StickerPictureFiles[other])});
             }
         }
-        const PictureView page{Picture(
-            PageBackgroundFiles[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))])};
+        const PictureView page{
+            Picture(PageBackgroundFiles[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))])};
         const PictureView scene{sceneOfPage.at(pageNumber)};
         int32_t shown = 0;
         int32_t outlined = 0;
@@ -293,8 +294,8 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
             outlined += ColourDistance(page.Pixel(x, y), scene.Pixel(x, y)) >= VISIBLE_DISTANCE;
             for (const Home& neighbour : neighbours) covered += neighbour.OpaqueAt(x, y);
         });
-        EXPECT_GE(outlined * 4, shown * 3) << "sticker " << index << ": outline shows on only " << outlined << " of " << shown
-                                      << " pixels";
+        EXPECT_GE(outlined * 4, shown * 3) << "sticker " << index << ": outline shows on only "
+                                           << outlined << " of " << shown << " pixels";
         EXPECT_EQ(covered, 0) << "sticker " << index << ": outline covered by a neighbour";
     }
 }
