@@ -1,9 +1,7 @@
 #include "content/StickerDesigns.h"
 
-#include <array>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "album/StickerHomePositions.h"

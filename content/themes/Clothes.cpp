@@ -2,10 +2,15 @@
 
 #include "content/themes/Themes.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
+#include <vector>
 
+#include "album/StickerHomePositions.h"
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
+#include "content/StickerArt.h"
 
 namespace {
 
@@ -78,23 +83,47 @@ void Clothing(Canvas& canvas, Garment garment, Colour colour) {
     }
 }
 
+// The lines run from post to post through the pegs of the clothes that hang on them:
+// homes at about the same height share a line.
+void WashingLines(Canvas& canvas) {
+    constexpr int32_t PAGE = 24;
+    constexpr int32_t SAME_LINE = 45;
+    std::vector<std::pair<double, double>> pegs;
+    for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
+        const StickerHome& home = StickerHomePositions[index];
+        if (home.pageNumber != PAGE) continue;
+        const double side = StickerArt::Side(static_cast<int32_t>(index));
+        pegs.emplace_back(home.y + side * 0.1, home.x + side / 2);
+    }
+    std::sort(pegs.begin(), pegs.end());
+    cairo_t* context = canvas.Context();
+    for (size_t first = 0; first < pegs.size();) {
+        size_t last = first;
+        while (last + 1 < pegs.size() && pegs[last + 1].first - pegs[first].first < SAME_LINE) {
+            ++last;
+        }
+        std::vector<std::pair<double, double>> line(pegs.begin() + static_cast<long>(first),
+                                                    pegs.begin() + static_cast<long>(last) + 1);
+        std::sort(line.begin(), line.end(),
+                  [](const auto& left, const auto& right) { return left.second < right.second; });
+        cairo_move_to(context, 10, line.front().first - 6);
+        for (const auto& [y, x] : line) cairo_line_to(context, x, y);
+        cairo_line_to(context, SceneKit::WIDTH - 10, line.back().first - 6);
+        canvas.StrokePath(INK, 3);
+        first = last + 1;
+    }
+}
+
 void Scene(Canvas& canvas) {
     SceneKit::Sky(canvas, Palette::SKY, Palette::PALE_SKY, SceneKit::HEIGHT);
-    SceneKit::Cloud(canvas, 130, 60, 44);
-    SceneKit::Cloud(canvas, 700, 44, 34);
-    SceneKit::Ground(canvas, 500, Palette::GRASS, Palette::DARK_GRASS);
-    // Two lines, each tied between posts, sagging a little.
-    cairo_t* context = canvas.Context();
-    for (const auto& [x, top] : {std::pair{10.0, 20.0}, {830.0, 20.0}}) {
-        canvas.RoundedBox(x - 8, top, 16, 560, 4);
+    SceneKit::Cloud(canvas, 320, 120, 40);
+    SceneKit::Ground(canvas, 520, Palette::GRASS, Palette::DARK_GRASS);
+    for (const double x : {10.0, SceneKit::WIDTH - 10}) {
+        canvas.RoundedBox(x - 8, 0, 16, 580, 4);
         canvas.FillAndOutline(Colour::Hex(0xC98B52), INK, 3);
     }
-    for (const double y : {36.0, 300.0}) {
-        cairo_move_to(context, 10, y);
-        cairo_curve_to(context, 300, y + 30, 540, y + 30, 830, y);
-        canvas.StrokePath(INK, 3);
-    }
-    for (const auto& [x, y] : {std::pair{120.0, 540.0}, {400.0, 560.0}, {700.0, 548.0}}) {
+    WashingLines(canvas);
+    for (const auto& [x, y] : {std::pair{120.0, 560.0}, {400.0, 570.0}, {700.0, 560.0}}) {
         SceneKit::Daisy(canvas, x, y, Palette::WHITE);
     }
 }
