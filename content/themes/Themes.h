@@ -8,7 +8,7 @@
 
 struct PageTheme {
     const char* name;
-    // The colour of the theme: its stickers' button tiles and its contact sheet.
+    // The colour of the theme, behind its stickers on their buttons: a hint of their page.
     Colour colour;
     // The page without its stickers' outlines.
     void (*scene)(Canvas&);
