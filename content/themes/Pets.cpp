@@ -65,6 +65,6 @@ PageTheme Themes::Pets() {
                 AnimalDesign({FUR_BROWN, Palette::CREAM, Ears::Long, Snout::Whiskers,
                               Mark::Cheeks}),  // brown bunny
                 With(Bird, Palette::GREEN),    // parakeet
-                With(Bird, Palette::SUN),      // canary
+                With(Bird, Palette::RED),      // lovebird
             }};
 }
