@@ -3,6 +3,8 @@
 //
 //   quillory_content_generator --album DIR --resources DIR
 //   quillory_content_generator --preview DIR      (contact sheets only, for review)
+//   quillory_content_generator --scenes DIR       (the pages without their stickers'
+//                                                  outlines, to check the outlines by)
 //
 // Each kind of content is one module with a Generate(ContentOutput&) operation, run in
 // the order of MODULES below.
@@ -45,20 +47,22 @@ const ContentModule MODULES[] = {
 
 constexpr const char* USAGE =
     "usage: quillory_content_generator --album DIR --resources DIR\n"
-    "       quillory_content_generator --preview DIR\n";
+    "       quillory_content_generator --preview DIR\n"
+    "       quillory_content_generator --scenes DIR\n";
 
 // Options come in "--name value" pairs; anything else is an error.
 bool ReadOptions(int argc, char** argv, std::map<std::string, std::filesystem::path>& options) {
     for (int i = 1; i < argc; i += 2) {
         const std::string name = argv[i];
-        if (i + 1 >= argc || (name != "--album" && name != "--resources" && name != "--preview")) {
+        if (i + 1 >= argc || (name != "--album" && name != "--resources" && name != "--preview" &&
+                              name != "--scenes")) {
             return false;
         }
         options[name] = argv[i + 1];
     }
     const bool build = options.contains("--album") && options.contains("--resources");
-    const bool review = options.contains("--preview");
-    return build != review && (build || options.size() == 1);
+    const bool alone = options.contains("--preview") || options.contains("--scenes");
+    return options.size() == (build ? 2u : 1u) && build != alone;
 }
 
 }  // namespace
@@ -70,6 +74,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        if (options.contains("--scenes")) {
+            ContentOutput scenes(false);
+            ScenePages::GenerateScenes(scenes);
+            scenes.WriteAlbum(options["--scenes"]);
+            return 0;
+        }
         ContentOutput output(options.contains("--preview"));
         for (const ContentModule module : MODULES) {
             module(output);

@@ -140,6 +140,10 @@ struct PlayingState {
     return std::move(canvas);
 }
 
+size_t PageIndexOf(int32_t pageNumber) {
+    return static_cast<size_t>(PageIndexOfPageNumber(pageNumber));
+}
+
 ::Canvas Counters(const ContentOutput& output) {
     const int32_t counts[] = {224, 223, 187, 100, 99, 98, 42, 10, 9, 8, 5, 2, 1, 0};
     constexpr int32_t SCALE = 3;
@@ -162,10 +166,10 @@ void ScreenPreviews::Generate(ContentOutput& output) {
     output.AddPreview("screen-title", TitleScreen(output));
     output.AddPreview(
         "screen-page2",
-        PlayingScreen(output, {0, 4, {84, 85, 86, 94, 95, 3, 40}, 87, 470, 160, 100}));
+        PlayingScreen(output, {PageIndexOf(2), 4, {84, 85, 86, 94, 95, 3, 40}, 87, 470, 160, 100}));
     output.AddPreview(
         "screen-page14",
         PlayingScreen(output,
-                      {1, 4, {88, 102, 104, 105, 106, 107, 108, 109, 110, 84}, 111, 600, 300, 96}));
+                      {PageIndexOf(14), 4, {88, 102, 104, 105, 106, 107, 108, 109, 110, 84}, 111, 600, 300, 96}));
     output.AddPreview("counters", Counters(output));
 }

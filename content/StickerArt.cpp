@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <numbers>
 #include <utility>
 #include <vector>
 
+#include "album/StickerHomePositions.h"
 #include "content/Palette.h"
+#include "content/ScreenFrame.h"
 #include "content/StickerDesigns.h"
 
 namespace {
@@ -72,7 +75,55 @@ void FillEnclosedGaps(Canvas& sticker) {
     cairo_surface_mark_dirty(surface);
 }
 
+// Scenes lighter than this under a home get a shadow for a ghost rather than a pale one.
+constexpr double LIGHT_SCENE = 0.8;
+
+// The mean lightness, 0 to 1, of the page's pixels in a box, the part off the page left out.
+double MeanLightness(const Canvas& page, double x, double y, int32_t width, int32_t height) {
+    cairo_surface_t* surface = page.Surface();
+    cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const auto stride = static_cast<size_t>(cairo_image_surface_get_stride(surface));
+    const auto left = std::max(0, static_cast<int32_t>(x));
+    const auto top = std::max(0, static_cast<int32_t>(y));
+    const int32_t right = std::min(page.Width(), static_cast<int32_t>(x) + width);
+    const int32_t bottom = std::min(page.Height(), static_cast<int32_t>(y) + height);
+    double sum = 0;
+    int32_t count = 0;
+    for (int32_t row = top; row < bottom; ++row) {
+        for (int32_t column = left; column < right; ++column) {
+            // Native-endian ARGB: blue, green, red, alpha on the little-endian build machine.
+            const unsigned char* pixel =
+                data + static_cast<size_t>(row) * stride + static_cast<size_t>(column) * 4;
+            sum += (0.11 * pixel[0] + 0.59 * pixel[1] + 0.3 * pixel[2]) / 255.0;
+            ++count;
+        }
+    }
+    return count == 0 ? 0.0 : sum / count;
+}
+
+// The gap kept between the pictures of close neighbours: room for their outlines' rims.
+constexpr int32_t NEIGHBOUR_GAP = 4;
+
 }  // namespace
+
+int32_t StickerArt::Side(int32_t stickerIndex) {
+    const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(stickerIndex));
+    int32_t side =
+        std::min({SIZE, ScreenFrame::PAGE_WIDTH - home.x, ScreenFrame::PAGE_HEIGHT - home.y});
+    for (const StickerHome& other : StickerHomePositions) {
+        if (&other == &home || other.pageNumber != home.pageNumber) continue;
+        const int32_t dx = other.x - home.x;
+        const int32_t dy = other.y - home.y;
+        if (std::abs(dx) >= SIZE || std::abs(dy) >= SIZE) continue;
+        // Of two homes closer than SIZE, the one that comes first along the axis where
+        // they lie further apart ends short of the other.
+        const bool alongX = std::abs(dx) >= std::abs(dy);
+        const int32_t ahead = alongX ? dx : dy;
+        if (ahead > 0) side = std::min(side, ahead - NEIGHBOUR_GAP);
+    }
+    return side;
+}
 
 Canvas StickerArt::Render(int32_t stickerIndex, int32_t size) {
     const double edge = std::max(2.0, size / 28.0);
@@ -105,11 +156,16 @@ Canvas StickerArt::Widened(const Canvas& picture, int32_t radius) {
 
 void StickerArt::PaintHome(Canvas& page, const Canvas& picture, double x, double y) {
     constexpr int32_t RIM = 2;
+    const bool lightScene =
+        MeanLightness(page, x, y, picture.Width(), picture.Height()) > LIGHT_SCENE;
     page.PaintSilhouette(Widened(picture, RIM), x - RIM, y - RIM, 1.0, Palette::INK, 0.35);
-    page.PaintSilhouette(picture, x, y, 1.0, Palette::WHITE, 0.6);
+    // A pale ghost shows on a darker scene. On snow or a pale wall a white sticker's
+    // ghost would vanish: there a soft shadow lies over the trace of the picture.
+    if (!lightScene) page.PaintSilhouette(picture, x, y, 1.0, Palette::WHITE, 0.6);
     cairo_t* context = page.Context();
     cairo_save(context);
     cairo_set_source_surface(context, picture.Surface(), x, y);
     cairo_paint_with_alpha(context, 0.22);
     cairo_restore(context);
+    if (lightScene) page.PaintSilhouette(picture, x, y, 1.0, Palette::INK, 0.14);
 }

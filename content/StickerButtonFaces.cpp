@@ -42,8 +42,8 @@ Canvas StickerButtonFaces::Strip(int32_t stickerIndex) {
     const Canvas backdrop = ScreenFrame::Behind(row.x, row.y, FACE, FACE);
     const Canvas sticker = StickerArt::Render(stickerIndex, STICKER_ON_FACE);
     const Canvas bigger = StickerArt::Render(stickerIndex, STICKER_UNDER_POINTER);
-    const Colour sheet = StickerDesigns::SheetColour(stickerIndex / STICKERSPERSHEET + 1);
-    const Colour tile = sheet.Lighter(0.45);
+    // The tile takes the colour of the sticker's page theme: a hint of where it goes.
+    const Colour tile = StickerDesigns::ThemeOfSticker(stickerIndex).colour.Lighter(0.45);
 
     Canvas strip(FACE * FACES, FACE);
     const Canvas faces[FACES] = {

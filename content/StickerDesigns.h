@@ -1,20 +1,23 @@
 #pragma once
-// What each of the 224 stickers shows. A design draws its picture in a 100 × 100
-// box at the canvas's current transform, in bright colours with bold dark outlines.
-// The sheets have one theme each, so that a child knows where to look for a sticker:
-// animal faces, food, things that go, the farm and the sea (the two pages of the
-// book), the garden, the sky, toys, and shapes with faces.
+// What each of the 224 stickers shows. Every page of the book has a theme, and each
+// sticker shows something of the theme of the page it lives on, so that a child can
+// tell from a sticker where it goes. The themes live in content/themes/, one file a
+// page; this is their table by page number.
 
 #include <cstdint>
 
 #include "content/Canvas.h"
+#include "content/themes/Themes.h"
 
 class StickerDesigns {
 public:
-    static constexpr double BOX = 100.0;
+    // A design draws in a BOX × BOX square at the canvas's current transform.
+    static constexpr double BOX = DesignKit::BOX;
 
     static void Draw(Canvas& canvas, int32_t stickerIndex);
-    // The theme of sheet 1 to 8, and its colour, for sheet buttons and contact sheets.
-    static const char* SheetTheme(int32_t sheet);
+    // The theme of the page with this home page number.
+    static const PageTheme& ThemeOfPage(int32_t pageNumber);
+    static const PageTheme& ThemeOfSticker(int32_t stickerIndex);
+    // The colour of sheet 1 to 8, for its sheet button.
     static Colour SheetColour(int32_t sheet);
 };

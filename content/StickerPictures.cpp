@@ -1,8 +1,11 @@
 #include "content/StickerPictures.h"
 
 #include <string>
+#include <vector>
 
 #include "album/DataFiles.h"
+#include "album/PageTable.h"
+#include "album/StickerHomePositions.h"
 #include "album/StickerNumbering.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"
@@ -13,23 +16,27 @@
 namespace {
 
 constexpr int32_t COLUMNS = 4;
-constexpr int32_t ROWS = STICKERSPERSHEET / COLUMNS;
 constexpr int32_t CELL_WIDTH = StickerButtonFaces::FACE * StickerButtonFaces::FACES + 20;
 constexpr int32_t CELL_HEIGHT = StickerArt::SIZE + StickerButtonFaces::FACE + 40;
 constexpr int32_t TITLE_HEIGHT = 50;
 
-// One sheet's stickers as the album decodes them, each above its five button faces.
-Canvas ContactSheet(const ContentOutput& output, int32_t sheet) {
-    Canvas contact(COLUMNS * CELL_WIDTH + 20, ROWS * CELL_HEIGHT + TITLE_HEIGHT);
+// Stickers as the album decodes them, each above its five button faces, with its
+// index and its sheet and place on the sheet.
+Canvas ContactSheet(const ContentOutput& output, const std::string& title,
+                    const std::vector<int32_t>& stickers) {
+    const auto rows = static_cast<int32_t>((stickers.size() + COLUMNS - 1) / COLUMNS);
+    Canvas contact(COLUMNS * CELL_WIDTH + 20, rows * CELL_HEIGHT + TITLE_HEIGHT);
     contact.Fill(Colour::Hex(0xE8E8EE));
-    contact.Text("Sheet " + std::to_string(sheet) + ": " + StickerDesigns::SheetTheme(sheet),
-                 contact.Width() / 2.0, TITLE_HEIGHT / 2.0, 26, Palette::INK);
-    for (int32_t sticker = 1; sticker <= STICKERSPERSHEET; ++sticker) {
-        const int32_t index = StickerIndex(sheet, sticker);
+    contact.Text(title, contact.Width() / 2.0, TITLE_HEIGHT / 2.0, 26, Palette::INK);
+    for (size_t cell = 0; cell < stickers.size(); ++cell) {
+        const int32_t index = stickers[cell];
         const auto at = static_cast<size_t>(index);
-        const double x = 20 + ((sticker - 1) % COLUMNS) * CELL_WIDTH;
-        const double y = TITLE_HEIGHT + ((sticker - 1) / COLUMNS) * CELL_HEIGHT;
+        const double x = 20 + static_cast<double>(cell % COLUMNS) * CELL_WIDTH;
+        const double y = TITLE_HEIGHT + static_cast<double>(cell / COLUMNS) * CELL_HEIGHT;
         contact.Text(std::to_string(index), x + 16, y + 12, 14, Palette::INK);
+        contact.Text(std::to_string(index / STICKERSPERSHEET + 1) + "." +
+                         std::to_string(index % STICKERSPERSHEET + 1),
+                     x + 16, y + 32, 12, Palette::INK.Lighter(0.4));
         contact.Paint(PictureEncoder::Decode(
                           *output.FindAlbumFile(ContentOutput::AlbumPath(StickerPictureFiles[at]))),
                       x + 40, y);
@@ -45,16 +52,35 @@ Canvas ContactSheet(const ContentOutput& output, int32_t sheet) {
 void StickerPictures::Generate(ContentOutput& output) {
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         const auto at = static_cast<size_t>(index);
-        output.AddAlbumFile(ContentOutput::AlbumPath(StickerPictureFiles[at]),
-                            PictureEncoder::Encode(StickerArt::Render(index, StickerArt::SIZE),
-                                                   Transparency::MagentaKey));
+        output.AddAlbumFile(
+            ContentOutput::AlbumPath(StickerPictureFiles[at]),
+            PictureEncoder::Encode(StickerArt::Render(index, StickerArt::Side(index)),
+                                   Transparency::MagentaKey));
         output.AddAlbumFile(
             ContentOutput::AlbumPath(StickerButtonFiles[at]),
             PictureEncoder::Encode(StickerButtonFaces::Strip(index), Transparency::Opaque));
     }
-    if (output.WantsPreviews()) {
-        for (int32_t sheet = 1; sheet <= NUMBEROFSHEETS; ++sheet) {
-            output.AddPreview("sheet" + std::to_string(sheet), ContactSheet(output, sheet));
+    if (!output.WantsPreviews()) return;
+    for (int32_t sheet = 1; sheet <= NUMBEROFSHEETS; ++sheet) {
+        std::vector<int32_t> stickers;
+        for (int32_t sticker = 1; sticker <= STICKERSPERSHEET; ++sticker) {
+            stickers.push_back(StickerIndex(sheet, sticker));
         }
+        output.AddPreview("sheet" + std::to_string(sheet),
+                          ContactSheet(output, "Sheet " + std::to_string(sheet), stickers));
+    }
+    for (const AlbumPage& page : AlbumPages) {
+        std::vector<int32_t> stickers;
+        for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
+            if (StickerHomePositions[static_cast<size_t>(index)].pageNumber == page.pageNumber) {
+                stickers.push_back(index);
+            }
+        }
+        const std::string number = std::to_string(page.pageNumber);
+        output.AddPreview(
+            "page" + number + "-stickers",
+            ContactSheet(
+                output, "Page " + number + ": " + StickerDesigns::ThemeOfPage(page.pageNumber).name,
+                stickers));
     }
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,7 +17,9 @@
 #include "album/StickerHomePositions.h"
 #include "album/TileTables.h"
 #include "tests/content/PictureBytes.h"
+#include "tests/content/RunGenerator.h"
 #include "tests/support/Files.h"
+#include "tests/support/TempDirectory.h"
 
 namespace {
 
@@ -50,10 +53,14 @@ Size Extent(const TiledBitmapInfo& info) {
     return size;
 }
 
-std::string AlbumPath(const char* catalogueName) {
-    std::string path = std::string(QUILLORY_ALBUM_DIR) + catalogueName;
+std::string PathIn(const std::string& folder, const char* catalogueName) {
+    std::string path = folder + catalogueName;
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
+}
+
+std::string AlbumPath(const char* catalogueName) {
+    return PathIn(QUILLORY_ALBUM_DIR, catalogueName);
 }
 
 // Every picture file read once for the whole suite: the build wrote them, the tests
@@ -168,6 +175,59 @@ int32_t CountOf(const PictureView& picture, uint32_t colour) {
     return count;
 }
 
+// How far apart two colours are: the sum of their channels' differences.
+int32_t ColourDistance(uint32_t first, uint32_t second) {
+    int32_t distance = 0;
+    for (const int32_t shift : {0, 8, 16}) {
+        distance += std::abs(static_cast<int32_t>((first >> shift) & 0xFF) -
+                             static_cast<int32_t>((second >> shift) & 0xFF));
+    }
+    return distance;
+}
+
+// Less than this, a child would not see the outline.
+constexpr int32_t VISIBLE_DISTANCE = 30;
+
+struct PageArea {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+
+    int32_t Size() const { return std::max(0, right - left) * std::max(0, bottom - top); }
+};
+
+// A sticker's picture laid at its home on its page.
+struct Home {
+    const StickerHome& home;
+    PictureView picture;
+
+    Home(size_t index, PictureView stickerPicture)
+        : home(StickerHomePositions[index]), picture(stickerPicture) {}
+
+    // The part of the picture on the page, in page coordinates.
+    PageArea Visible() const {
+        return {std::max(home.x, 0), std::max(home.y, 0),
+                std::min(home.x + picture.Width(), PAGE.width),
+                std::min(home.y + picture.Height(), PAGE.height)};
+    }
+    bool OpaqueAt(int32_t pageX, int32_t pageY) const {
+        const int32_t x = pageX - home.x;
+        const int32_t y = pageY - home.y;
+        return x >= 0 && y >= 0 && x < picture.Width() && y < picture.Height() &&
+               picture.Pixel(x, y) != MAGENTA;
+    }
+    template <typename Visit>
+    void ForEachOpaquePagePixel(Visit visit) const {
+        const PageArea area = Visible();
+        for (int32_t y = area.top; y < area.bottom; ++y) {
+            for (int32_t x = area.left; x < area.right; ++x) {
+                if (OpaqueAt(x, y)) visit(x, y);
+            }
+        }
+    }
+};
+
 }  // namespace
 
 TEST(AlbumPicturesTest, EveryCheckedDataFileIsAPictureOfTheFormatTheProgramReads) {
@@ -189,7 +249,7 @@ TEST(AlbumPicturesTest, EveryTiledPictureHasTheSizeItsTilesNeed) {
     }
 }
 
-TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieWithinTheirPage) {
+TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieMostlyOnTheirPage) {
     for (size_t index = 0; index < StickerPictureFiles.size(); ++index) {
         const char* name = StickerPictureFiles[index];
         const PictureView sticker{Picture(name)};
@@ -197,13 +257,46 @@ TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieWithinTheirPage) 
         EXPECT_EQ(EnclosedMagenta(sticker), 0) << name;
         // A real picture, not a speck, even for a thin one like the banana.
         EXPECT_GT(area - CountOf(sticker, MAGENTA), area / 5) << name;
-        const StickerHome& home = StickerHomePositions[index];
-        // A few homes lie at the page's edge; the page clips what hangs over it, and at
-        // least three quarters of the sticker stays on the page either way.
-        const int32_t shownWide = std::min(home.x + sticker.Width(), PAGE.width) - std::max(home.x, 0);
-        const int32_t shownHigh = std::min(home.y + sticker.Height(), PAGE.height) - std::max(home.y, 0);
-        EXPECT_GE(4 * shownWide, 3 * sticker.Width()) << name;
-        EXPECT_GE(4 * shownHigh, 3 * sticker.Height()) << name;
+        EXPECT_GE(std::min(sticker.Width(), sticker.Height()), 48) << name << ": too small to see";
+        // A home near the edge is cut by it, but most of the sticker shows.
+        const Home home{index, sticker};
+        EXPECT_GE(home.Visible().Size() * 4, area * 3) << name;
+    }
+}
+
+// Each home's outline shows on its page's background (most pixels under the sticker
+// differ visibly from the page's scene alone) and no other sticker of the page covers it.
+TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
+    TempDirectory scenes;
+    ASSERT_EQ(RunGenerator("--scenes '" + scenes.Path().string() + "'"), 0);
+    std::map<int32_t, Bytes> sceneOfPage;
+    for (const AlbumPage& page : AlbumPages) {
+        sceneOfPage[page.pageNumber] =
+            ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
+    }
+    for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
+        const Home home{index, PictureView{Picture(StickerPictureFiles[index])}};
+        const int32_t pageNumber = home.home.pageNumber;
+        std::vector<Home> neighbours;
+        for (size_t other = 0; other < StickerHomePositions.size(); ++other) {
+            if (other != index && StickerHomePositions[other].pageNumber == pageNumber) {
+                neighbours.emplace_back(other, PictureView{Picture(StickerPictureFiles[other])});
+            }
+        }
+        const PictureView page{
+            Picture(PageBackgroundFiles[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))])};
+        const PictureView scene{sceneOfPage.at(pageNumber)};
+        int32_t shown = 0;
+        int32_t outlined = 0;
+        int32_t covered = 0;
+        home.ForEachOpaquePagePixel([&](int32_t x, int32_t y) {
+            ++shown;
+            outlined += ColourDistance(page.Pixel(x, y), scene.Pixel(x, y)) >= VISIBLE_DISTANCE;
+            for (const Home& neighbour : neighbours) covered += neighbour.OpaqueAt(x, y);
+        });
+        EXPECT_GE(outlined * 4, shown * 3) << "sticker " << index << ": outline shows on only "
+                                           << outlined << " of " << shown << " pixels";
+        EXPECT_EQ(covered, 0) << "sticker " << index << ": outline covered by a neighbour";
     }
 }
 

@@ -1,25 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
 
+#include "tests/content/RunGenerator.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-int RunGenerator(const std::string& arguments) {
-    // The generator's font caches live until exit; leak reports about them would
-    // hide its real result.
-    const std::string command = std::string("ASAN_OPTIONS=detect_leaks=0 '") +
-                                QUILLORY_CONTENT_GENERATOR + "' " + arguments +
-                                " > /dev/null 2>&1";
-    return std::system(command.c_str());
-}
 
 std::map<std::string, Bytes> FilesUnder(const fs::path& folder) {
     std::map<std::string, Bytes> files;
@@ -58,4 +49,5 @@ TEST(GeneratorTest, RefusesIncompleteCommandLines) {
     EXPECT_NE(RunGenerator("--album a --resources"), 0);
     EXPECT_NE(RunGenerator("--album a --resources b --colour red"), 0);
     EXPECT_NE(RunGenerator("--album a --resources b --preview c"), 0);
+    EXPECT_NE(RunGenerator("--scenes a --preview b"), 0);
 }
