@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Log.h"
+#include "gfx/PictureFormat.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
 #include "platform/Resources.h"
@@ -126,22 +127,19 @@ struct ResourcePicture {
     const uint8_t* bits = nullptr;
 };
 
-constexpr size_t kFileHeaderSize = 14;
-constexpr size_t kPixelOffset = kFileHeaderSize + sizeof(BITMAPINFOHEADER);
-
 bool FindResourcePicture(const char* name, ResourcePicture& out) {
     const Resource* resource =
         name != nullptr ? Resources::Find(name, ResourceKind::Bitmap) : nullptr;
-    if (resource == nullptr || resource->bytes.size() < kPixelOffset) return false;
+    if (resource == nullptr || resource->bytes.size() < kPicturePixelOffset) return false;
     std::memcpy(&out.info.bmiHeader, resource->bytes.data() + kFileHeaderSize,
-                sizeof(BITMAPINFOHEADER));
+                kInfoHeaderSize);
     const BITMAPINFOHEADER& header = out.info.bmiHeader;
     if (!IsSupportedDib(header) || header.biBitCount != 24) return false;
     const uint64_t rows =
         static_cast<uint64_t>(header.biHeight < 0 ? -int64_t{header.biHeight} : header.biHeight);
-    if (resource->bytes.size() - kPixelOffset < uint64_t{DibStride(header.biWidth, 24)} * rows)
+    if (resource->bytes.size() - kPicturePixelOffset < uint64_t{DibStride(header.biWidth, 24)} * rows)
         return false;
-    out.bits = resource->bytes.data() + kPixelOffset;
+    out.bits = resource->bytes.data() + kPicturePixelOffset;
     return true;
 }
 
