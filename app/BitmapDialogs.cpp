@@ -150,6 +150,12 @@ int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* b
         WriteLog("ShowBitmapDialog: No dialog of kind %i.", kind);
         return 0;
     }
+    // The picture holds the dialog's words: without it a child would see bare buttons.
+    ResourcePicture face;
+    if (!FindResourcePicture(background, face)) {
+        WriteLog("ShowBitmapDialog: No picture %s.", background != nullptr ? background : "(none)");
+        return -1;
+    }
     DialogLayout dialog;
     try {
         dialog = BuildTemplate(Layouts()[static_cast<size_t>(kind)]);
@@ -162,6 +168,10 @@ int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* b
     return static_cast<int>(DialogBoxLayout(instance != nullptr ? instance : ProgramInstance(),
                                             dialog, parent, procedure,
                                             reinterpret_cast<LPARAM>(background)));
+}
+
+bool AskYesNo(HWND parent, const char* background) {
+    return ShowBitmapDialog(parent, DIALOG_YESNO, YesNoDialogProc, background) == IDOK;
 }
 
 INT_PTR YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
