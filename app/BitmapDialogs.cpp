@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Log.h"
+#include "gfx/PictureFormat.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
 #include "platform/Resources.h"
@@ -126,22 +127,19 @@ struct ResourcePicture {
     const uint8_t* bits = nullptr;
 };
 
-constexpr size_t kFileHeaderSize = 14;
-constexpr size_t kPixelOffset = kFileHeaderSize + sizeof(BITMAPINFOHEADER);
-
 bool FindResourcePicture(const char* name, ResourcePicture& out) {
     const Resource* resource =
         name != nullptr ? Resources::Find(name, ResourceKind::Bitmap) : nullptr;
-    if (resource == nullptr || resource->bytes.size() < kPixelOffset) return false;
+    if (resource == nullptr || resource->bytes.size() < kPicturePixelOffset) return false;
     std::memcpy(&out.info.bmiHeader, resource->bytes.data() + kFileHeaderSize,
-                sizeof(BITMAPINFOHEADER));
+                kInfoHeaderSize);
     const BITMAPINFOHEADER& header = out.info.bmiHeader;
     if (!IsSupportedDib(header) || header.biBitCount != 24) return false;
     const uint64_t rows =
         static_cast<uint64_t>(header.biHeight < 0 ? -int64_t{header.biHeight} : header.biHeight);
-    if (resource->bytes.size() - kPixelOffset < uint64_t{DibStride(header.biWidth, 24)} * rows)
+    if (resource->bytes.size() - kPicturePixelOffset < uint64_t{DibStride(header.biWidth, 24)} * rows)
         return false;
-    out.bits = resource->bytes.data() + kPixelOffset;
+    out.bits = resource->bytes.data() + kPicturePixelOffset;
     return true;
 }
 
@@ -151,6 +149,12 @@ int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* b
     if (kind < 0 || kind >= NUMBEROFDIALOGKINDS || procedure == nullptr) {
         WriteLog("ShowBitmapDialog: No dialog of kind %i.", kind);
         return 0;
+    }
+    // The picture holds the dialog's words: without it a child would see bare buttons.
+    ResourcePicture face;
+    if (!FindResourcePicture(background, face)) {
+        WriteLog("ShowBitmapDialog: No picture %s.", background != nullptr ? background : "(none)");
+        return -1;
     }
     DialogLayout dialog;
     try {
@@ -164,6 +168,10 @@ int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* b
     return static_cast<int>(DialogBoxLayout(instance != nullptr ? instance : ProgramInstance(),
                                             dialog, parent, procedure,
                                             reinterpret_cast<LPARAM>(background)));
+}
+
+bool AskYesNo(HWND parent, const char* background) {
+    return ShowBitmapDialog(parent, DIALOG_YESNO, YesNoDialogProc, background) == IDOK;
 }
 
 INT_PTR YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

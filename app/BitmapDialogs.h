@@ -18,8 +18,12 @@ enum BitmapDialogKind : int32_t {
 constexpr int32_t NUMBEROFDIALOGKINDS = 3;
 
 // Runs the dialog of `kind` modally over `parent` with `background` as its face and
-// answers the value the procedure ended it with; 0 when the dialog cannot be built.
+// answers the value the procedure ended it with; 0 when the dialog cannot be built,
+// -1 when it cannot be shown (its picture is missing).
 int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* background);
+// The yes/no question with `background` as its face: true for YES only, so a question
+// that cannot be shown keeps things as they are.
+bool AskYesNo(HWND parent, const char* background);
 
 // The procedures of the three kinds. Enter is id 1 and Escape id 2: YES/NO and OK end
 // with either, the ending screen only with its Quit button (or Enter).

@@ -20,9 +20,7 @@ constexpr uint32_t kOpaque = 0xFF000000;
 std::optional<CursorImage> DecodeCursor(const Resource& resource) {
     const std::span<const uint8_t> bytes = resource.bytes;
     if (bytes.size() < kFileHeaderSize + kInfoHeaderSize) return std::nullopt;
-    uint8_t fileHeader[kFileHeaderSize];
-    std::memcpy(fileHeader, bytes.data(), kFileHeaderSize);
-    const PictureFileHeader head = PictureFileHeader::Parse(fileHeader);
+    const PictureFileHeader head = PictureFileHeader::Parse(bytes.data());
     BITMAPINFO info{};
     std::memcpy(&info.bmiHeader, bytes.data() + kFileHeaderSize, kInfoHeaderSize);
     const BITMAPINFOHEADER& header = info.bmiHeader;

@@ -73,7 +73,7 @@ void ClosePageWindow() {
 }
 
 bool AskToClearAll(HWND window) {
-    return ShowBitmapDialog(window, DIALOG_YESNO, YesNoDialogProc, "ClearAllDialogBkg") == IDOK;
+    return AskYesNo(window, "ClearAllDialogBkg");
 }
 
 }  // namespace

@@ -20,24 +20,15 @@ namespace {
 constexpr LONG kTileWidth = 460;
 constexpr LONG kTileHeight = 468;
 
-template <typename Value>
-void Put(std::vector<uint8_t>& bytes, Value value) {
-    const auto* raw = reinterpret_cast<const uint8_t*>(&value);
-    bytes.insert(bytes.end(), raw, raw + sizeof(Value));
-}
-
 // A 24-bit picture file of the album's layout with a colourful pattern.
 void WritePicture(const std::filesystem::path& path, LONG width, LONG height) {
     const uint32_t stride = DibStride(width, 24);
     const uint32_t imageSize = stride * static_cast<uint32_t>(height);
-    std::vector<uint8_t> bytes;
-    Put(bytes, kPictureFileType);
-    Put(bytes, kFileHeaderSize + kInfoHeaderSize + imageSize);
-    Put(bytes, uint32_t{0});
-    Put(bytes, kFileHeaderSize + kInfoHeaderSize);
+    std::vector<uint8_t> bytes(kPicturePixelOffset);
+    PictureFileHeader{.fileSize = kPicturePixelOffset + imageSize}.Store(bytes.data());
     const BITMAPINFOHEADER header{kInfoHeaderSize, width, height, 1, 24, BI_RGB,
                                   imageSize,       0,     0,      0, 0};
-    Put(bytes, header);
+    StoreInfoHeader(header, bytes.data() + kFileHeaderSize);
     for (LONG row = 0; row < height; ++row) {
         std::vector<uint8_t> line(stride, 0);
         for (LONG x = 0; x < width; ++x) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "sound/MidiFormat.h"
+
 namespace {
 
 enum EventOrder : uint8_t { SETTING, NOTE_OFF, NOTE_ON };
@@ -18,12 +20,6 @@ void PutVariableLength(std::vector<uint8_t>& bytes, uint32_t value) {
         bytes.push_back(static_cast<uint8_t>(groups[--count] | 0x80));
     }
     bytes.push_back(groups[0]);
-}
-
-void PutBigEndian32(std::vector<uint8_t>& bytes, uint32_t value) {
-    for (int32_t shift = 24; shift >= 0; shift -= 8) {
-        bytes.push_back(static_cast<uint8_t>(value >> shift));
-    }
 }
 
 uint8_t Status(uint8_t kind, uint8_t channel) {
@@ -88,8 +84,8 @@ std::vector<uint8_t> MidiTrack::Chunk(uint32_t endTick) const {
     PutVariableLength(data, endTick - now);
     data.insert(data.end(), {0xFF, 0x2F, 0x00});
 
-    std::vector<uint8_t> chunk{'M', 'T', 'r', 'k'};
-    PutBigEndian32(chunk, static_cast<uint32_t>(data.size()));
+    std::vector<uint8_t> chunk(MidiChunkHeader::kSize);
+    MidiChunkHeader::Store(chunk.data(), MidiChunkHeader::kTrackType, static_cast<uint32_t>(data.size()));
     chunk.insert(chunk.end(), data.begin(), data.end());
     return chunk;
 }

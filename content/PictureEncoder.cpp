@@ -1,32 +1,20 @@
 #include "content/PictureEncoder.h"
 
 #include <cstring>
+#include <stdexcept>
+
+#include "gfx/PictureFormat.h"
 
 namespace {
 
-void PutU16(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-    bytes[at] = static_cast<uint8_t>(value);
-    bytes[at + 1] = static_cast<uint8_t>(value >> 8);
-}
-
-void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-    PutU16(bytes, at, value & 0xFFFF);
-    PutU16(bytes, at + 2, value >> 16);
-}
+// 72 dots per inch, as pixels per metre.
+constexpr LONG kPixelsPerMetre = 2835;
 
 struct Rgb {
     uint8_t red;
     uint8_t green;
     uint8_t blue;
 };
-
-uint32_t GetU32(const std::vector<uint8_t>& bytes, size_t at) {
-    uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i) {
-        value |= static_cast<uint32_t>(bytes.at(at + i)) << (8 * i);
-    }
-    return value;
-}
 
 uint8_t Unpremultiply(uint32_t channel, uint32_t alpha) {
     return static_cast<uint8_t>((channel * 255 + alpha / 2) / alpha);
@@ -54,39 +42,34 @@ Rgb PixelColour(uint32_t argb, Transparency transparency) {
     return colour;
 }
 
-}  // namespace
-
-uint32_t PictureEncoder::Stride(int32_t width) {
-    return (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
+// Takes the header of a picture that Encode wrote; anything shorter is no such picture.
+BITMAPINFOHEADER ReadInfoHeader(const std::vector<uint8_t>& picture) {
+    if (picture.size() < kPicturePixelOffset) throw std::out_of_range("not an album picture");
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, picture.data() + kFileHeaderSize, kInfoHeaderSize);
+    return header;
 }
+
+}  // namespace
 
 std::vector<uint8_t> PictureEncoder::Encode(const Canvas& canvas, Transparency transparency) {
     cairo_surface_flush(canvas.Surface());
     const int32_t width = canvas.Width();
     const int32_t height = canvas.Height();
-    const uint32_t stride = Stride(width);
+    const uint32_t stride = DibStride(width, 24);
     const uint32_t imageSize = stride * static_cast<uint32_t>(height);
 
-    std::vector<uint8_t> bytes(HEADER_SIZE + imageSize, 0);
-    bytes[0] = 'Q';
-    bytes[1] = '3';
-    PutU32(bytes, 2, HEADER_SIZE + imageSize);
-    PutU32(bytes, 10, HEADER_SIZE);
-    PutU32(bytes, 14, 40);
-    PutU32(bytes, 18, static_cast<uint32_t>(width));
-    PutU32(bytes, 22, static_cast<uint32_t>(height));
-    PutU16(bytes, 26, 1);
-    PutU16(bytes, 28, 24);
-    PutU32(bytes, 34, imageSize);
-    // 72 dots per inch, as pixels per metre.
-    PutU32(bytes, 38, 2835);
-    PutU32(bytes, 42, 2835);
+    std::vector<uint8_t> bytes(kPicturePixelOffset + imageSize, 0);
+    PictureFileHeader{.fileSize = kPicturePixelOffset + imageSize}.Store(bytes.data());
+    const BITMAPINFOHEADER header{kInfoHeaderSize, width, height, 1, 24, BI_RGB,
+                                  imageSize, kPixelsPerMetre, kPixelsPerMetre, 0, 0};
+    StoreInfoHeader(header, bytes.data() + kFileHeaderSize);
 
     const unsigned char* source = cairo_image_surface_get_data(canvas.Surface());
     const auto sourceStride = static_cast<size_t>(cairo_image_surface_get_stride(canvas.Surface()));
     for (int32_t y = 0; y < height; ++y) {
         const unsigned char* sourceRow = source + static_cast<size_t>(y) * sourceStride;
-        uint8_t* row = bytes.data() + HEADER_SIZE +
+        uint8_t* row = bytes.data() + kPicturePixelOffset +
                        static_cast<size_t>(height - 1 - y) * stride;
         for (int32_t x = 0; x < width; ++x) {
             uint32_t argb;
@@ -102,14 +85,15 @@ std::vector<uint8_t> PictureEncoder::Encode(const Canvas& canvas, Transparency t
 }
 
 Canvas PictureEncoder::Decode(const std::vector<uint8_t>& picture) {
-    const auto width = static_cast<int32_t>(GetU32(picture, 18));
-    const auto height = static_cast<int32_t>(GetU32(picture, 22));
-    const uint32_t stride = Stride(width);
+    const BITMAPINFOHEADER header = ReadInfoHeader(picture);
+    const int32_t width = header.biWidth;
+    const int32_t height = header.biHeight;
+    const uint32_t stride = DibStride(width, 24);
     Canvas canvas(width, height);
     unsigned char* target = cairo_image_surface_get_data(canvas.Surface());
     const auto targetStride = static_cast<size_t>(cairo_image_surface_get_stride(canvas.Surface()));
     for (int32_t y = 0; y < height; ++y) {
-        const size_t row = HEADER_SIZE + static_cast<size_t>(height - 1 - y) * stride;
+        const size_t row = kPicturePixelOffset + static_cast<size_t>(height - 1 - y) * stride;
         for (int32_t x = 0; x < width; ++x) {
             const size_t at = row + static_cast<size_t>(x) * 3;
             const uint32_t blue = picture.at(at);

@@ -1,6 +1,6 @@
 #pragma once
-// Writes a canvas as an album picture file: the BMP layout with the type "Q3",
-// 24 bits per pixel, bottom-up rows padded to 4 bytes, pixels at offset 54.
+// Writes a canvas as an album picture file (gfx/PictureFormat.h): 24 bits per pixel,
+// bottom-up rows padded to 4 bytes, no colour table.
 
 #include <cstdint>
 #include <vector>
@@ -18,11 +18,8 @@ enum class Transparency {
 
 class PictureEncoder {
 public:
-    static constexpr uint32_t HEADER_SIZE = 54;
-
     static std::vector<uint8_t> Encode(const Canvas& canvas, Transparency transparency);
     // The encoded picture back on a canvas, magenta see-through, so that contact
     // sheets show exactly what the album shows. Takes only what Encode writes.
     static Canvas Decode(const std::vector<uint8_t>& picture);
-    static uint32_t Stride(int32_t width);
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "content/MidiTrack.h"
+#include "sound/MidiFormat.h"
 
 namespace {
 
@@ -239,12 +240,6 @@ MidiTrack DrumTrack() {
     return track;
 }
 
-void PutBigEndian(std::vector<uint8_t>& bytes, uint32_t value, int32_t byteCount) {
-    for (int32_t i = byteCount - 1; i >= 0; --i) {
-        bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-}
-
 }  // namespace
 
 std::vector<uint8_t> Song::MidiFile() {
@@ -253,11 +248,9 @@ std::vector<uint8_t> Song::MidiFile() {
     const MidiTrack tracks[] = {ConductorTrack(), MelodyTrack(melody), SparkleTrack(melody),
                                 ChordTrack(chords), BassTrack(chords), DrumTrack()};
 
-    std::vector<uint8_t> file{'M', 'T', 'h', 'd'};
-    PutBigEndian(file, 6, 4);
-    PutBigEndian(file, 1, 2);  // format 1: simultaneous tracks
-    PutBigEndian(file, static_cast<uint32_t>(std::size(tracks)), 2);
-    PutBigEndian(file, TICKS_PER_QUARTER, 2);
+    std::vector<uint8_t> file;
+    // Format 1: simultaneous tracks.
+    MidiHeaderChunk{1, static_cast<uint16_t>(std::size(tracks)), TICKS_PER_QUARTER}.Append(file);
     for (const MidiTrack& track : tracks) {
         const std::vector<uint8_t> chunk = track.Chunk(SONG_END);
         file.insert(file.end(), chunk.begin(), chunk.end());

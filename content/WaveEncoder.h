@@ -1,5 +1,5 @@
 #pragma once
-// Writes the album's sound format: a RIFF WAVE file of uncompressed PCM, one channel,
+// Writes the album's sound format (sound/WaveFormat.h): uncompressed PCM, one channel,
 // 22050 samples per second, 8 bits per sample.
 
 #include <cstdint>
@@ -8,7 +8,6 @@
 class WaveEncoder {
 public:
     static constexpr uint32_t SAMPLE_RATE = 22050;
-    static constexpr uint32_t HEADER_SIZE = 44;
 
     // Samples run from -1 to 1; louder ones are clipped.
     static std::vector<uint8_t> Encode(const std::vector<double>& samples);

@@ -1,6 +1,7 @@
 #include "io/DeSerializer.h"
 
 #include "io/FileError.h"
+#include "platform/ByteOrder.h"
 #include "platform/Kernel.h"
 
 namespace {
@@ -21,13 +22,10 @@ DeSerializer::DeSerializer(const std::string& fileName) {
 
 int32_t DeSerializer::GetLong() {
     if (m_stream.eof()) throw FileError("DeSerializer::GetLong: end of file");
-    unsigned char bytes[4] = {};
+    uint8_t bytes[4] = {};
     m_stream.read(reinterpret_cast<char*>(bytes), sizeof bytes);
     if (m_stream.bad()) throw FileError("DeSerializer::GetLong: file read failed");
-    const uint32_t bits = bytes[0] | static_cast<uint32_t>(bytes[1]) << 8 |
-                          static_cast<uint32_t>(bytes[2]) << 16 |
-                          static_cast<uint32_t>(bytes[3]) << 24;
-    return static_cast<int32_t>(bits);
+    return static_cast<int32_t>(LoadLittleEndian(bytes, sizeof bytes));
 }
 
 std::string DeSerializer::GetString() {

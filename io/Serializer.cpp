@@ -4,6 +4,7 @@
 
 #include "app/Log.h"
 #include "io/FileError.h"
+#include "platform/ByteOrder.h"
 #include "platform/Kernel.h"
 
 namespace {
@@ -37,9 +38,8 @@ Serializer::~Serializer() {
 }
 
 void Serializer::PutLong(int32_t value) {
-    const auto bits = static_cast<uint32_t>(value);
-    const uint8_t bytes[4] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
-                              static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)};
+    uint8_t bytes[4];
+    StoreLittleEndian(bytes, static_cast<uint32_t>(value), sizeof bytes);
     if (!WriteBytes(bytes, sizeof bytes)) throw FileError("Serializer::PutLong: file write failed");
 }
 

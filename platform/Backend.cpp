@@ -5,7 +5,7 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/headless/HeadlessBackend.h"
+#include "platform/NullBackend.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void Backend::Sleep(DWORD milliseconds) {
 
 Backend& CurrentBackend() {
     Backend* installed = g_installed.load();
-    return installed != nullptr ? *installed : HeadlessBackend::Instance();
+    return installed != nullptr ? *installed : NullBackend::Instance();
 }
 
 Backend* InstallBackend(Backend* backend) { return g_installed.exchange(backend); }

@@ -72,10 +72,10 @@ public:
     virtual void Sleep(DWORD milliseconds);
 };
 
-// The backend in use. Until one is installed this is the headless machine, so that
-// tests and tools run without a display.
+// The backend in use. Until one is installed this is the null backend, which has no
+// display; tests install the headless machine by linking it.
 Backend& CurrentBackend();
 
-// Installs `backend` (not owned; null brings back the headless machine) and returns
+// Installs `backend` (not owned; null brings back the null backend) and returns
 // the one it replaced.
 Backend* InstallBackend(Backend* backend);

@@ -5,8 +5,8 @@
 
 #include "platform/MidiOutputRegistry.h"
 #include "platform/MultimediaBackend.h"
+#include "platform/NullMultimedia.h"
 #include "platform/WaveResourceTable.h"
-#include "platform/headless/HeadlessMultimedia.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ MidiOutputRegistry& OpenOutputs() { return MidiOutputRegistry::Instance(); }
 
 MultimediaBackend& CurrentMultimediaBackend() {
     MultimediaBackend* installed = g_installed.load();
-    return installed != nullptr ? *installed : HeadlessMultimedia::Instance();
+    return installed != nullptr ? *installed : NullMultimedia::Instance();
 }
 
 MultimediaBackend* InstallMultimediaBackend(MultimediaBackend* backend) {

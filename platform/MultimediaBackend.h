@@ -47,9 +47,9 @@ public:
     virtual void StopWave() = 0;
 };
 
-// The multimedia backend in use; until one is installed, the headless one.
+// The multimedia backend in use; until one is installed, the null one.
 MultimediaBackend& CurrentMultimediaBackend();
 
-// Installs `backend` (not owned; null brings back the headless one) and returns the
+// Installs `backend` (not owned; null brings back the null one) and returns the
 // one it replaced.
 MultimediaBackend* InstallMultimediaBackend(MultimediaBackend* backend);

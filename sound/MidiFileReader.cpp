@@ -1,13 +1,13 @@
 #include "sound/MidiFileReader.h"
 
 #include <array>
-#include <cstring>
 #include <limits>
 #include <new>
 
 #include "app/TextFormat.h"
 #include "platform/Kernel.h"
 #include "sound/MidiEventReader.h"
+#include "sound/MidiFormat.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ constexpr const char* kFormatUnsupported =
 constexpr const char* kAllocation = "Error encountered when allocating memory for this file.";
 constexpr const char* kTrackChunk = "Error encountered when reading track chunk.";
 
-constexpr size_t kHeaderBytes = 14;
+constexpr size_t kHeaderBytes = MidiHeaderChunk::kSize;
 constexpr size_t kRiffSkip = 6;
 constexpr int kHeaderPasses = 2;
 
@@ -62,28 +62,20 @@ private:
     HANDLE m_handle;
 };
 
-uint16_t BigEndian16(const uint8_t* bytes) {
-    return static_cast<uint16_t>(bytes[0] << 8 | bytes[1]);
-}
-
-uint32_t BigEndian32(const uint8_t* bytes) {
-    return static_cast<uint32_t>(bytes[0]) << 24 | static_cast<uint32_t>(bytes[1]) << 16 |
-           static_cast<uint32_t>(bytes[2]) << 8 | static_cast<uint32_t>(bytes[3]);
-}
-
-bool HasType(const uint8_t* bytes, const char* type) { return std::memcmp(bytes, type, 4) == 0; }
-
 // Reads the header chunk, passing over up to one RIFF wrapper in front of it.
 const char* ReadHeader(SongFile& file, HeaderBytes& header) {
     for (int pass = 0; pass < kHeaderPasses; ++pass) {
         if (!file.ReadExactly(header.data(), header.size())) return kFileHeader;
-        if (!HasType(header.data(), "RIFF")) break;
+        if (!MidiChunkHeader::HasType(header.data(), "RIFF")) break;
         std::array<uint8_t, kRiffSkip> riffRest{};
         if (pass + 1 < kHeaderPasses && !file.ReadExactly(riffRest.data(), riffRest.size())) {
             return kFileHeader;
         }
     }
-    if (!HasType(header.data(), "MThd") || BigEndian32(header.data() + 4) != 6) return kHeaderChunk;
+    if (!MidiChunkHeader::HasType(header.data(), MidiChunkHeader::kHeaderType) ||
+        MidiChunkHeader::Length(header.data()) != MidiHeaderChunk::kDataSize) {
+        return kHeaderChunk;
+    }
     return nullptr;
 }
 
@@ -97,11 +89,11 @@ const char* CheckHeader(const MidiSong& song) {
 }
 
 std::optional<std::string> ReadTrack(SongFile& file, MidiTrack& track, int32_t index) {
-    std::array<uint8_t, 8> chunk{};
-    if (!file.ReadExactly(chunk.data(), chunk.size()) || !HasType(chunk.data(), "MTrk")) {
+    std::array<uint8_t, MidiChunkHeader::kSize> chunk{};
+    if (!file.ReadExactly(chunk.data(), chunk.size()) || !MidiChunkHeader::HasType(chunk.data(), MidiChunkHeader::kTrackType)) {
         return kTrackChunk;
     }
-    track.length = BigEndian32(chunk.data() + 4);
+    track.length = MidiChunkHeader::Length(chunk.data());
     // A length beyond the end of the file can only end in a short read; refusing it
     // first keeps a few bytes of header from asking for gigabytes of memory.
     if (track.length > file.Remaining()) return kTrackChunk;
@@ -177,9 +169,10 @@ std::optional<std::string> LoadMidiFile(const std::string& path, MidiSong& song)
     if (!file.IsOpen()) return kCannotOpen;
     HeaderBytes header{};
     if (const char* problem = ReadHeader(file, header)) return problem;
-    song.format = static_cast<int16_t>(BigEndian16(header.data() + 8));
-    song.trackCount = static_cast<int16_t>(BigEndian16(header.data() + 10));
-    song.division = BigEndian16(header.data() + 12);
+    const MidiHeaderChunk parsed = MidiHeaderChunk::Parse(header.data());
+    song.format = static_cast<int16_t>(parsed.format);
+    song.trackCount = static_cast<int16_t>(parsed.trackCount);
+    song.division = parsed.division;
     song.tempo = kDefaultMidiTempo;
     if (const char* problem = CheckHeader(song)) return problem;
     song.tracks.resize(static_cast<size_t>(song.trackCount));

@@ -6,21 +6,19 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ByteOrder.h"
+
 namespace {
 
-using Bytes = std::vector<unsigned char>;
-
-void PutBigEndian(Bytes& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<unsigned char>(value >> shift));
-}
+using Bytes = std::vector<uint8_t>;
 
 void PutChunk(Bytes& out, const char* type, const Bytes& data) {
-    PutBigEndian(out, static_cast<uint32_t>(data.size()));
+    AppendBigEndian(out, static_cast<uint32_t>(data.size()), 4);
     const size_t typeStart = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
     const auto crc = crc32(0, out.data() + typeStart, static_cast<uInt>(out.size() - typeStart));
-    PutBigEndian(out, static_cast<uint32_t>(crc));
+    AppendBigEndian(out, static_cast<uint32_t>(crc), 4);
 }
 
 Bytes RawRows(const Surface& picture) {
@@ -30,9 +28,9 @@ Bytes RawRows(const Surface& picture) {
         raw.push_back(0);  // no filter
         for (LONG x = 0; x < picture.Width(); ++x) {
             const uint32_t pixel = picture.Pixel(x, y);
-            raw.push_back(static_cast<unsigned char>(pixel >> 16));
-            raw.push_back(static_cast<unsigned char>(pixel >> 8));
-            raw.push_back(static_cast<unsigned char>(pixel));
+            raw.push_back(static_cast<uint8_t>(pixel >> 16));
+            raw.push_back(static_cast<uint8_t>(pixel >> 8));
+            raw.push_back(static_cast<uint8_t>(pixel));
         }
     }
     return raw;
@@ -48,8 +46,8 @@ bool SavePng(const Surface& picture, const std::string& hostPath) {
     packed.resize(packedSize);
 
     Bytes header;
-    PutBigEndian(header, static_cast<uint32_t>(picture.Width()));
-    PutBigEndian(header, static_cast<uint32_t>(picture.Height()));
+    AppendBigEndian(header, static_cast<uint32_t>(picture.Width()), 4);
+    AppendBigEndian(header, static_cast<uint32_t>(picture.Height()), 4);
     header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
 
     Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

@@ -1,5 +1,7 @@
 #include "platform/sdl/KeyedPicture.h"
 
+#include "platform/ByteOrder.h"
+
 namespace {
 
 constexpr size_t kHeaderSize = 54;
@@ -8,14 +10,9 @@ constexpr uint32_t kOpaque = 0xFF000000u;
 // Pictures this program embeds are small; a larger size is a broken header.
 constexpr int32_t kLargestSide = 1024;
 
-uint32_t Little32(std::span<const uint8_t> bytes, size_t offset) {
-    return uint32_t{bytes[offset]} | uint32_t{bytes[offset + 1]} << 8 | uint32_t{bytes[offset + 2]} << 16 |
-           uint32_t{bytes[offset + 3]} << 24;
-}
+uint32_t Little32(std::span<const uint8_t> bytes, size_t offset) { return LoadLittleEndian(&bytes[offset], 4); }
 
-uint16_t Little16(std::span<const uint8_t> bytes, size_t offset) {
-    return static_cast<uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
-}
+uint32_t Little16(std::span<const uint8_t> bytes, size_t offset) { return LoadLittleEndian(&bytes[offset], 2); }
 
 }  // namespace
 

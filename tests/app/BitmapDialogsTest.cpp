@@ -66,11 +66,20 @@ protected:
     HWND main{};
 };
 
-TEST_F(BitmapDialogsTest, TheQuestionAnswersYesForEnterAndNoForEscape) {
-    machine.PressKey(VK_RETURN);
-    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_YESNO, YesNoDialogProc, "ClearAllDialogBkg"), 1);
-    machine.PressKey(VK_ESCAPE);
-    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_YESNO, YesNoDialogProc, "ClearAllDialogBkg"), 2);
+TEST_F(BitmapDialogsTest, TheQuestionIsYesForEnterOnlyAndNoWhenItCannotBeShown) {
+    struct Row {
+        UINT key;
+        const char* picture;
+        bool yes;
+    };
+    for (const Row& row : {Row{VK_RETURN, "ClearAllDialogBkg", true}, Row{VK_ESCAPE, "ClearAllDialogBkg", false},
+                           Row{VK_RETURN, "NoSuchPicture", false}, Row{VK_RETURN, nullptr, false}}) {
+        SCOPED_TRACE(row.picture != nullptr ? row.picture : "no picture");
+        machine.PressKey(row.key);
+        EXPECT_EQ(AskYesNo(main, row.picture), row.yes);
+        HeadlessBackend::RunUntilIdle();
+    }
+    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_YESNO, YesNoDialogProc, "NoSuchPicture"), -1);
 }
 
 TEST_F(BitmapDialogsTest, TheQuestionIsItsPictureCentredWithItsButtons) {

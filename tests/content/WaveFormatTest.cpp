@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <string>
+#include <optional>
 
 #include "platform/Resources.h"
-#include "tests/content/PictureBytes.h"
+#include "sound/WaveFormat.h"
 
 namespace {
 
@@ -22,11 +22,6 @@ const Effect EFFECTS[] = {
     {"SelectWAVE", 0.04},
 };
 
-std::string Text(std::span<const uint8_t> bytes, size_t at) {
-    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                       bytes.begin() + static_cast<std::ptrdiff_t>(at + 4));
-}
-
 }  // namespace
 
 TEST(WaveFormatTest, EveryEffectIsMonoPcmAt22050HertzWithEightBits) {
@@ -34,24 +29,13 @@ TEST(WaveFormatTest, EveryEffectIsMonoPcmAt22050HertzWithEightBits) {
         SCOPED_TRACE(effect.name);
         const Resource* sound = Resources::Find(effect.name, ResourceKind::Wave);
         ASSERT_NE(sound, nullptr);
-        const std::span<const uint8_t> bytes = sound->bytes;
-        ASSERT_GE(bytes.size(), 44u);
-        EXPECT_EQ(Text(bytes, 0), "RIFF");
-        EXPECT_EQ(LittleEndian(bytes, 4, 4), bytes.size() - 8);
-        EXPECT_EQ(bytes.size() % 2, 0u) << "RIFF chunks have an even size";
-        EXPECT_EQ(Text(bytes, 8), "WAVE");
-        EXPECT_EQ(Text(bytes, 12), "fmt ");
-        EXPECT_EQ(LittleEndian(bytes, 16, 4), 16u);
-        EXPECT_EQ(LittleEndian(bytes, 20, 2), 1u) << "PCM";
-        EXPECT_EQ(LittleEndian(bytes, 22, 2), 1u) << "channels";
-        EXPECT_EQ(LittleEndian(bytes, 24, 4), 22050u) << "sample rate";
-        EXPECT_EQ(LittleEndian(bytes, 28, 4), 22050u) << "bytes per second";
-        EXPECT_EQ(LittleEndian(bytes, 32, 2), 1u) << "block alignment";
-        EXPECT_EQ(LittleEndian(bytes, 34, 2), 8u) << "bits per sample";
-        EXPECT_EQ(Text(bytes, 36), "data");
-        const uint32_t samples = LittleEndian(bytes, 40, 4);
-        EXPECT_LE(44 + samples, bytes.size());
-        EXPECT_GE(44 + samples + 1, bytes.size());
+        const std::optional<WaveHeader> header = WaveHeader::Parse(sound->bytes);
+        ASSERT_TRUE(header.has_value()) << "a RIFF WAVE of PCM whose chunk sizes fit its bytes";
+        EXPECT_EQ(header->channels, 1u);
+        EXPECT_EQ(header->sampleRate, 22050u);
+        EXPECT_EQ(header->bitsPerSample, 8u);
+        EXPECT_EQ(sound->bytes.size() % 2, 0u) << "RIFF chunks have an even size";
+        const uint32_t samples = header->dataSize;
         EXPECT_NEAR(samples / 22050.0, effect.seconds, effect.seconds * 0.05);
     }
 }
@@ -63,8 +47,9 @@ TEST(WaveFormatTest, EveryEffectIsAudibleAndStartsAndEndsWithoutAClick) {
         SCOPED_TRACE(effect.name);
         const Resource* sound = Resources::Find(effect.name, ResourceKind::Wave);
         ASSERT_NE(sound, nullptr);
-        const std::span<const uint8_t> samples =
-            sound->bytes.subspan(44, LittleEndian(sound->bytes, 40, 4));
+        const std::optional<WaveHeader> header = WaveHeader::Parse(sound->bytes);
+        ASSERT_TRUE(header.has_value());
+        const std::span<const uint8_t> samples = sound->bytes.subspan(WaveHeader::kSize, header->dataSize);
         ASSERT_FALSE(samples.empty());
         EXPECT_NEAR(samples.front(), 128, 3);
         EXPECT_NEAR(samples.back(), 128, 3);

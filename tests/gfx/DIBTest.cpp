@@ -49,16 +49,6 @@ TEST_F(DIBReadTest, ReadsEveryPixelOfAGoodFileWithTopLeftInTheLastRow) {
     EXPECT_EQ(header.biSize, 40u);
 }
 
-TEST_F(DIBReadTest, RowsArePaddedToFourBytes) {
-    ASSERT_TRUE(picture.Create(1, 2));
-    EXPECT_EQ(picture.GetStride(), 4u);
-    EXPECT_EQ(picture.GetImageSize(), 8u);
-    ASSERT_TRUE(picture.Create(4, 1));
-    EXPECT_EQ(picture.GetStride(), 12u);
-    ASSERT_TRUE(LoadBytes(Picture24(1, 3, PatternColour)));
-    EXPECT_EQ(ColourOf(picture, 0, 2), PatternColour(0, 2));
-}
-
 TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
     struct Case {
         const char* what;
@@ -253,18 +243,6 @@ TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
     source.CopyOpaqueRunsTo(&wide, 0, 0, 6, 2, 0, 0, kMagenta, magentaRuns);
     EXPECT_EQ(ColourOf(wide, 0, 0), 0x0000AAu);
     EXPECT_EQ(ColourOf(wide, 5, 1), 0x0000AAu);
-}
-
-TEST(DIBCopy, KeyMagentaLeavesTheDestinationAndNoKeyCopiesMagenta) {
-    CDIB source(4, 1);
-    FillPicture(source, [](LONG x, LONG) { return x % 2 == 0 ? kMagenta : COLORREF{0x00FF00}; });
-    CDIB dest(4, 1);
-    FillPicture(dest, [](LONG, LONG) { return COLORREF{0x0000FF}; });
-    source.CopyTo(&dest, 0, 0, 4, 1, 0, 0, kMagenta);
-    EXPECT_EQ(ColourOf(dest, 0, 0), 0x0000FFu);
-    EXPECT_EQ(ColourOf(dest, 1, 0), 0x00FF00u);
-    source.CopyTo(&dest, 0, 0, 4, 1, 0, 0, CDIB::kNoKey);
-    EXPECT_EQ(ColourOf(dest, 0, 0), kMagenta);
 }
 
 TEST(DIBCopy, NothingHappensForANullDestinationOrAnEmptyBlock) {

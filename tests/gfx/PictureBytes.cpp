@@ -1,14 +1,7 @@
 #include "tests/gfx/PictureBytes.h"
 
 #include "gfx/DIB.h"
-
-namespace {
-
-void Put(Bytes& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
-}  // namespace
+#include "platform/ByteOrder.h"
 
 COLORREF PatternColour(LONG x, LONG y) {
     const auto ux = static_cast<uint32_t>(x);
@@ -20,28 +13,28 @@ Bytes MakePictureFile(const PictureFileLayout& layout, const Bytes& pixels) {
     const auto tableBytes = static_cast<uint32_t>(layout.colours.size() * 4);
     const uint32_t offset = 14 + layout.headerSize + tableBytes + layout.gap;
     Bytes out;
-    Put(out, layout.type, 2);
-    Put(out, offset + static_cast<uint32_t>(pixels.size()), 4);
-    Put(out, 0, 4);
-    Put(out, offset, 4);
+    AppendLittleEndian(out, layout.type, 2);
+    AppendLittleEndian(out, offset + static_cast<uint32_t>(pixels.size()), 4);
+    AppendLittleEndian(out, 0, 4);
+    AppendLittleEndian(out, offset, 4);
     if (layout.headerSize == 12) {
         // The OS/2 core header: size, 16-bit width and height, planes, bit count.
-        Put(out, 12, 4);
-        Put(out, static_cast<uint32_t>(layout.width), 2);
-        Put(out, static_cast<uint32_t>(layout.height), 2);
-        Put(out, 1, 2);
-        Put(out, layout.bitCount, 2);
+        AppendLittleEndian(out, 12, 4);
+        AppendLittleEndian(out, static_cast<uint32_t>(layout.width), 2);
+        AppendLittleEndian(out, static_cast<uint32_t>(layout.height), 2);
+        AppendLittleEndian(out, 1, 2);
+        AppendLittleEndian(out, layout.bitCount, 2);
     } else {
-        Put(out, layout.headerSize, 4);
-        Put(out, static_cast<uint32_t>(layout.width), 4);
-        Put(out, static_cast<uint32_t>(layout.height), 4);
-        Put(out, 1, 2);
-        Put(out, layout.bitCount, 2);
-        Put(out, layout.compression, 4);
-        for (int i = 0; i < 5; ++i) Put(out, 0, 4);
+        AppendLittleEndian(out, layout.headerSize, 4);
+        AppendLittleEndian(out, static_cast<uint32_t>(layout.width), 4);
+        AppendLittleEndian(out, static_cast<uint32_t>(layout.height), 4);
+        AppendLittleEndian(out, 1, 2);
+        AppendLittleEndian(out, layout.bitCount, 2);
+        AppendLittleEndian(out, layout.compression, 4);
+        for (int i = 0; i < 5; ++i) AppendLittleEndian(out, 0, 4);
         if (layout.headerSize > 40) out.resize(out.size() + layout.headerSize - 40, 0);
     }
-    for (uint32_t colour : layout.colours) Put(out, colour, 4);
+    for (uint32_t colour : layout.colours) AppendLittleEndian(out, colour, 4);
     out.resize(out.size() + layout.gap, 0xEE);
     out.insert(out.end(), pixels.begin(), pixels.end());
     return out;

@@ -33,14 +33,37 @@ TEST_F(ButtonTest, PressCapturesTakesTheFocusAndDrawsSelected) {
                                       "parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED ODS_FOCUS"}));
 }
 
-TEST_F(ButtonTest, ReleaseInsideDrawsUpReleasesAndClicks) {
-    machine.Click({20, 20});
-    RunUntilIdle();
-    const Strings trace = ParentTrace();
-    ASSERT_GE(trace.size(), 2u);
-    EXPECT_EQ(trace[trace.size() - 2], "parent WM_DRAWITEM 7 ODA_SELECT ODS_FOCUS");
-    EXPECT_EQ(trace.back(), "parent WM_COMMAND 7 0");
-    EXPECT_EQ(GetCapture(), nullptr);
+// A press inside, the moves, and the release: the button ends drawn up and without the
+// capture, and clicks only when released inside. The button covers 10..69 both ways.
+TEST_F(ButtonTest, AReleaseClicksOnlyInsideWhereverThePointerWentBetween) {
+    struct Row {
+        const char* name;
+        std::vector<POINT> moves;
+        POINT release;
+        bool clicks;
+    };
+    const Row rows[] = {
+        {"inside", {}, {20, 20}, true},
+        {"at the last pixel inside", {}, {69, 69}, true},
+        {"outside without a move", {}, {150, 150}, false},
+        {"at the right edge without a move", {}, {70, 20}, false},
+        {"at the bottom edge without a move", {}, {20, 70}, false},
+        {"back inside after a move out", {{150, 150}, {30, 30}}, {30, 30}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        machine.MovePointer({20, 20});
+        machine.PressButton({20, 20});
+        for (const POINT& move : row.moves) machine.MovePointer(move);
+        machine.ReleaseButton(row.release);
+        RunUntilIdle();
+        const Strings trace = ParentTrace();
+        const bool clicked = !trace.empty() && trace.back() == "parent WM_COMMAND 7 0";
+        EXPECT_EQ(clicked, row.clicks);
+        ASSERT_GE(trace.size(), clicked ? 2u : 1u);
+        EXPECT_EQ(trace[trace.size() - (clicked ? 2 : 1)], "parent WM_DRAWITEM 7 ODA_SELECT ODS_FOCUS");
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
 }
 
 TEST_F(ButtonTest, DragOffAndBackFollowsThePointerAndReleaseOutsideSendsNoCommand) {

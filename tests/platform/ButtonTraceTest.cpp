@@ -17,8 +17,7 @@ namespace {
 
 // Next to this source file, where the recorded traces are kept with the probe.
 const std::filesystem::path& TraceFolder() {
-    static const std::filesystem::path folder =
-        std::filesystem::path(__FILE__).parent_path() / "wine" / "traces";
+    static const std::filesystem::path folder = QUILLORY_BUTTON_TRACES;
     return folder;
 }
 

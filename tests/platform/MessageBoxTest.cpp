@@ -22,9 +22,3 @@ TEST_F(MessageBoxTest, ScriptedAnswersComeInTurnThenTheDefaultButton) {
     EXPECT_EQ(shown[0].caption, "Caption");
     EXPECT_EQ(shown[3].type, MB_YESNO);
 }
-
-TEST_F(MessageBoxTest, BeepsAreRecorded) {
-    MessageBeep(0);
-    MessageBeep(MB_ICONHAND);
-    EXPECT_EQ(machine.BeepsSounded(), (std::vector<UINT>{0, MB_ICONHAND}));
-}

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <utility>
 
 #include "album/DataFiles.h"
 #include "album/PageTable.h"
+#include "album/PlayingPhase.h"
 #include "album/StickerNumbering.h"
 #include "album/StickersUsed.h"
 #include "app/AlbumView.h"
@@ -15,6 +17,12 @@ constexpr size_t kEmptyPageBytes = 16;
 constexpr LONG kPrintFrameWidth = 848;
 constexpr LONG kPrintFrameHeight = 592;
 constexpr uint32_t kWhite = 0xFFFFFF;
+
+// A file name of the program's (\save003\page02.sav) as a path in the folder.
+std::string ProgramFile(std::string name) {
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name.substr(1);
+}
 
 // The pixels of a block of the screen, to compare what it shows.
 std::vector<uint32_t> Block(const Surface& screen, RECT area) {
@@ -61,6 +69,8 @@ TEST_F(Commands, ClearAllIsRefusedWithNothingStuckAndNoOrEscapeChangeNothing) {
     EXPECT_EQ(FileBytes(PageFileName(0)).size(), kEmptyPageBytes + 20u);
 }
 
+// A sticker on every page, the first page on show: Clear All empties the pages not on
+// show as well as the one that is.
 TEST_F(Commands, ClearAllConfirmedEmptiesEveryPageResetsTheRecordAndShows224) {
     Bytes freshRecord;
     std::vector<uint32_t> freshCounter;
@@ -70,15 +80,27 @@ TEST_F(Commands, ClearAllConfirmedEmptiesEveryPageResetsTheRecordAndShows224) {
         freshCounter = Counter();
     });
     StickOne();
+    for (int32_t page = 1; page < NUMBEROFPAGES; ++page) {
+        PressKey(VK_NEXT);
+        const int32_t other = StickerOnPage(page);
+        ChooseSheetOf(other);
+        PickSticker(other);
+        DropStickerAt(other, HomeOf(other));
+    }
     PressKey(VK_NEXT);
-    PressKey(VK_PRIOR);
-    Then([&] { EXPECT_NE(Counter(), freshCounter); });
+    Then([&] {
+        EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), 0);
+        EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - NUMBEROFPAGES);
+        EXPECT_NE(Counter(), freshCounter);
+    });
     PressKey('C');
     PressKey(VK_RETURN);  // YES
     Then([&] {
         EXPECT_EQ(SoundsPlayed().back(), "ClearWAVE");
-        for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
-            EXPECT_EQ(FileBytes(PageFileName(page)).size(), kEmptyPageBytes) << page;
+        for (const AlbumPage& page : AlbumPages) {
+            SCOPED_TRACE(page.saveFile);
+            EXPECT_EQ(FileBytes(ProgramFile(page.saveFile)).size(), kEmptyPageBytes);
+        }
         EXPECT_EQ(FileBytes("save003/page00.sav"), freshRecord);
         EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS);
         EXPECT_EQ(Counter(), freshCounter);
@@ -209,6 +231,25 @@ TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
             EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), page);
             EXPECT_EQ(Indicator(), labelOf(page)) << page;
         });
+    }
+    CloseAlbum();
+    RunAlbum();
+}
+
+// Every sheet button shows its sheet, the last included, and every button of the last
+// sheet picks its sticker, the 28th included.
+TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
+    StartBook();
+    for (int32_t sheet = NUMBEROFSHEETS - 1; sheet >= 0; --sheet) {
+        ClickButton(SheetButtonRows[static_cast<size_t>(sheet)]);
+        Then([sheet] { EXPECT_EQ(GetPlayingPhase().GetCurrentSheet(), IDM_SHEET1 + sheet) << "sheet " << sheet; });
+    }
+    ClickButton(SheetButtonRows.back());
+    for (int32_t button = 0; button < STICKERSPERSHEET; ++button) {
+        PickSticker((NUMBEROFSHEETS - 1) * STICKERSPERSHEET + button, button == 0);
+        Then([button] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "button " << button; });
+        machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
+        machine.ReleaseButton(POINT{300, 300}, InputEvent::Button::Right);
     }
     CloseAlbum();
     RunAlbum();

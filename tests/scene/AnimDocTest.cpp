@@ -23,7 +23,9 @@ TEST_F(AnimDocTest, APageWithoutStickersSavesAsTheSixteenByteHeadAndReadsBackEmp
 
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
     EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size());
-    EXPECT_EQ(capture.Messages().back(), "DeSerializer::GetLong: end of file");
+    const std::vector<std::string> messages = capture.Messages();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back(), "DeSerializer::GetLong: end of file");
 }
 
 TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking) {

@@ -95,14 +95,29 @@ TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldInsideThePa
 
     Send(WM_MOUSEMOVE, 900, -5);
     EXPECT_EQ(sticker->GetX(), 900 - BookFolder::kStickerWidth / 2) << "moved before the pointer is held";
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    EXPECT_EQ(pointer, (POINT{90 + 844, 90 + 0}));
+}
 
-    SetCursorPos(0, 0);
-    Send(WM_MOUSEMOVE, 844, 588);
-    GetCursorPos(&pointer);
-    EXPECT_EQ(pointer, (POINT{0, 0})) << "the page's far edge itself is inside";
+// Past any edge of the 844 x 588 page (at 90, 90 on the screen) the pointer is put back
+// on that edge; on the page, the far edges included, it is left where it is.
+TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
+    struct Row {
+        POINT move;
+        POINT held;  // on the screen; {0, 0}: not moved
+    };
+    const Row rows[] = {
+        {{-5, 300}, {90, 390}},       {{900, 300}, {934, 390}},   {{300, -5}, {390, 90}},
+        {{300, 700}, {390, 678}},     {{-5, -5}, {90, 90}},       {{900, 700}, {934, 678}},
+        {{0, 0}, {0, 0}},             {{844, 588}, {0, 0}},
+    };
+    view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.move.x << "," << row.move.y);
+        SetCursorPos(0, 0);
+        Send(WM_MOUSEMOVE, row.move.x, row.move.y);
+        POINT pointer{};
+        GetCursorPos(&pointer);
+        EXPECT_EQ(pointer, row.held);
+    }
 }
 
 TEST_F(CarryingTest, ARightClickThrowsTheStickerAwayAndOnlyWhileCarrying) {

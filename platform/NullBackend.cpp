@@ -1,0 +1,53 @@
+#include "platform/NullBackend.h"
+
+#include <cstdio>
+
+NullBackend& NullBackend::Instance() {
+    static NullBackend instance;
+    return instance;
+}
+
+void NullBackend::Present(const Surface& /*screen*/, const RECT& /*area*/) {}
+
+std::optional<InputEvent> NullBackend::NextInputEvent() { return std::nullopt; }
+
+void NullBackend::WaitForInput(DWORD milliseconds) { Sleep(milliseconds); }
+
+void NullBackend::SetCursorImage(const CursorImage* /*image*/) {}
+
+void NullBackend::SetCursorVisible(bool /*visible*/) {}
+
+void NullBackend::WarpPointer(POINT /*screenPoint*/) {}
+
+void NullBackend::ConfinePointer(const RECT* /*area*/) {}
+
+void NullBackend::RestoreWindow() {}
+
+void NullBackend::RaiseWindow() {}
+
+bool NullBackend::OpenDisplay() { return false; }
+
+bool NullBackend::TakeDisplayExclusively() { return false; }
+
+bool NullBackend::SetDisplayMode(LONG /*width*/, LONG /*height*/, LONG /*bitsPerPixel*/) { return false; }
+
+bool NullBackend::RestoreDisplayMode() { return false; }
+
+bool NullBackend::CloseDisplay() { return false; }
+
+std::optional<PrinterDescription> NullBackend::DefaultPrinter() { return std::nullopt; }
+
+bool NullBackend::ConfirmPrinting(bool /*landscape*/) { return false; }
+
+bool NullBackend::StartPrintJob(const std::string& /*documentName*/) { return false; }
+
+bool NullBackend::PrintPage(const Surface& /*page*/) { return false; }
+
+bool NullBackend::EndPrintJob() { return false; }
+
+int NullBackend::ShowMessageBox(const std::string& text, const std::string& caption, UINT /*type*/) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return 0;
+}
+
+void NullBackend::Beep(UINT /*type*/) {}
