@@ -37,7 +37,8 @@ float Curve(uint8_t value) {
 
 }  // namespace
 
-BuiltInSynthesizer::BuiltInSynthesizer(int sampleRate) : m_sampleRate(static_cast<float>(std::max(sampleRate, 1))) {}
+BuiltInSynthesizer::BuiltInSynthesizer(int sampleRate)
+    : m_sampleRate(static_cast<float>(std::max(sampleRate, 1))) {}
 
 void BuiltInSynthesizer::Send(uint32_t message) {
     const auto status = static_cast<uint8_t>(message & 0xF0u);
@@ -46,12 +47,23 @@ void BuiltInSynthesizer::Send(uint32_t message) {
     const auto data2 = static_cast<uint8_t>((message >> 16) & 0x7Fu);
     std::lock_guard lock(m_lock);
     switch (status) {
-        case kNoteOff: NoteOff(channel, data1); break;
-        case kNoteOn: data2 == 0 ? NoteOff(channel, data1) : NoteOn(channel, data1, data2); break;
-        case kControlChange: ControlChange(channel, data1, data2); break;
-        case kProgramChange: m_channels[channel].program = data1; break;
-        case kPitchBend: PitchBend(channel, (data1 | data2 << 7) - kBendCentre); break;
-        default: break;  // key and channel pressure, system messages and stray data bytes
+        case kNoteOff:
+            NoteOff(channel, data1);
+            break;
+        case kNoteOn:
+            data2 == 0 ? NoteOff(channel, data1) : NoteOn(channel, data1, data2);
+            break;
+        case kControlChange:
+            ControlChange(channel, data1, data2);
+            break;
+        case kProgramChange:
+            m_channels[channel].program = data1;
+            break;
+        case kPitchBend:
+            PitchBend(channel, (data1 | data2 << 7) - kBendCentre);
+            break;
+        default:
+            break;  // key and channel pressure, system messages and stray data bytes
     }
 }
 
@@ -70,8 +82,9 @@ void BuiltInSynthesizer::Render(float* out, int frames) {
         if (!voice.Active()) continue;
         const Channel& channel = m_channels[voice.Channel()];
         // Equal-power pan: the middle is 3 dB down on each side, the ends silent on one.
-        const float place = channel.pan <= 64 ? static_cast<float>(channel.pan) / 128.0f
-                                              : 0.5f + static_cast<float>(channel.pan - 64) / 126.0f;
+        const float place = channel.pan <= 64
+                                ? static_cast<float>(channel.pan) / 128.0f
+                                : 0.5f + static_cast<float>(channel.pan - 64) / 126.0f;
         const float angle = place * std::numbers::pi_v<float> / 2;
         const float level = kMasterLevel * Curve(channel.volume) * Curve(channel.expression);
         voice.Render(out, frames, level * std::cos(angle), level * std::sin(angle));
@@ -79,24 +92,30 @@ void BuiltInSynthesizer::Render(float* out, int frames) {
 }
 
 void BuiltInSynthesizer::NoteOn(uint8_t channel, uint8_t key, uint8_t velocity) {
-    const bool drums = channel == kDrumChannel;
-    const DrumPatch* drum = drums ? DrumPatchFor(key) : nullptr;
-    if (drums && drum == nullptr) return;
-    // A key struck again lets its last note ring out rather than doubling it.
-    if (!drums) NoteOff(channel, key);
+    const DrumPatch* drum = channel == kDrumChannel ? DrumPatchFor(key) : nullptr;
+    if (channel == kDrumChannel && drum == nullptr) return;
+    if (drum == nullptr) {
+        // A key struck again lets its last note ring out, pedal or not, rather than
+        // doubling it.
+        for (Voice& voice : m_voices) {
+            if (voice.Active() && voice.Channel() == channel && voice.Key() == key) voice.Release();
+        }
+    }
     Voice& voice = FreeVoice();
-    if (drums) {
+    if (drum != nullptr) {
         voice.StartDrum(*drum, channel, key, kDrumLevel * Curve(velocity), m_sampleRate);
     } else {
-        voice.StartNote(InstrumentPatch(m_channels[channel].program), channel, key, Hertz(channel, key), Curve(velocity),
-                        m_sampleRate);
+        voice.StartNote(InstrumentPatch(m_channels[channel].program), channel, key,
+                        Hertz(channel, key), Curve(velocity), m_sampleRate);
     }
     voice.startOrder = m_notesStarted++;
 }
 
 void BuiltInSynthesizer::NoteOff(uint8_t channel, uint8_t key) {
     for (Voice& voice : m_voices) {
-        if (!voice.Active() || voice.Channel() != channel || voice.Key() != key || voice.Releasing()) continue;
+        if (!voice.Active() || voice.Channel() != channel || voice.Key() != key ||
+            voice.Releasing())
+            continue;
         if (m_channels[channel].sustain) {
             voice.sustained = true;
         } else {
@@ -108,21 +127,39 @@ void BuiltInSynthesizer::NoteOff(uint8_t channel, uint8_t key) {
 void BuiltInSynthesizer::ControlChange(uint8_t channel, uint8_t controller, uint8_t value) {
     Channel& state = m_channels[channel];
     switch (controller) {
-        case kDataEntry: DataEntry(state, value); break;
-        case kVolume: state.volume = value; break;
-        case kPan: state.pan = value; break;
-        case kExpression: state.expression = value; break;
-        case kSustainPedal: SetSustain(channel, value >= kPedalDown); break;
-        case kRegisteredLow: state.parameterLow = value; break;
-        case kRegisteredHigh: state.parameterHigh = value; break;
+        case kDataEntry:
+            DataEntry(state, value);
+            break;
+        case kVolume:
+            state.volume = value;
+            break;
+        case kPan:
+            state.pan = value;
+            break;
+        case kExpression:
+            state.expression = value;
+            break;
+        case kSustainPedal:
+            SetSustain(channel, value >= kPedalDown);
+            break;
+        case kRegisteredLow:
+            state.parameterLow = value;
+            break;
+        case kRegisteredHigh:
+            state.parameterHigh = value;
+            break;
         case kNonRegisteredLow:
         case kNonRegisteredHigh:
             // Data entry now belongs to a parameter this synthesizer does not have.
             state.parameterHigh = kNoParameter;
             state.parameterLow = kNoParameter;
             break;
-        case kAllSoundOff: SilenceAll(channel); break;
-        case kResetAllControllers: ResetControllers(channel); break;
+        case kAllSoundOff:
+            SilenceAll(channel);
+            break;
+        case kResetAllControllers:
+            ResetControllers(channel);
+            break;
         default:
             if (controller >= kAllNotesOff) ReleaseAll(channel);
             break;
@@ -155,19 +192,13 @@ void BuiltInSynthesizer::SetSustain(uint8_t channel, bool down) {
     m_channels[channel].sustain = down;
     if (down) return;
     for (Voice& voice : m_voices) {
-        if (voice.Active() && voice.Channel() == channel && voice.sustained) {
-            voice.sustained = false;
-            voice.Release();
-        }
+        if (voice.Active() && voice.Channel() == channel && voice.sustained) voice.Release();
     }
 }
 
 void BuiltInSynthesizer::ReleaseAll(uint8_t channel) {
     for (Voice& voice : m_voices) {
-        if (voice.Active() && voice.Channel() == channel) {
-            voice.sustained = false;
-            voice.Release();
-        }
+        if (voice.Active() && voice.Channel() == channel) voice.Release();
     }
 }
 
@@ -178,11 +209,13 @@ void BuiltInSynthesizer::SilenceAll(uint8_t channel) {
 }
 
 Voice& BuiltInSynthesizer::FreeVoice() {
-    const auto idle = std::find_if(m_voices.begin(), m_voices.end(), [](const Voice& voice) { return !voice.Active(); });
+    const auto idle = std::find_if(m_voices.begin(), m_voices.end(),
+                                   [](const Voice& voice) { return !voice.Active(); });
     if (idle != m_voices.end()) return *idle;
     Voice* quietest = nullptr;
     for (Voice& voice : m_voices) {
-        if (voice.Releasing() && (quietest == nullptr || voice.Level() < quietest->Level())) quietest = &voice;
+        if (voice.Releasing() && (quietest == nullptr || voice.Level() < quietest->Level()))
+            quietest = &voice;
     }
     if (quietest != nullptr) return *quietest;
     return *std::min_element(m_voices.begin(), m_voices.end(), [](const Voice& a, const Voice& b) {
@@ -192,7 +225,8 @@ Voice& BuiltInSynthesizer::FreeVoice() {
 
 float BuiltInSynthesizer::Hertz(uint8_t channel, uint8_t key) const {
     const Channel& state = m_channels[channel];
-    const float semitones = static_cast<float>(key) - 69.0f +
-                            state.bendRange * static_cast<float>(state.bend) / static_cast<float>(kBendCentre);
+    const float semitones =
+        static_cast<float>(key) - 69.0f +
+        state.bendRange * static_cast<float>(state.bend) / static_cast<float>(kBendCentre);
     return 440.0f * std::exp2(semitones / 12.0f);
 }

@@ -44,7 +44,7 @@ private:
         uint8_t expression = 127;
         uint8_t pan = 64;
         bool sustain = false;
-        int32_t bend = 0;  // -8192 to 8191
+        int32_t bend = 0;     // -8192 to 8191
         float bendRange = 2;  // semitones at full bend
         uint8_t parameterHigh = kNoParameter;
         uint8_t parameterLow = kNoParameter;

@@ -18,13 +18,13 @@ struct Patch {
 };
 
 struct DrumPatch {
-    float toneStart;    // Hz of the tone as it is struck (0: no tone)
-    float toneEnd;      // Hz the tone falls to
-    float sweep;        // seconds the fall takes to cover 60 dB of the way
+    float toneStart;  // Hz of the tone as it is struck (0: no tone)
+    float toneEnd;    // Hz the tone falls to
+    float sweep;      // seconds the fall takes to cover 60 dB of the way
     float toneLevel;
     float noiseLevel;
     float noiseHighPass;  // Hz: the noise keeps what lies above it
-    float decay;        // seconds to fall by 60 dB
+    float decay;          // seconds to fall by 60 dB
 };
 
 constexpr uint8_t kPrograms = 128;

@@ -19,7 +19,8 @@ const std::array<float, kSineSteps + 1>& SineTable() {
     static const auto table = [] {
         std::array<float, kSineSteps + 1> values{};
         for (size_t i = 0; i <= kSineSteps; ++i) {
-            values[i] = static_cast<float>(std::sin(2.0 * std::numbers::pi * static_cast<double>(i) / kSineSteps));
+            values[i] = static_cast<float>(
+                std::sin(2.0 * std::numbers::pi * static_cast<double>(i) / kSineSteps));
         }
         return values;
     }();
@@ -73,7 +74,8 @@ void Voice::Begin(uint8_t channel, uint8_t key, float gain, float sampleRate) {
     sustained = false;
 }
 
-void Voice::StartNote(const Patch& patch, uint8_t channel, uint8_t key, float hertz, float gain, float sampleRate) {
+void Voice::StartNote(const Patch& patch, uint8_t channel, uint8_t key, float hertz, float gain,
+                      float sampleRate) {
     Begin(channel, key, gain * patch.level, sampleRate);
     m_drum = false;
     m_waveform = patch.waveform;
@@ -82,7 +84,8 @@ void Voice::StartNote(const Patch& patch, uint8_t channel, uint8_t key, float he
     Retune(hertz);
 }
 
-void Voice::StartDrum(const DrumPatch& patch, uint8_t channel, uint8_t key, float gain, float sampleRate) {
+void Voice::StartDrum(const DrumPatch& patch, uint8_t channel, uint8_t key, float gain,
+                      float sampleRate) {
     Begin(channel, key, gain, sampleRate);
     m_drum = true;
     m_envelope.Start({0.001f, patch.decay, 0.0f, patch.decay}, sampleRate);
@@ -95,6 +98,7 @@ void Voice::StartDrum(const DrumPatch& patch, uint8_t channel, uint8_t key, floa
 }
 
 void Voice::Release() {
+    sustained = false;
     if (!m_drum) m_envelope.Release();
 }
 
@@ -122,14 +126,19 @@ float Voice::Oscillate() {
     m_phase += m_phaseStep;
     if (m_phase >= 1.0f) m_phase -= 1.0f;
     switch (m_waveform) {
-        case Waveform::Sine: return Sine(phase);
-        case Waveform::Triangle: return 4.0f * std::fabs(phase - 0.5f) - 1.0f;
+        case Waveform::Sine:
+            return Sine(phase);
+        case Waveform::Triangle:
+            return 4.0f * std::fabs(phase - 0.5f) - 1.0f;
         case Waveform::Square: {
             const float halfOn = phase + 0.5f >= 1.0f ? phase - 0.5f : phase + 0.5f;
-            return (phase < 0.5f ? 1.0f : -1.0f) + SmoothedJump(phase, m_phaseStep) - SmoothedJump(halfOn, m_phaseStep);
+            return (phase < 0.5f ? 1.0f : -1.0f) + SmoothedJump(phase, m_phaseStep) -
+                   SmoothedJump(halfOn, m_phaseStep);
         }
-        case Waveform::Sawtooth: return 2.0f * phase - 1.0f - SmoothedJump(phase, m_phaseStep);
-        case Waveform::Noise: return NextNoise();
+        case Waveform::Sawtooth:
+            return 2.0f * phase - 1.0f - SmoothedJump(phase, m_phaseStep);
+        case Waveform::Noise:
+            return NextNoise();
     }
     return 0.0f;
 }

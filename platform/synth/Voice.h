@@ -11,10 +11,12 @@
 class Voice {
 public:
     // Starts `key` of a melodic channel, sounding at `hertz`, `gain` its loudness.
-    void StartNote(const Patch& patch, uint8_t channel, uint8_t key, float hertz, float gain, float sampleRate);
+    void StartNote(const Patch& patch, uint8_t channel, uint8_t key, float hertz, float gain,
+                   float sampleRate);
     // Starts a drum: it dies away by itself, whatever the key does.
-    void StartDrum(const DrumPatch& patch, uint8_t channel, uint8_t key, float gain, float sampleRate);
-    // The key is up.
+    void StartDrum(const DrumPatch& patch, uint8_t channel, uint8_t key, float gain,
+                   float sampleRate);
+    // The key is up (and no pedal holds it).
     void Release();
     // Stops the sound at once.
     void Silence();

@@ -25,13 +25,17 @@ Performance PerformSong() {
         machine.Advance(1);
     }
     Performance performance{machine.MessagesFrom(start), machine.Now() - start - 1};
-    std::erase_if(performance.messages, [&](const TimedMessage& m) { return m.time >= performance.milliseconds; });
+    std::erase_if(performance.messages,
+                  [&](const TimedMessage& m) { return m.time >= performance.milliseconds; });
     sequencer.CloseDevice();
     return performance;
 }
 
-std::vector<float> Render(MusicSynthesizer& synthesizer, const Performance& performance, int sampleRate) {
-    const auto frameAt = [sampleRate](DWORD millisecond) { return static_cast<size_t>(millisecond) * static_cast<size_t>(sampleRate) / 1000; };
+std::vector<float> Render(MusicSynthesizer& synthesizer, const Performance& performance,
+                          int sampleRate) {
+    const auto frameAt = [sampleRate](DWORD millisecond) {
+        return static_cast<size_t>(millisecond) * static_cast<size_t>(sampleRate) / 1000;
+    };
     std::vector<float> out(2 * frameAt(performance.milliseconds));
     size_t rendered = 0;
     const auto renderTo = [&](size_t frame) {

@@ -22,7 +22,8 @@ Performance PerformSong();
 
 // Renders `performance` through `synthesizer` at `sampleRate`, each message sent at
 // its millisecond: interleaved stereo.
-std::vector<float> Render(MusicSynthesizer& synthesizer, const Performance& performance, int sampleRate);
+std::vector<float> Render(MusicSynthesizer& synthesizer, const Performance& performance,
+                          int sampleRate);
 
 // One channel (0 left, 1 right) of interleaved stereo.
 std::vector<float> ChannelOf(std::span<const float> stereo, size_t channel);
