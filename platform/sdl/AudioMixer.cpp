@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/sdl/FluidSynthesizer.h"
+#include "platform/synth/MusicSynthesizer.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ AudioMixer::~AudioMixer() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void AudioMixer::SetMusic(std::shared_ptr<FluidSynthesizer> music) {
+void AudioMixer::SetMusic(std::shared_ptr<MusicSynthesizer> music) {
     DeviceLock lock(m_device);
     m_music = std::move(music);
 }

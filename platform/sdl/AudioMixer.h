@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-class FluidSynthesizer;
+class MusicSynthesizer;
 
 class AudioMixer {
 public:
@@ -24,7 +24,7 @@ public:
     AudioMixer& operator=(const AudioMixer&) = delete;
 
     // The synthesizer mixed under the effects (null: no music).
-    void SetMusic(std::shared_ptr<FluidSynthesizer> music);
+    void SetMusic(std::shared_ptr<MusicSynthesizer> music);
     // Starts a RIFF WAVE image, cutting off the effect playing; false (and the effect
     // playing stopped) when the bytes are no WAVE SDL can read.
     bool PlayEffect(std::span<const uint8_t> wave);
@@ -41,7 +41,7 @@ private:
     void Mix(float* out, size_t samples);
 
     SDL_AudioDeviceID m_device;
-    std::shared_ptr<FluidSynthesizer> m_music;
+    std::shared_ptr<MusicSynthesizer> m_music;
     std::vector<float> m_effect;
     size_t m_effectPosition = 0;
 };

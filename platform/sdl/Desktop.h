@@ -15,8 +15,7 @@ class Desktop {
 public:
     // Opens the display (the window stays hidden until the album first shows
     // something) and the audio. Null, with the reason in `failure`, when there is no
-    // display that a person could see. Without audio or a soundfont the album runs
-    // silently.
+    // display that a person could see. Without audio the album runs silently.
     static std::unique_ptr<Desktop> Install(std::string& failure);
 
     ~Desktop();

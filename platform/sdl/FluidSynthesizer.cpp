@@ -64,7 +64,7 @@ FluidSynthesizer::~FluidSynthesizer() {
     delete_fluid_settings(m_settings);
 }
 
-void FluidSynthesizer::Send(DWORD message) {
+void FluidSynthesizer::Send(uint32_t message) {
     const int status = static_cast<int>(message & 0xF0u);
     const int channel = static_cast<int>(message & 0x0Fu);
     const int data1 = static_cast<int>((message >> 8) & 0x7Fu);

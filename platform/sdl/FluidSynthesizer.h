@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/WinTypes.h"
+#include "platform/synth/MusicSynthesizer.h"
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 
-class FluidSynthesizer {
+class FluidSynthesizer : public MusicSynthesizer {
 public:
-    static constexpr const char* kProductName = "FluidSynth General MIDI";
+    static constexpr std::string_view kProductName = "FluidSynth General MIDI";
 
     // The soundfonts to try, best first: the one the system names as its default,
     // then Debian's General MIDI soundfonts.
@@ -22,16 +22,14 @@ public:
     // when none does.
     static std::unique_ptr<FluidSynthesizer> Load(int sampleRate, const std::vector<std::string>& soundfonts);
 
-    ~FluidSynthesizer();
+    ~FluidSynthesizer() override;
     FluidSynthesizer(const FluidSynthesizer&) = delete;
     FluidSynthesizer& operator=(const FluidSynthesizer&) = delete;
 
-    // A channel message packed as status | data1 << 8 | data2 << 16.
-    void Send(DWORD message);
-    // Silences every note at once and resets the controllers of every channel.
-    void Reset();
-    // Renders `frames` interleaved stereo frames into `out`, replacing what it held.
-    void Render(float* out, int frames);
+    std::string_view ProductName() const override { return kProductName; }
+    void Send(uint32_t message) override;
+    void Reset() override;
+    void Render(float* out, int frames) override;
 
     const std::string& Soundfont() const { return m_soundfont; }
 

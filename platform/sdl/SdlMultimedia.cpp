@@ -4,6 +4,7 @@
 
 #include "platform/sdl/AudioMixer.h"
 #include "platform/sdl/FluidSynthesizer.h"
+#include "platform/synth/BuiltInSynthesizer.h"
 
 namespace {
 
@@ -11,12 +12,19 @@ constexpr UINT kMinimumPeriod = 1;
 constexpr UINT kMaximumPeriod = 1000000;
 constexpr WORD kVoices = 256;
 
+// The music's synthesizer: FluidSynth with the first of `soundfonts` that loads, else
+// the built-in one, so that the song plays on every machine with sound.
+std::shared_ptr<MusicSynthesizer> ChooseSynthesizer(const std::vector<std::string>& soundfonts) {
+    if (std::shared_ptr<MusicSynthesizer> fluid = FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts)) return fluid;
+    return std::make_shared<BuiltInSynthesizer>(AudioMixer::kSampleRate);
+}
+
 }  // namespace
 
 // An open handle on the synthesizer; it keeps the synthesizer alive while it is open.
 class SdlMultimedia::SynthOutput : public MidiOutputDevice {
 public:
-    explicit SynthOutput(std::shared_ptr<FluidSynthesizer> synthesizer) : m_synthesizer(std::move(synthesizer)) {}
+    explicit SynthOutput(std::shared_ptr<MusicSynthesizer> synthesizer) : m_synthesizer(std::move(synthesizer)) {}
     ~SynthOutput() override { m_synthesizer->Reset(); }
     SynthOutput(const SynthOutput&) = delete;
     SynthOutput& operator=(const SynthOutput&) = delete;
@@ -25,12 +33,12 @@ public:
     void Reset() override { m_synthesizer->Reset(); }
 
 private:
-    std::shared_ptr<FluidSynthesizer> m_synthesizer;
+    std::shared_ptr<MusicSynthesizer> m_synthesizer;
 };
 
 SdlMultimedia::SdlMultimedia(const std::vector<std::string>& soundfonts) : m_mixer(AudioMixer::Open()) {
     if (!m_mixer) return;
-    m_synthesizer = FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts);
+    m_synthesizer = ChooseSynthesizer(soundfonts);
     m_mixer->SetMusic(m_synthesizer);
 }
 
@@ -68,7 +76,7 @@ UINT SdlMultimedia::MidiOutputCount() { return m_synthesizer ? 1 : 0; }
 bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
     if (deviceId >= MidiOutputCount()) return false;
     caps = MIDIOUTCAPSA{};
-    const std::string name = FluidSynthesizer::kProductName;
+    const std::string_view name = m_synthesizer->ProductName();
     std::copy_n(name.begin(), std::min(name.size(), MAXPNAMELEN - 1), caps.szPname);
     caps.wTechnology = MOD_SWSYNTH;
     caps.wVoices = kVoices;

@@ -1,8 +1,9 @@
 #pragma once
 // The desktop's multimedia devices: timers on threads of their own, one MIDI output
 // device that is the General MIDI synthesizer, and sound effects, the synthesizer and
-// the effects mixed in one audio stream. Without an audio device there is no MIDI
-// device and effects are silent; without a soundfont there is no MIDI device.
+// the effects mixed in one audio stream. The synthesizer is FluidSynth with a
+// soundfont, or the built-in one where no soundfont loads. Without an audio device
+// there is no MIDI device and effects are silent.
 
 #include <memory>
 #include <mutex>
@@ -13,7 +14,7 @@
 #include "platform/TimerQueue.h"
 
 class AudioMixer;
-class FluidSynthesizer;
+class MusicSynthesizer;
 
 class SdlMultimedia : public MultimediaBackend {
 public:
@@ -44,7 +45,7 @@ private:
 
     TimerQueue m_timers;
     std::unique_ptr<AudioMixer> m_mixer;
-    std::shared_ptr<FluidSynthesizer> m_synthesizer;
+    std::shared_ptr<MusicSynthesizer> m_synthesizer;
     std::mutex m_lock;
     int m_openPeriods = 0;
 };

@@ -16,7 +16,10 @@
 #include "platform/sdl/AudioMixer.h"
 #include "platform/sdl/FluidSynthesizer.h"
 #include "platform/sdl/SdlMultimedia.h"
+#include "platform/synth/BuiltInSynthesizer.h"
+#include "sound/MidiSequencer.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/synth/Rendering.h"
 
 namespace {
 
@@ -102,9 +105,6 @@ TEST_F(DesktopAudioTest, AnEffectPlaysAtItsLevelPitchAndLength) {
     {
         SdlMultimedia multimedia({});
         ASSERT_TRUE(multimedia.HasAudio());
-        // No soundfont: no MIDI device, but the effects still sound.
-        EXPECT_EQ(multimedia.MidiOutputCount(), 0u);
-        EXPECT_EQ(multimedia.OpenMidiOutput(MIDI_MAPPER), nullptr);
         multimedia.PlayWave("peel", ToneWave(440, 0.3, 0.5));
         WaitForEffect(multimedia);
     }
@@ -129,17 +129,34 @@ TEST_F(DesktopAudioTest, ANewEffectCutsOffTheOneBefore) {
     EXPECT_GT(rendered.AudibleSeconds(), 0.2);
 }
 
-TEST_F(DesktopAudioTest, TheSynthesizerPlaysANoteBelowTheEffectsLevel) {
-    if (!FluidSynthesizer::Load(AudioMixer::kSampleRate, FluidSynthesizer::SoundfontCandidates())) {
-        GTEST_SKIP() << "no General MIDI soundfont is installed";
+struct SynthesizerCase {
+    const char* name;
+    bool withSoundfont;
+    std::string_view productName;
+    friend void PrintTo(const SynthesizerCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class DesktopSynthesizerTest : public DesktopAudioTest, public testing::WithParamInterface<SynthesizerCase> {
+protected:
+    std::vector<std::string> Soundfonts() const {
+        return GetParam().withSoundfont ? FluidSynthesizer::SoundfontCandidates() : std::vector<std::string>{};
     }
+    void SetUp() override {
+        if (GetParam().withSoundfont && !FluidSynthesizer::Load(AudioMixer::kSampleRate, Soundfonts())) {
+            GTEST_SKIP() << "no General MIDI soundfont is installed";
+        }
+    }
+};
+
+// The one MIDI device is FluidSynth with a soundfont, else the built-in synthesizer.
+TEST_P(DesktopSynthesizerTest, PlaysANoteBelowTheEffectsLevel) {
     {
-        SdlMultimedia multimedia(FluidSynthesizer::SoundfontCandidates());
+        SdlMultimedia multimedia(Soundfonts());
         ASSERT_TRUE(multimedia.HasSynthesizer());
         ASSERT_EQ(multimedia.MidiOutputCount(), 1u);
         MIDIOUTCAPSA caps{};
         ASSERT_TRUE(multimedia.MidiOutputCapabilities(0, caps));
-        EXPECT_STREQ(caps.szPname, FluidSynthesizer::kProductName);
+        EXPECT_EQ(caps.szPname, GetParam().productName);
         std::unique_ptr<MidiOutputDevice> synth = multimedia.OpenMidiOutput(MIDI_MAPPER);
         ASSERT_NE(synth, nullptr);
         synth->SendShortMessage(0x000000C0);  // piano
@@ -152,6 +169,43 @@ TEST_F(DesktopAudioTest, TheSynthesizerPlaysANoteBelowTheEffectsLevel) {
     EXPECT_GT(rendered.AudibleSeconds(), 0.4);
     EXPECT_GT(rendered.Peak(), 0.02f);
     EXPECT_LT(rendered.Peak(), 0.5f);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSynthesizer, DesktopSynthesizerTest,
+                         testing::Values(SynthesizerCase{"FluidSynth", true, FluidSynthesizer::kProductName},
+                                         SynthesizerCase{"BuiltIn", false, BuiltInSynthesizer::kProductName}),
+                         [](const testing::TestParamInfo<SynthesizerCase>& tested) { return tested.param.name; });
+
+// Where no soundfont is installed, the album's song plays through the built-in
+// synthesizer, driven by the program's own sequencer on the desktop's timers.
+TEST_F(DesktopAudioTest, TheSongPlaysWithoutASoundfont) {
+    {
+        SdlMultimedia multimedia({});
+        MultimediaBackend* previous = InstallMultimediaBackend(&multimedia);
+        {
+            MidiSequencer sequencer;
+            sequencer.OpenDevice(nullptr);
+            sequencer.PlayFile(QUILLORY_SONG);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        }
+        InstallMultimediaBackend(previous);
+    }
+    const Rendered rendered = ReadStream();
+    EXPECT_GT(rendered.AudibleSeconds(), 1.2);
+    EXPECT_GT(rendered.Peak(), 0.005f);
+    EXPECT_LT(rendered.Peak(), AudioMixer::kMusicLevel);
+}
+
+// Without a soundfont the song is neither drowned nor drowning the effects: its level
+// stays within 3 dB of FluidSynth's.
+TEST(DesktopMusicLevel, TheBuiltInSynthesizerPlaysTheSongAsLoudAsFluidSynth) {
+    std::unique_ptr<FluidSynthesizer> fluid = FluidSynthesizer::Load(AudioMixer::kSampleRate, FluidSynthesizer::SoundfontCandidates());
+    if (!fluid) GTEST_SKIP() << "no General MIDI soundfont is installed";
+    BuiltInSynthesizer builtIn(AudioMixer::kSampleRate);
+    const Performance song = PerformSong();
+    const double fluidLevel = RootMeanSquare(Render(*fluid, song, AudioMixer::kSampleRate));
+    const double builtInLevel = RootMeanSquare(Render(builtIn, song, AudioMixer::kSampleRate));
+    EXPECT_NEAR(20 * std::log10(builtInLevel / fluidLevel), 0, 3) << "FluidSynth " << fluidLevel << ", built-in " << builtInLevel;
 }
 
 TEST(DesktopAudioWithoutDevice, RunsSilently) {
