@@ -1,3 +1,8 @@
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <filesystem>
 
 #include "album/DataFiles.h"
@@ -14,6 +19,17 @@ constexpr size_t kRecordBytes = 918;
 constexpr size_t kEmptyPageBytes = 16;
 constexpr size_t kOptionsBytes = 20;
 
+bool MakeSocketAt(const std::string& hostPath) {
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (listener < 0 || hostPath.size() >= sizeof(address.sun_path)) return false;
+    std::memcpy(address.sun_path, hostPath.c_str(), hostPath.size() + 1);
+    const bool bound = bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    close(listener);
+    return bound;
+}
+
 }  // namespace
 
 using StartAndClose = AlbumScenario;
@@ -28,17 +44,29 @@ TEST_F(StartAndClose, AFreshStartCreatesTheRecordBothEmptyPagesAndTheOptions) {
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
-TEST_F(StartAndClose, AMissingDataFileGivesOneMessageNamingItAndNoWindow) {
-    const std::string missing = StickerPictureFiles[5];
-    fs::remove(FileIn("data003/" + missing.substr(missing.rfind('\\') + 1)));
+// A data file counts as there only when it can be opened for reading: a socket of the
+// same name is there by name alone.
+TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWindow) {
+    for (const bool unreadable : {false, true}) {
+        SCOPED_TRACE(unreadable ? "unreadable" : "missing");
+        const std::string missing = StickerPictureFiles[unreadable ? 200 : 5];
+        const std::string hostPath = FileIn("data003/" + missing.substr(missing.rfind('\\') + 1));
+        fs::remove(hostPath);
+        if (unreadable) {
+            ASSERT_TRUE(MakeSocketAt(hostPath));
+        }
 
-    EXPECT_EQ(RunAlbum(), 0);
-    const auto boxes = machine.MessageBoxesShown();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "A file (" + folder.Path().string() + missing + ") needed for Quillory is missing.");
-    EXPECT_EQ(boxes[0].caption, "Error");
-    EXPECT_TRUE(log.Contains("No handle was created."));
-    EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
+        EXPECT_EQ(RunAlbum(), 0);
+        const auto boxes = machine.MessageBoxesShown();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, "A file (" + folder.Path().string() + missing + ") needed for Quillory is missing.");
+        EXPECT_EQ(boxes[0].caption, "Error");
+        EXPECT_TRUE(log.Contains("No handle was created."));
+        EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
+        ResetMachine();
+        fs::remove(hostPath);
+        fs::create_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003" / fs::path(hostPath).filename(), hostPath);
+    }
 }
 
 TEST_F(StartAndClose, EnterOrSpaceOnTheTitleStartsTheBookAndLettersDoNothingThere) {
