@@ -16,13 +16,15 @@ namespace {
 constexpr auto kGraceTime = std::chrono::milliseconds(900);
 
 std::atomic<bool> g_requested{false};
+volatile sig_atomic_t g_signal = 0;
 sem_t g_watchdogStart;
 
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
 // Only async-signal-safe calls: an atomic store and sem_post.
-void OnTerminationSignal(int) {
+void OnTerminationSignal(int signal) {
     const int savedErrno = errno;
+    g_signal = signal;
     g_requested.store(true);
     sem_post(&g_watchdogStart);
     errno = savedErrno;
@@ -32,7 +34,8 @@ void Watchdog() {
     while (sem_wait(&g_watchdogStart) != 0) {
     }
     std::this_thread::sleep_for(kGraceTime);
-    _exit(0);
+    // The shell's code for a process ended by the signal: the program did not end itself.
+    _exit(128 + g_signal);
 }
 
 }  // namespace
