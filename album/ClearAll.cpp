@@ -43,6 +43,7 @@ bool ClearAll::Run(HWND window) {
 void ClearAll::ClearEverything(HWND window) {
     SoundEffect clear(window, SoundEffect::kClear);
     m_view.RemoveAllSprites();
+    m_document.EmptyUnsavedPages();
     m_document.ChangePage(PAGE_SAME);
     if (StickersUsed* stickersUsed = GetStickersUsed()) stickersUsed->ResetStickersUsed();
     RedrawStickerButtons();

@@ -1,8 +1,8 @@
 #pragma once
 // Rewrites the save file of every page of the book as an empty page, so that every
 // page reads back without stickers. Clear All uses it, and so does the used-sticker
-// record when its own file is unreadable, so that pages and record never disagree.
-// The record's own file is never touched here.
+// record to write the empty pages of a fresh save folder. The record's own file is
+// never touched here.
 
 #include <cstdint>
 #include <string>

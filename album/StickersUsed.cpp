@@ -9,6 +9,8 @@
 #include "io/FileError.h"
 #include "io/FileManager.h"
 #include "io/Serializer.h"
+#include "platform/Kernel.h"
+#include "scene/PageFile.h"
 
 namespace {
 
@@ -19,6 +21,24 @@ constexpr const char* kAssertModule = "StickersUsed";
 [[noreturn]] void ThrowWrongHead(const char* field, const std::string& textRead) {
     throw FileError(
         FormatText("StickersUsed::ReadStickersUsed: %s is wrong: %s", field, textRead.c_str()));
+}
+
+// Which stickers the readable page files of the book hold; `anyPageFile` tells whether
+// any page file exists at all.
+std::vector<bool> StickersOnPages(bool& anyPageFile) {
+    std::vector<bool> onPages(NUMBEROFSTICKERGRAPHICS, false);
+    anyPageFile = false;
+    CFileManager fileManager;
+    for (const AlbumPage& page : AlbumPages) {
+        std::string fullPath;
+        fileManager.MakeFullPath(fullPath, page.saveFile);
+        if (GetFileAttributesA(fullPath.c_str()) != INVALID_FILE_ATTRIBUTES) anyPageFile = true;
+        std::vector<PageFileRecord> records;
+        PageFile::Read(fullPath, records);
+        for (const PageFileRecord& record : records) onPages[static_cast<size_t>(record.spriteIndex)] = true;
+    }
+    fileManager.Close();
+    return onPages;
 }
 
 }  // namespace
@@ -84,6 +104,20 @@ bool StickersUsed::WriteStickersUsed() {
 }
 
 bool StickersUsed::ReadStickersUsed() {
+    const bool read = ReadRecordFile();
+    bool anyPageFile = false;
+    const std::vector<bool> onPages = StickersOnPages(anyPageFile);
+    if (read) {
+        AgreeWithPages(onPages);
+    } else if (anyPageFile) {
+        RebuildFromPages(onPages);
+    } else {
+        ResetAfterBadFile();
+    }
+    return read;
+}
+
+bool StickersUsed::ReadRecordFile() {
     try {
         DeSerializer deserializer(ms_FileName);
         const std::string recordVersion = deserializer.GetString();
@@ -99,8 +133,45 @@ bool StickersUsed::ReadStickersUsed() {
     } catch (...) {
         WriteLog("StickersUsed::ReadStickersUsed: catch(...)");
     }
-    ResetAfterBadFile();
     return false;
+}
+
+// A record that cannot be read says nothing; the pages say what the child stuck.
+void StickersUsed::RebuildFromPages(const std::vector<bool>& onPages) {
+    for (size_t index = 0; index < ms_Entries.size(); ++index) ms_Entries[index] = onPages[index] ? SU_USED : SU_NOT_USED;
+    CountStickersLeft();
+    WriteLog("StickersUsed::ReadStickersUsed: record rebuilt from %i stickers on the pages",
+             NUMBEROFSTICKERGRAPHICS - ms_StickersLeft);
+    WriteStickersUsed();
+}
+
+// A crash can come between the save of a page and the save of the record, and older
+// albums saved a page only when it was turned: the pages decide.
+void StickersUsed::AgreeWithPages(const std::vector<bool>& onPages) {
+    bool repaired = false;
+    for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
+        int32_t& entry = ms_Entries[static_cast<size_t>(index)];
+        const bool onPage = onPages[static_cast<size_t>(index)];
+        if (onPage && entry == SU_NOT_USED) {
+            WriteLog("StickersUsed::ReadStickersUsed: sticker %i is on a page: marked used", index);
+        } else if (!onPage && entry != SU_NOT_USED) {
+            WriteLog("StickersUsed::ReadStickersUsed: sticker %i is on no page: given back to its sheet", index);
+        } else {
+            continue;
+        }
+        entry = onPage ? SU_USED : SU_NOT_USED;
+        repaired = true;
+    }
+    if (!repaired) return;
+    CountStickersLeft();
+    WriteStickersUsed();
+}
+
+void StickersUsed::CountStickersLeft() {
+    ms_StickersLeft = 0;
+    for (const int32_t entry : ms_Entries) {
+        if (entry == SU_NOT_USED) ++ms_StickersLeft;
+    }
 }
 
 void StickersUsed::SetStickerUsed(int32_t stickerIndex) {

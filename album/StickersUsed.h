@@ -39,8 +39,11 @@ public:
     // Saves the whole record; false (and a log line) when it cannot, in which case
     // the file keeps its previous contents.
     bool WriteStickersUsed();
-    // Loads the record. A missing, short or foreign file resets the record and every
-    // page of the book (ResetAfterBadFile) and answers false.
+    // Loads the record and makes it agree with the page files: a sticker on a page is
+    // used, any other is not, and each repair is logged and saved. A missing, short or
+    // foreign record is rebuilt from the pages and answers false; the pages are never
+    // emptied for it. Only a fresh save folder, with no page file at all, gets an empty
+    // record and empty page files (ResetAfterBadFile).
     bool ReadStickersUsed();
 
     // Marks a sticker used and saves the record.
@@ -49,7 +52,7 @@ public:
     int32_t GetStickerUsed(int32_t stickerIndex) const;
     // Marks every sticker unused and saves the record.
     bool ResetStickersUsed();
-    // Resets the record and empties the save file of every page.
+    // Resets the record and writes the empty save file of every page.
     void ResetAfterBadFile();
 
     int32_t GetStickersLeft() const;
@@ -57,6 +60,11 @@ public:
     static int32_t ms_StickersLeft;
 
 private:
+    bool ReadRecordFile();
+    void RebuildFromPages(const std::vector<bool>& onPages);
+    void AgreeWithPages(const std::vector<bool>& onPages);
+    static void CountStickersLeft();
+
     static std::vector<int32_t> ms_Entries;
     static std::string ms_FileName;
 };

@@ -12,6 +12,7 @@
 #include "app/BitmapDialogs.h"
 #include "app/Log.h"
 #include "io/Initialization.h"
+#include "io/SaveProblems.h"
 #include "platform/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/ChildWindow.h"
@@ -87,10 +88,14 @@ void CAlbumView::OnLButtonDown(HWND window, WPARAM, LONG, LONG) {
     GetPlayingPhase().ReleaseStickerButton();
 }
 
+// A stick is on disk before the next input is handled: first the page with the sticker
+// on it, then the record. A crash between the two leaves a sticker on its page that the
+// record does not know, which the next start-up marks used.
 void CAlbumView::StickCarriedSticker(HWND pageWindow) {
     EndDrag(pageWindow);
     const HWND mainWindow = GetParent(pageWindow);
     SoundEffect stick(mainWindow, SoundEffect::kStick);
+    GetDocument()->SavePage();
     if (StickersUsed* stickersUsed = CheckedStickersUsed()) {
         stickersUsed->SetStickerUsed(StickerOfButton(GetPlayingPhase().GetStkrBtnPressed()));
     }
@@ -99,6 +104,17 @@ void CAlbumView::StickCarriedSticker(HWND pageWindow) {
     ReleaseDC(mainWindow, dc);
     Update(pageWindow);
     PostMessageA(pageWindow, UM_STICKER_STUCK, 0, 0);
+    TellOfFailedSaves(mainWindow);
+}
+
+void CAlbumView::SaveAlbum() {
+    GetDocument()->SavePage();
+    if (StickersUsed* stickersUsed = CheckedStickersUsed()) stickersUsed->WriteStickersUsed();
+}
+
+void TellOfFailedSaves(HWND mainWindow) {
+    const std::string notice = SaveProblems::TakeNotice();
+    if (!notice.empty()) MessageBoxA(mainWindow, notice.c_str(), "Quillory 3", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CAlbumView::OnStickerStuck() {

@@ -27,6 +27,9 @@ public:
     void GetBufferRect(RECT& out) const override { CAnimView::GetBufferRect(out); }
     void PrintPage(HDC printer, const RECT& dest) override { COffScreenBufferView::PrintPage(printer, dest); }
 
+    // Saves the page on show (and any page kept in memory) and the used-sticker record.
+    void SaveAlbum();
+
     // The page window the view paints into; null before the playing screen.
     void SetPageWindow(HWND pageWindow) { m_pageWindow = pageWindow; }
 
@@ -39,6 +42,9 @@ private:
 
     HWND m_pageWindow = nullptr;
 };
+
+// Tells the parent, once per run, that the album's files could not be saved.
+void TellOfFailedSaves(HWND mainWindow);
 
 // The album's one view and one document.
 CAlbumView& GetAlbumView();

@@ -11,11 +11,14 @@ bool CCheckFile::CheckMissingFiles() {
     m_missing.clear();
     for (const char* relativeName : DataFilesToCheck()) {
         const std::string fullName = m_dataRoot + relativeName;
-        const DWORD attributes = GetFileAttributesA(fullName.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        // A file counts as there only when it can be opened for reading.
+        const HANDLE file =
+            CreateFileA(fullName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
             m_missing = fullName;
             return true;
         }
+        CloseHandle(file);
     }
     return false;
 }

@@ -9,7 +9,8 @@ public:
     explicit CCheckFile(std::string dataRoot);
     virtual ~CCheckFile() = default;
 
-    // Walks the data files in their check order; true when one is missing.
+    // Walks the data files in their check order; true when one is missing or cannot be
+    // opened for reading.
     bool CheckMissingFiles();
     // The full name of the first missing file; empty when none is.
     const std::string& MissingFile() const { return m_missing; }

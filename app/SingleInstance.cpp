@@ -7,9 +7,31 @@
 
 SingleInstance::~SingleInstance() { Close(); }
 
+namespace {
+
+constexpr const char* kFolderLockFile = "save003.lock";
+
+}  // namespace
+
 void SingleInstance::Close() {
     if (m_mutex != nullptr) CloseHandle(m_mutex);
     m_mutex = nullptr;
+    if (m_folderLock != INVALID_HANDLE_VALUE) CloseHandle(m_folderLock);
+    m_folderLock = INVALID_HANDLE_VALUE;
+}
+
+bool SingleInstance::LockAlbumFolder() {
+    if (m_folderLock != INVALID_HANDLE_VALUE) return true;
+    m_folderLock = CreateFileA(kFolderLockFile, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (m_folderLock == INVALID_HANDLE_VALUE) return true;
+    if (LockFileEx(m_folderLock, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, nullptr) != FALSE) {
+        return true;
+    }
+    const bool heldByAnother = GetLastError() == ERROR_LOCK_VIOLATION;
+    CloseHandle(m_folderLock);
+    m_folderLock = INVALID_HANDLE_VALUE;
+    return !heldByAnother;
 }
 
 bool SingleInstance::Check(const char* className, const char* mutexName) {

@@ -1,6 +1,8 @@
 #pragma once
 // Keeps the album to one running copy. A later copy finds the first one's mutex, brings
-// the first copy's window to the front (restored when it was minimised) and ends.
+// the first copy's window to the front (restored when it was minimised) and ends. The
+// mutex is per display; the album folder's lock keeps a copy on another display (a
+// second seat, a remote screen) from writing the same save files.
 
 #include "platform/WinTypes.h"
 
@@ -16,13 +18,17 @@ public:
 
     // True when this is the only running copy.
     bool Check(const char* className, const char* mutexName);
-    // Gives the name up, so that a later copy may run alone.
+    // Takes the album folder's lock (the current directory's "save003.lock"); false when
+    // another copy holds it. A folder where no lock can be made is not refused.
+    bool LockAlbumFolder();
+    // Gives the name and the lock up, so that a later copy may run alone.
     void Close();
 
 private:
     static void BringOtherCopyForward();
 
     HANDLE m_mutex = nullptr;
+    HANDLE m_folderLock = INVALID_HANDLE_VALUE;
 };
 
 // The guard of the program.

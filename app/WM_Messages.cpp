@@ -100,6 +100,9 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_CLOSE:
             OnClose(window);
             return 0;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) OnEndSession();
+            return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_ACTIVATEAPP:
@@ -116,8 +119,11 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         case WM_CHAR:
             return 0;
-        case WM_COMMAND:
-            return OnCommand(window, LOWORD(wParam));
+        case WM_COMMAND: {
+            const LRESULT handled = OnCommand(window, LOWORD(wParam));
+            TellOfFailedSaves(window);
+            return handled;
+        }
         case WM_MOUSEMOVE:
             if (GetFocus() != window) SetFocus(window);
             return 0;
@@ -261,6 +267,15 @@ void WM_Messages::StartBook(HWND window) {
     m_playState = PLAYSTATE_STARTING;
 }
 
+// The session ends (a termination signal, a logout, the display gone): everything is
+// saved at once, without the ending screen, and the music stops. Nothing here touches
+// the display, which may be gone already; the process ends after this message.
+void WM_Messages::OnEndSession() {
+    WriteLog("WM_ENDSESSION: saving and ending");
+    GetAlbumView().SaveAlbum();
+    MIDI_MANAGER.StopMIDI();
+}
+
 void WM_Messages::OnStartPlaying(HWND window) {
     // A second start message finds the page window there already.
     if (PageWindow() == nullptr) {
@@ -308,10 +323,15 @@ void WM_Messages::ChooseSheet(HWND window, int32_t sheetCommand) {
     SetFocus(window);
 }
 
+// A close first saves, so that nothing waits on the ending screen's answer; it saves
+// again after it, as the page may have been kept in memory meanwhile.
 void WM_Messages::OnClose(HWND window) {
     EndAnyCarry();
+    GetAlbumView().SaveAlbum();
     ShowBitmapDialog(window, DIALOG_ENDING, QuitDialogProc, "EndingScrnDialogBkg");
     GetAlbumDocument().ChangePage(PAGE_SAME);
+    GetAlbumView().SaveAlbum();
+    TellOfFailedSaves(window);
     MIDI_MANAGER.StopMIDI();
     ClosePageWindow();
     DestroyWindow(window);

@@ -41,6 +41,7 @@ private:
     // Answers 1 for a handled command, 0 for IDM_QUIT and unknown ids.
     LRESULT OnCommand(HWND window, int32_t id);
     void OnClose(HWND window);
+    void OnEndSession();
     void OnStartPlaying(HWND window);
 
     void StartBook(HWND window);

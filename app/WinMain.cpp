@@ -13,6 +13,7 @@
 #include "app/Log.h"
 #include "app/SingleInstance.h"
 #include "app/WM_Messages.h"
+#include "io/SaveProblems.h"
 #include "platform/Kernel.h"
 #include "platform/User.h"
 #include "scene/AnimDoc.h"
@@ -82,6 +83,10 @@ void RunMessageLoop() {
 int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
     EmbeddedResources::Register();
     if (!GetSingleInstance().Check(kMainWindowClass, SingleInstance::kMutexName)) return 0;
+    if (!GetSingleInstance().LockAlbumFolder()) {
+        MessageBoxA(nullptr, "Quillory 3 is already open on another screen", kTitle, MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
 
     Application() = std::make_unique<CApplication>(ApplicationParameters{
         &WM_Messages::MainWindowProc, kMainWindowClass, kTitle, instance, showCommand, kScreenWidth, kScreenHeight,
@@ -117,4 +122,6 @@ void ResetProgramState() {
     CAnimDoc& document = GetAlbumDocument();
     while (document.GetCurrentPage() != 0) document.NextPage();
     document.DeleteContents();
+    document.ForgetUnsavedPages();
+    SaveProblems::Reset();
 }

@@ -4,6 +4,7 @@
 
 #include "app/Log.h"
 #include "io/FileError.h"
+#include "io/SaveProblems.h"
 #include "platform/ByteOrder.h"
 #include "platform/Kernel.h"
 
@@ -22,12 +23,14 @@ Serializer::Serializer(const std::string& fileName)
       m_temporary(fileName + ".tmp"),
       m_file(INVALID_HANDLE_VALUE),
       m_uncaughtAtStart(std::uncaught_exceptions()) {
+    SetLastError(ERROR_ACCESS_DENIED);
     if (!fileName.empty() && IsWritableTarget(fileName)) {
         m_file = CreateFileA(m_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     }
     if (m_file == INVALID_HANDLE_VALUE) {
         WriteLog("Serializer::Serializer: unable to open: %s", fileName.c_str());
+        SaveProblems::Report(fileName, GetLastError());
         throw FileError("Serializer::Serializer: couldn't open file");
     }
 }
@@ -52,23 +55,33 @@ void Serializer::PutString(const std::string& text) {
 
 bool Serializer::WriteBytes(const void* bytes, size_t count) {
     DWORD written = 0;
-    if (m_bad || WriteFile(m_file, bytes, static_cast<DWORD>(count), &written, nullptr) == FALSE ||
-        written != count) {
+    if (m_bad) return false;
+    if (WriteFile(m_file, bytes, static_cast<DWORD>(count), &written, nullptr) == FALSE || written != count) {
         m_bad = true;
+        m_error = GetLastError();
     }
     return !m_bad;
 }
 
 bool Serializer::Commit() {
     const bool flushed = FlushFileBuffers(m_file) != FALSE;
+    if (!flushed) m_error = GetLastError();
     const bool closed = CloseHandle(m_file) != FALSE;
+    if (flushed && !closed) m_error = GetLastError();
     m_file = INVALID_HANDLE_VALUE;
-    return flushed && closed &&
-           MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    if (!flushed || !closed) return false;
+    if (MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ==
+        FALSE) {
+        m_error = GetLastError();
+        return false;
+    }
+    return true;
 }
 
 void Serializer::Abandon() {
     if (m_file != INVALID_HANDLE_VALUE) CloseHandle(m_file);
     DeleteFileA(m_temporary.c_str());
     WriteLog("Serializer::~Serializer: not saved, old file kept: %s", m_target.c_str());
+    // An owner that gave up on its own (an exception of its own) is no failure of the disk.
+    if (m_error != 0) SaveProblems::Report(m_target, m_error);
 }

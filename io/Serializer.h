@@ -4,8 +4,9 @@
 //
 // A save never leaves a torn file: the bytes go to "<file>.tmp" beside the target,
 // and only when the Serializer goes out of scope normally, with every byte written
-// and flushed, does that file replace the target. If an exception leaves the scope,
-// or any write failed, the target keeps its old contents.
+// and flushed, does that file replace the target, durably (the file and then its folder
+// are flushed to the disk). If an exception leaves the scope, or any write failed, the
+// target keeps its old contents and the failure is reported to SaveProblems.
 
 #include <cstdint>
 #include <string>
@@ -35,5 +36,7 @@ private:
     std::string m_temporary;
     HANDLE m_file;
     bool m_bad = false;
+    // The Windows error of the first failure, for the parent's message.
+    DWORD m_error = 0;
     int m_uncaughtAtStart;
 };

@@ -14,6 +14,7 @@ struct InputEvent {
         Activate,       // the program became the active one (`active`) or stopped being it
         Minimize,       // the user minimised the program's window
         Close,          // the user asked to close the program's window
+        EndSession,     // the session ends now (a termination signal, the display gone)
     };
     enum class Button { Left, Right };
 

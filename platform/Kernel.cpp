@@ -1,6 +1,7 @@
 #include "platform/Kernel.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,6 +76,7 @@ int OpenFlags(DWORD access, DWORD disposition) {
     flags |= reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY;
     if (disposition == CREATE_ALWAYS) flags |= O_CREAT | O_TRUNC;
     if (disposition == CREATE_NEW) flags |= O_CREAT | O_EXCL;
+    if (disposition == OPEN_ALWAYS) flags |= O_CREAT;
     return flags;
 }
 
@@ -97,6 +99,19 @@ void CloseMutex(HANDLE mutex) {
     }
     channel.reset();
     delete mutex;
+}
+
+// A renamed file's new name lasts through a power cut only once its folder is on the disk.
+bool FlushFolderOf(const std::string& hostPath) {
+    const size_t slash = hostPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : hostPath.substr(0, slash);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool flushed = fsync(fd) == 0;
+    const int error = errno;
+    close(fd);
+    errno = error;
+    return flushed;
 }
 
 }  // namespace
@@ -159,6 +174,7 @@ BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags) {
         return FALSE;
     }
     if (rename(ToHostPath(existing).c_str(), target.c_str()) != 0) return FailFromErrno();
+    if ((flags & MOVEFILE_WRITE_THROUGH) != 0 && !FlushFolderOf(target)) return FailFromErrno();
     return TRUE;
 }
 
@@ -246,6 +262,21 @@ BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void*)
 BOOL FlushFileBuffers(HANDLE file) {
     if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
     if (fsync(file->fd) != 0) return FailFromErrno();
+    return TRUE;
+}
+
+BOOL LockFileEx(HANDLE file, DWORD flags, DWORD, DWORD, DWORD, void*) {
+    if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
+    int operation = (flags & LOCKFILE_EXCLUSIVE_LOCK) != 0 ? LOCK_EX : LOCK_SH;
+    if ((flags & LOCKFILE_FAIL_IMMEDIATELY) != 0) operation |= LOCK_NB;
+    while (flock(file->fd, operation) != 0) {
+        if (errno == EINTR) continue;
+        if (errno == EWOULDBLOCK) {
+            SetLastError(ERROR_LOCK_VIOLATION);
+            return FALSE;
+        }
+        return FailFromErrno();
+    }
     return TRUE;
 }
 

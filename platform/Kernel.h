@@ -20,6 +20,7 @@ constexpr DWORD ERROR_INVALID_HANDLE = 6;
 constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr DWORD ERROR_WRITE_FAULT = 29;
 constexpr DWORD ERROR_READ_FAULT = 30;
+constexpr DWORD ERROR_LOCK_VIOLATION = 33;
 constexpr DWORD ERROR_HANDLE_DISK_FULL = 39;
 constexpr DWORD ERROR_FILE_EXISTS = 80;
 constexpr DWORD ERROR_INVALID_PARAMETER = 87;
@@ -34,6 +35,7 @@ constexpr DWORD FILE_SHARE_WRITE = 0x2;
 constexpr DWORD CREATE_NEW = 1;
 constexpr DWORD CREATE_ALWAYS = 2;
 constexpr DWORD OPEN_EXISTING = 3;
+constexpr DWORD OPEN_ALWAYS = 4;
 constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x01;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
@@ -46,6 +48,8 @@ constexpr DWORD FILE_END = 2;
 constexpr DWORD PAGE_READONLY = 0x02;
 constexpr DWORD FILE_MAP_READ = 0x04;
 constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
+// The move is on the disk when MoveFileExA returns: the folder is flushed after it.
+constexpr DWORD MOVEFILE_WRITE_THROUGH = 0x8;
 
 // Turns a program path into the host's: each backslash becomes a slash.
 std::string ToHostPath(std::string_view programPath);
@@ -66,6 +70,13 @@ DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD metho
 BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void* overlapped);
 BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void* overlapped);
 BOOL FlushFileBuffers(HANDLE file);
+
+// A lock on an open file, held until the file is closed or the process ends (a crash
+// included). It is advisory and covers the whole file, whatever range is asked for; a
+// lock that another open of the file holds answers ERROR_LOCK_VIOLATION.
+constexpr DWORD LOCKFILE_FAIL_IMMEDIATELY = 0x1;
+constexpr DWORD LOCKFILE_EXCLUSIVE_LOCK = 0x2;
+BOOL LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD bytesLow, DWORD bytesHigh, void* overlapped);
 BOOL CloseHandle(HANDLE object);
 
 HANDLE CreateFileMappingA(HANDLE file, void* security, DWORD protect, DWORD sizeHigh,

@@ -440,6 +440,18 @@ void WindowManager::Translate(const InputEvent& event) {
         case InputEvent::Kind::Close:
             if (!m_zOrder.empty()) m_input.push_back(MakeMessage(m_zOrder.back(), WM_CLOSE, 0, 0));
             break;
+        case InputEvent::Kind::EndSession:
+            EndSession();
+            PostQuit(0);
+            break;
+    }
+}
+
+// As Windows does at a logout: every top-level window hears at once that the session
+// ends, whatever modal loop runs, so that the program saves before the process ends.
+void WindowManager::EndSession() {
+    for (const HWND top : TopLevelWindows()) {
+        if (Find(top) != nullptr) Send(top, WM_ENDSESSION, TRUE, 0);
     }
 }
 

@@ -69,6 +69,8 @@ public:
     LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
     bool Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
     void PostQuit(int exitCode);
+    // Sends WM_ENDSESSION (TRUE) to every top-level window, now.
+    void EndSession();
     bool Peek(MSG* message, bool remove);
     bool Get(MSG* message);
     void Wait();

@@ -1,15 +1,9 @@
 #include "scene/AnimDoc.h"
 
-#include <exception>
-
 #include "album/DataFiles.h"
 #include "album/PageTable.h"
-#include "album/SaveFileVersion.h"
 #include "app/Log.h"
-#include "io/DeSerializer.h"
-#include "io/FileError.h"
 #include "io/FileManager.h"
-#include "io/Serializer.h"
 #include "scene/AnimView.h"
 #include "scene/Sprite.h"
 
@@ -21,27 +15,20 @@ void CAnimDoc::NextPage() { m_currentPage = NextPageIndex(m_currentPage); }
 
 void CAnimDoc::PreviousPage() { m_currentPage = PreviousPageIndex(m_currentPage); }
 
-void CAnimDoc::LoadPage(HWND window, const char* backgroundPath, const PageCornerTable* corners) {
-    SetBackgroundFromFile(window, backgroundPath);
-    if (corners == nullptr) return;
-    for (const PageCornerRecord& corner : *corners) AddFramedSprite(corner);
-}
-
-bool CAnimDoc::WriteSprites(const std::string& fullPath) {
-    try {
-        Serializer serializer(fullPath);
-        serializer.PutString(VERSION_TEXT);
-        serializer.PutLong(VER_NUMBER);
-        CSpriteList& sprites = GetSprites();
-        for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
-            if (IsStuckSticker(*sprite)) sprite->Serialize(serializer);
-        }
-    } catch (const FileError&) {
-        // The Serializer has logged an open failure, and keeps the old file whole.
+bool CAnimDoc::LoadPage(HWND window, const char* backgroundPath, const PageCornerTable* corners) {
+    auto background = ReadPicture(backgroundPath);
+    if (background == nullptr) {
+        WriteLog("CAnimDoc::LoadPage: the background %s cannot be read", backgroundPath);
         return false;
+    }
+    SetBackground(window, std::move(background));
+    if (corners != nullptr) {
+        for (const PageCornerRecord& corner : *corners) AddFramedSprite(corner);
     }
     return true;
 }
+
+bool CAnimDoc::WriteSprites(const std::string& fullPath) { return PageFile::Write(fullPath, StuckStickers()); }
 
 // The sticker being carried is not stuck yet: a page saved during a carry (a page turn
 // from the keyboard) must not make it stick without being recorded as used.
@@ -51,74 +38,83 @@ bool CAnimDoc::IsStuckSticker(const CSprite& sprite) const {
     return sprite.GetPriority() >= CSprite::kStickerPriority && !carried;
 }
 
+std::vector<PageFileRecord> CAnimDoc::StuckStickers() {
+    std::vector<PageFileRecord> records;
+    CSpriteList& sprites = GetSprites();
+    for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
+        if (!IsStuckSticker(*sprite)) continue;
+        records.push_back(PageFileRecord{sprite->GetSpriteIndex(), static_cast<int32_t>(sprite->GetX()),
+                                         static_cast<int32_t>(sprite->GetY()), sprite->GetPriority(),
+                                         sprite->IsFlipped() ? 1 : 0});
+    }
+    return records;
+}
+
 bool CAnimDoc::ReadSprites(const std::string& fullPath) {
-    try {
-        DeSerializer deserializer(fullPath);
-        if (deserializer.GetString() != VERSION_TEXT) {
-            throw FileError("CAnimDoc::ReadSprites: file text is wrong");
-        }
-        if (deserializer.GetLong() != VER_NUMBER) {
-            throw FileError("CAnimDoc::ReadSprites: file version number is wrong");
-        }
-        return ReadStickerRecords(deserializer);
-    } catch (...) {
-        // A missing or foreign page file is a page without stickers, not an error.
-        return false;
+    std::vector<PageFileRecord> records;
+    const bool read = PageFile::Read(fullPath, records);
+    AddStickers(records);
+    return read;
+}
+
+// Each sticker goes on top of those before it, so adding them bottom-most first
+// restores the saved stacking; the stored priority is not used. A sticker whose
+// picture cannot be read is skipped.
+void CAnimDoc::AddStickers(const std::vector<PageFileRecord>& records) {
+    for (const PageFileRecord& record : records) {
+        const POINT position{record.x, record.y};
+        CSprite* sticker = AddSprite(StickerPictureFiles[static_cast<size_t>(record.spriteIndex)],
+                                     record.spriteIndex, position);
+        if (sticker != nullptr) sticker->SetFlip(record.flipped != 0);
     }
 }
 
-// The records run to the end of the file. Each sticker goes on top of those before
-// it, so reading bottom-most first restores the saved stacking; the stored priority
-// is not used.
-bool CAnimDoc::ReadStickerRecords(DeSerializer& deserializer) {
-    CSprite record;
-    // A page holds each sticker of the book at most once, so a longer file is damaged;
-    // stopping there bounds the work and memory a damaged file can cost.
-    for (int32_t count = 0; count < NUMBEROFSTICKERGRAPHICS; ++count) {
-        try {
-            record.DeSerialize(deserializer);
-        } catch (const std::exception& error) {
-            WriteLog("%s", error.what());
-            return true;
-        } catch (...) {
-            WriteLog("DeSerialize: catch exception");
-            return true;
-        }
-        AddStickerFrom(record);
-    }
-    WriteLog("CAnimDoc::ReadSprites: more records than the book has stickers");
-    return true;
-}
-
-void CAnimDoc::AddStickerFrom(const CSprite& record) {
-    const int32_t stickerIndex = record.GetSpriteIndex();
-    if (!IsStickerIndex(stickerIndex)) {
-        WriteLog("CAnimDoc::ReadSprites: no such sticker: %i", stickerIndex);
-        return;
-    }
-    const POINT position{record.GetX(), record.GetY()};
-    CSprite* sticker =
-        AddSprite(StickerPictureFiles[static_cast<size_t>(stickerIndex)], stickerIndex, position);
-    if (sticker != nullptr) sticker->SetFlip(record.IsFlipped());
-}
-
-std::string CAnimDoc::CurrentSaveFile() const {
+std::string CAnimDoc::SaveFileOf(int32_t pageIndex) {
     std::string fullPath;
-    CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(m_currentPage)]);
+    CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
     return fullPath;
 }
 
-void CAnimDoc::SavePage() { WriteSprites(CurrentSaveFile()); }
+bool CAnimDoc::SavePage() {
+    m_unsavedPages[m_currentPage] = StuckStickers();
+    return SaveUnsavedPages();
+}
+
+bool CAnimDoc::SaveUnsavedPages() {
+    for (auto page = m_unsavedPages.begin(); page != m_unsavedPages.end();) {
+        if (PageFile::Write(SaveFileOf(page->first), page->second)) {
+            page = m_unsavedPages.erase(page);
+        } else {
+            ++page;
+        }
+    }
+    return m_unsavedPages.empty();
+}
+
+void CAnimDoc::EmptyUnsavedPages() {
+    for (auto& [page, records] : m_unsavedPages) records.clear();
+}
 
 void CAnimDoc::LoadPageSprites() {
     WriteLog("%s", PageSaveFiles[static_cast<size_t>(m_currentPage)]);
-    ReadSprites(CurrentSaveFile());
+    const auto unsaved = m_unsavedPages.find(m_currentPage);
+    if (unsaved != m_unsavedPages.end()) {
+        AddStickers(unsaved->second);
+        return;
+    }
+    ReadSprites(SaveFileOf(m_currentPage));
 }
 
-void CAnimDoc::ChangePage(int32_t direction) {
+bool CAnimDoc::ChangePage(int32_t direction) {
     SavePage();
-    if (direction == PAGE_NEXT) NextPage();
-    if (direction == PAGE_PREVIOUS) PreviousPage();
-    LoadPage(m_mainWindow, PageBackgroundFiles[static_cast<size_t>(m_currentPage)], &PageCorners);
+    int32_t page = m_currentPage;
+    if (direction == PAGE_NEXT) page = NextPageIndex(page);
+    if (direction == PAGE_PREVIOUS) page = PreviousPageIndex(page);
+    if (!LoadPage(m_mainWindow, PageBackgroundFiles[static_cast<size_t>(page)], &PageCorners)) {
+        WriteLog("CAnimDoc::ChangePage: page %i cannot be shown; page %i stays", page, m_currentPage);
+        return false;
+    }
+    m_currentPage = page;
     LoadPageSprites();
+    return true;
 }

@@ -49,9 +49,15 @@ bool CAnimDocBase::SetBackground(HWND window, std::unique_ptr<CDIB> picture) {
 }
 
 bool CAnimDocBase::SetBackgroundFromFile(HWND window, const char* path) {
-    auto picture = std::make_unique<CDIB>(kInitialSide, kInitialSide);
-    if (!picture->Load(path)) return false;
+    auto picture = ReadPicture(path);
+    if (picture == nullptr) return false;
     return SetBackground(window, std::move(picture));
+}
+
+std::unique_ptr<CDIB> CAnimDocBase::ReadPicture(const char* path) {
+    auto picture = std::make_unique<CDIB>(kInitialSide, kInitialSide);
+    if (!picture->Load(path)) return nullptr;
+    return picture;
 }
 
 CSprite* CAnimDocBase::AddSprite(const char* path, int32_t spriteIndex, const POINT& position) {

@@ -37,6 +37,8 @@ public:
     // The same with the picture file at a program path; false, page unchanged, when
     // the file cannot be read.
     bool SetBackgroundFromFile(HWND window, const char* path);
+    // The picture file at a program path; null when it cannot be read.
+    static std::unique_ptr<CDIB> ReadPicture(const char* path);
 
     // A sticker from the picture file at `path`, placed at `position` on top of the
     // other stickers; null when the picture cannot be read.

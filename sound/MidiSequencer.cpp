@@ -172,11 +172,13 @@ void MidiSequencer::TimerTick(UINT timerId) {
 
 void MidiSequencer::RestartFromTimer() {
     MidiSong loaded;
-    if (LoadMidiFile(m_path, loaded)) return;
+    const bool reloaded = !LoadMidiFile(m_path, loaded);
     m_timerRunning = 0;
     timeKillEvent(m_timerId);
     FinishStop();
-    StartSong(loaded);
+    // A song that can no longer be read (deleted or damaged while playing) leaves the
+    // music silent, as a missing song at start does, instead of retrying every period.
+    if (reloaded) StartSong(loaded);
 }
 
 int32_t MidiSequencer::AdvanceTracks(float step, bool sending) {

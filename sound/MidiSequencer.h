@@ -1,6 +1,7 @@
 #pragma once
 // Plays a MidiSong on a MIDI output from a periodic multimedia timer, and starts it
-// again from its beginning when every track has ended.
+// again from its beginning when every track has ended; when the file no longer loads
+// then, the music stops.
 //
 // Two threads use a sequencer: the user-interface thread opens, plays, stops and
 // closes; the timer thread runs TimerTick and, at the end of the song, restarts it.

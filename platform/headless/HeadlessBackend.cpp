@@ -234,6 +234,7 @@ void HeadlessBackend::Activate(bool active) {
 
 void HeadlessBackend::Minimize() { Script(InputEvent{InputEvent::Kind::Minimize}); }
 void HeadlessBackend::Close() { Script(InputEvent{InputEvent::Kind::Close}); }
+void HeadlessBackend::EndSession() { Script(InputEvent{InputEvent::Kind::EndSession}); }
 void HeadlessBackend::Then(std::function<void()> step) { Script(std::move(step)); }
 
 bool HeadlessBackend::ScriptDone() const {

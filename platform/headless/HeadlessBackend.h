@@ -60,6 +60,8 @@ public:
     void Activate(bool active);
     void Minimize();
     void Close();
+    // The session ends, as a termination signal ends it on the desktop.
+    void EndSession();
     // Runs `step` when the script reaches it: to look at a modal dialog while it runs.
     void Then(std::function<void()> step);
     bool ScriptDone() const;

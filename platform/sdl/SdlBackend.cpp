@@ -5,7 +5,10 @@
 #include <algorithm>
 
 #include "platform/Resources.h"
+#include "platform/TerminationSignals.h"
 #include "platform/User.h"
+#include "platform/WindowManager.h"
+#include "platform/sdl/DisplayLoss.h"
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/KeyedPicture.h"
 #include "platform/sdl/SdlMessageBox.h"
@@ -21,6 +24,8 @@ void SetDefaultHints() {
     SDL_SetHintWithPriority(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1", SDL_HINT_OVERRIDE);
     // Closing the window is a request to the program, never an ending by itself.
     SDL_SetHintWithPriority(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0", SDL_HINT_OVERRIDE);
+    // Termination signals end the session (TerminationSignals), not close the window.
+    SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
     // Plain window surfaces: shared memory on X11, much faster than a software GL.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
 }
@@ -63,6 +68,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height) {
         return nullptr;
     }
     SetWindowIcon(window);
+    TerminationSignals::Install();
+    DisplayLoss::Watch([] { WindowManager::Instance().EndSession(); });
     return std::unique_ptr<SdlBackend>(new SdlBackend(window, width, height));
 }
 
@@ -149,6 +156,7 @@ void SdlBackend::Show(const RECT& area) {
 }
 
 std::optional<InputEvent> SdlBackend::NextInputEvent() {
+    if (TerminationSignals::TakeRequest()) return InputEvent{InputEvent::Kind::EndSession};
     SDL_Event event;
     while (SDL_PollEvent(&event) == 1) {
         if (std::optional<InputEvent> input = Translate(event)) return input;

@@ -9,6 +9,7 @@
 
 #include "album/PageTable.h"
 #include "io/FileManager.h"
+#include "platform/Kernel.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 
@@ -21,13 +22,9 @@ public:
 
     std::string SaveFile(const std::string& name) const { return folder / ("save003/" + name); }
     Bytes Record() const { return ReadBytes(SaveFile("page00.sav")); }
-    // The save file of the page with this page index.
+    // The save file of the page with index `pageIndex`.
     std::string PageFile(int32_t pageIndex) const {
-        return SaveFile(std::string(PageSaveFiles[static_cast<size_t>(pageIndex)]).substr(9));
-    }
-    Bytes Page(int32_t pageIndex) const { return ReadBytes(PageFile(pageIndex)); }
-    void WritePage(int32_t pageIndex, const Bytes& bytes) const {
-        WriteBytes(PageFile(pageIndex), bytes);
+        return folder / ToHostPath(PageSaveFiles[static_cast<size_t>(pageIndex)] + 1);
     }
     // True when the save file of every page of the book holds exactly these bytes.
     bool EveryPageIs(const Bytes& bytes) const {
@@ -36,13 +33,20 @@ public:
         }
         return true;
     }
+    Bytes Page(int32_t pageIndex) const { return ReadBytes(PageFile(pageIndex)); }
+    void WritePage(int32_t pageIndex, const Bytes& bytes) const { WriteBytes(PageFile(pageIndex), bytes); }
 
     // The head of a page file and nothing after it.
     static Bytes EmptyPage() { return Concat({StringBytes("QUILRY03"), LongBytes(768)}); }
     // A page with one sticker record on it.
-    static Bytes PageWithASticker() {
-        return Concat({EmptyPage(), LongBytes(84), LongBytes(594), LongBytes(199), LongBytes(11),
-                       LongBytes(0)});
+    static Bytes PageWithASticker() { return PageWith({84}); }
+    // A page holding these stickers, in order.
+    static Bytes PageWith(const std::vector<int32_t>& stickers) {
+        Bytes bytes = EmptyPage();
+        for (int32_t sticker : stickers) {
+            bytes = Concat({bytes, LongBytes(sticker), LongBytes(594), LongBytes(199), LongBytes(11), LongBytes(0)});
+        }
+        return bytes;
     }
     // A record with the given entries, in order; used stickers hold 1.
     static Bytes RecordOf(const std::vector<int32_t>& entries) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,9 +86,9 @@ TEST_F(StickersUsedTest, FirstRunCreatesAnEmptyRecordAndEmptyPages) {
 
 TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
     record.ResetStickersUsed();
-    FillPages();
     const int32_t sheet2Sticker4 = StickerIndexFromCommands(1009, 1019);
     ASSERT_EQ(sheet2Sticker4, 60);
+    album.WritePage(0, AlbumFolder::PageWith({sheet2Sticker4}));
     record.SetStickerUsed(sheet2Sticker4);
     EXPECT_EQ(record.GetStickersLeft(), 223);
 
@@ -99,8 +101,8 @@ TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
     EXPECT_TRUE(record.ReadStickersUsed());
     EXPECT_EQ(Entries(), UsedOnly({60}));
     EXPECT_EQ(record.GetStickersLeft(), 223);
-    EXPECT_EQ(album.Page(0), AlbumFolder::PageWithASticker())
-        << "a good record leaves the pages alone";
+    EXPECT_EQ(album.Record(), expected) << "a record that agrees with the pages is not rewritten";
+    EXPECT_EQ(album.Page(0), AlbumFolder::PageWith({60})) << "a good record leaves the pages alone";
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
@@ -110,58 +112,103 @@ TEST_F(StickersUsedTest, StickingTheSameStickerTwiceCountsItOnce) {
     EXPECT_EQ(record.GetStickersLeft(), 223);
 }
 
-TEST_F(StickersUsedTest, EveryBadRecordResetsTheRecordAndEveryPage) {
+// The pages decide: a crash between a page's save and the record's, or an older save,
+// leaves them apart, and start-up brings the record to what the pages show.
+TEST_F(StickersUsedTest, ARecordThatDisagreesWithThePagesIsRepairedAndSaved) {
+    album.WritePage(0, AlbumFolder::PageWith({0, 30}));
+    album.WritePage(NUMBEROFPAGES - 1, AlbumFolder::PageWith({223}));
+    WriteBytes(album.SaveFile("page00.sav"), AlbumFolder::RecordOf(UsedOnly({0, 99})));
+    const size_t before = capture.Messages().size();
+
+    EXPECT_TRUE(record.ReadStickersUsed());
+    EXPECT_EQ(Entries(), UsedOnly({0, 30, 223}));
+    EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3);
+    EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(UsedOnly({0, 30, 223})));
+    EXPECT_EQ(album.Page(0), AlbumFolder::PageWith({0, 30}));
+    for (const char* line : {"sticker 30 is on a page: marked used", "sticker 223 is on a page: marked used",
+                             "sticker 99 is on no page: given back to its sheet"}) {
+        EXPECT_TRUE(capture.Contains(std::string("StickersUsed::ReadStickersUsed: ") + line)) << line;
+    }
+    const auto messages = capture.Messages();
+    EXPECT_EQ(std::count_if(messages.begin() + static_cast<std::ptrdiff_t>(before), messages.end(),
+                            [](const std::string& line) { return line.find("ReadStickersUsed: sticker") != std::string::npos; }),
+              3)
+        << "agreeing entries are not repaired";
+}
+
+// A record that cannot be read is rebuilt from the pages, which hold what the child
+// stuck; the pages stay exactly as they were.
+TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) {
     const Bytes good = AlbumFolder::RecordOf(UsedOnly({0, 84}));
     const std::string longForeignText(3000, 'Z');
     struct BadRecord {
         const char* what;
-        Bytes bytes;
+        std::optional<Bytes> bytes;  // none: the record is deleted
         std::string logged;
     };
+    const std::string path = CFileManager::BaseDirectory() + "\\save003\\page00.sav";
     const std::vector<BadRecord> cases = {
-        {"foreign", Concat({StringBytes("MZ"), Bytes(900, 7)}), "SU_VER is wrong: MZ"},
+        {"deleted", std::nullopt, "DeSerializer::DeSerializer: unable to open: " + path},
+        {"cut to 10 bytes", Bytes(good.begin(), good.begin() + 10),
+         "StickersUsed::ReadStickersUsed: VERSION_TEXT is wrong: "},
+        {"foreign", Concat({StringBytes("MZ"), Bytes(900, 7)}), "StickersUsed::ReadStickersUsed: SU_VER is wrong: MZ"},
         {"long foreign head", Concat({StringBytes(longForeignText), LongBytes(1)}),
-         "SU_VER is wrong: " + longForeignText},
+         "StickersUsed::ReadStickersUsed: SU_VER is wrong: " + longForeignText},
         {"older version text", Concat({StringBytes("TV"), StringBytes("QUILRY02"), LongBytes(768)}),
-         "VERSION_TEXT is wrong: QUILRY02"},
-        {"older version number",
-         Concat({StringBytes("TV"), StringBytes("QUILRY03"), LongBytes(767)}),
-         "VER_NUMBER is wrong: QUILRY03"},
-        {"short", Bytes(good.begin(), good.begin() + 500), "DeSerializer::GetLong: end of file"},
-        {"empty", Bytes{}, "DeSerializer::GetLong: end of file"},
+         "StickersUsed::ReadStickersUsed: VERSION_TEXT is wrong: QUILRY02"},
+        {"wrong version number", Concat({StringBytes("TV"), StringBytes("QUILRY03"), LongBytes(767)}),
+         "StickersUsed::ReadStickersUsed: VER_NUMBER is wrong: QUILRY03"},
+        {"empty", Bytes{}, "StickersUsed::ReadStickersUsed: SU_VER is wrong: "},
+        {"cut inside the entries", Bytes(good.begin(), good.begin() + 500), "DeSerializer::GetLong: end of file"},
         {"impossible string length", LongBytes(-1), "DeSerializer::GetString: string too long"},
     };
+    // Stickers on up to three pages, the first and the last page of the book among them.
+    std::vector<Bytes> pages(NUMBEROFPAGES, AlbumFolder::EmptyPage());
+    pages.front() = AlbumFolder::PageWith({0, 27});
+    pages.back() = AlbumFolder::PageWith({223});
+    if (NUMBEROFPAGES > 2) pages[1] = AlbumFolder::PageWith({100});
+    std::vector<int32_t> stuck = Unused();
+    for (int32_t sticker : {0, 27, 223}) stuck[static_cast<size_t>(sticker)] = SU_USED;
+    if (NUMBEROFPAGES > 2) stuck[100] = SU_USED;
+    const int32_t stuckCount = static_cast<int32_t>(std::count(stuck.begin(), stuck.end(), SU_USED));
+
     for (const BadRecord& bad : cases) {
         SCOPED_TRACE(bad.what);
+        capture.Clear();
         record.ResetStickersUsed();
         record.SetStickerUsed(3);
-        FillPages();
-        WriteBytes(album.SaveFile("page00.sav"), bad.bytes);
+        for (int32_t page = 0; page < NUMBEROFPAGES; ++page) album.WritePage(page, pages[static_cast<size_t>(page)]);
+        std::filesystem::remove(album.SaveFile("page00.sav"));
+        if (bad.bytes) WriteBytes(album.SaveFile("page00.sav"), *bad.bytes);
 
         EXPECT_FALSE(record.ReadStickersUsed());
-        ExpectResetEverything();
-        const std::string logged = bad.logged.starts_with("DeSerializer")
-                                       ? bad.logged
-                                       : "StickersUsed::ReadStickersUsed: " + bad.logged;
-        EXPECT_TRUE(capture.Contains("StickersUsed::ReadStickersUsed: catch: " + logged));
+        for (int32_t page = 0; page < NUMBEROFPAGES; ++page) EXPECT_EQ(album.Page(page), pages[static_cast<size_t>(page)]);
+        EXPECT_EQ(Entries(), stuck);
+        EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - stuckCount);
+        EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(stuck));
+        EXPECT_TRUE(capture.Contains("StickersUsed::ReadStickersUsed: catch: " + bad.logged))
+            << testing::PrintToString(capture.Messages());
+        EXPECT_TRUE(capture.Contains("StickersUsed::ReadStickersUsed: record rebuilt from " +
+                                     std::to_string(stuckCount) + " stickers on the pages"));
     }
-    EXPECT_TRUE(machine.MessageBoxesShown().empty()) << "the page reset passes its own check";
+    EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
 TEST_F(StickersUsedTest, ARecordOneEntryShortIsTakenWithTheLastStickerUnused) {
     const Bytes full = AlbumFolder::RecordOf(UsedOnly({0, 222, 223}));
-    FillPages();
+    album.WritePage(0, AlbumFolder::PageWith({0, 222}));
     WriteBytes(album.SaveFile("page00.sav"), Bytes(full.begin(), full.end() - 4));
 
     EXPECT_TRUE(record.ReadStickersUsed());
     EXPECT_EQ(Entries(), UsedOnly({0, 222}));
     EXPECT_EQ(record.GetStickersLeft(), 222);
-    EXPECT_EQ(album.Page(1), AlbumFolder::PageWithASticker());
+    EXPECT_FALSE(capture.Contains("rebuilt"));
 }
 
 TEST_F(StickersUsedTest, AnEntryOfTwoIsReportedAndCountsAsUsed) {
     std::vector<int32_t> entries = Unused();
     entries[7] = 2;
+    album.WritePage(0, AlbumFolder::PageWith({7}));
     WriteBytes(album.SaveFile("page00.sav"), AlbumFolder::RecordOf(entries));
 
     EXPECT_TRUE(record.ReadStickersUsed());

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,7 +7,9 @@
 
 #include "io/DeSerializer.h"
 #include "io/FileError.h"
+#include "io/SaveProblems.h"
 #include "io/Serializer.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 
@@ -32,26 +32,6 @@ void SaveNewPage(const std::string& path, int stopAfterItems = -1) {
         step();
     }
 }
-
-// Lowers the largest file this process may write, as a full disk would, for one scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous{};
-    sighandler_t m_previousHandler;
-};
 
 }  // namespace
 
@@ -114,4 +94,25 @@ TEST_F(InterruptedSaveTest, AnExceptionFromTheBodyAbandonsTheSave) {
     }
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), oldFile);
     EXPECT_FALSE(std::filesystem::exists(folder / "page02.sav.tmp"));
+}
+
+TEST_F(InterruptedSaveTest, TheFirstFailedSaveIsToldOnceWithItsFolderAndReason) {
+    SaveProblems::Reset();
+    SaveNewPage(path);
+    EXPECT_EQ(SaveProblems::TakeNotice(), "") << "nothing failed";
+    {
+        FileSizeLimit full(10);
+        EXPECT_THROW(SaveNewPage(path), FileError);
+    }
+    std::filesystem::permissions(folder / "page02.sav", std::filesystem::perms::all,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_THROW(SaveNewPage(path), FileError);
+    const std::string notice = SaveProblems::TakeNotice();
+    EXPECT_NE(notice.find("the folder " + folder.Path().string() + ": the disk is full."), std::string::npos)
+        << notice;
+    EXPECT_EQ(SaveProblems::TakeNotice(), "") << "once a run";
+
+    SaveProblems::Reset();
+    EXPECT_THROW(SaveNewPage(path), FileError);
+    EXPECT_NE(SaveProblems::TakeNotice().find(": the folder or its files may not be written."), std::string::npos);
 }

@@ -1,4 +1,10 @@
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "album/DataFiles.h"
 #include "album/GamePhase.h"
@@ -15,6 +21,17 @@ constexpr size_t kRecordBytes = 918;
 constexpr size_t kEmptyPageBytes = 16;
 constexpr size_t kOptionsBytes = 20;
 
+bool MakeSocketAt(const std::string& hostPath) {
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (listener < 0 || hostPath.size() >= sizeof(address.sun_path)) return false;
+    std::memcpy(address.sun_path, hostPath.c_str(), hostPath.size() + 1);
+    const bool bound = bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    close(listener);
+    return bound;
+}
+
 }  // namespace
 
 using StartAndClose = AlbumScenario;
@@ -29,13 +46,20 @@ TEST_F(StartAndClose, AFreshStartCreatesTheRecordEveryEmptyPageAndTheOptions) {
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
-TEST_F(StartAndClose, AMissingDataFileGivesOneMessageNamingItAndNoWindow) {
-    for (const std::string missing :
-         {StickerPictureFiles[5], PageBackgroundFiles[0], PageBackgroundFiles[NUMBEROFPAGES - 1]}) {
-        SCOPED_TRACE(missing);
-        const fs::path file = FileIn("data003/" + missing.substr(missing.rfind('\\') + 1));
-        const fs::path target = fs::read_symlink(file);
-        fs::remove(file);
+// A data file counts as there only when it can be opened for reading: a socket of the
+// same name is there by name alone. The first and last page backgrounds are checked too.
+TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWindow) {
+    const std::pair<std::string, bool> cases[] = {{StickerPictureFiles[5], false},
+                                                  {PageBackgroundFiles[0], false},
+                                                  {PageBackgroundFiles[NUMBEROFPAGES - 1], false},
+                                                  {StickerPictureFiles[200], true}};
+    for (const auto& [missing, unreadable] : cases) {
+        SCOPED_TRACE(missing + (unreadable ? " unreadable" : " missing"));
+        const std::string hostPath = FileIn("data003/" + missing.substr(missing.rfind('\\') + 1));
+        fs::remove(hostPath);
+        if (unreadable) {
+            ASSERT_TRUE(MakeSocketAt(hostPath));
+        }
 
         EXPECT_EQ(RunAlbum(), 0);
         const auto boxes = machine.MessageBoxesShown();
@@ -44,8 +68,9 @@ TEST_F(StartAndClose, AMissingDataFileGivesOneMessageNamingItAndNoWindow) {
         EXPECT_EQ(boxes[0].caption, "Error");
         EXPECT_TRUE(log.Contains("No handle was created."));
         EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
-        fs::create_symlink(target, file);
         ResetMachine();
+        fs::remove(hostPath);
+        fs::create_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003" / fs::path(hostPath).filename(), hostPath);
     }
 }
 

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "tests/scene/DocumentFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace {
 
@@ -140,6 +143,67 @@ TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
     }
     EXPECT_EQ(book.Page(last), BookFolder::PageOf(onLast));
     EXPECT_TRUE(capture.Contains("\\save003\\page25.sav"));
+}
+
+// While a page cannot be saved (a full disk at any byte of its file, a read-only file)
+// its stickers are kept in memory and the page is built from there, never from its
+// older file; the next save that the disk takes writes it.
+TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten) {
+    const Bytes old = BookFolder::PageOf({{84, 594, 199, 11, 0}});
+    const Bytes both = BookFolder::PageOf({{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}});
+    struct Failure {
+        std::string what;
+        std::function<std::unique_ptr<FileSizeLimit>()> apply;
+    };
+    std::vector<Failure> failures;
+    for (rlim_t room = 0; room < both.size(); ++room) {
+        failures.push_back({"disk full at byte " + std::to_string(room), [room] { return std::make_unique<FileSizeLimit>(room); }});
+    }
+    failures.push_back({"read-only page file", [this] {
+        std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::all, std::filesystem::perm_options::remove);
+        return nullptr;
+    }});
+    for (const Failure& failure : failures) {
+        SCOPED_TRACE(failure.what);
+        std::filesystem::remove(book.PageFile(0));
+        book.WritePage(0, old);
+        doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+        doc.LoadPageSprites();
+        {
+            const auto failing = failure.apply();
+            Stick(85, 3, 4);
+            EXPECT_FALSE(doc.SavePage());
+            doc.ChangePage(PAGE_SAME);
+            doc.ChangePage(PAGE_NEXT);
+            doc.ChangePage(PAGE_PREVIOUS);
+            EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}}));
+            EXPECT_EQ(book.Page(0), old);
+            EXPECT_TRUE(doc.HasUnsavedPages());
+        }
+        std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+        doc.ChangePage(PAGE_NEXT);
+        EXPECT_FALSE(doc.HasUnsavedPages());
+        EXPECT_EQ(book.Page(0), both);
+        doc.ChangePage(PAGE_PREVIOUS);
+        EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}}));
+    }
+}
+
+// A page whose background cannot be read is not turned to: the page on show stays,
+// and its stickers are never written into the other page's file.
+TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
+    Stick(84, 594, 199);
+    std::filesystem::resize_file(book.HostPath(PageBackgroundFiles[1]), 40);
+    for (int turn = 0; turn < 2; ++turn) {
+        EXPECT_FALSE(doc.ChangePage(PAGE_NEXT));
+        EXPECT_EQ(doc.GetCurrentPage(), 0);
+        EXPECT_EQ(doc.GetBackground()->GetWidth(), BookFolder::kPageSizes[0].cx);
+        EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
+        EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 1) << "no second set of corners";
+    }
+    EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));
+    EXPECT_FALSE(std::filesystem::exists(book.PageFile(1)));
+    EXPECT_TRUE(capture.Contains("CAnimDoc::ChangePage: page 1 cannot be shown; page 0 stays"));
 }
 
 TEST_F(AnimDocTest, TheCornersAreFramesOfOnePictureAboveEveryStickerAtTheCornersOfThePage) {

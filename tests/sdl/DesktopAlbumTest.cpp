@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -323,4 +325,38 @@ TEST_F(DesktopAlbumTest, TheSongAndThePeelSoundReachTheAudioStream) {
     const float withPeel = Peak(left, pick, pick + kFrameRate);
     EXPECT_GT(withPeel, 1.5f * songPeak) << "song peak " << songPeak << ", after the pick " << withPeel;
     EXPECT_GT(RootMeanSquare(left, pick, pick + kFrameRate / 2), song) << "the peel stands out of the song";
+}
+
+// The session ends from outside right after a stick: a termination signal, or the X
+// server going away. The album ends within a second with exit code 0, without waiting
+// on the ending screen, and the sticker is on its page and in the record.
+class DesktopSessionEndTest : public DesktopAlbumTest {
+protected:
+    void StickThenEnd(const std::function<void()>& end) {
+        StartAlbum();
+        StartBookOnTheStickersSheet();
+        PickTheSticker();
+        DropTheStickerOnItsHome();
+        ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS - 1)) << "the sticker did not stick";
+        const auto start = std::chrono::steady_clock::now();
+        end();
+        const std::optional<int> exitCode = album.WaitForExit(10s);
+        const auto took = std::chrono::steady_clock::now() - start;
+        ASSERT_TRUE(exitCode) << "the album did not end";
+        EXPECT_EQ(*exitCode, 0) << album.ErrorOutput();
+        EXPECT_LT(took, 1s);
+        RecordProperty("ended_after_ms", static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+        const Bytes page = ReadBytes((folder.Path() / "save003" / "page02.sav").string());
+        ASSERT_EQ(page.size(), 16u + 20u) << "the page holds the sticker";
+        EXPECT_EQ(Bytes(page.begin() + 16, page.begin() + 20), LongBytes(sticker));
+        EXPECT_TRUE(RecordMarksTheStickerUsed());
+    }
+};
+
+TEST_F(DesktopSessionEndTest, ATerminationSignalRightAfterAStickEndsTheAlbumWithTheStickerKept) {
+    StickThenEnd([this] { kill(album.Id(), SIGTERM); });
+}
+
+TEST_F(DesktopSessionEndTest, TheXServerGoingAwayRightAfterAStickEndsTheAlbumWithTheStickerKept) {
+    StickThenEnd([this] { server.reset(); });
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "sound/MidiSequencer.h"
 #include "tests/sound/MidiBytes.h"
 #include "tests/sound/VirtualMidiMachine.h"
@@ -153,6 +155,18 @@ TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlaying) {
     m_sequencer.PlayFile((m_folder / "missing.mid").c_str());
     m_machine.Advance(8);
     EXPECT_TRUE(m_sequencer.IsPlaying());
+    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
+}
+
+TEST_F(MidiSequencerTest, ASongThatNoLongerLoadsAtItsEndStopsTheTimer) {
+    const DWORD start = Play(MidiFile(0, kOneTickAPeriod,
+                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+    std::filesystem::remove(m_folder / "song.mid");
+    m_machine.Advance(40);
+    EXPECT_FALSE(m_sequencer.IsPlaying());
+    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
+    EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 0);
+    EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), (std::vector<DWORD>{11}));
     EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
 }
 

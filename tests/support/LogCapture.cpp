@@ -13,6 +13,8 @@ LogCapture::LogCapture() : m_previous(IsLogging()) {
 
 LogCapture::~LogCapture() { SetLogging(m_previous); }
 
+void LogCapture::Clear() const { std::remove("log.txt"); }
+
 std::vector<std::string> LogCapture::Messages() const {
     std::vector<std::string> messages;
     std::ifstream log("log.txt");

@@ -12,6 +12,8 @@ public:
 
     std::vector<std::string> Messages() const;
     bool Contains(const std::string& message) const;
+    // Forgets the messages written so far.
+    void Clear() const;
 
 private:
     int m_previous;

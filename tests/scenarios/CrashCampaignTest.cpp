@@ -1,0 +1,177 @@
+// The album killed (SIGKILL) at random points of a session of real input: sticks on
+// two pages, page turns, and Clear All once the pages are full. After every kill the
+// album starts again, and then the record and the pages agree and every stick that had
+// finished before the kill is on its page.
+//
+// CI runs a few kills; QUILLORY_CRASH_RUNS=200 runs the whole campaign:
+//   QUILLORY_CRASH_RUNS=200 build/tests/scenarios/scenario_tests --gtest_filter='CrashCampaign.*'
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <random>
+#include <set>
+#include <thread>
+
+#include "album/PageTable.h"
+#include "album/StickerHomePositions.h"
+#include "io/FileManager.h"
+#include "scene/PageFile.h"
+#include "tests/scenarios/AlbumScenario.h"
+
+namespace {
+
+constexpr int kRunsInCi = 8;
+constexpr int32_t kSticksPerPage = 3;
+constexpr int32_t kPagesVisited = 2;
+constexpr size_t kRecordHeadBytes = 22;
+constexpr char kStuck = 'S';
+constexpr char kClearing = 'C';
+
+int Runs() {
+    const char* runs = std::getenv("QUILLORY_CRASH_RUNS");
+    return runs != nullptr ? std::atoi(runs) : kRunsInCi;
+}
+
+std::set<int32_t> StickersOnPages() {
+    std::set<int32_t> stickers;
+    for (const AlbumPage& page : AlbumPages) {
+        std::string fullPath;
+        CFileManager().MakeFullPath(fullPath, page.saveFile);
+        std::vector<PageFileRecord> records;
+        PageFile::Read(fullPath, records);
+        for (const PageFileRecord& record : records) stickers.insert(record.spriteIndex);
+    }
+    return stickers;
+}
+
+std::set<int32_t> StickersInRecord(const Bytes& record) {
+    std::set<int32_t> used;
+    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
+        const size_t at = kRecordHeadBytes + static_cast<size_t>(sticker) * 4;
+        if (at < record.size() && record[at] != 0) used.insert(sticker);
+    }
+    return used;
+}
+
+std::vector<int32_t> StickersHomedOn(int32_t pageIndex) {
+    std::vector<int32_t> stickers;
+    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
+        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber ==
+            AlbumPages[static_cast<size_t>(pageIndex)].pageNumber) {
+            stickers.push_back(sticker);
+        }
+    }
+    return stickers;
+}
+
+void Report(int pipe, char what, int32_t sticker = 0) {
+    char message[5] = {what};
+    std::memcpy(message + 1, &sticker, sizeof sticker);
+    if (write(pipe, message, sizeof message) != sizeof message) _exit(3);
+}
+
+}  // namespace
+
+class CrashCampaign : public AlbumScenario {
+protected:
+    // One session, in a child process: it reports each finished stick on `pipe`.
+    void Session(int pipe) {
+        const std::set<int32_t> stuck = StickersOnPages();
+        StartBook();
+        bool full = true;
+        for (int32_t page = 0; page < kPagesVisited; ++page) {
+            int32_t stuckHere = 0;
+            for (const int32_t sticker : StickersHomedOn(page)) {
+                if (stuckHere == kSticksPerPage) break;
+                if (stuck.contains(sticker)) continue;
+                full = false;
+                ChooseSheetOf(sticker);
+                PickSticker(sticker, !m_hintAnswered);
+                m_hintAnswered = true;
+                DropStickerAt(sticker, HomeOf(sticker));
+                Then([pipe, sticker] { Report(pipe, kStuck, sticker); });
+                ++stuckHere;
+            }
+            PressKey(VK_NEXT);
+        }
+        if (full) {
+            Then([pipe] { Report(pipe, kClearing); });
+            PressKey('C');
+            PressKey(VK_RETURN);
+        }
+        CloseAlbum();
+        RunAlbum();
+    }
+
+    // Runs `work` in a child process, kills it after `killAfter` (never: it runs to its
+    // end), and answers what it wrote on its pipe.
+    std::string InChild(const std::function<void(int)>& work, std::optional<std::chrono::microseconds> killAfter) {
+        int pipes[2];
+        EXPECT_EQ(pipe(pipes), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            close(pipes[0]);
+            work(pipes[1]);
+            _exit(HasFailure() ? 1 : 0);
+        }
+        close(pipes[1]);
+        if (killAfter) {
+            std::this_thread::sleep_for(*killAfter);
+            kill(child, SIGKILL);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (!killAfter) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        }
+        std::string written;
+        char buffer[256];
+        for (ssize_t got; (got = read(pipes[0], buffer, sizeof buffer)) > 0;) written.append(buffer, static_cast<size_t>(got));
+        close(pipes[0]);
+        return written;
+    }
+
+    bool m_hintAnswered = false;
+};
+
+TEST_F(CrashCampaign, KilledAtRandomPointsTheAlbumReopensWithEveryFinishedStick) {
+    std::mt19937 random(20261206);
+    // How long a whole session takes, so that the kills land anywhere in one.
+    const auto start = std::chrono::steady_clock::now();
+    InChild([this](int pipe) { Session(pipe); }, std::nullopt);
+    const auto session = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    std::uniform_int_distribution<int64_t> when(0, session.count());
+
+    std::set<int32_t> finished;
+    const int runs = Runs();
+    for (int run = 0; run < runs; ++run) {
+        SCOPED_TRACE("run " + std::to_string(run));
+        const std::string reports =
+            InChild([this](int pipe) { Session(pipe); }, std::chrono::microseconds(when(random)));
+        for (size_t at = 0; at + 5 <= reports.size(); at += 5) {
+            int32_t sticker = 0;
+            std::memcpy(&sticker, reports.data() + at + 1, sizeof sticker);
+            if (reports[at] == kClearing) finished.clear();
+            if (reports[at] == kStuck) finished.insert(sticker);
+        }
+        // The restart: the album starts and is closed at once.
+        InChild([this](int) {
+            CloseAlbum();
+            RunAlbum();
+        }, std::nullopt);
+        const std::set<int32_t> onPages = StickersOnPages();
+        EXPECT_EQ(StickersInRecord(FileBytes("save003/page00.sav")), onPages);
+        for (const int32_t sticker : finished) EXPECT_TRUE(onPages.contains(sticker)) << "sticker " << sticker;
+        // What the pages hold now is what later runs may lose only through Clear All.
+        finished = onPages;
+    }
+    RecordProperty("kills", runs);
+    std::printf("album killed at %d random points; each restart consistent with every finished stick kept\n", runs);
+}

@@ -1,0 +1,171 @@
+// What the album keeps when things go wrong around it: a stick is on disk before the
+// next input, a save that fails loses nothing and is told once, the end of the session
+// saves without the ending screen, and an album folder held by another copy is refused.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "album/PageTable.h"
+#include "album/StickersUsed.h"
+#include "io/FileManager.h"
+#include "platform/Kernel.h"
+#include "scene/PageFile.h"
+#include "tests/scenarios/AlbumScenario.h"
+#include "tests/support/FileSizeLimit.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kRecordHeadBytes = 22;
+
+}  // namespace
+
+class Saving : public AlbumScenario {
+protected:
+    const int32_t first = StickerOnPage(0, 0);
+    const int32_t second = StickerOnPage(0, 1);
+
+    // The stickers the page file of page `pageIndex` holds, in order.
+    std::vector<int32_t> StickersInPageFile(int32_t pageIndex) const {
+        std::string fullPath;
+        CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
+        std::vector<PageFileRecord> records;
+        PageFile::Read(fullPath, records);
+        std::vector<int32_t> stickers;
+        for (const PageFileRecord& record : records) stickers.push_back(record.spriteIndex);
+        return stickers;
+    }
+    // The stickers the record file marks used.
+    std::vector<int32_t> StickersInRecord() const {
+        const Bytes record = FileBytes("save003/page00.sav");
+        std::vector<int32_t> used;
+        for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
+            const size_t at = kRecordHeadBytes + static_cast<size_t>(sticker) * 4;
+            if (at < record.size() && record[at] != 0) used.push_back(sticker);
+        }
+        return used;
+    }
+    void Stick(int32_t sticker, bool hint = false) {
+        ChooseSheetOf(sticker);
+        PickSticker(sticker, hint);
+        DropStickerAt(sticker, HomeOf(sticker));
+    }
+    bool ShowsAtHome(int32_t sticker) const {
+        uint32_t colour = 0;
+        const POINT point = OpaquePointOfStickerAtHome(sticker, colour);
+        return ScreenPixel(point.x, point.y) == colour;
+    }
+    void SetSaveFilesWritable(bool writable) const {
+        for (const auto& entry : fs::directory_iterator(folder.Path() / "save003")) {
+            fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                            writable ? fs::perm_options::add : fs::perm_options::remove);
+        }
+    }
+};
+
+TEST_F(Saving, AStickIsOnItsPageAndInTheRecordBeforeTheNextInput) {
+    StartBook();
+    Stick(first, true);
+    Then([this] {
+        EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{first});
+        EXPECT_EQ(StickersInRecord(), std::vector<int32_t>{first});
+    });
+    CloseAlbum();
+    EXPECT_EQ(RunAlbum(), 0);
+}
+
+// While the save files cannot be written, the stickers stay on screen across page
+// turns and the parent is told once; once they can be written again, the end of the
+// album writes every sticker.
+TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce) {
+    struct Trouble {
+        const char* what;
+        std::optional<rlim_t> room;  // none: the save files are read-only
+        const char* reason;
+    };
+    const Trouble troubles[] = {
+        {"read-only files", std::nullopt, "the folder or its files may not be written"},
+        {"disk full", 0, "the disk is full"},
+        {"disk full inside a page", 30, "the disk is full"},
+        {"disk full inside the record", 500, "the disk is full"},
+    };
+    for (const Trouble& trouble : troubles) {
+        SCOPED_TRACE(trouble.what);
+        std::unique_ptr<FileSizeLimit> limit;
+        StartBook();
+        Then([&] {
+            if (trouble.room) {
+                limit = std::make_unique<FileSizeLimit>(*trouble.room);
+            } else {
+                SetSaveFilesWritable(false);
+            }
+        });
+        Stick(first, true);
+        PressKey(VK_NEXT);
+        PressKey(VK_NEXT);
+        Stick(second);
+        Then([&] {
+            EXPECT_TRUE(ShowsAtHome(first));
+            EXPECT_TRUE(ShowsAtHome(second));
+            const auto boxes = machine.MessageBoxesShown();
+            ASSERT_EQ(boxes.size(), 1u);
+            // The first save to fail names its folder: the save folder, or the album folder
+            // of the options when the hint's setting is the first to fail.
+            const std::string& text = boxes[0].text;
+            EXPECT_NE(text.find("in the folder " + folder.Path().string()), std::string::npos) << text;
+            EXPECT_NE(text.find(std::string(": ") + trouble.reason + "."), std::string::npos) << text;
+            limit.reset();
+            SetSaveFilesWritable(true);
+        });
+        CloseAlbum();
+        EXPECT_EQ(RunAlbum(), 0);
+        EXPECT_EQ(machine.MessageBoxesShown().size(), 1u);
+        const std::vector<int32_t> both = {first, second};
+        EXPECT_EQ(StickersInPageFile(0), both);
+        EXPECT_EQ(StickersInRecord(), both);
+
+        ResetMachine();
+        fs::remove_all(folder.Path() / "save003");
+        fs::remove(FileIn("options03.dta"));
+    }
+}
+
+TEST_F(Saving, TheEndOfTheSessionSavesAtOnceWithoutTheEndingScreen) {
+    StartBook();
+    Stick(first, true);
+    ChooseSheetOf(second);
+    PickSticker(second);
+    machine.EndSession();
+    EXPECT_EQ(RunAlbum(), 0) << "ended without an answer to the ending screen";
+    EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{first}) << "the carried sticker was not stuck";
+    EXPECT_EQ(StickersInRecord(), std::vector<int32_t>{first});
+    EXPECT_TRUE(log.Contains("WM_ENDSESSION: saving and ending"));
+
+    // In the middle of Clear All's question, nothing is cleared.
+    ResetMachine();
+    StartBook();
+    PressKey('C');
+    machine.EndSession();
+    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{first});
+    EXPECT_EQ(StickersInRecord(), std::vector<int32_t>{first});
+}
+
+TEST_F(Saving, AnAlbumFolderHeldByACopyOnAnotherScreenIsRefused) {
+    const HANDLE held = CreateFileA("save003.lock", GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, nullptr));
+    EXPECT_EQ(RunAlbum(), 0);
+    const auto boxes = machine.MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Quillory 3 is already open on another screen");
+    EXPECT_FALSE(fs::exists(FileIn("save003"))) << "no window, nothing written";
+
+    CloseHandle(held);
+    ResetMachine();
+    CloseAlbum();
+    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_TRUE(fs::exists(FileIn("save003/page00.sav"))) << "a free folder is taken";
+}
