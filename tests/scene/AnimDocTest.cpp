@@ -197,7 +197,7 @@ TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
     for (int turn = 0; turn < 2; ++turn) {
         EXPECT_FALSE(doc.ChangePage(PAGE_NEXT));
         EXPECT_EQ(doc.GetCurrentPage(), 0);
-        EXPECT_EQ(doc.GetBackground()->GetWidth(), BookFolder::kPageSizes[0].cx);
+        EXPECT_EQ(doc.GetBackground()->GetWidth(), BookFolder::PageSize(0).cx);
         EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
         EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 1) << "no second set of corners";
     }
