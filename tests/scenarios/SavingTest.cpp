@@ -103,8 +103,9 @@ TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce
             }
         });
         Stick(first, true);
+        // Away and back: the page comes back from memory, not from its old file.
         PressKey(VK_NEXT);
-        PressKey(VK_NEXT);
+        PressKey(VK_PRIOR);
         Stick(second);
         Then([&] {
             EXPECT_TRUE(ShowsAtHome(first));

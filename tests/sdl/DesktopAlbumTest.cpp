@@ -346,9 +346,7 @@ protected:
         EXPECT_EQ(*exitCode, 0) << album.ErrorOutput();
         EXPECT_LT(took, 1s);
         RecordProperty("ended_after_ms", static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
-        const Bytes page = ReadBytes((folder.Path() / "save003" / "page02.sav").string());
-        ASSERT_EQ(page.size(), 16u + 20u) << "the page holds the sticker";
-        EXPECT_EQ(Bytes(page.begin() + 16, page.begin() + 20), LongBytes(sticker));
+        ExpectPageHoldsOnly(0, sticker);
         EXPECT_TRUE(RecordMarksTheStickerUsed());
     }
 };
