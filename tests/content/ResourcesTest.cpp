@@ -26,35 +26,17 @@ const PictureSize DIALOG_PICTURES[] = {
     {"QuitButtonUp", 124, 52},       {"QuitButtonDown", 124, 52},
 };
 
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+std::string Cased(std::string text, int (*change)(int)) {
+    for (char& c : text) c = static_cast<char>(change(static_cast<unsigned char>(c)));
     return text;
 }
 
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-// The header of a 24-bit bottom-up picture file with its pixels at offset 54.
-void ExpectPictureFile(std::span<const uint8_t> bytes, int32_t width, int32_t height) {
-    ASSERT_GE(bytes.size(), 54u);
-    const PictureView picture{bytes};
-    EXPECT_EQ(bytes[0], 'Q');
-    EXPECT_EQ(bytes[1], '3');
-    EXPECT_EQ(LittleEndian(bytes, 2, 4), bytes.size());
-    EXPECT_EQ(LittleEndian(bytes, 10, 4), 54u);
-    EXPECT_EQ(LittleEndian(bytes, 14, 4), 40u);
-    EXPECT_EQ(picture.Width(), width);
-    EXPECT_EQ(picture.Height(), height);
-    EXPECT_EQ(LittleEndian(bytes, 26, 2), 1u);
-    EXPECT_EQ(LittleEndian(bytes, 28, 2), 24u);
-    EXPECT_EQ(LittleEndian(bytes, 30, 4), 0u);
-    EXPECT_EQ(bytes.size(), 54 + picture.Stride() * static_cast<size_t>(height));
+// A picture file of the album's format and of the given size.
+void ExpectPictureFile(const char* name, std::span<const uint8_t> bytes, int32_t width,
+                       int32_t height) {
+    ExpectPictureHeader(name, bytes);
+    EXPECT_EQ(PictureView{bytes}.Width(), width) << name;
+    EXPECT_EQ(PictureView{bytes}.Height(), height) << name;
 }
 
 const Resource& Bitmap(const char* name) {
@@ -72,9 +54,10 @@ TEST(ResourcesTest, DialogPicturesAreFoundWhateverTheCaseAndHaveTheirSizes) {
         SCOPED_TRACE(expected.name);
         const Resource* resource = Resources::Find(expected.name, ResourceKind::Bitmap);
         ASSERT_NE(resource, nullptr);
-        EXPECT_EQ(Resources::Find(Lower(expected.name), ResourceKind::Bitmap), resource);
-        EXPECT_EQ(Resources::Find(Upper(expected.name), ResourceKind::Bitmap), resource);
-        ExpectPictureFile(resource->bytes, expected.width, expected.height);
+        for (auto change : {::tolower, ::toupper}) {
+            EXPECT_EQ(Resources::Find(Cased(expected.name, change), ResourceKind::Bitmap), resource);
+        }
+        ExpectPictureFile(expected.name, resource->bytes, expected.width, expected.height);
     }
 }
 
@@ -94,7 +77,7 @@ TEST(ResourcesTest, IconHundredIsAKeyedPictureFoundByNumber) {
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(Resources::Find("#100", ResourceKind::Icon), icon);
     const PictureView picture{icon->bytes};
-    ExpectPictureFile(icon->bytes, picture.Width(), picture.Height());
+    ExpectPictureHeader("icon 100", icon->bytes);
     EXPECT_GE(picture.Width(), 32);
     EXPECT_EQ(picture.Pixel(0, picture.Height() - 1), MAGENTA);
     EXPECT_NE(picture.Pixel(picture.Width() / 2, picture.Height() / 2), MAGENTA);
@@ -105,7 +88,7 @@ TEST(ResourcesTest, ArrowCursorIsLargeWithItsHotSpotAtTheTip) {
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(Resources::Find("ArrowCursor", ResourceKind::Cursor), cursor);
     const PictureView picture{cursor->bytes};
-    ExpectPictureFile(cursor->bytes, picture.Width(), picture.Height());
+    ExpectPictureHeader("arrow cursor", cursor->bytes);
     EXPECT_GE(picture.Width(), 40);
     EXPECT_GE(picture.Height(), 40);
 

@@ -76,9 +76,3 @@ TEST(WaveFormatTest, EveryEffectIsAudibleAndStartsAndEndsWithoutAClick) {
         EXPECT_LT(loudest, 128) << "clipped";
     }
 }
-
-TEST(WaveFormatTest, SoundNamesIgnoreCase) {
-    EXPECT_EQ(Resources::Find("peelwave", ResourceKind::Wave),
-              Resources::Find("PEELWAVE", ResourceKind::Wave));
-    EXPECT_NE(Resources::Find("PEELWAVE", ResourceKind::Wave), nullptr);
-}
