@@ -64,6 +64,7 @@ TEST_F(AlbumModelScenarioTest, AStuckStickerOutlivesPageTurnsUntilTheAlbumIsClea
     // Clear All, as far as the model goes.
     EXPECT_TRUE(record.ResetStickersUsed());
     DeleteAll().ClearPageFiles();
+    EXPECT_EQ(book.Record(), AlbumFolder::RecordOf(std::vector<int32_t>(224, 0)));
     EXPECT_TRUE(book.EveryPageIs(AlbumFolder::EmptyPage()));
     view.RemoveAllSprites();
     doc.ChangePage(PAGE_SAME);

@@ -69,33 +69,29 @@ std::vector<ButtonRow> PlayingScreenButtons() {
 
 }  // namespace
 
+// The first and last stickers, both ends of a sheet and stickers whose homes lie off the
+// page's left edge, found by their buttons' commands.
 TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
-    const int32_t first = StickerIndexFromCommands(1007, 1015);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(ButtonFileOf(first), "\\data003\\b0101.dat");
-    EXPECT_EQ(PictureFileOf(first), "\\data003\\s0101.dat");
-    EXPECT_EQ((std::vector{HomeOf(first).pageNumber, HomeOf(first).x, HomeOf(first).y}),
-              (std::vector{22, 536, 439}));
-
-    EXPECT_EQ(StickerIndex(2, 3), 30);
-    EXPECT_EQ((std::vector{HomeOf(30).pageNumber, HomeOf(30).x, HomeOf(30).y}),
-              (std::vector{1, -15, 26}));
-
-    EXPECT_EQ(StickerIndexFromCommands(1010, 1015), 84);
-    EXPECT_EQ((std::vector{HomeOf(84).pageNumber, HomeOf(84).x, HomeOf(84).y}),
-              (std::vector{2, 594, 199}));
-    EXPECT_EQ(PageIndexOfPageNumber(HomeOf(84).pageNumber), 1);
-
+    struct Row {
+        int32_t sheetCommand;
+        int32_t stickerCommand;
+        int32_t index;
+        std::vector<int32_t> home;  // page number, x, y
+    };
+    const Row rows[] = {{1007, 1015, 0, {22, 536, 439}},  {1008, 1017, 30, {1, -15, 26}},
+                        {1010, 1015, 84, {2, 594, 199}},  {1013, 1041, 194, {3, -10, 76}},
+                        {1014, 1042, NUMBEROFSTICKERGRAPHICS - 1, {5, 597, 76}}};
+    for (const Row& row : rows) {
+        const int32_t index = StickerIndexFromCommands(row.sheetCommand, row.stickerCommand);
+        EXPECT_EQ(index, row.index) << row.sheetCommand << " " << row.stickerCommand;
+        EXPECT_EQ((std::vector{HomeOf(index).pageNumber, HomeOf(index).x, HomeOf(index).y}), row.home)
+            << index;
+    }
     EXPECT_EQ(StickerIndex(7, 27), 194);
-    EXPECT_EQ((std::vector{HomeOf(194).pageNumber, HomeOf(194).x, HomeOf(194).y}),
-              (std::vector{3, -10, 76}));
-
-    const int32_t last = StickerIndexFromCommands(1014, 1042);
-    EXPECT_EQ(last, NUMBEROFSTICKERGRAPHICS - 1);
-    EXPECT_EQ(ButtonFileOf(last), "\\data003\\b0828.dat");
-    EXPECT_EQ(PictureFileOf(last), "\\data003\\s0828.dat");
-    EXPECT_EQ((std::vector{HomeOf(last).pageNumber, HomeOf(last).x, HomeOf(last).y}),
-              (std::vector{5, 597, 76}));
+    EXPECT_EQ(ButtonFileOf(0), "\\data003\\b0101.dat");
+    EXPECT_EQ(PictureFileOf(0), "\\data003\\s0101.dat");
+    EXPECT_EQ(ButtonFileOf(223), "\\data003\\b0828.dat");
+    EXPECT_EQ(PictureFileOf(223), "\\data003\\s0828.dat");
 }
 
 TEST(StickerCatalogueTest, NamesFollowSheetAndStickerAcrossSheetBoundaries) {
