@@ -9,6 +9,7 @@
 #include "album/DataFiles.h"
 #include "album/PageTable.h"
 #include "album/StickerHomePositions.h"
+#include "album/StickerOverPosition.h"
 #include "album/TileTables.h"
 
 namespace {
@@ -129,15 +130,18 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
     }
 }
 
-TEST(StickerCatalogueTest, EveryHomeIsOnANumberedPageAndCatchableOnIt) {
+TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         const StickerHome& home = HomeOf(index);
-        EXPECT_TRUE(home.pageNumber >= FIRST_HOME_PAGE_NUMBER &&
-                    home.pageNumber <= LAST_HOME_PAGE_NUMBER)
-            << index;
+        const int32_t page = StickerOverPosition::GetStickerPageIndex(index);
+        ASSERT_TRUE(page >= 0 && page < NUMBEROFPAGES) << index;
+        EXPECT_EQ(AlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
         // A sticker sticks within 19 pixels of its home, so every home must lie
         // less than 20 pixels outside the 844 x 588 page.
         EXPECT_TRUE(home.x > -20 && home.x < 844 && home.y > -20 && home.y < 588) << index;
+    }
+    for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS}) {
+        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), NO_PAGE_INDEX);
     }
 }
 

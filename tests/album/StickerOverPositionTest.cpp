@@ -78,16 +78,6 @@ TEST_F(StickerOverPositionTest, AStickerSticksOnlyOnItsOwnPage) {
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
-TEST_F(StickerOverPositionTest, EveryHomePageNumberMapsToItsPageOfTheBook) {
-    for (int32_t stickerIndex = 0; stickerIndex < NUMBEROFSTICKERGRAPHICS; ++stickerIndex) {
-        const int32_t page = StickerOverPosition::GetStickerPageIndex(stickerIndex);
-        ASSERT_TRUE(page >= 0 && page < NUMBEROFPAGES) << stickerIndex;
-        EXPECT_EQ(AlbumPages[static_cast<size_t>(page)].pageNumber, HomeOf(stickerIndex).pageNumber);
-    }
-    for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS})
-        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), NO_PAGE_INDEX);
-}
-
 // A home partly off the page's left edge away from the first page (x -10 on page 3).
 TEST_F(StickerOverPositionTest, HomesLeftOfThePageEdgeStickToo) {
     const int32_t stickerIndex = 194;
