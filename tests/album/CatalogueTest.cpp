@@ -79,13 +79,16 @@ TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
         int32_t index;
         std::vector<int32_t> home;  // page number, x, y
     };
-    const Row rows[] = {{1007, 1015, 0, {22, 536, 439}},  {1008, 1017, 30, {1, -15, 26}},
-                        {1010, 1015, 84, {2, 594, 199}},  {1013, 1041, 194, {3, -10, 76}},
+    const Row rows[] = {{1007, 1015, 0, {22, 536, 439}},
+                        {1008, 1017, 30, {1, -15, 26}},
+                        {1010, 1015, 84, {2, 594, 199}},
+                        {1013, 1041, 194, {3, -10, 76}},
                         {1014, 1042, NUMBEROFSTICKERGRAPHICS - 1, {5, 597, 76}}};
     for (const Row& row : rows) {
         const int32_t index = StickerIndexFromCommands(row.sheetCommand, row.stickerCommand);
         EXPECT_EQ(index, row.index) << row.sheetCommand << " " << row.stickerCommand;
-        EXPECT_EQ((std::vector{HomeOf(index).pageNumber, HomeOf(index).x, HomeOf(index).y}), row.home)
+        EXPECT_EQ((std::vector{HomeOf(index).pageNumber, HomeOf(index).x, HomeOf(index).y}),
+                  row.home)
             << index;
     }
     EXPECT_EQ(StickerIndex(7, 27), 194);
@@ -155,7 +158,8 @@ TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
     std::vector<Row> expected;
     for (int32_t i = 0; i < 25; ++i) {
         const std::string nn = std::string(i + 1 < 10 ? "0" : "") + std::to_string(i + 1);
-        expected.push_back({i, i + 1, "\\data003\\p00" + nn + ".dat", "\\save003\\page" + nn + ".sav"});
+        expected.push_back(
+            {i, i + 1, "\\data003\\p00" + nn + ".dat", "\\save003\\page" + nn + ".sav"});
     }
     ASSERT_EQ(AlbumPages.size(), expected.size());
     for (const Row& row : expected) {
@@ -189,7 +193,8 @@ TEST(PageTableTest, TurningWrapsOverEveryPage) {
 TEST(PageTableTest, EveryPageIsHomeToStickersAndTheFarmAndSeaKeepTheirs) {
     std::vector<std::vector<int32_t>> onPage(AlbumPages.size());
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
-        onPage.at(static_cast<size_t>(PageIndexOfPageNumber(HomeOf(index).pageNumber))).push_back(index);
+        onPage.at(static_cast<size_t>(PageIndexOfPageNumber(HomeOf(index).pageNumber)))
+            .push_back(index);
     }
     for (size_t page = 0; page < onPage.size(); ++page) EXPECT_FALSE(onPage[page].empty()) << page;
     EXPECT_EQ(onPage[1], (std::vector<int32_t>{84, 85, 86, 87, 94, 95, 96, 100}));

@@ -120,9 +120,9 @@ TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndItsNumberAtThePlaceForItsD
         int32_t caption;
         LONG numberX;  // 0: the caption alone
     };
-    for (const Case c : {Case{224, 0, 0}, Case{99, 1, 0}, Case{9, 2, 0}, Case{1, 3, 0}, Case{0, 4, 0},
-                         Case{223, 0, 440}, Case{100, 0, 440}, Case{98, 1, 436}, Case{10, 1, 436},
-                         Case{8, 2, 433}, Case{2, 2, 433}}) {
+    for (const Case c : {Case{224, 0, 0}, Case{99, 1, 0}, Case{9, 2, 0}, Case{1, 3, 0},
+                         Case{0, 4, 0}, Case{223, 0, 440}, Case{100, 0, 440}, Case{98, 1, 436},
+                         Case{10, 1, 436}, Case{8, 2, 433}, Case{2, 2, 433}}) {
         SCOPED_TRACE(c.left);
         const Surface screen = CounterFor(c.left);
         EXPECT_EQ(At(screen, 417, 52), TileColour(1, c.caption));

@@ -55,7 +55,8 @@ TEST(ResourcesTest, DialogPicturesAreFoundWhateverTheCaseAndHaveTheirSizes) {
         const Resource* resource = Resources::Find(expected.name, ResourceKind::Bitmap);
         ASSERT_NE(resource, nullptr);
         for (auto change : {::tolower, ::toupper}) {
-            EXPECT_EQ(Resources::Find(Cased(expected.name, change), ResourceKind::Bitmap), resource);
+            EXPECT_EQ(Resources::Find(Cased(expected.name, change), ResourceKind::Bitmap),
+                      resource);
         }
         ExpectPictureFile(expected.name, resource->bytes, expected.width, expected.height);
     }
@@ -117,8 +118,8 @@ TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
         int32_t y;
     };
     const Placement placements[] = {
-        {"ClearAllDialogBkg", "YES", 38, 288}, {"ClearAllDialogBkg", "NO", 196, 288},
-        {"AboutDialogBkg", "OK", 114, 296},    {"NewStkrDialogBkg", "OK", 114, 296},
+        {"ClearAllDialogBkg", "YES", 38, 288},     {"ClearAllDialogBkg", "NO", 196, 288},
+        {"AboutDialogBkg", "OK", 114, 296},        {"NewStkrDialogBkg", "OK", 114, 296},
         {"EndingScrnDialogBkg", "Quit", 450, 696},
     };
     for (const Placement& placement : placements) {
@@ -134,8 +135,8 @@ TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
             const PictureView button{Bitmap(name.c_str()).bytes};
             const int32_t right = button.Width() - 1;
             const int32_t bottom = button.Height() - 1;
-            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{right, 0},
-                                       std::pair{0, bottom}, std::pair{right, bottom}}) {
+            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{right, 0}, std::pair{0, bottom},
+                                       std::pair{right, bottom}}) {
                 EXPECT_EQ(button.Pixel(x, y), dialog.Pixel(placement.x + x, placement.y + y));
             }
         }

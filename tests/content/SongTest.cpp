@@ -68,7 +68,8 @@ TrackSummary Walk(const MidiTrack& track) {
 class SongTest : public ::testing::Test {
 protected:
     SongTest() {
-        const auto error = LoadMidiFile(std::string(QUILLORY_ALBUM_DIR) + "/" + MidiManager::kSongFile, m_song);
+        const auto error =
+            LoadMidiFile(std::string(QUILLORY_ALBUM_DIR) + "/" + MidiManager::kSongFile, m_song);
         EXPECT_FALSE(error.has_value()) << error.value_or("");
         for (const MidiTrack& track : m_song.tracks) m_tracks.push_back(Walk(track));
     }

@@ -56,7 +56,8 @@ TEST_F(TiledBitmapTest, DrawsOnlyTheTilesPartOfThePictureUnscaledAtThePoint) {
             for (LONG x = 0; x < 12; ++x) {
                 const LONG px = row.drawn.left + x - 1;
                 const LONG py = row.drawn.top + y - 1;
-                const bool inside = x >= 1 && y >= 1 && px < row.drawn.right && py < row.drawn.bottom;
+                const bool inside =
+                    x >= 1 && y >= 1 && px < row.drawn.right && py < row.drawn.bottom;
                 ASSERT_EQ(At(x, y), inside ? PatternColour(px, py) : 0u) << x << "," << y;
             }
         }

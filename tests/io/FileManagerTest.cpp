@@ -36,7 +36,8 @@ TEST_F(FileManagerTest, ADoubledSeparatorAfterARootBaseStillOpens) {
     CFileManager::SetBaseDirectoryFromCurrent();
     CFileManager files;
     std::string path;
-    const std::string relative = "\\" + folder.Path().relative_path().string() + "\\data003\\ten.dat";
+    const std::string relative =
+        "\\" + folder.Path().relative_path().string() + "\\data003\\ten.dat";
     files.MakeFullPath(path, relative);
     EXPECT_EQ(path.substr(0, 2), "/\\");
     EXPECT_NE(files.OpenForRead(relative.c_str()), nullptr);
@@ -137,7 +138,8 @@ TEST_F(FileManagerTest, WritesAtThePositionThroughTheHandle) {
 TEST_F(FileManagerTest, CreatesTheSaveFolderOnceAndLogsEveryTime) {
     LogCapture capture;
     WriteBytes(folder / "save004", {1});
-    for (const char* name : {"save003", "save003", "save004"}) CFileManager::CheckForAndCreateDirectory(name);
+    for (const char* name : {"save003", "save003", "save004"})
+        CFileManager::CheckForAndCreateDirectory(name);
     EXPECT_TRUE(CFileManager::DirectoryExists("save003"));
     EXPECT_FALSE(CFileManager::DirectoryExists("save004"));
     EXPECT_EQ(ReadBytes(folder / "save004"), Bytes{1});
