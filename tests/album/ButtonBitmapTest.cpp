@@ -34,12 +34,6 @@ protected:
     Surface surface{100, 100};
 };
 
-TEST_F(ButtonBitmapTest, StartsWithoutAStateOnItsFirstFace) {
-    ButtonBitmap picture;
-    EXPECT_EQ(picture.GetState(), BS_STATE_RESET);
-    EXPECT_EQ(picture.GetTile(), 0);
-}
-
 TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrReset) {
     struct Row {
         int32_t current;
@@ -85,8 +79,10 @@ TEST_F(ButtonBitmapTest, ATwoFacePictureChangesFaceOnlyForNormalAndPressed) {
     EXPECT_EQ(Request(picture, 6), TileColour(2, 0));
 }
 
-TEST_F(ButtonBitmapTest, APictureThatDidNotLoadKeepsItsStateAndDrawsNothing) {
+TEST_F(ButtonBitmapTest, StartsWithoutAStateAndWithoutAPictureKeepsItsStateAndDrawsNothing) {
     ButtonBitmap picture;
+    EXPECT_EQ(picture.GetState(), BS_STATE_RESET);
+    EXPECT_EQ(picture.GetTile(), 0);
     EXPECT_EQ(Request(picture, 2), 0u);
     EXPECT_EQ(picture.GetState(), 2);
 }

@@ -231,11 +231,15 @@ TEST_F(PlayingButtonsTest, ACommandButtonShowsItsDownFaceWhilePressedByTheProgra
     EXPECT_EQ(ScreenColour(print.x + 5, print.y + 5), TileColour(101, 0));
 }
 
-TEST_F(PlayingButtonsTest, ReleasingWithNoStickerButtonSendsNothing) {
+// The last sheet and sticker are taken, the ones past them refused.
+TEST_F(PlayingButtonsTest, ReleasingWithNoStickerButtonSendsNothingAndOnlyRealButtonsAreTaken) {
     phase.ReleaseStickerButton();
     EXPECT_EQ(phase.GetStkrBtnPressed(), NO_BUTTON);
     EXPECT_FALSE(phase.SetStkrBtnPressed(IDM_STICKER28 + 1));
     EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET8 + 1));
+    EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET1 - 1));
+    EXPECT_TRUE(phase.SetStkrBtnPressed(IDM_STICKER28));
+    EXPECT_TRUE(phase.SetCurrentSheet(IDM_SHEET8));
 }
 
 TEST_F(PlayingButtonsTest, ButtonsShowTheArrowAndUnhookingGivesTheStandardProcedureBack) {

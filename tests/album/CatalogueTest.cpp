@@ -9,6 +9,7 @@
 #include "album/DataFiles.h"
 #include "album/PageTable.h"
 #include "album/StickerHomePositions.h"
+#include "album/StickerOverPosition.h"
 #include "album/TileTables.h"
 
 namespace {
@@ -69,33 +70,32 @@ std::vector<ButtonRow> PlayingScreenButtons() {
 
 }  // namespace
 
+// The first and last stickers, both ends of a sheet and stickers whose homes lie off the
+// page's left edge, found by their buttons' commands.
 TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
-    const int32_t first = StickerIndexFromCommands(1007, 1015);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(ButtonFileOf(first), "\\data003\\b0101.dat");
-    EXPECT_EQ(PictureFileOf(first), "\\data003\\s0101.dat");
-    EXPECT_EQ((std::vector{HomeOf(first).pageNumber, HomeOf(first).x, HomeOf(first).y}),
-              (std::vector{22, 536, 439}));
-
-    EXPECT_EQ(StickerIndex(2, 3), 30);
-    EXPECT_EQ((std::vector{HomeOf(30).pageNumber, HomeOf(30).x, HomeOf(30).y}),
-              (std::vector{1, -15, 26}));
-
-    EXPECT_EQ(StickerIndexFromCommands(1010, 1015), 84);
-    EXPECT_EQ((std::vector{HomeOf(84).pageNumber, HomeOf(84).x, HomeOf(84).y}),
-              (std::vector{2, 594, 199}));
-    EXPECT_EQ(PageIndexOfPageNumber(HomeOf(84).pageNumber), 1);
-
+    struct Row {
+        int32_t sheetCommand;
+        int32_t stickerCommand;
+        int32_t index;
+        std::vector<int32_t> home;  // page number, x, y
+    };
+    const Row rows[] = {{1007, 1015, 0, {22, 536, 439}},
+                        {1008, 1017, 30, {1, -15, 26}},
+                        {1010, 1015, 84, {2, 594, 199}},
+                        {1013, 1041, 194, {3, -10, 76}},
+                        {1014, 1042, NUMBEROFSTICKERGRAPHICS - 1, {5, 597, 76}}};
+    for (const Row& row : rows) {
+        const int32_t index = StickerIndexFromCommands(row.sheetCommand, row.stickerCommand);
+        EXPECT_EQ(index, row.index) << row.sheetCommand << " " << row.stickerCommand;
+        EXPECT_EQ((std::vector{HomeOf(index).pageNumber, HomeOf(index).x, HomeOf(index).y}),
+                  row.home)
+            << index;
+    }
     EXPECT_EQ(StickerIndex(7, 27), 194);
-    EXPECT_EQ((std::vector{HomeOf(194).pageNumber, HomeOf(194).x, HomeOf(194).y}),
-              (std::vector{3, -10, 76}));
-
-    const int32_t last = StickerIndexFromCommands(1014, 1042);
-    EXPECT_EQ(last, NUMBEROFSTICKERGRAPHICS - 1);
-    EXPECT_EQ(ButtonFileOf(last), "\\data003\\b0828.dat");
-    EXPECT_EQ(PictureFileOf(last), "\\data003\\s0828.dat");
-    EXPECT_EQ((std::vector{HomeOf(last).pageNumber, HomeOf(last).x, HomeOf(last).y}),
-              (std::vector{5, 597, 76}));
+    EXPECT_EQ(ButtonFileOf(0), "\\data003\\b0101.dat");
+    EXPECT_EQ(PictureFileOf(0), "\\data003\\s0101.dat");
+    EXPECT_EQ(ButtonFileOf(223), "\\data003\\b0828.dat");
+    EXPECT_EQ(PictureFileOf(223), "\\data003\\s0828.dat");
 }
 
 TEST(StickerCatalogueTest, NamesFollowSheetAndStickerAcrossSheetBoundaries) {
@@ -133,15 +133,18 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
     }
 }
 
-TEST(StickerCatalogueTest, EveryHomeIsOnANumberedPageAndCatchableOnIt) {
+TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         const StickerHome& home = HomeOf(index);
-        EXPECT_TRUE(home.pageNumber >= FIRST_HOME_PAGE_NUMBER &&
-                    home.pageNumber <= LAST_HOME_PAGE_NUMBER)
-            << index;
+        const int32_t page = StickerOverPosition::GetStickerPageIndex(index);
+        ASSERT_TRUE(page >= 0 && page < NUMBEROFPAGES) << index;
+        EXPECT_EQ(AlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
         // A sticker sticks within 19 pixels of its home, so every home must lie
         // less than 20 pixels outside the 844 x 588 page.
         EXPECT_TRUE(home.x > -20 && home.x < 844 && home.y > -20 && home.y < 588) << index;
+    }
+    for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS}) {
+        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), NO_PAGE_INDEX);
     }
 }
 
@@ -155,7 +158,8 @@ TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
     std::vector<Row> expected;
     for (int32_t i = 0; i < 25; ++i) {
         const std::string nn = std::string(i + 1 < 10 ? "0" : "") + std::to_string(i + 1);
-        expected.push_back({i, i + 1, "\\data003\\p00" + nn + ".dat", "\\save003\\page" + nn + ".sav"});
+        expected.push_back(
+            {i, i + 1, "\\data003\\p00" + nn + ".dat", "\\save003\\page" + nn + ".sav"});
     }
     ASSERT_EQ(AlbumPages.size(), expected.size());
     for (const Row& row : expected) {
@@ -189,7 +193,8 @@ TEST(PageTableTest, TurningWrapsOverEveryPage) {
 TEST(PageTableTest, EveryPageIsHomeToStickersAndTheFarmAndSeaKeepTheirs) {
     std::vector<std::vector<int32_t>> onPage(AlbumPages.size());
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
-        onPage.at(static_cast<size_t>(PageIndexOfPageNumber(HomeOf(index).pageNumber))).push_back(index);
+        onPage.at(static_cast<size_t>(PageIndexOfPageNumber(HomeOf(index).pageNumber)))
+            .push_back(index);
     }
     for (size_t page = 0; page < onPage.size(); ++page) EXPECT_FALSE(onPage[page].empty()) << page;
     EXPECT_EQ(onPage[1], (std::vector<int32_t>{84, 85, 86, 87, 94, 95, 96, 100}));

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "album/DeleteAll.h"
-#include "album/StickersUsed.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/support/LogCapture.h"
 
@@ -44,20 +43,4 @@ TEST_F(DeleteAllTest, WithoutASaveFolderNothingIsWrittenAndNothingFails) {
     std::filesystem::remove(album.folder.Path() / "save003");
     DeleteAll().ClearPageFiles();
     EXPECT_FALSE(std::filesystem::exists(album.folder.Path() / "save003"));
-}
-
-// Clear All, as far as the files go: both the record and every page start over.
-TEST_F(DeleteAllTest, ClearingRecordAndPagesLeavesTheWholeAlbumEmptyOnDisk) {
-    StickersUsed record;
-    EXPECT_FALSE(record.ReadStickersUsed()) << "fresh base directory";
-    ASSERT_EQ(album.Record().size(), 918u);
-    record.SetStickerUsed(84);
-    album.WritePage(0, AlbumFolder::PageWithASticker());
-
-    EXPECT_TRUE(record.ResetStickersUsed());
-    DeleteAll deleteAll;
-    deleteAll.ClearPageFiles();
-
-    EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(std::vector<int32_t>(224, 0)));
-    EXPECT_TRUE(album.EveryPageIs(AlbumFolder::EmptyPage()));
 }

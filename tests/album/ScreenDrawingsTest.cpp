@@ -112,28 +112,24 @@ protected:
     TiledBitmap captions;
 };
 
-TEST_F(StickerCounterTest, CountsTheCaptionCarriesShowTheCaptionAlone) {
-    const std::array<std::pair<int32_t, int32_t>, 5> captionOnly = {
-        {{224, 0}, {99, 1}, {9, 2}, {1, 3}, {0, 4}}};
-    for (const auto& [left, caption] : captionOnly) {
-        SCOPED_TRACE(left);
-        const Surface screen = CounterFor(left);
-        EXPECT_EQ(At(screen, 417, 52), TileColour(1, caption));
-        for (LONG x : {433, 436, 440}) EXPECT_EQ(At(screen, x, 52), TileColour(1, caption));
-    }
-}
-
-TEST_F(StickerCounterTest, OtherCountsPutTheirNumberAtThePlaceForItsDigits) {
+// Counts the caption carries (224, 99, 9, 1, 0) show the caption alone; the others put
+// their number at the place for its digits. Both ends of every digit range are here.
+TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndItsNumberAtThePlaceForItsDigits) {
     struct Case {
         int32_t left;
         int32_t caption;
-        LONG numberX;
+        LONG numberX;  // 0: the caption alone
     };
-    for (const Case c : {Case{223, 0, 440}, Case{100, 0, 440}, Case{98, 1, 436}, Case{10, 1, 436},
-                         Case{8, 2, 433}, Case{2, 2, 433}}) {
+    for (const Case c : {Case{224, 0, 0}, Case{99, 1, 0}, Case{9, 2, 0}, Case{1, 3, 0},
+                         Case{0, 4, 0}, Case{223, 0, 440}, Case{100, 0, 440}, Case{98, 1, 436},
+                         Case{10, 1, 436}, Case{8, 2, 433}, Case{2, 2, 433}}) {
         SCOPED_TRACE(c.left);
         const Surface screen = CounterFor(c.left);
         EXPECT_EQ(At(screen, 417, 52), TileColour(1, c.caption));
+        if (c.numberX == 0) {
+            for (LONG x : {433, 436, 440}) EXPECT_EQ(At(screen, x, 52), TileColour(1, c.caption));
+            continue;
+        }
         EXPECT_EQ(At(screen, c.numberX - 1, 52), TileColour(1, c.caption));
         EXPECT_EQ(At(screen, c.numberX, 52), NumberColour(c.left));
         EXPECT_EQ(At(screen, c.numberX + 29, 52 + 23), NumberColour(c.left));

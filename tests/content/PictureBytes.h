@@ -2,6 +2,8 @@
 // Reads the fields of the album's picture files ("Q3", 24 bits, bottom-up, pixels at
 // offset 54) and of other little-endian formats, for checking generated content.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <span>
 
@@ -29,3 +31,20 @@ struct PictureView {
 };
 
 constexpr uint32_t MAGENTA = 0xFF00FF;
+
+// The fields of the "Q3" header that the program's two picture readers rely on.
+inline void ExpectPictureHeader(const char* name, std::span<const uint8_t> bytes) {
+    ASSERT_GE(bytes.size(), 54u) << name;
+    const PictureView picture{bytes};
+    EXPECT_EQ(bytes[0], 'Q') << name;
+    EXPECT_EQ(bytes[1], '3') << name;
+    EXPECT_EQ(LittleEndian(bytes, 2, 4), bytes.size()) << name;
+    EXPECT_EQ(LittleEndian(bytes, 10, 4), 54u) << name << ": pixels must follow the header";
+    EXPECT_EQ(LittleEndian(bytes, 14, 4), 40u) << name;
+    EXPECT_GT(picture.Width(), 0) << name;
+    EXPECT_GT(picture.Height(), 0) << name << ": rows must run bottom-up";
+    EXPECT_EQ(LittleEndian(bytes, 26, 2), 1u) << name;
+    EXPECT_EQ(LittleEndian(bytes, 28, 2), 24u) << name;
+    EXPECT_EQ(LittleEndian(bytes, 30, 4), 0u) << name << ": must be uncompressed";
+    EXPECT_EQ(bytes.size(), 54 + picture.Stride() * static_cast<size_t>(picture.Height())) << name;
+}

@@ -1,5 +1,5 @@
 // The generated album read by the program's own readers: every data file through both
-// picture readers, the song through the MIDI reader.
+// picture readers (the song is read in SongTest).
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,6 @@
 #include "gfx/DIB.h"
 #include "gfx/DIBSection.h"
 #include "io/FileManager.h"
-#include "sound/MidiFileReader.h"
-#include "sound/MidiManager.h"
-#include "sound/MidiSong.h"
 
 namespace {
 
@@ -52,13 +49,4 @@ TEST_F(ProgramReadsContentTest, EveryDataFileReadsThroughBothPictureReaders) {
         EXPECT_EQ(section.GetWidth(), picture.GetWidth()) << name;
         EXPECT_EQ(section.GetHeight(), picture.GetHeight()) << name;
     }
-}
-
-TEST_F(ProgramReadsContentTest, TheSongLoadsWithSeveralTracks) {
-    MidiSong song;
-    const auto error = LoadMidiFile(MidiManager::kSongFile, song);
-    EXPECT_FALSE(error.has_value()) << error.value_or("");
-    EXPECT_EQ(song.format, 1);
-    EXPECT_GE(song.trackCount, 4);
-    FreeSong(song);
 }

@@ -26,35 +26,17 @@ const PictureSize DIALOG_PICTURES[] = {
     {"QuitButtonUp", 124, 52},       {"QuitButtonDown", 124, 52},
 };
 
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+std::string Cased(std::string text, int (*change)(int)) {
+    for (char& c : text) c = static_cast<char>(change(static_cast<unsigned char>(c)));
     return text;
 }
 
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-// The header of a 24-bit bottom-up picture file with its pixels at offset 54.
-void ExpectPictureFile(std::span<const uint8_t> bytes, int32_t width, int32_t height) {
-    ASSERT_GE(bytes.size(), 54u);
-    const PictureView picture{bytes};
-    EXPECT_EQ(bytes[0], 'Q');
-    EXPECT_EQ(bytes[1], '3');
-    EXPECT_EQ(LittleEndian(bytes, 2, 4), bytes.size());
-    EXPECT_EQ(LittleEndian(bytes, 10, 4), 54u);
-    EXPECT_EQ(LittleEndian(bytes, 14, 4), 40u);
-    EXPECT_EQ(picture.Width(), width);
-    EXPECT_EQ(picture.Height(), height);
-    EXPECT_EQ(LittleEndian(bytes, 26, 2), 1u);
-    EXPECT_EQ(LittleEndian(bytes, 28, 2), 24u);
-    EXPECT_EQ(LittleEndian(bytes, 30, 4), 0u);
-    EXPECT_EQ(bytes.size(), 54 + picture.Stride() * static_cast<size_t>(height));
+// A picture file of the album's format and of the given size.
+void ExpectPictureFile(const char* name, std::span<const uint8_t> bytes, int32_t width,
+                       int32_t height) {
+    ExpectPictureHeader(name, bytes);
+    EXPECT_EQ(PictureView{bytes}.Width(), width) << name;
+    EXPECT_EQ(PictureView{bytes}.Height(), height) << name;
 }
 
 const Resource& Bitmap(const char* name) {
@@ -72,9 +54,11 @@ TEST(ResourcesTest, DialogPicturesAreFoundWhateverTheCaseAndHaveTheirSizes) {
         SCOPED_TRACE(expected.name);
         const Resource* resource = Resources::Find(expected.name, ResourceKind::Bitmap);
         ASSERT_NE(resource, nullptr);
-        EXPECT_EQ(Resources::Find(Lower(expected.name), ResourceKind::Bitmap), resource);
-        EXPECT_EQ(Resources::Find(Upper(expected.name), ResourceKind::Bitmap), resource);
-        ExpectPictureFile(resource->bytes, expected.width, expected.height);
+        for (auto change : {::tolower, ::toupper}) {
+            EXPECT_EQ(Resources::Find(Cased(expected.name, change), ResourceKind::Bitmap),
+                      resource);
+        }
+        ExpectPictureFile(expected.name, resource->bytes, expected.width, expected.height);
     }
 }
 
@@ -94,7 +78,7 @@ TEST(ResourcesTest, IconHundredIsAKeyedPictureFoundByNumber) {
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(Resources::Find("#100", ResourceKind::Icon), icon);
     const PictureView picture{icon->bytes};
-    ExpectPictureFile(icon->bytes, picture.Width(), picture.Height());
+    ExpectPictureHeader("icon 100", icon->bytes);
     EXPECT_GE(picture.Width(), 32);
     EXPECT_EQ(picture.Pixel(0, picture.Height() - 1), MAGENTA);
     EXPECT_NE(picture.Pixel(picture.Width() / 2, picture.Height() / 2), MAGENTA);
@@ -105,7 +89,7 @@ TEST(ResourcesTest, ArrowCursorIsLargeWithItsHotSpotAtTheTip) {
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(Resources::Find("ArrowCursor", ResourceKind::Cursor), cursor);
     const PictureView picture{cursor->bytes};
-    ExpectPictureFile(cursor->bytes, picture.Width(), picture.Height());
+    ExpectPictureHeader("arrow cursor", cursor->bytes);
     EXPECT_GE(picture.Width(), 40);
     EXPECT_GE(picture.Height(), 40);
 
@@ -124,8 +108,9 @@ TEST(ResourcesTest, ArrowCursorIsLargeWithItsHotSpotAtTheTip) {
 }
 
 // A button is a rectangle laid over its dialog's picture; its corners must show what
-// the dialog shows there, or each button would sit in a visible box.
-TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogs) {
+// the dialog shows there, or each button would sit in a visible box. Its pressed face
+// must differ from its released one.
+TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
     struct Placement {
         const char* dialog;
         const char* button;
@@ -133,11 +118,16 @@ TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogs) {
         int32_t y;
     };
     const Placement placements[] = {
-        {"ClearAllDialogBkg", "YES", 38, 288}, {"ClearAllDialogBkg", "NO", 196, 288},
-        {"AboutDialogBkg", "OK", 114, 296},    {"NewStkrDialogBkg", "OK", 114, 296},
+        {"ClearAllDialogBkg", "YES", 38, 288},     {"ClearAllDialogBkg", "NO", 196, 288},
+        {"AboutDialogBkg", "OK", 114, 296},        {"NewStkrDialogBkg", "OK", 114, 296},
         {"EndingScrnDialogBkg", "Quit", 450, 696},
     };
     for (const Placement& placement : placements) {
+        const Resource& up = Bitmap((std::string(placement.button) + "ButtonUp").c_str());
+        const Resource& down = Bitmap((std::string(placement.button) + "ButtonDown").c_str());
+        ASSERT_EQ(up.bytes.size(), down.bytes.size()) << placement.button;
+        EXPECT_FALSE(std::equal(up.bytes.begin(), up.bytes.end(), down.bytes.begin()))
+            << placement.button << ": pressed must look different from released";
         for (const char* face : {"ButtonUp", "ButtonDown"}) {
             const std::string name = std::string(placement.button) + face;
             SCOPED_TRACE(name + " on " + placement.dialog);
@@ -145,20 +135,10 @@ TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogs) {
             const PictureView button{Bitmap(name.c_str()).bytes};
             const int32_t right = button.Width() - 1;
             const int32_t bottom = button.Height() - 1;
-            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{right, 0},
-                                       std::pair{0, bottom}, std::pair{right, bottom}}) {
+            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{right, 0}, std::pair{0, bottom},
+                                       std::pair{right, bottom}}) {
                 EXPECT_EQ(button.Pixel(x, y), dialog.Pixel(placement.x + x, placement.y + y));
             }
         }
-    }
-}
-
-TEST(ResourcesTest, PressedButtonsLookDifferentFromReleasedOnes) {
-    for (const char* button : {"YES", "NO", "OK", "Quit"}) {
-        SCOPED_TRACE(button);
-        const Resource& up = Bitmap((std::string(button) + "ButtonUp").c_str());
-        const Resource& down = Bitmap((std::string(button) + "ButtonDown").c_str());
-        ASSERT_EQ(up.bytes.size(), down.bytes.size());
-        EXPECT_FALSE(std::equal(up.bytes.begin(), up.bytes.end(), down.bytes.begin()));
     }
 }

@@ -11,7 +11,8 @@
 
 namespace {
 
-// Two tiles of 3 x 2 side by side, and one that reaches beyond the 6 x 2 picture.
+// Two tiles of 3 x 2 side by side, short of the 8 x 3 picture's right edge, and one
+// that reaches beyond the picture.
 constexpr std::array<TileRect, 3> kTiles = {{{0, 0, 3, 2}, {3, 0, 3, 2}, {4, 1, 5, 5}}};
 const TiledBitmapInfo kInfo{3, kTiles.data(), "\\tiles.dat"};
 
@@ -19,7 +20,7 @@ class TiledBitmapTest : public ::testing::Test {
 protected:
     TiledBitmapTest() {
         CFileManager::SetBaseDirectoryFromCurrent();
-        WriteBytes(folder / "tiles.dat", Picture24(6, 2, PatternColour));
+        WriteBytes(folder / "tiles.dat", Picture24(8, 3, PatternColour));
     }
 
     // Draws tile `index` at (1, 1) of a fresh 12 x 8 surface.
@@ -38,27 +39,29 @@ protected:
     Surface surface{12, 8};
 };
 
-TEST_F(TiledBitmapTest, DrawsOnlyTheTilesRectangleUnscaledAtThePoint) {
-    picture.SetTiledInfo(&kInfo);
-    ASSERT_TRUE(picture.Load(nullptr));
-    ASSERT_TRUE(DrawAtOneOne(1));
-    for (LONG y = 0; y < 2; ++y) {
-        for (LONG x = 0; x < 3; ++x)
-            EXPECT_EQ(At(1 + x, 1 + y), PatternColour(3 + x, y)) << x << "," << y;
+// A tile inside the picture, and one reaching beyond it that draws only what the
+// picture holds: its part, unscaled at (1, 1), and nothing else.
+TEST_F(TiledBitmapTest, DrawsOnlyTheTilesPartOfThePictureUnscaledAtThePoint) {
+    struct Row {
+        int32_t tile;
+        RECT drawn;  // in picture coordinates
+    };
+    for (const Row& row : {Row{1, RECT{3, 0, 6, 2}}, Row{2, RECT{4, 1, 8, 3}}}) {
+        SCOPED_TRACE(row.tile);
+        surface.Fill(0);
+        picture.SetTiledInfo(&kInfo);
+        ASSERT_TRUE(picture.Load(nullptr));
+        ASSERT_TRUE(DrawAtOneOne(row.tile));
+        for (LONG y = 0; y < 8; ++y) {
+            for (LONG x = 0; x < 12; ++x) {
+                const LONG px = row.drawn.left + x - 1;
+                const LONG py = row.drawn.top + y - 1;
+                const bool inside =
+                    x >= 1 && y >= 1 && px < row.drawn.right && py < row.drawn.bottom;
+                ASSERT_EQ(At(x, y), inside ? PatternColour(px, py) : 0u) << x << "," << y;
+            }
+        }
     }
-    EXPECT_EQ(surface.Pixel(0, 0), 0u);
-    EXPECT_EQ(surface.Pixel(4, 1), 0u);
-    EXPECT_EQ(surface.Pixel(1, 3), 0u);
-}
-
-TEST_F(TiledBitmapTest, ATileReachingBeyondThePictureDrawsOnlyWhatThePictureHolds) {
-    picture.SetTiledInfo(&kInfo);
-    ASSERT_TRUE(picture.Load(nullptr));
-    ASSERT_TRUE(DrawAtOneOne(2));
-    EXPECT_EQ(At(1, 1), PatternColour(4, 1));
-    EXPECT_EQ(At(2, 1), PatternColour(5, 1));
-    EXPECT_EQ(surface.Pixel(3, 1), 0u);
-    EXPECT_EQ(surface.Pixel(1, 2), 0u);
 }
 
 TEST_F(TiledBitmapTest, TilesTheDescriptorDoesNotHaveDrawNothing) {

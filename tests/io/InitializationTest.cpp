@@ -36,23 +36,19 @@ TEST_F(InitializationTest, FirstRunWritesATwentyByteFileThatShowsTheHint) {
     EXPECT_EQ(CInitialization::FilePath(), folder.Path().string() + "\\options03.dta");
 }
 
-TEST_F(InitializationTest, HintSeenIsKeptAcrossRuns) {
+// Zero (the hint seen) and any other stored setting are read back as they stand.
+TEST_F(InitializationTest, TheStoredSettingIsKeptAcrossRuns) {
     StartUp();
     CInitialization::ms_ShowNewStickerDialog = 0;
     CInitialization().WriteInitialization();
     EXPECT_EQ(OptionsFile(), FileHolding(0));
-
-    CInitialization::ms_ShowNewStickerDialog = 5;
-    StartUp();
-    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 0);
-    EXPECT_EQ(OptionsFile(), FileHolding(0));
-}
-
-TEST_F(InitializationTest, AnyNonZeroSettingIsKeptAsItStands) {
-    WriteBytes(folder / "options03.dta", FileHolding(7));
-    StartUp();
-    EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 7);
-    EXPECT_EQ(OptionsFile(), FileHolding(7));
+    for (const int32_t setting : {0, 7}) {
+        WriteBytes(folder / "options03.dta", FileHolding(setting));
+        CInitialization::ms_ShowNewStickerDialog = 5;
+        StartUp();
+        EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, setting);
+        EXPECT_EQ(OptionsFile(), FileHolding(setting));
+    }
 }
 
 TEST_F(InitializationTest, ForeignTextOrVersionIsLoggedAndReplaced) {

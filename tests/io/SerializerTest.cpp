@@ -90,26 +90,23 @@ TEST_F(SerializerTest, ReadOnlySaveFileIsRefusedAndKept) {
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), (Bytes{1, 2, 3}));
 }
 
-TEST_F(SerializerTest, ShortReadGivesZeroForMissingBytesThenEndOfFile) {
+// Missing bytes read as zero; only the read after the one that reached the end throws.
+TEST_F(SerializerTest, ReadsPastTheEndGiveZerosThenEndOfFile) {
     WriteBytes(folder / "short.sav", {0x01, 0x00, 0x00});
-    DeSerializer in(ProgramPath("short.sav"));
-    EXPECT_EQ(in.GetLong(), 1);
-    EXPECT_EQ(ThrownText([&] { in.GetLong(); }), "DeSerializer::GetLong: end of file");
-}
+    DeSerializer shortFile(ProgramPath("short.sav"));
+    EXPECT_EQ(shortFile.GetLong(), 1);
+    EXPECT_EQ(ThrownText([&] { shortFile.GetLong(); }), "DeSerializer::GetLong: end of file");
 
-TEST_F(SerializerTest, EndOfFileShowsOnlyAfterARunsPastTheEnd) {
     WriteBytes(folder / "one.sav", LongBytes(7));
-    DeSerializer in(ProgramPath("one.sav"));
-    EXPECT_EQ(in.GetLong(), 7);
-    EXPECT_EQ(in.GetLong(), 0) << "this read runs into the end without throwing";
-    EXPECT_EQ(ThrownText([&] { in.GetLong(); }), "DeSerializer::GetLong: end of file");
-}
+    DeSerializer one(ProgramPath("one.sav"));
+    EXPECT_EQ(one.GetLong(), 7);
+    EXPECT_EQ(one.GetLong(), 0) << "this read runs into the end without throwing";
+    EXPECT_EQ(ThrownText([&] { one.GetLong(); }), "DeSerializer::GetLong: end of file");
 
-TEST_F(SerializerTest, StringRunningPastTheEndKeepsItsLengthZeroFilled) {
     WriteBytes(folder / "cut.sav", Concat({LongBytes(6), {'Q', 'L', 'Y'}}));
-    DeSerializer in(ProgramPath("cut.sav"));
-    EXPECT_EQ(in.GetString(), std::string("QLY\0\0\0", 6));
-    EXPECT_EQ(ThrownText([&] { in.GetLong(); }), "DeSerializer::GetLong: end of file");
+    DeSerializer cut(ProgramPath("cut.sav"));
+    EXPECT_EQ(cut.GetString(), std::string("QLY\0\0\0", 6));
+    EXPECT_EQ(ThrownText([&] { cut.GetLong(); }), "DeSerializer::GetLong: end of file");
 }
 
 TEST_F(SerializerTest, HugeOrNegativeStringLengthsAreRefusedWithoutAllocating) {

@@ -42,12 +42,18 @@ std::vector<int32_t> PrioritiesFrontToBack(CSpriteList& list) {
 
 TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
     CSpriteList list;
+    EXPECT_EQ(list.First(), nullptr);
+    EXPECT_EQ(list.Front(), nullptr);
     list.Add(Sticker(1));
     list.Add(Sticker(2));
     list.Add(Sticker(3));
     EXPECT_EQ(SerialsFrontToBack(list), (std::vector<int32_t>{3, 2, 1}));
     EXPECT_EQ(PrioritiesFrontToBack(list), (std::vector<int32_t>{11, 12, 13}));
     EXPECT_EQ(list.Front()->GetSerial(), 3);
+    list.DestroyAll();
+    EXPECT_EQ(list.GetCount(), 0u);
+    EXPECT_EQ(list.Next(), nullptr);
+    EXPECT_EQ(list.First(), nullptr);
 
     CSpriteList page;
     for (int32_t p = 4; p >= 1; --p) page.Add(Corner(p));
@@ -55,17 +61,6 @@ TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
     page.Add(Sticker(2));
     EXPECT_EQ(SerialsFrontToBack(page), (std::vector<int32_t>{101, 102, 103, 104, 2, 1}));
     EXPECT_EQ(PrioritiesFrontToBack(page), (std::vector<int32_t>{1, 2, 3, 4, 11, 12}));
-}
-
-TEST(SpriteList, WalksFromTheBottomAndEndsAfterTheFront) {
-    CSpriteList list;
-    EXPECT_EQ(list.First(), nullptr);
-    EXPECT_EQ(list.Front(), nullptr);
-    CSprite* only = Sticker(1);
-    list.Add(only);
-    EXPECT_EQ(list.First(), only);
-    EXPECT_EQ(list.Next(), nullptr);
-    EXPECT_EQ(list.Next(), nullptr);
 }
 
 TEST(SpriteList, RemovalLeavesGapsThatTheNextAddRenumbers) {
@@ -124,17 +119,6 @@ TEST(SpriteList, ChangesBecomeDirtyRectanglesAndPriorityChangesReorder) {
     EXPECT_EQ(PrioritiesFrontToBack(list), (std::vector<int32_t>{5, 11}));
     EXPECT_EQ(buffer.GetDirtyRects().size(), 4u);
     EXPECT_EQ(buffer.GetDirtyRects()[3], (RECT{100, 0, 132, 32}));
-}
-
-TEST(SpriteList, DestroyAllEmptiesTheList) {
-    CSpriteList list;
-    list.Add(Sticker(1));
-    list.Add(Sticker(2));
-    list.First();
-    list.DestroyAll();
-    EXPECT_EQ(list.GetCount(), 0u);
-    EXPECT_EQ(list.Next(), nullptr);
-    EXPECT_EQ(list.First(), nullptr);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ struct Notice {
     RECT first;
     bool hasSecond;
     RECT second;
+    friend bool operator==(const Notice&, const Notice&) = default;
 };
 
 class RecordingObserver : public CSpriteObserver {
@@ -159,17 +160,13 @@ TEST_F(SpriteTest, ChangesAreReportedWithTheirRectangles) {
     sprite.SetPriority(40);
     sprite.SetObserver(nullptr);
     sprite.MoveTo(0, 0);
-    ASSERT_EQ(observer.notices.size(), 4u);
-    EXPECT_EQ(observer.notices[0].flags, SPRITE_MOVED);
-    EXPECT_EQ(observer.notices[0].first, (RECT{1, 2, 33, 34}));
-    EXPECT_EQ(observer.notices[0].second, (RECT{1, 2, 33, 34}));
-    EXPECT_EQ(observer.notices[1].first, (RECT{1, 2, 33, 34}));
-    EXPECT_EQ(observer.notices[1].second, (RECT{4, 6, 36, 38}));
-    EXPECT_EQ(observer.notices[2].flags, SPRITE_PRIORITY_CHANGED);
-    EXPECT_EQ(observer.notices[2].first, (RECT{4, 6, 36, 38}));
-    EXPECT_FALSE(observer.notices[2].hasSecond);
-    EXPECT_EQ(observer.notices[3].flags, SPRITE_INVALIDATE);
-    EXPECT_EQ(observer.notices[3].first, (RECT{0, 0, 3, 3}));
+    const RECT before{1, 2, 33, 34};
+    const RECT after{4, 6, 36, 38};
+    EXPECT_EQ(observer.notices, (std::vector<Notice>{
+                                    {&sprite, SPRITE_MOVED, before, true, before},
+                                    {&sprite, SPRITE_MOVED, before, true, after},
+                                    {&sprite, SPRITE_PRIORITY_CHANGED, after, false, {}},
+                                    {&sprite, SPRITE_INVALIDATE, {0, 0, 3, 3}, false, {}}}));
 }
 
 TEST_F(SpriteTest, TheRecordIsFiveLongsAndReadsBackWithoutNotice) {
