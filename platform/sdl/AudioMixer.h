@@ -16,6 +16,9 @@ public:
     static constexpr int kSampleRate = 44100;
     // The music plays at this share of full level, so that effects stand out above it.
     static constexpr float kMusicLevel = 0.5f;
+    static constexpr int kBeepHertz = 880;
+    static constexpr int kBeepMilliseconds = 150;
+    static constexpr float kBeepLevel = 0.25f;
 
     // Opens the default audio device; null when there is none.
     static std::unique_ptr<AudioMixer> Open();
@@ -28,15 +31,20 @@ public:
     // Starts a RIFF WAVE image, cutting off the effect playing; false (and the effect
     // playing stopped) when the bytes are no WAVE SDL can read.
     bool PlayEffect(std::span<const uint8_t> wave);
+    // Starts the beep (kBeepHertz for kBeepMilliseconds) as the effect playing.
+    void PlayTone();
     void StopEffect();
     bool EffectPlaying() const;
 
     // The effect as the stream plays it: interleaved stereo at kSampleRate; empty for
     // bytes that are no WAVE.
     static std::vector<float> Decode(std::span<const uint8_t> wave);
+    // The beep as the stream plays it; it fades in and out so that it does not click.
+    static std::vector<float> Tone();
 
 private:
     explicit AudioMixer(SDL_AudioDeviceID device);
+    void StartEffect(std::vector<float> effect);
     static void SDLCALL FillStream(void* mixer, Uint8* stream, int length);
     void Mix(float* out, size_t samples);
 
