@@ -138,7 +138,7 @@ void AudioMixer::Mix(float* out, size_t samples) {
         std::fill(out, out + samples, 0.0f);
     }
     const size_t effectSamples = std::min(samples, m_effect.size() - m_effectPosition);
-    for (size_t i = 0; i < effectSamples; ++i) out[i] += m_effect[m_effectPosition + i];
+    for (size_t i = 0; i < effectSamples; ++i) out[i] += kEffectLevel * m_effect[m_effectPosition + i];
     m_effectPosition += effectSamples;
     for (size_t i = 0; i < samples; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
 }
