@@ -110,26 +110,41 @@ POINT Letterbox::ToWindow(POINT screenPoint) const {
             (square.top + std::max(square.top, square.bottom - 1)) / 2};
 }
 
-uint32_t Letterbox::PixelAt(const Surface& screen, LONG x, LONG y) const {
-    const auto column = static_cast<size_t>(x - m_picture.left);
+void Letterbox::ScaleRow(const Surface& screen, LONG y, LONG left, LONG right, uint32_t* out) const {
     const auto row = static_cast<size_t>(y - m_picture.top);
-    if (m_wholeScale) return screen.Pixel(m_columns.nearest[column], m_rows.nearest[row]);
-    uint32_t red = 0;
-    uint32_t green = 0;
-    uint32_t blue = 0;
-    for (uint32_t r = m_rows.starts[row]; r < m_rows.starts[row + 1]; ++r) {
-        const Tap& rowTap = m_rows.taps[r];
-        const uint32_t* line = screen.Row(rowTap.source);
-        for (uint32_t c = m_columns.starts[column]; c < m_columns.starts[column + 1]; ++c) {
-            const Tap& columnTap = m_columns.taps[c];
-            const uint32_t weight = rowTap.weight * columnTap.weight;
-            const uint32_t rgb = line[columnTap.source];
-            red += ((rgb >> 16) & 0xFF) * weight;
-            green += ((rgb >> 8) & 0xFF) * weight;
-            blue += (rgb & 0xFF) * weight;
-        }
+    const auto first = static_cast<size_t>(left - m_picture.left);
+    const auto end = static_cast<size_t>(right - m_picture.left);
+    if (m_wholeScale) {
+        const uint32_t* line = screen.Row(m_rows.nearest[row]);
+        for (size_t column = first; column < end; ++column) *out++ = line[m_columns.nearest[column]];
+        return;
     }
-    constexpr uint32_t kShift = 16;  // kWholeWeight squared
-    constexpr uint32_t kHalf = 1u << (kShift - 1);
-    return (((red + kHalf) >> kShift) << 16) | (((green + kHalf) >> kShift) << 8) | ((blue + kHalf) >> kShift);
+    const Tap* rowTaps = m_rows.taps.data() + m_rows.starts[row];
+    const Tap* rowEnd = m_rows.taps.data() + m_rows.starts[row + 1];
+    for (size_t column = first; column < end; ++column) {
+        const Tap* columnTaps = m_columns.taps.data() + m_columns.starts[column];
+        const Tap* columnEnd = m_columns.taps.data() + m_columns.starts[column + 1];
+        uint32_t red = 0;
+        uint32_t green = 0;
+        uint32_t blue = 0;
+        for (const Tap* rowTap = rowTaps; rowTap != rowEnd; ++rowTap) {
+            const uint32_t* line = screen.Row(rowTap->source);
+            for (const Tap* columnTap = columnTaps; columnTap != columnEnd; ++columnTap) {
+                const uint32_t weight = rowTap->weight * columnTap->weight;
+                const uint32_t rgb = line[columnTap->source];
+                red += ((rgb >> 16) & 0xFF) * weight;
+                green += ((rgb >> 8) & 0xFF) * weight;
+                blue += (rgb & 0xFF) * weight;
+            }
+        }
+        constexpr uint32_t kShift = 16;  // kWholeWeight squared
+        constexpr uint32_t kHalf = 1u << (kShift - 1);
+        *out++ = (((red + kHalf) >> kShift) << 16) | (((green + kHalf) >> kShift) << 8) | ((blue + kHalf) >> kShift);
+    }
+}
+
+uint32_t Letterbox::PixelAt(const Surface& screen, LONG x, LONG y) const {
+    uint32_t rgb = 0;
+    ScaleRow(screen, y, x, x + 1, &rgb);
+    return rgb;
 }

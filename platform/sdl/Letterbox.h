@@ -33,7 +33,10 @@ public:
     // The window pixel in the middle of the square that shows screen pixel `point`.
     POINT ToWindow(POINT screenPoint) const;
 
-    // The colour of window pixel (x, y) of the picture, taken from `screen`.
+    // The colours of window pixels `left` to `right` (exclusive) of row `y` of the
+    // picture, taken from `screen`, into `out[0]` onwards.
+    void ScaleRow(const Surface& screen, LONG y, LONG left, LONG right, uint32_t* out) const;
+    // The colour of window pixel (x, y) of the picture.
     uint32_t PixelAt(const Surface& screen, LONG x, LONG y) const;
 
 private:

@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/Resources.h"
 #include "platform/User.h"
@@ -121,9 +122,10 @@ void SdlBackend::Present(const Surface& screen, const RECT& area) {
     Show(RECT{left, top, right, bottom});
 }
 
-// Until the program first waits, it is still drawing its first screen: showing the
-// window earlier would show it black or half drawn. A copy of the album that only
-// hands over to a running one never waits, so its window is never mapped.
+// Until the program first has nothing left to handle, it is still drawing its first
+// screen: showing the window earlier would show it black or half drawn. A copy of
+// the album that only hands over to a running one never gets there, so its window is
+// never mapped.
 void SdlBackend::Reveal() {
     if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_HIDDEN) == 0) return;
     SDL_ShowWindow(m_window);
@@ -154,11 +156,13 @@ void SdlBackend::Show(const RECT& area) {
     const Uint32 format = target->format->format;
     const bool direct = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
     const Uint32 alpha = format == SDL_PIXELFORMAT_ARGB8888 ? kOpaqueAlpha : 0;
+    std::vector<uint32_t> scaled(static_cast<size_t>(place.right - place.left));
     if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
     for (LONG y = place.top; y < place.bottom; ++y) {
         auto* out = static_cast<Uint8*>(target->pixels) + y * target->pitch;
+        m_letterbox.ScaleRow(m_frame, y, place.left, place.right, scaled.data());
         for (LONG x = place.left; x < place.right; ++x) {
-            const uint32_t rgb = m_letterbox.PixelAt(m_frame, x, y);
+            const uint32_t rgb = scaled[static_cast<size_t>(x - place.left)];
             if (direct) {
                 reinterpret_cast<Uint32*>(out)[x] = rgb | alpha;
             } else {
@@ -184,14 +188,10 @@ std::optional<InputEvent> SdlBackend::NextInputEvent() {
 }
 
 void SdlBackend::WaitForInput(DWORD milliseconds) {
-    Reveal();
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<DWORD>(milliseconds, INT32_MAX)));
 }
 
-void SdlBackend::Sleep(DWORD milliseconds) {
-    Reveal();
-    Backend::Sleep(milliseconds);
-}
+void SdlBackend::Settled() { Reveal(); }
 
 InputEvent SdlBackend::PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const {
     return InputEvent{kind, m_letterbox.ToScreen(POINT{x, y})};

@@ -3,8 +3,8 @@
 // screen, scaled to fit and letterboxed. By default the window covers the whole
 // display from the moment it is made, with or without a window manager; for grown-ups
 // it can be an ordinary resizable window instead, where F11 toggles full screen. The
-// window is shown only once the program first waits for input, so the first picture
-// anyone sees is a finished one. SDL gives raw input only (no automatic mouse
+// window is shown only once the program has first handled every message waiting, so
+// the first picture anyone sees is a finished one. SDL gives raw input only (no automatic mouse
 // capture, clicks go through to an inactive window); the window system decides
 // capture, focus and hover. Pointer positions arrive in pixels of the program's
 // screen; a finger on a touch screen acts as TouchGesture describes. Printing goes to CUPS.
@@ -42,7 +42,7 @@ public:
     void Present(const Surface& screen, const RECT& area) override;
     std::optional<InputEvent> NextInputEvent() override;
     void WaitForInput(DWORD milliseconds) override;
-    void Sleep(DWORD milliseconds) override;
+    void Settled() override;
     void SetCursorImage(const CursorImage* image) override;
     void SetCursorVisible(bool visible) override;
     void WarpPointer(POINT screenPoint) override;
@@ -76,8 +76,7 @@ private:
     std::optional<InputEvent> TranslateKey(const SDL_KeyboardEvent& event);
     void TranslateFinger(const SDL_TouchFingerEvent& event);
     InputEvent PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const;
-    // Shows the window when it is still hidden: the program waits for input, so the
-    // screen holds what it drew.
+    // Shows the window when it is still hidden.
     void Reveal();
     void ToggleFullScreen();
     // Fits the screen to the window's size again and shows all of it.

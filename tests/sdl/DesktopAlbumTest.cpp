@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -167,6 +168,8 @@ public:
     WindowManagerProcess() {
         m_process = fork();
         if (m_process == 0) {
+            const int nowhere = open("/dev/null", O_WRONLY);
+            dup2(nowhere, STDERR_FILENO);
             execlp("openbox", "openbox", static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -492,12 +495,12 @@ TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
 }
 
 // From the start until the title shows, the display shows nothing of the album: no
-// black window, no half-drawn screen.
+// black window, no half-drawn screen, also while the synthesizer is being set up.
 TEST_F(DesktopAlbumTest, TheFirstPictureShownIsTheFinishedTitle) {
     UseScreen(1024, 768);
     const std::optional<Surface> bare = server->Screenshot();
     ASSERT_TRUE(bare);
-    ASSERT_TRUE(album->Start());
+    ASSERT_TRUE(album->Start({"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + (folder.Path() / "stream.raw").string()}));
     int before = 0;
     const bool titled = WaitForScreen([&](const Surface& shot) {
         if (title->FindOn(shot)) return true;
@@ -506,6 +509,35 @@ TEST_F(DesktopAlbumTest, TheFirstPictureShownIsTheFinishedTitle) {
         return false;
     });
     EXPECT_TRUE(titled);
+}
+
+// For grown-ups: a window of the album's own size that a window manager can resize,
+// F11 for full screen and back; and the answers on the command line.
+TEST_F(DesktopAlbumTest, AGrownUpsWindowTogglesFullScreenWithF11) {
+    UseScreen(1920, 1080, true);
+    ASSERT_TRUE(album->Start({}, "--window"));
+    ASSERT_TRUE(TitleShows()) << album->ErrorOutput();
+    const auto placeIs = [this](LONG width, LONG height) {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            const std::optional<RECT> place = server->WindowPlace("Quillory 3");
+            if (place && place->right - place->left == width && place->bottom - place->top == height) return true;
+            std::this_thread::sleep_for(100ms);
+        }
+        return false;
+    };
+    EXPECT_TRUE(placeIs(1024, 768));
+    Key("F11");
+    EXPECT_TRUE(placeIs(1920, 1080)) << "F11 makes the window cover the display";
+    Key("F11");
+    EXPECT_TRUE(placeIs(1024, 768)) << "and F11 again gives the window back";
+
+    const CommandResult version = RunCommand(std::string(QUILLORY_PROGRAM) + " --version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.output, "Quillory 3 " QUILLORY_VERSION "\n");
+    const CommandResult help = RunCommand(std::string(QUILLORY_PROGRAM) + " --help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.output.find("--window"), std::string::npos) << help.output;
+    EXPECT_NE(RunCommand(std::string(QUILLORY_PROGRAM) + " --fly 2>/dev/null").exitCode, 0);
 }
 
 TEST_F(DesktopAlbumTest, ASecondCopyEndsWithoutAWindowAndTheFirstStays) {
