@@ -116,6 +116,10 @@ void Letterbox::ScaleRow(const Surface& screen, LONG y, LONG left, LONG right, u
     const auto end = static_cast<size_t>(right - m_picture.left);
     if (m_wholeScale) {
         const uint32_t* line = screen.Row(m_rows.nearest[row]);
+        if (m_picture.right - m_picture.left == m_screenWidth) {
+            std::copy(line + first, line + end, out);
+            return;
+        }
         for (size_t column = first; column < end; ++column) *out++ = line[m_columns.nearest[column]];
         return;
     }
