@@ -30,6 +30,8 @@ void OpenToFirstPresent(benchmark::State& state) {
             return;
         }
         backend->Present(screen, screen.Bounds());
+        // The window is shown once the program has nothing left to handle.
+        backend->Settled();
         state.PauseTiming();
         state.counters["rss_kB"] = static_cast<double>(ResidentKilobytes());
         backend.reset();
@@ -44,6 +46,7 @@ void PresentArea(benchmark::State& state) {
         state.SkipWithError("no display");
         return;
     }
+    backend->Settled();
     Surface screen(1024, 768);
     screen.Fill(0xCC6633);
     const auto side = static_cast<LONG>(state.range(0));

@@ -43,11 +43,12 @@ void Frame(Canvas& canvas, Colour theme, const std::string& title, Colour titleC
 
 void Broom(Canvas& canvas, double headX, double headY) {
     cairo_t* context = canvas.Context();
+    // The handle ends clear of the panel's border.
     cairo_move_to(context, headX + 10, headY - 20);
-    cairo_line_to(context, headX + 78, headY - 150);
+    cairo_line_to(context, headX + 66, headY - 128);
     canvas.StrokePath(Palette::INK, 13);
     cairo_move_to(context, headX + 10, headY - 20);
-    cairo_line_to(context, headX + 78, headY - 150);
+    cairo_line_to(context, headX + 66, headY - 128);
     canvas.StrokePath(Palette::BROWN, 7);
     // The bristles fan out from a red band.
     canvas.Polygon({headX - 8, headY - 30, headX + 30, headY - 12, headX + 38, headY + 40,

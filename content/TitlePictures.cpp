@@ -58,7 +58,8 @@ Canvas TitlePicture() {
     title.FillAndOutline(Palette::WHITE, Palette::INK, 5);
     title.RoundedBox(20, 20, tile.width - 48, 150, 26);
     title.FillAndOutline(Palette::SKY, Palette::INK, 4);
-    title.OutlinedText("Quillory", tile.width / 2.0 - 28, 76, 72, Palette::SUN, Palette::INK, 5);
+    // The name stands clear of the badge beside it.
+    title.OutlinedText("Quillory", tile.width / 2.0 - 42, 76, 66, Palette::SUN, Palette::INK, 5);
     // The "3" on a red badge, like a sticker of its own.
     title.Circle(386, 74, 36);
     title.FillAndOutline(Palette::RED, Palette::INK, 4);

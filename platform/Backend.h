@@ -31,6 +31,8 @@ public:
     virtual std::optional<InputEvent> NextInputEvent() = 0;
     // Blocks up to `milliseconds` for input; answers early when some may be waiting.
     virtual void WaitForInput(DWORD milliseconds) = 0;
+    // Every message waiting has been handled, paints included: the screen is complete.
+    virtual void Settled() {}
 
     // The pointer's picture (null: no picture) and visibility.
     virtual void SetCursorImage(const CursorImage* image) = 0;

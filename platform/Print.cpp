@@ -6,8 +6,16 @@
 
 #include "platform/Backend.h"
 #include "platform/DeviceContext.h"
+#include "platform/User.h"
 
 namespace {
+
+// For the grown-up at the computer: printing needs a printer the system knows.
+constexpr const char* kNoPrinterCaption = "Print";
+constexpr const char* kNoPrinterText =
+    "There is no printer to print on.\n\n"
+    "Connect a printer and add it in the computer's printer settings (make it the "
+    "default printer), then press Print again.";
 
 struct PrinterContext {
     std::unique_ptr<Surface> page;
@@ -54,7 +62,12 @@ HDC NewPrinterContext(const PrinterDescription& printer, bool landscape) {
 BOOL PrintDlgA(PRINTDLGA* request) {
     if (request == nullptr) return FALSE;
     const std::optional<PrinterDescription> printer = CurrentBackend().DefaultPrinter();
-    if (!printer) return FALSE;
+    if (!printer) {
+        if ((request->Flags & PD_NOWARNING) == 0) {
+            MessageBoxA(request->hwndOwner, kNoPrinterText, kNoPrinterCaption, MB_OK | MB_ICONINFORMATION);
+        }
+        return FALSE;
+    }
     if (request->hDevMode == nullptr) {
         DefaultSettings() = DEVMODEA{DM_ORIENTATION, DMORIENT_PORTRAIT};
         request->hDevMode = &DefaultSettings();

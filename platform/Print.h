@@ -15,6 +15,7 @@ constexpr DWORD PD_NOSELECTION = 0x00000004;
 constexpr DWORD PD_NOPAGENUMS = 0x00000008;
 constexpr DWORD PD_RETURNDC = 0x00000100;
 constexpr DWORD PD_RETURNDEFAULT = 0x00000400;
+constexpr DWORD PD_NOWARNING = 0x00000080;
 constexpr DWORD PD_HIDEPRINTTOFILE = 0x00100000;
 
 // The printer's settings. The platform keeps it; the program reads and changes it
@@ -45,6 +46,7 @@ struct DOCINFOA {
 // With PD_RETURNDEFAULT: the default printer's settings (and with PD_RETURNDC its
 // context) without asking; FALSE when there is no printer. Without it: asks the user,
 // with the orientation of the settings given preset; FALSE when the user cancels.
+// When there is no printer, a message tells the user what to do (unless PD_NOWARNING).
 BOOL PrintDlgA(PRINTDLGA* request);
 // Gives the printer context the orientation of `settings`; its page is made anew.
 HDC ResetDCA(HDC printer, const DEVMODEA* settings);

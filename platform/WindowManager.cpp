@@ -386,6 +386,7 @@ bool WindowManager::Peek(MSG* message, bool remove) {
         *message = *paint;
         return true;
     }
+    CurrentBackend().Settled();
     return false;
 }
 

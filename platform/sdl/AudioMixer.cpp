@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -85,10 +86,31 @@ bool AudioMixer::PlayEffect(std::span<const uint8_t> wave) {
     // Decoded before taking the lock, so the stream never waits for it.
     std::vector<float> effect = Decode(wave);
     const bool readable = !effect.empty();
+    StartEffect(std::move(effect));
+    return readable;
+}
+
+void AudioMixer::PlayTone() { StartEffect(Tone()); }
+
+void AudioMixer::StartEffect(std::vector<float> effect) {
     DeviceLock lock(m_device);
     m_effect = std::move(effect);
     m_effectPosition = 0;
-    return readable;
+}
+
+std::vector<float> AudioMixer::Tone() {
+    constexpr size_t kFrames = static_cast<size_t>(kSampleRate) * kBeepMilliseconds / 1000;
+    constexpr size_t kFadeFrames = kSampleRate / 200;
+    constexpr double kTwoPi = 6.283185307179586;
+    std::vector<float> tone;
+    tone.reserve(kFrames * kChannels);
+    for (size_t frame = 0; frame < kFrames; ++frame) {
+        const double fade = static_cast<double>(std::min({frame, kFrames - 1 - frame, kFadeFrames})) / kFadeFrames;
+        const double phase = kTwoPi * kBeepHertz * static_cast<double>(frame) / kSampleRate;
+        const auto sample = static_cast<float>(kBeepLevel * fade * std::sin(phase));
+        tone.insert(tone.end(), kChannels, sample);
+    }
+    return tone;
 }
 
 void AudioMixer::StopEffect() {
@@ -116,7 +138,7 @@ void AudioMixer::Mix(float* out, size_t samples) {
         std::fill(out, out + samples, 0.0f);
     }
     const size_t effectSamples = std::min(samples, m_effect.size() - m_effectPosition);
-    for (size_t i = 0; i < effectSamples; ++i) out[i] += m_effect[m_effectPosition + i];
+    for (size_t i = 0; i < effectSamples; ++i) out[i] += kEffectLevel * m_effect[m_effectPosition + i];
     m_effectPosition += effectSamples;
     for (size_t i = 0; i < samples; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
 }

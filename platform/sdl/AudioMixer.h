@@ -14,8 +14,15 @@ class MusicSynthesizer;
 class AudioMixer {
 public:
     static constexpr int kSampleRate = 44100;
-    // The music plays at this share of full level, so that effects stand out above it.
-    static constexpr float kMusicLevel = 0.5f;
+    // The synthesizer renders the song quietly (about -46 dBFS RMS with this soundfont)
+    // and the effects are loud (-11 to -15 dBFS RMS, peaks up to 0.84). The music is
+    // raised and the effects lowered so that the two sit within 10 dB of each other
+    // and an effect over the song's loudest moment stays below full scale.
+    static constexpr float kMusicLevel = 3.8f;
+    static constexpr float kEffectLevel = 0.5f;
+    static constexpr int kBeepHertz = 880;
+    static constexpr int kBeepMilliseconds = 150;
+    static constexpr float kBeepLevel = 0.4f;
 
     // Opens the default audio device; null when there is none.
     static std::unique_ptr<AudioMixer> Open();
@@ -28,15 +35,20 @@ public:
     // Starts a RIFF WAVE image, cutting off the effect playing; false (and the effect
     // playing stopped) when the bytes are no WAVE SDL can read.
     bool PlayEffect(std::span<const uint8_t> wave);
+    // Starts the beep (kBeepHertz for kBeepMilliseconds) as the effect playing.
+    void PlayTone();
     void StopEffect();
     bool EffectPlaying() const;
 
     // The effect as the stream plays it: interleaved stereo at kSampleRate; empty for
     // bytes that are no WAVE.
     static std::vector<float> Decode(std::span<const uint8_t> wave);
+    // The beep as the stream plays it; it fades in and out so that it does not click.
+    static std::vector<float> Tone();
 
 private:
     explicit AudioMixer(SDL_AudioDeviceID device);
+    void StartEffect(std::vector<float> effect);
     static void SDLCALL FillStream(void* mixer, Uint8* stream, int length);
     void Mix(float* out, size_t samples);
 

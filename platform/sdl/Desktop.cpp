@@ -28,8 +28,8 @@ bool ShowsNothing(const char* videoDriver) {
 
 }  // namespace
 
-std::unique_ptr<Desktop> Desktop::Install(std::string& failure) {
-    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(kScreenWidth, kScreenHeight);
+std::unique_ptr<Desktop> Desktop::Install(SdlBackend::WindowKind windowKind, std::string& failure) {
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(kScreenWidth, kScreenHeight, windowKind);
     if (!backend) {
         failure = SDL_GetError();
         return nullptr;
@@ -48,9 +48,13 @@ Desktop::Desktop(std::unique_ptr<SdlBackend> backend, std::unique_ptr<SdlMultime
     : m_backend(std::move(backend)),
       m_multimedia(std::move(multimedia)),
       m_previousBackend(InstallBackend(m_backend.get())),
-      m_previousMultimedia(InstallMultimediaBackend(m_multimedia.get())) {}
+      m_previousMultimedia(InstallMultimediaBackend(m_multimedia.get())) {
+    SdlMultimedia* multimediaDevices = m_multimedia.get();
+    m_backend->SetBeep([multimediaDevices] { multimediaDevices->PlayBeep(); });
+}
 
 Desktop::~Desktop() {
+    m_backend->SetBeep(nullptr);
     // The devices go before the window: the music's timers may still be sending.
     InstallMultimediaBackend(m_previousMultimedia);
     m_multimedia.reset();

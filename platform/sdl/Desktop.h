@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-class Backend;
+#include "platform/sdl/SdlBackend.h"
+
 class MultimediaBackend;
-class SdlBackend;
 class SdlMultimedia;
 
 class Desktop {
@@ -16,7 +16,7 @@ public:
     // Opens the display (the window stays hidden until the album first shows
     // something) and the audio. Null, with the reason in `failure`, when there is no
     // display that a person could see. Without audio the album runs silently.
-    static std::unique_ptr<Desktop> Install(std::string& failure);
+    static std::unique_ptr<Desktop> Install(SdlBackend::WindowKind windowKind, std::string& failure);
 
     ~Desktop();
     Desktop(const Desktop&) = delete;

@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/Resources.h"
 #include "platform/TerminationSignals.h"
@@ -28,6 +29,29 @@ void SetDefaultHints() {
     SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
     // Plain window surfaces: shared memory on X11, much faster than a software GL.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    // Fingers are read as fingers (TouchGesture), not as SDL's imitation of a mouse.
+    SDL_SetHintWithPriority(SDL_HINT_TOUCH_MOUSE_EVENTS, "0", SDL_HINT_OVERRIDE);
+}
+
+// Where the window is made: for full screen, the display's own place and size, so that
+// the window covers the display even when no window manager honours the request.
+SDL_Rect WindowPlace(LONG width, LONG height, SdlBackend::WindowKind kind) {
+    SDL_Rect place{static_cast<int>(SDL_WINDOWPOS_CENTERED), static_cast<int>(SDL_WINDOWPOS_CENTERED), width, height};
+    if (kind == SdlBackend::WindowKind::FullScreen) SDL_GetDisplayBounds(0, &place);
+    return place;
+}
+
+// Repeats of a held key that are still queued, found and removed by SDL_FilterEvents.
+struct QueuedRepeats {
+    SDL_Keycode key;
+    bool released = false;
+};
+
+int SDLCALL DropQueuedRepeat(void* repeats, SDL_Event* event) {
+    auto* queued = static_cast<QueuedRepeats*>(repeats);
+    if ((event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) || event->key.keysym.sym != queued->key) return 1;
+    if (event->type == SDL_KEYUP) queued->released = true;
+    return event->type == SDL_KEYDOWN && event->key.repeat != 0 ? 0 : 1;
 }
 
 SDL_Surface* SurfaceOf(const CursorImage& image, int scale) {
@@ -58,11 +82,15 @@ void SetWindowIcon(SDL_Window* window) {
 
 }  // namespace
 
-std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height) {
+std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height, WindowKind kind) {
     SetDefaultHints();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
-    SDL_Window* window = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    // Full screen from the start: switching after the window is shown would show it
+    // first at its own size, and without a window manager would never take effect.
+    const Uint32 fullScreen = kind == WindowKind::FullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS : 0;
+    const SDL_Rect place = WindowPlace(width, height, kind);
+    SDL_Window* window = SDL_CreateWindow(kTitle, place.x, place.y, place.w, place.h,
+                                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | fullScreen);
     if (window == nullptr) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
@@ -70,11 +98,11 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height) {
     SetWindowIcon(window);
     TerminationSignals::Install();
     DisplayLoss::Watch([] { WindowManager::Instance().EndSession(); });
-    return std::unique_ptr<SdlBackend>(new SdlBackend(window, width, height));
+    return std::unique_ptr<SdlBackend>(new SdlBackend(window, width, height, kind));
 }
 
-SdlBackend::SdlBackend(SDL_Window* window, LONG width, LONG height)
-    : m_window(window), m_frame(width, height), m_letterbox(width, height, width, height) {
+SdlBackend::SdlBackend(SDL_Window* window, LONG width, LONG height, WindowKind kind)
+    : m_window(window), m_kind(kind), m_frame(width, height), m_letterbox(width, height, width, height) {
     m_frame.Fill(0);
     Refit();
 }
@@ -95,13 +123,16 @@ void SdlBackend::Present(const Surface& screen, const RECT& area) {
     const LONG right = std::min({area.right, bounds.right, source.right});
     const LONG bottom = std::min({area.bottom, bounds.bottom, source.bottom});
     if (left >= right || top >= bottom) return;
-    Reveal();
     for (LONG y = top; y < bottom; ++y) std::copy(screen.Row(y) + left, screen.Row(y) + right, m_frame.Row(y) + left);
+    // A hidden window is drawn whole when it is shown.
+    if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_HIDDEN) != 0) return;
     Show(RECT{left, top, right, bottom});
 }
 
-// A copy of the album that only hands over to a running one never shows anything, so
-// its window is never mapped.
+// Until the program first has nothing left to handle, it is still drawing its first
+// screen: showing the window earlier would show it black or half drawn. A copy of
+// the album that only hands over to a running one never gets there, so its window is
+// never mapped.
 void SdlBackend::Reveal() {
     if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_HIDDEN) == 0) return;
     SDL_ShowWindow(m_window);
@@ -126,21 +157,19 @@ void SdlBackend::Show(const RECT& area) {
         Refit();
         return;
     }
-    const RECT place = m_letterbox.ToWindow(area);
+    const RECT place = m_letterbox.Touched(area);
     if (place.left >= place.right || place.top >= place.bottom) return;
-    const RECT& picture = m_letterbox.Picture();
-    const auto& columns = m_letterbox.SourceColumns();
-    const auto& rows = m_letterbox.SourceRows();
     // 32-bit targets take the pixels as they are; any other layout goes through SDL's mapping.
     const Uint32 format = target->format->format;
     const bool direct = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
     const Uint32 alpha = format == SDL_PIXELFORMAT_ARGB8888 ? kOpaqueAlpha : 0;
+    std::vector<uint32_t> scaled(static_cast<size_t>(place.right - place.left));
     if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
     for (LONG y = place.top; y < place.bottom; ++y) {
-        const uint32_t* source = m_frame.Row(rows[static_cast<size_t>(y - picture.top)]);
         auto* out = static_cast<Uint8*>(target->pixels) + y * target->pitch;
+        m_letterbox.ScaleRow(m_frame, y, place.left, place.right, scaled.data());
         for (LONG x = place.left; x < place.right; ++x) {
-            const uint32_t rgb = source[columns[static_cast<size_t>(x - picture.left)]];
+            const uint32_t rgb = scaled[static_cast<size_t>(x - place.left)];
             if (direct) {
                 reinterpret_cast<Uint32*>(out)[x] = rgb | alpha;
             } else {
@@ -157,9 +186,11 @@ void SdlBackend::Show(const RECT& area) {
 
 std::optional<InputEvent> SdlBackend::NextInputEvent() {
     if (TerminationSignals::TakeRequest()) return InputEvent{InputEvent::Kind::EndSession};
+    if (std::optional<InputEvent> touch = m_touch.Next()) return touch;
     SDL_Event event;
     while (SDL_PollEvent(&event) == 1) {
         if (std::optional<InputEvent> input = Translate(event)) return input;
+        if (std::optional<InputEvent> touch = m_touch.Next()) return touch;
     }
     return std::nullopt;
 }
@@ -168,15 +199,21 @@ void SdlBackend::WaitForInput(DWORD milliseconds) {
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<DWORD>(milliseconds, INT32_MAX)));
 }
 
+void SdlBackend::Settled() { Reveal(); }
+
 InputEvent SdlBackend::PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const {
     return InputEvent{kind, m_letterbox.ToScreen(POINT{x, y})};
 }
 
 std::optional<InputEvent> SdlBackend::Translate(const SDL_Event& event) {
     switch (event.type) {
-        case SDL_MOUSEMOTION: return PointerEvent(InputEvent::Kind::PointerMove, event.motion.x, event.motion.y);
+        case SDL_MOUSEMOTION:
+            // While a finger is down the pointer is the finger's; the mouse waits.
+            if (m_touch.FingerDown()) return std::nullopt;
+            return PointerEvent(InputEvent::Kind::PointerMove, event.motion.x, event.motion.y);
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
+            if (m_touch.FingerDown() || event.button.which == SDL_TOUCH_MOUSEID) return std::nullopt;
             if (event.button.button != SDL_BUTTON_LEFT && event.button.button != SDL_BUTTON_RIGHT) return std::nullopt;
             const auto kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp;
             InputEvent input = PointerEvent(kind, event.button.x, event.button.y);
@@ -184,18 +221,61 @@ std::optional<InputEvent> SdlBackend::Translate(const SDL_Event& event) {
             return input;
         }
         case SDL_KEYDOWN:
-        case SDL_KEYUP: {
-            const std::optional<UINT> key = KeyMap::VirtualKey(event.key.keysym.sym);
-            if (!key) return std::nullopt;
-            InputEvent input{event.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp};
-            input.key = *key;
-            return input;
-        }
+        case SDL_KEYUP: return TranslateKey(event.key);
+        case SDL_FINGERDOWN:
+        case SDL_FINGERMOTION:
+        case SDL_FINGERUP: TranslateFinger(event.tfinger); return std::nullopt;
         case SDL_WINDOWEVENT: return TranslateWindowEvent(event.window);
         // A request to end from outside (a signal): handled like the window's close.
         case SDL_QUIT: return InputEvent{InputEvent::Kind::Close};
-        default: return std::nullopt;  // touch arrives as SDL's mouse events too
+        default: return std::nullopt;
     }
+}
+
+// A key held down repeats; when the program is busy with the key's command, the
+// repeats that queue up meanwhile count as one, and none counts once the key is up
+// again, so that the album stops as soon as the key is let go.
+std::optional<InputEvent> SdlBackend::TranslateKey(const SDL_KeyboardEvent& event) {
+    const bool down = event.type == SDL_KEYDOWN;
+    if (down && event.keysym.sym == SDLK_F11 && m_kind == WindowKind::Window) {
+        if (event.repeat == 0) ToggleFullScreen();
+        return std::nullopt;
+    }
+    if (down && event.repeat != 0) {
+        QueuedRepeats queued{event.keysym.sym};
+        SDL_PumpEvents();
+        SDL_FilterEvents(DropQueuedRepeat, &queued);
+        if (queued.released) return std::nullopt;
+    }
+    const std::optional<UINT> key = KeyMap::VirtualKey(event.keysym.sym);
+    if (!key) return std::nullopt;
+    InputEvent input{down ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp};
+    input.key = *key;
+    return input;
+}
+
+void SdlBackend::TranslateFinger(const SDL_TouchFingerEvent& event) {
+    const POINT windowPoint{static_cast<LONG>(event.x * static_cast<float>(m_letterbox.WindowWidth())),
+                            static_cast<LONG>(event.y * static_cast<float>(m_letterbox.WindowHeight()))};
+    const POINT point = m_letterbox.ToScreen(windowPoint);
+    switch (event.type) {
+        case SDL_FINGERDOWN:
+            m_touch.Down(event.fingerId, point, windowPoint);
+            // A hidden pointer held inside the page must not hold back the finger.
+            ApplyConfinement();
+            break;
+        case SDL_FINGERMOTION: m_touch.Move(event.fingerId, point, windowPoint); break;
+        default:
+            m_touch.Up(event.fingerId, point, !m_cursorVisible);
+            ApplyConfinement();
+            break;
+    }
+}
+
+void SdlBackend::ToggleFullScreen() {
+    const bool full = (SDL_GetWindowFlags(m_window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_SetWindowFullscreen(m_window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    Refit();
 }
 
 std::optional<InputEvent> SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event) {
@@ -249,6 +329,7 @@ void SdlBackend::ApplyCursor() {
 }
 
 void SdlBackend::WarpPointer(POINT screenPoint) {
+    if (m_touch.FingerDown()) return;
     const POINT place = m_letterbox.ToWindow(screenPoint);
     SDL_WarpMouseInWindow(m_window, place.x, place.y);
 }
@@ -259,7 +340,7 @@ void SdlBackend::ConfinePointer(const RECT* area) {
 }
 
 void SdlBackend::ApplyConfinement() {
-    if (!m_confinement) {
+    if (!m_confinement || m_touch.FingerDown()) {
         SDL_SetWindowMouseRect(m_window, nullptr);
         return;
     }
@@ -275,22 +356,14 @@ void SdlBackend::RaiseWindow() { SDL_RaiseWindow(m_window); }
 bool SdlBackend::OpenDisplay() { return true; }
 bool SdlBackend::TakeDisplayExclusively() { return true; }
 
+// The desktop keeps its own mode; the window covers it from the start and the screen
+// is scaled. A grown-up's window stays a window.
 bool SdlBackend::SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) {
-    if (width <= 0 || height <= 0 || bitsPerPixel != 32) return false;
-    Reveal();
-    // The desktop keeps its own mode; the window covers it and the screen is scaled.
-    if (SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
-    Refit();
-    return true;
+    return width > 0 && height > 0 && bitsPerPixel == 32;
 }
 
-bool SdlBackend::RestoreDisplayMode() {
-    if (SDL_SetWindowFullscreen(m_window, 0) != 0) return false;
-    // Without a window manager nobody else gives the window its own size back.
-    SDL_SetWindowSize(m_window, m_frame.Width(), m_frame.Height());
-    Refit();
-    return true;
-}
+// The desktop's mode never changed; the window goes with the program.
+bool SdlBackend::RestoreDisplayMode() { return true; }
 
 bool SdlBackend::CloseDisplay() { return true; }
 
@@ -312,5 +385,6 @@ int SdlBackend::ShowMessageBox(const std::string& text, const std::string& capti
     return SdlMessageBox::Show(m_window, text, caption, type);
 }
 
-// SDL has no system sounds; the window system's beep stays silent here.
-void SdlBackend::Beep(UINT) {}
+void SdlBackend::Beep(UINT) {
+    if (m_beep) m_beep();
+}

@@ -1,14 +1,19 @@
 #pragma once
 // The real desktop: one SDL window titled "Quillory 3" that shows the program's
-// screen, scaled to fit and letterboxed, full screen while the display is switched.
-// SDL gives raw input only (no automatic mouse capture, clicks go through to an
-// inactive window); the window system decides capture, focus and hover. Mouse
-// positions arrive in pixels of the program's screen. Printing goes to CUPS.
+// screen, scaled to fit and letterboxed. By default the window covers the whole
+// display from the moment it is made, with or without a window manager; for grown-ups
+// it can be an ordinary resizable window instead, where F11 toggles full screen. The
+// window is shown only once the program has first handled every message waiting, so
+// the first picture anyone sees is a finished one. SDL gives raw input only (no automatic mouse
+// capture, clicks go through to an inactive window); the window system decides
+// capture, focus and hover. Pointer positions arrive in pixels of the program's
+// screen; a finger on a touch screen acts as TouchGesture describes. Printing goes to CUPS.
 
 #include <SDL2/SDL_events.h>
 #include <SDL2/SDL_mouse.h>
 #include <SDL2/SDL_video.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,15 +21,20 @@
 #include "platform/Cursor.h"
 #include "platform/sdl/CupsPrinter.h"
 #include "platform/sdl/Letterbox.h"
+#include "platform/sdl/TouchGesture.h"
 
 class SdlBackend : public Backend {
 public:
     static constexpr const char* kTitle = "Quillory 3";
 
-    // Opens the display and a hidden window for a `width` x `height` screen, shown
-    // when the screen is first presented or switched to; null when there is no
-    // display to open.
-    static std::unique_ptr<SdlBackend> Open(LONG width, LONG height);
+    enum class WindowKind {
+        FullScreen,  // covers the display, whatever its size, for as long as the program runs
+        Window,      // a resizable window of the screen's size; F11 toggles full screen
+    };
+
+    // Opens the display and a hidden window for a `width` x `height` screen; null
+    // when there is no display to open.
+    static std::unique_ptr<SdlBackend> Open(LONG width, LONG height, WindowKind kind = WindowKind::FullScreen);
     ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;
     SdlBackend& operator=(const SdlBackend&) = delete;
@@ -32,6 +42,7 @@ public:
     void Present(const Surface& screen, const RECT& area) override;
     std::optional<InputEvent> NextInputEvent() override;
     void WaitForInput(DWORD milliseconds) override;
+    void Settled() override;
     void SetCursorImage(const CursorImage* image) override;
     void SetCursorVisible(bool visible) override;
     void WarpPointer(POINT screenPoint) override;
@@ -51,17 +62,23 @@ public:
     int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
     void Beep(UINT type) override;
 
+    // What the beep plays (nothing until set).
+    void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
+
     SDL_Window* Window() const { return m_window; }
     const Letterbox& Fit() const { return m_letterbox; }
 
 private:
-    explicit SdlBackend(SDL_Window* window, LONG width, LONG height);
+    SdlBackend(SDL_Window* window, LONG width, LONG height, WindowKind kind);
 
     std::optional<InputEvent> Translate(const SDL_Event& event);
     std::optional<InputEvent> TranslateWindowEvent(const SDL_WindowEvent& event);
+    std::optional<InputEvent> TranslateKey(const SDL_KeyboardEvent& event);
+    void TranslateFinger(const SDL_TouchFingerEvent& event);
     InputEvent PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const;
     // Shows the window when it is still hidden.
     void Reveal();
+    void ToggleFullScreen();
     // Fits the screen to the window's size again and shows all of it.
     void Refit();
     // Copies `area` of the last presented screen to the window, scaled.
@@ -70,11 +87,14 @@ private:
     void ApplyConfinement();
 
     SDL_Window* m_window;
+    WindowKind m_kind;
     Surface m_frame;
     Letterbox m_letterbox;
     std::optional<CursorImage> m_cursorImage;
     SDL_Cursor* m_cursor = nullptr;
     bool m_cursorVisible = true;
     std::optional<RECT> m_confinement;
+    TouchGesture m_touch;
+    std::function<void()> m_beep;
     CupsPrinter m_printer;
 };

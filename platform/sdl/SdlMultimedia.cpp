@@ -90,6 +90,10 @@ std::unique_ptr<MidiOutputDevice> SdlMultimedia::OpenMidiOutput(UINT deviceId) {
     return std::make_unique<SynthOutput>(m_synthesizer);
 }
 
+void SdlMultimedia::PlayBeep() {
+    if (m_mixer) m_mixer->PlayTone();
+}
+
 void SdlMultimedia::PlayWave(const std::string&, std::span<const uint8_t> wave) {
     if (m_mixer) m_mixer->PlayEffect(wave);
 }

@@ -34,6 +34,8 @@ public:
     std::unique_ptr<MidiOutputDevice> OpenMidiOutput(UINT deviceId) override;
     void PlayWave(const std::string& name, std::span<const uint8_t> wave) override;
     void StopWave() override;
+    // The window system's beep: a short tone, cutting off the effect playing like one.
+    void PlayBeep();
 
     bool HasAudio() const { return m_mixer != nullptr; }
     bool HasSynthesizer() const { return m_synthesizer != nullptr; }

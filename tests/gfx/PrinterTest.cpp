@@ -52,7 +52,8 @@ protected:
     SolidPage page;
 };
 
-TEST_F(PrinterTest, WithoutAPrinterOnlyTheLogLinesResult) {
+// Nothing is printed; the person at the computer is told, once, what to do.
+TEST_F(PrinterTest, WithoutAPrinterTheLogLinesAndOneMessageResult) {
     machine.InstallPrinter(std::nullopt);
     CPrinter printer(nullptr, "Quillory: Printing", page);
     EXPECT_EQ(page.prints, 0);
@@ -60,7 +61,10 @@ TEST_F(PrinterTest, WithoutAPrinterOnlyTheLogLinesResult) {
     EXPECT_EQ(log.Messages(),
               (std::vector<std::string>{"CPrinter::CPrinter: Printer Dialog",
                                         "CPrinter::CPrinter: Unable to get a printer DC"}));
-    EXPECT_TRUE(machine.MessageBoxesShown().empty());
+    const std::vector<HeadlessBackend::MessageBoxShown> shown = machine.MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Print");
+    EXPECT_NE(shown[0].text.find("add it in the computer's printer settings"), std::string::npos) << shown[0].text;
 }
 
 TEST_F(PrinterTest, CancellingTheDialogPrintsNothing) {

@@ -59,7 +59,7 @@ void AlbumProcess::WriteSanitizerSettings(std::vector<std::string>& environment)
     environment.push_back(WithOption("TSAN_OPTIONS", "suppressions=" + races.string()));
 }
 
-bool AlbumProcess::Start(const std::vector<std::string>& environment) {
+bool AlbumProcess::Start(const std::vector<std::string>& environment, const char* option) {
     LinkContent(m_folder);
     std::vector<std::string> settings = environment;
     WriteSanitizerSettings(settings);
@@ -69,7 +69,7 @@ bool AlbumProcess::Start(const std::vector<std::string>& environment) {
     for (std::string& setting : settings) childEnvironment.push_back(setting.data());
     for (char** inherited = environ; *inherited != nullptr; ++inherited) childEnvironment.push_back(*inherited);
     childEnvironment.push_back(nullptr);
-    char* arguments[] = {const_cast<char*>(QUILLORY_PROGRAM), nullptr};
+    char* arguments[] = {const_cast<char*>(QUILLORY_PROGRAM), const_cast<char*>(option), nullptr};
     m_exitCode.reset();
     m_process = fork();
     if (m_process != 0) return m_process > 0;

@@ -21,8 +21,9 @@ public:
     // Links the album's content into `folder` (once for every copy run there).
     static void LinkContent(const std::filesystem::path& folder);
 
-    // Starts the program with `environment` ("NAME=value") added to the test's own.
-    bool Start(const std::vector<std::string>& environment = {});
+    // Starts the program with `environment` ("NAME=value") added to the test's own,
+    // and with one command-line `option` when one is given.
+    bool Start(const std::vector<std::string>& environment = {}, const char* option = nullptr);
     bool Running();
     // The exit code once the program has ended within `limit` (-1 for a signal).
     std::optional<int> WaitForExit(std::chrono::milliseconds limit);

@@ -109,9 +109,22 @@ TEST_F(DesktopAudioTest, AnEffectPlaysAtItsLevelPitchAndLength) {
         WaitForEffect(multimedia);
     }
     const Rendered rendered = ReadStream();
-    EXPECT_NEAR(rendered.Peak(), 0.5, 0.01);
+    EXPECT_NEAR(rendered.Peak(), 0.5 * AudioMixer::kEffectLevel, 0.01);
     EXPECT_NEAR(rendered.AudibleSeconds(), 0.3, 0.01);
     EXPECT_NEAR(rendered.Hertz(), 440, 10);
+}
+
+TEST_F(DesktopAudioTest, TheBeepIsAShortToneThroughTheMixer) {
+    {
+        SdlMultimedia multimedia({});
+        ASSERT_TRUE(multimedia.HasAudio());
+        multimedia.PlayBeep();
+        WaitForEffect(multimedia);
+    }
+    const Rendered rendered = ReadStream();
+    EXPECT_NEAR(rendered.Peak(), AudioMixer::kBeepLevel * AudioMixer::kEffectLevel, 0.01);
+    EXPECT_NEAR(rendered.AudibleSeconds(), AudioMixer::kBeepMilliseconds / 1000.0, 0.01);
+    EXPECT_NEAR(rendered.Hertz(), AudioMixer::kBeepHertz, 15);
 }
 
 TEST_F(DesktopAudioTest, ANewEffectCutsOffTheOneBefore) {
@@ -167,8 +180,8 @@ TEST_P(DesktopSynthesizerTest, PlaysANoteBelowTheEffectsLevel) {
     }
     const Rendered rendered = ReadStream();
     EXPECT_GT(rendered.AudibleSeconds(), 0.4);
-    EXPECT_GT(rendered.Peak(), 0.02f);
-    EXPECT_LT(rendered.Peak(), 0.5f);
+    EXPECT_GT(rendered.Peak(), 0.05f);
+    EXPECT_LT(rendered.Peak(), 0.95f);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachSynthesizer, DesktopSynthesizerTest,

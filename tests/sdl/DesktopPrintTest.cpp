@@ -68,11 +68,28 @@ protected:
 
 }  // namespace
 
-TEST_F(DesktopPrintTest, WithoutPrintersThereIsNoDefaultAndNoJob) {
+// No destination at all: no job, and the program's printer request tells the person
+// at the computer what to do in a box of its own instead of doing nothing.
+TEST_F(DesktopPrintTest, WithoutPrintersThereIsNoJobAndTheRequestSaysWhatToDo) {
     CupsPrinter printer;
     EXPECT_FALSE(printer.DefaultPrinter());
     EXPECT_FALSE(printer.StartJob("Quillory: Printing"));
     EXPECT_FALSE(printer.EndJob());
+
+    if (!MissingTool({"Xvfb", "xdotool", "xwininfo"}).empty()) GTEST_SKIP() << "Xvfb, xdotool or xwininfo is missing";
+    XvfbServer display(1024, 768);
+    ASSERT_TRUE(display.Running());
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
+    ASSERT_NE(backend, nullptr);
+    Backend* previous = InstallBackend(backend.get());
+    bool answered = false;
+    std::thread person([&display, &answered] { answered = display.PressKeyInWindow("Print", "Return"); });
+    PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
+    EXPECT_FALSE(PrintDlgA(&request));
+    person.join();
+    InstallBackend(previous);
+    EXPECT_TRUE(answered) << "no message box about the missing printer";
+    EXPECT_EQ(request.hDC, nullptr);
 }
 
 TEST_F(DesktopPrintTest, TheDefaultDestinationIsThePrinterWithItsPaperInDevicePixels) {

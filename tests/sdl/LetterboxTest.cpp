@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/sdl/Letterbox.h"
 
 namespace {
@@ -74,7 +76,7 @@ TEST(LetterboxTest, RectanglesCoverExactlyTheirPixelsAndTileWithoutGaps) {
     const RECT area{123, 45, 377, 99};
     const RECT place = fit.ToWindow(area);
     for (LONG x = place.left; x < place.right; ++x) {
-        const LONG source = fit.SourceColumns()[static_cast<size_t>(x - fit.Picture().left)];
+        const LONG source = fit.ToScreen(POINT{x, place.top}).x;
         EXPECT_GE(source, area.left);
         EXPECT_LT(source, area.right);
     }
@@ -95,4 +97,79 @@ TEST(LetterboxTest, PointsOnTheBarsAreHeldToTheScreensEdge) {
     const POINT negative = fit.ToScreen(POINT{-50, -50});
     EXPECT_EQ(negative.x, 0);
     EXPECT_EQ(negative.y, 0);
+}
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+uint32_t Channel(uint32_t rgb, int shift) { return (rgb >> shift) & 0xFF; }
+
+}  // namespace
+
+TEST(LetterboxTest, WholeScalesCopyPixelsAndOtherScalesKeepFlatColoursExact) {
+    Surface screen(1024, 768);
+    for (LONG y = 0; y < 768; ++y) {
+        for (LONG x = 0; x < 1024; ++x) screen.SetPixel(x, y, static_cast<uint32_t>(x * 7 + y * 1031) & 0xFFFFFF);
+    }
+    const Letterbox twice(1024, 768, 2048, 1536);
+    EXPECT_TRUE(twice.WholeScale());
+    for (const POINT point : {POINT{0, 0}, POINT{2047, 1535}, POINT{1001, 3}}) {
+        const POINT source = twice.ToScreen(point);
+        EXPECT_EQ(twice.PixelAt(screen, point.x, point.y), screen.Pixel(source.x, source.y));
+    }
+    // A flat colour stays exactly that colour at every scale, up to the picture's last pixels.
+    screen.Fill(0x8040C0);
+    for (const WindowSize size : kWindows) {
+        const Letterbox fit(1024, 768, size.width, size.height);
+        const RECT& picture = fit.Picture();
+        SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
+        for (const POINT point : {POINT{picture.left, picture.top}, POINT{picture.right - 1, picture.bottom - 1},
+                                  POINT{(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2}}) {
+            EXPECT_EQ(fit.PixelAt(screen, point.x, point.y), 0x8040C0u);
+        }
+    }
+}
+
+// Nearest-neighbour scaling below full size drops whole columns: a thin stroke of a
+// letter vanishes. Blending keeps every one-pixel line visible at 800 x 600.
+TEST(LetterboxTest, EveryThinLineStaysVisibleWhenTheScreenShrinks) {
+    const Letterbox fit(1024, 768, 800, 600);
+    EXPECT_FALSE(fit.WholeScale());
+    Surface screen(1024, 768);
+    for (const LONG line : {LONG{0}, LONG{1}, LONG{4}, LONG{511}, LONG{1022}, LONG{1023}}) {
+        screen.Fill(kWhite);
+        for (LONG y = 0; y < 768; ++y) screen.SetPixel(line, y, 0);
+        const RECT shown = fit.Touched(RECT{line, 0, line + 1, 768});
+        uint32_t darkest = 0xFF;
+        for (LONG x = shown.left; x < shown.right; ++x) darkest = std::min(darkest, Channel(fit.PixelAt(screen, x, 300), 0));
+        EXPECT_LT(darkest, 0xC0u) << "line " << line;
+    }
+}
+
+// What the window shows again after a screen rectangle changed must hold every window
+// pixel that blends in a changed pixel, at the screen's edges as well as inside it.
+TEST(LetterboxTest, TouchedHoldsEveryWindowPixelAChangeReaches) {
+    for (const WindowSize size : {WindowSize{800, 600}, WindowSize{1920, 1080}, WindowSize{1100, 800}}) {
+        const Letterbox fit(1024, 768, size.width, size.height);
+        for (const RECT area : {RECT{0, 0, 1, 1}, RECT{1023, 767, 1024, 768}, RECT{300, 200, 301, 333}}) {
+            Surface before(1024, 768);
+            before.Fill(0);
+            Surface after = before;
+            for (LONG y = area.top; y < area.bottom; ++y) {
+                for (LONG x = area.left; x < area.right; ++x) after.SetPixel(x, y, kWhite);
+            }
+            const RECT touched = fit.Touched(area);
+            const RECT& picture = fit.Picture();
+            SCOPED_TRACE(testing::Message() << size.width << " x " << size.height << ", area " << area.left << ","
+                                            << area.top);
+            for (LONG y = picture.top; y < picture.bottom; ++y) {
+                for (LONG x = picture.left; x < picture.right; ++x) {
+                    const bool changed = fit.PixelAt(before, x, y) != fit.PixelAt(after, x, y);
+                    const bool inside = x >= touched.left && x < touched.right && y >= touched.top && y < touched.bottom;
+                    if (changed && !inside) FAIL() << "window pixel " << x << "," << y << " changed outside";
+                }
+            }
+        }
+    }
 }

@@ -32,3 +32,14 @@ std::optional<Surface> ReadPpm(const std::string& bytes) {
     }
     return picture;
 }
+
+std::string WritePpm(const Surface& picture) {
+    std::string bytes = "P6\n" + std::to_string(picture.Width()) + " " + std::to_string(picture.Height()) + "\n255\n";
+    for (LONG y = 0; y < picture.Height(); ++y) {
+        for (LONG x = 0; x < picture.Width(); ++x) {
+            const uint32_t rgb = picture.Pixel(x, y);
+            bytes += {static_cast<char>(rgb >> 16), static_cast<char>(rgb >> 8), static_cast<char>(rgb)};
+        }
+    }
+    return bytes;
+}

@@ -40,8 +40,9 @@ XvfbServer::XvfbServer(int width, int height) {
         const int nowhere = open("/dev/null", O_WRONLY);
         dup2(nowhere, STDOUT_FILENO);
         dup2(nowhere, STDERR_FILENO);
+        // A white root: a black window, or none where one should be, shows up against it.
         execlp("Xvfb", "Xvfb", "-displayfd", displayFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-               "-noreset", static_cast<char*>(nullptr));
+               "-noreset", "-wr", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipes[1]);
