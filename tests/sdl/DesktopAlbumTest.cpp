@@ -685,10 +685,10 @@ protected:
         ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS - 1)) << "the sticker did not stick";
         const auto start = std::chrono::steady_clock::now();
         end();
-        const std::optional<int> exitCode = album.WaitForExit(10s);
+        const std::optional<int> exitCode = album->WaitForExit(10s);
         const auto took = std::chrono::steady_clock::now() - start;
         ASSERT_TRUE(exitCode) << "the album did not end";
-        EXPECT_EQ(*exitCode, 0) << album.ErrorOutput();
+        EXPECT_EQ(*exitCode, 0) << album->ErrorOutput();
         EXPECT_LT(took, 1s);
         RecordProperty("ended_after_ms", static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
         ExpectPageHoldsOnly(0, sticker);
@@ -697,7 +697,7 @@ protected:
 };
 
 TEST_F(DesktopSessionEndTest, ATerminationSignalRightAfterAStickEndsTheAlbumWithTheStickerKept) {
-    StickThenEnd([this] { kill(album.Id(), SIGTERM); });
+    StickThenEnd([this] { kill(album->Id(), SIGTERM); });
 }
 
 TEST_F(DesktopSessionEndTest, TheXServerGoingAwayRightAfterAStickEndsTheAlbumWithTheStickerKept) {
