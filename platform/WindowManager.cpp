@@ -589,9 +589,11 @@ HDC WindowManager::GetDC(HWND handle) {
     return ContextFor(handle, window->ClientRect());
 }
 
+// Only what was drawn through the context reaches the screen: a context taken and
+// given back untouched presents nothing.
 int WindowManager::ReleaseDC(HWND handle, HDC dc) {
     if (dc == nullptr) return 0;
-    RECT changed = dc->clip;
+    RECT changed = dc->drawn;
     const HWND top = TopLevelOf(handle);
     ReleaseSurfaceDC(dc);
     if (handle == nullptr) {
