@@ -24,8 +24,6 @@ namespace {
 constexpr const char* kTitle = "Quillory 3";
 constexpr int32_t kScreenWidth = 1024;
 constexpr int32_t kScreenHeight = 768;
-// While active and idle the loop draws the page and waits this long for new input.
-constexpr DWORD kIdleSleepMilliseconds = 10;
 
 int HandleNumber(HWND window) { return static_cast<int>(reinterpret_cast<intptr_t>(window)); }
 
@@ -67,7 +65,9 @@ void RunMessageLoop() {
             if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING && page != nullptr) {
                 GetAlbumView().Update(page->GetHWnd());
             }
-            Sleep(kIdleSleepMilliseconds);
+            // Every change of the page comes with a message, so once it is drawn the loop
+            // can wait for the next one instead of looking again every few milliseconds.
+            WaitMessage();
         } else {
             WaitMessage();
         }

@@ -67,7 +67,10 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height) {
 }
 
 SdlBackend::SdlBackend(SDL_Window* window, LONG width, LONG height)
-    : m_window(window), m_frame(width, height), m_letterbox(width, height, width, height) {
+    : m_window(window),
+      m_wakeEvent(SDL_RegisterEvents(1)),
+      m_frame(width, height),
+      m_letterbox(width, height, width, height) {
     m_frame.Fill(0);
     Refit();
 }
@@ -158,6 +161,14 @@ std::optional<InputEvent> SdlBackend::NextInputEvent() {
 
 void SdlBackend::WaitForInput(DWORD milliseconds) {
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<DWORD>(milliseconds, INT32_MAX)));
+}
+
+// SDL's event queue may be pushed to from any thread; the event is dropped unread.
+void SdlBackend::Wake() {
+    if (m_wakeEvent == static_cast<Uint32>(-1)) return;
+    SDL_Event event{};
+    event.type = m_wakeEvent;
+    SDL_PushEvent(&event);
 }
 
 InputEvent SdlBackend::PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const {

@@ -32,6 +32,7 @@ public:
     void Present(const Surface& screen, const RECT& area) override;
     std::optional<InputEvent> NextInputEvent() override;
     void WaitForInput(DWORD milliseconds) override;
+    void Wake() override;
     void SetCursorImage(const CursorImage* image) override;
     void SetCursorVisible(bool visible) override;
     void WarpPointer(POINT screenPoint) override;
@@ -70,6 +71,8 @@ private:
     void ApplyConfinement();
 
     SDL_Window* m_window;
+    // An event of the program's own that only ends a wait.
+    Uint32 m_wakeEvent;
     Surface m_frame;
     Letterbox m_letterbox;
     std::optional<CursorImage> m_cursorImage;
