@@ -33,6 +33,7 @@ constexpr UINT TIME_PERIODIC = 0x0001;
 
 constexpr UINT MIDI_MAPPER = 0xFFFFFFFF;
 constexpr DWORD CALLBACK_NULL = 0x00000000;
+constexpr WORD MOD_MIDIPORT = 1;
 constexpr WORD MOD_SWSYNTH = 7;
 constexpr size_t MAXPNAMELEN = 32;
 

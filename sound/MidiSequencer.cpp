@@ -50,9 +50,18 @@ void MidiSequencer::ChooseOutputDevice() {
         if (midiOutGetDevCapsA(device, &caps, sizeof(caps)) != MMSYSERR_NOERROR) continue;
         if (std::string_view(caps.szPname).find(kPassedOverName) != std::string_view::npos) continue;
         m_deviceId = static_cast<int32_t>(device);
+        m_deviceSettles = caps.wTechnology != MOD_SWSYNTH;
         return;
     }
     m_deviceId = kMidiMapper;
+    m_deviceSettles = true;
+}
+
+// Hardware ports and the mapper, which may lead to one, get a pause after each
+// instrument change and after a reset to take them in; a software synthesizer takes
+// them at once.
+void MidiSequencer::Settle(DWORD milliseconds) const {
+    if (m_deviceSettles) Sleep(milliseconds);
 }
 
 HMIDIOUT MidiSequencer::OpenOutput(int32_t deviceId) {
@@ -63,7 +72,7 @@ HMIDIOUT MidiSequencer::OpenOutput(int32_t deviceId) {
     midiOutReset(output);
     for (DWORD channel = 0; channel < kChannels; ++channel) {
         midiOutShortMsg(output, kProgramChange + channel);
-        Sleep(kProgramChangeSettle);
+        Settle(kProgramChangeSettle);
     }
     return output;
 }
@@ -92,7 +101,7 @@ MidiSequencer::TimerStop MidiSequencer::MarkStopped() {
 void MidiSequencer::FinishStop() {
     timeEndPeriod(m_timerPeriod);
     midiOutReset(m_output);
-    Sleep(kResetSettle);
+    Settle(kResetSettle);
 }
 
 void MidiSequencer::StopPlayback() {

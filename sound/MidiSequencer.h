@@ -52,6 +52,7 @@ private:
 
     void ChooseOutputDevice();
     HMIDIOUT OpenOutput(int32_t deviceId);
+    void Settle(DWORD milliseconds) const;
     TimerStop MarkStopped();
     void FinishStop();
     void StartSong(MidiSong& loaded);
@@ -74,5 +75,7 @@ private:
     float m_speed = 1.0f;
     uint32_t m_startTick = 0;
     int32_t m_deviceId = 0;
+    // The chosen device needs time after instrument changes and resets.
+    bool m_deviceSettles = true;
     std::string m_path;
 };
