@@ -10,6 +10,7 @@
 struct TimerQueue::Timer {
     UINT id = 0;
     UINT period = 0;
+    bool periodic = true;
     LPTIMECALLBACK callback = nullptr;
     DWORD_PTR user = 0;
     Drive drive = Drive::OwnThread;
@@ -30,10 +31,11 @@ void TimerQueue::SetDrive(Drive drive) {
     m_drive = drive;
 }
 
-UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
+UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
     if (period == 0 || callback == nullptr) return 0;
     auto timer = std::make_shared<Timer>();
     timer->period = period;
+    timer->periodic = periodic;
     timer->callback = callback;
     timer->user = user;
     std::lock_guard lock(m_lock);
@@ -45,7 +47,7 @@ UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
     } else {
         // The thread owns a reference of its own, so a timer killed from its own
         // callback and detached can finish without the queue.
-        timer->thread = std::thread(RunOwnThread, timer);
+        timer->thread = std::thread([this, timer] { RunOwnThread(timer); });
     }
     m_timers.emplace(timer->id, timer);
     return timer->id;
@@ -87,6 +89,11 @@ void TimerQueue::KillAll() {
     for (const UINT id : ids) Kill(id);
 }
 
+bool TimerQueue::Killed(Timer& timer) {
+    std::lock_guard lock(timer.lock);
+    return timer.killed;
+}
+
 void TimerQueue::Fire(Timer& timer) {
     {
         std::lock_guard lock(timer.lock);
@@ -110,8 +117,24 @@ void TimerQueue::RunOwnThread(const std::shared_ptr<Timer>& timer) {
             if (timer->changed.wait_until(lock, due, [&] { return timer->killed; })) return;
         }
         Fire(*timer);
+        if (!timer->periodic) {
+            // Killed from its own callback, the timer is out of the queue already, and the
+            // queue may be gone by now.
+            if (!Killed(*timer)) ForgetFired(timer, true);
+            return;
+        }
         due += period;
     }
+}
+
+// A one-shot timer that has run is no longer the queue's, unless it was killed
+// meanwhile: then whoever killed it has taken it out and joins or detaches its thread.
+void TimerQueue::ForgetFired(const std::shared_ptr<Timer>& timer, bool detachThread) {
+    std::lock_guard lock(m_lock);
+    const auto found = m_timers.find(timer->id);
+    if (found == m_timers.end() || found->second != timer) return;
+    m_timers.erase(found);
+    if (detachThread) timer->thread.detach();
 }
 
 std::shared_ptr<TimerQueue::Timer> TimerQueue::NextDue(DWORD now) {
@@ -134,6 +157,7 @@ std::shared_ptr<TimerQueue::Timer> TimerQueue::NextDue(DWORD now) {
 void TimerQueue::RunDue(DWORD now) {
     while (auto timer = NextDue(now)) {
         Fire(*timer);
+        if (!timer->periodic) ForgetFired(timer, false);
     }
 }
 

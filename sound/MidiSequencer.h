@@ -1,6 +1,9 @@
 #pragma once
-// Plays a MidiSong on a MIDI output from a periodic multimedia timer, and starts it
-// again from its beginning when every track has ended.
+// Plays a MidiSong on a MIDI output, period by period of the multimedia timer, and
+// starts it again from its beginning when every track has ended. Between events the
+// player sleeps: a one-shot timer wakes it in the period of the next event, and it then
+// plays every period that has passed, so the song's timing is that of a timer ticking
+// every period without its thousand wake-ups a second.
 //
 // Two threads use a sequencer: the user-interface thread opens, plays, stops and
 // closes; the timer thread runs TimerTick and, at the end of the song, restarts it.
@@ -58,6 +61,9 @@ private:
     void StartSong(MidiSong& loaded);
     void PrepareSong(uint32_t startTick);
     void TimerTick(UINT timerId);
+    void WakeAfterPeriod(uint32_t period);
+    uint32_t PeriodsDue() const;
+    uint32_t PeriodsToNextEvent() const;
     void RestartFromTimer();
     float Step() const;
     int32_t AdvanceTracks(float step, bool sending);
@@ -72,6 +78,9 @@ private:
     int32_t m_timerRunning = 0;
     UINT m_timerId = 0;
     float m_position = 0.0f;
+    // When the song started (timeGetTime) and how many periods of it have been played.
+    DWORD m_songStart = 0;
+    uint32_t m_periodsPlayed = 0;
     float m_speed = 1.0f;
     uint32_t m_startTick = 0;
     int32_t m_deviceId = 0;

@@ -53,8 +53,8 @@ bool HeadlessMultimedia::EndTimerPeriod(UINT period) {
     return true;
 }
 
-UINT HeadlessMultimedia::StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
-    return m_timers.Start(period, callback, user);
+UINT HeadlessMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
+    return m_timers.Start(delay, callback, user, periodic);
 }
 
 bool HeadlessMultimedia::KillTimer(UINT timerId) { return m_timers.Kill(timerId); }

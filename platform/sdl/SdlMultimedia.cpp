@@ -57,8 +57,8 @@ bool SdlMultimedia::EndTimerPeriod(UINT period) {
     return true;
 }
 
-UINT SdlMultimedia::StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
-    return m_timers.Start(period, callback, user);
+UINT SdlMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
+    return m_timers.Start(delay, callback, user, periodic);
 }
 
 bool SdlMultimedia::KillTimer(UINT timerId) { return m_timers.Kill(timerId); }
