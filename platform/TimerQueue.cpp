@@ -2,10 +2,23 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <ctime>
 #include <thread>
 #include <vector>
 
 #include "platform/Kernel.h"
+
+namespace {
+
+// How far the millisecond clock of timeGetTime (the backends' boot-time clock) is into
+// its current millisecond.
+std::chrono::nanoseconds IntoCurrentMillisecond() {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return std::chrono::nanoseconds(now.tv_nsec % 1000000);
+}
+
+}  // namespace
 
 struct TimerQueue::Timer {
     UINT id = 0;
@@ -110,7 +123,10 @@ void TimerQueue::Fire(Timer& timer) {
 void TimerQueue::RunOwnThread(const std::shared_ptr<Timer>& timer) {
     using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::milliseconds(timer->period);
-    auto due = Clock::now() + period;
+    // A one-shot timer's delay counts from the start of timeGetTime's current
+    // millisecond, so that it fires the moment that clock reaches the time its user
+    // worked out from it, not up to a millisecond after.
+    auto due = Clock::now() + period - (timer->periodic ? Clock::duration{} : IntoCurrentMillisecond());
     for (;;) {
         {
             std::unique_lock lock(timer->lock);
