@@ -16,6 +16,7 @@
 #include <X11/Xutil.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -56,38 +57,16 @@ constexpr int kCarryRegion = 240;
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-// CPU time of every thread the process still has, in nanoseconds.
+// CPU time of the whole process in nanoseconds: every thread, the ones that have
+// already ended included (short-lived timer threads count too).
 double ThreadsCpuNanoseconds(pid_t pid) {
-    double total = 0;
-    std::error_code error;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-        std::ifstream stat(task.path() / "schedstat");
-        double runtime = 0;
-        if (stat >> runtime) total += runtime;
-    }
-    return total;
+    clockid_t clock = 0;
+    timespec used{};
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &used) != 0) return 0;
+    return static_cast<double>(used.tv_sec) * 1e9 + static_cast<double>(used.tv_nsec);
 }
 
-// User and system time of the whole process, exited threads included, in milliseconds.
-double ProcessCpuMilliseconds(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    const size_t afterName = text.rfind(')');
-    if (afterName == std::string::npos) return 0;
-    std::vector<std::string> fields;
-    std::string field;
-    for (char c : text.substr(afterName + 2)) {
-        if (c == ' ') {
-            fields.push_back(field);
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    // Fields 14 and 15 of the file; the state (field 3) is the first after the name.
-    const double ticks = std::stod(fields.at(11)) + std::stod(fields.at(12));
-    return ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
+double ProcessCpuMilliseconds(pid_t pid) { return ThreadsCpuNanoseconds(pid) / 1e6; }
 
 double ResidentMebibytes(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");

@@ -13,11 +13,18 @@ constexpr WORD kVoices = 256;
 
 }  // namespace
 
-// An open handle on the synthesizer; it keeps the synthesizer alive while it is open.
+// An open handle on the synthesizer; it keeps the synthesizer and the stream alive
+// while it is open, and the stream plays while one is.
 class SdlMultimedia::SynthOutput : public MidiOutputDevice {
 public:
-    explicit SynthOutput(std::shared_ptr<FluidSynthesizer> synthesizer) : m_synthesizer(std::move(synthesizer)) {}
-    ~SynthOutput() override { m_synthesizer->Reset(); }
+    SynthOutput(std::shared_ptr<FluidSynthesizer> synthesizer, std::shared_ptr<AudioMixer> mixer)
+        : m_synthesizer(std::move(synthesizer)), m_mixer(std::move(mixer)) {
+        m_mixer->MusicOpened();
+    }
+    ~SynthOutput() override {
+        m_synthesizer->Reset();
+        m_mixer->MusicClosed();
+    }
     SynthOutput(const SynthOutput&) = delete;
     SynthOutput& operator=(const SynthOutput&) = delete;
 
@@ -26,12 +33,23 @@ public:
 
 private:
     std::shared_ptr<FluidSynthesizer> m_synthesizer;
+    std::shared_ptr<AudioMixer> m_mixer;
 };
 
 SdlMultimedia::SdlMultimedia(const std::vector<std::string>& soundfonts) : m_mixer(AudioMixer::Open()) {
     if (!m_mixer) return;
-    m_synthesizer = FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts);
-    m_mixer->SetMusic(m_synthesizer);
+    m_loading = std::async(std::launch::async, [soundfonts] {
+        return std::shared_ptr<FluidSynthesizer>(FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts));
+    });
+}
+
+const std::shared_ptr<FluidSynthesizer>& SdlMultimedia::Synthesizer() {
+    std::lock_guard lock(m_synthesizerLock);
+    if (m_loading.valid()) {
+        m_synthesizer = m_loading.get();
+        m_mixer->SetMusic(m_synthesizer);
+    }
+    return m_synthesizer;
 }
 
 SdlMultimedia::~SdlMultimedia() {
@@ -63,7 +81,7 @@ UINT SdlMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR us
 
 bool SdlMultimedia::KillTimer(UINT timerId) { return m_timers.Kill(timerId); }
 
-UINT SdlMultimedia::MidiOutputCount() { return m_synthesizer ? 1 : 0; }
+UINT SdlMultimedia::MidiOutputCount() { return Synthesizer() ? 1 : 0; }
 
 bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
     if (deviceId >= MidiOutputCount()) return false;
@@ -78,8 +96,8 @@ bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
 }
 
 std::unique_ptr<MidiOutputDevice> SdlMultimedia::OpenMidiOutput(UINT deviceId) {
-    if (!m_synthesizer || (deviceId != 0 && deviceId != MIDI_MAPPER)) return nullptr;
-    return std::make_unique<SynthOutput>(m_synthesizer);
+    if (!Synthesizer() || (deviceId != 0 && deviceId != MIDI_MAPPER)) return nullptr;
+    return std::make_unique<SynthOutput>(m_synthesizer, m_mixer);
 }
 
 void SdlMultimedia::PlayWave(const std::string&, std::span<const uint8_t> wave) {

@@ -2,8 +2,11 @@
 // The desktop's multimedia devices: timers on threads of their own, one MIDI output
 // device that is the General MIDI synthesizer, and sound effects, the synthesizer and
 // the effects mixed in one audio stream. Without an audio device there is no MIDI
-// device and effects are silent; without a soundfont there is no MIDI device.
+// device and effects are silent; without a soundfont there is no MIDI device. The
+// soundfont is read on a thread of its own from the start, so that the window and the
+// pictures need not wait for it; the first question about the MIDI device waits for it.
 
+#include <future>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -35,15 +38,20 @@ public:
     void StopWave() override;
 
     bool HasAudio() const { return m_mixer != nullptr; }
-    bool HasSynthesizer() const { return m_synthesizer != nullptr; }
+    bool HasSynthesizer() { return Synthesizer() != nullptr; }
     // Whether an effect is still sounding (tests wait for one to end).
     bool EffectPlaying() const;
 
 private:
     class SynthOutput;
 
+    // The synthesizer once it has loaded (null when no soundfont loads).
+    const std::shared_ptr<FluidSynthesizer>& Synthesizer();
+
     TimerQueue m_timers;
-    std::unique_ptr<AudioMixer> m_mixer;
+    std::shared_ptr<AudioMixer> m_mixer;
+    std::future<std::shared_ptr<FluidSynthesizer>> m_loading;
+    std::mutex m_synthesizerLock;
     std::shared_ptr<FluidSynthesizer> m_synthesizer;
     std::mutex m_lock;
     int m_openPeriods = 0;

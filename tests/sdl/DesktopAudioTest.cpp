@@ -154,6 +154,21 @@ TEST_F(DesktopAudioTest, TheSynthesizerPlaysANoteBelowTheEffectsLevel) {
     EXPECT_LT(rendered.Peak(), 0.5f);
 }
 
+// Once the music closes with no effect left, the stream stops: nothing wakes for it.
+TEST_F(DesktopAudioTest, TheStreamStopsWithTheMusic) {
+    SdlMultimedia multimedia(FluidSynthesizer::SoundfontCandidates());
+    if (!multimedia.HasSynthesizer()) GTEST_SKIP() << "no General MIDI soundfont is installed";
+    const auto written = [this] { return std::filesystem::file_size(output); };
+    std::unique_ptr<MidiOutputDevice> synth = multimedia.OpenMidiOutput(0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const auto playing = written();
+    EXPECT_GT(playing, 0u);
+    synth.reset();
+    const auto closed = written();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(written(), closed);
+}
+
 TEST(DesktopAudioWithoutDevice, RunsSilently) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlMultimedia multimedia(FluidSynthesizer::SoundfontCandidates());
