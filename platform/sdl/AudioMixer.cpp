@@ -11,7 +11,8 @@
 namespace {
 
 constexpr int kChannels = 2;
-// About 12 ms a block: short enough that an effect starts with the click.
+// About 23 ms a block: short enough that an effect starts with the click, long enough
+// that the stream wakes only some forty times a second.
 constexpr Uint16 kBlockFrames = 512;
 
 // SDL's audio lock, held for one scope.

@@ -182,8 +182,10 @@ TEST(DesktopAudioWithoutDevice, RunsSilently) {
 
 TEST(DesktopAudioDecoding, BytesThatAreNoWaveDecodeToNothing) {
     const std::vector<uint8_t> wave = ToneWave(440, 0.1, 0.5);
-    // Twice the frames (44100 from 22050), two channels.
-    EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(wave).size()), 0.1 * 44100 * 2, 16);
+    // The stream's rate, two channels.
+    EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(wave).size()), 0.1 * kRate * 2, 16);
+    // A wave at another rate is converted to the stream's.
+    EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(ToneWave(440, 0.1, 0.5, 11025)).size()), 0.1 * kRate * 2, 16);
     EXPECT_TRUE(AudioMixer::Decode({}).empty());
     EXPECT_TRUE(AudioMixer::Decode(std::span(wave).first(30)).empty());
     std::vector<uint8_t> noise(4096);
