@@ -50,7 +50,7 @@ void LoadFirstPage(HWND mainWindow) {
     document.LoadPageSprites();
 }
 
-void RunMessageLoop() {
+void RunMessageLoop(HWND mainWindow) {
     WriteLog("%s", "");
     WriteLog("------------------Beginning of Message Loop------------------");
     WriteLog("%s", "");
@@ -61,6 +61,8 @@ void RunMessageLoop() {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         } else if (MESSAGES.IsActive() != 0) {
+            // Nothing waits, so the title is on screen: time for what only the book needs.
+            MESSAGES.PrepareButtonsOnce(mainWindow);
             const ChildWindow* page = PageWindow();
             if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING && page != nullptr) {
                 GetAlbumView().Update(page->GetHWnd());
@@ -99,7 +101,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
     WireThePage(mainWindow);
     LoadFirstPage(mainWindow);
     MIDI_MANAGER.StartAtStartUp(mainWindow);
-    RunMessageLoop();
+    RunMessageLoop(mainWindow);
 
     Application().reset();
     return 0;
