@@ -25,20 +25,26 @@ for need in "$album/quillory3" "$probe" "$floor"; do
 done
 
 work=$(mktemp -d)
-display=:$((200 + $$ % 500))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display and writes its number once it takes connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT INT TERM
-sleep 1
-export DISPLAY=$display SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
+for wait in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$work/display") SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
 
 for run in $(seq "$runs"); do
     # Each album run starts in a fresh folder: no saved pages, no options.
     folder=$work/album$run
     mkdir -p "$folder"
     ln -s "$album/data003" "$album/QLY03.mid" "$folder/"
-    "$probe" album "$folder" "$album/quillory3" >>"$work/results" 2>>"$work/errors"
-    "$probe" floor "$work" "$floor" >>"$work/results" 2>>"$work/errors"
+    "$probe" album "$folder" "$album/quillory3" >>"$work/results" 2>>"$work/errors" ||
+        { cat "$work/errors" >&2; exit 1; }
+    "$probe" floor "$work" "$floor" >>"$work/results" 2>>"$work/errors" ||
+        { cat "$work/errors" >&2; exit 1; }
 done
 
 python3 - "$work/results" "$runs" <<'EOF'
