@@ -28,6 +28,9 @@ struct TimerQueue::Timer {
     DWORD_PTR user = 0;
     Drive drive = Drive::OwnThread;
     DWORD due = 0;  // hand drive only; guarded by the queue's lock
+    // Own thread only: when the first callback is due, fixed when the timer starts so
+    // that a thread slow to start does not push it back.
+    std::chrono::steady_clock::time_point firstDue;
 
     std::mutex lock;
     std::condition_variable changed;
@@ -58,6 +61,11 @@ UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user, boo
     if (timer->drive == Drive::ByHand) {
         timer->due = timeGetTime() + period;
     } else {
+        // A one-shot timer's delay counts from the start of timeGetTime's current
+        // millisecond, so that it fires the moment that clock reaches the time its user
+        // worked out from it, not up to a millisecond after.
+        const auto now = std::chrono::steady_clock::now();
+        timer->firstDue = std::chrono::milliseconds(period) + (periodic ? now : now - IntoCurrentMillisecond());
         // The thread owns a reference of its own, so a timer killed from its own
         // callback and detached can finish without the queue.
         timer->thread = std::thread([this, timer] { RunOwnThread(timer); });
@@ -121,12 +129,8 @@ void TimerQueue::Fire(Timer& timer) {
 }
 
 void TimerQueue::RunOwnThread(const std::shared_ptr<Timer>& timer) {
-    using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::milliseconds(timer->period);
-    // A one-shot timer's delay counts from the start of timeGetTime's current
-    // millisecond, so that it fires the moment that clock reaches the time its user
-    // worked out from it, not up to a millisecond after.
-    auto due = Clock::now() + period - (timer->periodic ? Clock::duration{} : IntoCurrentMillisecond());
+    auto due = timer->firstDue;
     for (;;) {
         {
             std::unique_lock lock(timer->lock);
