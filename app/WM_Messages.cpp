@@ -81,6 +81,13 @@ bool AskToClearAll(HWND window) {
 void WM_Messages::Reset() {
     m_playState = PLAYSTATE_TITLE;
     m_active = 1;
+    m_buttonsPrepared = false;
+}
+
+void WM_Messages::PrepareButtonsOnce(HWND window) {
+    if (m_buttonsPrepared) return;
+    m_buttonsPrepared = true;
+    GetPlayingPhase().PrepareButtons(window);
 }
 
 LRESULT WM_Messages::MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,7 +173,6 @@ LRESULT WM_Messages::OnCreate(HWND window) {
 
     SetCurrentPhase(&GetTitlePhase());
     GetTitlePhase().Load(window);
-    GetPlayingPhase().PrepareButtons(window);
     PostMessageA(window, UM_START_PHASE, 0, 0);
 
     CCursorSet& cursors = GetCursorSet();
@@ -260,6 +266,7 @@ LRESULT WM_Messages::OnCommand(HWND window, int32_t id) {
 }
 
 void WM_Messages::StartBook(HWND window) {
+    PrepareButtonsOnce(window);
     SetCurrentPhase(&GetPlayingPhase());
     GetPlayingPhase().Load(window);
     PostMessageA(window, UM_START_PLAYING, 0, 0);

@@ -30,6 +30,10 @@ public:
     int32_t IsActive() const { return m_active; }
     // Back to the title screen's state, for the next run of the album in this process.
     void Reset();
+    // Reads the playing screen's button pictures unless that has been done. The title
+    // does not need them, so the message loop does it once the title is on screen; the
+    // book's start does it when it comes first.
+    void PrepareButtonsOnce(HWND window);
 
 private:
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -52,6 +56,7 @@ private:
 
     int32_t m_playState = PLAYSTATE_TITLE;
     int32_t m_active = 1;
+    bool m_buttonsPrepared = false;
 };
 
 // The message handler of the program.

@@ -25,8 +25,6 @@ namespace {
 constexpr const char* kTitle = "Quillory 3";
 constexpr int32_t kScreenWidth = 1024;
 constexpr int32_t kScreenHeight = 768;
-// While active and idle the loop draws the page and waits this long for new input.
-constexpr DWORD kIdleSleepMilliseconds = 10;
 
 int HandleNumber(HWND window) { return static_cast<int>(reinterpret_cast<intptr_t>(window)); }
 
@@ -53,7 +51,7 @@ void LoadFirstPage(HWND mainWindow) {
     document.LoadPageSprites();
 }
 
-void RunMessageLoop() {
+void RunMessageLoop(HWND mainWindow) {
     WriteLog("%s", "");
     WriteLog("------------------Beginning of Message Loop------------------");
     WriteLog("%s", "");
@@ -64,11 +62,15 @@ void RunMessageLoop() {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         } else if (MESSAGES.IsActive() != 0) {
+            // Nothing waits, so the title is on screen: time for what only the book needs.
+            MESSAGES.PrepareButtonsOnce(mainWindow);
             const ChildWindow* page = PageWindow();
             if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING && page != nullptr) {
                 GetAlbumView().Update(page->GetHWnd());
             }
-            Sleep(kIdleSleepMilliseconds);
+            // Every change of the page comes with a message, so once it is drawn the loop
+            // can wait for the next one instead of looking again every few milliseconds.
+            WaitMessage();
         } else {
             WaitMessage();
         }
@@ -104,7 +106,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
     WireThePage(mainWindow);
     LoadFirstPage(mainWindow);
     MIDI_MANAGER.StartAtStartUp(mainWindow);
-    RunMessageLoop();
+    RunMessageLoop(mainWindow);
 
     Application().reset();
     return 0;

@@ -29,10 +29,14 @@ public:
     virtual void Present(const Surface& screen, const RECT& area) = 0;
     // The next input event, or nothing when none is waiting.
     virtual std::optional<InputEvent> NextInputEvent() = 0;
-    // Blocks up to `milliseconds` for input; answers early when some may be waiting.
+    // Blocks up to `milliseconds` for input; answers early when some may be waiting,
+    // or when Wake was called meanwhile.
     virtual void WaitForInput(DWORD milliseconds) = 0;
     // Every message waiting has been handled, paints included: the screen is complete.
     virtual void Settled() {}
+    // From any thread: ends the WaitForInput in progress, or else the next one, so that
+    // a message posted from another thread is seen at once.
+    virtual void Wake() {}
 
     // The pointer's picture (null: no picture) and visibility.
     virtual void SetCursorImage(const CursorImage* image) = 0;

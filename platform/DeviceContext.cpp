@@ -11,6 +11,8 @@ HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip) {
 
 void ReleaseSurfaceDC(HDC dc) { delete dc; }
 
+void MarkDrawn(HDC dc, const RECT& area) { UnionRect(&dc->drawn, &dc->drawn, &area); }
+
 bool IsRectEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 bool IntersectRect(RECT* out, const RECT* a, const RECT* b) {

@@ -3,7 +3,9 @@
 // (x, y) lands at surface (origin.x + x, origin.y + y), and only inside `clip`
 // (surface coordinates). Child windows draw into their top-level window's surface
 // this way; memory contexts view the bitmap selected into them (a DIB section leaves
-// `surface` null: the context then draws into the section's own pixels).
+// `surface` null: the context then draws into the section's own pixels). What the
+// drawing calls changed is gathered in `drawn`, so that releasing a window's context
+// shows only that on the screen, and nothing when nothing was drawn.
 
 #include "platform/Surface.h"
 #include "platform/WinTypes.h"
@@ -17,7 +19,12 @@ struct DeviceContext {
     // The bitmap of a memory context; null for window, screen and printer contexts.
     BitmapObject* selected = nullptr;
     int32_t stretchMode = 1;  // BLACKONWHITE
+    // The bounds of every pixel written through this context (surface coordinates).
+    RECT drawn{};
 };
+
+// Adds `area` (surface coordinates) to what `dc` has drawn.
+void MarkDrawn(HDC dc, const RECT& area);
 
 // A context on `surface` with the given origin and clip (clip is cut to the surface).
 // Release it with ReleaseSurfaceDC.

@@ -53,6 +53,11 @@ struct Span {
     bool IsEmpty() const { return right <= left || bottom <= top; }
     LONG Width() const { return static_cast<LONG>(right - left); }
     LONG Height() const { return static_cast<LONG>(bottom - top); }
+    // Only for spans already cut to a surface, whose sides fit in a LONG.
+    RECT ToRect() const {
+        return RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right),
+                    static_cast<LONG>(bottom)};
+    }
 };
 
 void AttachBitmap(HDC dc, BitmapObject& bitmap) {
@@ -185,6 +190,7 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
         to.WriteRow(static_cast<LONG>(block.left), static_cast<LONG>(block.top + row), w,
                     pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(w));
     }
+    MarkDrawn(dest, block.ToRect());
     return TRUE;
 }
 
@@ -228,5 +234,6 @@ int StretchDIBits(HDC dest, int x, int y, int width, int height, int sourceX, in
                         row.data() + (first - block.left));
         }
     }
+    MarkDrawn(dest, block.ToRect());
     return height;
 }

@@ -41,8 +41,7 @@ MMRESULT timeEndPeriod(UINT period) {
 
 UINT timeSetEvent(UINT delay, UINT /*resolution*/, LPTIMECALLBACK callback, DWORD_PTR user,
                   UINT flags) {
-    if ((flags & TIME_PERIODIC) == 0) return 0;
-    return CurrentMultimediaBackend().StartPeriodicTimer(delay, callback, user);
+    return CurrentMultimediaBackend().StartTimer(delay, callback, user, (flags & TIME_PERIODIC) != 0);
 }
 
 MMRESULT timeKillEvent(UINT timerId) {

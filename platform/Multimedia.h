@@ -1,6 +1,6 @@
 #pragma once
 // The multimedia services the program uses: the timer device (capabilities, period
-// requests, periodic timers whose callback runs on a thread of its own), MIDI output
+// requests, periodic and one-shot timers whose callback runs on a thread of its own), MIDI output
 // devices and asynchronous playback of WAVE resources. Names, structures, flags and
 // result codes are the Windows ones; the machine behind them is the installed
 // MultimediaBackend.
@@ -33,6 +33,7 @@ constexpr UINT TIME_PERIODIC = 0x0001;
 
 constexpr UINT MIDI_MAPPER = 0xFFFFFFFF;
 constexpr DWORD CALLBACK_NULL = 0x00000000;
+constexpr WORD MOD_MIDIPORT = 1;
 constexpr WORD MOD_SWSYNTH = 7;
 constexpr size_t MAXPNAMELEN = 32;
 
@@ -67,9 +68,10 @@ MMRESULT timeGetDevCaps(TIMECAPS* caps, UINT size);
 MMRESULT timeBeginPeriod(UINT period);
 MMRESULT timeEndPeriod(UINT period);
 
-// Starts a periodic timer (TIME_PERIODIC; one-shot timers are not offered) whose
-// callback runs every `delay` milliseconds on a thread of its own. Returns its id,
-// or 0 when it cannot start.
+// Starts a timer whose callback runs on a thread of its own: every `delay`
+// milliseconds (TIME_PERIODIC), or once, when timeGetTime has moved `delay` on
+// (TIME_ONESHOT; the timer then ends by itself). Returns its id, or 0 when it cannot
+// start.
 UINT timeSetEvent(UINT delay, UINT resolution, LPTIMECALLBACK callback, DWORD_PTR user, UINT flags);
 // Stops a timer. Called from another thread, it returns only once a callback of that
 // timer still running has finished; called from the timer's own callback it returns

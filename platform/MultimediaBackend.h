@@ -32,8 +32,9 @@ public:
     // (or, when ending, was never requested).
     virtual bool BeginTimerPeriod(UINT period) = 0;
     virtual bool EndTimerPeriod(UINT period) = 0;
-    // The semantics of timeSetEvent (periodic only) and timeKillEvent.
-    virtual UINT StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) = 0;
+    // The semantics of timeSetEvent (periodic, or one-shot when not `periodic`) and
+    // timeKillEvent.
+    virtual UINT StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) = 0;
     virtual bool KillTimer(UINT timerId) = 0;
 
     virtual UINT MidiOutputCount() = 0;

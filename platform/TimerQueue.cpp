@@ -2,18 +2,35 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <ctime>
 #include <thread>
 #include <vector>
 
 #include "platform/Kernel.h"
 
+namespace {
+
+// How far the millisecond clock of timeGetTime (the backends' boot-time clock) is into
+// its current millisecond.
+std::chrono::nanoseconds IntoCurrentMillisecond() {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return std::chrono::nanoseconds(now.tv_nsec % 1000000);
+}
+
+}  // namespace
+
 struct TimerQueue::Timer {
     UINT id = 0;
     UINT period = 0;
+    bool periodic = true;
     LPTIMECALLBACK callback = nullptr;
     DWORD_PTR user = 0;
     Drive drive = Drive::OwnThread;
     DWORD due = 0;  // hand drive only; guarded by the queue's lock
+    // Own thread only: when the first callback is due, fixed when the timer starts so
+    // that a thread slow to start does not push it back.
+    std::chrono::steady_clock::time_point firstDue;
 
     std::mutex lock;
     std::condition_variable changed;
@@ -30,10 +47,11 @@ void TimerQueue::SetDrive(Drive drive) {
     m_drive = drive;
 }
 
-UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
+UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
     if (period == 0 || callback == nullptr) return 0;
     auto timer = std::make_shared<Timer>();
     timer->period = period;
+    timer->periodic = periodic;
     timer->callback = callback;
     timer->user = user;
     std::lock_guard lock(m_lock);
@@ -43,9 +61,14 @@ UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
     if (timer->drive == Drive::ByHand) {
         timer->due = timeGetTime() + period;
     } else {
+        // A one-shot timer's delay counts from the start of timeGetTime's current
+        // millisecond, so that it fires the moment that clock reaches the time its user
+        // worked out from it, not up to a millisecond after.
+        const auto now = std::chrono::steady_clock::now();
+        timer->firstDue = std::chrono::milliseconds(period) + (periodic ? now : now - IntoCurrentMillisecond());
         // The thread owns a reference of its own, so a timer killed from its own
         // callback and detached can finish without the queue.
-        timer->thread = std::thread(RunOwnThread, timer);
+        timer->thread = std::thread([this, timer] { RunOwnThread(timer); });
     }
     m_timers.emplace(timer->id, timer);
     return timer->id;
@@ -87,6 +110,11 @@ void TimerQueue::KillAll() {
     for (const UINT id : ids) Kill(id);
 }
 
+bool TimerQueue::Killed(Timer& timer) {
+    std::lock_guard lock(timer.lock);
+    return timer.killed;
+}
+
 void TimerQueue::Fire(Timer& timer) {
     {
         std::lock_guard lock(timer.lock);
@@ -101,17 +129,32 @@ void TimerQueue::Fire(Timer& timer) {
 }
 
 void TimerQueue::RunOwnThread(const std::shared_ptr<Timer>& timer) {
-    using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::milliseconds(timer->period);
-    auto due = Clock::now() + period;
+    auto due = timer->firstDue;
     for (;;) {
         {
             std::unique_lock lock(timer->lock);
             if (timer->changed.wait_until(lock, due, [&] { return timer->killed; })) return;
         }
         Fire(*timer);
+        if (!timer->periodic) {
+            // Killed from its own callback, the timer is out of the queue already, and the
+            // queue may be gone by now.
+            if (!Killed(*timer)) ForgetFired(timer, true);
+            return;
+        }
         due += period;
     }
+}
+
+// A one-shot timer that has run is no longer the queue's, unless it was killed
+// meanwhile: then whoever killed it has taken it out and joins or detaches its thread.
+void TimerQueue::ForgetFired(const std::shared_ptr<Timer>& timer, bool detachThread) {
+    std::lock_guard lock(m_lock);
+    const auto found = m_timers.find(timer->id);
+    if (found == m_timers.end() || found->second != timer) return;
+    m_timers.erase(found);
+    if (detachThread) timer->thread.detach();
 }
 
 std::shared_ptr<TimerQueue::Timer> TimerQueue::NextDue(DWORD now) {
@@ -134,6 +177,7 @@ std::shared_ptr<TimerQueue::Timer> TimerQueue::NextDue(DWORD now) {
 void TimerQueue::RunDue(DWORD now) {
     while (auto timer = NextDue(now)) {
         Fire(*timer);
+        if (!timer->periodic) ForgetFired(timer, false);
     }
 }
 

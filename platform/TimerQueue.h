@@ -1,6 +1,6 @@
 #pragma once
-// Periodic timers for a multimedia backend. Each timer is driven either by a thread of
-// its own on the real clock, or by hand from the millisecond clock of timeGetTime:
+// Periodic and one-shot timers for a multimedia backend. Each timer is driven either by
+// a thread of its own on the real clock, or by hand from the millisecond clock of timeGetTime:
 // RunDue runs, on the calling thread, every callback that is due by then. The hand
 // drive lets tests step a virtual clock and see each callback exactly when it is due.
 
@@ -23,8 +23,9 @@ public:
     // How the timers started from now on are driven.
     void SetDrive(Drive drive);
 
-    // Returns the new timer's id, or 0 for a zero period or a null callback.
-    UINT Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user);
+    // Returns the new timer's id, or 0 for a zero period or a null callback. A one-shot
+    // timer runs its callback once, `period` milliseconds from now, and then ends.
+    UINT Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic = true);
     // False for an unknown id. See timeKillEvent for when it returns.
     bool Kill(UINT timerId);
     void KillAll();
@@ -38,8 +39,10 @@ public:
 private:
     struct Timer;
 
-    static void RunOwnThread(const std::shared_ptr<Timer>& timer);
+    void RunOwnThread(const std::shared_ptr<Timer>& timer);
     static void Fire(Timer& timer);
+    static bool Killed(Timer& timer);
+    void ForgetFired(const std::shared_ptr<Timer>& timer, bool detachThread);
     std::shared_ptr<Timer> NextDue(DWORD now);
 
     mutable std::mutex m_lock;

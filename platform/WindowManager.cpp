@@ -16,9 +16,8 @@ constexpr uintptr_t kFirstHandle = 0x10010;
 constexpr uintptr_t kHandleStep = 2;
 // Children that are not clipped out of their parent are repainted with it.
 constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
-// How long WaitMessage leaves the backend to wait for input before it looks at the
-// queue again, which another thread may have posted to.
-constexpr DWORD kWaitSlice = 10;
+// Waiting for input has no end of its own: posting from another thread wakes it.
+constexpr DWORD kWaitForever = 0xFFFFFFFF;
 
 std::string Folded(const std::string& name) {
     std::string folded = name;
@@ -340,19 +339,28 @@ MSG WindowManager::MakeMessage(HWND handle, UINT message, WPARAM wParam, LPARAM 
 
 bool WindowManager::Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     const MSG posted = MakeMessage(handle, message, wParam, lParam);
-    std::lock_guard lock(m_postLock);
-    m_posted.push_back(posted);
+    {
+        std::lock_guard lock(m_postLock);
+        m_posted.push_back(posted);
+    }
+    CurrentBackend().Wake();
     return true;
 }
 
 void WindowManager::PostQuit(int exitCode) {
-    std::lock_guard lock(m_postLock);
-    m_quitCode = exitCode;
+    {
+        std::lock_guard lock(m_postLock);
+        m_quitCode = exitCode;
+    }
+    CurrentBackend().Wake();
 }
 
 void WindowManager::RunOnInterfaceThread(std::function<void()> work) {
-    std::lock_guard lock(m_postLock);
-    m_handedWork.push_back(std::move(work));
+    {
+        std::lock_guard lock(m_postLock);
+        m_handedWork.push_back(std::move(work));
+    }
+    CurrentBackend().Wake();
 }
 
 void WindowManager::RunHandedWork() {
@@ -408,7 +416,7 @@ void WindowManager::Wait() { WaitSince(m_destroyedCount); }
 
 void WindowManager::WaitSince(uint64_t destroyedBefore) {
     MSG waiting{};
-    while (m_destroyedCount == destroyedBefore && !Peek(&waiting, false)) CurrentBackend().WaitForInput(kWaitSlice);
+    while (m_destroyedCount == destroyedBefore && !Peek(&waiting, false)) CurrentBackend().WaitForInput(kWaitForever);
 }
 
 LRESULT WindowManager::Dispatch(const MSG& message) {
@@ -602,9 +610,11 @@ HDC WindowManager::GetDC(HWND handle) {
     return ContextFor(handle, window->ClientRect());
 }
 
+// Only what was drawn through the context reaches the screen: a context taken and
+// given back untouched presents nothing.
 int WindowManager::ReleaseDC(HWND handle, HDC dc) {
     if (dc == nullptr) return 0;
-    RECT changed = dc->clip;
+    RECT changed = dc->drawn;
     const HWND top = TopLevelOf(handle);
     ReleaseSurfaceDC(dc);
     if (handle == nullptr) {

@@ -1,5 +1,6 @@
 #include "sound/MidiSequencer.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/Kernel.h"
@@ -16,6 +17,9 @@ constexpr DWORD kResetSettle = 10;
 constexpr uint8_t kControlChange = 0xB0;
 constexpr uint8_t kProgramChange = 0xC0;
 constexpr uint8_t kSetTempo = 0x51;
+// The longest the player sleeps at once, in periods, so that a song whose steps do
+// not move (a tempo too slow to count) is still looked at now and then.
+constexpr uint32_t kLongestSleep = 1000;
 // Older interface cards carry this number in their names; they are passed over.
 constexpr std::string_view kPassedOverName = "401";
 
@@ -50,9 +54,18 @@ void MidiSequencer::ChooseOutputDevice() {
         if (midiOutGetDevCapsA(device, &caps, sizeof(caps)) != MMSYSERR_NOERROR) continue;
         if (std::string_view(caps.szPname).find(kPassedOverName) != std::string_view::npos) continue;
         m_deviceId = static_cast<int32_t>(device);
+        m_deviceSettles = caps.wTechnology != MOD_SWSYNTH;
         return;
     }
     m_deviceId = kMidiMapper;
+    m_deviceSettles = true;
+}
+
+// Hardware ports and the mapper, which may lead to one, get a pause after each
+// instrument change and after a reset to take them in; a software synthesizer takes
+// them at once.
+void MidiSequencer::Settle(DWORD milliseconds) const {
+    if (m_deviceSettles) Sleep(milliseconds);
 }
 
 HMIDIOUT MidiSequencer::OpenOutput(int32_t deviceId) {
@@ -63,7 +76,7 @@ HMIDIOUT MidiSequencer::OpenOutput(int32_t deviceId) {
     midiOutReset(output);
     for (DWORD channel = 0; channel < kChannels; ++channel) {
         midiOutShortMsg(output, kProgramChange + channel);
-        Sleep(kProgramChangeSettle);
+        Settle(kProgramChangeSettle);
     }
     return output;
 }
@@ -92,7 +105,7 @@ MidiSequencer::TimerStop MidiSequencer::MarkStopped() {
 void MidiSequencer::FinishStop() {
     timeEndPeriod(m_timerPeriod);
     midiOutReset(m_output);
-    Sleep(kResetSettle);
+    Settle(kResetSettle);
 }
 
 void MidiSequencer::StopPlayback() {
@@ -126,10 +139,42 @@ void MidiSequencer::StartSong(MidiSong& loaded) {
     // A song without tracks would end in every period and reload itself for ever.
     if (m_song.tracks.empty()) return;
     timeBeginPeriod(m_timerPeriod);
-    m_timerId = timeSetEvent(m_timerPeriod, 0, TimerCallback, reinterpret_cast<DWORD_PTR>(this),
-                             TIME_PERIODIC);
-    m_timerRunning = m_timerId != 0 ? 1 : 0;
+    m_songStart = timeGetTime();
+    m_periodsPlayed = 0;
+    WakeAfterPeriod(1);
     if (m_timerRunning == 0) timeEndPeriod(m_timerPeriod);
+}
+
+// The player sleeps until the period in which the next event is due: a one-shot
+// timer for that moment, counted from the song's start so that lateness never adds up.
+void MidiSequencer::WakeAfterPeriod(uint32_t period) {
+    const DWORD dueAt = period * m_timerPeriod;
+    const DWORD elapsed = timeGetTime() - m_songStart;
+    const DWORD delay = dueAt > elapsed ? dueAt - elapsed : 1;
+    m_timerId = timeSetEvent(delay, 0, TimerCallback, reinterpret_cast<DWORD_PTR>(this), TIME_ONESHOT);
+    m_timerRunning = m_timerId != 0 ? 1 : 0;
+}
+
+uint32_t MidiSequencer::PeriodsDue() const { return (timeGetTime() - m_songStart) / m_timerPeriod; }
+
+// The number of periods from now until some track sends: the same count-down, step by
+// step, that the periods themselves will do, so that the result is exact.
+uint32_t MidiSequencer::PeriodsToNextEvent() const {
+    const float step = Step();
+    uint32_t soonest = kLongestSleep;
+    for (const MidiTrack& track : m_song.tracks) {
+        if (track.ended != 0) continue;
+        // A track whose next delta-time is still unread reads it in the next period.
+        if (track.deltaPending == 0) return 1;
+        float left = track.ticksToNext;
+        uint32_t periods = 0;
+        while (left > 0.0f && periods < soonest) {
+            left -= step;
+            ++periods;
+        }
+        soonest = std::min(soonest, std::max<uint32_t>(periods, 1));
+    }
+    return soonest;
 }
 
 void MidiSequencer::PrepareSong(uint32_t startTick) {
@@ -160,14 +205,29 @@ void MidiSequencer::TimerCallback(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR,
     reinterpret_cast<MidiSequencer*>(user)->TimerTick(timerId);
 }
 
+// Plays every period that has come since the last wake, each exactly as a timer tick
+// of one period would, then sleeps until the next event is due.
 void MidiSequencer::TimerTick(UINT timerId) {
     std::lock_guard lock(m_lock);
     // A tick of a timer that has been stopped meanwhile has nothing left to play.
     if (m_timerRunning == 0 || timerId != m_timerId) return;
-    const float step = Step();
-    const int32_t live = AdvanceTracks(step, true);
-    m_position += step;
-    if (live == 0) RestartFromTimer();
+    for (;;) {
+        for (const uint32_t due = PeriodsDue(); m_periodsPlayed < due;) {
+            ++m_periodsPlayed;
+            const float step = Step();
+            const int32_t live = AdvanceTracks(step, true);
+            m_position += step;
+            if (live == 0) {
+                RestartFromTimer();
+                return;
+            }
+        }
+        const uint32_t next = m_periodsPlayed + PeriodsToNextEvent();
+        if (next > PeriodsDue()) {
+            WakeAfterPeriod(next);
+            return;
+        }
+    }
 }
 
 void MidiSequencer::RestartFromTimer() {

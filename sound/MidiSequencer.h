@@ -1,7 +1,10 @@
 #pragma once
-// Plays a MidiSong on a MIDI output from a periodic multimedia timer, and starts it
-// again from its beginning when every track has ended; when the file no longer loads
-// then, the music stops.
+// Plays a MidiSong on a MIDI output, period by period of the multimedia timer, and
+// starts it again from its beginning when every track has ended. Between events the
+// player sleeps: a one-shot timer wakes it in the period of the next event, and it then
+// plays every period that has passed, so the song's timing is that of a timer ticking
+// every period without its thousand wake-ups a second. When the file no longer loads at
+// the end of the song, the music stops.
 //
 // Two threads use a sequencer: the user-interface thread opens, plays, stops and
 // closes; the timer thread runs TimerTick and, at the end of the song, restarts it.
@@ -53,11 +56,15 @@ private:
 
     void ChooseOutputDevice();
     HMIDIOUT OpenOutput(int32_t deviceId);
+    void Settle(DWORD milliseconds) const;
     TimerStop MarkStopped();
     void FinishStop();
     void StartSong(MidiSong& loaded);
     void PrepareSong(uint32_t startTick);
     void TimerTick(UINT timerId);
+    void WakeAfterPeriod(uint32_t period);
+    uint32_t PeriodsDue() const;
+    uint32_t PeriodsToNextEvent() const;
     void RestartFromTimer();
     float Step() const;
     int32_t AdvanceTracks(float step, bool sending);
@@ -72,8 +79,13 @@ private:
     int32_t m_timerRunning = 0;
     UINT m_timerId = 0;
     float m_position = 0.0f;
+    // When the song started (timeGetTime) and how many periods of it have been played.
+    DWORD m_songStart = 0;
+    uint32_t m_periodsPlayed = 0;
     float m_speed = 1.0f;
     uint32_t m_startTick = 0;
     int32_t m_deviceId = 0;
+    // The chosen device needs time after instrument changes and resets.
+    bool m_deviceSettles = true;
     std::string m_path;
 };

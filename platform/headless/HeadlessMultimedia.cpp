@@ -53,8 +53,8 @@ bool HeadlessMultimedia::EndTimerPeriod(UINT period) {
     return true;
 }
 
-UINT HeadlessMultimedia::StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
-    return m_timers.Start(period, callback, user);
+UINT HeadlessMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
+    return m_timers.Start(delay, callback, user, periodic);
 }
 
 bool HeadlessMultimedia::KillTimer(UINT timerId) { return m_timers.Kill(timerId); }
@@ -70,7 +70,7 @@ bool HeadlessMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& cap
     caps = MIDIOUTCAPSA{};
     const std::string& name = m_deviceNames[deviceId];
     std::copy_n(name.begin(), std::min(name.size(), MAXPNAMELEN - 1), caps.szPname);
-    caps.wTechnology = MOD_SWSYNTH;
+    caps.wTechnology = m_technology;
     caps.wVoices = 64;
     caps.wNotes = 64;
     caps.wChannelMask = 0xFFFF;
@@ -102,6 +102,11 @@ void HeadlessMultimedia::StopWave() {
 void HeadlessMultimedia::SetMidiDevices(std::vector<std::string> productNames) {
     std::lock_guard lock(m_lock);
     m_deviceNames = std::move(productNames);
+}
+
+void HeadlessMultimedia::SetMidiTechnology(WORD technology) {
+    std::lock_guard lock(m_lock);
+    m_technology = technology;
 }
 
 void HeadlessMultimedia::DriveTimersByHand(bool byHand) {
@@ -155,6 +160,7 @@ void HeadlessMultimedia::Reset() {
     m_timers.SetDrive(TimerQueue::Drive::OwnThread);
     std::lock_guard lock(m_lock);
     m_deviceNames = {kDefaultDeviceName};
+    m_technology = MOD_MIDIPORT;
     m_midi.clear();
     m_sounds.clear();
     m_soundPlaying.clear();

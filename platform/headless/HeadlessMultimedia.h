@@ -37,7 +37,7 @@ public:
     TIMECAPS TimerCapabilities() override;
     bool BeginTimerPeriod(UINT period) override;
     bool EndTimerPeriod(UINT period) override;
-    UINT StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) override;
+    UINT StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) override;
     bool KillTimer(UINT timerId) override;
     UINT MidiOutputCount() override;
     bool MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) override;
@@ -48,6 +48,9 @@ public:
     // The product names of the MIDI output devices, device 0 first. The mapper opens
     // whenever there is at least one device.
     void SetMidiDevices(std::vector<std::string> productNames);
+    // What every device reports itself to be: a hardware port (MOD_MIDIPORT) unless
+    // set otherwise.
+    void SetMidiTechnology(WORD technology);
     // Timers started from now on run by hand (AdvanceClock) or on threads of their own.
     void DriveTimersByHand(bool byHand);
     // Moves the clock on by `milliseconds`, one at a time, running due callbacks.
@@ -76,6 +79,7 @@ private:
     TimerQueue m_timers;
     mutable std::mutex m_lock;
     std::vector<std::string> m_deviceNames{kDefaultDeviceName};
+    WORD m_technology = MOD_MIDIPORT;
     std::vector<MidiRecord> m_midi;
     std::vector<SoundRecord> m_sounds;
     std::string m_soundPlaying;

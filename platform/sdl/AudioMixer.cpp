@@ -12,7 +12,8 @@
 namespace {
 
 constexpr int kChannels = 2;
-// About 12 ms a block: short enough that an effect starts with the click.
+// About 23 ms a block: short enough that an effect starts with the click, long enough
+// that the stream wakes only some forty times a second.
 constexpr Uint16 kBlockFrames = 512;
 
 // SDL's audio lock, held for one scope.
@@ -32,18 +33,22 @@ private:
 std::unique_ptr<AudioMixer> AudioMixer::Open() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
     auto mixer = std::unique_ptr<AudioMixer>(new AudioMixer(0));
+    if (!mixer->OpenDevice()) return nullptr;
+    return mixer;
+}
+
+// The device starts paused.
+bool AudioMixer::OpenDevice() {
     SDL_AudioSpec wanted{};
     wanted.freq = kSampleRate;
     wanted.format = AUDIO_F32SYS;
     wanted.channels = kChannels;
     wanted.samples = kBlockFrames;
     wanted.callback = FillStream;
-    wanted.userdata = mixer.get();
+    wanted.userdata = this;
     // SDL converts to whatever the device wants; the stream itself keeps this format.
-    mixer->m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (mixer->m_device == 0) return nullptr;
-    SDL_PauseAudioDevice(mixer->m_device, 0);
-    return mixer;
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    return m_device != 0;
 }
 
 AudioMixer::AudioMixer(SDL_AudioDeviceID device) : m_device(device) {}
@@ -56,6 +61,31 @@ AudioMixer::~AudioMixer() {
 void AudioMixer::SetMusic(std::shared_ptr<MusicSynthesizer> music) {
     DeviceLock lock(m_device);
     m_music = std::move(music);
+}
+
+void AudioMixer::MusicOpened() {
+    if (m_device == 0) OpenDevice();
+    DeviceLock lock(m_device);
+    ++m_musicOutputs;
+    SDL_PauseAudioDevice(m_device, 0);
+}
+
+// Without music and effect the device is closed: even paused, its thread would wake
+// for every block.
+void AudioMixer::MusicClosed() {
+    {
+        DeviceLock lock(m_device);
+        if (m_musicOutputs > 0) --m_musicOutputs;
+        PauseWhenSilent();
+        if (m_musicOutputs > 0 || m_effectPosition < m_effect.size()) return;
+    }
+    SDL_CloseAudioDevice(m_device);
+    m_device = 0;
+}
+
+// SDL's lock is recursive, so this may run inside the stream's own callback.
+void AudioMixer::PauseWhenSilent() {
+    if (m_musicOutputs == 0 && m_effectPosition >= m_effect.size()) SDL_PauseAudioDevice(m_device, 1);
 }
 
 std::vector<float> AudioMixer::Decode(std::span<const uint8_t> wave) {
@@ -93,9 +123,13 @@ bool AudioMixer::PlayEffect(std::span<const uint8_t> wave) {
 void AudioMixer::PlayTone() { StartEffect(Tone()); }
 
 void AudioMixer::StartEffect(std::vector<float> effect) {
+    const bool audible = !effect.empty();
+    if (audible && m_device == 0) OpenDevice();
     DeviceLock lock(m_device);
     m_effect = std::move(effect);
     m_effectPosition = 0;
+    if (audible) SDL_PauseAudioDevice(m_device, 0);
+    PauseWhenSilent();
 }
 
 std::vector<float> AudioMixer::Tone() {
@@ -117,6 +151,7 @@ void AudioMixer::StopEffect() {
     DeviceLock lock(m_device);
     m_effect.clear();
     m_effectPosition = 0;
+    PauseWhenSilent();
 }
 
 bool AudioMixer::EffectPlaying() const {
@@ -141,4 +176,5 @@ void AudioMixer::Mix(float* out, size_t samples) {
     for (size_t i = 0; i < effectSamples; ++i) out[i] += kEffectLevel * m_effect[m_effectPosition + i];
     m_effectPosition += effectSamples;
     for (size_t i = 0; i < samples; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    PauseWhenSilent();
 }

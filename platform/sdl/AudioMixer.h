@@ -1,6 +1,9 @@
 #pragma once
 // The one audio stream of the program: 32-bit float stereo, mixing the music from the
 // synthesizer under the sound effect playing. A new effect cuts off the one before.
+// While no music output is open and no effect sounds, the stream is paused: nothing is
+// rendered then; once the music closes with no effect left, the device is closed too
+// and opened again for the next music or effect.
 
 #include <SDL2/SDL_audio.h>
 
@@ -13,7 +16,9 @@ class MusicSynthesizer;
 
 class AudioMixer {
 public:
-    static constexpr int kSampleRate = 44100;
+    // The rate of the effects; the synthesizer renders at it too, which halves its work
+    // against 44100 with nothing lost that the General MIDI soundfont holds.
+    static constexpr int kSampleRate = 22050;
     // The synthesizer renders the song quietly (about -46 dBFS RMS with this soundfont)
     // and the effects are loud (-11 to -15 dBFS RMS, peaks up to 0.84). The music is
     // raised and the effects lowered so that the two sit within 10 dB of each other
@@ -32,6 +37,9 @@ public:
 
     // The synthesizer mixed under the effects (null: no music).
     void SetMusic(std::shared_ptr<MusicSynthesizer> music);
+    // A music output was opened or closed: the synthesizer is heard while one is open.
+    void MusicOpened();
+    void MusicClosed();
     // Starts a RIFF WAVE image, cutting off the effect playing; false (and the effect
     // playing stopped) when the bytes are no WAVE SDL can read.
     bool PlayEffect(std::span<const uint8_t> wave);
@@ -49,11 +57,15 @@ public:
 private:
     explicit AudioMixer(SDL_AudioDeviceID device);
     void StartEffect(std::vector<float> effect);
+    bool OpenDevice();
     static void SDLCALL FillStream(void* mixer, Uint8* stream, int length);
     void Mix(float* out, size_t samples);
+    // Pauses the stream when there is nothing to hear; the device lock is held.
+    void PauseWhenSilent();
 
     SDL_AudioDeviceID m_device;
     std::shared_ptr<MusicSynthesizer> m_music;
     std::vector<float> m_effect;
     size_t m_effectPosition = 0;
+    int m_musicOutputs = 0;
 };

@@ -46,6 +46,8 @@ std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Load(int sampleRate, const s
         fluid_settings_t* settings = new_fluid_settings();
         if (settings == nullptr) return nullptr;
         fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
+        // Only the instruments a song uses are read into memory, when it first asks.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
         fluid_synth_t* synth = new_fluid_synth(settings);
         if (synth != nullptr && fluid_synth_sfload(synth, soundfont.c_str(), 1) != FLUID_FAILED) {
             return std::unique_ptr<FluidSynthesizer>(new FluidSynthesizer(settings, synth, soundfont));

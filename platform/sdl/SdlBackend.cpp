@@ -102,7 +102,11 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height, WindowKind
 }
 
 SdlBackend::SdlBackend(SDL_Window* window, LONG width, LONG height, WindowKind kind)
-    : m_window(window), m_kind(kind), m_frame(width, height), m_letterbox(width, height, width, height) {
+    : m_window(window),
+      m_kind(kind),
+      m_wakeEvent(SDL_RegisterEvents(1)),
+      m_frame(width, height),
+      m_letterbox(width, height, width, height) {
     m_frame.Fill(0);
     Refit();
 }
@@ -200,6 +204,14 @@ void SdlBackend::WaitForInput(DWORD milliseconds) {
 }
 
 void SdlBackend::Settled() { Reveal(); }
+
+// SDL's event queue may be pushed to from any thread; the event is dropped unread.
+void SdlBackend::Wake() {
+    if (m_wakeEvent == static_cast<Uint32>(-1)) return;
+    SDL_Event event{};
+    event.type = m_wakeEvent;
+    SDL_PushEvent(&event);
+}
 
 InputEvent SdlBackend::PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const {
     return InputEvent{kind, m_letterbox.ToScreen(POINT{x, y})};

@@ -43,6 +43,7 @@ public:
     std::optional<InputEvent> NextInputEvent() override;
     void WaitForInput(DWORD milliseconds) override;
     void Settled() override;
+    void Wake() override;
     void SetCursorImage(const CursorImage* image) override;
     void SetCursorVisible(bool visible) override;
     void WarpPointer(POINT screenPoint) override;
@@ -88,6 +89,8 @@ private:
 
     SDL_Window* m_window;
     WindowKind m_kind;
+    // An event of the program's own that only ends a wait.
+    Uint32 m_wakeEvent;
     Surface m_frame;
     Letterbox m_letterbox;
     std::optional<CursorImage> m_cursorImage;

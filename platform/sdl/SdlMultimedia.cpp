@@ -21,11 +21,18 @@ std::shared_ptr<MusicSynthesizer> ChooseSynthesizer(const std::vector<std::strin
 
 }  // namespace
 
-// An open handle on the synthesizer; it keeps the synthesizer alive while it is open.
+// An open handle on the synthesizer; it keeps the synthesizer and the stream alive
+// while it is open, and the stream plays while one is.
 class SdlMultimedia::SynthOutput : public MidiOutputDevice {
 public:
-    explicit SynthOutput(std::shared_ptr<MusicSynthesizer> synthesizer) : m_synthesizer(std::move(synthesizer)) {}
-    ~SynthOutput() override { m_synthesizer->Reset(); }
+    SynthOutput(std::shared_ptr<MusicSynthesizer> synthesizer, std::shared_ptr<AudioMixer> mixer)
+        : m_synthesizer(std::move(synthesizer)), m_mixer(std::move(mixer)) {
+        m_mixer->MusicOpened();
+    }
+    ~SynthOutput() override {
+        m_synthesizer->Reset();
+        m_mixer->MusicClosed();
+    }
     SynthOutput(const SynthOutput&) = delete;
     SynthOutput& operator=(const SynthOutput&) = delete;
 
@@ -34,12 +41,21 @@ public:
 
 private:
     std::shared_ptr<MusicSynthesizer> m_synthesizer;
+    std::shared_ptr<AudioMixer> m_mixer;
 };
 
 SdlMultimedia::SdlMultimedia(const std::vector<std::string>& soundfonts) : m_mixer(AudioMixer::Open()) {
     if (!m_mixer) return;
-    m_synthesizer = ChooseSynthesizer(soundfonts);
-    m_mixer->SetMusic(m_synthesizer);
+    m_loading = std::async(std::launch::async, [soundfonts] { return ChooseSynthesizer(soundfonts); });
+}
+
+const std::shared_ptr<MusicSynthesizer>& SdlMultimedia::Synthesizer() {
+    std::lock_guard lock(m_synthesizerLock);
+    if (m_loading.valid()) {
+        m_synthesizer = m_loading.get();
+        m_mixer->SetMusic(m_synthesizer);
+    }
+    return m_synthesizer;
 }
 
 SdlMultimedia::~SdlMultimedia() {
@@ -65,13 +81,13 @@ bool SdlMultimedia::EndTimerPeriod(UINT period) {
     return true;
 }
 
-UINT SdlMultimedia::StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) {
-    return m_timers.Start(period, callback, user);
+UINT SdlMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
+    return m_timers.Start(delay, callback, user, periodic);
 }
 
 bool SdlMultimedia::KillTimer(UINT timerId) { return m_timers.Kill(timerId); }
 
-UINT SdlMultimedia::MidiOutputCount() { return m_synthesizer ? 1 : 0; }
+UINT SdlMultimedia::MidiOutputCount() { return Synthesizer() ? 1 : 0; }
 
 bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
     if (deviceId >= MidiOutputCount()) return false;
@@ -86,8 +102,8 @@ bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
 }
 
 std::unique_ptr<MidiOutputDevice> SdlMultimedia::OpenMidiOutput(UINT deviceId) {
-    if (!m_synthesizer || (deviceId != 0 && deviceId != MIDI_MAPPER)) return nullptr;
-    return std::make_unique<SynthOutput>(m_synthesizer);
+    if (!Synthesizer() || (deviceId != 0 && deviceId != MIDI_MAPPER)) return nullptr;
+    return std::make_unique<SynthOutput>(m_synthesizer, m_mixer);
 }
 
 void SdlMultimedia::PlayBeep() {

@@ -13,6 +13,7 @@ INT_PTR QuestionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_ERASEBKGND) {
         auto* dc = reinterpret_cast<HDC>(wParam);
         dc->surface->Fill(0x00FF00);
+        MarkDrawn(dc, dc->clip);
         return TRUE;
     }
     if (message == WM_COMMAND && (LOWORD(wParam) == 1 || LOWORD(wParam) == 2)) {

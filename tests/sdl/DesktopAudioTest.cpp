@@ -221,6 +221,21 @@ TEST(DesktopMusicLevel, TheBuiltInSynthesizerPlaysTheSongAsLoudAsFluidSynth) {
     EXPECT_NEAR(20 * std::log10(builtInLevel / fluidLevel), 0, 3) << "FluidSynth " << fluidLevel << ", built-in " << builtInLevel;
 }
 
+// Once the music closes with no effect left, the stream stops: nothing wakes for it.
+TEST_F(DesktopAudioTest, TheStreamStopsWithTheMusic) {
+    SdlMultimedia multimedia(FluidSynthesizer::SoundfontCandidates());
+    if (!multimedia.HasSynthesizer()) GTEST_SKIP() << "no General MIDI soundfont is installed";
+    const auto written = [this] { return std::filesystem::file_size(output); };
+    std::unique_ptr<MidiOutputDevice> synth = multimedia.OpenMidiOutput(0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const auto playing = written();
+    EXPECT_GT(playing, 0u);
+    synth.reset();
+    const auto closed = written();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(written(), closed);
+}
+
 TEST(DesktopAudioWithoutDevice, RunsSilently) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlMultimedia multimedia(FluidSynthesizer::SoundfontCandidates());
@@ -234,8 +249,10 @@ TEST(DesktopAudioWithoutDevice, RunsSilently) {
 
 TEST(DesktopAudioDecoding, BytesThatAreNoWaveDecodeToNothing) {
     const std::vector<uint8_t> wave = ToneWave(440, 0.1, 0.5);
-    // Twice the frames (44100 from 22050), two channels.
-    EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(wave).size()), 0.1 * 44100 * 2, 16);
+    // The stream's rate, two channels.
+    EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(wave).size()), 0.1 * kRate * 2, 16);
+    // A wave at another rate is converted to the stream's.
+    EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(ToneWave(440, 0.1, 0.5, 11025)).size()), 0.1 * kRate * 2, 16);
     EXPECT_TRUE(AudioMixer::Decode({}).empty());
     EXPECT_TRUE(AudioMixer::Decode(std::span(wave).first(30)).empty());
     std::vector<uint8_t> noise(4096);

@@ -42,6 +42,7 @@ LRESULT PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                 dc->surface->SetPixel(x, y, PaintedColour(x - dc->origin.x, y - dc->origin.y));
             }
         }
+        MarkDrawn(dc, dc->clip);
         EndPaint(window, &paint);
         return 0;
     }

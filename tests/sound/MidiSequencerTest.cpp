@@ -55,6 +55,21 @@ TEST_F(MidiSequencerTest, OpeningResetsTheDeviceAndSetsEveryChannelToProgramZero
     EXPECT_EQ(m_machine.CountOf(Action::Open), 1u);
 }
 
+TEST_F(MidiSequencerTest, ASoftwareSynthesizerTakesChangesWithoutPauses) {
+    m_machine.Devices().SetMidiTechnology(MOD_SWSYNTH);
+    const DWORD start = m_machine.Now();
+    m_sequencer.OpenDevice(nullptr);
+    const auto messages = m_machine.MessagesFrom(start);
+    ASSERT_EQ(messages.size(), 16u);
+    EXPECT_EQ(messages.back(), (TimedMessage{0, 0xCF}));
+    EXPECT_EQ(m_machine.Now(), start);
+    Play(MidiFile(0, kOneTickAPeriod, {Joined({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
+    m_machine.Advance(3);
+    // Stopping resets the synthesizer and closes it in the same moment.
+    m_sequencer.CloseDevice();
+    EXPECT_EQ(m_machine.TimesOf(Action::Close, start), (std::vector<DWORD>{3}));
+}
+
 TEST_F(MidiSequencerTest, ChoosesTheFirstDeviceWithout401InItsName) {
     m_machine.Devices().SetMidiDevices({"MPU-401 Port", "Wavetable Synth"});
     m_sequencer.OpenDevice(nullptr);

@@ -43,15 +43,19 @@ TEST(MultimediaTimerTest, OffersOneMillisecondAndBalancesPeriodRequests) {
     EXPECT_EQ(machine.Devices().OpenTimerPeriods(), 0);
 }
 
-TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueUntilKilled) {
+TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     VirtualMidiMachine machine;
     TickLog log;
+    TickLog once;
     const DWORD start = machine.Now();
     const UINT timer = timeSetEvent(3, 0, RecordTick, UserOf(log), TIME_PERIODIC);
     ASSERT_NE(timer, 0u);
-    EXPECT_EQ(timeSetEvent(3, 0, RecordTick, UserOf(log), TIME_ONESHOT), 0u);
+    const UINT oneShot = timeSetEvent(5, 0, RecordTick, UserOf(once), TIME_ONESHOT);
+    ASSERT_NE(oneShot, 0u);
     machine.Advance(10);
     EXPECT_EQ(log.times, (std::vector<DWORD>{start + 3, start + 6, start + 9}));
+    EXPECT_EQ(once.times, (std::vector<DWORD>{start + 5}));
+    EXPECT_NE(timeKillEvent(oneShot), TIMERR_NOERROR) << "a one-shot timer ends by itself";
     EXPECT_EQ(timeKillEvent(timer), TIMERR_NOERROR);
     EXPECT_NE(timeKillEvent(timer), TIMERR_NOERROR);
     machine.Advance(10);
@@ -68,16 +72,19 @@ TEST(MultimediaTimerTest, ATimerBehindAfterASleepCatchesUpEveryPeriod) {
     timeKillEvent(timer);
 }
 
-TEST(MultimediaTimerTest, OwnThreadTimerRunsElsewhereAndStopsWhenKilledFromItsCallback) {
+TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilledFromTheirCallback) {
     VirtualMidiMachine machine(false);
     TickLog log;
     log.killOnTick = 3;
+    TickLog once;
     ASSERT_NE(timeSetEvent(1, 0, RecordTick, UserOf(log), TIME_PERIODIC), 0u);
+    ASSERT_NE(timeSetEvent(2, 0, RecordTick, UserOf(once), TIME_ONESHOT), 0u);
     for (int wait = 0; wait < 5000 && machine.Devices().RunningTimers() != 0; ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     EXPECT_EQ(machine.Devices().RunningTimers(), 0u);
     EXPECT_EQ(log.count, 3);
+    EXPECT_EQ(once.count, 1);
     EXPECT_NE(log.thread.load(), std::this_thread::get_id());
 }
 

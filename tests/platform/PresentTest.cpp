@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "platform/Gdi.h"
+#include "tests/platform/WindowFixture.h"
+
+namespace {
+
+// A window at (100, 50) whose client area is 400 x 300, ready to draw on.
+class PresentTest : public WindowFixture {
+protected:
+    PresentTest() {
+        window = MakeWindow("main", RECT{100, 50, 500, 350});
+        RunUntilIdle();
+        machine.TakePresentedAreas();
+        picture = CreateCompatibleBitmap(nullptr, 200, 200);
+        memory = CreateCompatibleDC(nullptr);
+        SelectObject(memory, picture);
+    }
+    ~PresentTest() override {
+        DeleteDC(memory);
+        DeleteObject(picture);
+    }
+
+    std::vector<RECT> PresentedAfter(const std::function<void(HDC)>& draw) {
+        HDC dc = GetDC(window);
+        draw(dc);
+        ReleaseDC(window, dc);
+        return machine.TakePresentedAreas();
+    }
+
+    HWND window = nullptr;
+    HBITMAP picture = nullptr;
+    HDC memory = nullptr;
+};
+
+TEST_F(PresentTest, ReleasingAContextPresentsOnlyWhatWasDrawnOnIt) {
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 4, 4, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const std::vector<uint8_t> pixels(4 * 12, 0x80);
+    const struct {
+        const char* what;
+        std::function<void(HDC)> draw;
+        std::vector<RECT> presented;
+    } cases[] = {
+        {"nothing drawn", [](HDC) {}, {}},
+        {"a 120 x 120 copy", [&](HDC dc) { BitBlt(dc, 10, 20, 120, 120, memory, 0, 0, SRCCOPY); },
+         {RECT{110, 70, 230, 190}}},
+        {"one pixel in the last column and row",
+         [&](HDC dc) { BitBlt(dc, 399, 299, 1, 1, memory, 0, 0, SRCCOPY); }, {RECT{499, 349, 500, 350}}},
+        {"a copy cut by the client's edge", [&](HDC dc) { BitBlt(dc, 350, 250, 120, 120, memory, 0, 0, SRCCOPY); },
+         {RECT{450, 300, 500, 350}}},
+        {"a copy wholly outside", [&](HDC dc) { BitBlt(dc, 400, 0, 50, 50, memory, 0, 0, SRCCOPY); }, {}},
+        {"two copies: their bounds",
+         [&](HDC dc) {
+             BitBlt(dc, 0, 0, 10, 10, memory, 0, 0, SRCCOPY);
+             BitBlt(dc, 30, 40, 10, 10, memory, 0, 0, SRCCOPY);
+         },
+         {RECT{100, 50, 140, 100}}},
+        {"a stretched picture",
+         [&](HDC dc) { StretchDIBits(dc, 5, 6, 8, 8, 0, 0, 4, 4, pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY); },
+         {RECT{105, 56, 113, 64}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PresentedAfter(c.draw), c.presented) << c.what;
+}
+
+TEST_F(PresentTest, DrawingIntoAMemoryContextPresentsNothing) {
+    HBITMAP other = CreateCompatibleBitmap(nullptr, 50, 50);
+    HDC second = CreateCompatibleDC(nullptr);
+    SelectObject(second, other);
+    BitBlt(second, 0, 0, 50, 50, memory, 0, 0, SRCCOPY);
+    EXPECT_TRUE(machine.TakePresentedAreas().empty());
+    DeleteDC(second);
+    DeleteObject(other);
+
+    HDC screen = GetDC(nullptr);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(machine.TakePresentedAreas().empty());
+}
+
+}  // namespace
