@@ -1,5 +1,6 @@
 #include "platform/NullBackend.h"
 
+#include <chrono>
 #include <cstdio>
 
 NullBackend& NullBackend::Instance() {
@@ -11,7 +12,19 @@ void NullBackend::Present(const Surface& /*screen*/, const RECT& /*area*/) {}
 
 std::optional<InputEvent> NullBackend::NextInputEvent() { return std::nullopt; }
 
-void NullBackend::WaitForInput(DWORD milliseconds) { Sleep(milliseconds); }
+void NullBackend::WaitForInput(DWORD milliseconds) {
+    std::unique_lock lock(m_wakeLock);
+    m_woken.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_wakeRequested; });
+    m_wakeRequested = false;
+}
+
+void NullBackend::Wake() {
+    {
+        std::lock_guard lock(m_wakeLock);
+        m_wakeRequested = true;
+    }
+    m_woken.notify_one();
+}
 
 void NullBackend::SetCursorImage(const CursorImage* /*image*/) {}
 

@@ -5,6 +5,9 @@
 // installs its own: the copy of the program that only hands over to a running one
 // needs nothing more.
 
+#include <condition_variable>
+#include <mutex>
+
 #include "platform/Backend.h"
 
 class NullBackend : public Backend {
@@ -13,7 +16,9 @@ public:
 
     void Present(const Surface& screen, const RECT& area) override;
     std::optional<InputEvent> NextInputEvent() override;
+    // No input ever comes: a wait lasts its time, or until a message is posted.
     void WaitForInput(DWORD milliseconds) override;
+    void Wake() override;
     void SetCursorImage(const CursorImage* image) override;
     void SetCursorVisible(bool visible) override;
     void WarpPointer(POINT screenPoint) override;
@@ -32,4 +37,9 @@ public:
     bool EndPrintJob() override;
     int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
     void Beep(UINT type) override;
+
+private:
+    std::mutex m_wakeLock;
+    std::condition_variable m_woken;
+    bool m_wakeRequested = false;
 };

@@ -11,7 +11,7 @@ bool NullMultimedia::BeginTimerPeriod(UINT /*period*/) { return false; }
 
 bool NullMultimedia::EndTimerPeriod(UINT /*period*/) { return false; }
 
-UINT NullMultimedia::StartPeriodicTimer(UINT /*period*/, LPTIMECALLBACK /*callback*/, DWORD_PTR /*user*/) {
+UINT NullMultimedia::StartTimer(UINT /*delay*/, LPTIMECALLBACK /*callback*/, DWORD_PTR /*user*/, bool /*periodic*/) {
     return 0;
 }
 

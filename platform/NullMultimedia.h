@@ -11,7 +11,7 @@ public:
     TIMECAPS TimerCapabilities() override;
     bool BeginTimerPeriod(UINT period) override;
     bool EndTimerPeriod(UINT period) override;
-    UINT StartPeriodicTimer(UINT period, LPTIMECALLBACK callback, DWORD_PTR user) override;
+    UINT StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) override;
     bool KillTimer(UINT timerId) override;
     UINT MidiOutputCount() override;
     bool MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) override;
