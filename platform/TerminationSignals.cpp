@@ -9,6 +9,8 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/Backend.h"
+
 namespace {
 
 // How long the program has, after a termination signal, before the process ends
@@ -33,6 +35,9 @@ void OnTerminationSignal(int signal) {
 void Watchdog() {
     while (sem_wait(&g_watchdogStart) != 0) {
     }
+    // The message loop may be waiting for input that will not come: the request is an
+    // input of its own.
+    CurrentBackend().Wake();
     std::this_thread::sleep_for(kGraceTime);
     // The shell's code for a process ended by the signal: the program did not end itself.
     _exit(128 + g_signal);
