@@ -8,7 +8,7 @@ seconds="${1:-60}"
 dir="$root/build-fuzz"
 
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUILLORY_FUZZ=ON -DQUILLORY_TESTS=OFF -DQUILLORY_BENCH=OFF -DQUILLORY_WERROR=ON > /dev/null
 cmake --build "$dir"
 
