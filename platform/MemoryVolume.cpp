@@ -29,9 +29,16 @@ std::map<const void*, Bytes> g_views;
 
 // Host form with single slashes and no slash at the end: one spelling per file.
 std::string Normal(std::string_view path) {
-    std::string host = ToHostPath(path);
-    host.erase(std::unique(host.begin(), host.end(), [](char a, char b) { return a == '/' && b == '/'; }),
-               host.end());
+    std::string host;
+    host.reserve(path.size());
+    for (const char c : path) {
+        const bool slash = c == '/' || c == '\\';
+        if (!slash) {
+            host += c;
+        } else if (host.empty() || host.back() != '/') {
+            host += '/';
+        }
+    }
     if (host.size() > 1 && host.back() == '/') host.pop_back();
     return host;
 }
@@ -206,8 +213,13 @@ BOOL Write(HANDLE file, const void* buffer, DWORD count, DWORD* done) {
     if (!Is(file, KernelObject::Kind::MemoryFile)) return FALSE;
     if ((file->access & GENERIC_WRITE) == 0) return Fail(ERROR_INVALID_HANDLE);
     std::string& bytes = *file->bytes;
-    if (bytes.size() < file->position + count) bytes.resize(file->position + count, '\0');
-    if (count > 0) std::memcpy(bytes.data() + file->position, buffer, count);
+    const auto* from = static_cast<const char*>(buffer);
+    if (file->position == bytes.size()) {
+        bytes.append(from, count);
+    } else {
+        if (bytes.size() < file->position + count) bytes.resize(file->position + count, '\0');
+        std::copy_n(from, count, bytes.begin() + static_cast<std::ptrdiff_t>(file->position));
+    }
     file->position += count;
     if (done != nullptr) *done = count;
     return TRUE;
