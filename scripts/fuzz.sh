@@ -3,10 +3,10 @@
 # UndefinedBehaviorSanitizer; replays every kept input once (fuzz/corpus/<target>, the
 # inputs past campaigns grew, and fuzz/seeds/<target>); then fuzzes each target for a
 # bounded time. Any crash or sanitizer report fails the run.
-# Usage: fuzz.sh [seconds per target, default 20]
+# Usage: fuzz.sh [seconds per target, default 15]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-seconds="${1:-20}"
+seconds="${1:-15}"
 dir="$root/build-fuzz"
 
 "$root/scripts/install-deps.sh"
