@@ -6,9 +6,10 @@ if(QUILLORY_WERROR)
 endif()
 
 if(QUILLORY_FUZZ)
-  # Instrument every library for coverage and memory errors; the fuzz targets link
-  # the libFuzzer driver themselves.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+  # Instrument every library for memory errors, and all but the platform for
+  # coverage; the fuzz targets link the libFuzzer driver themselves.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                      -fsanitize-coverage-ignorelist=${CMAKE_SOURCE_DIR}/fuzz/coverage-ignore.txt)
   add_link_options(-fsanitize=address,undefined)
 endif()
 

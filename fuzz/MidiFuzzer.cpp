@@ -4,11 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "platform/Kernel.h"
+#include "fuzz/FuzzAlbum.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessMultimedia.h"
 #include "sound/MidiEventReader.h"
@@ -19,12 +17,9 @@ namespace {
 
 constexpr DWORD kMostPeriodsPlayed = 2048;
 
+// The song file, in the memory volume.
 std::string SongPath() {
-    static const std::string path = [] {
-        auto folder = std::filesystem::temp_directory_path() / "quillory-midi-fuzz";
-        std::filesystem::create_directories(folder);
-        return (folder / "song.mid").string();
-    }();
+    static const std::string path = FuzzAlbum::Base("quillory-midi-fuzz") + "\\song.mid";
     return path;
 }
 
@@ -62,10 +57,7 @@ void Play(const std::string& path) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     HeadlessBackend::Instance().SetVirtualClock(0);
     const std::string path = SongPath();
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    FuzzAlbum::PutFile("\\song.mid", data, size);
     MidiSong song;
     if (LoadMidiFile(path, song)) return 0;
     WalkEveryEvent(song);

@@ -3,22 +3,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
+#include "fuzz/FuzzAlbum.h"
 #include "io/Initialization.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / "quillory-options-fuzz";
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    {
-        std::ofstream file(folder / "options03.dta", std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
-    CInitialization options(folder.string());
+    const std::string& base = FuzzAlbum::Base("quillory-options-fuzz");
+    FuzzAlbum::PutFile(CInitialization::kRelativeFileName, data, size);
+    CInitialization options(base);
     return 0;
 }

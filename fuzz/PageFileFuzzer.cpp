@@ -4,12 +4,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "album/DataFiles.h"
+#include "fuzz/FuzzAlbum.h"
+#include "fuzz/QuietMachine.h"
 #include "io/FileManager.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimView.h"
@@ -40,34 +40,25 @@ std::vector<char> TinyPicture() {
     return file;
 }
 
-void WriteFile(const std::filesystem::path& path, const char* data, size_t size) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(data, static_cast<std::streamsize>(size));
-}
-
-// A base directory of its own with a save folder and a few sticker pictures.
-const std::filesystem::path& SaveFolder() {
-    static const std::filesystem::path folder = [] {
-        const auto base = std::filesystem::temp_directory_path() / "quillory-page-fuzz";
-        std::filesystem::create_directories(base / "save003");
-        std::filesystem::create_directories(base / "data003");
+// The album folder, with a few sticker pictures in its data folder.
+void SetUpAlbum() {
+    static const bool done = [] {
+        FuzzAlbum::Base("quillory-page-fuzz");
+        QuietMachine::Install();
         const std::vector<char> picture = TinyPicture();
         for (const size_t sticker : kStickersWithPictures) {
-            const std::string name = std::string(StickerPictureFiles[sticker]).substr(9);
-            WriteFile(base / "data003" / name, picture.data(), picture.size());
+            FuzzAlbum::PutFile(StickerPictureFiles[sticker], picture.data(), picture.size());
         }
-        std::filesystem::current_path(base);
-        CFileManager::SetBaseDirectoryFromCurrent();
-        return base / "save003";
+        return true;
     }();
-    return folder;
+    static_cast<void>(done);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::filesystem::path pageFile = SaveFolder() / "page02.sav";
-    WriteFile(pageFile, reinterpret_cast<const char*>(data), size);
+    SetUpAlbum();
+    FuzzAlbum::PutFile("\\save003\\page02.sav", data, size);
 
     CAnimView view;
     CAnimDoc doc;

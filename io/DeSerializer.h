@@ -6,7 +6,6 @@
 // throw (missing bytes read as zero), but the next GetLong does.
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 
 class DeSerializer {
@@ -15,13 +14,26 @@ public:
     // length prefix above this is a damaged or foreign file.
     static constexpr uint32_t kMaxStringLength = 4096;
 
-    // Opens `fileName` (a full program path) for reading. Throws FileError
-    // "DeSerializer::DeSerializer: unable to open: <fileName>" when it cannot.
+    // Opens `fileName` (a full program path) for reading through the kernel's file
+    // calls, as a read-only view of the whole file. Throws FileError
+    // "DeSerializer::DeSerializer: unable to open: <fileName>" when it cannot, and
+    // "DeSerializer::DeSerializer: file read failed" when it cannot be viewed.
     explicit DeSerializer(const std::string& fileName);
+    ~DeSerializer();
+
+    DeSerializer(const DeSerializer&) = delete;
+    DeSerializer& operator=(const DeSerializer&) = delete;
 
     int32_t GetLong();
     std::string GetString();
 
 private:
-    std::ifstream m_stream;
+    // Copies up to `count` bytes from the read position; asking for more than is
+    // left marks the end of the file.
+    void ReadBytes(void* buffer, uint32_t count);
+
+    const uint8_t* m_view = nullptr;
+    uint32_t m_size = 0;
+    uint32_t m_position = 0;
+    bool m_atEnd = false;
 };

@@ -18,15 +18,8 @@
 
 #include "platform/Backend.h"
 #include "platform/InstanceChannel.h"
-
-// A kernel object behind a HANDLE: an open host file, a mapping object that keeps
-// its own descriptor of the file so the file handle may be closed first, or the
-// single-instance mutex (which has no descriptor; its channel is kept aside).
-struct KernelObject {
-    enum class Kind { File, Mapping, Mutex } kind;
-    int fd;
-    size_t mappingSize;
-};
+#include "platform/KernelObject.h"
+#include "platform/MemoryVolume.h"
 
 namespace {
 
@@ -145,11 +138,13 @@ DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer) {
 }
 
 BOOL CreateDirectoryA(const char* path, void*) {
+    if (MemoryVolume::Holds(path)) return MemoryVolume::CreateFolder(path);
     if (mkdir(ToHostPath(path).c_str(), 0777) != 0) return FailFromErrno();
     return TRUE;
 }
 
 DWORD GetFileAttributesA(const char* path) {
+    if (MemoryVolume::Holds(path)) return MemoryVolume::Attributes(path);
     const std::string host = ToHostPath(path);
     struct stat info{};
     if (stat(host.c_str(), &info) != 0) {
@@ -163,11 +158,15 @@ DWORD GetFileAttributesA(const char* path) {
 }
 
 BOOL DeleteFileA(const char* path) {
+    if (MemoryVolume::Holds(path)) return MemoryVolume::Delete(path);
     if (unlink(ToHostPath(path).c_str()) != 0) return FailFromErrno();
     return TRUE;
 }
 
 BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags) {
+    if (MemoryVolume::Holds(existing) || MemoryVolume::Holds(replacement)) {
+        return MemoryVolume::Move(existing, replacement, flags);
+    }
     const std::string target = ToHostPath(replacement);
     if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 && access(target.c_str(), F_OK) == 0) {
         SetLastError(ERROR_ALREADY_EXISTS);
@@ -180,6 +179,7 @@ BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags) {
 
 HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD disposition, DWORD,
                    HANDLE) {
+    if (MemoryVolume::Holds(path)) return MemoryVolume::Open(path, access, disposition);
     const std::string host = ToHostPath(path);
     const int fd = open(host.c_str(), OpenFlags(access, disposition), 0666);
     if (fd < 0) {
@@ -196,6 +196,10 @@ HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD dispositi
 }
 
 DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
+    if (MemoryVolume::IsMemoryObject(file)) {
+        if (sizeHigh != nullptr) *sizeHigh = 0;
+        return MemoryVolume::Size(file);
+    }
     if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_FILE_SIZE;
     struct stat info{};
     if (fstat(file->fd, &info) != 0) {
@@ -208,13 +212,14 @@ DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
 }
 
 DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD method) {
-    if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_SET_FILE_POINTER;
     int64_t offset = distance;
     if (distanceHigh != nullptr) {
         offset = static_cast<int64_t>((static_cast<uint64_t>(static_cast<uint32_t>(*distanceHigh))
                                        << 32) |
                                       static_cast<uint32_t>(distance));
     }
+    if (MemoryVolume::IsMemoryObject(file)) return MemoryVolume::Seek(file, offset, method, distanceHigh);
+    if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_SET_FILE_POINTER;
     const int whence = method == FILE_END ? SEEK_END : method == FILE_CURRENT ? SEEK_CUR : SEEK_SET;
     const off_t result = lseek(file->fd, static_cast<off_t>(offset), whence);
     if (result < 0) {
@@ -227,6 +232,7 @@ DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD metho
 
 BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void*) {
     if (done != nullptr) *done = 0;
+    if (MemoryVolume::IsMemoryObject(file)) return MemoryVolume::Read(file, buffer, count, done);
     if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
     auto* bytes = static_cast<char*>(buffer);
     DWORD total = 0;
@@ -243,6 +249,7 @@ BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void*) {
 
 BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void*) {
     if (done != nullptr) *done = 0;
+    if (MemoryVolume::IsMemoryObject(file)) return MemoryVolume::Write(file, buffer, count, done);
     if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
     const auto* bytes = static_cast<const char*>(buffer);
     DWORD total = 0;
@@ -260,6 +267,7 @@ BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void*)
 }
 
 BOOL FlushFileBuffers(HANDLE file) {
+    if (MemoryVolume::IsMemoryObject(file)) return MemoryVolume::Flush(file);
     if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
     if (fsync(file->fd) != 0) return FailFromErrno();
     return TRUE;
@@ -289,6 +297,7 @@ BOOL CloseHandle(HANDLE object) {
         CloseMutex(object);
         return TRUE;
     }
+    if (MemoryVolume::IsMemoryObject(object)) return MemoryVolume::Close(object);
     const int result = close(object->fd);
     delete object;
     if (result != 0) return FailFromErrno();
@@ -296,6 +305,7 @@ BOOL CloseHandle(HANDLE object) {
 }
 
 HANDLE CreateFileMappingA(HANDLE file, void*, DWORD protect, DWORD, DWORD, const char*) {
+    if (MemoryVolume::IsMemoryObject(file)) return MemoryVolume::CreateMapping(file, protect);
     if (!IsUsable(file, KernelObject::Kind::File)) return nullptr;
     if (protect != PAGE_READONLY) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -320,6 +330,7 @@ HANDLE CreateFileMappingA(HANDLE file, void*, DWORD protect, DWORD, DWORD, const
 }
 
 void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD, DWORD, size_t bytes) {
+    if (MemoryVolume::IsMemoryObject(mapping)) return MemoryVolume::MapView(mapping, access, bytes);
     if (!IsUsable(mapping, KernelObject::Kind::Mapping)) return nullptr;
     if (access != FILE_MAP_READ || bytes > mapping->mappingSize) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -337,6 +348,7 @@ void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD, DWORD, size_t bytes) {
 }
 
 BOOL UnmapViewOfFile(const void* view) {
+    if (MemoryVolume::Unmap(view)) return TRUE;
     size_t length = 0;
     {
         std::lock_guard lock(g_viewsLock);

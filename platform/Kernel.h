@@ -5,6 +5,8 @@
 //
 // Program paths keep their backslashes ("<base>\save003\page00.sav"); every call here
 // turns them into host paths with ToHostPath before it touches the file system.
+// While a memory volume is mounted (MemoryVolume.h), the paths under its root are
+// served from memory instead.
 
 #include <string>
 #include <string_view>
