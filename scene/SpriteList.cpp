@@ -17,11 +17,11 @@ void CSpriteList::SetView(COffScreenBufferView* view) {
 bool CSpriteList::Add(CSprite* sprite) {
     if (sprite == nullptr) return false;
     sprite->SetObserver(&m_observer);
-    m_sprites.push_front(sprite);
-    // A stable sort keeps the new sprite ahead of older sprites of equal priority.
-    std::stable_sort(m_sprites.begin(), m_sprites.end(), [](const CSprite* a, const CSprite* b) {
-        return a->GetPriority() < b->GetPriority();
-    });
+    // The list is kept in priority order; the new sprite goes ahead of older sprites of
+    // equal priority.
+    const auto place = std::lower_bound(m_sprites.begin(), m_sprites.end(), sprite->GetPriority(),
+                                        [](const CSprite* listed, int32_t priority) { return listed->GetPriority() < priority; });
+    m_sprites.insert(place, sprite);
     Renumber();
     return true;
 }
