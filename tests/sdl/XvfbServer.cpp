@@ -85,11 +85,15 @@ bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& k
     // own search passes over.
     const std::string find = "xwininfo -root -tree -display " + m_display + " | awk '$2 == \"\\\"" + title +
                              "\\\":\" { print $1; exit }'";
+    // A box that is mapped may not yet read its keys: the key is pressed again until the
+    // box is gone.
+    bool pressed = false;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string window = RunCommand(find).output;
         while (!window.empty() && window.back() == '\n') window.pop_back();
-        if (!window.empty()) return Xdotool("windowfocus --sync " + window + " key --delay 100 " + key);
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (window.empty() && pressed) return true;
+        if (!window.empty()) pressed = Xdotool("windowfocus --sync " + window + " key --delay 100 " + key) || pressed;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pressed ? 200 : 50));
     }
     return false;
 }
