@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "album/ButtonBitmap.h"
-#include "album/ButtonLayout.h"
-#include "album/TiledBitmapInfo.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/TiledBitmapInfo.h"
 
 class ButtonSet {
 public:

@@ -3,7 +3,7 @@
 
 #include "album/ButtonSetOf.h"
 #include "album/CommandButtonSubclass.h"
-#include "album/DataFiles.h"
+#include "catalogue/DataFiles.h"
 #include "album/SheetButtonSubclass.h"
 #include "album/StartButtonSubclass.h"
 #include "album/StickerButtonSubclass.h"

@@ -1,6 +1,6 @@
 #include "album/ButtonSubclass.h"
 
-#include "app/Assert.h"
+#include "diag/Assert.h"
 #include "platform/User.h"
 
 HCURSOR ButtonSubclass::ms_ArrowCursor = nullptr;

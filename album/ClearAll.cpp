@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "album/ButtonLayout.h"
+#include "catalogue/ButtonLayout.h"
 #include "album/DeleteAll.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
 #include "album/Validatable.h"
-#include "app/Assert.h"
+#include "diag/Assert.h"
 #include "platform/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimView.h"

@@ -1,7 +1,7 @@
 #include "album/DeleteAll.h"
 
-#include "album/PageTable.h"
-#include "album/SaveFileVersion.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/SaveFileVersion.h"
 #include "io/FileManager.h"
 #include "io/Serializer.h"
 

@@ -1,11 +1,11 @@
 #include "album/PlayingPhase.h"
 
 #include "album/ButtonSets.h"
-#include "album/PageTable.h"
+#include "catalogue/PageTable.h"
 #include "album/ScreenDrawings.h"
 #include "album/StickersUsed.h"
-#include "album/TileTables.h"
-#include "app/Assert.h"
+#include "catalogue/TileTables.h"
+#include "diag/Assert.h"
 #include "platform/User.h"
 
 namespace {

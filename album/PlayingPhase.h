@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "album/CommandIds.h"
+#include "catalogue/CommandIds.h"
 #include "album/GamePhase.h"
 #include "album/PageOnShow.h"
 #include "gfx/TiledBitmap.h"

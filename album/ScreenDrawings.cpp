@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "album/StickersUsed.h"
-#include "app/Assert.h"
+#include "diag/Assert.h"
 #include "platform/Gdi.h"
 
 namespace {

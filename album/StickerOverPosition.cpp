@@ -1,8 +1,8 @@
 #include "album/StickerOverPosition.h"
 
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
-#include "app/Assert.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "diag/Assert.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimView.h"
 #include "scene/Sprite.h"

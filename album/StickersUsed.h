@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "album/StickerNumbering.h"
+#include "catalogue/StickerNumbering.h"
 #include "album/Validatable.h"
 #include "io/Serializable.h"
 

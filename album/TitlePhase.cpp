@@ -1,9 +1,9 @@
 #include "album/TitlePhase.h"
 
 #include "album/ButtonSets.h"
-#include "album/CommandIds.h"
+#include "catalogue/CommandIds.h"
 #include "album/ScreenDrawings.h"
-#include "album/TileTables.h"
+#include "catalogue/TileTables.h"
 #include "platform/User.h"
 
 TitlePhase::TitlePhase() {

@@ -2,7 +2,7 @@
 // An object that can tell whether it is ready for use. Callers check it with
 // QASSERT_VALID before they use it; a failed check is reported through DoAssert.
 
-#include "app/Assert.h"
+#include "diag/Assert.h"
 
 class Validatable {
 public:

@@ -2,15 +2,15 @@
 
 #include <memory>
 
-#include "album/ButtonLayout.h"
-#include "album/DataFiles.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/DataFiles.h"
 #include "album/PlayingPhase.h"
-#include "album/StickerNumbering.h"
+#include "catalogue/StickerNumbering.h"
 #include "album/StickerOverPosition.h"
 #include "album/StickersUsed.h"
 #include "album/Validatable.h"
 #include "app/BitmapDialogs.h"
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "io/Initialization.h"
 #include "io/SaveProblems.h"
 #include "platform/User.h"

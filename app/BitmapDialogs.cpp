@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "gfx/PictureFormat.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "album/DataFiles.h"
+#include "catalogue/DataFiles.h"
 #include "platform/Kernel.h"
 
 CCheckFile::CCheckFile(std::string dataRoot) : m_dataRoot(std::move(dataRoot)) {}

@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "album/ButtonLayout.h"
+#include "catalogue/ButtonLayout.h"
 #include "album/ClearAll.h"
-#include "album/CommandIds.h"
+#include "catalogue/CommandIds.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
 #include "album/TitlePhase.h"
@@ -14,8 +14,8 @@
 #include "app/AlbumView.h"
 #include "app/BitmapDialogs.h"
 #include "app/CheckFile.h"
-#include "app/Log.h"
-#include "app/TextFormat.h"
+#include "diag/Log.h"
+#include "diag/TextFormat.h"
 #include "gfx/Printer.h"
 #include "io/FileManager.h"
 #include "io/Initialization.h"

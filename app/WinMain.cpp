@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "album/GamePhase.h"
-#include "album/PageTable.h"
+#include "catalogue/PageTable.h"
 #include "album/PlayingPhase.h"
 #include "album/StickerOverPosition.h"
 #include "app/AlbumView.h"
 #include "app/Application.h"
-#include "app/Assert.h"
+#include "diag/Assert.h"
 #include "app/EmbeddedResources.h"
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "app/SingleInstance.h"
 #include "app/WM_Messages.h"
 #include "io/SaveProblems.h"

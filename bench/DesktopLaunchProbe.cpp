@@ -32,10 +32,10 @@
 #include <thread>
 #include <vector>
 
-#include "album/ButtonLayout.h"
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <fstream>
 #include <vector>
 
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
-#include "album/StickerNumbering.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "catalogue/StickerNumbering.h"
 #include "io/FileManager.h"
 #include "platform/User.h"
 #include "scene/AnimDoc.h"

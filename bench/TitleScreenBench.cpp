@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "album/ScreenDrawings.h"
-#include "album/TileTables.h"
+#include "catalogue/TileTables.h"
 #include "gfx/PictureFormat.h"
 #include "io/FileManager.h"
 #include "platform/DeviceContext.h"

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "album/DataFiles.h"
-#include "album/TileTables.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/TileTables.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"
 #include "content/ScreenFrame.h"

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "album/ButtonLayout.h"
-#include "album/DataFiles.h"
-#include "album/StickerNumbering.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/StickerNumbering.h"
 #include "content/ButtonFaces.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"

@@ -3,9 +3,9 @@
 #include <functional>
 #include <string>
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"
 #include "content/ScreenFrame.h"

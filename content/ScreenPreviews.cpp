@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "album/ButtonLayout.h"
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
-#include "album/TileTables.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "catalogue/TileTables.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"
 #include "content/ScenePages.h"

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "album/StickerHomePositions.h"
+#include "catalogue/StickerHomePositions.h"
 #include "content/Palette.h"
 #include "content/ScreenFrame.h"
 #include "content/StickerDesigns.h"

@@ -1,7 +1,7 @@
 #include "content/StickerButtonFaces.h"
 
-#include "album/ButtonLayout.h"
-#include "album/StickerNumbering.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/StickerNumbering.h"
 #include "content/ButtonFaces.h"
 #include "content/Palette.h"
 #include "content/ScreenFrame.h"

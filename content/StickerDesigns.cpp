@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "album/StickerHomePositions.h"
-#include "album/StickerNumbering.h"
+#include "catalogue/StickerHomePositions.h"
+#include "catalogue/StickerNumbering.h"
 #include "content/Palette.h"
 
 namespace {

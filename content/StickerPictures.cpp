@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
-#include "album/StickerNumbering.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "catalogue/StickerNumbering.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"
 #include "content/StickerArt.h"

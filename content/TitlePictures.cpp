@@ -1,9 +1,9 @@
 #include "content/TitlePictures.h"
 
-#include "album/ButtonLayout.h"
-#include "album/DataFiles.h"
-#include "album/StickerNumbering.h"
-#include "album/TileTables.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/StickerNumbering.h"
+#include "catalogue/TileTables.h"
 #include "content/ButtonFaces.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "album/DataFiles.h"
+#include "catalogue/DataFiles.h"
 #include "fuzz/FuzzAlbum.h"
 #include "fuzz/QuietMachine.h"
 #include "io/FileManager.h"

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "album/PageTable.h"
+#include "catalogue/PageTable.h"
 #include "album/StickersUsed.h"
 #include "fuzz/FuzzAlbum.h"
 #include "fuzz/QuietMachine.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "gfx/OpaqueRuns.h"
 #include "gfx/PictureFormat.h"
 #include "io/FileManager.h"

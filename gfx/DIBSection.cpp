@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "gfx/PictureFormat.h"
 #include "io/FileBase.h"
 #include "platform/User.h"

@@ -1,6 +1,6 @@
 #include "gfx/DisplayMode.h"
 
-#include "app/Log.h"
+#include "diag/Log.h"
 
 namespace {
 

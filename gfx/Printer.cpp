@@ -1,6 +1,6 @@
 #include "gfx/Printer.h"
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "platform/Gdi.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "gfx/TiledBitmap.h"
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "io/FileManager.h"
 
 const TileRect* TiledBitmap::FindTile(int32_t index) const {

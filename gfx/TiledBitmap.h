@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "album/TiledBitmapInfo.h"
+#include "catalogue/TiledBitmapInfo.h"
 #include "gfx/DIBSection.h"
 
 class TiledBitmap : public CDIBSection {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "platform/Kernel.h"
 
 namespace {

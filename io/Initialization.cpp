@@ -1,6 +1,6 @@
 #include "io/Initialization.h"
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "io/DeSerializer.h"
 #include "io/FileError.h"
 #include "io/Serializer.h"

@@ -1,7 +1,7 @@
 #include "io/SaveProblems.h"
 
-#include "app/Log.h"
-#include "app/TextFormat.h"
+#include "diag/Log.h"
+#include "diag/TextFormat.h"
 #include "platform/Kernel.h"
 
 namespace {

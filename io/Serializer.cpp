@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "io/FileError.h"
 #include "io/SaveProblems.h"
 #include "platform/ByteOrder.h"

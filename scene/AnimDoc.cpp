@@ -1,8 +1,8 @@
 #include "scene/AnimDoc.h"
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "app/Log.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "diag/Log.h"
 #include "io/FileManager.h"
 #include "scene/AnimView.h"
 #include "scene/Sprite.h"

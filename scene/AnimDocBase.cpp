@@ -1,6 +1,6 @@
 #include "scene/AnimDocBase.h"
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "scene/AnimView.h"
 #include "scene/FramedSprite.h"
 #include "scene/Sprite.h"

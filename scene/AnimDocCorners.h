@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "album/DataFiles.h"
+#include "catalogue/DataFiles.h"
 
 struct PageCornerRecord {
     // The frame grid of the picture, and the frame to show.

@@ -1,6 +1,6 @@
 #include "scene/AnimView.h"
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "platform/DeviceContext.h"
 #include "platform/User.h"
 #include "scene/AnimDoc.h"

@@ -1,6 +1,6 @@
 #include "scene/FramedSprite.h"
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "platform/DeviceContext.h"
 
 CFramedSprite::CFramedSprite(int32_t serial, int32_t spriteIndex)

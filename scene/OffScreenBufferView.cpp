@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "platform/DeviceContext.h"
 #include "platform/User.h"
 #include "scene/RoundedCorners.h"

@@ -2,9 +2,9 @@
 
 #include <exception>
 
-#include "album/SaveFileVersion.h"
-#include "album/StickerNumbering.h"
-#include "app/Log.h"
+#include "catalogue/SaveFileVersion.h"
+#include "catalogue/StickerNumbering.h"
+#include "diag/Log.h"
 #include "io/DeSerializer.h"
 #include "io/FileError.h"
 #include "io/Serializer.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "io/DeSerializer.h"
 #include "io/FileManager.h"
 #include "io/Serializer.h"

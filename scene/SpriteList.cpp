@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "scene/Sprite.h"
 
 CSpriteList::CSpriteList() : m_observer(*this) {}

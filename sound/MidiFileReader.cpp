@@ -4,7 +4,7 @@
 #include <limits>
 #include <new>
 
-#include "app/TextFormat.h"
+#include "diag/TextFormat.h"
 #include "platform/Kernel.h"
 #include "sound/MidiEventReader.h"
 #include "sound/MidiFormat.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/Log.h"
-#include "app/TextFormat.h"
+#include "diag/Log.h"
+#include "diag/TextFormat.h"
 #include "platform/Kernel.h"
 
 MidiManager MIDI_MANAGER;

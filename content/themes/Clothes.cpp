@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "album/StickerHomePositions.h"
+#include "catalogue/StickerHomePositions.h"
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
 #include "content/StickerArt.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "album/PageTable.h"
+#include "catalogue/PageTable.h"
 #include "io/FileManager.h"
 #include "platform/Kernel.h"
 #include "tests/support/Files.h"

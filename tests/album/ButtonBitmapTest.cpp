@@ -3,7 +3,7 @@
 #include <array>
 
 #include "album/ButtonBitmap.h"
-#include "album/TileTables.h"
+#include "catalogue/TileTables.h"
 #include "platform/DeviceContext.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/album/ScreenPictures.h"

@@ -5,7 +5,7 @@
 #include "album/ButtonSets.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
-#include "album/TileTables.h"
+#include "catalogue/TileTables.h"
 #include "album/TitlePhase.h"
 #include "platform/DeviceContext.h"
 #include "platform/User.h"

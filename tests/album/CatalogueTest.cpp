@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "album/ButtonLayout.h"
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
 #include "album/StickerOverPosition.h"
-#include "album/TileTables.h"
+#include "catalogue/TileTables.h"
 
 namespace {
 

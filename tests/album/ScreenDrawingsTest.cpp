@@ -6,7 +6,7 @@
 #include "album/PlayingPhase.h"
 #include "album/ScreenDrawings.h"
 #include "album/StickersUsed.h"
-#include "album/TileTables.h"
+#include "catalogue/TileTables.h"
 #include "platform/DeviceContext.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/album/ScreenPictures.h"

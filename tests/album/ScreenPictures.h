@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "album/TiledBitmapInfo.h"
+#include "catalogue/TiledBitmapInfo.h"
 #include "platform/WinTypes.h"
 
 // The colour of tile `tile` of the picture numbered `picture`.

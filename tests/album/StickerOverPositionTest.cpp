@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "album/StickerHomePositions.h"
+#include "catalogue/StickerHomePositions.h"
 #include "album/StickerOverPosition.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/scene/DocumentFixture.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Assert.h"
+#include "diag/Assert.h"
 #include "platform/User.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/support/LogCapture.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/support/Files.h"
 #include "tests/support/LogCapture.h"

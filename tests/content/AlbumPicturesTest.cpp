@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
-#include "album/TileTables.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "catalogue/TileTables.h"
 #include "tests/content/PictureBytes.h"
 #include "tests/content/RunGenerator.h"
 #include "tests/support/Files.h"

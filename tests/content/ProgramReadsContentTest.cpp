@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "album/DataFiles.h"
+#include "catalogue/DataFiles.h"
 #include "gfx/DIB.h"
 #include "gfx/DIBSection.h"
 #include "io/FileManager.h"

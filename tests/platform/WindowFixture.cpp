@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/TextFormat.h"
+#include "diag/TextFormat.h"
 #include "platform/WindowManager.h"
 
 std::map<UINT, std::function<LRESULT(HWND, WPARAM, LPARAM)>> WindowFixture::s_handlers;

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
 #include "app/AlbumView.h"
 #include "app/WM_Messages.h"
 #include "app/WinMain.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "album/ButtonLayout.h"
+#include "catalogue/ButtonLayout.h"
 #include "platform/User.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessMultimedia.h"

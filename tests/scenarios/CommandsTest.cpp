@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
 #include "album/PlayingPhase.h"
-#include "album/StickerNumbering.h"
+#include "catalogue/StickerNumbering.h"
 #include "album/StickersUsed.h"
 #include "app/AlbumView.h"
 #include "platform/Kernel.h"

@@ -19,8 +19,8 @@
 #include <set>
 #include <thread>
 
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
 #include "io/FileManager.h"
 #include "scene/PageFile.h"
 #include "tests/scenarios/AlbumScenario.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "album/PageTable.h"
+#include "catalogue/PageTable.h"
 #include "album/StickersUsed.h"
 #include "io/FileManager.h"
 #include "platform/Kernel.h"

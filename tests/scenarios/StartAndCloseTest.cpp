@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "album/DataFiles.h"
+#include "catalogue/DataFiles.h"
 #include "album/GamePhase.h"
-#include "album/PageTable.h"
+#include "catalogue/PageTable.h"
 #include "album/TitlePhase.h"
 #include "app/WM_Messages.h"
 #include "tests/scenarios/AlbumScenario.h"

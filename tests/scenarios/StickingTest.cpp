@@ -1,4 +1,4 @@
-#include "album/StickerNumbering.h"
+#include "catalogue/StickerNumbering.h"
 #include "album/StickersUsed.h"
 #include "app/AlbumView.h"
 #include "io/Initialization.h"

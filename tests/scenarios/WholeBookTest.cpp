@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
-#include "album/StickerNumbering.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "catalogue/StickerNumbering.h"
 #include "album/StickersUsed.h"
 #include "app/AlbumView.h"
 #include "scene/AnimDoc.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
 #include "tests/gfx/PictureBytes.h"
 
 BookFolder::BookFolder() {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
 #include "io/FileManager.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimView.h"

@@ -20,12 +20,12 @@
 #include <thread>
 #include <vector>
 
-#include "album/ButtonLayout.h"
-#include "album/CommandIds.h"
-#include "album/DataFiles.h"
-#include "album/PageTable.h"
-#include "album/StickerHomePositions.h"
-#include "album/TileTables.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/CommandIds.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "catalogue/TileTables.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
 #include "app/WinMain.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/Log.h"
+#include "diag/Log.h"
 
 LogCapture::LogCapture() : m_previous(IsLogging()) {
     std::remove("log.txt");

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "album/DataFiles.h"
-#include "album/TiledBitmapInfo.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/TiledBitmapInfo.h"
 
 // Two faces (up, pressed) stacked one above the other.
 constexpr std::array<TileRect, 2> StackedFaces(int32_t width, int32_t height) {

@@ -1,10 +1,10 @@
-#include "app/Assert.h"
+#include "diag/Assert.h"
 
 #include <cstdlib>
 #include <string>
 
-#include "app/Log.h"
-#include "app/TextFormat.h"
+#include "diag/Log.h"
+#include "diag/TextFormat.h"
 #include "platform/User.h"
 
 namespace {

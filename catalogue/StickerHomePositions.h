@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "album/StickerNumbering.h"
+#include "catalogue/StickerNumbering.h"
 
 struct StickerHome {
     int32_t pageNumber;

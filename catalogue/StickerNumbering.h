@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "album/CommandIds.h"
+#include "catalogue/CommandIds.h"
 
 constexpr int32_t NUMBEROFSHEETS = 8;
 constexpr int32_t STICKERSPERSHEET = 28;

@@ -1,8 +1,8 @@
-#include "album/DataFiles.h"
+#include "catalogue/DataFiles.h"
 
 #include <cstddef>
 
-#include "album/PageTable.h"
+#include "catalogue/PageTable.h"
 
 namespace {
 

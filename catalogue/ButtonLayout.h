@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "album/DataFiles.h"
+#include "catalogue/DataFiles.h"
 #include "platform/WinTypes.h"
 
 // The side of the screen a button lies along; kept for reference, nothing reads it.

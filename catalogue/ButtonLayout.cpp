@@ -1,4 +1,4 @@
-#include "album/ButtonLayout.h"
+#include "catalogue/ButtonLayout.h"
 
 #include <cstddef>
 

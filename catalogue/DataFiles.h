@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "album/StickerNumbering.h"
+#include "catalogue/StickerNumbering.h"
 
 constexpr int32_t NUMBEROFCOMMANDBUTTONS = 6;
 

@@ -1,4 +1,4 @@
-#include "app/TextFormat.h"
+#include "diag/TextFormat.h"
 
 #include <cstdio>
 

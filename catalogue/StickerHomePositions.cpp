@@ -1,4 +1,4 @@
-#include "album/StickerHomePositions.h"
+#include "catalogue/StickerHomePositions.h"
 
 // clang-format off
 // Four homes a line, one sheet a block.

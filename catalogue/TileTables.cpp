@@ -1,4 +1,4 @@
-#include "album/TileTables.h"
+#include "catalogue/TileTables.h"
 
 #include <cstddef>
 

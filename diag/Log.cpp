@@ -1,4 +1,4 @@
-#include "app/Log.h"
+#include "diag/Log.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/TextFormat.h"
+#include "diag/TextFormat.h"
 #include "platform/Kernel.h"
 
 namespace {
