@@ -3,10 +3,10 @@
 
 #include "album/ButtonSetOf.h"
 #include "album/CommandButtonSubclass.h"
-#include "catalogue/DataFiles.h"
 #include "album/SheetButtonSubclass.h"
 #include "album/StartButtonSubclass.h"
 #include "album/StickerButtonSubclass.h"
+#include "catalogue/DataFiles.h"
 
 using StartButtonSet = ButtonSetOf<StartButtonSubclass, 1>;
 using CommandButtonSet = ButtonSetOf<CommandButtonSubclass, NUMBEROFCOMMANDBUTTONS>;

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "catalogue/ButtonLayout.h"
 #include "album/DeleteAll.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
 #include "album/Validatable.h"
+#include "catalogue/ButtonLayout.h"
 #include "diag/Assert.h"
 #include "platform/User.h"
 #include "scene/AnimDoc.h"
@@ -27,7 +27,8 @@ bool ClearAll::Run(HWND window) {
     QASSERT_VALID(stickersUsed);
     const int32_t left = StickersUsed::ms_StickersLeft;
     if (left < 0 || left > NUMBEROFSTICKERGRAPHICS) {
-        DoAssert("ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS", "StickersUsed", __LINE__);
+        DoAssert("ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS",
+                 "StickersUsed", __LINE__);
     }
     if (stickersUsed == nullptr || StickersUsed::ms_StickersLeft >= NUMBEROFSTICKERGRAPHICS) {
         SetFocus(window);

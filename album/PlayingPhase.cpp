@@ -1,9 +1,9 @@
 #include "album/PlayingPhase.h"
 
 #include "album/ButtonSets.h"
-#include "catalogue/PageTable.h"
 #include "album/ScreenDrawings.h"
 #include "album/StickersUsed.h"
+#include "catalogue/PageTable.h"
 #include "catalogue/TileTables.h"
 #include "diag/Assert.h"
 #include "platform/User.h"

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "catalogue/CommandIds.h"
 #include "album/GamePhase.h"
 #include "album/PageOnShow.h"
+#include "catalogue/CommandIds.h"
 #include "gfx/TiledBitmap.h"
 
 class PlayingPhase : public GamePhase {

@@ -35,7 +35,8 @@ void StickerOverPosition::SetViewAndDocument(CAnimView* animView, CAnimDoc* anim
 
 int32_t StickerOverPosition::GetStickerPageIndex(int32_t stickerIndex) {
     if (!IsStickerIndex(stickerIndex)) return NO_PAGE_INDEX;
-    return PageIndexOfPageNumber(StickerHomePositions[static_cast<size_t>(stickerIndex)].pageNumber);
+    return PageIndexOfPageNumber(
+        StickerHomePositions[static_cast<size_t>(stickerIndex)].pageNumber);
 }
 
 bool StickerOverPosition::IsOverPosition() {

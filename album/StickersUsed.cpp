@@ -35,7 +35,8 @@ std::vector<bool> StickersOnPages(bool& anyPageFile) {
         if (GetFileAttributesA(fullPath.c_str()) != INVALID_FILE_ATTRIBUTES) anyPageFile = true;
         std::vector<PageFileRecord> records;
         PageFile::Read(fullPath, records);
-        for (const PageFileRecord& record : records) onPages[static_cast<size_t>(record.spriteIndex)] = true;
+        for (const PageFileRecord& record : records)
+            onPages[static_cast<size_t>(record.spriteIndex)] = true;
     }
     fileManager.Close();
     return onPages;
@@ -138,7 +139,8 @@ bool StickersUsed::ReadRecordFile() {
 
 // A record that cannot be read says nothing; the pages say what the child stuck.
 void StickersUsed::RebuildFromPages(const std::vector<bool>& onPages) {
-    for (size_t index = 0; index < ms_Entries.size(); ++index) ms_Entries[index] = onPages[index] ? SU_USED : SU_NOT_USED;
+    for (size_t index = 0; index < ms_Entries.size(); ++index)
+        ms_Entries[index] = onPages[index] ? SU_USED : SU_NOT_USED;
     CountStickersLeft();
     WriteLog("StickersUsed::ReadStickersUsed: record rebuilt from %i stickers on the pages",
              NUMBEROFSTICKERGRAPHICS - ms_StickersLeft);
@@ -155,7 +157,9 @@ void StickersUsed::AgreeWithPages(const std::vector<bool>& onPages) {
         if (onPage && entry == SU_NOT_USED) {
             WriteLog("StickersUsed::ReadStickersUsed: sticker %i is on a page: marked used", index);
         } else if (!onPage && entry != SU_NOT_USED) {
-            WriteLog("StickersUsed::ReadStickersUsed: sticker %i is on no page: given back to its sheet", index);
+            WriteLog(
+                "StickersUsed::ReadStickersUsed: sticker %i is on no page: given back to its sheet",
+                index);
         } else {
             continue;
         }

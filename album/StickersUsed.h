@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/StickerNumbering.h"
 #include "album/Validatable.h"
+#include "catalogue/StickerNumbering.h"
 #include "io/Serializable.h"
 
 constexpr int32_t SU_NOT_USED = 0;

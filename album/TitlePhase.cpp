@@ -1,8 +1,8 @@
 #include "album/TitlePhase.h"
 
 #include "album/ButtonSets.h"
-#include "catalogue/CommandIds.h"
 #include "album/ScreenDrawings.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/TileTables.h"
 #include "platform/User.h"
 

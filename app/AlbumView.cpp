@@ -2,14 +2,14 @@
 
 #include <memory>
 
-#include "catalogue/ButtonLayout.h"
-#include "catalogue/DataFiles.h"
 #include "album/PlayingPhase.h"
-#include "catalogue/StickerNumbering.h"
 #include "album/StickerOverPosition.h"
 #include "album/StickersUsed.h"
 #include "album/Validatable.h"
 #include "app/BitmapDialogs.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/StickerNumbering.h"
 #include "diag/Log.h"
 #include "io/Initialization.h"
 #include "io/SaveProblems.h"
@@ -40,14 +40,17 @@ StickersUsed* CheckedStickersUsed() {
 void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCommand) {
     StickersUsed* stickersUsed = CheckedStickersUsed();
     const int32_t stickerIndex = StickerOfButton(stickerCommand);
-    if (stickersUsed == nullptr || stickersUsed->GetStickerUsed(stickerIndex) != SU_NOT_USED) return;
+    if (stickersUsed == nullptr || stickersUsed->GetStickerUsed(stickerIndex) != SU_NOT_USED)
+        return;
 
     PlayingPhase& playing = GetPlayingPhase();
     const int32_t previous = playing.GetStkrBtnPressed();
     if (previous != NO_BUTTON && previous != stickerCommand) {
-        const HWND previousButton = StickerButtonRows[static_cast<size_t>(previous - IDM_STICKER1)].window;
+        const HWND previousButton =
+            StickerButtonRows[static_cast<size_t>(previous - IDM_STICKER1)].window;
         SendMessageA(previousButton, BM_SETSTATE, TRUE, 0);
-        WriteLog("Sticker2: Button pressed %i PlayingPhase.GetStkrBtnPressed() %i", stickerCommand, previous);
+        WriteLog("Sticker2: Button pressed %i PlayingPhase.GetStkrBtnPressed() %i", stickerCommand,
+                 previous);
     }
     playing.SetStkrBtnPressed(stickerCommand);
     SoundEffect peel(mainWindow, SoundEffect::kPeel);
@@ -56,8 +59,8 @@ void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCo
     POINT pointer{};
     GetCursorPos(&pointer);
     ScreenToClient(pageWindow, &pointer);
-    CSprite* sprite = GetDocument()->AddSprite(StickerPictureFiles[static_cast<size_t>(stickerIndex)],
-                                                stickerIndex, pointer);
+    CSprite* sprite = GetDocument()->AddSprite(
+        StickerPictureFiles[static_cast<size_t>(stickerIndex)], stickerIndex, pointer);
     if (sprite == nullptr) {
         // Without its picture the sticker cannot be carried: its button is let go at
         // once rather than staying picked with nothing under the pointer.
@@ -114,7 +117,8 @@ void CAlbumView::SaveAlbum() {
 
 void TellOfFailedSaves(HWND mainWindow) {
     const std::string notice = SaveProblems::TakeNotice();
-    if (!notice.empty()) MessageBoxA(mainWindow, notice.c_str(), "Quillory 3", MB_OK | MB_ICONEXCLAMATION);
+    if (!notice.empty())
+        MessageBoxA(mainWindow, notice.c_str(), "Quillory 3", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CAlbumView::OnStickerStuck() {
@@ -122,7 +126,9 @@ void CAlbumView::OnStickerStuck() {
     CheckedStickersUsed();
 }
 
-void CAlbumView::OnCarryAbandoned() { GetPlayingPhase().ReleaseStickerButton(); }
+void CAlbumView::OnCarryAbandoned() {
+    GetPlayingPhase().ReleaseStickerButton();
+}
 
 int32_t CAlbumView::GetCurrentPage() const {
     const CAnimDoc* document = GetDocument();
@@ -149,6 +155,10 @@ AlbumPageObjects& PageObjects() {
 
 }  // namespace
 
-CAlbumView& GetAlbumView() { return PageObjects().view; }
+CAlbumView& GetAlbumView() {
+    return PageObjects().view;
+}
 
-CAnimDoc& GetAlbumDocument() { return PageObjects().document; }
+CAnimDoc& GetAlbumDocument() {
+    return PageObjects().document;
+}

@@ -25,7 +25,9 @@ public:
     int32_t GetCurrentPage() const override;
     void PaintPage() override;
     void GetBufferRect(RECT& out) const override { CAnimView::GetBufferRect(out); }
-    void PrintPage(HDC printer, const RECT& dest) override { COffScreenBufferView::PrintPage(printer, dest); }
+    void PrintPage(HDC printer, const RECT& dest) override {
+        COffScreenBufferView::PrintPage(printer, dest);
+    }
 
     // Saves the page on show (and any page kept in memory) and the used-sticker record.
     void SaveAlbum();

@@ -131,13 +131,13 @@ bool FindResourcePicture(const char* name, ResourcePicture& out) {
     const Resource* resource =
         name != nullptr ? Resources::Find(name, ResourceKind::Bitmap) : nullptr;
     if (resource == nullptr || resource->bytes.size() < kPicturePixelOffset) return false;
-    std::memcpy(&out.info.bmiHeader, resource->bytes.data() + kFileHeaderSize,
-                kInfoHeaderSize);
+    std::memcpy(&out.info.bmiHeader, resource->bytes.data() + kFileHeaderSize, kInfoHeaderSize);
     const BITMAPINFOHEADER& header = out.info.bmiHeader;
     if (!IsSupportedDib(header) || header.biBitCount != 24) return false;
     const uint64_t rows =
         static_cast<uint64_t>(header.biHeight < 0 ? -int64_t{header.biHeight} : header.biHeight);
-    if (resource->bytes.size() - kPicturePixelOffset < uint64_t{DibStride(header.biWidth, 24)} * rows)
+    if (resource->bytes.size() - kPicturePixelOffset <
+        uint64_t{DibStride(header.biWidth, 24)} * rows)
         return false;
     out.bits = resource->bytes.data() + kPicturePixelOffset;
     return true;

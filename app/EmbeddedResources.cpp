@@ -24,16 +24,21 @@ std::optional<CursorImage> DecodeCursor(const Resource& resource) {
     BITMAPINFO info{};
     std::memcpy(&info.bmiHeader, bytes.data() + kFileHeaderSize, kInfoHeaderSize);
     const BITMAPINFOHEADER& header = info.bmiHeader;
-    if (head.type != kPictureFileType || !IsSupportedDib(header) || header.biBitCount != 24) return std::nullopt;
+    if (head.type != kPictureFileType || !IsSupportedDib(header) || header.biBitCount != 24)
+        return std::nullopt;
     const LONG height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
-    const uint64_t rowsBytes = uint64_t{DibStride(header.biWidth, header.biBitCount)} * static_cast<uint64_t>(height);
-    if (head.pixelOffset > bytes.size() || rowsBytes > bytes.size() - head.pixelOffset) return std::nullopt;
+    const uint64_t rowsBytes =
+        uint64_t{DibStride(header.biWidth, header.biBitCount)} * static_cast<uint64_t>(height);
+    if (head.pixelOffset > bytes.size() || rowsBytes > bytes.size() - head.pixelOffset)
+        return std::nullopt;
 
     const DibLayout layout(&info, bytes.data() + head.pixelOffset);
-    CursorImage image{layout.Width(), layout.Height(), POINT{resource.hotSpotX, resource.hotSpotY}, {}};
+    CursorImage image{
+        layout.Width(), layout.Height(), POINT{resource.hotSpotX, resource.hotSpotY}, {}};
     image.pixels.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height));
     for (LONG y = 0; y < image.height; ++y) {
-        uint32_t* row = image.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(image.width);
+        uint32_t* row =
+            image.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(image.width);
         layout.ReadRow(0, y, image.width, row);
         for (LONG x = 0; x < image.width; ++x) row[x] = row[x] == kMagenta ? 0 : (row[x] | kOpaque);
     }
@@ -45,11 +50,12 @@ std::optional<CursorImage> DecodeCursor(const Resource& resource) {
 void EmbeddedResources::Register() {
     for (const Resource& resource : Resources::All()) {
         if (resource.kind == ResourceKind::Wave) {
-            WaveResourceTable::Instance().Add(resource.name,
-                                              std::vector<uint8_t>(resource.bytes.begin(), resource.bytes.end()));
+            WaveResourceTable::Instance().Add(
+                resource.name, std::vector<uint8_t>(resource.bytes.begin(), resource.bytes.end()));
         }
         if (resource.kind == ResourceKind::Cursor) {
-            if (auto image = DecodeCursor(resource)) RegisterCursorResource(resource.name, std::move(*image));
+            if (auto image = DecodeCursor(resource))
+                RegisterCursorResource(resource.name, std::move(*image));
         }
     }
 }

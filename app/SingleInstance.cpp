@@ -5,7 +5,9 @@
 #include "platform/Kernel.h"
 #include "platform/User.h"
 
-SingleInstance::~SingleInstance() { Close(); }
+SingleInstance::~SingleInstance() {
+    Close();
+}
 
 namespace {
 
@@ -22,10 +24,11 @@ void SingleInstance::Close() {
 
 bool SingleInstance::LockAlbumFolder() {
     if (m_folderLock != INVALID_HANDLE_VALUE) return true;
-    m_folderLock = CreateFileA(kFolderLockFile, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_folderLock = CreateFileA(kFolderLockFile, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (m_folderLock == INVALID_HANDLE_VALUE) return true;
-    if (LockFileEx(m_folderLock, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, nullptr) != FALSE) {
+    if (LockFileEx(m_folderLock, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                   nullptr) != FALSE) {
         return true;
     }
     const bool heldByAnother = GetLastError() == ERROR_LOCK_VIOLATION;

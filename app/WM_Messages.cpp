@@ -4,9 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/ButtonLayout.h"
 #include "album/ClearAll.h"
-#include "catalogue/CommandIds.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
 #include "album/TitlePhase.h"
@@ -14,6 +12,8 @@
 #include "app/AlbumView.h"
 #include "app/BitmapDialogs.h"
 #include "app/CheckFile.h"
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/CommandIds.h"
 #include "diag/Log.h"
 #include "diag/TextFormat.h"
 #include "gfx/Printer.h"
@@ -39,7 +39,9 @@ constexpr DWORD kKeyPressMilliseconds = 125;
 // The last id the sticker commands answer to; only IDM_STICKER1 to IDM_STICKER28 have buttons.
 constexpr int32_t kLastStickerCommand = 1043;
 
-int HandleNumber(HWND window) { return static_cast<int>(reinterpret_cast<intptr_t>(window)); }
+int HandleNumber(HWND window) {
+    return static_cast<int>(reinterpret_cast<intptr_t>(window));
+}
 
 // The command a key gives while playing, or 0.
 int32_t CommandOfKey(WPARAM key) {
@@ -64,7 +66,9 @@ HWND PageWindowHandle() {
 
 // A command that works on the page first ends a carry, as a right click does, so that
 // nothing keeps using a sticker the page lets go of.
-void EndAnyCarry() { GetAlbumView().AbandonCarry(PageWindowHandle()); }
+void EndAnyCarry() {
+    GetAlbumView().AbandonCarry(PageWindowHandle());
+}
 
 void ClosePageWindow() {
     delete PageWindow();
@@ -164,8 +168,8 @@ LRESULT WM_Messages::OnCreate(HWND window) {
     WriteLog("CCheckFile CheckMissingFiles.  NUMBEROFSTICKERGRAPHICS %i", NUMBEROFSTICKERGRAPHICS);
     CCheckFile checkFile(dataRoot);
     if (checkFile.CheckMissingFiles()) {
-        const std::string text =
-            FormatText("A file (%s) needed for Quillory is missing.", checkFile.MissingFile().c_str());
+        const std::string text = FormatText("A file (%s) needed for Quillory is missing.",
+                                            checkFile.MissingFile().c_str());
         MessageBoxA(window, text.c_str(), "Error", MB_ICONEXCLAMATION);
         return -1;
     }
@@ -176,7 +180,8 @@ LRESULT WM_Messages::OnCreate(HWND window) {
     PostMessageA(window, UM_START_PHASE, 0, 0);
 
     CCursorSet& cursors = GetCursorSet();
-    cursors.SetArrowCursor(LoadImageA(ProgramInstance(), "ArrowCursor", IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR));
+    cursors.SetArrowCursor(
+        LoadImageA(ProgramInstance(), "ArrowCursor", IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR));
     cursors.SetKindQuietly(CCursorSet::kArrow);
 
     StickersUsed* stickersUsed = GetStickersUsed();
@@ -206,7 +211,8 @@ void WM_Messages::OnDrawItem(const DRAWITEMSTRUCT* drawItem) {
     const auto id = static_cast<int32_t>(drawItem->CtlID);
     if (id >= IDM_STICKER1) {
         // A sticker button draws itself.
-        SendMessageA(drawItem->hwndItem, WM_DRAWITEM, drawItem->CtlID, reinterpret_cast<LPARAM>(drawItem));
+        SendMessageA(drawItem->hwndItem, WM_DRAWITEM, drawItem->CtlID,
+                     reinterpret_cast<LPARAM>(drawItem));
         return;
     }
     if (GamePhase* phase = GetCurrentPhase()) phase->DrawItem(drawItem, id);
@@ -322,7 +328,8 @@ void WM_Messages::ChooseSheet(HWND window, int32_t sheetCommand) {
         return;
     }
     SoundEffect select(window, SoundEffect::kSelect);
-    const HWND previousSheet = SheetButtonRows[static_cast<size_t>(playing.GetCurrentSheet() - IDM_SHEET1)].window;
+    const HWND previousSheet =
+        SheetButtonRows[static_cast<size_t>(playing.GetCurrentSheet() - IDM_SHEET1)].window;
     SendMessageA(previousSheet, BM_SETSTATE, TRUE, 0);
     playing.SetCurrentSheet(sheetCommand);
     playing.ReleaseStickerButton();

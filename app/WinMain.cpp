@@ -3,16 +3,16 @@
 #include <memory>
 
 #include "album/GamePhase.h"
-#include "catalogue/PageTable.h"
 #include "album/PlayingPhase.h"
 #include "album/StickerOverPosition.h"
 #include "app/AlbumView.h"
 #include "app/Application.h"
-#include "diag/Assert.h"
 #include "app/EmbeddedResources.h"
-#include "diag/Log.h"
 #include "app/SingleInstance.h"
 #include "app/WM_Messages.h"
+#include "catalogue/PageTable.h"
+#include "diag/Assert.h"
+#include "diag/Log.h"
 #include "io/SaveProblems.h"
 #include "platform/Kernel.h"
 #include "platform/User.h"
@@ -26,7 +26,9 @@ constexpr const char* kTitle = "Quillory 3";
 constexpr int32_t kScreenWidth = 1024;
 constexpr int32_t kScreenHeight = 768;
 
-int HandleNumber(HWND window) { return static_cast<int>(reinterpret_cast<intptr_t>(window)); }
+int HandleNumber(HWND window) {
+    return static_cast<int>(reinterpret_cast<intptr_t>(window));
+}
 
 std::unique_ptr<CApplication>& Application() {
     static std::unique_ptr<CApplication> application;
@@ -46,7 +48,8 @@ void WireThePage(HWND mainWindow) {
 
 void LoadFirstPage(HWND mainWindow) {
     CAnimDoc& document = GetAlbumDocument();
-    document.LoadPage(mainWindow, PageBackgroundFiles[static_cast<size_t>(document.GetCurrentPage())],
+    document.LoadPage(mainWindow,
+                      PageBackgroundFiles[static_cast<size_t>(document.GetCurrentPage())],
                       &PageCorners);
     document.LoadPageSprites();
 }
@@ -86,13 +89,14 @@ int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
     EmbeddedResources::Register();
     if (!GetSingleInstance().Check(kMainWindowClass, SingleInstance::kMutexName)) return 0;
     if (!GetSingleInstance().LockAlbumFolder()) {
-        MessageBoxA(nullptr, "Quillory 3 is already open on another screen", kTitle, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxA(nullptr, "Quillory 3 is already open on another screen", kTitle,
+                    MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
 
-    Application() = std::make_unique<CApplication>(ApplicationParameters{
-        &WM_Messages::MainWindowProc, kMainWindowClass, kTitle, instance, showCommand, kScreenWidth, kScreenHeight,
-        WS_POPUP});
+    Application() = std::make_unique<CApplication>(
+        ApplicationParameters{&WM_Messages::MainWindowProc, kMainWindowClass, kTitle, instance,
+                              showCommand, kScreenWidth, kScreenHeight, WS_POPUP});
     const HWND mainWindow = Application()->getHWnd();
     if (mainWindow == nullptr) {
         WriteLog("No handle was created.");

@@ -8,7 +8,8 @@
 constexpr const char* kMainWindowClass = "QLYClass03";
 
 // Answers 0 in every case.
-int WinMain(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand);
+int WinMain(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine,
+            int showCommand);
 
 // Puts the program's objects back as they are before a first run, so that the album can
 // run again in the same process (scenarios that restart it).

@@ -19,7 +19,9 @@ constexpr const char* kUsage =
     "  --version  show the version and end\n";
 
 // A copy started while another runs only hands over to it: it needs no display.
-bool AnotherCopyRuns() { return !GetSingleInstance().Check(kMainWindowClass, SingleInstance::kMutexName); }
+bool AnotherCopyRuns() {
+    return !GetSingleInstance().Check(kMainWindowClass, SingleInstance::kMutexName);
+}
 
 }  // namespace
 

@@ -55,7 +55,9 @@ constexpr int kCarryX = 512;
 constexpr int kCarryY = 380;
 constexpr int kCarryRegion = 240;
 
-double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 // CPU time of the whole process in nanoseconds: every thread, the ones that have
 // already ended included (short-lived timer threads count too).
@@ -66,7 +68,9 @@ double ThreadsCpuNanoseconds(pid_t pid) {
     return static_cast<double>(used.tv_sec) * 1e9 + static_cast<double>(used.tv_nsec);
 }
 
-double ProcessCpuMilliseconds(pid_t pid) { return ThreadsCpuNanoseconds(pid) / 1e6; }
+double ProcessCpuMilliseconds(pid_t pid) {
+    return ThreadsCpuNanoseconds(pid) / 1e6;
+}
 
 double ResidentMebibytes(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -88,7 +92,8 @@ pid_t Launch(const std::string& folder, const std::string& program) {
 
 void Xdotool(const std::string& arguments) {
     const std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "xdotool %s failed\n", arguments.c_str());
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "xdotool %s failed\n", arguments.c_str());
 }
 
 class ServerView {
@@ -121,7 +126,8 @@ public:
         XImage* image = XGetImage(m_display, Root(), x, y, static_cast<unsigned>(width),
                                   static_cast<unsigned>(height), AllPlanes, ZPixmap);
         if (image == nullptr) return {};
-        std::string bytes(image->data, static_cast<size_t>(image->bytes_per_line) * static_cast<size_t>(height));
+        std::string bytes(image->data,
+                          static_cast<size_t>(image->bytes_per_line) * static_cast<size_t>(height));
         XDestroyImage(image);
         return bytes;
     }
@@ -155,11 +161,15 @@ private:
     Window m_focusWindow = 0;
 };
 
-POINT Centre(const ButtonRow& row) { return POINT{row.x + row.width / 2, row.y + row.height / 2}; }
+POINT Centre(const ButtonRow& row) {
+    return POINT{row.x + row.width / 2, row.y + row.height / 2};
+}
 
 int32_t StickerOnFirstPage() {
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
-        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber == AlbumPages[0].pageNumber) return sticker;
+        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber ==
+            AlbumPages[0].pageNumber)
+            return sticker;
     }
     return 0;
 }
@@ -172,13 +182,15 @@ void Click(POINT point) {
 
 class Probe {
 public:
-    Probe(pid_t pid, ServerView& display) : m_pid(pid), m_display(display), m_launched(Clock::now()) {}
+    Probe(pid_t pid, ServerView& display)
+        : m_pid(pid), m_display(display), m_launched(Clock::now()) {}
 
     // Watches the screen until `kStartWindow` after the launch.
     void WatchStart() {
         std::vector<std::pair<Clock::time_point, std::string>> samples;
         while (Clock::now() - m_launched < kStartWindow) {
-            if (m_windowMs < 0 && m_display.AnyWindowViewable()) m_windowMs = Milliseconds(Clock::now() - m_launched);
+            if (m_windowMs < 0 && m_display.AnyWindowViewable())
+                m_windowMs = Milliseconds(Clock::now() - m_launched);
             samples.emplace_back(Clock::now(), m_display.Sample());
             std::this_thread::sleep_for(2ms);
         }
@@ -206,7 +218,8 @@ public:
         const double before = ThreadsCpuNanoseconds(m_pid);
         const auto start = Clock::now();
         std::this_thread::sleep_for(kIdleWindow);
-        const double elapsed = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+        const double elapsed =
+            std::chrono::duration<double, std::nano>(Clock::now() - start).count();
         Report(name, 100.0 * (ThreadsCpuNanoseconds(m_pid) - before) / elapsed);
     }
 
@@ -221,7 +234,8 @@ public:
             due += kMovePeriod;
             std::this_thread::sleep_until(due);
         }
-        const double elapsed = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+        const double elapsed =
+            std::chrono::duration<double, std::nano>(Clock::now() - start).count();
         Report("moves_cpu_pct", 100.0 * (ThreadsCpuNanoseconds(m_pid) - before) / elapsed);
     }
 

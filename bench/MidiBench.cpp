@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "platform/Kernel.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "platform/MultimediaBackend.h"
 #include "platform/TimerQueue.h"
+#include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessMultimedia.h"
 #include "sound/MidiFileReader.h"
 #include "sound/MidiSequencer.h"
@@ -33,8 +33,8 @@ MidiBytes NoteTrack(uint8_t channel, int notes) {
     MidiBytes events = {0x00, static_cast<uint8_t>(0xC0 | channel), 0x05};
     for (int note = 0; note < notes; ++note) {
         const auto pitch = static_cast<uint8_t>(48 + (note + channel) % 24);
-        const MidiBytes pair = {0x00, static_cast<uint8_t>(0x90 | channel), pitch, 0x50,
-                                0x60, pitch, 0x00};
+        const MidiBytes pair = {
+            0x00, static_cast<uint8_t>(0x90 | channel), pitch, 0x50, 0x60, pitch, 0x00};
         events.insert(events.end(), pair.begin(), pair.end());
     }
     return Joined({events, kEndOfTrack});
@@ -42,7 +42,8 @@ MidiBytes NoteTrack(uint8_t channel, int notes) {
 
 std::string WriteSong(const std::string& name, int notesPerTrack) {
     std::vector<MidiBytes> tracks;
-    for (uint8_t channel = 0; channel < 16; ++channel) tracks.push_back(NoteTrack(channel, notesPerTrack));
+    for (uint8_t channel = 0; channel < 16; ++channel)
+        tracks.push_back(NoteTrack(channel, notesPerTrack));
     const std::string path = (std::filesystem::temp_directory_path() / name).string();
     WriteMidiFile(path, MidiFile(1, 96, tracks));
     return path;
@@ -72,7 +73,8 @@ void BM_TimerTick16Tracks(benchmark::State& state) {
     const uint64_t allocationsBefore = g_allocations;
     for (auto _ : state) devices.AdvanceClock(1);
     state.counters["allocations_per_period"] =
-        static_cast<double>(g_allocations - allocationsBefore) / static_cast<double>(state.iterations());
+        static_cast<double>(g_allocations - allocationsBefore) /
+        static_cast<double>(state.iterations());
     sequencer.CloseDevice();
     devices.Reset();
     HeadlessBackend::Instance().SetVirtualClock(std::nullopt);
@@ -101,7 +103,9 @@ public:
         caps.wTechnology = MOD_SWSYNTH;
         return true;
     }
-    std::unique_ptr<MidiOutputDevice> OpenMidiOutput(UINT) override { return std::make_unique<Output>(*this); }
+    std::unique_ptr<MidiOutputDevice> OpenMidiOutput(UINT) override {
+        return std::make_unique<Output>(*this);
+    }
     void PlayWave(const std::string&, std::span<const uint8_t>) override {}
     void StopWave() override {}
 
@@ -131,12 +135,14 @@ std::string WriteBusySong() {
         const auto gap = static_cast<uint8_t>(3 + 2 * channel);
         for (int note = 0; note < 40; ++note) {
             const auto pitch = static_cast<uint8_t>(48 + (note * 5 + channel) % 24);
-            const MidiBytes pair = {gap, static_cast<uint8_t>(0x90 | channel), pitch, 0x50, gap, pitch, 0x00};
+            const MidiBytes pair = {
+                gap, static_cast<uint8_t>(0x90 | channel), pitch, 0x50, gap, pitch, 0x00};
             events.insert(events.end(), pair.begin(), pair.end());
         }
         tracks.push_back(Joined({events, kEndOfTrack}));
     }
-    const std::string path = (std::filesystem::temp_directory_path() / "quillory-bench-busy.mid").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "quillory-bench-busy.mid").string();
     WriteMidiFile(path, MidiFile(1, 96, tracks));
     return path;
 }
@@ -158,7 +164,8 @@ std::vector<DWORD> DuePeriods(const std::string& path) {
         sequencer.PlayFile(path.c_str());
         devices.AdvanceClock(kPlayedMilliseconds);
         for (const auto& record : devices.MidiRecords()) {
-            if (record.action == HeadlessMultimedia::MidiAction::ShortMessage && record.time >= start) {
+            if (record.action == HeadlessMultimedia::MidiAction::ShortMessage &&
+                record.time >= start) {
                 due.push_back(record.time - start);
             }
         }
@@ -197,7 +204,8 @@ void BM_EventLateness(benchmark::State& state) {
         InstallMultimediaBackend(previous);
         for (size_t i = 0; i < std::min(due.size(), devices.arrivals.size()); ++i) {
             const auto expected = start + std::chrono::milliseconds(due[i]);
-            lateness.push_back(std::chrono::duration<double, std::micro>(devices.arrivals[i] - expected).count());
+            lateness.push_back(
+                std::chrono::duration<double, std::micro>(devices.arrivals[i] - expected).count());
         }
     }
     state.counters["events"] = static_cast<double>(lateness.size());
@@ -219,5 +227,9 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}

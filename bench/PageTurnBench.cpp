@@ -27,10 +27,11 @@ namespace fs = std::filesystem;
 namespace {
 
 int32_t StickersOn(int32_t pageIndex) {
-    return static_cast<int32_t>(std::count_if(StickerHomePositions.begin(), StickerHomePositions.end(),
-                                              [pageIndex](const StickerHome& home) {
-                                                  return PageIndexOfPageNumber(home.pageNumber) == pageIndex;
-                                              }));
+    return static_cast<int32_t>(
+        std::count_if(StickerHomePositions.begin(), StickerHomePositions.end(),
+                      [pageIndex](const StickerHome& home) {
+                          return PageIndexOfPageNumber(home.pageNumber) == pageIndex;
+                      }));
 }
 
 int32_t FullestPage() {
@@ -44,7 +45,8 @@ int32_t FullestPage() {
 void PutLong(std::ofstream& file, int32_t value) {
     const auto bits = static_cast<uint32_t>(value);
     const char bytes[4] = {static_cast<char>(bits & 0xFF), static_cast<char>((bits >> 8) & 0xFF),
-                           static_cast<char>((bits >> 16) & 0xFF), static_cast<char>((bits >> 24) & 0xFF)};
+                           static_cast<char>((bits >> 16) & 0xFF),
+                           static_cast<char>((bits >> 24) & 0xFF)};
     file.write(bytes, sizeof bytes);
 }
 
@@ -67,10 +69,12 @@ void WriteFullPage(const fs::path& folder, int32_t pageIndex) {
 // view linked as start-up links them, and the page window they present through.
 class FullBook {
 public:
-    explicit FullBook(int32_t pageIndex) : m_folder(fs::temp_directory_path() / "quillory_page_turn_bench") {
+    explicit FullBook(int32_t pageIndex)
+        : m_folder(fs::temp_directory_path() / "quillory_page_turn_bench") {
         fs::remove_all(m_folder);
         fs::create_directories(m_folder / "save003");
-        fs::create_directory_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003", m_folder / "data003");
+        fs::create_directory_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003",
+                                     m_folder / "data003");
         WriteFullPage(m_folder, pageIndex);
         WriteFullPage(m_folder, NextPageIndex(pageIndex));
         fs::current_path(m_folder);
@@ -82,8 +86,8 @@ public:
         windowClass.hInstance = ProgramInstance();
         windowClass.lpszClassName = "PageTurnBenchMain";
         RegisterClassExA(&windowClass);
-        m_main = CreateWindowExA(0, "PageTurnBenchMain", "Quillory 3", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
-                                 nullptr, nullptr, ProgramInstance(), nullptr);
+        m_main = CreateWindowExA(0, "PageTurnBenchMain", "Quillory 3", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 1024, 768, nullptr, nullptr, ProgramInstance(), nullptr);
         view.SetDocument(&doc);
         doc.SetView(&view);
         doc.SetMainWindow(m_main);
@@ -118,10 +122,13 @@ void BM_PageTurnOfAFullPage(benchmark::State& state) {
         const auto start = std::chrono::steady_clock::now();
         book.doc.ChangePage(forward ? PAGE_NEXT : PAGE_PREVIOUS);
         book.view.Update(book.PageWindow());
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
         forward = !forward;
     }
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
+    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2),
+                     times.end());
     state.counters["median_ms"] = times[times.size() / 2];
     state.counters["stickers_on_page"] = StickersOn(fullest);
 }

@@ -24,7 +24,9 @@ constexpr LONG kSticker = 120;
 constexpr int kStickersOnPage = 30;
 constexpr COLORREF kMagenta = 0xFF00FF;
 
-COLORREF Scenery(LONG x, LONG y) { return static_cast<COLORREF>(((x * 7) & 0xFF) | ((y * 3) & 0xFF) << 8 | 0x400000); }
+COLORREF Scenery(LONG x, LONG y) {
+    return static_cast<COLORREF>(((x * 7) & 0xFF) | ((y * 3) & 0xFF) << 8 | 0x400000);
+}
 
 // A round sticker: opaque inside the circle, magenta around it, as the album's art is.
 COLORREF RoundSticker(LONG x, LONG y) {
@@ -43,7 +45,8 @@ template <typename Body>
 double NanosecondsOf(Body& body) {
     const auto start = std::chrono::steady_clock::now();
     body();
-    return std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
 // The time of one memcpy of `bytes`, the median of many, in nanoseconds.
@@ -72,7 +75,9 @@ void RunAgainstMemcpy(benchmark::State& state, size_t bytes, Body body) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
 }
 
-size_t PictureBytes(LONG width, LONG height) { return static_cast<size_t>(width) * static_cast<size_t>(height) * 3; }
+size_t PictureBytes(LONG width, LONG height) {
+    return static_cast<size_t>(width) * static_cast<size_t>(height) * 3;
+}
 
 // The page of the album: a background, 30 stickers and an off-screen image to compose into.
 struct Page {
@@ -89,8 +94,8 @@ struct Page {
     }
 
     void Compose(const RECT& area) {
-        background.CopyTo(&image, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                          area.left, area.top, CDIB::kNoKey);
+        background.CopyTo(&image, area.left, area.top, area.right - area.left,
+                          area.bottom - area.top, area.left, area.top, CDIB::kNoKey);
         for (CSprite* sprite = stickers.First(); sprite != nullptr; sprite = stickers.Next()) {
             sprite->Draw(&image, &area);
         }
@@ -153,7 +158,8 @@ BENCHMARK(ComposeDragStep)->Unit(benchmark::kMicrosecond);
 void ComposeFullPage(benchmark::State& state) {
     Page page;
     const RECT whole{0, 0, kPageWidth, kPageHeight};
-    const size_t bytes = PictureBytes(kPageWidth, kPageHeight) + kStickersOnPage * PictureBytes(kSticker, kSticker);
+    const size_t bytes =
+        PictureBytes(kPageWidth, kPageHeight) + kStickersOnPage * PictureBytes(kSticker, kSticker);
     RunAgainstMemcpy(state, bytes, [&] {
         page.Compose(whole);
         benchmark::ClobberMemory();

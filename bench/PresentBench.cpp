@@ -33,8 +33,8 @@ HWND PageWindow() {
         windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.lpszClassName = "BenchPage";
         RegisterClassExA(&windowClass);
-        return CreateWindowExA(0, "BenchPage", "", WS_POPUP | WS_VISIBLE, 90, 60, kPageWidth, kPageHeight, nullptr,
-                               nullptr, ProgramInstance(), nullptr);
+        return CreateWindowExA(0, "BenchPage", "", WS_POPUP | WS_VISIBLE, 90, 60, kPageWidth,
+                               kPageHeight, nullptr, nullptr, ProgramInstance(), nullptr);
     }();
     return window;
 }
@@ -67,7 +67,8 @@ void PrepareSectionPicture(benchmark::State& state) {
     const HWND window = PageWindow();
     HeadlessBackend::Instance().TakePresentedAreas();
     BITMAPINFO info{};
-    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 200, 60, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader =
+        BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 200, 60, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     double presented = 0;
     for (auto _ : state) {
         // What a button picture does when it makes its section.

@@ -12,40 +12,40 @@ constexpr double OUTLINE = 3.5;
 // How far the face sinks when pressed; the up face's shadow fills that space.
 constexpr double DEPTH = 5.0;
 
-void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX,
-                double centreY, double size) {
+void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX, double centreY,
+                double size) {
     cairo_t* context = canvas.Context();
     const double s = size / 2.0;
     switch (symbol) {
-    case DialogButtons::Symbol::Tick:
-    case DialogButtons::Symbol::Cross:
-        // A white stroke on a wider dark one: the symbol keeps its outline.
-        for (const auto& [colour, width] :
-             {std::pair{Palette::INK, 0.34}, std::pair{Palette::WHITE, 0.2}}) {
-            if (symbol == DialogButtons::Symbol::Tick) {
-                cairo_move_to(context, centreX - 0.75 * s, centreY);
-                cairo_line_to(context, centreX - 0.2 * s, centreY + 0.6 * s);
-                cairo_line_to(context, centreX + 0.8 * s, centreY - 0.6 * s);
-            } else {
-                cairo_move_to(context, centreX - 0.6 * s, centreY - 0.6 * s);
-                cairo_line_to(context, centreX + 0.6 * s, centreY + 0.6 * s);
-                cairo_move_to(context, centreX + 0.6 * s, centreY - 0.6 * s);
-                cairo_line_to(context, centreX - 0.6 * s, centreY + 0.6 * s);
+        case DialogButtons::Symbol::Tick:
+        case DialogButtons::Symbol::Cross:
+            // A white stroke on a wider dark one: the symbol keeps its outline.
+            for (const auto& [colour, width] :
+                 {std::pair{Palette::INK, 0.34}, std::pair{Palette::WHITE, 0.2}}) {
+                if (symbol == DialogButtons::Symbol::Tick) {
+                    cairo_move_to(context, centreX - 0.75 * s, centreY);
+                    cairo_line_to(context, centreX - 0.2 * s, centreY + 0.6 * s);
+                    cairo_line_to(context, centreX + 0.8 * s, centreY - 0.6 * s);
+                } else {
+                    cairo_move_to(context, centreX - 0.6 * s, centreY - 0.6 * s);
+                    cairo_line_to(context, centreX + 0.6 * s, centreY + 0.6 * s);
+                    cairo_move_to(context, centreX + 0.6 * s, centreY - 0.6 * s);
+                    cairo_line_to(context, centreX - 0.6 * s, centreY + 0.6 * s);
+                }
+                canvas.StrokePath(colour, size * width);
             }
-            canvas.StrokePath(colour, size * width);
-        }
-        break;
-    case DialogButtons::Symbol::Door:
-        canvas.RoundedBox(centreX - 0.55 * s, centreY - 0.9 * s, 1.1 * s, 1.8 * s, 2);
-        canvas.FillAndOutline(Palette::PALE_SKY, Palette::INK, 2.5);
-        // The door stands half open.
-        canvas.Polygon({centreX - 0.55 * s, centreY - 0.9 * s, centreX + 0.15 * s,
-                        centreY - 0.7 * s, centreX + 0.15 * s, centreY + 1.05 * s,
-                        centreX - 0.55 * s, centreY + 0.9 * s});
-        canvas.FillAndOutline(Palette::BROWN, Palette::INK, 2.5);
-        canvas.Circle(centreX, centreY + 0.1 * s, 0.09 * s);
-        canvas.FillPath(Palette::SUN);
-        break;
+            break;
+        case DialogButtons::Symbol::Door:
+            canvas.RoundedBox(centreX - 0.55 * s, centreY - 0.9 * s, 1.1 * s, 1.8 * s, 2);
+            canvas.FillAndOutline(Palette::PALE_SKY, Palette::INK, 2.5);
+            // The door stands half open.
+            canvas.Polygon({centreX - 0.55 * s, centreY - 0.9 * s, centreX + 0.15 * s,
+                            centreY - 0.7 * s, centreX + 0.15 * s, centreY + 1.05 * s,
+                            centreX - 0.55 * s, centreY + 0.9 * s});
+            canvas.FillAndOutline(Palette::BROWN, Palette::INK, 2.5);
+            canvas.Circle(centreX, centreY + 0.1 * s, 0.09 * s);
+            canvas.FillPath(Palette::SUN);
+            break;
     }
 }
 

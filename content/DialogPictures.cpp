@@ -118,8 +118,7 @@ void DrawNewSticker(Canvas& canvas) {
     canvas.Polygon({208, 213, 206, 233, 190, 221});
     canvas.FillAndOutline(Palette::INK, Palette::INK, 2);
 
-    for (const auto& [number, x, y] :
-         {std::tuple{"1", 40.0, 92.0}, std::tuple{"2", 198.0, 92.0}}) {
+    for (const auto& [number, x, y] : {std::tuple{"1", 40.0, 92.0}, std::tuple{"2", 198.0, 92.0}}) {
         canvas.Circle(x, y, 16);
         canvas.FillAndOutline(Palette::ORANGE, Palette::INK, 3);
         canvas.Text(number, x, y, 20, Palette::WHITE);
@@ -145,8 +144,8 @@ void Flower(Canvas& canvas, double x, double y, Colour petals) {
 }
 
 void Rainbow(Canvas& canvas, double centreX, double centreY, double radius) {
-    const Colour bands[] = {Palette::RED, Palette::ORANGE, Palette::SUN, Palette::GREEN,
-                            Palette::BLUE, Palette::PURPLE};
+    const Colour bands[] = {Palette::RED,   Palette::ORANGE, Palette::SUN,
+                            Palette::GREEN, Palette::BLUE,   Palette::PURPLE};
     for (size_t band = 0; band < std::size(bands); ++band) {
         cairo_new_path(canvas.Context());
         cairo_arc(canvas.Context(), centreX, centreY, radius - static_cast<double>(band) * 22,
@@ -214,8 +213,7 @@ void AddPreviews(ContentOutput& output, const std::vector<Canvas>& backgrounds) 
     for (size_t dialog = 0; dialog < 3; ++dialog) {
         const double x = gap + static_cast<double>(dialog) * (SMALL_SIDE + gap);
         sheet.Paint(Assembled(backgrounds[dialog], looks[dialog], false), x, gap);
-        sheet.Paint(Assembled(backgrounds[dialog], looks[dialog], true), x,
-                    2 * gap + SMALL_SIDE);
+        sheet.Paint(Assembled(backgrounds[dialog], looks[dialog], true), x, 2 * gap + SMALL_SIDE);
     }
     output.AddPreview("dialogs", std::move(sheet));
     output.AddPreview("ending", Assembled(backgrounds[3], looks[3], false));

@@ -85,7 +85,8 @@ std::vector<uint8_t> MidiTrack::Chunk(uint32_t endTick) const {
     data.insert(data.end(), {0xFF, 0x2F, 0x00});
 
     std::vector<uint8_t> chunk(MidiChunkHeader::kSize);
-    MidiChunkHeader::Store(chunk.data(), MidiChunkHeader::kTrackType, static_cast<uint32_t>(data.size()));
+    MidiChunkHeader::Store(chunk.data(), MidiChunkHeader::kTrackType,
+                           static_cast<uint32_t>(data.size()));
     chunk.insert(chunk.end(), data.begin(), data.end());
     return chunk;
 }

@@ -40,9 +40,9 @@ void Motifs::Sun(Canvas& canvas, double centreX, double centreY, double radius) 
 
 void Motifs::Pointer(Canvas& canvas, double tipX, double tipY, double scale) {
     const double s = scale;
-    canvas.Polygon({tipX, tipY, tipX, tipY + 24 * s, tipX + 6 * s, tipY + 19 * s,
-                    tipX + 10.5 * s, tipY + 28 * s, tipX + 15 * s, tipY + 26 * s,
-                    tipX + 10.5 * s, tipY + 17 * s, tipX + 18 * s, tipY + 17 * s});
+    canvas.Polygon({tipX, tipY, tipX, tipY + 24 * s, tipX + 6 * s, tipY + 19 * s, tipX + 10.5 * s,
+                    tipY + 28 * s, tipX + 15 * s, tipY + 26 * s, tipX + 10.5 * s, tipY + 17 * s,
+                    tipX + 18 * s, tipY + 17 * s});
     canvas.FillAndOutline(Palette::SUN, Palette::INK, 2.2 * s);
 }
 

@@ -34,8 +34,7 @@ Rgb PixelColour(uint32_t argb, Transparency transparency) {
     if (alpha < 128) {
         return {255, 0, 255};
     }
-    Rgb colour{Unpremultiply(red, alpha), Unpremultiply(green, alpha),
-               Unpremultiply(blue, alpha)};
+    Rgb colour{Unpremultiply(red, alpha), Unpremultiply(green, alpha), Unpremultiply(blue, alpha)};
     if (colour.red == 255 && colour.green == 0 && colour.blue == 255) {
         colour.green = 1;
     }
@@ -61,16 +60,16 @@ std::vector<uint8_t> PictureEncoder::Encode(const Canvas& canvas, Transparency t
 
     std::vector<uint8_t> bytes(kPicturePixelOffset + imageSize, 0);
     PictureFileHeader{.fileSize = kPicturePixelOffset + imageSize}.Store(bytes.data());
-    const BITMAPINFOHEADER header{kInfoHeaderSize, width, height, 1, 24, BI_RGB,
-                                  imageSize, kPixelsPerMetre, kPixelsPerMetre, 0, 0};
+    const BITMAPINFOHEADER header{kInfoHeaderSize, width,           height,          1, 24, BI_RGB,
+                                  imageSize,       kPixelsPerMetre, kPixelsPerMetre, 0, 0};
     StoreInfoHeader(header, bytes.data() + kFileHeaderSize);
 
     const unsigned char* source = cairo_image_surface_get_data(canvas.Surface());
     const auto sourceStride = static_cast<size_t>(cairo_image_surface_get_stride(canvas.Surface()));
     for (int32_t y = 0; y < height; ++y) {
         const unsigned char* sourceRow = source + static_cast<size_t>(y) * sourceStride;
-        uint8_t* row = bytes.data() + kPicturePixelOffset +
-                       static_cast<size_t>(height - 1 - y) * stride;
+        uint8_t* row =
+            bytes.data() + kPicturePixelOffset + static_cast<size_t>(height - 1 - y) * stride;
         for (int32_t x = 0; x < width; ++x) {
             uint32_t argb;
             std::memcpy(&argb, sourceRow + static_cast<size_t>(x) * 4, sizeof argb);

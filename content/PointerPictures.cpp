@@ -58,6 +58,5 @@ void PointerPictures::Generate(ContentOutput& output) {
                           Preview(PictureEncoder::Decode(cursor), PictureEncoder::Decode(icon)));
     }
     output.AddResource({"ArrowCursor", ResourceKind::Cursor, std::move(cursor), TIP, TIP});
-    output.AddResource(
-        {"#" + std::to_string(ICON_ID), ResourceKind::Icon, std::move(icon)});
+    output.AddResource({"#" + std::to_string(ICON_ID), ResourceKind::Icon, std::move(icon)});
 }

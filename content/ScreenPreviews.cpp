@@ -167,9 +167,13 @@ void ScreenPreviews::Generate(ContentOutput& output) {
     output.AddPreview(
         "screen-page2",
         PlayingScreen(output, {PageIndexOf(2), 4, {84, 85, 86, 94, 95, 3, 40}, 87, 470, 160, 100}));
-    output.AddPreview(
-        "screen-page14",
-        PlayingScreen(output,
-                      {PageIndexOf(14), 4, {88, 102, 104, 105, 106, 107, 108, 109, 110, 84}, 111, 600, 300, 96}));
+    output.AddPreview("screen-page14",
+                      PlayingScreen(output, {PageIndexOf(14),
+                                             4,
+                                             {88, 102, 104, 105, 106, 107, 108, 109, 110, 84},
+                                             111,
+                                             600,
+                                             300,
+                                             96}));
     output.AddPreview("counters", Counters(output));
 }

@@ -64,23 +64,34 @@ struct TimedNote {
 
 uint8_t PitchClass(char letter) {
     switch (letter) {
-    case 'C': return 0;
-    case 'D': return 2;
-    case 'E': return 4;
-    case 'F': return 5;
-    case 'G': return 7;
-    case 'A': return 9;
-    case 'B': return 11;
+        case 'C':
+            return 0;
+        case 'D':
+            return 2;
+        case 'E':
+            return 4;
+        case 'F':
+            return 5;
+        case 'G':
+            return 7;
+        case 'A':
+            return 9;
+        case 'B':
+            return 11;
     }
     throw std::invalid_argument(std::string("not a note name: ") + letter);
 }
 
 uint32_t NoteLength(char code) {
     switch (code) {
-    case 'w': return BAR;
-    case 'h': return 2 * QUARTER;
-    case 'q': return QUARTER;
-    case 'e': return QUARTER / 2;
+        case 'w':
+            return BAR;
+        case 'h':
+            return 2 * QUARTER;
+        case 'q':
+            return QUARTER;
+        case 'e':
+            return QUARTER / 2;
     }
     throw std::invalid_argument(std::string("not a note length: ") + code);
 }
@@ -107,9 +118,9 @@ std::vector<TimedNote> ReadTune(const std::string& tune, uint32_t start) {
         if (word.size() > lengthAt + 1 && word[lengthAt + 1] == '.') {
             length += length / 2;
         }
-        const auto key = rest ? uint8_t{0}
-                              : static_cast<uint8_t>(12 * (word.at(1) - '0' + 1) +
-                                                     PitchClass(word[0]));
+        const auto key =
+            rest ? uint8_t{0}
+                 : static_cast<uint8_t>(12 * (word.at(1) - '0' + 1) + PitchClass(word[0]));
         notes.push_back({tick, length, key});
         tick += length;
     }
@@ -217,11 +228,10 @@ MidiTrack BassTrack(const std::vector<Chord>& chords) {
     Instrument(track, "Bass", BASS_CHANNEL, ACOUSTIC_BASS, 92, 64);
     for (size_t half = 0; half < chords.size(); ++half) {
         const auto root = static_cast<uint8_t>(36 + chords[half].pitchClass);
-        const bool repeated = half % 2 == 1 && chords[half].pitchClass ==
-                                                   chords[half - 1].pitchClass;
+        const bool repeated =
+            half % 2 == 1 && chords[half].pitchClass == chords[half - 1].pitchClass;
         const auto key = static_cast<uint8_t>(repeated ? root + 7 : root);
-        track.Note(BASS_CHANNEL, key, 88, static_cast<uint32_t>(half * HALF_BAR),
-                   QUARTER * 7 / 8);
+        track.Note(BASS_CHANNEL, key, 88, static_cast<uint32_t>(half * HALF_BAR), QUARTER * 7 / 8);
     }
     return track;
 }
@@ -233,8 +243,7 @@ MidiTrack DrumTrack() {
     for (uint32_t beat = 0; beat < Song::BARS * 4; ++beat) {
         const uint32_t tick = beat * QUARTER;
         const bool strong = beat % 2 == 0;
-        track.Note(DRUM_CHANNEL, strong ? KICK : TAMBOURINE, strong ? 62 : 44, tick,
-                   QUARTER / 4);
+        track.Note(DRUM_CHANNEL, strong ? KICK : TAMBOURINE, strong ? 62 : 44, tick, QUARTER / 4);
         track.Note(DRUM_CHANNEL, CLOSED_HI_HAT, 30, tick + QUARTER / 2, QUARTER / 4);
     }
     return track;
@@ -245,8 +254,8 @@ MidiTrack DrumTrack() {
 std::vector<uint8_t> Song::MidiFile() {
     const std::vector<TimedNote> melody = Melody();
     const std::vector<Chord> chords = Harmony();
-    const MidiTrack tracks[] = {ConductorTrack(), MelodyTrack(melody), SparkleTrack(melody),
-                                ChordTrack(chords), BassTrack(chords), DrumTrack()};
+    const MidiTrack tracks[] = {ConductorTrack(),   MelodyTrack(melody), SparkleTrack(melody),
+                                ChordTrack(chords), BassTrack(chords),   DrumTrack()};
 
     std::vector<uint8_t> file;
     // Format 1: simultaneous tracks.

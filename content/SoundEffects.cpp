@@ -119,8 +119,8 @@ std::vector<double> SoundEffects::Stick() {
     Oscillator thump;
     for (size_t i = 0; i < samples.size(); ++i) {
         const double time = static_cast<double>(i) / RATE;
-        const double body = thump.Next(Glide(620.0, 170.0, time / length)) *
-                            std::exp(-time / 0.014);
+        const double body =
+            thump.Next(Glide(620.0, 170.0, time / length)) * std::exp(-time / 0.014);
         const double tap = time < 0.004 ? 0.3 * noise.Next() * (1.0 - time / 0.004) : 0.0;
         samples[i] = (body + tap) * Edges(time, length, 0.0015, 0.012);
     }

@@ -6,7 +6,9 @@
 #include "sound/WaveFormat.h"
 
 std::vector<uint8_t> WaveEncoder::Encode(const std::vector<double>& samples) {
-    const WaveHeader header{.channels = 1, .sampleRate = SAMPLE_RATE, .bitsPerSample = 8,
+    const WaveHeader header{.channels = 1,
+                            .sampleRate = SAMPLE_RATE,
+                            .bitsPerSample = 8,
                             .dataSize = static_cast<uint32_t>(samples.size())};
     std::vector<uint8_t> bytes;
     bytes.reserve(WaveHeader::kSize + header.dataSize + header.Padding());

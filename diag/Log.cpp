@@ -23,9 +23,13 @@ constexpr int32_t kTimeBase = 0;
 
 }  // namespace
 
-void SetLogging(int32_t on) { g_logging = on; }
+void SetLogging(int32_t on) {
+    g_logging = on;
+}
 
-int32_t IsLogging() { return g_logging; }
+int32_t IsLogging() {
+    return g_logging;
+}
 
 int WriteLog(const char* format, ...) {
     if (g_logging == 0) return 1;

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const LONG shift = size > 0 ? static_cast<LONG>(data[0]) - 128 : 0;
     picture.CopyTo(&page, shift, shift / 2, picture.GetWidth(), picture.GetHeight(), -shift / 3, 0,
                    0xFF00FF);
-    picture.CopyMirroredTo(&page, shift / 2, shift, picture.GetWidth(), picture.GetHeight(), 0, shift,
-                           CDIB::kNoKey);
+    picture.CopyMirroredTo(&page, shift / 2, shift, picture.GetWidth(), picture.GetHeight(), 0,
+                           shift, CDIB::kNoKey);
     COLORREF colour = 0;
     picture.GetMirroredPixel(picture.GetWidth() - 1, picture.GetHeight() - 1, colour);
     return 0;

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "catalogue/PageTable.h"
 #include "album/StickersUsed.h"
+#include "catalogue/PageTable.h"
 #include "fuzz/FuzzAlbum.h"
 #include "fuzz/QuietMachine.h"
 

@@ -18,7 +18,9 @@ bool IsPictureSize(LONG width, LONG height) {
     return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
 }
 
-uint32_t StrideOf(LONG width) { return DibStride(width, kBitsPerPixel); }
+uint32_t StrideOf(LONG width) {
+    return DibStride(width, kBitsPerPixel);
+}
 
 // The header every CDIB keeps: 24 bits, uncompressed, bottom-up, no colour table.
 BITMAPINFOHEADER PictureHeader(LONG width, LONG height) {
@@ -83,14 +85,24 @@ struct CDIB::Block {
     int64_t destX, destY, width, height, srcX, srcY;
 };
 
-CDIB::CDIB(LONG width, LONG height) { Create(width, height); }
+CDIB::CDIB(LONG width, LONG height) {
+    Create(width, height);
+}
 
 CDIB::~CDIB() = default;
 
-LONG CDIB::GetHeight() const { return m_info.bmiHeader.biHeight; }
-LONG CDIB::GetWidth() const { return m_info.bmiHeader.biWidth; }
-void CDIB::GetRect(RECT& out) const { out = RECT{0, 0, GetWidth(), GetHeight()}; }
-uint32_t CDIB::GetStride() const { return StrideOf(GetWidth()); }
+LONG CDIB::GetHeight() const {
+    return m_info.bmiHeader.biHeight;
+}
+LONG CDIB::GetWidth() const {
+    return m_info.bmiHeader.biWidth;
+}
+void CDIB::GetRect(RECT& out) const {
+    out = RECT{0, 0, GetWidth(), GetHeight()};
+}
+uint32_t CDIB::GetStride() const {
+    return StrideOf(GetWidth());
+}
 
 void CDIB::TakeOwnedPixels(const BITMAPINFOHEADER& header, std::vector<uint8_t>&& pixels) {
     m_info = BITMAPINFO{};
@@ -103,7 +115,8 @@ void CDIB::TakeOwnedPixels(const BITMAPINFOHEADER& header, std::vector<uint8_t>&
 bool CDIB::Create(LONG width, LONG height) {
     if (!IsPictureSize(width, height)) return false;
     try {
-        std::vector<uint8_t> pixels(static_cast<size_t>(StrideOf(width)) * static_cast<size_t>(height));
+        std::vector<uint8_t> pixels(static_cast<size_t>(StrideOf(width)) *
+                                    static_cast<size_t>(height));
         TakeOwnedPixels(PictureHeader(width, height), std::move(pixels));
     } catch (const std::bad_alloc&) {
         return false;
@@ -148,8 +161,8 @@ bool CDIB::Read(CFileBase& file) {
 
     // Pixels always follow the info header as 24-bit rows, whatever the header says, so
     // the kept header says so too.
-    const size_t imageSize = static_cast<size_t>(StrideOf(header.biWidth)) *
-                             static_cast<size_t>(header.biHeight);
+    const size_t imageSize =
+        static_cast<size_t>(StrideOf(header.biWidth)) * static_cast<size_t>(header.biHeight);
     const size_t available = file.GetLength() - static_cast<uint32_t>(file.GetPosition());
     if (imageSize > available) {
         WriteLog("Bitmap pixel data too short");
@@ -179,7 +192,8 @@ bool CDIB::Load(const char* path) {
 }
 
 uint8_t* CDIB::PixelAddress(LONG x, LONG y) const {
-    if (m_pixels == nullptr || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight()) return nullptr;
+    if (m_pixels == nullptr || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight())
+        return nullptr;
     const auto row = static_cast<size_t>(GetHeight() - 1 - y);
     return m_pixels + row * GetStride() + static_cast<size_t>(x) * kBytesPerPixel;
 }
@@ -199,7 +213,9 @@ bool CDIB::GetColour(const uint8_t* pixel, COLORREF& out) const {
     return true;
 }
 
-bool CDIB::GetPixel(LONG x, LONG y, COLORREF& out) const { return GetColour(PixelAddress(x, y), out); }
+bool CDIB::GetPixel(LONG x, LONG y, COLORREF& out) const {
+    return GetColour(PixelAddress(x, y), out);
+}
 
 bool CDIB::GetMirroredPixel(LONG x, LONG y, COLORREF& out) const {
     return GetColour(MirroredPixelAddress(x, y), out);
@@ -226,13 +242,15 @@ void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height
     if (!ClipBlock(*dest, b)) return;
 
     const KeyTest keyTest(key);
-    const bool useRuns = !mirrored && keyTest.IsActive() && runs != nullptr && runs->Describe(*this, key);
+    const bool useRuns =
+        !mirrored && keyTest.IsActive() && runs != nullptr && runs->Describe(*this, key);
     const auto w = static_cast<LONG>(b.width);
     const auto x = static_cast<LONG>(b.srcX);
     const size_t rowBytes = static_cast<size_t>(w) * kBytesPerPixel;
     // From the block's bottom row up, as the rows are stored: each row up is one stride on.
     const auto bottom = static_cast<LONG>(b.height - 1);
-    uint8_t* to = dest->PixelAddress(static_cast<LONG>(b.destX), static_cast<LONG>(b.destY) + bottom);
+    uint8_t* to =
+        dest->PixelAddress(static_cast<LONG>(b.destX), static_cast<LONG>(b.destY) + bottom);
     const uint8_t* from = PixelAddress(0, static_cast<LONG>(b.srcY) + bottom);
     const size_t toStride = dest->GetStride();
     const size_t fromStride = GetStride();
@@ -256,8 +274,8 @@ void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height
     }
 }
 
-void CDIB::CopyTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
-                  LONG srcY, COLORREF key) const {
+void CDIB::CopyTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX, LONG srcY,
+                  COLORREF key) const {
     CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, false, nullptr);
 }
 
@@ -266,7 +284,7 @@ void CDIB::CopyOpaqueRunsTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG
     CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, false, &runs);
 }
 
-void CDIB::CopyMirroredTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height,
-                          LONG srcX, LONG srcY, COLORREF key) const {
+void CDIB::CopyMirroredTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
+                          LONG srcY, COLORREF key) const {
     CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, true, nullptr);
 }

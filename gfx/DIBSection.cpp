@@ -28,11 +28,17 @@ uint32_t RemainingBytes(const CFileBase& file) {
 
 CDIBSection::CDIBSection() = default;
 
-CDIBSection::~CDIBSection() { Release(); }
+CDIBSection::~CDIBSection() {
+    Release();
+}
 
-LONG CDIBSection::GetWidth() const { return m_info ? m_info->bmiHeader.biWidth : 0; }
+LONG CDIBSection::GetWidth() const {
+    return m_info ? m_info->bmiHeader.biWidth : 0;
+}
 
-LONG CDIBSection::GetHeight() const { return m_info ? std::abs(m_info->bmiHeader.biHeight) : 0; }
+LONG CDIBSection::GetHeight() const {
+    return m_info ? std::abs(m_info->bmiHeader.biHeight) : 0;
+}
 
 void CDIBSection::Release() {
     if (m_bitmap != nullptr) DeleteObject(m_bitmap);
@@ -50,7 +56,8 @@ bool CDIBSection::ReadInfoBlock(CFileBase& file, uint32_t pixelOffset) {
         return false;
     }
     // calloc gives the block its BITMAPINFO object; bytes the file does not supply read as 0.
-    m_info.reset(static_cast<BITMAPINFO*>(std::calloc(1, std::max<size_t>(blockSize, kLargestInfoBlock))));
+    m_info.reset(
+        static_cast<BITMAPINFO*>(std::calloc(1, std::max<size_t>(blockSize, kLargestInfoBlock))));
     if (!m_info || !ReadExactly(file, m_info.get(), blockSize)) {
         WriteLog("CDIBSection::ReadSection: Bad file read.");
         return false;
@@ -117,7 +124,8 @@ bool CDIBSection::CreateSection(HWND window) {
 bool CDIBSection::ComputeMetrics() {
     const BITMAPINFOHEADER& header = m_info->bmiHeader;
     if (header.biSize != kInfoHeaderSize) {
-        WriteLog("CDIBSection::ComputeMetrics: Not a valid Windows bitmap -- probably an OS/2 bitmap\n");
+        WriteLog(
+            "CDIBSection::ComputeMetrics: Not a valid Windows bitmap -- probably an OS/2 bitmap\n");
         return false;
     }
     if (!IsSupportedDib(header)) {

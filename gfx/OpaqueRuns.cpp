@@ -10,14 +10,17 @@ namespace {
 constexpr size_t kBytesPerPixel = 3;
 
 bool IsKey(const uint8_t* pixel, COLORREF key) {
-    return pixel[0] == (key >> 16 & 0xFF) && pixel[1] == (key >> 8 & 0xFF) && pixel[2] == (key & 0xFF) &&
-           key <= 0xFFFFFF;
+    return pixel[0] == (key >> 16 & 0xFF) && pixel[1] == (key >> 8 & 0xFF) &&
+           pixel[2] == (key & 0xFF) && key <= 0xFFFFFF;
 }
 
 }  // namespace
 
 OpaqueRuns::OpaqueRuns(const CDIB& picture, COLORREF key)
-    : m_pixels(picture.GetPixels()), m_width(picture.GetWidth()), m_height(picture.GetHeight()), m_key(key) {
+    : m_pixels(picture.GetPixels()),
+      m_width(picture.GetWidth()),
+      m_height(picture.GetHeight()),
+      m_key(key) {
     m_rowStarts.reserve(static_cast<size_t>(m_height) + 1);
     for (LONG y = 0; y < m_height; ++y) {
         m_rowStarts.push_back(static_cast<uint32_t>(m_runs.size()));
@@ -34,8 +37,8 @@ OpaqueRuns::OpaqueRuns(const CDIB& picture, COLORREF key)
 }
 
 bool OpaqueRuns::Describe(const CDIB& picture, COLORREF key) const {
-    return m_pixels != nullptr && m_pixels == picture.GetPixels() && m_width == picture.GetWidth() &&
-           m_height == picture.GetHeight() && m_key == key;
+    return m_pixels != nullptr && m_pixels == picture.GetPixels() &&
+           m_width == picture.GetWidth() && m_height == picture.GetHeight() && m_key == key;
 }
 
 void OpaqueRuns::CopyRow(uint8_t* to, const uint8_t* from, LONG y, LONG x, LONG width) const {

@@ -11,7 +11,9 @@ namespace {
 
 std::string g_baseDirectory;
 
-bool IsOpen(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+bool IsOpen(HANDLE handle) {
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
 
 // Records the first failure of Close: its error code is the one reported.
 void NoteRelease(BOOL released, bool& result, DWORD& error) {
@@ -32,7 +34,9 @@ void CFileManager::SetBaseDirectoryFromCurrent() {
     g_baseDirectory = buffer.empty() ? std::string() : std::string(buffer.data());
 }
 
-const std::string& CFileManager::BaseDirectory() { return g_baseDirectory; }
+const std::string& CFileManager::BaseDirectory() {
+    return g_baseDirectory;
+}
 
 void CFileManager::MakeFullPath(std::string& out, const std::string& relative) const {
     if (!g_baseDirectory.empty()) out = g_baseDirectory;
@@ -55,8 +59,8 @@ HANDLE CFileManager::OpenForRead(const char* relativeName) {
         m_cursor.mappingHandle =
             CreateFileMappingA(m_cursor.fileHandle, nullptr, PAGE_READONLY, 0, 0, nullptr);
         if (m_cursor.mappingHandle == nullptr) return nullptr;
-        m_cursor.data =
-            static_cast<const uint8_t*>(MapViewOfFile(m_cursor.mappingHandle, FILE_MAP_READ, 0, 0, 0));
+        m_cursor.data = static_cast<const uint8_t*>(
+            MapViewOfFile(m_cursor.mappingHandle, FILE_MAP_READ, 0, 0, 0));
         if (m_cursor.data == nullptr) return nullptr;
     }
     return m_cursor.fileHandle;
@@ -116,7 +120,8 @@ bool CFileManager::ReadThroughHandle(void* buffer, uint32_t& count) {
         count = 0;
         return false;
     }
-    const auto start = static_cast<LONG>(m_cursor.baseOffset + static_cast<uint32_t>(m_cursor.position));
+    const auto start =
+        static_cast<LONG>(m_cursor.baseOffset + static_cast<uint32_t>(m_cursor.position));
     if (SetFilePointer(m_cursor.ioHandle, start, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) {
         return false;
     }
@@ -130,10 +135,17 @@ bool CFileManager::ReadThroughHandle(void* buffer, uint32_t& count) {
 bool CFileManager::Seek(int32_t offset, int32_t origin) {
     int64_t target = 0;
     switch (origin) {
-        case 0: target = offset; break;
-        case 1: target = int64_t{m_cursor.position} + offset; break;
-        case 2: target = int64_t{m_cursor.size} - offset; break;
-        default: return false;
+        case 0:
+            target = offset;
+            break;
+        case 1:
+            target = int64_t{m_cursor.position} + offset;
+            break;
+        case 2:
+            target = int64_t{m_cursor.size} - offset;
+            break;
+        default:
+            return false;
     }
     const int64_t clamped = std::clamp<int64_t>(target, 0, m_cursor.size);
     m_cursor.position = static_cast<int32_t>(clamped);
@@ -144,12 +156,17 @@ bool CFileManager::Seek(int32_t offset, int32_t origin) {
     return true;
 }
 
-int32_t CFileManager::GetPosition() const { return m_cursor.position; }
+int32_t CFileManager::GetPosition() const {
+    return m_cursor.position;
+}
 
-uint32_t CFileManager::GetLength() const { return m_cursor.size; }
+uint32_t CFileManager::GetLength() const {
+    return m_cursor.size;
+}
 
 bool CFileManager::Write(const void* buffer, uint32_t count, uint32_t* done) {
-    const auto start = static_cast<LONG>(m_cursor.baseOffset + static_cast<uint32_t>(m_cursor.position));
+    const auto start =
+        static_cast<LONG>(m_cursor.baseOffset + static_cast<uint32_t>(m_cursor.position));
     if (SetFilePointer(m_cursor.ioHandle, start, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) {
         return false;
     }

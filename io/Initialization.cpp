@@ -14,7 +14,9 @@ CInitialization::CInitialization(const std::string& baseDirectory) {
     ReadInitialization();
 }
 
-const std::string& CInitialization::FilePath() { return ms_FilePath; }
+const std::string& CInitialization::FilePath() {
+    return ms_FilePath;
+}
 
 void CInitialization::Serialize(Serializer& serializer) {
     serializer.PutString(kFileText);

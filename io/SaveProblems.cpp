@@ -11,11 +11,15 @@ bool g_told = false;
 
 const char* ReasonOf(DWORD error) {
     switch (error) {
-        case ERROR_HANDLE_DISK_FULL: return "the disk is full";
-        case ERROR_ACCESS_DENIED: return "the folder or its files may not be written";
+        case ERROR_HANDLE_DISK_FULL:
+            return "the disk is full";
+        case ERROR_ACCESS_DENIED:
+            return "the folder or its files may not be written";
         case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND: return "the folder is missing";
-        default: return "the disk did not take the files";
+        case ERROR_PATH_NOT_FOUND:
+            return "the folder is missing";
+        default:
+            return "the disk did not take the files";
     }
 }
 

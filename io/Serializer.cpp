@@ -56,7 +56,8 @@ void Serializer::PutString(const std::string& text) {
 bool Serializer::WriteBytes(const void* bytes, size_t count) {
     DWORD written = 0;
     if (m_bad) return false;
-    if (WriteFile(m_file, bytes, static_cast<DWORD>(count), &written, nullptr) == FALSE || written != count) {
+    if (WriteFile(m_file, bytes, static_cast<DWORD>(count), &written, nullptr) == FALSE ||
+        written != count) {
         m_bad = true;
         m_error = GetLastError();
     }
@@ -70,8 +71,8 @@ bool Serializer::Commit() {
     if (flushed && !closed) m_error = GetLastError();
     m_file = INVALID_HANDLE_VALUE;
     if (!flushed || !closed) return false;
-    if (MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ==
-        FALSE) {
+    if (MoveFileExA(m_temporary.c_str(), m_target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
         m_error = GetLastError();
         return false;
     }

@@ -19,8 +19,11 @@ struct Premultiplied {
     }
     uint32_t Pixel() const {
         if (alpha <= 0) return 0;
-        const auto channel = [](double value) { return static_cast<uint32_t>(std::clamp(std::lround(value), 0L, 255L)); };
-        return channel(alpha * 255) << 24 | channel(red / alpha) << 16 | channel(green / alpha) << 8 | channel(blue / alpha);
+        const auto channel = [](double value) {
+            return static_cast<uint32_t>(std::clamp(std::lround(value), 0L, 255L));
+        };
+        return channel(alpha * 255) << 24 | channel(red / alpha) << 16 |
+               channel(green / alpha) << 8 | channel(blue / alpha);
     }
 };
 
@@ -38,7 +41,8 @@ uint32_t ResampledPixel(const CursorImage& icon, LONG size, LONG x, LONG y) {
         for (auto sy = static_cast<LONG>(top); sy < std::ceil(top + scale); ++sy) {
             const double height = std::min<double>(sy + 1, top + scale) - std::max<double>(sy, top);
             for (auto sx = static_cast<LONG>(left); sx < std::ceil(left + scale); ++sx) {
-                const double width = std::min<double>(sx + 1, left + scale) - std::max<double>(sx, left);
+                const double width =
+                    std::min<double>(sx + 1, left + scale) - std::max<double>(sx, left);
                 sum.Add(At(icon, sx, sy), width * height / (scale * scale));
             }
         }
@@ -60,7 +64,8 @@ CursorImage IconSizes::Resampled(const CursorImage& icon, LONG size) {
     CursorImage resampled{size, size, POINT{0, 0}, {}};
     resampled.pixels.reserve(static_cast<size_t>(size * size));
     for (LONG y = 0; y < size; ++y) {
-        for (LONG x = 0; x < size; ++x) resampled.pixels.push_back(ResampledPixel(icon, size, x, y));
+        for (LONG x = 0; x < size; ++x)
+            resampled.pixels.push_back(ResampledPixel(icon, size, x, y));
     }
     return resampled;
 }

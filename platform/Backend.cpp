@@ -30,4 +30,6 @@ Backend& CurrentBackend() {
     return installed != nullptr ? *installed : NullBackend::Instance();
 }
 
-Backend* InstallBackend(Backend* backend) { return g_installed.exchange(backend); }
+Backend* InstallBackend(Backend* backend) {
+    return g_installed.exchange(backend);
+}

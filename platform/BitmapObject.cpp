@@ -1,7 +1,7 @@
 #include "platform/BitmapObject.h"
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 std::unique_ptr<BitmapObject> BitmapObject::MakeCompatible(LONG width, LONG height) {
@@ -36,4 +36,6 @@ DibLayout BitmapObject::Layout() const {
     return DibLayout(reinterpret_cast<const BITMAPINFO*>(m_infoBlock.data()), m_bits.data());
 }
 
-RECT BitmapObject::Bounds() const { return m_surface ? m_surface->Bounds() : Layout().Bounds(); }
+RECT BitmapObject::Bounds() const {
+    return m_surface ? m_surface->Bounds() : Layout().Bounds();
+}

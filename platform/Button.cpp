@@ -9,24 +9,23 @@
 // The contract of an owner-drawn button (BS_OWNERDRAW), which the program relies on.
 // "Draw A/S" is WM_DRAWITEM sent to the parent with item action A and item state S.
 //
-// | Event                                   | The button does                                      |
+// | Event                                   | The button does |
 // |-----------------------------------------|------------------------------------------------------|
-// | WM_LBUTTONDOWN                          | SetCapture, SetFocus (focus draw below), pressed;     |
-// |                                         | BM_SETSTATE TRUE: draw ODA_SELECT/ODS_SELECTED       |
-// | WM_MOUSEMOVE, left held, captured       | BM_SETSTATE (pointer inside): draw ODA_SELECT with    |
-// |                                         | ODS_SELECTED inside, without it outside; every move  |
-// | WM_LBUTTONUP inside, after a press      | BM_SETSTATE FALSE: draw ODA_SELECT/0; ReleaseCapture; |
-// |                                         | WM_COMMAND (id, BN_CLICKED) to the parent            |
-// | WM_LBUTTONUP outside, after a press     | ReleaseCapture only (already drawn up); no command   |
-// | WM_LBUTTONUP without a press            | nothing                                              |
-// | WM_CAPTURECHANGED during a press        | press ends; BM_SETSTATE FALSE when drawn down        |
-// | BM_SETSTATE TRUE / FALSE                | always draw ODA_SELECT with / without ODS_SELECTED   |
-// | WM_SETFOCUS                             | draw ODA_FOCUS with ODS_FOCUS                        |
-// | WM_KILLFOCUS                            | draw ODA_FOCUS without ODS_FOCUS; a press ends       |
-// |                                         | (ReleaseCapture, so no click follows); invalidate,   |
-// |                                         | so a WM_PAINT draw follows                           |
-// | WM_PAINT                                | draw ODA_DRAWENTIRE with the current state           |
-// | WM_ERASEBKGND                           | nothing erased; answers 1                            |
+// | WM_LBUTTONDOWN                          | SetCapture, SetFocus (focus draw below), pressed; |
+// |                                         | BM_SETSTATE TRUE: draw ODA_SELECT/ODS_SELECTED | |
+// WM_MOUSEMOVE, left held, captured       | BM_SETSTATE (pointer inside): draw ODA_SELECT with    |
+// |                                         | ODS_SELECTED inside, without it outside; every move |
+// | WM_LBUTTONUP inside, after a press      | BM_SETSTATE FALSE: draw ODA_SELECT/0; ReleaseCapture;
+// | |                                         | WM_COMMAND (id, BN_CLICKED) to the parent | |
+// WM_LBUTTONUP outside, after a press     | ReleaseCapture only (already drawn up); no command   |
+// | WM_LBUTTONUP without a press            | nothing | | WM_CAPTURECHANGED during a press        |
+// press ends; BM_SETSTATE FALSE when drawn down        | | BM_SETSTATE TRUE / FALSE | always draw
+// ODA_SELECT with / without ODS_SELECTED   | | WM_SETFOCUS                             | draw
+// ODA_FOCUS with ODS_FOCUS                        | | WM_KILLFOCUS                            |
+// draw ODA_FOCUS without ODS_FOCUS; a press ends       | | | (ReleaseCapture, so no click follows);
+// invalidate,   | |                                         | so a WM_PAINT draw follows | |
+// WM_PAINT                                | draw ODA_DRAWENTIRE with the current state           |
+// | WM_ERASEBKGND                           | nothing erased; answers 1 |
 //
 // Every draw request carries ODT_BUTTON, the id, the button's window, a context on
 // its client area and the client rectangle; the item state also holds ODS_FOCUS
@@ -42,7 +41,9 @@ std::map<HWND, UINT>& States() {
     return states;
 }
 
-UINT& StateOf(HWND window) { return States()[window]; }
+UINT& StateOf(HWND window) {
+    return States()[window];
+}
 
 bool Inside(HWND window, LPARAM lParam) {
     RECT client{};
@@ -86,7 +87,8 @@ void OnButtonUp(HWND window, LPARAM lParam) {
     ReleaseCapture();
     if (clicked && IsWindow(window)) {
         const WORD id = static_cast<WORD>(GetDlgCtrlID(window));
-        SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(window));
+        SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(window));
     }
 }
 
@@ -122,24 +124,39 @@ void OnFocusLost(HWND window) {
 }  // namespace
 
 void RegisterStandardButtonClass() {
-    WindowManager::Instance().RegisterClass(WindowClass{"button", CS_HREDRAW | CS_VREDRAW, ButtonWindowProc, nullptr, nullptr});
+    WindowManager::Instance().RegisterClass(
+        WindowClass{"button", CS_HREDRAW | CS_VREDRAW, ButtonWindowProc, nullptr, nullptr});
 }
 
 LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_LBUTTONDOWN: OnButtonDown(window); return 0;
-        case WM_LBUTTONUP: OnButtonUp(window, lParam); return 0;
+        case WM_LBUTTONDOWN:
+            OnButtonDown(window);
+            return 0;
+        case WM_LBUTTONUP:
+            OnButtonUp(window, lParam);
+            return 0;
         case WM_MOUSEMOVE:
             if ((wParam & MK_LBUTTON) != 0 && GetCapture() == window) {
                 SendMessageA(window, BM_SETSTATE, Inside(window, lParam) ? TRUE : FALSE, 0);
             }
             return 0;
-        case WM_CAPTURECHANGED: OnCaptureLost(window); return 0;
-        case BM_SETSTATE: SetPushed(window, wParam != FALSE); return 0;
-        case BM_GETSTATE: return static_cast<LRESULT>(StateOf(window) & (BST_PUSHED | BST_FOCUS));
-        case WM_SETFOCUS: SetFocused(window, true); return 0;
-        case WM_KILLFOCUS: OnFocusLost(window); return 0;
-        case WM_ERASEBKGND: return 1;
+        case WM_CAPTURECHANGED:
+            OnCaptureLost(window);
+            return 0;
+        case BM_SETSTATE:
+            SetPushed(window, wParam != FALSE);
+            return 0;
+        case BM_GETSTATE:
+            return static_cast<LRESULT>(StateOf(window) & (BST_PUSHED | BST_FOCUS));
+        case WM_SETFOCUS:
+            SetFocused(window, true);
+            return 0;
+        case WM_KILLFOCUS:
+            OnFocusLost(window);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             BeginPaint(window, &paint);
@@ -147,7 +164,10 @@ LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             EndPaint(window, &paint);
             return 0;
         }
-        case WM_NCDESTROY: States().erase(window); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+        case WM_NCDESTROY:
+            States().erase(window);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -25,7 +25,8 @@ constexpr void StoreLittleEndian(uint8_t* bytes, uint32_t value, size_t count) {
 }
 
 constexpr void StoreBigEndian(uint8_t* bytes, uint32_t value, size_t count) {
-    for (size_t i = 0; i < count; ++i) bytes[count - 1 - i] = static_cast<uint8_t>(value >> (8 * i));
+    for (size_t i = 0; i < count; ++i)
+        bytes[count - 1 - i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 inline void AppendLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, size_t count) {

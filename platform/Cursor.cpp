@@ -29,4 +29,6 @@ const CursorImage* FindCursorResource(std::string_view name) {
     return found != Registry().end() ? &found->second : nullptr;
 }
 
-void ForgetCursorResources() { Registry().clear(); }
+void ForgetCursorResources() {
+    Registry().clear();
+}

@@ -9,11 +9,17 @@ HDC CreateSurfaceDC(Surface* surface, POINT origin, RECT clip) {
     return new DeviceContext{surface, origin, visible};
 }
 
-void ReleaseSurfaceDC(HDC dc) { delete dc; }
+void ReleaseSurfaceDC(HDC dc) {
+    delete dc;
+}
 
-void MarkDrawn(HDC dc, const RECT& area) { UnionRect(&dc->drawn, &dc->drawn, &area); }
+void MarkDrawn(HDC dc, const RECT& area) {
+    UnionRect(&dc->drawn, &dc->drawn, &area);
+}
 
-bool IsRectEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool IsRectEmpty(const RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 
 bool IntersectRect(RECT* out, const RECT* a, const RECT* b) {
     const RECT common{std::max(a->left, b->left), std::max(a->top, b->top),

@@ -31,7 +31,8 @@ DialogState* StateOf(HWND dialog) {
 // of a dialog. A dialog created before its procedure is known passes on to them.
 LRESULT DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     const DialogState* state = StateOf(dialog);
-    const INT_PTR handled = state != nullptr ? state->procedure(dialog, message, wParam, lParam) : FALSE;
+    const INT_PTR handled =
+        state != nullptr ? state->procedure(dialog, message, wParam, lParam) : FALSE;
     if (message == WM_NCDESTROY) Dialogs().erase(dialog);
     if (handled != FALSE) return message == WM_ERASEBKGND ? 1 : handled;
     switch (message) {
@@ -39,8 +40,10 @@ LRESULT DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
             return 0;
-        case WM_ERASEBKGND: return 0;
-        default: return DefWindowProcA(dialog, message, wParam, lParam);
+        case WM_ERASEBKGND:
+            return 0;
+        default:
+            return DefWindowProcA(dialog, message, wParam, lParam);
     }
 }
 
@@ -50,11 +53,12 @@ RECT PixelsOf(int16_t x, int16_t y, int16_t cx, int16_t cy) {
     return rect;
 }
 
-HWND CreateDialogWindow(HINSTANCE instance, const DialogLayout& layout, HWND owner, DLGPROC procedure) {
+HWND CreateDialogWindow(HINSTANCE instance, const DialogLayout& layout, HWND owner,
+                        DLGPROC procedure) {
     const RECT place = PixelsOf(layout.x, layout.y, layout.cx, layout.cy);
-    const HWND dialog = CreateWindowExA(0, kDialogClass, "", (layout.style | WS_POPUP) & ~WS_VISIBLE, place.left,
-                                        place.top, place.right - place.left, place.bottom - place.top, owner, nullptr,
-                                        instance, nullptr);
+    const HWND dialog = CreateWindowExA(
+        0, kDialogClass, "", (layout.style | WS_POPUP) & ~WS_VISIBLE, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, owner, nullptr, instance, nullptr);
     if (dialog == nullptr) return nullptr;
     Dialogs()[dialog] = DialogState{procedure};
     for (const DialogItem& item : layout.items) {
@@ -105,16 +109,19 @@ void RunModalLoop(HWND dialog) {
 }  // namespace
 
 void RegisterDialogClass() {
-    WindowManager::Instance().RegisterClass(WindowClass{kDialogClass, 0, DialogWindowProc, nullptr, nullptr});
+    WindowManager::Instance().RegisterClass(
+        WindowClass{kDialogClass, 0, DialogWindowProc, nullptr, nullptr});
 }
 
-INT_PTR DialogBoxLayout(HINSTANCE instance, const DialogLayout& layout, HWND owner, DLGPROC procedure,
-                        LPARAM initParameter) {
+INT_PTR DialogBoxLayout(HINSTANCE instance, const DialogLayout& layout, HWND owner,
+                        DLGPROC procedure, LPARAM initParameter) {
     if (procedure == nullptr) return -1;
     const HWND dialog = CreateDialogWindow(instance, layout, owner, procedure);
     if (dialog == nullptr) return -1;
-    const HWND firstControl = layout.items.empty() ? nullptr : GetDlgItem(dialog, layout.items.front().id);
-    if (procedure(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstControl), initParameter) != FALSE &&
+    const HWND firstControl =
+        layout.items.empty() ? nullptr : GetDlgItem(dialog, layout.items.front().id);
+    if (procedure(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstControl), initParameter) !=
+            FALSE &&
         IsWindow(firstControl)) {
         SetFocus(firstControl);
     }
@@ -141,7 +148,9 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
     return TRUE;
 }
 
-LONG GetDialogBaseUnits() { return static_cast<LONG>(MAKELPARAM(kBaseX, kBaseY)); }
+LONG GetDialogBaseUnits() {
+    return static_cast<LONG>(MAKELPARAM(kBaseX, kBaseY));
+}
 
 BOOL MapDialogRect(HWND, RECT* rect) {
     if (rect == nullptr) return FALSE;

@@ -32,8 +32,8 @@ struct DialogLayout {
 
 // Runs the dialog and answers the value EndDialog gave, or -1 when the dialog could
 // not be made or was destroyed without EndDialog.
-INT_PTR DialogBoxLayout(HINSTANCE instance, const DialogLayout& layout, HWND owner, DLGPROC procedure,
-                        LPARAM initParameter);
+INT_PTR DialogBoxLayout(HINSTANCE instance, const DialogLayout& layout, HWND owner,
+                        DLGPROC procedure, LPARAM initParameter);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 // The low word is the horizontal base unit (8), the high word the vertical one (16).
 LONG GetDialogBaseUnits();

@@ -8,13 +8,23 @@
 
 namespace {
 
-uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return red << 16 | green << 8 | blue; }
-uint32_t Red(uint32_t rgb) { return rgb >> 16 & 0xFF; }
-uint32_t Green(uint32_t rgb) { return rgb >> 8 & 0xFF; }
-uint32_t Blue(uint32_t rgb) { return rgb & 0xFF; }
+uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) {
+    return red << 16 | green << 8 | blue;
+}
+uint32_t Red(uint32_t rgb) {
+    return rgb >> 16 & 0xFF;
+}
+uint32_t Green(uint32_t rgb) {
+    return rgb >> 8 & 0xFF;
+}
+uint32_t Blue(uint32_t rgb) {
+    return rgb & 0xFF;
+}
 
 // Widens a 5-bit channel to 8 bits so that 31 becomes 255.
-uint32_t Widen5(uint32_t value) { return value << 3 | value >> 2; }
+uint32_t Widen5(uint32_t value) {
+    return value << 3 | value >> 2;
+}
 
 uint32_t Distance(uint32_t a, uint32_t b) {
     const auto square = [](uint32_t x, uint32_t y) {
@@ -79,7 +89,8 @@ uint32_t DibLayout::ReadPixel(const uint8_t* row, LONG x) const {
             return Rgb(pixel[2], pixel[1], pixel[0]);
         }
         case 16: {
-            const uint32_t value = static_cast<uint32_t>(row[column * 2] | row[column * 2 + 1] << 8);
+            const uint32_t value =
+                static_cast<uint32_t>(row[column * 2] | row[column * 2 + 1] << 8);
             return Rgb(Widen5(value >> 10 & 31), Widen5(value >> 5 & 31), Widen5(value & 31));
         }
         default: {

@@ -5,7 +5,8 @@
 HRESULT DirectDrawCreate(void* driver, DisplayObject** display, void* outer) {
     if (display == nullptr) return DDERR_GENERIC;
     *display = nullptr;
-    if (driver != nullptr || outer != nullptr || !CurrentBackend().OpenDisplay()) return DDERR_GENERIC;
+    if (driver != nullptr || outer != nullptr || !CurrentBackend().OpenDisplay())
+        return DDERR_GENERIC;
     *display = new DisplayObject();
     return DD_OK;
 }

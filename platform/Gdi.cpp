@@ -49,7 +49,9 @@ struct Span {
         return {std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
                 std::min(bottom, o.bottom)};
     }
-    Span Offset(int64_t dx, int64_t dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    Span Offset(int64_t dx, int64_t dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
     bool IsEmpty() const { return right <= left || bottom <= top; }
     LONG Width() const { return static_cast<LONG>(right - left); }
     LONG Height() const { return static_cast<LONG>(bottom - top); }
@@ -89,8 +91,8 @@ uint32_t DibColourCount(const BITMAPINFOHEADER& header) {
 
 bool IsSupportedDib(const BITMAPINFOHEADER& header) {
     const WORD depth = header.biBitCount;
-    const bool knownDepth = depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 ||
-                            depth == 32;
+    const bool knownDepth =
+        depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
     const LONG height = header.biHeight;
     return header.biSize == sizeof(BITMAPINFOHEADER) && header.biCompression == BI_RGB &&
            knownDepth && header.biWidth > 0 && header.biWidth <= kMaxBitmapSide && height != 0 &&
@@ -150,19 +152,23 @@ int SetStretchBltMode(HDC dc, int mode) {
 
 int GetDeviceCaps(HDC dc, int index) {
     if (dc == nullptr) return 0;
-    const RECT bounds = dc->surface != nullptr ? dc->surface->Bounds()
+    const RECT bounds = dc->surface != nullptr    ? dc->surface->Bounds()
                         : dc->selected != nullptr ? dc->selected->Bounds()
                                                   : RECT{};
     switch (index) {
-        case HORZRES: return bounds.right;
-        case VERTRES: return bounds.bottom;
-        case BITSPIXEL: return 32;
-        default: return 0;
+        case HORZRES:
+            return bounds.right;
+        case VERTRES:
+            return bounds.bottom;
+        case BITSPIXEL:
+            return 32;
+        default:
+            return 0;
     }
 }
 
-BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
-            int sourceY, DWORD rop) {
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+            DWORD rop) {
     if (dest == nullptr || source == nullptr || rop != SRCCOPY) return FALSE;
     const PixelTarget to(dest);
     const PixelTarget from(source);
@@ -170,12 +176,12 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
     if (width <= 0 || height <= 0) return TRUE;
 
     // The block in the destination's surface, cut to its clip and to what the source holds.
-    const Span wanted = Span{x, y, int64_t{x} + width, int64_t{y} + height}.Offset(
-        dest->origin.x, dest->origin.y);
+    const Span wanted =
+        Span{x, y, int64_t{x} + width, int64_t{y} + height}.Offset(dest->origin.x, dest->origin.y);
     const int64_t dx = int64_t{sourceX} + source->origin.x - (int64_t{x} + dest->origin.x);
     const int64_t dy = int64_t{sourceY} + source->origin.y - (int64_t{y} + dest->origin.y);
-    const Span block = wanted.Intersect(Span::Of(dest->clip))
-                           .Intersect(Span::Of(source->clip).Offset(-dx, -dy));
+    const Span block =
+        wanted.Intersect(Span::Of(dest->clip)).Intersect(Span::Of(source->clip).Offset(-dx, -dy));
     if (block.IsEmpty()) return TRUE;
 
     // Read the whole block first so that a copy within one surface never reads pixels
@@ -195,8 +201,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
 }
 
 int StretchDIBits(HDC dest, int x, int y, int width, int height, int sourceX, int sourceY,
-                  int sourceWidth, int sourceHeight, const void* bits, const BITMAPINFO* info,
-                  UINT, DWORD rop) {
+                  int sourceWidth, int sourceHeight, const void* bits, const BITMAPINFO* info, UINT,
+                  DWORD rop) {
     if (dest == nullptr || bits == nullptr || info == nullptr || rop != SRCCOPY) return 0;
     if (!IsSupportedDib(info->bmiHeader)) return 0;
     if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return 0;
@@ -208,8 +214,8 @@ int StretchDIBits(HDC dest, int x, int y, int width, int height, int sourceX, in
     const int64_t sourceTop = info->bmiHeader.biHeight > 0
                                   ? int64_t{dib.Height()} - sourceY - sourceHeight
                                   : int64_t{sourceY};
-    const Span wanted = Span{x, y, int64_t{x} + width, int64_t{y} + height}.Offset(
-        dest->origin.x, dest->origin.y);
+    const Span wanted =
+        Span{x, y, int64_t{x} + width, int64_t{y} + height}.Offset(dest->origin.x, dest->origin.y);
     const Span block = wanted.Intersect(Span::Of(dest->clip));
     if (block.IsEmpty()) return height;
 
@@ -230,8 +236,8 @@ int StretchDIBits(HDC dest, int x, int y, int width, int height, int sourceX, in
             row[static_cast<size_t>(destX - block.left)] = sourceRow[static_cast<size_t>(fromX)];
         }
         if (first < last) {
-            to.WriteRow(static_cast<LONG>(first), static_cast<LONG>(destY), static_cast<LONG>(last - first),
-                        row.data() + (first - block.left));
+            to.WriteRow(static_cast<LONG>(first), static_cast<LONG>(destY),
+                        static_cast<LONG>(last - first), row.data() + (first - block.left));
         }
     }
     MarkDrawn(dest, block.ToRect());

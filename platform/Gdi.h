@@ -84,8 +84,8 @@ int SetStretchBltMode(HDC dc, int mode);
 int GetDeviceCaps(HDC dc, int index);
 
 // Copies a width x height block; only SRCCOPY is supported.
-BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
-            int sourceY, DWORD rop);
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+            DWORD rop);
 // Copies a block of DIB pixels, stretched to the destination size. As on Windows, the
 // source y of a bottom-up DIB counts from its bottom row. Answers the lines drawn.
 int StretchDIBits(HDC dest, int x, int y, int width, int height, int sourceX, int sourceY,

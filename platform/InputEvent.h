@@ -6,15 +6,15 @@
 
 struct InputEvent {
     enum class Kind {
-        PointerMove,    // the pointer is now at `point`
-        ButtonDown,     // `button` went down at `point`
-        ButtonUp,       // `button` went up at `point`
-        KeyDown,        // virtual key `key`
-        KeyUp,          // virtual key `key`
-        Activate,       // the program became the active one (`active`) or stopped being it
-        Minimize,       // the user minimised the program's window
-        Close,          // the user asked to close the program's window
-        EndSession,     // the session ends now (a termination signal, the display gone)
+        PointerMove,  // the pointer is now at `point`
+        ButtonDown,   // `button` went down at `point`
+        ButtonUp,     // `button` went up at `point`
+        KeyDown,      // virtual key `key`
+        KeyUp,        // virtual key `key`
+        Activate,     // the program became the active one (`active`) or stopped being it
+        Minimize,     // the user minimised the program's window
+        Close,        // the user asked to close the program's window
+        EndSession,   // the session ends now (a termination signal, the display gone)
     };
     enum class Button { Left, Right };
 

@@ -34,7 +34,9 @@ sockaddr_un AddressFor(const std::string& name, socklen_t* length) {
     std::string id =
         "quillory-instance-" + std::to_string(getuid()) + "-" + DisplayName() + "-" + name;
     const size_t room = sizeof(address.sun_path) - 1;
-    if (id.size() > room) id = id.substr(0, room - 17) + "-" + std::to_string(std::hash<std::string>{}(id) % 100000000000000000u);
+    if (id.size() > room)
+        id = id.substr(0, room - 17) + "-" +
+             std::to_string(std::hash<std::string>{}(id) % 100000000000000000u);
     std::memcpy(address.sun_path + 1, id.data(), id.size());
     *length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + id.size());
     return address;
@@ -43,7 +45,8 @@ sockaddr_un AddressFor(const std::string& name, socklen_t* length) {
 bool SameUser(int connection) {
     ucred peer{};
     socklen_t size = sizeof(peer);
-    return getsockopt(connection, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
+    return getsockopt(connection, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == getuid();
 }
 
 bool WriteAll(int connection, const void* data, size_t size) {
@@ -61,7 +64,8 @@ std::unique_ptr<InstanceChannel> InstanceChannel::Listen(const std::string& name
     if (listener < 0) return nullptr;
     socklen_t length = 0;
     const sockaddr_un address = AddressFor(name, &length);
-    if (bind(listener, reinterpret_cast<const sockaddr*>(&address), length) != 0 || listen(listener, 4) != 0) {
+    if (bind(listener, reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
+        listen(listener, 4) != 0) {
         close(listener);
         return nullptr;
     }
@@ -76,8 +80,9 @@ std::optional<DWORD> InstanceChannel::Ask(const std::string& name, Request reque
     std::optional<DWORD> answer;
     const char code = static_cast<char>(request);
     DWORD value = 0;
-    if (connect(connection, reinterpret_cast<const sockaddr*>(&address), length) == 0 && SameUser(connection) &&
-        WriteAll(connection, &code, 1) && ReadAll(connection, &value, sizeof(value))) {
+    if (connect(connection, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
+        SameUser(connection) && WriteAll(connection, &code, 1) &&
+        ReadAll(connection, &value, sizeof(value))) {
         answer = value;
     }
     close(connection);
@@ -111,8 +116,12 @@ void InstanceChannel::Answer(int connection) {
     DWORD answer = 0;
     const auto request = static_cast<Request>(code);
     switch (request) {
-        case Request::WindowHandle: answer = g_window.load(); break;
-        case Request::IsIconic: answer = g_iconic.load() ? 1 : 0; break;
+        case Request::WindowHandle:
+            answer = g_window.load();
+            break;
+        case Request::IsIconic:
+            answer = g_iconic.load() ? 1 : 0;
+            break;
         case Request::Restore:
         case Request::Raise:
         case Request::Enable: {
@@ -121,14 +130,21 @@ void InstanceChannel::Answer(int connection) {
             answer = 1;
             break;
         }
-        default: return;
+        default:
+            return;
     }
     WriteAll(connection, &answer, sizeof(answer));
 }
 
-void InstanceChannel::PublishWindow(DWORD handle) { g_window = handle; }
-void InstanceChannel::PublishIconic(bool iconic) { g_iconic = iconic; }
-DWORD InstanceChannel::PublishedWindow() { return g_window.load(); }
+void InstanceChannel::PublishWindow(DWORD handle) {
+    g_window = handle;
+}
+void InstanceChannel::PublishIconic(bool iconic) {
+    g_iconic = iconic;
+}
+DWORD InstanceChannel::PublishedWindow() {
+    return g_window.load();
+}
 
 void InstanceChannel::SetActionHandler(std::function<void(Request)> handler) {
     std::lock_guard lock(g_handlerLock);

@@ -17,7 +17,13 @@
 
 class InstanceChannel {
 public:
-    enum class Request : char { WindowHandle = 'H', IsIconic = 'I', Restore = 'R', Raise = 'F', Enable = 'E' };
+    enum class Request : char {
+        WindowHandle = 'H',
+        IsIconic = 'I',
+        Restore = 'R',
+        Raise = 'F',
+        Enable = 'E'
+    };
 
     // Listens as the first copy for `name`; null when another copy already listens.
     static std::unique_ptr<InstanceChannel> Listen(const std::string& name);

@@ -11,8 +11,8 @@
 #include <chrono>
 #include <map>
 #include <memory>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -32,20 +32,29 @@ std::map<const void*, size_t> g_views;
 
 DWORD ErrorFromErrno(int error) {
     switch (error) {
-        case ENOENT: return ERROR_FILE_NOT_FOUND;
-        case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+        case ENOENT:
+            return ERROR_FILE_NOT_FOUND;
+        case ENOTDIR:
+            return ERROR_PATH_NOT_FOUND;
         case EACCES:
         case EPERM:
         case EROFS:
-        case EISDIR: return ERROR_ACCESS_DENIED;
-        case EBADF: return ERROR_INVALID_HANDLE;
-        case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+        case EISDIR:
+            return ERROR_ACCESS_DENIED;
+        case EBADF:
+            return ERROR_INVALID_HANDLE;
+        case ENOMEM:
+            return ERROR_NOT_ENOUGH_MEMORY;
         case ENOSPC:
         case EFBIG:
-        case EDQUOT: return ERROR_HANDLE_DISK_FULL;
-        case EEXIST: return ERROR_ALREADY_EXISTS;
-        case EINVAL: return ERROR_INVALID_PARAMETER;
-        default: return ERROR_WRITE_FAULT;
+        case EDQUOT:
+            return ERROR_HANDLE_DISK_FULL;
+        case EEXIST:
+            return ERROR_ALREADY_EXISTS;
+        case EINVAL:
+            return ERROR_INVALID_PARAMETER;
+        default:
+            return ERROR_WRITE_FAULT;
     }
 }
 
@@ -97,7 +106,9 @@ void CloseMutex(HANDLE mutex) {
 // A renamed file's new name lasts through a power cut only once its folder is on the disk.
 bool FlushFolderOf(const std::string& hostPath) {
     const size_t slash = hostPath.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : hostPath.substr(0, slash);
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : hostPath.substr(0, slash);
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool flushed = fsync(fd) == 0;
@@ -115,9 +126,13 @@ std::string ToHostPath(std::string_view programPath) {
     return host;
 }
 
-DWORD GetLastError() { return t_lastError; }
+DWORD GetLastError() {
+    return t_lastError;
+}
 
-void SetLastError(DWORD error) { t_lastError = error; }
+void SetLastError(DWORD error) {
+    t_lastError = error;
+}
 
 DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer) {
     std::string directory;
@@ -146,7 +161,7 @@ BOOL CreateDirectoryA(const char* path, void*) {
 DWORD GetFileAttributesA(const char* path) {
     if (MemoryVolume::Holds(path)) return MemoryVolume::Attributes(path);
     const std::string host = ToHostPath(path);
-    struct stat info{};
+    struct stat info {};
     if (stat(host.c_str(), &info) != 0) {
         SetLastError(ErrorFromErrno(errno));
         return INVALID_FILE_ATTRIBUTES;
@@ -177,8 +192,7 @@ BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags) {
     return TRUE;
 }
 
-HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD disposition, DWORD,
-                   HANDLE) {
+HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD disposition, DWORD, HANDLE) {
     if (MemoryVolume::Holds(path)) return MemoryVolume::Open(path, access, disposition);
     const std::string host = ToHostPath(path);
     const int fd = open(host.c_str(), OpenFlags(access, disposition), 0666);
@@ -186,7 +200,7 @@ HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD dispositi
         SetLastError(ErrorFromErrno(errno));
         return INVALID_HANDLE_VALUE;
     }
-    struct stat info{};
+    struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         close(fd);
         SetLastError(ERROR_ACCESS_DENIED);
@@ -201,7 +215,7 @@ DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
         return MemoryVolume::Size(file);
     }
     if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_FILE_SIZE;
-    struct stat info{};
+    struct stat info {};
     if (fstat(file->fd, &info) != 0) {
         SetLastError(ErrorFromErrno(errno));
         return INVALID_FILE_SIZE;
@@ -214,11 +228,12 @@ DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
 DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD method) {
     int64_t offset = distance;
     if (distanceHigh != nullptr) {
-        offset = static_cast<int64_t>((static_cast<uint64_t>(static_cast<uint32_t>(*distanceHigh))
-                                       << 32) |
-                                      static_cast<uint32_t>(distance));
+        offset = static_cast<int64_t>(
+            (static_cast<uint64_t>(static_cast<uint32_t>(*distanceHigh)) << 32) |
+            static_cast<uint32_t>(distance));
     }
-    if (MemoryVolume::IsMemoryObject(file)) return MemoryVolume::Seek(file, offset, method, distanceHigh);
+    if (MemoryVolume::IsMemoryObject(file))
+        return MemoryVolume::Seek(file, offset, method, distanceHigh);
     if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_SET_FILE_POINTER;
     const int whence = method == FILE_END ? SEEK_END : method == FILE_CURRENT ? SEEK_CUR : SEEK_SET;
     const off_t result = lseek(file->fd, static_cast<off_t>(offset), whence);
@@ -311,7 +326,7 @@ HANDLE CreateFileMappingA(HANDLE file, void*, DWORD protect, DWORD, DWORD, const
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    struct stat info{};
+    struct stat info {};
     if (fstat(file->fd, &info) != 0) {
         SetLastError(ErrorFromErrno(errno));
         return nullptr;
@@ -364,15 +379,20 @@ BOOL UnmapViewOfFile(const void* view) {
     return TRUE;
 }
 
-DWORD timeGetTime() { return CurrentBackend().MillisecondClock(); }
+DWORD timeGetTime() {
+    return CurrentBackend().MillisecondClock();
+}
 
-void Sleep(DWORD milliseconds) { CurrentBackend().Sleep(milliseconds); }
+void Sleep(DWORD milliseconds) {
+    CurrentBackend().Sleep(milliseconds);
+}
 
 HANDLE CreateMutexA(void*, BOOL, const char* name) {
     const std::string mutexName = name != nullptr ? name : "";
     auto channel = InstanceChannel::Listen(mutexName);
     HANDLE mutex = new KernelObject{KernelObject::Kind::Mutex, -1, 0};
-    if (channel == nullptr && InstanceChannel::Ask(mutexName, InstanceChannel::Request::WindowHandle)) {
+    if (channel == nullptr &&
+        InstanceChannel::Ask(mutexName, InstanceChannel::Request::WindowHandle)) {
         g_otherCopyMutex = mutexName;
         SetLastError(ERROR_ALREADY_EXISTS);
         return mutex;
@@ -391,7 +411,8 @@ BOOL ReleaseMutex(HANDLE mutex) {
 }
 
 HWND GetSharedWindowHandle() {
-    if (!g_otherCopyMutex) return reinterpret_cast<HWND>(static_cast<uintptr_t>(InstanceChannel::PublishedWindow()));
+    if (!g_otherCopyMutex)
+        return reinterpret_cast<HWND>(static_cast<uintptr_t>(InstanceChannel::PublishedWindow()));
     g_otherCopyWindow = AskOtherCopy(InstanceChannel::Request::WindowHandle);
     return reinterpret_cast<HWND>(static_cast<uintptr_t>(g_otherCopyWindow));
 }

@@ -65,8 +65,8 @@ DWORD GetFileAttributesA(const char* path);
 BOOL DeleteFileA(const char* path);
 BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags);
 
-HANDLE CreateFileA(const char* path, DWORD access, DWORD share, void* security,
-                   DWORD disposition, DWORD flags, HANDLE templateFile);
+HANDLE CreateFileA(const char* path, DWORD access, DWORD share, void* security, DWORD disposition,
+                   DWORD flags, HANDLE templateFile);
 DWORD GetFileSize(HANDLE file, DWORD* sizeHigh);
 DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD method);
 BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void* overlapped);
@@ -78,13 +78,13 @@ BOOL FlushFileBuffers(HANDLE file);
 // lock that another open of the file holds answers ERROR_LOCK_VIOLATION.
 constexpr DWORD LOCKFILE_FAIL_IMMEDIATELY = 0x1;
 constexpr DWORD LOCKFILE_EXCLUSIVE_LOCK = 0x2;
-BOOL LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD bytesLow, DWORD bytesHigh, void* overlapped);
+BOOL LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD bytesLow, DWORD bytesHigh,
+                void* overlapped);
 BOOL CloseHandle(HANDLE object);
 
-HANDLE CreateFileMappingA(HANDLE file, void* security, DWORD protect, DWORD sizeHigh,
-                          DWORD sizeLow, const char* name);
-void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow,
-                    size_t bytes);
+HANDLE CreateFileMappingA(HANDLE file, void* security, DWORD protect, DWORD sizeHigh, DWORD sizeLow,
+                          const char* name);
+void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offsetLow, size_t bytes);
 BOOL UnmapViewOfFile(const void* view);
 
 // Milliseconds since the machine started, wrapping at 2^32 like the Windows clock.

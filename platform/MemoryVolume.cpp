@@ -91,8 +91,9 @@ bool Holds(std::string_view path) {
     std::lock_guard lock(g_lock);
     if (!g_volume) return false;
     const std::string& root = g_volume->root;
-    return normal == root || (normal.size() > root.size() && normal.compare(0, root.size(), root) == 0 &&
-                              normal[root.size()] == '/');
+    return normal == root ||
+           (normal.size() > root.size() && normal.compare(0, root.size(), root) == 0 &&
+            normal[root.size()] == '/');
 }
 
 DWORD Attributes(std::string_view path) {
@@ -110,7 +111,8 @@ BOOL CreateFolder(std::string_view path) {
     if (g_volume->folders.count(normal) != 0 || g_volume->files.count(normal) != 0) {
         return Fail(ERROR_ALREADY_EXISTS);
     }
-    if (const DWORD error = ParentError(*g_volume, normal); error != ERROR_SUCCESS) return Fail(error);
+    if (const DWORD error = ParentError(*g_volume, normal); error != ERROR_SUCCESS)
+        return Fail(error);
     g_volume->folders.insert(normal);
     return TRUE;
 }
@@ -225,7 +227,9 @@ BOOL Write(HANDLE file, const void* buffer, DWORD count, DWORD* done) {
     return TRUE;
 }
 
-BOOL Flush(HANDLE file) { return Is(file, KernelObject::Kind::MemoryFile) ? TRUE : FALSE; }
+BOOL Flush(HANDLE file) {
+    return Is(file, KernelObject::Kind::MemoryFile) ? TRUE : FALSE;
+}
 
 BOOL Close(HANDLE object) {
     delete object;

@@ -21,7 +21,8 @@ HMIDIOUT MidiOutputRegistry::Add(std::unique_ptr<MidiOutputDevice> device) {
 MMRESULT MidiOutputRegistry::With(HMIDIOUT handle,
                                   const std::function<void(MidiOutputDevice&)>& action) {
     std::lock_guard lock(m_lock);
-    if (std::find(m_open.begin(), m_open.end(), handle) == m_open.end()) return MMSYSERR_INVALHANDLE;
+    if (std::find(m_open.begin(), m_open.end(), handle) == m_open.end())
+        return MMSYSERR_INVALHANDLE;
     action(*handle->device);
     return MMSYSERR_NOERROR;
 }

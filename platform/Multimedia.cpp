@@ -12,7 +12,9 @@ namespace {
 
 std::atomic<MultimediaBackend*> g_installed{nullptr};
 
-MidiOutputRegistry& OpenOutputs() { return MidiOutputRegistry::Instance(); }
+MidiOutputRegistry& OpenOutputs() {
+    return MidiOutputRegistry::Instance();
+}
 
 }  // namespace
 
@@ -41,14 +43,17 @@ MMRESULT timeEndPeriod(UINT period) {
 
 UINT timeSetEvent(UINT delay, UINT /*resolution*/, LPTIMECALLBACK callback, DWORD_PTR user,
                   UINT flags) {
-    return CurrentMultimediaBackend().StartTimer(delay, callback, user, (flags & TIME_PERIODIC) != 0);
+    return CurrentMultimediaBackend().StartTimer(delay, callback, user,
+                                                 (flags & TIME_PERIODIC) != 0);
 }
 
 MMRESULT timeKillEvent(UINT timerId) {
     return CurrentMultimediaBackend().KillTimer(timerId) ? TIMERR_NOERROR : MMSYSERR_INVALPARAM;
 }
 
-UINT midiOutGetNumDevs() { return CurrentMultimediaBackend().MidiOutputCount(); }
+UINT midiOutGetNumDevs() {
+    return CurrentMultimediaBackend().MidiOutputCount();
+}
 
 MMRESULT midiOutGetDevCapsA(UINT deviceId, MIDIOUTCAPSA* caps, UINT size) {
     if (caps == nullptr || size < sizeof(MIDIOUTCAPSA)) return MMSYSERR_INVALPARAM;
@@ -72,15 +77,17 @@ MMRESULT midiOutOpen(HMIDIOUT* output, UINT deviceId, DWORD_PTR callback, DWORD_
 }
 
 MMRESULT midiOutShortMsg(HMIDIOUT output, DWORD message) {
-    return OpenOutputs().With(output,
-                              [message](MidiOutputDevice& device) { device.SendShortMessage(message); });
+    return OpenOutputs().With(
+        output, [message](MidiOutputDevice& device) { device.SendShortMessage(message); });
 }
 
 MMRESULT midiOutReset(HMIDIOUT output) {
     return OpenOutputs().With(output, [](MidiOutputDevice& device) { device.Reset(); });
 }
 
-MMRESULT midiOutClose(HMIDIOUT output) { return OpenOutputs().Remove(output); }
+MMRESULT midiOutClose(HMIDIOUT output) {
+    return OpenOutputs().Remove(output);
+}
 
 BOOL PlaySoundA(const char* sound, HMODULE /*module*/, DWORD flags) {
     MultimediaBackend& backend = CurrentMultimediaBackend();

@@ -10,11 +10,14 @@ NullBackend& NullBackend::Instance() {
 
 void NullBackend::Present(const Surface& /*screen*/, const RECT& /*area*/) {}
 
-std::optional<InputEvent> NullBackend::NextInputEvent() { return std::nullopt; }
+std::optional<InputEvent> NullBackend::NextInputEvent() {
+    return std::nullopt;
+}
 
 void NullBackend::WaitForInput(DWORD milliseconds) {
     std::unique_lock lock(m_wakeLock);
-    m_woken.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_wakeRequested; });
+    m_woken.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                     [this] { return m_wakeRequested; });
     m_wakeRequested = false;
 }
 
@@ -38,27 +41,48 @@ void NullBackend::RestoreWindow() {}
 
 void NullBackend::RaiseWindow() {}
 
-bool NullBackend::OpenDisplay() { return false; }
+bool NullBackend::OpenDisplay() {
+    return false;
+}
 
-bool NullBackend::TakeDisplayExclusively() { return false; }
+bool NullBackend::TakeDisplayExclusively() {
+    return false;
+}
 
-bool NullBackend::SetDisplayMode(LONG /*width*/, LONG /*height*/, LONG /*bitsPerPixel*/) { return false; }
+bool NullBackend::SetDisplayMode(LONG /*width*/, LONG /*height*/, LONG /*bitsPerPixel*/) {
+    return false;
+}
 
-bool NullBackend::RestoreDisplayMode() { return false; }
+bool NullBackend::RestoreDisplayMode() {
+    return false;
+}
 
-bool NullBackend::CloseDisplay() { return false; }
+bool NullBackend::CloseDisplay() {
+    return false;
+}
 
-std::optional<PrinterDescription> NullBackend::DefaultPrinter() { return std::nullopt; }
+std::optional<PrinterDescription> NullBackend::DefaultPrinter() {
+    return std::nullopt;
+}
 
-bool NullBackend::ConfirmPrinting(bool /*landscape*/) { return false; }
+bool NullBackend::ConfirmPrinting(bool /*landscape*/) {
+    return false;
+}
 
-bool NullBackend::StartPrintJob(const std::string& /*documentName*/) { return false; }
+bool NullBackend::StartPrintJob(const std::string& /*documentName*/) {
+    return false;
+}
 
-bool NullBackend::PrintPage(const Surface& /*page*/) { return false; }
+bool NullBackend::PrintPage(const Surface& /*page*/) {
+    return false;
+}
 
-bool NullBackend::EndPrintJob() { return false; }
+bool NullBackend::EndPrintJob() {
+    return false;
+}
 
-int NullBackend::ShowMessageBox(const std::string& text, const std::string& caption, UINT /*type*/) {
+int NullBackend::ShowMessageBox(const std::string& text, const std::string& caption,
+                                UINT /*type*/) {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     return 0;
 }

@@ -5,23 +5,38 @@ NullMultimedia& NullMultimedia::Instance() {
     return instance;
 }
 
-TIMECAPS NullMultimedia::TimerCapabilities() { return {}; }
+TIMECAPS NullMultimedia::TimerCapabilities() {
+    return {};
+}
 
-bool NullMultimedia::BeginTimerPeriod(UINT /*period*/) { return false; }
+bool NullMultimedia::BeginTimerPeriod(UINT /*period*/) {
+    return false;
+}
 
-bool NullMultimedia::EndTimerPeriod(UINT /*period*/) { return false; }
+bool NullMultimedia::EndTimerPeriod(UINT /*period*/) {
+    return false;
+}
 
-UINT NullMultimedia::StartTimer(UINT /*delay*/, LPTIMECALLBACK /*callback*/, DWORD_PTR /*user*/, bool /*periodic*/) {
+UINT NullMultimedia::StartTimer(UINT /*delay*/, LPTIMECALLBACK /*callback*/, DWORD_PTR /*user*/,
+                                bool /*periodic*/) {
     return 0;
 }
 
-bool NullMultimedia::KillTimer(UINT /*timerId*/) { return false; }
+bool NullMultimedia::KillTimer(UINT /*timerId*/) {
+    return false;
+}
 
-UINT NullMultimedia::MidiOutputCount() { return 0; }
+UINT NullMultimedia::MidiOutputCount() {
+    return 0;
+}
 
-bool NullMultimedia::MidiOutputCapabilities(UINT /*deviceId*/, MIDIOUTCAPSA& /*caps*/) { return false; }
+bool NullMultimedia::MidiOutputCapabilities(UINT /*deviceId*/, MIDIOUTCAPSA& /*caps*/) {
+    return false;
+}
 
-std::unique_ptr<MidiOutputDevice> NullMultimedia::OpenMidiOutput(UINT /*deviceId*/) { return nullptr; }
+std::unique_ptr<MidiOutputDevice> NullMultimedia::OpenMidiOutput(UINT /*deviceId*/) {
+    return nullptr;
+}
 
 void NullMultimedia::PlayWave(const std::string& /*name*/, std::span<const uint8_t> /*wave*/) {}
 

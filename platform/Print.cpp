@@ -64,7 +64,8 @@ BOOL PrintDlgA(PRINTDLGA* request) {
     const std::optional<PrinterDescription> printer = CurrentBackend().DefaultPrinter();
     if (!printer) {
         if ((request->Flags & PD_NOWARNING) == 0) {
-            MessageBoxA(request->hwndOwner, kNoPrinterText, kNoPrinterCaption, MB_OK | MB_ICONINFORMATION);
+            MessageBoxA(request->hwndOwner, kNoPrinterText, kNoPrinterCaption,
+                        MB_OK | MB_ICONINFORMATION);
         }
         return FALSE;
     }
@@ -74,7 +75,8 @@ BOOL PrintDlgA(PRINTDLGA* request) {
     }
     const bool asks = (request->Flags & PD_RETURNDEFAULT) == 0;
     if (asks && !CurrentBackend().ConfirmPrinting(IsLandscape(request->hDevMode))) return FALSE;
-    if ((request->Flags & PD_RETURNDC) != 0) request->hDC = NewPrinterContext(*printer, IsLandscape(request->hDevMode));
+    if ((request->Flags & PD_RETURNDC) != 0)
+        request->hDC = NewPrinterContext(*printer, IsLandscape(request->hDevMode));
     return TRUE;
 }
 
@@ -91,7 +93,9 @@ HDC ResetDCA(HDC printer, const DEVMODEA* settings) {
 int StartDocA(HDC printer, const DOCINFOA* document) {
     PrinterContext* context = Find(printer);
     if (context == nullptr || document == nullptr || context->inDocument) return 0;
-    if (!CurrentBackend().StartPrintJob(document->lpszDocName != nullptr ? document->lpszDocName : "")) return 0;
+    if (!CurrentBackend().StartPrintJob(document->lpszDocName != nullptr ? document->lpszDocName
+                                                                         : ""))
+        return 0;
     context->inDocument = true;
     return 1;
 }
@@ -119,7 +123,9 @@ int EndDoc(HDC printer) {
     return CurrentBackend().EndPrintJob() ? 1 : 0;
 }
 
-bool IsPrinterDC(HDC dc) { return Find(dc) != nullptr; }
+bool IsPrinterDC(HDC dc) {
+    return Find(dc) != nullptr;
+}
 
 bool DeletePrinterDC(HDC dc) {
     PrinterContext* context = Find(dc);

@@ -11,7 +11,9 @@ constexpr uint32_t kDesktopColour = 0x000000;
 
 }  // namespace
 
-Screen::Screen() : m_pixels(kWidth, kHeight) { m_pixels.Fill(kDesktopColour); }
+Screen::Screen() : m_pixels(kWidth, kHeight) {
+    m_pixels.Fill(kDesktopColour);
+}
 
 void Screen::Refresh(const RECT& area, const std::vector<Layer>& layers) {
     RECT visible{};

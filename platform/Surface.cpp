@@ -4,7 +4,9 @@
 
 namespace {
 
-LONG NonNegative(LONG value) { return std::max<LONG>(value, 0); }
+LONG NonNegative(LONG value) {
+    return std::max<LONG>(value, 0);
+}
 
 }  // namespace
 
@@ -13,4 +15,6 @@ Surface::Surface(LONG width, LONG height)
       m_height(NonNegative(height)),
       m_pixels(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), 0) {}
 
-void Surface::Fill(uint32_t rgb) { std::fill(m_pixels.begin(), m_pixels.end(), rgb); }
+void Surface::Fill(uint32_t rgb) {
+    std::fill(m_pixels.begin(), m_pixels.end(), rgb);
+}

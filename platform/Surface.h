@@ -17,7 +17,9 @@ public:
     RECT Bounds() const { return {0, 0, m_width, m_height}; }
 
     uint32_t* Row(LONG y) { return m_pixels.data() + static_cast<size_t>(y) * Stride(); }
-    const uint32_t* Row(LONG y) const { return m_pixels.data() + static_cast<size_t>(y) * Stride(); }
+    const uint32_t* Row(LONG y) const {
+        return m_pixels.data() + static_cast<size_t>(y) * Stride();
+    }
     // The pixel at (x, y); the point must lie inside the surface.
     uint32_t Pixel(LONG x, LONG y) const { return Row(y)[x]; }
     void SetPixel(LONG x, LONG y, uint32_t rgb) { Row(y)[x] = rgb; }

@@ -51,7 +51,7 @@ void TerminationSignals::Install() {
     installed = true;
     sem_init(&g_watchdogStart, 0, 0);
     std::thread(Watchdog).detach();
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -59,4 +59,6 @@ void TerminationSignals::Install() {
     ::signal(SIGXFSZ, SIG_IGN);
 }
 
-bool TerminationSignals::TakeRequest() { return g_requested.exchange(false); }
+bool TerminationSignals::TakeRequest() {
+    return g_requested.exchange(false);
+}

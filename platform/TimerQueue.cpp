@@ -40,7 +40,9 @@ struct TimerQueue::Timer {
     std::thread thread;
 };
 
-TimerQueue::~TimerQueue() { KillAll(); }
+TimerQueue::~TimerQueue() {
+    KillAll();
+}
 
 void TimerQueue::SetDrive(Drive drive) {
     std::lock_guard lock(m_lock);
@@ -65,7 +67,8 @@ UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user, boo
         // millisecond, so that it fires the moment that clock reaches the time its user
         // worked out from it, not up to a millisecond after.
         const auto now = std::chrono::steady_clock::now();
-        timer->firstDue = std::chrono::milliseconds(period) + (periodic ? now : now - IntoCurrentMillisecond());
+        timer->firstDue =
+            std::chrono::milliseconds(period) + (periodic ? now : now - IntoCurrentMillisecond());
         // The thread owns a reference of its own, so a timer killed from its own
         // callback and detached can finish without the queue.
         timer->thread = std::thread([this, timer] { RunOwnThread(timer); });

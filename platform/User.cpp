@@ -14,7 +14,9 @@ namespace {
 
 constexpr uintptr_t kProgramInstance = 0x400000;
 
-WindowManager& Manager() { return WindowManager::Instance(); }
+WindowManager& Manager() {
+    return WindowManager::Instance();
+}
 
 // The standard classes are there before the first window, and again after a test
 // has reset the window system. The first copy's window also starts answering the
@@ -50,15 +52,17 @@ void PublishIconicIfShared(HWND window) {
 
 }  // namespace
 
-HINSTANCE ProgramInstance() { return reinterpret_cast<HINSTANCE>(kProgramInstance); }
+HINSTANCE ProgramInstance() {
+    return reinterpret_cast<HINSTANCE>(kProgramInstance);
+}
 
 ATOM RegisterClassExA(const WNDCLASSEXA* windowClass) {
     PrepareWindowSystem();
     if (windowClass == nullptr || windowClass->lpszClassName == nullptr) return 0;
     static ATOM nextAtom = 0xC000;
-    const bool added = Manager().RegisterClass(WindowClass{windowClass->lpszClassName, windowClass->style,
-                                                           windowClass->lpfnWndProc, windowClass->hInstance,
-                                                           windowClass->hCursor});
+    const bool added = Manager().RegisterClass(
+        WindowClass{windowClass->lpszClassName, windowClass->style, windowClass->lpfnWndProc,
+                    windowClass->hInstance, windowClass->hCursor});
     return added ? nextAtom++ : 0;
 }
 
@@ -66,21 +70,25 @@ BOOL UnregisterClassA(const char* className, HINSTANCE) {
     return className != nullptr && Manager().UnregisterClass(className) ? TRUE : FALSE;
 }
 
-HWND CreateWindowExA(DWORD, const char* className, const char* title, DWORD style, int x, int y, int width,
-                     int height, HWND parent, HMENU menuOrId, HINSTANCE instance, void* parameter) {
+HWND CreateWindowExA(DWORD, const char* className, const char* title, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
+                     void* parameter) {
     PrepareWindowSystem();
     if (className == nullptr || width < 0 || height < 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    return Manager().Create(WindowCreation{className, title != nullptr ? title : "", style,
-                                           RECT{x, y, x + width, y + height}, parent,
-                                           static_cast<LONG_PTR>(reinterpret_cast<uintptr_t>(menuOrId)), instance,
-                                           parameter});
+    return Manager().Create(WindowCreation{
+        className, title != nullptr ? title : "", style, RECT{x, y, x + width, y + height}, parent,
+        static_cast<LONG_PTR>(reinterpret_cast<uintptr_t>(menuOrId)), instance, parameter});
 }
 
-BOOL DestroyWindow(HWND window) { return Manager().Destroy(window) ? TRUE : FALSE; }
-BOOL IsWindow(HWND window) { return Manager().Find(window) != nullptr ? TRUE : FALSE; }
+BOOL DestroyWindow(HWND window) {
+    return Manager().Destroy(window) ? TRUE : FALSE;
+}
+BOOL IsWindow(HWND window) {
+    return Manager().Find(window) != nullptr ? TRUE : FALSE;
+}
 
 BOOL IsWindowVisible(HWND window) {
     const Window* found = Manager().Find(window);
@@ -111,7 +119,8 @@ int GetDlgCtrlID(HWND window) {
 }
 
 BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) {
-    return Manager().Move(window, RECT{x, y, x + width, y + height}, repaint != FALSE) ? TRUE : FALSE;
+    return Manager().Move(window, RECT{x, y, x + width, y + height}, repaint != FALSE) ? TRUE
+                                                                                       : FALSE;
 }
 
 BOOL ShowWindow(HWND window, int command) {
@@ -182,12 +191,19 @@ LONG_PTR GetWindowLongPtrA(HWND window, int index) {
     const Window* found = Known(window);
     if (found == nullptr) return 0;
     switch (index) {
-        case GWL_WNDPROC: return reinterpret_cast<LONG_PTR>(found->procedure);
-        case GWL_HINSTANCE: return reinterpret_cast<LONG_PTR>(found->instance);
-        case GWL_ID: return found->id;
-        case GWL_STYLE: return static_cast<LONG_PTR>(found->style);
-        case GWL_USERDATA: return found->userData;
-        default: SetLastError(ERROR_INVALID_INDEX); return 0;
+        case GWL_WNDPROC:
+            return reinterpret_cast<LONG_PTR>(found->procedure);
+        case GWL_HINSTANCE:
+            return reinterpret_cast<LONG_PTR>(found->instance);
+        case GWL_ID:
+            return found->id;
+        case GWL_STYLE:
+            return static_cast<LONG_PTR>(found->style);
+        case GWL_USERDATA:
+            return found->userData;
+        default:
+            SetLastError(ERROR_INVALID_INDEX);
+            return 0;
     }
 }
 
@@ -196,10 +212,18 @@ LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
     if (found == nullptr) return 0;
     const LONG_PTR previous = GetWindowLongPtrA(window, index);
     switch (index) {
-        case GWL_WNDPROC: found->procedure = reinterpret_cast<WNDPROC>(value); break;
-        case GWL_ID: found->id = value; break;
-        case GWL_USERDATA: found->userData = value; break;
-        default: SetLastError(ERROR_INVALID_INDEX); return 0;
+        case GWL_WNDPROC:
+            found->procedure = reinterpret_cast<WNDPROC>(value);
+            break;
+        case GWL_ID:
+            found->id = value;
+            break;
+        case GWL_USERDATA:
+            found->userData = value;
+            break;
+        default:
+            SetLastError(ERROR_INVALID_INDEX);
+            return 0;
     }
     return previous;
 }
@@ -222,7 +246,9 @@ LONG SetWindowLongA(HWND window, int index, LONG value) {
 
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CLOSE: DestroyWindow(window); return 0;
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             BeginPaint(window, &paint);
@@ -233,17 +259,21 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             // The parent decides first; then the window's class cursor, if it has one.
             const Window* found = Manager().Find(window);
             if (found == nullptr) return FALSE;
-            if (found->IsChild() && SendMessageA(found->parent, WM_SETCURSOR, wParam, lParam) != FALSE) return TRUE;
+            if (found->IsChild() &&
+                SendMessageA(found->parent, WM_SETCURSOR, wParam, lParam) != FALSE)
+                return TRUE;
             found = Manager().Find(window);
             if (found == nullptr || found->classCursor == nullptr) return FALSE;
             SetCursor(found->classCursor);
             return TRUE;
         }
-        default: return 0;
+        default:
+            return 0;
     }
 }
 
-LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam) {
     return procedure != nullptr ? procedure(window, message, wParam, lParam) : 0;
 }
 
@@ -276,17 +306,21 @@ BOOL TranslateMessage(const MSG* message) {
     const WPARAM key = message->wParam;
     WPARAM character = 0;
     if (key >= 'A' && key <= 'Z') character = key - 'A' + 'a';
-    if ((key >= '0' && key <= '9') || key == VK_SPACE || key == VK_RETURN || key == VK_ESCAPE || key == VK_BACK ||
-        key == VK_TAB) {
+    if ((key >= '0' && key <= '9') || key == VK_SPACE || key == VK_RETURN || key == VK_ESCAPE ||
+        key == VK_BACK || key == VK_TAB) {
         character = key;
     }
     if (character == 0) return FALSE;
     return PostMessageA(message->hwnd, WM_CHAR, character, message->lParam);
 }
 
-LRESULT DispatchMessageA(const MSG* message) { return message != nullptr ? Manager().Dispatch(*message) : 0; }
+LRESULT DispatchMessageA(const MSG* message) {
+    return message != nullptr ? Manager().Dispatch(*message) : 0;
+}
 
-void PostQuitMessage(int exitCode) { Manager().PostQuit(exitCode); }
+void PostQuitMessage(int exitCode) {
+    Manager().PostQuit(exitCode);
+}
 
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
     if (window != nullptr && Known(window) == nullptr) return FALSE;
@@ -307,24 +341,41 @@ BOOL UpdateWindow(HWND window) {
     return TRUE;
 }
 
-HDC BeginPaint(HWND window, PAINTSTRUCT* paint) { return Manager().BeginPaint(window, paint); }
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
+    return Manager().BeginPaint(window, paint);
+}
 
 BOOL EndPaint(HWND window, const PAINTSTRUCT* paint) {
     Manager().EndPaint(window, paint);
     return TRUE;
 }
 
-HDC GetDC(HWND window) { return Manager().GetDC(window); }
-int ReleaseDC(HWND window, HDC dc) { return Manager().ReleaseDC(window, dc); }
+HDC GetDC(HWND window) {
+    return Manager().GetDC(window);
+}
+int ReleaseDC(HWND window, HDC dc) {
+    return Manager().ReleaseDC(window, dc);
+}
 
-HWND SetFocus(HWND window) { return Manager().SetFocus(window); }
-HWND GetFocus() { return Manager().Focus(); }
-HWND SetCapture(HWND window) { return Manager().SetCapture(window); }
-BOOL ReleaseCapture() { return Manager().ReleaseCapture() ? TRUE : FALSE; }
-HWND GetCapture() { return Manager().Capture(); }
+HWND SetFocus(HWND window) {
+    return Manager().SetFocus(window);
+}
+HWND GetFocus() {
+    return Manager().Focus();
+}
+HWND SetCapture(HWND window) {
+    return Manager().SetCapture(window);
+}
+BOOL ReleaseCapture() {
+    return Manager().ReleaseCapture() ? TRUE : FALSE;
+}
+HWND GetCapture() {
+    return Manager().Capture();
+}
 
 HCURSOR LoadImageA(HINSTANCE, const char* name, UINT type, int, int, UINT) {
-    const CursorImage* image = type == IMAGE_CURSOR && name != nullptr ? FindCursorResource(name) : nullptr;
+    const CursorImage* image =
+        type == IMAGE_CURSOR && name != nullptr ? FindCursorResource(name) : nullptr;
     if (image == nullptr) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return nullptr;
@@ -340,8 +391,12 @@ BOOL DestroyCursor(HCURSOR cursor) {
     return TRUE;
 }
 
-HCURSOR SetCursor(HCURSOR cursor) { return Manager().SetCursor(cursor); }
-int ShowCursor(BOOL show) { return Manager().ShowCursor(show != FALSE); }
+HCURSOR SetCursor(HCURSOR cursor) {
+    return Manager().SetCursor(cursor);
+}
+int ShowCursor(BOOL show) {
+    return Manager().ShowCursor(show != FALSE);
+}
 
 BOOL GetCursorPos(POINT* point) {
     if (point == nullptr) return FALSE;
@@ -362,19 +417,24 @@ BOOL ClipCursor(const RECT* rect) {
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* track) {
     // The 32-bit program gives the record's size as 16, its size there.
     constexpr DWORD kSizeOn32Bit = 16;
-    if (track == nullptr || (track->cbSize != sizeof(TRACKMOUSEEVENT) && track->cbSize != kSizeOn32Bit) ||
+    if (track == nullptr ||
+        (track->cbSize != sizeof(TRACKMOUSEEVENT) && track->cbSize != kSizeOn32Bit) ||
         (track->dwFlags & TME_LEAVE) == 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    return Manager().TrackLeave(track->hwndTrack, (track->dwFlags & TME_CANCEL) != 0) ? TRUE : FALSE;
+    return Manager().TrackLeave(track->hwndTrack, (track->dwFlags & TME_CANCEL) != 0) ? TRUE
+                                                                                      : FALSE;
 }
 
 int MessageBoxA(HWND, const char* text, const char* caption, UINT type) {
-    return CurrentBackend().ShowMessageBox(text != nullptr ? text : "", caption != nullptr ? caption : "Error", type);
+    return CurrentBackend().ShowMessageBox(text != nullptr ? text : "",
+                                           caption != nullptr ? caption : "Error", type);
 }
 
-int DefaultMessageBoxAnswer(UINT type) { return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK; }
+int DefaultMessageBoxAnswer(UINT type) {
+    return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+}
 
 BOOL MessageBeep(UINT type) {
     CurrentBackend().Beep(type);

@@ -18,7 +18,6 @@ constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
-
 // The program's own instance. It is a small number, so that it fits the 32-bit
 // GWL_HINSTANCE slot as it did on Windows.
 HINSTANCE ProgramInstance();
@@ -27,8 +26,9 @@ HINSTANCE ProgramInstance();
 // standard "button" class is always there.
 ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);
 BOOL UnregisterClassA(const char* className, HINSTANCE instance);
-HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance, void* parameter);
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
+                     void* parameter);
 BOOL DestroyWindow(HWND window);
 BOOL IsWindow(HWND window);
 BOOL IsWindowVisible(HWND window);
@@ -84,7 +84,8 @@ BOOL ReleaseCapture();
 HWND GetCapture();
 
 // The pointer.
-HCURSOR LoadImageA(HINSTANCE instance, const char* name, UINT type, int width, int height, UINT flags);
+HCURSOR LoadImageA(HINSTANCE instance, const char* name, UINT type, int width, int height,
+                   UINT flags);
 BOOL DestroyCursor(HCURSOR cursor);
 HCURSOR SetCursor(HCURSOR cursor);
 int ShowCursor(BOOL show);

@@ -26,7 +26,9 @@ std::string Folded(const std::string& name) {
     return folded;
 }
 
-uintptr_t Key(HWND handle) { return reinterpret_cast<uintptr_t>(handle); }
+uintptr_t Key(HWND handle) {
+    return reinterpret_cast<uintptr_t>(handle);
+}
 
 }  // namespace
 
@@ -53,7 +55,9 @@ bool WindowManager::RegisterClass(const WindowClass& windowClass) {
     return added;
 }
 
-bool WindowManager::UnregisterClass(const std::string& name) { return m_classes.erase(Folded(name)) == 1; }
+bool WindowManager::UnregisterClass(const std::string& name) {
+    return m_classes.erase(Folded(name)) == 1;
+}
 
 const WindowClass* WindowManager::FindClass(const std::string& name) const {
     const auto found = m_classes.find(Folded(name));
@@ -74,7 +78,9 @@ std::vector<HWND> WindowManager::Children(HWND parent) const {
     return children;
 }
 
-std::vector<HWND> WindowManager::TopLevelWindows() const { return m_zOrder; }
+std::vector<HWND> WindowManager::TopLevelWindows() const {
+    return m_zOrder;
+}
 
 HWND WindowManager::TopLevelOf(HWND handle) {
     Window* window = Find(handle);
@@ -212,7 +218,8 @@ bool WindowManager::Move(HWND handle, RECT rect, bool repaint) {
         return false;
     }
     const RECT oldScreen = ScreenRectOf(handle);
-    const bool resized = rect.right - rect.left != window->Width() || rect.bottom - rect.top != window->Height();
+    const bool resized =
+        rect.right - rect.left != window->Width() || rect.bottom - rect.top != window->Height();
     window->rect = rect;
     if (resized && window->surface != nullptr) {
         window->surface = std::make_unique<Surface>(window->Width(), window->Height());
@@ -231,7 +238,8 @@ bool WindowManager::Move(HWND handle, RECT rect, bool repaint) {
     RefreshScreen(ScreenRectOf(handle));
     if (resized) {
         Send(handle, WM_SIZE, 0,
-             MAKELPARAM(static_cast<WORD>(rect.right - rect.left), static_cast<WORD>(rect.bottom - rect.top)));
+             MAKELPARAM(static_cast<WORD>(rect.right - rect.left),
+                        static_cast<WORD>(rect.bottom - rect.top)));
     }
     return true;
 }
@@ -242,7 +250,9 @@ bool WindowManager::Show(HWND handle, int command) {
     const bool wasVisible = window->IsVisible();
     const bool wasIconic = window->iconic;
     switch (command) {
-        case SW_HIDE: window->style &= ~WS_VISIBLE; break;
+        case SW_HIDE:
+            window->style &= ~WS_VISIBLE;
+            break;
         case SW_MINIMIZE:
         case SW_SHOWMINIMIZED:
             window->style |= WS_VISIBLE;
@@ -282,7 +292,8 @@ bool WindowManager::BringToFront(HWND handle) {
     std::vector<HWND> raised;
     for (const HWND candidate : m_zOrder) {
         const Window* window = Find(candidate);
-        if (candidate == top || (window != nullptr && window->owner == top)) raised.push_back(candidate);
+        if (candidate == top || (window != nullptr && window->owner == top))
+            raised.push_back(candidate);
     }
     std::erase_if(m_zOrder, [&raised](HWND candidate) {
         return std::find(raised.begin(), raised.end(), candidate) != raised.end();
@@ -318,7 +329,8 @@ HWND WindowManager::WindowFromPoint(POINT screenPoint) {
 }
 
 bool WindowManager::ReceivesInput(HWND handle) {
-    for (Window* window = Find(handle); window != nullptr; window = Find(window->IsChild() ? window->parent : nullptr)) {
+    for (Window* window = Find(handle); window != nullptr;
+         window = Find(window->IsChild() ? window->parent : nullptr)) {
         if (!window->IsEnabled()) return false;
     }
     return handle != nullptr;
@@ -412,11 +424,14 @@ bool WindowManager::PeekOrWait(MSG* message) {
 
 // Waiting also ends when a window goes, so that a modal loop whose dialog was
 // destroyed by the work just done sees it at once.
-void WindowManager::Wait() { WaitSince(m_destroyedCount); }
+void WindowManager::Wait() {
+    WaitSince(m_destroyedCount);
+}
 
 void WindowManager::WaitSince(uint64_t destroyedBefore) {
     MSG waiting{};
-    while (m_destroyedCount == destroyedBefore && !Peek(&waiting, false)) CurrentBackend().WaitForInput(kWaitForever);
+    while (m_destroyedCount == destroyedBefore && !Peek(&waiting, false))
+        CurrentBackend().WaitForInput(kWaitForever);
 }
 
 LRESULT WindowManager::Dispatch(const MSG& message) {
@@ -439,10 +454,16 @@ void WindowManager::Translate(const InputEvent& event) {
     switch (event.kind) {
         case InputEvent::Kind::PointerMove:
         case InputEvent::Kind::ButtonDown:
-        case InputEvent::Kind::ButtonUp: TranslatePointer(event); break;
+        case InputEvent::Kind::ButtonUp:
+            TranslatePointer(event);
+            break;
         case InputEvent::Kind::KeyDown:
-        case InputEvent::Kind::KeyUp: TranslateKey(event); break;
-        case InputEvent::Kind::Activate: TranslateActivation(event.active); break;
+        case InputEvent::Kind::KeyUp:
+            TranslateKey(event);
+            break;
+        case InputEvent::Kind::Activate:
+            TranslateActivation(event.active);
+            break;
         case InputEvent::Kind::Minimize:
             for (const HWND top : TopLevelWindows()) Show(top, SW_MINIMIZE);
             break;
@@ -485,7 +506,8 @@ void WindowManager::TranslatePointer(const InputEvent& event) {
     const HWND target = m_capture != nullptr ? m_capture : underPointer;
     if (!ReceivesInput(target)) return;
     if (m_capture == nullptr) {
-        Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTCLIENT, static_cast<WORD>(message)));
+        Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+             MAKELPARAM(HTCLIENT, static_cast<WORD>(message)));
         if (Find(target) == nullptr) return;
     }
     const POINT origin = ClientOrigin(target);
@@ -576,8 +598,8 @@ HDC WindowManager::ContextFor(HWND handle, const RECT& clientClip) {
     for (HWND ancestor = handle; ancestor != nullptr && ancestor != top;) {
         const Window* window = Find(ancestor);
         const RECT place = ScreenRectOf(window->parent);
-        RECT parentClient{place.left - topOrigin.x, place.top - topOrigin.y, place.right - topOrigin.x,
-                          place.bottom - topOrigin.y};
+        RECT parentClient{place.left - topOrigin.x, place.top - topOrigin.y,
+                          place.right - topOrigin.x, place.bottom - topOrigin.y};
         IntersectRect(&clip, &clip, &parentClient);
         ancestor = window->parent;
     }
@@ -592,7 +614,9 @@ HDC WindowManager::BeginPaint(HWND handle, PAINTSTRUCT* paint) {
     Validate(handle);
     HDC dc = ContextFor(handle, area);
     *paint = PAINTSTRUCT{dc, FALSE, area};
-    if (erase) paint->fErase = Send(handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0 ? TRUE : FALSE;
+    if (erase)
+        paint->fErase =
+            Send(handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0 ? TRUE : FALSE;
     return dc;
 }
 
@@ -601,7 +625,8 @@ void WindowManager::EndPaint(HWND handle, const PAINTSTRUCT* paint) {
 }
 
 HDC WindowManager::GetDC(HWND handle) {
-    if (handle == nullptr) return CreateSurfaceDC(&m_screen.Pixels(), POINT{0, 0}, m_screen.Pixels().Bounds());
+    if (handle == nullptr)
+        return CreateSurfaceDC(&m_screen.Pixels(), POINT{0, 0}, m_screen.Pixels().Bounds());
     const Window* window = Find(handle);
     if (window == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -632,7 +657,8 @@ void WindowManager::RefreshScreen(const RECT& screenArea) {
     std::vector<Screen::Layer> layers;
     for (const HWND top : m_zOrder) {
         const Window* window = Find(top);
-        if (window->IsVisible() && !window->iconic) layers.push_back({window->surface.get(), window->rect});
+        if (window->IsVisible() && !window->iconic)
+            layers.push_back({window->surface.get(), window->rect});
     }
     m_screen.Refresh(screenArea, layers);
 }
@@ -647,7 +673,8 @@ HWND WindowManager::SetFocus(HWND handle) {
     m_focus = handle;
     if (previous != nullptr) Send(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
     // The old window may have moved the focus on while it lost it.
-    if (handle != nullptr && m_focus == handle) Send(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    if (handle != nullptr && m_focus == handle)
+        Send(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     return previous;
 }
 

@@ -134,7 +134,7 @@ private:
 
     std::map<std::string, WindowClass> m_classes;
     std::map<uintptr_t, std::unique_ptr<Window>> m_windows;  // by handle, in creation order
-    std::vector<HWND> m_zOrder;                               // top-level windows, bottom first
+    std::vector<HWND> m_zOrder;                              // top-level windows, bottom first
     uintptr_t m_nextHandle;
     uint64_t m_destroyedCount = 0;
 

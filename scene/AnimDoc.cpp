@@ -11,9 +11,13 @@ CAnimDoc::CAnimDoc() = default;
 
 CAnimDoc::~CAnimDoc() = default;
 
-void CAnimDoc::NextPage() { m_currentPage = NextPageIndex(m_currentPage); }
+void CAnimDoc::NextPage() {
+    m_currentPage = NextPageIndex(m_currentPage);
+}
 
-void CAnimDoc::PreviousPage() { m_currentPage = PreviousPageIndex(m_currentPage); }
+void CAnimDoc::PreviousPage() {
+    m_currentPage = PreviousPageIndex(m_currentPage);
+}
 
 bool CAnimDoc::LoadPage(HWND window, const char* backgroundPath, const PageCornerTable* corners) {
     auto background = ReadPicture(backgroundPath);
@@ -28,7 +32,9 @@ bool CAnimDoc::LoadPage(HWND window, const char* backgroundPath, const PageCorne
     return true;
 }
 
-bool CAnimDoc::WriteSprites(const std::string& fullPath) { return PageFile::Write(fullPath, StuckStickers()); }
+bool CAnimDoc::WriteSprites(const std::string& fullPath) {
+    return PageFile::Write(fullPath, StuckStickers());
+}
 
 // The sticker being carried is not stuck yet: a page saved during a carry (a page turn
 // from the keyboard) must not make it stick without being recorded as used.
@@ -43,9 +49,10 @@ std::vector<PageFileRecord> CAnimDoc::StuckStickers() {
     CSpriteList& sprites = GetSprites();
     for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
         if (!IsStuckSticker(*sprite)) continue;
-        records.push_back(PageFileRecord{sprite->GetSpriteIndex(), static_cast<int32_t>(sprite->GetX()),
-                                         static_cast<int32_t>(sprite->GetY()), sprite->GetPriority(),
-                                         sprite->IsFlipped() ? 1 : 0});
+        records.push_back(PageFileRecord{sprite->GetSpriteIndex(),
+                                         static_cast<int32_t>(sprite->GetX()),
+                                         static_cast<int32_t>(sprite->GetY()),
+                                         sprite->GetPriority(), sprite->IsFlipped() ? 1 : 0});
     }
     return records;
 }
@@ -111,7 +118,8 @@ bool CAnimDoc::ChangePage(int32_t direction) {
     if (direction == PAGE_NEXT) page = NextPageIndex(page);
     if (direction == PAGE_PREVIOUS) page = PreviousPageIndex(page);
     if (!LoadPage(m_mainWindow, PageBackgroundFiles[static_cast<size_t>(page)], &PageCorners)) {
-        WriteLog("CAnimDoc::ChangePage: page %i cannot be shown; page %i stays", page, m_currentPage);
+        WriteLog("CAnimDoc::ChangePage: page %i cannot be shown; page %i stays", page,
+                 m_currentPage);
         return false;
     }
     m_currentPage = page;

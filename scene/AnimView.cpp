@@ -19,7 +19,9 @@ RECT AreaOf(const CSprite& sprite) {
 constexpr LONG kPageWidth = 844;
 constexpr LONG kPageHeight = 588;
 
-LONG Clamp(LONG value, LONG highest) { return value < 0 ? 0 : (value > highest ? highest : value); }
+LONG Clamp(LONG value, LONG highest) {
+    return value < 0 ? 0 : (value > highest ? highest : value);
+}
 
 }  // namespace
 
@@ -28,7 +30,9 @@ CAnimView::CAnimView() : COffScreenBufferView(true) {}
 
 CAnimView::~CAnimView() = default;
 
-void CAnimView::SetDocument(CAnimDoc* document) { m_document = document; }
+void CAnimView::SetDocument(CAnimDoc* document) {
+    m_document = document;
+}
 
 bool CAnimView::NewBackground(HWND window, const CDIB& background) {
     if (!CreateOffScreen(window, background)) {
@@ -65,8 +69,8 @@ void CAnimView::Draw(const RECT* clip) {
     RECT area{};
     if (image == nullptr || m_document == nullptr || !AreaToCompose(clip, area)) return;
     if (const CDIB* background = m_document->GetBackground()) {
-        background->CopyTo(image, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                           area.left, area.top, CDIB::kNoKey);
+        background->CopyTo(image, area.left, area.top, area.right - area.left,
+                           area.bottom - area.top, area.left, area.top, CDIB::kNoKey);
     }
     CSpriteList& sprites = m_document->GetSprites();
     for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {

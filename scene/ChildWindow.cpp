@@ -10,8 +10,12 @@ namespace {
 
 constexpr UINT kWindowClassSize = sizeof(WNDCLASSEXA);
 
-LONG MouseX(LPARAM lParam) { return LParamToPoint(lParam).x; }
-LONG MouseY(LPARAM lParam) { return LParamToPoint(lParam).y; }
+LONG MouseX(LPARAM lParam) {
+    return LParamToPoint(lParam).x;
+}
+LONG MouseY(LPARAM lParam) {
+    return LParamToPoint(lParam).y;
+}
 
 }  // namespace
 
@@ -30,8 +34,8 @@ ChildWindow::ChildWindow(HINSTANCE instance, HWND parent, CAnimView* view) {
     RegisterOnce(instance);
     // Created without a size: its own size handler puts it in its place. The window
     // system sends no size message at creation, so the window gets its first one here.
-    m_window = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
-                               instance, nullptr);
+    m_window = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                               nullptr, instance, nullptr);
     if (m_window != nullptr) SendMessageA(m_window, WM_SIZE, 0, 0);
 }
 

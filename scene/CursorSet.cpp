@@ -2,7 +2,9 @@
 
 #include "platform/User.h"
 
-CCursorSet::~CCursorSet() { DestroyArrow(); }
+CCursorSet::~CCursorSet() {
+    DestroyArrow();
+}
 
 void CCursorSet::DestroyArrow() {
     if (m_arrow != nullptr) DestroyCursor(m_arrow);

@@ -24,8 +24,8 @@ void CFramedSprite::Draw(CDIB* dest, const RECT* clip) const {
     const LONG srcX = area.left - GetX() + FrameLeft();
     const LONG srcY = area.top - GetY() + FrameTop();
     if (srcX < 0 || srcX > GetWidth() || srcY < 0 || srcY > GetHeight()) return;
-    CopyOpaqueRunsTo(dest, area.left, area.top, area.right - area.left, area.bottom - area.top, srcX,
-                     srcY, GetColourKey(), GetOpaqueRuns());
+    CopyOpaqueRunsTo(dest, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     srcX, srcY, GetColourKey(), GetOpaqueRuns());
 }
 
 bool CFramedSprite::HitTest(LONG x, LONG y) const {
@@ -34,14 +34,27 @@ bool CFramedSprite::HitTest(LONG x, LONG y) const {
     return GetPixel(x - GetX() + FrameLeft(), y - GetY() + FrameTop(), colour) && IsOpaque(colour);
 }
 
-int32_t CFramedSprite::GetRows() const { return m_rows.count; }
-int32_t CFramedSprite::GetColumns() const { return m_columns.count; }
-int32_t CFramedSprite::GetRow() const { return m_rows.current; }
-int32_t CFramedSprite::GetColumn() const { return m_columns.current; }
-int32_t CFramedSprite::GetFrameHeight() const { return m_rows.frameSize; }
-int32_t CFramedSprite::GetFrameWidth() const { return m_columns.frameSize; }
+int32_t CFramedSprite::GetRows() const {
+    return m_rows.count;
+}
+int32_t CFramedSprite::GetColumns() const {
+    return m_columns.count;
+}
+int32_t CFramedSprite::GetRow() const {
+    return m_rows.current;
+}
+int32_t CFramedSprite::GetColumn() const {
+    return m_columns.current;
+}
+int32_t CFramedSprite::GetFrameHeight() const {
+    return m_rows.frameSize;
+}
+int32_t CFramedSprite::GetFrameWidth() const {
+    return m_columns.frameSize;
+}
 
-bool CFramedSprite::Split(Axis& axis, int32_t count, LONG pictureSize, const char* invalidCountMessage) {
+bool CFramedSprite::Split(Axis& axis, int32_t count, LONG pictureSize,
+                          const char* invalidCountMessage) {
     if (count < 1) {
         WriteLog("%s", invalidCountMessage);
         return false;
@@ -76,6 +89,10 @@ bool CFramedSprite::Select(Axis& axis, int32_t index, const char* invalidIndexMe
     return true;
 }
 
-bool CFramedSprite::SetRow(int32_t row) { return Select(m_rows, row, "Invalid row"); }
+bool CFramedSprite::SetRow(int32_t row) {
+    return Select(m_rows, row, "Invalid row");
+}
 
-bool CFramedSprite::SetColumn(int32_t column) { return Select(m_columns, column, "Invalid column"); }
+bool CFramedSprite::SetColumn(int32_t column) {
+    return Select(m_columns, column, "Invalid column");
+}

@@ -103,8 +103,9 @@ void COffScreenBufferView::CopyToWindow(HWND window, const RECT* area) {
         const LONG width = part.right - part.left;
         const LONG height = part.bottom - part.top;
         // Rows of the bottom-up image count from its bottom line.
-        StretchDIBits(dc, part.left, part.top, width, height, part.left, bounds.bottom - part.bottom,
-                      width, height, m_image->GetPixels(), m_image->GetInfo(), DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(dc, part.left, part.top, width, height, part.left,
+                      bounds.bottom - part.bottom, width, height, m_image->GetPixels(),
+                      m_image->GetInfo(), DIB_RGB_COLORS, SRCCOPY);
     }
     ReleaseDC(window, dc);
 }
@@ -121,8 +122,10 @@ void COffScreenBufferView::DrawToPrinter(HDC printer, const RECT& dest) {
     if (!m_image) return;
     RECT page{};
     m_image->GetRect(page);
-    WriteLog("rcDIB.left %i top %i right %i bottom %i", page.left, page.top, page.right, page.bottom);
-    WriteLog("rcDraw->left %i top %i right %i bottom %i", dest.left, dest.top, dest.right, dest.bottom);
+    WriteLog("rcDIB.left %i top %i right %i bottom %i", page.left, page.top, page.right,
+             page.bottom);
+    WriteLog("rcDraw->left %i top %i right %i bottom %i", dest.left, dest.top, dest.right,
+             dest.bottom);
     WriteLog("COffScreenBufferView::DrawToPrinter: Using StretchDIBits to draw");
 
     RECT frameArea{};
@@ -131,7 +134,8 @@ void COffScreenBufferView::DrawToPrinter(HDC printer, const RECT& dest) {
     std::fill_n(frame.GetPixels(), frame.GetImageSize(), uint8_t{0});
     RoundedCorners::kOuter.Paint(*m_image, kBlack);
     RoundedCorners::kInner.Paint(frame, kWhite);
-    m_image->CopyTo(&frame, kFrameBorder, kFrameBorder, page.right, page.bottom, 0, 0, CDIB::kNoKey);
+    m_image->CopyTo(&frame, kFrameBorder, kFrameBorder, page.right, page.bottom, 0, 0,
+                    CDIB::kNoKey);
     StretchDIBits(printer, dest.left, dest.top, dest.right, dest.bottom, 0, 0, frame.GetWidth(),
                   frame.GetHeight(), frame.GetPixels(), frame.GetInfo(), DIB_RGB_COLORS, SRCCOPY);
 }

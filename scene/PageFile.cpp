@@ -72,7 +72,8 @@ bool PageFile::Write(const std::string& fullPath, const std::vector<PageFileReco
         serializer.PutString(VERSION_TEXT);
         serializer.PutLong(VER_NUMBER);
         for (const PageFileRecord& record : records) {
-            for (const int32_t field : {record.spriteIndex, record.x, record.y, record.priority, record.flipped}) {
+            for (const int32_t field :
+                 {record.spriteIndex, record.x, record.y, record.priority, record.flipped}) {
                 serializer.PutLong(field);
             }
         }

@@ -32,7 +32,10 @@ CSprite::CSprite(int32_t serial, int32_t spriteIndex, const POINT* position)
       m_spriteIndex(spriteIndex) {}
 
 CSprite::CSprite()
-    : CDIB(kInitialSide, kInitialSide), m_colourKey(kTransparentColour), m_serial(0), m_spriteIndex(0) {}
+    : CDIB(kInitialSide, kInitialSide),
+      m_colourKey(kTransparentColour),
+      m_serial(0),
+      m_spriteIndex(0) {}
 
 CSprite::~CSprite() = default;
 
@@ -43,11 +46,21 @@ RECT CSprite::AreaAtPosition(LONG width, LONG height) const {
     return RECT{m_x, m_y, edge(m_x, width), edge(m_y, height)};
 }
 
-void CSprite::GetRect(RECT& out) const { out = AreaAtPosition(GetWidth(), GetHeight()); }
-LONG CSprite::GetX() const { return m_x; }
-LONG CSprite::GetY() const { return m_y; }
-int32_t CSprite::GetPriority() const { return m_priority; }
-void CSprite::SetPriority(int32_t priority) { m_priority = priority; }
+void CSprite::GetRect(RECT& out) const {
+    out = AreaAtPosition(GetWidth(), GetHeight());
+}
+LONG CSprite::GetX() const {
+    return m_x;
+}
+LONG CSprite::GetY() const {
+    return m_y;
+}
+int32_t CSprite::GetPriority() const {
+    return m_priority;
+}
+void CSprite::SetPriority(int32_t priority) {
+    m_priority = priority;
+}
 
 void CSprite::Draw(CDIB* dest, const RECT* clip) const {
     if (dest == nullptr) return;
@@ -62,7 +75,8 @@ void CSprite::Draw(CDIB* dest, const RECT* clip) const {
     if (IsFlipped()) {
         CopyMirroredTo(dest, area.left, area.top, width, height, srcX, srcY, m_colourKey);
     } else {
-        CopyOpaqueRunsTo(dest, area.left, area.top, width, height, srcX, srcY, m_colourKey, m_opaqueRuns);
+        CopyOpaqueRunsTo(dest, area.left, area.top, width, height, srcX, srcY, m_colourKey,
+                         m_opaqueRuns);
     }
 }
 
@@ -125,18 +139,42 @@ bool CSprite::HitTest(LONG x, LONG y) const {
     return read && IsOpaque(colour);
 }
 
-void CSprite::SetObserver(CSpriteObserver* observer) { m_observer = observer; }
-void CSprite::Invalidate(const RECT& area) { Notify(SPRITE_INVALIDATE, area); }
-int32_t CSprite::GetSerial() const { return m_serial; }
-int32_t CSprite::GetSpriteIndex() const { return m_spriteIndex; }
-bool CSprite::IsVisible() const { return m_visible != 0; }
-bool CSprite::IsHidden() const { return m_visible == 0; }
-void CSprite::Show() { m_visible = 1; }
-void CSprite::Hide() { m_visible = 0; }
-void CSprite::SetVisible(bool visible) { m_visible = visible ? 1 : 0; }
-void CSprite::ToggleFlip() { m_flipped = m_flipped != 0 ? 0 : 1; }
-void CSprite::SetFlip(bool flipped) { m_flipped = flipped ? 1 : 0; }
-bool CSprite::IsFlipped() const { return m_flipped != 0; }
+void CSprite::SetObserver(CSpriteObserver* observer) {
+    m_observer = observer;
+}
+void CSprite::Invalidate(const RECT& area) {
+    Notify(SPRITE_INVALIDATE, area);
+}
+int32_t CSprite::GetSerial() const {
+    return m_serial;
+}
+int32_t CSprite::GetSpriteIndex() const {
+    return m_spriteIndex;
+}
+bool CSprite::IsVisible() const {
+    return m_visible != 0;
+}
+bool CSprite::IsHidden() const {
+    return m_visible == 0;
+}
+void CSprite::Show() {
+    m_visible = 1;
+}
+void CSprite::Hide() {
+    m_visible = 0;
+}
+void CSprite::SetVisible(bool visible) {
+    m_visible = visible ? 1 : 0;
+}
+void CSprite::ToggleFlip() {
+    m_flipped = m_flipped != 0 ? 0 : 1;
+}
+void CSprite::SetFlip(bool flipped) {
+    m_flipped = flipped ? 1 : 0;
+}
+bool CSprite::IsFlipped() const {
+    return m_flipped != 0;
+}
 
 void CSprite::SaveToFile(const char* path) {
     Serializer serializer(FullPath(path));

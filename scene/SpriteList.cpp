@@ -7,7 +7,9 @@
 
 CSpriteList::CSpriteList() : m_observer(*this) {}
 
-CSpriteList::~CSpriteList() { DestroyAll(); }
+CSpriteList::~CSpriteList() {
+    DestroyAll();
+}
 
 void CSpriteList::SetView(COffScreenBufferView* view) {
     m_view = view;
@@ -19,8 +21,9 @@ bool CSpriteList::Add(CSprite* sprite) {
     sprite->SetObserver(&m_observer);
     // The list is kept in priority order; the new sprite goes ahead of older sprites of
     // equal priority.
-    const auto place = std::lower_bound(m_sprites.begin(), m_sprites.end(), sprite->GetPriority(),
-                                        [](const CSprite* listed, int32_t priority) { return listed->GetPriority() < priority; });
+    const auto place = std::lower_bound(
+        m_sprites.begin(), m_sprites.end(), sprite->GetPriority(),
+        [](const CSprite* listed, int32_t priority) { return listed->GetPriority() < priority; });
     m_sprites.insert(place, sprite);
     Renumber();
     return true;

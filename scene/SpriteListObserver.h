@@ -11,7 +11,8 @@ class CSpriteListObserver : public CSpriteObserver {
 public:
     explicit CSpriteListObserver(CSpriteList& list);
 
-    void OnSpriteChanged(CSprite* sprite, int32_t flags, const RECT* first, const RECT* second) override;
+    void OnSpriteChanged(CSprite* sprite, int32_t flags, const RECT* first,
+                         const RECT* second) override;
     void SetBuffer(COffScreenBufferView* buffer) { m_buffer = buffer; }
 
 private:

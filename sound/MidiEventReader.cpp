@@ -9,7 +9,9 @@ constexpr int32_t kLargestBeforeAnotherByte = 0x7FFFFF;
 
 // Meta-events whose length is a variable-length quantity; the others carry one length
 // byte (the sequence number, the texts and the sequencer-specific event).
-bool HasVariableLength(uint8_t metaType) { return metaType <= 0x06 || metaType == 0x7F; }
+bool HasVariableLength(uint8_t metaType) {
+    return metaType <= 0x06 || metaType == 0x7F;
+}
 
 // Program change and channel pressure carry one data byte, the rest two.
 bool HasSecondDataByte(uint8_t status) {
@@ -42,9 +44,13 @@ MidiEventReader::MidiEventReader(std::span<const uint8_t> data, uint32_t positio
       m_end(data.data() + data.size()),
       m_runningStatus(runningStatus) {}
 
-uint32_t MidiEventReader::Position() const { return static_cast<uint32_t>(m_cursor - m_begin); }
+uint32_t MidiEventReader::Position() const {
+    return static_cast<uint32_t>(m_cursor - m_begin);
+}
 
-int32_t MidiEventReader::ReadDeltaTime() { return ReadVarLen(m_cursor, m_end); }
+int32_t MidiEventReader::ReadDeltaTime() {
+    return ReadVarLen(m_cursor, m_end);
+}
 
 bool MidiEventReader::ReadByte(uint8_t& byte) {
     if (m_cursor >= m_end) return false;
@@ -103,8 +109,7 @@ MidiReadError MidiEventReader::ReadChannel(uint8_t first, MidiEvent& event) {
         event.data1 = first;
     }
     event.status = m_runningStatus;
-    if (HasSecondDataByte(event.status) &&
-        (!ReadByte(event.data2) || event.data2 >= 0x80)) {
+    if (HasSecondDataByte(event.status) && (!ReadByte(event.data2) || event.data2 >= 0x80)) {
         return MidiReadError::SecondDataByte;
     }
     return MidiReadError::None;

@@ -31,9 +31,9 @@ struct MidiEvent {
     enum class Kind { Channel, Meta, SysEx };
 
     Kind kind = Kind::Channel;
-    uint8_t status = 0;        // channel messages: the status in force
+    uint8_t status = 0;  // channel messages: the status in force
     uint8_t data1 = 0;
-    uint8_t data2 = 0;         // 0 for program change and channel pressure
+    uint8_t data2 = 0;  // 0 for program change and channel pressure
     uint8_t metaType = 0;
     std::span<const uint8_t> payload;  // meta and SysEx data
 

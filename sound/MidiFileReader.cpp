@@ -90,7 +90,8 @@ const char* CheckHeader(const MidiSong& song) {
 
 std::optional<std::string> ReadTrack(SongFile& file, MidiTrack& track, int32_t index) {
     std::array<uint8_t, MidiChunkHeader::kSize> chunk{};
-    if (!file.ReadExactly(chunk.data(), chunk.size()) || !MidiChunkHeader::HasType(chunk.data(), MidiChunkHeader::kTrackType)) {
+    if (!file.ReadExactly(chunk.data(), chunk.size()) ||
+        !MidiChunkHeader::HasType(chunk.data(), MidiChunkHeader::kTrackType)) {
         return kTrackChunk;
     }
     track.length = MidiChunkHeader::Length(chunk.data());
@@ -111,26 +112,32 @@ std::optional<std::string> ReadTrack(SongFile& file, MidiTrack& track, int32_t i
 
 const char* TrackErrorText(MidiReadError error) {
     switch (error) {
-        case MidiReadError::DeltaTime: return "Track %i Offset %i: Delta-time problem.";
-        case MidiReadError::FirstByte: return "Track %i Offset %i: First byte problem.";
+        case MidiReadError::DeltaTime:
+            return "Track %i Offset %i: Delta-time problem.";
+        case MidiReadError::FirstByte:
+            return "Track %i Offset %i: First byte problem.";
         case MidiReadError::MetaSecondByte:
             return "Track %i Offset %i: Second byte problem on meta-event.";
         case MidiReadError::MetaVariableLength:
             return "Track %i Offset %i: Variable-length problem on meta-event.";
         case MidiReadError::MetaVariableLengthData:
             return "Track %i Offset %i: Variable-length data on meta-event.";
-        case MidiReadError::MetaLength: return "Track %i Offset %i: Length problem on meta-event.";
-        case MidiReadError::MetaData: return "Track %i Offset %i: Data problem on meta-event.";
+        case MidiReadError::MetaLength:
+            return "Track %i Offset %i: Length problem on meta-event.";
+        case MidiReadError::MetaData:
+            return "Track %i Offset %i: Data problem on meta-event.";
         case MidiReadError::SysExVariableLength:
             return "Track %i Offset %i: Variable-length problem on SysEx message.";
         case MidiReadError::SysExData:
             return "Track %i Offset %i Variable-Length data on SysEx message.";
-        case MidiReadError::IncorrectFirstByte: return "Track %i Offset %i: Incorrect first byte.";
+        case MidiReadError::IncorrectFirstByte:
+            return "Track %i Offset %i: Incorrect first byte.";
         case MidiReadError::FirstDataByte:
             return "Track %i Offset %i: Message first data byte problem.";
         case MidiReadError::SecondDataByte:
             return "Track %i Offset %i: Message second data byte problem.";
-        case MidiReadError::None: break;
+        case MidiReadError::None:
+            break;
     }
     return "Track %i Offset %i: ";
 }
@@ -147,7 +154,9 @@ std::optional<std::string> ScanTrack(MidiTrack& track, int32_t trackIndex) {
     track.totalTicks = 0;
     for (;;) {
         const int32_t delta = reader.ReadDeltaTime();
-        if (delta < 0) return TrackError(TrackErrorText(MidiReadError::DeltaTime), trackIndex, reader.Position());
+        if (delta < 0)
+            return TrackError(TrackErrorText(MidiReadError::DeltaTime), trackIndex,
+                              reader.Position());
         totalTicks += delta;
         if (totalTicks > std::numeric_limits<int32_t>::max()) {
             return TrackError("Track %i Offset %i: Total ticks can't fit in integer.", trackIndex,

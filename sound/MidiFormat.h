@@ -17,7 +17,9 @@ struct MidiChunkHeader {
     static constexpr char kTrackType[] = "MTrk";
 
     // `bytes` holds kSize bytes.
-    static bool HasType(const uint8_t* bytes, const char (&type)[5]) { return std::memcmp(bytes, type, 4) == 0; }
+    static bool HasType(const uint8_t* bytes, const char (&type)[5]) {
+        return std::memcmp(bytes, type, 4) == 0;
+    }
     static uint32_t Length(const uint8_t* bytes) { return LoadBigEndian(bytes + 4, 4); }
 
     // Into kSize bytes.
@@ -39,14 +41,15 @@ struct MidiHeaderChunk {
     // `bytes` holds kSize bytes whose type and length are already checked.
     static MidiHeaderChunk Parse(const uint8_t* bytes) {
         const uint8_t* data = bytes + MidiChunkHeader::kSize;
-        return {static_cast<uint16_t>(LoadBigEndian(data, 2)), static_cast<uint16_t>(LoadBigEndian(data + 2, 2)),
+        return {static_cast<uint16_t>(LoadBigEndian(data, 2)),
+                static_cast<uint16_t>(LoadBigEndian(data + 2, 2)),
                 static_cast<uint16_t>(LoadBigEndian(data + 4, 2))};
     }
 
     void Append(std::vector<uint8_t>& bytes) const {
         bytes.resize(bytes.size() + MidiChunkHeader::kSize);
-        MidiChunkHeader::Store(bytes.data() + bytes.size() - MidiChunkHeader::kSize, MidiChunkHeader::kHeaderType,
-                               kDataSize);
+        MidiChunkHeader::Store(bytes.data() + bytes.size() - MidiChunkHeader::kSize,
+                               MidiChunkHeader::kHeaderType, kDataSize);
         AppendBigEndian(bytes, format, 2);
         AppendBigEndian(bytes, trackCount, 2);
         AppendBigEndian(bytes, division, 2);

@@ -25,7 +25,9 @@ std::string CurrentDirectory() {
 
 }  // namespace
 
-std::span<const char* const> MidiManager::SongNames() { return kSongNames; }
+std::span<const char* const> MidiManager::SongNames() {
+    return kSongNames;
+}
 
 void MidiManager::InitializedMIDI(std::span<const char* const> names, HWND owner) {
     const auto entry = static_cast<size_t>(BattleMode);
@@ -46,7 +48,9 @@ void MidiManager::PlayMIDI() {
     if (m_active != 0 && !m_songPath.empty()) m_sequencer.PlayFile(m_songPath.c_str());
 }
 
-void MidiManager::StopMIDI() { m_sequencer.CloseDevice(); }
+void MidiManager::StopMIDI() {
+    m_sequencer.CloseDevice();
+}
 
 void MidiManager::ActivateApp(int32_t active, HWND owner) {
     WriteLog("WM_ACTIVATEAPP %i", m_active);

@@ -36,7 +36,9 @@ bool SendsWhileEntering(uint8_t status) {
 
 }  // namespace
 
-MidiSequencer::~MidiSequencer() { CloseDevice(); }
+MidiSequencer::~MidiSequencer() {
+    CloseDevice();
+}
 
 void MidiSequencer::OpenDevice(HWND owner) {
     std::lock_guard lock(m_lock);
@@ -52,7 +54,8 @@ void MidiSequencer::ChooseOutputDevice() {
     for (UINT device = 0; device < count; ++device) {
         MIDIOUTCAPSA caps{};
         if (midiOutGetDevCapsA(device, &caps, sizeof(caps)) != MMSYSERR_NOERROR) continue;
-        if (std::string_view(caps.szPname).find(kPassedOverName) != std::string_view::npos) continue;
+        if (std::string_view(caps.szPname).find(kPassedOverName) != std::string_view::npos)
+            continue;
         m_deviceId = static_cast<int32_t>(device);
         m_deviceSettles = caps.wTechnology != MOD_SWSYNTH;
         return;
@@ -70,7 +73,8 @@ void MidiSequencer::Settle(DWORD milliseconds) const {
 
 HMIDIOUT MidiSequencer::OpenOutput(int32_t deviceId) {
     HMIDIOUT output = nullptr;
-    if (midiOutOpen(&output, static_cast<UINT>(deviceId), 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) {
+    if (midiOutOpen(&output, static_cast<UINT>(deviceId), 0, 0, CALLBACK_NULL) !=
+        MMSYSERR_NOERROR) {
         return nullptr;
     }
     midiOutReset(output);
@@ -151,11 +155,14 @@ void MidiSequencer::WakeAfterPeriod(uint32_t period) {
     const DWORD dueAt = period * m_timerPeriod;
     const DWORD elapsed = timeGetTime() - m_songStart;
     const DWORD delay = dueAt > elapsed ? dueAt - elapsed : 1;
-    m_timerId = timeSetEvent(delay, 0, TimerCallback, reinterpret_cast<DWORD_PTR>(this), TIME_ONESHOT);
+    m_timerId =
+        timeSetEvent(delay, 0, TimerCallback, reinterpret_cast<DWORD_PTR>(this), TIME_ONESHOT);
     m_timerRunning = m_timerId != 0 ? 1 : 0;
 }
 
-uint32_t MidiSequencer::PeriodsDue() const { return (timeGetTime() - m_songStart) / m_timerPeriod; }
+uint32_t MidiSequencer::PeriodsDue() const {
+    return (timeGetTime() - m_songStart) / m_timerPeriod;
+}
 
 // The number of periods from now until some track sends: the same count-down, step by
 // step, that the periods themselves will do, so that the result is exact.
@@ -284,7 +291,8 @@ int32_t MidiSequencer::PlayEvent(MidiTrack& track, bool sending) {
         track.ended = 1;
         return track.ended;
     }
-    if (event.kind == MidiEvent::Kind::Meta && event.metaType == kSetTempo && event.payload.size() >= 3) {
+    if (event.kind == MidiEvent::Kind::Meta && event.metaType == kSetTempo &&
+        event.payload.size() >= 3) {
         const uint32_t tempo = TempoFrom(event.payload);
         if (tempo != 0) m_song.tempo = tempo;
     }

@@ -53,10 +53,11 @@ struct WaveHeader {
                                 LoadLittleEndian(&bytes[24], 4),
                                 static_cast<uint16_t>(LoadLittleEndian(&bytes[34], 2)),
                                 LoadLittleEndian(&bytes[40], 4)};
-        const bool consistent = LoadLittleEndian(&bytes[4], 4) == bytes.size() - 8 &&
-                                uint64_t{kSize} + header.dataSize + header.Padding() == bytes.size() &&
-                                LoadLittleEndian(&bytes[28], 4) == header.sampleRate * header.BlockAlign() &&
-                                LoadLittleEndian(&bytes[32], 2) == header.BlockAlign();
+        const bool consistent =
+            LoadLittleEndian(&bytes[4], 4) == bytes.size() - 8 &&
+            uint64_t{kSize} + header.dataSize + header.Padding() == bytes.size() &&
+            LoadLittleEndian(&bytes[28], 4) == header.sampleRate * header.BlockAlign() &&
+            LoadLittleEndian(&bytes[32], 2) == header.BlockAlign();
         if (!consistent) return std::nullopt;
         return header;
     }

@@ -30,9 +30,11 @@ void HeadlessBackend::Present(const Surface& screen, const RECT& area) {
     RECT inside{};
     const RECT bounds = m_screen.Bounds();
     const RECT source = screen.Bounds();
-    if (!IntersectRect(&inside, &area, &bounds) || !IntersectRect(&inside, &inside, &source)) return;
+    if (!IntersectRect(&inside, &area, &bounds) || !IntersectRect(&inside, &inside, &source))
+        return;
     for (LONG y = inside.top; y < inside.bottom; ++y) {
-        std::copy(screen.Row(y) + inside.left, screen.Row(y) + inside.right, m_screen.Row(y) + inside.left);
+        std::copy(screen.Row(y) + inside.left, screen.Row(y) + inside.right,
+                  m_screen.Row(y) + inside.left);
     }
     m_presented.push_back(inside);
 }
@@ -48,7 +50,8 @@ std::optional<InputEvent> HeadlessBackend::NextInputEvent() {
             m_starvedWaits = 0;
         }
         if (auto* event = std::get_if<InputEvent>(&item)) {
-            if (event->kind == InputEvent::Kind::PointerMove || event->kind == InputEvent::Kind::ButtonDown ||
+            if (event->kind == InputEvent::Kind::PointerMove ||
+                event->kind == InputEvent::Kind::ButtonDown ||
                 event->kind == InputEvent::Kind::ButtonUp) {
                 std::lock_guard lock(m_lock);
                 m_pointer = event->point;
@@ -64,7 +67,8 @@ void HeadlessBackend::WaitForInput(DWORD) {
         std::lock_guard lock(m_lock);
         if (!m_script.empty()) return;
         if (++m_starvedWaits > kStarvationLimit) {
-            std::fprintf(stderr, "headless machine: the program waits for input the test never scripted\n");
+            std::fprintf(stderr,
+                         "headless machine: the program waits for input the test never scripted\n");
             std::abort();
         }
     }
@@ -102,7 +106,9 @@ void HeadlessBackend::RaiseWindow() {
     ++m_raises;
 }
 
-bool HeadlessBackend::DisplayStepWorks(DisplayStep step) const { return m_failingStep != step; }
+bool HeadlessBackend::DisplayStepWorks(DisplayStep step) const {
+    return m_failingStep != step;
+}
 
 bool HeadlessBackend::OpenDisplay() {
     std::lock_guard lock(m_lock);
@@ -116,7 +122,8 @@ bool HeadlessBackend::TakeDisplayExclusively() {
 
 bool HeadlessBackend::SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) {
     std::lock_guard lock(m_lock);
-    if (!DisplayStepWorks(DisplayStep::SetMode) || width <= 0 || height <= 0 || bitsPerPixel != 32) return false;
+    if (!DisplayStepWorks(DisplayStep::SetMode) || width <= 0 || height <= 0 || bitsPerPixel != 32)
+        return false;
     m_fullScreen = true;
     return true;
 }
@@ -169,7 +176,8 @@ bool HeadlessBackend::EndPrintJob() {
     return wasPrinting;
 }
 
-int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption, UINT type) {
+int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption,
+                                    UINT type) {
     std::lock_guard lock(m_lock);
     m_boxes.push_back({text, caption, type});
     if (m_answers.empty()) return DefaultMessageBoxAnswer(type);
@@ -207,7 +215,9 @@ void HeadlessBackend::Script(ScriptItem item) {
     m_script.push_back(std::move(item));
 }
 
-void HeadlessBackend::MovePointer(POINT screenPoint) { Script(InputEvent{InputEvent::Kind::PointerMove, screenPoint}); }
+void HeadlessBackend::MovePointer(POINT screenPoint) {
+    Script(InputEvent{InputEvent::Kind::PointerMove, screenPoint});
+}
 
 void HeadlessBackend::PressButton(POINT screenPoint, InputEvent::Button button) {
     Script(InputEvent{InputEvent::Kind::ButtonDown, screenPoint, button});
@@ -232,10 +242,18 @@ void HeadlessBackend::Activate(bool active) {
     Script(InputEvent{InputEvent::Kind::Activate, {}, InputEvent::Button::Left, 0, active});
 }
 
-void HeadlessBackend::Minimize() { Script(InputEvent{InputEvent::Kind::Minimize}); }
-void HeadlessBackend::Close() { Script(InputEvent{InputEvent::Kind::Close}); }
-void HeadlessBackend::EndSession() { Script(InputEvent{InputEvent::Kind::EndSession}); }
-void HeadlessBackend::Then(std::function<void()> step) { Script(std::move(step)); }
+void HeadlessBackend::Minimize() {
+    Script(InputEvent{InputEvent::Kind::Minimize});
+}
+void HeadlessBackend::Close() {
+    Script(InputEvent{InputEvent::Kind::Close});
+}
+void HeadlessBackend::EndSession() {
+    Script(InputEvent{InputEvent::Kind::EndSession});
+}
+void HeadlessBackend::Then(std::function<void()> step) {
+    Script(std::move(step));
+}
 
 bool HeadlessBackend::ScriptDone() const {
     std::lock_guard lock(m_lock);

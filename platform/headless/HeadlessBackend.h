@@ -75,7 +75,9 @@ public:
     std::vector<RECT> TakePresentedAreas();
     bool SaveScreen(const std::string& hostPath) const;
 
-    const CursorImage* CursorShown() const { return m_cursorVisible && m_cursor ? &*m_cursor : nullptr; }
+    const CursorImage* CursorShown() const {
+        return m_cursorVisible && m_cursor ? &*m_cursor : nullptr;
+    }
     bool CursorVisible() const { return m_cursorVisible; }
     POINT PointerPosition() const { return m_pointer; }
     std::optional<RECT> PointerConfinement() const { return m_confinement; }

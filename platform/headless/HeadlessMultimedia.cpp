@@ -36,7 +36,9 @@ HeadlessMultimedia& HeadlessMultimedia::Instance() {
     return *instance;
 }
 
-TIMECAPS HeadlessMultimedia::TimerCapabilities() { return {kMinimumPeriod, kMaximumPeriod}; }
+TIMECAPS HeadlessMultimedia::TimerCapabilities() {
+    return {kMinimumPeriod, kMaximumPeriod};
+}
 
 bool HeadlessMultimedia::BeginTimerPeriod(UINT period) {
     if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
@@ -53,11 +55,14 @@ bool HeadlessMultimedia::EndTimerPeriod(UINT period) {
     return true;
 }
 
-UINT HeadlessMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
+UINT HeadlessMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user,
+                                    bool periodic) {
     return m_timers.Start(delay, callback, user, periodic);
 }
 
-bool HeadlessMultimedia::KillTimer(UINT timerId) { return m_timers.Kill(timerId); }
+bool HeadlessMultimedia::KillTimer(UINT timerId) {
+    return m_timers.Kill(timerId);
+}
 
 UINT HeadlessMultimedia::MidiOutputCount() {
     std::lock_guard lock(m_lock);
@@ -148,7 +153,9 @@ std::string HeadlessMultimedia::SoundPlaying() const {
     return m_soundPlaying;
 }
 
-size_t HeadlessMultimedia::RunningTimers() const { return m_timers.RunningCount(); }
+size_t HeadlessMultimedia::RunningTimers() const {
+    return m_timers.RunningCount();
+}
 
 int32_t HeadlessMultimedia::OpenTimerPeriods() const {
     std::lock_guard lock(m_lock);

@@ -21,7 +21,7 @@ public:
         DWORD time;
         int32_t device;  // device number, or -1 for the mapper
         MidiAction action;
-        DWORD message;   // ShortMessage only
+        DWORD message;  // ShortMessage only
     };
 
     struct SoundRecord {

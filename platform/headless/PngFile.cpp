@@ -23,7 +23,8 @@ void PutChunk(Bytes& out, const char* type, const Bytes& data) {
 
 Bytes RawRows(const Surface& picture) {
     Bytes raw;
-    raw.reserve(static_cast<size_t>(picture.Height()) * (static_cast<size_t>(picture.Width()) * 3 + 1));
+    raw.reserve(static_cast<size_t>(picture.Height()) *
+                (static_cast<size_t>(picture.Width()) * 3 + 1));
     for (LONG y = 0; y < picture.Height(); ++y) {
         raw.push_back(0);  // no filter
         for (LONG x = 0; x < picture.Width(); ++x) {
@@ -42,7 +43,8 @@ bool SavePng(const Surface& picture, const std::string& hostPath) {
     const Bytes raw = RawRows(picture);
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     Bytes packed(packedSize);
-    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK) return false;
+    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK)
+        return false;
     packed.resize(packedSize);
 
     Bytes header;
@@ -55,26 +57,33 @@ bool SavePng(const Surface& picture, const std::string& hostPath) {
     PutChunk(file, "IDAT", packed);
     PutChunk(file, "IEND", {});
 
-    const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"), &std::fclose);
+    const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"),
+                                                    &std::fclose);
     return out != nullptr && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
 }
 
-bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixels, const std::string& hostPath) {
-    if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height)) return false;
+bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixels,
+                      const std::string& hostPath) {
+    if (width <= 0 || height <= 0 ||
+        pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height))
+        return false;
     Bytes raw;
     raw.reserve(static_cast<size_t>(height) * (static_cast<size_t>(width) * 4 + 1));
     for (size_t i = 0; i < pixels.size(); ++i) {
         if (i % static_cast<size_t>(width) == 0) raw.push_back(0);  // no filter
-        for (const int shift : {16, 8, 0, 24}) raw.push_back(static_cast<unsigned char>(pixels[i] >> shift));
+        for (const int shift : {16, 8, 0, 24})
+            raw.push_back(static_cast<unsigned char>(pixels[i] >> shift));
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     Bytes packed(packedSize);
-    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK) return false;
+    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK)
+        return false;
     packed.resize(packedSize);
 
     Bytes header;
     for (const LONG side : {width, height}) {
-        for (int shift = 24; shift >= 0; shift -= 8) header.push_back(static_cast<unsigned char>(side >> shift));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            header.push_back(static_cast<unsigned char>(side >> shift));
     }
     header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter, no interlace
 
@@ -83,6 +92,7 @@ bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixe
     PutChunk(file, "IDAT", packed);
     PutChunk(file, "IEND", {});
 
-    const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"), &std::fclose);
+    const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"),
+                                                    &std::fclose);
     return out != nullptr && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
 }

@@ -12,4 +12,5 @@ bool SavePng(const Surface& picture, const std::string& hostPath);
 
 // Writes 0xAARRGGBB pixels, rows top-down, as a PNG picture with its alpha channel
 // (8-bit RGBA), for pictures whose see-through parts must stay see-through.
-bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixels, const std::string& hostPath);
+bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixels,
+                      const std::string& hostPath);

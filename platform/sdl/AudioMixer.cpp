@@ -19,7 +19,9 @@ constexpr Uint16 kBlockFrames = 512;
 // SDL's audio lock, held for one scope.
 class DeviceLock {
 public:
-    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) { SDL_LockAudioDevice(m_device); }
+    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) {
+        SDL_LockAudioDevice(m_device);
+    }
     ~DeviceLock() { SDL_UnlockAudioDevice(m_device); }
     DeviceLock(const DeviceLock&) = delete;
     DeviceLock& operator=(const DeviceLock&) = delete;
@@ -85,11 +87,13 @@ void AudioMixer::MusicClosed() {
 
 // SDL's lock is recursive, so this may run inside the stream's own callback.
 void AudioMixer::PauseWhenSilent() {
-    if (m_musicOutputs == 0 && m_effectPosition >= m_effect.size()) SDL_PauseAudioDevice(m_device, 1);
+    if (m_musicOutputs == 0 && m_effectPosition >= m_effect.size())
+        SDL_PauseAudioDevice(m_device, 1);
 }
 
 std::vector<float> AudioMixer::Decode(std::span<const uint8_t> wave) {
-    if (wave.empty() || wave.size() > static_cast<size_t>(std::numeric_limits<int>::max())) return {};
+    if (wave.empty() || wave.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
+        return {};
     SDL_AudioSpec waveFormat{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
@@ -97,9 +101,12 @@ std::vector<float> AudioMixer::Decode(std::span<const uint8_t> wave) {
     if (SDL_LoadWAV_RW(source, 1, &waveFormat, &samples, &length) == nullptr) return {};
     SDL_AudioCVT conversion{};
     std::vector<float> decoded;
-    if (SDL_BuildAudioCVT(&conversion, waveFormat.format, waveFormat.channels, waveFormat.freq, AUDIO_F32SYS, kChannels, kSampleRate) >= 0 &&
-        length <= static_cast<Uint32>(std::numeric_limits<int>::max() / std::max(conversion.len_mult, 1))) {
-        std::vector<Uint8> buffer(static_cast<size_t>(length) * static_cast<size_t>(std::max(conversion.len_mult, 1)));
+    if (SDL_BuildAudioCVT(&conversion, waveFormat.format, waveFormat.channels, waveFormat.freq,
+                          AUDIO_F32SYS, kChannels, kSampleRate) >= 0 &&
+        length <= static_cast<Uint32>(std::numeric_limits<int>::max() /
+                                      std::max(conversion.len_mult, 1))) {
+        std::vector<Uint8> buffer(static_cast<size_t>(length) *
+                                  static_cast<size_t>(std::max(conversion.len_mult, 1)));
         std::memcpy(buffer.data(), samples, length);
         conversion.buf = buffer.data();
         conversion.len = static_cast<int>(length);
@@ -120,7 +127,9 @@ bool AudioMixer::PlayEffect(std::span<const uint8_t> wave) {
     return readable;
 }
 
-void AudioMixer::PlayTone() { StartEffect(Tone()); }
+void AudioMixer::PlayTone() {
+    StartEffect(Tone());
+}
 
 void AudioMixer::StartEffect(std::vector<float> effect) {
     const bool audible = !effect.empty();
@@ -139,7 +148,8 @@ std::vector<float> AudioMixer::Tone() {
     std::vector<float> tone;
     tone.reserve(kFrames * kChannels);
     for (size_t frame = 0; frame < kFrames; ++frame) {
-        const double fade = static_cast<double>(std::min({frame, kFrames - 1 - frame, kFadeFrames})) / kFadeFrames;
+        const double fade =
+            static_cast<double>(std::min({frame, kFrames - 1 - frame, kFadeFrames})) / kFadeFrames;
         const double phase = kTwoPi * kBeepHertz * static_cast<double>(frame) / kSampleRate;
         const auto sample = static_cast<float>(kBeepLevel * fade * std::sin(phase));
         tone.insert(tone.end(), kChannels, sample);
@@ -173,7 +183,8 @@ void AudioMixer::Mix(float* out, size_t samples) {
         std::fill(out, out + samples, 0.0f);
     }
     const size_t effectSamples = std::min(samples, m_effect.size() - m_effectPosition);
-    for (size_t i = 0; i < effectSamples; ++i) out[i] += kEffectLevel * m_effect[m_effectPosition + i];
+    for (size_t i = 0; i < effectSamples; ++i)
+        out[i] += kEffectLevel * m_effect[m_effectPosition + i];
     m_effectPosition += effectSamples;
     for (size_t i = 0; i < samples; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
     PauseWhenSilent();

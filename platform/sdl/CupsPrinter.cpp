@@ -16,7 +16,8 @@ constexpr double kPwgUnitsPerMillimetre = 100.0;
 constexpr const char* kFallbackMedia = "iso_a4_210x297mm";
 
 LONG ToDevicePixels(int pwgUnits) {
-    return static_cast<LONG>(pwgUnits / kPwgUnitsPerMillimetre / kMillimetresPerInch * CupsPrinter::kDotsPerInch);
+    return static_cast<LONG>(pwgUnits / kPwgUnitsPerMillimetre / kMillimetresPerInch *
+                             CupsPrinter::kDotsPerInch);
 }
 
 // The destination's paper, by the names CUPS and its printers use for it.
@@ -30,7 +31,8 @@ pwg_media_t* MediaOf(const cups_dest_t& destination) {
 
 std::string TemporaryPdfPath() {
     const char* folder = std::getenv("TMPDIR");
-    std::string pattern = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/quillory-XXXXXX.pdf";
+    std::string pattern = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") +
+                          "/quillory-XXXXXX.pdf";
     const int file = mkstemps(pattern.data(), 4);
     if (file < 0) return {};
     close(file);
@@ -41,7 +43,9 @@ std::string TemporaryPdfPath() {
 
 CupsPrinter::CupsPrinter() = default;
 
-CupsPrinter::~CupsPrinter() { Discard(); }
+CupsPrinter::~CupsPrinter() {
+    Discard();
+}
 
 std::optional<PrinterDescription> CupsPrinter::DefaultPrinter() const {
     cups_dest_t* destinations = nullptr;
@@ -50,7 +54,8 @@ std::optional<PrinterDescription> CupsPrinter::DefaultPrinter() const {
     std::optional<PrinterDescription> printer;
     if (chosen != nullptr) {
         const pwg_media_t* media = MediaOf(*chosen);
-        printer = PrinterDescription{chosen->name, ToDevicePixels(media->width), ToDevicePixels(media->length)};
+        printer = PrinterDescription{chosen->name, ToDevicePixels(media->width),
+                                     ToDevicePixels(media->length)};
     }
     cupsFreeDests(count, destinations);
     return printer;
@@ -72,7 +77,9 @@ bool CupsPrinter::StartJob(const std::string& documentName) {
     return true;
 }
 
-bool CupsPrinter::PrintPage(const Surface& page) { return m_document && m_document->AddPage(page); }
+bool CupsPrinter::PrintPage(const Surface& page) {
+    return m_document && m_document->AddPage(page);
+}
 
 bool CupsPrinter::EndJob() {
     if (!m_document) return false;

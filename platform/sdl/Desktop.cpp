@@ -36,8 +36,8 @@ std::unique_ptr<Desktop> Desktop::Install(SdlBackend::WindowKind windowKind, std
     }
     const char* videoDriver = SDL_GetCurrentVideoDriver();
     if (ShowsNothing(videoDriver)) {
-        failure = std::string("no display is reachable (only SDL's ") + (videoDriver ? videoDriver : "no") +
-                  " video driver started)";
+        failure = std::string("no display is reachable (only SDL's ") +
+                  (videoDriver ? videoDriver : "no") + " video driver started)";
         return nullptr;
     }
     auto multimedia = std::make_unique<SdlMultimedia>(FluidSynthesizer::SoundfontCandidates());

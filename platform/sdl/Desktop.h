@@ -16,7 +16,8 @@ public:
     // Opens the display (the window stays hidden until the album first shows
     // something) and the audio. Null, with the reason in `failure`, when there is no
     // display that a person could see. Without audio the album runs silently.
-    static std::unique_ptr<Desktop> Install(SdlBackend::WindowKind windowKind, std::string& failure);
+    static std::unique_ptr<Desktop> Install(SdlBackend::WindowKind windowKind,
+                                            std::string& failure);
 
     ~Desktop();
     Desktop(const Desktop&) = delete;

@@ -27,7 +27,8 @@ std::vector<std::string> FluidSynthesizer::SoundfontCandidates() {
     std::vector<std::string> candidates;
     fluid_settings_t* settings = new_fluid_settings();
     char* configured = nullptr;
-    if (settings != nullptr && fluid_settings_dupstr(settings, "synth.default-soundfont", &configured) == FLUID_OK &&
+    if (settings != nullptr &&
+        fluid_settings_dupstr(settings, "synth.default-soundfont", &configured) == FLUID_OK &&
         configured != nullptr) {
         candidates.emplace_back(configured);
     }
@@ -38,7 +39,8 @@ std::vector<std::string> FluidSynthesizer::SoundfontCandidates() {
     return candidates;
 }
 
-std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Load(int sampleRate, const std::vector<std::string>& soundfonts) {
+std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Load(
+    int sampleRate, const std::vector<std::string>& soundfonts) {
     SilenceFluidSynthLog();
     for (const std::string& soundfont : soundfonts) {
         std::error_code error;
@@ -50,7 +52,8 @@ std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Load(int sampleRate, const s
         fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
         fluid_synth_t* synth = new_fluid_synth(settings);
         if (synth != nullptr && fluid_synth_sfload(synth, soundfont.c_str(), 1) != FLUID_FAILED) {
-            return std::unique_ptr<FluidSynthesizer>(new FluidSynthesizer(settings, synth, soundfont));
+            return std::unique_ptr<FluidSynthesizer>(
+                new FluidSynthesizer(settings, synth, soundfont));
         }
         if (synth != nullptr) delete_fluid_synth(synth);
         delete_fluid_settings(settings);
@@ -58,7 +61,8 @@ std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Load(int sampleRate, const s
     return nullptr;
 }
 
-FluidSynthesizer::FluidSynthesizer(fluid_settings_t* settings, fluid_synth_t* synth, std::string soundfont)
+FluidSynthesizer::FluidSynthesizer(fluid_settings_t* settings, fluid_synth_t* synth,
+                                   std::string soundfont)
     : m_settings(settings), m_synth(synth), m_soundfont(std::move(soundfont)) {}
 
 FluidSynthesizer::~FluidSynthesizer() {
@@ -72,20 +76,38 @@ void FluidSynthesizer::Send(uint32_t message) {
     const int data1 = static_cast<int>((message >> 8) & 0x7Fu);
     const int data2 = static_cast<int>((message >> 16) & 0x7Fu);
     switch (status) {
-        case 0x80: fluid_synth_noteoff(m_synth, channel, data1); break;
-        case 0x90: fluid_synth_noteon(m_synth, channel, data1, data2); break;
-        case 0xA0: fluid_synth_key_pressure(m_synth, channel, data1, data2); break;
-        case 0xB0: fluid_synth_cc(m_synth, channel, data1, data2); break;
-        case 0xC0: fluid_synth_program_change(m_synth, channel, data1); break;
-        case 0xD0: fluid_synth_channel_pressure(m_synth, channel, data1); break;
-        case 0xE0: fluid_synth_pitch_bend(m_synth, channel, data1 | data2 << 7); break;
-        default: break;  // system messages and stray data bytes have no place here
+        case 0x80:
+            fluid_synth_noteoff(m_synth, channel, data1);
+            break;
+        case 0x90:
+            fluid_synth_noteon(m_synth, channel, data1, data2);
+            break;
+        case 0xA0:
+            fluid_synth_key_pressure(m_synth, channel, data1, data2);
+            break;
+        case 0xB0:
+            fluid_synth_cc(m_synth, channel, data1, data2);
+            break;
+        case 0xC0:
+            fluid_synth_program_change(m_synth, channel, data1);
+            break;
+        case 0xD0:
+            fluid_synth_channel_pressure(m_synth, channel, data1);
+            break;
+        case 0xE0:
+            fluid_synth_pitch_bend(m_synth, channel, data1 | data2 << 7);
+            break;
+        default:
+            break;  // system messages and stray data bytes have no place here
     }
 }
 
 void FluidSynthesizer::Reset() {
     fluid_synth_all_sounds_off(m_synth, -1);
-    for (int channel = 0; channel < kChannels; ++channel) fluid_synth_cc(m_synth, channel, kResetAllControllers, 0);
+    for (int channel = 0; channel < kChannels; ++channel)
+        fluid_synth_cc(m_synth, channel, kResetAllControllers, 0);
 }
 
-void FluidSynthesizer::Render(float* out, int frames) { fluid_synth_write_float(m_synth, frames, out, 0, 2, out, 1, 2); }
+void FluidSynthesizer::Render(float* out, int frames) {
+    fluid_synth_write_float(m_synth, frames, out, 0, 2, out, 1, 2);
+}

@@ -20,7 +20,8 @@ public:
     static std::vector<std::string> SoundfontCandidates();
     // A synthesizer at `sampleRate` with the first of `soundfonts` that loads; null
     // when none does.
-    static std::unique_ptr<FluidSynthesizer> Load(int sampleRate, const std::vector<std::string>& soundfonts);
+    static std::unique_ptr<FluidSynthesizer> Load(int sampleRate,
+                                                  const std::vector<std::string>& soundfonts);
 
     ~FluidSynthesizer() override;
     FluidSynthesizer(const FluidSynthesizer&) = delete;

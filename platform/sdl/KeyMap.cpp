@@ -13,11 +13,21 @@ constexpr UINT kVkEnd = 0x23;
 constexpr UINT kVkDelete = 0x2E;
 
 constexpr std::array<std::pair<SDL_Keycode, UINT>, 15> kNamedKeys{{
-    {SDLK_BACKSPACE, VK_BACK},   {SDLK_TAB, VK_TAB},       {SDLK_RETURN, VK_RETURN},
-    {SDLK_KP_ENTER, VK_RETURN},  {SDLK_ESCAPE, VK_ESCAPE}, {SDLK_SPACE, VK_SPACE},
-    {SDLK_PAGEUP, VK_PRIOR},     {SDLK_PAGEDOWN, VK_NEXT}, {SDLK_LEFT, VK_LEFT},
-    {SDLK_UP, VK_UP},            {SDLK_RIGHT, VK_RIGHT},   {SDLK_DOWN, VK_DOWN},
-    {SDLK_HOME, kVkHome},        {SDLK_END, kVkEnd},       {SDLK_DELETE, kVkDelete},
+    {SDLK_BACKSPACE, VK_BACK},
+    {SDLK_TAB, VK_TAB},
+    {SDLK_RETURN, VK_RETURN},
+    {SDLK_KP_ENTER, VK_RETURN},
+    {SDLK_ESCAPE, VK_ESCAPE},
+    {SDLK_SPACE, VK_SPACE},
+    {SDLK_PAGEUP, VK_PRIOR},
+    {SDLK_PAGEDOWN, VK_NEXT},
+    {SDLK_LEFT, VK_LEFT},
+    {SDLK_UP, VK_UP},
+    {SDLK_RIGHT, VK_RIGHT},
+    {SDLK_DOWN, VK_DOWN},
+    {SDLK_HOME, kVkHome},
+    {SDLK_END, kVkEnd},
+    {SDLK_DELETE, kVkDelete},
 }};
 
 }  // namespace

@@ -16,7 +16,8 @@ Letterbox::Letterbox(LONG screenWidth, LONG screenHeight, LONG windowWidth, LONG
         width = static_cast<LONG>(int64_t{m_windowHeight} * m_screenWidth / m_screenHeight);
     }
     // A scale just above a whole number is taken down to it, so that pixels stay square.
-    const LONG wholeScale = std::min(m_windowWidth / m_screenWidth, m_windowHeight / m_screenHeight);
+    const LONG wholeScale =
+        std::min(m_windowWidth / m_screenWidth, m_windowHeight / m_screenHeight);
     if (wholeScale >= 1 && width - wholeScale * m_screenWidth < m_screenWidth / 8) {
         width = wholeScale * m_screenWidth;
         height = wholeScale * m_screenHeight;
@@ -32,7 +33,8 @@ Letterbox::Letterbox(LONG screenWidth, LONG screenHeight, LONG windowWidth, LONG
 }
 
 // Picture pixel i covers the screen interval [i * S / P, (i + 1) * S / P); measured in
-// units of 1 / P screen pixel, that is [i * S, (i + 1) * S), and screen pixel j is [j * P, (j + 1) * P).
+// units of 1 / P screen pixel, that is [i * S, (i + 1) * S), and screen pixel j is [j * P, (j + 1)
+// * P).
 Letterbox::Axis Letterbox::MakeAxis(LONG pictureSize, LONG screenSize, bool whole) {
     Axis axis;
     const int64_t picture = pictureSize;
@@ -50,13 +52,15 @@ Letterbox::Axis Letterbox::MakeAxis(LONG pictureSize, LONG screenSize, bool whol
         uint32_t given = 0;
         for (int64_t j = from / picture; j * picture < to; ++j) {
             const int64_t overlap = std::min(to, (j + 1) * picture) - std::max(from, j * picture);
-            const auto weight = static_cast<uint32_t>((overlap * kWholeWeight + screen / 2) / screen);
+            const auto weight =
+                static_cast<uint32_t>((overlap * kWholeWeight + screen / 2) / screen);
             axis.taps.push_back({static_cast<LONG>(j), weight});
             given += weight;
         }
         // Rounding leftovers go to the largest share, so that every pixel's shares add up exactly.
-        auto largest = std::max_element(axis.taps.begin() + static_cast<long>(first), axis.taps.end(),
-                                        [](const Tap& a, const Tap& b) { return a.weight < b.weight; });
+        auto largest =
+            std::max_element(axis.taps.begin() + static_cast<long>(first), axis.taps.end(),
+                             [](const Tap& a, const Tap& b) { return a.weight < b.weight; });
         largest->weight = largest->weight + kWholeWeight - given;
     }
     axis.starts.push_back(static_cast<uint32_t>(axis.taps.size()));
@@ -87,7 +91,8 @@ RECT Letterbox::Touched(const RECT& area) const {
     const LONG top = std::clamp(area.top, LONG{0}, m_screenHeight);
     const LONG right = std::clamp(area.right, left, m_screenWidth);
     const LONG bottom = std::clamp(area.bottom, top, m_screenHeight);
-    if (left == right || top == bottom) return {m_picture.left, m_picture.top, m_picture.left, m_picture.top};
+    if (left == right || top == bottom)
+        return {m_picture.left, m_picture.top, m_picture.left, m_picture.top};
     // Window pixel i spans [i * S / P, (i + 1) * S / P) of the screen: it meets [L, R)
     // when floor(L * P / S) <= i < ceil(R * P / S).
     const LONG width = m_picture.right - m_picture.left;
@@ -99,18 +104,22 @@ RECT Letterbox::Touched(const RECT& area) const {
 }
 
 POINT Letterbox::ToScreen(POINT windowPoint) const {
-    const LONG x = std::clamp(windowPoint.x - m_picture.left, LONG{0}, m_picture.right - m_picture.left - 1);
-    const LONG y = std::clamp(windowPoint.y - m_picture.top, LONG{0}, m_picture.bottom - m_picture.top - 1);
+    const LONG x =
+        std::clamp(windowPoint.x - m_picture.left, LONG{0}, m_picture.right - m_picture.left - 1);
+    const LONG y =
+        std::clamp(windowPoint.y - m_picture.top, LONG{0}, m_picture.bottom - m_picture.top - 1);
     return {m_columns.nearest[static_cast<size_t>(x)], m_rows.nearest[static_cast<size_t>(y)]};
 }
 
 POINT Letterbox::ToWindow(POINT screenPoint) const {
-    const RECT square = ToWindow(RECT{screenPoint.x, screenPoint.y, screenPoint.x + 1, screenPoint.y + 1});
+    const RECT square =
+        ToWindow(RECT{screenPoint.x, screenPoint.y, screenPoint.x + 1, screenPoint.y + 1});
     return {(square.left + std::max(square.left, square.right - 1)) / 2,
             (square.top + std::max(square.top, square.bottom - 1)) / 2};
 }
 
-void Letterbox::ScaleRow(const Surface& screen, LONG y, LONG left, LONG right, uint32_t* out) const {
+void Letterbox::ScaleRow(const Surface& screen, LONG y, LONG left, LONG right,
+                         uint32_t* out) const {
     const auto row = static_cast<size_t>(y - m_picture.top);
     const auto first = static_cast<size_t>(left - m_picture.left);
     const auto end = static_cast<size_t>(right - m_picture.left);
@@ -120,7 +129,8 @@ void Letterbox::ScaleRow(const Surface& screen, LONG y, LONG left, LONG right, u
             std::copy(line + first, line + end, out);
             return;
         }
-        for (size_t column = first; column < end; ++column) *out++ = line[m_columns.nearest[column]];
+        for (size_t column = first; column < end; ++column)
+            *out++ = line[m_columns.nearest[column]];
         return;
     }
     const Tap* rowTaps = m_rows.taps.data() + m_rows.starts[row];
@@ -143,7 +153,8 @@ void Letterbox::ScaleRow(const Surface& screen, LONG y, LONG left, LONG right, u
         }
         constexpr uint32_t kShift = 16;  // kWholeWeight squared
         constexpr uint32_t kHalf = 1u << (kShift - 1);
-        *out++ = (((red + kHalf) >> kShift) << 16) | (((green + kHalf) >> kShift) << 8) | ((blue + kHalf) >> kShift);
+        *out++ = (((red + kHalf) >> kShift) << 16) | (((green + kHalf) >> kShift) << 8) |
+                 ((blue + kHalf) >> kShift);
     }
 }
 

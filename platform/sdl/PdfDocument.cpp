@@ -8,9 +8,11 @@ constexpr double kPointsPerInch = 72.0;
 
 }  // namespace
 
-PdfDocument::PdfDocument(const std::string& path, double dotsPerInch) : m_pointsPerPixel(kPointsPerInch / dotsPerInch) {
+PdfDocument::PdfDocument(const std::string& path, double dotsPerInch)
+    : m_pointsPerPixel(kPointsPerInch / dotsPerInch) {
     // The size is set again for every page; this first one is a placeholder.
-    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), kPointsPerInch, kPointsPerInch);
+    cairo_surface_t* surface =
+        cairo_pdf_surface_create(path.c_str(), kPointsPerInch, kPointsPerInch);
     if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
         m_surface = surface;
     } else {
@@ -24,13 +26,14 @@ PdfDocument::~PdfDocument() {
 
 bool PdfDocument::AddPage(const Surface& page) {
     if (m_surface == nullptr || page.Width() <= 0 || page.Height() <= 0) return false;
-    cairo_pdf_surface_set_size(m_surface, page.Width() * m_pointsPerPixel, page.Height() * m_pointsPerPixel);
+    cairo_pdf_surface_set_size(m_surface, page.Width() * m_pointsPerPixel,
+                               page.Height() * m_pointsPerPixel);
     // The surface's 0x00RRGGBB rows are cairo's RGB24 layout exactly; cairo only reads them.
     const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, page.Width());
     if (stride != page.Width() * 4) return false;
     auto* pixels = reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(page.Row(0)));
-    cairo_surface_t* image =
-        cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, page.Width(), page.Height(), stride);
+    cairo_surface_t* image = cairo_image_surface_create_for_data(
+        pixels, CAIRO_FORMAT_RGB24, page.Width(), page.Height(), stride);
     cairo_t* cr = cairo_create(m_surface);
     cairo_scale(cr, m_pointsPerPixel, m_pointsPerPixel);
     cairo_set_source_surface(cr, image, 0, 0);

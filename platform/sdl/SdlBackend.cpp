@@ -36,7 +36,8 @@ void SetDefaultHints() {
 // Where the window is made: for full screen, the display's own place and size, so that
 // the window covers the display even when no window manager honours the request.
 SDL_Rect WindowPlace(LONG width, LONG height, SdlBackend::WindowKind kind) {
-    SDL_Rect place{static_cast<int>(SDL_WINDOWPOS_CENTERED), static_cast<int>(SDL_WINDOWPOS_CENTERED), width, height};
+    SDL_Rect place{static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                   static_cast<int>(SDL_WINDOWPOS_CENTERED), width, height};
     if (kind == SdlBackend::WindowKind::FullScreen) SDL_GetDisplayBounds(0, &place);
     return place;
 }
@@ -49,18 +50,21 @@ struct QueuedRepeats {
 
 int SDLCALL DropQueuedRepeat(void* repeats, SDL_Event* event) {
     auto* queued = static_cast<QueuedRepeats*>(repeats);
-    if ((event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) || event->key.keysym.sym != queued->key) return 1;
+    if ((event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) ||
+        event->key.keysym.sym != queued->key)
+        return 1;
     if (event->type == SDL_KEYUP) queued->released = true;
     return event->type == SDL_KEYDOWN && event->key.repeat != 0 ? 0 : 1;
 }
 
 SDL_Surface* SurfaceOf(const CursorImage& image, int scale) {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, image.width * scale, image.height * scale, 32,
-                                                          SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(
+        0, image.width * scale, image.height * scale, 32, SDL_PIXELFORMAT_ARGB8888);
     if (surface == nullptr) return nullptr;
     SDL_LockSurface(surface);
     for (int y = 0; y < surface->h; ++y) {
-        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
+        auto* row =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
         for (int x = 0; x < surface->w; ++x) {
             row[x] = image.pixels[static_cast<size_t>((y / scale) * image.width + x / scale)];
         }
@@ -87,7 +91,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height, WindowKind
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     // Full screen from the start: switching after the window is shown would show it
     // first at its own size, and without a window manager would never take effect.
-    const Uint32 fullScreen = kind == WindowKind::FullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS : 0;
+    const Uint32 fullScreen =
+        kind == WindowKind::FullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS : 0;
     const SDL_Rect place = WindowPlace(width, height, kind);
     SDL_Window* window = SDL_CreateWindow(kTitle, place.x, place.y, place.w, place.h,
                                           SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | fullScreen);
@@ -127,7 +132,8 @@ void SdlBackend::Present(const Surface& screen, const RECT& area) {
     const LONG right = std::min({area.right, bounds.right, source.right});
     const LONG bottom = std::min({area.bottom, bounds.bottom, source.bottom});
     if (left >= right || top >= bottom) return;
-    for (LONG y = top; y < bottom; ++y) std::copy(screen.Row(y) + left, screen.Row(y) + right, m_frame.Row(y) + left);
+    for (LONG y = top; y < bottom; ++y)
+        std::copy(screen.Row(y) + left, screen.Row(y) + right, m_frame.Row(y) + left);
     // A hidden window is drawn whole when it is shown.
     if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_HIDDEN) != 0) return;
     Show(RECT{left, top, right, bottom});
@@ -177,14 +183,17 @@ void SdlBackend::Show(const RECT& area) {
             if (direct) {
                 reinterpret_cast<Uint32*>(out)[x] = rgb | alpha;
             } else {
-                const Uint32 mapped = SDL_MapRGB(target->format, static_cast<Uint8>(rgb >> 16),
-                                                 static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb));
-                SDL_memcpy(out + x * target->format->BytesPerPixel, &mapped, target->format->BytesPerPixel);
+                const Uint32 mapped =
+                    SDL_MapRGB(target->format, static_cast<Uint8>(rgb >> 16),
+                               static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb));
+                SDL_memcpy(out + x * target->format->BytesPerPixel, &mapped,
+                           target->format->BytesPerPixel);
             }
         }
     }
     if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-    const SDL_Rect changed{place.left, place.top, place.right - place.left, place.bottom - place.top};
+    const SDL_Rect changed{place.left, place.top, place.right - place.left,
+                           place.bottom - place.top};
     SDL_UpdateWindowSurfaceRects(m_window, &changed, 1);
 }
 
@@ -203,7 +212,9 @@ void SdlBackend::WaitForInput(DWORD milliseconds) {
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<DWORD>(milliseconds, INT32_MAX)));
 }
 
-void SdlBackend::Settled() { Reveal(); }
+void SdlBackend::Settled() {
+    Reveal();
+}
 
 // SDL's event queue may be pushed to from any thread; the event is dropped unread.
 void SdlBackend::Wake() {
@@ -225,22 +236,32 @@ std::optional<InputEvent> SdlBackend::Translate(const SDL_Event& event) {
             return PointerEvent(InputEvent::Kind::PointerMove, event.motion.x, event.motion.y);
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
-            if (m_touch.FingerDown() || event.button.which == SDL_TOUCH_MOUSEID) return std::nullopt;
-            if (event.button.button != SDL_BUTTON_LEFT && event.button.button != SDL_BUTTON_RIGHT) return std::nullopt;
-            const auto kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp;
+            if (m_touch.FingerDown() || event.button.which == SDL_TOUCH_MOUSEID)
+                return std::nullopt;
+            if (event.button.button != SDL_BUTTON_LEFT && event.button.button != SDL_BUTTON_RIGHT)
+                return std::nullopt;
+            const auto kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::ButtonDown
+                                                                : InputEvent::Kind::ButtonUp;
             InputEvent input = PointerEvent(kind, event.button.x, event.button.y);
-            input.button = event.button.button == SDL_BUTTON_LEFT ? InputEvent::Button::Left : InputEvent::Button::Right;
+            input.button = event.button.button == SDL_BUTTON_LEFT ? InputEvent::Button::Left
+                                                                  : InputEvent::Button::Right;
             return input;
         }
         case SDL_KEYDOWN:
-        case SDL_KEYUP: return TranslateKey(event.key);
+        case SDL_KEYUP:
+            return TranslateKey(event.key);
         case SDL_FINGERDOWN:
         case SDL_FINGERMOTION:
-        case SDL_FINGERUP: TranslateFinger(event.tfinger); return std::nullopt;
-        case SDL_WINDOWEVENT: return TranslateWindowEvent(event.window);
+        case SDL_FINGERUP:
+            TranslateFinger(event.tfinger);
+            return std::nullopt;
+        case SDL_WINDOWEVENT:
+            return TranslateWindowEvent(event.window);
         // A request to end from outside (a signal): handled like the window's close.
-        case SDL_QUIT: return InputEvent{InputEvent::Kind::Close};
-        default: return std::nullopt;
+        case SDL_QUIT:
+            return InputEvent{InputEvent::Kind::Close};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -267,8 +288,9 @@ std::optional<InputEvent> SdlBackend::TranslateKey(const SDL_KeyboardEvent& even
 }
 
 void SdlBackend::TranslateFinger(const SDL_TouchFingerEvent& event) {
-    const POINT windowPoint{static_cast<LONG>(event.x * static_cast<float>(m_letterbox.WindowWidth())),
-                            static_cast<LONG>(event.y * static_cast<float>(m_letterbox.WindowHeight()))};
+    const POINT windowPoint{
+        static_cast<LONG>(event.x * static_cast<float>(m_letterbox.WindowWidth())),
+        static_cast<LONG>(event.y * static_cast<float>(m_letterbox.WindowHeight()))};
     const POINT point = m_letterbox.ToScreen(windowPoint);
     switch (event.type) {
         case SDL_FINGERDOWN:
@@ -276,7 +298,9 @@ void SdlBackend::TranslateFinger(const SDL_TouchFingerEvent& event) {
             // A hidden pointer held inside the page must not hold back the finger.
             ApplyConfinement();
             break;
-        case SDL_FINGERMOTION: m_touch.Move(event.fingerId, point, windowPoint); break;
+        case SDL_FINGERMOTION:
+            m_touch.Move(event.fingerId, point, windowPoint);
+            break;
         default:
             m_touch.Up(event.fingerId, point, !m_cursorVisible);
             ApplyConfinement();
@@ -285,7 +309,8 @@ void SdlBackend::TranslateFinger(const SDL_TouchFingerEvent& event) {
 }
 
 void SdlBackend::ToggleFullScreen() {
-    const bool full = (SDL_GetWindowFlags(m_window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    const bool full = (SDL_GetWindowFlags(m_window) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
+                      SDL_WINDOW_FULLSCREEN_DESKTOP;
     SDL_SetWindowFullscreen(m_window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     Refit();
 }
@@ -297,13 +322,19 @@ std::optional<InputEvent> SdlBackend::TranslateWindowEvent(const SDL_WindowEvent
             input.active = true;
             return input;
         }
-        case SDL_WINDOWEVENT_FOCUS_LOST: return InputEvent{InputEvent::Kind::Activate};
-        case SDL_WINDOWEVENT_MINIMIZED: return InputEvent{InputEvent::Kind::Minimize};
-        case SDL_WINDOWEVENT_CLOSE: return InputEvent{InputEvent::Kind::Close};
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            return InputEvent{InputEvent::Kind::Activate};
+        case SDL_WINDOWEVENT_MINIMIZED:
+            return InputEvent{InputEvent::Kind::Minimize};
+        case SDL_WINDOWEVENT_CLOSE:
+            return InputEvent{InputEvent::Kind::Close};
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_RESTORED: Refit(); return std::nullopt;
-        default: return std::nullopt;
+        case SDL_WINDOWEVENT_RESTORED:
+            Refit();
+            return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -320,16 +351,18 @@ void SdlBackend::SetCursorVisible(bool visible) {
 // The picture is scaled with the screen (by whole steps, so it stays crisp); no
 // picture hides the pointer, as a null cursor does on Windows.
 void SdlBackend::ApplyCursor() {
-    const bool hasPicture = m_cursorImage && m_cursorImage->width > 0 && m_cursorImage->height > 0 &&
-                            m_cursorImage->pixels.size() ==
-                                static_cast<size_t>(m_cursorImage->width) * static_cast<size_t>(m_cursorImage->height);
+    const bool hasPicture =
+        m_cursorImage && m_cursorImage->width > 0 && m_cursorImage->height > 0 &&
+        m_cursorImage->pixels.size() ==
+            static_cast<size_t>(m_cursorImage->width) * static_cast<size_t>(m_cursorImage->height);
     if (hasPicture) {
         const RECT& picture = m_letterbox.Picture();
         const int scale = std::max<int>(1, (picture.right - picture.left) / m_frame.Width());
         SDL_Surface* surface = SurfaceOf(*m_cursorImage, scale);
-        SDL_Cursor* cursor = surface != nullptr ? SDL_CreateColorCursor(surface, m_cursorImage->hotSpot.x * scale,
-                                                                        m_cursorImage->hotSpot.y * scale)
-                                                : nullptr;
+        SDL_Cursor* cursor = surface != nullptr
+                                 ? SDL_CreateColorCursor(surface, m_cursorImage->hotSpot.x * scale,
+                                                         m_cursorImage->hotSpot.y * scale)
+                                 : nullptr;
         if (surface != nullptr) SDL_FreeSurface(surface);
         if (cursor != nullptr) {
             SDL_SetCursor(cursor);
@@ -362,11 +395,19 @@ void SdlBackend::ApplyConfinement() {
     SDL_SetWindowMouseRect(m_window, &rect);
 }
 
-void SdlBackend::RestoreWindow() { SDL_RestoreWindow(m_window); }
-void SdlBackend::RaiseWindow() { SDL_RaiseWindow(m_window); }
+void SdlBackend::RestoreWindow() {
+    SDL_RestoreWindow(m_window);
+}
+void SdlBackend::RaiseWindow() {
+    SDL_RaiseWindow(m_window);
+}
 
-bool SdlBackend::OpenDisplay() { return true; }
-bool SdlBackend::TakeDisplayExclusively() { return true; }
+bool SdlBackend::OpenDisplay() {
+    return true;
+}
+bool SdlBackend::TakeDisplayExclusively() {
+    return true;
+}
 
 // The desktop keeps its own mode; the window covers it from the start and the screen
 // is scaled. A grown-up's window stays a window.
@@ -375,11 +416,17 @@ bool SdlBackend::SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) {
 }
 
 // The desktop's mode never changed; the window goes with the program.
-bool SdlBackend::RestoreDisplayMode() { return true; }
+bool SdlBackend::RestoreDisplayMode() {
+    return true;
+}
 
-bool SdlBackend::CloseDisplay() { return true; }
+bool SdlBackend::CloseDisplay() {
+    return true;
+}
 
-std::optional<PrinterDescription> SdlBackend::DefaultPrinter() { return m_printer.DefaultPrinter(); }
+std::optional<PrinterDescription> SdlBackend::DefaultPrinter() {
+    return m_printer.DefaultPrinter();
+}
 
 bool SdlBackend::ConfirmPrinting(bool landscape) {
     const std::optional<PrinterDescription> printer = m_printer.DefaultPrinter();
@@ -389,9 +436,15 @@ bool SdlBackend::ConfirmPrinting(bool landscape) {
     return SdlMessageBox::Show(m_window, text, "Print", MB_OKCANCEL) == IDOK;
 }
 
-bool SdlBackend::StartPrintJob(const std::string& documentName) { return m_printer.StartJob(documentName); }
-bool SdlBackend::PrintPage(const Surface& page) { return m_printer.PrintPage(page); }
-bool SdlBackend::EndPrintJob() { return m_printer.EndJob(); }
+bool SdlBackend::StartPrintJob(const std::string& documentName) {
+    return m_printer.StartJob(documentName);
+}
+bool SdlBackend::PrintPage(const Surface& page) {
+    return m_printer.PrintPage(page);
+}
+bool SdlBackend::EndPrintJob() {
+    return m_printer.EndJob();
+}
 
 int SdlBackend::ShowMessageBox(const std::string& text, const std::string& caption, UINT type) {
     return SdlMessageBox::Show(m_window, text, caption, type);

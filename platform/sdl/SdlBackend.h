@@ -34,7 +34,8 @@ public:
 
     // Opens the display and a hidden window for a `width` x `height` screen; null
     // when there is no display to open.
-    static std::unique_ptr<SdlBackend> Open(LONG width, LONG height, WindowKind kind = WindowKind::FullScreen);
+    static std::unique_ptr<SdlBackend> Open(LONG width, LONG height,
+                                            WindowKind kind = WindowKind::FullScreen);
     ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;
     SdlBackend& operator=(const SdlBackend&) = delete;

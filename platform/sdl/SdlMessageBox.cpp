@@ -6,9 +6,12 @@ std::vector<SDL_MessageBoxButtonData> SdlMessageBox::Buttons(UINT type) {
     constexpr Uint32 enter = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
     constexpr Uint32 escape = SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
     switch (type & MB_TYPEMASK) {
-        case MB_OKCANCEL: return {{enter, IDOK, "OK"}, {escape, IDCANCEL, "Cancel"}};
-        case MB_YESNO: return {{enter, IDYES, "Yes"}, {escape, IDNO, "No"}};
-        default: return {{enter | escape, IDOK, "OK"}};
+        case MB_OKCANCEL:
+            return {{enter, IDOK, "OK"}, {escape, IDCANCEL, "Cancel"}};
+        case MB_YESNO:
+            return {{enter, IDYES, "Yes"}, {escape, IDNO, "No"}};
+        default:
+            return {{enter | escape, IDOK, "OK"}};
     }
 }
 
@@ -19,10 +22,12 @@ Uint32 SdlMessageBox::IconFlags(UINT type) {
     return SDL_MESSAGEBOX_INFORMATION;
 }
 
-int SdlMessageBox::Show(SDL_Window* window, const std::string& text, const std::string& caption, UINT type) {
+int SdlMessageBox::Show(SDL_Window* window, const std::string& text, const std::string& caption,
+                        UINT type) {
     const std::vector<SDL_MessageBoxButtonData> buttons = Buttons(type);
-    const SDL_MessageBoxData box{IconFlags(type), window, caption.c_str(), text.c_str(),
-                                 static_cast<int>(buttons.size()), buttons.data(), nullptr};
+    const SDL_MessageBoxData box{
+        IconFlags(type), window, caption.c_str(), text.c_str(), static_cast<int>(buttons.size()),
+        buttons.data(),  nullptr};
     int chosen = 0;
     if (SDL_ShowMessageBox(&box, &chosen) != 0) return DefaultMessageBoxAnswer(type);
     // A box closed from its title bar answers like Escape.

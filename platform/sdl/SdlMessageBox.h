@@ -13,7 +13,8 @@ class SdlMessageBox {
 public:
     // Shows the box over `window` (may be null) and answers the chosen button's id;
     // when SDL cannot show it, the id Enter would have chosen.
-    static int Show(SDL_Window* window, const std::string& text, const std::string& caption, UINT type);
+    static int Show(SDL_Window* window, const std::string& text, const std::string& caption,
+                    UINT type);
     // The buttons for `type`, the button Enter chooses first.
     static std::vector<SDL_MessageBoxButtonData> Buttons(UINT type);
     static Uint32 IconFlags(UINT type);

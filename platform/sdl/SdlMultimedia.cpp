@@ -15,7 +15,9 @@ constexpr WORD kVoices = 256;
 // The music's synthesizer: FluidSynth with the first of `soundfonts` that loads, else
 // the built-in one, so that the song plays on every machine with sound.
 std::shared_ptr<MusicSynthesizer> ChooseSynthesizer(const std::vector<std::string>& soundfonts) {
-    if (std::shared_ptr<MusicSynthesizer> fluid = FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts)) return fluid;
+    if (std::shared_ptr<MusicSynthesizer> fluid =
+            FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts))
+        return fluid;
     return std::make_shared<BuiltInSynthesizer>(AudioMixer::kSampleRate);
 }
 
@@ -44,9 +46,11 @@ private:
     std::shared_ptr<AudioMixer> m_mixer;
 };
 
-SdlMultimedia::SdlMultimedia(const std::vector<std::string>& soundfonts) : m_mixer(AudioMixer::Open()) {
+SdlMultimedia::SdlMultimedia(const std::vector<std::string>& soundfonts)
+    : m_mixer(AudioMixer::Open()) {
     if (!m_mixer) return;
-    m_loading = std::async(std::launch::async, [soundfonts] { return ChooseSynthesizer(soundfonts); });
+    m_loading =
+        std::async(std::launch::async, [soundfonts] { return ChooseSynthesizer(soundfonts); });
 }
 
 const std::shared_ptr<MusicSynthesizer>& SdlMultimedia::Synthesizer() {
@@ -64,7 +68,9 @@ SdlMultimedia::~SdlMultimedia() {
     m_mixer.reset();
 }
 
-TIMECAPS SdlMultimedia::TimerCapabilities() { return {kMinimumPeriod, kMaximumPeriod}; }
+TIMECAPS SdlMultimedia::TimerCapabilities() {
+    return {kMinimumPeriod, kMaximumPeriod};
+}
 
 bool SdlMultimedia::BeginTimerPeriod(UINT period) {
     if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
@@ -85,9 +91,13 @@ UINT SdlMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR us
     return m_timers.Start(delay, callback, user, periodic);
 }
 
-bool SdlMultimedia::KillTimer(UINT timerId) { return m_timers.Kill(timerId); }
+bool SdlMultimedia::KillTimer(UINT timerId) {
+    return m_timers.Kill(timerId);
+}
 
-UINT SdlMultimedia::MidiOutputCount() { return Synthesizer() ? 1 : 0; }
+UINT SdlMultimedia::MidiOutputCount() {
+    return Synthesizer() ? 1 : 0;
+}
 
 bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
     if (deviceId >= MidiOutputCount()) return false;
@@ -118,4 +128,6 @@ void SdlMultimedia::StopWave() {
     if (m_mixer) m_mixer->StopEffect();
 }
 
-bool SdlMultimedia::EffectPlaying() const { return m_mixer && m_mixer->EffectPlaying(); }
+bool SdlMultimedia::EffectPlaying() const {
+    return m_mixer && m_mixer->EffectPlaying();
+}

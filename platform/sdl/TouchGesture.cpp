@@ -41,4 +41,6 @@ std::optional<InputEvent> TouchGesture::Next() {
     return next;
 }
 
-void TouchGesture::Emit(InputEvent::Kind kind, POINT point) { m_events.push_back(InputEvent{kind, point}); }
+void TouchGesture::Emit(InputEvent::Kind kind, POINT point) {
+    m_events.push_back(InputEvent{kind, point});
+}

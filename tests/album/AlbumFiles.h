@@ -34,7 +34,9 @@ public:
         return true;
     }
     Bytes Page(int32_t pageIndex) const { return ReadBytes(PageFile(pageIndex)); }
-    void WritePage(int32_t pageIndex, const Bytes& bytes) const { WriteBytes(PageFile(pageIndex), bytes); }
+    void WritePage(int32_t pageIndex, const Bytes& bytes) const {
+        WriteBytes(PageFile(pageIndex), bytes);
+    }
 
     // The head of a page file and nothing after it.
     static Bytes EmptyPage() { return Concat({StringBytes("QUILRY03"), LongBytes(768)}); }
@@ -44,7 +46,8 @@ public:
     static Bytes PageWith(const std::vector<int32_t>& stickers) {
         Bytes bytes = EmptyPage();
         for (int32_t sticker : stickers) {
-            bytes = Concat({bytes, LongBytes(sticker), LongBytes(594), LongBytes(199), LongBytes(11), LongBytes(0)});
+            bytes = Concat({bytes, LongBytes(sticker), LongBytes(594), LongBytes(199),
+                            LongBytes(11), LongBytes(0)});
         }
         return bytes;
     }

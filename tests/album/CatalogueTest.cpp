@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "album/StickerOverPosition.h"
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
-#include "album/StickerOverPosition.h"
 #include "catalogue/TileTables.h"
 
 namespace {

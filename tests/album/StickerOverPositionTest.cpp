@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "catalogue/StickerHomePositions.h"
 #include "album/StickerOverPosition.h"
+#include "catalogue/StickerHomePositions.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/scene/DocumentFixture.h"
 
@@ -89,7 +89,8 @@ TEST_F(StickerOverPositionTest, HomesLeftOfThePageEdgeStickToo) {
 }
 
 TEST_F(StickerOverPositionTest, NothingCarriedNeverSticksAndLooksAtNoSprite) {
-    CSprite* sticker = Stick(kFirstPageSticker, HomeOf(kFirstPageSticker).x, HomeOf(kFirstPageSticker).y);
+    CSprite* sticker =
+        Stick(kFirstPageSticker, HomeOf(kFirstPageSticker).x, HomeOf(kFirstPageSticker).y);
     EXPECT_FALSE(Drop());
     EXPECT_EQ(view.GetCapturedSprite(), nullptr);
     EXPECT_EQ(sticker->GetX(), HomeOf(kFirstPageSticker).x);

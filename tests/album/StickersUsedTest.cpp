@@ -125,13 +125,17 @@ TEST_F(StickersUsedTest, ARecordThatDisagreesWithThePagesIsRepairedAndSaved) {
     EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3);
     EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(UsedOnly({0, 30, 223})));
     EXPECT_EQ(album.Page(0), AlbumFolder::PageWith({0, 30}));
-    for (const char* line : {"sticker 30 is on a page: marked used", "sticker 223 is on a page: marked used",
-                             "sticker 99 is on no page: given back to its sheet"}) {
-        EXPECT_TRUE(capture.Contains(std::string("StickersUsed::ReadStickersUsed: ") + line)) << line;
+    for (const char* line :
+         {"sticker 30 is on a page: marked used", "sticker 223 is on a page: marked used",
+          "sticker 99 is on no page: given back to its sheet"}) {
+        EXPECT_TRUE(capture.Contains(std::string("StickersUsed::ReadStickersUsed: ") + line))
+            << line;
     }
     const auto messages = capture.Messages();
     EXPECT_EQ(std::count_if(messages.begin() + static_cast<std::ptrdiff_t>(before), messages.end(),
-                            [](const std::string& line) { return line.find("ReadStickersUsed: sticker") != std::string::npos; }),
+                            [](const std::string& line) {
+                                return line.find("ReadStickersUsed: sticker") != std::string::npos;
+                            }),
               3)
         << "agreeing entries are not repaired";
 }
@@ -151,15 +155,18 @@ TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) 
         {"deleted", std::nullopt, "DeSerializer::DeSerializer: unable to open: " + path},
         {"cut to 10 bytes", Bytes(good.begin(), good.begin() + 10),
          "StickersUsed::ReadStickersUsed: VERSION_TEXT is wrong: "},
-        {"foreign", Concat({StringBytes("MZ"), Bytes(900, 7)}), "StickersUsed::ReadStickersUsed: SU_VER is wrong: MZ"},
+        {"foreign", Concat({StringBytes("MZ"), Bytes(900, 7)}),
+         "StickersUsed::ReadStickersUsed: SU_VER is wrong: MZ"},
         {"long foreign head", Concat({StringBytes(longForeignText), LongBytes(1)}),
          "StickersUsed::ReadStickersUsed: SU_VER is wrong: " + longForeignText},
         {"older version text", Concat({StringBytes("TV"), StringBytes("QUILRY02"), LongBytes(768)}),
          "StickersUsed::ReadStickersUsed: VERSION_TEXT is wrong: QUILRY02"},
-        {"wrong version number", Concat({StringBytes("TV"), StringBytes("QUILRY03"), LongBytes(767)}),
+        {"wrong version number",
+         Concat({StringBytes("TV"), StringBytes("QUILRY03"), LongBytes(767)}),
          "StickersUsed::ReadStickersUsed: VER_NUMBER is wrong: QUILRY03"},
         {"empty", Bytes{}, "StickersUsed::ReadStickersUsed: SU_VER is wrong: "},
-        {"cut inside the entries", Bytes(good.begin(), good.begin() + 500), "DeSerializer::GetLong: end of file"},
+        {"cut inside the entries", Bytes(good.begin(), good.begin() + 500),
+         "DeSerializer::GetLong: end of file"},
         {"impossible string length", LongBytes(-1), "DeSerializer::GetString: string too long"},
     };
     // Stickers on up to three pages, the first and the last page of the book among them.
@@ -170,19 +177,22 @@ TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) 
     std::vector<int32_t> stuck = Unused();
     for (int32_t sticker : {0, 27, 223}) stuck[static_cast<size_t>(sticker)] = SU_USED;
     if (NUMBEROFPAGES > 2) stuck[100] = SU_USED;
-    const int32_t stuckCount = static_cast<int32_t>(std::count(stuck.begin(), stuck.end(), SU_USED));
+    const int32_t stuckCount =
+        static_cast<int32_t>(std::count(stuck.begin(), stuck.end(), SU_USED));
 
     for (const BadRecord& bad : cases) {
         SCOPED_TRACE(bad.what);
         capture.Clear();
         record.ResetStickersUsed();
         record.SetStickerUsed(3);
-        for (int32_t page = 0; page < NUMBEROFPAGES; ++page) album.WritePage(page, pages[static_cast<size_t>(page)]);
+        for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
+            album.WritePage(page, pages[static_cast<size_t>(page)]);
         std::filesystem::remove(album.SaveFile("page00.sav"));
         if (bad.bytes) WriteBytes(album.SaveFile("page00.sav"), *bad.bytes);
 
         EXPECT_FALSE(record.ReadStickersUsed());
-        for (int32_t page = 0; page < NUMBEROFPAGES; ++page) EXPECT_EQ(album.Page(page), pages[static_cast<size_t>(page)]);
+        for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
+            EXPECT_EQ(album.Page(page), pages[static_cast<size_t>(page)]);
         EXPECT_EQ(Entries(), stuck);
         EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - stuckCount);
         EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(stuck));

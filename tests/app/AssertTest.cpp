@@ -37,7 +37,8 @@ TEST_F(AssertTest, OkShowsTheCheckAndCarriesOn) {
     EXPECT_EQ(boxes[0].caption, "ASSERTION FAILURE: Value tested to 0");
     EXPECT_EQ(boxes[0].type, 0x2011u);
     EXPECT_EQ(machine.BeepsSounded(), std::vector<UINT>{0});
-    EXPECT_EQ(capture.Messages(), (std::vector<std::string>{"DoAssert:  " + kMessage, "IDOK DoAssert"}));
+    EXPECT_EQ(capture.Messages(),
+              (std::vector<std::string>{"DoAssert:  " + kMessage, "IDOK DoAssert"}));
 }
 
 TEST_F(AssertTest, CancelClosesTheMainWindowAndStillReturns) {
@@ -64,7 +65,8 @@ TEST_F(AssertTest, CheckMacroPassesTheConditionTextModuleAndLine) {
 TEST_F(AssertTest, LongConditionTextsAreShownWhole) {
     const std::string expression(3000, 'x');
     DoAssert(expression.c_str(), "Assert", 1);
-    EXPECT_NE(machine.MessageBoxesShown().at(0).text.find(expression + "\": OK"), std::string::npos);
+    EXPECT_NE(machine.MessageBoxesShown().at(0).text.find(expression + "\": OK"),
+              std::string::npos);
 }
 
 using AssertDeathTest = AssertTest;

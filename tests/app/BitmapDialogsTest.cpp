@@ -72,8 +72,9 @@ TEST_F(BitmapDialogsTest, TheQuestionIsYesForEnterOnlyAndNoWhenItCannotBeShown) 
         const char* picture;
         bool yes;
     };
-    for (const Row& row : {Row{VK_RETURN, "ClearAllDialogBkg", true}, Row{VK_ESCAPE, "ClearAllDialogBkg", false},
-                           Row{VK_RETURN, "NoSuchPicture", false}, Row{VK_RETURN, nullptr, false}}) {
+    for (const Row& row :
+         {Row{VK_RETURN, "ClearAllDialogBkg", true}, Row{VK_ESCAPE, "ClearAllDialogBkg", false},
+          Row{VK_RETURN, "NoSuchPicture", false}, Row{VK_RETURN, nullptr, false}}) {
         SCOPED_TRACE(row.picture != nullptr ? row.picture : "no picture");
         machine.PressKey(row.key);
         EXPECT_EQ(AskYesNo(main, row.picture), row.yes);

@@ -23,8 +23,8 @@ struct PictureView {
     size_t Stride() const { return (static_cast<size_t>(Width()) * 3 + 3) & ~size_t{3}; }
     // The colour as red | green << 8 | blue << 16, with y counted from the top.
     uint32_t Pixel(int32_t x, int32_t y) const {
-        const size_t at = 54 + static_cast<size_t>(Height() - 1 - y) * Stride() +
-                          static_cast<size_t>(x) * 3;
+        const size_t at =
+            54 + static_cast<size_t>(Height() - 1 - y) * Stride() + static_cast<size_t>(x) * 3;
         return static_cast<uint32_t>(bytes[at + 2]) | static_cast<uint32_t>(bytes[at + 1]) << 8 |
                static_cast<uint32_t>(bytes[at]) << 16;
     }

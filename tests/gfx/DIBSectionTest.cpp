@@ -57,7 +57,8 @@ protected:
         ReleaseSurfaceDC(dc);
         for (LONG y = 0; y < height; ++y) {
             for (LONG x = 0; x < width; ++x) {
-                ASSERT_EQ(SurfaceColour(surface.Pixel(x + 1, y + 1)), expected(x, y)) << x << "," << y;
+                ASSERT_EQ(SurfaceColour(surface.Pixel(x + 1, y + 1)), expected(x, y))
+                    << x << "," << y;
             }
         }
         EXPECT_EQ(surface.Pixel(0, 0), 0u);
@@ -72,7 +73,9 @@ TEST_F(DIBSectionTest, ReadsIndexedDepthsThroughTheirColourTables) {
     for (uint16_t bits : {uint16_t{1}, uint16_t{4}, uint16_t{8}}) {
         SCOPED_TRACE(bits);
         const uint32_t count = 1u << bits;
-        const auto index = [count](LONG x, LONG y) { return static_cast<uint32_t>(x * 3 + y) % count; };
+        const auto index = [count](LONG x, LONG y) {
+            return static_cast<uint32_t>(x * 3 + y) % count;
+        };
         PictureFileLayout layout;
         layout.width = 11;
         layout.height = 3;
@@ -93,7 +96,8 @@ TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
     const Bytes rows16 = {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x00, 0x00,
                           0x10, 0x42, 0xFF, 0x7F, 0x00, 0x00, 0x00, 0x00};
     ASSERT_TRUE(ReadBytes(MakePictureFile(layout, rows16)));
-    const COLORREF expected16[2][3] = {{0x848484, 0xFFFFFF, 0x000000}, {0x0000FF, 0x00FF00, 0xFF0000}};
+    const COLORREF expected16[2][3] = {{0x848484, 0xFFFFFF, 0x000000},
+                                       {0x0000FF, 0x00FF00, 0xFF0000}};
     ExpectDrawn(3, 2, [&](LONG x, LONG y) { return expected16[y][x]; });
 
     layout.bitCount = 32;
@@ -101,8 +105,9 @@ TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
     for (LONG y = 1; y >= 0; --y) {
         for (LONG x = 0; x < 3; ++x) {
             const COLORREF c = PatternColour(x, y);
-            rows32.insert(rows32.end(), {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
-                                         static_cast<uint8_t>(c), 0xAB});
+            rows32.insert(rows32.end(),
+                          {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
+                           static_cast<uint8_t>(c), 0xAB});
         }
     }
     ASSERT_TRUE(ReadBytes(MakePictureFile(layout, rows32)));
@@ -168,23 +173,29 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
     const std::string bad = "CDIBSection::ReadSection: Bad file read.";
     const std::string badImage = "CDIBSection::ReadSection: Bad bitmap image read.";
     const std::string sizeProblem = "CDIBSection::ReadSection: BITMAPINFOHEADER size problem.";
-    const std::string table = "CDIBSection::ReadSection: Colour table does not fit before the pixels.";
+    const std::string table =
+        "CDIBSection::ReadSection: Colour table does not fit before the pixels.";
     const Case cases[] = {
         {"a cut file header", Bytes(good.begin(), good.begin() + 13), {bad}},
-        {"a BMP type field", MakePictureFile(bm, Rows24(4, 3, PatternColour)),
+        {"a BMP type field",
+         MakePictureFile(bm, Rows24(4, 3, PatternColour)),
          {"CDIBSection::ReadSection: Not the correct file type."}},
-        {"an OS/2 header", MakePictureFile(os2, Rows24(4, 3, PatternColour)),
+        {"an OS/2 header",
+         MakePictureFile(os2, Rows24(4, 3, PatternColour)),
          {"CDIBSection::ComputeMetrics: Not a valid Windows bitmap -- probably an OS/2 bitmap",
           sizeProblem}},
-        {"a compressed picture", MakePictureFile(compressed, Rows24(4, 3, PatternColour)),
+        {"a compressed picture",
+         MakePictureFile(compressed, Rows24(4, 3, PatternColour)),
          {"CDIBSection::ReadSection: Not an uncompressed format."}},
         {"an offset beyond the file", offsetBeyond, {bad}},
         {"an offset inside the header", offsetInside, {bad}},
         {"no colour table", MakePictureFile(noTable, Bytes(12, 0)), {table}},
         {"a short colour table", MakePictureFile(shortTable, Bytes(12, 0)), {table}},
-        {"a depth of 2 bits", MakePictureFile(oddDepth, Bytes(12, 0)),
+        {"a depth of 2 bits",
+         MakePictureFile(oddDepth, Bytes(12, 0)),
          {"CDIBSection::ComputeMetrics: Unsupported size or bit depth.", sizeProblem}},
-        {"an absurd height", MakePictureFile(absurd, Bytes(48, 0)),
+        {"an absurd height",
+         MakePictureFile(absurd, Bytes(48, 0)),
          {"CDIBSection::ComputeMetrics: Unsupported size or bit depth.", sizeProblem}},
         {"short pixel data", Bytes(good.begin(), good.end() - 1), {badImage}},
     };

@@ -148,8 +148,8 @@ TEST(DIBPixels, CreateAndAttachRefuseLayoutsTheyCannotHold) {
 }
 
 // The copy as the rules say it, one pixel at a time: the reference for the fast copies.
-void ReferenceCopy(const CDIB& source, CDIB& dest, LONG destX, LONG destY, LONG width,
-                   LONG height, LONG srcX, LONG srcY, COLORREF key, bool mirrored) {
+void ReferenceCopy(const CDIB& source, CDIB& dest, LONG destX, LONG destY, LONG width, LONG height,
+                   LONG srcX, LONG srcY, COLORREF key, bool mirrored) {
     for (LONG row = 0; row < height; ++row) {
         for (LONG column = 0; column < width; ++column) {
             COLORREF colour = 0;
@@ -171,7 +171,9 @@ void ReferenceCopy(const CDIB& source, CDIB& dest, LONG destX, LONG destY, LONG 
 }
 
 // A sticker-like source: magenta in a checkered pattern of runs, other colours elsewhere.
-COLORREF KeyedPattern(LONG x, LONG y) { return (x / 2 + y) % 3 == 0 ? kMagenta : PatternColour(x, y); }
+COLORREF KeyedPattern(LONG x, LONG y) {
+    return (x / 2 + y) % 3 == 0 ? kMagenta : PatternColour(x, y);
+}
 
 TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
     CDIB source(7, 5);
@@ -192,18 +194,19 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
                         FillPicture(actual, [](LONG, LONG) { return COLORREF{0x010203}; });
                         FillPicture(expected, [](LONG, LONG) { return COLORREF{0x010203}; });
                         if (mode == Copy::kRuns) {
-                            source.CopyOpaqueRunsTo(&actual, destX, destY, 7, 5, srcShift, srcShift / 2,
-                                                    key, runs);
+                            source.CopyOpaqueRunsTo(&actual, destX, destY, 7, 5, srcShift,
+                                                    srcShift / 2, key, runs);
                         } else {
                             const auto copy = mirrored ? &CDIB::CopyMirroredTo : &CDIB::CopyTo;
-                            (source.*copy)(&actual, destX, destY, 7, 5, srcShift, srcShift / 2, key);
+                            (source.*copy)(&actual, destX, destY, 7, 5, srcShift, srcShift / 2,
+                                           key);
                         }
                         ReferenceCopy(source, expected, destX, destY, 7, 5, srcShift, srcShift / 2,
                                       key, mirrored);
                         ASSERT_EQ(0, std::memcmp(actual.GetPixels(), expected.GetPixels(),
                                                  actual.GetImageSize()))
-                            << "mode " << static_cast<int>(mode) << " key " << key << " at " << destX << ","
-                            << destY << " shift " << srcShift;
+                            << "mode " << static_cast<int>(mode) << " key " << key << " at "
+                            << destX << "," << destY << " shift " << srcShift;
                         ++copies;
                     }
                 }
@@ -222,7 +225,8 @@ TEST(DIBCopy, FullWidthBlocksMatchThePixelRules) {
             CDIB expected(7, 6);
             source.CopyTo(&actual, 0, destY, 7, 4, 0, srcY, CDIB::kNoKey);
             ReferenceCopy(source, expected, 0, destY, 7, 4, 0, srcY, CDIB::kNoKey, false);
-            EXPECT_EQ(0, std::memcmp(actual.GetPixels(), expected.GetPixels(), actual.GetImageSize()))
+            EXPECT_EQ(0,
+                      std::memcmp(actual.GetPixels(), expected.GetPixels(), actual.GetImageSize()))
                 << destY << " " << srcY;
         }
     }

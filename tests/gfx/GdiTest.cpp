@@ -10,7 +10,8 @@ namespace {
 
 void FillSurface(Surface& surface, const ColourAt& colour) {
     for (LONG y = 0; y < surface.Height(); ++y) {
-        for (LONG x = 0; x < surface.Width(); ++x) surface.SetPixel(x, y, SurfacePixel(colour(x, y)));
+        for (LONG x = 0; x < surface.Width(); ++x)
+            surface.SetPixel(x, y, SurfacePixel(colour(x, y)));
     }
 }
 
@@ -64,8 +65,8 @@ TEST(DIBSection, PixelsWrittenDirectlyReachTheScreenThroughAMemoryContext) {
     ASSERT_NE(bits, nullptr);
     // Bottom-up: the first stored row is the picture's bottom row.
     auto* bytes = static_cast<uint8_t*>(bits);
-    bytes[0] = 0x30;  // blue of (0, 1)
-    bytes[8] = 0x50;  // red of (2, 1)
+    bytes[0] = 0x30;   // blue of (0, 1)
+    bytes[8] = 0x50;   // red of (2, 1)
     bytes[12] = 0x11;  // blue of (0, 0)
 
     HDC screen = GetDC(nullptr);

@@ -64,7 +64,8 @@ TEST_F(PrinterTest, WithoutAPrinterTheLogLinesAndOneMessageResult) {
     const std::vector<HeadlessBackend::MessageBoxShown> shown = machine.MessageBoxesShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Print");
-    EXPECT_NE(shown[0].text.find("add it in the computer's printer settings"), std::string::npos) << shown[0].text;
+    EXPECT_NE(shown[0].text.find("add it in the computer's printer settings"), std::string::npos)
+        << shown[0].text;
 }
 
 TEST_F(PrinterTest, CancellingTheDialogPrintsNothing) {

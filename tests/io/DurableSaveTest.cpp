@@ -48,6 +48,7 @@ TEST(DurableSaveTest, ASaveIsSyncedUnderItsTemporaryNameBeforeItReplacesTheOldFi
     }
     ASSERT_TRUE(std::filesystem::exists(target));
     std::lock_guard lock(g_lock);
-    const std::filesystem::path temporary = std::filesystem::canonical(folder.Path()) / "page02.sav.tmp";
+    const std::filesystem::path temporary =
+        std::filesystem::canonical(folder.Path()) / "page02.sav.tmp";
     EXPECT_NE(std::find(g_synced.begin(), g_synced.end(), temporary), g_synced.end());
 }

@@ -30,8 +30,8 @@ protected:
 TEST_F(InitializationTest, FirstRunWritesATwentyByteFileThatShowsTheHint) {
     StartUp();
     EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
-    const Bytes expected = {8, 0, 0, 0, 'Q', 'L', 'Y', 'G', 'O', 'P', 'T',
-                            'N', 0, 3, 0, 0, 1,   0,   0,   0};
+    const Bytes expected = {8,   0,   0, 0, 'Q', 'L', 'Y', 'G', 'O', 'P',
+                            'T', 'N', 0, 3, 0,   0,   1,   0,   0,   0};
     EXPECT_EQ(OptionsFile(), expected);
     EXPECT_EQ(CInitialization::FilePath(), folder.Path().string() + "\\options03.dta");
 }

@@ -108,11 +108,13 @@ TEST_F(InterruptedSaveTest, TheFirstFailedSaveIsToldOnceWithItsFolderAndReason) 
                                  std::filesystem::perm_options::remove);
     EXPECT_THROW(SaveNewPage(path), FileError);
     const std::string notice = SaveProblems::TakeNotice();
-    EXPECT_NE(notice.find("the folder " + folder.Path().string() + ": the disk is full."), std::string::npos)
+    EXPECT_NE(notice.find("the folder " + folder.Path().string() + ": the disk is full."),
+              std::string::npos)
         << notice;
     EXPECT_EQ(SaveProblems::TakeNotice(), "") << "once a run";
 
     SaveProblems::Reset();
     EXPECT_THROW(SaveNewPage(path), FileError);
-    EXPECT_NE(SaveProblems::TakeNotice().find(": the folder or its files may not be written."), std::string::npos);
+    EXPECT_NE(SaveProblems::TakeNotice().find(": the folder or its files may not be written."),
+              std::string::npos);
 }

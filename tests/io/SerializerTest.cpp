@@ -42,9 +42,9 @@ TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPadding) {
         out.PutString("");
         out.PutLong(INT32_MIN);
     }
-    const Bytes expected = {2,   0,   0,   0,   'T', 'V', 8,   0,   0,   0,   'Q',  'U',
-                            'I', 'L', 'R', 'Y', '0', '3', 0,   3,   0,   0,   0xFF, 0xFF,
-                            0xFF, 0xFF, 0,  0,   0,   0,   0,   0,   0,   0x80};
+    const Bytes expected = {2,    0,    0,   0,   'T', 'V', 8, 0, 0, 0,   'Q',  'U',
+                            'I',  'L',  'R', 'Y', '0', '3', 0, 3, 0, 0,   0xFF, 0xFF,
+                            0xFF, 0xFF, 0,   0,   0,   0,   0, 0, 0, 0x80};
     EXPECT_EQ(ReadBytes(folder / "head.sav"), expected);
     EXPECT_FALSE(std::filesystem::exists(folder / "head.sav.tmp"));
 
@@ -71,7 +71,8 @@ TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTexts) {
               "Serializer::Serializer: couldn't open file");
     EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " + noFolder));
 
-    EXPECT_EQ(ThrownText([&] { Serializer out(""); }), "Serializer::Serializer: couldn't open file");
+    EXPECT_EQ(ThrownText([&] { Serializer out(""); }),
+              "Serializer::Serializer: couldn't open file");
 
     EXPECT_EQ(ThrownText([&] { DeSerializer in(noFolder); }),
               "DeSerializer::DeSerializer: unable to open: " + noFolder);

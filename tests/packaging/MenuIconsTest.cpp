@@ -43,7 +43,8 @@ TEST(MenuIcons, EverySizeKeepsTheSurroundSeeThroughAndTheEdgeFreeOfItsColour) {
         ASSERT_EQ(resampled.pixels.size(), static_cast<size_t>(size * size));
         EXPECT_EQ(resampled.pixels.front() >> 24, 0u) << "top-left corner";
         EXPECT_EQ(resampled.pixels.back() >> 24, 0u) << "bottom-right corner";
-        EXPECT_EQ(resampled.pixels[static_cast<size_t>(size * 22 / 64 * size + size / 2)], kInk) << "inside the box";
+        EXPECT_EQ(resampled.pixels[static_cast<size_t>(size * 22 / 64 * size + size / 2)], kInk)
+            << "inside the box";
         for (const uint32_t pixel : resampled.pixels) {
             if ((pixel >> 24) != 0) {
                 ASSERT_EQ(pixel & 0xFFFFFF, kInk & 0xFFFFFF) << "an edge pixel took another colour";
@@ -53,7 +54,8 @@ TEST(MenuIcons, EverySizeKeepsTheSurroundSeeThroughAndTheEdgeFreeOfItsColour) {
 }
 
 TEST(MenuIcons, PngKeepsEachChannelAndAlpha) {
-    if (std::system("command -v convert > /dev/null") != 0) GTEST_SKIP() << "ImageMagick is not installed";
+    if (std::system("command -v convert > /dev/null") != 0)
+        GTEST_SKIP() << "ImageMagick is not installed";
     const TempDirectory folder;
     const std::vector<uint32_t> pixels = {0x00FF0000, 0x80112233, 0xFF445566, 0x40AABBCC};
     ASSERT_TRUE(SavePngWithAlpha(2, 2, pixels, folder / "icon.png"));
@@ -65,7 +67,8 @@ TEST(MenuIcons, PngKeepsEachChannelAndAlpha) {
     std::vector<unsigned char> rgba(16);
     ASSERT_EQ(std::fread(rgba.data(), 1, rgba.size(), reader.get()), rgba.size());
     for (size_t i = 0; i < pixels.size(); ++i) {
-        const uint32_t read = static_cast<uint32_t>(rgba[i * 4 + 3]) << 24 | static_cast<uint32_t>(rgba[i * 4]) << 16 |
+        const uint32_t read = static_cast<uint32_t>(rgba[i * 4 + 3]) << 24 |
+                              static_cast<uint32_t>(rgba[i * 4]) << 16 |
                               static_cast<uint32_t>(rgba[i * 4 + 1]) << 8 | rgba[i * 4 + 2];
         EXPECT_EQ(read, pixels[i]) << "pixel " << i;
     }
@@ -79,9 +82,11 @@ struct Bounds {
 Bounds PathBounds(const std::string& path) {
     Bounds bounds;
     const std::regex pair(R"((-?[0-9.]+) (-?[0-9.]+))");
-    for (auto it = std::sregex_iterator(path.begin(), path.end(), pair); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(path.begin(), path.end(), pair);
+         it != std::sregex_iterator(); ++it) {
         const double x = std::stod((*it)[1]), y = std::stod((*it)[2]);
-        bounds = {std::min(bounds.left, x), std::min(bounds.top, y), std::max(bounds.right, x), std::max(bounds.bottom, y)};
+        bounds = {std::min(bounds.left, x), std::min(bounds.top, y), std::max(bounds.right, x),
+                  std::max(bounds.bottom, y)};
     }
     return bounds;
 }
@@ -96,8 +101,10 @@ TEST(MenuIcons, ScalableIconTracesEachColourWhereThePixelsHaveIt) {
         Bounds expected;
     };
     // Darkest first: the ink is the whole silhouette beneath the others.
-    const Layer layers[] = {{"#202030", {8, 4, 56, 40}}, {"#90D0FF", {12, 8, 52, 36}}, {"#FFD040", {20, 12, 28, 20}}};
-    const std::regex element(R"re(<path fill="(#[0-9A-F]{6})" fill-rule="evenodd" d="([^"]*)"/>)re");
+    const Layer layers[] = {
+        {"#202030", {8, 4, 56, 40}}, {"#90D0FF", {12, 8, 52, 36}}, {"#FFD040", {20, 12, 28, 20}}};
+    const std::regex element(
+        R"re(<path fill="(#[0-9A-F]{6})" fill-rule="evenodd" d="([^"]*)"/>)re");
     auto it = std::sregex_iterator(svg->begin(), svg->end(), element);
     for (const Layer& layer : layers) {
         SCOPED_TRACE(layer.fill);

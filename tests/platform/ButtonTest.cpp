@@ -15,7 +15,8 @@ protected:
     Strings ParentTrace() {
         Strings kept;
         for (const std::string& line : TakeTrace()) {
-            if (line.rfind("parent WM_DRAWITEM", 0) == 0 || line.rfind("parent WM_COMMAND", 0) == 0) kept.push_back(line);
+            if (line.rfind("parent WM_DRAWITEM", 0) == 0 || line.rfind("parent WM_COMMAND", 0) == 0)
+                kept.push_back(line);
         }
         return kept;
     }
@@ -61,7 +62,8 @@ TEST_F(ButtonTest, AReleaseClicksOnlyInsideWhereverThePointerWentBetween) {
         const bool clicked = !trace.empty() && trace.back() == "parent WM_COMMAND 7 0";
         EXPECT_EQ(clicked, row.clicks);
         ASSERT_GE(trace.size(), clicked ? 2u : 1u);
-        EXPECT_EQ(trace[trace.size() - (clicked ? 2 : 1)], "parent WM_DRAWITEM 7 ODA_SELECT ODS_FOCUS");
+        EXPECT_EQ(trace[trace.size() - (clicked ? 2 : 1)],
+                  "parent WM_DRAWITEM 7 ODA_SELECT ODS_FOCUS");
         EXPECT_EQ(GetCapture(), nullptr);
     }
 }
@@ -93,15 +95,17 @@ TEST_F(ButtonTest, SetStateAlwaysAsksForASelectDrawWithTheNewState) {
     SendMessageA(button, BM_SETSTATE, TRUE, 0);
     SendMessageA(button, BM_SETSTATE, FALSE, 0);
     SendMessageA(button, BM_SETSTATE, FALSE, 0);
-    EXPECT_EQ(ParentTrace(), (Strings{"parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED",
-                                      "parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED",
-                                      "parent WM_DRAWITEM 7 ODA_SELECT", "parent WM_DRAWITEM 7 ODA_SELECT"}));
+    EXPECT_EQ(ParentTrace(),
+              (Strings{"parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED",
+                       "parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED",
+                       "parent WM_DRAWITEM 7 ODA_SELECT", "parent WM_DRAWITEM 7 ODA_SELECT"}));
 }
 
 TEST_F(ButtonTest, FocusGainedAndLostAskForFocusDraws) {
     SetFocus(button);
     SetFocus(parent);
-    EXPECT_EQ(ParentTrace(), (Strings{"parent WM_DRAWITEM 7 ODA_FOCUS ODS_FOCUS", "parent WM_DRAWITEM 7 ODA_FOCUS"}));
+    EXPECT_EQ(ParentTrace(), (Strings{"parent WM_DRAWITEM 7 ODA_FOCUS ODS_FOCUS",
+                                      "parent WM_DRAWITEM 7 ODA_FOCUS"}));
 }
 
 TEST_F(ButtonTest, FocusLostDuringAPressCancelsItSoTheReleaseIsNoClick) {
@@ -113,10 +117,11 @@ TEST_F(ButtonTest, FocusLostDuringAPressCancelsItSoTheReleaseIsNoClick) {
     EXPECT_EQ(GetCapture(), nullptr);
     machine.ReleaseButton({20, 20});
     RunUntilIdle();
-    EXPECT_EQ(ParentTrace(), (Strings{"parent WM_DRAWITEM 7 ODA_FOCUS ODS_FOCUS",
-                                      "parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED ODS_FOCUS",
-                                      "parent WM_DRAWITEM 7 ODA_FOCUS ODS_SELECTED", "parent WM_DRAWITEM 7 ODA_SELECT",
-                                      "parent WM_DRAWITEM 7 ODA_DRAWENTIRE"}));
+    EXPECT_EQ(ParentTrace(),
+              (Strings{"parent WM_DRAWITEM 7 ODA_FOCUS ODS_FOCUS",
+                       "parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED ODS_FOCUS",
+                       "parent WM_DRAWITEM 7 ODA_FOCUS ODS_SELECTED",
+                       "parent WM_DRAWITEM 7 ODA_SELECT", "parent WM_DRAWITEM 7 ODA_DRAWENTIRE"}));
 }
 
 TEST_F(ButtonTest, PaintAsksForTheWholeButton) {
@@ -131,7 +136,8 @@ TEST_F(ButtonTest, DrawRequestCarriesTheButtonsRectangleAndAContextOnIt) {
     s_handlers[WM_DRAWITEM] = [&](HWND, WPARAM, LPARAM lParam) -> LRESULT {
         const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         item = draw->rcItem;
-        hadContext = draw->hDC != nullptr && draw->hwndItem != nullptr && draw->CtlType == ODT_BUTTON;
+        hadContext =
+            draw->hDC != nullptr && draw->hwndItem != nullptr && draw->CtlType == ODT_BUTTON;
         return TRUE;
     };
     SendMessageA(button, BM_SETSTATE, TRUE, 0);

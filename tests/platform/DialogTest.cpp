@@ -33,7 +33,11 @@ INT_PTR QuitOnlyProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 DialogLayout QuestionLayout() {
-    return DialogLayout{WS_POPUP, 0, 0, 180, 180,
+    return DialogLayout{WS_POPUP,
+                        0,
+                        0,
+                        180,
+                        180,
                         {{"button", 1, WS_VISIBLE | BS_OWNERDRAW, 19, 144, 64, 25},
                          {"button", 2, WS_VISIBLE | BS_OWNERDRAW, 98, 144, 64, 25}}};
 }
@@ -77,7 +81,8 @@ TEST_F(DialogTest, AProcedureThatIgnoresEscapeKeepsRunningUntilItsButton) {
     machine.Then([&] { escapesSurvived = 1; });
     // The Quit button lies at (225, 348) dialog units: (450, 696) pixels.
     machine.Click({460, 700});
-    DialogLayout ending{WS_POPUP, 0, 0, 512, 384, {{"button", 1, WS_VISIBLE | BS_OWNERDRAW, 225, 348, 62, 26}}};
+    DialogLayout ending{
+        WS_POPUP, 0, 0, 512, 384, {{"button", 1, WS_VISIBLE | BS_OWNERDRAW, 225, 348, 62, 26}}};
     EXPECT_EQ(DialogBoxLayout(ProgramInstance(), ending, main, QuitOnlyProc, 0), 1);
     EXPECT_EQ(escapesSurvived, 1);
 }
@@ -94,7 +99,8 @@ TEST_F(DialogTest, TheDialogDrawsItsBackgroundAboveTheMainWindow) {
     DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0);
     EXPECT_EQ(underDialog, 0x00FF00u);
     RunUntilIdle();
-    EXPECT_NE(screen.ScreenPixels().Pixel(100, 100), 0x00FF00u) << "the dialog's place is repainted after it";
+    EXPECT_NE(screen.ScreenPixels().Pixel(100, 100), 0x00FF00u)
+        << "the dialog's place is repainted after it";
 }
 
 TEST_F(DialogTest, ButtonsOfTheDialogAskTheDialogToDrawThem) {
@@ -106,15 +112,16 @@ TEST_F(DialogTest, ButtonsOfTheDialogAskTheDialogToDrawThem) {
         for (const HWND button : WindowManager::Instance().Children(dialog)) UpdateWindow(button);
     });
     machine.PressKey(VK_RETURN);
-    DialogBoxLayout(ProgramInstance(), QuestionLayout(), main,
-                    [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
-                        if (message == WM_DRAWITEM) {
-                            drawn->push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
-                            return TRUE;
-                        }
-                        return QuestionProc(dialog, message, wParam, lParam);
-                    },
-                    0);
+    DialogBoxLayout(
+        ProgramInstance(), QuestionLayout(), main,
+        [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+            if (message == WM_DRAWITEM) {
+                drawn->push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+                return TRUE;
+            }
+            return QuestionProc(dialog, message, wParam, lParam);
+        },
+        0);
     EXPECT_NE(std::find(drawnIds.begin(), drawnIds.end(), 1u), drawnIds.end());
     EXPECT_NE(std::find(drawnIds.begin(), drawnIds.end(), 2u), drawnIds.end());
 }

@@ -16,7 +16,9 @@ TEST_F(DisplayTest, EachStepCanFailOnItsOwnAndTheModeIsStillGivenBack) {
 
     machine.FailDisplayAt(HeadlessBackend::DisplayStep::TakeExclusive);
     ASSERT_EQ(DirectDrawCreate(nullptr, &display, nullptr), DD_OK);
-    EXPECT_LT(display->SetCooperativeLevel(MakeWindow("main", {0, 0, 10, 10}), DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), 0);
+    EXPECT_LT(display->SetCooperativeLevel(MakeWindow("main", {0, 0, 10, 10}),
+                                           DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN),
+              0);
     machine.FailDisplayAt(HeadlessBackend::DisplayStep::Restore);
     EXPECT_EQ(display->SetDisplayMode(1024, 768, 32), DD_OK);
     EXPECT_LT(display->RestoreDisplayMode(), 0);
@@ -29,7 +31,8 @@ class PrintTest : public WindowFixture {
 protected:
     // The program's two-step choice: the default printer turned to landscape, then the dialog.
     HDC ChoosePrinter() {
-        PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
+        PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC,
+                          1};
         if (!PrintDlgA(&request)) return nullptr;
         request.hDevMode->dmFields |= DM_ORIENTATION;
         request.hDevMode->dmOrientation = DMORIENT_LANDSCAPE;

@@ -20,7 +20,8 @@ public:
     std::string At(const std::string& name) const { return m_root + "\\" + name; }
 
     void Note(const std::string& call, int64_t answer) {
-        m_lines.push_back(call + " = " + std::to_string(answer) + " error " + std::to_string(GetLastError()));
+        m_lines.push_back(call + " = " + std::to_string(answer) + " error " +
+                          std::to_string(GetLastError()));
         SetLastError(ERROR_SUCCESS);
     }
 
@@ -77,7 +78,8 @@ public:
         CloseHandle(Open("empty.sav", GENERIC_WRITE, CREATE_NEW));
         Open("empty.sav", GENERIC_WRITE, CREATE_NEW);
         HANDLE empty = Open("empty.sav", GENERIC_READ, OPEN_EXISTING);
-        Note("map an empty file", CreateFileMappingA(empty, nullptr, PAGE_READONLY, 0, 0, nullptr) != nullptr);
+        Note("map an empty file",
+             CreateFileMappingA(empty, nullptr, PAGE_READONLY, 0, 0, nullptr) != nullptr);
         CloseHandle(empty);
         Open("missing.sav", GENERIC_READ, OPEN_EXISTING);
         Open("none\\page.sav", GENERIC_WRITE, CREATE_ALWAYS);
@@ -86,9 +88,11 @@ public:
 
         const std::string page = At("save003\\page.sav");
         Note("move onto a file", MoveFileExA(At("empty.sav").c_str(), page.c_str(), 0));
-        Note("replace a file", MoveFileExA(At("empty.sav").c_str(), page.c_str(), MOVEFILE_REPLACE_EXISTING));
+        Note("replace a file",
+             MoveFileExA(At("empty.sav").c_str(), page.c_str(), MOVEFILE_REPLACE_EXISTING));
         Note("moved file is gone", GetFileAttributesA(At("empty.sav").c_str()));
-        Note("move a missing file", MoveFileExA(At("empty.sav").c_str(), page.c_str(), MOVEFILE_REPLACE_EXISTING));
+        Note("move a missing file",
+             MoveFileExA(At("empty.sav").c_str(), page.c_str(), MOVEFILE_REPLACE_EXISTING));
         Note("delete", DeleteFileA(page.c_str()));
         Note("delete again", DeleteFileA(page.c_str()));
         Note("delete a folder", DeleteFileA(At("save003").c_str()));
@@ -114,7 +118,8 @@ TEST(MemoryVolume, AnswersEveryFileCallAsTheHostDoes) {
     const std::vector<std::string> memory = Journal(shadowed.Path().string()).Run();
     MemoryVolume::Unmount();
     EXPECT_EQ(memory, host);
-    EXPECT_TRUE(std::filesystem::is_empty(shadowed.Path())) << "the disk below the root is not touched";
+    EXPECT_TRUE(std::filesystem::is_empty(shadowed.Path()))
+        << "the disk below the root is not touched";
 }
 
 TEST(MemoryVolume, HoldsOnlyPathsUnderItsRootWhileMounted) {

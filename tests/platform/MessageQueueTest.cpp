@@ -33,7 +33,8 @@ TEST_F(MessageQueueTest, PaintComesOnlyWhenNothingElseWaitsAndStopsOnceValidated
     const HWND main = MakeWindow("main", {0, 0, 100, 100});
     PostMessageA(main, WM_USER, 0, 0);
     RunUntilIdle();
-    EXPECT_EQ(TakeTrace({WM_CREATE}), (Strings{"main WM_USER", "main WM_PAINT", "main WM_ERASEBKGND"}));
+    EXPECT_EQ(TakeTrace({WM_CREATE}),
+              (Strings{"main WM_USER", "main WM_PAINT", "main WM_ERASEBKGND"}));
     RunUntilIdle();
     EXPECT_TRUE(TakeTrace().empty()) << "the default paint handling validated the window";
 }
@@ -85,8 +86,8 @@ TEST_F(MessageQueueTest, KeysReachTheFocusAndTranslationAddsTheCharacter) {
     machine.PressKey('Q');
     machine.PressKey(VK_PRIOR);
     RunUntilIdle();
-    EXPECT_EQ(TakeTrace(), (Strings{"main WM_KEYDOWN 81", "main WM_CHAR 113", "main WM_KEYUP", "main WM_KEYDOWN 33",
-                                    "main WM_KEYUP"}));
+    EXPECT_EQ(TakeTrace(), (Strings{"main WM_KEYDOWN 81", "main WM_CHAR 113", "main WM_KEYUP",
+                                    "main WM_KEYDOWN 33", "main WM_KEYUP"}));
 }
 
 TEST_F(MessageQueueTest, ActivationIsToldToEveryTopLevelWindow) {
@@ -129,7 +130,8 @@ TEST_F(MessageQueueTest, SubclassingChainsToThePreviousProcedure) {
     static int seen = 0;
     const HWND main = MakeWindow("main", {0, 0, 10, 10});
     previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        main, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+        main, GWL_WNDPROC,
+        reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM w, LPARAM l) -> LRESULT {
             ++seen;
             return CallWindowProcA(previous, window, message, w, l);
         })));

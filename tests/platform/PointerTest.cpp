@@ -30,7 +30,8 @@ TEST_F(PointerTest, FocusChangeTellsTheLoserThenTheWinner) {
 TEST_F(PointerTest, CapturedMouseGoesToTheCaptureWithoutCursorRequests) {
     machine.MovePointer({50, 50});
     RunUntilIdle();
-    EXPECT_EQ(TakeTrace(), (Strings{"left WM_SETCURSOR", "main WM_SETCURSOR", "left WM_MOUSEMOVE 50,50"}));
+    EXPECT_EQ(TakeTrace(),
+              (Strings{"left WM_SETCURSOR", "main WM_SETCURSOR", "left WM_MOUSEMOVE 50,50"}));
     SetCapture(left);
     machine.MovePointer({150, 20});
     RunUntilIdle();
@@ -63,7 +64,8 @@ TEST_F(PointerTest, TheDisplayCounterShowsThePointerFromZeroUp) {
 
 TEST_F(PointerTest, CursorsLoadFromTheRegistryWithoutRegardToCase) {
     RegisterCursorResource("ArrowCursor", CursorImage{2, 2, {1, 1}, {1, 2, 3, 4}});
-    const HCURSOR arrow = LoadImageA(ProgramInstance(), "ARROWCURSOR", IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR);
+    const HCURSOR arrow =
+        LoadImageA(ProgramInstance(), "ARROWCURSOR", IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR);
     ASSERT_NE(arrow, nullptr);
     EXPECT_EQ(LoadImageA(ProgramInstance(), "Missing", IMAGE_CURSOR, 0, 0, 0), nullptr);
     EXPECT_EQ(SetCursor(arrow), nullptr);

@@ -46,13 +46,18 @@ TEST_F(PresentTest, ReleasingAContextPresentsOnlyWhatWasDrawnOnIt) {
         std::vector<RECT> presented;
     } cases[] = {
         {"nothing drawn", [](HDC) {}, {}},
-        {"a 120 x 120 copy", [&](HDC dc) { BitBlt(dc, 10, 20, 120, 120, memory, 0, 0, SRCCOPY); },
+        {"a 120 x 120 copy",
+         [&](HDC dc) { BitBlt(dc, 10, 20, 120, 120, memory, 0, 0, SRCCOPY); },
          {RECT{110, 70, 230, 190}}},
         {"one pixel in the last column and row",
-         [&](HDC dc) { BitBlt(dc, 399, 299, 1, 1, memory, 0, 0, SRCCOPY); }, {RECT{499, 349, 500, 350}}},
-        {"a copy cut by the client's edge", [&](HDC dc) { BitBlt(dc, 350, 250, 120, 120, memory, 0, 0, SRCCOPY); },
+         [&](HDC dc) { BitBlt(dc, 399, 299, 1, 1, memory, 0, 0, SRCCOPY); },
+         {RECT{499, 349, 500, 350}}},
+        {"a copy cut by the client's edge",
+         [&](HDC dc) { BitBlt(dc, 350, 250, 120, 120, memory, 0, 0, SRCCOPY); },
          {RECT{450, 300, 500, 350}}},
-        {"a copy wholly outside", [&](HDC dc) { BitBlt(dc, 400, 0, 50, 50, memory, 0, 0, SRCCOPY); }, {}},
+        {"a copy wholly outside",
+         [&](HDC dc) { BitBlt(dc, 400, 0, 50, 50, memory, 0, 0, SRCCOPY); },
+         {}},
         {"two copies: their bounds",
          [&](HDC dc) {
              BitBlt(dc, 0, 0, 10, 10, memory, 0, 0, SRCCOPY);
@@ -60,7 +65,10 @@ TEST_F(PresentTest, ReleasingAContextPresentsOnlyWhatWasDrawnOnIt) {
          },
          {RECT{100, 50, 140, 100}}},
         {"a stretched picture",
-         [&](HDC dc) { StretchDIBits(dc, 5, 6, 8, 8, 0, 0, 4, 4, pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY); },
+         [&](HDC dc) {
+             StretchDIBits(dc, 5, 6, 8, 8, 0, 0, 4, 4, pixels.data(), &info, DIB_RGB_COLORS,
+                           SRCCOPY);
+         },
          {RECT{105, 56, 113, 64}}},
     };
     for (const auto& c : cases) EXPECT_EQ(PresentedAfter(c.draw), c.presented) << c.what;

@@ -13,17 +13,34 @@ std::map<HWND, std::string> g_names;
 std::vector<std::pair<UINT, std::string>> g_trace;
 
 const std::map<UINT, std::string>& MessageNames() {
-    static const std::map<UINT, std::string> names = {
-        {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_SIZE, "WM_SIZE"},
-        {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"}, {WM_ENABLE, "WM_ENABLE"},
-        {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"}, {WM_ERASEBKGND, "WM_ERASEBKGND"},
-        {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"}, {WM_SETCURSOR, "WM_SETCURSOR"}, {WM_DRAWITEM, "WM_DRAWITEM"},
-        {WM_NCDESTROY, "WM_NCDESTROY"}, {WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"},
-        {WM_CHAR, "WM_CHAR"}, {WM_INITDIALOG, "WM_INITDIALOG"}, {WM_COMMAND, "WM_COMMAND"},
-        {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
-        {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
-        {WM_MOUSELEAVE, "WM_MOUSELEAVE"}, {BM_SETSTATE, "BM_SETSTATE"}, {WM_USER, "WM_USER"},
-        {WM_USER + 1, "WM_USER+1"}, {WM_USER + 2, "WM_USER+2"}};
+    static const std::map<UINT, std::string> names = {{WM_CREATE, "WM_CREATE"},
+                                                      {WM_DESTROY, "WM_DESTROY"},
+                                                      {WM_SIZE, "WM_SIZE"},
+                                                      {WM_SETFOCUS, "WM_SETFOCUS"},
+                                                      {WM_KILLFOCUS, "WM_KILLFOCUS"},
+                                                      {WM_ENABLE, "WM_ENABLE"},
+                                                      {WM_PAINT, "WM_PAINT"},
+                                                      {WM_CLOSE, "WM_CLOSE"},
+                                                      {WM_ERASEBKGND, "WM_ERASEBKGND"},
+                                                      {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
+                                                      {WM_SETCURSOR, "WM_SETCURSOR"},
+                                                      {WM_DRAWITEM, "WM_DRAWITEM"},
+                                                      {WM_NCDESTROY, "WM_NCDESTROY"},
+                                                      {WM_KEYDOWN, "WM_KEYDOWN"},
+                                                      {WM_KEYUP, "WM_KEYUP"},
+                                                      {WM_CHAR, "WM_CHAR"},
+                                                      {WM_INITDIALOG, "WM_INITDIALOG"},
+                                                      {WM_COMMAND, "WM_COMMAND"},
+                                                      {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+                                                      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+                                                      {WM_LBUTTONUP, "WM_LBUTTONUP"},
+                                                      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+                                                      {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+                                                      {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
+                                                      {BM_SETSTATE, "BM_SETSTATE"},
+                                                      {WM_USER, "WM_USER"},
+                                                      {WM_USER + 1, "WM_USER+1"},
+                                                      {WM_USER + 2, "WM_USER+2"}};
     return names;
 }
 
@@ -61,17 +78,31 @@ LRESULT TracedButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 std::string Describe(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto name = MessageNames().find(message);
-    std::string text = NameOf(window) + " " + (name != MessageNames().end() ? name->second : FormatText("0x%04X", message));
+    std::string text =
+        NameOf(window) + " " +
+        (name != MessageNames().end() ? name->second : FormatText("0x%04X", message));
     switch (message) {
-        case WM_DRAWITEM: text += DrawItemDetails(lParam); break;
-        case WM_COMMAND: text += FormatText(" %u %u", LOWORD(wParam), HIWORD(wParam)); break;
+        case WM_DRAWITEM:
+            text += DrawItemDetails(lParam);
+            break;
+        case WM_COMMAND:
+            text += FormatText(" %u %u", LOWORD(wParam), HIWORD(wParam));
+            break;
         case BM_SETSTATE:
-        case WM_ACTIVATEAPP: text += wParam != 0 ? " TRUE" : " FALSE"; break;
+        case WM_ACTIVATEAPP:
+            text += wParam != 0 ? " TRUE" : " FALSE";
+            break;
         case WM_KEYDOWN:
-        case WM_CHAR: text += FormatText(" %u", static_cast<unsigned>(wParam)); break;
+        case WM_CHAR:
+            text += FormatText(" %u", static_cast<unsigned>(wParam));
+            break;
         case WM_SETFOCUS:
-        case WM_KILLFOCUS: text += " " + NameOf(reinterpret_cast<HWND>(wParam)); break;
-        case WM_CAPTURECHANGED: text += " " + NameOf(reinterpret_cast<HWND>(lParam)); break;
+        case WM_KILLFOCUS:
+            text += " " + NameOf(reinterpret_cast<HWND>(wParam));
+            break;
+        case WM_CAPTURECHANGED:
+            text += " " + NameOf(reinterpret_cast<HWND>(lParam));
+            break;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP: {
@@ -79,7 +110,8 @@ std::string Describe(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             text += FormatText(" %d,%d", p.x, p.y);
             break;
         }
-        default: break;
+        default:
+            break;
     }
     return text;
 }
@@ -91,13 +123,25 @@ WindowFixture::WindowFixture() {
     g_names.clear();
     g_trace.clear();
     s_handlers.clear();
-    WNDCLASSEXA traced{sizeof(WNDCLASSEXA), 0, TracedProc, 0, 0, ProgramInstance(), nullptr, nullptr,
-                       nullptr, nullptr, "Traced", nullptr};
+    WNDCLASSEXA traced{sizeof(WNDCLASSEXA),
+                       0,
+                       TracedProc,
+                       0,
+                       0,
+                       ProgramInstance(),
+                       nullptr,
+                       nullptr,
+                       nullptr,
+                       nullptr,
+                       "Traced",
+                       nullptr};
     RegisterClassExA(&traced);
 }
 
 WindowFixture::~WindowFixture() {
-    if (HasFailure()) machine.SaveScreen(std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".png");
+    if (HasFailure())
+        machine.SaveScreen(
+            std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".png");
     WindowManager::Instance().Reset();
     machine.Reset();
     s_handlers.clear();
@@ -105,27 +149,32 @@ WindowFixture::~WindowFixture() {
 
 HWND WindowFixture::MakeWindow(const std::string& name, RECT place, HWND parent, DWORD style) {
     const HWND window = CreateWindowExA(0, "Traced", name.c_str(), style, place.left, place.top,
-                                        place.right - place.left, place.bottom - place.top, parent, nullptr,
-                                        ProgramInstance(), nullptr);
+                                        place.right - place.left, place.bottom - place.top, parent,
+                                        nullptr, ProgramInstance(), nullptr);
     Name(window, name);
     return window;
 }
 
 HWND WindowFixture::MakeButton(const std::string& name, int id, RECT place, HWND parent) {
-    const HWND button = CreateWindowExA(0, "button", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, place.left, place.top,
-                                        place.right - place.left, place.bottom - place.top, parent,
-                                        reinterpret_cast<HMENU>(static_cast<uintptr_t>(id)), ProgramInstance(), nullptr);
+    const HWND button = CreateWindowExA(
+        0, "button", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<uintptr_t>(id)), ProgramInstance(), nullptr);
     Name(button, name);
-    g_buttonProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(button, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&TracedButtonProc)));
+    g_buttonProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(button, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&TracedButtonProc)));
     return button;
 }
 
-void WindowFixture::Name(HWND window, const std::string& name) { g_names[window] = name; }
+void WindowFixture::Name(HWND window, const std::string& name) {
+    g_names[window] = name;
+}
 
 std::vector<std::string> WindowFixture::TakeTrace(const std::vector<UINT>& ignored) {
     std::vector<std::string> kept;
     for (const auto& [message, text] : g_trace) {
-        if (std::find(ignored.begin(), ignored.end(), message) == ignored.end()) kept.push_back(text);
+        if (std::find(ignored.begin(), ignored.end(), message) == ignored.end())
+            kept.push_back(text);
     }
     g_trace.clear();
     return kept;

@@ -27,7 +27,8 @@ protected:
     ~WindowFixture() override;
 
     // A traced window of the class "Traced" at `place` (screen or parent coordinates).
-    HWND MakeWindow(const std::string& name, RECT place, HWND parent = nullptr, DWORD style = WS_POPUP | WS_VISIBLE);
+    HWND MakeWindow(const std::string& name, RECT place, HWND parent = nullptr,
+                    DWORD style = WS_POPUP | WS_VISIBLE);
     HWND MakeButton(const std::string& name, int id, RECT place, HWND parent);
     void Name(HWND window, const std::string& name);
 

@@ -4,18 +4,18 @@
 #include <filesystem>
 #include <memory>
 
-#include "catalogue/DataFiles.h"
-#include "catalogue/PageTable.h"
-#include "catalogue/StickerHomePositions.h"
 #include "app/AlbumView.h"
 #include "app/WM_Messages.h"
 #include "app/WinMain.h"
-#include "platform/Kernel.h"
-#include "scene/ChildWindow.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
+#include "platform/Kernel.h"
 #include "platform/User.h"
 #include "platform/WindowManager.h"
+#include "scene/ChildWindow.h"
 #include "sound/MidiManager.h"
 
 namespace fs = std::filesystem;
@@ -99,7 +99,9 @@ void AlbumScenario::Then(std::function<void()> step) {
     });
 }
 
-int AlbumScenario::RunAlbum() { return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL); }
+int AlbumScenario::RunAlbum() {
+    return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL);
+}
 
 void AlbumScenario::StartBook() {
     PressKey(VK_RETURN);
@@ -124,7 +126,8 @@ void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
 void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
     const SIZE size = StickerSize(stickerIndex);
-    const POINT pointer{kPageLeft + pageTopLeft.x + size.cx / 2, kPageTop + pageTopLeft.y + size.cy / 2};
+    const POINT pointer{kPageLeft + pageTopLeft.x + size.cx / 2,
+                        kPageTop + pageTopLeft.y + size.cy / 2};
     machine.MovePointer(pointer);
     machine.Click(pointer);
 }
@@ -132,7 +135,9 @@ void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
 int32_t AlbumScenario::StickerOnPage(int32_t pageIndex, int32_t nth) {
     const int32_t pageNumber = AlbumPages[static_cast<size_t>(pageIndex)].pageNumber;
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
-        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber == pageNumber && nth-- == 0) return sticker;
+        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber == pageNumber &&
+            nth-- == 0)
+            return sticker;
     }
     ADD_FAILURE() << "no sticker lives on page " << pageIndex;
     return 0;
@@ -150,7 +155,7 @@ SIZE AlbumScenario::StickerSize(int32_t stickerIndex) {
 }
 
 POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
-                                               const std::vector<int32_t>& above) {
+                                                const std::vector<int32_t>& above) {
     CDIB picture(1, 1);
     LoadStickerPicture(picture, stickerIndex);
     std::vector<std::unique_ptr<CDIB>> abovePictures;

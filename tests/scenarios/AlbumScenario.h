@@ -52,7 +52,9 @@ protected:
     // Paints every window that waits for it and draws the page's changes.
     static void DrawWhatIsDue();
 
-    static POINT Centre(const ButtonRow& row) { return POINT{row.x + row.width / 2, row.y + row.height / 2}; }
+    static POINT Centre(const ButtonRow& row) {
+        return POINT{row.x + row.width / 2, row.y + row.height / 2};
+    }
     // The `nth` sticker whose home is on the page with index `pageIndex`.
     static int32_t StickerOnPage(int32_t pageIndex, int32_t nth = 0);
     static const ButtonRow& ButtonOf(int32_t stickerIndex) {

@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "catalogue/DataFiles.h"
-#include "catalogue/PageTable.h"
 #include "album/PlayingPhase.h"
-#include "catalogue/StickerNumbering.h"
 #include "album/StickersUsed.h"
 #include "app/AlbumView.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerNumbering.h"
 #include "platform/Kernel.h"
 #include "scene/AnimDoc.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -48,8 +48,12 @@ protected:
         PickSticker(sticker, hint);
         DropStickerAt(sticker, HomeOf(sticker));
     }
-    std::vector<uint32_t> Counter() const { return Block(machine.ScreenPixels(), RECT{418, 50, 606, 78}); }
-    std::vector<uint32_t> Indicator() const { return Block(machine.ScreenPixels(), RECT{414, 705, 470, 740}); }
+    std::vector<uint32_t> Counter() const {
+        return Block(machine.ScreenPixels(), RECT{418, 50, 606, 78});
+    }
+    std::vector<uint32_t> Indicator() const {
+        return Block(machine.ScreenPixels(), RECT{414, 705, 470, 740});
+    }
 };
 
 TEST_F(Commands, ClearAllIsRefusedWithNothingStuckAndNoOrEscapeChangeNothing) {
@@ -123,7 +127,8 @@ TEST_F(Commands, WithoutAPrinterPrintingSaysWhatToDoAndCancellingPrintsNothing) 
     CloseAlbum();
     RunAlbum();
     EXPECT_TRUE(machine.PrintedPages().empty());
-    EXPECT_EQ(machine.MessageBoxesShown().size(), 1u) << "one message for the missing printer, none for cancelling";
+    EXPECT_EQ(machine.MessageBoxesShown().size(), 1u)
+        << "one message for the missing printer, none for cancelling";
     EXPECT_TRUE(log.Contains("IDM_PRINT end"));
 }
 
@@ -151,7 +156,8 @@ TEST_F(Commands, APrintedPageIsFramedLandscapeThreeQuartersWideAndCentred) {
     EXPECT_NEAR(lastInk + 1, left + width, 2);
     EXPECT_EQ(paper.Pixel(firstInk + 1, middle), 0u) << "the black frame";
     LONG firstRow = 0;
-    while (firstRow < paper.Height() && paper.Pixel(left + width / 2, firstRow) == kWhite) ++firstRow;
+    while (firstRow < paper.Height() && paper.Pixel(left + width / 2, firstRow) == kWhite)
+        ++firstRow;
     EXPECT_NEAR(firstRow, top, 2);
 }
 
@@ -176,11 +182,13 @@ TEST_F(Commands, PrintingPrintsThePageOnScreen) {
     // The page lies 2 pixels inside the printed frame, which is 3/4 of the paper wide.
     const LONG width = 3200 * 3 / 4;
     const LONG height = width * kPrintFrameHeight / kPrintFrameWidth;
-    const POINT printed{(3200 - width) / 2 + (inside.x - 90 + 2) * width / kPrintFrameWidth,
-                        (paper.Height() - height) / 2 + (inside.y - 90 + 2) * height / kPrintFrameHeight};
+    const POINT printed{
+        (3200 - width) / 2 + (inside.x - 90 + 2) * width / kPrintFrameWidth,
+        (paper.Height() - height) / 2 + (inside.y - 90 + 2) * height / kPrintFrameHeight};
     bool found = false;
     for (LONG dy = -4; dy <= 4; ++dy) {
-        for (LONG dx = -4; dx <= 4; ++dx) found = found || paper.Pixel(printed.x + dx, printed.y + dy) == colour;
+        for (LONG dx = -4; dx <= 4; ++dx)
+            found = found || paper.Pixel(printed.x + dx, printed.y + dy) == colour;
     }
     EXPECT_TRUE(found) << "the sticker of the last page is on the paper";
 }
@@ -209,7 +217,9 @@ TEST_F(Commands, ACommandKeyWhileCarryingEndsTheCarryFirst) {
     });
     PressKey(VK_PRIOR);
     StickOne(false);
-    Then([this] { EXPECT_EQ(GetStickersUsed()->GetStickerUsed(sticker), SU_USED) << "picked again"; });
+    Then([this] {
+        EXPECT_EQ(GetStickersUsed()->GetStickerUsed(sticker), SU_USED) << "picked again";
+    });
     CloseAlbum();
     RunAlbum();
 }
@@ -217,8 +227,11 @@ TEST_F(Commands, ACommandKeyWhileCarryingEndsTheCarryFirst) {
 TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
     // Each key from the page before, and the page it shows: Page Up on the first page
     // goes to the last.
-    const std::pair<UINT, int32_t> turns[] = {
-        {VK_NEXT, 1}, {VK_PRIOR, 0}, {VK_PRIOR, NUMBEROFPAGES - 1}, {VK_NEXT, 0}, {VK_UP, NUMBEROFPAGES - 1}};
+    const std::pair<UINT, int32_t> turns[] = {{VK_NEXT, 1},
+                                              {VK_PRIOR, 0},
+                                              {VK_PRIOR, NUMBEROFPAGES - 1},
+                                              {VK_NEXT, 0},
+                                              {VK_UP, NUMBEROFPAGES - 1}};
     const auto labelOf = [](int32_t page) {
         const LONG top = 40 * (page + 1);
         return PictureBlock(PageLabelsFile, RECT{0, top, 56, top + 35});
@@ -242,7 +255,9 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
     StartBook();
     for (int32_t sheet = NUMBEROFSHEETS - 1; sheet >= 0; --sheet) {
         ClickButton(SheetButtonRows[static_cast<size_t>(sheet)]);
-        Then([sheet] { EXPECT_EQ(GetPlayingPhase().GetCurrentSheet(), IDM_SHEET1 + sheet) << "sheet " << sheet; });
+        Then([sheet] {
+            EXPECT_EQ(GetPlayingPhase().GetCurrentSheet(), IDM_SHEET1 + sheet) << "sheet " << sheet;
+        });
     }
     ClickButton(SheetButtonRows.back());
     for (int32_t button = 0; button < STICKERSPERSHEET; ++button) {

@@ -112,7 +112,8 @@ protected:
 
     // Runs `work` in a child process, kills it after `killAfter` (never: it runs to its
     // end), and answers what it wrote on its pipe.
-    std::string InChild(const std::function<void(int)>& work, std::optional<std::chrono::microseconds> killAfter) {
+    std::string InChild(const std::function<void(int)>& work,
+                        std::optional<std::chrono::microseconds> killAfter) {
         int pipes[2];
         EXPECT_EQ(pipe(pipes), 0);
         const pid_t child = fork();
@@ -133,7 +134,8 @@ protected:
         }
         std::string written;
         char buffer[256];
-        for (ssize_t got; (got = read(pipes[0], buffer, sizeof buffer)) > 0;) written.append(buffer, static_cast<size_t>(got));
+        for (ssize_t got; (got = read(pipes[0], buffer, sizeof buffer)) > 0;)
+            written.append(buffer, static_cast<size_t>(got));
         close(pipes[0]);
         return written;
     }
@@ -146,7 +148,8 @@ TEST_F(CrashCampaign, KilledAtRandomPointsTheAlbumReopensWithEveryFinishedStick)
     // How long a whole session takes, so that the kills land anywhere in one.
     const auto start = std::chrono::steady_clock::now();
     InChild([this](int pipe) { Session(pipe); }, std::nullopt);
-    const auto session = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const auto session = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
     std::uniform_int_distribution<int64_t> when(0, session.count());
 
     std::set<int32_t> finished;
@@ -162,16 +165,22 @@ TEST_F(CrashCampaign, KilledAtRandomPointsTheAlbumReopensWithEveryFinishedStick)
             if (reports[at] == kStuck) finished.insert(sticker);
         }
         // The restart: the album starts and is closed at once.
-        InChild([this](int) {
-            CloseAlbum();
-            RunAlbum();
-        }, std::nullopt);
+        InChild(
+            [this](int) {
+                CloseAlbum();
+                RunAlbum();
+            },
+            std::nullopt);
         const std::set<int32_t> onPages = StickersOnPages();
         EXPECT_EQ(StickersInRecord(FileBytes("save003/page00.sav")), onPages);
-        for (const int32_t sticker : finished) EXPECT_TRUE(onPages.contains(sticker)) << "sticker " << sticker;
+        for (const int32_t sticker : finished)
+            EXPECT_TRUE(onPages.contains(sticker)) << "sticker " << sticker;
         // What the pages hold now is what later runs may lose only through Clear All.
         finished = onPages;
     }
     RecordProperty("kills", runs);
-    std::printf("album killed at %d random points; each restart consistent with every finished stick kept\n", runs);
+    std::printf(
+        "album killed at %d random points; each restart consistent with every finished stick "
+        "kept\n",
+        runs);
 }

@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-#include "catalogue/PageTable.h"
 #include "album/StickersUsed.h"
+#include "catalogue/PageTable.h"
 #include "io/FileManager.h"
 #include "platform/Kernel.h"
 #include "scene/PageFile.h"
@@ -59,8 +59,10 @@ protected:
     }
     void SetSaveFilesWritable(bool writable) const {
         for (const auto& entry : fs::directory_iterator(folder.Path() / "save003")) {
-            fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                            writable ? fs::perm_options::add : fs::perm_options::remove);
+            fs::permissions(
+                entry.path(),
+                fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                writable ? fs::perm_options::add : fs::perm_options::remove);
         }
     }
 };
@@ -115,8 +117,10 @@ TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce
             // The first save to fail names its folder: the save folder, or the album folder
             // of the options when the hint's setting is the first to fail.
             const std::string& text = boxes[0].text;
-            EXPECT_NE(text.find("in the folder " + folder.Path().string()), std::string::npos) << text;
-            EXPECT_NE(text.find(std::string(": ") + trouble.reason + "."), std::string::npos) << text;
+            EXPECT_NE(text.find("in the folder " + folder.Path().string()), std::string::npos)
+                << text;
+            EXPECT_NE(text.find(std::string(": ") + trouble.reason + "."), std::string::npos)
+                << text;
             limit.reset();
             SetSaveFilesWritable(true);
         });
@@ -140,7 +144,8 @@ TEST_F(Saving, TheEndOfTheSessionSavesAtOnceWithoutTheEndingScreen) {
     PickSticker(second);
     machine.EndSession();
     EXPECT_EQ(RunAlbum(), 0) << "ended without an answer to the ending screen";
-    EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{first}) << "the carried sticker was not stuck";
+    EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{first})
+        << "the carried sticker was not stuck";
     EXPECT_EQ(StickersInRecord(), std::vector<int32_t>{first});
     EXPECT_TRUE(log.Contains("WM_ENDSESSION: saving and ending"));
 
@@ -155,9 +160,11 @@ TEST_F(Saving, TheEndOfTheSessionSavesAtOnceWithoutTheEndingScreen) {
 }
 
 TEST_F(Saving, AnAlbumFolderHeldByACopyOnAnotherScreenIsRefused) {
-    const HANDLE held = CreateFileA("save003.lock", GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    const HANDLE held =
+        CreateFileA("save003.lock", GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, nullptr));
+    ASSERT_TRUE(
+        LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, nullptr));
     EXPECT_EQ(RunAlbum(), 0);
     const auto boxes = machine.MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 1u);

@@ -25,7 +25,9 @@ protected:
             char* arguments[] = {const_cast<char*>(QUILLORY_PROGRAM), nullptr};
             char logging[] = "QUILLORY_LOG=1";
             char* environment[] = {logging, nullptr};
-            ASSERT_EQ(posix_spawn(&m_child, QUILLORY_PROGRAM, nullptr, nullptr, arguments, environment), 0);
+            ASSERT_EQ(
+                posix_spawn(&m_child, QUILLORY_PROGRAM, nullptr, nullptr, arguments, environment),
+                0);
         });
         for (int poll = 0; poll < kPolls; ++poll) {
             machine.MovePointer(POINT{5, 5});
@@ -63,7 +65,8 @@ TEST_F(SecondCopy, ASecondCopyEndsAtOnceWithoutAWindow) {
         ASSERT_TRUE(m_ended) << "the second copy should end by itself";
         EXPECT_EQ(m_exitCode, 0);
         int creations = 0;
-        for (const std::string& line : log.Messages()) creations += line.rfind("WM_Create hWnd", 0) == 0 ? 1 : 0;
+        for (const std::string& line : log.Messages())
+            creations += line.rfind("WM_Create hWnd", 0) == 0 ? 1 : 0;
         EXPECT_EQ(creations, 1) << "the second copy made no window";
     });
     CloseAlbum();

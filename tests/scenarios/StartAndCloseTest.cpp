@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <utility>
 
-#include "catalogue/DataFiles.h"
 #include "album/GamePhase.h"
-#include "catalogue/PageTable.h"
 #include "album/TitlePhase.h"
 #include "app/WM_Messages.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
 #include "tests/scenarios/AlbumScenario.h"
 
 namespace fs = std::filesystem;
@@ -27,7 +27,8 @@ bool MakeSocketAt(const std::string& hostPath) {
     address.sun_family = AF_UNIX;
     if (listener < 0 || hostPath.size() >= sizeof(address.sun_path)) return false;
     std::memcpy(address.sun_path, hostPath.c_str(), hostPath.size() + 1);
-    const bool bound = bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    const bool bound =
+        bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
     close(listener);
     return bound;
 }
@@ -64,13 +65,15 @@ TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWi
         EXPECT_EQ(RunAlbum(), 0);
         const auto boxes = machine.MessageBoxesShown();
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].text, "A file (" + folder.Path().string() + missing + ") needed for Quillory is missing.");
+        EXPECT_EQ(boxes[0].text, "A file (" + folder.Path().string() + missing +
+                                     ") needed for Quillory is missing.");
         EXPECT_EQ(boxes[0].caption, "Error");
         EXPECT_TRUE(log.Contains("No handle was created."));
         EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
         ResetMachine();
         fs::remove(hostPath);
-        fs::create_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003" / fs::path(hostPath).filename(), hostPath);
+        fs::create_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003" / fs::path(hostPath).filename(),
+                           hostPath);
     }
 }
 
@@ -83,7 +86,9 @@ TEST_F(StartAndClose, EnterOrSpaceOnTheTitleStartsTheBookAndLettersDoNothingTher
     PressKey(VK_SPACE);
     Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_PLAYING); });
     PressKey(VK_RETURN);
-    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_PLAYING) << "Enter does nothing while playing"; });
+    Then([] {
+        EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_PLAYING) << "Enter does nothing while playing";
+    });
     CloseAlbum();
     EXPECT_EQ(RunAlbum(), 0);
 }

@@ -1,13 +1,15 @@
-#include "catalogue/StickerNumbering.h"
 #include "album/StickersUsed.h"
 #include "app/AlbumView.h"
+#include "catalogue/StickerNumbering.h"
 #include "io/Initialization.h"
 #include "scene/Sprite.h"
 #include "tests/scenarios/AlbumScenario.h"
 
 namespace {
 
-POINT Offset(POINT point, LONG dx, LONG dy) { return POINT{point.x + dx, point.y + dy}; }
+POINT Offset(POINT point, LONG dx, LONG dy) {
+    return POINT{point.x + dx, point.y + dy};
+}
 
 }  // namespace
 
@@ -27,7 +29,8 @@ protected:
     std::vector<uint32_t> ButtonFace() const {
         std::vector<uint32_t> face;
         for (LONG y = button.y; y < button.y + button.height; y += 3) {
-            for (LONG x = button.x; x < button.x + button.width; x += 3) face.push_back(ScreenPixel(x, y));
+            for (LONG x = button.x; x < button.x + button.width; x += 3)
+                face.push_back(ScreenPixel(x, y));
         }
         return face;
     }
@@ -117,7 +120,8 @@ TEST_F(Sticking, TooFarOffOrOnTheOtherPageTheStickerIsThrownAwayAndCanBePickedAg
     Then([this] { EXPECT_TRUE(Used()); });
     CloseAlbum();
     RunAlbum();
-    EXPECT_EQ(SoundsPlayed(), (std::vector<std::string>{"PeelWAVE", "PeelWAVE", "PeelWAVE", "StickWAVE"}));
+    EXPECT_EQ(SoundsPlayed(),
+              (std::vector<std::string>{"PeelWAVE", "PeelWAVE", "PeelWAVE", "StickWAVE"}));
 }
 
 TEST_F(Sticking, StuckStickersStayAfterTurningThePagesAndAfterARestart) {
@@ -130,7 +134,7 @@ TEST_F(Sticking, StuckStickersStayAfterTurningThePagesAndAfterARestart) {
     PressKey(VK_DOWN);
     Then([&] { EXPECT_NE(ScreenPixel(inside.x, inside.y), colour) << "the other page"; });
     PressKey(VK_UP);
-    Then([&] { EXPECT_EQ(ScreenPixel(inside.x, inside.y), colour) << "and back";});
+    Then([&] { EXPECT_EQ(ScreenPixel(inside.x, inside.y), colour) << "and back"; });
     CloseAlbum();
     RunAlbum();
 

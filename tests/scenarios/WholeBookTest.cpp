@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <vector>
 
+#include "album/StickersUsed.h"
+#include "app/AlbumView.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/StickerNumbering.h"
-#include "album/StickersUsed.h"
-#include "app/AlbumView.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimDocCorners.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -55,8 +55,8 @@ int32_t LongAt(const Bytes& bytes, size_t offset) {
 std::vector<Placement> PlacementsIn(const Bytes& page) {
     std::vector<Placement> placements;
     for (size_t at = kEmptyPageBytes; at + kRecordBytes <= page.size(); at += kRecordBytes) {
-        placements.push_back({LongAt(page, at), LongAt(page, at + 4), LongAt(page, at + 8),
-                              LongAt(page, at + 16)});
+        placements.push_back(
+            {LongAt(page, at), LongAt(page, at + 4), LongAt(page, at + 8), LongAt(page, at + 16)});
     }
     return placements;
 }
@@ -76,7 +76,8 @@ protected:
     std::vector<uint32_t> Counter() const {
         std::vector<uint32_t> pixels;
         for (LONG y = kCounterCaption.top; y < kCounterCaption.bottom; ++y) {
-            for (LONG x = kCounterCaption.left; x < kCounterCaption.right; ++x) pixels.push_back(ScreenPixel(x, y));
+            for (LONG x = kCounterCaption.left; x < kCounterCaption.right; ++x)
+                pixels.push_back(ScreenPixel(x, y));
         }
         return pixels;
     }
@@ -89,7 +90,8 @@ protected:
         const std::vector<int32_t> stickers = StickersOf(pageIndex);
         for (size_t i = 0; i < stickers.size(); ++i) {
             uint32_t colour = 0;
-            const std::vector<int32_t> above(stickers.begin() + static_cast<long>(i) + 1, stickers.end());
+            const std::vector<int32_t> above(stickers.begin() + static_cast<long>(i) + 1,
+                                             stickers.end());
             const POINT inside = OpaquePointOfStickerAtHome(stickers[i], colour, above);
             EXPECT_EQ(ScreenPixel(inside.x, inside.y), colour) << "sticker " << stickers[i];
         }
@@ -157,12 +159,13 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
     Then([] { EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 3); });
     for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
         Then([this, page] {
-            const std::vector<int32_t> shown = page == 1 ? std::vector<int32_t>{84, 85}
-                                                : page == 13 ? std::vector<int32_t>{88}
-                                                             : std::vector<int32_t>{};
+            const std::vector<int32_t> shown = page == 1    ? std::vector<int32_t>{84, 85}
+                                               : page == 13 ? std::vector<int32_t>{88}
+                                                            : std::vector<int32_t>{};
             for (size_t i = 0; i < shown.size(); ++i) {
                 uint32_t colour = 0;
-                const std::vector<int32_t> above(shown.begin() + static_cast<long>(i) + 1, shown.end());
+                const std::vector<int32_t> above(shown.begin() + static_cast<long>(i) + 1,
+                                                 shown.end());
                 const POINT inside = OpaquePointOfStickerAtHome(shown[i], colour, above);
                 EXPECT_EQ(ScreenPixel(inside.x, inside.y), colour) << "sticker " << shown[i];
             }

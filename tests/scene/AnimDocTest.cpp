@@ -96,8 +96,8 @@ TEST_F(AnimDocTest, AShortLastRecordIsDropped) {
 TEST_F(AnimDocTest, APageFileLongerThanTheBookStopsAtAsManyStickersAsTheBookHas) {
     Bytes page = AlbumFolder::EmptyPage();
     for (int32_t record = 0; record < NUMBEROFSTICKERGRAPHICS + 50; ++record) {
-        page = Concat({page, LongBytes(record % NUMBEROFSTICKERGRAPHICS), LongBytes(0), LongBytes(0),
-                       LongBytes(11), LongBytes(0)});
+        page = Concat({page, LongBytes(record % NUMBEROFSTICKERGRAPHICS), LongBytes(0),
+                       LongBytes(0), LongBytes(11), LongBytes(0)});
     }
     book.WritePage(0, page);
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
@@ -130,9 +130,9 @@ TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
         int32_t page;
         Records shown;
     };
-    const Turn turns[] = {{PAGE_NEXT, 0, onFirst},  {PAGE_NEXT, 1, {}},
+    const Turn turns[] = {{PAGE_NEXT, 0, onFirst},     {PAGE_NEXT, 1, {}},
                           {PAGE_PREVIOUS, 0, onFirst}, {PAGE_PREVIOUS, last, onLast},
-                          {PAGE_SAME, last, onLast}, {PAGE_NEXT, 0, onFirst}};
+                          {PAGE_SAME, last, onLast},   {PAGE_NEXT, 0, onFirst}};
     for (const Turn& turn : turns) {
         const int32_t serialBefore = doc.GetSprites().First()->GetSerial();
         doc.ChangePage(turn.direction);
@@ -157,12 +157,15 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
     };
     std::vector<Failure> failures;
     for (rlim_t room = 0; room < both.size(); ++room) {
-        failures.push_back({"disk full at byte " + std::to_string(room), [room] { return std::make_unique<FileSizeLimit>(room); }});
+        failures.push_back({"disk full at byte " + std::to_string(room),
+                            [room] { return std::make_unique<FileSizeLimit>(room); }});
     }
     failures.push_back({"read-only page file", [this] {
-        std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::all, std::filesystem::perm_options::remove);
-        return nullptr;
-    }});
+                            std::filesystem::permissions(book.PageFile(0),
+                                                         std::filesystem::perms::all,
+                                                         std::filesystem::perm_options::remove);
+                            return nullptr;
+                        }});
     for (const Failure& failure : failures) {
         SCOPED_TRACE(failure.what);
         std::filesystem::remove(book.PageFile(0));
@@ -180,7 +183,8 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
             EXPECT_EQ(book.Page(0), old);
             EXPECT_TRUE(doc.HasUnsavedPages());
         }
-        std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+        std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add);
         doc.ChangePage(PAGE_NEXT);
         EXPECT_FALSE(doc.HasUnsavedPages());
         EXPECT_EQ(book.Page(0), both);
@@ -199,7 +203,8 @@ TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
         EXPECT_EQ(doc.GetCurrentPage(), 0);
         EXPECT_EQ(doc.GetBackground()->GetWidth(), BookFolder::PageSize(0).cx);
         EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
-        EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 1) << "no second set of corners";
+        EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 1)
+            << "no second set of corners";
     }
     EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));
     EXPECT_FALSE(std::filesystem::exists(book.PageFile(1)));
@@ -217,8 +222,9 @@ TEST_F(AnimDocTest, TheCornersAreFramesOfOnePictureAboveEveryStickerAtTheCorners
             corners.push_back({area.left, area.top, area.right - area.left, sprite->GetPriority()});
     }
     const LONG side = BookFolder::kCornerSide;
-    EXPECT_EQ(corners, (std::vector<std::array<LONG, 4>>{
-                           {836, 580, side, 4}, {0, 580, side, 3}, {836, 0, side, 2}, {0, 0, side, 1}}));
+    EXPECT_EQ(corners,
+              (std::vector<std::array<LONG, 4>>{
+                  {836, 580, side, 4}, {0, 580, side, 3}, {836, 0, side, 2}, {0, 0, side, 1}}));
     EXPECT_EQ(sprites.Front()->GetPriority(), 1);
 }
 

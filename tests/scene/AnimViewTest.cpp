@@ -103,7 +103,8 @@ TEST_F(AnimViewTest, APageTurnDuringACarryNeitherSavesTheCarriedStickerNorLeaves
     Stick(85, 1, 2);
     view.StartCarrying(Stick(84, 0, 0), 30, 20);
     doc.ChangePage(PAGE_SAME);
-    EXPECT_EQ(book.Page(0), BookFolder::PageOf({{85, 1, 2, 12, 0}})) << "only stuck stickers are saved";
+    EXPECT_EQ(book.Page(0), BookFolder::PageOf({{85, 1, 2, 12, 0}}))
+        << "only stuck stickers are saved";
     EXPECT_EQ(view.GetCapturedSprite(), nullptr);
     view.MoveCarriedSprite(10, 10);
     view.DiscardCapturedSprite();

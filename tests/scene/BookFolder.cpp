@@ -16,9 +16,9 @@ BookFolder::BookFolder() {
                        return BackgroundColour(page.pageIndex, x, y);
                    }));
     }
-    WriteBytes(HostPath(PageCornersFile),
-               Picture24(4 * kCornerSide, kCornerSide,
-                         [](LONG x, LONG) { return CornerColour(x / kCornerSide); }));
+    WriteBytes(HostPath(PageCornersFile), Picture24(4 * kCornerSide, kCornerSide, [](LONG x, LONG) {
+                   return CornerColour(x / kCornerSide);
+               }));
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         WriteBytes(HostPath(StickerPictureFiles[static_cast<size_t>(index)]),
                    Picture24(kStickerWidth, kStickerHeight,

@@ -5,8 +5,8 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "platform/WinTypes.h"
 #include "tests/album/AlbumFiles.h"

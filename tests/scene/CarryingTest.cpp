@@ -52,11 +52,12 @@ protected:
     CarryingTest() {
         WindowManager::Instance().Reset();
         machine.Reset();
-        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0, PlainProc, 0, 0, ProgramInstance(), nullptr, nullptr,
-                          nullptr, nullptr, "PlainMain", nullptr};
+        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0,       PlainProc, 0,       0,
+                          ProgramInstance(),   nullptr, nullptr,   nullptr, nullptr,
+                          "PlainMain",         nullptr};
         RegisterClassExA(&plain);
-        main = CreateWindowExA(0, "PlainMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
-                               ProgramInstance(), nullptr);
+        main = CreateWindowExA(0, "PlainMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                               nullptr, ProgramInstance(), nullptr);
         page = std::make_unique<ChildWindow>(ProgramInstance(), main, &view);
         doc.LoadPage(page->GetHWnd(), PageBackgroundFiles[0], &PageCorners);
         HeadlessBackend::RunUntilIdle();
@@ -68,7 +69,9 @@ protected:
         machine.Reset();
     }
 
-    void Send(UINT message, LONG x, LONG y) { SendMessageA(page->GetHWnd(), message, 0, PointToLParam(POINT{x, y})); }
+    void Send(UINT message, LONG x, LONG y) {
+        SendMessageA(page->GetHWnd(), message, 0, PointToLParam(POINT{x, y}));
+    }
 
     HeadlessBackend& machine = HeadlessBackend::Instance();
     HWND main = nullptr;
@@ -94,7 +97,8 @@ TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldInsideThePa
     EXPECT_EQ(sticker->GetY(), 30 - BookFolder::kStickerHeight / 2);
 
     Send(WM_MOUSEMOVE, 900, -5);
-    EXPECT_EQ(sticker->GetX(), 900 - BookFolder::kStickerWidth / 2) << "moved before the pointer is held";
+    EXPECT_EQ(sticker->GetX(), 900 - BookFolder::kStickerWidth / 2)
+        << "moved before the pointer is held";
 }
 
 // Past any edge of the 844 x 588 page (at 90, 90 on the screen) the pointer is put back
@@ -105,9 +109,9 @@ TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
         POINT held;  // on the screen; {0, 0}: not moved
     };
     const Row rows[] = {
-        {{-5, 300}, {90, 390}},       {{900, 300}, {934, 390}},   {{300, -5}, {390, 90}},
-        {{300, 700}, {390, 678}},     {{-5, -5}, {90, 90}},       {{900, 700}, {934, 678}},
-        {{0, 0}, {0, 0}},             {{844, 588}, {0, 0}},
+        {{-5, 300}, {90, 390}},   {{900, 300}, {934, 390}}, {{300, -5}, {390, 90}},
+        {{300, 700}, {390, 678}}, {{-5, -5}, {90, 90}},     {{900, 700}, {934, 678}},
+        {{0, 0}, {0, 0}},         {{844, 588}, {0, 0}},
     };
     view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
     for (const Row& row : rows) {

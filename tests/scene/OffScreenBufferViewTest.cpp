@@ -19,7 +19,8 @@ constexpr uint32_t kUntouched = 0x0A0B0C;
 // Composes like the album's view: the background, then the sprites from the bottom up.
 class PageView : public COffScreenBufferView {
 public:
-    explicit PageView(bool useDIBSection) : COffScreenBufferView(useDIBSection), background(kWidth, kHeight) {
+    explicit PageView(bool useDIBSection)
+        : COffScreenBufferView(useDIBSection), background(kWidth, kHeight) {
         FillPicture(background, PatternColour);
         sprites.SetView(this);
     }
@@ -42,7 +43,9 @@ public:
     std::vector<uint32_t> screenWhileComposing;
 };
 
-COLORREF Screen(LONG x, LONG y) { return SurfaceColour(ScreenPixels().Pixel(x, y)); }
+COLORREF Screen(LONG x, LONG y) {
+    return SurfaceColour(ScreenPixels().Pixel(x, y));
+}
 
 class OffScreenBufferViewTest : public ::testing::TestWithParam<bool> {
 protected:
@@ -71,7 +74,7 @@ TEST_P(OffScreenBufferViewTest, UpdateComposesEveryRectangleBeforeCopyingAny) {
     EXPECT_EQ(Screen(39, 29), 0x00AA00u);
     EXPECT_EQ(ScreenPixels().Pixel(34, 24), kUntouched);
     EXPECT_EQ(Screen(37, 1), PatternColour(37, 1));
-    EXPECT_EQ(ScreenPixels().Pixel(33, 5), kUntouched);  // in no dirty rectangle
+    EXPECT_EQ(ScreenPixels().Pixel(33, 5), kUntouched);   // in no dirty rectangle
     EXPECT_EQ(ScreenPixels().Pixel(40, 25), kUntouched);  // outside the page
 
     ScreenPixels().Fill(kUntouched);
@@ -86,7 +89,8 @@ TEST_P(OffScreenBufferViewTest, CopyToWindowCopiesOnlyWhatLiesInsideTheImage) {
     for (LONG y = 0; y < 12; ++y) {
         for (LONG x = 0; x < 14; ++x) {
             const bool inside = x < 10 && y < 8;
-            EXPECT_EQ(ScreenPixels().Pixel(x, y), inside ? SurfacePixel(PatternColour(x, y)) : kUntouched);
+            EXPECT_EQ(ScreenPixels().Pixel(x, y),
+                      inside ? SurfacePixel(PatternColour(x, y)) : kUntouched);
         }
     }
     view.CopyToWindow(nullptr, nullptr);

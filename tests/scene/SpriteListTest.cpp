@@ -16,7 +16,9 @@ public:
     void Draw(const RECT*) override {}
 };
 
-CSprite* Sticker(int32_t serial) { return new CSprite(serial, serial, nullptr); }
+CSprite* Sticker(int32_t serial) {
+    return new CSprite(serial, serial, nullptr);
+}
 
 CSprite* Corner(int32_t priority) {
     auto* corner = new CSprite(100 + priority, 0, nullptr);

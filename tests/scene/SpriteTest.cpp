@@ -26,14 +26,18 @@ struct Notice {
 
 class RecordingObserver : public CSpriteObserver {
 public:
-    void OnSpriteChanged(CSprite* sprite, int32_t flags, const RECT* first, const RECT* second) override {
-        notices.push_back({sprite, flags, *first, second != nullptr, second != nullptr ? *second : RECT{}});
+    void OnSpriteChanged(CSprite* sprite, int32_t flags, const RECT* first,
+                         const RECT* second) override {
+        notices.push_back(
+            {sprite, flags, *first, second != nullptr, second != nullptr ? *second : RECT{}});
     }
     std::vector<Notice> notices;
 };
 
 // A sticker picture: opaque pattern with a magenta block in its top-left quarter.
-COLORREF Sticker(LONG x, LONG y) { return x < 4 && y < 3 ? kMagenta : PatternColour(x, y); }
+COLORREF Sticker(LONG x, LONG y) {
+    return x < 4 && y < 3 ? kMagenta : PatternColour(x, y);
+}
 
 class SpriteTest : public ::testing::Test {
 protected:
@@ -78,7 +82,7 @@ TEST_F(SpriteTest, AFailedLoadKeepsThePictureAndKey) {
     WriteBytes(folder / "bad.dat", Bytes{'B', 'M'});
     EXPECT_FALSE(sprite.Load("\\bad.dat"));
     EXPECT_EQ(log.Messages(), (std::vector<std::string>{"Not a bitmap file", "Failed to load file",
-                                                         "Failed to load Sprite; LPSTR"}));
+                                                        "Failed to load Sprite; LPSTR"}));
     EXPECT_EQ(sprite.GetWidth(), 32);
     EXPECT_EQ(sprite.GetColourKey(), CSprite::kUnloadedKey);
     CSprite byDefault;
@@ -99,7 +103,8 @@ TEST_F(SpriteTest, DrawingHonoursTheClipHiddenAndMirroring) {
     for (LONG y = 0; y < 20; ++y) {
         for (LONG x = 0; x < 30; ++x) {
             const bool inClip = x >= 7 && y < 7;
-            EXPECT_EQ(ColourOf(clipped, x, y), inClip ? ColourOf(whole, x, y) : kPaper) << x << "," << y;
+            EXPECT_EQ(ColourOf(clipped, x, y), inClip ? ColourOf(whole, x, y) : kPaper)
+                << x << "," << y;
         }
     }
 
@@ -115,8 +120,10 @@ TEST_F(SpriteTest, DrawingHonoursTheClipHiddenAndMirroring) {
     for (LONG y = 0; y < 6; ++y) {
         for (LONG c = 0; c < 8; ++c) {
             const LONG x = 5 + 7 - c;
-            EXPECT_EQ(ColourOf(mirrored, x, 4 + y), Sticker(c, y) == kMagenta ? kPaper : Sticker(c, y));
-            EXPECT_EQ(ColourOf(mirroredClipped, x, 4 + y), x >= 9 ? ColourOf(mirrored, x, 4 + y) : kPaper);
+            EXPECT_EQ(ColourOf(mirrored, x, 4 + y),
+                      Sticker(c, y) == kMagenta ? kPaper : Sticker(c, y));
+            EXPECT_EQ(ColourOf(mirroredClipped, x, 4 + y),
+                      x >= 9 ? ColourOf(mirrored, x, 4 + y) : kPaper);
         }
     }
 
@@ -162,11 +169,11 @@ TEST_F(SpriteTest, ChangesAreReportedWithTheirRectangles) {
     sprite.MoveTo(0, 0);
     const RECT before{1, 2, 33, 34};
     const RECT after{4, 6, 36, 38};
-    EXPECT_EQ(observer.notices, (std::vector<Notice>{
-                                    {&sprite, SPRITE_MOVED, before, true, before},
-                                    {&sprite, SPRITE_MOVED, before, true, after},
-                                    {&sprite, SPRITE_PRIORITY_CHANGED, after, false, {}},
-                                    {&sprite, SPRITE_INVALIDATE, {0, 0, 3, 3}, false, {}}}));
+    EXPECT_EQ(observer.notices,
+              (std::vector<Notice>{{&sprite, SPRITE_MOVED, before, true, before},
+                                   {&sprite, SPRITE_MOVED, before, true, after},
+                                   {&sprite, SPRITE_PRIORITY_CHANGED, after, false, {}},
+                                   {&sprite, SPRITE_INVALIDATE, {0, 0, 3, 3}, false, {}}}));
 }
 
 TEST_F(SpriteTest, TheRecordIsFiveLongsAndReadsBackWithoutNotice) {
@@ -192,8 +199,9 @@ TEST_F(SpriteTest, TheRecordIsFiveLongsAndReadsBackWithoutNotice) {
 }
 
 TEST_F(SpriteTest, APositionAtTheLimitsDrawsAndHitTestsSafely) {
-    WriteBytes(folder / "far.sav", Concat({LongBytes(1), LongBytes(2147483640), LongBytes(-2147483647 - 1),
-                                           LongBytes(10), LongBytes(0)}));
+    WriteBytes(folder / "far.sav",
+               Concat({LongBytes(1), LongBytes(2147483640), LongBytes(-2147483647 - 1),
+                       LongBytes(10), LongBytes(0)}));
     CSprite sprite;
     sprite.LoadFromFile("\\far.sav");
     RECT area{};

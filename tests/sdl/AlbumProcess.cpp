@@ -24,12 +24,15 @@ constexpr const char* kPictureFolder = "data003";
 constexpr const char* kErrorOutput = "stderr.txt";
 constexpr auto kPollPause = std::chrono::milliseconds(20);
 
-void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream(path) << text;
+}
 
 // `name`'s current value with `addition` appended as one more sanitizer option.
 std::string WithOption(const char* name, const std::string& addition) {
     const char* current = getenv(name);
-    const std::string before = current != nullptr && *current != '\0' ? std::string(current) + ":" : "";
+    const std::string before =
+        current != nullptr && *current != '\0' ? std::string(current) + ":" : "";
     return std::string(name) + "=" + before + addition;
 }
 
@@ -67,7 +70,8 @@ bool AlbumProcess::Start(const std::vector<std::string>& environment, const char
     // The added settings come first: the first of two equal names is the one seen.
     std::vector<char*> childEnvironment;
     for (std::string& setting : settings) childEnvironment.push_back(setting.data());
-    for (char** inherited = environ; *inherited != nullptr; ++inherited) childEnvironment.push_back(*inherited);
+    for (char** inherited = environ; *inherited != nullptr; ++inherited)
+        childEnvironment.push_back(*inherited);
     childEnvironment.push_back(nullptr);
     char* arguments[] = {const_cast<char*>(QUILLORY_PROGRAM), const_cast<char*>(option), nullptr};
     m_exitCode.reset();
@@ -93,7 +97,8 @@ bool AlbumProcess::Running() {
 
 std::optional<int> AlbumProcess::WaitForExit(std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (Running() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kPollPause);
+    while (Running() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(kPollPause);
     return m_exitCode;
 }
 

@@ -35,7 +35,8 @@ bool WriteFile(const std::filesystem::path& path, const std::string& text) {
 }  // namespace
 
 CupsServer::CupsServer() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillory-cups-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quillory-cups-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) return;
     m_root = pattern;
     m_socket = m_root / "cups.sock";
@@ -44,8 +45,10 @@ CupsServer::CupsServer() {
     if (m_process == 0) {
         const std::string config = (m_root / "cupsd.conf").string();
         const std::string files = (m_root / "cups-files.conf").string();
-        execlp("cupsd", "cupsd", "-f", "-c", config.c_str(), "-s", files.c_str(), static_cast<char*>(nullptr));
-        execl("/usr/sbin/cupsd", "cupsd", "-f", "-c", config.c_str(), "-s", files.c_str(), static_cast<char*>(nullptr));
+        execlp("cupsd", "cupsd", "-f", "-c", config.c_str(), "-s", files.c_str(),
+               static_cast<char*>(nullptr));
+        execl("/usr/sbin/cupsd", "cupsd", "-f", "-c", config.c_str(), "-s", files.c_str(),
+              static_cast<char*>(nullptr));
         _exit(127);
     }
     m_running = m_process > 0 && WaitForSocket();
@@ -71,29 +74,34 @@ CupsServer::~CupsServer() {
 bool CupsServer::WriteConfiguration() {
     namespace fs = std::filesystem;
     std::error_code error;
-    for (const char* folder : {"spool", "spool/tmp", "cache", "state", "bin/backend", "log", "ppd"}) {
+    for (const char* folder :
+         {"spool", "spool/tmp", "cache", "state", "bin/backend", "log", "ppd"}) {
         fs::create_directories(m_root / folder, error);
     }
     // The server runs its helpers from the system's folders, and our backend from ours.
     for (const char* part : {"daemon", "filter", "notifier", "cgi-bin", "monitor"}) {
-        fs::create_directory_symlink(fs::path(kSystemServerBin) / part, m_root / "bin" / part, error);
+        fs::create_directory_symlink(fs::path(kSystemServerBin) / part, m_root / "bin" / part,
+                                     error);
     }
     const fs::path backend = m_root / "bin/backend" / kBackendName;
     if (!WriteFile(backend, kBackendScript)) return false;
     // Mode 0700: CUPS runs such a backend as root, so it can write anywhere the test says.
     fs::permissions(backend, fs::perms::owner_all, error);
-    fs::permissions(m_root, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec, error);
+    fs::permissions(m_root, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec,
+                    error);
     const std::string root = m_root.string();
     std::ostringstream files;
     files << "ServerRoot " << root << "\nRequestRoot " << root << "/spool\nTempDir " << root
-          << "/spool/tmp\nCacheDir " << root << "/cache\nStateDir " << root << "/state\nServerBin " << root
-          << "/bin\nErrorLog " << root << "/log/error_log\nAccessLog " << root << "/log/access_log\nPageLog "
-          << root << "/log/page_log\nSystemGroup root\nSandboxing Relaxed\n";
+          << "/spool/tmp\nCacheDir " << root << "/cache\nStateDir " << root << "/state\nServerBin "
+          << root << "/bin\nErrorLog " << root << "/log/error_log\nAccessLog " << root
+          << "/log/access_log\nPageLog " << root
+          << "/log/page_log\nSystemGroup root\nSandboxing Relaxed\n";
     std::ostringstream server;
     server << "Listen " << m_socket.string() << "\nLogLevel warn\nBrowsing No\nWebInterface No\n"
            << "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
            << "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
-    return WriteFile(m_root / "cups-files.conf", files.str()) && WriteFile(m_root / "cupsd.conf", server.str());
+    return WriteFile(m_root / "cups-files.conf", files.str()) &&
+           WriteFile(m_root / "cupsd.conf", server.str());
 }
 
 bool CupsServer::WaitForSocket() const {
@@ -105,9 +113,11 @@ bool CupsServer::WaitForSocket() const {
     return false;
 }
 
-bool CupsServer::AddFilePrinter(const std::string& name, const std::filesystem::path& output, bool isDefault) {
+bool CupsServer::AddFilePrinter(const std::string& name, const std::filesystem::path& output,
+                                bool isDefault) {
     const std::string host = "-h '" + m_socket.string() + "'";
-    std::string command = "lpadmin " + host + " -p '" + name + "' -v '" + kBackendName + ":" + output.string() + "' -E";
+    std::string command = "lpadmin " + host + " -p '" + name + "' -v '" + kBackendName + ":" +
+                          output.string() + "' -E";
     if (isDefault) command += " && lpadmin " + host + " -d '" + name + "'";
     return RunCommand("PATH=\"$PATH:/usr/sbin\" " + command + " >/dev/null 2>&1").exitCode == 0;
 }

@@ -18,7 +18,8 @@ public:
     bool Running() const { return m_running; }
     // Adds printer `name` whose jobs land in `output`; with `isDefault` it becomes the
     // default destination.
-    bool AddFilePrinter(const std::string& name, const std::filesystem::path& output, bool isDefault);
+    bool AddFilePrinter(const std::string& name, const std::filesystem::path& output,
+                        bool isDefault);
     // What the server logged, for a failing test's message.
     std::string ErrorLog() const;
 

@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/WinMain.h"
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/CommandIds.h"
 #include "catalogue/DataFiles.h"
@@ -28,7 +29,6 @@
 #include "catalogue/TileTables.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
-#include "app/WinMain.h"
 #include "platform/User.h"
 #include "platform/sdl/AudioMixer.h"
 #include "platform/sdl/Letterbox.h"
@@ -70,7 +70,8 @@ uint32_t ScreenColour(COLORREF colour) {
 
 bool Near(uint32_t seen, uint32_t wanted) {
     for (const int shift : {0, 8, 16}) {
-        const int difference = static_cast<int>((seen >> shift) & 0xFF) - static_cast<int>((wanted >> shift) & 0xFF);
+        const int difference =
+            static_cast<int>((seen >> shift) & 0xFF) - static_cast<int>((wanted >> shift) & 0xFF);
         if (std::abs(difference) > kChannelTolerance) return false;
     }
     return true;
@@ -120,7 +121,8 @@ private:
 std::vector<float> ReadStream(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     std::vector<float> samples(fs::file_size(path) / sizeof(float));
-    file.read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(samples.size() * sizeof(float)));
+    file.read(reinterpret_cast<char*>(samples.data()),
+              static_cast<std::streamsize>(samples.size() * sizeof(float)));
     std::vector<float> left;
     for (size_t i = 0; i + 1 < samples.size(); i += 2) left.push_back(samples[i]);
     return left;
@@ -134,18 +136,28 @@ double RootMeanSquare(const std::vector<float>& samples, size_t from, size_t to)
     return std::sqrt(sum / static_cast<double>(to - from));
 }
 
-double Decibels(double level) { return 20 * std::log10(std::max(level, 1e-9)); }
+double Decibels(double level) {
+    return 20 * std::log10(std::max(level, 1e-9));
+}
 
 float Peak(const std::vector<float>& samples, size_t from, size_t to) {
     float peak = 0;
-    for (size_t i = from; i < std::min(to, samples.size()); ++i) peak = std::max(peak, std::fabs(samples[i]));
+    for (size_t i = from; i < std::min(to, samples.size()); ++i)
+        peak = std::max(peak, std::fabs(samples[i]));
     return peak;
 }
 
-POINT Centre(const ButtonRow& row) { return POINT{row.x + row.width / 2, row.y + row.height / 2}; }
-RECT Area(const ButtonRow& row) { return RECT{row.x, row.y, row.x + row.width, row.y + row.height}; }
+POINT Centre(const ButtonRow& row) {
+    return POINT{row.x + row.width / 2, row.y + row.height / 2};
+}
+RECT Area(const ButtonRow& row) {
+    return RECT{row.x, row.y, row.x + row.width, row.y + row.height};
+}
 
-bool Dark(uint32_t rgb) { return ((rgb >> 16) & 0xFF) <= kBlackest && ((rgb >> 8) & 0xFF) <= kBlackest && (rgb & 0xFF) <= kBlackest; }
+bool Dark(uint32_t rgb) {
+    return ((rgb >> 16) & 0xFF) <= kBlackest && ((rgb >> 8) & 0xFF) <= kBlackest &&
+           (rgb & 0xFF) <= kBlackest;
+}
 
 // The mean channel difference of two pictures over `area`, every `step`th pixel.
 double Difference(const Surface& a, const Surface& b, const RECT& area, LONG step = 1) {
@@ -154,7 +166,8 @@ double Difference(const Surface& a, const Surface& b, const RECT& area, LONG ste
     for (LONG y = area.top; y < area.bottom; y += step) {
         for (LONG x = area.left; x < area.right; x += step) {
             for (const int shift : {0, 8, 16}) {
-                sum += std::abs(static_cast<int>((a.Pixel(x, y) >> shift) & 0xFF) - static_cast<int>((b.Pixel(x, y) >> shift) & 0xFF));
+                sum += std::abs(static_cast<int>((a.Pixel(x, y) >> shift) & 0xFF) -
+                                static_cast<int>((b.Pixel(x, y) >> shift) & 0xFF));
                 ++count;
             }
         }
@@ -249,7 +262,8 @@ protected:
     }
 
     bool TitleShows(std::chrono::seconds limit = 30s) {
-        return WaitForScreen([this](const Surface& shot) { return title->FindOn(shot).has_value(); }, limit);
+        return WaitForScreen(
+            [this](const Surface& shot) { return title->FindOn(shot).has_value(); }, limit);
     }
 
     // Starts the album on a screen of its own size and waits for its title.
@@ -260,10 +274,12 @@ protected:
     }
 
     // Takes screenshots until `shows` holds for one, for up to `limit`.
-    bool WaitForScreen(const std::function<bool(const Surface&)>& shows, std::chrono::milliseconds limit = 30s) {
+    bool WaitForScreen(const std::function<bool(const Surface&)>& shows,
+                       std::chrono::milliseconds limit = 30s) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
         while (std::chrono::steady_clock::now() < deadline && album->Running()) {
-            if (std::optional<Surface> shot = server->Screenshot(); shot && shows(*shot)) return true;
+            if (std::optional<Surface> shot = server->Screenshot(); shot && shows(*shot))
+                return true;
             std::this_thread::sleep_for(kScreenPollPause);
         }
         return false;
@@ -275,18 +291,21 @@ protected:
         const fs::path file = folder.Path() / "screen.ppm";
         std::ofstream(file, std::ios::binary) << WritePpm(screen);
         const RECT& picture = fit.Picture();
-        const std::string size = std::to_string(picture.right - picture.left) + "x" + std::to_string(picture.bottom - picture.top);
-        const std::optional<Surface> scaled =
-            ReadPpm(RunCommand("convert '" + file.string() + "' -scale " + size + "! ppm:-").output);
+        const std::string size = std::to_string(picture.right - picture.left) + "x" +
+                                 std::to_string(picture.bottom - picture.top);
+        const std::optional<Surface> scaled = ReadPpm(
+            RunCommand("convert '" + file.string() + "' -scale " + size + "! ppm:-").output);
         return scaled.value_or(Surface(1, 1));
     }
 
     // The mean difference between the display's picture and `scaled` over `area` of it.
-    double DifferenceOnDisplay(const Surface& shot, const Surface& scaled, const RECT& area, LONG step) const {
+    double DifferenceOnDisplay(const Surface& shot, const Surface& scaled, const RECT& area,
+                               LONG step) const {
         const RECT& picture = fit.Picture();
         Surface shown(scaled.Width(), scaled.Height());
         for (LONG y = 0; y < shown.Height(); ++y) {
-            for (LONG x = 0; x < shown.Width(); ++x) shown.SetPixel(x, y, shot.Pixel(picture.left + x, picture.top + y));
+            for (LONG x = 0; x < shown.Width(); ++x)
+                shown.SetPixel(x, y, shot.Pixel(picture.left + x, picture.top + y));
         }
         return Difference(shown, scaled, area, step);
     }
@@ -309,25 +328,29 @@ protected:
     // A full book's count is part of the counter's caption; a smaller count has a
     // number picture of its own over the caption.
     bool CounterShows(int32_t stickersLeft) {
-        const TilePicture count = stickersLeft == NUMBEROFSTICKERGRAPHICS
-                                      ? TilePicture(StickersLeftCaptionFile, StickersLeftCaptionTiles[0])
-                                      : TilePicture(StickersLeftNumberFile,
-                                                    StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)]);
-        return WaitForScreen([&count](const Surface& shot) { return count.FindOn(shot).has_value(); });
+        const TilePicture count =
+            stickersLeft == NUMBEROFSTICKERGRAPHICS
+                ? TilePicture(StickersLeftCaptionFile, StickersLeftCaptionTiles[0])
+                : TilePicture(StickersLeftNumberFile,
+                              StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)]);
+        return WaitForScreen(
+            [&count](const Surface& shot) { return count.FindOn(shot).has_value(); });
     }
 
     void Key(const std::string& name) const { EXPECT_TRUE(server->Xdotool("key " + name)); }
     // Moves to screen point `point` (wherever the display shows it) and clicks.
     void Click(POINT point) const {
         const POINT seen = fit.ToWindow(point);
-        EXPECT_TRUE(server->Xdotool("mousemove " + std::to_string(seen.x) + " " + std::to_string(seen.y)));
+        EXPECT_TRUE(
+            server->Xdotool("mousemove " + std::to_string(seen.x) + " " + std::to_string(seen.y)));
         std::this_thread::sleep_for(200ms);
         EXPECT_TRUE(server->Xdotool("click 1"));
     }
 
     void StartBookOnTheStickersSheet() {
         Key("Return");
-        ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS)) << "no playing screen with every sticker left";
+        ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS))
+            << "no playing screen with every sticker left";
         ChooseSheetOf(sticker);
     }
 
@@ -348,7 +371,8 @@ protected:
         CDIB picture(1, 1);
         EXPECT_TRUE(picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]));
         const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
-        return POINT{kPageLeft + home.x + picture.GetWidth() / 2, kPageTop + home.y + picture.GetHeight() / 2};
+        return POINT{kPageLeft + home.x + picture.GetWidth() / 2,
+                     kPageTop + home.y + picture.GetHeight() / 2};
     }
     POINT HomeCentre() const { return HomeCentre(sticker); }
 
@@ -357,7 +381,8 @@ protected:
         const POINT centre = HomeCentre(stickerIndex);
         // The pointer travels there in steps, as a hand would move it.
         const POINT before = fit.ToWindow(POINT{centre.x - 40, centre.y - 40});
-        EXPECT_TRUE(server->Xdotool("mousemove " + std::to_string(before.x) + " " + std::to_string(before.y)));
+        EXPECT_TRUE(server->Xdotool("mousemove " + std::to_string(before.x) + " " +
+                                    std::to_string(before.y)));
         std::this_thread::sleep_for(200ms);
         Click(centre);
     }
@@ -365,7 +390,8 @@ protected:
 
     // The page file holds the one sticker, at its home.
     void ExpectPageHoldsOnly(int32_t pageIndex, int32_t stickerIndex) const {
-        const std::string name = std::string(PageSaveFiles[static_cast<size_t>(pageIndex)]).substr(9);
+        const std::string name =
+            std::string(PageSaveFiles[static_cast<size_t>(pageIndex)]).substr(9);
         const Bytes page = ReadBytes((folder.Path() / "save003" / name).string());
         const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
         ASSERT_EQ(page.size(), 16u + 20u) << name << " holds one sticker";
@@ -388,9 +414,10 @@ protected:
         const Bytes record = ReadBytes((folder.Path() / "save003" / "page00.sav").string());
         const size_t entries = static_cast<size_t>(NUMBEROFSTICKERGRAPHICS) * kStickerEntryBytes;
         if (record.size() < entries) return false;
-        const size_t at = record.size() - entries + static_cast<size_t>(sticker) * kStickerEntryBytes;
-        return Bytes(record.begin() + static_cast<long>(at), record.begin() + static_cast<long>(at + 4)) ==
-               LongBytes(1);
+        const size_t at =
+            record.size() - entries + static_cast<size_t>(sticker) * kStickerEntryBytes;
+        return Bytes(record.begin() + static_cast<long>(at),
+                     record.begin() + static_cast<long>(at + 4)) == LongBytes(1);
     }
 
     // The window covers the display; the picture fills the part the fit gives it and
@@ -405,10 +432,15 @@ protected:
         const RECT& picture = fit.Picture();
         for (const LONG y : {picture.top, (picture.top + picture.bottom) / 2, picture.bottom - 1}) {
             if (picture.left > 0) {
-                EXPECT_TRUE(Dark(shot.Pixel(0, y)) && Dark(shot.Pixel(picture.left - 1, y))) << "left bar, row " << y;
-                EXPECT_TRUE(Dark(shot.Pixel(picture.right, y)) && Dark(shot.Pixel(shot.Width() - 1, y))) << "right bar";
+                EXPECT_TRUE(Dark(shot.Pixel(0, y)) && Dark(shot.Pixel(picture.left - 1, y)))
+                    << "left bar, row " << y;
+                EXPECT_TRUE(Dark(shot.Pixel(picture.right, y)) &&
+                            Dark(shot.Pixel(shot.Width() - 1, y)))
+                    << "right bar";
             }
-            EXPECT_FALSE(Dark(shot.Pixel(picture.left, y)) || Dark(shot.Pixel(picture.right - 1, y))) << "picture's edge";
+            EXPECT_FALSE(Dark(shot.Pixel(picture.left, y)) ||
+                         Dark(shot.Pixel(picture.right - 1, y)))
+                << "picture's edge";
         }
     }
 
@@ -464,10 +496,11 @@ TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
         bool windowManager;
     };
     // The sticker is stuck last: the screens after it differ from those before.
-    for (const Display display : {Display{1366, 768, false}, Display{800, 600, false}, Display{1920, 1080, true},
-                                  Display{1920, 1080, false}}) {
-        SCOPED_TRACE(testing::Message() << display.width << " x " << display.height
-                                        << (display.windowManager ? " with" : " without") << " a window manager");
+    for (const Display display : {Display{1366, 768, false}, Display{800, 600, false},
+                                  Display{1920, 1080, true}, Display{1920, 1080, false}}) {
+        SCOPED_TRACE(testing::Message()
+                     << display.width << " x " << display.height
+                     << (display.windowManager ? " with" : " without") << " a window manager");
         UseScreen(display.width, display.height, display.windowManager);
         ASSERT_TRUE(album->Start());
         const std::optional<Surface> titled = WaitForLikeness(*titleScreen);
@@ -479,15 +512,18 @@ TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
         ExpectCentredBetweenBlackBars(*playing);
 
         if (display.width == 800) {
-            RECT bar = fit.ToWindow(Area(CommandButtonRows[static_cast<size_t>(IDM_CLEARALL - IDM_QUIT)]));
+            RECT bar =
+                fit.ToWindow(Area(CommandButtonRows[static_cast<size_t>(IDM_CLEARALL - IDM_QUIT)]));
             OffsetRect(&bar, -fit.Picture().left, -fit.Picture().top);
-            EXPECT_LT(DifferenceOnDisplay(*playing, Scaled(*playingScreen), bar, 1), 3.0) << "the Clear all bar's lettering";
+            EXPECT_LT(DifferenceOnDisplay(*playing, Scaled(*playingScreen), bar, 1), 3.0)
+                << "the Clear all bar's lettering";
         }
         if (display.width == 1920 && !display.windowManager) {
             Click(Centre(SheetButtonRows[static_cast<size_t>(sticker / STICKERSPERSHEET)]));
             PickTheSticker();
             DropTheStickerOnItsHome();
-            for (int attempt = 0; attempt < 50 && !RecordMarksTheStickerUsed(); ++attempt) std::this_thread::sleep_for(100ms);
+            for (int attempt = 0; attempt < 50 && !RecordMarksTheStickerUsed(); ++attempt)
+                std::this_thread::sleep_for(100ms);
             EXPECT_TRUE(RecordMarksTheStickerUsed()) << "the sticker was not stuck";
         }
     }
@@ -507,8 +543,9 @@ TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
     ASSERT_TRUE(server->Xdotool("keyup Next"));
     std::this_thread::sleep_until(std::chrono::steady_clock::now() + 150ms);
     const Surface still = server->Screenshot().value();
-    EXPECT_TRUE(std::any_of(held.begin(), held.end(), [&](const Surface& shot) { return Difference(shot, held.front(), page, 4) > 1; }))
-        << "the held key turned no page";
+    EXPECT_TRUE(std::any_of(held.begin(), held.end(), [&](const Surface& shot) {
+        return Difference(shot, held.front(), page, 4) > 1;
+    })) << "the held key turned no page";
     // Every shot is compared, the page key's button too: an even number of turns would
     // leave the page as it was.
     for (int shot = 0; shot < 8; ++shot) {
@@ -518,7 +555,8 @@ TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
 
     Click(Centre(SheetButtonRows[1]));
     const RECT stickerButtons = Area(StickerButtonRows[0]);
-    EXPECT_TRUE(WaitForScreen([&](const Surface& shot) { return Difference(shot, still, stickerButtons) > 1; }, 1s))
+    EXPECT_TRUE(WaitForScreen(
+        [&](const Surface& shot) { return Difference(shot, still, stickerButtons) > 1; }, 1s))
         << "the click on the second sheet was not answered";
 }
 
@@ -528,12 +566,14 @@ TEST_F(DesktopAlbumTest, TheFirstPictureShownIsTheFinishedTitle) {
     UseScreen(1024, 768);
     const std::optional<Surface> bare = server->Screenshot();
     ASSERT_TRUE(bare);
-    ASSERT_TRUE(album->Start({"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + (folder.Path() / "stream.raw").string()}));
+    ASSERT_TRUE(album->Start(
+        {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + (folder.Path() / "stream.raw").string()}));
     int before = 0;
     const bool titled = WaitForScreen([&](const Surface& shot) {
         if (title->FindOn(shot)) return true;
         ++before;
-        EXPECT_EQ(Difference(shot, *bare, bare->Bounds()), 0.0) << "screenshot " << before << " shows something else";
+        EXPECT_EQ(Difference(shot, *bare, bare->Bounds()), 0.0)
+            << "screenshot " << before << " shows something else";
         return false;
     });
     EXPECT_TRUE(titled);
@@ -548,7 +588,9 @@ TEST_F(DesktopAlbumTest, AGrownUpsWindowTogglesFullScreenWithF11) {
     const auto placeIs = [this](LONG width, LONG height) {
         for (int attempt = 0; attempt < 50; ++attempt) {
             const std::optional<RECT> place = server->WindowPlace("Quillory 3");
-            if (place && place->right - place->left == width && place->bottom - place->top == height) return true;
+            if (place && place->right - place->left == width &&
+                place->bottom - place->top == height)
+                return true;
             std::this_thread::sleep_for(100ms);
         }
         return false;
@@ -576,8 +618,8 @@ TEST_F(DesktopAlbumTest, ASecondCopyEndsWithoutAWindowAndTheFirstStays) {
     ASSERT_TRUE(exitCode) << "the second copy should end by itself";
     EXPECT_EQ(*exitCode, 0) << second.ErrorOutput();
 
-    const CommandResult windows =
-        RunCommand("DISPLAY=" + server->Display() + " xdotool search --onlyvisible --name '^Quillory 3$'");
+    const CommandResult windows = RunCommand("DISPLAY=" + server->Display() +
+                                             " xdotool search --onlyvisible --name '^Quillory 3$'");
     EXPECT_EQ(std::count(windows.output.begin(), windows.output.end(), '\n'), 1) << windows.output;
     EXPECT_TRUE(album->Running());
     EXPECT_TRUE(TitleShows(5s));
@@ -609,7 +651,8 @@ TEST_F(DesktopAlbumTest, TheSongAndThePeelSoundReachTheStreamAtLevelsThatMatch) 
         peel = std::max(peel, RootMeanSquare(left, from, from + kPeelFrames));
     }
     EXPECT_GT(Decibels(peel) - Decibels(song), 1.5) << "the peel stands out of the song";
-    EXPECT_LT(Decibels(peel) - Decibels(song), 10.0) << "song " << Decibels(song) << " dBFS, peel " << Decibels(peel);
+    EXPECT_LT(Decibels(peel) - Decibels(song), 10.0)
+        << "song " << Decibels(song) << " dBFS, peel " << Decibels(peel);
     EXPECT_LT(Peak(left, 0, left.size()), 0.99f) << "the stream clips";
 }
 
@@ -630,7 +673,9 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
     };
     const auto screenShows = [this](const TilePicture& picture) {
         for (int attempt = 0; attempt < 300; ++attempt) {
-            if (const std::optional<Surface> shot = server->Screenshot(); shot && picture.FindOn(*shot)) return true;
+            if (const std::optional<Surface> shot = server->Screenshot();
+                shot && picture.FindOn(*shot))
+                return true;
             std::this_thread::sleep_for(kScreenPollPause);
         }
         return false;
@@ -649,10 +694,12 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
         PushFinger(SDL_FINGERDOWN, button);
         for (int step = 1; step <= 10; ++step) {
             std::this_thread::sleep_for(50ms);
-            PushFinger(SDL_FINGERMOTION, POINT{button.x + (home.x - button.x) * step / 10, button.y + (home.y - button.y) * step / 10});
+            PushFinger(SDL_FINGERMOTION, POINT{button.x + (home.x - button.x) * step / 10,
+                                               button.y + (home.y - button.y) * step / 10});
         }
         PushFinger(SDL_FINGERUP, home);
-        const TilePicture oneLess(StickersLeftNumberFile, StickersLeftNumberTiles[NUMBEROFSTICKERGRAPHICS - 1]);
+        const TilePicture oneLess(StickersLeftNumberFile,
+                                  StickersLeftNumberTiles[NUMBEROFSTICKERGRAPHICS - 1]);
         return screenShows(oneLess);
     };
     std::thread child([&] {
@@ -690,7 +737,9 @@ protected:
         ASSERT_TRUE(exitCode) << "the album did not end";
         EXPECT_EQ(*exitCode, 0) << album->ErrorOutput();
         EXPECT_LT(took, 1s);
-        RecordProperty("ended_after_ms", static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+        RecordProperty(
+            "ended_after_ms",
+            static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
         ExpectPageHoldsOnly(0, sticker);
         EXPECT_TRUE(RecordMarksTheStickerUsed());
     }

@@ -27,15 +27,33 @@ constexpr double kRate = AudioMixer::kSampleRate;
 constexpr float kSilence = 1e-4f;
 
 // A mono 16-bit WAVE of a sine tone.
-std::vector<uint8_t> ToneWave(double hertz, double seconds, double amplitude, uint32_t rate = 22050) {
+std::vector<uint8_t> ToneWave(double hertz, double seconds, double amplitude,
+                              uint32_t rate = 22050) {
     const auto frames = static_cast<uint32_t>(seconds * rate);
     std::vector<uint8_t> wave;
-    const auto put32 = [&wave](uint32_t v) { for (int i = 0; i < 4; ++i) wave.push_back(static_cast<uint8_t>(v >> (8 * i))); };
-    const auto put16 = [&wave](uint16_t v) { wave.push_back(static_cast<uint8_t>(v)); wave.push_back(static_cast<uint8_t>(v >> 8)); };
-    const auto tag = [&wave](const char* t) { for (int i = 0; i < 4; ++i) wave.push_back(static_cast<uint8_t>(t[i])); };
-    tag("RIFF"); put32(36 + frames * 2); tag("WAVE");
-    tag("fmt "); put32(16); put16(1); put16(1); put32(rate); put32(rate * 2); put16(2); put16(16);
-    tag("data"); put32(frames * 2);
+    const auto put32 = [&wave](uint32_t v) {
+        for (int i = 0; i < 4; ++i) wave.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    const auto put16 = [&wave](uint16_t v) {
+        wave.push_back(static_cast<uint8_t>(v));
+        wave.push_back(static_cast<uint8_t>(v >> 8));
+    };
+    const auto tag = [&wave](const char* t) {
+        for (int i = 0; i < 4; ++i) wave.push_back(static_cast<uint8_t>(t[i]));
+    };
+    tag("RIFF");
+    put32(36 + frames * 2);
+    tag("WAVE");
+    tag("fmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(rate);
+    put32(rate * 2);
+    put16(2);
+    put16(16);
+    tag("data");
+    put32(frames * 2);
     for (uint32_t i = 0; i < frames; ++i) {
         const double value = amplitude * std::sin(2 * std::numbers::pi * hertz * i / rate);
         put16(static_cast<uint16_t>(static_cast<int16_t>(std::lround(value * 32767))));
@@ -65,7 +83,8 @@ struct Rendered {
     // The tone's pitch, from the rising zero crossings of the audible part.
     double Hertz() const {
         double crossings = 0;
-        for (size_t i = 1; i < left.size(); ++i) crossings += left[i - 1] < 0 && left[i] >= 0 ? 1 : 0;
+        for (size_t i = 1; i < left.size(); ++i)
+            crossings += left[i - 1] < 0 && left[i] >= 0 ? 1 : 0;
         return crossings / AudibleSeconds();
     }
 };
@@ -84,14 +103,16 @@ protected:
     Rendered ReadStream() const {
         std::ifstream file(output, std::ios::binary);
         std::vector<float> samples(std::filesystem::file_size(output) / sizeof(float));
-        file.read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(samples.size() * sizeof(float)));
+        file.read(reinterpret_cast<char*>(samples.data()),
+                  static_cast<std::streamsize>(samples.size() * sizeof(float)));
         Rendered rendered;
         for (size_t i = 0; i + 1 < samples.size(); i += 2) rendered.left.push_back(samples[i]);
         return rendered;
     }
 
     static void WaitForEffect(const SdlMultimedia& multimedia) {
-        for (int i = 0; i < 300 && multimedia.EffectPlaying(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        for (int i = 0; i < 300 && multimedia.EffectPlaying(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
 
@@ -149,13 +170,16 @@ struct SynthesizerCase {
     friend void PrintTo(const SynthesizerCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class DesktopSynthesizerTest : public DesktopAudioTest, public testing::WithParamInterface<SynthesizerCase> {
+class DesktopSynthesizerTest : public DesktopAudioTest,
+                               public testing::WithParamInterface<SynthesizerCase> {
 protected:
     std::vector<std::string> Soundfonts() const {
-        return GetParam().withSoundfont ? FluidSynthesizer::SoundfontCandidates() : std::vector<std::string>{};
+        return GetParam().withSoundfont ? FluidSynthesizer::SoundfontCandidates()
+                                        : std::vector<std::string>{};
     }
     void SetUp() override {
-        if (GetParam().withSoundfont && !FluidSynthesizer::Load(AudioMixer::kSampleRate, Soundfonts())) {
+        if (GetParam().withSoundfont &&
+            !FluidSynthesizer::Load(AudioMixer::kSampleRate, Soundfonts())) {
             GTEST_SKIP() << "no General MIDI soundfont is installed";
         }
     }
@@ -184,10 +208,11 @@ TEST_P(DesktopSynthesizerTest, PlaysANoteBelowTheEffectsLevel) {
     EXPECT_LT(rendered.Peak(), 0.95f);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachSynthesizer, DesktopSynthesizerTest,
-                         testing::Values(SynthesizerCase{"FluidSynth", true, FluidSynthesizer::kProductName},
-                                         SynthesizerCase{"BuiltIn", false, BuiltInSynthesizer::kProductName}),
-                         [](const testing::TestParamInfo<SynthesizerCase>& tested) { return tested.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    EachSynthesizer, DesktopSynthesizerTest,
+    testing::Values(SynthesizerCase{"FluidSynth", true, FluidSynthesizer::kProductName},
+                    SynthesizerCase{"BuiltIn", false, BuiltInSynthesizer::kProductName}),
+    [](const testing::TestParamInfo<SynthesizerCase>& tested) { return tested.param.name; });
 
 // Where no soundfont is installed, the album's song plays through the built-in
 // synthesizer, driven by the program's own sequencer on the desktop's timers.
@@ -212,13 +237,15 @@ TEST_F(DesktopAudioTest, TheSongPlaysWithoutASoundfont) {
 // Without a soundfont the song is neither drowned nor drowning the effects: its level
 // stays within 3 dB of FluidSynth's.
 TEST(DesktopMusicLevel, TheBuiltInSynthesizerPlaysTheSongAsLoudAsFluidSynth) {
-    std::unique_ptr<FluidSynthesizer> fluid = FluidSynthesizer::Load(AudioMixer::kSampleRate, FluidSynthesizer::SoundfontCandidates());
+    std::unique_ptr<FluidSynthesizer> fluid =
+        FluidSynthesizer::Load(AudioMixer::kSampleRate, FluidSynthesizer::SoundfontCandidates());
     if (!fluid) GTEST_SKIP() << "no General MIDI soundfont is installed";
     BuiltInSynthesizer builtIn(AudioMixer::kSampleRate);
     const Performance song = PerformSong();
     const double fluidLevel = RootMeanSquare(Render(*fluid, song, AudioMixer::kSampleRate));
     const double builtInLevel = RootMeanSquare(Render(builtIn, song, AudioMixer::kSampleRate));
-    EXPECT_NEAR(20 * std::log10(builtInLevel / fluidLevel), 0, 3) << "FluidSynth " << fluidLevel << ", built-in " << builtInLevel;
+    EXPECT_NEAR(20 * std::log10(builtInLevel / fluidLevel), 0, 3)
+        << "FluidSynth " << fluidLevel << ", built-in " << builtInLevel;
 }
 
 // Once the music closes with no effect left, the stream stops: nothing wakes for it.
@@ -252,7 +279,8 @@ TEST(DesktopAudioDecoding, BytesThatAreNoWaveDecodeToNothing) {
     // The stream's rate, two channels.
     EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(wave).size()), 0.1 * kRate * 2, 16);
     // A wave at another rate is converted to the stream's.
-    EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(ToneWave(440, 0.1, 0.5, 11025)).size()), 0.1 * kRate * 2, 16);
+    EXPECT_NEAR(static_cast<double>(AudioMixer::Decode(ToneWave(440, 0.1, 0.5, 11025)).size()),
+                0.1 * kRate * 2, 16);
     EXPECT_TRUE(AudioMixer::Decode({}).empty());
     EXPECT_TRUE(AudioMixer::Decode(std::span(wave).first(30)).empty());
     std::vector<uint8_t> noise(4096);

@@ -48,7 +48,8 @@ RECT DarkArea(const Surface& page) {
         for (LONG x = 0; x < page.Width(); ++x) {
             const uint32_t rgb = page.Pixel(x, y);
             if (((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) >= 3 * 128) continue;
-            area = {std::min(area.left, x), std::min(area.top, y), std::max(area.right, x + 1), std::max(area.bottom, y + 1)};
+            area = {std::min(area.left, x), std::min(area.top, y), std::max(area.right, x + 1),
+                    std::max(area.bottom, y + 1)};
         }
     }
     return area;
@@ -76,14 +77,16 @@ TEST_F(DesktopPrintTest, WithoutPrintersThereIsNoJobAndTheRequestSaysWhatToDo) {
     EXPECT_FALSE(printer.StartJob("Quillory: Printing"));
     EXPECT_FALSE(printer.EndJob());
 
-    if (!MissingTool({"Xvfb", "xdotool", "xwininfo"}).empty()) GTEST_SKIP() << "Xvfb, xdotool or xwininfo is missing";
+    if (!MissingTool({"Xvfb", "xdotool", "xwininfo"}).empty())
+        GTEST_SKIP() << "Xvfb, xdotool or xwininfo is missing";
     XvfbServer display(1024, 768);
     ASSERT_TRUE(display.Running());
     std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
     ASSERT_NE(backend, nullptr);
     Backend* previous = InstallBackend(backend.get());
     bool answered = false;
-    std::thread person([&display, &answered] { answered = display.PressKeyInWindow("Print", "Return"); });
+    std::thread person(
+        [&display, &answered] { answered = display.PressKeyInWindow("Print", "Return"); });
     PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
     EXPECT_FALSE(PrintDlgA(&request));
     person.join();
@@ -104,7 +107,8 @@ TEST_F(DesktopPrintTest, TheDefaultDestinationIsThePrinterWithItsPaperInDevicePi
 }
 
 TEST_F(DesktopPrintTest, AConfirmedJobArrivesAsOneLandscapePageWithThePictureCentred) {
-    if (!MissingTool({"Xvfb", "xdotool", "xwininfo"}).empty()) GTEST_SKIP() << "Xvfb, xdotool or xwininfo is missing";
+    if (!MissingTool({"Xvfb", "xdotool", "xwininfo"}).empty())
+        GTEST_SKIP() << "Xvfb, xdotool or xwininfo is missing";
     const std::filesystem::path output = folder / "album.pdf";
     ASSERT_TRUE(server.AddFilePrinter("album-printer", output, true));
     XvfbServer display(1024, 768);
@@ -122,7 +126,8 @@ TEST_F(DesktopPrintTest, AConfirmedJobArrivesAsOneLandscapePageWithThePictureCen
     ASSERT_EQ(ResetDCA(request.hDC, request.hDevMode), request.hDC);
     DeleteDC(request.hDC);
     bool answered = false;
-    std::thread person([&display, &answered] { answered = display.PressKeyInWindow("Print", "Return"); });
+    std::thread person(
+        [&display, &answered] { answered = display.PressKeyInWindow("Print", "Return"); });
     request.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
     const BOOL confirmed = PrintDlgA(&request);
     person.join();
@@ -138,7 +143,8 @@ TEST_F(DesktopPrintTest, AConfirmedJobArrivesAsOneLandscapePageWithThePictureCen
     ASSERT_GT(StartPage(printer), 0);
     const RECT picture = PictureOnPaper(paperWidth, paperHeight);
     for (LONG y = picture.top; y < picture.bottom; ++y) {
-        for (LONG x = picture.left; x < picture.right; ++x) printer->surface->SetPixel(x, y, kPicture);
+        for (LONG x = picture.left; x < picture.right; ++x)
+            printer->surface->SetPixel(x, y, kPicture);
     }
     EXPECT_GT(EndPage(printer), 0);
     EXPECT_GT(EndDoc(printer), 0);
@@ -150,7 +156,8 @@ TEST_F(DesktopPrintTest, AConfirmedJobArrivesAsOneLandscapePageWithThePictureCen
     const size_t pages = info.output.find("Pages:");
     ASSERT_NE(pages, std::string::npos) << info.output;
     EXPECT_EQ(std::stoi(info.output.substr(pages + 6)), 1) << info.output;
-    const std::optional<Surface> page = ReadPpm(RunCommand("pdftoppm -r 30 -singlefile '" + output.string() + "'").output);
+    const std::optional<Surface> page =
+        ReadPpm(RunCommand("pdftoppm -r 30 -singlefile '" + output.string() + "'").output);
     ASSERT_TRUE(page);
     EXPECT_GT(page->Width(), page->Height());
     const RECT dark = DarkArea(*page);

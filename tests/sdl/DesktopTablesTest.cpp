@@ -16,7 +16,10 @@ namespace {
 std::vector<uint8_t> Picture(int32_t width, int32_t height, uint32_t topLeft, uint32_t rest) {
     const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
     std::vector<uint8_t> bytes(54 + stride * static_cast<size_t>(height));
-    const auto put32 = [&bytes](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i)); };
+    const auto put32 = [&bytes](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+    };
     bytes[0] = 'Q';
     bytes[1] = '3';
     put32(10, 54);
@@ -28,7 +31,8 @@ std::vector<uint8_t> Picture(int32_t width, int32_t height, uint32_t topLeft, ui
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             const uint32_t rgb = (x == 0 && y == height - 1) ? topLeft : rest;
-            uint8_t* pixel = &bytes[54 + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 3];
+            uint8_t* pixel =
+                &bytes[54 + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 3];
             pixel[0] = static_cast<uint8_t>(rgb);
             pixel[1] = static_cast<uint8_t>(rgb >> 8);
             pixel[2] = static_cast<uint8_t>(rgb >> 16);
@@ -56,7 +60,8 @@ TEST(KeyMapTest, TheKeysTheProgramReadsBecomeVirtualKeys) {
 
 TEST(SdlMessageBoxTest, EnterTakesTheFirstButtonAndEscapeTheLast) {
     for (const UINT type : {MB_OK, MB_OKCANCEL, MB_YESNO}) {
-        const std::vector<SDL_MessageBoxButtonData> buttons = SdlMessageBox::Buttons(type | MB_ICONEXCLAMATION);
+        const std::vector<SDL_MessageBoxButtonData> buttons =
+            SdlMessageBox::Buttons(type | MB_ICONEXCLAMATION);
         ASSERT_FALSE(buttons.empty());
         EXPECT_NE(buttons.front().flags & SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 0u);
         EXPECT_NE(buttons.back().flags & SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0u);
@@ -65,13 +70,15 @@ TEST(SdlMessageBoxTest, EnterTakesTheFirstButtonAndEscapeTheLast) {
     }
     EXPECT_EQ(SdlMessageBox::Buttons(MB_OKCANCEL).back().buttonid, IDCANCEL);
     EXPECT_EQ(SdlMessageBox::Buttons(MB_YESNO).back().buttonid, IDNO);
-    EXPECT_EQ(SdlMessageBox::IconFlags(MB_ICONEXCLAMATION), static_cast<Uint32>(SDL_MESSAGEBOX_WARNING));
+    EXPECT_EQ(SdlMessageBox::IconFlags(MB_ICONEXCLAMATION),
+              static_cast<Uint32>(SDL_MESSAGEBOX_WARNING));
     EXPECT_EQ(SdlMessageBox::IconFlags(MB_ICONHAND), static_cast<Uint32>(SDL_MESSAGEBOX_ERROR));
     EXPECT_EQ(SdlMessageBox::IconFlags(MB_OK), static_cast<Uint32>(SDL_MESSAGEBOX_INFORMATION));
 }
 
 TEST(KeyedPictureTest, MagentaIsSeeThroughAndRowsAreTurnedTopDown) {
-    const std::optional<CursorImage> image = KeyedPicture::Read(Picture(3, 2, 0x123456, 0xFF00FF), POINT{1, 1});
+    const std::optional<CursorImage> image =
+        KeyedPicture::Read(Picture(3, 2, 0x123456, 0xFF00FF), POINT{1, 1});
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width, 3);
     EXPECT_EQ(image->height, 2);

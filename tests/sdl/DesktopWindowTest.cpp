@@ -29,7 +29,9 @@ constexpr RECT kSquareArea{200, 150, 300, 250};
 std::vector<MSG> g_received;
 
 uint32_t PaintedColour(LONG x, LONG y) {
-    if (x >= kSquareArea.left && x < kSquareArea.right && y >= kSquareArea.top && y < kSquareArea.bottom) return kSquare;
+    if (x >= kSquareArea.left && x < kSquareArea.right && y >= kSquareArea.top &&
+        y < kSquareArea.bottom)
+        return kSquare;
     return x < 512 ? kLeftHalf : kRightHalf;
 }
 
@@ -46,7 +48,8 @@ LRESULT PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         EndPaint(window, &paint);
         return 0;
     }
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_KEYDOWN || message == WM_KEYUP) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_KEYDOWN ||
+        message == WM_KEYUP) {
         g_received.push_back(MSG{window, message, wParam, lParam, 0, {}});
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -55,9 +58,11 @@ LRESULT PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 // Channel-wise closeness: the X server's 24-bit visual may round.
 testing::AssertionResult Near(uint32_t seen, uint32_t wanted) {
     for (const int shift : {0, 8, 16}) {
-        const int difference = static_cast<int>((seen >> shift) & 0xFF) - static_cast<int>((wanted >> shift) & 0xFF);
+        const int difference =
+            static_cast<int>((seen >> shift) & 0xFF) - static_cast<int>((wanted >> shift) & 0xFF);
         if (difference > 8 || difference < -8) {
-            return testing::AssertionFailure() << std::hex << "pixel 0x" << seen << " is not 0x" << wanted;
+            return testing::AssertionFailure()
+                   << std::hex << "pixel 0x" << seen << " is not 0x" << wanted;
         }
     }
     return testing::AssertionSuccess();
@@ -73,11 +78,13 @@ protected:
         backend = SdlBackend::Open(1024, 768);
         ASSERT_NE(backend, nullptr) << SDL_GetError();
         previous = InstallBackend(backend.get());
-        const WNDCLASSEXA windowClass{sizeof(WNDCLASSEXA), 0, PaintingProcedure, 0, 0, ProgramInstance(), nullptr,
-                                      nullptr, nullptr, nullptr, "DesktopTest", nullptr};
+        const WNDCLASSEXA windowClass{
+            sizeof(WNDCLASSEXA), 0,       PaintingProcedure, 0,       0,
+            ProgramInstance(),   nullptr, nullptr,           nullptr, nullptr,
+            "DesktopTest",       nullptr};
         RegisterClassExA(&windowClass);
-        window = CreateWindowExA(0, "DesktopTest", "Quillory 3", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
-                                 nullptr, ProgramInstance(), nullptr);
+        window = CreateWindowExA(0, "DesktopTest", "Quillory 3", WS_POPUP | WS_VISIBLE, 0, 0, 1024,
+                                 768, nullptr, nullptr, ProgramInstance(), nullptr);
         ASSERT_NE(window, nullptr);
     }
 
@@ -100,7 +107,8 @@ protected:
     }
 
     // Dispatches messages until `done` holds or `limit` passes.
-    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    bool PumpUntil(const std::function<bool()>& done,
+                   std::chrono::milliseconds limit = std::chrono::seconds(5)) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
         while (std::chrono::steady_clock::now() < deadline) {
             MSG message{};
@@ -115,7 +123,9 @@ protected:
     }
 
     // Lets the X server and the window catch up with each other.
-    void Settle() { PumpUntil([] { return false; }, std::chrono::milliseconds(500)); }
+    void Settle() {
+        PumpUntil([] { return false; }, std::chrono::milliseconds(500));
+    }
 
     // Where screen pixel `point` appears on the X server's screen.
     POINT OnDisplay(POINT point) const {
@@ -146,8 +156,8 @@ TEST_F(DesktopWindowTest, TheScreenFillsTheDisplayPixelForPixel) {
 
     const std::optional<Surface> shot = server->Screenshot();
     ASSERT_TRUE(shot);
-    for (const POINT point : {POINT{0, 0}, POINT{511, 400}, POINT{512, 400}, POINT{1023, 767}, POINT{200, 150},
-                              POINT{299, 249}, POINT{300, 249}}) {
+    for (const POINT point : {POINT{0, 0}, POINT{511, 400}, POINT{512, 400}, POINT{1023, 767},
+                              POINT{200, 150}, POINT{299, 249}, POINT{300, 249}}) {
         const POINT seen = OnDisplay(point);
         EXPECT_TRUE(Near(shot->Pixel(seen.x, seen.y), PaintedColour(point.x, point.y)))
             << "screen point " << point.x << "," << point.y;
@@ -158,10 +168,11 @@ TEST_F(DesktopWindowTest, RealClicksAndKeysReachTheWindowInScreenPixels) {
     SwitchToFullScreen();
     Settle();
     const POINT target = OnDisplay(POINT{300, 200});
-    ASSERT_TRUE(server->Xdotool("mousemove --sync " + std::to_string(target.x) + " " + std::to_string(target.y) +
-                                " click 1 key Return"));
+    ASSERT_TRUE(server->Xdotool("mousemove --sync " + std::to_string(target.x) + " " +
+                                std::to_string(target.y) + " click 1 key Return"));
     const auto has = [](UINT message) {
-        return std::any_of(g_received.begin(), g_received.end(), [message](const MSG& m) { return m.message == message; });
+        return std::any_of(g_received.begin(), g_received.end(),
+                           [message](const MSG& m) { return m.message == message; });
     };
     ASSERT_TRUE(PumpUntil([&] { return has(WM_LBUTTONUP) && has(WM_KEYUP); }));
     const auto down = std::find_if(g_received.begin(), g_received.end(),
@@ -185,7 +196,8 @@ namespace {
 std::vector<InputEvent> Drain(SdlBackend& backend) {
     std::vector<InputEvent> events;
     for (int cycle = 0; cycle < 2; ++cycle) {
-        while (const std::optional<InputEvent> event = backend.NextInputEvent()) events.push_back(*event);
+        while (const std::optional<InputEvent> event = backend.NextInputEvent())
+            events.push_back(*event);
     }
     return events;
 }
@@ -239,10 +251,12 @@ TEST_F(DesktopWindowTest, AFingerIsThePointerAndTheHiddenPointersConfinementLets
     ASSERT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr);
     PushFinger(SDL_FINGERDOWN, 0.25f, 0.5f);
     std::vector<InputEvent> events = Drain(*backend);
-    EXPECT_EQ(SDL_GetWindowMouseRect(backend->Window()), nullptr) << "the finger is free to go anywhere";
+    EXPECT_EQ(SDL_GetWindowMouseRect(backend->Window()), nullptr)
+        << "the finger is free to go anywhere";
     PushFinger(SDL_FINGERUP, 0.25f, 0.5f);
     for (const InputEvent& event : Drain(*backend)) events.push_back(event);
-    EXPECT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr) << "the confinement is back after the lift";
+    EXPECT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr)
+        << "the confinement is back after the lift";
     ASSERT_EQ(events.size(), 4u);
     EXPECT_EQ(events[1].kind, InputEvent::Kind::ButtonDown);
     EXPECT_EQ(events[3].kind, InputEvent::Kind::ButtonUp);

@@ -11,14 +11,16 @@ CommandResult RunCommand(const std::string& command) {
     if (pipe == nullptr) return result;
     std::array<char, 65536> chunk{};
     size_t read = 0;
-    while ((read = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) result.output.append(chunk.data(), read);
+    while ((read = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
+        result.output.append(chunk.data(), read);
     const int status = pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
 
 bool ToolInstalled(const std::string& tool) {
-    return RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\" command -v '" + tool + "' >/dev/null 2>&1").exitCode == 0;
+    return RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\" command -v '" + tool + "' >/dev/null 2>&1")
+               .exitCode == 0;
 }
 
 std::string MissingTool(std::initializer_list<const char*> tools) {

@@ -37,7 +37,8 @@ TEST(LetterboxTest, ThePictureFitsCentredAndKeepsTheScreensShape) {
         if (size.width >= 1024 && size.height >= 768) {
             EXPECT_NEAR(width * 768.0 / height, 1024.0, 2.0);
         }
-        EXPECT_TRUE(width == size.width || height == size.height || (width % 1024 == 0 && height % 768 == 0));
+        EXPECT_TRUE(width == size.width || height == size.height ||
+                    (width % 1024 == 0 && height % 768 == 0));
     }
 }
 
@@ -48,7 +49,9 @@ TEST(LetterboxTest, WholeNumberScalesGiveEqualSquares) {
     EXPECT_EQ(square.right - square.left, 2);
     EXPECT_EQ(square.bottom - square.top, 2);
     // Just above twice the size, the picture stays at twice.
-    EXPECT_EQ(Letterbox(1024, 768, 2100, 1600).Picture().right - Letterbox(1024, 768, 2100, 1600).Picture().left, 2048);
+    EXPECT_EQ(Letterbox(1024, 768, 2100, 1600).Picture().right -
+                  Letterbox(1024, 768, 2100, 1600).Picture().left,
+              2048);
 }
 
 TEST(LetterboxTest, EveryScreenPixelMapsToWindowPixelsThatMapBack) {
@@ -56,7 +59,8 @@ TEST(LetterboxTest, EveryScreenPixelMapsToWindowPixelsThatMapBack) {
         const Letterbox fit(1024, 768, size.width, size.height);
         if (fit.Picture().right - fit.Picture().left < 1024) continue;
         SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
-        for (const POINT point : {POINT{0, 0}, POINT{1023, 767}, POINT{511, 384}, POINT{300, 200}, POINT{1, 766}}) {
+        for (const POINT point :
+             {POINT{0, 0}, POINT{1023, 767}, POINT{511, 384}, POINT{300, 200}, POINT{1, 766}}) {
             const POINT inWindow = fit.ToWindow(point);
             const POINT back = fit.ToScreen(inWindow);
             EXPECT_EQ(back.x, point.x);
@@ -103,14 +107,17 @@ namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-uint32_t Channel(uint32_t rgb, int shift) { return (rgb >> shift) & 0xFF; }
+uint32_t Channel(uint32_t rgb, int shift) {
+    return (rgb >> shift) & 0xFF;
+}
 
 }  // namespace
 
 TEST(LetterboxTest, WholeScalesCopyPixelsAndOtherScalesKeepFlatColoursExact) {
     Surface screen(1024, 768);
     for (LONG y = 0; y < 768; ++y) {
-        for (LONG x = 0; x < 1024; ++x) screen.SetPixel(x, y, static_cast<uint32_t>(x * 7 + y * 1031) & 0xFFFFFF);
+        for (LONG x = 0; x < 1024; ++x)
+            screen.SetPixel(x, y, static_cast<uint32_t>(x * 7 + y * 1031) & 0xFFFFFF);
     }
     const Letterbox twice(1024, 768, 2048, 1536);
     EXPECT_TRUE(twice.WholeScale());
@@ -124,8 +131,9 @@ TEST(LetterboxTest, WholeScalesCopyPixelsAndOtherScalesKeepFlatColoursExact) {
         const Letterbox fit(1024, 768, size.width, size.height);
         const RECT& picture = fit.Picture();
         SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
-        for (const POINT point : {POINT{picture.left, picture.top}, POINT{picture.right - 1, picture.bottom - 1},
-                                  POINT{(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2}}) {
+        for (const POINT point :
+             {POINT{picture.left, picture.top}, POINT{picture.right - 1, picture.bottom - 1},
+              POINT{(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2}}) {
             EXPECT_EQ(fit.PixelAt(screen, point.x, point.y), 0x8040C0u);
         }
     }
@@ -142,7 +150,8 @@ TEST(LetterboxTest, EveryThinLineStaysVisibleWhenTheScreenShrinks) {
         for (LONG y = 0; y < 768; ++y) screen.SetPixel(line, y, 0);
         const RECT shown = fit.Touched(RECT{line, 0, line + 1, 768});
         uint32_t darkest = 0xFF;
-        for (LONG x = shown.left; x < shown.right; ++x) darkest = std::min(darkest, Channel(fit.PixelAt(screen, x, 300), 0));
+        for (LONG x = shown.left; x < shown.right; ++x)
+            darkest = std::min(darkest, Channel(fit.PixelAt(screen, x, 300), 0));
         EXPECT_LT(darkest, 0xC0u) << "line " << line;
     }
 }
@@ -150,9 +159,11 @@ TEST(LetterboxTest, EveryThinLineStaysVisibleWhenTheScreenShrinks) {
 // What the window shows again after a screen rectangle changed must hold every window
 // pixel that blends in a changed pixel, at the screen's edges as well as inside it.
 TEST(LetterboxTest, TouchedHoldsEveryWindowPixelAChangeReaches) {
-    for (const WindowSize size : {WindowSize{800, 600}, WindowSize{1920, 1080}, WindowSize{1100, 800}}) {
+    for (const WindowSize size :
+         {WindowSize{800, 600}, WindowSize{1920, 1080}, WindowSize{1100, 800}}) {
         const Letterbox fit(1024, 768, size.width, size.height);
-        for (const RECT area : {RECT{0, 0, 1, 1}, RECT{1023, 767, 1024, 768}, RECT{300, 200, 301, 333}}) {
+        for (const RECT area :
+             {RECT{0, 0, 1, 1}, RECT{1023, 767, 1024, 768}, RECT{300, 200, 301, 333}}) {
             Surface before(1024, 768);
             before.Fill(0);
             Surface after = before;
@@ -161,13 +172,15 @@ TEST(LetterboxTest, TouchedHoldsEveryWindowPixelAChangeReaches) {
             }
             const RECT touched = fit.Touched(area);
             const RECT& picture = fit.Picture();
-            SCOPED_TRACE(testing::Message() << size.width << " x " << size.height << ", area " << area.left << ","
-                                            << area.top);
+            SCOPED_TRACE(testing::Message() << size.width << " x " << size.height << ", area "
+                                            << area.left << "," << area.top);
             for (LONG y = picture.top; y < picture.bottom; ++y) {
                 for (LONG x = picture.left; x < picture.right; ++x) {
                     const bool changed = fit.PixelAt(before, x, y) != fit.PixelAt(after, x, y);
-                    const bool inside = x >= touched.left && x < touched.right && y >= touched.top && y < touched.bottom;
-                    if (changed && !inside) FAIL() << "window pixel " << x << "," << y << " changed outside";
+                    const bool inside = x >= touched.left && x < touched.right &&
+                                        y >= touched.top && y < touched.bottom;
+                    if (changed && !inside)
+                        FAIL() << "window pixel " << x << "," << y << " changed outside";
                 }
             }
         }

@@ -12,7 +12,8 @@ std::optional<Surface> ReadPpm(const std::string& bytes) {
     in >> magic;
     // Comments may stand between the numbers of the header.
     const auto number = [&in](auto& value) {
-        while (in >> std::ws && in.peek() == '#') in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        while (in >> std::ws && in.peek() == '#')
+            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
         in >> value;
     };
     number(width);
@@ -27,18 +28,22 @@ std::optional<Surface> ReadPpm(const std::string& bytes) {
     const auto* pixel = reinterpret_cast<const unsigned char*>(bytes.data() + start);
     for (LONG y = 0; y < height; ++y) {
         for (LONG x = 0; x < width; ++x, pixel += 3) {
-            picture.SetPixel(x, y, static_cast<uint32_t>(pixel[0]) << 16 | static_cast<uint32_t>(pixel[1]) << 8 | pixel[2]);
+            picture.SetPixel(x, y,
+                             static_cast<uint32_t>(pixel[0]) << 16 |
+                                 static_cast<uint32_t>(pixel[1]) << 8 | pixel[2]);
         }
     }
     return picture;
 }
 
 std::string WritePpm(const Surface& picture) {
-    std::string bytes = "P6\n" + std::to_string(picture.Width()) + " " + std::to_string(picture.Height()) + "\n255\n";
+    std::string bytes = "P6\n" + std::to_string(picture.Width()) + " " +
+                        std::to_string(picture.Height()) + "\n255\n";
     for (LONG y = 0; y < picture.Height(); ++y) {
         for (LONG x = 0; x < picture.Width(); ++x) {
             const uint32_t rgb = picture.Pixel(x, y);
-            bytes += {static_cast<char>(rgb >> 16), static_cast<char>(rgb >> 8), static_cast<char>(rgb)};
+            bytes +=
+                {static_cast<char>(rgb >> 16), static_cast<char>(rgb >> 8), static_cast<char>(rgb)};
         }
     }
     return bytes;

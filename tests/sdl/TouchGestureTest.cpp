@@ -39,8 +39,11 @@ std::string Played(const Stroke& stroke) {
         if (step.what == Step::Up) gesture.Up(step.finger, point, stroke.carryingAtLift);
     }
     while (const std::optional<InputEvent> event = gesture.Next()) {
-        const char kind = event->kind == Kind::PointerMove ? 'M' : event->kind == Kind::ButtonDown ? 'D' : 'U';
-        played += std::string(1, kind) + std::to_string(event->point.x) + "," + std::to_string(event->point.y) + " ";
+        const char kind = event->kind == Kind::PointerMove  ? 'M'
+                          : event->kind == Kind::ButtonDown ? 'D'
+                                                            : 'U';
+        played += std::string(1, kind) + std::to_string(event->point.x) + "," +
+                  std::to_string(event->point.y) + " ";
     }
     return played;
 }
@@ -50,7 +53,10 @@ std::string Played(const Stroke& stroke) {
 TEST(TouchGestureTest, StrokesBecomeClicksPicksAndDrops) {
     // 12 window pixels are 6 screen pixels: a move of 6 is no slide yet, 7 is one.
     const std::vector<Stroke> strokes = {
-        {"a tap clicks", {{Step::Down, 10, 10}, {Step::Up, 10, 10}}, false, "M10,10 D10,10 M10,10 U10,10 "},
+        {"a tap clicks",
+         {{Step::Down, 10, 10}, {Step::Up, 10, 10}},
+         false,
+         "M10,10 D10,10 M10,10 U10,10 "},
         {"a wobble is still a tap",
          {{Step::Down, 10, 10}, {Step::Move, 16, 4}, {Step::Up, 16, 16}},
          false,
@@ -64,7 +70,10 @@ TEST(TouchGestureTest, StrokesBecomeClicksPicksAndDrops) {
          false,
          "M10,10 D10,10 U10,10 M10,40 M10,50 "},
         {"a second finger is ignored",
-         {{Step::Down, 10, 10}, {Step::Down, 90, 90, 2}, {Step::Move, 95, 95, 2}, {Step::Up, 90, 90, 2},
+         {{Step::Down, 10, 10},
+          {Step::Down, 90, 90, 2},
+          {Step::Move, 95, 95, 2},
+          {Step::Up, 90, 90, 2},
           {Step::Up, 10, 10}},
          false,
          "M10,10 D10,10 M10,10 U10,10 "},

@@ -22,7 +22,8 @@ std::string ReadDisplayNumber(int pipe) {
     std::string number;
     pollfd waiting{pipe, POLLIN, 0};
     char c = 0;
-    while (poll(&waiting, 1, kStartTimeoutMs) == 1 && read(pipe, &c, 1) == 1 && c != '\n') number += c;
+    while (poll(&waiting, 1, kStartTimeoutMs) == 1 && read(pipe, &c, 1) == 1 && c != '\n')
+        number += c;
     return number;
 }
 
@@ -41,8 +42,8 @@ XvfbServer::XvfbServer(int width, int height) {
         dup2(nowhere, STDOUT_FILENO);
         dup2(nowhere, STDERR_FILENO);
         // A white root: a black window, or none where one should be, shows up against it.
-        execlp("Xvfb", "Xvfb", "-displayfd", displayFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-               "-noreset", "-wr", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", displayFd.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", "-noreset", "-wr", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipes[1]);
@@ -60,13 +61,15 @@ XvfbServer::~XvfbServer() {
 }
 
 std::optional<Surface> XvfbServer::Screenshot() const {
-    const CommandResult shot = RunCommand("xwd -root -silent -display " + m_display + " | convert xwd:- ppm:-");
+    const CommandResult shot =
+        RunCommand("xwd -root -silent -display " + m_display + " | convert xwd:- ppm:-");
     if (shot.exitCode != 0) return std::nullopt;
     return ReadPpm(shot.output);
 }
 
 std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
-    const CommandResult info = RunCommand("xwininfo -display " + m_display + " -name '" + title + "'");
+    const CommandResult info =
+        RunCommand("xwininfo -display " + m_display + " -name '" + title + "'");
     const auto field = [&info](const std::string& name) -> std::optional<LONG> {
         const size_t at = info.output.find(name);
         if (at == std::string::npos) return std::nullopt;
@@ -83,8 +86,8 @@ std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
 bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& key) const {
     // Found through the window tree: message boxes carry no class, which xdotool's
     // own search passes over.
-    const std::string find = "xwininfo -root -tree -display " + m_display + " | awk '$2 == \"\\\"" + title +
-                             "\\\":\" { print $1; exit }'";
+    const std::string find = "xwininfo -root -tree -display " + m_display + " | awk '$2 == \"\\\"" +
+                             title + "\\\":\" { print $1; exit }'";
     // A box that is mapped may not yet read its keys: the key is pressed again until the
     // box is gone.
     bool pressed = false;
@@ -92,12 +95,15 @@ bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& k
         std::string window = RunCommand(find).output;
         while (!window.empty() && window.back() == '\n') window.pop_back();
         if (window.empty() && pressed) return true;
-        if (!window.empty()) pressed = Xdotool("windowfocus --sync " + window + " key --delay 100 " + key) || pressed;
+        if (!window.empty())
+            pressed =
+                Xdotool("windowfocus --sync " + window + " key --delay 100 " + key) || pressed;
         std::this_thread::sleep_for(std::chrono::milliseconds(pressed ? 200 : 50));
     }
     return false;
 }
 
 bool XvfbServer::Xdotool(const std::string& arguments) const {
-    return RunCommand("DISPLAY=" + m_display + " xdotool " + arguments + " >/dev/null 2>&1").exitCode == 0;
+    return RunCommand("DISPLAY=" + m_display + " xdotool " + arguments + " >/dev/null 2>&1")
+               .exitCode == 0;
 }

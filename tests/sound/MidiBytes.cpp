@@ -11,7 +11,8 @@ void AppendBigEndian(MidiBytes& bytes, uint32_t value, int count) {
 }
 
 void AppendLittleEndian32(MidiBytes& bytes, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<uint8_t>(value >> shift));
 }
 
 void AppendText(MidiBytes& bytes, const char* text) {
@@ -65,5 +66,6 @@ MidiBytes Joined(std::initializer_list<MidiBytes> parts) {
 
 void WriteMidiFile(const std::string& path, const MidiBytes& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }

@@ -10,7 +10,8 @@
 
 namespace {
 
-const MidiBytes kNoteTrack = Joined({{0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00}, kEndOfTrack});
+const MidiBytes kNoteTrack =
+    Joined({{0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00}, kEndOfTrack});
 
 class MidiFileReaderTest : public ::testing::Test {
 protected:
@@ -72,13 +73,15 @@ TEST_F(MidiFileReaderTest, RefusesTimingAndFormatsItDoesNotPlay) {
     const char* smpte = "The SMPTE time codes used in this file are not supported by this program.";
     const uint16_t twentyFiveFramesOf40 = 0xE728;
     EXPECT_EQ(Load(MidiFile(1, twentyFiveFramesOf40, {kNoteTrack})), smpte);
-    EXPECT_EQ(Load(Joined({MidiHeader(3, 1, twentyFiveFramesOf40), TrackChunk(kNoteTrack)})), smpte);
+    EXPECT_EQ(Load(Joined({MidiHeader(3, 1, twentyFiveFramesOf40), TrackChunk(kNoteTrack)})),
+              smpte);
     const char* inconsistent = "Error due to inconsistent information in MIDI header chunk.";
     EXPECT_EQ(Load(MidiFile(0, 96, {kNoteTrack, kNoteTrack})), inconsistent);
     EXPECT_EQ(Load(MidiFile(3, 96, {kNoteTrack})), inconsistent);
     EXPECT_EQ(Load(MidiFile(2, 96, {kNoteTrack})),
               "The format of this MIDI file is not supported by this program.");
-    EXPECT_EQ(Load(MidiHeader(1, -1, 96)), "Error encountered when allocating memory for this file.");
+    EXPECT_EQ(Load(MidiHeader(1, -1, 96)),
+              "Error encountered when allocating memory for this file.");
 }
 
 TEST_F(MidiFileReaderTest, RefusesTrackChunksThatAreMissingForeignOrCut) {
@@ -117,13 +120,17 @@ TEST_F(MidiFileReaderTest, NamesTheTrackAndOffsetOfEachEventProblem) {
               Wrapped("Track 0 Offset 5: Incorrect first byte."));
     EXPECT_EQ(Load(MidiFile(1, 96, {kNoteTrack, {0x00, 0x90, 0x3C}})),
               Wrapped("Track 1 Offset 3: Message second data byte problem."));
-    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x3C, 0x40}), Wrapped("Track 0 Offset 4: Delta-time problem."));
-    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x90}), Wrapped("Track 0 Offset 3: Message first data byte problem."));
+    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x3C, 0x40}),
+              Wrapped("Track 0 Offset 4: Delta-time problem."));
+    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x90}),
+              Wrapped("Track 0 Offset 3: Message first data byte problem."));
     EXPECT_EQ(LoadTrack({0x00}), Wrapped("Track 0 Offset 1: First byte problem."));
-    EXPECT_EQ(LoadTrack({0x00, 0xFF}), Wrapped("Track 0 Offset 2: Second byte problem on meta-event."));
+    EXPECT_EQ(LoadTrack({0x00, 0xFF}),
+              Wrapped("Track 0 Offset 2: Second byte problem on meta-event."));
     EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x01, 0x81}),
               Wrapped("Track 0 Offset 4: Variable-length problem on meta-event."));
-    EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x58}), Wrapped("Track 0 Offset 3: Length problem on meta-event."));
+    EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x58}),
+              Wrapped("Track 0 Offset 3: Length problem on meta-event."));
     EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x58, 0x04, 0x04}),
               Wrapped("Track 0 Offset 4: Data problem on meta-event."));
     EXPECT_EQ(LoadTrack({0x00, 0xF0, 0x85}),

@@ -20,8 +20,10 @@ constexpr DWORD kOpeningTime = 160;
 class MidiManagerTest : public ::testing::Test {
 protected:
     MidiManagerTest() {
-        WriteMidiFile(m_folder / MidiManager::kSongFile,
-                      MidiFile(0, 500, {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+        WriteMidiFile(
+            m_folder / MidiManager::kSongFile,
+            MidiFile(0, 500,
+                     {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
     }
 
     TempDirectory m_folder;
@@ -37,7 +39,8 @@ TEST_F(MidiManagerTest, AnActivationBeforeStartUpWaitsForIt) {
     EXPECT_EQ(m_music.MusicStarted(), 1);
     EXPECT_EQ(m_music.SongPath(), m_folder.Path().string() + "\\QLY03.mid");
     m_machine.Advance(1);
-    EXPECT_EQ(m_machine.MessagesFrom(start + kOpeningTime), (std::vector<TimedMessage>{{1, kNoteOn}}));
+    EXPECT_EQ(m_machine.MessagesFrom(start + kOpeningTime),
+              (std::vector<TimedMessage>{{1, kNoteOn}}));
 }
 
 TEST_F(MidiManagerTest, StartUpWhileInactiveOpensTheDeviceAndWaitsForActivation) {
@@ -88,10 +91,10 @@ TEST_F(MidiManagerTest, LogsActivationsAndPlayRequests) {
     m_music.ActivateApp(1, nullptr);
     m_music.StartAtStartUp(nullptr);
     m_music.ActivateApp(0, nullptr);
-    EXPECT_EQ(log.Messages(), (std::vector<std::string>{"WM_ACTIVATEAPP 0", "MIDI_MANAGER::ActivateApp 1",
-                                                        "PlayMIDI BattleMode 0",
-                                                        "MidiManager.InitializedMIDI() ******;",
-                                                        "WM_ACTIVATEAPP 1"}));
+    EXPECT_EQ(log.Messages(),
+              (std::vector<std::string>{
+                  "WM_ACTIVATEAPP 0", "MIDI_MANAGER::ActivateApp 1", "PlayMIDI BattleMode 0",
+                  "MidiManager.InitializedMIDI() ******;", "WM_ACTIVATEAPP 1"}));
 }
 
 }  // namespace

@@ -83,7 +83,8 @@ TEST_F(MidiSequencerTest, ChoosesTheFirstDeviceWithout401InItsName) {
 
 TEST_F(MidiSequencerTest, WithoutAnyDeviceTheSongPlaysSilently) {
     m_machine.Devices().SetMidiDevices({});
-    const DWORD start = Play(MidiFile(0, kOneTickAPeriod, {Joined({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
+    const DWORD start =
+        Play(MidiFile(0, kOneTickAPeriod, {Joined({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
     EXPECT_EQ(m_sequencer.DeviceId(), -2);
     EXPECT_FALSE(m_sequencer.IsOpen());
     EXPECT_TRUE(m_sequencer.IsPlaying());
@@ -95,18 +96,19 @@ TEST_F(MidiSequencerTest, WithoutAnyDeviceTheSongPlaysSilently) {
 
 TEST_F(MidiSequencerTest, SendsEachEventOnePeriodLateAfterItsDeltaTimes) {
     // The bytes after the end of the track are never looked at.
-    const DWORD start = Play(MidiFile(0, kOneTickAPeriod,
-                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack,
-                                               {0x7F}})}));
+    const DWORD start = Play(MidiFile(
+        0, kOneTickAPeriod,
+        {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack, {0x7F}})}));
     m_machine.Advance(11);
-    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
+    EXPECT_EQ(m_machine.MessagesFrom(start),
+              (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
 }
 
 TEST_F(MidiSequencerTest, CarriesTheRemainderSoThatLateEventsDoNotShiftTheNext) {
     // Running status throughout; velocity 0 goes out as a note on with velocity 0.
     const DWORD start = Play(MidiFile(0, kThreeQuartersOfATick,
-                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40,
-                                                0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40},
+                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01,
+                                                0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40},
                                                kEndOfTrack})}));
     m_machine.Advance(7);
     const DWORD kNoteOnVelocity0 = 0x003C90;
@@ -122,11 +124,13 @@ TEST_F(MidiSequencerTest, TempoChangeDoublesTheStepFromTheNextPeriod) {
         0, kOneTickAPeriod,
         {Joined({kTempo250000, {0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
     m_machine.Advance(11);
-    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {6, kNoteOff}}));
+    EXPECT_EQ(m_machine.MessagesFrom(start),
+              (std::vector<TimedMessage>{{1, kNoteOn}, {6, kNoteOff}}));
 }
 
 TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
-    const MidiBytes trackA = Joined({{0x00, 0x90, 0x3C, 0x40, 0x0C, 0x80, 0x3C, 0x00}, kEndOfTrack});
+    const MidiBytes trackA =
+        Joined({{0x00, 0x90, 0x3C, 0x40, 0x0C, 0x80, 0x3C, 0x00}, kEndOfTrack});
     const MidiBytes trackB = Joined(
         {{0x00, 0x91, 0x41, 0x40, 0x04, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90, 0x04, 0x81, 0x41, 0x00},
          kEndOfTrack});
@@ -134,10 +138,12 @@ TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
     m_machine.Advance(40);
     // Track B ends first (its second half runs at double speed); once track A has
     // ended too, the song stops, resets the device, waits 10 ms and starts again.
-    const std::vector<TimedMessage> firstRun = {{1, kNoteOn}, {1, kNoteOnB}, {7, kNoteOffB}, {9, kNoteOff}};
+    const std::vector<TimedMessage> firstRun = {
+        {1, kNoteOn}, {1, kNoteOnB}, {7, kNoteOffB}, {9, kNoteOff}};
     const DWORD restart = 9 + 10;
     std::vector<TimedMessage> expected = firstRun;
-    for (const auto& message : firstRun) expected.push_back({message.time + restart, message.message});
+    for (const auto& message : firstRun)
+        expected.push_back({message.time + restart, message.message});
     const auto sent = m_machine.MessagesFrom(start);
     ASSERT_GE(sent.size(), expected.size());
     EXPECT_EQ(std::vector<TimedMessage>(sent.begin(), sent.begin() + 8), expected);
@@ -147,12 +153,14 @@ TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
 }
 
 TEST_F(MidiSequencerTest, SkipsSysExAndMetaEventsAndReadsATooShortTempoSafely) {
-    const MidiBytes track = Joined({{0x00, 0xF0, 0x02, 0x43, 0xF7, 0x00, 0xFF, 0x51, 0x01, 0x07, 0x00, 0xFF,
-                                     0x01, 0x02, 'h', 'i', 0x00, 0x90, 0x3C, 0x40, 0x05, 0x80, 0x3C, 0x00},
-                                    kEndOfTrack});
+    const MidiBytes track =
+        Joined({{0x00, 0xF0, 0x02, 0x43, 0xF7, 0x00, 0xFF, 0x51, 0x01, 0x07, 0x00, 0xFF,
+                 0x01, 0x02, 'h',  'i',  0x00, 0x90, 0x3C, 0x40, 0x05, 0x80, 0x3C, 0x00},
+                kEndOfTrack});
     const DWORD start = Play(MidiFile(0, kOneTickAPeriod, {track}));
     m_machine.Advance(6);
-    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {6, kNoteOff}}));
+    EXPECT_EQ(m_machine.MessagesFrom(start),
+              (std::vector<TimedMessage>{{1, kNoteOn}, {6, kNoteOff}}));
 }
 
 TEST_F(MidiSequencerTest, ASongWithoutTracksStaysSilent) {
@@ -164,30 +172,35 @@ TEST_F(MidiSequencerTest, ASongWithoutTracksStaysSilent) {
 }
 
 TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlaying) {
-    const DWORD start = Play(MidiFile(0, kOneTickAPeriod,
-                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+    const DWORD start =
+        Play(MidiFile(0, kOneTickAPeriod,
+                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
     m_machine.Advance(3);
     m_sequencer.PlayFile((m_folder / "missing.mid").c_str());
     m_machine.Advance(8);
     EXPECT_TRUE(m_sequencer.IsPlaying());
-    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
+    EXPECT_EQ(m_machine.MessagesFrom(start),
+              (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
 }
 
 TEST_F(MidiSequencerTest, ASongThatNoLongerLoadsAtItsEndStopsTheTimer) {
-    const DWORD start = Play(MidiFile(0, kOneTickAPeriod,
-                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+    const DWORD start =
+        Play(MidiFile(0, kOneTickAPeriod,
+                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
     std::filesystem::remove(m_folder / "song.mid");
     m_machine.Advance(40);
     EXPECT_FALSE(m_sequencer.IsPlaying());
     EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
     EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 0);
     EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), (std::vector<DWORD>{11}));
-    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
+    EXPECT_EQ(m_machine.MessagesFrom(start),
+              (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
 }
 
 TEST_F(MidiSequencerTest, ClosingStopsSilencesFreesAndReleasesEverything) {
-    const DWORD start = Play(MidiFile(0, kOneTickAPeriod,
-                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+    const DWORD start =
+        Play(MidiFile(0, kOneTickAPeriod,
+                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
     m_machine.Advance(5);
     m_sequencer.CloseDevice();
     EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), (std::vector<DWORD>{5}));

@@ -28,7 +28,9 @@ void RecordTick(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
     if (++log.count == static_cast<int>(log.killOnTick)) timeKillEvent(timerId);
 }
 
-DWORD_PTR UserOf(TickLog& log) { return reinterpret_cast<DWORD_PTR>(&log); }
+DWORD_PTR UserOf(TickLog& log) {
+    return reinterpret_cast<DWORD_PTR>(&log);
+}
 
 TEST(MultimediaTimerTest, OffersOneMillisecondAndBalancesPeriodRequests) {
     VirtualMidiMachine machine;

@@ -21,10 +21,11 @@ constexpr int kRounds = 150;
 
 // A song that ends after a few periods, so that it restarts itself again and again.
 void WriteShortSong(const TempDirectory& folder) {
-    WriteMidiFile(folder / MidiManager::kSongFile,
-                  MidiFile(1, 500,
-                           {Joined({{0x00, 0x90, 0x3C, 0x40, 0x02, 0x80, 0x3C, 0x00}, kEndOfTrack}),
-                            Joined({{0x00, 0x91, 0x41, 0x40, 0x03, 0x81, 0x41, 0x00}, kEndOfTrack})}));
+    WriteMidiFile(
+        folder / MidiManager::kSongFile,
+        MidiFile(1, 500,
+                 {Joined({{0x00, 0x90, 0x3C, 0x40, 0x02, 0x80, 0x3C, 0x00}, kEndOfTrack}),
+                  Joined({{0x00, 0x91, 0x41, 0x40, 0x03, 0x81, 0x41, 0x00}, kEndOfTrack})}));
 }
 
 void ToggleActivation(MidiManager& music) {

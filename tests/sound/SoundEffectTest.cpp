@@ -13,8 +13,9 @@ class SoundEffectTest : public ::testing::Test {
 protected:
     SoundEffectTest() {
         for (int32_t index = 0; index < SoundEffect::kCount; ++index) {
-            WaveResourceTable::Instance().Add(SoundEffect::ResourceName(index),
-                                              std::vector<uint8_t>(static_cast<size_t>(10 + index)));
+            WaveResourceTable::Instance().Add(
+                SoundEffect::ResourceName(index),
+                std::vector<uint8_t>(static_cast<size_t>(10 + index)));
         }
     }
     ~SoundEffectTest() override { WaveResourceTable::Instance().Clear(); }
@@ -29,8 +30,10 @@ protected:
 };
 
 TEST_F(SoundEffectTest, EachIndexPlaysItsResource) {
-    for (int32_t index = 0; index < SoundEffect::kCount; ++index) SoundEffect effect(nullptr, index);
-    EXPECT_EQ(Played(), (std::vector<std::string>{"ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE"}));
+    for (int32_t index = 0; index < SoundEffect::kCount; ++index)
+        SoundEffect effect(nullptr, index);
+    EXPECT_EQ(Played(),
+              (std::vector<std::string>{"ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE"}));
     const auto sounds = m_machine.Devices().SoundsPlayed();
     EXPECT_EQ(sounds[1].bytes, 11u);
     EXPECT_EQ(sounds[1].time, VirtualMidiMachine::kStartTime);

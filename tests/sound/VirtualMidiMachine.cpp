@@ -14,16 +14,23 @@ VirtualMidiMachine::~VirtualMidiMachine() {
     HeadlessBackend::Instance().SetVirtualClock(std::nullopt);
 }
 
-HeadlessMultimedia& VirtualMidiMachine::Devices() const { return HeadlessMultimedia::Instance(); }
+HeadlessMultimedia& VirtualMidiMachine::Devices() const {
+    return HeadlessMultimedia::Instance();
+}
 
-DWORD VirtualMidiMachine::Now() const { return timeGetTime(); }
+DWORD VirtualMidiMachine::Now() const {
+    return timeGetTime();
+}
 
-void VirtualMidiMachine::Advance(DWORD milliseconds) const { Devices().AdvanceClock(milliseconds); }
+void VirtualMidiMachine::Advance(DWORD milliseconds) const {
+    Devices().AdvanceClock(milliseconds);
+}
 
 std::vector<TimedMessage> VirtualMidiMachine::MessagesFrom(DWORD origin) const {
     std::vector<TimedMessage> messages;
     for (const auto& record : Devices().MidiRecords()) {
-        if (record.action == HeadlessMultimedia::MidiAction::ShortMessage && record.time >= origin) {
+        if (record.action == HeadlessMultimedia::MidiAction::ShortMessage &&
+            record.time >= origin) {
             messages.push_back({record.time - origin, record.message});
         }
     }

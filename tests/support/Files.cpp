@@ -10,7 +10,8 @@ Bytes ReadBytes(const std::string& hostPath) {
 
 void WriteBytes(const std::string& hostPath, const Bytes& bytes) {
     std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string ReadText(const std::string& hostPath) {

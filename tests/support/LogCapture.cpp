@@ -11,9 +11,13 @@ LogCapture::LogCapture() : m_previous(IsLogging()) {
     SetLogging(1);
 }
 
-LogCapture::~LogCapture() { SetLogging(m_previous); }
+LogCapture::~LogCapture() {
+    SetLogging(m_previous);
+}
 
-void LogCapture::Clear() const { std::remove("log.txt"); }
+void LogCapture::Clear() const {
+    std::remove("log.txt");
+}
 
 std::vector<std::string> LogCapture::Messages() const {
     std::vector<std::string> messages;

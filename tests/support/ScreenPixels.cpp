@@ -2,4 +2,6 @@
 
 #include "platform/WindowManager.h"
 
-Surface& ScreenPixels() { return WindowManager::Instance().TheScreen().Pixels(); }
+Surface& ScreenPixels() {
+    return WindowManager::Instance().TheScreen().Pixels();
+}
