@@ -12,6 +12,10 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
+// The PNG colour types written here.
+constexpr uint8_t kTrueColour = 2;
+constexpr uint8_t kTrueColourWithAlpha = 6;
+
 void PutChunk(Bytes& out, const char* type, const Bytes& data) {
     AppendBigEndian(out, static_cast<uint32_t>(data.size()), 4);
     const size_t typeStart = out.size();
@@ -37,10 +41,9 @@ Bytes RawRows(const Surface& picture) {
     return raw;
 }
 
-}  // namespace
-
-bool SavePng(const Surface& picture, const std::string& hostPath) {
-    const Bytes raw = RawRows(picture);
+// A PNG of one IDAT chunk: `raw` holds the rows, each led by its filter byte.
+bool WritePng(LONG width, LONG height, uint8_t colourType, const Bytes& raw,
+              const std::string& hostPath) {
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     Bytes packed(packedSize);
     if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK)
@@ -48,9 +51,10 @@ bool SavePng(const Surface& picture, const std::string& hostPath) {
     packed.resize(packedSize);
 
     Bytes header;
-    AppendBigEndian(header, static_cast<uint32_t>(picture.Width()), 4);
-    AppendBigEndian(header, static_cast<uint32_t>(picture.Height()), 4);
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
+    AppendBigEndian(header, static_cast<uint32_t>(width), 4);
+    AppendBigEndian(header, static_cast<uint32_t>(height), 4);
+    header.insert(header.end(),
+                  {8, colourType, 0, 0, 0});  // 8 bits, deflate, no filter, no interlace
 
     Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PutChunk(file, "IHDR", header);
@@ -60,6 +64,12 @@ bool SavePng(const Surface& picture, const std::string& hostPath) {
     const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"),
                                                     &std::fclose);
     return out != nullptr && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
+}
+
+}  // namespace
+
+bool SavePng(const Surface& picture, const std::string& hostPath) {
+    return WritePng(picture.Width(), picture.Height(), kTrueColour, RawRows(picture), hostPath);
 }
 
 bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixels,
@@ -74,25 +84,5 @@ bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixe
         for (const int shift : {16, 8, 0, 24})
             raw.push_back(static_cast<unsigned char>(pixels[i] >> shift));
     }
-    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-    Bytes packed(packedSize);
-    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK)
-        return false;
-    packed.resize(packedSize);
-
-    Bytes header;
-    for (const LONG side : {width, height}) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            header.push_back(static_cast<unsigned char>(side >> shift));
-    }
-    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter, no interlace
-
-    Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    PutChunk(file, "IHDR", header);
-    PutChunk(file, "IDAT", packed);
-    PutChunk(file, "IEND", {});
-
-    const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"),
-                                                    &std::fclose);
-    return out != nullptr && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
+    return WritePng(width, height, kTrueColourWithAlpha, raw, hostPath);
 }
