@@ -90,14 +90,18 @@ bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& k
                              title + "\\\":\" { print $1; exit }'";
     // A box that is mapped may not yet read its keys: the key is pressed again until the
     // box is gone.
+    // SDL shows a box from a process forked off the caller's. Were this thread inside the
+    // C library at that moment, the box's process could wait on a lock for ever; so the
+    // first look comes once the fork is surely done.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     bool pressed = false;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string window = RunCommand(find).output;
         while (!window.empty() && window.back() == '\n') window.pop_back();
         if (window.empty() && pressed) return true;
+        // Sent to the box itself: without a window manager the focus may never reach it.
         if (!window.empty())
-            pressed =
-                Xdotool("windowfocus --sync " + window + " key --delay 100 " + key) || pressed;
+            pressed = Xdotool("key --window " + window + " --delay 100 " + key) || pressed;
         std::this_thread::sleep_for(std::chrono::milliseconds(pressed ? 200 : 50));
     }
     return false;
