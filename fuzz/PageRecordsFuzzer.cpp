@@ -1,0 +1,41 @@
+// Any bytes as a page save file, read record by record: the reader keeps only records
+// that name a sticker of the book, never more records than the book has stickers, and
+// never reads outside what it was given.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "catalogue/StickerNumbering.h"
+#include "fuzz/FuzzAlbum.h"
+#include "io/FileManager.h"
+#include "scene/PageFile.h"
+
+namespace {
+
+constexpr const char* kPageFile = "\\save003\\page02.sav";
+
+const std::string& PageFilePath() {
+    static const std::string path = [] {
+        FuzzAlbum::Base("quillory-page-records-fuzz");
+        std::string fullPath;
+        CFileManager().MakeFullPath(fullPath, kPageFile);
+        return fullPath;
+    }();
+    return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string& path = PageFilePath();
+    FuzzAlbum::PutFile(kPageFile, data, size);
+    std::vector<PageFileRecord> records;
+    PageFile::Read(path, records);
+    if (records.size() > static_cast<size_t>(NUMBEROFSTICKERGRAPHICS)) __builtin_trap();
+    for (const PageFileRecord& record : records) {
+        if (!IsStickerIndex(record.spriteIndex)) __builtin_trap();
+    }
+    return 0;
+}
