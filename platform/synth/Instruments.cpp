@@ -1,6 +1,7 @@
 #include "platform/synth/Instruments.h"
 
 #include <array>
+#include <cstddef>
 
 namespace {
 
@@ -97,7 +98,8 @@ constexpr std::array<DrumPatch, kLastDrumKey - kFirstDrumKey + 1> kDrumKit = {{
 }  // namespace
 
 const Patch& InstrumentPatch(uint8_t program) {
-    return kFamilies[(program % kPrograms) / kProgramsPerFamily];
+    return kFamilies[static_cast<size_t>(program % kPrograms) /
+                     static_cast<size_t>(kProgramsPerFamily)];
 }
 
 const DrumPatch* DrumPatchFor(uint8_t key) {
