@@ -4,153 +4,126 @@
 // the one WindowManager; everything runs on the user-interface thread except posting,
 // which any thread may do.
 //
+// The manager is the house of five rooms, each holding one concern: the window tree,
+// the message queue, input routing, painting, and focus and the pointer. Its calls
+// hand each request to the room that holds it; the rooms reach one another through it.
+//
 // Re-entrancy: every call out to a window procedure may create or destroy windows.
-// The manager therefore holds windows by handle and looks each one up afresh after
-// every call out; a Window reference never lives across one.
+// The rooms therefore hold windows by handle and look each one up afresh after every
+// call out; a Window reference never lives across one.
 
-#include <condition_variable>
-#include <deque>
 #include <functional>
-#include <map>
-#include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/InputEvent.h"
+#include "platform/FocusAndPointer.h"
+#include "platform/InputRouter.h"
+#include "platform/MessageQueue.h"
 #include "platform/Screen.h"
 #include "platform/UserTypes.h"
 #include "platform/Window.h"
-
-struct WindowClass {
-    std::string name;
-    UINT style;
-    WNDPROC procedure;
-    HINSTANCE instance;
-    HCURSOR cursor;
-};
-
-struct WindowCreation {
-    std::string className;
-    std::string title;
-    DWORD style;
-    RECT rect;
-    HWND parent;
-    LONG_PTR id;
-    HINSTANCE instance;
-    void* parameter;
-};
+#include "platform/WindowPainter.h"
+#include "platform/WindowTree.h"
 
 class WindowManager {
 public:
     static WindowManager& Instance();
 
     // Classes.
-    bool RegisterClass(const WindowClass& windowClass);
-    bool UnregisterClass(const std::string& name);
+    bool RegisterClass(const WindowClass& windowClass) { return m_tree.RegisterClass(windowClass); }
+    bool UnregisterClass(const std::string& name) { return m_tree.UnregisterClass(name); }
 
     // Windows.
-    HWND Create(const WindowCreation& creation);
-    bool Destroy(HWND handle);
-    Window* Find(HWND handle);
-    std::vector<HWND> Children(HWND parent) const;
-    std::vector<HWND> TopLevelWindows() const;
-    HWND TopLevelOf(HWND handle);
-    POINT ClientOrigin(HWND handle);
-    bool Move(HWND handle, RECT rect, bool repaint);
-    bool Show(HWND handle, int command);
-    bool Enable(HWND handle, bool enable);
-    bool BringToFront(HWND handle);
+    HWND Create(const WindowCreation& creation) { return m_tree.Create(creation); }
+    bool Destroy(HWND handle) { return m_tree.Destroy(handle); }
+    Window* Find(HWND handle) { return m_tree.Find(handle); }
+    std::vector<HWND> Children(HWND parent) const { return m_tree.Children(parent); }
+    std::vector<HWND> TopLevelWindows() const { return m_tree.TopLevelWindows(); }
+    HWND TopLevelOf(HWND handle) { return m_tree.TopLevelOf(handle); }
+    POINT ClientOrigin(HWND handle) { return m_tree.ClientOrigin(handle); }
+    bool Move(HWND handle, RECT rect, bool repaint) { return m_tree.Move(handle, rect, repaint); }
+    bool Show(HWND handle, int command) { return m_tree.Show(handle, command); }
+    bool Enable(HWND handle, bool enable) { return m_tree.Enable(handle, enable); }
+    bool BringToFront(HWND handle) { return m_tree.BringToFront(handle); }
     // The deepest enabled, visible window under a screen point, or null.
-    HWND WindowFromPoint(POINT screenPoint);
+    HWND WindowFromPoint(POINT screenPoint) { return m_tree.WindowFromPoint(screenPoint); }
 
     // Messages.
-    LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
-    bool Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
-    void PostQuit(int exitCode);
+    LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+        return m_queue.Send(handle, message, wParam, lParam);
+    }
+    bool Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+        return m_queue.Post(handle, message, wParam, lParam);
+    }
+    void PostQuit(int exitCode) { m_queue.PostQuit(exitCode); }
     // Sends WM_ENDSESSION (TRUE) to every top-level window, now.
-    void EndSession();
-    bool Peek(MSG* message, bool remove);
-    bool Get(MSG* message);
-    void Wait();
+    void EndSession() { m_queue.EndSession(); }
+    bool Peek(MSG* message, bool remove) { return m_queue.Peek(message, remove); }
+    bool Get(MSG* message) { return m_queue.Get(message); }
+    void Wait() { m_queue.Wait(); }
     // Takes a waiting message, or waits for one (or for a window to go) and answers false.
-    bool PeekOrWait(MSG* message);
-    LRESULT Dispatch(const MSG& message);
+    bool PeekOrWait(MSG* message) { return m_queue.PeekOrWait(message); }
+    LRESULT Dispatch(const MSG& message) { return m_queue.Dispatch(message); }
     // Work that another thread hands to the user-interface thread; it runs the next
     // time the queue is looked at.
-    void RunOnInterfaceThread(std::function<void()> work);
+    void RunOnInterfaceThread(std::function<void()> work) {
+        m_queue.RunOnInterfaceThread(std::move(work));
+    }
 
     // Paint.
-    void Invalidate(HWND handle, const RECT* area, bool erase);
-    void Validate(HWND handle);
-    HDC BeginPaint(HWND handle, PAINTSTRUCT* paint);
-    void EndPaint(HWND handle, const PAINTSTRUCT* paint);
-    HDC GetDC(HWND handle);
-    int ReleaseDC(HWND handle, HDC dc);
-    Screen& TheScreen() { return m_screen; }
+    void Invalidate(HWND handle, const RECT* area, bool erase) {
+        m_painter.Invalidate(handle, area, erase);
+    }
+    void Validate(HWND handle) { m_painter.Validate(handle); }
+    HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) { return m_painter.BeginPaint(handle, paint); }
+    void EndPaint(HWND handle, const PAINTSTRUCT* paint) { m_painter.EndPaint(handle, paint); }
+    HDC GetDC(HWND handle) { return m_painter.GetDC(handle); }
+    int ReleaseDC(HWND handle, HDC dc) { return m_painter.ReleaseDC(handle, dc); }
+    Screen& TheScreen() { return m_painter.TheScreen(); }
 
     // Focus and capture.
-    HWND SetFocus(HWND handle);
-    HWND Focus() const { return m_focus; }
-    HWND SetCapture(HWND handle);
-    bool ReleaseCapture();
-    HWND Capture() const { return m_capture; }
+    HWND SetFocus(HWND handle) { return m_focusAndPointer.SetFocus(handle); }
+    HWND Focus() const { return m_focusAndPointer.Focus(); }
+    HWND SetCapture(HWND handle) { return m_focusAndPointer.SetCapture(handle); }
+    bool ReleaseCapture() { return m_focusAndPointer.ReleaseCapture(); }
+    HWND Capture() const { return m_focusAndPointer.Capture(); }
 
     // The pointer.
-    HCURSOR SetCursor(HCURSOR cursor);
-    HCURSOR CurrentCursor() const { return m_cursor; }
-    int ShowCursor(bool show);
-    POINT PointerPosition() const { return m_pointer; }
-    void SetPointerPosition(POINT screenPoint);
-    void ClipPointer(const RECT* area);
-    bool TrackLeave(HWND handle, bool cancel);
+    HCURSOR SetCursor(HCURSOR cursor) { return m_focusAndPointer.SetCursor(cursor); }
+    HCURSOR CurrentCursor() const { return m_focusAndPointer.CurrentCursor(); }
+    int ShowCursor(bool show) { return m_focusAndPointer.ShowCursor(show); }
+    POINT PointerPosition() const { return m_focusAndPointer.PointerPosition(); }
+    void SetPointerPosition(POINT screenPoint) {
+        m_focusAndPointer.SetPointerPosition(screenPoint);
+    }
+    void ClipPointer(const RECT* area) { m_focusAndPointer.ClipPointer(area); }
+    bool TrackLeave(HWND handle, bool cancel) {
+        return m_focusAndPointer.TrackLeave(handle, cancel);
+    }
 
     // Forgets every window, class and message: a fresh window system for each test.
     void Reset();
 
 private:
+    // The rooms reach one another through the manager.
+    friend class WindowTree;
+    friend class MessageQueue;
+    friend class InputRouter;
+    friend class WindowPainter;
+    friend class FocusAndPointer;
+
     WindowManager();
-    HWND NewHandle();
-    void WaitSince(uint64_t destroyedBefore);
-    const WindowClass* FindClass(const std::string& name) const;
-    void DestroyTree(HWND handle);
+    WindowTree& Tree() { return m_tree; }
+    MessageQueue& Queue() { return m_queue; }
+    InputRouter& Router() { return m_router; }
+    WindowPainter& Painter() { return m_painter; }
+    FocusAndPointer& Pointer() { return m_focusAndPointer; }
+    // A window is gone: every room drops what it kept of it.
     void ForgetWindow(HWND handle);
-    RECT ScreenRectOf(HWND handle);
-    void RefreshScreen(const RECT& screenArea);
-    HDC ContextFor(HWND handle, const RECT& clientClip);
-    void InvalidateTree(HWND handle, RECT area, bool erase);
-    std::optional<MSG> NextPaintMessage();
-    HWND FindWindowToPaint(HWND handle);
-    void RunHandedWork();
-    bool TakeInput(bool remove, MSG* message);
-    void Translate(const InputEvent& event);
-    void TranslatePointer(const InputEvent& event);
-    void TranslateKey(const InputEvent& event);
-    void TranslateActivation(bool active);
-    void CheckPointerLeave(HWND underPointer);
-    bool ReceivesInput(HWND handle);
-    MSG MakeMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) const;
 
-    std::map<std::string, WindowClass> m_classes;
-    std::map<uintptr_t, std::unique_ptr<Window>> m_windows;  // by handle, in creation order
-    std::vector<HWND> m_zOrder;                              // top-level windows, bottom first
-    uintptr_t m_nextHandle;
-    uint64_t m_destroyedCount = 0;
-
-    mutable std::mutex m_postLock;
-    std::deque<MSG> m_posted;
-    std::vector<std::function<void()>> m_handedWork;
-    std::optional<int> m_quitCode;
-
-    std::deque<MSG> m_input;
-    HWND m_focus = nullptr;
-    HWND m_capture = nullptr;
-    HWND m_leaveTracked = nullptr;
-    HCURSOR m_cursor = nullptr;
-    int m_cursorCount = 0;
-    POINT m_pointer{};
-    std::optional<RECT> m_pointerClip;
-    WPARAM m_buttons = 0;
-    Screen m_screen;
+    WindowTree m_tree;
+    MessageQueue m_queue;
+    InputRouter m_router;
+    WindowPainter m_painter;
+    FocusAndPointer m_focusAndPointer;
 };
