@@ -70,9 +70,8 @@ void EndAnyCarry() {
     GetAlbumView().AbandonCarry(PageWindowHandle());
 }
 
-void ClosePageWindow() {
-    delete PageWindow();
-    PageWindow() = nullptr;
+void EndPageWindow() {
+    ClosePageWindow();
     GetAlbumView().SetPageWindow(nullptr);
 }
 
@@ -103,6 +102,9 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_CREATE:
             return OnCreate(window);
         case WM_DESTROY:
+            // However the main window ends, its page window goes first, so that the page
+            // window's object never outlives its window.
+            EndPageWindow();
             PostQuitMessage(0);
             return 0;
         case WM_PAINT:
@@ -292,8 +294,8 @@ void WM_Messages::OnEndSession() {
 void WM_Messages::OnStartPlaying(HWND window) {
     // A second start message finds the page window there already.
     if (PageWindow() == nullptr) {
-        PageWindow() = new ChildWindow(ProgramInstance(), window, &GetAlbumView());
-        GetAlbumView().SetPageWindow(PageWindow()->GetHWnd());
+        const ChildWindow& page = OpenPageWindow(ProgramInstance(), window, &GetAlbumView());
+        GetAlbumView().SetPageWindow(page.GetHWnd());
     }
     if (GamePhase* phase = GetCurrentPhase()) phase->Start(window);
 }
@@ -347,6 +349,6 @@ void WM_Messages::OnClose(HWND window) {
     GetAlbumView().SaveAlbum();
     TellOfFailedSaves(window);
     MIDI_MANAGER.StopMIDI();
-    ClosePageWindow();
+    EndPageWindow();
     DestroyWindow(window);
 }

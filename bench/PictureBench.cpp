@@ -85,11 +85,11 @@ struct Page {
         FillPicture(background, Scenery);
         for (int i = 0; i < kStickersOnPage; ++i) {
             const POINT at{(i % 6) * 130 + 20, (i / 6) * 110 + 10};
-            auto* sticker = new CSprite(i, i, &at);
+            auto sticker = std::make_unique<CSprite>(i, i, &at);
             sticker->Create(kSticker, kSticker);
             FillPicture(*sticker, RoundSticker);
             sticker->ResetColourKey();
-            stickers.Add(sticker);
+            stickers.Add(std::move(sticker));
         }
     }
 

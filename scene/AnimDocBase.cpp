@@ -80,8 +80,7 @@ CSprite* CAnimDocBase::AddFramedSprite(const PageCornerRecord& record) {
 }
 
 CSprite* CAnimDocBase::Place(std::unique_ptr<CSprite> sprite) {
-    CSprite* placed = sprite.release();
-    m_sprites.Add(placed);
+    CSprite* placed = m_sprites.Add(std::move(sprite));
     if (m_view != nullptr) m_view->InvalidateSprite(placed);
     return placed;
 }

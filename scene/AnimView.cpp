@@ -80,10 +80,8 @@ void CAnimView::Draw(const RECT* clip) {
 
 void CAnimView::RemoveSprite(CSprite* sprite) {
     if (m_document == nullptr) return;
-    CSprite* removed = m_document->GetSprites().Remove(sprite);
-    if (removed == nullptr) return;
-    if (removed == m_capturedSprite) m_capturedSprite = nullptr;
-    delete removed;
+    const std::unique_ptr<CSprite> removed = m_document->GetSprites().Remove(sprite);
+    if (removed != nullptr && removed.get() == m_capturedSprite) m_capturedSprite = nullptr;
 }
 
 void CAnimView::RemoveAllSprites() {

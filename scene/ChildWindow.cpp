@@ -1,5 +1,7 @@
 #include "scene/ChildWindow.h"
 
+#include <memory>
+
 #include "platform/User.h"
 #include "scene/AnimView.h"
 #include "scene/CursorSet.h"
@@ -82,7 +84,25 @@ LRESULT ChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-ChildWindow*& PageWindow() {
-    static ChildWindow* pageWindow = nullptr;
+namespace {
+
+std::unique_ptr<ChildWindow>& PageWindowSlot() {
+    static std::unique_ptr<ChildWindow> pageWindow;
     return pageWindow;
+}
+
+}  // namespace
+
+ChildWindow* PageWindow() {
+    return PageWindowSlot().get();
+}
+
+ChildWindow& OpenPageWindow(HINSTANCE instance, HWND parent, CAnimView* view) {
+    ClosePageWindow();
+    PageWindowSlot() = std::make_unique<ChildWindow>(instance, parent, view);
+    return *PageWindowSlot();
+}
+
+void ClosePageWindow() {
+    PageWindowSlot().reset();
 }

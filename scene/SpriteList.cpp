@@ -16,44 +16,50 @@ void CSpriteList::SetView(COffScreenBufferView* view) {
     m_observer.SetBuffer(view);
 }
 
-bool CSpriteList::Add(CSprite* sprite) {
-    if (sprite == nullptr) return false;
-    sprite->SetObserver(&m_observer);
+CSprite* CSpriteList::Add(std::unique_ptr<CSprite> sprite) {
+    if (sprite == nullptr) return nullptr;
+    CSprite* placed = sprite.get();
+    placed->SetObserver(&m_observer);
     // The list is kept in priority order; the new sprite goes ahead of older sprites of
     // equal priority.
-    const auto place = std::lower_bound(
-        m_sprites.begin(), m_sprites.end(), sprite->GetPriority(),
-        [](const CSprite* listed, int32_t priority) { return listed->GetPriority() < priority; });
-    m_sprites.insert(place, sprite);
+    const auto place =
+        std::lower_bound(m_sprites.begin(), m_sprites.end(), placed->GetPriority(),
+                         [](const std::unique_ptr<CSprite>& listed, int32_t priority) {
+                             return listed->GetPriority() < priority;
+                         });
+    m_sprites.insert(place, std::move(sprite));
     Renumber();
-    return true;
+    return placed;
 }
 
 void CSpriteList::Renumber() {
     int32_t number = kFirstStickerNumber;
-    for (CSprite* sprite : m_sprites) {
+    for (const auto& sprite : m_sprites) {
         if (sprite->GetPriority() >= CSprite::kStickerPriority) sprite->SetPriority(number++);
     }
 }
 
-CSprite* CSpriteList::Remove(CSprite* sprite) {
-    const auto found = std::find(m_sprites.begin(), m_sprites.end(), sprite);
+std::unique_ptr<CSprite> CSpriteList::Remove(CSprite* sprite) {
+    const auto found = std::find_if(
+        m_sprites.begin(), m_sprites.end(),
+        [sprite](const std::unique_ptr<CSprite>& listed) { return listed.get() == sprite; });
     if (found == m_sprites.end()) return nullptr;
+    std::unique_ptr<CSprite> removed = std::move(*found);
     m_sprites.erase(found);
-    sprite->SetObserver(nullptr);
-    return sprite;
+    removed->SetObserver(nullptr);
+    return removed;
 }
 
 void CSpriteList::Reorder(CSprite* sprite) {
-    if (Remove(sprite) == nullptr) {
+    std::unique_ptr<CSprite> removed = Remove(sprite);
+    if (removed == nullptr) {
         WriteLog("CSpriteList::Reorder(): Unable to find sprite");
         return;
     }
-    Add(sprite);
+    Add(std::move(removed));
 }
 
 void CSpriteList::DestroyAll() {
-    for (CSprite* sprite : m_sprites) delete sprite;
     m_sprites.clear();
     m_backwardCursor = -1;
 }
@@ -61,7 +67,7 @@ void CSpriteList::DestroyAll() {
 CSprite* CSpriteList::First() {
     if (m_sprites.empty()) return nullptr;
     m_backwardCursor = static_cast<ptrdiff_t>(m_sprites.size()) - 1;
-    return m_sprites.back();
+    return m_sprites.back().get();
 }
 
 CSprite* CSpriteList::Next() {
@@ -71,9 +77,9 @@ CSprite* CSpriteList::Next() {
         return nullptr;
     }
     --m_backwardCursor;
-    return m_sprites[static_cast<size_t>(m_backwardCursor)];
+    return m_sprites[static_cast<size_t>(m_backwardCursor)].get();
 }
 
 CSprite* CSpriteList::Front() {
-    return m_sprites.empty() ? nullptr : m_sprites.front();
+    return m_sprites.empty() ? nullptr : m_sprites.front().get();
 }

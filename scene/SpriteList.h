@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 
 #include "scene/SpriteListObserver.h"
 
@@ -21,11 +22,11 @@ public:
     CSpriteList(const CSpriteList&) = delete;
     CSpriteList& operator=(const CSpriteList&) = delete;
 
-    // Takes ownership and places the sprite in front of those of equal priority; false
-    // for a null sprite.
-    bool Add(CSprite* sprite);
-    // Takes the sprite out without destroying it; null when it is not in the list.
-    CSprite* Remove(CSprite* sprite);
+    // Takes the sprite and places it in front of those of equal priority; answers the
+    // placed sprite, or null for none.
+    CSprite* Add(std::unique_ptr<CSprite> sprite);
+    // Takes the sprite out and hands it back; null when it is not in the list.
+    std::unique_ptr<CSprite> Remove(CSprite* sprite);
     void Reorder(CSprite* sprite);
     void DestroyAll();
 
@@ -43,7 +44,7 @@ public:
 private:
     void Renumber();
 
-    std::deque<CSprite*> m_sprites;
+    std::deque<std::unique_ptr<CSprite>> m_sprites;
     CSpriteListObserver m_observer;
     COffScreenBufferView* m_view = nullptr;
     // Index of the sprite Next returned last; -1 once the walk has passed the front.

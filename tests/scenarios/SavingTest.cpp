@@ -10,6 +10,7 @@
 #include "catalogue/PageTable.h"
 #include "io/FileManager.h"
 #include "platform/Kernel.h"
+#include "scene/ChildWindow.h"
 #include "scene/PageFile.h"
 #include "tests/scenarios/AlbumScenario.h"
 #include "tests/support/FileSizeLimit.h"
@@ -148,6 +149,7 @@ TEST_F(Saving, TheEndOfTheSessionSavesAtOnceWithoutTheEndingScreen) {
         << "the carried sticker was not stuck";
     EXPECT_EQ(StickersInRecord(), std::vector<int32_t>{first});
     EXPECT_TRUE(log.Contains("WM_ENDSESSION: saving and ending"));
+    EXPECT_EQ(PageWindow(), nullptr) << "the page window outlived the main window";
 
     // In the middle of Clear All's question, nothing is cleared.
     ResetMachine();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "platform/DeviceContext.h"
@@ -58,9 +59,9 @@ protected:
 };
 
 TEST_P(OffScreenBufferViewTest, UpdateComposesEveryRectangleBeforeCopyingAny) {
-    auto* sticker = new CSprite(1, 1, nullptr);
-    FillPicture(*sticker, [](LONG, LONG) { return COLORREF{0x00AA00}; });
-    view.sprites.Add(sticker);
+    auto picture = std::make_unique<CSprite>(1, 1, nullptr);
+    FillPicture(*picture, [](LONG, LONG) { return COLORREF{0x00AA00}; });
+    CSprite* sticker = view.sprites.Add(std::move(picture));
     sticker->MoveTo(35, 25);  // two rectangles: where it was and where it is
     view.AddDirtyRect(RECT{36, 0, 40, 3});
     ASSERT_EQ(view.GetDirtyRects().size(), 3u);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "scene/OffScreenBufferView.h"
@@ -16,12 +17,12 @@ public:
     void Draw(const RECT*) override {}
 };
 
-CSprite* Sticker(int32_t serial) {
-    return new CSprite(serial, serial, nullptr);
+std::unique_ptr<CSprite> Sticker(int32_t serial) {
+    return std::make_unique<CSprite>(serial, serial, nullptr);
 }
 
-CSprite* Corner(int32_t priority) {
-    auto* corner = new CSprite(100 + priority, 0, nullptr);
+std::unique_ptr<CSprite> Corner(int32_t priority) {
+    auto corner = std::make_unique<CSprite>(100 + priority, 0, nullptr);
     corner->SetPriority(priority);
     return corner;
 }
@@ -68,10 +69,10 @@ TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
 TEST(SpriteList, RemovalLeavesGapsThatTheNextAddRenumbers) {
     CSpriteList list;
     list.Add(Sticker(1));
-    CSprite* middle = Sticker(2);
-    list.Add(middle);
+    CSprite* middle = list.Add(Sticker(2));
     list.Add(Sticker(3));
-    ASSERT_EQ(list.Remove(middle), middle);
+    const std::unique_ptr<CSprite> removed = list.Remove(middle);
+    ASSERT_EQ(removed.get(), middle);
     EXPECT_EQ(PrioritiesFrontToBack(list), (std::vector<int32_t>{11, 13}));
     EXPECT_EQ(list.Remove(middle), nullptr);
     list.Add(Sticker(4));
@@ -83,7 +84,6 @@ TEST(SpriteList, RemovalLeavesGapsThatTheNextAddRenumbers) {
     list.SetView(&buffer);
     middle->MoveTo(5, 5);
     EXPECT_TRUE(buffer.GetDirtyRects().empty());
-    delete middle;
 }
 
 TEST(SpriteList, ReorderOfAStrangerIsLoggedAndChangesNothing) {
@@ -101,10 +101,8 @@ TEST(SpriteList, ChangesBecomeDirtyRectanglesAndPriorityChangesReorder) {
     CSpriteList list;
     list.SetView(&buffer);
     EXPECT_EQ(list.GetView(), &buffer);
-    CSprite* older = Sticker(1);
-    CSprite* newer = Sticker(2);
-    list.Add(older);
-    list.Add(newer);
+    CSprite* older = list.Add(Sticker(1));
+    CSprite* newer = list.Add(Sticker(2));
 
     older->MoveTo(100, 0);
     ASSERT_EQ(buffer.GetDirtyRects().size(), 2u);
