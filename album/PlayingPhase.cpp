@@ -3,6 +3,7 @@
 #include "album/ButtonSets.h"
 #include "album/ScreenDrawings.h"
 #include "album/StickersUsed.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/TileTables.h"
 #include "diag/Assert.h"
@@ -61,9 +62,9 @@ void PlayingPhase::Start(HWND window) {
 
 void PlayingPhase::DrawPlayingFrame(HDC dc) const {
     m_frameStrips.DrawTile(dc, 0, POINT{0, 0});
-    m_frameStrips.DrawTile(dc, 1, POINT{0, 678});
-    m_sideStrips.DrawTile(dc, 0, POINT{0, 90});
-    m_sideStrips.DrawTile(dc, 1, POINT{934, 90});
+    m_frameStrips.DrawTile(dc, 1, POINT{0, PAGE_BOTTOM});
+    m_sideStrips.DrawTile(dc, 0, POINT{0, PAGE_TOP});
+    m_sideStrips.DrawTile(dc, 1, POINT{PAGE_RIGHT, PAGE_TOP});
     DrawPageIndicator(dc);
     DrawStickerCounter(dc);
 }

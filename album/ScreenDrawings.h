@@ -4,10 +4,9 @@
 
 #include <cstdint>
 
+#include "catalogue/PageGeometry.h"
 #include "gfx/TiledBitmap.h"
 
-constexpr LONG SCREEN_WIDTH = 1024;
-constexpr LONG SCREEN_HEIGHT = 768;
 // The title background's tile is laid down at every step of this many pixels.
 constexpr LONG TITLE_BACKGROUND_STEP = 8;
 

@@ -10,6 +10,7 @@
 #include "app/EmbeddedResources.h"
 #include "app/SingleInstance.h"
 #include "app/WM_Messages.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "diag/Assert.h"
 #include "diag/Log.h"
@@ -23,8 +24,6 @@
 namespace {
 
 constexpr const char* kTitle = "Quillory 3";
-constexpr int32_t kScreenWidth = 1024;
-constexpr int32_t kScreenHeight = 768;
 
 int HandleNumber(HWND window) {
     return static_cast<int>(reinterpret_cast<intptr_t>(window));
@@ -96,7 +95,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
 
     Application() = std::make_unique<CApplication>(
         ApplicationParameters{&WM_Messages::MainWindowProc, kMainWindowClass, kTitle, instance,
-                              showCommand, kScreenWidth, kScreenHeight, WS_POPUP});
+                              showCommand, SCREEN_WIDTH, SCREEN_HEIGHT, WS_POPUP});
     const HWND mainWindow = Application()->getHWnd();
     if (mainWindow == nullptr) {
         WriteLog("No handle was created.");

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/ScreenSize.h"
 #include "platform/sdl/SdlBackend.h"
 
 namespace {
@@ -21,10 +22,10 @@ long ResidentKilobytes() {
 }
 
 void OpenToFirstPresent(benchmark::State& state) {
-    Surface screen(1024, 768);
+    Surface screen(SCREEN_WIDTH, SCREEN_HEIGHT);
     screen.Fill(0x3366CC);
     for (auto _ : state) {
-        std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
+        std::unique_ptr<SdlBackend> backend = SdlBackend::Open(SCREEN_WIDTH, SCREEN_HEIGHT);
         if (!backend) {
             state.SkipWithError("no display");
             return;
@@ -41,13 +42,13 @@ void OpenToFirstPresent(benchmark::State& state) {
 BENCHMARK(OpenToFirstPresent)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void PresentArea(benchmark::State& state) {
-    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(SCREEN_WIDTH, SCREEN_HEIGHT);
     if (!backend) {
         state.SkipWithError("no display");
         return;
     }
     backend->Settled();
-    Surface screen(1024, 768);
+    Surface screen(SCREEN_WIDTH, SCREEN_HEIGHT);
     screen.Fill(0xCC6633);
     const auto side = static_cast<LONG>(state.range(0));
     for (auto _ : state) {

@@ -34,6 +34,7 @@
 
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 
@@ -42,8 +43,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
 constexpr auto kStartWindow = 3s;
 constexpr auto kIdleWindow = 4s;
 constexpr auto kMovePeriod = 10ms;
@@ -135,7 +134,7 @@ public:
     // Six rows across the screen: enough to tell the pictures shown apart.
     std::string Sample() {
         std::string sample;
-        for (int y = 64; y < kScreenHeight; y += 128) sample += Pixels(0, y, kScreenWidth, 1);
+        for (int y = 64; y < SCREEN_HEIGHT; y += 128) sample += Pixels(0, y, SCREEN_WIDTH, 1);
         return sample;
     }
 

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <vector>
 
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/StickerNumbering.h"
@@ -87,7 +88,8 @@ public:
         windowClass.lpszClassName = "PageTurnBenchMain";
         RegisterClassExA(&windowClass);
         m_main = CreateWindowExA(0, "PageTurnBenchMain", "Quillory 3", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 1024, 768, nullptr, nullptr, ProgramInstance(), nullptr);
+                                 SCREEN_WIDTH, SCREEN_HEIGHT, nullptr, nullptr, ProgramInstance(),
+                                 nullptr);
         view.SetDocument(&doc);
         doc.SetView(&view);
         doc.SetMainWindow(m_main);

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "catalogue/PageGeometry.h"
 #include "gfx/DIB.h"
 #include "platform/Gdi.h"
 #include "platform/User.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr LONG kPageWidth = 844;
-constexpr LONG kPageHeight = 588;
 constexpr LONG kSticker = 120;
 
 // A view that composes nothing: only the copy to the window is measured.
@@ -33,8 +32,9 @@ HWND PageWindow() {
         windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.lpszClassName = "BenchPage";
         RegisterClassExA(&windowClass);
-        return CreateWindowExA(0, "BenchPage", "", WS_POPUP | WS_VISIBLE, 90, 60, kPageWidth,
-                               kPageHeight, nullptr, nullptr, ProgramInstance(), nullptr);
+        return CreateWindowExA(0, "BenchPage", "", WS_POPUP | WS_VISIBLE, PAGE_LEFT, PAGE_TOP,
+                               PAGE_WIDTH, PAGE_HEIGHT, nullptr, nullptr, ProgramInstance(),
+                               nullptr);
     }();
     return window;
 }
@@ -49,7 +49,7 @@ double PresentedPixels() {
 
 void PresentStickerChange(benchmark::State& state) {
     const HWND window = PageWindow();
-    CDIB background(kPageWidth, kPageHeight);
+    CDIB background(PAGE_WIDTH, PAGE_HEIGHT);
     BareView view;
     view.CreateOffScreen(window, background);
     HeadlessBackend::Instance().TakePresentedAreas();

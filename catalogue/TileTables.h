@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/TiledBitmapInfo.h"
 
 // Two faces (up, pressed) stacked one above the other.
@@ -26,8 +27,10 @@ inline constexpr std::array<TileRect, 2> SheetButtonTiles = StackedFaces(60, 65)
 inline constexpr std::array<TileRect, 5> StickerButtonTiles = {
     {{0, 0, 60, 60}, {60, 0, 60, 60}, {120, 0, 60, 60}, {180, 0, 60, 60}, {240, 0, 60, 60}}};
 inline constexpr std::array<TileRect, 1> TitlePictureTiles = {{{0, 0, 460, 468}}};
-inline constexpr std::array<TileRect, 2> TopBottomBarTiles = StackedFaces(1024, 90);
-inline constexpr std::array<TileRect, 2> LeftRightBarTiles = {{{0, 0, 90, 588}, {90, 0, 90, 588}}};
+// The frame's bars: above and below the page across the screen, and beside the page.
+inline constexpr std::array<TileRect, 2> TopBottomBarTiles = StackedFaces(SCREEN_WIDTH, PAGE_TOP);
+inline constexpr std::array<TileRect, 2> LeftRightBarTiles = {
+    {{0, 0, PAGE_LEFT, PAGE_HEIGHT}, {PAGE_LEFT, 0, PAGE_LEFT, PAGE_HEIGHT}}};
 
 constexpr int32_t NUMBEROFPAGELABELS = 25;
 constexpr int32_t EMPTY_PAGE_LABEL_TILE = NUMBEROFPAGELABELS;

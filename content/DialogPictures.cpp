@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "catalogue/PageGeometry.h"
 #include "content/DialogButtons.h"
 #include "content/Motifs.h"
 #include "content/Palette.h"
@@ -188,7 +189,7 @@ const std::vector<DialogLook>& DialogLooks() {
         {"ClearAllDialogBkg", 360, 360, {{"YES", 38, 288}, {"NO", 196, 288}}, DrawClearAll},
         {"AboutDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawAbout},
         {"NewStkrDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawNewSticker},
-        {"EndingScrnDialogBkg", 1024, 768, {{"Quit", 450, 696}}, DrawEnding},
+        {"EndingScrnDialogBkg", SCREEN_WIDTH, SCREEN_HEIGHT, {{"Quit", 450, 696}}, DrawEnding},
     };
     return looks;
 }

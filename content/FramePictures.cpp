@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/TileTables.h"
 #include "content/Palette.h"
 #include "content/PictureEncoder.h"
@@ -123,8 +124,8 @@ void AddPicture(ContentOutput& output, const char* file, const Canvas& picture) 
 }  // namespace
 
 void FramePictures::Generate(ContentOutput& output) {
-    constexpr int32_t TOP_BOTTOM[2][2] = {{0, 0}, {0, 678}};
-    constexpr int32_t LEFT_RIGHT[2][2] = {{0, 90}, {934, 90}};
+    constexpr int32_t TOP_BOTTOM[2][2] = {{0, 0}, {0, PAGE_BOTTOM}};
+    constexpr int32_t LEFT_RIGHT[2][2] = {{0, PAGE_TOP}, {PAGE_RIGHT, PAGE_TOP}};
     AddPicture(output, TopBottomBarsFile, Bars(TopBottomBarTiles, TOP_BOTTOM));
     AddPicture(output, LeftRightBarsFile, Bars(LeftRightBarTiles, LEFT_RIGHT));
     AddPicture(output, PageLabelsFile, PageLabels());

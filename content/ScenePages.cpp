@@ -27,7 +27,7 @@ void ForEachHome(int32_t pageNumber,
 }  // namespace
 
 Canvas ScenePages::Scene(int32_t pageNumber) {
-    Canvas page(ScreenFrame::PAGE_WIDTH, ScreenFrame::PAGE_HEIGHT);
+    Canvas page(PAGE_WIDTH, PAGE_HEIGHT);
     StickerDesigns::ThemeOfPage(pageNumber).scene(page);
     return page;
 }

@@ -10,8 +10,8 @@ const Colour DESK_DOTS = Colour::Hex(0x9AD6F8);
 void Desk(Canvas& canvas) {
     canvas.Fill(DESK);
     // Polka dots on a staggered grid: lively, but too soft to compete with buttons.
-    for (int32_t row = 0; row * 24 < ScreenFrame::SCREEN_HEIGHT + 24; ++row) {
-        for (int32_t column = 0; column * 24 < ScreenFrame::SCREEN_WIDTH + 24; ++column) {
+    for (int32_t row = 0; row * 24 < SCREEN_HEIGHT + 24; ++row) {
+        for (int32_t column = 0; column * 24 < SCREEN_WIDTH + 24; ++column) {
             canvas.Circle(column * 24 + (row % 2) * 12, row * 24, 4);
         }
     }
@@ -20,22 +20,17 @@ void Desk(Canvas& canvas) {
 
 void Mat(Canvas& canvas) {
     constexpr double MARGIN = 10;
-    canvas.RoundedBox(ScreenFrame::PAGE_X - MARGIN + 3, ScreenFrame::PAGE_Y - MARGIN + 4,
-                      ScreenFrame::PAGE_WIDTH + 2 * MARGIN, ScreenFrame::PAGE_HEIGHT + 2 * MARGIN,
-                      16);
+    canvas.RoundedBox(PAGE_LEFT - MARGIN + 3, PAGE_TOP - MARGIN + 4, PAGE_WIDTH + 2 * MARGIN,
+                      PAGE_HEIGHT + 2 * MARGIN, 16);
     canvas.FillPath(DESK.Darker(0.8));
-    canvas.RoundedBox(ScreenFrame::PAGE_X - MARGIN, ScreenFrame::PAGE_Y - MARGIN,
-                      ScreenFrame::PAGE_WIDTH + 2 * MARGIN, ScreenFrame::PAGE_HEIGHT + 2 * MARGIN,
-                      16);
+    canvas.RoundedBox(PAGE_LEFT - MARGIN, PAGE_TOP - MARGIN, PAGE_WIDTH + 2 * MARGIN,
+                      PAGE_HEIGHT + 2 * MARGIN, 16);
     canvas.FillAndOutline(Palette::WHITE, Palette::INK, 3);
     cairo_t* context = canvas.Context();
-    cairo_rectangle(context, ScreenFrame::PAGE_X - ScreenFrame::RIM,
-                    ScreenFrame::PAGE_Y - ScreenFrame::RIM,
-                    ScreenFrame::PAGE_WIDTH + 2 * ScreenFrame::RIM,
-                    ScreenFrame::PAGE_HEIGHT + 2 * ScreenFrame::RIM);
+    cairo_rectangle(context, PAGE_LEFT - ScreenFrame::RIM, PAGE_TOP - ScreenFrame::RIM,
+                    PAGE_WIDTH + 2 * ScreenFrame::RIM, PAGE_HEIGHT + 2 * ScreenFrame::RIM);
     canvas.FillPath(Palette::INK);
-    cairo_rectangle(context, ScreenFrame::PAGE_X, ScreenFrame::PAGE_Y, ScreenFrame::PAGE_WIDTH,
-                    ScreenFrame::PAGE_HEIGHT);
+    cairo_rectangle(context, PAGE_LEFT, PAGE_TOP, PAGE_WIDTH, PAGE_HEIGHT);
     cairo_set_operator(context, CAIRO_OPERATOR_CLEAR);
     cairo_fill(context);
     cairo_set_operator(context, CAIRO_OPERATOR_OVER);

@@ -6,18 +6,12 @@
 
 #include <cstdint>
 
+#include "catalogue/PageGeometry.h"
 #include "content/Canvas.h"
 
 class ScreenFrame {
 public:
-    static constexpr int32_t SCREEN_WIDTH = 1024;
-    static constexpr int32_t SCREEN_HEIGHT = 768;
-    // The page's hole in the frame.
-    static constexpr int32_t PAGE_X = 90;
-    static constexpr int32_t PAGE_Y = 90;
-    static constexpr int32_t PAGE_WIDTH = 844;
-    static constexpr int32_t PAGE_HEIGHT = 588;
-    // The rim around the hole, and the page corners that round it off, are this ink.
+    // The rim around the page's hole, and the page corners that round it off, are this ink.
     static constexpr int32_t RIM = 4;
 
     // The whole screen, drawn once; the hole is left see-through.

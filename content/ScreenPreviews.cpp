@@ -6,6 +6,7 @@
 
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/TileTables.h"
@@ -22,7 +23,7 @@ enum ButtonFace { UP = 0, DOWN = 1 };
 class Screen {
 public:
     explicit Screen(const ContentOutput& output)
-        : m_output(output), m_canvas(ScreenFrame::SCREEN_WIDTH, ScreenFrame::SCREEN_HEIGHT) {}
+        : m_output(output), m_canvas(SCREEN_WIDTH, SCREEN_HEIGHT) {}
 
     Canvas Picture(const char* file) const {
         return PictureEncoder::Decode(*m_output.FindAlbumFile(ContentOutput::AlbumPath(file)));
@@ -49,8 +50,8 @@ private:
     // top-left 8 × 8 block.
     const TileRect block = {0, 0, 8, 8};
     const TiledBitmapInfo background = {1, &block, TitleBackgroundInfo.fileName};
-    for (int32_t y = 0; y < ScreenFrame::SCREEN_HEIGHT; y += 8) {
-        for (int32_t x = 0; x < ScreenFrame::SCREEN_WIDTH; x += 8) {
+    for (int32_t y = 0; y < SCREEN_HEIGHT; y += 8) {
+        for (int32_t x = 0; x < SCREEN_WIDTH; x += 8) {
             screen.Tile(background, 0, x, y);
         }
     }
@@ -96,16 +97,16 @@ struct PlayingState {
 ::Canvas PlayingScreen(const ContentOutput& output, const PlayingState& state) {
     Screen screen(output);
     screen.Tile(TopBottomBarsInfo, 0, 0, 0);
-    screen.Tile(TopBottomBarsInfo, 1, 0, 678);
-    screen.Tile(LeftRightBarsInfo, 0, 0, 90);
-    screen.Tile(LeftRightBarsInfo, 1, 934, 90);
+    screen.Tile(TopBottomBarsInfo, 1, 0, PAGE_BOTTOM);
+    screen.Tile(LeftRightBarsInfo, 0, 0, PAGE_TOP);
+    screen.Tile(LeftRightBarsInfo, 1, PAGE_RIGHT, PAGE_TOP);
     const AlbumPage& page = AlbumPages[state.pageIndex];
     screen.Tile(PageLabelsInfo, page.labelTile, 414, 705);
     DrawCounter(screen, NUMBEROFSTICKERGRAPHICS - static_cast<int32_t>(state.stuck.size()), 417,
                 52);
 
     ::Canvas& canvas = screen.Drawing();
-    canvas.Paint(screen.Picture(page.backgroundFile), 90, 90);
+    canvas.Paint(screen.Picture(page.backgroundFile), PAGE_LEFT, PAGE_TOP);
     for (const int32_t index : state.stuck) {
         const StickerHome& home = StickerHomePositions[static_cast<size_t>(index)];
         if (home.pageNumber == page.pageNumber) {
@@ -117,8 +118,7 @@ struct PlayingState {
         canvas.Paint(screen.Picture(StickerPictureFiles[static_cast<size_t>(state.carried)]),
                      90 + state.carriedX, 90 + state.carriedY);
     }
-    ScenePages::PaintCorners(canvas, screen.Picture(PageCornersFile), ScreenFrame::PAGE_X,
-                             ScreenFrame::PAGE_Y);
+    ScenePages::PaintCorners(canvas, screen.Picture(PageCornersFile), PAGE_LEFT, PAGE_TOP);
 
     FillPlayingButtonInfos();
     for (size_t i = 0; i < CommandButtonRows.size(); ++i) {

@@ -109,8 +109,7 @@ constexpr int32_t NEIGHBOUR_GAP = 4;
 
 int32_t StickerArt::Side(int32_t stickerIndex) {
     const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(stickerIndex));
-    int32_t side =
-        std::min({SIZE, ScreenFrame::PAGE_WIDTH - home.x, ScreenFrame::PAGE_HEIGHT - home.y});
+    int32_t side = std::min({SIZE, PAGE_WIDTH - home.x, PAGE_HEIGHT - home.y});
     for (const StickerHome& other : StickerHomePositions) {
         if (&other == &home || other.pageNumber != home.pageNumber) continue;
         const int32_t dx = other.x - home.x;

@@ -1,18 +1,16 @@
 #pragma once
-// The screen: 1024 x 768 pixels composed from the top-level windows' surfaces, the
-// lowest first, so that dialogs lie above the main window. Only what changed is
-// composed again and handed to the backend to present.
+// The screen: SCREEN_WIDTH x SCREEN_HEIGHT pixels composed from the top-level windows'
+// surfaces, the lowest first, so that dialogs lie above the main window. Only what
+// changed is composed again and handed to the backend to present.
 
 #include <vector>
 
+#include "platform/ScreenSize.h"
 #include "platform/Surface.h"
 #include "platform/WinTypes.h"
 
 class Screen {
 public:
-    static constexpr LONG kWidth = 1024;
-    static constexpr LONG kHeight = 768;
-
     // A top-level window's picture and where it lies on the screen.
     struct Layer {
         const Surface* surface;

@@ -1,5 +1,6 @@
 #include "scene/AnimView.h"
 
+#include "catalogue/PageGeometry.h"
 #include "diag/Log.h"
 #include "platform/DeviceContext.h"
 #include "platform/User.h"
@@ -14,10 +15,6 @@ RECT AreaOf(const CSprite& sprite) {
     sprite.GetRect(area);
     return area;
 }
-
-// The page window's client area, which the pointer cannot leave while carrying.
-constexpr LONG kPageWidth = 844;
-constexpr LONG kPageHeight = 588;
 
 LONG Clamp(LONG value, LONG highest) {
     return value < 0 ? 0 : (value > highest ? highest : value);
@@ -165,8 +162,9 @@ void CAnimView::OnRButtonDown(HWND window, WPARAM, LONG, LONG) {
 void CAnimView::OnMouseMove(HWND window, WPARAM, LONG x, LONG y) {
     if (m_dragging == 0) return;
     MoveCarriedSprite(x, y);
-    if (x < 0 || x > kPageWidth || y < 0 || y > kPageHeight) {
-        POINT held{Clamp(x, kPageWidth), Clamp(y, kPageHeight)};
+    // The pointer cannot leave the page window's client area while carrying.
+    if (x < 0 || x > PAGE_WIDTH || y < 0 || y > PAGE_HEIGHT) {
+        POINT held{Clamp(x, PAGE_WIDTH), Clamp(y, PAGE_HEIGHT)};
         ClientToScreen(window, &held);
         SetCursorPos(held.x, held.y);
     }

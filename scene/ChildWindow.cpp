@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "catalogue/PageGeometry.h"
 #include "platform/User.h"
 #include "scene/AnimView.h"
 #include "scene/CursorSet.h"
@@ -50,7 +51,7 @@ LRESULT ChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (view == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
         case WM_SIZE:
-            MoveWindow(window, kLeft, kTop, kWidth, kHeight, TRUE);
+            MoveWindow(window, PAGE_LEFT, PAGE_TOP, PAGE_WIDTH, PAGE_HEIGHT, TRUE);
             return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint{};

@@ -1,7 +1,7 @@
 #pragma once
-// The page window of the playing screen: a child of the main window, 844 x 588 at
-// (90, 90), through which the view paints the page and hears the mouse over it. The
-// object owns the window; destroying the object destroys the window.
+// The page window of the playing screen: a child of the main window in the page's
+// place (catalogue/PageGeometry.h), through which the view paints the page and hears the mouse over
+// it. The object owns the window; destroying the object destroys the window.
 
 #include <cstdint>
 
@@ -15,10 +15,6 @@ constexpr UINT UM_STICKER_STUCK = 2026;
 class ChildWindow {
 public:
     static constexpr const char* kClassName = "ChildWindowTemplateClass";
-    static constexpr LONG kLeft = 90;
-    static constexpr LONG kTop = 90;
-    static constexpr LONG kWidth = 844;
-    static constexpr LONG kHeight = 588;
 
     // Registers the class when needed and creates the window over `parent`; the view
     // receives the page's paint and mouse messages.

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/DeviceContext.h"
+#include "platform/ScreenSize.h"
 #include "platform/User.h"
 #include "platform/headless/PngFile.h"
 
@@ -23,7 +24,7 @@ HeadlessBackend& HeadlessBackend::Instance() {
     return instance;
 }
 
-HeadlessBackend::HeadlessBackend() : m_screen(1024, 768) {}
+HeadlessBackend::HeadlessBackend() : m_screen(SCREEN_WIDTH, SCREEN_HEIGHT) {}
 
 void HeadlessBackend::Present(const Surface& screen, const RECT& area) {
     std::lock_guard lock(m_lock);

@@ -8,14 +8,13 @@
 
 #include "platform/Backend.h"
 #include "platform/MultimediaBackend.h"
+#include "platform/ScreenSize.h"
 #include "platform/sdl/FluidSynthesizer.h"
 #include "platform/sdl/SdlBackend.h"
 #include "platform/sdl/SdlMultimedia.h"
 
 namespace {
 
-constexpr LONG kScreenWidth = 1024;
-constexpr LONG kScreenHeight = 768;
 // SDL falls back to these when no display can be reached; nobody would see the album.
 constexpr std::array<const char*, 2> kInvisibleVideoDrivers = {"offscreen", "dummy"};
 
@@ -29,7 +28,7 @@ bool ShowsNothing(const char* videoDriver) {
 }  // namespace
 
 std::unique_ptr<Desktop> Desktop::Install(SdlBackend::WindowKind windowKind, std::string& failure) {
-    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(kScreenWidth, kScreenHeight, windowKind);
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(SCREEN_WIDTH, SCREEN_HEIGHT, windowKind);
     if (!backend) {
         failure = SDL_GetError();
         return nullptr;

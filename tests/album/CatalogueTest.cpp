@@ -8,6 +8,7 @@
 #include "album/StickerOverPosition.h"
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/TileTables.h"
@@ -140,8 +141,9 @@ TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
         ASSERT_TRUE(page >= 0 && page < NUMBEROFPAGES) << index;
         EXPECT_EQ(AlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
         // A sticker sticks within 19 pixels of its home, so every home must lie
-        // less than 20 pixels outside the 844 x 588 page.
-        EXPECT_TRUE(home.x > -20 && home.x < 844 && home.y > -20 && home.y < 588) << index;
+        // less than 20 pixels outside the page.
+        EXPECT_TRUE(home.x > -20 && home.x < PAGE_WIDTH && home.y > -20 && home.y < PAGE_HEIGHT)
+            << index;
     }
     for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS}) {
         EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), NO_PAGE_INDEX);
@@ -229,8 +231,8 @@ TEST(TileTableTest, EveryTileLiesInsideItsPicture) {
     for (const TiledBitmapInfo& sticker : StickerButtonInfos) ExpectTilesInside(sticker, {300, 60});
     ExpectTilesInside(TitlePictureInfo, {460, 468});
     ExpectTilesInside(TitleBackgroundInfo, {460, 468});
-    ExpectTilesInside(TopBottomBarsInfo, {1024, 180});
-    ExpectTilesInside(LeftRightBarsInfo, {180, 588});
+    ExpectTilesInside(TopBottomBarsInfo, {SCREEN_WIDTH, 2 * PAGE_TOP});
+    ExpectTilesInside(LeftRightBarsInfo, {2 * PAGE_LEFT, PAGE_HEIGHT});
     ExpectTilesInside(PageLabelsInfo, {196, 26 * 40});
     ExpectTilesInside(StickersLeftCaptionInfo, {190, 5 * 24});
     ExpectTilesInside(StickersLeftNumberInfo, {30, 220 * 24});
@@ -263,13 +265,13 @@ TEST(TileTableTest, ButtonDescriptorsAreFilledFromTheNameTables) {
 TEST(ButtonLayoutTest, ButtonsAreInIdOrderOnScreenAndClearOfEachOtherAndThePage) {
     const std::vector<ButtonRow> rows = PlayingScreenButtons();
     ASSERT_EQ(rows.size(), 6u + 8u + 28u);
-    const ButtonRow page{nullptr, 0, 0, 90, 90, 844, 588};
+    const ButtonRow page{nullptr, 0, 0, PAGE_LEFT, PAGE_TOP, PAGE_WIDTH, PAGE_HEIGHT};
     for (size_t i = 0; i < rows.size(); ++i) {
         const ButtonRow& row = rows[i];
         EXPECT_EQ(row.id, IDM_QUIT + static_cast<int32_t>(i));
         EXPECT_EQ(row.window, nullptr);
-        EXPECT_TRUE(row.x >= 0 && row.y >= 0 && row.x + row.width <= 1024 &&
-                    row.y + row.height <= 768)
+        EXPECT_TRUE(row.x >= 0 && row.y >= 0 && row.x + row.width <= SCREEN_WIDTH &&
+                    row.y + row.height <= SCREEN_HEIGHT)
             << row.id;
         EXPECT_FALSE(Overlap(row, page)) << row.id;
         for (size_t j = i + 1; j < rows.size(); ++j)

@@ -6,6 +6,7 @@
 #include "album/PlayingPhase.h"
 #include "album/ScreenDrawings.h"
 #include "album/StickersUsed.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/TileTables.h"
 #include "platform/DeviceContext.h"
 #include "tests/album/AlbumFiles.h"
@@ -170,12 +171,12 @@ TEST_F(ScreenDrawingsTest, PageIndicatorShowsTheLabelOfThePageOnShow) {
     const Surface frame = Drawn([&](HDC dc) { phase.Paint(dc); });
     EXPECT_EQ(page.paints, 1);
     EXPECT_EQ(At(frame, 0, 0), TileColour(4, 0));
-    EXPECT_EQ(At(frame, 1023, 678), TileColour(4, 1));
-    EXPECT_EQ(At(frame, 89, 90), TileColour(5, 0));
-    EXPECT_EQ(At(frame, 934, 677), TileColour(5, 1));
+    EXPECT_EQ(At(frame, SCREEN_WIDTH - 1, PAGE_BOTTOM), TileColour(4, 1));
+    EXPECT_EQ(At(frame, PAGE_LEFT - 1, PAGE_TOP), TileColour(5, 0));
+    EXPECT_EQ(At(frame, PAGE_RIGHT, PAGE_BOTTOM - 1), TileColour(5, 1));
     EXPECT_EQ(At(frame, 414, 705), TileColour(3, 1));
     // The page's own place is left for the page window.
-    EXPECT_EQ(frame.Pixel(90, 90), 0u);
+    EXPECT_EQ(frame.Pixel(PAGE_LEFT, PAGE_TOP), 0u);
     EXPECT_EQ(frame.Pixel(933, 677), 0u);
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/TileTables.h"
@@ -30,7 +31,7 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
-constexpr Size PAGE = {844, 588};
+constexpr Size PAGE = {PAGE_WIDTH, PAGE_HEIGHT};
 constexpr Size CORNERS = {32, 8};
 constexpr int32_t CORNER = 8;
 

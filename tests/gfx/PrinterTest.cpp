@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "catalogue/PageGeometry.h"
 #include "gfx/DIB.h"
 #include "gfx/Printer.h"
 #include "platform/Gdi.h"
@@ -18,7 +19,7 @@ constexpr COLORREF kPageColour = 0x3060C0;
 // A page of the album's size that prints as one colour into the place it is given.
 class SolidPage : public PrintablePage {
 public:
-    void GetBufferRect(RECT& out) const override { out = RECT{0, 0, 844, 588}; }
+    void GetBufferRect(RECT& out) const override { out = RECT{0, 0, PAGE_WIDTH, PAGE_HEIGHT}; }
     void PrintPage(HDC printer, const RECT& dest) override {
         ++prints;
         given = dest;

@@ -8,6 +8,7 @@
 #include "app/WM_Messages.h"
 #include "app/WinMain.h"
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "gfx/DIB.h"
@@ -22,10 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr LONG kPageLeft = 90;
-constexpr LONG kPageTop = 90;
-constexpr LONG kPageWidth = 844;
-constexpr LONG kPageHeight = 588;
 // The page corners lie above every sticker.
 constexpr LONG kCornerSide = 8;
 constexpr COLORREF kMagenta = 0xFF00FF;
@@ -126,8 +123,8 @@ void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
 void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
     const SIZE size = StickerSize(stickerIndex);
-    const POINT pointer{kPageLeft + pageTopLeft.x + size.cx / 2,
-                        kPageTop + pageTopLeft.y + size.cy / 2};
+    const POINT pointer{PAGE_LEFT + pageTopLeft.x + size.cx / 2,
+                        PAGE_TOP + pageTopLeft.y + size.cy / 2};
     machine.MovePointer(pointer);
     machine.Click(pointer);
 }
@@ -168,9 +165,9 @@ POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& 
     };
     const POINT home = HomeOf(stickerIndex);
     const auto visibleAt = [&](LONG pageX, LONG pageY, COLORREF& pixel) {
-        const bool onPage = pageX >= 0 && pageX < kPageWidth && pageY >= 0 && pageY < kPageHeight;
-        const bool inCorner = (pageX < kCornerSide || pageX >= kPageWidth - kCornerSide) &&
-                              (pageY < kCornerSide || pageY >= kPageHeight - kCornerSide);
+        const bool onPage = pageX >= 0 && pageX < PAGE_WIDTH && pageY >= 0 && pageY < PAGE_HEIGHT;
+        const bool inCorner = (pageX < kCornerSide || pageX >= PAGE_WIDTH - kCornerSide) &&
+                              (pageY < kCornerSide || pageY >= PAGE_HEIGHT - kCornerSide);
         if (!onPage || inCorner || !opaqueAt(picture, home, pageX, pageY, pixel)) return false;
         for (size_t i = 0; i < above.size(); ++i) {
             COLORREF covering = 0;
@@ -187,7 +184,7 @@ POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& 
             COLORREF pixel = 0;
             if (visibleAt(home.x + (width / 2 + x) % width, home.y + y, pixel)) {
                 colour = ScreenColour(pixel);
-                return POINT{kPageLeft + home.x + (width / 2 + x) % width, kPageTop + home.y + y};
+                return POINT{PAGE_LEFT + home.x + (width / 2 + x) % width, PAGE_TOP + home.y + y};
             }
         }
     }

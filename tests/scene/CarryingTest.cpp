@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/PageGeometry.h"
 #include "platform/User.h"
 #include "platform/WindowManager.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -56,8 +57,8 @@ protected:
                           ProgramInstance(),   nullptr, nullptr,   nullptr, nullptr,
                           "PlainMain",         nullptr};
         RegisterClassExA(&plain);
-        main = CreateWindowExA(0, "PlainMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
-                               nullptr, ProgramInstance(), nullptr);
+        main = CreateWindowExA(0, "PlainMain", "", WS_POPUP | WS_VISIBLE, 0, 0, SCREEN_WIDTH,
+                               SCREEN_HEIGHT, nullptr, nullptr, ProgramInstance(), nullptr);
         page = std::make_unique<ChildWindow>(ProgramInstance(), main, &view);
         doc.LoadPage(page->GetHWnd(), PageBackgroundFiles[0], &PageCorners);
         HeadlessBackend::RunUntilIdle();
@@ -81,7 +82,7 @@ protected:
 TEST_F(CarryingTest, ThePageWindowTakesItsPlaceInTheMainWindow) {
     RECT place{};
     GetWindowRect(page->GetHWnd(), &place);
-    EXPECT_EQ(place, (RECT{90, 90, 934, 678}));
+    EXPECT_EQ(place, (RECT{PAGE_LEFT, PAGE_TOP, PAGE_RIGHT, PAGE_BOTTOM}));
     EXPECT_EQ(GetParent(page->GetHWnd()), main);
 }
 
@@ -101,17 +102,22 @@ TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldInsideThePa
         << "moved before the pointer is held";
 }
 
-// Past any edge of the 844 x 588 page (at 90, 90 on the screen) the pointer is put back
-// on that edge; on the page, the far edges included, it is left where it is.
+// Past any edge of the page the pointer is put back on that edge; on the page, the far edges
+// included, it is left where it is.
 TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
     struct Row {
         POINT move;
         POINT held;  // on the screen; {0, 0}: not moved
     };
     const Row rows[] = {
-        {{-5, 300}, {90, 390}},   {{900, 300}, {934, 390}}, {{300, -5}, {390, 90}},
-        {{300, 700}, {390, 678}}, {{-5, -5}, {90, 90}},     {{900, 700}, {934, 678}},
-        {{0, 0}, {0, 0}},         {{844, 588}, {0, 0}},
+        {{-5, 300}, {PAGE_LEFT, PAGE_TOP + 300}},
+        {{900, 300}, {PAGE_RIGHT, PAGE_TOP + 300}},
+        {{300, -5}, {PAGE_LEFT + 300, PAGE_TOP}},
+        {{300, 700}, {PAGE_LEFT + 300, PAGE_BOTTOM}},
+        {{-5, -5}, {PAGE_LEFT, PAGE_TOP}},
+        {{900, 700}, {PAGE_RIGHT, PAGE_BOTTOM}},
+        {{0, 0}, {0, 0}},
+        {{PAGE_WIDTH, PAGE_HEIGHT}, {0, 0}},
     };
     view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
     for (const Row& row : rows) {

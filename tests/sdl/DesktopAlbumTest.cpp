@@ -24,6 +24,7 @@
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/CommandIds.h"
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/TileTables.h"
@@ -45,8 +46,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr LONG kPageLeft = 90;
-constexpr LONG kPageTop = 90;
 constexpr COLORREF kMagenta = 0xFF00FF;
 constexpr int kChannelTolerance = 8;
 constexpr auto kScreenPollPause = 100ms;
@@ -371,8 +370,8 @@ protected:
         CDIB picture(1, 1);
         EXPECT_TRUE(picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]));
         const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
-        return POINT{kPageLeft + home.x + picture.GetWidth() / 2,
-                     kPageTop + home.y + picture.GetHeight() / 2};
+        return POINT{PAGE_LEFT + home.x + picture.GetWidth() / 2,
+                     PAGE_TOP + home.y + picture.GetHeight() / 2};
     }
     POINT HomeCentre() const { return HomeCentre(sticker); }
 
@@ -536,7 +535,7 @@ TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
     StartAlbum();
     Key("Return");
     ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS));
-    const RECT page{kPageLeft, kPageTop, kPageLeft + 844, kPageTop + 588};
+    const RECT page{PAGE_LEFT, PAGE_TOP, PAGE_RIGHT, PAGE_BOTTOM};
     ASSERT_TRUE(server->Xdotool("keydown Next"));
     std::vector<Surface> held;
     const auto letGo = std::chrono::steady_clock::now() + 2s;
@@ -700,7 +699,7 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
         tap(button);
         PushKey(SDLK_RETURN);
         std::this_thread::sleep_for(500ms);
-        tap(POINT{kPageLeft + 10, kPageTop + 10});
+        tap(POINT{PAGE_LEFT + 10, PAGE_TOP + 10});
         PushFinger(SDL_FINGERDOWN, button);
         for (int step = 1; step <= 10; ++step) {
             std::this_thread::sleep_for(50ms);

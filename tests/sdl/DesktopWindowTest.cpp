@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "catalogue/PageGeometry.h"
 #include "platform/DeviceContext.h"
 #include "platform/Display.h"
 #include "platform/User.h"
@@ -246,7 +247,7 @@ TEST_F(DesktopWindowTest, RepeatsQueuedBehindABusyKeyCountOnceAndNoneAfterTheRel
 TEST_F(DesktopWindowTest, AFingerIsThePointerAndTheHiddenPointersConfinementLetsItGo) {
     Settle();
     Drain(*backend);
-    const RECT page{90, 90, 934, 678};
+    const RECT page{PAGE_LEFT, PAGE_TOP, PAGE_RIGHT, PAGE_BOTTOM};
     backend->ConfinePointer(&page);
     ASSERT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr);
     PushFinger(SDL_FINGERDOWN, 0.25f, 0.5f);
