@@ -34,7 +34,6 @@
 #include "platform/sdl/SdlBackend.h"
 #include "tests/sdl/AlbumProcess.h"
 #include "tests/sdl/HostCommand.h"
-#include "tests/sdl/PpmImage.h"
 #include "tests/sdl/XvfbServer.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"

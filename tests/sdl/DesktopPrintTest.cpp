@@ -15,7 +15,6 @@
 #include "platform/sdl/SdlBackend.h"
 #include "tests/sdl/CupsServer.h"
 #include "tests/sdl/HostCommand.h"
-#include "tests/sdl/PpmImage.h"
 #include "tests/sdl/XvfbServer.h"
 #include "tests/support/TempDirectory.h"
 

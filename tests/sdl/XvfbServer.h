@@ -22,10 +22,10 @@ public:
     std::optional<Surface> Screenshot() const;
     // Runs xdotool with `arguments` on this display; true when it succeeded.
     bool Xdotool(const std::string& arguments) const;
-    // Waits a few seconds for a window titled `title` and presses `key` in it, as a
-    // person answering a message box would.
     // Where the window titled `title` lies on the screen, as the X server has it.
     std::optional<RECT> WindowPlace(const std::string& title) const;
+    // Waits a few seconds for a window titled `title` and presses `key` in it, as a
+    // person answering a message box would.
     bool PressKeyInWindow(const std::string& title, const std::string& key) const;
 
 private:
