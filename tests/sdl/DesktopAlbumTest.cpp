@@ -6,10 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL.h>
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
@@ -37,6 +34,7 @@
 #include "tests/sdl/XvfbServer.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/synth/Rendering.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -46,13 +44,8 @@ namespace {
 constexpr LONG kPageLeft = 90;
 constexpr LONG kPageTop = 90;
 constexpr size_t kFrameRate = AudioMixer::kSampleRate;
-// SDL's disk driver writes the stream as it plays: 32-bit float stereo.
-constexpr size_t kFrameBytes = 2 * sizeof(float);
-// Quieter than any note of the song at the level it plays at.
-constexpr double kSilenceLevel = 0.002;
-constexpr size_t kPeelFrames = kFrameRate * 13 / 100;
-// Two screens look alike when their pixels differ by less than this on average.
-constexpr double kAlikeDifference = 6.0;
+
+using ScreenCheck = std::function<bool(const Surface&)>;
 
 int Gap(uint32_t a, uint32_t b, int shift) {
     return std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
@@ -63,99 +56,60 @@ bool Near(uint32_t seen, uint32_t wanted) {
     return Gap(seen, wanted, 0) <= 8 && Gap(seen, wanted, 8) <= 8 && Gap(seen, wanted, 16) <= 8;
 }
 
-// The mean channel difference of two pictures over `area`, every `step`th pixel.
-double Difference(const Surface& a, const Surface& b, const RECT& area, LONG step = 1) {
+// The mean channel difference over `area` of `b`, every `step`th pixel, and of `a`
+// moved by `shift`.
+double Difference(const Surface& a, const Surface& b, const RECT& area, LONG step = 1,
+                  POINT shift = {}) {
     double sum = 0;
     double count = 0;
     for (LONG y = area.top; y < area.bottom; y += step) {
         for (LONG x = area.left; x < area.right; x += step, count += 3) {
-            for (const int shift : {0, 8, 16}) sum += Gap(a.Pixel(x, y), b.Pixel(x, y), shift);
+            for (const int bits : {0, 8, 16})
+                sum += Gap(a.Pixel(x + shift.x, y + shift.y), b.Pixel(x, y), bits);
         }
     }
     return count > 0 ? sum / count : 0;
 }
 
-// The opaque pixels of one tile of a picture file, to look for on the screen.
-class TilePicture {
-public:
-    TilePicture(const char* file, const TileRect& tile) : m_size{tile.width, tile.height} {
-        CDIB picture(1, 1);
-        EXPECT_TRUE(picture.Load(file)) << file;
-        for (LONG y = 0; y < tile.height; ++y) {
-            for (LONG x = 0; x < tile.width; ++x) {
-                COLORREF c = 0;
-                // Magenta is see-through; the surface holds 0x00RRGGBB, a COLORREF 0x00BBGGRR.
-                if (picture.GetPixel(tile.x + x, tile.y + y, c) && c != 0xFF00FF)
-                    m_pixels.push_back(
-                        {POINT{x, y}, (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF)});
-            }
+// Whether one tile of a picture file shows on a screen, pixel for pixel (magenta is
+// see-through).
+ScreenCheck Showing(const char* file, const TileRect& tile) {
+    CDIB picture(1, 1);
+    EXPECT_TRUE(picture.Load(file)) << file;
+    std::vector<std::pair<POINT, uint32_t>> pixels;
+    for (LONG y = 0; y < tile.height; ++y) {
+        for (LONG x = 0; x < tile.width; ++x) {
+            COLORREF c = 0;  // 0x00BBGGRR, where the surface holds 0x00RRGGBB
+            if (picture.GetPixel(tile.x + x, tile.y + y, c) && c != 0xFF00FF)
+                pixels.push_back({POINT{x, y}, (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF)});
         }
     }
-
-    // Where on `screen` the tile shows, pixel for pixel.
-    std::optional<POINT> FindOn(const Surface& screen) const {
-        for (LONG top = 0; !m_pixels.empty() && top + m_size.cy <= screen.Height(); ++top) {
-            for (LONG left = 0; left + m_size.cx <= screen.Width(); ++left) {
-                if (std::all_of(m_pixels.begin(), m_pixels.end(), [&](const auto& pixel) {
+    return [pixels, tile](const Surface& screen) {
+        for (LONG top = 0; !pixels.empty() && top + tile.height <= screen.Height(); ++top) {
+            for (LONG left = 0; left + tile.width <= screen.Width(); ++left) {
+                if (std::all_of(pixels.begin(), pixels.end(), [&](const auto& pixel) {
                         return Near(screen.Pixel(left + pixel.first.x, top + pixel.first.y),
                                     pixel.second);
                     }))
-                    return POINT{left, top};
+                    return true;
             }
         }
-        return std::nullopt;
-    }
-
-private:
-    SIZE m_size;
-    std::vector<std::pair<POINT, uint32_t>> m_pixels;
-};
-
-// The left channel of the rendered stream.
-std::vector<float> ReadStream(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<float> samples(fs::file_size(path) / sizeof(float));
-    file.read(reinterpret_cast<char*>(samples.data()),
-              static_cast<std::streamsize>(samples.size() * sizeof(float)));
-    std::vector<float> left;
-    for (size_t i = 0; i + 1 < samples.size(); i += 2) left.push_back(samples[i]);
-    return left;
+        return false;
+    };
 }
 
-double Decibels(const std::vector<float>& samples, size_t from, size_t to) {
-    to = std::min(to, samples.size());
-    double sum = 0;
-    for (size_t i = from; i < to; ++i) sum += static_cast<double>(samples[i]) * samples[i];
-    return 10 * std::log10(std::max(sum / static_cast<double>(to - from), 1e-18));
+// A full book's count is part of the counter's caption; a smaller count has a number
+// picture of its own over the caption.
+ScreenCheck Counter(int32_t left) {
+    return left == NUMBEROFSTICKERGRAPHICS
+               ? Showing(StickersLeftCaptionFile, StickersLeftCaptionTiles[0])
+               : Showing(StickersLeftNumberFile,
+                         StickersLeftNumberTiles[static_cast<size_t>(left)]);
 }
 
 POINT Centre(const ButtonRow& row) {
     return POINT{row.x + row.width / 2, row.y + row.height / 2};
 }
-
-// A window manager of the test's own on the test's display, for as long as it lives.
-class WindowManagerProcess {
-public:
-    WindowManagerProcess() {
-        m_process = fork();
-        if (m_process == 0) {
-            dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
-            execlp("openbox", "openbox", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        std::this_thread::sleep_for(1s);  // it takes the screen over before the album starts
-    }
-    ~WindowManagerProcess() {
-        if (m_process <= 0) return;
-        kill(m_process, SIGTERM);
-        waitpid(m_process, nullptr, 0);
-    }
-    WindowManagerProcess(const WindowManagerProcess&) = delete;
-    WindowManagerProcess& operator=(const WindowManagerProcess&) = delete;
-
-private:
-    pid_t m_process = -1;
-};
 
 // A finger on the album's window as SDL reports one, on a window of the screen's size.
 void PushFinger(Uint32 type, POINT point) {
@@ -197,17 +151,15 @@ protected:
         fs::current_path(folder.Path());
         CFileManager::SetBaseDirectoryFromCurrent();
         // The heading of the title picture: the start button covers part of the rest.
-        title.emplace(TitlePictureFile, TileRect{0, 0, TitlePictureTiles[0].width, 180});
+        title = Showing(TitlePictureFile, TileRect{0, 0, TitlePictureTiles[0].width, 180});
     }
 
     // A fresh X server of this size (and a window manager on it) for the next album.
     void UseScreen(int width, int height, bool windowManager = false) {
         album.reset();
-        manager.reset();
         server.reset();
-        server = std::make_unique<XvfbServer>(width, height);
+        server = std::make_unique<XvfbServer>(width, height, windowManager);
         ASSERT_TRUE(server->Running());
-        if (windowManager) manager = std::make_unique<WindowManagerProcess>();
         fit = Letterbox(1024, 768, width, height);
         album = std::make_unique<AlbumProcess>(folder.Path());
     }
@@ -221,7 +173,7 @@ protected:
         ASSERT_TRUE(bare && album->Start(environment));
         int before = 0;
         ASSERT_TRUE(WaitForScreen([&](const Surface& shot) {
-            if (title->FindOn(shot)) return true;
+            if (title(shot)) return true;
             EXPECT_EQ(Difference(shot, *bare, bare->Bounds()), 0.0)
                 << "screenshot " << ++before << " before the title shows something else";
             return false;
@@ -231,8 +183,7 @@ protected:
 
     // Takes screenshots until `shows` holds for one, for up to `limit` or until the
     // album ends.
-    bool WaitForScreen(const std::function<bool(const Surface&)>& shows,
-                       std::chrono::milliseconds limit = 30s) {
+    bool WaitForScreen(const ScreenCheck& shows, std::chrono::milliseconds limit = 30s) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
         while (std::chrono::steady_clock::now() < deadline &&
                (album->Id() < 0 || album->Running())) {
@@ -242,22 +193,22 @@ protected:
         }
         return false;
     }
-    bool Shows(const TilePicture& picture, std::chrono::milliseconds limit = 30s) {
-        return WaitForScreen([&](const Surface& shot) { return picture.FindOn(shot).has_value(); },
-                             limit);
-    }
 
-    // A full book's count is part of the counter's caption; a smaller count has a
-    // number picture of its own over the caption.
-    bool CounterShows(int32_t left) {
-        return Shows(left == NUMBEROFSTICKERGRAPHICS
-                         ? TilePicture(StickersLeftCaptionFile, StickersLeftCaptionTiles[0])
-                         : TilePicture(StickersLeftNumberFile,
-                                       StickersLeftNumberTiles[static_cast<size_t>(left)]));
+    // Waits until the display shows `screen` as ImageMagick scales it (averaging the
+    // pixels each new pixel covers) to the picture's place: alike when they differ by
+    // less than 6 on average.
+    std::optional<Surface> WaitForLikeness(const Surface& screen) {
+        const Surface scaled = Scaled(screen);
+        std::optional<Surface> seen;
+        double closest = 255;
+        WaitForScreen([&](const Surface& shot) {
+            closest = std::min(closest, OnDisplay(shot, scaled, scaled.Bounds(), 4));
+            if (closest < 6.0) seen = shot;
+            return seen.has_value();
+        });
+        if (!seen) ADD_FAILURE() << "the closest screen differed by " << closest;
+        return seen;
     }
-
-    // `screen` as ImageMagick scales it (averaging the pixels each new pixel covers) to the
-    // picture's place on the display.
     Surface Scaled(const Surface& screen) const {
         const fs::path file = folder.Path() / "screen.ppm";
         std::ofstream(file, std::ios::binary) << WritePpm(screen);
@@ -268,30 +219,10 @@ protected:
                    RunCommand("convert '" + file.string() + "' -scale " + size + "! ppm:-").output)
             .value_or(Surface(1, 1));
     }
-
-    // The mean difference between the display's picture and `scaled` over `area` of it.
-    double DifferenceOnDisplay(const Surface& shot, const Surface& scaled, const RECT& area,
-                               LONG step) const {
-        Surface shown(scaled.Width(), scaled.Height());
-        for (LONG y = 0; y < shown.Height(); ++y) {
-            for (LONG x = 0; x < shown.Width(); ++x)
-                shown.SetPixel(x, y, shot.Pixel(fit.Picture().left + x, fit.Picture().top + y));
-        }
-        return Difference(shown, scaled, area, step);
-    }
-
-    // Waits until the display shows `screen`, scaled.
-    std::optional<Surface> WaitForLikeness(const Surface& screen) {
-        const Surface scaled = Scaled(screen);
-        std::optional<Surface> seen;
-        double closest = 255;
-        WaitForScreen([&](const Surface& shot) {
-            closest = std::min(closest, DifferenceOnDisplay(shot, scaled, scaled.Bounds(), 4));
-            if (closest < kAlikeDifference) seen = shot;
-            return seen.has_value();
-        });
-        if (!seen) ADD_FAILURE() << "the closest screen differed by " << closest;
-        return seen;
+    // The difference between the display's picture and `scaled` over `area` of it.
+    double OnDisplay(const Surface& shot, const Surface& scaled, const RECT& area,
+                     LONG step) const {
+        return Difference(shot, scaled, area, step, POINT{fit.Picture().left, fit.Picture().top});
     }
 
     void Key(const std::string& name) const { EXPECT_TRUE(server->Xdotool("key " + name)); }
@@ -312,7 +243,7 @@ protected:
 
     void StartBookOnTheStickersSheet() {
         Key("Return");
-        ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS))
+        ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS)))
             << "no playing screen with every sticker";
         ChooseSheetOf(sticker);
     }
@@ -393,10 +324,9 @@ protected:
 
     TempDirectory folder;
     std::unique_ptr<XvfbServer> server;
-    std::unique_ptr<WindowManagerProcess> manager;
     std::unique_ptr<AlbumProcess> album;
     Letterbox fit{1024, 768, 1024, 768};
-    std::optional<TilePicture> title;
+    ScreenCheck title;
     const int32_t sticker = StickerOnPage(0);
 };
 
@@ -418,15 +348,16 @@ TEST_F(DesktopAlbumTest,
     const CommandResult windows = RunCommand("DISPLAY=" + server->Display() +
                                              " xdotool search --onlyvisible --name '^Quillory 3$'");
     EXPECT_EQ(std::count(windows.output.begin(), windows.output.end(), '\n'), 1) << windows.output;
-    EXPECT_TRUE(Shows(*title, 5s)) << "the first copy stays";
+    EXPECT_TRUE(WaitForScreen(title, 5s)) << "the first copy stays";
 
     StartBookOnTheStickersSheet();
     std::this_thread::sleep_for(2s);
-    const size_t pick = fs::file_size(stream) / kFrameBytes;
+    // SDL's disk driver writes the stream as it plays: 32-bit float stereo.
+    const size_t pick = fs::file_size(stream) / (2 * sizeof(float));
     PickTheSticker(sticker);
     std::this_thread::sleep_for(1s);
     DropTheStickerOnItsHome(sticker);
-    EXPECT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS - 1)) << "one sticker fewer left";
+    EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1))) << "one sticker fewer left";
     EXPECT_TRUE(RecordMarksUsed(sticker));
 
     const int32_t lastPage = NUMBEROFPAGES - 1;
@@ -435,24 +366,29 @@ TEST_F(DesktopAlbumTest,
     ChooseSheetOf(onLastPage);
     PickTheSticker(onLastPage, false);
     DropTheStickerOnItsHome(onLastPage);
-    EXPECT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS - 2)) << "two stickers fewer left";
+    EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 2))) << "two stickers fewer left";
     Quit();
     ExpectPageHoldsOnly(0, sticker);
     ExpectPageHoldsOnly(lastPage, onLastPage);
     EXPECT_TRUE(RecordMarksUsed(onLastPage));
 
-    const std::vector<float> left = ReadStream(stream);
-    ASSERT_GT(left.size(), pick + kFrameRate);
-    const double song = Decibels(left, pick - 2 * kFrameRate, pick);
-    EXPECT_GT(song, 20 * std::log10(kSilenceLevel)) << "the song plays from the title on";
-    // The loudest stretch of the peel's length in the second after the pick holds the peel.
+    const std::vector<float> left = ReadDiskAudio(stream);
+    ASSERT_TRUE(pick > 2 * kFrameRate && left.size() > pick + kFrameRate);
+    const auto decibels = [&left](size_t from, size_t frames) {
+        return 20 * std::log10(RootMeanSquare(std::span(left).subspan(from, frames)));
+    };
+    const double song = decibels(pick - 2 * kFrameRate, 2 * kFrameRate);
+    // Quieter than this, no note of the song at the level it plays at.
+    EXPECT_GT(song, 20 * std::log10(0.002)) << "the song plays from the title on";
+    // The loudest stretch of the peel's length (0.13 s) in the second after the pick
+    // holds the peel.
+    const size_t peelFrames = kFrameRate * 13 / 100;
     double peel = -200;
-    for (size_t from = pick; from + kPeelFrames < pick + kFrameRate; from += kPeelFrames / 4)
-        peel = std::max(peel, Decibels(left, from, from + kPeelFrames));
+    for (size_t from = pick; from + peelFrames < pick + kFrameRate; from += peelFrames / 4)
+        peel = std::max(peel, decibels(from, peelFrames));
     EXPECT_GT(peel - song, 1.5) << "the peel stands out of the song";
     EXPECT_LT(peel - song, 10.0) << "song " << song << " dBFS, peel " << peel;
-    EXPECT_TRUE(std::all_of(left.begin(), left.end(), [](float s) { return std::fabs(s) < 0.99f; }))
-        << "the stream clips";
+    EXPECT_LT(Peak(left), 0.99f) << "the stream clips";
 }
 
 // The album at its own size gives the screens to compare with; then on each display,
@@ -465,7 +401,7 @@ TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
     StartAlbum();
     const std::optional<Surface> titleScreen = server->Screenshot();
     Key("Return");
-    ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS));
+    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS)));
     const std::optional<Surface> playingScreen = server->Screenshot();
     ASSERT_TRUE(titleScreen && playingScreen);
 
@@ -496,7 +432,7 @@ TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
             RECT bar = fit.ToWindow(RECT{clearAll.x, clearAll.y, clearAll.x + clearAll.width,
                                          clearAll.y + clearAll.height});
             OffsetRect(&bar, -fit.Picture().left, -fit.Picture().top);
-            EXPECT_LT(DifferenceOnDisplay(*playing, Scaled(*playingScreen), bar, 1), 3.0)
+            EXPECT_LT(OnDisplay(*playing, Scaled(*playingScreen), bar, 1), 3.0)
                 << "the Clear all bar's lettering";
         }
         if (display.width == 1920 && !display.windowManager) {
@@ -516,7 +452,7 @@ TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
 TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
     StartAlbum();
     Key("Return");
-    ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS));
+    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS)));
     ASSERT_TRUE(server->Xdotool("keydown Next"));
     std::vector<Surface> held;
     const auto letGo = std::chrono::steady_clock::now() + 2s;
@@ -558,7 +494,7 @@ TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
 TEST_F(DesktopAlbumTest, AGrownUpsWindowTogglesFullScreenWithF11) {
     UseScreen(1920, 1080, true);
     ASSERT_TRUE(album->Start({}, "--window"));
-    ASSERT_TRUE(Shows(*title)) << album->ErrorOutput();
+    ASSERT_TRUE(WaitForScreen(title)) << album->ErrorOutput();
     const auto placeIs = [this](LONG width, LONG height) {
         for (int attempt = 0; attempt < 50; ++attempt) {
             const std::optional<RECT> place = server->WindowPlace("Quillory 3");
@@ -601,9 +537,9 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
         std::this_thread::sleep_for(500ms);
     };
     const auto play = [&] {
-        if (!Shows(*title)) return false;
+        if (!WaitForScreen(title)) return false;
         PushKey(SDLK_RETURN);
-        if (!Shows(TilePicture(StickersLeftCaptionFile, StickersLeftCaptionTiles[0]))) return false;
+        if (!WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) return false;
         tap(Centre(SheetButtonRows[static_cast<size_t>(sticker / STICKERSPERSHEET)]));
         tap(button);
         PushKey(SDLK_RETURN);
@@ -616,8 +552,7 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
                                                button.y + (home.y - button.y) * step / 10});
         }
         PushFinger(SDL_FINGERUP, home);
-        return Shows(TilePicture(StickersLeftNumberFile,
-                                 StickersLeftNumberTiles[NUMBEROFSTICKERGRAPHICS - 1]));
+        return WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1));
     };
     bool stuck = false;
     std::thread child([&] {
@@ -647,7 +582,8 @@ protected:
         StartBookOnTheStickersSheet();
         PickTheSticker(sticker);
         DropTheStickerOnItsHome(sticker);
-        ASSERT_TRUE(CounterShows(NUMBEROFSTICKERGRAPHICS - 1)) << "the sticker did not stick";
+        ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1)))
+            << "the sticker did not stick";
         const auto start = std::chrono::steady_clock::now();
         end();
         const std::optional<int> exitCode = album->WaitForExit(10s);

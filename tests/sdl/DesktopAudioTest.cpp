@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
 #include <thread>
 #include <vector>
@@ -20,6 +19,7 @@
 #include "platform/synth/BuiltInSynthesizer.h"
 #include "sound/MidiSequencer.h"
 #include "sound/WaveFormat.h"
+#include "tests/sdl/HostCommand.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/synth/Rendering.h"
 
@@ -68,13 +68,7 @@ protected:
     }
 
     // The left channel of the stream; the right one is the same here.
-    std::vector<float> ReadStream() const {
-        std::ifstream file(output, std::ios::binary);
-        std::vector<float> samples(std::filesystem::file_size(output) / sizeof(float));
-        file.read(reinterpret_cast<char*>(samples.data()),
-                  static_cast<std::streamsize>(samples.size() * sizeof(float)));
-        return ChannelOf(samples, 0);
-    }
+    std::vector<float> ReadStream() const { return ReadDiskAudio(output); }
 
     static void WaitForEffect(const SdlMultimedia& multimedia) {
         for (int i = 0; i < 300 && multimedia.EffectPlaying(); ++i)

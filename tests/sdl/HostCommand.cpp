@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <sstream>
 
@@ -26,6 +28,16 @@ std::string MissingTool(std::initializer_list<const char*> tools) {
             return tool;
     }
     return {};
+}
+
+std::vector<float> ReadDiskAudio(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<float> samples(std::filesystem::file_size(path) / sizeof(float));
+    file.read(reinterpret_cast<char*>(samples.data()),
+              static_cast<std::streamsize>(samples.size() * sizeof(float)));
+    std::vector<float> left;
+    for (size_t i = 0; i + 1 < samples.size(); i += 2) left.push_back(samples[i]);
+    return left;
 }
 
 std::optional<Surface> ReadPpm(const std::string& bytes) {

@@ -12,7 +12,7 @@
 
 #include "tests/sdl/HostCommand.h"
 
-XvfbServer::XvfbServer(int width, int height) {
+XvfbServer::XvfbServer(int width, int height, bool windowManager) {
     int pipes[2];
     if (pipe(pipes) != 0) return;
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
@@ -41,12 +41,23 @@ XvfbServer::XvfbServer(int width, int height) {
     if (number.empty()) return;
     m_display = ":" + number;
     setenv("DISPLAY", m_display.c_str(), 1);
+    if (!windowManager) return;
+    m_manager = fork();
+    if (m_manager == 0) {
+        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
+        execlp("openbox", "openbox", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // It takes the screen over before the test goes on.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
 XvfbServer::~XvfbServer() {
-    if (m_process <= 0) return;
-    kill(m_process, SIGTERM);
-    waitpid(m_process, nullptr, 0);
+    for (const pid_t process : {m_manager, m_process}) {
+        if (process <= 0) continue;
+        kill(process, SIGTERM);
+        waitpid(process, nullptr, 0);
+    }
 }
 
 std::optional<Surface> XvfbServer::Screenshot() const {

@@ -1,6 +1,6 @@
 #pragma once
 // A virtual X server of the test's own, on a display number it picks itself, made
-// the test's DISPLAY while it runs.
+// the test's DISPLAY while it runs; with a window manager on it when asked.
 
 #include <sys/types.h>
 
@@ -11,7 +11,7 @@
 
 class XvfbServer {
 public:
-    XvfbServer(int width, int height);
+    XvfbServer(int width, int height, bool windowManager = false);
     ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
@@ -30,5 +30,6 @@ public:
 
 private:
     pid_t m_process = -1;
+    pid_t m_manager = -1;
     std::string m_display;
 };
