@@ -163,7 +163,9 @@ TEST_P(DesktopSynthesizerTest, PlaysTheSongThroughTheSequencer) {
             MidiSequencer sequencer;
             sequencer.OpenDevice(nullptr);
             sequencer.PlayFile(QUILLORY_SONG);
-            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            // A loaded machine plays the stream late, not short: the test waits for it.
+            for (int wait = 0; wait < 300 && AudibleSeconds(ReadStream()) <= 1.2; ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         InstallMultimediaBackend(previous);
     }
