@@ -10,13 +10,7 @@
 #include "tests/support/TempDirectory.h"
 
 namespace {
-
-constexpr const char* kAssertModule = "AssertTest";
-
-const std::string kExpression = "(stickersUsed) != NULL && (stickersUsed)->IsValid()";
-const std::string kMessage =
-    "at line 190 in file StickersUsed: \"" + kExpression + "\": OK to continue.";
-
+constexpr const char* kAssertModule = "AssertTest";  // the module QASSERT names
 }  // namespace
 
 class AssertTest : public testing::Test {
@@ -27,46 +21,44 @@ protected:
     HeadlessBackend& machine = HeadlessBackend::Instance();
 };
 
-TEST_F(AssertTest, OkShowsTheCheckAndCarriesOn) {
-    machine.ScriptMessageBoxAnswers({IDOK});
-    DoAssert(kExpression.c_str(), "StickersUsed", 190);
-
-    const auto boxes = machine.MessageBoxesShown();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, kMessage);
-    EXPECT_EQ(boxes[0].caption, "ASSERTION FAILURE: Value tested to 0");
-    EXPECT_EQ(boxes[0].type, 0x2011u);
-    EXPECT_EQ(machine.BeepsSounded(), std::vector<UINT>{0});
-    EXPECT_EQ(capture.Messages(),
-              (std::vector<std::string>{"DoAssert:  " + kMessage, "IDOK DoAssert"}));
+// The box shows the check with a beep; OK carries on, Cancel also closes the main window.
+TEST_F(AssertTest, TheBoxShowsTheCheckAndCancelAlsoClosesTheMainWindow) {
+    const std::string expression = "(stickersUsed) != NULL && (stickersUsed)->IsValid()";
+    const std::string message =
+        "at line 190 in file StickersUsed: \"" + expression + "\": OK to continue.";
+    for (const int answer : {IDOK, IDCANCEL}) {
+        SCOPED_TRACE(answer == IDOK ? "OK" : "Cancel");
+        capture.Clear();
+        machine.Reset();
+        machine.ScriptMessageBoxAnswers({answer});
+        DoAssert(expression.c_str(), "StickersUsed", 190);
+        const auto boxes = machine.MessageBoxesShown();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, message);
+        EXPECT_EQ(boxes[0].caption, "ASSERTION FAILURE: Value tested to 0");
+        EXPECT_EQ(boxes[0].type, 0x2011u);
+        EXPECT_EQ(machine.BeepsSounded(), std::vector<UINT>{0});
+        std::vector<std::string> logged = {"DoAssert:  " + message, "IDOK DoAssert"};
+        if (answer == IDCANCEL) logged.insert(logged.begin() + 1, "IDCANCEL DestroyWindow");
+        EXPECT_EQ(capture.Messages(), logged);
+    }
 }
 
-TEST_F(AssertTest, CancelClosesTheMainWindowAndStillReturns) {
-    machine.ScriptMessageBoxAnswers({IDCANCEL});
-    DoAssert(kExpression.c_str(), "StickersUsed", 190);
-    EXPECT_EQ(capture.Messages(),
-              (std::vector<std::string>{"DoAssert:  " + kMessage, "IDCANCEL DestroyWindow",
-                                        "IDOK DoAssert"}));
-}
-
+// The macro passes its condition's text, module and line; a passing check shows
+// nothing; a long condition is shown whole.
 TEST_F(AssertTest, CheckMacroPassesTheConditionTextModuleAndLine) {
     const int stickersLeft = 300;
     QASSERT(stickersLeft >= 0 && stickersLeft <= 224);
     const unsigned line = __LINE__ - 1;
+    QASSERT(stickersLeft > 0);
+    const std::string expression(3000, 'x');
+    DoAssert(expression.c_str(), "Assert", 1);
     const auto boxes = machine.MessageBoxesShown();
-    ASSERT_EQ(boxes.size(), 1u);
+    ASSERT_EQ(boxes.size(), 2u) << "a passing check shows nothing";
     EXPECT_EQ(boxes[0].text, "at line " + std::to_string(line) +
                                  " in file AssertTest: \"stickersLeft >= 0 && stickersLeft <= "
                                  "224\": OK to continue.");
-    QASSERT(stickersLeft > 0);
-    EXPECT_EQ(machine.MessageBoxesShown().size(), 1u) << "a passing check shows nothing";
-}
-
-TEST_F(AssertTest, LongConditionTextsAreShownWhole) {
-    const std::string expression(3000, 'x');
-    DoAssert(expression.c_str(), "Assert", 1);
-    EXPECT_NE(machine.MessageBoxesShown().at(0).text.find(expression + "\": OK"),
-              std::string::npos);
+    EXPECT_NE(boxes[1].text.find(expression + "\": OK"), std::string::npos);
 }
 
 using AssertDeathTest = AssertTest;

@@ -13,22 +13,15 @@
 
 namespace {
 
-LRESULT PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 // A picture resource drawn alone, to compare with what the dialogs show.
-class ResourceFace {
-public:
-    ResourceFace(const char* name, LONG width, LONG height) : m_surface(width, height) {
-        HDC dc = CreateSurfaceDC(&m_surface, POINT{0, 0}, m_surface.Bounds());
+struct ResourceFace {
+    ResourceFace(const char* name, LONG width, LONG height) : surface(width, height) {
+        HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
         DrawBitmapResource(dc, name, 0, 0);
         ReleaseSurfaceDC(dc);
     }
-    uint32_t Pixel(LONG x, LONG y) const { return m_surface.Pixel(x, y); }
-
-private:
-    Surface m_surface;
+    uint32_t Pixel(LONG x, LONG y) const { return surface.Pixel(x, y); }
+    Surface surface;
 };
 
 class BitmapDialogsTest : public ::testing::Test {
@@ -37,8 +30,8 @@ protected:
         WindowManager::Instance().Reset();
         machine.Reset();
         machine.SetVirtualClock(0);
-        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0,       PlainProc, 0,       0,
-                          ProgramInstance(),   nullptr, nullptr,   nullptr, nullptr,
+        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0,       DefWindowProcA, 0,       0,
+                          ProgramInstance(),   nullptr, nullptr,        nullptr, nullptr,
                           "DialogsTestMain",   nullptr};
         RegisterClassExA(&plain);
         main = CreateWindowExA(0, "DialogsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
@@ -144,13 +137,11 @@ TEST_F(BitmapDialogsTest, TheEndingScreenCoversTheScreenAndIgnoresEscape) {
     EXPECT_TRUE(escapeSurvived);
 }
 
-TEST_F(BitmapDialogsTest, AKindThatDoesNotExistShowsNothing) {
-    EXPECT_EQ(ShowBitmapDialog(main, 3, OkDialogProc, "AboutDialogBkg"), 0);
-    EXPECT_EQ(ShowBitmapDialog(main, -1, OkDialogProc, "AboutDialogBkg"), 0);
+// A kind of dialog that does not exist shows nothing; a missing picture draws nothing.
+TEST_F(BitmapDialogsTest, AnUnknownKindShowsNothingAndAMissingPictureDrawsNothing) {
+    for (const int kind : {3, -1})
+        EXPECT_EQ(ShowBitmapDialog(main, kind, OkDialogProc, "AboutDialogBkg"), 0) << kind;
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
-}
-
-TEST_F(BitmapDialogsTest, AMissingPictureDrawsNothing) {
     Surface surface(4, 4);
     HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
     EXPECT_EQ(DrawBitmapResource(dc, "NoSuchPicture", 0, 0), 1);

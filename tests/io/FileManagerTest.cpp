@@ -23,19 +23,17 @@ protected:
     TempDirectory folder;
 };
 
+// The base directory then the relative name; with the root as the base the doubled
+// separator still opens.
 TEST_F(FileManagerTest, FullPathIsTheBaseDirectoryThenTheRelativeName) {
-    CFileManager files;
     std::string path;
-    files.MakeFullPath(path, "\\save003\\page00.sav");
+    CFileManager().MakeFullPath(path, "\\save003\\page00.sav");
     EXPECT_EQ(path, folder.Path().string() + "\\save003\\page00.sav");
     EXPECT_EQ(CFileManager::BaseDirectory(), folder.Path().string());
-}
 
-TEST_F(FileManagerTest, ADoubledSeparatorAfterARootBaseStillOpens) {
     std::filesystem::current_path("/");
     CFileManager::SetBaseDirectoryFromCurrent();
     CFileManager files;
-    std::string path;
     const std::string relative =
         "\\" + folder.Path().relative_path().string() + "\\data003\\ten.dat";
     files.MakeFullPath(path, relative);
@@ -48,7 +46,6 @@ TEST_F(FileManagerTest, MappedReadsCopyWhatIsThereAndFlagPastTheEnd) {
     CFileManager files(true);
     ASSERT_NE(files.OpenForRead("\\data003\\ten.dat"), nullptr);
     EXPECT_EQ(files.GetLength(), 10u);
-
     uint8_t buffer[14] = {};
     uint32_t done = 99;
     EXPECT_TRUE(files.Read(buffer, 4, &done));
@@ -61,7 +58,6 @@ TEST_F(FileManagerTest, MappedReadsCopyWhatIsThereAndFlagPastTheEnd) {
     EXPECT_EQ(buffer[5], 9);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(files.GetPosition(), 10);
-
     EXPECT_FALSE(files.Read(buffer, 1, &done));
     EXPECT_EQ(done, 0u);
 
@@ -87,31 +83,28 @@ TEST_F(FileManagerTest, HandleModeReadsShortAtTheEndWithoutFailing) {
 TEST_F(FileManagerTest, SeekMovesFromEachOriginAndClampsToTheFile) {
     CFileManager files;
     ASSERT_NE(files.OpenForRead("\\data003\\hundred.dat"), nullptr);
-    EXPECT_TRUE(files.Seek(3, 2));
-    EXPECT_EQ(files.GetPosition(), 97);
-    EXPECT_TRUE(files.Seek(-7, 1));
-    EXPECT_EQ(files.GetPosition(), 90);
-
+    struct Move {
+        int32_t offset, origin;
+        bool moved;
+        int32_t position;
+    };
     SetLastError(ERROR_SUCCESS);
-    EXPECT_FALSE(files.Seek(200, 0));
-    EXPECT_EQ(files.GetPosition(), 100);
+    for (const Move move : {Move{3, 2, true, 97}, Move{-7, 1, true, 90}, Move{200, 0, false, 100},
+                            Move{-500, 1, false, 0}, Move{INT32_MIN, 2, false, 100},
+                            Move{5, 3, false, 100}, Move{42, 0, true, 42}}) {
+        EXPECT_EQ(files.Seek(move.offset, move.origin), move.moved) << move.offset;
+        EXPECT_EQ(files.GetPosition(), move.position) << move.offset << " from " << move.origin;
+    }
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_FALSE(files.Seek(-500, 1));
-    EXPECT_EQ(files.GetPosition(), 0);
-    EXPECT_FALSE(files.Seek(INT32_MIN, 2)) << "no overflow past the end";
-    EXPECT_EQ(files.GetPosition(), 100);
-
-    EXPECT_FALSE(files.Seek(5, 3)) << "unknown origin";
-    EXPECT_EQ(files.GetPosition(), 100);
-
     uint8_t byte = 0;
-    files.Seek(42, 0);
     EXPECT_TRUE(files.Read(&byte, 1, nullptr));
     EXPECT_EQ(byte, 42);
     files.Close();
 }
 
-TEST_F(FileManagerTest, MissingFileFailsToOpenAndAnEmptyOneFailsItsFirstRead) {
+// A missing file fails to open; an empty one fails its first read; a write lands at
+// the position through the handle.
+TEST_F(FileManagerTest, OpeningReadingAndWritingAtTheEdges) {
     CFileManager files;
     EXPECT_EQ(files.OpenForRead("\\data003\\missing.dat"), nullptr);
     EXPECT_TRUE(files.Close());
@@ -121,12 +114,8 @@ TEST_F(FileManagerTest, MissingFileFailsToOpenAndAnEmptyOneFailsItsFirstRead) {
     EXPECT_FALSE(files.Read(&byte, 1, &done));
     EXPECT_EQ(done, 0u);
     EXPECT_TRUE(files.Close());
-}
 
-TEST_F(FileManagerTest, WritesAtThePositionThroughTheHandle) {
-    CFileManager files;
     ASSERT_NE(files.OpenForWrite("\\data003\\out.dat"), nullptr);
-    uint32_t done = 0;
     EXPECT_TRUE(files.Write("abc", 3, &done));
     EXPECT_EQ(done, 3u);
     EXPECT_EQ(files.GetPosition(), 3);

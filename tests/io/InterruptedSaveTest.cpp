@@ -19,18 +19,12 @@ namespace {
 // inside the head, inside a string and between records.
 void SaveNewPage(const std::string& path, int stopAfterItems = -1) {
     Serializer out(path);
-    int items = 0;
-    auto step = [&] {
-        if (++items == stopAfterItems) _exit(0);  // the machine dies mid-save
-    };
     out.PutString("QUILRY03");
-    step();
-    out.PutLong(768);
-    step();
-    for (int32_t record = 0; record < 4; ++record) {
-        out.PutLong(record * 1000 + 7);
-        step();
+    for (int32_t item = 1; item < 6; ++item) {
+        if (item == stopAfterItems) _exit(0);  // the machine dies mid-save
+        out.PutLong(item == 1 ? 768 : item * 1000 + 7);
     }
+    if (stopAfterItems == 6) _exit(0);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ std::string ThrownText(Call call) {
     return "";
 }
 
-TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPadding) {
+TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPaddingAndReadsThemBack) {
     {
         Serializer out(ProgramPath("head.sav"));
         out.PutString("TV");
@@ -41,11 +41,14 @@ TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPadding) {
         out.PutLong(-1);
         out.PutString("");
         out.PutLong(INT32_MIN);
+        out.PutString(std::string("a\r\nb\0c\xff", 7));
     }
     const Bytes expected = {2,    0,    0,   0,   'T', 'V', 8, 0, 0, 0,   'Q',  'U',
                             'I',  'L',  'R', 'Y', '0', '3', 0, 3, 0, 0,   0xFF, 0xFF,
                             0xFF, 0xFF, 0,   0,   0,   0,   0, 0, 0, 0x80};
-    EXPECT_EQ(ReadBytes(folder / "head.sav"), expected);
+    EXPECT_EQ(ReadBytes(folder / "head.sav"),
+              Concat({expected, StringBytes(std::string("a\r\nb\0c\xff", 7))}))
+        << "strings keep every byte as it stands";
     EXPECT_FALSE(std::filesystem::exists(folder / "head.sav.tmp"));
 
     DeSerializer in(ProgramPath("head.sav"));
@@ -55,16 +58,10 @@ TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPadding) {
     EXPECT_EQ(in.GetLong(), -1);
     EXPECT_EQ(in.GetString(), "");
     EXPECT_EQ(in.GetLong(), INT32_MIN);
+    EXPECT_EQ(in.GetString(), std::string("a\r\nb\0c\xff", 7));
 }
 
-TEST_F(SerializerTest, StringsKeepEveryByteAsItStands) {
-    const std::string text("a\r\nb\0c\xff", 7);
-    { Serializer(ProgramPath("bytes.sav")).PutString(text); }
-    EXPECT_EQ(ReadBytes(folder / "bytes.sav"), StringBytes(text));
-    EXPECT_EQ(DeSerializer(ProgramPath("bytes.sav")).GetString(), text);
-}
-
-TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTexts) {
+TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTextsAndKeepAReadOnlyFile) {
     LogCapture capture;
     const std::string noFolder = ProgramPath("save003\\page00.sav");
     EXPECT_EQ(ThrownText([&] { Serializer out(noFolder); }),
@@ -81,14 +78,12 @@ TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTexts) {
     EXPECT_EQ(ThrownText([&] { DeSerializer in(folder.Path().string()); }),
               "DeSerializer::DeSerializer: unable to open: " + folder.Path().string())
         << "a folder is not a save file";
-}
 
-TEST_F(SerializerTest, ReadOnlySaveFileIsRefusedAndKept) {
     WriteBytes(folder / "page02.sav", {1, 2, 3});
     chmod((folder / "page02.sav").c_str(), 0444);
     EXPECT_EQ(ThrownText([&] { Serializer out(ProgramPath("page02.sav")); }),
               "Serializer::Serializer: couldn't open file");
-    EXPECT_EQ(ReadBytes(folder / "page02.sav"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(ReadBytes(folder / "page02.sav"), (Bytes{1, 2, 3})) << "a read-only file is kept";
 }
 
 // Missing bytes read as zero; only the read after the one that reached the end throws.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <regex>
@@ -64,29 +65,24 @@ TEST(MenuIcons, PngKeepsEachChannelAndAlpha) {
     const std::string command = "convert " + (folder / "icon.png") + " rgba:-";
     const std::unique_ptr<FILE, int (*)(FILE*)> reader(popen(command.c_str(), "r"), &pclose);
     ASSERT_NE(reader, nullptr);
-    std::vector<unsigned char> rgba(16);
-    ASSERT_EQ(std::fread(rgba.data(), 1, rgba.size(), reader.get()), rgba.size());
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        const uint32_t read = static_cast<uint32_t>(rgba[i * 4 + 3]) << 24 |
-                              static_cast<uint32_t>(rgba[i * 4]) << 16 |
-                              static_cast<uint32_t>(rgba[i * 4 + 1]) << 8 | rgba[i * 4 + 2];
-        EXPECT_EQ(read, pixels[i]) << "pixel " << i;
+    for (const uint32_t pixel : pixels) {
+        uint8_t rgba[4] = {};
+        ASSERT_EQ(std::fread(rgba, 1, 4, reader.get()), 4u);
+        EXPECT_EQ(
+            uint32_t{rgba[3]} << 24 | uint32_t{rgba[0]} << 16 | uint32_t{rgba[1]} << 8 | rgba[2],
+            pixel);
     }
 }
 
-// The smallest and largest x and y of a path's points.
-struct Bounds {
-    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
-};
-
-Bounds PathBounds(const std::string& path) {
-    Bounds bounds;
+// The smallest and largest x and y of a path's points: left, top, right, bottom.
+std::array<double, 4> PathBounds(const std::string& path) {
+    std::array<double, 4> bounds = {1e9, 1e9, -1e9, -1e9};
     const std::regex pair(R"((-?[0-9.]+) (-?[0-9.]+))");
     for (auto it = std::sregex_iterator(path.begin(), path.end(), pair);
          it != std::sregex_iterator(); ++it) {
         const double x = std::stod((*it)[1]), y = std::stod((*it)[2]);
-        bounds = {std::min(bounds.left, x), std::min(bounds.top, y), std::max(bounds.right, x),
-                  std::max(bounds.bottom, y)};
+        bounds = {std::min(bounds[0], x), std::min(bounds[1], y), std::max(bounds[2], x),
+                  std::max(bounds[3], y)};
     }
     return bounds;
 }
@@ -96,25 +92,18 @@ TEST(MenuIcons, ScalableIconTracesEachColourWhereThePixelsHaveIt) {
     ASSERT_TRUE(svg.has_value());
     EXPECT_NE(svg->find("viewBox=\"0 0 64 64\""), std::string::npos);
 
-    struct Layer {
-        const char* fill;
-        Bounds expected;
-    };
     // Darkest first: the ink is the whole silhouette beneath the others.
-    const Layer layers[] = {
+    const std::pair<const char*, std::array<double, 4>> layers[] = {
         {"#202030", {8, 4, 56, 40}}, {"#90D0FF", {12, 8, 52, 36}}, {"#FFD040", {20, 12, 28, 20}}};
     const std::regex element(
         R"re(<path fill="(#[0-9A-F]{6})" fill-rule="evenodd" d="([^"]*)"/>)re");
     auto it = std::sregex_iterator(svg->begin(), svg->end(), element);
-    for (const Layer& layer : layers) {
-        SCOPED_TRACE(layer.fill);
+    for (const auto& [fill, expected] : layers) {
+        SCOPED_TRACE(fill);
         ASSERT_NE(it, std::sregex_iterator());
-        EXPECT_EQ((*it)[1], layer.fill);
-        const Bounds bounds = PathBounds((*it)[2]);
-        EXPECT_NEAR(bounds.left, layer.expected.left, 1.0);
-        EXPECT_NEAR(bounds.top, layer.expected.top, 1.0);
-        EXPECT_NEAR(bounds.right, layer.expected.right, 1.0);
-        EXPECT_NEAR(bounds.bottom, layer.expected.bottom, 1.0);
+        EXPECT_EQ((*it)[1], fill);
+        const std::array<double, 4> bounds = PathBounds((*it)[2]);
+        for (size_t side = 0; side < 4; ++side) EXPECT_NEAR(bounds[side], expected[side], 1.0);
         ++it;
     }
     EXPECT_EQ(it, std::sregex_iterator()) << "one path per colour";

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <tuple>
 
 extern "C" const char* __lsan_default_suppressions();
 extern "C" const char* __tsan_default_suppressions();
@@ -19,14 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kSongFile = "QLY03.mid";
-constexpr const char* kPictureFolder = "data003";
 constexpr const char* kErrorOutput = "stderr.txt";
-constexpr auto kPollPause = std::chrono::milliseconds(20);
-
-void WriteText(const fs::path& path, const std::string& text) {
-    std::ofstream(path) << text;
-}
 
 // `name`'s current value with `addition` appended as one more sanitizer option.
 std::string WithOption(const char* name, const std::string& addition) {
@@ -48,24 +42,22 @@ AlbumProcess::~AlbumProcess() {
 
 void AlbumProcess::LinkContent(const fs::path& folder) {
     const fs::path album = QUILLORY_ALBUM_DIR;
-    for (const char* item : {kPictureFolder, kSongFile}) {
+    for (const char* item : {"data003", "QLY03.mid"}) {
         if (!fs::exists(folder / item)) fs::create_symlink(album / item, folder / item);
     }
-}
-
-void AlbumProcess::WriteSanitizerSettings(std::vector<std::string>& environment) const {
-    const fs::path leaks = m_folder / "lsan.supp";
-    const fs::path races = m_folder / "tsan.supp";
-    WriteText(leaks, __lsan_default_suppressions());
-    WriteText(races, __tsan_default_suppressions());
-    environment.push_back(WithOption("LSAN_OPTIONS", "suppressions=" + leaks.string()));
-    environment.push_back(WithOption("TSAN_OPTIONS", "suppressions=" + races.string()));
 }
 
 bool AlbumProcess::Start(const std::vector<std::string>& environment, const char* option) {
     LinkContent(m_folder);
     std::vector<std::string> settings = environment;
-    WriteSanitizerSettings(settings);
+    // The sanitizers' suppressions of this test program, for the child's own runtime.
+    for (const auto& [kind, variable, text] :
+         {std::tuple{"lsan", "LSAN_OPTIONS", __lsan_default_suppressions()},
+          std::tuple{"tsan", "TSAN_OPTIONS", __tsan_default_suppressions()}}) {
+        const fs::path file = m_folder / (std::string(kind) + ".supp");
+        std::ofstream(file) << text;
+        settings.push_back(WithOption(variable, "suppressions=" + file.string()));
+    }
     const std::string errorPath = (m_folder / kErrorOutput).string();
     // The added settings come first: the first of two equal names is the one seen.
     std::vector<char*> childEnvironment;
@@ -98,7 +90,7 @@ bool AlbumProcess::Running() {
 std::optional<int> AlbumProcess::WaitForExit(std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (Running() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(kPollPause);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     return m_exitCode;
 }
 

@@ -31,9 +31,6 @@ public:
     std::string ErrorOutput() const;
 
 private:
-    // The sanitizers' suppressions of this test program, for the child's own runtime.
-    void WriteSanitizerSettings(std::vector<std::string>& environment) const;
-
     std::filesystem::path m_folder;
     pid_t m_process = -1;
     std::optional<int> m_exitCode;

@@ -15,13 +15,10 @@
 #include "platform/sdl/SdlBackend.h"
 #include "tests/sdl/CupsServer.h"
 #include "tests/sdl/HostCommand.h"
-#include "tests/sdl/PpmImage.h"
 #include "tests/sdl/XvfbServer.h"
 #include "tests/support/TempDirectory.h"
 
 namespace {
-
-constexpr uint32_t kPicture = 0x204080;
 
 bool WaitForFile(const std::filesystem::path& path) {
     for (int attempt = 0; attempt < 200; ++attempt) {
@@ -55,100 +52,74 @@ RECT DarkArea(const Surface& page) {
     return area;
 }
 
-class DesktopPrintTest : public testing::Test {
-protected:
-    void SetUp() override {
-        const std::string missing = MissingTool({"cupsd", "lpadmin", "pdfinfo", "pdftoppm"});
-        if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
-        ASSERT_TRUE(server.Running()) << "cupsd did not start:\n" << server.ErrorLog();
-    }
-
-    TempDirectory folder;
-    CupsServer server;
-};
+// The request as the program makes it: the default printer's settings, then (once
+// turned to landscape) the confirmation. A person answers each box with Enter.
+BOOL RequestPrinter(const XvfbServer& display, PRINTDLGA& request) {
+    bool answered = false;
+    std::thread person([&] { answered = display.PressKeyInWindow("Print", "Return"); });
+    const BOOL chosen = PrintDlgA(&request);
+    person.join();
+    EXPECT_TRUE(answered) << "no box to answer";
+    return chosen;
+}
 
 }  // namespace
 
-// No destination at all: no job, and the program's printer request tells the person
-// at the computer what to do in a box of its own instead of doing nothing.
-TEST_F(DesktopPrintTest, WithoutPrintersThereIsNoJobAndTheRequestSaysWhatToDo) {
+// With no destination at all there is no job, and the printer request tells the person
+// at the computer what to do in a box of its own. With printers, the default one is
+// chosen with its paper in device pixels, and a confirmed job arrives at it as one
+// landscape page with the picture centred.
+TEST(DesktopPrintTest, WithoutPrintersTheRequestSaysWhatToDoAndWithOneAJobArrives) {
+    const std::string missing =
+        MissingTool({"cupsd", "lpadmin", "pdfinfo", "pdftoppm", "Xvfb", "xdotool", "xwininfo"});
+    if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+    TempDirectory folder;
+    CupsServer server;
+    ASSERT_TRUE(server.Running()) << "cupsd did not start:\n" << server.ErrorLog();
+    XvfbServer display(1024, 768);
+    ASSERT_TRUE(display.Running());
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
+    ASSERT_NE(backend, nullptr);
+    Backend* previous = InstallBackend(backend.get());
     CupsPrinter printer;
     EXPECT_FALSE(printer.DefaultPrinter());
     EXPECT_FALSE(printer.StartJob("Quillory: Printing"));
     EXPECT_FALSE(printer.EndJob());
-
-    if (!MissingTool({"Xvfb", "xdotool", "xwininfo"}).empty())
-        GTEST_SKIP() << "Xvfb, xdotool or xwininfo is missing";
-    XvfbServer display(1024, 768);
-    ASSERT_TRUE(display.Running());
-    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
-    ASSERT_NE(backend, nullptr);
-    Backend* previous = InstallBackend(backend.get());
-    bool answered = false;
-    std::thread person(
-        [&display, &answered] { answered = display.PressKeyInWindow("Print", "Return"); });
     PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
-    EXPECT_FALSE(PrintDlgA(&request));
-    person.join();
-    InstallBackend(previous);
-    EXPECT_TRUE(answered) << "no message box about the missing printer";
+    EXPECT_FALSE(RequestPrinter(display, request)) << "a request without printers";
     EXPECT_EQ(request.hDC, nullptr);
-}
 
-TEST_F(DesktopPrintTest, TheDefaultDestinationIsThePrinterWithItsPaperInDevicePixels) {
+    const std::filesystem::path output = folder / "album.pdf";
     ASSERT_TRUE(server.AddFilePrinter("side-printer", folder / "side.pdf", false));
-    ASSERT_TRUE(server.AddFilePrinter("album-printer", folder / "album.pdf", true));
-    const std::optional<PrinterDescription> chosen = CupsPrinter().DefaultPrinter();
+    ASSERT_TRUE(server.AddFilePrinter("album-printer", output, true));
+    const std::optional<PrinterDescription> chosen = printer.DefaultPrinter();
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->name, "album-printer");
-    // A4 at 150 dots an inch, portrait.
-    EXPECT_EQ(chosen->width, 1240);
+    EXPECT_EQ(chosen->width, 1240) << "A4 at 150 dots an inch, portrait";
     EXPECT_EQ(chosen->height, 1753);
-}
 
-TEST_F(DesktopPrintTest, AConfirmedJobArrivesAsOneLandscapePageWithThePictureCentred) {
-    if (!MissingTool({"Xvfb", "xdotool", "xwininfo"}).empty())
-        GTEST_SKIP() << "Xvfb, xdotool or xwininfo is missing";
-    const std::filesystem::path output = folder / "album.pdf";
-    ASSERT_TRUE(server.AddFilePrinter("album-printer", output, true));
-    XvfbServer display(1024, 768);
-    ASSERT_TRUE(display.Running());
-    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
-    ASSERT_NE(backend, nullptr);
-    Backend* previous = InstallBackend(backend.get());
-
-    // The printer choice as the program makes it: the default's settings, landscape,
-    // then the confirmation, which a person answers with Enter.
-    PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
+    request = PRINTDLGA{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
     ASSERT_TRUE(PrintDlgA(&request));
     request.hDevMode->dmFields |= DM_ORIENTATION;
     request.hDevMode->dmOrientation = DMORIENT_LANDSCAPE;
     ASSERT_EQ(ResetDCA(request.hDC, request.hDevMode), request.hDC);
     DeleteDC(request.hDC);
-    bool answered = false;
-    std::thread person(
-        [&display, &answered] { answered = display.PressKeyInWindow("Print", "Return"); });
     request.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
-    const BOOL confirmed = PrintDlgA(&request);
-    person.join();
-    ASSERT_TRUE(answered);
-    ASSERT_TRUE(confirmed);
-
-    HDC printer = request.hDC;
-    const LONG paperWidth = GetDeviceCaps(printer, HORZRES);
-    const LONG paperHeight = GetDeviceCaps(printer, VERTRES);
+    ASSERT_TRUE(RequestPrinter(display, request)) << "the confirmation";
+    HDC dc = request.hDC;
+    const LONG paperWidth = GetDeviceCaps(dc, HORZRES);
+    const LONG paperHeight = GetDeviceCaps(dc, VERTRES);
     EXPECT_GT(paperWidth, paperHeight);
     const DOCINFOA document{20, "Quillory: Printing", nullptr, nullptr, 0};
-    ASSERT_GT(StartDocA(printer, &document), 0);
-    ASSERT_GT(StartPage(printer), 0);
+    ASSERT_GT(StartDocA(dc, &document), 0);
+    ASSERT_GT(StartPage(dc), 0);
     const RECT picture = PictureOnPaper(paperWidth, paperHeight);
     for (LONG y = picture.top; y < picture.bottom; ++y) {
-        for (LONG x = picture.left; x < picture.right; ++x)
-            printer->surface->SetPixel(x, y, kPicture);
+        for (LONG x = picture.left; x < picture.right; ++x) dc->surface->SetPixel(x, y, 0x204080);
     }
-    EXPECT_GT(EndPage(printer), 0);
-    EXPECT_GT(EndDoc(printer), 0);
-    DeleteDC(printer);
+    EXPECT_GT(EndPage(dc), 0);
+    EXPECT_GT(EndDoc(dc), 0);
+    DeleteDC(dc);
     InstallBackend(previous);
 
     ASSERT_TRUE(WaitForFile(output)) << server.ErrorLog();
@@ -161,8 +132,7 @@ TEST_F(DesktopPrintTest, AConfirmedJobArrivesAsOneLandscapePageWithThePictureCen
     ASSERT_TRUE(page);
     EXPECT_GT(page->Width(), page->Height());
     const RECT dark = DarkArea(*page);
-    const LONG width = dark.right - dark.left;
-    EXPECT_NEAR(width * 4, page->Width() * 3, 4 * 2);
-    EXPECT_NEAR(dark.left, page->Width() - dark.right, 2);
-    EXPECT_NEAR(dark.top, page->Height() - dark.bottom, 2);
+    EXPECT_NEAR((dark.right - dark.left) * 4, page->Width() * 3, 4 * 2) << "three quarters wide";
+    EXPECT_NEAR(dark.left, page->Width() - dark.right, 2) << "centred";
+    EXPECT_NEAR(dark.top, page->Height() - dark.bottom, 2) << "centred";
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "gfx/PictureFormat.h"
 #include "platform/User.h"
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/KeyedPicture.h"
@@ -15,27 +16,14 @@ namespace {
 // A "Q3" picture of `width` x `height` 24-bit pixels, bottom-up, rows padded to 4 bytes.
 std::vector<uint8_t> Picture(int32_t width, int32_t height, uint32_t topLeft, uint32_t rest) {
     const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-    std::vector<uint8_t> bytes(54 + stride * static_cast<size_t>(height));
-    const auto put32 = [&bytes](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    bytes[0] = 'Q';
-    bytes[1] = '3';
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(width));
-    put32(22, static_cast<uint32_t>(height));
-    bytes[26] = 1;
-    bytes[28] = 24;
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) {
-            const uint32_t rgb = (x == 0 && y == height - 1) ? topLeft : rest;
-            uint8_t* pixel =
-                &bytes[54 + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 3];
-            pixel[0] = static_cast<uint8_t>(rgb);
-            pixel[1] = static_cast<uint8_t>(rgb >> 8);
-            pixel[2] = static_cast<uint8_t>(rgb >> 16);
+    std::vector<uint8_t> bytes(kPicturePixelOffset + stride * static_cast<size_t>(height));
+    PictureFileHeader{}.Store(bytes.data());
+    StoreInfoHeader(BITMAPINFOHEADER{kInfoHeaderSize, width, height, 1, 24, 0, 0, 0, 0, 0, 0},
+                    bytes.data() + kFileHeaderSize);
+    for (size_t y = 0; y < static_cast<size_t>(height); ++y) {
+        for (size_t x = 0; x < static_cast<size_t>(width); ++x) {
+            StoreLittleEndian(&bytes[kPicturePixelOffset + y * stride + x * 3],
+                              x == 0 && y + 1 == static_cast<size_t>(height) ? topLeft : rest, 3);
         }
     }
     return bytes;
@@ -43,17 +31,22 @@ std::vector<uint8_t> Picture(int32_t width, int32_t height, uint32_t topLeft, ui
 
 }  // namespace
 
+// Letters, digits and function keys at both ends of their ranges, and the named keys.
 TEST(KeyMapTest, TheKeysTheProgramReadsBecomeVirtualKeys) {
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_RETURN), VK_RETURN);
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_KP_ENTER), VK_RETURN);
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_ESCAPE), VK_ESCAPE);
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_PAGEUP), VK_PRIOR);
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_PAGEDOWN), VK_NEXT);
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_q), static_cast<UINT>('Q'));
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_a), static_cast<UINT>('A'));
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_z), static_cast<UINT>('Z'));
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_7), static_cast<UINT>('7'));
-    EXPECT_EQ(KeyMap::VirtualKey(SDLK_F1), 0x70u);
+    constexpr std::pair<SDL_Keycode, UINT> kKeys[] = {{SDLK_RETURN, VK_RETURN},
+                                                      {SDLK_KP_ENTER, VK_RETURN},
+                                                      {SDLK_ESCAPE, VK_ESCAPE},
+                                                      {SDLK_PAGEUP, VK_PRIOR},
+                                                      {SDLK_PAGEDOWN, VK_NEXT},
+                                                      {SDLK_a, 'A'},
+                                                      {SDLK_q, 'Q'},
+                                                      {SDLK_z, 'Z'},
+                                                      {SDLK_0, '0'},
+                                                      {SDLK_9, '9'},
+                                                      {SDLK_F1, 0x70},
+                                                      {SDLK_F12, 0x7B}};
+    for (const auto& [key, virtualKey] : kKeys)
+        EXPECT_EQ(KeyMap::VirtualKey(key), virtualKey) << "SDL key " << key;
     EXPECT_FALSE(KeyMap::VirtualKey(SDLK_LSHIFT));
     EXPECT_FALSE(KeyMap::VirtualKey(SDLK_UNKNOWN));
 }
@@ -87,20 +80,16 @@ TEST(KeyedPictureTest, MagentaIsSeeThroughAndRowsAreTurnedTopDown) {
     for (size_t i = 1; i < image->pixels.size(); ++i) EXPECT_EQ(image->pixels[i], 0u);
 }
 
+// Cut short, cut inside the header; a depth of 8, a width near 2^31, pixels far past
+// the end, a type that is not "Q3".
 TEST(KeyedPictureTest, PicturesThatDoNotHoldTogetherReadAsNothing) {
-    std::vector<uint8_t> bytes = Picture(4, 4, 0, 0);
+    const std::vector<uint8_t> bytes = Picture(4, 4, 0, 0);
     EXPECT_FALSE(KeyedPicture::Read(std::span(bytes).first(bytes.size() - 1), POINT{}));
     EXPECT_FALSE(KeyedPicture::Read(std::span(bytes).first(53), POINT{}));
-    std::vector<uint8_t> wrongDepth = bytes;
-    wrongDepth[28] = 8;
-    EXPECT_FALSE(KeyedPicture::Read(wrongDepth, POINT{}));
-    std::vector<uint8_t> huge = bytes;
-    huge[21] = 0x7F;  // width near 2^31
-    EXPECT_FALSE(KeyedPicture::Read(huge, POINT{}));
-    std::vector<uint8_t> farOffset = bytes;
-    farOffset[13] = 0xFF;
-    EXPECT_FALSE(KeyedPicture::Read(farOffset, POINT{}));
-    std::vector<uint8_t> notOurs = bytes;
-    notOurs[0] = 'B';
-    EXPECT_FALSE(KeyedPicture::Read(notOurs, POINT{}));
+    for (const auto& [at, value] :
+         {std::pair<size_t, uint8_t>{28, 8}, {21, 0x7F}, {13, 0xFF}, {0, 'B'}}) {
+        std::vector<uint8_t> damaged = bytes;
+        damaged[at] = value;
+        EXPECT_FALSE(KeyedPicture::Read(damaged, POINT{})) << "byte " << at;
+    }
 }

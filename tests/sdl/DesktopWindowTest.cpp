@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <functional>
 #include <vector>
 
 #include "catalogue/PageGeometry.h"
@@ -22,18 +21,13 @@
 
 namespace {
 
-constexpr uint32_t kLeftHalf = 0xE03020;
-constexpr uint32_t kRightHalf = 0x2040D0;
-constexpr uint32_t kSquare = 0x30C040;
-constexpr RECT kSquareArea{200, 150, 300, 250};
+constexpr RECT kSquare{200, 150, 300, 250};
 
 std::vector<MSG> g_received;
 
 uint32_t PaintedColour(LONG x, LONG y) {
-    if (x >= kSquareArea.left && x < kSquareArea.right && y >= kSquareArea.top &&
-        y < kSquareArea.bottom)
-        return kSquare;
-    return x < 512 ? kLeftHalf : kRightHalf;
+    if (PtInRect(&kSquare, POINT{x, y})) return 0x30C040;
+    return x < 512 ? 0xE03020 : 0x2040D0;
 }
 
 LRESULT PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -41,32 +35,35 @@ LRESULT PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         PAINTSTRUCT paint{};
         HDC dc = BeginPaint(window, &paint);
         for (LONG y = dc->clip.top; y < dc->clip.bottom; ++y) {
-            for (LONG x = dc->clip.left; x < dc->clip.right; ++x) {
+            for (LONG x = dc->clip.left; x < dc->clip.right; ++x)
                 dc->surface->SetPixel(x, y, PaintedColour(x - dc->origin.x, y - dc->origin.y));
-            }
         }
         MarkDrawn(dc, dc->clip);
         EndPaint(window, &paint);
         return 0;
     }
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_KEYDOWN ||
-        message == WM_KEYUP) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_KEYDOWN)
         g_received.push_back(MSG{window, message, wParam, lParam, 0, {}});
-    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// Channel-wise closeness: the X server's 24-bit visual may round.
-testing::AssertionResult Near(uint32_t seen, uint32_t wanted) {
-    for (const int shift : {0, 8, 16}) {
-        const int difference =
-            static_cast<int>((seen >> shift) & 0xFF) - static_cast<int>((wanted >> shift) & 0xFF);
-        if (difference > 8 || difference < -8) {
-            return testing::AssertionFailure()
-                   << std::hex << "pixel 0x" << seen << " is not 0x" << wanted;
-        }
-    }
-    return testing::AssertionSuccess();
+void PushKey(Uint32 type, Uint8 repeat) {
+    SDL_Event event{};
+    event.key.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.repeat = repeat;
+    event.key.keysym.sym = SDLK_PAGEDOWN;
+    SDL_PushEvent(&event);
+}
+
+void PushFinger(Uint32 type, float x, float y) {
+    SDL_Event event{};
+    event.tfinger.type = type;
+    event.tfinger.touchId = 1;
+    event.tfinger.fingerId = 7;
+    event.tfinger.x = x;
+    event.tfinger.y = y;
+    SDL_PushEvent(&event);
 }
 
 class DesktopWindowTest : public testing::Test {
@@ -101,15 +98,9 @@ protected:
         g_received.clear();
     }
 
-    void SwitchToFullScreen() {
-        ASSERT_EQ(DirectDrawCreate(nullptr, &display, nullptr), DD_OK);
-        ASSERT_EQ(display->SetCooperativeLevel(window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
-        ASSERT_EQ(display->SetDisplayMode(1024, 768, 32), DD_OK);
-    }
-
     // Dispatches messages until `done` holds or `limit` passes.
-    bool PumpUntil(const std::function<bool()>& done,
-                   std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    template <typename Done>
+    bool PumpUntil(Done done, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
         while (std::chrono::steady_clock::now() < deadline) {
             MSG message{};
@@ -122,18 +113,20 @@ protected:
         }
         return false;
     }
-
     // Lets the X server and the window catch up with each other.
     void Settle() {
         PumpUntil([] { return false; }, std::chrono::milliseconds(500));
     }
 
-    // Where screen pixel `point` appears on the X server's screen.
-    POINT OnDisplay(POINT point) const {
-        const std::optional<RECT> place = server->WindowPlace(SdlBackend::kTitle);
-        EXPECT_TRUE(place);
-        const POINT inWindow = backend->Fit().ToWindow(point);
-        return place ? POINT{place->left + inWindow.x, place->top + inWindow.y} : inWindow;
+    // Everything the backend has for now. Events pushed after SDL's last poll come in
+    // its next poll cycle, so two cycles are read.
+    std::vector<InputEvent> Drain() {
+        std::vector<InputEvent> events;
+        for (int cycle = 0; cycle < 2; ++cycle) {
+            while (const std::optional<InputEvent> event = backend->NextInputEvent())
+                events.push_back(*event);
+        }
+        return events;
     }
 
     std::unique_ptr<XvfbServer> server;
@@ -145,117 +138,68 @@ protected:
 
 }  // namespace
 
-TEST_F(DesktopWindowTest, TheScreenFillsTheDisplayPixelForPixel) {
-    SwitchToFullScreen();
+TEST_F(DesktopWindowTest, TheScreenFillsTheDisplayPixelForPixelAndRealInputReachesIt) {
+    ASSERT_EQ(DirectDrawCreate(nullptr, &display, nullptr), DD_OK);
+    ASSERT_EQ(display->SetCooperativeLevel(window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
+    ASSERT_EQ(display->SetDisplayMode(1024, 768, 32), DD_OK);
     Settle();
     const std::optional<RECT> place = server->WindowPlace(SdlBackend::kTitle);
     ASSERT_TRUE(place);
-    EXPECT_EQ(place->left, 0);
-    EXPECT_EQ(place->top, 0);
-    EXPECT_EQ(place->right, 1024);
-    EXPECT_EQ(place->bottom, 768);
-
+    EXPECT_TRUE(place->left == 0 && place->top == 0 && place->right == 1024 && place->bottom == 768)
+        << "the window covers the display";
     const std::optional<Surface> shot = server->Screenshot();
     ASSERT_TRUE(shot);
     for (const POINT point : {POINT{0, 0}, POINT{511, 400}, POINT{512, 400}, POINT{1023, 767},
                               POINT{200, 150}, POINT{299, 249}, POINT{300, 249}}) {
-        const POINT seen = OnDisplay(point);
-        EXPECT_TRUE(Near(shot->Pixel(seen.x, seen.y), PaintedColour(point.x, point.y)))
-            << "screen point " << point.x << "," << point.y;
+        const POINT seen = backend->Fit().ToWindow(point);
+        const uint32_t pixel = shot->Pixel(place->left + seen.x, place->top + seen.y);
+        const uint32_t wanted = PaintedColour(point.x, point.y);
+        for (const int shift : {0, 8, 16}) {
+            EXPECT_NEAR((pixel >> shift) & 0xFF, (wanted >> shift) & 0xFF, 8)
+                << "screen point " << point.x << "," << point.y;
+        }
     }
+
+    const POINT target = backend->Fit().ToWindow(POINT{300, 200});
+    ASSERT_TRUE(server->Xdotool("mousemove --sync " + std::to_string(place->left + target.x) + " " +
+                                std::to_string(place->top + target.y) + " click 1 key Return"));
+    ASSERT_TRUE(PumpUntil([] { return g_received.size() >= 3; })) << "a click and a key";
+    EXPECT_EQ(g_received[0].message, static_cast<UINT>(WM_LBUTTONDOWN)) << "the click comes first";
+    EXPECT_EQ(LParamToPoint(g_received[0].lParam).x, 300);
+    EXPECT_EQ(LParamToPoint(g_received[0].lParam).y, 200);
+    EXPECT_EQ(g_received[1].message, static_cast<UINT>(WM_LBUTTONUP));
+    EXPECT_EQ(g_received[2].message, static_cast<UINT>(WM_KEYDOWN));
+    EXPECT_EQ(g_received[2].wParam, VK_RETURN);
 }
 
-TEST_F(DesktopWindowTest, RealClicksAndKeysReachTheWindowInScreenPixels) {
-    SwitchToFullScreen();
-    Settle();
-    const POINT target = OnDisplay(POINT{300, 200});
-    ASSERT_TRUE(server->Xdotool("mousemove --sync " + std::to_string(target.x) + " " +
-                                std::to_string(target.y) + " click 1 key Return"));
-    const auto has = [](UINT message) {
-        return std::any_of(g_received.begin(), g_received.end(),
-                           [message](const MSG& m) { return m.message == message; });
-    };
-    ASSERT_TRUE(PumpUntil([&] { return has(WM_LBUTTONUP) && has(WM_KEYUP); }));
-    const auto down = std::find_if(g_received.begin(), g_received.end(),
-                                   [](const MSG& m) { return m.message == WM_LBUTTONDOWN; });
-    ASSERT_NE(down, g_received.end());
-    const POINT clicked = LParamToPoint(down->lParam);
-    EXPECT_EQ(clicked.x, 300);
-    EXPECT_EQ(clicked.y, 200);
-    const auto key = std::find_if(g_received.begin(), g_received.end(),
-                                  [](const MSG& m) { return m.message == WM_KEYDOWN; });
-    ASSERT_NE(key, g_received.end());
-    EXPECT_EQ(key->wParam, VK_RETURN);
-    // The button press came before the key.
-    EXPECT_LT(down - g_received.begin(), key - g_received.begin());
-}
-
-namespace {
-
-// Everything the backend has for now. Events pushed after SDL's last poll come in its
-// next poll cycle, so two cycles are read.
-std::vector<InputEvent> Drain(SdlBackend& backend) {
-    std::vector<InputEvent> events;
-    for (int cycle = 0; cycle < 2; ++cycle) {
-        while (const std::optional<InputEvent> event = backend.NextInputEvent())
-            events.push_back(*event);
-    }
-    return events;
-}
-
-void PushKey(Uint32 type, SDL_Keycode key, Uint8 repeat) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.repeat = repeat;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
-}
-
-void PushFinger(Uint32 type, float x, float y) {
-    SDL_Event event{};
-    event.type = type;
-    event.tfinger.type = type;
-    event.tfinger.touchId = 1;
-    event.tfinger.fingerId = 7;
-    event.tfinger.x = x;
-    event.tfinger.y = y;
-    SDL_PushEvent(&event);
-}
-
-}  // namespace
-
-TEST_F(DesktopWindowTest, RepeatsQueuedBehindABusyKeyCountOnceAndNoneAfterTheRelease) {
+// Repeats queued behind a busy key count once, and none after the release. A finger is
+// the pointer, and the confinement of a hidden pointer lets it go until it lifts.
+TEST_F(DesktopWindowTest, HeldKeyRepeatsAndAFingerReachTheProgramAsTheyShould) {
     Settle();
     const auto keys = [this] {
         std::string seen;
-        for (const InputEvent& event : Drain(*backend)) {
+        for (const InputEvent& event : Drain()) {
             if (event.kind == InputEvent::Kind::KeyDown) seen += "D";
             if (event.kind == InputEvent::Kind::KeyUp) seen += "U";
         }
         return seen;
     };
-    PushKey(SDL_KEYDOWN, SDLK_PAGEDOWN, 0);
-    for (int i = 0; i < 4; ++i) PushKey(SDL_KEYDOWN, SDLK_PAGEDOWN, 1);
+    PushKey(SDL_KEYDOWN, 0);
+    for (int i = 0; i < 4; ++i) PushKey(SDL_KEYDOWN, 1);
     EXPECT_EQ(keys(), "DD") << "the press, then its four queued repeats as one";
-    for (int i = 0; i < 3; ++i) PushKey(SDL_KEYDOWN, SDLK_PAGEDOWN, 1);
-    PushKey(SDL_KEYUP, SDLK_PAGEDOWN, 0);
+    for (int i = 0; i < 3; ++i) PushKey(SDL_KEYDOWN, 1);
+    PushKey(SDL_KEYUP, 0);
     EXPECT_EQ(keys(), "U") << "repeats already let go of do nothing";
-}
 
-TEST_F(DesktopWindowTest, AFingerIsThePointerAndTheHiddenPointersConfinementLetsItGo) {
-    Settle();
-    Drain(*backend);
     const RECT page{PAGE_LEFT, PAGE_TOP, PAGE_RIGHT, PAGE_BOTTOM};
     backend->ConfinePointer(&page);
     ASSERT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr);
     PushFinger(SDL_FINGERDOWN, 0.25f, 0.5f);
-    std::vector<InputEvent> events = Drain(*backend);
+    std::vector<InputEvent> events = Drain();
     EXPECT_EQ(SDL_GetWindowMouseRect(backend->Window()), nullptr)
         << "the finger is free to go anywhere";
     PushFinger(SDL_FINGERUP, 0.25f, 0.5f);
-    for (const InputEvent& event : Drain(*backend)) events.push_back(event);
+    for (const InputEvent& event : Drain()) events.push_back(event);
     EXPECT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr)
         << "the confinement is back after the lift";
     ASSERT_EQ(events.size(), 4u);

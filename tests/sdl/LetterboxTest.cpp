@@ -5,137 +5,98 @@
 
 #include <algorithm>
 
+#include "platform/DeviceContext.h"
 #include "platform/sdl/Letterbox.h"
 
 namespace {
 
-struct WindowSize {
-    LONG width;
-    LONG height;
-};
-
-const WindowSize kWindows[] = {{1024, 768}, {1280, 1024}, {1920, 1080}, {2048, 1536}, {800, 600},
-                               {1366, 768}, {1100, 800},  {640, 1136},  {3840, 2160}, {1, 1}};
+const SIZE kWindows[] = {{1024, 768}, {1280, 1024}, {1920, 1080}, {2048, 1536}, {800, 600},
+                         {1366, 768}, {1100, 800},  {640, 1136},  {3840, 2160}, {1, 1}};
 
 }  // namespace
 
-TEST(LetterboxTest, ThePictureFitsCentredAndKeepsTheScreensShape) {
-    for (const WindowSize size : kWindows) {
-        const Letterbox fit(1024, 768, size.width, size.height);
+// Centred, in the screen's shape, filling one side of the window unless a whole-number
+// scale was kept; every screen pixel maps to window pixels that map back; and a flat
+// colour stays exactly that colour, up to the picture's last pixels.
+TEST(LetterboxTest, EveryWindowShowsThePictureCentredInItsShapeAndMapsBothWays) {
+    Surface flat(1024, 768);
+    flat.Fill(0x8040C0);
+    for (const SIZE size : kWindows) {
+        SCOPED_TRACE(testing::Message() << size.cx << " x " << size.cy);
+        const Letterbox fit(1024, 768, size.cx, size.cy);
         const RECT& picture = fit.Picture();
         const LONG width = picture.right - picture.left;
         const LONG height = picture.bottom - picture.top;
-        SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
-        EXPECT_GE(picture.left, 0);
-        EXPECT_GE(picture.top, 0);
-        EXPECT_LE(picture.right, size.width);
-        EXPECT_LE(picture.bottom, size.height);
-        // Centred: the bars on either side differ by one pixel at most.
-        EXPECT_LE(std::abs((size.width - picture.right) - picture.left), 1);
-        EXPECT_LE(std::abs((size.height - picture.bottom) - picture.top), 1);
-        // One side fills the window, unless a whole-number scale was kept; the shape holds.
-        if (size.width >= 1024 && size.height >= 768) {
-            EXPECT_NEAR(width * 768.0 / height, 1024.0, 2.0);
+        EXPECT_TRUE(picture.left >= 0 && picture.top >= 0 && picture.right <= size.cx &&
+                    picture.bottom <= size.cy)
+            << "inside the window";
+        EXPECT_LE(std::abs((size.cx - picture.right) - picture.left), 1) << "centred";
+        EXPECT_LE(std::abs((size.cy - picture.bottom) - picture.top), 1) << "centred";
+        if (size.cx >= 1024 && size.cy >= 768) {
+            EXPECT_NEAR(width * 768.0 / height, 1024.0, 2.0) << "the screen's shape";
         }
-        EXPECT_TRUE(width == size.width || height == size.height ||
+        EXPECT_TRUE(width == size.cx || height == size.cy ||
                     (width % 1024 == 0 && height % 768 == 0));
-    }
-}
-
-TEST(LetterboxTest, WholeNumberScalesGiveEqualSquares) {
-    const Letterbox fit(1024, 768, 2048, 1536);
-    EXPECT_EQ(fit.Picture().right - fit.Picture().left, 2048);
-    const RECT square = fit.ToWindow(RECT{10, 20, 11, 21});
-    EXPECT_EQ(square.right - square.left, 2);
-    EXPECT_EQ(square.bottom - square.top, 2);
-    // Just above twice the size, the picture stays at twice.
-    EXPECT_EQ(Letterbox(1024, 768, 2100, 1600).Picture().right -
-                  Letterbox(1024, 768, 2100, 1600).Picture().left,
-              2048);
-}
-
-TEST(LetterboxTest, EveryScreenPixelMapsToWindowPixelsThatMapBack) {
-    for (const WindowSize size : kWindows) {
-        const Letterbox fit(1024, 768, size.width, size.height);
-        if (fit.Picture().right - fit.Picture().left < 1024) continue;
-        SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
+        for (const POINT point :
+             {POINT{picture.left, picture.top}, POINT{picture.right - 1, picture.bottom - 1},
+              POINT{(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2}}) {
+            EXPECT_EQ(fit.PixelAt(flat, point.x, point.y), 0x8040C0u) << "a flat colour";
+        }
+        if (width < 1024) continue;
         for (const POINT point :
              {POINT{0, 0}, POINT{1023, 767}, POINT{511, 384}, POINT{300, 200}, POINT{1, 766}}) {
-            const POINT inWindow = fit.ToWindow(point);
-            const POINT back = fit.ToScreen(inWindow);
-            EXPECT_EQ(back.x, point.x);
-            EXPECT_EQ(back.y, point.y);
+            const POINT back = fit.ToScreen(fit.ToWindow(point));
+            EXPECT_TRUE(back.x == point.x && back.y == point.y) << point.x << "," << point.y;
         }
     }
 }
 
-TEST(LetterboxTest, RectanglesCoverExactlyTheirPixelsAndTileWithoutGaps) {
+// At twice the size each screen pixel is a 2 x 2 square of its own colour; just above
+// twice the size, the picture stays at twice.
+TEST(LetterboxTest, WholeNumberScalesCopyEachPixelIntoASquare) {
+    const Letterbox twice(1024, 768, 2048, 1536);
+    EXPECT_TRUE(twice.WholeScale());
+    const RECT square = twice.ToWindow(RECT{10, 20, 11, 21});
+    EXPECT_EQ(square.right - square.left, 2);
+    EXPECT_EQ(square.bottom - square.top, 2);
+    Surface screen(1024, 768);
+    for (LONG y = 0; y < 768; ++y) {
+        for (LONG x = 0; x < 1024; ++x)
+            screen.SetPixel(x, y, static_cast<uint32_t>(x * 7 + y * 1031) & 0xFFFFFF);
+    }
+    for (const POINT point : {POINT{0, 0}, POINT{2047, 1535}, POINT{1001, 3}}) {
+        const POINT source = twice.ToScreen(point);
+        EXPECT_EQ(twice.PixelAt(screen, point.x, point.y), screen.Pixel(source.x, source.y));
+    }
+    const RECT above = Letterbox(1024, 768, 2100, 1600).Picture();
+    EXPECT_EQ(above.right - above.left, 2048);
+}
+
+// Rectangles cover exactly their pixels and tile without gaps; empty and outside ones
+// cover nothing; points on the bars are held to the screen's edge.
+TEST(LetterboxTest, RectanglesTileWithoutGapsAndPointsOnTheBarsAreHeldToTheEdge) {
     const Letterbox fit(1024, 768, 1280, 1024);
     const RECT left = fit.ToWindow(RECT{0, 0, 500, 768});
     const RECT right = fit.ToWindow(RECT{500, 0, 1024, 768});
     EXPECT_EQ(left.right, right.left);
     EXPECT_EQ(left.left, fit.Picture().left);
     EXPECT_EQ(right.right, fit.Picture().right);
-    // Each window column of a rectangle shows a screen column inside it.
     const RECT area{123, 45, 377, 99};
     const RECT place = fit.ToWindow(area);
     for (LONG x = place.left; x < place.right; ++x) {
         const LONG source = fit.ToScreen(POINT{x, place.top}).x;
-        EXPECT_GE(source, area.left);
-        EXPECT_LT(source, area.right);
+        EXPECT_TRUE(source >= area.left && source < area.right) << "window column " << x;
     }
-    // Empty and outside rectangles cover nothing.
     const RECT empty = fit.ToWindow(RECT{10, 10, 10, 20});
     EXPECT_EQ(empty.left, empty.right);
     const RECT outside = fit.ToWindow(RECT{2000, 10, 3000, 20});
     EXPECT_EQ(outside.left, outside.right);
-}
 
-TEST(LetterboxTest, PointsOnTheBarsAreHeldToTheScreensEdge) {
-    const Letterbox fit(1024, 768, 1280, 1024);
-    const POINT above = fit.ToScreen(POINT{640, 0});
-    EXPECT_EQ(above.y, 0);
-    const POINT below = fit.ToScreen(POINT{1279, 1023});
-    EXPECT_EQ(below.x, 1023);
-    EXPECT_EQ(below.y, 767);
-    const POINT negative = fit.ToScreen(POINT{-50, -50});
-    EXPECT_EQ(negative.x, 0);
-    EXPECT_EQ(negative.y, 0);
-}
-
-namespace {
-
-constexpr uint32_t kWhite = 0xFFFFFF;
-
-uint32_t Channel(uint32_t rgb, int shift) {
-    return (rgb >> shift) & 0xFF;
-}
-
-}  // namespace
-
-TEST(LetterboxTest, WholeScalesCopyPixelsAndOtherScalesKeepFlatColoursExact) {
-    Surface screen(1024, 768);
-    for (LONG y = 0; y < 768; ++y) {
-        for (LONG x = 0; x < 1024; ++x)
-            screen.SetPixel(x, y, static_cast<uint32_t>(x * 7 + y * 1031) & 0xFFFFFF);
-    }
-    const Letterbox twice(1024, 768, 2048, 1536);
-    EXPECT_TRUE(twice.WholeScale());
-    for (const POINT point : {POINT{0, 0}, POINT{2047, 1535}, POINT{1001, 3}}) {
-        const POINT source = twice.ToScreen(point);
-        EXPECT_EQ(twice.PixelAt(screen, point.x, point.y), screen.Pixel(source.x, source.y));
-    }
-    // A flat colour stays exactly that colour at every scale, up to the picture's last pixels.
-    screen.Fill(0x8040C0);
-    for (const WindowSize size : kWindows) {
-        const Letterbox fit(1024, 768, size.width, size.height);
-        const RECT& picture = fit.Picture();
-        SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
-        for (const POINT point :
-             {POINT{picture.left, picture.top}, POINT{picture.right - 1, picture.bottom - 1},
-              POINT{(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2}}) {
-            EXPECT_EQ(fit.PixelAt(screen, point.x, point.y), 0x8040C0u);
-        }
+    for (const auto& [window, screen] :
+         {std::pair{POINT{640, 0}, POINT{512, 0}}, std::pair{POINT{1279, 1023}, POINT{1023, 767}},
+          std::pair{POINT{-50, -50}, POINT{0, 0}}}) {
+        const POINT held = fit.ToScreen(window);
+        EXPECT_TRUE(held.x == screen.x && held.y == screen.y) << window.x << "," << window.y;
     }
 }
 
@@ -146,12 +107,12 @@ TEST(LetterboxTest, EveryThinLineStaysVisibleWhenTheScreenShrinks) {
     EXPECT_FALSE(fit.WholeScale());
     Surface screen(1024, 768);
     for (const LONG line : {LONG{0}, LONG{1}, LONG{4}, LONG{511}, LONG{1022}, LONG{1023}}) {
-        screen.Fill(kWhite);
+        screen.Fill(0xFFFFFF);
         for (LONG y = 0; y < 768; ++y) screen.SetPixel(line, y, 0);
         const RECT shown = fit.Touched(RECT{line, 0, line + 1, 768});
         uint32_t darkest = 0xFF;
         for (LONG x = shown.left; x < shown.right; ++x)
-            darkest = std::min(darkest, Channel(fit.PixelAt(screen, x, 300), 0));
+            darkest = std::min(darkest, fit.PixelAt(screen, x, 300) & 0xFF);
         EXPECT_LT(darkest, 0xC0u) << "line " << line;
     }
 }
@@ -159,28 +120,25 @@ TEST(LetterboxTest, EveryThinLineStaysVisibleWhenTheScreenShrinks) {
 // What the window shows again after a screen rectangle changed must hold every window
 // pixel that blends in a changed pixel, at the screen's edges as well as inside it.
 TEST(LetterboxTest, TouchedHoldsEveryWindowPixelAChangeReaches) {
-    for (const WindowSize size :
-         {WindowSize{800, 600}, WindowSize{1920, 1080}, WindowSize{1100, 800}}) {
-        const Letterbox fit(1024, 768, size.width, size.height);
+    for (const SIZE size : {SIZE{800, 600}, SIZE{1920, 1080}, SIZE{1100, 800}}) {
+        const Letterbox fit(1024, 768, size.cx, size.cy);
         for (const RECT area :
              {RECT{0, 0, 1, 1}, RECT{1023, 767, 1024, 768}, RECT{300, 200, 301, 333}}) {
             Surface before(1024, 768);
             before.Fill(0);
             Surface after = before;
             for (LONG y = area.top; y < area.bottom; ++y) {
-                for (LONG x = area.left; x < area.right; ++x) after.SetPixel(x, y, kWhite);
+                for (LONG x = area.left; x < area.right; ++x) after.SetPixel(x, y, 0xFFFFFF);
             }
             const RECT touched = fit.Touched(area);
             const RECT& picture = fit.Picture();
-            SCOPED_TRACE(testing::Message() << size.width << " x " << size.height << ", area "
-                                            << area.left << "," << area.top);
             for (LONG y = picture.top; y < picture.bottom; ++y) {
                 for (LONG x = picture.left; x < picture.right; ++x) {
-                    const bool changed = fit.PixelAt(before, x, y) != fit.PixelAt(after, x, y);
-                    const bool inside = x >= touched.left && x < touched.right &&
-                                        y >= touched.top && y < touched.bottom;
-                    if (changed && !inside)
-                        FAIL() << "window pixel " << x << "," << y << " changed outside";
+                    if (fit.PixelAt(before, x, y) != fit.PixelAt(after, x, y) &&
+                        !PtInRect(&touched, POINT{x, y}))
+                        FAIL() << size.cx << " x " << size.cy << ", area " << area.left << ","
+                               << area.top << ": window pixel " << x << "," << y
+                               << " changed outside";
                 }
             }
         }

@@ -3,80 +3,63 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "platform/sdl/TouchGesture.h"
 
 namespace {
 
-using Kind = InputEvent::Kind;
-
-struct Step {
-    enum { Down, Move, Up } what;
-    LONG x;
-    LONG y;
-    int64_t finger = 1;
-};
-
-struct Stroke {
-    const char* name;
-    std::vector<Step> steps;
-    bool carryingAtLift;
-    // Each event as kind letter and point: M move, D down, U up.
-    std::string events;
-};
-
-std::string Played(const Stroke& stroke) {
+// Plays `steps` ("D10,10 M16,4 U16,16": down, move, up at screen points; lower case
+// for a second finger) and gives back each event as its kind letter and point.
+std::string Played(const std::string& steps, bool carryingAtLift) {
     TouchGesture gesture;
-    std::string played;
-    for (const Step& step : stroke.steps) {
+    std::istringstream in(steps);
+    char what = 0;
+    char comma = 0;
+    LONG x = 0;
+    LONG y = 0;
+    while (in >> what >> x >> comma >> y) {
+        const int64_t finger = std::islower(what) != 0 ? 2 : 1;
         // Window pixels are twice the screen's here, so the slide is measured in the window.
-        const POINT point{step.x, step.y};
-        const POINT windowPoint{step.x * 2, step.y * 2};
-        if (step.what == Step::Down) gesture.Down(step.finger, point, windowPoint);
-        if (step.what == Step::Move) gesture.Move(step.finger, point, windowPoint);
-        if (step.what == Step::Up) gesture.Up(step.finger, point, stroke.carryingAtLift);
+        const POINT point{x, y};
+        const POINT windowPoint{x * 2, y * 2};
+        if (std::toupper(what) == 'D') gesture.Down(finger, point, windowPoint);
+        if (std::toupper(what) == 'M') gesture.Move(finger, point, windowPoint);
+        if (std::toupper(what) == 'U') gesture.Up(finger, point, carryingAtLift);
     }
+    std::string played;
     while (const std::optional<InputEvent> event = gesture.Next()) {
-        const char kind = event->kind == Kind::PointerMove  ? 'M'
-                          : event->kind == Kind::ButtonDown ? 'D'
-                                                            : 'U';
-        played += std::string(1, kind) + std::to_string(event->point.x) + "," +
-                  std::to_string(event->point.y) + " ";
+        played += event->kind == InputEvent::Kind::PointerMove  ? "M"
+                  : event->kind == InputEvent::Kind::ButtonDown ? "D"
+                                                                : "U";
+        played += std::to_string(event->point.x) + "," + std::to_string(event->point.y) + " ";
     }
     return played;
 }
 
 }  // namespace
 
+// 12 window pixels are 6 screen pixels: a move of 6 is no slide yet, 7 is one.
 TEST(TouchGestureTest, StrokesBecomeClicksPicksAndDrops) {
-    // 12 window pixels are 6 screen pixels: a move of 6 is no slide yet, 7 is one.
-    const std::vector<Stroke> strokes = {
-        {"a tap clicks",
-         {{Step::Down, 10, 10}, {Step::Up, 10, 10}},
-         false,
-         "M10,10 D10,10 M10,10 U10,10 "},
-        {"a wobble is still a tap",
-         {{Step::Down, 10, 10}, {Step::Move, 16, 4}, {Step::Up, 16, 16}},
-         false,
-         "M10,10 D10,10 M16,4 M16,16 U16,16 "},
-        {"a slide picks where it began and drops where it lifts",
-         {{Step::Down, 10, 10}, {Step::Move, 17, 10}, {Step::Move, 300, 200}, {Step::Up, 310, 210}},
-         true,
-         "M10,10 D10,10 U10,10 M17,10 M300,200 M310,210 D310,210 U310,210 "},
-        {"a slide that picked nothing drops nothing",
-         {{Step::Down, 10, 10}, {Step::Move, 10, 40}, {Step::Up, 10, 50}},
-         false,
-         "M10,10 D10,10 U10,10 M10,40 M10,50 "},
-        {"a second finger is ignored",
-         {{Step::Down, 10, 10},
-          {Step::Down, 90, 90, 2},
-          {Step::Move, 95, 95, 2},
-          {Step::Up, 90, 90, 2},
-          {Step::Up, 10, 10}},
-         false,
-         "M10,10 D10,10 M10,10 U10,10 "},
+    struct Stroke {
+        const char* name;
+        const char* steps;
+        bool carryingAtLift;
+        const char* events;
     };
-    for (const Stroke& stroke : strokes) EXPECT_EQ(Played(stroke), stroke.events) << stroke.name;
+    for (const Stroke& stroke :
+         {Stroke{"a tap clicks", "D10,10 U10,10", false, "M10,10 D10,10 M10,10 U10,10 "},
+          Stroke{"a wobble is still a tap", "D10,10 M16,4 U16,16", false,
+                 "M10,10 D10,10 M16,4 M16,16 U16,16 "},
+          Stroke{"a slide picks where it began and drops where it lifts",
+                 "D10,10 M17,10 M300,200 U310,210", true,
+                 "M10,10 D10,10 U10,10 M17,10 M300,200 M310,210 D310,210 U310,210 "},
+          Stroke{"a slide that picked nothing drops nothing", "D10,10 M10,40 U10,50", false,
+                 "M10,10 D10,10 U10,10 M10,40 M10,50 "},
+          Stroke{"a second finger is ignored", "D10,10 d90,90 m95,95 u90,90 U10,10", false,
+                 "M10,10 D10,10 M10,10 U10,10 "}}) {
+        EXPECT_EQ(Played(stroke.steps, stroke.carryingAtLift), stroke.events) << stroke.name;
+    }
 }

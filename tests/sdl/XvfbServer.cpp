@@ -8,28 +8,11 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <string>
 #include <thread>
 
 #include "tests/sdl/HostCommand.h"
-#include "tests/sdl/PpmImage.h"
 
-namespace {
-
-constexpr int kStartTimeoutMs = 10000;
-
-std::string ReadDisplayNumber(int pipe) {
-    std::string number;
-    pollfd waiting{pipe, POLLIN, 0};
-    char c = 0;
-    while (poll(&waiting, 1, kStartTimeoutMs) == 1 && read(pipe, &c, 1) == 1 && c != '\n')
-        number += c;
-    return number;
-}
-
-}  // namespace
-
-XvfbServer::XvfbServer(int width, int height) {
+XvfbServer::XvfbServer(int width, int height, bool windowManager) {
     int pipes[2];
     if (pipe(pipes) != 0) return;
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
@@ -47,17 +30,34 @@ XvfbServer::XvfbServer(int width, int height) {
         _exit(127);
     }
     close(pipes[1]);
-    const std::string number = m_process > 0 ? ReadDisplayNumber(pipes[0]) : std::string();
+    // The server writes its display number once it is ready for clients.
+    std::string number;
+    pollfd waiting{pipes[0], POLLIN, 0};
+    char c = 0;
+    while (m_process > 0 && poll(&waiting, 1, 10000) == 1 && read(pipes[0], &c, 1) == 1 &&
+           c != '\n')
+        number += c;
     close(pipes[0]);
     if (number.empty()) return;
     m_display = ":" + number;
     setenv("DISPLAY", m_display.c_str(), 1);
+    if (!windowManager) return;
+    m_manager = fork();
+    if (m_manager == 0) {
+        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
+        execlp("openbox", "openbox", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // It takes the screen over before the test goes on.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
 XvfbServer::~XvfbServer() {
-    if (m_process <= 0) return;
-    kill(m_process, SIGTERM);
-    waitpid(m_process, nullptr, 0);
+    for (const pid_t process : {m_manager, m_process}) {
+        if (process <= 0) continue;
+        kill(process, SIGTERM);
+        waitpid(process, nullptr, 0);
+    }
 }
 
 std::optional<Surface> XvfbServer::Screenshot() const {
@@ -75,24 +75,21 @@ std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
         if (at == std::string::npos) return std::nullopt;
         return static_cast<LONG>(std::stol(info.output.substr(at + name.size())));
     };
-    const auto x = field("Absolute upper-left X:");
-    const auto y = field("Absolute upper-left Y:");
-    const auto width = field("Width:");
-    const auto height = field("Height:");
+    const auto x = field("Absolute upper-left X:"), y = field("Absolute upper-left Y:");
+    const auto width = field("Width:"), height = field("Height:");
     if (info.exitCode != 0 || !x || !y || !width || !height) return std::nullopt;
     return RECT{*x, *y, *x + *width, *y + *height};
 }
 
 bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& key) const {
-    // Found through the window tree: message boxes carry no class, which xdotool's
-    // own search passes over.
+    // Found through the window tree: xdotool's own search passes over message boxes,
+    // which carry no class.
     const std::string find = "xwininfo -root -tree -display " + m_display + " | awk '$2 == \"\\\"" +
                              title + "\\\":\" { print $1; exit }'";
-    // A box that is mapped may not yet read its keys: the key is pressed again until the
-    // box is gone.
     // SDL shows a box from a process forked off the caller's. Were this thread inside the
     // C library at that moment, the box's process could wait on a lock for ever; so the
-    // first look comes once the fork is surely done.
+    // first look comes once the fork is surely done. A box that is mapped may not yet
+    // read its keys: the key is pressed again until the box is gone.
     std::this_thread::sleep_for(std::chrono::seconds(1));
     bool pressed = false;
     for (int attempt = 0; attempt < 100; ++attempt) {

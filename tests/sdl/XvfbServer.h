@@ -1,6 +1,6 @@
 #pragma once
 // A virtual X server of the test's own, on a display number it picks itself, made
-// the test's DISPLAY while it runs.
+// the test's DISPLAY while it runs; with a window manager on it when asked.
 
 #include <sys/types.h>
 
@@ -11,7 +11,7 @@
 
 class XvfbServer {
 public:
-    XvfbServer(int width, int height);
+    XvfbServer(int width, int height, bool windowManager = false);
     ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
@@ -22,13 +22,14 @@ public:
     std::optional<Surface> Screenshot() const;
     // Runs xdotool with `arguments` on this display; true when it succeeded.
     bool Xdotool(const std::string& arguments) const;
-    // Waits a few seconds for a window titled `title` and presses `key` in it, as a
-    // person answering a message box would.
     // Where the window titled `title` lies on the screen, as the X server has it.
     std::optional<RECT> WindowPlace(const std::string& title) const;
+    // Waits a few seconds for a window titled `title` and presses `key` in it, as a
+    // person answering a message box would.
     bool PressKeyInWindow(const std::string& title, const std::string& key) const;
 
 private:
     pid_t m_process = -1;
+    pid_t m_manager = -1;
     std::string m_display;
 };

@@ -2,6 +2,8 @@
 // The composed 1024 x 768 screen that GetDC(nullptr) draws on, for tests that draw on
 // the screen directly and read the result back.
 
-#include "platform/Surface.h"
+#include "platform/WindowManager.h"
 
-Surface& ScreenPixels();
+inline Surface& ScreenPixels() {
+    return WindowManager::Instance().TheScreen().Pixels();
+}

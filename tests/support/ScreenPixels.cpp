@@ -1,7 +1,0 @@
-#include "tests/support/ScreenPixels.h"
-
-#include "platform/WindowManager.h"
-
-Surface& ScreenPixels() {
-    return WindowManager::Instance().TheScreen().Pixels();
-}
