@@ -92,6 +92,27 @@ protected:
     }
 
     void Run() { HeadlessBackend::RunUntilIdle(); }
+    void Move(POINT at) {
+        machine.MovePointer(at);
+        Run();
+    }
+    void Press(POINT at) {
+        machine.MovePointer(at);
+        machine.PressButton(at);
+        Run();
+    }
+    void Release(POINT at) {
+        machine.ReleaseButton(at);
+        Run();
+    }
+    // Clicks the sticker slot; the pick makes the button current and gives the focus
+    // back to the main window.
+    void Pick(int32_t slot) {
+        machine.Click(Inside(Sticker(slot)));
+        Run();
+        phase.SetStkrBtnPressed(IDM_STICKER1 + slot);
+        SetFocus(main);
+    }
 
     AlbumFolder album;
     LogCapture log;
@@ -124,26 +145,18 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
 }
 
 TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceUntilReleased) {
-    const POINT inside = Inside(Sticker(3));
-    machine.MovePointer(inside);
-    Run();
+    Move(Inside(Sticker(3)));
     EXPECT_EQ(FaceOf(3), TileColour(3, 1));
     // Moves within the button after the leave request change nothing.
     EXPECT_NE(StickerButtonSubclass::Find(Sticker(3).window)->GetTracking(), 0);
-    machine.MovePointer(Inside(Sticker(3), 20, 20));
-    Run();
+    Move(Inside(Sticker(3), 20, 20));
     EXPECT_EQ(MouseState(3), ButtonSubclass::MOUSE_OVER);
 
-    machine.Click(inside);
-    Run();
+    Pick(3);
     EXPECT_EQ(g_commands, std::vector<int>{IDM_STICKER1 + 3});
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
-    // The pick makes the button current and gives the focus back to the main window.
-    phase.SetStkrBtnPressed(IDM_STICKER1 + 3);
-    SetFocus(main);
 
-    machine.MovePointer(POINT{500, 400});
-    Run();
+    Move(POINT{500, 400});
     EXPECT_EQ(MouseState(3), ButtonSubclass::MOUSE_AWAY);
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
 
@@ -154,35 +167,25 @@ TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceU
 }
 
 TEST_F(PlayingButtonsTest, AStickerStuckWhilePickedShowsTheUsedFaceWhenReleased) {
-    machine.Click(Inside(Sticker(5)));
-    Run();
-    phase.SetStkrBtnPressed(IDM_STICKER1 + 5);
-    SetFocus(main);
+    Pick(5);
     GetStickersUsed()->SetStickerUsed(5);
     phase.ReleaseStickerButton();
     Run();
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
     // Whatever the mouse does now, the used face stays.
-    machine.MovePointer(Inside(Sticker(5)));
-    machine.PressButton(Inside(Sticker(5)));
-    Run();
+    Press(Inside(Sticker(5)));
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
     machine.ReleaseButton(Inside(Sticker(5)));
-    machine.MovePointer(POINT{500, 400});
-    Run();
+    Move(POINT{500, 400});
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
 }
 
 TEST_F(PlayingButtonsTest, APressDraggedOffTheButtonIsNoClickAndLeavesTheNormalFace) {
-    machine.MovePointer(Inside(Sticker(7)));
-    machine.PressButton(Inside(Sticker(7)));
-    Run();
+    Press(Inside(Sticker(7)));
     EXPECT_EQ(FaceOf(7), TileColour(7, 2));
-    machine.MovePointer(POINT{500, 400});
-    Run();
+    Move(POINT{500, 400});
     EXPECT_EQ(MouseState(7), ButtonSubclass::MOUSE_AWAY);
-    machine.ReleaseButton(POINT{500, 400});
-    Run();
+    Release(POINT{500, 400});
     EXPECT_TRUE(g_commands.empty());
     EXPECT_EQ(FaceOf(7), TileColour(7, 0));
 }
@@ -203,21 +206,16 @@ TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
 
 TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsStillIn) {
     const ButtonRow& sheet = SheetButtonRows[2];
-    machine.MovePointer(Inside(sheet));
-    machine.PressButton(Inside(sheet));
-    Run();
+    Press(Inside(sheet));
     EXPECT_EQ(phase.GetSheetPressed(), 1);
     EXPECT_EQ(phase.GetFocusedSheet(), sheet.id);
     EXPECT_EQ(FaceOf(sheet), TileColour(202, 1));
-    machine.MovePointer(POINT{sheet.x + 61, sheet.y + 5});
-    Run();
+    Move(POINT{sheet.x + 61, sheet.y + 5});
     EXPECT_EQ(phase.GetSheetPressed(), 0);
     EXPECT_EQ(FaceOf(sheet), TileColour(202, 0));
-    machine.MovePointer(Inside(sheet));
-    Run();
+    Move(Inside(sheet));
     EXPECT_EQ(phase.GetSheetPressed(), 1);
-    machine.ReleaseButton(Inside(sheet));
-    Run();
+    Release(Inside(sheet));
     EXPECT_EQ(g_commands, std::vector<int>{sheet.id});
 }
 
