@@ -301,9 +301,4 @@ TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItI
     ReleaseSurfaceDC(dc);
 }
 
-TEST(ButtonSubclassDeathTest, PassingOnWithoutAPreviousProcedureEndsTheProgram) {
-    StartButtonSubclass unhooked;
-    EXPECT_EXIT(unhooked.CallPreviousProc(WM_NULL, 0, 0), testing::ExitedWithCode(1), "");
-}
-
 }  // namespace

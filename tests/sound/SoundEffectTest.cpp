@@ -41,15 +41,6 @@ TEST_F(SoundEffectTest, EachIndexPlaysItsResource) {
     EXPECT_EQ(SoundEffect::ResourceName(SoundEffect::kCount), nullptr);
 }
 
-TEST_F(SoundEffectTest, ANewEffectCutsOffTheOnePlaying) {
-    { SoundEffect peel(nullptr, SoundEffect::kPeel); }
-    EXPECT_EQ(m_machine.Devices().SoundPlaying(), "PeelWAVE");
-    m_machine.Advance(50);
-    SoundEffect stick(nullptr, SoundEffect::kStick);
-    EXPECT_EQ(m_machine.Devices().SoundPlaying(), "StickWAVE");
-    EXPECT_EQ(m_machine.Devices().SoundsPlayed().back().time, VirtualMidiMachine::kStartTime + 50);
-}
-
 TEST_F(SoundEffectTest, ResourcesAreFoundWithoutRegardToCaseAndUnknownOnesFail) {
     EXPECT_EQ(PlaySoundA("peelwave", nullptr, SND_RESOURCE | SND_ASYNC), TRUE);
     EXPECT_EQ(PlaySoundA("NoSuchWAVE", nullptr, SND_RESOURCE | SND_ASYNC), FALSE);
