@@ -1,6 +1,6 @@
-// What the album keeps when things go wrong around it: a stick is on disk before the
-// next input, a save that fails loses nothing and is told once, the end of the session
-// saves without the ending screen, and an album folder held by another copy is refused.
+// What the album keeps when things go wrong around it: a save that fails loses nothing
+// and is told once, the end of the session saves without the ending screen, and an
+// album folder held by another copy is refused.
 
 #include <filesystem>
 #include <memory>
@@ -28,14 +28,6 @@ protected:
         EXPECT_EQ(StickersInRecord(), stickers);
     }
 };
-
-TEST_F(Saving, AStickIsOnItsPageAndInTheRecordBeforeTheNextInput) {
-    StartBook();
-    Stick(first, true);
-    Then([this] { ExpectSaved({first}); });
-    CloseAlbum();
-    EXPECT_EQ(RunAlbum(), 0);
-}
 
 // While the save files cannot be written, the stickers stay on screen across page
 // turns and the parent is told once; once they can be written again, the end of the
