@@ -56,9 +56,8 @@ TEST_F(StickersUsedTest, FirstRunCreatesAnEmptyRecordAndEmptyPages) {
                         'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
     EXPECT_EQ(Bytes(written.begin(), written.begin() + 22), head);
     EXPECT_EQ(Bytes(written.begin() + 22, written.end()), Bytes(896, 0));
-    const Bytes emptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
-    EXPECT_EQ(album.Page(0), emptyPage);
-    EXPECT_EQ(album.Page(1), emptyPage);
+    EXPECT_TRUE(
+        album.EveryPageIs({8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0}));
     const std::string path = CFileManager::BaseDirectory() + "\\save003\\page00.sav";
     EXPECT_TRUE(capture.Contains(
         "StickersUsed::ReadStickersUsed: catch: DeSerializer::DeSerializer: unable to open: " +
