@@ -32,19 +32,6 @@ DWORD_PTR UserOf(TickLog& log) {
     return reinterpret_cast<DWORD_PTR>(&log);
 }
 
-TEST(MultimediaTimerTest, OffersOneMillisecondAndBalancesPeriodRequests) {
-    VirtualMidiMachine machine;
-    TIMECAPS caps{};
-    ASSERT_EQ(timeGetDevCaps(&caps, sizeof(caps)), TIMERR_NOERROR);
-    EXPECT_EQ(caps.wPeriodMin, 1u);
-    EXPECT_EQ(timeBeginPeriod(0), TIMERR_NOCANDO);
-    EXPECT_EQ(timeEndPeriod(1), TIMERR_NOCANDO);
-    EXPECT_EQ(timeBeginPeriod(1), TIMERR_NOERROR);
-    EXPECT_EQ(machine.Devices().OpenTimerPeriods(), 1);
-    EXPECT_EQ(timeEndPeriod(1), TIMERR_NOERROR);
-    EXPECT_EQ(machine.Devices().OpenTimerPeriods(), 0);
-}
-
 // By hand, a periodic timer runs exactly when due until killed, a one-shot once, and a
 // timer behind after a sleep catches up every period.
 TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
