@@ -19,17 +19,19 @@ const StickerHome& HomeOf(int32_t index) {
 }
 
 std::vector<std::string> AllFileNames() {
-    std::vector<std::string> names(StickerButtonFiles.begin(), StickerButtonFiles.end());
-    names.insert(names.end(), StickerPictureFiles.begin(), StickerPictureFiles.end());
-    names.insert(names.end(), SheetButtonFiles.begin(), SheetButtonFiles.end());
-    names.insert(names.end(), CommandButtonFiles.begin(), CommandButtonFiles.end());
-    names.insert(names.end(), PageBackgroundFiles.begin(), PageBackgroundFiles.end());
-    names.insert(names.end(), PageSaveFiles.begin(), PageSaveFiles.end());
-    for (const char* single : {StartButtonFile, TitlePictureFile, TitleBackgroundFile,
-                               TopBottomBarsFile, LeftRightBarsFile, PageLabelsFile,
-                               PageCornersFile, StickersLeftCaptionFile, StickersLeftNumberFile}) {
-        names.emplace_back(single);
-    }
+    std::vector<std::string> names = {
+        StartButtonFile,   TitlePictureFile,        TitleBackgroundFile,
+        TopBottomBarsFile, LeftRightBarsFile,       PageLabelsFile,
+        PageCornersFile,   StickersLeftCaptionFile, StickersLeftNumberFile};
+    const auto add = [&names](const auto& table) {
+        names.insert(names.end(), table.begin(), table.end());
+    };
+    add(StickerButtonFiles);
+    add(StickerPictureFiles);
+    add(SheetButtonFiles);
+    add(CommandButtonFiles);
+    add(PageBackgroundFiles);
+    add(PageSaveFiles);
     return names;
 }
 
