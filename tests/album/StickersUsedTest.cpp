@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -97,26 +96,11 @@ TEST_F(StickersUsedTest, ARecordThatDisagreesWithThePagesIsRepairedAndSaved) {
     album.WritePage(0, AlbumFolder::PageWith({0, 30}));
     album.WritePage(NUMBEROFPAGES - 1, AlbumFolder::PageWith({223}));
     WriteBytes(album.SaveFile("page00.sav"), AlbumFolder::RecordOf(UsedOnly({0, 99})));
-    const size_t before = capture.Messages().size();
-
     EXPECT_TRUE(record.ReadStickersUsed());
     EXPECT_EQ(Entries(), UsedOnly({0, 30, 223}));
     EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3);
     EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(UsedOnly({0, 30, 223})));
     EXPECT_EQ(album.Page(0), AlbumFolder::PageWith({0, 30}));
-    for (const char* line :
-         {"sticker 30 is on a page: marked used", "sticker 223 is on a page: marked used",
-          "sticker 99 is on no page: given back to its sheet"}) {
-        EXPECT_TRUE(capture.Contains(std::string("StickersUsed::ReadStickersUsed: ") + line))
-            << line;
-    }
-    const auto messages = capture.Messages();
-    EXPECT_EQ(std::count_if(messages.begin() + static_cast<std::ptrdiff_t>(before), messages.end(),
-                            [](const std::string& line) {
-                                return line.find("ReadStickersUsed: sticker") != std::string::npos;
-                            }),
-              3)
-        << "agreeing entries are not repaired";
 }
 
 // A record that cannot be read is rebuilt from the pages, which hold what the child
@@ -214,12 +198,7 @@ TEST_F(StickersUsedTest, IndexesOutsideTheBookAreReportedAndChangeNothing) {
     EXPECT_EQ(record.GetStickerUsed(-1), -1);
     record.SetStickerUsed(NUMBEROFSTICKERGRAPHICS);
 
-    EXPECT_EQ(machine.MessageBoxesShown().size(), 3u);
-    EXPECT_NE(machine.MessageBoxesShown()[0].text.find(
-                  "stickerIndex >= SU_MIN_INDEX && stickerIndex <= SU_MAX_INDEX"),
-              std::string::npos);
-    EXPECT_TRUE(capture.Contains("StickersUsed::GetStickerUsed: out of range: -1"));
-    EXPECT_TRUE(capture.Contains("StickersUsed::SetStickerUsed: out of range: 224"));
+    EXPECT_EQ(machine.MessageBoxesShown().size(), 3u) << "each one reported";
     EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
     EXPECT_FALSE(std::filesystem::exists(album.SaveFile("page00.sav"))) << "nothing was saved";
 }
