@@ -1,6 +1,9 @@
 #include "tests/scenarios/AlbumScenario.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -43,6 +46,11 @@ void LoadStickerPicture(CDIB& picture, int32_t stickerIndex) {
 }  // namespace
 
 TempDirectory& AlbumScenario::FreshFolder() {
+    // One album runs per user and display: a display name of this process's own keeps
+    // the scenario's album from meeting an album or scenario run elsewhere on the machine.
+    static const bool ownDisplay =
+        setenv("DISPLAY", ("scenario-" + std::to_string(getpid())).c_str(), 1) == 0;
+    EXPECT_TRUE(ownDisplay);
     static TempDirectory shared;
     fs::current_path(shared.Path());
     for (const auto& entry : fs::directory_iterator(shared.Path())) fs::remove_all(entry.path());
