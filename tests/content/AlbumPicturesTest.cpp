@@ -119,20 +119,10 @@ int32_t EnclosedMagenta(const PictureView& picture) {
     return magenta;
 }
 
-// Counts pixels of one colour straight from the rows' bytes (blue, green, red): the
-// whole album is scanned, so this stays a plain loop.
 int32_t CountOf(const PictureView& picture, uint32_t colour) {
-    const uint8_t blue = static_cast<uint8_t>(colour >> 16);
-    const uint8_t green = static_cast<uint8_t>(colour >> 8);
-    const uint8_t red = static_cast<uint8_t>(colour);
-    const uint8_t* pixels = picture.bytes.data() + 54;
     int32_t count = 0;
     for (int32_t y = 0; y < picture.Height(); ++y) {
-        const uint8_t* row = pixels + static_cast<size_t>(y) * picture.Stride();
-        for (int32_t x = 0; x < picture.Width(); ++x) {
-            const uint8_t* pixel = row + static_cast<size_t>(x) * 3;
-            count += pixel[0] == blue && pixel[1] == green && pixel[2] == red;
-        }
+        for (int32_t x = 0; x < picture.Width(); ++x) count += picture.Pixel(x, y) == colour;
     }
     return count;
 }
