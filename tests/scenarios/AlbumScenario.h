@@ -49,7 +49,7 @@ protected:
     static POINT Centre(const ButtonRow& row) {
         return POINT{row.x + row.width / 2, row.y + row.height / 2};
     }
-    // The stickers whose home is on the page with index `pageIndex`, in sticker order.
+    // The stickers whose home is on the page, in sticker order.
     static std::vector<int32_t> StickersOf(int32_t pageIndex);
     static POINT HomeOf(int32_t stickerIndex);
     // A screen point where the sticker, stuck at its home, shows, and its colour there:
@@ -58,10 +58,10 @@ protected:
     static POINT OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
                                             const std::vector<int32_t>& above = {});
     bool ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above = {}) const;
-    // The screen colours of a block of a picture data file, and of the screen.
+    // The screen colours of a block of a picture file, and of the screen.
     static std::vector<uint32_t> PictureBlock(const char* file, RECT area);
     std::vector<uint32_t> ScreenBlock(RECT area) const;
-    // The save file of the page with index `pageIndex`, relative to the album's folder.
+    // Relative to the album's folder.
     static std::string PageFileName(int32_t pageIndex);
     // The stickers a page file holds, bottom-most first, and those the record marks used.
     static std::vector<int32_t> StickersInPageFile(int32_t pageIndex);
