@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <array>
+#include <utility>
+#include <vector>
 
 #include "album/ButtonBitmap.h"
 #include "catalogue/TileTables.h"
@@ -56,27 +57,21 @@ TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrReset) {
     }
 }
 
-TEST_F(ButtonBitmapTest, AStickerPictureShowsTheFaceOfEachState) {
-    ButtonBitmap picture;
-    picture.SetTiledInfo(&kStickerFaces);
-    ASSERT_TRUE(picture.Load(nullptr));
-    for (int32_t state : {0, 1, 2, 4, 0, 3})
-        EXPECT_EQ(Request(picture, state), TileColour(5, state)) << state;
-    EXPECT_EQ(Request(picture, 6), TileColour(5, 0));
-}
-
-TEST_F(ButtonBitmapTest, ATwoFacePictureChangesFaceOnlyForNormalAndPressed) {
-    ButtonBitmap picture;
-    picture.SetTiledInfo(&kTwoFaces);
-    ASSERT_TRUE(picture.Load(nullptr));
-    EXPECT_EQ(Request(picture, 2), TileColour(2, 1));
-    EXPECT_EQ(Request(picture, 1), TileColour(2, 1));
-    EXPECT_EQ(picture.GetState(), 1);
-    EXPECT_EQ(Request(picture, 0), TileColour(2, 0));
-    EXPECT_EQ(Request(picture, 3), TileColour(2, 0));
-    EXPECT_EQ(Request(picture, 4), TileColour(2, 0));
-    EXPECT_EQ(picture.GetState(), 4);
-    EXPECT_EQ(Request(picture, 6), TileColour(2, 0));
+// Each request in turn and the face it shows: a two-face picture changes face only for
+// normal and pressed; the state it keeps is still the one asked for.
+TEST_F(ButtonBitmapTest, EachPictureShowsTheFaceOfEachState) {
+    const std::pair<const TiledBitmapInfo*, std::vector<std::pair<int32_t, int32_t>>> runs[] = {
+        {&kStickerFaces, {{0, 0}, {1, 1}, {2, 2}, {4, 4}, {0, 0}, {3, 3}, {6, 0}}},
+        {&kTwoFaces, {{2, 1}, {1, 1}, {0, 0}, {3, 0}, {4, 0}, {6, 0}}}};
+    for (const auto& [info, requests] : runs) {
+        ButtonBitmap picture;
+        picture.SetTiledInfo(info);
+        ASSERT_TRUE(picture.Load(nullptr));
+        for (const auto& [state, face] : requests) {
+            EXPECT_EQ(Request(picture, state), TileColour(info->tileCount, face))
+                << info->tileCount << " faces, state " << state;
+        }
+    }
 }
 
 TEST_F(ButtonBitmapTest, StartsWithoutAStateAndWithoutAPictureKeepsItsStateAndDrawsNothing) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -45,35 +44,22 @@ Size Extent(std::span<const TileRect> tiles) {
     return size;
 }
 
-Size Extent(const TiledBitmapInfo& info) {
-    return Extent({info.tiles, static_cast<size_t>(info.tileCount)});
-}
-
 std::string PathIn(const std::string& folder, const char* catalogueName) {
     std::string path = folder + catalogueName;
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
 }
 
-std::string AlbumPath(const char* catalogueName) {
-    return PathIn(QUILLORY_ALBUM_DIR, catalogueName);
-}
-
 // Every picture file read once for the whole suite: the build wrote them, the tests
 // only look.
-const Bytes& Picture(const char* catalogueName) {
+PictureView Picture(const char* catalogueName) {
     static std::map<std::string, Bytes> pictures;
     auto found = pictures.find(catalogueName);
     if (found == pictures.end()) {
-        found = pictures.emplace(catalogueName, ReadBytes(AlbumPath(catalogueName))).first;
+        const Bytes bytes = ReadBytes(PathIn(QUILLORY_ALBUM_DIR, catalogueName));
+        found = pictures.emplace(catalogueName, bytes).first;
     }
-    return found->second;
-}
-
-template <size_t N>
-void AppendAll(std::vector<const TiledBitmapInfo*>& list,
-               const std::array<TiledBitmapInfo, N>& infos) {
-    for (const TiledBitmapInfo& info : infos) list.push_back(&info);
+    return PictureView{found->second};
 }
 
 // What every size is, by file: each tiled picture's descriptor, as the screens fill
@@ -84,12 +70,18 @@ std::vector<std::pair<const char*, Size>> ExpectedSizes() {
     std::vector<const TiledBitmapInfo*> described = {
         &StartButtonInfo,   &TitlePictureInfo, &TitleBackgroundInfo,    &TopBottomBarsInfo,
         &LeftRightBarsInfo, &PageLabelsInfo,   &StickersLeftNumberInfo, &StickersLeftCaptionInfo};
-    AppendAll(described, CommandButtonInfos);
-    AppendAll(described, SheetButtonInfos);
-    AppendAll(described, StickerButtonInfos);
+    const auto add = [&](const auto& infos) {
+        for (const TiledBitmapInfo& info : infos) described.push_back(&info);
+    };
+    add(CommandButtonInfos);
+    add(SheetButtonInfos);
+    add(StickerButtonInfos);
 
     std::vector<std::pair<const char*, Size>> sizes;
-    for (const TiledBitmapInfo* info : described) sizes.emplace_back(info->fileName, Extent(*info));
+    for (const TiledBitmapInfo* info : described) {
+        sizes.emplace_back(info->fileName,
+                           Extent({info->tiles, static_cast<size_t>(info->tileCount)}));
+    }
     for (const char* file : PageBackgroundFiles) sizes.emplace_back(file, PAGE);
     sizes.emplace_back(PageCornersFile, CORNERS);
     return sizes;
@@ -102,7 +94,7 @@ int32_t EnclosedMagenta(const PictureView& picture) {
     const int32_t height = picture.Height();
     std::vector<uint8_t> reached(static_cast<size_t>(width * height), 0);
     std::vector<std::pair<int32_t, int32_t>> open;
-    auto visit = [&](int32_t x, int32_t y) {
+    const auto visit = [&](int32_t x, int32_t y) {
         if (x < 0 || y < 0 || x >= width || y >= height) return;
         uint8_t& mark = reached[static_cast<size_t>(y * width + x)];
         if (mark == 0 && picture.Pixel(x, y) == MAGENTA) {
@@ -110,46 +102,28 @@ int32_t EnclosedMagenta(const PictureView& picture) {
             open.emplace_back(x, y);
         }
     };
-    for (int32_t x = 0; x < width; ++x) {
-        visit(x, 0);
-        visit(x, height - 1);
-    }
-    for (int32_t y = 0; y < height; ++y) {
-        visit(0, y);
-        visit(width - 1, y);
-    }
-    while (!open.empty()) {
-        const auto [x, y] = open.back();
-        open.pop_back();
-        visit(x + 1, y);
-        visit(x - 1, y);
-        visit(x, y + 1);
-        visit(x, y - 1);
-    }
-    int32_t enclosed = 0;
+    int32_t magenta = 0;
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
-            enclosed +=
-                picture.Pixel(x, y) == MAGENTA && reached[static_cast<size_t>(y * width + x)] == 0;
+            magenta += picture.Pixel(x, y) == MAGENTA;
+            if (x == 0 || y == 0 || x == width - 1 || y == height - 1) visit(x, y);
         }
     }
-    return enclosed;
+    // Every magenta pixel reached from the edge is opened once.
+    for (; !open.empty(); --magenta) {
+        const auto [x, y] = open.back();
+        open.pop_back();
+        for (const auto& [dx, dy] :
+             {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}})
+            visit(x + dx, y + dy);
+    }
+    return magenta;
 }
 
-// Counts pixels of one colour straight from the rows' bytes (blue, green, red): the
-// whole album is scanned, so this stays a plain loop.
 int32_t CountOf(const PictureView& picture, uint32_t colour) {
-    const uint8_t blue = static_cast<uint8_t>(colour >> 16);
-    const uint8_t green = static_cast<uint8_t>(colour >> 8);
-    const uint8_t red = static_cast<uint8_t>(colour);
-    const uint8_t* pixels = picture.bytes.data() + 54;
     int32_t count = 0;
     for (int32_t y = 0; y < picture.Height(); ++y) {
-        const uint8_t* row = pixels + static_cast<size_t>(y) * picture.Stride();
-        for (int32_t x = 0; x < picture.Width(); ++x) {
-            const uint8_t* pixel = row + static_cast<size_t>(x) * 3;
-            count += pixel[0] == blue && pixel[1] == green && pixel[2] == red;
-        }
+        for (int32_t x = 0; x < picture.Width(); ++x) count += picture.Pixel(x, y) == colour;
     }
     return count;
 }
@@ -167,83 +141,62 @@ int32_t ColourDistance(uint32_t first, uint32_t second) {
 // Less than this, a child would not see the outline.
 constexpr int32_t VISIBLE_DISTANCE = 30;
 
-struct PageArea {
-    int32_t left;
-    int32_t top;
-    int32_t right;
-    int32_t bottom;
-
-    int32_t Size() const { return std::max(0, right - left) * std::max(0, bottom - top); }
-};
-
 // A sticker's picture laid at its home on its page.
 struct Home {
     const StickerHome& home;
     PictureView picture;
 
-    Home(size_t index, PictureView stickerPicture)
-        : home(StickerHomePositions[index]), picture(stickerPicture) {}
+    explicit Home(size_t index)
+        : home(StickerHomePositions[index]), picture(Picture(StickerPictureFiles[index])) {}
 
-    // The part of the picture on the page, in page coordinates.
-    PageArea Visible() const {
-        return {std::max(home.x, 0), std::max(home.y, 0),
-                std::min(home.x + picture.Width(), PAGE.width),
-                std::min(home.y + picture.Height(), PAGE.height)};
-    }
     bool OpaqueAt(int32_t pageX, int32_t pageY) const {
         const int32_t x = pageX - home.x;
         const int32_t y = pageY - home.y;
         return x >= 0 && y >= 0 && x < picture.Width() && y < picture.Height() &&
                picture.Pixel(x, y) != MAGENTA;
     }
+    // Visits the part of the picture on the page, in page coordinates; its area.
     template <typename Visit>
-    void ForEachOpaquePagePixel(Visit visit) const {
-        const PageArea area = Visible();
-        for (int32_t y = area.top; y < area.bottom; ++y) {
-            for (int32_t x = area.left; x < area.right; ++x) {
-                if (OpaqueAt(x, y)) visit(x, y);
-            }
+    int32_t ForEachPagePixel(Visit visit) const {
+        const int32_t left = std::max(home.x, 0), top = std::max(home.y, 0);
+        const int32_t right = std::min(home.x + picture.Width(), PAGE.width);
+        const int32_t bottom = std::min(home.y + picture.Height(), PAGE.height);
+        for (int32_t y = top; y < bottom; ++y) {
+            for (int32_t x = left; x < right; ++x) visit(x, y);
         }
+        return std::max(0, right - left) * std::max(0, bottom - top);
     }
 };
 
 }  // namespace
 
-TEST(AlbumPicturesTest, EveryCheckedDataFileIsAPictureOfTheFormatTheProgramReads) {
-    for (const char* name : DataFilesToCheck()) {
-        ExpectPictureHeader(name, Picture(name));
-    }
-    ExpectPictureHeader(StickersLeftCaptionFile, Picture(StickersLeftCaptionFile));
-    ExpectPictureHeader(StickersLeftNumberFile, Picture(StickersLeftNumberFile));
-}
-
-TEST(AlbumPicturesTest, EveryTiledPictureHasTheSizeItsTilesNeedAndOnlyCornersSeeThrough) {
+TEST(AlbumPicturesTest, EveryDataFileIsAPictureOfTheFormatTheProgramReadsAndItsSize) {
+    std::vector<const char*> names = DataFilesToCheck();
+    names.insert(names.end(), {StickersLeftCaptionFile, StickersLeftNumberFile});
+    for (const char* name : names) ExpectPictureHeader(name, Picture(name).bytes);
     EXPECT_EQ(Extent(StickerButtonTiles), (Size{300, 60}));
     EXPECT_EQ(Extent(StartButtonTiles), (Size{124, 100}));
     EXPECT_EQ(Extent(PageLabelTiles), (Size{196, 1040}));
     EXPECT_EQ(Extent(StickersLeftNumberTiles), (Size{30, 5280}));
     for (const auto& [name, size] : ExpectedSizes()) {
-        const PictureView picture{Picture(name)};
+        const PictureView picture = Picture(name);
         EXPECT_EQ((Size{picture.Width(), picture.Height()}), size) << name;
-        // Only the corners are see-through; every other picture is opaque.
-        if (std::string(name) != PageCornersFile) {
-            EXPECT_EQ(CountOf(picture, MAGENTA), 0) << name;
-        }
+        EXPECT_EQ(CountOf(picture, MAGENTA) == 0, std::string(name) != PageCornersFile)
+            << name << ": only the corners are see-through";
     }
 }
 
+// Stickers hold magenta only around them, are real pictures (not specks, even a thin
+// one like the banana), and mostly lie on their page even where a home is cut by its edge.
 TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieMostlyOnTheirPage) {
     for (size_t index = 0; index < StickerPictureFiles.size(); ++index) {
-        const char* name = StickerPictureFiles[index];
-        const PictureView sticker{Picture(name)};
-        const int32_t area = sticker.Width() * sticker.Height();
-        EXPECT_EQ(EnclosedMagenta(sticker), 0) << name;
-        // A real picture, not a speck, even for a thin one like the banana.
-        EXPECT_GT(area - CountOf(sticker, MAGENTA), area / 5) << name;
-        EXPECT_GE(std::min(sticker.Width(), sticker.Height()), 48) << name << ": too small to see";
-        // A home near the edge is cut by it, but most of the sticker shows.
-        const Home home{index, sticker};
-        EXPECT_GE(home.Visible().Size() * 4, area * 3) << name;
+        const Home home{index};
+        const int32_t area = home.picture.Width() * home.picture.Height();
+        SCOPED_TRACE(StickerPictureFiles[index]);
+        EXPECT_EQ(EnclosedMagenta(home.picture), 0);
+        EXPECT_GT(area - CountOf(home.picture, MAGENTA), area / 5);
+        EXPECT_GE(std::min(home.picture.Width(), home.picture.Height()), 48) << "too small";
+        EXPECT_GE(home.ForEachPagePixel([](int32_t, int32_t) {}) * 4, area * 3);
     }
 }
 
@@ -252,29 +205,26 @@ TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieMostlyOnTheirPage
 TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
     TempDirectory scenes;
     ASSERT_EQ(RunGenerator("--scenes '" + scenes.Path().string() + "'"), 0);
-    std::map<int32_t, Bytes> sceneOfPage;
-    for (const AlbumPage& page : AlbumPages) {
-        sceneOfPage[page.pageNumber] =
-            ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
-    }
     for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
-        const Home home{index, PictureView{Picture(StickerPictureFiles[index])}};
+        const Home home{index};
         const int32_t pageNumber = home.home.pageNumber;
         std::vector<Home> neighbours;
         for (size_t other = 0; other < StickerHomePositions.size(); ++other) {
-            if (other != index && StickerHomePositions[other].pageNumber == pageNumber) {
-                neighbours.emplace_back(other, PictureView{Picture(StickerPictureFiles[other])});
-            }
+            if (other != index && StickerHomePositions[other].pageNumber == pageNumber)
+                neighbours.emplace_back(other);
         }
-        const PictureView page{
-            Picture(PageBackgroundFiles[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))])};
-        const PictureView scene{sceneOfPage.at(pageNumber)};
+        const AlbumPage& page = AlbumPages[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))];
+        const PictureView background = Picture(page.backgroundFile);
+        const Bytes sceneBytes = ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
+        const PictureView scene{sceneBytes};
         int32_t shown = 0;
         int32_t outlined = 0;
         int32_t covered = 0;
-        home.ForEachOpaquePagePixel([&](int32_t x, int32_t y) {
+        home.ForEachPagePixel([&](int32_t x, int32_t y) {
+            if (!home.OpaqueAt(x, y)) return;
             ++shown;
-            outlined += ColourDistance(page.Pixel(x, y), scene.Pixel(x, y)) >= VISIBLE_DISTANCE;
+            outlined +=
+                ColourDistance(background.Pixel(x, y), scene.Pixel(x, y)) >= VISIBLE_DISTANCE;
             for (const Home& neighbour : neighbours) covered += neighbour.OpaqueAt(x, y);
         });
         EXPECT_GE(outlined * 4, shown * 3) << "sticker " << index << ": outline shows on only "
@@ -284,7 +234,7 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
 }
 
 TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
-    const PictureView corners{Picture(PageCornersFile)};
+    const PictureView corners = Picture(PageCornersFile);
     // Frame k's outermost pixel (toward the page's corner) and innermost one.
     const int32_t outer[4][2] = {{0, 0}, {7, 0}, {0, 7}, {7, 7}};
     for (int32_t frame = 0; frame < 4; ++frame) {
@@ -299,8 +249,8 @@ TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
 // A number face laid over its caption must meet it without a seam: the face's edge
 // pixels are the caption's pixels beneath them.
 TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
-    const PictureView captions{Picture(StickersLeftCaptionFile)};
-    const PictureView numbers{Picture(StickersLeftNumberFile)};
+    const PictureView captions = Picture(StickersLeftCaptionFile);
+    const PictureView numbers = Picture(StickersLeftNumberFile);
     struct Range {
         int32_t from;
         int32_t to;
@@ -326,7 +276,7 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
 }
 
 TEST(AlbumPicturesTest, TitleBackgroundIsItsTopLeftBlockRepeated) {
-    const PictureView background{Picture(TitleBackgroundFile)};
+    const PictureView background = Picture(TitleBackgroundFile);
     for (int32_t y = 0; y < background.Height(); ++y) {
         for (int32_t x = 0; x < background.Width(); ++x) {
             ASSERT_EQ(background.Pixel(x, y), background.Pixel(x % 8, y % 8)) << x << "," << y;

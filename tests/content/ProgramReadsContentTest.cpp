@@ -12,32 +12,14 @@
 #include "gfx/DIBSection.h"
 #include "io/FileManager.h"
 
-namespace {
-
-// Runs a test with the album folder as the base directory, as the program runs.
-class ProgramReadsContentTest : public testing::Test {
-protected:
-    void SetUp() override {
-        std::filesystem::current_path(QUILLORY_ALBUM_DIR);
-        CFileManager::SetBaseDirectoryFromCurrent();
-    }
-    void TearDown() override { std::filesystem::current_path(m_previous); }
-
-    static std::vector<const char*> EveryDataFile() {
-        std::vector<const char*> names = DataFilesToCheck();
-        names.push_back(StickersLeftCaptionFile);
-        names.push_back(StickersLeftNumberFile);
-        return names;
-    }
-
-private:
-    std::filesystem::path m_previous = std::filesystem::current_path();
-};
-
-}  // namespace
-
-TEST_F(ProgramReadsContentTest, EveryDataFileReadsThroughBothPictureReaders) {
-    for (const char* name : EveryDataFile()) {
+// With the album folder as the base directory, as the program runs.
+TEST(ProgramReadsContentTest, EveryDataFileReadsThroughBothPictureReaders) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(QUILLORY_ALBUM_DIR);
+    CFileManager::SetBaseDirectoryFromCurrent();
+    std::vector<const char*> names = DataFilesToCheck();
+    names.insert(names.end(), {StickersLeftCaptionFile, StickersLeftNumberFile});
+    for (const char* name : names) {
         CDIB picture(1, 1);
         ASSERT_TRUE(picture.Load(name)) << name;
 
@@ -49,4 +31,5 @@ TEST_F(ProgramReadsContentTest, EveryDataFileReadsThroughBothPictureReaders) {
         EXPECT_EQ(section.GetWidth(), picture.GetWidth()) << name;
         EXPECT_EQ(section.GetHeight(), picture.GetHeight()) << name;
     }
+    std::filesystem::current_path(previous);
 }

@@ -1,6 +1,9 @@
 #include "tests/scenarios/AlbumScenario.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -17,14 +20,15 @@
 #include "platform/User.h"
 #include "platform/WindowManager.h"
 #include "scene/ChildWindow.h"
+#include "scene/PageFile.h"
 #include "sound/MidiManager.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The page corners lie above every sticker.
-constexpr LONG kCornerSide = 8;
+constexpr LONG kCornerSide = 8;  // the page corners lie above every sticker
+constexpr size_t kRecordHeadBytes = 22;
 constexpr COLORREF kMagenta = 0xFF00FF;
 
 // The surface's 0x00RRGGBB of a picture colour (red in the low byte).
@@ -39,6 +43,11 @@ void LoadStickerPicture(CDIB& picture, int32_t stickerIndex) {
 }  // namespace
 
 TempDirectory& AlbumScenario::FreshFolder() {
+    // One album runs per user and display: a display name of this process's own keeps
+    // the scenario's album from meeting an album or scenario run elsewhere on the machine.
+    static const bool ownDisplay =
+        setenv("DISPLAY", ("scenario-" + std::to_string(getpid())).c_str(), 1) == 0;
+    EXPECT_TRUE(ownDisplay);
     static TempDirectory shared;
     fs::current_path(shared.Path());
     for (const auto& entry : fs::directory_iterator(shared.Path())) fs::remove_all(entry.path());
@@ -53,7 +62,6 @@ TempDirectory& AlbumScenario::FreshFolder() {
 }
 
 AlbumScenario::AlbumScenario() {
-    // The test reads the album's pictures from the same folder the album will take.
     CFileManager::SetBaseDirectoryFromCurrent();
     ResetMachine();
 }
@@ -111,44 +119,48 @@ void AlbumScenario::CloseAlbum() {
     PressKey(VK_RETURN);
 }
 
+void AlbumScenario::RightClick() {
+    machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
+    machine.ReleaseButton(POINT{300, 300}, InputEvent::Button::Right);
+}
+
 void AlbumScenario::ChooseSheetOf(int32_t stickerIndex) {
     ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / STICKERSPERSHEET)]);
 }
 
 void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
-    ClickButton(ButtonOf(stickerIndex));
+    ClickButton(StickerButtonRows[static_cast<size_t>(stickerIndex % STICKERSPERSHEET)]);
     if (hint) PressKey(VK_RETURN);
 }
 
 void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
-    const SIZE size = StickerSize(stickerIndex);
-    const POINT pointer{PAGE_LEFT + pageTopLeft.x + size.cx / 2,
-                        PAGE_TOP + pageTopLeft.y + size.cy / 2};
+    CDIB picture(1, 1);
+    LoadStickerPicture(picture, stickerIndex);
+    const POINT pointer{PAGE_LEFT + pageTopLeft.x + picture.GetWidth() / 2,
+                        PAGE_TOP + pageTopLeft.y + picture.GetHeight() / 2};
     machine.MovePointer(pointer);
     machine.Click(pointer);
 }
 
-int32_t AlbumScenario::StickerOnPage(int32_t pageIndex, int32_t nth) {
-    const int32_t pageNumber = AlbumPages[static_cast<size_t>(pageIndex)].pageNumber;
+void AlbumScenario::Stick(int32_t stickerIndex, bool hint) {
+    ChooseSheetOf(stickerIndex);
+    PickSticker(stickerIndex, hint);
+    DropStickerAt(stickerIndex, HomeOf(stickerIndex));
+}
+
+std::vector<int32_t> AlbumScenario::StickersOf(int32_t pageIndex) {
+    std::vector<int32_t> stickers;
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
-        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber == pageNumber &&
-            nth-- == 0)
-            return sticker;
+        const int32_t home = StickerHomePositions[static_cast<size_t>(sticker)].pageNumber;
+        if (PageIndexOfPageNumber(home) == pageIndex) stickers.push_back(sticker);
     }
-    ADD_FAILURE() << "no sticker lives on page " << pageIndex;
-    return 0;
+    return stickers;
 }
 
 POINT AlbumScenario::HomeOf(int32_t stickerIndex) {
     const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
     return POINT{home.x, home.y};
-}
-
-SIZE AlbumScenario::StickerSize(int32_t stickerIndex) {
-    CDIB picture(1, 1);
-    LoadStickerPicture(picture, stickerIndex);
-    return SIZE{picture.GetWidth(), picture.GetHeight()};
 }
 
 POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
@@ -192,6 +204,12 @@ POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& 
     return POINT{};
 }
 
+bool AlbumScenario::ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above) const {
+    uint32_t colour = 0;
+    const POINT point = OpaquePointOfStickerAtHome(stickerIndex, colour, above);
+    return ScreenPixel(point.x, point.y) == colour;
+}
+
 std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
     CDIB picture(1, 1);
     picture.Load(file);
@@ -206,23 +224,47 @@ std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
     return pixels;
 }
 
+std::vector<uint32_t> AlbumScenario::ScreenBlock(RECT area) const {
+    std::vector<uint32_t> pixels;
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) pixels.push_back(ScreenPixel(x, y));
+    }
+    return pixels;
+}
+
 std::string AlbumScenario::PageFileName(int32_t pageIndex) {
     std::string name = PageSaveFiles[static_cast<size_t>(pageIndex)] + 1;
     std::replace(name.begin(), name.end(), '\\', '/');
     return name;
 }
 
+std::vector<int32_t> AlbumScenario::StickersInPageFile(int32_t pageIndex) {
+    std::string fullPath;
+    CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
+    std::vector<PageFileRecord> records;
+    PageFile::Read(fullPath, records);
+    std::vector<int32_t> stickers;
+    for (const PageFileRecord& record : records) stickers.push_back(record.spriteIndex);
+    return stickers;
+}
+
+std::vector<int32_t> AlbumScenario::StickersInRecord() const {
+    const Bytes record = FileBytes("save003/page00.sav");
+    std::vector<int32_t> used;
+    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
+        const size_t at = kRecordHeadBytes + static_cast<size_t>(sticker) * 4;
+        if (at < record.size() && record[at] != 0) used.push_back(sticker);
+    }
+    return used;
+}
+
 std::vector<std::string> AlbumScenario::SoundsPlayed() const {
     std::vector<std::string> names;
-    for (const auto& sound : multimedia.SoundsPlayed()) {
-        if (sound.name != "SelectWAVE") names.push_back(sound.name);
-    }
+    for (const auto& sound : multimedia.SoundsPlayed()) names.push_back(sound.name);
+    std::erase(names, "SelectWAVE");
     return names;
 }
 
 bool AlbumScenario::SelectSoundPlayed() const {
-    for (const auto& sound : multimedia.SoundsPlayed()) {
-        if (sound.name == "SelectWAVE") return true;
-    }
-    return false;
+    return SoundsPlayed().size() != multimedia.SoundsPlayed().size();
 }

@@ -1,9 +1,8 @@
 #pragma once
 // The album run whole on the headless machine, in a fresh base directory that holds
-// the generated pictures and song. A test scripts what a child does (clicks, keys,
-// answers to dialogs), runs the album until it ends, and then reads the screen, the
-// files, the sounds, the MIDI messages and the log. Steps scripted with Then run while
-// the album is still going, to look at it in the middle.
+// the generated pictures and song. A test scripts what a child does, runs the album
+// until it ends, and then reads the screen, the files, the sounds and the log. Steps
+// scripted with Then run while the album is still going.
 
 #include <gtest/gtest.h>
 
@@ -25,52 +24,48 @@ protected:
     AlbumScenario();
     ~AlbumScenario() override;
 
-    // Runs the album until it ends; the exit code of its entry point.
     int RunAlbum();
     // Puts everything back as before a first start, keeping the folder: a restart.
     static void ResetMachine();
 
-    // What a child does.
     void Click(POINT screenPoint) { machine.Click(screenPoint); }
     void ClickButton(const ButtonRow& row) { Click(Centre(row)); }
     void PressKey(UINT virtualKey) { machine.PressKey(virtualKey); }
+    void RightClick();
     // Runs `step` once the album has drawn everything due, as its idle loop would.
     void Then(std::function<void()> step);
-    // Enter on the title screen.
     void StartBook();
     // The window's close, then Quit on the ending screen.
     void CloseAlbum();
-    // Shows the sheet that holds `stickerIndex`.
     void ChooseSheetOf(int32_t stickerIndex);
-    // Clicks the button of `stickerIndex` on its sheet (which must be the one shown) and
-    // answers the first-pick hint when `hint`.
+    // Clicks the sticker's button on the sheet shown; answers the first-pick hint when `hint`.
     void PickSticker(int32_t stickerIndex, bool hint = false);
-    // Carries the sticker so that its top-left corner comes to `pageTopLeft` on the page,
-    // and clicks there.
+    // Carries the sticker so that its top-left corner comes to `pageTopLeft` and clicks.
     void DropStickerAt(int32_t stickerIndex, POINT pageTopLeft);
+    // Chooses its sheet, picks it and drops it at its home.
+    void Stick(int32_t stickerIndex, bool hint = false);
 
-    // Paints every window that waits for it and draws the page's changes.
     static void DrawWhatIsDue();
-
     static POINT Centre(const ButtonRow& row) {
         return POINT{row.x + row.width / 2, row.y + row.height / 2};
     }
-    // The `nth` sticker whose home is on the page with index `pageIndex`.
-    static int32_t StickerOnPage(int32_t pageIndex, int32_t nth = 0);
-    static const ButtonRow& ButtonOf(int32_t stickerIndex) {
-        return StickerButtonRows[static_cast<size_t>(stickerIndex % STICKERSPERSHEET)];
-    }
+    // The stickers whose home is on the page, in sticker order.
+    static std::vector<int32_t> StickersOf(int32_t pageIndex);
     static POINT HomeOf(int32_t stickerIndex);
-    static SIZE StickerSize(int32_t stickerIndex);
     // A screen point where the sticker, stuck at its home, shows, and its colour there:
     // opaque in its picture, on the page, clear of the page corners and of the stickers
-    // `above` it (stuck after it on the same page).
+    // `above` it.
     static POINT OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
                                             const std::vector<int32_t>& above = {});
-    // The screen colours of a block of a picture data file.
+    bool ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above = {}) const;
+    // The screen colours of a block of a picture file, and of the screen.
     static std::vector<uint32_t> PictureBlock(const char* file, RECT area);
-    // The save file of the page with index `pageIndex`, relative to the album's folder.
+    std::vector<uint32_t> ScreenBlock(RECT area) const;
+    // Relative to the album's folder.
     static std::string PageFileName(int32_t pageIndex);
+    // The stickers a page file holds, bottom-most first, and those the record marks used.
+    static std::vector<int32_t> StickersInPageFile(int32_t pageIndex);
+    std::vector<int32_t> StickersInRecord() const;
 
     uint32_t ScreenPixel(LONG x, LONG y) const { return machine.ScreenPixels().Pixel(x, y); }
     // The effects played, without the sheet changes' select sound.

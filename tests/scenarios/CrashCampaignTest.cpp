@@ -20,9 +20,6 @@
 #include <thread>
 
 #include "catalogue/PageTable.h"
-#include "catalogue/StickerHomePositions.h"
-#include "io/FileManager.h"
-#include "scene/PageFile.h"
 #include "tests/scenarios/AlbumScenario.h"
 
 namespace {
@@ -30,45 +27,12 @@ namespace {
 constexpr int kRunsInCi = 8;
 constexpr int32_t kSticksPerPage = 3;
 constexpr int32_t kPagesVisited = 2;
-constexpr size_t kRecordHeadBytes = 22;
 constexpr char kStuck = 'S';
 constexpr char kClearing = 'C';
 
 int Runs() {
     const char* runs = std::getenv("QUILLORY_CRASH_RUNS");
     return runs != nullptr ? std::atoi(runs) : kRunsInCi;
-}
-
-std::set<int32_t> StickersOnPages() {
-    std::set<int32_t> stickers;
-    for (const AlbumPage& page : AlbumPages) {
-        std::string fullPath;
-        CFileManager().MakeFullPath(fullPath, page.saveFile);
-        std::vector<PageFileRecord> records;
-        PageFile::Read(fullPath, records);
-        for (const PageFileRecord& record : records) stickers.insert(record.spriteIndex);
-    }
-    return stickers;
-}
-
-std::set<int32_t> StickersInRecord(const Bytes& record) {
-    std::set<int32_t> used;
-    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
-        const size_t at = kRecordHeadBytes + static_cast<size_t>(sticker) * 4;
-        if (at < record.size() && record[at] != 0) used.insert(sticker);
-    }
-    return used;
-}
-
-std::vector<int32_t> StickersHomedOn(int32_t pageIndex) {
-    std::vector<int32_t> stickers;
-    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
-        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber ==
-            AlbumPages[static_cast<size_t>(pageIndex)].pageNumber) {
-            stickers.push_back(sticker);
-        }
-    }
-    return stickers;
 }
 
 void Report(int pipe, char what, int32_t sticker = 0) {
@@ -81,6 +45,14 @@ void Report(int pipe, char what, int32_t sticker = 0) {
 
 class CrashCampaign : public AlbumScenario {
 protected:
+    static std::set<int32_t> StickersOnPages() {
+        std::set<int32_t> stickers;
+        for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
+            for (const int32_t sticker : StickersInPageFile(page)) stickers.insert(sticker);
+        }
+        return stickers;
+    }
+
     // One session, in a child process: it reports each finished stick on `pipe`.
     void Session(int pipe) {
         const std::set<int32_t> stuck = StickersOnPages();
@@ -88,14 +60,12 @@ protected:
         bool full = true;
         for (int32_t page = 0; page < kPagesVisited; ++page) {
             int32_t stuckHere = 0;
-            for (const int32_t sticker : StickersHomedOn(page)) {
+            for (const int32_t sticker : StickersOf(page)) {
                 if (stuckHere == kSticksPerPage) break;
                 if (stuck.contains(sticker)) continue;
                 full = false;
-                ChooseSheetOf(sticker);
-                PickSticker(sticker, !m_hintAnswered);
+                Stick(sticker, !m_hintAnswered);
                 m_hintAnswered = true;
-                DropStickerAt(sticker, HomeOf(sticker));
                 Then([pipe, sticker] { Report(pipe, kStuck, sticker); });
                 ++stuckHere;
             }
@@ -172,15 +142,12 @@ TEST_F(CrashCampaign, KilledAtRandomPointsTheAlbumReopensWithEveryFinishedStick)
             },
             std::nullopt);
         const std::set<int32_t> onPages = StickersOnPages();
-        EXPECT_EQ(StickersInRecord(FileBytes("save003/page00.sav")), onPages);
+        const std::vector<int32_t> record = StickersInRecord();
+        EXPECT_EQ(std::set<int32_t>(record.begin(), record.end()), onPages);
         for (const int32_t sticker : finished)
             EXPECT_TRUE(onPages.contains(sticker)) << "sticker " << sticker;
         // What the pages hold now is what later runs may lose only through Clear All.
         finished = onPages;
     }
     RecordProperty("kills", runs);
-    std::printf(
-        "album killed at %d random points; each restart consistent with every finished stick "
-        "kept\n",
-        runs);
 }

@@ -4,58 +4,41 @@
 
 namespace {
 
-void AppendBigEndian(MidiBytes& bytes, uint32_t value, int count) {
-    for (int shift = (count - 1) * 8; shift >= 0; shift -= 8) {
+// `value` in `count` bytes, most significant first unless `littleEndian`.
+MidiBytes Number(uint32_t value, int count, bool littleEndian = false) {
+    MidiBytes bytes;
+    for (int i = 0; i < count; ++i) {
+        const int shift = 8 * (littleEndian ? i : count - 1 - i);
         bytes.push_back(static_cast<uint8_t>(value >> shift));
     }
+    return bytes;
 }
 
-void AppendLittleEndian32(MidiBytes& bytes, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(static_cast<uint8_t>(value >> shift));
-}
-
-void AppendText(MidiBytes& bytes, const char* text) {
-    for (; *text != '\0'; ++text) bytes.push_back(static_cast<uint8_t>(*text));
+MidiBytes Text(const char* text) {
+    return MidiBytes(text, text + std::char_traits<char>::length(text));
 }
 
 }  // namespace
 
 MidiBytes MidiHeader(int16_t format, int16_t trackCount, uint16_t division) {
-    MidiBytes bytes;
-    AppendText(bytes, "MThd");
-    AppendBigEndian(bytes, 6, 4);
-    AppendBigEndian(bytes, static_cast<uint16_t>(format), 2);
-    AppendBigEndian(bytes, static_cast<uint16_t>(trackCount), 2);
-    AppendBigEndian(bytes, division, 2);
-    return bytes;
+    return Joined({Text("MThd"), Number(6, 4), Number(static_cast<uint16_t>(format), 2),
+                   Number(static_cast<uint16_t>(trackCount), 2), Number(division, 2)});
 }
 
 MidiBytes TrackChunk(const MidiBytes& events) {
-    MidiBytes bytes;
-    AppendText(bytes, "MTrk");
-    AppendBigEndian(bytes, static_cast<uint32_t>(events.size()), 4);
-    bytes.insert(bytes.end(), events.begin(), events.end());
-    return bytes;
+    return Joined({Text("MTrk"), Number(static_cast<uint32_t>(events.size()), 4), events});
 }
 
 MidiBytes MidiFile(int16_t format, uint16_t division, const std::vector<MidiBytes>& tracks) {
     MidiBytes bytes = MidiHeader(format, static_cast<int16_t>(tracks.size()), division);
-    for (const MidiBytes& track : tracks) {
-        const MidiBytes chunk = TrackChunk(track);
-        bytes.insert(bytes.end(), chunk.begin(), chunk.end());
-    }
+    for (const MidiBytes& track : tracks) bytes = Joined({bytes, TrackChunk(track)});
     return bytes;
 }
 
 MidiBytes RiffWrapped(const MidiBytes& midiFile) {
-    MidiBytes bytes;
-    AppendText(bytes, "RIFF");
-    AppendLittleEndian32(bytes, static_cast<uint32_t>(midiFile.size() + 12));
-    AppendText(bytes, "RMIDdata");
-    AppendLittleEndian32(bytes, static_cast<uint32_t>(midiFile.size()));
-    bytes.insert(bytes.end(), midiFile.begin(), midiFile.end());
-    return bytes;
+    const auto size = static_cast<uint32_t>(midiFile.size());
+    return Joined({Text("RIFF"), Number(size + 12, 4, true), Text("RMIDdata"),
+                   Number(size, 4, true), midiFile});
 }
 
 MidiBytes Joined(std::initializer_list<MidiBytes> parts) {

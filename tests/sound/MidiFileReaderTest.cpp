@@ -116,27 +116,21 @@ TEST_F(MidiFileReaderTest, AcceptsRunningStatusSysExAndEveryMetaLengthForm) {
 }
 
 TEST_F(MidiFileReaderTest, NamesTheTrackAndOffsetOfEachEventProblem) {
-    EXPECT_EQ(LoadTrack({0x00, 0xC0, 0x05, 0x00, 0xF3}),
-              Wrapped("Track 0 Offset 5: Incorrect first byte."));
+    const std::pair<MidiBytes, std::string> tracks[] = {
+        {{0x00, 0xC0, 0x05, 0x00, 0xF3}, "Track 0 Offset 5: Incorrect first byte."},
+        {{0x00, 0x90, 0x3C, 0x40}, "Track 0 Offset 4: Delta-time problem."},
+        {{0x00, 0x90, 0x90}, "Track 0 Offset 3: Message first data byte problem."},
+        {{0x00}, "Track 0 Offset 1: First byte problem."},
+        {{0x00, 0xFF}, "Track 0 Offset 2: Second byte problem on meta-event."},
+        {{0x00, 0xFF, 0x01, 0x81}, "Track 0 Offset 4: Variable-length problem on meta-event."},
+        {{0x00, 0xFF, 0x58}, "Track 0 Offset 3: Length problem on meta-event."},
+        {{0x00, 0xFF, 0x58, 0x04, 0x04}, "Track 0 Offset 4: Data problem on meta-event."},
+        {{0x00, 0xF0, 0x85}, "Track 0 Offset 3: Variable-length problem on SysEx message."},
+        {{0x00, 0xF0, 0x05, 0x01}, "Track 0 Offset 3 Variable-Length data on SysEx message."},
+    };
+    for (const auto& [events, text] : tracks) EXPECT_EQ(LoadTrack(events), Wrapped(text.c_str()));
     EXPECT_EQ(Load(MidiFile(1, 96, {kNoteTrack, {0x00, 0x90, 0x3C}})),
               Wrapped("Track 1 Offset 3: Message second data byte problem."));
-    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x3C, 0x40}),
-              Wrapped("Track 0 Offset 4: Delta-time problem."));
-    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x90}),
-              Wrapped("Track 0 Offset 3: Message first data byte problem."));
-    EXPECT_EQ(LoadTrack({0x00}), Wrapped("Track 0 Offset 1: First byte problem."));
-    EXPECT_EQ(LoadTrack({0x00, 0xFF}),
-              Wrapped("Track 0 Offset 2: Second byte problem on meta-event."));
-    EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x01, 0x81}),
-              Wrapped("Track 0 Offset 4: Variable-length problem on meta-event."));
-    EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x58}),
-              Wrapped("Track 0 Offset 3: Length problem on meta-event."));
-    EXPECT_EQ(LoadTrack({0x00, 0xFF, 0x58, 0x04, 0x04}),
-              Wrapped("Track 0 Offset 4: Data problem on meta-event."));
-    EXPECT_EQ(LoadTrack({0x00, 0xF0, 0x85}),
-              Wrapped("Track 0 Offset 3: Variable-length problem on SysEx message."));
-    EXPECT_EQ(LoadTrack({0x00, 0xF0, 0x05, 0x01}),
-              Wrapped("Track 0 Offset 3 Variable-Length data on SysEx message."));
     const MidiBytes quarterBillion = {0x83, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x01, 0x00};
     EXPECT_EQ(LoadTrack(Joined({quarterBillion, quarterBillion, kEndOfTrack})), "");
     EXPECT_EQ(LoadTrack(Joined({quarterBillion, quarterBillion, quarterBillion, kEndOfTrack})),

@@ -16,13 +16,12 @@ using Action = HeadlessMultimedia::MidiAction;
 
 constexpr DWORD kNoteOn = 0x403C90;
 constexpr DWORD kNoteOff = 0x003C80;
-constexpr DWORD kNoteOnB = 0x404191;
-constexpr DWORD kNoteOffB = 0x004181;
 // With a 1 ms period and the default tempo, 500 ticks a quarter note make one tick a
 // period and 375 make three quarters of one: steps that floats hold exactly.
 constexpr uint16_t kOneTickAPeriod = 500;
-constexpr uint16_t kThreeQuartersOfATick = 375;
-const MidiBytes kTempo250000 = {0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90};
+// A note on, and its note off ten ticks later.
+const MidiBytes kNote = {0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00};
+const MidiBytes kNoteSong = MidiFile(0, kOneTickAPeriod, {Joined({kNote, kEndOfTrack})});
 
 class MidiSequencerTest : public ::testing::Test {
 protected:
@@ -33,6 +32,10 @@ protected:
         const DWORD start = m_machine.Now();
         m_sequencer.PlayFile((m_folder / "song.mid").c_str());
         return start;
+    }
+    void ExpectEverythingReleased() const {
+        EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
+        EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 0);
     }
 
     TempDirectory m_folder;
@@ -47,9 +50,8 @@ TEST_F(MidiSequencerTest, OpeningResetsTheDeviceAndSetsEveryChannelToProgramZero
     EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), std::vector<DWORD>{0});
     const auto messages = m_machine.MessagesFrom(start);
     ASSERT_EQ(messages.size(), 16u);
-    for (DWORD channel = 0; channel < 16; ++channel) {
+    for (DWORD channel = 0; channel < 16; ++channel)
         EXPECT_EQ(messages[channel], (TimedMessage{channel * 10, 0xC0 + channel}));
-    }
     EXPECT_EQ(m_machine.Now() - start, 160u);
     m_sequencer.OpenDevice(nullptr);
     EXPECT_EQ(m_machine.CountOf(Action::Open), 1u);
@@ -63,14 +65,14 @@ TEST_F(MidiSequencerTest, ASoftwareSynthesizerTakesChangesWithoutPauses) {
     ASSERT_EQ(messages.size(), 16u);
     EXPECT_EQ(messages.back(), (TimedMessage{0, 0xCF}));
     EXPECT_EQ(m_machine.Now(), start);
-    Play(MidiFile(0, kOneTickAPeriod, {Joined({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
+    Play(kNoteSong);
     m_machine.Advance(3);
     // Stopping resets the synthesizer and closes it in the same moment.
     m_sequencer.CloseDevice();
     EXPECT_EQ(m_machine.TimesOf(Action::Close, start), (std::vector<DWORD>{3}));
 }
 
-TEST_F(MidiSequencerTest, ChoosesTheFirstDeviceWithout401InItsName) {
+TEST_F(MidiSequencerTest, ChoosesTheFirstDeviceWithout401InItsNameAndPlaysSilentlyWithNone) {
     m_machine.Devices().SetMidiDevices({"MPU-401 Port", "Wavetable Synth"});
     m_sequencer.OpenDevice(nullptr);
     EXPECT_EQ(m_sequencer.DeviceId(), 1);
@@ -79,54 +81,72 @@ TEST_F(MidiSequencerTest, ChoosesTheFirstDeviceWithout401InItsName) {
     m_sequencer.OpenDevice(nullptr);
     EXPECT_EQ(m_sequencer.DeviceId(), -1);
     EXPECT_EQ(m_machine.Devices().MidiRecords().back().device, -1);
-}
+    m_sequencer.CloseDevice();
 
-TEST_F(MidiSequencerTest, WithoutAnyDeviceTheSongPlaysSilently) {
     m_machine.Devices().SetMidiDevices({});
-    const DWORD start =
-        Play(MidiFile(0, kOneTickAPeriod, {Joined({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack})}));
+    const DWORD start = Play(kNoteSong);
     EXPECT_EQ(m_sequencer.DeviceId(), -2);
     EXPECT_FALSE(m_sequencer.IsOpen());
     EXPECT_TRUE(m_sequencer.IsPlaying());
     m_machine.Advance(50);
     EXPECT_TRUE(m_machine.MessagesFrom(start).empty());
     m_sequencer.CloseDevice();
-    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
+    ExpectEverythingReleased();
 }
 
-TEST_F(MidiSequencerTest, SendsEachEventOnePeriodLateAfterItsDeltaTimes) {
-    // The bytes after the end of the track are never looked at.
-    const DWORD start = Play(MidiFile(
-        0, kOneTickAPeriod,
-        {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack, {0x7F}})}));
-    m_machine.Advance(11);
-    EXPECT_EQ(m_machine.MessagesFrom(start),
-              (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
+struct Timing {
+    const char* name;
+    uint16_t division;
+    MidiBytes track;  // before its end
+    DWORD milliseconds;
+    std::vector<TimedMessage> sent;
+};
+
+class EventTiming : public testing::TestWithParam<Timing> {};
+
+TEST_P(EventTiming, SendsEachEventInItsPeriod) {
+    TempDirectory folder;
+    VirtualMidiMachine machine;
+    MidiSequencer sequencer;
+    WriteMidiFile(folder / "song.mid",
+                  MidiFile(0, GetParam().division, {Joined({GetParam().track, kEndOfTrack})}));
+    sequencer.OpenDevice(nullptr);
+    const DWORD start = machine.Now();
+    sequencer.PlayFile((folder / "song.mid").c_str());
+    machine.Advance(GetParam().milliseconds);
+    EXPECT_EQ(machine.MessagesFrom(start), GetParam().sent);
 }
 
-TEST_F(MidiSequencerTest, CarriesTheRemainderSoThatLateEventsDoNotShiftTheNext) {
-    // Running status throughout; velocity 0 goes out as a note on with velocity 0.
-    const DWORD start = Play(MidiFile(0, kThreeQuartersOfATick,
-                                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01,
-                                                0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40},
-                                               kEndOfTrack})}));
-    m_machine.Advance(7);
-    const DWORD kNoteOnVelocity0 = 0x003C90;
-    EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn},
-                                                                        {3, kNoteOnVelocity0},
-                                                                        {4, kNoteOn},
-                                                                        {5, kNoteOnVelocity0},
-                                                                        {7, kNoteOn}}));
-}
-
-TEST_F(MidiSequencerTest, TempoChangeDoublesTheStepFromTheNextPeriod) {
-    const DWORD start = Play(MidiFile(
-        0, kOneTickAPeriod,
-        {Joined({kTempo250000, {0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
-    m_machine.Advance(11);
-    EXPECT_EQ(m_machine.MessagesFrom(start),
-              (std::vector<TimedMessage>{{1, kNoteOn}, {6, kNoteOff}}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    MidiSequencer, EventTiming,
+    testing::Values(
+        // One period late after the delta-times; bytes after the end are never looked at.
+        Timing{"OnePeriodLate",
+               kOneTickAPeriod,
+               Joined({kNote, kEndOfTrack, {0x7F}}),
+               11,
+               {{1, kNoteOn}, {11, kNoteOff}}},
+        // Three quarters of a tick a period, in running status: the remainder carries, so
+        // late events do not shift the next; velocity 0 goes out as a note on.
+        Timing{"RemainderCarried",
+               375,
+               {0x00, 0x90, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01,
+                0x3C, 0x40},
+               7,
+               {{1, kNoteOn}, {3, 0x003C90}, {4, kNoteOn}, {5, 0x003C90}, {7, kNoteOn}}},
+        Timing{"TempoDoublesTheStep",
+               kOneTickAPeriod,
+               Joined({{0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}, kNote}),
+               11,
+               {{1, kNoteOn}, {6, kNoteOff}}},
+        // SysEx and meta-events skipped; a one-byte tempo read safely and ignored.
+        Timing{"SysExAndShortTempoSkipped",
+               kOneTickAPeriod,
+               {0x00, 0xF0, 0x02, 0x43, 0xF7, 0x00, 0xFF, 0x51, 0x01, 0x07, 0x00, 0xFF,
+                0x01, 0x02, 'h',  'i',  0x00, 0x90, 0x3C, 0x40, 0x05, 0x80, 0x3C, 0x00},
+               6,
+               {{1, kNoteOn}, {6, kNoteOff}}}),
+    [](const testing::TestParamInfo<Timing>& tested) { return std::string(tested.param.name); });
 
 TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
     const MidiBytes trackA =
@@ -139,11 +159,9 @@ TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
     // Track B ends first (its second half runs at double speed); once track A has
     // ended too, the song stops, resets the device, waits 10 ms and starts again.
     const std::vector<TimedMessage> firstRun = {
-        {1, kNoteOn}, {1, kNoteOnB}, {7, kNoteOffB}, {9, kNoteOff}};
-    const DWORD restart = 9 + 10;
+        {1, kNoteOn}, {1, 0x404191}, {7, 0x004181}, {9, kNoteOff}};
     std::vector<TimedMessage> expected = firstRun;
-    for (const auto& message : firstRun)
-        expected.push_back({message.time + restart, message.message});
+    for (const auto& message : firstRun) expected.push_back({message.time + 19, message.message});
     const auto sent = m_machine.MessagesFrom(start);
     ASSERT_GE(sent.size(), expected.size());
     EXPECT_EQ(std::vector<TimedMessage>(sent.begin(), sent.begin() + 8), expected);
@@ -152,61 +170,38 @@ TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
     EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 1);
 }
 
-TEST_F(MidiSequencerTest, SkipsSysExAndMetaEventsAndReadsATooShortTempoSafely) {
-    const MidiBytes track =
-        Joined({{0x00, 0xF0, 0x02, 0x43, 0xF7, 0x00, 0xFF, 0x51, 0x01, 0x07, 0x00, 0xFF,
-                 0x01, 0x02, 'h',  'i',  0x00, 0x90, 0x3C, 0x40, 0x05, 0x80, 0x3C, 0x00},
-                kEndOfTrack});
-    const DWORD start = Play(MidiFile(0, kOneTickAPeriod, {track}));
-    m_machine.Advance(6);
-    EXPECT_EQ(m_machine.MessagesFrom(start),
-              (std::vector<TimedMessage>{{1, kNoteOn}, {6, kNoteOff}}));
-}
-
 TEST_F(MidiSequencerTest, ASongWithoutTracksStaysSilent) {
     const DWORD start = Play(MidiHeader(1, 0, kOneTickAPeriod));
     m_machine.Advance(20);
     EXPECT_FALSE(m_sequencer.IsPlaying());
-    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
+    ExpectEverythingReleased();
     EXPECT_TRUE(m_machine.MessagesFrom(start + 160).empty());
 }
 
-TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlaying) {
-    const DWORD start =
-        Play(MidiFile(0, kOneTickAPeriod,
-                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+// A file that does not load leaves the song playing; a song that no longer loads at
+// its end stops the timer.
+TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlayingUntilItsEnd) {
+    const DWORD start = Play(kNoteSong);
     m_machine.Advance(3);
     m_sequencer.PlayFile((m_folder / "missing.mid").c_str());
-    m_machine.Advance(8);
-    EXPECT_TRUE(m_sequencer.IsPlaying());
-    EXPECT_EQ(m_machine.MessagesFrom(start),
-              (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
-}
-
-TEST_F(MidiSequencerTest, ASongThatNoLongerLoadsAtItsEndStopsTheTimer) {
-    const DWORD start =
-        Play(MidiFile(0, kOneTickAPeriod,
-                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
     std::filesystem::remove(m_folder / "song.mid");
-    m_machine.Advance(40);
+    m_machine.Advance(7);
+    EXPECT_TRUE(m_sequencer.IsPlaying());
+    m_machine.Advance(30);
     EXPECT_FALSE(m_sequencer.IsPlaying());
-    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
-    EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 0);
+    ExpectEverythingReleased();
     EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), (std::vector<DWORD>{11}));
     EXPECT_EQ(m_machine.MessagesFrom(start),
               (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
 }
 
 TEST_F(MidiSequencerTest, ClosingStopsSilencesFreesAndReleasesEverything) {
-    const DWORD start =
-        Play(MidiFile(0, kOneTickAPeriod,
-                      {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
+    const DWORD start = Play(kNoteSong);
     m_machine.Advance(5);
     m_sequencer.CloseDevice();
     EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), (std::vector<DWORD>{5}));
     EXPECT_EQ(m_machine.TimesOf(Action::Close, start), (std::vector<DWORD>{15}));
-    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
-    EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 0);
+    ExpectEverythingReleased();
     m_machine.Advance(20);
     EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}}));
 }

@@ -32,73 +32,50 @@ DWORD_PTR UserOf(TickLog& log) {
     return reinterpret_cast<DWORD_PTR>(&log);
 }
 
-TEST(MultimediaTimerTest, OffersOneMillisecondAndBalancesPeriodRequests) {
-    VirtualMidiMachine machine;
-    TIMECAPS caps{};
-    ASSERT_EQ(timeGetDevCaps(&caps, sizeof(caps)), TIMERR_NOERROR);
-    EXPECT_EQ(caps.wPeriodMin, 1u);
-    EXPECT_EQ(timeBeginPeriod(0), TIMERR_NOCANDO);
-    EXPECT_EQ(timeEndPeriod(1), TIMERR_NOCANDO);
-    EXPECT_EQ(timeBeginPeriod(1), TIMERR_NOERROR);
-    EXPECT_EQ(machine.Devices().OpenTimerPeriods(), 1);
-    EXPECT_EQ(timeEndPeriod(1), TIMERR_NOERROR);
-    EXPECT_EQ(machine.Devices().OpenTimerPeriods(), 0);
-}
-
+// By hand, a periodic timer runs exactly when due until killed, a one-shot once, and a
+// timer behind after a sleep catches up every period.
 TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     VirtualMidiMachine machine;
     TickLog log;
     TickLog once;
     const DWORD start = machine.Now();
     const UINT timer = timeSetEvent(3, 0, RecordTick, UserOf(log), TIME_PERIODIC);
-    ASSERT_NE(timer, 0u);
     const UINT oneShot = timeSetEvent(5, 0, RecordTick, UserOf(once), TIME_ONESHOT);
-    ASSERT_NE(oneShot, 0u);
+    ASSERT_TRUE(timer != 0 && oneShot != 0);
     machine.Advance(10);
     EXPECT_EQ(log.times, (std::vector<DWORD>{start + 3, start + 6, start + 9}));
     EXPECT_EQ(once.times, (std::vector<DWORD>{start + 5}));
     EXPECT_NE(timeKillEvent(oneShot), TIMERR_NOERROR) << "a one-shot timer ends by itself";
+    Sleep(7);
+    machine.Advance(1);
+    EXPECT_EQ(log.times.size(), 6u) << "caught up after the sleep";
     EXPECT_EQ(timeKillEvent(timer), TIMERR_NOERROR);
     EXPECT_NE(timeKillEvent(timer), TIMERR_NOERROR);
     machine.Advance(10);
-    EXPECT_EQ(log.times.size(), 3u);
+    EXPECT_EQ(log.times.size(), 6u);
 }
 
-TEST(MultimediaTimerTest, ATimerBehindAfterASleepCatchesUpEveryPeriod) {
-    VirtualMidiMachine machine;
-    TickLog log;
-    const UINT timer = timeSetEvent(2, 0, RecordTick, UserOf(log), TIME_PERIODIC);
-    Sleep(7);
-    machine.Advance(1);
-    EXPECT_EQ(log.times.size(), 4u);
-    timeKillEvent(timer);
-}
-
-TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilledFromTheirCallback) {
+// On their own threads, timers run elsewhere, end once or when killed from their
+// callback, and a kill from another thread waits for the running callback.
+TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilled) {
     VirtualMidiMachine machine(false);
     TickLog log;
     log.killOnTick = 3;
     TickLog once;
+    TickLog killed;
     ASSERT_NE(timeSetEvent(1, 0, RecordTick, UserOf(log), TIME_PERIODIC), 0u);
     ASSERT_NE(timeSetEvent(2, 0, RecordTick, UserOf(once), TIME_ONESHOT), 0u);
-    for (int wait = 0; wait < 5000 && machine.Devices().RunningTimers() != 0; ++wait) {
+    const UINT timer = timeSetEvent(1, 0, RecordTick, UserOf(killed), TIME_PERIODIC);
+    while (killed.count < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    timeKillEvent(timer);
+    const int afterKill = killed.count;
+    for (int wait = 0; wait < 5000 && machine.Devices().RunningTimers() != 0; ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
     EXPECT_EQ(machine.Devices().RunningTimers(), 0u);
     EXPECT_EQ(log.count, 3);
     EXPECT_EQ(once.count, 1);
+    EXPECT_EQ(killed.count, afterKill);
     EXPECT_NE(log.thread.load(), std::this_thread::get_id());
-}
-
-TEST(MultimediaTimerTest, KillFromAnotherThreadWaitsForTheRunningCallback) {
-    VirtualMidiMachine machine(false);
-    TickLog log;
-    const UINT timer = timeSetEvent(1, 0, RecordTick, UserOf(log), TIME_PERIODIC);
-    while (log.count < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    timeKillEvent(timer);
-    const int afterKill = log.count;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_EQ(log.count, afterKill);
 }
 
 TEST(MidiOutputTest, DescribesDevicesAndRefusesUnknownOnes) {

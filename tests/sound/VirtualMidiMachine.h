@@ -16,19 +16,20 @@ struct TimedMessage {
 class VirtualMidiMachine {
 public:
     static constexpr DWORD kStartTime = 100000;
+    using Action = HeadlessMultimedia::MidiAction;
 
     explicit VirtualMidiMachine(bool timersByHand = true);
     ~VirtualMidiMachine();
     VirtualMidiMachine(const VirtualMidiMachine&) = delete;
     VirtualMidiMachine& operator=(const VirtualMidiMachine&) = delete;
 
-    HeadlessMultimedia& Devices() const;
+    HeadlessMultimedia& Devices() const { return HeadlessMultimedia::Instance(); }
     DWORD Now() const;
-    void Advance(DWORD milliseconds) const;
+    void Advance(DWORD milliseconds) const { Devices().AdvanceClock(milliseconds); }
 
     // The short messages sent at or after `origin`, timed from it.
     std::vector<TimedMessage> MessagesFrom(DWORD origin) const;
     // The times (from `origin`) of the records of `action`.
-    std::vector<DWORD> TimesOf(HeadlessMultimedia::MidiAction action, DWORD origin) const;
-    size_t CountOf(HeadlessMultimedia::MidiAction action) const;
+    std::vector<DWORD> TimesOf(Action action, DWORD origin) const;
+    size_t CountOf(Action action) const { return TimesOf(action, 0).size(); }
 };

@@ -116,7 +116,6 @@ struct PitchCase {
     uint8_t key;
     std::vector<uint32_t> first;  // sent before the note
     double semitones;             // the bend the messages make
-    friend void PrintTo(const PitchCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Pitch : public testing::TestWithParam<PitchCase> {};
@@ -263,7 +262,6 @@ struct LevelCase {
     uint8_t velocity;
     double left;  // each side's level beside a loudest centred note
     double right;
-    friend void PrintTo(const LevelCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Level : public testing::TestWithParam<LevelCase> {};
@@ -309,7 +307,6 @@ struct EndingCase {
     const char* name;
     std::vector<At> messages;  // around a flute A on channel 1 struck at 0
     bool soundsAtTheEnd;
-    friend void PrintTo(const EndingCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class NoteEnding : public testing::TestWithParam<EndingCase> {};
