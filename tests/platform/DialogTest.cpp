@@ -1,3 +1,5 @@
+#include <set>
+
 #include "platform/DeviceContext.h"
 #include "platform/Dialog.h"
 #include "platform/WindowManager.h"
@@ -33,13 +35,10 @@ INT_PTR QuitOnlyProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 DialogLayout QuestionLayout() {
-    return DialogLayout{WS_POPUP,
-                        0,
-                        0,
-                        180,
-                        180,
-                        {{"button", 1, WS_VISIBLE | BS_OWNERDRAW, 19, 144, 64, 25},
-                         {"button", 2, WS_VISIBLE | BS_OWNERDRAW, 98, 144, 64, 25}}};
+    const DWORD style = WS_VISIBLE | BS_OWNERDRAW;
+    DialogLayout layout{WS_POPUP, 0, 0, 180, 180, {}};
+    layout.items = {{"button", 1, style, 19, 144, 64, 25}, {"button", 2, style, 98, 144, 64, 25}};
+    return layout;
 }
 
 }  // namespace
@@ -61,18 +60,16 @@ TEST_F(DialogTest, BaseUnitsAreEightBySixteenAndOneUnitIsTwoPixels) {
     EXPECT_EQ(r, (RECT{38, 288, 166, 338}));
 }
 
-TEST_F(DialogTest, EnterAnswersOneAndTheOwnerIsDisabledOnlyWhileItRuns) {
-    bool ownerDisabled = false;
-    machine.Then([&] { ownerDisabled = !IsWindowEnabled(main); });
-    machine.PressKey(VK_RETURN);
-    EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0), 1);
-    EXPECT_TRUE(ownerDisabled);
-    EXPECT_TRUE(IsWindowEnabled(main));
-}
-
-TEST_F(DialogTest, EscapeAnswersTwo) {
-    machine.PressKey(VK_ESCAPE);
-    EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0), 2);
+TEST_F(DialogTest, EnterAnswersOneEscapeTwoAndTheOwnerIsDisabledOnlyWhileItRuns) {
+    for (const auto& [key, answer] : {std::pair<UINT, int>{VK_RETURN, 1}, {VK_ESCAPE, 2}}) {
+        bool ownerDisabled = false;
+        machine.Then([&] { ownerDisabled = !IsWindowEnabled(main); });
+        machine.PressKey(key);
+        EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0),
+                  answer);
+        EXPECT_TRUE(ownerDisabled);
+        EXPECT_TRUE(IsWindowEnabled(main));
+    }
 }
 
 TEST_F(DialogTest, AProcedureThatIgnoresEscapeKeepsRunningUntilItsButton) {
@@ -88,25 +85,22 @@ TEST_F(DialogTest, AProcedureThatIgnoresEscapeKeepsRunningUntilItsButton) {
 }
 
 TEST_F(DialogTest, TheDialogDrawsItsBackgroundAboveTheMainWindow) {
-    HeadlessBackend& screen = machine;
     uint32_t underDialog = 0;
     machine.Then([&] {
         // Input comes before paint, so the test asks the dialog to paint now.
         UpdateWindow(WindowManager::Instance().TopLevelWindows().back());
-        underDialog = screen.ScreenPixels().Pixel(100, 100);
+        underDialog = machine.ScreenPixels().Pixel(100, 100);
     });
     machine.PressKey(VK_RETURN);
     DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0);
     EXPECT_EQ(underDialog, 0x00FF00u);
     RunUntilIdle();
-    EXPECT_NE(screen.ScreenPixels().Pixel(100, 100), 0x00FF00u)
+    EXPECT_NE(machine.ScreenPixels().Pixel(100, 100), 0x00FF00u)
         << "the dialog's place is repainted after it";
 }
 
 TEST_F(DialogTest, ButtonsOfTheDialogAskTheDialogToDrawThem) {
-    std::vector<UINT> drawnIds;
-    static std::vector<UINT>* drawn = nullptr;
-    drawn = &drawnIds;
+    static std::vector<UINT> drawn;
     machine.Then([] {
         const HWND dialog = WindowManager::Instance().TopLevelWindows().back();
         for (const HWND button : WindowManager::Instance().Children(dialog)) UpdateWindow(button);
@@ -116,14 +110,13 @@ TEST_F(DialogTest, ButtonsOfTheDialogAskTheDialogToDrawThem) {
         ProgramInstance(), QuestionLayout(), main,
         [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
             if (message == WM_DRAWITEM) {
-                drawn->push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+                drawn.push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
                 return TRUE;
             }
             return QuestionProc(dialog, message, wParam, lParam);
         },
         0);
-    EXPECT_NE(std::find(drawnIds.begin(), drawnIds.end(), 1u), drawnIds.end());
-    EXPECT_NE(std::find(drawnIds.begin(), drawnIds.end(), 2u), drawnIds.end());
+    EXPECT_EQ(std::set<UINT>(drawn.begin(), drawn.end()), (std::set<UINT>{1, 2}));
 }
 
 TEST_F(DialogTest, AnOwnerDestroyedWhileTheDialogRunsEndsItSafely) {

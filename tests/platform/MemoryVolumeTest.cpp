@@ -40,6 +40,7 @@ public:
     }
 
     std::vector<std::string> Run() {
+        SetLastError(ERROR_SUCCESS);
         Note("folder", CreateDirectoryA(At("save003").c_str(), nullptr));
         Note("folder again", CreateDirectoryA(At("save003").c_str(), nullptr));
         Note("folder in a missing one", CreateDirectoryA(At("none\\inner").c_str(), nullptr));

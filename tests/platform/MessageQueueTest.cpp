@@ -4,51 +4,42 @@ using Strings = std::vector<std::string>;
 
 class MessageQueueTest : public WindowFixture {};
 
-TEST_F(MessageQueueTest, SentMessagesRunAtOnceAndPostedOnesWaitForTheLoopInOrder) {
+// Sent messages run at once, posted ones wait for the loop in order, and the quit
+// comes after them and ends GetMessage.
+TEST_F(MessageQueueTest, SentRunAtOncePostedWaitInOrderAndQuitComesLast) {
     const HWND main = MakeWindow("main", {0, 0, 100, 100});
     RunUntilIdle();
     TakeTrace();
     PostMessageA(main, WM_USER, 0, 0);
+    PostQuitMessage(3);
     PostMessageA(main, WM_USER + 1, 0, 0);
     SendMessageA(main, WM_USER + 2, 0, 0);
     EXPECT_EQ(TakeTrace(), (Strings{"main WM_USER+2"}));
-    RunUntilIdle();
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0)) DispatchMessageA(&message);
+    EXPECT_EQ(message.message, WM_QUIT);
+    EXPECT_EQ(message.wParam, 3u);
     EXPECT_EQ(TakeTrace(), (Strings{"main WM_USER", "main WM_USER+1"}));
 }
 
-TEST_F(MessageQueueTest, QuitComesAfterPostedMessagesAndEndsGetMessage) {
-    const HWND main = MakeWindow("main", {0, 0, 10, 10});
-    RunUntilIdle();
-    PostQuitMessage(3);
-    PostMessageA(main, WM_USER, 0, 0);
-    MSG message{};
-    EXPECT_TRUE(GetMessageA(&message, nullptr, 0, 0));
-    EXPECT_EQ(message.message, WM_USER);
-    EXPECT_FALSE(GetMessageA(&message, nullptr, 0, 0));
-    EXPECT_EQ(message.message, WM_QUIT);
-    EXPECT_EQ(message.wParam, 3u);
-}
-
-TEST_F(MessageQueueTest, PaintComesOnlyWhenNothingElseWaitsAndStopsOnceValidated) {
+// Paint comes only when nothing else waits, parents before children, asks for the erase
+// only when the invalidation did, and stops once the window is validated.
+TEST_F(MessageQueueTest, PaintComesLastParentFirstAndErasesOnlyWhenAsked) {
     const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    const HWND child = MakeWindow("child", {10, 10, 30, 30}, main, WS_CHILD | WS_VISIBLE);
     PostMessageA(main, WM_USER, 0, 0);
     RunUntilIdle();
     EXPECT_EQ(TakeTrace({WM_CREATE}),
-              (Strings{"main WM_USER", "main WM_PAINT", "main WM_ERASEBKGND"}));
+              (Strings{"main WM_USER", "main WM_PAINT", "main WM_ERASEBKGND", "child WM_PAINT",
+                       "child WM_ERASEBKGND"}));
     RunUntilIdle();
     EXPECT_TRUE(TakeTrace().empty()) << "the default paint handling validated the window";
-}
-
-TEST_F(MessageQueueTest, EraseIsAskedForOnlyWhenTheInvalidationAskedForIt) {
-    const HWND main = MakeWindow("main", {0, 0, 100, 100});
+    InvalidateRect(child, nullptr, FALSE);
     RunUntilIdle();
-    TakeTrace();
-    InvalidateRect(main, nullptr, FALSE);
+    EXPECT_EQ(TakeTrace(), (Strings{"child WM_PAINT"}));
+    InvalidateRect(child, nullptr, TRUE);
     RunUntilIdle();
-    EXPECT_EQ(TakeTrace(), (Strings{"main WM_PAINT"}));
-    InvalidateRect(main, nullptr, TRUE);
-    RunUntilIdle();
-    EXPECT_EQ(TakeTrace(), (Strings{"main WM_PAINT", "main WM_ERASEBKGND"}));
+    EXPECT_EQ(TakeTrace(), (Strings{"child WM_PAINT", "child WM_ERASEBKGND"}));
 }
 
 TEST_F(MessageQueueTest, PaintAreaIsTheUnionOfInvalidationsCutToTheClient) {
@@ -68,14 +59,6 @@ TEST_F(MessageQueueTest, PaintAreaIsTheUnionOfInvalidationsCutToTheClient) {
     InvalidateRect(main, &second, FALSE);
     RunUntilIdle();
     EXPECT_EQ(painted, (RECT{10, 10, 100, 100}));
-}
-
-TEST_F(MessageQueueTest, ParentPaintsBeforeItsChildren) {
-    const HWND main = MakeWindow("main", {0, 0, 100, 100});
-    MakeWindow("child", {10, 10, 30, 30}, main, WS_CHILD | WS_VISIBLE);
-    TakeTrace();
-    RunUntilIdle();
-    EXPECT_EQ(TakeTrace({WM_ERASEBKGND}), (Strings{"main WM_PAINT", "child WM_PAINT"}));
 }
 
 TEST_F(MessageQueueTest, KeysReachTheFocusAndTranslationAddsTheCharacter) {
