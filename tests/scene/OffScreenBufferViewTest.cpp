@@ -106,30 +106,22 @@ TEST_P(OffScreenBufferViewTest, PrintsThePageInARoundedBlackFrame) {
     EXPECT_EQ(print, (RECT{0, 0, kWidth + 4, kHeight + 4}));
     for (const LONG scale : {1, 2}) {
         SCOPED_TRACE(scale);
+        const uint32_t grey = 0x777777;
         Surface paper(100, 100);
-        paper.Fill(0x777777);
+        paper.Fill(grey);
         HDC printer = CreateSurfaceDC(&paper, POINT{0, 0}, paper.Bounds());
         view.PrintPage(printer, RECT{10, 20, (kWidth + 4) * scale, (kHeight + 4) * scale});
         ReleaseSurfaceDC(printer);
-        const uint32_t kWhite = 0xFFFFFF;
+        const uint32_t white = 0xFFFFFF;
+        const uint32_t at7 = SurfacePixel(PatternColour(7, 0));
+        const uint32_t at10 = SurfacePixel(PatternColour(10, 10));
+        // The frame is 44 x 34: the page's 40 x 30 and a border of 2.
         const struct {
             LONG x, y;
             uint32_t colour;
-        } probes[] = {{0, 0, kWhite},
-                      {5, 0, kWhite},
-                      {6, 0, 0},
-                      {kWidth - 3, 0, 0},
-                      {kWidth + 3, 0, kWhite},
-                      {0, 6, 0},
-                      {0, kHeight + 3, kWhite},
-                      {kWidth + 3, kHeight + 3, kWhite},
-                      {2, 2, 0},
-                      {2 + 6, 2, 0},
-                      {2 + 7, 2, SurfacePixel(PatternColour(7, 0))},
-                      {2 + 10, 2 + 10, SurfacePixel(PatternColour(10, 10))},
-                      {2 + kWidth - 1, 2 + kHeight - 1, 0},
-                      {-1, 0, 0x777777},
-                      {kWidth + 4, 0, 0x777777}};
+        } probes[] = {{0, 0, white}, {5, 0, white},  {6, 0, 0},       {37, 0, 0},    {43, 0, white},
+                      {0, 6, 0},     {0, 33, white}, {43, 33, white}, {2, 2, 0},     {8, 2, 0},
+                      {9, 2, at7},   {12, 12, at10}, {41, 31, 0},     {-1, 0, grey}, {44, 0, grey}};
         for (const auto& probe : probes) {
             EXPECT_EQ(paper.Pixel(10 + probe.x * scale, 20 + probe.y * scale), probe.colour)
                 << probe.x << "," << probe.y;
@@ -141,24 +133,16 @@ TEST_P(OffScreenBufferViewTest, PrintsThePageInARoundedBlackFrame) {
 INSTANTIATE_TEST_SUITE_P(DIBSectionOrPlainMemory, OffScreenBufferViewTest, ::testing::Bool());
 
 TEST(DirtyRectangles, OnlyTheFirstRectangleEverMerges) {
-    PageView view(true);
-    view.AddDirtyRect(RECT{0, 0, 10, 10});
-    view.AddDirtyRect(RECT{5, 5, 20, 20});
-    EXPECT_EQ(view.GetDirtyRects(), (std::vector<RECT>{{0, 0, 20, 20}}));
-
-    PageView touching(true);
-    touching.AddDirtyRect(RECT{0, 0, 10, 10});
-    touching.AddDirtyRect(RECT{10, 0, 20, 10});
-    EXPECT_EQ(touching.GetDirtyRects().size(), 2u);
-
-    PageView chain(true);
-    const RECT a{0, 0, 10, 10};
-    const RECT b{50, 50, 60, 60};
-    const RECT c{55, 55, 70, 70};
-    chain.AddDirtyRect(a);
-    chain.AddDirtyRect(b);
-    chain.AddDirtyRect(c);
-    EXPECT_EQ(chain.GetDirtyRects(), (std::vector<RECT>{a, b, c}));
+    const auto dirty = [](const std::vector<RECT>& added) {
+        PageView view(true);
+        for (const RECT& rect : added) view.AddDirtyRect(rect);
+        return view.GetDirtyRects();
+    };
+    EXPECT_EQ(dirty({{0, 0, 10, 10}, {5, 5, 20, 20}}), (std::vector<RECT>{{0, 0, 20, 20}}));
+    const std::vector<RECT> touching = {{0, 0, 10, 10}, {10, 0, 20, 10}};
+    EXPECT_EQ(dirty(touching), touching);
+    const std::vector<RECT> chain = {{0, 0, 10, 10}, {50, 50, 60, 60}, {55, 55, 70, 70}};
+    EXPECT_EQ(dirty(chain), chain);
 }
 
 TEST(OffScreenBufferView, HasNoImageBeforeABackgroundArrives) {
