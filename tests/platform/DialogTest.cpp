@@ -5,13 +5,17 @@
 #include "platform/WindowManager.h"
 #include "tests/platform/WindowFixture.h"
 
-using Strings = std::vector<std::string>;
-
 namespace {
 
+std::set<UINT> g_drawnButtons;
+
 // A YES/NO dialog procedure: both ids end the dialog with themselves.
-INT_PTR QuestionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR QuestionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_DRAWITEM) {
+        g_drawnButtons.insert(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+        return TRUE;
+    }
     if (message == WM_ERASEBKGND) {
         auto* dc = reinterpret_cast<HDC>(wParam);
         dc->surface->Fill(0x00FF00);
@@ -84,39 +88,24 @@ TEST_F(DialogTest, AProcedureThatIgnoresEscapeKeepsRunningUntilItsButton) {
     EXPECT_EQ(escapesSurvived, 1);
 }
 
-TEST_F(DialogTest, TheDialogDrawsItsBackgroundAboveTheMainWindow) {
+// The dialog draws its background above the main window, and its buttons ask the dialog
+// to draw them; its place is repainted after it.
+TEST_F(DialogTest, TheDialogAndItsButtonsDrawAboveTheMainWindow) {
     uint32_t underDialog = 0;
     machine.Then([&] {
         // Input comes before paint, so the test asks the dialog to paint now.
-        UpdateWindow(WindowManager::Instance().TopLevelWindows().back());
+        const HWND dialog = WindowManager::Instance().TopLevelWindows().back();
+        UpdateWindow(dialog);
+        for (const HWND button : WindowManager::Instance().Children(dialog)) UpdateWindow(button);
         underDialog = machine.ScreenPixels().Pixel(100, 100);
     });
     machine.PressKey(VK_RETURN);
+    g_drawnButtons.clear();
     DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0);
     EXPECT_EQ(underDialog, 0x00FF00u);
+    EXPECT_EQ(g_drawnButtons, (std::set<UINT>{1, 2}));
     RunUntilIdle();
-    EXPECT_NE(machine.ScreenPixels().Pixel(100, 100), 0x00FF00u)
-        << "the dialog's place is repainted after it";
-}
-
-TEST_F(DialogTest, ButtonsOfTheDialogAskTheDialogToDrawThem) {
-    static std::vector<UINT> drawn;
-    machine.Then([] {
-        const HWND dialog = WindowManager::Instance().TopLevelWindows().back();
-        for (const HWND button : WindowManager::Instance().Children(dialog)) UpdateWindow(button);
-    });
-    machine.PressKey(VK_RETURN);
-    DialogBoxLayout(
-        ProgramInstance(), QuestionLayout(), main,
-        [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
-            if (message == WM_DRAWITEM) {
-                drawn.push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
-                return TRUE;
-            }
-            return QuestionProc(dialog, message, wParam, lParam);
-        },
-        0);
-    EXPECT_EQ(std::set<UINT>(drawn.begin(), drawn.end()), (std::set<UINT>{1, 2}));
+    EXPECT_NE(machine.ScreenPixels().Pixel(100, 100), 0x00FF00u);
 }
 
 TEST_F(DialogTest, AnOwnerDestroyedWhileTheDialogRunsEndsItSafely) {

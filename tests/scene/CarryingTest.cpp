@@ -7,15 +7,11 @@
 #include "scene/CursorSet.h"
 #include "tests/scene/DocumentFixture.h"
 
-namespace {
-
 // The cursor display counter as it stands, read without changing it.
-int CursorCounter() {
+static int CursorCounter() {
     ShowCursor(TRUE);
     return ShowCursor(FALSE);
 }
-
-}  // namespace
 
 class CursorSetTest : public testing::Test {
 protected:
@@ -48,13 +44,7 @@ protected:
     CarryingTest() {
         WindowManager::Instance().Reset();
         machine.Reset();
-        WNDCLASSEXA plain{};
-        plain.cbSize = sizeof(plain);
-        plain.lpfnWndProc = DefWindowProcA;
-        plain.hInstance = ProgramInstance();
-        plain.lpszClassName = "PlainMain";
-        RegisterClassExA(&plain);
-        main = CreateWindowExA(0, "PlainMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+        main = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
                                nullptr, ProgramInstance(), nullptr);
         page = std::make_unique<ChildWindow>(ProgramInstance(), main, &view);
         doc.LoadPage(page->GetHWnd(), PageBackgroundFiles[0], &PageCorners);

@@ -198,7 +198,7 @@ protected:
     CFramedSprite sprite;
 };
 
-TEST_F(FramedSpriteTest, TheGridSplitsThePictureAndRefusesImpossibleCounts) {
+TEST_F(FramedSpriteTest, TheGridSplitsThePictureIntoFramesAndRefusesImpossibleCounts) {
     EXPECT_EQ(sprite.GetFrameWidth(), 32);  // still the picture it was built with
     ASSERT_TRUE(sprite.SetColumns(4));
     EXPECT_EQ(sprite.GetFrameWidth(), 25);
@@ -217,11 +217,8 @@ TEST_F(FramedSpriteTest, TheGridSplitsThePictureAndRefusesImpossibleCounts) {
     EXPECT_EQ(observer.notices[0].first, (RECT{0, 0, 25, 6}));
     EXPECT_FALSE(sprite.SetColumn(3));
     EXPECT_EQ(observer.notices.size(), 1u);
-}
 
-TEST_F(FramedSpriteTest, DrawsAndHitTestsOnlyTheCurrentFrameEvenWhenHidden) {
-    ASSERT_TRUE(sprite.SetColumns(4));
-    ASSERT_TRUE(sprite.SetRows(1));
+    // Only the current frame is drawn and hit-tested, even when hidden.
     ASSERT_TRUE(sprite.SetColumn(2));
     sprite.MoveTo(2, 3);
     sprite.Hide();
