@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -23,10 +24,8 @@ protected:
     Strings Kept(const std::set<std::string>& messages) {
         Strings kept;
         for (const std::string& line : TakeTrace()) {
-            std::istringstream words(line);
-            std::string window;
-            std::string message;
-            words >> window >> message;
+            std::string window, message;
+            std::istringstream(line) >> window >> message;
             if (messages.count(message) != 0) kept.push_back(line);
         }
         return kept;
@@ -101,13 +100,14 @@ protected:
         int y = 0;
         char comma = 0;
         std::istringstream(argument) >> x >> comma >> y;
-        const LPARAM at = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
-        if (verb == "down") {
-            PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        } else if (verb == "move") {
-            PostMessageA(button, WM_MOUSEMOVE, MK_LBUTTON, at);
-        } else if (verb == "up") {
-            PostMessageA(button, WM_LBUTTONUP, 0, at);
+        static const std::map<std::string, std::pair<UINT, WPARAM>> mouse = {
+            {"down", {WM_LBUTTONDOWN, MK_LBUTTON}},
+            {"move", {WM_MOUSEMOVE, MK_LBUTTON}},
+            {"up", {WM_LBUTTONUP, 0}}};
+        if (const auto found = mouse.find(verb); found != mouse.end()) {
+            const auto [message, keys] = found->second;
+            PostMessageA(button, message, keys,
+                         MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
         } else if (verb == "setstate") {
             SendMessageA(button, BM_SETSTATE, argument == "TRUE" ? TRUE : FALSE, 0);
         } else if (verb == "focus") {
@@ -135,10 +135,8 @@ TEST_P(ButtonTraceTest, SendsWhatTheSystemButtonSends) {
     ASSERT_FALSE(script.empty()) << "no recorded trace for " << GetParam();
     std::istringstream steps(script);
     for (std::string step; std::getline(steps, step, ';');) {
-        std::istringstream words(step);
-        std::string verb;
-        std::string argument;
-        words >> verb >> argument;
+        std::string verb, argument;
+        std::istringstream(step) >> verb >> argument;
         RunStep(verb, argument);
     }
     EXPECT_EQ(Kept({"WM_SETFOCUS", "WM_KILLFOCUS", "WM_PAINT", "WM_DRAWITEM", "WM_COMMAND",

@@ -27,21 +27,18 @@ TEST_F(DisplayPrintTest, EachDisplayStepCanFailOnItsOwnAndTheModeIsStillGivenBac
     EXPECT_FALSE(machine.FullScreen());
 }
 
-// The program's two-step choice: the default printer turned to landscape, then the dialog.
-// A page is refused outside a document; the program ends a printer context with DeleteDC.
-TEST_F(DisplayPrintTest, AConfirmedJobKeepsTheLandscapePageAndItsPagesInADocument) {
-    machine.InstallPrinter(PrinterDescription{"paper", 3000, 4000});
+// The program's choice through the dialog is checked through gfx/Printer; here, what
+// only a printer context promises: a reset to landscape, no page outside a document,
+// the pages of a document printed, and an end by DeleteDC.
+TEST_F(DisplayPrintTest, APrinterContextPrintsPagesOnlyInsideADocument) {
+    machine.InstallPrinter(PrinterDescription{"paper", 30, 40});
     PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
     ASSERT_TRUE(PrintDlgA(&request));
+    const HDC printer = request.hDC;
     request.hDevMode->dmFields |= DM_ORIENTATION;
     request.hDevMode->dmOrientation = DMORIENT_LANDSCAPE;
-    ResetDCA(request.hDC, request.hDevMode);
-    DeletePrinterDC(request.hDC);
-    request.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
-    ASSERT_TRUE(PrintDlgA(&request));
-    const HDC printer = request.hDC;
-    EXPECT_EQ(printer->surface->Width(), 4000);
-    EXPECT_EQ(printer->surface->Height(), 3000);
+    ASSERT_EQ(ResetDCA(printer, request.hDevMode), printer);
+    EXPECT_EQ(printer->surface->Width(), 40);
     EXPECT_EQ(StartPage(printer), 0);
     EXPECT_EQ(EndPage(printer), 0);
     EXPECT_EQ(EndDoc(printer), 0);

@@ -121,7 +121,7 @@ TEST_F(SpriteTest, HitTestsExcludeTheLeftAndTopEdgesAndTransparentPixels) {
     } probes[] = {{false, 10, 20, false}, {false, 14, 20, false}, {false, 10, 24, false},
                   {false, 14, 21, true},  {false, 11, 21, false}, {false, 17, 25, true},
                   {false, 18, 25, false}, {false, 17, 26, false}, {true, 11, 21, true},
-                  {true, 16, 21, false}};
+                  {true, 16, 21, false},  {true, 14, 21, false}};
     for (const auto& probe : probes) {
         sprite.SetFlip(probe.flipped);
         EXPECT_EQ(sprite.HitTest(probe.x, probe.y), probe.hit) << probe.x << "," << probe.y;
