@@ -120,20 +120,6 @@ TEST_F(DIBSectionTest, HonoursTheOffsetOfThePixelsAndTopDownRowsUntilReleased) {
     EXPECT_EQ(section.GetWidth(), 0);
 }
 
-TEST_F(DIBSectionTest, DrawsThePartGivenAsLeftTopWidthHeight) {
-    ASSERT_TRUE(ReadBytes(Picture24(6, 5, PatternColour)));
-    Surface surface(10, 10);
-    HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
-    const RECT part{2, 1, 3, 2};
-    ASSERT_TRUE(section.Draw(dc, POINT{4, 6}, &part));
-    ReleaseSurfaceDC(dc);
-    EXPECT_EQ(SurfaceColour(surface.Pixel(4, 6)), PatternColour(2, 1));
-    EXPECT_EQ(SurfaceColour(surface.Pixel(6, 7)), PatternColour(4, 2));
-    EXPECT_EQ(surface.Pixel(7, 6), 0u);
-    EXPECT_EQ(surface.Pixel(4, 8), 0u);
-    EXPECT_EQ(surface.Pixel(3, 6), 0u);
-}
-
 TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
     struct Case {
         const char* what;
