@@ -82,7 +82,7 @@ TEST_F(PointerTest, LeaveTrackingPostsOneLeaveWhenThePointerIsElsewhere) {
     RunUntilIdle();
     EXPECT_EQ(TakeTrace({WM_SETCURSOR, WM_MOUSEMOVE}), (Strings{"left WM_MOUSELEAVE"}));
 
-    track.hwndTrack = left;
+    // The pointer is over the right window now.
     EXPECT_TRUE(TrackMouseEvent(&track));
     RunUntilIdle();
     EXPECT_EQ(TakeTrace(), (Strings{"left WM_MOUSELEAVE"}));
