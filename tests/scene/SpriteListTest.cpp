@@ -67,25 +67,4 @@ TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
     EXPECT_EQ(list.First(), nullptr);
 }
 
-TEST(SpriteList, ChangesBecomeDirtyRectanglesAndPriorityChangesReorder) {
-    DirtyCollector buffer;
-    CSpriteList list;
-    list.SetView(&buffer);
-    EXPECT_EQ(list.GetView(), &buffer);
-    CSprite* older = Sprite(1);
-    CSprite* newer = Sprite(2);
-    list.Add(older);
-    list.Add(newer);
-
-    older->MoveTo(100, 0);
-    newer->Hide();
-    newer->Invalidate(RECT{200, 200, 210, 210});
-    // Priority 5 lifts the older sticker above the stickers, where it keeps its number.
-    older->ChangePriority(5);
-    EXPECT_EQ(FrontToBack(list), (Stack{{1, 5}, {2, 11}}));
-    EXPECT_EQ(buffer.GetDirtyRects(),
-              (std::vector<RECT>{
-                  {0, 0, 32, 32}, {100, 0, 132, 32}, {200, 200, 210, 210}, {100, 0, 132, 32}}));
-}
-
 }  // namespace
