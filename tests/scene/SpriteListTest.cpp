@@ -21,16 +21,16 @@ CSprite* Sprite(int32_t serial, int32_t priority = 0) {
     return sprite;
 }
 
+using Stack = std::vector<std::pair<int32_t, int32_t>>;
+
 // Serial and priority of every sprite, from the front (topmost) to the back.
-std::vector<std::pair<int32_t, int32_t>> FrontToBack(CSpriteList& list) {
-    std::vector<std::pair<int32_t, int32_t>> sprites;
+Stack FrontToBack(CSpriteList& list) {
+    Stack sprites;
     for (CSprite* sprite = list.First(); sprite != nullptr; sprite = list.Next()) {
         sprites.insert(sprites.begin(), {sprite->GetSerial(), sprite->GetPriority()});
     }
     return sprites;
 }
-
-using Stack = std::vector<std::pair<int32_t, int32_t>>;
 
 // A new sticker is the topmost sticker, the corners stay above every sticker; a removal
 // leaves a gap in the numbers that the next addition closes; a stranger is not reordered.
