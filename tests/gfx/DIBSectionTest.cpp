@@ -76,31 +76,22 @@ TEST_F(DIBSectionTest, ReadsIndexedDepthsThroughTheirColourTables) {
         const auto index = [count](LONG x, LONG y) {
             return static_cast<uint32_t>(x * 3 + y) % count;
         };
-        PictureFileLayout layout;
-        layout.width = 11;
-        layout.height = 3;
-        layout.bitCount = bits;
-        layout.colours = Palette(count);
-        ASSERT_TRUE(ReadBytes(MakePictureFile(layout, IndexedRows(11, 3, bits, index))));
-        const auto colours = layout.colours;
+        const std::vector<uint32_t> colours = Palette(count);
+        ASSERT_TRUE(ReadBytes(MakePictureFile({.width = 11, .bitCount = bits, .colours = colours},
+                                              IndexedRows(11, 3, bits, index))));
         ExpectDrawn(11, 3, [&](LONG x, LONG y) { return SurfaceColour(colours[index(x, y)]); });
     }
 }
 
 TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
-    PictureFileLayout layout;
-    layout.width = 3;
-    layout.height = 2;
-    layout.bitCount = 16;
     // 5-5-5 values; a 5-bit channel v shows as (v << 3 | v >> 2).
     const Bytes rows16 = {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x00, 0x00,
                           0x10, 0x42, 0xFF, 0x7F, 0x00, 0x00, 0x00, 0x00};
-    ASSERT_TRUE(ReadBytes(MakePictureFile(layout, rows16)));
+    ASSERT_TRUE(ReadBytes(MakePictureFile({.width = 3, .height = 2, .bitCount = 16}, rows16)));
     const COLORREF expected16[2][3] = {{0x848484, 0xFFFFFF, 0x000000},
                                        {0x0000FF, 0x00FF00, 0xFF0000}};
     ExpectDrawn(3, 2, [&](LONG x, LONG y) { return expected16[y][x]; });
 
-    layout.bitCount = 32;
     Bytes rows32;
     for (LONG y = 1; y >= 0; --y) {
         for (LONG x = 0; x < 3; ++x) {
@@ -110,37 +101,23 @@ TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
                            static_cast<uint8_t>(c), 0xAB});
         }
     }
-    ASSERT_TRUE(ReadBytes(MakePictureFile(layout, rows32)));
+    ASSERT_TRUE(ReadBytes(MakePictureFile({.width = 3, .height = 2, .bitCount = 32}, rows32)));
     ExpectDrawn(3, 2, PatternColour);
 }
 
-TEST_F(DIBSectionTest, HonoursTheOffsetOfThePixelsAndTopDownRows) {
-    PictureFileLayout layout;
-    layout.width = 5;
-    layout.height = 4;
-    layout.gap = 12;
-    ASSERT_TRUE(ReadBytes(MakePictureFile(layout, Rows24(5, 4, PatternColour))));
+TEST_F(DIBSectionTest, HonoursTheOffsetOfThePixelsAndTopDownRowsUntilReleased) {
+    ASSERT_TRUE(ReadBytes(
+        MakePictureFile({.width = 5, .height = 4, .gap = 12}, Rows24(5, 4, PatternColour))));
     ExpectDrawn(5, 4, PatternColour);
     EXPECT_EQ(section.GetImageSize(), 16u * 4);
 
-    layout.gap = 0;
-    layout.height = -4;
-    ASSERT_TRUE(ReadBytes(MakePictureFile(layout, Rows24(5, 4, PatternColour))));
+    ASSERT_TRUE(
+        ReadBytes(MakePictureFile({.width = 5, .height = -4}, Rows24(5, 4, PatternColour))));
     ExpectDrawn(5, 4, [](LONG x, LONG y) { return PatternColour(x, 3 - y); });
-}
-
-TEST_F(DIBSectionTest, DrawsThePartGivenAsLeftTopWidthHeight) {
-    ASSERT_TRUE(ReadBytes(Picture24(6, 5, PatternColour)));
-    Surface surface(10, 10);
-    HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
-    const RECT part{2, 1, 3, 2};
-    ASSERT_TRUE(section.Draw(dc, POINT{4, 6}, &part));
-    ReleaseSurfaceDC(dc);
-    EXPECT_EQ(SurfaceColour(surface.Pixel(4, 6)), PatternColour(2, 1));
-    EXPECT_EQ(SurfaceColour(surface.Pixel(6, 7)), PatternColour(4, 2));
-    EXPECT_EQ(surface.Pixel(7, 6), 0u);
-    EXPECT_EQ(surface.Pixel(4, 8), 0u);
-    EXPECT_EQ(surface.Pixel(3, 6), 0u);
+    section.Release();
+    EXPECT_EQ(section.GetPixels(), nullptr);
+    EXPECT_EQ(section.GetInfo(), nullptr);
+    EXPECT_EQ(section.GetWidth(), 0);
 }
 
 TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
@@ -150,21 +127,6 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
         std::vector<std::string> lines;
     };
     const Bytes good = Picture24(4, 3, PatternColour);
-    const auto with = [](const std::function<void(PictureFileLayout&)>& change) {
-        PictureFileLayout layout;
-        change(layout);
-        return layout;
-    };
-    const PictureFileLayout bm = with([](auto& s) { s.type = 0x4D42; });
-    const PictureFileLayout os2 = with([](auto& s) { s.headerSize = 12; });
-    const PictureFileLayout compressed = with([](auto& s) { s.compression = 1; });
-    const PictureFileLayout noTable = with([](auto& s) { s.bitCount = 8; });
-    const PictureFileLayout shortTable = with([](auto& s) {
-        s.bitCount = 4;
-        s.colours = Palette(15);
-    });
-    const PictureFileLayout oddDepth = with([](auto& s) { s.bitCount = 2; });
-    const PictureFileLayout absurd = with([](auto& s) { s.height = 20000; });
     Bytes offsetBeyond = good;
     offsetBeyond[10] = 0xFF;
     offsetBeyond[12] = 0x7F;
@@ -178,24 +140,26 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
     const Case cases[] = {
         {"a cut file header", Bytes(good.begin(), good.begin() + 13), {bad}},
         {"a BMP type field",
-         MakePictureFile(bm, Rows24(4, 3, PatternColour)),
+         MakePictureFile({.type = 0x4D42}, Rows24(4, 3, PatternColour)),
          {"CDIBSection::ReadSection: Not the correct file type."}},
         {"an OS/2 header",
-         MakePictureFile(os2, Rows24(4, 3, PatternColour)),
+         MakePictureFile({.headerSize = 12}, Rows24(4, 3, PatternColour)),
          {"CDIBSection::ComputeMetrics: Not a valid Windows bitmap -- probably an OS/2 bitmap",
           sizeProblem}},
         {"a compressed picture",
-         MakePictureFile(compressed, Rows24(4, 3, PatternColour)),
+         MakePictureFile({.compression = 1}, Rows24(4, 3, PatternColour)),
          {"CDIBSection::ReadSection: Not an uncompressed format."}},
         {"an offset beyond the file", offsetBeyond, {bad}},
         {"an offset inside the header", offsetInside, {bad}},
-        {"no colour table", MakePictureFile(noTable, Bytes(12, 0)), {table}},
-        {"a short colour table", MakePictureFile(shortTable, Bytes(12, 0)), {table}},
+        {"no colour table", MakePictureFile({.bitCount = 8}, Bytes(12, 0)), {table}},
+        {"a short colour table",
+         MakePictureFile({.bitCount = 4, .colours = Palette(15)}, Bytes(12, 0)),
+         {table}},
         {"a depth of 2 bits",
-         MakePictureFile(oddDepth, Bytes(12, 0)),
+         MakePictureFile({.bitCount = 2}, Bytes(12, 0)),
          {"CDIBSection::ComputeMetrics: Unsupported size or bit depth.", sizeProblem}},
         {"an absurd height",
-         MakePictureFile(absurd, Bytes(48, 0)),
+         MakePictureFile({.height = 20000}, Bytes(48, 0)),
          {"CDIBSection::ComputeMetrics: Unsupported size or bit depth.", sizeProblem}},
         {"short pixel data", Bytes(good.begin(), good.end() - 1), {badImage}},
     };
@@ -210,15 +174,6 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
         EXPECT_FALSE(section.Draw(nullptr, POINT{0, 0}, nullptr));
         EXPECT_TRUE(log.Contains("CDIBSection::Draw: No image to draw."));
     }
-}
-
-TEST_F(DIBSectionTest, ReleaseEmptiesTheSection) {
-    ASSERT_TRUE(ReadBytes(Picture24(2, 2, PatternColour)));
-    EXPECT_NE(section.GetPixels(), nullptr);
-    section.Release();
-    EXPECT_EQ(section.GetPixels(), nullptr);
-    EXPECT_EQ(section.GetInfo(), nullptr);
-    EXPECT_EQ(section.GetWidth(), 0);
 }
 
 }  // namespace

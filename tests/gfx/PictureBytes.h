@@ -24,8 +24,8 @@ struct PictureFileLayout {
     uint16_t bitCount = 24;
     uint32_t headerSize = 40;
     uint32_t compression = 0;
-    std::vector<uint32_t> colours;  // the colour table, as 0x00RRGGBB
-    uint32_t gap = 0;               // bytes between the colour table and the pixels
+    std::vector<uint32_t> colours{};  // the colour table, as 0x00RRGGBB
+    uint32_t gap = 0;                 // bytes between the colour table and the pixels
 };
 
 // The file: header fields, colour table, gap, then `pixels` as given.

@@ -1,15 +1,21 @@
+#include <set>
+
 #include "platform/DeviceContext.h"
 #include "platform/Dialog.h"
 #include "platform/WindowManager.h"
 #include "tests/platform/WindowFixture.h"
 
-using Strings = std::vector<std::string>;
-
 namespace {
 
+std::set<UINT> g_drawnButtons;
+
 // A YES/NO dialog procedure: both ids end the dialog with themselves.
-INT_PTR QuestionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR QuestionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_DRAWITEM) {
+        g_drawnButtons.insert(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
+        return TRUE;
+    }
     if (message == WM_ERASEBKGND) {
         auto* dc = reinterpret_cast<HDC>(wParam);
         dc->surface->Fill(0x00FF00);
@@ -33,13 +39,10 @@ INT_PTR QuitOnlyProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 DialogLayout QuestionLayout() {
-    return DialogLayout{WS_POPUP,
-                        0,
-                        0,
-                        180,
-                        180,
-                        {{"button", 1, WS_VISIBLE | BS_OWNERDRAW, 19, 144, 64, 25},
-                         {"button", 2, WS_VISIBLE | BS_OWNERDRAW, 98, 144, 64, 25}}};
+    const DWORD style = WS_VISIBLE | BS_OWNERDRAW;
+    DialogLayout layout{WS_POPUP, 0, 0, 180, 180, {}};
+    layout.items = {{"button", 1, style, 19, 144, 64, 25}, {"button", 2, style, 98, 144, 64, 25}};
+    return layout;
 }
 
 }  // namespace
@@ -61,18 +64,16 @@ TEST_F(DialogTest, BaseUnitsAreEightBySixteenAndOneUnitIsTwoPixels) {
     EXPECT_EQ(r, (RECT{38, 288, 166, 338}));
 }
 
-TEST_F(DialogTest, EnterAnswersOneAndTheOwnerIsDisabledOnlyWhileItRuns) {
-    bool ownerDisabled = false;
-    machine.Then([&] { ownerDisabled = !IsWindowEnabled(main); });
-    machine.PressKey(VK_RETURN);
-    EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0), 1);
-    EXPECT_TRUE(ownerDisabled);
-    EXPECT_TRUE(IsWindowEnabled(main));
-}
-
-TEST_F(DialogTest, EscapeAnswersTwo) {
-    machine.PressKey(VK_ESCAPE);
-    EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0), 2);
+TEST_F(DialogTest, EnterAnswersOneEscapeTwoAndTheOwnerIsDisabledOnlyWhileItRuns) {
+    for (const auto& [key, answer] : {std::pair<UINT, int>{VK_RETURN, 1}, {VK_ESCAPE, 2}}) {
+        bool ownerDisabled = false;
+        machine.Then([&] { ownerDisabled = !IsWindowEnabled(main); });
+        machine.PressKey(key);
+        EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0),
+                  answer);
+        EXPECT_TRUE(ownerDisabled);
+        EXPECT_TRUE(IsWindowEnabled(main));
+    }
 }
 
 TEST_F(DialogTest, AProcedureThatIgnoresEscapeKeepsRunningUntilItsButton) {
@@ -87,47 +88,41 @@ TEST_F(DialogTest, AProcedureThatIgnoresEscapeKeepsRunningUntilItsButton) {
     EXPECT_EQ(escapesSurvived, 1);
 }
 
-TEST_F(DialogTest, TheDialogDrawsItsBackgroundAboveTheMainWindow) {
-    HeadlessBackend& screen = machine;
+// The dialog draws its background above the main window, and its buttons ask the dialog
+// to draw them; its place is repainted after it.
+TEST_F(DialogTest, TheDialogAndItsButtonsDrawAboveTheMainWindow) {
     uint32_t underDialog = 0;
     machine.Then([&] {
         // Input comes before paint, so the test asks the dialog to paint now.
-        UpdateWindow(WindowManager::Instance().TopLevelWindows().back());
-        underDialog = screen.ScreenPixels().Pixel(100, 100);
+        const HWND dialog = WindowManager::Instance().TopLevelWindows().back();
+        UpdateWindow(dialog);
+        for (const HWND button : WindowManager::Instance().Children(dialog)) UpdateWindow(button);
+        underDialog = machine.ScreenPixels().Pixel(100, 100);
     });
     machine.PressKey(VK_RETURN);
+    g_drawnButtons.clear();
     DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0);
     EXPECT_EQ(underDialog, 0x00FF00u);
+    EXPECT_EQ(g_drawnButtons, (std::set<UINT>{1, 2}));
     RunUntilIdle();
-    EXPECT_NE(screen.ScreenPixels().Pixel(100, 100), 0x00FF00u)
-        << "the dialog's place is repainted after it";
-}
-
-TEST_F(DialogTest, ButtonsOfTheDialogAskTheDialogToDrawThem) {
-    std::vector<UINT> drawnIds;
-    static std::vector<UINT>* drawn = nullptr;
-    drawn = &drawnIds;
-    machine.Then([] {
-        const HWND dialog = WindowManager::Instance().TopLevelWindows().back();
-        for (const HWND button : WindowManager::Instance().Children(dialog)) UpdateWindow(button);
-    });
-    machine.PressKey(VK_RETURN);
-    DialogBoxLayout(
-        ProgramInstance(), QuestionLayout(), main,
-        [](HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
-            if (message == WM_DRAWITEM) {
-                drawn->push_back(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID);
-                return TRUE;
-            }
-            return QuestionProc(dialog, message, wParam, lParam);
-        },
-        0);
-    EXPECT_NE(std::find(drawnIds.begin(), drawnIds.end(), 1u), drawnIds.end());
-    EXPECT_NE(std::find(drawnIds.begin(), drawnIds.end(), 2u), drawnIds.end());
+    EXPECT_NE(machine.ScreenPixels().Pixel(100, 100), 0x00FF00u);
 }
 
 TEST_F(DialogTest, AnOwnerDestroyedWhileTheDialogRunsEndsItSafely) {
     machine.Then([&] { DestroyWindow(main); });
     EXPECT_EQ(DialogBoxLayout(ProgramInstance(), QuestionLayout(), main, QuestionProc, 0), -1);
     EXPECT_FALSE(IsWindow(main));
+}
+
+TEST_F(DialogTest, ScriptedMessageBoxAnswersComeInTurnThenTheDefaultButton) {
+    machine.ScriptMessageBoxAnswers({IDCANCEL, IDOK});
+    EXPECT_EQ(MessageBoxA(nullptr, "first", "Caption", MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxA(nullptr, "second", "Caption", MB_OKCANCEL), IDOK);
+    EXPECT_EQ(MessageBoxA(nullptr, "third", "Caption", MB_OKCANCEL), IDOK);
+    EXPECT_EQ(MessageBoxA(nullptr, "fourth", "Caption", MB_YESNO), IDYES);
+    const auto shown = machine.MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0].text, "first");
+    EXPECT_EQ(shown[0].caption, "Caption");
+    EXPECT_EQ(shown[3].type, MB_YESNO);
 }

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/Kernel.h"
+#include "platform/MemoryVolume.h"
 #include "platform/headless/HeadlessBackend.h"
-#include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 
 TEST(HostPath, EveryBackslashBecomesASlash) {
@@ -27,57 +29,6 @@ TEST(CurrentDirectory, AsksForTheLengthThenFills) {
     EXPECT_EQ(GetCurrentDirectoryA(needed - 1, buffer.data()), needed) << "too small: the need";
 }
 
-TEST(Files, ProgramPathsWithBackslashesReachTheHostFile) {
-    TempDirectory folder;
-    ASSERT_TRUE(CreateDirectoryA((folder.Path().string() + "\\save003").c_str(), nullptr));
-    const std::string programPath = folder.Path().string() + "\\save003\\page02.sav";
-    HANDLE file = CreateFileA(programPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    ASSERT_TRUE(WriteFile(file, "page", 4, &written, nullptr));
-    EXPECT_EQ(written, 4u);
-    ASSERT_TRUE(CloseHandle(file));
-    EXPECT_EQ(ReadText(folder / "save003/page02.sav"), "page");
-    EXPECT_EQ(GetFileAttributesA(programPath.c_str()), FILE_ATTRIBUTE_NORMAL);
-}
-
-TEST(Files, MissingFilesAndFoldersFailWithTheirErrors) {
-    TempDirectory folder;
-    EXPECT_EQ(CreateFileA("nothing.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-              INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(GetFileAttributesA("nothing.dat"), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(CreateFileA(".", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-              INVALID_HANDLE_VALUE)
-        << "a folder is not a file";
-    EXPECT_FALSE(CreateDirectoryA(".", nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
-}
-
-TEST(Mapping, ViewsTheWholeFileAndRefusesAnEmptyOne) {
-    TempDirectory folder;
-    WriteBytes(folder / "ten.dat", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    WriteBytes(folder / "empty.dat", {});
-
-    HANDLE file = CreateFileA("ten.dat", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    HANDLE mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
-    ASSERT_NE(mapping, nullptr);
-    ASSERT_TRUE(CloseHandle(file)) << "the mapping keeps the file open by itself";
-    const auto* view = static_cast<const uint8_t*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view[9], 9);
-    EXPECT_TRUE(UnmapViewOfFile(view));
-    EXPECT_FALSE(UnmapViewOfFile(view)) << "a view is released once";
-    EXPECT_TRUE(CloseHandle(mapping));
-
-    HANDLE empty = CreateFileA("empty.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(CreateFileMappingA(empty, nullptr, PAGE_READONLY, 0, 0, nullptr), nullptr);
-    CloseHandle(empty);
-}
-
 TEST(LastError, BelongsToEachThread) {
     SetLastError(ERROR_INVALID_PARAMETER);
     DWORD seenByOtherThread = 1;
@@ -95,4 +46,131 @@ TEST(Clock, VirtualClockAnswersAndAdvancesWithSleep) {
     machine.Reset();
     const DWORD before = timeGetTime();
     EXPECT_LE(timeGetTime() - before, 1000u);
+}
+
+namespace {
+
+// Every file call the readers and the saves make, with the edge of each: what each
+// call answered (and the last error when it failed), one line per call.
+class Journal {
+public:
+    explicit Journal(std::string root) : m_root(std::move(root)) {}
+
+    std::string At(const std::string& name) const { return m_root + "\\" + name; }
+
+    void Note(const std::string& call, int64_t answer) {
+        m_lines.push_back(call + " = " + std::to_string(answer) + " error " +
+                          std::to_string(GetLastError()));
+        SetLastError(ERROR_SUCCESS);
+    }
+
+    HANDLE Open(const std::string& name, DWORD access, DWORD disposition) {
+        HANDLE file = CreateFileA(At(name).c_str(), access, 0, nullptr, disposition, 0, nullptr);
+        Note("open " + name, file != INVALID_HANDLE_VALUE);
+        return file;
+    }
+
+    std::string ReadAll(HANDLE file) {
+        std::string text(16, '?');
+        DWORD done = 0;
+        Note("read", ReadFile(file, text.data(), 16, &done, nullptr));
+        text.resize(done);
+        return text;
+    }
+
+    std::vector<std::string> Run() {
+        SetLastError(ERROR_SUCCESS);
+        Note("folder", CreateDirectoryA(At("save003").c_str(), nullptr));
+        Note("folder again", CreateDirectoryA(At("save003").c_str(), nullptr));
+        Note("folder in a missing one", CreateDirectoryA(At("none\\inner").c_str(), nullptr));
+        Note("folder attributes", GetFileAttributesA(At("save003").c_str()));
+        Note("missing attributes", GetFileAttributesA(At("page.sav").c_str()));
+
+        HANDLE out = Open("save003\\page.sav", GENERIC_WRITE, CREATE_ALWAYS);
+        DWORD done = 0;
+        Note("write", WriteFile(out, "abc", 3, &done, nullptr) + 10 * int64_t{done});
+        Note("seek past the end", SetFilePointer(out, 6, nullptr, FILE_BEGIN));
+        Note("write after a gap", WriteFile(out, "z", 1, &done, nullptr));
+        Note("seek before the start", SetFilePointer(out, -8, nullptr, FILE_CURRENT));
+        char byte = 0;
+        Note("read from a writer", ReadFile(out, &byte, 1, &done, nullptr));
+        Note("flush", FlushFileBuffers(out));
+        Note("close", CloseHandle(out));
+        Note("file attributes", GetFileAttributesA(At("save003\\page.sav").c_str()));
+
+        HANDLE in = Open("save003\\page.sav", GENERIC_READ, OPEN_EXISTING);
+        Note("size", GetFileSize(in, nullptr));
+        m_lines.push_back("bytes " + ReadAll(in));
+        Note("read at the end", ReadFile(in, &byte, 1, &done, nullptr) + 10 * int64_t{done});
+        Note("seek from the end", SetFilePointer(in, -2, nullptr, FILE_END));
+        m_lines.push_back("tail " + ReadAll(in));
+        Note("write to a reader", WriteFile(in, "x", 1, &done, nullptr));
+        HANDLE mapping = CreateFileMappingA(in, nullptr, PAGE_READONLY, 0, 0, nullptr);
+        Note("mapping", mapping != nullptr);
+        Note("close file before mapping", CloseHandle(in));
+        Note("view too long", MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 8) != nullptr);
+        const auto* view = static_cast<const char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
+        m_lines.push_back("view " + std::string(view, 7));
+        Note("close mapping", CloseHandle(mapping));
+        Note("unmap", UnmapViewOfFile(view));
+        Note("unmap again", UnmapViewOfFile(view));
+
+        CloseHandle(Open("empty.sav", GENERIC_WRITE, CREATE_NEW));
+        Open("empty.sav", GENERIC_WRITE, CREATE_NEW);
+        HANDLE empty = Open("empty.sav", GENERIC_READ, OPEN_EXISTING);
+        Note("map an empty file",
+             CreateFileMappingA(empty, nullptr, PAGE_READONLY, 0, 0, nullptr) != nullptr);
+        CloseHandle(empty);
+        Open("missing.sav", GENERIC_READ, OPEN_EXISTING);
+        Open("none\\page.sav", GENERIC_WRITE, CREATE_ALWAYS);
+        Open("save003", GENERIC_READ, OPEN_EXISTING);
+        Open("empty.sav\\page.sav", GENERIC_WRITE, CREATE_ALWAYS);
+
+        const std::string page = At("save003\\page.sav");
+        Note("move onto a file", MoveFileExA(At("empty.sav").c_str(), page.c_str(), 0));
+        Note("replace a file",
+             MoveFileExA(At("empty.sav").c_str(), page.c_str(), MOVEFILE_REPLACE_EXISTING));
+        Note("moved file is gone", GetFileAttributesA(At("empty.sav").c_str()));
+        Note("move a missing file",
+             MoveFileExA(At("empty.sav").c_str(), page.c_str(), MOVEFILE_REPLACE_EXISTING));
+        Note("delete", DeleteFileA(page.c_str()));
+        Note("delete again", DeleteFileA(page.c_str()));
+        Note("delete a folder", DeleteFileA(At("save003").c_str()));
+        return m_lines;
+    }
+
+private:
+    std::string m_root;
+    std::vector<std::string> m_lines;
+};
+
+}  // namespace
+
+TEST(MemoryVolume, AnswersEveryFileCallAsTheHostDoes) {
+    TempDirectory disk;
+    const std::vector<std::string> host = Journal(disk.Path().string()).Run();
+    EXPECT_EQ(host[0], "folder = 1 error 0");
+    const std::string written = "bytes abc" + std::string(3, '\0') + "z";
+    EXPECT_NE(std::find(host.begin(), host.end(), written), host.end());
+
+    TempDirectory shadowed;
+    MemoryVolume::Mount(shadowed.Path().string() + "/");
+    const std::vector<std::string> memory = Journal(shadowed.Path().string()).Run();
+    MemoryVolume::Unmount();
+    EXPECT_EQ(memory, host);
+    EXPECT_TRUE(std::filesystem::is_empty(shadowed.Path()))
+        << "the disk below the root is not touched";
+}
+
+TEST(MemoryVolume, HoldsOnlyPathsUnderItsRootWhileMounted) {
+    MemoryVolume::Mount("/album\\");
+    for (const char* held : {"/album", "/album/save003", "\\album\\\\save003\\page00.sav"}) {
+        EXPECT_TRUE(MemoryVolume::Holds(held)) << held;
+    }
+    for (const char* other : {"/albums", "/alb", "/", "album/save003"}) {
+        EXPECT_FALSE(MemoryVolume::Holds(other)) << other;
+    }
+    MemoryVolume::Unmount();
+    EXPECT_FALSE(MemoryVolume::Holds("/album/save003"));
+    EXPECT_EQ(GetFileAttributesA("/album"), INVALID_FILE_ATTRIBUTES);
 }

@@ -3,37 +3,32 @@
 #include "platform/DeviceContext.h"
 #include "platform/User.h"
 
+// The right and bottom edges lie outside: a one-pixel rectangle holds one point, touching
+// rectangles do not intersect, and a union ignores empty rectangles.
 TEST(Rect, RightAndBottomEdgesAreOutside) {
     const RECT onePixel{5, 5, 6, 6};
     EXPECT_FALSE(IsRectEmpty(onePixel));
+    EXPECT_TRUE(IsRectEmpty(RECT{5, 5, 5, 9}));
+    EXPECT_TRUE(IsRectEmpty(RECT{5, 5, 4, 9}));
     EXPECT_TRUE(PtInRect(&onePixel, POINT{5, 5}));
     EXPECT_FALSE(PtInRect(&onePixel, POINT{6, 5}));
     EXPECT_FALSE(PtInRect(&onePixel, POINT{5, 6}));
-    EXPECT_TRUE(IsRectEmpty(RECT{5, 5, 5, 9}));
-    EXPECT_TRUE(IsRectEmpty(RECT{5, 5, 4, 9}));
-}
 
-TEST(Rect, TouchingRectanglesDoNotIntersect) {
     const RECT left{0, 0, 10, 10};
     const RECT right{10, 0, 20, 10};
     RECT common{1, 1, 1, 1};
     EXPECT_FALSE(IntersectRect(&common, &left, &right));
     EXPECT_EQ(common, RECT{});
-
     const RECT overlapping{9, 9, 30, 30};
     EXPECT_TRUE(IntersectRect(&common, &left, &overlapping));
     EXPECT_EQ(common, (RECT{9, 9, 10, 10}));
-}
 
-TEST(Rect, UnionIgnoresEmptyRectangles) {
-    const RECT a{2, 3, 4, 5};
     const RECT empty{100, 100, 100, 100};
     RECT both{};
-    EXPECT_TRUE(UnionRect(&both, &a, &empty));
-    EXPECT_EQ(both, a);
-    const RECT b{-1, 4, 3, 9};
-    EXPECT_TRUE(UnionRect(&both, &a, &b));
-    EXPECT_EQ(both, (RECT{-1, 3, 4, 9}));
+    EXPECT_TRUE(UnionRect(&both, &onePixel, &empty));
+    EXPECT_EQ(both, onePixel);
+    EXPECT_TRUE(UnionRect(&both, &onePixel, &overlapping));
+    EXPECT_EQ(both, (RECT{5, 5, 30, 30}));
     EXPECT_FALSE(UnionRect(&both, &empty, &empty));
 }
 
@@ -42,7 +37,6 @@ TEST(ScreenContext, ViewsTheWholeScreenClippedToIt) {
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->clip, (RECT{0, 0, 1024, 768}));
     EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
-
     Surface small(10, 10);
     HDC clipped = CreateSurfaceDC(&small, POINT{3, 3}, RECT{-5, 2, 50, 8});
     EXPECT_EQ(clipped->clip, (RECT{0, 2, 10, 8}));

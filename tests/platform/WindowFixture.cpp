@@ -1,6 +1,7 @@
 #include "tests/platform/WindowFixture.h"
 
 #include <algorithm>
+#include <sstream>
 
 #include "diag/TextFormat.h"
 #include "platform/WindowManager.h"
@@ -12,37 +13,21 @@ namespace {
 std::map<HWND, std::string> g_names;
 std::vector<std::pair<UINT, std::string>> g_trace;
 
-const std::map<UINT, std::string>& MessageNames() {
-    static const std::map<UINT, std::string> names = {{WM_CREATE, "WM_CREATE"},
-                                                      {WM_DESTROY, "WM_DESTROY"},
-                                                      {WM_SIZE, "WM_SIZE"},
-                                                      {WM_SETFOCUS, "WM_SETFOCUS"},
-                                                      {WM_KILLFOCUS, "WM_KILLFOCUS"},
-                                                      {WM_ENABLE, "WM_ENABLE"},
-                                                      {WM_PAINT, "WM_PAINT"},
-                                                      {WM_CLOSE, "WM_CLOSE"},
-                                                      {WM_ERASEBKGND, "WM_ERASEBKGND"},
-                                                      {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
-                                                      {WM_SETCURSOR, "WM_SETCURSOR"},
-                                                      {WM_DRAWITEM, "WM_DRAWITEM"},
-                                                      {WM_NCDESTROY, "WM_NCDESTROY"},
-                                                      {WM_KEYDOWN, "WM_KEYDOWN"},
-                                                      {WM_KEYUP, "WM_KEYUP"},
-                                                      {WM_CHAR, "WM_CHAR"},
-                                                      {WM_INITDIALOG, "WM_INITDIALOG"},
-                                                      {WM_COMMAND, "WM_COMMAND"},
-                                                      {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
-                                                      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-                                                      {WM_LBUTTONUP, "WM_LBUTTONUP"},
-                                                      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
-                                                      {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
-                                                      {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
-                                                      {BM_SETSTATE, "BM_SETSTATE"},
-                                                      {WM_USER, "WM_USER"},
-                                                      {WM_USER + 1, "WM_USER+1"},
-                                                      {WM_USER + 2, "WM_USER+2"}};
-    return names;
+// The traced messages by name, each spelt as in the source; others show as their number.
+std::map<UINT, std::string> Named(const std::vector<UINT>& messages, std::string names) {
+    std::erase(names, ' ');
+    std::istringstream words(names);
+    std::map<UINT, std::string> named;
+    for (const UINT message : messages) std::getline(words, named[message], ',');
+    return named;
 }
+#define NAMED(...) Named({__VA_ARGS__}, #__VA_ARGS__)
+const std::map<UINT, std::string> kMessageNames = NAMED(
+    WM_CREATE, WM_DESTROY, WM_SIZE, WM_SETFOCUS, WM_KILLFOCUS, WM_ENABLE, WM_PAINT, WM_CLOSE,
+    WM_ERASEBKGND, WM_ACTIVATEAPP, WM_SETCURSOR, WM_DRAWITEM, WM_NCDESTROY, WM_KEYDOWN, WM_KEYUP,
+    WM_CHAR, WM_INITDIALOG, WM_COMMAND, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
+    WM_CAPTURECHANGED, WM_MOUSELEAVE, BM_SETSTATE, WM_USER, WM_USER + 1, WM_USER + 2);
+#undef NAMED
 
 std::string NameOf(HWND window) {
     const auto found = g_names.find(window);
@@ -60,27 +45,11 @@ std::string DrawItemDetails(LPARAM lParam) {
     return text;
 }
 
-LRESULT TracedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    g_trace.emplace_back(message, Describe(window, message, wParam, lParam));
-    const auto handler = WindowFixture::s_handlers.find(message);
-    if (handler != WindowFixture::s_handlers.end()) return handler->second(window, wParam, lParam);
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// A button's own procedure wrapped so that its messages are traced too.
-WNDPROC g_buttonProc = nullptr;
-LRESULT TracedButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    g_trace.emplace_back(message, Describe(window, message, wParam, lParam));
-    return CallWindowProcA(g_buttonProc, window, message, wParam, lParam);
-}
-
-}  // namespace
-
+// One traced message: who got it and what it was.
 std::string Describe(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto name = MessageNames().find(message);
-    std::string text =
-        NameOf(window) + " " +
-        (name != MessageNames().end() ? name->second : FormatText("0x%04X", message));
+    const auto name = kMessageNames.find(message);
+    std::string text = NameOf(window) + " " +
+                       (name != kMessageNames.end() ? name->second : FormatText("0x%04X", message));
     switch (message) {
         case WM_DRAWITEM:
             text += DrawItemDetails(lParam);
@@ -116,6 +85,22 @@ std::string Describe(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return text;
 }
 
+LRESULT TracedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    g_trace.emplace_back(message, Describe(window, message, wParam, lParam));
+    const auto handler = WindowFixture::s_handlers.find(message);
+    if (handler != WindowFixture::s_handlers.end()) return handler->second(window, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A button's own procedure wrapped so that its messages are traced too.
+WNDPROC g_buttonProc = nullptr;
+LRESULT TracedButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    g_trace.emplace_back(message, Describe(window, message, wParam, lParam));
+    return CallWindowProcA(g_buttonProc, window, message, wParam, lParam);
+}
+
+}  // namespace
+
 WindowFixture::WindowFixture() {
     WindowManager::Instance().Reset();
     machine.Reset();
@@ -123,25 +108,18 @@ WindowFixture::WindowFixture() {
     g_names.clear();
     g_trace.clear();
     s_handlers.clear();
-    WNDCLASSEXA traced{sizeof(WNDCLASSEXA),
-                       0,
-                       TracedProc,
-                       0,
-                       0,
-                       ProgramInstance(),
-                       nullptr,
-                       nullptr,
-                       nullptr,
-                       nullptr,
-                       "Traced",
-                       nullptr};
+    WNDCLASSEXA traced{};
+    traced.cbSize = sizeof(traced);
+    traced.lpfnWndProc = TracedProc;
+    traced.hInstance = ProgramInstance();
+    traced.lpszClassName = "Traced";
     RegisterClassExA(&traced);
 }
 
 WindowFixture::~WindowFixture() {
     if (HasFailure())
-        machine.SaveScreen(
-            std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".png");
+        machine.SaveScreen(testing::UnitTest::GetInstance()->current_test_info()->name() +
+                           std::string(".png"));
     WindowManager::Instance().Reset();
     machine.Reset();
     s_handlers.clear();
@@ -151,7 +129,7 @@ HWND WindowFixture::MakeWindow(const std::string& name, RECT place, HWND parent,
     const HWND window = CreateWindowExA(0, "Traced", name.c_str(), style, place.left, place.top,
                                         place.right - place.left, place.bottom - place.top, parent,
                                         nullptr, ProgramInstance(), nullptr);
-    Name(window, name);
+    g_names[window] = name;
     return window;
 }
 
@@ -160,14 +138,10 @@ HWND WindowFixture::MakeButton(const std::string& name, int id, RECT place, HWND
         0, "button", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, place.left, place.top,
         place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<uintptr_t>(id)), ProgramInstance(), nullptr);
-    Name(button, name);
+    g_names[button] = name;
     g_buttonProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(button, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&TracedButtonProc)));
     return button;
-}
-
-void WindowFixture::Name(HWND window, const std::string& name) {
-    g_names[window] = name;
 }
 
 std::vector<std::string> WindowFixture::TakeTrace(const std::vector<UINT>& ignored) {

@@ -13,10 +13,6 @@
 #include "platform/User.h"
 #include "platform/headless/HeadlessBackend.h"
 
-// One traced message: who got it and what it was, in a readable form such as
-// "main WM_PAINT" or "parent WM_DRAWITEM 7 ODA_SELECT ODS_SELECTED".
-std::string Describe(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 class WindowFixture : public testing::Test {
 public:
     // What a traced window answers to a message, instead of the default handling.
@@ -30,9 +26,9 @@ protected:
     HWND MakeWindow(const std::string& name, RECT place, HWND parent = nullptr,
                     DWORD style = WS_POPUP | WS_VISIBLE);
     HWND MakeButton(const std::string& name, int id, RECT place, HWND parent);
-    void Name(HWND window, const std::string& name);
 
-    // The traced messages since the last look, leaving out the ones in `ignored`.
+    // The traced messages since the last look, leaving out the ones in `ignored`, each in
+    // a readable form such as "main WM_PAINT" or "parent WM_DRAWITEM 7 ODA_SELECT".
     std::vector<std::string> TakeTrace(const std::vector<UINT>& ignored = {});
     void RunUntilIdle() { HeadlessBackend::RunUntilIdle(); }
 

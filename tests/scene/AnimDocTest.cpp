@@ -1,42 +1,30 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "tests/scene/DocumentFixture.h"
 #include "tests/support/FileSizeLimit.h"
 
-namespace {
-
 using Records = std::vector<BookFolder::StickerRecord>;
 
-}  // namespace
+class AnimDocTest : public DocumentFixture {};
 
-class AnimDocTest : public DocumentFixture {
-protected:
-    size_t LogLines() const { return capture.Messages().size(); }
-};
-
-TEST_F(AnimDocTest, APageWithoutStickersSavesAsTheSixteenByteHeadAndReadsBackEmpty) {
+// Without stickers a page saves as the sixteen-byte head (the corners are never saved);
+// stickers are saved bottom-most first and read back in the same stacking.
+TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking) {
     EXPECT_TRUE(doc.WriteSprites(SaveFile(0)));
-    const Bytes emptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
-    EXPECT_EQ(book.Page(0), emptyPage) << "the corners are never saved";
-
+    EXPECT_EQ(book.Page(0),
+              (Bytes{8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0}));
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
     EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size());
-    const std::vector<std::string> messages = capture.Messages();
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back(), "DeSerializer::GetLong: end of file");
-}
 
-TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking) {
     Stick(84, 10, 20);
     Stick(88, -30, 40000)->SetFlip(true);
     const Records saved = {{84, 10, 20, 12, 0}, {88, -30, 40000, 11, 1}};
     ASSERT_EQ(StickerRecords(), saved);
-
     doc.SavePage();
     doc.SavePage();
     EXPECT_EQ(book.Page(0), BookFolder::PageOf(saved)) << "saving again changes nothing";
@@ -48,12 +36,6 @@ TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking)
     EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 2);
 }
 
-TEST_F(AnimDocTest, TheStoredPriorityIsNotUsedThePlaceInTheFileIs) {
-    book.WritePage(0, BookFolder::PageOf({{84, 1, 2, 5, 0}, {85, 3, 4, 99, 0}}));
-    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
-    EXPECT_EQ(StickerRecords(), (Records{{84, 1, 2, 12, 0}, {85, 3, 4, 11, 0}}));
-}
-
 TEST_F(AnimDocTest, AMissingOrForeignPageFileIsAPageWithoutStickersAndNoLogLine) {
     const std::vector<Bytes> foreign = {
         Concat({StringBytes("QUILRY02"), LongBytes(768), BookFolder::PageOf({{84, 1, 2, 11, 0}})}),
@@ -62,34 +44,48 @@ TEST_F(AnimDocTest, AMissingOrForeignPageFileIsAPageWithoutStickersAndNoLogLine)
         {},
         {8, 0, 0},
     };
-    const size_t before = LogLines();
+    const size_t before = capture.Messages().size();
     EXPECT_FALSE(doc.ReadSprites(SaveFile(0))) << "never saved";
     for (const Bytes& bytes : foreign) {
         book.WritePage(0, bytes);
         EXPECT_FALSE(doc.ReadSprites(SaveFile(0)));
     }
     EXPECT_TRUE(StickerRecords().empty());
-    EXPECT_EQ(LogLines(), before);
+    EXPECT_EQ(capture.Messages().size(), before);
 }
 
-TEST_F(AnimDocTest, RecordsOfNoStickerOrOfAMissingPictureAreSkippedAndTheRestRead) {
+// The page shows every whole record of a known sticker whose picture can be read, in
+// the file's order: the stored priority is not used, the place in the file is.
+TEST_F(AnimDocTest, ReadsEveryWholeRecordOfAKnownStickerInTheFilesOrder) {
     book.RemovePicture(StickerPictureFiles[85]);
-    book.WritePage(0, BookFolder::PageOf({{-1, 0, 0, 11, 0},
-                                          {NUMBEROFSTICKERGRAPHICS, 0, 0, 11, 0},
-                                          {INT32_MIN, 0, 0, 11, 0},
-                                          {85, 0, 0, 11, 0},
-                                          {86, 5, 6, 11, 7}}));
-    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
-    EXPECT_EQ(StickerRecords(), (Records{{86, 5, 6, 11, 1}}));
+    const int32_t last = NUMBEROFSTICKERGRAPHICS - 1;
+    const Bytes two = BookFolder::PageOf({{84, 1, 2, 11, 0}, {last, 3, 4, 11, 0}});
+    const struct {
+        const char* what;
+        Bytes page;
+        Records shown;
+    } rows[] = {
+        {"stored priorities",
+         BookFolder::PageOf({{84, 1, 2, 5, 0}, {last, 3, 4, 99, 0}}),
+         {{84, 1, 2, 12, 0}, {last, 3, 4, 11, 0}}},
+        {"no such sticker or a missing picture",
+         BookFolder::PageOf({{-1, 0, 0, 11, 0},
+                             {NUMBEROFSTICKERGRAPHICS, 0, 0, 11, 0},
+                             {INT32_MIN, 0, 0, 11, 0},
+                             {85, 0, 0, 11, 0},
+                             {0, 5, 6, 11, 7}}),
+         {{0, 5, 6, 11, 1}}},
+        {"a short last record", Bytes(two.begin(), two.end() - 8), {{84, 1, 2, 11, 0}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+        book.WritePage(0, row.page);
+        EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
+        EXPECT_EQ(StickerRecords(), row.shown);
+    }
     EXPECT_TRUE(capture.Contains("CAnimDoc::ReadSprites: no such sticker: -1"));
     EXPECT_TRUE(capture.Contains("CAnimDoc::ReadSprites: no such sticker: 224"));
-}
-
-TEST_F(AnimDocTest, AShortLastRecordIsDropped) {
-    const Bytes page = BookFolder::PageOf({{84, 1, 2, 11, 0}, {85, 3, 4, 11, 0}});
-    book.WritePage(0, Bytes(page.begin(), page.end() - 8));
-    EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
-    EXPECT_EQ(StickerRecords(), (Records{{84, 1, 2, 11, 0}}));
 }
 
 // A page holds each sticker once at most; a longer file cannot make the page hold more.
@@ -103,17 +99,6 @@ TEST_F(AnimDocTest, APageFileLongerThanTheBookStopsAtAsManyStickersAsTheBookHas)
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
     EXPECT_EQ(StickerRecords().size(), static_cast<size_t>(NUMBEROFSTICKERGRAPHICS));
     EXPECT_TRUE(capture.Contains("CAnimDoc::ReadSprites: more records than the book has stickers"));
-}
-
-TEST_F(AnimDocTest, APageFileThatCannotBeWrittenKeepsItsOldContents) {
-    const Bytes old = BookFolder::PageOf({{84, 1, 2, 11, 0}});
-    book.WritePage(0, old);
-    std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    Stick(85, 3, 4);
-    EXPECT_FALSE(doc.WriteSprites(SaveFile(0)));
-    EXPECT_EQ(book.Page(0), old);
-    EXPECT_EQ(StickerRecords().size(), 1u) << "the page on screen is unaffected";
 }
 
 TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
@@ -151,35 +136,30 @@ TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
 TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten) {
     const Bytes old = BookFolder::PageOf({{84, 594, 199, 11, 0}});
     const Bytes both = BookFolder::PageOf({{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}});
-    struct Failure {
-        std::string what;
-        std::function<std::unique_ptr<FileSizeLimit>()> apply;
-    };
-    std::vector<Failure> failures;
-    for (rlim_t room = 0; room < both.size(); ++room) {
-        failures.push_back({"disk full at byte " + std::to_string(room),
-                            [room] { return std::make_unique<FileSizeLimit>(room); }});
-    }
-    failures.push_back({"read-only page file", [this] {
-                            std::filesystem::permissions(book.PageFile(0),
-                                                         std::filesystem::perms::all,
-                                                         std::filesystem::perm_options::remove);
-                            return nullptr;
-                        }});
-    for (const Failure& failure : failures) {
-        SCOPED_TRACE(failure.what);
+    const Records shown = {{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}};
+    // Every byte at which the disk can be full, then a read-only file.
+    for (rlim_t room = 0; room <= both.size(); ++room) {
+        const bool readOnly = room == both.size();
+        SCOPED_TRACE(readOnly ? "read-only page file"
+                              : "disk full at byte " + std::to_string(room));
         std::filesystem::remove(book.PageFile(0));
         book.WritePage(0, old);
         doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
         doc.LoadPageSprites();
         {
-            const auto failing = failure.apply();
+            std::optional<FileSizeLimit> diskFull;
+            if (readOnly) {
+                std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::all,
+                                             std::filesystem::perm_options::remove);
+            } else {
+                diskFull.emplace(room);
+            }
             Stick(85, 3, 4);
             EXPECT_FALSE(doc.SavePage());
             doc.ChangePage(PAGE_SAME);
             doc.ChangePage(PAGE_NEXT);
             doc.ChangePage(PAGE_PREVIOUS);
-            EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}}));
+            EXPECT_EQ(StickerRecords(), shown);
             EXPECT_EQ(book.Page(0), old);
             EXPECT_TRUE(doc.HasUnsavedPages());
         }
@@ -189,7 +169,7 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
         EXPECT_FALSE(doc.HasUnsavedPages());
         EXPECT_EQ(book.Page(0), both);
         doc.ChangePage(PAGE_PREVIOUS);
-        EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}}));
+        EXPECT_EQ(StickerRecords(), shown);
     }
 }
 
@@ -197,7 +177,10 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
 // and its stickers are never written into the other page's file.
 TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
     Stick(84, 594, 199);
+    const CDIB* background = doc.GetBackground();
     std::filesystem::resize_file(book.HostPath(PageBackgroundFiles[1]), 40);
+    EXPECT_FALSE(doc.SetBackgroundFromFile(nullptr, PageBackgroundFiles[1]));
+    EXPECT_EQ(doc.GetBackground(), background);
     for (int turn = 0; turn < 2; ++turn) {
         EXPECT_FALSE(doc.ChangePage(PAGE_NEXT));
         EXPECT_EQ(doc.GetCurrentPage(), 0);
@@ -218,23 +201,14 @@ TEST_F(AnimDocTest, TheCornersAreFramesOfOnePictureAboveEveryStickerAtTheCorners
     for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
         RECT area{};
         sprite->GetRect(area);
-        if (sprite->GetPriority() < CSprite::kStickerPriority)
-            corners.push_back({area.left, area.top, area.right - area.left, sprite->GetPriority()});
+        corners.push_back({area.left, area.top, area.right - area.left, sprite->GetPriority()});
     }
     const LONG side = BookFolder::kCornerSide;
-    EXPECT_EQ(corners,
-              (std::vector<std::array<LONG, 4>>{
-                  {836, 580, side, 4}, {0, 580, side, 3}, {836, 0, side, 2}, {0, 0, side, 1}}));
-    EXPECT_EQ(sprites.Front()->GetPriority(), 1);
-}
-
-TEST_F(AnimDocTest, ABackgroundThatCannotBeReadLeavesThePageAsItWas) {
-    book.RemovePicture(PageBackgroundFiles[1]);
-    Stick(84, 1, 2);
-    const CDIB* background = doc.GetBackground();
-    EXPECT_FALSE(doc.SetBackgroundFromFile(nullptr, PageBackgroundFiles[1]));
-    EXPECT_EQ(doc.GetBackground(), background);
-    EXPECT_EQ(StickerRecords().size(), 1u);
+    EXPECT_EQ(corners, (std::vector<std::array<LONG, 4>>{{0, 0, BookFolder::kStickerWidth, 11},
+                                                         {836, 580, side, 4},
+                                                         {0, 580, side, 3},
+                                                         {836, 0, side, 2},
+                                                         {0, 0, side, 1}}));
 }
 
 TEST_F(AnimDocTest, WithoutAViewABackgroundIsKeptButCannotBeShown) {
@@ -243,7 +217,6 @@ TEST_F(AnimDocTest, WithoutAViewABackgroundIsKeptButCannotBeShown) {
     EXPECT_EQ(lone.GetBackground(), nullptr);
     EXPECT_FALSE(lone.SetBackground(nullptr, std::make_unique<CDIB>(4, 4)));
     EXPECT_NE(lone.GetBackground(), nullptr);
-    EXPECT_TRUE(capture.Contains("CAnimView not available in CAnimDocBase::SetBackground"));
     lone.DeleteContents();
     EXPECT_EQ(lone.GetBackground(), nullptr);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A fresh base directory with its save folder and small stand-ins for the pictures
-// the page document reads: both page backgrounds (of different sizes, so a test can
-// tell the pages apart), the page corners and a picture for every sticker.
+// the page document reads: the page backgrounds, the page corners and a picture for
+// every sticker.
 
 #include <array>
 #include <cstdint>

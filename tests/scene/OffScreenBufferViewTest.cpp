@@ -8,7 +8,6 @@
 #include "scene/Sprite.h"
 #include "scene/SpriteList.h"
 #include "tests/gfx/PictureBytes.h"
-#include "tests/support/LogCapture.h"
 #include "tests/support/ScreenPixels.h"
 
 namespace {
@@ -100,73 +99,51 @@ TEST_P(OffScreenBufferViewTest, CopyToWindowCopiesOnlyWhatLiesInsideTheImage) {
     EXPECT_EQ(ScreenPixels().Pixel(kWidth - 1, kHeight), kUntouched);
 }
 
+// The page prints in a white border 2 wide with rounded black corners, then the page
+// with its own corners rounded in black; stretched to fit the place it is given.
 TEST_P(OffScreenBufferViewTest, PrintsThePageInARoundedBlackFrame) {
-    LogCapture log;
     RECT print{};
     view.GetPrintRect(print);
     EXPECT_EQ(print, (RECT{0, 0, kWidth + 4, kHeight + 4}));
-
-    Surface paper(100, 100);
-    paper.Fill(0x777777);
-    HDC printer = CreateSurfaceDC(&paper, POINT{0, 0}, paper.Bounds());
-    view.PrintPage(printer, RECT{10, 20, kWidth + 4, kHeight + 4});
-    ReleaseSurfaceDC(printer);
-
-    const auto frame = [&paper](LONG x, LONG y) { return paper.Pixel(10 + x, 20 + y); };
-    constexpr uint32_t kWhite = 0xFFFFFF;
-    for (LONG x = 0; x < 6; ++x) EXPECT_EQ(frame(x, 0), kWhite) << x;
-    EXPECT_EQ(frame(6, 0), 0u);
-    EXPECT_EQ(frame(kWidth + 3, 0), kWhite);
-    EXPECT_EQ(frame(kWidth - 3, 0), 0u);
-    EXPECT_EQ(frame(0, kHeight + 3), kWhite);
-    EXPECT_EQ(frame(kWidth + 3, kHeight + 3), kWhite);
-    EXPECT_EQ(frame(0, 6), 0u);
-    // The page's own corners are rounded in black inside the border.
-    EXPECT_EQ(frame(2, 2), 0u);
+    for (const LONG scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        const uint32_t grey = 0x777777;
+        Surface paper(100, 100);
+        paper.Fill(grey);
+        HDC printer = CreateSurfaceDC(&paper, POINT{0, 0}, paper.Bounds());
+        view.PrintPage(printer, RECT{10, 20, (kWidth + 4) * scale, (kHeight + 4) * scale});
+        ReleaseSurfaceDC(printer);
+        const uint32_t white = 0xFFFFFF;
+        const uint32_t at7 = SurfacePixel(PatternColour(7, 0));
+        const uint32_t at10 = SurfacePixel(PatternColour(10, 10));
+        // The frame is 44 x 34: the page's 40 x 30 and a border of 2.
+        const struct {
+            LONG x, y;
+            uint32_t colour;
+        } probes[] = {{0, 0, white}, {5, 0, white},  {6, 0, 0},       {37, 0, 0},    {43, 0, white},
+                      {0, 6, 0},     {0, 33, white}, {43, 33, white}, {2, 2, 0},     {8, 2, 0},
+                      {9, 2, at7},   {12, 12, at10}, {41, 31, 0},     {-1, 0, grey}, {44, 0, grey}};
+        for (const auto& probe : probes) {
+            EXPECT_EQ(paper.Pixel(10 + probe.x * scale, 20 + probe.y * scale), probe.colour)
+                << probe.x << "," << probe.y;
+        }
+    }
     EXPECT_EQ(ColourOf(*view.GetImage(), 0, 0), 0u);
-    EXPECT_EQ(frame(2 + 6, 2), 0u);
-    EXPECT_EQ(frame(2 + 7, 2), SurfacePixel(PatternColour(7, 0)));
-    EXPECT_EQ(frame(2 + 10, 2 + 10), SurfacePixel(PatternColour(10, 10)));
-    EXPECT_EQ(frame(2 + kWidth - 1, 2 + kHeight - 1), 0u);
-    EXPECT_EQ(paper.Pixel(9, 20), 0x777777u);
-    EXPECT_EQ(paper.Pixel(10 + kWidth + 4, 20), 0x777777u);
-
-    EXPECT_TRUE(log.Contains("rcDIB.left 0 top 0 right 40 bottom 30"));
-    EXPECT_TRUE(log.Contains("rcDraw->left 10 top 20 right 44 bottom 34"));
-    EXPECT_TRUE(log.Contains("COffScreenBufferView::DrawToPrinter: Using StretchDIBits to draw"));
-}
-
-TEST_P(OffScreenBufferViewTest, PrintingStretchesTheFrameToTheDestination) {
-    Surface paper((kWidth + 4) * 2, (kHeight + 4) * 2);
-    HDC printer = CreateSurfaceDC(&paper, POINT{0, 0}, paper.Bounds());
-    view.PrintPage(printer, RECT{0, 0, (kWidth + 4) * 2, (kHeight + 4) * 2});
-    ReleaseSurfaceDC(printer);
-    EXPECT_EQ(paper.Pixel(11, 0), 0xFFFFFFu);
-    EXPECT_EQ(paper.Pixel(12, 1), 0u);
-    EXPECT_EQ(paper.Pixel(2 * 12 + 1, 2 * 12 + 1), SurfacePixel(PatternColour(10, 10)));
 }
 
 INSTANTIATE_TEST_SUITE_P(DIBSectionOrPlainMemory, OffScreenBufferViewTest, ::testing::Bool());
 
 TEST(DirtyRectangles, OnlyTheFirstRectangleEverMerges) {
-    PageView view(true);
-    view.AddDirtyRect(RECT{0, 0, 10, 10});
-    view.AddDirtyRect(RECT{5, 5, 20, 20});
-    EXPECT_EQ(view.GetDirtyRects(), (std::vector<RECT>{{0, 0, 20, 20}}));
-
-    PageView touching(true);
-    touching.AddDirtyRect(RECT{0, 0, 10, 10});
-    touching.AddDirtyRect(RECT{10, 0, 20, 10});
-    EXPECT_EQ(touching.GetDirtyRects().size(), 2u);
-
-    PageView chain(true);
-    const RECT a{0, 0, 10, 10};
-    const RECT b{50, 50, 60, 60};
-    const RECT c{55, 55, 70, 70};
-    chain.AddDirtyRect(a);
-    chain.AddDirtyRect(b);
-    chain.AddDirtyRect(c);
-    EXPECT_EQ(chain.GetDirtyRects(), (std::vector<RECT>{a, b, c}));
+    const auto dirty = [](const std::vector<RECT>& added) {
+        PageView view(true);
+        for (const RECT& rect : added) view.AddDirtyRect(rect);
+        return view.GetDirtyRects();
+    };
+    EXPECT_EQ(dirty({{0, 0, 10, 10}, {5, 5, 20, 20}}), (std::vector<RECT>{{0, 0, 20, 20}}));
+    const std::vector<RECT> touching = {{0, 0, 10, 10}, {10, 0, 20, 10}};
+    EXPECT_EQ(dirty(touching), touching);
+    const std::vector<RECT> chain = {{0, 0, 10, 10}, {50, 50, 60, 60}, {55, 55, 70, 70}};
+    EXPECT_EQ(dirty(chain), chain);
 }
 
 TEST(OffScreenBufferView, HasNoImageBeforeABackgroundArrives) {
