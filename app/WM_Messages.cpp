@@ -4,12 +4,12 @@
 #include <string>
 #include <utility>
 
+#include "album/AlbumView.h"
 #include "album/ClearAll.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
 #include "album/TitlePhase.h"
 #include "album/Validatable.h"
-#include "app/AlbumView.h"
 #include "app/BitmapDialogs.h"
 #include "app/CheckFile.h"
 #include "catalogue/ButtonLayout.h"

@@ -2,11 +2,12 @@
 
 #include <memory>
 
+#include "album/AlbumView.h"
 #include "album/GamePhase.h"
 #include "album/PlayingPhase.h"
 #include "album/StickerOverPosition.h"
-#include "app/AlbumView.h"
 #include "app/Application.h"
+#include "app/BitmapDialogs.h"
 #include "app/EmbeddedResources.h"
 #include "app/SingleInstance.h"
 #include "app/WM_Messages.h"
@@ -35,6 +36,10 @@ std::unique_ptr<CApplication>& Application() {
     return application;
 }
 
+void ShowNewStickerHint(HWND mainWindow) {
+    ShowBitmapDialog(mainWindow, DIALOG_OK, OkDialogProc, "NewStkrDialogBkg");
+}
+
 void WireThePage(HWND mainWindow) {
     CAlbumView& view = GetAlbumView();
     CAnimDoc& document = GetAlbumDocument();
@@ -42,6 +47,7 @@ void WireThePage(HWND mainWindow) {
     document.SetView(&view);
     document.SetMainWindow(mainWindow);
     StickerOverPosition::SetViewAndDocument(&view, &document);
+    view.SetNewStickerHint(ShowNewStickerHint);
     GetPlayingPhase().SetPageOnShow(&view);
     SetAssertOwner(mainWindow);
 }

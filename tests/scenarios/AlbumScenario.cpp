@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/AlbumView.h"
+#include "album/AlbumView.h"
 #include "app/WM_Messages.h"
 #include "app/WinMain.h"
 #include "catalogue/DataFiles.h"

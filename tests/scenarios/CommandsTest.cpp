@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "album/AlbumView.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
-#include "app/AlbumView.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerNumbering.h"

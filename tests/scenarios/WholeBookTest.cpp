@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "album/AlbumView.h"
 #include "album/StickersUsed.h"
-#include "app/AlbumView.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
