@@ -44,7 +44,7 @@ void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCo
 
     PlayingPhase& playing = GetPlayingPhase();
     const int32_t previous = playing.GetStkrBtnPressed();
-    if (previous != NO_BUTTON && previous != stickerCommand) {
+    if (previous != kNoButton && previous != stickerCommand) {
         const HWND previousButton =
             StickerButtonRows[static_cast<size_t>(previous - IDM_STICKER1)].window;
         SendMessageA(previousButton, BM_SETSTATE, TRUE, 0);

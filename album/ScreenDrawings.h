@@ -6,10 +6,10 @@
 
 #include "gfx/TiledBitmap.h"
 
-constexpr LONG SCREEN_WIDTH = 1024;
-constexpr LONG SCREEN_HEIGHT = 768;
+constexpr LONG kScreenWidth = 1024;
+constexpr LONG kScreenHeight = 768;
 // The title background's tile is laid down at every step of this many pixels.
-constexpr LONG TITLE_BACKGROUND_STEP = 8;
+constexpr LONG kTitleBackgroundStep = 8;
 
 // Composes the title screen in a memory bitmap and copies it to `dc` in one blit: tile 0
 // of the background at every 8-pixel step, rows from the top, then the title at

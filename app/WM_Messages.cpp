@@ -83,7 +83,7 @@ bool AskToClearAll(HWND window) {
 }  // namespace
 
 void WM_Messages::Reset() {
-    m_playState = PLAYSTATE_TITLE;
+    m_playState = kPlayStateTitle;
     m_active = 1;
     m_buttonsPrepared = false;
 }
@@ -196,7 +196,7 @@ void WM_Messages::OnPaint(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     if (GamePhase* phase = GetCurrentPhase()) phase->Paint(dc);
     EndPaint(window, &paint);
-    if (m_playState == PLAYSTATE_STARTING) m_playState = PLAYSTATE_PLAYING;
+    if (m_playState == kPlayStateStarting) m_playState = kPlayStatePlaying;
     SetFocus(window);
 }
 
@@ -220,12 +220,12 @@ void WM_Messages::OnDrawItem(const DRAWITEMSTRUCT* drawItem) {
 
 void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
     WriteLog("MESSAGES::WM_Keydown hWnd %i", HandleNumber(window));
-    if (m_playState == PLAYSTATE_TITLE && (key == VK_RETURN || key == VK_SPACE)) {
+    if (m_playState == kPlayStateTitle && (key == VK_RETURN || key == VK_SPACE)) {
         PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(IDM_START), 0);
         return;
     }
     const int32_t command = CommandOfKey(key);
-    if (m_playState != PLAYSTATE_PLAYING || command == 0) return;
+    if (m_playState != kPlayStatePlaying || command == 0) return;
     const HWND button = CommandButtonRows[static_cast<size_t>(command - IDM_QUIT)].window;
     SendMessageA(button, BM_SETSTATE, TRUE, 0);
     Sleep(kKeyPressMilliseconds);
@@ -252,10 +252,10 @@ LRESULT WM_Messages::OnCommand(HWND window, int32_t id) {
             ShowAbout(window);
             return 1;
         case IDM_PREVPAGE:
-            TurnPage(window, PAGE_PREVIOUS);
+            TurnPage(window, kPagePrevious);
             return 1;
         case IDM_NEXTPAGE:
-            TurnPage(window, PAGE_NEXT);
+            TurnPage(window, kPageNext);
             return 1;
         default:
             break;
@@ -277,7 +277,7 @@ void WM_Messages::StartBook(HWND window) {
     GetPlayingPhase().Load(window);
     PostMessageA(window, UM_START_PLAYING, 0, 0);
     GetTitlePhase().Stop();
-    m_playState = PLAYSTATE_STARTING;
+    m_playState = kPlayStateStarting;
 }
 
 // The session ends (a termination signal, a logout, the display gone): everything is
@@ -300,7 +300,7 @@ void WM_Messages::OnStartPlaying(HWND window) {
 
 void WM_Messages::Print(HWND window) {
     WriteLog("IDM_PRINT  %i", IDM_PRINT);
-    GetAlbumDocument().ChangePage(PAGE_SAME);
+    GetAlbumDocument().ChangePage(kPageSame);
     CPrinter printer(window, kPrintDocumentName, GetAlbumView());
     SetFocus(window);
     WriteLog("IDM_PRINT end");
@@ -308,8 +308,8 @@ void WM_Messages::Print(HWND window) {
 
 void WM_Messages::ShowAbout(HWND window) {
     WriteLog("IDM_INFO ");
-    GetAlbumDocument().ChangePage(PAGE_SAME);
-    ShowBitmapDialog(window, DIALOG_OK, OkDialogProc, "AboutDialogBkg");
+    GetAlbumDocument().ChangePage(kPageSame);
+    ShowBitmapDialog(window, kDialogOk, OkDialogProc, "AboutDialogBkg");
     SetFocus(window);
 }
 
@@ -342,8 +342,8 @@ void WM_Messages::ChooseSheet(HWND window, int32_t sheetCommand) {
 void WM_Messages::OnClose(HWND window) {
     EndAnyCarry();
     GetAlbumView().SaveAlbum();
-    ShowBitmapDialog(window, DIALOG_ENDING, QuitDialogProc, "EndingScrnDialogBkg");
-    GetAlbumDocument().ChangePage(PAGE_SAME);
+    ShowBitmapDialog(window, kDialogEnding, QuitDialogProc, "EndingScrnDialogBkg");
+    GetAlbumDocument().ChangePage(kPageSame);
     GetAlbumView().SaveAlbum();
     TellOfFailedSaves(window);
     MIDI_MANAGER.StopMIDI();

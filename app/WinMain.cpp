@@ -37,7 +37,7 @@ std::unique_ptr<CApplication>& Application() {
 }
 
 void ShowNewStickerHint(HWND mainWindow) {
-    ShowBitmapDialog(mainWindow, DIALOG_OK, OkDialogProc, "NewStkrDialogBkg");
+    ShowBitmapDialog(mainWindow, kDialogOk, OkDialogProc, "NewStkrDialogBkg");
 }
 
 void WireThePage(HWND mainWindow) {
@@ -56,7 +56,7 @@ void LoadFirstPage(HWND mainWindow) {
     CAnimDoc& document = GetAlbumDocument();
     document.LoadPage(mainWindow,
                       PageBackgroundFiles[static_cast<size_t>(document.GetCurrentPage())],
-                      &PageCorners);
+                      &kPageCorners);
     document.LoadPageSprites();
 }
 
@@ -74,7 +74,7 @@ void RunMessageLoop(HWND mainWindow) {
             // Nothing waits, so the title is on screen: time for what only the book needs.
             MESSAGES.PrepareButtonsOnce(mainWindow);
             const ChildWindow* page = PageWindow();
-            if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING && page != nullptr) {
+            if (MESSAGES.GetPlayState() == kPlayStatePlaying && page != nullptr) {
                 GetAlbumView().Update(page->GetHWnd());
             }
             // Every change of the page comes with a message, so once it is drawn the loop
@@ -129,7 +129,7 @@ void ResetProgramState() {
     SetCurrentPhase(nullptr);
     PlayingPhase& playing = GetPlayingPhase();
     playing.SetCurrentSheet(IDM_SHEET1);
-    playing.SetStkrBtnPressed(NO_BUTTON);
+    playing.SetStkrBtnPressed(kNoButton);
     playing.SetSheetPressed(0);
     CAnimDoc& document = GetAlbumDocument();
     while (document.GetCurrentPage() != 0) document.NextPage();

@@ -168,7 +168,7 @@ POINT Centre(const ButtonRow& row) {
 int32_t StickerOnFirstPage() {
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber ==
-            AlbumPages[0].pageNumber)
+            kAlbumPages[0].pageNumber)
             return sticker;
     }
     return 0;

@@ -92,8 +92,8 @@ public:
         doc.SetView(&view);
         doc.SetMainWindow(m_main);
         m_page = std::make_unique<ChildWindow>(ProgramInstance(), m_main, &view);
-        doc.LoadPage(m_main, PageBackgroundFiles[0], &PageCorners);
-        while (doc.GetCurrentPage() != pageIndex) doc.ChangePage(PAGE_NEXT);
+        doc.LoadPage(m_main, PageBackgroundFiles[0], &kPageCorners);
+        while (doc.GetCurrentPage() != pageIndex) doc.ChangePage(kPageNext);
         view.Update(m_page->GetHWnd());
     }
     ~FullBook() {
@@ -120,7 +120,7 @@ void BM_PageTurnOfAFullPage(benchmark::State& state) {
     bool forward = true;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        book.doc.ChangePage(forward ? PAGE_NEXT : PAGE_PREVIOUS);
+        book.doc.ChangePage(forward ? kPageNext : kPagePrevious);
         book.view.Update(book.PageWindow());
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

@@ -32,7 +32,7 @@ int32_t DigitClass(const std::string& number) {
 // and the words after it. A number face is cut from the same line, so it matches
 // the caption it is laid on pixel for pixel.
 Canvas CounterLine(const std::string& number, const std::string& words) {
-    const TileRect& caption = StickersLeftCaptionTiles[0];
+    const TileRect& caption = kStickersLeftCaptionTiles[0];
     Canvas line = ScreenFrame::Behind(COUNTER_X, COUNTER_Y, caption.width, caption.height);
     line.RoundedBox(1, 1, caption.width - 2, caption.height - 2, 11);
     line.FillAndOutline(Palette::CREAM, Palette::INK, 2);
@@ -56,10 +56,10 @@ Canvas Captions() {
     const std::string numbers[] = {"224", "99", "9", "1", ""};
     const std::string words[] = {"stickers left", "stickers left", "stickers left", "sticker left",
                                  "All stuck! Hooray!"};
-    const TileRect& size = StickersLeftCaptionTiles[0];
+    const TileRect& size = kStickersLeftCaptionTiles[0];
     Canvas captions(size.width, size.height * 5);
     for (size_t k = 0; k < 5; ++k) {
-        const TileRect& tile = StickersLeftCaptionTiles[k];
+        const TileRect& tile = kStickersLeftCaptionTiles[k];
         captions.Paint(CounterLine(numbers[k], words[k]), tile.x, tile.y);
     }
     return captions;
@@ -87,11 +87,11 @@ Canvas NumberFaces() {
 
 Canvas PageLabels() {
     const TileRect& first = PageLabelTiles[0];
-    Canvas labels(first.width, first.height * (NUMBEROFPAGELABELS + 1));
+    Canvas labels(first.width, first.height * (kNumberOfPageLabels + 1));
     const Canvas backdrop = ScreenFrame::Behind(LABEL_X, LABEL_Y, first.width, first.height);
     // The top row is the empty tile's place; it shows only the frame.
     labels.Paint(backdrop, 0, 0);
-    for (int32_t k = 0; k < NUMBEROFPAGELABELS; ++k) {
+    for (int32_t k = 0; k < kNumberOfPageLabels; ++k) {
         const TileRect& tile = PageLabelTiles[static_cast<size_t>(k)];
         Canvas label(tile.width, tile.height);
         label.Paint(backdrop, 0, 0);
@@ -125,9 +125,9 @@ void AddPicture(ContentOutput& output, const char* file, const Canvas& picture) 
 void FramePictures::Generate(ContentOutput& output) {
     constexpr int32_t TOP_BOTTOM[2][2] = {{0, 0}, {0, 678}};
     constexpr int32_t LEFT_RIGHT[2][2] = {{0, 90}, {934, 90}};
-    AddPicture(output, TopBottomBarsFile, Bars(TopBottomBarTiles, TOP_BOTTOM));
-    AddPicture(output, LeftRightBarsFile, Bars(LeftRightBarTiles, LEFT_RIGHT));
-    AddPicture(output, PageLabelsFile, PageLabels());
-    AddPicture(output, StickersLeftCaptionFile, Captions());
-    AddPicture(output, StickersLeftNumberFile, NumberFaces());
+    AddPicture(output, kTopBottomBarsFile, Bars(kTopBottomBarTiles, TOP_BOTTOM));
+    AddPicture(output, kLeftRightBarsFile, Bars(kLeftRightBarTiles, LEFT_RIGHT));
+    AddPicture(output, kPageLabelsFile, PageLabels());
+    AddPicture(output, kStickersLeftCaptionFile, Captions());
+    AddPicture(output, kStickersLeftNumberFile, NumberFaces());
 }

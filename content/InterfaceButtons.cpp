@@ -77,7 +77,7 @@ struct CommandLook {
 
 // In the order of CommandButtonRows and CommandButtonFiles: Quit, Print, Clear All,
 // About, previous page, next page.
-std::array<CommandLook, NUMBEROFCOMMANDBUTTONS> CommandLooks() {
+std::array<CommandLook, kNumberOfCommandButtons> CommandLooks() {
     return {{
         {Palette::RED, Door, "Quit"},
         {Palette::BLUE, Printer, ""},
@@ -118,7 +118,7 @@ void InterfaceButtons::Generate(ContentOutput& output) {
         output.AddAlbumFile(AlbumPath(CommandButtonFiles[i]),
                             PictureEncoder::Encode(strip, Transparency::Opaque));
     }
-    for (int32_t sheet = 1; sheet <= NUMBEROFSHEETS; ++sheet) {
+    for (int32_t sheet = 1; sheet <= kNumberOfSheets; ++sheet) {
         const auto at = static_cast<size_t>(sheet - 1);
         const Canvas strip =
             ButtonFaces::UpAndDown(BehindButton(SheetButtonRows[at]),

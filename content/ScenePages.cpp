@@ -92,24 +92,24 @@ void ScenePages::PaintCorners(Canvas& target, const Canvas& corners, double page
 }
 
 void ScenePages::GenerateScenes(ContentOutput& output) {
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         output.AddAlbumFile(ContentOutput::AlbumPath(page.backgroundFile),
                             PictureEncoder::Encode(Scene(page.pageNumber), Transparency::Opaque));
     }
 }
 
 void ScenePages::Generate(ContentOutput& output) {
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         output.AddAlbumFile(
             ContentOutput::AlbumPath(page.backgroundFile),
             PictureEncoder::Encode(WithOutlines(page.pageNumber), Transparency::Opaque));
     }
     const std::vector<uint8_t> corners =
         PictureEncoder::Encode(Corners(), Transparency::MagentaKey);
-    output.AddAlbumFile(ContentOutput::AlbumPath(PageCornersFile), corners);
+    output.AddAlbumFile(ContentOutput::AlbumPath(kPageCornersFile), corners);
     if (!output.WantsPreviews()) return;
     const Canvas decodedCorners = PictureEncoder::Decode(corners);
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         const std::string name = "page" + std::to_string(page.pageNumber);
         output.AddPreview(name + "-empty", PictureEncoder::Decode(*output.FindAlbumFile(
                                                ContentOutput::AlbumPath(page.backgroundFile))));

@@ -10,8 +10,8 @@ const Colour DESK_DOTS = Colour::Hex(0x9AD6F8);
 void Desk(Canvas& canvas) {
     canvas.Fill(DESK);
     // Polka dots on a staggered grid: lively, but too soft to compete with buttons.
-    for (int32_t row = 0; row * 24 < ScreenFrame::SCREEN_HEIGHT + 24; ++row) {
-        for (int32_t column = 0; column * 24 < ScreenFrame::SCREEN_WIDTH + 24; ++column) {
+    for (int32_t row = 0; row * 24 < ScreenFrame::kScreenHeight + 24; ++row) {
+        for (int32_t column = 0; column * 24 < ScreenFrame::kScreenWidth + 24; ++column) {
             canvas.Circle(column * 24 + (row % 2) * 12, row * 24, 4);
         }
     }
@@ -45,7 +45,7 @@ void Mat(Canvas& canvas) {
 
 const Canvas& ScreenFrame::Playing() {
     static const Canvas screen = [] {
-        Canvas canvas(SCREEN_WIDTH, SCREEN_HEIGHT);
+        Canvas canvas(kScreenWidth, kScreenHeight);
         Desk(canvas);
         Mat(canvas);
         return canvas;

@@ -10,8 +10,8 @@
 
 class ScreenFrame {
 public:
-    static constexpr int32_t SCREEN_WIDTH = 1024;
-    static constexpr int32_t SCREEN_HEIGHT = 768;
+    static constexpr int32_t kScreenWidth = 1024;
+    static constexpr int32_t kScreenHeight = 768;
     // The page's hole in the frame.
     static constexpr int32_t PAGE_X = 90;
     static constexpr int32_t PAGE_Y = 90;

@@ -22,7 +22,7 @@ enum ButtonFace { UP = 0, DOWN = 1 };
 class Screen {
 public:
     explicit Screen(const ContentOutput& output)
-        : m_output(output), m_canvas(ScreenFrame::SCREEN_WIDTH, ScreenFrame::SCREEN_HEIGHT) {}
+        : m_output(output), m_canvas(ScreenFrame::kScreenWidth, ScreenFrame::kScreenHeight) {}
 
     Canvas Picture(const char* file) const {
         return PictureEncoder::Decode(*m_output.FindAlbumFile(ContentOutput::AlbumPath(file)));
@@ -48,13 +48,13 @@ private:
     // The background's tile is the whole picture; the screen repeats only its
     // top-left 8 × 8 block.
     const TileRect block = {0, 0, 8, 8};
-    const TiledBitmapInfo background = {1, &block, TitleBackgroundInfo.fileName};
-    for (int32_t y = 0; y < ScreenFrame::SCREEN_HEIGHT; y += 8) {
-        for (int32_t x = 0; x < ScreenFrame::SCREEN_WIDTH; x += 8) {
+    const TiledBitmapInfo background = {1, &block, kTitleBackgroundInfo.fileName};
+    for (int32_t y = 0; y < ScreenFrame::kScreenHeight; y += 8) {
+        for (int32_t x = 0; x < ScreenFrame::kScreenWidth; x += 8) {
             screen.Tile(background, 0, x, y);
         }
     }
-    screen.Tile(TitlePictureInfo, 0, 282, 150);
+    screen.Tile(kTitlePictureInfo, 0, 282, 150);
     FillStartButtonInfo();
     screen.Button(StartButtonInfo, UP, StartButtonRows[0]);
     return std::move(screen.Drawing());
@@ -76,9 +76,9 @@ constexpr CounterRule COUNTER_RULES[] = {{224, 224, 0, -1}, {100, 223, 0, 23}, {
 void DrawCounter(Screen& screen, int32_t left, double x, double y) {
     for (const CounterRule& rule : COUNTER_RULES) {
         if (left < rule.from || left > rule.to) continue;
-        screen.Tile(StickersLeftCaptionInfo, rule.caption, x, y);
+        screen.Tile(kStickersLeftCaptionInfo, rule.caption, x, y);
         if (rule.numberOffset >= 0) {
-            screen.Tile(StickersLeftNumberInfo, left, x + rule.numberOffset, y);
+            screen.Tile(kStickersLeftNumberInfo, left, x + rule.numberOffset, y);
         }
     }
 }
@@ -95,12 +95,12 @@ struct PlayingState {
 
 ::Canvas PlayingScreen(const ContentOutput& output, const PlayingState& state) {
     Screen screen(output);
-    screen.Tile(TopBottomBarsInfo, 0, 0, 0);
-    screen.Tile(TopBottomBarsInfo, 1, 0, 678);
-    screen.Tile(LeftRightBarsInfo, 0, 0, 90);
-    screen.Tile(LeftRightBarsInfo, 1, 934, 90);
-    const AlbumPage& page = AlbumPages[state.pageIndex];
-    screen.Tile(PageLabelsInfo, page.labelTile, 414, 705);
+    screen.Tile(kTopBottomBarsInfo, 0, 0, 0);
+    screen.Tile(kTopBottomBarsInfo, 1, 0, 678);
+    screen.Tile(kLeftRightBarsInfo, 0, 0, 90);
+    screen.Tile(kLeftRightBarsInfo, 1, 934, 90);
+    const AlbumPage& page = kAlbumPages[state.pageIndex];
+    screen.Tile(kPageLabelsInfo, page.labelTile, 414, 705);
     DrawCounter(screen, NUMBEROFSTICKERGRAPHICS - static_cast<int32_t>(state.stuck.size()), 417,
                 52);
 
@@ -117,7 +117,7 @@ struct PlayingState {
         canvas.Paint(screen.Picture(StickerPictureFiles[static_cast<size_t>(state.carried)]),
                      90 + state.carriedX, 90 + state.carriedY);
     }
-    ScenePages::PaintCorners(canvas, screen.Picture(PageCornersFile), ScreenFrame::PAGE_X,
+    ScenePages::PaintCorners(canvas, screen.Picture(kPageCornersFile), ScreenFrame::PAGE_X,
                              ScreenFrame::PAGE_Y);
 
     FillPlayingButtonInfos();

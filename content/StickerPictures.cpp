@@ -61,7 +61,7 @@ void StickerPictures::Generate(ContentOutput& output) {
             PictureEncoder::Encode(StickerButtonFaces::Strip(index), Transparency::Opaque));
     }
     if (!output.WantsPreviews()) return;
-    for (int32_t sheet = 1; sheet <= NUMBEROFSHEETS; ++sheet) {
+    for (int32_t sheet = 1; sheet <= kNumberOfSheets; ++sheet) {
         std::vector<int32_t> stickers;
         for (int32_t sticker = 1; sticker <= STICKERSPERSHEET; ++sticker) {
             stickers.push_back(StickerIndex(sheet, sticker));
@@ -69,7 +69,7 @@ void StickerPictures::Generate(ContentOutput& output) {
         output.AddPreview("sheet" + std::to_string(sheet),
                           ContactSheet(output, "Sheet " + std::to_string(sheet), stickers));
     }
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         std::vector<int32_t> stickers;
         for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
             if (StickerHomePositions[static_cast<size_t>(index)].pageNumber == page.pageNumber) {

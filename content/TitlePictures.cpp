@@ -50,7 +50,7 @@ void Sticker(Canvas& canvas, int32_t sheet, int32_t sticker, double x, double y,
 }
 
 Canvas TitlePicture() {
-    const TileRect& tile = TitlePictureTiles[0];
+    const TileRect& tile = kTitlePictureTiles[0];
     Canvas title = Patterned(tile.width, tile.height, TITLE_X, TITLE_Y);
     title.RoundedBox(10, 14, tile.width - 20, tile.height - 24, 36);
     title.FillPath(WARM_DOT.Darker(0.8));
@@ -92,13 +92,13 @@ void PlayTriangle(Canvas& canvas, double x, double y, double size) {
 }  // namespace
 
 void TitlePictures::Generate(ContentOutput& output) {
-    const TileRect& tile = TitlePictureTiles[0];
+    const TileRect& tile = kTitlePictureTiles[0];
     const Canvas title = TitlePicture();
-    AddPicture(output, TitlePictureFile, title);
-    AddPicture(output, TitleBackgroundFile, Patterned(tile.width, tile.height, 0, 0));
+    AddPicture(output, kTitlePictureFile, title);
+    AddPicture(output, kTitleBackgroundFile, Patterned(tile.width, tile.height, 0, 0));
     const ButtonRow& start = StartButtonRows[0];
     const Canvas behind =
         title.Cropped(start.x - TITLE_X, start.y - TITLE_Y, start.width, start.height);
-    AddPicture(output, StartButtonFile,
+    AddPicture(output, kStartButtonFile,
                ButtonFaces::UpAndDown(behind, Palette::GREEN, PlayTriangle, "Play!"));
 }

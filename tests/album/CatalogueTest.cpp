@@ -32,9 +32,10 @@ std::vector<std::string> AllFileNames() {
     names.insert(names.end(), CommandButtonFiles.begin(), CommandButtonFiles.end());
     names.insert(names.end(), PageBackgroundFiles.begin(), PageBackgroundFiles.end());
     names.insert(names.end(), PageSaveFiles.begin(), PageSaveFiles.end());
-    for (const char* single : {StartButtonFile, TitlePictureFile, TitleBackgroundFile,
-                               TopBottomBarsFile, LeftRightBarsFile, PageLabelsFile,
-                               PageCornersFile, StickersLeftCaptionFile, StickersLeftNumberFile}) {
+    for (const char* single :
+         {kStartButtonFile, kTitlePictureFile, kTitleBackgroundFile, kTopBottomBarsFile,
+          kLeftRightBarsFile, kPageLabelsFile, kPageCornersFile, kStickersLeftCaptionFile,
+          kStickersLeftNumberFile}) {
         names.emplace_back(single);
     }
     return names;
@@ -126,9 +127,9 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
     EXPECT_TRUE(names.contains("\\data003\\s0828.dat")) << "sheets 5 to 8 are checked too";
     EXPECT_EQ(std::string(checked[224]), PageBackgroundFiles[0]);
     EXPECT_EQ(std::string(checked[224 + 24]), PageBackgroundFiles[24]) << "every page's background";
-    EXPECT_EQ(std::string(checked.back()), StartButtonFile);
+    EXPECT_EQ(std::string(checked.back()), kStartButtonFile);
     for (const char* unchecked :
-         {StickersLeftCaptionFile, StickersLeftNumberFile, PageSaveFiles[0]}) {
+         {kStickersLeftCaptionFile, kStickersLeftNumberFile, PageSaveFiles[0]}) {
         EXPECT_FALSE(names.contains(unchecked)) << unchecked;
     }
 }
@@ -138,13 +139,13 @@ TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
         const StickerHome& home = HomeOf(index);
         const int32_t page = StickerOverPosition::GetStickerPageIndex(index);
         ASSERT_TRUE(page >= 0 && page < NUMBEROFPAGES) << index;
-        EXPECT_EQ(AlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
+        EXPECT_EQ(kAlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
         // A sticker sticks within 19 pixels of its home, so every home must lie
         // less than 20 pixels outside the 844 x 588 page.
         EXPECT_TRUE(home.x > -20 && home.x < 844 && home.y > -20 && home.y < 588) << index;
     }
     for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS}) {
-        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), NO_PAGE_INDEX);
+        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), kNoPageIndex);
     }
 }
 
@@ -161,10 +162,10 @@ TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
         expected.push_back(
             {i, i + 1, "\\data003\\p00" + nn + ".dat", "\\save003\\page" + nn + ".sav"});
     }
-    ASSERT_EQ(AlbumPages.size(), expected.size());
+    ASSERT_EQ(kAlbumPages.size(), expected.size());
     for (const Row& row : expected) {
         const size_t i = static_cast<size_t>(row.pageIndex);
-        const AlbumPage& page = AlbumPages[i];
+        const AlbumPage& page = kAlbumPages[i];
         EXPECT_EQ(page.pageIndex, row.pageIndex);
         EXPECT_EQ(page.pageNumber, row.pageNumber);
         EXPECT_EQ(page.backgroundFile, row.backgroundFile);
@@ -174,9 +175,9 @@ TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
         EXPECT_STREQ(PageSaveFiles[i], page.saveFile);
         EXPECT_EQ(PageIndexOfPageNumber(row.pageNumber), row.pageIndex);
     }
-    EXPECT_STREQ(PageSaveFiles[AlbumPages.size()], "\\save003\\page00.sav") << "the record";
+    EXPECT_STREQ(PageSaveFiles[kAlbumPages.size()], "\\save003\\page00.sav") << "the record";
     for (int32_t withoutPage : {0, 26, -1}) {
-        EXPECT_EQ(PageIndexOfPageNumber(withoutPage), NO_PAGE_INDEX) << withoutPage;
+        EXPECT_EQ(PageIndexOfPageNumber(withoutPage), kNoPageIndex) << withoutPage;
     }
 }
 
@@ -191,7 +192,7 @@ TEST(PageTableTest, TurningWrapsOverEveryPage) {
 }
 
 TEST(PageTableTest, EveryPageIsHomeToStickersAndTheFarmAndSeaKeepTheirs) {
-    std::vector<std::vector<int32_t>> onPage(AlbumPages.size());
+    std::vector<std::vector<int32_t>> onPage(kAlbumPages.size());
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         onPage.at(static_cast<size_t>(PageIndexOfPageNumber(HomeOf(index).pageNumber)))
             .push_back(index);
@@ -227,15 +228,15 @@ TEST(TileTableTest, EveryTileLiesInsideItsPicture) {
         ExpectTilesInside(CommandButtonInfos[i], commandSizes[i]);
     for (const TiledBitmapInfo& sheet : SheetButtonInfos) ExpectTilesInside(sheet, {60, 130});
     for (const TiledBitmapInfo& sticker : StickerButtonInfos) ExpectTilesInside(sticker, {300, 60});
-    ExpectTilesInside(TitlePictureInfo, {460, 468});
-    ExpectTilesInside(TitleBackgroundInfo, {460, 468});
-    ExpectTilesInside(TopBottomBarsInfo, {1024, 180});
-    ExpectTilesInside(LeftRightBarsInfo, {180, 588});
-    ExpectTilesInside(PageLabelsInfo, {196, 26 * 40});
-    ExpectTilesInside(StickersLeftCaptionInfo, {190, 5 * 24});
-    ExpectTilesInside(StickersLeftNumberInfo, {30, 220 * 24});
-    EXPECT_EQ(PageLabelsInfo.tiles[EMPTY_PAGE_LABEL_TILE], (TileRect{0, 0, 0, 0}));
-    EXPECT_EQ(PageLabelsInfo.tiles[0], (TileRect{0, 40, 196, 40}));
+    ExpectTilesInside(kTitlePictureInfo, {460, 468});
+    ExpectTilesInside(kTitleBackgroundInfo, {460, 468});
+    ExpectTilesInside(kTopBottomBarsInfo, {1024, 180});
+    ExpectTilesInside(kLeftRightBarsInfo, {180, 588});
+    ExpectTilesInside(kPageLabelsInfo, {196, 26 * 40});
+    ExpectTilesInside(kStickersLeftCaptionInfo, {190, 5 * 24});
+    ExpectTilesInside(kStickersLeftNumberInfo, {30, 220 * 24});
+    EXPECT_EQ(kPageLabelsInfo.tiles[kEmptyPageLabelTile], (TileRect{0, 0, 0, 0}));
+    EXPECT_EQ(kPageLabelsInfo.tiles[0], (TileRect{0, 40, 196, 40}));
 }
 
 TEST(TileTableTest, ButtonDescriptorsAreFilledFromTheNameTables) {
@@ -251,8 +252,8 @@ TEST(TileTableTest, ButtonDescriptorsAreFilledFromTheNameTables) {
     EXPECT_EQ(CommandButtonInfos[1].tiles, CommandButtonInfos[3].tiles);
     EXPECT_EQ(CommandButtonInfos[4].tiles, CommandButtonInfos[5].tiles);
     EXPECT_NE(CommandButtonInfos[4].tiles, CommandButtonInfos[1].tiles);
-    EXPECT_TRUE(std::equal(PageTurnButtonTiles.begin(), PageTurnButtonTiles.end(),
-                           PrintAboutButtonTiles.begin()));
+    EXPECT_TRUE(std::equal(kPageTurnButtonTiles.begin(), kPageTurnButtonTiles.end(),
+                           kPrintAboutButtonTiles.begin()));
     for (size_t i = 0; i < StickerButtonInfos.size(); ++i) {
         EXPECT_EQ(StickerButtonInfos[i].tileCount, 5);
         EXPECT_EQ(StickerButtonInfos[i].fileName, StickerButtonFiles[i]);

@@ -81,8 +81,9 @@ std::vector<std::pair<const char*, Size>> ExpectedSizes() {
     FillStartButtonInfo();
     FillPlayingButtonInfos();
     std::vector<const TiledBitmapInfo*> described = {
-        &StartButtonInfo,   &TitlePictureInfo, &TitleBackgroundInfo,    &TopBottomBarsInfo,
-        &LeftRightBarsInfo, &PageLabelsInfo,   &StickersLeftNumberInfo, &StickersLeftCaptionInfo};
+        &StartButtonInfo,         &kTitlePictureInfo,       &kTitleBackgroundInfo,
+        &kTopBottomBarsInfo,      &kLeftRightBarsInfo,      &kPageLabelsInfo,
+        &kStickersLeftNumberInfo, &kStickersLeftCaptionInfo};
     AppendAll(described, CommandButtonInfos);
     AppendAll(described, SheetButtonInfos);
     AppendAll(described, StickerButtonInfos);
@@ -90,7 +91,7 @@ std::vector<std::pair<const char*, Size>> ExpectedSizes() {
     std::vector<std::pair<const char*, Size>> sizes;
     for (const TiledBitmapInfo* info : described) sizes.emplace_back(info->fileName, Extent(*info));
     for (const char* file : PageBackgroundFiles) sizes.emplace_back(file, PAGE);
-    sizes.emplace_back(PageCornersFile, CORNERS);
+    sizes.emplace_back(kPageCornersFile, CORNERS);
     return sizes;
 }
 
@@ -212,20 +213,20 @@ TEST(AlbumPicturesTest, EveryCheckedDataFileIsAPictureOfTheFormatTheProgramReads
     for (const char* name : DataFilesToCheck()) {
         ExpectPictureHeader(name, Picture(name));
     }
-    ExpectPictureHeader(StickersLeftCaptionFile, Picture(StickersLeftCaptionFile));
-    ExpectPictureHeader(StickersLeftNumberFile, Picture(StickersLeftNumberFile));
+    ExpectPictureHeader(kStickersLeftCaptionFile, Picture(kStickersLeftCaptionFile));
+    ExpectPictureHeader(kStickersLeftNumberFile, Picture(kStickersLeftNumberFile));
 }
 
 TEST(AlbumPicturesTest, EveryTiledPictureHasTheSizeItsTilesNeedAndOnlyCornersSeeThrough) {
-    EXPECT_EQ(Extent(StickerButtonTiles), (Size{300, 60}));
-    EXPECT_EQ(Extent(StartButtonTiles), (Size{124, 100}));
+    EXPECT_EQ(Extent(kStickerButtonTiles), (Size{300, 60}));
+    EXPECT_EQ(Extent(kStartButtonTiles), (Size{124, 100}));
     EXPECT_EQ(Extent(PageLabelTiles), (Size{196, 1040}));
     EXPECT_EQ(Extent(StickersLeftNumberTiles), (Size{30, 5280}));
     for (const auto& [name, size] : ExpectedSizes()) {
         const PictureView picture{Picture(name)};
         EXPECT_EQ((Size{picture.Width(), picture.Height()}), size) << name;
         // Only the corners are see-through; every other picture is opaque.
-        if (std::string(name) != PageCornersFile) {
+        if (std::string(name) != kPageCornersFile) {
             EXPECT_EQ(CountOf(picture, MAGENTA), 0) << name;
         }
     }
@@ -252,7 +253,7 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
     TempDirectory scenes;
     ASSERT_EQ(RunGenerator("--scenes '" + scenes.Path().string() + "'"), 0);
     std::map<int32_t, Bytes> sceneOfPage;
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         sceneOfPage[page.pageNumber] =
             ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
     }
@@ -283,7 +284,7 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
 }
 
 TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
-    const PictureView corners{Picture(PageCornersFile)};
+    const PictureView corners{Picture(kPageCornersFile)};
     // Frame k's outermost pixel (toward the page's corner) and innermost one.
     const int32_t outer[4][2] = {{0, 0}, {7, 0}, {0, 7}, {7, 7}};
     for (int32_t frame = 0; frame < 4; ++frame) {
@@ -298,8 +299,8 @@ TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
 // A number face laid over its caption must meet it without a seam: the face's edge
 // pixels are the caption's pixels beneath them.
 TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
-    const PictureView captions{Picture(StickersLeftCaptionFile)};
-    const PictureView numbers{Picture(StickersLeftNumberFile)};
+    const PictureView captions{Picture(kStickersLeftCaptionFile)};
+    const PictureView numbers{Picture(kStickersLeftNumberFile)};
     struct Range {
         int32_t from;
         int32_t to;
@@ -307,7 +308,7 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
         int32_t offset;
     };
     for (const Range& range : {Range{100, 223, 0, 23}, Range{10, 98, 1, 19}, Range{2, 8, 2, 16}}) {
-        const TileRect& caption = StickersLeftCaptionTiles[range.caption];
+        const TileRect& caption = kStickersLeftCaptionTiles[range.caption];
         for (int32_t left = range.from; left <= range.to; ++left) {
             const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(left)];
             for (int32_t y = 0; y < face.height; ++y) {
@@ -325,7 +326,7 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
 }
 
 TEST(AlbumPicturesTest, TitleBackgroundIsItsTopLeftBlockRepeated) {
-    const PictureView background{Picture(TitleBackgroundFile)};
+    const PictureView background{Picture(kTitleBackgroundFile)};
     for (int32_t y = 0; y < background.Height(); ++y) {
         for (int32_t x = 0; x < background.Width(); ++x) {
             ASSERT_EQ(background.Pixel(x, y), background.Pixel(x % 8, y % 8)) << x << "," << y;

@@ -25,8 +25,8 @@ protected:
 
     static std::vector<const char*> EveryDataFile() {
         std::vector<const char*> names = DataFilesToCheck();
-        names.push_back(StickersLeftCaptionFile);
-        names.push_back(StickersLeftNumberFile);
+        names.push_back(kStickersLeftCaptionFile);
+        names.push_back(kStickersLeftNumberFile);
         return names;
     }
 

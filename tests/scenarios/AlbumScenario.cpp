@@ -89,7 +89,7 @@ void AlbumScenario::DrawWhatIsDue() {
     const ChildWindow* page = PageWindow();
     if (page == nullptr) return;
     UpdateWindow(page->GetHWnd());
-    if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING) GetAlbumView().Update(page->GetHWnd());
+    if (MESSAGES.GetPlayState() == kPlayStatePlaying) GetAlbumView().Update(page->GetHWnd());
 }
 
 void AlbumScenario::Then(std::function<void()> step) {
@@ -133,7 +133,7 @@ void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
 }
 
 int32_t AlbumScenario::StickerOnPage(int32_t pageIndex, int32_t nth) {
-    const int32_t pageNumber = AlbumPages[static_cast<size_t>(pageIndex)].pageNumber;
+    const int32_t pageNumber = kAlbumPages[static_cast<size_t>(pageIndex)].pageNumber;
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber == pageNumber &&
             nth-- == 0)

@@ -101,7 +101,7 @@ TEST_F(Commands, ClearAllConfirmedEmptiesEveryPageResetsTheRecordAndShows224) {
     PressKey(VK_RETURN);  // YES
     Then([&] {
         EXPECT_EQ(SoundsPlayed().back(), "ClearWAVE");
-        for (const AlbumPage& page : AlbumPages) {
+        for (const AlbumPage& page : kAlbumPages) {
             SCOPED_TRACE(page.saveFile);
             EXPECT_EQ(FileBytes(ProgramFile(page.saveFile)).size(), kEmptyPageBytes);
         }
@@ -234,7 +234,7 @@ TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
                                               {VK_UP, NUMBEROFPAGES - 1}};
     const auto labelOf = [](int32_t page) {
         const LONG top = 40 * (page + 1);
-        return PictureBlock(PageLabelsFile, RECT{0, top, 56, top + 35});
+        return PictureBlock(kPageLabelsFile, RECT{0, top, 56, top + 35});
     };
     StartBook();
     Then([&] { EXPECT_EQ(Indicator(), labelOf(0)) << "the book opens on its first page"; });
@@ -253,7 +253,7 @@ TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
 // sheet picks its sticker, the 28th included.
 TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
     StartBook();
-    for (int32_t sheet = NUMBEROFSHEETS - 1; sheet >= 0; --sheet) {
+    for (int32_t sheet = kNumberOfSheets - 1; sheet >= 0; --sheet) {
         ClickButton(SheetButtonRows[static_cast<size_t>(sheet)]);
         Then([sheet] {
             EXPECT_EQ(GetPlayingPhase().GetCurrentSheet(), IDM_SHEET1 + sheet) << "sheet " << sheet;
@@ -261,7 +261,7 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
     }
     ClickButton(SheetButtonRows.back());
     for (int32_t button = 0; button < STICKERSPERSHEET; ++button) {
-        PickSticker((NUMBEROFSHEETS - 1) * STICKERSPERSHEET + button, button == 0);
+        PickSticker((kNumberOfSheets - 1) * STICKERSPERSHEET + button, button == 0);
         Then([button] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "button " << button; });
         machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
         machine.ReleaseButton(POINT{300, 300}, InputEvent::Button::Right);

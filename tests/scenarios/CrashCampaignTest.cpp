@@ -41,7 +41,7 @@ int Runs() {
 
 std::set<int32_t> StickersOnPages() {
     std::set<int32_t> stickers;
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         std::string fullPath;
         CFileManager().MakeFullPath(fullPath, page.saveFile);
         std::vector<PageFileRecord> records;
@@ -64,7 +64,7 @@ std::vector<int32_t> StickersHomedOn(int32_t pageIndex) {
     std::vector<int32_t> stickers;
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber ==
-            AlbumPages[static_cast<size_t>(pageIndex)].pageNumber) {
+            kAlbumPages[static_cast<size_t>(pageIndex)].pageNumber) {
             stickers.push_back(sticker);
         }
     }

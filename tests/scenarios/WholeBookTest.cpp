@@ -82,7 +82,7 @@ protected:
         return pixels;
     }
     static std::vector<uint32_t> CaptionTile(LONG tile) {
-        return PictureBlock(StickersLeftCaptionFile, RECT{0, 24 * tile, 190, 24 * (tile + 1)});
+        return PictureBlock(kStickersLeftCaptionFile, RECT{0, 24 * tile, 190, 24 * (tile + 1)});
     }
 
     // Every sticker of the page shows at its home, each below those stuck after it.
@@ -169,7 +169,8 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
                 const POINT inside = OpaquePointOfStickerAtHome(shown[i], colour, above);
                 EXPECT_EQ(ScreenPixel(inside.x, inside.y), colour) << "sticker " << shown[i];
             }
-            EXPECT_EQ(GetAlbumDocument().GetSprites().GetCount(), PageCorners.size() + shown.size())
+            EXPECT_EQ(GetAlbumDocument().GetSprites().GetCount(),
+                      kPageCorners.size() + shown.size())
                 << page;
         });
         ClickButton(kNextPageButton);

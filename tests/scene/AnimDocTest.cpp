@@ -25,7 +25,7 @@ TEST_F(AnimDocTest, APageWithoutStickersSavesAsTheSixteenByteHeadAndReadsBackEmp
     EXPECT_EQ(book.Page(0), emptyPage) << "the corners are never saved";
 
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
-    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size());
+    EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size());
     const std::vector<std::string> messages = capture.Messages();
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back(), "DeSerializer::GetLong: end of file");
@@ -41,11 +41,11 @@ TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking)
     doc.SavePage();
     EXPECT_EQ(book.Page(0), BookFolder::PageOf(saved)) << "saving again changes nothing";
 
-    doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+    doc.LoadPage(nullptr, PageBackgroundFiles[0], &kPageCorners);
     EXPECT_TRUE(StickerRecords().empty());
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
     EXPECT_EQ(StickerRecords(), saved);
-    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 2);
+    EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size() + 2);
 }
 
 TEST_F(AnimDocTest, TheStoredPriorityIsNotUsedThePlaceInTheFileIs) {
@@ -121,7 +121,7 @@ TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
     const Records onLast = {{74, 526, 316, 11, 0}};
     const int32_t last = NUMBEROFPAGES - 1;
     Stick(30, -15, 26);
-    doc.ChangePage(PAGE_PREVIOUS);
+    doc.ChangePage(kPagePrevious);
     EXPECT_EQ(book.Page(0), BookFolder::PageOf(onFirst)) << "saved when turned away from";
     Stick(74, 526, 316);
 
@@ -130,9 +130,9 @@ TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
         int32_t page;
         Records shown;
     };
-    const Turn turns[] = {{PAGE_NEXT, 0, onFirst},     {PAGE_NEXT, 1, {}},
-                          {PAGE_PREVIOUS, 0, onFirst}, {PAGE_PREVIOUS, last, onLast},
-                          {PAGE_SAME, last, onLast},   {PAGE_NEXT, 0, onFirst}};
+    const Turn turns[] = {{kPageNext, 0, onFirst},     {kPageNext, 1, {}},
+                          {kPagePrevious, 0, onFirst}, {kPagePrevious, last, onLast},
+                          {kPageSame, last, onLast},   {kPageNext, 0, onFirst}};
     for (const Turn& turn : turns) {
         const int32_t serialBefore = doc.GetSprites().First()->GetSerial();
         doc.ChangePage(turn.direction);
@@ -170,25 +170,25 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
         SCOPED_TRACE(failure.what);
         std::filesystem::remove(book.PageFile(0));
         book.WritePage(0, old);
-        doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+        doc.LoadPage(nullptr, PageBackgroundFiles[0], &kPageCorners);
         doc.LoadPageSprites();
         {
             const auto failing = failure.apply();
             Stick(85, 3, 4);
             EXPECT_FALSE(doc.SavePage());
-            doc.ChangePage(PAGE_SAME);
-            doc.ChangePage(PAGE_NEXT);
-            doc.ChangePage(PAGE_PREVIOUS);
+            doc.ChangePage(kPageSame);
+            doc.ChangePage(kPageNext);
+            doc.ChangePage(kPagePrevious);
             EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}}));
             EXPECT_EQ(book.Page(0), old);
             EXPECT_TRUE(doc.HasUnsavedPages());
         }
         std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add);
-        doc.ChangePage(PAGE_NEXT);
+        doc.ChangePage(kPageNext);
         EXPECT_FALSE(doc.HasUnsavedPages());
         EXPECT_EQ(book.Page(0), both);
-        doc.ChangePage(PAGE_PREVIOUS);
+        doc.ChangePage(kPagePrevious);
         EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}}));
     }
 }
@@ -199,11 +199,11 @@ TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
     Stick(84, 594, 199);
     std::filesystem::resize_file(book.HostPath(PageBackgroundFiles[1]), 40);
     for (int turn = 0; turn < 2; ++turn) {
-        EXPECT_FALSE(doc.ChangePage(PAGE_NEXT));
+        EXPECT_FALSE(doc.ChangePage(kPageNext));
         EXPECT_EQ(doc.GetCurrentPage(), 0);
         EXPECT_EQ(doc.GetBackground()->GetWidth(), BookFolder::PageSize(0).cx);
         EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
-        EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 1)
+        EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size() + 1)
             << "no second set of corners";
     }
     EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));

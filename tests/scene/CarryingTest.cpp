@@ -59,7 +59,7 @@ protected:
         main = CreateWindowExA(0, "PlainMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
                                nullptr, ProgramInstance(), nullptr);
         page = std::make_unique<ChildWindow>(ProgramInstance(), main, &view);
-        doc.LoadPage(page->GetHWnd(), PageBackgroundFiles[0], &PageCorners);
+        doc.LoadPage(page->GetHWnd(), PageBackgroundFiles[0], &kPageCorners);
         HeadlessBackend::RunUntilIdle();
     }
     ~CarryingTest() override {

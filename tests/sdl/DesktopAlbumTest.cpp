@@ -229,7 +229,7 @@ void PushKey(SDL_Keycode key) {
 int32_t StickerOnPage(int32_t pageIndex) {
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
         const int32_t home = StickerHomePositions[static_cast<size_t>(sticker)].pageNumber;
-        if (home == AlbumPages[static_cast<size_t>(pageIndex)].pageNumber) return sticker;
+        if (home == kAlbumPages[static_cast<size_t>(pageIndex)].pageNumber) return sticker;
     }
     return -1;
 }
@@ -244,9 +244,9 @@ protected:
         fs::current_path(folder.Path());
         CFileManager::SetBaseDirectoryFromCurrent();
         // The heading of the title picture: the start button covers part of the rest.
-        TileRect heading = TitlePictureTiles[0];
+        TileRect heading = kTitlePictureTiles[0];
         heading.height = kTitleHeadingHeight;
-        title.emplace(TitlePictureFile, heading);
+        title.emplace(kTitlePictureFile, heading);
     }
 
     // A fresh X server of this size (and a window manager on it) for the next album.
@@ -330,8 +330,8 @@ protected:
     bool CounterShows(int32_t stickersLeft) {
         const TilePicture count =
             stickersLeft == NUMBEROFSTICKERGRAPHICS
-                ? TilePicture(StickersLeftCaptionFile, StickersLeftCaptionTiles[0])
-                : TilePicture(StickersLeftNumberFile,
+                ? TilePicture(kStickersLeftCaptionFile, kStickersLeftCaptionTiles[0])
+                : TilePicture(kStickersLeftNumberFile,
                               StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)]);
         return WaitForScreen(
             [&count](const Surface& shot) { return count.FindOn(shot).has_value(); });
@@ -694,7 +694,7 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
     const auto play = [&] {
         if (!screenShows(*title)) return false;
         PushKey(SDLK_RETURN);
-        const TilePicture full(StickersLeftCaptionFile, StickersLeftCaptionTiles[0]);
+        const TilePicture full(kStickersLeftCaptionFile, kStickersLeftCaptionTiles[0]);
         if (!screenShows(full)) return false;
         tap(Centre(SheetButtonRows[static_cast<size_t>(sticker / STICKERSPERSHEET)]));
         tap(button);
@@ -708,7 +708,7 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
                                                button.y + (home.y - button.y) * step / 10});
         }
         PushFinger(SDL_FINGERUP, home);
-        const TilePicture oneLess(StickersLeftNumberFile,
+        const TilePicture oneLess(kStickersLeftNumberFile,
                                   StickersLeftNumberTiles[NUMBEROFSTICKERGRAPHICS - 1]);
         return screenShows(oneLess);
     };
