@@ -11,8 +11,8 @@
 
 namespace SceneKit {
 
-constexpr double WIDTH = ScreenFrame::PAGE_WIDTH;
-constexpr double HEIGHT = ScreenFrame::PAGE_HEIGHT;
+constexpr double kWidth = ScreenFrame::kPageWidth;
+constexpr double kHeight = ScreenFrame::kPageHeight;
 
 // A sky from the top of the page down to `height`.
 void Sky(Canvas& canvas, Colour top, Colour bottom, double height);

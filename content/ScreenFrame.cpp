@@ -4,38 +4,38 @@
 
 namespace {
 
-const Colour DESK = Colour::Hex(0x7CC6F2);
-const Colour DESK_DOTS = Colour::Hex(0x9AD6F8);
+const Colour kDesk = Colour::Hex(0x7CC6F2);
+const Colour kDeskDots = Colour::Hex(0x9AD6F8);
 
 void Desk(Canvas& canvas) {
-    canvas.Fill(DESK);
+    canvas.Fill(kDesk);
     // Polka dots on a staggered grid: lively, but too soft to compete with buttons.
     for (int32_t row = 0; row * 24 < ScreenFrame::kScreenHeight + 24; ++row) {
         for (int32_t column = 0; column * 24 < ScreenFrame::kScreenWidth + 24; ++column) {
             canvas.Circle(column * 24 + (row % 2) * 12, row * 24, 4);
         }
     }
-    canvas.FillPath(DESK_DOTS);
+    canvas.FillPath(kDeskDots);
 }
 
 void Mat(Canvas& canvas) {
-    constexpr double MARGIN = 10;
-    canvas.RoundedBox(ScreenFrame::PAGE_X - MARGIN + 3, ScreenFrame::PAGE_Y - MARGIN + 4,
-                      ScreenFrame::PAGE_WIDTH + 2 * MARGIN, ScreenFrame::PAGE_HEIGHT + 2 * MARGIN,
+    constexpr double kMargin = 10;
+    canvas.RoundedBox(ScreenFrame::kPageX - kMargin + 3, ScreenFrame::kPageY - kMargin + 4,
+                      ScreenFrame::kPageWidth + 2 * kMargin, ScreenFrame::kPageHeight + 2 * kMargin,
                       16);
-    canvas.FillPath(DESK.Darker(0.8));
-    canvas.RoundedBox(ScreenFrame::PAGE_X - MARGIN, ScreenFrame::PAGE_Y - MARGIN,
-                      ScreenFrame::PAGE_WIDTH + 2 * MARGIN, ScreenFrame::PAGE_HEIGHT + 2 * MARGIN,
+    canvas.FillPath(kDesk.Darker(0.8));
+    canvas.RoundedBox(ScreenFrame::kPageX - kMargin, ScreenFrame::kPageY - kMargin,
+                      ScreenFrame::kPageWidth + 2 * kMargin, ScreenFrame::kPageHeight + 2 * kMargin,
                       16);
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 3);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 3);
     cairo_t* context = canvas.Context();
-    cairo_rectangle(context, ScreenFrame::PAGE_X - ScreenFrame::RIM,
-                    ScreenFrame::PAGE_Y - ScreenFrame::RIM,
-                    ScreenFrame::PAGE_WIDTH + 2 * ScreenFrame::RIM,
-                    ScreenFrame::PAGE_HEIGHT + 2 * ScreenFrame::RIM);
-    canvas.FillPath(Palette::INK);
-    cairo_rectangle(context, ScreenFrame::PAGE_X, ScreenFrame::PAGE_Y, ScreenFrame::PAGE_WIDTH,
-                    ScreenFrame::PAGE_HEIGHT);
+    cairo_rectangle(context, ScreenFrame::kPageX - ScreenFrame::kRim,
+                    ScreenFrame::kPageY - ScreenFrame::kRim,
+                    ScreenFrame::kPageWidth + 2 * ScreenFrame::kRim,
+                    ScreenFrame::kPageHeight + 2 * ScreenFrame::kRim);
+    canvas.FillPath(Palette::kInk);
+    cairo_rectangle(context, ScreenFrame::kPageX, ScreenFrame::kPageY, ScreenFrame::kPageWidth,
+                    ScreenFrame::kPageHeight);
     cairo_set_operator(context, CAIRO_OPERATOR_CLEAR);
     cairo_fill(context);
     cairo_set_operator(context, CAIRO_OPERATOR_OVER);

@@ -13,12 +13,12 @@ public:
     static constexpr int32_t kScreenWidth = 1024;
     static constexpr int32_t kScreenHeight = 768;
     // The page's hole in the frame.
-    static constexpr int32_t PAGE_X = 90;
-    static constexpr int32_t PAGE_Y = 90;
-    static constexpr int32_t PAGE_WIDTH = 844;
-    static constexpr int32_t PAGE_HEIGHT = 588;
+    static constexpr int32_t kPageX = 90;
+    static constexpr int32_t kPageY = 90;
+    static constexpr int32_t kPageWidth = 844;
+    static constexpr int32_t kPageHeight = 588;
     // The rim around the hole, and the page corners that round it off, are this ink.
-    static constexpr int32_t RIM = 4;
+    static constexpr int32_t kRim = 4;
 
     // The whole screen, drawn once; the hole is left see-through.
     static const Canvas& Playing();

@@ -13,7 +13,7 @@ namespace {
 using ThemeFunction = PageTheme (*)();
 
 // By home page number, from page 1.
-constexpr ThemeFunction THEMES[kLastHomePageNumber - kFirstHomePageNumber + 1] = {
+constexpr ThemeFunction kThemes[kLastHomePageNumber - kFirstHomePageNumber + 1] = {
     Themes::Zoo,    Themes::Farm,   Themes::Market,    Themes::Party,   Themes::Town,
     Themes::Garden, Themes::Space,  Themes::Weather,   Themes::Winter,  Themes::Castle,
     Themes::Toys,   Themes::Beach,  Themes::Woods,     Themes::Sea,     Themes::Pets,
@@ -21,9 +21,9 @@ constexpr ThemeFunction THEMES[kLastHomePageNumber - kFirstHomePageNumber + 1] =
     Themes::Music,  Themes::Blocks, Themes::Dinosaurs, Themes::Clothes, Themes::Monsters,
 };
 
-constexpr Colour SHEET_COLOURS[kNumberOfSheets] = {
-    Palette::ORANGE, Palette::RED,   Palette::BLUE,   Palette::GREEN,
-    Palette::PINK,   Palette::NIGHT, Palette::PURPLE, DesignKit::TEAL,
+constexpr Colour kSheetColours[kNumberOfSheets] = {
+    Palette::kOrange, Palette::kRed,   Palette::kBlue,   Palette::kGreen,
+    Palette::kPink,   Palette::kNight, Palette::kPurple, DesignKit::kTeal,
 };
 
 struct Book {
@@ -35,7 +35,7 @@ struct Book {
 const Book& TheBook() {
     static const Book book = [] {
         Book made;
-        for (const ThemeFunction theme : THEMES) made.themes.push_back(theme());
+        for (const ThemeFunction theme : kThemes) made.themes.push_back(theme());
         std::vector<size_t> used(made.themes.size(), 0);
         for (const StickerHome& home : StickerHomePositions) {
             const auto page = static_cast<size_t>(home.pageNumber - kFirstHomePageNumber);
@@ -78,5 +78,5 @@ const PageTheme& StickerDesigns::ThemeOfSticker(int32_t stickerIndex) {
 
 Colour StickerDesigns::SheetColour(int32_t sheet) {
     if (sheet < 1 || sheet > kNumberOfSheets) throw std::out_of_range("no such sheet");
-    return SHEET_COLOURS[sheet - 1];
+    return kSheetColours[sheet - 1];
 }
