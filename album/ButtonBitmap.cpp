@@ -8,10 +8,10 @@ constexpr int32_t kStickerFaces = 5;
 }  // namespace
 
 int32_t ButtonBitmap::NextState(int32_t current, int32_t requested) {
-    if (requested == BS_STATE_RESET) return BS_STATE_NORMAL;
-    if (requested == BS_STATE_USED) return BS_STATE_USED;
+    if (requested == kButtonStateReset) return kButtonStateNormal;
+    if (requested == kButtonStateUsed) return kButtonStateUsed;
     // A picked sticker keeps its face until it is stuck or released.
-    if (current == BS_STATE_PICKED) return BS_STATE_PICKED;
+    if (current == kButtonStatePicked) return kButtonStatePicked;
     return requested;
 }
 
@@ -19,11 +19,11 @@ void ButtonBitmap::SelectTile() {
     // A face changes only for a state the picture has a face for.
     switch (GetTileCount()) {
         case kTwoFaces:
-            if (m_state == BS_STATE_NORMAL) m_tile = 0;
-            if (m_state == BS_STATE_PRESSED) m_tile = 1;
+            if (m_state == kButtonStateNormal) m_tile = 0;
+            if (m_state == kButtonStatePressed) m_tile = 1;
             break;
         case kStickerFaces:
-            if (m_state >= BS_STATE_NORMAL && m_state <= BS_STATE_USED) m_tile = m_state;
+            if (m_state >= kButtonStateNormal && m_state <= kButtonStateUsed) m_tile = m_state;
             break;
         default:
             break;

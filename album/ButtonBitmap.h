@@ -11,12 +11,12 @@
 
 #include "gfx/TiledBitmap.h"
 
-constexpr int32_t BS_STATE_NORMAL = 0;
-constexpr int32_t BS_STATE_OVER = 1;
-constexpr int32_t BS_STATE_PRESSED = 2;
-constexpr int32_t BS_STATE_PICKED = 3;
-constexpr int32_t BS_STATE_USED = 4;
-constexpr int32_t BS_STATE_RESET = 6;
+constexpr int32_t kButtonStateNormal = 0;
+constexpr int32_t kButtonStateOver = 1;
+constexpr int32_t kButtonStatePressed = 2;
+constexpr int32_t kButtonStatePicked = 3;
+constexpr int32_t kButtonStateUsed = 4;
+constexpr int32_t kButtonStateReset = 6;
 
 class ButtonBitmap : public TiledBitmap {
 public:
@@ -34,6 +34,6 @@ private:
     void SelectTile();
 
     // No state has been asked for yet.
-    int32_t m_state = BS_STATE_RESET;
+    int32_t m_state = kButtonStateReset;
     int32_t m_tile = 0;
 };

@@ -9,8 +9,8 @@
 #include "catalogue/DataFiles.h"
 
 using StartButtonSet = ButtonSetOf<StartButtonSubclass, 1>;
-using CommandButtonSet = ButtonSetOf<CommandButtonSubclass, NUMBEROFCOMMANDBUTTONS>;
-using SheetButtonSet = ButtonSetOf<SheetButtonSubclass, NUMBEROFSHEETS>;
+using CommandButtonSet = ButtonSetOf<CommandButtonSubclass, kNumberOfCommandButtons>;
+using SheetButtonSet = ButtonSetOf<SheetButtonSubclass, kNumberOfSheets>;
 // 28 windows; its 224 pictures are numbered by sticker index.
 using StickerButtonSet = ButtonSetOf<StickerButtonSubclass, STICKERSPERSHEET>;
 

@@ -12,10 +12,10 @@
 class ButtonSubclass {
 public:
     // Sticker buttons' mouse states.
-    static constexpr int32_t MOUSE_AWAY = 0;
-    static constexpr int32_t MOUSE_OVER = 1;
-    static constexpr int32_t MOUSE_PRESSED = 2;
-    static constexpr int32_t MOUSE_RELEASED = 3;
+    static constexpr int32_t kMouseAway = 0;
+    static constexpr int32_t kMouseOver = 1;
+    static constexpr int32_t kMousePressed = 2;
+    static constexpr int32_t kMouseReleased = 3;
 
     ButtonSubclass() = default;
     ButtonSubclass(const ButtonSubclass&) = delete;
@@ -45,7 +45,7 @@ protected:
     // Repaints the whole button without erasing it.
     void Invalidate() const;
 
-    int32_t m_mouseState = MOUSE_AWAY;
+    int32_t m_mouseState = kMouseAway;
     int32_t m_tracking = 0;
 
 private:

@@ -45,7 +45,7 @@ void ClearAll::ClearEverything(HWND window) {
     SoundEffect clear(window, SoundEffect::kClear);
     m_view.RemoveAllSprites();
     m_document.EmptyUnsavedPages();
-    m_document.ChangePage(PAGE_SAME);
+    m_document.ChangePage(kPageSame);
     if (StickersUsed* stickersUsed = GetStickersUsed()) stickersUsed->ResetStickersUsed();
     RedrawStickerButtons();
 

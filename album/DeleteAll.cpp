@@ -26,7 +26,7 @@ bool DeleteAll::IsValid() const {
 }
 
 void DeleteAll::ClearPageFiles() {
-    for (const AlbumPage& page : AlbumPages) ClearPageFile(page.saveFile);
+    for (const AlbumPage& page : kAlbumPages) ClearPageFile(page.saveFile);
 }
 
 void DeleteAll::ClearPageFile(const std::string& relativeName) {

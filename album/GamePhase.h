@@ -8,7 +8,7 @@
 #include "platform/UserTypes.h"
 
 // "No button" for the current sticker button and the focused sheet button.
-constexpr int32_t NO_BUTTON = 65535;
+constexpr int32_t kNoButton = 65535;
 
 class GamePhase {
 public:

@@ -24,11 +24,11 @@ constexpr bool IsStickerCommand(int32_t id) {
 }  // namespace
 
 PlayingPhase::PlayingPhase() {
-    m_frameStrips.SetTiledInfo(&TopBottomBarsInfo);
-    m_sideStrips.SetTiledInfo(&LeftRightBarsInfo);
-    m_pageIndicator.SetTiledInfo(&PageLabelsInfo);
-    m_counterDigits.SetTiledInfo(&StickersLeftNumberInfo);
-    m_counterLabels.SetTiledInfo(&StickersLeftCaptionInfo);
+    m_frameStrips.SetTiledInfo(&kTopBottomBarsInfo);
+    m_sideStrips.SetTiledInfo(&kLeftRightBarsInfo);
+    m_pageIndicator.SetTiledInfo(&kPageLabelsInfo);
+    m_counterDigits.SetTiledInfo(&kStickersLeftNumberInfo);
+    m_counterLabels.SetTiledInfo(&kStickersLeftCaptionInfo);
 }
 
 void PlayingPhase::PrepareButtons(HWND window) {
@@ -62,9 +62,9 @@ void PlayingPhase::Start(HWND window) {
 
 void PlayingPhase::DrawPlayingFrame(HDC dc) const {
     m_frameStrips.DrawTile(dc, 0, POINT{0, 0});
-    m_frameStrips.DrawTile(dc, 1, POINT{0, PAGE_BOTTOM});
-    m_sideStrips.DrawTile(dc, 0, POINT{0, PAGE_TOP});
-    m_sideStrips.DrawTile(dc, 1, POINT{PAGE_RIGHT, PAGE_TOP});
+    m_frameStrips.DrawTile(dc, 1, POINT{0, kPageBottom});
+    m_sideStrips.DrawTile(dc, 0, POINT{0, kPageTop});
+    m_sideStrips.DrawTile(dc, 1, POINT{kPageRight, kPageTop});
     DrawPageIndicator(dc);
     DrawStickerCounter(dc);
 }
@@ -73,8 +73,8 @@ void PlayingPhase::DrawPageIndicator(HDC dc) const {
     const int32_t pageIndex = m_page != nullptr ? m_page->GetCurrentPage() : 0;
     // A page the book does not have shows the empty label.
     const int32_t label = pageIndex >= 0 && pageIndex < NUMBEROFPAGES
-                              ? AlbumPages[static_cast<size_t>(pageIndex)].labelTile
-                              : EMPTY_PAGE_LABEL_TILE;
+                              ? kAlbumPages[static_cast<size_t>(pageIndex)].labelTile
+                              : kEmptyPageLabelTile;
     ::DrawPageIndicator(dc, m_pageIndicator, label);
 }
 
@@ -89,7 +89,7 @@ bool PlayingPhase::SetCurrentSheet(int32_t sheetCommand) {
 }
 
 bool PlayingPhase::SetStkrBtnPressed(int32_t stickerCommand) {
-    if (stickerCommand != NO_BUTTON && !IsStickerCommand(stickerCommand)) return false;
+    if (stickerCommand != kNoButton && !IsStickerCommand(stickerCommand)) return false;
     m_stickerButtonPressed = stickerCommand;
     return true;
 }
@@ -102,7 +102,7 @@ void PlayingPhase::DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) {
 
 void PlayingPhase::DrawCommandButton(const DRAWITEMSTRUCT& drawItem, int32_t id) {
     const int32_t state =
-        (drawItem.itemState & ODS_SELECTED) != 0 ? BS_STATE_PRESSED : BS_STATE_NORMAL;
+        (drawItem.itemState & ODS_SELECTED) != 0 ? kButtonStatePressed : kButtonStateNormal;
     CommandButtons().DrawButton(drawItem.hDC, state, id - IDM_QUIT, nullptr);
 }
 
@@ -113,19 +113,19 @@ int32_t PlayingPhase::SheetButtonState(const DRAWITEMSTRUCT& drawItem, int32_t i
     const UINT itemState = drawItem.itemState;
     if (action == ODA_FOCUS && (itemState & ODS_FOCUS) != 0) {
         m_focusedSheet = id;
-        return BS_STATE_PRESSED;
+        return kButtonStatePressed;
     }
     if (id != m_focusedSheet) {
         if ((action == ODA_SELECT || action == ODA_DRAWENTIRE) && itemState == ODS_SELECTED) {
-            return BS_STATE_RESET;
+            return kButtonStateReset;
         }
         if (id != m_currentSheet && action == ODA_DRAWENTIRE && itemState == 0)
-            return BS_STATE_RESET;
-        if (id == m_currentSheet) return BS_STATE_PRESSED;
+            return kButtonStateReset;
+        if (id == m_currentSheet) return kButtonStatePressed;
         return kNothingDrawn;
     }
-    if (m_sheetPressed == 1) return BS_STATE_PRESSED;
-    if (id != m_currentSheet) return BS_STATE_RESET;
+    if (m_sheetPressed == 1) return kButtonStatePressed;
+    if (id != m_currentSheet) return kButtonStateReset;
     return kNothingDrawn;
 }
 
@@ -142,21 +142,21 @@ int32_t PlayingPhase::DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, in
     const int32_t stickerIndex = StickerIndexFromCommands(m_currentSheet, id);
     int32_t drawState = state;
     if (stickersUsed->GetStickerUsed(stickerIndex) == SU_USED) {
-        drawState = BS_STATE_USED;
+        drawState = kButtonStateUsed;
     } else if (drawItem->itemAction == ODA_SELECT && drawItem->itemState == ODS_SELECTED) {
-        drawState = BS_STATE_RESET;
+        drawState = kButtonStateReset;
     }
     StickerButtons().DrawButton(drawItem->hDC, drawState, stickerIndex, nullptr);
     return 1;
 }
 
 void PlayingPhase::ReleaseStickerButton() {
-    if (m_stickerButtonPressed != NO_BUTTON) {
+    if (m_stickerButtonPressed != kNoButton) {
         const HWND button =
             StickerButtonRows[static_cast<size_t>(m_stickerButtonPressed - IDM_STICKER1)].window;
         if (button != nullptr) SendMessageA(button, BM_SETSTATE, TRUE, 0);
     }
-    m_stickerButtonPressed = NO_BUTTON;
+    m_stickerButtonPressed = kNoButton;
 }
 
 PlayingPhase& GetPlayingPhase() {

@@ -44,7 +44,7 @@ public:
     int32_t GetSheetPressed() const { return m_sheetPressed; }
     void SetSheetPressed(int32_t pressed) { m_sheetPressed = pressed; }
     int32_t GetStkrBtnPressed() const { return m_stickerButtonPressed; }
-    // A sticker command, IDM_STICKER1 to IDM_STICKER28, or NO_BUTTON; anything else is refused.
+    // A sticker command, IDM_STICKER1 to IDM_STICKER28, or kNoButton; anything else is refused.
     bool SetStkrBtnPressed(int32_t stickerCommand);
 
 private:
@@ -59,9 +59,9 @@ private:
     TiledBitmap m_counterDigits;
     TiledBitmap m_counterLabels;
     int32_t m_currentSheet = IDM_SHEET1;
-    int32_t m_focusedSheet = NO_BUTTON;
+    int32_t m_focusedSheet = kNoButton;
     int32_t m_sheetPressed = 0;
-    int32_t m_stickerButtonPressed = NO_BUTTON;
+    int32_t m_stickerButtonPressed = kNoButton;
     PageOnShow* m_page = nullptr;
 };
 

@@ -22,7 +22,7 @@ class ScreenComposition {
 public:
     explicit ScreenComposition(HDC dc)
         : m_memory(CreateCompatibleDC(dc)),
-          m_bitmap(CreateCompatibleBitmap(dc, SCREEN_WIDTH, SCREEN_HEIGHT)),
+          m_bitmap(CreateCompatibleBitmap(dc, kScreenWidth, kScreenHeight)),
           m_previous(SelectObject(m_memory, m_bitmap)) {}
     ~ScreenComposition() {
         SelectObject(m_memory, m_previous);
@@ -36,8 +36,8 @@ public:
     // The finished screen goes to `dc` in bands of rows: a blit buffers the block it
     // copies, and small buffers are reused instead of being mapped afresh every time.
     void CopyTo(HDC dc) const {
-        for (LONG y = 0; y < SCREEN_HEIGHT; y += kBandHeight) {
-            BitBlt(dc, 0, y, SCREEN_WIDTH, std::min(kBandHeight, SCREEN_HEIGHT - y), m_memory, 0, y,
+        for (LONG y = 0; y < kScreenHeight; y += kBandHeight) {
+            BitBlt(dc, 0, y, kScreenWidth, std::min(kBandHeight, kScreenHeight - y), m_memory, 0, y,
                    SRCCOPY);
         }
     }
@@ -57,8 +57,8 @@ void ComposeTitleScreen(HDC dc, const TiledBitmap& title,
 }
 
 void LayTileByTile(HDC memory, const TiledBitmap& background) {
-    for (LONG y = 0; y < SCREEN_HEIGHT; y += TITLE_BACKGROUND_STEP) {
-        for (LONG x = 0; x < SCREEN_WIDTH; x += TITLE_BACKGROUND_STEP) {
+    for (LONG y = 0; y < kScreenHeight; y += kTitleBackgroundStep) {
+        for (LONG x = 0; x < kScreenWidth; x += kTitleBackgroundStep) {
             background.DrawTile(memory, 0, POINT{x, y});
         }
     }
@@ -73,22 +73,22 @@ bool LayRepeatedBlock(HDC memory, const TiledBitmap& background) {
     if (tile == nullptr || tile->x < 0 || tile->y < 0) return false;
     const LONG heldWidth = std::min(tile->width, background.GetWidth() - tile->x);
     const LONG heldHeight = std::min(tile->height, background.GetHeight() - tile->y);
-    if (heldWidth < TITLE_BACKGROUND_STEP || heldHeight < TITLE_BACKGROUND_STEP) return false;
+    if (heldWidth < kTitleBackgroundStep || heldHeight < kTitleBackgroundStep) return false;
 
-    const RECT block{tile->x, tile->y, TITLE_BACKGROUND_STEP, TITLE_BACKGROUND_STEP};
+    const RECT block{tile->x, tile->y, kTitleBackgroundStep, kTitleBackgroundStep};
     // A background without an image draws nothing either way, and says so once.
     if (!background.Draw(memory, POINT{0, 0}, &block)) return true;
-    for (LONG width = TITLE_BACKGROUND_STEP; width < SCREEN_WIDTH; width *= 2) {
-        BitBlt(memory, width, 0, std::min(width, SCREEN_WIDTH - width), TITLE_BACKGROUND_STEP,
+    for (LONG width = kTitleBackgroundStep; width < kScreenWidth; width *= 2) {
+        BitBlt(memory, width, 0, std::min(width, kScreenWidth - width), kTitleBackgroundStep,
                memory, 0, 0, SRCCOPY);
     }
     // Down the screen in bands of a few rows, so that no copy needs a large buffer.
-    LONG band = TITLE_BACKGROUND_STEP;
+    LONG band = kTitleBackgroundStep;
     for (; band < kBandHeight; band *= 2) {
-        BitBlt(memory, 0, band, SCREEN_WIDTH, band, memory, 0, 0, SRCCOPY);
+        BitBlt(memory, 0, band, kScreenWidth, band, memory, 0, 0, SRCCOPY);
     }
-    for (LONG y = band; y < SCREEN_HEIGHT; y += band) {
-        BitBlt(memory, 0, y, SCREEN_WIDTH, std::min(band, SCREEN_HEIGHT - y), memory, 0, 0,
+    for (LONG y = band; y < kScreenHeight; y += band) {
+        BitBlt(memory, 0, y, kScreenWidth, std::min(band, kScreenHeight - y), memory, 0, 0,
                SRCCOPY);
     }
     return true;

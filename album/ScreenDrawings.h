@@ -8,7 +8,7 @@
 #include "gfx/TiledBitmap.h"
 
 // The title background's tile is laid down at every step of this many pixels.
-constexpr LONG TITLE_BACKGROUND_STEP = 8;
+constexpr LONG kTitleBackgroundStep = 8;
 
 // Composes the title screen in a memory bitmap and copies it to `dc` in one blit: tile 0
 // of the background at every 8-pixel step, rows from the top, then the title at

@@ -19,7 +19,7 @@ void StickerButtonSubclass::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     }
     // The state is set when tracking starts; moves within the button change nothing.
     if (m_tracking != 0) return;
-    m_mouseState = (wParam & MK_LBUTTON) != 0 ? MOUSE_PRESSED : MOUSE_OVER;
+    m_mouseState = (wParam & MK_LBUTTON) != 0 ? kMousePressed : kMouseOver;
     TRACKMOUSEEVENT track{kTrackMouseEventSize, TME_LEAVE, GetWindow(), 1};
     m_tracking = TrackMouseEvent(&track);
     Invalidate();
@@ -39,14 +39,14 @@ LRESULT StickerButtonSubclass::OnMessage(UINT message, WPARAM wParam, LPARAM lPa
             break;
         case WM_MOUSELEAVE:
             m_tracking = 0;
-            m_mouseState = MOUSE_AWAY;
+            m_mouseState = kMouseAway;
             Invalidate();
             break;
         case WM_LBUTTONDOWN:
-            m_mouseState = MOUSE_PRESSED;
+            m_mouseState = kMousePressed;
             break;
         case WM_LBUTTONUP:
-            m_mouseState = Inside(lParam) ? MOUSE_RELEASED : MOUSE_AWAY;
+            m_mouseState = Inside(lParam) ? kMouseReleased : kMouseAway;
             break;
         case WM_ERASEBKGND:
             return 1;

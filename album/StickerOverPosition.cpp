@@ -34,7 +34,7 @@ void StickerOverPosition::SetViewAndDocument(CAnimView* animView, CAnimDoc* anim
 }
 
 int32_t StickerOverPosition::GetStickerPageIndex(int32_t stickerIndex) {
-    if (!IsStickerIndex(stickerIndex)) return NO_PAGE_INDEX;
+    if (!IsStickerIndex(stickerIndex)) return kNoPageIndex;
     return PageIndexOfPageNumber(
         StickerHomePositions[static_cast<size_t>(stickerIndex)].pageNumber);
 }

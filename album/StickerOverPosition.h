@@ -30,7 +30,7 @@ public:
     // when it does, it has been moved onto its home. False when nothing is carried.
     bool IsOverPosition();
 
-    // The page index of the sticker's home page, or NO_PAGE_INDEX when the book has
+    // The page index of the sticker's home page, or kNoPageIndex when the book has
     // no such page (or there is no such sticker).
     static int32_t GetStickerPageIndex(int32_t stickerIndex);
 

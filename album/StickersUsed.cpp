@@ -29,7 +29,7 @@ std::vector<bool> StickersOnPages(bool& anyPageFile) {
     std::vector<bool> onPages(NUMBEROFSTICKERGRAPHICS, false);
     anyPageFile = false;
     CFileManager fileManager;
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         std::string fullPath;
         fileManager.MakeFullPath(fullPath, page.saveFile);
         if (GetFileAttributesA(fullPath.c_str()) != INVALID_FILE_ATTRIBUTES) anyPageFile = true;
@@ -57,7 +57,7 @@ StickersUsed::StickersUsed() {
     WriteLog("StickersUsed::StickersUsed ctor");
     std::string fileName;
     CFileManager fileManager;
-    fileManager.MakeFullPath(fileName, StickersUsedFile);
+    fileManager.MakeFullPath(fileName, kStickersUsedFile);
     fileManager.Close();
     ms_FileName = fileName;
 }

@@ -7,8 +7,8 @@
 #include "platform/User.h"
 
 TitlePhase::TitlePhase() {
-    m_title.SetTiledInfo(&TitlePictureInfo);
-    m_background.SetTiledInfo(&TitleBackgroundInfo);
+    m_title.SetTiledInfo(&kTitlePictureInfo);
+    m_background.SetTiledInfo(&kTitleBackgroundInfo);
 }
 
 void TitlePhase::Load(HWND window) {
@@ -41,7 +41,7 @@ void TitlePhase::Stop() {
 void TitlePhase::DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) {
     if (drawItem == nullptr) return;
     const int32_t state =
-        (drawItem->itemState & ODS_SELECTED) != 0 ? BS_STATE_PRESSED : BS_STATE_NORMAL;
+        (drawItem->itemState & ODS_SELECTED) != 0 ? kButtonStatePressed : kButtonStateNormal;
     StartButtons().DrawButton(drawItem->hDC, state, id - IDM_START, nullptr);
 }
 

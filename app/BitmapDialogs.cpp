@@ -35,8 +35,8 @@ struct BitmapDialogLayout {
     std::vector<int> endingIds;
 };
 
-const std::array<BitmapDialogLayout, NUMBEROFDIALOGKINDS>& Layouts() {
-    static const std::array<BitmapDialogLayout, NUMBEROFDIALOGKINDS> layouts = {{
+const std::array<BitmapDialogLayout, kNumberOfDialogKinds>& Layouts() {
+    static const std::array<BitmapDialogLayout, kNumberOfDialogKinds> layouts = {{
         {180,
          180,
          {{IDOK, 19, 144, 64, 25, "YESButtonUp", "YESButtonDown"},
@@ -49,8 +49,8 @@ const std::array<BitmapDialogLayout, NUMBEROFDIALOGKINDS>& Layouts() {
 }
 
 // The background of the open dialog of each kind.
-std::array<std::string, NUMBEROFDIALOGKINDS>& Backgrounds() {
-    static std::array<std::string, NUMBEROFDIALOGKINDS> backgrounds;
+std::array<std::string, kNumberOfDialogKinds>& Backgrounds() {
+    static std::array<std::string, kNumberOfDialogKinds> backgrounds;
     return backgrounds;
 }
 
@@ -146,7 +146,7 @@ bool FindResourcePicture(const char* name, ResourcePicture& out) {
 }  // namespace
 
 int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* background) {
-    if (kind < 0 || kind >= NUMBEROFDIALOGKINDS || procedure == nullptr) {
+    if (kind < 0 || kind >= kNumberOfDialogKinds || procedure == nullptr) {
         WriteLog("ShowBitmapDialog: No dialog of kind %i.", kind);
         return 0;
     }
@@ -171,19 +171,19 @@ int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* b
 }
 
 bool AskYesNo(HWND parent, const char* background) {
-    return ShowBitmapDialog(parent, DIALOG_YESNO, YesNoDialogProc, background) == IDOK;
+    return ShowBitmapDialog(parent, kDialogYesNo, YesNoDialogProc, background) == IDOK;
 }
 
 INT_PTR YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandleDialogMessage(DIALOG_YESNO, dialog, message, wParam, lParam);
+    return HandleDialogMessage(kDialogYesNo, dialog, message, wParam, lParam);
 }
 
 INT_PTR OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandleDialogMessage(DIALOG_OK, dialog, message, wParam, lParam);
+    return HandleDialogMessage(kDialogOk, dialog, message, wParam, lParam);
 }
 
 INT_PTR QuitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandleDialogMessage(DIALOG_ENDING, dialog, message, wParam, lParam);
+    return HandleDialogMessage(kDialogEnding, dialog, message, wParam, lParam);
 }
 
 int DrawBitmapResource(HDC dc, const char* name, int x, int y) {

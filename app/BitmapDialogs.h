@@ -9,13 +9,13 @@
 
 enum BitmapDialogKind : int32_t {
     // A question with YES (1) and NO (2), 360 x 360.
-    DIALOG_YESNO = 0,
+    kDialogYesNo = 0,
     // A message with OK (1), 360 x 360.
-    DIALOG_OK = 1,
+    kDialogOk = 1,
     // The ending screen with Quit (1), 1024 x 768.
-    DIALOG_ENDING = 2,
+    kDialogEnding = 2,
 };
-constexpr int32_t NUMBEROFDIALOGKINDS = 3;
+constexpr int32_t kNumberOfDialogKinds = 3;
 
 // Runs the dialog of `kind` modally over `parent` with `background` as its face and
 // answers the value the procedure ended it with; 0 when the dialog cannot be built,

@@ -4,12 +4,12 @@
 #include <string>
 #include <utility>
 
+#include "album/AlbumView.h"
 #include "album/ClearAll.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
 #include "album/TitlePhase.h"
 #include "album/Validatable.h"
-#include "app/AlbumView.h"
 #include "app/BitmapDialogs.h"
 #include "app/CheckFile.h"
 #include "catalogue/ButtonLayout.h"
@@ -82,7 +82,7 @@ bool AskToClearAll(HWND window) {
 }  // namespace
 
 void WM_Messages::Reset() {
-    m_playState = PLAYSTATE_TITLE;
+    m_playState = kPlayStateTitle;
     m_active = 1;
     m_buttonsPrepared = false;
 }
@@ -198,7 +198,7 @@ void WM_Messages::OnPaint(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     if (GamePhase* phase = GetCurrentPhase()) phase->Paint(dc);
     EndPaint(window, &paint);
-    if (m_playState == PLAYSTATE_STARTING) m_playState = PLAYSTATE_PLAYING;
+    if (m_playState == kPlayStateStarting) m_playState = kPlayStatePlaying;
     SetFocus(window);
 }
 
@@ -222,12 +222,12 @@ void WM_Messages::OnDrawItem(const DRAWITEMSTRUCT* drawItem) {
 
 void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
     WriteLog("MESSAGES::WM_Keydown hWnd %i", HandleNumber(window));
-    if (m_playState == PLAYSTATE_TITLE && (key == VK_RETURN || key == VK_SPACE)) {
+    if (m_playState == kPlayStateTitle && (key == VK_RETURN || key == VK_SPACE)) {
         PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(IDM_START), 0);
         return;
     }
     const int32_t command = CommandOfKey(key);
-    if (m_playState != PLAYSTATE_PLAYING || command == 0) return;
+    if (m_playState != kPlayStatePlaying || command == 0) return;
     const HWND button = CommandButtonRows[static_cast<size_t>(command - IDM_QUIT)].window;
     SendMessageA(button, BM_SETSTATE, TRUE, 0);
     Sleep(kKeyPressMilliseconds);
@@ -254,10 +254,10 @@ LRESULT WM_Messages::OnCommand(HWND window, int32_t id) {
             ShowAbout(window);
             return 1;
         case IDM_PREVPAGE:
-            TurnPage(window, PAGE_PREVIOUS);
+            TurnPage(window, kPagePrevious);
             return 1;
         case IDM_NEXTPAGE:
-            TurnPage(window, PAGE_NEXT);
+            TurnPage(window, kPageNext);
             return 1;
         default:
             break;
@@ -279,7 +279,7 @@ void WM_Messages::StartBook(HWND window) {
     GetPlayingPhase().Load(window);
     PostMessageA(window, UM_START_PLAYING, 0, 0);
     GetTitlePhase().Stop();
-    m_playState = PLAYSTATE_STARTING;
+    m_playState = kPlayStateStarting;
 }
 
 // The session ends (a termination signal, a logout, the display gone): everything is
@@ -302,7 +302,7 @@ void WM_Messages::OnStartPlaying(HWND window) {
 
 void WM_Messages::Print(HWND window) {
     WriteLog("IDM_PRINT  %i", IDM_PRINT);
-    GetAlbumDocument().ChangePage(PAGE_SAME);
+    GetAlbumDocument().ChangePage(kPageSame);
     CPrinter printer(window, kPrintDocumentName, GetAlbumView());
     SetFocus(window);
     WriteLog("IDM_PRINT end");
@@ -310,8 +310,8 @@ void WM_Messages::Print(HWND window) {
 
 void WM_Messages::ShowAbout(HWND window) {
     WriteLog("IDM_INFO ");
-    GetAlbumDocument().ChangePage(PAGE_SAME);
-    ShowBitmapDialog(window, DIALOG_OK, OkDialogProc, "AboutDialogBkg");
+    GetAlbumDocument().ChangePage(kPageSame);
+    ShowBitmapDialog(window, kDialogOk, OkDialogProc, "AboutDialogBkg");
     SetFocus(window);
 }
 
@@ -344,8 +344,8 @@ void WM_Messages::ChooseSheet(HWND window, int32_t sheetCommand) {
 void WM_Messages::OnClose(HWND window) {
     EndAnyCarry();
     GetAlbumView().SaveAlbum();
-    ShowBitmapDialog(window, DIALOG_ENDING, QuitDialogProc, "EndingScrnDialogBkg");
-    GetAlbumDocument().ChangePage(PAGE_SAME);
+    ShowBitmapDialog(window, kDialogEnding, QuitDialogProc, "EndingScrnDialogBkg");
+    GetAlbumDocument().ChangePage(kPageSame);
     GetAlbumView().SaveAlbum();
     TellOfFailedSaves(window);
     MIDI_MANAGER.StopMIDI();

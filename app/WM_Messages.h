@@ -11,9 +11,9 @@
 constexpr UINT UM_START_PLAYING = 2024;
 constexpr UINT UM_START_PHASE = 2025;
 
-constexpr int32_t PLAYSTATE_TITLE = 0;
-constexpr int32_t PLAYSTATE_STARTING = 1;
-constexpr int32_t PLAYSTATE_PLAYING = 2;
+constexpr int32_t kPlayStateTitle = 0;
+constexpr int32_t kPlayStateStarting = 1;
+constexpr int32_t kPlayStatePlaying = 2;
 
 class WM_Messages {
 public:
@@ -54,7 +54,7 @@ private:
     void TurnPage(HWND window, int32_t direction);
     void ChooseSheet(HWND window, int32_t sheetCommand);
 
-    int32_t m_playState = PLAYSTATE_TITLE;
+    int32_t m_playState = kPlayStateTitle;
     int32_t m_active = 1;
     bool m_buttonsPrepared = false;
 };

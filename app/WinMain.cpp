@@ -2,11 +2,12 @@
 
 #include <memory>
 
+#include "album/AlbumView.h"
 #include "album/GamePhase.h"
 #include "album/PlayingPhase.h"
 #include "album/StickerOverPosition.h"
-#include "app/AlbumView.h"
 #include "app/Application.h"
+#include "app/BitmapDialogs.h"
 #include "app/EmbeddedResources.h"
 #include "app/SingleInstance.h"
 #include "app/WM_Messages.h"
@@ -34,6 +35,10 @@ std::unique_ptr<CApplication>& Application() {
     return application;
 }
 
+void ShowNewStickerHint(HWND mainWindow) {
+    ShowBitmapDialog(mainWindow, kDialogOk, OkDialogProc, "NewStkrDialogBkg");
+}
+
 void WireThePage(HWND mainWindow) {
     CAlbumView& view = GetAlbumView();
     CAnimDoc& document = GetAlbumDocument();
@@ -41,6 +46,7 @@ void WireThePage(HWND mainWindow) {
     document.SetView(&view);
     document.SetMainWindow(mainWindow);
     StickerOverPosition::SetViewAndDocument(&view, &document);
+    view.SetNewStickerHint(ShowNewStickerHint);
     GetPlayingPhase().SetPageOnShow(&view);
     SetAssertOwner(mainWindow);
 }
@@ -49,7 +55,7 @@ void LoadFirstPage(HWND mainWindow) {
     CAnimDoc& document = GetAlbumDocument();
     document.LoadPage(mainWindow,
                       PageBackgroundFiles[static_cast<size_t>(document.GetCurrentPage())],
-                      &PageCorners);
+                      &kPageCorners);
     document.LoadPageSprites();
 }
 
@@ -67,7 +73,7 @@ void RunMessageLoop(HWND mainWindow) {
             // Nothing waits, so the title is on screen: time for what only the book needs.
             MESSAGES.PrepareButtonsOnce(mainWindow);
             const ChildWindow* page = PageWindow();
-            if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING && page != nullptr) {
+            if (MESSAGES.GetPlayState() == kPlayStatePlaying && page != nullptr) {
                 GetAlbumView().Update(page->GetHWnd());
             }
             // Every change of the page comes with a message, so once it is drawn the loop
@@ -95,7 +101,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
 
     Application() = std::make_unique<CApplication>(
         ApplicationParameters{&WM_Messages::MainWindowProc, kMainWindowClass, kTitle, instance,
-                              showCommand, SCREEN_WIDTH, SCREEN_HEIGHT, WS_POPUP});
+                              showCommand, kScreenWidth, kScreenHeight, WS_POPUP});
     const HWND mainWindow = Application()->getHWnd();
     if (mainWindow == nullptr) {
         WriteLog("No handle was created.");
@@ -122,7 +128,7 @@ void ResetProgramState() {
     SetCurrentPhase(nullptr);
     PlayingPhase& playing = GetPlayingPhase();
     playing.SetCurrentSheet(IDM_SHEET1);
-    playing.SetStkrBtnPressed(NO_BUTTON);
+    playing.SetStkrBtnPressed(kNoButton);
     playing.SetSheetPressed(0);
     CAnimDoc& document = GetAlbumDocument();
     while (document.GetCurrentPage() != 0) document.NextPage();

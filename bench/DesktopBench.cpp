@@ -22,10 +22,10 @@ long ResidentKilobytes() {
 }
 
 void OpenToFirstPresent(benchmark::State& state) {
-    Surface screen(SCREEN_WIDTH, SCREEN_HEIGHT);
+    Surface screen(kScreenWidth, kScreenHeight);
     screen.Fill(0x3366CC);
     for (auto _ : state) {
-        std::unique_ptr<SdlBackend> backend = SdlBackend::Open(SCREEN_WIDTH, SCREEN_HEIGHT);
+        std::unique_ptr<SdlBackend> backend = SdlBackend::Open(kScreenWidth, kScreenHeight);
         if (!backend) {
             state.SkipWithError("no display");
             return;
@@ -42,13 +42,13 @@ void OpenToFirstPresent(benchmark::State& state) {
 BENCHMARK(OpenToFirstPresent)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void PresentArea(benchmark::State& state) {
-    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(SCREEN_WIDTH, SCREEN_HEIGHT);
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(kScreenWidth, kScreenHeight);
     if (!backend) {
         state.SkipWithError("no display");
         return;
     }
     backend->Settled();
-    Surface screen(SCREEN_WIDTH, SCREEN_HEIGHT);
+    Surface screen(kScreenWidth, kScreenHeight);
     screen.Fill(0xCC6633);
     const auto side = static_cast<LONG>(state.range(0));
     for (auto _ : state) {

@@ -134,7 +134,7 @@ public:
     // Six rows across the screen: enough to tell the pictures shown apart.
     std::string Sample() {
         std::string sample;
-        for (int y = 64; y < SCREEN_HEIGHT; y += 128) sample += Pixels(0, y, SCREEN_WIDTH, 1);
+        for (int y = 64; y < kScreenHeight; y += 128) sample += Pixels(0, y, kScreenWidth, 1);
         return sample;
     }
 
@@ -167,7 +167,7 @@ POINT Centre(const ButtonRow& row) {
 int32_t StickerOnFirstPage() {
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber ==
-            AlbumPages[0].pageNumber)
+            kAlbumPages[0].pageNumber)
             return sticker;
     }
     return 0;

@@ -88,14 +88,14 @@ public:
         windowClass.lpszClassName = "PageTurnBenchMain";
         RegisterClassExA(&windowClass);
         m_main = CreateWindowExA(0, "PageTurnBenchMain", "Quillory 3", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 SCREEN_WIDTH, SCREEN_HEIGHT, nullptr, nullptr, ProgramInstance(),
+                                 kScreenWidth, kScreenHeight, nullptr, nullptr, ProgramInstance(),
                                  nullptr);
         view.SetDocument(&doc);
         doc.SetView(&view);
         doc.SetMainWindow(m_main);
         m_page = std::make_unique<ChildWindow>(ProgramInstance(), m_main, &view);
-        doc.LoadPage(m_main, PageBackgroundFiles[0], &PageCorners);
-        while (doc.GetCurrentPage() != pageIndex) doc.ChangePage(PAGE_NEXT);
+        doc.LoadPage(m_main, PageBackgroundFiles[0], &kPageCorners);
+        while (doc.GetCurrentPage() != pageIndex) doc.ChangePage(kPageNext);
         view.Update(m_page->GetHWnd());
     }
     ~FullBook() {
@@ -122,7 +122,7 @@ void BM_PageTurnOfAFullPage(benchmark::State& state) {
     bool forward = true;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        book.doc.ChangePage(forward ? PAGE_NEXT : PAGE_PREVIOUS);
+        book.doc.ChangePage(forward ? kPageNext : kPagePrevious);
         book.view.Update(book.PageWindow());
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

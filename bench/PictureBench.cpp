@@ -80,7 +80,7 @@ size_t PictureBytes(LONG width, LONG height) {
 
 // The page of the album: a background, 30 stickers and an off-screen image to compose into.
 struct Page {
-    Page() : background(PAGE_WIDTH, PAGE_HEIGHT), image(PAGE_WIDTH, PAGE_HEIGHT) {
+    Page() : background(kPageWidth, kPageHeight), image(kPageWidth, kPageHeight) {
         FillPicture(background, Scenery);
         for (int i = 0; i < kStickersOnPage; ++i) {
             const POINT at{(i % 6) * 130 + 20, (i / 6) * 110 + 10};
@@ -108,7 +108,7 @@ struct Page {
 void CopyStickerWithoutKey(benchmark::State& state) {
     CDIB sticker(kSticker, kSticker);
     FillPicture(sticker, RoundSticker);
-    CDIB page(PAGE_WIDTH, PAGE_HEIGHT);
+    CDIB page(kPageWidth, kPageHeight);
     RunAgainstMemcpy(state, PictureBytes(kSticker, kSticker), [&] {
         sticker.CopyTo(&page, 100, 100, kSticker, kSticker, 0, 0, CDIB::kNoKey);
         benchmark::ClobberMemory();
@@ -119,7 +119,7 @@ BENCHMARK(CopyStickerWithoutKey)->Unit(benchmark::kMicrosecond);
 void CopyStickerWithKey(benchmark::State& state) {
     CDIB sticker(kSticker, kSticker);
     FillPicture(sticker, RoundSticker);
-    CDIB page(PAGE_WIDTH, PAGE_HEIGHT);
+    CDIB page(kPageWidth, kPageHeight);
     RunAgainstMemcpy(state, PictureBytes(kSticker, kSticker), [&] {
         sticker.CopyTo(&page, 100, 100, kSticker, kSticker, 0, 0, kMagenta);
         benchmark::ClobberMemory();
@@ -133,7 +133,7 @@ void DrawStickerSprite(benchmark::State& state) {
     FillPicture(sticker, RoundSticker);
     sticker.ResetColourKey();
     sticker.MoveTo(100, 100);
-    CDIB page(PAGE_WIDTH, PAGE_HEIGHT);
+    CDIB page(kPageWidth, kPageHeight);
     RunAgainstMemcpy(state, PictureBytes(kSticker, kSticker), [&] {
         sticker.Draw(&page, nullptr);
         benchmark::ClobberMemory();
@@ -156,9 +156,9 @@ BENCHMARK(ComposeDragStep)->Unit(benchmark::kMicrosecond);
 
 void ComposeFullPage(benchmark::State& state) {
     Page page;
-    const RECT whole{0, 0, PAGE_WIDTH, PAGE_HEIGHT};
+    const RECT whole{0, 0, kPageWidth, kPageHeight};
     const size_t bytes =
-        PictureBytes(PAGE_WIDTH, PAGE_HEIGHT) + kStickersOnPage * PictureBytes(kSticker, kSticker);
+        PictureBytes(kPageWidth, kPageHeight) + kStickersOnPage * PictureBytes(kSticker, kSticker);
     RunAgainstMemcpy(state, bytes, [&] {
         page.Compose(whole);
         benchmark::ClobberMemory();

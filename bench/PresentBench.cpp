@@ -32,8 +32,8 @@ HWND PageWindow() {
         windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.lpszClassName = "BenchPage";
         RegisterClassExA(&windowClass);
-        return CreateWindowExA(0, "BenchPage", "", WS_POPUP | WS_VISIBLE, PAGE_LEFT, PAGE_TOP,
-                               PAGE_WIDTH, PAGE_HEIGHT, nullptr, nullptr, ProgramInstance(),
+        return CreateWindowExA(0, "BenchPage", "", WS_POPUP | WS_VISIBLE, kPageLeft, kPageTop,
+                               kPageWidth, kPageHeight, nullptr, nullptr, ProgramInstance(),
                                nullptr);
     }();
     return window;
@@ -49,7 +49,7 @@ double PresentedPixels() {
 
 void PresentStickerChange(benchmark::State& state) {
     const HWND window = PageWindow();
-    CDIB background(PAGE_WIDTH, PAGE_HEIGHT);
+    CDIB background(kPageWidth, kPageHeight);
     BareView view;
     view.CreateOffScreen(window, background);
     HeadlessBackend::Instance().TakePresentedAreas();

@@ -55,8 +55,8 @@ public:
         std::filesystem::current_path(m_folder);
         CFileManager::SetBaseDirectoryFromCurrent();
         std::filesystem::current_path(previous);
-        background.SetTiledInfo(&TitleBackgroundInfo);
-        title.SetTiledInfo(&TitlePictureInfo);
+        background.SetTiledInfo(&kTitleBackgroundInfo);
+        title.SetTiledInfo(&kTitlePictureInfo);
         background.Load(nullptr);
         title.Load(nullptr);
     }
@@ -72,7 +72,7 @@ private:
 template <void (*Draw)(HDC, const TiledBitmap&, const TiledBitmap&)>
 void BM_TitleScreen(benchmark::State& state) {
     TitlePictures pictures;
-    Surface screen(SCREEN_WIDTH, SCREEN_HEIGHT);
+    Surface screen(kScreenWidth, kScreenHeight);
     HDC dc = CreateSurfaceDC(&screen, POINT{0, 0}, screen.Bounds());
     for (auto _ : state) {
         Draw(dc, pictures.background, pictures.title);

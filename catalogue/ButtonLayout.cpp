@@ -18,11 +18,12 @@ constexpr int32_t kBottomRowY = 694;
 constexpr int32_t kLeftSlots = 9;
 constexpr std::array<int32_t, 10> kBottomSlotXs = {15, 80, 145, 210, 275, 689, 754, 819, 884, 949};
 
-constexpr std::array<ButtonRow, NUMBEROFSHEETS> SheetRows() {
-    constexpr std::array<int32_t, NUMBEROFSHEETS> xs = {150, 215, 280, 345, 619, 684, 749, 814};
-    std::array<ButtonRow, NUMBEROFSHEETS> rows{};
+constexpr std::array<ButtonRow, kNumberOfSheets> SheetRows() {
+    constexpr std::array<int32_t, kNumberOfSheets> kSheetXs = {150, 215, 280, 345,
+                                                               619, 684, 749, 814};
+    std::array<ButtonRow, kNumberOfSheets> rows{};
     for (size_t i = 0; i < rows.size(); ++i) {
-        rows[i] = {nullptr,     EDGE_TOP,    IDM_SHEET1 + static_cast<int32_t>(i), xs[i], 9,
+        rows[i] = {nullptr,     kEdgeTop,    IDM_SHEET1 + static_cast<int32_t>(i), kSheetXs[i], 9,
                    kSheetWidth, kSheetHeight};
     }
     return rows;
@@ -37,11 +38,11 @@ constexpr std::array<ButtonRow, STICKERSPERSHEET> StickerRows() {
     size_t slot = 0;
     int32_t id = IDM_STICKER1;
     for (int32_t i = 0; i < kLeftSlots; ++i) {
-        rows[slot++] = Slot(id++, EDGE_LEFT, kLeftColumnX, kTopSlotY + kSlotPitch * i);
+        rows[slot++] = Slot(id++, kEdgeLeft, kLeftColumnX, kTopSlotY + kSlotPitch * i);
     }
-    for (const int32_t x : kBottomSlotXs) rows[slot++] = Slot(id++, EDGE_BOTTOM, x, kBottomRowY);
+    for (const int32_t x : kBottomSlotXs) rows[slot++] = Slot(id++, kEdgeBottom, x, kBottomRowY);
     for (int32_t i = 0; slot < rows.size(); ++i) {
-        rows[slot++] = Slot(id++, EDGE_RIGHT, kRightColumnX, kBottomSlotY - kSlotPitch * i);
+        rows[slot++] = Slot(id++, kEdgeRight, kRightColumnX, kBottomSlotY - kSlotPitch * i);
     }
     return rows;
 }
@@ -49,17 +50,17 @@ constexpr std::array<ButtonRow, STICKERSPERSHEET> StickerRows() {
 }  // namespace
 
 constinit std::array<ButtonRow, 1> StartButtonRows = {
-    {{nullptr, EDGE_TOP, IDM_START, 450, 538, 124, 50}}};
+    {{nullptr, kEdgeTop, IDM_START, 450, 538, 124, 50}}};
 
-constinit std::array<ButtonRow, NUMBEROFCOMMANDBUTTONS> CommandButtonRows = {{
-    {nullptr, EDGE_TOP, IDM_QUIT, 13, 20, 128, 50},
-    {nullptr, EDGE_TOP, IDM_PRINT, 885, 15, 64, 60},
-    {nullptr, EDGE_TOP, IDM_CLEARALL, 417, 11, 190, 34},
-    {nullptr, EDGE_TOP, IDM_INFO, 951, 15, 64, 60},
-    {nullptr, EDGE_BOTTOM, IDM_PREVPAGE, 350, 694, 64, 60},
-    {nullptr, EDGE_BOTTOM, IDM_NEXTPAGE, 609, 694, 64, 60},
+constinit std::array<ButtonRow, kNumberOfCommandButtons> CommandButtonRows = {{
+    {nullptr, kEdgeTop, IDM_QUIT, 13, 20, 128, 50},
+    {nullptr, kEdgeTop, IDM_PRINT, 885, 15, 64, 60},
+    {nullptr, kEdgeTop, IDM_CLEARALL, 417, 11, 190, 34},
+    {nullptr, kEdgeTop, IDM_INFO, 951, 15, 64, 60},
+    {nullptr, kEdgeBottom, IDM_PREVPAGE, 350, 694, 64, 60},
+    {nullptr, kEdgeBottom, IDM_NEXTPAGE, 609, 694, 64, 60},
 }};
 
-constinit std::array<ButtonRow, NUMBEROFSHEETS> SheetButtonRows = SheetRows();
+constinit std::array<ButtonRow, kNumberOfSheets> SheetButtonRows = SheetRows();
 
 constinit std::array<ButtonRow, STICKERSPERSHEET> StickerButtonRows = StickerRows();

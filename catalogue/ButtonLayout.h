@@ -8,7 +8,7 @@
 #include "platform/WinTypes.h"
 
 // The side of the screen a button lies along; kept for reference, nothing reads it.
-enum ButtonEdge : int32_t { EDGE_TOP = 0, EDGE_BOTTOM = 1, EDGE_LEFT = 2, EDGE_RIGHT = 3 };
+enum ButtonEdge : int32_t { kEdgeTop = 0, kEdgeBottom = 1, kEdgeLeft = 2, kEdgeRight = 3 };
 
 struct ButtonRow {
     // The button's window, written when the button set creates it; null until then.
@@ -25,9 +25,9 @@ struct ButtonRow {
 // The title screen's start button.
 extern std::array<ButtonRow, 1> StartButtonRows;
 // IDM_QUIT to IDM_NEXTPAGE, in id order.
-extern std::array<ButtonRow, NUMBEROFCOMMANDBUTTONS> CommandButtonRows;
+extern std::array<ButtonRow, kNumberOfCommandButtons> CommandButtonRows;
 // IDM_SHEET1 to IDM_SHEET8.
-extern std::array<ButtonRow, NUMBEROFSHEETS> SheetButtonRows;
+extern std::array<ButtonRow, kNumberOfSheets> SheetButtonRows;
 // IDM_STICKER1 to IDM_STICKER28: down the left of the page, along the bottom, and up
 // the right.
 extern std::array<ButtonRow, STICKERSPERSHEET> StickerButtonRows;

@@ -56,11 +56,11 @@ constinit const std::array<const char*, NUMBEROFSTICKERGRAPHICS> StickerButtonFi
 constinit const std::array<const char*, NUMBEROFSTICKERGRAPHICS> StickerPictureFiles =
     NamesOf(kStickerPictureNames);
 
-constinit const std::array<const char*, NUMBEROFSHEETS> SheetButtonFiles = {
+constinit const std::array<const char*, kNumberOfSheets> SheetButtonFiles = {
     "\\data003\\b0004.dat", "\\data003\\b0005.dat", "\\data003\\b0006.dat", "\\data003\\b0007.dat",
     "\\data003\\b0008.dat", "\\data003\\b0009.dat", "\\data003\\b0010.dat", "\\data003\\b0011.dat"};
 
-constinit const std::array<const char*, NUMBEROFCOMMANDBUTTONS> CommandButtonFiles = {
+constinit const std::array<const char*, kNumberOfCommandButtons> CommandButtonFiles = {
     "\\data003\\b0015.dat",  // quit
     "\\data003\\b0014.dat",  // print
     "\\data003\\b0001.dat",  // clear all
@@ -77,7 +77,7 @@ std::vector<const char*> DataFilesToCheck() {
     Append(files, SheetButtonFiles);
     Append(files, StickerButtonFiles);
     Append(files,
-           std::array{TopBottomBarsFile, LeftRightBarsFile, TitlePictureFile, TitleBackgroundFile,
-                      PageLabelsFile, PageCornersFile, StartButtonFile});
+           std::array{kTopBottomBarsFile, kLeftRightBarsFile, kTitlePictureFile,
+                      kTitleBackgroundFile, kPageLabelsFile, kPageCornersFile, kStartButtonFile});
     return files;
 }

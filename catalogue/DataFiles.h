@@ -8,26 +8,26 @@
 
 #include "catalogue/StickerNumbering.h"
 
-constexpr int32_t NUMBEROFCOMMANDBUTTONS = 6;
+constexpr int32_t kNumberOfCommandButtons = 6;
 
 // By sticker index: the strip of five button faces, and the picture that becomes the
 // sprite on the page. Sheet s, sticker n is "b0snn" and "s0snn".
 extern const std::array<const char*, NUMBEROFSTICKERGRAPHICS> StickerButtonFiles;
 extern const std::array<const char*, NUMBEROFSTICKERGRAPHICS> StickerPictureFiles;
 // By sheet, from sheet 1.
-extern const std::array<const char*, NUMBEROFSHEETS> SheetButtonFiles;
+extern const std::array<const char*, kNumberOfSheets> SheetButtonFiles;
 // In the order of the command buttons IDM_QUIT to IDM_NEXTPAGE.
-extern const std::array<const char*, NUMBEROFCOMMANDBUTTONS> CommandButtonFiles;
+extern const std::array<const char*, kNumberOfCommandButtons> CommandButtonFiles;
 
-constexpr const char* StartButtonFile = "\\data003\\b0013.dat";
-constexpr const char* TitlePictureFile = "\\data003\\m0005.dat";
-constexpr const char* TitleBackgroundFile = "\\data003\\m0001.dat";
-constexpr const char* TopBottomBarsFile = "\\data003\\m0006.dat";
-constexpr const char* LeftRightBarsFile = "\\data003\\m0003.dat";
-constexpr const char* PageLabelsFile = "\\data003\\b0017.dat";
-constexpr const char* PageCornersFile = "\\data003\\m0002.dat";
-constexpr const char* StickersLeftCaptionFile = "\\data003\\b0019.dat";
-constexpr const char* StickersLeftNumberFile = "\\data003\\b0020.dat";
+constexpr const char* kStartButtonFile = "\\data003\\b0013.dat";
+constexpr const char* kTitlePictureFile = "\\data003\\m0005.dat";
+constexpr const char* kTitleBackgroundFile = "\\data003\\m0001.dat";
+constexpr const char* kTopBottomBarsFile = "\\data003\\m0006.dat";
+constexpr const char* kLeftRightBarsFile = "\\data003\\m0003.dat";
+constexpr const char* kPageLabelsFile = "\\data003\\b0017.dat";
+constexpr const char* kPageCornersFile = "\\data003\\m0002.dat";
+constexpr const char* kStickersLeftCaptionFile = "\\data003\\b0019.dat";
+constexpr const char* kStickersLeftNumberFile = "\\data003\\b0020.dat";
 
 // Every data file the album cannot start without, in the order the start-up check
 // walks them: sticker pictures, page backgrounds, command, sheet and sticker buttons,

@@ -1,5 +1,5 @@
 #pragma once
-// The pages of the book. Each page is one row of AlbumPages: the page cursor wraps
+// The pages of the book. Each page is one row of kAlbumPages: the page cursor wraps
 // over its rows, the page reset clears each row's save file, the snap test maps a
 // sticker's home page number to its row, and the page indicator shows its label
 // tile. A bigger book is one more row here.
@@ -9,7 +9,7 @@
 #include <cstdint>
 
 struct AlbumPage {
-    // Position in AlbumPages: the current page of the document.
+    // Position in kAlbumPages: the current page of the document.
     int32_t pageIndex;
     // The number the sticker home positions use for this page.
     int32_t pageNumber;
@@ -19,7 +19,7 @@ struct AlbumPage {
     int32_t labelTile;
 };
 
-inline constexpr std::array<AlbumPage, 25> AlbumPages = {{
+inline constexpr std::array<AlbumPage, 25> kAlbumPages = {{
     {0, 1, "\\data003\\p0001.dat", "\\save003\\page01.sav", 0},
     {1, 2, "\\data003\\p0002.dat", "\\save003\\page02.sav", 1},
     {2, 3, "\\data003\\p0003.dat", "\\save003\\page03.sav", 2},
@@ -47,30 +47,30 @@ inline constexpr std::array<AlbumPage, 25> AlbumPages = {{
     {24, 25, "\\data003\\p0025.dat", "\\save003\\page25.sav", 24},
 }};
 
-constexpr int32_t NUMBEROFPAGES = static_cast<int32_t>(AlbumPages.size());
+constexpr int32_t NUMBEROFPAGES = static_cast<int32_t>(kAlbumPages.size());
 
 // The page index of a home page number that no page of the book has. It lies beyond
 // every page index and every label of the 25-label strip.
-constexpr int32_t NO_PAGE_INDEX = 26;
-static_assert(NUMBEROFPAGES < NO_PAGE_INDEX);
+constexpr int32_t kNoPageIndex = 26;
+static_assert(NUMBEROFPAGES < kNoPageIndex);
 
 // The used-sticker record is kept beside the page files, under a name no page uses.
-constexpr const char* StickersUsedFile = "\\save003\\page00.sav";
+constexpr const char* kStickersUsedFile = "\\save003\\page00.sav";
 
 namespace page_table_detail {
 
 template <typename Field>
 constexpr auto Column(Field AlbumPage::*field) {
-    std::array<Field, AlbumPages.size()> column{};
-    for (size_t i = 0; i < AlbumPages.size(); ++i) column[i] = AlbumPages[i].*field;
+    std::array<Field, kAlbumPages.size()> column{};
+    for (size_t i = 0; i < kAlbumPages.size(); ++i) column[i] = kAlbumPages[i].*field;
     return column;
 }
 
 constexpr auto SaveFilesAndRecord() {
-    std::array<const char*, AlbumPages.size() + 1> files{};
+    std::array<const char*, kAlbumPages.size() + 1> files{};
     const auto pages = Column(&AlbumPage::saveFile);
     for (size_t i = 0; i < pages.size(); ++i) files[i] = pages[i];
-    files[pages.size()] = StickersUsedFile;
+    files[pages.size()] = kStickersUsedFile;
     return files;
 }
 
@@ -88,10 +88,10 @@ constexpr int32_t PreviousPageIndex(int32_t pageIndex) {
     return (pageIndex + NUMBEROFPAGES - 1) % NUMBEROFPAGES;
 }
 
-// The page index of the page with home page number `pageNumber`, or NO_PAGE_INDEX.
+// The page index of the page with home page number `pageNumber`, or kNoPageIndex.
 constexpr int32_t PageIndexOfPageNumber(int32_t pageNumber) {
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         if (page.pageNumber == pageNumber) return page.pageIndex;
     }
-    return NO_PAGE_INDEX;
+    return kNoPageIndex;
 }

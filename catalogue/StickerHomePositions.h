@@ -15,8 +15,8 @@ struct StickerHome {
 };
 
 // Home page numbers run from 1 to 25, one for each label of the page-label strip.
-constexpr int32_t FIRST_HOME_PAGE_NUMBER = 1;
-constexpr int32_t LAST_HOME_PAGE_NUMBER = 25;
+constexpr int32_t kFirstHomePageNumber = 1;
+constexpr int32_t kLastHomePageNumber = 25;
 
 // By sticker index.
 extern const std::array<StickerHome, NUMBEROFSTICKERGRAPHICS> StickerHomePositions;

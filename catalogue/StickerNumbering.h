@@ -7,12 +7,12 @@
 
 #include "catalogue/CommandIds.h"
 
-constexpr int32_t NUMBEROFSHEETS = 8;
+constexpr int32_t kNumberOfSheets = 8;
 constexpr int32_t STICKERSPERSHEET = 28;
 // The first sticker of sheet 1, and the number of sticker graphics: a valid index i
 // satisfies STICKER01_01 <= i < NUMBEROFSTICKERGRAPHICS.
 constexpr int32_t STICKER01_01 = 0;
-constexpr int32_t NUMBEROFSTICKERGRAPHICS = NUMBEROFSHEETS * STICKERSPERSHEET;
+constexpr int32_t NUMBEROFSTICKERGRAPHICS = kNumberOfSheets * STICKERSPERSHEET;
 
 // sheet 1 to 8, sticker 1 to 28.
 constexpr int32_t StickerIndex(int32_t sheet, int32_t sticker) {

@@ -20,9 +20,9 @@ constexpr std::array<TileRect, N> Column(int32_t width, int32_t height, int32_t 
     return tiles;
 }
 
-constexpr std::array<TileRect, NUMBEROFPAGELABELS + 1> PageLabelColumn() {
-    auto tiles = Column<NUMBEROFPAGELABELS + 1>(196, 40, 1);
-    tiles[static_cast<size_t>(EMPTY_PAGE_LABEL_TILE)] = {0, 0, 0, 0};
+constexpr std::array<TileRect, kNumberOfPageLabels + 1> PageLabelColumn() {
+    auto tiles = Column<kNumberOfPageLabels + 1>(196, 40, 1);
+    tiles[static_cast<size_t>(kEmptyPageLabelTile)] = {0, 0, 0, 0};
     return tiles;
 }
 
@@ -45,9 +45,9 @@ constexpr std::array<TileRect, NUMBEROFSTICKERGRAPHICS + 1> NumberFaceColumn() {
 }
 
 // The command buttons' tile arrays, in the order of CommandButtonFiles.
-constexpr std::array<const std::array<TileRect, 2>*, NUMBEROFCOMMANDBUTTONS> kCommandTiles = {
-    &QuitButtonTiles,       &PrintAboutButtonTiles, &ClearAllButtonTiles,
-    &PrintAboutButtonTiles, &PageTurnButtonTiles,   &PageTurnButtonTiles};
+constexpr std::array<const std::array<TileRect, 2>*, kNumberOfCommandButtons> kCommandTiles = {
+    &kQuitButtonTiles,       &kPrintAboutButtonTiles, &kClearAllButtonTiles,
+    &kPrintAboutButtonTiles, &kPageTurnButtonTiles,   &kPageTurnButtonTiles};
 
 template <size_t N, size_t M>
 void Fill(std::array<TiledBitmapInfo, N>& infos, const std::array<TileRect, M>& tiles,
@@ -57,35 +57,37 @@ void Fill(std::array<TiledBitmapInfo, N>& infos, const std::array<TileRect, M>& 
 
 }  // namespace
 
-constinit const std::array<TileRect, NUMBEROFPAGELABELS + 1> PageLabelTiles = PageLabelColumn();
-constinit const std::array<TileRect, 5> StickersLeftCaptionTiles = Column<5>(190, 24, 0);
+constinit const std::array<TileRect, kNumberOfPageLabels + 1> PageLabelTiles = PageLabelColumn();
+constinit const std::array<TileRect, 5> kStickersLeftCaptionTiles = Column<5>(190, 24, 0);
 constinit const std::array<TileRect, NUMBEROFSTICKERGRAPHICS + 1> StickersLeftNumberTiles =
     NumberFaceColumn();
 
 constinit TiledBitmapInfo StartButtonInfo{};
-constinit std::array<TiledBitmapInfo, NUMBEROFCOMMANDBUTTONS> CommandButtonInfos{};
-constinit std::array<TiledBitmapInfo, NUMBEROFSHEETS> SheetButtonInfos{};
+constinit std::array<TiledBitmapInfo, kNumberOfCommandButtons> CommandButtonInfos{};
+constinit std::array<TiledBitmapInfo, kNumberOfSheets> SheetButtonInfos{};
 constinit std::array<TiledBitmapInfo, NUMBEROFSTICKERGRAPHICS> StickerButtonInfos{};
 
-constinit const TiledBitmapInfo TitlePictureInfo = InfoFor(TitlePictureTiles, TitlePictureFile);
-constinit const TiledBitmapInfo TitleBackgroundInfo =
-    InfoFor(TitlePictureTiles, TitleBackgroundFile);
-constinit const TiledBitmapInfo TopBottomBarsInfo = InfoFor(TopBottomBarTiles, TopBottomBarsFile);
-constinit const TiledBitmapInfo LeftRightBarsInfo = InfoFor(LeftRightBarTiles, LeftRightBarsFile);
-constinit const TiledBitmapInfo PageLabelsInfo = InfoFor(PageLabelTiles, PageLabelsFile);
-constinit const TiledBitmapInfo StickersLeftNumberInfo =
-    InfoFor(StickersLeftNumberTiles, StickersLeftNumberFile);
-constinit const TiledBitmapInfo StickersLeftCaptionInfo =
-    InfoFor(StickersLeftCaptionTiles, StickersLeftCaptionFile);
+constinit const TiledBitmapInfo kTitlePictureInfo = InfoFor(kTitlePictureTiles, kTitlePictureFile);
+constinit const TiledBitmapInfo kTitleBackgroundInfo =
+    InfoFor(kTitlePictureTiles, kTitleBackgroundFile);
+constinit const TiledBitmapInfo kTopBottomBarsInfo =
+    InfoFor(kTopBottomBarTiles, kTopBottomBarsFile);
+constinit const TiledBitmapInfo kLeftRightBarsInfo =
+    InfoFor(kLeftRightBarTiles, kLeftRightBarsFile);
+constinit const TiledBitmapInfo kPageLabelsInfo = InfoFor(PageLabelTiles, kPageLabelsFile);
+constinit const TiledBitmapInfo kStickersLeftNumberInfo =
+    InfoFor(StickersLeftNumberTiles, kStickersLeftNumberFile);
+constinit const TiledBitmapInfo kStickersLeftCaptionInfo =
+    InfoFor(kStickersLeftCaptionTiles, kStickersLeftCaptionFile);
 
 void FillStartButtonInfo() {
-    StartButtonInfo = InfoFor(StartButtonTiles, StartButtonFile);
+    StartButtonInfo = InfoFor(kStartButtonTiles, kStartButtonFile);
 }
 
 void FillPlayingButtonInfos() {
     for (size_t i = 0; i < CommandButtonInfos.size(); ++i) {
         CommandButtonInfos[i] = InfoFor(*kCommandTiles[i], CommandButtonFiles[i]);
     }
-    Fill(SheetButtonInfos, SheetButtonTiles, SheetButtonFiles);
-    Fill(StickerButtonInfos, StickerButtonTiles, StickerButtonFiles);
+    Fill(SheetButtonInfos, kSheetButtonTiles, SheetButtonFiles);
+    Fill(StickerButtonInfos, kStickerButtonTiles, StickerButtonFiles);
 }

@@ -30,7 +30,7 @@ struct Animal {
     Mark mark;
 };
 
-constexpr Colour FUR_BROWN = Colour::Hex(0xC07A45);
+constexpr Colour kFurBrown = Colour::Hex(0xC07A45);
 
 void AnimalFace(Canvas& canvas, const Animal& animal);
 DesignKit::Design AnimalDesign(const Animal& animal);

@@ -11,15 +11,15 @@ Canvas ButtonFaces::Face(const Canvas& backdrop, Colour colour, const Icon& icon
     Canvas face(backdrop.Width(), backdrop.Height());
     face.Paint(backdrop, 0, 0);
     const double radius = std::min(12.0, height / 3);
-    const double top = down ? DEPTH + 1 : 1;
-    const double boxHeight = height - DEPTH - 2;
+    const double top = down ? kDepth + 1 : 1;
+    const double boxHeight = height - kDepth - 2;
     if (!down) {
-        face.RoundedBox(1.5, 1 + DEPTH, width - 3, boxHeight, radius);
-        face.FillAndOutline(colour.Darker(0.6), Palette::INK, 2.5);
+        face.RoundedBox(1.5, 1 + kDepth, width - 3, boxHeight, radius);
+        face.FillAndOutline(colour.Darker(0.6), Palette::kInk, 2.5);
     }
     const Colour body = down ? colour.Darker(0.85) : colour;
     face.RoundedBox(1.5, top, width - 3, boxHeight, radius);
-    face.FillAndOutline(body, Palette::INK, 2.5);
+    face.FillAndOutline(body, Palette::kInk, 2.5);
     // A soft shine along the top edge of the key.
     face.RoundedBox(radius * 0.6, top + 3, width - radius * 1.2, boxHeight * 0.3, radius * 0.5);
     face.FillPath(body.Lighter(0.3));
@@ -33,8 +33,8 @@ Canvas ButtonFaces::Face(const Canvas& backdrop, Colour colour, const Icon& icon
         const double textCentre = (4 + iconSize + width) / 2;
         // Small letters keep their gaps open with a thinner outline.
         const double letterOutline = std::clamp(boxHeight / 16, 1.2, 2.5);
-        face.OutlinedText(label, textCentre, centreY, boxHeight * 0.56, Palette::WHITE,
-                          Palette::INK, letterOutline);
+        face.OutlinedText(label, textCentre, centreY, boxHeight * 0.56, Palette::kWhite,
+                          Palette::kInk, letterOutline);
     }
     return face;
 }

@@ -14,7 +14,7 @@ public:
     using Icon = std::function<void(Canvas&, double centreX, double centreY, double size)>;
 
     // How far a face sinks when pressed.
-    static constexpr double DEPTH = 4.0;
+    static constexpr double kDepth = 4.0;
 
     // One face, `backdrop`-sized, on a copy of what lies behind the button.
     static Canvas Face(const Canvas& backdrop, Colour colour, const Icon& icon,

@@ -7,7 +7,7 @@
 //                                                  outlines, to check the outlines by)
 //
 // Each kind of content is one module with a Generate(ContentOutput&) operation, run in
-// the order of MODULES below.
+// the order of kModules below.
 
 #include <cstdio>
 #include <exception>
@@ -31,7 +31,7 @@ namespace {
 
 using ContentModule = void (*)(ContentOutput&);
 
-const ContentModule MODULES[] = {
+const ContentModule kModules[] = {
     DialogPictures::Generate,
     PointerPictures::Generate,
     SoundEffects::Generate,
@@ -45,7 +45,7 @@ const ContentModule MODULES[] = {
     ScreenPreviews::Generate,
 };
 
-constexpr const char* USAGE =
+constexpr const char* kUsage =
     "usage: quillory_content_generator --album DIR --resources DIR\n"
     "       quillory_content_generator --preview DIR\n"
     "       quillory_content_generator --scenes DIR\n";
@@ -70,7 +70,7 @@ bool ReadOptions(int argc, char** argv, std::map<std::string, std::filesystem::p
 int main(int argc, char** argv) {
     std::map<std::string, std::filesystem::path> options;
     if (!ReadOptions(argc, argv, options)) {
-        std::fputs(USAGE, stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     try {
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         ContentOutput output(options.contains("--preview"));
-        for (const ContentModule module : MODULES) {
+        for (const ContentModule module : kModules) {
             module(output);
         }
 

@@ -61,7 +61,7 @@ std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
                << ":\\n.incbin \\\"" << FileName(resources[i]) << "\\\"\\n\"\n";
     }
     source << "    \".previous\\n\");\n\n";
-    source << "namespace {\n\nconst Resource EMBEDDED_RESOURCES[] = {\n";
+    source << "namespace {\n\nconst Resource kEmbeddedResources[] = {\n";
     for (size_t i = 0; i < resources.size(); ++i) {
         const GeneratedResource& resource = resources[i];
         source << "    {\"" << resource.name << "\", ResourceKind::" << KindName(resource.kind)
@@ -70,7 +70,7 @@ std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     }
     source << "};\n\n}  // namespace\n\n"
               "std::span<const Resource> Resources::All() {\n"
-              "    return EMBEDDED_RESOURCES;\n"
+              "    return kEmbeddedResources;\n"
               "}\n";
     return source.str();
 }

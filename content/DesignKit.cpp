@@ -3,7 +3,7 @@
 namespace DesignKit {
 
 void Solid(Canvas& canvas, Colour fill) {
-    canvas.FillAndOutline(fill, INK, OUTLINE);
+    canvas.FillAndOutline(fill, kInk, kOutline);
 }
 
 void Line(Canvas& canvas, double x1, double y1, double x2, double y2, Colour colour, double width) {
@@ -13,7 +13,7 @@ void Line(Canvas& canvas, double x1, double y1, double x2, double y2, Colour col
 }
 
 void Band(Canvas& canvas, double x1, double y1, double x2, double y2, Colour colour, double width) {
-    Line(canvas, x1, y1, x2, y2, INK, width + 2 * OUTLINE - 1);
+    Line(canvas, x1, y1, x2, y2, kInk, width + 2 * kOutline - 1);
     Line(canvas, x1, y1, x2, y2, colour, width);
 }
 
@@ -24,15 +24,15 @@ void Dot(Canvas& canvas, double x, double y, double radius, Colour colour) {
 
 void Eyes(Canvas& canvas, double centreX, double y, double gap, double radius) {
     for (const double x : {centreX - gap / 2, centreX + gap / 2}) {
-        Dot(canvas, x, y, radius, INK);
-        Dot(canvas, x - radius * 0.35, y - radius * 0.35, radius * 0.35, WHITE);
+        Dot(canvas, x, y, radius, kInk);
+        Dot(canvas, x - radius * 0.35, y - radius * 0.35, radius * 0.35, kWhite);
     }
 }
 
 void Grin(Canvas& canvas, double centreX, double y, double radius) {
     cairo_new_path(canvas.Context());
-    cairo_arc(canvas.Context(), centreX, y - radius * 0.6, radius, 0.2 * PI, 0.8 * PI);
-    canvas.StrokePath(INK, 3.2);
+    cairo_arc(canvas.Context(), centreX, y - radius * 0.6, radius, 0.2 * kPi, 0.8 * kPi);
+    canvas.StrokePath(kInk, 3.2);
 }
 
 void Face(Canvas& canvas, double centreX, double centreY, double size) {
@@ -50,7 +50,7 @@ void Leaf(Canvas& canvas, double x, double y, double length, double turn, Colour
     cairo_curve_to(context, length * 0.3, -length * 0.45, length * 0.8, -length * 0.35, length, 0);
     cairo_curve_to(context, length * 0.8, length * 0.35, length * 0.3, length * 0.45, 0, 0);
     cairo_restore(context);
-    canvas.FillAndOutline(colour, INK, 3);
+    canvas.FillAndOutline(colour, kInk, 3);
 }
 
 void PairOf(const std::function<void(double side)>& draw) {
@@ -61,8 +61,8 @@ void PairOf(const std::function<void(double side)>& draw) {
 void Wheels(Canvas& canvas, std::initializer_list<double> xs, double y, double radius) {
     for (const double x : xs) {
         canvas.Circle(x, y, radius);
-        Solid(canvas, TYRE);
-        Dot(canvas, x, y, radius * 0.4, LIGHT_GREY);
+        Solid(canvas, kTyre);
+        Dot(canvas, x, y, radius * 0.4, kLightGrey);
     }
 }
 

@@ -15,20 +15,20 @@ namespace DesignKit {
 
 using Design = std::function<void(Canvas&)>;
 
-constexpr double BOX = 100.0;
-constexpr double OUTLINE = 4.0;
-constexpr double PI = std::numbers::pi;
+constexpr double kBox = 100.0;
+constexpr double kOutline = 4.0;
+constexpr double kPi = std::numbers::pi;
 
-constexpr Colour INK = Palette::INK;
-constexpr Colour WHITE = Palette::WHITE;
-constexpr Colour LIGHT_GREY = Colour::Hex(0xC9CCD6);
-constexpr Colour GREY = Colour::Hex(0x9AA0B0);
-constexpr Colour DARK_BROWN = Colour::Hex(0x7A4A26);
-constexpr Colour TAN = Colour::Hex(0xE9C28F);
-constexpr Colour SOFT_PINK = Colour::Hex(0xFFC2D4);
-constexpr Colour TEAL = Colour::Hex(0x2EC4B6);
-constexpr Colour LIME = Colour::Hex(0xB5E550);
-constexpr Colour TYRE = Colour::Hex(0x444455);
+constexpr Colour kInk = Palette::kInk;
+constexpr Colour kWhite = Palette::kWhite;
+constexpr Colour kLightGrey = Colour::Hex(0xC9CCD6);
+constexpr Colour kGrey = Colour::Hex(0x9AA0B0);
+constexpr Colour kDarkBrown = Colour::Hex(0x7A4A26);
+constexpr Colour kTan = Colour::Hex(0xE9C28F);
+constexpr Colour kSoftPink = Colour::Hex(0xFFC2D4);
+constexpr Colour kTeal = Colour::Hex(0x2EC4B6);
+constexpr Colour kLime = Colour::Hex(0xB5E550);
+constexpr Colour kTyre = Colour::Hex(0x444455);
 
 // Fills the current path and draws the album's bold outline around it.
 void Solid(Canvas& canvas, Colour fill);

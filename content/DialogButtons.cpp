@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr double OUTLINE = 3.5;
+constexpr double kOutline = 3.5;
 // How far the face sinks when pressed; the up face's shadow fills that space.
-constexpr double DEPTH = 5.0;
+constexpr double kDepth = 5.0;
 
 void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX, double centreY,
                 double size) {
@@ -21,7 +21,7 @@ void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX, do
         case DialogButtons::Symbol::Cross:
             // A white stroke on a wider dark one: the symbol keeps its outline.
             for (const auto& [colour, width] :
-                 {std::pair{Palette::INK, 0.34}, std::pair{Palette::WHITE, 0.2}}) {
+                 {std::pair{Palette::kInk, 0.34}, std::pair{Palette::kWhite, 0.2}}) {
                 if (symbol == DialogButtons::Symbol::Tick) {
                     cairo_move_to(context, centreX - 0.75 * s, centreY);
                     cairo_line_to(context, centreX - 0.2 * s, centreY + 0.6 * s);
@@ -37,14 +37,14 @@ void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX, do
             break;
         case DialogButtons::Symbol::Door:
             canvas.RoundedBox(centreX - 0.55 * s, centreY - 0.9 * s, 1.1 * s, 1.8 * s, 2);
-            canvas.FillAndOutline(Palette::PALE_SKY, Palette::INK, 2.5);
+            canvas.FillAndOutline(Palette::kPaleSky, Palette::kInk, 2.5);
             // The door stands half open.
             canvas.Polygon({centreX - 0.55 * s, centreY - 0.9 * s, centreX + 0.15 * s,
                             centreY - 0.7 * s, centreX + 0.15 * s, centreY + 1.05 * s,
                             centreX - 0.55 * s, centreY + 0.9 * s});
-            canvas.FillAndOutline(Palette::BROWN, Palette::INK, 2.5);
+            canvas.FillAndOutline(Palette::kBrown, Palette::kInk, 2.5);
             canvas.Circle(centreX, centreY + 0.1 * s, 0.09 * s);
-            canvas.FillPath(Palette::SUN);
+            canvas.FillPath(Palette::kSun);
             break;
     }
 }
@@ -53,10 +53,10 @@ void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX, do
 
 const std::vector<DialogButtons::Look>& DialogButtons::Looks() {
     static const std::vector<Look> looks = {
-        {"YES", "YES", Symbol::Tick, Palette::GREEN, Palette::CREAM, 128, 50},
-        {"NO", "NO", Symbol::Cross, Palette::RED, Palette::CREAM, 128, 50},
-        {"OK", "OK", Symbol::Tick, Palette::BLUE, Palette::CREAM, 128, 50},
-        {"Quit", "Quit", Symbol::Door, Palette::ORANGE, Palette::GRASS, 124, 52},
+        {"YES", "YES", Symbol::Tick, Palette::kGreen, Palette::kCream, 128, 50},
+        {"NO", "NO", Symbol::Cross, Palette::kRed, Palette::kCream, 128, 50},
+        {"OK", "OK", Symbol::Tick, Palette::kBlue, Palette::kCream, 128, 50},
+        {"Quit", "Quit", Symbol::Door, Palette::kOrange, Palette::kGrass, 124, 52},
     };
     return looks;
 }
@@ -75,16 +75,16 @@ Canvas DialogButtons::Draw(const Look& look, bool down) {
     canvas.Fill(look.surroundings);
     const double left = 3.0;
     const double width = look.width - 6.0;
-    const double faceHeight = look.height - 4.0 - DEPTH;
-    const double top = down ? 2.0 + DEPTH : 2.0;
+    const double faceHeight = look.height - 4.0 - kDepth;
+    const double top = down ? 2.0 + kDepth : 2.0;
     const double radius = faceHeight / 2.0;
     if (!down) {
-        canvas.RoundedBox(left, 2.0 + DEPTH, width, faceHeight, radius);
-        canvas.FillAndOutline(look.colour.Darker(0.6), Palette::INK, OUTLINE);
+        canvas.RoundedBox(left, 2.0 + kDepth, width, faceHeight, radius);
+        canvas.FillAndOutline(look.colour.Darker(0.6), Palette::kInk, kOutline);
     }
     const Colour face = down ? look.colour.Darker(0.85) : look.colour;
     canvas.RoundedBox(left, top, width, faceHeight, radius);
-    canvas.FillAndOutline(face, Palette::INK, OUTLINE);
+    canvas.FillAndOutline(face, Palette::kInk, kOutline);
     // A soft shine on the upper half makes the button look pressable.
     canvas.RoundedBox(left + radius * 0.6, top + 4.0, width - radius * 1.2, faceHeight * 0.3,
                       faceHeight * 0.15);
@@ -93,11 +93,11 @@ Canvas DialogButtons::Draw(const Look& look, bool down) {
     const double symbolX = left + radius + 4.0;
     const double centreY = top + faceHeight / 2.0;
     canvas.Circle(symbolX, centreY, radius - 5.0);
-    canvas.FillAndOutline(face.Darker(0.8), Palette::INK, 2.0);
+    canvas.FillAndOutline(face.Darker(0.8), Palette::kInk, 2.0);
     DrawSymbol(canvas, look.symbol, symbolX, centreY, faceHeight * 0.55);
     const double textCentre = (symbolX + radius + left + width - 6.0) / 2.0;
-    canvas.OutlinedText(look.label, textCentre, centreY, faceHeight * 0.5, Palette::WHITE,
-                        Palette::INK, 2.5);
+    canvas.OutlinedText(look.label, textCentre, centreY, faceHeight * 0.5, Palette::kWhite,
+                        Palette::kInk, 2.5);
     return canvas;
 }
 

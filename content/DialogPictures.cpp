@@ -30,16 +30,16 @@ struct DialogLook {
     void (*draw)(Canvas&);
 };
 
-constexpr double SMALL_SIDE = 360.0;
+constexpr double kSmallSide = 360.0;
 
 // The shared frame of the small dialogs: a coloured border around a cream panel, with
 // a title at the top.
 void Frame(Canvas& canvas, Colour theme, const std::string& title, Colour titleColour,
            double titleSize = 34) {
     canvas.Fill(theme);
-    canvas.RoundedBox(10, 10, SMALL_SIDE - 20, SMALL_SIDE - 20, 26);
-    canvas.FillAndOutline(Palette::CREAM, Palette::INK, 4);
-    canvas.OutlinedText(title, SMALL_SIDE / 2, 44, titleSize, titleColour, Palette::INK, 3);
+    canvas.RoundedBox(10, 10, kSmallSide - 20, kSmallSide - 20, 26);
+    canvas.FillAndOutline(Palette::kCream, Palette::kInk, 4);
+    canvas.OutlinedText(title, kSmallSide / 2, 44, titleSize, titleColour, Palette::kInk, 3);
 }
 
 void Broom(Canvas& canvas, double headX, double headY) {
@@ -47,106 +47,106 @@ void Broom(Canvas& canvas, double headX, double headY) {
     // The handle ends clear of the panel's border.
     cairo_move_to(context, headX + 10, headY - 20);
     cairo_line_to(context, headX + 66, headY - 128);
-    canvas.StrokePath(Palette::INK, 13);
+    canvas.StrokePath(Palette::kInk, 13);
     cairo_move_to(context, headX + 10, headY - 20);
     cairo_line_to(context, headX + 66, headY - 128);
-    canvas.StrokePath(Palette::BROWN, 7);
+    canvas.StrokePath(Palette::kBrown, 7);
     // The bristles fan out from a red band.
     canvas.Polygon({headX - 8, headY - 30, headX + 30, headY - 12, headX + 38, headY + 40,
                     headX - 52, headY + 22});
-    canvas.FillAndOutline(Palette::SUN, Palette::INK, 4);
+    canvas.FillAndOutline(Palette::kSun, Palette::kInk, 4);
     for (int32_t line = 1; line < 5; ++line) {
         const double along = line / 5.0;
         cairo_move_to(context, headX - 8 + 38 * along, headY - 30 + 18 * along);
         cairo_line_to(context, headX - 52 + 90 * along, headY + 22 + 18 * along);
     }
-    canvas.StrokePath(Palette::ORANGE, 3);
+    canvas.StrokePath(Palette::kOrange, 3);
     canvas.Polygon({headX - 12, headY - 38, headX + 32, headY - 18, headX + 28, headY - 6,
                     headX - 16, headY - 26});
-    canvas.FillAndOutline(Palette::RED, Palette::INK, 4);
+    canvas.FillAndOutline(Palette::kRed, Palette::kInk, 4);
 }
 
 void DrawClearAll(Canvas& canvas) {
-    Frame(canvas, Palette::ORANGE, "Clear all?", Palette::ORANGE);
+    Frame(canvas, Palette::kOrange, "Clear all?", Palette::kOrange);
     Motifs::Paper(canvas, 46, 80, 200, 180);
     // The stickers fly off the page, away from the broom.
-    Motifs::StarSticker(canvas, 100, 140, 34, Palette::SUN);
-    Motifs::HeartSticker(canvas, 82, 222, 52, Palette::PINK);
-    Motifs::StarSticker(canvas, 176, 206, 26, Palette::BLUE);
+    Motifs::StarSticker(canvas, 100, 140, 34, Palette::kSun);
+    Motifs::HeartSticker(canvas, 82, 222, 52, Palette::kPink);
+    Motifs::StarSticker(canvas, 176, 206, 26, Palette::kBlue);
     Motifs::MotionLines(canvas, 140, 120, 34, 14, 3);
     Motifs::MotionLines(canvas, 118, 212, 30, 14, 2);
     Broom(canvas, 268, 232);
     canvas.Star(300, 100, 12, 5, 4);
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2.5);
     canvas.Star(320, 140, 8, 3.5, 4);
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2.5);
 }
 
 void DrawAbout(Canvas& canvas) {
-    Frame(canvas, Palette::BLUE, "Quillory 3", Palette::SUN);
+    Frame(canvas, Palette::kBlue, "Quillory 3", Palette::kSun);
     Motifs::Paper(canvas, 58, 78, 244, 164);
-    Motifs::StarSticker(canvas, 112, 132, 36, Palette::SUN);
-    Motifs::HeartSticker(canvas, 184, 130, 60, Palette::PINK);
+    Motifs::StarSticker(canvas, 112, 132, 36, Palette::kSun);
+    Motifs::HeartSticker(canvas, 184, 130, 60, Palette::kPink);
     Motifs::Sun(canvas, 256, 134, 22);
-    Motifs::StarSticker(canvas, 146, 204, 28, Palette::GREEN);
+    Motifs::StarSticker(canvas, 146, 204, 28, Palette::kGreen);
     Motifs::StarOutline(canvas, 226, 206, 28);
-    canvas.Text("Sticker Album", SMALL_SIDE / 2, 268, 24, Palette::INK);
+    canvas.Text("Sticker Album", kSmallSide / 2, 268, 24, Palette::kInk);
 }
 
 void DrawNewSticker(Canvas& canvas) {
-    Frame(canvas, Palette::GREEN, "Pick and stick!", Palette::GREEN, 30);
+    Frame(canvas, Palette::kGreen, "Pick and stick!", Palette::kGreen, 30);
     cairo_t* context = canvas.Context();
 
     // 1: the sticker's button on its sheet, with the pointer clicking it.
     canvas.RoundedBox(28, 96, 100, 100, 16);
-    canvas.FillAndOutline(Palette::PALE_SKY, Palette::INK, 4);
-    Motifs::StarSticker(canvas, 78, 148, 38, Palette::SUN);
+    canvas.FillAndOutline(Palette::kPaleSky, Palette::kInk, 4);
+    Motifs::StarSticker(canvas, 78, 148, 38, Palette::kSun);
     Motifs::Pointer(canvas, 96, 166, 1.5);
 
     // 2: the page with the star's empty place, and the star carried onto it.
     Motifs::Paper(canvas, 190, 92, 140, 170);
     Motifs::StarOutline(canvas, 268, 204, 40);
-    Motifs::StarSticker(canvas, 240, 164, 36, Palette::SUN);
+    Motifs::StarSticker(canvas, 240, 164, 36, Palette::kSun);
     canvas.Star(306, 124, 11, 4.5, 4);
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2.5);
     canvas.Star(214, 244, 8, 3.5, 4);
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2.5);
 
     // The way the sticker travels.
     cairo_move_to(context, 110, 222);
     cairo_curve_to(context, 130, 262, 170, 262, 198, 226);
-    canvas.DashedStroke(Palette::INK, 5, 10);
+    canvas.DashedStroke(Palette::kInk, 5, 10);
     canvas.Polygon({208, 213, 206, 233, 190, 221});
-    canvas.FillAndOutline(Palette::INK, Palette::INK, 2);
+    canvas.FillAndOutline(Palette::kInk, Palette::kInk, 2);
 
     for (const auto& [number, x, y] : {std::tuple{"1", 40.0, 92.0}, std::tuple{"2", 198.0, 92.0}}) {
         canvas.Circle(x, y, 16);
-        canvas.FillAndOutline(Palette::ORANGE, Palette::INK, 3);
-        canvas.Text(number, x, y, 20, Palette::WHITE);
+        canvas.FillAndOutline(Palette::kOrange, Palette::kInk, 3);
+        canvas.Text(number, x, y, 20, Palette::kWhite);
     }
 }
 
 void Hill(Canvas& canvas, double centreX, double top, double radius, Colour colour) {
     canvas.Ellipse(centreX, top + radius * 0.6, radius, radius * 0.6);
-    canvas.FillAndOutline(colour, Palette::INK, 4);
+    canvas.FillAndOutline(colour, Palette::kInk, 4);
 }
 
 void Flower(Canvas& canvas, double x, double y, Colour petals) {
     cairo_move_to(canvas.Context(), x, y);
     cairo_line_to(canvas.Context(), x, y + 40);
-    canvas.StrokePath(Palette::DARK_GRASS, 5);
+    canvas.StrokePath(Palette::kDarkGrass, 5);
     for (int32_t petal = 0; petal < 5; ++petal) {
         const double angle = petal * 2.0 * std::numbers::pi / 5.0;
         canvas.Circle(x + std::cos(angle) * 11, y + std::sin(angle) * 11, 9);
-        canvas.FillAndOutline(petals, Palette::INK, 2.5);
+        canvas.FillAndOutline(petals, Palette::kInk, 2.5);
     }
     canvas.Circle(x, y, 8);
-    canvas.FillAndOutline(Palette::SUN, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kSun, Palette::kInk, 2.5);
 }
 
 void Rainbow(Canvas& canvas, double centreX, double centreY, double radius) {
-    const Colour bands[] = {Palette::RED,   Palette::ORANGE, Palette::SUN,
-                            Palette::GREEN, Palette::BLUE,   Palette::PURPLE};
+    const Colour bands[] = {Palette::kRed,   Palette::kOrange, Palette::kSun,
+                            Palette::kGreen, Palette::kBlue,   Palette::kPurple};
     for (size_t band = 0; band < std::size(bands); ++band) {
         cairo_new_path(canvas.Context());
         cairo_arc(canvas.Context(), centreX, centreY, radius - static_cast<double>(band) * 22,
@@ -157,31 +157,31 @@ void Rainbow(Canvas& canvas, double centreX, double centreY, double radius) {
 
 void DrawEnding(Canvas& canvas) {
     const double width = canvas.Width();
-    canvas.VerticalGradient(0, 0, width, 660, Palette::SKY, Palette::PALE_SKY);
+    canvas.VerticalGradient(0, 0, width, 660, Palette::kSky, Palette::kPaleSky);
     Rainbow(canvas, width / 2, 640, 420);
-    Hill(canvas, 170, 520, 300, Palette::DARK_GRASS);
-    Hill(canvas, 860, 500, 320, Palette::DARK_GRASS);
+    Hill(canvas, 170, 520, 300, Palette::kDarkGrass);
+    Hill(canvas, 860, 500, 320, Palette::kDarkGrass);
     // The ground is plain where the Quit button sits.
-    canvas.VerticalGradient(0, 640, width, 128, Palette::GRASS, Palette::GRASS);
+    canvas.VerticalGradient(0, 640, width, 128, Palette::kGrass, Palette::kGrass);
     cairo_move_to(canvas.Context(), 0, 640);
     cairo_line_to(canvas.Context(), width, 640);
-    canvas.StrokePath(Palette::INK, 4);
+    canvas.StrokePath(Palette::kInk, 4);
 
     Motifs::Sun(canvas, 130, 130, 70);
-    Motifs::StarSticker(canvas, 880, 120, 56, Palette::SUN);
-    Motifs::HeartSticker(canvas, 780, 210, 70, Palette::PINK);
-    Motifs::StarSticker(canvas, 300, 240, 36, Palette::BLUE);
-    Motifs::StarSticker(canvas, 940, 300, 30, Palette::PURPLE);
+    Motifs::StarSticker(canvas, 880, 120, 56, Palette::kSun);
+    Motifs::HeartSticker(canvas, 780, 210, 70, Palette::kPink);
+    Motifs::StarSticker(canvas, 300, 240, 36, Palette::kBlue);
+    Motifs::StarSticker(canvas, 940, 300, 30, Palette::kPurple);
 
-    canvas.OutlinedText("Bye bye!", width / 2, 330, 130, Palette::WHITE, Palette::INK, 7);
-    canvas.OutlinedText("See you soon!", width / 2, 470, 54, Palette::SUN, Palette::INK, 4);
+    canvas.OutlinedText("Bye bye!", width / 2, 330, 130, Palette::kWhite, Palette::kInk, 7);
+    canvas.OutlinedText("See you soon!", width / 2, 470, 54, Palette::kSun, Palette::kInk, 4);
 
-    Flower(canvas, 90, 680, Palette::PINK);
-    Flower(canvas, 200, 700, Palette::PURPLE);
-    Flower(canvas, 330, 676, Palette::RED);
-    Flower(canvas, 700, 690, Palette::BLUE);
-    Flower(canvas, 830, 672, Palette::PINK);
-    Flower(canvas, 950, 700, Palette::ORANGE);
+    Flower(canvas, 90, 680, Palette::kPink);
+    Flower(canvas, 200, 700, Palette::kPurple);
+    Flower(canvas, 330, 676, Palette::kRed);
+    Flower(canvas, 700, 690, Palette::kBlue);
+    Flower(canvas, 830, 672, Palette::kPink);
+    Flower(canvas, 950, 700, Palette::kOrange);
 }
 
 const std::vector<DialogLook>& DialogLooks() {
@@ -189,7 +189,7 @@ const std::vector<DialogLook>& DialogLooks() {
         {"ClearAllDialogBkg", 360, 360, {{"YES", 38, 288}, {"NO", 196, 288}}, DrawClearAll},
         {"AboutDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawAbout},
         {"NewStkrDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawNewSticker},
-        {"EndingScrnDialogBkg", SCREEN_WIDTH, SCREEN_HEIGHT, {{"Quit", 450, 696}}, DrawEnding},
+        {"EndingScrnDialogBkg", kScreenWidth, kScreenHeight, {{"Quit", 450, 696}}, DrawEnding},
     };
     return looks;
 }
@@ -208,13 +208,13 @@ Canvas Assembled(const Canvas& background, const DialogLook& look, bool down) {
 void AddPreviews(ContentOutput& output, const std::vector<Canvas>& backgrounds) {
     const std::vector<DialogLook>& looks = DialogLooks();
     const double gap = 20;
-    Canvas sheet(static_cast<int32_t>(3 * SMALL_SIDE + 4 * gap),
-                 static_cast<int32_t>(2 * SMALL_SIDE + 3 * gap));
+    Canvas sheet(static_cast<int32_t>(3 * kSmallSide + 4 * gap),
+                 static_cast<int32_t>(2 * kSmallSide + 3 * gap));
     sheet.Fill(Colour::Hex(0x808080));
     for (size_t dialog = 0; dialog < 3; ++dialog) {
-        const double x = gap + static_cast<double>(dialog) * (SMALL_SIDE + gap);
+        const double x = gap + static_cast<double>(dialog) * (kSmallSide + gap);
         sheet.Paint(Assembled(backgrounds[dialog], looks[dialog], false), x, gap);
-        sheet.Paint(Assembled(backgrounds[dialog], looks[dialog], true), x, 2 * gap + SMALL_SIDE);
+        sheet.Paint(Assembled(backgrounds[dialog], looks[dialog], true), x, 2 * gap + kSmallSide);
     }
     output.AddPreview("dialogs", std::move(sheet));
     output.AddPreview("ending", Assembled(backgrounds[3], looks[3], false));

@@ -14,16 +14,16 @@
 namespace {
 
 // Where the screen draws the counter and the page label.
-constexpr int32_t COUNTER_X = 417;
-constexpr int32_t COUNTER_Y = 52;
-constexpr int32_t LABEL_X = 414;
-constexpr int32_t LABEL_Y = 705;
+constexpr int32_t kCounterX = 417;
+constexpr int32_t kCounterY = 52;
+constexpr int32_t kLabelX = 414;
+constexpr int32_t kLabelY = 705;
 
-constexpr double COUNTER_TEXT = 13.0;
-constexpr double COUNTER_BASELINE = 17.0;
+constexpr double kCounterText = 13.0;
+constexpr double kCounterBaseline = 17.0;
 
 // The counter lays a three-, two- or one-digit number face this far into the caption.
-constexpr int32_t NUMBER_OFFSETS[] = {23, 19, 16};
+constexpr int32_t kNumberOffsets[] = {23, 19, 16};
 
 int32_t DigitClass(const std::string& number) {
     return 3 - static_cast<int32_t>(number.size());
@@ -33,21 +33,21 @@ int32_t DigitClass(const std::string& number) {
 // and the words after it. A number face is cut from the same line, so it matches
 // the caption it is laid on pixel for pixel.
 Canvas CounterLine(const std::string& number, const std::string& words) {
-    const TileRect& caption = StickersLeftCaptionTiles[0];
-    Canvas line = ScreenFrame::Behind(COUNTER_X, COUNTER_Y, caption.width, caption.height);
+    const TileRect& caption = kStickersLeftCaptionTiles[0];
+    Canvas line = ScreenFrame::Behind(kCounterX, kCounterY, caption.width, caption.height);
     line.RoundedBox(1, 1, caption.width - 2, caption.height - 2, 11);
-    line.FillAndOutline(Palette::CREAM, Palette::INK, 2);
+    line.FillAndOutline(Palette::kCream, Palette::kInk, 2);
     line.Star(10, 12, 7, 3.2, 5);
-    line.FillAndOutline(Palette::SUN, Palette::INK, 1.2);
+    line.FillAndOutline(Palette::kSun, Palette::kInk, 1.2);
     double wordsAt = 22;
     if (!number.empty()) {
         const TileRect& face = StickersLeftNumberTiles[0];
-        const double right = NUMBER_OFFSETS[DigitClass(number)] + face.width - 2;
-        line.TextFrom(number, right - line.TextAdvance(number, COUNTER_TEXT), COUNTER_BASELINE,
-                      COUNTER_TEXT, Palette::RED);
+        const double right = kNumberOffsets[DigitClass(number)] + face.width - 2;
+        line.TextFrom(number, right - line.TextAdvance(number, kCounterText), kCounterBaseline,
+                      kCounterText, Palette::kRed);
         wordsAt = right + 4;
     }
-    line.TextFrom(words, wordsAt, COUNTER_BASELINE, COUNTER_TEXT, Palette::INK);
+    line.TextFrom(words, wordsAt, kCounterBaseline, kCounterText, Palette::kInk);
     return line;
 }
 
@@ -57,10 +57,10 @@ Canvas Captions() {
     const std::string numbers[] = {"224", "99", "9", "1", ""};
     const std::string words[] = {"stickers left", "stickers left", "stickers left", "sticker left",
                                  "All stuck! Hooray!"};
-    const TileRect& size = StickersLeftCaptionTiles[0];
+    const TileRect& size = kStickersLeftCaptionTiles[0];
     Canvas captions(size.width, size.height * 5);
     for (size_t k = 0; k < 5; ++k) {
-        const TileRect& tile = StickersLeftCaptionTiles[k];
+        const TileRect& tile = kStickersLeftCaptionTiles[k];
         captions.Paint(CounterLine(numbers[k], words[k]), tile.x, tile.y);
     }
     return captions;
@@ -80,7 +80,7 @@ Canvas NumberFaces() {
         const std::string number = std::to_string(count);
         const TileRect& tile = StickersLeftNumberTiles[static_cast<size_t>(count)];
         const Canvas line = CounterLine(number, "stickers left");
-        faces.Paint(line.Cropped(NUMBER_OFFSETS[DigitClass(number)], 0, tile.width, tile.height),
+        faces.Paint(line.Cropped(kNumberOffsets[DigitClass(number)], 0, tile.width, tile.height),
                     tile.x, tile.y);
     }
     return faces;
@@ -88,18 +88,18 @@ Canvas NumberFaces() {
 
 Canvas PageLabels() {
     const TileRect& first = PageLabelTiles[0];
-    Canvas labels(first.width, first.height * (NUMBEROFPAGELABELS + 1));
-    const Canvas backdrop = ScreenFrame::Behind(LABEL_X, LABEL_Y, first.width, first.height);
+    Canvas labels(first.width, first.height * (kNumberOfPageLabels + 1));
+    const Canvas backdrop = ScreenFrame::Behind(kLabelX, kLabelY, first.width, first.height);
     // The top row is the empty tile's place; it shows only the frame.
     labels.Paint(backdrop, 0, 0);
-    for (int32_t k = 0; k < NUMBEROFPAGELABELS; ++k) {
+    for (int32_t k = 0; k < kNumberOfPageLabels; ++k) {
         const TileRect& tile = PageLabelTiles[static_cast<size_t>(k)];
         Canvas label(tile.width, tile.height);
         label.Paint(backdrop, 0, 0);
         label.RoundedBox(2, 2, tile.width - 4, tile.height - 4, 16);
-        label.FillAndOutline(Palette::WHITE, Palette::INK, 3);
+        label.FillAndOutline(Palette::kWhite, Palette::kInk, 3);
         label.OutlinedText("Page " + std::to_string(k + 1), tile.width / 2.0, tile.height / 2.0, 22,
-                           Palette::BLUE, Palette::INK, 1.5);
+                           Palette::kBlue, Palette::kInk, 1.5);
         labels.Paint(label, tile.x, tile.y);
     }
     return labels;
@@ -124,11 +124,11 @@ void AddPicture(ContentOutput& output, const char* file, const Canvas& picture) 
 }  // namespace
 
 void FramePictures::Generate(ContentOutput& output) {
-    constexpr int32_t TOP_BOTTOM[2][2] = {{0, 0}, {0, PAGE_BOTTOM}};
-    constexpr int32_t LEFT_RIGHT[2][2] = {{0, PAGE_TOP}, {PAGE_RIGHT, PAGE_TOP}};
-    AddPicture(output, TopBottomBarsFile, Bars(TopBottomBarTiles, TOP_BOTTOM));
-    AddPicture(output, LeftRightBarsFile, Bars(LeftRightBarTiles, LEFT_RIGHT));
-    AddPicture(output, PageLabelsFile, PageLabels());
-    AddPicture(output, StickersLeftCaptionFile, Captions());
-    AddPicture(output, StickersLeftNumberFile, NumberFaces());
+    constexpr int32_t kTopBottom[2][2] = {{0, 0}, {0, kPageBottom}};
+    constexpr int32_t kLeftRight[2][2] = {{0, kPageTop}, {kPageRight, kPageTop}};
+    AddPicture(output, kTopBottomBarsFile, Bars(kTopBottomBarTiles, kTopBottom));
+    AddPicture(output, kLeftRightBarsFile, Bars(kLeftRightBarTiles, kLeftRight));
+    AddPicture(output, kPageLabelsFile, PageLabels());
+    AddPicture(output, kStickersLeftCaptionFile, Captions());
+    AddPicture(output, kStickersLeftNumberFile, NumberFaces());
 }

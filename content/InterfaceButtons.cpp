@@ -18,28 +18,28 @@ namespace {
 void Door(Canvas& canvas, double x, double y, double size) {
     const double s = size / 2;
     canvas.RoundedBox(x - 0.5 * s, y - 0.85 * s, 1.0 * s, 1.7 * s, 2);
-    canvas.FillAndOutline(Palette::NIGHT, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kNight, Palette::kInk, 2.5);
     // The door stands half open onto the night.
     canvas.Polygon({x - 0.5 * s, y - 0.85 * s, x + 0.15 * s, y - 0.65 * s, x + 0.15 * s,
                     y + 1.0 * s, x - 0.5 * s, y + 0.85 * s});
-    canvas.FillAndOutline(Palette::BROWN, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kBrown, Palette::kInk, 2.5);
     canvas.Circle(x, y + 0.1 * s, 0.1 * s);
-    canvas.FillPath(Palette::SUN);
+    canvas.FillPath(Palette::kSun);
 }
 
 void Printer(Canvas& canvas, double x, double y, double size) {
     const double s = size / 2;
     canvas.RoundedBox(x - 0.5 * s, y - 0.9 * s, 1.0 * s, 0.8 * s, 2);
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2.5);
     canvas.RoundedBox(x - 0.85 * s, y - 0.3 * s, 1.7 * s, 0.8 * s, 4);
-    canvas.FillAndOutline(Colour::Hex(0xC9CCD6), Palette::INK, 2.5);
+    canvas.FillAndOutline(Colour::Hex(0xC9CCD6), Palette::kInk, 2.5);
     canvas.Circle(x + 0.6 * s, y - 0.1 * s, 0.08 * s);
-    canvas.FillPath(Palette::GREEN);
+    canvas.FillPath(Palette::kGreen);
     // The printed page comes out with a star on it.
     canvas.RoundedBox(x - 0.5 * s, y + 0.2 * s, 1.0 * s, 0.75 * s, 2);
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 2.5);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2.5);
     canvas.Star(x, y + 0.58 * s, 0.28 * s, 0.12 * s, 5);
-    canvas.FillAndOutline(Palette::SUN, Palette::INK, 1.5);
+    canvas.FillAndOutline(Palette::kSun, Palette::kInk, 1.5);
 }
 
 void Broom(Canvas& canvas, double x, double y, double size) {
@@ -47,17 +47,17 @@ void Broom(Canvas& canvas, double x, double y, double size) {
     cairo_t* context = canvas.Context();
     cairo_move_to(context, x + 0.8 * s, y - 0.9 * s);
     cairo_line_to(context, x - 0.05 * s, y + 0.2 * s);
-    canvas.StrokePath(Palette::INK, 0.26 * s);
+    canvas.StrokePath(Palette::kInk, 0.26 * s);
     cairo_move_to(context, x + 0.8 * s, y - 0.9 * s);
     cairo_line_to(context, x - 0.05 * s, y + 0.2 * s);
-    canvas.StrokePath(Palette::BROWN, 0.13 * s);
+    canvas.StrokePath(Palette::kBrown, 0.13 * s);
     canvas.Polygon({x - 0.2 * s, y + 0.05 * s, x + 0.15 * s, y + 0.3 * s, x - 0.3 * s, y + 0.95 * s,
                     x - 0.95 * s, y + 0.55 * s});
-    canvas.FillAndOutline(Palette::SUN, Palette::INK, 2);
+    canvas.FillAndOutline(Palette::kSun, Palette::kInk, 2);
 }
 
 void Question(Canvas& canvas, double x, double y, double size) {
-    canvas.OutlinedText("?", x, y, size * 0.85, Palette::WHITE, Palette::INK, 3);
+    canvas.OutlinedText("?", x, y, size * 0.85, Palette::kWhite, Palette::kInk, 3);
 }
 
 void Arrow(Canvas& canvas, double x, double y, double size, double direction) {
@@ -66,7 +66,7 @@ void Arrow(Canvas& canvas, double x, double y, double size, double direction) {
     canvas.Polygon({x + 0.8 * s, y, x + 0.05 * s, y - 0.7 * h, x + 0.05 * s, y - 0.3 * h,
                     x - 0.75 * s, y - 0.3 * h, x - 0.75 * s, y + 0.3 * h, x + 0.05 * s, y + 0.3 * h,
                     x + 0.05 * s, y + 0.7 * h});
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 3);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 3);
 }
 
 struct CommandLook {
@@ -77,15 +77,16 @@ struct CommandLook {
 
 // In the order of CommandButtonRows and CommandButtonFiles: Quit, Print, Clear All,
 // About, previous page, next page.
-std::array<CommandLook, NUMBEROFCOMMANDBUTTONS> CommandLooks() {
+std::array<CommandLook, kNumberOfCommandButtons> CommandLooks() {
     return {{
-        {Palette::RED, Door, "Quit"},
-        {Palette::BLUE, Printer, ""},
-        {Palette::ORANGE, Broom, "Clear all"},
-        {Palette::PURPLE, Question, ""},
-        {Palette::GREEN, [](Canvas& c, double x, double y, double s) { Arrow(c, x, y, s, -1); },
+        {Palette::kRed, Door, "Quit"},
+        {Palette::kBlue, Printer, ""},
+        {Palette::kOrange, Broom, "Clear all"},
+        {Palette::kPurple, Question, ""},
+        {Palette::kGreen, [](Canvas& c, double x, double y, double s) { Arrow(c, x, y, s, -1); },
          ""},
-        {Palette::GREEN, [](Canvas& c, double x, double y, double s) { Arrow(c, x, y, s, 1); }, ""},
+        {Palette::kGreen, [](Canvas& c, double x, double y, double s) { Arrow(c, x, y, s, 1); },
+         ""},
     }};
 }
 
@@ -103,8 +104,8 @@ ButtonFaces::Icon SheetIcon(int32_t sheet) {
         canvas.Paint(StickerArt::Render(StickerIndex(sheet, 1), side), x - side / 2.0,
                      y - side / 2.0 - 2);
         canvas.Circle(x + size * 0.38, y + size * 0.36, 8);
-        canvas.FillAndOutline(Palette::WHITE, Palette::INK, 2);
-        canvas.Text(std::to_string(sheet), x + size * 0.38, y + size * 0.36, 11, Palette::INK);
+        canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2);
+        canvas.Text(std::to_string(sheet), x + size * 0.38, y + size * 0.36, 11, Palette::kInk);
     };
 }
 
@@ -118,7 +119,7 @@ void InterfaceButtons::Generate(ContentOutput& output) {
         output.AddAlbumFile(AlbumPath(CommandButtonFiles[i]),
                             PictureEncoder::Encode(strip, Transparency::Opaque));
     }
-    for (int32_t sheet = 1; sheet <= NUMBEROFSHEETS; ++sheet) {
+    for (int32_t sheet = 1; sheet <= kNumberOfSheets; ++sheet) {
         const auto at = static_cast<size_t>(sheet - 1);
         const Canvas strip =
             ButtonFaces::UpAndDown(BehindButton(SheetButtonRows[at]),

@@ -7,7 +7,7 @@
 
 namespace {
 
-enum EventOrder : uint8_t { SETTING, NOTE_OFF, NOTE_ON };
+enum EventOrder : uint8_t { kSetting, kNoteOff, kNoteOn };
 
 void PutVariableLength(std::vector<uint8_t>& bytes, uint32_t value) {
     uint8_t groups[5];
@@ -34,7 +34,7 @@ void MidiTrack::Meta(uint8_t type, std::vector<uint8_t> data) {
     }
     std::vector<uint8_t> bytes{0xFF, type, static_cast<uint8_t>(data.size())};
     bytes.insert(bytes.end(), data.begin(), data.end());
-    m_events.push_back({0, SETTING, std::move(bytes)});
+    m_events.push_back({0, kSetting, std::move(bytes)});
 }
 
 void MidiTrack::Name(const std::string& name) {
@@ -53,17 +53,17 @@ void MidiTrack::TimeSignature(uint8_t beatsPerBar, uint8_t beatUnitPower) {
 }
 
 void MidiTrack::Program(uint8_t channel, uint8_t program) {
-    m_events.push_back({0, SETTING, {Status(0xC0, channel), program}});
+    m_events.push_back({0, kSetting, {Status(0xC0, channel), program}});
 }
 
 void MidiTrack::Controller(uint8_t channel, uint8_t controller, uint8_t value, uint32_t tick) {
-    m_events.push_back({tick, SETTING, {Status(0xB0, channel), controller, value}});
+    m_events.push_back({tick, kSetting, {Status(0xB0, channel), controller, value}});
 }
 
 void MidiTrack::Note(uint8_t channel, uint8_t key, uint8_t velocity, uint32_t tick,
                      uint32_t length) {
-    m_events.push_back({tick, NOTE_ON, {Status(0x90, channel), key, velocity}});
-    m_events.push_back({tick + length, NOTE_OFF, {Status(0x80, channel), key, 64}});
+    m_events.push_back({tick, kNoteOn, {Status(0x90, channel), key, velocity}});
+    m_events.push_back({tick + length, kNoteOff, {Status(0x80, channel), key, 64}});
 }
 
 std::vector<uint8_t> MidiTrack::Chunk(uint32_t endTick) const {

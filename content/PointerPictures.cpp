@@ -10,20 +10,20 @@
 namespace {
 
 // The arrow's tip sits this far in from the corner, so that its outline fits.
-constexpr int32_t TIP = 2;
+constexpr int32_t kTip = 2;
 
 Canvas DrawCursor() {
-    Canvas canvas(PointerPictures::CURSOR_SIZE, PointerPictures::CURSOR_SIZE);
-    Motifs::Pointer(canvas, TIP, TIP, 1.5);
+    Canvas canvas(PointerPictures::kCursorSize, PointerPictures::kCursorSize);
+    Motifs::Pointer(canvas, kTip, kTip, 1.5);
     return canvas;
 }
 
 Canvas DrawIcon() {
-    const double size = PointerPictures::ICON_SIZE;
-    Canvas canvas(PointerPictures::ICON_SIZE, PointerPictures::ICON_SIZE);
+    const double size = PointerPictures::kIconSize;
+    Canvas canvas(PointerPictures::kIconSize, PointerPictures::kIconSize);
     canvas.RoundedBox(3, 9, size - 12, size - 12, 8);
-    canvas.FillAndOutline(Palette::SKY, Palette::INK, 3);
-    Motifs::StarSticker(canvas, size * 0.56, size * 0.45, size * 0.4, Palette::SUN);
+    canvas.FillAndOutline(Palette::kSky, Palette::kInk, 3);
+    Motifs::StarSticker(canvas, size * 0.56, size * 0.45, size * 0.4, Palette::kSun);
     return canvas;
 }
 
@@ -41,7 +41,7 @@ Canvas Preview(const Canvas& cursor, const Canvas& icon) {
     sheet.Paint(cursor, 20, 20, 4.0);
     sheet.Paint(icon, 260, 20, 4.0);
     sheet.RoundedBox(20, 300, 560, 50, 0);
-    sheet.FillPath(Palette::NIGHT);
+    sheet.FillPath(Palette::kNight);
     sheet.Paint(cursor, 40, 301);
     sheet.Paint(icon, 120, 300, 0.75);
     sheet.Paint(cursor, 320, 301);
@@ -57,6 +57,6 @@ void PointerPictures::Generate(ContentOutput& output) {
         output.AddPreview("pointers",
                           Preview(PictureEncoder::Decode(cursor), PictureEncoder::Decode(icon)));
     }
-    output.AddResource({"ArrowCursor", ResourceKind::Cursor, std::move(cursor), TIP, TIP});
-    output.AddResource({"#" + std::to_string(ICON_ID), ResourceKind::Icon, std::move(icon)});
+    output.AddResource({"ArrowCursor", ResourceKind::Cursor, std::move(cursor), kTip, kTip});
+    output.AddResource({"#" + std::to_string(kIconId), ResourceKind::Icon, std::move(icon)});
 }

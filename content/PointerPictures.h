@@ -7,9 +7,9 @@
 
 class PointerPictures {
 public:
-    static constexpr int32_t CURSOR_SIZE = 48;
-    static constexpr int32_t ICON_SIZE = 64;
-    static constexpr uint16_t ICON_ID = 100;
+    static constexpr int32_t kCursorSize = 48;
+    static constexpr int32_t kIconSize = 64;
+    static constexpr uint16_t kIconId = 100;
 
     static void Generate(ContentOutput& output);
 };

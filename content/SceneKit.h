@@ -11,8 +11,8 @@
 
 namespace SceneKit {
 
-constexpr double WIDTH = PAGE_WIDTH;
-constexpr double HEIGHT = PAGE_HEIGHT;
+constexpr double kWidth = kPageWidth;
+constexpr double kHeight = kPageHeight;
 
 // A sky from the top of the page down to `height`.
 void Sky(Canvas& canvas, Colour top, Colour bottom, double height);

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int32_t CORNER = 8;
+constexpr int32_t kCorner = 8;
 
 void ForEachHome(int32_t pageNumber,
                  const std::function<void(int32_t, const StickerHome&)>& visit) {
@@ -27,7 +27,7 @@ void ForEachHome(int32_t pageNumber,
 }  // namespace
 
 Canvas ScenePages::Scene(int32_t pageNumber) {
-    Canvas page(PAGE_WIDTH, PAGE_HEIGHT);
+    Canvas page(kPageWidth, kPageHeight);
     StickerDesigns::ThemeOfPage(pageNumber).scene(page);
     return page;
 }
@@ -46,19 +46,19 @@ namespace {
 // Four 8 × 8 frames side by side: top left, top right, bottom left, bottom right.
 // Each is rim ink outside a quarter circle and see-through inside it.
 Canvas Corners() {
-    Canvas corners(4 * CORNER, CORNER);
+    Canvas corners(4 * kCorner, kCorner);
     cairo_t* context = corners.Context();
-    const double centres[4][2] = {{CORNER, CORNER}, {0, CORNER}, {CORNER, 0}, {0, 0}};
+    const double centres[4][2] = {{kCorner, kCorner}, {0, kCorner}, {kCorner, 0}, {0, 0}};
     for (int32_t frame = 0; frame < 4; ++frame) {
-        const double left = frame * CORNER;
-        cairo_rectangle(context, left, 0, CORNER, CORNER);
-        corners.FillPath(Palette::INK);
-        corners.Circle(left + centres[frame][0], centres[frame][1], CORNER);
+        const double left = frame * kCorner;
+        cairo_rectangle(context, left, 0, kCorner, kCorner);
+        corners.FillPath(Palette::kInk);
+        corners.Circle(left + centres[frame][0], centres[frame][1], kCorner);
         cairo_save(context);
-        cairo_rectangle(context, left, 0, CORNER, CORNER);
+        cairo_rectangle(context, left, 0, kCorner, kCorner);
         cairo_clip(context);
         cairo_set_operator(context, CAIRO_OPERATOR_CLEAR);
-        corners.Circle(left + centres[frame][0], centres[frame][1], CORNER);
+        corners.Circle(left + centres[frame][0], centres[frame][1], kCorner);
         cairo_fill(context);
         cairo_restore(context);
     }
@@ -67,7 +67,7 @@ Canvas Corners() {
 }
 
 // Where the corner frames lie on the page: the corner table of the document.
-constexpr int32_t CORNER_PLACES[4][2] = {{0, 0}, {836, 0}, {0, 580}, {836, 580}};
+constexpr int32_t kCornerPlaces[4][2] = {{0, 0}, {836, 0}, {0, 580}, {836, 580}};
 
 Canvas PageWithStickers(const ContentOutput& output, const AlbumPage& albumPage,
                         const Canvas& corners) {
@@ -86,30 +86,30 @@ Canvas PageWithStickers(const ContentOutput& output, const AlbumPage& albumPage,
 
 void ScenePages::PaintCorners(Canvas& target, const Canvas& corners, double pageX, double pageY) {
     for (int32_t frame = 0; frame < 4; ++frame) {
-        target.Paint(corners.Cropped(frame * CORNER, 0, CORNER, CORNER),
-                     pageX + CORNER_PLACES[frame][0], pageY + CORNER_PLACES[frame][1]);
+        target.Paint(corners.Cropped(frame * kCorner, 0, kCorner, kCorner),
+                     pageX + kCornerPlaces[frame][0], pageY + kCornerPlaces[frame][1]);
     }
 }
 
 void ScenePages::GenerateScenes(ContentOutput& output) {
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         output.AddAlbumFile(ContentOutput::AlbumPath(page.backgroundFile),
                             PictureEncoder::Encode(Scene(page.pageNumber), Transparency::Opaque));
     }
 }
 
 void ScenePages::Generate(ContentOutput& output) {
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         output.AddAlbumFile(
             ContentOutput::AlbumPath(page.backgroundFile),
             PictureEncoder::Encode(WithOutlines(page.pageNumber), Transparency::Opaque));
     }
     const std::vector<uint8_t> corners =
         PictureEncoder::Encode(Corners(), Transparency::MagentaKey);
-    output.AddAlbumFile(ContentOutput::AlbumPath(PageCornersFile), corners);
+    output.AddAlbumFile(ContentOutput::AlbumPath(kPageCornersFile), corners);
     if (!output.WantsPreviews()) return;
     const Canvas decodedCorners = PictureEncoder::Decode(corners);
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         const std::string name = "page" + std::to_string(page.pageNumber);
         output.AddPreview(name + "-empty", PictureEncoder::Decode(*output.FindAlbumFile(
                                                ContentOutput::AlbumPath(page.backgroundFile))));

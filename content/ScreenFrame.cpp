@@ -4,33 +4,33 @@
 
 namespace {
 
-const Colour DESK = Colour::Hex(0x7CC6F2);
-const Colour DESK_DOTS = Colour::Hex(0x9AD6F8);
+const Colour kDesk = Colour::Hex(0x7CC6F2);
+const Colour kDeskDots = Colour::Hex(0x9AD6F8);
 
 void Desk(Canvas& canvas) {
-    canvas.Fill(DESK);
+    canvas.Fill(kDesk);
     // Polka dots on a staggered grid: lively, but too soft to compete with buttons.
-    for (int32_t row = 0; row * 24 < SCREEN_HEIGHT + 24; ++row) {
-        for (int32_t column = 0; column * 24 < SCREEN_WIDTH + 24; ++column) {
+    for (int32_t row = 0; row * 24 < kScreenHeight + 24; ++row) {
+        for (int32_t column = 0; column * 24 < kScreenWidth + 24; ++column) {
             canvas.Circle(column * 24 + (row % 2) * 12, row * 24, 4);
         }
     }
-    canvas.FillPath(DESK_DOTS);
+    canvas.FillPath(kDeskDots);
 }
 
 void Mat(Canvas& canvas) {
-    constexpr double MARGIN = 10;
-    canvas.RoundedBox(PAGE_LEFT - MARGIN + 3, PAGE_TOP - MARGIN + 4, PAGE_WIDTH + 2 * MARGIN,
-                      PAGE_HEIGHT + 2 * MARGIN, 16);
-    canvas.FillPath(DESK.Darker(0.8));
-    canvas.RoundedBox(PAGE_LEFT - MARGIN, PAGE_TOP - MARGIN, PAGE_WIDTH + 2 * MARGIN,
-                      PAGE_HEIGHT + 2 * MARGIN, 16);
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 3);
+    constexpr double kMargin = 10;
+    canvas.RoundedBox(kPageLeft - kMargin + 3, kPageTop - kMargin + 4, kPageWidth + 2 * kMargin,
+                      kPageHeight + 2 * kMargin, 16);
+    canvas.FillPath(kDesk.Darker(0.8));
+    canvas.RoundedBox(kPageLeft - kMargin, kPageTop - kMargin, kPageWidth + 2 * kMargin,
+                      kPageHeight + 2 * kMargin, 16);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 3);
     cairo_t* context = canvas.Context();
-    cairo_rectangle(context, PAGE_LEFT - ScreenFrame::RIM, PAGE_TOP - ScreenFrame::RIM,
-                    PAGE_WIDTH + 2 * ScreenFrame::RIM, PAGE_HEIGHT + 2 * ScreenFrame::RIM);
-    canvas.FillPath(Palette::INK);
-    cairo_rectangle(context, PAGE_LEFT, PAGE_TOP, PAGE_WIDTH, PAGE_HEIGHT);
+    cairo_rectangle(context, kPageLeft - ScreenFrame::kRim, kPageTop - ScreenFrame::kRim,
+                    kPageWidth + 2 * ScreenFrame::kRim, kPageHeight + 2 * ScreenFrame::kRim);
+    canvas.FillPath(Palette::kInk);
+    cairo_rectangle(context, kPageLeft, kPageTop, kPageWidth, kPageHeight);
     cairo_set_operator(context, CAIRO_OPERATOR_CLEAR);
     cairo_fill(context);
     cairo_set_operator(context, CAIRO_OPERATOR_OVER);
@@ -40,7 +40,7 @@ void Mat(Canvas& canvas) {
 
 const Canvas& ScreenFrame::Playing() {
     static const Canvas screen = [] {
-        Canvas canvas(SCREEN_WIDTH, SCREEN_HEIGHT);
+        Canvas canvas(kScreenWidth, kScreenHeight);
         Desk(canvas);
         Mat(canvas);
         return canvas;

@@ -12,7 +12,7 @@
 class ScreenFrame {
 public:
     // The rim around the page's hole, and the page corners that round it off, are this ink.
-    static constexpr int32_t RIM = 4;
+    static constexpr int32_t kRim = 4;
 
     // The whole screen, drawn once; the hole is left see-through.
     static const Canvas& Playing();

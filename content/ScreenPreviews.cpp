@@ -17,13 +17,13 @@
 
 namespace {
 
-enum StickerFace { NORMAL = 0, POINTER_OVER = 1, PICKED = 3, USED = 4 };
-enum ButtonFace { UP = 0, DOWN = 1 };
+enum StickerFace { kNormal = 0, kPointerOver = 1, kPicked = 3, kUsed = 4 };
+enum ButtonFace { kUp = 0, kDown = 1 };
 
 class Screen {
 public:
     explicit Screen(const ContentOutput& output)
-        : m_output(output), m_canvas(SCREEN_WIDTH, SCREEN_HEIGHT) {}
+        : m_output(output), m_canvas(kScreenWidth, kScreenHeight) {}
 
     Canvas Picture(const char* file) const {
         return PictureEncoder::Decode(*m_output.FindAlbumFile(ContentOutput::AlbumPath(file)));
@@ -49,15 +49,15 @@ private:
     // The background's tile is the whole picture; the screen repeats only its
     // top-left 8 × 8 block.
     const TileRect block = {0, 0, 8, 8};
-    const TiledBitmapInfo background = {1, &block, TitleBackgroundInfo.fileName};
-    for (int32_t y = 0; y < SCREEN_HEIGHT; y += 8) {
-        for (int32_t x = 0; x < SCREEN_WIDTH; x += 8) {
+    const TiledBitmapInfo background = {1, &block, kTitleBackgroundInfo.fileName};
+    for (int32_t y = 0; y < kScreenHeight; y += 8) {
+        for (int32_t x = 0; x < kScreenWidth; x += 8) {
             screen.Tile(background, 0, x, y);
         }
     }
-    screen.Tile(TitlePictureInfo, 0, 282, 150);
+    screen.Tile(kTitlePictureInfo, 0, 282, 150);
     FillStartButtonInfo();
-    screen.Button(StartButtonInfo, UP, StartButtonRows[0]);
+    screen.Button(StartButtonInfo, kUp, StartButtonRows[0]);
     return std::move(screen.Drawing());
 }
 
@@ -70,16 +70,16 @@ struct CounterRule {
     int32_t numberOffset;
 };
 
-constexpr CounterRule COUNTER_RULES[] = {{224, 224, 0, -1}, {100, 223, 0, 23}, {99, 99, 1, -1},
+constexpr CounterRule kCounterRules[] = {{224, 224, 0, -1}, {100, 223, 0, 23}, {99, 99, 1, -1},
                                          {10, 98, 1, 19},   {9, 9, 2, -1},     {2, 8, 2, 16},
                                          {1, 1, 3, -1},     {0, 0, 4, -1}};
 
 void DrawCounter(Screen& screen, int32_t left, double x, double y) {
-    for (const CounterRule& rule : COUNTER_RULES) {
+    for (const CounterRule& rule : kCounterRules) {
         if (left < rule.from || left > rule.to) continue;
-        screen.Tile(StickersLeftCaptionInfo, rule.caption, x, y);
+        screen.Tile(kStickersLeftCaptionInfo, rule.caption, x, y);
         if (rule.numberOffset >= 0) {
-            screen.Tile(StickersLeftNumberInfo, left, x + rule.numberOffset, y);
+            screen.Tile(kStickersLeftNumberInfo, left, x + rule.numberOffset, y);
         }
     }
 }
@@ -96,17 +96,17 @@ struct PlayingState {
 
 ::Canvas PlayingScreen(const ContentOutput& output, const PlayingState& state) {
     Screen screen(output);
-    screen.Tile(TopBottomBarsInfo, 0, 0, 0);
-    screen.Tile(TopBottomBarsInfo, 1, 0, PAGE_BOTTOM);
-    screen.Tile(LeftRightBarsInfo, 0, 0, PAGE_TOP);
-    screen.Tile(LeftRightBarsInfo, 1, PAGE_RIGHT, PAGE_TOP);
-    const AlbumPage& page = AlbumPages[state.pageIndex];
-    screen.Tile(PageLabelsInfo, page.labelTile, 414, 705);
+    screen.Tile(kTopBottomBarsInfo, 0, 0, 0);
+    screen.Tile(kTopBottomBarsInfo, 1, 0, kPageBottom);
+    screen.Tile(kLeftRightBarsInfo, 0, 0, kPageTop);
+    screen.Tile(kLeftRightBarsInfo, 1, kPageRight, kPageTop);
+    const AlbumPage& page = kAlbumPages[state.pageIndex];
+    screen.Tile(kPageLabelsInfo, page.labelTile, 414, 705);
     DrawCounter(screen, NUMBEROFSTICKERGRAPHICS - static_cast<int32_t>(state.stuck.size()), 417,
                 52);
 
     ::Canvas& canvas = screen.Drawing();
-    canvas.Paint(screen.Picture(page.backgroundFile), PAGE_LEFT, PAGE_TOP);
+    canvas.Paint(screen.Picture(page.backgroundFile), kPageLeft, kPageTop);
     for (const int32_t index : state.stuck) {
         const StickerHome& home = StickerHomePositions[static_cast<size_t>(index)];
         if (home.pageNumber == page.pageNumber) {
@@ -118,22 +118,22 @@ struct PlayingState {
         canvas.Paint(screen.Picture(StickerPictureFiles[static_cast<size_t>(state.carried)]),
                      90 + state.carriedX, 90 + state.carriedY);
     }
-    ScenePages::PaintCorners(canvas, screen.Picture(PageCornersFile), PAGE_LEFT, PAGE_TOP);
+    ScenePages::PaintCorners(canvas, screen.Picture(kPageCornersFile), kPageLeft, kPageTop);
 
     FillPlayingButtonInfos();
     for (size_t i = 0; i < CommandButtonRows.size(); ++i) {
-        screen.Button(CommandButtonInfos[i], UP, CommandButtonRows[i]);
+        screen.Button(CommandButtonInfos[i], kUp, CommandButtonRows[i]);
     }
     for (size_t i = 0; i < SheetButtonRows.size(); ++i) {
         const bool current = static_cast<int32_t>(i) + 1 == state.sheet;
-        screen.Button(SheetButtonInfos[i], current ? DOWN : UP, SheetButtonRows[i]);
+        screen.Button(SheetButtonInfos[i], current ? kDown : kUp, SheetButtonRows[i]);
     }
     for (int32_t slot = 0; slot < STICKERSPERSHEET; ++slot) {
         const int32_t index = StickerIndex(state.sheet, slot + 1);
-        StickerFace face = NORMAL;
-        if (state.stuck.contains(index)) face = USED;
-        if (index == state.carried) face = PICKED;
-        if (index == state.pointerOver) face = POINTER_OVER;
+        StickerFace face = kNormal;
+        if (state.stuck.contains(index)) face = kUsed;
+        if (index == state.carried) face = kPicked;
+        if (index == state.pointerOver) face = kPointerOver;
         screen.Button(StickerButtonInfos[static_cast<size_t>(index)], face,
                       StickerButtonRows[static_cast<size_t>(slot)]);
     }
@@ -146,15 +146,15 @@ size_t PageIndexOf(int32_t pageNumber) {
 
 ::Canvas Counters(const ContentOutput& output) {
     const int32_t counts[] = {224, 223, 187, 100, 99, 98, 42, 10, 9, 8, 5, 2, 1, 0};
-    constexpr int32_t SCALE = 3;
+    constexpr int32_t kScale = 3;
     Screen screen(output);
-    ::Canvas sheet(2 * (190 * SCALE + 40), 7 * (24 * SCALE + 16) + 16);
+    ::Canvas sheet(2 * (190 * kScale + 40), 7 * (24 * kScale + 16) + 16);
     sheet.Fill(Colour::Hex(0xE8E8EE));
     for (size_t i = 0; i < std::size(counts); ++i) {
         DrawCounter(screen, counts[i], 417, 52);
         const ::Canvas counter = screen.Drawing().Cropped(417, 52, 190, 24);
-        sheet.Paint(counter, 20 + static_cast<double>(i / 7) * (190 * SCALE + 40),
-                    16 + static_cast<double>(i % 7) * (24 * SCALE + 16), SCALE);
+        sheet.Paint(counter, 20 + static_cast<double>(i / 7) * (190 * kScale + 40),
+                    16 + static_cast<double>(i % 7) * (24 * kScale + 16), kScale);
     }
     return sheet;
 }

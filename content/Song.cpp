@@ -9,47 +9,47 @@
 
 namespace {
 
-constexpr uint32_t QUARTER = Song::TICKS_PER_QUARTER;
-constexpr uint32_t BAR = 4 * QUARTER;
-constexpr uint32_t HALF_BAR = 2 * QUARTER;
-constexpr uint32_t SONG_END = Song::BARS * BAR;
+constexpr uint32_t kQuarter = Song::kTicksPerQuarter;
+constexpr uint32_t kBar = 4 * kQuarter;
+constexpr uint32_t kHalfBar = 2 * kQuarter;
+constexpr uint32_t kSongEnd = Song::kBars * kBar;
 
-constexpr uint8_t MELODY_CHANNEL = 0;
-constexpr uint8_t CHORD_CHANNEL = 1;
-constexpr uint8_t BASS_CHANNEL = 2;
-constexpr uint8_t SPARKLE_CHANNEL = 3;
-constexpr uint8_t DRUM_CHANNEL = 9;
+constexpr uint8_t kMelodyChannel = 0;
+constexpr uint8_t kChordChannel = 1;
+constexpr uint8_t kBassChannel = 2;
+constexpr uint8_t kSparkleChannel = 3;
+constexpr uint8_t kDrumChannel = 9;
 
 // General MIDI programs (numbered from 0).
-constexpr uint8_t FLUTE = 73;
-constexpr uint8_t GLOCKENSPIEL = 9;
-constexpr uint8_t MARIMBA = 12;
-constexpr uint8_t ACOUSTIC_BASS = 32;
+constexpr uint8_t kFlute = 73;
+constexpr uint8_t kGlockenspiel = 9;
+constexpr uint8_t kMarimba = 12;
+constexpr uint8_t kAcousticBass = 32;
 
 // General MIDI percussion keys.
-constexpr uint8_t KICK = 36;
-constexpr uint8_t CLOSED_HI_HAT = 42;
-constexpr uint8_t TAMBOURINE = 54;
+constexpr uint8_t kKick = 36;
+constexpr uint8_t kClosedHiHat = 42;
+constexpr uint8_t kTambourine = 54;
 
-constexpr uint8_t VOLUME = 7;
-constexpr uint8_t PAN = 10;
+constexpr uint8_t kVolume = 7;
+constexpr uint8_t kPan = 10;
 
 // The tune, written bar by bar ("|"): a note is a name and octave with a length
 // (w whole, h half, q quarter, e eighth; a dot adds half), "r" is a rest. Part A
 // climbs and settles on C; part B reaches up to A and leans on G to lead back.
-const char* const PART_A =
+const char* const kPartA =
     "E4q G4q C5q G4q | D5e C5e B4q G4h | A4q C5q E5q D5e C5e | C5q A4q F4h | "
     "E4q G4q C5e D5e E5q | D5q B4q G4h | A4e C5e F5q D5e B4e G4q | C5h rh";
-const char* const PART_B =
+const char* const kPartB =
     "F5q. E5e D5q C5q | E5h G4h | A4e C5e F5e A5e G5q F5q | E5q D5q B4h | "
     "C5q. B4e A4q E5q | G5h E5h | F5e E5e D5e C5e A4h | B4q D5q G5h";
-const char* const PART_A_END =
+const char* const kPartAEnd =
     "E4q G4q C5q G4q | D5e C5e B4q G4h | A4q C5q E5q D5e C5e | C5q A4q F4h | "
     "E4q G4q C5e D5e E5q | D5q B4q G4h | A4e C5e F5q D5e B4e G4q | C5q G4q C5q rq";
 
 // One chord for each half bar.
-const char* const CHORDS_A = "C C G G Am Am F F C C G G F G C C";
-const char* const CHORDS_B = "F F C C F F G G Am Am Em Em F F G G";
+const char* const kChordsA = "C C G G Am Am F F C C G G F G C C";
+const char* const kChordsB = "F F C C F F G G Am Am Em Em F F G G";
 
 struct Chord {
     uint8_t pitchClass;
@@ -85,13 +85,13 @@ uint8_t PitchClass(char letter) {
 uint32_t NoteLength(char code) {
     switch (code) {
         case 'w':
-            return BAR;
+            return kBar;
         case 'h':
-            return 2 * QUARTER;
+            return 2 * kQuarter;
         case 'q':
-            return QUARTER;
+            return kQuarter;
         case 'e':
-            return QUARTER / 2;
+            return kQuarter / 2;
     }
     throw std::invalid_argument(std::string("not a note length: ") + code);
 }
@@ -106,7 +106,7 @@ std::vector<TimedNote> ReadTune(const std::string& tune, uint32_t start) {
     uint32_t barStart = start;
     while (words >> word) {
         if (word == "|") {
-            if (tick - barStart != BAR) {
+            if (tick - barStart != kBar) {
                 throw std::logic_error("a bar of the tune is not full: " + tune);
             }
             barStart = tick;
@@ -124,7 +124,7 @@ std::vector<TimedNote> ReadTune(const std::string& tune, uint32_t start) {
         notes.push_back({tick, length, key});
         tick += length;
     }
-    if (tick - barStart != BAR) {
+    if (tick - barStart != kBar) {
         throw std::logic_error("the last bar of the tune is not full: " + tune);
     }
     return notes;
@@ -141,21 +141,21 @@ std::vector<Chord> ReadChords(const std::string& names) {
 }
 
 std::vector<TimedNote> Melody() {
-    std::vector<TimedNote> notes = ReadTune(PART_A, 0);
-    for (const auto& [part, bar] : {std::pair{PART_B, 8u}, std::pair{PART_A_END, 16u}}) {
-        const std::vector<TimedNote> more = ReadTune(part, bar * BAR);
+    std::vector<TimedNote> notes = ReadTune(kPartA, 0);
+    for (const auto& [part, bar] : {std::pair{kPartB, 8u}, std::pair{kPartAEnd, 16u}}) {
+        const std::vector<TimedNote> more = ReadTune(part, bar * kBar);
         notes.insert(notes.end(), more.begin(), more.end());
     }
     return notes;
 }
 
 std::vector<Chord> Harmony() {
-    std::vector<Chord> chords = ReadChords(CHORDS_A);
-    for (const char* part : {CHORDS_B, CHORDS_A}) {
+    std::vector<Chord> chords = ReadChords(kChordsA);
+    for (const char* part : {kChordsB, kChordsA}) {
         const std::vector<Chord> more = ReadChords(part);
         chords.insert(chords.end(), more.begin(), more.end());
     }
-    if (chords.size() * HALF_BAR != SONG_END) {
+    if (chords.size() * kHalfBar != kSongEnd) {
         throw std::logic_error("the chords do not cover the song");
     }
     return chords;
@@ -165,25 +165,25 @@ void Instrument(MidiTrack& track, const std::string& name, uint8_t channel, uint
                 uint8_t volume, uint8_t pan) {
     track.Name(name);
     track.Program(channel, program);
-    track.Controller(channel, VOLUME, volume);
-    track.Controller(channel, PAN, pan);
+    track.Controller(channel, kVolume, volume);
+    track.Controller(channel, kPan, pan);
 }
 
 MidiTrack ConductorTrack() {
     MidiTrack track;
     track.Name("Sticker Song");
-    track.Tempo(Song::MICROSECONDS_PER_QUARTER);
+    track.Tempo(Song::kMicrosecondsPerQuarter);
     track.TimeSignature(4, 2);
     return track;
 }
 
 MidiTrack MelodyTrack(const std::vector<TimedNote>& melody) {
     MidiTrack track;
-    Instrument(track, "Flute", MELODY_CHANNEL, FLUTE, 100, 64);
+    Instrument(track, "Flute", kMelodyChannel, kFlute, 100, 64);
     for (const TimedNote& note : melody) {
         if (note.key != 0) {
             // A small gap between notes keeps the tune light and bouncy.
-            track.Note(MELODY_CHANNEL, note.key, 92, note.tick, note.length * 7 / 8);
+            track.Note(kMelodyChannel, note.key, 92, note.tick, note.length * 7 / 8);
         }
     }
     return track;
@@ -193,13 +193,13 @@ MidiTrack MelodyTrack(const std::vector<TimedNote>& melody) {
 // beat of each bar and on longer notes, as a lift before the song starts again.
 MidiTrack SparkleTrack(const std::vector<TimedNote>& melody) {
     MidiTrack track;
-    Instrument(track, "Glockenspiel", SPARKLE_CHANNEL, GLOCKENSPIEL, 70, 92);
+    Instrument(track, "Glockenspiel", kSparkleChannel, kGlockenspiel, 70, 92);
     for (const TimedNote& note : melody) {
-        const bool lastPart = note.tick >= 16 * BAR;
-        const bool stressed = note.tick % BAR == 0 || note.length >= 2 * QUARTER;
+        const bool lastPart = note.tick >= 16 * kBar;
+        const bool stressed = note.tick % kBar == 0 || note.length >= 2 * kQuarter;
         if (note.key != 0 && lastPart && stressed) {
-            track.Note(SPARKLE_CHANNEL, static_cast<uint8_t>(note.key + 12), 64, note.tick,
-                       QUARTER);
+            track.Note(kSparkleChannel, static_cast<uint8_t>(note.key + 12), 64, note.tick,
+                       kQuarter);
         }
     }
     return track;
@@ -208,14 +208,14 @@ MidiTrack SparkleTrack(const std::vector<TimedNote>& melody) {
 // Marimba chords on the second and fourth beats: the "pah" to the bass's "oom".
 MidiTrack ChordTrack(const std::vector<Chord>& chords) {
     MidiTrack track;
-    Instrument(track, "Marimba", CHORD_CHANNEL, MARIMBA, 78, 40);
+    Instrument(track, "Marimba", kChordChannel, kMarimba, 78, 40);
     for (size_t half = 0; half < chords.size(); ++half) {
         const Chord& chord = chords[half];
         const auto root = static_cast<uint8_t>(53 + (chord.pitchClass + 7) % 12);
         const auto third = static_cast<uint8_t>(root + (chord.minor ? 3 : 4));
-        const auto tick = static_cast<uint32_t>(half * HALF_BAR + QUARTER);
+        const auto tick = static_cast<uint32_t>(half * kHalfBar + kQuarter);
         for (uint8_t key : {root, third, static_cast<uint8_t>(root + 7)}) {
-            track.Note(CHORD_CHANNEL, key, 70, tick, QUARTER * 3 / 4);
+            track.Note(kChordChannel, key, 70, tick, kQuarter * 3 / 4);
         }
     }
     return track;
@@ -225,13 +225,13 @@ MidiTrack ChordTrack(const std::vector<Chord>& chords) {
 // the fifth.
 MidiTrack BassTrack(const std::vector<Chord>& chords) {
     MidiTrack track;
-    Instrument(track, "Bass", BASS_CHANNEL, ACOUSTIC_BASS, 92, 64);
+    Instrument(track, "Bass", kBassChannel, kAcousticBass, 92, 64);
     for (size_t half = 0; half < chords.size(); ++half) {
         const auto root = static_cast<uint8_t>(36 + chords[half].pitchClass);
         const bool repeated =
             half % 2 == 1 && chords[half].pitchClass == chords[half - 1].pitchClass;
         const auto key = static_cast<uint8_t>(repeated ? root + 7 : root);
-        track.Note(BASS_CHANNEL, key, 88, static_cast<uint32_t>(half * HALF_BAR), QUARTER * 7 / 8);
+        track.Note(kBassChannel, key, 88, static_cast<uint32_t>(half * kHalfBar), kQuarter * 7 / 8);
     }
     return track;
 }
@@ -239,12 +239,13 @@ MidiTrack BassTrack(const std::vector<Chord>& chords) {
 MidiTrack DrumTrack() {
     MidiTrack track;
     track.Name("Percussion");
-    track.Controller(DRUM_CHANNEL, VOLUME, 80);
-    for (uint32_t beat = 0; beat < Song::BARS * 4; ++beat) {
-        const uint32_t tick = beat * QUARTER;
+    track.Controller(kDrumChannel, kVolume, 80);
+    for (uint32_t beat = 0; beat < Song::kBars * 4; ++beat) {
+        const uint32_t tick = beat * kQuarter;
         const bool strong = beat % 2 == 0;
-        track.Note(DRUM_CHANNEL, strong ? KICK : TAMBOURINE, strong ? 62 : 44, tick, QUARTER / 4);
-        track.Note(DRUM_CHANNEL, CLOSED_HI_HAT, 30, tick + QUARTER / 2, QUARTER / 4);
+        track.Note(kDrumChannel, strong ? kKick : kTambourine, strong ? 62 : 44, tick,
+                   kQuarter / 4);
+        track.Note(kDrumChannel, kClosedHiHat, 30, tick + kQuarter / 2, kQuarter / 4);
     }
     return track;
 }
@@ -259,9 +260,9 @@ std::vector<uint8_t> Song::MidiFile() {
 
     std::vector<uint8_t> file;
     // Format 1: simultaneous tracks.
-    MidiHeaderChunk{1, static_cast<uint16_t>(std::size(tracks)), TICKS_PER_QUARTER}.Append(file);
+    MidiHeaderChunk{1, static_cast<uint16_t>(std::size(tracks)), kTicksPerQuarter}.Append(file);
     for (const MidiTrack& track : tracks) {
-        const std::vector<uint8_t> chunk = track.Chunk(SONG_END);
+        const std::vector<uint8_t> chunk = track.Chunk(kSongEnd);
         file.insert(file.end(), chunk.begin(), chunk.end());
     }
     return file;

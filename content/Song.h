@@ -12,9 +12,9 @@
 
 class Song {
 public:
-    static constexpr uint16_t TICKS_PER_QUARTER = 96;
-    static constexpr uint32_t MICROSECONDS_PER_QUARTER = 476190;
-    static constexpr uint32_t BARS = 24;
+    static constexpr uint16_t kTicksPerQuarter = 96;
+    static constexpr uint32_t kMicrosecondsPerQuarter = 476190;
+    static constexpr uint32_t kBars = 24;
 
     static void Generate(ContentOutput& output);
 

@@ -9,11 +9,11 @@
 
 namespace {
 
-constexpr double RATE = WaveEncoder::SAMPLE_RATE;
-constexpr double TWO_PI = 2.0 * std::numbers::pi;
+constexpr double kRate = WaveEncoder::kSampleRate;
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 size_t SampleCount(double seconds) {
-    return static_cast<size_t>(std::lround(seconds * RATE));
+    return static_cast<size_t>(std::lround(seconds * kRate));
 }
 
 // A fixed-seed generator, so that the noise is the same on every run.
@@ -36,7 +36,7 @@ public:
     explicit BandPass(double damping) : m_damping(damping) {}
 
     double Next(double input, double centre) {
-        const double tuning = 2.0 * std::sin(std::numbers::pi * centre / RATE);
+        const double tuning = 2.0 * std::sin(std::numbers::pi * centre / kRate);
         m_low += tuning * m_band;
         const double high = input - m_low - m_damping * m_band;
         m_band += tuning * high;
@@ -54,7 +54,7 @@ class Oscillator {
 public:
     double Next(double frequency) {
         const double value = std::sin(m_phase);
-        m_phase = std::fmod(m_phase + TWO_PI * frequency / RATE, TWO_PI);
+        m_phase = std::fmod(m_phase + kTwoPi * frequency / kRate, kTwoPi);
         return value;
     }
 
@@ -98,7 +98,7 @@ std::vector<double> SoundEffects::Peel() {
     Oscillator zip;
     double crackle = 0.0;
     for (size_t i = 0; i < samples.size(); ++i) {
-        const double time = static_cast<double>(i) / RATE;
+        const double time = static_cast<double>(i) / kRate;
         const double progress = time / length;
         if (i % 37 == 0) {
             crackle = 0.55 + 0.45 * std::abs(noise.Next());
@@ -118,7 +118,7 @@ std::vector<double> SoundEffects::Stick() {
     Noise noise;
     Oscillator thump;
     for (size_t i = 0; i < samples.size(); ++i) {
-        const double time = static_cast<double>(i) / RATE;
+        const double time = static_cast<double>(i) / kRate;
         const double body =
             thump.Next(Glide(620.0, 170.0, time / length)) * std::exp(-time / 0.014);
         const double tap = time < 0.004 ? 0.3 * noise.Next() * (1.0 - time / 0.004) : 0.0;
@@ -135,7 +135,7 @@ std::vector<double> SoundEffects::Select() {
     Oscillator tone;
     Oscillator shimmer;
     for (size_t i = 0; i < samples.size(); ++i) {
-        const double time = static_cast<double>(i) / RATE;
+        const double time = static_cast<double>(i) / kRate;
         const double pitch = time < length * 0.45 ? 1046.5 : 1568.0;
         samples[i] = (tone.Next(pitch) + 0.25 * shimmer.Next(pitch * 2.0)) *
                      std::exp(-time / 0.04) * Edges(time, length, 0.002, 0.015);
@@ -155,7 +155,7 @@ std::vector<double> SoundEffects::Clear() {
     BandPass whoosh(0.5);
     Oscillator bells[4];
     for (size_t i = 0; i < samples.size(); ++i) {
-        const double time = static_cast<double>(i) / RATE;
+        const double time = static_cast<double>(i) / kRate;
         const double progress = time / length;
         const double swell = std::sin(std::numbers::pi * progress);
         double sample = 0.45 * swell * whoosh.Next(noise.Next(), Glide(2800.0, 500.0, progress));
@@ -187,7 +187,7 @@ Canvas WaveformSheet(const std::vector<std::vector<double>>& sounds) {
         cairo_line_to(sheet.Context(), 880, middle);
         sheet.StrokePath(Colour::Hex(0xBBBBBB), 1);
         for (size_t i = 0; i < sounds[row].size(); ++i) {
-            cairo_line_to(sheet.Context(), 20 + static_cast<double>(i) / RATE * pixelsPerSecond,
+            cairo_line_to(sheet.Context(), 20 + static_cast<double>(i) / kRate * pixelsPerSecond,
                           middle - sounds[row][i] * rowHeight * 0.45);
         }
         sheet.StrokePath(Colour::Hex(0x3E9BF0), 1);

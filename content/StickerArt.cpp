@@ -17,13 +17,13 @@ namespace {
 
 // Shifting a shape around a circle of this many steps and painting it each time
 // widens it evenly enough for an edge a few pixels wide.
-constexpr int32_t WIDENING_STEPS = 16;
+constexpr int32_t kWideningSteps = 16;
 
 // Pixels less than half covered are see-through in the album's pictures.
-constexpr uint8_t SEE_THROUGH_BELOW = 128;
+constexpr uint8_t kSeeThroughBelow = 128;
 // Alpha is the high byte of cairo's native-endian 32-bit pixels: the fourth byte on
 // the little-endian machines the album is built on.
-constexpr size_t ALPHA_BYTE = 3;
+constexpr size_t kAlphaByte = 3;
 
 // A die-cut sticker has no holes: the gaps its drawing closes in (between cherry
 // stalks, inside bicycle wheels) are filled with the white of its edge, so that only
@@ -43,7 +43,7 @@ void FillEnclosedGaps(Canvas& sticker) {
     auto reach = [&](int32_t x, int32_t y) {
         if (x < 0 || y < 0 || x >= width || y >= height) return;
         uint8_t& mark = outside[static_cast<size_t>(y * width + x)];
-        if (mark == 0 && at(x, y)[ALPHA_BYTE] < SEE_THROUGH_BELOW) {
+        if (mark == 0 && at(x, y)[kAlphaByte] < kSeeThroughBelow) {
             mark = 1;
             open.emplace_back(x, y);
         }
@@ -67,7 +67,7 @@ void FillEnclosedGaps(Canvas& sticker) {
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             if (outside[static_cast<size_t>(y * width + x)] == 0 &&
-                at(x, y)[ALPHA_BYTE] < SEE_THROUGH_BELOW) {
+                at(x, y)[kAlphaByte] < kSeeThroughBelow) {
                 std::memset(at(x, y), 0xFF, 4);
             }
         }
@@ -76,7 +76,7 @@ void FillEnclosedGaps(Canvas& sticker) {
 }
 
 // Scenes lighter than this under a home get a shadow for a ghost rather than a pale one.
-constexpr double LIGHT_SCENE = 0.8;
+constexpr double kLightScene = 0.8;
 
 // The mean lightness, 0 to 1, of the page's pixels in a box, the part off the page left out.
 double MeanLightness(const Canvas& page, double x, double y, int32_t width, int32_t height) {
@@ -103,23 +103,23 @@ double MeanLightness(const Canvas& page, double x, double y, int32_t width, int3
 }
 
 // The gap kept between the pictures of close neighbours: room for their outlines' rims.
-constexpr int32_t NEIGHBOUR_GAP = 4;
+constexpr int32_t kNeighbourGap = 4;
 
 }  // namespace
 
 int32_t StickerArt::Side(int32_t stickerIndex) {
     const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(stickerIndex));
-    int32_t side = std::min({SIZE, PAGE_WIDTH - home.x, PAGE_HEIGHT - home.y});
+    int32_t side = std::min({kSize, kPageWidth - home.x, kPageHeight - home.y});
     for (const StickerHome& other : StickerHomePositions) {
         if (&other == &home || other.pageNumber != home.pageNumber) continue;
         const int32_t dx = other.x - home.x;
         const int32_t dy = other.y - home.y;
-        if (std::abs(dx) >= SIZE || std::abs(dy) >= SIZE) continue;
-        // Of two homes closer than SIZE, the one that comes first along the axis where
+        if (std::abs(dx) >= kSize || std::abs(dy) >= kSize) continue;
+        // Of two homes closer than kSize, the one that comes first along the axis where
         // they lie further apart ends short of the other.
         const bool alongX = std::abs(dx) >= std::abs(dy);
         const int32_t ahead = alongX ? dx : dy;
-        if (ahead > 0) side = std::min(side, ahead - NEIGHBOUR_GAP);
+        if (ahead > 0) side = std::min(side, ahead - kNeighbourGap);
     }
     return side;
 }
@@ -129,14 +129,14 @@ Canvas StickerArt::Render(int32_t stickerIndex, int32_t size) {
     const double inner = size - 2 * edge;
     const auto innerSide = static_cast<int32_t>(std::ceil(inner));
     Canvas design(innerSide, innerSide);
-    cairo_scale(design.Context(), inner / StickerDesigns::BOX, inner / StickerDesigns::BOX);
+    cairo_scale(design.Context(), inner / StickerDesigns::kBox, inner / StickerDesigns::kBox);
     StickerDesigns::Draw(design, stickerIndex);
 
     Canvas sticker(size, size);
-    for (int32_t step = 0; step < WIDENING_STEPS; ++step) {
-        const double angle = step * 2 * std::numbers::pi / WIDENING_STEPS;
+    for (int32_t step = 0; step < kWideningSteps; ++step) {
+        const double angle = step * 2 * std::numbers::pi / kWideningSteps;
         sticker.PaintSilhouette(design, edge + std::cos(angle) * edge,
-                                edge + std::sin(angle) * edge, 1.0, Palette::WHITE, 1.0);
+                                edge + std::sin(angle) * edge, 1.0, Palette::kWhite, 1.0);
     }
     sticker.Paint(design, edge, edge);
     FillEnclosedGaps(sticker);
@@ -145,26 +145,26 @@ Canvas StickerArt::Render(int32_t stickerIndex, int32_t size) {
 
 Canvas StickerArt::Widened(const Canvas& picture, int32_t radius) {
     Canvas widened(picture.Width() + 2 * radius, picture.Height() + 2 * radius);
-    for (int32_t step = 0; step < WIDENING_STEPS; ++step) {
-        const double angle = step * 2 * std::numbers::pi / WIDENING_STEPS;
+    for (int32_t step = 0; step < kWideningSteps; ++step) {
+        const double angle = step * 2 * std::numbers::pi / kWideningSteps;
         widened.PaintSilhouette(picture, radius + std::cos(angle) * radius,
-                                radius + std::sin(angle) * radius, 1.0, Palette::INK, 1.0);
+                                radius + std::sin(angle) * radius, 1.0, Palette::kInk, 1.0);
     }
     return widened;
 }
 
 void StickerArt::PaintHome(Canvas& page, const Canvas& picture, double x, double y) {
-    constexpr int32_t RIM = 2;
+    constexpr int32_t kRim = 2;
     const bool lightScene =
-        MeanLightness(page, x, y, picture.Width(), picture.Height()) > LIGHT_SCENE;
-    page.PaintSilhouette(Widened(picture, RIM), x - RIM, y - RIM, 1.0, Palette::INK, 0.35);
+        MeanLightness(page, x, y, picture.Width(), picture.Height()) > kLightScene;
+    page.PaintSilhouette(Widened(picture, kRim), x - kRim, y - kRim, 1.0, Palette::kInk, 0.35);
     // A pale ghost shows on a darker scene. On snow or a pale wall a white sticker's
     // ghost would vanish: there a soft shadow lies over the trace of the picture.
-    if (!lightScene) page.PaintSilhouette(picture, x, y, 1.0, Palette::WHITE, 0.6);
+    if (!lightScene) page.PaintSilhouette(picture, x, y, 1.0, Palette::kWhite, 0.6);
     cairo_t* context = page.Context();
     cairo_save(context);
     cairo_set_source_surface(context, picture.Surface(), x, y);
     cairo_paint_with_alpha(context, 0.22);
     cairo_restore(context);
-    if (lightScene) page.PaintSilhouette(picture, x, y, 1.0, Palette::INK, 0.14);
+    if (lightScene) page.PaintSilhouette(picture, x, y, 1.0, Palette::kInk, 0.14);
 }

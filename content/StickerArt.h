@@ -10,9 +10,9 @@
 class StickerArt {
 public:
     // The side of a sticker picture with room around its home.
-    static constexpr int32_t SIZE = 84;
+    static constexpr int32_t kSize = 84;
 
-    // The side of this sticker's picture: SIZE, or less where a neighbour's home on
+    // The side of this sticker's picture: kSize, or less where a neighbour's home on
     // the same page lies closer than that, so that neither covers the other's outline,
     // or where the page's bottom or right edge would cut it.
     static int32_t Side(int32_t stickerIndex);

@@ -10,17 +10,17 @@
 
 namespace {
 
-constexpr int32_t STICKER_ON_FACE = 44;
-constexpr int32_t STICKER_UNDER_POINTER = 48;
+constexpr int32_t kStickerOnFace = 44;
+constexpr int32_t kStickerUnderPointer = 48;
 
 void Tick(Canvas& canvas, double x, double y) {
     canvas.Circle(x, y, 10);
-    canvas.FillAndOutline(Palette::GREEN, Palette::INK, 2);
+    canvas.FillAndOutline(Palette::kGreen, Palette::kInk, 2);
     cairo_t* context = canvas.Context();
     cairo_move_to(context, x - 5, y);
     cairo_line_to(context, x - 1.5, y + 4);
     cairo_line_to(context, x + 5, y - 4);
-    canvas.StrokePath(Palette::WHITE, 3);
+    canvas.StrokePath(Palette::kWhite, 3);
 }
 
 ButtonFaces::Icon Centred(const Canvas& sticker, double alpha) {
@@ -39,16 +39,16 @@ ButtonFaces::Icon Centred(const Canvas& sticker, double alpha) {
 Canvas StickerButtonFaces::Strip(int32_t stickerIndex) {
     const int32_t slot = stickerIndex % STICKERSPERSHEET;
     const ButtonRow& row = StickerButtonRows[static_cast<size_t>(slot)];
-    const Canvas backdrop = ScreenFrame::Behind(row.x, row.y, FACE, FACE);
-    const Canvas sticker = StickerArt::Render(stickerIndex, STICKER_ON_FACE);
-    const Canvas bigger = StickerArt::Render(stickerIndex, STICKER_UNDER_POINTER);
+    const Canvas backdrop = ScreenFrame::Behind(row.x, row.y, kFace, kFace);
+    const Canvas sticker = StickerArt::Render(stickerIndex, kStickerOnFace);
+    const Canvas bigger = StickerArt::Render(stickerIndex, kStickerUnderPointer);
     // The tile takes the colour of the sticker's page theme: a hint of where it goes.
     const Colour tile = StickerDesigns::ThemeOfSticker(stickerIndex).colour.Lighter(0.45);
 
-    Canvas strip(FACE * FACES, FACE);
-    const Canvas faces[FACES] = {
+    Canvas strip(kFace * kFaces, kFace);
+    const Canvas faces[kFaces] = {
         ButtonFaces::Face(backdrop, tile, Centred(sticker, 1.0), "", false),
-        ButtonFaces::Face(backdrop, Palette::SUN, Centred(bigger, 1.0), "", false),
+        ButtonFaces::Face(backdrop, Palette::kSun, Centred(bigger, 1.0), "", false),
         ButtonFaces::Face(backdrop, tile, Centred(sticker, 1.0), "", true),
         ButtonFaces::Face(
             backdrop, Colour::Hex(0xE4E6EE),
@@ -65,8 +65,8 @@ Canvas StickerButtonFaces::Strip(int32_t stickerIndex) {
             },
             "", true),
     };
-    for (int32_t face = 0; face < FACES; ++face) {
-        strip.Paint(faces[face], face * FACE, 0);
+    for (int32_t face = 0; face < kFaces; ++face) {
+        strip.Paint(faces[face], face * kFace, 0);
     }
     return strip;
 }

@@ -11,8 +11,8 @@
 
 class StickerButtonFaces {
 public:
-    static constexpr int32_t FACE = 60;
-    static constexpr int32_t FACES = 5;
+    static constexpr int32_t kFace = 60;
+    static constexpr int32_t kFaces = 5;
 
     static Canvas Strip(int32_t stickerIndex);
 };

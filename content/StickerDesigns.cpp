@@ -13,7 +13,7 @@ namespace {
 using ThemeFunction = PageTheme (*)();
 
 // By home page number, from page 1.
-constexpr ThemeFunction THEMES[LAST_HOME_PAGE_NUMBER - FIRST_HOME_PAGE_NUMBER + 1] = {
+constexpr ThemeFunction kThemes[kLastHomePageNumber - kFirstHomePageNumber + 1] = {
     Themes::Zoo,    Themes::Farm,   Themes::Market,    Themes::Party,   Themes::Town,
     Themes::Garden, Themes::Space,  Themes::Weather,   Themes::Winter,  Themes::Castle,
     Themes::Toys,   Themes::Beach,  Themes::Woods,     Themes::Sea,     Themes::Pets,
@@ -21,9 +21,9 @@ constexpr ThemeFunction THEMES[LAST_HOME_PAGE_NUMBER - FIRST_HOME_PAGE_NUMBER + 
     Themes::Music,  Themes::Blocks, Themes::Dinosaurs, Themes::Clothes, Themes::Monsters,
 };
 
-constexpr Colour SHEET_COLOURS[NUMBEROFSHEETS] = {
-    Palette::ORANGE, Palette::RED,   Palette::BLUE,   Palette::GREEN,
-    Palette::PINK,   Palette::NIGHT, Palette::PURPLE, DesignKit::TEAL,
+constexpr Colour kSheetColours[kNumberOfSheets] = {
+    Palette::kOrange, Palette::kRed,   Palette::kBlue,   Palette::kGreen,
+    Palette::kPink,   Palette::kNight, Palette::kPurple, DesignKit::kTeal,
 };
 
 struct Book {
@@ -35,10 +35,10 @@ struct Book {
 const Book& TheBook() {
     static const Book book = [] {
         Book made;
-        for (const ThemeFunction theme : THEMES) made.themes.push_back(theme());
+        for (const ThemeFunction theme : kThemes) made.themes.push_back(theme());
         std::vector<size_t> used(made.themes.size(), 0);
         for (const StickerHome& home : StickerHomePositions) {
-            const auto page = static_cast<size_t>(home.pageNumber - FIRST_HOME_PAGE_NUMBER);
+            const auto page = static_cast<size_t>(home.pageNumber - kFirstHomePageNumber);
             const PageTheme& theme = made.themes.at(page);
             if (used[page] == theme.stickers.size()) {
                 throw std::logic_error(std::string("\"") + theme.name +
@@ -65,10 +65,10 @@ void StickerDesigns::Draw(Canvas& canvas, int32_t stickerIndex) {
 }
 
 const PageTheme& StickerDesigns::ThemeOfPage(int32_t pageNumber) {
-    if (pageNumber < FIRST_HOME_PAGE_NUMBER || pageNumber > LAST_HOME_PAGE_NUMBER) {
+    if (pageNumber < kFirstHomePageNumber || pageNumber > kLastHomePageNumber) {
         throw std::out_of_range("no such page");
     }
-    return TheBook().themes[static_cast<size_t>(pageNumber - FIRST_HOME_PAGE_NUMBER)];
+    return TheBook().themes[static_cast<size_t>(pageNumber - kFirstHomePageNumber)];
 }
 
 const PageTheme& StickerDesigns::ThemeOfSticker(int32_t stickerIndex) {
@@ -77,6 +77,6 @@ const PageTheme& StickerDesigns::ThemeOfSticker(int32_t stickerIndex) {
 }
 
 Colour StickerDesigns::SheetColour(int32_t sheet) {
-    if (sheet < 1 || sheet > NUMBEROFSHEETS) throw std::out_of_range("no such sheet");
-    return SHEET_COLOURS[sheet - 1];
+    if (sheet < 1 || sheet > kNumberOfSheets) throw std::out_of_range("no such sheet");
+    return kSheetColours[sheet - 1];
 }

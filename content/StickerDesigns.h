@@ -11,8 +11,8 @@
 
 class StickerDesigns {
 public:
-    // A design draws in a BOX × BOX square at the canvas's current transform.
-    static constexpr double BOX = DesignKit::BOX;
+    // A design draws in a kBox × kBox square at the canvas's current transform.
+    static constexpr double kBox = DesignKit::kBox;
 
     static void Draw(Canvas& canvas, int32_t stickerIndex);
     // The theme of the page with this home page number.

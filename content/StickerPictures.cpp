@@ -15,34 +15,34 @@
 
 namespace {
 
-constexpr int32_t COLUMNS = 4;
-constexpr int32_t CELL_WIDTH = StickerButtonFaces::FACE * StickerButtonFaces::FACES + 20;
-constexpr int32_t CELL_HEIGHT = StickerArt::SIZE + StickerButtonFaces::FACE + 40;
-constexpr int32_t TITLE_HEIGHT = 50;
+constexpr int32_t kColumns = 4;
+constexpr int32_t kCellWidth = StickerButtonFaces::kFace * StickerButtonFaces::kFaces + 20;
+constexpr int32_t kCellHeight = StickerArt::kSize + StickerButtonFaces::kFace + 40;
+constexpr int32_t kTitleHeight = 50;
 
 // Stickers as the album decodes them, each above its five button faces, with its
 // index and its sheet and place on the sheet.
 Canvas ContactSheet(const ContentOutput& output, const std::string& title,
                     const std::vector<int32_t>& stickers) {
-    const auto rows = static_cast<int32_t>((stickers.size() + COLUMNS - 1) / COLUMNS);
-    Canvas contact(COLUMNS * CELL_WIDTH + 20, rows * CELL_HEIGHT + TITLE_HEIGHT);
+    const auto rows = static_cast<int32_t>((stickers.size() + kColumns - 1) / kColumns);
+    Canvas contact(kColumns * kCellWidth + 20, rows * kCellHeight + kTitleHeight);
     contact.Fill(Colour::Hex(0xE8E8EE));
-    contact.Text(title, contact.Width() / 2.0, TITLE_HEIGHT / 2.0, 26, Palette::INK);
+    contact.Text(title, contact.Width() / 2.0, kTitleHeight / 2.0, 26, Palette::kInk);
     for (size_t cell = 0; cell < stickers.size(); ++cell) {
         const int32_t index = stickers[cell];
         const auto at = static_cast<size_t>(index);
-        const double x = 20 + static_cast<double>(cell % COLUMNS) * CELL_WIDTH;
-        const double y = TITLE_HEIGHT + static_cast<double>(cell / COLUMNS) * CELL_HEIGHT;
-        contact.Text(std::to_string(index), x + 16, y + 12, 14, Palette::INK);
+        const double x = 20 + static_cast<double>(cell % kColumns) * kCellWidth;
+        const double y = kTitleHeight + static_cast<double>(cell / kColumns) * kCellHeight;
+        contact.Text(std::to_string(index), x + 16, y + 12, 14, Palette::kInk);
         contact.Text(std::to_string(index / STICKERSPERSHEET + 1) + "." +
                          std::to_string(index % STICKERSPERSHEET + 1),
-                     x + 16, y + 32, 12, Palette::INK.Lighter(0.4));
+                     x + 16, y + 32, 12, Palette::kInk.Lighter(0.4));
         contact.Paint(PictureEncoder::Decode(
                           *output.FindAlbumFile(ContentOutput::AlbumPath(StickerPictureFiles[at]))),
                       x + 40, y);
         contact.Paint(PictureEncoder::Decode(
                           *output.FindAlbumFile(ContentOutput::AlbumPath(StickerButtonFiles[at]))),
-                      x, y + StickerArt::SIZE + 8);
+                      x, y + StickerArt::kSize + 8);
     }
     return contact;
 }
@@ -61,7 +61,7 @@ void StickerPictures::Generate(ContentOutput& output) {
             PictureEncoder::Encode(StickerButtonFaces::Strip(index), Transparency::Opaque));
     }
     if (!output.WantsPreviews()) return;
-    for (int32_t sheet = 1; sheet <= NUMBEROFSHEETS; ++sheet) {
+    for (int32_t sheet = 1; sheet <= kNumberOfSheets; ++sheet) {
         std::vector<int32_t> stickers;
         for (int32_t sticker = 1; sticker <= STICKERSPERSHEET; ++sticker) {
             stickers.push_back(StickerIndex(sheet, sticker));
@@ -69,7 +69,7 @@ void StickerPictures::Generate(ContentOutput& output) {
         output.AddPreview("sheet" + std::to_string(sheet),
                           ContactSheet(output, "Sheet " + std::to_string(sheet), stickers));
     }
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         std::vector<int32_t> stickers;
         for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
             if (StickerHomePositions[static_cast<size_t>(index)].pageNumber == page.pageNumber) {

@@ -12,22 +12,22 @@
 namespace {
 
 // Where the screen lays the title picture.
-constexpr int32_t TITLE_X = 282;
-constexpr int32_t TITLE_Y = 150;
+constexpr int32_t kTitleX = 282;
+constexpr int32_t kTitleY = 150;
 
-const Colour WARM = Colour::Hex(0xFFE07A);
-const Colour WARM_DOT = Colour::Hex(0xFFC94A);
+const Colour kWarm = Colour::Hex(0xFFE07A);
+const Colour kWarmDot = Colour::Hex(0xFFC94A);
 
 // One block of the pattern: a sunny yellow with two dots set diagonally, so that
 // tiled blocks give an even, staggered polka dot.
 Canvas PatternBlock() {
-    Canvas block(TitlePictures::PATTERN, TitlePictures::PATTERN);
-    block.Fill(WARM);
+    Canvas block(TitlePictures::kPattern, TitlePictures::kPattern);
+    block.Fill(kWarm);
     cairo_t* context = block.Context();
     cairo_set_antialias(context, CAIRO_ANTIALIAS_NONE);
     cairo_rectangle(context, 1, 1, 2, 2);
     cairo_rectangle(context, 5, 5, 2, 2);
-    block.FillPath(WARM_DOT);
+    block.FillPath(kWarmDot);
     return block;
 }
 
@@ -36,9 +36,10 @@ Canvas PatternBlock() {
 Canvas Patterned(int32_t width, int32_t height, int32_t screenX, int32_t screenY) {
     const Canvas block = PatternBlock();
     Canvas canvas(width, height);
-    for (int32_t y = -(screenY % TitlePictures::PATTERN); y < height; y += TitlePictures::PATTERN) {
-        for (int32_t x = -(screenX % TitlePictures::PATTERN); x < width;
-             x += TitlePictures::PATTERN) {
+    for (int32_t y = -(screenY % TitlePictures::kPattern); y < height;
+         y += TitlePictures::kPattern) {
+        for (int32_t x = -(screenX % TitlePictures::kPattern); x < width;
+             x += TitlePictures::kPattern) {
             canvas.Paint(block, x, y);
         }
     }
@@ -50,21 +51,22 @@ void Sticker(Canvas& canvas, int32_t sheet, int32_t sticker, double x, double y,
 }
 
 Canvas TitlePicture() {
-    const TileRect& tile = TitlePictureTiles[0];
-    Canvas title = Patterned(tile.width, tile.height, TITLE_X, TITLE_Y);
+    const TileRect& tile = kTitlePictureTiles[0];
+    Canvas title = Patterned(tile.width, tile.height, kTitleX, kTitleY);
     title.RoundedBox(10, 14, tile.width - 20, tile.height - 24, 36);
-    title.FillPath(WARM_DOT.Darker(0.8));
+    title.FillPath(kWarmDot.Darker(0.8));
     title.RoundedBox(6, 6, tile.width - 20, tile.height - 24, 36);
-    title.FillAndOutline(Palette::WHITE, Palette::INK, 5);
+    title.FillAndOutline(Palette::kWhite, Palette::kInk, 5);
     title.RoundedBox(20, 20, tile.width - 48, 150, 26);
-    title.FillAndOutline(Palette::SKY, Palette::INK, 4);
+    title.FillAndOutline(Palette::kSky, Palette::kInk, 4);
     // The name stands clear of the badge beside it.
-    title.OutlinedText("Quillory", tile.width / 2.0 - 42, 76, 66, Palette::SUN, Palette::INK, 5);
+    title.OutlinedText("Quillory", tile.width / 2.0 - 42, 76, 66, Palette::kSun, Palette::kInk, 5);
     // The "3" on a red badge, like a sticker of its own.
     title.Circle(386, 74, 36);
-    title.FillAndOutline(Palette::RED, Palette::INK, 4);
-    title.OutlinedText("3", 386, 74, 50, Palette::WHITE, Palette::INK, 3);
-    title.OutlinedText("Sticker Album", tile.width / 2.0, 140, 30, Palette::WHITE, Palette::INK, 3);
+    title.FillAndOutline(Palette::kRed, Palette::kInk, 4);
+    title.OutlinedText("3", 386, 74, 50, Palette::kWhite, Palette::kInk, 3);
+    title.OutlinedText("Sticker Album", tile.width / 2.0, 140, 30, Palette::kWhite, Palette::kInk,
+                       3);
     // A happy crowd of stickers from every sheet.
     Sticker(title, 1, 1, 28, 186, 96);
     Sticker(title, 4, 1, 124, 192, 88);
@@ -86,19 +88,19 @@ void AddPicture(ContentOutput& output, const char* file, const Canvas& picture) 
 void PlayTriangle(Canvas& canvas, double x, double y, double size) {
     const double s = size / 2;
     canvas.Polygon({x - 0.45 * s, y - 0.7 * s, x + 0.75 * s, y, x - 0.45 * s, y + 0.7 * s});
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 3);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 3);
 }
 
 }  // namespace
 
 void TitlePictures::Generate(ContentOutput& output) {
-    const TileRect& tile = TitlePictureTiles[0];
+    const TileRect& tile = kTitlePictureTiles[0];
     const Canvas title = TitlePicture();
-    AddPicture(output, TitlePictureFile, title);
-    AddPicture(output, TitleBackgroundFile, Patterned(tile.width, tile.height, 0, 0));
+    AddPicture(output, kTitlePictureFile, title);
+    AddPicture(output, kTitleBackgroundFile, Patterned(tile.width, tile.height, 0, 0));
     const ButtonRow& start = StartButtonRows[0];
     const Canvas behind =
-        title.Cropped(start.x - TITLE_X, start.y - TITLE_Y, start.width, start.height);
-    AddPicture(output, StartButtonFile,
-               ButtonFaces::UpAndDown(behind, Palette::GREEN, PlayTriangle, "Play!"));
+        title.Cropped(start.x - kTitleX, start.y - kTitleY, start.width, start.height);
+    AddPicture(output, kStartButtonFile,
+               ButtonFaces::UpAndDown(behind, Palette::kGreen, PlayTriangle, "Play!"));
 }

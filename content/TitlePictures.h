@@ -8,7 +8,7 @@
 
 class TitlePictures {
 public:
-    static constexpr int32_t PATTERN = 8;
+    static constexpr int32_t kPattern = 8;
 
     static void Generate(ContentOutput& output);
 };

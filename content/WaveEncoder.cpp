@@ -7,7 +7,7 @@
 
 std::vector<uint8_t> WaveEncoder::Encode(const std::vector<double>& samples) {
     const WaveHeader header{.channels = 1,
-                            .sampleRate = SAMPLE_RATE,
+                            .sampleRate = kSampleRate,
                             .bitsPerSample = 8,
                             .dataSize = static_cast<uint32_t>(samples.size())};
     std::vector<uint8_t> bytes;

@@ -7,7 +7,7 @@
 
 class WaveEncoder {
 public:
-    static constexpr uint32_t SAMPLE_RATE = 22050;
+    static constexpr uint32_t kSampleRate = 22050;
 
     // Samples run from -1 to 1; louder ones are clipped.
     static std::vector<uint8_t> Encode(const std::vector<double>& samples);

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzAlbum::Base("quillory-record-fuzz");
     // Entries that are neither used nor unused raise a check.
     QuietMachine::Install();
-    FuzzAlbum::PutFile(StickersUsedFile, data, size);
+    FuzzAlbum::PutFile(kStickersUsedFile, data, size);
     StickersUsed record;
     record.ReadStickersUsed();
     return 0;

@@ -11,7 +11,7 @@ constexpr uint32_t kDesktopColour = 0x000000;
 
 }  // namespace
 
-Screen::Screen() : m_pixels(SCREEN_WIDTH, SCREEN_HEIGHT) {
+Screen::Screen() : m_pixels(kScreenWidth, kScreenHeight) {
     m_pixels.Fill(kDesktopColour);
 }
 

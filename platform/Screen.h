@@ -1,5 +1,5 @@
 #pragma once
-// The screen: SCREEN_WIDTH x SCREEN_HEIGHT pixels composed from the top-level windows'
+// The screen: kScreenWidth x kScreenHeight pixels composed from the top-level windows'
 // surfaces, the lowest first, so that dialogs lie above the main window. Only what
 // changed is composed again and handed to the backend to present.
 

@@ -4,5 +4,5 @@
 
 #include "platform/WinTypes.h"
 
-constexpr LONG SCREEN_WIDTH = 1024;
-constexpr LONG SCREEN_HEIGHT = 768;
+constexpr LONG kScreenWidth = 1024;
+constexpr LONG kScreenHeight = 768;

@@ -115,9 +115,9 @@ void CAnimDoc::LoadPageSprites() {
 bool CAnimDoc::ChangePage(int32_t direction) {
     SavePage();
     int32_t page = m_currentPage;
-    if (direction == PAGE_NEXT) page = NextPageIndex(page);
-    if (direction == PAGE_PREVIOUS) page = PreviousPageIndex(page);
-    if (!LoadPage(m_mainWindow, PageBackgroundFiles[static_cast<size_t>(page)], &PageCorners)) {
+    if (direction == kPageNext) page = NextPageIndex(page);
+    if (direction == kPagePrevious) page = PreviousPageIndex(page);
+    if (!LoadPage(m_mainWindow, PageBackgroundFiles[static_cast<size_t>(page)], &kPageCorners)) {
         WriteLog("CAnimDoc::ChangePage: page %i cannot be shown; page %i stays", page,
                  m_currentPage);
         return false;

@@ -16,9 +16,9 @@
 #include "scene/PageFile.h"
 
 // Directions of ChangePage.
-constexpr int32_t PAGE_PREVIOUS = 0;
-constexpr int32_t PAGE_NEXT = 1;
-constexpr int32_t PAGE_SAME = 2;
+constexpr int32_t kPagePrevious = 0;
+constexpr int32_t kPageNext = 1;
+constexpr int32_t kPageSame = 2;
 
 class CAnimDoc : public CAnimDocBase {
 public:
@@ -44,8 +44,8 @@ public:
     // The stickers of the page on show, from memory when its file could not be written,
     // else from its file.
     void LoadPageSprites();
-    // Saves the page on show, moves the page cursor by `direction` (PAGE_PREVIOUS,
-    // PAGE_NEXT; anything else keeps the page) and rebuilds that page. False, with the
+    // Saves the page on show, moves the page cursor by `direction` (kPagePrevious,
+    // kPageNext; anything else keeps the page) and rebuilds that page. False, with the
     // page on show kept as it is, when the other page's background cannot be read.
     bool ChangePage(int32_t direction);
     // Whether a page's stickers are kept in memory because its file could not be written.

@@ -24,9 +24,9 @@ struct PageCornerRecord {
 
 using PageCornerTable = std::array<PageCornerRecord, 4>;
 
-inline constexpr PageCornerTable PageCorners = {{
-    {1, 4, 0, 0, 0, 0, 1, PageCornersFile},
-    {1, 4, 0, 1, 836, 0, 2, PageCornersFile},
-    {1, 4, 0, 2, 0, 580, 3, PageCornersFile},
-    {1, 4, 0, 3, 836, 580, 4, PageCornersFile},
+inline constexpr PageCornerTable kPageCorners = {{
+    {1, 4, 0, 0, 0, 0, 1, kPageCornersFile},
+    {1, 4, 0, 1, 836, 0, 2, kPageCornersFile},
+    {1, 4, 0, 2, 0, 580, 3, kPageCornersFile},
+    {1, 4, 0, 3, 836, 580, 4, kPageCornersFile},
 }};

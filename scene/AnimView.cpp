@@ -163,8 +163,8 @@ void CAnimView::OnMouseMove(HWND window, WPARAM, LONG x, LONG y) {
     if (m_dragging == 0) return;
     MoveCarriedSprite(x, y);
     // The pointer cannot leave the page window's client area while carrying.
-    if (x < 0 || x > PAGE_WIDTH || y < 0 || y > PAGE_HEIGHT) {
-        POINT held{Clamp(x, PAGE_WIDTH), Clamp(y, PAGE_HEIGHT)};
+    if (x < 0 || x > kPageWidth || y < 0 || y > kPageHeight) {
+        POINT held{Clamp(x, kPageWidth), Clamp(y, kPageHeight)};
         ClientToScreen(window, &held);
         SetCursorPos(held.x, held.y);
     }

@@ -51,7 +51,7 @@ LRESULT ChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (view == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
         case WM_SIZE:
-            MoveWindow(window, PAGE_LEFT, PAGE_TOP, PAGE_WIDTH, PAGE_HEIGHT, TRUE);
+            MoveWindow(window, kPageLeft, kPageTop, kPageWidth, kPageHeight, TRUE);
             return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint{};

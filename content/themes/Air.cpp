@@ -17,29 +17,29 @@ void Plane(Canvas& canvas, Colour body) {
     canvas.Polygon({10, 30, 20, 30, 30, 46, 14, 50});
     Solid(canvas, body);
     canvas.Ellipse(52, 48, 42, 13);
-    Solid(canvas, WHITE);
-    for (const double x : {44.0, 56.0, 68.0}) Dot(canvas, x, 46, 4, Palette::BLUE);
+    Solid(canvas, kWhite);
+    for (const double x : {44.0, 56.0, 68.0}) Dot(canvas, x, 46, 4, Palette::kBlue);
     canvas.Polygon({44, 46, 34, 14, 50, 14, 62, 46});
     Solid(canvas, body);
 }
 
 void Helicopter(Canvas& canvas) {
-    Band(canvas, 14, 14, 86, 14, INK, 3);
-    Line(canvas, 50, 14, 50, 30, INK, 4);
-    Band(canvas, 50, 52, 92, 44, Palette::ORANGE, 7);
+    Band(canvas, 14, 14, 86, 14, kInk, 3);
+    Line(canvas, 50, 14, 50, 30, kInk, 4);
+    Band(canvas, 50, 52, 92, 44, Palette::kOrange, 7);
     canvas.Circle(44, 54, 26);
-    Solid(canvas, Palette::ORANGE);
+    Solid(canvas, Palette::kOrange);
     canvas.Circle(36, 50, 12);
-    Solid(canvas, Palette::PALE_SKY);
-    Band(canvas, 24, 88, 66, 88, INK, 3);
+    Solid(canvas, Palette::kPaleSky);
+    Band(canvas, 24, 88, 66, 88, kInk, 3);
 }
 
 void Balloon(Canvas& canvas, Colour colour) {
-    Band(canvas, 40, 72, 60, 72, DARK_BROWN, 2);
-    Line(canvas, 34, 54, 42, 76, INK, 2);
-    Line(canvas, 66, 54, 58, 76, INK, 2);
+    Band(canvas, 40, 72, 60, 72, kDarkBrown, 2);
+    Line(canvas, 34, 54, 42, 76, kInk, 2);
+    Line(canvas, 66, 54, 58, 76, kInk, 2);
     canvas.RoundedBox(38, 74, 24, 20, 4);
-    Solid(canvas, Palette::BROWN);
+    Solid(canvas, Palette::kBrown);
     canvas.Ellipse(50, 34, 32, 30);
     Solid(canvas, colour);
     canvas.Ellipse(50, 34, 12, 30);
@@ -47,7 +47,7 @@ void Balloon(Canvas& canvas, Colour colour) {
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Sky(canvas, Colour::Hex(0x6EC3FF), Colour::Hex(0xE2F4FF), SceneKit::HEIGHT);
+    SceneKit::Sky(canvas, Colour::Hex(0x6EC3FF), Colour::Hex(0xE2F4FF), SceneKit::kHeight);
     for (const auto& [x, y, size] : {std::tuple{120.0, 150.0, 50.0},
                                      {520.0, 70.0, 40.0},
                                      {770.0, 240.0, 46.0},
@@ -56,31 +56,31 @@ void Scene(Canvas& canvas) {
         SceneKit::Cloud(canvas, x, y, size);
     }
     // Far below: fields like a patchwork, seen from high up.
-    SceneKit::Ground(canvas, 520, Palette::GRASS, Palette::DARK_GRASS);
+    SceneKit::Ground(canvas, 520, Palette::kGrass, Palette::kDarkGrass);
     cairo_t* context = canvas.Context();
     for (const double x : {140.0, 330.0, 560.0, 720.0}) {
         cairo_move_to(context, x, 525);
-        cairo_line_to(context, x - 30, SceneKit::HEIGHT);
+        cairo_line_to(context, x - 30, SceneKit::kHeight);
     }
-    canvas.StrokePath(Palette::DARK_GRASS, 3);
+    canvas.StrokePath(Palette::kDarkGrass, 3);
 }
 
 }  // namespace
 
 PageTheme Themes::Air() {
     return {"Up in the air",
-            Palette::SKY,
+            Palette::kSky,
             Scene,
             {
-                With(Plane, Palette::RED),
-                With(Balloon, Palette::RED),
+                With(Plane, Palette::kRed),
+                With(Balloon, Palette::kRed),
                 Helicopter,
-                With(Plane, Palette::BLUE),
-                With(Balloon, Palette::BLUE),
-                With(Plane, Palette::GREEN),
-                With(Balloon, Palette::SUN),
+                With(Plane, Palette::kBlue),
+                With(Balloon, Palette::kBlue),
+                With(Plane, Palette::kGreen),
+                With(Balloon, Palette::kSun),
                 Helicopter,
-                With(Plane, Palette::PURPLE),
-                With(Balloon, Palette::GREEN),
+                With(Plane, Palette::kPurple),
+                With(Balloon, Palette::kGreen),
             }};
 }

@@ -19,28 +19,28 @@ void Block(Canvas& canvas, Colour colour, const char* letter) {
     Solid(canvas, colour.Darker(0.8));
     canvas.RoundedBox(14, 30, 54, 58, 4);
     Solid(canvas, colour);
-    canvas.OutlinedText(letter, 41, 59, 38, WHITE, INK, 2.5);
+    canvas.OutlinedText(letter, 41, 59, 38, kWhite, kInk, 2.5);
 }
 
 void Dice(Canvas& canvas) {
     canvas.RoundedBox(12, 12, 76, 76, 16);
-    Solid(canvas, WHITE);
+    Solid(canvas, kWhite);
     for (const auto& [x, y] :
          {std::pair{32.0, 32.0}, {68.0, 32.0}, {50.0, 50.0}, {32.0, 68.0}, {68.0, 68.0}})
-        Dot(canvas, x, y, 7, Palette::RED);
+        Dot(canvas, x, y, 7, Palette::kRed);
 }
 
 void Scene(Canvas& canvas) {
     SceneKit::Room(canvas, Colour::Hex(0xE0F0D0), Colour::Hex(0xE9C28F), 420);
     // A play mat of coloured squares on the floor and an alphabet frieze on the wall.
-    const Colour squares[] = {Palette::RED, Palette::SUN, Palette::BLUE, Palette::GREEN};
+    const Colour squares[] = {Palette::kRed, Palette::kSun, Palette::kBlue, Palette::kGreen};
     for (int32_t column = 0; column < 8; ++column) {
         for (int32_t row = 0; row < 2; ++row) {
             canvas.RoundedBox(100 + column * 80, 440 + row * 70, 80, 70, 2);
-            canvas.FillAndOutline(squares[(column + row) % 4].Lighter(0.55), INK, 2);
+            canvas.FillAndOutline(squares[(column + row) % 4].Lighter(0.55), kInk, 2);
         }
     }
-    SceneKit::Box(canvas, -10, 30, 864, 50, Palette::WHITE);
+    SceneKit::Box(canvas, -10, 30, 864, 50, Palette::kWhite);
     const char* letters[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m"};
     for (int32_t letter = 0; letter < 13; ++letter) {
         canvas.Text(letters[letter], 40 + letter * 64.0, 55, 30, squares[letter % 4]);
@@ -51,16 +51,16 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Blocks() {
     return {"Letters and numbers",
-            Palette::BLUE,
+            Palette::kBlue,
             Scene,
             {
-                With(Block, Palette::RED, "A"),
-                With(Block, Palette::BLUE, "B"),
-                With(Block, Palette::GREEN, "C"),
-                With(Block, Palette::ORANGE, "1"),
-                With(Block, Palette::PURPLE, "2"),
-                With(Block, Palette::PINK, "3"),
+                With(Block, Palette::kRed, "A"),
+                With(Block, Palette::kBlue, "B"),
+                With(Block, Palette::kGreen, "C"),
+                With(Block, Palette::kOrange, "1"),
+                With(Block, Palette::kPurple, "2"),
+                With(Block, Palette::kPink, "3"),
                 Dice,
-                With(Block, Palette::SUN, "D"),
+                With(Block, Palette::kSun, "D"),
             }};
 }

@@ -21,7 +21,7 @@ enum class Garment { TShirt, Sock, Dress, Shorts, Towel, Mitten };
 // A wooden peg that holds a garment on the line at the top of the picture.
 void Peg(Canvas& canvas, double x) {
     canvas.RoundedBox(x - 4, 2, 8, 20, 3);
-    Solid(canvas, TAN);
+    Solid(canvas, kTan);
 }
 
 void Clothing(Canvas& canvas, Garment garment, Colour colour) {
@@ -31,7 +31,7 @@ void Clothing(Canvas& canvas, Garment garment, Colour colour) {
                             48, 74, 42, 74, 94, 26, 94, 26, 42, 18, 48, 6,  36});
             Solid(canvas, colour);
             canvas.Star(50, 60, 12, 6, 5);
-            Solid(canvas, WHITE);
+            Solid(canvas, kWhite);
             Peg(canvas, 34);
             Peg(canvas, 66);
             break;
@@ -39,16 +39,16 @@ void Clothing(Canvas& canvas, Garment garment, Colour colour) {
             canvas.Polygon({30, 12, 62, 12, 62, 62, 84, 74, 80, 94, 46, 90, 30, 70});
             Solid(canvas, colour);
             canvas.RoundedBox(31, 22, 30, 8, 1);
-            canvas.FillPath(WHITE);
+            canvas.FillPath(kWhite);
             canvas.Polygon({30, 12, 62, 12, 62, 62, 84, 74, 80, 94, 46, 90, 30, 70});
-            canvas.StrokePath(INK, OUTLINE);
-            Dot(canvas, 46, 50, 5, WHITE);
+            canvas.StrokePath(kInk, kOutline);
+            Dot(canvas, 46, 50, 5, kWhite);
             Peg(canvas, 46);
             break;
         case Garment::Dress:
             canvas.Polygon({36, 12, 64, 12, 62, 40, 90, 94, 10, 94, 38, 40});
             Solid(canvas, colour);
-            for (const double x : {32.0, 50.0, 68.0}) Dot(canvas, x, 74, 5, WHITE);
+            for (const double x : {32.0, 50.0, 68.0}) Dot(canvas, x, 74, 5, kWhite);
             Band(canvas, 38, 42, 62, 42, colour.Darker(0.75), 4);
             Peg(canvas, 40);
             Peg(canvas, 60);
@@ -65,19 +65,19 @@ void Clothing(Canvas& canvas, Garment garment, Colour colour) {
             Solid(canvas, colour);
             for (const double y : {66.0, 78.0}) {
                 canvas.RoundedBox(14, y, 72, 6, 1);
-                canvas.FillPath(WHITE);
+                canvas.FillPath(kWhite);
             }
             Peg(canvas, 26);
             Peg(canvas, 74);
             break;
         case Garment::Mitten:
             canvas.RoundedBox(26, 12, 40, 20, 4);
-            Solid(canvas, WHITE);
+            Solid(canvas, kWhite);
             canvas.Ellipse(26, 56, 12, 16);
             Solid(canvas, colour);
             canvas.RoundedBox(26, 28, 50, 66, 24);
             Solid(canvas, colour);
-            Dot(canvas, 50, 62, 7, WHITE);
+            Dot(canvas, 50, 62, 7, kWhite);
             Peg(canvas, 46);
             break;
     }
@@ -86,12 +86,12 @@ void Clothing(Canvas& canvas, Garment garment, Colour colour) {
 // The lines run from post to post through the pegs of the clothes that hang on them:
 // homes at about the same height share a line.
 void WashingLines(Canvas& canvas) {
-    constexpr int32_t PAGE = 24;
-    constexpr int32_t SAME_LINE = 45;
+    constexpr int32_t kPage = 24;
+    constexpr int32_t kSameLine = 45;
     std::vector<std::pair<double, double>> pegs;
     for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
         const StickerHome& home = StickerHomePositions[index];
-        if (home.pageNumber != PAGE) continue;
+        if (home.pageNumber != kPage) continue;
         const double side = StickerArt::Side(static_cast<int32_t>(index));
         pegs.emplace_back(home.y + side * 0.1, home.x + side / 2);
     }
@@ -99,7 +99,7 @@ void WashingLines(Canvas& canvas) {
     cairo_t* context = canvas.Context();
     for (size_t first = 0; first < pegs.size();) {
         size_t last = first;
-        while (last + 1 < pegs.size() && pegs[last + 1].first - pegs[first].first < SAME_LINE) {
+        while (last + 1 < pegs.size() && pegs[last + 1].first - pegs[first].first < kSameLine) {
             ++last;
         }
         std::vector<std::pair<double, double>> line(pegs.begin() + static_cast<long>(first),
@@ -108,23 +108,23 @@ void WashingLines(Canvas& canvas) {
                   [](const auto& left, const auto& right) { return left.second < right.second; });
         cairo_move_to(context, 10, line.front().first - 6);
         for (const auto& [y, x] : line) cairo_line_to(context, x, y);
-        cairo_line_to(context, SceneKit::WIDTH - 10, line.back().first - 6);
-        canvas.StrokePath(INK, 3);
+        cairo_line_to(context, SceneKit::kWidth - 10, line.back().first - 6);
+        canvas.StrokePath(kInk, 3);
         first = last + 1;
     }
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Sky(canvas, Palette::SKY, Palette::PALE_SKY, SceneKit::HEIGHT);
+    SceneKit::Sky(canvas, Palette::kSky, Palette::kPaleSky, SceneKit::kHeight);
     SceneKit::Cloud(canvas, 320, 120, 40);
-    SceneKit::Ground(canvas, 520, Palette::GRASS, Palette::DARK_GRASS);
-    for (const double x : {10.0, SceneKit::WIDTH - 10}) {
+    SceneKit::Ground(canvas, 520, Palette::kGrass, Palette::kDarkGrass);
+    for (const double x : {10.0, SceneKit::kWidth - 10}) {
         canvas.RoundedBox(x - 8, 0, 16, 580, 4);
-        canvas.FillAndOutline(Colour::Hex(0xC98B52), INK, 3);
+        canvas.FillAndOutline(Colour::Hex(0xC98B52), kInk, 3);
     }
     WashingLines(canvas);
     for (const auto& [x, y] : {std::pair{120.0, 560.0}, {400.0, 570.0}, {700.0, 560.0}}) {
-        SceneKit::Daisy(canvas, x, y, Palette::WHITE);
+        SceneKit::Daisy(canvas, x, y, Palette::kWhite);
     }
 }
 
@@ -132,20 +132,20 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Clothes() {
     return {"The washing line",
-            Palette::SKY,
+            Palette::kSky,
             Scene,
             {
-                With(Clothing, Garment::TShirt, Palette::RED),
-                With(Clothing, Garment::Sock, Palette::BLUE),
-                With(Clothing, Garment::Dress, Palette::PINK),
-                With(Clothing, Garment::Shorts, Palette::GREEN),
-                With(Clothing, Garment::Towel, Palette::ORANGE),
-                With(Clothing, Garment::Mitten, Palette::PURPLE),
-                With(Clothing, Garment::TShirt, Palette::SUN),
-                With(Clothing, Garment::Sock, Palette::RED),
-                With(Clothing, Garment::Dress, Palette::PURPLE),
-                With(Clothing, Garment::Shorts, Palette::BLUE),
-                With(Clothing, Garment::Towel, DesignKit::TEAL),
-                With(Clothing, Garment::Mitten, Palette::GREEN),
+                With(Clothing, Garment::TShirt, Palette::kRed),
+                With(Clothing, Garment::Sock, Palette::kBlue),
+                With(Clothing, Garment::Dress, Palette::kPink),
+                With(Clothing, Garment::Shorts, Palette::kGreen),
+                With(Clothing, Garment::Towel, Palette::kOrange),
+                With(Clothing, Garment::Mitten, Palette::kPurple),
+                With(Clothing, Garment::TShirt, Palette::kSun),
+                With(Clothing, Garment::Sock, Palette::kRed),
+                With(Clothing, Garment::Dress, Palette::kPurple),
+                With(Clothing, Garment::Shorts, Palette::kBlue),
+                With(Clothing, Garment::Towel, DesignKit::kTeal),
+                With(Clothing, Garment::Mitten, Palette::kGreen),
             }};
 }

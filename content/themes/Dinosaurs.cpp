@@ -45,7 +45,7 @@ void Dinosaur(Canvas& canvas, Dino kind, Colour skin) {
         case Dino::Plates:
             for (const double x : {30.0, 44.0, 58.0, 70.0}) {
                 canvas.Polygon({x - 8, 50, x, 28, x + 8, 50});
-                Solid(canvas, Palette::ORANGE);
+                Solid(canvas, Palette::kOrange);
             }
             Tail(canvas, 26, 62, 2, 58, skin);
             Legs(canvas, {30, 46, 58, 70}, 64, skin);
@@ -61,9 +61,9 @@ void Dinosaur(Canvas& canvas, Dino kind, Colour skin) {
             canvas.Ellipse(44, 62, 26, 18);
             Solid(canvas, skin);
             canvas.Circle(70, 48, 18);
-            Solid(canvas, Palette::ORANGE);
+            Solid(canvas, Palette::kOrange);
             canvas.Polygon({76, 44, 96, 34, 82, 50});
-            Solid(canvas, Palette::CREAM);
+            Solid(canvas, Palette::kCream);
             canvas.Ellipse(78, 58, 14, 11);
             Solid(canvas, skin);
             Eyes(canvas, 80, 54, 0, 2.6);
@@ -79,7 +79,7 @@ void Dinosaur(Canvas& canvas, Dino kind, Colour skin) {
             canvas.RoundedBox(46, 8, 44, 30, 12);
             Solid(canvas, skin);
             Eyes(canvas, 66, 18, 0, 3);
-            Line(canvas, 62, 30, 86, 30, INK, 3);
+            Line(canvas, 62, 30, 86, 30, kInk, 3);
             break;
         case Dino::Flyer:
             canvas.Polygon({50, 46, 4, 30, 22, 62});
@@ -89,11 +89,11 @@ void Dinosaur(Canvas& canvas, Dino kind, Colour skin) {
             canvas.Ellipse(50, 56, 12, 18);
             Solid(canvas, belly);
             canvas.Polygon({50, 20, 30, 14, 48, 32});
-            Solid(canvas, Palette::ORANGE);
+            Solid(canvas, Palette::kOrange);
             canvas.Circle(54, 32, 11);
             Solid(canvas, skin);
             canvas.Polygon({62, 28, 86, 36, 62, 38});
-            Solid(canvas, Palette::SUN);
+            Solid(canvas, Palette::kSun);
             Eyes(canvas, 56, 29, 0, 2.6);
             break;
     }
@@ -117,38 +117,38 @@ void DinoEgg(Canvas& canvas, Colour skin) {
     cairo_curve_to(context, 84, 90, 60, 96, 50, 96);
     cairo_curve_to(context, 40, 96, 16, 90, 22, 52);
     cairo_close_path(context);
-    Solid(canvas, Palette::CREAM);
+    Solid(canvas, Palette::kCream);
     for (const double x : {36.0, 58.0, 48.0}) Dot(canvas, x, x == 48.0 ? 84 : 70, 4, skin);
 }
 
 void Volcano(Canvas& canvas, double x, double width, double height) {
-    const double base = SceneKit::HEIGHT * 0.52;
+    const double base = SceneKit::kHeight * 0.52;
     canvas.Polygon({x - width / 2, base, x - width * 0.12, base - height, x + width * 0.12,
                     base - height, x + width / 2, base});
-    canvas.FillAndOutline(Colour::Hex(0x9C7A6B), INK, 3);
+    canvas.FillAndOutline(Colour::Hex(0x9C7A6B), kInk, 3);
     canvas.Polygon({x - width * 0.12, base - height, x + width * 0.12, base - height,
                     x + width * 0.2, base - height * 0.72, x, base - height * 0.8, x - width * 0.2,
                     base - height * 0.7});
-    canvas.FillAndOutline(Palette::ORANGE, INK, 3);
+    canvas.FillAndOutline(Palette::kOrange, kInk, 3);
     for (const double puff : {0.0, 1.0, 2.0}) {
         canvas.Circle(x + puff * 18 - 10, base - height - 22 - puff * 20, 14 + puff * 4);
     }
-    canvas.FillAndOutline(Palette::WHITE.Darker(0.92), INK.Lighter(0.5), 2.5);
+    canvas.FillAndOutline(Palette::kWhite.Darker(0.92), kInk.Lighter(0.5), 2.5);
 }
 
 void Fern(Canvas& canvas, double x, double y) {
     for (const double turn : {-2.4, -1.9, -1.57, -1.2, -0.7}) {
-        Leaf(canvas, x, y, 46, turn, Palette::DARK_GRASS);
+        Leaf(canvas, x, y, 46, turn, Palette::kDarkGrass);
     }
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Sky(canvas, Colour::Hex(0xFFD9A0), Colour::Hex(0xFFF1D6), SceneKit::HEIGHT);
+    SceneKit::Sky(canvas, Colour::Hex(0xFFD9A0), Colour::Hex(0xFFF1D6), SceneKit::kHeight);
     Volcano(canvas, 640, 300, 190);
     Volcano(canvas, 230, 220, 120);
     SceneKit::Ground(canvas, 300, Colour::Hex(0xA8D86E), Colour::Hex(0x6FB04A));
     canvas.Ellipse(420, 470, 120, 30);
-    canvas.FillAndOutline(Palette::SKY, INK, 3);
+    canvas.FillAndOutline(Palette::kSky, kInk, 3);
     for (const auto& [x, y] :
          {std::pair{40.0, 560.0}, {300.0, 330.0}, {810.0, 420.0}, {600.0, 575.0}}) {
         Fern(canvas, x, y);
@@ -159,18 +159,18 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Dinosaurs() {
     return {"Dinosaurs",
-            Palette::GREEN,
+            Palette::kGreen,
             Scene,
             {
-                With(Dinosaur, Dino::LongNeck, Palette::GREEN),
-                With(Dinosaur, Dino::Rex, Palette::RED),
-                With(Dinosaur, Dino::Plates, Palette::PURPLE),
-                With(Dinosaur, Dino::Horns, Palette::BLUE),
-                With(Dinosaur, Dino::Flyer, Palette::ORANGE),
-                With(DinoEgg, Palette::GREEN),
-                With(Dinosaur, Dino::LongNeck, Palette::PINK),
+                With(Dinosaur, Dino::LongNeck, Palette::kGreen),
+                With(Dinosaur, Dino::Rex, Palette::kRed),
+                With(Dinosaur, Dino::Plates, Palette::kPurple),
+                With(Dinosaur, Dino::Horns, Palette::kBlue),
+                With(Dinosaur, Dino::Flyer, Palette::kOrange),
+                With(DinoEgg, Palette::kGreen),
+                With(Dinosaur, Dino::LongNeck, Palette::kPink),
                 With(Dinosaur, Dino::Rex, Colour::Hex(0x2EC4B6)),
-                With(Dinosaur, Dino::Horns, Palette::SUN),
-                With(Dinosaur, Dino::Plates, Palette::GREEN),
+                With(Dinosaur, Dino::Horns, Palette::kSun),
+                With(Dinosaur, Dino::Plates, Palette::kGreen),
             }};
 }

@@ -12,67 +12,67 @@
 namespace {
 
 using namespace DesignKit;
-using SceneKit::HEIGHT;
-using SceneKit::WIDTH;
+using SceneKit::kHeight;
+using SceneKit::kWidth;
 
 void Hen(Canvas& canvas, Colour body) {
     canvas.Polygon({66, 26, 92, 18, 86, 40, 76, 44});
     Solid(canvas, body);
     canvas.Ellipse(54, 60, 34, 26);
     Solid(canvas, body);
-    Line(canvas, 46, 86, 46, 96, Palette::ORANGE, 4);
-    Line(canvas, 60, 86, 60, 96, Palette::ORANGE, 4);
+    Line(canvas, 46, 86, 46, 96, Palette::kOrange, 4);
+    Line(canvas, 60, 86, 60, 96, Palette::kOrange, 4);
     canvas.Circle(28, 34, 16);
     Solid(canvas, body);
     canvas.Star(26, 18, 10, 6, 3);
-    Solid(canvas, Palette::RED);
+    Solid(canvas, Palette::kRed);
     canvas.Polygon({14, 34, 4, 40, 14, 44});
-    Solid(canvas, Palette::ORANGE);
+    Solid(canvas, Palette::kOrange);
     Eyes(canvas, 27, 32, 0, 3.5);
     Leaf(canvas, 44, 58, 26, 0.2, body.Darker(0.85));
 }
 
 void Duck(Canvas& canvas) {
     canvas.Ellipse(56, 64, 36, 22);
-    Solid(canvas, WHITE);
+    Solid(canvas, kWhite);
     canvas.Circle(32, 36, 16);
-    Solid(canvas, WHITE);
+    Solid(canvas, kWhite);
     canvas.Ellipse(14, 40, 10, 5);
-    Solid(canvas, Palette::ORANGE);
+    Solid(canvas, Palette::kOrange);
     Eyes(canvas, 32, 32, 0, 3.5);
-    Leaf(canvas, 52, 58, 28, 0.3, LIGHT_GREY);
+    Leaf(canvas, 52, 58, 28, 0.3, kLightGrey);
 }
 
 void Chick(Canvas& canvas) {
     canvas.Ellipse(50, 62, 32, 28);
-    Solid(canvas, Palette::SUN);
-    Line(canvas, 42, 90, 40, 98, Palette::ORANGE, 4);
-    Line(canvas, 58, 90, 60, 98, Palette::ORANGE, 4);
+    Solid(canvas, Palette::kSun);
+    Line(canvas, 42, 90, 40, 98, Palette::kOrange, 4);
+    Line(canvas, 58, 90, 60, 98, Palette::kOrange, 4);
     canvas.Circle(50, 34, 20);
-    Solid(canvas, Palette::SUN);
+    Solid(canvas, Palette::kSun);
     canvas.Polygon({44, 40, 56, 40, 50, 48});
-    Solid(canvas, Palette::ORANGE);
+    Solid(canvas, Palette::kOrange);
     Eyes(canvas, 50, 32, 14, 3.5);
-    Leaf(canvas, 22, 62, 18, 0.5, Palette::SUN.Darker(0.9));
+    Leaf(canvas, 22, 62, 18, 0.5, Palette::kSun.Darker(0.9));
 }
 
 void Tractor(Canvas& canvas, Colour body) {
     canvas.Polygon({10, 70, 10, 46, 52, 46, 52, 20, 84, 20, 84, 70});
     Solid(canvas, body);
     canvas.RoundedBox(58, 26, 20, 18, 3);
-    Solid(canvas, Palette::PALE_SKY);
+    Solid(canvas, Palette::kPaleSky);
     canvas.RoundedBox(20, 30, 7, 16, 2);
-    Solid(canvas, INK);
+    Solid(canvas, kInk);
     canvas.Circle(68, 70, 20);
     Solid(canvas, Colour::Hex(0x444455));
-    Dot(canvas, 68, 70, 8, Palette::SUN);
+    Dot(canvas, 68, 70, 8, Palette::kSun);
     canvas.Circle(24, 78, 12);
     Solid(canvas, Colour::Hex(0x444455));
-    Dot(canvas, 24, 78, 5, Palette::SUN);
+    Dot(canvas, 24, 78, 5, Palette::kSun);
 }
 
 Animal Cow() {
-    return {WHITE, SOFT_PINK, Ears::Horns, Snout::Pig, Mark::Spots};
+    return {kWhite, kSoftPink, Ears::Horns, Snout::Pig, Mark::Spots};
 }
 
 Animal Sheep() {
@@ -80,91 +80,91 @@ Animal Sheep() {
 }
 
 Animal Pig() {
-    return {Palette::PINK, SOFT_PINK, Ears::Pointed, Snout::Pig, Mark::None};
+    return {Palette::kPink, kSoftPink, Ears::Pointed, Snout::Pig, Mark::None};
 }
 
 Animal Dog() {
-    return {TAN, FUR_BROWN, Ears::Floppy, Snout::Muzzle, Mark::None};
+    return {kTan, kFurBrown, Ears::Floppy, Snout::Muzzle, Mark::None};
 }
 
 void Barn(Canvas& canvas) {
     canvas.Polygon({352, 130, 415, 62, 478, 130, 478, 252, 352, 252});
-    canvas.FillAndOutline(Palette::RED, Palette::INK, 4);
+    canvas.FillAndOutline(Palette::kRed, Palette::kInk, 4);
     canvas.Polygon({344, 134, 415, 56, 486, 134, 478, 140, 415, 72, 352, 140});
-    canvas.FillAndOutline(Palette::WHITE, Palette::INK, 3);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 3);
     canvas.RoundedBox(388, 186, 54, 66, 3);
-    canvas.FillAndOutline(Colour::Hex(0x9E2F2D), Palette::INK, 3);
+    canvas.FillAndOutline(Colour::Hex(0x9E2F2D), Palette::kInk, 3);
     cairo_t* context = canvas.Context();
     cairo_move_to(context, 390, 188);
     cairo_line_to(context, 440, 250);
     cairo_move_to(context, 440, 188);
     cairo_line_to(context, 390, 250);
-    canvas.StrokePath(Palette::WHITE, 4);
+    canvas.StrokePath(Palette::kWhite, 4);
     canvas.Circle(415, 110, 14);
-    canvas.FillAndOutline(Palette::SUN, Palette::INK, 3);
+    canvas.FillAndOutline(Palette::kSun, Palette::kInk, 3);
 }
 
 void Fence(Canvas& canvas, double fromX, double toX, double y) {
     for (double x = fromX; x <= toX; x += 36) {
         canvas.RoundedBox(x, y - 34, 12, 46, 4);
-        canvas.FillAndOutline(Colour::Hex(0xE9C28F), Palette::INK, 2.5);
+        canvas.FillAndOutline(Colour::Hex(0xE9C28F), Palette::kInk, 2.5);
     }
     for (const double railY : {y - 24, y - 6}) {
         canvas.RoundedBox(fromX - 6, railY, toX - fromX + 24, 8, 3);
-        canvas.FillAndOutline(Colour::Hex(0xE9C28F), Palette::INK, 2.5);
+        canvas.FillAndOutline(Colour::Hex(0xE9C28F), Palette::kInk, 2.5);
     }
 }
 
 void Scene(Canvas& canvas) {
-    canvas.VerticalGradient(0, 0, WIDTH, 220, Palette::SKY, Palette::PALE_SKY);
+    canvas.VerticalGradient(0, 0, kWidth, 220, Palette::kSky, Palette::kPaleSky);
     Motifs::Sun(canvas, 780, 62, 34);
     SceneKit::Cloud(canvas, 150, 60, 46);
     SceneKit::Cloud(canvas, 560, 48, 36);
     canvas.Ellipse(200, 210, 320, 90);
     canvas.Ellipse(700, 220, 300, 80);
-    canvas.FillAndOutline(Palette::DARK_GRASS.Lighter(0.2), Palette::INK, 3);
-    canvas.VerticalGradient(0, 200, WIDTH, HEIGHT - 200, Palette::GRASS, Palette::DARK_GRASS);
+    canvas.FillAndOutline(Palette::kDarkGrass.Lighter(0.2), Palette::kInk, 3);
+    canvas.VerticalGradient(0, 200, kWidth, kHeight - 200, Palette::kGrass, Palette::kDarkGrass);
     cairo_t* context = canvas.Context();
     cairo_move_to(context, 0, 200);
-    cairo_curve_to(context, 280, 184, 560, 214, WIDTH, 196);
-    cairo_line_to(context, WIDTH, HEIGHT);
-    cairo_line_to(context, 0, HEIGHT);
+    cairo_curve_to(context, 280, 184, 560, 214, kWidth, 196);
+    cairo_line_to(context, kWidth, kHeight);
+    cairo_line_to(context, 0, kHeight);
     cairo_close_path(context);
-    canvas.FillPath(Palette::GRASS);
+    canvas.FillPath(Palette::kGrass);
     Barn(canvas);
     Fence(canvas, 500, 830, 262);
     // The pig's mud, the duck's pond, the tractor's field, the dog's kennel.
     canvas.Ellipse(122, 244, 62, 16);
-    canvas.FillAndOutline(Palette::BROWN, Palette::INK, 3);
+    canvas.FillAndOutline(Palette::kBrown, Palette::kInk, 3);
     canvas.Ellipse(304, 388, 96, 38);
-    canvas.FillAndOutline(Palette::BLUE.Lighter(0.3), Palette::INK, 3);
-    canvas.Polygon({0, 430, 190, 450, 230, HEIGHT, 0, HEIGHT});
-    canvas.FillAndOutline(Palette::BROWN, Palette::INK, 3);
-    for (double y = 462; y < HEIGHT; y += 24) {
+    canvas.FillAndOutline(Palette::kBlue.Lighter(0.3), Palette::kInk, 3);
+    canvas.Polygon({0, 430, 190, 450, 230, kHeight, 0, kHeight});
+    canvas.FillAndOutline(Palette::kBrown, Palette::kInk, 3);
+    for (double y = 462; y < kHeight; y += 24) {
         cairo_move_to(context, 0, y);
         cairo_line_to(context, 196 + (y - 450) * 0.25, y + 4);
     }
     canvas.StrokePath(Colour::Hex(0x8A5328), 5);
     canvas.Polygon({612, 330, 652, 296, 692, 330, 692, 400, 612, 400});
-    canvas.FillAndOutline(Palette::BLUE, Palette::INK, 3);
+    canvas.FillAndOutline(Palette::kBlue, Palette::kInk, 3);
     canvas.RoundedBox(636, 350, 32, 50, 14);
-    canvas.FillPath(Palette::INK);
+    canvas.FillPath(Palette::kInk);
     // A hay bale and a scatter of flowers.
     canvas.RoundedBox(512, 312, 80, 52, 10);
-    canvas.FillAndOutline(Palette::SUN, Palette::INK, 3);
+    canvas.FillAndOutline(Palette::kSun, Palette::kInk, 3);
     for (const double y : {326.0, 338.0, 350.0}) {
         cairo_move_to(context, 520, y);
         cairo_line_to(context, 584, y);
     }
-    canvas.StrokePath(Palette::ORANGE, 2);
-    for (const auto& [x, y, colour] : {std::tuple{400.0, 480.0, Palette::PINK},
-                                       {470.0, 540.0, Palette::WHITE},
-                                       {600.0, 470.0, Palette::PURPLE},
-                                       {720.0, 520.0, Palette::WHITE},
-                                       {800.0, 460.0, Palette::PINK},
-                                       {300.0, 520.0, Palette::SUN.Lighter(0.4)},
-                                       {540.0, 420.0, Palette::WHITE},
-                                       {200.0, 300.0, Palette::PINK}}) {
+    canvas.StrokePath(Palette::kOrange, 2);
+    for (const auto& [x, y, colour] : {std::tuple{400.0, 480.0, Palette::kPink},
+                                       {470.0, 540.0, Palette::kWhite},
+                                       {600.0, 470.0, Palette::kPurple},
+                                       {720.0, 520.0, Palette::kWhite},
+                                       {800.0, 460.0, Palette::kPink},
+                                       {300.0, 520.0, Palette::kSun.Lighter(0.4)},
+                                       {540.0, 420.0, Palette::kWhite},
+                                       {200.0, 300.0, Palette::kPink}}) {
         SceneKit::Daisy(canvas, x, y, colour);
     }
 }
@@ -173,16 +173,16 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Farm() {
     return {"The farm",
-            Palette::GREEN,
+            Palette::kGreen,
             Scene,
             {
                 AnimalDesign(Cow()),
                 AnimalDesign(Sheep()),
                 AnimalDesign(Pig()),
                 Chick,
-                With(Hen, Palette::ORANGE),
+                With(Hen, Palette::kOrange),
                 Duck,
                 AnimalDesign(Dog()),
-                With(Tractor, Palette::RED),
+                With(Tractor, Palette::kRed),
             }};
 }

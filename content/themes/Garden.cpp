@@ -14,10 +14,10 @@ namespace {
 using namespace DesignKit;
 
 void Flower(Canvas& canvas, Colour petals, int32_t count, bool pointed) {
-    Band(canvas, 50, 56, 50, 96, Palette::GREEN, 5);
-    Leaf(canvas, 50, 84, 22, -0.6, Palette::GREEN);
+    Band(canvas, 50, 56, 50, 96, Palette::kGreen, 5);
+    Leaf(canvas, 50, 84, 22, -0.6, Palette::kGreen);
     for (int32_t petal = 0; petal < count; ++petal) {
-        const double angle = petal * 2 * PI / count;
+        const double angle = petal * 2 * kPi / count;
         if (pointed) {
             Leaf(canvas, 50, 40, 34, angle, petals);
         } else {
@@ -26,58 +26,58 @@ void Flower(Canvas& canvas, Colour petals, int32_t count, bool pointed) {
         }
     }
     canvas.Circle(50, 40, 13);
-    Solid(canvas, Palette::SUN);
+    Solid(canvas, Palette::kSun);
     Face(canvas, 50, 41, 22);
 }
 
 void Tulip(Canvas& canvas, Colour colour) {
-    Band(canvas, 50, 56, 50, 96, Palette::GREEN, 5);
-    Leaf(canvas, 50, 90, 30, -1.0, Palette::GREEN);
+    Band(canvas, 50, 56, 50, 96, Palette::kGreen, 5);
+    Leaf(canvas, 50, 90, 30, -1.0, Palette::kGreen);
     canvas.Polygon({26, 22, 38, 34, 50, 16, 62, 34, 74, 22, 72, 50, 50, 64, 28, 50});
     Solid(canvas, colour);
 }
 
 void WateringCan(Canvas& canvas) {
-    Band(canvas, 70, 60, 94, 30, Palette::BLUE, 6);
+    Band(canvas, 70, 60, 94, 30, Palette::kBlue, 6);
     canvas.RoundedBox(20, 36, 52, 50, 8);
-    Solid(canvas, Palette::BLUE);
+    Solid(canvas, Palette::kBlue);
     cairo_new_path(canvas.Context());
-    cairo_arc(canvas.Context(), 32, 36, 16, PI, 2 * PI);
-    canvas.StrokePath(INK, 5);
-    for (const double x : {92.0, 86.0, 96.0}) Dot(canvas, x, 20 + (x - 86), 2.5, Palette::BLUE);
+    cairo_arc(canvas.Context(), 32, 36, 16, kPi, 2 * kPi);
+    canvas.StrokePath(kInk, 5);
+    for (const double x : {92.0, 86.0, 96.0}) Dot(canvas, x, 20 + (x - 86), 2.5, Palette::kBlue);
 }
 
 void Leafy(Canvas& canvas, Colour colour) {
-    Leaf(canvas, 14, 86, 100, -PI / 4, colour);
+    Leaf(canvas, 14, 86, 100, -kPi / 4, colour);
     Line(canvas, 14, 86, 60, 40, colour.Darker(0.7), 3);
 }
 
 void Picket(Canvas& canvas, double y) {
-    for (double x = -10; x < SceneKit::WIDTH; x += 34) {
+    for (double x = -10; x < SceneKit::kWidth; x += 34) {
         canvas.Polygon({x, y, x + 11, y - 14, x + 22, y, x + 22, y + 70, x, y + 70});
-        canvas.FillAndOutline(Palette::WHITE, INK, 2.5);
+        canvas.FillAndOutline(Palette::kWhite, kInk, 2.5);
     }
-    SceneKit::Box(canvas, -10, y + 16, 864, 10, Palette::WHITE);
-    SceneKit::Box(canvas, -10, y + 46, 864, 10, Palette::WHITE);
+    SceneKit::Box(canvas, -10, y + 16, 864, 10, Palette::kWhite);
+    SceneKit::Box(canvas, -10, y + 46, 864, 10, Palette::kWhite);
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Sky(canvas, Palette::SKY, Palette::PALE_SKY, SceneKit::HEIGHT);
+    SceneKit::Sky(canvas, Palette::kSky, Palette::kPaleSky, SceneKit::kHeight);
     SceneKit::Cloud(canvas, 420, 50, 38);
     Picket(canvas, 120);
-    SceneKit::Ground(canvas, 200, Palette::GRASS, Palette::DARK_GRASS);
+    SceneKit::Ground(canvas, 200, Palette::kGrass, Palette::kDarkGrass);
     // Flower beds of dark soil and a stepping-stone path between them.
     canvas.RoundedBox(20, 330, 360, 240, 40);
     canvas.RoundedBox(470, 330, 360, 240, 40);
-    canvas.FillAndOutline(Colour::Hex(0x9A6A45), INK, 3);
+    canvas.FillAndOutline(Colour::Hex(0x9A6A45), kInk, 3);
     for (const auto& [x, y] :
          {std::pair{425.0, 560.0}, {420.0, 470.0}, {428.0, 380.0}, {420.0, 290.0}}) {
         canvas.Ellipse(x, y, 26, 16);
-        canvas.FillAndOutline(LIGHT_GREY, INK, 2.5);
+        canvas.FillAndOutline(kLightGrey, kInk, 2.5);
     }
     for (const auto& [x, y] :
          {std::pair{240.0, 240.0}, {560.0, 300.0}, {80.0, 230.0}, {760.0, 220.0}}) {
-        SceneKit::Daisy(canvas, x, y, Palette::WHITE);
+        SceneKit::Daisy(canvas, x, y, Palette::kWhite);
     }
 }
 
@@ -85,18 +85,18 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Garden() {
     return {"The flower garden",
-            Palette::PINK,
+            Palette::kPink,
             Scene,
             {
-                With(Flower, Palette::PINK, int32_t{6}, false),
-                With(Flower, Palette::RED, int32_t{5}, false),
-                With(Flower, WHITE, int32_t{10}, true),                      // daisy
-                With(Flower, Palette::SUN.Darker(0.95), int32_t{12}, true),  // sunflower
-                With(Tulip, Palette::RED),
-                With(Tulip, Palette::PURPLE),
+                With(Flower, Palette::kPink, int32_t{6}, false),
+                With(Flower, Palette::kRed, int32_t{5}, false),
+                With(Flower, kWhite, int32_t{10}, true),                      // daisy
+                With(Flower, Palette::kSun.Darker(0.95), int32_t{12}, true),  // sunflower
+                With(Tulip, Palette::kRed),
+                With(Tulip, Palette::kPurple),
                 WateringCan,
-                With(Leafy, Palette::GREEN),
-                With(Tulip, Palette::SUN),
-                With(Flower, Palette::BLUE, int32_t{5}, false),
+                With(Leafy, Palette::kGreen),
+                With(Tulip, Palette::kSun),
+                With(Flower, Palette::kBlue, int32_t{5}, false),
             }};
 }

@@ -13,8 +13,8 @@ namespace {
 using namespace DesignKit;
 
 void Stalk(Canvas& canvas, double x, double y, bool leaf) {
-    Band(canvas, x, y + 6, x + 3, y - 8, DARK_BROWN, 4);
-    if (leaf) Leaf(canvas, x + 3, y - 4, 22, -0.5, Palette::GREEN);
+    Band(canvas, x, y + 6, x + 3, y - 8, kDarkBrown, 4);
+    if (leaf) Leaf(canvas, x + 3, y - 4, 22, -0.5, Palette::kGreen);
 }
 
 Design RoundFruit(Colour colour, double width, double height, bool leaf, bool dimples) {
@@ -36,10 +36,10 @@ Design RoundFruit(Colour colour, double width, double height, bool leaf, bool di
 void Pear(Canvas& canvas) {
     canvas.Circle(50, 38, 16);
     canvas.Circle(50, 66, 26);
-    canvas.FillAndOutline(LIME, INK, OUTLINE);
+    canvas.FillAndOutline(kLime, kInk, kOutline);
     canvas.Circle(50, 38, 16);
     canvas.Circle(50, 66, 26);
-    canvas.FillPath(LIME);
+    canvas.FillPath(kLime);
     Stalk(canvas, 50, 22, true);
     Face(canvas, 50, 66, 36);
 }
@@ -51,9 +51,9 @@ void Banana(Canvas& canvas) {
     cairo_curve_to(context, 20, 80, 70, 92, 90, 62);
     cairo_curve_to(context, 70, 74, 36, 66, 30, 26);
     cairo_close_path(context);
-    Solid(canvas, Palette::SUN);
+    Solid(canvas, Palette::kSun);
     canvas.RoundedBox(18, 18, 12, 12, 3);
-    Solid(canvas, DARK_BROWN);
+    Solid(canvas, kDarkBrown);
     Eyes(canvas, 48, 66, 14, 3.5);
 }
 
@@ -63,12 +63,12 @@ void Cherries(Canvas& canvas) {
     cairo_curve_to(context, 36, 40, 50, 24, 60, 14);
     cairo_move_to(context, 70, 66);
     cairo_curve_to(context, 66, 40, 62, 24, 60, 14);
-    canvas.StrokePath(DARK_BROWN, 4);
-    Leaf(canvas, 60, 14, 24, 0.1, Palette::GREEN);
+    canvas.StrokePath(kDarkBrown, 4);
+    Leaf(canvas, 60, 14, 24, 0.1, Palette::kGreen);
     for (const double x : {30.0, 70.0}) {
         canvas.Circle(x, 72, 17);
-        Solid(canvas, Palette::RED);
-        Dot(canvas, x - 6, 66, 4, Palette::RED.Lighter(0.6));
+        Solid(canvas, Palette::kRed);
+        Dot(canvas, x - 6, 66, 4, Palette::kRed.Lighter(0.6));
         Eyes(canvas, x, 74, 12, 2.8);
     }
 }
@@ -79,12 +79,12 @@ void Strawberry(Canvas& canvas) {
     cairo_move_to(context, 50, 94);
     cairo_curve_to(context, 14, 70, 10, 30, 50, 28);
     cairo_curve_to(context, 90, 30, 86, 70, 50, 94);
-    Solid(canvas, Palette::RED);
+    Solid(canvas, Palette::kRed);
     for (const auto& [x, y] :
          {std::pair{36.0, 46.0}, {64.0, 46.0}, {50.0, 76.0}, {34.0, 64.0}, {66.0, 64.0}})
-        Dot(canvas, x, y, 2.2, Palette::SUN);
-    canvas.Star(50, 28, 20, 8, 5, PI);
-    Solid(canvas, Palette::GREEN);
+        Dot(canvas, x, y, 2.2, Palette::kSun);
+    canvas.Star(50, 28, 20, 8, 5, kPi);
+    Solid(canvas, Palette::kGreen);
     Eyes(canvas, 50, 56, 16, 3.5);
 }
 
@@ -95,7 +95,7 @@ void Grapes(Canvas& canvas) {
         const auto count = static_cast<int32_t>(row[0]);
         for (int32_t i = 0; i < count; ++i) {
             canvas.Circle(50 + (i - (count - 1) / 2.0) * 16, row[1], 9);
-            Solid(canvas, Palette::PURPLE);
+            Solid(canvas, Palette::kPurple);
         }
     }
     Eyes(canvas, 50, 46, 14, 3);
@@ -104,38 +104,38 @@ void Grapes(Canvas& canvas) {
 void Watermelon(Canvas& canvas) {
     cairo_t* context = canvas.Context();
     cairo_new_path(context);
-    cairo_arc(context, 50, 36, 42, 0, PI);
+    cairo_arc(context, 50, 36, 42, 0, kPi);
     cairo_close_path(context);
-    Solid(canvas, Palette::GREEN);
+    Solid(canvas, Palette::kGreen);
     cairo_new_path(context);
-    cairo_arc(context, 50, 36, 34, 0, PI);
+    cairo_arc(context, 50, 36, 34, 0, kPi);
     cairo_close_path(context);
-    canvas.FillPath(Palette::RED);
+    canvas.FillPath(Palette::kRed);
     for (const double x : {30.0, 44.0, 58.0, 70.0}) {
         canvas.Ellipse(x, 52 + (x == 44.0 || x == 58.0 ? 10 : 0), 2, 3.5);
-        canvas.FillPath(INK);
+        canvas.FillPath(kInk);
     }
     Eyes(canvas, 50, 44, 16, 3.5);
 }
 
 void Pineapple(Canvas& canvas) {
     for (const double turn : {-0.5, 0.0, 0.5}) {
-        Leaf(canvas, 50, 34, 30, -PI / 2 + turn, Palette::GREEN);
+        Leaf(canvas, 50, 34, 30, -kPi / 2 + turn, Palette::kGreen);
     }
     canvas.Ellipse(50, 62, 24, 30);
-    Solid(canvas, Palette::SUN);
+    Solid(canvas, Palette::kSun);
     // The criss-cross of the skin stays inside the fruit.
     cairo_t* context = canvas.Context();
     cairo_save(context);
     canvas.Ellipse(50, 62, 24, 30);
     cairo_clip(context);
     for (int32_t i = -2; i <= 2; ++i) {
-        Line(canvas, 38 + i * 10, 36, 62 + i * 10, 88, Palette::ORANGE, 2.5);
-        Line(canvas, 62 + i * 10, 36, 38 + i * 10, 88, Palette::ORANGE, 2.5);
+        Line(canvas, 38 + i * 10, 36, 62 + i * 10, 88, Palette::kOrange, 2.5);
+        Line(canvas, 62 + i * 10, 36, 38 + i * 10, 88, Palette::kOrange, 2.5);
     }
     cairo_restore(context);
     canvas.Ellipse(50, 62, 24, 30);
-    canvas.StrokePath(INK, OUTLINE);
+    canvas.StrokePath(kInk, kOutline);
     Face(canvas, 50, 62, 36);
 }
 
@@ -150,11 +150,11 @@ void Pumpkin(Canvas& canvas) {
 
 void Carrot(Canvas& canvas) {
     for (const double turn : {-0.4, 0.0, 0.4})
-        Leaf(canvas, 50, 26, 22, -PI / 2 + turn, Palette::GREEN);
+        Leaf(canvas, 50, 26, 22, -kPi / 2 + turn, Palette::kGreen);
     canvas.Polygon({30, 26, 70, 26, 50, 96});
-    Solid(canvas, Palette::ORANGE);
-    Line(canvas, 40, 50, 48, 50, INK, 2.5);
-    Line(canvas, 54, 66, 60, 66, INK, 2.5);
+    Solid(canvas, Palette::kOrange);
+    Line(canvas, 40, 50, 48, 50, kInk, 2.5);
+    Line(canvas, 54, 66, 60, 66, kInk, 2.5);
     Eyes(canvas, 50, 38, 14, 3.5);
 }
 
@@ -164,7 +164,7 @@ void Scene(Canvas& canvas) {
     for (int32_t stripe = 0; stripe < 12; ++stripe) {
         const double x = stripe * 72.0 - 8;
         canvas.Polygon({x, 0, x + 72, 0, x + 72, 60, x + 36, 76, x, 60});
-        canvas.FillAndOutline(stripe % 2 == 0 ? Palette::RED : Palette::WHITE, INK, 3);
+        canvas.FillAndOutline(stripe % 2 == 0 ? Palette::kRed : Palette::kWhite, kInk, 3);
     }
     // Wooden crates on shelves, and the counter in front.
     for (const double y : {170.0, 290.0})
@@ -174,24 +174,24 @@ void Scene(Canvas& canvas) {
     }
     SceneKit::Box(canvas, -10, 540, 864, 60, Colour::Hex(0xB9773E));
     canvas.RoundedBox(690, 120, 120, 44, 8);
-    canvas.FillAndOutline(Palette::WHITE, INK, 3);
-    canvas.Text("FRUIT", 750, 142, 22, Palette::GREEN);
+    canvas.FillAndOutline(Palette::kWhite, kInk, 3);
+    canvas.Text("FRUIT", 750, 142, 22, Palette::kGreen);
 }
 
 }  // namespace
 
 PageTheme Themes::Market() {
     return {"The fruit and vegetable stall",
-            Palette::RED,
+            Palette::kRed,
             Scene,
             {
-                RoundFruit(Palette::RED, 32, 30, true, false),  // apple
+                RoundFruit(Palette::kRed, 32, 30, true, false),  // apple
                 Pear,
                 Banana,
                 Cherries,
                 Strawberry,
-                RoundFruit(Palette::ORANGE, 32, 32, true, true),  // orange
-                RoundFruit(Palette::SUN, 36, 26, false, true),    // lemon
+                RoundFruit(Palette::kOrange, 32, 32, true, true),  // orange
+                RoundFruit(Palette::kSun, 36, 26, false, true),    // lemon
                 Grapes,
                 Watermelon,
                 Pineapple,

@@ -42,14 +42,14 @@ void DrawMonster(Canvas& canvas, Monster monster) {
         case Top::Horns:
             PairOf([&](double s) {
                 canvas.Polygon({50 + s * 12, top + 8, 50 + s * 26, top - 14, 50 + s * 26, top + 8});
-                Solid(canvas, Palette::CREAM);
+                Solid(canvas, Palette::kCream);
             });
             break;
         case Top::Antennae:
             PairOf([&](double s) {
                 Band(canvas, 50 + s * 10, top + 6, 50 + s * 20, top - 12, monster.skin, 3);
                 canvas.Circle(50 + s * 20, top - 12, 6);
-                Solid(canvas, Palette::SUN);
+                Solid(canvas, Palette::kSun);
             });
             break;
         case Top::Hair:
@@ -69,32 +69,32 @@ void DrawMonster(Canvas& canvas, Monster monster) {
     for (int32_t eye = 0; eye < monster.eyes; ++eye) {
         const double x = 50 + (eye - (monster.eyes - 1) / 2.0) * 18;
         canvas.Circle(x, eyeY, 8);
-        Solid(canvas, WHITE);
+        Solid(canvas, kWhite);
         Eyes(canvas, x, eyeY + 1, 0, 3.5);
     }
     cairo_new_path(canvas.Context());
-    cairo_arc(canvas.Context(), 50, eyeY + 18, 14, 0.1 * PI, 0.9 * PI);
+    cairo_arc(canvas.Context(), 50, eyeY + 18, 14, 0.1 * kPi, 0.9 * kPi);
     cairo_close_path(canvas.Context());
-    Solid(canvas, INK.Lighter(0.2));
+    Solid(canvas, kInk.Lighter(0.2));
     for (const double x : {43.0, 57.0}) {
         canvas.Polygon({x - 4, eyeY + 19, x + 4, eyeY + 19, x, eyeY + 26});
-        canvas.FillPath(WHITE);
+        canvas.FillPath(kWhite);
     }
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Sky(canvas, Colour::Hex(0xC7B2F0), Colour::Hex(0xF3E9FF), SceneKit::HEIGHT);
+    SceneKit::Sky(canvas, Colour::Hex(0xC7B2F0), Colour::Hex(0xF3E9FF), SceneKit::kHeight);
     SceneKit::Hill(canvas, 160, 330, 260, 90, Colour::Hex(0xB6E388));
     SceneKit::Hill(canvas, 700, 320, 240, 80, Colour::Hex(0xA4D6F5));
     SceneKit::Ground(canvas, 320, Colour::Hex(0x9BE08C), Colour::Hex(0x5FBF6B));
     // Round, bright pebbles in the grass.
-    for (const auto& [x, y, colour] : {std::tuple{90.0, 520.0, Palette::PINK},
-                                       {420.0, 560.0, Palette::SUN},
-                                       {640.0, 500.0, Palette::SKY},
-                                       {780.0, 560.0, Palette::PINK},
-                                       {250.0, 440.0, Palette::SUN}}) {
+    for (const auto& [x, y, colour] : {std::tuple{90.0, 520.0, Palette::kPink},
+                                       {420.0, 560.0, Palette::kSun},
+                                       {640.0, 500.0, Palette::kSky},
+                                       {780.0, 560.0, Palette::kPink},
+                                       {250.0, 440.0, Palette::kSun}}) {
         canvas.Ellipse(x, y, 22, 12);
-        canvas.FillAndOutline(colour, INK, 2.5);
+        canvas.FillAndOutline(colour, kInk, 2.5);
     }
     SceneKit::Cloud(canvas, 420, 70, 40);
 }
@@ -104,20 +104,20 @@ void Scene(Canvas& canvas) {
 PageTheme Themes::Monsters() {
     return {
         "Friendly monsters",
-        Palette::PURPLE,
+        Palette::kPurple,
         Scene,
         {
-            With(DrawMonster, Monster{Palette::GREEN, Body::Round, Top::Horns, 1}),
-            With(DrawMonster, Monster{Palette::BLUE, Body::Tall, Top::Antennae, 2}),
-            With(DrawMonster, Monster{Palette::ORANGE, Body::Square, Top::Hair, 3}),
-            With(DrawMonster, Monster{Palette::PINK, Body::Round, Top::Antennae, 2}),
-            With(DrawMonster, Monster{Palette::PURPLE, Body::Square, Top::Horns, 2}),
-            With(DrawMonster, Monster{Palette::SUN, Body::Tall, Top::Hair, 1}),
-            With(DrawMonster, Monster{DesignKit::TEAL, Body::Round, Top::Hair, 3}),
-            With(DrawMonster, Monster{Palette::RED, Body::Tall, Top::Horns, 2}),
-            With(DrawMonster, Monster{DesignKit::LIME, Body::Square, Top::Antennae, 1}),
-            With(DrawMonster, Monster{Palette::SKY, Body::Round, Top::Horns, 2}),
-            With(DrawMonster, Monster{Palette::PINK.Darker(0.85), Body::Square, Top::Hair, 2}),
-            With(DrawMonster, Monster{Palette::ORANGE.Lighter(0.3), Body::Tall, Top::Antennae, 3}),
+            With(DrawMonster, Monster{Palette::kGreen, Body::Round, Top::Horns, 1}),
+            With(DrawMonster, Monster{Palette::kBlue, Body::Tall, Top::Antennae, 2}),
+            With(DrawMonster, Monster{Palette::kOrange, Body::Square, Top::Hair, 3}),
+            With(DrawMonster, Monster{Palette::kPink, Body::Round, Top::Antennae, 2}),
+            With(DrawMonster, Monster{Palette::kPurple, Body::Square, Top::Horns, 2}),
+            With(DrawMonster, Monster{Palette::kSun, Body::Tall, Top::Hair, 1}),
+            With(DrawMonster, Monster{DesignKit::kTeal, Body::Round, Top::Hair, 3}),
+            With(DrawMonster, Monster{Palette::kRed, Body::Tall, Top::Horns, 2}),
+            With(DrawMonster, Monster{DesignKit::kLime, Body::Square, Top::Antennae, 1}),
+            With(DrawMonster, Monster{Palette::kSky, Body::Round, Top::Horns, 2}),
+            With(DrawMonster, Monster{Palette::kPink.Darker(0.85), Body::Square, Top::Hair, 2}),
+            With(DrawMonster, Monster{Palette::kOrange.Lighter(0.3), Body::Tall, Top::Antennae, 3}),
         }};
 }

@@ -14,8 +14,8 @@ using namespace DesignKit;
 
 void Cupcake(Canvas& canvas, Colour icing) {
     canvas.Polygon({24, 56, 76, 56, 68, 92, 32, 92});
-    Solid(canvas, Palette::BLUE.Lighter(0.4));
-    for (const double x : {38.0, 50.0, 62.0}) Line(canvas, x, 60, x, 88, INK, 2);
+    Solid(canvas, Palette::kBlue.Lighter(0.4));
+    for (const double x : {38.0, 50.0, 62.0}) Line(canvas, x, 60, x, 88, kInk, 2);
     for (const auto& [x, y, r] :
          {std::tuple{32.0, 50.0, 14.0}, {68.0, 50.0, 14.0}, {50.0, 42.0, 20.0}}) {
         canvas.Circle(x, y, r);
@@ -26,18 +26,18 @@ void Cupcake(Canvas& canvas, Colour icing) {
     canvas.Circle(50, 42, 18);
     canvas.FillPath(icing);
     canvas.Circle(50, 18, 7);
-    Solid(canvas, Palette::RED);
+    Solid(canvas, Palette::kRed);
     Face(canvas, 50, 46, 30);
 }
 
 void CakeSlice(Canvas& canvas) {
     canvas.Polygon({14, 50, 86, 34, 86, 82, 14, 90});
-    Solid(canvas, Palette::CREAM);
+    Solid(canvas, Palette::kCream);
     canvas.Polygon({14, 50, 86, 34, 86, 46, 14, 62});
-    Solid(canvas, Palette::PINK);
-    Line(canvas, 16, 74, 84, 62, Palette::RED, 4);
+    Solid(canvas, Palette::kPink);
+    Line(canvas, 16, 74, 84, 62, Palette::kRed, 4);
     canvas.Circle(60, 30, 8);
-    Solid(canvas, Palette::RED);
+    Solid(canvas, Palette::kRed);
 }
 
 void Present(Canvas& canvas, Colour box, Colour ribbon) {
@@ -61,7 +61,7 @@ void PartyBalloons(Canvas& canvas, Colour colour) {
         Colour colour;
     } balloons[] = {{28, 30, colour.Lighter(0.45)}, {72, 30, colour.Darker(0.8)}, {50, 44, colour}};
     for (const auto& balloon : balloons) {
-        Line(canvas, balloon.x, balloon.y + 24, 50, 98, INK, 2.5);
+        Line(canvas, balloon.x, balloon.y + 24, 50, 98, kInk, 2.5);
     }
     for (const auto& balloon : balloons) {
         canvas.Ellipse(balloon.x, balloon.y, 20, 24);
@@ -74,16 +74,16 @@ void PartyBalloons(Canvas& canvas, Colour colour) {
 void Bunting(Canvas& canvas, double y) {
     cairo_t* context = canvas.Context();
     cairo_move_to(context, 0, y);
-    cairo_curve_to(context, 280, y + 40, 560, y + 40, SceneKit::WIDTH, y);
-    canvas.StrokePath(INK, 3);
-    const Colour flags[] = {Palette::RED, Palette::SUN, Palette::BLUE, Palette::GREEN,
-                            Palette::PURPLE};
+    cairo_curve_to(context, 280, y + 40, 560, y + 40, SceneKit::kWidth, y);
+    canvas.StrokePath(kInk, 3);
+    const Colour flags[] = {Palette::kRed, Palette::kSun, Palette::kBlue, Palette::kGreen,
+                            Palette::kPurple};
     for (int32_t flag = 0; flag < 14; ++flag) {
         const double x = 30 + flag * 60.0;
-        const double t = x / SceneKit::WIDTH;
+        const double t = x / SceneKit::kWidth;
         const double top = y + 4 * 30 * t * (1 - t);
         canvas.Polygon({x - 16, top, x + 16, top, x, top + 28});
-        canvas.FillAndOutline(flags[flag % 5], INK, 2.5);
+        canvas.FillAndOutline(flags[flag % 5], kInk, 2.5);
     }
 }
 
@@ -96,26 +96,26 @@ void Scene(Canvas& canvas) {
     for (const double x : {210.0, 600.0})
         SceneKit::Box(canvas, x, 360, 20, 170, Colour::Hex(0xC98B52));
     canvas.Polygon({180, 344, 650, 344, 630, 400, 200, 400});
-    canvas.FillAndOutline(Palette::PALE_SKY, INK, 3);
-    for (double x = 210; x < 630; x += 40) SceneKit::Daisy(canvas, x, 372, Palette::PINK);
+    canvas.FillAndOutline(Palette::kPaleSky, kInk, 3);
+    for (double x = 210; x < 630; x += 40) SceneKit::Daisy(canvas, x, 372, Palette::kPink);
 }
 
 }  // namespace
 
 PageTheme Themes::Party() {
     return {"The birthday party",
-            Palette::PINK,
+            Palette::kPink,
             Scene,
             {
-                With(Present, Palette::PURPLE, Palette::SUN),
-                With(PartyBalloons, Palette::RED),
-                With(Cupcake, Palette::PINK),
+                With(Present, Palette::kPurple, Palette::kSun),
+                With(PartyBalloons, Palette::kRed),
+                With(Cupcake, Palette::kPink),
                 CakeSlice,
-                With(PartyBalloons, Palette::BLUE),
-                With(Present, Palette::RED, Palette::GREEN),
-                With(Cupcake, Palette::SUN),
-                With(PartyBalloons, Palette::SUN),
-                With(Present, Palette::BLUE, Palette::PINK),
+                With(PartyBalloons, Palette::kBlue),
+                With(Present, Palette::kRed, Palette::kGreen),
+                With(Cupcake, Palette::kSun),
+                With(PartyBalloons, Palette::kSun),
+                With(Present, Palette::kBlue, Palette::kPink),
                 With(Cupcake, Colour::Hex(0x8E5BC9)),
             }};
 }

@@ -18,7 +18,7 @@ void Bird(Canvas& canvas, Colour colour) {
     canvas.Circle(50, 54, 30);
     Solid(canvas, colour);
     canvas.Polygon({20, 46, 6, 52, 20, 58});
-    Solid(canvas, Palette::ORANGE);
+    Solid(canvas, Palette::kOrange);
     Eyes(canvas, 34, 46, 0, 4);
     Leaf(canvas, 44, 60, 30, 0.1, colour.Darker(0.8));
 }
@@ -32,9 +32,9 @@ void Scene(Canvas& canvas) {
     SceneKit::Box(canvas, 40, 380, 20, 20, Colour::Hex(0x7A4A26));
     SceneKit::Box(canvas, 320, 380, 20, 20, Colour::Hex(0x7A4A26));
     canvas.Ellipse(480, 450, 110, 40);
-    canvas.FillAndOutline(Colour::Hex(0xE9C28F), INK, 3);
+    canvas.FillAndOutline(Colour::Hex(0xE9C28F), kInk, 3);
     canvas.Ellipse(480, 440, 90, 24);
-    canvas.FillAndOutline(Palette::RED.Lighter(0.4), INK, 2.5);
+    canvas.FillAndOutline(Palette::kRed.Lighter(0.4), kInk, 2.5);
     // Paw prints across the floor.
     for (const auto& [x, y] :
          {std::pair{120.0, 470.0}, {180.0, 520.0}, {240.0, 480.0}, {600.0, 560.0}}) {
@@ -48,23 +48,23 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Pets() {
     return {"Pets at home",
-            Palette::ORANGE,
+            Palette::kOrange,
             Scene,
             {
-                AnimalDesign({Colour::Hex(0x4A4458), SOFT_PINK, Ears::Pointed, Snout::Whiskers,
+                AnimalDesign({Colour::Hex(0x4A4458), kSoftPink, Ears::Pointed, Snout::Whiskers,
                               Mark::None}),  // black cat
-                AnimalDesign({Colour::Hex(0xEDEDF5), SOFT_PINK, Ears::Long, Snout::Whiskers,
+                AnimalDesign({Colour::Hex(0xEDEDF5), kSoftPink, Ears::Long, Snout::Whiskers,
                               Mark::Cheeks}),  // bunny
                 AnimalDesign(
-                    {WHITE, SOFT_PINK, Ears::Big, Snout::Whiskers, Mark::None}),  // white mouse
-                AnimalDesign({Colour::Hex(0xF7C68A), Palette::CREAM, Ears::Tiny, Snout::Whiskers,
+                    {kWhite, kSoftPink, Ears::Big, Snout::Whiskers, Mark::None}),  // white mouse
+                AnimalDesign({Colour::Hex(0xF7C68A), Palette::kCream, Ears::Tiny, Snout::Whiskers,
                               Mark::Cheeks}),  // hamster
                 AnimalDesign(
-                    {GREY, SOFT_PINK, Ears::Pointed, Snout::Whiskers, Mark::Stripes}),  // tabby
-                With(Bird, Palette::BLUE),                                              // budgie
-                AnimalDesign({FUR_BROWN, Palette::CREAM, Ears::Long, Snout::Whiskers,
+                    {kGrey, kSoftPink, Ears::Pointed, Snout::Whiskers, Mark::Stripes}),  // tabby
+                With(Bird, Palette::kBlue),                                              // budgie
+                AnimalDesign({kFurBrown, Palette::kCream, Ears::Long, Snout::Whiskers,
                               Mark::Cheeks}),  // brown bunny
-                With(Bird, Palette::GREEN),    // parakeet
-                With(Bird, Palette::RED),      // lovebird
+                With(Bird, Palette::kGreen),   // parakeet
+                With(Bird, Palette::kRed),     // lovebird
             }};
 }

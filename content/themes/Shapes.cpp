@@ -15,7 +15,7 @@ void SmilingShape(Canvas& canvas, Form form, Colour colour) {
     switch (form) {
         case Form::HalfCircle:
             cairo_new_path(canvas.Context());
-            cairo_arc(canvas.Context(), 50, 76, 44, PI, 2 * PI);
+            cairo_arc(canvas.Context(), 50, 76, 44, kPi, 2 * kPi);
             cairo_close_path(canvas.Context());
             break;
         case Form::Oblong:
@@ -37,7 +37,7 @@ void SmilingShape(Canvas& canvas, Form form, Colour colour) {
             canvas.Polygon({50, 4, 88, 50, 50, 96, 12, 50});
             break;
         case Form::Hexagon:
-            canvas.Star(50, 50, 42, 42, 3, PI / 6);
+            canvas.Star(50, 50, 42, 42, 3, kPi / 6);
             break;
     }
     Solid(canvas, colour);
@@ -47,35 +47,35 @@ void SmilingShape(Canvas& canvas, Form form, Colour colour) {
 void Scene(Canvas& canvas) {
     // A chalkboard in a wooden frame with chalk lines to play on.
     canvas.Fill(Colour::Hex(0xC98B52));
-    canvas.RoundedBox(14, 14, SceneKit::WIDTH - 28, SceneKit::HEIGHT - 28, 12);
-    canvas.FillAndOutline(Colour::Hex(0x2F6E5A), INK, 4);
+    canvas.RoundedBox(14, 14, SceneKit::kWidth - 28, SceneKit::kHeight - 28, 12);
+    canvas.FillAndOutline(Colour::Hex(0x2F6E5A), kInk, 4);
     cairo_t* context = canvas.Context();
     for (const double y : {200.0, 360.0}) {
         cairo_move_to(context, 40, y);
-        cairo_line_to(context, SceneKit::WIDTH - 40, y);
+        cairo_line_to(context, SceneKit::kWidth - 40, y);
     }
     canvas.DashedStroke(Colour::Hex(0x8FC4B2), 3, 18);
     SceneKit::Box(canvas, 60, 540, 140, 20, Colour::Hex(0xC98B52));
     canvas.RoundedBox(80, 528, 40, 12, 5);
-    canvas.FillAndOutline(Palette::WHITE, INK, 2);
+    canvas.FillAndOutline(Palette::kWhite, kInk, 2);
     canvas.RoundedBox(130, 528, 40, 12, 5);
-    canvas.FillAndOutline(Palette::PINK, INK, 2);
+    canvas.FillAndOutline(Palette::kPink, kInk, 2);
 }
 
 }  // namespace
 
 PageTheme Themes::Shapes() {
     return {"Shapes",
-            TEAL,
+            kTeal,
             Scene,
             {
-                With(SmilingShape, Form::HalfCircle, Palette::RED),
-                With(SmilingShape, Form::Square, Palette::BLUE),
-                With(SmilingShape, Form::Triangle, Palette::SUN),
-                With(SmilingShape, Form::Heart, Palette::PINK),
-                With(SmilingShape, Form::Diamond, Palette::PURPLE),
-                With(SmilingShape, Form::Hexagon, Palette::ORANGE),
-                With(SmilingShape, Form::Pentagon, Palette::GREEN),
-                With(SmilingShape, Form::Oblong, Palette::RED.Lighter(0.2)),
+                With(SmilingShape, Form::HalfCircle, Palette::kRed),
+                With(SmilingShape, Form::Square, Palette::kBlue),
+                With(SmilingShape, Form::Triangle, Palette::kSun),
+                With(SmilingShape, Form::Heart, Palette::kPink),
+                With(SmilingShape, Form::Diamond, Palette::kPurple),
+                With(SmilingShape, Form::Hexagon, Palette::kOrange),
+                With(SmilingShape, Form::Pentagon, Palette::kGreen),
+                With(SmilingShape, Form::Oblong, Palette::kRed.Lighter(0.2)),
             }};
 }

@@ -15,10 +15,10 @@ using namespace DesignKit;
 
 void Rocket(Canvas& canvas, Colour body) {
     canvas.Polygon({40, 78, 50, 98, 60, 78});
-    Solid(canvas, Palette::ORANGE);
+    Solid(canvas, Palette::kOrange);
     canvas.Polygon({34, 56, 18, 84, 36, 80});
     canvas.Polygon({66, 56, 82, 84, 64, 80});
-    Solid(canvas, Palette::RED);
+    Solid(canvas, Palette::kRed);
     cairo_t* context = canvas.Context();
     cairo_new_path(context);
     cairo_move_to(context, 50, 4);
@@ -27,16 +27,16 @@ void Rocket(Canvas& canvas, Colour body) {
     cairo_curve_to(context, 30, 70, 22, 24, 50, 4);
     Solid(canvas, body);
     canvas.Circle(50, 40, 10);
-    Solid(canvas, Palette::PALE_SKY);
+    Solid(canvas, Palette::kPaleSky);
 }
 
 void Ufo(Canvas& canvas, Colour colour) {
     canvas.Ellipse(50, 40, 18, 20);
-    Solid(canvas, Palette::PALE_SKY);
+    Solid(canvas, Palette::kPaleSky);
     Face(canvas, 50, 38, 24);
     canvas.Ellipse(50, 58, 44, 14);
     Solid(canvas, colour);
-    for (const double x : {24.0, 50.0, 76.0}) Dot(canvas, x, 60, 4, Palette::SUN);
+    for (const double x : {24.0, 50.0, 76.0}) Dot(canvas, x, 60, 4, Palette::kSun);
 }
 
 void Planet(Canvas& canvas, Colour colour, bool ring) {
@@ -49,17 +49,17 @@ void Planet(Canvas& canvas, Colour colour, bool ring) {
         cairo_rotate(context, -0.3);
         cairo_scale(context, 1.0, 0.3);
         cairo_new_path(context);
-        cairo_arc(context, 0, 0, 46, 0, PI);
+        cairo_arc(context, 0, 0, 46, 0, kPi);
         cairo_restore(context);
-        canvas.StrokePath(INK, 10);
+        canvas.StrokePath(kInk, 10);
         cairo_save(context);
         cairo_translate(context, 50, 50);
         cairo_rotate(context, -0.3);
         cairo_scale(context, 1.0, 0.3);
         cairo_new_path(context);
-        cairo_arc(context, 0, 0, 46, 0, PI);
+        cairo_arc(context, 0, 0, 46, 0, kPi);
         cairo_restore(context);
-        canvas.StrokePath(Palette::SUN, 4);
+        canvas.StrokePath(Palette::kSun, 4);
     } else {
         Dot(canvas, 38, 40, 7, colour.Darker(0.8));
         Dot(canvas, 62, 62, 5, colour.Darker(0.8));
@@ -69,19 +69,19 @@ void Planet(Canvas& canvas, Colour colour, bool ring) {
 
 void Earth(Canvas& canvas) {
     canvas.Circle(50, 50, 38);
-    Solid(canvas, Palette::BLUE);
+    Solid(canvas, Palette::kBlue);
     canvas.Polygon({28, 28, 46, 22, 50, 40, 36, 56, 24, 46});
     canvas.Polygon({58, 56, 76, 50, 80, 66, 62, 80});
-    canvas.FillPath(Palette::GREEN);
+    canvas.FillPath(Palette::kGreen);
     canvas.Circle(50, 50, 38);
-    canvas.StrokePath(INK, OUTLINE);
+    canvas.StrokePath(kInk, kOutline);
 }
 
 void Moon(Canvas& canvas, Colour colour) {
     cairo_t* context = canvas.Context();
     cairo_new_path(context);
-    cairo_arc(context, 50, 50, 40, 0.35 * PI, 1.65 * PI);
-    cairo_arc_negative(context, 66, 44, 30, 1.45 * PI, 0.6 * PI);
+    cairo_arc(context, 50, 50, 40, 0.35 * kPi, 1.65 * kPi);
+    cairo_arc_negative(context, 66, 44, 30, 1.45 * kPi, 0.6 * kPi);
     cairo_close_path(context);
     Solid(canvas, colour);
     Eyes(canvas, 28, 46, 0, 4);
@@ -90,11 +90,11 @@ void Moon(Canvas& canvas, Colour colour) {
 
 void Astronaut(Canvas& canvas) {
     canvas.Circle(50, 50, 40);
-    Solid(canvas, WHITE);
+    Solid(canvas, kWhite);
     canvas.RoundedBox(22, 30, 56, 42, 20);
-    Solid(canvas, Palette::NIGHT);
+    Solid(canvas, Palette::kNight);
     Face(canvas, 50, 52, 36);
-    Dot(canvas, 32, 38, 4, WHITE);
+    Dot(canvas, 32, 38, 4, kWhite);
 }
 
 // A tiny four-pointed twinkle: the far stars of the night.
@@ -102,11 +102,11 @@ void Twinkle(Canvas& canvas, double x, double y, double size) {
     canvas.Polygon({x, y - size, x + size * 0.25, y - size * 0.25, x + size, y, x + size * 0.25,
                     y + size * 0.25, x, y + size, x - size * 0.25, y + size * 0.25, x - size, y,
                     x - size * 0.25, y - size * 0.25});
-    canvas.FillPath(Palette::SUN.Lighter(0.5));
+    canvas.FillPath(Palette::kSun.Lighter(0.5));
 }
 
 void Scene(Canvas& canvas) {
-    SceneKit::Sky(canvas, Colour::Hex(0x1B1F4B), Colour::Hex(0x3A2E7A), SceneKit::HEIGHT);
+    SceneKit::Sky(canvas, Colour::Hex(0x1B1F4B), Colour::Hex(0x3A2E7A), SceneKit::kHeight);
     // A soft glow of a far-away cloud of stars.
     for (const auto& [x, y, r] : {std::tuple{200.0, 420.0, 160.0}, {640.0, 150.0, 190.0}}) {
         canvas.Circle(x, y, r);
@@ -119,7 +119,7 @@ void Scene(Canvas& canvas) {
         const double x = (seed >> 8) % 844;
         seed = seed * 1103515245u + 12345u;
         const double y = (seed >> 8) % 588;
-        DesignKit::Dot(canvas, x, y, 1.2 + dot % 3 * 0.6, Palette::WHITE);
+        DesignKit::Dot(canvas, x, y, 1.2 + dot % 3 * 0.6, Palette::kWhite);
     }
     for (const auto& [x, y] : {std::pair{120.0, 60.0},
                                {460.0, 40.0},
@@ -135,22 +135,22 @@ void Scene(Canvas& canvas) {
 
 PageTheme Themes::Space() {
     return {"Outer space",
-            Palette::NIGHT,
+            Palette::kNight,
             Scene,
             {
-                With(Rocket, WHITE),
-                With(Planet, Palette::ORANGE, true),
+                With(Rocket, kWhite),
+                With(Planet, Palette::kOrange, true),
                 Earth,
-                With(Ufo, Palette::PURPLE),
-                With(Rocket, Palette::RED),
-                With(Planet, Palette::PINK, false),
+                With(Ufo, Palette::kPurple),
+                With(Rocket, Palette::kRed),
+                With(Planet, Palette::kPink, false),
                 Astronaut,
-                With(Moon, LIGHT_GREY),
-                With(Ufo, Palette::GREEN),
-                With(Planet, TEAL, true),
-                With(Rocket, Palette::SUN),
-                With(Ufo, Palette::BLUE),
-                With(Planet, Palette::PURPLE, false),
-                With(Ufo, Palette::ORANGE),
+                With(Moon, kLightGrey),
+                With(Ufo, Palette::kGreen),
+                With(Planet, kTeal, true),
+                With(Rocket, Palette::kSun),
+                With(Ufo, Palette::kBlue),
+                With(Planet, Palette::kPurple, false),
+                With(Ufo, Palette::kOrange),
             }};
 }

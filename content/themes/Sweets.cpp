@@ -14,28 +14,28 @@ namespace {
 using namespace DesignKit;
 
 void Lollipop(Canvas& canvas, Colour colour) {
-    Band(canvas, 50, 60, 50, 96, WHITE, 5);
+    Band(canvas, 50, 60, 50, 96, kWhite, 5);
     canvas.Circle(50, 38, 28);
     Solid(canvas, colour);
     cairo_t* context = canvas.Context();
     cairo_new_path(context);
-    for (double angle = 0; angle < 5 * PI; angle += 0.2) {
+    for (double angle = 0; angle < 5 * kPi; angle += 0.2) {
         cairo_line_to(context, 50 + std::cos(angle) * angle * 1.6,
                       38 + std::sin(angle) * angle * 1.6);
     }
-    canvas.StrokePath(WHITE, 4);
+    canvas.StrokePath(kWhite, 4);
 }
 
 void Donut(Canvas& canvas, Colour icing) {
     canvas.Circle(50, 52, 38);
-    Solid(canvas, TAN);
+    Solid(canvas, kTan);
     canvas.Star(50, 52, 34, 30, 12);
     canvas.FillPath(icing);
     canvas.Circle(50, 52, 12);
-    Solid(canvas, WHITE);
-    const Colour sprinkles[] = {Palette::SUN, Palette::BLUE, Palette::GREEN, WHITE};
+    Solid(canvas, kWhite);
+    const Colour sprinkles[] = {Palette::kSun, Palette::kBlue, Palette::kGreen, kWhite};
     for (int32_t i = 0; i < 8; ++i) {
-        const double angle = i * PI / 4 + 0.3;
+        const double angle = i * kPi / 4 + 0.3;
         const double x = 50 + std::cos(angle) * 23;
         const double y = 52 + std::sin(angle) * 23;
         Line(canvas, x - 2, y - 2, x + 2, y + 2, sprinkles[i % 4], 3);
@@ -44,10 +44,10 @@ void Donut(Canvas& canvas, Colour icing) {
 
 void Cookie(Canvas& canvas) {
     canvas.Circle(50, 52, 38);
-    Solid(canvas, TAN);
+    Solid(canvas, kTan);
     for (const auto& [x, y] :
          {std::pair{34.0, 36.0}, {62.0, 32.0}, {70.0, 58.0}, {40.0, 70.0}, {58.0, 76.0}})
-        Dot(canvas, x, y, 5, DARK_BROWN);
+        Dot(canvas, x, y, 5, kDarkBrown);
     Face(canvas, 50, 54, 34);
 }
 
@@ -57,15 +57,15 @@ void Candy(Canvas& canvas, Colour colour) {
     Solid(canvas, colour.Lighter(0.3));
     canvas.Ellipse(50, 50, 28, 22);
     Solid(canvas, colour);
-    Line(canvas, 40, 32, 34, 66, WHITE, 4);
-    Line(canvas, 58, 32, 52, 68, WHITE, 4);
+    Line(canvas, 40, 32, 34, 66, kWhite, 4);
+    Line(canvas, 58, 32, 52, 68, kWhite, 4);
 }
 
 // A big glass jar on a shelf.
 void Jar(Canvas& canvas, double x, double bottom, double width, double height) {
     canvas.RoundedBox(x, bottom - height, width, height, 18);
-    canvas.FillAndOutline(Colour::Hex(0xE8F6FF), INK, 3);
-    SceneKit::Box(canvas, x + 10, bottom - height - 14, width - 20, 18, Palette::PINK);
+    canvas.FillAndOutline(Colour::Hex(0xE8F6FF), kInk, 3);
+    SceneKit::Box(canvas, x + 10, bottom - height - 14, width - 20, 18, Palette::kPink);
 }
 
 void Scene(Canvas& canvas) {
@@ -74,7 +74,7 @@ void Scene(Canvas& canvas) {
     for (int32_t stripe = 0; stripe < 12; ++stripe) {
         const double x = stripe * 72.0 - 8;
         canvas.Polygon({x, 0, x + 72, 0, x + 72, 40, x + 36, 56, x, 40});
-        canvas.FillAndOutline(stripe % 2 == 0 ? Palette::PINK : Palette::WHITE, INK, 3);
+        canvas.FillAndOutline(stripe % 2 == 0 ? Palette::kPink : Palette::kWhite, kInk, 3);
     }
     for (const double y : {230.0, 380.0}) {
         SceneKit::Box(canvas, 10, y, 824, 14, Colour::Hex(0xC98B52));
@@ -84,27 +84,27 @@ void Scene(Canvas& canvas) {
         Jar(canvas, x, y, 70, 70);
     }
     SceneKit::Box(canvas, -10, 500, 864, 100, Colour::Hex(0xFF9DBD));
-    canvas.OutlinedText("SWEETS", 422, 548, 40, Palette::WHITE, INK, 3);
+    canvas.OutlinedText("SWEETS", 422, 548, 40, Palette::kWhite, kInk, 3);
 }
 
 }  // namespace
 
 PageTheme Themes::Sweets() {
     return {"The sweet shop",
-            Palette::PINK,
+            Palette::kPink,
             Scene,
             {
-                With(Donut, Palette::PINK),
-                With(Lollipop, Palette::RED),
-                With(Candy, Palette::PURPLE),
+                With(Donut, Palette::kPink),
+                With(Lollipop, Palette::kRed),
+                With(Candy, Palette::kPurple),
                 Cookie,
                 With(Donut, Colour::Hex(0x8A5328)),
-                With(Lollipop, Palette::BLUE),
-                With(Candy, Palette::GREEN),
-                With(Lollipop, Palette::SUN),
-                With(Donut, Palette::SUN),
-                With(Candy, Palette::RED),
-                With(Lollipop, Palette::PURPLE),
-                With(Candy, Palette::ORANGE),
+                With(Lollipop, Palette::kBlue),
+                With(Candy, Palette::kGreen),
+                With(Lollipop, Palette::kSun),
+                With(Donut, Palette::kSun),
+                With(Candy, Palette::kRed),
+                With(Lollipop, Palette::kPurple),
+                With(Candy, Palette::kOrange),
             }};
 }

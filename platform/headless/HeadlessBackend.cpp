@@ -24,7 +24,7 @@ HeadlessBackend& HeadlessBackend::Instance() {
     return instance;
 }
 
-HeadlessBackend::HeadlessBackend() : m_screen(SCREEN_WIDTH, SCREEN_HEIGHT) {}
+HeadlessBackend::HeadlessBackend() : m_screen(kScreenWidth, kScreenHeight) {}
 
 void HeadlessBackend::Present(const Surface& screen, const RECT& area) {
     std::lock_guard lock(m_lock);

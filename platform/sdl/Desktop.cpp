@@ -28,7 +28,7 @@ bool ShowsNothing(const char* videoDriver) {
 }  // namespace
 
 std::unique_ptr<Desktop> Desktop::Install(SdlBackend::WindowKind windowKind, std::string& failure) {
-    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(SCREEN_WIDTH, SCREEN_HEIGHT, windowKind);
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(kScreenWidth, kScreenHeight, windowKind);
     if (!backend) {
         failure = SDL_GetError();
         return nullptr;

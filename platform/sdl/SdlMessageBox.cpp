@@ -3,15 +3,15 @@
 #include "platform/User.h"
 
 std::vector<SDL_MessageBoxButtonData> SdlMessageBox::Buttons(UINT type) {
-    constexpr Uint32 enter = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
-    constexpr Uint32 escape = SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+    constexpr Uint32 kEnter = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+    constexpr Uint32 kEscape = SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
     switch (type & MB_TYPEMASK) {
         case MB_OKCANCEL:
-            return {{enter, IDOK, "OK"}, {escape, IDCANCEL, "Cancel"}};
+            return {{kEnter, IDOK, "OK"}, {kEscape, IDCANCEL, "Cancel"}};
         case MB_YESNO:
-            return {{enter, IDYES, "Yes"}, {escape, IDNO, "No"}};
+            return {{kEnter, IDYES, "Yes"}, {kEscape, IDNO, "No"}};
         default:
-            return {{enter | escape, IDOK, "OK"}};
+            return {{kEnter | kEscape, IDOK, "OK"}};
     }
 }
 

@@ -12,8 +12,8 @@
 
 namespace {
 
-const TiledBitmapInfo kStickerFaces{5, StickerButtonTiles.data(), "\\data003\\faces5.dat"};
-const TiledBitmapInfo kTwoFaces{2, SheetButtonTiles.data(), "\\data003\\faces2.dat"};
+const TiledBitmapInfo kStickerFaces{5, kStickerButtonTiles.data(), "\\data003\\faces5.dat"};
+const TiledBitmapInfo kTwoFaces{2, kSheetButtonTiles.data(), "\\data003\\faces2.dat"};
 
 class ButtonBitmapTest : public ::testing::Test {
 protected:
@@ -48,9 +48,9 @@ TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrReset) {
         ButtonBitmap picture;
         picture.SetTiledInfo(&kStickerFaces);
         picture.Load(nullptr);
-        if (row.current != BS_STATE_RESET) Request(picture, row.current);
-        if (row.current == BS_STATE_PICKED) {
-            ASSERT_EQ(picture.GetState(), BS_STATE_PICKED);
+        if (row.current != kButtonStateReset) Request(picture, row.current);
+        if (row.current == kButtonStatePicked) {
+            ASSERT_EQ(picture.GetState(), kButtonStatePicked);
         }
         Request(picture, row.requested);
         EXPECT_EQ(picture.GetState(), row.next);
@@ -76,7 +76,7 @@ TEST_F(ButtonBitmapTest, EachPictureShowsTheFaceOfEachState) {
 
 TEST_F(ButtonBitmapTest, StartsWithoutAStateAndWithoutAPictureKeepsItsStateAndDrawsNothing) {
     ButtonBitmap picture;
-    EXPECT_EQ(picture.GetState(), BS_STATE_RESET);
+    EXPECT_EQ(picture.GetState(), kButtonStateReset);
     EXPECT_EQ(picture.GetTile(), 0);
     EXPECT_EQ(Request(picture, 2), 0u);
     EXPECT_EQ(picture.GetState(), 2);

@@ -43,9 +43,9 @@ protected:
         machine.SetVirtualClock(0);
         g_commands.clear();
         FillPlayingButtonInfos();
-        for (int32_t n = 0; n < NUMBEROFCOMMANDBUTTONS; ++n)
+        for (int32_t n = 0; n < kNumberOfCommandButtons; ++n)
             WriteTiledPicture(CommandButtonInfos[static_cast<size_t>(n)], 100 + n);
-        for (int32_t n = 0; n < NUMBEROFSHEETS; ++n)
+        for (int32_t n = 0; n < kNumberOfSheets; ++n)
             WriteTiledPicture(SheetButtonInfos[static_cast<size_t>(n)], 200 + n);
         // The first two sheets' stickers.
         for (int32_t n = 0; n < 2 * STICKERSPERSHEET; ++n)
@@ -70,7 +70,7 @@ protected:
         StickerButtons().UnsubclassAll();
         SetCurrentPhase(nullptr);
         phase.SetCurrentSheet(IDM_SHEET1);
-        phase.SetStkrBtnPressed(NO_BUTTON);
+        phase.SetStkrBtnPressed(kNoButton);
         phase.SetSheetPressed(0);
         for (ButtonRow& row : StickerButtonRows) row.window = nullptr;
         for (ButtonRow& row : SheetButtonRows) row.window = nullptr;
@@ -150,19 +150,19 @@ TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceU
     // Moves within the button after the leave request change nothing.
     EXPECT_NE(StickerButtonSubclass::Find(Sticker(3).window)->GetTracking(), 0);
     Move(Inside(Sticker(3), 20, 20));
-    EXPECT_EQ(MouseState(3), ButtonSubclass::MOUSE_OVER);
+    EXPECT_EQ(MouseState(3), ButtonSubclass::kMouseOver);
 
     Pick(3);
     EXPECT_EQ(g_commands, std::vector<int>{IDM_STICKER1 + 3});
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
 
     Move(POINT{500, 400});
-    EXPECT_EQ(MouseState(3), ButtonSubclass::MOUSE_AWAY);
+    EXPECT_EQ(MouseState(3), ButtonSubclass::kMouseAway);
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
 
     phase.ReleaseStickerButton();
     Run();
-    EXPECT_EQ(phase.GetStkrBtnPressed(), NO_BUTTON);
+    EXPECT_EQ(phase.GetStkrBtnPressed(), kNoButton);
     EXPECT_EQ(FaceOf(3), TileColour(3, 0));
 }
 
@@ -184,7 +184,7 @@ TEST_F(PlayingButtonsTest, APressDraggedOffTheButtonIsNoClickAndLeavesTheNormalF
     Press(Inside(Sticker(7)));
     EXPECT_EQ(FaceOf(7), TileColour(7, 2));
     Move(POINT{500, 400});
-    EXPECT_EQ(MouseState(7), ButtonSubclass::MOUSE_AWAY);
+    EXPECT_EQ(MouseState(7), ButtonSubclass::kMouseAway);
     Release(POINT{500, 400});
     EXPECT_TRUE(g_commands.empty());
     EXPECT_EQ(FaceOf(7), TileColour(7, 0));
@@ -222,7 +222,7 @@ TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsStillIn) {
 // The last sheet and sticker are taken, the ones past them refused.
 TEST_F(PlayingButtonsTest, ReleasingWithNoStickerButtonSendsNothingAndOnlyRealButtonsAreTaken) {
     phase.ReleaseStickerButton();
-    EXPECT_EQ(phase.GetStkrBtnPressed(), NO_BUTTON);
+    EXPECT_EQ(phase.GetStkrBtnPressed(), kNoButton);
     EXPECT_FALSE(phase.SetStkrBtnPressed(IDM_STICKER28 + 1));
     EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET8 + 1));
     EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET1 - 1));
@@ -244,7 +244,7 @@ TEST_F(PlayingButtonsTest, ButtonsShowTheArrowAndUnhookingGivesTheStandardProced
 }
 
 TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
-    WriteTiledPicture(TiledBitmapInfo{2, StartButtonTiles.data(), StartButtonFile}, 300);
+    WriteTiledPicture(TiledBitmapInfo{2, kStartButtonTiles.data(), kStartButtonFile}, 300);
     TitlePhase& title = GetTitlePhase();
     SetCurrentPhase(&title);
     title.Start(main);
@@ -271,21 +271,21 @@ TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItI
         int32_t stateAfter;
     };
     const Request requests[] = {
-        {IDM_SHEET1 + 1, ODA_DRAWENTIRE, 0, 0, BS_STATE_NORMAL},
-        {IDM_SHEET1, ODA_DRAWENTIRE, 0, 0, BS_STATE_PRESSED},
-        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED, 1, BS_STATE_NORMAL},
-        {IDM_SHEET1 + 1, ODA_FOCUS, ODS_FOCUS, 1, BS_STATE_PRESSED},
-        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 0, BS_STATE_NORMAL},
-        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 1, BS_STATE_PRESSED},
-        {IDM_SHEET1, ODA_SELECT, 0, 1, BS_STATE_PRESSED},
+        {IDM_SHEET1 + 1, ODA_DRAWENTIRE, 0, 0, kButtonStateNormal},
+        {IDM_SHEET1, ODA_DRAWENTIRE, 0, 0, kButtonStatePressed},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED, 1, kButtonStateNormal},
+        {IDM_SHEET1 + 1, ODA_FOCUS, ODS_FOCUS, 1, kButtonStatePressed},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 0, kButtonStateNormal},
+        {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 1, kButtonStatePressed},
+        {IDM_SHEET1, ODA_SELECT, 0, 1, kButtonStatePressed},
         // Not current, not focused, not a whole draw: nothing is drawn.
-        {IDM_SHEET1 + 2, ODA_SELECT, 0, 1, BS_STATE_OVER},
+        {IDM_SHEET1 + 2, ODA_SELECT, 0, 1, kButtonStateOver},
     };
     PlayingPhase phase;
     Surface surface(70, 70);
     HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
     // A state no rule asks for, so that a request that draws nothing shows.
-    SheetButtons().DrawButton(dc, BS_STATE_OVER, 2, nullptr);
+    SheetButtons().DrawButton(dc, kButtonStateOver, 2, nullptr);
     for (const Request& r : requests) {
         SCOPED_TRACE(testing::Message()
                      << r.id << " action " << r.action << " state " << r.itemState);

@@ -21,9 +21,9 @@ const StickerHome& HomeOf(int32_t index) {
 
 std::vector<std::string> AllFileNames() {
     std::vector<std::string> names = {
-        StartButtonFile,   TitlePictureFile,        TitleBackgroundFile,
-        TopBottomBarsFile, LeftRightBarsFile,       PageLabelsFile,
-        PageCornersFile,   StickersLeftCaptionFile, StickersLeftNumberFile};
+        kStartButtonFile,   kTitlePictureFile,        kTitleBackgroundFile,
+        kTopBottomBarsFile, kLeftRightBarsFile,       kPageLabelsFile,
+        kPageCornersFile,   kStickersLeftCaptionFile, kStickersLeftNumberFile};
     const auto add = [&names](const auto& table) {
         names.insert(names.end(), table.begin(), table.end());
     };
@@ -119,9 +119,9 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
     EXPECT_TRUE(names.contains("\\data003\\s0828.dat")) << "sheets 5 to 8 are checked too";
     EXPECT_EQ(std::string(checked[224]), PageBackgroundFiles[0]);
     EXPECT_EQ(std::string(checked[224 + 24]), PageBackgroundFiles[24]) << "every page's background";
-    EXPECT_EQ(std::string(checked.back()), StartButtonFile);
+    EXPECT_EQ(std::string(checked.back()), kStartButtonFile);
     for (const char* unchecked :
-         {StickersLeftCaptionFile, StickersLeftNumberFile, PageSaveFiles[0]}) {
+         {kStickersLeftCaptionFile, kStickersLeftNumberFile, PageSaveFiles[0]}) {
         EXPECT_FALSE(names.contains(unchecked)) << unchecked;
     }
 }
@@ -131,23 +131,23 @@ TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
         const StickerHome& home = HomeOf(index);
         const int32_t page = StickerOverPosition::GetStickerPageIndex(index);
         ASSERT_TRUE(page >= 0 && page < NUMBEROFPAGES) << index;
-        EXPECT_EQ(AlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
+        EXPECT_EQ(kAlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
         // A sticker sticks within 19 pixels of its home, so every home must lie
         // less than 20 pixels outside the page.
-        EXPECT_TRUE(home.x > -20 && home.x < PAGE_WIDTH && home.y > -20 && home.y < PAGE_HEIGHT)
+        EXPECT_TRUE(home.x > -20 && home.x < kPageWidth && home.y > -20 && home.y < kPageHeight)
             << index;
     }
     for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS}) {
-        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), NO_PAGE_INDEX);
+        EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), kNoPageIndex);
     }
 }
 
 TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
-    ASSERT_EQ(AlbumPages.size(), 25u);
+    ASSERT_EQ(kAlbumPages.size(), 25u);
     for (int32_t i = 0; i < 25; ++i) {
         SCOPED_TRACE(i);
         const std::string nn = std::string(i + 1 < 10 ? "0" : "") + std::to_string(i + 1);
-        const AlbumPage& page = AlbumPages[static_cast<size_t>(i)];
+        const AlbumPage& page = kAlbumPages[static_cast<size_t>(i)];
         EXPECT_EQ(page.pageIndex, i);
         EXPECT_EQ(page.pageNumber, i + 1);
         EXPECT_EQ(page.backgroundFile, "\\data003\\p00" + nn + ".dat");
@@ -157,15 +157,15 @@ TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
         EXPECT_STREQ(PageSaveFiles[static_cast<size_t>(i)], page.saveFile);
         EXPECT_EQ(PageIndexOfPageNumber(i + 1), i);
     }
-    EXPECT_STREQ(PageSaveFiles[AlbumPages.size()], "\\save003\\page00.sav") << "the record";
+    EXPECT_STREQ(PageSaveFiles[kAlbumPages.size()], "\\save003\\page00.sav") << "the record";
     for (int32_t withoutPage : {0, 26, -1})
-        EXPECT_EQ(PageIndexOfPageNumber(withoutPage), NO_PAGE_INDEX) << withoutPage;
+        EXPECT_EQ(PageIndexOfPageNumber(withoutPage), kNoPageIndex) << withoutPage;
 }
 
 TEST(PageTableTest, EveryPageIsHomeToStickers) {
     std::set<int32_t> pagesWithStickers;
     for (const StickerHome& home : StickerHomePositions) pagesWithStickers.insert(home.pageNumber);
-    EXPECT_EQ(pagesWithStickers.size(), AlbumPages.size());
+    EXPECT_EQ(pagesWithStickers.size(), kAlbumPages.size());
 }
 
 TEST(TileTableTest, NumberStripShowsEachDrawnCountOnItsOwnFace) {
@@ -194,27 +194,27 @@ TEST(TileTableTest, EveryTileLiesInsideItsPicture) {
         ExpectTilesInside(CommandButtonInfos[i], commandSizes[i]);
     for (const TiledBitmapInfo& sheet : SheetButtonInfos) ExpectTilesInside(sheet, {60, 130});
     for (const TiledBitmapInfo& sticker : StickerButtonInfos) ExpectTilesInside(sticker, {300, 60});
-    ExpectTilesInside(TitlePictureInfo, {460, 468});
-    ExpectTilesInside(TitleBackgroundInfo, {460, 468});
-    ExpectTilesInside(TopBottomBarsInfo, {SCREEN_WIDTH, 2 * PAGE_TOP});
-    ExpectTilesInside(LeftRightBarsInfo, {2 * PAGE_LEFT, PAGE_HEIGHT});
-    ExpectTilesInside(PageLabelsInfo, {196, 26 * 40});
-    ExpectTilesInside(StickersLeftCaptionInfo, {190, 5 * 24});
-    ExpectTilesInside(StickersLeftNumberInfo, {30, 220 * 24});
-    EXPECT_EQ(PageLabelsInfo.tiles[EMPTY_PAGE_LABEL_TILE], (TileRect{0, 0, 0, 0}));
-    EXPECT_EQ(PageLabelsInfo.tiles[0], (TileRect{0, 40, 196, 40}));
+    ExpectTilesInside(kTitlePictureInfo, {460, 468});
+    ExpectTilesInside(kTitleBackgroundInfo, {460, 468});
+    ExpectTilesInside(kTopBottomBarsInfo, {kScreenWidth, 2 * kPageTop});
+    ExpectTilesInside(kLeftRightBarsInfo, {2 * kPageLeft, kPageHeight});
+    ExpectTilesInside(kPageLabelsInfo, {196, 26 * 40});
+    ExpectTilesInside(kStickersLeftCaptionInfo, {190, 5 * 24});
+    ExpectTilesInside(kStickersLeftNumberInfo, {30, 220 * 24});
+    EXPECT_EQ(kPageLabelsInfo.tiles[kEmptyPageLabelTile], (TileRect{0, 0, 0, 0}));
+    EXPECT_EQ(kPageLabelsInfo.tiles[0], (TileRect{0, 40, 196, 40}));
 }
 
 TEST(ButtonLayoutTest, ButtonsAreInIdOrderOnScreenAndClearOfEachOtherAndThePage) {
     const std::vector<ButtonRow> rows = PlayingScreenButtons();
     ASSERT_EQ(rows.size(), 6u + 8u + 28u);
-    const ButtonRow page{nullptr, 0, 0, PAGE_LEFT, PAGE_TOP, PAGE_WIDTH, PAGE_HEIGHT};
+    const ButtonRow page{nullptr, 0, 0, kPageLeft, kPageTop, kPageWidth, kPageHeight};
     for (size_t i = 0; i < rows.size(); ++i) {
         const ButtonRow& row = rows[i];
         EXPECT_EQ(row.id, IDM_QUIT + static_cast<int32_t>(i));
         EXPECT_EQ(row.window, nullptr);
-        EXPECT_TRUE(row.x >= 0 && row.y >= 0 && row.x + row.width <= SCREEN_WIDTH &&
-                    row.y + row.height <= SCREEN_HEIGHT)
+        EXPECT_TRUE(row.x >= 0 && row.y >= 0 && row.x + row.width <= kScreenWidth &&
+                    row.y + row.height <= kScreenHeight)
             << row.id;
         EXPECT_FALSE(Overlap(row, page)) << row.id;
         for (size_t j = i + 1; j < rows.size(); ++j)

@@ -21,7 +21,7 @@ protected:
     // Draws with `draw` on a fresh black 1024 x 768 surface.
     template <typename Draw>
     static Surface Drawn(Draw draw) {
-        Surface surface(SCREEN_WIDTH, SCREEN_HEIGHT);
+        Surface surface(kScreenWidth, kScreenHeight);
         HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
         draw(dc);
         ReleaseSurfaceDC(dc);
@@ -50,16 +50,16 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
                    }));
         TiledBitmap title;
         TiledBitmap background;
-        title.SetTiledInfo(&TitlePictureInfo);
-        background.SetTiledInfo(&TitleBackgroundInfo);
+        title.SetTiledInfo(&kTitlePictureInfo);
+        background.SetTiledInfo(&kTitleBackgroundInfo);
         ASSERT_TRUE(title.Load(nullptr));
         ASSERT_TRUE(background.Load(nullptr));
 
         const Surface fast = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, title); });
         const Surface literal =
             Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });
-        for (LONG y = 0; y < SCREEN_HEIGHT; ++y) {
-            for (LONG x = 0; x < SCREEN_WIDTH; ++x) {
+        for (LONG y = 0; y < kScreenHeight; ++y) {
+            for (LONG x = 0; x < kScreenWidth; ++x) {
                 ASSERT_EQ(fast.Pixel(x, y), literal.Pixel(x, y)) << x << "," << y;
             }
         }
@@ -72,7 +72,7 @@ TEST_F(ScreenDrawingsTest, TitleBackgroundRepeatsItsTopLeftBlockEveryEightPixels
     std::filesystem::create_directory(album.folder.Path() / "data003");
     WriteBytes(album.folder / "data003/m0001.dat", Picture24(24, 24, PatternColour));
     TiledBitmap background;
-    background.SetTiledInfo(&TitleBackgroundInfo);
+    background.SetTiledInfo(&kTitleBackgroundInfo);
     ASSERT_TRUE(background.Load(nullptr));
     const TiledBitmap noTitle;
     const Surface screen = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, noTitle); });
@@ -84,10 +84,10 @@ TEST_F(ScreenDrawingsTest, TitleBackgroundRepeatsItsTopLeftBlockEveryEightPixels
 class StickerCounterTest : public ScreenDrawingsTest {
 protected:
     StickerCounterTest() {
-        WriteTiledPicture(StickersLeftCaptionInfo, 1);
-        WriteTiledPicture(StickersLeftNumberInfo, 2);
-        numbers.SetTiledInfo(&StickersLeftNumberInfo);
-        captions.SetTiledInfo(&StickersLeftCaptionInfo);
+        WriteTiledPicture(kStickersLeftCaptionInfo, 1);
+        WriteTiledPicture(kStickersLeftNumberInfo, 2);
+        numbers.SetTiledInfo(&kStickersLeftNumberInfo);
+        captions.SetTiledInfo(&kStickersLeftCaptionInfo);
         numbers.Load(nullptr);
         captions.Load(nullptr);
         GetStickersUsed()->ReadStickersUsed();
@@ -155,9 +155,9 @@ public:
 // The frame around the page, the page's label and the page itself (each page's label
 // is checked as the book is turned).
 TEST_F(ScreenDrawingsTest, ThePlayingScreenPaintsItsFrameTheLabelAndThePage) {
-    WriteTiledPicture(PageLabelsInfo, 3);
-    WriteTiledPicture(TopBottomBarsInfo, 4);
-    WriteTiledPicture(LeftRightBarsInfo, 5);
+    WriteTiledPicture(kPageLabelsInfo, 3);
+    WriteTiledPicture(kTopBottomBarsInfo, 4);
+    WriteTiledPicture(kLeftRightBarsInfo, 5);
     PlayingPhase phase;
     FixedPage page;
     phase.SetPageOnShow(&page);
@@ -166,12 +166,12 @@ TEST_F(ScreenDrawingsTest, ThePlayingScreenPaintsItsFrameTheLabelAndThePage) {
     const Surface frame = Drawn([&](HDC dc) { phase.Paint(dc); });
     EXPECT_EQ(page.paints, 1);
     EXPECT_EQ(At(frame, 0, 0), TileColour(4, 0));
-    EXPECT_EQ(At(frame, SCREEN_WIDTH - 1, PAGE_BOTTOM), TileColour(4, 1));
-    EXPECT_EQ(At(frame, PAGE_LEFT - 1, PAGE_TOP), TileColour(5, 0));
-    EXPECT_EQ(At(frame, PAGE_RIGHT, PAGE_BOTTOM - 1), TileColour(5, 1));
+    EXPECT_EQ(At(frame, kScreenWidth - 1, kPageBottom), TileColour(4, 1));
+    EXPECT_EQ(At(frame, kPageLeft - 1, kPageTop), TileColour(5, 0));
+    EXPECT_EQ(At(frame, kPageRight, kPageBottom - 1), TileColour(5, 1));
     EXPECT_EQ(At(frame, 414, 705), TileColour(3, 1));
     // The page's own place is left for the page window.
-    EXPECT_EQ(frame.Pixel(PAGE_LEFT, PAGE_TOP), 0u);
+    EXPECT_EQ(frame.Pixel(kPageLeft, kPageTop), 0u);
     EXPECT_EQ(frame.Pixel(933, 677), 0u);
 }
 

@@ -72,7 +72,7 @@ TEST_F(StickerOverPositionTest, AStickerSticksOnlyOnItsOwnPage) {
     CarryNearHome(kLastPageSticker, 0, 0);
     EXPECT_FALSE(Drop()) << "its home is on another page";
 
-    doc.ChangePage(PAGE_PREVIOUS);
+    doc.ChangePage(kPagePrevious);
     CarryNearHome(kLastPageSticker, 1, 1);
     EXPECT_TRUE(Drop());
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
@@ -82,7 +82,7 @@ TEST_F(StickerOverPositionTest, AStickerSticksOnlyOnItsOwnPage) {
 TEST_F(StickerOverPositionTest, HomesLeftOfThePageEdgeStickToo) {
     const int32_t stickerIndex = 194;
     while (doc.GetCurrentPage() != StickerOverPosition::GetStickerPageIndex(stickerIndex))
-        doc.ChangePage(PAGE_NEXT);
+        doc.ChangePage(kPageNext);
     CSprite* sticker = CarryNearHome(stickerIndex, -19, 19);
     EXPECT_TRUE(Drop());
     EXPECT_EQ(sticker->GetX(), HomeOf(stickerIndex).x);

@@ -73,7 +73,7 @@ TEST_F(BitmapDialogsTest, TheQuestionIsYesForEnterOnlyAndNoWhenItCannotBeShown) 
         EXPECT_EQ(AskYesNo(main, row.picture), row.yes);
         HeadlessBackend::RunUntilIdle();
     }
-    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_YESNO, YesNoDialogProc, "NoSuchPicture"), -1);
+    EXPECT_EQ(ShowBitmapDialog(main, kDialogYesNo, YesNoDialogProc, "NoSuchPicture"), -1);
 }
 
 TEST_F(BitmapDialogsTest, TheQuestionIsItsPictureCentredWithItsButtons) {
@@ -92,7 +92,7 @@ TEST_F(BitmapDialogsTest, TheQuestionIsItsPictureCentredWithItsButtons) {
     });
     // NO by its button.
     machine.Click(POINT{332 + 196 + 60, 204 + 288 + 20});
-    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_YESNO, YesNoDialogProc, "ClearAllDialogBkg"), 2);
+    EXPECT_EQ(ShowBitmapDialog(main, kDialogYesNo, YesNoDialogProc, "ClearAllDialogBkg"), 2);
     EXPECT_TRUE(checked);
 }
 
@@ -116,7 +116,7 @@ TEST_F(BitmapDialogsTest, AButtonShowsItsDownPictureWhileHeld) {
     });
     machine.ReleaseButton(POINT{10, 10});
     machine.PressKey(VK_ESCAPE);
-    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_OK, OkDialogProc, "AboutDialogBkg"), 2);
+    EXPECT_EQ(ShowBitmapDialog(main, kDialogOk, OkDialogProc, "AboutDialogBkg"), 2);
     EXPECT_EQ(held, down.Pixel(64, 25));
     EXPECT_EQ(released, up.Pixel(64, 25));
 }
@@ -133,7 +133,7 @@ TEST_F(BitmapDialogsTest, TheEndingScreenCoversTheScreenAndIgnoresEscape) {
     });
     // Quit at (450, 696), 124 x 52.
     machine.Click(POINT{450 + 60, 696 + 26});
-    EXPECT_EQ(ShowBitmapDialog(main, DIALOG_ENDING, QuitDialogProc, "EndingScrnDialogBkg"), 1);
+    EXPECT_EQ(ShowBitmapDialog(main, kDialogEnding, QuitDialogProc, "EndingScrnDialogBkg"), 1);
     EXPECT_TRUE(escapeSurvived);
 }
 

@@ -30,7 +30,7 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
-constexpr Size PAGE = {PAGE_WIDTH, PAGE_HEIGHT};
+constexpr Size PAGE = {kPageWidth, kPageHeight};
 constexpr Size CORNERS = {32, 8};
 constexpr int32_t CORNER = 8;
 
@@ -68,8 +68,9 @@ std::vector<std::pair<const char*, Size>> ExpectedSizes() {
     FillStartButtonInfo();
     FillPlayingButtonInfos();
     std::vector<const TiledBitmapInfo*> described = {
-        &StartButtonInfo,   &TitlePictureInfo, &TitleBackgroundInfo,    &TopBottomBarsInfo,
-        &LeftRightBarsInfo, &PageLabelsInfo,   &StickersLeftNumberInfo, &StickersLeftCaptionInfo};
+        &StartButtonInfo,         &kTitlePictureInfo,       &kTitleBackgroundInfo,
+        &kTopBottomBarsInfo,      &kLeftRightBarsInfo,      &kPageLabelsInfo,
+        &kStickersLeftNumberInfo, &kStickersLeftCaptionInfo};
     const auto add = [&](const auto& infos) {
         for (const TiledBitmapInfo& info : infos) described.push_back(&info);
     };
@@ -83,7 +84,7 @@ std::vector<std::pair<const char*, Size>> ExpectedSizes() {
                            Extent({info->tiles, static_cast<size_t>(info->tileCount)}));
     }
     for (const char* file : PageBackgroundFiles) sizes.emplace_back(file, PAGE);
-    sizes.emplace_back(PageCornersFile, CORNERS);
+    sizes.emplace_back(kPageCornersFile, CORNERS);
     return sizes;
 }
 
@@ -172,16 +173,16 @@ struct Home {
 
 TEST(AlbumPicturesTest, EveryDataFileIsAPictureOfTheFormatTheProgramReadsAndItsSize) {
     std::vector<const char*> names = DataFilesToCheck();
-    names.insert(names.end(), {StickersLeftCaptionFile, StickersLeftNumberFile});
+    names.insert(names.end(), {kStickersLeftCaptionFile, kStickersLeftNumberFile});
     for (const char* name : names) ExpectPictureHeader(name, Picture(name).bytes);
-    EXPECT_EQ(Extent(StickerButtonTiles), (Size{300, 60}));
-    EXPECT_EQ(Extent(StartButtonTiles), (Size{124, 100}));
+    EXPECT_EQ(Extent(kStickerButtonTiles), (Size{300, 60}));
+    EXPECT_EQ(Extent(kStartButtonTiles), (Size{124, 100}));
     EXPECT_EQ(Extent(PageLabelTiles), (Size{196, 1040}));
     EXPECT_EQ(Extent(StickersLeftNumberTiles), (Size{30, 5280}));
     for (const auto& [name, size] : ExpectedSizes()) {
         const PictureView picture = Picture(name);
         EXPECT_EQ((Size{picture.Width(), picture.Height()}), size) << name;
-        EXPECT_EQ(CountOf(picture, MAGENTA) == 0, std::string(name) != PageCornersFile)
+        EXPECT_EQ(CountOf(picture, MAGENTA) == 0, std::string(name) != kPageCornersFile)
             << name << ": only the corners are see-through";
     }
 }
@@ -213,7 +214,7 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
             if (other != index && StickerHomePositions[other].pageNumber == pageNumber)
                 neighbours.emplace_back(other);
         }
-        const AlbumPage& page = AlbumPages[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))];
+        const AlbumPage& page = kAlbumPages[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))];
         const PictureView background = Picture(page.backgroundFile);
         const Bytes sceneBytes = ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
         const PictureView scene{sceneBytes};
@@ -234,7 +235,7 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
 }
 
 TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
-    const PictureView corners = Picture(PageCornersFile);
+    const PictureView corners = Picture(kPageCornersFile);
     // Frame k's outermost pixel (toward the page's corner) and innermost one.
     const int32_t outer[4][2] = {{0, 0}, {7, 0}, {0, 7}, {7, 7}};
     for (int32_t frame = 0; frame < 4; ++frame) {
@@ -249,8 +250,8 @@ TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
 // A number face laid over its caption must meet it without a seam: the face's edge
 // pixels are the caption's pixels beneath them.
 TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
-    const PictureView captions = Picture(StickersLeftCaptionFile);
-    const PictureView numbers = Picture(StickersLeftNumberFile);
+    const PictureView captions = Picture(kStickersLeftCaptionFile);
+    const PictureView numbers = Picture(kStickersLeftNumberFile);
     struct Range {
         int32_t from;
         int32_t to;
@@ -258,7 +259,7 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
         int32_t offset;
     };
     for (const Range& range : {Range{100, 223, 0, 23}, Range{10, 98, 1, 19}, Range{2, 8, 2, 16}}) {
-        const TileRect& caption = StickersLeftCaptionTiles[range.caption];
+        const TileRect& caption = kStickersLeftCaptionTiles[range.caption];
         for (int32_t left = range.from; left <= range.to; ++left) {
             const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(left)];
             for (int32_t y = 0; y < face.height; ++y) {
@@ -276,7 +277,7 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
 }
 
 TEST(AlbumPicturesTest, TitleBackgroundIsItsTopLeftBlockRepeated) {
-    const PictureView background = Picture(TitleBackgroundFile);
+    const PictureView background = Picture(kTitleBackgroundFile);
     for (int32_t y = 0; y < background.Height(); ++y) {
         for (int32_t x = 0; x < background.Width(); ++x) {
             ASSERT_EQ(background.Pixel(x, y), background.Pixel(x % 8, y % 8)) << x << "," << y;

@@ -18,7 +18,7 @@ TEST(ProgramReadsContentTest, EveryDataFileReadsThroughBothPictureReaders) {
     std::filesystem::current_path(QUILLORY_ALBUM_DIR);
     CFileManager::SetBaseDirectoryFromCurrent();
     std::vector<const char*> names = DataFilesToCheck();
-    names.insert(names.end(), {StickersLeftCaptionFile, StickersLeftNumberFile});
+    names.insert(names.end(), {kStickersLeftCaptionFile, kStickersLeftNumberFile});
     for (const char* name : names) {
         CDIB picture(1, 1);
         ASSERT_TRUE(picture.Load(name)) << name;

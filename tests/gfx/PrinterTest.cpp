@@ -19,7 +19,7 @@ constexpr COLORREF kPageColour = 0x3060C0;
 // A page of the album's size that prints as one colour into the place it is given.
 class SolidPage : public PrintablePage {
 public:
-    void GetBufferRect(RECT& out) const override { out = RECT{0, 0, PAGE_WIDTH, PAGE_HEIGHT}; }
+    void GetBufferRect(RECT& out) const override { out = RECT{0, 0, kPageWidth, kPageHeight}; }
     void PrintPage(HDC printer, const RECT& dest) override {
         ++prints;
         given = dest;

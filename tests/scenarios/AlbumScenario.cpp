@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/AlbumView.h"
+#include "album/AlbumView.h"
 #include "app/WM_Messages.h"
 #include "app/WinMain.h"
 #include "catalogue/DataFiles.h"
@@ -94,7 +94,7 @@ void AlbumScenario::DrawWhatIsDue() {
     const ChildWindow* page = PageWindow();
     if (page == nullptr) return;
     UpdateWindow(page->GetHWnd());
-    if (MESSAGES.GetPlayState() == PLAYSTATE_PLAYING) GetAlbumView().Update(page->GetHWnd());
+    if (MESSAGES.GetPlayState() == kPlayStatePlaying) GetAlbumView().Update(page->GetHWnd());
 }
 
 void AlbumScenario::Then(std::function<void()> step) {
@@ -137,8 +137,8 @@ void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
     CDIB picture(1, 1);
     LoadStickerPicture(picture, stickerIndex);
-    const POINT pointer{PAGE_LEFT + pageTopLeft.x + picture.GetWidth() / 2,
-                        PAGE_TOP + pageTopLeft.y + picture.GetHeight() / 2};
+    const POINT pointer{kPageLeft + pageTopLeft.x + picture.GetWidth() / 2,
+                        kPageTop + pageTopLeft.y + picture.GetHeight() / 2};
     machine.MovePointer(pointer);
     machine.Click(pointer);
 }
@@ -177,9 +177,9 @@ POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& 
     };
     const POINT home = HomeOf(stickerIndex);
     const auto visibleAt = [&](LONG pageX, LONG pageY, COLORREF& pixel) {
-        const bool onPage = pageX >= 0 && pageX < PAGE_WIDTH && pageY >= 0 && pageY < PAGE_HEIGHT;
-        const bool inCorner = (pageX < kCornerSide || pageX >= PAGE_WIDTH - kCornerSide) &&
-                              (pageY < kCornerSide || pageY >= PAGE_HEIGHT - kCornerSide);
+        const bool onPage = pageX >= 0 && pageX < kPageWidth && pageY >= 0 && pageY < kPageHeight;
+        const bool inCorner = (pageX < kCornerSide || pageX >= kPageWidth - kCornerSide) &&
+                              (pageY < kCornerSide || pageY >= kPageHeight - kCornerSide);
         if (!onPage || inCorner || !opaqueAt(picture, home, pageX, pageY, pixel)) return false;
         for (size_t i = 0; i < above.size(); ++i) {
             COLORREF covering = 0;
@@ -196,7 +196,7 @@ POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& 
             COLORREF pixel = 0;
             if (visibleAt(home.x + (width / 2 + x) % width, home.y + y, pixel)) {
                 colour = ScreenColour(pixel);
-                return POINT{PAGE_LEFT + home.x + (width / 2 + x) % width, PAGE_TOP + home.y + y};
+                return POINT{kPageLeft + home.x + (width / 2 + x) % width, kPageTop + home.y + y};
             }
         }
     }

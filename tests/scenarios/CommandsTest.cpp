@@ -1,6 +1,6 @@
+#include "album/AlbumView.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
-#include "app/AlbumView.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerNumbering.h"
@@ -119,7 +119,7 @@ TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
             const LONG top = 40 * (page + 1);
             EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), page);
             EXPECT_EQ(ScreenBlock(RECT{414, 705, 470, 740}),
-                      PictureBlock(PageLabelsFile, RECT{0, top, 56, top + 35}))
+                      PictureBlock(kPageLabelsFile, RECT{0, top, 56, top + 35}))
                 << page;
         });
     }
@@ -140,7 +140,7 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
         EXPECT_FALSE(SelectSoundPlayed()) << "the sheet already shown";
         shownFace = ScreenBlock(face);
     });
-    for (int32_t sheet = NUMBEROFSHEETS - 1; sheet >= 0; --sheet) {
+    for (int32_t sheet = kNumberOfSheets - 1; sheet >= 0; --sheet) {
         ClickButton(SheetButtonRows[static_cast<size_t>(sheet)]);
         Then([&, sheet] {
             EXPECT_EQ(GetPlayingPhase().GetCurrentSheet(), IDM_SHEET1 + sheet) << sheet;
@@ -151,7 +151,7 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
     }
     ClickButton(SheetButtonRows.back());
     for (int32_t button = 0; button < STICKERSPERSHEET; ++button) {
-        PickSticker((NUMBEROFSHEETS - 1) * STICKERSPERSHEET + button, button == 0);
+        PickSticker((kNumberOfSheets - 1) * STICKERSPERSHEET + button, button == 0);
         Then([button] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "button " << button; });
         RightClick();
     }

@@ -75,13 +75,13 @@ TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWi
 TEST_F(StartAndClose, EnterOrSpaceOnTheTitleStartsTheBookAndLettersDoNothingThere) {
     for (UINT key : {UINT{'A'}, UINT{'Q'}, UINT{'I'}, UINT{VK_NEXT}}) PressKey(key);
     Then([] {
-        EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_TITLE);
+        EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStateTitle);
         EXPECT_EQ(GetCurrentPhase(), &GetTitlePhase());
     });
     PressKey(VK_SPACE);
-    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_PLAYING); });
+    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying); });
     PressKey(VK_RETURN);
-    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), PLAYSTATE_PLAYING) << "Enter: nothing"; });
+    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying) << "Enter: nothing"; });
     CloseAlbum();
     EXPECT_EQ(RunAlbum(), 0);
 }

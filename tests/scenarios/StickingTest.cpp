@@ -1,5 +1,5 @@
+#include "album/AlbumView.h"
 #include "album/StickersUsed.h"
-#include "app/AlbumView.h"
 #include "catalogue/StickerNumbering.h"
 #include "io/Initialization.h"
 #include "tests/scenarios/AlbumScenario.h"

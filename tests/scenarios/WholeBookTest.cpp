@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "album/AlbumView.h"
 #include "album/StickersUsed.h"
-#include "app/AlbumView.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageTable.h"
 #include "scene/AnimDoc.h"
@@ -32,7 +32,7 @@ class WholeBook : public AlbumScenario {
 protected:
     std::vector<uint32_t> Counter() const { return ScreenBlock(RECT{417, 52, 607, 76}); }
     static std::vector<uint32_t> CaptionTile(LONG tile) {
-        return PictureBlock(StickersLeftCaptionFile, RECT{0, 24 * tile, 190, 24 * (tile + 1)});
+        return PictureBlock(kStickersLeftCaptionFile, RECT{0, 24 * tile, 190, 24 * (tile + 1)});
     }
     // Each of the stickers shows at its home, below those after it; nothing else is on the page.
     void ExpectShown(const std::vector<int32_t>& stickers) const {
@@ -40,7 +40,8 @@ protected:
             EXPECT_TRUE(ShowsAtHome(*it, std::vector<int32_t>(it + 1, stickers.end())))
                 << "sticker " << *it;
         }
-        EXPECT_EQ(GetAlbumDocument().GetSprites().GetCount(), PageCorners.size() + stickers.size());
+        EXPECT_EQ(GetAlbumDocument().GetSprites().GetCount(),
+                  kPageCorners.size() + stickers.size());
     }
 };
 

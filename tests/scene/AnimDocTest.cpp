@@ -19,7 +19,7 @@ TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking)
     EXPECT_EQ(book.Page(0),
               (Bytes{8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0}));
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
-    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size());
+    EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size());
 
     Stick(84, 10, 20);
     Stick(88, -30, 40000)->SetFlip(true);
@@ -29,11 +29,11 @@ TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking)
     doc.SavePage();
     EXPECT_EQ(book.Page(0), BookFolder::PageOf(saved)) << "saving again changes nothing";
 
-    doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+    doc.LoadPage(nullptr, PageBackgroundFiles[0], &kPageCorners);
     EXPECT_TRUE(StickerRecords().empty());
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
     EXPECT_EQ(StickerRecords(), saved);
-    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 2);
+    EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size() + 2);
 }
 
 TEST_F(AnimDocTest, AMissingOrForeignPageFileIsAPageWithoutStickersAndNoLogLine) {
@@ -79,7 +79,7 @@ TEST_F(AnimDocTest, ReadsEveryWholeRecordOfAKnownStickerInTheFilesOrder) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+        doc.LoadPage(nullptr, PageBackgroundFiles[0], &kPageCorners);
         book.WritePage(0, row.page);
         EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
         EXPECT_EQ(StickerRecords(), row.shown);
@@ -106,7 +106,7 @@ TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
     const Records onLast = {{74, 526, 316, 11, 0}};
     const int32_t last = NUMBEROFPAGES - 1;
     Stick(30, -15, 26);
-    doc.ChangePage(PAGE_PREVIOUS);
+    doc.ChangePage(kPagePrevious);
     EXPECT_EQ(book.Page(0), BookFolder::PageOf(onFirst)) << "saved when turned away from";
     Stick(74, 526, 316);
 
@@ -115,9 +115,9 @@ TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
         int32_t page;
         Records shown;
     };
-    const Turn turns[] = {{PAGE_NEXT, 0, onFirst},     {PAGE_NEXT, 1, {}},
-                          {PAGE_PREVIOUS, 0, onFirst}, {PAGE_PREVIOUS, last, onLast},
-                          {PAGE_SAME, last, onLast},   {PAGE_NEXT, 0, onFirst}};
+    const Turn turns[] = {{kPageNext, 0, onFirst},     {kPageNext, 1, {}},
+                          {kPagePrevious, 0, onFirst}, {kPagePrevious, last, onLast},
+                          {kPageSame, last, onLast},   {kPageNext, 0, onFirst}};
     for (const Turn& turn : turns) {
         const int32_t serialBefore = doc.GetSprites().First()->GetSerial();
         doc.ChangePage(turn.direction);
@@ -144,7 +144,7 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
                               : "disk full at byte " + std::to_string(room));
         std::filesystem::remove(book.PageFile(0));
         book.WritePage(0, old);
-        doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+        doc.LoadPage(nullptr, PageBackgroundFiles[0], &kPageCorners);
         doc.LoadPageSprites();
         {
             std::optional<FileSizeLimit> diskFull;
@@ -156,19 +156,19 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
             }
             Stick(85, 3, 4);
             EXPECT_FALSE(doc.SavePage());
-            doc.ChangePage(PAGE_SAME);
-            doc.ChangePage(PAGE_NEXT);
-            doc.ChangePage(PAGE_PREVIOUS);
+            doc.ChangePage(kPageSame);
+            doc.ChangePage(kPageNext);
+            doc.ChangePage(kPagePrevious);
             EXPECT_EQ(StickerRecords(), shown);
             EXPECT_EQ(book.Page(0), old);
             EXPECT_TRUE(doc.HasUnsavedPages());
         }
         std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add);
-        doc.ChangePage(PAGE_NEXT);
+        doc.ChangePage(kPageNext);
         EXPECT_FALSE(doc.HasUnsavedPages());
         EXPECT_EQ(book.Page(0), both);
-        doc.ChangePage(PAGE_PREVIOUS);
+        doc.ChangePage(kPagePrevious);
         EXPECT_EQ(StickerRecords(), shown);
     }
 }
@@ -182,11 +182,11 @@ TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
     EXPECT_FALSE(doc.SetBackgroundFromFile(nullptr, PageBackgroundFiles[1]));
     EXPECT_EQ(doc.GetBackground(), background);
     for (int turn = 0; turn < 2; ++turn) {
-        EXPECT_FALSE(doc.ChangePage(PAGE_NEXT));
+        EXPECT_FALSE(doc.ChangePage(kPageNext));
         EXPECT_EQ(doc.GetCurrentPage(), 0);
         EXPECT_EQ(doc.GetBackground()->GetWidth(), BookFolder::PageSize(0).cx);
         EXPECT_EQ(StickerRecords(), (Records{{84, 594, 199, 11, 0}}));
-        EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size() + 1)
+        EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size() + 1)
             << "no second set of corners";
     }
     EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));

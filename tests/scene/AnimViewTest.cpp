@@ -67,14 +67,14 @@ TEST_F(AnimViewTest, ADiscardedStickerVanishesFromThePageAndTheCarryingEndsLater
     ASSERT_EQ(Composed(30, 20), BookFolder::StickerColour(84));
 
     view.DiscardCapturedSprite();
-    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size());
+    EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size());
     EXPECT_EQ(view.GetCapturedSprite(), nullptr);
     EXPECT_TRUE(view.IsDragging());
     view.Update(nullptr);
     EXPECT_EQ(Composed(30, 20), Background(30, 20));
 
     view.DiscardCapturedSprite();
-    EXPECT_EQ(doc.GetSprites().GetCount(), PageCorners.size()) << "nothing left to discard";
+    EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size()) << "nothing left to discard";
 }
 
 TEST_F(AnimViewTest, RemovingEverySpriteTakesTheCornersTooAndRedrawsTheirAreas) {
@@ -92,7 +92,7 @@ TEST_F(AnimViewTest, RemovingEverySpriteTakesTheCornersTooAndRedrawsTheirAreas) 
 TEST_F(AnimViewTest, APageTurnDuringACarryNeitherSavesTheCarriedStickerNorLeavesItToTheView) {
     Stick(85, 1, 2);
     view.StartCarrying(Stick(84, 0, 0), 30, 20);
-    doc.ChangePage(PAGE_SAME);
+    doc.ChangePage(kPageSame);
     EXPECT_EQ(book.Page(0), BookFolder::PageOf({{85, 1, 2, 12, 0}}))
         << "only stuck stickers are saved";
     EXPECT_EQ(view.GetCapturedSprite(), nullptr);

@@ -9,16 +9,16 @@
 
 BookFolder::BookFolder() {
     std::filesystem::create_directory(folder.Path() / "data003");
-    for (const AlbumPage& page : AlbumPages) {
+    for (const AlbumPage& page : kAlbumPages) {
         const SIZE size = PageSize(page.pageIndex);
         WriteBytes(HostPath(page.backgroundFile),
                    Picture24(size.cx, size.cy, [&page](LONG x, LONG y) {
                        return BackgroundColour(page.pageIndex, x, y);
                    }));
     }
-    WriteBytes(HostPath(PageCornersFile), Picture24(4 * kCornerSide, kCornerSide, [](LONG x, LONG) {
-                   return CornerColour(x / kCornerSide);
-               }));
+    WriteBytes(HostPath(kPageCornersFile),
+               Picture24(4 * kCornerSide, kCornerSide,
+                         [](LONG x, LONG) { return CornerColour(x / kCornerSide); }));
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         WriteBytes(HostPath(StickerPictureFiles[static_cast<size_t>(index)]),
                    Picture24(kStickerWidth, kStickerHeight,

@@ -45,10 +45,10 @@ protected:
     CarryingTest() {
         WindowManager::Instance().Reset();
         machine.Reset();
-        main = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, SCREEN_WIDTH,
-                               SCREEN_HEIGHT, nullptr, nullptr, ProgramInstance(), nullptr);
+        main = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, kScreenWidth,
+                               kScreenHeight, nullptr, nullptr, ProgramInstance(), nullptr);
         page = std::make_unique<ChildWindow>(ProgramInstance(), main, &view);
-        doc.LoadPage(page->GetHWnd(), PageBackgroundFiles[0], &PageCorners);
+        doc.LoadPage(page->GetHWnd(), PageBackgroundFiles[0], &kPageCorners);
         HeadlessBackend::RunUntilIdle();
     }
     ~CarryingTest() override {
@@ -70,7 +70,7 @@ protected:
 TEST_F(CarryingTest, ThePageWindowTakesItsPlaceInTheMainWindow) {
     RECT place{};
     GetWindowRect(page->GetHWnd(), &place);
-    EXPECT_EQ(place, (RECT{PAGE_LEFT, PAGE_TOP, PAGE_RIGHT, PAGE_BOTTOM}));
+    EXPECT_EQ(place, (RECT{kPageLeft, kPageTop, kPageRight, kPageBottom}));
     EXPECT_EQ(GetParent(page->GetHWnd()), main);
 }
 
@@ -98,14 +98,14 @@ TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
         POINT held;  // on the screen; {0, 0}: not moved
     };
     const Row rows[] = {
-        {{-5, 300}, {PAGE_LEFT, PAGE_TOP + 300}},
-        {{900, 300}, {PAGE_RIGHT, PAGE_TOP + 300}},
-        {{300, -5}, {PAGE_LEFT + 300, PAGE_TOP}},
-        {{300, 700}, {PAGE_LEFT + 300, PAGE_BOTTOM}},
-        {{-5, -5}, {PAGE_LEFT, PAGE_TOP}},
-        {{900, 700}, {PAGE_RIGHT, PAGE_BOTTOM}},
+        {{-5, 300}, {kPageLeft, kPageTop + 300}},
+        {{900, 300}, {kPageRight, kPageTop + 300}},
+        {{300, -5}, {kPageLeft + 300, kPageTop}},
+        {{300, 700}, {kPageLeft + 300, kPageBottom}},
+        {{-5, -5}, {kPageLeft, kPageTop}},
+        {{900, 700}, {kPageRight, kPageBottom}},
         {{0, 0}, {0, 0}},
-        {{PAGE_WIDTH, PAGE_HEIGHT}, {0, 0}},
+        {{kPageWidth, kPageHeight}, {0, 0}},
     };
     view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
     for (const Row& row : rows) {

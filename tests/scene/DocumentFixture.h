@@ -21,7 +21,7 @@ protected:
     DocumentFixture() {
         view.SetDocument(&doc);
         doc.SetView(&view);
-        doc.LoadPage(nullptr, PageBackgroundFiles[0], &PageCorners);
+        doc.LoadPage(nullptr, PageBackgroundFiles[0], &kPageCorners);
     }
 
     // A sticker made the way picking one makes it: on top of the others.

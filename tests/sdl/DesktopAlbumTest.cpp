@@ -101,8 +101,8 @@ ScreenCheck Showing(const char* file, const TileRect& tile) {
 // picture of its own over the caption.
 ScreenCheck Counter(int32_t left) {
     return left == NUMBEROFSTICKERGRAPHICS
-               ? Showing(StickersLeftCaptionFile, StickersLeftCaptionTiles[0])
-               : Showing(StickersLeftNumberFile,
+               ? Showing(kStickersLeftCaptionFile, kStickersLeftCaptionTiles[0])
+               : Showing(kStickersLeftNumberFile,
                          StickersLeftNumberTiles[static_cast<size_t>(left)]);
 }
 
@@ -134,7 +134,7 @@ void PushKey(SDL_Keycode key) {
 int32_t StickerOnPage(int32_t pageIndex) {
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber ==
-            AlbumPages[static_cast<size_t>(pageIndex)].pageNumber)
+            kAlbumPages[static_cast<size_t>(pageIndex)].pageNumber)
             return sticker;
     }
     return -1;
@@ -150,7 +150,7 @@ protected:
         fs::current_path(folder.Path());
         CFileManager::SetBaseDirectoryFromCurrent();
         // The heading of the title picture: the start button covers part of the rest.
-        title = Showing(TitlePictureFile, TileRect{0, 0, TitlePictureTiles[0].width, 180});
+        title = Showing(kTitlePictureFile, TileRect{0, 0, kTitlePictureTiles[0].width, 180});
     }
 
     // A fresh X server of this size (and a window manager on it) for the next album.
@@ -252,8 +252,8 @@ protected:
         CDIB picture(1, 1);
         EXPECT_TRUE(picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]));
         const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
-        return POINT{PAGE_LEFT + home.x + picture.GetWidth() / 2,
-                     PAGE_TOP + home.y + picture.GetHeight() / 2};
+        return POINT{kPageLeft + home.x + picture.GetWidth() / 2,
+                     kPageTop + home.y + picture.GetHeight() / 2};
     }
 
     // Carries a sticker onto its home in two steps, as a hand would, and drops it.
@@ -460,7 +460,7 @@ TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
     const auto letGo = std::chrono::steady_clock::now() + 2s;
     while (std::chrono::steady_clock::now() < letGo) held.push_back(server->Screenshot().value());
     ASSERT_TRUE(server->Xdotool("keyup Next"));
-    const RECT page{PAGE_LEFT, PAGE_TOP, PAGE_RIGHT, PAGE_BOTTOM};
+    const RECT page{kPageLeft, kPageTop, kPageRight, kPageBottom};
     EXPECT_TRUE(std::any_of(held.begin(), held.end(), [&](const Surface& shot) {
         return Difference(shot, held.front(), page, 4) > 1;
     })) << "the held key turned no page";
@@ -546,7 +546,7 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
         tap(button);
         PushKey(SDLK_RETURN);
         std::this_thread::sleep_for(500ms);
-        tap(POINT{PAGE_LEFT + 10, PAGE_TOP + 10});
+        tap(POINT{kPageLeft + 10, kPageTop + 10});
         PushFinger(SDL_FINGERDOWN, button);
         for (int step = 1; step <= 10; ++step) {
             std::this_thread::sleep_for(50ms);

@@ -191,7 +191,7 @@ TEST_F(DesktopWindowTest, HeldKeyRepeatsAndAFingerReachTheProgramAsTheyShould) {
     PushKey(SDL_KEYUP, 0);
     EXPECT_EQ(keys(), "U") << "repeats already let go of do nothing";
 
-    const RECT page{PAGE_LEFT, PAGE_TOP, PAGE_RIGHT, PAGE_BOTTOM};
+    const RECT page{kPageLeft, kPageTop, kPageRight, kPageBottom};
     backend->ConfinePointer(&page);
     ASSERT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr);
     PushFinger(SDL_FINGERDOWN, 0.25f, 0.5f);

@@ -1,9 +1,13 @@
 #pragma once
 // The one view of the album: the page view with the album's rules for picking a
-// sticker from its button, judging the drop and letting the button go. It also tells
-// the playing screen which page is on show and gives the printer the page.
+// sticker from its button, judging the drop, sticking it (record, counter, sound) and
+// letting the button go. It also tells the playing screen which page is on show and
+// gives the printer the page. The shell gives it the one dialog it needs, the hint
+// shown at the first pick.
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "album/PageOnShow.h"
 #include "gfx/PrintablePage.h"
@@ -11,8 +15,14 @@
 
 class CAlbumView : public CAnimView, public PageOnShow, public PrintablePage {
 public:
+    // Shows the hint for the first sticker picked over the main window `mainWindow`.
+    using Hint = std::function<void(HWND mainWindow)>;
+
     CAlbumView() = default;
     ~CAlbumView() override = default;
+
+    // The hint of the first pick; without one no hint is shown and none is used up.
+    void SetNewStickerHint(Hint showHint) { m_showHint = std::move(showHint); }
 
     // The sticker button `stickerCommand` was clicked: its sticker (of the current
     // sheet) hangs under the pointer over `pageWindow`, unless it is used already.
@@ -40,9 +50,10 @@ protected:
 
 private:
     void StickCarriedSticker(HWND pageWindow);
-    static void ShowHintOnce(HWND mainWindow);
+    void ShowHintOnce(HWND mainWindow) const;
 
     HWND m_pageWindow = nullptr;
+    Hint m_showHint;
 };
 
 // Tells the parent, once per run, that the album's files could not be saved.

@@ -1,4 +1,4 @@
-#include "app/AlbumView.h"
+#include "album/AlbumView.h"
 
 #include <memory>
 
@@ -6,7 +6,6 @@
 #include "album/StickerOverPosition.h"
 #include "album/StickersUsed.h"
 #include "album/Validatable.h"
-#include "app/BitmapDialogs.h"
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/StickerNumbering.h"
@@ -45,7 +44,7 @@ void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCo
 
     PlayingPhase& playing = GetPlayingPhase();
     const int32_t previous = playing.GetStkrBtnPressed();
-    if (previous != NO_BUTTON && previous != stickerCommand) {
+    if (previous != kNoButton && previous != stickerCommand) {
         const HWND previousButton =
             StickerButtonRows[static_cast<size_t>(previous - IDM_STICKER1)].window;
         SendMessageA(previousButton, BM_SETSTATE, TRUE, 0);
@@ -71,9 +70,9 @@ void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCo
     SetFocus(mainWindow);
 }
 
-void CAlbumView::ShowHintOnce(HWND mainWindow) {
-    if (CInitialization::ms_ShowNewStickerDialog == 0) return;
-    ShowBitmapDialog(mainWindow, DIALOG_OK, OkDialogProc, "NewStkrDialogBkg");
+void CAlbumView::ShowHintOnce(HWND mainWindow) const {
+    if (CInitialization::ms_ShowNewStickerDialog == 0 || !m_showHint) return;
+    m_showHint(mainWindow);
     CInitialization::ms_ShowNewStickerDialog = 0;
     CInitialization().WriteInitialization();
 }
