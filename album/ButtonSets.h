@@ -12,7 +12,7 @@ using StartButtonSet = ButtonSetOf<StartButtonSubclass, 1>;
 using CommandButtonSet = ButtonSetOf<CommandButtonSubclass, kNumberOfCommandButtons>;
 using SheetButtonSet = ButtonSetOf<SheetButtonSubclass, kNumberOfSheets>;
 // 28 windows; its 224 pictures are numbered by sticker index.
-using StickerButtonSet = ButtonSetOf<StickerButtonSubclass, STICKERSPERSHEET>;
+using StickerButtonSet = ButtonSetOf<StickerButtonSubclass, kStickersPerSheet>;
 
 StartButtonSet& StartButtons();
 CommandButtonSet& CommandButtons();

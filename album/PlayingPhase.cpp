@@ -72,7 +72,7 @@ void PlayingPhase::DrawPlayingFrame(HDC dc) const {
 void PlayingPhase::DrawPageIndicator(HDC dc) const {
     const int32_t pageIndex = m_page != nullptr ? m_page->GetCurrentPage() : 0;
     // A page the book does not have shows the empty label.
-    const int32_t label = pageIndex >= 0 && pageIndex < NUMBEROFPAGES
+    const int32_t label = pageIndex >= 0 && pageIndex < kNumberOfPages
                               ? kAlbumPages[static_cast<size_t>(pageIndex)].labelTile
                               : kEmptyPageLabelTile;
     ::DrawPageIndicator(dc, m_pageIndicator, label);

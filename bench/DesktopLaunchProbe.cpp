@@ -273,9 +273,9 @@ private:
 
 void PickASticker() {
     const int32_t sticker = StickerOnFirstPage();
-    Click(Centre(SheetButtonRows[static_cast<size_t>(sticker / STICKERSPERSHEET)]));
+    Click(Centre(SheetButtonRows[static_cast<size_t>(sticker / kStickersPerSheet)]));
     std::this_thread::sleep_for(300ms);
-    Click(Centre(StickerButtonRows[static_cast<size_t>(sticker % STICKERSPERSHEET)]));
+    Click(Centre(StickerButtonRows[static_cast<size_t>(sticker % kStickersPerSheet)]));
     std::this_thread::sleep_for(500ms);
     // The first pick's hint.
     Xdotool("key Return");

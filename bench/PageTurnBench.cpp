@@ -37,7 +37,7 @@ int32_t StickersOn(int32_t pageIndex) {
 
 int32_t FullestPage() {
     int32_t fullest = 0;
-    for (int32_t page = 1; page < NUMBEROFPAGES; ++page) {
+    for (int32_t page = 1; page < kNumberOfPages; ++page) {
         if (StickersOn(page) > StickersOn(fullest)) fullest = page;
     }
     return fullest;

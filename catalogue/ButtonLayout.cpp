@@ -33,8 +33,8 @@ constexpr ButtonRow Slot(int32_t id, int32_t edge, int32_t x, int32_t y) {
     return {nullptr, edge, id, x, y, kSlotSize, kSlotSize};
 }
 
-constexpr std::array<ButtonRow, STICKERSPERSHEET> StickerRows() {
-    std::array<ButtonRow, STICKERSPERSHEET> rows{};
+constexpr std::array<ButtonRow, kStickersPerSheet> StickerRows() {
+    std::array<ButtonRow, kStickersPerSheet> rows{};
     size_t slot = 0;
     int32_t id = IDM_STICKER1;
     for (int32_t i = 0; i < kLeftSlots; ++i) {
@@ -63,4 +63,4 @@ constinit std::array<ButtonRow, kNumberOfCommandButtons> CommandButtonRows = {{
 
 constinit std::array<ButtonRow, kNumberOfSheets> SheetButtonRows = SheetRows();
 
-constinit std::array<ButtonRow, STICKERSPERSHEET> StickerButtonRows = StickerRows();
+constinit std::array<ButtonRow, kStickersPerSheet> StickerButtonRows = StickerRows();

@@ -30,4 +30,4 @@ extern std::array<ButtonRow, kNumberOfCommandButtons> CommandButtonRows;
 extern std::array<ButtonRow, kNumberOfSheets> SheetButtonRows;
 // IDM_STICKER1 to IDM_STICKER28: down the left of the page, along the bottom, and up
 // the right.
-extern std::array<ButtonRow, STICKERSPERSHEET> StickerButtonRows;
+extern std::array<ButtonRow, kStickersPerSheet> StickerButtonRows;

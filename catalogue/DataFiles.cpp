@@ -15,8 +15,8 @@ constexpr char Digit(int32_t value) {
 }
 
 constexpr StickerFileName StickerFile(char family, int32_t index) {
-    const int32_t sheet = index / STICKERSPERSHEET + 1;
-    const int32_t sticker = index % STICKERSPERSHEET + 1;
+    const int32_t sheet = index / kStickersPerSheet + 1;
+    const int32_t sticker = index % kStickersPerSheet + 1;
     StickerFileName name{};
     const char pattern[] = "\\data003\\?0???.dat";
     for (size_t i = 0; i < name.size(); ++i) name[i] = pattern[i];

@@ -47,12 +47,12 @@ inline constexpr std::array<AlbumPage, 25> kAlbumPages = {{
     {24, 25, "\\data003\\p0025.dat", "\\save003\\page25.sav", 24},
 }};
 
-constexpr int32_t NUMBEROFPAGES = static_cast<int32_t>(kAlbumPages.size());
+constexpr int32_t kNumberOfPages = static_cast<int32_t>(kAlbumPages.size());
 
 // The page index of a home page number that no page of the book has. It lies beyond
 // every page index and every label of the 25-label strip.
 constexpr int32_t kNoPageIndex = 26;
-static_assert(NUMBEROFPAGES < kNoPageIndex);
+static_assert(kNumberOfPages < kNoPageIndex);
 
 // The used-sticker record is kept beside the page files, under a name no page uses.
 constexpr const char* kStickersUsedFile = "\\save003\\page00.sav";
@@ -81,11 +81,11 @@ inline constexpr auto PageBackgroundFiles = page_table_detail::Column(&AlbumPage
 inline constexpr auto PageSaveFiles = page_table_detail::SaveFilesAndRecord();
 
 constexpr int32_t NextPageIndex(int32_t pageIndex) {
-    return (pageIndex + 1) % NUMBEROFPAGES;
+    return (pageIndex + 1) % kNumberOfPages;
 }
 
 constexpr int32_t PreviousPageIndex(int32_t pageIndex) {
-    return (pageIndex + NUMBEROFPAGES - 1) % NUMBEROFPAGES;
+    return (pageIndex + kNumberOfPages - 1) % kNumberOfPages;
 }
 
 // The page index of the page with home page number `pageNumber`, or kNoPageIndex.

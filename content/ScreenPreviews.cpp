@@ -128,7 +128,7 @@ struct PlayingState {
         const bool current = static_cast<int32_t>(i) + 1 == state.sheet;
         screen.Button(SheetButtonInfos[i], current ? kDown : kUp, SheetButtonRows[i]);
     }
-    for (int32_t slot = 0; slot < STICKERSPERSHEET; ++slot) {
+    for (int32_t slot = 0; slot < kStickersPerSheet; ++slot) {
         const int32_t index = StickerIndex(state.sheet, slot + 1);
         StickerFace face = kNormal;
         if (state.stuck.contains(index)) face = kUsed;

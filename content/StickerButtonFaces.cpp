@@ -37,7 +37,7 @@ ButtonFaces::Icon Centred(const Canvas& sticker, double alpha) {
 }  // namespace
 
 Canvas StickerButtonFaces::Strip(int32_t stickerIndex) {
-    const int32_t slot = stickerIndex % STICKERSPERSHEET;
+    const int32_t slot = stickerIndex % kStickersPerSheet;
     const ButtonRow& row = StickerButtonRows[static_cast<size_t>(slot)];
     const Canvas backdrop = ScreenFrame::Behind(row.x, row.y, kFace, kFace);
     const Canvas sticker = StickerArt::Render(stickerIndex, kStickerOnFace);

@@ -34,8 +34,8 @@ Canvas ContactSheet(const ContentOutput& output, const std::string& title,
         const double x = 20 + static_cast<double>(cell % kColumns) * kCellWidth;
         const double y = kTitleHeight + static_cast<double>(cell / kColumns) * kCellHeight;
         contact.Text(std::to_string(index), x + 16, y + 12, 14, Palette::kInk);
-        contact.Text(std::to_string(index / STICKERSPERSHEET + 1) + "." +
-                         std::to_string(index % STICKERSPERSHEET + 1),
+        contact.Text(std::to_string(index / kStickersPerSheet + 1) + "." +
+                         std::to_string(index % kStickersPerSheet + 1),
                      x + 16, y + 32, 12, Palette::kInk.Lighter(0.4));
         contact.Paint(PictureEncoder::Decode(
                           *output.FindAlbumFile(ContentOutput::AlbumPath(StickerPictureFiles[at]))),
@@ -63,7 +63,7 @@ void StickerPictures::Generate(ContentOutput& output) {
     if (!output.WantsPreviews()) return;
     for (int32_t sheet = 1; sheet <= kNumberOfSheets; ++sheet) {
         std::vector<int32_t> stickers;
-        for (int32_t sticker = 1; sticker <= STICKERSPERSHEET; ++sticker) {
+        for (int32_t sticker = 1; sticker <= kStickersPerSheet; ++sticker) {
             stickers.push_back(StickerIndex(sheet, sticker));
         }
         output.AddPreview("sheet" + std::to_string(sheet),

@@ -28,7 +28,7 @@ public:
     }
     // True when the save file of every page of the book holds exactly these bytes.
     bool EveryPageIs(const Bytes& bytes) const {
-        for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
+        for (int32_t page = 0; page < kNumberOfPages; ++page) {
             if (Page(page) != bytes) return false;
         }
         return true;

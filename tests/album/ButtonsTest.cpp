@@ -48,7 +48,7 @@ protected:
         for (int32_t n = 0; n < kNumberOfSheets; ++n)
             WriteTiledPicture(SheetButtonInfos[static_cast<size_t>(n)], 200 + n);
         // The first two sheets' stickers.
-        for (int32_t n = 0; n < 2 * STICKERSPERSHEET; ++n)
+        for (int32_t n = 0; n < 2 * kStickersPerSheet; ++n)
             WriteTiledPicture(StickerButtonInfos[static_cast<size_t>(n)], n);
         GetStickersUsed()->ReadStickersUsed();
 
@@ -191,7 +191,7 @@ TEST_F(PlayingButtonsTest, APressDraggedOffTheButtonIsNoClickAndLeavesTheNormalF
 }
 
 TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
-    const int32_t usedOnSheetTwo = STICKERSPERSHEET + 10;
+    const int32_t usedOnSheetTwo = kStickersPerSheet + 10;
     GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
     phase.SetCurrentSheet(IDM_SHEET1 + 1);
     for (const ButtonRow& row : StickerButtonRows) {
@@ -199,8 +199,8 @@ TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
             SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
     }
     Run();
-    EXPECT_EQ(FaceOf(0), TileColour(STICKERSPERSHEET, 0));
-    EXPECT_EQ(FaceOf(27), TileColour(STICKERSPERSHEET + 27, 0));
+    EXPECT_EQ(FaceOf(0), TileColour(kStickersPerSheet, 0));
+    EXPECT_EQ(FaceOf(27), TileColour(kStickersPerSheet + 27, 0));
     EXPECT_EQ(FaceOf(10), TileColour(usedOnSheetTwo, 4));
 }
 

@@ -130,7 +130,7 @@ TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         const StickerHome& home = HomeOf(index);
         const int32_t page = StickerOverPosition::GetStickerPageIndex(index);
-        ASSERT_TRUE(page >= 0 && page < NUMBEROFPAGES) << index;
+        ASSERT_TRUE(page >= 0 && page < kNumberOfPages) << index;
         EXPECT_EQ(kAlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
         // A sticker sticks within 19 pixels of its home, so every home must lie
         // less than 20 pixels outside the page.

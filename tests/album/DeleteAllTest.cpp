@@ -12,7 +12,7 @@ protected:
 };
 
 TEST_F(DeleteAllTest, EveryPageBecomesTheSixteenByteEmptyPageAndTheRecordIsLeftAlone) {
-    album.WritePage(NUMBEROFPAGES - 1, AlbumFolder::PageWithASticker());
+    album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWithASticker());
     const Bytes record = AlbumFolder::RecordOf({1, 0, 1});
     WriteBytes(album.SaveFile("page00.sav"), record);
 
@@ -28,12 +28,12 @@ TEST_F(DeleteAllTest, APageThatCannotBeWrittenKeepsItsFileAndTheOthersAreStillCl
     album.WritePage(0, AlbumFolder::PageWithASticker());
     std::filesystem::permissions(album.PageFile(0), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
-    album.WritePage(NUMBEROFPAGES - 1, AlbumFolder::PageWithASticker());
+    album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWithASticker());
 
     DeleteAll().ClearPageFiles();
 
     EXPECT_EQ(album.Page(0), AlbumFolder::PageWithASticker());
-    for (int32_t page = 1; page < NUMBEROFPAGES; ++page)
+    for (int32_t page = 1; page < kNumberOfPages; ++page)
         EXPECT_EQ(album.Page(page), AlbumFolder::EmptyPage()) << page;
     EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " +
                                  CFileManager::BaseDirectory() + "\\save003\\page01.sav"));

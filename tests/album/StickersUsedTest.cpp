@@ -94,7 +94,7 @@ TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
 // leaves them apart, and start-up brings the record to what the pages show.
 TEST_F(StickersUsedTest, ARecordThatDisagreesWithThePagesIsRepairedAndSaved) {
     album.WritePage(0, AlbumFolder::PageWith({0, 30}));
-    album.WritePage(NUMBEROFPAGES - 1, AlbumFolder::PageWith({223}));
+    album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWith({223}));
     WriteBytes(album.SaveFile("page00.sav"), AlbumFolder::RecordOf(UsedOnly({0, 99})));
     EXPECT_TRUE(record.ReadStickersUsed());
     EXPECT_EQ(Entries(), UsedOnly({0, 30, 223}));
@@ -133,7 +133,7 @@ TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) 
         {"impossible string length", LongBytes(-1), "DeSerializer::GetString: string too long"},
     };
     // Stickers on three pages, the first and the last page of the book among them.
-    std::vector<Bytes> pages(NUMBEROFPAGES, AlbumFolder::EmptyPage());
+    std::vector<Bytes> pages(kNumberOfPages, AlbumFolder::EmptyPage());
     pages.front() = AlbumFolder::PageWith({0, 27});
     pages[1] = AlbumFolder::PageWith({100});
     pages.back() = AlbumFolder::PageWith({223});
@@ -145,13 +145,13 @@ TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) 
         capture.Clear();
         record.ResetStickersUsed();
         record.SetStickerUsed(3);
-        for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
+        for (int32_t page = 0; page < kNumberOfPages; ++page)
             album.WritePage(page, pages[static_cast<size_t>(page)]);
         std::filesystem::remove(album.SaveFile("page00.sav"));
         if (bad.bytes) WriteBytes(album.SaveFile("page00.sav"), *bad.bytes);
 
         EXPECT_FALSE(record.ReadStickersUsed());
-        for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
+        for (int32_t page = 0; page < kNumberOfPages; ++page)
             EXPECT_EQ(album.Page(page), pages[static_cast<size_t>(page)]);
         EXPECT_EQ(Entries(), stuck);
         EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - stuckCount);

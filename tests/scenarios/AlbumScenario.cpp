@@ -125,11 +125,11 @@ void AlbumScenario::RightClick() {
 }
 
 void AlbumScenario::ChooseSheetOf(int32_t stickerIndex) {
-    ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / STICKERSPERSHEET)]);
+    ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);
 }
 
 void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
-    ClickButton(StickerButtonRows[static_cast<size_t>(stickerIndex % STICKERSPERSHEET)]);
+    ClickButton(StickerButtonRows[static_cast<size_t>(stickerIndex % kStickersPerSheet)]);
     if (hint) PressKey(VK_RETURN);
 }
 

@@ -44,7 +44,7 @@ TEST_F(Commands, ClearAllIsRefusedWithNothingStuckAndNoOrEscapeChangeNothing) {
 // Page Up from the first page shows the last; printing prints that page, framed, with
 // the sticker just stuck on it (the printer's fitting is checked on its own).
 TEST_F(Commands, APrintedPageIsThePageOnScreenFramed) {
-    const int32_t onLastPage = StickersOf(NUMBEROFPAGES - 1)[0];
+    const int32_t onLastPage = StickersOf(kNumberOfPages - 1)[0];
     machine.InstallPrinter(PrinterDescription{"Paper", 2400, kPaperWidth});
     machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
     StartBook();
@@ -110,8 +110,8 @@ TEST_F(Commands, ACommandKeyWhileCarryingEndsTheCarryFirst) {
 TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
     // Each key and the page it shows: Page Up on the first page goes to the last.
     const std::pair<UINT, int32_t> turns[] = {{0, 0},        {VK_NEXT, 1},
-                                              {VK_PRIOR, 0}, {VK_PRIOR, NUMBEROFPAGES - 1},
-                                              {VK_NEXT, 0},  {VK_UP, NUMBEROFPAGES - 1}};
+                                              {VK_PRIOR, 0}, {VK_PRIOR, kNumberOfPages - 1},
+                                              {VK_NEXT, 0},  {VK_UP, kNumberOfPages - 1}};
     StartBook();
     for (const auto& [key, page] : turns) {
         if (key != 0) PressKey(key);
@@ -150,8 +150,8 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
         });
     }
     ClickButton(SheetButtonRows.back());
-    for (int32_t button = 0; button < STICKERSPERSHEET; ++button) {
-        PickSticker((kNumberOfSheets - 1) * STICKERSPERSHEET + button, button == 0);
+    for (int32_t button = 0; button < kStickersPerSheet; ++button) {
+        PickSticker((kNumberOfSheets - 1) * kStickersPerSheet + button, button == 0);
         Then([button] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "button " << button; });
         RightClick();
     }

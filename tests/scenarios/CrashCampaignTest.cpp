@@ -47,7 +47,7 @@ class CrashCampaign : public AlbumScenario {
 protected:
     static std::set<int32_t> StickersOnPages() {
         std::set<int32_t> stickers;
-        for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
+        for (int32_t page = 0; page < kNumberOfPages; ++page) {
             for (const int32_t sticker : StickersInPageFile(page)) stickers.insert(sticker);
         }
         return stickers;

@@ -38,7 +38,7 @@ TEST_F(StartAndClose, AFreshStartCreatesTheRecordEveryEmptyPageAndTheOptions) {
     EXPECT_EQ(RunAlbum(), 0);
     // The record's and the pages' bytes are the used-sticker record's test.
     EXPECT_EQ(FileBytes("save003/page00.sav").size(), 918u);
-    EXPECT_EQ(FileBytes(PageFileName(NUMBEROFPAGES - 1)).size(), 16u);
+    EXPECT_EQ(FileBytes(PageFileName(kNumberOfPages - 1)).size(), 16u);
     EXPECT_EQ(FileBytes("options03.dta").size(), 20u);
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
@@ -48,7 +48,7 @@ TEST_F(StartAndClose, AFreshStartCreatesTheRecordEveryEmptyPageAndTheOptions) {
 TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWindow) {
     const std::pair<std::string, bool> cases[] = {{StickerPictureFiles[5], false},
                                                   {PageBackgroundFiles[0], false},
-                                                  {PageBackgroundFiles[NUMBEROFPAGES - 1], false},
+                                                  {PageBackgroundFiles[kNumberOfPages - 1], false},
                                                   {StickerPictureFiles[200], true}};
     for (const auto& [missing, unreadable] : cases) {
         SCOPED_TRACE(missing + (unreadable ? " unreadable" : " missing"));

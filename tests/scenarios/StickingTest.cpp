@@ -14,7 +14,7 @@ protected:
     }
     bool Used() const { return GetStickersUsed()->GetStickerUsed(sticker) == SU_USED; }
     std::vector<uint32_t> ButtonFace() const {
-        const ButtonRow& b = StickerButtonRows[static_cast<size_t>(sticker % STICKERSPERSHEET)];
+        const ButtonRow& b = StickerButtonRows[static_cast<size_t>(sticker % kStickersPerSheet)];
         return ScreenBlock(RECT{b.x, b.y, b.x + b.width, b.y + b.height});
     }
     void RestartOnItsSheet() {

@@ -49,7 +49,7 @@ protected:
 // positions in the page files show when they are read back after the restart.
 TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptiesTheBook) {
     StartBook();
-    for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
+    for (int32_t page = 0; page < kNumberOfPages; ++page) {
         Then([page] { ASSERT_EQ(GetAlbumDocument().GetCurrentPage(), page); });
         for (int32_t sticker : StickersOf(page)) Stick(sticker, sticker == StickersOf(0)[0]);
         ClickButton(kNextPageButton);
@@ -61,12 +61,12 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
     });
     CloseAlbum();
     RunAlbum();
-    for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
+    for (int32_t page = 0; page < kNumberOfPages; ++page)
         EXPECT_EQ(StickersInPageFile(page), StickersOf(page)) << page;
 
     ResetMachine();
     StartBook();
-    for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
+    for (int32_t page = 0; page < kNumberOfPages; ++page) {
         Then([this, page] { ExpectShown(StickersOf(page)); });
         ClickButton(kNextPageButton);
     }
@@ -74,7 +74,7 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
     PressKey(VK_RETURN);  // yes, clear everything
     Then([this] {
         EXPECT_EQ(SoundsPlayed().back(), "ClearWAVE");
-        for (int32_t page = 0; page < NUMBEROFPAGES; ++page)
+        for (int32_t page = 0; page < kNumberOfPages; ++page)
             EXPECT_EQ(FileBytes(PageFileName(page)).size(), 16u) << page;
         EXPECT_TRUE(StickersInRecord().empty());
         EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS);
@@ -103,7 +103,7 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
 
     StartBook();
     Then([] { EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 3); });
-    for (int32_t page = 0; page < NUMBEROFPAGES; ++page) {
+    for (int32_t page = 0; page < kNumberOfPages; ++page) {
         Then([this, page] {
             ExpectShown(page == 1    ? std::vector<int32_t>{84, 85}
                         : page == 13 ? std::vector<int32_t>{88}

@@ -104,7 +104,7 @@ TEST_F(AnimDocTest, APageFileLongerThanTheBookStopsAtAsManyStickersAsTheBookHas)
 TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
     const Records onFirst = {{30, -15, 26, 11, 0}};
     const Records onLast = {{74, 526, 316, 11, 0}};
-    const int32_t last = NUMBEROFPAGES - 1;
+    const int32_t last = kNumberOfPages - 1;
     Stick(30, -15, 26);
     doc.ChangePage(kPagePrevious);
     EXPECT_EQ(book.Page(0), BookFolder::PageOf(onFirst)) << "saved when turned away from";

@@ -237,12 +237,12 @@ protected:
         EXPECT_TRUE(server->Xdotool("click 1"));
     }
     void ChooseSheetOf(int32_t stickerIndex) const {
-        Click(Centre(SheetButtonRows[static_cast<size_t>(stickerIndex / STICKERSPERSHEET)]));
+        Click(Centre(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]));
     }
 
     // Picks a sticker from its button and answers the first pick's hint.
     void PickTheSticker(int32_t stickerIndex, bool hint = true) const {
-        Click(Centre(StickerButtonRows[static_cast<size_t>(stickerIndex % STICKERSPERSHEET)]));
+        Click(Centre(StickerButtonRows[static_cast<size_t>(stickerIndex % kStickersPerSheet)]));
         std::this_thread::sleep_for(500ms);
         if (hint) Key("Return");
     }
@@ -359,7 +359,7 @@ TEST_F(DesktopAlbumTest,
     EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1))) << "one sticker fewer left";
     EXPECT_TRUE(RecordMarksUsed(sticker));
 
-    const int32_t lastPage = NUMBEROFPAGES - 1;
+    const int32_t lastPage = kNumberOfPages - 1;
     const int32_t onLastPage = StickerOnPage(lastPage);
     Key("Prior");
     ChooseSheetOf(onLastPage);
@@ -531,7 +531,8 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
     std::unique_ptr<SdlBackend> backend = SdlBackend::Open(1024, 768);
     ASSERT_NE(backend, nullptr);
     Backend* previous = InstallBackend(backend.get());
-    const POINT button = Centre(StickerButtonRows[static_cast<size_t>(sticker % STICKERSPERSHEET)]);
+    const POINT button =
+        Centre(StickerButtonRows[static_cast<size_t>(sticker % kStickersPerSheet)]);
     const POINT home = HomeCentre(sticker);
     const auto tap = [](POINT point) {
         PushFinger(SDL_FINGERDOWN, point);
@@ -542,7 +543,7 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
         if (!WaitForScreen(title)) return false;
         PushKey(SDLK_RETURN);
         if (!WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) return false;
-        tap(Centre(SheetButtonRows[static_cast<size_t>(sticker / STICKERSPERSHEET)]));
+        tap(Centre(SheetButtonRows[static_cast<size_t>(sticker / kStickersPerSheet)]));
         tap(button);
         PushKey(SDLK_RETURN);
         std::this_thread::sleep_for(500ms);
