@@ -4,7 +4,6 @@
 # process it starts ends with it. Usage: web-test.sh [--autoplay]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-site_port=8000
 
 work="$(mktemp -d)"
 server=""
@@ -22,14 +21,13 @@ stop() {
 }
 trap stop EXIT
 
-"$root/scripts/install-deps.sh" "$root/scripts/packages-web.txt"
+# Installs what the web album and this test need, and builds the site.
+"$root/scripts/web.sh" >/dev/null
 
 # The clicks and pictures the test looks for, from a native build of the album's tables.
 cmake -S "$root" -B "$root/build" -G Ninja -DQUILLORY_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-nice cmake --build "$root/build" -j2 --target web_test_layout >/dev/null
+nice cmake --build "$root/build" -j2 --target web_test_layout >&2
 (cd "$root/build/Quillory3" && "$root/build/tests/web/web_test_layout") >"$work/layout.json"
-
-"$root/scripts/web.sh"
 
 free_port() {
     python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
@@ -46,11 +44,8 @@ wait_for() {
     return 1
 }
 
-if answers "http://127.0.0.1:$site_port/"; then
-    echo "port $site_port is taken: stop what serves there first" >&2
-    exit 1
-fi
-setsid "$root/scripts/web.sh" --serve >"$work/server.log" 2>&1 &
+site_port="$(free_port)"
+QUILLORY_WEB_PORT="$site_port" setsid "$root/scripts/web.sh" --serve >"$work/server.log" 2>&1 &
 server=$!
 driver_port="$(free_port)"
 setsid chromedriver --port="$driver_port" --allowed-ips=127.0.0.1 >"$work/driver.log" 2>&1 &
