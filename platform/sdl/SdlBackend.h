@@ -21,7 +21,7 @@
 #include "platform/Cursor.h"
 #include "platform/sdl/CupsPrinter.h"
 #include "platform/sdl/Letterbox.h"
-#include "platform/sdl/TouchGesture.h"
+#include "platform/TouchGesture.h"
 
 class SdlBackend : public Backend {
 public:

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sdl/TouchGesture.h"
+#include "platform/TouchGesture.h"
 
 namespace {
 

@@ -1,0 +1,20 @@
+#pragma once
+// The browser put in place of the null machine for the life of the album: the page's
+// canvas, input, files and printing as the backend. Destroying it puts the previous
+// machine back.
+
+#include <memory>
+
+#include "platform/web/WebBackend.h"
+
+class Browser {
+public:
+    Browser();
+    ~Browser();
+    Browser(const Browser&) = delete;
+    Browser& operator=(const Browser&) = delete;
+
+private:
+    WebBackend m_backend;
+    Backend* m_previousBackend;
+};

@@ -1,0 +1,70 @@
+#pragma once
+// The browser as the album's machine: the program's 1024 x 768 screen drawn into the
+// page's <canvas id="album"> (only the changed areas), placed and scaled as CanvasFit
+// says; mouse, touch and keys from the page turned into the same input as on the
+// desktop (a finger acts as TouchGesture describes); the pointer's picture as the
+// page's cursor; full screen on the first click or key; the tab in front and visible
+// as the active program, so that the album deactivates (and its music stops) while
+// the tab is hidden. Message boxes are the browser's own; printing goes through the
+// browser's print dialog. The browser side lives in WebBackend.js.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/Backend.h"
+#include "platform/Cursor.h"
+#include "platform/TouchGesture.h"
+#include "platform/web/CanvasFit.h"
+
+class WebBackend : public Backend {
+public:
+    WebBackend(LONG width, LONG height);
+
+    void Present(const Surface& screen, const RECT& area) override;
+    std::optional<InputEvent> NextInputEvent() override;
+    void WaitForInput(DWORD milliseconds) override;
+    // The first time, the title is on screen: the page says so (quillory.ready).
+    void Settled() override;
+    void Wake() override;
+    void SetCursorImage(const CursorImage* image) override;
+    void SetCursorVisible(bool visible) override;
+    void WarpPointer(POINT screenPoint) override;
+    void ConfinePointer(const RECT* area) override;
+    void RestoreWindow() override;
+    void RaiseWindow() override;
+    bool OpenDisplay() override;
+    bool TakeDisplayExclusively() override;
+    bool SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) override;
+    bool RestoreDisplayMode() override;
+    bool CloseDisplay() override;
+    std::optional<PrinterDescription> DefaultPrinter() override;
+    bool ConfirmPrinting(bool landscape) override;
+    bool StartPrintJob(const std::string& documentName) override;
+    bool PrintPage(const Surface& page) override;
+    bool EndPrintJob() override;
+    int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
+    void Beep(UINT type) override;
+    void BeforeReading(int hostDescriptor) override;
+    bool StoreFiles() override;
+    DWORD MillisecondClock() override;
+    void Sleep(DWORD milliseconds) override;
+
+private:
+    // Places the canvas in the window as it is now.
+    void Refit();
+    std::optional<InputEvent> Translate();
+    void ApplyCursor();
+
+    LONG m_width;
+    LONG m_height;
+    CanvasFit m_fit;
+    // The pixels of the area being drawn, as the canvas takes them (RGBA bytes).
+    std::vector<uint8_t> m_rgba;
+    std::optional<CursorImage> m_cursorImage;
+    bool m_cursorVisible = true;
+    TouchGesture m_touch;
+    bool m_printing = false;
+    bool m_presented = false;
+    bool m_ready = false;
+};
