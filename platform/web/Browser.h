@@ -1,10 +1,11 @@
 #pragma once
 // The browser put in place of the null machine for the life of the album: the page's
-// canvas, input, files and printing as the backend. Destroying it puts the previous
-// machine back.
+// canvas, input, files and printing as the backend, and Web Audio as the multimedia
+// devices. Destroying it puts the previous machine back.
 
 #include <memory>
 
+#include "platform/MultimediaBackend.h"
 #include "platform/web/WebBackend.h"
 
 class Browser {
@@ -17,4 +18,5 @@ public:
 private:
     WebBackend m_backend;
     Backend* m_previousBackend;
+    MultimediaBackend* m_previousMultimedia;
 };

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/Kernel.h"
 #include "platform/WaveSamples.h"
+#include "platform/web/MainLoop.h"
 #include "platform/synth/MixLevels.h"
 
 namespace {
@@ -99,13 +99,18 @@ EM_JS(void, QuilloryStopEffect, (), {
     sound.effect = null;
 });
 
-// An open handle on the synthesizer; the music is rendered while one is open.
+// An open handle on the synthesizer. While one is open, the main loop turns at least
+// every few milliseconds and feeds the music at each turn; without one it may rest.
 class WebMultimedia::SynthOutput : public MidiOutputDevice {
 public:
-    explicit SynthOutput(WebMultimedia& owner) : m_owner(owner) { ++m_owner.m_musicOutputs; }
+    explicit SynthOutput(WebMultimedia& owner) : m_owner(owner) {
+        if (m_owner.m_musicOutputs++ == 0) MainLoop::SetTurnWork(PumpWebAudio);
+    }
     ~SynthOutput() override {
         m_owner.m_synthesizer.Reset();
-        if (--m_owner.m_musicOutputs == 0) m_owner.m_music.Restart();
+        if (--m_owner.m_musicOutputs > 0) return;
+        MainLoop::SetTurnWork(nullptr);
+        m_owner.m_music.Restart();
     }
     SynthOutput(const SynthOutput&) = delete;
     SynthOutput& operator=(const SynthOutput&) = delete;
@@ -125,7 +130,6 @@ WebMultimedia& WebMultimedia::Instance() {
 WebMultimedia::WebMultimedia()
     : m_synthesizer(MixLevels::kSampleRate),
       m_music(m_synthesizer, MixLevels::kSampleRate, MixLevels::kMusic) {
-    m_timers.SetDrive(TimerQueue::Drive::ByHand);
     QuilloryInstallAudio(MixLevels::kSampleRate, MixLevels::kEffect);
 }
 
@@ -147,11 +151,11 @@ bool WebMultimedia::EndTimerPeriod(UINT period) {
 
 UINT WebMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user,
                                bool periodic) {
-    return m_timers.Start(delay, callback, user, periodic);
+    return MainLoop::Timers().Start(delay, callback, user, periodic);
 }
 
 bool WebMultimedia::KillTimer(UINT timerId) {
-    return m_timers.Kill(timerId);
+    return MainLoop::Timers().Kill(timerId);
 }
 
 UINT WebMultimedia::MidiOutputCount() {
@@ -190,7 +194,6 @@ void WebMultimedia::StopWave() {
 }
 
 void WebMultimedia::Pump() {
-    m_timers.RunDue(timeGetTime());
     if (m_musicOutputs == 0) return;
     const double now = QuilloryAudioTime();
     if (now < 0) {

@@ -1,8 +1,8 @@
 #pragma once
-// The browser's multimedia devices. The browser build has no threads, so the timers run
-// on the page's main loop (PumpWebAudio), and so does the music: one MIDI output device,
-// the built-in General MIDI synthesizer, rendered a little ahead of the audio clock into
-// buffers that Web Audio plays one after the other. Effects are decoded here and played
+// The browser's multimedia devices. The browser build has no threads: the timers are the
+// main loop's, run from the program's waits, and the music is fed from those waits too
+// (PumpWebAudio): one MIDI output device, the built-in General MIDI synthesizer, rendered
+// a little ahead of the audio clock into buffers that Web Audio plays one after another. Effects are decoded here and played
 // as Web Audio buffers, a new one cutting off the one before. Browsers let a page make
 // sound only after the user has touched it: the audio context is made on the first key,
 // click or touch, and until then the music and the effects go unheard.
@@ -16,7 +16,6 @@
 #include <optional>
 
 #include "platform/MultimediaBackend.h"
-#include "platform/TimerQueue.h"
 #include "platform/synth/BuiltInSynthesizer.h"
 #include "platform/synth/MusicScheduler.h"
 
@@ -35,8 +34,7 @@ public:
     void PlayWave(const std::string& name, std::span<const uint8_t> wave) override;
     void StopWave() override;
 
-    // Runs the timer callbacks due by timeGetTime, then queues the music due on the
-    // audio clock.
+    // Queues the music due on the audio clock.
     void Pump();
 
 private:
@@ -44,13 +42,12 @@ private:
 
     WebMultimedia();
 
-    TimerQueue m_timers;
     BuiltInSynthesizer m_synthesizer;
     MusicScheduler m_music;
     int32_t m_musicOutputs = 0;
     int32_t m_openPeriods = 0;
 };
 
-// Called by the page's main loop at least every frame, also while the program waits
-// (Sleep, a modal dialog): WebMultimedia::Instance().Pump().
+// WebMultimedia::Instance().Pump(): the main loop's work at every turn of a wait while
+// a MIDI output is open.
 void PumpWebAudio();
