@@ -16,17 +16,21 @@
 #include "catalogue/TileTables.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
+#include "platform/DeviceContext.h"
 
 namespace {
 
 constexpr LONG kPageLeft = 90;
 constexpr LONG kPageTop = 90;
+constexpr LONG kPageWidth = 844;
+constexpr LONG kPageHeight = 588;
 constexpr COLORREF kMagenta = 0xFF00FF;
 constexpr int32_t kTitleHeadingHeight = 180;
 
-// `tile` of `file`, placed with its top-left at `left`, `top`.
+// `tile` of `file`, placed with its top-left at `left`, `top`; only what lies within
+// `clip` when one is given.
 std::string Picture(const char* file, const TileRect& tile, LONG step, LONG left = 0,
-                    LONG top = 0) {
+                    LONG top = 0, const RECT* clip = nullptr) {
     CDIB picture(1, 1);
     if (!picture.Load(file)) {
         std::cerr << "cannot read " << file << "\n";
@@ -37,6 +41,7 @@ std::string Picture(const char* file, const TileRect& tile, LONG step, LONG left
         for (LONG x = 0; x < tile.width; x += step) {
             COLORREF colour = 0;
             if (!picture.GetPixel(tile.x + x, tile.y + y, colour) || colour == kMagenta) continue;
+            if (clip && !PtInRect(clip, POINT{left + x, top + y})) continue;
             for (const LONG value : {left + x, top + y, static_cast<LONG>(colour & 0xFF),
                                      static_cast<LONG>((colour >> 8) & 0xFF),
                                      static_cast<LONG>((colour >> 16) & 0xFF)}) {
@@ -61,13 +66,16 @@ std::string Sticker(int32_t index) {
     CDIB picture(1, 1);
     picture.Load(StickerPictureFiles[at]);
     const TileRect whole{0, 0, picture.GetWidth(), picture.GetHeight()};
+    // The page window shows only the part of a sticker that lies on the page.
+    const RECT page{kPageLeft, kPageTop, kPageLeft + kPageWidth, kPageTop + kPageHeight};
     return "{\"index\":" + std::to_string(index) + ",\"sheetButton\":" +
            Centre(SheetButtonRows[at / STICKERSPERSHEET]) +
            ",\"button\":" + Centre(StickerButtonRows[at % STICKERSPERSHEET]) +
            ",\"home\":" +
            Point(kPageLeft + home.x + whole.width / 2, kPageTop + home.y + whole.height / 2) +
            ",\"picture\":" +
-           Picture(StickerPictureFiles[at], whole, 2, kPageLeft + home.x, kPageTop + home.y) + "}";
+           Picture(StickerPictureFiles[at], whole, 2, kPageLeft + home.x, kPageTop + home.y, &page) +
+           "}";
 }
 
 }  // namespace

@@ -98,6 +98,11 @@ const rect = document.getElementById('album').getBoundingClientRect();
 return [rect.left, rect.top, rect.width, rect.height];
 """
 
+MEMORY = """
+return {heap: performance.memory ? performance.memory.usedJSHeapSize : null,
+        wasm: typeof wasmMemory !== 'undefined' ? wasmMemory.buffer.byteLength : null};
+"""
+
 AUDIO_STATE = """
 const quillory = window.quillory || {};
 return {state: quillory.audio ? quillory.audio.state : null,
@@ -249,19 +254,35 @@ class Checks:
 
 
 def renderer_memory(user_data_dir):
-    """The resident memory of the browser's renderer processes of this run, in MiB."""
-    total = 0
+    """The resident memory of this run's page renderer processes, in MiB."""
+    parents, commands = {}, {}
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
+            with open(f"/proc/{pid}/stat") as file:
+                parents[int(pid)] = int(file.read().rsplit(")", 1)[1].split()[1])
             with open(f"/proc/{pid}/cmdline", "rb") as file:
-                command = file.read().split(b"\0")
-            if b"--type=renderer" not in command or \
-                    not any(user_data_dir.encode() in part for part in command):
-                continue
+                # Chromium's helpers rewrite their arguments into one string.
+                commands[int(pid)] = file.read().replace(b"\0", b" ")
+        except (OSError, IndexError, ValueError):
+            continue
+    browsers = {pid for pid, command in commands.items()
+                if b"--user-data-dir=" + user_data_dir.encode() + b" " in command}
+
+    def in_this_run(pid):
+        while pid > 1:
+            if pid in browsers:
+                return True
+            pid = parents.get(pid, 0)
+        return False
+
+    total = 0
+    for pid, command in commands.items():
+        # The browser's own pages (--top-chrome-webui) are no part of the tab.
+        if b"--type=renderer" not in command or b"webui" in command or not in_this_run(pid):
+            continue
+        try:
             with open(f"/proc/{pid}/status") as file:
-                for line in file:
-                    if line.startswith("VmRSS:"):
-                        total += int(line.split()[1])
+                total += sum(int(line.split()[1]) for line in file if line.startswith("VmRSS:"))
         except OSError:
             continue
     return total / 1024
@@ -346,8 +367,10 @@ def play(album, address, checks, user_data_dir):
     checks.check("the audio context runs", state == "running", f"state {state}")
     checks.check("the song's samples reaching the speakers are not silent",
                  max(levels) > SILENCE_LEVEL, f"loudest {max(levels):.4f} RMS")
-    print(f"FIGURE  tab memory: {renderer_memory(user_data_dir):.0f} MiB resident "
-          "(renderer processes)")
+    memory = browser.script(MEMORY)
+    print(f"FIGURE  tab memory: {renderer_memory(user_data_dir):.0f} MiB resident in the "
+          f"renderer, {memory['wasm']} bytes of program memory, {memory['heap']} bytes of "
+          "JavaScript heap")
 
 
 def main():
