@@ -24,9 +24,10 @@ public:
     };
 
     static constexpr int kBlockFrames = 256;
-    // Enough to ride out a busy frame or two of the page; short enough that the song's
-    // notes keep their time.
-    static constexpr double kLeadSeconds = 0.12;
+    // Enough to ride out most of the page's busy spells (a page turn keeps it from the
+    // music for up to a few hundred milliseconds); the song's notes keep their time
+    // whatever the lead, which only delays the music as a whole.
+    static constexpr double kLeadSeconds = 0.3;
     // How far after the clock the music starts, or starts again after falling behind.
     static constexpr double kStartSeconds = 0.02;
 
