@@ -24,7 +24,9 @@ var WebAlbum = {
       } else if (kind === 0 || event.button === 0 || event.button === 2) {
         WebAlbum.push({kind: kind, x: event.clientX, y: event.clientY, id: event.button === 2 ? 1 : 0});
       }
-      if (kind === 1) WebAlbum.goFullScreen();
+      // At the end of the first click, so that the page's layout changes only after
+      // the click is complete.
+      if (kind === 2) WebAlbum.goFullScreen();
       if (kind !== 0) event.preventDefault();
     };
     window.addEventListener('pointermove', pointer(0));
@@ -48,6 +50,7 @@ var WebAlbum = {
     window.addEventListener('focus', activation);
     window.addEventListener('blur', activation);
     document.addEventListener('visibilitychange', activation);
+    activation();
     window.addEventListener('resize', () => WebAlbum.push({kind: 7}));
   },
 
