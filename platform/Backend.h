@@ -73,13 +73,10 @@ public:
     virtual int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) = 0;
     virtual void Beep(UINT type) = 0;
 
-    // The album's files. Before the bytes of an open host file are first looked at: a
-    // machine that brings some files in on demand (the browser, from its site) does so
-    // now. When a move that must reach the disk is done: a machine that keeps its files
-    // in memory stores them for good, false when it could not. The desktop's files are
-    // on disk already.
+    // Before the bytes of an open host file are first looked at: a machine that brings
+    // some files in on demand (the browser, from its site) does so now. The desktop's
+    // files are on disk already.
     virtual void BeforeReading(int /*hostDescriptor*/) {}
-    virtual bool StoreFiles() { return true; }
 
     // Milliseconds since the machine started, wrapping at 2^32.
     virtual DWORD MillisecondClock();

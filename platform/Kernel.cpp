@@ -188,13 +188,7 @@ BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags) {
         return FALSE;
     }
     if (rename(ToHostPath(existing).c_str(), target.c_str()) != 0) return FailFromErrno();
-    if ((flags & MOVEFILE_WRITE_THROUGH) != 0) {
-        if (!FlushFolderOf(target)) return FailFromErrno();
-        if (!CurrentBackend().StoreFiles()) {
-            SetLastError(ERROR_WRITE_FAULT);
-            return FALSE;
-        }
-    }
+    if ((flags & MOVEFILE_WRITE_THROUGH) != 0 && !FlushFolderOf(target)) return FailFromErrno();
     return TRUE;
 }
 

@@ -77,7 +77,10 @@ EM_JS(void, quillory_set_cursor, (const uint8_t* pixels, int width, int height, 
     WebAlbum.setCursor('url(' + url + ') ' + hotX * scale + ' ' + hotY * scale + ', default');
 });
 
-EM_JS(void, quillory_announce_ready, (), { window.quillory.ready = true; });
+EM_JS(void, quillory_announce_ready, (), {
+    window.quillory.readyAt = performance.now();
+    window.quillory.ready = true;
+});
 
 EM_JS(void, quillory_alert, (const char* text), { window.alert(UTF8ToString(text)); });
 EM_JS(int, quillory_confirm, (const char* text), { return window.confirm(UTF8ToString(text)) ? 1 : 0; });
@@ -94,7 +97,6 @@ EM_JS(int, quillory_is_stand_in, (int descriptor), {
 EM_ASYNC_JS(void, quillory_fetch_content, (int descriptor), {
     await WebAlbum.fetchContent(descriptor);
 });
-EM_ASYNC_JS(int, quillory_store_files, (), { return (await WebAlbum.persist()) ? 1 : 0; });
 // clang-format on
 
 std::string NamedKeyList() {
@@ -141,22 +143,26 @@ void WebBackend::Refit() {
 }
 
 void WebBackend::Present(const Surface& screen, const RECT& area) {
-    const LONG left = std::max({area.left, LONG{0}});
-    const LONG top = std::max({area.top, LONG{0}});
-    const LONG right = std::min({area.right, m_width, screen.Width()});
-    const LONG bottom = std::min({area.bottom, m_height, screen.Height()});
-    if (left >= right || top >= bottom) return;
-    m_rgba.resize(static_cast<size_t>((right - left) * (bottom - top)) * 4);
+    m_screen = &screen;
+    m_dirty.Add(area, RECT{0, 0, std::min(m_width, screen.Width()), std::min(m_height, screen.Height())});
+}
+
+void WebBackend::Flush() {
+    const std::optional<RECT> area = m_dirty.Take();
+    if (!area || m_screen == nullptr) return;
+    const LONG width = area->right - area->left;
+    m_rgba.resize(static_cast<size_t>(width * (area->bottom - area->top)) * 4);
     uint8_t* out = m_rgba.data();
-    for (LONG y = top; y < bottom; ++y) {
-        const uint32_t* row = screen.Row(y);
-        for (LONG x = left; x < right; ++x, out += 4) PutRgba(row[x], 0xFF, out);
+    for (LONG y = area->top; y < area->bottom; ++y) {
+        const uint32_t* row = m_screen->Row(y);
+        for (LONG x = area->left; x < area->right; ++x, out += 4) PutRgba(row[x], 0xFF, out);
     }
-    quillory_draw(m_rgba.data(), left, top, right - left, bottom - top);
+    quillory_draw(m_rgba.data(), area->left, area->top, width, area->bottom - area->top);
     m_presented = true;
 }
 
 void WebBackend::Settled() {
+    Flush();
     if (m_ready || !m_presented) return;
     m_ready = true;
     quillory_announce_ready();
@@ -216,6 +222,7 @@ std::optional<InputEvent> WebBackend::NextInputEvent() {
 }
 
 void WebBackend::WaitForInput(DWORD milliseconds) {
+    Flush();
     MainLoop::Wait(milliseconds, true);
 }
 
@@ -224,6 +231,7 @@ void WebBackend::Wake() {
 }
 
 void WebBackend::Sleep(DWORD milliseconds) {
+    Flush();
     MainLoop::Wait(milliseconds, false);
 }
 
@@ -335,8 +343,4 @@ void WebBackend::Beep(UINT) {}
 
 void WebBackend::BeforeReading(int hostDescriptor) {
     if (quillory_is_stand_in(hostDescriptor) != 0) quillory_fetch_content(hostDescriptor);
-}
-
-bool WebBackend::StoreFiles() {
-    return quillory_store_files() != 0;
 }

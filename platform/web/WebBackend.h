@@ -16,6 +16,7 @@
 #include "platform/Cursor.h"
 #include "platform/TouchGesture.h"
 #include "platform/web/CanvasFit.h"
+#include "platform/web/DirtyArea.h"
 
 class WebBackend : public Backend {
 public:
@@ -46,11 +47,14 @@ public:
     int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
     void Beep(UINT type) override;
     void BeforeReading(int hostDescriptor) override;
-    bool StoreFiles() override;
     DWORD MillisecondClock() override;
     void Sleep(DWORD milliseconds) override;
 
 private:
+    // Draws what was presented since the last time into the canvas. The browser shows
+    // nothing new before the program hands control back to it, so the changes are
+    // drawn then, once, however often the program presented meanwhile.
+    void Flush();
     // Places the canvas in the window as it is now.
     void Refit();
     std::optional<InputEvent> Translate();
@@ -59,6 +63,10 @@ private:
     LONG m_width;
     LONG m_height;
     CanvasFit m_fit;
+    // The screen last presented (the window system's, which lives as long as the
+    // program) and the part of it not drawn yet.
+    const Surface* m_screen = nullptr;
+    DirtyArea m_dirty;
     // The pixels of the area being drawn, as the canvas takes them (RGBA bytes).
     std::vector<uint8_t> m_rgba;
     std::optional<CursorImage> m_cursorImage;

@@ -24,7 +24,9 @@ var WebAlbum = {
       } else if (kind === 0 || event.button === 0 || event.button === 2) {
         WebAlbum.push({kind: kind, x: event.clientX, y: event.clientY, id: event.button === 2 ? 1 : 0});
       }
-      if (kind === 1) WebAlbum.goFullScreen();
+      // At the end of the first click, so that the page's layout changes only after
+      // the click is complete.
+      if (kind === 2) WebAlbum.goFullScreen();
       if (kind !== 0) event.preventDefault();
     };
     window.addEventListener('pointermove', pointer(0));
@@ -48,6 +50,7 @@ var WebAlbum = {
     window.addEventListener('focus', activation);
     window.addEventListener('blur', activation);
     document.addEventListener('visibilitychange', activation);
+    activation();
     window.addEventListener('resize', () => WebAlbum.push({kind: 7}));
   },
 
@@ -147,11 +150,6 @@ var WebAlbum = {
     }
   },
 
-  // Writes every file the album changed to the browser's storage; true once stored.
-  persist: function() {
-    return new Promise((resolve) => FS.syncfs(false, (error) => resolve(!error)));
-  },
-
   print: async function() {
     const holder = document.getElementById('printout');
     holder.replaceChildren();
@@ -167,7 +165,9 @@ var WebAlbum = {
 };
 
 // The album's folder /album keeps the saves in the browser's storage (IndexedDB),
-// read back before the program starts. The site's content (/content, packaged with
+// read back before the program starts. Every save ends by flushing the file and its
+// folder to the disk; under Asyncify emscripten's fsync stores the folder in
+// IndexedDB then, and the save fails when that fails. The site's content (/content, packaged with
 // the page or fetched later) appears in it as links, as the installed album's
 // pictures do on the desktop; links are not the user's, so they are never stored.
 addOnPreRun(() => {
@@ -183,17 +183,21 @@ addOnInit(() => {
   }
   FS.chdir('/album');
 });
-(function() {
-  const localSet = IDBFS.getLocalSet;
-  IDBFS.getLocalSet = (mount, callback) => localSet(mount, (error, set) => {
-    if (set) {
-      const links = FS.readdir(mount.mountpoint)
-          .map((name) => PATH.join2(mount.mountpoint, name))
-          .filter((path) => FS.isLink(FS.lstat(path).mode));
-      for (const path of Object.keys(set.entries)) {
-        if (links.some((link) => path === link || path.startsWith(link + '/'))) delete set.entries[path];
-      }
+// What IDBFS stores of the album's folder: every file and folder in it but the links
+// (which are not walked into either).
+IDBFS.getLocalSet = (mount, callback) => {
+  const entries = {};
+  const folders = [mount.mountpoint];
+  while (folders.length) {
+    const folder = folders.pop();
+    for (const name of FS.readdir(folder)) {
+      if (name === '.' || name === '..') continue;
+      const path = PATH.join2(folder, name);
+      const stat = FS.lstat(path);
+      if (FS.isLink(stat.mode)) continue;
+      if (FS.isDir(stat.mode)) folders.push(path);
+      entries[path] = {'timestamp': stat.mtime};
     }
-    callback(error, set);
-  });
-})();
+  }
+  callback(null, {type: 'local', entries: entries});
+};

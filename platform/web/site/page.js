@@ -3,9 +3,10 @@
 // the album is open instead, and runs nothing.
 'use strict';
 
-// For tests and tools: `ready` once the title is on screen; the sound side adds
-// `audio` (its AudioContext) and `level()`.
-window.quillory = {ready: false, audio: null, level: () => 0};
+// For tests and tools: `ready` once the title is on screen, `started` and `readyAt`
+// the page's clock when the program started and when the title was on screen; the
+// sound side adds `audio` (its AudioContext) and `level()`.
+window.quillory = {ready: false, started: null, readyAt: null, audio: null, level: () => 0};
 
 function showNotice(text) {
   const notice = document.getElementById('notice');
@@ -17,6 +18,7 @@ function showNotice(text) {
 function startAlbum() {
   window.Module = {
     canvas: document.getElementById('album'),
+    onRuntimeInitialized: () => { window.quillory.started = performance.now(); },
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
   };
