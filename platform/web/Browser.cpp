@@ -10,7 +10,8 @@ constexpr LONG kScreenHeight = 768;
 }  // namespace
 
 Browser::Browser()
-    : m_backend(kScreenWidth, kScreenHeight), m_previousBackend(InstallBackend(&m_backend)),
+    : m_backend(kScreenWidth, kScreenHeight),
+      m_previousBackend(InstallBackend(&m_backend)),
       m_previousMultimedia(InstallMultimediaBackend(&WebMultimedia::Instance())) {}
 
 Browser::~Browser() {

@@ -3,11 +3,12 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "platform/WaveSamples.h"
-#include "platform/web/MainLoop.h"
 #include "platform/synth/MixLevels.h"
+#include "platform/web/MainLoop.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ constexpr WORD kVoices = static_cast<WORD>(BuiltInSynthesizer::kVoices);
 
 }  // namespace
 
+// clang-format off
 // The audio graph, made on the first gesture: effects (through their own gain) and music
 // chunks into a master gain, which an analyser listens to on its way to the speakers. The
 // context asks for the music's rate, so that chunks play without being resampled.
@@ -98,6 +100,7 @@ EM_JS(void, QuilloryStopEffect, (), {
     if (sound.effect) sound.effect.stop();
     sound.effect = null;
 });
+// clang-format on
 
 // An open handle on the synthesizer. While one is open, the main loop turns at least
 // every few milliseconds and feeds the music at each turn; without one it may rest.
@@ -149,8 +152,7 @@ bool WebMultimedia::EndTimerPeriod(UINT period) {
     return true;
 }
 
-UINT WebMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user,
-                               bool periodic) {
+UINT WebMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
     return MainLoop::Timers().Start(delay, callback, user, periodic);
 }
 

@@ -2,10 +2,11 @@
 // The browser's multimedia devices. The browser build has no threads: the timers are the
 // main loop's, run from the program's waits, and the music is fed from those waits too
 // (PumpWebAudio): one MIDI output device, the built-in General MIDI synthesizer, rendered
-// a little ahead of the audio clock into buffers that Web Audio plays one after another. Effects are decoded here and played
-// as Web Audio buffers, a new one cutting off the one before. Browsers let a page make
-// sound only after the user has touched it: the audio context is made on the first key,
-// click or touch, and until then the music and the effects go unheard.
+// a little ahead of the audio clock into buffers that Web Audio plays one after another.
+// Effects are decoded here and played as Web Audio buffers, a new one cutting off the one
+// before. Browsers let a page make sound only after the user has touched it: the audio
+// context is made on the first key, click or touch, and until then the music and the
+// effects go unheard.
 //
 // For tests and tools the page offers `quillory.audio` (the audio context, null before
 // the first gesture) and `quillory.level()` (the loudness of what went to the speakers
@@ -13,7 +14,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 #include "platform/MultimediaBackend.h"
 #include "platform/synth/BuiltInSynthesizer.h"

@@ -33,9 +33,12 @@ void AppendChunk(Bytes& wave, const char (&tag)[5], const Bytes& body, size_t de
 Bytes FormatChunk(const Format& format) {
     Bytes body;
     const uint16_t align = static_cast<uint16_t>(format.channels * format.bits / 8);
-    for (const auto& [value, width] :
-         {std::pair<uint32_t, size_t>{format.tag, 2}, {format.channels, 2}, {format.rate, 4},
-          {format.rate * align, 4}, {align, 2}, {format.bits, 2}}) {
+    for (const auto& [value, width] : {std::pair<uint32_t, size_t>{format.tag, 2},
+                                       {format.channels, 2},
+                                       {format.rate, 4},
+                                       {format.rate * align, 4},
+                                       {align, 2},
+                                       {format.bits, 2}}) {
         AppendLittleEndian(body, value, width);
     }
     return body;
@@ -83,23 +86,38 @@ TEST(WaveSamples, EveryWidthAndLayoutReadsToPlanarFloats) {
     const Format stereo16{1, 2, 44100, 16};
     const std::vector<ReadCase> cases = {
         {"Unsigned8", {1, 1, 8000, 8}, Wave({1, 1, 8000, 8}, {0, 128, 255}), {-1, 0, 127 / 128.0f}},
-        {"Stereo16", stereo16, Wave(stereo16, Little({0x8000, 0x4000, 0x7FFF, 0}, 2)),
+        {"Stereo16",
+         stereo16,
+         Wave(stereo16, Little({0x8000, 0x4000, 0x7FFF, 0}, 2)),
          {-1, 32767 / 32768.0f, 0.5f, 0}},
-        {"Signed24", {1, 1, 22050, 24}, Wave({1, 1, 22050, 24}, Little({0x800000, 0x400000}, 3)),
+        {"Signed24",
+         {1, 1, 22050, 24},
+         Wave({1, 1, 22050, 24}, Little({0x800000, 0x400000}, 3)),
          {-1, 0.5f}},
-        {"Signed32", {1, 1, 22050, 32}, Wave({1, 1, 22050, 32}, Little({0x80000000u, 0}, 4)),
+        {"Signed32",
+         {1, 1, 22050, 32},
+         Wave({1, 1, 22050, 32}, Little({0x80000000u, 0}, 4)),
          {-1, 0}},
-        {"FloatClampedAndNoNumberSilent", {3, 1, 22050, 32},
-         Wave({3, 1, 22050, 32}, Little({quarterBits, loudBits, notANumber}, 4)), {0.25f, 1, 0}},
-        {"DataBeforeFormat", stereo16, Wave(stereo16, Little({0x4000, 0x8000}, 2), SIZE_MAX, true),
+        {"FloatClampedAndNoNumberSilent",
+         {3, 1, 22050, 32},
+         Wave({3, 1, 22050, 32}, Little({quarterBits, loudBits, notANumber}, 4)),
+         {0.25f, 1, 0}},
+        {"DataBeforeFormat",
+         stereo16,
+         Wave(stereo16, Little({0x4000, 0x8000}, 2), SIZE_MAX, true),
          {0.5f, -1}},
-        {"DataCutShortGivesItsWholeFrames", {1, 1, 22050, 16},
-         Wave({1, 1, 22050, 16}, {0, 0x40, 0, 0xC0, 7}, std::numeric_limits<uint32_t>::max()), {0.5f, -0.5f}},
-        {"LowestRateAndMostChannels", {1, WaveSamples::kMostChannels, WaveSamples::kLowestRate, 8},
+        {"DataCutShortGivesItsWholeFrames",
+         {1, 1, 22050, 16},
+         Wave({1, 1, 22050, 16}, {0, 0x40, 0, 0xC0, 7}, std::numeric_limits<uint32_t>::max()),
+         {0.5f, -0.5f}},
+        {"LowestRateAndMostChannels",
+         {1, WaveSamples::kMostChannels, WaveSamples::kLowestRate, 8},
          Wave({1, WaveSamples::kMostChannels, WaveSamples::kLowestRate, 8}, Bytes(32, 192)),
          std::vector<float>(32, 0.5f)},
-        {"HighestRate", {1, 1, WaveSamples::kHighestRate, 8},
-         Wave({1, 1, WaveSamples::kHighestRate, 8}, {64}), {-0.5f}},
+        {"HighestRate",
+         {1, 1, WaveSamples::kHighestRate, 8},
+         Wave({1, 1, WaveSamples::kHighestRate, 8}, {64}),
+         {-0.5f}},
     };
     for (const ReadCase& tested : cases) {
         SCOPED_TRACE(tested.name);

@@ -43,7 +43,8 @@ TEST(MusicScheduler, KeepsTheLeadQueuedInChunksThatFollowOnExactly) {
     const std::optional<MusicScheduler::Chunk> first = scheduler.Next(5.0);
     ASSERT_TRUE(first);
     EXPECT_DOUBLE_EQ(first->start, 5.0 + MusicScheduler::kStartSeconds);
-    EXPECT_EQ(first->Frames(), BlocksFor(MusicScheduler::kLeadSeconds - MusicScheduler::kStartSeconds));
+    EXPECT_EQ(first->Frames(),
+              BlocksFor(MusicScheduler::kLeadSeconds - MusicScheduler::kStartSeconds));
     EXPECT_FALSE(scheduler.Next(5.0)) << "the lead is queued already";
 
     const double firstEnd = first->start + static_cast<double>(first->Frames()) / kRate;
@@ -62,7 +63,9 @@ TEST(MusicScheduler, AfterFallingBehindOrARestartTheMusicStartsJustAfterTheClock
     const std::optional<MusicScheduler::Chunk> behind = scheduler.Next(9.0);
     ASSERT_TRUE(behind);
     EXPECT_DOUBLE_EQ(behind->start, 9.0 + MusicScheduler::kStartSeconds);
-    EXPECT_EQ(behind->Frames(), BlocksFor(MusicScheduler::kLeadSeconds - MusicScheduler::kStartSeconds)) << "no catching up";
+    EXPECT_EQ(behind->Frames(),
+              BlocksFor(MusicScheduler::kLeadSeconds - MusicScheduler::kStartSeconds))
+        << "no catching up";
 
     scheduler.Restart();
     const std::optional<MusicScheduler::Chunk> restarted = scheduler.Next(9.01);

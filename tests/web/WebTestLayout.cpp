@@ -29,8 +29,8 @@ constexpr int32_t kTitleHeadingHeight = 180;
 
 // `tile` of `file`, placed with its top-left at `left`, `top`; only what lies within
 // `clip` when one is given.
-std::string Picture(const char* file, const TileRect& tile, LONG step, LONG left = 0,
-                    LONG top = 0, const RECT* clip = nullptr) {
+std::string Picture(const char* file, const TileRect& tile, LONG step, LONG left = 0, LONG top = 0,
+                    const RECT* clip = nullptr) {
     CDIB picture(1, 1);
     if (!picture.Load(file)) {
         std::cerr << "cannot read " << file << "\n";
@@ -68,13 +68,13 @@ std::string Sticker(int32_t index) {
     const TileRect whole{0, 0, picture.GetWidth(), picture.GetHeight()};
     // The page window shows only the part of a sticker that lies on the page.
     const RECT page{kPageLeft, kPageTop, kPageLeft + kPageWidth, kPageTop + kPageHeight};
-    return "{\"index\":" + std::to_string(index) + ",\"sheetButton\":" +
-           Centre(SheetButtonRows[at / STICKERSPERSHEET]) +
-           ",\"button\":" + Centre(StickerButtonRows[at % STICKERSPERSHEET]) +
-           ",\"home\":" +
+    return "{\"index\":" + std::to_string(index) +
+           ",\"sheetButton\":" + Centre(SheetButtonRows[at / STICKERSPERSHEET]) +
+           ",\"button\":" + Centre(StickerButtonRows[at % STICKERSPERSHEET]) + ",\"home\":" +
            Point(kPageLeft + home.x + whole.width / 2, kPageTop + home.y + whole.height / 2) +
            ",\"picture\":" +
-           Picture(StickerPictureFiles[at], whole, 2, kPageLeft + home.x, kPageTop + home.y, &page) +
+           Picture(StickerPictureFiles[at], whole, 2, kPageLeft + home.x, kPageTop + home.y,
+                   &page) +
            "}";
 }
 
