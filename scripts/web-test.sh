@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the web album, serves it on 127.0.0.1 and plays it in headless Chromium through
 # chromedriver (tests/web/web_album_test.py). Exits non-zero when a check fails; every
-# process it starts ends with it. Usage: web-test.sh [--autoplay]
+# process it starts ends with it. The audio starts on the test's first key press, as a
+# browser lets a page's sound start only after the user has acted.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -55,4 +56,4 @@ wait_for "http://127.0.0.1:$driver_port/status"
 
 timeout 240 python3 "$root/tests/web/web_album_test.py" \
     --driver "http://127.0.0.1:$driver_port" --site "http://127.0.0.1:$site_port/" \
-    --layout "$work/layout.json" --user-data-dir "$work/profile" "$@"
+    --layout "$work/layout.json" --user-data-dir "$work/profile"

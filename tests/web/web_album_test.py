@@ -223,11 +223,10 @@ class Album:
         self.pointer(kind, [self.move(point), {"type": "pointerDown", "button": 0},
                             {"type": "pointerUp", "button": 0}])
 
-    def glide(self, kind, start, end, hold):
-        """Pointer down at `start`, ten steps to `end`, up; `hold` down at the start."""
-        steps = [self.move(start), {"type": "pointerDown", "button": 0}]
-        if hold:
-            steps.append({"type": "pause", "duration": hold})
+    def drag(self, kind, start, end):
+        """Down at `start` for a moment, then in ten steps to `end`, and up."""
+        steps = [self.move(start), {"type": "pointerDown", "button": 0},
+                 {"type": "pause", "duration": 100}]
         for step in range(1, 11):
             steps.append(self.move((start[0] + (end[0] - start[0]) * step // 10,
                                     start[1] + (end[1] - start[1]) * step // 10), 50))
@@ -237,8 +236,8 @@ class Album:
     def counter_shows(self, left):
         return self.find(self.layout["counters"][str(left)])
 
-    def sticker_at_home(self, sticker, limit=10.0):
-        return self.find(sticker["picture"], [0, 0], limit)
+    def sticker_at_home(self, sticker):
+        return self.find(sticker["picture"], [0, 0])
 
 
 class Checks:
@@ -350,7 +349,7 @@ def play(album, address, checks, user_data_dir):
     time.sleep(0.5)
     album.key(ENTER)
     album.click((PAGE_LEFT + 10, PAGE_TOP + 10), "touch")
-    album.glide("touch", second["button"], second["home"], 100)
+    album.drag("touch", second["button"], second["home"])
     found, best = album.sticker_at_home(second)
     checks.check(f"sticker {second['index']} is stuck on its home by a finger's drag",
                  found is not None, f"best match {best:.0%}")
@@ -379,8 +378,6 @@ def main():
     parser.add_argument("--site", required=True, help="the served album's address")
     parser.add_argument("--layout", required=True, help="web_test_layout's JSON")
     parser.add_argument("--user-data-dir", required=True)
-    parser.add_argument("--autoplay", action="store_true",
-                        help="let the page start audio without a gesture")
     options = parser.parse_args()
     with open(options.layout) as file:
         layout = json.load(file)
@@ -389,8 +386,6 @@ def main():
                  "--no-first-run", "--disable-background-networking",
                  "--disable-component-update", "--disable-sync", "--window-size=1280,900",
                  "--user-data-dir=" + options.user_data_dir]
-    if options.autoplay:
-        arguments.append("--autoplay-policy=no-user-gesture-required")
     checks = Checks()
     browser = Browser(options.driver, arguments)
     try:
