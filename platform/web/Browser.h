@@ -1,7 +1,7 @@
 #pragma once
 // The browser put in place of the null machine for the life of the album: the page's
 // canvas, input, files and printing as the backend. Destroying it puts the previous
-// machine back.
+// machine back, and the page says that the album has closed.
 
 #include <memory>
 
