@@ -14,7 +14,7 @@ cmake --build "$root/build" --target quillory_content_generator >&2
 
 # Emscripten's optimizer needs the Node.js modules Debian keeps here.
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S "$root" -B "$root/build-web" -G Ninja -DQUILLORY_WEB=ON -DCMAKE_BUILD_TYPE=Release \
+emcmake cmake -S "$root" -B "$root/build-web" -G Ninja -DQUILLORY_WEB=ON -DQUILLORY_WERROR=ON -DCMAKE_BUILD_TYPE=Release \
     -DQUILLORY_CONTENT_GENERATOR="$root/build/content/quillory_content_generator" >&2
 cmake --build "$root/build-web" --target quillory3 -j "${QUILLORY_WEB_JOBS:-2}" >&2
 

@@ -1,7 +1,8 @@
 #pragma once
 // The browser put in place of the null machine for the life of the album: the page's
 // canvas, input, files and printing as the backend, and Web Audio as the multimedia
-// devices. Destroying it puts the previous machine back.
+// devices. Destroying it puts the previous machine back, and the page says that the
+// album has closed.
 
 #include <memory>
 

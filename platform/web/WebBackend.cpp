@@ -339,7 +339,9 @@ int WebBackend::ShowMessageBox(const std::string& text, const std::string& capti
     }
 }
 
-void WebBackend::Beep(UINT) {}
+void WebBackend::Beep(UINT) {
+    if (m_beep) m_beep();
+}
 
 void WebBackend::BeforeReading(int hostDescriptor) {
     if (quillory_is_stand_in(hostDescriptor) != 0) quillory_fetch_content(hostDescriptor);

@@ -9,6 +9,7 @@
 // browser's print dialog. The browser side lives in WebBackend.js.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,9 @@ public:
     int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
     void Beep(UINT type) override;
     void BeforeReading(int hostDescriptor) override;
+
+    // What the beep plays (nothing until set).
+    void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
     DWORD MillisecondClock() override;
     void Sleep(DWORD milliseconds) override;
 
@@ -72,6 +76,7 @@ private:
     std::optional<CursorImage> m_cursorImage;
     bool m_cursorVisible = true;
     TouchGesture m_touch;
+    std::function<void()> m_beep;
     bool m_printing = false;
     bool m_presented = false;
     bool m_ready = false;

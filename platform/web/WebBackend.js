@@ -13,6 +13,9 @@ var WebAlbum = {
   wentFullScreen: false,
   printout: [],
   missing: new Set(),
+  // What the browser's storage holds of the album's folder, as of the last store; the
+  // album is its only writer (one tab per profile), so it need not be read back.
+  stored: null,
 
   start: function(namedKeys) {
     WebAlbum.namedKeys = new Set(namedKeys.split('\n'));
@@ -201,3 +204,19 @@ IDBFS.getLocalSet = (mount, callback) => {
   }
   callback(null, {type: 'local', entries: entries});
 };
+// The storage is read once; after that each store compares the folder with what the
+// last one left there.
+(function() {
+  const readRemoteSet = IDBFS.getRemoteSet;
+  IDBFS.getRemoteSet = (mount, callback) => {
+    if (!WebAlbum.stored) return readRemoteSet(mount, callback);
+    IDBFS.getDB(mount.mountpoint, (error, db) => {
+      callback(error, error ? null : {type: 'remote', db: db, entries: Object.assign({}, WebAlbum.stored)});
+    });
+  };
+  const reconcile = IDBFS.reconcile;
+  IDBFS.reconcile = (source, target, callback) => reconcile(source, target, (error) => {
+    WebAlbum.stored = error ? null : Object.assign({}, source.entries);
+    callback(error);
+  });
+})();
