@@ -24,7 +24,8 @@ constexpr WORD kVoices = static_cast<WORD>(BuiltInSynthesizer::kVoices);
 // context asks for the music's rate, so that chunks play without being resampled.
 EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
     var quillory = window.quillory = window.quillory || {};
-    var sound = Module.quilloryAudio = {master: null, effects: null, analyser: null, effect: null};
+    var sound = Module.quilloryAudio =
+        {master: null, effects: null, analyser: null, effect: null, music: new Set()};
     quillory.audio = null;
     quillory.level = function() {
         if (!sound.analyser) return 0;
@@ -90,9 +91,22 @@ EM_JS(void, QuilloryPlayBuffer, (const float* samples, int frames, int channels,
         };
         source.connect(sound.effects);
     } else {
+        sound.music.add(source);
+        source.onended = function() {
+            sound.music.delete(source);
+        };
         source.connect(sound.master);
     }
     source.start(start);
+});
+
+// Silences the music queued but not yet heard.
+EM_JS(void, QuilloryStopMusic, (), {
+    var sound = Module.quilloryAudio;
+    sound.music.forEach(function(source) {
+        source.stop();
+    });
+    sound.music.clear();
 });
 
 EM_JS(void, QuilloryStopEffect, (), {
@@ -103,7 +117,8 @@ EM_JS(void, QuilloryStopEffect, (), {
 // clang-format on
 
 // An open handle on the synthesizer. While one is open, the main loop turns at least
-// every few milliseconds and feeds the music at each turn; without one it may rest.
+// every few milliseconds and feeds the music at each turn; once the last one closes the
+// music queued ahead is silenced at once and the loop may rest.
 class WebMultimedia::SynthOutput : public MidiOutputDevice {
 public:
     explicit SynthOutput(WebMultimedia& owner) : m_owner(owner) {
@@ -114,6 +129,7 @@ public:
         if (--m_owner.m_musicOutputs > 0) return;
         MainLoop::SetTurnWork(nullptr);
         m_owner.m_music.Restart();
+        QuilloryStopMusic();
     }
     SynthOutput(const SynthOutput&) = delete;
     SynthOutput& operator=(const SynthOutput&) = delete;
