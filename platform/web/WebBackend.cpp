@@ -120,7 +120,8 @@ std::vector<uint8_t> RgbaOf(const Surface& surface) {
     std::vector<uint8_t> rgba(static_cast<size_t>(surface.Width() * surface.Height()) * 4);
     uint8_t* out = rgba.data();
     for (LONG y = 0; y < surface.Height(); ++y) {
-        for (LONG x = 0; x < surface.Width(); ++x, out += 4) PutRgba(surface.Pixel(x, y), 0xFF, out);
+        for (LONG x = 0; x < surface.Width(); ++x, out += 4)
+            PutRgba(surface.Pixel(x, y), 0xFF, out);
     }
     return rgba;
 }
@@ -144,7 +145,8 @@ void WebBackend::Refit() {
 
 void WebBackend::Present(const Surface& screen, const RECT& area) {
     m_screen = &screen;
-    m_dirty.Add(area, RECT{0, 0, std::min(m_width, screen.Width()), std::min(m_height, screen.Height())});
+    m_dirty.Add(area,
+                RECT{0, 0, std::min(m_width, screen.Width()), std::min(m_height, screen.Height())});
 }
 
 void WebBackend::Flush() {
@@ -185,9 +187,10 @@ std::optional<InputEvent> WebBackend::NextInputEvent() {
             case kButtonUp: {
                 // While a finger is down the pointer is the finger's; the mouse waits.
                 if (m_touch.FingerDown()) continue;
-                const InputEvent::Kind kind = event.kind == kPointerMove ? InputEvent::Kind::PointerMove
-                                              : event.kind == kButtonDown ? InputEvent::Kind::ButtonDown
-                                                                          : InputEvent::Kind::ButtonUp;
+                const InputEvent::Kind kind =
+                    event.kind == kPointerMove  ? InputEvent::Kind::PointerMove
+                    : event.kind == kButtonDown ? InputEvent::Kind::ButtonDown
+                                                : InputEvent::Kind::ButtonUp;
                 InputEvent input{kind, point};
                 input.button = event.id == 1 ? InputEvent::Button::Right : InputEvent::Button::Left;
                 return input;
