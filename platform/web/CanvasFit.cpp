@@ -5,7 +5,8 @@
 
 CanvasFit::CanvasFit(LONG screenWidth, LONG screenHeight, double windowWidth, double windowHeight,
                      double devicePixelRatio)
-    : m_screenWidth(std::max<LONG>(screenWidth, 1)), m_screenHeight(std::max<LONG>(screenHeight, 1)) {
+    : m_screenWidth(std::max<LONG>(screenWidth, 1)),
+      m_screenHeight(std::max<LONG>(screenHeight, 1)) {
     const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     const double deviceWidth = std::max(windowWidth, 1.0) * ratio;
     const double deviceHeight = std::max(windowHeight, 1.0) * ratio;
@@ -16,8 +17,8 @@ CanvasFit::CanvasFit(LONG screenWidth, LONG screenHeight, double windowWidth, do
     m_wholeScale = scale == std::floor(scale);
     const double width = m_screenWidth * scale / ratio;
     const double height = m_screenHeight * scale / ratio;
-    m_canvas = {(std::max(windowWidth, 1.0) - width) / 2, (std::max(windowHeight, 1.0) - height) / 2,
-                width, height};
+    m_canvas = {(std::max(windowWidth, 1.0) - width) / 2,
+                (std::max(windowHeight, 1.0) - height) / 2, width, height};
 }
 
 POINT CanvasFit::ToScreen(double pageX, double pageY) const {

@@ -25,15 +25,6 @@ enum PageInput {
     kFingerUp = 12,
 };
 
-// One queued input as WebBackend.js hands it over.
-struct PageEvent {
-    double x;
-    double y;
-    int32_t kind;
-    int32_t id;
-    char key[24];
-};
-
 // The browser's print-out: an A4 page at 150 dots an inch, portrait.
 constexpr LONG kPrintWidth = 1240;
 constexpr LONG kPrintHeight = 1754;
@@ -57,7 +48,7 @@ EM_JS(void, quillory_draw, (const uint8_t* pixels, int left, int top, int width,
     WebAlbum.draw(pixels, left, top, width, height);
 });
 
-EM_JS(int, quillory_take_input, (PageEvent* event), {
+EM_JS(int, quillory_take_input, (void* event), {
     const next = WebAlbum.events.shift();
     if (!next) return 0;
     HEAPF64[event >> 3] = next.x || 0;
@@ -120,12 +111,22 @@ std::vector<uint8_t> RgbaOf(const Surface& surface) {
     std::vector<uint8_t> rgba(static_cast<size_t>(surface.Width() * surface.Height()) * 4);
     uint8_t* out = rgba.data();
     for (LONG y = 0; y < surface.Height(); ++y) {
-        for (LONG x = 0; x < surface.Width(); ++x, out += 4) PutRgba(surface.Pixel(x, y), 0xFF, out);
+        for (LONG x = 0; x < surface.Width(); ++x, out += 4)
+            PutRgba(surface.Pixel(x, y), 0xFF, out);
     }
     return rgba;
 }
 
 }  // namespace
+
+// Laid out as quillory_take_input writes it.
+struct WebBackend::PageEvent {
+    double x;
+    double y;
+    int32_t kind;
+    int32_t id;
+    char key[24];
+};
 
 WebBackend::WebBackend(LONG width, LONG height)
     : m_width(width), m_height(height), m_fit(width, height, width, height, 1.0) {
@@ -144,7 +145,8 @@ void WebBackend::Refit() {
 
 void WebBackend::Present(const Surface& screen, const RECT& area) {
     m_screen = &screen;
-    m_dirty.Add(area, RECT{0, 0, std::min(m_width, screen.Width()), std::min(m_height, screen.Height())});
+    m_dirty.Add(area,
+                RECT{0, 0, std::min(m_width, screen.Width()), std::min(m_height, screen.Height())});
 }
 
 void WebBackend::Flush() {
@@ -173,51 +175,54 @@ std::optional<InputEvent> WebBackend::NextInputEvent() {
         if (std::optional<InputEvent> touch = m_touch.Next()) return touch;
         PageEvent event{};
         if (quillory_take_input(&event) == 0) return std::nullopt;
-        if (event.kind == kResize) {
+        if (std::optional<InputEvent> input = Translate(event)) return input;
+    }
+}
+
+std::optional<InputEvent> WebBackend::Translate(const PageEvent& event) {
+    const POINT point = m_fit.ToScreen(event.x, event.y);
+    const POINT pagePoint{static_cast<LONG>(event.x), static_cast<LONG>(event.y)};
+    switch (event.kind) {
+        case kPointerMove:
+        case kButtonDown:
+        case kButtonUp: {
+            // While a finger is down the pointer is the finger's; the mouse waits.
+            if (m_touch.FingerDown()) return std::nullopt;
+            InputEvent input{event.kind == kPointerMove  ? InputEvent::Kind::PointerMove
+                             : event.kind == kButtonDown ? InputEvent::Kind::ButtonDown
+                                                         : InputEvent::Kind::ButtonUp,
+                             point};
+            input.button = event.id == 1 ? InputEvent::Button::Right : InputEvent::Button::Left;
+            return input;
+        }
+        case kFingerDown:
+            m_touch.Down(event.id, point, pagePoint);
+            return std::nullopt;
+        case kFingerMove:
+            m_touch.Move(event.id, point, pagePoint);
+            return std::nullopt;
+        case kFingerUp:
+            m_touch.Up(event.id, point, !m_cursorVisible);
+            return std::nullopt;
+        case kKeyDown:
+        case kKeyUp: {
+            const std::optional<UINT> key = WebKeyMap::VirtualKey(event.key);
+            if (!key) return std::nullopt;
+            InputEvent input{event.kind == kKeyDown ? InputEvent::Kind::KeyDown
+                                                    : InputEvent::Kind::KeyUp};
+            input.key = *key;
+            return input;
+        }
+        case kActivate: {
+            InputEvent input{InputEvent::Kind::Activate};
+            input.active = event.id != 0;
+            return input;
+        }
+        case kResize:
             Refit();
-            continue;
-        }
-        const POINT point = m_fit.ToScreen(event.x, event.y);
-        const POINT pagePoint{static_cast<LONG>(event.x), static_cast<LONG>(event.y)};
-        switch (event.kind) {
-            case kPointerMove:
-            case kButtonDown:
-            case kButtonUp: {
-                // While a finger is down the pointer is the finger's; the mouse waits.
-                if (m_touch.FingerDown()) continue;
-                const InputEvent::Kind kind = event.kind == kPointerMove ? InputEvent::Kind::PointerMove
-                                              : event.kind == kButtonDown ? InputEvent::Kind::ButtonDown
-                                                                          : InputEvent::Kind::ButtonUp;
-                InputEvent input{kind, point};
-                input.button = event.id == 1 ? InputEvent::Button::Right : InputEvent::Button::Left;
-                return input;
-            }
-            case kFingerDown:
-                m_touch.Down(event.id, point, pagePoint);
-                continue;
-            case kFingerMove:
-                m_touch.Move(event.id, point, pagePoint);
-                continue;
-            case kFingerUp:
-                m_touch.Up(event.id, point, !m_cursorVisible);
-                continue;
-            case kKeyDown:
-            case kKeyUp: {
-                const std::optional<UINT> key = WebKeyMap::VirtualKey(event.key);
-                if (!key) continue;
-                InputEvent input{event.kind == kKeyDown ? InputEvent::Kind::KeyDown
-                                                        : InputEvent::Kind::KeyUp};
-                input.key = *key;
-                return input;
-            }
-            case kActivate: {
-                InputEvent input{InputEvent::Kind::Activate};
-                input.active = event.id != 0;
-                return input;
-            }
-            default:
-                continue;
-        }
+            return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 

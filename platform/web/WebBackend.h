@@ -61,7 +61,10 @@ private:
     void Flush();
     // Places the canvas in the window as it is now.
     void Refit();
-    std::optional<InputEvent> Translate();
+    // One input as the page queued it.
+    struct PageEvent;
+    // The input event `event` makes, if any (a finger's go to the touch gesture).
+    std::optional<InputEvent> Translate(const PageEvent& event);
     void ApplyCursor();
 
     LONG m_width;

@@ -82,6 +82,7 @@ TEST(WebKeyMap, NamesTheDesktopsKeys) {
         const char* key;
         std::optional<UINT> expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"a", 'A'}, {"z", 'Z'}, {"A", 'A'}, {"Z", 'Z'}, {"0", '0'}, {"9", '9'},
         {"F1", 0x70}, {"F10", 0x79}, {"F12", 0x7B},
@@ -94,6 +95,7 @@ TEST(WebKeyMap, NamesTheDesktopsKeys) {
         {"Shift", std::nullopt}, {"enter", std::nullopt}, {"", std::nullopt},
         {"\xC3\xA9", std::nullopt}, {"!", std::nullopt}, {"ab", std::nullopt},
     };
+    // clang-format on
     for (const Case& c : cases) EXPECT_EQ(WebKeyMap::VirtualKey(c.key), c.expected) << c.key;
     for (const std::string_view name : WebKeyMap::NamedKeys())
         EXPECT_TRUE(WebKeyMap::VirtualKey(name).has_value()) << name;
@@ -103,7 +105,7 @@ TEST(DirtyArea, GathersEveryChangeInsideTheScreenUntilTaken) {
     const RECT screen{0, 0, 1024, 768};
     DirtyArea dirty;
     EXPECT_FALSE(dirty.Take());
-    dirty.Add(RECT{5, 5, 5, 50}, screen);    // empty
+    dirty.Add(RECT{5, 5, 5, 50}, screen);        // empty
     dirty.Add(RECT{2000, 0, 2100, 10}, screen);  // off the screen
     EXPECT_FALSE(dirty.Take());
     dirty.Add(RECT{10, 20, 11, 21}, screen);
