@@ -46,7 +46,26 @@ std::string FileName(const GeneratedResource& resource) {
 // The program embeds the resource files with the assembler's .incbin, which finds
 // them through the include path the build gives it; the table below then only names
 // the symbols and sizes. Keeping paths out of the source keeps it the same wherever
-// the build tree lies.
+// the build tree lies. WebAssembly objects give each symbol a section and a size of
+// its own, so the browser build reads a second form of the same directives.
+std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources, bool wasm) {
+    std::ostringstream directives;
+    directives << "asm(";
+    if (!wasm) directives << "\".section .rodata\\n\"\n";
+    for (size_t i = 0; i < resources.size(); ++i) {
+        const std::string symbol = "quillory_resource_" + std::to_string(i);
+        directives << "    \"";
+        if (wasm) directives << ".section .rodata." << symbol << ",\\\"\\\",@\\n";
+        directives << ".balign 16\\n.hidden " << symbol << "\\n.global " << symbol << "\\n"
+                   << symbol << ":\\n.incbin \\\"" << FileName(resources[i]) << "\\\"\\n";
+        if (wasm) directives << ".size " << symbol << ", " << resources[i].bytes.size() << "\\n";
+        directives << "\"\n";
+    }
+    // The WebAssembly assembler knows no .previous; it needs none.
+    directives << (wasm ? ");\n" : "    \".previous\\n\");\n");
+    return directives.str();
+}
+
 std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     std::ostringstream source;
     source << "// Written by the content generator: the resources embedded in the program.\n"
@@ -54,13 +73,9 @@ std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     for (size_t i = 0; i < resources.size(); ++i) {
         source << "extern \"C\" const uint8_t quillory_resource_" << i << "[];\n";
     }
-    source << "\nasm(\".section .rodata\\n\"\n";
-    for (size_t i = 0; i < resources.size(); ++i) {
-        source << "    \".balign 16\\n.hidden quillory_resource_" << i
-               << "\\n.global quillory_resource_" << i << "\\nquillory_resource_" << i
-               << ":\\n.incbin \\\"" << FileName(resources[i]) << "\\\"\\n\"\n";
-    }
-    source << "    \".previous\\n\");\n\n";
+    source << "\n#if defined(__wasm__)\n"
+           << EmbeddingDirectives(resources, true) << "#else\n"
+           << EmbeddingDirectives(resources, false) << "#endif\n\n";
     source << "namespace {\n\nconst Resource kEmbeddedResources[] = {\n";
     for (size_t i = 0; i < resources.size(); ++i) {
         const GeneratedResource& resource = resources[i];

@@ -73,6 +73,11 @@ public:
     virtual int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) = 0;
     virtual void Beep(UINT type) = 0;
 
+    // Before the bytes of an open host file are first looked at: a machine that brings
+    // some files in on demand (the browser, from its site) does so now. The desktop's
+    // files are on disk already.
+    virtual void BeforeReading(int /*hostDescriptor*/) {}
+
     // Milliseconds since the machine started, wrapping at 2^32.
     virtual DWORD MillisecondClock();
     virtual void Sleep(DWORD milliseconds);

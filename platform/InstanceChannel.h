@@ -1,17 +1,15 @@
 #pragma once
-// The channel between running copies of the program: the first copy listens on a
-// local socket named after its single-instance mutex and the user, and answers the
-// copies started after it. A second copy asks for the first copy's shared window
-// handle and can ask it to restore, raise and enable that window.
-//
-// Only copies run by the same user may talk: each side checks the other's user id.
+// The channel between running copies of the program. On the desktop the first copy
+// listens on a local socket named after its single-instance mutex and the user, and
+// answers the copies started after it (InstanceSocket.cpp): a second copy asks for the
+// first copy's shared window handle and can ask it to restore, raise and enable that
+// window. Only copies run by the same user may talk: each side checks the other's user
+// id. In a browser the page lets one copy run per profile, and nothing listens.
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "platform/WinTypes.h"
 
@@ -43,10 +41,13 @@ public:
     static void SetActionHandler(std::function<void(Request)> handler);
 
 private:
-    explicit InstanceChannel(int socket);
-    void Serve();
-    void Answer(int connection);
+    // What listens for later copies: it lives as long as the channel.
+    struct Listener;
 
-    int m_socket;
-    std::thread m_thread;
+    explicit InstanceChannel(std::unique_ptr<Listener> listener);
+    // The first copy's answer to `request` (the action carried out); nothing for an
+    // unknown request.
+    static std::optional<DWORD> Answer(Request request);
+
+    std::unique_ptr<Listener> m_listener;
 };

@@ -215,6 +215,7 @@ DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
         return MemoryVolume::Size(file);
     }
     if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_FILE_SIZE;
+    CurrentBackend().BeforeReading(file->fd);
     struct stat info {};
     if (fstat(file->fd, &info) != 0) {
         SetLastError(ErrorFromErrno(errno));
@@ -235,6 +236,7 @@ DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD metho
     if (MemoryVolume::IsMemoryObject(file))
         return MemoryVolume::Seek(file, offset, method, distanceHigh);
     if (!IsUsable(file, KernelObject::Kind::File)) return INVALID_SET_FILE_POINTER;
+    CurrentBackend().BeforeReading(file->fd);
     const int whence = method == FILE_END ? SEEK_END : method == FILE_CURRENT ? SEEK_CUR : SEEK_SET;
     const off_t result = lseek(file->fd, static_cast<off_t>(offset), whence);
     if (result < 0) {
@@ -249,6 +251,7 @@ BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void*) {
     if (done != nullptr) *done = 0;
     if (MemoryVolume::IsMemoryObject(file)) return MemoryVolume::Read(file, buffer, count, done);
     if (!IsUsable(file, KernelObject::Kind::File)) return FALSE;
+    CurrentBackend().BeforeReading(file->fd);
     auto* bytes = static_cast<char*>(buffer);
     DWORD total = 0;
     while (total < count) {
@@ -322,6 +325,7 @@ BOOL CloseHandle(HANDLE object) {
 HANDLE CreateFileMappingA(HANDLE file, void*, DWORD protect, DWORD, DWORD, const char*) {
     if (MemoryVolume::IsMemoryObject(file)) return MemoryVolume::CreateMapping(file, protect);
     if (!IsUsable(file, KernelObject::Kind::File)) return nullptr;
+    CurrentBackend().BeforeReading(file->fd);
     if (protect != PAGE_READONLY) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;

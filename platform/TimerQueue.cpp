@@ -184,6 +184,18 @@ void TimerQueue::RunDue(DWORD now) {
     }
 }
 
+std::optional<DWORD> TimerQueue::UntilNextDue(DWORD now) const {
+    std::lock_guard lock(m_lock);
+    std::optional<DWORD> soonest;
+    for (const auto& [id, timer] : m_timers) {
+        if (timer->drive != Drive::ByHand) continue;
+        const auto ahead = static_cast<int32_t>(timer->due - now);
+        const DWORD wait = ahead > 0 ? static_cast<DWORD>(ahead) : 0;
+        if (!soonest || wait < *soonest) soonest = wait;
+    }
+    return soonest;
+}
+
 size_t TimerQueue::RunningCount() const {
     std::lock_guard lock(m_lock);
     return m_timers.size();

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 #include "platform/Multimedia.h"
 
@@ -33,6 +34,9 @@ public:
     // Runs every callback of a hand-driven timer that is due at or before `now`, the
     // earliest first; a timer behind by several periods runs once for each of them.
     void RunDue(DWORD now);
+    // Milliseconds from `now` until the next hand-driven callback is due (0 when one is
+    // due already); nothing while no hand-driven timer runs.
+    std::optional<DWORD> UntilNextDue(DWORD now) const;
 
     size_t RunningCount() const;
 

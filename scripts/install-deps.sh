@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/packages.txt that are missing; does nothing
-# (and asks no server) when every one is there already.
+# Installs the Debian packages of scripts/packages.txt (or of the lists named, e.g.
+# packages.txt packages-web.txt) that are missing; does nothing (and asks no server)
+# when every one is there already.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,7 +11,7 @@ while read -r package; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$package")
     fi
-done < packages.txt
+done < <(cat "${@:-packages.txt}")
 
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 

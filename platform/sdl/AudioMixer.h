@@ -12,19 +12,15 @@
 #include <span>
 #include <vector>
 
+#include "platform/synth/MixLevels.h"
+
 class MusicSynthesizer;
 
 class AudioMixer {
 public:
-    // The rate of the effects; the synthesizer renders at it too, which halves its work
-    // against 44100 with nothing lost that the General MIDI soundfont holds.
-    static constexpr int kSampleRate = 22050;
-    // The synthesizer renders the song quietly (about -46 dBFS RMS with this soundfont)
-    // and the effects are loud (-11 to -15 dBFS RMS, peaks up to 0.84). The music is
-    // raised and the effects lowered so that the two sit within 10 dB of each other
-    // and an effect over the song's loudest moment stays below full scale.
-    static constexpr float kMusicLevel = 3.8f;
-    static constexpr float kEffectLevel = 0.5f;
+    static constexpr int kSampleRate = MixLevels::kSampleRate;
+    static constexpr float kMusicLevel = MixLevels::kMusic;
+    static constexpr float kEffectLevel = MixLevels::kEffect;
     static constexpr int kBeepHertz = 880;
     static constexpr int kBeepMilliseconds = 150;
     static constexpr float kBeepLevel = 0.4f;

@@ -19,9 +19,9 @@
 
 #include "platform/Backend.h"
 #include "platform/Cursor.h"
+#include "platform/TouchGesture.h"
 #include "platform/sdl/CupsPrinter.h"
 #include "platform/sdl/Letterbox.h"
-#include "platform/sdl/TouchGesture.h"
 
 class SdlBackend : public Backend {
 public:

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/sdl/TouchGesture.h"
+#include "platform/TouchGesture.h"
 
 namespace {
 

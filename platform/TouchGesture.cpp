@@ -1,4 +1,4 @@
-#include "platform/sdl/TouchGesture.h"
+#include "platform/TouchGesture.h"
 
 #include <cstdlib>
 

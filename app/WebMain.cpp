@@ -1,0 +1,10 @@
+// The album in a web browser: the page has set up the album's folder (the saves read
+// back from the browser's storage) and made it the current directory.
+#include "app/WinMain.h"
+#include "platform/User.h"
+#include "platform/web/Browser.h"
+
+int main() {
+    const Browser browser;
+    return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL);
+}

@@ -1,0 +1,29 @@
+#include "platform/web/CanvasFit.h"
+
+#include <algorithm>
+#include <cmath>
+
+CanvasFit::CanvasFit(LONG screenWidth, LONG screenHeight, double windowWidth, double windowHeight,
+                     double devicePixelRatio)
+    : m_screenWidth(std::max<LONG>(screenWidth, 1)),
+      m_screenHeight(std::max<LONG>(screenHeight, 1)) {
+    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const double deviceWidth = std::max(windowWidth, 1.0) * ratio;
+    const double deviceHeight = std::max(windowHeight, 1.0) * ratio;
+    double scale = std::min(deviceWidth / m_screenWidth, deviceHeight / m_screenHeight);
+    // A scale less than an eighth above a whole number is taken down to it.
+    const double whole = std::floor(scale);
+    if (whole >= 1 && scale - whole < 0.125) scale = whole;
+    m_wholeScale = scale == std::floor(scale);
+    const double width = m_screenWidth * scale / ratio;
+    const double height = m_screenHeight * scale / ratio;
+    m_canvas = {(std::max(windowWidth, 1.0) - width) / 2,
+                (std::max(windowHeight, 1.0) - height) / 2, width, height};
+}
+
+POINT CanvasFit::ToScreen(double pageX, double pageY) const {
+    const double x = std::floor((pageX - m_canvas.left) * m_screenWidth / m_canvas.width);
+    const double y = std::floor((pageY - m_canvas.top) * m_screenHeight / m_canvas.height);
+    return {static_cast<LONG>(std::clamp(x, 0.0, static_cast<double>(m_screenWidth - 1))),
+            static_cast<LONG>(std::clamp(y, 0.0, static_cast<double>(m_screenHeight - 1)))};
+}

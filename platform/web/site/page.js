@@ -1,0 +1,43 @@
+// Starts the web album: one album per browser profile. The tab that holds the
+// browser's lock on the album loads and runs the program; another tab says where
+// the album is open instead, and runs nothing.
+'use strict';
+
+// For tests and tools: `ready` once the title is on screen, `started` and `readyAt`
+// the page's clock when the program started and when the title was on screen; the
+// sound side adds `audio` (its AudioContext) and `level()`.
+window.quillory = {ready: false, started: null, readyAt: null, audio: null, level: () => 0};
+
+function showNotice(text) {
+  const notice = document.getElementById('notice');
+  notice.textContent = text;
+  notice.hidden = false;
+  document.getElementById('album').hidden = true;
+}
+
+function startAlbum() {
+  window.Module = {
+    canvas: document.getElementById('album'),
+    onRuntimeInitialized: () => { window.quillory.started = performance.now(); },
+    print: (text) => console.log(text),
+    printErr: (text) => console.warn(text),
+  };
+  const program = document.createElement('script');
+  program.src = 'quillory3.js';
+  program.onerror = () => showNotice('The album could not be loaded.');
+  document.body.appendChild(program);
+}
+
+if (navigator.locks) {
+  navigator.locks.request('quillory3-album', {ifAvailable: true}, (lock) => {
+    if (!lock) {
+      showNotice('The album is already open in another tab.');
+      return undefined;
+    }
+    startAlbum();
+    // Held for as long as this tab lives.
+    return new Promise(() => {});
+  });
+} else {
+  startAlbum();
+}

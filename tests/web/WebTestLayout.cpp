@@ -1,0 +1,105 @@
+// Tells the browser test of the web album where to click and what to look for, from the
+// album's own tables and pictures, as JSON on standard output: the title's heading, the
+// stickers-left counter at three counts, and two stickers of the first page with their
+// sheet button, their button, their home and their picture as it lies there. Run in the
+// album folder. Pictures are given as flat lists of x, y, red, green, blue, over their
+// opaque pixels, every `step`th pixel each way.
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "catalogue/ButtonLayout.h"
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "catalogue/TileTables.h"
+#include "gfx/DIB.h"
+#include "io/FileManager.h"
+#include "platform/DeviceContext.h"
+
+namespace {
+
+constexpr LONG kPageLeft = 90;
+constexpr LONG kPageTop = 90;
+constexpr LONG kPageWidth = 844;
+constexpr LONG kPageHeight = 588;
+constexpr COLORREF kMagenta = 0xFF00FF;
+constexpr int32_t kTitleHeadingHeight = 180;
+
+// `tile` of `file`, placed with its top-left at `left`, `top`; only what lies within
+// `clip` when one is given.
+std::string Picture(const char* file, const TileRect& tile, LONG step, LONG left = 0, LONG top = 0,
+                    const RECT* clip = nullptr) {
+    CDIB picture(1, 1);
+    if (!picture.Load(file)) {
+        std::cerr << "cannot read " << file << "\n";
+        std::exit(1);
+    }
+    std::string pixels;
+    for (LONG y = 0; y < tile.height; y += step) {
+        for (LONG x = 0; x < tile.width; x += step) {
+            COLORREF colour = 0;
+            if (!picture.GetPixel(tile.x + x, tile.y + y, colour) || colour == kMagenta) continue;
+            if (clip && !PtInRect(clip, POINT{left + x, top + y})) continue;
+            for (const LONG value : {left + x, top + y, static_cast<LONG>(colour & 0xFF),
+                                     static_cast<LONG>((colour >> 8) & 0xFF),
+                                     static_cast<LONG>((colour >> 16) & 0xFF)}) {
+                pixels += (pixels.empty() ? "" : ",") + std::to_string(value);
+            }
+        }
+    }
+    return "[" + pixels + "]";
+}
+
+std::string Point(LONG x, LONG y) {
+    return "[" + std::to_string(x) + "," + std::to_string(y) + "]";
+}
+
+std::string Centre(const ButtonRow& row) {
+    return Point(row.x + row.width / 2, row.y + row.height / 2);
+}
+
+std::string Sticker(int32_t index) {
+    const auto at = static_cast<size_t>(index);
+    const StickerHome& home = StickerHomePositions[at];
+    CDIB picture(1, 1);
+    picture.Load(StickerPictureFiles[at]);
+    const TileRect whole{0, 0, picture.GetWidth(), picture.GetHeight()};
+    // The page window shows only the part of a sticker that lies on the page.
+    const RECT page{kPageLeft, kPageTop, kPageLeft + kPageWidth, kPageTop + kPageHeight};
+    return "{\"index\":" + std::to_string(index) +
+           ",\"sheetButton\":" + Centre(SheetButtonRows[at / STICKERSPERSHEET]) +
+           ",\"button\":" + Centre(StickerButtonRows[at % STICKERSPERSHEET]) + ",\"home\":" +
+           Point(kPageLeft + home.x + whole.width / 2, kPageTop + home.y + whole.height / 2) +
+           ",\"picture\":" +
+           Picture(StickerPictureFiles[at], whole, 2, kPageLeft + home.x, kPageTop + home.y,
+                   &page) +
+           "}";
+}
+
+}  // namespace
+
+int main() {
+    CFileManager::SetBaseDirectoryFromCurrent();
+    TileRect heading = TitlePictureTiles[0];
+    heading.height = kTitleHeadingHeight;
+    std::cout << "{\"title\":" << Picture(TitlePictureFile, heading, 3) << ",\"counters\":{";
+    for (const int32_t left :
+         {NUMBEROFSTICKERGRAPHICS, NUMBEROFSTICKERGRAPHICS - 1, NUMBEROFSTICKERGRAPHICS - 2}) {
+        std::cout << (left == NUMBEROFSTICKERGRAPHICS ? "" : ",") << "\"" << left << "\":"
+                  << (left == NUMBEROFSTICKERGRAPHICS
+                          ? Picture(StickersLeftCaptionFile, StickersLeftCaptionTiles[0], 1)
+                          : Picture(StickersLeftNumberFile,
+                                    StickersLeftNumberTiles[static_cast<size_t>(left)], 1));
+    }
+    std::cout << "},\"stickers\":[";
+    const int32_t firstPage = AlbumPages[0].pageNumber;
+    int32_t found = 0;
+    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS && found < 2; ++sticker) {
+        if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber != firstPage) continue;
+        std::cout << (found++ == 0 ? "" : ",") << Sticker(sticker);
+    }
+    std::cout << "]}\n";
+    return found == 2 ? 0 : 1;
+}

@@ -1,0 +1,402 @@
+#!/usr/bin/env python3
+"""The web album in headless Chromium, driven as a child would drive it.
+
+Speaks the WebDriver protocol to a running chromedriver over HTTP (Python's own
+urllib, nothing to install) and checks, each on its own: the title's pixels in the
+canvas, Enter starting the book, a sticker stuck on its home by real mouse events,
+the counter dropping, the sticker still there after the page is reloaded (the saves
+live in the browser's storage), another sticker stuck by a finger's drag-and-drop,
+and the song reaching the speakers. Time to title, bytes transferred and the tab's
+memory are printed as figures; only the issue's 6 MB first load is checked.
+
+The clicks and the pictures looked for come from `web_test_layout` (JSON), which
+reads the album's own tables and pictures. Exits non-zero when a check fails.
+"""
+
+import argparse
+import json
+import os
+import sys
+import time
+import urllib.error
+import urllib.request
+
+FIRST_LOAD_LIMIT = 6 * 1024 * 1024
+# Quieter than any stretch of the song at the level it plays at.
+SILENCE_LEVEL = 0.002
+PAGE_LEFT, PAGE_TOP = 90, 90
+ENTER = "\ue007"
+
+# Finds a picture (flat x, y, r, g, b lists) in the canvas, read at the album's own
+# 1024 x 768 whatever size the canvas is shown at. `at` null: anywhere, else only
+# there. Returns [left, top] or null, and the best share of pixels that matched.
+FIND_PICTURE = """
+const [pixels, at] = arguments;
+const shown = document.getElementById('album');
+if (!shown) return {found: null, best: 0};
+const copy = document.createElement('canvas');
+copy.width = 1024;
+copy.height = 768;
+const context = copy.getContext('2d');
+context.imageSmoothingEnabled = false;
+context.drawImage(shown, 0, 0, 1024, 768);
+const data = context.getImageData(0, 0, 1024, 768).data;
+let width = 0, height = 0;
+for (let k = 0; k < pixels.length; k += 5) {
+  width = Math.max(width, pixels[k] + 1);
+  height = Math.max(height, pixels[k + 1] + 1);
+}
+let best = 0;
+const matches = (left, top, counting) => {
+  let matched = 0;
+  for (let k = 0; k < pixels.length; k += 5) {
+    const i = ((top + pixels[k + 1]) * 1024 + left + pixels[k]) * 4;
+    const near = Math.abs(data[i] - pixels[k + 2]) <= 8 &&
+        Math.abs(data[i + 1] - pixels[k + 3]) <= 8 && Math.abs(data[i + 2] - pixels[k + 4]) <= 8;
+    if (near) ++matched;
+    else if (!counting) return false;
+  }
+  if (counting) best = Math.max(best, matched / (pixels.length / 5));
+  return matched * 5 === pixels.length;
+};
+if (at) return {found: matches(at[0], at[1], true) ? at : null, best: best};
+for (let top = 0; top + height <= 768; ++top) {
+  for (let left = 0; left + width <= 1024; ++left) {
+    if (matches(left, top, false)) return {found: [left, top], best: 1};
+  }
+}
+return {found: null, best: 0};
+"""
+
+# Waits in the page until the album says its title is on screen; answers the time
+# since the navigation began, in milliseconds, or null after `limit` milliseconds.
+WAIT_FOR_TITLE = """
+const [address, limit] = [arguments[0], arguments[1]];
+const done = arguments[arguments.length - 1];
+const poll = () => {
+  if (document.URL.startsWith(address) && window.quillory && window.quillory.ready) {
+    done(performance.now());
+  } else if (performance.now() > limit) {
+    done(null);
+  } else {
+    setTimeout(poll, 5);
+  }
+};
+poll();
+"""
+
+TRANSFERRED = """
+const entries = performance.getEntriesByType('navigation')
+    .concat(performance.getEntriesByType('resource'));
+return {bytes: entries.reduce((sum, entry) => sum + (entry.transferSize || 0), 0),
+        decoded: entries.reduce((sum, entry) => sum + (entry.decodedBodySize || 0), 0),
+        files: entries.length};
+"""
+
+CANVAS_RECT = """
+const rect = document.getElementById('album').getBoundingClientRect();
+return [rect.left, rect.top, rect.width, rect.height];
+"""
+
+MEMORY = """
+return {heap: performance.memory ? performance.memory.usedJSHeapSize : null,
+        wasm: typeof wasmMemory !== 'undefined' ? wasmMemory.buffer.byteLength : null};
+"""
+
+AUDIO_STATE = """
+const quillory = window.quillory || {};
+return {state: quillory.audio ? quillory.audio.state : null,
+        level: typeof quillory.level === 'function' ? quillory.level() : -1};
+"""
+
+
+class WebDriverError(Exception):
+    pass
+
+
+class Browser:
+    """One WebDriver session on chromedriver."""
+
+    def __init__(self, driver_url, chromium_args):
+        self.driver_url = driver_url.rstrip("/")
+        capabilities = {
+            "browserName": "chrome",
+            # Navigation returns at once, so that the test sees the title appear.
+            "pageLoadStrategy": "none",
+            "goog:chromeOptions": {"binary": "/usr/bin/chromium", "args": chromium_args},
+        }
+        answer = self.call("POST", "/session", {"capabilities": {"alwaysMatch": capabilities}})
+        self.session = "/session/" + answer["sessionId"]
+        self.call("POST", self.session + "/timeouts", {"script": 60000})
+
+    def call(self, method, path, body=None):
+        data = json.dumps(body if body is not None else {}).encode() if method == "POST" else None
+        request = urllib.request.Request(self.driver_url + path, data=data, method=method,
+                                         headers={"Content-Type": "application/json"})
+        try:
+            with urllib.request.urlopen(request, timeout=120) as response:
+                return json.load(response).get("value")
+        except urllib.error.HTTPError as error:
+            value = json.load(error).get("value", {})
+            raise WebDriverError(f"{value.get('error')}: {value.get('message', '')[:300]}")
+
+    def open(self, url):
+        self.call("POST", self.session + "/url", {"url": url})
+
+    def reload(self):
+        self.call("POST", self.session + "/refresh")
+
+    def script(self, source, *args):
+        return self.call("POST", self.session + "/execute/sync", {"script": source, "args": args})
+
+    def async_script(self, source, *args):
+        return self.call("POST", self.session + "/execute/async",
+                         {"script": source, "args": args})
+
+    def act(self, *sources):
+        self.call("POST", self.session + "/actions", {"actions": list(sources)})
+        self.call("DELETE", self.session + "/actions")
+
+    def quit(self):
+        try:
+            self.call("DELETE", self.session)
+        except (WebDriverError, OSError):
+            pass
+
+
+class Album:
+    """The album's screen in the browser, in the album's own coordinates."""
+
+    def __init__(self, browser, layout):
+        self.browser = browser
+        self.layout = layout
+
+    def wait_for_title(self, address, limit_ms=60000):
+        """The page's time to title in milliseconds, or None."""
+        deadline = time.monotonic() + limit_ms / 1000
+        while time.monotonic() < deadline:
+            try:
+                seen = self.browser.async_script(WAIT_FOR_TITLE, address, limit_ms)
+                if seen is not None:
+                    return seen
+            except WebDriverError:
+                # The script ran in the page being left; the next runs in the new one.
+                time.sleep(0.05)
+        return None
+
+    def find(self, pixels, at=None, limit=10.0):
+        """Polls the canvas for a picture; the place found, or None and the best match."""
+        deadline = time.monotonic() + limit
+        best = 0
+        while True:
+            try:
+                seen = self.browser.script(FIND_PICTURE, pixels, at)
+            except WebDriverError:
+                seen = {"found": None, "best": 0}
+            best = max(best, seen["best"])
+            if seen["found"] is not None or time.monotonic() > deadline:
+                return seen["found"], best
+            time.sleep(0.2)
+
+    def page_point(self, point):
+        """Where album point (x, y) is on the page, by the canvas's rectangle."""
+        left, top, width, height = self.browser.script(CANVAS_RECT)
+        return (round(left + (point[0] + 0.5) * width / 1024),
+                round(top + (point[1] + 0.5) * height / 768))
+
+    def key(self, value):
+        self.browser.act({"type": "key", "id": "keyboard", "actions": [
+            {"type": "keyDown", "value": value}, {"type": "keyUp", "value": value}]})
+        time.sleep(0.3)
+
+    def pointer(self, kind, steps):
+        self.browser.act({"type": "pointer", "id": kind,
+                          "parameters": {"pointerType": kind}, "actions": steps})
+        time.sleep(0.3)
+
+    def move(self, point, duration=0):
+        x, y = self.page_point(point)
+        return {"type": "pointerMove", "x": x, "y": y, "origin": "viewport",
+                "duration": duration}
+
+    def click(self, point, kind="mouse"):
+        self.pointer(kind, [self.move(point), {"type": "pointerDown", "button": 0},
+                            {"type": "pointerUp", "button": 0}])
+
+    def drag(self, kind, start, end):
+        """Down at `start` for a moment, then in ten steps to `end`, and up."""
+        steps = [self.move(start), {"type": "pointerDown", "button": 0},
+                 {"type": "pause", "duration": 100}]
+        for step in range(1, 11):
+            steps.append(self.move((start[0] + (end[0] - start[0]) * step // 10,
+                                    start[1] + (end[1] - start[1]) * step // 10), 50))
+        steps.append({"type": "pointerUp", "button": 0})
+        self.pointer(kind, steps)
+
+    def counter_shows(self, left):
+        return self.find(self.layout["counters"][str(left)])
+
+    def sticker_at_home(self, sticker):
+        return self.find(sticker["picture"], [0, 0])
+
+
+class Checks:
+    def __init__(self):
+        self.failed = []
+
+    def check(self, name, passed, detail=""):
+        print(f"{'PASS' if passed else 'FAIL'}  {name}" + (f"  ({detail})" if detail else ""),
+              flush=True)
+        if not passed:
+            self.failed.append(name)
+        return passed
+
+
+def renderer_memory(user_data_dir):
+    """The resident memory of this run's page renderer processes, in MiB."""
+    parents, commands = {}, {}
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/stat") as file:
+                parents[int(pid)] = int(file.read().rsplit(")", 1)[1].split()[1])
+            with open(f"/proc/{pid}/cmdline", "rb") as file:
+                # Chromium's helpers rewrite their arguments into one string.
+                commands[int(pid)] = file.read().replace(b"\0", b" ")
+        except (OSError, IndexError, ValueError):
+            continue
+    browsers = {pid for pid, command in commands.items()
+                if b"--user-data-dir=" + user_data_dir.encode() + b" " in command}
+
+    def in_this_run(pid):
+        while pid > 1:
+            if pid in browsers:
+                return True
+            pid = parents.get(pid, 0)
+        return False
+
+    total = 0
+    for pid, command in commands.items():
+        # The browser's own pages (--top-chrome-webui) are no part of the tab.
+        if b"--type=renderer" not in command or b"webui" in command or not in_this_run(pid):
+            continue
+        try:
+            with open(f"/proc/{pid}/status") as file:
+                total += sum(int(line.split()[1]) for line in file if line.startswith("VmRSS:"))
+        except OSError:
+            continue
+    return total / 1024
+
+
+def play(album, address, checks, user_data_dir):
+    browser = album.browser
+    first, second = album.layout["stickers"]
+    total = max(int(count) for count in album.layout["counters"])
+
+    browser.open(address)
+    title_ms = album.wait_for_title(address)
+    if not checks.check("the album says its title is on screen", title_ms is not None):
+        return
+    sent = browser.script(TRANSFERRED)
+    print(f"FIGURE  time to title: {title_ms:.0f} ms from the start of navigation")
+    print(f"FIGURE  first load: {sent['bytes']} bytes transferred in {sent['files']} files "
+          f"({sent['decoded']} bytes unpacked)")
+    checks.check("the first load transfers at most 6 MB", sent["bytes"] <= FIRST_LOAD_LIMIT,
+                 f"{sent['bytes']} bytes")
+
+    found, _ = album.find(album.layout["title"])
+    checks.check("the title's pixels are in the canvas", found is not None,
+                 f"at {found}" if found else "nowhere in the canvas")
+
+    album.key(ENTER)
+    found, _ = album.counter_shows(total)
+    if not checks.check("Enter starts the book (the counter shows every sticker left)",
+                        found is not None):
+        return
+
+    # The mouse: the sheet, the sticker (and its hint away), then onto its home.
+    album.click(first["sheetButton"])
+    album.click(first["button"])
+    time.sleep(0.5)
+    album.key(ENTER)
+    home = first["home"]
+    album.pointer("mouse", [album.move((home[0] - 40, home[1] - 40)), {"type": "pause",
+                                                                       "duration": 200}])
+    album.click(home)
+    found, best = album.sticker_at_home(first)
+    checks.check(f"sticker {first['index']} is stuck on its home by the mouse",
+                 found is not None, f"best match {best:.0%}")
+    found, _ = album.counter_shows(total - 1)
+    checks.check("the counter drops to one sticker fewer", found is not None)
+
+    # Time for the save to reach the browser's storage, then a fresh start.
+    time.sleep(2)
+    browser.reload()
+    if not checks.check("the reloaded page shows the title again",
+                        album.wait_for_title(address) is not None):
+        return
+    album.key(ENTER)
+    found, best = album.sticker_at_home(first)
+    checks.check("after the reload the sticker is still on its home", found is not None,
+                 f"best match {best:.0%}")
+    found, _ = album.counter_shows(total - 1)
+    checks.check("after the reload the counter still shows one sticker fewer",
+                 found is not None)
+
+    # A finger: taps the sheet and the sticker (and the hint away), taps off it, then
+    # slides the sticker from its button onto its home and lifts.
+    album.click(second["sheetButton"], "touch")
+    album.click(second["button"], "touch")
+    time.sleep(0.5)
+    album.key(ENTER)
+    album.click((PAGE_LEFT + 10, PAGE_TOP + 10), "touch")
+    album.drag("touch", second["button"], second["home"])
+    found, best = album.sticker_at_home(second)
+    checks.check(f"sticker {second['index']} is stuck on its home by a finger's drag",
+                 found is not None, f"best match {best:.0%}")
+    found, _ = album.counter_shows(total - 2)
+    checks.check("the counter drops to two stickers fewer", found is not None)
+
+    levels = []
+    state = None
+    for _ in range(30):
+        audio = browser.script(AUDIO_STATE)
+        state = audio["state"]
+        levels.append(audio["level"])
+        time.sleep(0.1)
+    checks.check("the audio context runs", state == "running", f"state {state}")
+    checks.check("the song's samples reaching the speakers are not silent",
+                 max(levels) > SILENCE_LEVEL, f"loudest {max(levels):.4f} RMS")
+    memory = browser.script(MEMORY)
+    print(f"FIGURE  tab memory: {renderer_memory(user_data_dir):.0f} MiB resident in the "
+          f"renderer, {memory['wasm']} bytes of program memory, {memory['heap']} bytes of "
+          "JavaScript heap")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--driver", required=True, help="chromedriver's address")
+    parser.add_argument("--site", required=True, help="the served album's address")
+    parser.add_argument("--layout", required=True, help="web_test_layout's JSON")
+    parser.add_argument("--user-data-dir", required=True)
+    options = parser.parse_args()
+    with open(options.layout) as file:
+        layout = json.load(file)
+
+    arguments = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", "--window-size=1280,900",
+                 "--user-data-dir=" + options.user_data_dir]
+    checks = Checks()
+    browser = Browser(options.driver, arguments)
+    try:
+        play(Album(browser, layout), options.site, checks, options.user_data_dir)
+    except (WebDriverError, OSError) as error:
+        checks.check("the browser answers", False, str(error))
+    finally:
+        browser.quit()
+    print(f"{len(checks.failed)} check(s) failed" if checks.failed else "every check passed")
+    return 1 if checks.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
