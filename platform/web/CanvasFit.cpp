@@ -17,8 +17,11 @@ CanvasFit::CanvasFit(LONG screenWidth, LONG screenHeight, double windowWidth, do
     m_wholeScale = scale == std::floor(scale);
     const double width = m_screenWidth * scale / ratio;
     const double height = m_screenHeight * scale / ratio;
-    m_canvas = {(std::max(windowWidth, 1.0) - width) / 2,
-                (std::max(windowHeight, 1.0) - height) / 2, width, height};
+    // On whole device pixels, so that a crisp picture's squares all come out the same.
+    const auto centred = [ratio](double window, double size) {
+        return std::floor((std::max(window, 1.0) - size) / 2 * ratio) / ratio;
+    };
+    m_canvas = {centred(windowWidth, width), centred(windowHeight, height), width, height};
 }
 
 POINT CanvasFit::ToScreen(double pageX, double pageY) const {

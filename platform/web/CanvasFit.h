@@ -10,7 +10,8 @@
 
 class CanvasFit {
 public:
-    // The placement of the canvas, in CSS pixels of the page.
+    // The placement of the canvas, in CSS pixels of the page, its corner on a whole
+    // device pixel.
     struct Placement {
         double left;
         double top;

@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 #include "platform/User.h"
@@ -174,6 +175,8 @@ std::optional<InputEvent> WebBackend::NextInputEvent() {
     for (;;) {
         if (std::optional<InputEvent> touch = m_touch.Next()) return touch;
         PageEvent event{};
+        static_assert(offsetof(PageEvent, kind) == 16 && offsetof(PageEvent, key) == 24,
+                      "quillory_take_input writes these offsets");
         if (quillory_take_input(&event) == 0) return std::nullopt;
         if (std::optional<InputEvent> input = Translate(event)) return input;
     }

@@ -30,7 +30,7 @@ TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
         {1024, 768, 1, {0, 0, 1024, 768}, true},
         {2048, 1536, 1, {0, 0, 2048, 1536}, true},
         // An eighth or more above a whole scale is smooth; less is taken down to it.
-        {2175, 2000, 1, {63.5, 232, 2048, 1536}, true},
+        {2175, 2000, 1, {63, 232, 2048, 1536}, true},
         {2176, 2000, 1, {0, 184, 2176, 1632}, false},
         {1920, 1080, 1, {240, 0, 1440, 1080}, false},
         {1024, 900, 1, {0, 66, 1024, 768}, true},
@@ -38,8 +38,9 @@ TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
         // A high-density screen: 1024 CSS pixels are 2048 device pixels, scale 2.
         {1024, 768, 2, {0, 0, 1024, 768}, true},
         {1024, 768, 1.25, {0, 0, 1024, 768}, false},
+        {1025, 769, 2, {0.5, 0.5, 1024, 768}, true},
         // Tiny or empty windows still give a picture.
-        {0, 0, 0, {0, 0.125, 1, 0.75}, false},
+        {0, 0, 0, {0, 0, 1, 0.75}, false},
     };
     for (const Case& c : cases) {
         const CanvasFit fit(1024, 768, c.width, c.height, c.ratio);

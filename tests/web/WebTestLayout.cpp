@@ -69,8 +69,8 @@ std::string Sticker(int32_t index) {
     // The page window shows only the part of a sticker that lies on the page.
     const RECT page{kPageLeft, kPageTop, kPageLeft + kPageWidth, kPageTop + kPageHeight};
     return "{\"index\":" + std::to_string(index) +
-           ",\"sheetButton\":" + Centre(SheetButtonRows[at / STICKERSPERSHEET]) +
-           ",\"button\":" + Centre(StickerButtonRows[at % STICKERSPERSHEET]) + ",\"home\":" +
+           ",\"sheetButton\":" + Centre(SheetButtonRows[at / kStickersPerSheet]) +
+           ",\"button\":" + Centre(StickerButtonRows[at % kStickersPerSheet]) + ",\"home\":" +
            Point(kPageLeft + home.x + whole.width / 2, kPageTop + home.y + whole.height / 2) +
            ",\"picture\":" +
            Picture(StickerPictureFiles[at], whole, 2, kPageLeft + home.x, kPageTop + home.y,
@@ -82,19 +82,19 @@ std::string Sticker(int32_t index) {
 
 int main() {
     CFileManager::SetBaseDirectoryFromCurrent();
-    TileRect heading = TitlePictureTiles[0];
+    TileRect heading = kTitlePictureTiles[0];
     heading.height = kTitleHeadingHeight;
-    std::cout << "{\"title\":" << Picture(TitlePictureFile, heading, 3) << ",\"counters\":{";
+    std::cout << "{\"title\":" << Picture(kTitlePictureFile, heading, 3) << ",\"counters\":{";
     for (const int32_t left :
          {NUMBEROFSTICKERGRAPHICS, NUMBEROFSTICKERGRAPHICS - 1, NUMBEROFSTICKERGRAPHICS - 2}) {
         std::cout << (left == NUMBEROFSTICKERGRAPHICS ? "" : ",") << "\"" << left << "\":"
                   << (left == NUMBEROFSTICKERGRAPHICS
-                          ? Picture(StickersLeftCaptionFile, StickersLeftCaptionTiles[0], 1)
-                          : Picture(StickersLeftNumberFile,
+                          ? Picture(kStickersLeftCaptionFile, kStickersLeftCaptionTiles[0], 1)
+                          : Picture(kStickersLeftNumberFile,
                                     StickersLeftNumberTiles[static_cast<size_t>(left)], 1));
     }
     std::cout << "},\"stickers\":[";
-    const int32_t firstPage = AlbumPages[0].pageNumber;
+    const int32_t firstPage = kAlbumPages[0].pageNumber;
     int32_t found = 0;
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS && found < 2; ++sticker) {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber != firstPage) continue;
