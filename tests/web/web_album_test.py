@@ -169,8 +169,7 @@ class Album:
 
     def find(self, pixels, at=None, limit=10.0):
         """Polls the canvas for a picture; the place found, or None and the best match."""
-        deadline = time.monotonic() + limit
-        best = 0
+        deadline, best = time.monotonic() + limit, 0
         while True:
             try:
                 seen = self.browser.script(FIND_PICTURE, pixels, at)
@@ -244,7 +243,7 @@ class Checks(list):
 
 def renderer_memory(user_data_dir):
     """The resident memory of this run's page renderer processes, in MiB."""
-    parents, commands = {}, {}
+    parents, commands, resident = {}, {}, {}
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             with open(f"/proc/{pid}/stat") as file:
@@ -252,29 +251,23 @@ def renderer_memory(user_data_dir):
             with open(f"/proc/{pid}/cmdline", "rb") as file:
                 # Chromium's helpers rewrite their arguments into one string.
                 commands[int(pid)] = file.read().replace(b"\0", b" ")
+            with open(f"/proc/{pid}/status") as file:
+                resident[int(pid)] = sum(int(line.split()[1]) for line in file
+                                         if line.startswith("VmRSS:"))
         except (OSError, IndexError, ValueError):
             continue
     browsers = {pid for pid, command in commands.items()
                 if b"--user-data-dir=" + user_data_dir.encode() + b" " in command}
 
     def in_this_run(pid):
-        while pid > 1:
-            if pid in browsers:
-                return True
+        while pid > 1 and pid not in browsers:
             pid = parents.get(pid, 0)
-        return False
+        return pid in browsers
 
-    total = 0
-    for pid, command in commands.items():
-        # The browser's own pages (--top-chrome-webui) are no part of the tab.
-        if b"--type=renderer" not in command or b"webui" in command or not in_this_run(pid):
-            continue
-        try:
-            with open(f"/proc/{pid}/status") as file:
-                total += sum(int(line.split()[1]) for line in file if line.startswith("VmRSS:"))
-        except OSError:
-            continue
-    return total / 1024
+    # The browser's own pages (--top-chrome-webui) are no part of the tab.
+    return sum(resident.get(pid, 0) for pid, command in commands.items()
+               if b"--type=renderer" in command and b"webui" not in command
+               and in_this_run(pid)) / 1024
 
 
 def play(album, address, checks, user_data_dir):
@@ -347,10 +340,9 @@ def play(album, address, checks, user_data_dir):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--driver", required=True, help="chromedriver's address")
-    parser.add_argument("--site", required=True, help="the served album's address")
-    parser.add_argument("--layout", required=True, help="web_test_layout's JSON")
-    parser.add_argument("--user-data-dir", required=True)
+    # chromedriver's address, the served album's, web_test_layout's JSON, the profile.
+    for option in ("--driver", "--site", "--layout", "--user-data-dir"):
+        parser.add_argument(option, required=True)
     options = parser.parse_args()
     with open(options.layout) as file:
         layout = json.load(file)
