@@ -130,10 +130,11 @@ TEST(BuiltInSynthesizer, EachNoteHasItsKeysPitchBent) {
          {Control(0, 101, 0), Control(0, 100, 0), Control(0, 6, 12), Bend(0, 16383)},
          12.0 * 8191 / 8192},
         {"reset controllers centres the bend", kFlute, 69, {Bend(0, 0), Control(0, 121, 0)}, 0},
-        {"a non-registered parameter leaves the range",
+        {"a non-registered parameter chosen after the range leaves it",
          kFlute,
          69,
-         {Control(0, 99, 0), Control(0, 98, 0), Control(0, 6, 12), Bend(0, 0)},
+         {Control(0, 101, 0), Control(0, 100, 0), Control(0, 99, 0), Control(0, 98, 0),
+          Control(0, 6, 12), Bend(0, 0)},
          -2}};
     for (const PitchCase& c : cases) {
         SCOPED_TRACE(c.name);
