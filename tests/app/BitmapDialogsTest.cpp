@@ -14,15 +14,13 @@
 namespace {
 
 // A picture resource drawn alone, to compare with what the dialogs show.
-struct ResourceFace {
-    ResourceFace(const char* name, LONG width, LONG height) : surface(width, height) {
-        HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
-        DrawBitmapResource(dc, name, 0, 0);
-        ReleaseSurfaceDC(dc);
-    }
-    uint32_t Pixel(LONG x, LONG y) const { return surface.Pixel(x, y); }
-    Surface surface;
-};
+Surface ResourceFace(const char* name, LONG width, LONG height) {
+    Surface surface(width, height);
+    HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
+    DrawBitmapResource(dc, name, 0, 0);
+    ReleaseSurfaceDC(dc);
+    return surface;
+}
 
 class BitmapDialogsTest : public ::testing::Test {
 protected:
@@ -77,9 +75,9 @@ TEST_F(BitmapDialogsTest, TheQuestionIsYesForEnterOnlyAndNoWhenItCannotBeShown) 
 }
 
 TEST_F(BitmapDialogsTest, TheQuestionIsItsPictureCentredWithItsButtons) {
-    const ResourceFace background("ClearAllDialogBkg", 360, 360);
-    const ResourceFace yes("YESButtonUp", 128, 50);
-    const ResourceFace no("NOButtonUp", 128, 50);
+    const Surface background = ResourceFace("ClearAllDialogBkg", 360, 360);
+    const Surface yes = ResourceFace("YESButtonUp", 128, 50);
+    const Surface no = ResourceFace("NOButtonUp", 128, 50);
     bool checked = false;
     machine.Then([&] {
         PaintDialogNow();
@@ -97,12 +95,9 @@ TEST_F(BitmapDialogsTest, TheQuestionIsItsPictureCentredWithItsButtons) {
 }
 
 TEST_F(BitmapDialogsTest, AButtonShowsItsDownPictureWhileHeld) {
-    const ResourceFace down("OKButtonDown", 128, 50);
-    const ResourceFace up("OKButtonUp", 128, 50);
     // OK lies at (114, 296) inside the 360 x 360 dialog at (332, 204).
     const POINT onOk{332 + 114 + 64, 204 + 296 + 25};
-    uint32_t held = 0;
-    uint32_t released = 0;
+    uint32_t held = 0, released = 0;
     machine.MovePointer(onOk);
     machine.PressButton(onOk);
     machine.Then([&] {
@@ -117,12 +112,12 @@ TEST_F(BitmapDialogsTest, AButtonShowsItsDownPictureWhileHeld) {
     machine.ReleaseButton(POINT{10, 10});
     machine.PressKey(VK_ESCAPE);
     EXPECT_EQ(ShowBitmapDialog(main, kDialogOk, OkDialogProc, "AboutDialogBkg"), 2);
-    EXPECT_EQ(held, down.Pixel(64, 25));
-    EXPECT_EQ(released, up.Pixel(64, 25));
+    EXPECT_EQ(held, ResourceFace("OKButtonDown", 128, 50).Pixel(64, 25));
+    EXPECT_EQ(released, ResourceFace("OKButtonUp", 128, 50).Pixel(64, 25));
 }
 
 TEST_F(BitmapDialogsTest, TheEndingScreenCoversTheScreenAndIgnoresEscape) {
-    const ResourceFace ending("EndingScrnDialogBkg", 1024, 768);
+    const Surface ending = ResourceFace("EndingScrnDialogBkg", 1024, 768);
     bool escapeSurvived = false;
     machine.PressKey(VK_ESCAPE);
     machine.Then([&] {

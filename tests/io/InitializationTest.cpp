@@ -27,16 +27,13 @@ protected:
     TempDirectory folder;
 };
 
-TEST_F(InitializationTest, FirstRunWritesATwentyByteFileThatShowsTheHint) {
+// The first run writes a twenty-byte file that shows the hint. Zero (the hint seen)
+// and any other stored setting are read back as they stand.
+TEST_F(InitializationTest, FirstRunShowsTheHintAndTheStoredSettingIsKeptAcrossRuns) {
     StartUp();
     EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
     EXPECT_EQ(OptionsFile(), FileHolding(1));
     EXPECT_EQ(CInitialization::FilePath(), folder.Path().string() + "\\options03.dta");
-}
-
-// Zero (the hint seen) and any other stored setting are read back as they stand.
-TEST_F(InitializationTest, TheStoredSettingIsKeptAcrossRuns) {
-    StartUp();
     CInitialization::ms_ShowNewStickerDialog = 0;
     CInitialization().WriteInitialization();
     EXPECT_EQ(OptionsFile(), FileHolding(0));

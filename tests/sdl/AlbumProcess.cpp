@@ -7,9 +7,10 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 #include <thread>
 #include <tuple>
+
+#include "tests/support/Files.h"
 
 extern "C" const char* __lsan_default_suppressions();
 extern "C" const char* __tsan_default_suppressions();
@@ -95,8 +96,5 @@ std::optional<int> AlbumProcess::WaitForExit(std::chrono::milliseconds limit) {
 }
 
 std::string AlbumProcess::ErrorOutput() const {
-    std::ifstream file(m_folder / kErrorOutput);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return ReadText(m_folder / kErrorOutput);
 }

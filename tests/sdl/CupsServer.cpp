@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "tests/sdl/HostCommand.h"
+#include "tests/support/Files.h"
 
 namespace {
 
@@ -123,8 +124,5 @@ bool CupsServer::AddFilePrinter(const std::string& name, const std::filesystem::
 }
 
 std::string CupsServer::ErrorLog() const {
-    std::ifstream log(m_root / "log/error_log");
-    std::ostringstream text;
-    text << log.rdbuf();
-    return text.str();
+    return ReadText(m_root / "log/error_log");
 }

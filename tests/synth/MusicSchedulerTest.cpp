@@ -37,7 +37,7 @@ size_t BlocksFor(double seconds) {
 
 }  // namespace
 
-TEST(MusicScheduler, KeepsTheLeadQueuedInChunksThatFollowOnExactly) {
+TEST(MusicScheduler, KeepsTheLeadQueuedInChunksThatFollowOnExactlyLeftThenRight) {
     SteadySynthesizer synthesizer;
     MusicScheduler scheduler(synthesizer, kRate, kLevel);
     const std::optional<MusicScheduler::Chunk> first = scheduler.Next(5.0);
@@ -54,6 +54,11 @@ TEST(MusicScheduler, KeepsTheLeadQueuedInChunksThatFollowOnExactly) {
     EXPECT_DOUBLE_EQ(second->start, firstEnd) << "no gap and no overlap";
     EXPECT_EQ(second->Frames(), BlocksFor(0.05));
     EXPECT_EQ(static_cast<size_t>(synthesizer.rendered), first->Frames() + second->Frames());
+    // The left channel, then the right, raised and kept in range.
+    for (const size_t frame : {size_t{0}, first->Frames() - 1}) {
+        EXPECT_FLOAT_EQ(first->samples[frame], 0.4f);
+        EXPECT_FLOAT_EQ(first->samples[first->Frames() + frame], -1.0f) << "-1.2 is kept to -1";
+    }
 }
 
 TEST(MusicScheduler, AfterFallingBehindOrARestartTheMusicStartsJustAfterTheClock) {
@@ -71,16 +76,4 @@ TEST(MusicScheduler, AfterFallingBehindOrARestartTheMusicStartsJustAfterTheClock
     const std::optional<MusicScheduler::Chunk> restarted = scheduler.Next(9.01);
     ASSERT_TRUE(restarted);
     EXPECT_DOUBLE_EQ(restarted->start, 9.01 + MusicScheduler::kStartSeconds);
-}
-
-TEST(MusicScheduler, ChunksHoldTheLeftChannelThenTheRightRaisedAndKeptInRange) {
-    SteadySynthesizer synthesizer;
-    MusicScheduler scheduler(synthesizer, kRate, kLevel);
-    const std::optional<MusicScheduler::Chunk> chunk = scheduler.Next(0);
-    ASSERT_TRUE(chunk);
-    const size_t frames = chunk->Frames();
-    for (const size_t frame : {size_t{0}, frames - 1}) {
-        EXPECT_FLOAT_EQ(chunk->samples[frame], 0.4f);
-        EXPECT_FLOAT_EQ(chunk->samples[frames + frame], -1.0f) << "-1.2 is kept to -1";
-    }
 }

@@ -41,19 +41,15 @@ const context = copy.getContext('2d');
 context.imageSmoothingEnabled = false;
 context.drawImage(shown, 0, 0, 1024, 768);
 const data = context.getImageData(0, 0, 1024, 768).data;
-let width = 0, height = 0;
+let width = 0, height = 0, best = 0;
 for (let k = 0; k < pixels.length; k += 5) {
-  width = Math.max(width, pixels[k] + 1);
-  height = Math.max(height, pixels[k + 1] + 1);
+  [width, height] = [Math.max(width, pixels[k] + 1), Math.max(height, pixels[k + 1] + 1)];
 }
-let best = 0;
 const matches = (left, top, counting) => {
   let matched = 0;
   for (let k = 0; k < pixels.length; k += 5) {
     const i = ((top + pixels[k + 1]) * 1024 + left + pixels[k]) * 4;
-    const near = Math.abs(data[i] - pixels[k + 2]) <= 8 &&
-        Math.abs(data[i + 1] - pixels[k + 3]) <= 8 && Math.abs(data[i + 2] - pixels[k + 4]) <= 8;
-    if (near) ++matched;
+    if ([0, 1, 2].every(c => Math.abs(data[i + c] - pixels[k + 2 + c]) <= 8)) ++matched;
     else if (!counting) return false;
   }
   if (counting) best = Math.max(best, matched / (pixels.length / 5));
@@ -71,16 +67,11 @@ return {found: null, best: 0};
 # Waits in the page until the album says its title is on screen; answers the time
 # since the navigation began, in milliseconds, or null after `limit` milliseconds.
 WAIT_FOR_TITLE = """
-const [address, limit] = [arguments[0], arguments[1]];
-const done = arguments[arguments.length - 1];
+const [address, limit, done] = arguments;
 const poll = () => {
-  if (document.URL.startsWith(address) && window.quillory && window.quillory.ready) {
-    done(performance.now());
-  } else if (performance.now() > limit) {
-    done(null);
-  } else {
-    setTimeout(poll, 5);
-  }
+  if (document.URL.startsWith(address) && window.quillory && window.quillory.ready) done(performance.now());
+  else if (performance.now() > limit) done(null);
+  else setTimeout(poll, 5);
 };
 poll();
 """
@@ -88,9 +79,8 @@ poll();
 TRANSFERRED = """
 const entries = performance.getEntriesByType('navigation')
     .concat(performance.getEntriesByType('resource'));
-return {bytes: entries.reduce((sum, entry) => sum + (entry.transferSize || 0), 0),
-        decoded: entries.reduce((sum, entry) => sum + (entry.decodedBodySize || 0), 0),
-        files: entries.length};
+const sum = key => entries.reduce((total, entry) => total + (entry[key] || 0), 0);
+return {bytes: sum('transferSize'), decoded: sum('decodedBodySize'), files: entries.length};
 """
 
 CANVAS_RECT = """
@@ -127,7 +117,7 @@ class Browser:
         }
         answer = self.call("POST", "/session", {"capabilities": {"alwaysMatch": capabilities}})
         self.session = "/session/" + answer["sessionId"]
-        self.call("POST", self.session + "/timeouts", {"script": 60000})
+        self.post("/timeouts", {"script": 60000})
 
     def call(self, method, path, body=None):
         data = json.dumps(body if body is not None else {}).encode() if method == "POST" else None
@@ -140,21 +130,14 @@ class Browser:
             value = json.load(error).get("value", {})
             raise WebDriverError(f"{value.get('error')}: {value.get('message', '')[:300]}")
 
-    def open(self, url):
-        self.call("POST", self.session + "/url", {"url": url})
+    def post(self, path, body=None):
+        return self.call("POST", self.session + path, body)
 
-    def reload(self):
-        self.call("POST", self.session + "/refresh")
-
-    def script(self, source, *args):
-        return self.call("POST", self.session + "/execute/sync", {"script": source, "args": args})
-
-    def async_script(self, source, *args):
-        return self.call("POST", self.session + "/execute/async",
-                         {"script": source, "args": args})
+    def script(self, source, *args, kind="sync"):
+        return self.post("/execute/" + kind, {"script": source, "args": args})
 
     def act(self, *sources):
-        self.call("POST", self.session + "/actions", {"actions": list(sources)})
+        self.post("/actions", {"actions": list(sources)})
         self.call("DELETE", self.session + "/actions")
 
     def quit(self):
@@ -176,7 +159,7 @@ class Album:
         deadline = time.monotonic() + limit_ms / 1000
         while time.monotonic() < deadline:
             try:
-                seen = self.browser.async_script(WAIT_FOR_TITLE, address, limit_ms)
+                seen = self.browser.script(WAIT_FOR_TITLE, address, limit_ms, kind="async")
                 if seen is not None:
                     return seen
             except WebDriverError:
@@ -186,8 +169,7 @@ class Album:
 
     def find(self, pixels, at=None, limit=10.0):
         """Polls the canvas for a picture; the place found, or None and the best match."""
-        deadline = time.monotonic() + limit
-        best = 0
+        deadline, best = time.monotonic() + limit, 0
         while True:
             try:
                 seen = self.browser.script(FIND_PICTURE, pixels, at)
@@ -234,27 +216,34 @@ class Album:
         self.pointer(kind, steps)
 
     def counter_shows(self, left):
-        return self.find(self.layout["counters"][str(left)])
+        return self.find(self.layout["counters"][str(left)])[0] is not None
 
-    def sticker_at_home(self, sticker):
-        return self.find(sticker["picture"], [0, 0])
+    def check_stuck(self, checks, name, sticker):
+        found, best = self.find(sticker["picture"], [0, 0])
+        checks.check(name, found is not None, f"best match {best:.0%}")
+
+    def pick(self, sticker, kind="mouse"):
+        """Chooses the sticker's sheet, picks the sticker and answers the hint."""
+        self.click(sticker["sheetButton"], kind)
+        self.click(sticker["button"], kind)
+        time.sleep(0.5)
+        self.key(ENTER)
 
 
-class Checks:
-    def __init__(self):
-        self.failed = []
+class Checks(list):
+    """The names of the checks that failed."""
 
     def check(self, name, passed, detail=""):
         print(f"{'PASS' if passed else 'FAIL'}  {name}" + (f"  ({detail})" if detail else ""),
               flush=True)
         if not passed:
-            self.failed.append(name)
+            self.append(name)
         return passed
 
 
 def renderer_memory(user_data_dir):
     """The resident memory of this run's page renderer processes, in MiB."""
-    parents, commands = {}, {}
+    parents, commands, resident = {}, {}, {}
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             with open(f"/proc/{pid}/stat") as file:
@@ -262,29 +251,23 @@ def renderer_memory(user_data_dir):
             with open(f"/proc/{pid}/cmdline", "rb") as file:
                 # Chromium's helpers rewrite their arguments into one string.
                 commands[int(pid)] = file.read().replace(b"\0", b" ")
+            with open(f"/proc/{pid}/status") as file:
+                resident[int(pid)] = sum(int(line.split()[1]) for line in file
+                                         if line.startswith("VmRSS:"))
         except (OSError, IndexError, ValueError):
             continue
     browsers = {pid for pid, command in commands.items()
                 if b"--user-data-dir=" + user_data_dir.encode() + b" " in command}
 
     def in_this_run(pid):
-        while pid > 1:
-            if pid in browsers:
-                return True
+        while pid > 1 and pid not in browsers:
             pid = parents.get(pid, 0)
-        return False
+        return pid in browsers
 
-    total = 0
-    for pid, command in commands.items():
-        # The browser's own pages (--top-chrome-webui) are no part of the tab.
-        if b"--type=renderer" not in command or b"webui" in command or not in_this_run(pid):
-            continue
-        try:
-            with open(f"/proc/{pid}/status") as file:
-                total += sum(int(line.split()[1]) for line in file if line.startswith("VmRSS:"))
-        except OSError:
-            continue
-    return total / 1024
+    # The browser's own pages (--top-chrome-webui) are no part of the tab.
+    return sum(resident.get(pid, 0) for pid, command in commands.items()
+               if b"--type=renderer" in command and b"webui" not in command
+               and in_this_run(pid)) / 1024
 
 
 def play(album, address, checks, user_data_dir):
@@ -292,7 +275,7 @@ def play(album, address, checks, user_data_dir):
     first, second = album.layout["stickers"]
     total = max(int(count) for count in album.layout["counters"])
 
-    browser.open(address)
+    browser.post("/url", {"url": address})
     title_ms = album.wait_for_title(address)
     if not checks.check("the album says its title is on screen", title_ms is not None):
         return
@@ -308,62 +291,45 @@ def play(album, address, checks, user_data_dir):
                  f"at {found}" if found else "nowhere in the canvas")
 
     album.key(ENTER)
-    found, _ = album.counter_shows(total)
     if not checks.check("Enter starts the book (the counter shows every sticker left)",
-                        found is not None):
+                        album.counter_shows(total)):
         return
 
     # The mouse: the sheet, the sticker (and its hint away), then onto its home.
-    album.click(first["sheetButton"])
-    album.click(first["button"])
-    time.sleep(0.5)
-    album.key(ENTER)
+    album.pick(first)
     home = first["home"]
     album.pointer("mouse", [album.move((home[0] - 40, home[1] - 40)), {"type": "pause",
                                                                        "duration": 200}])
     album.click(home)
-    found, best = album.sticker_at_home(first)
-    checks.check(f"sticker {first['index']} is stuck on its home by the mouse",
-                 found is not None, f"best match {best:.0%}")
-    found, _ = album.counter_shows(total - 1)
-    checks.check("the counter drops to one sticker fewer", found is not None)
+    album.check_stuck(checks, f"sticker {first['index']} is stuck on its home by the mouse", first)
+    checks.check("the counter drops to one sticker fewer", album.counter_shows(total - 1))
 
     # Time for the save to reach the browser's storage, then a fresh start.
     time.sleep(2)
-    browser.reload()
+    browser.post("/refresh")
     if not checks.check("the reloaded page shows the title again",
                         album.wait_for_title(address) is not None):
         return
     album.key(ENTER)
-    found, best = album.sticker_at_home(first)
-    checks.check("after the reload the sticker is still on its home", found is not None,
-                 f"best match {best:.0%}")
-    found, _ = album.counter_shows(total - 1)
+    album.check_stuck(checks, "after the reload the sticker is still on its home", first)
     checks.check("after the reload the counter still shows one sticker fewer",
-                 found is not None)
+                 album.counter_shows(total - 1))
 
     # A finger: taps the sheet and the sticker (and the hint away), taps off it, then
     # slides the sticker from its button onto its home and lifts.
-    album.click(second["sheetButton"], "touch")
-    album.click(second["button"], "touch")
-    time.sleep(0.5)
-    album.key(ENTER)
+    album.pick(second, "touch")
     album.click((PAGE_LEFT + 10, PAGE_TOP + 10), "touch")
     album.drag("touch", second["button"], second["home"])
-    found, best = album.sticker_at_home(second)
-    checks.check(f"sticker {second['index']} is stuck on its home by a finger's drag",
-                 found is not None, f"best match {best:.0%}")
-    found, _ = album.counter_shows(total - 2)
-    checks.check("the counter drops to two stickers fewer", found is not None)
+    album.check_stuck(checks, f"sticker {second['index']} is stuck on its home by a finger's drag",
+                      second)
+    checks.check("the counter drops to two stickers fewer", album.counter_shows(total - 2))
 
     levels = []
-    state = None
     for _ in range(30):
         audio = browser.script(AUDIO_STATE)
-        state = audio["state"]
         levels.append(audio["level"])
         time.sleep(0.1)
-    checks.check("the audio context runs", state == "running", f"state {state}")
+    checks.check("the audio context runs", audio["state"] == "running", f"state {audio['state']}")
     checks.check("the song's samples reaching the speakers are not silent",
                  max(levels) > SILENCE_LEVEL, f"loudest {max(levels):.4f} RMS")
     memory = browser.script(MEMORY)
@@ -374,10 +340,9 @@ def play(album, address, checks, user_data_dir):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--driver", required=True, help="chromedriver's address")
-    parser.add_argument("--site", required=True, help="the served album's address")
-    parser.add_argument("--layout", required=True, help="web_test_layout's JSON")
-    parser.add_argument("--user-data-dir", required=True)
+    # chromedriver's address, the served album's, web_test_layout's JSON, the profile.
+    for option in ("--driver", "--site", "--layout", "--user-data-dir"):
+        parser.add_argument(option, required=True)
     options = parser.parse_args()
     with open(options.layout) as file:
         layout = json.load(file)
@@ -394,8 +359,8 @@ def main():
         checks.check("the browser answers", False, str(error))
     finally:
         browser.quit()
-    print(f"{len(checks.failed)} check(s) failed" if checks.failed else "every check passed")
-    return 1 if checks.failed else 0
+    print(f"{len(checks)} check(s) failed" if checks else "every check passed")
+    return 1 if checks else 0
 
 
 if __name__ == "__main__":
