@@ -102,19 +102,13 @@ struct Timing {
     std::vector<TimedMessage> sent;
 };
 
-class EventTiming : public testing::TestWithParam<Timing> {};
+class EventTiming : public MidiSequencerTest, public testing::WithParamInterface<Timing> {};
 
 TEST_P(EventTiming, SendsEachEventInItsPeriod) {
-    TempDirectory folder;
-    VirtualMidiMachine machine;
-    MidiSequencer sequencer;
-    WriteMidiFile(folder / "song.mid",
-                  MidiFile(0, GetParam().division, {Joined({GetParam().track, kEndOfTrack})}));
-    sequencer.OpenDevice(nullptr);
-    const DWORD start = machine.Now();
-    sequencer.PlayFile((folder / "song.mid").c_str());
-    machine.Advance(GetParam().milliseconds);
-    EXPECT_EQ(machine.MessagesFrom(start), GetParam().sent);
+    const DWORD start =
+        Play(MidiFile(0, GetParam().division, {Joined({GetParam().track, kEndOfTrack})}));
+    m_machine.Advance(GetParam().milliseconds);
+    EXPECT_EQ(m_machine.MessagesFrom(start), GetParam().sent);
 }
 
 INSTANTIATE_TEST_SUITE_P(
