@@ -6,8 +6,7 @@
 #include "tests/album/AlbumFiles.h"
 #include "tests/support/LogCapture.h"
 
-class DeleteAllTest : public testing::Test {
-protected:
+struct DeleteAllTest : testing::Test {
     AlbumFolder album;
 };
 
@@ -23,7 +22,7 @@ TEST_F(DeleteAllTest, EveryPageBecomesTheSixteenByteEmptyPageAndTheRecordIsLeftA
     EXPECT_EQ(album.Record(), record);
 }
 
-TEST_F(DeleteAllTest, APageThatCannotBeWrittenKeepsItsFileAndTheOthersAreStillCleared) {
+TEST_F(DeleteAllTest, APageThatCannotBeWrittenOrAMissingFolderStopsNoOtherPage) {
     LogCapture capture;
     album.WritePage(0, AlbumFolder::PageWithASticker());
     std::filesystem::permissions(album.PageFile(0), std::filesystem::perms::owner_write,
@@ -37,10 +36,8 @@ TEST_F(DeleteAllTest, APageThatCannotBeWrittenKeepsItsFileAndTheOthersAreStillCl
         EXPECT_EQ(album.Page(page), AlbumFolder::EmptyPage()) << page;
     EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " +
                                  CFileManager::BaseDirectory() + "\\save003\\page01.sav"));
-}
-
-TEST_F(DeleteAllTest, WithoutASaveFolderNothingIsWrittenAndNothingFails) {
-    std::filesystem::remove(album.folder.Path() / "save003");
+    // Without a save folder nothing is written and nothing fails.
+    std::filesystem::remove_all(album.folder.Path() / "save003");
     DeleteAll().ClearPageFiles();
     EXPECT_FALSE(std::filesystem::exists(album.folder.Path() / "save003"));
 }
