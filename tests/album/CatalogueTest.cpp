@@ -15,10 +15,6 @@
 
 namespace {
 
-const StickerHome& HomeOf(int32_t index) {
-    return StickerHomePositions.at(static_cast<size_t>(index));
-}
-
 std::vector<std::string> AllFileNames() {
     std::vector<std::string> names = {
         kStartButtonFile,   kTitlePictureFile,        kTitleBackgroundFile,
@@ -37,11 +33,9 @@ std::vector<std::string> AllFileNames() {
 }
 
 struct PictureSize {
-    int32_t width;
-    int32_t height;
+    int32_t width, height;
 };
 
-// Every tile of `info` lies inside a picture of `size`.
 void ExpectTilesInside(const TiledBitmapInfo& info, PictureSize size) {
     ASSERT_NE(info.tiles, nullptr) << info.fileName;
     for (int32_t k = 0; k < info.tileCount; ++k) {
@@ -87,7 +81,7 @@ TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
     for (const Row& row : rows) {
         const int32_t index = StickerIndexFromCommands(row.sheetCommand, row.stickerCommand);
         EXPECT_EQ(index, row.index) << row.sheetCommand << " " << row.stickerCommand;
-        const StickerHome& home = HomeOf(index);
+        const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(index));
         if (!row.home.empty()) {
             EXPECT_EQ((std::vector{home.pageNumber, home.x, home.y}), row.home) << index;
         }
@@ -128,7 +122,7 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
 
 TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
-        const StickerHome& home = HomeOf(index);
+        const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(index));
         const int32_t page = StickerOverPosition::GetStickerPageIndex(index);
         ASSERT_TRUE(page >= 0 && page < kNumberOfPages) << index;
         EXPECT_EQ(kAlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
@@ -137,9 +131,11 @@ TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
         EXPECT_TRUE(home.x > -20 && home.x < kPageWidth && home.y > -20 && home.y < kPageHeight)
             << index;
     }
-    for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS}) {
+    for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS})
         EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), kNoPageIndex);
-    }
+    std::set<int32_t> pagesWithStickers;
+    for (const StickerHome& home : StickerHomePositions) pagesWithStickers.insert(home.pageNumber);
+    EXPECT_EQ(pagesWithStickers.size(), kAlbumPages.size()) << "every page is home to stickers";
 }
 
 TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
@@ -160,12 +156,6 @@ TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
     EXPECT_STREQ(PageSaveFiles[kAlbumPages.size()], "\\save003\\page00.sav") << "the record";
     for (int32_t withoutPage : {0, 26, -1})
         EXPECT_EQ(PageIndexOfPageNumber(withoutPage), kNoPageIndex) << withoutPage;
-}
-
-TEST(PageTableTest, EveryPageIsHomeToStickers) {
-    std::set<int32_t> pagesWithStickers;
-    for (const StickerHome& home : StickerHomePositions) pagesWithStickers.insert(home.pageNumber);
-    EXPECT_EQ(pagesWithStickers.size(), kAlbumPages.size());
 }
 
 TEST(TileTableTest, NumberStripShowsEachDrawnCountOnItsOwnFace) {

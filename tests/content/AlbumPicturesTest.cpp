@@ -25,8 +25,7 @@
 namespace {
 
 struct Size {
-    int32_t width;
-    int32_t height;
+    int32_t width, height;
     friend bool operator==(const Size&, const Size&) = default;
 };
 
@@ -234,7 +233,7 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
     }
 }
 
-TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
+TEST(AlbumPicturesTest, CornersAreSeeThroughInsideTheirCurveAndTheTitleBackgroundRepeats) {
     const PictureView corners = Picture(kPageCornersFile);
     // Frame k's outermost pixel (toward the page's corner) and innermost one.
     const int32_t outer[4][2] = {{0, 0}, {7, 0}, {0, 7}, {7, 7}};
@@ -245,6 +244,12 @@ TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
         EXPECT_EQ(corners.Pixel(left + 7 - corner[0], 7 - corner[1]), MAGENTA) << "frame " << frame;
     }
     EXPECT_EQ(EnclosedMagenta(corners), 0);
+    // The title background is its top-left block repeated.
+    const PictureView background = Picture(kTitleBackgroundFile);
+    for (int32_t y = 0; y < background.Height(); ++y) {
+        for (int32_t x = 0; x < background.Width(); ++x)
+            ASSERT_EQ(background.Pixel(x, y), background.Pixel(x % 8, y % 8)) << x << "," << y;
+    }
 }
 
 // A number face laid over its caption must meet it without a seam: the face's edge
@@ -272,15 +277,6 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
                         << left << " stickers left, at " << x << "," << y;
                 }
             }
-        }
-    }
-}
-
-TEST(AlbumPicturesTest, TitleBackgroundIsItsTopLeftBlockRepeated) {
-    const PictureView background = Picture(kTitleBackgroundFile);
-    for (int32_t y = 0; y < background.Height(); ++y) {
-        for (int32_t x = 0; x < background.Width(); ++x) {
-            ASSERT_EQ(background.Pixel(x, y), background.Pixel(x % 8, y % 8)) << x << "," << y;
         }
     }
 }
