@@ -158,7 +158,7 @@ TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
         EXPECT_EQ(PageIndexOfPageNumber(withoutPage), kNoPageIndex) << withoutPage;
 }
 
-TEST(TileTableTest, NumberStripShowsEachDrawnCountOnItsOwnFace) {
+TEST(TileTableTest, NumberStripShowsEachCountOnItsOwnFaceAndEveryTileLiesInItsPicture) {
     const auto& tiles = StickersLeftNumberTiles;
     const TileRect top{0, 0, 30, 24};
     for (size_t hidden : {0u, 1u, 9u, 99u, 223u, 224u}) EXPECT_EQ(tiles[hidden], top) << hidden;
@@ -172,9 +172,8 @@ TEST(TileTableTest, NumberStripShowsEachDrawnCountOnItsOwnFace) {
     }
     EXPECT_EQ(faces.size(), 220u) << "no two drawn counts share a face";
     EXPECT_EQ(*faces.rbegin(), 219);
-}
 
-TEST(TileTableTest, EveryTileLiesInsideItsPicture) {
+    // Every tile lies inside its picture.
     FillStartButtonInfo();
     FillPlayingButtonInfos();
     ExpectTilesInside(StartButtonInfo, {124, 100});

@@ -115,7 +115,7 @@ protected:
 
 // Counts the caption carries (224, 99, 9, 1, 0) show the caption alone; the others put
 // their number at the place for its digits. Both ends of every digit range are here.
-TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndItsNumberAtThePlaceForItsDigits) {
+TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNothing) {
     struct Case {
         int32_t left;
         int32_t caption;
@@ -135,9 +135,7 @@ TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndItsNumberAtThePlaceForItsD
         EXPECT_EQ(At(screen, c.numberX, 52), NumberColour(c.left));
         EXPECT_EQ(At(screen, c.numberX + 29, 52 + 23), NumberColour(c.left));
     }
-}
-
-TEST_F(StickerCounterTest, ACountOutsideTheBookIsReportedAndNotDrawn) {
+    // A count outside the book is reported and not drawn.
     testing::internal::CaptureStderr();
     const Surface screen = CounterFor(225);
     testing::internal::GetCapturedStderr();

@@ -1,7 +1,3 @@
-// The album folder the build generates: every data file the catalogue names, at the
-// size its tile table needs, in the picture format the program reads; magenta only
-// around stickers and corners; counter faces that meet their captions seamlessly.
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,7 +29,6 @@ constexpr Size PAGE = {kPageWidth, kPageHeight};
 constexpr Size CORNERS = {32, 8};
 constexpr int32_t CORNER = 8;
 
-// The smallest picture that holds every tile of a table.
 Size Extent(std::span<const TileRect> tiles) {
     Size size{0, 0};
     for (const TileRect& tile : tiles) {
@@ -128,7 +123,6 @@ int32_t CountOf(const PictureView& picture, uint32_t colour) {
     return count;
 }
 
-// How far apart two colours are: the sum of their channels' differences.
 int32_t ColourDistance(uint32_t first, uint32_t second) {
     int32_t distance = 0;
     for (const int32_t shift : {0, 8, 16}) {

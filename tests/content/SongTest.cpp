@@ -1,6 +1,3 @@
-// The generated song, read by the program's own MIDI reader: complete tracks that loop
-// without a seam, a length a child can sit through, and a small band.
-
 #include <gtest/gtest.h>
 
 #include <map>

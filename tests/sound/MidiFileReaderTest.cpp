@@ -1,6 +1,3 @@
-// The MIDI file reader on crafted files: what it accepts, and the exact text of every
-// refusal.
-
 #include <gtest/gtest.h>
 
 #include "sound/MidiEventReader.h"
@@ -15,7 +12,6 @@ const MidiBytes kNoteTrack =
 
 class MidiFileReaderTest : public ::testing::Test {
 protected:
-    // Loads `bytes` as a file and returns the reader's text ("" on success).
     std::string Load(const MidiBytes& bytes) {
         WriteMidiFile(m_folder / "song.mid", bytes);
         return LoadMidiFile(m_folder / "song.mid", m_song).value_or("");
@@ -57,7 +53,6 @@ TEST_F(MidiFileReaderTest, RiffWrappedFileLoadsLikeTheBareFile) {
               "Error encountered when reading the MIDI header chunk.");
 }
 
-// Each refused file and the reader's text.
 TEST_F(MidiFileReaderTest, RefusesBadHeadersTimingsFormatsAndTrackChunks) {
     EXPECT_EQ(LoadMidiFile(m_folder / "missing.mid", m_song).value_or(""),
               "File cannot be loaded for reading.");

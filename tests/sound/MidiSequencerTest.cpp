@@ -1,6 +1,3 @@
-// The sequencer on the virtual clock: the exact period in which each event is sent,
-// tempo changes, the loop at the end of the song, and the device it opens.
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -25,7 +22,6 @@ const MidiBytes kNoteSong = MidiFile(0, kOneTickAPeriod, {Joined({kNote, kEndOfT
 
 class MidiSequencerTest : public ::testing::Test {
 protected:
-    // Plays `song` from a file; returns the time the playback started.
     DWORD Play(const MidiBytes& song) {
         WriteMidiFile(m_folder / "song.mid", song);
         m_sequencer.OpenDevice(nullptr);

@@ -1,6 +1,3 @@
-// The multimedia services: timers by hand and on their own threads, MIDI output
-// handles and device capabilities.
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -32,8 +29,6 @@ DWORD_PTR UserOf(TickLog& log) {
     return reinterpret_cast<DWORD_PTR>(&log);
 }
 
-// By hand, a periodic timer runs exactly when due until killed, a one-shot once, and a
-// timer behind after a sleep catches up every period.
 TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     VirtualMidiMachine machine;
     TickLog log;
@@ -55,8 +50,6 @@ TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     EXPECT_EQ(log.times.size(), 6u);
 }
 
-// On their own threads, timers run elsewhere, end once or when killed from their
-// callback, and a kill from another thread waits for the running callback.
 TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilled) {
     VirtualMidiMachine machine(false);
     TickLog log;

@@ -1,5 +1,3 @@
-// The four sound effects by index, and playback of wave resources by name.
-
 #include <gtest/gtest.h>
 
 #include "platform/Multimedia.h"
@@ -29,7 +27,6 @@ protected:
     VirtualMidiMachine m_machine;
 };
 
-// Each index plays its resource, one outside the table nothing.
 TEST_F(SoundEffectTest, EachIndexPlaysItsResourceFoundWhateverTheCase) {
     for (int32_t index = -1; index <= SoundEffect::kCount; ++index)
         SoundEffect effect(nullptr, index);
