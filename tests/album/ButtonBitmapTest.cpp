@@ -37,9 +37,7 @@ protected:
 
 TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrReset) {
     struct Row {
-        int32_t current;
-        int32_t requested;
-        int32_t next;
+        int32_t current, requested, next;
     };
     const Row rows[] = {{0, 6, 0}, {3, 6, 0}, {3, 4, 4}, {3, 0, 3}, {3, 1, 3}, {3, 2, 3},
                         {0, 3, 3}, {4, 0, 0}, {4, 2, 2}, {1, 2, 2}, {2, 1, 1}, {6, 4, 4}};

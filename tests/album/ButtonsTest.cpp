@@ -249,10 +249,8 @@ TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
 TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItIsIn) {
     struct Request {
         int32_t id;
-        UINT action;
-        UINT itemState;
-        int32_t pressedIn;
-        int32_t stateAfter;
+        UINT action, itemState;
+        int32_t pressedIn, stateAfter;
     };
     const Request requests[] = {
         {IDM_SHEET1 + 1, ODA_DRAWENTIRE, 0, 0, kButtonStateNormal},

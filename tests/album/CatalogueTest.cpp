@@ -64,9 +64,7 @@ std::vector<ButtonRow> PlayingScreenButtons() {
 // page's left edge, found by their buttons' commands, with their file names.
 TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
     struct Row {
-        int32_t sheetCommand;
-        int32_t stickerCommand;
-        int32_t index;
+        int32_t sheetCommand, stickerCommand, index;
         std::vector<int32_t> home;  // page number, x, y
         std::string fileTail;       // sheet and sticker
     };

@@ -48,8 +48,7 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
         WriteBytes(album.folder / "data003/m0001.dat", Picture24(width, height, [](LONG x, LONG y) {
                        return PatternColour(x + 3, y * 2 + 1);
                    }));
-        TiledBitmap title;
-        TiledBitmap background;
+        TiledBitmap title, background;
         title.SetTiledInfo(&kTitlePictureInfo);
         background.SetTiledInfo(&kTitleBackgroundInfo);
         ASSERT_TRUE(title.Load(nullptr));
@@ -109,16 +108,14 @@ protected:
         return 0;
     }
 
-    TiledBitmap numbers;
-    TiledBitmap captions;
+    TiledBitmap numbers, captions;
 };
 
 // Counts the caption carries (224, 99, 9, 1, 0) show the caption alone; the others put
 // their number at the place for its digits. Both ends of every digit range are here.
 TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNothing) {
     struct Case {
-        int32_t left;
-        int32_t caption;
+        int32_t left, caption;
         LONG numberX;  // 0: the caption alone
     };
     for (const Case c : {Case{224, 0, 0}, Case{99, 1, 0}, Case{9, 2, 0}, Case{1, 3, 0},

@@ -252,8 +252,7 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
     const PictureView captions = Picture(kStickersLeftCaptionFile);
     const PictureView numbers = Picture(kStickersLeftNumberFile);
     struct Range {
-        int32_t from;
-        int32_t to;
+        int32_t from, to;
         size_t caption;
         int32_t offset;
     };

@@ -13,8 +13,7 @@ namespace {
 
 struct PictureSize {
     const char* name;
-    int32_t width;
-    int32_t height;
+    int32_t width, height;
 };
 
 const PictureSize DIALOG_PICTURES[] = {
@@ -103,8 +102,7 @@ TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
     struct Placement {
         const char* dialog;
         const char* button;
-        int32_t x;
-        int32_t y;
+        int32_t x, y;
     };
     const Placement placements[] = {
         {"ClearAllDialogBkg", "YES", 38, 288},     {"ClearAllDialogBkg", "NO", 196, 288},

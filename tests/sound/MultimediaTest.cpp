@@ -31,8 +31,7 @@ DWORD_PTR UserOf(TickLog& log) {
 
 TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     VirtualMidiMachine machine;
-    TickLog log;
-    TickLog once;
+    TickLog log, once;
     const DWORD start = machine.Now();
     const UINT timer = timeSetEvent(3, 0, RecordTick, UserOf(log), TIME_PERIODIC);
     const UINT oneShot = timeSetEvent(5, 0, RecordTick, UserOf(once), TIME_ONESHOT);
@@ -54,8 +53,7 @@ TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilled) {
     VirtualMidiMachine machine(false);
     TickLog log;
     log.killOnTick = 3;
-    TickLog once;
-    TickLog killed;
+    TickLog once, killed;
     ASSERT_NE(timeSetEvent(1, 0, RecordTick, UserOf(log), TIME_PERIODIC), 0u);
     ASSERT_NE(timeSetEvent(2, 0, RecordTick, UserOf(once), TIME_ONESHOT), 0u);
     const UINT timer = timeSetEvent(1, 0, RecordTick, UserOf(killed), TIME_PERIODIC);
