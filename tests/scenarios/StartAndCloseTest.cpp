@@ -33,16 +33,6 @@ bool MakeSocketAt(const std::string& hostPath) {
 
 using StartAndClose = AlbumScenario;
 
-TEST_F(StartAndClose, AFreshStartCreatesTheRecordEveryEmptyPageAndTheOptions) {
-    CloseAlbum();
-    EXPECT_EQ(RunAlbum(), 0);
-    // The record's and the pages' bytes are the used-sticker record's test.
-    EXPECT_EQ(FileBytes("save003/page00.sav").size(), 918u);
-    EXPECT_EQ(FileBytes(PageFileName(kNumberOfPages - 1)).size(), 16u);
-    EXPECT_EQ(FileBytes("options03.dta").size(), 20u);
-    EXPECT_TRUE(machine.MessageBoxesShown().empty());
-}
-
 // A data file counts as there only when it can be opened for reading: a socket of the
 // same name is there by name alone. The first and last page backgrounds are checked too.
 TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWindow) {
@@ -97,4 +87,10 @@ TEST_F(StartAndClose, TheMusicFollowsActivationAndTheTitleStartsOnEnterOrSpaceOn
     EXPECT_EQ(multimedia.RunningTimers(), 0u);
     ASSERT_FALSE(multimedia.MidiRecords().empty());
     EXPECT_EQ(multimedia.MidiRecords().back().action, HeadlessMultimedia::MidiAction::Close);
+    // A fresh start creates the record, every empty page and the options; the record's and the
+    // pages' bytes are the used-sticker record's test.
+    EXPECT_EQ(FileBytes("save003/page00.sav").size(), 918u);
+    EXPECT_EQ(FileBytes(PageFileName(kNumberOfPages - 1)).size(), 16u);
+    EXPECT_EQ(FileBytes("options03.dta").size(), 20u);
+    EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
