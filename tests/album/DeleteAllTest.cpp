@@ -11,7 +11,7 @@ struct DeleteAllTest : testing::Test {
 };
 
 TEST_F(DeleteAllTest, EveryPageBecomesTheSixteenByteEmptyPageAndTheRecordIsLeftAlone) {
-    album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWithASticker());
+    album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWith({84}));
     const Bytes record = AlbumFolder::RecordOf({1, 0, 1});
     WriteBytes(album.SaveFile("page00.sav"), record);
 
@@ -24,14 +24,14 @@ TEST_F(DeleteAllTest, EveryPageBecomesTheSixteenByteEmptyPageAndTheRecordIsLeftA
 
 TEST_F(DeleteAllTest, APageThatCannotBeWrittenOrAMissingFolderStopsNoOtherPage) {
     LogCapture capture;
-    album.WritePage(0, AlbumFolder::PageWithASticker());
+    album.WritePage(0, AlbumFolder::PageWith({84}));
     std::filesystem::permissions(album.PageFile(0), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
-    album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWithASticker());
+    album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWith({84}));
 
     DeleteAll().ClearPageFiles();
 
-    EXPECT_EQ(album.Page(0), AlbumFolder::PageWithASticker());
+    EXPECT_EQ(album.Page(0), AlbumFolder::PageWith({84}));
     for (int32_t page = 1; page < kNumberOfPages; ++page)
         EXPECT_EQ(album.Page(page), AlbumFolder::EmptyPage()) << page;
     EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " +

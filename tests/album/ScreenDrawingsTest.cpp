@@ -38,7 +38,7 @@ protected:
 
 // Title pictures of a few sizes: a background tile that the picture holds at least 8 x 8
 // of, and ones that hold less, all give the pixels of the tile-by-tile definition.
-TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
+TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackground) {
     const std::array<std::pair<int32_t, int32_t>, 4> backgroundSizes = {
         {{21, 13}, {8, 8}, {6, 30}, {40, 7}}};
     std::filesystem::create_directory(album.folder.Path() / "data003");
@@ -58,26 +58,21 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
         const Surface literal =
             Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });
         for (LONG y = 0; y < kScreenHeight; ++y) {
-            for (LONG x = 0; x < kScreenWidth; ++x) {
+            for (LONG x = 0; x < kScreenWidth; ++x)
                 ASSERT_EQ(fast.Pixel(x, y), literal.Pixel(x, y)) << x << "," << y;
-            }
         }
         EXPECT_EQ(At(fast, 282, 150), PatternColour(0, 0));
         EXPECT_EQ(At(fast, 282 + 29, 150 + 19), PatternColour(29, 19));
     }
-}
-
-TEST_F(ScreenDrawingsTest, TitleBackgroundRepeatsItsTopLeftBlockEveryEightPixels) {
-    std::filesystem::create_directory(album.folder.Path() / "data003");
+    // Without a title the background repeats its top-left block every eight pixels.
     WriteBytes(album.folder / "data003/m0001.dat", Picture24(24, 24, PatternColour));
     TiledBitmap background;
     background.SetTiledInfo(&kTitleBackgroundInfo);
     ASSERT_TRUE(background.Load(nullptr));
     const TiledBitmap noTitle;
     const Surface screen = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, noTitle); });
-    for (const POINT p : {POINT{0, 0}, POINT{9, 17}, POINT{1023, 767}, POINT{517, 402}}) {
+    for (const POINT p : {POINT{0, 0}, POINT{9, 17}, POINT{1023, 767}, POINT{517, 402}})
         EXPECT_EQ(At(screen, p.x, p.y), PatternColour(p.x % 8, p.y % 8)) << p.x << "," << p.y;
-    }
 }
 
 class StickerCounterTest : public ScreenDrawingsTest {
