@@ -93,7 +93,6 @@ protected:
         return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions); });
     }
 
-    // The colour of the number face for `stickersLeft`; faces that share a row share it.
     static COLORREF NumberColour(int32_t stickersLeft) {
         const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)];
         // Where faces share a row, the picture holds the colour of the last of them.

@@ -160,14 +160,6 @@ TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
     EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 1);
 }
 
-TEST_F(MidiSequencerTest, ASongWithoutTracksStaysSilent) {
-    const DWORD start = Play(MidiHeader(1, 0, kOneTickAPeriod));
-    m_machine.Advance(20);
-    EXPECT_FALSE(m_sequencer.IsPlaying());
-    ExpectEverythingReleased();
-    EXPECT_TRUE(m_machine.MessagesFrom(start + 160).empty());
-}
-
 // A file that does not load leaves the song playing; a song that no longer loads at
 // its end stops the timer.
 TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlayingUntilItsEnd) {
@@ -185,7 +177,7 @@ TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlayingUntilItsEnd) {
               (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
 }
 
-TEST_F(MidiSequencerTest, ClosingStopsSilencesFreesAndReleasesEverything) {
+TEST_F(MidiSequencerTest, ClosingReleasesEverythingAndASongWithoutTracksStaysSilent) {
     const DWORD start = Play(kNoteSong);
     m_machine.Advance(5);
     m_sequencer.CloseDevice();
@@ -194,6 +186,12 @@ TEST_F(MidiSequencerTest, ClosingStopsSilencesFreesAndReleasesEverything) {
     ExpectEverythingReleased();
     m_machine.Advance(20);
     EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}}));
+    // A song without tracks stays silent.
+    const DWORD silent = Play(MidiHeader(1, 0, kOneTickAPeriod));
+    m_machine.Advance(20);
+    EXPECT_FALSE(m_sequencer.IsPlaying());
+    ExpectEverythingReleased();
+    EXPECT_TRUE(m_machine.MessagesFrom(silent + 160).empty());
 }
 
 }  // namespace
