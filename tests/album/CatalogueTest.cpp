@@ -51,13 +51,6 @@ bool Overlap(const ButtonRow& a, const ButtonRow& b) {
            b.y < a.y + a.height;
 }
 
-std::vector<ButtonRow> PlayingScreenButtons() {
-    std::vector<ButtonRow> rows(CommandButtonRows.begin(), CommandButtonRows.end());
-    rows.insert(rows.end(), SheetButtonRows.begin(), SheetButtonRows.end());
-    rows.insert(rows.end(), StickerButtonRows.begin(), StickerButtonRows.end());
-    return rows;
-}
-
 }  // namespace
 
 // The first and last stickers, both ends of a sheet and stickers whose homes lie off the
@@ -193,7 +186,9 @@ TEST(TileTableTest, NumberStripShowsEachCountOnItsOwnFaceAndEveryTileLiesInItsPi
 }
 
 TEST(ButtonLayoutTest, ButtonsAreInIdOrderOnScreenAndClearOfEachOtherAndThePage) {
-    const std::vector<ButtonRow> rows = PlayingScreenButtons();
+    std::vector<ButtonRow> rows(CommandButtonRows.begin(), CommandButtonRows.end());
+    rows.insert(rows.end(), SheetButtonRows.begin(), SheetButtonRows.end());
+    rows.insert(rows.end(), StickerButtonRows.begin(), StickerButtonRows.end());
     ASSERT_EQ(rows.size(), 6u + 8u + 28u);
     const ButtonRow page{nullptr, 0, 0, kPageLeft, kPageTop, kPageWidth, kPageHeight};
     for (size_t i = 0; i < rows.size(); ++i) {
