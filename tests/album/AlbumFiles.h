@@ -28,9 +28,8 @@ public:
     }
     // True when the save file of every page of the book holds exactly these bytes.
     bool EveryPageIs(const Bytes& bytes) const {
-        for (int32_t page = 0; page < kNumberOfPages; ++page) {
+        for (int32_t page = 0; page < kNumberOfPages; ++page)
             if (Page(page) != bytes) return false;
-        }
         return true;
     }
     Bytes Page(int32_t pageIndex) const { return ReadBytes(PageFile(pageIndex)); }
@@ -40,8 +39,6 @@ public:
 
     // The head of a page file and nothing after it.
     static Bytes EmptyPage() { return Concat({StringBytes("QUILRY03"), LongBytes(768)}); }
-    // A page with one sticker record on it.
-    static Bytes PageWithASticker() { return PageWith({84}); }
     // A page holding these stickers, in order.
     static Bytes PageWith(const std::vector<int32_t>& stickers) {
         Bytes bytes = EmptyPage();

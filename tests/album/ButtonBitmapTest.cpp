@@ -35,11 +35,15 @@ protected:
     Surface surface{100, 100};
 };
 
-TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrReset) {
+TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrResetEvenWithoutAPicture) {
+    // Without a picture the state is still kept and nothing is drawn.
+    ButtonBitmap bare;
+    EXPECT_EQ(bare.GetState(), kButtonStateReset);
+    EXPECT_EQ(bare.GetTile(), 0);
+    EXPECT_EQ(Request(bare, 2), 0u);
+    EXPECT_EQ(bare.GetState(), 2);
     struct Row {
-        int32_t current;
-        int32_t requested;
-        int32_t next;
+        int32_t current, requested, next;
     };
     const Row rows[] = {{0, 6, 0}, {3, 6, 0}, {3, 4, 4}, {3, 0, 3}, {3, 1, 3}, {3, 2, 3},
                         {0, 3, 3}, {4, 0, 0}, {4, 2, 2}, {1, 2, 2}, {2, 1, 1}, {6, 4, 4}};
@@ -72,14 +76,6 @@ TEST_F(ButtonBitmapTest, EachPictureShowsTheFaceOfEachState) {
                 << info->tileCount << " faces, state " << state;
         }
     }
-}
-
-TEST_F(ButtonBitmapTest, StartsWithoutAStateAndWithoutAPictureKeepsItsStateAndDrawsNothing) {
-    ButtonBitmap picture;
-    EXPECT_EQ(picture.GetState(), kButtonStateReset);
-    EXPECT_EQ(picture.GetTile(), 0);
-    EXPECT_EQ(Request(picture, 2), 0u);
-    EXPECT_EQ(picture.GetState(), 2);
 }
 
 }  // namespace

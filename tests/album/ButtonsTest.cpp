@@ -92,19 +92,9 @@ protected:
     }
 
     void Run() { HeadlessBackend::RunUntilIdle(); }
-    void Move(POINT at) {
-        machine.MovePointer(at);
-        Run();
-    }
-    void Press(POINT at) {
-        machine.MovePointer(at);
-        machine.PressButton(at);
-        Run();
-    }
-    void Release(POINT at) {
-        machine.ReleaseButton(at);
-        Run();
-    }
+    void Move(POINT at) { machine.MovePointer(at), Run(); }
+    void Press(POINT at) { machine.MovePointer(at), machine.PressButton(at), Run(); }
+    void Release(POINT at) { machine.ReleaseButton(at), Run(); }
     // Clicks the sticker slot; the pick makes the button current and gives the focus
     // back to the main window.
     void Pick(int32_t slot) {
@@ -142,6 +132,17 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
         Run();
         EXPECT_EQ(FaceOf(CommandButtonRows[1]), TileColour(101, pressed));
     }
+    // Buttons show the arrow; unhooking gives the standard procedure back.
+    CursorObject arrow{CursorImage{1, 1, POINT{0, 0}, {0xFF00FF00}}};
+    ButtonSubclass::SetArrowCursor(&arrow);
+    EXPECT_EQ(
+        SendMessageA(Sticker(0).window, WM_SETCURSOR, reinterpret_cast<WPARAM>(Sticker(0).window),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+        0);
+    ButtonSubclass::SetArrowCursor(nullptr);
+    StickerButtons().UnsubclassAll();
+    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(0).window), nullptr);
+    EXPECT_EQ(StickerButtons().GetSubclass(0).GetWindow(), nullptr);
 }
 
 TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceUntilReleased) {
@@ -166,7 +167,7 @@ TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceU
     EXPECT_EQ(FaceOf(3), TileColour(3, 0));
 }
 
-TEST_F(PlayingButtonsTest, AStickerStuckWhilePickedShowsTheUsedFaceWhenReleased) {
+TEST_F(PlayingButtonsTest, AStuckStickerKeepsItsUsedFaceAndAPressDraggedOffIsNoClick) {
     Pick(5);
     GetStickersUsed()->SetStickerUsed(5);
     phase.ReleaseStickerButton();
@@ -178,9 +179,8 @@ TEST_F(PlayingButtonsTest, AStickerStuckWhilePickedShowsTheUsedFaceWhenReleased)
     machine.ReleaseButton(Inside(Sticker(5)));
     Move(POINT{500, 400});
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
-}
-
-TEST_F(PlayingButtonsTest, APressDraggedOffTheButtonIsNoClickAndLeavesTheNormalFace) {
+    g_commands.clear();
+    // A press dragged off the button is no click and leaves the normal face.
     Press(Inside(Sticker(7)));
     EXPECT_EQ(FaceOf(7), TileColour(7, 2));
     Move(POINT{500, 400});
@@ -204,7 +204,7 @@ TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
     EXPECT_EQ(FaceOf(10), TileColour(usedOnSheetTwo, 4));
 }
 
-TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsStillIn) {
+TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsInAndOnlyRealButtonsAreTaken) {
     const ButtonRow& sheet = SheetButtonRows[2];
     Press(Inside(sheet));
     EXPECT_EQ(phase.GetSheetPressed(), 1);
@@ -217,10 +217,7 @@ TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsStillIn) {
     EXPECT_EQ(phase.GetSheetPressed(), 1);
     Release(Inside(sheet));
     EXPECT_EQ(g_commands, std::vector<int>{sheet.id});
-}
-
-// The last sheet and sticker are taken, the ones past them refused.
-TEST_F(PlayingButtonsTest, ReleasingWithNoStickerButtonSendsNothingAndOnlyRealButtonsAreTaken) {
+    // The last sheet and sticker are taken, the ones past them refused.
     phase.ReleaseStickerButton();
     EXPECT_EQ(phase.GetStkrBtnPressed(), kNoButton);
     EXPECT_FALSE(phase.SetStkrBtnPressed(IDM_STICKER28 + 1));
@@ -228,19 +225,6 @@ TEST_F(PlayingButtonsTest, ReleasingWithNoStickerButtonSendsNothingAndOnlyRealBu
     EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET1 - 1));
     EXPECT_TRUE(phase.SetStkrBtnPressed(IDM_STICKER28));
     EXPECT_TRUE(phase.SetCurrentSheet(IDM_SHEET8));
-}
-
-TEST_F(PlayingButtonsTest, ButtonsShowTheArrowAndUnhookingGivesTheStandardProcedureBack) {
-    CursorObject arrow{CursorImage{1, 1, POINT{0, 0}, {0xFF00FF00}}};
-    ButtonSubclass::SetArrowCursor(&arrow);
-    EXPECT_EQ(
-        SendMessageA(Sticker(0).window, WM_SETCURSOR, reinterpret_cast<WPARAM>(Sticker(0).window),
-                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
-        0);
-    ButtonSubclass::SetArrowCursor(nullptr);
-    StickerButtons().UnsubclassAll();
-    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(0).window), nullptr);
-    EXPECT_EQ(StickerButtons().GetSubclass(0).GetWindow(), nullptr);
 }
 
 TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
@@ -265,10 +249,8 @@ TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
 TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItIsIn) {
     struct Request {
         int32_t id;
-        UINT action;
-        UINT itemState;
-        int32_t pressedIn;
-        int32_t stateAfter;
+        UINT action, itemState;
+        int32_t pressedIn, stateAfter;
     };
     const Request requests[] = {
         {IDM_SHEET1 + 1, ODA_DRAWENTIRE, 0, 0, kButtonStateNormal},

@@ -15,10 +15,6 @@
 
 namespace {
 
-const StickerHome& HomeOf(int32_t index) {
-    return StickerHomePositions.at(static_cast<size_t>(index));
-}
-
 std::vector<std::string> AllFileNames() {
     std::vector<std::string> names = {
         kStartButtonFile,   kTitlePictureFile,        kTitleBackgroundFile,
@@ -37,11 +33,9 @@ std::vector<std::string> AllFileNames() {
 }
 
 struct PictureSize {
-    int32_t width;
-    int32_t height;
+    int32_t width, height;
 };
 
-// Every tile of `info` lies inside a picture of `size`.
 void ExpectTilesInside(const TiledBitmapInfo& info, PictureSize size) {
     ASSERT_NE(info.tiles, nullptr) << info.fileName;
     for (int32_t k = 0; k < info.tileCount; ++k) {
@@ -57,22 +51,13 @@ bool Overlap(const ButtonRow& a, const ButtonRow& b) {
            b.y < a.y + a.height;
 }
 
-std::vector<ButtonRow> PlayingScreenButtons() {
-    std::vector<ButtonRow> rows(CommandButtonRows.begin(), CommandButtonRows.end());
-    rows.insert(rows.end(), SheetButtonRows.begin(), SheetButtonRows.end());
-    rows.insert(rows.end(), StickerButtonRows.begin(), StickerButtonRows.end());
-    return rows;
-}
-
 }  // namespace
 
 // The first and last stickers, both ends of a sheet and stickers whose homes lie off the
 // page's left edge, found by their buttons' commands, with their file names.
 TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
     struct Row {
-        int32_t sheetCommand;
-        int32_t stickerCommand;
-        int32_t index;
+        int32_t sheetCommand, stickerCommand, index;
         std::vector<int32_t> home;  // page number, x, y
         std::string fileTail;       // sheet and sticker
     };
@@ -87,7 +72,7 @@ TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
     for (const Row& row : rows) {
         const int32_t index = StickerIndexFromCommands(row.sheetCommand, row.stickerCommand);
         EXPECT_EQ(index, row.index) << row.sheetCommand << " " << row.stickerCommand;
-        const StickerHome& home = HomeOf(index);
+        const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(index));
         if (!row.home.empty()) {
             EXPECT_EQ((std::vector{home.pageNumber, home.x, home.y}), row.home) << index;
         }
@@ -128,7 +113,7 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithout) {
 
 TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
-        const StickerHome& home = HomeOf(index);
+        const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(index));
         const int32_t page = StickerOverPosition::GetStickerPageIndex(index);
         ASSERT_TRUE(page >= 0 && page < kNumberOfPages) << index;
         EXPECT_EQ(kAlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
@@ -137,9 +122,11 @@ TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
         EXPECT_TRUE(home.x > -20 && home.x < kPageWidth && home.y > -20 && home.y < kPageHeight)
             << index;
     }
-    for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS}) {
+    for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS})
         EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), kNoPageIndex);
-    }
+    std::set<int32_t> pagesWithStickers;
+    for (const StickerHome& home : StickerHomePositions) pagesWithStickers.insert(home.pageNumber);
+    EXPECT_EQ(pagesWithStickers.size(), kAlbumPages.size()) << "every page is home to stickers";
 }
 
 TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
@@ -162,13 +149,7 @@ TEST(PageTableTest, EveryPageIsNamedByItsNumberAndLabelledByItsIndex) {
         EXPECT_EQ(PageIndexOfPageNumber(withoutPage), kNoPageIndex) << withoutPage;
 }
 
-TEST(PageTableTest, EveryPageIsHomeToStickers) {
-    std::set<int32_t> pagesWithStickers;
-    for (const StickerHome& home : StickerHomePositions) pagesWithStickers.insert(home.pageNumber);
-    EXPECT_EQ(pagesWithStickers.size(), kAlbumPages.size());
-}
-
-TEST(TileTableTest, NumberStripShowsEachDrawnCountOnItsOwnFace) {
+TEST(TileTableTest, NumberStripShowsEachCountOnItsOwnFaceAndEveryTileLiesInItsPicture) {
     const auto& tiles = StickersLeftNumberTiles;
     const TileRect top{0, 0, 30, 24};
     for (size_t hidden : {0u, 1u, 9u, 99u, 223u, 224u}) EXPECT_EQ(tiles[hidden], top) << hidden;
@@ -182,9 +163,8 @@ TEST(TileTableTest, NumberStripShowsEachDrawnCountOnItsOwnFace) {
     }
     EXPECT_EQ(faces.size(), 220u) << "no two drawn counts share a face";
     EXPECT_EQ(*faces.rbegin(), 219);
-}
 
-TEST(TileTableTest, EveryTileLiesInsideItsPicture) {
+    // Every tile lies inside its picture.
     FillStartButtonInfo();
     FillPlayingButtonInfos();
     ExpectTilesInside(StartButtonInfo, {124, 100});
@@ -206,7 +186,9 @@ TEST(TileTableTest, EveryTileLiesInsideItsPicture) {
 }
 
 TEST(ButtonLayoutTest, ButtonsAreInIdOrderOnScreenAndClearOfEachOtherAndThePage) {
-    const std::vector<ButtonRow> rows = PlayingScreenButtons();
+    std::vector<ButtonRow> rows(CommandButtonRows.begin(), CommandButtonRows.end());
+    rows.insert(rows.end(), SheetButtonRows.begin(), SheetButtonRows.end());
+    rows.insert(rows.end(), StickerButtonRows.begin(), StickerButtonRows.end());
     ASSERT_EQ(rows.size(), 6u + 8u + 28u);
     const ButtonRow page{nullptr, 0, 0, kPageLeft, kPageTop, kPageWidth, kPageHeight};
     for (size_t i = 0; i < rows.size(); ++i) {

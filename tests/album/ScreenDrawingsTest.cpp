@@ -38,7 +38,7 @@ protected:
 
 // Title pictures of a few sizes: a background tile that the picture holds at least 8 x 8
 // of, and ones that hold less, all give the pixels of the tile-by-tile definition.
-TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
+TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackground) {
     const std::array<std::pair<int32_t, int32_t>, 4> backgroundSizes = {
         {{21, 13}, {8, 8}, {6, 30}, {40, 7}}};
     std::filesystem::create_directory(album.folder.Path() / "data003");
@@ -48,8 +48,7 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
         WriteBytes(album.folder / "data003/m0001.dat", Picture24(width, height, [](LONG x, LONG y) {
                        return PatternColour(x + 3, y * 2 + 1);
                    }));
-        TiledBitmap title;
-        TiledBitmap background;
+        TiledBitmap title, background;
         title.SetTiledInfo(&kTitlePictureInfo);
         background.SetTiledInfo(&kTitleBackgroundInfo);
         ASSERT_TRUE(title.Load(nullptr));
@@ -59,26 +58,21 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesExactlyThePixelsOfLayingEveryTile) {
         const Surface literal =
             Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });
         for (LONG y = 0; y < kScreenHeight; ++y) {
-            for (LONG x = 0; x < kScreenWidth; ++x) {
+            for (LONG x = 0; x < kScreenWidth; ++x)
                 ASSERT_EQ(fast.Pixel(x, y), literal.Pixel(x, y)) << x << "," << y;
-            }
         }
         EXPECT_EQ(At(fast, 282, 150), PatternColour(0, 0));
         EXPECT_EQ(At(fast, 282 + 29, 150 + 19), PatternColour(29, 19));
     }
-}
-
-TEST_F(ScreenDrawingsTest, TitleBackgroundRepeatsItsTopLeftBlockEveryEightPixels) {
-    std::filesystem::create_directory(album.folder.Path() / "data003");
+    // Without a title the background repeats its top-left block every eight pixels.
     WriteBytes(album.folder / "data003/m0001.dat", Picture24(24, 24, PatternColour));
     TiledBitmap background;
     background.SetTiledInfo(&kTitleBackgroundInfo);
     ASSERT_TRUE(background.Load(nullptr));
     const TiledBitmap noTitle;
     const Surface screen = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, noTitle); });
-    for (const POINT p : {POINT{0, 0}, POINT{9, 17}, POINT{1023, 767}, POINT{517, 402}}) {
+    for (const POINT p : {POINT{0, 0}, POINT{9, 17}, POINT{1023, 767}, POINT{517, 402}})
         EXPECT_EQ(At(screen, p.x, p.y), PatternColour(p.x % 8, p.y % 8)) << p.x << "," << p.y;
-    }
 }
 
 class StickerCounterTest : public ScreenDrawingsTest {
@@ -99,7 +93,6 @@ protected:
         return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions); });
     }
 
-    // The colour of the number face for `stickersLeft`; faces that share a row share it.
     static COLORREF NumberColour(int32_t stickersLeft) {
         const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)];
         // Where faces share a row, the picture holds the colour of the last of them.
@@ -109,16 +102,14 @@ protected:
         return 0;
     }
 
-    TiledBitmap numbers;
-    TiledBitmap captions;
+    TiledBitmap numbers, captions;
 };
 
 // Counts the caption carries (224, 99, 9, 1, 0) show the caption alone; the others put
 // their number at the place for its digits. Both ends of every digit range are here.
-TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndItsNumberAtThePlaceForItsDigits) {
+TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNothing) {
     struct Case {
-        int32_t left;
-        int32_t caption;
+        int32_t left, caption;
         LONG numberX;  // 0: the caption alone
     };
     for (const Case c : {Case{224, 0, 0}, Case{99, 1, 0}, Case{9, 2, 0}, Case{1, 3, 0},
@@ -135,9 +126,7 @@ TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndItsNumberAtThePlaceForItsD
         EXPECT_EQ(At(screen, c.numberX, 52), NumberColour(c.left));
         EXPECT_EQ(At(screen, c.numberX + 29, 52 + 23), NumberColour(c.left));
     }
-}
-
-TEST_F(StickerCounterTest, ACountOutsideTheBookIsReportedAndNotDrawn) {
+    // A count outside the book is reported and not drawn.
     testing::internal::CaptureStderr();
     const Surface screen = CounterFor(225);
     testing::internal::GetCapturedStderr();

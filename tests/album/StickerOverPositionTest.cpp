@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "album/StickerOverPosition.h"
 #include "catalogue/StickerHomePositions.h"
@@ -42,33 +43,21 @@ protected:
     HeadlessBackend& machine = HeadlessBackend::Instance();
 };
 
-struct Offset {
-    LONG dx;
-    LONG dy;
-    bool sticks;
-};
-
-class SnapDistanceTest : public StickerOverPositionTest,
-                         public testing::WithParamInterface<Offset> {};
-
-TEST_P(SnapDistanceTest, StickersCloserThanTwentyPixelsInXAndYSnapOntoTheirHome) {
-    const Offset offset = GetParam();
-    CSprite* sticker = CarryNearHome(kFirstPageSticker, offset.dx, offset.dy);
+// Closer than twenty pixels in x and y a sticker snaps onto its home; it sticks only on its
+// own page.
+TEST_F(StickerOverPositionTest, StickersCloserThanTwentyPixelsSnapOntoTheirHomeOnItsPage) {
     const StickerHome& home = HomeOf(kFirstPageSticker);
-
-    EXPECT_EQ(Drop(), offset.sticks);
-    EXPECT_EQ(sticker->GetX(), offset.sticks ? home.x : home.x + offset.dx);
-    EXPECT_EQ(sticker->GetY(), offset.sticks ? home.y : home.y + offset.dy);
-}
-
-INSTANTIATE_TEST_SUITE_P(EachDirection, SnapDistanceTest,
-                         testing::Values(Offset{19, -19, true}, Offset{-19, 19, true},
-                                         Offset{19, 19, true}, Offset{-19, -19, true},
-                                         Offset{0, 0, true}, Offset{20, 0, false},
-                                         Offset{-20, 0, false}, Offset{0, 20, false},
-                                         Offset{0, -20, false}, Offset{20, 20, false}));
-
-TEST_F(StickerOverPositionTest, AStickerSticksOnlyOnItsOwnPage) {
+    const std::tuple<LONG, LONG, bool> offsets[] = {
+        {19, -19, true}, {-19, 19, true}, {19, 19, true}, {-19, -19, true}, {0, 0, true},
+        {20, 0, false},  {-20, 0, false}, {0, 20, false}, {0, -20, false},  {20, 20, false}};
+    for (const auto& [dx, dy, sticks] : offsets) {
+        SCOPED_TRACE(testing::Message() << dx << "," << dy);
+        CSprite* sticker = CarryNearHome(kFirstPageSticker, dx, dy);
+        EXPECT_EQ(Drop(), sticks);
+        EXPECT_EQ(sticker->GetX(), sticks ? home.x : home.x + dx);
+        EXPECT_EQ(sticker->GetY(), sticks ? home.y : home.y + dy);
+        doc.DestroySprites();
+    }
     CarryNearHome(kLastPageSticker, 0, 0);
     EXPECT_FALSE(Drop()) << "its home is on another page";
 
@@ -76,10 +65,7 @@ TEST_F(StickerOverPositionTest, AStickerSticksOnlyOnItsOwnPage) {
     CarryNearHome(kLastPageSticker, 1, 1);
     EXPECT_TRUE(Drop());
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
-}
-
-// A home partly off the page's left edge away from the first page (x -10 on page 3).
-TEST_F(StickerOverPositionTest, HomesLeftOfThePageEdgeStickToo) {
+    // A home partly off the page's left edge away from the first page (x -10 on page 3).
     const int32_t stickerIndex = 194;
     while (doc.GetCurrentPage() != StickerOverPosition::GetStickerPageIndex(stickerIndex))
         doc.ChangePage(kPageNext);

@@ -26,14 +26,12 @@ std::vector<int32_t> UsedOnly(std::initializer_list<int32_t> indexes) {
 
 class StickersUsedTest : public testing::Test {
 protected:
+    // Each test starts from a record that has forgotten earlier tests.
     void SetUp() override {
-        // Start each test from a record that has forgotten earlier tests.
         record.ResetStickersUsed();
         std::filesystem::remove(album.SaveFile("page00.sav"));
     }
     void TearDown() override { machine.Reset(); }
-
-    // The entries as the record answers them.
     std::vector<int32_t> Entries() const {
         std::vector<int32_t> entries;
         for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index)
@@ -64,7 +62,6 @@ TEST_F(StickersUsedTest, FirstRunCreatesAnEmptyRecordAndEmptyPages) {
 }
 
 TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
-    record.ResetStickersUsed();
     const int32_t sheet2Sticker4 = StickerIndexFromCommands(1009, 1019);
     ASSERT_EQ(sheet2Sticker4, 60);
     album.WritePage(0, AlbumFolder::PageWith({sheet2Sticker4}));
@@ -138,7 +135,6 @@ TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) 
     pages[1] = AlbumFolder::PageWith({100});
     pages.back() = AlbumFolder::PageWith({223});
     const std::vector<int32_t> stuck = UsedOnly({0, 27, 100, 223});
-    const int32_t stuckCount = 4;
 
     for (const BadRecord& bad : cases) {
         SCOPED_TRACE(bad.what);
@@ -154,17 +150,17 @@ TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) 
         for (int32_t page = 0; page < kNumberOfPages; ++page)
             EXPECT_EQ(album.Page(page), pages[static_cast<size_t>(page)]);
         EXPECT_EQ(Entries(), stuck);
-        EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - stuckCount);
+        EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 4);
         EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(stuck));
         EXPECT_TRUE(capture.Contains("StickersUsed::ReadStickersUsed: catch: " + bad.logged))
             << testing::PrintToString(capture.Messages());
-        EXPECT_TRUE(capture.Contains("StickersUsed::ReadStickersUsed: record rebuilt from " +
-                                     std::to_string(stuckCount) + " stickers on the pages"));
+        EXPECT_TRUE(capture.Contains(
+            "StickersUsed::ReadStickersUsed: record rebuilt from 4 stickers on the pages"));
     }
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
 
-TEST_F(StickersUsedTest, ARecordOneEntryShortIsTakenWithTheLastStickerUnused) {
+TEST_F(StickersUsedTest, ARecordOneEntryShortOrWithAnEntryOfTwoIsTakenAsItStands) {
     const Bytes full = AlbumFolder::RecordOf(UsedOnly({0, 222, 223}));
     album.WritePage(0, AlbumFolder::PageWith({0, 222}));
     WriteBytes(album.SaveFile("page00.sav"), Bytes(full.begin(), full.end() - 4));
@@ -173,9 +169,9 @@ TEST_F(StickersUsedTest, ARecordOneEntryShortIsTakenWithTheLastStickerUnused) {
     EXPECT_EQ(Entries(), UsedOnly({0, 222}));
     EXPECT_EQ(record.GetStickersLeft(), 222);
     EXPECT_FALSE(capture.Contains("rebuilt"));
-}
 
-TEST_F(StickersUsedTest, AnEntryOfTwoIsReportedAndCountsAsUsed) {
+    // An entry of two is reported and counts as used.
+    record.ResetStickersUsed();
     std::vector<int32_t> entries = Unused();
     entries[7] = 2;
     album.WritePage(0, AlbumFolder::PageWith({7}));
@@ -193,7 +189,7 @@ TEST_F(StickersUsedTest, AnEntryOfTwoIsReportedAndCountsAsUsed) {
     EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(UsedOnly({7, 8})));
 }
 
-TEST_F(StickersUsedTest, IndexesOutsideTheBookAreReportedAndChangeNothing) {
+TEST_F(StickersUsedTest, BadIndexesChangeNothingAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(record.GetStickerUsed(NUMBEROFSTICKERGRAPHICS), -1);
     EXPECT_EQ(record.GetStickerUsed(-1), -1);
     record.SetStickerUsed(NUMBEROFSTICKERGRAPHICS);
@@ -201,9 +197,8 @@ TEST_F(StickersUsedTest, IndexesOutsideTheBookAreReportedAndChangeNothing) {
     EXPECT_EQ(machine.MessageBoxesShown().size(), 3u) << "each one reported";
     EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
     EXPECT_FALSE(std::filesystem::exists(album.SaveFile("page00.sav"))) << "nothing was saved";
-}
 
-TEST_F(StickersUsedTest, AFailedSaveKeepsTheOldFileAndTheChangeInMemory) {
+    // A failed save keeps the old file and the change in memory.
     record.SetStickerUsed(1);
     const Bytes saved = album.Record();
     std::filesystem::permissions(album.SaveFile("page00.sav"), std::filesystem::perms::owner_write,

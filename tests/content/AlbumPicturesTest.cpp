@@ -1,7 +1,3 @@
-// The album folder the build generates: every data file the catalogue names, at the
-// size its tile table needs, in the picture format the program reads; magenta only
-// around stickers and corners; counter faces that meet their captions seamlessly.
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,8 +21,7 @@
 namespace {
 
 struct Size {
-    int32_t width;
-    int32_t height;
+    int32_t width, height;
     friend bool operator==(const Size&, const Size&) = default;
 };
 
@@ -34,7 +29,6 @@ constexpr Size PAGE = {kPageWidth, kPageHeight};
 constexpr Size CORNERS = {32, 8};
 constexpr int32_t CORNER = 8;
 
-// The smallest picture that holds every tile of a table.
 Size Extent(std::span<const TileRect> tiles) {
     Size size{0, 0};
     for (const TileRect& tile : tiles) {
@@ -129,7 +123,6 @@ int32_t CountOf(const PictureView& picture, uint32_t colour) {
     return count;
 }
 
-// How far apart two colours are: the sum of their channels' differences.
 int32_t ColourDistance(uint32_t first, uint32_t second) {
     int32_t distance = 0;
     for (const int32_t shift : {0, 8, 16}) {
@@ -189,8 +182,12 @@ TEST(AlbumPicturesTest, EveryDataFileIsAPictureOfTheFormatTheProgramReadsAndItsS
 
 // Stickers hold magenta only around them, are real pictures (not specks, even a thin
 // one like the banana), and mostly lie on their page even where a home is cut by its edge.
-TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieMostlyOnTheirPage) {
-    for (size_t index = 0; index < StickerPictureFiles.size(); ++index) {
+// Each home's outline shows on its page's background (most pixels under the sticker
+// differ visibly from the page's scene alone) and no other sticker of the page covers it.
+TEST(AlbumPicturesTest, StickersAreWholePicturesMostlyOnTheirPageOverUncoveredOutlines) {
+    TempDirectory scenes;
+    ASSERT_EQ(RunGenerator("--scenes '" + scenes.Path().string() + "'"), 0);
+    for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
         const Home home{index};
         const int32_t area = home.picture.Width() * home.picture.Height();
         SCOPED_TRACE(StickerPictureFiles[index]);
@@ -198,16 +195,6 @@ TEST(AlbumPicturesTest, StickersHoldMagentaOnlyAroundThemAndLieMostlyOnTheirPage
         EXPECT_GT(area - CountOf(home.picture, MAGENTA), area / 5);
         EXPECT_GE(std::min(home.picture.Width(), home.picture.Height()), 48) << "too small";
         EXPECT_GE(home.ForEachPagePixel([](int32_t, int32_t) {}) * 4, area * 3);
-    }
-}
-
-// Each home's outline shows on its page's background (most pixels under the sticker
-// differ visibly from the page's scene alone) and no other sticker of the page covers it.
-TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
-    TempDirectory scenes;
-    ASSERT_EQ(RunGenerator("--scenes '" + scenes.Path().string() + "'"), 0);
-    for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
-        const Home home{index};
         const int32_t pageNumber = home.home.pageNumber;
         std::vector<Home> neighbours;
         for (size_t other = 0; other < StickerHomePositions.size(); ++other) {
@@ -234,7 +221,7 @@ TEST(AlbumPicturesTest, EveryHomeShowsItsStickersOutlineUncovered) {
     }
 }
 
-TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
+TEST(AlbumPicturesTest, CornersAreSeeThroughInsideTheirCurveAndTheTitleBackgroundRepeats) {
     const PictureView corners = Picture(kPageCornersFile);
     // Frame k's outermost pixel (toward the page's corner) and innermost one.
     const int32_t outer[4][2] = {{0, 0}, {7, 0}, {0, 7}, {7, 7}};
@@ -245,6 +232,12 @@ TEST(AlbumPicturesTest, CornersAreRimOutsideTheirCurveAndSeeThroughInside) {
         EXPECT_EQ(corners.Pixel(left + 7 - corner[0], 7 - corner[1]), MAGENTA) << "frame " << frame;
     }
     EXPECT_EQ(EnclosedMagenta(corners), 0);
+    // The title background is its top-left block repeated.
+    const PictureView background = Picture(kTitleBackgroundFile);
+    for (int32_t y = 0; y < background.Height(); ++y) {
+        for (int32_t x = 0; x < background.Width(); ++x)
+            ASSERT_EQ(background.Pixel(x, y), background.Pixel(x % 8, y % 8)) << x << "," << y;
+    }
 }
 
 // A number face laid over its caption must meet it without a seam: the face's edge
@@ -253,8 +246,7 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
     const PictureView captions = Picture(kStickersLeftCaptionFile);
     const PictureView numbers = Picture(kStickersLeftNumberFile);
     struct Range {
-        int32_t from;
-        int32_t to;
+        int32_t from, to;
         size_t caption;
         int32_t offset;
     };
@@ -272,15 +264,6 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
                         << left << " stickers left, at " << x << "," << y;
                 }
             }
-        }
-    }
-}
-
-TEST(AlbumPicturesTest, TitleBackgroundIsItsTopLeftBlockRepeated) {
-    const PictureView background = Picture(kTitleBackgroundFile);
-    for (int32_t y = 0; y < background.Height(); ++y) {
-        for (int32_t x = 0; x < background.Width(); ++x) {
-            ASSERT_EQ(background.Pixel(x, y), background.Pixel(x % 8, y % 8)) << x << "," << y;
         }
     }
 }

@@ -1,6 +1,3 @@
-// The generated album read by the program's own readers: every data file through both
-// picture readers (the song is read in SongTest).
-
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -13,8 +13,7 @@ namespace {
 
 struct PictureSize {
     const char* name;
-    int32_t width;
-    int32_t height;
+    int32_t width, height;
 };
 
 const PictureSize DIALOG_PICTURES[] = {
@@ -51,8 +50,9 @@ TEST(ResourcesTest, DialogPicturesAreFoundWhateverTheCaseAndHaveTheirSizesOthers
                       resource);
         }
         ExpectPictureHeader(expected.name, resource->bytes);
-        EXPECT_EQ(PictureView{resource->bytes}.Width(), expected.width);
-        EXPECT_EQ(PictureView{resource->bytes}.Height(), expected.height);
+        const PictureView picture{resource->bytes};
+        EXPECT_EQ((std::pair{picture.Width(), picture.Height()}),
+                  (std::pair{expected.width, expected.height}));
     }
     for (const char* unknown :
          {"NoSuchPicture", "", "AboutDialogBk", "AboutDialogBkgs", "PeelWAVE"})
@@ -62,7 +62,7 @@ TEST(ResourcesTest, DialogPicturesAreFoundWhateverTheCaseAndHaveTheirSizesOthers
     EXPECT_EQ(Resources::Find(uint16_t{101}, ResourceKind::Icon), nullptr);
 }
 
-TEST(ResourcesTest, IconHundredIsAKeyedPictureFoundByNumber) {
+TEST(ResourcesTest, IconHundredIsFoundByNumberAndTheArrowCursorPointsWithItsHotSpot) {
     const Resource* icon = Resources::Find(uint16_t{100}, ResourceKind::Icon);
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(Resources::Find("#100", ResourceKind::Icon), icon);
@@ -71,29 +71,28 @@ TEST(ResourcesTest, IconHundredIsAKeyedPictureFoundByNumber) {
     EXPECT_GE(picture.Width(), 32);
     EXPECT_EQ(picture.Pixel(0, picture.Height() - 1), MAGENTA);
     EXPECT_NE(picture.Pixel(picture.Width() / 2, picture.Height() / 2), MAGENTA);
-}
 
-TEST(ResourcesTest, ArrowCursorIsLargeWithItsHotSpotAtTheTip) {
+    // The arrow cursor is large with its hot spot at the tip.
     const Resource* cursor = Resources::Find("arrowcursor", ResourceKind::Cursor);
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(Resources::Find("ArrowCursor", ResourceKind::Cursor), cursor);
-    const PictureView picture{cursor->bytes};
+    const PictureView arrow{cursor->bytes};
     ExpectPictureHeader("arrow cursor", cursor->bytes);
-    EXPECT_GE(picture.Width(), 40);
-    EXPECT_GE(picture.Height(), 40);
+    EXPECT_GE(arrow.Width(), 40);
+    EXPECT_GE(arrow.Height(), 40);
 
     // The tip is drawn, and nothing of the arrow lies above or left of it: the hot
     // spot is where the arrow points.
-    EXPECT_NE(picture.Pixel(cursor->hotSpotX, cursor->hotSpotY), MAGENTA);
-    for (int32_t y = 0; y < picture.Height(); ++y) {
-        for (int32_t x = 0; x < picture.Width(); ++x) {
-            if (picture.Pixel(x, y) != MAGENTA) {
+    EXPECT_NE(arrow.Pixel(cursor->hotSpotX, cursor->hotSpotY), MAGENTA);
+    for (int32_t y = 0; y < arrow.Height(); ++y) {
+        for (int32_t x = 0; x < arrow.Width(); ++x) {
+            if (arrow.Pixel(x, y) != MAGENTA) {
                 EXPECT_GE(x, cursor->hotSpotX - 2) << "at " << x << "," << y;
                 EXPECT_GE(y, cursor->hotSpotY - 2) << "at " << x << "," << y;
             }
         }
     }
-    EXPECT_EQ(picture.Pixel(picture.Width() - 1, 0), MAGENTA);
+    EXPECT_EQ(arrow.Pixel(arrow.Width() - 1, 0), MAGENTA);
 }
 
 // A button is a rectangle laid over its dialog's picture; its corners must show what
@@ -103,8 +102,7 @@ TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
     struct Placement {
         const char* dialog;
         const char* button;
-        int32_t x;
-        int32_t y;
+        int32_t x, y;
     };
     const Placement placements[] = {
         {"ClearAllDialogBkg", "YES", 38, 288},     {"ClearAllDialogBkg", "NO", 196, 288},

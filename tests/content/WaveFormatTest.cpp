@@ -15,13 +15,8 @@ struct Effect {
     double seconds;
 };
 
-// The four effects, by the names the program plays them with.
 const Effect EFFECTS[] = {
-    {"ClearWAVE", 0.42},
-    {"PeelWAVE", 0.13},
-    {"StickWAVE", 0.04},
-    {"SelectWAVE", 0.04},
-};
+    {"ClearWAVE", 0.42}, {"PeelWAVE", 0.13}, {"StickWAVE", 0.04}, {"SelectWAVE", 0.04}};
 
 }  // namespace
 
@@ -46,9 +41,7 @@ TEST(WaveFormatTest, EveryEffectIsAudibleMonoPcmAt22050HertzWithoutAClick) {
         EXPECT_NEAR(wave.front(), 128, 3);
         EXPECT_NEAR(wave.back(), 128, 3);
         int32_t loudest = 0;
-        for (uint8_t sample : wave) {
-            loudest = std::max(loudest, std::abs(sample - 128));
-        }
+        for (uint8_t sample : wave) loudest = std::max(loudest, std::abs(sample - 128));
         EXPECT_GE(loudest, 60);
         EXPECT_LT(loudest, 128) << "clipped";
     }

@@ -36,10 +36,6 @@ uint32_t ScreenColour(COLORREF colour) {
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
 }
 
-void LoadStickerPicture(CDIB& picture, int32_t stickerIndex) {
-    picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
-}
-
 }  // namespace
 
 TempDirectory& AlbumScenario::FreshFolder() {
@@ -136,7 +132,7 @@ void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
 void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
     CDIB picture(1, 1);
-    LoadStickerPicture(picture, stickerIndex);
+    picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
     const POINT pointer{kPageLeft + pageTopLeft.x + picture.GetWidth() / 2,
                         kPageTop + pageTopLeft.y + picture.GetHeight() / 2};
     machine.MovePointer(pointer);
@@ -166,11 +162,11 @@ POINT AlbumScenario::HomeOf(int32_t stickerIndex) {
 POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
                                                 const std::vector<int32_t>& above) {
     CDIB picture(1, 1);
-    LoadStickerPicture(picture, stickerIndex);
+    picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
     std::vector<std::unique_ptr<CDIB>> abovePictures;
     for (int32_t other : above) {
         abovePictures.push_back(std::make_unique<CDIB>(1, 1));
-        LoadStickerPicture(*abovePictures.back(), other);
+        abovePictures.back()->Load(StickerPictureFiles[static_cast<size_t>(other)]);
     }
     const auto opaqueAt = [](const CDIB& dib, POINT home, LONG pageX, LONG pageY, COLORREF& pixel) {
         return dib.GetPixel(pageX - home.x, pageY - home.y, pixel) && pixel != kMagenta;

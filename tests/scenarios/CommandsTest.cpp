@@ -77,20 +77,16 @@ TEST_F(Commands, APrintedPageIsThePageOnScreenFramed) {
     EXPECT_TRUE(found) << "the sticker of the last page is on the paper";
 }
 
-TEST_F(Commands, AKeyPressesItsButtonFor125MillisecondsThenActs) {
+// A key presses its button for 125 ms, then acts; it ends a carry first; page turns wrap
+// around and show their indicator.
+TEST_F(Commands, KeysPressTheirButtonsEndACarryFirstAndTurnPagesRoundTheBook) {
     DWORD pressed = 0;
     StartBook();
     Then([&] { pressed = timeGetTime(); });
     PressKey('I');
     Then([&] { EXPECT_GE(timeGetTime() - pressed, 125u) << "About is up after the press"; });
     PressKey(VK_RETURN);
-    CloseAlbum();
-    RunAlbum();
-    EXPECT_TRUE(log.Contains("IDM_INFO "));
-}
-
-TEST_F(Commands, ACommandKeyWhileCarryingEndsTheCarryFirst) {
-    StartBook();
+    // A command key while carrying ends the carry first.
     ChooseSheetOf(sticker);
     PickSticker(sticker, true);
     PressKey(VK_NEXT);
@@ -103,16 +99,10 @@ TEST_F(Commands, ACommandKeyWhileCarryingEndsTheCarryFirst) {
     PressKey(VK_PRIOR);
     Stick(sticker);
     Then([this] { EXPECT_EQ(StateOfSticker(), SU_USED) << "picked again"; });
-    CloseAlbum();
-    RunAlbum();
-}
-
-TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
     // Each key and the page it shows: Page Up on the first page goes to the last.
     const std::pair<UINT, int32_t> turns[] = {{0, 0},        {VK_NEXT, 1},
                                               {VK_PRIOR, 0}, {VK_PRIOR, kNumberOfPages - 1},
                                               {VK_NEXT, 0},  {VK_UP, kNumberOfPages - 1}};
-    StartBook();
     for (const auto& [key, page] : turns) {
         if (key != 0) PressKey(key);
         Then([this, page = page] {
@@ -125,6 +115,7 @@ TEST_F(Commands, PageTurnsWrapAroundAndShowTheirIndicator) {
     }
     CloseAlbum();
     RunAlbum();
+    EXPECT_TRUE(log.Contains("IDM_INFO "));
 }
 
 // Every sheet button shows its sheet, the last included, with its own stickers' faces

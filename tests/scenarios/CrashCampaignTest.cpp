@@ -30,11 +30,6 @@ constexpr int32_t kPagesVisited = 2;
 constexpr char kStuck = 'S';
 constexpr char kClearing = 'C';
 
-int Runs() {
-    const char* runs = std::getenv("QUILLORY_CRASH_RUNS");
-    return runs != nullptr ? std::atoi(runs) : kRunsInCi;
-}
-
 void Report(int pipe, char what, int32_t sticker = 0) {
     char message[5] = {what};
     std::memcpy(message + 1, &sticker, sizeof sticker);
@@ -123,7 +118,8 @@ TEST_F(CrashCampaign, KilledAtRandomPointsTheAlbumReopensWithEveryFinishedStick)
     std::uniform_int_distribution<int64_t> when(0, session.count());
 
     std::set<int32_t> finished;
-    const int runs = Runs();
+    const char* runsAsked = std::getenv("QUILLORY_CRASH_RUNS");
+    const int runs = runsAsked != nullptr ? std::atoi(runsAsked) : kRunsInCi;
     for (int run = 0; run < runs; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         const std::string reports =

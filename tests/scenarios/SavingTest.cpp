@@ -1,7 +1,3 @@
-// What the album keeps when things go wrong around it: a save that fails loses nothing
-// and is told once, the end of the session saves without the ending screen, and an
-// album folder held by another copy is refused.
-
 #include <filesystem>
 #include <memory>
 #include <optional>

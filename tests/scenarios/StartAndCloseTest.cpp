@@ -33,16 +33,6 @@ bool MakeSocketAt(const std::string& hostPath) {
 
 using StartAndClose = AlbumScenario;
 
-TEST_F(StartAndClose, AFreshStartCreatesTheRecordEveryEmptyPageAndTheOptions) {
-    CloseAlbum();
-    EXPECT_EQ(RunAlbum(), 0);
-    // The record's and the pages' bytes are the used-sticker record's test.
-    EXPECT_EQ(FileBytes("save003/page00.sav").size(), 918u);
-    EXPECT_EQ(FileBytes(PageFileName(kNumberOfPages - 1)).size(), 16u);
-    EXPECT_EQ(FileBytes("options03.dta").size(), 20u);
-    EXPECT_TRUE(machine.MessageBoxesShown().empty());
-}
-
 // A data file counts as there only when it can be opened for reading: a socket of the
 // same name is there by name alone. The first and last page backgrounds are checked too.
 TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWindow) {
@@ -72,31 +62,35 @@ TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWi
     }
 }
 
-TEST_F(StartAndClose, EnterOrSpaceOnTheTitleStartsTheBookAndLettersDoNothingThere) {
+// The music follows activation and the ending screen stops it; on the title Enter or
+// Space starts the book and letters do nothing.
+TEST_F(StartAndClose, TheMusicFollowsActivationAndTheTitleStartsOnEnterOrSpaceOnly) {
+    machine.Activate(true);
+    Then([this] { EXPECT_EQ(multimedia.RunningTimers(), 1u) << "the song plays while active"; });
+    machine.Activate(false);
+    Then([this] { EXPECT_EQ(multimedia.RunningTimers(), 0u); });
+    machine.Activate(true);
     for (UINT key : {UINT{'A'}, UINT{'Q'}, UINT{'I'}, UINT{VK_NEXT}}) PressKey(key);
     Then([] {
         EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStateTitle);
         EXPECT_EQ(GetCurrentPhase(), &GetTitlePhase());
     });
     PressKey(VK_SPACE);
-    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying); });
+    Then([this] {
+        EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying);
+        EXPECT_EQ(multimedia.RunningTimers(), 1u);
+    });
     PressKey(VK_RETURN);
     Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying) << "Enter: nothing"; });
-    CloseAlbum();
-    EXPECT_EQ(RunAlbum(), 0);
-}
-
-TEST_F(StartAndClose, TheMusicFollowsActivationAndTheEndingScreenStopsIt) {
-    machine.Activate(true);
-    Then([this] { EXPECT_EQ(multimedia.RunningTimers(), 1u) << "the song plays while active"; });
-    machine.Activate(false);
-    Then([this] { EXPECT_EQ(multimedia.RunningTimers(), 0u); });
-    machine.Activate(true);
-    StartBook();
-    Then([this] { EXPECT_EQ(multimedia.RunningTimers(), 1u); });
     CloseAlbum();
     EXPECT_EQ(RunAlbum(), 0);
     EXPECT_EQ(multimedia.RunningTimers(), 0u);
     ASSERT_FALSE(multimedia.MidiRecords().empty());
     EXPECT_EQ(multimedia.MidiRecords().back().action, HeadlessMultimedia::MidiAction::Close);
+    // A fresh start creates the record, every empty page and the options; the record's and the
+    // pages' bytes are the used-sticker record's test.
+    EXPECT_EQ(FileBytes("save003/page00.sav").size(), 918u);
+    EXPECT_EQ(FileBytes(PageFileName(kNumberOfPages - 1)).size(), 16u);
+    EXPECT_EQ(FileBytes("options03.dta").size(), 20u);
+    EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }

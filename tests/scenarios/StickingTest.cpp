@@ -25,7 +25,7 @@ protected:
     }
 };
 
-TEST_F(Sticking, APickedStickerPeelsShowsTheHintOnceAndHangsUnderTheHiddenPointer) {
+TEST_F(Sticking, APickedStickerPeelsShowsTheHintOnceAndIsThrownAwayFarFromItsHome) {
     StartOnItsSheet();
     PickSticker(sticker, true);
     Then([this] {
@@ -42,39 +42,7 @@ TEST_F(Sticking, APickedStickerPeelsShowsTheHintOnceAndHangsUnderTheHiddenPointe
     RestartOnItsSheet();
     PickSticker(sticker);
     Then([] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "nor after a restart"; });
-    CloseAlbum();
-    RunAlbum();
-}
-
-TEST_F(Sticking, DroppedNearItsHomeTheStickerSnapsOnCountsAsUsedAndItsButtonIsDone) {
-    std::vector<uint32_t> unusedFace;
-    StartOnItsSheet();
-    Then([&] { unusedFace = ButtonFace(); });
-    PickSticker(sticker, true);
-    DropStickerAt(sticker, POINT{HomeOf(sticker).x + 19, HomeOf(sticker).y - 19});
-    Then([&] {
-        EXPECT_TRUE(Used());
-        EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 1);
-        EXPECT_EQ(SoundsPlayed(), (std::vector<std::string>{"PeelWAVE", "StickWAVE"}));
-        EXPECT_TRUE(machine.CursorVisible());
-        EXPECT_TRUE(ShowsAtHome(sticker)) << "snapped exactly onto its home";
-        EXPECT_NE(ButtonFace(), unusedFace) << "the used face";
-        // On disk before the next input.
-        EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{sticker});
-        EXPECT_EQ(StickersInRecord(), std::vector<int32_t>{sticker});
-    });
-    PickSticker(sticker);
-    Then([this] {
-        EXPECT_FALSE(GetAlbumView().IsDragging()) << "a used sticker's button does nothing";
-        EXPECT_EQ(SoundsPlayed().size(), 2u);
-    });
-    CloseAlbum();
-    RunAlbum();
-}
-
-TEST_F(Sticking, TooFarOffOrOnTheOtherPageTheStickerIsThrownAwayAndCanBePickedAgain) {
-    StartOnItsSheet();
-    PickSticker(sticker, true);
+    // Too far off or on the other page it is thrown away and can be picked again.
     DropStickerAt(sticker, POINT{HomeOf(sticker).x + 20, HomeOf(sticker).y});
     Then([this] {
         EXPECT_FALSE(Used());
@@ -95,16 +63,35 @@ TEST_F(Sticking, TooFarOffOrOnTheOtherPageTheStickerIsThrownAwayAndCanBePickedAg
               (std::vector<std::string>{"PeelWAVE", "PeelWAVE", "PeelWAVE", "StickWAVE"}));
 }
 
-TEST_F(Sticking, StuckStickersStayAfterTurningThePagesAndAfterARestart) {
+TEST_F(Sticking, DroppedNearItsHomeTheStickerSnapsOnCountsAsUsedAndStays) {
+    std::vector<uint32_t> unusedFace;
     StartOnItsSheet();
+    Then([&] { unusedFace = ButtonFace(); });
     PickSticker(sticker, true);
-    DropStickerAt(sticker, HomeOf(sticker));
+    DropStickerAt(sticker, POINT{HomeOf(sticker).x + 19, HomeOf(sticker).y - 19});
+    Then([&] {
+        EXPECT_TRUE(Used());
+        EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 1);
+        EXPECT_EQ(SoundsPlayed(), (std::vector<std::string>{"PeelWAVE", "StickWAVE"}));
+        EXPECT_TRUE(machine.CursorVisible());
+        EXPECT_TRUE(ShowsAtHome(sticker)) << "snapped exactly onto its home";
+        EXPECT_NE(ButtonFace(), unusedFace) << "the used face";
+        // On disk before the next input.
+        EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{sticker});
+        EXPECT_EQ(StickersInRecord(), std::vector<int32_t>{sticker});
+    });
+    // It stays after turning the pages.
     PressKey(VK_DOWN);
     Then([&] { EXPECT_FALSE(ShowsAtHome(sticker)) << "the other page"; });
     PressKey(VK_UP);
     Then([&] { EXPECT_TRUE(ShowsAtHome(sticker)) << "and back"; });
+    PickSticker(sticker);
+    Then([this] {
+        EXPECT_FALSE(GetAlbumView().IsDragging()) << "a used sticker's button does nothing";
+        EXPECT_EQ(SoundsPlayed().size(), 2u);
+    });
     RestartOnItsSheet();
-    Then([&] { EXPECT_TRUE(ShowsAtHome(sticker)); });
+    Then([&] { EXPECT_TRUE(ShowsAtHome(sticker)) << "after a restart"; });
     CloseAlbum();
     RunAlbum();
 }

@@ -1,7 +1,3 @@
-// The whole book as a child fills it: every sticker of every page stuck through the
-// buttons and the pointer, kept across a restart, and cleared again; and a save folder
-// of the earlier two-page book opened by the 25-page one.
-
 #include <filesystem>
 #include <vector>
 

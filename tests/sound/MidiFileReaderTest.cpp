@@ -1,6 +1,3 @@
-// The MIDI file reader on crafted files: what it accepts, and the exact text of every
-// refusal.
-
 #include <gtest/gtest.h>
 
 #include "sound/MidiEventReader.h"
@@ -15,7 +12,6 @@ const MidiBytes kNoteTrack =
 
 class MidiFileReaderTest : public ::testing::Test {
 protected:
-    // Loads `bytes` as a file and returns the reader's text ("" on success).
     std::string Load(const MidiBytes& bytes) {
         WriteMidiFile(m_folder / "song.mid", bytes);
         return LoadMidiFile(m_folder / "song.mid", m_song).value_or("");
@@ -57,46 +53,44 @@ TEST_F(MidiFileReaderTest, RiffWrappedFileLoadsLikeTheBareFile) {
               "Error encountered when reading the MIDI header chunk.");
 }
 
-TEST_F(MidiFileReaderTest, RefusesFilesItCannotOpenOrWhoseHeaderIsShortOrWrong) {
+TEST_F(MidiFileReaderTest, RefusesBadHeadersTimingsFormatsAndTrackChunks) {
     EXPECT_EQ(LoadMidiFile(m_folder / "missing.mid", m_song).value_or(""),
               "File cannot be loaded for reading.");
-    EXPECT_EQ(Load({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0}),
-              "Error encountered when reading the MIDI file header.");
-    MidiBytes longHeader = {'M', 'T', 'h', 'd', 0, 0, 0, 8, 0, 1, 0, 1, 0, 96, 0, 0};
-    EXPECT_EQ(Load(longHeader), "Error encountered when reading the MIDI header chunk.");
+    const uint16_t twentyFiveFramesOf40 = 0xE728;
     MidiBytes wrongType = MidiFile(1, 96, {kNoteTrack});
     wrongType[3] = 'x';
-    EXPECT_EQ(Load(wrongType), "Error encountered when reading the MIDI header chunk.");
-}
-
-TEST_F(MidiFileReaderTest, RefusesTimingAndFormatsItDoesNotPlay) {
-    const char* smpte = "The SMPTE time codes used in this file are not supported by this program.";
-    const uint16_t twentyFiveFramesOf40 = 0xE728;
-    EXPECT_EQ(Load(MidiFile(1, twentyFiveFramesOf40, {kNoteTrack})), smpte);
-    EXPECT_EQ(Load(Joined({MidiHeader(3, 1, twentyFiveFramesOf40), TrackChunk(kNoteTrack)})),
-              smpte);
-    const char* inconsistent = "Error due to inconsistent information in MIDI header chunk.";
-    EXPECT_EQ(Load(MidiFile(0, 96, {kNoteTrack, kNoteTrack})), inconsistent);
-    EXPECT_EQ(Load(MidiFile(3, 96, {kNoteTrack})), inconsistent);
-    EXPECT_EQ(Load(MidiFile(2, 96, {kNoteTrack})),
-              "The format of this MIDI file is not supported by this program.");
-    EXPECT_EQ(Load(MidiHeader(1, -1, 96)),
-              "Error encountered when allocating memory for this file.");
-}
-
-TEST_F(MidiFileReaderTest, RefusesTrackChunksThatAreMissingForeignOrCut) {
-    const char* trackChunk = "Error encountered when reading track chunk.";
-    MidiBytes privateChunk = {'Q', 'l', 'y', 'P', 0, 0, 0, 1, 0x00};
-    EXPECT_EQ(Load(Joined({MidiHeader(1, 2, 96), TrackChunk(kNoteTrack), privateChunk,
-                           TrackChunk(kNoteTrack)})),
-              trackChunk);
-    EXPECT_TRUE(m_song.tracks.empty());
-    EXPECT_EQ(Load(MidiHeader(1, 1, 96)), trackChunk);
     MidiBytes cut = MidiFile(1, 96, {kNoteTrack});
     cut.pop_back();
-    EXPECT_EQ(Load(cut), trackChunk);
-    MidiBytes hugeLength = {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0x00};
-    EXPECT_EQ(Load(Joined({MidiHeader(1, 1, 96), hugeLength})), trackChunk);
+    const std::string header = "Error encountered when reading the MIDI header chunk.";
+    const std::string smpte =
+        "The SMPTE time codes used in this file are not supported by this program.";
+    const std::string inconsistent = "Error due to inconsistent information in MIDI header chunk.";
+    const std::string trackChunk = "Error encountered when reading track chunk.";
+    const std::pair<MidiBytes, std::string> files[] = {
+        {{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0},
+         "Error encountered when reading the MIDI file header."},
+        {{'M', 'T', 'h', 'd', 0, 0, 0, 8, 0, 1, 0, 1, 0, 96, 0, 0}, header},
+        {wrongType, header},
+        {MidiFile(1, twentyFiveFramesOf40, {kNoteTrack}), smpte},
+        {Joined({MidiHeader(3, 1, twentyFiveFramesOf40), TrackChunk(kNoteTrack)}), smpte},
+        {MidiFile(0, 96, {kNoteTrack, kNoteTrack}), inconsistent},
+        {MidiFile(3, 96, {kNoteTrack}), inconsistent},
+        {MidiFile(2, 96, {kNoteTrack}),
+         "The format of this MIDI file is not supported by this program."},
+        {MidiHeader(1, -1, 96), "Error encountered when allocating memory for this file."},
+        {MidiHeader(1, 1, 96), trackChunk},
+        {cut, trackChunk},
+        {Joined({MidiHeader(1, 1, 96), {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0x00}}),
+         trackChunk},
+        {Joined({MidiHeader(1, 2, 96),
+                 TrackChunk(kNoteTrack),
+                 {'Q', 'l', 'y', 'P', 0, 0, 0, 1, 0},
+                 TrackChunk(kNoteTrack)}),
+         trackChunk},
+    };
+    for (const auto& [bytes, text] : files)
+        EXPECT_EQ(Load(bytes), text) << testing::PrintToString(bytes);
+    EXPECT_TRUE(m_song.tracks.empty());
 }
 
 TEST_F(MidiFileReaderTest, AcceptsRunningStatusSysExAndEveryMetaLengthForm) {

@@ -1,6 +1,3 @@
-// The background music across start-up and activation: when it starts, how losing
-// activation silences it at once, and how regaining it starts the song again.
-
 #include <gtest/gtest.h>
 
 #include "sound/MidiManager.h"
@@ -50,7 +47,7 @@ TEST_F(MidiManagerTest, AnActivationBeforeStartUpWaitsForItAndStartUpWhileInacti
     EXPECT_TRUE(inactive.Sequencer().IsPlaying());
 }
 
-TEST_F(MidiManagerTest, DeactivationSilencesAtOnceAndReactivationStartsFromTheBeginning) {
+TEST_F(MidiManagerTest, DeactivationSilencesReactivationRestartsAndStopClosesEverything) {
     m_music.ActivateApp(1, nullptr);
     m_music.StartAtStartUp(nullptr);
     const DWORD playing = m_machine.Now();
@@ -69,11 +66,7 @@ TEST_F(MidiManagerTest, DeactivationSilencesAtOnceAndReactivationStartsFromTheBe
     m_machine.Advance(11);
     EXPECT_EQ(m_machine.MessagesFrom(reactivated + kOpeningTime),
               (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
-}
-
-TEST_F(MidiManagerTest, StopMidiClosesEverythingAndAMissingSongIsSilent) {
-    m_music.ActivateApp(1, nullptr);
-    m_music.StartAtStartUp(nullptr);
+    // StopMIDI closes everything; a missing song is silent.
     m_music.StopMIDI();
     EXPECT_FALSE(m_music.Sequencer().IsOpen());
     EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);

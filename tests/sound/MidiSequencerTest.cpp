@@ -1,6 +1,3 @@
-// The sequencer on the virtual clock: the exact period in which each event is sent,
-// tempo changes, the loop at the end of the song, and the device it opens.
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -25,7 +22,6 @@ const MidiBytes kNoteSong = MidiFile(0, kOneTickAPeriod, {Joined({kNote, kEndOfT
 
 class MidiSequencerTest : public ::testing::Test {
 protected:
-    // Plays `song` from a file; returns the time the playback started.
     DWORD Play(const MidiBytes& song) {
         WriteMidiFile(m_folder / "song.mid", song);
         m_sequencer.OpenDevice(nullptr);
@@ -102,19 +98,13 @@ struct Timing {
     std::vector<TimedMessage> sent;
 };
 
-class EventTiming : public testing::TestWithParam<Timing> {};
+class EventTiming : public MidiSequencerTest, public testing::WithParamInterface<Timing> {};
 
 TEST_P(EventTiming, SendsEachEventInItsPeriod) {
-    TempDirectory folder;
-    VirtualMidiMachine machine;
-    MidiSequencer sequencer;
-    WriteMidiFile(folder / "song.mid",
-                  MidiFile(0, GetParam().division, {Joined({GetParam().track, kEndOfTrack})}));
-    sequencer.OpenDevice(nullptr);
-    const DWORD start = machine.Now();
-    sequencer.PlayFile((folder / "song.mid").c_str());
-    machine.Advance(GetParam().milliseconds);
-    EXPECT_EQ(machine.MessagesFrom(start), GetParam().sent);
+    const DWORD start =
+        Play(MidiFile(0, GetParam().division, {Joined({GetParam().track, kEndOfTrack})}));
+    m_machine.Advance(GetParam().milliseconds);
+    EXPECT_EQ(m_machine.MessagesFrom(start), GetParam().sent);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -170,14 +160,6 @@ TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
     EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 1);
 }
 
-TEST_F(MidiSequencerTest, ASongWithoutTracksStaysSilent) {
-    const DWORD start = Play(MidiHeader(1, 0, kOneTickAPeriod));
-    m_machine.Advance(20);
-    EXPECT_FALSE(m_sequencer.IsPlaying());
-    ExpectEverythingReleased();
-    EXPECT_TRUE(m_machine.MessagesFrom(start + 160).empty());
-}
-
 // A file that does not load leaves the song playing; a song that no longer loads at
 // its end stops the timer.
 TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlayingUntilItsEnd) {
@@ -195,7 +177,7 @@ TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlayingUntilItsEnd) {
               (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
 }
 
-TEST_F(MidiSequencerTest, ClosingStopsSilencesFreesAndReleasesEverything) {
+TEST_F(MidiSequencerTest, ClosingReleasesEverythingAndASongWithoutTracksStaysSilent) {
     const DWORD start = Play(kNoteSong);
     m_machine.Advance(5);
     m_sequencer.CloseDevice();
@@ -204,6 +186,12 @@ TEST_F(MidiSequencerTest, ClosingStopsSilencesFreesAndReleasesEverything) {
     ExpectEverythingReleased();
     m_machine.Advance(20);
     EXPECT_EQ(m_machine.MessagesFrom(start), (std::vector<TimedMessage>{{1, kNoteOn}}));
+    // A song without tracks stays silent.
+    const DWORD silent = Play(MidiHeader(1, 0, kOneTickAPeriod));
+    m_machine.Advance(20);
+    EXPECT_FALSE(m_sequencer.IsPlaying());
+    ExpectEverythingReleased();
+    EXPECT_TRUE(m_machine.MessagesFrom(silent + 160).empty());
 }
 
 }  // namespace

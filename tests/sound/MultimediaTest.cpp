@@ -1,6 +1,3 @@
-// The multimedia services: timers by hand and on their own threads, MIDI output
-// handles and device capabilities.
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -32,12 +29,9 @@ DWORD_PTR UserOf(TickLog& log) {
     return reinterpret_cast<DWORD_PTR>(&log);
 }
 
-// By hand, a periodic timer runs exactly when due until killed, a one-shot once, and a
-// timer behind after a sleep catches up every period.
 TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     VirtualMidiMachine machine;
-    TickLog log;
-    TickLog once;
+    TickLog log, once;
     const DWORD start = machine.Now();
     const UINT timer = timeSetEvent(3, 0, RecordTick, UserOf(log), TIME_PERIODIC);
     const UINT oneShot = timeSetEvent(5, 0, RecordTick, UserOf(once), TIME_ONESHOT);
@@ -55,14 +49,11 @@ TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     EXPECT_EQ(log.times.size(), 6u);
 }
 
-// On their own threads, timers run elsewhere, end once or when killed from their
-// callback, and a kill from another thread waits for the running callback.
 TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilled) {
     VirtualMidiMachine machine(false);
     TickLog log;
     log.killOnTick = 3;
-    TickLog once;
-    TickLog killed;
+    TickLog once, killed;
     ASSERT_NE(timeSetEvent(1, 0, RecordTick, UserOf(log), TIME_PERIODIC), 0u);
     ASSERT_NE(timeSetEvent(2, 0, RecordTick, UserOf(once), TIME_ONESHOT), 0u);
     const UINT timer = timeSetEvent(1, 0, RecordTick, UserOf(killed), TIME_PERIODIC);
@@ -78,7 +69,7 @@ TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilled) {
     EXPECT_NE(log.thread.load(), std::this_thread::get_id());
 }
 
-TEST(MidiOutputTest, DescribesDevicesAndRefusesUnknownOnes) {
+TEST(MidiOutputTest, DescribesDevicesAndRefusesUnknownOnesAndClosedHandles) {
     VirtualMidiMachine machine;
     machine.Devices().SetMidiDevices({"A synthesizer with a very long product name indeed"});
     ASSERT_EQ(midiOutGetNumDevs(), 1u);
@@ -89,11 +80,7 @@ TEST(MidiOutputTest, DescribesDevicesAndRefusesUnknownOnes) {
     HMIDIOUT output = nullptr;
     EXPECT_EQ(midiOutOpen(&output, 1, 0, 0, CALLBACK_NULL), MMSYSERR_BADDEVICEID);
     EXPECT_EQ(output, nullptr);
-}
-
-TEST(MidiOutputTest, AClosedOrNullHandleIsRefusedWithoutEffect) {
-    VirtualMidiMachine machine;
-    HMIDIOUT output = nullptr;
+    // A closed or null handle is refused without effect.
     ASSERT_EQ(midiOutOpen(&output, MIDI_MAPPER, 0, 0, CALLBACK_NULL), MMSYSERR_NOERROR);
     EXPECT_EQ(midiOutShortMsg(output, 0x403C90), MMSYSERR_NOERROR);
     EXPECT_EQ(midiOutClose(output), MMSYSERR_NOERROR);

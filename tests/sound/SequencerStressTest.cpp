@@ -28,17 +28,6 @@ void WriteShortSong(const TempDirectory& folder) {
                   Joined({{0x00, 0x91, 0x41, 0x40, 0x03, 0x81, 0x41, 0x00}, kEndOfTrack})}));
 }
 
-void ToggleActivation(MidiManager& music) {
-    music.ActivateApp(1, nullptr);
-    music.StartAtStartUp(nullptr);
-    for (int round = 0; round < kRounds; ++round) {
-        music.ActivateApp(0, nullptr);
-        music.ActivateApp(1, nullptr);
-        std::this_thread::yield();
-    }
-    music.StopMIDI();
-}
-
 void ExpectEverythingReleased(const VirtualMidiMachine& machine) {
     EXPECT_EQ(machine.Devices().RunningTimers(), 0u);
     EXPECT_EQ(machine.Devices().OpenTimerPeriods(), 0);
@@ -48,28 +37,30 @@ void ExpectEverythingReleased(const VirtualMidiMachine& machine) {
     EXPECT_EQ(records.back().action, Action::Close);
 }
 
-TEST(SequencerStressTest, TicksDrivenFromAnotherThreadAgainstActivationChanges) {
-    TempDirectory folder;
-    WriteShortSong(folder);
-    VirtualMidiMachine machine;
-    MidiManager music;
-    std::atomic<bool> done{false};
-    std::thread timerThread([&] {
-        while (!done) machine.Advance(1);
-    });
-    ToggleActivation(music);
-    done = true;
-    timerThread.join();
-    ExpectEverythingReleased(machine);
-}
-
-TEST(SequencerStressTest, TicksOnTheTimersOwnThreadsAgainstActivationChanges) {
-    TempDirectory folder;
-    WriteShortSong(folder);
-    VirtualMidiMachine machine(false);
-    MidiManager music;
-    ToggleActivation(music);
-    ExpectEverythingReleased(machine);
+// Ticks driven by hand from another thread, then on the timers' own threads.
+TEST(SequencerStressTest, TicksFromOtherThreadsAgainstActivationChanges) {
+    for (const bool byHand : {true, false}) {
+        SCOPED_TRACE(byHand ? "by hand" : "own threads");
+        TempDirectory folder;
+        WriteShortSong(folder);
+        VirtualMidiMachine machine(byHand);
+        MidiManager music;
+        std::atomic<bool> done{false};
+        std::thread timerThread([&] {
+            while (byHand && !done) machine.Advance(1);
+        });
+        music.ActivateApp(1, nullptr);
+        music.StartAtStartUp(nullptr);
+        for (int round = 0; round < kRounds; ++round) {
+            music.ActivateApp(0, nullptr);
+            music.ActivateApp(1, nullptr);
+            std::this_thread::yield();
+        }
+        music.StopMIDI();
+        done = true;
+        timerThread.join();
+        ExpectEverythingReleased(machine);
+    }
 }
 
 }  // namespace

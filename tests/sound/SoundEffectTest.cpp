@@ -1,5 +1,3 @@
-// The four sound effects by index, and playback of wave resources by name.
-
 #include <gtest/gtest.h>
 
 #include "platform/Multimedia.h"
@@ -29,8 +27,7 @@ protected:
     VirtualMidiMachine m_machine;
 };
 
-// Each index plays its resource, one outside the table nothing.
-TEST_F(SoundEffectTest, EachIndexPlaysItsResource) {
+TEST_F(SoundEffectTest, EachIndexPlaysItsResourceFoundWhateverTheCase) {
     for (int32_t index = -1; index <= SoundEffect::kCount; ++index)
         SoundEffect effect(nullptr, index);
     EXPECT_EQ(Played(),
@@ -39,9 +36,8 @@ TEST_F(SoundEffectTest, EachIndexPlaysItsResource) {
     EXPECT_EQ(sounds[1].bytes, 11u);
     EXPECT_EQ(sounds[1].time, VirtualMidiMachine::kStartTime);
     EXPECT_EQ(SoundEffect::ResourceName(SoundEffect::kCount), nullptr);
-}
-
-TEST_F(SoundEffectTest, ResourcesAreFoundWithoutRegardToCaseAndUnknownOnesFail) {
+    // Resources are found without regard to case; unknown ones fail.
+    m_machine.Devices().Reset();
     EXPECT_EQ(PlaySoundA("peelwave", nullptr, SND_RESOURCE | SND_ASYNC), TRUE);
     EXPECT_EQ(PlaySoundA("NoSuchWAVE", nullptr, SND_RESOURCE | SND_ASYNC), FALSE);
     EXPECT_EQ(PlaySoundA("PeelWAVE", nullptr, SND_ASYNC), FALSE);
