@@ -92,14 +92,10 @@ TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
                                        {0x0000FF, 0x00FF00, 0xFF0000}};
     ExpectDrawn(3, 2, [&](LONG x, LONG y) { return expected16[y][x]; });
 
-    Bytes rows32;
-    for (LONG y = 1; y >= 0; --y) {
-        for (LONG x = 0; x < 3; ++x) {
-            const COLORREF c = PatternColour(x, y);
-            rows32.insert(rows32.end(),
-                          {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
-                           static_cast<uint8_t>(c), 0xAB});
-        }
+    Bytes rows32(24, 0xAB);
+    for (LONG y = 0; y < 2; ++y) {
+        for (LONG x = 0; x < 3; ++x)
+            StoreColour(rows32.data() + ((1 - y) * 3 + x) * 4, PatternColour(x, y));
     }
     ASSERT_TRUE(ReadBytes(MakePictureFile({.width = 3, .height = 2, .bitCount = 32}, rows32)));
     ExpectDrawn(3, 2, PatternColour);

@@ -53,30 +53,31 @@ protected:
     SolidPage page;
 };
 
-// Nothing is printed; the person at the computer is told, once, what to do.
-TEST_F(PrinterTest, WithoutAPrinterTheLogLinesAndOneMessageResult) {
-    machine.InstallPrinter(std::nullopt);
-    CPrinter printer(nullptr, "Quillory: Printing", page);
-    EXPECT_EQ(page.prints, 0);
-    EXPECT_TRUE(machine.PrintedPages().empty());
-    EXPECT_EQ(log.Messages(),
-              (std::vector<std::string>{"CPrinter::CPrinter: Printer Dialog",
-                                        "CPrinter::CPrinter: Unable to get a printer DC"}));
+// Nothing is printed; without a printer the person at the computer is told, once, what
+// to do.
+TEST_F(PrinterTest, WithoutAPrinterOrWhenCancelledNothingIsPrinted) {
+    for (const bool installed : {false, true}) {
+        SCOPED_TRACE(installed ? "cancelled" : "no printer");
+        LogCapture caseLog;
+        if (installed) {
+            InstallPrinter();
+            machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Cancel});
+        } else {
+            machine.InstallPrinter(std::nullopt);
+        }
+        CPrinter printer(nullptr, "Quillory: Printing", page);
+        EXPECT_EQ(page.prints, 0);
+        EXPECT_TRUE(machine.PrintedPages().empty());
+        EXPECT_TRUE(machine.PrintedDocuments().empty());
+        EXPECT_EQ(caseLog.Messages(),
+                  (std::vector<std::string>{"CPrinter::CPrinter: Printer Dialog",
+                                            "CPrinter::CPrinter: Unable to get a printer DC"}));
+    }
     const std::vector<HeadlessBackend::MessageBoxShown> shown = machine.MessageBoxesShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Print");
     EXPECT_NE(shown[0].text.find("add it in the computer's printer settings"), std::string::npos)
         << shown[0].text;
-}
-
-TEST_F(PrinterTest, CancellingTheDialogPrintsNothing) {
-    InstallPrinter();
-    machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Cancel});
-    CPrinter printer(nullptr, "Quillory: Printing", page);
-    EXPECT_EQ(page.prints, 0);
-    EXPECT_TRUE(machine.PrintedPages().empty());
-    EXPECT_TRUE(machine.PrintedDocuments().empty());
-    EXPECT_TRUE(log.Contains("CPrinter::CPrinter: Unable to get a printer DC"));
 }
 
 TEST_F(PrinterTest, ConfirmingPrintsOneLandscapePageThreeQuartersWideAndCentred) {
@@ -99,15 +100,11 @@ TEST_F(PrinterTest, ConfirmingPrintsOneLandscapePageThreeQuartersWideAndCentred)
     EXPECT_FALSE(log.Contains("CPrinter::CPrinter: EndPage failed"));
 }
 
-TEST_F(PrinterTest, FittingKeepsTheSourcesProportionsAndCentresIt) {
+TEST_F(PrinterTest, FittingLeavesAnEmptySourceAlone) {
     InstallPrinter();
     machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
     HDC printer = CPrinter::GetPrinterDC(nullptr);
     ASSERT_NE(printer, nullptr);
-    RECT area{0, 0, 848, 592};
-    CPrinter::FitToPage(printer, area);
-    EXPECT_EQ(area, (RECT{500, 453, 3000, 2094}));
-
     RECT empty{0, 0, 0, 10};
     CPrinter::FitToPage(printer, empty);
     EXPECT_EQ(empty, (RECT{0, 0, 0, 10}));
