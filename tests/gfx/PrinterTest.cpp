@@ -6,8 +6,7 @@
 #include "gfx/DIB.h"
 #include "gfx/Printer.h"
 #include "platform/Gdi.h"
-#include "platform/WindowManager.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "tests/gfx/FreshMachine.h"
 #include "tests/gfx/PictureBytes.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"
@@ -33,21 +32,11 @@ public:
     RECT given{};
 };
 
-class PrinterTest : public ::testing::Test {
+class PrinterTest : public ::testing::Test, protected FreshMachine {
 protected:
-    PrinterTest() {
-        WindowManager::Instance().Reset();
-        machine.Reset();
-    }
-    ~PrinterTest() override {
-        machine.Reset();
-        WindowManager::Instance().Reset();
-    }
-
     // A printer whose printable area is 3000 x 4000 upright: 4000 x 3000 in landscape.
     void InstallPrinter() { machine.InstallPrinter(PrinterDescription{"test", 3000, 4000}); }
 
-    HeadlessBackend& machine = HeadlessBackend::Instance();
     TempDirectory folder;
     LogCapture log;
     SolidPage page;
