@@ -6,8 +6,6 @@
 
 #include "tests/platform/WindowFixture.h"
 
-using Strings = std::vector<std::string>;
-
 // The owner-drawn button, on a shown parent with the focus: the probe's starting point.
 class ButtonTest : public WindowFixture {
 protected:
