@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -12,11 +11,6 @@
 #include "platform/web/WebKeyMap.h"
 
 namespace {
-
-std::array<LONG, 4> Edges(const std::optional<RECT>& area) {
-    if (!area) return {-1, -1, -1, -1};
-    return {area->left, area->top, area->right, area->bottom};
-}
 
 // The window in CSS pixels and its device pixel ratio, and where the 1024 x 768 screen
 // lands: at whole scales (in device pixels) crisp, else smoothed.
@@ -43,14 +37,13 @@ TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
         {0, 0, 0, {0, 0, 1, 0.75}, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at " << c.ratio);
         const CanvasFit fit(1024, 768, c.width, c.height, c.ratio);
-        const std::string label = std::to_string(c.width) + " x " + std::to_string(c.height) +
-                                  " at " + std::to_string(c.ratio);
-        EXPECT_DOUBLE_EQ(fit.Canvas().left, c.expected.left) << label;
-        EXPECT_DOUBLE_EQ(fit.Canvas().top, c.expected.top) << label;
-        EXPECT_DOUBLE_EQ(fit.Canvas().width, c.expected.width) << label;
-        EXPECT_DOUBLE_EQ(fit.Canvas().height, c.expected.height) << label;
-        EXPECT_EQ(fit.WholeScale(), c.whole) << label;
+        EXPECT_DOUBLE_EQ(fit.Canvas().left, c.expected.left);
+        EXPECT_DOUBLE_EQ(fit.Canvas().top, c.expected.top);
+        EXPECT_DOUBLE_EQ(fit.Canvas().width, c.expected.width);
+        EXPECT_DOUBLE_EQ(fit.Canvas().height, c.expected.height);
+        EXPECT_EQ(fit.WholeScale(), c.whole);
     }
 }
 
@@ -71,11 +64,7 @@ TEST(CanvasFit, PagePointsMapToTheScreenPixelUnderThemHeldInside) {
         {1900, -20, {1023, 0}},
         {240 + 1440, 1080, {1023, 767}},
     };
-    for (const Case& c : cases) {
-        const POINT point = fit.ToScreen(c.x, c.y);
-        EXPECT_EQ(point.x, c.expected.x) << c.x << ", " << c.y;
-        EXPECT_EQ(point.y, c.expected.y) << c.x << ", " << c.y;
-    }
+    for (const Case& c : cases) EXPECT_EQ(fit.ToScreen(c.x, c.y), c.expected) << c.x << ", " << c.y;
 }
 
 TEST(WebKeyMap, NamesTheDesktopsKeys) {
@@ -110,11 +99,11 @@ TEST(DirtyArea, GathersEveryChangeInsideTheScreenUntilTaken) {
     dirty.Add(RECT{2000, 0, 2100, 10}, screen);  // off the screen
     EXPECT_FALSE(dirty.Take());
     dirty.Add(RECT{10, 20, 11, 21}, screen);
-    EXPECT_EQ(Edges(dirty.Take()), (std::array<LONG, 4>{10, 20, 11, 21}));
+    EXPECT_EQ(dirty.Take(), (RECT{10, 20, 11, 21}));
     EXPECT_FALSE(dirty.Take());
     dirty.Add(RECT{100, 100, 200, 150}, screen);
     dirty.Add(RECT{-50, 400, 20, 900}, screen);
-    EXPECT_EQ(Edges(dirty.Take()), (std::array<LONG, 4>{0, 100, 200, 768}));
+    EXPECT_EQ(dirty.Take(), (RECT{0, 100, 200, 768}));
 }
 
 void Tick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {}
