@@ -15,12 +15,11 @@ namespace {
 // The window in CSS pixels and its device pixel ratio, and where the 1024 x 768 screen
 // lands: at whole scales (in device pixels) crisp, else smoothed.
 TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
-    struct Case {
+    const struct {
         double width, height, ratio;
         CanvasFit::Placement expected;
         bool whole;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1024, 768, 1, {0, 0, 1024, 768}, true},
         {2048, 1536, 1, {0, 0, 2048, 1536}, true},
         // An eighth or more above a whole scale is smooth; less is taken down to it.
@@ -36,7 +35,7 @@ TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
         // Tiny or empty windows still give a picture.
         {0, 0, 0, {0, 0, 1, 0.75}, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at " << c.ratio);
         const CanvasFit fit(1024, 768, c.width, c.height, c.ratio);
         EXPECT_DOUBLE_EQ(fit.Canvas().left, c.expected.left);
@@ -49,11 +48,10 @@ TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
 
 TEST(CanvasFit, PagePointsMapToTheScreenPixelUnderThemHeldInside) {
     const CanvasFit fit(1024, 768, 1920, 1080, 1);  // the canvas: 1440 x 1080 from x = 240
-    struct Case {
+    const struct {
         double x, y;
         POINT expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {240, 0, {0, 0}},
         {240 + 1439.9, 1079.9, {1023, 767}},
         {240 + 720, 540, {512, 384}},
@@ -64,16 +62,15 @@ TEST(CanvasFit, PagePointsMapToTheScreenPixelUnderThemHeldInside) {
         {1900, -20, {1023, 0}},
         {240 + 1440, 1080, {1023, 767}},
     };
-    for (const Case& c : cases) EXPECT_EQ(fit.ToScreen(c.x, c.y), c.expected) << c.x << ", " << c.y;
+    for (const auto& c : cases) EXPECT_EQ(fit.ToScreen(c.x, c.y), c.expected) << c.x << ", " << c.y;
 }
 
 TEST(WebKeyMap, NamesTheDesktopsKeys) {
-    struct Case {
+    // clang-format off
+    const struct {
         const char* key;
         std::optional<UINT> expected;
-    };
-    // clang-format off
-    const Case cases[] = {
+    } cases[] = {
         {"a", 'A'}, {"z", 'Z'}, {"A", 'A'}, {"Z", 'Z'}, {"0", '0'}, {"9", '9'},
         {"F1", 0x70}, {"F10", 0x79}, {"F12", 0x7B},
         {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {" ", VK_SPACE}, {"Backspace", VK_BACK},
@@ -86,7 +83,7 @@ TEST(WebKeyMap, NamesTheDesktopsKeys) {
         {"\xC3\xA9", std::nullopt}, {"!", std::nullopt}, {"ab", std::nullopt},
     };
     // clang-format on
-    for (const Case& c : cases) EXPECT_EQ(WebKeyMap::VirtualKey(c.key), c.expected) << c.key;
+    for (const auto& c : cases) EXPECT_EQ(WebKeyMap::VirtualKey(c.key), c.expected) << c.key;
     for (const std::string_view name : WebKeyMap::NamedKeys())
         EXPECT_TRUE(WebKeyMap::VirtualKey(name).has_value()) << name;
 }

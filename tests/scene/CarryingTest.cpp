@@ -84,11 +84,10 @@ TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldInsideThePa
 // Past any edge of the page the pointer is put back on that edge; on the page, the far edges
 // included, it is left where it is.
 TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
-    struct Row {
+    const struct {
         POINT move;
         POINT held;  // on the screen; {0, 0}: not moved
-    };
-    const Row rows[] = {
+    } rows[] = {
         {{-5, 300}, {kPageLeft, kPageTop + 300}},
         {{900, 300}, {kPageRight, kPageTop + 300}},
         {{300, -5}, {kPageLeft + 300, kPageTop}},
@@ -99,7 +98,7 @@ TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
         {{kPageWidth, kPageHeight}, {0, 0}},
     };
     view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.move.x << "," << row.move.y);
         SetCursorPos(0, 0);
         Send(WM_MOUSEMOVE, row.move.x, row.move.y);
