@@ -92,14 +92,10 @@ TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
                                        {0x0000FF, 0x00FF00, 0xFF0000}};
     ExpectDrawn(3, 2, [&](LONG x, LONG y) { return expected16[y][x]; });
 
-    Bytes rows32;
-    for (LONG y = 1; y >= 0; --y) {
-        for (LONG x = 0; x < 3; ++x) {
-            const COLORREF c = PatternColour(x, y);
-            rows32.insert(rows32.end(),
-                          {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
-                           static_cast<uint8_t>(c), 0xAB});
-        }
+    Bytes rows32(24, 0xAB);
+    for (LONG y = 0; y < 2; ++y) {
+        for (LONG x = 0; x < 3; ++x)
+            StoreColour(rows32.data() + ((1 - y) * 3 + x) * 4, PatternColour(x, y));
     }
     ASSERT_TRUE(ReadBytes(MakePictureFile({.width = 3, .height = 2, .bitCount = 32}, rows32)));
     ExpectDrawn(3, 2, PatternColour);
@@ -133,36 +129,33 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
     Bytes offsetInside = good;
     offsetInside[10] = 16;
     const std::string bad = "CDIBSection::ReadSection: Bad file read.";
-    const std::string badImage = "CDIBSection::ReadSection: Bad bitmap image read.";
     const std::string sizeProblem = "CDIBSection::ReadSection: BITMAPINFOHEADER size problem.";
     const std::string table =
         "CDIBSection::ReadSection: Colour table does not fit before the pixels.";
+    const std::string depth = "CDIBSection::ComputeMetrics: Unsupported size or bit depth.";
+    const Bytes rows = Rows24(4, 3, PatternColour);
+    // clang-format off
     const Case cases[] = {
         {"a cut file header", Bytes(good.begin(), good.begin() + 13), {bad}},
-        {"a BMP type field",
-         MakePictureFile({.type = 0x4D42}, Rows24(4, 3, PatternColour)),
+        {"a BMP type field", MakePictureFile({.type = 0x4D42}, rows),
          {"CDIBSection::ReadSection: Not the correct file type."}},
-        {"an OS/2 header",
-         MakePictureFile({.headerSize = 12}, Rows24(4, 3, PatternColour)),
+        {"an OS/2 header", MakePictureFile({.headerSize = 12}, rows),
          {"CDIBSection::ComputeMetrics: Not a valid Windows bitmap -- probably an OS/2 bitmap",
           sizeProblem}},
-        {"a compressed picture",
-         MakePictureFile({.compression = 1}, Rows24(4, 3, PatternColour)),
+        {"a compressed picture", MakePictureFile({.compression = 1}, rows),
          {"CDIBSection::ReadSection: Not an uncompressed format."}},
         {"an offset beyond the file", offsetBeyond, {bad}},
         {"an offset inside the header", offsetInside, {bad}},
         {"no colour table", MakePictureFile({.bitCount = 8}, Bytes(12, 0)), {table}},
         {"a short colour table",
-         MakePictureFile({.bitCount = 4, .colours = Palette(15)}, Bytes(12, 0)),
-         {table}},
-        {"a depth of 2 bits",
-         MakePictureFile({.bitCount = 2}, Bytes(12, 0)),
-         {"CDIBSection::ComputeMetrics: Unsupported size or bit depth.", sizeProblem}},
-        {"an absurd height",
-         MakePictureFile({.height = 20000}, Bytes(48, 0)),
-         {"CDIBSection::ComputeMetrics: Unsupported size or bit depth.", sizeProblem}},
-        {"short pixel data", Bytes(good.begin(), good.end() - 1), {badImage}},
+         MakePictureFile({.bitCount = 4, .colours = Palette(15)}, Bytes(12, 0)), {table}},
+        {"a depth of 2 bits", MakePictureFile({.bitCount = 2}, Bytes(12, 0)), {depth, sizeProblem}},
+        {"an absurd height", MakePictureFile({.height = 20000}, Bytes(48, 0)),
+         {depth, sizeProblem}},
+        {"short pixel data", Bytes(good.begin(), good.end() - 1),
+         {"CDIBSection::ReadSection: Bad bitmap image read."}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::remove("log.txt");

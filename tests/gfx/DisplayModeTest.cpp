@@ -4,8 +4,7 @@
 
 #include "gfx/DisplayMode.h"
 #include "platform/User.h"
-#include "platform/WindowManager.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "tests/gfx/FreshMachine.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"
 
@@ -13,23 +12,12 @@ namespace {
 
 using Step = HeadlessBackend::DisplayStep;
 
-class DisplayModeTest : public ::testing::Test {
+class DisplayModeTest : public ::testing::Test, protected FreshMachine {
 protected:
-    DisplayModeTest() {
-        WindowManager::Instance().Reset();
-        machine.Reset();
-        window = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
-                                 nullptr, ProgramInstance(), nullptr);
-    }
-    ~DisplayModeTest() override {
-        machine.Reset();
-        WindowManager::Instance().Reset();
-    }
-
-    HeadlessBackend& machine = HeadlessBackend::Instance();
     TempDirectory folder;
     LogCapture log;
-    HWND window{};
+    HWND window = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                                  nullptr, ProgramInstance(), nullptr);
 };
 
 // The desktop is given back at the end, and a restore that failed is tried again then.

@@ -1,5 +1,7 @@
 #include "tests/gfx/PictureBytes.h"
 
+#include <utility>
+
 #include "gfx/DIB.h"
 #include "platform/ByteOrder.h"
 
@@ -12,27 +14,21 @@ COLORREF PatternColour(LONG x, LONG y) {
 Bytes MakePictureFile(const PictureFileLayout& layout, const Bytes& pixels) {
     const auto tableBytes = static_cast<uint32_t>(layout.colours.size() * 4);
     const uint32_t offset = 14 + layout.headerSize + tableBytes + layout.gap;
+    const auto width = static_cast<uint32_t>(layout.width);
+    const auto height = static_cast<uint32_t>(layout.height);
+    // The OS/2 core header has 16-bit sizes and ends after the bit count.
+    const size_t sizeWidth = layout.headerSize == 12 ? 2 : 4;
     Bytes out;
-    AppendLittleEndian(out, layout.type, 2);
-    AppendLittleEndian(out, offset + static_cast<uint32_t>(pixels.size()), 4);
-    AppendLittleEndian(out, 0, 4);
-    AppendLittleEndian(out, offset, 4);
-    if (layout.headerSize == 12) {
-        // The OS/2 core header: size, 16-bit width and height, planes, bit count.
-        AppendLittleEndian(out, 12, 4);
-        AppendLittleEndian(out, static_cast<uint32_t>(layout.width), 2);
-        AppendLittleEndian(out, static_cast<uint32_t>(layout.height), 2);
-        AppendLittleEndian(out, 1, 2);
-        AppendLittleEndian(out, layout.bitCount, 2);
-    } else {
-        AppendLittleEndian(out, layout.headerSize, 4);
-        AppendLittleEndian(out, static_cast<uint32_t>(layout.width), 4);
-        AppendLittleEndian(out, static_cast<uint32_t>(layout.height), 4);
-        AppendLittleEndian(out, 1, 2);
-        AppendLittleEndian(out, layout.bitCount, 2);
+    // clang-format off
+    const std::pair<uint32_t, size_t> fields[] = {
+        {layout.type, 2}, {offset + static_cast<uint32_t>(pixels.size()), 4}, {0, 4}, {offset, 4},
+        {layout.headerSize, 4}, {width, sizeWidth}, {height, sizeWidth}, {1, 2},
+        {layout.bitCount, 2}};
+    // clang-format on
+    for (const auto& [value, bytes] : fields) AppendLittleEndian(out, value, bytes);
+    if (layout.headerSize != 12) {
         AppendLittleEndian(out, layout.compression, 4);
-        for (int i = 0; i < 5; ++i) AppendLittleEndian(out, 0, 4);
-        if (layout.headerSize > 40) out.resize(out.size() + layout.headerSize - 40, 0);
+        out.resize(out.size() + 20 + (layout.headerSize > 40 ? layout.headerSize - 40 : 0), 0);
     }
     for (uint32_t colour : layout.colours) AppendLittleEndian(out, colour, 4);
     out.resize(out.size() + layout.gap, 0xEE);
@@ -45,33 +41,27 @@ Bytes Rows24(int32_t width, int32_t height, const ColourAt& colour) {
     const auto stride = static_cast<size_t>((width * 3 + 3) / 4 * 4);
     for (int32_t y = height - 1; y >= 0; --y) {
         const size_t start = out.size();
-        for (int32_t x = 0; x < width; ++x) {
-            const COLORREF c = colour(x, y);
-            out.push_back(static_cast<uint8_t>(c >> 16));
-            out.push_back(static_cast<uint8_t>(c >> 8));
-            out.push_back(static_cast<uint8_t>(c));
-        }
         out.resize(start + stride, 0);
+        for (int32_t x = 0; x < width; ++x)
+            StoreColour(&out[start + 3 * static_cast<size_t>(x)], colour(x, y));
     }
     return out;
 }
 
 Bytes Picture24(int32_t width, int32_t height, const ColourAt& colour) {
-    PictureFileLayout layout;
-    layout.width = width;
-    layout.height = height;
-    return MakePictureFile(layout, Rows24(width, height, colour));
+    return MakePictureFile({.width = width, .height = height}, Rows24(width, height, colour));
+}
+
+void StoreColour(uint8_t* to, COLORREF colour) {
+    to[0] = static_cast<uint8_t>(colour >> 16);
+    to[1] = static_cast<uint8_t>(colour >> 8);
+    to[2] = static_cast<uint8_t>(colour);
 }
 
 void FillPicture(CDIB& picture, const ColourAt& colour) {
     for (LONG y = 0; y < picture.GetHeight(); ++y) {
-        for (LONG x = 0; x < picture.GetWidth(); ++x) {
-            uint8_t* pixel = picture.PixelAddress(x, y);
-            const COLORREF c = colour(x, y);
-            pixel[0] = static_cast<uint8_t>(c >> 16);
-            pixel[1] = static_cast<uint8_t>(c >> 8);
-            pixel[2] = static_cast<uint8_t>(c);
-        }
+        for (LONG x = 0; x < picture.GetWidth(); ++x)
+            StoreColour(picture.PixelAddress(x, y), colour(x, y));
     }
 }
 

@@ -35,6 +35,8 @@ Bytes Rows24(int32_t width, int32_t height, const ColourAt& colour);
 // A complete 24-bit picture file of `colour`.
 Bytes Picture24(int32_t width, int32_t height, const ColourAt& colour);
 
+// The three bytes of a 24-bit pixel, blue first as pictures store them.
+void StoreColour(uint8_t* to, COLORREF colour);
 void FillPicture(CDIB& picture, const ColourAt& colour);
 COLORREF ColourOf(const CDIB& picture, LONG x, LONG y);
 // The screen surface's pixel, as a colour value.

@@ -6,8 +6,6 @@
 
 #include "tests/platform/WindowFixture.h"
 
-using Strings = std::vector<std::string>;
-
 // The owner-drawn button, on a shown parent with the focus: the probe's starting point.
 class ButtonTest : public WindowFixture {
 protected:
@@ -37,13 +35,12 @@ protected:
 // A press inside, the moves, and the release through the pointer: the button ends drawn
 // up and without the capture, and clicks only when released inside (it covers 10..69).
 TEST_F(ButtonTest, AReleaseClicksOnlyInsideWhereverThePointerWentBetween) {
-    struct Row {
+    const struct {
         const char* name;
         std::vector<POINT> moves;
         POINT release;
         bool clicks;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"inside", {}, {20, 20}, true},
         {"at the last pixel inside", {}, {69, 69}, true},
         {"outside without a move", {}, {150, 150}, false},
@@ -52,7 +49,7 @@ TEST_F(ButtonTest, AReleaseClicksOnlyInsideWhereverThePointerWentBetween) {
         {"back inside after a move out", {{150, 150}, {30, 30}}, {30, 30}, true},
         {"out, in and out again", {{150, 150}, {30, 30}, {150, 150}}, {150, 150}, false},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         machine.MovePointer({20, 20});
         machine.PressButton({20, 20});

@@ -1,7 +1,5 @@
 #include "tests/platform/WindowFixture.h"
 
-using Strings = std::vector<std::string>;
-
 class MessageQueueTest : public WindowFixture {};
 
 // Sent messages run at once, posted ones wait for the loop in order, and the quit

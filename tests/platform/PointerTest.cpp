@@ -1,8 +1,6 @@
 #include "platform/Cursor.h"
 #include "tests/platform/WindowFixture.h"
 
-using Strings = std::vector<std::string>;
-
 class PointerTest : public WindowFixture {
 protected:
     void SetUp() override {

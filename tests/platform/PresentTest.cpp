@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -37,44 +38,39 @@ protected:
 };
 
 TEST_F(PresentTest, ReleasingAContextPresentsOnlyWhatWasDrawnOnIt) {
+    const struct {
+        const char* what;
+        std::vector<std::array<int, 4>> copies;  // left, top, width, height in the client
+        std::vector<RECT> presented;
+    } cases[] = {
+        {"nothing drawn", {}, {}},
+        {"a 120 x 120 copy", {{10, 20, 120, 120}}, {{110, 70, 230, 190}}},
+        {"one pixel in the last column and row", {{399, 299, 1, 1}}, {{499, 349, 500, 350}}},
+        {"a copy cut by the client's edge", {{350, 250, 120, 120}}, {{450, 300, 500, 350}}},
+        {"a copy wholly outside", {{400, 0, 50, 50}}, {}},
+        {"two copies: their bounds", {{0, 0, 10, 10}, {30, 40, 10, 10}}, {{100, 50, 140, 100}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PresentedAfter([&](HDC dc) {
+                      for (const auto& [x, y, w, h] : c.copies)
+                          BitBlt(dc, x, y, w, h, memory, 0, 0, SRCCOPY);
+                  }),
+                  c.presented)
+            << c.what;
+    }
+    EXPECT_TRUE(PresentedAfter([&](HDC) {
+                    BitBlt(memory, 0, 0, 50, 50, memory, 100, 100, SRCCOPY);
+                }).empty())
+        << "a copy into a memory context";
     BITMAPINFO info{};
     info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 4, 4, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const std::vector<uint8_t> pixels(4 * 12, 0x80);
-    const struct {
-        const char* what;
-        std::function<void(HDC)> draw;
-        std::vector<RECT> presented;
-    } cases[] = {
-        {"nothing drawn", [](HDC) {}, {}},
-        {"a copy into a memory context",
-         [&](HDC) { BitBlt(memory, 0, 0, 50, 50, memory, 100, 100, SRCCOPY); },
-         {}},
-        {"a 120 x 120 copy",
-         [&](HDC dc) { BitBlt(dc, 10, 20, 120, 120, memory, 0, 0, SRCCOPY); },
-         {RECT{110, 70, 230, 190}}},
-        {"one pixel in the last column and row",
-         [&](HDC dc) { BitBlt(dc, 399, 299, 1, 1, memory, 0, 0, SRCCOPY); },
-         {RECT{499, 349, 500, 350}}},
-        {"a copy cut by the client's edge",
-         [&](HDC dc) { BitBlt(dc, 350, 250, 120, 120, memory, 0, 0, SRCCOPY); },
-         {RECT{450, 300, 500, 350}}},
-        {"a copy wholly outside",
-         [&](HDC dc) { BitBlt(dc, 400, 0, 50, 50, memory, 0, 0, SRCCOPY); },
-         {}},
-        {"two copies: their bounds",
-         [&](HDC dc) {
-             BitBlt(dc, 0, 0, 10, 10, memory, 0, 0, SRCCOPY);
-             BitBlt(dc, 30, 40, 10, 10, memory, 0, 0, SRCCOPY);
-         },
-         {RECT{100, 50, 140, 100}}},
-        {"a stretched picture",
-         [&](HDC dc) {
-             StretchDIBits(dc, 5, 6, 8, 8, 0, 0, 4, 4, pixels.data(), &info, DIB_RGB_COLORS,
-                           SRCCOPY);
-         },
-         {RECT{105, 56, 113, 64}}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(PresentedAfter(c.draw), c.presented) << c.what;
+    EXPECT_EQ(PresentedAfter([&](HDC dc) {
+                  StretchDIBits(dc, 5, 6, 8, 8, 0, 0, 4, 4, pixels.data(), &info, DIB_RGB_COLORS,
+                                SRCCOPY);
+              }),
+              (std::vector<RECT>{{105, 56, 113, 64}}))
+        << "a stretched picture";
     ReleaseDC(nullptr, GetDC(nullptr));
     EXPECT_TRUE(machine.TakePresentedAreas().empty()) << "the screen's own context";
 }

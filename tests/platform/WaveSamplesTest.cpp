@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <limits>
+#include <bit>
 #include <string>
 #include <vector>
 
@@ -50,12 +49,12 @@ Bytes Wave(const Format& format, const Bytes& data, size_t declaredData = SIZE_M
            bool dataFirst = false) {
     Bytes wave{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
     AppendChunk(wave, "LIST", {1, 2, 3}, 3);
-    const auto data_ = [&] {
+    const auto appendData = [&] {
         AppendChunk(wave, "data", data, declaredData == SIZE_MAX ? data.size() : declaredData);
     };
-    if (dataFirst) data_();
+    if (dataFirst) appendData();
     AppendChunk(wave, "fmt ", FormatChunk(format), 16);
-    if (!dataFirst) data_();
+    if (!dataFirst) appendData();
     StoreLittleEndian(&wave[4], static_cast<uint32_t>(wave.size() - 8), 4);
     return wave;
 }
@@ -66,78 +65,50 @@ Bytes Little(std::initializer_list<uint32_t> values, size_t width) {
     return bytes;
 }
 
-struct ReadCase {
-    std::string name;
-    Format format;
-    Bytes wave;
-    std::vector<float> planar;
-};
-
 }  // namespace
 
 TEST(WaveSamples, EveryWidthAndLayoutReadsToPlanarFloats) {
-    float quarter = 0.25f;
-    uint32_t quarterBits = 0;
-    std::memcpy(&quarterBits, &quarter, 4);
-    const float loud = 2.0f;
-    uint32_t loudBits = 0;
-    std::memcpy(&loudBits, &loud, 4);
-    const uint32_t notANumber = 0x7FC00000u;
-    const Format stereo16{1, 2, 44100, 16};
-    const std::vector<ReadCase> cases = {
-        {"Unsigned8", {1, 1, 8000, 8}, Wave({1, 1, 8000, 8}, {0, 128, 255}), {-1, 0, 127 / 128.0f}},
-        {"Stereo16",
-         stereo16,
-         Wave(stereo16, Little({0x8000, 0x4000, 0x7FFF, 0}, 2)),
+    const struct {
+        const char* name;
+        Format format;
+        Bytes data;
+        std::vector<float> planar;
+        size_t declared = SIZE_MAX;
+        bool dataFirst = false;
+    } cases[] = {
+        // clang-format off
+        {"Unsigned8", {1, 1, 8000, 8}, {0, 128, 255}, {-1, 0, 127 / 128.0f}},
+        {"Stereo16", {1, 2, 44100}, Little({0x8000, 0x4000, 0x7FFF, 0}, 2),
          {-1, 32767 / 32768.0f, 0.5f, 0}},
-        {"Signed24",
-         {1, 1, 22050, 24},
-         Wave({1, 1, 22050, 24}, Little({0x800000, 0x400000}, 3)),
-         {-1, 0.5f}},
-        {"Signed32",
-         {1, 1, 22050, 32},
-         Wave({1, 1, 22050, 32}, Little({0x80000000u, 0}, 4)),
-         {-1, 0}},
-        {"FloatClampedAndNoNumberSilent",
-         {3, 1, 22050, 32},
-         Wave({3, 1, 22050, 32}, Little({quarterBits, loudBits, notANumber}, 4)),
+        {"Signed24", {.bits = 24}, Little({0x800000, 0x400000}, 3), {-1, 0.5f}},
+        {"Signed32", {.bits = 32}, Little({0x80000000u, 0}, 4), {-1, 0}},
+        {"FloatClampedAndNoNumberSilent", {3, 1, 22050, 32},
+         Little({std::bit_cast<uint32_t>(0.25f), std::bit_cast<uint32_t>(2.0f), 0x7FC00000u}, 4),
          {0.25f, 1, 0}},
-        {"DataBeforeFormat",
-         stereo16,
-         Wave(stereo16, Little({0x4000, 0x8000}, 2), SIZE_MAX, true),
-         {0.5f, -1}},
-        {"DataCutShortGivesItsWholeFrames",
-         {1, 1, 22050, 16},
-         Wave({1, 1, 22050, 16}, {0, 0x40, 0, 0xC0, 7}, std::numeric_limits<uint32_t>::max()),
-         {0.5f, -0.5f}},
-        {"LowestRateAndMostChannels",
-         {1, WaveSamples::kMostChannels, WaveSamples::kLowestRate, 8},
-         Wave({1, WaveSamples::kMostChannels, WaveSamples::kLowestRate, 8}, Bytes(32, 192)),
-         std::vector<float>(32, 0.5f)},
-        {"HighestRate",
-         {1, 1, WaveSamples::kHighestRate, 8},
-         Wave({1, 1, WaveSamples::kHighestRate, 8}, {64}),
-         {-0.5f}},
+        {"DataBeforeFormat", {1, 2, 44100}, Little({0x4000, 0x8000}, 2), {0.5f, -1}, SIZE_MAX,
+         true},
+        {"DataCutShortGivesItsWholeFrames", {}, {0, 0x40, 0, 0xC0, 7}, {0.5f, -0.5f}, UINT32_MAX},
+        {"LowestRateAndMostChannels", {1, WaveSamples::kMostChannels, WaveSamples::kLowestRate, 8},
+         Bytes(32, 192), std::vector<float>(32, 0.5f)},
+        {"HighestRate", {1, 1, WaveSamples::kHighestRate, 8}, {64}, {-0.5f}},
+        // clang-format on
     };
-    for (const ReadCase& tested : cases) {
+    for (const auto& tested : cases) {
         SCOPED_TRACE(tested.name);
-        const std::optional<WaveSamples> read = WaveSamples::Decode(tested.wave);
+        const std::optional<WaveSamples> read = WaveSamples::Decode(
+            Wave(tested.format, tested.data, tested.declared, tested.dataFirst));
         ASSERT_TRUE(read);
         EXPECT_EQ(read->sampleRate, tested.format.rate);
         EXPECT_EQ(read->channels, tested.format.channels);
         EXPECT_EQ(read->Frames(), tested.planar.size() / tested.format.channels);
         EXPECT_EQ(read->samples, tested.planar);
     }
-}
-
-TEST(WaveSamples, TheAlbumsOwnLayoutReads) {
-    const WaveHeader header{1, 22050, 8, 3};
-    Bytes wave;
-    header.Append(wave);
-    wave.insert(wave.end(), {128, 0, 255, 0});
-    const std::optional<WaveSamples> read = WaveSamples::Decode(wave);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->samples, (std::vector<float>{0, -1, 127 / 128.0f}));
+    // The album's own layout, as its sound files are written.
+    Bytes album;
+    WaveHeader{1, 22050, 8, 3}.Append(album);
+    album.insert(album.end(), {128, 0, 255, 0});
+    EXPECT_EQ(WaveSamples::Decode(album).value().samples,
+              (std::vector<float>{0, -1, 127 / 128.0f}));
 }
 
 TEST(WaveSamples, WhatIsNoReadableSoundGivesNothing) {
@@ -151,10 +122,8 @@ TEST(WaveSamples, WhatIsNoReadableSoundGivesNothing) {
     Bytes formatCutShort{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
     AppendChunk(formatCutShort, "fmt ", Bytes(10, 1), 16);
     const std::vector<std::pair<std::string, Bytes>> cases = {
-        {"Nothing", {}},
-        {"NotRiff", notRiff},
-        {"NotWave", notWave},
-        {"NoData", noData},
+        // clang-format off
+        {"Nothing", {}}, {"NotRiff", notRiff}, {"NotWave", notWave}, {"NoData", noData},
         {"FormatCutShort", formatCutShort},
         {"Compressed", Wave({2, 1, 22050, 16}, samples)},
         {"TwelveBits", Wave({1, 1, 22050, 12}, samples)},
@@ -164,6 +133,7 @@ TEST(WaveSamples, WhatIsNoReadableSoundGivesNothing) {
         {"RateTooLow", Wave({1, 1, WaveSamples::kLowestRate - 1, 16}, samples)},
         {"RateTooHigh", Wave({1, 1, WaveSamples::kHighestRate + 1, 16}, samples)},
         {"LessThanAFrame", Wave({1, 2, 22050, 16}, {1, 2, 3})},
+        // clang-format on
     };
     for (const auto& [name, wave] : cases) EXPECT_FALSE(WaveSamples::Decode(wave)) << name;
 }

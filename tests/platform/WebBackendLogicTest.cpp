@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -13,20 +12,14 @@
 
 namespace {
 
-std::array<LONG, 4> Edges(const std::optional<RECT>& area) {
-    if (!area) return {-1, -1, -1, -1};
-    return {area->left, area->top, area->right, area->bottom};
-}
-
 // The window in CSS pixels and its device pixel ratio, and where the 1024 x 768 screen
 // lands: at whole scales (in device pixels) crisp, else smoothed.
 TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
-    struct Case {
+    const struct {
         double width, height, ratio;
         CanvasFit::Placement expected;
         bool whole;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1024, 768, 1, {0, 0, 1024, 768}, true},
         {2048, 1536, 1, {0, 0, 2048, 1536}, true},
         // An eighth or more above a whole scale is smooth; less is taken down to it.
@@ -42,25 +35,23 @@ TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
         // Tiny or empty windows still give a picture.
         {0, 0, 0, {0, 0, 1, 0.75}, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at " << c.ratio);
         const CanvasFit fit(1024, 768, c.width, c.height, c.ratio);
-        const std::string label = std::to_string(c.width) + " x " + std::to_string(c.height) +
-                                  " at " + std::to_string(c.ratio);
-        EXPECT_DOUBLE_EQ(fit.Canvas().left, c.expected.left) << label;
-        EXPECT_DOUBLE_EQ(fit.Canvas().top, c.expected.top) << label;
-        EXPECT_DOUBLE_EQ(fit.Canvas().width, c.expected.width) << label;
-        EXPECT_DOUBLE_EQ(fit.Canvas().height, c.expected.height) << label;
-        EXPECT_EQ(fit.WholeScale(), c.whole) << label;
+        EXPECT_DOUBLE_EQ(fit.Canvas().left, c.expected.left);
+        EXPECT_DOUBLE_EQ(fit.Canvas().top, c.expected.top);
+        EXPECT_DOUBLE_EQ(fit.Canvas().width, c.expected.width);
+        EXPECT_DOUBLE_EQ(fit.Canvas().height, c.expected.height);
+        EXPECT_EQ(fit.WholeScale(), c.whole);
     }
 }
 
 TEST(CanvasFit, PagePointsMapToTheScreenPixelUnderThemHeldInside) {
     const CanvasFit fit(1024, 768, 1920, 1080, 1);  // the canvas: 1440 x 1080 from x = 240
-    struct Case {
+    const struct {
         double x, y;
         POINT expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {240, 0, {0, 0}},
         {240 + 1439.9, 1079.9, {1023, 767}},
         {240 + 720, 540, {512, 384}},
@@ -71,20 +62,15 @@ TEST(CanvasFit, PagePointsMapToTheScreenPixelUnderThemHeldInside) {
         {1900, -20, {1023, 0}},
         {240 + 1440, 1080, {1023, 767}},
     };
-    for (const Case& c : cases) {
-        const POINT point = fit.ToScreen(c.x, c.y);
-        EXPECT_EQ(point.x, c.expected.x) << c.x << ", " << c.y;
-        EXPECT_EQ(point.y, c.expected.y) << c.x << ", " << c.y;
-    }
+    for (const auto& c : cases) EXPECT_EQ(fit.ToScreen(c.x, c.y), c.expected) << c.x << ", " << c.y;
 }
 
 TEST(WebKeyMap, NamesTheDesktopsKeys) {
-    struct Case {
+    // clang-format off
+    const struct {
         const char* key;
         std::optional<UINT> expected;
-    };
-    // clang-format off
-    const Case cases[] = {
+    } cases[] = {
         {"a", 'A'}, {"z", 'Z'}, {"A", 'A'}, {"Z", 'Z'}, {"0", '0'}, {"9", '9'},
         {"F1", 0x70}, {"F10", 0x79}, {"F12", 0x7B},
         {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {" ", VK_SPACE}, {"Backspace", VK_BACK},
@@ -97,7 +83,7 @@ TEST(WebKeyMap, NamesTheDesktopsKeys) {
         {"\xC3\xA9", std::nullopt}, {"!", std::nullopt}, {"ab", std::nullopt},
     };
     // clang-format on
-    for (const Case& c : cases) EXPECT_EQ(WebKeyMap::VirtualKey(c.key), c.expected) << c.key;
+    for (const auto& c : cases) EXPECT_EQ(WebKeyMap::VirtualKey(c.key), c.expected) << c.key;
     for (const std::string_view name : WebKeyMap::NamedKeys())
         EXPECT_TRUE(WebKeyMap::VirtualKey(name).has_value()) << name;
 }
@@ -110,11 +96,11 @@ TEST(DirtyArea, GathersEveryChangeInsideTheScreenUntilTaken) {
     dirty.Add(RECT{2000, 0, 2100, 10}, screen);  // off the screen
     EXPECT_FALSE(dirty.Take());
     dirty.Add(RECT{10, 20, 11, 21}, screen);
-    EXPECT_EQ(Edges(dirty.Take()), (std::array<LONG, 4>{10, 20, 11, 21}));
+    EXPECT_EQ(dirty.Take(), (RECT{10, 20, 11, 21}));
     EXPECT_FALSE(dirty.Take());
     dirty.Add(RECT{100, 100, 200, 150}, screen);
     dirty.Add(RECT{-50, 400, 20, 900}, screen);
-    EXPECT_EQ(Edges(dirty.Take()), (std::array<LONG, 4>{0, 100, 200, 768}));
+    EXPECT_EQ(dirty.Take(), (RECT{0, 100, 200, 768}));
 }
 
 void Tick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {}

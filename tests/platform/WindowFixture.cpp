@@ -52,44 +52,35 @@ std::string Describe(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                        (name != kMessageNames.end() ? name->second : FormatText("0x%04X", message));
     switch (message) {
         case WM_DRAWITEM:
-            text += DrawItemDetails(lParam);
-            break;
+            return text + DrawItemDetails(lParam);
         case WM_COMMAND:
-            text += FormatText(" %u %u", LOWORD(wParam), HIWORD(wParam));
-            break;
+            return text + FormatText(" %u %u", LOWORD(wParam), HIWORD(wParam));
         case BM_SETSTATE:
         case WM_ACTIVATEAPP:
-            text += wParam != 0 ? " TRUE" : " FALSE";
-            break;
+            return text + (wParam != 0 ? " TRUE" : " FALSE");
         case WM_KEYDOWN:
         case WM_CHAR:
-            text += FormatText(" %u", static_cast<unsigned>(wParam));
-            break;
+            return text + FormatText(" %u", static_cast<unsigned>(wParam));
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            text += " " + NameOf(reinterpret_cast<HWND>(wParam));
-            break;
+            return text + " " + NameOf(reinterpret_cast<HWND>(wParam));
         case WM_CAPTURECHANGED:
-            text += " " + NameOf(reinterpret_cast<HWND>(lParam));
-            break;
+            return text + " " + NameOf(reinterpret_cast<HWND>(lParam));
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP: {
-            const POINT p = LParamToPoint(lParam);
-            text += FormatText(" %d,%d", p.x, p.y);
-            break;
-        }
+        case WM_LBUTTONUP:
+            return text + FormatText(" %d,%d", LParamToPoint(lParam).x, LParamToPoint(lParam).y);
         default:
-            break;
+            return text;
     }
-    return text;
 }
 
 LRESULT TracedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     g_trace.emplace_back(message, Describe(window, message, wParam, lParam));
     const auto handler = WindowFixture::s_handlers.find(message);
-    if (handler != WindowFixture::s_handlers.end()) return handler->second(window, wParam, lParam);
-    return DefWindowProcA(window, message, wParam, lParam);
+    return handler != WindowFixture::s_handlers.end()
+               ? handler->second(window, wParam, lParam)
+               : DefWindowProcA(window, message, wParam, lParam);
 }
 
 // A button's own procedure wrapped so that its messages are traced too.
@@ -146,10 +137,9 @@ HWND WindowFixture::MakeButton(const std::string& name, int id, RECT place, HWND
 
 std::vector<std::string> WindowFixture::TakeTrace(const std::vector<UINT>& ignored) {
     std::vector<std::string> kept;
-    for (const auto& [message, text] : g_trace) {
+    for (const auto& [message, text] : g_trace)
         if (std::find(ignored.begin(), ignored.end(), message) == ignored.end())
             kept.push_back(text);
-    }
     g_trace.clear();
     return kept;
 }

@@ -13,6 +13,8 @@
 #include "platform/User.h"
 #include "platform/headless/HeadlessBackend.h"
 
+using Strings = std::vector<std::string>;
+
 class WindowFixture : public testing::Test {
 public:
     // What a traced window answers to a message, instead of the default handling.
@@ -29,7 +31,7 @@ protected:
 
     // The traced messages since the last look, leaving out the ones in `ignored`, each in
     // a readable form such as "main WM_PAINT" or "parent WM_DRAWITEM 7 ODA_SELECT".
-    std::vector<std::string> TakeTrace(const std::vector<UINT>& ignored = {});
+    Strings TakeTrace(const std::vector<UINT>& ignored = {});
     void RunUntilIdle() { HeadlessBackend::RunUntilIdle(); }
 
     HeadlessBackend& machine = HeadlessBackend::Instance();

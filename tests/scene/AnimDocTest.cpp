@@ -57,7 +57,7 @@ TEST_F(AnimDocTest, AMissingOrForeignPageFileIsAPageWithoutStickersAndNoLogLine)
 // The page shows every whole record of a known sticker whose picture can be read, in
 // the file's order: the stored priority is not used, the place in the file is.
 TEST_F(AnimDocTest, ReadsEveryWholeRecordOfAKnownStickerInTheFilesOrder) {
-    book.RemovePicture(StickerPictureFiles[85]);
+    std::filesystem::remove(book.HostPath(StickerPictureFiles[85]));
     const int32_t last = NUMBEROFSTICKERGRAPHICS - 1;
     const Bytes two = BookFolder::PageOf({{84, 1, 2, 11, 0}, {last, 3, 4, 11, 0}});
     const struct {
@@ -110,15 +110,14 @@ TEST_F(AnimDocTest, ChangePageTurnsBothWaysWithWrapAroundAndRefreshesInPlace) {
     EXPECT_EQ(book.Page(0), BookFolder::PageOf(onFirst)) << "saved when turned away from";
     Stick(74, 526, 316);
 
-    struct Turn {
+    const struct {
         int32_t direction;
         int32_t page;
         Records shown;
-    };
-    const Turn turns[] = {{kPageNext, 0, onFirst},     {kPageNext, 1, {}},
-                          {kPagePrevious, 0, onFirst}, {kPagePrevious, last, onLast},
-                          {kPageSame, last, onLast},   {kPageNext, 0, onFirst}};
-    for (const Turn& turn : turns) {
+    } turns[] = {{kPageNext, 0, onFirst},     {kPageNext, 1, {}},
+                 {kPagePrevious, 0, onFirst}, {kPagePrevious, last, onLast},
+                 {kPageSame, last, onLast},   {kPageNext, 0, onFirst}};
+    for (const auto& turn : turns) {
         const int32_t serialBefore = doc.GetSprites().First()->GetSerial();
         doc.ChangePage(turn.direction);
         EXPECT_EQ(doc.GetCurrentPage(), turn.page);

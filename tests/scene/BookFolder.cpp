@@ -44,10 +44,6 @@ std::string BookFolder::HostPath(const std::string& programPath) const {
     return folder / relative;
 }
 
-void BookFolder::RemovePicture(const std::string& programPath) const {
-    std::filesystem::remove(HostPath(programPath));
-}
-
 Bytes BookFolder::PageOf(const std::vector<StickerRecord>& records) {
     Bytes page = EmptyPage();
     for (const StickerRecord& record : records) {

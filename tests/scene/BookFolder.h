@@ -28,7 +28,6 @@ public:
 
     // The host path of a program path ("\data003\s0101.dat").
     std::string HostPath(const std::string& programPath) const;
-    void RemovePicture(const std::string& programPath) const;
 
     // One page file record: sprite index, x, y, priority, flipped.
     using StickerRecord = std::array<int32_t, 5>;

@@ -2,10 +2,9 @@
 
 #include "catalogue/PageGeometry.h"
 #include "platform/User.h"
-#include "platform/WindowManager.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "scene/ChildWindow.h"
 #include "scene/CursorSet.h"
+#include "tests/gfx/FreshMachine.h"
 #include "tests/scene/DocumentFixture.h"
 
 // The cursor display counter as it stands, read without changing it.
@@ -14,10 +13,8 @@ static int CursorCounter() {
     return ShowCursor(FALSE);
 }
 
-class CursorSetTest : public testing::Test {
+class CursorSetTest : public testing::Test, protected FreshMachine {
 protected:
-    CursorSetTest() { WindowManager::Instance().Reset(); }
-    ~CursorSetTest() override { WindowManager::Instance().Reset(); }
     CCursorSet cursors;
 };
 
@@ -40,11 +37,9 @@ TEST_F(CursorSetTest, HidingLowersTheCounterOnceAndTheArrowRaisesItAgain) {
 }
 
 // The page window over a main window, with the view of a stand-in page.
-class CarryingTest : public DocumentFixture {
+class CarryingTest : public DocumentFixture, protected FreshMachine {
 protected:
     CarryingTest() {
-        WindowManager::Instance().Reset();
-        machine.Reset();
         main = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, kScreenWidth,
                                kScreenHeight, nullptr, nullptr, ProgramInstance(), nullptr);
         page = std::make_unique<ChildWindow>(ProgramInstance(), main, &view);
@@ -53,16 +48,12 @@ protected:
     }
     ~CarryingTest() override {
         if (view.IsDragging()) view.EndDrag(page->GetHWnd());
-        page.reset();
-        WindowManager::Instance().Reset();
-        machine.Reset();
     }
 
     void Send(UINT message, LONG x, LONG y) {
         SendMessageA(page->GetHWnd(), message, 0, PointToLParam(POINT{x, y}));
     }
 
-    HeadlessBackend& machine = HeadlessBackend::Instance();
     HWND main = nullptr;
     std::unique_ptr<ChildWindow> page;
 };
@@ -93,11 +84,10 @@ TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldInsideThePa
 // Past any edge of the page the pointer is put back on that edge; on the page, the far edges
 // included, it is left where it is.
 TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
-    struct Row {
+    const struct {
         POINT move;
         POINT held;  // on the screen; {0, 0}: not moved
-    };
-    const Row rows[] = {
+    } rows[] = {
         {{-5, 300}, {kPageLeft, kPageTop + 300}},
         {{900, 300}, {kPageRight, kPageTop + 300}},
         {{300, -5}, {kPageLeft + 300, kPageTop}},
@@ -108,7 +98,7 @@ TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
         {{kPageWidth, kPageHeight}, {0, 0}},
     };
     view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.move.x << "," << row.move.y);
         SetCursorPos(0, 0);
         Send(WM_MOUSEMOVE, row.move.x, row.move.y);

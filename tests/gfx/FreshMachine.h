@@ -1,0 +1,20 @@
+#pragma once
+// The headless machine and the window system as fresh as at start-up, for the length of a
+// test that makes windows, switches the display or prints.
+
+#include "platform/WindowManager.h"
+#include "platform/headless/HeadlessBackend.h"
+
+class FreshMachine {
+protected:
+    FreshMachine() { Reset(); }
+    ~FreshMachine() { Reset(); }
+
+    HeadlessBackend& machine = HeadlessBackend::Instance();
+
+private:
+    void Reset() {
+        WindowManager::Instance().Reset();
+        machine.Reset();
+    }
+};
