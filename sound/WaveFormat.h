@@ -63,8 +63,10 @@ struct WaveHeader {
     }
 
 private:
+    // Byte by byte: GCC 12's overflow check misreads a range insert into an empty vector
+    // when the thread-sanitizer build inlines it.
     static void AppendTag(std::vector<uint8_t>& bytes, const char (&tag)[5]) {
-        bytes.insert(bytes.end(), tag, tag + 4);
+        for (size_t i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(tag[i]));
     }
     static bool HasTag(std::span<const uint8_t> bytes, size_t at, const char (&tag)[5]) {
         return std::memcmp(bytes.data() + at, tag, 4) == 0;
