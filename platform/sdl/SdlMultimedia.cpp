@@ -101,13 +101,7 @@ UINT SdlMultimedia::MidiOutputCount() {
 
 bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
     if (deviceId >= MidiOutputCount()) return false;
-    caps = MIDIOUTCAPSA{};
-    const std::string_view name = m_synthesizer->ProductName();
-    std::copy_n(name.begin(), std::min(name.size(), MAXPNAMELEN - 1), caps.szPname);
-    caps.wTechnology = MOD_SWSYNTH;
-    caps.wVoices = kVoices;
-    caps.wNotes = kVoices;
-    caps.wChannelMask = 0xFFFF;
+    caps = SynthesizerCapabilities(*m_synthesizer, kVoices);
     return true;
 }
 

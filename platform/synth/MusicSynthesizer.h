@@ -3,8 +3,11 @@
 // stereo out. Messages may come from one thread while another renders; each
 // synthesizer guards its own state.
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
+
+#include "platform/Multimedia.h"
 
 class MusicSynthesizer {
 public:
@@ -19,3 +22,15 @@ public:
     // Renders `frames` interleaved stereo frames into `out`, replacing what it held.
     virtual void Render(float* out, int frames) = 0;
 };
+
+// What a MIDI output device playing through `synthesizer` says of itself.
+inline MIDIOUTCAPSA SynthesizerCapabilities(const MusicSynthesizer& synthesizer, WORD voices) {
+    MIDIOUTCAPSA caps{};
+    const std::string_view name = synthesizer.ProductName();
+    std::copy_n(name.begin(), std::min(name.size(), MAXPNAMELEN - 1), caps.szPname);
+    caps.wTechnology = MOD_SWSYNTH;
+    caps.wVoices = voices;
+    caps.wNotes = voices;
+    caps.wChannelMask = 0xFFFF;
+    return caps;
+}

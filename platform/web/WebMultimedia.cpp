@@ -182,13 +182,7 @@ UINT WebMultimedia::MidiOutputCount() {
 
 bool WebMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
     if (deviceId != 0) return false;
-    caps = MIDIOUTCAPSA{};
-    const std::string_view name = m_synthesizer.ProductName();
-    std::copy_n(name.begin(), std::min(name.size(), MAXPNAMELEN - 1), caps.szPname);
-    caps.wTechnology = MOD_SWSYNTH;
-    caps.wVoices = kVoices;
-    caps.wNotes = kVoices;
-    caps.wChannelMask = 0xFFFF;
+    caps = SynthesizerCapabilities(m_synthesizer, kVoices);
     return true;
 }
 
