@@ -9,23 +9,26 @@
 // The contract of an owner-drawn button (BS_OWNERDRAW), which the program relies on.
 // "Draw A/S" is WM_DRAWITEM sent to the parent with item action A and item state S.
 //
-// | Event                                   | The button does |
+// clang-format off
+// | Event                                   | The button does                                      |
 // |-----------------------------------------|------------------------------------------------------|
-// | WM_LBUTTONDOWN                          | SetCapture, SetFocus (focus draw below), pressed; |
-// |                                         | BM_SETSTATE TRUE: draw ODA_SELECT/ODS_SELECTED | |
-// WM_MOUSEMOVE, left held, captured       | BM_SETSTATE (pointer inside): draw ODA_SELECT with    |
-// |                                         | ODS_SELECTED inside, without it outside; every move |
-// | WM_LBUTTONUP inside, after a press      | BM_SETSTATE FALSE: draw ODA_SELECT/0; ReleaseCapture;
-// | |                                         | WM_COMMAND (id, BN_CLICKED) to the parent | |
-// WM_LBUTTONUP outside, after a press     | ReleaseCapture only (already drawn up); no command   |
-// | WM_LBUTTONUP without a press            | nothing | | WM_CAPTURECHANGED during a press        |
-// press ends; BM_SETSTATE FALSE when drawn down        | | BM_SETSTATE TRUE / FALSE | always draw
-// ODA_SELECT with / without ODS_SELECTED   | | WM_SETFOCUS                             | draw
-// ODA_FOCUS with ODS_FOCUS                        | | WM_KILLFOCUS                            |
-// draw ODA_FOCUS without ODS_FOCUS; a press ends       | | | (ReleaseCapture, so no click follows);
-// invalidate,   | |                                         | so a WM_PAINT draw follows | |
-// WM_PAINT                                | draw ODA_DRAWENTIRE with the current state           |
-// | WM_ERASEBKGND                           | nothing erased; answers 1 |
+// | WM_LBUTTONDOWN                          | SetCapture, SetFocus (focus draw below), pressed;     |
+// |                                         | BM_SETSTATE TRUE: draw ODA_SELECT/ODS_SELECTED       |
+// | WM_MOUSEMOVE, left held, captured       | BM_SETSTATE (pointer inside): draw ODA_SELECT with    |
+// |                                         | ODS_SELECTED inside, without it outside; every move  |
+// | WM_LBUTTONUP inside, after a press      | BM_SETSTATE FALSE: draw ODA_SELECT/0; ReleaseCapture; |
+// |                                         | WM_COMMAND (id, BN_CLICKED) to the parent            |
+// | WM_LBUTTONUP outside, after a press     | ReleaseCapture only (already drawn up); no command   |
+// | WM_LBUTTONUP without a press            | nothing                                              |
+// | WM_CAPTURECHANGED during a press        | press ends; BM_SETSTATE FALSE when drawn down        |
+// | BM_SETSTATE TRUE / FALSE                | always draw ODA_SELECT with / without ODS_SELECTED   |
+// | WM_SETFOCUS                             | draw ODA_FOCUS with ODS_FOCUS                        |
+// | WM_KILLFOCUS                            | draw ODA_FOCUS without ODS_FOCUS; a press ends       |
+// |                                         | (ReleaseCapture, so no click follows); invalidate,   |
+// |                                         | so a WM_PAINT draw follows                           |
+// | WM_PAINT                                | draw ODA_DRAWENTIRE with the current state           |
+// | WM_ERASEBKGND                           | nothing erased; answers 1                            |
+// clang-format on
 //
 // Every draw request carries ODT_BUTTON, the id, the button's window, a context on
 // its client area and the client rectangle; the item state also holds ODS_FOCUS
