@@ -116,9 +116,9 @@ void Scene(Canvas& canvas) {
     uint32_t seed = 7;
     for (int32_t dot = 0; dot < 140; ++dot) {
         seed = seed * 1103515245u + 12345u;
-        const double x = (seed >> 8) % 844;
+        const double x = (seed >> 8) % static_cast<uint32_t>(kPageWidth);
         seed = seed * 1103515245u + 12345u;
-        const double y = (seed >> 8) % 588;
+        const double y = (seed >> 8) % static_cast<uint32_t>(kPageHeight);
         DesignKit::Dot(canvas, x, y, 1.2 + dot % 3 * 0.6, Palette::kWhite);
     }
     for (const auto& [x, y] : {std::pair{120.0, 60.0},

@@ -82,7 +82,7 @@ void Scene(Canvas& canvas) {
     uint32_t seed = 3;
     for (int32_t flake = 0; flake < 70; ++flake) {
         seed = seed * 1103515245u + 12345u;
-        const double x = (seed >> 8) % 844;
+        const double x = (seed >> 8) % static_cast<uint32_t>(kPageWidth);
         seed = seed * 1103515245u + 12345u;
         const double y = (seed >> 8) % 300;
         canvas.Circle(x, y, 3 + flake % 3);
