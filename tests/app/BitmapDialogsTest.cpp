@@ -1,12 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "app/BitmapDialogs.h"
 #include "platform/DeviceContext.h"
-#include "platform/User.h"
-#include "platform/WindowManager.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "tests/platform/WindowFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/support/TempDirectory.h"
@@ -22,23 +16,11 @@ Surface ResourceFace(const char* name, LONG width, LONG height) {
     return surface;
 }
 
-class BitmapDialogsTest : public ::testing::Test {
+class BitmapDialogsTest : public WindowFixture {
 protected:
-    BitmapDialogsTest() {
-        WindowManager::Instance().Reset();
-        machine.Reset();
-        machine.SetVirtualClock(0);
-        WNDCLASSEXA plain{sizeof(WNDCLASSEXA), 0,       DefWindowProcA, 0,       0,
-                          ProgramInstance(),   nullptr, nullptr,        nullptr, nullptr,
-                          "DialogsTestMain",   nullptr};
-        RegisterClassExA(&plain);
-        main = CreateWindowExA(0, "DialogsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
-                               nullptr, nullptr, ProgramInstance(), nullptr);
-        HeadlessBackend::RunUntilIdle();
-    }
-    ~BitmapDialogsTest() override {
-        machine.Reset();
-        WindowManager::Instance().Reset();
+    void SetUp() override {
+        main = MakeWindow("main", {0, 0, 1024, 768});
+        RunUntilIdle();
     }
 
     static uint32_t Screen(LONG x, LONG y) { return ScreenPixels().Pixel(x, y); }
@@ -53,7 +35,6 @@ protected:
 
     TempDirectory folder;
     LogCapture log;
-    HeadlessBackend& machine = HeadlessBackend::Instance();
     HWND main{};
 };
 
@@ -61,17 +42,25 @@ TEST_F(BitmapDialogsTest, TheQuestionIsYesForEnterOnlyAndNoWhenItCannotBeShown) 
     struct Row {
         UINT key;
         const char* picture;
-        bool yes;
+        bool shown, yes;
     };
     for (const Row& row :
-         {Row{VK_RETURN, "ClearAllDialogBkg", true}, Row{VK_ESCAPE, "ClearAllDialogBkg", false},
-          Row{VK_RETURN, "NoSuchPicture", false}, Row{VK_RETURN, nullptr, false}}) {
+         {Row{VK_RETURN, "ClearAllDialogBkg", true, true},
+          Row{VK_ESCAPE, "ClearAllDialogBkg", true, false},
+          Row{VK_RETURN, "NoSuchPicture", false, false}, Row{VK_RETURN, nullptr, false, false}}) {
         SCOPED_TRACE(row.picture != nullptr ? row.picture : "no picture");
+        bool ownerDisabled = false;
+        machine.Then([&] { ownerDisabled = !IsWindowEnabled(main); });
         machine.PressKey(row.key);
         EXPECT_EQ(AskYesNo(main, row.picture), row.yes);
-        HeadlessBackend::RunUntilIdle();
+        EXPECT_TRUE(IsWindowEnabled(main));
+        RunUntilIdle();
+        EXPECT_EQ(ownerDisabled, row.shown) << "the owner is disabled only while a dialog runs";
     }
     EXPECT_EQ(ShowBitmapDialog(main, kDialogYesNo, YesNoDialogProc, "NoSuchPicture"), -1);
+    machine.Then([&] { DestroyWindow(main); });
+    EXPECT_EQ(ShowBitmapDialog(main, kDialogYesNo, YesNoDialogProc, "ClearAllDialogBkg"), -1)
+        << "an owner destroyed while the dialog runs ends it";
 }
 
 TEST_F(BitmapDialogsTest, TheQuestionIsItsPictureCentredWithItsButtons) {
@@ -92,6 +81,8 @@ TEST_F(BitmapDialogsTest, TheQuestionIsItsPictureCentredWithItsButtons) {
     machine.Click(POINT{332 + 196 + 60, 204 + 288 + 20});
     EXPECT_EQ(ShowBitmapDialog(main, kDialogYesNo, YesNoDialogProc, "ClearAllDialogBkg"), 2);
     EXPECT_TRUE(checked);
+    RunUntilIdle();
+    EXPECT_NE(Screen(332 + 5, 204 + 5), background.Pixel(5, 5)) << "its place is repainted after";
 }
 
 TEST_F(BitmapDialogsTest, AButtonShowsItsDownPictureWhileHeld) {
