@@ -116,29 +116,28 @@ WindowFixture::~WindowFixture() {
     s_handlers.clear();
 }
 
-HWND WindowFixture::MakeWindow(const std::string& name, RECT place, HWND parent, DWORD style) {
-    const HWND window = CreateWindowExA(0, "Traced", name.c_str(), style, place.left, place.top,
+HWND WindowFixture::MakeWindow(const std::string& name, RECT place, HWND parent, DWORD style,
+                               const char* className, int id) {
+    const HWND window = CreateWindowExA(0, className, name.c_str(), style, place.left, place.top,
                                         place.right - place.left, place.bottom - place.top, parent,
-                                        nullptr, ProgramInstance(), nullptr);
+                                        reinterpret_cast<HMENU>(static_cast<uintptr_t>(id)),
+                                        ProgramInstance(), nullptr);
     g_names[window] = name;
     return window;
 }
 
 HWND WindowFixture::MakeButton(const std::string& name, int id, RECT place, HWND parent) {
-    const HWND button = CreateWindowExA(
-        0, "button", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, parent,
-        reinterpret_cast<HMENU>(static_cast<uintptr_t>(id)), ProgramInstance(), nullptr);
-    g_names[button] = name;
+    const HWND button =
+        MakeWindow(name, place, parent, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, "button", id);
     g_buttonProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(button, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&TracedButtonProc)));
     return button;
 }
 
-std::vector<std::string> WindowFixture::TakeTrace(const std::vector<UINT>& ignored) {
-    std::vector<std::string> kept;
+Strings WindowFixture::TakeTrace(const std::vector<UINT>& listed, bool keepListed) {
+    Strings kept;
     for (const auto& [message, text] : g_trace)
-        if (std::find(ignored.begin(), ignored.end(), message) == ignored.end())
+        if ((std::find(listed.begin(), listed.end(), message) != listed.end()) == keepListed)
             kept.push_back(text);
     g_trace.clear();
     return kept;

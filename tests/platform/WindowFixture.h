@@ -24,14 +24,17 @@ protected:
     WindowFixture();
     ~WindowFixture() override;
 
-    // A traced window of the class "Traced" at `place` (screen or parent coordinates).
+    // A traced window of the class "Traced" (or another, with its control id) at `place`
+    // (screen or parent coordinates).
     HWND MakeWindow(const std::string& name, RECT place, HWND parent = nullptr,
-                    DWORD style = WS_POPUP | WS_VISIBLE);
+                    DWORD style = WS_POPUP | WS_VISIBLE, const char* className = "Traced",
+                    int id = 0);
     HWND MakeButton(const std::string& name, int id, RECT place, HWND parent);
 
-    // The traced messages since the last look, leaving out the ones in `ignored`, each in
-    // a readable form such as "main WM_PAINT" or "parent WM_DRAWITEM 7 ODA_SELECT".
-    Strings TakeTrace(const std::vector<UINT>& ignored = {});
+    // The traced messages since the last look, leaving out the ones `listed` (or only those,
+    // with `keepListed`), each in a readable form such as "main WM_PAINT" or
+    // "parent WM_DRAWITEM 7 ODA_SELECT".
+    Strings TakeTrace(const std::vector<UINT>& listed = {}, bool keepListed = false);
     void RunUntilIdle() { HeadlessBackend::RunUntilIdle(); }
 
     HeadlessBackend& machine = HeadlessBackend::Instance();
