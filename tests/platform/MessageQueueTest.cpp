@@ -1,11 +1,11 @@
 #include "tests/platform/WindowFixture.h"
 
-class MessageQueueTest : public WindowFixture {};
-
-// Sent messages run at once, posted ones wait for the loop in order, and the quit
-// comes after them and ends GetMessage.
-TEST_F(MessageQueueTest, SentRunAtOncePostedWaitInOrderAndQuitComesLast) {
+class MessageQueueTest : public WindowFixture {
+protected:
     const HWND main = MakeWindow("main", {0, 0, 100, 100});
+};
+
+TEST_F(MessageQueueTest, SentRunAtOncePostedWaitInOrderAndQuitComesLast) {
     RunUntilIdle();
     TakeTrace();
     PostMessageA(main, WM_USER, 0, 0);
@@ -21,9 +21,9 @@ TEST_F(MessageQueueTest, SentRunAtOncePostedWaitInOrderAndQuitComesLast) {
 }
 
 // Paint comes only when nothing else waits, parents before children, asks for the erase
-// only when the invalidation did, and stops once the window is validated.
+// only when the invalidation did, stops once the window is validated, and covers every
+// invalidation.
 TEST_F(MessageQueueTest, PaintComesLastParentFirstAndErasesOnlyWhenAsked) {
-    const HWND main = MakeWindow("main", {0, 0, 100, 100});
     const HWND child = MakeWindow("child", {10, 10, 30, 30}, main, WS_CHILD | WS_VISIBLE);
     PostMessageA(main, WM_USER, 0, 0);
     RunUntilIdle();
@@ -38,9 +38,7 @@ TEST_F(MessageQueueTest, PaintComesLastParentFirstAndErasesOnlyWhenAsked) {
     InvalidateRect(child, nullptr, TRUE);
     RunUntilIdle();
     EXPECT_EQ(TakeTrace(), (Strings{"child WM_PAINT", "child WM_ERASEBKGND"}));
-}
 
-TEST_F(MessageQueueTest, PaintAreaIsTheUnionOfInvalidationsCutToTheClient) {
     RECT painted{};
     s_handlers[WM_PAINT] = [&painted](HWND window, WPARAM, LPARAM) -> LRESULT {
         PAINTSTRUCT paint{};
@@ -49,20 +47,15 @@ TEST_F(MessageQueueTest, PaintAreaIsTheUnionOfInvalidationsCutToTheClient) {
         EndPaint(window, &paint);
         return 0;
     };
-    const HWND main = MakeWindow("main", {0, 0, 100, 100});
-    RunUntilIdle();
-    const RECT first{10, 10, 20, 20};
-    const RECT second{90, 95, 150, 150};
+    const RECT first{50, 50, 60, 60}, second{90, 95, 150, 150};
     InvalidateRect(main, &first, FALSE);
     InvalidateRect(main, &second, FALSE);
     RunUntilIdle();
-    EXPECT_EQ(painted, (RECT{10, 10, 100, 100}));
+    EXPECT_EQ(painted, (RECT{50, 50, 100, 100})) << "the union of invalidations cut to the client";
 }
 
-// Keys reach the focus and translation adds the character; activation is told to every
-// top-level window.
+// Translation adds the character to a letter's key.
 TEST_F(MessageQueueTest, KeysReachTheFocusAndActivationEveryTopLevelWindow) {
-    const HWND main = MakeWindow("main", {0, 0, 100, 100});
     SetFocus(main);
     RunUntilIdle();
     TakeTrace();
@@ -77,10 +70,9 @@ TEST_F(MessageQueueTest, KeysReachTheFocusAndActivationEveryTopLevelWindow) {
 }
 
 TEST_F(MessageQueueTest, AWindowDestroyedInsideASentMessageIsNotUsedAfterwards) {
-    const HWND main = MakeWindow("main", {0, 0, 100, 100});
     const HWND child = MakeWindow("child", {0, 0, 50, 50}, main, WS_CHILD | WS_VISIBLE);
     RunUntilIdle();
-    s_handlers[WM_LBUTTONDOWN] = [main](HWND, WPARAM, LPARAM) -> LRESULT {
+    s_handlers[WM_LBUTTONDOWN] = [this](HWND, WPARAM, LPARAM) -> LRESULT {
         DestroyWindow(main);
         return 0;
     };
@@ -98,7 +90,6 @@ TEST_F(MessageQueueTest, AWindowDestroyedInsideASentMessageIsNotUsedAfterwards) 
 // Subclassing is checked through every traced button; here, the 32-bit slots hold no
 // pointer, and a creation the procedure aborts gives no window.
 TEST_F(MessageQueueTest, CreationAbortedByTheProcedureGivesNoWindow) {
-    const HWND main = MakeWindow("main", {0, 0, 10, 10});
     EXPECT_EQ(GetWindowLongA(main, GWL_WNDPROC), 0);
     EXPECT_EQ(GetWindowLongA(main, GWL_HINSTANCE), 0x400000);
     TakeTrace();

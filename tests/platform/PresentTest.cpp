@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <array>
-#include <functional>
-#include <vector>
 
 #include "platform/Gdi.h"
 #include "tests/platform/WindowFixture.h"

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "platform/Kernel.h"
@@ -16,10 +17,8 @@ std::string RunSecondCopy(const std::string& mutexName, const std::string& displ
     const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
     if (pipe == nullptr) return "cannot run";
     char line[64] = {};
-    if (std::fgets(line, sizeof(line), pipe.get()) == nullptr) return "nothing";
-    std::string answer = line;
-    if (!answer.empty() && answer.back() == '\n') answer.pop_back();
-    return answer;
+    const bool answered = std::fgets(line, sizeof(line), pipe.get()) != nullptr;
+    return answered ? std::string(line, std::strcspn(line, "\n")) : "nothing";
 }
 
 }  // namespace

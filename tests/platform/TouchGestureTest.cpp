@@ -16,10 +16,8 @@ namespace {
 std::string Played(const std::string& steps, bool carryingAtLift) {
     TouchGesture gesture;
     std::istringstream in(steps);
-    char what = 0;
-    char comma = 0;
-    LONG x = 0;
-    LONG y = 0;
+    char what = 0, comma = 0;
+    LONG x = 0, y = 0;
     while (in >> what >> x >> comma >> y) {
         const int64_t finger = std::islower(what) != 0 ? 2 : 1;
         // Window pixels are twice the screen's here, so the slide is measured in the window.

@@ -29,17 +29,18 @@ void AppendChunk(Bytes& wave, const char (&tag)[5], const Bytes& body, size_t de
     if (body.size() % 2 != 0 && body.size() == declared) wave.push_back(0);
 }
 
+Bytes Little(std::initializer_list<uint32_t> values, size_t width) {
+    Bytes bytes;
+    for (const uint32_t value : values) AppendLittleEndian(bytes, value, width);
+    return bytes;
+}
+
 Bytes FormatChunk(const Format& format) {
-    Bytes body;
-    const uint16_t align = static_cast<uint16_t>(format.channels * format.bits / 8);
-    for (const auto& [value, width] : {std::pair<uint32_t, size_t>{format.tag, 2},
-                                       {format.channels, 2},
-                                       {format.rate, 4},
-                                       {format.rate * align, 4},
-                                       {align, 2},
-                                       {format.bits, 2}}) {
-        AppendLittleEndian(body, value, width);
-    }
+    const auto align = static_cast<uint16_t>(format.channels * format.bits / 8);
+    Bytes body = Little({format.tag, format.channels}, 2);
+    for (const Bytes& part :
+         {Little({format.rate, format.rate * align}, 4), Little({align, format.bits}, 2)})
+        body.insert(body.end(), part.begin(), part.end());
     return body;
 }
 
@@ -57,12 +58,6 @@ Bytes Wave(const Format& format, const Bytes& data, size_t declaredData = SIZE_M
     if (!dataFirst) appendData();
     StoreLittleEndian(&wave[4], static_cast<uint32_t>(wave.size() - 8), 4);
     return wave;
-}
-
-Bytes Little(std::initializer_list<uint32_t> values, size_t width) {
-    Bytes bytes;
-    for (const uint32_t value : values) AppendLittleEndian(bytes, value, width);
-    return bytes;
 }
 
 }  // namespace
