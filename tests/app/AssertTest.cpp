@@ -21,7 +21,6 @@ protected:
     HeadlessBackend& machine = HeadlessBackend::Instance();
 };
 
-// The box shows the check with a beep; OK carries on, Cancel also closes the main window.
 TEST_F(AssertTest, TheBoxShowsTheCheckAndCancelAlsoClosesTheMainWindow) {
     const std::string expression = "(stickersUsed) != NULL && (stickersUsed)->IsValid()";
     const std::string message =
@@ -44,8 +43,7 @@ TEST_F(AssertTest, TheBoxShowsTheCheckAndCancelAlsoClosesTheMainWindow) {
     }
 }
 
-// The macro passes its condition's text, module and line; a passing check shows
-// nothing; a long condition is shown whole.
+// A long condition is shown whole.
 TEST_F(AssertTest, CheckMacroPassesTheConditionTextModuleAndLine) {
     const int stickersLeft = 300;
     QASSERT(stickersLeft >= 0 && stickersLeft <= 224);

@@ -123,7 +123,6 @@ TEST_F(BitmapDialogsTest, TheEndingScreenCoversTheScreenAndIgnoresEscape) {
     EXPECT_TRUE(escapeSurvived);
 }
 
-// A kind of dialog that does not exist shows nothing; a missing picture draws nothing.
 TEST_F(BitmapDialogsTest, AnUnknownKindShowsNothingAndAMissingPictureDrawsNothing) {
     for (const int kind : {3, -1})
         EXPECT_EQ(ShowBitmapDialog(main, kind, OkDialogProc, "AboutDialogBkg"), 0) << kind;

@@ -7,8 +7,7 @@
 class DisplayPrintTest : public WindowFixture {};
 
 // Switching, restoring and each failing step are checked through gfx/DisplayMode; here,
-// what only the display object promises: a mode it set is given back when it is
-// released, even after a failed restore.
+// what only the display object promises.
 TEST_F(DisplayPrintTest, TheDisplayModeIsGivenBackOnReleaseAfterAFailedRestore) {
     DisplayObject* display = nullptr;
     ASSERT_EQ(DirectDrawCreate(nullptr, &display, nullptr), DD_OK);
@@ -23,9 +22,8 @@ TEST_F(DisplayPrintTest, TheDisplayModeIsGivenBackOnReleaseAfterAFailedRestore) 
     EXPECT_FALSE(machine.FullScreen());
 }
 
-// The program's choice through the dialog is checked through gfx/Printer; here, what
-// only a printer context promises: a reset to landscape, no page outside a document,
-// the pages of a document printed, and an end by DeleteDC.
+// The program's choice through the dialog is checked through gfx/Printer; here, what only
+// a printer context promises: a reset to landscape, and an end by DeleteDC.
 TEST_F(DisplayPrintTest, APrinterContextPrintsPagesOnlyInsideADocument) {
     machine.InstallPrinter(PrinterDescription{"paper", 30, 40});
     PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};

@@ -20,9 +20,8 @@ TEST_F(MessageQueueTest, SentRunAtOncePostedWaitInOrderAndQuitComesLast) {
     EXPECT_EQ(TakeTrace(), (Strings{"main WM_USER", "main WM_USER+1"}));
 }
 
-// Paint comes only when nothing else waits, parents before children, asks for the erase
-// only when the invalidation did, stops once the window is validated, and covers every
-// invalidation.
+// Paint comes only when nothing else waits, stops once the window is validated, and
+// covers every invalidation.
 TEST_F(MessageQueueTest, PaintComesLastParentFirstAndErasesOnlyWhenAsked) {
     const HWND child = MakeWindow("child", {10, 10, 30, 30}, main, WS_CHILD | WS_VISIBLE);
     PostMessageA(main, WM_USER, 0, 0);

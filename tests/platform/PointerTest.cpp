@@ -25,11 +25,24 @@ TEST_F(PointerTest, FocusChangeTellsTheLoserThenTheWinner) {
     EXPECT_TRUE(TakeTrace().empty()) << "the same window again changes nothing";
 }
 
-TEST_F(PointerTest, CapturedMouseGoesToTheCaptureWithoutCursorRequests) {
+// A tracked window gets one leave when the pointer goes elsewhere, and at once when the
+// pointer is not over it; the captured mouse goes to the capture without cursor requests.
+TEST_F(PointerTest, LeavesAreTrackedAndTheCapturedMouseGoesToTheCapture) {
     machine.MovePointer({50, 50});
     RunUntilIdle();
     EXPECT_EQ(TakeTrace(),
               (Strings{"left WM_SETCURSOR", "main WM_SETCURSOR", "left WM_MOUSEMOVE 50,50"}));
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, left, 1};
+    EXPECT_TRUE(TrackMouseEvent(&track));
+    machine.MovePointer({60, 50});
+    machine.MovePointer({150, 50});
+    machine.MovePointer({160, 50});
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace({WM_SETCURSOR, WM_MOUSEMOVE}), (Strings{"left WM_MOUSELEAVE"}));
+    EXPECT_TRUE(TrackMouseEvent(&track));
+    RunUntilIdle();
+    EXPECT_EQ(TakeTrace(), (Strings{"left WM_MOUSELEAVE"}));
+
     SetCapture(left);
     machine.MovePointer({150, 20});
     RunUntilIdle();
@@ -65,28 +78,7 @@ TEST_F(PointerTest, CursorsLoadFromTheRegistryWithoutRegardToCase) {
     ForgetCursorResources();
 }
 
-// Leave tracking posts one leave when the pointer goes elsewhere, and at once for a
-// window the pointer is not over.
-TEST_F(PointerTest, LeaveTrackingPostsOneLeaveWhenThePointerIsElsewhere) {
-    machine.MovePointer({50, 50});
-    RunUntilIdle();
-    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, left, 1};
-    EXPECT_TRUE(TrackMouseEvent(&track));
-    TakeTrace();
-    machine.MovePointer({60, 50});
-    machine.MovePointer({150, 50});
-    machine.MovePointer({160, 50});
-    RunUntilIdle();
-    EXPECT_EQ(TakeTrace({WM_SETCURSOR, WM_MOUSEMOVE}), (Strings{"left WM_MOUSELEAVE"}));
-
-    // The pointer is over the right window now.
-    EXPECT_TRUE(TrackMouseEvent(&track));
-    RunUntilIdle();
-    EXPECT_EQ(TakeTrace(), (Strings{"left WM_MOUSELEAVE"}));
-}
-
-// The pointer placed by the program answers with a move, is held inside the exclusive
-// clipping rectangle, and client and screen points convert both ways.
+// Client and screen points convert both ways.
 TEST_F(PointerTest, SetCursorPosMovesThePointerAndClippingHoldsIt) {
     SetCursorPos(120, 30);
     POINT at{};

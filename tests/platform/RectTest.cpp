@@ -6,7 +6,8 @@
 // The right and bottom edges lie outside: a one-pixel rectangle holds one point, touching
 // rectangles do not intersect, and a union ignores empty rectangles.
 TEST(Rect, RightAndBottomEdgesAreOutside) {
-    const RECT onePixel{5, 5, 6, 6};
+    const RECT onePixel{5, 5, 6, 6}, left{0, 0, 10, 10}, right{10, 0, 20, 10};
+    const RECT overlapping{9, 9, 30, 30}, empty{100, 100, 100, 100};
     EXPECT_FALSE(IsRectEmpty(onePixel));
     EXPECT_TRUE(IsRectEmpty(RECT{5, 5, 5, 9}));
     EXPECT_TRUE(IsRectEmpty(RECT{5, 5, 4, 9}));
@@ -14,17 +15,11 @@ TEST(Rect, RightAndBottomEdgesAreOutside) {
     EXPECT_FALSE(PtInRect(&onePixel, POINT{6, 5}));
     EXPECT_FALSE(PtInRect(&onePixel, POINT{5, 6}));
 
-    const RECT left{0, 0, 10, 10};
-    const RECT right{10, 0, 20, 10};
-    RECT common{1, 1, 1, 1};
+    RECT common{1, 1, 1, 1}, both{};
     EXPECT_FALSE(IntersectRect(&common, &left, &right));
     EXPECT_EQ(common, RECT{});
-    const RECT overlapping{9, 9, 30, 30};
     EXPECT_TRUE(IntersectRect(&common, &left, &overlapping));
     EXPECT_EQ(common, (RECT{9, 9, 10, 10}));
-
-    const RECT empty{100, 100, 100, 100};
-    RECT both{};
     EXPECT_TRUE(UnionRect(&both, &onePixel, &empty));
     EXPECT_EQ(both, onePixel);
     EXPECT_TRUE(UnionRect(&both, &onePixel, &overlapping));
