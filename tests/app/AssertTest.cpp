@@ -9,9 +9,7 @@
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"
 
-namespace {
 constexpr const char* kAssertModule = "AssertTest";  // the module QASSERT names
-}  // namespace
 
 class AssertTest : public testing::Test {
 protected:

@@ -9,11 +9,8 @@ namespace {
 class PresentTest : public WindowFixture {
 protected:
     PresentTest() {
-        window = MakeWindow("main", RECT{100, 50, 500, 350});
         RunUntilIdle();
         machine.TakePresentedAreas();
-        picture = CreateCompatibleBitmap(nullptr, 200, 200);
-        memory = CreateCompatibleDC(nullptr);
         SelectObject(memory, picture);
     }
     ~PresentTest() override {
@@ -28,9 +25,9 @@ protected:
         return machine.TakePresentedAreas();
     }
 
-    HWND window = nullptr;
-    HBITMAP picture = nullptr;
-    HDC memory = nullptr;
+    const HWND window = MakeWindow("main", RECT{100, 50, 500, 350});
+    const HBITMAP picture = CreateCompatibleBitmap(nullptr, 200, 200);
+    const HDC memory = CreateCompatibleDC(nullptr);
 };
 
 TEST_F(PresentTest, ReleasingAContextPresentsOnlyWhatWasDrawnOnIt) {

@@ -23,15 +23,13 @@ std::string RunSecondCopy(const std::string& mutexName, const std::string& displ
 
 }  // namespace
 
-class SingleInstanceTest : public WindowFixture {
-protected:
-    const std::string name = "QLYClass03S-test-" + std::to_string(getpid());
-};
+using SingleInstanceTest = WindowFixture;
 
 // Alone, after the first copy closed, or on another display the copy is an album of
 // its own; while the first copy has no window yet, the second ends silently, and once it
 // has one, the second restores, enables and raises it.
 TEST_F(SingleInstanceTest, ACopyIsFirstUnlessAnotherRunsOnItsDisplayAndElseRaisesIt) {
+    const std::string name = "QLYClass03S-test-" + std::to_string(getpid());
     EXPECT_EQ(RunSecondCopy(name), "first");
     const HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
     EXPECT_EQ(GetLastError(), ERROR_SUCCESS);

@@ -21,8 +21,7 @@ std::string Played(const std::string& steps, bool carryingAtLift) {
     while (in >> what >> x >> comma >> y) {
         const int64_t finger = std::islower(what) != 0 ? 2 : 1;
         // Window pixels are twice the screen's here, so the slide is measured in the window.
-        const POINT point{x, y};
-        const POINT windowPoint{x * 2, y * 2};
+        const POINT point{x, y}, windowPoint{x * 2, y * 2};
         if (std::toupper(what) == 'D') gesture.Down(finger, point, windowPoint);
         if (std::toupper(what) == 'M') gesture.Move(finger, point, windowPoint);
         if (std::toupper(what) == 'U') gesture.Up(finger, point, carryingAtLift);
