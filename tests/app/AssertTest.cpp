@@ -1,22 +1,17 @@
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
 #include "diag/Assert.h"
-#include "platform/User.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "tests/platform/WindowFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"
 
 constexpr const char* kAssertModule = "AssertTest";  // the module QASSERT names
 
-class AssertTest : public testing::Test {
+class AssertTest : public WindowFixture {
 protected:
-    void TearDown() override { machine.Reset(); }
     TempDirectory folder;
     LogCapture capture;
-    HeadlessBackend& machine = HeadlessBackend::Instance();
 };
 
 TEST_F(AssertTest, TheBoxShowsTheCheckAndCancelAlsoClosesTheMainWindow) {

@@ -1,17 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <string>
 
 #include "diag/Log.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "tests/platform/WindowFixture.h"
 #include "tests/support/Files.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"
 
-class LogTest : public testing::Test {
+class LogTest : public WindowFixture {
 protected:
-    void TearDown() override { HeadlessBackend::Instance().Reset(); }
     TempDirectory folder;
 };
 
@@ -28,9 +25,9 @@ TEST_F(LogTest, OffWritesNothingAndAnswersOneAndAnUnwritableLogAnswersZero) {
 // whole on its line.
 TEST_F(LogTest, StampsAreTenthsOfASecondAndMessagesStayWhole) {
     LogCapture capture;
-    HeadlessBackend::Instance().SetVirtualClock(DWORD{4299});
+    machine.SetVirtualClock(DWORD{4299});
     EXPECT_EQ(WriteLog("StickersUsed::StickersUsed ctor"), 1);
-    HeadlessBackend::Instance().SetVirtualClock(DWORD{12345678});
+    machine.SetVirtualClock(DWORD{12345678});
     const std::string longName(5000, 'q');
     EXPECT_EQ(WriteLog("page %i of %s", 2, longName.c_str()), 1);
     EXPECT_EQ(ReadText("log.txt"),

@@ -71,12 +71,10 @@ TEST_F(ButtonTest, DrawRequestCarriesTheButtonsRectangleAndAContextOnIt) {
     EXPECT_EQ(drawn.CtlType, ODT_BUTTON);
 }
 
-// Our button against the system's own: each file in wine/traces was recorded by
-// wine/ButtonProbe.c from the real button class for one scripted input (its "# script:"
-// line; see wine/record-traces.sh). The replay gives our button the same windows, focus
-// and input, and expects the same messages line by line. The system button also sends
-// WM_CTLCOLORBTN and WM_IME_SETCONTEXT, which the program answers not and ours sends
-// not, so both sides leave them out.
+// Our button against the system's own: each file in wine/traces holds what the real button
+// class sent for one scripted input (its "# script:" line; see wine/record-traces.sh), and
+// ours, given the same windows, focus and input, must send the same messages line by line.
+// Both leave out WM_CTLCOLORBTN and WM_IME_SETCONTEXT, which only the system button sends.
 class ButtonTraceTest : public ButtonTest, public testing::WithParamInterface<std::string> {
 protected:
     void RunStep(const std::string& verb, const std::string& argument) {

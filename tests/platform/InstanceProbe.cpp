@@ -1,7 +1,6 @@
-// A later copy of the program as far as the single-instance guard goes: it checks
-// the mutex named on its command line and, when a first copy runs, asks that copy
-// to come forward. It prints what it found: "first", "second-silent" (the first copy
-// has no window yet) or "second-forward".
+// A later copy of the program as far as the single-instance guard goes: it checks the mutex
+// named on its command line, asks a running first copy to come forward, and prints what it
+// found: "first", "second-silent" (the first copy has no window yet) or "second-forward".
 
 #include <cstdio>
 

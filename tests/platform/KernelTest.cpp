@@ -38,12 +38,11 @@ TEST(LastError, BelongsToEachThread) {
 }
 
 TEST(Clock, VirtualClockAnswersAndAdvancesWithSleep) {
-    HeadlessBackend& machine = HeadlessBackend::Instance();
-    machine.SetVirtualClock(DWORD{4294967290u});
+    HeadlessBackend::Instance().SetVirtualClock(DWORD{4294967290u});
     EXPECT_EQ(timeGetTime(), 4294967290u);
     Sleep(10);
     EXPECT_EQ(timeGetTime(), 4u) << "the clock wraps at 2^32 like the Windows one";
-    machine.Reset();
+    HeadlessBackend::Instance().Reset();
     const DWORD before = timeGetTime();
     EXPECT_LE(timeGetTime() - before, 1000u);
 }

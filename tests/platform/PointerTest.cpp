@@ -57,15 +57,14 @@ TEST_F(PointerTest, LeavesAreTrackedAndTheCapturedMouseGoesToTheCapture) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(PointerTest, TheDisplayCounterShowsThePointerFromZeroUp) {
+// The display counter shows the pointer from zero up; cursors load from the registry
+// without regard to case.
+TEST_F(PointerTest, TheCursorShowsFromZeroUpAndLoadsByAnyCase) {
     for (const auto& [show, counter] :
          {std::pair{FALSE, -1}, {FALSE, -2}, {TRUE, -1}, {TRUE, 0}, {TRUE, 1}}) {
         EXPECT_EQ(ShowCursor(show), counter);
         EXPECT_EQ(machine.CursorVisible(), counter >= 0) << counter;
     }
-}
-
-TEST_F(PointerTest, CursorsLoadFromTheRegistryWithoutRegardToCase) {
     RegisterCursorResource("ArrowCursor", CursorImage{2, 2, {1, 1}, {1, 2, 3, 4}});
     const HCURSOR arrow =
         LoadImageA(ProgramInstance(), "ARROWCURSOR", IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR);

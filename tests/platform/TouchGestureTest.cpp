@@ -56,7 +56,6 @@ TEST(TouchGestureTest, StrokesBecomeClicksPicksAndDrops) {
           Stroke{"a slide that picked nothing drops nothing", "D10,10 M10,40 U10,50", false,
                  "M10,10 D10,10 U10,10 M10,40 M10,50 "},
           Stroke{"a second finger is ignored", "D10,10 d90,90 m95,95 u90,90 U10,10", false,
-                 "M10,10 D10,10 M10,10 U10,10 "}}) {
+                 "M10,10 D10,10 M10,10 U10,10 "}})
         EXPECT_EQ(Played(stroke.steps, stroke.carryingAtLift), stroke.events) << stroke.name;
-    }
 }
