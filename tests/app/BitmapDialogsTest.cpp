@@ -18,10 +18,7 @@ Surface ResourceFace(const char* name, LONG width, LONG height) {
 
 class BitmapDialogsTest : public WindowFixture {
 protected:
-    void SetUp() override {
-        main = MakeWindow("main", {0, 0, 1024, 768});
-        RunUntilIdle();
-    }
+    void SetUp() override { RunUntilIdle(); }
 
     static uint32_t Screen(LONG x, LONG y) { return ScreenPixels().Pixel(x, y); }
 
@@ -35,7 +32,7 @@ protected:
 
     TempDirectory folder;
     LogCapture log;
-    HWND main{};
+    const HWND main = MakeWindow("main", {0, 0, 1024, 768});
 };
 
 TEST_F(BitmapDialogsTest, TheQuestionIsYesForEnterOnlyAndNoWhenItCannotBeShown) {

@@ -9,16 +9,14 @@
 class ButtonTest : public WindowFixture {
 protected:
     void SetUp() override {
-        parent = MakeWindow("parent", {0, 0, 200, 200});
-        button = MakeButton("button", 7, {10, 10, 70, 70}, parent);
         RunUntilIdle();
         SetForegroundWindow(parent);
         SetFocus(parent);
         RunUntilIdle();
         TakeTrace();
     }
-    HWND parent{};
-    HWND button{};
+    const HWND parent = MakeWindow("parent", {0, 0, 200, 200});
+    const HWND button = MakeButton("button", 7, {10, 10, 70, 70}, parent);
 };
 
 // Whatever the moves between, the button ends drawn up and without the capture, and

@@ -4,15 +4,12 @@
 class PointerTest : public WindowFixture {
 protected:
     void SetUp() override {
-        main = MakeWindow("main", {0, 0, 200, 200});
-        left = MakeWindow("left", {0, 0, 100, 200}, main, WS_CHILD | WS_VISIBLE);
-        right = MakeWindow("right", {100, 0, 200, 200}, main, WS_CHILD | WS_VISIBLE);
         RunUntilIdle();
         TakeTrace();
     }
-    HWND main{};
-    HWND left{};
-    HWND right{};
+    const HWND main = MakeWindow("main", {0, 0, 200, 200});
+    const HWND left = MakeWindow("left", {0, 0, 100, 200}, main, WS_CHILD | WS_VISIBLE);
+    const HWND right = MakeWindow("right", {100, 0, 200, 200}, main, WS_CHILD | WS_VISIBLE);
 };
 
 TEST_F(PointerTest, FocusChangeTellsTheLoserThenTheWinner) {

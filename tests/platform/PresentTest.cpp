@@ -3,8 +3,6 @@
 #include "platform/Gdi.h"
 #include "tests/platform/WindowFixture.h"
 
-namespace {
-
 // A window at (100, 50) whose client area is 400 x 300, ready to draw on.
 class PresentTest : public WindowFixture {
 protected:
@@ -67,5 +65,3 @@ TEST_F(PresentTest, ReleasingAContextPresentsOnlyWhatWasDrawnOnIt) {
     ReleaseDC(nullptr, GetDC(nullptr));
     EXPECT_TRUE(machine.TakePresentedAreas().empty()) << "the screen's own context";
 }
-
-}  // namespace

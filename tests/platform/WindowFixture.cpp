@@ -113,7 +113,6 @@ WindowFixture::~WindowFixture() {
                            std::string(".png"));
     WindowManager::Instance().Reset();
     machine.Reset();
-    s_handlers.clear();
 }
 
 HWND WindowFixture::MakeWindow(const std::string& name, RECT place, HWND parent, DWORD style,
