@@ -37,18 +37,9 @@ extern "C" int __wrap_fsync(int fd) {
 // power cut just after the rename could leave an empty page where stickers were.
 TEST(DurableSaveTest, ASaveIsSyncedUnderItsTemporaryNameBeforeItReplacesTheOldFile) {
     TempDirectory folder;
-    const std::filesystem::path target = folder.Path() / "page02.sav";
-    {
-        std::lock_guard lock(g_lock);
-        g_synced.clear();
-    }
-    {
-        Serializer serializer(folder.Path().string() + "\\page02.sav");
-        serializer.PutLong(8);
-    }
-    ASSERT_TRUE(std::filesystem::exists(target));
-    std::lock_guard lock(g_lock);
-    const std::filesystem::path temporary =
-        std::filesystem::canonical(folder.Path()) / "page02.sav.tmp";
+    Serializer(folder.Path().string() + "\\page02.sav").PutLong(8);
+    EXPECT_TRUE(std::filesystem::exists(folder / "page02.sav"));
+    const std::lock_guard lock(g_lock);
+    const auto temporary = std::filesystem::canonical(folder.Path()) / "page02.sav.tmp";
     EXPECT_NE(std::find(g_synced.begin(), g_synced.end(), temporary), g_synced.end());
 }

@@ -63,13 +63,12 @@ TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPaddingAndReadsTh
 
 TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTextsAndKeepAReadOnlyFile) {
     LogCapture capture;
+    const std::string couldNotOpen = "Serializer::Serializer: couldn't open file";
     const std::string noFolder = ProgramPath("save003\\page00.sav");
-    EXPECT_EQ(ThrownText([&] { Serializer out(noFolder); }),
-              "Serializer::Serializer: couldn't open file");
+    EXPECT_EQ(ThrownText([&] { Serializer out(noFolder); }), couldNotOpen);
     EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " + noFolder));
 
-    EXPECT_EQ(ThrownText([&] { Serializer out(""); }),
-              "Serializer::Serializer: couldn't open file");
+    EXPECT_EQ(ThrownText([&] { Serializer out(""); }), couldNotOpen);
 
     EXPECT_EQ(ThrownText([&] { DeSerializer in(noFolder); }),
               "DeSerializer::DeSerializer: unable to open: " + noFolder);
@@ -81,8 +80,7 @@ TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTextsAndKeepAReadOnlyFile) {
 
     WriteBytes(folder / "page02.sav", {1, 2, 3});
     chmod((folder / "page02.sav").c_str(), 0444);
-    EXPECT_EQ(ThrownText([&] { Serializer out(ProgramPath("page02.sav")); }),
-              "Serializer::Serializer: couldn't open file");
+    EXPECT_EQ(ThrownText([&] { Serializer out(ProgramPath("page02.sav")); }), couldNotOpen);
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), (Bytes{1, 2, 3})) << "a read-only file is kept";
 }
 
