@@ -58,14 +58,11 @@ protected:
     std::unique_ptr<ChildWindow> page;
 };
 
-TEST_F(CarryingTest, ThePageWindowTakesItsPlaceInTheMainWindow) {
+TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseInThePageWindowInItsPlace) {
     RECT place{};
     GetWindowRect(page->GetHWnd(), &place);
     EXPECT_EQ(place, (RECT{kPageLeft, kPageTop, kPageRight, kPageBottom}));
     EXPECT_EQ(GetParent(page->GetHWnd()), main);
-}
-
-TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldInsideThePage) {
     const int shown = CursorCounter();
     CSprite* sticker = Stick(84, 0, 0);
     view.BeginDrag(page->GetHWnd(), 30, 20, sticker);

@@ -43,9 +43,7 @@ protected:
     }
 
     static std::string SaveFile(int32_t pageIndex) {
-        std::string fullPath;
-        CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
-        return fullPath;
+        return CFileManager::BaseDirectory() + PageSaveFiles[static_cast<size_t>(pageIndex)];
     }
 
     BookFolder book;
