@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "gfx/DIB.h"
@@ -24,12 +25,6 @@ protected:
         return picture.Load("\\picture.dat");
     }
 
-    void ExpectOldPictureKept() {
-        EXPECT_EQ(picture.GetWidth(), 2);
-        EXPECT_EQ(picture.GetHeight(), 2);
-        EXPECT_EQ(ColourOf(picture, 1, 1), 0x123456u);
-    }
-
     TempDirectory folder;
     LogCapture log;
     CDIB picture{2, 2};
@@ -39,20 +34,24 @@ TEST_F(DIBReadTest, ReadsEveryPixelOfAGoodFileWithTopLeftInTheLastRow) {
     ASSERT_TRUE(LoadBytes(Picture24(5, 3, PatternColour)));
     ASSERT_EQ(picture.GetWidth(), 5);
     ASSERT_EQ(picture.GetHeight(), 3);
-    for (LONG y = 0; y < 3; ++y) {
+    for (LONG y = 0; y < 3; ++y)
         for (LONG x = 0; x < 5; ++x) EXPECT_EQ(ColourOf(picture, x, y), PatternColour(x, y));
-    }
     // Rows are stored bottom-up, so the top-left pixel begins the last stored row.
     EXPECT_EQ(picture.PixelAddress(0, 0), picture.GetPixels() + 2 * picture.GetStride());
     const BITMAPINFOHEADER& header = picture.GetInfo()->bmiHeader;
     EXPECT_EQ(header.biBitCount, 24);
     EXPECT_EQ(header.biSize, 40u);
+
+    // A gap before the pixels is read as picture: this reader ignores the offset field.
+    ASSERT_TRUE(LoadBytes(
+        MakePictureFile({.width = 2, .height = 1, .gap = 8}, Rows24(2, 1, PatternColour))));
+    EXPECT_EQ(ColourOf(picture, 0, 0), 0xEEEEEEu);
 }
 
 TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
     struct Case {
         const char* what;
-        Bytes bytes;
+        std::optional<Bytes> bytes;  // none: no file at all
         const char* logLine;
     };
     const Bytes good = Picture24(4, 3, PatternColour);
@@ -68,26 +67,18 @@ TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
         {"an absurd width", MakePictureFile({.width = 16385, .height = 1}, Bytes(16385 * 3 + 1, 0)),
          "Bad bitmap header"},
         {"short pixel data", Bytes(good.begin(), good.end() - 1), "Bitmap pixel data too short"},
+        {"a missing file", std::nullopt, "Failed to open file"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(picture.Create(2, 2));
         FillPicture(picture, [](LONG, LONG) { return COLORREF{0x123456}; });
-        EXPECT_FALSE(LoadBytes(c.bytes));
+        EXPECT_FALSE(c.bytes ? LoadBytes(*c.bytes) : picture.Load("\\missing.dat"));
         EXPECT_TRUE(log.Contains(c.logLine));
         EXPECT_TRUE(log.Contains("Failed to load file"));
-        ExpectOldPictureKept();
+        EXPECT_EQ((SIZE{picture.GetWidth(), picture.GetHeight()}), (SIZE{2, 2}));
+        EXPECT_EQ(ColourOf(picture, 1, 1), 0x123456u);
     }
-    EXPECT_FALSE(picture.Load("\\missing.dat"));
-    EXPECT_TRUE(log.Contains("Failed to open file"));
-    ExpectOldPictureKept();
-}
-
-TEST_F(DIBReadTest, AssumesThePixelsRightAfterTheHeader) {
-    // A gap before the pixels is read as picture: this reader ignores the offset field.
-    ASSERT_TRUE(LoadBytes(
-        MakePictureFile({.width = 2, .height = 1, .gap = 8}, Rows24(2, 1, PatternColour))));
-    EXPECT_EQ(ColourOf(picture, 0, 0), 0xEEEEEEu);
 }
 
 TEST(DIBPixels, AddressesAreNullOutsideAndCreateAndAttachRefuseWhatTheyCannotHold) {
@@ -148,12 +139,12 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
     FillPicture(source, KeyedPattern);
     const LONG offsets[] = {-9, -3, -1, 0, 2, 6, 10};
     enum class Copy { kPlain, kMirrored, kRuns };
-    for (Copy mode : {Copy::kPlain, Copy::kMirrored, Copy::kRuns}) {
+    for (Copy mode : {Copy::kPlain, Copy::kMirrored, Copy::kRuns})
         for (COLORREF key : {CDIB::kNoKey, kMagenta, COLORREF{0xFFFF00FF}}) {
             const OpaqueRuns runs(source, key);
-            for (const LONG destWidth : {9, 7}) {
-                for (const LONG destX : offsets) {
-                    for (const LONG destY : offsets) {
+            for (const LONG destWidth : {9, 7})
+                for (const LONG destX : offsets)
+                    for (const LONG destY : offsets)
                         for (const LONG srcShift : {-2, 0, 3}) {
                             CDIB actual(destWidth, 8);
                             CDIB expected(destWidth, 8);
@@ -177,11 +168,7 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
                                 << destWidth << " at " << destX << "," << destY << " shift "
                                 << srcShift;
                         }
-                    }
-                }
-            }
         }
-    }
 }
 
 TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
@@ -211,9 +198,8 @@ TEST(DIBCopy, NothingHappensForANullDestinationOrAnEmptyBlock) {
     source.CopyMirroredTo(&dest, 0, 0, 4, -2, 0, 0, CDIB::kNoKey);
     source.CopyTo(&dest, 2147483600, 0, 100, 4, 0, 0, CDIB::kNoKey);
     source.CopyTo(&dest, 0, 0, 2147483647, 2147483647, -2147483647, 0, CDIB::kNoKey);
-    for (LONG y = 0; y < 4; ++y) {
+    for (LONG y = 0; y < 4; ++y)
         for (LONG x = 0; x < 4; ++x) EXPECT_EQ(ColourOf(dest, x, y), 0x111111u);
-    }
 }
 
 }  // namespace
