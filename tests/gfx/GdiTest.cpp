@@ -7,30 +7,22 @@
 
 namespace {
 
-void FillSurface(Surface& surface, const ColourAt& colour) {
-    for (LONG y = 0; y < surface.Height(); ++y) {
-        for (LONG x = 0; x < surface.Width(); ++x)
-            surface.SetPixel(x, y, SurfacePixel(colour(x, y)));
-    }
-}
-
 TEST(BitBlt, CopiesWithinTheDestinationClipAndTheSourceBounds) {
     Surface source(6, 6);
-    FillSurface(source, PatternColour);
+    for (LONG y = 0; y < 6; ++y)
+        for (LONG x = 0; x < 6; ++x) source.SetPixel(x, y, PatternColour(x, y));
     Surface target(10, 10);
     // A child-window-like view: origin (2, 1), clipped to x 3..8, y 2..9.
     HDC dest = CreateSurfaceDC(&target, POINT{2, 1}, RECT{3, 2, 8, 9});
     HDC from = CreateSurfaceDC(&source, POINT{0, 0}, source.Bounds());
     ASSERT_TRUE(BitBlt(dest, -1, -1, 20, 20, from, 2, 3, SRCCOPY));
-    for (LONG y = 0; y < 10; ++y) {
+    // Surface (x, y) is logical (x - 2, y - 1), whose source is (x - 2 + 3, y - 1 + 4).
+    for (LONG y = 0; y < 10; ++y)
         for (LONG x = 0; x < 10; ++x) {
-            // Surface (x, y) is logical (x - 2, y - 1), whose source is (x - 2 + 3, y - 1 + 4).
-            const LONG sx = x + 1;
-            const LONG sy = y + 3;
-            const bool inside = x >= 3 && x < 8 && y >= 2 && y < 9 && sx < 6 && sy < 6;
-            EXPECT_EQ(target.Pixel(x, y), inside ? source.Pixel(sx, sy) : 0u) << x << "," << y;
+            const bool inside = x >= 3 && x < 8 && y >= 2 && y < 9 && x + 1 < 6 && y + 3 < 6;
+            EXPECT_EQ(target.Pixel(x, y), inside ? source.Pixel(x + 1, y + 3) : 0u)
+                << x << "," << y;
         }
-    }
     EXPECT_FALSE(BitBlt(dest, 0, 0, 1, 1, from, 0, 0, 0x00EE0086));
     ReleaseSurfaceDC(dest);
     ReleaseSurfaceDC(from);
