@@ -65,13 +65,12 @@ protected:
                        : section.Draw(dc, POINT{1, 1}, nullptr),
                   width > 0);
         ReleaseSurfaceDC(dc);
-        for (LONG y = 0; y < 8; ++y) {
+        for (LONG y = 0; y < 8; ++y)
             for (LONG x = 0; x < 14; ++x) {
                 const bool inside = x >= 1 && y >= 1 && x <= width && y <= height;
                 ASSERT_EQ(SurfaceColour(surface.Pixel(x, y)), inside ? expected(x - 1, y - 1) : 0u)
                     << x << "," << y;
             }
-        }
     }
 
     TempDirectory folder;

@@ -19,7 +19,6 @@ class DIBReadTest : public ::testing::Test {
 protected:
     DIBReadTest() { CFileManager::SetBaseDirectoryFromCurrent(); }
 
-    // Writes the bytes as a picture file and loads it into `picture`.
     bool LoadBytes(const Bytes& bytes) {
         WriteBytes(folder / "picture.dat", bytes);
         return picture.Load("\\picture.dat");

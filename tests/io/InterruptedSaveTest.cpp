@@ -41,8 +41,6 @@ protected:
     Bytes newFile;
 };
 
-// A full disk at any byte, or the machine dying after any item, keeps the old file
-// whole; the next save then succeeds.
 TEST_F(InterruptedSaveTest, AFullDiskOrDeathAtAnyPointKeepsTheOldFileWhole) {
     ASSERT_EQ(newFile.size(), 32u);
     for (rlim_t room = 0; room < newFile.size(); ++room) {

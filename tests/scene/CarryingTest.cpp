@@ -13,29 +13,6 @@ static int CursorCounter() {
     return ShowCursor(FALSE);
 }
 
-class CursorSetTest : public testing::Test, protected FreshMachine {
-protected:
-    CCursorSet cursors;
-};
-
-TEST_F(CursorSetTest, HidingLowersTheCounterOnceAndTheArrowRaisesItAgain) {
-    const int shown = CursorCounter();
-    cursors.SetKind(CCursorSet::kHidden);
-    cursors.SetKind(CCursorSet::kHidden);
-    EXPECT_TRUE(cursors.IsHidden());
-    EXPECT_EQ(CursorCounter(), shown - 1);
-
-    cursors.SetKind(CCursorSet::kArrow);
-    EXPECT_EQ(CursorCounter(), shown);
-    cursors.SetKind(CCursorSet::kArrow);
-    EXPECT_EQ(CursorCounter(), shown) << "the arrow twice raises nothing";
-
-    cursors.SetKind(CCursorSet::kHidden);
-    cursors.EndHiding();
-    EXPECT_EQ(cursors.GetKind(), CCursorSet::kArrow);
-    EXPECT_EQ(CursorCounter(), shown);
-}
-
 // The page window over a main window, with the view of a stand-in page.
 class CarryingTest : public DocumentFixture, protected FreshMachine {
 protected:
@@ -121,4 +98,23 @@ TEST_F(CarryingTest, AClickWithoutAnAlbumThrowsTheCarriedStickerAwayAndOnlyWhile
     Stick(85, 5, 5);
     Send(WM_RBUTTONDOWN, 5, 5);
     EXPECT_EQ(doc.GetSprites().GetCount(), corners + 1);
+}
+
+TEST_F(CarryingTest, HidingTheCursorLowersTheCounterOnceAndTheArrowRaisesItAgain) {
+    CCursorSet cursors;
+    const int shown = CursorCounter();
+    cursors.SetKind(CCursorSet::kHidden);
+    cursors.SetKind(CCursorSet::kHidden);
+    EXPECT_TRUE(cursors.IsHidden());
+    EXPECT_EQ(CursorCounter(), shown - 1);
+
+    cursors.SetKind(CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown);
+    cursors.SetKind(CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown) << "the arrow twice raises nothing";
+
+    cursors.SetKind(CCursorSet::kHidden);
+    cursors.EndHiding();
+    EXPECT_EQ(cursors.GetKind(), CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown);
 }

@@ -63,7 +63,6 @@ TEST_P(OffScreenBufferViewTest, UpdateComposesEveryRectangleBeforeCopyingAny) {
     CSprite* sticker = view.sprites.Add(std::move(picture));
     sticker->MoveTo(35, 25);  // two rectangles: where it was and where it is
     view.AddDirtyRect(RECT{36, 0, 40, 3});
-    ASSERT_EQ(view.GetDirtyRects().size(), 3u);
 
     view.Update(nullptr);
     EXPECT_TRUE(view.GetDirtyRects().empty());
@@ -86,13 +85,10 @@ TEST_P(OffScreenBufferViewTest, CopyToWindowCopiesOnlyWhatLiesInsideTheImage) {
     view.Draw(nullptr);
     const RECT partly{-5, -5, 10, 8};
     view.CopyToWindow(nullptr, &partly);
-    for (LONG y = 0; y < 12; ++y) {
-        for (LONG x = 0; x < 14; ++x) {
-            const bool inside = x < 10 && y < 8;
+    for (LONG y = 0; y < 12; ++y)
+        for (LONG x = 0; x < 14; ++x)
             EXPECT_EQ(ScreenPixels().Pixel(x, y),
-                      inside ? SurfacePixel(PatternColour(x, y)) : kUntouched);
-        }
-    }
+                      x < 10 && y < 8 ? SurfacePixel(PatternColour(x, y)) : kUntouched);
     view.CopyToWindow(nullptr, nullptr);
     EXPECT_EQ(Screen(kWidth - 1, kHeight - 1), PatternColour(kWidth - 1, kHeight - 1));
     EXPECT_EQ(ScreenPixels().Pixel(kWidth, kHeight - 1), kUntouched);
@@ -133,7 +129,8 @@ TEST_P(OffScreenBufferViewTest, PrintsThePageInARoundedBlackFrame) {
 
 INSTANTIATE_TEST_SUITE_P(DIBSectionOrPlainMemory, OffScreenBufferViewTest, ::testing::Bool());
 
-TEST(DirtyRectangles, OnlyTheFirstRectangleEverMerges) {
+// Only the first dirty rectangle ever merges; a view without a background has no image.
+TEST(OffScreenBufferView, OnlyTheFirstRectangleMergesAndNoImageBeforeABackground) {
     const auto dirty = [](const std::vector<RECT>& added) {
         PageView view(true);
         for (const RECT& rect : added) view.AddDirtyRect(rect);
@@ -144,9 +141,7 @@ TEST(DirtyRectangles, OnlyTheFirstRectangleEverMerges) {
     EXPECT_EQ(dirty(touching), touching);
     const std::vector<RECT> chain = {{0, 0, 10, 10}, {50, 50, 60, 60}, {55, 55, 70, 70}};
     EXPECT_EQ(dirty(chain), chain);
-}
 
-TEST(OffScreenBufferView, HasNoImageBeforeABackgroundArrives) {
     PageView view(true);
     RECT buffer{1, 1, 1, 1};
     view.GetBufferRect(buffer);

@@ -82,7 +82,7 @@ TEST_F(SpriteTest, DrawsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
         sprite.SetFlip(flipped);
         const Paper whole(sprite);
         const Paper clipped(sprite, &clip);
-        for (LONG y = 0; y < 20; ++y) {
+        for (LONG y = 0; y < 20; ++y)
             for (LONG x = 0; x < 30; ++x) {
                 const LONG c = flipped ? 12 - x : x - 5;
                 const bool inside = c >= 0 && c < 8 && y >= 4 && y < 10;
@@ -91,7 +91,6 @@ TEST_F(SpriteTest, DrawsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
                 ASSERT_EQ(ColourOf(whole, x, y), expected) << flipped << " " << x << "," << y;
                 ASSERT_EQ(ColourOf(clipped, x, y), x >= 9 && y < 7 ? expected : kPaper);
             }
-        }
     }
     sprite.Hide();
     const Paper hidden(sprite);
@@ -202,7 +201,6 @@ TEST_F(SpriteTest, TheGridSplitsThePictureIntoFramesAndRefusesImpossibleCounts) 
     EXPECT_FALSE(sprite.HitTest(10, 9));
 }
 
-// A buffer that only collects dirty rectangles.
 class DirtyCollector : public COffScreenBufferView {
 public:
     DirtyCollector() : COffScreenBufferView(false) {}
