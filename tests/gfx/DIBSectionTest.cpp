@@ -92,7 +92,7 @@ TEST_F(DIBSectionTest, ReadsIndexedDepthsThroughTheirColourTables) {
     }
 }
 
-TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
+TEST_F(DIBSectionTest, ReadsDirectDepthsHonouringTheOffsetAndTopDownRowsUntilReleased) {
     // 5-5-5 values; a 5-bit channel v shows as (v << 3 | v >> 2).
     const Bytes rows16 = {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x00, 0x00,
                           0x10, 0x42, 0xFF, 0x7F, 0x00, 0x00, 0x00, 0x00};
@@ -102,15 +102,12 @@ TEST_F(DIBSectionTest, ReadsSixteenAndThirtyTwoBitPixels) {
     ExpectDrawn({}, 3, 2, [&](LONG x, LONG y) { return expected16[y][x]; });
 
     Bytes rows32(24, 0xAB);
-    for (LONG y = 0; y < 2; ++y) {
+    for (LONG y = 0; y < 2; ++y)
         for (LONG x = 0; x < 3; ++x)
             StoreColour(rows32.data() + ((1 - y) * 3 + x) * 4, PatternColour(x, y));
-    }
     ASSERT_TRUE(ReadBytes(MakePictureFile({.width = 3, .height = 2, .bitCount = 32}, rows32)));
     ExpectDrawn({}, 3, 2, PatternColour);
-}
 
-TEST_F(DIBSectionTest, HonoursTheOffsetOfThePixelsAndTopDownRowsUntilReleased) {
     ASSERT_TRUE(ReadBytes(
         MakePictureFile({.width = 5, .height = 4, .gap = 12}, Rows24(5, 4, PatternColour))));
     ExpectDrawn({}, 5, 4, PatternColour);

@@ -64,7 +64,7 @@ TEST_F(InitializationTest, ForeignTextOrVersionIsLoggedAndReplaced) {
     }
 }
 
-TEST_F(InitializationTest, ShortFileWithAGoodHeadIsReadAsFarAsItGoesAndKept) {
+TEST_F(InitializationTest, AShortFileIsReadAsFarAsItGoesAndAnUnwritableOneKeptInMemory) {
     const Bytes head = Concat({StringBytes("QLYGOPTN"), LongBytes(768)});
     WriteBytes(folder / "options03.dta", head);
     StartUp();
@@ -74,11 +74,10 @@ TEST_F(InitializationTest, ShortFileWithAGoodHeadIsReadAsFarAsItGoesAndKept) {
     WriteBytes(folder / "options03.dta", Concat({head, {1, 0}}));
     StartUp();
     EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
-}
 
-TEST_F(InitializationTest, UnwritableFileKeepsTheSettingInMemory) {
-    const std::string gone = folder.Path().string() + "\\gone";
-    CInitialization options(gone);
+    // A file that cannot be written keeps the setting in memory.
+    CInitialization::ms_ShowNewStickerDialog = 5;
+    CInitialization options(folder.Path().string() + "\\gone");
     EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
     CInitialization::ms_ShowNewStickerDialog = 0;
     CInitialization().WriteInitialization();

@@ -85,7 +85,7 @@ TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTextsAndKeepAReadOnlyFile) {
 }
 
 // Missing bytes read as zero; only the read after the one that reached the end throws.
-TEST_F(SerializerTest, ReadsPastTheEndGiveZerosThenEndOfFile) {
+TEST_F(SerializerTest, ReadsPastTheEndGiveZerosThenEndOfFileAndHugeStringsAreRefused) {
     WriteBytes(folder / "short.sav", {0x01, 0x00, 0x00});
     DeSerializer shortFile(ProgramPath("short.sav"));
     EXPECT_EQ(shortFile.GetLong(), 1);
@@ -101,9 +101,8 @@ TEST_F(SerializerTest, ReadsPastTheEndGiveZerosThenEndOfFile) {
     DeSerializer cut(ProgramPath("cut.sav"));
     EXPECT_EQ(cut.GetString(), std::string("QLY\0\0\0", 6));
     EXPECT_EQ(ThrownText([&] { cut.GetLong(); }), "DeSerializer::GetLong: end of file");
-}
 
-TEST_F(SerializerTest, HugeOrNegativeStringLengthsAreRefusedWithoutAllocating) {
+    // Huge or negative string lengths are refused without allocating.
     for (int32_t length : {4097, INT32_MAX, -1, INT32_MIN}) {
         WriteBytes(folder / "huge.sav", Concat({LongBytes(length), {'x'}}));
         DeSerializer in(ProgramPath("huge.sav"));

@@ -62,7 +62,7 @@ protected:
 // Unloaded, the sprite draws every pixel, also after a failed load; loaded, magenta is
 // transparent. Mirrored, the picture's column c lands at column 7 - c; the clip only cuts
 // what is drawn.
-TEST_F(SpriteTest, DrawsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
+TEST_F(SpriteTest, DrawsAndHitTestsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
     const POINT at{5, 4};
     CSprite sprite(1, 5, &at);
     FillPicture(sprite, [](LONG, LONG) { return kMagenta; });
@@ -92,30 +92,26 @@ TEST_F(SpriteTest, DrawsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
                 ASSERT_EQ(ColourOf(clipped, x, y), x >= 9 && y < 7 ? expected : kPaper);
             }
     }
-    sprite.Hide();
-    const Paper hidden(sprite);
-    EXPECT_EQ(ColourOf(hidden, 12, 9), kPaper);
-    sprite.Draw(nullptr, nullptr);
-}
 
-TEST_F(SpriteTest, HitTestsExcludeTheLeftAndTopEdgesAndTransparentPixels) {
-    const POINT at{10, 20};
-    CSprite sprite(1, 5, &at);
-    LoadSticker(sprite, 8, 6);
-    // (10, 20) is the sprite's top-left: never a hit; (11, 21) is magenta, (14, 20) opaque.
-    // Mirrored, the magenta block sits at the right.
+    // Hit tests exclude the left and top edges and transparent pixels: (5, 4) is the
+    // sprite's top-left, (6, 5) is magenta, (9, 4) opaque. Mirrored, the magenta block
+    // sits at the right.
     const struct {
         bool flipped;
         LONG x, y;
         bool hit;
-    } probes[] = {{false, 10, 20, false}, {false, 14, 20, false}, {false, 10, 24, false},
-                  {false, 14, 21, true},  {false, 11, 21, false}, {false, 17, 25, true},
-                  {false, 18, 25, false}, {false, 17, 26, false}, {true, 11, 21, true},
-                  {true, 16, 21, false},  {true, 14, 21, false}};
+    } probes[] = {{false, 5, 4, false},  {false, 9, 4, false},   {false, 5, 8, false},
+                  {false, 9, 5, true},   {false, 6, 5, false},   {false, 12, 9, true},
+                  {false, 13, 9, false}, {false, 12, 10, false}, {true, 6, 5, true},
+                  {true, 11, 5, false},  {true, 9, 5, false}};
     for (const auto& probe : probes) {
         sprite.SetFlip(probe.flipped);
         EXPECT_EQ(sprite.HitTest(probe.x, probe.y), probe.hit) << probe.x << "," << probe.y;
     }
+    sprite.Hide();
+    const Paper hidden(sprite);
+    EXPECT_EQ(ColourOf(hidden, 12, 9), kPaper);
+    sprite.Draw(nullptr, nullptr);
 }
 
 TEST_F(SpriteTest, ChangesAreReportedWithTheirRectangles) {
