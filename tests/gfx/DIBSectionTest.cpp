@@ -31,12 +31,6 @@ Bytes IndexedRows(int32_t width, int32_t height, uint16_t bits,
     return out;
 }
 
-std::vector<uint32_t> Palette(uint32_t count) {
-    std::vector<uint32_t> colours;
-    for (uint32_t i = 0; i < count; ++i) colours.push_back(PatternColour(static_cast<LONG>(i), 3));
-    return colours;
-}
-
 // Two tiles of 3 x 2 side by side, short of an 8 x 3 picture's right edge, and one that
 // reaches beyond the picture.
 constexpr std::array<TileRect, 3> kTiles = {{{0, 0, 3, 2}, {3, 0, 3, 2}, {4, 1, 5, 5}}};
@@ -78,21 +72,21 @@ protected:
     TiledBitmap section;
 };
 
-TEST_F(DIBSectionTest, ReadsIndexedDepthsThroughTheirColourTables) {
+// Indexed depths read through their colour tables, direct ones as they stand.
+TEST_F(DIBSectionTest, ReadsEveryDepthHonouringTheOffsetAndTopDownRowsUntilReleased) {
     for (uint16_t bits : {uint16_t{1}, uint16_t{4}, uint16_t{8}}) {
         SCOPED_TRACE(bits);
         const uint32_t count = 1u << bits;
         const auto index = [count](LONG x, LONG y) {
             return static_cast<uint32_t>(x * 3 + y) % count;
         };
-        const std::vector<uint32_t> colours = Palette(count);
+        std::vector<uint32_t> colours;
+        for (uint32_t i = 0; i < count; ++i) colours.push_back(PatternColour(LONG(i), 3));
         ASSERT_TRUE(ReadBytes(MakePictureFile({.width = 11, .bitCount = bits, .colours = colours},
                                               IndexedRows(11, 3, bits, index))));
         ExpectDrawn({}, 11, 3, [&](LONG x, LONG y) { return SurfaceColour(colours[index(x, y)]); });
     }
-}
 
-TEST_F(DIBSectionTest, ReadsDirectDepthsHonouringTheOffsetAndTopDownRowsUntilReleased) {
     // 5-5-5 values; a 5-bit channel v shows as (v << 3 | v >> 2).
     const Bytes rows16 = {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x00, 0x00,
                           0x10, 0x42, 0xFF, 0x7F, 0x00, 0x00, 0x00, 0x00};
@@ -154,7 +148,7 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
         {"an offset inside the header", offsetInside, {bad}},
         {"no colour table", MakePictureFile({.bitCount = 8}, Bytes(12, 0)), {table}},
         {"a short colour table",
-         MakePictureFile({.bitCount = 4, .colours = Palette(15)}, Bytes(12, 0)), {table}},
+         MakePictureFile({.bitCount = 4, .colours = std::vector<uint32_t>(15)}, Bytes(12, 0)), {table}},
         {"a depth of 2 bits", MakePictureFile({.bitCount = 2}, Bytes(12, 0)), {depth, sizeProblem}},
         {"an absurd height", MakePictureFile({.height = 20000}, Bytes(48, 0)),
          {depth, sizeProblem}},

@@ -170,7 +170,7 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
         }
 }
 
-TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
+TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsedAndEmptyCopiesDoNothing) {
     CDIB source(4, 1);
     FillPicture(source, [](LONG x, LONG) { return x % 2 == 0 ? kMagenta : COLORREF{0x00FF00}; });
     const OpaqueRuns magentaRuns(source, kMagenta);
@@ -185,20 +185,17 @@ TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
     source.CopyOpaqueRunsTo(&wide, 0, 0, 6, 2, 0, 0, kMagenta, magentaRuns);
     EXPECT_EQ(ColourOf(wide, 0, 0), 0x0000AAu);
     EXPECT_EQ(ColourOf(wide, 5, 1), 0x0000AAu);
-}
 
-TEST(DIBCopy, NothingHappensForANullDestinationOrAnEmptyBlock) {
-    CDIB source(4, 4);
-    FillPicture(source, PatternColour);
-    CDIB dest(4, 4);
-    FillPicture(dest, [](LONG, LONG) { return COLORREF{0x111111}; });
+    // Nothing happens for a null destination or an empty block.
+    CDIB still(4, 4);
+    FillPicture(still, [](LONG, LONG) { return COLORREF{0x111111}; });
     source.CopyTo(nullptr, 0, 0, 4, 4, 0, 0, CDIB::kNoKey);
-    source.CopyTo(&dest, 0, 0, 0, 4, 0, 0, CDIB::kNoKey);
-    source.CopyMirroredTo(&dest, 0, 0, 4, -2, 0, 0, CDIB::kNoKey);
-    source.CopyTo(&dest, 2147483600, 0, 100, 4, 0, 0, CDIB::kNoKey);
-    source.CopyTo(&dest, 0, 0, 2147483647, 2147483647, -2147483647, 0, CDIB::kNoKey);
+    source.CopyTo(&still, 0, 0, 0, 4, 0, 0, CDIB::kNoKey);
+    source.CopyMirroredTo(&still, 0, 0, 4, -2, 0, 0, CDIB::kNoKey);
+    source.CopyTo(&still, 2147483600, 0, 100, 4, 0, 0, CDIB::kNoKey);
+    source.CopyTo(&still, 0, 0, 2147483647, 2147483647, -2147483647, 0, CDIB::kNoKey);
     for (LONG y = 0; y < 4; ++y)
-        for (LONG x = 0; x < 4; ++x) EXPECT_EQ(ColourOf(dest, x, y), 0x111111u);
+        for (LONG x = 0; x < 4; ++x) EXPECT_EQ(ColourOf(still, x, y), 0x111111u);
 }
 
 }  // namespace

@@ -42,9 +42,9 @@ protected:
     SolidPage page;
 };
 
-// Nothing is printed; without a printer the person at the computer is told, once, what
-// to do.
-TEST_F(PrinterTest, WithoutAPrinterOrWhenCancelledNothingIsPrinted) {
+// Without a printer or when cancelled nothing is printed; without a printer the person at
+// the computer is told, once, what to do.
+TEST_F(PrinterTest, PrintsOnlyWhenConfirmedOnAnInstalledPrinter) {
     for (const bool installed : {false, true}) {
         SCOPED_TRACE(installed ? "cancelled" : "no printer");
         LogCapture caseLog;
@@ -67,9 +67,8 @@ TEST_F(PrinterTest, WithoutAPrinterOrWhenCancelledNothingIsPrinted) {
     EXPECT_EQ(shown[0].caption, "Print");
     EXPECT_NE(shown[0].text.find("add it in the computer's printer settings"), std::string::npos)
         << shown[0].text;
-}
 
-TEST_F(PrinterTest, ConfirmingPrintsOneLandscapePageThreeQuartersWideAndCentred) {
+    // Confirming prints one landscape page, three quarters wide and centred.
     InstallPrinter();
     machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
     CPrinter printer(nullptr, "Quillory: Printing", page);
@@ -78,8 +77,7 @@ TEST_F(PrinterTest, ConfirmingPrintsOneLandscapePageThreeQuartersWideAndCentred)
     ASSERT_EQ(machine.PrintedPages().size(), 1u);
     EXPECT_EQ(machine.PrintedDocuments(), std::vector<std::string>{"Quillory: Printing"});
     const Surface& sheet = machine.PrintedPages()[0];
-    ASSERT_EQ(sheet.Width(), 4000);
-    ASSERT_EQ(sheet.Height(), 3000);
+    ASSERT_EQ((SIZE{sheet.Width(), sheet.Height()}), (SIZE{4000, 3000}));
     // 848 x 592 (the page and its frame) fitted to three quarters of 4000.
     EXPECT_EQ(page.given, (RECT{500, 453, 3000, 2094}));
     EXPECT_EQ(SurfaceColour(sheet.Pixel(500, 453)), kPageColour);
