@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <optional>
-#include <string>
 
 #include "gfx/DIB.h"
 #include "gfx/OpaqueRuns.h"

@@ -5,8 +5,6 @@
 #include "platform/User.h"
 #include "tests/gfx/PictureBytes.h"
 
-namespace {
-
 TEST(BitBlt, CopiesWithinTheDestinationClipAndTheSourceBounds) {
     Surface source(6, 6);
     for (LONG y = 0; y < 6; ++y)
@@ -79,5 +77,3 @@ TEST(StretchDIBits, CountsBottomUpSourceRowsFromTheBottomAndStretches) {
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 0);
     ReleaseSurfaceDC(dc);
 }
-
-}  // namespace

@@ -24,12 +24,8 @@ extern "C" int __real_fsync(int fd);
 
 extern "C" int __wrap_fsync(int fd) {
     std::error_code error;
-    const std::filesystem::path file =
-        std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error);
-    {
-        std::lock_guard lock(g_lock);
-        g_synced.push_back(file);
-    }
+    const std::lock_guard lock(g_lock);
+    g_synced.push_back(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error));
     return __real_fsync(fd);
 }
 

@@ -45,7 +45,7 @@ TEST_F(AnimViewTest, APageIsComposedBackgroundThenStickersThenCornersWithinTheCl
     EXPECT_EQ(Composed(1, 1), Background(1, 1));
 }
 
-TEST_F(AnimViewTest, ACarriedStickerFollowsThePointerAndIsDroppedOrDiscarded) {
+TEST_F(AnimViewTest, ACarriedStickerFollowsThePointerAndIsDroppedDiscardedOrTurnedAway) {
     CSprite* sticker = Stick(84, 0, 0);
     view.StartCarrying(sticker, 30, 20);
     EXPECT_TRUE(view.IsDragging());
@@ -81,11 +81,9 @@ TEST_F(AnimViewTest, ACarriedStickerFollowsThePointerAndIsDroppedOrDiscarded) {
 
     view.DiscardCapturedSprite();
     EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size()) << "nothing left to discard";
-}
 
-// A page turn from the keyboard during a carry rebuilds the page without the carried
-// sticker; the view must not keep a pointer to it.
-TEST_F(AnimViewTest, APageTurnDuringACarryNeitherSavesTheCarriedStickerNorLeavesItToTheView) {
+    // A page turn from the keyboard during a carry rebuilds the page without the carried
+    // sticker; the view must not keep a pointer to it.
     Stick(85, 1, 2);
     view.StartCarrying(Stick(84, 0, 0), 30, 20);
     doc.ChangePage(kPageSame);

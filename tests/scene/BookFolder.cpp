@@ -17,11 +17,10 @@ BookFolder::BookFolder() {
     WriteBytes(HostPath(kPageCornersFile),
                Picture24(4 * kCornerSide, kCornerSide,
                          [](LONG x, LONG) { return CornerColour(x / kCornerSide); }));
-    for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
+    for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index)
         WriteBytes(HostPath(StickerPictureFiles[static_cast<size_t>(index)]),
                    Picture24(kStickerWidth, kStickerHeight,
                              [index](LONG, LONG) { return StickerColour(index); }));
-    }
 }
 
 Bytes BookFolder::PageOf(const std::vector<StickerRecord>& records) {
