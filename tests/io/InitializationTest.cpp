@@ -27,9 +27,10 @@ protected:
     TempDirectory folder;
 };
 
-// The first run writes a twenty-byte file that shows the hint. Zero (the hint seen)
-// and any other stored setting are read back as they stand.
-TEST_F(InitializationTest, FirstRunShowsTheHintAndTheStoredSettingIsKeptAcrossRuns) {
+// The first run writes a twenty-byte file that shows the hint. Zero (the hint seen) and
+// any other stored setting are read back as they stand; a foreign text or version is
+// logged and replaced by a file that shows the hint.
+TEST_F(InitializationTest, FirstRunShowsTheHintTheStoredSettingIsKeptAndAForeignOneReplaced) {
     StartUp();
     EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
     EXPECT_EQ(OptionsFile(), FileHolding(1));
@@ -37,29 +38,22 @@ TEST_F(InitializationTest, FirstRunShowsTheHintAndTheStoredSettingIsKeptAcrossRu
     CInitialization::ms_ShowNewStickerDialog = 0;
     CInitialization().WriteInitialization();
     EXPECT_EQ(OptionsFile(), FileHolding(0));
-    for (const int32_t setting : {0, 7}) {
-        WriteBytes(folder / "options03.dta", FileHolding(setting));
+    const std::string text = "CInitialization::DeSerialize: file text is wrong";
+    for (const auto& [file, setting, logged] :
+         {std::tuple{FileHolding(0), 0, std::string()},
+          {FileHolding(7), 7, ""},
+          {Concat({StringBytes("QLYGOPTM"), LongBytes(768), LongBytes(0)}), 1, text},
+          {Concat({StringBytes("QLYGOPT"), LongBytes(768), LongBytes(0)}), 1, text},
+          {Concat({StringBytes("QLYGOPTN"), LongBytes(769), LongBytes(0)}), 1,
+           "CInitialization::DeSerialize: file version number is wrong"},
+          {Concat({LongBytes(-2), LongBytes(768), LongBytes(0)}), 1, ""},
+          {Bytes{0x47}, 1, text}}) {
+        LogCapture capture;
+        WriteBytes(folder / "options03.dta", file);
         CInitialization::ms_ShowNewStickerDialog = 5;
         StartUp();
         EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, setting);
         EXPECT_EQ(OptionsFile(), FileHolding(setting));
-    }
-}
-
-TEST_F(InitializationTest, ForeignTextOrVersionIsLoggedAndReplaced) {
-    const std::string text = "CInitialization::DeSerialize: file text is wrong";
-    for (const auto& [file, logged] :
-         {std::pair{Concat({StringBytes("QLYGOPTM"), LongBytes(768), LongBytes(0)}), text},
-          {Concat({StringBytes("QLYGOPT"), LongBytes(768), LongBytes(0)}), text},
-          {Concat({StringBytes("QLYGOPTN"), LongBytes(769), LongBytes(0)}),
-           "CInitialization::DeSerialize: file version number is wrong"},
-          {Concat({LongBytes(-2), LongBytes(768), LongBytes(0)}), ""},
-          {Bytes{0x47}, text}}) {
-        LogCapture capture;
-        WriteBytes(folder / "options03.dta", file);
-        StartUp();
-        EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
-        EXPECT_EQ(OptionsFile(), FileHolding(1));
         EXPECT_TRUE(logged.empty() || capture.Contains(logged)) << logged;
     }
 }

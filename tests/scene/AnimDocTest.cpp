@@ -12,8 +12,8 @@ using Records = std::vector<BookFolder::StickerRecord>;
 class AnimDocTest : public DocumentFixture {};
 
 // Without stickers a page saves as the sixteen-byte head (the corners are never saved);
-// stickers are saved bottom-most first and read back in the same stacking.
-TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking) {
+// stickers are saved bottom-most first and read back in the same stacking, under the corners.
+TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStackingUnderTheCorners) {
     EXPECT_TRUE(doc.WriteSprites(SaveFile(0)));
     EXPECT_EQ(book.Page(0),
               (Bytes{8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0}));
@@ -29,7 +29,23 @@ TEST_F(AnimDocTest, StickersAreSavedBottomMostFirstAndReadBackInTheSameStacking)
     doc.LoadPage(nullptr, PageBackgroundFiles[0], &kPageCorners);
     EXPECT_TRUE(doc.ReadSprites(SaveFile(0)));
     EXPECT_EQ(StickerRecords(), saved);
-    EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size() + 2);
+
+    // The corners are frames of one picture, above every sticker at the corners of the page.
+    std::vector<std::array<LONG, 4>> places;
+    CSpriteList& sprites = doc.GetSprites();
+    for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
+        RECT area{};
+        sprite->GetRect(area);
+        places.push_back({area.left, area.top, area.right - area.left, sprite->GetPriority()});
+    }
+    const LONG side = BookFolder::kCornerSide;
+    const LONG width = BookFolder::kStickerWidth;
+    EXPECT_EQ(places, (std::vector<std::array<LONG, 4>>{{10, 20, width, 12},
+                                                        {-30, 40000, width, 11},
+                                                        {836, 580, side, 4},
+                                                        {0, 580, side, 3},
+                                                        {836, 0, side, 2},
+                                                        {0, 0, side, 1}}));
 }
 
 // The page shows every whole record of a known sticker whose picture can be read, in
@@ -176,23 +192,6 @@ TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
     EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));
     EXPECT_FALSE(std::filesystem::exists(book.PageFile(1)));
     EXPECT_TRUE(capture.Contains("CAnimDoc::ChangePage: page 1 cannot be shown; page 0 stays"));
-}
-
-TEST_F(AnimDocTest, TheCornersAreFramesOfOnePictureAboveEveryStickerAtTheCornersOfThePage) {
-    Stick(84, 0, 0);
-    std::vector<std::array<LONG, 4>> corners;
-    CSpriteList& sprites = doc.GetSprites();
-    for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
-        RECT area{};
-        sprite->GetRect(area);
-        corners.push_back({area.left, area.top, area.right - area.left, sprite->GetPriority()});
-    }
-    const LONG side = BookFolder::kCornerSide;
-    EXPECT_EQ(corners, (std::vector<std::array<LONG, 4>>{{0, 0, BookFolder::kStickerWidth, 11},
-                                                         {836, 580, side, 4},
-                                                         {0, 580, side, 3},
-                                                         {836, 0, side, 2},
-                                                         {0, 0, side, 1}}));
 }
 
 TEST_F(AnimDocTest, WithoutAViewABackgroundIsKeptButCannotBeShown) {

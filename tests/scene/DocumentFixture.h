@@ -34,11 +34,10 @@ protected:
     std::vector<BookFolder::StickerRecord> StickerRecords() {
         std::vector<BookFolder::StickerRecord> records;
         CSpriteList& sprites = doc.GetSprites();
-        for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
-            if (sprite->GetPriority() < CSprite::kStickerPriority) continue;
-            records.push_back({sprite->GetSpriteIndex(), sprite->GetX(), sprite->GetY(),
-                               sprite->GetPriority(), sprite->IsFlipped() ? 1 : 0});
-        }
+        for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next())
+            if (sprite->GetPriority() >= CSprite::kStickerPriority)
+                records.push_back({sprite->GetSpriteIndex(), sprite->GetX(), sprite->GetY(),
+                                   sprite->GetPriority(), sprite->IsFlipped() ? 1 : 0});
         return records;
     }
 

@@ -14,7 +14,7 @@ namespace {
 
 constexpr LONG kWidth = 40;
 constexpr LONG kHeight = 30;
-constexpr uint32_t kUntouched = 0x0A0B0C;
+constexpr uint32_t kUntouched = 0x0A0B0A;  // the same as a screen pixel and as a colour
 
 // Composes like the album's view: the background, then the sprites from the bottom up.
 class PageView : public COffScreenBufferView {
@@ -84,8 +84,7 @@ TEST_P(OffScreenBufferViewTest, UpdateComposesEveryRectangleBeforeCopyingAnyToTh
     view.CopyToWindow(nullptr, &partly);
     for (LONG y = 0; y < 12; ++y)
         for (LONG x = 0; x < 14; ++x)
-            EXPECT_EQ(ScreenPixels().Pixel(x, y),
-                      x < 10 && y < 8 ? SurfacePixel(PatternColour(x, y)) : kUntouched);
+            EXPECT_EQ(Screen(x, y), x < 10 && y < 8 ? PatternColour(x, y) : kUntouched);
     view.CopyToWindow(nullptr, nullptr);
     EXPECT_EQ(Screen(kWidth - 1, kHeight - 1), 0x00AA00u);
     EXPECT_EQ(ScreenPixels().Pixel(kWidth, kHeight - 1), kUntouched);
@@ -107,8 +106,8 @@ TEST_P(OffScreenBufferViewTest, PrintsThePageInARoundedBlackFrame) {
         view.PrintPage(printer, RECT{10, 20, (kWidth + 4) * scale, (kHeight + 4) * scale});
         ReleaseSurfaceDC(printer);
         const uint32_t white = 0xFFFFFF;
-        const uint32_t at7 = SurfacePixel(PatternColour(7, 0));
-        const uint32_t at10 = SurfacePixel(PatternColour(10, 10));
+        const COLORREF at7 = PatternColour(7, 0);
+        const COLORREF at10 = PatternColour(10, 10);
         // The frame is 44 x 34: the page's 40 x 30 and a border of 2.
         const struct {
             LONG x, y;
@@ -116,9 +115,9 @@ TEST_P(OffScreenBufferViewTest, PrintsThePageInARoundedBlackFrame) {
         } probes[] = {{0, 0, white}, {5, 0, white},  {6, 0, 0},       {37, 0, 0},    {43, 0, white},
                       {0, 6, 0},     {0, 33, white}, {43, 33, white}, {2, 2, 0},     {8, 2, 0},
                       {9, 2, at7},   {12, 12, at10}, {41, 31, 0},     {-1, 0, grey}, {44, 0, grey}};
-        for (const auto& probe : probes)
-            EXPECT_EQ(paper.Pixel(10 + probe.x * scale, 20 + probe.y * scale), probe.colour)
-                << probe.x << "," << probe.y;
+        for (const auto& [x, y, colour] : probes)
+            EXPECT_EQ(SurfaceColour(paper.Pixel(10 + x * scale, 20 + y * scale)), colour)
+                << x << "," << y;
     }
     EXPECT_EQ(ColourOf(*view.GetImage(), 0, 0), 0u);
 }
