@@ -117,11 +117,6 @@ TEST_F(DIBSectionTest, ReadsEveryDepthHonouringTheOffsetAndTopDownRowsUntilRelea
 }
 
 TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
-    struct Case {
-        const char* what;
-        Bytes bytes;
-        std::vector<std::string> lines;
-    };
     const Bytes good = Picture24(4, 3, PatternColour);
     Bytes offsetBeyond = good;
     offsetBeyond[10] = 0xFF;
@@ -135,7 +130,11 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
     const std::string depth = "CDIBSection::ComputeMetrics: Unsupported size or bit depth.";
     const Bytes rows = Rows24(4, 3, PatternColour);
     // clang-format off
-    const Case cases[] = {
+    const struct {
+        const char* what;
+        Bytes bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
         {"a cut file header", Bytes(good.begin(), good.begin() + 13), {bad}},
         {"a BMP type field", MakePictureFile({.type = 0x4D42}, rows),
          {"CDIBSection::ReadSection: Not the correct file type."}},
@@ -148,7 +147,8 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
         {"an offset inside the header", offsetInside, {bad}},
         {"no colour table", MakePictureFile({.bitCount = 8}, Bytes(12, 0)), {table}},
         {"a short colour table",
-         MakePictureFile({.bitCount = 4, .colours = std::vector<uint32_t>(15)}, Bytes(12, 0)), {table}},
+         MakePictureFile({.bitCount = 4, .colours = std::vector<uint32_t>(15)}, Bytes(12, 0)),
+         {table}},
         {"a depth of 2 bits", MakePictureFile({.bitCount = 2}, Bytes(12, 0)), {depth, sizeProblem}},
         {"an absurd height", MakePictureFile({.height = 20000}, Bytes(48, 0)),
          {depth, sizeProblem}},
@@ -156,7 +156,7 @@ TEST_F(DIBSectionTest, RefusesFilesThatDoNotFitWithTheirLogLines) {
          {"CDIBSection::ReadSection: Bad bitmap image read."}},
     };
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::remove("log.txt");
         EXPECT_FALSE(ReadBytes(c.bytes));

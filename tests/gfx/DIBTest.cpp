@@ -47,13 +47,12 @@ TEST_F(DIBReadTest, ReadsEveryPixelOfAGoodFileWithTopLeftInTheLastRow) {
 }
 
 TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
-    struct Case {
+    const Bytes good = Picture24(4, 3, PatternColour);
+    const struct {
         const char* what;
         std::optional<Bytes> bytes;  // none: no file at all
         const char* logLine;
-    };
-    const Bytes good = Picture24(4, 3, PatternColour);
-    const Case cases[] = {
+    } cases[] = {
         {"a BMP type field", MakePictureFile({.type = 0x4D42}, Rows24(4, 3, PatternColour)),
          "Not a bitmap file"},
         {"an empty file", Bytes{}, "Not a bitmap file"},
@@ -67,7 +66,7 @@ TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
         {"short pixel data", Bytes(good.begin(), good.end() - 1), "Bitmap pixel data too short"},
         {"a missing file", std::nullopt, "Failed to open file"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(picture.Create(2, 2));
         FillPicture(picture, [](LONG, LONG) { return COLORREF{0x123456}; });

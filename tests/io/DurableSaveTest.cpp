@@ -2,7 +2,6 @@
 // here first, so a test can see which files were made durable.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>

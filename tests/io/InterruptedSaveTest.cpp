@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -28,6 +29,9 @@ void SaveNewPage(const std::string& path, int stopAfterItems = -1) {
 
 }  // namespace
 
+using testing::AnyOf;
+using testing::ThrowsMessage;
+
 class InterruptedSaveTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -43,19 +47,13 @@ protected:
 
 TEST_F(InterruptedSaveTest, AFullDiskDeathOrExceptionAtAnyPointKeepsTheOldFileWhole) {
     ASSERT_EQ(newFile.size(), 32u);
+    const auto writeFailed = ThrowsMessage<FileError>(AnyOf(
+        "Serializer::PutLong: file write failed", "Serializer::PutString: file write failed"));
     for (rlim_t room = 0; room < newFile.size(); ++room) {
-        std::string thrown;
         {
-            FileSizeLimit limit(room);
-            try {
-                SaveNewPage(path);
-            } catch (const FileError& error) {
-                thrown = error.what();
-            }
+            const FileSizeLimit limit(room);
+            EXPECT_THAT([&] { SaveNewPage(path); }, writeFailed) << "room " << room;
         }
-        EXPECT_TRUE(thrown == "Serializer::PutLong: file write failed" ||
-                    thrown == "Serializer::PutString: file write failed")
-            << "room " << room << ": " << thrown;
         EXPECT_EQ(ReadBytes(folder / "page02.sav"), oldFile) << "room " << room;
     }
     for (int stopAfter = 1; stopAfter <= 6; ++stopAfter) {
