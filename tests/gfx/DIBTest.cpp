@@ -30,8 +30,7 @@ protected:
 
 TEST_F(DIBReadTest, ReadsEveryPixelOfAGoodFileWithTopLeftInTheLastRow) {
     ASSERT_TRUE(LoadBytes(Picture24(5, 3, PatternColour)));
-    ASSERT_EQ(picture.GetWidth(), 5);
-    ASSERT_EQ(picture.GetHeight(), 3);
+    ASSERT_EQ((SIZE{picture.GetWidth(), picture.GetHeight()}), (SIZE{5, 3}));
     for (LONG y = 0; y < 3; ++y)
         for (LONG x = 0; x < 5; ++x) EXPECT_EQ(ColourOf(picture, x, y), PatternColour(x, y));
     // Rows are stored bottom-up, so the top-left pixel begins the last stored row.

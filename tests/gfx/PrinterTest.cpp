@@ -14,6 +14,8 @@
 namespace {
 
 constexpr COLORREF kPageColour = 0x3060C0;
+// A printer whose printable area is 3000 x 4000 upright: 4000 x 3000 in landscape.
+const PrinterDescription kPrinter{"test", 3000, 4000};
 
 // A page of the album's size that prints as one colour into the place it is given.
 class SolidPage : public PrintablePage {
@@ -34,9 +36,6 @@ public:
 
 class PrinterTest : public ::testing::Test, protected FreshMachine {
 protected:
-    // A printer whose printable area is 3000 x 4000 upright: 4000 x 3000 in landscape.
-    void InstallPrinter() { machine.InstallPrinter(PrinterDescription{"test", 3000, 4000}); }
-
     TempDirectory folder;
     LogCapture log;
     SolidPage page;
@@ -45,15 +44,11 @@ protected:
 // Without a printer or when cancelled nothing is printed; without a printer the person at
 // the computer is told, once, what to do.
 TEST_F(PrinterTest, PrintsOnlyWhenConfirmedOnAnInstalledPrinter) {
-    for (const bool installed : {false, true}) {
+    for (const auto& installed : {std::optional<PrinterDescription>(), std::optional(kPrinter)}) {
         SCOPED_TRACE(installed ? "cancelled" : "no printer");
         LogCapture caseLog;
-        if (installed) {
-            InstallPrinter();
-            machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Cancel});
-        } else {
-            machine.InstallPrinter(std::nullopt);
-        }
+        machine.InstallPrinter(installed);
+        if (installed) machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Cancel});
         CPrinter printer(nullptr, "Quillory: Printing", page);
         EXPECT_EQ(page.prints, 0);
         EXPECT_TRUE(machine.PrintedPages().empty());
@@ -69,7 +64,7 @@ TEST_F(PrinterTest, PrintsOnlyWhenConfirmedOnAnInstalledPrinter) {
         << shown[0].text;
 
     // Confirming prints one landscape page, three quarters wide and centred.
-    InstallPrinter();
+    machine.InstallPrinter(kPrinter);
     machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
     CPrinter printer(nullptr, "Quillory: Printing", page);
 

@@ -175,7 +175,7 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
 
 // A page whose background cannot be read is not turned to: the page on show stays,
 // and its stickers are never written into the other page's file.
-TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
+TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurnAndWithoutAViewIsNotShown) {
     Stick(84, 594, 199);
     const CDIB* background = doc.GetBackground();
     std::filesystem::resize_file(book.HostPath(PageBackgroundFiles[1]), 40);
@@ -192,9 +192,8 @@ TEST_F(AnimDocTest, ABackgroundThatCannotBeReadRefusesThePageTurn) {
     EXPECT_EQ(book.Page(0), BookFolder::PageOf({{84, 594, 199, 11, 0}}));
     EXPECT_FALSE(std::filesystem::exists(book.PageFile(1)));
     EXPECT_TRUE(capture.Contains("CAnimDoc::ChangePage: page 1 cannot be shown; page 0 stays"));
-}
 
-TEST_F(AnimDocTest, WithoutAViewABackgroundIsKeptButCannotBeShown) {
+    // Without a view a background is kept but cannot be shown.
     CAnimDoc lone;
     EXPECT_FALSE(lone.SetBackground(nullptr, nullptr));
     EXPECT_EQ(lone.GetBackground(), nullptr);

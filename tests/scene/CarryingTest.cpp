@@ -75,8 +75,8 @@ TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldOnThePage) 
 }
 
 // A right click, or a left click without an album to judge it, throws the carried
-// sticker away; a right click on a stuck sticker leaves it.
-TEST_F(CarryingTest, AClickWithoutAnAlbumThrowsTheCarriedStickerAwayAndOnlyWhileCarrying) {
+// sticker away and shows the cursor again; a right click on a stuck sticker leaves it.
+TEST_F(CarryingTest, AClickWithoutAnAlbumThrowsTheCarriedStickerAwayAndShowsTheCursor) {
     const int shown = CursorCounter();
     const size_t corners = doc.GetSprites().GetCount();
     for (const UINT click : {WM_RBUTTONDOWN, WM_LBUTTONDOWN}) {
@@ -90,11 +90,9 @@ TEST_F(CarryingTest, AClickWithoutAnAlbumThrowsTheCarriedStickerAwayAndOnlyWhile
     Stick(85, 5, 5);
     Send(WM_RBUTTONDOWN, 5, 5);
     EXPECT_EQ(doc.GetSprites().GetCount(), corners + 1);
-}
 
-TEST_F(CarryingTest, HidingTheCursorLowersTheCounterOnceAndTheArrowRaisesItAgain) {
+    // Hiding the cursor lowers the counter once; the arrow raises it again.
     CCursorSet cursors;
-    const int shown = CursorCounter();
     cursors.SetKind(CCursorSet::kHidden);
     cursors.SetKind(CCursorSet::kHidden);
     EXPECT_TRUE(cursors.IsHidden());
