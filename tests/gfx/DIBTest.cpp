@@ -123,16 +123,14 @@ void ReferenceCopy(const CDIB& source, CDIB& dest, LONG destX, LONG destY, LONG 
     }
 }
 
-// A sticker-like source: magenta in a checkered pattern of runs, other colours elsewhere.
-COLORREF KeyedPattern(LONG x, LONG y) {
-    return (x / 2 + y) % 3 == 0 ? kMagenta : PatternColour(x, y);
-}
-
 // Every copy against the reference, at every edge, with and without a key, into a
 // destination wider than the source and into one as wide (whole rows in one piece).
 TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
+    // A sticker-like source: magenta in a checkered pattern of runs, other colours elsewhere.
     CDIB source(7, 5);
-    FillPicture(source, KeyedPattern);
+    FillPicture(source, [](LONG x, LONG y) {
+        return (x / 2 + y) % 3 == 0 ? kMagenta : PatternColour(x, y);
+    });
     const LONG offsets[] = {-9, -3, -1, 0, 2, 6, 10};
     enum class Copy { kPlain, kMirrored, kRuns };
     for (Copy mode : {Copy::kPlain, Copy::kMirrored, Copy::kRuns})
