@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
+#include <optional>
 
 #include "gfx/DIB.h"
 #include "gfx/OpaqueRuns.h"
@@ -18,16 +18,9 @@ class DIBReadTest : public ::testing::Test {
 protected:
     DIBReadTest() { CFileManager::SetBaseDirectoryFromCurrent(); }
 
-    // Writes the bytes as a picture file and loads it into `picture`.
     bool LoadBytes(const Bytes& bytes) {
         WriteBytes(folder / "picture.dat", bytes);
         return picture.Load("\\picture.dat");
-    }
-
-    void ExpectOldPictureKept() {
-        EXPECT_EQ(picture.GetWidth(), 2);
-        EXPECT_EQ(picture.GetHeight(), 2);
-        EXPECT_EQ(ColourOf(picture, 1, 1), 0x123456u);
     }
 
     TempDirectory folder;
@@ -37,26 +30,28 @@ protected:
 
 TEST_F(DIBReadTest, ReadsEveryPixelOfAGoodFileWithTopLeftInTheLastRow) {
     ASSERT_TRUE(LoadBytes(Picture24(5, 3, PatternColour)));
-    ASSERT_EQ(picture.GetWidth(), 5);
-    ASSERT_EQ(picture.GetHeight(), 3);
-    for (LONG y = 0; y < 3; ++y) {
+    ASSERT_EQ((SIZE{picture.GetWidth(), picture.GetHeight()}), (SIZE{5, 3}));
+    for (LONG y = 0; y < 3; ++y)
         for (LONG x = 0; x < 5; ++x) EXPECT_EQ(ColourOf(picture, x, y), PatternColour(x, y));
-    }
     // Rows are stored bottom-up, so the top-left pixel begins the last stored row.
     EXPECT_EQ(picture.PixelAddress(0, 0), picture.GetPixels() + 2 * picture.GetStride());
     const BITMAPINFOHEADER& header = picture.GetInfo()->bmiHeader;
     EXPECT_EQ(header.biBitCount, 24);
     EXPECT_EQ(header.biSize, 40u);
+
+    // A gap before the pixels is read as picture: this reader ignores the offset field.
+    ASSERT_TRUE(LoadBytes(
+        MakePictureFile({.width = 2, .height = 1, .gap = 8}, Rows24(2, 1, PatternColour))));
+    EXPECT_EQ(ColourOf(picture, 0, 0), 0xEEEEEEu);
 }
 
 TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
-    struct Case {
-        const char* what;
-        Bytes bytes;
-        const char* logLine;
-    };
     const Bytes good = Picture24(4, 3, PatternColour);
-    const Case cases[] = {
+    const struct {
+        const char* what;
+        std::optional<Bytes> bytes;  // none: no file at all
+        const char* logLine;
+    } cases[] = {
         {"a BMP type field", MakePictureFile({.type = 0x4D42}, Rows24(4, 3, PatternColour)),
          "Not a bitmap file"},
         {"an empty file", Bytes{}, "Not a bitmap file"},
@@ -68,26 +63,18 @@ TEST_F(DIBReadTest, RefusesDamagedFilesAndKeepsTheOldPicture) {
         {"an absurd width", MakePictureFile({.width = 16385, .height = 1}, Bytes(16385 * 3 + 1, 0)),
          "Bad bitmap header"},
         {"short pixel data", Bytes(good.begin(), good.end() - 1), "Bitmap pixel data too short"},
+        {"a missing file", std::nullopt, "Failed to open file"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(picture.Create(2, 2));
         FillPicture(picture, [](LONG, LONG) { return COLORREF{0x123456}; });
-        EXPECT_FALSE(LoadBytes(c.bytes));
+        EXPECT_FALSE(c.bytes ? LoadBytes(*c.bytes) : picture.Load("\\missing.dat"));
         EXPECT_TRUE(log.Contains(c.logLine));
         EXPECT_TRUE(log.Contains("Failed to load file"));
-        ExpectOldPictureKept();
+        EXPECT_EQ((SIZE{picture.GetWidth(), picture.GetHeight()}), (SIZE{2, 2}));
+        EXPECT_EQ(ColourOf(picture, 1, 1), 0x123456u);
     }
-    EXPECT_FALSE(picture.Load("\\missing.dat"));
-    EXPECT_TRUE(log.Contains("Failed to open file"));
-    ExpectOldPictureKept();
-}
-
-TEST_F(DIBReadTest, AssumesThePixelsRightAfterTheHeader) {
-    // A gap before the pixels is read as picture: this reader ignores the offset field.
-    ASSERT_TRUE(LoadBytes(
-        MakePictureFile({.width = 2, .height = 1, .gap = 8}, Rows24(2, 1, PatternColour))));
-    EXPECT_EQ(ColourOf(picture, 0, 0), 0xEEEEEEu);
 }
 
 TEST(DIBPixels, AddressesAreNullOutsideAndCreateAndAttachRefuseWhatTheyCannotHold) {
@@ -136,24 +123,22 @@ void ReferenceCopy(const CDIB& source, CDIB& dest, LONG destX, LONG destY, LONG 
     }
 }
 
-// A sticker-like source: magenta in a checkered pattern of runs, other colours elsewhere.
-COLORREF KeyedPattern(LONG x, LONG y) {
-    return (x / 2 + y) % 3 == 0 ? kMagenta : PatternColour(x, y);
-}
-
 // Every copy against the reference, at every edge, with and without a key, into a
 // destination wider than the source and into one as wide (whole rows in one piece).
 TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
+    // A sticker-like source: magenta in a checkered pattern of runs, other colours elsewhere.
     CDIB source(7, 5);
-    FillPicture(source, KeyedPattern);
+    FillPicture(source, [](LONG x, LONG y) {
+        return (x / 2 + y) % 3 == 0 ? kMagenta : PatternColour(x, y);
+    });
     const LONG offsets[] = {-9, -3, -1, 0, 2, 6, 10};
     enum class Copy { kPlain, kMirrored, kRuns };
-    for (Copy mode : {Copy::kPlain, Copy::kMirrored, Copy::kRuns}) {
+    for (Copy mode : {Copy::kPlain, Copy::kMirrored, Copy::kRuns})
         for (COLORREF key : {CDIB::kNoKey, kMagenta, COLORREF{0xFFFF00FF}}) {
             const OpaqueRuns runs(source, key);
-            for (const LONG destWidth : {9, 7}) {
-                for (const LONG destX : offsets) {
-                    for (const LONG destY : offsets) {
+            for (const LONG destWidth : {9, 7})
+                for (const LONG destX : offsets)
+                    for (const LONG destY : offsets)
                         for (const LONG srcShift : {-2, 0, 3}) {
                             CDIB actual(destWidth, 8);
                             CDIB expected(destWidth, 8);
@@ -177,14 +162,10 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
                                 << destWidth << " at " << destX << "," << destY << " shift "
                                 << srcShift;
                         }
-                    }
-                }
-            }
         }
-    }
 }
 
-TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
+TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsedAndEmptyCopiesDoNothing) {
     CDIB source(4, 1);
     FillPicture(source, [](LONG x, LONG) { return x % 2 == 0 ? kMagenta : COLORREF{0x00FF00}; });
     const OpaqueRuns magentaRuns(source, kMagenta);
@@ -199,21 +180,17 @@ TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsed) {
     source.CopyOpaqueRunsTo(&wide, 0, 0, 6, 2, 0, 0, kMagenta, magentaRuns);
     EXPECT_EQ(ColourOf(wide, 0, 0), 0x0000AAu);
     EXPECT_EQ(ColourOf(wide, 5, 1), 0x0000AAu);
-}
 
-TEST(DIBCopy, NothingHappensForANullDestinationOrAnEmptyBlock) {
-    CDIB source(4, 4);
-    FillPicture(source, PatternColour);
-    CDIB dest(4, 4);
-    FillPicture(dest, [](LONG, LONG) { return COLORREF{0x111111}; });
+    // Nothing happens for a null destination or an empty block.
+    CDIB still(4, 4);
+    FillPicture(still, [](LONG, LONG) { return COLORREF{0x111111}; });
     source.CopyTo(nullptr, 0, 0, 4, 4, 0, 0, CDIB::kNoKey);
-    source.CopyTo(&dest, 0, 0, 0, 4, 0, 0, CDIB::kNoKey);
-    source.CopyMirroredTo(&dest, 0, 0, 4, -2, 0, 0, CDIB::kNoKey);
-    source.CopyTo(&dest, 2147483600, 0, 100, 4, 0, 0, CDIB::kNoKey);
-    source.CopyTo(&dest, 0, 0, 2147483647, 2147483647, -2147483647, 0, CDIB::kNoKey);
-    for (LONG y = 0; y < 4; ++y) {
-        for (LONG x = 0; x < 4; ++x) EXPECT_EQ(ColourOf(dest, x, y), 0x111111u);
-    }
+    source.CopyTo(&still, 0, 0, 0, 4, 0, 0, CDIB::kNoKey);
+    source.CopyMirroredTo(&still, 0, 0, 4, -2, 0, 0, CDIB::kNoKey);
+    source.CopyTo(&still, 2147483600, 0, 100, 4, 0, 0, CDIB::kNoKey);
+    source.CopyTo(&still, 0, 0, 2147483647, 2147483647, -2147483647, 0, CDIB::kNoKey);
+    for (LONG y = 0; y < 4; ++y)
+        for (LONG x = 0; x < 4; ++x) EXPECT_EQ(ColourOf(still, x, y), 0x111111u);
 }
 
 }  // namespace

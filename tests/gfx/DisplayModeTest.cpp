@@ -21,7 +21,7 @@ protected:
 };
 
 // The desktop is given back at the end, and a restore that failed is tried again then.
-TEST_F(DisplayModeTest, SwitchesToFullScreenAndGivesTheDesktopBackAtTheEnd) {
+TEST_F(DisplayModeTest, SwitchesToFullScreenAndGivesTheDesktopBackWhateverFails) {
     for (const bool restoreFails : {false, true}) {
         {
             DisplayMode display;
@@ -37,9 +37,8 @@ TEST_F(DisplayModeTest, SwitchesToFullScreenAndGivesTheDesktopBackAtTheEnd) {
         EXPECT_FALSE(machine.FullScreen());
     }
     EXPECT_EQ(log.Messages(), std::vector<std::string>{"RestoreDisplayMode Failed"});
-}
 
-TEST_F(DisplayModeTest, EachFailingStepLogsItsLineAndTheProgramGoesOn) {
+    // Each failing step of the switch logs its line and the program goes on.
     const std::pair<Step, const char*> steps[] = {
         {Step::Open, "DirectDrawCreateEx Failed"},
         {Step::TakeExclusive, "SetCooperativeLevel Failed"},

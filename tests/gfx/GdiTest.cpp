@@ -5,35 +5,50 @@
 #include "platform/User.h"
 #include "tests/gfx/PictureBytes.h"
 
-namespace {
-
-void FillSurface(Surface& surface, const ColourAt& colour) {
-    for (LONG y = 0; y < surface.Height(); ++y) {
-        for (LONG x = 0; x < surface.Width(); ++x)
-            surface.SetPixel(x, y, SurfacePixel(colour(x, y)));
-    }
-}
-
-TEST(BitBlt, CopiesWithinTheDestinationClipAndTheSourceBounds) {
+TEST(Blits, CopyWithinTheDestinationClipAndTheSourceBoundsAndStretch) {
     Surface source(6, 6);
-    FillSurface(source, PatternColour);
+    for (LONG y = 0; y < 6; ++y)
+        for (LONG x = 0; x < 6; ++x) source.SetPixel(x, y, PatternColour(x, y));
     Surface target(10, 10);
     // A child-window-like view: origin (2, 1), clipped to x 3..8, y 2..9.
     HDC dest = CreateSurfaceDC(&target, POINT{2, 1}, RECT{3, 2, 8, 9});
     HDC from = CreateSurfaceDC(&source, POINT{0, 0}, source.Bounds());
     ASSERT_TRUE(BitBlt(dest, -1, -1, 20, 20, from, 2, 3, SRCCOPY));
-    for (LONG y = 0; y < 10; ++y) {
+    // Surface (x, y) is logical (x - 2, y - 1), whose source is (x - 2 + 3, y - 1 + 4).
+    for (LONG y = 0; y < 10; ++y)
         for (LONG x = 0; x < 10; ++x) {
-            // Surface (x, y) is logical (x - 2, y - 1), whose source is (x - 2 + 3, y - 1 + 4).
-            const LONG sx = x + 1;
-            const LONG sy = y + 3;
-            const bool inside = x >= 3 && x < 8 && y >= 2 && y < 9 && sx < 6 && sy < 6;
-            EXPECT_EQ(target.Pixel(x, y), inside ? source.Pixel(sx, sy) : 0u) << x << "," << y;
+            const bool inside = x >= 3 && x < 8 && y >= 2 && y < 9 && x + 1 < 6 && y + 3 < 6;
+            EXPECT_EQ(target.Pixel(x, y), inside ? source.Pixel(x + 1, y + 3) : 0u)
+                << x << "," << y;
         }
-    }
     EXPECT_FALSE(BitBlt(dest, 0, 0, 1, 1, from, 0, 0, 0x00EE0086));
     ReleaseSurfaceDC(dest);
     ReleaseSurfaceDC(from);
+
+    // StretchDIBits counts bottom-up source rows from the bottom. A 2 x 3 bottom-up picture;
+    // rows from the top: A B / C D / E F.
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{40, 2, 3, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    const uint32_t bits[] = {0xE, 0xF, 0xC, 0xD, 0xA, 0xB};
+    Surface sheet(8, 8);
+    HDC dc = CreateSurfaceDC(&sheet, POINT{0, 0}, sheet.Bounds());
+
+    // Source y 1 from the bottom, height 2: the rows A B and C D.
+    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 1, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 2);
+    EXPECT_EQ(sheet.Pixel(0, 0), 0xAu);
+    EXPECT_EQ(sheet.Pixel(1, 1), 0xDu);
+
+    // Doubled: each source pixel covers 2 x 2.
+    EXPECT_EQ(StretchDIBits(dc, 2, 2, 4, 6, 0, 0, 2, 3, bits, &info, DIB_RGB_COLORS, SRCCOPY), 6);
+    EXPECT_EQ(sheet.Pixel(2, 2), 0xAu);
+    EXPECT_EQ(sheet.Pixel(3, 3), 0xAu);
+    EXPECT_EQ(sheet.Pixel(4, 3), 0xBu);
+    EXPECT_EQ(sheet.Pixel(5, 7), 0xFu);
+    EXPECT_EQ(sheet.Pixel(6, 2), 0u);
+
+    info.bmiHeader.biWidth = 0;
+    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 0);
+    ReleaseSurfaceDC(dc);
 }
 
 TEST(MemoryContext, SelectsBitmapsAndProtectsSelectedOnesAndRefusesCompressedSections) {
@@ -61,31 +76,3 @@ TEST(MemoryContext, SelectsBitmapsAndProtectsSelectedOnesAndRefusesCompressedSec
     EXPECT_EQ(CreateDIBSection(nullptr, &compressed, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
     EXPECT_EQ(bits, nullptr);
 }
-
-TEST(StretchDIBits, CountsBottomUpSourceRowsFromTheBottomAndStretches) {
-    // A 2 x 3 bottom-up picture; rows from the top: A B / C D / E F.
-    BITMAPINFO info{};
-    info.bmiHeader = BITMAPINFOHEADER{40, 2, 3, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    const uint32_t bits[] = {0xE, 0xF, 0xC, 0xD, 0xA, 0xB};
-    Surface target(8, 8);
-    HDC dc = CreateSurfaceDC(&target, POINT{0, 0}, target.Bounds());
-
-    // Source y 1 from the bottom, height 2: the rows A B and C D.
-    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 1, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 2);
-    EXPECT_EQ(target.Pixel(0, 0), 0xAu);
-    EXPECT_EQ(target.Pixel(1, 1), 0xDu);
-
-    // Doubled: each source pixel covers 2 x 2.
-    EXPECT_EQ(StretchDIBits(dc, 2, 2, 4, 6, 0, 0, 2, 3, bits, &info, DIB_RGB_COLORS, SRCCOPY), 6);
-    EXPECT_EQ(target.Pixel(2, 2), 0xAu);
-    EXPECT_EQ(target.Pixel(3, 3), 0xAu);
-    EXPECT_EQ(target.Pixel(4, 3), 0xBu);
-    EXPECT_EQ(target.Pixel(5, 7), 0xFu);
-    EXPECT_EQ(target.Pixel(6, 2), 0u);
-
-    info.bmiHeader.biWidth = 0;
-    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 0);
-    ReleaseSurfaceDC(dc);
-}
-
-}  // namespace

@@ -74,7 +74,3 @@ COLORREF ColourOf(const CDIB& picture, LONG x, LONG y) {
 COLORREF SurfaceColour(uint32_t pixel) {
     return (pixel >> 16 & 0xFF) | (pixel & 0xFF00) | (pixel & 0xFF) << 16;
 }
-
-uint32_t SurfacePixel(COLORREF colour) {
-    return SurfaceColour(colour);
-}

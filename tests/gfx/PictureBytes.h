@@ -41,4 +41,3 @@ void FillPicture(CDIB& picture, const ColourAt& colour);
 COLORREF ColourOf(const CDIB& picture, LONG x, LONG y);
 // The screen surface's pixel, as a colour value.
 COLORREF SurfaceColour(uint32_t surfacePixel);
-uint32_t SurfacePixel(COLORREF colour);

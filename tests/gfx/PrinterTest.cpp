@@ -14,6 +14,8 @@
 namespace {
 
 constexpr COLORREF kPageColour = 0x3060C0;
+// A printer whose printable area is 3000 x 4000 upright: 4000 x 3000 in landscape.
+const PrinterDescription kPrinter{"test", 3000, 4000};
 
 // A page of the album's size that prints as one colour into the place it is given.
 class SolidPage : public PrintablePage {
@@ -34,26 +36,19 @@ public:
 
 class PrinterTest : public ::testing::Test, protected FreshMachine {
 protected:
-    // A printer whose printable area is 3000 x 4000 upright: 4000 x 3000 in landscape.
-    void InstallPrinter() { machine.InstallPrinter(PrinterDescription{"test", 3000, 4000}); }
-
     TempDirectory folder;
     LogCapture log;
     SolidPage page;
 };
 
-// Nothing is printed; without a printer the person at the computer is told, once, what
-// to do.
-TEST_F(PrinterTest, WithoutAPrinterOrWhenCancelledNothingIsPrinted) {
-    for (const bool installed : {false, true}) {
+// Without a printer or when cancelled nothing is printed; without a printer the person at
+// the computer is told, once, what to do.
+TEST_F(PrinterTest, PrintsOnlyWhenConfirmedOnAnInstalledPrinter) {
+    for (const auto& installed : {std::optional<PrinterDescription>(), std::optional(kPrinter)}) {
         SCOPED_TRACE(installed ? "cancelled" : "no printer");
         LogCapture caseLog;
-        if (installed) {
-            InstallPrinter();
-            machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Cancel});
-        } else {
-            machine.InstallPrinter(std::nullopt);
-        }
+        machine.InstallPrinter(installed);
+        if (installed) machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Cancel});
         CPrinter printer(nullptr, "Quillory: Printing", page);
         EXPECT_EQ(page.prints, 0);
         EXPECT_TRUE(machine.PrintedPages().empty());
@@ -67,10 +62,9 @@ TEST_F(PrinterTest, WithoutAPrinterOrWhenCancelledNothingIsPrinted) {
     EXPECT_EQ(shown[0].caption, "Print");
     EXPECT_NE(shown[0].text.find("add it in the computer's printer settings"), std::string::npos)
         << shown[0].text;
-}
 
-TEST_F(PrinterTest, ConfirmingPrintsOneLandscapePageThreeQuartersWideAndCentred) {
-    InstallPrinter();
+    // Confirming prints one landscape page, three quarters wide and centred.
+    machine.InstallPrinter(kPrinter);
     machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
     CPrinter printer(nullptr, "Quillory: Printing", page);
 
@@ -78,8 +72,7 @@ TEST_F(PrinterTest, ConfirmingPrintsOneLandscapePageThreeQuartersWideAndCentred)
     ASSERT_EQ(machine.PrintedPages().size(), 1u);
     EXPECT_EQ(machine.PrintedDocuments(), std::vector<std::string>{"Quillory: Printing"});
     const Surface& sheet = machine.PrintedPages()[0];
-    ASSERT_EQ(sheet.Width(), 4000);
-    ASSERT_EQ(sheet.Height(), 3000);
+    ASSERT_EQ((SIZE{sheet.Width(), sheet.Height()}), (SIZE{4000, 3000}));
     // 848 x 592 (the page and its frame) fitted to three quarters of 4000.
     EXPECT_EQ(page.given, (RECT{500, 453, 3000, 2094}));
     EXPECT_EQ(SurfaceColour(sheet.Pixel(500, 453)), kPageColour);
@@ -87,17 +80,10 @@ TEST_F(PrinterTest, ConfirmingPrintsOneLandscapePageThreeQuartersWideAndCentred)
     EXPECT_EQ(sheet.Pixel(499, 453) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(sheet.Pixel(3500, 2547) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_FALSE(log.Contains("CPrinter::CPrinter: EndPage failed"));
-}
 
-TEST_F(PrinterTest, FittingLeavesAnEmptySourceAlone) {
-    InstallPrinter();
-    machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
-    HDC printer = CPrinter::GetPrinterDC(nullptr);
-    ASSERT_NE(printer, nullptr);
     RECT empty{0, 0, 0, 10};
-    CPrinter::FitToPage(printer, empty);
-    EXPECT_EQ(empty, (RECT{0, 0, 0, 10}));
-    DeleteDC(printer);
+    CPrinter::FitToPage(nullptr, empty);
+    EXPECT_EQ(empty, (RECT{0, 0, 0, 10})) << "an empty source is left alone";
 }
 
 }  // namespace

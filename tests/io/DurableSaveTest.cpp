@@ -2,7 +2,6 @@
 // here first, so a test can see which files were made durable.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -24,12 +23,8 @@ extern "C" int __real_fsync(int fd);
 
 extern "C" int __wrap_fsync(int fd) {
     std::error_code error;
-    const std::filesystem::path file =
-        std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error);
-    {
-        std::lock_guard lock(g_lock);
-        g_synced.push_back(file);
-    }
+    const std::lock_guard lock(g_lock);
+    g_synced.push_back(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error));
     return __real_fsync(fd);
 }
 
@@ -37,18 +32,9 @@ extern "C" int __wrap_fsync(int fd) {
 // power cut just after the rename could leave an empty page where stickers were.
 TEST(DurableSaveTest, ASaveIsSyncedUnderItsTemporaryNameBeforeItReplacesTheOldFile) {
     TempDirectory folder;
-    const std::filesystem::path target = folder.Path() / "page02.sav";
-    {
-        std::lock_guard lock(g_lock);
-        g_synced.clear();
-    }
-    {
-        Serializer serializer(folder.Path().string() + "\\page02.sav");
-        serializer.PutLong(8);
-    }
-    ASSERT_TRUE(std::filesystem::exists(target));
-    std::lock_guard lock(g_lock);
-    const std::filesystem::path temporary =
-        std::filesystem::canonical(folder.Path()) / "page02.sav.tmp";
+    Serializer(folder.Path().string() + "\\page02.sav").PutLong(8);
+    EXPECT_TRUE(std::filesystem::exists(folder / "page02.sav"));
+    const std::lock_guard lock(g_lock);
+    const auto temporary = std::filesystem::canonical(folder.Path()) / "page02.sav.tmp";
     EXPECT_NE(std::find(g_synced.begin(), g_synced.end(), temporary), g_synced.end());
 }

@@ -68,7 +68,7 @@ TEST_F(FileManagerTest, ReadsPastTheEndCopyWhatIsThereMappedOrThroughAHandle) {
     }
 }
 
-TEST_F(FileManagerTest, SeekMovesFromEachOriginAndClampsToTheFile) {
+TEST_F(FileManagerTest, SeekClampsToTheFileAndOpeningReadingAndWritingHoldAtTheEdges) {
     CFileManager files;
     ASSERT_NE(files.OpenForRead("\\data003\\hundred.dat"), nullptr);
     struct Move {
@@ -87,17 +87,13 @@ TEST_F(FileManagerTest, SeekMovesFromEachOriginAndClampsToTheFile) {
     uint8_t byte = 0;
     EXPECT_TRUE(files.Read(&byte, 1, nullptr));
     EXPECT_EQ(byte, 42);
-    files.Close();
-}
+    EXPECT_TRUE(files.Close());
 
-// A missing file fails to open; an empty one fails its first read; a write lands at
-// the position through the handle.
-TEST_F(FileManagerTest, OpeningReadingAndWritingAtTheEdges) {
-    CFileManager files;
+    // A missing file fails to open; an empty one fails its first read; a write lands at
+    // the position through the handle.
     EXPECT_EQ(files.OpenForRead("\\data003\\missing.dat"), nullptr);
     EXPECT_TRUE(files.Close());
     EXPECT_NE(files.OpenForRead("\\data003\\empty.dat"), nullptr);
-    uint8_t byte = 0;
     uint32_t done = 5;
     EXPECT_FALSE(files.Read(&byte, 1, &done));
     EXPECT_EQ(done, 0u);

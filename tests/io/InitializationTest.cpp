@@ -27,9 +27,10 @@ protected:
     TempDirectory folder;
 };
 
-// The first run writes a twenty-byte file that shows the hint. Zero (the hint seen)
-// and any other stored setting are read back as they stand.
-TEST_F(InitializationTest, FirstRunShowsTheHintAndTheStoredSettingIsKeptAcrossRuns) {
+// The first run writes a twenty-byte file that shows the hint. Zero (the hint seen) and
+// any other stored setting are read back as they stand; a foreign text or version is
+// logged and replaced by a file that shows the hint.
+TEST_F(InitializationTest, FirstRunShowsTheHintTheStoredSettingIsKeptAndAForeignOneReplaced) {
     StartUp();
     EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
     EXPECT_EQ(OptionsFile(), FileHolding(1));
@@ -37,34 +38,27 @@ TEST_F(InitializationTest, FirstRunShowsTheHintAndTheStoredSettingIsKeptAcrossRu
     CInitialization::ms_ShowNewStickerDialog = 0;
     CInitialization().WriteInitialization();
     EXPECT_EQ(OptionsFile(), FileHolding(0));
-    for (const int32_t setting : {0, 7}) {
-        WriteBytes(folder / "options03.dta", FileHolding(setting));
+    const std::string text = "CInitialization::DeSerialize: file text is wrong";
+    for (const auto& [file, setting, logged] :
+         {std::tuple{FileHolding(0), 0, std::string()},
+          {FileHolding(7), 7, ""},
+          {Concat({StringBytes("QLYGOPTM"), LongBytes(768), LongBytes(0)}), 1, text},
+          {Concat({StringBytes("QLYGOPT"), LongBytes(768), LongBytes(0)}), 1, text},
+          {Concat({StringBytes("QLYGOPTN"), LongBytes(769), LongBytes(0)}), 1,
+           "CInitialization::DeSerialize: file version number is wrong"},
+          {Concat({LongBytes(-2), LongBytes(768), LongBytes(0)}), 1, ""},
+          {Bytes{0x47}, 1, text}}) {
+        LogCapture capture;
+        WriteBytes(folder / "options03.dta", file);
         CInitialization::ms_ShowNewStickerDialog = 5;
         StartUp();
         EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, setting);
         EXPECT_EQ(OptionsFile(), FileHolding(setting));
-    }
-}
-
-TEST_F(InitializationTest, ForeignTextOrVersionIsLoggedAndReplaced) {
-    const std::string text = "CInitialization::DeSerialize: file text is wrong";
-    for (const auto& [file, logged] :
-         {std::pair{Concat({StringBytes("QLYGOPTM"), LongBytes(768), LongBytes(0)}), text},
-          {Concat({StringBytes("QLYGOPT"), LongBytes(768), LongBytes(0)}), text},
-          {Concat({StringBytes("QLYGOPTN"), LongBytes(769), LongBytes(0)}),
-           "CInitialization::DeSerialize: file version number is wrong"},
-          {Concat({LongBytes(-2), LongBytes(768), LongBytes(0)}), ""},
-          {Bytes{0x47}, text}}) {
-        LogCapture capture;
-        WriteBytes(folder / "options03.dta", file);
-        StartUp();
-        EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
-        EXPECT_EQ(OptionsFile(), FileHolding(1));
         EXPECT_TRUE(logged.empty() || capture.Contains(logged)) << logged;
     }
 }
 
-TEST_F(InitializationTest, ShortFileWithAGoodHeadIsReadAsFarAsItGoesAndKept) {
+TEST_F(InitializationTest, AShortFileIsReadAsFarAsItGoesAndAnUnwritableOneKeptInMemory) {
     const Bytes head = Concat({StringBytes("QLYGOPTN"), LongBytes(768)});
     WriteBytes(folder / "options03.dta", head);
     StartUp();
@@ -74,11 +68,10 @@ TEST_F(InitializationTest, ShortFileWithAGoodHeadIsReadAsFarAsItGoesAndKept) {
     WriteBytes(folder / "options03.dta", Concat({head, {1, 0}}));
     StartUp();
     EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
-}
 
-TEST_F(InitializationTest, UnwritableFileKeepsTheSettingInMemory) {
-    const std::string gone = folder.Path().string() + "\\gone";
-    CInitialization options(gone);
+    // A file that cannot be written keeps the setting in memory.
+    CInitialization::ms_ShowNewStickerDialog = 5;
+    CInitialization options(folder.Path().string() + "\\gone");
     EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 1);
     CInitialization::ms_ShowNewStickerDialog = 0;
     CInitialization().WriteInitialization();

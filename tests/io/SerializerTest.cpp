@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -21,16 +22,7 @@ protected:
     TempDirectory folder;
 };
 
-// What a failing call threw, or "" when it threw nothing.
-template <typename Call>
-std::string ThrownText(Call call) {
-    try {
-        call();
-    } catch (const FileError& error) {
-        return error.what();
-    }
-    return "";
-}
+using testing::ThrowsMessage;
 
 TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPaddingAndReadsThemBack) {
     {
@@ -63,53 +55,55 @@ TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPaddingAndReadsTh
 
 TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTextsAndKeepAReadOnlyFile) {
     LogCapture capture;
+    const std::string couldNotOpen = "Serializer::Serializer: couldn't open file";
     const std::string noFolder = ProgramPath("save003\\page00.sav");
-    EXPECT_EQ(ThrownText([&] { Serializer out(noFolder); }),
-              "Serializer::Serializer: couldn't open file");
+    EXPECT_THAT([&] { Serializer out(noFolder); }, ThrowsMessage<FileError>(couldNotOpen));
     EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " + noFolder));
 
-    EXPECT_EQ(ThrownText([&] { Serializer out(""); }),
-              "Serializer::Serializer: couldn't open file");
+    EXPECT_THAT([&] { Serializer out(""); }, ThrowsMessage<FileError>(couldNotOpen));
 
-    EXPECT_EQ(ThrownText([&] { DeSerializer in(noFolder); }),
-              "DeSerializer::DeSerializer: unable to open: " + noFolder);
+    EXPECT_THAT(
+        [&] { DeSerializer in(noFolder); },
+        ThrowsMessage<FileError>("DeSerializer::DeSerializer: unable to open: " + noFolder));
     EXPECT_FALSE(capture.Contains("DeSerializer::DeSerializer: unable to open: " + noFolder))
         << "the reader's open failure is thrown, not logged";
-    EXPECT_EQ(ThrownText([&] { DeSerializer in(folder.Path().string()); }),
-              "DeSerializer::DeSerializer: unable to open: " + folder.Path().string())
+    EXPECT_THAT([&] { DeSerializer in(folder.Path().string()); },
+                ThrowsMessage<FileError>("DeSerializer::DeSerializer: unable to open: " +
+                                         folder.Path().string()))
         << "a folder is not a save file";
 
     WriteBytes(folder / "page02.sav", {1, 2, 3});
     chmod((folder / "page02.sav").c_str(), 0444);
-    EXPECT_EQ(ThrownText([&] { Serializer out(ProgramPath("page02.sav")); }),
-              "Serializer::Serializer: couldn't open file");
+    EXPECT_THAT([&] { Serializer out(ProgramPath("page02.sav")); },
+                ThrowsMessage<FileError>(couldNotOpen));
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), (Bytes{1, 2, 3})) << "a read-only file is kept";
 }
 
 // Missing bytes read as zero; only the read after the one that reached the end throws.
-TEST_F(SerializerTest, ReadsPastTheEndGiveZerosThenEndOfFile) {
+TEST_F(SerializerTest, ReadsPastTheEndGiveZerosThenEndOfFileAndHugeStringsAreRefused) {
+    const std::string endOfFile = "DeSerializer::GetLong: end of file";
     WriteBytes(folder / "short.sav", {0x01, 0x00, 0x00});
     DeSerializer shortFile(ProgramPath("short.sav"));
     EXPECT_EQ(shortFile.GetLong(), 1);
-    EXPECT_EQ(ThrownText([&] { shortFile.GetLong(); }), "DeSerializer::GetLong: end of file");
+    EXPECT_THAT([&] { shortFile.GetLong(); }, ThrowsMessage<FileError>(endOfFile));
 
     WriteBytes(folder / "one.sav", LongBytes(7));
     DeSerializer one(ProgramPath("one.sav"));
     EXPECT_EQ(one.GetLong(), 7);
     EXPECT_EQ(one.GetLong(), 0) << "this read runs into the end without throwing";
-    EXPECT_EQ(ThrownText([&] { one.GetLong(); }), "DeSerializer::GetLong: end of file");
+    EXPECT_THAT([&] { one.GetLong(); }, ThrowsMessage<FileError>(endOfFile));
 
     WriteBytes(folder / "cut.sav", Concat({LongBytes(6), {'Q', 'L', 'Y'}}));
     DeSerializer cut(ProgramPath("cut.sav"));
     EXPECT_EQ(cut.GetString(), std::string("QLY\0\0\0", 6));
-    EXPECT_EQ(ThrownText([&] { cut.GetLong(); }), "DeSerializer::GetLong: end of file");
-}
+    EXPECT_THAT([&] { cut.GetLong(); }, ThrowsMessage<FileError>(endOfFile));
 
-TEST_F(SerializerTest, HugeOrNegativeStringLengthsAreRefusedWithoutAllocating) {
+    // Huge or negative string lengths are refused without allocating.
     for (int32_t length : {4097, INT32_MAX, -1, INT32_MIN}) {
         WriteBytes(folder / "huge.sav", Concat({LongBytes(length), {'x'}}));
         DeSerializer in(ProgramPath("huge.sav"));
-        EXPECT_EQ(ThrownText([&] { in.GetString(); }), "DeSerializer::GetString: string too long")
+        EXPECT_THAT([&] { in.GetString(); },
+                    ThrowsMessage<FileError>("DeSerializer::GetString: string too long"))
             << length;
     }
     WriteBytes(folder / "limit.sav", Concat({LongBytes(4096), Bytes(4096, 'y')}));

@@ -9,7 +9,7 @@ protected:
     static COLORREF Background(LONG x, LONG y) { return BookFolder::BackgroundColour(0, x, y); }
 };
 
-TEST_F(AnimViewTest, APageIsComposedBackgroundThenStickersBottomUpThenCornersWithinTheClip) {
+TEST_F(AnimViewTest, APageIsComposedBackgroundThenStickersThenCornersWithinTheClipUntilRemoved) {
     ASSERT_NE(view.GetImage(), nullptr);
     ASSERT_FALSE(view.GetDirtyRects().empty());
     EXPECT_EQ(view.GetDirtyRects().front(), (RECT{0, 0, 64, 48}));
@@ -36,9 +36,16 @@ TEST_F(AnimViewTest, APageIsComposedBackgroundThenStickersBottomUpThenCornersWit
     EXPECT_EQ(Composed(9, 15), 0u);
     EXPECT_EQ(Composed(20, 15), 0u);
     EXPECT_EQ(Composed(15, 20), 0u);
+
+    // Removing every sprite takes the corners too and redraws their areas.
+    view.RemoveAllSprites();
+    EXPECT_EQ(doc.GetSprites().GetCount(), 0u);
+    view.Update(nullptr);
+    EXPECT_EQ(Composed(13, 13), Background(13, 13));
+    EXPECT_EQ(Composed(1, 1), Background(1, 1));
 }
 
-TEST_F(AnimViewTest, ACarriedStickerIsCentredOnThePointerAndKeepsItsPlaceUnderIt) {
+TEST_F(AnimViewTest, ACarriedStickerFollowsThePointerAndIsDroppedDiscardedOrTurnedAway) {
     CSprite* sticker = Stick(84, 0, 0);
     view.StartCarrying(sticker, 30, 20);
     EXPECT_TRUE(view.IsDragging());
@@ -59,10 +66,9 @@ TEST_F(AnimViewTest, ACarriedStickerIsCentredOnThePointerAndKeepsItsPlaceUnderIt
     EXPECT_EQ(sticker->GetX(), -12) << "a sticker no longer carried stays";
     EXPECT_FALSE(view.IsDragging());
     EXPECT_EQ(view.GetCapturedSprite(), nullptr);
-}
 
-TEST_F(AnimViewTest, ADiscardedStickerVanishesFromThePageAndTheCarryingEndsLater) {
-    view.StartCarrying(Stick(84, 0, 0), 30, 20);
+    // A discarded sticker vanishes from the page; the carrying ends later.
+    view.StartCarrying(sticker, 30, 20);
     view.Update(nullptr);
     ASSERT_EQ(Composed(30, 20), BookFolder::StickerColour(84));
 
@@ -75,21 +81,9 @@ TEST_F(AnimViewTest, ADiscardedStickerVanishesFromThePageAndTheCarryingEndsLater
 
     view.DiscardCapturedSprite();
     EXPECT_EQ(doc.GetSprites().GetCount(), kPageCorners.size()) << "nothing left to discard";
-}
 
-TEST_F(AnimViewTest, RemovingEverySpriteTakesTheCornersTooAndRedrawsTheirAreas) {
-    Stick(84, 12, 12);
-    view.Update(nullptr);
-    view.RemoveAllSprites();
-    EXPECT_EQ(doc.GetSprites().GetCount(), 0u);
-    view.Update(nullptr);
-    EXPECT_EQ(Composed(13, 13), Background(13, 13));
-    EXPECT_EQ(Composed(1, 1), Background(1, 1));
-}
-
-// A page turn from the keyboard during a carry rebuilds the page without the carried
-// sticker; the view must not keep a pointer to it.
-TEST_F(AnimViewTest, APageTurnDuringACarryNeitherSavesTheCarriedStickerNorLeavesItToTheView) {
+    // A page turn from the keyboard during a carry rebuilds the page without the carried
+    // sticker; the view must not keep a pointer to it.
     Stick(85, 1, 2);
     view.StartCarrying(Stick(84, 0, 0), 30, 20);
     doc.ChangePage(kPageSame);

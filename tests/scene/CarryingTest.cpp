@@ -13,29 +13,6 @@ static int CursorCounter() {
     return ShowCursor(FALSE);
 }
 
-class CursorSetTest : public testing::Test, protected FreshMachine {
-protected:
-    CCursorSet cursors;
-};
-
-TEST_F(CursorSetTest, HidingLowersTheCounterOnceAndTheArrowRaisesItAgain) {
-    const int shown = CursorCounter();
-    cursors.SetKind(CCursorSet::kHidden);
-    cursors.SetKind(CCursorSet::kHidden);
-    EXPECT_TRUE(cursors.IsHidden());
-    EXPECT_EQ(CursorCounter(), shown - 1);
-
-    cursors.SetKind(CCursorSet::kArrow);
-    EXPECT_EQ(CursorCounter(), shown);
-    cursors.SetKind(CCursorSet::kArrow);
-    EXPECT_EQ(CursorCounter(), shown) << "the arrow twice raises nothing";
-
-    cursors.SetKind(CCursorSet::kHidden);
-    cursors.EndHiding();
-    EXPECT_EQ(cursors.GetKind(), CCursorSet::kArrow);
-    EXPECT_EQ(CursorCounter(), shown);
-}
-
 // The page window over a main window, with the view of a stand-in page.
 class CarryingTest : public DocumentFixture, protected FreshMachine {
 protected:
@@ -58,32 +35,19 @@ protected:
     std::unique_ptr<ChildWindow> page;
 };
 
-TEST_F(CarryingTest, ThePageWindowTakesItsPlaceInTheMainWindow) {
+// The sticker follows the mouse; past any edge of the page the pointer is then put back on
+// that edge, on the page (the far edges included) it is left where it is.
+TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldOnThePage) {
     RECT place{};
     GetWindowRect(page->GetHWnd(), &place);
     EXPECT_EQ(place, (RECT{kPageLeft, kPageTop, kPageRight, kPageBottom}));
     EXPECT_EQ(GetParent(page->GetHWnd()), main);
-}
-
-TEST_F(CarryingTest, ACarriedStickerFollowsTheMouseWithThePointerHeldInsideThePage) {
     const int shown = CursorCounter();
     CSprite* sticker = Stick(84, 0, 0);
     view.BeginDrag(page->GetHWnd(), 30, 20, sticker);
     EXPECT_EQ(GetCapture(), page->GetHWnd());
     EXPECT_EQ(CursorCounter(), shown - 1) << "the sticker shows where the pointer is";
 
-    Send(WM_MOUSEMOVE, 40, 30);
-    EXPECT_EQ(sticker->GetX(), 40 - BookFolder::kStickerWidth / 2);
-    EXPECT_EQ(sticker->GetY(), 30 - BookFolder::kStickerHeight / 2);
-
-    Send(WM_MOUSEMOVE, 900, -5);
-    EXPECT_EQ(sticker->GetX(), 900 - BookFolder::kStickerWidth / 2)
-        << "moved before the pointer is held";
-}
-
-// Past any edge of the page the pointer is put back on that edge; on the page, the far edges
-// included, it is left where it is.
-TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
     const struct {
         POINT move;
         POINT held;  // on the screen; {0, 0}: not moved
@@ -97,7 +61,6 @@ TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
         {{0, 0}, {0, 0}},
         {{kPageWidth, kPageHeight}, {0, 0}},
     };
-    view.BeginDrag(page->GetHWnd(), 30, 20, Stick(84, 0, 0));
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.move.x << "," << row.move.y);
         SetCursorPos(0, 0);
@@ -105,12 +68,15 @@ TEST_F(CarryingTest, ThePointerOfACarriedStickerIsHeldOnEveryEdgeOfThePage) {
         POINT pointer{};
         GetCursorPos(&pointer);
         EXPECT_EQ(pointer, row.held);
+        EXPECT_EQ((POINT{sticker->GetX(), sticker->GetY()}),
+                  (POINT{row.move.x - BookFolder::kStickerWidth / 2,
+                         row.move.y - BookFolder::kStickerHeight / 2}));
     }
 }
 
 // A right click, or a left click without an album to judge it, throws the carried
-// sticker away; a right click on a stuck sticker leaves it.
-TEST_F(CarryingTest, AClickWithoutAnAlbumThrowsTheCarriedStickerAwayAndOnlyWhileCarrying) {
+// sticker away and shows the cursor again; a right click on a stuck sticker leaves it.
+TEST_F(CarryingTest, AClickWithoutAnAlbumThrowsTheCarriedStickerAwayAndShowsTheCursor) {
     const int shown = CursorCounter();
     const size_t corners = doc.GetSprites().GetCount();
     for (const UINT click : {WM_RBUTTONDOWN, WM_LBUTTONDOWN}) {
@@ -124,4 +90,21 @@ TEST_F(CarryingTest, AClickWithoutAnAlbumThrowsTheCarriedStickerAwayAndOnlyWhile
     Stick(85, 5, 5);
     Send(WM_RBUTTONDOWN, 5, 5);
     EXPECT_EQ(doc.GetSprites().GetCount(), corners + 1);
+
+    // Hiding the cursor lowers the counter once; the arrow raises it again.
+    CCursorSet cursors;
+    cursors.SetKind(CCursorSet::kHidden);
+    cursors.SetKind(CCursorSet::kHidden);
+    EXPECT_TRUE(cursors.IsHidden());
+    EXPECT_EQ(CursorCounter(), shown - 1);
+
+    cursors.SetKind(CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown);
+    cursors.SetKind(CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown) << "the arrow twice raises nothing";
+
+    cursors.SetKind(CCursorSet::kHidden);
+    cursors.EndHiding();
+    EXPECT_EQ(cursors.GetKind(), CCursorSet::kArrow);
+    EXPECT_EQ(CursorCounter(), shown);
 }

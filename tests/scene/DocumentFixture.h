@@ -34,18 +34,15 @@ protected:
     std::vector<BookFolder::StickerRecord> StickerRecords() {
         std::vector<BookFolder::StickerRecord> records;
         CSpriteList& sprites = doc.GetSprites();
-        for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
-            if (sprite->GetPriority() < CSprite::kStickerPriority) continue;
-            records.push_back({sprite->GetSpriteIndex(), sprite->GetX(), sprite->GetY(),
-                               sprite->GetPriority(), sprite->IsFlipped() ? 1 : 0});
-        }
+        for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next())
+            if (sprite->GetPriority() >= CSprite::kStickerPriority)
+                records.push_back({sprite->GetSpriteIndex(), sprite->GetX(), sprite->GetY(),
+                                   sprite->GetPriority(), sprite->IsFlipped() ? 1 : 0});
         return records;
     }
 
     static std::string SaveFile(int32_t pageIndex) {
-        std::string fullPath;
-        CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
-        return fullPath;
+        return CFileManager::BaseDirectory() + PageSaveFiles[static_cast<size_t>(pageIndex)];
     }
 
     BookFolder book;

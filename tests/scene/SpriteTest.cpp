@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 #include "io/FileManager.h"
 #include "scene/FramedSprite.h"
+#include "scene/OffScreenBufferView.h"
 #include "scene/Sprite.h"
+#include "scene/SpriteList.h"
 #include "tests/gfx/PictureBytes.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"
@@ -14,21 +19,15 @@ namespace {
 constexpr COLORREF kMagenta = 0xFF00FF;
 constexpr COLORREF kPaper = 0x102030;
 
-struct Notice {
-    CSprite* sprite;
-    int32_t flags;
-    RECT first;
-    bool hasSecond;
-    RECT second;
-    friend bool operator==(const Notice&, const Notice&) = default;
-};
+// The sprite, its flags and the one or two rectangles of a change.
+using Notice = std::tuple<CSprite*, int32_t, RECT, std::optional<RECT>>;
 
 class RecordingObserver : public CSpriteObserver {
 public:
     void OnSpriteChanged(CSprite* sprite, int32_t flags, const RECT* first,
                          const RECT* second) override {
-        notices.push_back(
-            {sprite, flags, *first, second != nullptr, second != nullptr ? *second : RECT{}});
+        notices.emplace_back(sprite, flags, *first,
+                             second != nullptr ? std::optional(*second) : std::nullopt);
     }
     std::vector<Notice> notices;
 };
@@ -60,22 +59,16 @@ protected:
     LogCapture log;
 };
 
-TEST_F(SpriteTest, AFailedLoadKeepsThePictureAndKey) {
-    CSprite sprite(1, 5, nullptr);
-    WriteBytes(folder / "bad.dat", Bytes{'B', 'M'});
-    EXPECT_FALSE(sprite.Load("\\bad.dat"));
-    EXPECT_EQ(sprite.GetWidth(), 32);
-    EXPECT_EQ(sprite.GetColourKey(), CSprite::kUnloadedKey);
-    CSprite byDefault;
-    EXPECT_EQ(byDefault.GetColourKey(), kMagenta);
-}
-
-// Unloaded, the sprite draws every pixel; loaded, magenta is transparent. Mirrored, the
-// picture's column c lands at column 7 - c; the clip only cuts what is drawn.
-TEST_F(SpriteTest, DrawsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
+// Unloaded, the sprite draws every pixel, also after a failed load; loaded, magenta is
+// transparent. Mirrored, the picture's column c lands at column 7 - c; the clip only cuts
+// what is drawn.
+TEST_F(SpriteTest, DrawsAndHitTestsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
     const POINT at{5, 4};
     CSprite sprite(1, 5, &at);
     FillPicture(sprite, [](LONG, LONG) { return kMagenta; });
+    WriteBytes(folder / "bad.dat", Bytes{'B', 'M'});
+    EXPECT_FALSE(sprite.Load("\\bad.dat"));
+    EXPECT_EQ(CSprite().GetColourKey(), kMagenta);
     CDIB page(40, 40);
     sprite.Draw(&page, nullptr);
     EXPECT_EQ(ColourOf(page, 5, 4), kMagenta);
@@ -89,7 +82,7 @@ TEST_F(SpriteTest, DrawsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
         sprite.SetFlip(flipped);
         const Paper whole(sprite);
         const Paper clipped(sprite, &clip);
-        for (LONG y = 0; y < 20; ++y) {
+        for (LONG y = 0; y < 20; ++y)
             for (LONG x = 0; x < 30; ++x) {
                 const LONG c = flipped ? 12 - x : x - 5;
                 const bool inside = c >= 0 && c < 8 && y >= 4 && y < 10;
@@ -98,32 +91,27 @@ TEST_F(SpriteTest, DrawsEveryOpaquePixelHonouringTheClipHiddenAndMirroring) {
                 ASSERT_EQ(ColourOf(whole, x, y), expected) << flipped << " " << x << "," << y;
                 ASSERT_EQ(ColourOf(clipped, x, y), x >= 9 && y < 7 ? expected : kPaper);
             }
-        }
+    }
+
+    // Hit tests exclude the left and top edges and transparent pixels: (5, 4) is the
+    // sprite's top-left, (6, 5) is magenta, (9, 4) opaque. Mirrored, the magenta block
+    // sits at the right.
+    const struct {
+        bool flipped;
+        LONG x, y;
+        bool hit;
+    } probes[] = {{false, 5, 4, false},  {false, 9, 4, false},   {false, 5, 8, false},
+                  {false, 9, 5, true},   {false, 6, 5, false},   {false, 12, 9, true},
+                  {false, 13, 9, false}, {false, 12, 10, false}, {true, 6, 5, true},
+                  {true, 11, 5, false},  {true, 9, 5, false}};
+    for (const auto& probe : probes) {
+        sprite.SetFlip(probe.flipped);
+        EXPECT_EQ(sprite.HitTest(probe.x, probe.y), probe.hit) << probe.x << "," << probe.y;
     }
     sprite.Hide();
     const Paper hidden(sprite);
     EXPECT_EQ(ColourOf(hidden, 12, 9), kPaper);
     sprite.Draw(nullptr, nullptr);
-}
-
-TEST_F(SpriteTest, HitTestsExcludeTheLeftAndTopEdgesAndTransparentPixels) {
-    const POINT at{10, 20};
-    CSprite sprite(1, 5, &at);
-    LoadSticker(sprite, 8, 6);
-    // (10, 20) is the sprite's top-left: never a hit; (11, 21) is magenta, (14, 20) opaque.
-    // Mirrored, the magenta block sits at the right.
-    const struct {
-        bool flipped;
-        LONG x, y;
-        bool hit;
-    } probes[] = {{false, 10, 20, false}, {false, 14, 20, false}, {false, 10, 24, false},
-                  {false, 14, 21, true},  {false, 11, 21, false}, {false, 17, 25, true},
-                  {false, 18, 25, false}, {false, 17, 26, false}, {true, 11, 21, true},
-                  {true, 16, 21, false},  {true, 14, 21, false}};
-    for (const auto& probe : probes) {
-        sprite.SetFlip(probe.flipped);
-        EXPECT_EQ(sprite.HitTest(probe.x, probe.y), probe.hit) << probe.x << "," << probe.y;
-    }
 }
 
 TEST_F(SpriteTest, ChangesAreReportedWithTheirRectangles) {
@@ -142,10 +130,10 @@ TEST_F(SpriteTest, ChangesAreReportedWithTheirRectangles) {
     const RECT before{1, 2, 33, 34};
     const RECT after{4, 6, 36, 38};
     EXPECT_EQ(observer.notices,
-              (std::vector<Notice>{{&sprite, SPRITE_MOVED, before, true, before},
-                                   {&sprite, SPRITE_MOVED, before, true, after},
-                                   {&sprite, SPRITE_PRIORITY_CHANGED, after, false, {}},
-                                   {&sprite, SPRITE_INVALIDATE, {0, 0, 3, 3}, false, {}}}));
+              (std::vector<Notice>{{&sprite, SPRITE_MOVED, before, before},
+                                   {&sprite, SPRITE_MOVED, before, after},
+                                   {&sprite, SPRITE_PRIORITY_CHANGED, after, std::nullopt},
+                                   {&sprite, SPRITE_INVALIDATE, {0, 0, 3, 3}, std::nullopt}}));
 }
 
 // A page file can place a sticker at the limits of a position: it draws and hit-tests
@@ -163,22 +151,15 @@ TEST_F(SpriteTest, APositionAtTheLimitsDrawsAndHitTestsSafely) {
     EXPECT_TRUE(far.HitTest(INT32_MAX, -INT32_MAX));
 }
 
-class FramedSpriteTest : public SpriteTest {
-protected:
-    FramedSpriteTest() : sprite(1, 0) {
-        sprite.SetObserver(&observer);
-        // 100 x 6: four frames of 25 columns, each filled with its own colour, magenta at (0, 0).
-        WriteBytes(folder / "corner.dat", Picture24(100, 6, [](LONG x, LONG y) {
-                       return x % 25 == 0 && y == 0 ? kMagenta : COLORREF(0x10 * (x / 25 + 1));
-                   }));
-        EXPECT_TRUE(sprite.Load("\\corner.dat"));
-    }
-
+TEST_F(SpriteTest, TheGridSplitsThePictureIntoFramesAndRefusesImpossibleCounts) {
     RecordingObserver observer;
-    CFramedSprite sprite;
-};
-
-TEST_F(FramedSpriteTest, TheGridSplitsThePictureIntoFramesAndRefusesImpossibleCounts) {
+    CFramedSprite sprite(1, 0);
+    sprite.SetObserver(&observer);
+    // 100 x 6: four frames of 25 columns, each filled with its own colour, magenta at (0, 0).
+    WriteBytes(folder / "corner.dat", Picture24(100, 6, [](LONG x, LONG y) {
+                   return x % 25 == 0 && y == 0 ? kMagenta : COLORREF(0x10 * (x / 25 + 1));
+               }));
+    ASSERT_TRUE(sprite.Load("\\corner.dat"));
     EXPECT_EQ(sprite.GetFrameWidth(), 32);  // still the picture it was built with
     ASSERT_TRUE(sprite.SetColumns(4));
     EXPECT_EQ(sprite.GetFrameWidth(), 25);
@@ -188,15 +169,12 @@ TEST_F(FramedSpriteTest, TheGridSplitsThePictureIntoFramesAndRefusesImpossibleCo
     EXPECT_EQ(sprite.GetColumns(), 4);
     EXPECT_FALSE(sprite.SetColumn(4));
     EXPECT_FALSE(sprite.SetRow(1));
-    EXPECT_TRUE(observer.notices.empty());
 
     ASSERT_TRUE(sprite.SetRows(1));
     ASSERT_TRUE(sprite.SetColumn(3));
-    ASSERT_EQ(observer.notices.size(), 1u);
-    EXPECT_EQ(observer.notices[0].flags, SPRITE_FRAME_CHANGED);
-    EXPECT_EQ(observer.notices[0].first, (RECT{0, 0, 25, 6}));
     EXPECT_FALSE(sprite.SetColumn(3));
-    EXPECT_EQ(observer.notices.size(), 1u);
+    EXPECT_EQ(observer.notices,
+              (std::vector<Notice>{{&sprite, SPRITE_FRAME_CHANGED, {0, 0, 25, 6}, std::nullopt}}));
 
     // Only the current frame is drawn and hit-tested, even when hidden.
     ASSERT_TRUE(sprite.SetColumn(2));
@@ -216,6 +194,62 @@ TEST_F(FramedSpriteTest, TheGridSplitsThePictureIntoFramesAndRefusesImpossibleCo
     EXPECT_TRUE(sprite.HitTest(26, 8));
     EXPECT_FALSE(sprite.HitTest(27, 8));
     EXPECT_FALSE(sprite.HitTest(10, 9));
+}
+
+class DirtyCollector : public COffScreenBufferView {
+public:
+    DirtyCollector() : COffScreenBufferView(false) {}
+    void Draw(const RECT*) override {}
+};
+
+std::unique_ptr<CSprite> Sprite(int32_t serial, int32_t priority = 0) {
+    auto sprite = std::make_unique<CSprite>(serial, serial, nullptr);
+    if (priority != 0) sprite->SetPriority(priority);
+    return sprite;
+}
+
+using Stack = std::vector<std::pair<int32_t, int32_t>>;
+
+// Serial and priority of every sprite, from the front (topmost) to the back.
+Stack FrontToBack(CSpriteList& list) {
+    Stack sprites;
+    for (CSprite* sprite = list.First(); sprite != nullptr; sprite = list.Next())
+        sprites.insert(sprites.begin(), {sprite->GetSerial(), sprite->GetPriority()});
+    return sprites;
+}
+
+// A new sticker is the topmost sticker, the corners stay above every sticker; a removal
+// leaves a gap in the numbers that the next addition closes; a stranger is not reordered.
+TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
+    CSpriteList list;
+    EXPECT_EQ(list.First(), nullptr);
+    EXPECT_EQ(list.Front(), nullptr);
+    for (int32_t p = 4; p >= 1; --p) list.Add(Sprite(100 + p, p));
+    list.Add(Sprite(1));
+    CSprite* middle = list.Add(Sprite(2));
+    list.Add(Sprite(3));
+    EXPECT_EQ(FrontToBack(list),
+              (Stack{{101, 1}, {102, 2}, {103, 3}, {104, 4}, {3, 11}, {2, 12}, {1, 13}}));
+    EXPECT_EQ(list.Front()->GetSerial(), 101);
+
+    const std::unique_ptr<CSprite> removed = list.Remove(middle);
+    ASSERT_EQ(removed.get(), middle);
+    EXPECT_EQ(list.Remove(middle), nullptr);
+    list.Reorder(middle);
+    EXPECT_EQ(FrontToBack(list), (Stack{{101, 1}, {102, 2}, {103, 3}, {104, 4}, {3, 11}, {1, 13}}));
+    list.Add(Sprite(4));
+    EXPECT_EQ(FrontToBack(list),
+              (Stack{{101, 1}, {102, 2}, {103, 3}, {104, 4}, {4, 11}, {3, 12}, {1, 13}}));
+
+    // A removed sprite tells nobody of its changes.
+    DirtyCollector buffer;
+    list.SetView(&buffer);
+    middle->MoveTo(5, 5);
+    EXPECT_TRUE(buffer.GetDirtyRects().empty());
+    list.DestroyAll();
+    EXPECT_EQ(list.GetCount(), 0u);
+    EXPECT_EQ(list.Next(), nullptr);
+    EXPECT_EQ(list.First(), nullptr);
 }
 
 }  // namespace
