@@ -8,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "platform/synth/BuiltInSynthesizer.h"
@@ -328,9 +327,7 @@ TEST(BuiltInSynthesizer, AnyMessagesKeepTheOutputFiniteAndAResetSilencesIt) {
         synthesizer.Send(random);
         if (i % 16 == 0) {
             synthesizer.Render(block.data(), 64);
-            ASSERT_TRUE(std::all_of(block.begin(), block.end(), [](float s) {
-                return std::isfinite(s);
-            })) << i;
+            ASSERT_TRUE(std::ranges::all_of(block, [](float s) { return std::isfinite(s); })) << i;
         }
     }
     // Every key of every channel at once: more notes than voices.
@@ -338,7 +335,7 @@ TEST(BuiltInSynthesizer, AnyMessagesKeepTheOutputFiniteAndAResetSilencesIt) {
         for (uint8_t key = 0; key < 128; ++key) synthesizer.Send(NoteOn(channel, key));
     }
     synthesizer.Render(block.data(), 64);
-    EXPECT_TRUE(std::all_of(block.begin(), block.end(), [](float s) { return std::isfinite(s); }));
+    EXPECT_TRUE(std::ranges::all_of(block, [](float s) { return std::isfinite(s); }));
     synthesizer.Reset();
     synthesizer.Render(block.data(), 64);
     EXPECT_EQ(Peak(block), 0.0f);
