@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <span>
 #include <string>
@@ -13,6 +14,9 @@
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/TileTables.h"
+#include "gfx/DIB.h"
+#include "gfx/DIBSection.h"
+#include "io/FileManager.h"
 #include "tests/content/PictureBytes.h"
 #include "tests/content/RunGenerator.h"
 #include "tests/support/Files.h"
@@ -164,10 +168,28 @@ struct Home {
 
 }  // namespace
 
+// Both of the program's picture readers take every data file, found the way the program
+// finds them: from the album folder as the base directory.
 TEST(AlbumPicturesTest, EveryDataFileIsAPictureOfTheFormatTheProgramReadsAndItsSize) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(QUILLORY_ALBUM_DIR);
+    CFileManager::SetBaseDirectoryFromCurrent();
+    std::filesystem::current_path(previous);
     std::vector<const char*> names = DataFilesToCheck();
     names.insert(names.end(), {kStickersLeftCaptionFile, kStickersLeftNumberFile});
-    for (const char* name : names) ExpectPictureHeader(name, Picture(name).bytes);
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        ExpectPictureHeader(name, Picture(name).bytes);
+        CDIB picture(1, 1);
+        EXPECT_TRUE(picture.Load(name));
+        CFileManager file;
+        ASSERT_NE(file.OpenForRead(name), nullptr);
+        CDIBSection section;
+        EXPECT_TRUE(section.ReadSection(file, nullptr));
+        file.Close();
+        EXPECT_EQ(section.GetWidth(), picture.GetWidth());
+        EXPECT_EQ(section.GetHeight(), picture.GetHeight());
+    }
     EXPECT_EQ(Extent(kStickerButtonTiles), (Size{300, 60}));
     EXPECT_EQ(Extent(kStartButtonTiles), (Size{124, 100}));
     EXPECT_EQ(Extent(PageLabelTiles), (Size{196, 1040}));

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "platform/Resources.h"
+#include "sound/WaveFormat.h"
 #include "tests/content/PictureBytes.h"
 
 namespace {
@@ -30,11 +34,9 @@ std::string Cased(std::string text, int (*change)(int)) {
     return text;
 }
 
-const Resource& Bitmap(const char* name) {
+const Resource& Bitmap(const std::string& name) {
     const Resource* resource = Resources::Find(name, ResourceKind::Bitmap);
-    if (resource == nullptr) {
-        throw std::runtime_error(std::string("missing bitmap ") + name);
-    }
+    if (resource == nullptr) throw std::runtime_error("missing bitmap " + name);
     return *resource;
 }
 
@@ -110,22 +112,47 @@ TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
         {"EndingScrnDialogBkg", "Quit", 450, 696},
     };
     for (const Placement& placement : placements) {
-        const Resource& up = Bitmap((std::string(placement.button) + "ButtonUp").c_str());
-        const Resource& down = Bitmap((std::string(placement.button) + "ButtonDown").c_str());
-        ASSERT_EQ(up.bytes.size(), down.bytes.size()) << placement.button;
-        EXPECT_FALSE(std::equal(up.bytes.begin(), up.bytes.end(), down.bytes.begin()))
+        const PictureView dialog{Bitmap(placement.dialog).bytes};
+        const std::string up = std::string(placement.button) + "ButtonUp";
+        const std::string down = std::string(placement.button) + "ButtonDown";
+        EXPECT_FALSE(std::ranges::equal(Bitmap(up).bytes, Bitmap(down).bytes))
             << placement.button << ": pressed must look different from released";
-        for (const char* face : {"ButtonUp", "ButtonDown"}) {
-            const std::string name = std::string(placement.button) + face;
+        for (const std::string& name : {up, down}) {
             SCOPED_TRACE(name + " on " + placement.dialog);
-            const PictureView dialog{Bitmap(placement.dialog).bytes};
-            const PictureView button{Bitmap(name.c_str()).bytes};
-            const int32_t right = button.Width() - 1;
-            const int32_t bottom = button.Height() - 1;
+            const PictureView button{Bitmap(name).bytes};
+            const int32_t right = button.Width() - 1, bottom = button.Height() - 1;
             for (const auto& [x, y] : {std::pair{0, 0}, std::pair{right, 0}, std::pair{0, bottom},
                                        std::pair{right, bottom}}) {
                 EXPECT_EQ(button.Pixel(x, y), dialog.Pixel(placement.x + x, placement.y + y));
             }
         }
+    }
+}
+
+TEST(ResourcesTest, EveryEffectIsAudibleMonoPcmAt22050HertzWithoutAClick) {
+    const std::pair<const char*, double> effects[] = {
+        {"ClearWAVE", 0.42}, {"PeelWAVE", 0.13}, {"StickWAVE", 0.04}, {"SelectWAVE", 0.04}};
+    for (const auto& [name, seconds] : effects) {
+        SCOPED_TRACE(name);
+        const Resource* sound = Resources::Find(name, ResourceKind::Wave);
+        ASSERT_NE(sound, nullptr);
+        const std::optional<WaveHeader> header = WaveHeader::Parse(sound->bytes);
+        ASSERT_TRUE(header.has_value()) << "a RIFF WAVE of PCM whose chunk sizes fit its bytes";
+        EXPECT_EQ(header->channels, 1u);
+        EXPECT_EQ(header->sampleRate, 22050u);
+        EXPECT_EQ(header->bitsPerSample, 8u);
+        EXPECT_EQ(sound->bytes.size() % 2, 0u) << "RIFF chunks have an even size";
+        EXPECT_NEAR(header->dataSize / 22050.0, seconds, seconds * 0.05);
+        // Eight-bit samples rest at 128: a sound that starts or ends away from it clicks,
+        // and one that never leaves it is silent.
+        const std::span<const uint8_t> wave =
+            sound->bytes.subspan(WaveHeader::kSize, header->dataSize);
+        ASSERT_FALSE(wave.empty());
+        EXPECT_NEAR(wave.front(), 128, 3);
+        EXPECT_NEAR(wave.back(), 128, 3);
+        int32_t loudest = 0;
+        for (uint8_t sample : wave) loudest = std::max(loudest, std::abs(sample - 128));
+        EXPECT_GE(loudest, 60);
+        EXPECT_LT(loudest, 128) << "clipped";
     }
 }
