@@ -17,18 +17,11 @@ namespace {
 
 using Action = HeadlessMultimedia::MidiAction;
 
-constexpr DWORD kNoteOn = 0x403C90;
-constexpr DWORD kNoteOff = 0x003C80;
 constexpr DWORD kOpeningTime = 160;
 
 class MidiManagerTest : public ::testing::Test {
 protected:
-    MidiManagerTest() {
-        WriteMidiFile(
-            m_folder / MidiManager::kSongFile,
-            MidiFile(0, 500,
-                     {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
-    }
+    MidiManagerTest() { WriteMidiFile(m_folder / MidiManager::kSongFile, kNoteSong); }
 
     TempDirectory m_folder;
     VirtualMidiMachine m_machine;

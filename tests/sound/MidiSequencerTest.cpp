@@ -11,15 +11,6 @@ namespace {
 
 using Action = HeadlessMultimedia::MidiAction;
 
-constexpr DWORD kNoteOn = 0x403C90;
-constexpr DWORD kNoteOff = 0x003C80;
-// With a 1 ms period and the default tempo, 500 ticks a quarter note make one tick a
-// period and 375 make three quarters of one: steps that floats hold exactly.
-constexpr uint16_t kOneTickAPeriod = 500;
-// A note on, and its note off ten ticks later.
-const MidiBytes kNote = {0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00};
-const MidiBytes kNoteSong = MidiFile(0, kOneTickAPeriod, {Joined({kNote, kEndOfTrack})});
-
 class MidiSequencerTest : public ::testing::Test {
 protected:
     DWORD Play(const MidiBytes& song) {
@@ -85,53 +76,45 @@ TEST_F(MidiSequencerTest, ChoosesTheFirstDeviceWithout401InItsNameAndPlaysSilent
     EXPECT_TRUE(m_machine.Released());
 }
 
-struct Timing {
-    const char* name;
-    uint16_t division;
-    MidiBytes track;  // before its end
-    DWORD milliseconds;
-    std::vector<TimedMessage> sent;
-};
-
-class EventTiming : public MidiSequencerTest, public testing::WithParamInterface<Timing> {};
-
-TEST_P(EventTiming, SendsEachEventInItsPeriod) {
-    const DWORD start =
-        Play(MidiFile(0, GetParam().division, {Joined({GetParam().track, kEndOfTrack})}));
-    m_machine.Advance(GetParam().milliseconds);
-    EXPECT_EQ(m_machine.MessagesFrom(start), GetParam().sent);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    MidiSequencer, EventTiming,
-    testing::Values(
+// Each song ends by 11 ms and starts again no sooner than 10 ms later.
+TEST_F(MidiSequencerTest, SendsEachEventInItsPeriod) {
+    const struct {
+        const char* name;
+        uint16_t division;
+        MidiBytes track;  // before its end
+        std::vector<TimedMessage> sent;
+    } timings[] = {
         // One period late after the delta-times; bytes after the end are never looked at.
-        Timing{"OnePeriodLate",
-               kOneTickAPeriod,
-               Joined({kNote, kEndOfTrack, {0x7F}}),
-               11,
-               {{1, kNoteOn}, {11, kNoteOff}}},
+        {"one period late",
+         kOneTickAPeriod,
+         Joined({kNote, kEndOfTrack, {0x7F}}),
+         {{1, kNoteOn}, {11, kNoteOff}}},
         // Three quarters of a tick a period, in running status: the remainder carries, so
         // late events do not shift the next; velocity 0 goes out as a note on.
-        Timing{"RemainderCarried",
-               375,
-               {0x00, 0x90, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01,
-                0x3C, 0x40},
-               7,
-               {{1, kNoteOn}, {3, 0x003C90}, {4, kNoteOn}, {5, 0x003C90}, {7, kNoteOn}}},
-        Timing{"TempoDoublesTheStep",
-               kOneTickAPeriod,
-               Joined({{0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}, kNote}),
-               11,
-               {{1, kNoteOn}, {6, kNoteOff}}},
+        {"remainder carried",
+         375,
+         {0x00, 0x90, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01, 0x3C, 0x40, 0x01, 0x3C, 0x00, 0x01, 0x3C,
+          0x40},
+         {{1, kNoteOn}, {3, 0x003C90}, {4, kNoteOn}, {5, 0x003C90}, {7, kNoteOn}}},
+        {"tempo doubles the step",
+         kOneTickAPeriod,
+         Joined({{0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}, kNote}),
+         {{1, kNoteOn}, {6, kNoteOff}}},
         // SysEx and meta-events skipped; a one-byte tempo read safely and ignored.
-        Timing{"SysExAndShortTempoSkipped",
-               kOneTickAPeriod,
-               {0x00, 0xF0, 0x02, 0x43, 0xF7, 0x00, 0xFF, 0x51, 0x01, 0x07, 0x00, 0xFF,
-                0x01, 0x02, 'h',  'i',  0x00, 0x90, 0x3C, 0x40, 0x05, 0x80, 0x3C, 0x00},
-               6,
-               {{1, kNoteOn}, {6, kNoteOff}}}),
-    [](const testing::TestParamInfo<Timing>& tested) { return std::string(tested.param.name); });
+        {"SysEx and a short tempo skipped",
+         kOneTickAPeriod,
+         {0x00, 0xF0, 0x02, 0x43, 0xF7, 0x00, 0xFF, 0x51, 0x01, 0x07, 0x00, 0xFF,
+          0x01, 0x02, 'h',  'i',  0x00, 0x90, 0x3C, 0x40, 0x05, 0x80, 0x3C, 0x00},
+         {{1, kNoteOn}, {6, kNoteOff}}}};
+    for (const auto& timing : timings) {
+        SCOPED_TRACE(timing.name);
+        const DWORD start =
+            Play(MidiFile(0, timing.division, {Joined({timing.track, kEndOfTrack})}));
+        m_machine.Advance(12);
+        EXPECT_EQ(m_machine.MessagesFrom(start), timing.sent);
+        m_sequencer.CloseDevice();
+    }
+}
 
 TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
     const MidiBytes trackA =
