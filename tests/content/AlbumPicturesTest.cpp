@@ -65,22 +65,19 @@ PictureView Picture(const char* catalogueName) {
 std::vector<std::pair<const char*, Size>> ExpectedSizes() {
     FillStartButtonInfo();
     FillPlayingButtonInfos();
-    std::vector<const TiledBitmapInfo*> described = {
-        &StartButtonInfo,         &kTitlePictureInfo,       &kTitleBackgroundInfo,
-        &kTopBottomBarsInfo,      &kLeftRightBarsInfo,      &kPageLabelsInfo,
-        &kStickersLeftNumberInfo, &kStickersLeftCaptionInfo};
-    const auto add = [&](const auto& infos) {
-        for (const TiledBitmapInfo& info : infos) described.push_back(&info);
-    };
-    add(CommandButtonInfos);
-    add(SheetButtonInfos);
-    add(StickerButtonInfos);
-
     std::vector<std::pair<const char*, Size>> sizes;
-    for (const TiledBitmapInfo* info : described) {
-        sizes.emplace_back(info->fileName,
-                           Extent({info->tiles, static_cast<size_t>(info->tileCount)}));
-    }
+    const auto add = [&](const TiledBitmapInfo& info) {
+        sizes.emplace_back(info.fileName,
+                           Extent({info.tiles, static_cast<size_t>(info.tileCount)}));
+    };
+    add(StartButtonInfo);
+    for (const TiledBitmapInfo* info :
+         {&kTitlePictureInfo, &kTitleBackgroundInfo, &kTopBottomBarsInfo, &kLeftRightBarsInfo,
+          &kPageLabelsInfo, &kStickersLeftNumberInfo, &kStickersLeftCaptionInfo})
+        add(*info);
+    for (const TiledBitmapInfo& info : CommandButtonInfos) add(info);
+    for (const TiledBitmapInfo& info : SheetButtonInfos) add(info);
+    for (const TiledBitmapInfo& info : StickerButtonInfos) add(info);
     for (const char* file : PageBackgroundFiles) sizes.emplace_back(file, PAGE);
     sizes.emplace_back(kPageCornersFile, CORNERS);
     return sizes;
@@ -209,8 +206,10 @@ TEST(AlbumPicturesTest, EveryDataFileIsAPictureOfTheFormatTheProgramReadsAndItsS
 TEST(AlbumPicturesTest, StickersAreWholePicturesMostlyOnTheirPageOverUncoveredOutlines) {
     TempDirectory scenes;
     ASSERT_EQ(RunGenerator("--scenes '" + scenes.Path().string() + "'"), 0);
-    for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
-        const Home home{index};
+    std::vector<Home> homes;
+    for (size_t index = 0; index < StickerHomePositions.size(); ++index) homes.emplace_back(index);
+    for (size_t index = 0; index < homes.size(); ++index) {
+        const Home& home = homes[index];
         const int32_t area = home.picture.Width() * home.picture.Height();
         SCOPED_TRACE(StickerPictureFiles[index]);
         EXPECT_EQ(EnclosedMagenta(home.picture), 0);
@@ -218,28 +217,22 @@ TEST(AlbumPicturesTest, StickersAreWholePicturesMostlyOnTheirPageOverUncoveredOu
         EXPECT_GE(std::min(home.picture.Width(), home.picture.Height()), 48) << "too small";
         EXPECT_GE(home.ForEachPagePixel([](int32_t, int32_t) {}) * 4, area * 3);
         const int32_t pageNumber = home.home.pageNumber;
-        std::vector<Home> neighbours;
-        for (size_t other = 0; other < StickerHomePositions.size(); ++other) {
-            if (other != index && StickerHomePositions[other].pageNumber == pageNumber)
-                neighbours.emplace_back(other);
-        }
         const AlbumPage& page = kAlbumPages[static_cast<size_t>(PageIndexOfPageNumber(pageNumber))];
         const PictureView background = Picture(page.backgroundFile);
         const Bytes sceneBytes = ReadBytes(PathIn(scenes.Path().string(), page.backgroundFile));
         const PictureView scene{sceneBytes};
-        int32_t shown = 0;
-        int32_t outlined = 0;
-        int32_t covered = 0;
+        int32_t shown = 0, outlined = 0, covered = 0;
         home.ForEachPagePixel([&](int32_t x, int32_t y) {
             if (!home.OpaqueAt(x, y)) return;
             ++shown;
             outlined +=
                 ColourDistance(background.Pixel(x, y), scene.Pixel(x, y)) >= VISIBLE_DISTANCE;
-            for (const Home& neighbour : neighbours) covered += neighbour.OpaqueAt(x, y);
+            for (const Home& other : homes)
+                covered +=
+                    &other != &home && other.home.pageNumber == pageNumber && other.OpaqueAt(x, y);
         });
-        EXPECT_GE(outlined * 4, shown * 3) << "sticker " << index << ": outline shows on only "
-                                           << outlined << " of " << shown << " pixels";
-        EXPECT_EQ(covered, 0) << "sticker " << index << ": outline covered by a neighbour";
+        EXPECT_GE(outlined * 4, shown * 3) << "the outline shows on too few pixels";
+        EXPECT_EQ(covered, 0) << "the outline is covered by a neighbour";
     }
 }
 

@@ -103,16 +103,13 @@ double KeyHertz(double key) {
     return 440.0 * std::exp2((key - 69) / 12);
 }
 
-struct PitchCase {
-    const char* name;
-    uint8_t program;
-    uint8_t key;
-    std::vector<uint32_t> first;  // sent before the note
-    double semitones;             // the bend the messages make
-};
-
 TEST(BuiltInSynthesizer, EachNoteHasItsKeysPitchBent) {
-    const PitchCase cases[] = {
+    const struct {
+        const char* name;
+        uint8_t program, key;
+        std::vector<uint32_t> first;  // sent before the note
+        double semitones;             // the bend the messages make
+    } cases[] = {
         {"lowest piano key", 0, 21, {}, 0},
         {"middle C on a piano", 0, 60, {}, 0},
         {"highest piano key", 0, 108, {}, 0},
@@ -135,7 +132,7 @@ TEST(BuiltInSynthesizer, EachNoteHasItsKeysPitchBent) {
          {Control(0, 101, 0), Control(0, 100, 0), Control(0, 99, 0), Control(0, 98, 0),
           Control(0, 6, 12), Bend(0, 0)},
          -2}};
-    for (const PitchCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<At> messages{{0, Program(0, c.program)}};
         for (const uint32_t message : c.first) messages.push_back({0, message});
@@ -243,14 +240,6 @@ TEST(BuiltInSynthesizer, DrumsAreNoiseAndIgnoreProgramsAndKeysOutsideTheKit) {
               Play({{0, NoteOn(9, 49)}}, 0.5));
 }
 
-struct LevelCase {
-    const char* name;
-    std::vector<uint32_t> first;  // sent before the note
-    uint8_t velocity;
-    double left;  // each side's level beside a loudest centred note
-    double right;
-};
-
 constexpr double kHalfSquared = (64.0 / 127) * (64.0 / 127);
 
 TEST(BuiltInSynthesizer, TheLevelFollowsVelocityVolumeExpressionAndPan) {
@@ -265,7 +254,12 @@ TEST(BuiltInSynthesizer, TheLevelFollowsVelocityVolumeExpressionAndPan) {
         return std::pair{side(0), side(1)};
     };
     const auto [centreLeft, centreRight] = render({Control(0, 7, 127)}, 127);
-    const LevelCase cases[] = {
+    const struct {
+        const char* name;
+        std::vector<uint32_t> first;  // sent before the note
+        uint8_t velocity;
+        double left, right;  // each side's level beside a loudest centred note
+    } cases[] = {
         {"half velocity is the square curve", {Control(0, 7, 127)}, 64, kHalfSquared, kHalfSquared},
         {"half volume", {Control(0, 7, 64)}, 127, kHalfSquared, kHalfSquared},
         {"no expression", {Control(0, 7, 127), Control(0, 11, 0)}, 127, 0, 0},
@@ -277,7 +271,7 @@ TEST(BuiltInSynthesizer, TheLevelFollowsVelocityVolumeExpressionAndPan) {
          127,
          kHalfSquared,
          kHalfSquared}};
-    for (const LevelCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto [left, right] = render(c.first, c.velocity);
         EXPECT_NEAR(left / centreLeft, c.left, 0.01);
@@ -285,14 +279,12 @@ TEST(BuiltInSynthesizer, TheLevelFollowsVelocityVolumeExpressionAndPan) {
     }
 }
 
-struct EndingCase {
-    const char* name;
-    std::vector<At> messages;  // around a flute A on channel 1 struck at 0
-    bool soundsAtTheEnd;
-};
-
 TEST(BuiltInSynthesizer, NoteEndingsStopOrHoldTheNote) {
-    const EndingCase cases[] = {
+    const struct {
+        const char* name;
+        std::vector<At> messages;  // around a flute A on channel 1 struck at 0
+        bool soundsAtTheEnd;
+    } cases[] = {
         {"note off", {{0.1, NoteOff(0, 69)}}, false},
         {"note on without velocity", {{0.1, NoteOn(0, 69, 0)}}, false},
         {"held", {}, true},
@@ -310,7 +302,7 @@ TEST(BuiltInSynthesizer, NoteEndingsStopOrHoldTheNote) {
         {"all notes off on another channel", {{0.1, Control(1, 123, 0)}}, true},
         {"all sound off", {{0.1, Control(0, 120, 0)}}, false},
         {"device reset", {{0.1, kDeviceReset}}, false}};
-    for (const EndingCase& c : cases) {
+    for (const auto& c : cases) {
         std::vector<At> messages{{0, Program(0, kFlute)}, {0, NoteOn(0, 69)}};
         messages.insert(messages.end(), c.messages.begin(), c.messages.end());
         EXPECT_EQ(RootMeanSquare(Stretch(Play(messages, 0.8), 0.7, 0.8)) > 1e-3, c.soundsAtTheEnd)
