@@ -126,10 +126,9 @@ int32_t CountOf(const PictureView& picture, uint32_t colour) {
 
 int32_t ColourDistance(uint32_t first, uint32_t second) {
     int32_t distance = 0;
-    for (const int32_t shift : {0, 8, 16}) {
+    for (const int32_t shift : {0, 8, 16})
         distance += std::abs(static_cast<int32_t>((first >> shift) & 0xFF) -
                              static_cast<int32_t>((second >> shift) & 0xFF));
-    }
     return distance;
 }
 

@@ -9,9 +9,7 @@
 
 inline uint32_t LittleEndian(std::span<const uint8_t> bytes, size_t at, size_t size) {
     uint32_t value = 0;
-    for (size_t i = 0; i < size; ++i) {
-        value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
-    }
+    for (size_t i = 0; i < size; ++i) value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
     return value;
 }
 

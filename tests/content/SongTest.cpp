@@ -88,11 +88,9 @@ TEST_F(SongTest, IsAFormatOneFileOfTracksThatLoopCleanlyInFortyToSixtySeconds) {
         EXPECT_TRUE(track.endsWithItsData) << "bytes after the end of the track";
         EXPECT_EQ(track.totalTicks, m_tracks.front().totalTicks);
         EXPECT_FALSE(track.noteEndedTwice);
-        for (const auto& [note, depth] : track.sounding) {
+        for (const auto& [note, depth] : track.sounding)
             EXPECT_EQ(depth, 0) << "channel " << note.first << " key " << note.second;
-        }
     }
-    // Between forty and sixty seconds long.
     const TrackSummary& conductor = m_tracks.front();
     ASSERT_EQ(conductor.tempos.size(), 1u);
     const double seconds = static_cast<double>(conductor.totalTicks) / m_song.division *

@@ -91,10 +91,9 @@ TEST(MidiOutputTest, DescribesDevicesAndRefusesUnknownOnesAndClosedHandles) {
 
 TEST(SoundEffectTest, EachIndexPlaysItsResourceFoundWhateverTheCase) {
     VirtualMidiMachine machine;
-    for (int32_t index = 0; index < SoundEffect::kCount; ++index) {
+    for (int32_t index = 0; index < SoundEffect::kCount; ++index)
         WaveResourceTable::Instance().Add(SoundEffect::ResourceName(index),
                                           std::vector<uint8_t>(static_cast<size_t>(10 + index)));
-    }
     const auto played = [&] {
         std::vector<std::string> names;
         for (const auto& sound : machine.Devices().SoundsPlayed()) names.push_back(sound.name);

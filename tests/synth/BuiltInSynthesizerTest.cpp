@@ -232,9 +232,8 @@ TEST(BuiltInSynthesizer, DrumsAreNoiseAndIgnoreProgramsAndKeysOutsideTheKit) {
     }
     const std::vector<float> hat = Play({{0, NoteOn(9, 42)}}, 0.2);
     EXPECT_EQ(Play({{0, Program(9, 40)}, {0, NoteOn(9, 42)}}, 0.2), hat);
-    for (const uint8_t key : {uint8_t{34}, uint8_t{82}, uint8_t{0}, uint8_t{127}}) {
+    for (const uint8_t key : {uint8_t{34}, uint8_t{82}, uint8_t{0}, uint8_t{127}})
         EXPECT_EQ(Peak(Play({{0, NoteOn(9, key)}}, 0.1)), 0.0f) << "key " << int{key};
-    }
     // A drum rings out whatever its key does.
     EXPECT_EQ(Play({{0, NoteOn(9, 49)}, {0.05, NoteOff(9, 49)}}, 0.5),
               Play({{0, NoteOn(9, 49)}}, 0.5));
