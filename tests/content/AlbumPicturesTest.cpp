@@ -270,9 +270,7 @@ TEST(AlbumPicturesTest, CounterNumbersMeetTheirCaptionsWithoutASeam) {
             const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(left)];
             for (int32_t y = 0; y < face.height; ++y) {
                 for (int32_t x = 0; x < face.width; ++x) {
-                    const bool edge =
-                        x == 0 || y == 0 || x == face.width - 1 || y == face.height - 1;
-                    if (!edge) continue;
+                    if (x > 0 && y > 0 && x < face.width - 1 && y < face.height - 1) continue;
                     ASSERT_EQ(numbers.Pixel(face.x + x, face.y + y),
                               captions.Pixel(caption.x + range.offset + x, caption.y + y))
                         << left << " stickers left, at " << x << "," << y;

@@ -43,19 +43,17 @@ public:
     // The short messages sent at or after `origin`, timed from it.
     std::vector<TimedMessage> MessagesFrom(DWORD origin) const {
         std::vector<TimedMessage> messages;
-        for (const auto& record : Devices().MidiRecords()) {
+        for (const auto& record : Devices().MidiRecords())
             if (record.action == Action::ShortMessage && record.time >= origin)
                 messages.push_back({record.time - origin, record.message});
-        }
         return messages;
     }
     // The times (from `origin`) of the records of `action`.
     std::vector<DWORD> TimesOf(Action action, DWORD origin) const {
         std::vector<DWORD> times;
-        for (const auto& record : Devices().MidiRecords()) {
+        for (const auto& record : Devices().MidiRecords())
             if (record.action == action && record.time >= origin)
                 times.push_back(record.time - origin);
-        }
         return times;
     }
     size_t CountOf(Action action) const { return TimesOf(action, 0).size(); }
