@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "sound/MidiFileReader.h"
 #include "tests/sound/MidiBytes.h"
 #include "tests/support/TempDirectory.h"
@@ -27,10 +29,8 @@ protected:
 
 TEST_F(MidiFileReaderTest, ReadsHeaderAndTracksOfABareOrRiffWrappedFile) {
     ASSERT_EQ(Load(MidiFile(1, 96, {kNoteTrack, kEndOfTrack})), "");
-    EXPECT_EQ(m_song.format, 1);
-    EXPECT_EQ(m_song.trackCount, 2);
-    EXPECT_EQ(m_song.division, 96);
-    EXPECT_EQ(m_song.tempo, 500000u);
+    EXPECT_EQ((std::tuple{m_song.format, m_song.trackCount, m_song.division, m_song.tempo}),
+              (std::tuple{1, 2, 96, 500000u}));
     ASSERT_EQ(m_song.tracks.size(), 2u);
     EXPECT_EQ(m_song.tracks[0].data, kNoteTrack);
     EXPECT_EQ(m_song.tracks[0].length, kNoteTrack.size());
@@ -40,9 +40,8 @@ TEST_F(MidiFileReaderTest, ReadsHeaderAndTracksOfABareOrRiffWrappedFile) {
     EXPECT_TRUE(m_song.tracks.empty());
 
     ASSERT_EQ(Load(RiffWrapped(MidiFile(0, 120, {kNoteTrack}))), "");
-    EXPECT_EQ(m_song.format, 0);
-    EXPECT_EQ(m_song.division, 120);
-    EXPECT_EQ(m_song.tracks.size(), 1u);
+    EXPECT_EQ((std::tuple{m_song.format, m_song.division, m_song.tracks.size()}),
+              (std::tuple{0, 120, 1u}));
     EXPECT_EQ(m_song.tracks.at(0).data, kNoteTrack);
 }
 

@@ -18,21 +18,19 @@ namespace {
 constexpr int kRate = 44100;
 constexpr uint8_t kFlute = 73;
 
-uint32_t NoteOn(uint8_t channel, uint8_t key, uint8_t velocity = 127) {
-    return 0x90u | channel | static_cast<uint32_t>(key) << 8 |
-           static_cast<uint32_t>(velocity) << 16;
+uint32_t NoteOn(uint32_t channel, uint32_t key, uint32_t velocity = 127) {
+    return 0x90u | channel | key << 8 | velocity << 16;
 }
-uint32_t NoteOff(uint8_t channel, uint8_t key) {
-    return 0x80u | channel | static_cast<uint32_t>(key) << 8;
+uint32_t NoteOff(uint32_t channel, uint32_t key) {
+    return 0x80u | channel | key << 8;
 }
-uint32_t Control(uint8_t channel, uint8_t controller, uint8_t value) {
-    return 0xB0u | channel | static_cast<uint32_t>(controller) << 8 |
-           static_cast<uint32_t>(value) << 16;
+uint32_t Control(uint32_t channel, uint32_t controller, uint32_t value) {
+    return 0xB0u | channel | controller << 8 | value << 16;
 }
-uint32_t Program(uint8_t channel, uint8_t program) {
-    return 0xC0u | channel | static_cast<uint32_t>(program) << 8;
+uint32_t Program(uint32_t channel, uint32_t program) {
+    return 0xC0u | channel | program << 8;
 }
-uint32_t Bend(uint8_t channel, uint32_t bend) {
+uint32_t Bend(uint32_t channel, uint32_t bend) {
     return 0xE0u | channel | (bend & 0x7F) << 8 | (bend >> 7) << 16;
 }
 
@@ -161,9 +159,8 @@ TEST(BuiltInSynthesizer, AKeyStruckAgainSoundsOnce) {
                                               {0.2, NoteOff(0, 69)},
                                               {0.3, NoteOn(0, 69)}},
                                              0.6);
-        EXPECT_NEAR(
-            RootMeanSquare(Stretch(left, 0.5, 0.6)) / RootMeanSquare(Stretch(left, 0.1, 0.2)), 1,
-            0.05)
+        const double again = RootMeanSquare(Stretch(left, 0.5, 0.6));
+        EXPECT_NEAR(again / RootMeanSquare(Stretch(left, 0.1, 0.2)), 1, 0.05)
             << "pedal " << int{pedal};
     }
 }
