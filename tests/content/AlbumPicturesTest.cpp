@@ -31,7 +31,6 @@ struct Size {
 
 constexpr Size PAGE = {kPageWidth, kPageHeight};
 constexpr Size CORNERS = {32, 8};
-constexpr int32_t CORNER = 8;
 
 Size Extent(std::span<const TileRect> tiles) {
     Size size{0, 0};
@@ -52,11 +51,8 @@ std::string PathIn(const std::string& folder, const char* catalogueName) {
 // only look.
 PictureView Picture(const char* catalogueName) {
     static std::map<std::string, Bytes> pictures;
-    auto found = pictures.find(catalogueName);
-    if (found == pictures.end()) {
-        const Bytes bytes = ReadBytes(PathIn(QUILLORY_ALBUM_DIR, catalogueName));
-        found = pictures.emplace(catalogueName, bytes).first;
-    }
+    const auto [found, added] = pictures.try_emplace(catalogueName);
+    if (added) found->second = ReadBytes(PathIn(QUILLORY_ALBUM_DIR, catalogueName));
     return PictureView{found->second};
 }
 
@@ -240,7 +236,7 @@ TEST(AlbumPicturesTest, CornersAreSeeThroughInsideTheirCurveAndTheTitleBackgroun
     // Frame k's outermost pixel (toward the page's corner) and innermost one.
     const int32_t outer[4][2] = {{0, 0}, {7, 0}, {0, 7}, {7, 7}};
     for (int32_t frame = 0; frame < 4; ++frame) {
-        const int32_t left = frame * CORNER;
+        const int32_t left = frame * 8;
         const int32_t* corner = outer[frame];
         EXPECT_NE(corners.Pixel(left + corner[0], corner[1]), MAGENTA) << "frame " << frame;
         EXPECT_EQ(corners.Pixel(left + 7 - corner[0], 7 - corner[1]), MAGENTA) << "frame " << frame;
