@@ -82,8 +82,7 @@ std::vector<std::pair<const char*, Size>> ExpectedSizes() {
 // Magenta pixels that no path of magenta joins to the picture's edge: see-through
 // holes inside the drawing, which the album would show as holes.
 int32_t EnclosedMagenta(const PictureView& picture) {
-    const int32_t width = picture.Width();
-    const int32_t height = picture.Height();
+    const int32_t width = picture.Width(), height = picture.Height();
     std::vector<uint8_t> reached(static_cast<size_t>(width * height), 0);
     std::vector<std::pair<int32_t, int32_t>> open;
     const auto visit = [&](int32_t x, int32_t y) {
@@ -140,8 +139,7 @@ struct Home {
         : home(StickerHomePositions[index]), picture(Picture(StickerPictureFiles[index])) {}
 
     bool OpaqueAt(int32_t pageX, int32_t pageY) const {
-        const int32_t x = pageX - home.x;
-        const int32_t y = pageY - home.y;
+        const int32_t x = pageX - home.x, y = pageY - home.y;
         return x >= 0 && y >= 0 && x < picture.Width() && y < picture.Height() &&
                picture.Pixel(x, y) != MAGENTA;
     }

@@ -14,10 +14,9 @@ namespace fs = std::filesystem;
 
 std::map<std::string, Bytes> FilesUnder(const fs::path& folder) {
     std::map<std::string, Bytes> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
         if (entry.is_regular_file())
             files[fs::relative(entry.path(), folder).string()] = ReadBytes(entry.path().string());
-    }
     return files;
 }
 

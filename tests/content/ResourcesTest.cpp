@@ -45,8 +45,7 @@ const Resource& Bitmap(const std::string& name) {
 TEST(ResourcesTest, DialogPicturesAreFoundWhateverTheCaseAndHaveTheirSizesOthersNot) {
     for (const PictureSize& expected : DIALOG_PICTURES) {
         SCOPED_TRACE(expected.name);
-        const Resource* resource = Resources::Find(expected.name, ResourceKind::Bitmap);
-        ASSERT_NE(resource, nullptr);
+        const Resource* resource = &Bitmap(expected.name);
         for (auto change : {::tolower, ::toupper})
             EXPECT_EQ(Resources::Find(Cased(expected.name, change), ResourceKind::Bitmap),
                       resource);
@@ -98,17 +97,16 @@ TEST(ResourcesTest, IconHundredIsFoundByNumberAndTheArrowCursorPointsWithItsHotS
 // the dialog shows there, or each button would sit in a visible box. Its pressed face
 // must differ from its released one.
 TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
-    struct Placement {
+    const struct {
         const char* dialog;
         const char* button;
         int32_t x, y;
-    };
-    const Placement placements[] = {
+    } placements[] = {
         {"ClearAllDialogBkg", "YES", 38, 288},     {"ClearAllDialogBkg", "NO", 196, 288},
         {"AboutDialogBkg", "OK", 114, 296},        {"NewStkrDialogBkg", "OK", 114, 296},
         {"EndingScrnDialogBkg", "Quit", 450, 696},
     };
-    for (const Placement& placement : placements) {
+    for (const auto& placement : placements) {
         const PictureView dialog{Bitmap(placement.dialog).bytes};
         const std::string up = std::string(placement.button) + "ButtonUp";
         const std::string down = std::string(placement.button) + "ButtonDown";

@@ -11,9 +11,8 @@ namespace {
 const MidiBytes kNoteTrack =
     Joined({{0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00}, kEndOfTrack});
 
-std::string Wrapped(const std::string& trackText) {
-    return "Error encountered in file: " + trackText;
-}
+// What the reader says before a track's problem.
+const std::string kInFile = "Error encountered in file: ";
 
 class MidiFileReaderTest : public ::testing::Test {
 protected:
@@ -99,7 +98,7 @@ TEST_F(MidiFileReaderTest, AcceptsRunningStatusSysExAndEveryMetaLengthForm) {
         EXPECT_EQ(LoadTrack(track), "") << testing::PrintToString(track);
     longText.resize(longText.size() - 28);
     EXPECT_EQ(LoadTrack(longText),
-              Wrapped("Track 0 Offset 5: Variable-length data on meta-event."));
+              kInFile + "Track 0 Offset 5: Variable-length data on meta-event.");
 }
 
 TEST_F(MidiFileReaderTest, NamesTheTrackAndOffsetOfEachEventProblem) {
@@ -116,13 +115,13 @@ TEST_F(MidiFileReaderTest, NamesTheTrackAndOffsetOfEachEventProblem) {
         {{0x00, 0xF0, 0x85}, "Track 0 Offset 3: Variable-length problem on SysEx message."},
         {{0x00, 0xF0, 0x05, 0x01}, "Track 0 Offset 3 Variable-Length data on SysEx message."},
     };
-    for (const auto& [events, text] : tracks) EXPECT_EQ(LoadTrack(events), Wrapped(text));
+    for (const auto& [events, text] : tracks) EXPECT_EQ(LoadTrack(events), kInFile + text);
     EXPECT_EQ(Load(MidiFile(1, 96, {kNoteTrack, {0x00, 0x90, 0x3C}})),
-              Wrapped("Track 1 Offset 3: Message second data byte problem."));
+              kInFile + "Track 1 Offset 3: Message second data byte problem.");
     const MidiBytes quarterBillion = {0x83, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x01, 0x00};
     EXPECT_EQ(LoadTrack(Joined({quarterBillion, quarterBillion, kEndOfTrack})), "");
     EXPECT_EQ(LoadTrack(Joined({quarterBillion, quarterBillion, quarterBillion, kEndOfTrack})),
-              Wrapped("Track 0 Offset 21: Total ticks can't fit in integer."));
+              kInFile + "Track 0 Offset 21: Total ticks can't fit in integer.");
 }
 
 }  // namespace
