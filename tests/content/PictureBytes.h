@@ -6,12 +6,11 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 inline uint32_t LittleEndian(std::span<const uint8_t> bytes, size_t at, size_t size) {
     uint32_t value = 0;
-    for (size_t i = 0; i < size; ++i) {
-        value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
-    }
+    for (size_t i = 0; i < size; ++i) value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
     return value;
 }
 
@@ -36,8 +35,7 @@ constexpr uint32_t MAGENTA = 0xFF00FF;
 inline void ExpectPictureHeader(const char* name, std::span<const uint8_t> bytes) {
     ASSERT_GE(bytes.size(), 54u) << name;
     const PictureView picture{bytes};
-    EXPECT_EQ(bytes[0], 'Q') << name;
-    EXPECT_EQ(bytes[1], '3') << name;
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 2), "Q3") << name;
     EXPECT_EQ(LittleEndian(bytes, 2, 4), bytes.size()) << name;
     EXPECT_EQ(LittleEndian(bytes, 10, 4), 54u) << name << ": pixels must follow the header";
     EXPECT_EQ(LittleEndian(bytes, 14, 4), 40u) << name;

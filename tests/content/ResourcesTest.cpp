@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "platform/Resources.h"
+#include "sound/WaveFormat.h"
 #include "tests/content/PictureBytes.h"
 
 namespace {
@@ -30,11 +34,9 @@ std::string Cased(std::string text, int (*change)(int)) {
     return text;
 }
 
-const Resource& Bitmap(const char* name) {
+const Resource& Bitmap(const std::string& name) {
     const Resource* resource = Resources::Find(name, ResourceKind::Bitmap);
-    if (resource == nullptr) {
-        throw std::runtime_error(std::string("missing bitmap ") + name);
-    }
+    if (resource == nullptr) throw std::runtime_error("missing bitmap " + name);
     return *resource;
 }
 
@@ -43,12 +45,10 @@ const Resource& Bitmap(const char* name) {
 TEST(ResourcesTest, DialogPicturesAreFoundWhateverTheCaseAndHaveTheirSizesOthersNot) {
     for (const PictureSize& expected : DIALOG_PICTURES) {
         SCOPED_TRACE(expected.name);
-        const Resource* resource = Resources::Find(expected.name, ResourceKind::Bitmap);
-        ASSERT_NE(resource, nullptr);
-        for (auto change : {::tolower, ::toupper}) {
+        const Resource* resource = &Bitmap(expected.name);
+        for (auto change : {::tolower, ::toupper})
             EXPECT_EQ(Resources::Find(Cased(expected.name, change), ResourceKind::Bitmap),
                       resource);
-        }
         ExpectPictureHeader(expected.name, resource->bytes);
         const PictureView picture{resource->bytes};
         EXPECT_EQ((std::pair{picture.Width(), picture.Height()}),
@@ -72,14 +72,12 @@ TEST(ResourcesTest, IconHundredIsFoundByNumberAndTheArrowCursorPointsWithItsHotS
     EXPECT_EQ(picture.Pixel(0, picture.Height() - 1), MAGENTA);
     EXPECT_NE(picture.Pixel(picture.Width() / 2, picture.Height() / 2), MAGENTA);
 
-    // The arrow cursor is large with its hot spot at the tip.
     const Resource* cursor = Resources::Find("arrowcursor", ResourceKind::Cursor);
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(Resources::Find("ArrowCursor", ResourceKind::Cursor), cursor);
     const PictureView arrow{cursor->bytes};
     ExpectPictureHeader("arrow cursor", cursor->bytes);
-    EXPECT_GE(arrow.Width(), 40);
-    EXPECT_GE(arrow.Height(), 40);
+    EXPECT_GE(std::min(arrow.Width(), arrow.Height()), 40);
 
     // The tip is drawn, and nothing of the arrow lies above or left of it: the hot
     // spot is where the arrow points.
@@ -99,33 +97,57 @@ TEST(ResourcesTest, IconHundredIsFoundByNumberAndTheArrowCursorPointsWithItsHotS
 // the dialog shows there, or each button would sit in a visible box. Its pressed face
 // must differ from its released one.
 TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
-    struct Placement {
+    const struct {
         const char* dialog;
         const char* button;
         int32_t x, y;
-    };
-    const Placement placements[] = {
+    } placements[] = {
         {"ClearAllDialogBkg", "YES", 38, 288},     {"ClearAllDialogBkg", "NO", 196, 288},
         {"AboutDialogBkg", "OK", 114, 296},        {"NewStkrDialogBkg", "OK", 114, 296},
         {"EndingScrnDialogBkg", "Quit", 450, 696},
     };
-    for (const Placement& placement : placements) {
-        const Resource& up = Bitmap((std::string(placement.button) + "ButtonUp").c_str());
-        const Resource& down = Bitmap((std::string(placement.button) + "ButtonDown").c_str());
-        ASSERT_EQ(up.bytes.size(), down.bytes.size()) << placement.button;
-        EXPECT_FALSE(std::equal(up.bytes.begin(), up.bytes.end(), down.bytes.begin()))
+    for (const auto& placement : placements) {
+        const PictureView dialog{Bitmap(placement.dialog).bytes};
+        const std::string up = std::string(placement.button) + "ButtonUp";
+        const std::string down = std::string(placement.button) + "ButtonDown";
+        EXPECT_FALSE(std::ranges::equal(Bitmap(up).bytes, Bitmap(down).bytes))
             << placement.button << ": pressed must look different from released";
-        for (const char* face : {"ButtonUp", "ButtonDown"}) {
-            const std::string name = std::string(placement.button) + face;
+        for (const std::string& name : {up, down}) {
             SCOPED_TRACE(name + " on " + placement.dialog);
-            const PictureView dialog{Bitmap(placement.dialog).bytes};
-            const PictureView button{Bitmap(name.c_str()).bytes};
-            const int32_t right = button.Width() - 1;
-            const int32_t bottom = button.Height() - 1;
+            const PictureView button{Bitmap(name).bytes};
+            const int32_t right = button.Width() - 1, bottom = button.Height() - 1;
             for (const auto& [x, y] : {std::pair{0, 0}, std::pair{right, 0}, std::pair{0, bottom},
                                        std::pair{right, bottom}}) {
                 EXPECT_EQ(button.Pixel(x, y), dialog.Pixel(placement.x + x, placement.y + y));
             }
         }
+    }
+}
+
+TEST(ResourcesTest, EveryEffectIsAudibleMonoPcmAt22050HertzWithoutAClick) {
+    const std::pair<const char*, double> effects[] = {
+        {"ClearWAVE", 0.42}, {"PeelWAVE", 0.13}, {"StickWAVE", 0.04}, {"SelectWAVE", 0.04}};
+    for (const auto& [name, seconds] : effects) {
+        SCOPED_TRACE(name);
+        const Resource* sound = Resources::Find(name, ResourceKind::Wave);
+        ASSERT_NE(sound, nullptr);
+        const std::optional<WaveHeader> header = WaveHeader::Parse(sound->bytes);
+        ASSERT_TRUE(header.has_value()) << "a RIFF WAVE of PCM whose chunk sizes fit its bytes";
+        EXPECT_EQ(header->channels, 1u);
+        EXPECT_EQ(header->sampleRate, 22050u);
+        EXPECT_EQ(header->bitsPerSample, 8u);
+        EXPECT_EQ(sound->bytes.size() % 2, 0u) << "RIFF chunks have an even size";
+        EXPECT_NEAR(header->dataSize / 22050.0, seconds, seconds * 0.05);
+        // Eight-bit samples rest at 128: a sound that starts or ends away from it clicks,
+        // and one that never leaves it is silent.
+        const std::span<const uint8_t> wave =
+            sound->bytes.subspan(WaveHeader::kSize, header->dataSize);
+        ASSERT_FALSE(wave.empty());
+        EXPECT_NEAR(wave.front(), 128, 3);
+        EXPECT_NEAR(wave.back(), 128, 3);
+        int32_t loudest = 0;
+        for (uint8_t sample : wave) loudest = std::max(loudest, std::abs(sample - 128));
+        EXPECT_GE(loudest, 60);
+        EXPECT_LT(loudest, 128) << "clipped";
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "sound/MidiEventReader.h"
+#include <tuple>
+
 #include "sound/MidiFileReader.h"
 #include "tests/sound/MidiBytes.h"
 #include "tests/support/TempDirectory.h"
@@ -10,29 +11,25 @@ namespace {
 const MidiBytes kNoteTrack =
     Joined({{0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00}, kEndOfTrack});
 
+// What the reader says before a track's problem.
+const std::string kInFile = "Error encountered in file: ";
+
 class MidiFileReaderTest : public ::testing::Test {
 protected:
     std::string Load(const MidiBytes& bytes) {
         WriteMidiFile(m_folder / "song.mid", bytes);
         return LoadMidiFile(m_folder / "song.mid", m_song).value_or("");
     }
-
     std::string LoadTrack(const MidiBytes& events) { return Load(MidiFile(1, 96, {events})); }
-
-    std::string Wrapped(const char* trackText) {
-        return std::string("Error encountered in file: ") + trackText;
-    }
 
     TempDirectory m_folder;
     MidiSong m_song;
 };
 
-TEST_F(MidiFileReaderTest, ReadsHeaderAndTracksOfAFormatOneFile) {
+TEST_F(MidiFileReaderTest, ReadsHeaderAndTracksOfABareOrRiffWrappedFile) {
     ASSERT_EQ(Load(MidiFile(1, 96, {kNoteTrack, kEndOfTrack})), "");
-    EXPECT_EQ(m_song.format, 1);
-    EXPECT_EQ(m_song.trackCount, 2);
-    EXPECT_EQ(m_song.division, 96);
-    EXPECT_EQ(m_song.tempo, 500000u);
+    EXPECT_EQ((std::tuple{m_song.format, m_song.trackCount, m_song.division, m_song.tempo}),
+              (std::tuple{1, 2, 96, 500000u}));
     ASSERT_EQ(m_song.tracks.size(), 2u);
     EXPECT_EQ(m_song.tracks[0].data, kNoteTrack);
     EXPECT_EQ(m_song.tracks[0].length, kNoteTrack.size());
@@ -40,17 +37,11 @@ TEST_F(MidiFileReaderTest, ReadsHeaderAndTracksOfAFormatOneFile) {
     EXPECT_EQ(m_song.tracks[1].totalTicks, 0);
     FreeSong(m_song);
     EXPECT_TRUE(m_song.tracks.empty());
-}
 
-TEST_F(MidiFileReaderTest, RiffWrappedFileLoadsLikeTheBareFile) {
-    const MidiBytes bare = MidiFile(0, 120, {kNoteTrack});
-    ASSERT_EQ(Load(RiffWrapped(bare)), "");
-    EXPECT_EQ(m_song.format, 0);
-    EXPECT_EQ(m_song.division, 120);
-    ASSERT_EQ(m_song.tracks.size(), 1u);
-    EXPECT_EQ(m_song.tracks[0].data, kNoteTrack);
-    EXPECT_EQ(Load(RiffWrapped(RiffWrapped(bare))),
-              "Error encountered when reading the MIDI header chunk.");
+    ASSERT_EQ(Load(RiffWrapped(MidiFile(0, 120, {kNoteTrack}))), "");
+    EXPECT_EQ((std::tuple{m_song.format, m_song.division, m_song.tracks.size()}),
+              (std::tuple{0, 120, 1u}));
+    EXPECT_EQ(m_song.tracks.at(0).data, kNoteTrack);
 }
 
 TEST_F(MidiFileReaderTest, RefusesBadHeadersTimingsFormatsAndTrackChunks) {
@@ -75,6 +66,7 @@ TEST_F(MidiFileReaderTest, RefusesBadHeadersTimingsFormatsAndTrackChunks) {
         {Joined({MidiHeader(3, 1, twentyFiveFramesOf40), TrackChunk(kNoteTrack)}), smpte},
         {MidiFile(0, 96, {kNoteTrack, kNoteTrack}), inconsistent},
         {MidiFile(3, 96, {kNoteTrack}), inconsistent},
+        {RiffWrapped(RiffWrapped(MidiFile(0, 120, {kNoteTrack}))), header},
         {MidiFile(2, 96, {kNoteTrack}),
          "The format of this MIDI file is not supported by this program."},
         {MidiHeader(1, -1, 96), "Error encountered when allocating memory for this file."},
@@ -94,25 +86,26 @@ TEST_F(MidiFileReaderTest, RefusesBadHeadersTimingsFormatsAndTrackChunks) {
 }
 
 TEST_F(MidiFileReaderTest, AcceptsRunningStatusSysExAndEveryMetaLengthForm) {
-    EXPECT_EQ(LoadTrack({0x00, 0x90, 0x3C, 0x40, 0x60, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}), "");
-    MidiBytes timeSignature = {0x00, 0xFF, 0x58, 0x04, 0x04, 0x02, 0x18, 0x08};
-    EXPECT_EQ(LoadTrack(Joined({timeSignature, kEndOfTrack})), "");
     MidiBytes longText = {0x00, 0xFF, 0x01, 0x81, 0x00};
     longText.resize(longText.size() + 128, 'a');
-    EXPECT_EQ(LoadTrack(Joined({longText, kEndOfTrack})), "");
+    const MidiBytes tracks[] = {
+        {0x00, 0x90, 0x3C, 0x40, 0x60, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00},
+        Joined({{0x00, 0xFF, 0x58, 0x04, 0x04, 0x02, 0x18, 0x08}, kEndOfTrack}),
+        Joined({longText, kEndOfTrack}),
+        Joined({{0x00, 0xF0, 0x03, 0x43, 0x12, 0xF7, 0x00, 0xF7, 0x01, 0xF7}, kEndOfTrack}),
+        Joined({{0x00, 0xC3, 0x05, 0x00, 0xD3, 0x40}, kEndOfTrack})};
+    for (const MidiBytes& track : tracks)
+        EXPECT_EQ(LoadTrack(track), "") << testing::PrintToString(track);
     longText.resize(longText.size() - 28);
     EXPECT_EQ(LoadTrack(longText),
-              Wrapped("Track 0 Offset 5: Variable-length data on meta-event."));
-    MidiBytes sysEx = {0x00, 0xF0, 0x03, 0x43, 0x12, 0xF7, 0x00, 0xF7, 0x01, 0xF7};
-    EXPECT_EQ(LoadTrack(Joined({sysEx, kEndOfTrack})), "");
-    MidiBytes programAndPressure = {0x00, 0xC3, 0x05, 0x00, 0xD3, 0x40};
-    EXPECT_EQ(LoadTrack(Joined({programAndPressure, kEndOfTrack})), "");
+              kInFile + "Track 0 Offset 5: Variable-length data on meta-event.");
 }
 
 TEST_F(MidiFileReaderTest, NamesTheTrackAndOffsetOfEachEventProblem) {
     const std::pair<MidiBytes, std::string> tracks[] = {
         {{0x00, 0xC0, 0x05, 0x00, 0xF3}, "Track 0 Offset 5: Incorrect first byte."},
         {{0x00, 0x90, 0x3C, 0x40}, "Track 0 Offset 4: Delta-time problem."},
+        {{0x84, 0x80, 0x80, 0x80, 0x00}, "Track 0 Offset 5: Delta-time problem."},
         {{0x00, 0x90, 0x90}, "Track 0 Offset 3: Message first data byte problem."},
         {{0x00}, "Track 0 Offset 1: First byte problem."},
         {{0x00, 0xFF}, "Track 0 Offset 2: Second byte problem on meta-event."},
@@ -122,29 +115,13 @@ TEST_F(MidiFileReaderTest, NamesTheTrackAndOffsetOfEachEventProblem) {
         {{0x00, 0xF0, 0x85}, "Track 0 Offset 3: Variable-length problem on SysEx message."},
         {{0x00, 0xF0, 0x05, 0x01}, "Track 0 Offset 3 Variable-Length data on SysEx message."},
     };
-    for (const auto& [events, text] : tracks) EXPECT_EQ(LoadTrack(events), Wrapped(text.c_str()));
+    for (const auto& [events, text] : tracks) EXPECT_EQ(LoadTrack(events), kInFile + text);
     EXPECT_EQ(Load(MidiFile(1, 96, {kNoteTrack, {0x00, 0x90, 0x3C}})),
-              Wrapped("Track 1 Offset 3: Message second data byte problem."));
+              kInFile + "Track 1 Offset 3: Message second data byte problem.");
     const MidiBytes quarterBillion = {0x83, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x01, 0x00};
     EXPECT_EQ(LoadTrack(Joined({quarterBillion, quarterBillion, kEndOfTrack})), "");
     EXPECT_EQ(LoadTrack(Joined({quarterBillion, quarterBillion, quarterBillion, kEndOfTrack})),
-              Wrapped("Track 0 Offset 21: Total ticks can't fit in integer."));
-}
-
-int32_t VarLen(const MidiBytes& bytes) {
-    const uint8_t* cursor = bytes.data();
-    return ReadVarLen(cursor, bytes.data() + bytes.size());
-}
-
-TEST(ReadVarLenTest, ReadsUpToFiveBytesWhileTheValueStaysSmallEnough) {
-    EXPECT_EQ(VarLen({0x00}), 0);
-    EXPECT_EQ(VarLen({0x7F}), 0x7F);
-    EXPECT_EQ(VarLen({0x81, 0x00}), 0x80);
-    EXPECT_EQ(VarLen({0xFF, 0xFF, 0xFF, 0x7F}), 0x0FFFFFFF);
-    EXPECT_EQ(VarLen({0x83, 0xFF, 0xFF, 0xFF, 0x7F}), 0x3FFFFFFF);
-    EXPECT_EQ(VarLen({0x84, 0x80, 0x80, 0x80, 0x00}), -1);
-    EXPECT_EQ(VarLen({0x81}), -1);
-    EXPECT_EQ(VarLen({}), -1);
+              kInFile + "Track 0 Offset 21: Total ticks can't fit in integer.");
 }
 
 }  // namespace

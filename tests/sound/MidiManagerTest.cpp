@@ -1,4 +1,12 @@
+// The music follows the program's activation; the stress test stops and starts it from
+// the user-interface thread while ticks run on another thread and the song restarts
+// itself at its end: no tick outlives a stop, nothing deadlocks, and everything is
+// released at the end. Run under ThreadSanitizer by scripts/test.sh --thread.
+
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 #include "sound/MidiManager.h"
 #include "tests/sound/MidiBytes.h"
@@ -9,55 +17,40 @@ namespace {
 
 using Action = HeadlessMultimedia::MidiAction;
 
-constexpr DWORD kNoteOn = 0x403C90;
-constexpr DWORD kNoteOff = 0x003C80;
 constexpr DWORD kOpeningTime = 160;
 
 class MidiManagerTest : public ::testing::Test {
 protected:
-    MidiManagerTest() {
-        WriteMidiFile(
-            m_folder / MidiManager::kSongFile,
-            MidiFile(0, 500,
-                     {Joined({{0x00, 0x90, 0x3C, 0x40, 0x0A, 0x80, 0x3C, 0x00}, kEndOfTrack})}));
-    }
+    MidiManagerTest() { WriteMidiFile(m_folder / MidiManager::kSongFile, kNoteSong); }
 
     TempDirectory m_folder;
     VirtualMidiMachine m_machine;
     MidiManager m_music;
 };
 
-TEST_F(MidiManagerTest, AnActivationBeforeStartUpWaitsForItAndStartUpWhileInactiveWaitsForOne) {
+TEST_F(MidiManagerTest, StartUpWhileInactiveOpensTheDeviceAndAnActivationPlays) {
+    m_music.StartAtStartUp(nullptr);
+    EXPECT_TRUE(m_music.Sequencer().IsOpen());
+    EXPECT_FALSE(m_music.Sequencer().IsPlaying());
+    m_music.ActivateApp(1, nullptr);
+    EXPECT_TRUE(m_music.Sequencer().IsPlaying());
+}
+
+// An activation before start-up waits for it; a deactivation silences the music, a
+// reactivation restarts it, and a stop closes everything.
+TEST_F(MidiManagerTest, PlaysFromStartUpWhileActiveOnlyAndStopClosesEverything) {
     m_music.ActivateApp(1, nullptr);
     EXPECT_EQ(m_machine.CountOf(Action::Open), 0u);
-    const DWORD start = m_machine.Now();
     m_music.StartAtStartUp(nullptr);
     EXPECT_EQ(m_music.MusicStarted(), 1);
     EXPECT_EQ(m_music.SongPath(), m_folder.Path().string() + "\\QLY03.mid");
-    m_machine.Advance(1);
-    EXPECT_EQ(m_machine.MessagesFrom(start + kOpeningTime),
-              (std::vector<TimedMessage>{{1, kNoteOn}}));
-
-    m_music.StopMIDI();
-    MidiManager inactive;
-    inactive.StartAtStartUp(nullptr);
-    EXPECT_TRUE(inactive.Sequencer().IsOpen());
-    EXPECT_FALSE(inactive.Sequencer().IsPlaying());
-    inactive.ActivateApp(1, nullptr);
-    EXPECT_TRUE(inactive.Sequencer().IsPlaying());
-}
-
-TEST_F(MidiManagerTest, DeactivationSilencesReactivationRestartsAndStopClosesEverything) {
-    m_music.ActivateApp(1, nullptr);
-    m_music.StartAtStartUp(nullptr);
     const DWORD playing = m_machine.Now();
     m_machine.Advance(5);
 
     m_music.ActivateApp(0, nullptr);
     EXPECT_EQ(m_machine.TimesOf(Action::Reset, playing), std::vector<DWORD>{5});
     EXPECT_EQ(m_machine.CountOf(Action::Close), 1u);
-    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
-    EXPECT_EQ(m_machine.Devices().OpenTimerPeriods(), 0);
+    EXPECT_TRUE(m_machine.Released());
     m_machine.Advance(100);
     EXPECT_EQ(m_machine.MessagesFrom(playing), (std::vector<TimedMessage>{{1, kNoteOn}}));
 
@@ -66,16 +59,50 @@ TEST_F(MidiManagerTest, DeactivationSilencesReactivationRestartsAndStopClosesEve
     m_machine.Advance(11);
     EXPECT_EQ(m_machine.MessagesFrom(reactivated + kOpeningTime),
               (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
-    // StopMIDI closes everything; a missing song is silent.
     m_music.StopMIDI();
     EXPECT_FALSE(m_music.Sequencer().IsOpen());
-    EXPECT_EQ(m_machine.Devices().RunningTimers(), 0u);
+    EXPECT_TRUE(m_machine.Released());
 
     std::filesystem::remove(m_folder / MidiManager::kSongFile);
     m_music.ActivateApp(0, nullptr);
     m_music.ActivateApp(1, nullptr);
     EXPECT_TRUE(m_music.Sequencer().IsOpen());
     EXPECT_FALSE(m_music.Sequencer().IsPlaying());
+}
+
+// Ticks driven by hand from another thread, then on the timers' own threads.
+TEST(SequencerStressTest, TicksFromOtherThreadsAgainstActivationChanges) {
+    for (const bool byHand : {true, false}) {
+        SCOPED_TRACE(byHand ? "by hand" : "own threads");
+        TempDirectory folder;
+        // A song that ends after a few periods, so that it restarts itself again and again.
+        WriteMidiFile(
+            folder / MidiManager::kSongFile,
+            MidiFile(1, 500,
+                     {Joined({{0x00, 0x90, 0x3C, 0x40, 0x02, 0x80, 0x3C, 0x00}, kEndOfTrack}),
+                      Joined({{0x00, 0x91, 0x41, 0x40, 0x03, 0x81, 0x41, 0x00}, kEndOfTrack})}));
+        VirtualMidiMachine machine(byHand);
+        MidiManager music;
+        std::atomic<bool> done{false};
+        std::thread timerThread([&] {
+            while (byHand && !done) machine.Advance(1);
+        });
+        music.ActivateApp(1, nullptr);
+        music.StartAtStartUp(nullptr);
+        for (int round = 0; round < 150; ++round) {
+            music.ActivateApp(0, nullptr);
+            music.ActivateApp(1, nullptr);
+            std::this_thread::yield();
+        }
+        music.StopMIDI();
+        done = true;
+        timerThread.join();
+        EXPECT_TRUE(machine.Released());
+        EXPECT_EQ(machine.CountOf(Action::Open), machine.CountOf(Action::Close));
+        const auto records = machine.Devices().MidiRecords();
+        ASSERT_FALSE(records.empty());
+        EXPECT_EQ(records.back().action, Action::Close);
+    }
 }
 
 }  // namespace

@@ -7,15 +7,19 @@
 
 #include "platform/Kernel.h"
 #include "platform/Multimedia.h"
+#include "platform/WaveResourceTable.h"
+#include "sound/SoundEffect.h"
 #include "tests/sound/VirtualMidiMachine.h"
 
 namespace {
 
 struct TickLog {
-    std::vector<DWORD> times;
+    std::vector<DWORD> times{};
     UINT killOnTick = 0;
     std::atomic<int> count{0};
-    std::atomic<std::thread::id> thread;
+    std::atomic<std::thread::id> thread{};
+
+    DWORD_PTR User() { return reinterpret_cast<DWORD_PTR>(this); }
 };
 
 void RecordTick(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
@@ -25,16 +29,12 @@ void RecordTick(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
     if (++log.count == static_cast<int>(log.killOnTick)) timeKillEvent(timerId);
 }
 
-DWORD_PTR UserOf(TickLog& log) {
-    return reinterpret_cast<DWORD_PTR>(&log);
-}
-
 TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     VirtualMidiMachine machine;
     TickLog log, once;
     const DWORD start = machine.Now();
-    const UINT timer = timeSetEvent(3, 0, RecordTick, UserOf(log), TIME_PERIODIC);
-    const UINT oneShot = timeSetEvent(5, 0, RecordTick, UserOf(once), TIME_ONESHOT);
+    const UINT timer = timeSetEvent(3, 0, RecordTick, log.User(), TIME_PERIODIC);
+    const UINT oneShot = timeSetEvent(5, 0, RecordTick, once.User(), TIME_ONESHOT);
     ASSERT_TRUE(timer != 0 && oneShot != 0);
     machine.Advance(10);
     EXPECT_EQ(log.times, (std::vector<DWORD>{start + 3, start + 6, start + 9}));
@@ -51,12 +51,10 @@ TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
 
 TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilled) {
     VirtualMidiMachine machine(false);
-    TickLog log;
-    log.killOnTick = 3;
-    TickLog once, killed;
-    ASSERT_NE(timeSetEvent(1, 0, RecordTick, UserOf(log), TIME_PERIODIC), 0u);
-    ASSERT_NE(timeSetEvent(2, 0, RecordTick, UserOf(once), TIME_ONESHOT), 0u);
-    const UINT timer = timeSetEvent(1, 0, RecordTick, UserOf(killed), TIME_PERIODIC);
+    TickLog log{.killOnTick = 3}, once, killed;
+    ASSERT_NE(timeSetEvent(1, 0, RecordTick, log.User(), TIME_PERIODIC), 0u);
+    ASSERT_NE(timeSetEvent(2, 0, RecordTick, once.User(), TIME_ONESHOT), 0u);
+    const UINT timer = timeSetEvent(1, 0, RecordTick, killed.User(), TIME_PERIODIC);
     while (killed.count < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     timeKillEvent(timer);
     const int afterKill = killed.count;
@@ -89,6 +87,35 @@ TEST(MidiOutputTest, DescribesDevicesAndRefusesUnknownOnesAndClosedHandles) {
     EXPECT_EQ(midiOutClose(output), MMSYSERR_INVALHANDLE);
     EXPECT_EQ(midiOutShortMsg(nullptr, 0x403C90), MMSYSERR_INVALHANDLE);
     EXPECT_EQ(machine.MessagesFrom(0), (std::vector<TimedMessage>{{machine.Now(), 0x403C90}}));
+}
+
+TEST(SoundEffectTest, EachIndexPlaysItsResourceFoundWhateverTheCase) {
+    VirtualMidiMachine machine;
+    for (int32_t index = 0; index < SoundEffect::kCount; ++index)
+        WaveResourceTable::Instance().Add(SoundEffect::ResourceName(index),
+                                          std::vector<uint8_t>(static_cast<size_t>(10 + index)));
+    const auto played = [&] {
+        std::vector<std::string> names;
+        for (const auto& sound : machine.Devices().SoundsPlayed()) names.push_back(sound.name);
+        return names;
+    };
+    for (int32_t index = -1; index <= SoundEffect::kCount; ++index)
+        SoundEffect effect(nullptr, index);
+    EXPECT_EQ(played(),
+              (std::vector<std::string>{"ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE"}));
+    const auto sounds = machine.Devices().SoundsPlayed();
+    EXPECT_EQ(sounds[1].bytes, 11u);
+    EXPECT_EQ(sounds[1].time, VirtualMidiMachine::kStartTime);
+    EXPECT_EQ(SoundEffect::ResourceName(SoundEffect::kCount), nullptr);
+    // Resources are found without regard to case; unknown ones fail.
+    machine.Devices().Reset();
+    EXPECT_EQ(PlaySoundA("peelwave", nullptr, SND_RESOURCE | SND_ASYNC), TRUE);
+    EXPECT_EQ(PlaySoundA("NoSuchWAVE", nullptr, SND_RESOURCE | SND_ASYNC), FALSE);
+    EXPECT_EQ(PlaySoundA("PeelWAVE", nullptr, SND_ASYNC), FALSE);
+    EXPECT_EQ(played(), std::vector<std::string>{"peelwave"});
+    EXPECT_EQ(PlaySoundA(nullptr, nullptr, 0), TRUE);
+    EXPECT_EQ(machine.Devices().SoundPlaying(), "");
+    WaveResourceTable::Instance().Clear();
 }
 
 }  // namespace

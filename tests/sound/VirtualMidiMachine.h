@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/Kernel.h"
+#include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessMultimedia.h"
 
 struct TimedMessage {
@@ -18,18 +20,41 @@ public:
     static constexpr DWORD kStartTime = 100000;
     using Action = HeadlessMultimedia::MidiAction;
 
-    explicit VirtualMidiMachine(bool timersByHand = true);
-    ~VirtualMidiMachine();
+    explicit VirtualMidiMachine(bool timersByHand = true) {
+        Devices().Reset();
+        Devices().DriveTimersByHand(timersByHand);
+        HeadlessBackend::Instance().SetVirtualClock(kStartTime);
+    }
+    ~VirtualMidiMachine() {
+        Devices().Reset();
+        HeadlessBackend::Instance().SetVirtualClock(std::nullopt);
+    }
     VirtualMidiMachine(const VirtualMidiMachine&) = delete;
     VirtualMidiMachine& operator=(const VirtualMidiMachine&) = delete;
 
     HeadlessMultimedia& Devices() const { return HeadlessMultimedia::Instance(); }
-    DWORD Now() const;
+    DWORD Now() const { return timeGetTime(); }
     void Advance(DWORD milliseconds) const { Devices().AdvanceClock(milliseconds); }
+    // No timer runs and no timer period is held.
+    bool Released() const {
+        return Devices().RunningTimers() == 0 && Devices().OpenTimerPeriods() == 0;
+    }
 
     // The short messages sent at or after `origin`, timed from it.
-    std::vector<TimedMessage> MessagesFrom(DWORD origin) const;
+    std::vector<TimedMessage> MessagesFrom(DWORD origin) const {
+        std::vector<TimedMessage> messages;
+        for (const auto& record : Devices().MidiRecords())
+            if (record.action == Action::ShortMessage && record.time >= origin)
+                messages.push_back({record.time - origin, record.message});
+        return messages;
+    }
     // The times (from `origin`) of the records of `action`.
-    std::vector<DWORD> TimesOf(Action action, DWORD origin) const;
+    std::vector<DWORD> TimesOf(Action action, DWORD origin) const {
+        std::vector<DWORD> times;
+        for (const auto& record : Devices().MidiRecords())
+            if (record.action == action && record.time >= origin)
+                times.push_back(record.time - origin);
+        return times;
+    }
     size_t CountOf(Action action) const { return TimesOf(action, 0).size(); }
 };

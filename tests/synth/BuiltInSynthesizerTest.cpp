@@ -8,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "platform/synth/BuiltInSynthesizer.h"
@@ -19,21 +18,19 @@ namespace {
 constexpr int kRate = 44100;
 constexpr uint8_t kFlute = 73;
 
-uint32_t NoteOn(uint8_t channel, uint8_t key, uint8_t velocity = 127) {
-    return 0x90u | channel | static_cast<uint32_t>(key) << 8 |
-           static_cast<uint32_t>(velocity) << 16;
+uint32_t NoteOn(uint32_t channel, uint32_t key, uint32_t velocity = 127) {
+    return 0x90u | channel | key << 8 | velocity << 16;
 }
-uint32_t NoteOff(uint8_t channel, uint8_t key) {
-    return 0x80u | channel | static_cast<uint32_t>(key) << 8;
+uint32_t NoteOff(uint32_t channel, uint32_t key) {
+    return 0x80u | channel | key << 8;
 }
-uint32_t Control(uint8_t channel, uint8_t controller, uint8_t value) {
-    return 0xB0u | channel | static_cast<uint32_t>(controller) << 8 |
-           static_cast<uint32_t>(value) << 16;
+uint32_t Control(uint32_t channel, uint32_t controller, uint32_t value) {
+    return 0xB0u | channel | controller << 8 | value << 16;
 }
-uint32_t Program(uint8_t channel, uint8_t program) {
-    return 0xC0u | channel | static_cast<uint32_t>(program) << 8;
+uint32_t Program(uint32_t channel, uint32_t program) {
+    return 0xC0u | channel | program << 8;
 }
-uint32_t Bend(uint8_t channel, uint32_t bend) {
+uint32_t Bend(uint32_t channel, uint32_t bend) {
     return 0xE0u | channel | (bend & 0x7F) << 8 | (bend >> 7) << 16;
 }
 
@@ -104,16 +101,13 @@ double KeyHertz(double key) {
     return 440.0 * std::exp2((key - 69) / 12);
 }
 
-struct PitchCase {
-    const char* name;
-    uint8_t program;
-    uint8_t key;
-    std::vector<uint32_t> first;  // sent before the note
-    double semitones;             // the bend the messages make
-};
-
 TEST(BuiltInSynthesizer, EachNoteHasItsKeysPitchBent) {
-    const PitchCase cases[] = {
+    const struct {
+        const char* name;
+        uint8_t program, key;
+        std::vector<uint32_t> first;  // sent before the note
+        double semitones;             // the bend the messages make
+    } cases[] = {
         {"lowest piano key", 0, 21, {}, 0},
         {"middle C on a piano", 0, 60, {}, 0},
         {"highest piano key", 0, 108, {}, 0},
@@ -136,7 +130,7 @@ TEST(BuiltInSynthesizer, EachNoteHasItsKeysPitchBent) {
          {Control(0, 101, 0), Control(0, 100, 0), Control(0, 99, 0), Control(0, 98, 0),
           Control(0, 6, 12), Bend(0, 0)},
          -2}};
-    for (const PitchCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<At> messages{{0, Program(0, c.program)}};
         for (const uint32_t message : c.first) messages.push_back({0, message});
@@ -165,9 +159,8 @@ TEST(BuiltInSynthesizer, AKeyStruckAgainSoundsOnce) {
                                               {0.2, NoteOff(0, 69)},
                                               {0.3, NoteOn(0, 69)}},
                                              0.6);
-        EXPECT_NEAR(
-            RootMeanSquare(Stretch(left, 0.5, 0.6)) / RootMeanSquare(Stretch(left, 0.1, 0.2)), 1,
-            0.05)
+        const double again = RootMeanSquare(Stretch(left, 0.5, 0.6));
+        EXPECT_NEAR(again / RootMeanSquare(Stretch(left, 0.1, 0.2)), 1, 0.05)
             << "pedal " << int{pedal};
     }
 }
@@ -236,21 +229,12 @@ TEST(BuiltInSynthesizer, DrumsAreNoiseAndIgnoreProgramsAndKeysOutsideTheKit) {
     }
     const std::vector<float> hat = Play({{0, NoteOn(9, 42)}}, 0.2);
     EXPECT_EQ(Play({{0, Program(9, 40)}, {0, NoteOn(9, 42)}}, 0.2), hat);
-    for (const uint8_t key : {uint8_t{34}, uint8_t{82}, uint8_t{0}, uint8_t{127}}) {
+    for (const uint8_t key : {uint8_t{34}, uint8_t{82}, uint8_t{0}, uint8_t{127}})
         EXPECT_EQ(Peak(Play({{0, NoteOn(9, key)}}, 0.1)), 0.0f) << "key " << int{key};
-    }
     // A drum rings out whatever its key does.
     EXPECT_EQ(Play({{0, NoteOn(9, 49)}, {0.05, NoteOff(9, 49)}}, 0.5),
               Play({{0, NoteOn(9, 49)}}, 0.5));
 }
-
-struct LevelCase {
-    const char* name;
-    std::vector<uint32_t> first;  // sent before the note
-    uint8_t velocity;
-    double left;  // each side's level beside a loudest centred note
-    double right;
-};
 
 constexpr double kHalfSquared = (64.0 / 127) * (64.0 / 127);
 
@@ -266,7 +250,12 @@ TEST(BuiltInSynthesizer, TheLevelFollowsVelocityVolumeExpressionAndPan) {
         return std::pair{side(0), side(1)};
     };
     const auto [centreLeft, centreRight] = render({Control(0, 7, 127)}, 127);
-    const LevelCase cases[] = {
+    const struct {
+        const char* name;
+        std::vector<uint32_t> first;  // sent before the note
+        uint8_t velocity;
+        double left, right;  // each side's level beside a loudest centred note
+    } cases[] = {
         {"half velocity is the square curve", {Control(0, 7, 127)}, 64, kHalfSquared, kHalfSquared},
         {"half volume", {Control(0, 7, 64)}, 127, kHalfSquared, kHalfSquared},
         {"no expression", {Control(0, 7, 127), Control(0, 11, 0)}, 127, 0, 0},
@@ -278,7 +267,7 @@ TEST(BuiltInSynthesizer, TheLevelFollowsVelocityVolumeExpressionAndPan) {
          127,
          kHalfSquared,
          kHalfSquared}};
-    for (const LevelCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto [left, right] = render(c.first, c.velocity);
         EXPECT_NEAR(left / centreLeft, c.left, 0.01);
@@ -286,14 +275,12 @@ TEST(BuiltInSynthesizer, TheLevelFollowsVelocityVolumeExpressionAndPan) {
     }
 }
 
-struct EndingCase {
-    const char* name;
-    std::vector<At> messages;  // around a flute A on channel 1 struck at 0
-    bool soundsAtTheEnd;
-};
-
 TEST(BuiltInSynthesizer, NoteEndingsStopOrHoldTheNote) {
-    const EndingCase cases[] = {
+    const struct {
+        const char* name;
+        std::vector<At> messages;  // around a flute A on channel 1 struck at 0
+        bool soundsAtTheEnd;
+    } cases[] = {
         {"note off", {{0.1, NoteOff(0, 69)}}, false},
         {"note on without velocity", {{0.1, NoteOn(0, 69, 0)}}, false},
         {"held", {}, true},
@@ -311,7 +298,7 @@ TEST(BuiltInSynthesizer, NoteEndingsStopOrHoldTheNote) {
         {"all notes off on another channel", {{0.1, Control(1, 123, 0)}}, true},
         {"all sound off", {{0.1, Control(0, 120, 0)}}, false},
         {"device reset", {{0.1, kDeviceReset}}, false}};
-    for (const EndingCase& c : cases) {
+    for (const auto& c : cases) {
         std::vector<At> messages{{0, Program(0, kFlute)}, {0, NoteOn(0, 69)}};
         messages.insert(messages.end(), c.messages.begin(), c.messages.end());
         EXPECT_EQ(RootMeanSquare(Stretch(Play(messages, 0.8), 0.7, 0.8)) > 1e-3, c.soundsAtTheEnd)
@@ -328,9 +315,7 @@ TEST(BuiltInSynthesizer, AnyMessagesKeepTheOutputFiniteAndAResetSilencesIt) {
         synthesizer.Send(random);
         if (i % 16 == 0) {
             synthesizer.Render(block.data(), 64);
-            ASSERT_TRUE(std::all_of(block.begin(), block.end(), [](float s) {
-                return std::isfinite(s);
-            })) << i;
+            ASSERT_TRUE(std::ranges::all_of(block, [](float s) { return std::isfinite(s); })) << i;
         }
     }
     // Every key of every channel at once: more notes than voices.
@@ -338,7 +323,7 @@ TEST(BuiltInSynthesizer, AnyMessagesKeepTheOutputFiniteAndAResetSilencesIt) {
         for (uint8_t key = 0; key < 128; ++key) synthesizer.Send(NoteOn(channel, key));
     }
     synthesizer.Render(block.data(), 64);
-    EXPECT_TRUE(std::all_of(block.begin(), block.end(), [](float s) { return std::isfinite(s); }));
+    EXPECT_TRUE(std::ranges::all_of(block, [](float s) { return std::isfinite(s); }));
     synthesizer.Reset();
     synthesizer.Render(block.data(), 64);
     EXPECT_EQ(Peak(block), 0.0f);
