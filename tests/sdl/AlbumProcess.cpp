@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <thread>
 #include <tuple>
 
+#include "tests/sdl/HostCommand.h"
 #include "tests/support/Files.h"
 
 extern "C" const char* __lsan_default_suppressions();
@@ -41,15 +41,7 @@ AlbumProcess::~AlbumProcess() {
     waitpid(m_process, nullptr, 0);
 }
 
-void AlbumProcess::LinkContent(const fs::path& folder) {
-    const fs::path album = QUILLORY_ALBUM_DIR;
-    for (const char* item : {"data003", "QLY03.mid"}) {
-        if (!fs::exists(folder / item)) fs::create_symlink(album / item, folder / item);
-    }
-}
-
 bool AlbumProcess::Start(const std::vector<std::string>& environment, const char* option) {
-    LinkContent(m_folder);
     std::vector<std::string> settings = environment;
     // The sanitizers' suppressions of this test program, for the child's own runtime.
     for (const auto& [kind, variable, text] :
@@ -89,9 +81,7 @@ bool AlbumProcess::Running() {
 }
 
 std::optional<int> AlbumProcess::WaitForExit(std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (Running() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    WaitUntil([this] { return !Running(); }, limit);
     return m_exitCode;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The album program itself, run as a child process in a folder of the test's own that
-// holds links to the generated pictures and song, as the launcher sets it up. It
-// inherits the test's DISPLAY; what it writes on stderr is kept in the folder.
+// holds links to the generated pictures and song. It inherits the test's DISPLAY; what
+// it writes on stderr is kept in the folder.
 
 #include <sys/types.h>
 
@@ -17,9 +17,6 @@ public:
     ~AlbumProcess();
     AlbumProcess(const AlbumProcess&) = delete;
     AlbumProcess& operator=(const AlbumProcess&) = delete;
-
-    // Links the album's content into `folder` (once for every copy run there).
-    static void LinkContent(const std::filesystem::path& folder);
 
     // Starts the program with `environment` ("NAME=value") added to the test's own,
     // and with one command-line `option` when one is given.

@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/TempDirectory.h"
+
 class CupsServer {
 public:
     CupsServer();
     ~CupsServer();
-    CupsServer(const CupsServer&) = delete;
-    CupsServer& operator=(const CupsServer&) = delete;
 
     bool Running() const { return m_running; }
     // Adds printer `name` whose jobs land in `output`; with `isDefault` it becomes the
@@ -24,11 +24,8 @@ public:
     std::string ErrorLog() const;
 
 private:
-    bool WriteConfiguration();
-    bool WaitForSocket() const;
-
-    std::filesystem::path m_root;
-    std::filesystem::path m_socket;
+    TempDirectory m_root;
+    std::filesystem::path m_socket = m_root / "cups.sock";
     pid_t m_process = -1;
     bool m_running = false;
 };

@@ -23,6 +23,8 @@
 #include "tests/support/TempDirectory.h"
 #include "tests/synth/Rendering.h"
 
+using namespace std::chrono_literals;
+
 namespace {
 
 constexpr double kRate = AudioMixer::kSampleRate;
@@ -67,15 +69,6 @@ protected:
         unsetenv("SDL_DISKAUDIOFILE");
     }
 
-    // The left channel of the stream; the right one is the same here.
-    std::vector<float> ReadStream() const { return ReadDiskAudio(output); }
-
-    static void WaitForEffect(const SdlMultimedia& multimedia) {
-        for (int i = 0; i < 300 && multimedia.EffectPlaying(); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-
     TempDirectory folder;
     std::string output;
 };
@@ -101,7 +94,7 @@ const Effect kEffects[] = {
     {"a new effect cuts off the one before",
      [](SdlMultimedia& multimedia) {
          multimedia.PlayWave("long", ToneWave(440, 2.0, 0.5));
-         std::this_thread::sleep_for(std::chrono::milliseconds(200));
+         std::this_thread::sleep_for(200ms);
          multimedia.PlayWave("short", ToneWave(880, 0.1, 0.25));
      },
      0.5 * AudioMixer::kEffectLevel, 0.9, 0.7, 0},
@@ -116,9 +109,11 @@ TEST_F(DesktopAudioTest, EffectsPlayAtTheirLevelPitchAndLength) {
             SdlMultimedia multimedia({});
             ASSERT_TRUE(multimedia.HasAudio());
             effect.play(multimedia);
-            WaitForEffect(multimedia);
+            WaitUntil([&] { return !multimedia.EffectPlaying(); }, 10s);
+            // The stream takes the effect's end in its next buffers.
+            std::this_thread::sleep_for(100ms);
         }
-        const std::vector<float> rendered = ReadStream();
+        const std::vector<float> rendered = ReadDiskAudio(output);
         EXPECT_NEAR(Peak(rendered), effect.peak, 0.01);
         EXPECT_NEAR(AudibleSeconds(rendered), effect.seconds, effect.secondsTolerance);
         if (effect.hertz > 0) {
@@ -151,13 +146,12 @@ TEST_F(DesktopAudioTest, EachSynthesizerPlaysTheSongThroughTheSequencer) {
                 sequencer.OpenDevice(nullptr);
                 sequencer.PlayFile(QUILLORY_SONG);
                 // A loaded machine plays the stream late, not short: the test waits for it.
-                for (int wait = 0; wait < 300 && AudibleSeconds(ReadStream()) <= 1.2; ++wait)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                EXPECT_TRUE(
+                    WaitUntil([&] { return AudibleSeconds(ReadDiskAudio(output)) > 1.2; }, 30s));
             }
             InstallMultimediaBackend(previous);
         }
-        const std::vector<float> rendered = ReadStream();
-        EXPECT_GT(AudibleSeconds(rendered), 1.2);
+        const std::vector<float> rendered = ReadDiskAudio(output);
         EXPECT_GT(Peak(rendered), 0.005f);
         EXPECT_LT(Peak(rendered), 0.95f);
     }
@@ -184,12 +178,11 @@ TEST_F(DesktopAudioTest, TheStreamStopsWithTheMusic) {
     if (!multimedia.HasSynthesizer()) GTEST_SKIP() << "no General MIDI soundfont is installed";
     const auto written = [this] { return std::filesystem::file_size(output); };
     std::unique_ptr<MidiOutputDevice> synth = multimedia.OpenMidiOutput(0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const auto playing = written();
-    EXPECT_GT(playing, 0u);
+    EXPECT_TRUE(WaitUntil([&] { return written() > 0; }, 10s)) << "the stream plays";
     synth.reset();
     const auto closed = written();
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // Long enough for several of the stream's buffers, had it gone on.
+    std::this_thread::sleep_for(200ms);
     EXPECT_EQ(written(), closed);
 }
 

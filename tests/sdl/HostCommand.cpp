@@ -4,10 +4,10 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <limits>
-#include <sstream>
+#include <thread>
 
 CommandResult RunCommand(const std::string& command) {
     CommandResult result{-1, {}};
@@ -30,6 +30,14 @@ std::string MissingTool(std::initializer_list<const char*> tools) {
     return {};
 }
 
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    for (const auto deadline = std::chrono::steady_clock::now() + limit; !done();) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
 std::vector<float> ReadDiskAudio(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::vector<float> samples(std::filesystem::file_size(path) / sizeof(float));
@@ -40,26 +48,23 @@ std::vector<float> ReadDiskAudio(const std::string& path) {
     return left;
 }
 
+bool Near(uint32_t seen, uint32_t wanted) {
+    for (const int shift : {0, 8, 16}) {
+        if (std::abs(static_cast<int>((seen >> shift) & 0xFF) -
+                     static_cast<int>((wanted >> shift) & 0xFF)) > 8)
+            return false;
+    }
+    return true;
+}
+
 std::optional<Surface> ReadPpm(const std::string& bytes) {
-    std::istringstream in(bytes);
-    std::string magic;
-    LONG width = 0;
-    LONG height = 0;
-    int maximum = 0;
-    in >> magic;
-    // Comments may stand between the numbers of the header.
-    const auto number = [&in](auto& value) {
-        while (in >> std::ws && in.peek() == '#')
-            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-        in >> value;
-    };
-    number(width);
-    number(height);
-    number(maximum);
-    if (magic != "P6" || width <= 0 || height <= 0 || maximum != 255) return std::nullopt;
-    in.get();  // the one white-space byte before the pixels
-    const auto start = static_cast<size_t>(in.tellg());
-    if (bytes.size() < start + static_cast<size_t>(width * height) * 3) return std::nullopt;
+    int width = 0;
+    int height = 0;
+    int start = 0;  // after the one white-space byte that ends the header
+    if (std::sscanf(bytes.c_str(), "P6 %d %d 255%*1[ \n]%n", &width, &height, &start) != 2 ||
+        start == 0 || width <= 0 || height <= 0 ||
+        bytes.size() < static_cast<size_t>(start) + static_cast<size_t>(width * height) * 3)
+        return std::nullopt;
     Surface picture(width, height);
     const auto* pixel = reinterpret_cast<const unsigned char*>(bytes.data() + start);
     for (LONG y = 0; y < height; ++y) {
@@ -67,17 +72,4 @@ std::optional<Surface> ReadPpm(const std::string& bytes) {
             picture.SetPixel(x, y, uint32_t{pixel[0]} << 16 | uint32_t{pixel[1]} << 8 | pixel[2]);
     }
     return picture;
-}
-
-std::string WritePpm(const Surface& picture) {
-    std::string bytes = "P6\n" + std::to_string(picture.Width()) + " " +
-                        std::to_string(picture.Height()) + "\n255\n";
-    for (LONG y = 0; y < picture.Height(); ++y) {
-        for (LONG x = 0; x < picture.Width(); ++x) {
-            const uint32_t rgb = picture.Pixel(x, y);
-            bytes +=
-                {static_cast<char>(rgb >> 16), static_cast<char>(rgb >> 8), static_cast<char>(rgb)};
-        }
-    }
-    return bytes;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Runs the machine's own tools for the desktop tests (an X server, input, screenshots,
-// a print server) and reads what they write: binary PPM pictures (P6, 8 bits a
-// channel) and SDL's disk audio.
+// a print server) and reads what they write: binary PPM pictures and SDL's disk audio.
 // A test that needs a tool the machine lacks is skipped, not failed.
 
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,10 +21,14 @@ CommandResult RunCommand(const std::string& command);
 // The first tool of a list that is not on the search path or in the system's sbin
 // folders, or empty when all are there.
 std::string MissingTool(std::initializer_list<const char*> tools);
+// Asks `done` again and again until it holds or `limit` passes; whether it held. A slow
+// machine only waits longer.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
 
 // The left channel of what SDL's disk audio driver wrote: 32-bit float stereo.
 std::vector<float> ReadDiskAudio(const std::string& path);
-
-// A PPM picture as a surface of 0x00RRGGBB pixels, and a surface as one.
+// Channel-wise closeness of two 0x00RRGGBB pixels: the X server's 24-bit visual may round.
+bool Near(uint32_t seen, uint32_t wanted);
+// A P6 picture without comments, as `convert -strip` and pdftoppm write it, as a surface of
+// 0x00RRGGBB pixels.
 std::optional<Surface> ReadPpm(const std::string& bytes);
-std::string WritePpm(const Surface& picture);

@@ -60,9 +60,10 @@ XvfbServer::~XvfbServer() {
     }
 }
 
-std::optional<Surface> XvfbServer::Screenshot() const {
-    const CommandResult shot =
-        RunCommand("xwd -root -silent -display " + m_display + " | convert xwd:- ppm:-");
+std::optional<Surface> XvfbServer::Screenshot(const std::string& keptIn) const {
+    const std::string kept = keptIn.empty() ? "" : " | tee '" + keptIn + "'";
+    const CommandResult shot = RunCommand("xwd -root -silent -display " + m_display +
+                                          " | convert xwd:- -strip ppm:-" + kept);
     if (shot.exitCode != 0) return std::nullopt;
     return ReadPpm(shot.output);
 }
@@ -85,23 +86,22 @@ bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& k
     // Found through the window tree: xdotool's own search passes over message boxes,
     // which carry no class.
     const std::string find = "xwininfo -root -tree -display " + m_display + " | awk '$2 == \"\\\"" +
-                             title + "\\\":\" { print $1; exit }'";
+                             title + "\\\":\" { printf \"%s\", $1; exit }'";
     // SDL shows a box from a process forked off the caller's. Were this thread inside the
     // C library at that moment, the box's process could wait on a lock for ever; so the
     // first look comes once the fork is surely done. A box that is mapped may not yet
     // read its keys: the key is pressed again until the box is gone.
     std::this_thread::sleep_for(std::chrono::seconds(1));
     bool pressed = false;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string window = RunCommand(find).output;
-        while (!window.empty() && window.back() == '\n') window.pop_back();
-        if (window.empty() && pressed) return true;
-        // Sent to the box itself: without a window manager the focus may never reach it.
-        if (!window.empty())
+    return WaitUntil(
+        [&] {
+            const std::string window = RunCommand(find).output;
+            // Sent to the box itself: without a window manager the focus may never reach it.
+            if (window.empty()) return pressed;
             pressed = Xdotool("key --window " + window + " --delay 100 " + key) || pressed;
-        std::this_thread::sleep_for(std::chrono::milliseconds(pressed ? 200 : 50));
-    }
-    return false;
+            return false;
+        },
+        std::chrono::seconds(20));
 }
 
 bool XvfbServer::Xdotool(const std::string& arguments) const {

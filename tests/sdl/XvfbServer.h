@@ -18,8 +18,9 @@ public:
 
     bool Running() const { return !m_display.empty(); }
     const std::string& Display() const { return m_display; }
-    // The whole screen as the X server shows it, taken with xwd.
-    std::optional<Surface> Screenshot() const;
+    // The whole screen as the X server shows it, taken with xwd; also kept in the file
+    // `keptIn` when one is named.
+    std::optional<Surface> Screenshot(const std::string& keptIn = "") const;
     // Runs xdotool with `arguments` on this display; true when it succeeded.
     bool Xdotool(const std::string& arguments) const;
     // Where the window titled `title` lies on the screen, as the X server has it.
