@@ -1,10 +1,8 @@
 #include "tests/sdl/CupsServer.h"
 
 #include <cups/cups.h>
-#include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -56,22 +54,16 @@ void WriteConfiguration(const fs::path& root, const fs::path& socket) {
 
 CupsServer::CupsServer() {
     WriteConfiguration(m_root.Path(), m_socket);
-    m_process = fork();
-    if (m_process == 0) {
-        const std::string config = m_root / "cupsd.conf", files = m_root / "cups-files.conf";
-        execlp("cupsd", "cupsd", "-f", "-c", config.c_str(), "-s", files.c_str(),
-               static_cast<char*>(nullptr));
-        execl("/usr/sbin/cupsd", "cupsd", "-f", "-c", config.c_str(), "-s", files.c_str(),
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    m_process =
+        StartProgram({"sh", "-c",
+                      "PATH=\"$PATH:/usr/sbin\" exec cupsd -f -c '" + m_root / "cupsd.conf" +
+                          "' -s '" + m_root / "cups-files.conf" + "'"});
     // Until the socket is there, or the server has given up.
+    const auto ended = [this] {
+        return m_process <= 0 || waitpid(m_process, nullptr, WNOHANG) != 0;
+    };
     m_running =
-        m_process > 0 &&
-        WaitUntil(
-            [this] { return fs::exists(m_socket) || waitpid(m_process, nullptr, WNOHANG) != 0; },
-            10s) &&
-        fs::exists(m_socket);
+        WaitUntil([&] { return fs::exists(m_socket) || ended(); }, 10s) && fs::exists(m_socket);
     if (!m_running) return;
     setenv("CUPS_SERVER", m_socket.c_str(), 1);
     // Forgets a server an earlier test of this process used.
@@ -82,9 +74,7 @@ CupsServer::CupsServer() {
 }
 
 CupsServer::~CupsServer() {
-    if (m_process <= 0) return;
-    kill(m_process, SIGTERM);
-    waitpid(m_process, nullptr, 0);
+    StopProgram(m_process);
 }
 
 bool CupsServer::AddFilePrinter(const std::string& name, const fs::path& output, bool isDefault) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 #include "catalogue/PageGeometry.h"
@@ -81,19 +82,17 @@ protected:
     }
 
     // Dispatches messages until `done` holds or `limit` passes.
-    template <typename Done>
-    bool PumpUntil(Done done, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (std::chrono::steady_clock::now() < deadline) {
-            MSG message{};
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-            if (done()) return true;
-            backend->WaitForInput(10);
-        }
-        return false;
+    static bool PumpUntil(const std::function<bool()>& done) {
+        return WaitUntil(
+            [&] {
+                MSG message{};
+                while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                    TranslateMessage(&message);
+                    DispatchMessageA(&message);
+                }
+                return done();
+            },
+            std::chrono::seconds(5));
     }
     // Dispatches messages until the X server shows the window over the whole display.
     bool WaitForWindow() {
@@ -177,11 +176,11 @@ TEST_F(DesktopWindowTest, HeldKeyRepeatsAndAFingerReachTheProgramAsTheyShould) {
     backend->ConfinePointer(&page);
     ASSERT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr);
     events.clear();
-    PushFinger(SDL_FINGERDOWN, 0.25f, 0.5f);
+    PushFinger(SDL_FINGERDOWN, POINT{256, 384});
     EXPECT_EQ(Drain("MBb", events), "MB");
     EXPECT_EQ(SDL_GetWindowMouseRect(backend->Window()), nullptr)
         << "the finger is free to go anywhere";
-    PushFinger(SDL_FINGERUP, 0.25f, 0.5f);
+    PushFinger(SDL_FINGERUP, POINT{256, 384});
     EXPECT_EQ(Drain("MBb", events), "Mb");
     EXPECT_NE(SDL_GetWindowMouseRect(backend->Window()), nullptr)
         << "the confinement is back after the lift";

@@ -1,6 +1,9 @@
 #include "tests/sdl/HostCommand.h"
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -28,6 +31,27 @@ std::string MissingTool(std::initializer_list<const char*> tools) {
             return tool;
     }
     return {};
+}
+
+pid_t StartProgram(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.data()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    pid_t process = -1;
+    const int failed = posix_spawnp(&process, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? process : -1;
+}
+
+void StopProgram(pid_t process, int signal) {
+    if (process <= 0) return;
+    kill(process, signal);
+    waitpid(process, nullptr, 0);
 }
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {

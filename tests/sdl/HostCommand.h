@@ -3,6 +3,9 @@
 // a print server) and reads what they write: binary PPM pictures and SDL's disk audio.
 // A test that needs a tool the machine lacks is skipped, not failed.
 
+#include <signal.h>
+#include <sys/types.h>
+
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -21,6 +24,11 @@ CommandResult RunCommand(const std::string& command);
 // The first tool of a list that is not on the search path or in the system's sbin
 // folders, or empty when all are there.
 std::string MissingTool(std::initializer_list<const char*> tools);
+// Starts a program found on the search path with its arguments, without waiting for it;
+// what it writes goes nowhere. Its process id, or -1.
+pid_t StartProgram(const std::vector<std::string>& arguments);
+// Ends a program started so with `signal` and waits for it.
+void StopProgram(pid_t process, int signal = SIGTERM);
 // Asks `done` again and again until it holds or `limit` passes; whether it held. A slow
 // machine only waits longer.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);

@@ -3,6 +3,8 @@
 
 #include <SDL2/SDL.h>
 
+#include "platform/WinTypes.h"
+
 inline void PushKey(Uint32 type, SDL_Keycode key, Uint8 repeat = 0) {
     SDL_Event event{};
     event.key.type = type;
@@ -12,12 +14,12 @@ inline void PushKey(Uint32 type, SDL_Keycode key, Uint8 repeat = 0) {
     SDL_PushEvent(&event);
 }
 
-// A finger at `x`, `y` of the window's width and height.
-inline void PushFinger(Uint32 type, float x, float y) {
+// A finger on the middle of screen pixel `point`, on a window of the screen's size.
+inline void PushFinger(Uint32 type, POINT point) {
     SDL_Event event{};
     event.tfinger.type = type;
     event.tfinger.touchId = event.tfinger.fingerId = 1;
-    event.tfinger.x = x;
-    event.tfinger.y = y;
+    event.tfinger.x = (static_cast<float>(point.x) + 0.5f) / 1024.0f;
+    event.tfinger.y = (static_cast<float>(point.y) + 0.5f) / 768.0f;
     SDL_PushEvent(&event);
 }

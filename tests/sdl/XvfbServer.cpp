@@ -1,13 +1,11 @@
 #include "tests/sdl/XvfbServer.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "tests/sdl/HostCommand.h"
@@ -15,20 +13,10 @@
 XvfbServer::XvfbServer(int width, int height, bool windowManager) {
     int pipes[2];
     if (pipe(pipes) != 0) return;
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    const std::string displayFd = std::to_string(pipes[1]);
-    m_process = fork();
-    if (m_process == 0) {
-        close(pipes[0]);
-        // The server keeps no pipe of the test's open: its output goes nowhere.
-        const int nowhere = open("/dev/null", O_WRONLY);
-        dup2(nowhere, STDOUT_FILENO);
-        dup2(nowhere, STDERR_FILENO);
-        // A white root: a black window, or none where one should be, shows up against it.
-        execlp("Xvfb", "Xvfb", "-displayfd", displayFd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", "-noreset", "-wr", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    // A white root: a black window, or none where one should be, shows up against it.
+    m_process = StartProgram({"Xvfb", "-displayfd", std::to_string(pipes[1]), "-screen", "0",
+                              std::to_string(width) + "x" + std::to_string(height) + "x24",
+                              "-nolisten", "tcp", "-noreset", "-wr"});
     close(pipes[1]);
     // The server writes its display number once it is ready for clients.
     std::string number;
@@ -42,22 +30,14 @@ XvfbServer::XvfbServer(int width, int height, bool windowManager) {
     m_display = ":" + number;
     setenv("DISPLAY", m_display.c_str(), 1);
     if (!windowManager) return;
-    m_manager = fork();
-    if (m_manager == 0) {
-        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
-        execlp("openbox", "openbox", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    m_manager = StartProgram({"openbox"});
     // It takes the screen over before the test goes on.
     std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
 XvfbServer::~XvfbServer() {
-    for (const pid_t process : {m_manager, m_process}) {
-        if (process <= 0) continue;
-        kill(process, SIGTERM);
-        waitpid(process, nullptr, 0);
-    }
+    StopProgram(m_manager);
+    StopProgram(m_process);
 }
 
 std::optional<Surface> XvfbServer::Screenshot(const std::string& keptIn) const {
@@ -69,17 +49,17 @@ std::optional<Surface> XvfbServer::Screenshot(const std::string& keptIn) const {
 }
 
 std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
-    const CommandResult info =
-        RunCommand("xwininfo -display " + m_display + " -name '" + title + "'");
-    const auto field = [&info](const std::string& name) -> std::optional<LONG> {
-        const size_t at = info.output.find(name);
-        if (at == std::string::npos) return std::nullopt;
-        return static_cast<LONG>(std::stol(info.output.substr(at + name.size())));
-    };
-    const auto x = field("Absolute upper-left X:"), y = field("Absolute upper-left Y:");
-    const auto width = field("Width:"), height = field("Height:");
-    if (info.exitCode != 0 || !x || !y || !width || !height) return std::nullopt;
-    return RECT{*x, *y, *x + *width, *y + *height};
+    const std::string info =
+        RunCommand("xwininfo -display " + m_display + " -name '" + title + "'").output;
+    RECT place{};
+    if (std::sscanf(info.c_str(),
+                    " %*[^\n] Absolute upper-left X: %d Absolute upper-left Y: %d Relative "
+                    "upper-left X: %*d Relative upper-left Y: %*d Width: %d Height: %d",
+                    &place.left, &place.top, &place.right, &place.bottom) != 4)
+        return std::nullopt;
+    place.right += place.left;
+    place.bottom += place.top;
+    return place;
 }
 
 bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& key) const {
