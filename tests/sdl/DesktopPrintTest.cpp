@@ -21,20 +21,6 @@
 
 namespace {
 
-// The smallest rectangle holding every pixel darker than mid grey.
-RECT DarkArea(const Surface& page) {
-    RECT area{page.Width(), page.Height(), 0, 0};
-    for (LONG y = 0; y < page.Height(); ++y) {
-        for (LONG x = 0; x < page.Width(); ++x) {
-            const uint32_t rgb = page.Pixel(x, y);
-            if (((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) >= 3 * 128) continue;
-            area = {std::min(area.left, x), std::min(area.top, y), std::max(area.right, x + 1),
-                    std::max(area.bottom, y + 1)};
-        }
-    }
-    return area;
-}
-
 // The request as the program makes it: the default printer's settings, then (once
 // turned to landscape) the confirmation. A person answers each box with Enter.
 BOOL RequestPrinter(const XvfbServer& display, PRINTDLGA& request) {
@@ -53,8 +39,8 @@ BOOL RequestPrinter(const XvfbServer& display, PRINTDLGA& request) {
 // chosen with its paper in device pixels, and a confirmed job arrives at it as one
 // landscape page with the picture centred.
 TEST(DesktopPrintTest, WithoutPrintersTheRequestSaysWhatToDoAndWithOneAJobArrives) {
-    const std::string missing =
-        MissingTool({"cupsd", "lpadmin", "pdfinfo", "pdftoppm", "Xvfb", "xdotool", "xwininfo"});
+    const std::string missing = MissingTool(
+        {"cupsd", "lpadmin", "pdfinfo", "pdftoppm", "convert", "Xvfb", "xdotool", "xwininfo"});
     if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
     TempDirectory folder;
     CupsServer server;
@@ -112,12 +98,18 @@ TEST(DesktopPrintTest, WithoutPrintersTheRequestSaysWhatToDoAndWithOneAJobArrive
         << server.ErrorLog();
     const std::string info = RunCommand("pdfinfo '" + output.string() + "'").output;
     EXPECT_TRUE(std::regex_search(info, std::regex("\nPages: +1\n"))) << info;
-    const std::optional<Surface> page =
-        ReadPpm(RunCommand("pdftoppm -r 30 -singlefile '" + output.string() + "'").output);
-    ASSERT_TRUE(page);
-    EXPECT_GT(page->Width(), page->Height());
-    const RECT dark = DarkArea(*page);
-    EXPECT_NEAR((dark.right - dark.left) * 4, page->Width() * 3, 4 * 2) << "three quarters wide";
-    EXPECT_NEAR(dark.left, page->Width() - dark.right, 2) << "centred";
-    EXPECT_NEAR(dark.top, page->Height() - dark.bottom, 2) << "centred";
+    // The page's size at 30 dots an inch, and the box around its pixels darker than grey.
+    const std::string page = RunCommand("pdftoppm -r 30 -singlefile '" + output.string() +
+                                        "' | convert ppm:- -colorspace gray -threshold 50% "
+                                        "-format '%w %h %@' info:")
+                                 .output;
+    int pageWidth = 0, pageHeight = 0, boxWidth = 0, boxHeight = 0, left = 0, top = 0;
+    ASSERT_EQ(std::sscanf(page.c_str(), "%d %d %dx%d+%d+%d", &pageWidth, &pageHeight, &boxWidth,
+                          &boxHeight, &left, &top),
+              6)
+        << page;
+    EXPECT_GT(pageWidth, pageHeight);
+    EXPECT_NEAR(boxWidth * 4, pageWidth * 3, 4 * 2) << "three quarters wide";
+    EXPECT_NEAR(left, pageWidth - left - boxWidth, 2) << "centred";
+    EXPECT_NEAR(top, pageHeight - top - boxHeight, 2) << "centred";
 }

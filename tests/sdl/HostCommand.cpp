@@ -8,9 +8,10 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <cstring>
 #include <thread>
+
+#include "tests/support/Files.h"
 
 CommandResult RunCommand(const std::string& command) {
     CommandResult result{-1, {}};
@@ -33,7 +34,7 @@ std::string MissingTool(std::initializer_list<const char*> tools) {
     return {};
 }
 
-pid_t StartProgram(const std::vector<std::string>& arguments) {
+pid_t StartProgram(const std::vector<std::string>& arguments, const std::string& errors) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.data()));
@@ -41,7 +42,8 @@ pid_t StartProgram(const std::vector<std::string>& arguments) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t process = -1;
     const int failed = posix_spawnp(&process, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -63,12 +65,10 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
 }
 
 std::vector<float> ReadDiskAudio(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<float> samples(std::filesystem::file_size(path) / sizeof(float));
-    file.read(reinterpret_cast<char*>(samples.data()),
-              static_cast<std::streamsize>(samples.size() * sizeof(float)));
-    std::vector<float> left;
-    for (size_t i = 0; i + 1 < samples.size(); i += 2) left.push_back(samples[i]);
+    const Bytes stream = ReadBytes(path);
+    std::vector<float> left(stream.size() / (2 * sizeof(float)));
+    for (size_t i = 0; i < left.size(); ++i)
+        std::memcpy(&left[i], &stream[i * 2 * sizeof(float)], sizeof(float));
     return left;
 }
 
