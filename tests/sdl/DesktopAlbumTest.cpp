@@ -172,11 +172,11 @@ protected:
     // The screen kept in `file` as ImageMagick scales it (averaging the pixels each new
     // pixel covers) to the picture's place.
     Surface Scaled(const std::string& file) const {
-        const RECT& picture = fit.Picture();
-        const std::string size = std::to_string(picture.right - picture.left) + "x" +
-                                 std::to_string(picture.bottom - picture.top);
-        return ReadPpm(
-                   RunCommand("convert '" + folder / file + "' -scale " + size + "! ppm:-").output)
+        const LONG width = fit.Picture().right - fit.Picture().left;
+        const LONG height = fit.Picture().bottom - fit.Picture().top;
+        const std::string scale = std::to_string(width) + "x" + std::to_string(height) + "!";
+        const std::string command = "convert '" + folder / file + "' -scale " + scale;
+        return ReadRgb(RunCommand(command + " -depth 8 rgb:-").output, width, height)
             .value_or(Surface(1, 1));
     }
     // Waits until the display shows `file`'s screen scaled: alike when they differ by less
@@ -357,10 +357,10 @@ TEST_F(DesktopAlbumTest,
 // stuck by real clicks, and kept when the X server goes away right after.
 TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
     StartAlbum();
-    ASSERT_TRUE(server->Screenshot(folder / "title.ppm"));
+    ASSERT_TRUE(server->Screenshot(folder / "title.xwd"));
     Key("Return");
     ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS)));
-    ASSERT_TRUE(server->Screenshot(folder / "playing.ppm"));
+    ASSERT_TRUE(server->Screenshot(folder / "playing.xwd"));
 
     // The sticker is stuck last: the screens after it differ from those before.
     for (const auto& [width, height, windowManager] :
@@ -371,11 +371,11 @@ TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
                      << " a window manager");
         UseScreen(width, height, windowManager);
         ASSERT_TRUE(album->Start());
-        const std::optional<Surface> titled = WaitForLikeness("title.ppm");
+        const std::optional<Surface> titled = WaitForLikeness("title.xwd");
         ASSERT_TRUE(titled) << "no title screen; the album said: " << album->ErrorOutput();
         ExpectBlackBars(*titled);
         Key("Return");
-        const std::optional<Surface> playing = WaitForLikeness("playing.ppm");
+        const std::optional<Surface> playing = WaitForLikeness("playing.xwd");
         ASSERT_TRUE(playing) << "no playing screen";
         ExpectBlackBars(*playing);
 
@@ -385,7 +385,7 @@ TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
             RECT bar = fit.ToWindow(RECT{clearAll.x, clearAll.y, clearAll.x + clearAll.width,
                                          clearAll.y + clearAll.height});
             OffsetRect(&bar, -Origin().x, -Origin().y);
-            EXPECT_LT(Difference(*playing, Scaled("playing.ppm"), bar, 1, Origin()), 3.0)
+            EXPECT_LT(Difference(*playing, Scaled("playing.xwd"), bar, 1, Origin()), 3.0)
                 << "the Clear all bar's lettering";
         }
         if (width == 1920 && !windowManager) {

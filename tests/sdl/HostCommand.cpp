@@ -81,16 +81,10 @@ bool Near(uint32_t seen, uint32_t wanted) {
     return true;
 }
 
-std::optional<Surface> ReadPpm(const std::string& bytes) {
-    int width = 0;
-    int height = 0;
-    int start = 0;  // after the one white-space byte that ends the header
-    if (std::sscanf(bytes.c_str(), "P6 %d %d 255%*1[ \n]%n", &width, &height, &start) != 2 ||
-        start == 0 || width <= 0 || height <= 0 ||
-        bytes.size() < static_cast<size_t>(start) + static_cast<size_t>(width * height) * 3)
-        return std::nullopt;
+std::optional<Surface> ReadRgb(const std::string& bytes, LONG width, LONG height) {
+    if (bytes.size() != static_cast<size_t>(width * height) * 3) return std::nullopt;
     Surface picture(width, height);
-    const auto* pixel = reinterpret_cast<const unsigned char*>(bytes.data() + start);
+    const auto* pixel = reinterpret_cast<const unsigned char*>(bytes.data());
     for (LONG y = 0; y < height; ++y) {
         for (LONG x = 0; x < width; ++x, pixel += 3)
             picture.SetPixel(x, y, uint32_t{pixel[0]} << 16 | uint32_t{pixel[1]} << 8 | pixel[2]);

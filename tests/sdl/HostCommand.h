@@ -1,6 +1,6 @@
 #pragma once
 // Runs the machine's own tools for the desktop tests (an X server, input, screenshots,
-// a print server) and reads what they write: binary PPM pictures and SDL's disk audio.
+// a print server) and reads what they write: raw RGB pictures and SDL's disk audio.
 // A test that needs a tool the machine lacks is skipped, not failed.
 
 #include <signal.h>
@@ -38,6 +38,6 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
 std::vector<float> ReadDiskAudio(const std::string& path);
 // Channel-wise closeness of two 0x00RRGGBB pixels: the X server's 24-bit visual may round.
 bool Near(uint32_t seen, uint32_t wanted);
-// A P6 picture without comments, as `convert -strip` and pdftoppm write it, as a surface of
-// 0x00RRGGBB pixels.
-std::optional<Surface> ReadPpm(const std::string& bytes);
+// A `width` x `height` picture as ImageMagick writes it with `-depth 8 rgb:-`, as a
+// surface of 0x00RRGGBB pixels.
+std::optional<Surface> ReadRgb(const std::string& bytes, LONG width, LONG height);

@@ -10,7 +10,8 @@
 
 #include "tests/sdl/HostCommand.h"
 
-XvfbServer::XvfbServer(int width, int height, bool windowManager) {
+XvfbServer::XvfbServer(LONG width, LONG height, bool windowManager)
+    : m_width(width), m_height(height) {
     int pipes[2];
     if (pipe(pipes) != 0) return;
     // A white root: a black window, or none where one should be, shows up against it.
@@ -42,10 +43,10 @@ XvfbServer::~XvfbServer() {
 
 std::optional<Surface> XvfbServer::Screenshot(const std::string& keptIn) const {
     const std::string kept = keptIn.empty() ? "" : " | tee '" + keptIn + "'";
-    const CommandResult shot = RunCommand("xwd -root -silent -display " + m_display +
-                                          " | convert xwd:- -strip ppm:-" + kept);
-    if (shot.exitCode != 0) return std::nullopt;
-    return ReadPpm(shot.output);
+    return ReadRgb(RunCommand("xwd -root -silent -display " + m_display + kept +
+                              " | convert xwd:- -depth 8 rgb:-")
+                       .output,
+                   m_width, m_height);
 }
 
 std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
