@@ -7,11 +7,15 @@
 
 #include <SDL2/SDL.h>
 #include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -30,13 +34,15 @@
 #include "platform/sdl/AudioMixer.h"
 #include "platform/sdl/Letterbox.h"
 #include "platform/sdl/SdlBackend.h"
-#include "tests/sdl/AlbumProcess.h"
 #include "tests/sdl/HostCommand.h"
 #include "tests/sdl/SdlEvents.h"
 #include "tests/sdl/XvfbServer.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/synth/Rendering.h"
+
+extern "C" const char* __lsan_default_suppressions();
+extern "C" const char* __tsan_default_suppressions();
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -104,7 +110,10 @@ POINT Centre(const ButtonRow& row) {
     return POINT{row.x + row.width / 2, row.y + row.height / 2};
 }
 
-// The first sticker whose home is on the page with index `pageIndex`.
+RECT Area(const ButtonRow& row) {
+    return RECT{row.x, row.y, row.x + row.width, row.y + row.height};
+}
+
 int32_t StickerOnPage(int32_t pageIndex) {
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber ==
@@ -113,6 +122,61 @@ int32_t StickerOnPage(int32_t pageIndex) {
     }
     return -1;
 }
+
+// The album program itself, run as a child process in a folder of the test's own that
+// holds links to the generated pictures and song. It inherits the test's DISPLAY; what
+// it writes on stderr is kept in the folder.
+class AlbumProcess {
+public:
+    explicit AlbumProcess(fs::path folder) : m_folder(std::move(folder)) {}
+    ~AlbumProcess() {
+        if (Running()) StopProgram(m_process, SIGKILL);
+    }
+    AlbumProcess(const AlbumProcess&) = delete;
+    AlbumProcess& operator=(const AlbumProcess&) = delete;
+
+    // Starts the program with `environment` ("NAME=value") added to the test's own,
+    // and with one command-line `option` when one is given.
+    bool Start(const std::vector<std::string>& environment = {}, const char* option = nullptr) {
+        // env runs the program in the folder with `environment` added, as the same process.
+        std::vector<std::string> command{"env", "-C", m_folder.string()};
+        command.insert(command.end(), environment.begin(), environment.end());
+        // The sanitizers' suppressions of this test program, for the child's own runtime.
+        for (const auto& [kind, variable, text] :
+             {std::tuple{"lsan", "LSAN_OPTIONS", __lsan_default_suppressions()},
+              std::tuple{"tsan", "TSAN_OPTIONS", __tsan_default_suppressions()}}) {
+            const fs::path file = m_folder / (std::string(kind) + ".supp");
+            std::ofstream(file) << text;
+            const char* before = getenv(variable);
+            command.push_back(std::string(variable) + "=" +
+                              (before ? before + std::string(":") : "") +
+                              "suppressions=" + file.string());
+        }
+        command.push_back(QUILLORY_PROGRAM);
+        if (option != nullptr) command.push_back(option);
+        m_process = StartProgram(command, (m_folder / "stderr.txt").string());
+        return m_process > 0;
+    }
+    bool Running() {
+        if (m_process <= 0 || m_exitCode) return false;
+        int status = 0;
+        if (waitpid(m_process, &status, WNOHANG) != m_process) return true;
+        m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return false;
+    }
+    // The exit code once the program has ended within `limit` (-1 for a signal).
+    std::optional<int> WaitForExit(std::chrono::milliseconds limit) {
+        WaitUntil([this] { return !Running(); }, limit);
+        return m_exitCode;
+    }
+    pid_t Id() const { return m_process; }
+    std::string ErrorOutput() const { return ReadText(m_folder / "stderr.txt"); }
+
+private:
+    fs::path m_folder;
+    pid_t m_process = -1;
+    std::optional<int> m_exitCode;
+};
 
 class DesktopAlbumTest : public testing::Test {
 protected:
@@ -154,8 +218,7 @@ protected:
             << album->ErrorOutput();
     }
 
-    // Takes screenshots until `shows` holds for one, for up to `limit` or until the
-    // album ends.
+    // Whether a screenshot shows `shows` before `limit` passes or the album ends.
     bool WaitForScreen(const ScreenCheck& shows, std::chrono::milliseconds limit = 30s) {
         bool seen = false;
         WaitUntil(
@@ -170,7 +233,8 @@ protected:
 
     POINT Origin() const { return POINT{fit.Picture().left, fit.Picture().top}; }
     // The screen kept in `file` as ImageMagick scales it (averaging the pixels each new
-    // pixel covers) to the picture's place.
+    // pixel covers) to the picture's place; on the display, they are alike when they
+    // differ by less than 6 on average, and shown between black bars.
     Surface Scaled(const std::string& file) const {
         const LONG width = fit.Picture().right - fit.Picture().left;
         const LONG height = fit.Picture().bottom - fit.Picture().top;
@@ -179,8 +243,6 @@ protected:
         return ReadRgb(RunCommand(command + " -depth 8 rgb:-").output, width, height)
             .value_or(Surface(1, 1));
     }
-    // Waits until the display shows `file`'s screen scaled: alike when they differ by less
-    // than 6 on average.
     std::optional<Surface> WaitForLikeness(const std::string& file) {
         const Surface scaled = Scaled(file);
         std::optional<Surface> seen;
@@ -191,6 +253,7 @@ protected:
             return seen.has_value();
         });
         if (!seen) ADD_FAILURE() << "the closest screen differed by " << closest;
+        if (seen) ExpectBlackBars(*seen);
         return seen;
     }
 
@@ -371,19 +434,15 @@ TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
                      << " a window manager");
         UseScreen(width, height, windowManager);
         ASSERT_TRUE(album->Start());
-        const std::optional<Surface> titled = WaitForLikeness("title.xwd");
-        ASSERT_TRUE(titled) << "no title screen; the album said: " << album->ErrorOutput();
-        ExpectBlackBars(*titled);
+        ASSERT_TRUE(WaitForLikeness("title.xwd"))
+            << "no title; the album said: " << album->ErrorOutput();
         Key("Return");
         const std::optional<Surface> playing = WaitForLikeness("playing.xwd");
         ASSERT_TRUE(playing) << "no playing screen";
-        ExpectBlackBars(*playing);
 
         if (width == 800) {
-            const ButtonRow& clearAll =
-                CommandButtonRows[static_cast<size_t>(IDM_CLEARALL - IDM_QUIT)];
-            RECT bar = fit.ToWindow(RECT{clearAll.x, clearAll.y, clearAll.x + clearAll.width,
-                                         clearAll.y + clearAll.height});
+            RECT bar =
+                fit.ToWindow(Area(CommandButtonRows[static_cast<size_t>(IDM_CLEARALL - IDM_QUIT)]));
             OffsetRect(&bar, -Origin().x, -Origin().y);
             EXPECT_LT(Difference(*playing, Scaled("playing.xwd"), bar, 1, Origin()), 3.0)
                 << "the Clear all bar's lettering";
@@ -434,9 +493,7 @@ TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
             << "the album still acts on the key after it is let go";
 
     Click(Centre(SheetButtonRows[1]));
-    const ButtonRow& buttons = StickerButtonRows[0];
-    const RECT stickerButtons{buttons.x, buttons.y, buttons.x + buttons.width,
-                              buttons.y + buttons.height};
+    const RECT stickerButtons = Area(StickerButtonRows[0]);
     EXPECT_TRUE(WaitForScreen(
         [&](const Surface& shot) { return Difference(shot, still, stickerButtons) > 1; }, 5s))
         << "the click on the second sheet was not answered";

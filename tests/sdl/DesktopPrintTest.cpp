@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cups/cups.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <thread>
 
@@ -14,12 +19,96 @@
 #include "platform/Print.h"
 #include "platform/sdl/CupsPrinter.h"
 #include "platform/sdl/SdlBackend.h"
-#include "tests/sdl/CupsServer.h"
 #include "tests/sdl/HostCommand.h"
 #include "tests/sdl/XvfbServer.h"
+#include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
 namespace {
+
+constexpr const char* kBackendName = "albumcopy";
+
+// Copies the job (its file, or standard input) to the file named in the device URI.
+constexpr const char* kBackendScript = R"(#!/bin/sh
+if [ $# -eq 0 ]; then echo 'direct albumcopy "Unknown" "Copy to a file"'; exit 0; fi
+out="${DEVICE_URI#albumcopy:}"
+if [ $# -ge 6 ]; then cat "$6" > "$out.part"; else cat > "$out.part"; fi
+mv "$out.part" "$out"
+)";
+
+void WriteConfiguration(const fs::path& root, const fs::path& socket) {
+    std::error_code error;
+    for (const char* folder : {"spool/tmp", "cache", "state", "bin/backend", "log", "ppd"})
+        fs::create_directories(root / folder, error);
+    // The server runs its helpers from the system's folders, and our backend from ours.
+    for (const char* part : {"daemon", "filter", "notifier", "cgi-bin", "monitor"})
+        fs::create_directory_symlink(fs::path("/usr/lib/cups") / part, root / "bin" / part, error);
+    const fs::path backend = root / "bin/backend" / kBackendName;
+    std::ofstream(backend) << kBackendScript;
+    // Mode 0700: CUPS runs such a backend as root, so it can write anywhere the test says.
+    fs::permissions(backend, fs::perms::owner_all, error);
+    fs::permissions(root, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec,
+                    error);
+    const std::string r = root.string();
+    std::ofstream(root / "cups-files.conf")
+        << "ServerRoot " << r << "\nRequestRoot " << r << "/spool\nTempDir " << r
+        << "/spool/tmp\nCacheDir " << r << "/cache\nStateDir " << r << "/state\nServerBin " << r
+        << "/bin\nErrorLog " << r << "/log/error_log\nAccessLog " << r << "/log/access_log\n"
+        << "PageLog " << r << "/log/page_log\nSystemGroup root\nSandboxing Relaxed\n";
+    std::ofstream(root / "cupsd.conf")
+        << "Listen " << socket.string() << "\nLogLevel warn\nBrowsing No\nWebInterface No\n"
+        << "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+        << "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
+}
+
+// A CUPS server of the test's own: its configuration, spool and printers in a
+// temporary folder, reached on a local socket that is made the test's CUPS_SERVER.
+// Its printers are raw queues whose backend copies each job into a file.
+class CupsServer {
+public:
+    CupsServer() {
+        WriteConfiguration(m_root.Path(), m_socket);
+        m_process =
+            StartProgram({"sh", "-c",
+                          "PATH=\"$PATH:/usr/sbin\" exec cupsd -f -c '" + m_root / "cupsd.conf" +
+                              "' -s '" + m_root / "cups-files.conf" + "'"});
+        // Until the socket is there, or the server has given up.
+        const auto ended = [this] {
+            return m_process <= 0 || waitpid(m_process, nullptr, WNOHANG) != 0;
+        };
+        m_running =
+            WaitUntil([&] { return fs::exists(m_socket) || ended(); }, 10s) && fs::exists(m_socket);
+        if (!m_running) return;
+        setenv("CUPS_SERVER", m_socket.c_str(), 1);
+        // Forgets a server an earlier test of this process used.
+        cupsSetServer(nullptr);
+        // The user's own choice of printer would otherwise win over the server's default.
+        unsetenv("LPDEST");
+        unsetenv("PRINTER");
+    }
+    ~CupsServer() { StopProgram(m_process); }
+
+    bool Running() const { return m_running; }
+    // Adds printer `name` whose jobs land in `output`; with `isDefault` it becomes the
+    // default destination.
+    bool AddFilePrinter(const std::string& name, const fs::path& output, bool isDefault) {
+        const std::string host = "-h '" + m_socket.string() + "'";
+        std::string command = "lpadmin " + host + " -p '" + name + "' -v '" + kBackendName + ":" +
+                              output.string() + "' -E";
+        if (isDefault) command += " && lpadmin " + host + " -d '" + name + "'";
+        return RunCommand("PATH=\"$PATH:/usr/sbin\" " + command + " >/dev/null 2>&1").exitCode == 0;
+    }
+    std::string ErrorLog() const { return ReadText(m_root / "log/error_log"); }
+
+private:
+    TempDirectory m_root;
+    fs::path m_socket = m_root / "cups.sock";
+    pid_t m_process = -1;
+    bool m_running = false;
+};
 
 // The request as the program makes it: the default printer's settings, then (once
 // turned to landscape) the confirmation. A person answers each box with Enter.
@@ -51,14 +140,13 @@ TEST(DesktopPrintTest, WithoutPrintersTheRequestSaysWhatToDoAndWithOneAJobArrive
     ASSERT_NE(backend, nullptr);
     Backend* previous = InstallBackend(backend.get());
     CupsPrinter printer;
-    EXPECT_FALSE(printer.DefaultPrinter());
-    EXPECT_FALSE(printer.StartJob("Quillory: Printing"));
-    EXPECT_FALSE(printer.EndJob());
+    EXPECT_FALSE(printer.DefaultPrinter() || printer.StartJob("Quillory: Printing") ||
+                 printer.EndJob());
     PRINTDLGA request{66, nullptr, nullptr, nullptr, nullptr, PD_RETURNDEFAULT | PD_RETURNDC, 1};
     EXPECT_FALSE(RequestPrinter(display, request)) << "a request without printers";
     EXPECT_EQ(request.hDC, nullptr);
 
-    const std::filesystem::path output = folder / "album.pdf";
+    const fs::path output = folder / "album.pdf";
     ASSERT_TRUE(server.AddFilePrinter("side-printer", folder / "side.pdf", false));
     ASSERT_TRUE(server.AddFilePrinter("album-printer", output, true));
     const std::optional<PrinterDescription> chosen = printer.DefaultPrinter();
@@ -93,8 +181,7 @@ TEST(DesktopPrintTest, WithoutPrintersTheRequestSaysWhatToDoAndWithOneAJobArrive
     DeleteDC(dc);
     InstallBackend(previous);
 
-    ASSERT_TRUE(
-        WaitUntil([&] { return std::filesystem::exists(output); }, std::chrono::seconds(10)))
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(output); }, std::chrono::seconds(10)))
         << server.ErrorLog();
     const std::string info = RunCommand("pdfinfo '" + output.string() + "'").output;
     EXPECT_TRUE(std::regex_search(info, std::regex("\nPages: +1\n"))) << info;

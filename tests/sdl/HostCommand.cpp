@@ -26,12 +26,11 @@ CommandResult RunCommand(const std::string& command) {
 }
 
 std::string MissingTool(std::initializer_list<const char*> tools) {
-    for (const std::string tool : tools) {
-        if (RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\" command -v '" + tool + "' >/dev/null 2>&1")
-                .exitCode != 0)
-            return tool;
-    }
-    return {};
+    std::string names;
+    for (const std::string tool : tools) names += " " + tool;
+    return RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\"; for t in" + names +
+                      "; do command -v $t >/dev/null || { printf %s $t; break; }; done")
+        .output;
 }
 
 pid_t StartProgram(const std::vector<std::string>& arguments, const std::string& errors) {

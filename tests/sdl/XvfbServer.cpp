@@ -22,9 +22,7 @@ XvfbServer::XvfbServer(LONG width, LONG height, bool windowManager)
     // The server writes its display number once it is ready for clients.
     std::string number;
     pollfd waiting{pipes[0], POLLIN, 0};
-    char c = 0;
-    while (m_process > 0 && poll(&waiting, 1, 10000) == 1 && read(pipes[0], &c, 1) == 1 &&
-           c != '\n')
+    for (char c = 0; poll(&waiting, 1, 10000) == 1 && read(pipes[0], &c, 1) == 1 && c != '\n';)
         number += c;
     close(pipes[0]);
     if (number.empty()) return;

@@ -38,9 +38,8 @@ std::string Picture(const char* file, const TileRect& tile, LONG step, LONG left
             if (clip && !PtInRect(clip, POINT{left + x, top + y})) continue;
             for (const LONG value : {left + x, top + y, static_cast<LONG>(colour & 0xFF),
                                      static_cast<LONG>((colour >> 8) & 0xFF),
-                                     static_cast<LONG>((colour >> 16) & 0xFF)}) {
+                                     static_cast<LONG>((colour >> 16) & 0xFF)})
                 pixels += (pixels.empty() ? "" : ",") + std::to_string(value);
-            }
         }
     }
     return "[" + pixels + "]";
