@@ -46,8 +46,7 @@ TEST(KeyMapTest, TheKeysTheProgramReadsBecomeVirtualKeys) {
                                                       {SDLK_F12, 0x7B}};
     for (const auto& [key, virtualKey] : kKeys)
         EXPECT_EQ(KeyMap::VirtualKey(key), virtualKey) << "SDL key " << key;
-    EXPECT_FALSE(KeyMap::VirtualKey(SDLK_LSHIFT));
-    EXPECT_FALSE(KeyMap::VirtualKey(SDLK_UNKNOWN));
+    EXPECT_FALSE(KeyMap::VirtualKey(SDLK_LSHIFT) || KeyMap::VirtualKey(SDLK_UNKNOWN));
 }
 
 TEST(SdlMessageBoxTest, EnterTakesTheFirstButtonAndEscapeTheLast) {

@@ -96,15 +96,6 @@ protected:
             },
             std::chrono::seconds(5));
     }
-    // Dispatches messages until the X server shows the window over the whole display.
-    bool WaitForWindow() {
-        return PumpUntil([this] {
-            const std::optional<RECT> place = server->WindowPlace(SdlBackend::kTitle);
-            return place && place->left == 0 && place->top == 0 && place->right == 1024 &&
-                   place->bottom == 768;
-        });
-    }
-
     // The events the backend has for now whose kinds are among `kinds`, a letter each:
     // pointer Move, Button down, button up, key Down, key Up. Events pushed after SDL's
     // last poll come in its next poll cycle, so two cycles are read.
@@ -134,7 +125,11 @@ TEST_F(DesktopWindowTest, TheScreenFillsTheDisplayPixelForPixelAndInputReachesTh
     ASSERT_EQ(DirectDrawCreate(nullptr, &display, nullptr), DD_OK);
     ASSERT_EQ(display->SetCooperativeLevel(window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
     ASSERT_EQ(display->SetDisplayMode(1024, 768, 32), DD_OK);
-    ASSERT_TRUE(WaitForWindow()) << "the window covers the display";
+    ASSERT_TRUE(PumpUntil([this] {
+        const std::optional<RECT> place = server->WindowPlace(SdlBackend::kTitle);
+        return place && place->left == 0 && place->top == 0 && place->right == 1024 &&
+               place->bottom == 768;
+    })) << "the window covers the display";
     std::vector<InputEvent> events;
     PushKey(SDL_KEYDOWN, SDLK_PAGEDOWN);
     for (int i = 0; i < 4; ++i) PushKey(SDL_KEYDOWN, SDLK_PAGEDOWN, 1);

@@ -19,7 +19,6 @@ struct CommandResult {
     std::string output;  // what the command wrote on its standard output
 };
 
-// Runs `command` through the shell and waits for it.
 CommandResult RunCommand(const std::string& command);
 // The first tool of a list that is not on the search path or in the system's sbin
 // folders, or empty when all are there.
