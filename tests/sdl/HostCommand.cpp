@@ -1,13 +1,17 @@
 #include "tests/sdl/HostCommand.h"
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <limits>
-#include <sstream>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "tests/support/Files.h"
 
 CommandResult RunCommand(const std::string& command) {
     CommandResult result{-1, {}};
@@ -22,62 +26,67 @@ CommandResult RunCommand(const std::string& command) {
 }
 
 std::string MissingTool(std::initializer_list<const char*> tools) {
-    for (const std::string tool : tools) {
-        if (RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\" command -v '" + tool + "' >/dev/null 2>&1")
-                .exitCode != 0)
-            return tool;
+    std::string names;
+    for (const std::string tool : tools) names += " " + tool;
+    return RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\"; for t in" + names +
+                      "; do command -v $t >/dev/null || { printf %s $t; break; }; done")
+        .output;
+}
+
+pid_t StartProgram(const std::vector<std::string>& arguments, const std::string& errors) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.data()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t process = -1;
+    const int failed = posix_spawnp(&process, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? process : -1;
+}
+
+void StopProgram(pid_t process, int signal) {
+    if (process <= 0) return;
+    kill(process, signal);
+    waitpid(process, nullptr, 0);
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    for (const auto deadline = std::chrono::steady_clock::now() + limit; !done();) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return {};
+    return true;
 }
 
 std::vector<float> ReadDiskAudio(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<float> samples(std::filesystem::file_size(path) / sizeof(float));
-    file.read(reinterpret_cast<char*>(samples.data()),
-              static_cast<std::streamsize>(samples.size() * sizeof(float)));
-    std::vector<float> left;
-    for (size_t i = 0; i + 1 < samples.size(); i += 2) left.push_back(samples[i]);
+    const Bytes stream = ReadBytes(path);
+    std::vector<float> left(stream.size() / (2 * sizeof(float)));
+    for (size_t i = 0; i < left.size(); ++i)
+        std::memcpy(&left[i], &stream[i * 2 * sizeof(float)], sizeof(float));
     return left;
 }
 
-std::optional<Surface> ReadPpm(const std::string& bytes) {
-    std::istringstream in(bytes);
-    std::string magic;
-    LONG width = 0;
-    LONG height = 0;
-    int maximum = 0;
-    in >> magic;
-    // Comments may stand between the numbers of the header.
-    const auto number = [&in](auto& value) {
-        while (in >> std::ws && in.peek() == '#')
-            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-        in >> value;
-    };
-    number(width);
-    number(height);
-    number(maximum);
-    if (magic != "P6" || width <= 0 || height <= 0 || maximum != 255) return std::nullopt;
-    in.get();  // the one white-space byte before the pixels
-    const auto start = static_cast<size_t>(in.tellg());
-    if (bytes.size() < start + static_cast<size_t>(width * height) * 3) return std::nullopt;
+bool Near(uint32_t seen, uint32_t wanted) {
+    for (const int shift : {0, 8, 16}) {
+        if (std::abs(static_cast<int>((seen >> shift) & 0xFF) -
+                     static_cast<int>((wanted >> shift) & 0xFF)) > 8)
+            return false;
+    }
+    return true;
+}
+
+std::optional<Surface> ReadRgb(const std::string& bytes, LONG width, LONG height) {
+    if (bytes.size() != static_cast<size_t>(width * height) * 3) return std::nullopt;
     Surface picture(width, height);
-    const auto* pixel = reinterpret_cast<const unsigned char*>(bytes.data() + start);
+    const auto* pixel = reinterpret_cast<const unsigned char*>(bytes.data());
     for (LONG y = 0; y < height; ++y) {
         for (LONG x = 0; x < width; ++x, pixel += 3)
             picture.SetPixel(x, y, uint32_t{pixel[0]} << 16 | uint32_t{pixel[1]} << 8 | pixel[2]);
     }
     return picture;
-}
-
-std::string WritePpm(const Surface& picture) {
-    std::string bytes = "P6\n" + std::to_string(picture.Width()) + " " +
-                        std::to_string(picture.Height()) + "\n255\n";
-    for (LONG y = 0; y < picture.Height(); ++y) {
-        for (LONG x = 0; x < picture.Width(); ++x) {
-            const uint32_t rgb = picture.Pixel(x, y);
-            bytes +=
-                {static_cast<char>(rgb >> 16), static_cast<char>(rgb >> 8), static_cast<char>(rgb)};
-        }
-    }
-    return bytes;
 }

@@ -1,9 +1,13 @@
 #pragma once
 // Runs the machine's own tools for the desktop tests (an X server, input, screenshots,
-// a print server) and reads what they write: binary PPM pictures (P6, 8 bits a
-// channel) and SDL's disk audio.
+// a print server) and reads what they write: raw RGB pictures and SDL's disk audio.
 // A test that needs a tool the machine lacks is skipped, not failed.
 
+#include <signal.h>
+#include <sys/types.h>
+
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,15 +19,24 @@ struct CommandResult {
     std::string output;  // what the command wrote on its standard output
 };
 
-// Runs `command` through the shell and waits for it.
 CommandResult RunCommand(const std::string& command);
 // The first tool of a list that is not on the search path or in the system's sbin
 // folders, or empty when all are there.
 std::string MissingTool(std::initializer_list<const char*> tools);
+// Starts a program found on the search path with its arguments, without waiting for it;
+// what it writes goes nowhere but its errors to the file `errors`. Its process id, or -1.
+pid_t StartProgram(const std::vector<std::string>& arguments,
+                   const std::string& errors = "/dev/null");
+// Ends a program started so with `signal` and waits for it.
+void StopProgram(pid_t process, int signal = SIGTERM);
+// Asks `done` again and again until it holds or `limit` passes; whether it held. A slow
+// machine only waits longer.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
 
 // The left channel of what SDL's disk audio driver wrote: 32-bit float stereo.
 std::vector<float> ReadDiskAudio(const std::string& path);
-
-// A PPM picture as a surface of 0x00RRGGBB pixels, and a surface as one.
-std::optional<Surface> ReadPpm(const std::string& bytes);
-std::string WritePpm(const Surface& picture);
+// Channel-wise closeness of two 0x00RRGGBB pixels: the X server's 24-bit visual may round.
+bool Near(uint32_t seen, uint32_t wanted);
+// A `width` x `height` picture as ImageMagick writes it with `-depth 8 rgb:-`, as a
+// surface of 0x00RRGGBB pixels.
+std::optional<Surface> ReadRgb(const std::string& bytes, LONG width, LONG height);

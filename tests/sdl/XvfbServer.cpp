@@ -1,107 +1,86 @@
 #include "tests/sdl/XvfbServer.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "tests/sdl/HostCommand.h"
 
-XvfbServer::XvfbServer(int width, int height, bool windowManager) {
+XvfbServer::XvfbServer(LONG width, LONG height, bool windowManager)
+    : m_width(width), m_height(height) {
     int pipes[2];
     if (pipe(pipes) != 0) return;
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    const std::string displayFd = std::to_string(pipes[1]);
-    m_process = fork();
-    if (m_process == 0) {
-        close(pipes[0]);
-        // The server keeps no pipe of the test's open: its output goes nowhere.
-        const int nowhere = open("/dev/null", O_WRONLY);
-        dup2(nowhere, STDOUT_FILENO);
-        dup2(nowhere, STDERR_FILENO);
-        // A white root: a black window, or none where one should be, shows up against it.
-        execlp("Xvfb", "Xvfb", "-displayfd", displayFd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", "-noreset", "-wr", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    // A white root: a black window, or none where one should be, shows up against it.
+    m_process = StartProgram({"Xvfb", "-displayfd", std::to_string(pipes[1]), "-screen", "0",
+                              std::to_string(width) + "x" + std::to_string(height) + "x24",
+                              "-nolisten", "tcp", "-noreset", "-wr"});
     close(pipes[1]);
     // The server writes its display number once it is ready for clients.
     std::string number;
     pollfd waiting{pipes[0], POLLIN, 0};
-    char c = 0;
-    while (m_process > 0 && poll(&waiting, 1, 10000) == 1 && read(pipes[0], &c, 1) == 1 &&
-           c != '\n')
+    for (char c = 0; poll(&waiting, 1, 10000) == 1 && read(pipes[0], &c, 1) == 1 && c != '\n';)
         number += c;
     close(pipes[0]);
     if (number.empty()) return;
     m_display = ":" + number;
     setenv("DISPLAY", m_display.c_str(), 1);
     if (!windowManager) return;
-    m_manager = fork();
-    if (m_manager == 0) {
-        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
-        execlp("openbox", "openbox", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    m_manager = StartProgram({"openbox"});
     // It takes the screen over before the test goes on.
     std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
 XvfbServer::~XvfbServer() {
-    for (const pid_t process : {m_manager, m_process}) {
-        if (process <= 0) continue;
-        kill(process, SIGTERM);
-        waitpid(process, nullptr, 0);
-    }
+    StopProgram(m_manager);
+    StopProgram(m_process);
 }
 
-std::optional<Surface> XvfbServer::Screenshot() const {
-    const CommandResult shot =
-        RunCommand("xwd -root -silent -display " + m_display + " | convert xwd:- ppm:-");
-    if (shot.exitCode != 0) return std::nullopt;
-    return ReadPpm(shot.output);
+std::optional<Surface> XvfbServer::Screenshot(const std::string& keptIn) const {
+    const std::string kept = keptIn.empty() ? "" : " | tee '" + keptIn + "'";
+    return ReadRgb(RunCommand("xwd -root -silent -display " + m_display + kept +
+                              " | convert xwd:- -depth 8 rgb:-")
+                       .output,
+                   m_width, m_height);
 }
 
 std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
-    const CommandResult info =
-        RunCommand("xwininfo -display " + m_display + " -name '" + title + "'");
-    const auto field = [&info](const std::string& name) -> std::optional<LONG> {
-        const size_t at = info.output.find(name);
-        if (at == std::string::npos) return std::nullopt;
-        return static_cast<LONG>(std::stol(info.output.substr(at + name.size())));
-    };
-    const auto x = field("Absolute upper-left X:"), y = field("Absolute upper-left Y:");
-    const auto width = field("Width:"), height = field("Height:");
-    if (info.exitCode != 0 || !x || !y || !width || !height) return std::nullopt;
-    return RECT{*x, *y, *x + *width, *y + *height};
+    const std::string info =
+        RunCommand("xwininfo -display " + m_display + " -name '" + title + "'").output;
+    RECT place{};
+    if (std::sscanf(info.c_str(),
+                    " %*[^\n] Absolute upper-left X: %d Absolute upper-left Y: %d Relative "
+                    "upper-left X: %*d Relative upper-left Y: %*d Width: %d Height: %d",
+                    &place.left, &place.top, &place.right, &place.bottom) != 4)
+        return std::nullopt;
+    place.right += place.left;
+    place.bottom += place.top;
+    return place;
 }
 
 bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& key) const {
     // Found through the window tree: xdotool's own search passes over message boxes,
     // which carry no class.
     const std::string find = "xwininfo -root -tree -display " + m_display + " | awk '$2 == \"\\\"" +
-                             title + "\\\":\" { print $1; exit }'";
+                             title + "\\\":\" { printf \"%s\", $1; exit }'";
     // SDL shows a box from a process forked off the caller's. Were this thread inside the
     // C library at that moment, the box's process could wait on a lock for ever; so the
     // first look comes once the fork is surely done. A box that is mapped may not yet
     // read its keys: the key is pressed again until the box is gone.
     std::this_thread::sleep_for(std::chrono::seconds(1));
     bool pressed = false;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string window = RunCommand(find).output;
-        while (!window.empty() && window.back() == '\n') window.pop_back();
-        if (window.empty() && pressed) return true;
-        // Sent to the box itself: without a window manager the focus may never reach it.
-        if (!window.empty())
+    return WaitUntil(
+        [&] {
+            const std::string window = RunCommand(find).output;
+            // Sent to the box itself: without a window manager the focus may never reach it.
+            if (window.empty()) return pressed;
             pressed = Xdotool("key --window " + window + " --delay 100 " + key) || pressed;
-        std::this_thread::sleep_for(std::chrono::milliseconds(pressed ? 200 : 50));
-    }
-    return false;
+            return false;
+        },
+        std::chrono::seconds(20));
 }
 
 bool XvfbServer::Xdotool(const std::string& arguments) const {

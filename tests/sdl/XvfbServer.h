@@ -11,15 +11,16 @@
 
 class XvfbServer {
 public:
-    XvfbServer(int width, int height, bool windowManager = false);
+    XvfbServer(LONG width, LONG height, bool windowManager = false);
     ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 
     bool Running() const { return !m_display.empty(); }
     const std::string& Display() const { return m_display; }
-    // The whole screen as the X server shows it, taken with xwd.
-    std::optional<Surface> Screenshot() const;
+    // The whole screen as the X server shows it, taken with xwd; also kept in the xwd
+    // file `keptIn` when one is named.
+    std::optional<Surface> Screenshot(const std::string& keptIn = "") const;
     // Runs xdotool with `arguments` on this display; true when it succeeded.
     bool Xdotool(const std::string& arguments) const;
     // Where the window titled `title` lies on the screen, as the X server has it.
@@ -29,6 +30,8 @@ public:
     bool PressKeyInWindow(const std::string& title, const std::string& key) const;
 
 private:
+    LONG m_width;
+    LONG m_height;
     pid_t m_process = -1;
     pid_t m_manager = -1;
     std::string m_display;

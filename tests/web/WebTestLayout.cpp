@@ -11,6 +11,7 @@
 
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/TileTables.h"
@@ -20,15 +21,8 @@
 
 namespace {
 
-constexpr LONG kPageLeft = 90;
-constexpr LONG kPageTop = 90;
-constexpr LONG kPageWidth = 844;
-constexpr LONG kPageHeight = 588;
-constexpr COLORREF kMagenta = 0xFF00FF;
-constexpr int32_t kTitleHeadingHeight = 180;
-
 // `tile` of `file`, placed with its top-left at `left`, `top`; only what lies within
-// `clip` when one is given.
+// `clip` when one is given. Magenta is see-through.
 std::string Picture(const char* file, const TileRect& tile, LONG step, LONG left = 0, LONG top = 0,
                     const RECT* clip = nullptr) {
     CDIB picture(1, 1);
@@ -40,13 +34,12 @@ std::string Picture(const char* file, const TileRect& tile, LONG step, LONG left
     for (LONG y = 0; y < tile.height; y += step) {
         for (LONG x = 0; x < tile.width; x += step) {
             COLORREF colour = 0;
-            if (!picture.GetPixel(tile.x + x, tile.y + y, colour) || colour == kMagenta) continue;
+            if (!picture.GetPixel(tile.x + x, tile.y + y, colour) || colour == 0xFF00FF) continue;
             if (clip && !PtInRect(clip, POINT{left + x, top + y})) continue;
             for (const LONG value : {left + x, top + y, static_cast<LONG>(colour & 0xFF),
                                      static_cast<LONG>((colour >> 8) & 0xFF),
-                                     static_cast<LONG>((colour >> 16) & 0xFF)}) {
+                                     static_cast<LONG>((colour >> 16) & 0xFF)})
                 pixels += (pixels.empty() ? "" : ",") + std::to_string(value);
-            }
         }
     }
     return "[" + pixels + "]";
@@ -67,7 +60,7 @@ std::string Sticker(int32_t index) {
     picture.Load(StickerPictureFiles[at]);
     const TileRect whole{0, 0, picture.GetWidth(), picture.GetHeight()};
     // The page window shows only the part of a sticker that lies on the page.
-    const RECT page{kPageLeft, kPageTop, kPageLeft + kPageWidth, kPageTop + kPageHeight};
+    const RECT page{kPageLeft, kPageTop, kPageRight, kPageBottom};
     return "{\"index\":" + std::to_string(index) +
            ",\"sheetButton\":" + Centre(SheetButtonRows[at / kStickersPerSheet]) +
            ",\"button\":" + Centre(StickerButtonRows[at % kStickersPerSheet]) + ",\"home\":" +
@@ -82,16 +75,17 @@ std::string Sticker(int32_t index) {
 
 int main() {
     CFileManager::SetBaseDirectoryFromCurrent();
-    TileRect heading = kTitlePictureTiles[0];
-    heading.height = kTitleHeadingHeight;
-    std::cout << "{\"title\":" << Picture(kTitlePictureFile, heading, 3) << ",\"counters\":{";
-    for (const int32_t left :
-         {NUMBEROFSTICKERGRAPHICS, NUMBEROFSTICKERGRAPHICS - 1, NUMBEROFSTICKERGRAPHICS - 2}) {
-        std::cout << (left == NUMBEROFSTICKERGRAPHICS ? "" : ",") << "\"" << left << "\":"
-                  << (left == NUMBEROFSTICKERGRAPHICS
-                          ? Picture(kStickersLeftCaptionFile, kStickersLeftCaptionTiles[0], 1)
-                          : Picture(kStickersLeftNumberFile,
-                                    StickersLeftNumberTiles[static_cast<size_t>(left)], 1));
+    // The heading of the title picture: the start button covers part of the rest.
+    const TileRect heading{0, 0, kTitlePictureTiles[0].width, 180};
+    // A full book's count is in the counter's caption; others have a number picture.
+    const int32_t full = NUMBEROFSTICKERGRAPHICS;
+    std::cout << "{\"title\":" << Picture(kTitlePictureFile, heading, 3) << ",\"counters\":{\""
+              << full
+              << "\":" << Picture(kStickersLeftCaptionFile, kStickersLeftCaptionTiles[0], 1);
+    for (const int32_t left : {full - 1, full - 2}) {
+        std::cout << ",\"" << left << "\":"
+                  << Picture(kStickersLeftNumberFile,
+                             StickersLeftNumberTiles[static_cast<size_t>(left)], 1);
     }
     std::cout << "},\"stickers\":[";
     const int32_t firstPage = kAlbumPages[0].pageNumber;
