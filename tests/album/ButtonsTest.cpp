@@ -51,7 +51,6 @@ protected:
         for (int32_t n = 0; n < 2 * kStickersPerSheet; ++n)
             WriteTiledPicture(StickerButtonInfos[static_cast<size_t>(n)], n);
         GetStickersUsed()->ReadStickersUsed();
-
         WNDCLASSEXA mainClass{sizeof(WNDCLASSEXA), 0,       MainProc, 0,       0,
                               ProgramInstance(),   nullptr, nullptr,  nullptr, nullptr,
                               "ButtonsTestMain",   nullptr};
@@ -113,7 +112,6 @@ protected:
 
 TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
     for (const auto* rows : {&CommandButtonRows[0], &SheetButtonRows[0], &StickerButtonRows[0]}) {
-        ASSERT_NE(rows->window, nullptr);
         EXPECT_EQ(GetParent(rows->window), main);
         EXPECT_EQ(GetDlgCtrlID(rows->window), rows->id);
     }
@@ -194,10 +192,9 @@ TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
     const int32_t usedOnSheetTwo = kStickersPerSheet + 10;
     GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
     phase.SetCurrentSheet(IDM_SHEET1 + 1);
-    for (const ButtonRow& row : StickerButtonRows) {
+    for (const ButtonRow& row : StickerButtonRows)
         for (BOOL state : {TRUE, FALSE, TRUE})
             SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
-    }
     Run();
     EXPECT_EQ(FaceOf(0), TileColour(kStickersPerSheet, 0));
     EXPECT_EQ(FaceOf(27), TileColour(kStickersPerSheet + 27, 0));
@@ -234,7 +231,6 @@ TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
     title.Start(main);
     Run();
     const HWND start = StartButtonRows[0].window;
-    ASSERT_NE(start, nullptr);
     EXPECT_EQ(FaceOf(StartButtonRows[0]), TileColour(300, 0));
     EXPECT_NE(StartButtonSubclass::Find(start), nullptr);
     title.Stop();
@@ -247,12 +243,11 @@ TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
 // The sheet buttons' draw rules, one request after another on a fresh playing screen
 // whose current sheet is the first.
 TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItIsIn) {
-    struct Request {
+    const struct {
         int32_t id;
         UINT action, itemState;
         int32_t pressedIn, stateAfter;
-    };
-    const Request requests[] = {
+    } requests[] = {
         {IDM_SHEET1 + 1, ODA_DRAWENTIRE, 0, 0, kButtonStateNormal},
         {IDM_SHEET1, ODA_DRAWENTIRE, 0, 0, kButtonStatePressed},
         {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED, 1, kButtonStateNormal},
@@ -268,7 +263,7 @@ TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItI
     HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
     // A state no rule asks for, so that a request that draws nothing shows.
     SheetButtons().DrawButton(dc, kButtonStateOver, 2, nullptr);
-    for (const Request& r : requests) {
+    for (const auto& r : requests) {
         SCOPED_TRACE(testing::Message()
                      << r.id << " action " << r.action << " state " << r.itemState);
         phase.SetSheetPressed(r.pressedIn);

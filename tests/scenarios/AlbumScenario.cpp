@@ -9,7 +9,6 @@
 
 #include "album/AlbumView.h"
 #include "app/WM_Messages.h"
-#include "app/WinMain.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
@@ -17,7 +16,6 @@
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
 #include "platform/Kernel.h"
-#include "platform/User.h"
 #include "platform/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "scene/PageFile.h"
@@ -34,6 +32,26 @@ constexpr COLORREF kMagenta = 0xFF00FF;
 // The surface's 0x00RRGGBB of a picture colour (red in the low byte).
 uint32_t ScreenColour(COLORREF colour) {
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+}
+
+std::unique_ptr<CDIB> PictureOf(int32_t stickerIndex) {
+    auto picture = std::make_unique<CDIB>(1, 1);
+    picture->Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
+    return picture;
+}
+
+void DrawWhatIsDue() {
+    const HWND main = GetSharedWindowHandle();
+    if (main == nullptr || !IsWindow(main)) return;
+    UpdateWindow(main);
+    for (const ButtonRow& row : StartButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : CommandButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : SheetButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : StickerButtonRows) UpdateWindow(row.window);
+    const ChildWindow* page = PageWindow();
+    if (page == nullptr) return;
+    UpdateWindow(page->GetHWnd());
+    if (MESSAGES.GetPlayState() == kPlayStatePlaying) GetAlbumView().Update(page->GetHWnd());
 }
 
 }  // namespace
@@ -79,29 +97,11 @@ void AlbumScenario::ResetMachine() {
     ResetProgramState();
 }
 
-void AlbumScenario::DrawWhatIsDue() {
-    const HWND main = GetSharedWindowHandle();
-    if (main == nullptr || !IsWindow(main)) return;
-    UpdateWindow(main);
-    for (const ButtonRow& row : StartButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : CommandButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : SheetButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : StickerButtonRows) UpdateWindow(row.window);
-    const ChildWindow* page = PageWindow();
-    if (page == nullptr) return;
-    UpdateWindow(page->GetHWnd());
-    if (MESSAGES.GetPlayState() == kPlayStatePlaying) GetAlbumView().Update(page->GetHWnd());
-}
-
 void AlbumScenario::Then(std::function<void()> step) {
     machine.Then([step = std::move(step)] {
         DrawWhatIsDue();
         step();
     });
-}
-
-int AlbumScenario::RunAlbum() {
-    return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL);
 }
 
 void AlbumScenario::StartBook() {
@@ -120,10 +120,6 @@ void AlbumScenario::RightClick() {
     machine.ReleaseButton(POINT{300, 300}, InputEvent::Button::Right);
 }
 
-void AlbumScenario::ChooseSheetOf(int32_t stickerIndex) {
-    ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);
-}
-
 void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
     ClickButton(StickerButtonRows[static_cast<size_t>(stickerIndex % kStickersPerSheet)]);
     if (hint) PressKey(VK_RETURN);
@@ -131,10 +127,9 @@ void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
 
 void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
-    CDIB picture(1, 1);
-    picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
-    const POINT pointer{kPageLeft + pageTopLeft.x + picture.GetWidth() / 2,
-                        kPageTop + pageTopLeft.y + picture.GetHeight() / 2};
+    const auto picture = PictureOf(stickerIndex);
+    const POINT pointer{kPageLeft + pageTopLeft.x + picture->GetWidth() / 2,
+                        kPageTop + pageTopLeft.y + picture->GetHeight() / 2};
     machine.MovePointer(pointer);
     machine.Click(pointer);
 }
@@ -161,39 +156,34 @@ POINT AlbumScenario::HomeOf(int32_t stickerIndex) {
 
 POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
                                                 const std::vector<int32_t>& above) {
-    CDIB picture(1, 1);
-    picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
     std::vector<std::unique_ptr<CDIB>> abovePictures;
-    for (int32_t other : above) {
-        abovePictures.push_back(std::make_unique<CDIB>(1, 1));
-        abovePictures.back()->Load(StickerPictureFiles[static_cast<size_t>(other)]);
-    }
-    const auto opaqueAt = [](const CDIB& dib, POINT home, LONG pageX, LONG pageY, COLORREF& pixel) {
-        return dib.GetPixel(pageX - home.x, pageY - home.y, pixel) && pixel != kMagenta;
+    for (int32_t other : above) abovePictures.push_back(PictureOf(other));
+    const auto opaqueAt = [](int32_t sticker, const CDIB& dib, POINT at, COLORREF& pixel) {
+        const POINT home = HomeOf(sticker);
+        return dib.GetPixel(at.x - home.x, at.y - home.y, pixel) && pixel != kMagenta;
     };
+    // Off the page, under a page corner, or under a sticker above.
+    const auto hiddenAt = [&](POINT at) {
+        COLORREF covering = 0;
+        for (size_t i = 0; i < above.size(); ++i)
+            if (opaqueAt(above[i], *abovePictures[i], at, covering)) return true;
+        return at.x < 0 || at.x >= kPageWidth || at.y < 0 || at.y >= kPageHeight ||
+               ((at.x < kCornerSide || at.x >= kPageWidth - kCornerSide) &&
+                (at.y < kCornerSide || at.y >= kPageHeight - kCornerSide));
+    };
+    const auto picture = PictureOf(stickerIndex);
     const POINT home = HomeOf(stickerIndex);
-    const auto visibleAt = [&](LONG pageX, LONG pageY, COLORREF& pixel) {
-        const bool onPage = pageX >= 0 && pageX < kPageWidth && pageY >= 0 && pageY < kPageHeight;
-        const bool inCorner = (pageX < kCornerSide || pageX >= kPageWidth - kCornerSide) &&
-                              (pageY < kCornerSide || pageY >= kPageHeight - kCornerSide);
-        if (!onPage || inCorner || !opaqueAt(picture, home, pageX, pageY, pixel)) return false;
-        for (size_t i = 0; i < above.size(); ++i) {
-            COLORREF covering = 0;
-            if (opaqueAt(*abovePictures[i], HomeOf(above[i]), pageX, pageY, covering)) return false;
-        }
-        return true;
-    };
-    const LONG width = picture.GetWidth();
-    const LONG height = picture.GetHeight();
+    const LONG width = picture->GetWidth();
+    const LONG height = picture->GetHeight();
     // From the middle row outwards, so that the point lies well inside the picture.
-    for (LONG step = 0; step < height; ++step) {
-        const LONG y = (height / 2 + (step % 2 == 0 ? step / 2 : height - 1 - step / 2)) % height;
-        for (LONG x = 0; x < width; ++x) {
-            COLORREF pixel = 0;
-            if (visibleAt(home.x + (width / 2 + x) % width, home.y + y, pixel)) {
-                colour = ScreenColour(pixel);
-                return POINT{kPageLeft + home.x + (width / 2 + x) % width, kPageTop + home.y + y};
-            }
+    for (LONG step = 0; step < width * height; ++step) {
+        const LONG row = step / width;
+        const LONG y = (height / 2 + (row % 2 == 0 ? row / 2 : height - 1 - row / 2)) % height;
+        const POINT at{home.x + (width / 2 + step % width) % width, home.y + y};
+        COLORREF pixel = 0;
+        if (opaqueAt(stickerIndex, *picture, at, pixel) && !hiddenAt(at)) {
+            colour = ScreenColour(pixel);
+            return POINT{kPageLeft + at.x, kPageTop + at.y};
         }
     }
     ADD_FAILURE() << "sticker " << stickerIndex << " shows nowhere at its home";
@@ -203,7 +193,7 @@ POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& 
 bool AlbumScenario::ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above) const {
     uint32_t colour = 0;
     const POINT point = OpaquePointOfStickerAtHome(stickerIndex, colour, above);
-    return ScreenPixel(point.x, point.y) == colour;
+    return machine.ScreenPixels().Pixel(point.x, point.y) == colour;
 }
 
 std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
@@ -222,9 +212,9 @@ std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
 
 std::vector<uint32_t> AlbumScenario::ScreenBlock(RECT area) const {
     std::vector<uint32_t> pixels;
-    for (LONG y = area.top; y < area.bottom; ++y) {
-        for (LONG x = area.left; x < area.right; ++x) pixels.push_back(ScreenPixel(x, y));
-    }
+    for (LONG y = area.top; y < area.bottom; ++y)
+        for (LONG x = area.left; x < area.right; ++x)
+            pixels.push_back(machine.ScreenPixels().Pixel(x, y));
     return pixels;
 }
 
@@ -259,8 +249,4 @@ std::vector<std::string> AlbumScenario::SoundsPlayed() const {
     for (const auto& sound : multimedia.SoundsPlayed()) names.push_back(sound.name);
     std::erase(names, "SelectWAVE");
     return names;
-}
-
-bool AlbumScenario::SelectSoundPlayed() const {
-    return SoundsPlayed().size() != multimedia.SoundsPlayed().size();
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/WinMain.h"
 #include "catalogue/ButtonLayout.h"
 #include "platform/User.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -24,12 +25,13 @@ protected:
     AlbumScenario();
     ~AlbumScenario() override;
 
-    int RunAlbum();
+    static int RunAlbum() { return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL); }
     // Puts everything back as before a first start, keeping the folder: a restart.
     static void ResetMachine();
 
-    void Click(POINT screenPoint) { machine.Click(screenPoint); }
-    void ClickButton(const ButtonRow& row) { Click(Centre(row)); }
+    void ClickButton(const ButtonRow& row) {
+        machine.Click(POINT{row.x + row.width / 2, row.y + row.height / 2});
+    }
     void PressKey(UINT virtualKey) { machine.PressKey(virtualKey); }
     void RightClick();
     // Runs `step` once the album has drawn everything due, as its idle loop would.
@@ -37,7 +39,9 @@ protected:
     void StartBook();
     // The window's close, then Quit on the ending screen.
     void CloseAlbum();
-    void ChooseSheetOf(int32_t stickerIndex);
+    void ChooseSheetOf(int32_t stickerIndex) {
+        ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);
+    }
     // Clicks the sticker's button on the sheet shown; answers the first-pick hint when `hint`.
     void PickSticker(int32_t stickerIndex, bool hint = false);
     // Carries the sticker so that its top-left corner comes to `pageTopLeft` and clicks.
@@ -45,10 +49,6 @@ protected:
     // Chooses its sheet, picks it and drops it at its home.
     void Stick(int32_t stickerIndex, bool hint = false);
 
-    static void DrawWhatIsDue();
-    static POINT Centre(const ButtonRow& row) {
-        return POINT{row.x + row.width / 2, row.y + row.height / 2};
-    }
     // The stickers whose home is on the page, in sticker order.
     static std::vector<int32_t> StickersOf(int32_t pageIndex);
     static POINT HomeOf(int32_t stickerIndex);
@@ -67,10 +67,11 @@ protected:
     static std::vector<int32_t> StickersInPageFile(int32_t pageIndex);
     std::vector<int32_t> StickersInRecord() const;
 
-    uint32_t ScreenPixel(LONG x, LONG y) const { return machine.ScreenPixels().Pixel(x, y); }
     // The effects played, without the sheet changes' select sound.
     std::vector<std::string> SoundsPlayed() const;
-    bool SelectSoundPlayed() const;
+    bool SelectSoundPlayed() const {
+        return SoundsPlayed().size() != multimedia.SoundsPlayed().size();
+    }
     std::string FileIn(const std::string& name) const { return folder / name; }
     Bytes FileBytes(const std::string& name) const { return ReadBytes(folder / name); }
 

@@ -8,15 +8,6 @@
 #include "scene/AnimDoc.h"
 #include "tests/scenarios/AlbumScenario.h"
 
-namespace {
-
-constexpr LONG kPrintFrameWidth = 848;
-constexpr LONG kPrintFrameHeight = 592;
-constexpr LONG kPaperWidth = 3200;
-constexpr uint32_t kWhite = 0xFFFFFF;
-
-}  // namespace
-
 class Commands : public AlbumScenario {
 protected:
     const int32_t sticker = StickersOf(0)[0];
@@ -44,6 +35,7 @@ TEST_F(Commands, ClearAllIsRefusedWithNothingStuckAndNoOrEscapeChangeNothing) {
 // Page Up from the first page shows the last; printing prints that page, framed, with
 // the sticker just stuck on it (the printer's fitting is checked on its own).
 TEST_F(Commands, APrintedPageIsThePageOnScreenFramed) {
+    constexpr LONG kPrintFrameWidth = 848, kPrintFrameHeight = 592, kPaperWidth = 3200;
     const int32_t onLastPage = StickersOf(kNumberOfPages - 1)[0];
     machine.InstallPrinter(PrinterDescription{"Paper", 2400, kPaperWidth});
     machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
@@ -62,7 +54,7 @@ TEST_F(Commands, APrintedPageIsThePageOnScreenFramed) {
     const LONG left = (kPaperWidth - width) / 2;
     const LONG top = (paper.Height() - height) / 2;
     EXPECT_EQ(paper.Pixel(left + 2, top + height / 2), 0u) << "the black frame";
-    EXPECT_EQ(paper.Pixel(left - 2, top + height / 2), kWhite);
+    EXPECT_EQ(paper.Pixel(left - 2, top + height / 2), 0xFFFFFFu) << "white paper";
 
     uint32_t colour = 0;
     const POINT inside = OpaquePointOfStickerAtHome(onLastPage, colour);
@@ -70,10 +62,9 @@ TEST_F(Commands, APrintedPageIsThePageOnScreenFramed) {
     const POINT printed{left + (inside.x - 90 + 2) * width / kPrintFrameWidth,
                         top + (inside.y - 90 + 2) * height / kPrintFrameHeight};
     bool found = false;
-    for (LONG dy = -4; dy <= 4; ++dy) {
+    for (LONG dy = -4; dy <= 4; ++dy)
         for (LONG dx = -4; dx <= 4; ++dx)
             found = found || paper.Pixel(printed.x + dx, printed.y + dy) == colour;
-    }
     EXPECT_TRUE(found) << "the sticker of the last page is on the paper";
 }
 

@@ -12,7 +12,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <random>
@@ -27,13 +26,11 @@ namespace {
 constexpr int kRunsInCi = 8;
 constexpr int32_t kSticksPerPage = 3;
 constexpr int32_t kPagesVisited = 2;
-constexpr char kStuck = 'S';
-constexpr char kClearing = 'C';
+// A report is one byte: the number of a sticker just stuck (all are below 224), or this.
+constexpr uint8_t kClearing = 0xFF;
 
-void Report(int pipe, char what, int32_t sticker = 0) {
-    char message[5] = {what};
-    std::memcpy(message + 1, &sticker, sizeof sticker);
-    if (write(pipe, message, sizeof message) != sizeof message) _exit(3);
+void Report(int pipe, uint8_t what) {
+    if (write(pipe, &what, 1) != 1) _exit(3);
 }
 
 }  // namespace
@@ -42,9 +39,8 @@ class CrashCampaign : public AlbumScenario {
 protected:
     static std::set<int32_t> StickersOnPages() {
         std::set<int32_t> stickers;
-        for (int32_t page = 0; page < kNumberOfPages; ++page) {
+        for (int32_t page = 0; page < kNumberOfPages; ++page)
             for (const int32_t sticker : StickersInPageFile(page)) stickers.insert(sticker);
-        }
         return stickers;
     }
 
@@ -61,7 +57,7 @@ protected:
                 full = false;
                 Stick(sticker, !m_hintAnswered);
                 m_hintAnswered = true;
-                Then([pipe, sticker] { Report(pipe, kStuck, sticker); });
+                Then([pipe, sticker] { Report(pipe, static_cast<uint8_t>(sticker)); });
                 ++stuckHere;
             }
             PressKey(VK_NEXT);
@@ -124,11 +120,10 @@ TEST_F(CrashCampaign, KilledAtRandomPointsTheAlbumReopensWithEveryFinishedStick)
         SCOPED_TRACE("run " + std::to_string(run));
         const std::string reports =
             InChild([this](int pipe) { Session(pipe); }, std::chrono::microseconds(when(random)));
-        for (size_t at = 0; at + 5 <= reports.size(); at += 5) {
-            int32_t sticker = 0;
-            std::memcpy(&sticker, reports.data() + at + 1, sizeof sticker);
-            if (reports[at] == kClearing) finished.clear();
-            if (reports[at] == kStuck) finished.insert(sticker);
+        for (const char report : reports) {
+            const auto what = static_cast<uint8_t>(report);
+            if (what == kClearing) finished.clear();
+            if (what != kClearing) finished.insert(what);
         }
         // The restart: the album starts and is closed at once.
         InChild(

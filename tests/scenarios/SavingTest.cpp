@@ -30,18 +30,17 @@ protected:
 // turns and the parent is told once; once they can be written again, the end of the
 // album writes every sticker.
 TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce) {
-    struct Trouble {
+    const struct {
         const char* what;
         std::optional<rlim_t> room;  // none: the save files are read-only
         const char* reason;
-    };
-    const Trouble troubles[] = {
+    } troubles[] = {
         {"read-only files", std::nullopt, "the folder or its files may not be written"},
         {"disk full", 0, "the disk is full"},
         {"disk full inside a page", 30, "the disk is full"},
         {"disk full inside the record", 500, "the disk is full"},
     };
-    for (const Trouble& trouble : troubles) {
+    for (const auto& trouble : troubles) {
         SCOPED_TRACE(trouble.what);
         std::unique_ptr<FileSizeLimit> limit;
         StartBook();
