@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
+#include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "album/StickerOverPosition.h"
@@ -14,37 +15,6 @@
 #include "catalogue/TileTables.h"
 
 namespace {
-
-std::vector<std::string> AllFileNames() {
-    std::vector<std::string> names = {
-        kStartButtonFile,   kTitlePictureFile,        kTitleBackgroundFile,
-        kTopBottomBarsFile, kLeftRightBarsFile,       kPageLabelsFile,
-        kPageCornersFile,   kStickersLeftCaptionFile, kStickersLeftNumberFile};
-    const auto add = [&names](const auto& table) {
-        names.insert(names.end(), table.begin(), table.end());
-    };
-    add(StickerButtonFiles);
-    add(StickerPictureFiles);
-    add(SheetButtonFiles);
-    add(CommandButtonFiles);
-    add(PageBackgroundFiles);
-    add(PageSaveFiles);
-    return names;
-}
-
-struct PictureSize {
-    int32_t width, height;
-};
-
-void ExpectTilesInside(const TiledBitmapInfo& info, PictureSize size) {
-    ASSERT_NE(info.tiles, nullptr) << info.fileName;
-    for (int32_t k = 0; k < info.tileCount; ++k) {
-        const TileRect& tile = info.tiles[k];
-        EXPECT_TRUE(tile.x >= 0 && tile.y >= 0 && tile.width >= 0 && tile.height >= 0 &&
-                    tile.x + tile.width <= size.width && tile.y + tile.height <= size.height)
-            << info.fileName << " tile " << k;
-    }
-}
 
 bool Overlap(const ButtonRow& a, const ButtonRow& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
@@ -86,7 +56,15 @@ TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
 }
 
 TEST(StickerCatalogueTest, EveryNameIsUniqueAndLivesInItsFolder) {
-    const std::vector<std::string> names = AllFileNames();
+    std::vector<std::string> names = {
+        kStartButtonFile,   kTitlePictureFile,        kTitleBackgroundFile,
+        kTopBottomBarsFile, kLeftRightBarsFile,       kPageLabelsFile,
+        kPageCornersFile,   kStickersLeftCaptionFile, kStickersLeftNumberFile};
+    using Names = std::span<const char* const>;
+    for (Names table :
+         {Names(StickerButtonFiles), Names(StickerPictureFiles), Names(SheetButtonFiles),
+          Names(CommandButtonFiles), Names(PageBackgroundFiles), Names(PageSaveFiles)})
+        names.insert(names.end(), table.begin(), table.end());
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
     for (const std::string& name : names) {
         const bool picture = name.starts_with("\\data003\\") && name.ends_with(".dat");
@@ -164,23 +142,31 @@ TEST(TileTableTest, NumberStripShowsEachCountOnItsOwnFaceAndEveryTileLiesInItsPi
     EXPECT_EQ(faces.size(), 220u) << "no two drawn counts share a face";
     EXPECT_EQ(*faces.rbegin(), 219);
 
-    // Every tile lies inside its picture.
+    // Every tile lies inside its picture (width, height).
     FillStartButtonInfo();
     FillPlayingButtonInfos();
-    ExpectTilesInside(StartButtonInfo, {124, 100});
-    const PictureSize commandSizes[] = {{128, 100}, {64, 120}, {190, 68},
-                                        {64, 120},  {64, 120}, {64, 120}};
-    for (size_t i = 0; i < CommandButtonInfos.size(); ++i)
-        ExpectTilesInside(CommandButtonInfos[i], commandSizes[i]);
-    for (const TiledBitmapInfo& sheet : SheetButtonInfos) ExpectTilesInside(sheet, {60, 130});
-    for (const TiledBitmapInfo& sticker : StickerButtonInfos) ExpectTilesInside(sticker, {300, 60});
-    ExpectTilesInside(kTitlePictureInfo, {460, 468});
-    ExpectTilesInside(kTitleBackgroundInfo, {460, 468});
-    ExpectTilesInside(kTopBottomBarsInfo, {kScreenWidth, 2 * kPageTop});
-    ExpectTilesInside(kLeftRightBarsInfo, {2 * kPageLeft, kPageHeight});
-    ExpectTilesInside(kPageLabelsInfo, {196, 26 * 40});
-    ExpectTilesInside(kStickersLeftCaptionInfo, {190, 5 * 24});
-    ExpectTilesInside(kStickersLeftNumberInfo, {30, 220 * 24});
+    std::vector<std::tuple<const TiledBitmapInfo&, int32_t, int32_t>> pictures = {
+        {StartButtonInfo, 124, 100},
+        {CommandButtonInfos[0], 128, 100},
+        {CommandButtonInfos[2], 190, 68},
+        {kTitlePictureInfo, 460, 468},
+        {kTitleBackgroundInfo, 460, 468},
+        {kTopBottomBarsInfo, kScreenWidth, 2 * kPageTop},
+        {kLeftRightBarsInfo, 2 * kPageLeft, kPageHeight},
+        {kPageLabelsInfo, 196, 26 * 40},
+        {kStickersLeftCaptionInfo, 190, 5 * 24},
+        {kStickersLeftNumberInfo, 30, 220 * 24}};
+    for (size_t i : {1u, 3u, 4u, 5u}) pictures.emplace_back(CommandButtonInfos[i], 64, 120);
+    for (const TiledBitmapInfo& sheet : SheetButtonInfos) pictures.emplace_back(sheet, 60, 130);
+    for (const TiledBitmapInfo& sticker : StickerButtonInfos)
+        pictures.emplace_back(sticker, 300, 60);
+    for (const auto& [info, width, height] : pictures) {
+        ASSERT_NE(info.tiles, nullptr) << info.fileName;
+        for (const TileRect& tile : std::span(info.tiles, static_cast<size_t>(info.tileCount)))
+            EXPECT_TRUE(tile.x >= 0 && tile.y >= 0 && tile.width >= 0 && tile.height >= 0 &&
+                        tile.x + tile.width <= width && tile.y + tile.height <= height)
+                << info.fileName << " tile " << &tile - info.tiles;
+    }
     EXPECT_EQ(kPageLabelsInfo.tiles[kEmptyPageLabelTile], (TileRect{0, 0, 0, 0}));
     EXPECT_EQ(kPageLabelsInfo.tiles[0], (TileRect{0, 40, 196, 40}));
 }
@@ -189,7 +175,6 @@ TEST(ButtonLayoutTest, ButtonsAreInIdOrderOnScreenAndClearOfEachOtherAndThePage)
     std::vector<ButtonRow> rows(CommandButtonRows.begin(), CommandButtonRows.end());
     rows.insert(rows.end(), SheetButtonRows.begin(), SheetButtonRows.end());
     rows.insert(rows.end(), StickerButtonRows.begin(), StickerButtonRows.end());
-    ASSERT_EQ(rows.size(), 6u + 8u + 28u);
     const ButtonRow page{nullptr, 0, 0, kPageLeft, kPageTop, kPageWidth, kPageHeight};
     for (size_t i = 0; i < rows.size(); ++i) {
         const ButtonRow& row = rows[i];

@@ -110,9 +110,10 @@ void AlbumScenario::StartBook() {
     Then([] {});
 }
 
-void AlbumScenario::CloseAlbum() {
+int AlbumScenario::RunAndCloseAlbum() {
     machine.Close();
     PressKey(VK_RETURN);
+    return RunAlbum();
 }
 
 void AlbumScenario::RightClick() {

@@ -37,8 +37,9 @@ protected:
     // Runs `step` once the album has drawn everything due, as its idle loop would.
     void Then(std::function<void()> step);
     void StartBook();
-    // The window's close, then Quit on the ending screen.
-    void CloseAlbum();
+    // Runs the album through the steps scripted so far, then the window's close and Quit
+    // on the ending screen.
+    int RunAndCloseAlbum();
     void ChooseSheetOf(int32_t stickerIndex) {
         ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);
     }

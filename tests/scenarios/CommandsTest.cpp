@@ -27,8 +27,7 @@ TEST_F(Commands, ClearAllIsRefusedWithNothingStuckAndNoOrEscapeChangeNothing) {
         EXPECT_EQ(StateOfSticker(), SU_USED);
         EXPECT_EQ(SoundsPlayed().back(), "StickWAVE") << "no clear sound";
     });
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{sticker});
 }
 
@@ -43,8 +42,7 @@ TEST_F(Commands, APrintedPageIsThePageOnScreenFramed) {
     PressKey(VK_PRIOR);
     Stick(onLastPage, true);
     PressKey('P');
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     ASSERT_EQ(machine.PrintedPages().size(), 1u);
     EXPECT_TRUE(machine.LastPrintAskedLandscape());
     const Surface& paper = machine.PrintedPages()[0];
@@ -104,8 +102,7 @@ TEST_F(Commands, KeysPressTheirButtonsEndACarryFirstAndTurnPagesRoundTheBook) {
                 << page;
         });
     }
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     EXPECT_TRUE(log.Contains("IDM_INFO "));
 }
 
@@ -137,6 +134,5 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
         Then([button] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "button " << button; });
         RightClick();
     }
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
 }

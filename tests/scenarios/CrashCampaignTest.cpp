@@ -67,8 +67,7 @@ protected:
             PressKey('C');
             PressKey(VK_RETURN);
         }
-        CloseAlbum();
-        RunAlbum();
+        RunAndCloseAlbum();
     }
 
     // Runs `work` in a child process, kills it after `killAfter` (never: it runs to its
@@ -126,12 +125,7 @@ TEST_F(CrashCampaign, KilledAtRandomPointsTheAlbumReopensWithEveryFinishedStick)
             if (what != kClearing) finished.insert(what);
         }
         // The restart: the album starts and is closed at once.
-        InChild(
-            [this](int) {
-                CloseAlbum();
-                RunAlbum();
-            },
-            std::nullopt);
+        InChild([this](int) { RunAndCloseAlbum(); }, std::nullopt);
         const std::set<int32_t> onPages = StickersOnPages();
         const std::vector<int32_t> record = StickersInRecord();
         EXPECT_EQ(std::set<int32_t>(record.begin(), record.end()), onPages);

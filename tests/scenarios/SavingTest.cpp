@@ -67,8 +67,7 @@ TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce
             limit.reset();
             SetSaveFilesWritable(true);
         });
-        CloseAlbum();
-        EXPECT_EQ(RunAlbum(), 0);
+        EXPECT_EQ(RunAndCloseAlbum(), 0);
         EXPECT_EQ(machine.MessageBoxesShown().size(), 1u);
         ExpectSaved({first, second});
 
@@ -112,7 +111,6 @@ TEST_F(Saving, AnAlbumFolderHeldByACopyOnAnotherScreenIsRefused) {
 
     CloseHandle(held);
     ResetMachine();
-    CloseAlbum();
-    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_EQ(RunAndCloseAlbum(), 0);
     EXPECT_TRUE(fs::exists(FileIn("save003/page00.sav"))) << "a free folder is taken";
 }

@@ -82,8 +82,7 @@ TEST_F(StartAndClose, TheMusicFollowsActivationAndTheTitleStartsOnEnterOrSpaceOn
     });
     PressKey(VK_RETURN);
     Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying) << "Enter: nothing"; });
-    CloseAlbum();
-    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_EQ(RunAndCloseAlbum(), 0);
     EXPECT_EQ(multimedia.RunningTimers(), 0u);
     ASSERT_FALSE(multimedia.MidiRecords().empty());
     EXPECT_EQ(multimedia.MidiRecords().back().action, HeadlessMultimedia::MidiAction::Close);

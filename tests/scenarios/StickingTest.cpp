@@ -18,8 +18,7 @@ protected:
         return ScreenBlock(RECT{b.x, b.y, b.x + b.width, b.y + b.height});
     }
     void RestartOnItsSheet() {
-        CloseAlbum();
-        RunAlbum();
+        RunAndCloseAlbum();
         ResetMachine();
         StartOnItsSheet();
     }
@@ -57,8 +56,7 @@ TEST_F(Sticking, APickedStickerPeelsShowsTheHintOnceAndIsThrownAwayFarFromItsHom
     PickSticker(sticker);
     DropStickerAt(sticker, HomeOf(sticker));
     Then([this] { EXPECT_TRUE(Used()); });
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     EXPECT_EQ(SoundsPlayed(),
               (std::vector<std::string>{"PeelWAVE", "PeelWAVE", "PeelWAVE", "StickWAVE"}));
 }
@@ -92,6 +90,5 @@ TEST_F(Sticking, DroppedNearItsHomeTheStickerSnapsOnCountsAsUsedAndStays) {
     });
     RestartOnItsSheet();
     Then([&] { EXPECT_TRUE(ShowsAtHome(sticker)) << "after a restart"; });
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
 }

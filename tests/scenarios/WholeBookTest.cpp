@@ -55,8 +55,7 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
         EXPECT_EQ(Counter(), CaptionTile(4)) << "the all-stuck picture";
         EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), 0) << "round the whole book";
     });
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     for (int32_t page = 0; page < kNumberOfPages; ++page)
         EXPECT_EQ(StickersInPageFile(page), StickersOf(page)) << page;
 
@@ -77,8 +76,7 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
         EXPECT_EQ(Counter(), CaptionTile(0));
         ExpectShown({});
     });
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     EXPECT_EQ(FileBytes(PageFileName(0)).size(), 16u);
 }
 
@@ -107,8 +105,7 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
         });
         ClickButton(kNextPageButton);
     }
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     EXPECT_EQ(FileBytes("save003/page00.sav"), record) << "the counter is unchanged";
     EXPECT_EQ(FileBytes("save003/page02.sav"), farm);
     EXPECT_EQ(FileBytes("save003/page14.sav"), sea);
