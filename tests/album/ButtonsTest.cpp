@@ -150,15 +150,12 @@ TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceU
     EXPECT_NE(StickerButtonSubclass::Find(Sticker(3).window)->GetTracking(), 0);
     Move(Inside(Sticker(3), 20, 20));
     EXPECT_EQ(MouseState(3), ButtonSubclass::kMouseOver);
-
     Pick(3);
     EXPECT_EQ(g_commands, std::vector<int>{IDM_STICKER1 + 3});
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
-
     Move(POINT{500, 400});
     EXPECT_EQ(MouseState(3), ButtonSubclass::kMouseAway);
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
-
     phase.ReleaseStickerButton();
     Run();
     EXPECT_EQ(phase.GetStkrBtnPressed(), kNoButton);

@@ -37,6 +37,7 @@ protected:
     }
 
     AlbumFolder album;
+    const std::string recordPath = CFileManager::BaseDirectory() + "\\save003\\page00.sav";
     LogCapture capture;
     HeadlessBackend& machine = HeadlessBackend::Instance();
     StickersUsed record;
@@ -47,26 +48,22 @@ TEST_F(StickersUsedTest, FirstRunCreatesAnEmptyRecordAndEmptyPages) {
     const Bytes head = {2,   0,   0,   0,   'T', 'V', 8,   0, 0, 0, 'Q',
                         'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
     EXPECT_EQ(album.Record(), Concat({head, Bytes(896, 0)}));
-    EXPECT_TRUE(
-        album.EveryPageIs({8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0}));
-    const std::string path = CFileManager::BaseDirectory() + "\\save003\\page00.sav";
+    const Bytes emptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
+    for (int32_t page = 0; page < kNumberOfPages; ++page)
+        EXPECT_EQ(album.Page(page), emptyPage) << page;
     EXPECT_TRUE(capture.Contains(
         "StickersUsed::ReadStickersUsed: catch: DeSerializer::DeSerializer: unable to open: " +
-        path));
+        recordPath));
 }
 
 TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
-    const int32_t sheet2Sticker4 = StickerIndexFromCommands(1009, 1019);
-    ASSERT_EQ(sheet2Sticker4, 60);
-    album.WritePage(0, AlbumFolder::PageWith({sheet2Sticker4}));
-    record.SetStickerUsed(sheet2Sticker4);
-    record.SetStickerUsed(sheet2Sticker4);
+    album.WritePage(0, AlbumFolder::PageWith({60}));
+    record.SetStickerUsed(60);
+    record.SetStickerUsed(60);
     EXPECT_EQ(record.GetStickersLeft(), 223) << "stuck twice, counted once";
-
     Bytes expected = AlbumFolder::RecordOf(UsedOnly({}));
     expected[262] = 1;
-    EXPECT_EQ(album.Record(), expected);
-
+    EXPECT_EQ(album.Record(), expected) << "sticker 60's entry, at byte 22 + 60 * 4";
     record.ResetStickersUsed();
     WriteBytes(album.SaveFile("page00.sav"), expected);
     EXPECT_TRUE(record.ReadStickersUsed());
@@ -75,7 +72,6 @@ TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
     EXPECT_EQ(album.Record(), expected) << "a record that agrees with the pages is not rewritten";
     EXPECT_EQ(album.Page(0), AlbumFolder::PageWith({60})) << "a good record leaves the pages alone";
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
-
     EXPECT_TRUE(record.ResetStickersUsed());
     EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(UsedOnly({})));
     EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
@@ -99,14 +95,12 @@ TEST_F(StickersUsedTest, ARecordThatDisagreesWithThePagesIsRepairedAndSaved) {
 TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) {
     const Bytes good = AlbumFolder::RecordOf(UsedOnly({0, 84}));
     const std::string longForeignText(3000, 'Z');
-    struct BadRecord {
+    const struct {
         const char* what;
         std::optional<Bytes> bytes;  // none: the record is deleted
         std::string logged;
-    };
-    const std::string path = CFileManager::BaseDirectory() + "\\save003\\page00.sav";
-    const std::vector<BadRecord> cases = {
-        {"deleted", std::nullopt, "DeSerializer::DeSerializer: unable to open: " + path},
+    } cases[] = {
+        {"deleted", std::nullopt, "DeSerializer::DeSerializer: unable to open: " + recordPath},
         {"cut to 10 bytes", Bytes(good.begin(), good.begin() + 10),
          "StickersUsed::ReadStickersUsed: VERSION_TEXT is wrong: "},
         {"foreign", Concat({StringBytes("MZ"), Bytes(900, 7)}),
@@ -129,8 +123,7 @@ TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) 
     pages[1] = AlbumFolder::PageWith({100});
     pages.back() = AlbumFolder::PageWith({223});
     const std::vector<int32_t> stuck = UsedOnly({0, 27, 100, 223});
-
-    for (const BadRecord& bad : cases) {
+    for (const auto& bad : cases) {
         SCOPED_TRACE(bad.what);
         capture.Clear();
         record.ResetStickersUsed();
@@ -139,7 +132,6 @@ TEST_F(StickersUsedTest, EveryBadRecordIsRebuiltFromThePagesWhichStayUntouched) 
             album.WritePage(page, pages[static_cast<size_t>(page)]);
         std::filesystem::remove(album.SaveFile("page00.sav"));
         if (bad.bytes) WriteBytes(album.SaveFile("page00.sav"), *bad.bytes);
-
         EXPECT_FALSE(record.ReadStickersUsed());
         for (int32_t page = 0; page < kNumberOfPages; ++page)
             EXPECT_EQ(album.Page(page), pages[static_cast<size_t>(page)]);
@@ -158,19 +150,16 @@ TEST_F(StickersUsedTest, ARecordOneEntryShortOrWithAnEntryOfTwoIsTakenAsItStands
     const Bytes full = AlbumFolder::RecordOf(UsedOnly({0, 222, 223}));
     album.WritePage(0, AlbumFolder::PageWith({0, 222}));
     WriteBytes(album.SaveFile("page00.sav"), Bytes(full.begin(), full.end() - 4));
-
     EXPECT_TRUE(record.ReadStickersUsed());
     EXPECT_EQ(Entries(), UsedOnly({0, 222}));
     EXPECT_EQ(record.GetStickersLeft(), 222);
     EXPECT_FALSE(capture.Contains("rebuilt"));
-
     // An entry of two is reported and counts as used.
     record.ResetStickersUsed();
     std::vector<int32_t> entries = UsedOnly({});
     entries[7] = 2;
     album.WritePage(0, AlbumFolder::PageWith({7}));
     WriteBytes(album.SaveFile("page00.sav"), AlbumFolder::RecordOf(entries));
-
     EXPECT_TRUE(record.ReadStickersUsed());
     const auto boxes = machine.MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 1u);
@@ -178,7 +167,6 @@ TEST_F(StickersUsedTest, ARecordOneEntryShortOrWithAnEntryOfTwoIsTakenAsItStands
               std::string::npos);
     EXPECT_NE(record.GetStickerUsed(7), SU_NOT_USED);
     EXPECT_EQ(record.GetStickersLeft(), 223) << "the counter agrees with the sticker's used face";
-
     record.SetStickerUsed(8);
     EXPECT_EQ(album.Record(), AlbumFolder::RecordOf(UsedOnly({7, 8})));
 }
@@ -187,7 +175,6 @@ TEST_F(StickersUsedTest, BadIndexesChangeNothingAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(record.GetStickerUsed(NUMBEROFSTICKERGRAPHICS), -1);
     EXPECT_EQ(record.GetStickerUsed(-1), -1);
     record.SetStickerUsed(NUMBEROFSTICKERGRAPHICS);
-
     EXPECT_EQ(machine.MessageBoxesShown().size(), 3u) << "each one reported";
     EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
     EXPECT_FALSE(std::filesystem::exists(album.SaveFile("page00.sav"))) << "nothing was saved";
@@ -201,7 +188,6 @@ TEST_F(StickersUsedTest, BadIndexesChangeNothingAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(record.GetStickerUsed(2), SU_USED);
     EXPECT_EQ(album.Record(), saved);
     EXPECT_TRUE(capture.Contains("catch: Serializer::Serializer: couldn't open file"));
-
     std::filesystem::remove_all(album.folder.Path() / "save003");
     EXPECT_FALSE(record.WriteStickersUsed());
 }
