@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -68,9 +67,8 @@ TempDirectory& AlbumScenario::FreshFolder() {
     // Links to every generated file, so that a test may take one away.
     const fs::path album = QUILLORY_ALBUM_DIR;
     fs::create_directory(shared.Path() / "data003");
-    for (const auto& entry : fs::directory_iterator(album / "data003")) {
+    for (const auto& entry : fs::directory_iterator(album / "data003"))
         fs::create_symlink(entry.path(), shared.Path() / "data003" / entry.path().filename());
-    }
     fs::create_symlink(album / MidiManager::kSongFile, shared.Path() / MidiManager::kSongFile);
     return shared;
 }
@@ -219,17 +217,10 @@ std::vector<uint32_t> AlbumScenario::ScreenBlock(RECT area) const {
     return pixels;
 }
 
-std::string AlbumScenario::PageFileName(int32_t pageIndex) {
-    std::string name = PageSaveFiles[static_cast<size_t>(pageIndex)] + 1;
-    std::replace(name.begin(), name.end(), '\\', '/');
-    return name;
-}
-
 std::vector<int32_t> AlbumScenario::StickersInPageFile(int32_t pageIndex) {
-    std::string fullPath;
-    CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
     std::vector<PageFileRecord> records;
-    PageFile::Read(fullPath, records);
+    PageFile::Read(CFileManager::BaseDirectory() + PageSaveFiles[static_cast<size_t>(pageIndex)],
+                   records);
     std::vector<int32_t> stickers;
     for (const PageFileRecord& record : records) stickers.push_back(record.spriteIndex);
     return stickers;

@@ -13,6 +13,8 @@
 
 #include "app/WinMain.h"
 #include "catalogue/ButtonLayout.h"
+#include "catalogue/PageTable.h"
+#include "platform/Kernel.h"
 #include "platform/User.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessMultimedia.h"
@@ -62,8 +64,6 @@ protected:
     // The screen colours of a block of a picture file, and of the screen.
     static std::vector<uint32_t> PictureBlock(const char* file, RECT area);
     std::vector<uint32_t> ScreenBlock(RECT area) const;
-    // Relative to the album's folder.
-    static std::string PageFileName(int32_t pageIndex);
     // The stickers a page file holds, bottom-most first, and those the record marks used.
     static std::vector<int32_t> StickersInPageFile(int32_t pageIndex);
     std::vector<int32_t> StickersInRecord() const;
@@ -75,6 +75,9 @@ protected:
     }
     std::string FileIn(const std::string& name) const { return folder / name; }
     Bytes FileBytes(const std::string& name) const { return ReadBytes(folder / name); }
+    Bytes PageFileBytes(int32_t pageIndex) const {
+        return FileBytes(ToHostPath(PageSaveFiles[static_cast<size_t>(pageIndex)] + 1));
+    }
 
     HeadlessBackend& machine = HeadlessBackend::Instance();
     HeadlessMultimedia& multimedia = HeadlessMultimedia::Instance();

@@ -89,7 +89,7 @@ TEST_F(StartAndClose, TheMusicFollowsActivationAndTheTitleStartsOnEnterOrSpaceOn
     // A fresh start creates the record, every empty page and the options; the record's and the
     // pages' bytes are the used-sticker record's test.
     EXPECT_EQ(FileBytes("save003/page00.sav").size(), 918u);
-    EXPECT_EQ(FileBytes(PageFileName(kNumberOfPages - 1)).size(), 16u);
+    EXPECT_EQ(PageFileBytes(kNumberOfPages - 1).size(), 16u);
     EXPECT_EQ(FileBytes("options03.dta").size(), 20u);
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }

@@ -70,14 +70,14 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
     Then([this] {
         EXPECT_EQ(SoundsPlayed().back(), "ClearWAVE");
         for (int32_t page = 0; page < kNumberOfPages; ++page)
-            EXPECT_EQ(FileBytes(PageFileName(page)).size(), 16u) << page;
+            EXPECT_EQ(PageFileBytes(page).size(), 16u) << page;
         EXPECT_TRUE(StickersInRecord().empty());
         EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS);
         EXPECT_EQ(Counter(), CaptionTile(0));
         ExpectShown({});
     });
     RunAndCloseAlbum();
-    EXPECT_EQ(FileBytes(PageFileName(0)).size(), 16u);
+    EXPECT_EQ(PageFileBytes(0).size(), 16u);
 }
 
 // The two-page book kept the farm (page number 2) in page02.sav, the sea (page number
