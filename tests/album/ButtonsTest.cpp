@@ -143,7 +143,8 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
     EXPECT_EQ(StickerButtons().GetSubclass(0).GetWindow(), nullptr);
 }
 
-TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceUntilReleased) {
+TEST_F(PlayingButtonsTest,
+       StickerButtonsFollowThePointerHoldPickedAndUsedFacesAndADragOffIsNoClick) {
     Move(Inside(Sticker(3)));
     EXPECT_EQ(FaceOf(3), TileColour(3, 1));
     // Moves within the button after the leave request change nothing.
@@ -160,15 +161,12 @@ TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceU
     Run();
     EXPECT_EQ(phase.GetStkrBtnPressed(), kNoButton);
     EXPECT_EQ(FaceOf(3), TileColour(3, 0));
-}
-
-TEST_F(PlayingButtonsTest, AStuckStickerKeepsItsUsedFaceAndAPressDraggedOffIsNoClick) {
+    // A stuck sticker keeps its used face whatever the mouse does.
     Pick(5);
     GetStickersUsed()->SetStickerUsed(5);
     phase.ReleaseStickerButton();
     Run();
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
-    // Whatever the mouse does now, the used face stays.
     Press(Inside(Sticker(5)));
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
     machine.ReleaseButton(Inside(Sticker(5)));

@@ -118,14 +118,12 @@ TEST(TileTableTest, NumberStripShowsEachCountOnItsOwnFaceAndEveryTileLiesInItsPi
     EXPECT_EQ(tiles[222], (TileRect{0, 24, 30, 24}));
     EXPECT_EQ(tiles[100], (TileRect{0, 2952, 30, 24}));
     EXPECT_EQ(tiles[2], (TileRect{0, 219 * 24, 30, 24})) << "2 is the bottom face";
-
     std::set<int32_t> faces;
     for (int32_t count = 2; count <= 223; ++count) {
         if (count != 9 && count != 99) faces.insert(tiles[static_cast<size_t>(count)].y / 24);
     }
     EXPECT_EQ(faces.size(), 220u) << "no two drawn counts share a face";
     EXPECT_EQ(*faces.rbegin(), 219);
-
     // Every tile lies inside its picture (width, height).
     FillStartButtonInfo();
     FillPlayingButtonInfos();

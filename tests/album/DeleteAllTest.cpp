@@ -18,9 +18,7 @@ TEST(DeleteAllTest, EveryWritablePageIsEmptiedAndTheRecordIsLeftAlone) {
     album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWith({84}));
     const Bytes record = AlbumFolder::RecordOf({1, 0, 1});
     WriteBytes(album.SaveFile("page00.sav"), record);
-
     DeleteAll().ClearPageFiles();
-
     const Bytes emptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
     for (int32_t page = 0; page < kNumberOfPages; ++page)
         EXPECT_EQ(album.Page(page), page == 1 ? AlbumFolder::PageWith({84}) : emptyPage) << page;

@@ -53,7 +53,6 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackgr
         background.SetTiledInfo(&kTitleBackgroundInfo);
         ASSERT_TRUE(title.Load(nullptr));
         ASSERT_TRUE(background.Load(nullptr));
-
         const Surface fast = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, title); });
         const Surface literal =
             Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });

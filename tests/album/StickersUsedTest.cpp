@@ -178,7 +178,6 @@ TEST_F(StickersUsedTest, BadIndexesChangeNothingAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(machine.MessageBoxesShown().size(), 3u) << "each one reported";
     EXPECT_EQ(record.GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
     EXPECT_FALSE(std::filesystem::exists(album.SaveFile("page00.sav"))) << "nothing was saved";
-
     // A failed save keeps the old file and the change in memory.
     record.SetStickerUsed(1);
     const Bytes saved = album.Record();

@@ -2,9 +2,7 @@
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/PageTable.h"
 #include "catalogue/StickerNumbering.h"
-#include "platform/Kernel.h"
 #include "scene/AnimDoc.h"
 #include "tests/scenarios/AlbumScenario.h"
 

@@ -18,7 +18,6 @@
 #include <set>
 #include <thread>
 
-#include "catalogue/PageTable.h"
 #include "tests/scenarios/AlbumScenario.h"
 
 namespace {
@@ -111,7 +110,6 @@ TEST_F(CrashCampaign, KilledAtRandomPointsTheAlbumReopensWithEveryFinishedStick)
     const auto session = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
     std::uniform_int_distribution<int64_t> when(0, session.count());
-
     std::set<int32_t> finished;
     const char* runsAsked = std::getenv("QUILLORY_CRASH_RUNS");
     const int runs = runsAsked != nullptr ? std::atoi(runsAsked) : kRunsInCi;

@@ -2,7 +2,6 @@
 #include <memory>
 #include <optional>
 
-#include "platform/Kernel.h"
 #include "scene/ChildWindow.h"
 #include "tests/scenarios/AlbumScenario.h"
 #include "tests/support/FileSizeLimit.h"
@@ -15,10 +14,9 @@ protected:
     const int32_t second = StickersOf(0)[1];
 
     void SetSaveFilesWritable(bool writable) const {
-        for (const auto& entry : fs::directory_iterator(folder.Path() / "save003")) {
+        for (const auto& entry : fs::directory_iterator(folder.Path() / "save003"))
             fs::permissions(entry.path(), fs::perms::owner_write,
                             writable ? fs::perm_options::add : fs::perm_options::remove);
-        }
     }
     void ExpectSaved(const std::vector<int32_t>& stickers) const {
         EXPECT_EQ(StickersInPageFile(0), stickers);
@@ -70,7 +68,6 @@ TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce
         EXPECT_EQ(RunAndCloseAlbum(), 0);
         EXPECT_EQ(machine.MessageBoxesShown().size(), 1u);
         ExpectSaved({first, second});
-
         ResetMachine();
         fs::remove_all(folder.Path() / "save003");
         fs::remove(FileIn("options03.dta"));
@@ -87,7 +84,6 @@ TEST_F(Saving, TheEndOfTheSessionSavesAtOnceWithoutTheEndingScreen) {
     ExpectSaved({first});  // the carried sticker was not stuck
     EXPECT_TRUE(log.Contains("WM_ENDSESSION: saving and ending"));
     EXPECT_EQ(PageWindow(), nullptr) << "the page window outlived the main window";
-
     // In the middle of Clear All's question, nothing is cleared.
     ResetMachine();
     StartBook();
@@ -108,7 +104,6 @@ TEST_F(Saving, AnAlbumFolderHeldByACopyOnAnotherScreenIsRefused) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Quillory 3 is already open on another screen");
     EXPECT_FALSE(fs::exists(FileIn("save003"))) << "no window, nothing written";
-
     CloseHandle(held);
     ResetMachine();
     EXPECT_EQ(RunAndCloseAlbum(), 0);

@@ -10,7 +10,6 @@
 #include "album/TitlePhase.h"
 #include "app/WM_Messages.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/PageTable.h"
 #include "tests/scenarios/AlbumScenario.h"
 
 namespace fs = std::filesystem;

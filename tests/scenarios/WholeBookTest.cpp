@@ -4,7 +4,6 @@
 #include "album/AlbumView.h"
 #include "album/StickersUsed.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/PageTable.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimDocCorners.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -58,7 +57,6 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
     RunAndCloseAlbum();
     for (int32_t page = 0; page < kNumberOfPages; ++page)
         EXPECT_EQ(StickersInPageFile(page), StickersOf(page)) << page;
-
     ResetMachine();
     StartBook();
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
@@ -94,7 +92,6 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
     WriteBytes(FileIn("save003/page00.sav"), record);
     WriteBytes(FileIn("save003/page02.sav"), farm);
     WriteBytes(FileIn("save003/page14.sav"), sea);
-
     StartBook();
     Then([] { EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 3); });
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
