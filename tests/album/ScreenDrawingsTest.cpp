@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
+#include <utility>
 
 #include "album/PlayingPhase.h"
 #include "album/ScreenDrawings.h"
@@ -39,8 +39,7 @@ protected:
 // Title pictures of a few sizes: a background tile that the picture holds at least 8 x 8
 // of, and ones that hold less, all give the pixels of the tile-by-tile definition.
 TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackground) {
-    const std::array<std::pair<int32_t, int32_t>, 4> backgroundSizes = {
-        {{21, 13}, {8, 8}, {6, 30}, {40, 7}}};
+    const std::pair<int32_t, int32_t> backgroundSizes[] = {{21, 13}, {8, 8}, {6, 30}, {40, 7}};
     std::filesystem::create_directory(album.folder.Path() / "data003");
     WriteBytes(album.folder / "data003/m0005.dat", Picture24(30, 20, PatternColour));
     for (const auto& [width, height] : backgroundSizes) {
@@ -56,10 +55,9 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackgr
         const Surface fast = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, title); });
         const Surface literal =
             Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });
-        for (LONG y = 0; y < kScreenHeight; ++y) {
+        for (LONG y = 0; y < kScreenHeight; ++y)
             for (LONG x = 0; x < kScreenWidth; ++x)
                 ASSERT_EQ(fast.Pixel(x, y), literal.Pixel(x, y)) << x << "," << y;
-        }
         EXPECT_EQ(At(fast, 282, 150), PatternColour(0, 0));
         EXPECT_EQ(At(fast, 282 + 29, 150 + 19), PatternColour(29, 19));
     }
@@ -95,9 +93,8 @@ protected:
     static COLORREF NumberColour(int32_t stickersLeft) {
         const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)];
         // Where faces share a row, the picture holds the colour of the last of them.
-        for (int32_t t = NUMBEROFSTICKERGRAPHICS; t >= 0; --t) {
+        for (int32_t t = NUMBEROFSTICKERGRAPHICS; t >= 0; --t)
             if (StickersLeftNumberTiles[static_cast<size_t>(t)] == face) return TileColour(2, t);
-        }
         return 0;
     }
 
@@ -134,9 +131,8 @@ TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNoth
 
 class FixedPage : public PageOnShow {
 public:
-    int32_t GetCurrentPage() const override { return page; }
+    int32_t GetCurrentPage() const override { return 1; }
     void PaintPage() override { ++paints; }
-    int32_t page = 0;
     int paints = 0;
 };
 
@@ -150,7 +146,6 @@ TEST_F(ScreenDrawingsTest, ThePlayingScreenPaintsItsFrameTheLabelAndThePage) {
     FixedPage page;
     phase.SetPageOnShow(&page);
     phase.Load(nullptr);
-    page.page = 1;
     const Surface frame = Drawn([&](HDC dc) { phase.Paint(dc); });
     EXPECT_EQ(page.paints, 1);
     EXPECT_EQ(At(frame, 0, 0), TileColour(4, 0));

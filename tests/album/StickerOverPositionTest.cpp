@@ -32,9 +32,7 @@ protected:
         sticker->MoveTo(HomeOf(stickerIndex).x + dx, HomeOf(stickerIndex).y + dy);
         return sticker;
     }
-
     bool Drop() { return StickerOverPosition().IsOverPosition(); }
-
     std::string OnlyAssertion() const {
         const auto boxes = machine.MessageBoxesShown();
         return boxes.size() == 1 ? boxes[0].text : "";

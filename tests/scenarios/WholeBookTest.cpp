@@ -15,9 +15,8 @@ const ButtonRow& kNextPageButton = CommandButtonRows[5];
 // A page file of the given records: sticker, x, y, priority, flipped.
 Bytes PageFileOf(const std::vector<std::vector<int32_t>>& records) {
     Bytes page = Concat({StringBytes("QUILRY03"), LongBytes(768)});
-    for (const auto& record : records) {
+    for (const auto& record : records)
         for (int32_t value : record) page = Concat({page, LongBytes(value)});
-    }
     return page;
 }
 
@@ -31,10 +30,9 @@ protected:
     }
     // Each of the stickers shows at its home, below those after it; nothing else is on the page.
     void ExpectShown(const std::vector<int32_t>& stickers) const {
-        for (auto it = stickers.begin(); it != stickers.end(); ++it) {
+        for (auto it = stickers.begin(); it != stickers.end(); ++it)
             EXPECT_TRUE(ShowsAtHome(*it, std::vector<int32_t>(it + 1, stickers.end())))
                 << "sticker " << *it;
-        }
         EXPECT_EQ(GetAlbumDocument().GetSprites().GetCount(),
                   kPageCorners.size() + stickers.size());
     }
