@@ -110,7 +110,7 @@ protected:
     HWND main{};
 };
 
-TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
+TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesToo) {
     for (const auto* rows : {&CommandButtonRows[0], &SheetButtonRows[0], &StickerButtonRows[0]}) {
         EXPECT_EQ(GetParent(rows->window), main);
         EXPECT_EQ(GetDlgCtrlID(rows->window), rows->id);
@@ -141,10 +141,23 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
     StickerButtons().UnsubclassAll();
     EXPECT_EQ(StickerButtonSubclass::Find(Sticker(0).window), nullptr);
     EXPECT_EQ(StickerButtons().GetSubclass(0).GetWindow(), nullptr);
+    // The title's button lives from the title's start to its stop.
+    WriteTiledPicture(TiledBitmapInfo{2, kStartButtonTiles.data(), kStartButtonFile}, 300);
+    TitlePhase& title = GetTitlePhase();
+    SetCurrentPhase(&title);
+    title.Start(main);
+    Run();
+    const HWND start = StartButtonRows[0].window;
+    EXPECT_EQ(FaceOf(StartButtonRows[0]), TileColour(300, 0));
+    EXPECT_NE(StartButtonSubclass::Find(start), nullptr);
+    title.Stop();
+    EXPECT_EQ(StartButtonRows[0].window, nullptr);
+    EXPECT_FALSE(IsWindow(start));
+    EXPECT_EQ(StartButtonSubclass::Find(start), nullptr);
+    EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
 }
 
-TEST_F(PlayingButtonsTest,
-       StickerButtonsFollowThePointerHoldPickedAndUsedFacesAndADragOffIsNoClick) {
+TEST_F(PlayingButtonsTest, StickerButtonsFollowThePointerKeepPickedAndUsedFacesDragOffIsNoClick) {
     Move(Inside(Sticker(3)));
     EXPECT_EQ(FaceOf(3), TileColour(3, 1));
     // Moves within the button after the leave request change nothing.
@@ -183,20 +196,7 @@ TEST_F(PlayingButtonsTest,
     EXPECT_EQ(FaceOf(7), TileColour(7, 0));
 }
 
-TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
-    const int32_t usedOnSheetTwo = kStickersPerSheet + 10;
-    GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
-    phase.SetCurrentSheet(IDM_SHEET1 + 1);
-    for (const ButtonRow& row : StickerButtonRows)
-        for (BOOL state : {TRUE, FALSE, TRUE})
-            SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
-    Run();
-    EXPECT_EQ(FaceOf(0), TileColour(kStickersPerSheet, 0));
-    EXPECT_EQ(FaceOf(27), TileColour(kStickersPerSheet + 27, 0));
-    EXPECT_EQ(FaceOf(10), TileColour(usedOnSheetTwo, 4));
-}
-
-TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsInAndOnlyRealButtonsAreTaken) {
+TEST_F(PlayingButtonsTest, SheetButtonsKnowThePressAndRedrawTheStickersAndOnlyRealOnesAreTaken) {
     const ButtonRow& sheet = SheetButtonRows[2];
     Press(Inside(sheet));
     EXPECT_EQ(phase.GetSheetPressed(), 1);
@@ -209,28 +209,23 @@ TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsInAndOnlyRealButtons
     EXPECT_EQ(phase.GetSheetPressed(), 1);
     Release(Inside(sheet));
     EXPECT_EQ(g_commands, std::vector<int>{sheet.id});
+    // Changing the sheet redraws the stickers of the new sheet.
+    const int32_t usedOnSheetTwo = kStickersPerSheet + 10;
+    GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
+    phase.SetCurrentSheet(IDM_SHEET1 + 1);
+    for (const ButtonRow& row : StickerButtonRows)
+        for (BOOL state : {TRUE, FALSE, TRUE})
+            SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
+    Run();
+    EXPECT_EQ(FaceOf(0), TileColour(kStickersPerSheet, 0));
+    EXPECT_EQ(FaceOf(27), TileColour(kStickersPerSheet + 27, 0));
+    EXPECT_EQ(FaceOf(10), TileColour(usedOnSheetTwo, 4));
     // The last sheet and sticker are taken, the ones past them refused.
     EXPECT_FALSE(phase.SetStkrBtnPressed(IDM_STICKER28 + 1));
     EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET8 + 1));
     EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET1 - 1));
     EXPECT_TRUE(phase.SetStkrBtnPressed(IDM_STICKER28));
     EXPECT_TRUE(phase.SetCurrentSheet(IDM_SHEET8));
-}
-
-TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
-    WriteTiledPicture(TiledBitmapInfo{2, kStartButtonTiles.data(), kStartButtonFile}, 300);
-    TitlePhase& title = GetTitlePhase();
-    SetCurrentPhase(&title);
-    title.Start(main);
-    Run();
-    const HWND start = StartButtonRows[0].window;
-    EXPECT_EQ(FaceOf(StartButtonRows[0]), TileColour(300, 0));
-    EXPECT_NE(StartButtonSubclass::Find(start), nullptr);
-    title.Stop();
-    EXPECT_EQ(StartButtonRows[0].window, nullptr);
-    EXPECT_FALSE(IsWindow(start));
-    EXPECT_EQ(StartButtonSubclass::Find(start), nullptr);
-    EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
 }
 
 // The sheet buttons' draw rules, one request after another on a fresh playing screen
