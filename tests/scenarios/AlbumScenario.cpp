@@ -102,28 +102,6 @@ void AlbumScenario::Then(std::function<void()> step) {
     });
 }
 
-void AlbumScenario::StartBook() {
-    PressKey(VK_RETURN);
-    // The playing screen's first paint, which a child waits for, makes the book playable.
-    Then([] {});
-}
-
-int AlbumScenario::RunAndCloseAlbum() {
-    machine.Close();
-    PressKey(VK_RETURN);
-    return RunAlbum();
-}
-
-void AlbumScenario::RightClick() {
-    machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
-    machine.ReleaseButton(POINT{300, 300}, InputEvent::Button::Right);
-}
-
-void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
-    ClickButton(StickerButtonRows[static_cast<size_t>(stickerIndex % kStickersPerSheet)]);
-    if (hint) PressKey(VK_RETURN);
-}
-
 void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
     const auto picture = PictureOf(stickerIndex);
@@ -131,12 +109,6 @@ void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
                         kPageTop + pageTopLeft.y + picture->GetHeight() / 2};
     machine.MovePointer(pointer);
     machine.Click(pointer);
-}
-
-void AlbumScenario::Stick(int32_t stickerIndex, bool hint) {
-    ChooseSheetOf(stickerIndex);
-    PickSticker(stickerIndex, hint);
-    DropStickerAt(stickerIndex, HomeOf(stickerIndex));
 }
 
 std::vector<int32_t> AlbumScenario::StickersOf(int32_t pageIndex) {

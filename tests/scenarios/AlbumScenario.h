@@ -35,22 +35,41 @@ protected:
         machine.Click(POINT{row.x + row.width / 2, row.y + row.height / 2});
     }
     void PressKey(UINT virtualKey) { machine.PressKey(virtualKey); }
-    void RightClick();
+    void RightClick() {
+        machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
+        machine.ReleaseButton(POINT{300, 300}, InputEvent::Button::Right);
+    }
     // Runs `step` once the album has drawn everything due, as its idle loop would.
     void Then(std::function<void()> step);
-    void StartBook();
+    // Enter on the title; the playing screen's first paint, which a child waits for,
+    // makes the book playable.
+    void StartBook() {
+        PressKey(VK_RETURN);
+        Then([] {});
+    }
     // Runs the album through the steps scripted so far, then the window's close and Quit
     // on the ending screen.
-    int RunAndCloseAlbum();
+    int RunAndCloseAlbum() {
+        machine.Close();
+        PressKey(VK_RETURN);
+        return RunAlbum();
+    }
     void ChooseSheetOf(int32_t stickerIndex) {
         ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);
     }
     // Clicks the sticker's button on the sheet shown; answers the first-pick hint when `hint`.
-    void PickSticker(int32_t stickerIndex, bool hint = false);
+    void PickSticker(int32_t stickerIndex, bool hint = false) {
+        ClickButton(StickerButtonRows[static_cast<size_t>(stickerIndex % kStickersPerSheet)]);
+        if (hint) PressKey(VK_RETURN);
+    }
     // Carries the sticker so that its top-left corner comes to `pageTopLeft` and clicks.
     void DropStickerAt(int32_t stickerIndex, POINT pageTopLeft);
     // Chooses its sheet, picks it and drops it at its home.
-    void Stick(int32_t stickerIndex, bool hint = false);
+    void Stick(int32_t stickerIndex, bool hint = false) {
+        ChooseSheetOf(stickerIndex);
+        PickSticker(stickerIndex, hint);
+        DropStickerAt(stickerIndex, HomeOf(stickerIndex));
+    }
 
     // The stickers whose home is on the page, in sticker order.
     static std::vector<int32_t> StickersOf(int32_t pageIndex);
