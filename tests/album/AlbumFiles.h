@@ -35,10 +35,9 @@ public:
     // A page holding these stickers, in order.
     static Bytes PageWith(const std::vector<int32_t>& stickers) {
         Bytes bytes = EmptyPage();
-        for (int32_t sticker : stickers) {
+        for (int32_t sticker : stickers)
             bytes = Concat({bytes, LongBytes(sticker), LongBytes(594), LongBytes(199),
                             LongBytes(11), LongBytes(0)});
-        }
         return bytes;
     }
     // A record with the given entries, in order; used stickers hold 1.

@@ -26,26 +26,23 @@ bool Overlap(const ButtonRow& a, const ButtonRow& b) {
 // The first and last stickers, both ends of a sheet and stickers whose homes lie off the
 // page's left edge, found by their buttons' commands, with their file names.
 TEST(StickerCatalogueTest, TellingStickersHaveTheirNamesAndHomes) {
-    struct Row {
+    const struct {
         int32_t sheetCommand, stickerCommand, index;
         std::vector<int32_t> home;  // page number, x, y
         std::string fileTail;       // sheet and sticker
-    };
-    const Row rows[] = {{1007, 1015, 0, {22, 536, 439}, "0101.dat"},
-                        {1007, 1042, 27, {}, "0128.dat"},
-                        {1008, 1015, 28, {}, "0201.dat"},
-                        {1008, 1017, 30, {1, -15, 26}, "0203.dat"},
-                        {1010, 1015, 84, {2, 594, 199}, "0401.dat"},
-                        {1010, 1042, 111, {}, "0428.dat"},
-                        {1013, 1041, 194, {3, -10, 76}, "0727.dat"},
-                        {1014, 1042, NUMBEROFSTICKERGRAPHICS - 1, {5, 597, 76}, "0828.dat"}};
-    for (const Row& row : rows) {
+    } rows[] = {{1007, 1015, 0, {22, 536, 439}, "0101.dat"},
+                {1007, 1042, 27, {19, 296, 488}, "0128.dat"},
+                {1008, 1015, 28, {4, 47, 384}, "0201.dat"},
+                {1008, 1017, 30, {1, -15, 26}, "0203.dat"},
+                {1010, 1015, 84, {2, 594, 199}, "0401.dat"},
+                {1010, 1042, 111, {14, 721, 377}, "0428.dat"},
+                {1013, 1041, 194, {3, -10, 76}, "0727.dat"},
+                {1014, 1042, NUMBEROFSTICKERGRAPHICS - 1, {5, 597, 76}, "0828.dat"}};
+    for (const auto& row : rows) {
         const int32_t index = StickerIndexFromCommands(row.sheetCommand, row.stickerCommand);
         EXPECT_EQ(index, row.index) << row.sheetCommand << " " << row.stickerCommand;
         const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(index));
-        if (!row.home.empty()) {
-            EXPECT_EQ((std::vector{home.pageNumber, home.x, home.y}), row.home) << index;
-        }
+        EXPECT_EQ((std::vector{home.pageNumber, home.x, home.y}), row.home) << index;
         EXPECT_EQ(StickerButtonFiles.at(static_cast<size_t>(index)), "\\data003\\b" + row.fileTail);
         EXPECT_EQ(StickerPictureFiles.at(static_cast<size_t>(index)),
                   "\\data003\\s" + row.fileTail);

@@ -11,7 +11,6 @@
 #include "platform/DeviceContext.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/album/ScreenPictures.h"
-#include "tests/gfx/PictureBytes.h"
 #include "tests/support/LogCapture.h"
 
 namespace {

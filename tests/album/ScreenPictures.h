@@ -24,8 +24,7 @@ inline COLORREF TileColour(int32_t picture, int32_t tile) {
 // Writes the descriptor's file, as large as its tiles reach, each tile filled with
 // TileColour(picture, tile).
 inline void WriteTiledPicture(const TiledBitmapInfo& info, int32_t picture) {
-    int32_t width = 1;
-    int32_t height = 1;
+    int32_t width = 1, height = 1;
     for (const TileRect& r : std::span(info.tiles, static_cast<size_t>(info.tileCount))) {
         width = std::max(width, r.x + r.width);
         height = std::max(height, r.y + r.height);

@@ -2,7 +2,6 @@
 // two pages, page turns, and Clear All once the pages are full. After every kill the
 // album starts again, and then the record and the pages agree and every stick that had
 // finished before the kill is on its page.
-//
 // CI runs a few kills; QUILLORY_CRASH_RUNS=200 runs the whole campaign:
 //   QUILLORY_CRASH_RUNS=200 build/tests/scenarios/scenario_tests --gtest_filter='CrashCampaign.*'
 
