@@ -120,11 +120,6 @@ std::vector<int32_t> AlbumScenario::StickersOf(int32_t pageIndex) {
     return stickers;
 }
 
-POINT AlbumScenario::HomeOf(int32_t stickerIndex) {
-    const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
-    return POINT{home.x, home.y};
-}
-
 POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
                                                 const std::vector<int32_t>& above) {
     std::vector<std::unique_ptr<CDIB>> abovePictures;

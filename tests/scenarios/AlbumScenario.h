@@ -14,6 +14,7 @@
 #include "app/WinMain.h"
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
 #include "platform/Kernel.h"
 #include "platform/User.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -73,7 +74,10 @@ protected:
 
     // The stickers whose home is on the page, in sticker order.
     static std::vector<int32_t> StickersOf(int32_t pageIndex);
-    static POINT HomeOf(int32_t stickerIndex);
+    static POINT HomeOf(int32_t stickerIndex) {
+        const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
+        return POINT{home.x, home.y};
+    }
     // A screen point where the sticker, stuck at its home, shows, and its colour there:
     // opaque in its picture, on the page, clear of the page corners and of the stickers
     // `above` it.

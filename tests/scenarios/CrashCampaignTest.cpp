@@ -87,9 +87,8 @@ protected:
         }
         int status = 0;
         waitpid(child, &status, 0);
-        if (!killAfter) {
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-        }
+        EXPECT_TRUE(killAfter || (WIFEXITED(status) && WEXITSTATUS(status) == 0))
+            << "status " << status;
         std::string written;
         char buffer[256];
         for (ssize_t got; (got = read(pipes[0], buffer, sizeof buffer)) > 0;)
