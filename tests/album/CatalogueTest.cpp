@@ -71,11 +71,13 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithoutAndNam
 }
 
 TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
+    std::set<int32_t> pagesWithStickers;
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
         const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(index));
         const int32_t page = StickerOverPosition::GetStickerPageIndex(index);
         ASSERT_TRUE(page >= 0 && page < kNumberOfPages) << index;
         EXPECT_EQ(kAlbumPages[static_cast<size_t>(page)].pageNumber, home.pageNumber) << index;
+        pagesWithStickers.insert(page);
         // A sticker sticks within 19 pixels of its home, so every home must lie
         // less than 20 pixels outside the page.
         EXPECT_TRUE(home.x > -20 && home.x < kPageWidth && home.y > -20 && home.y < kPageHeight)
@@ -83,8 +85,6 @@ TEST(StickerCatalogueTest, EveryHomeIsOnAPageOfTheBookAndCatchableOnIt) {
     }
     for (int32_t notASticker : {-1, NUMBEROFSTICKERGRAPHICS})
         EXPECT_EQ(StickerOverPosition::GetStickerPageIndex(notASticker), kNoPageIndex);
-    std::set<int32_t> pagesWithStickers;
-    for (const StickerHome& home : StickerHomePositions) pagesWithStickers.insert(home.pageNumber);
     EXPECT_EQ(pagesWithStickers.size(), kAlbumPages.size()) << "every page is home to stickers";
 }
 
@@ -116,9 +116,8 @@ TEST(TileTableTest, NumberStripShowsEachCountOnItsOwnFaceAndEveryTileLiesInItsPi
     EXPECT_EQ(tiles[100], (TileRect{0, 2952, 30, 24}));
     EXPECT_EQ(tiles[2], (TileRect{0, 219 * 24, 30, 24})) << "2 is the bottom face";
     std::set<int32_t> faces;
-    for (int32_t count = 2; count <= 223; ++count) {
+    for (int32_t count = 2; count <= 223; ++count)
         if (count != 9 && count != 99) faces.insert(tiles[static_cast<size_t>(count)].y / 24);
-    }
     EXPECT_EQ(faces.size(), 220u) << "no two drawn counts share a face";
     EXPECT_EQ(*faces.rbegin(), 219);
     // Every tile lies inside its picture (width, height).

@@ -41,14 +41,14 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackgr
     const std::pair<int32_t, int32_t> backgroundSizes[] = {{21, 13}, {8, 8}, {6, 30}, {40, 7}};
     std::filesystem::create_directory(album.folder.Path() / "data003");
     WriteBytes(album.folder / "data003/m0005.dat", Picture24(30, 20, PatternColour));
+    TiledBitmap title, background;
+    title.SetTiledInfo(&kTitlePictureInfo);
+    background.SetTiledInfo(&kTitleBackgroundInfo);
     for (const auto& [width, height] : backgroundSizes) {
         SCOPED_TRACE(testing::Message() << width << " x " << height);
         WriteBytes(album.folder / "data003/m0001.dat", Picture24(width, height, [](LONG x, LONG y) {
                        return PatternColour(x + 3, y * 2 + 1);
                    }));
-        TiledBitmap title, background;
-        title.SetTiledInfo(&kTitlePictureInfo);
-        background.SetTiledInfo(&kTitleBackgroundInfo);
         ASSERT_TRUE(title.Load(nullptr));
         ASSERT_TRUE(background.Load(nullptr));
         const Surface fast = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, title); });
@@ -62,8 +62,6 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackgr
     }
     // Without a title the background repeats its top-left block every eight pixels.
     WriteBytes(album.folder / "data003/m0001.dat", Picture24(24, 24, PatternColour));
-    TiledBitmap background;
-    background.SetTiledInfo(&kTitleBackgroundInfo);
     ASSERT_TRUE(background.Load(nullptr));
     const TiledBitmap noTitle;
     const Surface screen = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, noTitle); });

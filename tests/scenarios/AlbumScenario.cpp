@@ -176,14 +176,6 @@ std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
     return pixels;
 }
 
-std::vector<uint32_t> AlbumScenario::ScreenBlock(RECT area) const {
-    std::vector<uint32_t> pixels;
-    for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x)
-            pixels.push_back(machine.ScreenPixels().Pixel(x, y));
-    return pixels;
-}
-
 std::vector<int32_t> AlbumScenario::StickersInPageFile(int32_t pageIndex) {
     std::vector<PageFileRecord> records;
     PageFile::Read(CFileManager::BaseDirectory() + PageSaveFiles[static_cast<size_t>(pageIndex)],
@@ -201,11 +193,4 @@ std::vector<int32_t> AlbumScenario::StickersInRecord() const {
         if (at < record.size() && record[at] != 0) used.push_back(sticker);
     }
     return used;
-}
-
-std::vector<std::string> AlbumScenario::SoundsPlayed() const {
-    std::vector<std::string> names;
-    for (const auto& sound : multimedia.SoundsPlayed()) names.push_back(sound.name);
-    std::erase(names, "SelectWAVE");
-    return names;
 }

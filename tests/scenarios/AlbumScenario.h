@@ -86,13 +86,24 @@ protected:
     bool ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above = {}) const;
     // The screen colours of a block of a picture file, and of the screen.
     static std::vector<uint32_t> PictureBlock(const char* file, RECT area);
-    std::vector<uint32_t> ScreenBlock(RECT area) const;
+    std::vector<uint32_t> ScreenBlock(RECT area) const {
+        std::vector<uint32_t> pixels;
+        for (LONG y = area.top; y < area.bottom; ++y)
+            for (LONG x = area.left; x < area.right; ++x)
+                pixels.push_back(machine.ScreenPixels().Pixel(x, y));
+        return pixels;
+    }
     // The stickers a page file holds, bottom-most first, and those the record marks used.
     static std::vector<int32_t> StickersInPageFile(int32_t pageIndex);
     std::vector<int32_t> StickersInRecord() const;
 
     // The effects played, without the sheet changes' select sound.
-    std::vector<std::string> SoundsPlayed() const;
+    std::vector<std::string> SoundsPlayed() const {
+        std::vector<std::string> names;
+        for (const auto& sound : multimedia.SoundsPlayed()) names.push_back(sound.name);
+        std::erase(names, "SelectWAVE");
+        return names;
+    }
     bool SelectSoundPlayed() const {
         return SoundsPlayed().size() != multimedia.SoundsPlayed().size();
     }
