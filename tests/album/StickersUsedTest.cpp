@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "album/DeleteAll.h"
 #include "album/StickersUsed.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/support/LogCapture.h"
 
 namespace {
+
+const Bytes kEmptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
 
 // The record's entries with these stickers used and every other one not.
 std::vector<int32_t> UsedOnly(std::initializer_list<int32_t> indexes) {
@@ -48,9 +51,8 @@ TEST_F(StickersUsedTest, FirstRunCreatesAnEmptyRecordAndEmptyPages) {
     const Bytes head = {2,   0,   0,   0,   'T', 'V', 8,   0, 0, 0, 'Q',
                         'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
     EXPECT_EQ(album.Record(), Concat({head, Bytes(896, 0)}));
-    const Bytes emptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
     for (int32_t page = 0; page < kNumberOfPages; ++page)
-        EXPECT_EQ(album.Page(page), emptyPage) << page;
+        EXPECT_EQ(album.Page(page), kEmptyPage) << page;
     EXPECT_TRUE(capture.Contains(
         "StickersUsed::ReadStickersUsed: catch: DeSerializer::DeSerializer: unable to open: " +
         recordPath));
@@ -183,4 +185,26 @@ TEST_F(StickersUsedTest, BadIndexesChangeNothingAndAFailedSaveKeepsTheOldFile) {
     EXPECT_TRUE(capture.Contains("catch: Serializer::Serializer: couldn't open file"));
     std::filesystem::remove_all(album.folder.Path() / "save003");
     EXPECT_FALSE(record.WriteStickersUsed());
+}
+
+// Clear All: every page, a page never shown among them, becomes the empty page; the record
+// is left alone, and a page that cannot be written stops no other page.
+TEST_F(StickersUsedTest, ClearingThePagesEmptiesEveryWritablePageAndLeavesTheRecordAlone) {
+    album.WritePage(0, AlbumFolder::PageWith({84}));
+    album.WritePage(1, AlbumFolder::PageWith({84}));
+    std::filesystem::permissions(album.PageFile(1), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    album.WritePage(kNumberOfPages - 1, AlbumFolder::PageWith({84}));
+    const Bytes saved = AlbumFolder::RecordOf({1, 0, 1});
+    WriteBytes(album.SaveFile("page00.sav"), saved);
+    DeleteAll().ClearPageFiles();
+    for (int32_t page = 0; page < kNumberOfPages; ++page)
+        EXPECT_EQ(album.Page(page), page == 1 ? AlbumFolder::PageWith({84}) : kEmptyPage) << page;
+    EXPECT_EQ(album.Record(), saved);
+    EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " +
+                                 CFileManager::BaseDirectory() + "\\save003\\page02.sav"));
+    // Without a save folder nothing is written and nothing fails.
+    std::filesystem::remove_all(album.folder.Path() / "save003");
+    DeleteAll().ClearPageFiles();
+    EXPECT_FALSE(std::filesystem::exists(album.folder.Path() / "save003"));
 }
