@@ -30,7 +30,6 @@ public:
         WriteBytes(PageFile(pageIndex), bytes);
     }
 
-    // The head of a page file and nothing after it.
     static Bytes EmptyPage() { return Concat({StringBytes("QUILRY03"), LongBytes(768)}); }
     // A page holding these stickers, in order.
     static Bytes PageWith(const std::vector<int32_t>& stickers) {

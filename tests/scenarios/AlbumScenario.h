@@ -65,7 +65,6 @@ protected:
     }
     // Carries the sticker so that its top-left corner comes to `pageTopLeft` and clicks.
     void DropStickerAt(int32_t stickerIndex, POINT pageTopLeft);
-    // Chooses its sheet, picks it and drops it at its home.
     void Stick(int32_t stickerIndex, bool hint = false) {
         ChooseSheetOf(stickerIndex);
         PickSticker(stickerIndex, hint);
