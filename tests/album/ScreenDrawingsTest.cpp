@@ -69,38 +69,28 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackgr
         EXPECT_EQ(At(screen, p.x, p.y), PatternColour(p.x % 8, p.y % 8)) << p.x << "," << p.y;
 }
 
-class StickerCounterTest : public ScreenDrawingsTest {
-protected:
-    StickerCounterTest() {
-        WriteTiledPicture(kStickersLeftCaptionInfo, 1);
-        WriteTiledPicture(kStickersLeftNumberInfo, 2);
-        numbers.SetTiledInfo(&kStickersLeftNumberInfo);
-        captions.SetTiledInfo(&kStickersLeftCaptionInfo);
-        numbers.Load(nullptr);
-        captions.Load(nullptr);
-        GetStickersUsed()->ReadStickersUsed();
-    }
-    ~StickerCounterTest() override { StickersUsed::ms_StickersLeft = NUMBEROFSTICKERGRAPHICS; }
-
-    Surface CounterFor(int32_t stickersLeft) {
-        StickersUsed::ms_StickersLeft = stickersLeft;
-        return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions); });
-    }
-
-    static COLORREF NumberColour(int32_t stickersLeft) {
-        const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)];
-        // Where faces share a row, the picture holds the colour of the last of them.
-        for (int32_t t = NUMBEROFSTICKERGRAPHICS; t >= 0; --t)
-            if (StickersLeftNumberTiles[static_cast<size_t>(t)] == face) return TileColour(2, t);
-        return 0;
-    }
-
-    TiledBitmap numbers, captions;
-};
-
 // Counts the caption carries (224, 99, 9, 1, 0) show the caption alone; the others put
 // their number at the place for its digits. Both ends of every digit range are here.
-TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNothing) {
+TEST_F(ScreenDrawingsTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNothing) {
+    WriteTiledPicture(kStickersLeftCaptionInfo, 1);
+    WriteTiledPicture(kStickersLeftNumberInfo, 2);
+    TiledBitmap numbers, captions;
+    numbers.SetTiledInfo(&kStickersLeftNumberInfo);
+    captions.SetTiledInfo(&kStickersLeftCaptionInfo);
+    numbers.Load(nullptr);
+    captions.Load(nullptr);
+    GetStickersUsed()->ReadStickersUsed();
+    const auto counterFor = [&](int32_t stickersLeft) {
+        StickersUsed::ms_StickersLeft = stickersLeft;
+        return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions); });
+    };
+    // Where faces share a row, the picture holds the colour of the last of them.
+    const auto numberColour = [](int32_t stickersLeft) {
+        const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)];
+        for (int32_t t = NUMBEROFSTICKERGRAPHICS; t >= 0; --t)
+            if (StickersLeftNumberTiles[static_cast<size_t>(t)] == face) return TileColour(2, t);
+        return COLORREF{0};
+    };
     struct Case {
         int32_t left, caption;
         LONG numberX;  // 0: the caption alone
@@ -109,21 +99,22 @@ TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNoth
                          Case{0, 4, 0}, Case{223, 0, 440}, Case{100, 0, 440}, Case{98, 1, 436},
                          Case{10, 1, 436}, Case{8, 2, 433}, Case{2, 2, 433}}) {
         SCOPED_TRACE(c.left);
-        const Surface screen = CounterFor(c.left);
+        const Surface screen = counterFor(c.left);
         EXPECT_EQ(At(screen, 417, 52), TileColour(1, c.caption));
         if (c.numberX == 0) {
             for (LONG x : {433, 436, 440}) EXPECT_EQ(At(screen, x, 52), TileColour(1, c.caption));
             continue;
         }
         EXPECT_EQ(At(screen, c.numberX - 1, 52), TileColour(1, c.caption));
-        EXPECT_EQ(At(screen, c.numberX, 52), NumberColour(c.left));
-        EXPECT_EQ(At(screen, c.numberX + 29, 52 + 23), NumberColour(c.left));
+        EXPECT_EQ(At(screen, c.numberX, 52), numberColour(c.left));
+        EXPECT_EQ(At(screen, c.numberX + 29, 52 + 23), numberColour(c.left));
     }
     // A count outside the book is reported and not drawn.
     testing::internal::CaptureStderr();
-    const Surface screen = CounterFor(225);
+    const Surface screen = counterFor(225);
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(screen.Pixel(417, 52), 0u);
+    StickersUsed::ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
 }
 
 class FixedPage : public PageOnShow {

@@ -10,11 +10,8 @@
 #include "app/WM_Messages.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageGeometry.h"
-#include "catalogue/PageTable.h"
-#include "catalogue/StickerHomePositions.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
-#include "platform/Kernel.h"
 #include "platform/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "scene/PageFile.h"
@@ -105,10 +102,8 @@ void AlbumScenario::Then(std::function<void()> step) {
 void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
     const auto picture = PictureOf(stickerIndex);
-    const POINT pointer{kPageLeft + pageTopLeft.x + picture->GetWidth() / 2,
-                        kPageTop + pageTopLeft.y + picture->GetHeight() / 2};
-    machine.MovePointer(pointer);
-    machine.Click(pointer);
+    machine.Click(POINT{kPageLeft + pageTopLeft.x + picture->GetWidth() / 2,
+                        kPageTop + pageTopLeft.y + picture->GetHeight() / 2});
 }
 
 std::vector<int32_t> AlbumScenario::StickersOf(int32_t pageIndex) {
