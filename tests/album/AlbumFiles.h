@@ -22,30 +22,21 @@ public:
 
     std::string SaveFile(const std::string& name) const { return folder / ("save003/" + name); }
     Bytes Record() const { return ReadBytes(SaveFile("page00.sav")); }
-    // The save file of the page with index `pageIndex`.
     std::string PageFile(int32_t pageIndex) const {
         return folder / ToHostPath(PageSaveFiles[static_cast<size_t>(pageIndex)] + 1);
-    }
-    // True when the save file of every page of the book holds exactly these bytes.
-    bool EveryPageIs(const Bytes& bytes) const {
-        for (int32_t page = 0; page < kNumberOfPages; ++page)
-            if (Page(page) != bytes) return false;
-        return true;
     }
     Bytes Page(int32_t pageIndex) const { return ReadBytes(PageFile(pageIndex)); }
     void WritePage(int32_t pageIndex, const Bytes& bytes) const {
         WriteBytes(PageFile(pageIndex), bytes);
     }
 
-    // The head of a page file and nothing after it.
     static Bytes EmptyPage() { return Concat({StringBytes("QUILRY03"), LongBytes(768)}); }
     // A page holding these stickers, in order.
     static Bytes PageWith(const std::vector<int32_t>& stickers) {
         Bytes bytes = EmptyPage();
-        for (int32_t sticker : stickers) {
+        for (int32_t sticker : stickers)
             bytes = Concat({bytes, LongBytes(sticker), LongBytes(594), LongBytes(199),
                             LongBytes(11), LongBytes(0)});
-        }
         return bytes;
     }
     // A record with the given entries, in order; used stickers hold 1.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
+#include "album/ButtonBitmap.h"
 #include "album/ButtonSets.h"
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
@@ -17,6 +19,66 @@
 
 namespace {
 
+const TiledBitmapInfo kStickerFaces{5, kStickerButtonTiles.data(), "\\data003\\faces5.dat"};
+const TiledBitmapInfo kTwoFaces{2, kSheetButtonTiles.data(), "\\data003\\faces2.dat"};
+
+class ButtonBitmapTest : public ::testing::Test {
+protected:
+    ButtonBitmapTest() {
+        WriteTiledPicture(kStickerFaces, 5);
+        WriteTiledPicture(kTwoFaces, 2);
+    }
+
+    // Requests `state` of `picture`, drawn at (10, 10), and answers the face on the surface.
+    COLORREF Request(ButtonBitmap& picture, int32_t state) {
+        HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
+        const POINT offset{10, 10};
+        picture.SetState(dc, state, &offset);
+        ReleaseSurfaceDC(dc);
+        return SurfaceColour(surface.Pixel(10, 10));
+    }
+
+    AlbumFolder album;
+    Surface surface{100, 100};
+};
+
+TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrResetAndEachStateShowsItsFace) {
+    // Without a picture the state is still kept and nothing is drawn.
+    ButtonBitmap bare;
+    EXPECT_EQ(bare.GetState(), kButtonStateReset);
+    EXPECT_EQ(bare.GetTile(), 0);
+    EXPECT_EQ(Request(bare, 2), 0u);
+    EXPECT_EQ(bare.GetState(), 2);
+    const struct {
+        int32_t current, requested, next;
+    } rows[] = {{0, 6, 0}, {3, 6, 0}, {3, 4, 4}, {3, 0, 3}, {3, 1, 3}, {3, 2, 3},
+                {0, 3, 3}, {4, 0, 0}, {4, 2, 2}, {1, 2, 2}, {2, 1, 1}, {6, 4, 4}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.current << " asked " << row.requested);
+        ButtonBitmap picture;
+        picture.SetTiledInfo(&kStickerFaces);
+        picture.Load(nullptr);
+        if (row.current != kButtonStateReset) Request(picture, row.current);
+        ASSERT_TRUE(row.current != kButtonStatePicked || picture.GetState() == row.current);
+        Request(picture, row.requested);
+        EXPECT_EQ(picture.GetState(), row.next);
+    }
+    // Each request in turn and the face it shows: a two-face picture changes face only for
+    // normal and pressed; the state it keeps is still the one asked for.
+    const std::pair<const TiledBitmapInfo*, std::vector<std::pair<int32_t, int32_t>>> runs[] = {
+        {&kStickerFaces, {{0, 0}, {1, 1}, {2, 2}, {4, 4}, {0, 0}, {3, 3}, {6, 0}}},
+        {&kTwoFaces, {{2, 1}, {1, 1}, {0, 0}, {3, 0}, {4, 0}, {6, 0}}}};
+    for (const auto& [info, requests] : runs) {
+        ButtonBitmap picture;
+        picture.SetTiledInfo(info);
+        ASSERT_TRUE(picture.Load(nullptr));
+        for (const auto& [state, face] : requests) {
+            EXPECT_EQ(Request(picture, state), TileColour(info->tileCount, face))
+                << info->tileCount << " faces, state " << state;
+        }
+    }
+}
+
 std::vector<int> g_commands;
 
 // The main window's part in drawing buttons: requests below the sticker buttons go to
@@ -24,11 +86,10 @@ std::vector<int> g_commands;
 LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DRAWITEM) {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (static_cast<int32_t>(wParam) < IDM_STICKER1) {
+        if (static_cast<int32_t>(wParam) < IDM_STICKER1)
             GetCurrentPhase()->DrawItem(item, static_cast<int32_t>(wParam));
-        } else {
+        else
             SendMessageA(item->hwndItem, WM_DRAWITEM, wParam, lParam);
-        }
         return TRUE;
     }
     if (message == WM_COMMAND) g_commands.push_back(LOWORD(wParam));
@@ -47,11 +108,9 @@ protected:
             WriteTiledPicture(CommandButtonInfos[static_cast<size_t>(n)], 100 + n);
         for (int32_t n = 0; n < kNumberOfSheets; ++n)
             WriteTiledPicture(SheetButtonInfos[static_cast<size_t>(n)], 200 + n);
-        // The first two sheets' stickers.
         for (int32_t n = 0; n < 2 * kStickersPerSheet; ++n)
             WriteTiledPicture(StickerButtonInfos[static_cast<size_t>(n)], n);
         GetStickersUsed()->ReadStickersUsed();
-
         WNDCLASSEXA mainClass{sizeof(WNDCLASSEXA), 0,       MainProc, 0,       0,
                               ProgramInstance(),   nullptr, nullptr,  nullptr, nullptr,
                               "ButtonsTestMain",   nullptr};
@@ -111,9 +170,8 @@ protected:
     HWND main{};
 };
 
-TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
+TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesToo) {
     for (const auto* rows : {&CommandButtonRows[0], &SheetButtonRows[0], &StickerButtonRows[0]}) {
-        ASSERT_NE(rows->window, nullptr);
         EXPECT_EQ(GetParent(rows->window), main);
         EXPECT_EQ(GetDlgCtrlID(rows->window), rows->id);
     }
@@ -143,37 +201,45 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRow) {
     StickerButtons().UnsubclassAll();
     EXPECT_EQ(StickerButtonSubclass::Find(Sticker(0).window), nullptr);
     EXPECT_EQ(StickerButtons().GetSubclass(0).GetWindow(), nullptr);
+    // The title's button lives from the title's start to its stop.
+    WriteTiledPicture(TiledBitmapInfo{2, kStartButtonTiles.data(), kStartButtonFile}, 300);
+    TitlePhase& title = GetTitlePhase();
+    SetCurrentPhase(&title);
+    title.Start(main);
+    Run();
+    const HWND start = StartButtonRows[0].window;
+    EXPECT_EQ(FaceOf(StartButtonRows[0]), TileColour(300, 0));
+    EXPECT_NE(StartButtonSubclass::Find(start), nullptr);
+    title.Stop();
+    EXPECT_EQ(StartButtonRows[0].window, nullptr);
+    EXPECT_FALSE(IsWindow(start));
+    EXPECT_EQ(StartButtonSubclass::Find(start), nullptr);
+    EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
 }
 
-TEST_F(PlayingButtonsTest, AStickerButtonFollowsThePointerAndHoldsItsPickedFaceUntilReleased) {
+TEST_F(PlayingButtonsTest, StickerButtonsFollowThePointerKeepPickedAndUsedFacesDragOffIsNoClick) {
     Move(Inside(Sticker(3)));
     EXPECT_EQ(FaceOf(3), TileColour(3, 1));
     // Moves within the button after the leave request change nothing.
     EXPECT_NE(StickerButtonSubclass::Find(Sticker(3).window)->GetTracking(), 0);
     Move(Inside(Sticker(3), 20, 20));
     EXPECT_EQ(MouseState(3), ButtonSubclass::kMouseOver);
-
     Pick(3);
     EXPECT_EQ(g_commands, std::vector<int>{IDM_STICKER1 + 3});
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
-
     Move(POINT{500, 400});
     EXPECT_EQ(MouseState(3), ButtonSubclass::kMouseAway);
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
-
     phase.ReleaseStickerButton();
     Run();
     EXPECT_EQ(phase.GetStkrBtnPressed(), kNoButton);
     EXPECT_EQ(FaceOf(3), TileColour(3, 0));
-}
-
-TEST_F(PlayingButtonsTest, AStuckStickerKeepsItsUsedFaceAndAPressDraggedOffIsNoClick) {
+    // A stuck sticker keeps its used face whatever the mouse does.
     Pick(5);
     GetStickersUsed()->SetStickerUsed(5);
     phase.ReleaseStickerButton();
     Run();
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
-    // Whatever the mouse does now, the used face stays.
     Press(Inside(Sticker(5)));
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
     machine.ReleaseButton(Inside(Sticker(5)));
@@ -190,21 +256,7 @@ TEST_F(PlayingButtonsTest, AStuckStickerKeepsItsUsedFaceAndAPressDraggedOffIsNoC
     EXPECT_EQ(FaceOf(7), TileColour(7, 0));
 }
 
-TEST_F(PlayingButtonsTest, ChangingTheSheetRedrawsTheStickersOfTheNewSheet) {
-    const int32_t usedOnSheetTwo = kStickersPerSheet + 10;
-    GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
-    phase.SetCurrentSheet(IDM_SHEET1 + 1);
-    for (const ButtonRow& row : StickerButtonRows) {
-        for (BOOL state : {TRUE, FALSE, TRUE})
-            SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
-    }
-    Run();
-    EXPECT_EQ(FaceOf(0), TileColour(kStickersPerSheet, 0));
-    EXPECT_EQ(FaceOf(27), TileColour(kStickersPerSheet + 27, 0));
-    EXPECT_EQ(FaceOf(10), TileColour(usedOnSheetTwo, 4));
-}
-
-TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsInAndOnlyRealButtonsAreTaken) {
+TEST_F(PlayingButtonsTest, SheetButtonsKnowThePressAndRedrawTheStickersAndOnlyRealOnesAreTaken) {
     const ButtonRow& sheet = SheetButtonRows[2];
     Press(Inside(sheet));
     EXPECT_EQ(phase.GetSheetPressed(), 1);
@@ -217,9 +269,18 @@ TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsInAndOnlyRealButtons
     EXPECT_EQ(phase.GetSheetPressed(), 1);
     Release(Inside(sheet));
     EXPECT_EQ(g_commands, std::vector<int>{sheet.id});
+    // Changing the sheet redraws the stickers of the new sheet.
+    const int32_t usedOnSheetTwo = kStickersPerSheet + 10;
+    GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
+    phase.SetCurrentSheet(IDM_SHEET1 + 1);
+    for (const ButtonRow& row : StickerButtonRows)
+        for (BOOL state : {TRUE, FALSE, TRUE})
+            SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
+    Run();
+    EXPECT_EQ(FaceOf(0), TileColour(kStickersPerSheet, 0));
+    EXPECT_EQ(FaceOf(27), TileColour(kStickersPerSheet + 27, 0));
+    EXPECT_EQ(FaceOf(10), TileColour(usedOnSheetTwo, 4));
     // The last sheet and sticker are taken, the ones past them refused.
-    phase.ReleaseStickerButton();
-    EXPECT_EQ(phase.GetStkrBtnPressed(), kNoButton);
     EXPECT_FALSE(phase.SetStkrBtnPressed(IDM_STICKER28 + 1));
     EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET8 + 1));
     EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET1 - 1));
@@ -227,32 +288,14 @@ TEST_F(PlayingButtonsTest, SheetButtonsKnowWhetherThePressIsInAndOnlyRealButtons
     EXPECT_TRUE(phase.SetCurrentSheet(IDM_SHEET8));
 }
 
-TEST_F(PlayingButtonsTest, TheTitleButtonLivesFromStartToStop) {
-    WriteTiledPicture(TiledBitmapInfo{2, kStartButtonTiles.data(), kStartButtonFile}, 300);
-    TitlePhase& title = GetTitlePhase();
-    SetCurrentPhase(&title);
-    title.Start(main);
-    Run();
-    const HWND start = StartButtonRows[0].window;
-    ASSERT_NE(start, nullptr);
-    EXPECT_EQ(FaceOf(StartButtonRows[0]), TileColour(300, 0));
-    EXPECT_NE(StartButtonSubclass::Find(start), nullptr);
-    title.Stop();
-    EXPECT_EQ(StartButtonRows[0].window, nullptr);
-    EXPECT_FALSE(IsWindow(start));
-    EXPECT_EQ(StartButtonSubclass::Find(start), nullptr);
-    EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
-}
-
 // The sheet buttons' draw rules, one request after another on a fresh playing screen
 // whose current sheet is the first.
 TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItIsIn) {
-    struct Request {
+    const struct {
         int32_t id;
         UINT action, itemState;
         int32_t pressedIn, stateAfter;
-    };
-    const Request requests[] = {
+    } requests[] = {
         {IDM_SHEET1 + 1, ODA_DRAWENTIRE, 0, 0, kButtonStateNormal},
         {IDM_SHEET1, ODA_DRAWENTIRE, 0, 0, kButtonStatePressed},
         {IDM_SHEET1 + 1, ODA_SELECT, ODS_SELECTED, 1, kButtonStateNormal},
@@ -268,7 +311,7 @@ TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItI
     HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
     // A state no rule asks for, so that a request that draws nothing shows.
     SheetButtons().DrawButton(dc, kButtonStateOver, 2, nullptr);
-    for (const Request& r : requests) {
+    for (const auto& r : requests) {
         SCOPED_TRACE(testing::Message()
                      << r.id << " action " << r.action << " state " << r.itemState);
         phase.SetSheetPressed(r.pressedIn);

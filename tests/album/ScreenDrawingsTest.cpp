@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
+#include <utility>
 
 #include "album/PlayingPhase.h"
 #include "album/ScreenDrawings.h"
@@ -11,7 +11,6 @@
 #include "platform/DeviceContext.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/album/ScreenPictures.h"
-#include "tests/gfx/PictureBytes.h"
 #include "tests/support/LogCapture.h"
 
 namespace {
@@ -39,35 +38,30 @@ protected:
 // Title pictures of a few sizes: a background tile that the picture holds at least 8 x 8
 // of, and ones that hold less, all give the pixels of the tile-by-tile definition.
 TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackground) {
-    const std::array<std::pair<int32_t, int32_t>, 4> backgroundSizes = {
-        {{21, 13}, {8, 8}, {6, 30}, {40, 7}}};
+    const std::pair<int32_t, int32_t> backgroundSizes[] = {{21, 13}, {8, 8}, {6, 30}, {40, 7}};
     std::filesystem::create_directory(album.folder.Path() / "data003");
     WriteBytes(album.folder / "data003/m0005.dat", Picture24(30, 20, PatternColour));
+    TiledBitmap title, background;
+    title.SetTiledInfo(&kTitlePictureInfo);
+    background.SetTiledInfo(&kTitleBackgroundInfo);
     for (const auto& [width, height] : backgroundSizes) {
         SCOPED_TRACE(testing::Message() << width << " x " << height);
         WriteBytes(album.folder / "data003/m0001.dat", Picture24(width, height, [](LONG x, LONG y) {
                        return PatternColour(x + 3, y * 2 + 1);
                    }));
-        TiledBitmap title, background;
-        title.SetTiledInfo(&kTitlePictureInfo);
-        background.SetTiledInfo(&kTitleBackgroundInfo);
         ASSERT_TRUE(title.Load(nullptr));
         ASSERT_TRUE(background.Load(nullptr));
-
         const Surface fast = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, title); });
         const Surface literal =
             Drawn([&](HDC dc) { DrawTitleScreenTileByTile(dc, background, title); });
-        for (LONG y = 0; y < kScreenHeight; ++y) {
+        for (LONG y = 0; y < kScreenHeight; ++y)
             for (LONG x = 0; x < kScreenWidth; ++x)
                 ASSERT_EQ(fast.Pixel(x, y), literal.Pixel(x, y)) << x << "," << y;
-        }
         EXPECT_EQ(At(fast, 282, 150), PatternColour(0, 0));
         EXPECT_EQ(At(fast, 282 + 29, 150 + 19), PatternColour(29, 19));
     }
     // Without a title the background repeats its top-left block every eight pixels.
     WriteBytes(album.folder / "data003/m0001.dat", Picture24(24, 24, PatternColour));
-    TiledBitmap background;
-    background.SetTiledInfo(&kTitleBackgroundInfo);
     ASSERT_TRUE(background.Load(nullptr));
     const TiledBitmap noTitle;
     const Surface screen = Drawn([&](HDC dc) { DrawTitleScreen(dc, background, noTitle); });
@@ -75,39 +69,28 @@ TEST_F(ScreenDrawingsTest, TitleScreenGivesThePixelsOfLayingEveryTileOfItsBackgr
         EXPECT_EQ(At(screen, p.x, p.y), PatternColour(p.x % 8, p.y % 8)) << p.x << "," << p.y;
 }
 
-class StickerCounterTest : public ScreenDrawingsTest {
-protected:
-    StickerCounterTest() {
-        WriteTiledPicture(kStickersLeftCaptionInfo, 1);
-        WriteTiledPicture(kStickersLeftNumberInfo, 2);
-        numbers.SetTiledInfo(&kStickersLeftNumberInfo);
-        captions.SetTiledInfo(&kStickersLeftCaptionInfo);
-        numbers.Load(nullptr);
-        captions.Load(nullptr);
-        GetStickersUsed()->ReadStickersUsed();
-    }
-    ~StickerCounterTest() override { StickersUsed::ms_StickersLeft = NUMBEROFSTICKERGRAPHICS; }
-
-    Surface CounterFor(int32_t stickersLeft) {
-        StickersUsed::ms_StickersLeft = stickersLeft;
-        return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions); });
-    }
-
-    static COLORREF NumberColour(int32_t stickersLeft) {
-        const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)];
-        // Where faces share a row, the picture holds the colour of the last of them.
-        for (int32_t t = NUMBEROFSTICKERGRAPHICS; t >= 0; --t) {
-            if (StickersLeftNumberTiles[static_cast<size_t>(t)] == face) return TileColour(2, t);
-        }
-        return 0;
-    }
-
-    TiledBitmap numbers, captions;
-};
-
 // Counts the caption carries (224, 99, 9, 1, 0) show the caption alone; the others put
 // their number at the place for its digits. Both ends of every digit range are here.
-TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNothing) {
+TEST_F(ScreenDrawingsTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNothing) {
+    WriteTiledPicture(kStickersLeftCaptionInfo, 1);
+    WriteTiledPicture(kStickersLeftNumberInfo, 2);
+    TiledBitmap numbers, captions;
+    numbers.SetTiledInfo(&kStickersLeftNumberInfo);
+    captions.SetTiledInfo(&kStickersLeftCaptionInfo);
+    numbers.Load(nullptr);
+    captions.Load(nullptr);
+    GetStickersUsed()->ReadStickersUsed();
+    const auto counterFor = [&](int32_t stickersLeft) {
+        StickersUsed::ms_StickersLeft = stickersLeft;
+        return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions); });
+    };
+    // Where faces share a row, the picture holds the colour of the last of them.
+    const auto numberColour = [](int32_t stickersLeft) {
+        const TileRect& face = StickersLeftNumberTiles[static_cast<size_t>(stickersLeft)];
+        for (int32_t t = NUMBEROFSTICKERGRAPHICS; t >= 0; --t)
+            if (StickersLeftNumberTiles[static_cast<size_t>(t)] == face) return TileColour(2, t);
+        return COLORREF{0};
+    };
     struct Case {
         int32_t left, caption;
         LONG numberX;  // 0: the caption alone
@@ -116,28 +99,28 @@ TEST_F(StickerCounterTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNoth
                          Case{0, 4, 0}, Case{223, 0, 440}, Case{100, 0, 440}, Case{98, 1, 436},
                          Case{10, 1, 436}, Case{8, 2, 433}, Case{2, 2, 433}}) {
         SCOPED_TRACE(c.left);
-        const Surface screen = CounterFor(c.left);
+        const Surface screen = counterFor(c.left);
         EXPECT_EQ(At(screen, 417, 52), TileColour(1, c.caption));
         if (c.numberX == 0) {
             for (LONG x : {433, 436, 440}) EXPECT_EQ(At(screen, x, 52), TileColour(1, c.caption));
             continue;
         }
         EXPECT_EQ(At(screen, c.numberX - 1, 52), TileColour(1, c.caption));
-        EXPECT_EQ(At(screen, c.numberX, 52), NumberColour(c.left));
-        EXPECT_EQ(At(screen, c.numberX + 29, 52 + 23), NumberColour(c.left));
+        EXPECT_EQ(At(screen, c.numberX, 52), numberColour(c.left));
+        EXPECT_EQ(At(screen, c.numberX + 29, 52 + 23), numberColour(c.left));
     }
     // A count outside the book is reported and not drawn.
     testing::internal::CaptureStderr();
-    const Surface screen = CounterFor(225);
+    const Surface screen = counterFor(225);
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(screen.Pixel(417, 52), 0u);
+    StickersUsed::ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
 }
 
 class FixedPage : public PageOnShow {
 public:
-    int32_t GetCurrentPage() const override { return page; }
+    int32_t GetCurrentPage() const override { return 1; }
     void PaintPage() override { ++paints; }
-    int32_t page = 0;
     int paints = 0;
 };
 
@@ -151,7 +134,6 @@ TEST_F(ScreenDrawingsTest, ThePlayingScreenPaintsItsFrameTheLabelAndThePage) {
     FixedPage page;
     phase.SetPageOnShow(&page);
     phase.Load(nullptr);
-    page.page = 1;
     const Surface frame = Drawn([&](HDC dc) { phase.Paint(dc); });
     EXPECT_EQ(page.paints, 1);
     EXPECT_EQ(At(frame, 0, 0), TileColour(4, 0));

@@ -32,9 +32,7 @@ protected:
         sticker->MoveTo(HomeOf(stickerIndex).x + dx, HomeOf(stickerIndex).y + dy);
         return sticker;
     }
-
     bool Drop() { return StickerOverPosition().IsOverPosition(); }
-
     std::string OnlyAssertion() const {
         const auto boxes = machine.MessageBoxesShown();
         return boxes.size() == 1 ? boxes[0].text : "";
@@ -43,8 +41,6 @@ protected:
     HeadlessBackend& machine = HeadlessBackend::Instance();
 };
 
-// Closer than twenty pixels in x and y a sticker snaps onto its home; it sticks only on its
-// own page.
 TEST_F(StickerOverPositionTest, StickersCloserThanTwentyPixelsSnapOntoTheirHomeOnItsPage) {
     const StickerHome& home = HomeOf(kFirstPageSticker);
     const std::tuple<LONG, LONG, bool> offsets[] = {
@@ -60,7 +56,6 @@ TEST_F(StickerOverPositionTest, StickersCloserThanTwentyPixelsSnapOntoTheirHomeO
     }
     CarryNearHome(kLastPageSticker, 0, 0);
     EXPECT_FALSE(Drop()) << "its home is on another page";
-
     doc.ChangePage(kPagePrevious);
     CarryNearHome(kLastPageSticker, 1, 1);
     EXPECT_TRUE(Drop());
@@ -82,18 +77,15 @@ TEST_F(StickerOverPositionTest, NothingOrAWrongCarryNeverSticksAndMistakesAreRep
     EXPECT_FALSE(Drop());
     EXPECT_EQ(sticker->GetX(), HomeOf(kFirstPageSticker).x + 1);
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
-
     view.StartCarrying(doc.AddSprite(StickerPictureFiles[0], NUMBEROFSTICKERGRAPHICS, POINT{0, 0}),
                        0, 0);
     EXPECT_FALSE(Drop());
     EXPECT_NE(OnlyAssertion().find("spriteIndex < NUMBEROFSTICKERGRAPHICS"), std::string::npos);
-
     machine.Reset();
     CarryNearHome(kFirstPageSticker, 0, 0);
     doc.DestroySprites();
     EXPECT_FALSE(Drop());
     EXPECT_NE(OnlyAssertion().find("\"pCapturedSprite\""), std::string::npos);
-
     machine.Reset();
     StickerOverPosition::SetViewAndDocument(nullptr, nullptr);
     EXPECT_EQ(machine.MessageBoxesShown().size(), 2u) << "no view, no document";

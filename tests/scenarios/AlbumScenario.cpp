@@ -2,22 +2,16 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 #include "album/AlbumView.h"
 #include "app/WM_Messages.h"
-#include "app/WinMain.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageGeometry.h"
-#include "catalogue/PageTable.h"
-#include "catalogue/StickerHomePositions.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
-#include "platform/Kernel.h"
-#include "platform/User.h"
 #include "platform/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "scene/PageFile.h"
@@ -36,6 +30,26 @@ uint32_t ScreenColour(COLORREF colour) {
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
 }
 
+std::unique_ptr<CDIB> PictureOf(int32_t stickerIndex) {
+    auto picture = std::make_unique<CDIB>(1, 1);
+    picture->Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
+    return picture;
+}
+
+void DrawWhatIsDue() {
+    const HWND main = GetSharedWindowHandle();
+    if (main == nullptr || !IsWindow(main)) return;
+    UpdateWindow(main);
+    for (const ButtonRow& row : StartButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : CommandButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : SheetButtonRows) UpdateWindow(row.window);
+    for (const ButtonRow& row : StickerButtonRows) UpdateWindow(row.window);
+    const ChildWindow* page = PageWindow();
+    if (page == nullptr) return;
+    UpdateWindow(page->GetHWnd());
+    if (MESSAGES.GetPlayState() == kPlayStatePlaying) GetAlbumView().Update(page->GetHWnd());
+}
+
 }  // namespace
 
 TempDirectory& AlbumScenario::FreshFolder() {
@@ -50,9 +64,8 @@ TempDirectory& AlbumScenario::FreshFolder() {
     // Links to every generated file, so that a test may take one away.
     const fs::path album = QUILLORY_ALBUM_DIR;
     fs::create_directory(shared.Path() / "data003");
-    for (const auto& entry : fs::directory_iterator(album / "data003")) {
+    for (const auto& entry : fs::directory_iterator(album / "data003"))
         fs::create_symlink(entry.path(), shared.Path() / "data003" / entry.path().filename());
-    }
     fs::create_symlink(album / MidiManager::kSongFile, shared.Path() / MidiManager::kSongFile);
     return shared;
 }
@@ -79,20 +92,6 @@ void AlbumScenario::ResetMachine() {
     ResetProgramState();
 }
 
-void AlbumScenario::DrawWhatIsDue() {
-    const HWND main = GetSharedWindowHandle();
-    if (main == nullptr || !IsWindow(main)) return;
-    UpdateWindow(main);
-    for (const ButtonRow& row : StartButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : CommandButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : SheetButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : StickerButtonRows) UpdateWindow(row.window);
-    const ChildWindow* page = PageWindow();
-    if (page == nullptr) return;
-    UpdateWindow(page->GetHWnd());
-    if (MESSAGES.GetPlayState() == kPlayStatePlaying) GetAlbumView().Update(page->GetHWnd());
-}
-
 void AlbumScenario::Then(std::function<void()> step) {
     machine.Then([step = std::move(step)] {
         DrawWhatIsDue();
@@ -100,49 +99,11 @@ void AlbumScenario::Then(std::function<void()> step) {
     });
 }
 
-int AlbumScenario::RunAlbum() {
-    return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL);
-}
-
-void AlbumScenario::StartBook() {
-    PressKey(VK_RETURN);
-    // The playing screen's first paint, which a child waits for, makes the book playable.
-    Then([] {});
-}
-
-void AlbumScenario::CloseAlbum() {
-    machine.Close();
-    PressKey(VK_RETURN);
-}
-
-void AlbumScenario::RightClick() {
-    machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
-    machine.ReleaseButton(POINT{300, 300}, InputEvent::Button::Right);
-}
-
-void AlbumScenario::ChooseSheetOf(int32_t stickerIndex) {
-    ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);
-}
-
-void AlbumScenario::PickSticker(int32_t stickerIndex, bool hint) {
-    ClickButton(StickerButtonRows[static_cast<size_t>(stickerIndex % kStickersPerSheet)]);
-    if (hint) PressKey(VK_RETURN);
-}
-
 void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
     // The sticker hangs centred on the pointer.
-    CDIB picture(1, 1);
-    picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
-    const POINT pointer{kPageLeft + pageTopLeft.x + picture.GetWidth() / 2,
-                        kPageTop + pageTopLeft.y + picture.GetHeight() / 2};
-    machine.MovePointer(pointer);
-    machine.Click(pointer);
-}
-
-void AlbumScenario::Stick(int32_t stickerIndex, bool hint) {
-    ChooseSheetOf(stickerIndex);
-    PickSticker(stickerIndex, hint);
-    DropStickerAt(stickerIndex, HomeOf(stickerIndex));
+    const auto picture = PictureOf(stickerIndex);
+    machine.Click(POINT{kPageLeft + pageTopLeft.x + picture->GetWidth() / 2,
+                        kPageTop + pageTopLeft.y + picture->GetHeight() / 2});
 }
 
 std::vector<int32_t> AlbumScenario::StickersOf(int32_t pageIndex) {
@@ -154,46 +115,36 @@ std::vector<int32_t> AlbumScenario::StickersOf(int32_t pageIndex) {
     return stickers;
 }
 
-POINT AlbumScenario::HomeOf(int32_t stickerIndex) {
-    const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
-    return POINT{home.x, home.y};
-}
-
 POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
                                                 const std::vector<int32_t>& above) {
-    CDIB picture(1, 1);
-    picture.Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);
     std::vector<std::unique_ptr<CDIB>> abovePictures;
-    for (int32_t other : above) {
-        abovePictures.push_back(std::make_unique<CDIB>(1, 1));
-        abovePictures.back()->Load(StickerPictureFiles[static_cast<size_t>(other)]);
-    }
-    const auto opaqueAt = [](const CDIB& dib, POINT home, LONG pageX, LONG pageY, COLORREF& pixel) {
-        return dib.GetPixel(pageX - home.x, pageY - home.y, pixel) && pixel != kMagenta;
+    for (int32_t other : above) abovePictures.push_back(PictureOf(other));
+    const auto opaqueAt = [](int32_t sticker, const CDIB& dib, POINT at, COLORREF& pixel) {
+        const POINT home = HomeOf(sticker);
+        return dib.GetPixel(at.x - home.x, at.y - home.y, pixel) && pixel != kMagenta;
     };
+    // Off the page, under a page corner, or under a sticker above.
+    const auto hiddenAt = [&](POINT at) {
+        COLORREF covering = 0;
+        for (size_t i = 0; i < above.size(); ++i)
+            if (opaqueAt(above[i], *abovePictures[i], at, covering)) return true;
+        return at.x < 0 || at.x >= kPageWidth || at.y < 0 || at.y >= kPageHeight ||
+               ((at.x < kCornerSide || at.x >= kPageWidth - kCornerSide) &&
+                (at.y < kCornerSide || at.y >= kPageHeight - kCornerSide));
+    };
+    const auto picture = PictureOf(stickerIndex);
     const POINT home = HomeOf(stickerIndex);
-    const auto visibleAt = [&](LONG pageX, LONG pageY, COLORREF& pixel) {
-        const bool onPage = pageX >= 0 && pageX < kPageWidth && pageY >= 0 && pageY < kPageHeight;
-        const bool inCorner = (pageX < kCornerSide || pageX >= kPageWidth - kCornerSide) &&
-                              (pageY < kCornerSide || pageY >= kPageHeight - kCornerSide);
-        if (!onPage || inCorner || !opaqueAt(picture, home, pageX, pageY, pixel)) return false;
-        for (size_t i = 0; i < above.size(); ++i) {
-            COLORREF covering = 0;
-            if (opaqueAt(*abovePictures[i], HomeOf(above[i]), pageX, pageY, covering)) return false;
-        }
-        return true;
-    };
-    const LONG width = picture.GetWidth();
-    const LONG height = picture.GetHeight();
+    const LONG width = picture->GetWidth();
+    const LONG height = picture->GetHeight();
     // From the middle row outwards, so that the point lies well inside the picture.
-    for (LONG step = 0; step < height; ++step) {
-        const LONG y = (height / 2 + (step % 2 == 0 ? step / 2 : height - 1 - step / 2)) % height;
-        for (LONG x = 0; x < width; ++x) {
-            COLORREF pixel = 0;
-            if (visibleAt(home.x + (width / 2 + x) % width, home.y + y, pixel)) {
-                colour = ScreenColour(pixel);
-                return POINT{kPageLeft + home.x + (width / 2 + x) % width, kPageTop + home.y + y};
-            }
+    for (LONG step = 0; step < width * height; ++step) {
+        const LONG row = step / width;
+        const LONG y = (height / 2 + (row % 2 == 0 ? row / 2 : height - 1 - row / 2)) % height;
+        const POINT at{home.x + (width / 2 + step % width) % width, home.y + y};
+        COLORREF pixel = 0;
+        if (opaqueAt(stickerIndex, *picture, at, pixel) && !hiddenAt(at)) {
+            colour = ScreenColour(pixel);
+            return POINT{kPageLeft + at.x, kPageTop + at.y};
         }
     }
     ADD_FAILURE() << "sticker " << stickerIndex << " shows nowhere at its home";
@@ -203,7 +154,7 @@ POINT AlbumScenario::OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& 
 bool AlbumScenario::ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above) const {
     uint32_t colour = 0;
     const POINT point = OpaquePointOfStickerAtHome(stickerIndex, colour, above);
-    return ScreenPixel(point.x, point.y) == colour;
+    return machine.ScreenPixels().Pixel(point.x, point.y) == colour;
 }
 
 std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
@@ -220,25 +171,10 @@ std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
     return pixels;
 }
 
-std::vector<uint32_t> AlbumScenario::ScreenBlock(RECT area) const {
-    std::vector<uint32_t> pixels;
-    for (LONG y = area.top; y < area.bottom; ++y) {
-        for (LONG x = area.left; x < area.right; ++x) pixels.push_back(ScreenPixel(x, y));
-    }
-    return pixels;
-}
-
-std::string AlbumScenario::PageFileName(int32_t pageIndex) {
-    std::string name = PageSaveFiles[static_cast<size_t>(pageIndex)] + 1;
-    std::replace(name.begin(), name.end(), '\\', '/');
-    return name;
-}
-
 std::vector<int32_t> AlbumScenario::StickersInPageFile(int32_t pageIndex) {
-    std::string fullPath;
-    CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
     std::vector<PageFileRecord> records;
-    PageFile::Read(fullPath, records);
+    PageFile::Read(CFileManager::BaseDirectory() + PageSaveFiles[static_cast<size_t>(pageIndex)],
+                   records);
     std::vector<int32_t> stickers;
     for (const PageFileRecord& record : records) stickers.push_back(record.spriteIndex);
     return stickers;
@@ -252,15 +188,4 @@ std::vector<int32_t> AlbumScenario::StickersInRecord() const {
         if (at < record.size() && record[at] != 0) used.push_back(sticker);
     }
     return used;
-}
-
-std::vector<std::string> AlbumScenario::SoundsPlayed() const {
-    std::vector<std::string> names;
-    for (const auto& sound : multimedia.SoundsPlayed()) names.push_back(sound.name);
-    std::erase(names, "SelectWAVE");
-    return names;
-}
-
-bool AlbumScenario::SelectSoundPlayed() const {
-    return SoundsPlayed().size() != multimedia.SoundsPlayed().size();
 }

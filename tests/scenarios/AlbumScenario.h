@@ -11,7 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "app/WinMain.h"
 #include "catalogue/ButtonLayout.h"
+#include "catalogue/PageTable.h"
+#include "catalogue/StickerHomePositions.h"
+#include "platform/Kernel.h"
 #include "platform/User.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessMultimedia.h"
@@ -24,34 +28,55 @@ protected:
     AlbumScenario();
     ~AlbumScenario() override;
 
-    int RunAlbum();
+    static int RunAlbum() { return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL); }
     // Puts everything back as before a first start, keeping the folder: a restart.
     static void ResetMachine();
 
-    void Click(POINT screenPoint) { machine.Click(screenPoint); }
-    void ClickButton(const ButtonRow& row) { Click(Centre(row)); }
+    void ClickButton(const ButtonRow& row) {
+        machine.Click(POINT{row.x + row.width / 2, row.y + row.height / 2});
+    }
     void PressKey(UINT virtualKey) { machine.PressKey(virtualKey); }
-    void RightClick();
+    void RightClick() {
+        machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
+        machine.ReleaseButton(POINT{300, 300}, InputEvent::Button::Right);
+    }
     // Runs `step` once the album has drawn everything due, as its idle loop would.
     void Then(std::function<void()> step);
-    void StartBook();
-    // The window's close, then Quit on the ending screen.
-    void CloseAlbum();
-    void ChooseSheetOf(int32_t stickerIndex);
+    // Enter on the title; the playing screen's first paint, which a child waits for,
+    // makes the book playable.
+    void StartBook() {
+        PressKey(VK_RETURN);
+        Then([] {});
+    }
+    // Runs the album through the steps scripted so far, then the window's close and Quit
+    // on the ending screen.
+    int RunAndCloseAlbum() {
+        machine.Close();
+        PressKey(VK_RETURN);
+        return RunAlbum();
+    }
+    void ChooseSheetOf(int32_t stickerIndex) {
+        ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);
+    }
     // Clicks the sticker's button on the sheet shown; answers the first-pick hint when `hint`.
-    void PickSticker(int32_t stickerIndex, bool hint = false);
+    void PickSticker(int32_t stickerIndex, bool hint = false) {
+        ClickButton(StickerButtonRows[static_cast<size_t>(stickerIndex % kStickersPerSheet)]);
+        if (hint) PressKey(VK_RETURN);
+    }
     // Carries the sticker so that its top-left corner comes to `pageTopLeft` and clicks.
     void DropStickerAt(int32_t stickerIndex, POINT pageTopLeft);
-    // Chooses its sheet, picks it and drops it at its home.
-    void Stick(int32_t stickerIndex, bool hint = false);
-
-    static void DrawWhatIsDue();
-    static POINT Centre(const ButtonRow& row) {
-        return POINT{row.x + row.width / 2, row.y + row.height / 2};
+    void Stick(int32_t stickerIndex, bool hint = false) {
+        ChooseSheetOf(stickerIndex);
+        PickSticker(stickerIndex, hint);
+        DropStickerAt(stickerIndex, HomeOf(stickerIndex));
     }
+
     // The stickers whose home is on the page, in sticker order.
     static std::vector<int32_t> StickersOf(int32_t pageIndex);
-    static POINT HomeOf(int32_t stickerIndex);
+    static POINT HomeOf(int32_t stickerIndex) {
+        const StickerHome& home = StickerHomePositions[static_cast<size_t>(stickerIndex)];
+        return POINT{home.x, home.y};
+    }
     // A screen point where the sticker, stuck at its home, shows, and its colour there:
     // opaque in its picture, on the page, clear of the page corners and of the stickers
     // `above` it.
@@ -60,19 +85,32 @@ protected:
     bool ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above = {}) const;
     // The screen colours of a block of a picture file, and of the screen.
     static std::vector<uint32_t> PictureBlock(const char* file, RECT area);
-    std::vector<uint32_t> ScreenBlock(RECT area) const;
-    // Relative to the album's folder.
-    static std::string PageFileName(int32_t pageIndex);
+    std::vector<uint32_t> ScreenBlock(RECT area) const {
+        std::vector<uint32_t> pixels;
+        for (LONG y = area.top; y < area.bottom; ++y)
+            for (LONG x = area.left; x < area.right; ++x)
+                pixels.push_back(machine.ScreenPixels().Pixel(x, y));
+        return pixels;
+    }
     // The stickers a page file holds, bottom-most first, and those the record marks used.
     static std::vector<int32_t> StickersInPageFile(int32_t pageIndex);
     std::vector<int32_t> StickersInRecord() const;
 
-    uint32_t ScreenPixel(LONG x, LONG y) const { return machine.ScreenPixels().Pixel(x, y); }
     // The effects played, without the sheet changes' select sound.
-    std::vector<std::string> SoundsPlayed() const;
-    bool SelectSoundPlayed() const;
+    std::vector<std::string> SoundsPlayed() const {
+        std::vector<std::string> names;
+        for (const auto& sound : multimedia.SoundsPlayed()) names.push_back(sound.name);
+        std::erase(names, "SelectWAVE");
+        return names;
+    }
+    bool SelectSoundPlayed() const {
+        return SoundsPlayed().size() != multimedia.SoundsPlayed().size();
+    }
     std::string FileIn(const std::string& name) const { return folder / name; }
     Bytes FileBytes(const std::string& name) const { return ReadBytes(folder / name); }
+    Bytes PageFileBytes(int32_t pageIndex) const {
+        return FileBytes(ToHostPath(PageSaveFiles[static_cast<size_t>(pageIndex)] + 1));
+    }
 
     HeadlessBackend& machine = HeadlessBackend::Instance();
     HeadlessMultimedia& multimedia = HeadlessMultimedia::Instance();

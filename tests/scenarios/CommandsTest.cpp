@@ -2,20 +2,9 @@
 #include "album/PlayingPhase.h"
 #include "album/StickersUsed.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/PageTable.h"
 #include "catalogue/StickerNumbering.h"
-#include "platform/Kernel.h"
 #include "scene/AnimDoc.h"
 #include "tests/scenarios/AlbumScenario.h"
-
-namespace {
-
-constexpr LONG kPrintFrameWidth = 848;
-constexpr LONG kPrintFrameHeight = 592;
-constexpr LONG kPaperWidth = 3200;
-constexpr uint32_t kWhite = 0xFFFFFF;
-
-}  // namespace
 
 class Commands : public AlbumScenario {
 protected:
@@ -24,65 +13,23 @@ protected:
     int32_t StateOfSticker() const { return GetStickersUsed()->GetStickerUsed(sticker); }
 };
 
-TEST_F(Commands, ClearAllIsRefusedWithNothingStuckAndNoOrEscapeChangeNothing) {
-    StartBook();
-    PressKey('C');
-    PressKey(VK_ESCAPE);  // would answer a dialog; the album takes it as a key it ignores
-    Then([this] { EXPECT_TRUE(SoundsPlayed().empty()); });
-    Stick(sticker, true);
-    PressKey('C');
-    PressKey(VK_ESCAPE);
-    Then([this] {
-        EXPECT_EQ(StateOfSticker(), SU_USED);
-        EXPECT_EQ(SoundsPlayed().back(), "StickWAVE") << "no clear sound";
-    });
-    CloseAlbum();
-    RunAlbum();
-    EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{sticker});
-}
-
-// Page Up from the first page shows the last; printing prints that page, framed, with
-// the sticker just stuck on it (the printer's fitting is checked on its own).
-TEST_F(Commands, APrintedPageIsThePageOnScreenFramed) {
+// A key presses its button for 125 ms, then acts; it ends a carry first. Clear All is
+// refused with nothing stuck and changes nothing when answered No. Page turns wrap around
+// and show their indicator; printing prints the page on show, framed, with the sticker
+// just stuck on it (the printer's fitting is checked on its own).
+TEST_F(Commands, KeysPressTheirButtonsTurnPagesRoundTheBookAndPrintThePageOnShow) {
+    constexpr LONG kPrintFrameWidth = 848, kPrintFrameHeight = 592, kPaperWidth = 3200;
     const int32_t onLastPage = StickersOf(kNumberOfPages - 1)[0];
     machine.InstallPrinter(PrinterDescription{"Paper", 2400, kPaperWidth});
     machine.ScriptPrinterAnswers({HeadlessBackend::PrinterAnswer::Confirm});
-    StartBook();
-    PressKey(VK_PRIOR);
-    Stick(onLastPage, true);
-    PressKey('P');
-    CloseAlbum();
-    RunAlbum();
-    ASSERT_EQ(machine.PrintedPages().size(), 1u);
-    EXPECT_TRUE(machine.LastPrintAskedLandscape());
-    const Surface& paper = machine.PrintedPages()[0];
-    ASSERT_EQ(paper.Width(), kPaperWidth);
-    const LONG width = kPaperWidth * 3 / 4;
-    const LONG height = width * kPrintFrameHeight / kPrintFrameWidth;
-    const LONG left = (kPaperWidth - width) / 2;
-    const LONG top = (paper.Height() - height) / 2;
-    EXPECT_EQ(paper.Pixel(left + 2, top + height / 2), 0u) << "the black frame";
-    EXPECT_EQ(paper.Pixel(left - 2, top + height / 2), kWhite);
-
-    uint32_t colour = 0;
-    const POINT inside = OpaquePointOfStickerAtHome(onLastPage, colour);
-    // The page lies 2 pixels inside the printed frame.
-    const POINT printed{left + (inside.x - 90 + 2) * width / kPrintFrameWidth,
-                        top + (inside.y - 90 + 2) * height / kPrintFrameHeight};
-    bool found = false;
-    for (LONG dy = -4; dy <= 4; ++dy) {
-        for (LONG dx = -4; dx <= 4; ++dx)
-            found = found || paper.Pixel(printed.x + dx, printed.y + dy) == colour;
-    }
-    EXPECT_TRUE(found) << "the sticker of the last page is on the paper";
-}
-
-// A key presses its button for 125 ms, then acts; it ends a carry first; page turns wrap
-// around and show their indicator.
-TEST_F(Commands, KeysPressTheirButtonsEndACarryFirstAndTurnPagesRoundTheBook) {
     DWORD pressed = 0;
     StartBook();
-    Then([&] { pressed = timeGetTime(); });
+    PressKey('C');
+    PressKey(VK_ESCAPE);  // would answer a dialog; the album takes it as a key it ignores
+    Then([&] {
+        EXPECT_TRUE(SoundsPlayed().empty()) << "nothing to clear";
+        pressed = timeGetTime();
+    });
     PressKey('I');
     Then([&] { EXPECT_GE(timeGetTime() - pressed, 125u) << "About is up after the press"; });
     PressKey(VK_RETURN);
@@ -98,7 +45,12 @@ TEST_F(Commands, KeysPressTheirButtonsEndACarryFirstAndTurnPagesRoundTheBook) {
     });
     PressKey(VK_PRIOR);
     Stick(sticker);
-    Then([this] { EXPECT_EQ(StateOfSticker(), SU_USED) << "picked again"; });
+    PressKey('C');
+    PressKey(VK_ESCAPE);
+    Then([this] {
+        EXPECT_EQ(StateOfSticker(), SU_USED) << "picked again";
+        EXPECT_EQ(SoundsPlayed().back(), "StickWAVE") << "no clear sound";
+    });
     // Each key and the page it shows: Page Up on the first page goes to the last.
     const std::pair<UINT, int32_t> turns[] = {{0, 0},        {VK_NEXT, 1},
                                               {VK_PRIOR, 0}, {VK_PRIOR, kNumberOfPages - 1},
@@ -113,9 +65,31 @@ TEST_F(Commands, KeysPressTheirButtonsEndACarryFirstAndTurnPagesRoundTheBook) {
                 << page;
         });
     }
-    CloseAlbum();
-    RunAlbum();
+    Stick(onLastPage);
+    PressKey('P');
+    RunAndCloseAlbum();
     EXPECT_TRUE(log.Contains("IDM_INFO "));
+    EXPECT_EQ(StickersInPageFile(0), std::vector<int32_t>{sticker});
+    ASSERT_EQ(machine.PrintedPages().size(), 1u);
+    EXPECT_TRUE(machine.LastPrintAskedLandscape());
+    const Surface& paper = machine.PrintedPages()[0];
+    ASSERT_EQ(paper.Width(), kPaperWidth);
+    const LONG width = kPaperWidth * 3 / 4;
+    const LONG height = width * kPrintFrameHeight / kPrintFrameWidth;
+    const LONG left = (kPaperWidth - width) / 2;
+    const LONG top = (paper.Height() - height) / 2;
+    EXPECT_EQ(paper.Pixel(left + 2, top + height / 2), 0u) << "the black frame";
+    EXPECT_EQ(paper.Pixel(left - 2, top + height / 2), 0xFFFFFFu) << "white paper";
+    uint32_t colour = 0;
+    const POINT inside = OpaquePointOfStickerAtHome(onLastPage, colour);
+    // The page lies 2 pixels inside the printed frame.
+    const POINT printed{left + (inside.x - 90 + 2) * width / kPrintFrameWidth,
+                        top + (inside.y - 90 + 2) * height / kPrintFrameHeight};
+    bool found = false;
+    for (LONG dy = -4; dy <= 4; ++dy)
+        for (LONG dx = -4; dx <= 4; ++dx)
+            found = found || paper.Pixel(printed.x + dx, printed.y + dy) == colour;
+    EXPECT_TRUE(found) << "the sticker of the last page is on the paper";
 }
 
 // Every sheet button shows its sheet, the last included, with its own stickers' faces
@@ -146,6 +120,5 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
         Then([button] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "button " << button; });
         RightClick();
     }
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
 }

@@ -10,7 +10,6 @@
 #include "album/TitlePhase.h"
 #include "app/WM_Messages.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/PageTable.h"
 #include "tests/scenarios/AlbumScenario.h"
 
 namespace fs = std::filesystem;
@@ -44,9 +43,7 @@ TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWi
         SCOPED_TRACE(missing + (unreadable ? " unreadable" : " missing"));
         const std::string hostPath = FileIn("data003/" + missing.substr(missing.rfind('\\') + 1));
         fs::remove(hostPath);
-        if (unreadable) {
-            ASSERT_TRUE(MakeSocketAt(hostPath));
-        }
+        ASSERT_TRUE(!unreadable || MakeSocketAt(hostPath));
         EXPECT_EQ(RunAlbum(), 0);
         const auto boxes = machine.MessageBoxesShown();
         ASSERT_EQ(boxes.size(), 1u);
@@ -82,15 +79,14 @@ TEST_F(StartAndClose, TheMusicFollowsActivationAndTheTitleStartsOnEnterOrSpaceOn
     });
     PressKey(VK_RETURN);
     Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying) << "Enter: nothing"; });
-    CloseAlbum();
-    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_EQ(RunAndCloseAlbum(), 0);
     EXPECT_EQ(multimedia.RunningTimers(), 0u);
     ASSERT_FALSE(multimedia.MidiRecords().empty());
     EXPECT_EQ(multimedia.MidiRecords().back().action, HeadlessMultimedia::MidiAction::Close);
     // A fresh start creates the record, every empty page and the options; the record's and the
     // pages' bytes are the used-sticker record's test.
     EXPECT_EQ(FileBytes("save003/page00.sav").size(), 918u);
-    EXPECT_EQ(FileBytes(PageFileName(kNumberOfPages - 1)).size(), 16u);
+    EXPECT_EQ(PageFileBytes(kNumberOfPages - 1).size(), 16u);
     EXPECT_EQ(FileBytes("options03.dta").size(), 20u);
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }

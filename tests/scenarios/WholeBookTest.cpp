@@ -4,7 +4,6 @@
 #include "album/AlbumView.h"
 #include "album/StickersUsed.h"
 #include "catalogue/DataFiles.h"
-#include "catalogue/PageTable.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimDocCorners.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -16,9 +15,8 @@ const ButtonRow& kNextPageButton = CommandButtonRows[5];
 // A page file of the given records: sticker, x, y, priority, flipped.
 Bytes PageFileOf(const std::vector<std::vector<int32_t>>& records) {
     Bytes page = Concat({StringBytes("QUILRY03"), LongBytes(768)});
-    for (const auto& record : records) {
+    for (const auto& record : records)
         for (int32_t value : record) page = Concat({page, LongBytes(value)});
-    }
     return page;
 }
 
@@ -32,10 +30,9 @@ protected:
     }
     // Each of the stickers shows at its home, below those after it; nothing else is on the page.
     void ExpectShown(const std::vector<int32_t>& stickers) const {
-        for (auto it = stickers.begin(); it != stickers.end(); ++it) {
+        for (auto it = stickers.begin(); it != stickers.end(); ++it)
             EXPECT_TRUE(ShowsAtHome(*it, std::vector<int32_t>(it + 1, stickers.end())))
                 << "sticker " << *it;
-        }
         EXPECT_EQ(GetAlbumDocument().GetSprites().GetCount(),
                   kPageCorners.size() + stickers.size());
     }
@@ -55,11 +52,9 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
         EXPECT_EQ(Counter(), CaptionTile(4)) << "the all-stuck picture";
         EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), 0) << "round the whole book";
     });
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     for (int32_t page = 0; page < kNumberOfPages; ++page)
         EXPECT_EQ(StickersInPageFile(page), StickersOf(page)) << page;
-
     ResetMachine();
     StartBook();
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
@@ -71,15 +66,14 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
     Then([this] {
         EXPECT_EQ(SoundsPlayed().back(), "ClearWAVE");
         for (int32_t page = 0; page < kNumberOfPages; ++page)
-            EXPECT_EQ(FileBytes(PageFileName(page)).size(), 16u) << page;
+            EXPECT_EQ(PageFileBytes(page).size(), 16u) << page;
         EXPECT_TRUE(StickersInRecord().empty());
         EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS);
         EXPECT_EQ(Counter(), CaptionTile(0));
         ExpectShown({});
     });
-    CloseAlbum();
-    RunAlbum();
-    EXPECT_EQ(FileBytes(PageFileName(0)).size(), 16u);
+    RunAndCloseAlbum();
+    EXPECT_EQ(PageFileBytes(0).size(), 16u);
 }
 
 // The two-page book kept the farm (page number 2) in page02.sav, the sea (page number
@@ -96,7 +90,6 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
     WriteBytes(FileIn("save003/page00.sav"), record);
     WriteBytes(FileIn("save003/page02.sav"), farm);
     WriteBytes(FileIn("save003/page14.sav"), sea);
-
     StartBook();
     Then([] { EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 3); });
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
@@ -107,8 +100,7 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
         });
         ClickButton(kNextPageButton);
     }
-    CloseAlbum();
-    RunAlbum();
+    RunAndCloseAlbum();
     EXPECT_EQ(FileBytes("save003/page00.sav"), record) << "the counter is unchanged";
     EXPECT_EQ(FileBytes("save003/page02.sav"), farm);
     EXPECT_EQ(FileBytes("save003/page14.sav"), sea);
