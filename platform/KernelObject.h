@@ -16,8 +16,8 @@ struct KernelObject {
     int fd;
     size_t mappingSize;
     // A memory file: its bytes (shared with the volume's folder entry), the read and
-    // write position and the access it was opened with. A memory mapping: the bytes
-    // as they were when it was made.
+    // write position and the access it was opened with. A memory mapping: the same
+    // bytes, which its views copy when they are made.
     std::shared_ptr<std::string> bytes = nullptr;
     size_t position = 0;
     DWORD access = 0;

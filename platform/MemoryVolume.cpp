@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "platform/Kernel.h"
 #include "platform/KernelObject.h"
@@ -15,37 +17,49 @@ namespace {
 
 using Bytes = std::shared_ptr<std::string>;
 
+// Looks entries up by any spelling of their name, without making a string of it.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+
 struct Volume {
     std::string root;
-    std::set<std::string> folders;
-    std::map<std::string, Bytes> files;
+    std::unordered_set<std::string, NameHash, std::equal_to<>> folders;
+    std::unordered_map<std::string, Bytes, NameHash, std::equal_to<>> files;
 };
 
 std::mutex g_lock;
 std::atomic<bool> g_mounted{false};
 std::optional<Volume> g_volume;
-// Each view has bytes of its own, released by Unmap.
-std::map<const void*, Bytes> g_views;
+// The bytes of each view, released by Unmap. Only a few views are open at once, so a
+// plain list is searched.
+std::vector<std::unique_ptr<uint8_t[]>> g_views;
 
-// Host form with single slashes and no slash at the end: one spelling per file.
-std::string Normal(std::string_view path) {
-    std::string host;
-    host.reserve(path.size());
+// Host form with single slashes and no slash at the end: one spelling per file. Valid
+// until the thread's next call: the thread keeps the memory from call to call, as each
+// file call spells its path out twice and the readers make thousands of calls a second.
+const std::string& Normal(std::string_view path) {
+    thread_local std::string host;
+    host.resize(path.size());
+    char* const start = host.data();
+    char* end = start;
     for (const char c : path) {
-        const bool slash = c == '/' || c == '\\';
-        if (!slash) {
-            host += c;
-        } else if (host.empty() || host.back() != '/') {
-            host += '/';
+        if (c != '/' && c != '\\') {
+            *end++ = c;
+        } else if (end == start || end[-1] != '/') {
+            *end++ = '/';
         }
     }
-    if (host.size() > 1 && host.back() == '/') host.pop_back();
+    if (end - start > 1 && end[-1] == '/') --end;
+    host.resize(static_cast<size_t>(end - start));
     return host;
 }
 
-std::string Parent(const std::string& path) {
+std::string_view Parent(std::string_view path) {
     const size_t slash = path.rfind('/');
-    return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
+    return slash == std::string_view::npos || slash == 0 ? std::string_view("/")
+                                                         : path.substr(0, slash);
 }
 
 BOOL Fail(DWORD error) {
@@ -54,10 +68,10 @@ BOOL Fail(DWORD error) {
 }
 
 // What the host answers for a new entry at `path`: its folder must exist.
-DWORD ParentError(const Volume& volume, const std::string& path) {
-    const std::string parent = Parent(path);
-    if (volume.folders.count(parent) != 0) return ERROR_SUCCESS;
-    return volume.files.count(parent) != 0 ? ERROR_PATH_NOT_FOUND : ERROR_FILE_NOT_FOUND;
+DWORD ParentError(const Volume& volume, std::string_view path) {
+    const std::string_view parent = Parent(path);
+    if (volume.folders.contains(parent)) return ERROR_SUCCESS;
+    return volume.files.contains(parent) ? ERROR_PATH_NOT_FOUND : ERROR_FILE_NOT_FOUND;
 }
 
 bool Is(HANDLE object, KernelObject::Kind kind) {
@@ -87,7 +101,7 @@ void Unmount() {
 
 bool Holds(std::string_view path) {
     if (!g_mounted) return false;
-    const std::string normal = Normal(path);
+    const std::string& normal = Normal(path);
     std::lock_guard lock(g_lock);
     if (!g_volume) return false;
     const std::string& root = g_volume->root;
@@ -97,7 +111,7 @@ bool Holds(std::string_view path) {
 }
 
 DWORD Attributes(std::string_view path) {
-    const std::string normal = Normal(path);
+    const std::string& normal = Normal(path);
     std::lock_guard lock(g_lock);
     if (g_volume->folders.count(normal) != 0) return FILE_ATTRIBUTE_DIRECTORY;
     if (g_volume->files.count(normal) != 0) return FILE_ATTRIBUTE_NORMAL;
@@ -106,7 +120,7 @@ DWORD Attributes(std::string_view path) {
 }
 
 BOOL CreateFolder(std::string_view path) {
-    const std::string normal = Normal(path);
+    const std::string& normal = Normal(path);
     std::lock_guard lock(g_lock);
     if (g_volume->folders.count(normal) != 0 || g_volume->files.count(normal) != 0) {
         return Fail(ERROR_ALREADY_EXISTS);
@@ -118,7 +132,7 @@ BOOL CreateFolder(std::string_view path) {
 }
 
 BOOL Delete(std::string_view path) {
-    const std::string normal = Normal(path);
+    const std::string& normal = Normal(path);
     std::lock_guard lock(g_lock);
     if (g_volume->folders.count(normal) != 0) return Fail(ERROR_ACCESS_DENIED);
     if (g_volume->files.erase(normal) == 0) return Fail(ERROR_FILE_NOT_FOUND);
@@ -129,7 +143,7 @@ BOOL Move(std::string_view existing, std::string_view replacement, DWORD flags) 
     // Between the volume and the disk the host's rename fails as across devices.
     if (!Holds(existing) || !Holds(replacement)) return Fail(ERROR_WRITE_FAULT);
     const std::string from = Normal(existing);
-    const std::string to = Normal(replacement);
+    const std::string& to = Normal(replacement);
     std::lock_guard lock(g_lock);
     Volume& volume = *g_volume;
     const bool targetExists = volume.files.count(to) != 0 || volume.folders.count(to) != 0;
@@ -147,7 +161,7 @@ BOOL Move(std::string_view existing, std::string_view replacement, DWORD flags) 
 }
 
 HANDLE Open(std::string_view path, DWORD access, DWORD disposition) {
-    const std::string normal = Normal(path);
+    const std::string& normal = Normal(path);
     std::lock_guard lock(g_lock);
     Volume& volume = *g_volume;
     const auto failed = [](DWORD error) {
@@ -247,7 +261,7 @@ HANDLE CreateMapping(HANDLE file, DWORD protect) {
         return nullptr;
     }
     auto* mapping = new KernelObject{KernelObject::Kind::MemoryMapping, -1, file->bytes->size()};
-    mapping->bytes = std::make_shared<std::string>(*file->bytes);
+    mapping->bytes = file->bytes;
     return mapping;
 }
 
@@ -257,16 +271,28 @@ void* MapView(HANDLE mapping, DWORD access, size_t bytes) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    auto view = std::make_shared<std::string>(*mapping->bytes);
-    void* start = view->data();
+    // A view shows the mapping's length of the file as it is now (zeros for what the
+    // file has lost since). It is exactly that long, so that a reader running past the
+    // end of a file is caught by the memory checker.
+    const std::string& file = *mapping->bytes;
+    const size_t size = mapping->mappingSize;
+    auto view = std::make_unique_for_overwrite<uint8_t[]>(size);
+    const size_t kept = std::min(size, file.size());
+    std::memcpy(view.get(), file.data(), kept);
+    std::memset(view.get() + kept, 0, size - kept);
+    void* start = view.get();
     std::lock_guard lock(g_lock);
-    g_views.emplace(start, std::move(view));
+    g_views.push_back(std::move(view));
     return start;
 }
 
 bool Unmap(const void* view) {
     std::lock_guard lock(g_lock);
-    return g_views.erase(view) != 0;
+    const auto found = std::find_if(g_views.begin(), g_views.end(),
+                                    [view](const auto& held) { return held.get() == view; });
+    if (found == g_views.end()) return false;
+    g_views.erase(found);
+    return true;
 }
 
 }  // namespace MemoryVolume
