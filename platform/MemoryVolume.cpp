@@ -13,9 +13,24 @@
 #include "platform/Kernel.h"
 #include "platform/KernelObject.h"
 
+// A file's bytes, and the read-only copy of them that its mappings show: made at the
+// first mapping after a change, exactly as long as the file (so that a reader running
+// past the end is caught by the memory checker), and shared by the mappings until the
+// file changes again. Readers map the same unchanged files again and again.
+struct MemoryFileContents {
+    std::string bytes;
+    std::shared_ptr<const std::vector<uint8_t>> mapped;
+
+    std::string& Change() {
+        mapped.reset();
+        return bytes;
+    }
+};
+
 namespace {
 
-using Bytes = std::shared_ptr<std::string>;
+using Snapshot = std::shared_ptr<const std::vector<uint8_t>>;
+using Bytes = std::shared_ptr<MemoryFileContents>;
 
 // Looks entries up by any spelling of their name, without making a string of it.
 struct NameHash {
@@ -32,9 +47,9 @@ struct Volume {
 std::mutex g_lock;
 std::atomic<bool> g_mounted{false};
 std::optional<Volume> g_volume;
-// The bytes of each view, released by Unmap. Only a few views are open at once, so a
-// plain list is searched.
-std::vector<std::unique_ptr<uint8_t[]>> g_views;
+// The mapped bytes each view shows, kept until it is unmapped. Only a few views are
+// open at once, so a plain list is searched.
+std::vector<Snapshot> g_views;
 
 // Host form with single slashes and no slash at the end: one spelling per file. Valid
 // until the thread's next call: the thread keeps the memory from call to call, as each
@@ -175,14 +190,14 @@ HANDLE Open(std::string_view path, DWORD access, DWORD disposition) {
         const DWORD error = ParentError(volume, normal);
         if (error != ERROR_SUCCESS) return failed(error);
         if (!creates) return failed(ERROR_FILE_NOT_FOUND);
-        found = volume.files.emplace(normal, std::make_shared<std::string>()).first;
+        found = volume.files.emplace(normal, std::make_shared<MemoryFileContents>()).first;
     } else if (disposition == CREATE_NEW) {
         return failed(ERROR_ALREADY_EXISTS);
     } else if (disposition == CREATE_ALWAYS) {
-        found->second->clear();
+        found->second->Change().clear();
     }
     auto* file = new KernelObject{KernelObject::Kind::MemoryFile, -1, 0};
-    file->bytes = found->second;
+    file->contents = found->second;
     file->access = access;
     return file;
 }
@@ -195,12 +210,12 @@ bool IsMemoryObject(HANDLE object) {
 
 DWORD Size(HANDLE file) {
     if (!Is(file, KernelObject::Kind::MemoryFile)) return INVALID_FILE_SIZE;
-    return static_cast<DWORD>(file->bytes->size());
+    return static_cast<DWORD>(file->contents->bytes.size());
 }
 
 DWORD Seek(HANDLE file, int64_t offset, DWORD method, LONG* distanceHigh) {
     if (!Is(file, KernelObject::Kind::MemoryFile)) return INVALID_SET_FILE_POINTER;
-    const int64_t base = method == FILE_END       ? static_cast<int64_t>(file->bytes->size())
+    const int64_t base = method == FILE_END ? static_cast<int64_t>(file->contents->bytes.size())
                          : method == FILE_CURRENT ? static_cast<int64_t>(file->position)
                                                   : 0;
     const int64_t target = base + offset;
@@ -216,7 +231,7 @@ DWORD Seek(HANDLE file, int64_t offset, DWORD method, LONG* distanceHigh) {
 BOOL Read(HANDLE file, void* buffer, DWORD count, DWORD* done) {
     if (!Is(file, KernelObject::Kind::MemoryFile)) return FALSE;
     if ((file->access & GENERIC_READ) == 0) return Fail(ERROR_INVALID_HANDLE);
-    const std::string& bytes = *file->bytes;
+    const std::string& bytes = file->contents->bytes;
     const size_t available = file->position < bytes.size() ? bytes.size() - file->position : 0;
     const size_t got = std::min<size_t>(count, available);
     if (got > 0) std::memcpy(buffer, bytes.data() + file->position, got);
@@ -228,7 +243,7 @@ BOOL Read(HANDLE file, void* buffer, DWORD count, DWORD* done) {
 BOOL Write(HANDLE file, const void* buffer, DWORD count, DWORD* done) {
     if (!Is(file, KernelObject::Kind::MemoryFile)) return FALSE;
     if ((file->access & GENERIC_WRITE) == 0) return Fail(ERROR_INVALID_HANDLE);
-    std::string& bytes = *file->bytes;
+    std::string& bytes = file->contents->Change();
     const auto* from = static_cast<const char*>(buffer);
     if (file->position == bytes.size()) {
         bytes.append(from, count);
@@ -256,12 +271,17 @@ HANDLE CreateMapping(HANDLE file, DWORD protect) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    if (file->bytes->empty()) {
+    MemoryFileContents& contents = *file->contents;
+    if (contents.bytes.empty()) {
         SetLastError(ERROR_FILE_INVALID);
         return nullptr;
     }
-    auto* mapping = new KernelObject{KernelObject::Kind::MemoryMapping, -1, file->bytes->size()};
-    mapping->bytes = file->bytes;
+    if (contents.mapped == nullptr) {
+        contents.mapped =
+            std::make_shared<const std::vector<uint8_t>>(contents.bytes.begin(), contents.bytes.end());
+    }
+    auto* mapping = new KernelObject{KernelObject::Kind::MemoryMapping, -1, contents.bytes.size()};
+    mapping->mapped = contents.mapped;
     return mapping;
 }
 
@@ -271,25 +291,16 @@ void* MapView(HANDLE mapping, DWORD access, size_t bytes) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    // A view shows the mapping's length of the file as it is now (zeros for what the
-    // file has lost since). It is exactly that long, so that a reader running past the
-    // end of a file is caught by the memory checker.
-    const std::string& file = *mapping->bytes;
-    const size_t size = mapping->mappingSize;
-    auto view = std::make_unique_for_overwrite<uint8_t[]>(size);
-    const size_t kept = std::min(size, file.size());
-    std::memcpy(view.get(), file.data(), kept);
-    std::memset(view.get() + kept, 0, size - kept);
-    void* start = view.get();
     std::lock_guard lock(g_lock);
-    g_views.push_back(std::move(view));
-    return start;
+    g_views.push_back(mapping->mapped);
+    // Read-only as the view's access says; the reader never writes through it.
+    return const_cast<uint8_t*>(mapping->mapped->data());
 }
 
 bool Unmap(const void* view) {
     std::lock_guard lock(g_lock);
     const auto found = std::find_if(g_views.begin(), g_views.end(),
-                                    [view](const auto& held) { return held.get() == view; });
+                                    [view](const Snapshot& held) { return held->data() == view; });
     if (found == g_views.end()) return false;
     g_views.erase(found);
     return true;
