@@ -30,9 +30,10 @@ struct MemoryFileContents {
 namespace {
 
 using Snapshot = std::shared_ptr<const std::vector<uint8_t>>;
-using Bytes = std::shared_ptr<MemoryFileContents>;
+using Contents = std::shared_ptr<MemoryFileContents>;
 
-// Looks entries up by any spelling of their name, without making a string of it.
+// Lets an entry be looked up by a view of its name (a parent folder's, a part of a
+// path) without making a string of it.
 struct NameHash {
     using is_transparent = void;
     size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
@@ -41,7 +42,7 @@ struct NameHash {
 struct Volume {
     std::string root;
     std::unordered_set<std::string, NameHash, std::equal_to<>> folders;
-    std::unordered_map<std::string, Bytes, NameHash, std::equal_to<>> files;
+    std::unordered_map<std::string, Contents, NameHash, std::equal_to<>> files;
 };
 
 std::mutex g_lock;
@@ -169,7 +170,7 @@ BOOL Move(std::string_view existing, std::string_view replacement, DWORD flags) 
     }
     if (volume.folders.count(to) != 0) return Fail(ERROR_ACCESS_DENIED);
     if (const DWORD error = ParentError(volume, to); error != ERROR_SUCCESS) return Fail(error);
-    Bytes moved = source->second;
+    Contents moved = source->second;
     volume.files.erase(source);
     volume.files[to] = std::move(moved);
     return TRUE;
