@@ -278,8 +278,8 @@ HANDLE CreateMapping(HANDLE file, DWORD protect) {
         return nullptr;
     }
     if (contents.mapped == nullptr) {
-        contents.mapped =
-            std::make_shared<const std::vector<uint8_t>>(contents.bytes.begin(), contents.bytes.end());
+        contents.mapped = std::make_shared<const std::vector<uint8_t>>(contents.bytes.begin(),
+                                                                       contents.bytes.end());
     }
     auto* mapping = new KernelObject{KernelObject::Kind::MemoryMapping, -1, contents.bytes.size()};
     mapping->mapped = contents.mapped;

@@ -93,8 +93,8 @@ bool CSprite::Read(CFileBase& file) {
     return true;
 }
 
-std::unique_ptr<CSprite> CSprite::FromPicture(const char* path, int32_t serial,
-                                              int32_t spriteIndex, const POINT& position) {
+std::unique_ptr<CSprite> CSprite::FromPicture(const char* path, int32_t serial, int32_t spriteIndex,
+                                              const POINT& position) {
     std::unique_ptr<CSprite> sprite(new CSprite(NoPicture{}, serial, spriteIndex, &position));
     if (!sprite->Load(path)) return nullptr;
     return sprite;
