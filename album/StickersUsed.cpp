@@ -68,7 +68,7 @@ bool StickersUsed::IsValid() const {
 }
 
 void StickersUsed::Serialize(Serializer& serializer) {
-    for (const int32_t entry : ms_Entries) serializer.PutLong(entry);
+    serializer.PutLongs(ms_Entries);
 }
 
 void StickersUsed::DeSerialize(DeSerializer& deserializer) {

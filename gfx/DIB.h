@@ -62,6 +62,10 @@ public:
     void CopyMirroredTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,
                         LONG srcY, COLORREF key) const;
 
+protected:
+    // No picture yet (0 x 0, no pixels), for a picture that is read at once.
+    CDIB() = default;
+
 private:
     struct Block;
     bool ClipBlock(const CDIB& dest, Block& block) const;

@@ -22,6 +22,9 @@ OpaqueRuns::OpaqueRuns(const CDIB& picture, COLORREF key)
       m_height(picture.GetHeight()),
       m_key(key) {
     m_rowStarts.reserve(static_cast<size_t>(m_height) + 1);
+    // A sticker has at least one run in most rows: room for one a row saves growing
+    // through every smaller size.
+    m_runs.reserve(static_cast<size_t>(m_height));
     for (LONG y = 0; y < m_height; ++y) {
         m_rowStarts.push_back(static_cast<uint32_t>(m_runs.size()));
         const uint8_t* row = picture.PixelAddress(0, y);

@@ -26,6 +26,9 @@ public:
 
     int32_t GetLong();
     std::string GetString();
+    // True once every byte of the file has been read, before any read runs out: files
+    // of records that run to the end stop here, without the cost of a failed read.
+    bool AllRead() const { return m_position == m_size; }
 
 private:
     // Copies up to `count` bytes from the read position; asking for more than is

@@ -38,8 +38,13 @@ const std::string& CFileManager::BaseDirectory() {
     return g_baseDirectory;
 }
 
-void CFileManager::MakeFullPath(std::string& out, const std::string& relative) const {
-    if (!g_baseDirectory.empty()) out = g_baseDirectory;
+void CFileManager::MakeFullPath(std::string& out, std::string_view relative) const {
+    // The path is made in one piece: every file the album opens is named through here.
+    if (!g_baseDirectory.empty()) {
+        out.clear();
+        out.reserve(g_baseDirectory.size() + relative.size());
+        out += g_baseDirectory;
+    }
     out += relative;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "io/FileBase.h"
 
@@ -33,7 +34,7 @@ public:
     static const std::string& BaseDirectory();
 
     // out := base directory + relative (relative names carry their own backslash).
-    void MakeFullPath(std::string& out, const std::string& relative) const;
+    void MakeFullPath(std::string& out, std::string_view relative) const;
 
     HANDLE OpenForRead(const char* relativeName) override;
     HANDLE OpenForWrite(const char* relativeName) override;

@@ -1,5 +1,7 @@
 #include "io/Serializer.h"
 
+#include <algorithm>
+#include <array>
 #include <exception>
 
 #include "diag/Log.h"
@@ -41,9 +43,25 @@ Serializer::~Serializer() {
 }
 
 void Serializer::PutLong(int32_t value) {
-    uint8_t bytes[4];
-    StoreLittleEndian(bytes, static_cast<uint32_t>(value), sizeof bytes);
-    if (!WriteBytes(bytes, sizeof bytes)) throw FileError("Serializer::PutLong: file write failed");
+    PutLongs(std::span(&value, 1));
+}
+
+void Serializer::PutLongs(std::span<const int32_t> values) {
+    // A few hundred bytes at a time: the used-sticker record, one long a sticker, takes
+    // four writes instead of one a sticker.
+    std::array<uint8_t, 256> bytes;
+    constexpr size_t kLongBytes = 4;
+    while (!values.empty()) {
+        const size_t count = std::min(values.size(), bytes.size() / kLongBytes);
+        for (size_t i = 0; i < count; ++i) {
+            StoreLittleEndian(bytes.data() + kLongBytes * i, static_cast<uint32_t>(values[i]),
+                              kLongBytes);
+        }
+        if (!WriteBytes(bytes.data(), kLongBytes * count)) {
+            throw FileError("Serializer::PutLong: file write failed");
+        }
+        values = values.subspan(count);
+    }
 }
 
 void Serializer::PutString(const std::string& text) {

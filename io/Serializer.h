@@ -9,6 +9,7 @@
 // target keeps its old contents and the failure is reported to SaveProblems.
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "platform/WinTypes.h"
@@ -25,6 +26,8 @@ public:
     Serializer& operator=(const Serializer&) = delete;
 
     void PutLong(int32_t value);
+    // The longs one after another, as PutLong writes them, in as few writes as can be.
+    void PutLongs(std::span<const int32_t> values);
     void PutString(const std::string& text);
 
 private:

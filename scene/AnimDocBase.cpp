@@ -61,8 +61,8 @@ std::unique_ptr<CDIB> CAnimDocBase::ReadPicture(const char* path) {
 }
 
 CSprite* CAnimDocBase::AddSprite(const char* path, int32_t spriteIndex, const POINT& position) {
-    auto sprite = std::make_unique<CSprite>(TakeSerial(), spriteIndex, &position);
-    if (!sprite->Load(path)) return nullptr;
+    auto sprite = CSprite::FromPicture(path, TakeSerial(), spriteIndex, position);
+    if (sprite == nullptr) return nullptr;
     return Place(std::move(sprite));
 }
 

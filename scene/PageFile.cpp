@@ -21,11 +21,13 @@ PageFileRecord ReadRecord(DeSerializer& deserializer) {
     return record;
 }
 
-// The records run to the end of the file; the end shows as a failure of the next read.
+// The records run to the end of the file; a file cut inside a record shows as a
+// failure of a read.
 void ReadRecords(DeSerializer& deserializer, std::vector<PageFileRecord>& records) {
     // A page holds each sticker of the book at most once, so a longer file is damaged;
     // stopping there bounds the work and memory a damaged file can cost.
     for (int32_t count = 0; count < NUMBEROFSTICKERGRAPHICS; ++count) {
+        if (deserializer.AllRead()) return;
         PageFileRecord record{};
         try {
             record = ReadRecord(deserializer);

@@ -12,7 +12,7 @@
 
 namespace {
 
-// Every picture starts as 32 x 32 and is replaced when it is loaded.
+// A sprite built before its picture is read starts as 32 x 32.
 constexpr LONG kInitialSide = 32;
 
 std::string FullPath(const char* path) {
@@ -24,8 +24,12 @@ std::string FullPath(const char* path) {
 }  // namespace
 
 CSprite::CSprite(int32_t serial, int32_t spriteIndex, const POINT* position)
-    : CDIB(kInitialSide, kInitialSide),
-      m_x(position != nullptr ? position->x : 0),
+    : CSprite(NoPicture{}, serial, spriteIndex, position) {
+    Create(kInitialSide, kInitialSide);
+}
+
+CSprite::CSprite(NoPicture, int32_t serial, int32_t spriteIndex, const POINT* position)
+    : m_x(position != nullptr ? position->x : 0),
       m_y(position != nullptr ? position->y : 0),
       m_colourKey(kUnloadedKey),
       m_serial(serial),
@@ -87,6 +91,13 @@ bool CSprite::Read(CFileBase& file) {
     }
     ResetColourKey();
     return true;
+}
+
+std::unique_ptr<CSprite> CSprite::FromPicture(const char* path, int32_t serial, int32_t spriteIndex,
+                                              const POINT& position) {
+    std::unique_ptr<CSprite> sprite(new CSprite(NoPicture{}, serial, spriteIndex, &position));
+    if (!sprite->Load(path)) return nullptr;
+    return sprite;
 }
 
 bool CSprite::Load(const char* path) {

@@ -5,6 +5,7 @@
 // its observer (the sprite list) whenever its area changes.
 
 #include <cstdint>
+#include <memory>
 
 #include "gfx/DIB.h"
 #include "gfx/OpaqueRuns.h"
@@ -21,6 +22,10 @@ public:
     CSprite(int32_t serial, int32_t spriteIndex, const POINT* position);
     CSprite();
     ~CSprite() override;
+    // A sprite showing the picture file at `path` (a program path), made without first
+    // making a picture to replace; null when the picture cannot be read.
+    static std::unique_ptr<CSprite> FromPicture(const char* path, int32_t serial,
+                                                int32_t spriteIndex, const POINT& position);
 
     void GetRect(RECT& out) const override;
     virtual LONG GetX() const;
@@ -72,6 +77,9 @@ protected:
     RECT AreaAtPosition(LONG width, LONG height) const;
 
 private:
+    struct NoPicture {};
+    CSprite(NoPicture, int32_t serial, int32_t spriteIndex, const POINT* position);
+
     LONG m_x = 0;
     LONG m_y = 0;
     int32_t m_priority = kStickerPriority;

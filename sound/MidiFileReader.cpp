@@ -184,9 +184,10 @@ std::optional<std::string> LoadMidiFile(const std::string& path, MidiSong& song)
     song.division = parsed.division;
     song.tempo = kDefaultMidiTempo;
     if (const char* problem = CheckHeader(song)) return problem;
-    song.tracks.resize(static_cast<size_t>(song.trackCount));
+    // The tracks are added as they are read: the header's count is only a claim, and
+    // making room for all of them first would let a few bytes ask for a megabyte.
     for (int32_t index = 0; index < song.trackCount; ++index) {
-        if (auto problem = ReadTrack(file, song.tracks[static_cast<size_t>(index)], index)) {
+        if (auto problem = ReadTrack(file, song.tracks.emplace_back(), index)) {
             FreeSong(song);
             return problem;
         }
