@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <vector>
 
 constexpr uint32_t LoadLittleEndian(const uint8_t* bytes, size_t count) {
@@ -37,4 +39,9 @@ inline void AppendLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, size
 inline void AppendBigEndian(std::vector<uint8_t>& bytes, uint32_t value, size_t count) {
     bytes.resize(bytes.size() + count);
     StoreBigEndian(bytes.data() + bytes.size() - count, value, count);
+}
+
+// Whether the four-character tag of a RIFF or chunk header stands at `at`.
+inline bool HasTag(std::span<const uint8_t> bytes, size_t at, const char (&tag)[5]) {
+    return bytes.size() >= at + 4 && std::memcmp(bytes.data() + at, tag, 4) == 0;
 }

@@ -28,10 +28,6 @@ struct Format {
     }
 };
 
-bool HasTag(std::span<const uint8_t> bytes, size_t at, const char (&tag)[5]) {
-    return bytes.size() >= at + 4 && std::memcmp(bytes.data() + at, tag, 4) == 0;
-}
-
 // The sample at `at`, scaled to -1..1.
 float Sample(const Format& format, const uint8_t* at) {
     switch (format.bitsPerSample) {

@@ -4,7 +4,6 @@
 // The content generator writes it and the tests read it from here.
 
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <span>
 #include <vector>
@@ -67,8 +66,5 @@ private:
     // when the thread-sanitizer build inlines it.
     static void AppendTag(std::vector<uint8_t>& bytes, const char (&tag)[5]) {
         for (size_t i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(tag[i]));
-    }
-    static bool HasTag(std::span<const uint8_t> bytes, size_t at, const char (&tag)[5]) {
-        return std::memcmp(bytes.data() + at, tag, 4) == 0;
     }
 };
