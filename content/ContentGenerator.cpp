@@ -19,6 +19,7 @@
 #include "content/DialogPictures.h"
 #include "content/FramePictures.h"
 #include "content/InterfaceButtons.h"
+#include "content/MessageLettering.h"
 #include "content/PointerPictures.h"
 #include "content/ScenePages.h"
 #include "content/ScreenPreviews.h"
@@ -33,6 +34,7 @@ using ContentModule = void (*)(ContentOutput&);
 
 const ContentModule kModules[] = {
     DialogPictures::Generate,
+    MessageLettering::Generate,
     PointerPictures::Generate,
     SoundEffects::Generate,
     Song::Generate,

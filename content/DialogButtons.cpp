@@ -56,6 +56,7 @@ const std::vector<DialogButtons::Look>& DialogButtons::Looks() {
         {"YES", "YES", Symbol::Tick, Palette::kGreen, Palette::kCream, 128, 50},
         {"NO", "NO", Symbol::Cross, Palette::kRed, Palette::kCream, 128, 50},
         {"OK", "OK", Symbol::Tick, Palette::kBlue, Palette::kCream, 128, 50},
+        {"Cancel", "Cancel", Symbol::Cross, Palette::kPurple, Palette::kCream, 128, 50},
         {"Quit", "Quit", Symbol::Door, Palette::kOrange, Palette::kGrass, 124, 52},
     };
     return looks;
@@ -95,8 +96,14 @@ Canvas DialogButtons::Draw(const Look& look, bool down) {
     canvas.Circle(symbolX, centreY, radius - 5.0);
     canvas.FillAndOutline(face.Darker(0.8), Palette::kInk, 2.0);
     DrawSymbol(canvas, look.symbol, symbolX, centreY, faceHeight * 0.55);
-    const double textCentre = (symbolX + radius + left + width - 6.0) / 2.0;
-    canvas.OutlinedText(look.label, textCentre, centreY, faceHeight * 0.5, Palette::kWhite,
+    const double textLeft = symbolX + radius;
+    const double textRight = left + width - 6.0;
+    // A longer word is set smaller, so that it stays inside the button's face.
+    const double fullSize = faceHeight * 0.5;
+    const double fullAdvance = canvas.TextAdvance(look.label, fullSize);
+    const double room = textRight - textLeft - 4.0;
+    const double size = fullAdvance > room ? fullSize * room / fullAdvance : fullSize;
+    canvas.OutlinedText(look.label, (textLeft + textRight) / 2.0, centreY, size, Palette::kWhite,
                         Palette::kInk, 2.5);
     return canvas;
 }

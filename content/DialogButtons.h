@@ -1,7 +1,8 @@
 #pragma once
-// The buttons of the picture dialogs, each with an up and a down face: YES (a green
-// tick), NO (a red cross), OK (a blue tick) and Quit (an open door). The symbol says
-// what the button does to a child who cannot read yet; the word is for the grown-up.
+// The buttons of the picture dialogs and message boxes, each with an up and a down
+// face: YES (a green tick), NO (a red cross), OK (a blue tick), Cancel (a purple cross)
+// and Quit (an open door). The symbol says what the button does to a child who cannot
+// read yet; the word is for the grown-up.
 
 #include <string>
 #include <vector>

@@ -68,9 +68,17 @@ public:
     virtual bool PrintPage(const Surface& page) = 0;
     virtual bool EndPrintJob() = 0;
 
-    // Shows a modal message box and answers with the id of the button chosen
-    // (IDOK, IDCANCEL...). `type` holds the MB_ flags of MessageBoxA.
-    virtual int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) = 0;
+    // Message boxes are windows of the program's own (MessageBoxWindow). A machine
+    // without a display tells the message another way instead and answers true.
+    virtual bool TellWithoutDisplay(const std::string& /*text*/, const std::string& /*caption*/) {
+        return false;
+    }
+    // A message box has opened: a test machine answers it as its script says.
+    virtual void MessageBoxOpened(const std::string& /*text*/, const std::string& /*caption*/,
+                                  UINT /*type*/) {}
+    // Until called again with null, only `area` of the screen is on show, in a window of
+    // its own size: a message box before any other window of the program.
+    virtual void ShowOnly(const RECT* /*area*/) {}
     virtual void Beep(UINT type) = 0;
 
     // Before the bytes of an open host file are first looked at: a machine that brings

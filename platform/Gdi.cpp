@@ -78,17 +78,6 @@ int64_t StretchedIndex(int64_t i, int64_t count, int64_t sourceCount) {
 
 }  // namespace
 
-uint32_t DibStride(LONG width, WORD bitCount) {
-    const uint64_t bits = static_cast<uint64_t>(std::max<LONG>(width, 0)) * bitCount;
-    return static_cast<uint32_t>((bits + 31) / 32 * 4);
-}
-
-uint32_t DibColourCount(const BITMAPINFOHEADER& header) {
-    if (header.biBitCount > 8) return 0;
-    const uint32_t full = 1u << header.biBitCount;
-    return header.biClrUsed == 0 ? full : std::min(header.biClrUsed, full);
-}
-
 bool IsSupportedDib(const BITMAPINFOHEADER& header) {
     const WORD depth = header.biBitCount;
     const bool knownDepth =

@@ -6,6 +6,7 @@
 // Every context draws into a 32-bit surface, or, for a memory context holding a DIB
 // section, straight into the section's pixels in the section's own format.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/DeviceContext.h"
@@ -62,9 +63,18 @@ constexpr int BITSPIXEL = 12;
 constexpr LONG kMaxBitmapSide = 16384;
 
 // Bytes of one stored row of `width` pixels at `bitCount` bits, padded to 4 bytes.
-uint32_t DibStride(LONG width, WORD bitCount);
+// Inline, as are the colour table's entries, so that what only writes pictures (the
+// content generator) needs no part of the drawing layer's library.
+inline uint32_t DibStride(LONG width, WORD bitCount) {
+    const uint64_t bits = static_cast<uint64_t>(std::max<LONG>(width, 0)) * bitCount;
+    return static_cast<uint32_t>((bits + 31) / 32 * 4);
+}
 // Entries of the colour table that follows `header` (none above 8 bits per pixel).
-uint32_t DibColourCount(const BITMAPINFOHEADER& header);
+inline uint32_t DibColourCount(const BITMAPINFOHEADER& header) {
+    if (header.biBitCount > 8) return 0;
+    const uint32_t full = 1u << header.biBitCount;
+    return header.biClrUsed == 0 ? full : std::min(header.biClrUsed, full);
+}
 // True for an uncompressed header of a supported depth and a size the layer makes.
 bool IsSupportedDib(const BITMAPINFOHEADER& header);
 

@@ -81,10 +81,11 @@ bool NullBackend::EndPrintJob() {
     return false;
 }
 
-int NullBackend::ShowMessageBox(const std::string& text, const std::string& caption,
-                                UINT /*type*/) {
+// Without a display the words go to standard error, where whoever started the album
+// sees them.
+bool NullBackend::TellWithoutDisplay(const std::string& text, const std::string& caption) {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    return 0;
+    return true;
 }
 
 void NullBackend::Beep(UINT /*type*/) {}

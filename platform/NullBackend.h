@@ -35,7 +35,7 @@ public:
     bool StartPrintJob(const std::string& documentName) override;
     bool PrintPage(const Surface& page) override;
     bool EndPrintJob() override;
-    int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
+    bool TellWithoutDisplay(const std::string& text, const std::string& caption) override;
     void Beep(UINT type) override;
 
 private:

@@ -427,15 +427,6 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* track) {
                                                                                       : FALSE;
 }
 
-int MessageBoxA(HWND, const char* text, const char* caption, UINT type) {
-    return CurrentBackend().ShowMessageBox(text != nullptr ? text : "",
-                                           caption != nullptr ? caption : "Error", type);
-}
-
-int DefaultMessageBoxAnswer(UINT type) {
-    return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
-}
-
 BOOL MessageBeep(UINT type) {
     CurrentBackend().Beep(type);
     return TRUE;

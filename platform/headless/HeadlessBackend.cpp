@@ -177,14 +177,28 @@ bool HeadlessBackend::EndPrintJob() {
     return wasPrinting;
 }
 
-int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption,
-                                    UINT type) {
+// The box is a real window of the program's: a scripted answer is given as a user
+// gives it, with Enter (the first button) or Escape (Cancel, No), before any other
+// input the script holds.
+void HeadlessBackend::MessageBoxOpened(const std::string& text, const std::string& caption,
+                                       UINT type) {
     std::lock_guard lock(m_lock);
     m_boxes.push_back({text, caption, type});
-    if (m_answers.empty()) return DefaultMessageBoxAnswer(type);
-    const int answer = m_answers.front();
-    m_answers.pop_front();
-    return answer;
+    std::optional<UINT> key;
+    if (!m_answers.empty()) {
+        const int answer = m_answers.front();
+        m_answers.pop_front();
+        key = static_cast<UINT>(answer == IDOK || answer == IDYES ? VK_RETURN : VK_ESCAPE);
+    } else if (!m_holdBoxes) {
+        key = static_cast<UINT>(VK_RETURN);
+    }
+    if (!key) return;
+    InputEvent down{InputEvent::Kind::KeyDown};
+    down.key = *key;
+    InputEvent up{InputEvent::Kind::KeyUp};
+    up.key = *key;
+    m_script.push_front(up);
+    m_script.push_front(down);
 }
 
 void HeadlessBackend::Beep(UINT type) {
@@ -299,6 +313,21 @@ void HeadlessBackend::ScriptPrinterAnswers(std::vector<PrinterAnswer> answers) {
     m_printerAnswers.assign(answers.begin(), answers.end());
 }
 
+void HeadlessBackend::ShowOnly(const RECT* area) {
+    std::lock_guard lock(m_lock);
+    m_shownOnly = area != nullptr ? std::optional<RECT>(*area) : std::nullopt;
+}
+
+std::optional<RECT> HeadlessBackend::ShownOnly() const {
+    std::lock_guard lock(m_lock);
+    return m_shownOnly;
+}
+
+void HeadlessBackend::HoldMessageBoxes() {
+    std::lock_guard lock(m_lock);
+    m_holdBoxes = true;
+}
+
 void HeadlessBackend::ScriptMessageBoxAnswers(std::vector<int> answers) {
     std::lock_guard lock(m_lock);
     m_answers.assign(answers.begin(), answers.end());
@@ -339,6 +368,8 @@ void HeadlessBackend::Reset() {
     m_printed.clear();
     m_documents.clear();
     m_answers.clear();
+    m_holdBoxes = false;
+    m_shownOnly.reset();
     m_boxes.clear();
     m_beeps.clear();
     m_virtualClock.reset();

@@ -46,7 +46,8 @@ public:
     bool StartPrintJob(const std::string& documentName) override;
     bool PrintPage(const Surface& page) override;
     bool EndPrintJob() override;
-    int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
+    void MessageBoxOpened(const std::string& text, const std::string& caption, UINT type) override;
+    void ShowOnly(const RECT* area) override;
     void Beep(UINT type) override;
     DWORD MillisecondClock() override;
     void Sleep(DWORD milliseconds) override;
@@ -95,10 +96,15 @@ public:
     std::vector<std::string> PrintedDocuments() const { return m_documents; }
     bool LastPrintAskedLandscape() const { return m_askedLandscape; }
 
-    // The next message boxes are answered with these ids in turn; once the script
-    // runs out each box gets the default button's id (IDOK for OK/Cancel boxes).
+    // The next message boxes are answered with these ids in turn (by Enter for OK
+    // and Yes, Escape for Cancel and No); once the script runs out each box is
+    // answered with Enter, its first button, unless boxes are held open: then the
+    // rest of the script (clicks, keys, an ending) meets the open box.
     void ScriptMessageBoxAnswers(std::vector<int> answers);
+    void HoldMessageBoxes();
     std::vector<MessageBoxShown> MessageBoxesShown() const;
+    // The part of the screen shown alone (a box before any window), or nothing.
+    std::optional<RECT> ShownOnly() const;
     std::vector<UINT> BeepsSounded() const;
 
     // A virtual clock for tests: once set, MillisecondClock answers it and Sleep
@@ -134,6 +140,8 @@ private:
     std::vector<Surface> m_printed;
     std::vector<std::string> m_documents;
     std::deque<int> m_answers;
+    bool m_holdBoxes = false;
+    std::optional<RECT> m_shownOnly;
     std::vector<MessageBoxShown> m_boxes;
     std::vector<UINT> m_beeps;
     std::optional<DWORD> m_virtualClock;

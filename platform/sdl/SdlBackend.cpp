@@ -12,7 +12,6 @@
 #include "platform/sdl/DisplayLoss.h"
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/KeyedPicture.h"
-#include "platform/sdl/SdlMessageBox.h"
 
 namespace {
 
@@ -152,7 +151,10 @@ void SdlBackend::Reveal() {
 void SdlBackend::Refit() {
     SDL_Surface* target = SDL_GetWindowSurface(m_window);
     if (target == nullptr) return;
-    m_letterbox = Letterbox(m_frame.Width(), m_frame.Height(), target->w, target->h);
+    // A box shown alone lies at the screen's top left corner: only its part is fitted.
+    const LONG shownWidth = m_only ? m_only->right : m_frame.Width();
+    const LONG shownHeight = m_only ? m_only->bottom : m_frame.Height();
+    m_letterbox = Letterbox(shownWidth, shownHeight, target->w, target->h);
     SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
     ApplyCursor();
     ApplyConfinement();
@@ -433,7 +435,7 @@ bool SdlBackend::ConfirmPrinting(bool landscape) {
     if (!printer) return false;
     const std::string text = "Print the page on the printer \"" + printer->name + "\", " +
                              (landscape ? "landscape" : "portrait") + "?";
-    return SdlMessageBox::Show(m_window, text, "Print", MB_OKCANCEL) == IDOK;
+    return MessageBoxA(nullptr, text.c_str(), "Print", MB_OKCANCEL) == IDOK;
 }
 
 bool SdlBackend::StartPrintJob(const std::string& documentName) {
@@ -446,8 +448,28 @@ bool SdlBackend::EndPrintJob() {
     return m_printer.EndJob();
 }
 
-int SdlBackend::ShowMessageBox(const std::string& text, const std::string& caption, UINT type) {
-    return SdlMessageBox::Show(m_window, text, caption, type);
+// A box before the album's own window: a small ordinary window, centred, showing just
+// the box; afterwards the window is made again as it was and hidden, until the album's
+// first screen is ready.
+void SdlBackend::ShowOnly(const RECT* area) {
+    m_only = area != nullptr ? std::optional<RECT>(*area) : std::nullopt;
+    if (m_only) {
+        SDL_SetWindowFullscreen(m_window, 0);
+        SDL_SetWindowBordered(m_window, SDL_TRUE);
+        SDL_SetWindowSize(m_window, m_only->right - m_only->left, m_only->bottom - m_only->top);
+        SDL_SetWindowPosition(m_window, static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                              static_cast<int>(SDL_WINDOWPOS_CENTERED));
+    } else {
+        SDL_HideWindow(m_window);
+        const SDL_Rect place = WindowPlace(m_frame.Width(), m_frame.Height(), m_kind);
+        SDL_SetWindowSize(m_window, place.w, place.h);
+        SDL_SetWindowPosition(m_window, place.x, place.y);
+        if (m_kind == WindowKind::FullScreen) {
+            SDL_SetWindowBordered(m_window, SDL_FALSE);
+            SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
+    }
+    Refit();
 }
 
 void SdlBackend::Beep(UINT) {

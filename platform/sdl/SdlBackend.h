@@ -61,7 +61,7 @@ public:
     bool StartPrintJob(const std::string& documentName) override;
     bool PrintPage(const Surface& page) override;
     bool EndPrintJob() override;
-    int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
+    void ShowOnly(const RECT* area) override;
     void Beep(UINT type) override;
 
     // What the beep plays (nothing until set).
@@ -98,6 +98,8 @@ private:
     SDL_Cursor* m_cursor = nullptr;
     bool m_cursorVisible = true;
     std::optional<RECT> m_confinement;
+    // The part of the screen on show while a message box is shown alone.
+    std::optional<RECT> m_only;
     TouchGesture m_touch;
     std::function<void()> m_beep;
     CupsPrinter m_printer;

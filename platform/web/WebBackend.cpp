@@ -74,9 +74,6 @@ EM_JS(void, quillory_announce_ready, (), {
     window.quillory.ready = true;
 });
 
-EM_JS(void, quillory_alert, (const char* text), { window.alert(UTF8ToString(text)); });
-EM_JS(int, quillory_confirm, (const char* text), { return window.confirm(UTF8ToString(text)) ? 1 : 0; });
-
 EM_JS(void, quillory_add_printed_page, (const uint8_t* pixels, int width, int height), {
     WebAlbum.printout.push(WebAlbum.pictureUrl(pixels, width, height, 1));
 });
@@ -332,19 +329,6 @@ bool WebBackend::EndPrintJob() {
     m_printing = false;
     quillory_print();
     return true;
-}
-
-int WebBackend::ShowMessageBox(const std::string& text, const std::string& caption, UINT type) {
-    const std::string message = caption.empty() ? text : caption + "\n\n" + text;
-    switch (type & 0xFu) {
-        case MB_OKCANCEL:
-            return quillory_confirm(message.c_str()) != 0 ? IDOK : IDCANCEL;
-        case MB_YESNO:
-            return quillory_confirm(message.c_str()) != 0 ? IDYES : IDNO;
-        default:
-            quillory_alert(message.c_str());
-            return IDOK;
-    }
 }
 
 void WebBackend::Beep(UINT) {

@@ -45,7 +45,6 @@ public:
     bool StartPrintJob(const std::string& documentName) override;
     bool PrintPage(const Surface& page) override;
     bool EndPrintJob() override;
-    int ShowMessageBox(const std::string& text, const std::string& caption, UINT type) override;
     void Beep(UINT type) override;
     void BeforeReading(int hostDescriptor) override;
 

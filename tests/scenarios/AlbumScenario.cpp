@@ -39,11 +39,11 @@ std::unique_ptr<CDIB> PictureOf(int32_t stickerIndex) {
 void DrawWhatIsDue() {
     const HWND main = GetSharedWindowHandle();
     if (main == nullptr || !IsWindow(main)) return;
-    UpdateWindow(main);
-    for (const ButtonRow& row : StartButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : CommandButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : SheetButtonRows) UpdateWindow(row.window);
-    for (const ButtonRow& row : StickerButtonRows) UpdateWindow(row.window);
+    // Every window, the dialogs and message boxes above the main window too.
+    for (const HWND top : WindowManager::Instance().TopLevelWindows()) {
+        UpdateWindow(top);
+        for (const HWND child : WindowManager::Instance().Children(top)) UpdateWindow(child);
+    }
     const ChildWindow* page = PageWindow();
     if (page == nullptr) return;
     UpdateWindow(page->GetHWnd());

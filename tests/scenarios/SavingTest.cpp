@@ -1,7 +1,9 @@
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "platform/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "tests/scenarios/AlbumScenario.h"
 #include "tests/support/FileSizeLimit.h"
@@ -105,4 +107,44 @@ TEST_F(Saving, AHeldFolderIsRefusedAndTheEndOfTheSessionSavesAtOnce) {
     machine.EndSession();
     EXPECT_EQ(RunAlbum(), 0);
     ExpectSaved({first});
+}
+
+// However the album is ended from outside (a termination signal, the end of the desktop
+// session, the display gone: each reaches the program as the end of the session), it
+// saves every stuck sticker and ends with status 0 whatever is open: a message box, a
+// picture dialog, the ending screen, a carried sticker; and no window is left behind.
+TEST_F(Saving, TheEndOfTheSessionInEveryOpenStateSavesEverythingAndLeavesNoWindow) {
+    const struct {
+        const char* state;
+        std::function<void()> open;
+        size_t boxes;
+    } states[] = {
+        {"the no-printer message box", [this] { PressKey('P'); }, 1},
+        {"the About dialog", [this] { PressKey('I'); }, 0},
+        {"the Clear All question", [this] { PressKey('C'); }, 0},
+        {"the ending screen", [this] { machine.Close(); }, 0},
+        {"a carried sticker",
+         [this] {
+             ChooseSheetOf(second);
+             PickSticker(second);
+         },
+         0},
+        {"the playing screen", [] {}, 0},
+    };
+    for (const auto& [state, open, boxes] : states) {
+        SCOPED_TRACE(state);
+        ResetMachine();
+        fs::remove_all(folder.Path() / "save003");
+        fs::remove(FileIn("options03.dta"));
+        machine.HoldMessageBoxes();
+        StartBook();
+        Stick(first, true);
+        open();
+        Then([] {});
+        machine.EndSession();
+        EXPECT_EQ(RunAlbum(), 0);
+        ExpectSaved({first});
+        EXPECT_TRUE(WindowManager::Instance().TopLevelWindows().empty());
+        EXPECT_EQ(machine.MessageBoxesShown().size(), boxes);
+    }
 }

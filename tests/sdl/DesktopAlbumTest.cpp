@@ -16,6 +16,8 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <set>
+#include <sstream>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -421,6 +423,62 @@ TEST_F(DesktopAlbumTest,
     EXPECT_GT(peel - song, 1.5) << "the peel stands out of the song";
     EXPECT_LT(peel - song, 10.0) << "song " << song << " dBFS, peel " << peel;
     EXPECT_LT(Peak(left), 0.99f) << "the stream clips";
+}
+
+// A message box is a window of the album's own, inside its one X window: without a
+// printer, Print brings the message there, centred and in the album's colours; a click
+// on its button answers it, and so does Enter; a termination signal while it is open
+// ends the album by itself with the stuck sticker kept.
+TEST_F(DesktopAlbumTest, TheNoPrinterMessageIsInsideTheAlbumsWindowAndEndsCleanly) {
+    constexpr uint32_t kBorder = 0x3E9BF0;
+    constexpr POINT kBoxEdge{(1024 - 600) / 2 + 2, 768 / 2};
+    const auto boxShows = [&](const Surface& shot) {
+        return Near(shot.Pixel(kBoxEdge.x, kBoxEdge.y), kBorder);
+    };
+    const auto boxGone = [&](const Surface& shot) { return !boxShows(shot); };
+    UseScreen(1024, 768);
+    // The windows on show, by id: the X server's own are there before the album.
+    const auto windowsOnShow = [&] {
+        const std::string ids =
+            RunCommand("DISPLAY=" + server->Display() + " xdotool search --onlyvisible --name '.*'")
+                .output;
+        std::set<std::string> found;
+        std::istringstream lines(ids);
+        for (std::string id; std::getline(lines, id);) found.insert(id);
+        return found;
+    };
+    const std::set<std::string> before = windowsOnShow();
+    StartAlbum({"CUPS_SERVER=" + (folder.Path() / "no-server.sock").string()});
+    Key("Return");
+    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) << "no playing screen";
+    ChooseSheetOf(sticker);
+    PickTheSticker(sticker);
+    DropTheStickerOnItsHome(sticker);
+    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1)));
+
+    Key("p");
+    ASSERT_TRUE(WaitForScreen(boxShows)) << "no message; the album said: " << album->ErrorOutput();
+    std::set<std::string> shown = windowsOnShow();
+    for (const std::string& id : before) shown.erase(id);
+    EXPECT_EQ(shown.size(), 1u) << "one window of the album's on show, the message inside it";
+    // The box's one button sits centred above its bottom border.
+    const std::optional<Surface> shot = server->Screenshot();
+    ASSERT_TRUE(shot);
+    LONG bottom = kBoxEdge.y;
+    while (bottom < 768 && Near(shot->Pixel(kBoxEdge.x, bottom), kBorder)) ++bottom;
+    Click(POINT{512, bottom - 30 - 25});
+    EXPECT_TRUE(WaitForScreen(boxGone, 10s)) << "a click on OK answers the message";
+
+    Key("p");
+    ASSERT_TRUE(WaitForScreen(boxShows));
+    Key("Return");
+    EXPECT_TRUE(WaitForScreen(boxGone, 10s)) << "Enter answers the message";
+
+    Key("p");
+    ASSERT_TRUE(WaitForScreen(boxShows));
+    kill(album->Id(), SIGTERM);
+    ExpectEndsByItself();
+    ExpectKept(0, sticker);
 }
 
 // The album at its own size gives the screens to compare with; then on each display,

@@ -111,10 +111,11 @@ private:
 };
 
 // The request as the program makes it: the default printer's settings, then (once
-// turned to landscape) the confirmation. A person answers each box with Enter.
+// turned to landscape) the confirmation. A person answers each box with Enter; before
+// any window of the album is on show, a box comes in a small window of its own.
 BOOL RequestPrinter(const XvfbServer& display, PRINTDLGA& request) {
     bool answered = false;
-    std::thread person([&] { answered = display.PressKeyInWindow("Print", "Return"); });
+    std::thread person([&] { answered = display.PressKeyInWindow(SdlBackend::kTitle, "Return"); });
     const BOOL chosen = PrintDlgA(&request);
     person.join();
     EXPECT_TRUE(answered) << "no box to answer";

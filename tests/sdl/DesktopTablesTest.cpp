@@ -9,7 +9,6 @@
 #include "platform/User.h"
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/KeyedPicture.h"
-#include "platform/sdl/SdlMessageBox.h"
 
 namespace {
 
@@ -47,24 +46,6 @@ TEST(KeyMapTest, TheKeysTheProgramReadsBecomeVirtualKeys) {
     for (const auto& [key, virtualKey] : kKeys)
         EXPECT_EQ(KeyMap::VirtualKey(key), virtualKey) << "SDL key " << key;
     EXPECT_FALSE(KeyMap::VirtualKey(SDLK_LSHIFT) || KeyMap::VirtualKey(SDLK_UNKNOWN));
-}
-
-TEST(SdlMessageBoxTest, EnterTakesTheFirstButtonAndEscapeTheLast) {
-    // The icon's bits beside the buttons' change neither; the exclamation mark holds the
-    // hand's bit.
-    for (const auto& [type, escape, icon] :
-         {std::tuple<UINT, int, Uint32>{MB_OK, IDOK, SDL_MESSAGEBOX_INFORMATION},
-          {MB_OKCANCEL | MB_ICONEXCLAMATION, IDCANCEL, SDL_MESSAGEBOX_WARNING},
-          {MB_YESNO | MB_ICONHAND, IDNO, SDL_MESSAGEBOX_ERROR}}) {
-        const std::vector<SDL_MessageBoxButtonData> buttons = SdlMessageBox::Buttons(type);
-        ASSERT_FALSE(buttons.empty());
-        EXPECT_NE(buttons.front().flags & SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 0u);
-        EXPECT_NE(buttons.back().flags & SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0u);
-        // Enter answers what the window system says Enter answers.
-        EXPECT_EQ(buttons.front().buttonid, DefaultMessageBoxAnswer(type));
-        EXPECT_EQ(buttons.back().buttonid, escape);
-        EXPECT_EQ(SdlMessageBox::IconFlags(type), icon);
-    }
 }
 
 // Magenta is see-through and rows are turned top-down. Pictures that do not hold

@@ -62,20 +62,16 @@ std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
 }
 
 bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& key) const {
-    // Found through the window tree: xdotool's own search passes over message boxes,
-    // which carry no class.
-    const std::string find = "xwininfo -root -tree -display " + m_display + " | awk '$2 == \"\\\"" +
-                             title + "\\\":\" { printf \"%s\", $1; exit }'";
-    // SDL shows a box from a process forked off the caller's. Were this thread inside the
-    // C library at that moment, the box's process could wait on a lock for ever; so the
-    // first look comes once the fork is surely done. A box that is mapped may not yet
-    // read its keys: the key is pressed again until the box is gone.
-    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const std::string find = "DISPLAY=" + m_display + " xdotool search --onlyvisible --name '^" +
+                             title + "$' 2>/dev/null | head -n 1";
+    // A window that is mapped may not yet read its keys: the key is pressed again until
+    // the window is gone from the screen.
     bool pressed = false;
     return WaitUntil(
         [&] {
-            const std::string window = RunCommand(find).output;
-            // Sent to the box itself: without a window manager the focus may never reach it.
+            std::string window = RunCommand(find).output;
+            std::erase(window, '\n');
+            // Sent to the window itself: without a window manager the focus may never reach it.
             if (window.empty()) return pressed;
             pressed = Xdotool("key --window " + window + " --delay 100 " + key) || pressed;
             return false;

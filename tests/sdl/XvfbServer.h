@@ -25,8 +25,8 @@ public:
     bool Xdotool(const std::string& arguments) const;
     // Where the window titled `title` lies on the screen, as the X server has it.
     std::optional<RECT> WindowPlace(const std::string& title) const;
-    // Waits a few seconds for a window titled `title` and presses `key` in it, as a
-    // person answering a message box would.
+    // Waits a few seconds for a window titled `title` on show and presses `key` in it
+    // until it is gone from the screen, as a person answering a message box would.
     bool PressKeyInWindow(const std::string& title, const std::string& key) const;
 
 private:
