@@ -110,6 +110,10 @@ void CAlbumView::StickCarriedSticker(HWND pageWindow) {
 }
 
 void CAlbumView::SaveAlbum() {
+    // The session may end while the main window is still being made (its start-up
+    // message open): no page and no record have been read then, and writing them would
+    // put empty ones over the child's.
+    if (GetDocument() == nullptr) return;
     GetDocument()->SavePage();
     if (StickersUsed* stickersUsed = CheckedStickersUsed()) stickersUsed->WriteStickersUsed();
 }

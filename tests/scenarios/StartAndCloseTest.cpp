@@ -57,6 +57,18 @@ TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWi
         fs::create_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003" / fs::path(hostPath).filename(),
                            hostPath);
     }
+    // Ended from outside while the message is open: the album ends at once, and the
+    // child's saved stickers are left as they were.
+    const std::string hostPath = FileIn("data003/" + std::string(StickerPictureFiles[5] + 9));
+    fs::create_directory(FileIn("save003"));
+    const Bytes record{'k', 'e', 'p', 't'};
+    WriteBytes(FileIn("save003/page00.sav"), record);
+    fs::remove(hostPath);
+    machine.HoldMessageBoxes();
+    machine.EndSession();
+    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_EQ(machine.MessageBoxesShown().size(), 1u);
+    EXPECT_EQ(FileBytes("save003/page00.sav"), record);
 }
 
 // The music follows activation and the ending screen stops it; on the title Enter or
