@@ -21,6 +21,9 @@ int32_t ButtonSubclass::Hook(HWND window, WNDPROC procedure, WindowMap& map) {
         m_window = nullptr;
         m_previousProc = nullptr;
     }
+    // The pointer's state belongs to the window: a newly hooked one has the pointer away.
+    m_mouseState = kMouseAway;
+    m_tracking = 0;
     if (window != nullptr) {
         m_previousProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(window, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));

@@ -199,12 +199,18 @@ void WM_Messages::OnPaint(HWND window) {
     if (GamePhase* phase = GetCurrentPhase()) phase->Paint(dc);
     EndPaint(window, &paint);
     if (m_playState == kPlayStateStarting) m_playState = kPlayStatePlaying;
-    SetFocus(window);
+    // A dialog open over the window (which it disables) keeps the keys: a repaint, such
+    // as the one after a restore, must not take Enter away from it.
+    if (IsWindowEnabled(window)) SetFocus(window);
 }
 
+// A sticker carried when the album goes to the background (another program, a
+// minimise, a locked screen) is let go as a right click lets it go: nobody is left
+// with a hidden pointer held inside the page.
 void WM_Messages::OnActivateApp(HWND window, WPARAM active) {
     m_active = static_cast<int32_t>(active);
     WriteLog("WM_Activateapp: wParam = %i", m_active);
+    if (m_active == 0) EndAnyCarry();
     MIDI_MANAGER.ActivateApp(m_active, window);
 }
 

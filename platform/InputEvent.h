@@ -12,7 +12,8 @@ struct InputEvent {
         KeyDown,      // virtual key `key`
         KeyUp,        // virtual key `key`
         Activate,     // the program became the active one (`active`) or stopped being it
-        Minimize,     // the user minimised the program's window
+        Minimize,     // the program's window was minimised or hidden (another workspace)
+        Restore,      // the program's window shows again after a minimise
         Close,        // the user asked to close the program's window
         EndSession,   // the session ends now (a termination signal, the display gone)
     };

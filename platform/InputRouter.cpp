@@ -29,7 +29,10 @@ void InputRouter::Translate(const InputEvent& event) {
             TranslateActivation(event.active);
             break;
         case InputEvent::Kind::Minimize:
-            for (const HWND top : m_manager.TopLevelWindows()) m_manager.Show(top, SW_MINIMIZE);
+            Minimize();
+            break;
+        case InputEvent::Kind::Restore:
+            Restore();
             break;
         case InputEvent::Kind::Close:
             if (const HWND top = m_manager.Tree().Topmost()) Enqueue(top, WM_CLOSE, 0, 0);
@@ -77,9 +80,47 @@ void InputRouter::TranslateKey(const InputEvent& event) {
     Enqueue(target, message, event.key, details);
 }
 
+// WM_ACTIVATEAPP goes out only when the program's activation changes, as on Windows,
+// however often the desktop repeats itself. A minimised program is not the active
+// one: a focus the desktop reports for it meanwhile waits for the restore.
 void InputRouter::TranslateActivation(bool active) {
+    if (m_active == active || (active && AnyMinimized())) return;
+    m_active = active;
     for (const HWND top : m_manager.TopLevelWindows())
         m_manager.Send(top, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+}
+
+// The program stops being the active one first, whatever the desktop says of its focus
+// and whenever: it lets go of the pointer and falls silent while nobody sees it. Only
+// the windows that show are minimised; a hidden one stays hidden at the restore.
+void InputRouter::Minimize() {
+    TranslateActivation(false);
+    for (const HWND top : m_manager.TopLevelWindows()) {
+        const Window* window = m_manager.Find(top);
+        if (window != nullptr && window->IsVisible() && !window->iconic)
+            m_manager.Show(top, SW_MINIMIZE);
+    }
+}
+
+// The windows come back as they were, lowest first, each drawn again; and as SW_RESTORE
+// does on Windows, the restore makes the program the active one.
+void InputRouter::Restore() {
+    bool restored = false;
+    for (const HWND top : m_manager.TopLevelWindows()) {
+        const Window* window = m_manager.Find(top);
+        if (window == nullptr || !window->iconic) continue;
+        m_manager.Show(top, SW_RESTORE);
+        restored = true;
+    }
+    if (restored) TranslateActivation(true);
+}
+
+bool InputRouter::AnyMinimized() {
+    for (const HWND top : m_manager.TopLevelWindows()) {
+        const Window* window = m_manager.Find(top);
+        if (window != nullptr && window->iconic) return true;
+    }
+    return false;
 }
 
 void InputRouter::Enqueue(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -93,4 +134,5 @@ void InputRouter::ForgetWindow(HWND handle) {
 void InputRouter::Clear() {
     m_input.clear();
     m_buttons = 0;
+    m_active.reset();
 }

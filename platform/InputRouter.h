@@ -4,6 +4,7 @@
 // to the captured window or the one under the pointer, the keys' to the focus.
 
 #include <deque>
+#include <optional>
 
 #include "platform/InputEvent.h"
 #include "platform/UserTypes.h"
@@ -25,9 +26,15 @@ private:
     void TranslatePointer(const InputEvent& event);
     void TranslateKey(const InputEvent& event);
     void TranslateActivation(bool active);
+    void Minimize();
+    void Restore();
+    bool AnyMinimized();
     void Enqueue(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
     WindowManager& m_manager;
     std::deque<MSG> m_input;
     WPARAM m_buttons = 0;
+    // Whether the program is the active one, as its windows were last told; nothing
+    // until they are first told.
+    std::optional<bool> m_active;
 };

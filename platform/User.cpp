@@ -44,12 +44,6 @@ Window* Known(HWND window) {
     return found;
 }
 
-void PublishIconicIfShared(HWND window) {
-    if (window == GetSharedWindowHandle() && Manager().Find(window) != nullptr) {
-        InstanceChannel::PublishIconic(Manager().Find(window)->iconic);
-    }
-}
-
 }  // namespace
 
 HINSTANCE ProgramInstance() {
@@ -128,9 +122,7 @@ BOOL ShowWindow(HWND window, int command) {
         if (command == SW_RESTORE) AskOtherCopy(InstanceChannel::Request::Restore);
         return TRUE;
     }
-    const BOOL wasVisible = Manager().Show(window, command) ? TRUE : FALSE;
-    PublishIconicIfShared(window);
-    return wasVisible;
+    return Manager().Show(window, command) ? TRUE : FALSE;
 }
 
 BOOL GetWindowRect(HWND window, RECT* rect) {

@@ -5,6 +5,7 @@
 
 #include "platform/Backend.h"
 #include "platform/DeviceContext.h"
+#include "platform/InstanceChannel.h"
 #include "platform/Kernel.h"
 #include "platform/WindowManager.h"
 
@@ -240,11 +241,27 @@ bool WindowTree::Show(HWND handle, int command) {
             window->iconic = false;
             break;
     }
-    if (wasIconic && !window->iconic && !window->IsChild()) CurrentBackend().RestoreWindow();
+    const bool restored = wasIconic && !window->iconic;
+    const bool owned = window->owner != nullptr;
+    if (restored && !window->IsChild() && !owned) CurrentBackend().RestoreWindow();
     if (window->IsVisible() && (!wasVisible || wasIconic))
         m_manager.Invalidate(handle, nullptr, true);
     m_manager.Painter().RefreshScreen(ScreenRectOf(handle));
+    // A later copy asks whether the shared window is minimised without the window system.
+    if (Key(handle) == InstanceChannel::PublishedWindow())
+        InstanceChannel::PublishIconic(window->iconic);
+    if (wasIconic != window->iconic) ShowOwned(handle, window->iconic);
     return wasVisible;
+}
+
+// The windows a top-level window owns (its dialogs) are minimised and restored with it.
+void WindowTree::ShowOwned(HWND owner, bool iconic) {
+    for (const HWND top : TopLevelWindows()) {
+        const Window* window = Find(top);
+        if (window != nullptr && window->owner == owner && window->IsVisible() &&
+            window->iconic != iconic)
+            Show(top, iconic ? SW_MINIMIZE : SW_RESTORE);
+    }
 }
 
 bool WindowTree::Enable(HWND handle, bool enable) {

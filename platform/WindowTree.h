@@ -67,6 +67,7 @@ private:
     const WindowClass* FindClass(const std::string& name) const;
     void DestroyTree(HWND handle);
     void ForgetWindow(HWND handle);
+    void ShowOwned(HWND owner, bool iconic);
 
     WindowManager& m_manager;
     std::map<std::string, WindowClass> m_classes;

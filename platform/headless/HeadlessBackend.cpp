@@ -260,6 +260,9 @@ void HeadlessBackend::Activate(bool active) {
 void HeadlessBackend::Minimize() {
     Script(InputEvent{InputEvent::Kind::Minimize});
 }
+void HeadlessBackend::Restore() {
+    Script(InputEvent{InputEvent::Kind::Restore});
+}
 void HeadlessBackend::Close() {
     Script(InputEvent{InputEvent::Kind::Close});
 }

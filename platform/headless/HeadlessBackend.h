@@ -59,7 +59,9 @@ public:
     void Click(POINT screenPoint);
     void PressKey(UINT virtualKey);  // down, then up
     void Activate(bool active);
+    // The desktop minimises the album's window, and shows it again.
     void Minimize();
+    void Restore();
     void Close();
     // The session ends, as a termination signal ends it on the desktop.
     void EndSession();

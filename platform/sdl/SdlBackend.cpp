@@ -142,8 +142,11 @@ void SdlBackend::Present(const Surface& screen, const RECT& area) {
 // screen: showing the window earlier would show it black or half drawn. A copy of
 // the album that only hands over to a running one never gets there, so its window is
 // never mapped.
+// Only the first time: a window hidden later was minimised or unmapped by the desktop,
+// whose business it is to show it again.
 void SdlBackend::Reveal() {
-    if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_HIDDEN) == 0) return;
+    if (m_revealed) return;
+    m_revealed = true;
     SDL_ShowWindow(m_window);
     Refit();
 }
@@ -330,9 +333,12 @@ std::optional<InputEvent> SdlBackend::TranslateWindowEvent(const SDL_WindowEvent
             return InputEvent{InputEvent::Kind::Minimize};
         case SDL_WINDOWEVENT_CLOSE:
             return InputEvent{InputEvent::Kind::Close};
+        // Shown again: the window system restores its windows, draws them back and
+        // presents them.
+        case SDL_WINDOWEVENT_RESTORED:
+            return InputEvent{InputEvent::Kind::Restore};
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_RESTORED:
             Refit();
             return std::nullopt;
         default:
@@ -397,8 +403,12 @@ void SdlBackend::ApplyConfinement() {
     SDL_SetWindowMouseRect(m_window, &rect);
 }
 
+// A window manager gives the keyboard to the window it restores; without one, a window
+// mapped again has none until it takes it, and the album would stay inactive.
 void SdlBackend::RestoreWindow() {
     SDL_RestoreWindow(m_window);
+    if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_INPUT_FOCUS) == 0)
+        SDL_SetWindowInputFocus(m_window);
 }
 void SdlBackend::RaiseWindow() {
     SDL_RaiseWindow(m_window);

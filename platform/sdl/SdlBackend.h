@@ -78,7 +78,7 @@ private:
     std::optional<InputEvent> TranslateKey(const SDL_KeyboardEvent& event);
     void TranslateFinger(const SDL_TouchFingerEvent& event);
     InputEvent PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const;
-    // Shows the window when it is still hidden.
+    // Shows the window the first time the program has nothing left to handle.
     void Reveal();
     void ToggleFullScreen();
     // Fits the screen to the window's size again and shows all of it.
@@ -97,6 +97,7 @@ private:
     std::optional<CursorImage> m_cursorImage;
     SDL_Cursor* m_cursor = nullptr;
     bool m_cursorVisible = true;
+    bool m_revealed = false;
     std::optional<RECT> m_confinement;
     // The part of the screen on show while a message box is shown alone.
     std::optional<RECT> m_only;

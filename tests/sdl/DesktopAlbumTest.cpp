@@ -653,3 +653,57 @@ TEST_F(DesktopAlbumTest, AFingerSlidesAStickerFromItsButtonOntoItsHome) {
     EXPECT_TRUE(stuck) << "the counter does not show one sticker fewer";
     EXPECT_TRUE(RecordMarksUsed(sticker));
 }
+
+// Hidden by the desktop and shown again (minimised and restored, another workspace and
+// back with a window manager; unmapped and mapped again without one), full screen and in
+// a grown-up's window, the album shows exactly what it showed before, also with About
+// open, whose Enter still answers; away from the pointer, which Xvfb draws itself.
+TEST_F(DesktopAlbumTest, HiddenAndShownAgainTheAlbumShowsExactlyAsBefore) {
+    const std::string window = "search --name '^Quillory 3$' ";
+    const struct {
+        bool windowManager;
+        const char* option;
+        std::string hide, show;
+    } ways[] = {
+        {true, nullptr, window + "windowminimize", window + "windowactivate"},
+        {true, nullptr, "set_desktop 1", "set_desktop 0"},
+        {true, "--window", window + "windowminimize", window + "windowactivate"},
+        {false, nullptr, window + "windowunmap", window + "windowmap"},
+        {false, "--window", window + "windowunmap", window + "windowmap"},
+    };
+    const POINT pointer{2, 2};
+    const auto alike = [&](const Surface& a, const Surface& b) {
+        const POINT at = fit.ToWindow(pointer);
+        const RECT away{at.x + 40, 0, a.Width(), a.Height()};
+        return Difference(a, b, away) == 0.0 &&
+               Difference(a, b, RECT{0, at.y + 40, at.x + 40, a.Height()}) == 0.0;
+    };
+    int shot = 0;
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.show + (way.option != nullptr ? " in a window" : " full screen"));
+        UseScreen(1024, 768, way.windowManager);
+        ASSERT_TRUE(album->Start({}, way.option));
+        ASSERT_TRUE(WaitForScreen(title)) << album->ErrorOutput();
+        Key("Return");
+        ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS)));
+        MoveTo(pointer);
+        for (const bool about : {false, true}) {
+            if (about) Key("i");
+            std::this_thread::sleep_for(1s);
+            const std::string name = "shown-" + std::to_string(++shot);
+            const std::optional<Surface> before = server->Screenshot(folder / (name + ".xwd"));
+            ASSERT_TRUE(before);
+            EXPECT_TRUE(server->Xdotool(way.hide));
+            EXPECT_TRUE(
+                WaitForScreen([&](const Surface& seen) { return !alike(seen, *before); }, 10s))
+                << "the album is not hidden";
+            EXPECT_TRUE(server->Xdotool(way.show));
+            EXPECT_TRUE(
+                WaitForScreen([&](const Surface& seen) { return alike(seen, *before); }, 10s))
+                << "the album is not back as it was; " << name;
+            server->Screenshot(folder / (name + "-again.xwd"));
+        }
+        Key("Return");
+        EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS), 5s)) << "About answers Enter";
+    }
+}

@@ -103,7 +103,7 @@ protected:
         std::string seen;
         for (int cycle = 0; cycle < 2; ++cycle) {
             while (const std::optional<InputEvent> event = backend->NextInputEvent()) {
-                const char kind = "MBbDUAmCE"[static_cast<size_t>(event->kind)];
+                const char kind = "MBbDUAmRCE"[static_cast<size_t>(event->kind)];
                 if (kinds.find(kind) == std::string_view::npos) continue;
                 events.push_back(*event);
                 seen += kind;
