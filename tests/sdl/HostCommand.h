@@ -24,9 +24,11 @@ CommandResult RunCommand(const std::string& command);
 // folders, or empty when all are there.
 std::string MissingTool(std::initializer_list<const char*> tools);
 // Starts a program found on the search path with its arguments, without waiting for it;
-// what it writes goes nowhere but its errors to the file `errors`. Its process id, or -1.
+// what it writes goes to the file `output`, its errors to the file `errors`. Its process
+// id, or -1.
 pid_t StartProgram(const std::vector<std::string>& arguments,
-                   const std::string& errors = "/dev/null");
+                   const std::string& errors = "/dev/null",
+                   const std::string& output = "/dev/null");
 // Ends a program started so with `signal` and waits for it.
 void StopProgram(pid_t process, int signal = SIGTERM);
 // Asks `done` again and again until it holds or `limit` passes; whether it held. A slow
