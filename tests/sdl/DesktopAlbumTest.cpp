@@ -185,8 +185,7 @@ private:
 class DesktopAlbumTest : public testing::Test {
 protected:
     void SetUp() override {
-        const std::string missing = MissingTool({"Xvfb", "xwd", "convert", "xdotool", "xwininfo"});
-        if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+        if (!RequireTools({"Xvfb", "xwd", "convert", "xdotool", "xwininfo"})) return;
         // The album runs in the folder, and the test reads the album's pictures there.
         for (const char* item : {"data003", "QLY03.mid"})
             fs::create_symlink(fs::path(QUILLORY_ALBUM_DIR) / item, folder / item);

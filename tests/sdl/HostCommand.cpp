@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -26,12 +28,30 @@ CommandResult RunCommand(const std::string& command) {
     return result;
 }
 
+namespace {
+
+// The first tool of a list that is missing, or empty when all are there.
 std::string MissingTool(std::initializer_list<const char*> tools) {
     std::string names;
     for (const std::string tool : tools) names += " " + tool;
     return RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\"; for t in" + names +
                       "; do command -v $t >/dev/null || { printf %s $t; break; }; done")
         .output;
+}
+
+void RefuseTheTest(const std::string& missing) {
+    const char* ci = std::getenv("CI");
+    if (ci != nullptr && std::strcmp(ci, "true") == 0)
+        FAIL() << missing << " is not installed, and CI installs every tool the tests use";
+    GTEST_SKIP() << missing << " is not installed";
+}
+
+}  // namespace
+
+bool RequireTools(std::initializer_list<const char*> tools) {
+    const std::string missing = MissingTool(tools);
+    if (!missing.empty()) RefuseTheTest(missing);
+    return missing.empty();
 }
 
 pid_t StartProgram(const std::vector<std::string>& arguments, const std::string& errors,
