@@ -1,6 +1,7 @@
 #include "album/AlbumView.h"
 
 #include <memory>
+#include <string>
 
 #include "album/PlayingPhase.h"
 #include "album/StickerOverPosition.h"
@@ -106,7 +107,6 @@ void CAlbumView::StickCarriedSticker(HWND pageWindow) {
     ReleaseDC(mainWindow, dc);
     Update(pageWindow);
     PostMessageA(pageWindow, UM_STICKER_STUCK, 0, 0);
-    TellOfFailedSaves(mainWindow);
 }
 
 void CAlbumView::SaveAlbum() {
@@ -119,8 +119,7 @@ void CAlbumView::SaveAlbum() {
 }
 
 void TellOfFailedSaves(HWND mainWindow) {
-    const std::string notice = SaveProblems::TakeNotice();
-    if (!notice.empty())
+    for (const std::string& notice : SaveProblems::TakeNotices())
         MessageBoxA(mainWindow, notice.c_str(), "Quillory 3", MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -56,7 +56,7 @@ private:
     Hint m_showHint;
 };
 
-// Tells the parent, once per run, that the album's files could not be saved.
+// Tells the parent of each kind of failed save not told yet (SaveProblems).
 void TellOfFailedSaves(HWND mainWindow);
 
 // The album's one view and one document.

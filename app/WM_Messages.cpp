@@ -19,6 +19,7 @@
 #include "gfx/Printer.h"
 #include "io/FileManager.h"
 #include "io/Initialization.h"
+#include "io/SaveProblems.h"
 #include "platform/Kernel.h"
 #include "platform/User.h"
 #include "scene/AnimDoc.h"
@@ -132,11 +133,8 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         case WM_CHAR:
             return 0;
-        case WM_COMMAND: {
-            const LRESULT handled = OnCommand(window, LOWORD(wParam));
-            TellOfFailedSaves(window);
-            return handled;
-        }
+        case WM_COMMAND:
+            return OnCommand(window, LOWORD(wParam));
         case WM_MOUSEMOVE:
             if (GetFocus() != window) SetFocus(window);
             return 0;
@@ -153,6 +151,9 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         case UM_START_PHASE:
             if (GamePhase* phase = GetCurrentPhase()) phase->Start(window);
             return 0;
+        case UM_TELL_SAVE_PROBLEMS:
+            OnTellSaveProblems(window);
+            return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -160,6 +161,9 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 LRESULT WM_Messages::OnCreate(HWND window) {
     WriteLog("WM_Create hWnd %i", HandleNumber(window));
+    // A posted message comes before any input: a failed save is told at once, also one
+    // met while the window is being created.
+    SaveProblems::SetTeller([window] { PostMessageA(window, UM_TELL_SAVE_PROBLEMS, 0, 0); });
     CFileManager::SetBaseDirectoryFromCurrent();
     CFileManager fileManager;
     fileManager.CheckForAndCreateDirectory(kSaveDirectory);
@@ -306,6 +310,17 @@ void WM_Messages::OnStartPlaying(HWND window) {
     if (GamePhase* phase = GetCurrentPhase()) phase->Start(window);
 }
 
+// The notice waits on the parent: what is due on the screen is drawn first, so that the
+// page's picture, its label and the counter agree while it is up.
+void WM_Messages::OnTellSaveProblems(HWND window) {
+    UpdateWindow(window);
+    if (const HWND page = PageWindowHandle()) {
+        UpdateWindow(page);
+        GetAlbumView().Update(page);
+    }
+    TellOfFailedSaves(window);
+}
+
 void WM_Messages::Print(HWND window) {
     WriteLog("IDM_PRINT  %i", IDM_PRINT);
     GetAlbumDocument().ChangePage(kPageSame);
@@ -321,8 +336,11 @@ void WM_Messages::ShowAbout(HWND window) {
     SetFocus(window);
 }
 
+// The new page's picture and its label are drawn together, so that they never show
+// different pages.
 void WM_Messages::TurnPage(HWND window, int32_t direction) {
     GetAlbumDocument().ChangePage(direction);
+    if (const HWND page = PageWindowHandle()) GetAlbumView().Update(page);
     HDC dc = GetDC(window);
     GetPlayingPhase().DrawPageIndicator(dc);
     ReleaseDC(window, dc);

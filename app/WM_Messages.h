@@ -10,6 +10,8 @@
 // The album's own messages to the main window.
 constexpr UINT UM_START_PLAYING = 2024;
 constexpr UINT UM_START_PHASE = 2025;
+// A save failed in a way the parent has not been told of (SaveProblems).
+constexpr UINT UM_TELL_SAVE_PROBLEMS = 2027;
 
 constexpr int32_t kPlayStateTitle = 0;
 constexpr int32_t kPlayStateStarting = 1;
@@ -47,6 +49,7 @@ private:
     void OnClose(HWND window);
     void OnEndSession();
     void OnStartPlaying(HWND window);
+    void OnTellSaveProblems(HWND window);
 
     void StartBook(HWND window);
     void Print(HWND window);

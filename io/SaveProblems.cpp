@@ -1,22 +1,49 @@
 #include "io/SaveProblems.h"
 
+#include <array>
+#include <set>
+#include <utility>
+
 #include "diag/Log.h"
 #include "diag/TextFormat.h"
 #include "platform/Kernel.h"
 
 namespace {
 
-std::string g_notice;
-bool g_told = false;
+enum class Kind { DiskFull, NotWritable, FolderMissing, Refused, Count };
 
-const char* ReasonOf(DWORD error) {
+struct KindOfFailure {
+    // The files whose last save failed this way.
+    std::set<std::string> failing;
+    // The message waiting to be told; empty once told or when nothing is due.
+    std::string notice;
+    bool told = false;
+};
+
+std::array<KindOfFailure, static_cast<size_t>(Kind::Count)> g_kinds;
+SaveProblems::Teller g_teller;
+
+Kind KindOf(DWORD error) {
     switch (error) {
         case ERROR_HANDLE_DISK_FULL:
-            return "the disk is full";
+            return Kind::DiskFull;
         case ERROR_ACCESS_DENIED:
-            return "the folder or its files may not be written";
+            return Kind::NotWritable;
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
+            return Kind::FolderMissing;
+        default:
+            return Kind::Refused;
+    }
+}
+
+const char* ReasonOf(DWORD error) {
+    switch (KindOf(error)) {
+        case Kind::DiskFull:
+            return "the disk is full";
+        case Kind::NotWritable:
+            return "the folder or its files may not be written";
+        case Kind::FolderMissing:
             return "the folder is missing";
         default:
             return "the disk did not take the files";
@@ -30,12 +57,34 @@ std::string FolderOf(const std::string& fileName) {
     return slash == std::string::npos ? std::string(".") : host.substr(0, slash);
 }
 
+// The file no longer fails in the ways other than `kept`. A kind that no file meets any
+// more is over: it is told again should it come back, and not at all if it was not yet.
+void ForgetFailures(const std::string& fileName, const KindOfFailure* kept) {
+    for (KindOfFailure& kind : g_kinds) {
+        if (&kind == kept || kind.failing.erase(fileName) == 0 || !kind.failing.empty()) continue;
+        kind.notice.clear();
+        kind.told = false;
+    }
+}
+
 }  // namespace
+
+void SaveProblems::SetTeller(Teller teller) {
+    g_teller = std::move(teller);
+}
 
 void SaveProblems::Report(const std::string& fileName, DWORD error) {
     WriteLog("SaveProblems: %s not saved, error %i", fileName.c_str(), static_cast<int>(error));
-    if (g_told || !g_notice.empty()) return;
-    g_notice = NoticeFor(fileName, error);
+    KindOfFailure& kind = g_kinds[static_cast<size_t>(KindOf(error))];
+    ForgetFailures(fileName, &kind);
+    kind.failing.insert(fileName);
+    if (kind.told || !kind.notice.empty()) return;
+    kind.notice = NoticeFor(fileName, error);
+    if (g_teller) g_teller();
+}
+
+void SaveProblems::Saved(const std::string& fileName) {
+    ForgetFailures(fileName, nullptr);
 }
 
 std::string SaveProblems::NoticeFor(const std::string& fileName, DWORD error) {
@@ -46,13 +95,18 @@ std::string SaveProblems::NoticeFor(const std::string& fileName, DWORD error) {
         FolderOf(fileName).c_str(), ReasonOf(error));
 }
 
-std::string SaveProblems::TakeNotice() {
-    if (g_told || g_notice.empty()) return {};
-    g_told = true;
-    return std::move(g_notice);
+std::vector<std::string> SaveProblems::TakeNotices() {
+    std::vector<std::string> notices;
+    for (KindOfFailure& kind : g_kinds) {
+        if (kind.notice.empty()) continue;
+        notices.push_back(std::move(kind.notice));
+        kind.notice.clear();
+        kind.told = true;
+    }
+    return notices;
 }
 
 void SaveProblems::Reset() {
-    g_notice.clear();
-    g_told = false;
+    g_kinds = {};
+    g_teller = nullptr;
 }

@@ -39,7 +39,11 @@ Serializer::Serializer(const std::string& fileName)
 
 Serializer::~Serializer() {
     const bool leftByException = std::uncaught_exceptions() > m_uncaughtAtStart;
-    if (m_bad || leftByException || !Commit()) Abandon();
+    if (m_bad || leftByException || !Commit()) {
+        Abandon();
+        return;
+    }
+    SaveProblems::Saved(m_target);
 }
 
 void Serializer::PutLong(int32_t value) {

@@ -6,7 +6,8 @@
 // and only when the Serializer goes out of scope normally, with every byte written
 // and flushed, does that file replace the target, durably (the file and then its folder
 // are flushed to the disk). If an exception leaves the scope, or any write failed, the
-// target keeps its old contents and the failure is reported to SaveProblems.
+// target keeps its old contents and the failure is reported to SaveProblems; a save
+// that reached the disk is reported too, as the end of any trouble of that file.
 
 #include <cstdint>
 #include <span>

@@ -10,6 +10,7 @@
 #include "platform/MultimediaBackend.h"
 #include "platform/ScreenSize.h"
 #include "platform/sdl/FluidSynthesizer.h"
+#include "platform/sdl/LibraryLogs.h"
 #include "platform/sdl/SdlBackend.h"
 #include "platform/sdl/SdlMultimedia.h"
 
@@ -28,6 +29,7 @@ bool ShowsNothing(const char* videoDriver) {
 }  // namespace
 
 std::unique_ptr<Desktop> Desktop::Install(SdlBackend::WindowKind windowKind, std::string& failure) {
+    LibraryLogs::Silence();
     std::unique_ptr<SdlBackend> backend = SdlBackend::Open(kScreenWidth, kScreenHeight, windowKind);
     if (!backend) {
         failure = SDL_GetError();

@@ -24,6 +24,7 @@ void SilenceFluidSynthLog() {
 }  // namespace
 
 std::vector<std::string> FluidSynthesizer::SoundfontCandidates() {
+    SilenceFluidSynthLog();
     std::vector<std::string> candidates;
     fluid_settings_t* settings = new_fluid_settings();
     char* configured = nullptr;

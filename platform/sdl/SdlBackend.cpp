@@ -470,7 +470,10 @@ void SdlBackend::ShowOnly(const RECT* area) {
         SDL_SetWindowPosition(m_window, static_cast<int>(SDL_WINDOWPOS_CENTERED),
                               static_cast<int>(SDL_WINDOWPOS_CENTERED));
     } else {
+        // Hidden by the program itself, the window is shown again once the next screen
+        // is ready.
         SDL_HideWindow(m_window);
+        m_revealed = false;
         const SDL_Rect place = WindowPlace(m_frame.Width(), m_frame.Height(), m_kind);
         SDL_SetWindowSize(m_window, place.w, place.h);
         SDL_SetWindowPosition(m_window, place.x, place.y);

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "io/FileError.h"
@@ -75,25 +76,54 @@ TEST_F(InterruptedSaveTest, AFullDiskDeathOrExceptionAtAnyPointKeepsTheOldFileWh
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), newFile);
 }
 
-TEST_F(InterruptedSaveTest, TheFirstFailedSaveIsToldOnceWithItsFolderAndReason) {
-    SaveProblems::Reset();
-    SaveNewPage(path);
-    EXPECT_EQ(SaveProblems::TakeNotice(), "") << "nothing failed";
-    {
-        FileSizeLimit full(10);
+// Each kind of failure is told once with its folder and reason, at once through the
+// teller; not again while its files still fail, but again once they have all been saved
+// and it comes back. A kind that clears up before it was told is not told.
+TEST_F(InterruptedSaveTest, EachKindOfFailedSaveIsToldOnceUntilItsFilesAreSavedAgain) {
+    namespace fs = std::filesystem;
+    const std::string other = folder.Path().string() + "\\page01.sav";
+    const auto setReadOnly = [&](bool readOnly) {
+        fs::permissions(folder / "page01.sav", fs::perms::owner_write,
+                        readOnly ? fs::perm_options::remove : fs::perm_options::add);
+    };
+    const auto fillTheDisk = [&] {
+        const FileSizeLimit full(10);
         EXPECT_THROW(SaveNewPage(path), FileError);
-    }
-    std::filesystem::permissions(folder / "page02.sav", std::filesystem::perms::all,
-                                 std::filesystem::perm_options::remove);
-    EXPECT_THROW(SaveNewPage(path), FileError);
-    const std::string notice = SaveProblems::TakeNotice();
-    EXPECT_NE(notice.find("the folder " + folder.Path().string() + ": the disk is full."),
-              std::string::npos)
-        << notice;
-    EXPECT_EQ(SaveProblems::TakeNotice(), "") << "once a run";
-
+    };
     SaveProblems::Reset();
-    EXPECT_THROW(SaveNewPage(path), FileError);
-    EXPECT_NE(SaveProblems::TakeNotice().find(": the folder or its files may not be written."),
-              std::string::npos);
+    int tellings = 0;
+    SaveProblems::SetTeller([&] { ++tellings; });
+    SaveNewPage(path);
+    SaveNewPage(other);
+    EXPECT_THAT(SaveProblems::TakeNotices(), testing::IsEmpty()) << "nothing failed";
+
+    fillTheDisk();
+    fillTheDisk();
+    setReadOnly(true);
+    EXPECT_THROW(SaveNewPage(other), FileError);
+    EXPECT_EQ(tellings, 2) << "one telling a kind";
+    const std::string where = "in the folder " + folder.Path().string() + ": ";
+    EXPECT_THAT(SaveProblems::TakeNotices(),
+                testing::ElementsAre(
+                    testing::HasSubstr(where + "the disk is full."),
+                    testing::HasSubstr(where + "the folder or its files may not be written.")));
+
+    fillTheDisk();
+    EXPECT_THROW(SaveNewPage(other), FileError);
+    EXPECT_THAT(SaveProblems::TakeNotices(), testing::IsEmpty()) << "told already";
+    SaveNewPage(path);
+    fillTheDisk();
+    EXPECT_THAT(SaveProblems::TakeNotices(),
+                testing::ElementsAre(testing::HasSubstr("the disk is full.")))
+        << "back after its file was saved";
+
+    setReadOnly(false);
+    SaveNewPage(other);
+    setReadOnly(true);
+    EXPECT_THROW(SaveNewPage(other), FileError);
+    setReadOnly(false);
+    SaveNewPage(other);
+    EXPECT_THAT(SaveProblems::TakeNotices(), testing::IsEmpty()) << "cleared before it was told";
+    EXPECT_EQ(tellings, 4);
+    SaveProblems::Reset();
 }

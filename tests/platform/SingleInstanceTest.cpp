@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
+#include "app/SingleInstance.h"
 #include "platform/Kernel.h"
 #include "tests/platform/WindowFixture.h"
+#include "tests/support/TempDirectory.h"
 
 namespace {
 
@@ -54,4 +57,19 @@ TEST_F(SingleInstanceTest, ACopyIsFirstUnlessAnotherRunsOnItsDisplayAndElseRaise
     SetSharedWindowHandle(nullptr);
     CloseHandle(mutex);
     EXPECT_EQ(RunSecondCopy(name), "first");
+}
+
+// Two of the album's own guards on one album folder (two displays, one home folder): the
+// second is refused while the first holds the folder, and takes it once the first lets go.
+TEST_F(SingleInstanceTest, ASecondGuardOfTheSameAlbumFolderIsRefusedUntilTheFirstLetsGo) {
+    TempDirectory folder;
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    SingleInstance first;
+    SingleInstance second;
+    EXPECT_TRUE(first.LockAlbumFolder());
+    EXPECT_FALSE(second.LockAlbumFolder());
+    first.Close();
+    EXPECT_TRUE(second.LockAlbumFolder());
+    std::filesystem::current_path(before);
 }

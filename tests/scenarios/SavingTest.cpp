@@ -3,6 +3,8 @@
 #include <memory>
 #include <optional>
 
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "platform/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -20,6 +22,17 @@ protected:
             fs::permissions(entry.path(), fs::perms::owner_write,
                             writable ? fs::perm_options::add : fs::perm_options::remove);
     }
+    // Whether the screen shows page `pageIndex`: its label and a block of its picture.
+    bool ShowsPage(int32_t pageIndex) const {
+        const LONG top = 40 * (pageIndex + 1);
+        const RECT block{400, 250, 440, 270};
+        return ScreenBlock(RECT{414, 705, 470, 740}) ==
+                   PictureBlock(kPageLabelsFile, RECT{0, top, 56, top + 35}) &&
+               ScreenBlock(RECT{kPageLeft + block.left, kPageTop + block.top,
+                                kPageLeft + block.right, kPageTop + block.bottom}) ==
+                   PictureBlock(PageBackgroundFiles[static_cast<size_t>(pageIndex)], block);
+    }
+    size_t BoxesShown() const { return machine.MessageBoxesShown().size(); }
     void ExpectSaved(const std::vector<int32_t>& stickers) const {
         EXPECT_EQ(StickersInPageFile(0), stickers);
         EXPECT_EQ(StickersInRecord(), stickers);
@@ -74,6 +87,49 @@ TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce
         fs::remove_all(folder.Path() / "save003");
         fs::remove(FileIn("options03.dta"));
     }
+}
+
+// A failed save is told before any other input is handled: at start-up over the title,
+// at a stick, and at a page turn (a kind not told yet) with the new page's picture and
+// label; a page turn draws both at once, also when nothing failed. Once the files can
+// be written again, the end of the session saves the sticker whose save failed. (The
+// steps below look at the screen before the album has idled.)
+TEST_F(Saving, AFailedSaveIsToldAtOnceOverTheScreenAsItIsAndTheSessionsEndKeepsTheSticker) {
+    fs::create_directory(folder.Path() / "save003");
+    WriteBytes(FileIn("save003/page00.sav"), StringBytes("damaged"));
+    SetSaveFilesWritable(false);
+    std::unique_ptr<FileSizeLimit> diskFull;
+    machine.Then([&] {
+        EXPECT_EQ(BoxesShown(), 1u) << "told at start-up";
+        EXPECT_NE(machine.ScreenPixels().Pixel(0, 0), 0u) << "over the title, drawn";
+    });
+    StartBook();
+    Stick(first, true);
+    machine.Then([&] {
+        EXPECT_EQ(BoxesShown(), 1u) << "the same kind";
+        fs::remove(FileIn("save003/page00.sav"));
+        SetSaveFilesWritable(true);
+        diskFull = std::make_unique<FileSizeLimit>(0);
+    });
+    Stick(second);
+    machine.Then([&] { EXPECT_EQ(BoxesShown(), 2u) << "told at the stick"; });
+    PressKey(VK_NEXT);
+    machine.Then([&] {
+        EXPECT_EQ(BoxesShown(), 2u);
+        EXPECT_TRUE(ShowsPage(1)) << "the page turned to";
+        SetSaveFilesWritable(false);
+        diskFull.reset();
+    });
+    PressKey(VK_PRIOR);
+    machine.Then([&] {
+        EXPECT_EQ(BoxesShown(), 3u) << "told at the page turn";
+        EXPECT_TRUE(ShowsPage(0)) << "the page turned to";
+        SetSaveFilesWritable(true);
+    });
+    machine.EndSession();
+    EXPECT_EQ(RunAlbum(), 0);
+    EXPECT_EQ(BoxesShown(), 3u);
+    ExpectSaved({first, second});
 }
 
 // A folder held by a copy on another screen is refused; once free, it is taken, and the

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -127,7 +128,7 @@ int32_t StickerOnPage(int32_t pageIndex) {
 
 // The album program itself, run as a child process in a folder of the test's own that
 // holds links to the generated pictures and song. It inherits the test's DISPLAY; what
-// it writes on stderr is kept in the folder.
+// it writes on stdout and stderr is kept in the folder.
 class AlbumProcess {
 public:
     explicit AlbumProcess(fs::path folder) : m_folder(std::move(folder)) {}
@@ -137,8 +138,9 @@ public:
     AlbumProcess(const AlbumProcess&) = delete;
     AlbumProcess& operator=(const AlbumProcess&) = delete;
 
-    // Starts the program with `environment` ("NAME=value") added to the test's own,
-    // and with one command-line `option` when one is given.
+    // Starts the program with `environment` changed from the test's own (env's arguments:
+    // "NAME=value" adds, "-u", "NAME" leaves out), and with one command-line `option` when
+    // one is given.
     bool Start(const std::vector<std::string>& environment = {}, const char* option = nullptr) {
         // env runs the program in the folder with `environment` added, as the same process.
         std::vector<std::string> command{"env", "-C", m_folder.string()};
@@ -156,7 +158,8 @@ public:
         }
         command.push_back(QUILLORY_PROGRAM);
         if (option != nullptr) command.push_back(option);
-        m_process = StartProgram(command, (m_folder / "stderr.txt").string());
+        m_process = StartProgram(command, (m_folder / "stderr.txt").string(),
+                                 (m_folder / "stdout.txt").string());
         return m_process > 0;
     }
     bool Running() {
@@ -173,6 +176,7 @@ public:
     }
     pid_t Id() const { return m_process; }
     std::string ErrorOutput() const { return ReadText(m_folder / "stderr.txt"); }
+    std::string Output() const { return ReadText(m_folder / "stdout.txt"); }
 
 private:
     fs::path m_folder;
@@ -183,8 +187,7 @@ private:
 class DesktopAlbumTest : public testing::Test {
 protected:
     void SetUp() override {
-        const std::string missing = MissingTool({"Xvfb", "xwd", "convert", "xdotool", "xwininfo"});
-        if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+        if (!RequireTools({"Xvfb", "xwd", "convert", "xdotool", "xwininfo"})) return;
         // The album runs in the folder, and the test reads the album's pictures there.
         for (const char* item : {"data003", "QLY03.mid"})
             fs::create_symlink(fs::path(QUILLORY_ALBUM_DIR) / item, folder / item);
@@ -365,12 +368,9 @@ protected:
 }  // namespace
 
 // One session with real input: a second copy ends without a window of its own; a
-// sticker stuck on the first page and one on the last (Page Up from the first) are
-// counted, recorded and kept through a termination signal right after the second;
-// the song and the peel reach the stream at levels within 10 dB of each other, and
-// nothing clips.
-TEST_F(DesktopAlbumTest,
-       ASessionStaysSingleSoundsRightAndKeepsTheStickersStuckOnTheFirstAndLastPage) {
+// sticker stuck is counted and recorded; the song and the peel reach the stream at
+// levels within 10 dB of each other, and nothing clips.
+TEST_F(DesktopAlbumTest, ASessionStaysSingleSoundsRightAndCountsAndRecordsTheStickerStuck) {
     const fs::path stream = folder.Path() / "stream.raw";
     StartAlbum({"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + stream.string()});
     AlbumProcess second(folder.Path());
@@ -393,18 +393,6 @@ TEST_F(DesktopAlbumTest,
     DropTheStickerOnItsHome(sticker);
     EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1))) << "one sticker fewer left";
     EXPECT_TRUE(RecordMarksUsed(sticker));
-
-    const int32_t lastPage = kNumberOfPages - 1;
-    const int32_t onLastPage = StickerOnPage(lastPage);
-    Key("Prior");
-    ChooseSheetOf(onLastPage);
-    PickTheSticker(onLastPage, false);
-    DropTheStickerOnItsHome(onLastPage);
-    EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 2))) << "two stickers fewer left";
-    kill(album->Id(), SIGTERM);
-    ExpectEndsByItself();
-    ExpectKept(0, sticker);
-    ExpectKept(lastPage, onLastPage);
 
     const std::vector<float> left = ReadDiskAudio(stream);
     ASSERT_TRUE(pick > 2 * kFrameRate && left.size() > pick + kFrameRate);
@@ -479,6 +467,67 @@ TEST_F(DesktopAlbumTest, TheNoPrinterMessageIsInsideTheAlbumsWindowAndEndsCleanl
     kill(album->Id(), SIGTERM);
     ExpectEndsByItself();
     ExpectKept(0, sticker);
+}
+
+// Each termination signal, right after a sticker stuck on the first page and one on the
+// last (Page Up from the first), ends the album by itself with both counted, recorded and
+// kept.
+TEST_F(DesktopAlbumTest, EveryTerminationSignalEndsTheAlbumWithEveryStickerKept) {
+    const int32_t lastPage = kNumberOfPages - 1;
+    const int32_t onLastPage = StickerOnPage(lastPage);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(strsignal(signal));
+        fs::remove_all(folder.Path() / "save003");
+        UseScreen(1024, 768);
+        StartAlbum();
+        Key("Return");
+        ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) << "no playing screen";
+        ChooseSheetOf(sticker);
+        PickTheSticker(sticker);
+        DropTheStickerOnItsHome(sticker);
+        EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1))) << "one sticker fewer";
+        Key("Prior");
+        ChooseSheetOf(onLastPage);
+        PickTheSticker(onLastPage, false);
+        DropTheStickerOnItsHome(onLastPage);
+        EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 2))) << "two fewer";
+        kill(album->Id(), signal);
+        ExpectEndsByItself();
+        ExpectKept(0, sticker);
+        ExpectKept(lastPage, onLastPage);
+    }
+}
+
+// A normal start and close (Quit, then the ending screen's answer) on a display without
+// a sound card writes nothing on stdout or stderr: the libraries under the album keep
+// quiet. Without a display the album's own line is all it says, and it ends with a code
+// that is not 0.
+TEST_F(DesktopAlbumTest, TheAlbumSaysNothingButItsOwnLine) {
+    StartAlbum({"SDL_AUDIODRIVER=alsa"});
+    Key("Return");
+    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) << "no playing screen";
+    Key("q");
+    // Return answers the ending screen once it is up; before, the playing screen ignores it.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            Key("Return");
+            return !album->Running();
+        },
+        20s));
+    EXPECT_EQ(album->WaitForExit(1s), 0);
+    EXPECT_EQ(album->Output(), "");
+    EXPECT_EQ(album->ErrorOutput(), "");
+
+    AlbumProcess alone(folder.Path());
+    ASSERT_TRUE(alone.Start({"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "XDG_RUNTIME_DIR"}));
+    const std::optional<int> code = alone.WaitForExit(20s);
+    ASSERT_TRUE(code.has_value());
+    EXPECT_NE(*code, 0);
+    const std::string said = alone.ErrorOutput();
+    const std::string line = "Quillory 3 cannot open the display: ";
+    EXPECT_EQ(said.substr(0, line.size()), line) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(alone.Output(), "");
 }
 
 // The album at its own size gives the screens to compare with; then on each display,

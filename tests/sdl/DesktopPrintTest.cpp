@@ -129,9 +129,9 @@ BOOL RequestPrinter(const XvfbServer& display, PRINTDLGA& request) {
 // chosen with its paper in device pixels, and a confirmed job arrives at it as one
 // landscape page with the picture centred.
 TEST(DesktopPrintTest, WithoutPrintersTheRequestSaysWhatToDoAndWithOneAJobArrives) {
-    const std::string missing = MissingTool(
-        {"cupsd", "lpadmin", "pdfinfo", "pdftoppm", "convert", "Xvfb", "xdotool", "xwininfo"});
-    if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+    if (!RequireTools(
+            {"cupsd", "lpadmin", "pdfinfo", "pdftoppm", "convert", "Xvfb", "xdotool", "xwininfo"}))
+        return;
     TempDirectory folder;
     CupsServer server;
     ASSERT_TRUE(server.Running()) << "cupsd did not start:\n" << server.ErrorLog();

@@ -5,13 +5,16 @@
 // and none after the release; a finger is the pointer, and the confinement of a hidden
 // pointer lets it go until the finger lifts.
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "catalogue/PageGeometry.h"
@@ -51,11 +54,29 @@ LRESULT PaintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+}  // namespace
+
+// A test whose tools are missing is skipped on a developer's machine; in CI it fails, so
+// that a broken install step cannot hide a fault behind a skip.
+TEST(DesktopToolsTest, InCiAMissingToolFailsTheTest) {
+    const char* before = std::getenv("CI");
+    const std::string kept = before != nullptr ? before : "";
+    setenv("CI", "true", 1);
+    EXPECT_FATAL_FAILURE(RequireTools({"Xvfb", "quillory-no-such-tool"}),
+                         "quillory-no-such-tool is not installed");
+    if (before != nullptr) {
+        setenv("CI", kept.c_str(), 1);
+    } else {
+        unsetenv("CI");
+    }
+}
+
+namespace {
+
 class DesktopWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        const std::string missing = MissingTool({"Xvfb", "xwd", "convert", "xdotool", "xwininfo"});
-        if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+        if (!RequireTools({"Xvfb", "xwd", "convert", "xdotool", "xwininfo"})) return;
         server = std::make_unique<XvfbServer>(1024, 768);
         ASSERT_TRUE(server->Running());
         backend = SdlBackend::Open(1024, 768);

@@ -5,11 +5,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 #include "tests/support/Files.h"
 
@@ -25,6 +28,9 @@ CommandResult RunCommand(const std::string& command) {
     return result;
 }
 
+namespace {
+
+// The first tool of a list that is missing, or empty when all are there.
 std::string MissingTool(std::initializer_list<const char*> tools) {
     std::string names;
     for (const std::string tool : tools) names += " " + tool;
@@ -33,16 +39,32 @@ std::string MissingTool(std::initializer_list<const char*> tools) {
         .output;
 }
 
-pid_t StartProgram(const std::vector<std::string>& arguments, const std::string& errors) {
+void RefuseTheTest(const std::string& missing) {
+    const char* ci = std::getenv("CI");
+    if (ci != nullptr && std::strcmp(ci, "true") == 0)
+        FAIL() << missing << " is not installed, and CI installs every tool the tests use";
+    GTEST_SKIP() << missing << " is not installed";
+}
+
+}  // namespace
+
+bool RequireTools(std::initializer_list<const char*> tools) {
+    const std::string missing = MissingTool(tools);
+    if (!missing.empty()) RefuseTheTest(missing);
+    return missing.empty();
+}
+
+pid_t StartProgram(const std::vector<std::string>& arguments, const std::string& errors,
+                   const std::string& output) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.data()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    for (const auto& [stream, file] : {std::pair{STDOUT_FILENO, &output}, {STDERR_FILENO, &errors}})
+        posix_spawn_file_actions_addopen(&actions, stream, file->c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t process = -1;
     const int failed = posix_spawnp(&process, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the machine's own tools for the desktop tests (an X server, input, screenshots,
 // a print server) and reads what they write: raw RGB pictures and SDL's disk audio.
-// A test that needs a tool the machine lacks is skipped, not failed.
+// A test that needs a tool the machine lacks is skipped, but failed in CI.
 
 #include <signal.h>
 #include <sys/types.h>
@@ -20,13 +20,17 @@ struct CommandResult {
 };
 
 CommandResult RunCommand(const std::string& command);
-// The first tool of a list that is not on the search path or in the system's sbin
-// folders, or empty when all are there.
-std::string MissingTool(std::initializer_list<const char*> tools);
+// Whether every tool of a list is on the search path or in the system's sbin folders.
+// When one is missing the test is skipped; in CI (CI=true), where every tool is installed
+// and a missing one means a broken install step that must not hide a fault, it fails
+// instead. Either way the caller returns at once.
+bool RequireTools(std::initializer_list<const char*> tools);
 // Starts a program found on the search path with its arguments, without waiting for it;
-// what it writes goes nowhere but its errors to the file `errors`. Its process id, or -1.
+// what it writes goes to the file `output`, its errors to the file `errors`. Its process
+// id, or -1.
 pid_t StartProgram(const std::vector<std::string>& arguments,
-                   const std::string& errors = "/dev/null");
+                   const std::string& errors = "/dev/null",
+                   const std::string& output = "/dev/null");
 // Ends a program started so with `signal` and waits for it.
 void StopProgram(pid_t process, int signal = SIGTERM);
 // Asks `done` again and again until it holds or `limit` passes; whether it held. A slow

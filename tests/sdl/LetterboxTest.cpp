@@ -46,7 +46,8 @@ TEST(LetterboxTest, EveryWindowShowsThePictureCentredInItsShapeAndMapsBothWays) 
 }
 
 // At twice the size each screen pixel is a 2 x 2 square of its own colour; just above
-// twice the size, the picture stays at twice.
+// twice the size, or just above the screen's own size, the picture stays at twice or at
+// its own size, centred, not stretched to the window.
 TEST(LetterboxTest, WholeNumberScalesCopyEachPixelIntoASquare) {
     const Letterbox twice(1024, 768, 2048, 1536);
     EXPECT_TRUE(twice.WholeScale());
@@ -61,8 +62,15 @@ TEST(LetterboxTest, WholeNumberScalesCopyEachPixelIntoASquare) {
         const POINT source = twice.ToScreen(point);
         EXPECT_EQ(twice.PixelAt(screen, point.x, point.y), screen.Pixel(source.x, source.y));
     }
-    const RECT above = Letterbox(1024, 768, 2100, 1600).Picture();
-    EXPECT_EQ(above.right - above.left, 2048);
+    for (const auto& [window, picture] : {std::pair{SIZE{2100, 1600}, RECT{26, 32, 2074, 1568}},
+                                          std::pair{SIZE{1100, 800}, RECT{38, 16, 1062, 784}}}) {
+        const Letterbox above(1024, 768, window.cx, window.cy);
+        const RECT& shown = above.Picture();
+        EXPECT_TRUE(above.WholeScale() && shown.left == picture.left && shown.top == picture.top &&
+                    shown.right == picture.right && shown.bottom == picture.bottom)
+            << window.cx << " x " << window.cy << ": " << shown.left << "," << shown.top << " - "
+            << shown.right << "," << shown.bottom;
+    }
 }
 
 // Rectangles cover exactly their pixels and tile without gaps; empty and outside ones
@@ -82,11 +90,22 @@ TEST(LetterboxTest, RectanglesTileWithoutGapsAndPointsOnTheBarsAreHeldToTheEdge)
     for (const RECT nothing : {RECT{10, 10, 10, 20}, RECT{2000, 10, 3000, 20}})
         EXPECT_EQ(fit.ToWindow(nothing).left, fit.ToWindow(nothing).right);
 
-    for (const auto& [window, screen] :
-         {std::pair{POINT{640, 0}, POINT{512, 0}}, std::pair{POINT{1279, 1023}, POINT{1023, 767}},
-          std::pair{POINT{-50, -50}, POINT{0, 0}}}) {
-        const POINT held = fit.ToScreen(window);
-        EXPECT_TRUE(held.x == screen.x && held.y == screen.y) << window.x << "," << window.y;
+    // Each window, a point of it and the screen point it maps to.
+    const struct {
+        SIZE window;
+        POINT point;
+        POINT screen;
+    } points[] = {
+        {{1280, 1024}, {640, 0}, {512, 0}},      {{1280, 1024}, {1279, 1023}, {1023, 767}},
+        {{1280, 1024}, {-50, -50}, {0, 0}},      {{1366, 768}, {271, 0}, {100, 0}},
+        {{1366, 768}, {1365, 400}, {1023, 400}},  // the right bar
+        {{1366, 768}, {0, 767}, {0, 767}},        // the left bar
+    };
+    for (const auto& [window, point, screen] : points) {
+        const POINT held = Letterbox(1024, 768, window.cx, window.cy).ToScreen(point);
+        EXPECT_TRUE(held.x == screen.x && held.y == screen.y)
+            << window.cx << " x " << window.cy << ": " << point.x << "," << point.y << " -> "
+            << held.x << "," << held.y;
     }
 }
 
