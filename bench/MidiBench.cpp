@@ -84,7 +84,7 @@ BENCHMARK(BM_TimerTick16Tracks)->Iterations(700000);
 
 using Clock = std::chrono::steady_clock;
 
-// Timers on their own threads and one software synthesizer that notes when each
+// Timers on the timer thread and one software synthesizer that notes when each
 // message reaches it, on the real clock.
 class StopwatchDevices : public MultimediaBackend {
 public:

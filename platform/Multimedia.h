@@ -1,8 +1,8 @@
 #pragma once
 // The multimedia services the program uses: the timer device (capabilities, period
-// requests, periodic and one-shot timers whose callback runs on a thread of its own), MIDI output
-// devices and asynchronous playback of WAVE resources. Names, structures, flags and
-// result codes are the Windows ones; the machine behind them is the installed
+// requests, periodic and one-shot timers whose callbacks run on the timer thread), MIDI
+// output devices and asynchronous playback of WAVE resources. Names, structures, flags
+// and result codes are the Windows ones; the machine behind them is the installed
 // MultimediaBackend.
 
 #include <cstddef>
@@ -68,10 +68,10 @@ MMRESULT timeGetDevCaps(TIMECAPS* caps, UINT size);
 MMRESULT timeBeginPeriod(UINT period);
 MMRESULT timeEndPeriod(UINT period);
 
-// Starts a timer whose callback runs on a thread of its own: every `delay`
-// milliseconds (TIME_PERIODIC), or once, when timeGetTime has moved `delay` on
-// (TIME_ONESHOT; the timer then ends by itself). Returns its id, or 0 when it cannot
-// start.
+// Starts a timer whose callback runs on the timer thread (one thread runs the callbacks
+// of every timer, one after another): every `delay` milliseconds (TIME_PERIODIC), or
+// once, when timeGetTime has moved `delay` on (TIME_ONESHOT; the timer then ends by
+// itself). Returns its id, or 0 when it cannot start.
 UINT timeSetEvent(UINT delay, UINT resolution, LPTIMECALLBACK callback, DWORD_PTR user, UINT flags);
 // Stops a timer. Called from another thread, it returns only once a callback of that
 // timer still running has finished; called from the timer's own callback it returns

@@ -1,14 +1,13 @@
 #include "platform/TimerQueue.h"
 
-#include <chrono>
-#include <condition_variable>
 #include <ctime>
-#include <thread>
 #include <vector>
 
 #include "platform/Kernel.h"
 
 namespace {
+
+using SteadyClock = std::chrono::steady_clock;
 
 // How far the millisecond clock of timeGetTime (the backends' boot-time clock) is into
 // its current millisecond.
@@ -20,28 +19,32 @@ std::chrono::nanoseconds IntoCurrentMillisecond() {
 
 }  // namespace
 
+// Filled in before the timer joins the queue; what changes afterwards is guarded by the
+// queue's lock.
 struct TimerQueue::Timer {
     UINT id = 0;
     UINT period = 0;
     bool periodic = true;
     LPTIMECALLBACK callback = nullptr;
     DWORD_PTR user = 0;
-    Drive drive = Drive::OwnThread;
-    DWORD due = 0;  // hand drive only; guarded by the queue's lock
-    // Own thread only: when the first callback is due, fixed when the timer starts so
-    // that a thread slow to start does not push it back.
-    std::chrono::steady_clock::time_point firstDue;
-
-    std::mutex lock;
-    std::condition_variable changed;
-    bool killed = false;
+    Drive drive = Drive::TimerThread;
+    // When the next callback is due: on timeGetTime's clock by hand, on the steady clock
+    // on the timer thread.
+    DWORD due = 0;
+    SteadyClock::time_point dueAt;
+    // A callback of the timer is running, on `runningOn`.
     bool running = false;
     std::thread::id runningOn;
-    std::thread thread;
 };
 
 TimerQueue::~TimerQueue() {
     KillAll();
+    {
+        std::lock_guard lock(m_lock);
+        m_ending = true;
+    }
+    m_changed.notify_all();
+    if (m_timerThread.joinable()) m_timerThread.join();
 }
 
 void TimerQueue::SetDrive(Drive drive) {
@@ -66,41 +69,27 @@ UINT TimerQueue::Start(UINT period, LPTIMECALLBACK callback, DWORD_PTR user, boo
         // A one-shot timer's delay counts from the start of timeGetTime's current
         // millisecond, so that it fires the moment that clock reaches the time its user
         // worked out from it, not up to a millisecond after.
-        const auto now = std::chrono::steady_clock::now();
-        timer->firstDue =
+        const auto now = SteadyClock::now();
+        timer->dueAt =
             std::chrono::milliseconds(period) + (periodic ? now : now - IntoCurrentMillisecond());
-        // The thread owns a reference of its own, so a timer killed from its own
-        // callback and detached can finish without the queue.
-        timer->thread = std::thread([this, timer] { RunOwnThread(timer); });
+        if (!m_timerThread.joinable()) m_timerThread = std::thread([this] { RunTimerThread(); });
+        m_changed.notify_all();
     }
     m_timers.emplace(timer->id, timer);
     return timer->id;
 }
 
 bool TimerQueue::Kill(UINT timerId) {
-    std::shared_ptr<Timer> timer;
-    {
-        std::lock_guard lock(m_lock);
-        const auto found = m_timers.find(timerId);
-        if (found == m_timers.end()) return false;
-        timer = found->second;
-        m_timers.erase(found);
-    }
-    const bool fromOwnCallback = [&] {
-        std::unique_lock lock(timer->lock);
-        timer->killed = true;
-        timer->changed.notify_all();
-        const bool own = timer->running && timer->runningOn == std::this_thread::get_id();
-        if (!own) timer->changed.wait(lock, [&] { return !timer->running; });
-        return own;
-    }();
-    if (timer->thread.joinable()) {
-        if (fromOwnCallback) {
-            timer->thread.detach();
-        } else {
-            timer->thread.join();
-        }
-    }
+    Lock lock(m_lock);
+    const auto found = m_timers.find(timerId);
+    if (found == m_timers.end()) return false;
+    const std::shared_ptr<Timer> timer = found->second;
+    m_timers.erase(found);
+    m_changed.notify_all();
+    // From its own callback the kill returns at once; from anywhere else it waits for a
+    // callback still running, so that what the callback uses may be freed afterwards.
+    m_changed.wait(
+        lock, [&] { return !timer->running || timer->runningOn == std::this_thread::get_id(); });
     return true;
 }
 
@@ -113,59 +102,51 @@ void TimerQueue::KillAll() {
     for (const UINT id : ids) Kill(id);
 }
 
-bool TimerQueue::Killed(Timer& timer) {
-    std::lock_guard lock(timer.lock);
-    return timer.killed;
-}
-
-void TimerQueue::Fire(Timer& timer) {
-    {
-        std::lock_guard lock(timer.lock);
-        if (timer.killed) return;
-        timer.running = true;
-        timer.runningOn = std::this_thread::get_id();
+// Runs a callback of `timer` without the lock, which `lock` holds before and after.
+void TimerQueue::Fire(Lock& lock, const std::shared_ptr<Timer>& timer) {
+    timer->running = true;
+    timer->runningOn = std::this_thread::get_id();
+    lock.unlock();
+    timer->callback(timer->id, 0, timer->user, 0, 0);
+    lock.lock();
+    timer->running = false;
+    // A one-shot timer that has run ends, unless it has been killed meanwhile.
+    if (!timer->periodic) {
+        const auto found = m_timers.find(timer->id);
+        if (found != m_timers.end() && found->second == timer) m_timers.erase(found);
     }
-    timer.callback(timer.id, 0, timer.user, 0, 0);
-    std::lock_guard lock(timer.lock);
-    timer.running = false;
-    timer.changed.notify_all();
+    m_changed.notify_all();
 }
 
-void TimerQueue::RunOwnThread(const std::shared_ptr<Timer>& timer) {
-    const auto period = std::chrono::milliseconds(timer->period);
-    auto due = timer->firstDue;
-    for (;;) {
-        {
-            std::unique_lock lock(timer->lock);
-            if (timer->changed.wait_until(lock, due, [&] { return timer->killed; })) return;
+void TimerQueue::RunTimerThread() {
+    Lock lock(m_lock);
+    while (!m_ending) {
+        const std::shared_ptr<Timer> timer = NextOnTimerThread();
+        if (!timer) {
+            m_changed.wait(lock);
+        } else if (const SteadyClock::time_point dueAt = timer->dueAt; SteadyClock::now() < dueAt) {
+            m_changed.wait_until(lock, dueAt);
+        } else {
+            timer->dueAt += std::chrono::milliseconds(timer->period);
+            Fire(lock, timer);
         }
-        Fire(*timer);
-        if (!timer->periodic) {
-            // Killed from its own callback, the timer is out of the queue already, and the
-            // queue may be gone by now.
-            if (!Killed(*timer)) ForgetFired(timer, true);
-            return;
-        }
-        due += period;
     }
 }
 
-// A one-shot timer that has run is no longer the queue's, unless it was killed
-// meanwhile: then whoever killed it has taken it out and joins or detaches its thread.
-void TimerQueue::ForgetFired(const std::shared_ptr<Timer>& timer, bool detachThread) {
-    std::lock_guard lock(m_lock);
-    const auto found = m_timers.find(timer->id);
-    if (found == m_timers.end() || found->second != timer) return;
-    m_timers.erase(found);
-    if (detachThread) timer->thread.detach();
+std::shared_ptr<TimerQueue::Timer> TimerQueue::NextOnTimerThread() const {
+    std::shared_ptr<Timer> earliest;
+    for (const auto& [id, timer] : m_timers) {
+        if (timer->drive != Drive::TimerThread || timer->running) continue;
+        if (!earliest || timer->dueAt < earliest->dueAt) earliest = timer;
+    }
+    return earliest;
 }
 
 std::shared_ptr<TimerQueue::Timer> TimerQueue::NextDue(DWORD now) {
-    std::lock_guard lock(m_lock);
     std::shared_ptr<Timer> earliest;
     int32_t earliestLateness = -1;
     for (const auto& [id, timer] : m_timers) {
-        if (timer->drive != Drive::ByHand) continue;
+        if (timer->drive != Drive::ByHand || timer->running) continue;
         // Compared as a signed distance so that the wrap of the clock at 2^32 is harmless.
         const auto lateness = static_cast<int32_t>(now - timer->due);
         if (lateness > earliestLateness) {
@@ -178,10 +159,8 @@ std::shared_ptr<TimerQueue::Timer> TimerQueue::NextDue(DWORD now) {
 }
 
 void TimerQueue::RunDue(DWORD now) {
-    while (auto timer = NextDue(now)) {
-        Fire(*timer);
-        if (!timer->periodic) ForgetFired(timer, false);
-    }
+    Lock lock(m_lock);
+    while (const std::shared_ptr<Timer> timer = NextDue(now)) Fire(lock, timer);
 }
 
 std::optional<DWORD> TimerQueue::UntilNextDue(DWORD now) const {

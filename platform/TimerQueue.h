@@ -1,20 +1,28 @@
 #pragma once
 // Periodic and one-shot timers for a multimedia backend. Each timer is driven either by
-// a thread of its own on the real clock, or by hand from the millisecond clock of timeGetTime:
-// RunDue runs, on the calling thread, every callback that is due by then. The hand
-// drive lets tests step a virtual clock and see each callback exactly when it is due.
+// the queue's timer thread on the real clock, or by hand from the millisecond clock of
+// timeGetTime: RunDue runs, on the calling thread, every callback that is due by then.
+// The hand drive lets tests step a virtual clock and see each callback exactly when it
+// is due.
+//
+// The timer thread is one for every timer of the queue, as Windows runs the callbacks
+// of its multimedia timers: it starts with the first timer not driven by hand and ends
+// with the queue, so that a player that starts a timer for each wake-up, or restarts
+// one from its own callback, starts no thread.
 
+#include <condition_variable>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 #include "platform/Multimedia.h"
 
 class TimerQueue {
 public:
-    enum class Drive { OwnThread, ByHand };
+    enum class Drive { TimerThread, ByHand };
 
     TimerQueue() = default;
     ~TimerQueue();
@@ -42,15 +50,19 @@ public:
 
 private:
     struct Timer;
+    using Lock = std::unique_lock<std::mutex>;
 
-    void RunOwnThread(const std::shared_ptr<Timer>& timer);
-    static void Fire(Timer& timer);
-    static bool Killed(Timer& timer);
-    void ForgetFired(const std::shared_ptr<Timer>& timer, bool detachThread);
+    void RunTimerThread();
+    std::shared_ptr<Timer> NextOnTimerThread() const;
     std::shared_ptr<Timer> NextDue(DWORD now);
+    void Fire(Lock& lock, const std::shared_ptr<Timer>& timer);
 
     mutable std::mutex m_lock;
+    // Told when a timer starts, ends or finishes a callback, and when the queue ends.
+    std::condition_variable m_changed;
     std::map<UINT, std::shared_ptr<Timer>> m_timers;
     UINT m_nextId = 1;
-    Drive m_drive = Drive::OwnThread;
+    Drive m_drive = Drive::TimerThread;
+    std::thread m_timerThread;
+    bool m_ending = false;
 };

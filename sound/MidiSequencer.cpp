@@ -16,7 +16,12 @@ constexpr DWORD kProgramChangeSettle = 10;
 constexpr DWORD kResetSettle = 10;
 constexpr uint8_t kControlChange = 0xB0;
 constexpr uint8_t kProgramChange = 0xC0;
+constexpr DWORD kAllNotesOff = 123;
 constexpr uint8_t kSetTempo = 0x51;
+// An event that comes due later than this, in milliseconds, is not played late: the
+// machine has stalled (suspended, the process stopped, a slow disk), and the song skips
+// the span it missed. Lesser lateness is a timer's jitter, played at once.
+constexpr DWORD kStallMilliseconds = 250;
 // The longest the player sleeps at once, in periods, so that a song whose steps do
 // not move (a tempo too slow to count) is still looked at now and then.
 constexpr uint32_t kLongestSleep = 1000;
@@ -164,11 +169,12 @@ uint32_t MidiSequencer::PeriodsDue() const {
     return (timeGetTime() - m_songStart) / m_timerPeriod;
 }
 
-// The number of periods from now until some track sends: the same count-down, step by
-// step, that the periods themselves will do, so that the result is exact.
-uint32_t MidiSequencer::PeriodsToNextEvent() const {
+// The number of periods from now until some track sends, `atMost` if none does
+// sooner: the same count-down, step by step, that the periods themselves will do, so
+// that the result is exact.
+uint32_t MidiSequencer::PeriodsToNextEvent(uint32_t atMost) const {
     const float step = Step();
-    uint32_t soonest = kLongestSleep;
+    uint32_t soonest = atMost;
     for (const MidiTrack& track : m_song.tracks) {
         if (track.ended != 0) continue;
         // A track whose next delta-time is still unread reads it in the next period.
@@ -213,28 +219,54 @@ void MidiSequencer::TimerCallback(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR,
 }
 
 // Plays every period that has come since the last wake, each exactly as a timer tick
-// of one period would, then sleeps until the next event is due.
+// of one period would, then sleeps until the next event is due. After a stall the
+// periods missed are passed as when entering the song in the middle, once every note
+// has ended, so that the song goes on from where it stands now with its controllers
+// and instruments right; the times of the events after are those of a song that never
+// stalled.
 void MidiSequencer::TimerTick(UINT timerId) {
     std::lock_guard lock(m_lock);
     // A tick of a timer that has been stopped meanwhile has nothing left to play.
     if (m_timerRunning == 0 || timerId != m_timerId) return;
     for (;;) {
-        for (const uint32_t due = PeriodsDue(); m_periodsPlayed < due;) {
+        const DWORD elapsed = timeGetTime() - m_songStart;
+        const bool sending = !Stalled(elapsed);
+        if (!sending) EndEveryNote();
+        for (const uint32_t due = elapsed / m_timerPeriod; m_periodsPlayed < due;) {
             ++m_periodsPlayed;
             const float step = Step();
-            const int32_t live = AdvanceTracks(step, true);
+            const int32_t live = AdvanceTracks(step, sending);
             m_position += step;
             if (live == 0) {
                 RestartFromTimer();
                 return;
             }
         }
-        const uint32_t next = m_periodsPlayed + PeriodsToNextEvent();
+        const uint32_t next = m_periodsPlayed + PeriodsToNextEvent(kLongestSleep);
         if (next > PeriodsDue()) {
             WakeAfterPeriod(next);
             return;
         }
     }
+}
+
+// Whether the first event of the periods due `elapsed` milliseconds into the song came
+// due more than kStallMilliseconds ago.
+bool MidiSequencer::Stalled(DWORD elapsed) const {
+    const uint32_t due = elapsed / m_timerPeriod;
+    // No event of a shorter span of periods can be that late.
+    if (m_periodsPlayed >= due ||
+        elapsed - (m_periodsPlayed + 1) * m_timerPeriod <= kStallMilliseconds)
+        return false;
+    const uint32_t firstEvent = m_periodsPlayed + PeriodsToNextEvent(due - m_periodsPlayed);
+    return elapsed - firstEvent * m_timerPeriod > kStallMilliseconds;
+}
+
+// All notes off on every channel, for the note offs a stall skips. Like them it leaves
+// to the sustain pedal a note the pedal holds, until the song lifts it.
+void MidiSequencer::EndEveryNote() {
+    for (DWORD channel = 0; channel < kChannels; ++channel)
+        midiOutShortMsg(m_output, (kControlChange + channel) | kAllNotesOff << 8);
 }
 
 void MidiSequencer::RestartFromTimer() {

@@ -3,8 +3,11 @@
 // starts it again from its beginning when every track has ended. Between events the
 // player sleeps: a one-shot timer wakes it in the period of the next event, and it then
 // plays every period that has passed, so the song's timing is that of a timer ticking
-// every period without its thousand wake-ups a second. When the file no longer loads at
-// the end of the song, the music stops.
+// every period without its thousand wake-ups a second. An event that comes due more
+// than a quarter of a second late (the machine was suspended, the process stopped) is
+// not played late: every note ends, the controllers and instruments of the span missed
+// are sent, and the song goes on from where it stands now. When the file no longer
+// loads at the end of the song, the music stops.
 //
 // Two threads use a sequencer: the user-interface thread opens, plays, stops and
 // closes; the timer thread runs TimerTick and, at the end of the song, restarts it.
@@ -64,7 +67,9 @@ private:
     void TimerTick(UINT timerId);
     void WakeAfterPeriod(uint32_t period);
     uint32_t PeriodsDue() const;
-    uint32_t PeriodsToNextEvent() const;
+    uint32_t PeriodsToNextEvent(uint32_t atMost) const;
+    bool Stalled(DWORD elapsed) const;
+    void EndEveryNote();
     void RestartFromTimer();
     float Step() const;
     int32_t AdvanceTracks(float step, bool sending);

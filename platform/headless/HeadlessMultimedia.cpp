@@ -115,7 +115,7 @@ void HeadlessMultimedia::SetMidiTechnology(WORD technology) {
 }
 
 void HeadlessMultimedia::DriveTimersByHand(bool byHand) {
-    m_timers.SetDrive(byHand ? TimerQueue::Drive::ByHand : TimerQueue::Drive::OwnThread);
+    m_timers.SetDrive(byHand ? TimerQueue::Drive::ByHand : TimerQueue::Drive::TimerThread);
 }
 
 void HeadlessMultimedia::AdvanceClock(DWORD milliseconds) {
@@ -164,7 +164,7 @@ int32_t HeadlessMultimedia::OpenTimerPeriods() const {
 
 void HeadlessMultimedia::Reset() {
     m_timers.KillAll();
-    m_timers.SetDrive(TimerQueue::Drive::OwnThread);
+    m_timers.SetDrive(TimerQueue::Drive::TimerThread);
     std::lock_guard lock(m_lock);
     m_deviceNames = {kDefaultDeviceName};
     m_technology = MOD_MIDIPORT;

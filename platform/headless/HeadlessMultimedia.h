@@ -51,7 +51,7 @@ public:
     // What every device reports itself to be: a hardware port (MOD_MIDIPORT) unless
     // set otherwise.
     void SetMidiTechnology(WORD technology);
-    // Timers started from now on run by hand (AdvanceClock) or on threads of their own.
+    // Timers started from now on run by hand (AdvanceClock) or on the timer thread.
     void DriveTimersByHand(bool byHand);
     // Moves the clock on by `milliseconds`, one at a time, running due callbacks.
     // Needs the backend's virtual clock to be set.
@@ -68,7 +68,7 @@ public:
     int32_t OpenTimerPeriods() const;
 
     // Kills every timer, forgets every record and brings back one default device,
-    // timers on their own threads and recording on.
+    // timers on the timer thread and recording on.
     void Reset();
 
 private:

@@ -1,5 +1,5 @@
 #pragma once
-// The desktop's multimedia devices: timers on threads of their own, one MIDI output
+// The desktop's multimedia devices: timers on one timer thread, one MIDI output
 // device that is the General MIDI synthesizer, and sound effects, the synthesizer and
 // the effects mixed in one audio stream. The synthesizer is FluidSynth with a
 // soundfont, or the built-in one where no soundfont loads. Without an audio device

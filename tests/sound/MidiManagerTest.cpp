@@ -70,10 +70,10 @@ TEST_F(MidiManagerTest, PlaysFromStartUpWhileActiveOnlyAndStopClosesEverything) 
     EXPECT_FALSE(m_music.Sequencer().IsPlaying());
 }
 
-// Ticks driven by hand from another thread, then on the timers' own threads.
+// Ticks driven by hand from another thread, then on the timer thread.
 TEST(SequencerStressTest, TicksFromOtherThreadsAgainstActivationChanges) {
     for (const bool byHand : {true, false}) {
-        SCOPED_TRACE(byHand ? "by hand" : "own threads");
+        SCOPED_TRACE(byHand ? "by hand" : "timer thread");
         TempDirectory folder;
         // A song that ends after a few periods, so that it restarts itself again and again.
         WriteMidiFile(

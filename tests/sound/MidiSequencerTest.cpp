@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "sound/MidiSequencer.h"
@@ -112,6 +113,69 @@ TEST_F(MidiSequencerTest, SendsEachEventInItsPeriod) {
             Play(MidiFile(0, timing.division, {Joined({timing.track, kEndOfTrack})}));
         m_machine.Advance(12);
         EXPECT_EQ(m_machine.MessagesFrom(start), timing.sent);
+        m_sequencer.CloseDevice();
+    }
+}
+
+// Notes on channel 1, one every 40 ticks with its note off 20 ticks later, at three
+// quarters of a tick a period; the instrument and volume are set at the start, the
+// expression and instrument change at tick 1000.
+MidiBytes NotesWithChangesMidway() {
+    MidiBytes events = {0x00, 0xC1, 0x05, 0x00, 0xB1, 0x07, 0x64};
+    for (int note = 0; note < 100; ++note) {
+        const auto key = static_cast<uint8_t>(0x30 + note % 12);
+        const uint8_t rest = note == 0 ? 0 : 20;
+        if (note == 25) {
+            events.insert(events.end(), {rest, 0xB1, 0x0B, 0x5A, 0x00, 0xC1, 0x07, 0x00});
+        } else {
+            events.push_back(rest);
+        }
+        events.insert(events.end(), {0x91, key, 0x40, 20, 0x81, key, 0x00});
+    }
+    return MidiFile(0, 375, {Joined({events, kEndOfTrack})});
+}
+
+bool SetsControllerOrInstrument(DWORD message) {
+    return (message & 0xF0) == 0xB0 || (message & 0xF0) == 0xC0;
+}
+
+// The timer wakes `lateness` ms after the first event it was to play, as after the
+// machine was suspended or the process stopped. Up to 250 ms late, the missed events
+// are played at once, in order; later than that they are not played late: every note
+// is ended on every channel, the controllers and instruments of the missed span are
+// sent, and the song goes on from where it stands now. Either way, the events after
+// keep the times they have when nothing stalls.
+TEST_F(MidiSequencerTest, AfterAStallTheSongGoesOnFromWhereItStandsNow) {
+    constexpr DWORD kPlayed = 3000;
+    const MidiBytes song = NotesWithChangesMidway();
+    const DWORD onTimeStart = Play(song);
+    m_machine.Advance(kPlayed);
+    const std::vector<TimedMessage> onTime = m_machine.MessagesFrom(onTimeStart);
+    m_sequencer.CloseDevice();
+    // The first event after 300 ms is the first one missed.
+    const DWORD missed =
+        std::ranges::find_if(onTime, [](const TimedMessage& m) { return m.time > 300; })->time;
+    for (const DWORD lateness : {20u, 250u, 251u, 2000u}) {
+        SCOPED_TRACE(lateness);
+        const bool skipped = lateness > 250;
+        const DWORD wake = missed + lateness;
+        std::vector<TimedMessage> expected;
+        for (const TimedMessage& m : onTime)
+            if (m.time < missed) expected.push_back(m);
+        for (DWORD channel = 0; skipped && channel < 16; ++channel)
+            expected.push_back({wake, 0x7BB0 + channel});
+        for (const TimedMessage& m : onTime)
+            if (m.time >= missed && m.time <= wake &&
+                (!skipped || SetsControllerOrInstrument(m.message)))
+                expected.push_back({wake, m.message});
+        for (const TimedMessage& m : onTime)
+            if (m.time > wake) expected.push_back(m);
+
+        const DWORD start = Play(song);
+        m_machine.Advance(missed - 1);
+        Sleep(lateness);
+        m_machine.Advance(kPlayed - missed + 1 - lateness);
+        EXPECT_EQ(m_machine.MessagesFrom(start), expected);
         m_sequencer.CloseDevice();
     }
 }

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -15,9 +16,15 @@ namespace {
 
 struct TickLog {
     std::vector<DWORD> times{};
+    std::vector<std::thread::id> threads{};
     UINT killOnTick = 0;
+    // A one-shot timer starts the next one from its callback this many times, as the
+    // music does at each wake-up.
+    int restarts = 0;
+    // How long each callback takes.
+    std::chrono::milliseconds linger{0};
     std::atomic<int> count{0};
-    std::atomic<std::thread::id> thread{};
+    std::atomic<int> finished{0};
 
     DWORD_PTR User() { return reinterpret_cast<DWORD_PTR>(this); }
 };
@@ -25,8 +32,12 @@ struct TickLog {
 void RecordTick(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
     auto& log = *reinterpret_cast<TickLog*>(user);
     log.times.push_back(timeGetTime());
-    log.thread = std::this_thread::get_id();
-    if (++log.count == static_cast<int>(log.killOnTick)) timeKillEvent(timerId);
+    log.threads.push_back(std::this_thread::get_id());
+    const int count = ++log.count;
+    if (count == static_cast<int>(log.killOnTick)) timeKillEvent(timerId);
+    if (count <= log.restarts) timeSetEvent(1, 0, RecordTick, user, TIME_ONESHOT);
+    std::this_thread::sleep_for(log.linger);
+    ++log.finished;
 }
 
 TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
@@ -49,22 +60,32 @@ TEST(MultimediaTimerTest, HandDrivenTimersRunExactlyWhenDueOnceOrUntilKilled) {
     EXPECT_EQ(log.times.size(), 6u);
 }
 
-TEST(MultimediaTimerTest, OwnThreadTimersRunElsewhereAndEndOnceOrWhenKilled) {
+// Every timer runs on the one timer thread, side by side with the others, however
+// often one is started from a callback; a kill from elsewhere waits for the callback.
+TEST(MultimediaTimerTest, TimersRunOnOneTimerThreadAndEndOnceOrWhenKilled) {
     VirtualMidiMachine machine(false);
-    TickLog log{.killOnTick = 3}, once, killed;
+    TickLog log{.killOnTick = 3}, once, killed{.linger = std::chrono::milliseconds(20)},
+        chain{.restarts = 3};
     ASSERT_NE(timeSetEvent(1, 0, RecordTick, log.User(), TIME_PERIODIC), 0u);
     ASSERT_NE(timeSetEvent(2, 0, RecordTick, once.User(), TIME_ONESHOT), 0u);
+    ASSERT_NE(timeSetEvent(1, 0, RecordTick, chain.User(), TIME_ONESHOT), 0u);
     const UINT timer = timeSetEvent(1, 0, RecordTick, killed.User(), TIME_PERIODIC);
     while (killed.count < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     timeKillEvent(timer);
     const int afterKill = killed.count;
+    EXPECT_EQ(killed.finished, afterKill) << "no callback runs on once the kill returns";
     for (int wait = 0; wait < 5000 && machine.Devices().RunningTimers() != 0; ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_EQ(machine.Devices().RunningTimers(), 0u);
     EXPECT_EQ(log.count, 3);
     EXPECT_EQ(once.count, 1);
+    EXPECT_EQ(chain.count, 4);
     EXPECT_EQ(killed.count, afterKill);
-    EXPECT_NE(log.thread.load(), std::this_thread::get_id());
+    std::set<std::thread::id> threads;
+    for (const TickLog* ticks : {&log, &once, &killed, &chain})
+        threads.insert(ticks->threads.begin(), ticks->threads.end());
+    EXPECT_EQ(threads.size(), 1u);
+    EXPECT_FALSE(threads.contains(std::this_thread::get_id()));
 }
 
 TEST(MidiOutputTest, DescribesDevicesAndRefusesUnknownOnesAndClosedHandles) {

@@ -3,6 +3,7 @@
 // for one test; everything is reset and the real clock restored afterwards.
 
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include "platform/Kernel.h"
@@ -13,6 +14,10 @@ struct TimedMessage {
     DWORD time;  // milliseconds after the origin asked for
     DWORD message;
     friend bool operator==(const TimedMessage&, const TimedMessage&) = default;
+    // How a failed expectation shows it: "12 ms 0x403c90".
+    friend void PrintTo(const TimedMessage& timed, std::ostream* out) {
+        *out << timed.time << " ms 0x" << std::hex << timed.message << std::dec;
+    }
 };
 
 class VirtualMidiMachine {

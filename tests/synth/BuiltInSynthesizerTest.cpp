@@ -287,6 +287,11 @@ TEST(BuiltInSynthesizer, NoteEndingsStopOrHoldTheNote) {
         {"struck again then off", {{0.1, NoteOn(0, 69)}, {0.2, NoteOff(0, 69)}}, false},
         {"off for another key", {{0.1, NoteOff(0, 70)}}, true},
         {"held by the sustain pedal", {{0, Control(0, 64, 127)}, {0.1, NoteOff(0, 69)}}, true},
+        // The pedal is down from 64 up; a note on without velocity is a note off to it too.
+        {"note on without velocity held by the pedal at 64",
+         {{0, Control(0, 64, 64)}, {0.1, NoteOn(0, 69, 0)}},
+         true},
+        {"pedal at 63 holds nothing", {{0, Control(0, 64, 63)}, {0.1, NoteOn(0, 69, 0)}}, false},
         {"pedal lifted",
          {{0, Control(0, 64, 127)}, {0.1, NoteOff(0, 69)}, {0.3, Control(0, 64, 0)}},
          false},
