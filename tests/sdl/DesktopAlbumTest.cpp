@@ -145,7 +145,8 @@ public:
         // env runs the program in the folder with `environment` added, as the same process.
         std::vector<std::string> command{"env", "-C", m_folder.string()};
         command.insert(command.end(), environment.begin(), environment.end());
-        // The sanitizers' suppressions of this test program, for the child's own runtime.
+        // The sanitizers' suppressions of this test program, for the child's own runtime;
+        // which of them matched is not told, so that the album's output stays its own.
         for (const auto& [kind, variable, text] :
              {std::tuple{"lsan", "LSAN_OPTIONS", __lsan_default_suppressions()},
               std::tuple{"tsan", "TSAN_OPTIONS", __tsan_default_suppressions()}}) {
@@ -154,7 +155,7 @@ public:
             const char* before = getenv(variable);
             command.push_back(std::string(variable) + "=" +
                               (before ? before + std::string(":") : "") +
-                              "suppressions=" + file.string());
+                              "print_suppressions=0:suppressions=" + file.string());
         }
         command.push_back(QUILLORY_PROGRAM);
         if (option != nullptr) command.push_back(option);
