@@ -1,8 +1,12 @@
 #include "content/MessageLettering.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "content/DialogButtons.h"
+#include "content/Palette.h"
 #include "content/PictureEncoder.h"
 
 namespace {
@@ -13,6 +17,22 @@ constexpr double kTitleSize = 30.0;
 void SelectLettering(cairo_t* context, double size) {
     cairo_select_font_face(context, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
     cairo_set_font_size(context, size);
+}
+
+// For review: both grids as the program reads them, and the Cancel button that only
+// the message boxes use, up and down.
+Canvas Preview(const Canvas& text, const Canvas& title) {
+    constexpr double kGap = 20;
+    const DialogButtons::Look& cancel = DialogButtons::Find("Cancel");
+    Canvas sheet(static_cast<int32_t>(std::max(text.Width(), title.Width()) + 2 * kGap),
+                 static_cast<int32_t>(text.Height() + title.Height() + cancel.height + 4 * kGap));
+    sheet.Fill(Palette::kCream);
+    sheet.Paint(title, kGap, kGap);
+    sheet.Paint(text, kGap, 2 * kGap + title.Height());
+    const double buttonsTop = 3 * kGap + title.Height() + text.Height();
+    sheet.Paint(DialogButtons::Draw(cancel, false), kGap, buttonsTop);
+    sheet.Paint(DialogButtons::Draw(cancel, true), 2 * kGap + cancel.width, buttonsTop);
+    return sheet;
 }
 
 }  // namespace
@@ -54,8 +74,12 @@ Canvas MessageLettering::Draw(double size) {
 }
 
 void MessageLettering::Generate(ContentOutput& output) {
-    output.AddResource({"MessageLetters", ResourceKind::Bitmap,
-                        PictureEncoder::Encode(Draw(kTextSize), Transparency::Opaque)});
-    output.AddResource({"MessageTitleLetters", ResourceKind::Bitmap,
-                        PictureEncoder::Encode(Draw(kTitleSize), Transparency::Opaque)});
+    std::vector<uint8_t> text = PictureEncoder::Encode(Draw(kTextSize), Transparency::Opaque);
+    std::vector<uint8_t> title = PictureEncoder::Encode(Draw(kTitleSize), Transparency::Opaque);
+    if (output.WantsPreviews()) {
+        output.AddPreview("message-lettering",
+                          Preview(PictureEncoder::Decode(text), PictureEncoder::Decode(title)));
+    }
+    output.AddResource({"MessageLetters", ResourceKind::Bitmap, std::move(text)});
+    output.AddResource({"MessageTitleLetters", ResourceKind::Bitmap, std::move(title)});
 }
