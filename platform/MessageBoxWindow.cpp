@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <span>
 
 #include "platform/Backend.h"
 #include "platform/DeviceContext.h"
@@ -36,7 +37,6 @@ constexpr LONG kButtonHeight = 50;
 constexpr LONG kButtonSpacing = 40;
 // The tallest box leaves the screen's edges free; longer texts end with "...".
 constexpr LONG kMaxHeight = kScreenHeight - 40;
-constexpr LONG kTitleOutline = 2;
 
 const std::optional<GlyphFont>& TextLetters() {
     static const std::optional<GlyphFont> letters = GlyphFont::Load("MessageLetters");
@@ -112,16 +112,16 @@ void FillRect(Surface& surface, const RECT& clip, const RECT& box, uint32_t colo
 }
 
 // Each line centred across the box, one below the other from `top`.
+// Where the caption's ink outline is drawn around each of its letters, before them.
+constexpr POINT kCaptionOutline[] = {{-2, -2}, {0, -2}, {2, -2}, {-2, 0},
+                                     {2, 0},   {-2, 2}, {0, 2},  {2, 2}};
+
 LONG DrawLines(Surface& surface, const RECT& clip, const GlyphFont& letters, POINT origin, LONG top,
-               const std::vector<std::string>& lines, uint32_t colour, LONG outline = 0) {
+               const std::vector<std::string>& lines, uint32_t colour, bool outlined) {
     for (const std::string& line : lines) {
         const POINT at{origin.x + (kWidth - letters.Width(line)) / 2, origin.y + top};
-        for (LONG dy = -outline; dy <= outline; dy += outline == 0 ? 1 : outline) {
-            for (LONG dx = -outline; dx <= outline; dx += outline == 0 ? 1 : outline) {
-                if (dx != 0 || dy != 0)
-                    letters.Draw(surface, POINT{at.x + dx, at.y + dy}, clip, line, kInk);
-            }
-        }
+        for (const POINT offset : outlined ? std::span(kCaptionOutline) : std::span<const POINT>())
+            letters.Draw(surface, POINT{at.x + offset.x, at.y + offset.y}, clip, line, kInk);
         letters.Draw(surface, at, clip, line, colour);
         top += letters.LineHeight();
     }
@@ -307,9 +307,9 @@ void MessageBoxWindow::DrawFace(HDC dc) const {
     LONG top = kPadding;
     if (TitleLetters())
         top = DrawLines(surface, clip, *TitleLetters(), origin, top, m_captionLines, ThemeColour(),
-                        kTitleOutline);
+                        true);
     if (TextLetters())
-        DrawLines(surface, clip, *TextLetters(), origin, top + kTextGap, m_lines, kInk);
+        DrawLines(surface, clip, *TextLetters(), origin, top + kTextGap, m_lines, kInk, false);
     MarkDrawn(dc, whole);
 }
 
