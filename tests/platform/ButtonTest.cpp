@@ -63,7 +63,6 @@ TEST_F(ButtonTest, AReleaseClicksOnlyInsideWhereverThePointerWentBetween) {
         EXPECT_NE(drawn.hDC, nullptr);
         EXPECT_EQ(drawn.hwndItem, button);
         EXPECT_EQ(drawn.CtlType, ODT_BUTTON);
-        drawn = {};
     }
 }
 

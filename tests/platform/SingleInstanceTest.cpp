@@ -34,7 +34,6 @@ TEST_F(SingleInstanceTest, ACopyIsFirstUnlessAnotherRunsOnItsDisplayAndElseRaise
     const std::string name = "QLYClass03S-test-" + std::to_string(getpid());
     EXPECT_EQ(RunSecondCopy(name), "first");
     const HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
     SetSharedWindowHandle(nullptr);
     EXPECT_EQ(RunSecondCopy(name), "second-silent");
     const char* display = std::getenv("DISPLAY");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -39,10 +38,10 @@ TEST(CanvasFit, ScalesToFitCentredAndWholeWhenNearlyWhole) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at " << c.ratio);
         const CanvasFit fit(1024, 768, c.width, c.height, c.ratio);
-        const auto [left, top, width, height] = fit.Canvas();
-        EXPECT_EQ(
-            (std::array{left, top, width, height}),
-            (std::array{c.expected.left, c.expected.top, c.expected.width, c.expected.height}));
+        EXPECT_DOUBLE_EQ(fit.Canvas().left, c.expected.left);
+        EXPECT_DOUBLE_EQ(fit.Canvas().top, c.expected.top);
+        EXPECT_DOUBLE_EQ(fit.Canvas().width, c.expected.width);
+        EXPECT_DOUBLE_EQ(fit.Canvas().height, c.expected.height);
         EXPECT_EQ(fit.WholeScale(), c.whole);
     }
 }
