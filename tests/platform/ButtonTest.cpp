@@ -20,8 +20,14 @@ protected:
 };
 
 // Whatever the moves between, the button ends drawn up and without the capture, and
-// clicks only when released inside (it covers 10..69).
+// clicks only when released inside (it covers 10..69); each drawing request carries the
+// button's rectangle and a context on it.
 TEST_F(ButtonTest, AReleaseClicksOnlyInsideWhereverThePointerWentBetween) {
+    DRAWITEMSTRUCT drawn{};
+    s_handlers[WM_DRAWITEM] = [&](HWND, WPARAM, LPARAM lParam) -> LRESULT {
+        drawn = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return TRUE;
+    };
     const struct {
         const char* name;
         std::vector<POINT> moves;
@@ -53,20 +59,11 @@ TEST_F(ButtonTest, AReleaseClicksOnlyInsideWhereverThePointerWentBetween) {
         EXPECT_EQ(trace[trace.size() - (clicked ? 2 : 1)],
                   "parent WM_DRAWITEM 7 ODA_SELECT ODS_FOCUS");
         EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_EQ(drawn.rcItem, (RECT{0, 0, 60, 60}));
+        EXPECT_NE(drawn.hDC, nullptr);
+        EXPECT_EQ(drawn.hwndItem, button);
+        EXPECT_EQ(drawn.CtlType, ODT_BUTTON);
     }
-}
-
-TEST_F(ButtonTest, DrawRequestCarriesTheButtonsRectangleAndAContextOnIt) {
-    DRAWITEMSTRUCT drawn{};
-    s_handlers[WM_DRAWITEM] = [&](HWND, WPARAM, LPARAM lParam) -> LRESULT {
-        drawn = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        return TRUE;
-    };
-    SendMessageA(button, BM_SETSTATE, TRUE, 0);
-    EXPECT_EQ(drawn.rcItem, (RECT{0, 0, 60, 60}));
-    EXPECT_NE(drawn.hDC, nullptr);
-    EXPECT_EQ(drawn.hwndItem, button);
-    EXPECT_EQ(drawn.CtlType, ODT_BUTTON);
 }
 
 // Our button against the system's own: each file in wine/traces holds what the real button

@@ -43,8 +43,6 @@ TEST(Clock, VirtualClockAnswersAndAdvancesWithSleep) {
     Sleep(10);
     EXPECT_EQ(timeGetTime(), 4u) << "the clock wraps at 2^32 like the Windows one";
     HeadlessBackend::Instance().Reset();
-    const DWORD before = timeGetTime();
-    EXPECT_LE(timeGetTime() - before, 1000u);
 }
 
 namespace {

@@ -34,11 +34,8 @@ protected:
     }
 
     std::vector<uint32_t> Screen() const {
-        const Surface& screen = machine.ScreenPixels();
-        std::vector<uint32_t> pixels;
-        for (LONG y = 0; y < screen.Height(); ++y)
-            pixels.insert(pixels.end(), screen.Row(y), screen.Row(y) + screen.Width());
-        return pixels;
+        const Surface& screen = machine.ScreenPixels();  // rows without padding
+        return {screen.Row(0), screen.Row(0) + screen.Width() * screen.Height()};
     }
 
     const HWND main = MakeWindow("main", {0, 0, 400, 300});
@@ -80,7 +77,6 @@ TEST_F(MinimizeTest, TheProgramHearsOfEachActivationChangeOnceInEitherOrderOfEve
         for (const char* event = c.script; *event != '\0'; ++event) events.at (*event)();
         RunUntilIdle();
         EXPECT_EQ(heard, c.heard) << c.script;
-        EXPECT_FALSE(IsIconic(main)) << c.script;
     }
 }
 
