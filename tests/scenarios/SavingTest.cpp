@@ -3,8 +3,6 @@
 #include <memory>
 #include <optional>
 
-#include "catalogue/DataFiles.h"
-#include "catalogue/PageGeometry.h"
 #include "platform/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -21,16 +19,6 @@ protected:
         for (const auto& entry : fs::directory_iterator(folder.Path() / "save003"))
             fs::permissions(entry.path(), fs::perms::owner_write,
                             writable ? fs::perm_options::add : fs::perm_options::remove);
-    }
-    // Whether the screen shows page `pageIndex`: its label and a block of its picture.
-    bool ShowsPage(int32_t pageIndex) const {
-        const LONG top = 40 * (pageIndex + 1);
-        const RECT block{400, 250, 440, 270};
-        return ScreenBlock(RECT{414, 705, 470, 740}) ==
-                   PictureBlock(kPageLabelsFile, RECT{0, top, 56, top + 35}) &&
-               ScreenBlock(RECT{kPageLeft + block.left, kPageTop + block.top,
-                                kPageLeft + block.right, kPageTop + block.bottom}) ==
-                   PictureBlock(PageBackgroundFiles[static_cast<size_t>(pageIndex)], block);
     }
     size_t BoxesShown() const { return machine.MessageBoxesShown().size(); }
     // A restart of a first start: no save folder and no options.
