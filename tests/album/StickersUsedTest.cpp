@@ -13,8 +13,6 @@
 
 namespace {
 
-const Bytes kEmptyPage = {8, 0, 0, 0, 'Q', 'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
-
 // The record's entries with these stickers used and every other one not.
 std::vector<int32_t> UsedOnly(std::initializer_list<int32_t> indexes) {
     std::vector<int32_t> entries(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED);
@@ -46,19 +44,17 @@ protected:
     StickersUsed record;
 };
 
-TEST_F(StickersUsedTest, FirstRunCreatesAnEmptyRecordAndEmptyPages) {
+TEST_F(StickersUsedTest, FirstRunCreatesEmptyFilesAndStickingOneSavesItsEntryInPlace) {
     EXPECT_FALSE(record.ReadStickersUsed());
     const Bytes head = {2,   0,   0,   0,   'T', 'V', 8,   0, 0, 0, 'Q',
                         'U', 'I', 'L', 'R', 'Y', '0', '3', 0, 3, 0, 0};
     EXPECT_EQ(album.Record(), Concat({head, Bytes(896, 0)}));
     for (int32_t page = 0; page < kNumberOfPages; ++page)
-        EXPECT_EQ(album.Page(page), kEmptyPage) << page;
+        EXPECT_EQ(album.Page(page), AlbumFolder::EmptyPage()) << page;
     EXPECT_TRUE(capture.Contains(
         "StickersUsed::ReadStickersUsed: catch: DeSerializer::DeSerializer: unable to open: " +
         recordPath));
-}
-
-TEST_F(StickersUsedTest, StickingOneSavesItsEntryInPlaceAndSurvivesARestart) {
+    // Sticking one saves its entry in place, and a restart reads it back.
     album.WritePage(0, AlbumFolder::PageWith({60}));
     record.SetStickerUsed(60);
     record.SetStickerUsed(60);
@@ -199,7 +195,9 @@ TEST_F(StickersUsedTest, ClearingThePagesEmptiesEveryWritablePageAndLeavesTheRec
     WriteBytes(album.SaveFile("page00.sav"), saved);
     DeleteAll().ClearPageFiles();
     for (int32_t page = 0; page < kNumberOfPages; ++page)
-        EXPECT_EQ(album.Page(page), page == 1 ? AlbumFolder::PageWith({84}) : kEmptyPage) << page;
+        EXPECT_EQ(album.Page(page),
+                  page == 1 ? AlbumFolder::PageWith({84}) : AlbumFolder::EmptyPage())
+            << page;
     EXPECT_EQ(album.Record(), saved);
     EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " +
                                  CFileManager::BaseDirectory() + "\\save003\\page02.sav"));

@@ -171,6 +171,16 @@ std::vector<uint32_t> AlbumScenario::PictureBlock(const char* file, RECT area) {
     return pixels;
 }
 
+bool AlbumScenario::ShowsPage(int32_t pageIndex) const {
+    const LONG top = 40 * (pageIndex + 1);
+    const RECT block{400, 250, 440, 270};
+    return ScreenBlock(RECT{414, 705, 470, 740}) ==
+               PictureBlock(kPageLabelsFile, RECT{0, top, 56, top + 35}) &&
+           ScreenBlock(RECT{kPageLeft + block.left, kPageTop + block.top, kPageLeft + block.right,
+                            kPageTop + block.bottom}) ==
+               PictureBlock(PageBackgroundFiles[static_cast<size_t>(pageIndex)], block);
+}
+
 std::vector<int32_t> AlbumScenario::StickersInPageFile(int32_t pageIndex) {
     std::vector<PageFileRecord> records;
     PageFile::Read(CFileManager::BaseDirectory() + PageSaveFiles[static_cast<size_t>(pageIndex)],

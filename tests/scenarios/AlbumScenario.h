@@ -92,6 +92,8 @@ protected:
                 pixels.push_back(machine.ScreenPixels().Pixel(x, y));
         return pixels;
     }
+    // Whether the screen shows page `pageIndex`: its label and a block of its picture.
+    bool ShowsPage(int32_t pageIndex) const;
     // The stickers a page file holds, bottom-most first, and those the record marks used.
     static std::vector<int32_t> StickersInPageFile(int32_t pageIndex);
     std::vector<int32_t> StickersInRecord() const;
