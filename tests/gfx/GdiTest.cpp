@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/DeviceContext.h"
 #include "platform/Gdi.h"
 #include "platform/User.h"
@@ -33,18 +35,13 @@ TEST(Blits, CopyWithinTheDestinationClipAndTheSourceBoundsAndStretch) {
     Surface sheet(8, 8);
     HDC dc = CreateSurfaceDC(&sheet, POINT{0, 0}, sheet.Bounds());
 
-    // Source y 1 from the bottom, height 2: the rows A B and C D.
+    // Source y 1 from the bottom, height 2: the rows A B and C D. Then doubled at (2, 2):
+    // each source pixel covers 2 x 2.
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 1, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 2);
-    EXPECT_EQ(sheet.Pixel(0, 0), 0xAu);
-    EXPECT_EQ(sheet.Pixel(1, 1), 0xDu);
-
-    // Doubled: each source pixel covers 2 x 2.
     EXPECT_EQ(StretchDIBits(dc, 2, 2, 4, 6, 0, 0, 2, 3, bits, &info, DIB_RGB_COLORS, SRCCOPY), 6);
-    EXPECT_EQ(sheet.Pixel(2, 2), 0xAu);
-    EXPECT_EQ(sheet.Pixel(3, 3), 0xAu);
-    EXPECT_EQ(sheet.Pixel(4, 3), 0xBu);
-    EXPECT_EQ(sheet.Pixel(5, 7), 0xFu);
-    EXPECT_EQ(sheet.Pixel(6, 2), 0u);
+    const std::tuple<LONG, LONG, uint32_t> pixels[] = {
+        {0, 0, 0xA}, {1, 1, 0xD}, {2, 2, 0xA}, {3, 3, 0xA}, {4, 3, 0xB}, {5, 7, 0xF}, {6, 2, 0}};
+    for (const auto& [x, y, pixel] : pixels) EXPECT_EQ(sheet.Pixel(x, y), pixel) << x << "," << y;
 
     info.bmiHeader.biWidth = 0;
     EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 0);

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "io/FileError.h"
 #include "io/SaveProblems.h"
@@ -15,6 +16,10 @@
 #include "tests/support/TempDirectory.h"
 
 namespace {
+
+// io_tests link with -Wl,--wrap=fsync: every fsync of the program's code comes through
+// __wrap_fsync, which notes the file it makes durable.
+std::vector<std::filesystem::path> g_synced;
 
 // A page file with a few sprite records: long enough that a failure can strike
 // inside the head, inside a string and between records.
@@ -29,6 +34,13 @@ void SaveNewPage(const std::string& path, int stopAfterItems = -1) {
 }
 
 }  // namespace
+
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd) {
+    std::error_code error;
+    g_synced.push_back(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error));
+    return __real_fsync(fd);
+}
 
 using testing::AnyOf;
 using testing::ThrowsMessage;
@@ -72,8 +84,13 @@ TEST_F(InterruptedSaveTest, AFullDiskDeathOrExceptionAtAnyPointKeepsTheOldFileWh
     }
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), oldFile) << "an exception from the body";
     EXPECT_FALSE(std::filesystem::exists(folder / "page02.sav.tmp"));
+    g_synced.clear();
     SaveNewPage(path);
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), newFile);
+    // Synced under its temporary name before it replaced the old file: otherwise a power
+    // cut just after the rename could leave an empty page where stickers were.
+    EXPECT_THAT(g_synced,
+                testing::Contains(std::filesystem::canonical(folder.Path()) / "page02.sav.tmp"));
 }
 
 // Each kind of failure is told once with its folder and reason, at once through the

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <variant>
 
 #include "io/DeSerializer.h"
 #include "io/FileError.h"
@@ -25,32 +26,25 @@ protected:
 using testing::ThrowsMessage;
 
 TEST_F(SerializerTest, WritesLongsAndStringsLittleEndianWithoutPaddingAndReadsThemBack) {
+    const std::string binary("a\r\nb\0c\xff", 7);
+    using Field = std::variant<int32_t, std::string>;
+    const Field fields[] = {"TV", "QUILRY03", 768, -1, "", INT32_MIN, binary};
     {
         Serializer out(ProgramPath("head.sav"));
-        out.PutString("TV");
-        out.PutString("QUILRY03");
-        out.PutLong(768);
-        out.PutLong(-1);
-        out.PutString("");
-        out.PutLong(INT32_MIN);
-        out.PutString(std::string("a\r\nb\0c\xff", 7));
+        for (const Field& field : fields)
+            field.index() == 0 ? out.PutLong(std::get<0>(field))
+                               : out.PutString(std::get<1>(field));
     }
     const Bytes expected = {2,    0,    0,   0,   'T', 'V', 8, 0, 0, 0,   'Q',  'U',
                             'I',  'L',  'R', 'Y', '0', '3', 0, 3, 0, 0,   0xFF, 0xFF,
                             0xFF, 0xFF, 0,   0,   0,   0,   0, 0, 0, 0x80};
-    EXPECT_EQ(ReadBytes(folder / "head.sav"),
-              Concat({expected, StringBytes(std::string("a\r\nb\0c\xff", 7))}))
+    EXPECT_EQ(ReadBytes(folder / "head.sav"), Concat({expected, StringBytes(binary)}))
         << "strings keep every byte as it stands";
     EXPECT_FALSE(std::filesystem::exists(folder / "head.sav.tmp"));
 
     DeSerializer in(ProgramPath("head.sav"));
-    EXPECT_EQ(in.GetString(), "TV");
-    EXPECT_EQ(in.GetString(), "QUILRY03");
-    EXPECT_EQ(in.GetLong(), 768);
-    EXPECT_EQ(in.GetLong(), -1);
-    EXPECT_EQ(in.GetString(), "");
-    EXPECT_EQ(in.GetLong(), INT32_MIN);
-    EXPECT_EQ(in.GetString(), std::string("a\r\nb\0c\xff", 7));
+    for (const Field& field : fields)
+        EXPECT_EQ(field.index() == 0 ? Field(in.GetLong()) : Field(in.GetString()), field);
 }
 
 TEST_F(SerializerTest, OpenFailuresLogAndThrowTheirTextsAndKeepAReadOnlyFile) {

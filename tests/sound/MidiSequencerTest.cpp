@@ -153,23 +153,22 @@ TEST_F(MidiSequencerTest, AfterAStallTheSongGoesOnFromWhereItStandsNow) {
     const std::vector<TimedMessage> onTime = m_machine.MessagesFrom(onTimeStart);
     m_sequencer.CloseDevice();
     // The first event after 300 ms is the first one missed.
-    const DWORD missed =
-        std::ranges::find_if(onTime, [](const TimedMessage& m) { return m.time > 300; })->time;
+    const auto firstMissed =
+        std::ranges::find_if(onTime, [](const TimedMessage& m) { return m.time > 300; });
+    const DWORD missed = firstMissed->time;
     for (const DWORD lateness : {20u, 250u, 251u, 2000u}) {
         SCOPED_TRACE(lateness);
         const bool skipped = lateness > 250;
         const DWORD wake = missed + lateness;
-        std::vector<TimedMessage> expected;
-        for (const TimedMessage& m : onTime)
-            if (m.time < missed) expected.push_back(m);
+        std::vector<TimedMessage> expected(onTime.begin(), firstMissed);
         for (DWORD channel = 0; skipped && channel < 16; ++channel)
             expected.push_back({wake, 0x7BB0 + channel});
-        for (const TimedMessage& m : onTime)
-            if (m.time >= missed && m.time <= wake &&
-                (!skipped || SetsControllerOrInstrument(m.message)))
-                expected.push_back({wake, m.message});
-        for (const TimedMessage& m : onTime)
-            if (m.time > wake) expected.push_back(m);
+        for (auto m = firstMissed; m != onTime.end(); ++m) {
+            if (m->time > wake)
+                expected.push_back(*m);
+            else if (!skipped || SetsControllerOrInstrument(m->message))
+                expected.push_back({wake, m->message});
+        }
 
         const DWORD start = Play(song);
         m_machine.Advance(missed - 1);
@@ -201,7 +200,7 @@ TEST_F(MidiSequencerTest, TwoTrackSongRestartsAtTickZeroWithTheDefaultTempo) {
 }
 
 // A file that does not load leaves the song playing; a song that no longer loads at
-// its end stops the timer.
+// its end stops the timer, and a song without tracks never starts it.
 TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlayingUntilItsEnd) {
     const DWORD start = Play(kNoteSong);
     m_machine.Advance(3);
@@ -215,14 +214,13 @@ TEST_F(MidiSequencerTest, AFileThatDoesNotLoadLeavesTheSongPlayingUntilItsEnd) {
     EXPECT_EQ(m_machine.TimesOf(Action::Reset, start), (std::vector<DWORD>{11}));
     EXPECT_EQ(m_machine.MessagesFrom(start),
               (std::vector<TimedMessage>{{1, kNoteOn}, {11, kNoteOff}}));
-}
 
-TEST_F(MidiSequencerTest, ASongWithoutTracksStaysSilent) {
-    const DWORD start = Play(MidiHeader(1, 0, kOneTickAPeriod));
+    m_sequencer.CloseDevice();
+    const DWORD trackless = Play(MidiHeader(1, 0, kOneTickAPeriod));
     m_machine.Advance(20);
     EXPECT_FALSE(m_sequencer.IsPlaying());
     EXPECT_TRUE(m_machine.Released());
-    EXPECT_TRUE(m_machine.MessagesFrom(start).empty());
+    EXPECT_TRUE(m_machine.MessagesFrom(trackless).empty());
 }
 
 }  // namespace
