@@ -288,6 +288,17 @@ protected:
         std::this_thread::sleep_for(500ms);
         if (hint) Key("Return");
     }
+    // Chooses the sticker's sheet, picks the sticker and drops it on its home.
+    void Stick(int32_t stickerIndex, bool hint = true) const {
+        ChooseSheetOf(stickerIndex);
+        PickTheSticker(stickerIndex, hint);
+        DropTheStickerOnItsHome(stickerIndex);
+    }
+    // Enter on the title; whether the playing screen follows, a full book's count shown.
+    bool Play() {
+        Key("Return");
+        return WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS));
+    }
 
     // Where a sticker hangs, centred under the pointer, when it lies on its home.
     static POINT HomeCentre(int32_t stickerIndex) {
@@ -370,8 +381,11 @@ protected:
 
 // One session with real input: a second copy ends without a window of its own; a
 // sticker stuck is counted and recorded; the song and the peel reach the stream at
-// levels within 10 dB of each other, and nothing clips.
-TEST_F(DesktopAlbumTest, ASessionStaysSingleSoundsRightAndCountsAndRecordsTheStickerStuck) {
+// levels within 10 dB of each other, and nothing clips. Then, held for two seconds,
+// Page Down turns pages; once let go the screen comes to rest (the repeats queued
+// meanwhile count for nothing) and a click is answered. How soon it rests depends on
+// the machine, so the test waits for it instead of timing it.
+TEST_F(DesktopAlbumTest, ASessionStaysSingleSoundsRightCountsTheStickerAndStopsAHeldKey) {
     const fs::path stream = folder.Path() / "stream.raw";
     StartAlbum({"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + stream.string()});
     AlbumProcess second(folder.Path());
@@ -383,8 +397,7 @@ TEST_F(DesktopAlbumTest, ASessionStaysSingleSoundsRightAndCountsAndRecordsTheSti
     EXPECT_EQ(std::count(windows.output.begin(), windows.output.end(), '\n'), 1) << windows.output;
     EXPECT_TRUE(WaitForScreen(title, 5s)) << "the first copy stays";
 
-    Key("Return");
-    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) << "no playing screen";
+    ASSERT_TRUE(Play()) << "no playing screen";
     ChooseSheetOf(sticker);
     std::this_thread::sleep_for(2s);
     // SDL's disk driver writes the stream as it plays: 32-bit float stereo.
@@ -412,179 +425,8 @@ TEST_F(DesktopAlbumTest, ASessionStaysSingleSoundsRightAndCountsAndRecordsTheSti
     EXPECT_GT(peel - song, 1.5) << "the peel stands out of the song";
     EXPECT_LT(peel - song, 10.0) << "song " << song << " dBFS, peel " << peel;
     EXPECT_LT(Peak(left), 0.99f) << "the stream clips";
-}
 
-// A message box is a window of the album's own, inside its one X window: without a
-// printer, Print brings the message there, centred and in the album's colours; a click
-// on its button answers it, and so does Enter; a termination signal while it is open
-// ends the album by itself with the stuck sticker kept.
-TEST_F(DesktopAlbumTest, TheNoPrinterMessageIsInsideTheAlbumsWindowAndEndsCleanly) {
-    constexpr uint32_t kBorder = 0x3E9BF0;
-    constexpr POINT kBoxEdge{(1024 - 600) / 2 + 2, 768 / 2};
-    const auto boxShows = [&](const Surface& shot) {
-        return Near(shot.Pixel(kBoxEdge.x, kBoxEdge.y), kBorder);
-    };
-    const auto boxGone = [&](const Surface& shot) { return !boxShows(shot); };
-    UseScreen(1024, 768);
-    // The windows on show, by id: the X server's own are there before the album.
-    const auto windowsOnShow = [&] {
-        const std::string ids =
-            RunCommand("DISPLAY=" + server->Display() + " xdotool search --onlyvisible --name '.*'")
-                .output;
-        std::set<std::string> found;
-        std::istringstream lines(ids);
-        for (std::string id; std::getline(lines, id);) found.insert(id);
-        return found;
-    };
-    const std::set<std::string> before = windowsOnShow();
-    StartAlbum({"CUPS_SERVER=" + (folder.Path() / "no-server.sock").string()});
-    Key("Return");
-    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) << "no playing screen";
-    ChooseSheetOf(sticker);
-    PickTheSticker(sticker);
-    DropTheStickerOnItsHome(sticker);
-    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1)));
-
-    Key("p");
-    ASSERT_TRUE(WaitForScreen(boxShows)) << "no message; the album said: " << album->ErrorOutput();
-    std::set<std::string> shown = windowsOnShow();
-    for (const std::string& id : before) shown.erase(id);
-    EXPECT_EQ(shown.size(), 1u) << "one window of the album's on show, the message inside it";
-    // The box's one button sits centred above its bottom border.
-    const std::optional<Surface> shot = server->Screenshot();
-    ASSERT_TRUE(shot);
-    LONG bottom = kBoxEdge.y;
-    while (bottom < 768 && Near(shot->Pixel(kBoxEdge.x, bottom), kBorder)) ++bottom;
-    Click(POINT{512, bottom - 30 - 25});
-    EXPECT_TRUE(WaitForScreen(boxGone, 10s)) << "a click on OK answers the message";
-
-    Key("p");
-    ASSERT_TRUE(WaitForScreen(boxShows));
-    Key("Return");
-    EXPECT_TRUE(WaitForScreen(boxGone, 10s)) << "Enter answers the message";
-
-    Key("p");
-    ASSERT_TRUE(WaitForScreen(boxShows));
-    kill(album->Id(), SIGTERM);
-    ExpectEndsByItself();
-    ExpectKept(0, sticker);
-}
-
-// Each termination signal, right after a sticker stuck on the first page and one on the
-// last (Page Up from the first), ends the album by itself with both counted, recorded and
-// kept.
-TEST_F(DesktopAlbumTest, EveryTerminationSignalEndsTheAlbumWithEveryStickerKept) {
-    const int32_t lastPage = kNumberOfPages - 1;
-    const int32_t onLastPage = StickerOnPage(lastPage);
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        SCOPED_TRACE(strsignal(signal));
-        fs::remove_all(folder.Path() / "save003");
-        UseScreen(1024, 768);
-        StartAlbum();
-        Key("Return");
-        ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) << "no playing screen";
-        ChooseSheetOf(sticker);
-        PickTheSticker(sticker);
-        DropTheStickerOnItsHome(sticker);
-        EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1))) << "one sticker fewer";
-        Key("Prior");
-        ChooseSheetOf(onLastPage);
-        PickTheSticker(onLastPage, false);
-        DropTheStickerOnItsHome(onLastPage);
-        EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 2))) << "two fewer";
-        kill(album->Id(), signal);
-        ExpectEndsByItself();
-        ExpectKept(0, sticker);
-        ExpectKept(lastPage, onLastPage);
-    }
-}
-
-// A normal start and close (Quit, then the ending screen's answer) on a display without
-// a sound card writes nothing on stdout or stderr: the libraries under the album keep
-// quiet. Without a display the album's own line is all it says, and it ends with a code
-// that is not 0.
-TEST_F(DesktopAlbumTest, TheAlbumSaysNothingButItsOwnLine) {
-    StartAlbum({"SDL_AUDIODRIVER=alsa"});
-    Key("Return");
-    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS))) << "no playing screen";
-    Key("q");
-    // Return answers the ending screen once it is up; before, the playing screen ignores it.
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            Key("Return");
-            return !album->Running();
-        },
-        20s));
-    EXPECT_EQ(album->WaitForExit(1s), 0);
-    EXPECT_EQ(album->Output(), "");
-    EXPECT_EQ(album->ErrorOutput(), "");
-
-    AlbumProcess alone(folder.Path());
-    ASSERT_TRUE(alone.Start({"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "XDG_RUNTIME_DIR"}));
-    const std::optional<int> code = alone.WaitForExit(20s);
-    ASSERT_TRUE(code.has_value());
-    EXPECT_NE(*code, 0);
-    const std::string said = alone.ErrorOutput();
-    const std::string line = "Quillory 3 cannot open the display: ";
-    EXPECT_EQ(said.substr(0, line.size()), line) << said;
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    EXPECT_EQ(alone.Output(), "");
-}
-
-// The album at its own size gives the screens to compare with; then on each display,
-// with no window manager to place the window and with one, the same screens fill it,
-// scaled and centred between black bars. At 800 x 600 the lettering of the Clear all
-// bar is as ImageMagick's averaging shrinks it (nearest-neighbour's broken strokes
-// differ by 10 on average). At 1920 x 1080 without a window manager a sticker is
-// stuck by real clicks, and kept when the X server goes away right after.
-TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBars) {
-    StartAlbum();
-    ASSERT_TRUE(server->Screenshot(folder / "title.xwd"));
-    Key("Return");
-    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS)));
-    ASSERT_TRUE(server->Screenshot(folder / "playing.xwd"));
-
-    // The sticker is stuck last: the screens after it differ from those before.
-    for (const auto& [width, height, windowManager] :
-         {std::tuple{1366, 768, false}, std::tuple{800, 600, false}, std::tuple{1920, 1080, true},
-          std::tuple{1920, 1080, false}}) {
-        SCOPED_TRACE(testing::Message()
-                     << width << " x " << height << (windowManager ? " with" : " without")
-                     << " a window manager");
-        UseScreen(width, height, windowManager);
-        ASSERT_TRUE(album->Start());
-        ASSERT_TRUE(WaitForLikeness("title.xwd"))
-            << "no title; the album said: " << album->ErrorOutput();
-        Key("Return");
-        const std::optional<Surface> playing = WaitForLikeness("playing.xwd");
-        ASSERT_TRUE(playing) << "no playing screen";
-
-        if (width == 800) {
-            RECT bar =
-                fit.ToWindow(Area(CommandButtonRows[static_cast<size_t>(IDM_CLEARALL - IDM_QUIT)]));
-            OffsetRect(&bar, -Origin().x, -Origin().y);
-            EXPECT_LT(Difference(*playing, Scaled("playing.xwd"), bar, 1, Origin()), 3.0)
-                << "the Clear all bar's lettering";
-        }
-        if (width == 1920 && !windowManager) {
-            ChooseSheetOf(sticker);
-            PickTheSticker(sticker);
-            DropTheStickerOnItsHome(sticker);
-            EXPECT_TRUE(WaitUntil([&] { return RecordMarksUsed(sticker); }, 5s)) << "not stuck";
-            server.reset();
-            ExpectEndsByItself();
-            ExpectKept(0, sticker);
-        }
-    }
-}
-
-// Held for two seconds, Page Down turns pages; once let go the screen comes to rest
-// (the repeats queued meanwhile count for nothing) and a click is answered. How soon it
-// rests depends on the machine, so the test waits for it instead of timing it.
-TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
-    StartAlbum();
-    Key("Return");
-    ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS)));
+    // The sticker's sheet, the second, stays chosen: the first is clicked after the held key.
     ASSERT_TRUE(server->Xdotool("keydown Next"));
     std::vector<Surface> held;
     const auto letGo = std::chrono::steady_clock::now() + 2s;
@@ -611,11 +453,142 @@ TEST_F(DesktopAlbumTest, AHeldPageKeyStopsWhenLetGoAndTheNextClickIsAnswered) {
         EXPECT_EQ(Difference(server->Screenshot().value(), still, still.Bounds(), 2), 0.0)
             << "the album still acts on the key after it is let go";
 
-    Click(Centre(SheetButtonRows[1]));
+    Click(Centre(SheetButtonRows[0]));
     const RECT stickerButtons = Area(StickerButtonRows[0]);
     EXPECT_TRUE(WaitForScreen(
         [&](const Surface& shot) { return Difference(shot, still, stickerButtons) > 1; }, 5s))
-        << "the click on the second sheet was not answered";
+        << "the click on the first sheet was not answered";
+}
+
+// Each termination signal, right after a sticker stuck on the first page and one on the
+// last (Page Up from the first), ends the album by itself with both counted, recorded and
+// kept. The first comes while a message box is open: a message box is a window of the
+// album's own, inside its one X window; without a printer, Print brings the message
+// there, centred and in the album's colours; a click on its button answers it, and so
+// does Enter.
+TEST_F(DesktopAlbumTest, EveryTerminationSignalEndsTheAlbumWithEveryStickerKeptEvenUnderABox) {
+    constexpr uint32_t kBorder = 0x3E9BF0;
+    constexpr POINT kBoxEdge{(1024 - 600) / 2 + 2, 768 / 2};
+    const auto boxShows = [&](const Surface& shot) {
+        return Near(shot.Pixel(kBoxEdge.x, kBoxEdge.y), kBorder);
+    };
+    const auto boxGone = [&](const Surface& shot) { return !boxShows(shot); };
+    // The windows on show, by id: the X server's own are there before the album.
+    const auto windowsOnShow = [&] {
+        std::istringstream lines(
+            RunCommand("DISPLAY=" + server->Display() + " xdotool search --onlyvisible --name '.*'")
+                .output);
+        std::set<std::string> found;
+        for (std::string id; std::getline(lines, id);) found.insert(id);
+        return found;
+    };
+    const int32_t lastPage = kNumberOfPages - 1;
+    const int32_t onLastPage = StickerOnPage(lastPage);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(strsignal(signal));
+        fs::remove_all(folder.Path() / "save003");
+        UseScreen(1024, 768);
+        const std::set<std::string> before = windowsOnShow();
+        StartAlbum({"CUPS_SERVER=" + (folder.Path() / "no-server.sock").string()});
+        ASSERT_TRUE(Play()) << "no playing screen";
+        Stick(sticker);
+        EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 1))) << "one sticker fewer";
+        Key("Prior");
+        Stick(onLastPage, false);
+        EXPECT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS - 2))) << "two fewer";
+        if (signal == SIGTERM) {
+            Key("p");
+            ASSERT_TRUE(WaitForScreen(boxShows))
+                << "no message; the album said: " << album->ErrorOutput();
+            std::set<std::string> shown = windowsOnShow();
+            for (const std::string& id : before) shown.erase(id);
+            EXPECT_EQ(shown.size(), 1u) << "one window of the album's on show, the message in it";
+            // The box's one button sits centred above its bottom border.
+            const std::optional<Surface> shot = server->Screenshot();
+            ASSERT_TRUE(shot);
+            LONG bottom = kBoxEdge.y;
+            while (bottom < 768 && Near(shot->Pixel(kBoxEdge.x, bottom), kBorder)) ++bottom;
+            Click(POINT{512, bottom - 30 - 25});
+            EXPECT_TRUE(WaitForScreen(boxGone, 10s)) << "a click on OK answers the message";
+            Key("p");
+            ASSERT_TRUE(WaitForScreen(boxShows));
+            Key("Return");
+            EXPECT_TRUE(WaitForScreen(boxGone, 10s)) << "Enter answers the message";
+            Key("p");
+            ASSERT_TRUE(WaitForScreen(boxShows));
+        }
+        kill(album->Id(), signal);
+        ExpectEndsByItself();
+        ExpectKept(0, sticker);
+        ExpectKept(lastPage, onLastPage);
+    }
+}
+
+// The album at its own size gives the screens to compare with, and closes (Quit, then
+// the ending screen's answer) on a display without a sound card having written nothing
+// on stdout or stderr: the libraries under the album keep quiet. Then on each display,
+// with no window manager to place the window and with one, the same screens fill it,
+// scaled and centred between black bars. At 800 x 600 the lettering of the Clear all
+// bar is as ImageMagick's averaging shrinks it (nearest-neighbour's broken strokes
+// differ by 10 on average). At 1920 x 1080 without a window manager a sticker is
+// stuck by real clicks, and kept when the X server goes away right after. Without a
+// display the album's own line is all it says, and it ends with a code that is not 0.
+TEST_F(DesktopAlbumTest, EveryDisplayShowsTheAlbumCentredBetweenBlackBarsAndWithoutOneItSaysSo) {
+    StartAlbum({"SDL_AUDIODRIVER=alsa"});
+    ASSERT_TRUE(server->Screenshot(folder / "title.xwd"));
+    ASSERT_TRUE(Play()) << "no playing screen";
+    ASSERT_TRUE(server->Screenshot(folder / "playing.xwd"));
+    Key("q");
+    // Return answers the ending screen once it is up; before, the playing screen ignores it.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            Key("Return");
+            return !album->Running();
+        },
+        20s));
+    EXPECT_EQ(album->WaitForExit(1s), 0);
+    EXPECT_EQ(album->Output() + album->ErrorOutput(), "");
+
+    // The sticker is stuck last: the screens after it differ from those before.
+    for (const auto& [width, height, windowManager] :
+         {std::tuple{1366, 768, false}, std::tuple{800, 600, false}, std::tuple{1920, 1080, true},
+          std::tuple{1920, 1080, false}}) {
+        SCOPED_TRACE(testing::Message()
+                     << width << " x " << height << (windowManager ? " with" : " without")
+                     << " a window manager");
+        UseScreen(width, height, windowManager);
+        ASSERT_TRUE(album->Start());
+        ASSERT_TRUE(WaitForLikeness("title.xwd"))
+            << "no title; the album said: " << album->ErrorOutput();
+        Key("Return");
+        const std::optional<Surface> playing = WaitForLikeness("playing.xwd");
+        ASSERT_TRUE(playing) << "no playing screen";
+
+        if (width == 800) {
+            RECT bar =
+                fit.ToWindow(Area(CommandButtonRows[static_cast<size_t>(IDM_CLEARALL - IDM_QUIT)]));
+            OffsetRect(&bar, -Origin().x, -Origin().y);
+            EXPECT_LT(Difference(*playing, Scaled("playing.xwd"), bar, 1, Origin()), 3.0)
+                << "the Clear all bar's lettering";
+        }
+        if (width == 1920 && !windowManager) {
+            Stick(sticker);
+            EXPECT_TRUE(WaitUntil([&] { return RecordMarksUsed(sticker); }, 5s)) << "not stuck";
+            server.reset();
+            ExpectEndsByItself();
+            ExpectKept(0, sticker);
+        }
+    }
+
+    AlbumProcess alone(folder.Path());
+    ASSERT_TRUE(alone.Start({"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "XDG_RUNTIME_DIR"}));
+    const std::optional<int> code = alone.WaitForExit(20s);
+    EXPECT_TRUE(code && *code != 0);
+    const std::string said = alone.ErrorOutput();
+    const std::string line = "Quillory 3 cannot open the display: ";
+    EXPECT_EQ(said.substr(0, line.size()), line) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(alone.Output(), "");
 }
 
 // For grown-ups: a window of the album's own size that a window manager can resize,
@@ -734,8 +707,7 @@ TEST_F(DesktopAlbumTest, HiddenAndShownAgainTheAlbumShowsExactlyAsBefore) {
         UseScreen(1024, 768, way.windowManager);
         ASSERT_TRUE(album->Start({}, way.option));
         ASSERT_TRUE(WaitForScreen(title)) << album->ErrorOutput();
-        Key("Return");
-        ASSERT_TRUE(WaitForScreen(Counter(NUMBEROFSTICKERGRAPHICS)));
+        ASSERT_TRUE(Play());
         MoveTo(pointer);
         for (const bool about : {false, true}) {
             if (about) Key("i");

@@ -28,29 +28,22 @@ CommandResult RunCommand(const std::string& command) {
     return result;
 }
 
-namespace {
-
-// The first tool of a list that is missing, or empty when all are there.
-std::string MissingTool(std::initializer_list<const char*> tools) {
+bool RequireTools(std::initializer_list<const char*> tools) {
     std::string names;
     for (const std::string tool : tools) names += " " + tool;
-    return RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\"; for t in" + names +
-                      "; do command -v $t >/dev/null || { printf %s $t; break; }; done")
-        .output;
-}
-
-void RefuseTheTest(const std::string& missing) {
-    const char* ci = std::getenv("CI");
-    if (ci != nullptr && std::strcmp(ci, "true") == 0)
-        FAIL() << missing << " is not installed, and CI installs every tool the tests use";
-    GTEST_SKIP() << missing << " is not installed";
-}
-
-}  // namespace
-
-bool RequireTools(std::initializer_list<const char*> tools) {
-    const std::string missing = MissingTool(tools);
-    if (!missing.empty()) RefuseTheTest(missing);
+    // The first tool of the list that is missing, or nothing when all are there.
+    const std::string missing =
+        RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\"; for t in" + names +
+                   "; do command -v $t >/dev/null || { printf %s $t; break; }; done")
+            .output;
+    // FAIL and GTEST_SKIP leave a function that returns nothing.
+    const auto refuse = [&] {
+        const char* ci = std::getenv("CI");
+        if (ci != nullptr && std::strcmp(ci, "true") == 0)
+            FAIL() << missing << " is not installed, and CI installs every tool the tests use";
+        GTEST_SKIP() << missing << " is not installed";
+    };
+    if (!missing.empty()) refuse();
     return missing.empty();
 }
 
