@@ -13,7 +13,7 @@
 #include "diag/Log.h"
 #include "io/Initialization.h"
 #include "io/SaveProblems.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/ChildWindow.h"
 #include "scene/CursorSet.h"

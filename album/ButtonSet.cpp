@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "album/ButtonSubclass.h"
 
 #include "diag/Assert.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 HCURSOR ButtonSubclass::ms_ArrowCursor = nullptr;
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <map>
 
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 class ButtonSubclass {
 public:

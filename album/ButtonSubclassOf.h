@@ -4,7 +4,7 @@
 // pointer. The family's window procedure finds its hook through the family's own map.
 
 #include "album/ButtonSubclass.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 template <typename Kind>
 class ButtonSubclassOf : public ButtonSubclass {

@@ -8,7 +8,7 @@
 #include "album/Validatable.h"
 #include "catalogue/ButtonLayout.h"
 #include "diag/Assert.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimView.h"
 #include "sound/SoundEffect.h"

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 class CAnimView;
 class CAnimDoc;

@@ -1,6 +1,6 @@
 #include "album/GamePhase.h"
 
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 namespace {
 

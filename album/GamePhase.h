@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 // "No button" for the current sticker button and the focused sheet button.
 constexpr int32_t kNoButton = 65535;

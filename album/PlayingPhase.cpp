@@ -7,7 +7,7 @@
 #include "catalogue/PageTable.h"
 #include "catalogue/TileTables.h"
 #include "diag/Assert.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "album/StickersUsed.h"
 #include "diag/Assert.h"
-#include "platform/Gdi.h"
+#include "platform/gdi/Gdi.h"
 
 namespace {
 

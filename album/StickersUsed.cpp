@@ -9,7 +9,7 @@
 #include "io/FileError.h"
 #include "io/FileManager.h"
 #include "io/Serializer.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 #include "scene/PageFile.h"
 
 namespace {

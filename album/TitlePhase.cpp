@@ -4,7 +4,7 @@
 #include "album/ScreenDrawings.h"
 #include "catalogue/CommandIds.h"
 #include "catalogue/TileTables.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 TitlePhase::TitlePhase() {
     m_title.SetTiledInfo(&kTitlePictureInfo);

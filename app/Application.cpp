@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 CApplication::CApplication(const ApplicationParameters& parameters) : m_parameters(parameters) {
     RegisterWindowClass();

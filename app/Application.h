@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "gfx/DisplayMode.h"
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 struct ApplicationParameters {
     WNDPROC windowProcedure;

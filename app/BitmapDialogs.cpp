@@ -9,10 +9,10 @@
 
 #include "diag/Log.h"
 #include "gfx/PictureFormat.h"
-#include "platform/Dialog.h"
-#include "platform/Gdi.h"
-#include "platform/Resources.h"
-#include "platform/User.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/user/Dialog.h"
+#include "platform/user/Resources.h"
+#include "platform/user/User.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 enum BitmapDialogKind : int32_t {
     // A question with YES (1) and NO (2), 360 x 360.

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "catalogue/DataFiles.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 
 CCheckFile::CCheckFile(std::string dataRoot) : m_dataRoot(std::move(dataRoot)) {}
 

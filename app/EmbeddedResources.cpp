@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "gfx/PictureFormat.h"
-#include "platform/Cursor.h"
-#include "platform/DibLayout.h"
-#include "platform/Resources.h"
-#include "platform/WaveResourceTable.h"
+#include "platform/gdi/DibLayout.h"
+#include "platform/mm/WaveResourceTable.h"
+#include "platform/user/Cursor.h"
+#include "platform/user/Resources.h"
 
 namespace {
 

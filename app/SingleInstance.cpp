@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/Kernel.h"
-#include "platform/User.h"
+#include "platform/kernel/Kernel.h"
+#include "platform/user/User.h"
 
 SingleInstance::~SingleInstance() {
     Close();

@@ -4,7 +4,7 @@
 // mutex is per display; the album folder's lock keeps a copy on another display (a
 // second seat, a remote screen) from writing the same save files.
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 
 class SingleInstance {
 public:

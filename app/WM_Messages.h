@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 // The album's own messages to the main window.
 constexpr UINT UM_START_PLAYING = 2024;

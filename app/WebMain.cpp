@@ -1,8 +1,8 @@
 // The album in a web browser: the page has set up the album's folder (the saves read
 // back from the browser's storage) and made it the current directory.
 #include "app/WinMain.h"
-#include "platform/User.h"
-#include "platform/web/Browser.h"
+#include "platform/machines/web/Browser.h"
+#include "platform/user/User.h"
 
 int main() {
     const Browser browser;

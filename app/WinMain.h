@@ -2,7 +2,7 @@
 // The album's entry point: one copy only, the main window and its start-up, the first
 // page, the music, and the message loop with the page's idle redraw.
 
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 // The main window's class, which also names the single-instance guard.
 constexpr const char* kMainWindowClass = "QLYClass03";

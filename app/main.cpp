@@ -5,8 +5,9 @@
 
 #include "app/SingleInstance.h"
 #include "app/WinMain.h"
-#include "platform/User.h"
-#include "platform/sdl/Desktop.h"
+#include "platform/machines/null/NullBackend.h"
+#include "platform/machines/sdl/Desktop.h"
+#include "platform/user/User.h"
 
 namespace {
 
@@ -44,6 +45,9 @@ int main(int argc, char** argv) {
     }
     std::string failure;
     const std::unique_ptr<Desktop> desktop = Desktop::Install(windowKind, failure);
+    // Without a display the album can still hand over to a copy that has one.
+    static NullBackend noDisplay;
+    if (!desktop) InstallBackend(&noDisplay);
     if (!desktop && !AnotherCopyRuns()) {
         std::fprintf(stderr, "Quillory 3 cannot open the display: %s\n", failure.c_str());
         return 1;

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/ScreenSize.h"
-#include "platform/sdl/SdlBackend.h"
+#include "platform/machines/sdl/SdlBackend.h"
+#include "platform/user/ScreenSize.h"
 
 namespace {
 

@@ -15,11 +15,11 @@
 #include <thread>
 #include <vector>
 
-#include "platform/Kernel.h"
-#include "platform/MultimediaBackend.h"
-#include "platform/TimerQueue.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "platform/headless/HeadlessMultimedia.h"
+#include "platform/kernel/Kernel.h"
+#include "platform/machines/headless/HeadlessBackend.h"
+#include "platform/machines/headless/HeadlessMultimedia.h"
+#include "platform/mm/MultimediaBackend.h"
+#include "platform/mm/TimerQueue.h"
 #include "sound/MidiFileReader.h"
 #include "sound/MidiSequencer.h"
 #include "tests/sound/MidiBytes.h"

@@ -17,7 +17,7 @@
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/StickerNumbering.h"
 #include "io/FileManager.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimDocCorners.h"
 #include "scene/AnimView.h"

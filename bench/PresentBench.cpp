@@ -9,9 +9,9 @@
 
 #include "catalogue/PageGeometry.h"
 #include "gfx/DIB.h"
-#include "platform/Gdi.h"
-#include "platform/User.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/machines/headless/HeadlessBackend.h"
+#include "platform/user/User.h"
 #include "scene/OffScreenBufferView.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "platform/synth/BuiltInSynthesizer.h"
+#include "platform/machines/synth/BuiltInSynthesizer.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "catalogue/TileTables.h"
 #include "gfx/PictureFormat.h"
 #include "io/FileManager.h"
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "catalogue/DataFiles.h"
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 
 // The side of the screen a button lies along; kept for reference, nothing reads it.
 enum ButtonEdge : int32_t { kEdgeTop = 0, kEdgeBottom = 1, kEdgeLeft = 2, kEdgeRight = 3 };

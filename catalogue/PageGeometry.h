@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/ScreenSize.h"
+#include "platform/user/ScreenSize.h"
 
 constexpr int32_t kPageLeft = 90;
 constexpr int32_t kPageTop = 90;

@@ -69,7 +69,7 @@ std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources,
 std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     std::ostringstream source;
     source << "// Written by the content generator: the resources embedded in the program.\n"
-              "#include \"platform/Resources.h\"\n\n";
+              "#include \"platform/user/Resources.h\"\n\n";
     for (size_t i = 0; i < resources.size(); ++i) {
         source << "extern \"C\" const uint8_t quillory_resource_" << i << "[];\n";
     }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "content/Canvas.h"
-#include "platform/Resources.h"
+#include "platform/user/Resources.h"
 
 struct GeneratedResource {
     std::string name;

@@ -5,7 +5,7 @@
 
 #include "diag/Log.h"
 #include "diag/TextFormat.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // OK carries on, Cancel closes the main window (the program then ends when control
 // returns to its message loop).
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 
 // Reports that `expression`, checked at `line` of source module `file`, was false.
 void DoAssert(const char* expression, const char* file, unsigned line);

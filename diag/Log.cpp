@@ -7,7 +7,7 @@
 #include <string>
 
 #include "diag/TextFormat.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 
 namespace {
 

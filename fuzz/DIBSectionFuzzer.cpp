@@ -6,7 +6,7 @@
 
 #include "fuzz/MemoryFile.h"
 #include "gfx/DIBSection.h"
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFile file(data, size);

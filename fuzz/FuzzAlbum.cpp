@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "io/FileManager.h"
-#include "platform/Kernel.h"
-#include "platform/MemoryVolume.h"
+#include "platform/kernel/Kernel.h"
+#include "platform/kernel/MemoryVolume.h"
 
 namespace FuzzAlbum {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fuzz/FuzzAlbum.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "platform/headless/HeadlessMultimedia.h"
+#include "platform/machines/headless/HeadlessBackend.h"
+#include "platform/machines/headless/HeadlessMultimedia.h"
 #include "sound/MidiEventReader.h"
 #include "sound/MidiFileReader.h"
 #include "sound/MidiSequencer.h"

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Gdi.h"
-#include "platform/WinTypes.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/kernel/WinTypes.h"
 
 class CFileBase;
 class OpaqueRuns;

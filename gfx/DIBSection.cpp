@@ -6,7 +6,7 @@
 #include "diag/Log.h"
 #include "gfx/PictureFormat.h"
 #include "io/FileBase.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/Gdi.h"
-#include "platform/WinTypes.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/kernel/WinTypes.h"
 
 class CFileBase;
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "platform/Display.h"
-#include "platform/UserTypes.h"
+#include "platform/user/Display.h"
+#include "platform/user/UserTypes.h"
 
 class DisplayMode {
 public:

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 
 class CDIB;
 

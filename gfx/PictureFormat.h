@@ -6,8 +6,8 @@
 #include <bit>
 #include <cstdint>
 
-#include "platform/ByteOrder.h"
-#include "platform/Gdi.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/kernel/ByteOrder.h"
 
 static_assert(std::endian::native == std::endian::little,
               "picture headers are read in place as little-endian fields");

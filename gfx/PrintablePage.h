@@ -2,8 +2,8 @@
 // What the printer needs of the page on show: its size, and a way to compose it afresh
 // onto a printer context. The page view provides it.
 
-#include "platform/Gdi.h"
-#include "platform/WinTypes.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/kernel/WinTypes.h"
 
 class PrintablePage {
 public:

@@ -1,7 +1,7 @@
 #include "gfx/Printer.h"
 
 #include "diag/Log.h"
-#include "platform/Gdi.h"
+#include "platform/gdi/Gdi.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "gfx/PrintablePage.h"
-#include "platform/Print.h"
+#include "platform/print/Print.h"
 
 class CPrinter {
 public:

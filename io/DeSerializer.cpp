@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "io/FileError.h"
-#include "platform/ByteOrder.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/ByteOrder.h"
+#include "platform/kernel/Kernel.h"
 
 namespace {
 

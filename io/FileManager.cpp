@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "diag/Log.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 
 class SaveProblems {
 public:

@@ -7,8 +7,8 @@
 #include "diag/Log.h"
 #include "io/FileError.h"
 #include "io/SaveProblems.h"
-#include "platform/ByteOrder.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/ByteOrder.h"
+#include "platform/kernel/Kernel.h"
 
 namespace {
 

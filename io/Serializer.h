@@ -13,7 +13,7 @@
 #include <span>
 #include <string>
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 
 class Serializer {
 public:

@@ -3,7 +3,7 @@
 // icon's pixels under each new pixel (area by area), larger ones blend the four
 // nearest, so that no size shows jagged steps; see-through stays see-through.
 
-#include "platform/Cursor.h"
+#include "platform/user/Cursor.h"
 
 class IconSizes {
 public:

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/Cursor.h"
+#include "platform/user/Cursor.h"
 
 class IconTracer {
 public:

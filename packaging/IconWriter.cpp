@@ -12,9 +12,9 @@
 
 #include "packaging/IconSizes.h"
 #include "packaging/IconTracer.h"
-#include "platform/Resources.h"
-#include "platform/headless/PngFile.h"
-#include "platform/sdl/KeyedPicture.h"
+#include "platform/machines/headless/PngFile.h"
+#include "platform/machines/sdl/KeyedPicture.h"
+#include "platform/user/Resources.h"
 
 namespace {
 

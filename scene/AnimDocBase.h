@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "gfx/DIB.h"
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 #include "scene/AnimDocCorners.h"
 #include "scene/SpriteList.h"
 

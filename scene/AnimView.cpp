@@ -2,8 +2,8 @@
 
 #include "catalogue/PageGeometry.h"
 #include "diag/Log.h"
-#include "platform/DeviceContext.h"
-#include "platform/User.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/user/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/CursorSet.h"
 #include "scene/Sprite.h"

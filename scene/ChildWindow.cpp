@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "catalogue/PageGeometry.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 #include "scene/AnimView.h"
 #include "scene/CursorSet.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 class CAnimView;
 

@@ -1,6 +1,6 @@
 #include "scene/CursorSet.h"
 
-#include "platform/User.h"
+#include "platform/user/User.h"
 
 CCursorSet::~CCursorSet() {
     DestroyArrow();

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/UserTypes.h"
+#include "platform/user/UserTypes.h"
 
 class CCursorSet {
 public:

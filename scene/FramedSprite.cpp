@@ -1,7 +1,7 @@
 #include "scene/FramedSprite.h"
 
 #include "diag/Log.h"
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 
 CFramedSprite::CFramedSprite(int32_t serial, int32_t spriteIndex)
     : CSprite(serial, spriteIndex, nullptr) {

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "diag/Log.h"
-#include "platform/DeviceContext.h"
-#include "platform/User.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/user/User.h"
 #include "scene/RoundedCorners.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "gfx/DIB.h"
-#include "platform/Gdi.h"
-#include "platform/WinTypes.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/kernel/WinTypes.h"
 
 class COffScreenBufferView {
 public:

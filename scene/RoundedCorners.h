@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 
 class CDIB;
 

@@ -8,7 +8,7 @@
 #include "io/DeSerializer.h"
 #include "io/FileManager.h"
 #include "io/Serializer.h"
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 
 namespace {
 

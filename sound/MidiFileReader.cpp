@@ -5,7 +5,7 @@
 #include <new>
 
 #include "diag/TextFormat.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 #include "sound/MidiEventReader.h"
 #include "sound/MidiFormat.h"
 

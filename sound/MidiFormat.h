@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/ByteOrder.h"
+#include "platform/kernel/ByteOrder.h"
 
 struct MidiChunkHeader {
     static constexpr size_t kSize = 8;

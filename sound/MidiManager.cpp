@@ -4,7 +4,7 @@
 
 #include "diag/Log.h"
 #include "diag/TextFormat.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 
 MidiManager MIDI_MANAGER;
 

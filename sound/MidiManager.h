@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 #include "sound/MidiSequencer.h"
 
 class MidiManager {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 #include "sound/MidiEventReader.h"
 #include "sound/MidiFileReader.h"
 

@@ -22,7 +22,7 @@
 #include <mutex>
 #include <string>
 
-#include "platform/Multimedia.h"
+#include "platform/mm/Multimedia.h"
 #include "sound/MidiSong.h"
 
 class MidiSequencer {

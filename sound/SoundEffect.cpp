@@ -1,6 +1,6 @@
 #include "sound/SoundEffect.h"
 
-#include "platform/Multimedia.h"
+#include "platform/mm/Multimedia.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/ByteOrder.h"
+#include "platform/kernel/ByteOrder.h"
 
 struct WaveHeader {
     static constexpr uint32_t kSize = 44;

@@ -9,7 +9,7 @@
 
 #include "catalogue/PageTable.h"
 #include "io/FileManager.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 

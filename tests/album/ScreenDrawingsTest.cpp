@@ -8,7 +8,7 @@
 #include "album/StickersUsed.h"
 #include "catalogue/PageGeometry.h"
 #include "catalogue/TileTables.h"
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/album/ScreenPictures.h"
 #include "tests/support/LogCapture.h"

@@ -10,7 +10,7 @@
 
 #include "catalogue/TiledBitmapInfo.h"
 #include "io/FileManager.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 #include "tests/gfx/PictureBytes.h"
 #include "tests/support/ScreenPixels.h"
 

@@ -5,7 +5,7 @@
 
 #include "album/StickerOverPosition.h"
 #include "catalogue/StickerHomePositions.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "platform/machines/headless/HeadlessBackend.h"
 #include "tests/scene/DocumentFixture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "album/DeleteAll.h"
 #include "album/StickersUsed.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "platform/machines/headless/HeadlessBackend.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/support/LogCapture.h"
 

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "diag/Assert.h"
-#include "tests/platform/WindowFixture.h"
+#include "tests/platform/user/WindowFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"
 

@@ -1,6 +1,6 @@
 #include "app/BitmapDialogs.h"
-#include "platform/DeviceContext.h"
-#include "tests/platform/WindowFixture.h"
+#include "platform/gdi/DeviceContext.h"
+#include "tests/platform/user/WindowFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/support/TempDirectory.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "diag/Log.h"
-#include "tests/platform/WindowFixture.h"
+#include "tests/platform/user/WindowFixture.h"
 #include "tests/support/Files.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"

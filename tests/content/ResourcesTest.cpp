@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/Resources.h"
+#include "platform/user/Resources.h"
 #include "sound/WaveFormat.h"
 #include "tests/content/PictureBytes.h"
 

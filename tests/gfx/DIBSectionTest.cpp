@@ -7,7 +7,7 @@
 
 #include "gfx/TiledBitmap.h"
 #include "io/FileManager.h"
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 #include "tests/gfx/PictureBytes.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"

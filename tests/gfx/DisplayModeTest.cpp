@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "gfx/DisplayMode.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 #include "tests/gfx/FreshMachine.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"

@@ -2,8 +2,8 @@
 // The headless machine and the window system as fresh as at start-up, for the length of a
 // test that makes windows, switches the display or prints.
 
-#include "platform/WindowManager.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "platform/machines/headless/HeadlessBackend.h"
+#include "platform/user/WindowManager.h"
 
 class FreshMachine {
 protected:

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "gfx/DIB.h"
-#include "platform/ByteOrder.h"
+#include "platform/kernel/ByteOrder.h"
 
 COLORREF PatternColour(LONG x, LONG y) {
     const auto ux = static_cast<uint32_t>(x);

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 #include "tests/support/Files.h"
 
 class CDIB;

@@ -5,7 +5,7 @@
 #include "catalogue/PageGeometry.h"
 #include "gfx/DIB.h"
 #include "gfx/Printer.h"
-#include "platform/Gdi.h"
+#include "platform/gdi/Gdi.h"
 #include "tests/gfx/FreshMachine.h"
 #include "tests/gfx/PictureBytes.h"
 #include "tests/support/LogCapture.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "io/FileManager.h"
-#include "platform/Kernel.h"
+#include "platform/kernel/Kernel.h"
 #include "tests/support/Files.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDirectory.h"

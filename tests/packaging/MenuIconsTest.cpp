@@ -12,7 +12,7 @@
 
 #include "packaging/IconSizes.h"
 #include "packaging/IconTracer.h"
-#include "platform/headless/PngFile.h"
+#include "platform/machines/headless/PngFile.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 

@@ -12,7 +12,7 @@
 #include "catalogue/PageGeometry.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
-#include "platform/WindowManager.h"
+#include "platform/user/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "scene/PageFile.h"
 #include "sound/MidiManager.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/WindowManager.h"
+#include "platform/user/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "tests/scenarios/AlbumScenario.h"
 #include "tests/support/FileSizeLimit.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/WinTypes.h"
+#include "platform/kernel/WinTypes.h"
 #include "tests/album/AlbumFiles.h"
 #include "tests/gfx/PictureBytes.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/PageGeometry.h"
-#include "platform/User.h"
+#include "platform/user/User.h"
 #include "scene/ChildWindow.h"
 #include "scene/CursorSet.h"
 #include "tests/gfx/FreshMachine.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 #include "scene/OffScreenBufferView.h"
 #include "scene/Sprite.h"
 #include "scene/SpriteList.h"

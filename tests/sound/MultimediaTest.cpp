@@ -6,9 +6,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/Kernel.h"
-#include "platform/Multimedia.h"
-#include "platform/WaveResourceTable.h"
+#include "platform/kernel/Kernel.h"
+#include "platform/mm/Multimedia.h"
+#include "platform/mm/WaveResourceTable.h"
 #include "sound/SoundEffect.h"
 #include "tests/sound/VirtualMidiMachine.h"
 

@@ -6,9 +6,9 @@
 #include <ostream>
 #include <vector>
 
-#include "platform/Kernel.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "platform/headless/HeadlessMultimedia.h"
+#include "platform/kernel/Kernel.h"
+#include "platform/machines/headless/HeadlessBackend.h"
+#include "platform/machines/headless/HeadlessMultimedia.h"
 
 struct TimedMessage {
     DWORD time;  // milliseconds after the origin asked for

@@ -17,7 +17,7 @@
 #include "catalogue/TileTables.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 
 namespace {
 

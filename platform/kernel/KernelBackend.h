@@ -1,0 +1,28 @@
+#pragma once
+// What the kernel's functions ask of the machine under them: the clock, sleeping, and
+// bringing a file's bytes in before they are first read. Every call has a default that
+// serves a machine with nothing of its own to add; a test machine with a clock of its
+// own, or the browser, whose files come from its site, overrides what it changes.
+
+#include "platform/kernel/WinTypes.h"
+
+class KernelBackend {
+public:
+    virtual ~KernelBackend() = default;
+
+    // Milliseconds since the machine started, wrapping at 2^32.
+    virtual DWORD MillisecondClock();
+    virtual void Sleep(DWORD milliseconds);
+
+    // Before the bytes of an open host file are first looked at: a machine that brings
+    // some files in on demand (the browser, from its site) does so now. The desktop's
+    // files are on disk already.
+    virtual void BeforeReading(int /*hostDescriptor*/) {}
+};
+
+// The kernel backend in use; until one is installed, the defaults.
+KernelBackend& CurrentKernelBackend();
+
+// Installs `backend` (not owned; null brings back the defaults) and returns the one it
+// replaced.
+KernelBackend* InstallKernelBackend(KernelBackend* backend);

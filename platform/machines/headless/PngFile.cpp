@@ -1,0 +1,88 @@
+#include "platform/machines/headless/PngFile.h"
+
+#include <zlib.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "platform/kernel/ByteOrder.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// The PNG colour types written here.
+constexpr uint8_t kTrueColour = 2;
+constexpr uint8_t kTrueColourWithAlpha = 6;
+
+void PutChunk(Bytes& out, const char* type, const Bytes& data) {
+    AppendBigEndian(out, static_cast<uint32_t>(data.size()), 4);
+    const size_t typeStart = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    const auto crc = crc32(0, out.data() + typeStart, static_cast<uInt>(out.size() - typeStart));
+    AppendBigEndian(out, static_cast<uint32_t>(crc), 4);
+}
+
+Bytes RawRows(const Surface& picture) {
+    Bytes raw;
+    raw.reserve(static_cast<size_t>(picture.Height()) *
+                (static_cast<size_t>(picture.Width()) * 3 + 1));
+    for (LONG y = 0; y < picture.Height(); ++y) {
+        raw.push_back(0);  // no filter
+        for (LONG x = 0; x < picture.Width(); ++x) {
+            const uint32_t pixel = picture.Pixel(x, y);
+            raw.push_back(static_cast<uint8_t>(pixel >> 16));
+            raw.push_back(static_cast<uint8_t>(pixel >> 8));
+            raw.push_back(static_cast<uint8_t>(pixel));
+        }
+    }
+    return raw;
+}
+
+// A PNG of one IDAT chunk: `raw` holds the rows, each led by its filter byte.
+bool WritePng(LONG width, LONG height, uint8_t colourType, const Bytes& raw,
+              const std::string& hostPath) {
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    Bytes packed(packedSize);
+    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK)
+        return false;
+    packed.resize(packedSize);
+
+    Bytes header;
+    AppendBigEndian(header, static_cast<uint32_t>(width), 4);
+    AppendBigEndian(header, static_cast<uint32_t>(height), 4);
+    header.insert(header.end(),
+                  {8, colourType, 0, 0, 0});  // 8 bits, deflate, no filter, no interlace
+
+    Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutChunk(file, "IHDR", header);
+    PutChunk(file, "IDAT", packed);
+    PutChunk(file, "IEND", {});
+
+    const std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(hostPath.c_str(), "wb"),
+                                                    &std::fclose);
+    return out != nullptr && std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
+}
+
+}  // namespace
+
+bool SavePng(const Surface& picture, const std::string& hostPath) {
+    return WritePng(picture.Width(), picture.Height(), kTrueColour, RawRows(picture), hostPath);
+}
+
+bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixels,
+                      const std::string& hostPath) {
+    if (width <= 0 || height <= 0 ||
+        pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height))
+        return false;
+    Bytes raw;
+    raw.reserve(static_cast<size_t>(height) * (static_cast<size_t>(width) * 4 + 1));
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (i % static_cast<size_t>(width) == 0) raw.push_back(0);  // no filter
+        for (const int shift : {16, 8, 0, 24})
+            raw.push_back(static_cast<unsigned char>(pixels[i] >> shift));
+    }
+    return WritePng(width, height, kTrueColourWithAlpha, raw, hostPath);
+}

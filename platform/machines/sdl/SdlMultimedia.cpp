@@ -1,0 +1,127 @@
+#include "platform/machines/sdl/SdlMultimedia.h"
+
+#include <algorithm>
+
+#include "platform/machines/sdl/AudioMixer.h"
+#include "platform/machines/sdl/FluidSynthesizer.h"
+#include "platform/machines/synth/BuiltInSynthesizer.h"
+
+namespace {
+
+constexpr UINT kMinimumPeriod = 1;
+constexpr UINT kMaximumPeriod = 1000000;
+constexpr WORD kVoices = 256;
+
+// The music's synthesizer: FluidSynth with the first of `soundfonts` that loads, else
+// the built-in one, so that the song plays on every machine with sound.
+std::shared_ptr<MusicSynthesizer> ChooseSynthesizer(const std::vector<std::string>& soundfonts) {
+    if (std::shared_ptr<MusicSynthesizer> fluid =
+            FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts))
+        return fluid;
+    return std::make_shared<BuiltInSynthesizer>(AudioMixer::kSampleRate);
+}
+
+}  // namespace
+
+// An open handle on the synthesizer; it keeps the synthesizer and the stream alive
+// while it is open, and the stream plays while one is.
+class SdlMultimedia::SynthOutput : public MidiOutputDevice {
+public:
+    SynthOutput(std::shared_ptr<MusicSynthesizer> synthesizer, std::shared_ptr<AudioMixer> mixer)
+        : m_synthesizer(std::move(synthesizer)), m_mixer(std::move(mixer)) {
+        m_mixer->MusicOpened();
+    }
+    ~SynthOutput() override {
+        m_synthesizer->Reset();
+        m_mixer->MusicClosed();
+    }
+    SynthOutput(const SynthOutput&) = delete;
+    SynthOutput& operator=(const SynthOutput&) = delete;
+
+    void SendShortMessage(DWORD message) override { m_synthesizer->Send(message); }
+    void Reset() override { m_synthesizer->Reset(); }
+
+private:
+    std::shared_ptr<MusicSynthesizer> m_synthesizer;
+    std::shared_ptr<AudioMixer> m_mixer;
+};
+
+SdlMultimedia::SdlMultimedia(const std::vector<std::string>& soundfonts)
+    : m_mixer(AudioMixer::Open()) {
+    if (!m_mixer) return;
+    m_loading =
+        std::async(std::launch::async, [soundfonts] { return ChooseSynthesizer(soundfonts); });
+}
+
+const std::shared_ptr<MusicSynthesizer>& SdlMultimedia::Synthesizer() {
+    std::lock_guard lock(m_synthesizerLock);
+    if (m_loading.valid()) {
+        m_synthesizer = m_loading.get();
+        m_mixer->SetMusic(m_synthesizer);
+    }
+    return m_synthesizer;
+}
+
+SdlMultimedia::~SdlMultimedia() {
+    // Timers first: their callbacks may still be sending to the synthesizer.
+    m_timers.KillAll();
+    m_mixer.reset();
+}
+
+TIMECAPS SdlMultimedia::TimerCapabilities() {
+    return {kMinimumPeriod, kMaximumPeriod};
+}
+
+bool SdlMultimedia::BeginTimerPeriod(UINT period) {
+    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
+    std::lock_guard lock(m_lock);
+    ++m_openPeriods;
+    return true;
+}
+
+bool SdlMultimedia::EndTimerPeriod(UINT period) {
+    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
+    std::lock_guard lock(m_lock);
+    if (m_openPeriods == 0) return false;
+    --m_openPeriods;
+    return true;
+}
+
+UINT SdlMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {
+    return m_timers.Start(delay, callback, user, periodic);
+}
+
+bool SdlMultimedia::KillTimer(UINT timerId) {
+    return m_timers.Kill(timerId);
+}
+
+UINT SdlMultimedia::MidiOutputCount() {
+    return Synthesizer() ? 1 : 0;
+}
+
+bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
+    if (deviceId >= MidiOutputCount()) return false;
+    caps = SynthesizerCapabilities(*m_synthesizer, kVoices);
+    return true;
+}
+
+std::unique_ptr<MidiOutputDevice> SdlMultimedia::OpenMidiOutput(UINT deviceId) {
+    if (!Synthesizer() || (deviceId != 0 && deviceId != MIDI_MAPPER)) return nullptr;
+    return std::make_unique<SynthOutput>(m_synthesizer, m_mixer);
+}
+
+void SdlMultimedia::PlayBeep() {
+    if (m_mixer) m_mixer->PlayTone();
+}
+
+void SdlMultimedia::PlayWave(const std::string&, std::span<const uint8_t> wave) {
+    if (m_mixer) m_mixer->PlayEffect(wave);
+}
+
+void SdlMultimedia::StopWave() {
+    if (m_mixer) m_mixer->StopEffect();
+}
+
+bool SdlMultimedia::EffectPlaying() const {
+    return m_mixer && m_mixer->EffectPlaying();
+}

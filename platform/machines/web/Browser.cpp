@@ -1,0 +1,34 @@
+#include "platform/machines/web/Browser.h"
+
+#include <emscripten.h>
+
+#include "platform/machines/web/WebMultimedia.h"
+
+namespace {
+
+constexpr LONG kScreenWidth = 1024;
+constexpr LONG kScreenHeight = 768;
+
+// clang-format off
+// The tab stays open when the album ends: it says so in place of the last screen.
+EM_JS(void, quillory_show_ended, (), {
+    const notice = document.getElementById("notice");
+    notice.textContent = "The album has closed. Reload the page to open it again.";
+    notice.hidden = false;
+    document.getElementById("album").hidden = true;
+    document.documentElement.style.cursor = "auto";
+});
+// clang-format on
+
+}  // namespace
+
+Browser::Browser()
+    : m_backend(kScreenWidth, kScreenHeight),
+      m_previousBackend(InstallBackend(&m_backend)),
+      m_previousMultimedia(InstallMultimediaBackend(&WebMultimedia::Instance())) {}
+
+Browser::~Browser() {
+    InstallMultimediaBackend(m_previousMultimedia);
+    InstallBackend(m_previousBackend);
+    quillory_show_ended();
+}

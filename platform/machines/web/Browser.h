@@ -1,0 +1,23 @@
+#pragma once
+// The browser put in place of the null machine for the life of the album: the page's
+// canvas, input, files and printing as the backend, and Web Audio as the multimedia
+// devices. Destroying it puts the previous machine back, and the page says that the
+// album has closed.
+
+#include <memory>
+
+#include "platform/machines/web/WebBackend.h"
+#include "platform/mm/MultimediaBackend.h"
+
+class Browser {
+public:
+    Browser();
+    ~Browser();
+    Browser(const Browser&) = delete;
+    Browser& operator=(const Browser&) = delete;
+
+private:
+    WebBackend m_backend;
+    Backend* m_previousBackend;
+    MultimediaBackend* m_previousMultimedia;
+};

@@ -1,0 +1,222 @@
+// The browser side of the web backend (platform/machines/web/WebBackend.cpp calls into it):
+// input gathered from the page into a queue, the canvas, the pointer's picture, full
+// screen, activation, the album's files and the print-out.
+var WebAlbum = {
+  // Queued input, oldest first: {kind, x, y, id, key}. Kinds match WebBackend.cpp.
+  events: [],
+  // Ends the program's rest early when input arrives (set while it rests).
+  wake: null,
+  canvas: null,
+  context: null,
+  namedKeys: new Set(),
+  active: null,
+  wentFullScreen: false,
+  printout: [],
+  missing: new Set(),
+  // What the browser's storage holds of the album's folder, as of the last store; the
+  // album is its only writer (one tab per profile), so it need not be read back.
+  stored: null,
+
+  start: function(namedKeys) {
+    WebAlbum.namedKeys = new Set(namedKeys.split('\n'));
+    WebAlbum.canvas = document.getElementById('album');
+    WebAlbum.context = WebAlbum.canvas.getContext('2d', {alpha: false});
+    const pointer = (kind) => (event) => {
+      if (event.pointerType === 'touch') {
+        WebAlbum.push({kind: kind + 10, x: event.clientX, y: event.clientY, id: event.pointerId});
+      } else if (kind === 0 || event.button === 0 || event.button === 2) {
+        WebAlbum.push({kind: kind, x: event.clientX, y: event.clientY, id: event.button === 2 ? 1 : 0});
+      }
+      // At the end of the first click, so that the page's layout changes only after
+      // the click is complete.
+      if (kind === 2) WebAlbum.goFullScreen();
+      if (kind !== 0) event.preventDefault();
+    };
+    window.addEventListener('pointermove', pointer(0));
+    window.addEventListener('pointerdown', pointer(1));
+    window.addEventListener('pointerup', pointer(2));
+    window.addEventListener('pointercancel', pointer(2));
+    window.addEventListener('contextmenu', (event) => event.preventDefault());
+    const key = (kind) => (event) => {
+      if (event.ctrlKey || event.altKey || event.metaKey) return;
+      const named = WebAlbum.namedKeys.has(event.key);
+      if (!named && !/^[A-Za-z0-9]$/.test(event.key)) return;
+      event.preventDefault();
+      // A held key's repeats that the album has not taken yet count as one.
+      if (event.repeat && WebAlbum.events.some((queued) => queued.kind === kind && queued.key === event.key)) return;
+      WebAlbum.push({kind: kind, key: event.key});
+      if (kind === 3) WebAlbum.goFullScreen();
+    };
+    window.addEventListener('keydown', key(3));
+    window.addEventListener('keyup', key(4));
+    const activation = () => WebAlbum.activate(!document.hidden && document.hasFocus());
+    window.addEventListener('focus', activation);
+    window.addEventListener('blur', activation);
+    document.addEventListener('visibilitychange', activation);
+    activation();
+    window.addEventListener('resize', () => WebAlbum.push({kind: 7}));
+  },
+
+  push: function(event) {
+    WebAlbum.events.push(event);
+    if (WebAlbum.wake) WebAlbum.wake();
+  },
+
+  activate: function(active) {
+    if (active === WebAlbum.active) return;
+    WebAlbum.active = active;
+    WebAlbum.push({kind: 5, id: active ? 1 : 0});
+  },
+
+  // The browser allows full screen only in answer to a click or a key.
+  goFullScreen: function() {
+    if (WebAlbum.wentFullScreen) return;
+    WebAlbum.wentFullScreen = true;
+    const page = document.documentElement;
+    if (page.requestFullscreen) page.requestFullscreen().catch(() => {});
+  },
+
+  // Rests until `milliseconds` pass, or input arrives when `untilInput`.
+  rest: function(milliseconds, untilInput) {
+    return new Promise((resolve) => {
+      const finish = () => {
+        clearTimeout(timer);
+        WebAlbum.wake = null;
+        resolve();
+      };
+      const timer = setTimeout(finish, milliseconds);
+      if (untilInput) WebAlbum.wake = finish;
+    });
+  },
+
+  place: function(left, top, width, height, crisp) {
+    const style = WebAlbum.canvas.style;
+    style.left = left + 'px';
+    style.top = top + 'px';
+    style.width = width + 'px';
+    style.height = height + 'px';
+    style.imageRendering = crisp ? 'pixelated' : 'auto';
+  },
+
+  draw: function(pixels, left, top, width, height) {
+    const bytes = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
+    WebAlbum.context.putImageData(new ImageData(bytes, width, height), left, top);
+  },
+
+  pictureUrl: function(pixels, width, height, scale) {
+    const picture = document.createElement('canvas');
+    picture.width = width;
+    picture.height = height;
+    const bytes = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
+    picture.getContext('2d').putImageData(new ImageData(bytes.slice(), width, height), 0, 0);
+    if (scale === 1) return picture.toDataURL('image/png');
+    const scaled = document.createElement('canvas');
+    scaled.width = width * scale;
+    scaled.height = height * scale;
+    const context = scaled.getContext('2d');
+    context.imageSmoothingEnabled = false;
+    context.drawImage(picture, 0, 0, scaled.width, scaled.height);
+    return scaled.toDataURL('image/png');
+  },
+
+  setCursor: function(cursor) {
+    document.documentElement.style.cursor = cursor;
+  },
+
+  // The site's content is packaged with the page (/content), except the largest
+  // files: the package holds an empty stand-in for each of them, and the file itself
+  // is fetched from the site the first time the album reads it.
+  isStandIn: function(descriptor) {
+    const stream = FS.getStream(descriptor);
+    if (!stream || !stream.path || !FS.isFile(stream.node.mode)) return false;
+    let path;
+    try {
+      path = FS.getPath(FS.lookupPath(stream.path, {follow: true}).node);
+    } catch (error) {
+      return false;
+    }
+    return path.startsWith('/content/') && stream.node.usedBytes === 0 && !WebAlbum.missing.has(path);
+  },
+
+  fetchContent: async function(descriptor) {
+    const stream = FS.getStream(descriptor);
+    const path = FS.getPath(FS.lookupPath(stream.path, {follow: true}).node);
+    try {
+      const response = await fetch(path.substring('/content/'.length));
+      if (!response.ok) throw new Error(response.statusText);
+      const bytes = new Uint8Array(await response.arrayBuffer());
+      // Written into the open file itself, so that the album reads it at once.
+      stream.node.contents = bytes;
+      stream.node.usedBytes = bytes.length;
+    } catch (error) {
+      WebAlbum.missing.add(path);
+    }
+  },
+
+  print: async function() {
+    const holder = document.getElementById('printout');
+    holder.replaceChildren();
+    for (const url of WebAlbum.printout) {
+      const page = new Image();
+      page.src = url;
+      holder.appendChild(page);
+      await page.decode().catch(() => {});
+    }
+    WebAlbum.printout = [];
+    window.print();
+  },
+};
+
+// The album's folder /album keeps the saves in the browser's storage (IndexedDB),
+// read back before the program starts. Every save ends by flushing the file and its
+// folder to the disk; under Asyncify emscripten's fsync stores the folder in
+// IndexedDB then, and the save fails when that fails. The site's content (/content, packaged with
+// the page or fetched later) appears in it as links, as the installed album's
+// pictures do on the desktop; links are not the user's, so they are never stored.
+addOnPreRun(() => {
+  FS.mkdir('/album');
+  FS.mount(IDBFS, {}, '/album');
+  addRunDependency('saves');
+  FS.syncfs(true, () => removeRunDependency('saves'));
+});
+addOnInit(() => {
+  for (const name of FS.readdir('/content')) {
+    if (name === '.' || name === '..' || FS.analyzePath('/album/' + name).exists) continue;
+    FS.symlink('/content/' + name, '/album/' + name);
+  }
+  FS.chdir('/album');
+});
+// What IDBFS stores of the album's folder: every file and folder in it but the links
+// (which are not walked into either).
+IDBFS.getLocalSet = (mount, callback) => {
+  const entries = {};
+  const folders = [mount.mountpoint];
+  while (folders.length) {
+    const folder = folders.pop();
+    for (const name of FS.readdir(folder)) {
+      if (name === '.' || name === '..') continue;
+      const path = PATH.join2(folder, name);
+      const stat = FS.lstat(path);
+      if (FS.isLink(stat.mode)) continue;
+      if (FS.isDir(stat.mode)) folders.push(path);
+      entries[path] = {'timestamp': stat.mtime};
+    }
+  }
+  callback(null, {type: 'local', entries: entries});
+};
+// The storage is read once; after that each store compares the folder with what the
+// last one left there.
+(function() {
+  const readRemoteSet = IDBFS.getRemoteSet;
+  IDBFS.getRemoteSet = (mount, callback) => {
+    if (!WebAlbum.stored) return readRemoteSet(mount, callback);
+    IDBFS.getDB(mount.mountpoint, (error, db) => {
+      callback(error, error ? null : {type: 'remote', db: db, entries: Object.assign({}, WebAlbum.stored)});
+    });
+  };
+  const reconcile = IDBFS.reconcile;
+  IDBFS.reconcile = (source, target, callback) => reconcile(source, target, (error) => {
+    WebAlbum.stored = error ? null : Object.assign({}, source.entries);
+    callback(error);
+  });
+})();

@@ -1,0 +1,104 @@
+#include "platform/mm/Multimedia.h"
+
+#include <memory>
+
+#include "platform/kernel/BackendSlot.h"
+#include "platform/mm/MidiOutputRegistry.h"
+#include "platform/mm/MultimediaBackend.h"
+#include "platform/mm/WaveResourceTable.h"
+
+namespace {
+
+BackendSlot<MultimediaBackend>& Slot() {
+    static BackendSlot<MultimediaBackend> slot;
+    return slot;
+}
+
+MidiOutputRegistry& OpenOutputs() {
+    return MidiOutputRegistry::Instance();
+}
+
+}  // namespace
+
+MultimediaBackend& CurrentMultimediaBackend() {
+    return Slot().Current();
+}
+
+MultimediaBackend* InstallMultimediaBackend(MultimediaBackend* backend) {
+    return Slot().Install(backend);
+}
+
+MMRESULT timeGetDevCaps(TIMECAPS* caps, UINT size) {
+    if (caps == nullptr || size < sizeof(TIMECAPS)) return TIMERR_NOCANDO;
+    *caps = CurrentMultimediaBackend().TimerCapabilities();
+    return TIMERR_NOERROR;
+}
+
+MMRESULT timeBeginPeriod(UINT period) {
+    return CurrentMultimediaBackend().BeginTimerPeriod(period) ? TIMERR_NOERROR : TIMERR_NOCANDO;
+}
+
+MMRESULT timeEndPeriod(UINT period) {
+    return CurrentMultimediaBackend().EndTimerPeriod(period) ? TIMERR_NOERROR : TIMERR_NOCANDO;
+}
+
+UINT timeSetEvent(UINT delay, UINT /*resolution*/, LPTIMECALLBACK callback, DWORD_PTR user,
+                  UINT flags) {
+    return CurrentMultimediaBackend().StartTimer(delay, callback, user,
+                                                 (flags & TIME_PERIODIC) != 0);
+}
+
+MMRESULT timeKillEvent(UINT timerId) {
+    return CurrentMultimediaBackend().KillTimer(timerId) ? TIMERR_NOERROR : MMSYSERR_INVALPARAM;
+}
+
+UINT midiOutGetNumDevs() {
+    return CurrentMultimediaBackend().MidiOutputCount();
+}
+
+MMRESULT midiOutGetDevCapsA(UINT deviceId, MIDIOUTCAPSA* caps, UINT size) {
+    if (caps == nullptr || size < sizeof(MIDIOUTCAPSA)) return MMSYSERR_INVALPARAM;
+    MIDIOUTCAPSA filled{};
+    if (!CurrentMultimediaBackend().MidiOutputCapabilities(deviceId, filled)) {
+        return MMSYSERR_BADDEVICEID;
+    }
+    filled.szPname[MAXPNAMELEN - 1] = '\0';
+    *caps = filled;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT midiOutOpen(HMIDIOUT* output, UINT deviceId, DWORD_PTR callback, DWORD_PTR /*instance*/,
+                     DWORD flags) {
+    if (output == nullptr || callback != 0 || flags != CALLBACK_NULL) return MMSYSERR_INVALPARAM;
+    *output = nullptr;
+    auto device = CurrentMultimediaBackend().OpenMidiOutput(deviceId);
+    if (!device) return MMSYSERR_BADDEVICEID;
+    *output = OpenOutputs().Add(std::move(device));
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT midiOutShortMsg(HMIDIOUT output, DWORD message) {
+    return OpenOutputs().With(
+        output, [message](MidiOutputDevice& device) { device.SendShortMessage(message); });
+}
+
+MMRESULT midiOutReset(HMIDIOUT output) {
+    return OpenOutputs().With(output, [](MidiOutputDevice& device) { device.Reset(); });
+}
+
+MMRESULT midiOutClose(HMIDIOUT output) {
+    return OpenOutputs().Remove(output);
+}
+
+BOOL PlaySoundA(const char* sound, HMODULE /*module*/, DWORD flags) {
+    MultimediaBackend& backend = CurrentMultimediaBackend();
+    if (sound == nullptr) {
+        backend.StopWave();
+        return TRUE;
+    }
+    if ((flags & SND_RESOURCE) != SND_RESOURCE) return FALSE;
+    const auto wave = WaveResourceTable::Instance().Find(sound);
+    if (!wave) return FALSE;
+    backend.PlayWave(sound, *wave);
+    return TRUE;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The multimedia services the program uses: the timer device (capabilities, period
+// requests, periodic and one-shot timers whose callbacks run on the timer thread), MIDI
+// output devices and asynchronous playback of WAVE resources. Names, structures, flags
+// and result codes are the Windows ones; the machine behind them is the installed
+// MultimediaBackend.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/kernel/WinTypes.h"
+
+using MMRESULT = UINT;
+using DWORD_PTR = uintptr_t;
+
+struct MidiOutObject;
+using HMIDIOUT = MidiOutObject*;
+
+struct ModuleObject;
+using HMODULE = ModuleObject*;
+
+constexpr MMRESULT MMSYSERR_NOERROR = 0;
+constexpr MMRESULT MMSYSERR_ERROR = 1;
+constexpr MMRESULT MMSYSERR_BADDEVICEID = 2;
+constexpr MMRESULT MMSYSERR_INVALHANDLE = 5;
+constexpr MMRESULT MMSYSERR_NODRIVER = 6;
+constexpr MMRESULT MMSYSERR_INVALPARAM = 11;
+constexpr MMRESULT TIMERR_NOERROR = 0;
+constexpr MMRESULT TIMERR_NOCANDO = 97;
+
+constexpr UINT TIME_ONESHOT = 0x0000;
+constexpr UINT TIME_PERIODIC = 0x0001;
+
+constexpr UINT MIDI_MAPPER = 0xFFFFFFFF;
+constexpr DWORD CALLBACK_NULL = 0x00000000;
+constexpr WORD MOD_MIDIPORT = 1;
+constexpr WORD MOD_SWSYNTH = 7;
+constexpr size_t MAXPNAMELEN = 32;
+
+constexpr DWORD SND_SYNC = 0x0000;
+constexpr DWORD SND_ASYNC = 0x0001;
+constexpr DWORD SND_NODEFAULT = 0x0002;
+constexpr DWORD SND_NOSTOP = 0x0010;
+constexpr DWORD SND_NOWAIT = 0x2000;
+constexpr DWORD SND_RESOURCE = 0x00040004;
+
+struct TIMECAPS {
+    UINT wPeriodMin;
+    UINT wPeriodMax;
+};
+
+struct MIDIOUTCAPSA {
+    WORD wMid;
+    WORD wPid;
+    DWORD vDriverVersion;
+    char szPname[MAXPNAMELEN];
+    WORD wTechnology;
+    WORD wVoices;
+    WORD wNotes;
+    WORD wChannelMask;
+    DWORD dwSupport;
+};
+
+using LPTIMECALLBACK = void (*)(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR reserved1,
+                                DWORD_PTR reserved2);
+
+MMRESULT timeGetDevCaps(TIMECAPS* caps, UINT size);
+MMRESULT timeBeginPeriod(UINT period);
+MMRESULT timeEndPeriod(UINT period);
+
+// Starts a timer whose callback runs on the timer thread (one thread runs the callbacks
+// of every timer, one after another): every `delay` milliseconds (TIME_PERIODIC), or
+// once, when timeGetTime has moved `delay` on (TIME_ONESHOT; the timer then ends by
+// itself). Returns its id, or 0 when it cannot start.
+UINT timeSetEvent(UINT delay, UINT resolution, LPTIMECALLBACK callback, DWORD_PTR user, UINT flags);
+// Stops a timer. Called from another thread, it returns only once a callback of that
+// timer still running has finished; called from the timer's own callback it returns
+// at once. No callback of the timer starts afterwards.
+MMRESULT timeKillEvent(UINT timerId);
+
+UINT midiOutGetNumDevs();
+MMRESULT midiOutGetDevCapsA(UINT deviceId, MIDIOUTCAPSA* caps, UINT size);
+// `deviceId` is a device number or MIDI_MAPPER. Only CALLBACK_NULL is offered.
+MMRESULT midiOutOpen(HMIDIOUT* output, UINT deviceId, DWORD_PTR callback, DWORD_PTR instance,
+                     DWORD flags);
+// A null, closed or unknown handle fails with MMSYSERR_INVALHANDLE and has no effect.
+MMRESULT midiOutShortMsg(HMIDIOUT output, DWORD message);
+MMRESULT midiOutReset(HMIDIOUT output);
+MMRESULT midiOutClose(HMIDIOUT output);
+
+// Plays the WAVE resource `sound` (flags SND_RESOURCE, found by name without regard to
+// case among the registered wave resources) and returns at once; the new sound cuts
+// off one still playing. A null `sound` stops the sound playing. `module` is unused:
+// the program is one module. Returns FALSE for an unknown resource or another source.
+BOOL PlaySoundA(const char* sound, HMODULE module, DWORD flags);

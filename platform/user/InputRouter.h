@@ -1,0 +1,40 @@
+#pragma once
+// Input routing: turns the machine's raw input events into the window messages
+// Windows would queue for them, addressed to the window that gets each: the pointer's
+// to the captured window or the one under the pointer, the keys' to the focus.
+
+#include <deque>
+#include <optional>
+
+#include "platform/user/InputEvent.h"
+#include "platform/user/UserTypes.h"
+
+class WindowManager;
+
+class InputRouter {
+public:
+    explicit InputRouter(WindowManager& manager) : m_manager(manager) {}
+
+    // The next input message, translating events from the backend until one is queued.
+    bool TakeInput(bool remove, MSG* message);
+    void Translate(const InputEvent& event);
+
+    void ForgetWindow(HWND handle);
+    void Clear();
+
+private:
+    void TranslatePointer(const InputEvent& event);
+    void TranslateKey(const InputEvent& event);
+    void TranslateActivation(bool active);
+    void Minimize();
+    void Restore();
+    bool AnyMinimized();
+    void Enqueue(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+
+    WindowManager& m_manager;
+    std::deque<MSG> m_input;
+    WPARAM m_buttons = 0;
+    // Whether the program is the active one, as its windows were last told; nothing
+    // until they are first told.
+    std::optional<bool> m_active;
+};

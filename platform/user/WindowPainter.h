@@ -1,0 +1,36 @@
+#pragma once
+// Painting: the areas of each window that need drawing, the WM_PAINT that asks for
+// them, the device contexts windows draw through, and the screen composed from the
+// top-level windows' surfaces.
+
+#include <optional>
+
+#include "platform/user/Screen.h"
+#include "platform/user/UserTypes.h"
+
+class WindowManager;
+
+class WindowPainter {
+public:
+    explicit WindowPainter(WindowManager& manager) : m_manager(manager) {}
+
+    void Invalidate(HWND handle, const RECT* area, bool erase);
+    void Validate(HWND handle);
+    // WM_PAINT for the first window with an area to draw, or nothing.
+    std::optional<MSG> NextPaintMessage();
+    HDC BeginPaint(HWND handle, PAINTSTRUCT* paint);
+    void EndPaint(HWND handle, const PAINTSTRUCT* paint);
+    HDC GetDC(HWND handle);
+    int ReleaseDC(HWND handle, HDC dc);
+    // Composes an area of the screen again from the top-level windows and presents it.
+    void RefreshScreen(const RECT& screenArea);
+    Screen& TheScreen() { return m_screen; }
+
+private:
+    HDC ContextFor(HWND handle, const RECT& clientClip);
+    void InvalidateTree(HWND handle, RECT area, bool erase);
+    HWND FindWindowToPaint(HWND handle);
+
+    WindowManager& m_manager;
+    Screen m_screen;
+};

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/kernel/Kernel.h"
+#include "platform/kernel/MemoryVolume.h"
+#include "platform/machines/headless/HeadlessBackend.h"
+#include "tests/support/TempDirectory.h"
+
+TEST(HostPath, EveryBackslashBecomesASlash) {
+    EXPECT_EQ(ToHostPath("/home/child\\save003\\page00.sav"), "/home/child/save003/page00.sav");
+    EXPECT_EQ(ToHostPath("/\\\\save003"), "///save003");
+    EXPECT_EQ(ToHostPath(""), "");
+}
+
+TEST(CurrentDirectory, AsksForTheLengthThenFills) {
+    TempDirectory folder;
+    const DWORD needed = GetCurrentDirectoryA(0, nullptr);
+    const std::string expected = std::filesystem::current_path().string();
+    ASSERT_EQ(needed, expected.size() + 1);
+
+    std::string buffer(needed, 'x');
+    EXPECT_EQ(GetCurrentDirectoryA(needed, buffer.data()), needed - 1);
+    EXPECT_EQ(buffer.c_str(), expected);
+    EXPECT_EQ(GetCurrentDirectoryA(needed - 1, buffer.data()), needed) << "too small: the need";
+}
+
+TEST(LastError, BelongsToEachThread) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    DWORD seenByOtherThread = 1;
+    std::thread([&] { seenByOtherThread = GetLastError(); }).join();
+    EXPECT_EQ(seenByOtherThread, ERROR_SUCCESS);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+}
+
+TEST(Clock, VirtualClockAnswersAndAdvancesWithSleep) {
+    HeadlessBackend::Instance().SetVirtualClock(DWORD{4294967290u});
+    EXPECT_EQ(timeGetTime(), 4294967290u);
+    Sleep(10);
+    EXPECT_EQ(timeGetTime(), 4u) << "the clock wraps at 2^32 like the Windows one";
+    HeadlessBackend::Instance().Reset();
+}
+
+namespace {
+
+// Every file call the readers and the saves make under `root`, with the edge of each: what
+// each call answered (and the last error when it failed), one line per call.
+std::vector<std::string> Journal(const std::string& root) {
+    std::vector<std::string> lines;
+    const auto at = [&](const std::string& name) { return root + "\\" + name; };
+    const auto note = [&](const std::string& call, int64_t answer) {
+        lines.push_back(call + " = " + std::to_string(answer) + " error " +
+                        std::to_string(GetLastError()));
+        SetLastError(ERROR_SUCCESS);
+    };
+    const auto openFile = [&](const std::string& name, DWORD access, DWORD disposition) {
+        HANDLE file = CreateFileA(at(name).c_str(), access, 0, nullptr, disposition, 0, nullptr);
+        note("open " + name, file != INVALID_HANDLE_VALUE);
+        return file;
+    };
+    const auto readAll = [&](HANDLE file) {
+        std::string text(16, '?');
+        DWORD done = 0;
+        note("read", ReadFile(file, text.data(), 16, &done, nullptr));
+        text.resize(done);
+        return text;
+    };
+    SetLastError(ERROR_SUCCESS);
+    note("folder", CreateDirectoryA(at("save003").c_str(), nullptr));
+    note("folder again", CreateDirectoryA(at("save003").c_str(), nullptr));
+    note("folder in a missing one", CreateDirectoryA(at("none\\inner").c_str(), nullptr));
+    note("folder attributes", GetFileAttributesA(at("save003").c_str()));
+    note("missing attributes", GetFileAttributesA(at("page.sav").c_str()));
+
+    HANDLE out = openFile("save003\\page.sav", GENERIC_WRITE, CREATE_ALWAYS);
+    DWORD done = 0;
+    note("write", WriteFile(out, "abc", 3, &done, nullptr) + 10 * int64_t{done});
+    note("seek past the end", SetFilePointer(out, 6, nullptr, FILE_BEGIN));
+    note("write after a gap", WriteFile(out, "z", 1, &done, nullptr));
+    note("seek before the start", SetFilePointer(out, -8, nullptr, FILE_CURRENT));
+    char byte = 0;
+    note("read from a writer", ReadFile(out, &byte, 1, &done, nullptr));
+    note("flush", FlushFileBuffers(out));
+    note("close", CloseHandle(out));
+    note("file attributes", GetFileAttributesA(at("save003\\page.sav").c_str()));
+
+    HANDLE in = openFile("save003\\page.sav", GENERIC_READ, OPEN_EXISTING);
+    note("size", GetFileSize(in, nullptr));
+    lines.push_back("bytes " + readAll(in));
+    note("read at the end", ReadFile(in, &byte, 1, &done, nullptr) + 10 * int64_t{done});
+    note("seek from the end", SetFilePointer(in, -2, nullptr, FILE_END));
+    lines.push_back("tail " + readAll(in));
+    note("write to a reader", WriteFile(in, "x", 1, &done, nullptr));
+    HANDLE mapping = CreateFileMappingA(in, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    note("mapping", mapping != nullptr);
+    note("close file before mapping", CloseHandle(in));
+    note("view too long", MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 8) != nullptr);
+    const auto* view = static_cast<const char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
+    lines.push_back("view " + std::string(view, 7));
+    note("close mapping", CloseHandle(mapping));
+    note("unmap", UnmapViewOfFile(view));
+    note("unmap again", UnmapViewOfFile(view));
+
+    CloseHandle(openFile("empty.sav", GENERIC_WRITE, CREATE_NEW));
+    openFile("empty.sav", GENERIC_WRITE, CREATE_NEW);
+    HANDLE empty = openFile("empty.sav", GENERIC_READ, OPEN_EXISTING);
+    note("map an empty file",
+         CreateFileMappingA(empty, nullptr, PAGE_READONLY, 0, 0, nullptr) != nullptr);
+    CloseHandle(empty);
+    openFile("missing.sav", GENERIC_READ, OPEN_EXISTING);
+    openFile("none\\page.sav", GENERIC_WRITE, CREATE_ALWAYS);
+    openFile("save003", GENERIC_READ, OPEN_EXISTING);
+    openFile("empty.sav\\page.sav", GENERIC_WRITE, CREATE_ALWAYS);
+
+    const std::string page = at("save003\\page.sav");
+    note("move onto a file", MoveFileExA(at("empty.sav").c_str(), page.c_str(), 0));
+    note("replace a file",
+         MoveFileExA(at("empty.sav").c_str(), page.c_str(), MOVEFILE_REPLACE_EXISTING));
+    note("moved file is gone", GetFileAttributesA(at("empty.sav").c_str()));
+    note("move a missing file",
+         MoveFileExA(at("empty.sav").c_str(), page.c_str(), MOVEFILE_REPLACE_EXISTING));
+    note("delete", DeleteFileA(page.c_str()));
+    note("delete again", DeleteFileA(page.c_str()));
+    note("delete a folder", DeleteFileA(at("save003").c_str()));
+    return lines;
+}
+
+}  // namespace
+
+TEST(MemoryVolume, AnswersEveryFileCallAsTheHostDoes) {
+    TempDirectory disk;
+    const std::vector<std::string> host = Journal(disk.Path().string());
+    EXPECT_EQ(host[0], "folder = 1 error 0");
+    const std::string written = "bytes abc" + std::string(3, '\0') + "z";
+    EXPECT_NE(std::find(host.begin(), host.end(), written), host.end());
+
+    TempDirectory shadowed;
+    MemoryVolume::Mount(shadowed.Path().string() + "/");
+    const std::vector<std::string> memory = Journal(shadowed.Path().string());
+    MemoryVolume::Unmount();
+    EXPECT_EQ(memory, host);
+    EXPECT_TRUE(std::filesystem::is_empty(shadowed.Path()))
+        << "the disk below the root is not touched";
+}
+
+TEST(MemoryVolume, HoldsOnlyPathsUnderItsRootWhileMounted) {
+    MemoryVolume::Mount("/album\\");
+    for (const char* held : {"/album", "/album/save003", "\\album\\\\save003\\page00.sav"})
+        EXPECT_TRUE(MemoryVolume::Holds(held)) << held;
+    for (const char* other : {"/albums", "/alb", "/", "album/save003"})
+        EXPECT_FALSE(MemoryVolume::Holds(other)) << other;
+    MemoryVolume::Unmount();
+    EXPECT_FALSE(MemoryVolume::Holds("/album/save003"));
+    EXPECT_EQ(GetFileAttributesA("/album"), INVALID_FILE_ATTRIBUTES);
+}
