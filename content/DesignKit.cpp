@@ -1,5 +1,7 @@
 #include "content/DesignKit.h"
 
+#include <cairo.h>
+
 namespace DesignKit {
 
 void Solid(Canvas& canvas, Colour fill) {

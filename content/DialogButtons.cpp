@@ -1,5 +1,7 @@
 #include "content/DialogButtons.h"
 
+#include <cairo.h>
+
 #include <stdexcept>
 #include <utility>
 

@@ -1,5 +1,7 @@
 #include "content/DialogPictures.h"
 
+#include <cairo.h>
+
 #include <cmath>
 #include <numbers>
 #include <string>

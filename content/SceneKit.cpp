@@ -1,5 +1,7 @@
 #include "content/SceneKit.h"
 
+#include <cairo.h>
+
 #include <cmath>
 #include <numbers>
 

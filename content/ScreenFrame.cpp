@@ -1,5 +1,7 @@
 #include "content/ScreenFrame.h"
 
+#include <cairo.h>
+
 #include "content/Palette.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "content/TitlePictures.h"
 
+#include <cairo.h>
+
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/StickerNumbering.h"
