@@ -68,13 +68,4 @@ void Wheels(Canvas& canvas, std::initializer_list<double> xs, double y, double r
     }
 }
 
-void Turned(Canvas& canvas, double x, double y, double turn, const std::function<void()>& draw) {
-    cairo_t* context = canvas.Context();
-    cairo_save(context);
-    cairo_translate(context, x, y);
-    cairo_rotate(context, turn);
-    draw();
-    cairo_restore(context);
-}
-
 }  // namespace DesignKit

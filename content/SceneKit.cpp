@@ -107,9 +107,4 @@ void Box(Canvas& canvas, double x, double y, double width, double height, Colour
     canvas.FillAndOutline(colour, Palette::kInk, 3);
 }
 
-void Landscape(Canvas& canvas) {
-    Sky(canvas, Palette::kSky, Palette::kPaleSky, kHeight);
-    Ground(canvas, 260, Palette::kGrass, Palette::kDarkGrass);
-}
-
 }  // namespace SceneKit
