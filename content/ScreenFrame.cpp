@@ -8,8 +8,8 @@
 
 namespace {
 
-const Colour kDesk = Colour::Hex(0x7CC6F2);
-const Colour kDeskDots = Colour::Hex(0x9AD6F8);
+constexpr Colour kDesk = Colour::Hex(0x7CC6F2);
+constexpr Colour kDeskDots = Colour::Hex(0x9AD6F8);
 
 void Desk(Canvas& canvas) {
     canvas.Fill(kDesk);
