@@ -25,18 +25,20 @@ public:
     void Draw(const RECT*) override {}
 };
 
+// The page window, made by the first benchmark that needs it.
+HWND g_pageWindow = nullptr;
+
 HWND PageWindow() {
-    static const HWND window = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.lpszClassName = "BenchPage";
-        RegisterClassExA(&windowClass);
-        return CreateWindowExA(0, "BenchPage", "", WS_POPUP | WS_VISIBLE, kPageLeft, kPageTop,
-                               kPageWidth, kPageHeight, nullptr, nullptr, ProgramInstance(),
-                               nullptr);
-    }();
-    return window;
+    if (g_pageWindow != nullptr) return g_pageWindow;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpszClassName = "BenchPage";
+    RegisterClassExA(&windowClass);
+    g_pageWindow =
+        CreateWindowExA(0, "BenchPage", "", WS_POPUP | WS_VISIBLE, kPageLeft, kPageTop, kPageWidth,
+                        kPageHeight, nullptr, nullptr, ProgramInstance(), nullptr);
+    return g_pageWindow;
 }
 
 double PresentedPixels() {

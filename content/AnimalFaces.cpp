@@ -1,5 +1,7 @@
 #include "content/AnimalFaces.h"
 
+#include <cairo.h>
+
 #include <cmath>
 
 namespace {

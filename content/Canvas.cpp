@@ -1,5 +1,7 @@
 #include "content/Canvas.h"
 
+#include <cairo.h>
+
 #include <cmath>
 #include <numbers>
 #include <stdexcept>

@@ -2,12 +2,18 @@
 // A drawing surface for the generator: a cairo image with the few shape and text
 // helpers that every picture of the album is made of (bold outlines, rounded boxes,
 // stars, centred captions), so that each picture module only says what it shows.
-
-#include <cairo.h>
+// This header does not pull cairo in: a module that draws its own paths includes
+// <cairo.h> itself and draws on Context().
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// cairo's opaque handles, named as cairo names them.
+struct _cairo;
+struct _cairo_surface;
+using cairo_t = _cairo;
+using cairo_surface_t = _cairo_surface;
 
 struct Colour {
     double red;

@@ -32,7 +32,7 @@ namespace {
 
 using ContentModule = void (*)(ContentOutput&);
 
-const ContentModule kModules[] = {
+constexpr ContentModule kModules[] = {
     DialogPictures::Generate,
     MessageLettering::Generate,
     PointerPictures::Generate,

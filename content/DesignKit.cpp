@@ -1,5 +1,7 @@
 #include "content/DesignKit.h"
 
+#include <cairo.h>
+
 namespace DesignKit {
 
 void Solid(Canvas& canvas, Colour fill) {
@@ -64,15 +66,6 @@ void Wheels(Canvas& canvas, std::initializer_list<double> xs, double y, double r
         Solid(canvas, kTyre);
         Dot(canvas, x, y, radius * 0.4, kLightGrey);
     }
-}
-
-void Turned(Canvas& canvas, double x, double y, double turn, const std::function<void()>& draw) {
-    cairo_t* context = canvas.Context();
-    cairo_save(context);
-    cairo_translate(context, x, y);
-    cairo_rotate(context, turn);
-    draw();
-    cairo_restore(context);
 }
 
 }  // namespace DesignKit

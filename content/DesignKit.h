@@ -45,8 +45,6 @@ void Leaf(Canvas& canvas, double x, double y, double length, double turn, Colour
 // Draws a left (side -1) and a right (side +1) copy of a symmetric part.
 void PairOf(const std::function<void(double side)>& draw);
 void Wheels(Canvas& canvas, std::initializer_list<double> xs, double y, double radius);
-// Runs `draw` turned by `turn` around (x, y): for parts drawn upright at the origin.
-void Turned(Canvas& canvas, double x, double y, double turn, const std::function<void()>& draw);
 
 // A design from a drawing function and the arguments that pick its variety.
 template <typename... Args>

@@ -1,5 +1,7 @@
 #include "content/DialogButtons.h"
 
+#include <cairo.h>
+
 #include <stdexcept>
 #include <utility>
 
@@ -49,21 +51,20 @@ void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX, do
     }
 }
 
+using Symbol = DialogButtons::Symbol;
+
+const DialogButtons::Look kLooks[] = {
+    {"YES", "YES", Symbol::Tick, Palette::kGreen, Palette::kCream, 128, 50},
+    {"NO", "NO", Symbol::Cross, Palette::kRed, Palette::kCream, 128, 50},
+    {"OK", "OK", Symbol::Tick, Palette::kBlue, Palette::kCream, 128, 50},
+    {"Cancel", "Cancel", Symbol::Cross, Palette::kPurple, Palette::kCream, 128, 50},
+    {"Quit", "Quit", Symbol::Door, Palette::kOrange, Palette::kGrass, 124, 52},
+};
+
 }  // namespace
 
-const std::vector<DialogButtons::Look>& DialogButtons::Looks() {
-    static const std::vector<Look> looks = {
-        {"YES", "YES", Symbol::Tick, Palette::kGreen, Palette::kCream, 128, 50},
-        {"NO", "NO", Symbol::Cross, Palette::kRed, Palette::kCream, 128, 50},
-        {"OK", "OK", Symbol::Tick, Palette::kBlue, Palette::kCream, 128, 50},
-        {"Cancel", "Cancel", Symbol::Cross, Palette::kPurple, Palette::kCream, 128, 50},
-        {"Quit", "Quit", Symbol::Door, Palette::kOrange, Palette::kGrass, 124, 52},
-    };
-    return looks;
-}
-
 const DialogButtons::Look& DialogButtons::Find(const std::string& name) {
-    for (const Look& look : Looks()) {
+    for (const Look& look : kLooks) {
         if (look.name == name) {
             return look;
         }
@@ -109,7 +110,7 @@ Canvas DialogButtons::Draw(const Look& look, bool down) {
 }
 
 void DialogButtons::Generate(ContentOutput& output) {
-    for (const Look& look : Looks()) {
+    for (const Look& look : kLooks) {
         for (const bool down : {false, true}) {
             output.AddResource({look.name + (down ? "ButtonDown" : "ButtonUp"),
                                 ResourceKind::Bitmap,

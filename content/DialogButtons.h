@@ -5,7 +5,6 @@
 // read yet; the word is for the grown-up.
 
 #include <string>
-#include <vector>
 
 #include "content/Canvas.h"
 #include "content/ContentOutput.h"
@@ -25,7 +24,6 @@ public:
         int32_t height;
     };
 
-    static const std::vector<Look>& Looks();
     static const Look& Find(const std::string& name);
     static Canvas Draw(const Look& look, bool down);
     static void Generate(ContentOutput& output);

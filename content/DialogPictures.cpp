@@ -1,5 +1,7 @@
 #include "content/DialogPictures.h"
 
+#include <cairo.h>
+
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -184,15 +186,12 @@ void DrawEnding(Canvas& canvas) {
     Flower(canvas, 950, 700, Palette::kOrange);
 }
 
-const std::vector<DialogLook>& DialogLooks() {
-    static const std::vector<DialogLook> looks = {
-        {"ClearAllDialogBkg", 360, 360, {{"YES", 38, 288}, {"NO", 196, 288}}, DrawClearAll},
-        {"AboutDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawAbout},
-        {"NewStkrDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawNewSticker},
-        {"EndingScrnDialogBkg", kScreenWidth, kScreenHeight, {{"Quit", 450, 696}}, DrawEnding},
-    };
-    return looks;
-}
+const DialogLook kDialogLooks[] = {
+    {"ClearAllDialogBkg", 360, 360, {{"YES", 38, 288}, {"NO", 196, 288}}, DrawClearAll},
+    {"AboutDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawAbout},
+    {"NewStkrDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawNewSticker},
+    {"EndingScrnDialogBkg", kScreenWidth, kScreenHeight, {{"Quit", 450, 696}}, DrawEnding},
+};
 
 // The dialog as the child sees it: the picture with its buttons in place.
 Canvas Assembled(const Canvas& background, const DialogLook& look, bool down) {
@@ -206,18 +205,18 @@ Canvas Assembled(const Canvas& background, const DialogLook& look, bool down) {
 }
 
 void AddPreviews(ContentOutput& output, const std::vector<Canvas>& backgrounds) {
-    const std::vector<DialogLook>& looks = DialogLooks();
     const double gap = 20;
     Canvas sheet(static_cast<int32_t>(3 * kSmallSide + 4 * gap),
                  static_cast<int32_t>(2 * kSmallSide + 3 * gap));
     sheet.Fill(Colour::Hex(0x808080));
     for (size_t dialog = 0; dialog < 3; ++dialog) {
         const double x = gap + static_cast<double>(dialog) * (kSmallSide + gap);
-        sheet.Paint(Assembled(backgrounds[dialog], looks[dialog], false), x, gap);
-        sheet.Paint(Assembled(backgrounds[dialog], looks[dialog], true), x, 2 * gap + kSmallSide);
+        sheet.Paint(Assembled(backgrounds[dialog], kDialogLooks[dialog], false), x, gap);
+        sheet.Paint(Assembled(backgrounds[dialog], kDialogLooks[dialog], true), x,
+                    2 * gap + kSmallSide);
     }
     output.AddPreview("dialogs", std::move(sheet));
-    output.AddPreview("ending", Assembled(backgrounds[3], looks[3], false));
+    output.AddPreview("ending", Assembled(backgrounds[3], kDialogLooks[3], false));
 }
 
 }  // namespace
@@ -225,7 +224,7 @@ void AddPreviews(ContentOutput& output, const std::vector<Canvas>& backgrounds) 
 void DialogPictures::Generate(ContentOutput& output) {
     DialogButtons::Generate(output);
     std::vector<Canvas> backgrounds;
-    for (const DialogLook& look : DialogLooks()) {
+    for (const DialogLook& look : kDialogLooks) {
         Canvas canvas(look.width, look.height);
         look.draw(canvas);
         output.AddResource({look.name, ResourceKind::Bitmap,

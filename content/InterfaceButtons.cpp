@@ -1,5 +1,7 @@
 #include "content/InterfaceButtons.h"
 
+#include <cairo.h>
+
 #include <array>
 #include <string>
 

@@ -1,5 +1,7 @@
 #include "content/MessageLettering.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 #include <string>

@@ -1,5 +1,7 @@
 #include "content/Motifs.h"
 
+#include <cairo.h>
+
 #include <cmath>
 #include <numbers>
 

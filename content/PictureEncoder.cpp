@@ -1,5 +1,7 @@
 #include "content/PictureEncoder.h"
 
+#include <cairo.h>
+
 #include <cstring>
 #include <stdexcept>
 

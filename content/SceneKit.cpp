@@ -1,5 +1,7 @@
 #include "content/SceneKit.h"
 
+#include <cairo.h>
+
 #include <cmath>
 #include <numbers>
 
@@ -103,11 +105,6 @@ void Window(Canvas& canvas, double x, double y, double width, double height) {
 void Box(Canvas& canvas, double x, double y, double width, double height, Colour colour) {
     canvas.RoundedBox(x, y, width, height, 6);
     canvas.FillAndOutline(colour, Palette::kInk, 3);
-}
-
-void Landscape(Canvas& canvas) {
-    Sky(canvas, Palette::kSky, Palette::kPaleSky, kHeight);
-    Ground(canvas, 260, Palette::kGrass, Palette::kDarkGrass);
 }
 
 }  // namespace SceneKit

@@ -30,7 +30,4 @@ void Room(Canvas& canvas, Colour wall, Colour floor, double floorY);
 void Window(Canvas& canvas, double x, double y, double width, double height);
 // A plain outlined box: shelves, tables, counters.
 void Box(Canvas& canvas, double x, double y, double width, double height, Colour colour);
-// A sky and a meadow: the page before its scene is drawn.
-void Landscape(Canvas& canvas);
-
 }  // namespace SceneKit

@@ -1,5 +1,7 @@
 #include "content/ScenePages.h"
 
+#include <cairo.h>
+
 #include <functional>
 #include <string>
 

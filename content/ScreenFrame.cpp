@@ -1,11 +1,15 @@
 #include "content/ScreenFrame.h"
 
+#include <cairo.h>
+
+#include <optional>
+
 #include "content/Palette.h"
 
 namespace {
 
-const Colour kDesk = Colour::Hex(0x7CC6F2);
-const Colour kDeskDots = Colour::Hex(0x9AD6F8);
+constexpr Colour kDesk = Colour::Hex(0x7CC6F2);
+constexpr Colour kDeskDots = Colour::Hex(0x9AD6F8);
 
 void Desk(Canvas& canvas) {
     canvas.Fill(kDesk);
@@ -36,16 +40,21 @@ void Mat(Canvas& canvas) {
     cairo_set_operator(context, CAIRO_OPERATOR_OVER);
 }
 
+// The whole screen, drawn on first use: most pictures never need it.
+std::optional<Canvas> g_playing;
+
+Canvas DrawPlaying() {
+    Canvas canvas(kScreenWidth, kScreenHeight);
+    Desk(canvas);
+    Mat(canvas);
+    return canvas;
+}
+
 }  // namespace
 
 const Canvas& ScreenFrame::Playing() {
-    static const Canvas screen = [] {
-        Canvas canvas(kScreenWidth, kScreenHeight);
-        Desk(canvas);
-        Mat(canvas);
-        return canvas;
-    }();
-    return screen;
+    if (!g_playing) g_playing.emplace(DrawPlaying());
+    return *g_playing;
 }
 
 Canvas ScreenFrame::Behind(int32_t x, int32_t y, int32_t width, int32_t height) {

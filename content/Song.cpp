@@ -37,19 +37,19 @@ constexpr uint8_t kPan = 10;
 // The tune, written bar by bar ("|"): a note is a name and octave with a length
 // (w whole, h half, q quarter, e eighth; a dot adds half), "r" is a rest. Part A
 // climbs and settles on C; part B reaches up to A and leans on G to lead back.
-const char* const kPartA =
+constexpr const char* kPartA =
     "E4q G4q C5q G4q | D5e C5e B4q G4h | A4q C5q E5q D5e C5e | C5q A4q F4h | "
     "E4q G4q C5e D5e E5q | D5q B4q G4h | A4e C5e F5q D5e B4e G4q | C5h rh";
-const char* const kPartB =
+constexpr const char* kPartB =
     "F5q. E5e D5q C5q | E5h G4h | A4e C5e F5e A5e G5q F5q | E5q D5q B4h | "
     "C5q. B4e A4q E5q | G5h E5h | F5e E5e D5e C5e A4h | B4q D5q G5h";
-const char* const kPartAEnd =
+constexpr const char* kPartAEnd =
     "E4q G4q C5q G4q | D5e C5e B4q G4h | A4q C5q E5q D5e C5e | C5q A4q F4h | "
     "E4q G4q C5e D5e E5q | D5q B4q G4h | A4e C5e F5q D5e B4e G4q | C5q G4q C5q rq";
 
 // One chord for each half bar.
-const char* const kChordsA = "C C G G Am Am F F C C G G F G C C";
-const char* const kChordsB = "F F C C F F G G Am Am Em Em F F G G";
+constexpr const char* kChordsA = "C C G G Am Am F F C C G G F G C C";
+constexpr const char* kChordsB = "F F C C F F G G Am Am Em Em F F G G";
 
 struct Chord {
     uint8_t pitchClass;

@@ -1,5 +1,7 @@
 #include "content/SoundEffects.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

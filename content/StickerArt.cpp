@@ -1,5 +1,7 @@
 #include "content/StickerArt.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>

@@ -1,5 +1,7 @@
 #include "content/StickerButtonFaces.h"
 
+#include <cairo.h>
+
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/StickerNumbering.h"
 #include "content/ButtonFaces.h"

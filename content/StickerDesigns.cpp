@@ -1,5 +1,6 @@
 #include "content/StickerDesigns.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,29 +33,36 @@ struct Book {
     std::vector<const DesignKit::Design*> designs;
 };
 
+// The book is made on first use, from the themes' own tables.
+std::optional<Book> g_book;
+
+// Hands each sticker the design of its page's theme, in order, and checks that every
+// theme has exactly one design for each sticker of its page.
+Book MadeBook() {
+    Book made;
+    for (const ThemeFunction theme : kThemes) made.themes.push_back(theme());
+    std::vector<size_t> used(made.themes.size(), 0);
+    for (const StickerHome& home : StickerHomePositions) {
+        const auto page = static_cast<size_t>(home.pageNumber - kFirstHomePageNumber);
+        const PageTheme& theme = made.themes.at(page);
+        if (used[page] == theme.stickers.size()) {
+            throw std::logic_error(std::string("\"") + theme.name +
+                                   "\" has fewer designs than its page has stickers");
+        }
+        made.designs.push_back(&theme.stickers[used[page]++]);
+    }
+    for (size_t page = 0; page < used.size(); ++page) {
+        if (used[page] != made.themes[page].stickers.size()) {
+            throw std::logic_error(std::string("\"") + made.themes[page].name +
+                                   "\" has more designs than its page has stickers");
+        }
+    }
+    return made;
+}
+
 const Book& TheBook() {
-    static const Book book = [] {
-        Book made;
-        for (const ThemeFunction theme : kThemes) made.themes.push_back(theme());
-        std::vector<size_t> used(made.themes.size(), 0);
-        for (const StickerHome& home : StickerHomePositions) {
-            const auto page = static_cast<size_t>(home.pageNumber - kFirstHomePageNumber);
-            const PageTheme& theme = made.themes.at(page);
-            if (used[page] == theme.stickers.size()) {
-                throw std::logic_error(std::string("\"") + theme.name +
-                                       "\" has fewer designs than its page has stickers");
-            }
-            made.designs.push_back(&theme.stickers[used[page]++]);
-        }
-        for (size_t page = 0; page < used.size(); ++page) {
-            if (used[page] != made.themes[page].stickers.size()) {
-                throw std::logic_error(std::string("\"") + made.themes[page].name +
-                                       "\" has more designs than its page has stickers");
-            }
-        }
-        return made;
-    }();
-    return book;
+    if (!g_book) g_book = MadeBook();
+    return *g_book;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "content/TitlePictures.h"
 
+#include <cairo.h>
+
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/StickerNumbering.h"
@@ -15,8 +17,8 @@ namespace {
 constexpr int32_t kTitleX = 282;
 constexpr int32_t kTitleY = 150;
 
-const Colour kWarm = Colour::Hex(0xFFE07A);
-const Colour kWarmDot = Colour::Hex(0xFFC94A);
+constexpr Colour kWarm = Colour::Hex(0xFFE07A);
+constexpr Colour kWarmDot = Colour::Hex(0xFFC94A);
 
 // One block of the pattern: a sunny yellow with two dots set diagonally, so that
 // tiled blocks give an even, staggered polka dot.

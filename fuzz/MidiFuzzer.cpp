@@ -19,8 +19,7 @@ constexpr DWORD kMostPeriodsPlayed = 2048;
 
 // The song file, in the memory volume.
 std::string SongPath() {
-    static const std::string path = FuzzAlbum::Base("quillory-midi-fuzz") + "\\song.mid";
-    return path;
+    return FuzzAlbum::Base("quillory-midi-fuzz") + "\\song.mid";
 }
 
 void WalkEveryEvent(const MidiSong& song) {

@@ -41,17 +41,17 @@ std::vector<char> TinyPicture() {
 }
 
 // The album folder, with a few sticker pictures in its data folder.
+bool g_albumReady = false;
+
 void SetUpAlbum() {
-    static const bool done = [] {
-        FuzzAlbum::Base("quillory-page-fuzz");
-        QuietMachine::Install();
-        const std::vector<char> picture = TinyPicture();
-        for (const size_t sticker : kStickersWithPictures) {
-            FuzzAlbum::PutFile(StickerPictureFiles[sticker], picture.data(), picture.size());
-        }
-        return true;
-    }();
-    static_cast<void>(done);
+    if (g_albumReady) return;
+    FuzzAlbum::Base("quillory-page-fuzz");
+    QuietMachine::Install();
+    const std::vector<char> picture = TinyPicture();
+    for (const size_t sticker : kStickersWithPictures) {
+        FuzzAlbum::PutFile(StickerPictureFiles[sticker], picture.data(), picture.size());
+    }
+    g_albumReady = true;
 }
 
 }  // namespace

@@ -16,14 +16,15 @@ namespace {
 
 constexpr const char* kPageFile = "\\save003\\page02.sav";
 
+// The page file's full path, found by the first run.
+std::string g_pageFilePath;
+
 const std::string& PageFilePath() {
-    static const std::string path = [] {
+    if (g_pageFilePath.empty()) {
         FuzzAlbum::Base("quillory-page-records-fuzz");
-        std::string fullPath;
-        CFileManager().MakeFullPath(fullPath, kPageFile);
-        return fullPath;
-    }();
-    return path;
+        CFileManager().MakeFullPath(g_pageFilePath, kPageFile);
+    }
+    return g_pageFilePath;
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include "fuzz/QuietMachine.h"
 
+namespace {
+
+QuietMachine g_machine;
+
+}  // namespace
+
 void QuietMachine::Install() {
-    static QuietMachine machine;
-    InstallBackend(&machine);
+    InstallBackend(&g_machine);
 }

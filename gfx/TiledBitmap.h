@@ -24,7 +24,6 @@ public:
 
     // The descriptor is not owned; it lives as long as the program.
     void SetTiledInfo(const TiledBitmapInfo* info) { m_tiledInfo = info; }
-    const TiledBitmapInfo* GetTiledInfo() const { return m_tiledInfo; }
     int32_t GetTileCount() const { return m_tiledInfo != nullptr ? m_tiledInfo->tileCount : 0; }
     // The tile's place in the picture, or null for a tile the descriptor does not have.
     const TileRect* FindTile(int32_t index) const;

@@ -5,17 +5,23 @@
 #include "io/FileError.h"
 #include "io/Serializer.h"
 
+namespace {
+
+// The options file's full path, set when the setting is first read.
+std::string g_filePath;
+
+}  // namespace
+
 int32_t CInitialization::ms_ShowNewStickerDialog = 1;
-std::string CInitialization::ms_FilePath;
 
 CInitialization::CInitialization(const std::string& baseDirectory) {
     ms_ShowNewStickerDialog = 1;
-    ms_FilePath = baseDirectory + kRelativeFileName;
+    g_filePath = baseDirectory + kRelativeFileName;
     ReadInitialization();
 }
 
 const std::string& CInitialization::FilePath() {
-    return ms_FilePath;
+    return g_filePath;
 }
 
 void CInitialization::Serialize(Serializer& serializer) {
@@ -38,7 +44,7 @@ void CInitialization::DeSerialize(DeSerializer& deserializer) {
 
 void CInitialization::WriteInitialization() {
     try {
-        Serializer serializer(ms_FilePath);
+        Serializer serializer(g_filePath);
         Serialize(serializer);
     } catch (...) {
         // The Serializer has logged an open failure; the setting stays in memory.
@@ -47,7 +53,7 @@ void CInitialization::WriteInitialization() {
 
 void CInitialization::ReadInitialization() {
     try {
-        DeSerializer deserializer(ms_FilePath);
+        DeSerializer deserializer(g_filePath);
         DeSerialize(deserializer);
     } catch (...) {
         WriteInitialization();

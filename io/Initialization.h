@@ -34,7 +34,4 @@ public:
     virtual void ReadInitialization();
 
     static const std::string& FilePath();
-
-private:
-    static std::string ms_FilePath;
 };

@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 
+#include "packaging/IconPng.h"
 #include "packaging/IconSizes.h"
 #include "packaging/IconTracer.h"
-#include "platform/machines/headless/PngFile.h"
-#include "platform/machines/sdl/KeyedPicture.h"
 #include "platform/user/Resources.h"
+#include "platform/machines/sdl/KeyedPicture.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ constexpr uint16_t kIconId = 100;
 constexpr LONG kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 bool WritePng(const CursorImage& icon, LONG size, const std::filesystem::path& file) {
-    return SavePngWithAlpha(size, size, IconSizes::Resampled(icon, size).pixels, file.string());
+    return IconPng::Write(IconSizes::Resampled(icon, size), file.string());
 }
 
 bool WriteSvg(const CursorImage& icon, const std::filesystem::path& folder) {

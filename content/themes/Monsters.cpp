@@ -2,6 +2,8 @@
 
 #include "content/themes/Themes.h"
 
+#include <cairo.h>
+
 #include <cstdint>
 #include <tuple>
 

@@ -2,6 +2,8 @@
 
 #include "content/themes/Themes.h"
 
+#include <cairo.h>
+
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
 

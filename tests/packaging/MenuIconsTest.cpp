@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "packaging/IconPng.h"
 #include "packaging/IconSizes.h"
 #include "packaging/IconTracer.h"
-#include "platform/machines/headless/PngFile.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDirectory.h"
 
@@ -56,9 +56,11 @@ TEST(MenuIcons, PngKeepsEachChannelAndAlpha) {
     if (std::system("command -v convert > /dev/null") != 0)
         GTEST_SKIP() << "ImageMagick is not installed";
     const TempDirectory folder;
-    ASSERT_TRUE(SavePngWithAlpha(2, 2, {0x00FF0000, 0x80112233, 0xFF445566, 0x40AABBCC},
-                                 folder / "icon.png"));
-    ASSERT_FALSE(SavePngWithAlpha(2, 2, {0xFF000000}, folder / "short.png")) << "too few pixels";
+    ASSERT_TRUE(
+        IconPng::Write({2, 2, POINT{0, 0}, {0x00FF0000, 0x80112233, 0xFF445566, 0x40AABBCC}},
+                       folder / "icon.png"));
+    ASSERT_FALSE(IconPng::Write({2, 2, POINT{0, 0}, {0xFF000000}}, folder / "short.png"))
+        << "too few pixels";
 
     ASSERT_EQ(
         std::system(("convert " + folder / "icon.png" + " rgba:" + folder / "icon.rgba").c_str()),
