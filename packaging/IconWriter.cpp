@@ -13,8 +13,8 @@
 #include "packaging/IconPng.h"
 #include "packaging/IconSizes.h"
 #include "packaging/IconTracer.h"
-#include "platform/user/Resources.h"
 #include "platform/machines/sdl/KeyedPicture.h"
+#include "platform/user/Resources.h"
 
 namespace {
 
