@@ -1,7 +1,6 @@
 #include "scene/AnimDocBase.h"
 
 #include "diag/Log.h"
-#include "scene/AnimView.h"
 #include "scene/FramedSprite.h"
 #include "scene/Sprite.h"
 
@@ -27,14 +26,18 @@ void CAnimDocBase::DeleteContents() {
 }
 
 bool CAnimDocBase::NewPage(HWND window) {
-    m_sprites.SetView(m_view);
+    LinkSpritesToView();
     SetBackground(window, std::make_unique<CDIB>(kNewPageWidth, kNewPageHeight));
     return true;
 }
 
-void CAnimDocBase::SetView(CAnimView* view) {
+void CAnimDocBase::SetView(CAnimDocObserver* view) {
     m_view = view;
-    m_sprites.SetView(view);
+    LinkSpritesToView();
+}
+
+void CAnimDocBase::LinkSpritesToView() {
+    m_sprites.SetView(m_view != nullptr ? m_view->GetOffScreenBuffer() : nullptr);
 }
 
 bool CAnimDocBase::SetBackground(HWND window, std::unique_ptr<CDIB> picture) {
@@ -81,7 +84,11 @@ CSprite* CAnimDocBase::AddFramedSprite(const PageCornerRecord& record) {
 
 CSprite* CAnimDocBase::Place(std::unique_ptr<CSprite> sprite) {
     CSprite* placed = m_sprites.Add(std::move(sprite));
-    if (m_view != nullptr) m_view->InvalidateSprite(placed);
+    if (m_view != nullptr) {
+        RECT area{};
+        placed->GetRect(area);
+        placed->Invalidate(area);
+    }
     return placed;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The page as a model: its background picture and its sprites (the page corners and
 // the stuck stickers), and the link to the view that composes them. It makes sprites
-// from picture files and tells the view which areas of the page changed.
+// from picture files and tells the view, through CAnimDocObserver, which areas of the
+// page changed.
 
 #include <cstdint>
 #include <memory>
@@ -9,9 +10,9 @@
 #include "gfx/DIB.h"
 #include "platform/WinTypes.h"
 #include "scene/AnimDocCorners.h"
+#include "scene/AnimDocObserver.h"
 #include "scene/SpriteList.h"
 
-class CAnimView;
 class CSprite;
 
 class CAnimDocBase {
@@ -27,8 +28,8 @@ public:
     virtual bool NewPage(HWND window);
 
     // The view composes the page and hears of every change of its sprites.
-    void SetView(CAnimView* view);
-    CAnimView* GetView() const { return m_view; }
+    void SetView(CAnimDocObserver* view);
+    CAnimDocObserver* GetView() const { return m_view; }
 
     // Makes `picture` the page background; the sprites of the old page go. The
     // document owns the picture from here on, also when the view cannot take it
@@ -53,10 +54,12 @@ public:
 private:
     // Hands a new sprite to the list and has its area drawn.
     CSprite* Place(std::unique_ptr<CSprite> sprite);
+    // The sprite list marks its changes in the view's off-screen image.
+    void LinkSpritesToView();
     int32_t TakeSerial() { return m_nextSerial++; }
 
     std::unique_ptr<CDIB> m_background;
     CSpriteList m_sprites;
-    CAnimView* m_view = nullptr;
+    CAnimDocObserver* m_view = nullptr;
     int32_t m_nextSerial = 0;
 };
