@@ -219,7 +219,8 @@ Stack FrontToBack(CSpriteList& list) {
 }
 
 // A new sticker is the topmost sticker, the corners stay above every sticker; a removal
-// leaves a gap in the numbers that the next addition closes; a stranger is not reordered.
+// leaves a gap in the numbers that the next addition closes; a stranger is not reordered;
+// a priority change reorders.
 TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
     CSpriteList list;
     EXPECT_EQ(list.First(), nullptr);
@@ -246,6 +247,11 @@ TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
     list.SetView(&buffer);
     middle->MoveTo(5, 5);
     EXPECT_TRUE(buffer.GetDirtyRects().empty());
+    // A listed sprite whose priority changes takes its new place and has its area redrawn.
+    list.Front()->ChangePriority(5);
+    EXPECT_EQ(FrontToBack(list),
+              (Stack{{102, 2}, {103, 3}, {104, 4}, {101, 5}, {4, 11}, {3, 12}, {1, 13}}));
+    EXPECT_EQ(buffer.GetDirtyRects().size(), 1u);
     list.DestroyAll();
     EXPECT_EQ(list.GetCount(), 0u);
     EXPECT_EQ(list.Next(), nullptr);
