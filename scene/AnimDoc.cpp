@@ -14,10 +14,6 @@ void CAnimDoc::NextPage() {
     m_currentPage = NextPageIndex(m_currentPage);
 }
 
-void CAnimDoc::PreviousPage() {
-    m_currentPage = PreviousPageIndex(m_currentPage);
-}
-
 bool CAnimDoc::LoadPage(HWND window, const char* backgroundPath, const PageCornerTable* corners) {
     auto background = ReadPicture(backgroundPath);
     if (background == nullptr) {

@@ -8,8 +8,6 @@ namespace {
 
 // Every picture starts this size and takes the size of the file it reads.
 constexpr LONG kInitialSide = 32;
-constexpr LONG kNewPageWidth = 320;
-constexpr LONG kNewPageHeight = 240;
 
 }  // namespace
 
@@ -23,12 +21,6 @@ CAnimDocBase::~CAnimDocBase() {
 void CAnimDocBase::DeleteContents() {
     DestroySprites();
     m_background.reset();
-}
-
-bool CAnimDocBase::NewPage(HWND window) {
-    LinkSpritesToView();
-    SetBackground(window, std::make_unique<CDIB>(kNewPageWidth, kNewPageHeight));
-    return true;
 }
 
 void CAnimDocBase::SetView(CAnimDocObserver* view) {
@@ -49,12 +41,6 @@ bool CAnimDocBase::SetBackground(HWND window, std::unique_ptr<CDIB> picture) {
         return false;
     }
     return m_view->NewBackground(window, *m_background);
-}
-
-bool CAnimDocBase::SetBackgroundFromFile(HWND window, const char* path) {
-    auto picture = ReadPicture(path);
-    if (picture == nullptr) return false;
-    return SetBackground(window, std::move(picture));
 }
 
 std::unique_ptr<CDIB> CAnimDocBase::ReadPicture(const char* path) {

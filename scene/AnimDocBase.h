@@ -24,8 +24,6 @@ public:
 
     // Destroys every sprite and the background.
     virtual void DeleteContents();
-    // A blank 320 x 240 page with no sprites, composed by the view.
-    virtual bool NewPage(HWND window);
 
     // The view composes the page and hears of every change of its sprites.
     void SetView(CAnimDocObserver* view);
@@ -35,9 +33,6 @@ public:
     // document owns the picture from here on, also when the view cannot take it
     // (false). False, page unchanged, for no picture.
     bool SetBackground(HWND window, std::unique_ptr<CDIB> picture);
-    // The same with the picture file at a program path; false, page unchanged, when
-    // the file cannot be read.
-    bool SetBackgroundFromFile(HWND window, const char* path);
     // The picture file at a program path; null when it cannot be read.
     static std::unique_ptr<CDIB> ReadPicture(const char* path);
 
