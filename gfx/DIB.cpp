@@ -43,7 +43,7 @@ public:
           m_green(static_cast<uint8_t>(key >> 8)),
           m_red(static_cast<uint8_t>(key)) {}
 
-    bool IsActive() const { return m_active; }
+    bool HasKey() const { return m_active; }
     bool IsTransparent(const uint8_t* pixel) const {
         return m_active && pixel[0] == m_blue && pixel[1] == m_green && pixel[2] == m_red;
     }
@@ -243,7 +243,7 @@ void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height
 
     const KeyTest keyTest(key);
     const bool useRuns =
-        !mirrored && keyTest.IsActive() && runs != nullptr && runs->Describe(*this, key);
+        !mirrored && keyTest.HasKey() && runs != nullptr && runs->Describe(*this, key);
     const auto w = static_cast<LONG>(b.width);
     const auto x = static_cast<LONG>(b.srcX);
     const size_t rowBytes = static_cast<size_t>(w) * kBytesPerPixel;
@@ -256,7 +256,7 @@ void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height
     const size_t fromStride = GetStride();
     // Whole rows of pictures of one width, as when a full page is composed: the block is
     // one piece of memory, starting at its bottom row.
-    if (!mirrored && !keyTest.IsActive() && w == GetWidth() && w == dest->GetWidth()) {
+    if (!mirrored && !keyTest.HasKey() && w == GetWidth() && w == dest->GetWidth()) {
         std::memmove(to, from, static_cast<size_t>(bottom) * fromStride + rowBytes);
         return;
     }
@@ -266,7 +266,7 @@ void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height
             CopyMirroredRow(to, from + mirroredStart, w, keyTest);
         } else if (useRuns) {
             runs->CopyRow(to, from, static_cast<LONG>(b.srcY) + row, x, w);
-        } else if (keyTest.IsActive()) {
+        } else if (keyTest.HasKey()) {
             CopyKeyedRow(to, from + static_cast<size_t>(x) * kBytesPerPixel, w, keyTest);
         } else {
             std::memmove(to, from + static_cast<size_t>(x) * kBytesPerPixel, rowBytes);

@@ -4,7 +4,6 @@
 #include "catalogue/PageTable.h"
 #include "diag/Log.h"
 #include "io/FileManager.h"
-#include "scene/AnimView.h"
 #include "scene/Sprite.h"
 
 CAnimDoc::CAnimDoc() = default;
@@ -13,10 +12,6 @@ CAnimDoc::~CAnimDoc() = default;
 
 void CAnimDoc::NextPage() {
     m_currentPage = NextPageIndex(m_currentPage);
-}
-
-void CAnimDoc::PreviousPage() {
-    m_currentPage = PreviousPageIndex(m_currentPage);
 }
 
 bool CAnimDoc::LoadPage(HWND window, const char* backgroundPath, const PageCornerTable* corners) {
@@ -39,7 +34,7 @@ bool CAnimDoc::WriteSprites(const std::string& fullPath) {
 // The sticker being carried is not stuck yet: a page saved during a carry (a page turn
 // from the keyboard) must not make it stick without being recorded as used.
 bool CAnimDoc::IsStuckSticker(const CSprite& sprite) const {
-    const CAnimView* view = GetView();
+    const CAnimDocObserver* view = GetView();
     const bool carried = view != nullptr && view->GetCapturedSprite() == &sprite;
     return sprite.GetPriority() >= CSprite::kStickerPriority && !carried;
 }

@@ -58,7 +58,6 @@ public:
     // The page cursor: the page index of the page on screen.
     int32_t GetCurrentPage() const { return m_currentPage; }
     void NextPage();
-    void PreviousPage();
 
 private:
     bool IsStuckSticker(const CSprite& sprite) const;

@@ -1,7 +1,6 @@
 #include "scene/AnimDocBase.h"
 
 #include "diag/Log.h"
-#include "scene/AnimView.h"
 #include "scene/FramedSprite.h"
 #include "scene/Sprite.h"
 
@@ -9,8 +8,6 @@ namespace {
 
 // Every picture starts this size and takes the size of the file it reads.
 constexpr LONG kInitialSide = 32;
-constexpr LONG kNewPageWidth = 320;
-constexpr LONG kNewPageHeight = 240;
 
 }  // namespace
 
@@ -26,15 +23,13 @@ void CAnimDocBase::DeleteContents() {
     m_background.reset();
 }
 
-bool CAnimDocBase::NewPage(HWND window) {
-    m_sprites.SetView(m_view);
-    SetBackground(window, std::make_unique<CDIB>(kNewPageWidth, kNewPageHeight));
-    return true;
+void CAnimDocBase::SetView(CAnimDocObserver* view) {
+    m_view = view;
+    LinkSpritesToView();
 }
 
-void CAnimDocBase::SetView(CAnimView* view) {
-    m_view = view;
-    m_sprites.SetView(view);
+void CAnimDocBase::LinkSpritesToView() {
+    m_sprites.SetView(m_view != nullptr ? m_view->GetOffScreenBuffer() : nullptr);
 }
 
 bool CAnimDocBase::SetBackground(HWND window, std::unique_ptr<CDIB> picture) {
@@ -46,12 +41,6 @@ bool CAnimDocBase::SetBackground(HWND window, std::unique_ptr<CDIB> picture) {
         return false;
     }
     return m_view->NewBackground(window, *m_background);
-}
-
-bool CAnimDocBase::SetBackgroundFromFile(HWND window, const char* path) {
-    auto picture = ReadPicture(path);
-    if (picture == nullptr) return false;
-    return SetBackground(window, std::move(picture));
 }
 
 std::unique_ptr<CDIB> CAnimDocBase::ReadPicture(const char* path) {
@@ -81,7 +70,11 @@ CSprite* CAnimDocBase::AddFramedSprite(const PageCornerRecord& record) {
 
 CSprite* CAnimDocBase::Place(std::unique_ptr<CSprite> sprite) {
     CSprite* placed = m_sprites.Add(std::move(sprite));
-    if (m_view != nullptr) m_view->InvalidateSprite(placed);
+    if (m_view != nullptr) {
+        RECT area{};
+        placed->GetRect(area);
+        placed->Invalidate(area);
+    }
     return placed;
 }
 

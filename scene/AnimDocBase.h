@@ -1,7 +1,8 @@
 #pragma once
 // The page as a model: its background picture and its sprites (the page corners and
 // the stuck stickers), and the link to the view that composes them. It makes sprites
-// from picture files and tells the view which areas of the page changed.
+// from picture files and tells the view, through CAnimDocObserver, which areas of the
+// page changed.
 
 #include <cstdint>
 #include <memory>
@@ -9,9 +10,9 @@
 #include "gfx/DIB.h"
 #include "platform/kernel/WinTypes.h"
 #include "scene/AnimDocCorners.h"
+#include "scene/AnimDocObserver.h"
 #include "scene/SpriteList.h"
 
-class CAnimView;
 class CSprite;
 
 class CAnimDocBase {
@@ -23,20 +24,15 @@ public:
 
     // Destroys every sprite and the background.
     virtual void DeleteContents();
-    // A blank 320 x 240 page with no sprites, composed by the view.
-    virtual bool NewPage(HWND window);
 
     // The view composes the page and hears of every change of its sprites.
-    void SetView(CAnimView* view);
-    CAnimView* GetView() const { return m_view; }
+    void SetView(CAnimDocObserver* view);
+    CAnimDocObserver* GetView() const { return m_view; }
 
     // Makes `picture` the page background; the sprites of the old page go. The
     // document owns the picture from here on, also when the view cannot take it
     // (false). False, page unchanged, for no picture.
     bool SetBackground(HWND window, std::unique_ptr<CDIB> picture);
-    // The same with the picture file at a program path; false, page unchanged, when
-    // the file cannot be read.
-    bool SetBackgroundFromFile(HWND window, const char* path);
     // The picture file at a program path; null when it cannot be read.
     static std::unique_ptr<CDIB> ReadPicture(const char* path);
 
@@ -53,10 +49,12 @@ public:
 private:
     // Hands a new sprite to the list and has its area drawn.
     CSprite* Place(std::unique_ptr<CSprite> sprite);
+    // The sprite list marks its changes in the view's off-screen image.
+    void LinkSpritesToView();
     int32_t TakeSerial() { return m_nextSerial++; }
 
     std::unique_ptr<CDIB> m_background;
     CSpriteList m_sprites;
-    CAnimView* m_view = nullptr;
+    CAnimDocObserver* m_view = nullptr;
     int32_t m_nextSerial = 0;
 };

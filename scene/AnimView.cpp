@@ -42,10 +42,6 @@ bool CAnimView::NewBackground(HWND window, const CDIB& background) {
     return true;
 }
 
-void CAnimView::InvalidateSprite(CSprite* sprite) {
-    if (sprite != nullptr) sprite->Invalidate(AreaOf(*sprite));
-}
-
 bool CAnimView::AreaToCompose(const RECT* clip, RECT& area) const {
     const CDIB* background = m_document != nullptr ? m_document->GetBackground() : nullptr;
     if (background == nullptr) {

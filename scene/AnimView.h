@@ -8,12 +8,13 @@
 
 #include <cstdint>
 
+#include "scene/AnimDocObserver.h"
 #include "scene/OffScreenBufferView.h"
 
 class CAnimDoc;
 class CSprite;
 
-class CAnimView : public COffScreenBufferView {
+class CAnimView : public COffScreenBufferView, public CAnimDocObserver {
 public:
     CAnimView();
 
@@ -34,11 +35,10 @@ public:
     virtual void OnStickerStuck() {}
     CAnimDoc* GetDocument() const { return m_document; }
 
+    COffScreenBufferView* GetOffScreenBuffer() override { return this; }
     // A new off-screen image for a new page background, all of it to be composed.
     // False, with a log line, when the image cannot be made.
-    bool NewBackground(HWND window, const CDIB& background);
-    // The sprite's whole area is to be composed again.
-    void InvalidateSprite(CSprite* sprite);
+    bool NewBackground(HWND window, const CDIB& background) override;
 
     // Takes `sprite` out of the document's list and destroys it, when it is there.
     void RemoveSprite(CSprite* sprite);
@@ -65,10 +65,10 @@ public:
     void MoveCarriedSprite(LONG x, LONG y);
     void StopCarrying();
     // The document has destroyed its sprites: the carried one is gone with them.
-    void ForgetCapturedSprite() { m_capturedSprite = nullptr; }
+    void ForgetCapturedSprite() override { m_capturedSprite = nullptr; }
 
     bool IsDragging() const { return m_dragging != 0; }
-    CSprite* GetCapturedSprite() const { return m_capturedSprite; }
+    CSprite* GetCapturedSprite() const override { return m_capturedSprite; }
     LONG GetGrabOffsetX() const { return m_grabOffsetX; }
     LONG GetGrabOffsetY() const { return m_grabOffsetY; }
 

@@ -34,25 +34,6 @@ bool CFramedSprite::HitTest(LONG x, LONG y) const {
     return GetPixel(x - GetX() + FrameLeft(), y - GetY() + FrameTop(), colour) && IsOpaque(colour);
 }
 
-int32_t CFramedSprite::GetRows() const {
-    return m_rows.count;
-}
-int32_t CFramedSprite::GetColumns() const {
-    return m_columns.count;
-}
-int32_t CFramedSprite::GetRow() const {
-    return m_rows.current;
-}
-int32_t CFramedSprite::GetColumn() const {
-    return m_columns.current;
-}
-int32_t CFramedSprite::GetFrameHeight() const {
-    return m_rows.frameSize;
-}
-int32_t CFramedSprite::GetFrameWidth() const {
-    return m_columns.frameSize;
-}
-
 bool CFramedSprite::Split(Axis& axis, int32_t count, LONG pictureSize,
                           const char* invalidCountMessage) {
     if (count < 1) {

@@ -16,10 +16,6 @@ public:
     void Draw(CDIB* dest, const RECT* clip) const override;
     bool HitTest(LONG x, LONG y) const override;
 
-    virtual int32_t GetRows() const;
-    virtual int32_t GetColumns() const;
-    virtual int32_t GetRow() const;
-    virtual int32_t GetColumn() const;
     // Splits the picture into `count` rows (columns); false, grid unchanged, when the
     // count is below 1 or the frames would be less than a pixel.
     virtual bool SetRows(int32_t count);
@@ -27,8 +23,6 @@ public:
     // Shows another frame; false when the index is outside the grid or already shown.
     virtual bool SetRow(int32_t row);
     virtual bool SetColumn(int32_t column);
-    virtual int32_t GetFrameHeight() const;
-    virtual int32_t GetFrameWidth() const;
 
 private:
     // One axis of the grid: frame count, current frame and frame size in pixels.

@@ -2,24 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string>
 
 #include "diag/Log.h"
-#include "io/DeSerializer.h"
-#include "io/FileManager.h"
-#include "io/Serializer.h"
 #include "platform/gdi/DeviceContext.h"
 
 namespace {
 
 // A sprite built before its picture is read starts as 32 x 32.
 constexpr LONG kInitialSide = 32;
-
-std::string FullPath(const char* path) {
-    std::string full;
-    CFileManager().MakeFullPath(full, path);
-    return full;
-}
 
 }  // namespace
 
@@ -165,50 +155,12 @@ int32_t CSprite::GetSpriteIndex() const {
 bool CSprite::IsVisible() const {
     return m_visible != 0;
 }
-bool CSprite::IsHidden() const {
-    return m_visible == 0;
-}
-void CSprite::Show() {
-    m_visible = 1;
-}
 void CSprite::Hide() {
     m_visible = 0;
-}
-void CSprite::SetVisible(bool visible) {
-    m_visible = visible ? 1 : 0;
-}
-void CSprite::ToggleFlip() {
-    m_flipped = m_flipped != 0 ? 0 : 1;
 }
 void CSprite::SetFlip(bool flipped) {
     m_flipped = flipped ? 1 : 0;
 }
 bool CSprite::IsFlipped() const {
     return m_flipped != 0;
-}
-
-void CSprite::SaveToFile(const char* path) {
-    Serializer serializer(FullPath(path));
-    Serialize(serializer);
-}
-
-void CSprite::LoadFromFile(const char* path) {
-    DeSerializer deserializer(FullPath(path));
-    DeSerialize(deserializer);
-}
-
-void CSprite::Serialize(Serializer& serializer) {
-    serializer.PutLong(m_spriteIndex);
-    serializer.PutLong(m_x);
-    serializer.PutLong(m_y);
-    serializer.PutLong(m_priority);
-    serializer.PutLong(m_flipped);
-}
-
-void CSprite::DeSerialize(DeSerializer& deserializer) {
-    m_spriteIndex = deserializer.GetLong();
-    m_x = deserializer.GetLong();
-    m_y = deserializer.GetLong();
-    m_priority = deserializer.GetLong();
-    m_flipped = deserializer.GetLong();
 }

@@ -9,10 +9,9 @@
 
 #include "gfx/DIB.h"
 #include "gfx/OpaqueRuns.h"
-#include "io/Serializable.h"
 #include "scene/SpriteObserver.h"
 
-class CSprite : public CDIB, public Serializable {
+class CSprite : public CDIB {
 public:
     static constexpr COLORREF kTransparentColour = 0xFF00FF;
     // The key of a sprite that was never loaded: matches no pixel.
@@ -48,19 +47,9 @@ public:
     virtual int32_t GetSerial() const;
     virtual int32_t GetSpriteIndex() const;
     virtual bool IsVisible() const;
-    virtual bool IsHidden() const;
-    virtual void Show();
     virtual void Hide();
-    virtual void SetVisible(bool visible);
-    virtual void ToggleFlip();
     virtual void SetFlip(bool flipped);
     virtual bool IsFlipped() const;
-    // The five-long record alone, in a file at a program path. FileError propagates.
-    virtual void SaveToFile(const char* path);
-    virtual void LoadFromFile(const char* path);
-
-    void Serialize(Serializer& serializer) override;
-    void DeSerialize(DeSerializer& deserializer) override;
 
     COLORREF GetColourKey() const { return m_colourKey; }
     const OpaqueRuns& GetOpaqueRuns() const { return m_opaqueRuns; }

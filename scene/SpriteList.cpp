@@ -5,14 +5,13 @@
 #include "diag/Log.h"
 #include "scene/Sprite.h"
 
-CSpriteList::CSpriteList() : m_observer(*this) {}
+CSpriteList::CSpriteList() : m_observer([this](CSprite* sprite) { Reorder(sprite); }) {}
 
 CSpriteList::~CSpriteList() {
     DestroyAll();
 }
 
 void CSpriteList::SetView(COffScreenBufferView* view) {
-    m_view = view;
     m_observer.SetBuffer(view);
 }
 

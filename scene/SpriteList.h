@@ -38,15 +38,12 @@ public:
 
     // The view that composes the page; it receives the sprites' dirty rectangles.
     void SetView(COffScreenBufferView* view);
-    COffScreenBufferView* GetView() const { return m_view; }
-    CSpriteObserver* GetObserver() { return &m_observer; }
 
 private:
     void Renumber();
 
     std::deque<std::unique_ptr<CSprite>> m_sprites;
     CSpriteListObserver m_observer;
-    COffScreenBufferView* m_view = nullptr;
     // Index of the sprite Next returned last; -1 once the walk has passed the front.
     ptrdiff_t m_backwardCursor = -1;
 };

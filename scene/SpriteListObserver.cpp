@@ -1,9 +1,11 @@
 #include "scene/SpriteListObserver.h"
 
-#include "scene/OffScreenBufferView.h"
-#include "scene/SpriteList.h"
+#include <utility>
 
-CSpriteListObserver::CSpriteListObserver(CSpriteList& list) : m_list(list) {}
+#include "scene/OffScreenBufferView.h"
+
+CSpriteListObserver::CSpriteListObserver(std::function<void(CSprite*)> reorder)
+    : m_reorder(std::move(reorder)) {}
 
 void CSpriteListObserver::MarkDirty(const RECT* area) {
     if (m_buffer != nullptr && area != nullptr) m_buffer->AddDirtyRect(*area);
@@ -13,7 +15,7 @@ void CSpriteListObserver::OnSpriteChanged(CSprite* sprite, int32_t flags, const 
                                           const RECT* second) {
     // Only the first flag that is set acts.
     if ((flags & SPRITE_PRIORITY_CHANGED) != 0) {
-        m_list.Reorder(sprite);
+        m_reorder(sprite);
         MarkDirty(first);
     } else if ((flags & SPRITE_MOVED) != 0) {
         MarkDirty(first);

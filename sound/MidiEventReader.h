@@ -29,6 +29,9 @@ enum class MidiReadError {
 
 struct MidiEvent {
     enum class Kind { Channel, Meta, SysEx };
+    // The kinds of channel message, in the high nibble of the status.
+    static constexpr uint8_t kControlChange = 0xB0;
+    static constexpr uint8_t kProgramChange = 0xC0;
 
     Kind kind = Kind::Channel;
     uint8_t status = 0;  // channel messages: the status in force

@@ -30,7 +30,6 @@ public:
     // The WM_ACTIVATEAPP flag of the program.
     void ActivateApp(int32_t active, HWND owner);
 
-    int32_t IsActive() const { return m_active; }
     int32_t MusicStarted() const { return m_musicStarted; }
     const std::string& SongPath() const { return m_songPath; }
     const MidiSequencer& Sequencer() const { return m_sequencer; }

@@ -1,6 +1,5 @@
 #include "sound/MidiSequencer.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "platform/kernel/Kernel.h"
@@ -14,10 +13,7 @@ constexpr int32_t kOpenFailed = -2;
 constexpr int kChannels = 16;
 constexpr DWORD kProgramChangeSettle = 10;
 constexpr DWORD kResetSettle = 10;
-constexpr uint8_t kControlChange = 0xB0;
-constexpr uint8_t kProgramChange = 0xC0;
 constexpr DWORD kAllNotesOff = 123;
-constexpr uint8_t kSetTempo = 0x51;
 // An event that comes due later than this, in milliseconds, is not played late: the
 // machine has stalled (suspended, the process stopped, a slow disk), and the song skips
 // the span it missed. Lesser lateness is a timer's jitter, played at once.
@@ -27,17 +23,6 @@ constexpr DWORD kStallMilliseconds = 250;
 constexpr uint32_t kLongestSleep = 1000;
 // Older interface cards carry this number in their names; they are passed over.
 constexpr std::string_view kPassedOverName = "401";
-
-uint32_t TempoFrom(std::span<const uint8_t> payload) {
-    return static_cast<uint32_t>(payload[0]) << 16 | static_cast<uint32_t>(payload[1]) << 8 |
-           payload[2];
-}
-
-// While a song is entered in the middle, only controllers and instruments are sent.
-bool SendsWhileEntering(uint8_t status) {
-    const uint8_t kind = status & 0xF0;
-    return kind == kControlChange || kind == kProgramChange;
-}
 
 }  // namespace
 
@@ -84,7 +69,7 @@ HMIDIOUT MidiSequencer::OpenOutput(int32_t deviceId) {
     }
     midiOutReset(output);
     for (DWORD channel = 0; channel < kChannels; ++channel) {
-        midiOutShortMsg(output, kProgramChange + channel);
+        midiOutShortMsg(output, MidiEvent::kProgramChange + channel);
         Settle(kProgramChangeSettle);
     }
     return output;
@@ -130,23 +115,20 @@ void MidiSequencer::StopPlayback() {
 void MidiSequencer::CloseDevice() {
     StopPlayback();
     std::lock_guard lock(m_lock);
-    FreeSong(m_song);
+    m_cursor.Free();
     if (m_output == nullptr) return;
     midiOutClose(m_output);
     m_output = nullptr;
 }
 
 void MidiSequencer::StartSong(MidiSong& loaded) {
-    FreeSong(m_song);
-    m_song = std::move(loaded);
-    m_speed = 1.0f;
     TIMECAPS caps{1, 1};
     timeGetDevCaps(&caps, sizeof(caps));
     m_timerPeriod = caps.wPeriodMin;
     m_startTick = 0;
-    PrepareSong(m_startTick);
+    m_cursor.Start(loaded, m_timerPeriod, m_startTick);
     // A song without tracks would end in every period and reload itself for ever.
-    if (m_song.tracks.empty()) return;
+    if (!m_cursor.HasTracks()) return;
     timeBeginPeriod(m_timerPeriod);
     m_songStart = timeGetTime();
     m_periodsPlayed = 0;
@@ -169,51 +151,6 @@ uint32_t MidiSequencer::PeriodsDue() const {
     return (timeGetTime() - m_songStart) / m_timerPeriod;
 }
 
-// The number of periods from now until some track sends, `atMost` if none does
-// sooner: the same count-down, step by step, that the periods themselves will do, so
-// that the result is exact.
-uint32_t MidiSequencer::PeriodsToNextEvent(uint32_t atMost) const {
-    const float step = Step();
-    uint32_t soonest = atMost;
-    for (const MidiTrack& track : m_song.tracks) {
-        if (track.ended != 0) continue;
-        // A track whose next delta-time is still unread reads it in the next period.
-        if (track.deltaPending == 0) return 1;
-        float left = track.ticksToNext;
-        uint32_t periods = 0;
-        while (left > 0.0f && periods < soonest) {
-            left -= step;
-            ++periods;
-        }
-        soonest = std::min(soonest, std::max<uint32_t>(periods, 1));
-    }
-    return soonest;
-}
-
-void MidiSequencer::PrepareSong(uint32_t startTick) {
-    m_position = 0.0f;
-    m_song.tempo = kDefaultMidiTempo;
-    for (MidiTrack& track : m_song.tracks) {
-        track.readPosition = 0;
-        track.runningStatus = 0;
-        track.deltaPending = 0;
-        track.ended = 0;
-        track.ticksToNext = 0.0f;
-    }
-    while (m_position < static_cast<float>(startTick)) {
-        const float step = Step();
-        if (step <= 0.0f) return;
-        AdvanceTracks(step, false);
-        m_position += step;
-    }
-}
-
-float MidiSequencer::Step() const {
-    const long double step = static_cast<long double>(m_speed) * 1000.0L * m_timerPeriod *
-                             static_cast<int16_t>(m_song.division) / m_song.tempo;
-    return static_cast<float>(step);
-}
-
 void MidiSequencer::TimerCallback(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
     reinterpret_cast<MidiSequencer*>(user)->TimerTick(timerId);
 }
@@ -234,15 +171,12 @@ void MidiSequencer::TimerTick(UINT timerId) {
         if (!sending) EndEveryNote();
         for (const uint32_t due = elapsed / m_timerPeriod; m_periodsPlayed < due;) {
             ++m_periodsPlayed;
-            const float step = Step();
-            const int32_t live = AdvanceTracks(step, sending);
-            m_position += step;
-            if (live == 0) {
+            if (m_cursor.PlayPeriod(sending) == 0) {
                 RestartFromTimer();
                 return;
             }
         }
-        const uint32_t next = m_periodsPlayed + PeriodsToNextEvent(kLongestSleep);
+        const uint32_t next = m_periodsPlayed + m_cursor.PeriodsToNextEvent(kLongestSleep);
         if (next > PeriodsDue()) {
             WakeAfterPeriod(next);
             return;
@@ -258,7 +192,8 @@ bool MidiSequencer::Stalled(DWORD elapsed) const {
     if (m_periodsPlayed >= due ||
         elapsed - (m_periodsPlayed + 1) * m_timerPeriod <= kStallMilliseconds)
         return false;
-    const uint32_t firstEvent = m_periodsPlayed + PeriodsToNextEvent(due - m_periodsPlayed);
+    const uint32_t firstEvent =
+        m_periodsPlayed + m_cursor.PeriodsToNextEvent(due - m_periodsPlayed);
     return elapsed - firstEvent * m_timerPeriod > kStallMilliseconds;
 }
 
@@ -266,7 +201,7 @@ bool MidiSequencer::Stalled(DWORD elapsed) const {
 // to the sustain pedal a note the pedal holds, until the song lifts it.
 void MidiSequencer::EndEveryNote() {
     for (DWORD channel = 0; channel < kChannels; ++channel)
-        midiOutShortMsg(m_output, (kControlChange + channel) | kAllNotesOff << 8);
+        midiOutShortMsg(m_output, (MidiEvent::kControlChange + channel) | kAllNotesOff << 8);
 }
 
 void MidiSequencer::RestartFromTimer() {
@@ -278,61 +213,6 @@ void MidiSequencer::RestartFromTimer() {
     // A song that can no longer be read (deleted or damaged while playing) leaves the
     // music silent, as a missing song at start does, instead of retrying every period.
     if (reloaded) StartSong(loaded);
-}
-
-int32_t MidiSequencer::AdvanceTracks(float step, bool sending) {
-    int32_t live = 0;
-    for (MidiTrack& track : m_song.tracks) {
-        if (track.ended == 0) AdvanceTrack(track, step, sending, live);
-    }
-    return live;
-}
-
-void MidiSequencer::AdvanceTrack(MidiTrack& track, float step, bool sending, int32_t& live) {
-    ++live;
-    MidiEventReader reader(track.data, track.readPosition, track.runningStatus);
-    if (track.deltaPending != 0) {
-        track.ticksToNext -= step;
-    } else {
-        // The first delta-time is only read in this period, so every event of the
-        // track sounds one period later than its delta-times alone would place it.
-        track.ticksToNext = static_cast<float>(reader.ReadDeltaTime());
-        track.readPosition = reader.Position();
-        track.deltaPending = 1;
-    }
-    while (track.ticksToNext <= 0.0f) {
-        if (PlayEvent(track, sending) != 0) {
-            --live;
-            return;
-        }
-        MidiEventReader next(track.data, track.readPosition, track.runningStatus);
-        // Added, not assigned: a late event does not shift the ones after it.
-        track.ticksToNext += static_cast<float>(next.ReadDeltaTime());
-        track.readPosition = next.Position();
-    }
-}
-
-int32_t MidiSequencer::PlayEvent(MidiTrack& track, bool sending) {
-    MidiEventReader reader(track.data, track.readPosition, track.runningStatus);
-    MidiEvent event;
-    const MidiReadError error = reader.ReadEvent(event);
-    track.readPosition = reader.Position();
-    track.runningStatus = reader.RunningStatus();
-    // A track whose data runs out ends there instead of being read past its end.
-    if (error != MidiReadError::None || event.IsEndOfTrack()) {
-        track.ended = 1;
-        return track.ended;
-    }
-    if (event.kind == MidiEvent::Kind::Meta && event.metaType == kSetTempo &&
-        event.payload.size() >= 3) {
-        const uint32_t tempo = TempoFrom(event.payload);
-        if (tempo != 0) m_song.tempo = tempo;
-    }
-    const bool isMessage = event.kind == MidiEvent::Kind::Channel && event.status >= 0x80;
-    if (isMessage && (sending || SendsWhileEntering(event.status))) {
-        midiOutShortMsg(m_output, event.Packed());
-    }
-    return track.ended;
 }
 
 int32_t MidiSequencer::DeviceId() const {
@@ -352,5 +232,5 @@ bool MidiSequencer::IsOpen() const {
 
 float MidiSequencer::Position() const {
     std::lock_guard lock(m_lock);
-    return m_position;
+    return m_cursor.Position();
 }

@@ -24,6 +24,7 @@
 
 #include "platform/mm/Multimedia.h"
 #include "sound/MidiSong.h"
+#include "sound/MidiSongCursor.h"
 
 class MidiSequencer {
 public:
@@ -63,31 +64,24 @@ private:
     TimerStop MarkStopped();
     void FinishStop();
     void StartSong(MidiSong& loaded);
-    void PrepareSong(uint32_t startTick);
     void TimerTick(UINT timerId);
     void WakeAfterPeriod(uint32_t period);
     uint32_t PeriodsDue() const;
-    uint32_t PeriodsToNextEvent(uint32_t atMost) const;
     bool Stalled(DWORD elapsed) const;
     void EndEveryNote();
     void RestartFromTimer();
-    float Step() const;
-    int32_t AdvanceTracks(float step, bool sending);
-    void AdvanceTrack(MidiTrack& track, float step, bool sending, int32_t& live);
-    int32_t PlayEvent(MidiTrack& track, bool sending);
 
     mutable std::mutex m_lock;
     HWND m_owner = nullptr;
     HMIDIOUT m_output = nullptr;
-    MidiSong m_song;
+    // The song and where it stands; it sends to m_output.
+    MidiSongCursor m_cursor{m_output};
     UINT m_timerPeriod = 1;
     int32_t m_timerRunning = 0;
     UINT m_timerId = 0;
-    float m_position = 0.0f;
     // When the song started (timeGetTime) and how many periods of it have been played.
     DWORD m_songStart = 0;
     uint32_t m_periodsPlayed = 0;
-    float m_speed = 1.0f;
     uint32_t m_startTick = 0;
     int32_t m_deviceId = 0;
     // The chosen device needs time after instrument changes and resets.

@@ -1,6 +1,6 @@
 #pragma once
 // A Standard MIDI File in memory: the header's numbers and one buffer of event data
-// per track, with the play state the sequencer keeps for each track.
+// per track, with the play state kept for each track as the song plays.
 
 #include <cstdint>
 #include <vector>

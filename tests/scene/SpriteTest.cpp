@@ -151,6 +151,18 @@ TEST_F(SpriteTest, APositionAtTheLimitsDrawsAndHitTestsSafely) {
     EXPECT_TRUE(far.HitTest(INT32_MAX, -INT32_MAX));
 }
 
+// The width of the frame a framed sprite shows, and how many such frames its picture holds
+// side by side.
+LONG FrameWidth(const CFramedSprite& sprite) {
+    RECT frame{};
+    sprite.GetRect(frame);
+    return frame.right - frame.left;
+}
+
+LONG Columns(const CFramedSprite& sprite) {
+    return sprite.GetWidth() / FrameWidth(sprite);
+}
+
 TEST_F(SpriteTest, TheGridSplitsThePictureIntoFramesAndRefusesImpossibleCounts) {
     RecordingObserver observer;
     CFramedSprite sprite(1, 0);
@@ -160,13 +172,13 @@ TEST_F(SpriteTest, TheGridSplitsThePictureIntoFramesAndRefusesImpossibleCounts) 
                    return x % 25 == 0 && y == 0 ? kMagenta : COLORREF(0x10 * (x / 25 + 1));
                }));
     ASSERT_TRUE(sprite.Load("\\corner.dat"));
-    EXPECT_EQ(sprite.GetFrameWidth(), 32);  // still the picture it was built with
+    EXPECT_EQ(FrameWidth(sprite), 32);  // still the picture it was built with
     ASSERT_TRUE(sprite.SetColumns(4));
-    EXPECT_EQ(sprite.GetFrameWidth(), 25);
+    EXPECT_EQ(FrameWidth(sprite), 25);
     EXPECT_FALSE(sprite.SetColumns(101));
     EXPECT_FALSE(sprite.SetColumns(0));
     EXPECT_FALSE(sprite.SetRows(0));
-    EXPECT_EQ(sprite.GetColumns(), 4);
+    EXPECT_EQ(Columns(sprite), 4);
     EXPECT_FALSE(sprite.SetColumn(4));
     EXPECT_FALSE(sprite.SetRow(1));
 
@@ -219,7 +231,8 @@ Stack FrontToBack(CSpriteList& list) {
 }
 
 // A new sticker is the topmost sticker, the corners stay above every sticker; a removal
-// leaves a gap in the numbers that the next addition closes; a stranger is not reordered.
+// leaves a gap in the numbers that the next addition closes; a stranger is not reordered;
+// a priority change reorders.
 TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
     CSpriteList list;
     EXPECT_EQ(list.First(), nullptr);
@@ -246,6 +259,11 @@ TEST(SpriteList, ANewStickerIsTheTopmostStickerAndCornersStayAbove) {
     list.SetView(&buffer);
     middle->MoveTo(5, 5);
     EXPECT_TRUE(buffer.GetDirtyRects().empty());
+    // A listed sprite whose priority changes takes its new place and has its area redrawn.
+    list.Front()->ChangePriority(5);
+    EXPECT_EQ(FrontToBack(list),
+              (Stack{{102, 2}, {103, 3}, {104, 4}, {101, 5}, {4, 11}, {3, 12}, {1, 13}}));
+    EXPECT_EQ(buffer.GetDirtyRects().size(), 1u);
     list.DestroyAll();
     EXPECT_EQ(list.GetCount(), 0u);
     EXPECT_EQ(list.Next(), nullptr);
