@@ -14,13 +14,13 @@ class Volume;
 struct MemoryFileContents;
 
 // An open file; a mapping of one, which may outlive the file's handle; or the
-// single-instance mutex (whose channel is kept aside). A file or mapping belongs to the
+// single-instance mutex (whose listener is kept aside). A file or mapping belongs to the
 // volume that made it: a disk one keeps a descriptor of its own, a memory one the file's
 // bytes.
 struct KernelObject {
     enum class Kind { File, Mapping, Mutex } kind;
     Volume* volume = nullptr;
-    // A disk file or mapping: its host descriptor; a mapping: the bytes it shows.
+    // A disk file or mapping: its host descriptor. A mapping: how many bytes it shows.
     int fd = -1;
     size_t mappingSize = 0;
     // A memory file: its contents (shared with the volume's folder entry), the read and
