@@ -2,10 +2,11 @@
 // Where a service keeps the backend installed under it: the one the program's entry
 // point chose, or else the service's own defaults. Installing swaps atomically, so
 // another thread (the multimedia timer, a signal's watchdog) always finds a whole one.
+// A seam that is only an interface names the implementation that stands in by default.
 
 #include <atomic>
 
-template <class Seam>
+template <class Seam, class Defaults = Seam>
 class BackendSlot {
 public:
     Seam& Current() {
@@ -19,5 +20,5 @@ public:
 
 private:
     std::atomic<Seam*> m_installed{nullptr};
-    Seam m_defaults;
+    Defaults m_defaults;
 };

@@ -1,4 +1,4 @@
-#include "platform/kernel/InstanceChannel.h"
+#include "platform/kernel/InstanceSocket.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -9,18 +9,18 @@
 #include <cstring>
 #include <thread>
 
+namespace {
+
 // The first copy's listening socket and the thread that answers on it.
-struct InstanceChannel::Listener {
-    explicit Listener(int listening);
-    ~Listener();
+struct SocketListener final : InstanceLink::Listener {
+    explicit SocketListener(int listening);
+    ~SocketListener() override;
     void Serve();
     void AnswerOn(int connection);
 
     int socket;
     std::thread thread;
 };
-
-namespace {
 
 // The screen the album shows on: one album runs per user and per display, so an album
 // on another X server (a second seat, a test's own server) is a separate copy.
@@ -65,7 +65,7 @@ bool ReadAll(int connection, void* data, size_t size) {
 
 }  // namespace
 
-std::unique_ptr<InstanceChannel> InstanceChannel::Listen(const std::string& name) {
+std::unique_ptr<InstanceLink::Listener> InstanceSocket::Listen(const std::string& name) {
     const int listener = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (listener < 0) return nullptr;
     socklen_t length = 0;
@@ -75,11 +75,11 @@ std::unique_ptr<InstanceChannel> InstanceChannel::Listen(const std::string& name
         close(listener);
         return nullptr;
     }
-    return std::unique_ptr<InstanceChannel>(
-        new InstanceChannel(std::make_unique<Listener>(listener)));
+    return std::make_unique<SocketListener>(listener);
 }
 
-std::optional<DWORD> InstanceChannel::Ask(const std::string& name, Request request) {
+std::optional<DWORD> InstanceSocket::Ask(const std::string& name,
+                                         InstanceChannel::Request request) {
     const int connection = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (connection < 0) return std::nullopt;
     socklen_t length = 0;
@@ -96,22 +96,16 @@ std::optional<DWORD> InstanceChannel::Ask(const std::string& name, Request reque
     return answer;
 }
 
-InstanceChannel::InstanceChannel(std::unique_ptr<Listener> listener)
-    : m_listener(std::move(listener)) {}
+SocketListener::SocketListener(int listening) : socket(listening), thread([this] { Serve(); }) {}
 
-InstanceChannel::~InstanceChannel() = default;
-
-InstanceChannel::Listener::Listener(int listening)
-    : socket(listening), thread([this] { Serve(); }) {}
-
-InstanceChannel::Listener::~Listener() {
+SocketListener::~SocketListener() {
     // Shutting the listening socket down wakes the thread from accept.
     shutdown(socket, SHUT_RDWR);
     thread.join();
     close(socket);
 }
 
-void InstanceChannel::Listener::Serve() {
+void SocketListener::Serve() {
     for (;;) {
         const int connection = accept4(socket, nullptr, nullptr, SOCK_CLOEXEC);
         if (connection < 0) {
@@ -123,9 +117,10 @@ void InstanceChannel::Listener::Serve() {
     }
 }
 
-void InstanceChannel::Listener::AnswerOn(int connection) {
+void SocketListener::AnswerOn(int connection) {
     char code = 0;
     if (!ReadAll(connection, &code, 1)) return;
-    const std::optional<DWORD> answer = Answer(static_cast<Request>(code));
+    const std::optional<DWORD> answer =
+        InstanceChannel::Answer(static_cast<InstanceChannel::Request>(code));
     if (answer) WriteAll(connection, &*answer, sizeof(*answer));
 }

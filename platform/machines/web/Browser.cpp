@@ -25,9 +25,11 @@ EM_JS(void, quillory_show_ended, (), {
 Browser::Browser()
     : m_backend(kScreenWidth, kScreenHeight),
       m_previousBackend(InstallBackend(&m_backend)),
-      m_previousMultimedia(InstallMultimediaBackend(&WebMultimedia::Instance())) {}
+      m_previousMultimedia(InstallMultimediaBackend(&WebMultimedia::Instance())),
+      m_previousInstanceLink(InstallInstanceLink(&m_tab)) {}
 
 Browser::~Browser() {
+    InstallInstanceLink(m_previousInstanceLink);
     InstallMultimediaBackend(m_previousMultimedia);
     InstallBackend(m_previousBackend);
     quillory_show_ended();

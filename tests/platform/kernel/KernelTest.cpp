@@ -147,13 +147,106 @@ TEST(MemoryVolume, AnswersEveryFileCallAsTheHostDoes) {
         << "the disk below the root is not touched";
 }
 
-TEST(MemoryVolume, HoldsOnlyPathsUnderItsRootWhileMounted) {
-    MemoryVolume::Mount("/album\\");
-    for (const char* held : {"/album", "/album/save003", "\\album\\\\save003\\page00.sav"})
-        EXPECT_TRUE(MemoryVolume::Holds(held)) << held;
-    for (const char* other : {"/albums", "/alb", "/", "album/save003"})
-        EXPECT_FALSE(MemoryVolume::Holds(other)) << other;
+// Paths under the root are the volume's, every other one (a name that only begins like
+// the root's included) the disk's; a handle stays on the volume that opened it.
+TEST(MemoryVolume, ServesOnlyPathsUnderItsRootAndLeavesTheRestToTheDisk) {
+    TempDirectory disk;
+    const std::string base = disk.Path().string();
+    HANDLE openedBefore = CreateFileA((base + "/kept.sav").c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, 0, nullptr);
+    MemoryVolume::Mount(base + "\\album\\");
+    EXPECT_EQ(GetFileAttributesA((base + "/album").c_str()), FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_TRUE(CreateDirectoryA((base + "\\album\\\\save003").c_str(), nullptr));
+    for (const char* other : {"/albums", "/alb"})
+        EXPECT_TRUE(CreateDirectoryA((base + other).c_str(), nullptr)) << other;
+    DWORD done = 0;
+    EXPECT_TRUE(WriteFile(openedBefore, "abc", 3, &done, nullptr));
+    EXPECT_TRUE(CloseHandle(openedBefore));
+    EXPECT_FALSE(MoveFileExA((base + "/kept.sav").c_str(), (base + "/album/kept.sav").c_str(),
+                             MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(GetLastError(), ERROR_WRITE_FAULT) << "as across devices";
     MemoryVolume::Unmount();
-    EXPECT_FALSE(MemoryVolume::Holds("/album/save003"));
-    EXPECT_EQ(GetFileAttributesA("/album"), INVALID_FILE_ATTRIBUTES);
+
+    EXPECT_EQ(GetFileAttributesA((base + "/album").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(std::filesystem::is_directory(disk.Path() / "albums"));
+    EXPECT_TRUE(std::filesystem::is_directory(disk.Path() / "alb"));
+    EXPECT_EQ(std::filesystem::file_size(disk.Path() / "kept.sav"), 3u);
+}
+
+namespace {
+
+void WriteWhole(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD done = 0;
+    EXPECT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr));
+    EXPECT_TRUE(FlushFileBuffers(file));
+    EXPECT_TRUE(CloseHandle(file));
+}
+
+// The whole file, or "missing".
+std::string ReadWhole(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "missing";
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD done = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    CloseHandle(file);
+    return bytes.substr(0, done);
+}
+
+}  // namespace
+
+// What a save relies on, on either volume: the new page is written whole beside the old
+// one and moved over it in one step (a reader's view of the old one keeps showing it),
+// or given up and deleted, leaving the old one as it was.
+TEST(Volumes, ReplaceAPageWholeOrLeaveItAsItWas) {
+    struct Case {
+        const char* name;
+        bool mounted;
+        const char* before;  // the page before the save; null: none
+        bool commits;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"disk, replaced", false, "old page", true, "new page!"},
+        {"disk, first save", false, nullptr, true, "new page!"},
+        {"disk, given up", false, "old page", false, "old page"},
+        {"memory, replaced", true, "old page", true, "new page!"},
+        {"memory, first save", true, nullptr, true, "new page!"},
+        {"memory, given up", true, "old page", false, "old page"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        TempDirectory disk;
+        const std::string base = disk.Path().string();
+        if (test.mounted) MemoryVolume::Mount(base);
+        const std::string page = base + "\\page00.sav";
+        const std::string temporary = base + "\\page00.tmp";
+        const void* oldView = nullptr;
+        HANDLE mapping = nullptr;
+        if (test.before != nullptr) {
+            WriteWhole(page, test.before);
+            HANDLE reader =
+                CreateFileA(page.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            mapping = CreateFileMappingA(reader, nullptr, PAGE_READONLY, 0, 0, nullptr);
+            oldView = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+            CloseHandle(reader);
+        }
+        WriteWhole(temporary, "new page!");
+        const BOOL done = test.commits
+                              ? MoveFileExA(temporary.c_str(), page.c_str(),
+                                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                              : DeleteFileA(temporary.c_str());
+        EXPECT_TRUE(done);
+        EXPECT_EQ(ReadWhole(page), test.after);
+        EXPECT_EQ(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES);
+        if (oldView != nullptr) {
+            EXPECT_EQ(std::string(static_cast<const char*>(oldView), 8), test.before);
+            EXPECT_TRUE(UnmapViewOfFile(oldView));
+            EXPECT_TRUE(CloseHandle(mapping));
+        }
+        if (test.mounted) MemoryVolume::Unmount();
+        EXPECT_EQ(std::filesystem::is_empty(disk.Path()), test.mounted);
+    }
 }
