@@ -7,27 +7,25 @@
 
 #include "platform/UserTypes.h"
 
-class CAnimView;
-class CAnimDoc;
+class Album;
 
 class ClearAll {
 public:
     // Asks the user whether to clear everything; true only for an explicit yes.
     using Question = std::function<bool(HWND window)>;
 
-    ClearAll(CAnimView& view, CAnimDoc& document, Question askUser);
+    ClearAll(Album& album, Question askUser);
     virtual ~ClearAll() = default;
 
     // The whole command for the main window `window`; true when the album was cleared.
     bool Run(HWND window);
 
     // Each of the 28 sticker buttons redraws itself with the faces of the current sheet.
-    static void RedrawStickerButtons();
+    static void RedrawStickerButtonFamilies();
 
 private:
     void ClearEverything(HWND window);
 
-    CAnimView& m_view;
-    CAnimDoc& m_document;
+    Album& m_album;
     Question m_askUser;
 };

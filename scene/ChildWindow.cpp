@@ -5,7 +5,6 @@
 #include "catalogue/PageGeometry.h"
 #include "platform/User.h"
 #include "scene/AnimView.h"
-#include "scene/CursorSet.h"
 
 CAnimView* ChildWindow::ms_View = nullptr;
 
@@ -61,7 +60,7 @@ LRESULT ChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         case WM_SETCURSOR:
-            GetCursorSet().ShowCurrent();
+            view->Cursors().ShowCurrent();
             return 0;
         case WM_MOUSEMOVE:
             // The keyboard stays with the main window, which takes the commands.

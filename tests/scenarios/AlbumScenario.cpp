@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "album/AlbumView.h"
-#include "app/WM_Messages.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageGeometry.h"
 #include "gfx/DIB.h"
@@ -47,7 +45,9 @@ void DrawWhatIsDue() {
     const ChildWindow* page = PageWindow();
     if (page == nullptr) return;
     UpdateWindow(page->GetHWnd());
-    if (MESSAGES.GetPlayState() == kPlayStatePlaying) GetAlbumView().Update(page->GetHWnd());
+    const WM_Messages* messages = WM_Messages::OfMainWindow(main);
+    if (messages->GetPlayState() == kPlayStatePlaying)
+        messages->GetAlbum().View().Update(page->GetHWnd());
 }
 
 }  // namespace

@@ -1,10 +1,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "album/AlbumView.h"
-#include "album/StickersUsed.h"
 #include "catalogue/DataFiles.h"
-#include "scene/AnimDoc.h"
 #include "scene/AnimDocCorners.h"
 #include "tests/scenarios/AlbumScenario.h"
 
@@ -33,8 +30,7 @@ protected:
         for (auto it = stickers.begin(); it != stickers.end(); ++it)
             EXPECT_TRUE(ShowsAtHome(*it, std::vector<int32_t>(it + 1, stickers.end())))
                 << "sticker " << *it;
-        EXPECT_EQ(GetAlbumDocument().GetSprites().GetCount(),
-                  kPageCorners.size() + stickers.size());
+        EXPECT_EQ(album->Document().GetSprites().GetCount(), kPageCorners.size() + stickers.size());
     }
 };
 
@@ -43,14 +39,14 @@ protected:
 TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptiesTheBook) {
     StartBook();
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
-        Then([page] { ASSERT_EQ(GetAlbumDocument().GetCurrentPage(), page); });
+        Then([this, page] { ASSERT_EQ(album->Document().GetCurrentPage(), page); });
         for (int32_t sticker : StickersOf(page)) Stick(sticker, sticker == StickersOf(0)[0]);
         ClickButton(kNextPageButton);
     }
     Then([this] {
-        EXPECT_EQ(StickersUsed::ms_StickersLeft, 0);
+        EXPECT_EQ(album->Stickers().GetStickersLeft(), 0);
         EXPECT_EQ(Counter(), CaptionTile(4)) << "the all-stuck picture";
-        EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), 0) << "round the whole book";
+        EXPECT_EQ(album->Document().GetCurrentPage(), 0) << "round the whole book";
     });
     RunAndCloseAlbum();
     for (int32_t page = 0; page < kNumberOfPages; ++page)
@@ -68,7 +64,7 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
         for (int32_t page = 0; page < kNumberOfPages; ++page)
             EXPECT_EQ(PageFileBytes(page).size(), 16u) << page;
         EXPECT_TRUE(StickersInRecord().empty());
-        EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS);
+        EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
         EXPECT_EQ(Counter(), CaptionTile(0));
         ExpectShown({});
     });
@@ -91,7 +87,7 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
     WriteBytes(FileIn("save003/page02.sav"), farm);
     WriteBytes(FileIn("save003/page14.sav"), sea);
     StartBook();
-    Then([] { EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 3); });
+    Then([this] { EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3); });
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
         Then([this, page] {
             ExpectShown(page == 1    ? std::vector<int32_t>{84, 85}

@@ -1,0 +1,19 @@
+#include "album/Album.h"
+
+Album::Album()
+    : m_counter(m_stickersUsed),
+      m_view(m_stickersUsed, m_selection, m_counter),
+      m_title(m_buttons.start),
+      m_playing(m_buttons, m_selection, m_counter, m_stickersUsed) {
+    for (size_t w = 0; w < static_cast<size_t>(kNumberOfSheets); ++w)
+        m_buttons.sheets.GetSubclass(w).SetSelection(&m_selection);
+    for (size_t w = 0; w < static_cast<size_t>(kStickersPerSheet); ++w)
+        m_buttons.stickers.GetSubclass(w).SetPhaseOnShow(&m_phase);
+}
+
+void Album::ConnectPage(HWND mainWindow) {
+    m_view.SetDocument(&m_document);
+    m_document.SetView(&m_view);
+    m_document.SetMainWindow(mainWindow);
+    m_playing.SetPageOnShow(&m_view);
+}
