@@ -1,6 +1,5 @@
 #include "app/WinMain.h"
 
-
 #include "album/Album.h"
 #include "app/Application.h"
 #include "app/BitmapDialogs.h"

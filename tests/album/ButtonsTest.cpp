@@ -260,6 +260,8 @@ TEST_F(PlayingButtonsTest, SheetButtonsKnowThePressAndRedrawTheStickersAndOnlyRe
     EXPECT_EQ(selection.GetSheetPressed(), 1);
     EXPECT_EQ(phase.GetFocusedSheet(), sheet.id);
     EXPECT_EQ(FaceOf(sheet), TileColour(202, 1));
+    Move(POINT{sheet.x + 60, sheet.y + 65});
+    EXPECT_EQ(selection.GetSheetPressed(), 1) << "the face's last column and row";
     Move(POINT{sheet.x + 61, sheet.y + 5});
     EXPECT_EQ(selection.GetSheetPressed(), 0);
     EXPECT_EQ(FaceOf(sheet), TileColour(202, 0));
