@@ -1,7 +1,8 @@
 #include "album/Album.h"
 
 Album::Album()
-    : m_counter(m_stickersUsed),
+    : m_selection(m_buttons.stickers),
+      m_counter(m_stickersUsed),
       m_view(m_stickersUsed, m_selection, m_counter),
       m_title(m_buttons.start),
       m_playing(m_buttons, m_selection, m_counter, m_stickersUsed) {

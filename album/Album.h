@@ -37,9 +37,9 @@ public:
 
 private:
     StickersUsed m_stickersUsed;
+    ButtonSets m_buttons;
     StickerSelection m_selection;
     StickerCounter m_counter;
-    ButtonSets m_buttons;
     // The document goes before the view: its sprites may still tell the view of their
     // going.
     CAlbumView m_view;

@@ -7,7 +7,6 @@
 #include "album/StickerSelection.h"
 #include "album/StickersUsed.h"
 #include "album/Validatable.h"
-#include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/StickerNumbering.h"
 #include "diag/Log.h"
@@ -39,9 +38,7 @@ void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCo
 
     const int32_t previous = m_selection.GetStkrBtnPressed();
     if (previous != kNoButton && previous != stickerCommand) {
-        const HWND previousButton =
-            StickerButtonRows[static_cast<size_t>(previous - IDM_STICKER1)].window;
-        SendMessageA(previousButton, BM_SETSTATE, TRUE, 0);
+        SendMessageA(m_selection.StickerButtonWindow(previous), BM_SETSTATE, TRUE, 0);
         WriteLog("Sticker2: Button pressed %i PlayingPhase.GetStkrBtnPressed() %i", stickerCommand,
                  previous);
     }

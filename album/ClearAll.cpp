@@ -5,7 +5,6 @@
 #include "album/Album.h"
 #include "album/DeleteAll.h"
 #include "album/Validatable.h"
-#include "catalogue/ButtonLayout.h"
 #include "diag/Assert.h"
 #include "platform/User.h"
 #include "sound/SoundEffect.h"
@@ -38,7 +37,7 @@ void ClearAll::ClearEverything(HWND window) {
     m_album.Document().EmptyUnsavedPages();
     m_album.Document().ChangePage(kPageSame);
     m_album.Stickers().ResetStickersUsed();
-    RedrawStickerButtonFamilies();
+    RedrawStickerButtons(m_album.ButtonFamilies().stickers);
 
     DeleteAll deleteAll;
     QASSERT_VALID(&deleteAll);
@@ -50,10 +49,11 @@ void ClearAll::ClearEverything(HWND window) {
     SetFocus(window);
 }
 
-void ClearAll::RedrawStickerButtonFamilies() {
-    for (const ButtonRow& row : StickerButtonRows) {
-        SendMessageA(row.window, BM_SETSTATE, TRUE, 0);
-        SendMessageA(row.window, BM_SETSTATE, FALSE, 0);
-        SendMessageA(row.window, BM_SETSTATE, TRUE, 0);
+void ClearAll::RedrawStickerButtons(const ButtonSet& stickerButtons) {
+    for (int32_t w = 0; w < stickerButtons.GetWindowCount(); ++w) {
+        const HWND button = stickerButtons.GetWindow(w);
+        SendMessageA(button, BM_SETSTATE, TRUE, 0);
+        SendMessageA(button, BM_SETSTATE, FALSE, 0);
+        SendMessageA(button, BM_SETSTATE, TRUE, 0);
     }
 }

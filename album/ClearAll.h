@@ -8,6 +8,7 @@
 #include "platform/UserTypes.h"
 
 class Album;
+class ButtonSet;
 
 class ClearAll {
 public:
@@ -20,8 +21,9 @@ public:
     // The whole command for the main window `window`; true when the album was cleared.
     bool Run(HWND window);
 
-    // Each of the 28 sticker buttons redraws itself with the faces of the current sheet.
-    static void RedrawStickerButtonFamilies();
+    // Each of the 28 sticker buttons of `stickerButtons` redraws itself with the faces of
+    // the current sheet.
+    static void RedrawStickerButtons(const ButtonSet& stickerButtons);
 
 private:
     void ClearEverything(HWND window);

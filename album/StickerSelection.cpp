@@ -1,8 +1,6 @@
 #include "album/StickerSelection.h"
 
-#include <cstddef>
-
-#include "catalogue/ButtonLayout.h"
+#include "album/ButtonSet.h"
 #include "platform/User.h"
 
 bool StickerSelection::SetCurrentSheet(int32_t sheetCommand) {
@@ -19,9 +17,12 @@ bool StickerSelection::SetStkrBtnPressed(int32_t stickerCommand) {
 
 void StickerSelection::ReleaseStickerButton() {
     if (m_stickerButtonPressed != kNoButton) {
-        const HWND button =
-            StickerButtonRows[static_cast<size_t>(m_stickerButtonPressed - IDM_STICKER1)].window;
+        const HWND button = StickerButtonWindow(m_stickerButtonPressed);
         if (button != nullptr) SendMessageA(button, BM_SETSTATE, TRUE, 0);
     }
     m_stickerButtonPressed = kNoButton;
+}
+
+HWND StickerSelection::StickerButtonWindow(int32_t stickerCommand) const {
+    return m_stickerButtons.GetWindow(stickerCommand - IDM_STICKER1);
 }

@@ -7,12 +7,18 @@
 #include <cstdint>
 
 #include "catalogue/CommandIds.h"
+#include "platform/UserTypes.h"
+
+class ButtonSet;
 
 // "No button" for the current sticker button and the focused sheet button.
 constexpr int32_t kNoButton = 65535;
 
 class StickerSelection {
 public:
+    // The sticker button windows are those of `stickerButtons`.
+    explicit StickerSelection(const ButtonSet& stickerButtons) : m_stickerButtons(stickerButtons) {}
+
     int32_t GetCurrentSheet() const { return m_currentSheet; }
     // A sheet command, IDM_SHEET1 to IDM_SHEET8; anything else is refused.
     bool SetCurrentSheet(int32_t sheetCommand);
@@ -23,6 +29,8 @@ public:
     bool SetStkrBtnPressed(int32_t stickerCommand);
     // Lets the current sticker button redraw itself and forgets it.
     void ReleaseStickerButton();
+    // The window of the sticker button `stickerCommand`, or null.
+    HWND StickerButtonWindow(int32_t stickerCommand) const;
 
     static constexpr bool IsSheetCommand(int32_t id) {
         return id >= IDM_SHEET1 && id <= IDM_SHEET8;
@@ -32,6 +40,7 @@ public:
     }
 
 private:
+    const ButtonSet& m_stickerButtons;
     int32_t m_currentSheet = IDM_SHEET1;
     int32_t m_sheetPressed = 0;
     int32_t m_stickerButtonPressed = kNoButton;

@@ -28,12 +28,10 @@ void TitlePhase::Start(HWND window) {
 }
 
 void TitlePhase::Stop() {
-    ButtonRow& row = StartButtonRows[0];
-    if (row.window == nullptr) return;
+    if (m_startButtons.GetWindow(0) == nullptr) return;
     // Unhooked first, so that no hook is left holding the handle of a dead window.
     m_startButtons.UnsubclassAll();
-    DestroyWindow(row.window);
-    row.window = nullptr;
+    m_startButtons.DestroyWindows();
 }
 
 void TitlePhase::DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) {

@@ -3,7 +3,6 @@
 #include "album/Album.h"
 #include "album/ClearAll.h"
 #include "app/BitmapDialogs.h"
-#include "catalogue/ButtonLayout.h"
 #include "catalogue/CommandIds.h"
 #include "diag/Log.h"
 #include "gfx/Printer.h"
@@ -101,10 +100,10 @@ void AlbumCommands::ChooseSheet(HWND window, int32_t sheetCommand) {
     }
     SoundEffect select(window, SoundEffect::kSelect);
     const HWND previousSheet =
-        SheetButtonRows[static_cast<size_t>(selection.GetCurrentSheet() - IDM_SHEET1)].window;
+        m_album.ButtonFamilies().sheets.GetWindow(selection.GetCurrentSheet() - IDM_SHEET1);
     SendMessageA(previousSheet, BM_SETSTATE, TRUE, 0);
     selection.SetCurrentSheet(sheetCommand);
     selection.ReleaseStickerButton();
-    ClearAll::RedrawStickerButtonFamilies();
+    ClearAll::RedrawStickerButtons(m_album.ButtonFamilies().stickers);
     SetFocus(window);
 }

@@ -6,7 +6,6 @@
 #include "album/Album.h"
 #include "app/AlbumStartUp.h"
 #include "app/BitmapDialogs.h"
-#include "catalogue/ButtonLayout.h"
 #include "catalogue/CommandIds.h"
 #include "diag/Log.h"
 #include "platform/Kernel.h"
@@ -174,7 +173,7 @@ void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
     }
     const int32_t command = CommandOfKey(key);
     if (m_playState != kPlayStatePlaying || command == 0) return;
-    const HWND button = CommandButtonRows[static_cast<size_t>(command - IDM_QUIT)].window;
+    const HWND button = m_album.ButtonFamilies().commands.GetWindow(command - IDM_QUIT);
     SendMessageA(button, BM_SETSTATE, TRUE, 0);
     Sleep(kKeyPressMilliseconds);
     SendMessageA(button, BM_SETSTATE, FALSE, 0);

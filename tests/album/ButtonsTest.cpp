@@ -127,9 +127,6 @@ protected:
         book.ButtonFamilies().commands.UnsubclassAll();
         book.ButtonFamilies().sheets.UnsubclassAll();
         book.ButtonFamilies().stickers.UnsubclassAll();
-        for (ButtonRow& row : StickerButtonRows) row.window = nullptr;
-        for (ButtonRow& row : SheetButtonRows) row.window = nullptr;
-        for (ButtonRow& row : CommandButtonRows) row.window = nullptr;
         machine.Reset();
         WindowManager::Instance().Reset();
     }
@@ -142,8 +139,9 @@ protected:
     }
     static COLORREF FaceOf(const ButtonRow& row) { return ScreenColour(row.x + 5, row.y + 5); }
     static COLORREF FaceOf(int32_t slot) { return FaceOf(Sticker(slot)); }
-    static int MouseState(int32_t slot) {
-        return StickerButtonSubclass::Find(Sticker(slot).window)->GetMouseState();
+    HWND StickerWindow(int32_t slot) { return book.ButtonFamilies().stickers.GetWindow(slot); }
+    int MouseState(int32_t slot) {
+        return StickerButtonSubclass::Find(StickerWindow(slot))->GetMouseState();
     }
 
     void Run() { HeadlessBackend::RunUntilIdle(); }
@@ -169,13 +167,18 @@ protected:
 };
 
 TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesToo) {
-    for (const auto* rows : {&CommandButtonRows[0], &SheetButtonRows[0], &StickerButtonRows[0]}) {
-        EXPECT_EQ(GetParent(rows->window), main);
-        EXPECT_EQ(GetDlgCtrlID(rows->window), rows->id);
+    ButtonSets& sets = book.ButtonFamilies();
+    const std::pair<const ButtonSet*, const ButtonRow*> firsts[] = {
+        {&sets.commands, &CommandButtonRows[0]},
+        {&sets.sheets, &SheetButtonRows[0]},
+        {&sets.stickers, &StickerButtonRows[0]}};
+    for (const auto& [set, row] : firsts) {
+        EXPECT_EQ(GetParent(set->GetWindow(0)), main);
+        EXPECT_EQ(GetDlgCtrlID(set->GetWindow(0)), row->id);
     }
-    EXPECT_NE(StickerButtonSubclass::Find(Sticker(27).window), nullptr);
-    EXPECT_NE(CommandButtonSubclass::Find(CommandButtonRows[5].window), nullptr);
-    EXPECT_EQ(CommandButtonSubclass::Find(Sticker(0).window), nullptr);
+    EXPECT_NE(StickerButtonSubclass::Find(StickerWindow(27)), nullptr);
+    EXPECT_NE(CommandButtonSubclass::Find(sets.commands.GetWindow(5)), nullptr);
+    EXPECT_EQ(CommandButtonSubclass::Find(StickerWindow(0)), nullptr);
     // The first paint: normal sticker faces, the current sheet's down face, the others up.
     EXPECT_EQ(FaceOf(0), TileColour(0, 0));
     EXPECT_EQ(FaceOf(27), TileColour(27, 0));
@@ -184,7 +187,7 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesT
     EXPECT_EQ(FaceOf(CommandButtonRows[0]), TileColour(100, 0));
     // A command button shows its down face while the program presses it.
     for (BOOL pressed : {TRUE, FALSE}) {
-        SendMessageA(CommandButtonRows[1].window, BM_SETSTATE, static_cast<WPARAM>(pressed), 0);
+        SendMessageA(sets.commands.GetWindow(1), BM_SETSTATE, static_cast<WPARAM>(pressed), 0);
         Run();
         EXPECT_EQ(FaceOf(CommandButtonRows[1]), TileColour(101, pressed));
     }
@@ -192,12 +195,12 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesT
     CursorObject arrow{CursorImage{1, 1, POINT{0, 0}, {0xFF00FF00}}};
     ButtonSubclass::SetArrowCursor(&arrow);
     EXPECT_EQ(
-        SendMessageA(Sticker(0).window, WM_SETCURSOR, reinterpret_cast<WPARAM>(Sticker(0).window),
+        SendMessageA(StickerWindow(0), WM_SETCURSOR, reinterpret_cast<WPARAM>(StickerWindow(0)),
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
         0);
     ButtonSubclass::SetArrowCursor(nullptr);
     book.ButtonFamilies().stickers.UnsubclassAll();
-    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(0).window), nullptr);
+    EXPECT_EQ(StickerButtonSubclass::Find(StickerWindow(0)), nullptr);
     EXPECT_EQ(book.ButtonFamilies().stickers.GetSubclass(0).GetWindow(), nullptr);
     // The title's button lives from the title's start to its stop.
     WriteTiledPicture(TiledBitmapInfo{2, kStartButtonTiles.data(), kStartButtonFile}, 300);
@@ -205,11 +208,11 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesT
     book.Phase().MakeCurrent(&title);
     title.Start(main);
     Run();
-    const HWND start = StartButtonRows[0].window;
+    const HWND start = sets.start.GetWindow(0);
     EXPECT_EQ(FaceOf(StartButtonRows[0]), TileColour(300, 0));
     EXPECT_NE(StartButtonSubclass::Find(start), nullptr);
     title.Stop();
-    EXPECT_EQ(StartButtonRows[0].window, nullptr);
+    EXPECT_EQ(sets.start.GetWindow(0), nullptr);
     EXPECT_FALSE(IsWindow(start));
     EXPECT_EQ(StartButtonSubclass::Find(start), nullptr);
     EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
@@ -219,7 +222,7 @@ TEST_F(PlayingButtonsTest, StickerButtonsFollowThePointerKeepPickedAndUsedFacesD
     Move(Inside(Sticker(3)));
     EXPECT_EQ(FaceOf(3), TileColour(3, 1));
     // Moves within the button after the leave request change nothing.
-    EXPECT_NE(StickerButtonSubclass::Find(Sticker(3).window)->GetTracking(), 0);
+    EXPECT_NE(StickerButtonSubclass::Find(StickerWindow(3))->GetTracking(), 0);
     Move(Inside(Sticker(3), 20, 20));
     EXPECT_EQ(MouseState(3), ButtonSubclass::kMouseOver);
     Pick(3);
@@ -273,9 +276,9 @@ TEST_F(PlayingButtonsTest, SheetButtonsKnowThePressAndRedrawTheStickersAndOnlyRe
     const int32_t usedOnSheetTwo = kStickersPerSheet + 10;
     book.Stickers().SetStickerUsed(usedOnSheetTwo);
     selection.SetCurrentSheet(IDM_SHEET1 + 1);
-    for (const ButtonRow& row : StickerButtonRows)
+    for (int32_t slot = 0; slot < kStickersPerSheet; ++slot)
         for (BOOL state : {TRUE, FALSE, TRUE})
-            SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
+            SendMessageA(StickerWindow(slot), BM_SETSTATE, static_cast<WPARAM>(state), 0);
     Run();
     EXPECT_EQ(FaceOf(0), TileColour(kStickersPerSheet, 0));
     EXPECT_EQ(FaceOf(27), TileColour(kStickersPerSheet + 27, 0));
