@@ -37,7 +37,12 @@ protected:
 // Clear All, with the first page on show, empties the pages not on show too. The
 // positions in the page files show when they are read back after the restart.
 TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptiesTheBook) {
+    const ButtonRow& firstSlot = StickerButtonRows[0];
+    const RECT firstFace{firstSlot.x, firstSlot.y, firstSlot.x + firstSlot.width,
+                         firstSlot.y + firstSlot.height};
+    std::vector<uint32_t> unusedFace;
     StartBook();
+    Then([&] { unusedFace = ScreenBlock(firstFace); });
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
         Then([this, page] { ASSERT_EQ(album->Document().GetCurrentPage(), page); });
         for (int32_t sticker : StickersOf(page)) Stick(sticker, sticker == StickersOf(0)[0]);
@@ -59,13 +64,14 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
     }
     PressKey('C');
     PressKey(VK_RETURN);  // yes, clear everything
-    Then([this] {
+    Then([&] {
         EXPECT_EQ(SoundsPlayed().back(), "ClearWAVE");
         for (int32_t page = 0; page < kNumberOfPages; ++page)
             EXPECT_EQ(PageFileBytes(page).size(), 16u) << page;
         EXPECT_TRUE(StickersInRecord().empty());
         EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
         EXPECT_EQ(Counter(), CaptionTile(0));
+        EXPECT_EQ(ScreenBlock(firstFace), unusedFace) << "the sticker buttons show their stickers";
         ExpectShown({});
     });
     RunAndCloseAlbum();
