@@ -18,3 +18,14 @@ void Album::ConnectPage(HWND mainWindow) {
     m_document.SetMainWindow(mainWindow);
     m_playing.SetPageOnShow(&m_view);
 }
+
+void Album::OpenPageWindow(HINSTANCE instance, HWND parent) {
+    ClosePageWindow();
+    m_pageWindow = std::make_unique<ChildWindow>(instance, parent, &m_view);
+    m_view.SetPageWindow(m_pageWindow->GetHWnd());
+}
+
+void Album::ClosePageWindow() {
+    m_pageWindow.reset();
+    m_view.SetPageWindow(nullptr);
+}

@@ -4,6 +4,8 @@
 // and playing screens, and which of the two is on show. The program's start makes one
 // and hands it to the main window; each part is handed what it needs of the others.
 
+#include <memory>
+
 #include "album/AlbumView.h"
 #include "album/ButtonSets.h"
 #include "album/PhaseOnShow.h"
@@ -13,6 +15,7 @@
 #include "album/StickersUsed.h"
 #include "album/TitlePhase.h"
 #include "scene/AnimDoc.h"
+#include "scene/ChildWindow.h"
 
 class Album {
 public:
@@ -35,6 +38,13 @@ public:
     PlayingPhase& Playing() { return m_playing; }
     PhaseOnShow& Phase() { return m_phase; }
 
+    // The playing screen's page window; null until it opens and after it closes.
+    ChildWindow* PageWindow() const { return m_pageWindow.get(); }
+    // Opens the page window over `parent` for the view; one open before is closed first.
+    void OpenPageWindow(HINSTANCE instance, HWND parent);
+    // Destroys the page window and its window. While it goes, PageWindow() is already null.
+    void ClosePageWindow();
+
 private:
     StickersUsed m_stickersUsed;
     ButtonSets m_buttons;
@@ -47,4 +57,6 @@ private:
     TitlePhase m_title;
     PlayingPhase m_playing;
     PhaseOnShow m_phase;
+    // Goes first: its window hands its messages to the view.
+    std::unique_ptr<ChildWindow> m_pageWindow;
 };

@@ -7,7 +7,6 @@
 #include "diag/Log.h"
 #include "gfx/Printer.h"
 #include "platform/User.h"
-#include "scene/ChildWindow.h"
 #include "sound/SoundEffect.h"
 
 namespace {
@@ -22,8 +21,8 @@ bool AskToClearAll(HWND window) {
 
 }  // namespace
 
-HWND AlbumCommands::PageWindowHandle() {
-    const ChildWindow* page = PageWindow();
+HWND AlbumCommands::PageWindowHandle() const {
+    const ChildWindow* page = m_album.PageWindow();
     return page != nullptr ? page->GetHWnd() : nullptr;
 }
 

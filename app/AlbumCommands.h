@@ -20,7 +20,7 @@ public:
     void EndAnyCarry();
 
     // The page window's handle, or null before the playing screen.
-    static HWND PageWindowHandle();
+    HWND PageWindowHandle() const;
 
 private:
     void Print(HWND window);

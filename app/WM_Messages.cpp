@@ -10,7 +10,6 @@
 #include "diag/Log.h"
 #include "platform/Kernel.h"
 #include "platform/User.h"
-#include "scene/ChildWindow.h"
 #include "sound/MidiManager.h"
 
 namespace {
@@ -123,13 +122,8 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 // However the main window ends, its page window goes first, so that the page window's
 // object never outlives its window.
 void WM_Messages::OnDestroy() {
-    EndPageWindow();
+    m_album.ClosePageWindow();
     PostQuitMessage(0);
-}
-
-void WM_Messages::EndPageWindow() {
-    ClosePageWindow();
-    m_album.View().SetPageWindow(nullptr);
 }
 
 void WM_Messages::OnPaint(HWND window) {
@@ -206,10 +200,7 @@ void WM_Messages::OnEndSession() {
 
 void WM_Messages::OnStartPlaying(HWND window) {
     // A second start message finds the page window there already.
-    if (PageWindow() == nullptr) {
-        const ChildWindow& page = OpenPageWindow(ProgramInstance(), window, &m_album.View());
-        m_album.View().SetPageWindow(page.GetHWnd());
-    }
+    if (m_album.PageWindow() == nullptr) m_album.OpenPageWindow(ProgramInstance(), window);
     OnStartPhase(window);
 }
 
@@ -221,7 +212,7 @@ void WM_Messages::OnStartPhase(HWND window) {
 // page's picture, its label and the counter agree while it is up.
 void WM_Messages::OnTellSaveProblems(HWND window) {
     UpdateWindow(window);
-    if (const HWND page = AlbumCommands::PageWindowHandle()) {
+    if (const HWND page = m_commands.PageWindowHandle()) {
         UpdateWindow(page);
         m_album.View().Update(page);
     }
@@ -238,6 +229,6 @@ void WM_Messages::OnClose(HWND window) {
     m_album.View().SaveAlbum();
     TellOfFailedSaves(window);
     MIDI_MANAGER.StopMIDI();
-    EndPageWindow();
+    m_album.ClosePageWindow();
     DestroyWindow(window);
 }

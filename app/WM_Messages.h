@@ -55,7 +55,6 @@ private:
     void OnTellSaveProblems(HWND window);
 
     void StartBook(HWND window);
-    void EndPageWindow();
 
     Album& m_album;
     AlbumCommands m_commands;

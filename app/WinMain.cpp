@@ -42,7 +42,7 @@ void LoadFirstPage(CAnimDoc& document, HWND mainWindow) {
     document.LoadPageSprites();
 }
 
-void RunMessageLoop(HWND mainWindow, WM_Messages& messages, CAlbumView& view) {
+void RunMessageLoop(HWND mainWindow, WM_Messages& messages, Album& album) {
     WriteLog("%s", "");
     WriteLog("------------------Beginning of Message Loop------------------");
     WriteLog("%s", "");
@@ -55,9 +55,9 @@ void RunMessageLoop(HWND mainWindow, WM_Messages& messages, CAlbumView& view) {
         } else if (messages.IsActive() != 0) {
             // Nothing waits, so the title is on screen: time for what only the book needs.
             messages.PrepareButtonsOnce(mainWindow);
-            const ChildWindow* page = PageWindow();
+            const ChildWindow* page = album.PageWindow();
             if (messages.GetPlayState() == kPlayStatePlaying && page != nullptr) {
-                view.Update(page->GetHWnd());
+                album.View().Update(page->GetHWnd());
             }
             // Every change of the page comes with a message, so once it is drawn the loop
             // can wait for the next one instead of looking again every few milliseconds.
@@ -104,7 +104,7 @@ int RunAlbum(Album& album, HINSTANCE instance, int showCommand) {
     WireThePage(album, mainWindow);
     LoadFirstPage(album.Document(), mainWindow);
     MIDI_MANAGER.StartAtStartUp(mainWindow);
-    RunMessageLoop(mainWindow, messages, album.View());
+    RunMessageLoop(mainWindow, messages, album);
     return 0;
 }
 

@@ -1,7 +1,5 @@
 #include "scene/ChildWindow.h"
 
-#include <memory>
-
 #include "catalogue/PageGeometry.h"
 #include "platform/User.h"
 #include "scene/AnimView.h"
@@ -82,27 +80,4 @@ LRESULT ChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
-}
-
-namespace {
-
-std::unique_ptr<ChildWindow>& PageWindowSlot() {
-    static std::unique_ptr<ChildWindow> pageWindow;
-    return pageWindow;
-}
-
-}  // namespace
-
-ChildWindow* PageWindow() {
-    return PageWindowSlot().get();
-}
-
-ChildWindow& OpenPageWindow(HINSTANCE instance, HWND parent, CAnimView* view) {
-    ClosePageWindow();
-    PageWindowSlot() = std::make_unique<ChildWindow>(instance, parent, view);
-    return *PageWindowSlot();
-}
-
-void ClosePageWindow() {
-    PageWindowSlot().reset();
 }

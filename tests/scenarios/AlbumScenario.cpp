@@ -42,10 +42,10 @@ void DrawWhatIsDue() {
         UpdateWindow(top);
         for (const HWND child : WindowManager::Instance().Children(top)) UpdateWindow(child);
     }
-    const ChildWindow* page = PageWindow();
+    const WM_Messages* messages = WM_Messages::OfMainWindow(main);
+    const ChildWindow* page = messages->GetAlbum().PageWindow();
     if (page == nullptr) return;
     UpdateWindow(page->GetHWnd());
-    const WM_Messages* messages = WM_Messages::OfMainWindow(main);
     if (messages->GetPlayState() == kPlayStatePlaying)
         messages->GetAlbum().View().Update(page->GetHWnd());
 }
