@@ -1,13 +1,12 @@
 #include "album/AlbumView.h"
 
-#include <memory>
 #include <string>
 
-#include "album/PlayingPhase.h"
+#include "album/StickerCounter.h"
 #include "album/StickerOverPosition.h"
+#include "album/StickerSelection.h"
 #include "album/StickersUsed.h"
 #include "album/Validatable.h"
-#include "catalogue/ButtonLayout.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/StickerNumbering.h"
 #include "diag/Log.h"
@@ -16,7 +15,6 @@
 #include "platform/user/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/ChildWindow.h"
-#include "scene/CursorSet.h"
 #include "scene/Sprite.h"
 #include "sound/SoundEffect.h"
 
@@ -24,35 +22,27 @@ namespace {
 
 constexpr const char* kAssertModule = "AnimView";
 
-// The sticker of `stickerCommand` on the current sheet.
-int32_t StickerOfButton(int32_t stickerCommand) {
-    return StickerIndexFromCommands(GetPlayingPhase().GetCurrentSheet(), stickerCommand);
-}
-
-StickersUsed* CheckedStickersUsed() {
-    StickersUsed* stickersUsed = GetStickersUsed();
-    QASSERT_VALID(stickersUsed);
-    return stickersUsed;
-}
-
 }  // namespace
 
-void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCommand) {
-    StickersUsed* stickersUsed = CheckedStickersUsed();
-    const int32_t stickerIndex = StickerOfButton(stickerCommand);
-    if (stickersUsed == nullptr || stickersUsed->GetStickerUsed(stickerIndex) != SU_NOT_USED)
-        return;
+CAlbumView::CAlbumView(StickersUsed& stickersUsed, StickerSelection& selection,
+                       StickerCounter& counter)
+    : m_stickersUsed(stickersUsed), m_selection(selection), m_counter(counter) {}
 
-    PlayingPhase& playing = GetPlayingPhase();
-    const int32_t previous = playing.GetStkrBtnPressed();
+int32_t CAlbumView::StickerOfButton(int32_t stickerCommand) const {
+    return StickerIndexFromCommands(m_selection.GetCurrentSheet(), stickerCommand);
+}
+
+void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCommand) {
+    const int32_t stickerIndex = StickerOfButton(stickerCommand);
+    if (m_stickersUsed.GetStickerUsed(stickerIndex) != SU_NOT_USED) return;
+
+    const int32_t previous = m_selection.GetStkrBtnPressed();
     if (previous != kNoButton && previous != stickerCommand) {
-        const HWND previousButton =
-            StickerButtonRows[static_cast<size_t>(previous - IDM_STICKER1)].window;
-        SendMessageA(previousButton, BM_SETSTATE, TRUE, 0);
+        SendMessageA(m_selection.StickerButtonWindow(previous), BM_SETSTATE, TRUE, 0);
         WriteLog("Sticker2: Button pressed %i PlayingPhase.GetStkrBtnPressed() %i", stickerCommand,
                  previous);
     }
-    playing.SetStkrBtnPressed(stickerCommand);
+    m_selection.SetStkrBtnPressed(stickerCommand);
     SoundEffect peel(mainWindow, SoundEffect::kPeel);
     ShowHintOnce(mainWindow);
 
@@ -64,7 +54,7 @@ void CAlbumView::PickSticker(HWND mainWindow, HWND pageWindow, int32_t stickerCo
     if (sprite == nullptr) {
         // Without its picture the sticker cannot be carried: its button is let go at
         // once rather than staying picked with nothing under the pointer.
-        playing.ReleaseStickerButton();
+        m_selection.ReleaseStickerButton();
         return;
     }
     BeginDrag(pageWindow, pointer.x, pointer.y, sprite);
@@ -79,16 +69,16 @@ void CAlbumView::ShowHintOnce(HWND mainWindow) const {
 }
 
 void CAlbumView::OnLButtonDown(HWND window, WPARAM, LONG, LONG) {
-    auto stickerPosition = std::make_unique<StickerOverPosition>();
-    QASSERT_VALID(stickerPosition.get());
-    if (IsDragging() && stickerPosition->IsOverPosition()) {
+    StickerOverPosition stickerPosition(this, GetDocument());
+    QASSERT_VALID(&stickerPosition);
+    if (IsDragging() && stickerPosition.IsOverPosition()) {
         StickCarriedSticker(window);
         return;
     }
     if (AbandonCarry(window)) return;
     // A click with nothing carried still brings the arrow and lets the button go.
-    GetCursorSet().SetKind(CCursorSet::kArrow);
-    GetPlayingPhase().ReleaseStickerButton();
+    Cursors().SetKind(CCursorSet::kArrow);
+    m_selection.ReleaseStickerButton();
 }
 
 // A stick is on disk before the next input is handled: first the page with the sticker
@@ -99,11 +89,9 @@ void CAlbumView::StickCarriedSticker(HWND pageWindow) {
     const HWND mainWindow = GetParent(pageWindow);
     SoundEffect stick(mainWindow, SoundEffect::kStick);
     GetDocument()->SavePage();
-    if (StickersUsed* stickersUsed = CheckedStickersUsed()) {
-        stickersUsed->SetStickerUsed(StickerOfButton(GetPlayingPhase().GetStkrBtnPressed()));
-    }
+    m_stickersUsed.SetStickerUsed(StickerOfButton(m_selection.GetStkrBtnPressed()));
     HDC dc = GetDC(mainWindow);
-    GetPlayingPhase().DrawStickerCounter(dc);
+    m_counter.Draw(dc);
     ReleaseDC(mainWindow, dc);
     Update(pageWindow);
     PostMessageA(pageWindow, UM_STICKER_STUCK, 0, 0);
@@ -115,7 +103,7 @@ void CAlbumView::SaveAlbum() {
     // put empty ones over the child's.
     if (GetDocument() == nullptr) return;
     GetDocument()->SavePage();
-    if (StickersUsed* stickersUsed = CheckedStickersUsed()) stickersUsed->WriteStickersUsed();
+    m_stickersUsed.WriteStickersUsed();
 }
 
 void TellOfFailedSaves(HWND mainWindow) {
@@ -124,12 +112,11 @@ void TellOfFailedSaves(HWND mainWindow) {
 }
 
 void CAlbumView::OnStickerStuck() {
-    GetPlayingPhase().ReleaseStickerButton();
-    CheckedStickersUsed();
+    m_selection.ReleaseStickerButton();
 }
 
 void CAlbumView::OnCarryAbandoned() {
-    GetPlayingPhase().ReleaseStickerButton();
+    m_selection.ReleaseStickerButton();
 }
 
 int32_t CAlbumView::GetCurrentPage() const {
@@ -139,28 +126,4 @@ int32_t CAlbumView::GetCurrentPage() const {
 
 void CAlbumView::PaintPage() {
     if (m_pageWindow != nullptr) Paint(m_pageWindow);
-}
-
-namespace {
-
-// The document goes before the view at exit: its sprites may still tell the view of
-// their going.
-struct AlbumPageObjects {
-    CAlbumView view;
-    CAnimDoc document;
-};
-
-AlbumPageObjects& PageObjects() {
-    static AlbumPageObjects objects;
-    return objects;
-}
-
-}  // namespace
-
-CAlbumView& GetAlbumView() {
-    return PageObjects().view;
-}
-
-CAnimDoc& GetAlbumDocument() {
-    return PageObjects().document;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// The one view of the album: the page view with the album's rules for picking a
-// sticker from its button, judging the drop, sticking it (record, counter, sound) and
-// letting the button go. It also tells the playing screen which page is on show and
-// gives the printer the page. The shell gives it the one dialog it needs, the hint
-// shown at the first pick.
+// The album's page view: the page view with the album's rules for picking a sticker
+// from its button, judging the drop, sticking it (record, counter, sound) and letting
+// the button go. It also tells the playing screen which page is on show and gives the
+// printer the page. The shell gives it the one dialog it needs, the hint shown at the
+// first pick.
 
 #include <cstdint>
 #include <functional>
@@ -13,12 +13,18 @@
 #include "gfx/PrintablePage.h"
 #include "scene/AnimView.h"
 
+class StickerCounter;
+class StickerSelection;
+class StickersUsed;
+
 class CAlbumView : public CAnimView, public PageOnShow, public PrintablePage {
 public:
     // Shows the hint for the first sticker picked over the main window `mainWindow`.
     using Hint = std::function<void(HWND mainWindow)>;
 
-    CAlbumView() = default;
+    // The pick is read from and ended in `selection`; a stick marks `stickersUsed` and
+    // redraws `counter`.
+    CAlbumView(StickersUsed& stickersUsed, StickerSelection& selection, StickerCounter& counter);
     ~CAlbumView() override = default;
 
     // The hint of the first pick; without one no hint is shown and none is used up.
@@ -51,15 +57,15 @@ protected:
 private:
     void StickCarriedSticker(HWND pageWindow);
     void ShowHintOnce(HWND mainWindow) const;
+    // The sticker of `stickerCommand` on the current sheet.
+    int32_t StickerOfButton(int32_t stickerCommand) const;
 
+    StickersUsed& m_stickersUsed;
+    StickerSelection& m_selection;
+    StickerCounter& m_counter;
     HWND m_pageWindow = nullptr;
     Hint m_showHint;
 };
 
 // Tells the parent of each kind of failed save not told yet (SaveProblems).
 void TellOfFailedSaves(HWND mainWindow);
-
-// The album's one view and one document.
-CAlbumView& GetAlbumView();
-class CAnimDoc;
-CAnimDoc& GetAlbumDocument();

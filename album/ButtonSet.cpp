@@ -14,7 +14,8 @@ static_assert(kButtonStyle == 0x5000000B);
 ButtonSet::ButtonSet(int32_t windowCount, int32_t pictureCount)
     : m_pictures(std::make_unique<ButtonBitmap[]>(static_cast<size_t>(std::max(pictureCount, 0)))),
       m_pictureCount(std::max(pictureCount, 0)),
-      m_windowCount(std::max(windowCount, 0)) {}
+      m_windowCount(std::max(windowCount, 0)),
+      m_windows(static_cast<size_t>(m_windowCount), nullptr) {}
 
 ButtonSet::~ButtonSet() {
     m_pictures.reset();
@@ -29,17 +30,23 @@ void ButtonSet::LoadImages(const TiledBitmapInfo* descriptors, HWND window) {
     }
 }
 
-void ButtonSet::CreateWindows(HWND parent, ButtonRow* rows) {
+void ButtonSet::CreateWindows(HWND parent, const ButtonRow* rows) {
     if (rows == nullptr) return;
     const auto instance =
         reinterpret_cast<HINSTANCE>(static_cast<intptr_t>(GetWindowLongA(parent, GWL_HINSTANCE)));
     for (int32_t w = 0; w < m_windowCount; ++w) {
-        ButtonRow& row = rows[w];
-        row.window = CreateWindowExA(
+        const ButtonRow& row = rows[w];
+        m_windows[static_cast<size_t>(w)] = CreateWindowExA(
             0, "button", "", kButtonStyle, row.x, row.y, row.width, row.height, parent,
             reinterpret_cast<HMENU>(static_cast<intptr_t>(row.id)), instance, nullptr);
     }
-    m_rows = rows;
+}
+
+void ButtonSet::DestroyWindows() {
+    for (HWND& window : m_windows) {
+        if (window != nullptr) DestroyWindow(window);
+        window = nullptr;
+    }
 }
 
 void ButtonSet::DrawButton(HDC dc, int32_t requested, int32_t picture, const POINT* offset) {
@@ -53,6 +60,6 @@ ButtonBitmap* ButtonSet::GetPicture(int32_t picture) const {
 }
 
 HWND ButtonSet::GetWindow(int32_t w) const {
-    if (m_rows == nullptr || w < 0 || w >= m_windowCount) return nullptr;
-    return m_rows[w].window;
+    if (w < 0 || w >= m_windowCount) return nullptr;
+    return m_windows[static_cast<size_t>(w)];
 }

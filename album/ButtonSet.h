@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "album/ButtonBitmap.h"
 #include "catalogue/ButtonLayout.h"
@@ -24,8 +25,10 @@ public:
     // loads it. A picture whose file cannot be read stays empty.
     void LoadImages(const TiledBitmapInfo* descriptors, HWND window);
     // Creates one owner-drawn "button" child of `parent` per row (rows holds at least the
-    // window count) and stores each handle in its row; a failed creation stores null.
-    void CreateWindows(HWND parent, ButtonRow* rows);
+    // window count) and keeps each handle; a failed creation keeps null.
+    void CreateWindows(HWND parent, const ButtonRow* rows);
+    // Destroys the windows the set made and forgets them.
+    void DestroyWindows();
     // Sets the state of picture `picture` and draws it; nothing for a picture the set
     // does not have.
     void DrawButton(HDC dc, int32_t requested, int32_t picture, const POINT* offset);
@@ -34,12 +37,12 @@ public:
     int32_t GetWindowCount() const { return m_windowCount; }
     // Null before CreateWindows, or for a picture the set does not have.
     ButtonBitmap* GetPicture(int32_t picture) const;
-    // The window of row w of the layout table, or null.
+    // The window made for row w of the layout table, or null.
     HWND GetWindow(int32_t w) const;
 
 private:
     std::unique_ptr<ButtonBitmap[]> m_pictures;
     int32_t m_pictureCount;
     int32_t m_windowCount;
-    ButtonRow* m_rows = nullptr;
+    std::vector<HWND> m_windows;
 };

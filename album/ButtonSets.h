@@ -1,5 +1,5 @@
 #pragma once
-// The four button families of the two screens, each one object for the whole program.
+// The four button families of the two screens, one object of each for the album.
 
 #include "album/ButtonSetOf.h"
 #include "album/CommandButtonSubclass.h"
@@ -14,7 +14,9 @@ using SheetButtonSet = ButtonSetOf<SheetButtonSubclass, kNumberOfSheets>;
 // 28 windows; its 224 pictures are numbered by sticker index.
 using StickerButtonSet = ButtonSetOf<StickerButtonSubclass, kStickersPerSheet>;
 
-StartButtonSet& StartButtons();
-CommandButtonSet& CommandButtons();
-SheetButtonSet& SheetButtons();
-StickerButtonSet& StickerButtons();
+struct ButtonSets {
+    StartButtonSet start;
+    CommandButtonSet commands;
+    SheetButtonSet sheets;
+    StickerButtonSet stickers{NUMBEROFSTICKERGRAPHICS};
+};

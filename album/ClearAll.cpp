@@ -2,15 +2,11 @@
 
 #include <utility>
 
+#include "album/Album.h"
 #include "album/DeleteAll.h"
-#include "album/PlayingPhase.h"
-#include "album/StickersUsed.h"
 #include "album/Validatable.h"
-#include "catalogue/ButtonLayout.h"
 #include "diag/Assert.h"
 #include "platform/user/User.h"
-#include "scene/AnimDoc.h"
-#include "scene/AnimView.h"
 #include "sound/SoundEffect.h"
 
 namespace {
@@ -19,18 +15,12 @@ constexpr const char* kAssertModule = "WM_Messages";
 
 }  // namespace
 
-ClearAll::ClearAll(CAnimView& view, CAnimDoc& document, Question askUser)
-    : m_view(view), m_document(document), m_askUser(std::move(askUser)) {}
+ClearAll::ClearAll(Album& album, Question askUser)
+    : m_album(album), m_askUser(std::move(askUser)) {}
 
 bool ClearAll::Run(HWND window) {
-    StickersUsed* stickersUsed = GetStickersUsed();
-    QASSERT_VALID(stickersUsed);
-    const int32_t left = StickersUsed::ms_StickersLeft;
-    if (left < 0 || left > NUMBEROFSTICKERGRAPHICS) {
-        DoAssert("ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS",
-                 "StickersUsed", __LINE__);
-    }
-    if (stickersUsed == nullptr || StickersUsed::ms_StickersLeft >= NUMBEROFSTICKERGRAPHICS) {
+    // The record checks that its count lies inside the book.
+    if (m_album.Stickers().GetStickersLeft() >= NUMBEROFSTICKERGRAPHICS) {
         SetFocus(window);
         return false;
     }
@@ -43,26 +33,27 @@ bool ClearAll::Run(HWND window) {
 
 void ClearAll::ClearEverything(HWND window) {
     SoundEffect clear(window, SoundEffect::kClear);
-    m_view.RemoveAllSprites();
-    m_document.EmptyUnsavedPages();
-    m_document.ChangePage(kPageSame);
-    if (StickersUsed* stickersUsed = GetStickersUsed()) stickersUsed->ResetStickersUsed();
-    RedrawStickerButtons();
+    m_album.View().RemoveAllSprites();
+    m_album.Document().EmptyUnsavedPages();
+    m_album.Document().ChangePage(kPageSame);
+    m_album.Stickers().ResetStickersUsed();
+    RedrawStickerButtons(m_album.ButtonFamilies().stickers);
 
     DeleteAll deleteAll;
     QASSERT_VALID(&deleteAll);
     deleteAll.ClearPageFiles();
 
     HDC dc = GetDC(window);
-    GetPlayingPhase().DrawStickerCounter(dc);
+    m_album.Counter().Draw(dc);
     ReleaseDC(window, dc);
     SetFocus(window);
 }
 
-void ClearAll::RedrawStickerButtons() {
-    for (const ButtonRow& row : StickerButtonRows) {
-        SendMessageA(row.window, BM_SETSTATE, TRUE, 0);
-        SendMessageA(row.window, BM_SETSTATE, FALSE, 0);
-        SendMessageA(row.window, BM_SETSTATE, TRUE, 0);
+void ClearAll::RedrawStickerButtons(const ButtonSet& stickerButtons) {
+    for (int32_t w = 0; w < stickerButtons.GetWindowCount(); ++w) {
+        const HWND button = stickerButtons.GetWindow(w);
+        SendMessageA(button, BM_SETSTATE, TRUE, 0);
+        SendMessageA(button, BM_SETSTATE, FALSE, 0);
+        SendMessageA(button, BM_SETSTATE, TRUE, 0);
     }
 }

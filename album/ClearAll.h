@@ -7,27 +7,27 @@
 
 #include "platform/user/UserTypes.h"
 
-class CAnimView;
-class CAnimDoc;
+class Album;
+class ButtonSet;
 
 class ClearAll {
 public:
     // Asks the user whether to clear everything; true only for an explicit yes.
     using Question = std::function<bool(HWND window)>;
 
-    ClearAll(CAnimView& view, CAnimDoc& document, Question askUser);
+    ClearAll(Album& album, Question askUser);
     virtual ~ClearAll() = default;
 
     // The whole command for the main window `window`; true when the album was cleared.
     bool Run(HWND window);
 
-    // Each of the 28 sticker buttons redraws itself with the faces of the current sheet.
-    static void RedrawStickerButtons();
+    // Each of the 28 sticker buttons of `stickerButtons` redraws itself with the faces of
+    // the current sheet.
+    static void RedrawStickerButtons(const ButtonSet& stickerButtons);
 
 private:
     void ClearEverything(HWND window);
 
-    CAnimView& m_view;
-    CAnimDoc& m_document;
+    Album& m_album;
     Question m_askUser;
 };

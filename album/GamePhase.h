@@ -7,9 +7,6 @@
 
 #include "platform/user/UserTypes.h"
 
-// "No button" for the current sticker button and the focused sheet button.
-constexpr int32_t kNoButton = 65535;
-
 class GamePhase {
 public:
     GamePhase() = default;
@@ -32,7 +29,3 @@ protected:
     // Repaints the whole client area of `window` without erasing it first.
     static void InvalidateClientArea(HWND window);
 };
-
-// The screen on show; null until the main window is created.
-GamePhase* GetCurrentPhase();
-void SetCurrentPhase(GamePhase* phase);

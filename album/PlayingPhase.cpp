@@ -1,48 +1,38 @@
 #include "album/PlayingPhase.h"
 
-#include "album/ButtonSets.h"
 #include "album/ScreenDrawings.h"
+#include "album/StickerCounter.h"
 #include "album/StickersUsed.h"
 #include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/TileTables.h"
-#include "diag/Assert.h"
 #include "platform/user/User.h"
 
 namespace {
 
-constexpr const char* kAssertModule = "GamePhase";
 constexpr int32_t kNothingDrawn = -1;
-
-constexpr bool IsSheetCommand(int32_t id) {
-    return id >= IDM_SHEET1 && id <= IDM_SHEET8;
-}
-constexpr bool IsStickerCommand(int32_t id) {
-    return id >= IDM_STICKER1 && id <= IDM_STICKER28;
-}
 
 }  // namespace
 
-PlayingPhase::PlayingPhase() {
+PlayingPhase::PlayingPhase(ButtonSets& buttons, StickerSelection& selection,
+                           StickerCounter& counter, const StickersUsed& stickersUsed)
+    : m_buttons(buttons), m_selection(selection), m_counter(counter), m_stickersUsed(stickersUsed) {
     m_frameStrips.SetTiledInfo(&kTopBottomBarsInfo);
     m_sideStrips.SetTiledInfo(&kLeftRightBarsInfo);
     m_pageIndicator.SetTiledInfo(&kPageLabelsInfo);
-    m_counterDigits.SetTiledInfo(&kStickersLeftNumberInfo);
-    m_counterLabels.SetTiledInfo(&kStickersLeftCaptionInfo);
 }
 
 void PlayingPhase::PrepareButtons(HWND window) {
     FillPlayingButtonInfos();
-    CommandButtons().LoadImages(CommandButtonInfos.data(), window);
-    SheetButtons().LoadImages(SheetButtonInfos.data(), window);
-    StickerButtons().LoadImages(StickerButtonInfos.data(), window);
+    m_buttons.commands.LoadImages(CommandButtonInfos.data(), window);
+    m_buttons.sheets.LoadImages(SheetButtonInfos.data(), window);
+    m_buttons.stickers.LoadImages(StickerButtonInfos.data(), window);
 }
 
 void PlayingPhase::Load(HWND window) {
-    for (TiledBitmap* picture :
-         {&m_frameStrips, &m_sideStrips, &m_pageIndicator, &m_counterDigits, &m_counterLabels}) {
+    for (TiledBitmap* picture : {&m_frameStrips, &m_sideStrips, &m_pageIndicator})
         picture->Load(window);
-    }
+    m_counter.Load(window);
 }
 
 void PlayingPhase::Paint(HDC dc) {
@@ -51,12 +41,12 @@ void PlayingPhase::Paint(HDC dc) {
 }
 
 void PlayingPhase::Start(HWND window) {
-    CommandButtons().CreateWindows(window, CommandButtonRows.data());
-    CommandButtons().SubclassAll();
-    SheetButtons().CreateWindows(window, SheetButtonRows.data());
-    SheetButtons().SubclassAll();
-    StickerButtons().CreateWindows(window, StickerButtonRows.data());
-    StickerButtons().SubclassAll();
+    m_buttons.commands.CreateWindows(window, CommandButtonRows.data());
+    m_buttons.commands.SubclassAll();
+    m_buttons.sheets.CreateWindows(window, SheetButtonRows.data());
+    m_buttons.sheets.SubclassAll();
+    m_buttons.stickers.CreateWindows(window, StickerButtonRows.data());
+    m_buttons.stickers.SubclassAll();
     InvalidateClientArea(window);
 }
 
@@ -66,7 +56,7 @@ void PlayingPhase::DrawPlayingFrame(HDC dc) const {
     m_sideStrips.DrawTile(dc, 0, POINT{0, kPageTop});
     m_sideStrips.DrawTile(dc, 1, POINT{kPageRight, kPageTop});
     DrawPageIndicator(dc);
-    DrawStickerCounter(dc);
+    m_counter.Draw(dc);
 }
 
 void PlayingPhase::DrawPageIndicator(HDC dc) const {
@@ -78,32 +68,16 @@ void PlayingPhase::DrawPageIndicator(HDC dc) const {
     ::DrawPageIndicator(dc, m_pageIndicator, label);
 }
 
-void PlayingPhase::DrawStickerCounter(HDC dc) const {
-    ::DrawStickerCounter(dc, m_counterDigits, m_counterLabels);
-}
-
-bool PlayingPhase::SetCurrentSheet(int32_t sheetCommand) {
-    if (!IsSheetCommand(sheetCommand)) return false;
-    m_currentSheet = sheetCommand;
-    return true;
-}
-
-bool PlayingPhase::SetStkrBtnPressed(int32_t stickerCommand) {
-    if (stickerCommand != kNoButton && !IsStickerCommand(stickerCommand)) return false;
-    m_stickerButtonPressed = stickerCommand;
-    return true;
-}
-
 void PlayingPhase::DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) {
     if (drawItem == nullptr) return;
     if (id >= IDM_QUIT && id < IDM_SHEET1) DrawCommandButton(*drawItem, id);
-    if (IsSheetCommand(id)) DrawSheetButton(*drawItem, id);
+    if (StickerSelection::IsSheetCommand(id)) DrawSheetButton(*drawItem, id);
 }
 
 void PlayingPhase::DrawCommandButton(const DRAWITEMSTRUCT& drawItem, int32_t id) {
     const int32_t state =
         (drawItem.itemState & ODS_SELECTED) != 0 ? kButtonStatePressed : kButtonStateNormal;
-    CommandButtons().DrawButton(drawItem.hDC, state, id - IDM_QUIT, nullptr);
+    m_buttons.commands.DrawButton(drawItem.hDC, state, id - IDM_QUIT, nullptr);
 }
 
 // The current sheet's button keeps its down face and the others show their up face; a
@@ -111,6 +85,7 @@ void PlayingPhase::DrawCommandButton(const DRAWITEMSTRUCT& drawItem, int32_t id)
 int32_t PlayingPhase::SheetButtonState(const DRAWITEMSTRUCT& drawItem, int32_t id) {
     const UINT action = drawItem.itemAction;
     const UINT itemState = drawItem.itemState;
+    const int32_t currentSheet = m_selection.GetCurrentSheet();
     if (action == ODA_FOCUS && (itemState & ODS_FOCUS) != 0) {
         m_focusedSheet = id;
         return kButtonStatePressed;
@@ -119,47 +94,31 @@ int32_t PlayingPhase::SheetButtonState(const DRAWITEMSTRUCT& drawItem, int32_t i
         if ((action == ODA_SELECT || action == ODA_DRAWENTIRE) && itemState == ODS_SELECTED) {
             return kButtonStateReset;
         }
-        if (id != m_currentSheet && action == ODA_DRAWENTIRE && itemState == 0)
+        if (id != currentSheet && action == ODA_DRAWENTIRE && itemState == 0)
             return kButtonStateReset;
-        if (id == m_currentSheet) return kButtonStatePressed;
+        if (id == currentSheet) return kButtonStatePressed;
         return kNothingDrawn;
     }
-    if (m_sheetPressed == 1) return kButtonStatePressed;
-    if (id != m_currentSheet) return kButtonStateReset;
+    if (m_selection.GetSheetPressed() == 1) return kButtonStatePressed;
+    if (id != currentSheet) return kButtonStateReset;
     return kNothingDrawn;
 }
 
 void PlayingPhase::DrawSheetButton(const DRAWITEMSTRUCT& drawItem, int32_t id) {
     const int32_t state = SheetButtonState(drawItem, id);
     if (state != kNothingDrawn)
-        SheetButtons().DrawButton(drawItem.hDC, state, id - IDM_SHEET1, nullptr);
+        m_buttons.sheets.DrawButton(drawItem.hDC, state, id - IDM_SHEET1, nullptr);
 }
 
 int32_t PlayingPhase::DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, int32_t state) {
-    StickersUsed* stickersUsed = GetStickersUsed();
-    QASSERT_VALID(stickersUsed);
-    if (drawItem == nullptr || stickersUsed == nullptr || !IsStickerCommand(id)) return 1;
-    const int32_t stickerIndex = StickerIndexFromCommands(m_currentSheet, id);
+    if (drawItem == nullptr || !StickerSelection::IsStickerCommand(id)) return 1;
+    const int32_t stickerIndex = StickerIndexFromCommands(m_selection.GetCurrentSheet(), id);
     int32_t drawState = state;
-    if (stickersUsed->GetStickerUsed(stickerIndex) == SU_USED) {
+    if (m_stickersUsed.GetStickerUsed(stickerIndex) == SU_USED) {
         drawState = kButtonStateUsed;
     } else if (drawItem->itemAction == ODA_SELECT && drawItem->itemState == ODS_SELECTED) {
         drawState = kButtonStateReset;
     }
-    StickerButtons().DrawButton(drawItem->hDC, drawState, stickerIndex, nullptr);
+    m_buttons.stickers.DrawButton(drawItem->hDC, drawState, stickerIndex, nullptr);
     return 1;
-}
-
-void PlayingPhase::ReleaseStickerButton() {
-    if (m_stickerButtonPressed != kNoButton) {
-        const HWND button =
-            StickerButtonRows[static_cast<size_t>(m_stickerButtonPressed - IDM_STICKER1)].window;
-        if (button != nullptr) SendMessageA(button, BM_SETSTATE, TRUE, 0);
-    }
-    m_stickerButtonPressed = kNoButton;
-}
-
-PlayingPhase& GetPlayingPhase() {
-    static PlayingPhase phase;
-    return phase;
 }

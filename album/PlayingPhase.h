@@ -1,18 +1,23 @@
 #pragma once
 // The playing screen: the frame around the page with the page indicator and the
-// stickers-left counter, the command, sheet and sticker buttons, and the book's
-// selection (the current sheet and the sticker button that started the current pick).
+// stickers-left counter, and the command, sheet and sticker buttons drawn as the book's
+// selection and the used-sticker record say.
 
 #include <cstdint>
 
+#include "album/ButtonSets.h"
 #include "album/GamePhase.h"
 #include "album/PageOnShow.h"
-#include "catalogue/CommandIds.h"
+#include "album/StickerSelection.h"
 #include "gfx/TiledBitmap.h"
+
+class StickerCounter;
+class StickersUsed;
 
 class PlayingPhase : public GamePhase {
 public:
-    PlayingPhase();
+    PlayingPhase(ButtonSets& buttons, StickerSelection& selection, StickerCounter& counter,
+                 const StickersUsed& stickersUsed);
 
     // Fills the button descriptors and loads every button picture, once at start-up, so
     // that a change of sheet never reads a file.
@@ -26,26 +31,17 @@ public:
     void DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) override;
     int32_t DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, int32_t state) override;
     // Lets the current sticker button redraw itself and forgets it.
-    void ReleaseStickerButton() override;
+    void ReleaseStickerButton() override { m_selection.ReleaseStickerButton(); }
 
     // The bars around the page, the page indicator and the counter.
     void DrawPlayingFrame(HDC dc) const;
     void DrawPageIndicator(HDC dc) const;
-    void DrawStickerCounter(HDC dc) const;
 
     // The page on show; without one the indicator shows the first page and no page is
     // painted. Not owned.
     void SetPageOnShow(PageOnShow* page) { m_page = page; }
 
-    int32_t GetCurrentSheet() const { return m_currentSheet; }
-    // A sheet command, IDM_SHEET1 to IDM_SHEET8; anything else is refused.
-    bool SetCurrentSheet(int32_t sheetCommand);
     int32_t GetFocusedSheet() const { return m_focusedSheet; }
-    int32_t GetSheetPressed() const { return m_sheetPressed; }
-    void SetSheetPressed(int32_t pressed) { m_sheetPressed = pressed; }
-    int32_t GetStkrBtnPressed() const { return m_stickerButtonPressed; }
-    // A sticker command, IDM_STICKER1 to IDM_STICKER28, or kNoButton; anything else is refused.
-    bool SetStkrBtnPressed(int32_t stickerCommand);
 
 private:
     void DrawCommandButton(const DRAWITEMSTRUCT& drawItem, int32_t id);
@@ -53,16 +49,13 @@ private:
     // The state a sheet button is drawn in, or nothing drawn (-1).
     int32_t SheetButtonState(const DRAWITEMSTRUCT& drawItem, int32_t id);
 
+    ButtonSets& m_buttons;
+    StickerSelection& m_selection;
+    StickerCounter& m_counter;
+    const StickersUsed& m_stickersUsed;
     TiledBitmap m_frameStrips;
     TiledBitmap m_sideStrips;
     TiledBitmap m_pageIndicator;
-    TiledBitmap m_counterDigits;
-    TiledBitmap m_counterLabels;
-    int32_t m_currentSheet = IDM_SHEET1;
     int32_t m_focusedSheet = kNoButton;
-    int32_t m_sheetPressed = 0;
-    int32_t m_stickerButtonPressed = kNoButton;
     PageOnShow* m_page = nullptr;
 };
-
-PlayingPhase& GetPlayingPhase();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "album/StickersUsed.h"
+#include "catalogue/StickerNumbering.h"
 #include "diag/Assert.h"
 #include "platform/gdi/Gdi.h"
 
@@ -127,14 +127,11 @@ void DrawPageIndicator(HDC dc, const TiledBitmap& labels, int32_t labelTile) {
     labels.DrawTile(dc, labelTile, kPageIndicatorPoint);
 }
 
-void DrawStickerCounter(HDC dc, const TiledBitmap& numbers, const TiledBitmap& captions) {
-    StickersUsed* stickersUsed = GetStickersUsed();
-    QASSERT_VALID(stickersUsed);
-    if (stickersUsed == nullptr) return;
-    const int32_t stickersLeft = StickersUsed::ms_StickersLeft;
+void DrawStickerCounter(HDC dc, const TiledBitmap& numbers, const TiledBitmap& captions,
+                        int32_t stickersLeft) {
     if (stickersLeft < 0 || stickersLeft > NUMBEROFSTICKERGRAPHICS) {
-        DoAssert("ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS",
-                 kAssertModule, __LINE__);
+        DoAssert("stickersLeft >= 0 && stickersLeft <= NUMBEROFSTICKERGRAPHICS", kAssertModule,
+                 __LINE__);
         // A count outside the book is not drawn at all.
         return;
     }

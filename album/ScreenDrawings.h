@@ -20,5 +20,6 @@ void DrawTitleScreenTileByTile(HDC dc, const TiledBitmap& background, const Tile
 
 // The page-label tile of `labelTile` at (414, 705).
 void DrawPageIndicator(HDC dc, const TiledBitmap& labels, int32_t labelTile);
-// The caption and, where the caption does not carry it, the number of stickers left.
-void DrawStickerCounter(HDC dc, const TiledBitmap& numbers, const TiledBitmap& captions);
+// The caption and, where the caption does not carry it, the number `stickersLeft`.
+void DrawStickerCounter(HDC dc, const TiledBitmap& numbers, const TiledBitmap& captions,
+                        int32_t stickersLeft);

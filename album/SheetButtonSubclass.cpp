@@ -1,15 +1,17 @@
 #include "album/SheetButtonSubclass.h"
 
-#include "album/PlayingPhase.h"
+#include "album/StickerSelection.h"
+
+void SheetButtonSubclass::TellPressedIn(bool pressedIn) {
+    if (m_selection != nullptr) m_selection->SetSheetPressed(pressedIn ? 1 : 0);
+    Invalidate();
+}
 
 LRESULT SheetButtonSubclass::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONDOWN) {
-        GetPlayingPhase().SetSheetPressed(1);
-        Invalidate();
+        TellPressedIn(true);
     } else if (message == WM_MOUSEMOVE && (wParam & MK_LBUTTON) != 0) {
-        const bool outside = MouseX(lParam) > kPressedInWidth || MouseY(lParam) > kPressedInHeight;
-        GetPlayingPhase().SetSheetPressed(outside ? 0 : 1);
-        Invalidate();
+        TellPressedIn(MouseX(lParam) <= kPressedInWidth && MouseY(lParam) <= kPressedInHeight);
     }
     return CallPreviousProc(message, wParam, lParam);
 }

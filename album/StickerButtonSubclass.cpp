@@ -1,6 +1,7 @@
 #include "album/StickerButtonSubclass.h"
 
 #include "album/GamePhase.h"
+#include "album/PhaseOnShow.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void StickerButtonSubclass::OnMouseMove(WPARAM wParam, LPARAM lParam) {
 
 void StickerButtonSubclass::OnDrawItem(WPARAM wParam, LPARAM lParam) const {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    GamePhase* phase = GetCurrentPhase();
+    GamePhase* phase = m_phase != nullptr ? m_phase->Current() : nullptr;
     if (item == nullptr || phase == nullptr) return;
     phase->DrawSticker(item, static_cast<int32_t>(wParam), m_mouseState);
 }

@@ -5,10 +5,15 @@
 
 #include "album/ButtonSubclassOf.h"
 
+class PhaseOnShow;
+
 class StickerButtonSubclass : public ButtonSubclassOf<StickerButtonSubclass> {
 public:
     // Inside the button's face means x and y below this.
     static constexpr WORD kFaceSide = 61;
+
+    // The screens that draw the button; without them the button draws nothing.
+    void SetPhaseOnShow(const PhaseOnShow* phase) { m_phase = phase; }
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -16,4 +21,6 @@ private:
     static bool Inside(LPARAM lParam);
     void OnMouseMove(WPARAM wParam, LPARAM lParam);
     void OnDrawItem(WPARAM wParam, LPARAM lParam) const;
+
+    const PhaseOnShow* m_phase = nullptr;
 };

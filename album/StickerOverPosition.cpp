@@ -19,18 +19,14 @@ bool IsWithinCatch(LONG position, int32_t home) {
 
 }  // namespace
 
-CAnimView* StickerOverPosition::ms_View = nullptr;
-CAnimDoc* StickerOverPosition::ms_Document = nullptr;
-
-bool StickerOverPosition::IsValid() const {
-    return ms_View != nullptr && ms_Document != nullptr;
-}
-
-void StickerOverPosition::SetViewAndDocument(CAnimView* animView, CAnimDoc* animDoc) {
+StickerOverPosition::StickerOverPosition(CAnimView* animView, CAnimDoc* animDoc)
+    : m_view(animView), m_document(animDoc) {
     QASSERT(animView);
     QASSERT(animDoc);
-    ms_View = animView;
-    ms_Document = animDoc;
+}
+
+bool StickerOverPosition::IsValid() const {
+    return m_view != nullptr && m_document != nullptr;
 }
 
 int32_t StickerOverPosition::GetStickerPageIndex(int32_t stickerIndex) {
@@ -40,8 +36,8 @@ int32_t StickerOverPosition::GetStickerPageIndex(int32_t stickerIndex) {
 }
 
 bool StickerOverPosition::IsOverPosition() {
-    if (!IsValid() || !ms_View->IsDragging()) return false;
-    CSprite* pCapturedSprite = ms_View->GetCapturedSprite();
+    if (!IsValid() || !m_view->IsDragging()) return false;
+    CSprite* pCapturedSprite = m_view->GetCapturedSprite();
     QASSERT(pCapturedSprite);
     if (pCapturedSprite == nullptr) return false;
 
@@ -49,7 +45,7 @@ bool StickerOverPosition::IsOverPosition() {
     QASSERT(spriteIndex >= STICKER01_01 && spriteIndex < NUMBEROFSTICKERGRAPHICS);
     if (!IsStickerIndex(spriteIndex)) return false;
 
-    if (GetStickerPageIndex(spriteIndex) != ms_Document->GetCurrentPage()) return false;
+    if (GetStickerPageIndex(spriteIndex) != m_document->GetCurrentPage()) return false;
     const StickerHome& home = StickerHomePositions[static_cast<size_t>(spriteIndex)];
     if (!IsWithinCatch(pCapturedSprite->GetX(), home.x) ||
         !IsWithinCatch(pCapturedSprite->GetY(), home.y)) {

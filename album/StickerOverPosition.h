@@ -3,8 +3,7 @@
 // corner must lie less than 20 pixels from its home in x and in y. A sticker that
 // sticks is moved exactly onto its home.
 //
-// One object lives for one click; the view and the document it asks are linked once
-// at start-up and shared by every object.
+// One object lives for one click and asks the view and the document it is given.
 
 #include <cstdint>
 
@@ -18,13 +17,12 @@ public:
     // How far from its home, in x and in y, a sticker no longer sticks.
     static constexpr int32_t kCatchDistance = 20;
 
-    StickerOverPosition() = default;
+    // A missing view or document is reported; nothing then sticks.
+    StickerOverPosition(CAnimView* animView, CAnimDoc* animDoc);
     virtual ~StickerOverPosition() = default;
 
-    // True once the view and the document are linked.
+    // True when both the view and the document are there.
     bool IsValid() const override;
-
-    static void SetViewAndDocument(CAnimView* animView, CAnimDoc* animDoc);
 
     // Whether the sticker the view carries lies over its home on the page on screen;
     // when it does, it has been moved onto its home. False when nothing is carried.
@@ -35,6 +33,6 @@ public:
     static int32_t GetStickerPageIndex(int32_t stickerIndex);
 
 private:
-    static CAnimView* ms_View;
-    static CAnimDoc* ms_Document;
+    CAnimView* m_view;
+    CAnimDoc* m_document;
 };

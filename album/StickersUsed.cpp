@@ -44,52 +44,46 @@ std::vector<bool> StickersOnPages(bool& anyPageFile) {
 
 }  // namespace
 
-int32_t StickersUsed::ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
-std::vector<int32_t> StickersUsed::ms_Entries(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED);
-std::string StickersUsed::ms_FileName;
-
-StickersUsed* GetStickersUsed() {
-    static StickersUsed record;
-    return &record;
-}
-
 StickersUsed::StickersUsed() {
     WriteLog("StickersUsed::StickersUsed ctor");
-    std::string fileName;
-    CFileManager fileManager;
-    fileManager.MakeFullPath(fileName, kStickersUsedFile);
-    fileManager.Close();
-    ms_FileName = fileName;
+}
+
+const std::string& StickersUsed::FileName() {
+    if (m_fileName.empty()) {
+        CFileManager fileManager;
+        fileManager.MakeFullPath(m_fileName, kStickersUsedFile);
+        fileManager.Close();
+    }
+    return m_fileName;
 }
 
 bool StickersUsed::IsValid() const {
-    return ms_Entries.size() == static_cast<size_t>(NUMBEROFSTICKERGRAPHICS) &&
-           !ms_FileName.empty();
+    return m_entries.size() == static_cast<size_t>(NUMBEROFSTICKERGRAPHICS);
 }
 
 void StickersUsed::Serialize(Serializer& serializer) {
-    serializer.PutLongs(ms_Entries);
+    serializer.PutLongs(m_entries);
 }
 
 void StickersUsed::DeSerialize(DeSerializer& deserializer) {
-    ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
-    for (auto intIterator = ms_Entries.begin(); intIterator != ms_Entries.end(); ++intIterator) {
+    m_stickersLeft = NUMBEROFSTICKERGRAPHICS;
+    for (auto intIterator = m_entries.begin(); intIterator != m_entries.end(); ++intIterator) {
         *intIterator = deserializer.GetLong();
         QASSERT(*intIterator == SU_NOT_USED || *intIterator == SU_USED);
         // Anything but "not used" counts as used everywhere, so that the counter
         // agrees with the buttons, and the next save stores a proper entry.
         if (*intIterator != SU_NOT_USED) {
             *intIterator = SU_USED;
-            --ms_StickersLeft;
+            --m_stickersLeft;
         }
     }
-    QASSERT(ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS);
-    WriteLog("StickersUsed::DeSerialize: stickers left: %i", ms_StickersLeft);
+    QASSERT(m_stickersLeft >= 0 && m_stickersLeft <= NUMBEROFSTICKERGRAPHICS);
+    WriteLog("StickersUsed::DeSerialize: stickers left: %i", m_stickersLeft);
 }
 
 bool StickersUsed::WriteStickersUsed() {
     try {
-        Serializer serializer(ms_FileName);
+        Serializer serializer(FileName());
         serializer.PutString(SU_VER);
         serializer.PutString(VERSION_TEXT);
         serializer.PutLong(VER_NUMBER);
@@ -120,7 +114,7 @@ bool StickersUsed::ReadStickersUsed() {
 
 bool StickersUsed::ReadRecordFile() {
     try {
-        DeSerializer deserializer(ms_FileName);
+        DeSerializer deserializer(FileName());
         const std::string recordVersion = deserializer.GetString();
         if (recordVersion != SU_VER) ThrowWrongHead("SU_VER", recordVersion);
         const std::string versionText = deserializer.GetString();
@@ -139,11 +133,11 @@ bool StickersUsed::ReadRecordFile() {
 
 // A record that cannot be read says nothing; the pages say what the child stuck.
 void StickersUsed::RebuildFromPages(const std::vector<bool>& onPages) {
-    for (size_t index = 0; index < ms_Entries.size(); ++index)
-        ms_Entries[index] = onPages[index] ? SU_USED : SU_NOT_USED;
+    for (size_t index = 0; index < m_entries.size(); ++index)
+        m_entries[index] = onPages[index] ? SU_USED : SU_NOT_USED;
     CountStickersLeft();
     WriteLog("StickersUsed::ReadStickersUsed: record rebuilt from %i stickers on the pages",
-             NUMBEROFSTICKERGRAPHICS - ms_StickersLeft);
+             NUMBEROFSTICKERGRAPHICS - m_stickersLeft);
     WriteStickersUsed();
 }
 
@@ -152,7 +146,7 @@ void StickersUsed::RebuildFromPages(const std::vector<bool>& onPages) {
 void StickersUsed::AgreeWithPages(const std::vector<bool>& onPages) {
     bool repaired = false;
     for (int32_t index = 0; index < NUMBEROFSTICKERGRAPHICS; ++index) {
-        int32_t& entry = ms_Entries[static_cast<size_t>(index)];
+        int32_t& entry = m_entries[static_cast<size_t>(index)];
         const bool onPage = onPages[static_cast<size_t>(index)];
         if (onPage && entry == SU_NOT_USED) {
             WriteLog("StickersUsed::ReadStickersUsed: sticker %i is on a page: marked used", index);
@@ -172,9 +166,9 @@ void StickersUsed::AgreeWithPages(const std::vector<bool>& onPages) {
 }
 
 void StickersUsed::CountStickersLeft() {
-    ms_StickersLeft = 0;
-    for (const int32_t entry : ms_Entries) {
-        if (entry == SU_NOT_USED) ++ms_StickersLeft;
+    m_stickersLeft = 0;
+    for (const int32_t entry : m_entries) {
+        if (entry == SU_NOT_USED) ++m_stickersLeft;
     }
 }
 
@@ -184,9 +178,9 @@ void StickersUsed::SetStickerUsed(int32_t stickerIndex) {
         WriteLog("StickersUsed::SetStickerUsed: out of range: %i", stickerIndex);
         return;
     }
-    int32_t& entry = ms_Entries[static_cast<size_t>(stickerIndex)];
+    int32_t& entry = m_entries[static_cast<size_t>(stickerIndex)];
     // Only a change lowers the count, so a repeated call cannot push it below zero.
-    if (entry == SU_NOT_USED) --ms_StickersLeft;
+    if (entry == SU_NOT_USED) --m_stickersLeft;
     entry = SU_USED;
     WriteStickersUsed();
 }
@@ -197,12 +191,12 @@ int32_t StickersUsed::GetStickerUsed(int32_t stickerIndex) const {
         WriteLog("StickersUsed::GetStickerUsed: out of range: %i", stickerIndex);
         return -1;
     }
-    return ms_Entries[static_cast<size_t>(stickerIndex)];
+    return m_entries[static_cast<size_t>(stickerIndex)];
 }
 
 bool StickersUsed::ResetStickersUsed() {
-    ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
-    ms_Entries.assign(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED);
+    m_stickersLeft = NUMBEROFSTICKERGRAPHICS;
+    m_entries.assign(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED);
     return WriteStickersUsed();
 }
 
@@ -214,6 +208,6 @@ void StickersUsed::ResetAfterBadFile() {
 }
 
 int32_t StickersUsed::GetStickersLeft() const {
-    QASSERT(ms_StickersLeft >= 0 && ms_StickersLeft <= NUMBEROFSTICKERGRAPHICS);
-    return ms_StickersLeft;
+    QASSERT(m_stickersLeft >= 0 && m_stickersLeft <= NUMBEROFSTICKERGRAPHICS);
+    return m_stickersLeft;
 }

@@ -3,8 +3,6 @@
 // kept in "\save003\page00.sav" and rewritten whole at every change, so that a sticker
 // stays used across runs until the album is cleared. It also keeps the count of
 // stickers still unused for the buttons, the counter and Clear All.
-//
-// The record is one per process (GetStickersUsed); its data are class-wide.
 
 #include <cstdint>
 #include <string>
@@ -22,7 +20,9 @@ constexpr const char* SU_VER = "TV";
 
 class StickersUsed : public Serializable, public Validatable {
 public:
-    // Takes the record's full path from the base directory; reads nothing.
+    // Reads nothing; the record's full path is taken from the base directory at its
+    // first read or write, so that the album may make its record before the base
+    // directory is known.
     StickersUsed();
     virtual ~StickersUsed() = default;
 
@@ -33,7 +33,7 @@ public:
     void Serialize(Serializer& serializer) override;
     void DeSerialize(DeSerializer& deserializer) override;
 
-    // True once the record knows its file.
+    // True while the record holds one entry per sticker.
     bool IsValid() const override;
 
     // Saves the whole record; false (and a log line) when it cannot, in which case
@@ -57,18 +57,14 @@ public:
 
     int32_t GetStickersLeft() const;
 
-    static int32_t ms_StickersLeft;
-
 private:
+    const std::string& FileName();
     bool ReadRecordFile();
     void RebuildFromPages(const std::vector<bool>& onPages);
     void AgreeWithPages(const std::vector<bool>& onPages);
-    static void CountStickersLeft();
+    void CountStickersLeft();
 
-    static std::vector<int32_t> ms_Entries;
-    static std::string ms_FileName;
+    int32_t m_stickersLeft = NUMBEROFSTICKERGRAPHICS;
+    std::vector<int32_t> m_entries = std::vector<int32_t>(NUMBEROFSTICKERGRAPHICS, SU_NOT_USED);
+    std::string m_fileName;
 };
-
-// The one record of the process, created at the first call (after the base directory
-// has been set).
-StickersUsed* GetStickersUsed();

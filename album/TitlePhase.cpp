@@ -1,12 +1,11 @@
 #include "album/TitlePhase.h"
 
-#include "album/ButtonSets.h"
 #include "album/ScreenDrawings.h"
 #include "catalogue/CommandIds.h"
 #include "catalogue/TileTables.h"
 #include "platform/user/User.h"
 
-TitlePhase::TitlePhase() {
+TitlePhase::TitlePhase(StartButtonSet& startButtons) : m_startButtons(startButtons) {
     m_title.SetTiledInfo(&kTitlePictureInfo);
     m_background.SetTiledInfo(&kTitleBackgroundInfo);
 }
@@ -22,34 +21,26 @@ void TitlePhase::Paint(HDC dc) {
 
 void TitlePhase::Start(HWND window) {
     FillStartButtonInfo();
-    StartButtonSet& start = StartButtons();
-    start.LoadImages(&StartButtonInfo, window);
-    start.CreateWindows(window, StartButtonRows.data());
-    start.SubclassAll();
+    m_startButtons.LoadImages(&StartButtonInfo, window);
+    m_startButtons.CreateWindows(window, StartButtonRows.data());
+    m_startButtons.SubclassAll();
     InvalidateClientArea(window);
 }
 
 void TitlePhase::Stop() {
-    ButtonRow& row = StartButtonRows[0];
-    if (row.window == nullptr) return;
+    if (m_startButtons.GetWindow(0) == nullptr) return;
     // Unhooked first, so that no hook is left holding the handle of a dead window.
-    StartButtons().UnsubclassAll();
-    DestroyWindow(row.window);
-    row.window = nullptr;
+    m_startButtons.UnsubclassAll();
+    m_startButtons.DestroyWindows();
 }
 
 void TitlePhase::DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) {
     if (drawItem == nullptr) return;
     const int32_t state =
         (drawItem->itemState & ODS_SELECTED) != 0 ? kButtonStatePressed : kButtonStateNormal;
-    StartButtons().DrawButton(drawItem->hDC, state, id - IDM_START, nullptr);
+    m_startButtons.DrawButton(drawItem->hDC, state, id - IDM_START, nullptr);
 }
 
 int32_t TitlePhase::DrawSticker(const DRAWITEMSTRUCT*, int32_t, int32_t) {
     return 0;
-}
-
-TitlePhase& GetTitlePhase() {
-    static TitlePhase phase;
-    return phase;
 }

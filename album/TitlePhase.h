@@ -1,12 +1,14 @@
 #pragma once
 // The title screen: a tiled background with the title, and the start button.
 
+#include "album/ButtonSets.h"
 #include "album/GamePhase.h"
 #include "gfx/TiledBitmap.h"
 
 class TitlePhase : public GamePhase {
 public:
-    TitlePhase();
+    // The start button is one of `startButtons`.
+    explicit TitlePhase(StartButtonSet& startButtons);
 
     void Load(HWND window) override;
     void Paint(HDC dc) override;
@@ -18,8 +20,7 @@ public:
     void ReleaseStickerButton() override {}
 
 private:
+    StartButtonSet& m_startButtons;
     TiledBitmap m_title;
     TiledBitmap m_background;
 };
-
-TitlePhase& GetTitlePhase();

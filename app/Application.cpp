@@ -6,7 +6,7 @@ CApplication::CApplication(const ApplicationParameters& parameters) : m_paramete
     RegisterWindowClass();
     m_window = CreateWindowExA(0, parameters.className, parameters.title, parameters.style, 0, 0,
                                parameters.width, parameters.height, nullptr, nullptr,
-                               parameters.instance, nullptr);
+                               parameters.instance, parameters.creationData);
     if (m_window == nullptr) return;
     ShowWindow(m_window, parameters.showCommand);
     // A failed switch is logged by the display mode; the album then runs in its window.

@@ -17,6 +17,8 @@ struct ApplicationParameters {
     int32_t width;
     int32_t height;
     DWORD style;
+    // Handed to the window procedure with WM_CREATE (CREATESTRUCTA::lpCreateParams).
+    void* creationData;
 };
 
 class CApplication {

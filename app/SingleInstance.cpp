@@ -56,8 +56,3 @@ void SingleInstance::BringOtherCopyForward() {
     SetForegroundWindow(other);
     EnableWindow(other, TRUE);
 }
-
-SingleInstance& GetSingleInstance() {
-    static SingleInstance guard;
-    return guard;
-}

@@ -30,6 +30,3 @@ private:
     HANDLE m_mutex = nullptr;
     HANDLE m_folderLock = INVALID_HANDLE_VALUE;
 };
-
-// The guard of the program.
-SingleInstance& GetSingleInstance();

@@ -1,44 +1,21 @@
 #include "app/WM_Messages.h"
 
 #include <array>
-#include <string>
 #include <utility>
 
-#include "album/AlbumView.h"
-#include "album/ClearAll.h"
-#include "album/PlayingPhase.h"
-#include "album/StickersUsed.h"
-#include "album/TitlePhase.h"
-#include "album/Validatable.h"
+#include "album/Album.h"
+#include "app/AlbumStartUp.h"
 #include "app/BitmapDialogs.h"
-#include "app/CheckFile.h"
-#include "catalogue/ButtonLayout.h"
 #include "catalogue/CommandIds.h"
 #include "diag/Log.h"
-#include "diag/TextFormat.h"
-#include "gfx/Printer.h"
-#include "io/FileManager.h"
-#include "io/Initialization.h"
-#include "io/SaveProblems.h"
 #include "platform/kernel/Kernel.h"
 #include "platform/user/User.h"
-#include "scene/AnimDoc.h"
-#include "scene/ChildWindow.h"
-#include "scene/CursorSet.h"
 #include "sound/MidiManager.h"
-#include "sound/SoundEffect.h"
-
-WM_Messages MESSAGES;
 
 namespace {
 
-constexpr const char* kAssertModule = "WM_Messages";
-constexpr const char* kSaveDirectory = "save003";
-constexpr const char* kPrintDocumentName = "Quillory: Printing";
 // How long a key shows its button pressed before the command runs.
 constexpr DWORD kKeyPressMilliseconds = 125;
-// The last id the sticker commands answer to; only IDM_STICKER1 to IDM_STICKER28 have buttons.
-constexpr int32_t kLastStickerCommand = 1043;
 
 int HandleNumber(HWND window) {
     return static_cast<int>(reinterpret_cast<intptr_t>(window));
@@ -60,53 +37,36 @@ int32_t CommandOfKey(WPARAM key) {
     return 0;
 }
 
-HWND PageWindowHandle() {
-    const ChildWindow* page = PageWindow();
-    return page != nullptr ? page->GetHWnd() : nullptr;
-}
-
-// A command that works on the page first ends a carry, as a right click does, so that
-// nothing keeps using a sticker the page lets go of.
-void EndAnyCarry() {
-    GetAlbumView().AbandonCarry(PageWindowHandle());
-}
-
-void EndPageWindow() {
-    ClosePageWindow();
-    GetAlbumView().SetPageWindow(nullptr);
-}
-
-bool AskToClearAll(HWND window) {
-    return AskYesNo(window, "ClearAllDialogBkg");
-}
-
 }  // namespace
-
-void WM_Messages::Reset() {
-    m_playState = kPlayStateTitle;
-    m_active = 1;
-    m_buttonsPrepared = false;
-}
 
 void WM_Messages::PrepareButtonsOnce(HWND window) {
     if (m_buttonsPrepared) return;
     m_buttonsPrepared = true;
-    GetPlayingPhase().PrepareButtons(window);
+    m_album.Playing().PrepareButtons(window);
 }
 
 LRESULT WM_Messages::MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return MESSAGES.OnMessage(window, message, wParam, lParam);
+    if (message == WM_CREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWL_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    WM_Messages* messages = OfMainWindow(window);
+    if (messages == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return messages->OnMessage(window, message, wParam, lParam);
+}
+
+WM_Messages* WM_Messages::OfMainWindow(HWND mainWindow) {
+    return reinterpret_cast<WM_Messages*>(GetWindowLongPtrA(mainWindow, GWL_USERDATA));
 }
 
 LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            return OnCreate(window);
+            WriteLog("WM_Create hWnd %i", HandleNumber(window));
+            return AlbumStartUp(m_album).OpenAlbum(window);
         case WM_DESTROY:
-            // However the main window ends, its page window goes first, so that the page
-            // window's object never outlives its window.
-            EndPageWindow();
-            PostQuitMessage(0);
+            OnDestroy();
             return 0;
         case WM_PAINT:
             OnPaint(window);
@@ -123,7 +83,7 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             OnActivateApp(window, wParam);
             return 0;
         case WM_SETCURSOR:
-            SetCursor(GetCursorSet().GetArrowCursor());
+            SetCursor(m_album.View().Cursors().GetArrowCursor());
             return 0;
         case WM_DRAWITEM:
             OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -139,7 +99,7 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             if (GetFocus() != window) SetFocus(window);
             return 0;
         case WM_LBUTTONDOWN:
-            GetCursorSet().SetKind(CCursorSet::kArrow);
+            m_album.View().Cursors().SetKind(CCursorSet::kArrow);
             SetCapture(window);
             return 0;
         case WM_LBUTTONUP:
@@ -149,7 +109,7 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             OnStartPlaying(window);
             return 0;
         case UM_START_PHASE:
-            if (GamePhase* phase = GetCurrentPhase()) phase->Start(window);
+            OnStartPhase(window);
             return 0;
         case UM_TELL_SAVE_PROBLEMS:
             OnTellSaveProblems(window);
@@ -159,48 +119,17 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-LRESULT WM_Messages::OnCreate(HWND window) {
-    WriteLog("WM_Create hWnd %i", HandleNumber(window));
-    // A posted message comes before any input: a failed save is told at once, also one
-    // met while the window is being created.
-    SaveProblems::SetTeller([window] { PostMessageA(window, UM_TELL_SAVE_PROBLEMS, 0, 0); });
-    CFileManager::SetBaseDirectoryFromCurrent();
-    CFileManager fileManager;
-    fileManager.CheckForAndCreateDirectory(kSaveDirectory);
-
-    std::string dataRoot;
-    fileManager.MakeFullPath(dataRoot, "");
-    WriteLog("WM_Create 3 %s", dataRoot.c_str());
-    WriteLog("CCheckFile CheckMissingFiles.  NUMBEROFSTICKERGRAPHICS %i", NUMBEROFSTICKERGRAPHICS);
-    CCheckFile checkFile(dataRoot);
-    if (checkFile.CheckMissingFiles()) {
-        const std::string text = FormatText("A file (%s) needed for Quillory is missing.",
-                                            checkFile.MissingFile().c_str());
-        MessageBoxA(window, text.c_str(), "Error", MB_ICONEXCLAMATION);
-        return -1;
-    }
-    CInitialization options(dataRoot);
-
-    SetCurrentPhase(&GetTitlePhase());
-    GetTitlePhase().Load(window);
-    PostMessageA(window, UM_START_PHASE, 0, 0);
-
-    CCursorSet& cursors = GetCursorSet();
-    cursors.SetArrowCursor(
-        LoadImageA(ProgramInstance(), "ArrowCursor", IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR));
-    cursors.SetKindQuietly(CCursorSet::kArrow);
-
-    StickersUsed* stickersUsed = GetStickersUsed();
-    QASSERT_VALID(stickersUsed);
-    if (stickersUsed != nullptr) stickersUsed->ReadStickersUsed();
-    WriteLog("WM_Create END");
-    return 0;
+// However the main window ends, its page window goes first, so that the page window's
+// object never outlives its window.
+void WM_Messages::OnDestroy() {
+    m_album.ClosePageWindow();
+    PostQuitMessage(0);
 }
 
 void WM_Messages::OnPaint(HWND window) {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(window, &paint);
-    if (GamePhase* phase = GetCurrentPhase()) phase->Paint(dc);
+    if (GamePhase* phase = m_album.Phase().Current()) phase->Paint(dc);
     EndPaint(window, &paint);
     if (m_playState == kPlayStateStarting) m_playState = kPlayStatePlaying;
     // A dialog open over the window (which it disables) keeps the keys: a repaint, such
@@ -214,7 +143,7 @@ void WM_Messages::OnPaint(HWND window) {
 void WM_Messages::OnActivateApp(HWND window, WPARAM active) {
     m_active = static_cast<int32_t>(active);
     WriteLog("WM_Activateapp: wParam = %i", m_active);
-    if (m_active == 0) EndAnyCarry();
+    if (m_active == 0) m_commands.EndAnyCarry();
     MIDI_MANAGER.ActivateApp(m_active, window);
 }
 
@@ -227,7 +156,7 @@ void WM_Messages::OnDrawItem(const DRAWITEMSTRUCT* drawItem) {
                      reinterpret_cast<LPARAM>(drawItem));
         return;
     }
-    if (GamePhase* phase = GetCurrentPhase()) phase->DrawItem(drawItem, id);
+    if (GamePhase* phase = m_album.Phase().Current()) phase->DrawItem(drawItem, id);
 }
 
 void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
@@ -238,7 +167,7 @@ void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
     }
     const int32_t command = CommandOfKey(key);
     if (m_playState != kPlayStatePlaying || command == 0) return;
-    const HWND button = CommandButtonRows[static_cast<size_t>(command - IDM_QUIT)].window;
+    const HWND button = m_album.ButtonFamilies().commands.GetWindow(command - IDM_QUIT);
     SendMessageA(button, BM_SETSTATE, TRUE, 0);
     Sleep(kKeyPressMilliseconds);
     SendMessageA(button, BM_SETSTATE, FALSE, 0);
@@ -246,49 +175,17 @@ void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
 }
 
 LRESULT WM_Messages::OnCommand(HWND window, int32_t id) {
-    if (id > IDM_START && id < IDM_STICKER1) EndAnyCarry();
-    switch (id) {
-        case IDM_START:
-            StartBook(window);
-            return 1;
-        case IDM_QUIT:
-            PostMessageA(window, WM_CLOSE, 0, 0);
-            return 0;
-        case IDM_PRINT:
-            Print(window);
-            return 1;
-        case IDM_CLEARALL:
-            ClearAll(GetAlbumView(), GetAlbumDocument(), AskToClearAll).Run(window);
-            return 1;
-        case IDM_INFO:
-            ShowAbout(window);
-            return 1;
-        case IDM_PREVPAGE:
-            TurnPage(window, kPagePrevious);
-            return 1;
-        case IDM_NEXTPAGE:
-            TurnPage(window, kPageNext);
-            return 1;
-        default:
-            break;
-    }
-    if (id >= IDM_SHEET1 && id <= IDM_SHEET8) {
-        ChooseSheet(window, id);
-        return 1;
-    }
-    if (id >= IDM_STICKER1 && id <= IDM_STICKER28) {
-        if (const HWND page = PageWindowHandle()) GetAlbumView().PickSticker(window, page, id);
-        return 1;
-    }
-    return id == kLastStickerCommand ? 1 : 0;
+    if (id != IDM_START) return m_commands.DoCommand(window, id);
+    StartBook(window);
+    return 1;
 }
 
 void WM_Messages::StartBook(HWND window) {
     PrepareButtonsOnce(window);
-    SetCurrentPhase(&GetPlayingPhase());
-    GetPlayingPhase().Load(window);
+    m_album.Phase().MakeCurrent(&m_album.Playing());
+    m_album.Playing().Load(window);
     PostMessageA(window, UM_START_PLAYING, 0, 0);
-    GetTitlePhase().Stop();
+    m_album.Title().Stop();
     m_playState = kPlayStateStarting;
 }
 
@@ -297,82 +194,41 @@ void WM_Messages::StartBook(HWND window) {
 // the display, which may be gone already; the process ends after this message.
 void WM_Messages::OnEndSession() {
     WriteLog("WM_ENDSESSION: saving and ending");
-    GetAlbumView().SaveAlbum();
+    m_album.View().SaveAlbum();
     MIDI_MANAGER.StopMIDI();
 }
 
 void WM_Messages::OnStartPlaying(HWND window) {
     // A second start message finds the page window there already.
-    if (PageWindow() == nullptr) {
-        const ChildWindow& page = OpenPageWindow(ProgramInstance(), window, &GetAlbumView());
-        GetAlbumView().SetPageWindow(page.GetHWnd());
-    }
-    if (GamePhase* phase = GetCurrentPhase()) phase->Start(window);
+    if (m_album.PageWindow() == nullptr) m_album.OpenPageWindow(ProgramInstance(), window);
+    OnStartPhase(window);
+}
+
+void WM_Messages::OnStartPhase(HWND window) {
+    if (GamePhase* phase = m_album.Phase().Current()) phase->Start(window);
 }
 
 // The notice waits on the parent: what is due on the screen is drawn first, so that the
 // page's picture, its label and the counter agree while it is up.
 void WM_Messages::OnTellSaveProblems(HWND window) {
     UpdateWindow(window);
-    if (const HWND page = PageWindowHandle()) {
+    if (const HWND page = m_commands.PageWindowHandle()) {
         UpdateWindow(page);
-        GetAlbumView().Update(page);
+        m_album.View().Update(page);
     }
     TellOfFailedSaves(window);
-}
-
-void WM_Messages::Print(HWND window) {
-    WriteLog("IDM_PRINT  %i", IDM_PRINT);
-    GetAlbumDocument().ChangePage(kPageSame);
-    CPrinter printer(window, kPrintDocumentName, GetAlbumView());
-    SetFocus(window);
-    WriteLog("IDM_PRINT end");
-}
-
-void WM_Messages::ShowAbout(HWND window) {
-    WriteLog("IDM_INFO ");
-    GetAlbumDocument().ChangePage(kPageSame);
-    ShowBitmapDialog(window, kDialogOk, OkDialogProc, "AboutDialogBkg");
-    SetFocus(window);
-}
-
-// The new page's picture and its label are drawn together, so that they never show
-// different pages.
-void WM_Messages::TurnPage(HWND window, int32_t direction) {
-    GetAlbumDocument().ChangePage(direction);
-    if (const HWND page = PageWindowHandle()) GetAlbumView().Update(page);
-    HDC dc = GetDC(window);
-    GetPlayingPhase().DrawPageIndicator(dc);
-    ReleaseDC(window, dc);
-    SetFocus(window);
-}
-
-void WM_Messages::ChooseSheet(HWND window, int32_t sheetCommand) {
-    PlayingPhase& playing = GetPlayingPhase();
-    if (sheetCommand == playing.GetCurrentSheet()) {
-        SetFocus(window);
-        return;
-    }
-    SoundEffect select(window, SoundEffect::kSelect);
-    const HWND previousSheet =
-        SheetButtonRows[static_cast<size_t>(playing.GetCurrentSheet() - IDM_SHEET1)].window;
-    SendMessageA(previousSheet, BM_SETSTATE, TRUE, 0);
-    playing.SetCurrentSheet(sheetCommand);
-    playing.ReleaseStickerButton();
-    ClearAll::RedrawStickerButtons();
-    SetFocus(window);
 }
 
 // A close first saves, so that nothing waits on the ending screen's answer; it saves
 // again after it, as the page may have been kept in memory meanwhile.
 void WM_Messages::OnClose(HWND window) {
-    EndAnyCarry();
-    GetAlbumView().SaveAlbum();
+    m_commands.EndAnyCarry();
+    m_album.View().SaveAlbum();
     ShowBitmapDialog(window, kDialogEnding, QuitDialogProc, "EndingScrnDialogBkg");
-    GetAlbumDocument().ChangePage(kPageSame);
-    GetAlbumView().SaveAlbum();
+    m_album.Document().ChangePage(kPageSame);
+    m_album.View().SaveAlbum();
     TellOfFailedSaves(window);
     MIDI_MANAGER.StopMIDI();
-    EndPageWindow();
+    m_album.ClosePageWindow();
     DestroyWindow(window);
 }

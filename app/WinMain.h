@@ -4,13 +4,19 @@
 
 #include "platform/user/UserTypes.h"
 
+class Album;
+
 // The main window's class, which also names the single-instance guard.
 constexpr const char* kMainWindowClass = "QLYClass03";
 
-// Answers 0 in every case.
+// Makes the album and runs it. Answers 0 in every case.
 int WinMain(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine,
             int showCommand);
 
-// Puts the program's objects back as they are before a first run, so that the album can
-// run again in the same process (scenarios that restart it).
+// Runs `album` until its main window ends; a caller that keeps the album (a test) can look
+// into it while it runs and after. Answers 0 in every case.
+int RunAlbum(Album& album, HINSTANCE instance, int showCommand);
+
+// Puts what the platform and the save reports keep for the process back as before a first
+// run, so that an album can run again in the same process (scenarios that restart it).
 void ResetProgramState();

@@ -21,7 +21,8 @@ constexpr const char* kUsage =
 
 // A copy started while another runs only hands over to it: it needs no display.
 bool AnotherCopyRuns() {
-    return !GetSingleInstance().Check(kMainWindowClass, SingleInstance::kMutexName);
+    SingleInstance guard;
+    return !guard.Check(kMainWindowClass, SingleInstance::kMutexName);
 }
 
 }  // namespace

@@ -23,14 +23,14 @@ constexpr std::array<ButtonRow, kNumberOfSheets> SheetRows() {
                                                                619, 684, 749, 814};
     std::array<ButtonRow, kNumberOfSheets> rows{};
     for (size_t i = 0; i < rows.size(); ++i) {
-        rows[i] = {nullptr,     kEdgeTop,    IDM_SHEET1 + static_cast<int32_t>(i), kSheetXs[i], 9,
-                   kSheetWidth, kSheetHeight};
+        rows[i] = {kEdgeTop,    IDM_SHEET1 + static_cast<int32_t>(i), kSheetXs[i], 9, kSheetWidth,
+                   kSheetHeight};
     }
     return rows;
 }
 
 constexpr ButtonRow Slot(int32_t id, int32_t edge, int32_t x, int32_t y) {
-    return {nullptr, edge, id, x, y, kSlotSize, kSlotSize};
+    return {edge, id, x, y, kSlotSize, kSlotSize};
 }
 
 constexpr std::array<ButtonRow, kStickersPerSheet> StickerRows() {
@@ -49,18 +49,18 @@ constexpr std::array<ButtonRow, kStickersPerSheet> StickerRows() {
 
 }  // namespace
 
-constinit std::array<ButtonRow, 1> StartButtonRows = {
-    {{nullptr, kEdgeTop, IDM_START, 450, 538, 124, 50}}};
+constinit const std::array<ButtonRow, 1> StartButtonRows = {
+    {{kEdgeTop, IDM_START, 450, 538, 124, 50}}};
 
-constinit std::array<ButtonRow, kNumberOfCommandButtons> CommandButtonRows = {{
-    {nullptr, kEdgeTop, IDM_QUIT, 13, 20, 128, 50},
-    {nullptr, kEdgeTop, IDM_PRINT, 885, 15, 64, 60},
-    {nullptr, kEdgeTop, IDM_CLEARALL, 417, 11, 190, 34},
-    {nullptr, kEdgeTop, IDM_INFO, 951, 15, 64, 60},
-    {nullptr, kEdgeBottom, IDM_PREVPAGE, 350, 694, 64, 60},
-    {nullptr, kEdgeBottom, IDM_NEXTPAGE, 609, 694, 64, 60},
+constinit const std::array<ButtonRow, kNumberOfCommandButtons> CommandButtonRows = {{
+    {kEdgeTop, IDM_QUIT, 13, 20, 128, 50},
+    {kEdgeTop, IDM_PRINT, 885, 15, 64, 60},
+    {kEdgeTop, IDM_CLEARALL, 417, 11, 190, 34},
+    {kEdgeTop, IDM_INFO, 951, 15, 64, 60},
+    {kEdgeBottom, IDM_PREVPAGE, 350, 694, 64, 60},
+    {kEdgeBottom, IDM_NEXTPAGE, 609, 694, 64, 60},
 }};
 
-constinit std::array<ButtonRow, kNumberOfSheets> SheetButtonRows = SheetRows();
+constinit const std::array<ButtonRow, kNumberOfSheets> SheetButtonRows = SheetRows();
 
-constinit std::array<ButtonRow, kStickersPerSheet> StickerButtonRows = StickerRows();
+constinit const std::array<ButtonRow, kStickersPerSheet> StickerButtonRows = StickerRows();

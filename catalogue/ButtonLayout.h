@@ -5,14 +5,11 @@
 #include <cstdint>
 
 #include "catalogue/DataFiles.h"
-#include "platform/kernel/WinTypes.h"
 
 // The side of the screen a button lies along; kept for reference, nothing reads it.
 enum ButtonEdge : int32_t { kEdgeTop = 0, kEdgeBottom = 1, kEdgeLeft = 2, kEdgeRight = 3 };
 
 struct ButtonRow {
-    // The button's window, written when the button set creates it; null until then.
-    HWND window;
     int32_t edge;
     // Command identifier, also the control id of the window.
     int32_t id;
@@ -23,11 +20,11 @@ struct ButtonRow {
 };
 
 // The title screen's start button.
-extern std::array<ButtonRow, 1> StartButtonRows;
+extern const std::array<ButtonRow, 1> StartButtonRows;
 // IDM_QUIT to IDM_NEXTPAGE, in id order.
-extern std::array<ButtonRow, kNumberOfCommandButtons> CommandButtonRows;
+extern const std::array<ButtonRow, kNumberOfCommandButtons> CommandButtonRows;
 // IDM_SHEET1 to IDM_SHEET8.
-extern std::array<ButtonRow, kNumberOfSheets> SheetButtonRows;
+extern const std::array<ButtonRow, kNumberOfSheets> SheetButtonRows;
 // IDM_STICKER1 to IDM_STICKER28: down the left of the page, along the bottom, and up
 // the right.
-extern std::array<ButtonRow, kStickersPerSheet> StickerButtonRows;
+extern const std::array<ButtonRow, kStickersPerSheet> StickerButtonRows;

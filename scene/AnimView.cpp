@@ -5,7 +5,6 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/user/User.h"
 #include "scene/AnimDoc.h"
-#include "scene/CursorSet.h"
 #include "scene/Sprite.h"
 
 namespace {
@@ -125,7 +124,7 @@ void CAnimView::BeginDrag(HWND window, LONG x, LONG y, CSprite* sprite) {
     if (sprite == nullptr) return;
     SetCapture(window);
     StartCarrying(sprite, x, y);
-    GetCursorSet().SetKind(CCursorSet::kHidden);
+    m_cursors.SetKind(CCursorSet::kHidden);
 }
 
 void CAnimView::EndDrag(HWND) {
@@ -133,14 +132,14 @@ void CAnimView::EndDrag(HWND) {
     ReleaseCapture();
     ClipCursor(nullptr);
     StopCarrying();
-    GetCursorSet().EndHiding();
+    m_cursors.EndHiding();
 }
 
 bool CAnimView::AbandonCarry(HWND window) {
     if (m_dragging == 0) return false;
     DiscardCapturedSprite();
     EndDrag(window);
-    GetCursorSet().SetKind(CCursorSet::kArrow);
+    m_cursors.SetKind(CCursorSet::kArrow);
     OnCarryAbandoned();
     return true;
 }
@@ -164,5 +163,5 @@ void CAnimView::OnMouseMove(HWND window, WPARAM, LONG x, LONG y) {
         ClientToScreen(window, &held);
         SetCursorPos(held.x, held.y);
     }
-    GetCursorSet().ShowCurrent();
+    m_cursors.ShowCurrent();
 }

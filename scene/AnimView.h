@@ -4,11 +4,13 @@
 // the offset at which the pointer grabbed it.
 //
 // The sprites all belong to the document's sprite list; the view never owns one, and
-// forgets the carried sprite whenever the document lets it go.
+// forgets the carried sprite whenever the document lets it go. The view owns the
+// pointer's kinds, as it is the carry that hides the pointer.
 
 #include <cstdint>
 
 #include "scene/AnimDocObserver.h"
+#include "scene/CursorSet.h"
 #include "scene/OffScreenBufferView.h"
 
 class CAnimDoc;
@@ -72,6 +74,9 @@ public:
     LONG GetGrabOffsetX() const { return m_grabOffsetX; }
     LONG GetGrabOffsetY() const { return m_grabOffsetY; }
 
+    // The pointer over the page and the main window.
+    CCursorSet& Cursors() { return m_cursors; }
+
 protected:
     // A carry that ended without a stick: the sticker's button is to be let go.
     virtual void OnCarryAbandoned() {}
@@ -80,6 +85,7 @@ private:
     // The part of the page `clip` asks for: with a background, where the two meet.
     bool AreaToCompose(const RECT* clip, RECT& area) const;
 
+    CCursorSet m_cursors;
     CAnimDoc* m_document = nullptr;
     int32_t m_dragging = 0;
     CSprite* m_capturedSprite = nullptr;

@@ -1,11 +1,8 @@
 #include "scene/ChildWindow.h"
 
-#include <memory>
-
 #include "catalogue/PageGeometry.h"
 #include "platform/user/User.h"
 #include "scene/AnimView.h"
-#include "scene/CursorSet.h"
 
 CAnimView* ChildWindow::ms_View = nullptr;
 
@@ -61,7 +58,7 @@ LRESULT ChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         case WM_SETCURSOR:
-            GetCursorSet().ShowCurrent();
+            view->Cursors().ShowCurrent();
             return 0;
         case WM_MOUSEMOVE:
             // The keyboard stays with the main window, which takes the commands.
@@ -83,27 +80,4 @@ LRESULT ChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
-}
-
-namespace {
-
-std::unique_ptr<ChildWindow>& PageWindowSlot() {
-    static std::unique_ptr<ChildWindow> pageWindow;
-    return pageWindow;
-}
-
-}  // namespace
-
-ChildWindow* PageWindow() {
-    return PageWindowSlot().get();
-}
-
-ChildWindow& OpenPageWindow(HINSTANCE instance, HWND parent, CAnimView* view) {
-    ClosePageWindow();
-    PageWindowSlot() = std::make_unique<ChildWindow>(instance, parent, view);
-    return *PageWindowSlot();
-}
-
-void ClosePageWindow() {
-    PageWindowSlot().reset();
 }

@@ -32,11 +32,3 @@ private:
     HWND m_window = nullptr;
     static CAnimView* ms_View;
 };
-
-// The page window of the playing screen, owned here; null until it opens and after it
-// closes.
-ChildWindow* PageWindow();
-// Opens the page window over `parent`; a page window open before is closed first.
-ChildWindow& OpenPageWindow(HINSTANCE instance, HWND parent, CAnimView* view);
-// Destroys the page window and its window. While it goes, PageWindow() is already null.
-void ClosePageWindow();

@@ -48,8 +48,3 @@ void CCursorSet::EndHiding() {
 void CCursorSet::ShowCurrent() const {
     if (m_kind != kHidden) SetCursor(m_arrow);
 }
-
-CCursorSet& GetCursorSet() {
-    static CCursorSet cursorSet;
-    return cursorSet;
-}

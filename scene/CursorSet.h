@@ -41,6 +41,3 @@ private:
     int32_t m_kind = kArrow;
     int32_t m_hideLatch = 0;
 };
-
-// The pointer holder of the program.
-CCursorSet& GetCursorSet();

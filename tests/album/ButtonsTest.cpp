@@ -3,11 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "album/Album.h"
 #include "album/ButtonBitmap.h"
-#include "album/ButtonSets.h"
-#include "album/PlayingPhase.h"
-#include "album/StickersUsed.h"
-#include "album/TitlePhase.h"
 #include "catalogue/TileTables.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/machines/headless/HeadlessBackend.h"
@@ -82,12 +79,14 @@ TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrResetAndEachStateShowsItsFace) {
 std::vector<int> g_commands;
 
 // The main window's part in drawing buttons: requests below the sticker buttons go to
-// the screen on show, sticker buttons draw themselves through their hook.
+// the screen on show of the album in the window's user data, sticker buttons draw
+// themselves through their hook.
 LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DRAWITEM) {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        auto* book = reinterpret_cast<Album*>(GetWindowLongPtrA(window, GWL_USERDATA));
         if (static_cast<int32_t>(wParam) < IDM_STICKER1)
-            GetCurrentPhase()->DrawItem(item, static_cast<int32_t>(wParam));
+            book->Phase().Current()->DrawItem(item, static_cast<int32_t>(wParam));
         else
             SendMessageA(item->hwndItem, WM_DRAWITEM, wParam, lParam);
         return TRUE;
@@ -110,30 +109,24 @@ protected:
             WriteTiledPicture(SheetButtonInfos[static_cast<size_t>(n)], 200 + n);
         for (int32_t n = 0; n < 2 * kStickersPerSheet; ++n)
             WriteTiledPicture(StickerButtonInfos[static_cast<size_t>(n)], n);
-        GetStickersUsed()->ReadStickersUsed();
+        book.Stickers().ReadStickersUsed();
         WNDCLASSEXA mainClass{sizeof(WNDCLASSEXA), 0,       MainProc, 0,       0,
                               ProgramInstance(),   nullptr, nullptr,  nullptr, nullptr,
                               "ButtonsTestMain",   nullptr};
         RegisterClassExA(&mainClass);
         main = CreateWindowExA(0, "ButtonsTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768,
                                nullptr, nullptr, ProgramInstance(), nullptr);
-        SetCurrentPhase(&phase);
+        SetWindowLongPtrA(main, GWL_USERDATA, reinterpret_cast<LONG_PTR>(&book));
+        book.Phase().MakeCurrent(&phase);
         phase.PrepareButtons(main);
         phase.Start(main);
         HeadlessBackend::RunUntilIdle();
     }
 
     ~PlayingButtonsTest() override {
-        CommandButtons().UnsubclassAll();
-        SheetButtons().UnsubclassAll();
-        StickerButtons().UnsubclassAll();
-        SetCurrentPhase(nullptr);
-        phase.SetCurrentSheet(IDM_SHEET1);
-        phase.SetStkrBtnPressed(kNoButton);
-        phase.SetSheetPressed(0);
-        for (ButtonRow& row : StickerButtonRows) row.window = nullptr;
-        for (ButtonRow& row : SheetButtonRows) row.window = nullptr;
-        for (ButtonRow& row : CommandButtonRows) row.window = nullptr;
+        book.ButtonFamilies().commands.UnsubclassAll();
+        book.ButtonFamilies().sheets.UnsubclassAll();
+        book.ButtonFamilies().stickers.UnsubclassAll();
         machine.Reset();
         WindowManager::Instance().Reset();
     }
@@ -146,8 +139,9 @@ protected:
     }
     static COLORREF FaceOf(const ButtonRow& row) { return ScreenColour(row.x + 5, row.y + 5); }
     static COLORREF FaceOf(int32_t slot) { return FaceOf(Sticker(slot)); }
-    static int MouseState(int32_t slot) {
-        return StickerButtonSubclass::Find(Sticker(slot).window)->GetMouseState();
+    HWND StickerWindow(int32_t slot) { return book.ButtonFamilies().stickers.GetWindow(slot); }
+    int MouseState(int32_t slot) {
+        return StickerButtonSubclass::Find(StickerWindow(slot))->GetMouseState();
     }
 
     void Run() { HeadlessBackend::RunUntilIdle(); }
@@ -159,25 +153,32 @@ protected:
     void Pick(int32_t slot) {
         machine.Click(Inside(Sticker(slot)));
         Run();
-        phase.SetStkrBtnPressed(IDM_STICKER1 + slot);
+        selection.SetStkrBtnPressed(IDM_STICKER1 + slot);
         SetFocus(main);
     }
 
     AlbumFolder album;
     LogCapture log;
     HeadlessBackend& machine = HeadlessBackend::Instance();
-    PlayingPhase& phase = GetPlayingPhase();
+    Album book;
+    PlayingPhase& phase = book.Playing();
+    StickerSelection& selection = book.Selection();
     HWND main{};
 };
 
 TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesToo) {
-    for (const auto* rows : {&CommandButtonRows[0], &SheetButtonRows[0], &StickerButtonRows[0]}) {
-        EXPECT_EQ(GetParent(rows->window), main);
-        EXPECT_EQ(GetDlgCtrlID(rows->window), rows->id);
+    ButtonSets& sets = book.ButtonFamilies();
+    const std::pair<const ButtonSet*, const ButtonRow*> firsts[] = {
+        {&sets.commands, &CommandButtonRows[0]},
+        {&sets.sheets, &SheetButtonRows[0]},
+        {&sets.stickers, &StickerButtonRows[0]}};
+    for (const auto& [set, row] : firsts) {
+        EXPECT_EQ(GetParent(set->GetWindow(0)), main);
+        EXPECT_EQ(GetDlgCtrlID(set->GetWindow(0)), row->id);
     }
-    EXPECT_NE(StickerButtonSubclass::Find(Sticker(27).window), nullptr);
-    EXPECT_NE(CommandButtonSubclass::Find(CommandButtonRows[5].window), nullptr);
-    EXPECT_EQ(CommandButtonSubclass::Find(Sticker(0).window), nullptr);
+    EXPECT_NE(StickerButtonSubclass::Find(StickerWindow(27)), nullptr);
+    EXPECT_NE(CommandButtonSubclass::Find(sets.commands.GetWindow(5)), nullptr);
+    EXPECT_EQ(CommandButtonSubclass::Find(StickerWindow(0)), nullptr);
     // The first paint: normal sticker faces, the current sheet's down face, the others up.
     EXPECT_EQ(FaceOf(0), TileColour(0, 0));
     EXPECT_EQ(FaceOf(27), TileColour(27, 0));
@@ -186,7 +187,7 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesT
     EXPECT_EQ(FaceOf(CommandButtonRows[0]), TileColour(100, 0));
     // A command button shows its down face while the program presses it.
     for (BOOL pressed : {TRUE, FALSE}) {
-        SendMessageA(CommandButtonRows[1].window, BM_SETSTATE, static_cast<WPARAM>(pressed), 0);
+        SendMessageA(sets.commands.GetWindow(1), BM_SETSTATE, static_cast<WPARAM>(pressed), 0);
         Run();
         EXPECT_EQ(FaceOf(CommandButtonRows[1]), TileColour(101, pressed));
     }
@@ -194,24 +195,24 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesT
     CursorObject arrow{CursorImage{1, 1, POINT{0, 0}, {0xFF00FF00}}};
     ButtonSubclass::SetArrowCursor(&arrow);
     EXPECT_EQ(
-        SendMessageA(Sticker(0).window, WM_SETCURSOR, reinterpret_cast<WPARAM>(Sticker(0).window),
+        SendMessageA(StickerWindow(0), WM_SETCURSOR, reinterpret_cast<WPARAM>(StickerWindow(0)),
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
         0);
     ButtonSubclass::SetArrowCursor(nullptr);
-    StickerButtons().UnsubclassAll();
-    EXPECT_EQ(StickerButtonSubclass::Find(Sticker(0).window), nullptr);
-    EXPECT_EQ(StickerButtons().GetSubclass(0).GetWindow(), nullptr);
+    book.ButtonFamilies().stickers.UnsubclassAll();
+    EXPECT_EQ(StickerButtonSubclass::Find(StickerWindow(0)), nullptr);
+    EXPECT_EQ(book.ButtonFamilies().stickers.GetSubclass(0).GetWindow(), nullptr);
     // The title's button lives from the title's start to its stop.
     WriteTiledPicture(TiledBitmapInfo{2, kStartButtonTiles.data(), kStartButtonFile}, 300);
-    TitlePhase& title = GetTitlePhase();
-    SetCurrentPhase(&title);
+    TitlePhase& title = book.Title();
+    book.Phase().MakeCurrent(&title);
     title.Start(main);
     Run();
-    const HWND start = StartButtonRows[0].window;
+    const HWND start = sets.start.GetWindow(0);
     EXPECT_EQ(FaceOf(StartButtonRows[0]), TileColour(300, 0));
     EXPECT_NE(StartButtonSubclass::Find(start), nullptr);
     title.Stop();
-    EXPECT_EQ(StartButtonRows[0].window, nullptr);
+    EXPECT_EQ(sets.start.GetWindow(0), nullptr);
     EXPECT_FALSE(IsWindow(start));
     EXPECT_EQ(StartButtonSubclass::Find(start), nullptr);
     EXPECT_EQ(title.DrawSticker(nullptr, IDM_STICKER1, 0), 0);
@@ -221,7 +222,7 @@ TEST_F(PlayingButtonsTest, StickerButtonsFollowThePointerKeepPickedAndUsedFacesD
     Move(Inside(Sticker(3)));
     EXPECT_EQ(FaceOf(3), TileColour(3, 1));
     // Moves within the button after the leave request change nothing.
-    EXPECT_NE(StickerButtonSubclass::Find(Sticker(3).window)->GetTracking(), 0);
+    EXPECT_NE(StickerButtonSubclass::Find(StickerWindow(3))->GetTracking(), 0);
     Move(Inside(Sticker(3), 20, 20));
     EXPECT_EQ(MouseState(3), ButtonSubclass::kMouseOver);
     Pick(3);
@@ -232,11 +233,11 @@ TEST_F(PlayingButtonsTest, StickerButtonsFollowThePointerKeepPickedAndUsedFacesD
     EXPECT_EQ(FaceOf(3), TileColour(3, 3));
     phase.ReleaseStickerButton();
     Run();
-    EXPECT_EQ(phase.GetStkrBtnPressed(), kNoButton);
+    EXPECT_EQ(selection.GetStkrBtnPressed(), kNoButton);
     EXPECT_EQ(FaceOf(3), TileColour(3, 0));
     // A stuck sticker keeps its used face whatever the mouse does.
     Pick(5);
-    GetStickersUsed()->SetStickerUsed(5);
+    book.Stickers().SetStickerUsed(5);
     phase.ReleaseStickerButton();
     Run();
     EXPECT_EQ(FaceOf(5), TileColour(5, 4));
@@ -259,33 +260,35 @@ TEST_F(PlayingButtonsTest, StickerButtonsFollowThePointerKeepPickedAndUsedFacesD
 TEST_F(PlayingButtonsTest, SheetButtonsKnowThePressAndRedrawTheStickersAndOnlyRealOnesAreTaken) {
     const ButtonRow& sheet = SheetButtonRows[2];
     Press(Inside(sheet));
-    EXPECT_EQ(phase.GetSheetPressed(), 1);
+    EXPECT_EQ(selection.GetSheetPressed(), 1);
     EXPECT_EQ(phase.GetFocusedSheet(), sheet.id);
     EXPECT_EQ(FaceOf(sheet), TileColour(202, 1));
+    Move(POINT{sheet.x + 60, sheet.y + 65});
+    EXPECT_EQ(selection.GetSheetPressed(), 1) << "the face's last column and row";
     Move(POINT{sheet.x + 61, sheet.y + 5});
-    EXPECT_EQ(phase.GetSheetPressed(), 0);
+    EXPECT_EQ(selection.GetSheetPressed(), 0);
     EXPECT_EQ(FaceOf(sheet), TileColour(202, 0));
     Move(Inside(sheet));
-    EXPECT_EQ(phase.GetSheetPressed(), 1);
+    EXPECT_EQ(selection.GetSheetPressed(), 1);
     Release(Inside(sheet));
     EXPECT_EQ(g_commands, std::vector<int>{sheet.id});
     // Changing the sheet redraws the stickers of the new sheet.
     const int32_t usedOnSheetTwo = kStickersPerSheet + 10;
-    GetStickersUsed()->SetStickerUsed(usedOnSheetTwo);
-    phase.SetCurrentSheet(IDM_SHEET1 + 1);
-    for (const ButtonRow& row : StickerButtonRows)
+    book.Stickers().SetStickerUsed(usedOnSheetTwo);
+    selection.SetCurrentSheet(IDM_SHEET1 + 1);
+    for (int32_t slot = 0; slot < kStickersPerSheet; ++slot)
         for (BOOL state : {TRUE, FALSE, TRUE})
-            SendMessageA(row.window, BM_SETSTATE, static_cast<WPARAM>(state), 0);
+            SendMessageA(StickerWindow(slot), BM_SETSTATE, static_cast<WPARAM>(state), 0);
     Run();
     EXPECT_EQ(FaceOf(0), TileColour(kStickersPerSheet, 0));
     EXPECT_EQ(FaceOf(27), TileColour(kStickersPerSheet + 27, 0));
     EXPECT_EQ(FaceOf(10), TileColour(usedOnSheetTwo, 4));
     // The last sheet and sticker are taken, the ones past them refused.
-    EXPECT_FALSE(phase.SetStkrBtnPressed(IDM_STICKER28 + 1));
-    EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET8 + 1));
-    EXPECT_FALSE(phase.SetCurrentSheet(IDM_SHEET1 - 1));
-    EXPECT_TRUE(phase.SetStkrBtnPressed(IDM_STICKER28));
-    EXPECT_TRUE(phase.SetCurrentSheet(IDM_SHEET8));
+    EXPECT_FALSE(selection.SetStkrBtnPressed(IDM_STICKER28 + 1));
+    EXPECT_FALSE(selection.SetCurrentSheet(IDM_SHEET8 + 1));
+    EXPECT_FALSE(selection.SetCurrentSheet(IDM_SHEET1 - 1));
+    EXPECT_TRUE(selection.SetStkrBtnPressed(IDM_STICKER28));
+    EXPECT_TRUE(selection.SetCurrentSheet(IDM_SHEET8));
 }
 
 // The sheet buttons' draw rules, one request after another on a fresh playing screen
@@ -306,19 +309,21 @@ TEST(SheetButtonRulesTest, TheCurrentSheetKeepsItsDownFaceAndAPressShowsWhileItI
         // Not current, not focused, not a whole draw: nothing is drawn.
         {IDM_SHEET1 + 2, ODA_SELECT, 0, 1, kButtonStateOver},
     };
-    PlayingPhase phase;
+    Album book;
+    PlayingPhase& phase = book.Playing();
+    SheetButtonSet& sheets = book.ButtonFamilies().sheets;
     Surface surface(70, 70);
     HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
     // A state no rule asks for, so that a request that draws nothing shows.
-    SheetButtons().DrawButton(dc, kButtonStateOver, 2, nullptr);
+    sheets.DrawButton(dc, kButtonStateOver, 2, nullptr);
     for (const auto& r : requests) {
         SCOPED_TRACE(testing::Message()
                      << r.id << " action " << r.action << " state " << r.itemState);
-        phase.SetSheetPressed(r.pressedIn);
+        book.Selection().SetSheetPressed(r.pressedIn);
         const DRAWITEMSTRUCT item{
             ODT_BUTTON, static_cast<UINT>(r.id), 0, r.action, r.itemState, nullptr,
             dc,         RECT{0, 0, 60, 65},      0};
-        const ButtonBitmap* picture = SheetButtons().GetPicture(r.id - IDM_SHEET1);
+        const ButtonBitmap* picture = sheets.GetPicture(r.id - IDM_SHEET1);
         phase.DrawItem(&item, r.id);
         EXPECT_EQ(picture->GetState(), r.stateAfter);
     }

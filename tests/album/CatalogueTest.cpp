@@ -153,11 +153,10 @@ TEST(ButtonLayoutTest, ButtonsAreInIdOrderOnScreenAndClearOfEachOtherAndThePage)
     std::vector<ButtonRow> rows(CommandButtonRows.begin(), CommandButtonRows.end());
     rows.insert(rows.end(), SheetButtonRows.begin(), SheetButtonRows.end());
     rows.insert(rows.end(), StickerButtonRows.begin(), StickerButtonRows.end());
-    const ButtonRow page{nullptr, 0, 0, kPageLeft, kPageTop, kPageWidth, kPageHeight};
+    const ButtonRow page{0, 0, kPageLeft, kPageTop, kPageWidth, kPageHeight};
     for (size_t i = 0; i < rows.size(); ++i) {
         const ButtonRow& row = rows[i];
         EXPECT_EQ(row.id, IDM_QUIT + static_cast<int32_t>(i));
-        EXPECT_EQ(row.window, nullptr);
         EXPECT_TRUE(row.x >= 0 && row.y >= 0 && row.x + row.width <= kScreenWidth &&
                     row.y + row.height <= kScreenHeight)
             << row.id;

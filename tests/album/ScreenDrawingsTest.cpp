@@ -3,9 +3,8 @@
 #include <filesystem>
 #include <utility>
 
-#include "album/PlayingPhase.h"
+#include "album/Album.h"
 #include "album/ScreenDrawings.h"
-#include "album/StickersUsed.h"
 #include "catalogue/PageGeometry.h"
 #include "catalogue/TileTables.h"
 #include "platform/gdi/DeviceContext.h"
@@ -79,10 +78,8 @@ TEST_F(ScreenDrawingsTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNoth
     captions.SetTiledInfo(&kStickersLeftCaptionInfo);
     numbers.Load(nullptr);
     captions.Load(nullptr);
-    GetStickersUsed()->ReadStickersUsed();
     const auto counterFor = [&](int32_t stickersLeft) {
-        StickersUsed::ms_StickersLeft = stickersLeft;
-        return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions); });
+        return Drawn([&](HDC dc) { DrawStickerCounter(dc, numbers, captions, stickersLeft); });
     };
     // Where faces share a row, the picture holds the colour of the last of them.
     const auto numberColour = [](int32_t stickersLeft) {
@@ -114,7 +111,6 @@ TEST_F(ScreenDrawingsTest, EachCountShowsItsCaptionAndNumberAtItsPlaceOthersNoth
     const Surface screen = counterFor(225);
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(screen.Pixel(417, 52), 0u);
-    StickersUsed::ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
 }
 
 class FixedPage : public PageOnShow {
@@ -130,7 +126,8 @@ TEST_F(ScreenDrawingsTest, ThePlayingScreenPaintsItsFrameTheLabelAndThePage) {
     WriteTiledPicture(kPageLabelsInfo, 3);
     WriteTiledPicture(kTopBottomBarsInfo, 4);
     WriteTiledPicture(kLeftRightBarsInfo, 5);
-    PlayingPhase phase;
+    Album book;
+    PlayingPhase& phase = book.Playing();
     FixedPage page;
     phase.SetPageOnShow(&page);
     phase.Load(nullptr);

@@ -22,7 +22,6 @@ const StickerHome& HomeOf(int32_t stickerIndex) {
 
 class StickerOverPositionTest : public DocumentFixture {
 protected:
-    StickerOverPositionTest() { StickerOverPosition::SetViewAndDocument(&view, &doc); }
     ~StickerOverPositionTest() override { machine.Reset(); }
 
     // Carries the sticker with its top-left corner `dx`, `dy` away from its home.
@@ -32,7 +31,7 @@ protected:
         sticker->MoveTo(HomeOf(stickerIndex).x + dx, HomeOf(stickerIndex).y + dy);
         return sticker;
     }
-    bool Drop() { return StickerOverPosition().IsOverPosition(); }
+    bool Drop() { return StickerOverPosition(&view, &doc).IsOverPosition(); }
     std::string OnlyAssertion() const {
         const auto boxes = machine.MessageBoxesShown();
         return boxes.size() == 1 ? boxes[0].text : "";
@@ -87,8 +86,8 @@ TEST_F(StickerOverPositionTest, NothingOrAWrongCarryNeverSticksAndMistakesAreRep
     EXPECT_FALSE(Drop());
     EXPECT_NE(OnlyAssertion().find("\"pCapturedSprite\""), std::string::npos);
     machine.Reset();
-    StickerOverPosition::SetViewAndDocument(nullptr, nullptr);
+    StickerOverPosition unlinked(nullptr, nullptr);
     EXPECT_EQ(machine.MessageBoxesShown().size(), 2u) << "no view, no document";
     CarryNearHome(kFirstPageSticker, 0, 0);
-    EXPECT_FALSE(Drop());
+    EXPECT_FALSE(unlinked.IsOverPosition());
 }

@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "album/AlbumView.h"
-#include "app/WM_Messages.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageGeometry.h"
 #include "gfx/DIB.h"
@@ -44,10 +42,12 @@ void DrawWhatIsDue() {
         UpdateWindow(top);
         for (const HWND child : WindowManager::Instance().Children(top)) UpdateWindow(child);
     }
-    const ChildWindow* page = PageWindow();
+    const WM_Messages* messages = WM_Messages::OfMainWindow(main);
+    const ChildWindow* page = messages->GetAlbum().PageWindow();
     if (page == nullptr) return;
     UpdateWindow(page->GetHWnd());
-    if (MESSAGES.GetPlayState() == kPlayStatePlaying) GetAlbumView().Update(page->GetHWnd());
+    if (messages->GetPlayState() == kPlayStatePlaying)
+        messages->GetAlbum().View().Update(page->GetHWnd());
 }
 
 }  // namespace

@@ -8,9 +8,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "album/Album.h"
+#include "app/WM_Messages.h"
 #include "app/WinMain.h"
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/PageTable.h"
@@ -28,7 +31,16 @@ protected:
     AlbumScenario();
     ~AlbumScenario() override;
 
-    static int RunAlbum() { return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL); }
+    // Runs a fresh album, as a start of the program does; the album stays for the checks
+    // made after it ends.
+    int RunAlbum() {
+        album = std::make_unique<Album>();
+        return ::RunAlbum(*album, ProgramInstance(), SW_SHOWNORMAL);
+    }
+    // The main window's messages while the album runs.
+    static const WM_Messages& Messages() {
+        return *WM_Messages::OfMainWindow(GetSharedWindowHandle());
+    }
     // Puts everything back as before a first start, keeping the folder: a restart.
     static void ResetMachine();
 
@@ -114,11 +126,12 @@ protected:
         return FileBytes(ToHostPath(PageSaveFiles[static_cast<size_t>(pageIndex)] + 1));
     }
 
+    // The album running, or the one run last.
+    std::unique_ptr<Album> album;
     HeadlessBackend& machine = HeadlessBackend::Instance();
     HeadlessMultimedia& multimedia = HeadlessMultimedia::Instance();
     // One folder serves every scenario of the process, emptied and filled afresh for
-    // each: the used-sticker record keeps the path it was first given for the life of
-    // the process, as the program's one record does.
+    // each.
     TempDirectory& folder = FreshFolder();
     LogCapture log;
 

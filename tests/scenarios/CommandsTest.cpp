@@ -1,15 +1,11 @@
-#include "album/AlbumView.h"
-#include "album/PlayingPhase.h"
-#include "album/StickersUsed.h"
 #include "catalogue/StickerNumbering.h"
-#include "scene/AnimDoc.h"
 #include "tests/scenarios/AlbumScenario.h"
 
 class Commands : public AlbumScenario {
 protected:
     const int32_t sticker = StickersOf(0)[0];
 
-    int32_t StateOfSticker() const { return GetStickersUsed()->GetStickerUsed(sticker); }
+    int32_t StateOfSticker() const { return album->Stickers().GetStickerUsed(sticker); }
 };
 
 // A key presses its button for 125 ms, then acts; it ends a carry first. Clear All is
@@ -37,9 +33,9 @@ TEST_F(Commands, KeysPressTheirButtonsTurnPagesRoundTheBookAndPrintThePageOnShow
     PickSticker(sticker, true);
     PressKey(VK_NEXT);
     Then([this] {
-        EXPECT_FALSE(GetAlbumView().IsDragging());
+        EXPECT_FALSE(album->View().IsDragging());
         EXPECT_TRUE(machine.CursorVisible());
-        EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), 1);
+        EXPECT_EQ(album->Document().GetCurrentPage(), 1);
         EXPECT_EQ(StateOfSticker(), SU_NOT_USED);
     });
     PressKey(VK_PRIOR);
@@ -57,7 +53,7 @@ TEST_F(Commands, KeysPressTheirButtonsTurnPagesRoundTheBookAndPrintThePageOnShow
     for (const auto& [key, page] : turns) {
         if (key != 0) PressKey(key);
         Then([this, page = page] {
-            EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), page);
+            EXPECT_EQ(album->Document().GetCurrentPage(), page);
             EXPECT_TRUE(ShowsPage(page)) << page;
         });
     }
@@ -104,7 +100,7 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
     for (int32_t sheet = kNumberOfSheets - 1; sheet >= 0; --sheet) {
         ClickButton(SheetButtonRows[static_cast<size_t>(sheet)]);
         Then([&, sheet] {
-            EXPECT_EQ(GetPlayingPhase().GetCurrentSheet(), IDM_SHEET1 + sheet) << sheet;
+            EXPECT_EQ(album->Selection().GetCurrentSheet(), IDM_SHEET1 + sheet) << sheet;
             EXPECT_TRUE(SelectSoundPlayed());
             EXPECT_NE(ScreenBlock(face), shownFace) << "sheet " << sheet;
             shownFace = ScreenBlock(face);
@@ -113,7 +109,7 @@ TEST_F(Commands, EverySheetButtonShowsItsSheetAndEveryStickerButtonPicks) {
     ClickButton(SheetButtonRows.back());
     for (int32_t button = 0; button < kStickersPerSheet; ++button) {
         PickSticker((kNumberOfSheets - 1) * kStickersPerSheet + button, button == 0);
-        Then([button] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "button " << button; });
+        Then([this, button] { EXPECT_TRUE(album->View().IsDragging()) << "button " << button; });
         RightClick();
     }
     RunAndCloseAlbum();

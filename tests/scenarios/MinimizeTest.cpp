@@ -1,10 +1,5 @@
-#include "album/AlbumView.h"
-#include "album/PlayingPhase.h"
-#include "album/StickersUsed.h"
-#include "app/WM_Messages.h"
 #include "catalogue/CommandIds.h"
 #include "catalogue/PageGeometry.h"
-#include "scene/AnimDoc.h"
 #include "tests/scenarios/AlbumScenario.h"
 
 using Pixels = std::vector<uint32_t>;
@@ -27,7 +22,7 @@ protected:
     void MinimizeAndRestore() {
         machine.Minimize();
         Then([this] {
-            EXPECT_EQ(MESSAGES.IsActive(), 0);
+            EXPECT_EQ(Messages().IsActive(), 0);
             EXPECT_EQ(multimedia.RunningTimers(), 0u) << "silent while hidden";
         });
         machine.Restore();
@@ -36,7 +31,7 @@ protected:
     void ExpectScreen(const Pixels& before) {
         Then([this, &before] {
             EXPECT_TRUE(Screen() == before) << "the album as it was";
-            EXPECT_EQ(MESSAGES.IsActive(), 1);
+            EXPECT_EQ(Messages().IsActive(), 1);
             EXPECT_EQ(multimedia.RunningTimers(), 1u) << "the song again";
         });
     }
@@ -69,14 +64,14 @@ TEST_F(Minimize, TheAlbumComesBackAsItWasWithADialogOrACarriedStickerLetGo) {
         PickSticker(sticker + 1);  // another button of the sheet on show
         machine.MovePointer(POINT{kPageLeft + 200, kPageTop + 200});
         Then([this] {
-            ASSERT_TRUE(GetAlbumView().IsDragging());
+            ASSERT_TRUE(album->View().IsDragging());
             EXPECT_FALSE(machine.CursorVisible());
         });
         leave();
         Then([this] {
-            EXPECT_FALSE(GetAlbumView().IsDragging());
+            EXPECT_FALSE(album->View().IsDragging());
             EXPECT_TRUE(machine.CursorVisible());
-            EXPECT_EQ(GetPlayingPhase().GetStkrBtnPressed(), kNoButton) << "the button is let go";
+            EXPECT_EQ(album->Selection().GetStkrBtnPressed(), kNoButton) << "the button is let go";
         });
         comeBack();
         ExpectScreen(playing);

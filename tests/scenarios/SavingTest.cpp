@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "platform/user/WindowManager.h"
-#include "scene/ChildWindow.h"
 #include "tests/scenarios/AlbumScenario.h"
 #include "tests/support/FileSizeLimit.h"
 
@@ -175,7 +174,7 @@ TEST_F(Saving, TheEndOfTheSessionInEveryOpenStateSavesEverythingAndLeavesNoWindo
         EXPECT_EQ(RunAlbum(), 0);
         ExpectSaved({first});
         EXPECT_TRUE(WindowManager::Instance().TopLevelWindows().empty());
-        EXPECT_EQ(PageWindow(), nullptr) << "the page window outlived the main window";
+        EXPECT_EQ(album->PageWindow(), nullptr) << "the page window outlived the main window";
         EXPECT_TRUE(log.Contains("WM_ENDSESSION: saving and ending"));
         EXPECT_EQ(machine.MessageBoxesShown().size(), boxes);
     }

@@ -6,9 +6,6 @@
 #include <filesystem>
 #include <utility>
 
-#include "album/GamePhase.h"
-#include "album/TitlePhase.h"
-#include "app/WM_Messages.h"
 #include "catalogue/DataFiles.h"
 #include "tests/scenarios/AlbumScenario.h"
 
@@ -80,17 +77,17 @@ TEST_F(StartAndClose, TheMusicFollowsActivationAndTheTitleStartsOnEnterOrSpaceOn
     Then([this] { EXPECT_EQ(multimedia.RunningTimers(), 0u); });
     machine.Activate(true);
     for (UINT key : {UINT{'A'}, UINT{'Q'}, UINT{'I'}, UINT{VK_NEXT}}) PressKey(key);
-    Then([] {
-        EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStateTitle);
-        EXPECT_EQ(GetCurrentPhase(), &GetTitlePhase());
+    Then([this] {
+        EXPECT_EQ(Messages().GetPlayState(), kPlayStateTitle);
+        EXPECT_EQ(album->Phase().Current(), &album->Title());
     });
     PressKey(VK_SPACE);
     Then([this] {
-        EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying);
+        EXPECT_EQ(Messages().GetPlayState(), kPlayStatePlaying);
         EXPECT_EQ(multimedia.RunningTimers(), 1u);
     });
     PressKey(VK_RETURN);
-    Then([] { EXPECT_EQ(MESSAGES.GetPlayState(), kPlayStatePlaying) << "Enter: nothing"; });
+    Then([] { EXPECT_EQ(Messages().GetPlayState(), kPlayStatePlaying) << "Enter: nothing"; });
     EXPECT_EQ(RunAndCloseAlbum(), 0);
     EXPECT_EQ(multimedia.RunningTimers(), 0u);
     ASSERT_FALSE(multimedia.MidiRecords().empty());

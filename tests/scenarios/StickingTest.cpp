@@ -1,5 +1,3 @@
-#include "album/AlbumView.h"
-#include "album/StickersUsed.h"
 #include "catalogue/StickerNumbering.h"
 #include "io/Initialization.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -12,7 +10,7 @@ protected:
         StartBook();
         ChooseSheetOf(sticker);
     }
-    bool Used() const { return GetStickersUsed()->GetStickerUsed(sticker) == SU_USED; }
+    bool Used() const { return album->Stickers().GetStickerUsed(sticker) == SU_USED; }
     std::vector<uint32_t> ButtonFace() const {
         const ButtonRow& b = StickerButtonRows[static_cast<size_t>(sticker % kStickersPerSheet)];
         return ScreenBlock(RECT{b.x, b.y, b.x + b.width, b.y + b.height});
@@ -36,21 +34,21 @@ TEST_F(Sticking, APickedStickerIsThrownAwayFarFromItsHomeAndSnapsOnNearIt) {
         EXPECT_EQ(CInitialization::ms_ShowNewStickerDialog, 0);
         EXPECT_EQ(FileBytes("options03.dta").back(), 0) << "the hint is off for good";
         EXPECT_FALSE(machine.CursorVisible());
-        EXPECT_TRUE(GetAlbumView().IsDragging());
+        EXPECT_TRUE(album->View().IsDragging());
     });
     PressKey(VK_ESCAPE);  // nothing for the album; the next pick shows no hint
     RightClick();
     PickSticker(sticker);
-    Then([] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "no hint the second time"; });
+    Then([this] { EXPECT_TRUE(album->View().IsDragging()) << "no hint the second time"; });
     RestartOnItsSheet();
     PickSticker(sticker);
-    Then([] { EXPECT_TRUE(GetAlbumView().IsDragging()) << "nor after a restart"; });
+    Then([this] { EXPECT_TRUE(album->View().IsDragging()) << "nor after a restart"; });
     PressKey(VK_NEXT);
     PickSticker(sticker);
     DropStickerAt(sticker, HomeOf(sticker));
     Then([this] {
         EXPECT_FALSE(Used()) << "its home is on the other page";
-        EXPECT_FALSE(GetAlbumView().IsDragging());
+        EXPECT_FALSE(album->View().IsDragging());
         EXPECT_TRUE(machine.CursorVisible());
     });
     PressKey(VK_PRIOR);
@@ -58,7 +56,7 @@ TEST_F(Sticking, APickedStickerIsThrownAwayFarFromItsHomeAndSnapsOnNearIt) {
     DropStickerAt(sticker, POINT{HomeOf(sticker).x + 19, HomeOf(sticker).y - 19});
     Then([&] {
         EXPECT_TRUE(Used());
-        EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 1);
+        EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 1);
         EXPECT_EQ(SoundsPlayed(),
                   (std::vector<std::string>{"PeelWAVE", "PeelWAVE", "PeelWAVE", "StickWAVE"}));
         EXPECT_TRUE(machine.CursorVisible());
@@ -74,7 +72,7 @@ TEST_F(Sticking, APickedStickerIsThrownAwayFarFromItsHomeAndSnapsOnNearIt) {
     Then([&] { EXPECT_TRUE(ShowsAtHome(sticker)) << "and back"; });
     PickSticker(sticker);
     Then([this] {
-        EXPECT_FALSE(GetAlbumView().IsDragging()) << "a used sticker's button does nothing";
+        EXPECT_FALSE(album->View().IsDragging()) << "a used sticker's button does nothing";
         EXPECT_EQ(SoundsPlayed().size(), 4u);
     });
     RestartOnItsSheet();

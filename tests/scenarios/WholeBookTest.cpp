@@ -1,10 +1,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "album/AlbumView.h"
-#include "album/StickersUsed.h"
 #include "catalogue/DataFiles.h"
-#include "scene/AnimDoc.h"
 #include "scene/AnimDocCorners.h"
 #include "tests/scenarios/AlbumScenario.h"
 
@@ -33,24 +30,28 @@ protected:
         for (auto it = stickers.begin(); it != stickers.end(); ++it)
             EXPECT_TRUE(ShowsAtHome(*it, std::vector<int32_t>(it + 1, stickers.end())))
                 << "sticker " << *it;
-        EXPECT_EQ(GetAlbumDocument().GetSprites().GetCount(),
-                  kPageCorners.size() + stickers.size());
+        EXPECT_EQ(album->Document().GetSprites().GetCount(), kPageCorners.size() + stickers.size());
     }
 };
 
 // Clear All, with the first page on show, empties the pages not on show too. The
 // positions in the page files show when they are read back after the restart.
 TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptiesTheBook) {
+    const ButtonRow& firstSlot = StickerButtonRows[0];
+    const RECT firstFace{firstSlot.x, firstSlot.y, firstSlot.x + firstSlot.width,
+                         firstSlot.y + firstSlot.height};
+    std::vector<uint32_t> unusedFace;
     StartBook();
+    Then([&] { unusedFace = ScreenBlock(firstFace); });
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
-        Then([page] { ASSERT_EQ(GetAlbumDocument().GetCurrentPage(), page); });
+        Then([this, page] { ASSERT_EQ(album->Document().GetCurrentPage(), page); });
         for (int32_t sticker : StickersOf(page)) Stick(sticker, sticker == StickersOf(0)[0]);
         ClickButton(kNextPageButton);
     }
     Then([this] {
-        EXPECT_EQ(StickersUsed::ms_StickersLeft, 0);
+        EXPECT_EQ(album->Stickers().GetStickersLeft(), 0);
         EXPECT_EQ(Counter(), CaptionTile(4)) << "the all-stuck picture";
-        EXPECT_EQ(GetAlbumDocument().GetCurrentPage(), 0) << "round the whole book";
+        EXPECT_EQ(album->Document().GetCurrentPage(), 0) << "round the whole book";
     });
     RunAndCloseAlbum();
     for (int32_t page = 0; page < kNumberOfPages; ++page)
@@ -63,13 +64,14 @@ TEST_F(WholeBook, EveryStickerSticksOnItsPageStaysAfterARestartAndClearAllEmptie
     }
     PressKey('C');
     PressKey(VK_RETURN);  // yes, clear everything
-    Then([this] {
+    Then([&] {
         EXPECT_EQ(SoundsPlayed().back(), "ClearWAVE");
         for (int32_t page = 0; page < kNumberOfPages; ++page)
             EXPECT_EQ(PageFileBytes(page).size(), 16u) << page;
         EXPECT_TRUE(StickersInRecord().empty());
-        EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS);
+        EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
         EXPECT_EQ(Counter(), CaptionTile(0));
+        EXPECT_EQ(ScreenBlock(firstFace), unusedFace) << "the sticker buttons show their stickers";
         ExpectShown({});
     });
     RunAndCloseAlbum();
@@ -91,7 +93,7 @@ TEST_F(WholeBook, ASaveFolderOfTheTwoPageBookOpensWithItsStickersOnTheirPages) {
     WriteBytes(FileIn("save003/page02.sav"), farm);
     WriteBytes(FileIn("save003/page14.sav"), sea);
     StartBook();
-    Then([] { EXPECT_EQ(StickersUsed::ms_StickersLeft, NUMBEROFSTICKERGRAPHICS - 3); });
+    Then([this] { EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3); });
     for (int32_t page = 0; page < kNumberOfPages; ++page) {
         Then([this, page] {
             ExpectShown(page == 1    ? std::vector<int32_t>{84, 85}

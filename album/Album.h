@@ -1,0 +1,62 @@
+#pragma once
+// The sticker album as one object: the record of used stickers, the book's selection,
+// the counter, the button families, the page document on show with its view, the title
+// and playing screens, and which of the two is on show. The program's start makes one
+// and hands it to the main window; each part is handed what it needs of the others.
+
+#include <memory>
+
+#include "album/AlbumView.h"
+#include "album/ButtonSets.h"
+#include "album/PhaseOnShow.h"
+#include "album/PlayingPhase.h"
+#include "album/StickerCounter.h"
+#include "album/StickerSelection.h"
+#include "album/StickersUsed.h"
+#include "album/TitlePhase.h"
+#include "scene/AnimDoc.h"
+#include "scene/ChildWindow.h"
+
+class Album {
+public:
+    Album();
+    Album(const Album&) = delete;
+    Album& operator=(const Album&) = delete;
+
+    // Links the page view, the document and the playing screen once the main window
+    // `mainWindow` exists. Until then the view has no document, so that an album ended
+    // during its start-up saves nothing over the child's pages.
+    void ConnectPage(HWND mainWindow);
+
+    StickersUsed& Stickers() { return m_stickersUsed; }
+    StickerSelection& Selection() { return m_selection; }
+    StickerCounter& Counter() { return m_counter; }
+    ButtonSets& ButtonFamilies() { return m_buttons; }
+    CAlbumView& View() { return m_view; }
+    CAnimDoc& Document() { return m_document; }
+    TitlePhase& Title() { return m_title; }
+    PlayingPhase& Playing() { return m_playing; }
+    PhaseOnShow& Phase() { return m_phase; }
+
+    // The playing screen's page window; null until it opens and after it closes.
+    ChildWindow* PageWindow() const { return m_pageWindow.get(); }
+    // Opens the page window over `parent` for the view; one open before is closed first.
+    void OpenPageWindow(HINSTANCE instance, HWND parent);
+    // Destroys the page window and its window. While it goes, PageWindow() is already null.
+    void ClosePageWindow();
+
+private:
+    StickersUsed m_stickersUsed;
+    ButtonSets m_buttons;
+    StickerSelection m_selection;
+    StickerCounter m_counter;
+    // The document goes before the view: its sprites may still tell the view of their
+    // going.
+    CAlbumView m_view;
+    CAnimDoc m_document;
+    TitlePhase m_title;
+    PlayingPhase m_playing;
+    PhaseOnShow m_phase;
+    // Goes first: its window hands its messages to the view.
+    std::unique_ptr<ChildWindow> m_pageWindow;
+};
