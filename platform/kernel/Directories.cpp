@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/kernel/InstalledVolume.h"
 #include "platform/kernel/LastError.h"
-#include "platform/kernel/Volume.h"
 
 std::string ToHostPath(std::string_view programPath) {
     std::string host(programPath);

@@ -1,9 +1,9 @@
 #include "platform/kernel/Files.h"
 
+#include "platform/kernel/InstalledVolume.h"
 #include "platform/kernel/InstanceGuard.h"
 #include "platform/kernel/KernelObject.h"
 #include "platform/kernel/LastError.h"
-#include "platform/kernel/Volume.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/kernel/InstanceLink.h"
+#include "platform/kernel/InstalledInstanceLink.h"
 #include "platform/kernel/KernelObject.h"
 #include "platform/kernel/LastError.h"
 

@@ -27,10 +27,3 @@ public:
     // Asks the copy that listens for `name`; nothing when none answers.
     virtual std::optional<DWORD> Ask(const std::string& name, InstanceChannel::Request request) = 0;
 };
-
-// The instance link in use; until one is installed, the local socket.
-InstanceLink& CurrentInstanceLink();
-
-// Installs `link` (not owned; null brings back the local socket) and returns the one it
-// replaced.
-InstanceLink* InstallInstanceLink(InstanceLink* link);

@@ -1,7 +1,7 @@
 #include "platform/kernel/Mappings.h"
 
+#include "platform/kernel/InstalledVolume.h"
 #include "platform/kernel/KernelObject.h"
-#include "platform/kernel/Volume.h"
 
 HANDLE CreateFileMappingA(HANDLE file, void*, DWORD protect, DWORD, DWORD, const char*) {
     Volume* volume = KernelObject::VolumeOf(file, KernelObject::Kind::File);

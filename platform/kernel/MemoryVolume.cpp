@@ -5,6 +5,7 @@
 
 #include "platform/kernel/Directories.h"
 #include "platform/kernel/Files.h"
+#include "platform/kernel/InstalledVolume.h"
 #include "platform/kernel/KernelObject.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Mappings.h"

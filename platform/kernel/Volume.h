@@ -37,10 +37,3 @@ public:
     // A view handed out by MapView of the volume in use (or of one below it).
     virtual BOOL Unmap(const void* view) = 0;
 };
-
-// The volume in use; until one is installed, the disk.
-Volume& CurrentVolume();
-
-// Installs `volume` (not owned; null brings back the disk) and returns the one it
-// replaced.
-Volume* InstallVolume(Volume* volume);

@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include "platform/kernel/InstalledInstanceLink.h"
 #include "platform/machines/web/WebMultimedia.h"
 
 namespace {

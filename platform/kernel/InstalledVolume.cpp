@@ -1,4 +1,4 @@
-#include "platform/kernel/Volume.h"
+#include "platform/kernel/InstalledVolume.h"
 
 #include "platform/kernel/BackendSlot.h"
 #include "platform/kernel/DiskVolume.h"

@@ -1,4 +1,4 @@
-#include "platform/kernel/InstanceLink.h"
+#include "platform/kernel/InstalledInstanceLink.h"
 
 #include "platform/kernel/BackendSlot.h"
 #include "platform/kernel/InstanceSocket.h"
