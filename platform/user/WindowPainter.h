@@ -5,14 +5,14 @@
 
 #include <optional>
 
+#include "platform/user/MessageQueue.h"
 #include "platform/user/Screen.h"
 #include "platform/user/UserTypes.h"
-
-class WindowManager;
+#include "platform/user/WindowTable.h"
 
 class WindowPainter {
 public:
-    explicit WindowPainter(WindowManager& manager) : m_manager(manager) {}
+    WindowPainter(WindowTable& table, MessageQueue& queue) : m_table(table), m_queue(queue) {}
 
     void Invalidate(HWND handle, const RECT* area, bool erase);
     void Validate(HWND handle);
@@ -31,6 +31,7 @@ private:
     void InvalidateTree(HWND handle, RECT area, bool erase);
     HWND FindWindowToPaint(HWND handle);
 
-    WindowManager& m_manager;
+    WindowTable& m_table;
+    MessageQueue& m_queue;
     Screen m_screen;
 };
