@@ -345,3 +345,8 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
 int DefaultMessageBoxAnswer(UINT type) {
     return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
 }
+
+BOOL MessageBeep(UINT type) {
+    CurrentUserBackend().Beep(type);
+    return TRUE;
+}

@@ -1,5 +1,7 @@
 #include "platform/user/WindowManager.h"
 
+#include "platform/kernel/Kernel.h"
+
 WindowManager& WindowManager::Instance() {
     static WindowManager manager;
     return manager;
@@ -16,6 +18,12 @@ WindowManager::WindowManager()
       m_tree(m_table, m_queue, m_painter, m_focusAndPointer,
              [this](HWND handle) { ForgetWindow(handle); }),
       m_router(m_table, m_queue, m_focusAndPointer, m_tree) {}
+
+Window* WindowManager::Known(HWND handle) {
+    Window* found = m_table.Find(handle);
+    if (found == nullptr) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return found;
+}
 
 void WindowManager::ForgetWindow(HWND handle) {
     m_queue.ForgetWindow(handle);

@@ -43,6 +43,8 @@ public:
     HWND Create(const WindowCreation& creation) { return m_tree.Create(creation); }
     bool Destroy(HWND handle) { return m_tree.Destroy(handle); }
     Window* Find(HWND handle) { return m_table.Find(handle); }
+    // The window of a handle; null, with the last error set, when there is none.
+    Window* Known(HWND handle);
     std::vector<HWND> Children(HWND parent) const { return m_table.Children(parent); }
     std::vector<HWND> TopLevelWindows() const { return m_table.TopLevelWindows(); }
     HWND TopLevelOf(HWND handle) { return m_table.TopLevelOf(handle); }
