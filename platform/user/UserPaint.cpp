@@ -9,12 +9,6 @@ BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
     return TRUE;
 }
 
-BOOL ValidateRect(HWND window, const RECT*) {
-    if (WindowManager::Instance().Known(window) == nullptr) return FALSE;
-    WindowManager::Instance().Validate(window);
-    return TRUE;
-}
-
 BOOL UpdateWindow(HWND window) {
     const Window* found = WindowManager::Instance().Known(window);
     if (found == nullptr) return FALSE;

@@ -51,11 +51,3 @@ LONG GetWindowLongA(HWND window, int index) {
     }
     return static_cast<LONG>(GetWindowLongPtrA(window, index));
 }
-
-LONG SetWindowLongA(HWND window, int index, LONG value) {
-    if (index == GWL_WNDPROC) {
-        SetLastError(ERROR_INVALID_INDEX);
-        return 0;
-    }
-    return static_cast<LONG>(SetWindowLongPtrA(window, index, value));
-}

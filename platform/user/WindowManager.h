@@ -47,14 +47,11 @@ public:
     Window* Known(HWND handle);
     std::vector<HWND> Children(HWND parent) const { return m_table.Children(parent); }
     std::vector<HWND> TopLevelWindows() const { return m_table.TopLevelWindows(); }
-    HWND TopLevelOf(HWND handle) { return m_table.TopLevelOf(handle); }
     POINT ClientOrigin(HWND handle) { return m_table.ClientOrigin(handle); }
     bool Move(HWND handle, RECT rect, bool repaint) { return m_tree.Move(handle, rect, repaint); }
     bool Show(HWND handle, int command) { return m_tree.Show(handle, command); }
     bool Enable(HWND handle, bool enable) { return m_tree.Enable(handle, enable); }
     bool BringToFront(HWND handle) { return m_tree.BringToFront(handle); }
-    // The deepest enabled, visible window under a screen point, or null.
-    HWND WindowFromPoint(POINT screenPoint) { return m_table.WindowFromPoint(screenPoint); }
 
     // Messages.
     LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,7 +79,6 @@ public:
     void Invalidate(HWND handle, const RECT* area, bool erase) {
         m_painter.Invalidate(handle, area, erase);
     }
-    void Validate(HWND handle) { m_painter.Validate(handle); }
     HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) { return m_painter.BeginPaint(handle, paint); }
     void EndPaint(HWND handle, const PAINTSTRUCT* paint) { m_painter.EndPaint(handle, paint); }
     HDC GetDC(HWND handle) { return m_painter.GetDC(handle); }

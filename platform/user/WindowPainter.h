@@ -15,7 +15,6 @@ public:
     WindowPainter(WindowTable& table, MessageQueue& queue) : m_table(table), m_queue(queue) {}
 
     void Invalidate(HWND handle, const RECT* area, bool erase);
-    void Validate(HWND handle);
     // WM_PAINT for the first window with an area to draw, or nothing.
     std::optional<MSG> NextPaintMessage();
     HDC BeginPaint(HWND handle, PAINTSTRUCT* paint);
@@ -27,6 +26,8 @@ public:
     Screen& TheScreen() { return m_screen; }
 
 private:
+    // Nothing of the window is left to paint.
+    void Validate(HWND handle);
     HDC ContextFor(HWND handle, const RECT& clientClip);
     void InvalidateTree(HWND handle, RECT area, bool erase);
     HWND FindWindowToPaint(HWND handle);
