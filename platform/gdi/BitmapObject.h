@@ -8,8 +8,9 @@
 #include <optional>
 #include <vector>
 
+#include "platform/gdi/DibHeader.h"
 #include "platform/gdi/DibLayout.h"
-#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiObject.h"
 #include "platform/gdi/Surface.h"
 
 class BitmapObject : public GdiObject {

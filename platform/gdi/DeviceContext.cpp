@@ -59,8 +59,3 @@ bool OffsetRect(RECT* r, LONG dx, LONG dy) {
     r->bottom += dy;
     return true;
 }
-
-bool SetRect(RECT* r, LONG left, LONG top, LONG right, LONG bottom) {
-    *r = RECT{left, top, right, bottom};
-    return true;
-}

@@ -42,4 +42,3 @@ bool IntersectRect(RECT* out, const RECT* a, const RECT* b);
 bool UnionRect(RECT* out, const RECT* a, const RECT* b);
 bool PtInRect(const RECT* r, POINT p);
 bool OffsetRect(RECT* r, LONG dx, LONG dy);
-bool SetRect(RECT* r, LONG left, LONG top, LONG right, LONG bottom);

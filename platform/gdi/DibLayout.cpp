@@ -4,7 +4,7 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/gdi/Gdi.h"
+#include "platform/gdi/DibHeader.h"
 
 namespace {
 

@@ -77,16 +77,6 @@ int64_t StretchedIndex(int64_t i, int64_t count, int64_t sourceCount) {
 
 }  // namespace
 
-bool IsSupportedDib(const BITMAPINFOHEADER& header) {
-    const WORD depth = header.biBitCount;
-    const bool knownDepth =
-        depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
-    const LONG height = header.biHeight;
-    return header.biSize == sizeof(BITMAPINFOHEADER) && header.biCompression == BI_RGB &&
-           knownDepth && header.biWidth > 0 && header.biWidth <= kMaxBitmapSide && height != 0 &&
-           height >= -kMaxBitmapSide && height <= kMaxBitmapSide;
-}
-
 HDC CreateCompatibleDC(HDC) {
     HDC dc = new DeviceContext{nullptr, POINT{0, 0}, RECT{}};
     AttachBitmap(dc, BitmapObject::Stock());

@@ -133,7 +133,3 @@ int EndDoc(HDC printer) {
     context->inPage = false;
     return CurrentPrintBackend().EndPrintJob() ? 1 : 0;
 }
-
-bool IsPrinterDC(HDC dc) {
-    return Find(dc) != nullptr;
-}

@@ -55,5 +55,3 @@ int StartDocA(HDC printer, const DOCINFOA* document);
 int StartPage(HDC printer);
 int EndPage(HDC printer);
 int EndDoc(HDC printer);
-
-bool IsPrinterDC(HDC dc);

@@ -6,10 +6,9 @@
 #include "platform/kernel/Kernel.h"
 #include "platform/user/Cursor.h"
 #include "platform/user/UserBackend.h"
-#include "platform/user/WindowManager.h"
 
 HWND FocusAndPointer::SetFocus(HWND handle) {
-    if (handle != nullptr && m_manager.Find(handle) == nullptr) {
+    if (handle != nullptr && m_table.Find(handle) == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
@@ -17,19 +16,19 @@ HWND FocusAndPointer::SetFocus(HWND handle) {
     if (previous == handle) return previous;
     m_focus = handle;
     if (previous != nullptr)
-        m_manager.Send(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
+        m_queue.Send(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
     // The old window may have moved the focus on while it lost it.
     if (handle != nullptr && m_focus == handle)
-        m_manager.Send(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+        m_queue.Send(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     return previous;
 }
 
 HWND FocusAndPointer::SetCapture(HWND handle) {
     const HWND previous = m_capture;
-    if (m_manager.Find(handle) == nullptr) return previous;
+    if (m_table.Find(handle) == nullptr) return previous;
     m_capture = handle;
     if (previous != nullptr && previous != handle) {
-        m_manager.Send(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(handle));
+        m_queue.Send(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(handle));
     }
     return previous;
 }
@@ -37,7 +36,7 @@ HWND FocusAndPointer::SetCapture(HWND handle) {
 bool FocusAndPointer::ReleaseCapture() {
     const HWND previous = m_capture;
     m_capture = nullptr;
-    if (previous != nullptr) m_manager.Send(previous, WM_CAPTURECHANGED, 0, 0);
+    if (previous != nullptr) m_queue.Send(previous, WM_CAPTURECHANGED, 0, 0);
     return true;
 }
 
@@ -58,12 +57,6 @@ int FocusAndPointer::ShowCursor(bool show) {
     return m_cursorCount;
 }
 
-void FocusAndPointer::SetPointerPosition(POINT screenPoint) {
-    CurrentUserBackend().WarpPointer(screenPoint);
-    // Windows answers a moved pointer with a mouse move, as if the user had moved it.
-    m_manager.Router().Translate(InputEvent{InputEvent::Kind::PointerMove, screenPoint});
-}
-
 void FocusAndPointer::ClipPointer(const RECT* area) {
     if (area != nullptr && !IsRectEmpty(*area)) {
         m_pointerClip = *area;
@@ -74,7 +67,7 @@ void FocusAndPointer::ClipPointer(const RECT* area) {
 }
 
 bool FocusAndPointer::TrackLeave(HWND handle, bool cancel) {
-    if (m_manager.Find(handle) == nullptr) {
+    if (m_table.Find(handle) == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return false;
     }
@@ -83,8 +76,8 @@ bool FocusAndPointer::TrackLeave(HWND handle, bool cancel) {
         return true;
     }
     // A window the pointer is not over hears at once that it has been left.
-    if (m_manager.WindowFromPoint(m_pointer) != handle) {
-        m_manager.Post(handle, WM_MOUSELEAVE, 0, 0);
+    if (m_table.WindowFromPoint(m_pointer) != handle) {
+        m_queue.Post(handle, WM_MOUSELEAVE, 0, 0);
         return true;
     }
     m_leaveTracked = handle;
@@ -102,7 +95,7 @@ POINT FocusAndPointer::MoveTo(POINT screenPoint) {
 
 void FocusAndPointer::CheckLeave(HWND underPointer) {
     if (m_leaveTracked == nullptr || m_leaveTracked == underPointer) return;
-    m_manager.Post(m_leaveTracked, WM_MOUSELEAVE, 0, 0);
+    m_queue.Post(m_leaveTracked, WM_MOUSELEAVE, 0, 0);
     m_leaveTracked = nullptr;
 }
 

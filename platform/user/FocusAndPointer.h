@@ -5,13 +5,13 @@
 
 #include <optional>
 
+#include "platform/user/MessageQueue.h"
 #include "platform/user/UserTypes.h"
-
-class WindowManager;
+#include "platform/user/WindowTable.h"
 
 class FocusAndPointer {
 public:
-    explicit FocusAndPointer(WindowManager& manager) : m_manager(manager) {}
+    FocusAndPointer(WindowTable& table, MessageQueue& queue) : m_table(table), m_queue(queue) {}
 
     HWND SetFocus(HWND handle);
     HWND Focus() const { return m_focus; }
@@ -23,7 +23,6 @@ public:
     HCURSOR CurrentCursor() const { return m_cursor; }
     int ShowCursor(bool show);
     POINT PointerPosition() const { return m_pointer; }
-    void SetPointerPosition(POINT screenPoint);
     void ClipPointer(const RECT* area);
     bool TrackLeave(HWND handle, bool cancel);
 
@@ -41,7 +40,8 @@ public:
     void Clear();
 
 private:
-    WindowManager& m_manager;
+    WindowTable& m_table;
+    MessageQueue& m_queue;
     HWND m_focus = nullptr;
     HWND m_capture = nullptr;
     HWND m_leaveTracked = nullptr;

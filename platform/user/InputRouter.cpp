@@ -1,7 +1,6 @@
 #include "platform/user/InputRouter.h"
 
 #include "platform/user/UserBackend.h"
-#include "platform/user/WindowManager.h"
 
 bool InputRouter::TakeInput(bool remove, MSG* message) {
     while (m_input.empty()) {
@@ -35,17 +34,23 @@ void InputRouter::Translate(const InputEvent& event) {
             Restore();
             break;
         case InputEvent::Kind::Close:
-            if (const HWND top = m_manager.Tree().Topmost()) Enqueue(top, WM_CLOSE, 0, 0);
+            if (const HWND top = m_table.Topmost()) Enqueue(top, WM_CLOSE, 0, 0);
             break;
         case InputEvent::Kind::EndSession:
-            m_manager.EndSession();
-            m_manager.PostQuit(0);
+            m_queue.EndSession();
+            m_queue.PostQuit(0);
             break;
     }
 }
 
+void InputRouter::WarpPointer(POINT screenPoint) {
+    CurrentUserBackend().WarpPointer(screenPoint);
+    // Windows answers a moved pointer with a mouse move, as if the user had moved it.
+    Translate(InputEvent{InputEvent::Kind::PointerMove, screenPoint});
+}
+
 void InputRouter::TranslatePointer(const InputEvent& event) {
-    const POINT point = m_manager.Pointer().MoveTo(event.point);
+    const POINT point = m_focusAndPointer.MoveTo(event.point);
     const WPARAM flag = event.button == InputEvent::Button::Left ? MK_LBUTTON : MK_RBUTTON;
     UINT message = WM_MOUSEMOVE;
     if (event.kind == InputEvent::Kind::ButtonDown) {
@@ -55,25 +60,25 @@ void InputRouter::TranslatePointer(const InputEvent& event) {
         m_buttons &= ~flag;
         message = flag == MK_LBUTTON ? WM_LBUTTONUP : WM_RBUTTONUP;
     }
-    const HWND underPointer = m_manager.WindowFromPoint(point);
-    m_manager.Pointer().CheckLeave(underPointer);
-    const HWND capture = m_manager.Capture();
+    const HWND underPointer = m_table.WindowFromPoint(point);
+    m_focusAndPointer.CheckLeave(underPointer);
+    const HWND capture = m_focusAndPointer.Capture();
     const HWND target = capture != nullptr ? capture : underPointer;
-    if (!m_manager.Tree().ReceivesInput(target)) return;
+    if (!m_table.ReceivesInput(target)) return;
     if (capture == nullptr) {
-        m_manager.Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
-                       MAKELPARAM(HTCLIENT, static_cast<WORD>(message)));
-        if (m_manager.Find(target) == nullptr) return;
+        m_queue.Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                     MAKELPARAM(HTCLIENT, static_cast<WORD>(message)));
+        if (m_table.Find(target) == nullptr) return;
     }
-    const POINT origin = m_manager.ClientOrigin(target);
+    const POINT origin = m_table.ClientOrigin(target);
     const POINT client{point.x - origin.x, point.y - origin.y};
     Enqueue(target, message, m_buttons, PointToLParam(client));
 }
 
 void InputRouter::TranslateKey(const InputEvent& event) {
-    HWND target = m_manager.Focus();
-    if (target == nullptr) target = m_manager.Tree().Topmost();
-    if (!m_manager.Tree().ReceivesInput(target)) return;
+    HWND target = m_focusAndPointer.Focus();
+    if (target == nullptr) target = m_table.Topmost();
+    if (!m_table.ReceivesInput(target)) return;
     const UINT message = event.kind == InputEvent::Kind::KeyDown ? WM_KEYDOWN : WM_KEYUP;
     // Bit 0 of lParam counts one press; bits 30 and 31 mark a release.
     const LPARAM details = message == WM_KEYDOWN ? 1 : static_cast<LPARAM>(0xC0000001u);
@@ -86,8 +91,8 @@ void InputRouter::TranslateKey(const InputEvent& event) {
 void InputRouter::TranslateActivation(bool active) {
     if (m_active == active || (active && AnyMinimized())) return;
     m_active = active;
-    for (const HWND top : m_manager.TopLevelWindows())
-        m_manager.Send(top, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+    for (const HWND top : m_table.TopLevelWindows())
+        m_queue.Send(top, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
 }
 
 // The program stops being the active one first, whatever the desktop says of its focus
@@ -95,10 +100,10 @@ void InputRouter::TranslateActivation(bool active) {
 // the windows that show are minimised; a hidden one stays hidden at the restore.
 void InputRouter::Minimize() {
     TranslateActivation(false);
-    for (const HWND top : m_manager.TopLevelWindows()) {
-        const Window* window = m_manager.Find(top);
+    for (const HWND top : m_table.TopLevelWindows()) {
+        const Window* window = m_table.Find(top);
         if (window != nullptr && window->IsVisible() && !window->iconic)
-            m_manager.Show(top, SW_MINIMIZE);
+            m_tree.Show(top, SW_MINIMIZE);
     }
 }
 
@@ -106,25 +111,25 @@ void InputRouter::Minimize() {
 // does on Windows, the restore makes the program the active one.
 void InputRouter::Restore() {
     bool restored = false;
-    for (const HWND top : m_manager.TopLevelWindows()) {
-        const Window* window = m_manager.Find(top);
+    for (const HWND top : m_table.TopLevelWindows()) {
+        const Window* window = m_table.Find(top);
         if (window == nullptr || !window->iconic) continue;
-        m_manager.Show(top, SW_RESTORE);
+        m_tree.Show(top, SW_RESTORE);
         restored = true;
     }
     if (restored) TranslateActivation(true);
 }
 
 bool InputRouter::AnyMinimized() {
-    for (const HWND top : m_manager.TopLevelWindows()) {
-        const Window* window = m_manager.Find(top);
+    for (const HWND top : m_table.TopLevelWindows()) {
+        const Window* window = m_table.Find(top);
         if (window != nullptr && window->iconic) return true;
     }
     return false;
 }
 
 void InputRouter::Enqueue(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    m_input.push_back(m_manager.Queue().MakeMessage(handle, message, wParam, lParam));
+    m_input.push_back(m_queue.MakeMessage(handle, message, wParam, lParam));
 }
 
 void InputRouter::ForgetWindow(HWND handle) {

@@ -6,18 +6,24 @@
 #include <deque>
 #include <optional>
 
+#include "platform/user/FocusAndPointer.h"
 #include "platform/user/InputEvent.h"
+#include "platform/user/MessageQueue.h"
 #include "platform/user/UserTypes.h"
-
-class WindowManager;
+#include "platform/user/WindowTable.h"
+#include "platform/user/WindowTree.h"
 
 class InputRouter {
 public:
-    explicit InputRouter(WindowManager& manager) : m_manager(manager) {}
+    InputRouter(WindowTable& table, MessageQueue& queue, FocusAndPointer& focusAndPointer,
+                WindowTree& tree)
+        : m_table(table), m_queue(queue), m_focusAndPointer(focusAndPointer), m_tree(tree) {}
 
     // The next input message, translating events from the backend until one is queued.
     bool TakeInput(bool remove, MSG* message);
     void Translate(const InputEvent& event);
+    // The program moved the pointer to a screen point.
+    void WarpPointer(POINT screenPoint);
 
     void ForgetWindow(HWND handle);
     void Clear();
@@ -31,7 +37,10 @@ private:
     bool AnyMinimized();
     void Enqueue(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
-    WindowManager& m_manager;
+    WindowTable& m_table;
+    MessageQueue& m_queue;
+    FocusAndPointer& m_focusAndPointer;
+    WindowTree& m_tree;
     std::deque<MSG> m_input;
     WPARAM m_buttons = 0;
     // Whether the program is the active one, as its windows were last told; nothing

@@ -1,7 +1,6 @@
 #include "platform/user/MessageBoxWindow.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <optional>
 #include <span>
@@ -9,6 +8,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/user/Dialog.h"
 #include "platform/user/GlyphFont.h"
+#include "platform/user/OtherWindowsDisabled.h"
+#include "platform/user/PanelFill.h"
 #include "platform/user/ResourcePicture.h"
 #include "platform/user/ScreenSize.h"
 #include "platform/user/User.h"
@@ -67,50 +68,6 @@ std::map<HWND, MessageBoxWindow*>& OpenBoxes() {
     return boxes;
 }
 
-uint32_t BlendColour(uint32_t below, uint32_t colour, double coverage) {
-    uint32_t result = 0;
-    for (const int shift : {0, 8, 16}) {
-        const double under = (below >> shift) & 0xFF;
-        const double over = (colour >> shift) & 0xFF;
-        result |= static_cast<uint32_t>(std::lround(over * coverage + under * (1.0 - coverage)))
-                  << shift;
-    }
-    return result;
-}
-
-// How much of pixel (x, y) a rounded rectangle covers: 1 inside, 0 outside, the share
-// in between along the rounded corners, so that they are drawn smooth.
-double RoundedCoverage(const RECT& box, LONG radius, LONG x, LONG y) {
-    const double px = x + 0.5;
-    const double py = y + 0.5;
-    const double cx = std::clamp(px, static_cast<double>(box.left + radius),
-                                 static_cast<double>(box.right - radius));
-    const double cy = std::clamp(py, static_cast<double>(box.top + radius),
-                                 static_cast<double>(box.bottom - radius));
-    const double distance = std::hypot(px - cx, py - cy);
-    return std::clamp(radius - distance + 0.5, 0.0, 1.0);
-}
-
-void FillRounded(Surface& surface, const RECT& clip, const RECT& box, LONG radius,
-                 uint32_t colour) {
-    RECT area{};
-    if (!IntersectRect(&area, &clip, &box)) return;
-    for (LONG y = area.top; y < area.bottom; ++y) {
-        uint32_t* row = surface.Row(y);
-        for (LONG x = area.left; x < area.right; ++x) {
-            const double coverage = RoundedCoverage(box, radius, x, y);
-            if (coverage > 0.0) row[x] = BlendColour(row[x], colour, coverage);
-        }
-    }
-}
-
-void FillRect(Surface& surface, const RECT& clip, const RECT& box, uint32_t colour) {
-    RECT area{};
-    if (!IntersectRect(&area, &clip, &box)) return;
-    for (LONG y = area.top; y < area.bottom; ++y)
-        std::fill(surface.Row(y) + area.left, surface.Row(y) + area.right, colour);
-}
-
 // Each line centred across the box, one below the other from `top`.
 // Where the caption's ink outline is drawn around each of its letters, before them.
 constexpr POINT kCaptionOutline[] = {{-2, -2}, {0, -2}, {2, -2}, {-2, 0},
@@ -134,29 +91,6 @@ bool AnyWindowOnShow() {
     }
     return false;
 }
-
-// Disables every enabled top-level window but `owner` (which the dialog disables
-// itself) and gives them back when it ends: no window but the box takes input.
-class OtherWindowsDisabled {
-public:
-    explicit OtherWindowsDisabled(HWND owner) {
-        for (const HWND top : WindowManager::Instance().TopLevelWindows()) {
-            if (top == owner || !IsWindowEnabled(top)) continue;
-            EnableWindow(top, FALSE);
-            m_disabled.push_back(top);
-        }
-    }
-    ~OtherWindowsDisabled() {
-        for (const HWND top : m_disabled) {
-            if (IsWindow(top)) EnableWindow(top, TRUE);
-        }
-    }
-    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
-    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
-
-private:
-    std::vector<HWND> m_disabled;
-};
 
 }  // namespace
 
@@ -297,7 +231,7 @@ void MessageBoxWindow::DrawFace(HDC dc) const {
     const POINT origin = dc->origin;
     const RECT clip = dc->clip;
     const RECT whole{origin.x, origin.y, origin.x + m_size.cx, origin.y + m_size.cy};
-    FillRect(surface, clip, whole, ThemeColour());
+    FillArea(surface, clip, whole, ThemeColour());
     const RECT outline{whole.left + kBorder, whole.top + kBorder, whole.right - kBorder,
                        whole.bottom - kBorder};
     FillRounded(surface, clip, outline, kRadius, kInk);
@@ -344,4 +278,9 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
 
 int DefaultMessageBoxAnswer(UINT type) {
     return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+}
+
+BOOL MessageBeep(UINT type) {
+    CurrentUserBackend().Beep(type);
+    return TRUE;
 }

@@ -3,7 +3,6 @@
 #include "platform/kernel/Kernel.h"
 #include "platform/kernel/KernelBackend.h"
 #include "platform/user/UserBackend.h"
-#include "platform/user/WindowManager.h"
 
 namespace {
 
@@ -13,7 +12,7 @@ constexpr DWORD kWaitForever = 0xFFFFFFFF;
 }  // namespace
 
 LRESULT MessageQueue::Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    const Window* window = m_manager.Find(handle);
+    const Window* window = m_table.Find(handle);
     if (window == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return 0;
@@ -27,7 +26,7 @@ MSG MessageQueue::MakeMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
                wParam,
                lParam,
                CurrentKernelBackend().MillisecondClock(),
-               m_manager.PointerPosition()};
+               m_sources.pointerPosition()};
 }
 
 bool MessageQueue::Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -51,8 +50,8 @@ void MessageQueue::PostQuit(int exitCode) {
 // As Windows does at a logout: every top-level window hears at once that the session
 // ends, whatever modal loop runs, so that the program saves before the process ends.
 void MessageQueue::EndSession() {
-    for (const HWND top : m_manager.TopLevelWindows()) {
-        if (m_manager.Find(top) != nullptr) Send(top, WM_ENDSESSION, TRUE, 0);
+    for (const HWND top : m_table.TopLevelWindows()) {
+        if (m_table.Find(top) != nullptr) Send(top, WM_ENDSESSION, TRUE, 0);
     }
 }
 
@@ -78,8 +77,8 @@ void MessageQueue::RunHandedWork() {
 bool MessageQueue::Peek(MSG* message, bool remove) {
     RunHandedWork();
     if (TakePosted(message, remove)) return true;
-    if (m_manager.Router().TakeInput(remove, message)) return true;
-    if (const auto paint = m_manager.Painter().NextPaintMessage()) {
+    if (m_sources.takeInput(remove, message)) return true;
+    if (const auto paint = m_sources.nextPaint()) {
         *message = *paint;
         return true;
     }

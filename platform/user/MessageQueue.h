@@ -11,12 +11,20 @@
 #include <vector>
 
 #include "platform/user/UserTypes.h"
+#include "platform/user/WindowTable.h"
 
-class WindowManager;
+// What the queue hands out behind the posted messages, and the pointer's place that
+// stamps each message: the input router and the painter above it answer these.
+struct MessageSources {
+    std::function<bool(bool remove, MSG* message)> takeInput;
+    std::function<std::optional<MSG>()> nextPaint;
+    std::function<POINT()> pointerPosition;
+};
 
 class MessageQueue {
 public:
-    explicit MessageQueue(WindowManager& manager) : m_manager(manager) {}
+    MessageQueue(WindowTable& table, MessageSources sources)
+        : m_table(table), m_sources(std::move(sources)) {}
 
     LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
     bool Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
@@ -42,7 +50,8 @@ private:
     void RunHandedWork();
     bool TakePosted(MSG* message, bool remove);
 
-    WindowManager& m_manager;
+    WindowTable& m_table;
+    MessageSources m_sources;
     uint64_t m_destroyedCount = 0;
     mutable std::mutex m_postLock;
     std::deque<MSG> m_posted;

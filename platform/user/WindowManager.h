@@ -4,9 +4,12 @@
 // the one WindowManager; everything runs on the user-interface thread except posting,
 // which any thread may do.
 //
-// The manager is the house of five rooms, each holding one concern: the window tree,
-// the message queue, input routing, painting, and focus and the pointer. Its calls
-// hand each request to the room that holds it; the rooms reach one another through it.
+// The manager is the house of six rooms, each holding one concern, each handed the
+// rooms below it that it uses: the window table (the windows as data), the message
+// queue, focus and the pointer, painting, the window tree's changes, and input routing
+// on top. Its calls hand each request to the room that holds it. The two things a lower
+// room asks of a higher one (the queue's input and paint messages, and a window's end)
+// it is handed as callbacks that the manager fills in.
 //
 // Re-entrancy: every call out to a window procedure may create or destroy windows.
 // The rooms therefore hold windows by handle and look each one up afresh after every
@@ -23,6 +26,7 @@
 #include "platform/user/UserTypes.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowPainter.h"
+#include "platform/user/WindowTable.h"
 #include "platform/user/WindowTree.h"
 
 class WindowManager {
@@ -30,23 +34,24 @@ public:
     static WindowManager& Instance();
 
     // Classes.
-    bool RegisterClass(const WindowClass& windowClass) { return m_tree.RegisterClass(windowClass); }
-    bool UnregisterClass(const std::string& name) { return m_tree.UnregisterClass(name); }
+    bool RegisterClass(const WindowClass& windowClass) {
+        return m_table.RegisterClass(windowClass);
+    }
+    bool UnregisterClass(const std::string& name) { return m_table.UnregisterClass(name); }
 
     // Windows.
     HWND Create(const WindowCreation& creation) { return m_tree.Create(creation); }
     bool Destroy(HWND handle) { return m_tree.Destroy(handle); }
-    Window* Find(HWND handle) { return m_tree.Find(handle); }
-    std::vector<HWND> Children(HWND parent) const { return m_tree.Children(parent); }
-    std::vector<HWND> TopLevelWindows() const { return m_tree.TopLevelWindows(); }
-    HWND TopLevelOf(HWND handle) { return m_tree.TopLevelOf(handle); }
-    POINT ClientOrigin(HWND handle) { return m_tree.ClientOrigin(handle); }
+    Window* Find(HWND handle) { return m_table.Find(handle); }
+    // The window of a handle; null, with the last error set, when there is none.
+    Window* Known(HWND handle);
+    std::vector<HWND> Children(HWND parent) const { return m_table.Children(parent); }
+    std::vector<HWND> TopLevelWindows() const { return m_table.TopLevelWindows(); }
+    POINT ClientOrigin(HWND handle) { return m_table.ClientOrigin(handle); }
     bool Move(HWND handle, RECT rect, bool repaint) { return m_tree.Move(handle, rect, repaint); }
     bool Show(HWND handle, int command) { return m_tree.Show(handle, command); }
     bool Enable(HWND handle, bool enable) { return m_tree.Enable(handle, enable); }
     bool BringToFront(HWND handle) { return m_tree.BringToFront(handle); }
-    // The deepest enabled, visible window under a screen point, or null.
-    HWND WindowFromPoint(POINT screenPoint) { return m_tree.WindowFromPoint(screenPoint); }
 
     // Messages.
     LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,7 +79,6 @@ public:
     void Invalidate(HWND handle, const RECT* area, bool erase) {
         m_painter.Invalidate(handle, area, erase);
     }
-    void Validate(HWND handle) { m_painter.Validate(handle); }
     HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) { return m_painter.BeginPaint(handle, paint); }
     void EndPaint(HWND handle, const PAINTSTRUCT* paint) { m_painter.EndPaint(handle, paint); }
     HDC GetDC(HWND handle) { return m_painter.GetDC(handle); }
@@ -93,9 +97,7 @@ public:
     HCURSOR CurrentCursor() const { return m_focusAndPointer.CurrentCursor(); }
     int ShowCursor(bool show) { return m_focusAndPointer.ShowCursor(show); }
     POINT PointerPosition() const { return m_focusAndPointer.PointerPosition(); }
-    void SetPointerPosition(POINT screenPoint) {
-        m_focusAndPointer.SetPointerPosition(screenPoint);
-    }
+    void SetPointerPosition(POINT screenPoint) { m_router.WarpPointer(screenPoint); }
     void ClipPointer(const RECT* area) { m_focusAndPointer.ClipPointer(area); }
     bool TrackLeave(HWND handle, bool cancel) {
         return m_focusAndPointer.TrackLeave(handle, cancel);
@@ -105,25 +107,14 @@ public:
     void Reset();
 
 private:
-    // The rooms reach one another through the manager.
-    friend class WindowTree;
-    friend class MessageQueue;
-    friend class InputRouter;
-    friend class WindowPainter;
-    friend class FocusAndPointer;
-
     WindowManager();
-    WindowTree& Tree() { return m_tree; }
-    MessageQueue& Queue() { return m_queue; }
-    InputRouter& Router() { return m_router; }
-    WindowPainter& Painter() { return m_painter; }
-    FocusAndPointer& Pointer() { return m_focusAndPointer; }
     // A window is gone: every room drops what it kept of it.
     void ForgetWindow(HWND handle);
 
-    WindowTree m_tree;
+    WindowTable m_table;
     MessageQueue m_queue;
-    InputRouter m_router;
-    WindowPainter m_painter;
     FocusAndPointer m_focusAndPointer;
+    WindowPainter m_painter;
+    WindowTree m_tree;
+    InputRouter m_router;
 };

@@ -4,7 +4,6 @@
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/kernel/Kernel.h"
-#include "platform/user/WindowManager.h"
 
 namespace {
 
@@ -15,79 +14,78 @@ constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
 
 void WindowPainter::Invalidate(HWND handle, const RECT* area, bool erase) {
     if (handle == nullptr) {
-        for (const HWND top : m_manager.TopLevelWindows()) Invalidate(top, nullptr, erase);
+        for (const HWND top : m_table.TopLevelWindows()) Invalidate(top, nullptr, erase);
         return;
     }
-    const Window* window = m_manager.Find(handle);
+    const Window* window = m_table.Find(handle);
     if (window == nullptr) return;
     InvalidateTree(handle, area != nullptr ? *area : window->ClientRect(), erase);
 }
 
 void WindowPainter::InvalidateTree(HWND handle, RECT area, bool erase) {
-    Window* window = m_manager.Find(handle);
+    Window* window = m_table.Find(handle);
     const RECT client = window->ClientRect();
     RECT inside{};
     if (!IntersectRect(&inside, &area, &client)) return;
     UnionRect(&window->update, &window->update, &inside);
     window->eraseNeeded = window->eraseNeeded || erase;
     if ((window->style & WS_CLIPCHILDREN) != 0) return;
-    for (const HWND child : m_manager.Children(handle)) {
+    for (const HWND child : m_table.Children(handle)) {
         RECT childArea = inside;
-        const Window* childWindow = m_manager.Find(child);
+        const Window* childWindow = m_table.Find(child);
         OffsetRect(&childArea, -childWindow->rect.left, -childWindow->rect.top);
         InvalidateTree(child, childArea, erase);
     }
 }
 
 void WindowPainter::Validate(HWND handle) {
-    if (Window* window = m_manager.Find(handle)) {
+    if (Window* window = m_table.Find(handle)) {
         window->update = RECT{};
         window->eraseNeeded = false;
     }
 }
 
 std::optional<MSG> WindowPainter::NextPaintMessage() {
-    for (const HWND top : m_manager.TopLevelWindows()) {
+    for (const HWND top : m_table.TopLevelWindows()) {
         if (const HWND dirty = FindWindowToPaint(top))
-            return m_manager.Queue().MakeMessage(dirty, WM_PAINT, 0, 0);
+            return m_queue.MakeMessage(dirty, WM_PAINT, 0, 0);
     }
     return std::nullopt;
 }
 
 // A parent is painted before its children, so that children draw over it.
 HWND WindowPainter::FindWindowToPaint(HWND handle) {
-    const Window* window = m_manager.Find(handle);
+    const Window* window = m_table.Find(handle);
     if (window == nullptr || !window->IsVisible() || window->iconic) return nullptr;
     if (!IsRectEmpty(window->update)) return handle;
-    for (const HWND child : m_manager.Children(handle)) {
+    for (const HWND child : m_table.Children(handle)) {
         if (const HWND dirty = FindWindowToPaint(child)) return dirty;
     }
     return nullptr;
 }
 
 HDC WindowPainter::ContextFor(HWND handle, const RECT& clientClip) {
-    WindowTree& tree = m_manager.Tree();
-    const HWND top = tree.TopLevelOf(handle);
+    const HWND top = m_table.TopLevelOf(handle);
     if (top == nullptr) return nullptr;
-    const POINT topOrigin = tree.ClientOrigin(top);
-    const POINT origin = tree.ClientOrigin(handle);
+    const POINT topOrigin = m_table.ClientOrigin(top);
+    const POINT origin = m_table.ClientOrigin(handle);
     const POINT inTop{origin.x - topOrigin.x, origin.y - topOrigin.y};
     RECT clip = clientClip;
     OffsetRect(&clip, inTop.x, inTop.y);
     // A child draws only inside itself and each of its ancestors.
     for (HWND ancestor = handle; ancestor != nullptr && ancestor != top;) {
-        const Window* window = tree.Find(ancestor);
-        const RECT place = tree.ScreenRectOf(window->parent);
+        const Window* window = m_table.Find(ancestor);
+        const RECT place = m_table.ScreenRectOf(window->parent);
         RECT parentClient{place.left - topOrigin.x, place.top - topOrigin.y,
                           place.right - topOrigin.x, place.bottom - topOrigin.y};
         IntersectRect(&clip, &clip, &parentClient);
         ancestor = window->parent;
     }
-    return CreateSurfaceDC(tree.Find(top)->surface.get(), inTop, clip);
+    return CreateSurfaceDC(m_table.Find(top)->surface.get(), inTop, clip);
 }
 
 HDC WindowPainter::BeginPaint(HWND handle, PAINTSTRUCT* paint) {
-    Window* window = m_manager.Find(handle);
+    Window* window = m_table.Find(handle);
     if (window == nullptr || paint == nullptr) return nullptr;
     const RECT area = window->update;
     const bool erase = window->eraseNeeded;
@@ -95,7 +93,7 @@ HDC WindowPainter::BeginPaint(HWND handle, PAINTSTRUCT* paint) {
     HDC dc = ContextFor(handle, area);
     *paint = PAINTSTRUCT{dc, FALSE, area};
     if (erase)
-        paint->fErase = m_manager.Send(handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0
+        paint->fErase = m_queue.Send(handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0
                             ? TRUE
                             : FALSE;
     return dc;
@@ -108,7 +106,7 @@ void WindowPainter::EndPaint(HWND handle, const PAINTSTRUCT* paint) {
 HDC WindowPainter::GetDC(HWND handle) {
     if (handle == nullptr)
         return CreateSurfaceDC(&m_screen.Pixels(), POINT{0, 0}, m_screen.Pixels().Bounds());
-    const Window* window = m_manager.Find(handle);
+    const Window* window = m_table.Find(handle);
     if (window == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
@@ -121,12 +119,12 @@ HDC WindowPainter::GetDC(HWND handle) {
 int WindowPainter::ReleaseDC(HWND handle, HDC dc) {
     if (dc == nullptr) return 0;
     RECT changed = dc->drawn;
-    const HWND top = m_manager.TopLevelOf(handle);
+    const HWND top = m_table.TopLevelOf(handle);
     ReleaseSurfaceDC(dc);
     if (handle == nullptr) {
         m_screen.Present(changed);
     } else if (top != nullptr) {
-        const POINT origin = m_manager.ClientOrigin(top);
+        const POINT origin = m_table.ClientOrigin(top);
         OffsetRect(&changed, origin.x, origin.y);
         RefreshScreen(changed);
     }
@@ -136,8 +134,8 @@ int WindowPainter::ReleaseDC(HWND handle, HDC dc) {
 void WindowPainter::RefreshScreen(const RECT& screenArea) {
     if (IsRectEmpty(screenArea)) return;
     std::vector<Screen::Layer> layers;
-    for (const HWND top : m_manager.TopLevelWindows()) {
-        const Window* window = m_manager.Find(top);
+    for (const HWND top : m_table.TopLevelWindows()) {
+        const Window* window = m_table.Find(top);
         if (window->IsVisible() && !window->iconic)
             layers.push_back({window->surface.get(), window->rect});
     }

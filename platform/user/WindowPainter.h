@@ -5,17 +5,16 @@
 
 #include <optional>
 
+#include "platform/user/MessageQueue.h"
 #include "platform/user/Screen.h"
 #include "platform/user/UserTypes.h"
-
-class WindowManager;
+#include "platform/user/WindowTable.h"
 
 class WindowPainter {
 public:
-    explicit WindowPainter(WindowManager& manager) : m_manager(manager) {}
+    WindowPainter(WindowTable& table, MessageQueue& queue) : m_table(table), m_queue(queue) {}
 
     void Invalidate(HWND handle, const RECT* area, bool erase);
-    void Validate(HWND handle);
     // WM_PAINT for the first window with an area to draw, or nothing.
     std::optional<MSG> NextPaintMessage();
     HDC BeginPaint(HWND handle, PAINTSTRUCT* paint);
@@ -27,10 +26,13 @@ public:
     Screen& TheScreen() { return m_screen; }
 
 private:
+    // Nothing of the window is left to paint.
+    void Validate(HWND handle);
     HDC ContextFor(HWND handle, const RECT& clientClip);
     void InvalidateTree(HWND handle, RECT area, bool erase);
     HWND FindWindowToPaint(HWND handle);
 
-    WindowManager& m_manager;
+    WindowTable& m_table;
+    MessageQueue& m_queue;
     Screen m_screen;
 };

@@ -44,7 +44,7 @@ TEST_F(DisplayPrintTest, APrinterContextPrintsPagesOnlyInsideADocument) {
     EXPECT_GT(EndPage(printer), 0);
     EXPECT_GT(EndDoc(printer), 0);
     EXPECT_TRUE(DeleteDC(printer));
-    EXPECT_FALSE(IsPrinterDC(printer));
+    EXPECT_EQ(StartDocA(printer, &document), 0) << "a deleted context is no printer's";
     ASSERT_EQ(machine.PrintedPages().size(), 1u);
     EXPECT_EQ(machine.PrintedPages()[0].Pixel(10, 20), 0x123456u);
     EXPECT_EQ(machine.PrintedDocuments(), (std::vector<std::string>{"Quillory: Printing"}));

@@ -53,6 +53,8 @@ TEST_F(DialogTest, EveryBoxAnswersEnterEscapeItsButtonsAndTheEndAndIsDrawnInTheA
         {MB_OK | MB_ICONINFORMATION, {IDOK}, IDOK, kBlue},
     };
     const HWND main = MakeWindow("main", RECT{0, 0, kScreenWidth, kScreenHeight});
+    // A window the box does not belong to, under the click behind the box.
+    const HWND other = MakeWindow("other", RECT{0, 0, 10, 10});
     machine.HoldMessageBoxes();
     for (const auto& kind : kinds) {
         SCOPED_TRACE(kind.type);
@@ -76,7 +78,7 @@ TEST_F(DialogTest, EveryBoxAnswersEnterEscapeItsButtonsAndTheEndAndIsDrawnInTheA
         MSG message{};
         EXPECT_TRUE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE));
         EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
-        EXPECT_EQ(WindowManager::Instance().TopLevelWindows().size(), 1u) << "the box is gone";
+        EXPECT_EQ(WindowManager::Instance().TopLevelWindows().size(), 2u) << "the box is gone";
         for (size_t i = 0; i < ids.size(); ++i) {
             RECT place = box.ButtonPlaces()[i];
             OffsetRect(&place, corner.x, corner.y);
@@ -87,12 +89,14 @@ TEST_F(DialogTest, EveryBoxAnswersEnterEscapeItsButtonsAndTheEndAndIsDrawnInTheA
                 EXPECT_EQ(screen.Pixel(corner.x + size.cx / 2, corner.y + 20 + 2), kCream);
                 EXPECT_EQ(screen.Pixel(corner.x - 1, corner.y - 1), 0u) << "outside the box";
                 EXPECT_FALSE(IsWindowEnabled(main));
+                EXPECT_FALSE(IsWindowEnabled(other));
             });
             machine.Click(POINT{5, 5});  // behind the box: nothing
             machine.Click(POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
             EXPECT_EQ(ask(), ids[i]);
         }
         EXPECT_TRUE(IsWindowEnabled(main));
+        EXPECT_TRUE(IsWindowEnabled(other));
     }
     const Strings clicks = TakeTrace({WM_LBUTTONDOWN}, true);
     EXPECT_TRUE(clicks.empty()) << clicks.front();
