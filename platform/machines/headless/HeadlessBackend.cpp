@@ -1,23 +1,12 @@
 #include "platform/machines/headless/HeadlessBackend.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <thread>
 #include <utility>
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/machines/headless/PngFile.h"
 #include "platform/user/ScreenSize.h"
 #include "platform/user/User.h"
-
-namespace {
-
-// A test whose program waits this long for input that was never scripted is stuck:
-// it is ended with a message rather than left hanging.
-constexpr DWORD kStarvationLimit = 5000;
-
-}  // namespace
 
 HeadlessBackend& HeadlessBackend::Instance() {
     static HeadlessBackend instance;
@@ -40,43 +29,6 @@ void HeadlessBackend::Present(const Surface& screen, const RECT& area) {
     m_presented.push_back(inside);
 }
 
-std::optional<InputEvent> HeadlessBackend::NextInputEvent() {
-    for (;;) {
-        ScriptItem item;
-        {
-            std::lock_guard lock(m_lock);
-            if (m_script.empty()) return std::nullopt;
-            item = std::move(m_script.front());
-            m_script.pop_front();
-            m_starvedWaits = 0;
-        }
-        if (auto* event = std::get_if<InputEvent>(&item)) {
-            if (event->kind == InputEvent::Kind::PointerMove ||
-                event->kind == InputEvent::Kind::ButtonDown ||
-                event->kind == InputEvent::Kind::ButtonUp) {
-                std::lock_guard lock(m_lock);
-                m_pointer = event->point;
-            }
-            return *event;
-        }
-        std::get<std::function<void()>>(item)();
-    }
-}
-
-void HeadlessBackend::WaitForInput(DWORD) {
-    {
-        std::lock_guard lock(m_lock);
-        if (!m_script.empty()) return;
-        if (++m_starvedWaits > kStarvationLimit) {
-            std::fprintf(stderr,
-                         "headless machine: the program waits for input the test never scripted\n");
-            std::abort();
-        }
-    }
-    // Another thread may post meanwhile; give it a moment without burning the core.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-}
-
 void HeadlessBackend::SetCursorImage(const CursorImage* image) {
     std::lock_guard lock(m_lock);
     m_cursor = image != nullptr ? std::optional<CursorImage>(*image) : std::nullopt;
@@ -85,11 +37,6 @@ void HeadlessBackend::SetCursorImage(const CursorImage* image) {
 void HeadlessBackend::SetCursorVisible(bool visible) {
     std::lock_guard lock(m_lock);
     m_cursorVisible = visible;
-}
-
-void HeadlessBackend::WarpPointer(POINT screenPoint) {
-    std::lock_guard lock(m_lock);
-    m_pointer = screenPoint;
 }
 
 void HeadlessBackend::ConfinePointer(const RECT* area) {
@@ -141,42 +88,6 @@ bool HeadlessBackend::CloseDisplay() {
     return DisplayStepWorks(DisplayStep::Close);
 }
 
-std::optional<PrinterDescription> HeadlessBackend::DefaultPrinter() {
-    std::lock_guard lock(m_lock);
-    return m_printer;
-}
-
-bool HeadlessBackend::ConfirmPrinting(bool landscape) {
-    std::lock_guard lock(m_lock);
-    m_askedLandscape = landscape;
-    if (m_printerAnswers.empty()) return true;
-    const PrinterAnswer answer = m_printerAnswers.front();
-    m_printerAnswers.pop_front();
-    return answer == PrinterAnswer::Confirm;
-}
-
-bool HeadlessBackend::StartPrintJob(const std::string& documentName) {
-    std::lock_guard lock(m_lock);
-    if (!m_printer || m_printing) return false;
-    m_printing = true;
-    m_documents.push_back(documentName);
-    return true;
-}
-
-bool HeadlessBackend::PrintPage(const Surface& page) {
-    std::lock_guard lock(m_lock);
-    if (!m_printing) return false;
-    m_printed.push_back(page);
-    return true;
-}
-
-bool HeadlessBackend::EndPrintJob() {
-    std::lock_guard lock(m_lock);
-    const bool wasPrinting = m_printing;
-    m_printing = false;
-    return wasPrinting;
-}
-
 // The box is a real window of the program's: a scripted answer is given as a user
 // gives it, with Enter (the first button) or Escape (Cancel, No), before any other
 // input the script holds.
@@ -192,90 +103,12 @@ void HeadlessBackend::MessageBoxOpened(const std::string& text, const std::strin
     } else if (!m_holdBoxes) {
         key = static_cast<UINT>(VK_RETURN);
     }
-    if (!key) return;
-    InputEvent down{InputEvent::Kind::KeyDown};
-    down.key = *key;
-    InputEvent up{InputEvent::Kind::KeyUp};
-    up.key = *key;
-    m_script.push_front(up);
-    m_script.push_front(down);
+    if (key) PressKeyFirst(*key);
 }
 
 void HeadlessBackend::Beep(UINT type) {
     std::lock_guard lock(m_lock);
     m_beeps.push_back(type);
-}
-
-DWORD HeadlessBackend::MillisecondClock() {
-    {
-        std::lock_guard lock(m_lock);
-        if (m_virtualClock) return *m_virtualClock;
-    }
-    return Backend::MillisecondClock();
-}
-
-void HeadlessBackend::Sleep(DWORD milliseconds) {
-    {
-        std::lock_guard lock(m_lock);
-        if (m_virtualClock) {
-            *m_virtualClock += milliseconds;
-            return;
-        }
-    }
-    Backend::Sleep(milliseconds);
-}
-
-void HeadlessBackend::Script(ScriptItem item) {
-    std::lock_guard lock(m_lock);
-    m_script.push_back(std::move(item));
-}
-
-void HeadlessBackend::MovePointer(POINT screenPoint) {
-    Script(InputEvent{InputEvent::Kind::PointerMove, screenPoint});
-}
-
-void HeadlessBackend::PressButton(POINT screenPoint, InputEvent::Button button) {
-    Script(InputEvent{InputEvent::Kind::ButtonDown, screenPoint, button});
-}
-
-void HeadlessBackend::ReleaseButton(POINT screenPoint, InputEvent::Button button) {
-    Script(InputEvent{InputEvent::Kind::ButtonUp, screenPoint, button});
-}
-
-void HeadlessBackend::Click(POINT screenPoint) {
-    MovePointer(screenPoint);
-    PressButton(screenPoint);
-    ReleaseButton(screenPoint);
-}
-
-void HeadlessBackend::PressKey(UINT virtualKey) {
-    Script(InputEvent{InputEvent::Kind::KeyDown, {}, InputEvent::Button::Left, virtualKey});
-    Script(InputEvent{InputEvent::Kind::KeyUp, {}, InputEvent::Button::Left, virtualKey});
-}
-
-void HeadlessBackend::Activate(bool active) {
-    Script(InputEvent{InputEvent::Kind::Activate, {}, InputEvent::Button::Left, 0, active});
-}
-
-void HeadlessBackend::Minimize() {
-    Script(InputEvent{InputEvent::Kind::Minimize});
-}
-void HeadlessBackend::Restore() {
-    Script(InputEvent{InputEvent::Kind::Restore});
-}
-void HeadlessBackend::Close() {
-    Script(InputEvent{InputEvent::Kind::Close});
-}
-void HeadlessBackend::EndSession() {
-    Script(InputEvent{InputEvent::Kind::EndSession});
-}
-void HeadlessBackend::Then(std::function<void()> step) {
-    Script(std::move(step));
-}
-
-bool HeadlessBackend::ScriptDone() const {
-    std::lock_guard lock(m_lock);
-    return m_script.empty();
 }
 
 bool HeadlessBackend::RunUntilIdle() {
@@ -304,16 +137,6 @@ bool HeadlessBackend::SaveScreen(const std::string& hostPath) const {
 void HeadlessBackend::FailDisplayAt(std::optional<DisplayStep> step) {
     std::lock_guard lock(m_lock);
     m_failingStep = step;
-}
-
-void HeadlessBackend::InstallPrinter(std::optional<PrinterDescription> printer) {
-    std::lock_guard lock(m_lock);
-    m_printer = std::move(printer);
-}
-
-void HeadlessBackend::ScriptPrinterAnswers(std::vector<PrinterAnswer> answers) {
-    std::lock_guard lock(m_lock);
-    m_printerAnswers.assign(answers.begin(), answers.end());
 }
 
 void HeadlessBackend::ShowOnly(const RECT* area) {
@@ -346,34 +169,22 @@ std::vector<UINT> HeadlessBackend::BeepsSounded() const {
     return m_beeps;
 }
 
-void HeadlessBackend::SetVirtualClock(std::optional<DWORD> milliseconds) {
-    std::lock_guard lock(m_lock);
-    m_virtualClock = milliseconds;
-}
-
 void HeadlessBackend::Reset() {
+    ForgetInput();
+    ForgetPrinting();
+    SetVirtualClock(std::nullopt);
     std::lock_guard lock(m_lock);
-    m_script.clear();
-    m_starvedWaits = 0;
     m_screen.Fill(0);
     m_presented.clear();
     m_cursor.reset();
     m_cursorVisible = true;
-    m_pointer = POINT{};
     m_confinement.reset();
     m_restores = m_raises = 0;
     m_failingStep.reset();
     m_fullScreen = false;
-    m_printer.reset();
-    m_printerAnswers.clear();
-    m_askedLandscape = false;
-    m_printing = false;
-    m_printed.clear();
-    m_documents.clear();
     m_answers.clear();
     m_holdBoxes = false;
     m_shownOnly.reset();
     m_boxes.clear();
     m_beeps.clear();
-    m_virtualClock.reset();
 }

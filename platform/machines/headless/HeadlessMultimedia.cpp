@@ -4,13 +4,6 @@
 
 #include "platform/kernel/Kernel.h"
 
-namespace {
-
-constexpr UINT kMinimumPeriod = 1;
-constexpr UINT kMaximumPeriod = 1000000;
-
-}  // namespace
-
 // A recorder standing in for a synthesizer.
 class HeadlessMultimedia::Output : public MidiOutputDevice {
 public:
@@ -34,25 +27,6 @@ private:
 HeadlessMultimedia& HeadlessMultimedia::Instance() {
     static auto* instance = new HeadlessMultimedia;
     return *instance;
-}
-
-TIMECAPS HeadlessMultimedia::TimerCapabilities() {
-    return {kMinimumPeriod, kMaximumPeriod};
-}
-
-bool HeadlessMultimedia::BeginTimerPeriod(UINT period) {
-    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
-    std::lock_guard lock(m_lock);
-    ++m_openPeriods;
-    return true;
-}
-
-bool HeadlessMultimedia::EndTimerPeriod(UINT period) {
-    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
-    std::lock_guard lock(m_lock);
-    if (m_openPeriods == 0) return false;
-    --m_openPeriods;
-    return true;
 }
 
 UINT HeadlessMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user,
@@ -157,13 +131,9 @@ size_t HeadlessMultimedia::RunningTimers() const {
     return m_timers.RunningCount();
 }
 
-int32_t HeadlessMultimedia::OpenTimerPeriods() const {
-    std::lock_guard lock(m_lock);
-    return m_openPeriods;
-}
-
 void HeadlessMultimedia::Reset() {
     m_timers.KillAll();
+    ForgetTimerPeriods();
     m_timers.SetDrive(TimerQueue::Drive::TimerThread);
     std::lock_guard lock(m_lock);
     m_deviceNames = {kDefaultDeviceName};
@@ -171,6 +141,5 @@ void HeadlessMultimedia::Reset() {
     m_midi.clear();
     m_sounds.clear();
     m_soundPlaying.clear();
-    m_openPeriods = 0;
     m_recordMidi = true;
 }

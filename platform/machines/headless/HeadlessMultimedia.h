@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/mm/MultimediaBackend.h"
+#include "platform/machines/CountedTimerPeriods.h"
 #include "platform/mm/TimerQueue.h"
 
-class HeadlessMultimedia : public MultimediaBackend {
+class HeadlessMultimedia : public CountedTimerPeriods {
 public:
     enum class MidiAction { Open, ShortMessage, Reset, Close };
 
@@ -34,9 +34,6 @@ public:
 
     static HeadlessMultimedia& Instance();
 
-    TIMECAPS TimerCapabilities() override;
-    bool BeginTimerPeriod(UINT period) override;
-    bool EndTimerPeriod(UINT period) override;
     UINT StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) override;
     bool KillTimer(UINT timerId) override;
     UINT MidiOutputCount() override;
@@ -64,8 +61,6 @@ public:
     // The sound playing now (the last one started), empty after a stop.
     std::string SoundPlaying() const;
     size_t RunningTimers() const;
-    // Timer periods begun and not yet ended.
-    int32_t OpenTimerPeriods() const;
 
     // Kills every timer, forgets every record and brings back one default device,
     // timers on the timer thread and recording on.
@@ -83,6 +78,5 @@ private:
     std::vector<MidiRecord> m_midi;
     std::vector<SoundRecord> m_sounds;
     std::string m_soundPlaying;
-    int32_t m_openPeriods = 0;
     bool m_recordMidi = true;
 };

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/machines/Backend.h"
+#include "platform/print/PrintBackend.h"
 
 class PdfDocument;
 

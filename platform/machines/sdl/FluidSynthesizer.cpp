@@ -3,7 +3,6 @@
 #include <fluidsynth.h>
 
 #include <filesystem>
-#include <utility>
 
 namespace {
 
@@ -53,8 +52,7 @@ std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Load(
         fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
         fluid_synth_t* synth = new_fluid_synth(settings);
         if (synth != nullptr && fluid_synth_sfload(synth, soundfont.c_str(), 1) != FLUID_FAILED) {
-            return std::unique_ptr<FluidSynthesizer>(
-                new FluidSynthesizer(settings, synth, soundfont));
+            return std::unique_ptr<FluidSynthesizer>(new FluidSynthesizer(settings, synth));
         }
         if (synth != nullptr) delete_fluid_synth(synth);
         delete_fluid_settings(settings);
@@ -62,9 +60,8 @@ std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Load(
     return nullptr;
 }
 
-FluidSynthesizer::FluidSynthesizer(fluid_settings_t* settings, fluid_synth_t* synth,
-                                   std::string soundfont)
-    : m_settings(settings), m_synth(synth), m_soundfont(std::move(soundfont)) {}
+FluidSynthesizer::FluidSynthesizer(fluid_settings_t* settings, fluid_synth_t* synth)
+    : m_settings(settings), m_synth(synth) {}
 
 FluidSynthesizer::~FluidSynthesizer() {
     delete_fluid_synth(m_synth);

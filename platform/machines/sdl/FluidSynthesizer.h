@@ -32,12 +32,9 @@ public:
     void Reset() override;
     void Render(float* out, int frames) override;
 
-    const std::string& Soundfont() const { return m_soundfont; }
-
 private:
-    FluidSynthesizer(_fluid_hashtable_t* settings, _fluid_synth_t* synth, std::string soundfont);
+    FluidSynthesizer(_fluid_hashtable_t* settings, _fluid_synth_t* synth);
 
     _fluid_hashtable_t* m_settings;
     _fluid_synth_t* m_synth;
-    std::string m_soundfont;
 };

@@ -21,7 +21,6 @@ public:
     bool AddPage(const Surface& page);
     // Writes the file out; false when cairo could not.
     bool Finish();
-    int PageCount() const { return m_pages; }
 
 private:
     cairo_surface_t* m_surface = nullptr;

@@ -4,13 +4,10 @@
 // display from the moment it is made, with or without a window manager; for grown-ups
 // it can be an ordinary resizable window instead, where F11 toggles full screen. The
 // window is shown only once the program has first handled every message waiting, so
-// the first picture anyone sees is a finished one. SDL gives raw input only (no automatic mouse
-// capture, clicks go through to an inactive window); the window system decides
-// capture, focus and hover. Pointer positions arrive in pixels of the program's
-// screen; a finger on a touch screen acts as TouchGesture describes. Printing goes to CUPS.
+// the first picture anyone sees is a finished one. Input is SdlInput's, the pointer
+// SdlPointer's; the desktop keeps its own mode (ScaledDisplay: a grown-up's window stays
+// a window), and printing goes to CUPS (DesktopPrinter).
 
-#include <SDL2/SDL_events.h>
-#include <SDL2/SDL_mouse.h>
 #include <SDL2/SDL_video.h>
 
 #include <functional>
@@ -18,12 +15,14 @@
 #include <optional>
 
 #include "platform/machines/Backend.h"
-#include "platform/machines/sdl/CupsPrinter.h"
+#include "platform/machines/ScaledDisplay.h"
+#include "platform/machines/sdl/DesktopPrinter.h"
 #include "platform/machines/sdl/Letterbox.h"
-#include "platform/user/Cursor.h"
+#include "platform/machines/sdl/SdlInput.h"
+#include "platform/machines/sdl/SdlPointer.h"
 #include "platform/user/TouchGesture.h"
 
-class SdlBackend : public Backend {
+class SdlBackend : public Backend, public ScaledDisplay, public DesktopPrinter {
 public:
     static constexpr const char* kTitle = "Quillory 3";
 
@@ -36,48 +35,37 @@ public:
     // when there is no display to open.
     static std::unique_ptr<SdlBackend> Open(LONG width, LONG height,
                                             WindowKind kind = WindowKind::FullScreen);
-    ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;
     SdlBackend& operator=(const SdlBackend&) = delete;
 
     void Present(const Surface& screen, const RECT& area) override;
-    std::optional<InputEvent> NextInputEvent() override;
+    std::optional<InputEvent> NextInputEvent() override { return m_input.Next(); }
     void WaitForInput(DWORD milliseconds) override;
     void Settled() override;
     void Wake() override;
-    void SetCursorImage(const CursorImage* image) override;
-    void SetCursorVisible(bool visible) override;
-    void WarpPointer(POINT screenPoint) override;
-    void ConfinePointer(const RECT* area) override;
+    void SetCursorImage(const CursorImage* image) override { m_pointer.SetImage(image); }
+    void SetCursorVisible(bool visible) override { m_pointer.SetVisible(visible); }
+    void WarpPointer(POINT screenPoint) override { m_pointer.Warp(screenPoint); }
+    void ConfinePointer(const RECT* area) override { m_pointer.Confine(area); }
     void RestoreWindow() override;
     void RaiseWindow() override;
-    bool OpenDisplay() override;
-    bool TakeDisplayExclusively() override;
-    bool SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) override;
-    bool RestoreDisplayMode() override;
-    bool CloseDisplay() override;
-    std::optional<PrinterDescription> DefaultPrinter() override;
-    bool ConfirmPrinting(bool landscape) override;
-    bool StartPrintJob(const std::string& documentName) override;
-    bool PrintPage(const Surface& page) override;
-    bool EndPrintJob() override;
     void ShowOnly(const RECT* area) override;
     void Beep(UINT type) override;
 
     // What the beep plays (nothing until set).
     void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
-    SDL_Window* Window() const { return m_window; }
+    SDL_Window* Window() const { return m_window.get(); }
     const Letterbox& Fit() const { return m_letterbox; }
 
 private:
+    // Destroys the window and closes the display, after everything else of the backend.
+    struct WindowCloser {
+        void operator()(SDL_Window* window) const;
+    };
+
     SdlBackend(SDL_Window* window, LONG width, LONG height, WindowKind kind);
 
-    std::optional<InputEvent> Translate(const SDL_Event& event);
-    std::optional<InputEvent> TranslateWindowEvent(const SDL_WindowEvent& event);
-    std::optional<InputEvent> TranslateKey(const SDL_KeyboardEvent& event);
-    void TranslateFinger(const SDL_TouchFingerEvent& event);
-    InputEvent PointerEvent(InputEvent::Kind kind, Sint32 x, Sint32 y) const;
     // Shows the window the first time the program has nothing left to handle.
     void Reveal();
     void ToggleFullScreen();
@@ -85,23 +73,18 @@ private:
     void Refit();
     // Copies `area` of the last presented screen to the window, scaled.
     void Show(const RECT& area);
-    void ApplyCursor();
-    void ApplyConfinement();
 
-    SDL_Window* m_window;
+    std::unique_ptr<SDL_Window, WindowCloser> m_window;
     WindowKind m_kind;
     // An event of the program's own that only ends a wait.
     Uint32 m_wakeEvent;
     Surface m_frame;
     Letterbox m_letterbox;
-    std::optional<CursorImage> m_cursorImage;
-    SDL_Cursor* m_cursor = nullptr;
-    bool m_cursorVisible = true;
     bool m_revealed = false;
-    std::optional<RECT> m_confinement;
     // The part of the screen on show while a message box is shown alone.
     std::optional<RECT> m_only;
     TouchGesture m_touch;
+    SdlPointer m_pointer;
+    SdlInput m_input;
     std::function<void()> m_beep;
-    CupsPrinter m_printer;
 };

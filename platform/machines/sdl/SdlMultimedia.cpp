@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr UINT kMinimumPeriod = 1;
-constexpr UINT kMaximumPeriod = 1000000;
 constexpr WORD kVoices = 256;
 
 // The music's synthesizer: FluidSynth with the first of `soundfonts` that loads, else
@@ -66,25 +64,6 @@ SdlMultimedia::~SdlMultimedia() {
     // Timers first: their callbacks may still be sending to the synthesizer.
     m_timers.KillAll();
     m_mixer.reset();
-}
-
-TIMECAPS SdlMultimedia::TimerCapabilities() {
-    return {kMinimumPeriod, kMaximumPeriod};
-}
-
-bool SdlMultimedia::BeginTimerPeriod(UINT period) {
-    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
-    std::lock_guard lock(m_lock);
-    ++m_openPeriods;
-    return true;
-}
-
-bool SdlMultimedia::EndTimerPeriod(UINT period) {
-    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
-    std::lock_guard lock(m_lock);
-    if (m_openPeriods == 0) return false;
-    --m_openPeriods;
-    return true;
 }
 
 UINT SdlMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {

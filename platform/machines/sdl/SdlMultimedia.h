@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/mm/MultimediaBackend.h"
+#include "platform/machines/CountedTimerPeriods.h"
 #include "platform/mm/TimerQueue.h"
 
 class AudioMixer;
 class MusicSynthesizer;
 
-class SdlMultimedia : public MultimediaBackend {
+class SdlMultimedia : public CountedTimerPeriods {
 public:
     // Opens the audio device and loads the first soundfont of `soundfonts` that loads.
     explicit SdlMultimedia(const std::vector<std::string>& soundfonts);
@@ -27,9 +27,6 @@ public:
     SdlMultimedia(const SdlMultimedia&) = delete;
     SdlMultimedia& operator=(const SdlMultimedia&) = delete;
 
-    TIMECAPS TimerCapabilities() override;
-    bool BeginTimerPeriod(UINT period) override;
-    bool EndTimerPeriod(UINT period) override;
     UINT StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) override;
     bool KillTimer(UINT timerId) override;
     UINT MidiOutputCount() override;
@@ -56,6 +53,4 @@ private:
     std::future<std::shared_ptr<MusicSynthesizer>> m_loading;
     std::mutex m_synthesizerLock;
     std::shared_ptr<MusicSynthesizer> m_synthesizer;
-    std::mutex m_lock;
-    int m_openPeriods = 0;
 };

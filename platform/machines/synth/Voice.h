@@ -28,7 +28,6 @@ public:
 
     bool Active() const { return !m_envelope.Finished(); }
     bool Releasing() const { return m_envelope.Releasing(); }
-    bool IsDrum() const { return m_drum; }
     uint8_t Channel() const { return m_channel; }
     uint8_t Key() const { return m_key; }
     float Level() const { return m_envelope.Level(); }

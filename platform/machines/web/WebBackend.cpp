@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/machines/web/CanvasPixels.h"
 #include "platform/machines/web/MainLoop.h"
 #include "platform/machines/web/WebKeyMap.h"
 #include "platform/user/User.h"
@@ -26,9 +27,6 @@ enum PageInput {
     kFingerUp = 12,
 };
 
-// The browser's print-out: an A4 page at 150 dots an inch, portrait.
-constexpr LONG kPrintWidth = 1240;
-constexpr LONG kPrintHeight = 1754;
 // The largest cursor picture browsers show, in CSS pixels.
 constexpr LONG kLargestCursor = 128;
 
@@ -74,12 +72,6 @@ EM_JS(void, quillory_announce_ready, (), {
     window.quillory.ready = true;
 });
 
-EM_JS(void, quillory_add_printed_page, (const uint8_t* pixels, int width, int height), {
-    WebAlbum.printout.push(WebAlbum.pictureUrl(pixels, width, height, 1));
-});
-
-EM_ASYNC_JS(void, quillory_print, (), { await WebAlbum.print(); });
-
 EM_JS(int, quillory_is_stand_in, (int descriptor), {
     return WebAlbum.isStandIn(descriptor) ? 1 : 0;
 });
@@ -95,24 +87,6 @@ std::string NamedKeyList() {
         list += name;
     }
     return list;
-}
-
-// 0x00RRGGBB (or 0xAARRGGBB) pixels into the canvas's R, G, B, A bytes.
-void PutRgba(uint32_t pixel, uint8_t alpha, uint8_t* out) {
-    out[0] = static_cast<uint8_t>(pixel >> 16);
-    out[1] = static_cast<uint8_t>(pixel >> 8);
-    out[2] = static_cast<uint8_t>(pixel);
-    out[3] = alpha;
-}
-
-std::vector<uint8_t> RgbaOf(const Surface& surface) {
-    std::vector<uint8_t> rgba(static_cast<size_t>(surface.Width() * surface.Height()) * 4);
-    uint8_t* out = rgba.data();
-    for (LONG y = 0; y < surface.Height(); ++y) {
-        for (LONG x = 0; x < surface.Width(); ++x, out += 4)
-            PutRgba(surface.Pixel(x, y), 0xFF, out);
-    }
-    return rgba;
 }
 
 }  // namespace
@@ -155,7 +129,8 @@ void WebBackend::Flush() {
     uint8_t* out = m_rgba.data();
     for (LONG y = area->top; y < area->bottom; ++y) {
         const uint32_t* row = m_screen->Row(y);
-        for (LONG x = area->left; x < area->right; ++x, out += 4) PutRgba(row[x], 0xFF, out);
+        for (LONG x = area->left; x < area->right; ++x, out += 4)
+            CanvasPixels::PutRgba(row[x], 0xFF, out);
     }
     quillory_draw(m_rgba.data(), area->left, area->top, width, area->bottom - area->top);
     m_presented = true;
@@ -272,67 +247,10 @@ void WebBackend::ApplyCursor() {
     const LONG scale = std::clamp<LONG>(std::min(fitted, kLargestCursor / largest), 1, 8);
     std::vector<uint8_t> rgba(image.pixels.size() * 4);
     for (size_t i = 0; i < image.pixels.size(); ++i)
-        PutRgba(image.pixels[i], static_cast<uint8_t>(image.pixels[i] >> 24), &rgba[i * 4]);
+        CanvasPixels::PutRgba(image.pixels[i], static_cast<uint8_t>(image.pixels[i] >> 24),
+                              &rgba[i * 4]);
     quillory_set_cursor(rgba.data(), image.width, image.height, image.hotSpot.x, image.hotSpot.y,
                         scale);
-}
-
-// A page cannot move or hold the pointer; the album keeps working without.
-void WebBackend::WarpPointer(POINT) {}
-void WebBackend::ConfinePointer(const RECT*) {}
-
-void WebBackend::RestoreWindow() {}
-void WebBackend::RaiseWindow() {}
-
-bool WebBackend::OpenDisplay() {
-    return true;
-}
-bool WebBackend::TakeDisplayExclusively() {
-    return true;
-}
-
-// The page shows the screen scaled to the window; the display keeps its own mode.
-bool WebBackend::SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) {
-    return width > 0 && height > 0 && bitsPerPixel == 32;
-}
-bool WebBackend::RestoreDisplayMode() {
-    return true;
-}
-bool WebBackend::CloseDisplay() {
-    return true;
-}
-
-std::optional<PrinterDescription> WebBackend::DefaultPrinter() {
-    return PrinterDescription{"the browser", kPrintWidth, kPrintHeight};
-}
-
-// The browser's print dialog asks, with its own choice of printer.
-bool WebBackend::ConfirmPrinting(bool) {
-    return true;
-}
-
-bool WebBackend::StartPrintJob(const std::string&) {
-    if (m_printing) return false;
-    m_printing = true;
-    return true;
-}
-
-bool WebBackend::PrintPage(const Surface& page) {
-    if (!m_printing) return false;
-    const std::vector<uint8_t> rgba = RgbaOf(page);
-    quillory_add_printed_page(rgba.data(), page.Width(), page.Height());
-    return true;
-}
-
-bool WebBackend::EndPrintJob() {
-    if (!m_printing) return false;
-    m_printing = false;
-    quillory_print();
-    return true;
-}
-
-void WebBackend::Beep(UINT) {
-    if (m_beep) m_beep();
 }
 
 void WebBackend::BeforeReading(int hostDescriptor) {

@@ -5,21 +5,23 @@
 // desktop (a finger acts as TouchGesture describes); the pointer's picture as the
 // page's cursor; full screen on the first click or key; the tab in front and visible
 // as the active program, so that the album deactivates (and its music stops) while
-// the tab is hidden. Message boxes are the browser's own; printing goes through the
-// browser's print dialog. The browser side lives in WebBackend.js.
+// the tab is hidden. A page can neither move nor hold the pointer, nor restore or
+// raise its window, and has no beep: the album works without. The display
+// switch is ScaledDisplay's, printing WebPrinter's. The browser side lives in WebBackend.js.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
 #include "platform/machines/Backend.h"
+#include "platform/machines/ScaledDisplay.h"
 #include "platform/machines/web/CanvasFit.h"
 #include "platform/machines/web/DirtyArea.h"
+#include "platform/machines/web/WebPrinter.h"
 #include "platform/user/Cursor.h"
 #include "platform/user/TouchGesture.h"
 
-class WebBackend : public Backend {
+class WebBackend : public Backend, public ScaledDisplay, public WebPrinter {
 public:
     WebBackend(LONG width, LONG height);
 
@@ -31,25 +33,7 @@ public:
     void Wake() override;
     void SetCursorImage(const CursorImage* image) override;
     void SetCursorVisible(bool visible) override;
-    void WarpPointer(POINT screenPoint) override;
-    void ConfinePointer(const RECT* area) override;
-    void RestoreWindow() override;
-    void RaiseWindow() override;
-    bool OpenDisplay() override;
-    bool TakeDisplayExclusively() override;
-    bool SetDisplayMode(LONG width, LONG height, LONG bitsPerPixel) override;
-    bool RestoreDisplayMode() override;
-    bool CloseDisplay() override;
-    std::optional<PrinterDescription> DefaultPrinter() override;
-    bool ConfirmPrinting(bool landscape) override;
-    bool StartPrintJob(const std::string& documentName) override;
-    bool PrintPage(const Surface& page) override;
-    bool EndPrintJob() override;
-    void Beep(UINT type) override;
     void BeforeReading(int hostDescriptor) override;
-
-    // What the beep plays (nothing until set).
-    void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
     DWORD MillisecondClock() override;
     void Sleep(DWORD milliseconds) override;
 
@@ -78,8 +62,6 @@ private:
     std::optional<CursorImage> m_cursorImage;
     bool m_cursorVisible = true;
     TouchGesture m_touch;
-    std::function<void()> m_beep;
-    bool m_printing = false;
     bool m_presented = false;
     bool m_ready = false;
 };

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr UINT kMinimumPeriod = 1;
-constexpr UINT kMaximumPeriod = 1000000;
 constexpr WORD kVoices = static_cast<WORD>(BuiltInSynthesizer::kVoices);
 
 }  // namespace
@@ -150,22 +148,6 @@ WebMultimedia::WebMultimedia()
     : m_synthesizer(MixLevels::kSampleRate),
       m_music(m_synthesizer, MixLevels::kSampleRate, MixLevels::kMusic) {
     QuilloryInstallAudio(MixLevels::kSampleRate, MixLevels::kEffect);
-}
-
-TIMECAPS WebMultimedia::TimerCapabilities() {
-    return {kMinimumPeriod, kMaximumPeriod};
-}
-
-bool WebMultimedia::BeginTimerPeriod(UINT period) {
-    if (period < kMinimumPeriod || period > kMaximumPeriod) return false;
-    ++m_openPeriods;
-    return true;
-}
-
-bool WebMultimedia::EndTimerPeriod(UINT period) {
-    if (period < kMinimumPeriod || period > kMaximumPeriod || m_openPeriods == 0) return false;
-    --m_openPeriods;
-    return true;
 }
 
 UINT WebMultimedia::StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) {

@@ -15,17 +15,14 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/machines/CountedTimerPeriods.h"
 #include "platform/machines/synth/BuiltInSynthesizer.h"
 #include "platform/machines/synth/MusicScheduler.h"
-#include "platform/mm/MultimediaBackend.h"
 
-class WebMultimedia : public MultimediaBackend {
+class WebMultimedia : public CountedTimerPeriods {
 public:
     static WebMultimedia& Instance();
 
-    TIMECAPS TimerCapabilities() override;
-    bool BeginTimerPeriod(UINT period) override;
-    bool EndTimerPeriod(UINT period) override;
     UINT StartTimer(UINT delay, LPTIMECALLBACK callback, DWORD_PTR user, bool periodic) override;
     bool KillTimer(UINT timerId) override;
     UINT MidiOutputCount() override;
@@ -45,7 +42,6 @@ private:
     BuiltInSynthesizer m_synthesizer;
     MusicScheduler m_music;
     int32_t m_musicOutputs = 0;
-    int32_t m_openPeriods = 0;
 };
 
 // WebMultimedia::Instance().Pump(): the main loop's work at every turn of a wait while
