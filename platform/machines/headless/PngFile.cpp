@@ -14,7 +14,6 @@ using Bytes = std::vector<uint8_t>;
 
 // The PNG colour types written here.
 constexpr uint8_t kTrueColour = 2;
-constexpr uint8_t kTrueColourWithAlpha = 6;
 
 void PutChunk(Bytes& out, const char* type, const Bytes& data) {
     AppendBigEndian(out, static_cast<uint32_t>(data.size()), 4);
@@ -41,9 +40,8 @@ Bytes RawRows(const Surface& picture) {
     return raw;
 }
 
-// A PNG of one IDAT chunk: `raw` holds the rows, each led by its filter byte.
-bool WritePng(LONG width, LONG height, uint8_t colourType, const Bytes& raw,
-              const std::string& hostPath) {
+// An 8-bit RGB PNG of one IDAT chunk: `raw` holds the rows, each led by its filter byte.
+bool WritePng(LONG width, LONG height, const Bytes& raw, const std::string& hostPath) {
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     Bytes packed(packedSize);
     if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK)
@@ -54,7 +52,7 @@ bool WritePng(LONG width, LONG height, uint8_t colourType, const Bytes& raw,
     AppendBigEndian(header, static_cast<uint32_t>(width), 4);
     AppendBigEndian(header, static_cast<uint32_t>(height), 4);
     header.insert(header.end(),
-                  {8, colourType, 0, 0, 0});  // 8 bits, deflate, no filter, no interlace
+                  {8, kTrueColour, 0, 0, 0});  // 8 bits, deflate, no filter, no interlace
 
     Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PutChunk(file, "IHDR", header);
@@ -69,20 +67,5 @@ bool WritePng(LONG width, LONG height, uint8_t colourType, const Bytes& raw,
 }  // namespace
 
 bool SavePng(const Surface& picture, const std::string& hostPath) {
-    return WritePng(picture.Width(), picture.Height(), kTrueColour, RawRows(picture), hostPath);
-}
-
-bool SavePngWithAlpha(LONG width, LONG height, const std::vector<uint32_t>& pixels,
-                      const std::string& hostPath) {
-    if (width <= 0 || height <= 0 ||
-        pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height))
-        return false;
-    Bytes raw;
-    raw.reserve(static_cast<size_t>(height) * (static_cast<size_t>(width) * 4 + 1));
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        if (i % static_cast<size_t>(width) == 0) raw.push_back(0);  // no filter
-        for (const int shift : {16, 8, 0, 24})
-            raw.push_back(static_cast<unsigned char>(pixels[i] >> shift));
-    }
-    return WritePng(width, height, kTrueColourWithAlpha, raw, hostPath);
+    return WritePng(picture.Width(), picture.Height(), RawRows(picture), hostPath);
 }
