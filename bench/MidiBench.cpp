@@ -188,7 +188,7 @@ void BM_EventLateness(benchmark::State& state) {
     std::vector<double> lateness;
     for (auto _ : state) {
         StopwatchDevices devices;
-        MultimediaBackend* previous = InstallMultimediaBackend(&devices);
+        MultimediaBackend* previous = MultimediaBackendSlot::Install(&devices);
         MidiSequencer sequencer;
         sequencer.OpenDevice(nullptr);
         // The instrument changes of the opening are not part of the song.
@@ -201,7 +201,7 @@ void BM_EventLateness(benchmark::State& state) {
         sequencer.PlayFile(path.c_str());
         std::this_thread::sleep_for(std::chrono::milliseconds(kPlayedMilliseconds + 100));
         sequencer.CloseDevice();
-        InstallMultimediaBackend(previous);
+        MultimediaBackendSlot::Install(previous);
         for (size_t i = 0; i < std::min(due.size(), devices.arrivals.size()); ++i) {
             const auto expected = start + std::chrono::milliseconds(due[i]);
             lateness.push_back(

@@ -9,16 +9,24 @@
 template <class Seam, class Defaults = Seam>
 class BackendSlot {
 public:
-    Seam& Current() {
-        Seam* installed = m_installed.load();
-        return installed != nullptr ? *installed : m_defaults;
+    // The backend in use.
+    static Seam& Current() {
+        Seam* installed = Installed().load();
+        return installed != nullptr ? *installed : TheDefaults();
     }
 
     // Installs `backend` (not owned; null brings back the defaults) and returns the one
     // it replaced.
-    Seam* Install(Seam* backend) { return m_installed.exchange(backend); }
+    static Seam* Install(Seam* backend) { return Installed().exchange(backend); }
 
 private:
-    std::atomic<Seam*> m_installed{nullptr};
-    Defaults m_defaults;
+    static std::atomic<Seam*>& Installed() {
+        static std::atomic<Seam*> installed{nullptr};
+        return installed;
+    }
+
+    static Seam& TheDefaults() {
+        static Defaults defaults;
+        return defaults;
+    }
 };

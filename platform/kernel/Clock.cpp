@@ -3,9 +3,9 @@
 #include "platform/kernel/KernelBackend.h"
 
 DWORD timeGetTime() {
-    return CurrentKernelBackend().MillisecondClock();
+    return KernelBackendSlot::Current().MillisecondClock();
 }
 
 void Sleep(DWORD milliseconds) {
-    CurrentKernelBackend().Sleep(milliseconds);
+    KernelBackendSlot::Current().Sleep(milliseconds);
 }

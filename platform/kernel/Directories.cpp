@@ -34,17 +34,17 @@ DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer) {
 }
 
 BOOL CreateDirectoryA(const char* path, void*) {
-    return CurrentVolume().CreateFolder(path);
+    return VolumeSlot::Current().CreateFolder(path);
 }
 
 DWORD GetFileAttributesA(const char* path) {
-    return CurrentVolume().Attributes(path);
+    return VolumeSlot::Current().Attributes(path);
 }
 
 BOOL DeleteFileA(const char* path) {
-    return CurrentVolume().Delete(path);
+    return VolumeSlot::Current().Delete(path);
 }
 
 BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags) {
-    return CurrentVolume().Move(existing, replacement, flags);
+    return VolumeSlot::Current().Move(existing, replacement, flags);
 }

@@ -101,7 +101,7 @@ HANDLE DiskVolume::Open(std::string_view path, DWORD access, DWORD disposition) 
 }
 
 DWORD DiskVolume::Size(HANDLE file, DWORD* sizeHigh) {
-    CurrentKernelBackend().BeforeReading(file->fd);
+    KernelBackendSlot::Current().BeforeReading(file->fd);
     struct stat info {};
     if (fstat(file->fd, &info) != 0) {
         SetLastError(ErrorFromErrno(errno));
@@ -113,7 +113,7 @@ DWORD DiskVolume::Size(HANDLE file, DWORD* sizeHigh) {
 }
 
 DWORD DiskVolume::Seek(HANDLE file, int64_t offset, DWORD method, LONG* distanceHigh) {
-    CurrentKernelBackend().BeforeReading(file->fd);
+    KernelBackendSlot::Current().BeforeReading(file->fd);
     const int whence = method == FILE_END ? SEEK_END : method == FILE_CURRENT ? SEEK_CUR : SEEK_SET;
     const off_t result = lseek(file->fd, static_cast<off_t>(offset), whence);
     if (result < 0) {
@@ -125,7 +125,7 @@ DWORD DiskVolume::Seek(HANDLE file, int64_t offset, DWORD method, LONG* distance
 }
 
 BOOL DiskVolume::Read(HANDLE file, void* buffer, DWORD count, DWORD* done) {
-    CurrentKernelBackend().BeforeReading(file->fd);
+    KernelBackendSlot::Current().BeforeReading(file->fd);
     auto* bytes = static_cast<char*>(buffer);
     DWORD total = 0;
     while (total < count) {
@@ -175,7 +175,7 @@ BOOL DiskVolume::Lock(HANDLE file, DWORD flags) {
 }
 
 HANDLE DiskVolume::CreateMapping(HANDLE file, DWORD protect) {
-    CurrentKernelBackend().BeforeReading(file->fd);
+    KernelBackendSlot::Current().BeforeReading(file->fd);
     if (protect != PAGE_READONLY) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;

@@ -14,7 +14,7 @@ Volume* VolumeOfFile(HANDLE file) {
 }  // namespace
 
 HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD disposition, DWORD, HANDLE) {
-    return CurrentVolume().Open(path, access, disposition);
+    return VolumeSlot::Current().Open(path, access, disposition);
 }
 
 DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {

@@ -1,11 +1,8 @@
 #pragma once
 // Where the instanceLink in use is kept: the one installed, or else the default.
 
-#include "platform/kernel/InstanceLink.h"
+#include "platform/kernel/BackendSlot.h"
+#include "platform/kernel/InstanceSocket.h"
 
-// The instance link in use; until one is installed, the local socket.
-InstanceLink& CurrentInstanceLink();
-
-// Installs `link` (not owned; null brings back the local socket) and returns the one it
-// replaced.
-InstanceLink* InstallInstanceLink(InstanceLink* link);
+// The instance link in use, and installing another; until one is installed, the local socket.
+using InstanceLinkSlot = BackendSlot<InstanceLink, InstanceSocket>;

@@ -1,11 +1,8 @@
 #pragma once
 // Where the volume in use is kept: the one installed, or else the default.
 
-#include "platform/kernel/Volume.h"
+#include "platform/kernel/BackendSlot.h"
+#include "platform/kernel/DiskVolume.h"
 
-// The volume in use; until one is installed, the disk.
-Volume& CurrentVolume();
-
-// Installs `volume` (not owned; null brings back the disk) and returns the one it
-// replaced.
-Volume* InstallVolume(Volume* volume);
+// The volume in use, and installing another; until one is installed, the disk.
+using VolumeSlot = BackendSlot<Volume, DiskVolume>;

@@ -23,7 +23,7 @@ DWORD g_otherCopyWindow = 0;
 
 HANDLE CreateMutexA(void*, BOOL, const char* name) {
     const std::string mutexName = name != nullptr ? name : "";
-    InstanceLink& link = CurrentInstanceLink();
+    InstanceLink& link = InstanceLinkSlot::Current();
     auto listener = link.Listen(mutexName);
     HANDLE mutex = new KernelObject{KernelObject::Kind::Mutex};
     if (listener == nullptr && link.Ask(mutexName, InstanceChannel::Request::WindowHandle)) {
@@ -76,5 +76,5 @@ bool IsOtherCopysWindow(HWND window) {
 
 DWORD AskOtherCopy(InstanceChannel::Request request) {
     if (!g_otherCopyMutex) return 0;
-    return CurrentInstanceLink().Ask(*g_otherCopyMutex, request).value_or(0);
+    return InstanceLinkSlot::Current().Ask(*g_otherCopyMutex, request).value_or(0);
 }

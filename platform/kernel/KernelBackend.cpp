@@ -1,7 +1,5 @@
 #include "platform/kernel/KernelBackend.h"
 
-#include "platform/kernel/BackendSlot.h"
-
 #include <time.h>
 
 #include <chrono>
@@ -17,21 +15,4 @@ DWORD KernelBackend::MillisecondClock() {
 
 void KernelBackend::Sleep(DWORD milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
-namespace {
-
-BackendSlot<KernelBackend>& Slot() {
-    static BackendSlot<KernelBackend> slot;
-    return slot;
-}
-
-}  // namespace
-
-KernelBackend& CurrentKernelBackend() {
-    return Slot().Current();
-}
-
-KernelBackend* InstallKernelBackend(KernelBackend* backend) {
-    return Slot().Install(backend);
 }

@@ -4,6 +4,7 @@
 // serves a machine with nothing of its own to add; a test machine with a clock of its
 // own, or the browser, whose files come from its site, overrides what it changes.
 
+#include "platform/kernel/BackendSlot.h"
 #include "platform/kernel/WinTypes.h"
 
 class KernelBackend {
@@ -20,9 +21,5 @@ public:
     virtual void BeforeReading(int /*hostDescriptor*/) {}
 };
 
-// The kernel backend in use; until one is installed, the defaults.
-KernelBackend& CurrentKernelBackend();
-
-// Installs `backend` (not owned; null brings back the defaults) and returns the one it
-// replaced.
-KernelBackend* InstallKernelBackend(KernelBackend* backend);
+// The kernel backend in use, and installing another; until one is installed, the defaults.
+using KernelBackendSlot = BackendSlot<KernelBackend>;

@@ -14,5 +14,5 @@ void* MapViewOfFile(HANDLE mapping, DWORD access, DWORD, DWORD, size_t bytes) {
 }
 
 BOOL UnmapViewOfFile(const void* view) {
-    return CurrentVolume().Unmap(view);
+    return VolumeSlot::Current().Unmap(view);
 }

@@ -67,20 +67,20 @@ MemoryVolume& MemoryVolume::Instance() {
 void MemoryVolume::Mount(std::string_view root) {
     MemoryVolume& volume = Instance();
     std::lock_guard lock(volume.m_lock);
-    if (volume.m_mounted) InstallVolume(volume.m_replaced);
+    if (volume.m_mounted) VolumeSlot::Install(volume.m_replaced);
     const std::string normal = Normal(root);
     volume.m_root = normal;
     volume.m_folders = {normal};
     volume.m_files.clear();
-    volume.m_below = &CurrentVolume();
-    volume.m_replaced = InstallVolume(&volume);
+    volume.m_below = &VolumeSlot::Current();
+    volume.m_replaced = VolumeSlot::Install(&volume);
     volume.m_mounted = true;
 }
 
 void MemoryVolume::Unmount() {
     MemoryVolume& volume = Instance();
     std::lock_guard lock(volume.m_lock);
-    if (volume.m_mounted) InstallVolume(volume.m_replaced);
+    if (volume.m_mounted) VolumeSlot::Install(volume.m_replaced);
     volume.m_mounted = false;
     volume.m_folders.clear();
     volume.m_files.clear();

@@ -9,8 +9,8 @@ std::atomic<Backend*> g_installed{nullptr};
 }  // namespace
 
 Backend* InstallBackend(Backend* backend) {
-    InstallKernelBackend(backend);
-    InstallUserBackend(backend);
-    InstallPrintBackend(backend);
+    KernelBackendSlot::Install(backend);
+    UserBackendSlot::Install(backend);
+    PrintBackendSlot::Install(backend);
     return g_installed.exchange(backend);
 }

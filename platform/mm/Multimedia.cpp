@@ -2,17 +2,11 @@
 
 #include <memory>
 
-#include "platform/kernel/BackendSlot.h"
 #include "platform/mm/MidiOutputRegistry.h"
 #include "platform/mm/MultimediaBackend.h"
 #include "platform/mm/WaveResourceTable.h"
 
 namespace {
-
-BackendSlot<MultimediaBackend>& Slot() {
-    static BackendSlot<MultimediaBackend> slot;
-    return slot;
-}
 
 MidiOutputRegistry& OpenOutputs() {
     return MidiOutputRegistry::Instance();
@@ -20,46 +14,41 @@ MidiOutputRegistry& OpenOutputs() {
 
 }  // namespace
 
-MultimediaBackend& CurrentMultimediaBackend() {
-    return Slot().Current();
-}
-
-MultimediaBackend* InstallMultimediaBackend(MultimediaBackend* backend) {
-    return Slot().Install(backend);
-}
-
 MMRESULT timeGetDevCaps(TIMECAPS* caps, UINT size) {
     if (caps == nullptr || size < sizeof(TIMECAPS)) return TIMERR_NOCANDO;
-    *caps = CurrentMultimediaBackend().TimerCapabilities();
+    *caps = MultimediaBackendSlot::Current().TimerCapabilities();
     return TIMERR_NOERROR;
 }
 
 MMRESULT timeBeginPeriod(UINT period) {
-    return CurrentMultimediaBackend().BeginTimerPeriod(period) ? TIMERR_NOERROR : TIMERR_NOCANDO;
+    return MultimediaBackendSlot::Current().BeginTimerPeriod(period) ? TIMERR_NOERROR
+                                                                     : TIMERR_NOCANDO;
 }
 
 MMRESULT timeEndPeriod(UINT period) {
-    return CurrentMultimediaBackend().EndTimerPeriod(period) ? TIMERR_NOERROR : TIMERR_NOCANDO;
+    return MultimediaBackendSlot::Current().EndTimerPeriod(period) ? TIMERR_NOERROR
+                                                                   : TIMERR_NOCANDO;
 }
 
 UINT timeSetEvent(UINT delay, UINT /*resolution*/, LPTIMECALLBACK callback, DWORD_PTR user,
                   UINT flags) {
-    return CurrentMultimediaBackend().StartTimer(delay, callback, user,
-                                                 (flags & TIME_PERIODIC) != 0);
+    return MultimediaBackendSlot::Current().StartTimer(delay, callback, user,
+                                                       (flags & TIME_PERIODIC) != 0);
 }
 
 MMRESULT timeKillEvent(UINT timerId) {
-    return CurrentMultimediaBackend().KillTimer(timerId) ? TIMERR_NOERROR : MMSYSERR_INVALPARAM;
+    return MultimediaBackendSlot::Current().KillTimer(timerId) ? TIMERR_NOERROR
+                                                               : MMSYSERR_INVALPARAM;
 }
 
 UINT midiOutGetNumDevs() {
-    return CurrentMultimediaBackend().MidiOutputCount();
+    return MultimediaBackendSlot::Current().MidiOutputCount();
 }
 
 MMRESULT midiOutGetDevCapsA(UINT deviceId, MIDIOUTCAPSA* caps, UINT size) {
     if (caps == nullptr || size < sizeof(MIDIOUTCAPSA)) return MMSYSERR_INVALPARAM;
     MIDIOUTCAPSA filled{};
-    if (!CurrentMultimediaBackend().MidiOutputCapabilities(deviceId, filled)) {
+    if (!MultimediaBackendSlot::Current().MidiOutputCapabilities(deviceId, filled)) {
         return MMSYSERR_BADDEVICEID;
     }
     filled.szPname[MAXPNAMELEN - 1] = '\0';
@@ -71,7 +60,7 @@ MMRESULT midiOutOpen(HMIDIOUT* output, UINT deviceId, DWORD_PTR callback, DWORD_
                      DWORD flags) {
     if (output == nullptr || callback != 0 || flags != CALLBACK_NULL) return MMSYSERR_INVALPARAM;
     *output = nullptr;
-    auto device = CurrentMultimediaBackend().OpenMidiOutput(deviceId);
+    auto device = MultimediaBackendSlot::Current().OpenMidiOutput(deviceId);
     if (!device) return MMSYSERR_BADDEVICEID;
     *output = OpenOutputs().Add(std::move(device));
     return MMSYSERR_NOERROR;
@@ -91,7 +80,7 @@ MMRESULT midiOutClose(HMIDIOUT output) {
 }
 
 BOOL PlaySoundA(const char* sound, HMODULE /*module*/, DWORD flags) {
-    MultimediaBackend& backend = CurrentMultimediaBackend();
+    MultimediaBackend& backend = MultimediaBackendSlot::Current();
     if (sound == nullptr) {
         backend.StopWave();
         return TRUE;

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "platform/kernel/BackendSlot.h"
 #include "platform/mm/Multimedia.h"
 
 // One open MIDI output: a synthesizer or a port. Messages come from one thread at a
@@ -51,9 +52,5 @@ public:
     virtual void StopWave() {}
 };
 
-// The multimedia backend in use; until one is installed, the defaults.
-MultimediaBackend& CurrentMultimediaBackend();
-
-// Installs `backend` (not owned; null brings back the defaults) and returns the one it
-// replaced.
-MultimediaBackend* InstallMultimediaBackend(MultimediaBackend* backend);
+// The multimedia backend in use, and installing another; until one is installed, the defaults.
+using MultimediaBackendSlot = BackendSlot<MultimediaBackend>;

@@ -54,7 +54,7 @@ std::unique_ptr<Surface> BlankPage(const PrinterDescription& printer, bool lands
 // left waiting, and the page is freed.
 void ReleasePrinterContext(HDC dc) {
     PrinterContext* context = Find(dc);
-    if (context->inDocument) CurrentPrintBackend().EndPrintJob();
+    if (context->inDocument) PrintBackendSlot::Current().EndPrintJob();
     Printers().erase(dc);
     ReleaseSurfaceDC(dc);
 }
@@ -71,7 +71,7 @@ HDC NewPrinterContext(const PrinterDescription& printer, bool landscape) {
 
 BOOL PrintDlgA(PRINTDLGA* request) {
     if (request == nullptr) return FALSE;
-    const std::optional<PrinterDescription> printer = CurrentPrintBackend().DefaultPrinter();
+    const std::optional<PrinterDescription> printer = PrintBackendSlot::Current().DefaultPrinter();
     if (!printer) {
         if ((request->Flags & PD_NOWARNING) == 0) {
             MessageBoxA(request->hwndOwner, kNoPrinterText, kNoPrinterCaption,
@@ -84,7 +84,7 @@ BOOL PrintDlgA(PRINTDLGA* request) {
         request->hDevMode = &DefaultSettings();
     }
     const bool asks = (request->Flags & PD_RETURNDEFAULT) == 0;
-    if (asks && !CurrentPrintBackend().ConfirmPrinting(IsLandscape(request->hDevMode)))
+    if (asks && !PrintBackendSlot::Current().ConfirmPrinting(IsLandscape(request->hDevMode)))
         return FALSE;
     if ((request->Flags & PD_RETURNDC) != 0)
         request->hDC = NewPrinterContext(*printer, IsLandscape(request->hDevMode));
@@ -93,7 +93,8 @@ BOOL PrintDlgA(PRINTDLGA* request) {
 
 HDC ResetDCA(HDC printer, const DEVMODEA* settings) {
     PrinterContext* context = Find(printer);
-    const std::optional<PrinterDescription> description = CurrentPrintBackend().DefaultPrinter();
+    const std::optional<PrinterDescription> description =
+        PrintBackendSlot::Current().DefaultPrinter();
     if (context == nullptr || context->inPage || !description) return nullptr;
     context->page = BlankPage(*description, IsLandscape(settings));
     printer->surface = context->page.get();
@@ -104,7 +105,7 @@ HDC ResetDCA(HDC printer, const DEVMODEA* settings) {
 int StartDocA(HDC printer, const DOCINFOA* document) {
     PrinterContext* context = Find(printer);
     if (context == nullptr || document == nullptr || context->inDocument) return 0;
-    if (!CurrentPrintBackend().StartPrintJob(
+    if (!PrintBackendSlot::Current().StartPrintJob(
             document->lpszDocName != nullptr ? document->lpszDocName : ""))
         return 0;
     context->inDocument = true;
@@ -123,7 +124,7 @@ int EndPage(HDC printer) {
     PrinterContext* context = Find(printer);
     if (context == nullptr || !context->inPage) return 0;
     context->inPage = false;
-    return CurrentPrintBackend().PrintPage(*context->page) ? 1 : 0;
+    return PrintBackendSlot::Current().PrintPage(*context->page) ? 1 : 0;
 }
 
 int EndDoc(HDC printer) {
@@ -131,5 +132,5 @@ int EndDoc(HDC printer) {
     if (context == nullptr || !context->inDocument) return 0;
     context->inDocument = false;
     context->inPage = false;
-    return CurrentPrintBackend().EndPrintJob() ? 1 : 0;
+    return PrintBackendSlot::Current().EndPrintJob() ? 1 : 0;
 }

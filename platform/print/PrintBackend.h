@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/gdi/Surface.h"
+#include "platform/kernel/BackendSlot.h"
 #include "platform/kernel/WinTypes.h"
 
 // What the machine says about its printer.
@@ -31,9 +32,5 @@ public:
     virtual bool EndPrintJob() { return false; }
 };
 
-// The print backend in use; until one is installed, the defaults.
-PrintBackend& CurrentPrintBackend();
-
-// Installs `backend` (not owned; null brings back the defaults) and returns the one it
-// replaced.
-PrintBackend* InstallPrintBackend(PrintBackend* backend);
+// The print backend in use, and installing another; until one is installed, the defaults.
+using PrintBackendSlot = BackendSlot<PrintBackend>;

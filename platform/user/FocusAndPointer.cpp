@@ -44,7 +44,7 @@ HCURSOR FocusAndPointer::SetCursor(HCURSOR cursor) {
     const HCURSOR previous = m_cursor;
     if (cursor == previous) return previous;
     m_cursor = cursor;
-    CurrentUserBackend().SetCursorImage(cursor != nullptr ? &cursor->image : nullptr);
+    UserBackendSlot::Current().SetCursorImage(cursor != nullptr ? &cursor->image : nullptr);
     return previous;
 }
 
@@ -53,7 +53,7 @@ int FocusAndPointer::ShowCursor(bool show) {
     const bool wasShown = m_cursorCount >= 0;
     m_cursorCount += show ? 1 : -1;
     const bool shown = m_cursorCount >= 0;
-    if (shown != wasShown) CurrentUserBackend().SetCursorVisible(shown);
+    if (shown != wasShown) UserBackendSlot::Current().SetCursorVisible(shown);
     return m_cursorCount;
 }
 
@@ -63,7 +63,7 @@ void FocusAndPointer::ClipPointer(const RECT* area) {
     } else {
         m_pointerClip.reset();
     }
-    CurrentUserBackend().ConfinePointer(m_pointerClip ? &*m_pointerClip : nullptr);
+    UserBackendSlot::Current().ConfinePointer(m_pointerClip ? &*m_pointerClip : nullptr);
 }
 
 bool FocusAndPointer::TrackLeave(HWND handle, bool cancel) {

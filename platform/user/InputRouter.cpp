@@ -4,7 +4,7 @@
 
 bool InputRouter::TakeInput(bool remove, MSG* message) {
     while (m_input.empty()) {
-        const std::optional<InputEvent> event = CurrentUserBackend().NextInputEvent();
+        const std::optional<InputEvent> event = UserBackendSlot::Current().NextInputEvent();
         if (!event) return false;
         Translate(*event);
     }
@@ -44,7 +44,7 @@ void InputRouter::Translate(const InputEvent& event) {
 }
 
 void InputRouter::WarpPointer(POINT screenPoint) {
-    CurrentUserBackend().WarpPointer(screenPoint);
+    UserBackendSlot::Current().WarpPointer(screenPoint);
     // Windows answers a moved pointer with a mouse move, as if the user had moved it.
     Translate(InputEvent{InputEvent::Kind::PointerMove, screenPoint});
 }

@@ -182,15 +182,15 @@ int MessageBoxWindow::Run(HWND owner) {
     }
     const HWND focus = GetFocus();
     const RECT shown{place.x, place.y, place.x + m_size.cx, place.y + m_size.cy};
-    if (alone) CurrentUserBackend().ShowOnly(&shown);
-    CurrentUserBackend().MessageBoxOpened(m_text, m_caption, m_type);
+    if (alone) UserBackendSlot::Current().ShowOnly(&shown);
+    UserBackendSlot::Current().MessageBoxOpened(m_text, m_caption, m_type);
     INT_PTR answer = -1;
     {
         const OtherWindowsDisabled others(owner);
         answer = DialogBoxLayout(ProgramInstance(), layout, owner, Procedure,
                                  reinterpret_cast<LPARAM>(this));
     }
-    if (alone) CurrentUserBackend().ShowOnly(nullptr);
+    if (alone) UserBackendSlot::Current().ShowOnly(nullptr);
     if (IsWindow(focus) && GetFocus() == nullptr) SetFocus(focus);
     return answer > 0 ? static_cast<int>(answer) : EscapeAnswer();
 }
@@ -272,7 +272,8 @@ void MessageBoxWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
     const std::string words = text != nullptr ? text : "";
     const std::string title = caption != nullptr ? caption : "Error";
-    if (CurrentUserBackend().TellWithoutDisplay(words, title)) return DefaultMessageBoxAnswer(type);
+    if (UserBackendSlot::Current().TellWithoutDisplay(words, title))
+        return DefaultMessageBoxAnswer(type);
     return MessageBoxWindow(words, title, type).Run(owner);
 }
 
@@ -281,6 +282,6 @@ int DefaultMessageBoxAnswer(UINT type) {
 }
 
 BOOL MessageBeep(UINT type) {
-    CurrentUserBackend().Beep(type);
+    UserBackendSlot::Current().Beep(type);
     return TRUE;
 }

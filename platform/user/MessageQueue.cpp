@@ -25,7 +25,7 @@ MSG MessageQueue::MakeMessage(HWND handle, UINT message, WPARAM wParam, LPARAM l
                message,
                wParam,
                lParam,
-               CurrentKernelBackend().MillisecondClock(),
+               KernelBackendSlot::Current().MillisecondClock(),
                m_sources.pointerPosition()};
 }
 
@@ -35,7 +35,7 @@ bool MessageQueue::Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
         std::lock_guard lock(m_postLock);
         m_posted.push_back(posted);
     }
-    CurrentUserBackend().Wake();
+    UserBackendSlot::Current().Wake();
     return true;
 }
 
@@ -44,7 +44,7 @@ void MessageQueue::PostQuit(int exitCode) {
         std::lock_guard lock(m_postLock);
         m_quitCode = exitCode;
     }
-    CurrentUserBackend().Wake();
+    UserBackendSlot::Current().Wake();
 }
 
 // As Windows does at a logout: every top-level window hears at once that the session
@@ -60,7 +60,7 @@ void MessageQueue::RunOnInterfaceThread(std::function<void()> work) {
         std::lock_guard lock(m_postLock);
         m_handedWork.push_back(std::move(work));
     }
-    CurrentUserBackend().Wake();
+    UserBackendSlot::Current().Wake();
 }
 
 void MessageQueue::RunHandedWork() {
@@ -82,7 +82,7 @@ bool MessageQueue::Peek(MSG* message, bool remove) {
         *message = *paint;
         return true;
     }
-    CurrentUserBackend().Settled();
+    UserBackendSlot::Current().Settled();
     return false;
 }
 
@@ -122,7 +122,7 @@ void MessageQueue::Wait() {
 void MessageQueue::WaitSince(uint64_t destroyedBefore) {
     MSG waiting{};
     while (m_destroyedCount == destroyedBefore && !Peek(&waiting, false))
-        CurrentUserBackend().WaitForInput(kWaitForever);
+        UserBackendSlot::Current().WaitForInput(kWaitForever);
 }
 
 LRESULT MessageQueue::Dispatch(const MSG& message) {

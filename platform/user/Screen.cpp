@@ -29,7 +29,8 @@ void Screen::Refresh(const RECT& area, const std::vector<Layer>& layers) {
 void Screen::Present(const RECT& area) {
     RECT visible{};
     const RECT bounds = m_pixels.Bounds();
-    if (IntersectRect(&visible, &area, &bounds)) CurrentUserBackend().Present(m_pixels, visible);
+    if (IntersectRect(&visible, &area, &bounds))
+        UserBackendSlot::Current().Present(m_pixels, visible);
 }
 
 void Screen::Compose(const RECT& area, const Layer& layer) {

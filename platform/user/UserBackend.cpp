@@ -1,7 +1,5 @@
 #include "platform/user/UserBackend.h"
 
-#include "platform/kernel/BackendSlot.h"
-
 #include <chrono>
 
 void UserBackend::WaitForInput(DWORD milliseconds) {
@@ -17,21 +15,4 @@ void UserBackend::Wake() {
         m_wakeRequested = true;
     }
     m_woken.notify_one();
-}
-
-namespace {
-
-BackendSlot<UserBackend>& Slot() {
-    static BackendSlot<UserBackend> slot;
-    return slot;
-}
-
-}  // namespace
-
-UserBackend& CurrentUserBackend() {
-    return Slot().Current();
-}
-
-UserBackend* InstallUserBackend(UserBackend* backend) {
-    return Slot().Install(backend);
 }

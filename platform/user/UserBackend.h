@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/gdi/Surface.h"
+#include "platform/kernel/BackendSlot.h"
 #include "platform/kernel/WinTypes.h"
 #include "platform/user/InputEvent.h"
 
@@ -75,9 +76,5 @@ private:
     bool m_wakeRequested = false;
 };
 
-// The user backend in use; until one is installed, the defaults.
-UserBackend& CurrentUserBackend();
-
-// Installs `backend` (not owned; null brings back the defaults) and returns the one it
-// replaced.
-UserBackend* InstallUserBackend(UserBackend* backend);
+// The user backend in use, and installing another; until one is installed, the defaults.
+using UserBackendSlot = BackendSlot<UserBackend>;

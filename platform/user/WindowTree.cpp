@@ -148,7 +148,7 @@ bool WindowTree::Show(HWND handle, int command) {
     }
     const bool restored = wasIconic && !window->iconic;
     const bool owned = window->owner != nullptr;
-    if (restored && !window->IsChild() && !owned) CurrentUserBackend().RestoreWindow();
+    if (restored && !window->IsChild() && !owned) UserBackendSlot::Current().RestoreWindow();
     if (window->IsVisible() && (!wasVisible || wasIconic))
         m_painter.Invalidate(handle, nullptr, true);
     m_painter.RefreshScreen(m_table.ScreenRectOf(handle));
@@ -189,7 +189,7 @@ bool WindowTree::BringToFront(HWND handle) {
     const HWND top = m_table.TopLevelOf(handle);
     if (top == nullptr) return false;
     m_table.Raise(top);
-    CurrentUserBackend().RaiseWindow();
+    UserBackendSlot::Current().RaiseWindow();
     m_painter.RefreshScreen(m_painter.TheScreen().Pixels().Bounds());
     return true;
 }

@@ -9,5 +9,5 @@
 // program's own globals may still stop timers and close devices as it ends.
 void InstallHeadlessMachine() {
     InstallBackend(&HeadlessBackend::Instance());
-    InstallMultimediaBackend(&HeadlessMultimedia::Instance());
+    MultimediaBackendSlot::Install(&HeadlessMultimedia::Instance());
 }

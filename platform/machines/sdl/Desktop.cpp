@@ -49,7 +49,7 @@ Desktop::Desktop(std::unique_ptr<SdlBackend> backend, std::unique_ptr<SdlMultime
     : m_backend(std::move(backend)),
       m_multimedia(std::move(multimedia)),
       m_previousBackend(InstallBackend(m_backend.get())),
-      m_previousMultimedia(InstallMultimediaBackend(m_multimedia.get())) {
+      m_previousMultimedia(MultimediaBackendSlot::Install(m_multimedia.get())) {
     SdlMultimedia* multimediaDevices = m_multimedia.get();
     m_backend->SetBeep([multimediaDevices] { multimediaDevices->PlayBeep(); });
 }
@@ -57,7 +57,7 @@ Desktop::Desktop(std::unique_ptr<SdlBackend> backend, std::unique_ptr<SdlMultime
 Desktop::~Desktop() {
     m_backend->SetBeep(nullptr);
     // The devices go before the window: the music's timers may still be sending.
-    InstallMultimediaBackend(m_previousMultimedia);
+    MultimediaBackendSlot::Install(m_previousMultimedia);
     m_multimedia.reset();
     InstallBackend(m_previousBackend);
     m_backend.reset();

@@ -67,7 +67,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(LONG width, LONG height, WindowKind
         return nullptr;
     }
     SetWindowIcon(window);
-    TerminationSignals::Install([] { CurrentUserBackend().Wake(); });
+    TerminationSignals::Install([] { UserBackendSlot::Current().Wake(); });
     DisplayLoss::Watch([] { WindowManager::Instance().EndSession(); });
     return std::unique_ptr<SdlBackend>(new SdlBackend(window, width, height, kind));
 }

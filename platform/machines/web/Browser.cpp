@@ -26,12 +26,12 @@ EM_JS(void, quillory_show_ended, (), {
 Browser::Browser()
     : m_backend(kScreenWidth, kScreenHeight),
       m_previousBackend(InstallBackend(&m_backend)),
-      m_previousMultimedia(InstallMultimediaBackend(&WebMultimedia::Instance())),
-      m_previousInstanceLink(InstallInstanceLink(&m_tab)) {}
+      m_previousMultimedia(MultimediaBackendSlot::Install(&WebMultimedia::Instance())),
+      m_previousInstanceLink(InstanceLinkSlot::Install(&m_tab)) {}
 
 Browser::~Browser() {
-    InstallInstanceLink(m_previousInstanceLink);
-    InstallMultimediaBackend(m_previousMultimedia);
+    InstanceLinkSlot::Install(m_previousInstanceLink);
+    MultimediaBackendSlot::Install(m_previousMultimedia);
     InstallBackend(m_previousBackend);
     quillory_show_ended();
 }

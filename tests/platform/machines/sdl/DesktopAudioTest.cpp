@@ -140,7 +140,7 @@ TEST_F(DesktopAudioTest, EachSynthesizerPlaysTheSongThroughTheSequencer) {
             MIDIOUTCAPSA caps{};
             ASSERT_TRUE(multimedia.MidiOutputCapabilities(0, caps));
             EXPECT_EQ(caps.szPname, productName);
-            MultimediaBackend* previous = InstallMultimediaBackend(&multimedia);
+            MultimediaBackend* previous = MultimediaBackendSlot::Install(&multimedia);
             {
                 MidiSequencer sequencer;
                 sequencer.OpenDevice(nullptr);
@@ -149,7 +149,7 @@ TEST_F(DesktopAudioTest, EachSynthesizerPlaysTheSongThroughTheSequencer) {
                 EXPECT_TRUE(
                     WaitUntil([&] { return AudibleSeconds(ReadDiskAudio(output)) > 1.2; }, 30s));
             }
-            InstallMultimediaBackend(previous);
+            MultimediaBackendSlot::Install(previous);
             const auto closed = std::filesystem::file_size(output);
             // Long enough for several of the stream's buffers, had it gone on.
             std::this_thread::sleep_for(200ms);
