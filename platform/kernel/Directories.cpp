@@ -9,12 +9,6 @@
 #include "platform/kernel/InstalledVolume.h"
 #include "platform/kernel/LastError.h"
 
-std::string ToHostPath(std::string_view programPath) {
-    std::string host(programPath);
-    std::replace(host.begin(), host.end(), '\\', '/');
-    return host;
-}
-
 DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer) {
     std::string directory;
     std::vector<char> scratch(256);

@@ -9,12 +9,10 @@
 #include <cerrno>
 #include <string>
 
-#include "platform/kernel/Directories.h"
-#include "platform/kernel/Files.h"
 #include "platform/kernel/KernelBackend.h"
 #include "platform/kernel/KernelObject.h"
+#include "platform/kernel/KernelTypes.h"
 #include "platform/kernel/LastError.h"
-#include "platform/kernel/Mappings.h"
 
 namespace {
 

@@ -4,10 +4,7 @@
 
 #include <cstddef>
 
-#include "platform/kernel/WinTypes.h"
-
-constexpr DWORD PAGE_READONLY = 0x02;
-constexpr DWORD FILE_MAP_READ = 0x04;
+#include "platform/kernel/KernelTypes.h"
 
 HANDLE CreateFileMappingA(HANDLE file, void* security, DWORD protect, DWORD sizeHigh, DWORD sizeLow,
                           const char* name);

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/kernel/Directories.h"
-#include "platform/kernel/Files.h"
 #include "platform/kernel/InstalledVolume.h"
 #include "platform/kernel/KernelObject.h"
+#include "platform/kernel/KernelTypes.h"
 #include "platform/kernel/LastError.h"
-#include "platform/kernel/Mappings.h"
 
 // A file's bytes, and the read-only copy of them that its mappings show: made at the
 // first mapping after a change, exactly as long as the file (so that a reader running
