@@ -8,8 +8,8 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/mm/Multimedia.h"
 #include "platform/mm/MultimediaBackend.h"
+#include "platform/mm/MultimediaTypes.h"
 
 class MidiOutputRegistry {
 public:

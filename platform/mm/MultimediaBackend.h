@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/kernel/BackendSlot.h"
-#include "platform/mm/Multimedia.h"
+#include "platform/mm/MultimediaTypes.h"
 
 // One open MIDI output: a synthesizer or a port. Messages come from one thread at a
 // time (the multimedia layer serialises them).

@@ -18,7 +18,7 @@
 #include <optional>
 #include <thread>
 
-#include "platform/mm/Multimedia.h"
+#include "platform/mm/MultimediaTypes.h"
 
 class TimerQueue {
 public:
