@@ -14,5 +14,5 @@ class Backend : public virtual KernelBackend,
                 public virtual PrintBackend {};
 
 // Installs `backend` as every service's machine (not owned; null brings back the
-// defaults) and returns the one it replaced.
+// defaults), with the window system's standard classes, and returns the one it replaced.
 Backend* InstallBackend(Backend* backend);

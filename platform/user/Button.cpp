@@ -126,11 +126,6 @@ void OnFocusLost(HWND window) {
 
 }  // namespace
 
-void RegisterStandardButtonClass() {
-    WindowManager::Instance().RegisterClass(
-        WindowClass{"button", CS_HREDRAW | CS_VREDRAW, ButtonWindowProc, nullptr, nullptr});
-}
-
 LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONDOWN:
@@ -173,4 +168,8 @@ LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+WindowClass StandardButtonClass() {
+    return WindowClass{"button", CS_HREDRAW | CS_VREDRAW, ButtonWindowProc, nullptr, nullptr};
 }

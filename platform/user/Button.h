@@ -5,7 +5,9 @@
 
 #include "platform/user/UserTypes.h"
 
-// Registers the "button" class (again after a reset of the window system).
-void RegisterStandardButtonClass();
+struct WindowClass;
+
+// The standard "button" class, which the window system has from its start.
+WindowClass StandardButtonClass();
 
 LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

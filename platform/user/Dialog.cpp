@@ -108,11 +108,6 @@ void RunModalLoop(HWND dialog) {
 
 }  // namespace
 
-void RegisterDialogClass() {
-    WindowManager::Instance().RegisterClass(
-        WindowClass{kDialogClass, 0, DialogWindowProc, nullptr, nullptr});
-}
-
 INT_PTR DialogBoxLayout(HINSTANCE instance, const DialogLayout& layout, HWND owner,
                         DLGPROC procedure, LPARAM initParameter) {
     if (procedure == nullptr) return -1;
@@ -159,4 +154,8 @@ BOOL MapDialogRect(HWND, RECT* rect) {
     rect->top = rect->top * kBaseY / 8;
     rect->bottom = rect->bottom * kBaseY / 8;
     return TRUE;
+}
+
+WindowClass DialogClass() {
+    return WindowClass{kDialogClass, 0, DialogWindowProc, nullptr, nullptr};
 }

@@ -39,5 +39,7 @@ BOOL EndDialog(HWND dialog, INT_PTR result);
 LONG GetDialogBaseUnits();
 BOOL MapDialogRect(HWND dialog, RECT* rect);
 
-// Registers the class of dialog windows (again after a reset of the window system).
-void RegisterDialogClass();
+struct WindowClass;
+
+// The class of dialog windows, which the window system has from its start.
+WindowClass DialogClass();

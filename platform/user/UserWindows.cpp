@@ -2,20 +2,14 @@
 
 #include "platform/kernel/InstanceChannel.h"
 #include "platform/kernel/Kernel.h"
-#include "platform/user/Button.h"
-#include "platform/user/Dialog.h"
 #include "platform/user/WindowManager.h"
 
 namespace {
 
 constexpr uintptr_t kProgramInstance = 0x400000;
 
-// The standard classes are there before the first window, and again after a test
-// has reset the window system. The first copy's window also starts answering the
-// requests of later copies here.
+// The first copy's window starts answering the requests of later copies here.
 void PrepareWindowSystem() {
-    RegisterStandardButtonClass();
-    RegisterDialogClass();
     static const bool connected = [] {
         InstanceChannel::SetActionHandler([](InstanceChannel::Request request) {
             WindowManager::Instance().RunOnInterfaceThread([request] {

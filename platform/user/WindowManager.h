@@ -37,6 +37,7 @@ public:
     bool RegisterClass(const WindowClass& windowClass) {
         return m_table.RegisterClass(windowClass);
     }
+    void AddStandardClass(const WindowClass& windowClass) { m_table.AddStandardClass(windowClass); }
     bool UnregisterClass(const std::string& name) { return m_table.UnregisterClass(name); }
 
     // Windows.

@@ -44,6 +44,10 @@ bool WindowTable::RegisterClass(const WindowClass& windowClass) {
     return added;
 }
 
+void WindowTable::AddStandardClass(const WindowClass& windowClass) {
+    if (RegisterClass(windowClass)) m_standardClasses.push_back(windowClass);
+}
+
 bool WindowTable::UnregisterClass(const std::string& name) {
     return m_classes.erase(Folded(name)) == 1;
 }
@@ -155,4 +159,5 @@ void WindowTable::Clear() {
     m_windows.clear();
     m_zOrder.clear();
     m_classes.clear();
+    for (const WindowClass& standard : m_standardClasses) RegisterClass(standard);
 }

@@ -25,6 +25,8 @@ public:
     WindowTable();
 
     bool RegisterClass(const WindowClass& windowClass);
+    // A class of the window system itself: registered now and again after every Clear.
+    void AddStandardClass(const WindowClass& windowClass);
     bool UnregisterClass(const std::string& name);
     const WindowClass* FindClass(const std::string& name) const;
 
@@ -50,13 +52,14 @@ public:
     // keeping their order.
     void Raise(HWND top);
 
-    // Forgets every window and class, telling nobody.
+    // Forgets every window and the program's classes, telling nobody.
     void Clear();
 
 private:
     HWND NewHandle();
 
     std::map<std::string, WindowClass> m_classes;
+    std::vector<WindowClass> m_standardClasses;
     std::map<uintptr_t, std::unique_ptr<Window>> m_windows;  // by handle, in creation order
     std::vector<HWND> m_zOrder;                              // top-level windows, bottom first
     uintptr_t m_nextHandle;
