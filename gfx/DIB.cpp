@@ -242,8 +242,8 @@ void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height
     if (!ClipBlock(*dest, b)) return;
 
     const KeyTest keyTest(key);
-    const bool useRuns =
-        !mirrored && keyTest.HasKey() && runs != nullptr && runs->Describe(*this, key);
+    const bool useRuns = !mirrored && keyTest.HasKey() && runs != nullptr &&
+                         runs->Describe(GetPixels(), GetWidth(), GetHeight(), key);
     const auto w = static_cast<LONG>(b.width);
     const auto x = static_cast<LONG>(b.srcX);
     const size_t rowBytes = static_cast<size_t>(w) * kBytesPerPixel;
@@ -277,6 +277,10 @@ void CDIB::CopyBlock(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height
 void CDIB::CopyTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX, LONG srcY,
                   COLORREF key) const {
     CopyBlock(dest, destX, destY, width, height, srcX, srcY, key, false, nullptr);
+}
+
+OpaqueRuns CDIB::FindOpaqueRuns(COLORREF key) const {
+    return OpaqueRuns(GetPixels(), GetWidth(), GetHeight(), GetStride(), key);
 }
 
 void CDIB::CopyOpaqueRunsTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,

@@ -54,6 +54,8 @@ public:
     // to both pictures.
     void CopyTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX, LONG srcY,
                 COLORREF key) const;
+    // The runs of this picture's pixels that differ from `key`, for CopyOpaqueRunsTo.
+    OpaqueRuns FindOpaqueRuns(COLORREF key) const;
     // CopyTo with the key's opaque runs found beforehand in this picture; runs found in
     // another picture, or for another key, are ignored and the pixels compared instead.
     void CopyOpaqueRunsTo(CDIB* dest, LONG destX, LONG destY, LONG width, LONG height, LONG srcX,

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gfx/DIB.h"
-
 namespace {
 
 constexpr size_t kBytesPerPixel = 3;
@@ -16,18 +14,15 @@ bool IsKey(const uint8_t* pixel, COLORREF key) {
 
 }  // namespace
 
-OpaqueRuns::OpaqueRuns(const CDIB& picture, COLORREF key)
-    : m_pixels(picture.GetPixels()),
-      m_width(picture.GetWidth()),
-      m_height(picture.GetHeight()),
-      m_key(key) {
+OpaqueRuns::OpaqueRuns(const uint8_t* pixels, LONG width, LONG height, size_t stride, COLORREF key)
+    : m_pixels(pixels), m_width(width), m_height(height), m_key(key) {
     m_rowStarts.reserve(static_cast<size_t>(m_height) + 1);
     // A sticker has at least one run in most rows: room for one a row saves growing
     // through every smaller size.
     m_runs.reserve(static_cast<size_t>(m_height));
     for (LONG y = 0; y < m_height; ++y) {
         m_rowStarts.push_back(static_cast<uint32_t>(m_runs.size()));
-        const uint8_t* row = picture.PixelAddress(0, y);
+        const uint8_t* row = pixels + static_cast<size_t>(m_height - 1 - y) * stride;
         LONG x = 0;
         while (x < m_width) {
             while (x < m_width && IsKey(row + static_cast<size_t>(x) * kBytesPerPixel, key)) ++x;
@@ -39,9 +34,9 @@ OpaqueRuns::OpaqueRuns(const CDIB& picture, COLORREF key)
     m_rowStarts.push_back(static_cast<uint32_t>(m_runs.size()));
 }
 
-bool OpaqueRuns::Describe(const CDIB& picture, COLORREF key) const {
-    return m_pixels != nullptr && m_pixels == picture.GetPixels() &&
-           m_width == picture.GetWidth() && m_height == picture.GetHeight() && m_key == key;
+bool OpaqueRuns::Describe(const uint8_t* pixels, LONG width, LONG height, COLORREF key) const {
+    return m_pixels != nullptr && m_pixels == pixels && m_width == width && m_height == height &&
+           m_key == key;
 }
 
 void OpaqueRuns::CopyRow(uint8_t* to, const uint8_t* from, LONG y, LONG x, LONG width) const {

@@ -101,7 +101,7 @@ bool CSprite::Load(const char* path) {
 
 void CSprite::ResetColourKey() {
     m_colourKey = kTransparentColour;
-    m_opaqueRuns = OpaqueRuns(*this, m_colourKey);
+    m_opaqueRuns = FindOpaqueRuns(m_colourKey);
 }
 
 void CSprite::Notify(int32_t flags, const RECT& first, const RECT* second) {

@@ -136,7 +136,7 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
     enum class Copy { kPlain, kMirrored, kRuns };
     for (Copy mode : {Copy::kPlain, Copy::kMirrored, Copy::kRuns})
         for (COLORREF key : {CDIB::kNoKey, kMagenta, COLORREF{0xFFFF00FF}}) {
-            const OpaqueRuns runs(source, key);
+            const OpaqueRuns runs = source.FindOpaqueRuns(key);
             for (const LONG destWidth : {9, 7})
                 for (const LONG destX : offsets)
                     for (const LONG destY : offsets)
@@ -169,7 +169,7 @@ TEST(DIBCopy, MatchesThePixelRulesAtEveryEdgeWithAndWithoutKey) {
 TEST(DIBCopy, RunsOfAnotherKeyOrPictureAreNotUsedAndEmptyCopiesDoNothing) {
     CDIB source(4, 1);
     FillPicture(source, [](LONG x, LONG) { return x % 2 == 0 ? kMagenta : COLORREF{0x00FF00}; });
-    const OpaqueRuns magentaRuns(source, kMagenta);
+    const OpaqueRuns magentaRuns = source.FindOpaqueRuns(kMagenta);
     CDIB dest(4, 1);
     source.CopyOpaqueRunsTo(&dest, 0, 0, 4, 1, 0, 0, CDIB::kNoKey, magentaRuns);
     EXPECT_EQ(ColourOf(dest, 0, 0), kMagenta);
