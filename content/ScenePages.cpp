@@ -13,6 +13,7 @@
 #include "content/ScreenFrame.h"
 #include "content/StickerArt.h"
 #include "content/StickerDesigns.h"
+#include "content/StickerSize.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ Canvas ScenePages::Scene(int32_t pageNumber) {
 Canvas ScenePages::WithOutlines(int32_t pageNumber) {
     Canvas page = Scene(pageNumber);
     ForEachHome(pageNumber, [&page](int32_t index, const StickerHome& home) {
-        StickerArt::PaintHome(page, StickerArt::Render(index, StickerArt::Side(index)), home.x,
+        StickerArt::PaintHome(page, StickerArt::Render(index, StickerSize::Side(index)), home.x,
                               home.y);
     });
     return page;

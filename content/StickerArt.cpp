@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/StickerHomePositions.h"
 #include "content/Palette.h"
 #include "content/ScreenFrame.h"
 #include "content/StickerDesigns.h"
@@ -104,27 +103,7 @@ double MeanLightness(const Canvas& page, double x, double y, int32_t width, int3
     return count == 0 ? 0.0 : sum / count;
 }
 
-// The gap kept between the pictures of close neighbours: room for their outlines' rims.
-constexpr int32_t kNeighbourGap = 4;
-
 }  // namespace
-
-int32_t StickerArt::Side(int32_t stickerIndex) {
-    const StickerHome& home = StickerHomePositions.at(static_cast<size_t>(stickerIndex));
-    int32_t side = std::min({kSize, kPageWidth - home.x, kPageHeight - home.y});
-    for (const StickerHome& other : StickerHomePositions) {
-        if (&other == &home || other.pageNumber != home.pageNumber) continue;
-        const int32_t dx = other.x - home.x;
-        const int32_t dy = other.y - home.y;
-        if (std::abs(dx) >= kSize || std::abs(dy) >= kSize) continue;
-        // Of two homes closer than kSize, the one that comes first along the axis where
-        // they lie further apart ends short of the other.
-        const bool alongX = std::abs(dx) >= std::abs(dy);
-        const int32_t ahead = alongX ? dx : dy;
-        if (ahead > 0) side = std::min(side, ahead - kNeighbourGap);
-    }
-    return side;
-}
 
 Canvas StickerArt::Render(int32_t stickerIndex, int32_t size) {
     const double edge = std::max(2.0, size / 28.0);

@@ -9,14 +9,6 @@
 
 class StickerArt {
 public:
-    // The side of a sticker picture with room around its home.
-    static constexpr int32_t kSize = 84;
-
-    // The side of this sticker's picture: kSize, or less where a neighbour's home on
-    // the same page lies closer than that, so that neither covers the other's outline,
-    // or where the page's bottom or right edge would cut it.
-    static int32_t Side(int32_t stickerIndex);
-
     static Canvas Render(int32_t stickerIndex, int32_t size);
     // The sticker's shape, widened by `radius` pixels on every side; the result is
     // 2 × radius larger than the picture, its picture offset by (radius, radius).

@@ -12,12 +12,13 @@
 #include "content/StickerArt.h"
 #include "content/StickerButtonFaces.h"
 #include "content/StickerDesigns.h"
+#include "content/StickerSize.h"
 
 namespace {
 
 constexpr int32_t kColumns = 4;
 constexpr int32_t kCellWidth = StickerButtonFaces::kFace * StickerButtonFaces::kFaces + 20;
-constexpr int32_t kCellHeight = StickerArt::kSize + StickerButtonFaces::kFace + 40;
+constexpr int32_t kCellHeight = StickerSize::kSize + StickerButtonFaces::kFace + 40;
 constexpr int32_t kTitleHeight = 50;
 
 // Stickers as the album decodes them, each above its five button faces, with its
@@ -42,7 +43,7 @@ Canvas ContactSheet(const ContentOutput& output, const std::string& title,
                       x + 40, y);
         contact.Paint(PictureEncoder::Decode(
                           *output.FindAlbumFile(ContentOutput::AlbumPath(StickerButtonFiles[at]))),
-                      x, y + StickerArt::kSize + 8);
+                      x, y + StickerSize::kSize + 8);
     }
     return contact;
 }
@@ -54,7 +55,7 @@ void StickerPictures::Generate(ContentOutput& output) {
         const auto at = static_cast<size_t>(index);
         output.AddAlbumFile(
             ContentOutput::AlbumPath(StickerPictureFiles[at]),
-            PictureEncoder::Encode(StickerArt::Render(index, StickerArt::Side(index)),
+            PictureEncoder::Encode(StickerArt::Render(index, StickerSize::Side(index)),
                                    Transparency::MagentaKey));
         output.AddAlbumFile(
             ContentOutput::AlbumPath(StickerButtonFiles[at]),

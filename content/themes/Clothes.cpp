@@ -12,7 +12,7 @@
 #include "catalogue/StickerHomePositions.h"
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
-#include "content/StickerArt.h"
+#include "content/StickerSize.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ void WashingLines(Canvas& canvas) {
     for (size_t index = 0; index < StickerHomePositions.size(); ++index) {
         const StickerHome& home = StickerHomePositions[index];
         if (home.pageNumber != kPage) continue;
-        const double side = StickerArt::Side(static_cast<int32_t>(index));
+        const double side = StickerSize::Side(static_cast<int32_t>(index));
         pegs.emplace_back(home.y + side * 0.1, home.x + side / 2);
     }
     std::sort(pegs.begin(), pegs.end());
