@@ -28,16 +28,9 @@ protected:
     MidiManager m_music;
 };
 
-TEST_F(MidiManagerTest, StartUpWhileInactiveOpensTheDeviceAndAnActivationPlays) {
-    m_music.StartAtStartUp(nullptr);
-    EXPECT_TRUE(m_music.Sequencer().IsOpen());
-    EXPECT_FALSE(m_music.Sequencer().IsPlaying());
-    m_music.ActivateApp(1, nullptr);
-    EXPECT_TRUE(m_music.Sequencer().IsPlaying());
-}
-
 // An activation before start-up waits for it; a deactivation silences the music, a
-// reactivation restarts it, and a stop closes everything.
+// reactivation restarts it, and a stop closes everything. A start-up while inactive opens
+// the device without playing.
 TEST_F(MidiManagerTest, PlaysFromStartUpWhileActiveOnlyAndStopClosesEverything) {
     m_music.ActivateApp(1, nullptr);
     EXPECT_EQ(m_machine.CountOf(Action::Open), 0u);
@@ -62,6 +55,12 @@ TEST_F(MidiManagerTest, PlaysFromStartUpWhileActiveOnlyAndStopClosesEverything) 
     m_music.StopMIDI();
     EXPECT_FALSE(m_music.Sequencer().IsOpen());
     EXPECT_TRUE(m_machine.Released());
+    m_music.ActivateApp(0, nullptr);
+    m_music.StartAtStartUp(nullptr);
+    EXPECT_TRUE(m_music.Sequencer().IsOpen());
+    EXPECT_FALSE(m_music.Sequencer().IsPlaying());
+    m_music.ActivateApp(1, nullptr);
+    EXPECT_TRUE(m_music.Sequencer().IsPlaying());
 
     std::filesystem::remove(m_folder / MidiManager::kSongFile);
     m_music.ActivateApp(0, nullptr);
