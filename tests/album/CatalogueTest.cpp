@@ -59,7 +59,6 @@ TEST(StickerCatalogueTest, StartUpCheckCoversEveryPictureItCannotDoWithoutAndNam
     std::set<std::string> names(checked.begin(), checked.end());
     EXPECT_EQ(checked.size(), 224u + 25u + 6u + 8u + 224u + 7u);
     EXPECT_EQ(std::string(checked.front()), "\\data003\\s0101.dat");
-    EXPECT_TRUE(names.contains("\\data003\\s0828.dat")) << "sheets 5 to 8 are checked too";
     EXPECT_EQ(std::string(checked[224]), PageBackgroundFiles[0]);
     EXPECT_EQ(std::string(checked[224 + 24]), PageBackgroundFiles[24]) << "every page's background";
     EXPECT_EQ(std::string(checked.back()), kStartButtonFile);
