@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <sstream>
 #include <thread>
 
 #include "tests/platform/machines/sdl/HostCommand.h"
@@ -62,21 +63,29 @@ std::optional<RECT> XvfbServer::WindowPlace(const std::string& title) const {
 }
 
 bool XvfbServer::PressKeyInWindow(const std::string& title, const std::string& key) const {
-    const std::string find = "DISPLAY=" + m_display + " xdotool search --onlyvisible --name '^" +
-                             title + "$' 2>/dev/null | head -n 1";
     // A window that is mapped may not yet read its keys: the key is pressed again until
     // the window is gone from the screen.
     bool pressed = false;
     return WaitUntil(
         [&] {
-            std::string window = RunCommand(find).output;
-            std::erase(window, '\n');
+            const std::set<std::string> windows = WindowsOnShow("^" + title + "$");
             // Sent to the window itself: without a window manager the focus may never reach it.
-            if (window.empty()) return pressed;
-            pressed = Xdotool("key --window " + window + " --delay 100 " + key) || pressed;
+            if (windows.empty()) return pressed;
+            pressed =
+                Xdotool("key --window " + *windows.begin() + " --delay 100 " + key) || pressed;
             return false;
         },
         std::chrono::seconds(20));
+}
+
+std::set<std::string> XvfbServer::WindowsOnShow(const std::string& name) const {
+    std::istringstream lines(RunCommand("DISPLAY=" + m_display +
+                                        " xdotool search --onlyvisible --name '" + name +
+                                        "' 2>/dev/null")
+                                 .output);
+    std::set<std::string> found;
+    for (std::string id; std::getline(lines, id);) found.insert(id);
+    return found;
 }
 
 bool XvfbServer::Xdotool(const std::string& arguments) const {

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/gdi/Surface.h"
@@ -23,6 +24,8 @@ public:
     std::optional<Surface> Screenshot(const std::string& keptIn = "") const;
     // Runs xdotool with `arguments` on this display; true when it succeeded.
     bool Xdotool(const std::string& arguments) const;
+    // The ids of the windows on show whose titles match `name`, the server's own too.
+    std::set<std::string> WindowsOnShow(const std::string& name = ".*") const;
     // Where the window titled `title` lies on the screen, as the X server has it.
     std::optional<RECT> WindowPlace(const std::string& title) const;
     // Waits a few seconds for a window titled `title` on show and presses `key` in it
