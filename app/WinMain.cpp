@@ -10,7 +10,6 @@
 #include "catalogue/PageTable.h"
 #include "diag/Assert.h"
 #include "diag/Log.h"
-#include "io/SaveProblems.h"
 #include "platform/kernel/Kernel.h"
 #include "platform/user/User.h"
 #include "scene/AnimDoc.h"
@@ -106,9 +105,4 @@ int RunAlbum(Album& album, HINSTANCE instance, int showCommand) {
     MIDI_MANAGER.StartAtStartUp(mainWindow);
     RunMessageLoop(mainWindow, messages, album);
     return 0;
-}
-
-void ResetProgramState() {
-    SetSharedWindowHandle(nullptr);
-    SaveProblems::Reset();
 }

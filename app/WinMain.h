@@ -16,7 +16,3 @@ int WinMain(HINSTANCE instance, HINSTANCE previousInstance, const char* commandL
 // Runs `album` until its main window ends; a caller that keeps the album (a test) can look
 // into it while it runs and after. Answers 0 in every case.
 int RunAlbum(Album& album, HINSTANCE instance, int showCommand);
-
-// Puts what the platform and the save reports keep for the process back as before a first
-// run, so that an album can run again in the same process (scenarios that restart it).
-void ResetProgramState();

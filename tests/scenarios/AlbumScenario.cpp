@@ -14,6 +14,7 @@
 #include "scene/ChildWindow.h"
 #include "scene/PageFile.h"
 #include "sound/MidiManager.h"
+#include "tests/support/ProgramState.h"
 
 namespace fs = std::filesystem;
 

@@ -41,6 +41,7 @@
 #include "tests/platform/machines/sdl/XvfbServer.h"
 #include "tests/platform/machines/synth/Rendering.h"
 #include "tests/support/Files.h"
+#include "tests/support/ProgramState.h"
 #include "tests/support/TempDirectory.h"
 
 extern "C" const char* __lsan_default_suppressions();
