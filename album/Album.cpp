@@ -1,7 +1,8 @@
 #include "album/Album.h"
 
-Album::Album()
-    : m_selection(m_buttons.stickers),
+Album::Album(const GrownUpSettings::Changes& settingsForThisRun)
+    : m_settings(settingsForThisRun),
+      m_selection(m_buttons.stickers),
       m_counter(m_stickersUsed),
       m_view(m_stickersUsed, m_selection, m_counter),
       m_title(m_buttons.start),

@@ -1,8 +1,8 @@
 #pragma once
 // The sticker album as one object: the record of used stickers, the book's selection,
 // the counter, the button families, the page document on show with its view, the title
-// and playing screens, and which of the two is on show. The program's start makes one
-// and hands it to the main window; each part is handed what it needs of the others.
+// and playing screens, which of the two is on show, and the grown-ups' settings. The program's
+// start makes one and hands it to the main window; each part is handed what it needs of the others.
 
 #include <memory>
 
@@ -10,6 +10,7 @@
 #include "album/ButtonSets.h"
 #include "album/PhaseOnShow.h"
 #include "album/PlayingPhase.h"
+#include "album/SettingsHolder.h"
 #include "album/StickerCounter.h"
 #include "album/StickerSelection.h"
 #include "album/StickersUsed.h"
@@ -19,7 +20,8 @@
 
 class Album {
 public:
-    Album();
+    // `settingsForThisRun`: settings that count for this run only, over the settings file.
+    explicit Album(const GrownUpSettings::Changes& settingsForThisRun = {});
     Album(const Album&) = delete;
     Album& operator=(const Album&) = delete;
 
@@ -37,6 +39,7 @@ public:
     TitlePhase& Title() { return m_title; }
     PlayingPhase& Playing() { return m_playing; }
     PhaseOnShow& Phase() { return m_phase; }
+    SettingsHolder& Settings() { return m_settings; }
 
     // The playing screen's page window; null until it opens and after it closes.
     ChildWindow* PageWindow() const { return m_pageWindow.get(); }
@@ -46,6 +49,7 @@ public:
     void ClosePageWindow();
 
 private:
+    SettingsHolder m_settings;
     StickersUsed m_stickersUsed;
     ButtonSets m_buttons;
     StickerSelection m_selection;

@@ -1,8 +1,10 @@
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 
+#include "album/Album.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/WinMain.h"
 #include "platform/machines/null/NullBackend.h"
@@ -10,14 +12,6 @@
 #include "platform/user/User.h"
 
 namespace {
-
-constexpr const char* kUsage =
-    "Usage: quillory3 [--window | --help | --version]\n"
-    "A sticker album for young children, full screen.\n"
-    "\n"
-    "  --window   run in a window of its own size that can be resized (F11: full screen)\n"
-    "  --help     show this text and end\n"
-    "  --version  show the version and end\n";
 
 // A copy started while another runs only hands over to it: it needs no display.
 bool AnotherCopyRuns() {
@@ -28,22 +22,26 @@ bool AnotherCopyRuns() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    SdlBackend::WindowKind windowKind = SdlBackend::WindowKind::FullScreen;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(kUsage, stdout);
+    const CommandLine line =
+        CommandLine::Parse(std::span<const char* const>(argv + 1, static_cast<size_t>(argc - 1)));
+    switch (line.action) {
+        case CommandLine::Action::ShowHelp:
+            std::fputs(CommandLine::kUsage, stdout);
             return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
+        case CommandLine::Action::ShowVersion:
             std::printf("Quillory 3 %s\n", QUILLORY_VERSION);
             return 0;
-        }
-        if (std::strcmp(argv[i], "--window") != 0) {
-            std::fprintf(stderr, "quillory3: unknown option '%s'\n%s", argv[i], kUsage);
+        case CommandLine::Action::Refuse:
+            std::fprintf(stderr, "quillory3: %s\n%s", line.problem.c_str(), CommandLine::kUsage);
             return 2;
-        }
-        windowKind = SdlBackend::WindowKind::Window;
+        case CommandLine::Action::Run:
+            break;
     }
+    // The settings decide how the display opens.
+    Album album(line.settings);
+    const SdlBackend::WindowKind windowKind = album.Settings().Current().fullScreen
+                                                  ? SdlBackend::WindowKind::FullScreen
+                                                  : SdlBackend::WindowKind::Window;
     std::string failure;
     const std::unique_ptr<Desktop> desktop = Desktop::Install(windowKind, failure);
     // Without a display the album can still hand over to a copy that has one.
@@ -53,5 +51,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Quillory 3 cannot open the display: %s\n", failure.c_str());
         return 1;
     }
-    return WinMain(ProgramInstance(), nullptr, "", SW_SHOWNORMAL);
+    return RunAlbum(album, ProgramInstance(), SW_SHOWNORMAL);
 }

@@ -1,5 +1,6 @@
 #include "io/GrownUpSettings.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -70,6 +71,10 @@ bool GrownUpSettings::Set(std::string_view key, std::string_view value) {
         return volume.has_value();
     }
     return false;
+}
+
+bool GrownUpSettings::Knows(std::string_view key) {
+    return std::ranges::any_of(kEntries, [key](const Entry& entry) { return entry.key == key; });
 }
 
 std::string GrownUpSettings::Format() const {

@@ -17,9 +17,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 struct GrownUpSettings {
     static constexpr int32_t kMaxVolume = 100;
+
+    // Settings given as keys and values (as the file names them), such as a command
+    // line's.
+    using Changes = std::vector<std::pair<std::string, std::string>>;
 
     bool musicOn = true;
     int32_t musicVolume = kMaxVolume;  // percent
@@ -41,4 +47,6 @@ struct GrownUpSettings {
     // Sets the one setting `key` (as the file names it) from `value`; false for an
     // unknown key or a value out of range. The command line uses it too.
     bool Set(std::string_view key, std::string_view value);
+    // Whether `key` names a setting.
+    static bool Knows(std::string_view key);
 };

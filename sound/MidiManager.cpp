@@ -5,6 +5,7 @@
 #include "diag/Log.h"
 #include "diag/TextFormat.h"
 #include "platform/kernel/Kernel.h"
+#include "sound/OutputVolume.h"
 
 MidiManager MIDI_MANAGER;
 
@@ -30,8 +31,9 @@ std::span<const char* const> MidiManager::SongNames() {
 }
 
 void MidiManager::InitializedMIDI(std::span<const char* const> names, HWND owner) {
+    m_owner = owner;
     const auto entry = static_cast<size_t>(BattleMode);
-    if (entry >= names.size()) return;
+    if (!m_musicOn || entry >= names.size()) return;
     m_songPath = FormatText("%s\\%s", CurrentDirectory().c_str(), names[entry]);
     m_sequencer.OpenDevice(owner);
     PlayMIDI();
@@ -61,4 +63,15 @@ void MidiManager::ActivateApp(int32_t active, HWND owner) {
     }
     WriteLog("MIDI_MANAGER::ActivateApp %i", active);
     if (m_musicStarted == 1) InitializedMIDI(SongNames(), owner);
+}
+
+void MidiManager::SetMusic(bool on, int32_t volumePercent) {
+    m_sequencer.SetVolume(OutputVolume(volumePercent));
+    const bool turnedOn = on && !m_musicOn;
+    m_musicOn = on;
+    if (!on) {
+        StopMIDI();
+    } else if (turnedOn && m_musicStarted == 1 && m_active != 0) {
+        InitializedMIDI(SongNames(), m_owner);
+    }
 }

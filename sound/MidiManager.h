@@ -29,6 +29,11 @@ public:
     void StopMIDI();
     // The WM_ACTIVATEAPP flag of the program.
     void ActivateApp(int32_t active, HWND owner);
+    // The grown-ups' music setting, from now on. Off, no output is opened at all and one
+    // open is closed; turned on again, the music starts when it would have been playing.
+    void SetMusic(bool on, int32_t volumePercent);
+
+    bool MusicOn() const { return m_musicOn; }
 
     int32_t MusicStarted() const { return m_musicStarted; }
     const std::string& SongPath() const { return m_songPath; }
@@ -39,6 +44,8 @@ private:
     std::string m_songPath;
     int32_t m_active = 0;
     int32_t m_musicStarted = 0;
+    bool m_musicOn = true;
+    HWND m_owner = nullptr;
     MidiSequencer m_sequencer;
 };
 

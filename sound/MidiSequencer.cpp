@@ -39,6 +39,12 @@ void MidiSequencer::OpenDevice(HWND owner) {
     if (m_output == nullptr) m_deviceId = kOpenFailed;
 }
 
+void MidiSequencer::SetVolume(DWORD volume) {
+    std::lock_guard lock(m_lock);
+    m_volume = volume;
+    if (m_output != nullptr) midiOutSetVolume(m_output, volume);
+}
+
 void MidiSequencer::ChooseOutputDevice() {
     const UINT count = midiOutGetNumDevs();
     for (UINT device = 0; device < count; ++device) {
@@ -68,6 +74,8 @@ HMIDIOUT MidiSequencer::OpenOutput(int32_t deviceId) {
         return nullptr;
     }
     midiOutReset(output);
+    // An output opens at full volume.
+    if (m_volume != kFullVolume) midiOutSetVolume(output, m_volume);
     for (DWORD channel = 0; channel < kChannels; ++channel) {
         midiOutShortMsg(output, MidiEvent::kProgramChange + channel);
         Settle(kProgramChangeSettle);

@@ -42,6 +42,10 @@ public:
     void StopPlayback();
     // Stops playback, frees the song and closes the output.
     void CloseDevice();
+    // The output's volume as midiOutSetVolume takes it, now and for outputs opened later.
+    void SetVolume(DWORD volume);
+
+    static constexpr DWORD kFullVolume = 0xFFFFFFFF;
 
     // -1 the MIDI mapper, -2 when opening failed.
     int32_t DeviceId() const;
@@ -87,4 +91,5 @@ private:
     // The chosen device needs time after instrument changes and resets.
     bool m_deviceSettles = true;
     std::string m_path;
+    DWORD m_volume = kFullVolume;
 };

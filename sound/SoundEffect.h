@@ -17,4 +17,7 @@ public:
 
     // The WAVE resource name of sound `index`, or null outside the table.
     static const char* ResourceName(int32_t index);
+
+    // The grown-ups' effects setting, for every effect from now on: off plays none.
+    static void SetEffects(bool on, int32_t volumePercent);
 };

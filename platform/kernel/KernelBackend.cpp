@@ -3,6 +3,7 @@
 #include <time.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 DWORD KernelBackend::MillisecondClock() {
@@ -15,4 +16,13 @@ DWORD KernelBackend::MillisecondClock() {
 
 void KernelBackend::Sleep(DWORD milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+std::string KernelBackend::SettingsFolder() {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    // The XDG rule: a relative $XDG_CONFIG_HOME is ignored.
+    if (configHome != nullptr && configHome[0] == '/')
+        return std::string(configHome) + "/quillory3";
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : "") + "/.config/quillory3";
 }

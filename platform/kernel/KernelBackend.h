@@ -1,8 +1,10 @@
 #pragma once
-// What the kernel's functions ask of the machine under them: the clock, sleeping, and
-// bringing a file's bytes in before they are first read. Every call has a default that
-// serves a machine with nothing of its own to add; a test machine with a clock of its
-// own, or the browser, whose files come from its site, overrides what it changes.
+// What the kernel's functions ask of the machine under them: the clock, sleeping,
+// bringing a file's bytes in before they are first read, and where settings are kept. Every call
+// has a default that serves a machine with nothing of its own to add; a test machine with a clock
+// of its own, or the browser, whose files come from its site, overrides what it changes.
+
+#include <string>
 
 #include "platform/kernel/BackendSlot.h"
 #include "platform/kernel/WinTypes.h"
@@ -19,6 +21,11 @@ public:
     // some files in on demand (the browser, from its site) does so now. The desktop's
     // files are on disk already.
     virtual void BeforeReading(int /*hostDescriptor*/) {}
+
+    // The folder that holds the user's settings of the program (it may not exist yet).
+    // The desktop's follows the XDG rule: $XDG_CONFIG_HOME/quillory3, else
+    // ~/.config/quillory3.
+    virtual std::string SettingsFolder();
 };
 
 // The kernel backend in use, and installing another; until one is installed, the defaults.

@@ -1,16 +1,25 @@
 #include "platform/mm/Multimedia.h"
 
+#include <atomic>
 #include <memory>
 
 #include "platform/mm/MidiOutputRegistry.h"
 #include "platform/mm/MultimediaBackend.h"
 #include "platform/mm/WaveResourceTable.h"
+#include "platform/mm/WaveVolume.h"
 
 namespace {
 
 MidiOutputRegistry& OpenOutputs() {
     return MidiOutputRegistry::Instance();
 }
+
+// The left channel's level of a volume: the album's outputs are heard as one.
+DWORD LeftLevel(DWORD volume) {
+    return volume & WaveVolume::kFull;
+}
+
+std::atomic<DWORD> g_waveLevel{WaveVolume::kFull};
 
 }  // namespace
 
@@ -79,6 +88,18 @@ MMRESULT midiOutClose(HMIDIOUT output) {
     return OpenOutputs().Remove(output);
 }
 
+MMRESULT midiOutSetVolume(HMIDIOUT output, DWORD volume) {
+    const float level = static_cast<float>(LeftLevel(volume)) / WaveVolume::kFull;
+    return OpenOutputs().With(output,
+                              [level](MidiOutputDevice& device) { device.SetVolume(level); });
+}
+
+MMRESULT waveOutSetVolume(HWAVEOUT output, DWORD volume) {
+    if (output != nullptr) return MMSYSERR_INVALHANDLE;
+    g_waveLevel = LeftLevel(volume);
+    return MMSYSERR_NOERROR;
+}
+
 BOOL PlaySoundA(const char* sound, HMODULE /*module*/, DWORD flags) {
     MultimediaBackend& backend = MultimediaBackendSlot::Current();
     if (sound == nullptr) {
@@ -88,6 +109,11 @@ BOOL PlaySoundA(const char* sound, HMODULE /*module*/, DWORD flags) {
     if ((flags & SND_RESOURCE) != SND_RESOURCE) return FALSE;
     const auto wave = WaveResourceTable::Instance().Find(sound);
     if (!wave) return FALSE;
-    backend.PlayWave(sound, *wave);
+    const DWORD level = g_waveLevel;
+    if (level == WaveVolume::kFull) {
+        backend.PlayWave(sound, *wave);
+    } else {
+        backend.PlayWave(sound, WaveVolume::Scaled(*wave, level));
+    }
     return TRUE;
 }

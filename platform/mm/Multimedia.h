@@ -30,6 +30,13 @@ MMRESULT midiOutOpen(HMIDIOUT* output, UINT deviceId, DWORD_PTR callback, DWORD_
 MMRESULT midiOutShortMsg(HMIDIOUT output, DWORD message);
 MMRESULT midiOutReset(HMIDIOUT output);
 MMRESULT midiOutClose(HMIDIOUT output);
+// The output's volume: the left channel's in the low word, the right's in the high word,
+// each from 0 (silent) to 0xFFFF (full, as opened).
+MMRESULT midiOutSetVolume(HMIDIOUT output, DWORD volume);
+
+// The volume of the sounds PlaySoundA plays from now on, as midiOutSetVolume takes it;
+// the program's one wave output is the null `output`.
+MMRESULT waveOutSetVolume(HWAVEOUT output, DWORD volume);
 
 // Plays the WAVE resource `sound` (flags SND_RESOURCE, found by name without regard to
 // case among the registered wave resources) and returns at once; the new sound cuts

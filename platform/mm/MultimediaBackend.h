@@ -22,6 +22,8 @@ public:
     virtual void SendShortMessage(DWORD message) = 0;
     // Silences every sounding note and resets the controllers.
     virtual void Reset() = 0;
+    // The output's volume, from 0 (silent) to 1 (full, as opened).
+    virtual void SetVolume(float /*volume*/) {}
 };
 
 class MultimediaBackend {

@@ -13,6 +13,9 @@ using DWORD_PTR = uintptr_t;
 struct MidiOutObject;
 using HMIDIOUT = MidiOutObject*;
 
+struct WaveOutObject;
+using HWAVEOUT = WaveOutObject*;
+
 struct ModuleObject;
 using HMODULE = ModuleObject*;
 

@@ -31,10 +31,10 @@ protected:
     AlbumScenario();
     ~AlbumScenario() override;
 
-    // Runs a fresh album, as a start of the program does; the album stays for the checks
-    // made after it ends.
-    int RunAlbum() {
-        album = std::make_unique<Album>();
+    // Runs a fresh album, as a start of the program does (with `settingsForThisRun` as a
+    // command line gives them); the album stays for the checks made after it ends.
+    int RunAlbum(const GrownUpSettings::Changes& settingsForThisRun = {}) {
+        album = std::make_unique<Album>(settingsForThisRun);
         return ::RunAlbum(*album, ProgramInstance(), SW_SHOWNORMAL);
     }
     // The main window's messages while the album runs.
@@ -62,10 +62,10 @@ protected:
     }
     // Runs the album through the steps scripted so far, then the window's close and Quit
     // on the ending screen.
-    int RunAndCloseAlbum() {
+    int RunAndCloseAlbum(const GrownUpSettings::Changes& settingsForThisRun = {}) {
         machine.Close();
         PressKey(VK_RETURN);
-        return RunAlbum();
+        return RunAlbum(settingsForThisRun);
     }
     void ChooseSheetOf(int32_t stickerIndex) {
         ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);

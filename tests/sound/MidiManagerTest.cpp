@@ -69,6 +69,42 @@ TEST_F(MidiManagerTest, PlaysFromStartUpWhileActiveOnlyAndStopClosesEverything) 
     EXPECT_FALSE(m_music.Sequencer().IsPlaying());
 }
 
+// The grown-ups' music switch: off, no output opens at all, at start-up or on activation;
+// turned on, the song starts at once while the album is active (and waits for the next
+// activation while it is not); turned off again, the output closes. The volume reaches
+// the output as it opens and while it is open.
+TEST_F(MidiManagerTest, MusicOffOpensNoOutputAndTheSwitchAndVolumeApplyAtOnce) {
+    m_music.SetMusic(false, 100);
+    m_music.ActivateApp(1, nullptr);
+    m_music.StartAtStartUp(nullptr);
+    m_music.ActivateApp(0, nullptr);
+    m_music.ActivateApp(1, nullptr);
+    EXPECT_EQ(m_machine.CountOf(Action::Open), 0u);
+    EXPECT_TRUE(m_machine.Released());
+
+    m_music.SetMusic(true, 40);
+    EXPECT_TRUE(m_music.Sequencer().IsPlaying());
+    m_music.SetMusic(true, 0);
+    const auto volumes = [this] {
+        std::vector<DWORD> levels;
+        for (const auto& record : m_machine.Devices().MidiRecords())
+            if (record.action == Action::Volume) levels.push_back(record.message);
+        return levels;
+    };
+    EXPECT_EQ(volumes(), (std::vector<DWORD>{0xFFFF * 40 / 100, 0}));
+
+    m_music.SetMusic(false, 0);
+    EXPECT_FALSE(m_music.Sequencer().IsOpen());
+    EXPECT_TRUE(m_machine.Released());
+    m_music.ActivateApp(0, nullptr);
+    m_music.SetMusic(true, 70);
+    EXPECT_FALSE(m_music.Sequencer().IsOpen()) << "the music waits for the album to be active";
+    m_music.ActivateApp(1, nullptr);
+    EXPECT_TRUE(m_music.Sequencer().IsPlaying());
+    EXPECT_EQ(volumes().back(), 0xFFFFu * 70 / 100) << "an output is told as it opens";
+    EXPECT_EQ(m_machine.CountOf(Action::Open), 2u);
+}
+
 // Ticks driven by hand from another thread, then on the timer thread.
 TEST(SequencerStressTest, TicksFromOtherThreadsAgainstActivationChanges) {
     for (const bool byHand : {true, false}) {

@@ -125,7 +125,7 @@ TEST(SoundEffectTest, EachIndexPlaysItsResourceFoundWhateverTheCase) {
     EXPECT_EQ(played(),
               (std::vector<std::string>{"ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE"}));
     const auto sounds = machine.Devices().SoundsPlayed();
-    EXPECT_EQ(sounds[1].bytes, 11u);
+    EXPECT_EQ(sounds[1].wave.size(), 11u);
     EXPECT_EQ(sounds[1].time, VirtualMidiMachine::kStartTime);
     EXPECT_EQ(SoundEffect::ResourceName(SoundEffect::kCount), nullptr);
     // Resources are found without regard to case; unknown ones fail.
@@ -140,3 +140,65 @@ TEST(SoundEffectTest, EachIndexPlaysItsResourceFoundWhateverTheCase) {
 }
 
 }  // namespace
+
+namespace {
+
+// A RIFF WAVE image of one channel holding `samples` of `bits` bits each.
+std::vector<uint8_t> WaveOf(uint16_t bits, const std::vector<uint8_t>& samples) {
+    const auto little = [](uint32_t value, size_t count) {
+        std::vector<uint8_t> bytes;
+        for (size_t i = 0; i < count; ++i) bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
+        return bytes;
+    };
+    const auto text = [](const char* id) { return std::vector<uint8_t>(id, id + 4); };
+    const uint32_t rate = 22050;
+    const auto align = static_cast<uint16_t>(bits / 8);
+    std::vector<uint8_t> wave = text("RIFF");
+    for (const auto& part :
+         {little(static_cast<uint32_t>(36 + samples.size()), 4), text("WAVE"), text("fmt "),
+          little(16, 4), little(1, 2), little(1, 2), little(rate, 4), little(rate * align, 4),
+          little(align, 2), little(bits, 2), text("data"),
+          little(static_cast<uint32_t>(samples.size()), 4), samples}) {
+        wave.insert(wave.end(), part.begin(), part.end());
+    }
+    return wave;
+}
+
+}  // namespace
+
+// The grown-ups' effects setting: off plays nothing; a volume scales every sample the
+// mixer is given towards silence (8-bit samples around 128, 16-bit ones around 0), and
+// leaves the rest of the image as it is.
+TEST(SoundEffectTest, EffectsOffPlayNothingAndTheVolumeScalesTheSamplesPlayed) {
+    VirtualMidiMachine machine;
+    const std::vector<uint8_t> eightBits{0, 64, 128, 192, 255};
+    // 16-bit samples: -32768, -16384, 0, 16384, 32767.
+    const std::vector<uint8_t> sixteenBits{0x00, 0x80, 0x00, 0xC0, 0, 0, 0x00, 0x40, 0xFF, 0x7F};
+    WaveResourceTable::Instance().Add("PeelWAVE", WaveOf(8, eightBits));
+    WaveResourceTable::Instance().Add("StickWAVE", WaveOf(16, sixteenBits));
+    const struct {
+        int32_t percent;
+        std::vector<uint8_t> eight;
+        std::vector<uint8_t> sixteen;
+    } volumes[] = {
+        {100, eightBits, sixteenBits},
+        {50, {64, 96, 128, 160, 191}, {0x00, 0xC0, 0x00, 0xE0, 0, 0, 0x00, 0x20, 0xFF, 0x3F}},
+        {0, {128, 128, 128, 128, 128}, std::vector<uint8_t>(10, 0)},
+    };
+    for (const auto& volume : volumes) {
+        machine.Devices().Reset();
+        SoundEffect::SetEffects(true, volume.percent);
+        SoundEffect(nullptr, SoundEffect::kPeel);
+        SoundEffect(nullptr, SoundEffect::kStick);
+        const auto sounds = machine.Devices().SoundsPlayed();
+        ASSERT_EQ(sounds.size(), 2u);
+        EXPECT_EQ(sounds[0].wave, WaveOf(8, volume.eight)) << volume.percent << "%";
+        EXPECT_EQ(sounds[1].wave, WaveOf(16, volume.sixteen)) << volume.percent << "%";
+    }
+    machine.Devices().Reset();
+    SoundEffect::SetEffects(false, 100);
+    SoundEffect(nullptr, SoundEffect::kPeel);
+    EXPECT_TRUE(machine.Devices().SoundsPlayed().empty());
+    SoundEffect::SetEffects(true, 100);
+    WaveResourceTable::Instance().Clear();
+}

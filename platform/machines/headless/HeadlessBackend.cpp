@@ -1,6 +1,7 @@
 #include "platform/machines/headless/HeadlessBackend.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 #include "platform/gdi/DeviceContext.h"
@@ -187,4 +188,8 @@ void HeadlessBackend::Reset() {
     m_shownOnly.reset();
     m_boxes.clear();
     m_beeps.clear();
+}
+
+std::string HeadlessBackend::SettingsFolder() {
+    return (std::filesystem::current_path() / "config").string();
 }

@@ -47,6 +47,8 @@ public:
     void MessageBoxOpened(const std::string& text, const std::string& caption, UINT type) override;
     void ShowOnly(const RECT* area) override;
     void Beep(UINT type) override;
+    // "config" in the current directory: each test's folder has settings of its own.
+    std::string SettingsFolder() override;
 
     // Dispatches messages until none is waiting and no window needs painting.
     // Answers false when WM_QUIT came (it is posted again for the real loop).

@@ -1,6 +1,7 @@
 #include "platform/machines/headless/HeadlessMultimedia.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/kernel/Kernel.h"
 
@@ -16,6 +17,11 @@ public:
         m_owner.Record(m_device, MidiAction::ShortMessage, message);
     }
     void Reset() override { m_owner.Record(m_device, MidiAction::Reset, 0); }
+    void SetVolume(float volume) override {
+        constexpr float kFull = 0xFFFF;
+        m_owner.Record(m_device, MidiAction::Volume,
+                       static_cast<DWORD>(std::lround(volume * kFull)));
+    }
 
 private:
     HeadlessMultimedia& m_owner;
@@ -69,7 +75,7 @@ std::unique_ptr<MidiOutputDevice> HeadlessMultimedia::OpenMidiOutput(UINT device
 void HeadlessMultimedia::PlayWave(const std::string& name, std::span<const uint8_t> wave) {
     const DWORD now = timeGetTime();
     std::lock_guard lock(m_lock);
-    m_sounds.push_back({now, name, wave.size()});
+    m_sounds.push_back({now, name, {wave.begin(), wave.end()}});
     m_soundPlaying = name;
 }
 

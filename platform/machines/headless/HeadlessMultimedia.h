@@ -15,19 +15,19 @@
 
 class HeadlessMultimedia : public CountedTimerPeriods {
 public:
-    enum class MidiAction { Open, ShortMessage, Reset, Close };
+    enum class MidiAction { Open, ShortMessage, Reset, Close, Volume };
 
     struct MidiRecord {
         DWORD time;
         int32_t device;  // device number, or -1 for the mapper
         MidiAction action;
-        DWORD message;  // ShortMessage only
+        DWORD message;  // ShortMessage; Volume: 0 to 0xFFFF
     };
 
     struct SoundRecord {
         DWORD time;
         std::string name;
-        size_t bytes;
+        std::vector<uint8_t> wave;
     };
 
     static constexpr const char* kDefaultDeviceName = "Headless General MIDI Synth";

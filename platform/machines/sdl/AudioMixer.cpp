@@ -157,6 +157,11 @@ std::vector<float> AudioMixer::Tone() {
     return tone;
 }
 
+void AudioMixer::SetMusicVolume(float volume) {
+    DeviceLock lock(m_device);
+    m_musicVolume = volume;
+}
+
 void AudioMixer::StopEffect() {
     DeviceLock lock(m_device);
     m_effect.clear();
@@ -178,7 +183,8 @@ void SDLCALL AudioMixer::FillStream(void* mixer, Uint8* stream, int length) {
 void AudioMixer::Mix(float* out, size_t samples) {
     if (m_music) {
         m_music->Render(out, static_cast<int>(samples / kChannels));
-        for (size_t i = 0; i < samples; ++i) out[i] *= kMusicLevel;
+        const float level = kMusicLevel * m_musicVolume;
+        for (size_t i = 0; i < samples; ++i) out[i] *= level;
     } else {
         std::fill(out, out + samples, 0.0f);
     }

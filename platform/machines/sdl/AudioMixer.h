@@ -36,6 +36,8 @@ public:
     // A music output was opened or closed: the synthesizer is heard while one is open.
     void MusicOpened();
     void MusicClosed();
+    // The music's volume, from 0 (silent) to 1 (full).
+    void SetMusicVolume(float volume);
     // Starts a RIFF WAVE image, cutting off the effect playing; false (and the effect
     // playing stopped) when the bytes are no WAVE SDL can read.
     bool PlayEffect(std::span<const uint8_t> wave);
@@ -64,4 +66,5 @@ private:
     std::vector<float> m_effect;
     size_t m_effectPosition = 0;
     int m_musicOutputs = 0;
+    float m_musicVolume = 1.0f;
 };

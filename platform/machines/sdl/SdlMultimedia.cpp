@@ -38,6 +38,7 @@ public:
 
     void SendShortMessage(DWORD message) override { m_synthesizer->Send(message); }
     void Reset() override { m_synthesizer->Reset(); }
+    void SetVolume(float volume) override { m_mixer->SetMusicVolume(volume); }
 
 private:
     std::shared_ptr<MusicSynthesizer> m_synthesizer;

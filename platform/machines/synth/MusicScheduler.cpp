@@ -32,7 +32,7 @@ std::optional<MusicScheduler::Chunk> MusicScheduler::Next(double now) {
     for (size_t frame = 0; frame < frames; ++frame) {
         for (size_t channel = 0; channel < 2; ++channel) {
             chunk.samples[channel * frames + frame] =
-                std::clamp(stereo[frame * 2 + channel] * m_level, -1.0f, 1.0f);
+                std::clamp(stereo[frame * 2 + channel] * m_level * m_volume, -1.0f, 1.0f);
         }
     }
     m_queuedFrames += static_cast<int64_t>(frames);

@@ -39,6 +39,8 @@ public:
     std::optional<Chunk> Next(double now);
     // Forgets what was queued: the next chunk starts just after the clock.
     void Restart();
+    // The music's volume from the next chunk on, from 0 (silent) to 1 (full: `level`).
+    void SetVolume(float volume) { m_volume = volume; }
 
 private:
     double QueuedEnd() const;
@@ -46,6 +48,7 @@ private:
     MusicSynthesizer& m_synthesizer;
     double m_sampleRate;
     float m_level;
+    float m_volume = 1.0f;
     // The queued music starts at m_origin on the clock and lasts m_queuedFrames; counted
     // in frames so that chunk after chunk starts on the exact sample.
     double m_origin = 0;

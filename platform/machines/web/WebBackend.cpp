@@ -256,3 +256,7 @@ void WebBackend::ApplyCursor() {
 void WebBackend::BeforeReading(int hostDescriptor) {
     if (quillory_is_stand_in(hostDescriptor) != 0) quillory_fetch_content(hostDescriptor);
 }
+
+std::string WebBackend::SettingsFolder() {
+    return "/album";
+}

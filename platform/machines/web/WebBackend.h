@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/machines/Backend.h"
@@ -34,6 +35,8 @@ public:
     void SetCursorImage(const CursorImage* image) override;
     void SetCursorVisible(bool visible) override;
     void BeforeReading(int hostDescriptor) override;
+    // The album's folder, which the browser's storage keeps.
+    std::string SettingsFolder() override;
     DWORD MillisecondClock() override;
     void Sleep(DWORD milliseconds) override;
 

@@ -134,6 +134,7 @@ public:
 
     void SendShortMessage(DWORD message) override { m_owner.m_synthesizer.Send(message); }
     void Reset() override { m_owner.m_synthesizer.Reset(); }
+    void SetVolume(float volume) override { m_owner.m_music.SetVolume(volume); }
 
 private:
     WebMultimedia& m_owner;

@@ -1,0 +1,17 @@
+#include "io/AlbumName.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Allowed(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' ||
+           c == '-' || c == '_';
+}
+
+}  // namespace
+
+bool AlbumName::IsValid(std::string_view name) {
+    return !name.empty() && name.size() <= kLongest && name.front() != ' ' && name.back() != ' ' &&
+           std::ranges::all_of(name, Allowed);
+}
