@@ -1,7 +1,10 @@
 #include "album/Album.h"
 
-Album::Album(const GrownUpSettings::Changes& settingsForThisRun)
-    : m_settings(settingsForThisRun),
+#include <utility>
+
+Album::Album(std::string name, const GrownUpSettings::Changes& settingsForThisRun)
+    : m_name(std::move(name)),
+      m_settings(settingsForThisRun),
       m_selection(m_buttons.stickers),
       m_counter(m_stickersUsed),
       m_view(m_stickersUsed, m_selection, m_counter),

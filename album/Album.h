@@ -5,6 +5,7 @@
 // start makes one and hands it to the main window; each part is handed what it needs of the others.
 
 #include <memory>
+#include <string>
 
 #include "album/AlbumView.h"
 #include "album/ButtonSets.h"
@@ -20,8 +21,11 @@
 
 class Album {
 public:
-    // `settingsForThisRun`: settings that count for this run only, over the settings file.
-    explicit Album(const GrownUpSettings::Changes& settingsForThisRun = {});
+    // `name`: the album's name ("" the album without a name); `settingsForThisRun`:
+    // settings that count for this run only, over the settings file.
+    explicit Album(std::string name = {}, const GrownUpSettings::Changes& settingsForThisRun = {});
+
+    const std::string& Name() const { return m_name; }
     Album(const Album&) = delete;
     Album& operator=(const Album&) = delete;
 
@@ -49,6 +53,7 @@ public:
     void ClosePageWindow();
 
 private:
+    std::string m_name;
     SettingsHolder m_settings;
     StickersUsed m_stickersUsed;
     ButtonSets m_buttons;

@@ -32,7 +32,7 @@ void DeleteAll::ClearPageFiles() {
 void DeleteAll::ClearPageFile(const std::string& relativeName) {
     std::string fullPath;
     CFileManager fileManager;
-    fileManager.MakeFullPath(fullPath, relativeName);
+    fileManager.MakeAlbumPath(fullPath, relativeName);
     const bool nFM_Closed = fileManager.Close();
     QASSERT(nFM_Closed);
     WriteEmptyPage(fullPath);

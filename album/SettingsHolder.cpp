@@ -1,22 +1,9 @@
 #include "album/SettingsHolder.h"
 
-#include "platform/kernel/Kernel.h"
+#include "io/FileManager.h"
 #include "platform/kernel/KernelBackend.h"
 #include "sound/MidiManager.h"
 #include "sound/SoundEffect.h"
-
-namespace {
-
-// Makes `folder` and every folder above it that is missing.
-void MakeFolders(const std::string& folder) {
-    for (size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        CreateDirectoryA(folder.substr(0, slash).c_str(), nullptr);
-    }
-    CreateDirectoryA(folder.c_str(), nullptr);
-}
-
-}  // namespace
 
 SettingsHolder::SettingsHolder(const GrownUpSettings::Changes& forThisRun)
     : m_folder(KernelBackendSlot::Current().SettingsFolder()),
@@ -27,7 +14,7 @@ SettingsHolder::SettingsHolder(const GrownUpSettings::Changes& forThisRun)
 }
 
 void SettingsHolder::Change(const GrownUpSettings& settings) {
-    MakeFolders(m_folder);
+    CFileManager::MakeFolders(m_folder);
     m_file.Write(settings);
     m_current = settings;
     Apply();

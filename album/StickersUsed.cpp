@@ -31,7 +31,7 @@ std::vector<bool> StickersOnPages(bool& anyPageFile) {
     CFileManager fileManager;
     for (const AlbumPage& page : kAlbumPages) {
         std::string fullPath;
-        fileManager.MakeFullPath(fullPath, page.saveFile);
+        fileManager.MakeAlbumPath(fullPath, page.saveFile);
         if (GetFileAttributesA(fullPath.c_str()) != INVALID_FILE_ATTRIBUTES) anyPageFile = true;
         std::vector<PageFileRecord> records;
         PageFile::Read(fullPath, records);
@@ -51,7 +51,7 @@ StickersUsed::StickersUsed() {
 const std::string& StickersUsed::FileName() {
     if (m_fileName.empty()) {
         CFileManager fileManager;
-        fileManager.MakeFullPath(m_fileName, kStickersUsedFile);
+        fileManager.MakeAlbumPath(m_fileName, kStickersUsedFile);
         fileManager.Close();
     }
     return m_fileName;

@@ -24,7 +24,11 @@ LRESULT AlbumStartUp::OpenAlbum(HWND window) {
     SaveProblems::SetTeller([window] { PostMessageA(window, UM_TELL_SAVE_PROBLEMS, 0, 0); });
     CFileManager::SetBaseDirectoryFromCurrent();
     CFileManager fileManager;
-    fileManager.CheckForAndCreateDirectory(kSaveDirectory);
+    // The album folder itself is there already: its lock lies in it.
+    const std::string albumFolder = CFileManager::AlbumFolder();
+    const std::string saveDirectory =
+        albumFolder.empty() ? kSaveDirectory : albumFolder.substr(1) + "\\" + kSaveDirectory;
+    fileManager.CheckForAndCreateDirectory(saveDirectory.c_str());
 
     std::string dataRoot;
     fileManager.MakeFullPath(dataRoot, "");
@@ -37,7 +41,9 @@ LRESULT AlbumStartUp::OpenAlbum(HWND window) {
         MessageBoxA(window, text.c_str(), "Error", MB_ICONEXCLAMATION);
         return -1;
     }
-    CInitialization options(dataRoot);
+    std::string albumRoot;
+    fileManager.MakeAlbumPath(albumRoot, "");
+    CInitialization options(albumRoot);
 
     ShowTitle(window);
     TakeArrowCursor();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "io/FileManager.h"
 #include "platform/kernel/Kernel.h"
 #include "platform/user/User.h"
 
@@ -13,7 +14,20 @@ namespace {
 
 constexpr const char* kFolderLockFile = "save003.lock";
 
+// The album folder relative to the current directory ("" or "save003\albums\<name>"),
+// made with the folders above it when it is missing.
+std::string MadeAlbumFolder() {
+    const std::string folder = CFileManager::AlbumFolder();
+    if (folder.empty()) return folder;
+    CFileManager::MakeFolders(folder.substr(1));
+    return folder.substr(1) + "\\";
+}
+
 }  // namespace
+
+std::string SingleInstance::MutexNameOf(const std::string& albumName) {
+    return albumName.empty() ? kMutexName : std::string(kMutexName) + "-" + albumName;
+}
 
 void SingleInstance::Close() {
     if (m_mutex != nullptr) CloseHandle(m_mutex);
@@ -24,7 +38,8 @@ void SingleInstance::Close() {
 
 bool SingleInstance::LockAlbumFolder() {
     if (m_folderLock != INVALID_HANDLE_VALUE) return true;
-    m_folderLock = CreateFileA(kFolderLockFile, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    const std::string lockFile = MadeAlbumFolder() + kFolderLockFile;
+    m_folderLock = CreateFileA(lockFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (m_folderLock == INVALID_HANDLE_VALUE) return true;
     if (LockFileEx(m_folderLock, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,

@@ -10,6 +10,7 @@
 #include "catalogue/PageTable.h"
 #include "diag/Assert.h"
 #include "diag/Log.h"
+#include "io/FileManager.h"
 #include "platform/kernel/Kernel.h"
 #include "platform/user/User.h"
 #include "scene/AnimDoc.h"
@@ -79,8 +80,9 @@ int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
 
 int RunAlbum(Album& album, HINSTANCE instance, int showCommand) {
     EmbeddedResources::Register();
+    CFileManager::SetAlbumName(album.Name());
     SingleInstance guard;
-    if (!guard.Check(kMainWindowClass, SingleInstance::kMutexName)) return 0;
+    if (!guard.Check(kMainWindowClass, SingleInstance::MutexNameOf(album.Name()).c_str())) return 0;
     if (!guard.LockAlbumFolder()) {
         MessageBoxA(nullptr, "Quillory 3 is already open on another screen", kTitle,
                     MB_OK | MB_ICONEXCLAMATION);

@@ -13,10 +13,11 @@
 
 namespace {
 
-// A copy started while another runs only hands over to it: it needs no display.
-bool AnotherCopyRuns() {
+// A copy started while another runs the same album only hands over to it: it needs no
+// display.
+bool AnotherCopyRuns(const std::string& albumName) {
     SingleInstance guard;
-    return !guard.Check(kMainWindowClass, SingleInstance::kMutexName);
+    return !guard.Check(kMainWindowClass, SingleInstance::MutexNameOf(albumName).c_str());
 }
 
 }  // namespace
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
             break;
     }
     // The settings decide how the display opens.
-    Album album(line.settings);
+    Album album(line.album, line.settings);
     const SdlBackend::WindowKind windowKind = album.Settings().Current().fullScreen
                                                   ? SdlBackend::WindowKind::FullScreen
                                                   : SdlBackend::WindowKind::Window;
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
     // Without a display the album can still hand over to a copy that has one.
     static NullBackend noDisplay;
     if (!desktop) InstallBackend(&noDisplay);
-    if (!desktop && !AnotherCopyRuns()) {
+    if (!desktop && !AnotherCopyRuns(album.Name())) {
         std::fprintf(stderr, "Quillory 3 cannot open the display: %s\n", failure.c_str());
         return 1;
     }

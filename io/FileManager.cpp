@@ -10,6 +10,7 @@
 namespace {
 
 std::string g_baseDirectory;
+std::string g_albumName;
 
 bool IsOpen(HANDLE handle) {
     return handle != nullptr && handle != INVALID_HANDLE_VALUE;
@@ -45,6 +46,31 @@ void CFileManager::MakeFullPath(std::string& out, std::string_view relative) con
         out.reserve(g_baseDirectory.size() + relative.size());
         out += g_baseDirectory;
     }
+    out += relative;
+}
+
+void CFileManager::MakeFolders(const std::string& path) {
+    for (size_t end = path.find_first_of("\\/", 1); end != std::string::npos;
+         end = path.find_first_of("\\/", end + 1)) {
+        CreateDirectoryA(path.substr(0, end).c_str(), nullptr);
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+void CFileManager::SetAlbumName(std::string_view name) {
+    g_albumName = name;
+}
+
+const std::string& CFileManager::CurrentAlbumName() {
+    return g_albumName;
+}
+
+std::string CFileManager::AlbumFolder() {
+    return g_albumName.empty() ? std::string() : "\\save003\\albums\\" + g_albumName;
+}
+
+void CFileManager::MakeAlbumPath(std::string& out, std::string_view relative) const {
+    MakeFullPath(out, AlbumFolder());
     out += relative;
 }
 

@@ -3,6 +3,10 @@
 // with a backslash ("\data003\b0101.dat"); its full path is the base directory, taken
 // once from the current directory at start-up, followed by that name.
 //
+// An album's own files (its pages and record under "save003", its options) lie in its
+// album folder: the base directory itself for the album without a name, and
+// "<base>\save003\albums\<name>" for a named one, laid out the same way inside.
+//
 // Files are opened for reading as a read-only memory mapping (or, in handle mode,
 // read through the file handle) and read from a position that Read advances.
 
@@ -36,6 +40,14 @@ public:
     // out := base directory + relative (relative names carry their own backslash).
     void MakeFullPath(std::string& out, std::string_view relative) const;
 
+    // The album whose files MakeAlbumPath names: "" the album without a name.
+    static void SetAlbumName(std::string_view name);
+    static const std::string& CurrentAlbumName();
+    // The album folder relative to the base directory: "" or "\save003\albums\<name>".
+    static std::string AlbumFolder();
+    // out := base directory + album folder + relative.
+    void MakeAlbumPath(std::string& out, std::string_view relative) const;
+
     HANDLE OpenForRead(const char* relativeName) override;
     HANDLE OpenForWrite(const char* relativeName) override;
     bool Close() override;
@@ -49,6 +61,8 @@ public:
     // Creates `path` (relative to the current directory) when it is missing. A failure
     // to create it is not reported: later saves into it fail and are handled there.
     static void CheckForAndCreateDirectory(const char* path);
+    // Creates `path` and every folder above it that is missing (quietly, as above).
+    static void MakeFolders(const std::string& path);
 
 private:
     bool ReadMapped(void* buffer, uint32_t& count);

@@ -73,7 +73,7 @@ void CAnimDoc::AddStickers(const std::vector<PageFileRecord>& records) {
 
 std::string CAnimDoc::SaveFileOf(int32_t pageIndex) {
     std::string fullPath;
-    CFileManager().MakeFullPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
+    CFileManager().MakeAlbumPath(fullPath, PageSaveFiles[static_cast<size_t>(pageIndex)]);
     return fullPath;
 }
 

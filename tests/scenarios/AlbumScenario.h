@@ -32,9 +32,11 @@ protected:
     ~AlbumScenario() override;
 
     // Runs a fresh album, as a start of the program does (with `settingsForThisRun` as a
-    // command line gives them); the album stays for the checks made after it ends.
-    int RunAlbum(const GrownUpSettings::Changes& settingsForThisRun = {}) {
-        album = std::make_unique<Album>(settingsForThisRun);
+    // command line gives them, and the album `name`); the album stays for the checks made
+    // after it ends.
+    int RunAlbum(const GrownUpSettings::Changes& settingsForThisRun = {},
+                 const std::string& name = {}) {
+        album = std::make_unique<Album>(name, settingsForThisRun);
         return ::RunAlbum(*album, ProgramInstance(), SW_SHOWNORMAL);
     }
     // The main window's messages while the album runs.
@@ -62,10 +64,11 @@ protected:
     }
     // Runs the album through the steps scripted so far, then the window's close and Quit
     // on the ending screen.
-    int RunAndCloseAlbum(const GrownUpSettings::Changes& settingsForThisRun = {}) {
+    int RunAndCloseAlbum(const GrownUpSettings::Changes& settingsForThisRun = {},
+                         const std::string& name = {}) {
         machine.Close();
         PressKey(VK_RETURN);
-        return RunAlbum(settingsForThisRun);
+        return RunAlbum(settingsForThisRun, name);
     }
     void ChooseSheetOf(int32_t stickerIndex) {
         ClickButton(SheetButtonRows[static_cast<size_t>(stickerIndex / kStickersPerSheet)]);
