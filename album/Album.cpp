@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "io/AlbumShelf.h"
+
 Album::Album(std::string name, const GrownUpSettings::Changes& settingsForThisRun)
     : m_name(std::move(name)),
       m_settings(settingsForThisRun),
@@ -14,6 +16,16 @@ Album::Album(std::string name, const GrownUpSettings::Changes& settingsForThisRu
         m_buttons.sheets.GetSubclass(w).SetSelection(&m_selection);
     for (size_t w = 0; w < static_cast<size_t>(kStickersPerSheet); ++w)
         m_buttons.stickers.GetSubclass(w).SetPhaseOnShow(&m_phase);
+}
+
+std::unique_ptr<Album> Album::Open(const std::string& name,
+                                   const GrownUpSettings::Changes& settingsForThisRun) {
+    if (!name.empty()) return std::make_unique<Album>(name, settingsForThisRun);
+    const std::vector<std::string> albums = AlbumShelf::Albums();
+    auto album = std::make_unique<Album>(albums.empty() ? std::string() : albums.front(),
+                                         settingsForThisRun);
+    if (albums.size() > 1) album->OfferChoice(albums);
+    return album;
 }
 
 void Album::ConnectPage(HWND mainWindow) {

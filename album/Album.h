@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "album/AlbumView.h"
 #include "album/ButtonSets.h"
@@ -24,8 +26,19 @@ public:
     // `name`: the album's name ("" the album without a name); `settingsForThisRun`:
     // settings that count for this run only, over the settings file.
     explicit Album(std::string name = {}, const GrownUpSettings::Changes& settingsForThisRun = {});
+    // The album a start of the program opens: the one called `name`, or without a name the
+    // first album there is (a new one without a name when there is none), offering every
+    // album there is on the title when there are several.
+    static std::unique_ptr<Album> Open(const std::string& name,
+                                       const GrownUpSettings::Changes& settingsForThisRun);
 
+    // The album open: its files are the ones read and saved.
     const std::string& Name() const { return m_name; }
+    void SetName(std::string name) { m_name = std::move(name); }
+    // Offers the title's choice of `albums` (names, "" the album without a name).
+    void OfferChoice(std::vector<std::string> albums) {
+        m_title.Chooser().Offer(std::move(albums), m_name);
+    }
     Album(const Album&) = delete;
     Album& operator=(const Album&) = delete;
 

@@ -99,6 +99,8 @@ bool StickersUsed::WriteStickersUsed() {
 }
 
 bool StickersUsed::ReadStickersUsed() {
+    // The album open may have changed (chosen on the title) since the record was named.
+    m_fileName.clear();
     const bool read = ReadRecordFile();
     bool anyPageFile = false;
     const std::vector<bool> onPages = StickersOnPages(anyPageFile);

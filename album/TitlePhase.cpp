@@ -17,6 +17,7 @@ void TitlePhase::Load(HWND window) {
 
 void TitlePhase::Paint(HDC dc) {
     DrawTitleScreen(dc, m_background, m_title);
+    m_chooser.Draw(dc);
 }
 
 void TitlePhase::Start(HWND window) {

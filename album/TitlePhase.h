@@ -1,6 +1,8 @@
 #pragma once
-// The title screen: a tiled background with the title, and the start button.
+// The title screen: a tiled background with the title, and the start button; beside
+// the title, the albums to choose from when there are several.
 
+#include "album/AlbumChooser.h"
 #include "album/ButtonSets.h"
 #include "album/GamePhase.h"
 #include "gfx/TiledBitmap.h"
@@ -19,8 +21,11 @@ public:
     int32_t DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, int32_t state) override;
     void ReleaseStickerButton() override {}
 
+    AlbumChooser& Chooser() { return m_chooser; }
+
 private:
     StartButtonSet& m_startButtons;
     TiledBitmap m_title;
     TiledBitmap m_background;
+    AlbumChooser m_chooser;
 };

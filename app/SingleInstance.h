@@ -13,6 +13,8 @@ class SingleInstance {
 public:
     // The mutex name's own part; the class name goes in front of it.
     static constexpr const char* kMutexName = "S-7c2e4a90-51b3-4f0d-8e21-3b9d6f4a7c15";
+    // What a copy says when another copy, on another screen, holds its album folder.
+    static constexpr const char* kAlreadyOpenText = "Quillory 3 is already open on another screen";
 
     // The mutex name's own part for album `albumName` ("" the album without a name).
     static std::string MutexNameOf(const std::string& albumName);

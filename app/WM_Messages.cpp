@@ -11,6 +11,7 @@
 #include "platform/kernel/Kernel.h"
 #include "platform/user/User.h"
 #include "sound/MidiManager.h"
+#include "sound/SoundEffect.h"
 
 namespace {
 
@@ -35,6 +36,23 @@ int32_t CommandOfKey(WPARAM key) {
         if (virtualKey == key) return command;
     }
     return 0;
+}
+
+// The step through the title's albums an arrow key makes: the cards stand in two
+// columns, left and right, filled row by row.
+int32_t AlbumStepOfKey(WPARAM key) {
+    switch (key) {
+        case VK_LEFT:
+            return -1;
+        case VK_RIGHT:
+            return 1;
+        case VK_UP:
+            return -2;
+        case VK_DOWN:
+            return 2;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace
@@ -101,6 +119,7 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_LBUTTONDOWN:
             m_album.View().Cursors().SetKind(CCursorSet::kArrow);
             SetCapture(window);
+            if (m_playState == kPlayStateTitle) ChooseAlbumAt(window, LParamToPoint(lParam));
             return 0;
         case WM_LBUTTONUP:
             ReleaseCapture();
@@ -165,6 +184,10 @@ void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
         PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(IDM_START), 0);
         return;
     }
+    if (m_playState == kPlayStateTitle) {
+        ChooseAlbumBy(window, key);
+        return;
+    }
     const int32_t command = CommandOfKey(key);
     if (m_playState != kPlayStatePlaying || command == 0) return;
     const HWND button = m_album.ButtonFamilies().commands.GetWindow(command - IDM_QUIT);
@@ -180,7 +203,28 @@ LRESULT WM_Messages::OnCommand(HWND window, int32_t id) {
     return 1;
 }
 
+void WM_Messages::ChooseAlbumAt(HWND window, POINT point) {
+    if (!m_album.Title().Chooser().Choose(m_album.Title().Chooser().CardAt(point))) return;
+    SoundEffect select(window, SoundEffect::kSelect);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void WM_Messages::ChooseAlbumBy(HWND window, WPARAM key) {
+    AlbumChooser& chooser = m_album.Title().Chooser();
+    const int32_t step = AlbumStepOfKey(key);
+    if (!chooser.IsOffering() || step == 0) return;
+    chooser.ChooseNext(step);
+    SoundEffect select(window, SoundEffect::kSelect);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
 void WM_Messages::StartBook(HWND window) {
+    const AlbumChooser& chooser = m_album.Title().Chooser();
+    if (chooser.IsOffering() && chooser.Chosen() != m_album.Name() &&
+        !AlbumStartUp(m_album).SwitchTo(window, m_guard, chooser.Chosen())) {
+        DestroyWindow(window);
+        return;
+    }
     PrepareButtonsOnce(window);
     m_album.Phase().MakeCurrent(&m_album.Playing());
     m_album.Playing().Load(window);

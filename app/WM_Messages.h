@@ -12,6 +12,7 @@
 #include "platform/user/UserTypes.h"
 
 class Album;
+class SingleInstance;
 
 constexpr int32_t kPlayStateTitle = 0;
 constexpr int32_t kPlayStateStarting = 1;
@@ -19,7 +20,10 @@ constexpr int32_t kPlayStatePlaying = 2;
 
 class WM_Messages {
 public:
-    explicit WM_Messages(Album& album) : m_album(album), m_commands(album) {}
+    // `guard` keeps the album open to this copy; another album chosen on the title takes
+    // its place there.
+    WM_Messages(Album& album, SingleInstance& guard)
+        : m_album(album), m_guard(guard), m_commands(album) {}
     virtual ~WM_Messages() = default;
     WM_Messages(const WM_Messages&) = delete;
     WM_Messages& operator=(const WM_Messages&) = delete;
@@ -55,8 +59,12 @@ private:
     void OnTellSaveProblems(HWND window);
 
     void StartBook(HWND window);
+    // The title's choice of albums: a click on a card, or an arrow key's step.
+    void ChooseAlbumAt(HWND window, POINT point);
+    void ChooseAlbumBy(HWND window, WPARAM key);
 
     Album& m_album;
+    SingleInstance& m_guard;
     AlbumCommands m_commands;
     int32_t m_playState = kPlayStateTitle;
     int32_t m_active = 1;

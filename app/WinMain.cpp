@@ -1,6 +1,7 @@
 #include "app/WinMain.h"
 
 #include "album/Album.h"
+#include "app/AlbumStartUp.h"
 #include "app/Application.h"
 #include "app/BitmapDialogs.h"
 #include "app/EmbeddedResources.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr const char* kTitle = "Quillory 3";
-
 int HandleNumber(HWND window) {
     return static_cast<int>(reinterpret_cast<intptr_t>(window));
 }
@@ -33,13 +32,6 @@ void WireThePage(Album& album, HWND mainWindow) {
     album.ConnectPage(mainWindow);
     album.View().SetNewStickerHint(ShowNewStickerHint);
     SetAssertOwner(mainWindow);
-}
-
-void LoadFirstPage(CAnimDoc& document, HWND mainWindow) {
-    document.LoadPage(mainWindow,
-                      PageBackgroundFiles[static_cast<size_t>(document.GetCurrentPage())],
-                      &kPageCorners);
-    document.LoadPageSprites();
 }
 
 void RunMessageLoop(HWND mainWindow, WM_Messages& messages, Album& album) {
@@ -84,14 +76,14 @@ int RunAlbum(Album& album, HINSTANCE instance, int showCommand) {
     SingleInstance guard;
     if (!guard.Check(kMainWindowClass, SingleInstance::MutexNameOf(album.Name()).c_str())) return 0;
     if (!guard.LockAlbumFolder()) {
-        MessageBoxA(nullptr, "Quillory 3 is already open on another screen", kTitle,
+        MessageBoxA(nullptr, SingleInstance::kAlreadyOpenText, kAlbumTitle,
                     MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
 
-    WM_Messages messages(album);
+    WM_Messages messages(album, guard);
     const CApplication application(
-        ApplicationParameters{&WM_Messages::MainWindowProc, kMainWindowClass, kTitle, instance,
+        ApplicationParameters{&WM_Messages::MainWindowProc, kMainWindowClass, kAlbumTitle, instance,
                               showCommand, kScreenWidth, kScreenHeight, WS_POPUP, &messages});
     const HWND mainWindow = application.getHWnd();
     if (mainWindow == nullptr) {
@@ -103,7 +95,7 @@ int RunAlbum(Album& album, HINSTANCE instance, int showCommand) {
              HandleNumber(mainWindow));
 
     WireThePage(album, mainWindow);
-    LoadFirstPage(album.Document(), mainWindow);
+    AlbumStartUp::LoadFirstPage(album.Document(), mainWindow);
     MIDI_MANAGER.StartAtStartUp(mainWindow);
     RunMessageLoop(mainWindow, messages, album);
     return 0;

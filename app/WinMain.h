@@ -8,6 +8,8 @@ class Album;
 
 // The main window's class, which also names the single-instance guard.
 constexpr const char* kMainWindowClass = "QLYClass03";
+// The main window's title, and the caption of the album's own messages.
+constexpr const char* kAlbumTitle = "Quillory 3";
 
 // Makes the album and runs it. Answers 0 in every case.
 int WinMain(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine,

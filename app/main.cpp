@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
             break;
     }
     // The settings decide how the display opens.
-    Album album(line.album, line.settings);
-    const SdlBackend::WindowKind windowKind = album.Settings().Current().fullScreen
+    const std::unique_ptr<Album> album = Album::Open(line.album, line.settings);
+    const SdlBackend::WindowKind windowKind = album->Settings().Current().fullScreen
                                                   ? SdlBackend::WindowKind::FullScreen
                                                   : SdlBackend::WindowKind::Window;
     std::string failure;
@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
     // Without a display the album can still hand over to a copy that has one.
     static NullBackend noDisplay;
     if (!desktop) InstallBackend(&noDisplay);
-    if (!desktop && !AnotherCopyRuns(album.Name())) {
+    if (!desktop && !AnotherCopyRuns(album->Name())) {
         std::fprintf(stderr, "Quillory 3 cannot open the display: %s\n", failure.c_str());
         return 1;
     }
-    return RunAlbum(album, ProgramInstance(), SW_SHOWNORMAL);
+    return RunAlbum(*album, ProgramInstance(), SW_SHOWNORMAL);
 }

@@ -36,7 +36,7 @@ protected:
     // after it ends.
     int RunAlbum(const GrownUpSettings::Changes& settingsForThisRun = {},
                  const std::string& name = {}) {
-        album = std::make_unique<Album>(name, settingsForThisRun);
+        album = Album::Open(name, settingsForThisRun);
         return ::RunAlbum(*album, ProgramInstance(), SW_SHOWNORMAL);
     }
     // The main window's messages while the album runs.

@@ -100,3 +100,50 @@ TEST_F(AlbumsByName, TheSameAlbumTwiceIsRefusedAndTwoDifferentRunAtOnce) {
     EXPECT_TRUE(fs::exists(FileIn(AlbumFile("Ben", "save003/page00.sav"))));
     CloseHandle(held);
 }
+
+// With several albums and no name given, the title offers them all, the first chosen:
+// a click on Ben's card chooses Ben's album, and the start opens it in place of Ann's
+// (her name and folder let go). With one album there is, the title is today's.
+TEST_F(AlbumsByName, TheTitleOffersTheAlbumsAndTheStartOpensTheOneChosen) {
+    const int32_t sticker = StickersOf(0).front();
+    machine.Activate(true);
+    StartBook();
+    Stick(sticker, true);
+    EXPECT_EQ(RunAndCloseAlbum({}, "Ann"), 0);
+    ResetMachine();
+    Then([this] {
+        EXPECT_FALSE(album->Title().Chooser().IsOffering()) << "one album: today's title";
+        EXPECT_EQ(album->Name(), "Ann") << "the one album there is opens";
+    });
+    EXPECT_EQ(RunAndCloseAlbum(), 0);
+    ResetMachine();
+    EXPECT_EQ(RunAndCloseAlbum({}, "Ben"), 0);
+
+    ResetMachine();
+    machine.Activate(true);
+    Then([this] {
+        EXPECT_EQ(album->Title().Chooser().Chosen(), "Ann");
+        EXPECT_EQ(album->Name(), "Ann");
+    });
+    AlbumChooser twoAlbums;
+    twoAlbums.Offer({"Ann", "Ben"}, "Ann");
+    const RECT ben = twoAlbums.CardArea(1);
+    machine.Click(POINT{(ben.left + ben.right) / 2, (ben.top + ben.bottom) / 2});
+    Then([this, ben] {
+        EXPECT_EQ(album->Title().Chooser().Chosen(), "Ben");
+        EXPECT_EQ(multimedia.SoundsPlayed().back().name, "SelectWAVE");
+        EXPECT_EQ(machine.ScreenPixels().Pixel(ben.left - 4, (ben.top + ben.bottom) / 2), 0xFF9B3Du)
+            << "the chosen card is ringed";
+    });
+    StartBook();
+    Then([this] {
+        EXPECT_EQ(album->Name(), "Ben");
+        EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS);
+        EXPECT_EQ(SecondCopyOf("Ben"), "second-forward");
+        EXPECT_EQ(SecondCopyOf("Ann"), "first");
+    });
+    EXPECT_EQ(RunAndCloseAlbum(), 0);
+    EXPECT_EQ(StickersInRecordOf("Ann"), std::vector<int32_t>{sticker});
+    EXPECT_EQ(StickersInRecordOf("Ben"), std::vector<int32_t>{});
+    EXPECT_FALSE(fs::exists(FileIn("save003/page00.sav.tmp")));
+}
