@@ -6,16 +6,16 @@
 
 #include "catalogue/DataFiles.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/user/AlbumColours.h"
 #include "platform/user/GlyphFont.h"
 #include "platform/user/PanelFill.h"
 #include "platform/user/ScreenSize.h"
 
 namespace {
 
-// The album's colours (those of its title and message boxes).
-constexpr uint32_t kInk = 0x2B2340;
-constexpr uint32_t kCream = 0xFFF6DC;
-constexpr uint32_t kOrange = 0xFF9B3D;
+using AlbumColours::kCream;
+using AlbumColours::kInk;
+using AlbumColours::kOrange;
 constexpr COLORREF kTransparent = 0xFF00FF;
 
 // Two columns of cards, left and right of the title, as large as the room there allows.

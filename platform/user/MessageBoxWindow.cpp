@@ -6,6 +6,7 @@
 #include <span>
 
 #include "platform/gdi/DeviceContext.h"
+#include "platform/user/AlbumColours.h"
 #include "platform/user/Dialog.h"
 #include "platform/user/GlyphFont.h"
 #include "platform/user/OtherWindowsDisabled.h"
@@ -18,12 +19,11 @@
 
 namespace {
 
-// The album's colours (those of its picture dialogs).
-constexpr uint32_t kInk = 0x2B2340;
-constexpr uint32_t kCream = 0xFFF6DC;
-constexpr uint32_t kBlue = 0x3E9BF0;
-constexpr uint32_t kOrange = 0xFF9B3D;
-constexpr uint32_t kRed = 0xF0524F;
+using AlbumColours::kBlue;
+using AlbumColours::kCream;
+using AlbumColours::kInk;
+using AlbumColours::kOrange;
+using AlbumColours::kRed;
 
 // The box's measures in screen pixels; every one is even, as dialog units are 2 pixels.
 constexpr LONG kWidth = 600;

@@ -34,6 +34,13 @@ protected:
     static std::string AlbumFile(const std::string& name, const std::string& file) {
         return "save003/albums/" + name + "/" + file;
     }
+    // Runs Ann's album, sticking `sticker` (the first pick, with the hint).
+    void StickInAnnsAlbum(int32_t sticker) {
+        machine.Activate(true);
+        StartBook();
+        Stick(sticker, true);
+        EXPECT_EQ(RunAndCloseAlbum({}, "Ann"), 0);
+    }
     std::vector<int32_t> StickersInRecordOf(const std::string& name) const {
         const auto held = FileBytes(AlbumFile(name, "save003/page00.sav"));
         WriteBytes(FileIn("save003/page00.sav"), held);
@@ -47,10 +54,7 @@ protected:
 // files) is never touched.
 TEST_F(AlbumsByName, EachAlbumKeepsItsOwnPagesRecordAndHint) {
     const int32_t sticker = StickersOf(0).front();
-    machine.Activate(true);
-    StartBook();
-    Stick(sticker, true);
-    EXPECT_EQ(RunAndCloseAlbum({}, "Ann"), 0);
+    StickInAnnsAlbum(sticker);
     EXPECT_FALSE(fs::exists(FileIn("save003/page00.sav"))) << "the unnamed album untouched";
     EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
     EXPECT_EQ(HintStillToShow(FileBytes(AlbumFile("Ann", "options03.dta"))), 0);
@@ -106,10 +110,7 @@ TEST_F(AlbumsByName, TheSameAlbumTwiceIsRefusedAndTwoDifferentRunAtOnce) {
 // (her name and folder let go). With one album there is, the title is today's.
 TEST_F(AlbumsByName, TheTitleOffersTheAlbumsAndTheStartOpensTheOneChosen) {
     const int32_t sticker = StickersOf(0).front();
-    machine.Activate(true);
-    StartBook();
-    Stick(sticker, true);
-    EXPECT_EQ(RunAndCloseAlbum({}, "Ann"), 0);
+    StickInAnnsAlbum(sticker);
     ResetMachine();
     Then([this] {
         EXPECT_FALSE(album->Title().Chooser().IsOffering()) << "one album: today's title";
