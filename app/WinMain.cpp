@@ -1,5 +1,8 @@
 #include "app/WinMain.h"
 
+#include <memory>
+#include <string>
+
 #include "album/Album.h"
 #include "app/AlbumStartUp.h"
 #include "app/Application.h"
@@ -11,6 +14,7 @@
 #include "catalogue/PageTable.h"
 #include "diag/Assert.h"
 #include "diag/Log.h"
+#include "io/AlbumName.h"
 #include "io/FileManager.h"
 #include "platform/kernel/Kernel.h"
 #include "platform/user/User.h"
@@ -65,9 +69,10 @@ void RunMessageLoop(HWND mainWindow, WM_Messages& messages, Album& album) {
 
 }  // namespace
 
-int WinMain(HINSTANCE instance, HINSTANCE, const char*, int showCommand) {
-    Album album;
-    return RunAlbum(album, instance, showCommand);
+int WinMain(HINSTANCE instance, HINSTANCE, const char* commandLine, int showCommand) {
+    const std::string name = commandLine != nullptr ? commandLine : "";
+    const std::unique_ptr<Album> album = Album::Open(AlbumName::IsValid(name) ? name : "", {});
+    return RunAlbum(*album, instance, showCommand);
 }
 
 int RunAlbum(Album& album, HINSTANCE instance, int showCommand) {

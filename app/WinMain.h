@@ -11,7 +11,9 @@ constexpr const char* kMainWindowClass = "QLYClass03";
 // The main window's title, and the caption of the album's own messages.
 constexpr const char* kAlbumTitle = "Quillory 3";
 
-// Makes the album and runs it. Answers 0 in every case.
+// Makes the album and runs it: the album named by `commandLine`, or without a name (or
+// with one no album can have) the album a start opens (Album::Open). Answers 0 in every
+// case.
 int WinMain(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine,
             int showCommand);
 

@@ -2,6 +2,8 @@
 
 #include <emscripten.h>
 
+#include <cstdlib>
+
 #include "platform/kernel/InstalledInstanceLink.h"
 #include "platform/machines/web/WebMultimedia.h"
 
@@ -19,6 +21,10 @@ EM_JS(void, quillory_show_ended, (), {
     document.getElementById("album").hidden = true;
     document.documentElement.style.cursor = "auto";
 });
+// The page address's album=NAME, or an empty text.
+EM_JS(char*, quillory_album_of_page, (), {
+    return stringToNewUTF8(new URLSearchParams(location.search).get("album") || "");
+});
 // clang-format on
 
 }  // namespace
@@ -34,4 +40,11 @@ Browser::~Browser() {
     MultimediaBackendSlot::Install(m_previousMultimedia);
     InstallBackend(m_previousBackend);
     quillory_show_ended();
+}
+
+std::string Browser::AlbumOfPage() {
+    char* name = quillory_album_of_page();
+    std::string album = name != nullptr ? name : "";
+    std::free(name);
+    return album;
 }

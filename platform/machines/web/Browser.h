@@ -5,6 +5,7 @@
 // machine back, and the page says that the album has closed.
 
 #include <memory>
+#include <string>
 
 #include "platform/machines/web/TabInstance.h"
 #include "platform/machines/web/WebBackend.h"
@@ -16,6 +17,9 @@ public:
     ~Browser();
     Browser(const Browser&) = delete;
     Browser& operator=(const Browser&) = delete;
+
+    // The album the page's address names ("?album=NAME"), or an empty text.
+    static std::string AlbumOfPage();
 
 private:
     WebBackend m_backend;
