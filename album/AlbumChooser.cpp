@@ -74,7 +74,7 @@ AlbumChooser::~AlbumChooser() = default;
 
 void AlbumChooser::Offer(std::vector<std::string> albums, const std::string& chosen) {
     m_albums = std::move(albums);
-    const auto found = std::ranges::find(m_albums, chosen);
+    const auto found = std::find(m_albums.begin(), m_albums.end(), chosen);
     m_chosen = found != m_albums.end() ? static_cast<size_t>(found - m_albums.begin()) : 0;
     m_pictures.clear();
 }

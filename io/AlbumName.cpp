@@ -13,5 +13,5 @@ bool Allowed(char c) {
 
 bool AlbumName::IsValid(std::string_view name) {
     return !name.empty() && name.size() <= kLongest && name.front() != ' ' && name.back() != ' ' &&
-           std::ranges::all_of(name, Allowed);
+           std::all_of(name.begin(), name.end(), Allowed);
 }

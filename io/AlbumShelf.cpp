@@ -29,7 +29,7 @@ std::vector<std::string> AlbumShelf::NamesListed() {
         const size_t end = std::min(text.find('\n', start), text.size());
         const std::string name = text.substr(start, end - start);
         start = end + 1;
-        if (AlbumName::IsValid(name) && std::ranges::find(names, name) == names.end())
+        if (AlbumName::IsValid(name) && std::find(names.begin(), names.end(), name) == names.end())
             names.push_back(name);
     }
     return names;
@@ -45,7 +45,7 @@ std::vector<std::string> AlbumShelf::Albums() {
 
 void AlbumShelf::Remember(const std::string& name) {
     std::vector<std::string> names = NamesListed();
-    if (std::ranges::find(names, name) != names.end()) return;
+    if (std::find(names.begin(), names.end(), name) != names.end()) return;
     names.push_back(name);
     std::string text;
     for (const std::string& listed : names) text += listed + '\n';

@@ -74,7 +74,8 @@ bool GrownUpSettings::Set(std::string_view key, std::string_view value) {
 }
 
 bool GrownUpSettings::Knows(std::string_view key) {
-    return std::ranges::any_of(kEntries, [key](const Entry& entry) { return entry.key == key; });
+    return std::any_of(kEntries.begin(), kEntries.end(),
+                       [key](const Entry& entry) { return entry.key == key; });
 }
 
 std::string GrownUpSettings::Format() const {
