@@ -10,6 +10,7 @@
 #include "album/ButtonSets.h"
 #include "album/PhaseOnShow.h"
 #include "album/PlayingPhase.h"
+#include "album/SettingsKeeper.h"
 #include "album/StickerCounter.h"
 #include "album/StickerSelection.h"
 #include "album/StickersUsed.h"
@@ -37,6 +38,11 @@ public:
     TitlePhase& Title() { return m_title; }
     PlayingPhase& Playing() { return m_playing; }
     PhaseOnShow& Phase() { return m_phase; }
+    SettingsKeeper& Settings() { return *m_settings; }
+    // Hands the settings to another holder; the album starts with the settings file's.
+    void KeepSettingsWith(std::unique_ptr<SettingsKeeper> keeper) {
+        m_settings = std::move(keeper);
+    }
 
     // The playing screen's page window; null until it opens and after it closes.
     ChildWindow* PageWindow() const { return m_pageWindow.get(); }
@@ -57,6 +63,7 @@ private:
     TitlePhase m_title;
     PlayingPhase m_playing;
     PhaseOnShow m_phase;
+    std::unique_ptr<SettingsKeeper> m_settings;
     // Goes first: its window hands its messages to the view.
     std::unique_ptr<ChildWindow> m_pageWindow;
 };

@@ -82,9 +82,9 @@ ClearedBook ClearedBook::OfAlbum() {
 }
 
 std::string ClearedBook::Today() {
+    // Short, so that the panel's row that names the date fits any of them.
     static constexpr std::array<const char*, 12> kMonths = {
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     SYSTEMTIME now{};
     GetLocalTime(&now);
     const size_t month = std::clamp<size_t>(now.wMonth, 1, kMonths.size()) - 1;

@@ -31,7 +31,7 @@ public:
     explicit ClearedBook(std::string saveFolder) : m_saveFolder(std::move(saveFolder)) {}
     // The copy of the album's own book, in its save folder.
     static ClearedBook OfAlbum();
-    // Today's date as a copy is dated: "7 December 2026".
+    // Today's date as a copy is dated: "7 Dec 2026".
     static std::string Today();
 
     // The copy that can be brought back, when one is kept whole.
