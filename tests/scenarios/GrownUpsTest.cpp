@@ -1,8 +1,11 @@
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>
 
+#include "album/ClearedBook.h"
 #include "app/GrownUpQuestion.h"
 #include "app/GrownUpsPanel.h"
 #include "catalogue/CommandIds.h"
@@ -225,6 +228,38 @@ TEST_F(GrownUps, ABookClearedAndBroughtBackIsTheBookBeforeAlsoAcrossARestart) {
     ResetMachine();
     StartBook();
     Then([this] { EXPECT_TRUE(ShowsAtHome(sticker)); });
+    RunAndCloseAlbum();
+    EXPECT_EQ(BookFiles(), before);
+}
+
+// A bring-back cut short (here at the second page, which may not be written, as if the
+// album had ended there) is finished when the album next starts, before it reads the book.
+TEST_F(GrownUps, ABringBackCutShortIsFinishedAtTheNextStart) {
+    StartBook();
+    Stick(sticker, true);
+    PressKey(VK_NEXT);
+    Stick(StickersOf(1)[0]);
+    PressKey(VK_PRIOR);
+    RunAndCloseAlbum();
+    const auto before = BookFiles();
+    ResetMachine();
+    StartBook();
+    PressKey('C');
+    PressKey(VK_RETURN);
+    RunAndCloseAlbum();
+
+    const std::string secondPage = FileIn("save003/page02.sav");
+    chmod(secondPage.c_str(), 0444);
+    EXPECT_FALSE(ClearedBook::OfAlbum().BringBack("7 Dec 2026"));
+    chmod(secondPage.c_str(), 0644);
+    ASSERT_NE(BookFiles(), before);
+
+    ResetMachine();
+    StartBook();
+    Then([this] {
+        EXPECT_TRUE(ShowsAtHome(sticker));
+        EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 2);
+    });
     RunAndCloseAlbum();
     EXPECT_EQ(BookFiles(), before);
 }
