@@ -161,7 +161,7 @@ void GrownUpsPanel::Press(HWND dialog, Row row) {
             EndDialog(dialog, IDCANCEL);
             return;
     }
-    if (!(settings == m_settings.Current())) m_settings.Change(settings);
+    if (settings != m_settings.Current()) m_settings.Change(settings);
     InvalidateRect(GetDlgItem(dialog, RowId(row)), nullptr, FALSE);
     // A click gives the row the focus; the panel takes the keys back.
     SetFocus(dialog);
