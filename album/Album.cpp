@@ -2,16 +2,17 @@
 
 #include <utility>
 
+#include "album/SettingsHolder.h"
 #include "io/AlbumShelf.h"
 
 Album::Album(std::string name, const GrownUpSettings::Changes& settingsForThisRun)
     : m_name(std::move(name)),
-      m_settings(settingsForThisRun),
       m_selection(m_buttons.stickers),
       m_counter(m_stickersUsed),
       m_view(m_stickersUsed, m_selection, m_counter),
       m_title(m_buttons.start),
-      m_playing(m_buttons, m_selection, m_counter, m_stickersUsed) {
+      m_playing(m_buttons, m_selection, m_counter, m_stickersUsed),
+      m_settings(std::make_unique<SettingsHolder>(settingsForThisRun)) {
     for (size_t w = 0; w < static_cast<size_t>(kNumberOfSheets); ++w)
         m_buttons.sheets.GetSubclass(w).SetSelection(&m_selection);
     for (size_t w = 0; w < static_cast<size_t>(kStickersPerSheet); ++w)

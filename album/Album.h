@@ -13,7 +13,7 @@
 #include "album/ButtonSets.h"
 #include "album/PhaseOnShow.h"
 #include "album/PlayingPhase.h"
-#include "album/SettingsHolder.h"
+#include "album/SettingsKeeper.h"
 #include "album/StickerCounter.h"
 #include "album/StickerSelection.h"
 #include "album/StickersUsed.h"
@@ -56,7 +56,12 @@ public:
     TitlePhase& Title() { return m_title; }
     PlayingPhase& Playing() { return m_playing; }
     PhaseOnShow& Phase() { return m_phase; }
-    SettingsHolder& Settings() { return m_settings; }
+    // The grown-ups' settings: the settings file's, with this run's on top (SettingsHolder).
+    SettingsKeeper& Settings() { return *m_settings; }
+    // Hands the settings to another holder.
+    void KeepSettingsWith(std::unique_ptr<SettingsKeeper> keeper) {
+        m_settings = std::move(keeper);
+    }
 
     // The playing screen's page window; null until it opens and after it closes.
     ChildWindow* PageWindow() const { return m_pageWindow.get(); }
@@ -67,7 +72,6 @@ public:
 
 private:
     std::string m_name;
-    SettingsHolder m_settings;
     StickersUsed m_stickersUsed;
     ButtonSets m_buttons;
     StickerSelection m_selection;
@@ -79,6 +83,7 @@ private:
     TitlePhase m_title;
     PlayingPhase m_playing;
     PhaseOnShow m_phase;
+    std::unique_ptr<SettingsKeeper> m_settings;
     // Goes first: its window hands its messages to the view.
     std::unique_ptr<ChildWindow> m_pageWindow;
 };

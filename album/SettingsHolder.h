@@ -7,18 +7,19 @@
 
 #include <string>
 
+#include "album/SettingsKeeper.h"
 #include "io/GrownUpSettings.h"
 #include "io/SettingsFile.h"
 
-class SettingsHolder {
+class SettingsHolder : public SettingsKeeper {
 public:
     static constexpr const char* kFileName = "settings.conf";
 
     explicit SettingsHolder(const GrownUpSettings::Changes& forThisRun = {});
 
-    const GrownUpSettings& Current() const { return m_current; }
+    GrownUpSettings Current() const override { return m_current; }
     // Saves `settings` (creating the settings folder when it is missing) and applies them.
-    void Change(const GrownUpSettings& settings);
+    void Change(const GrownUpSettings& settings) override;
 
     const std::string& FilePath() const { return m_file.Path(); }
 

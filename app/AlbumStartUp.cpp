@@ -3,6 +3,7 @@
 #include <string>
 
 #include "album/Album.h"
+#include "album/ClearedBook.h"
 #include "app/AlbumMessages.h"
 #include "app/CheckFile.h"
 #include "app/SingleInstance.h"
@@ -86,6 +87,9 @@ void AlbumStartUp::MakeSaveFolder() {
         albumFolder.empty() ? kSaveDirectory : albumFolder.substr(1) + "\\" + kSaveDirectory;
     CFileManager::CheckForAndCreateDirectory(saveDirectory.c_str());
     if (!m_album.Name().empty()) AlbumShelf::Remember(m_album.Name());
+    // A bring-back of a kept book that an ended run left halfway is finished before
+    // anything of the book is read.
+    ClearedBook::OfAlbum().FinishInterruptedBringBack();
 }
 
 void AlbumStartUp::ReadOptions() {

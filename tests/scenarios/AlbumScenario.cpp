@@ -10,6 +10,7 @@
 #include "catalogue/PageGeometry.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
+#include "io/SettingsFile.h"
 #include "platform/user/WindowManager.h"
 #include "scene/ChildWindow.h"
 #include "scene/PageFile.h"
@@ -91,6 +92,11 @@ void AlbumScenario::ResetMachine() {
     HeadlessMultimedia::Instance().Reset();
     HeadlessMultimedia::Instance().DriveTimersByHand(true);
     ResetProgramState();
+}
+
+void AlbumScenario::WriteSettings(const GrownUpSettings& settings) const {
+    fs::create_directory(folder.Path() / "config");
+    SettingsFile(SettingsPath()).Write(settings);
 }
 
 void AlbumScenario::Then(std::function<void()> step) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "album/Album.h"
+#include "album/SettingsHolder.h"
 #include "app/WM_Messages.h"
 #include "app/WinMain.h"
 #include "catalogue/ButtonLayout.h"
@@ -124,6 +125,11 @@ protected:
         return SoundsPlayed().size() != multimedia.SoundsPlayed().size();
     }
     std::string FileIn(const std::string& name) const { return folder / name; }
+    // The grown-ups' settings file of the headless machine: "config" in the folder.
+    std::string SettingsPath() const {
+        return FileIn("config/" + std::string(SettingsHolder::kFileName));
+    }
+    void WriteSettings(const GrownUpSettings& settings) const;
     Bytes FileBytes(const std::string& name) const { return ReadBytes(folder / name); }
     Bytes PageFileBytes(int32_t pageIndex) const {
         return FileBytes(ToHostPath(PageSaveFiles[static_cast<size_t>(pageIndex)] + 1));

@@ -19,17 +19,7 @@ size_t CountOf(const HeadlessMultimedia& multimedia, Action action) {
 
 }  // namespace
 
-class Settings : public AlbumScenario {
-protected:
-    // The settings file of the headless machine: in the album's folder's "config".
-    std::string SettingsPath() const {
-        return FileIn("config/" + std::string(SettingsHolder::kFileName));
-    }
-    void WriteSettings(const GrownUpSettings& settings) const {
-        fs::create_directory(folder.Path() / "config");
-        SettingsFile(SettingsPath()).Write(settings);
-    }
-};
+using Settings = AlbumScenario;
 
 // A settings file that is no settings file: the album starts as usual, with the usual
 // settings (the music plays), says so in one log line, and leaves the file alone.

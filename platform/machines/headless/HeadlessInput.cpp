@@ -88,7 +88,15 @@ void HeadlessInput::Click(POINT screenPoint) {
 }
 
 void HeadlessInput::PressKey(UINT virtualKey) {
+    KeyDown(virtualKey);
+    KeyUp(virtualKey);
+}
+
+void HeadlessInput::KeyDown(UINT virtualKey) {
     Script(InputEvent{InputEvent::Kind::KeyDown, {}, InputEvent::Button::Left, virtualKey});
+}
+
+void HeadlessInput::KeyUp(UINT virtualKey) {
     Script(InputEvent{InputEvent::Kind::KeyUp, {}, InputEvent::Button::Left, virtualKey});
 }
 
