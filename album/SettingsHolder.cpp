@@ -8,14 +8,16 @@
 SettingsHolder::SettingsHolder(const GrownUpSettings::Changes& forThisRun)
     : m_folder(KernelBackendSlot::Current().SettingsFolder()),
       m_file(m_folder + "/" + kFileName),
-      m_current(m_file.Read()) {
+      m_saved(m_file.Read()),
+      m_current(m_saved) {
     for (const auto& [key, value] : forThisRun) m_current.Set(key, value);
     Apply();
 }
 
 void SettingsHolder::Change(const GrownUpSettings& settings) {
+    for (const auto& [key, value] : m_current.ChangesTo(settings)) m_saved.Set(key, value);
     CFileManager::MakeFolders(m_folder);
-    m_file.Write(settings);
+    m_file.Write(m_saved);
     m_current = settings;
     Apply();
 }

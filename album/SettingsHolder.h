@@ -3,7 +3,8 @@
 // machine's settings folder when the album is made, with the settings given for this run
 // only (the command line's) on top, and applied to the music and the sound effects.
 // Whatever changes settings while the album runs (the grown-ups' panel) reads them here
-// and changes them here: a change is saved and applied at once.
+// and changes them here: a change is saved and applied at once. Only what a change
+// changes reaches the file, so that a setting given for this run only stays out of it.
 
 #include <string>
 
@@ -28,5 +29,7 @@ private:
 
     std::string m_folder;
     SettingsFile m_file;
+    // As the file holds them, and as they are for this run.
+    GrownUpSettings m_saved;
     GrownUpSettings m_current;
 };

@@ -78,19 +78,30 @@ bool GrownUpSettings::Knows(std::string_view key) {
                        [key](const Entry& entry) { return entry.key == key; });
 }
 
+std::string GrownUpSettings::ValueOf(std::string_view key) const {
+    for (const Entry& entry : kEntries) {
+        if (entry.key != key) continue;
+        if (entry.kind == Kind::Switch) return this->*entry.flag ? "on" : "off";
+        return std::to_string(this->*entry.number);
+    }
+    return {};
+}
+
 std::string GrownUpSettings::Format() const {
     std::string text(kHeading);
     text += '\n';
-    for (const Entry& entry : kEntries) {
-        text.append(entry.key).append(" = ");
-        if (entry.kind == Kind::Switch) {
-            text += this->*entry.flag ? "on" : "off";
-        } else {
-            text += std::to_string(this->*entry.number);
-        }
-        text += '\n';
-    }
+    for (const Entry& entry : kEntries)
+        text.append(entry.key).append(" = ").append(ValueOf(entry.key)).append("\n");
     return text;
+}
+
+GrownUpSettings::Changes GrownUpSettings::ChangesTo(const GrownUpSettings& other) const {
+    Changes changes;
+    for (const Entry& entry : kEntries) {
+        std::string value = other.ValueOf(entry.key);
+        if (value != ValueOf(entry.key)) changes.emplace_back(entry.key, std::move(value));
+    }
+    return changes;
 }
 
 std::optional<GrownUpSettings> GrownUpSettings::Parse(std::string_view text, std::string& problem) {

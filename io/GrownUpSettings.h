@@ -49,4 +49,9 @@ struct GrownUpSettings {
     bool Set(std::string_view key, std::string_view value);
     // Whether `key` names a setting.
     static bool Knows(std::string_view key);
+    // The value of setting `key` as the file writes it ("on", "75"); empty for an
+    // unknown key.
+    std::string ValueOf(std::string_view key) const;
+    // The settings that differ in `other`, with their values there.
+    Changes ChangesTo(const GrownUpSettings& other) const;
 };

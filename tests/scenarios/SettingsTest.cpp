@@ -64,15 +64,24 @@ TEST_F(Settings, MusicOffOpensNoOutputAndAChangeWhileRunningAppliesAtOnce) {
 }
 
 // Settings given for this run only: effects off play no effect while the stickers still
-// stick; the settings file is neither made nor changed.
-TEST_F(Settings, SettingsForThisRunApplyWithoutTouchingTheFile) {
+// stick, and the settings file is not made for them. A change while running (the panel's)
+// saves what it changes, and nothing of this run's settings.
+TEST_F(Settings, SettingsForThisRunApplyWithoutReachingTheFile) {
     const int32_t sticker = StickersOf(0).front();
     machine.Activate(true);
     StartBook();
     Stick(sticker, true);
+    Then([this] {
+        EXPECT_FALSE(fs::exists(SettingsPath()));
+        GrownUpSettings quieter = album->Settings().Current();
+        quieter.musicOn = false;
+        album->Settings().Change(quieter);
+    });
     EXPECT_EQ(RunAndCloseAlbum({{"sound-effects", "off"}, {"music-volume", "30"}}), 0);
     EXPECT_EQ(StickersInRecord(), std::vector<int32_t>{sticker});
     EXPECT_TRUE(multimedia.SoundsPlayed().empty());
-    EXPECT_FALSE(fs::exists(SettingsPath()));
     EXPECT_EQ(album->Settings().Current().musicVolume, 30);
+    GrownUpSettings saved;
+    saved.musicOn = false;
+    EXPECT_EQ(SettingsFile(SettingsPath()).Read(), saved);
 }
