@@ -2,7 +2,7 @@
 
 #include <emscripten.h>
 
-#include <cstdlib>
+#include <array>
 
 #include "platform/kernel/InstalledInstanceLink.h"
 #include "platform/machines/web/WebMultimedia.h"
@@ -21,9 +21,12 @@ EM_JS(void, quillory_show_ended, (), {
     document.getElementById("album").hidden = true;
     document.documentElement.style.cursor = "auto";
 });
-// The page address's album=NAME, or an empty text.
-EM_JS(char*, quillory_album_of_page, (), {
-    return stringToNewUTF8(new URLSearchParams(location.search).get("album") || "");
+// The page address's album=NAME, cut to `size` - 1 bytes, in `buffer`; answers its
+// whole length in characters (an album's name has one byte each).
+EM_JS(int, quillory_album_of_page, (char* buffer, int size), {
+    const name = new URLSearchParams(location.search).get("album") || "";
+    stringToUTF8(name, buffer, size);
+    return name.length;
 });
 // clang-format on
 
@@ -43,8 +46,8 @@ Browser::~Browser() {
 }
 
 std::string Browser::AlbumOfPage() {
-    char* name = quillory_album_of_page();
-    std::string album = name != nullptr ? name : "";
-    std::free(name);
-    return album;
+    // A name longer than any album's cannot name one: it opens the usual album.
+    std::array<char, 64> name{};
+    const int length = quillory_album_of_page(name.data(), static_cast<int>(name.size()));
+    return length < static_cast<int>(name.size()) ? std::string(name.data()) : std::string();
 }
