@@ -31,7 +31,8 @@ constexpr LONG kNameBottom = 14;
 constexpr LONG kNamePadding = 12;
 
 // Stickers of the book's zoo, farm and pets that show one friendly animal's face, in
-// the order they are given to albums.
+// the order they are given to albums: the first to the album without a name, the others
+// to the named albums in the order they were made.
 constexpr std::array<int32_t, 12> kAnimalStickers = {30, 58, 61,  84, 86, 53,
                                                      59, 95, 147, 87, 60, 85};
 
@@ -122,7 +123,10 @@ void AlbumChooser::Draw(HDC dc) {
     if (m_pictures.size() != Cards()) {
         m_pictures.clear();
         for (size_t card = 0; card < Cards(); ++card) {
-            const int32_t sticker = kAnimalStickers[card % kAnimalStickers.size()];
+            // The album without a name, always first when there, has the first animal:
+            // a named album keeps its animal whether or not that album is there.
+            const size_t animal = m_albums.front().empty() ? card : card + 1;
+            const int32_t sticker = kAnimalStickers[animal % kAnimalStickers.size()];
             auto picture = std::make_unique<CDIB>(1, 1);
             picture->Load(StickerPictureFiles[static_cast<size_t>(sticker)]);
             m_pictures.push_back(std::move(picture));
