@@ -6,6 +6,7 @@
 
 using BYTE = uint8_t;
 using WORD = uint16_t;
+using SHORT = int16_t;
 using DWORD = uint32_t;
 using UINT = uint32_t;
 using LONG = int32_t;

@@ -80,6 +80,7 @@ constexpr UINT WM_USER = 0x0400;
 
 constexpr UINT BM_GETSTATE = 0x00F2;
 constexpr UINT BM_SETSTATE = 0x00F3;
+constexpr UINT BM_CLICK = 0x00F5;
 constexpr WORD BN_CLICKED = 0;
 constexpr UINT BST_PUSHED = 0x0004;
 constexpr UINT BST_FOCUS = 0x0008;
@@ -148,6 +149,7 @@ constexpr UINT LR_DEFAULTCOLOR = 0x0000;
 constexpr WPARAM VK_BACK = 0x08;
 constexpr WPARAM VK_TAB = 0x09;
 constexpr WPARAM VK_RETURN = 0x0D;
+constexpr WPARAM VK_SHIFT = 0x10;
 constexpr WPARAM VK_ESCAPE = 0x1B;
 constexpr WPARAM VK_SPACE = 0x20;
 constexpr WPARAM VK_PRIOR = 0x21;

@@ -93,6 +93,8 @@ public:
     bool ReleaseCapture() { return m_focusAndPointer.ReleaseCapture(); }
     HWND Capture() const { return m_focusAndPointer.Capture(); }
 
+    bool IsKeyDown(UINT virtualKey) const { return m_router.IsKeyDown(virtualKey); }
+
     // The pointer.
     HCURSOR SetCursor(HCURSOR cursor) { return m_focusAndPointer.SetCursor(cursor); }
     HCURSOR CurrentCursor() const { return m_focusAndPointer.CurrentCursor(); }

@@ -88,7 +88,15 @@ void HeadlessInput::Click(POINT screenPoint) {
 }
 
 void HeadlessInput::PressKey(UINT virtualKey) {
+    HoldKey(virtualKey);
+    ReleaseKey(virtualKey);
+}
+
+void HeadlessInput::HoldKey(UINT virtualKey) {
     Script(InputEvent{InputEvent::Kind::KeyDown, {}, InputEvent::Button::Left, virtualKey});
+}
+
+void HeadlessInput::ReleaseKey(UINT virtualKey) {
     Script(InputEvent{InputEvent::Kind::KeyUp, {}, InputEvent::Button::Left, virtualKey});
 }
 
