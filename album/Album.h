@@ -8,6 +8,7 @@
 
 #include "album/AlbumView.h"
 #include "album/ButtonSets.h"
+#include "album/FocusRing.h"
 #include "album/PhaseOnShow.h"
 #include "album/PlayingPhase.h"
 #include "album/StickerCounter.h"
@@ -37,6 +38,7 @@ public:
     TitlePhase& Title() { return m_title; }
     PlayingPhase& Playing() { return m_playing; }
     PhaseOnShow& Phase() { return m_phase; }
+    FocusRing& KeyboardRing() { return m_ring; }
 
     // The playing screen's page window; null until it opens and after it closes.
     ChildWindow* PageWindow() const { return m_pageWindow.get(); }
@@ -50,6 +52,7 @@ private:
     ButtonSets m_buttons;
     StickerSelection m_selection;
     StickerCounter m_counter;
+    FocusRing m_ring;
     // The document goes before the view: its sprites may still tell the view of their
     // going.
     CAlbumView m_view;

@@ -9,6 +9,7 @@
 
 #include "app/AlbumCommands.h"
 #include "app/AlbumMessages.h"
+#include "app/KeyboardPlay.h"
 #include "platform/user/UserTypes.h"
 
 class Album;
@@ -19,7 +20,7 @@ constexpr int32_t kPlayStatePlaying = 2;
 
 class WM_Messages {
 public:
-    explicit WM_Messages(Album& album) : m_album(album), m_commands(album) {}
+    explicit WM_Messages(Album& album) : m_album(album), m_commands(album), m_keys(album) {}
     virtual ~WM_Messages() = default;
     WM_Messages(const WM_Messages&) = delete;
     WM_Messages& operator=(const WM_Messages&) = delete;
@@ -45,7 +46,7 @@ private:
     void OnPaint(HWND window);
     void OnActivateApp(HWND window, WPARAM active);
     void OnDrawItem(const DRAWITEMSTRUCT* drawItem);
-    void OnKeyDown(HWND window, WPARAM key);
+    void OnKeyDown(HWND window, WPARAM key, LPARAM details);
     // Answers 1 for a handled command, 0 for IDM_QUIT and unknown ids.
     LRESULT OnCommand(HWND window, int32_t id);
     void OnClose(HWND window);
@@ -58,6 +59,7 @@ private:
 
     Album& m_album;
     AlbumCommands m_commands;
+    KeyboardPlay m_keys;
     int32_t m_playState = kPlayStateTitle;
     int32_t m_active = 1;
     bool m_buttonsPrepared = false;

@@ -36,8 +36,7 @@ TEST_F(Sticking, APickedStickerIsThrownAwayFarFromItsHomeAndSnapsOnNearIt) {
         EXPECT_FALSE(machine.CursorVisible());
         EXPECT_TRUE(album->View().IsDragging());
     });
-    PressKey(VK_ESCAPE);  // nothing for the album; the next pick shows no hint
-    RightClick();
+    RightClick();  // thrown away; the next pick shows no hint
     PickSticker(sticker);
     Then([this] { EXPECT_TRUE(album->View().IsDragging()) << "no hint the second time"; });
     RestartOnItsSheet();
