@@ -108,6 +108,43 @@ private:
     std::set<int32_t> m_stuck;
 };
 
+// A child with a mouse sees nothing of the ring; the first Tab rings the sheet on show,
+// and the ring goes from button to button leaving each face as it was.
+TEST_F(KeyboardOnly, TheRingShowsOnlyOnceTheKeysMoveItAndLeavesNoTrace) {
+    const ButtonRow& sheet = SheetButtonRows[1];
+    const ButtonRow& slot = StickerButtonRows[0];
+    const auto face = [this](const ButtonRow& b) {
+        return ScreenBlock(RECT{b.x, b.y, b.x + b.width, b.y + b.height});
+    };
+    std::vector<uint32_t> sheetFace, slotFace;
+    StartBook();
+    ClickButton(sheet);
+    PickSticker(0, true);
+    DropStickerAt(0, POINT{0, 0});
+    Then([&] {
+        EXPECT_EQ(album->KeyboardRing().Ringed(), 0);
+        sheetFace = face(sheet);
+        slotFace = face(slot);
+    });
+    PressKey(VK_TAB);
+    Then([&] {
+        const LONG middle = sheet.height / 2;
+        const COLORREF band = *ButtonBitmap::RingColour(3, middle, sheet.width, sheet.height);
+        EXPECT_EQ(machine.ScreenPixels().Pixel(sheet.x + 3, sheet.y + middle),
+                  ((band & 0xFF) << 16) | (band & 0xFF00) | ((band >> 16) & 0xFF));
+        EXPECT_EQ(face(slot), slotFace);
+    });
+    Keys("Tab*7");
+    Then([&] {
+        EXPECT_EQ(album->KeyboardRing().Ringed(), IDM_STICKER1);
+        EXPECT_EQ(face(sheet), sheetFace);
+        EXPECT_NE(face(slot), slotFace);
+    });
+    PressKey(VK_TAB);
+    Then([&] { EXPECT_EQ(face(slot), slotFace); });
+    RunAndCloseAlbum();
+}
+
 // Keys alone fill the book, a sticker on every page: the ring to the sticker's sheet and
 // Space, to its slot and Space, the arrows to its home and Space; Page Down turns on.
 TEST_F(KeyboardOnly, StickAStickerOnEveryPage) {
