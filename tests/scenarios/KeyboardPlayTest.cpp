@@ -277,6 +277,8 @@ TEST_F(KeyboardOnly, KeysMoveTheRingPressPickCarryDropAndPutBack) {
          0,
          1,
          {}},
+        {"a held Space picks without the hint and does not drop", false,
+         "Tab*9 Space Enter Escape hold:Space*3 up:Space", IDM_STICKER1, true, 0, 2, kMiddleOfPage},
         {"Page Down while carrying ends the carry and turns",
          false,
          "Tab*9 Space Enter PageDown",
