@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "album/MemoryDrawing.h"
 #include "platform/gdi/Gdi.h"
 
 namespace {
@@ -31,34 +32,12 @@ LONG DepthInside(LONG x, LONG y, LONG width, LONG height) {
     return static_cast<LONG>(std::floor(kRingCornerRadius - std::hypot(across, down)));
 }
 
-// A 32-bit picture of a face's size in a memory context, freed with it.
-class FaceComposition {
-public:
-    FaceComposition(HDC dc, LONG width, LONG height) : m_memory(CreateCompatibleDC(dc)) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        m_bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &m_bits, nullptr, 0);
-        m_previous = SelectObject(m_memory, m_bitmap);
-    }
-    ~FaceComposition() {
-        SelectObject(m_memory, m_previous);
-        DeleteDC(m_memory);
-        DeleteObject(m_bitmap);
-    }
-    FaceComposition(const FaceComposition&) = delete;
-    FaceComposition& operator=(const FaceComposition&) = delete;
-
-    bool IsReady() const { return m_memory != nullptr && m_bits != nullptr; }
-    HDC Memory() const { return m_memory; }
-    // The top-down rows of 0x00RRGGBB pixels.
-    uint32_t* Pixels() const { return static_cast<uint32_t*>(m_bits); }
-
-private:
-    HDC m_memory;
-    HBITMAP m_bitmap = nullptr;
-    void* m_bits = nullptr;
-    HGDIOBJ m_previous = nullptr;
-};
+// A 32-bit picture of a face's size, top-down, whose pixels the ring is written into.
+HBITMAP FaceBitmap(HDC dc, LONG width, LONG height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
 
 uint32_t PixelOf(COLORREF colour) {
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
@@ -110,9 +89,11 @@ std::optional<COLORREF> ButtonBitmap::RingColour(LONG x, LONG y, LONG width, LON
 void ButtonBitmap::DrawRingedTile(HDC dc, POINT at) const {
     const TileRect* tile = FindTile(m_tile);
     if (tile == nullptr) return;
-    FaceComposition face(dc, tile->width, tile->height);
-    if (!face.IsReady() || !DrawTile(face.Memory(), m_tile, POINT{0, 0})) return;
-    uint32_t* pixel = face.Pixels();
+    void* bits = nullptr;
+    const MemoryDrawing face(dc, FaceBitmap(dc, tile->width, tile->height, &bits));
+    if (bits == nullptr || !DrawTile(face.Memory(), m_tile, POINT{0, 0})) return;
+    // The picture's pixels are 0x00RRGGBB, row after row from the top.
+    auto* pixel = static_cast<uint32_t*>(bits);
     for (LONG y = 0; y < tile->height; ++y) {
         for (LONG x = 0; x < tile->width; ++x, ++pixel) {
             if (const std::optional<COLORREF> ring = RingColour(x, y, tile->width, tile->height))
