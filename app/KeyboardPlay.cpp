@@ -107,6 +107,9 @@ void KeyboardPlay::PressRinged(HWND mainWindow, HWND page) {
     const HWND button = ButtonWindow(command);
     if (button == nullptr) return;
     SendMessageA(button, BM_CLICK, 0, 0);
+    // The pointer was never over the button: it forgets the press as it would when the
+    // pointer left it, so that it is drawn afresh from the pick alone.
+    if (IsWindow(button)) SendMessageA(button, WM_MOUSELEAVE, 0, 0);
     // The click gave the button the focus; the keys belong to the main window.
     if (IsWindow(mainWindow) && IsWindowEnabled(mainWindow)) SetFocus(mainWindow);
     // Only now, after the hint a first pick shows: a move over the page while the hint

@@ -142,6 +142,8 @@ TEST_F(KeyboardOnly, TheRingShowsOnlyOnceTheKeysMoveItAndLeavesNoTrace) {
     });
     PressKey(VK_TAB);
     Then([&] { EXPECT_EQ(face(slot), slotFace); });
+    Keys("hold:Shift Tab up:Shift Space Escape Tab");
+    Then([&] { EXPECT_EQ(face(slot), slotFace) << "picked by a key and put back"; });
     RunAndCloseAlbum();
 }
 
