@@ -1,12 +1,15 @@
 #include "album/Album.h"
 
+#include "album/SettingsFileKeeper.h"
+
 Album::Album()
     : m_selection(m_buttons.stickers),
       m_counter(m_stickersUsed),
       m_ring(m_selection, m_stickersUsed),
       m_view(m_stickersUsed, m_selection, m_counter),
       m_title(m_buttons.start),
-      m_playing(m_buttons, m_selection, m_counter, m_stickersUsed, m_ring) {
+      m_playing(m_buttons, m_selection, m_counter, m_stickersUsed, m_ring),
+      m_settings(std::make_unique<SettingsFileKeeper>()) {
     for (size_t w = 0; w < static_cast<size_t>(kNumberOfSheets); ++w)
         m_buttons.sheets.GetSubclass(w).SetSelection(&m_selection);
     for (size_t w = 0; w < static_cast<size_t>(kStickersPerSheet); ++w)

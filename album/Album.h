@@ -11,6 +11,7 @@
 #include "album/FocusRing.h"
 #include "album/PhaseOnShow.h"
 #include "album/PlayingPhase.h"
+#include "album/SettingsKeeper.h"
 #include "album/StickerCounter.h"
 #include "album/StickerSelection.h"
 #include "album/StickersUsed.h"
@@ -39,6 +40,11 @@ public:
     PlayingPhase& Playing() { return m_playing; }
     PhaseOnShow& Phase() { return m_phase; }
     FocusRing& KeyboardRing() { return m_ring; }
+    SettingsKeeper& Settings() { return *m_settings; }
+    // Hands the settings to another holder; the album starts with the settings file's.
+    void KeepSettingsWith(std::unique_ptr<SettingsKeeper> keeper) {
+        m_settings = std::move(keeper);
+    }
 
     // The playing screen's page window; null until it opens and after it closes.
     ChildWindow* PageWindow() const { return m_pageWindow.get(); }
@@ -60,6 +66,7 @@ private:
     TitlePhase m_title;
     PlayingPhase m_playing;
     PhaseOnShow m_phase;
+    std::unique_ptr<SettingsKeeper> m_settings;
     // Goes first: its window hands its messages to the view.
     std::unique_ptr<ChildWindow> m_pageWindow;
 };

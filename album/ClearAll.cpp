@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "album/Album.h"
+#include "album/ClearedBook.h"
 #include "album/DeleteAll.h"
 #include "album/Validatable.h"
 #include "diag/Assert.h"
@@ -27,8 +28,18 @@ bool ClearAll::Run(HWND window) {
     // Anything but an explicit yes, a dialog that could not be shown included, keeps
     // the stickers.
     if (!m_askUser || !m_askUser(window)) return false;
+    if (!KeepTheBook()) {
+        SetFocus(window);
+        return false;
+    }
     ClearEverything(window);
     return true;
+}
+
+// The page on show reaches its file first, so that the copy holds it as the child left it.
+bool ClearAll::KeepTheBook() {
+    m_album.Document().SavePage();
+    return ClearedBook::OfAlbum().Keep(ClearedBook::Today(), ClearedBook::Reason::Cleared);
 }
 
 void ClearAll::ClearEverything(HWND window) {

@@ -1,7 +1,9 @@
 #pragma once
 // Clear All: after the user says yes, every sticker leaves every page and all 224
 // stickers can be picked again. Nothing happens while no sticker is stuck. The current
-// page, the sheet, the setting and the music stay as they are.
+// page, the sheet, the setting and the music stay as they are. The book as it was is kept
+// first (ClearedBook), so that a grown-up can bring it back; a book that cannot be kept
+// is not cleared.
 
 #include <functional>
 
@@ -26,6 +28,7 @@ public:
     static void RedrawStickerButtons(const ButtonSet& stickerButtons);
 
 private:
+    bool KeepTheBook();
     void ClearEverything(HWND window);
 
     Album& m_album;

@@ -2,7 +2,12 @@
 
 #include "album/Album.h"
 #include "album/ClearAll.h"
+#include "album/ClearedBook.h"
+#include "album/CommandButtonSubclass.h"
+#include "app/AboutBox.h"
 #include "app/BitmapDialogs.h"
+#include "app/GrownUpQuestion.h"
+#include "app/GrownUpsPanel.h"
 #include "catalogue/CommandIds.h"
 #include "diag/Log.h"
 #include "gfx/Printer.h"
@@ -17,6 +22,13 @@ constexpr int32_t kLastStickerCommand = 1043;
 
 bool AskToClearAll(HWND window) {
     return AskYesNo(window, "ClearAllDialogBkg");
+}
+
+// The grown-ups' lock on Clear All, before its own question.
+ClearAll::Question LockedBehind(bool asksGrownUp) {
+    return [asksGrownUp](HWND window) {
+        return (!asksGrownUp || GrownUpQuestion().Ask(window)) && AskToClearAll(window);
+    };
 }
 
 }  // namespace
@@ -40,10 +52,15 @@ LRESULT AlbumCommands::DoCommand(HWND window, int32_t id) {
             Print(window);
             return 1;
         case IDM_CLEARALL:
-            ClearAll(m_album, AskToClearAll).Run(window);
+            ClearAll(m_album, LockedBehind(m_album.Settings().Current().clearAllAsksGrownUp))
+                .Run(window);
             return 1;
         case IDM_INFO:
-            ShowAbout(window);
+            if (CommandButtonSubclass::EndingLongPress()) {
+                OpenGrownUps(window);
+            } else {
+                ShowAbout(window);
+            }
             return 1;
         case IDM_PREVPAGE:
             TurnPage(window, kPagePrevious);
@@ -76,8 +93,36 @@ void AlbumCommands::Print(HWND window) {
 void AlbumCommands::ShowAbout(HWND window) {
     WriteLog("IDM_INFO ");
     m_album.Document().ChangePage(kPageSame);
-    ShowBitmapDialog(window, kDialogOk, OkDialogProc, "AboutDialogBkg");
+    ShowAboutBox(window);
     SetFocus(window);
+}
+
+void AlbumCommands::OpenGrownUps(HWND window) {
+    EndAnyCarry();
+    if (GrownUpQuestion().Ask(window)) {
+        GrownUpsPanel(m_album.Settings(), [this, window] { BringBackBook(window); }).Run(window);
+    }
+    SetFocus(window);
+}
+
+// The page on show reaches its file first, so that the book put aside holds it; then
+// the page, the record, the buttons and the counter are read again from the book
+// brought back.
+void AlbumCommands::BringBackBook(HWND window) {
+    m_album.Document().SavePage();
+    if (!ClearedBook::OfAlbum().BringBack(ClearedBook::Today())) {
+        WriteLog("The kept book could not be brought back");
+        return;
+    }
+    m_album.View().RemoveAllSprites();
+    m_album.Document().ReloadPage();
+    m_album.Stickers().ReadStickersUsed();
+    ClearAll::RedrawStickerButtons(m_album.ButtonFamilies().stickers);
+    InvalidateRect(window, nullptr, FALSE);
+    if (const HWND page = PageWindowHandle()) {
+        InvalidateRect(page, nullptr, FALSE);
+        m_album.View().Update(page);
+    }
 }
 
 // The new page's picture and its label are drawn together, so that they never show

@@ -22,9 +22,14 @@ public:
     // The page window's handle, or null before the playing screen.
     HWND PageWindowHandle() const;
 
+    // The grown-up gesture was made: the grown-ups' question, and on its right answer
+    // their panel.
+    void OpenGrownUps(HWND window);
+
 private:
     void Print(HWND window);
     void ShowAbout(HWND window);
+    void BringBackBook(HWND window);
     void TurnPage(HWND window, int32_t direction);
     void ChooseSheet(HWND window, int32_t sheetCommand);
 

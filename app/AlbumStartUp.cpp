@@ -3,6 +3,7 @@
 #include <string>
 
 #include "album/Album.h"
+#include "album/ClearedBook.h"
 #include "app/AlbumMessages.h"
 #include "app/CheckFile.h"
 #include "diag/Log.h"
@@ -25,6 +26,9 @@ LRESULT AlbumStartUp::OpenAlbum(HWND window) {
     CFileManager::SetBaseDirectoryFromCurrent();
     CFileManager fileManager;
     fileManager.CheckForAndCreateDirectory(kSaveDirectory);
+    // A bring-back of a kept book that an ended run left halfway is finished before
+    // anything of the book is read.
+    ClearedBook::OfAlbum().FinishInterruptedBringBack();
 
     std::string dataRoot;
     fileManager.MakeFullPath(dataRoot, "");

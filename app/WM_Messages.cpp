@@ -4,8 +4,10 @@
 #include <utility>
 
 #include "album/Album.h"
+#include "album/CommandButtonSubclass.h"
 #include "app/AlbumStartUp.h"
 #include "app/BitmapDialogs.h"
+#include "app/GrownUpQuestion.h"
 #include "catalogue/CommandIds.h"
 #include "diag/Log.h"
 #include "platform/kernel/Kernel.h"
@@ -91,6 +93,9 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_KEYDOWN:
             OnKeyDown(window, wParam, lParam);
             return 0;
+        case WM_KEYUP:
+            OnKeyUp(window, wParam);
+            return 0;
         case WM_CHAR:
             return 0;
         case WM_COMMAND:
@@ -143,7 +148,10 @@ void WM_Messages::OnPaint(HWND window) {
 void WM_Messages::OnActivateApp(HWND window, WPARAM active) {
     m_active = static_cast<int32_t>(active);
     WriteLog("WM_Activateapp: wParam = %i", m_active);
-    if (m_active == 0) m_commands.EndAnyCarry();
+    if (m_active == 0) {
+        m_commands.EndAnyCarry();
+        m_aboutKeyHeld = false;
+    }
     MIDI_MANAGER.ActivateApp(m_active, window);
 }
 
@@ -168,6 +176,26 @@ void WM_Messages::OnKeyDown(HWND window, WPARAM key, LPARAM details) {
     if (m_playState == kPlayStatePlaying && m_keys.OnKeyDown(window, key, details)) return;
     const int32_t command = CommandOfKey(key);
     if (m_playState != kPlayStatePlaying || command == 0) return;
+    if (command == IDM_INFO) {
+        if (!m_aboutKeyHeld) m_aboutKeyDownAt = timeGetTime();
+        m_aboutKeyHeld = true;
+        return;
+    }
+    PressCommandKey(window, command);
+}
+
+void WM_Messages::OnKeyUp(HWND window, WPARAM key) {
+    if (CommandOfKey(key) != IDM_INFO || !m_aboutKeyHeld) return;
+    m_aboutKeyHeld = false;
+    if (m_playState != kPlayStatePlaying) return;
+    if (timeGetTime() - m_aboutKeyDownAt >= CommandButtonSubclass::kLongPressMilliseconds) {
+        m_commands.OpenGrownUps(window);
+        return;
+    }
+    PressCommandKey(window, IDM_INFO);
+}
+
+void WM_Messages::PressCommandKey(HWND window, int32_t command) {
     const HWND button = m_album.ButtonFamilies().commands.GetWindow(command - IDM_QUIT);
     SendMessageA(button, BM_SETSTATE, TRUE, 0);
     Sleep(kKeyPressMilliseconds);
@@ -221,9 +249,12 @@ void WM_Messages::OnTellSaveProblems(HWND window) {
 }
 
 // A close first saves, so that nothing waits on the ending screen's answer; it saves
-// again after it, as the page may have been kept in memory meanwhile.
+// again after it, as the page may have been kept in memory meanwhile. When Quit asks a
+// grown-up, only the right answer to the grown-ups' question leads there; the end of the
+// session (WM_ENDSESSION) is never held up.
 void WM_Messages::OnClose(HWND window) {
     m_commands.EndAnyCarry();
+    if (m_album.Settings().Current().quitAsksGrownUp && !GrownUpQuestion().Ask(window)) return;
     m_album.View().SaveAlbum();
     ShowBitmapDialog(window, kDialogEnding, QuitDialogProc, "EndingScrnDialogBkg");
     m_album.Document().ChangePage(kPageSame);

@@ -47,6 +47,8 @@ private:
     void OnActivateApp(HWND window, WPARAM active);
     void OnDrawItem(const DRAWITEMSTRUCT* drawItem);
     void OnKeyDown(HWND window, WPARAM key, LPARAM details);
+    void OnKeyUp(HWND window, WPARAM key);
+    void PressCommandKey(HWND window, int32_t command);
     // Answers 1 for a handled command, 0 for IDM_QUIT and unknown ids.
     LRESULT OnCommand(HWND window, int32_t id);
     void OnClose(HWND window);
@@ -63,4 +65,9 @@ private:
     int32_t m_playState = kPlayStateTitle;
     int32_t m_active = 1;
     bool m_buttonsPrepared = false;
+    // The About key acts when it is let go: a short press shows About, a long one (held
+    // as the About button is) opens the grown-ups' question. The key's repeats while it
+    // is held are not new presses.
+    bool m_aboutKeyHeld = false;
+    DWORD m_aboutKeyDownAt = 0;
 };

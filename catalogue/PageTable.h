@@ -54,6 +54,9 @@ constexpr int32_t kNumberOfPages = static_cast<int32_t>(kAlbumPages.size());
 constexpr int32_t kNoPageIndex = 26;
 static_assert(kNumberOfPages < kNoPageIndex);
 
+// The folder of the book's save files, inside the base directory.
+constexpr const char* kSaveFolder = "\\save003";
+
 // The used-sticker record is kept beside the page files, under a name no page uses.
 constexpr const char* kStickersUsedFile = "\\save003\\page00.sav";
 

@@ -48,6 +48,8 @@ void DrawSymbol(Canvas& canvas, DialogButtons::Symbol symbol, double centreX, do
             canvas.Circle(centreX, centreY + 0.1 * s, 0.09 * s);
             canvas.FillPath(Palette::kSun);
             break;
+        case DialogButtons::Symbol::None:
+            break;
     }
 }
 
@@ -59,6 +61,8 @@ const DialogButtons::Look kLooks[] = {
     {"OK", "OK", Symbol::Tick, Palette::kBlue, Palette::kCream, 128, 50},
     {"Cancel", "Cancel", Symbol::Cross, Palette::kPurple, Palette::kCream, 128, 50},
     {"Quit", "Quit", Symbol::Door, Palette::kOrange, Palette::kGrass, 124, 52},
+    {"Answer", "", Symbol::None, Palette::kSun, Palette::kCream, 96, 80},
+    {"PanelRow", "", Symbol::None, Palette::kPaleSky, Palette::kCream, 592, 48},
 };
 
 }  // namespace
@@ -91,6 +95,7 @@ Canvas DialogButtons::Draw(const Look& look, bool down) {
     canvas.RoundedBox(left + radius * 0.6, top + 4.0, width - radius * 1.2, faceHeight * 0.3,
                       faceHeight * 0.15);
     canvas.FillPath(face.Lighter(0.35));
+    if (look.symbol == Symbol::None) return canvas;
 
     const double symbolX = left + radius + 4.0;
     const double centreY = top + faceHeight / 2.0;

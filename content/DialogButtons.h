@@ -1,8 +1,9 @@
 #pragma once
 // The buttons of the picture dialogs and message boxes, each with an up and a down
 // face: YES (a green tick), NO (a red cross), OK (a blue tick), Cancel (a purple cross)
-// and Quit (an open door). The symbol says what the button does to a child who cannot
-// read yet; the word is for the grown-up.
+// and Quit (an open door); and the plain faces that the program letters at run time:
+// the answers of the grown-ups' sum and the rows of their panel. The symbol says what
+// the button does to a child who cannot read yet; the word is for the grown-up.
 
 #include <string>
 
@@ -11,7 +12,7 @@
 
 class DialogButtons {
 public:
-    enum class Symbol { Tick, Cross, Door };
+    enum class Symbol { Tick, Cross, Door, None };
 
     struct Look {
         std::string name;  // the resource names are name + "ButtonUp" / "ButtonDown"

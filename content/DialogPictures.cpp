@@ -39,9 +39,20 @@ constexpr double kSmallSide = 360.0;
 void Frame(Canvas& canvas, Colour theme, const std::string& title, Colour titleColour,
            double titleSize = 34) {
     canvas.Fill(theme);
-    canvas.RoundedBox(10, 10, kSmallSide - 20, kSmallSide - 20, 26);
+    canvas.RoundedBox(10, 10, canvas.Width() - 20, canvas.Height() - 20, 26);
     canvas.FillAndOutline(Palette::kCream, Palette::kInk, 4);
-    canvas.OutlinedText(title, kSmallSide / 2, 44, titleSize, titleColour, Palette::kInk, 3);
+    canvas.OutlinedText(title, canvas.Width() / 2.0, 44, titleSize, titleColour, Palette::kInk, 3);
+}
+
+void Padlock(Canvas& canvas, double centreX, double top, double size) {
+    cairo_new_path(canvas.Context());
+    cairo_arc(canvas.Context(), centreX, top + size * 0.45, size * 0.3, std::numbers::pi,
+              2 * std::numbers::pi);
+    canvas.StrokePath(Palette::kInk, size * 0.14);
+    canvas.RoundedBox(centreX - size / 2, top + size * 0.45, size, size * 0.75, size * 0.12);
+    canvas.FillAndOutline(Palette::kSun, Palette::kInk, 3);
+    canvas.Circle(centreX, top + size * 0.8, size * 0.09);
+    canvas.FillPath(Palette::kInk);
 }
 
 void Broom(Canvas& canvas, double headX, double headY) {
@@ -84,15 +95,31 @@ void DrawClearAll(Canvas& canvas) {
     canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2.5);
 }
 
+// The program letters its version and licence below the words, above the OK button.
 void DrawAbout(Canvas& canvas) {
     Frame(canvas, Palette::kBlue, "Quillory 3", Palette::kSun);
-    Motifs::Paper(canvas, 58, 78, 244, 164);
-    Motifs::StarSticker(canvas, 112, 132, 36, Palette::kSun);
-    Motifs::HeartSticker(canvas, 184, 130, 60, Palette::kPink);
-    Motifs::Sun(canvas, 256, 134, 22);
-    Motifs::StarSticker(canvas, 146, 204, 28, Palette::kGreen);
-    Motifs::StarOutline(canvas, 226, 206, 28);
-    canvas.Text("Sticker Album", kSmallSide / 2, 268, 24, Palette::kInk);
+    Motifs::Paper(canvas, 58, 72, 244, 148);
+    Motifs::StarSticker(canvas, 112, 120, 34, Palette::kSun);
+    Motifs::HeartSticker(canvas, 184, 118, 56, Palette::kPink);
+    Motifs::Sun(canvas, 256, 122, 22);
+    Motifs::StarSticker(canvas, 146, 186, 26, Palette::kGreen);
+    Motifs::StarOutline(canvas, 226, 188, 26);
+    canvas.Text("Sticker Album", kSmallSide / 2, 238, 24, Palette::kInk);
+}
+
+// The sum is lettered over the empty band below the title, the answers below it.
+void DrawGrownUpQuestion(Canvas& canvas) {
+    Frame(canvas, Palette::kPurple, "Grown-ups", Palette::kSun);
+    Padlock(canvas, 44, 22, 40);
+    canvas.RoundedBox(40, 90, kSmallSide - 80, 100, 18);
+    canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 3);
+}
+
+// The rows of settings are buttons lettered by the program.
+void DrawGrownUpsPanel(Canvas& canvas) {
+    Frame(canvas, Palette::kPurple, "For grown-ups", Palette::kSun);
+    Padlock(canvas, 60, 22, 40);
+    Padlock(canvas, canvas.Width() - 60.0, 22, 40);
 }
 
 void DrawNewSticker(Canvas& canvas) {
@@ -191,6 +218,12 @@ const DialogLook kDialogLooks[] = {
     {"AboutDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawAbout},
     {"NewStkrDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawNewSticker},
     {"EndingScrnDialogBkg", kScreenWidth, kScreenHeight, {{"Quit", 450, 696}}, DrawEnding},
+    {"GrownUpQuestionBkg",
+     360,
+     360,
+     {{"Answer", 28, 230}, {"Answer", 132, 230}, {"Answer", 236, 230}},
+     DrawGrownUpQuestion},
+    {"GrownUpsPanelBkg", 640, 680, {{"PanelRow", 24, 84}, {"OK", 256, 606}}, DrawGrownUpsPanel},
 };
 
 // The dialog as the child sees it: the picture with its buttons in place.
@@ -217,6 +250,8 @@ void AddPreviews(ContentOutput& output, const std::vector<Canvas>& backgrounds) 
     }
     output.AddPreview("dialogs", std::move(sheet));
     output.AddPreview("ending", Assembled(backgrounds[3], kDialogLooks[3], false));
+    output.AddPreview("grown-ups-question", Assembled(backgrounds[4], kDialogLooks[4], false));
+    output.AddPreview("grown-ups-panel", Assembled(backgrounds[5], kDialogLooks[5], false));
 }
 
 }  // namespace

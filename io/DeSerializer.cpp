@@ -64,3 +64,11 @@ std::string DeSerializer::GetString() {
     ReadBytes(text.data(), length);
     return text;
 }
+
+std::string DeSerializer::GetText() {
+    const uint32_t length = m_size - m_position;
+    if (length > kMaxTextLength) throw FileError("DeSerializer::GetText: file too long");
+    std::string text(length, '\0');
+    ReadBytes(text.data(), length);
+    return text;
+}

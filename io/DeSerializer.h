@@ -24,8 +24,14 @@ public:
     DeSerializer(const DeSerializer&) = delete;
     DeSerializer& operator=(const DeSerializer&) = delete;
 
+    // The longest file that is text (GetText) the program reads.
+    static constexpr uint32_t kMaxTextLength = 64 * 1024;
+
     int32_t GetLong();
     std::string GetString();
+    // Every byte from the read position to the end, for files that are text. Throws
+    // FileError "DeSerializer::GetText: file too long" past kMaxTextLength.
+    std::string GetText();
     // True once every byte of the file has been read, before any read runs out: files
     // of records that run to the end stop here, without the cost of a failed read.
     bool AllRead() const { return m_position == m_size; }

@@ -75,6 +75,12 @@ void Serializer::PutString(const std::string& text) {
     }
 }
 
+void Serializer::PutText(std::string_view text) {
+    if (!WriteBytes(text.data(), text.size())) {
+        throw FileError("Serializer::PutText: file write failed");
+    }
+}
+
 bool Serializer::WriteBytes(const void* bytes, size_t count) {
     DWORD written = 0;
     if (m_bad) return false;

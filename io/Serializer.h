@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "platform/kernel/WinTypes.h"
 
@@ -30,6 +31,8 @@ public:
     // The longs one after another, as PutLong writes them, in as few writes as can be.
     void PutLongs(std::span<const int32_t> values);
     void PutString(const std::string& text);
+    // The bytes of `text` as they stand, without a length: for files that are text.
+    void PutText(std::string_view text);
 
 private:
     bool WriteBytes(const void* bytes, size_t count);

@@ -107,6 +107,14 @@ void CAnimDoc::LoadPageSprites() {
     ReadSprites(SaveFileOf(m_currentPage));
 }
 
+bool CAnimDoc::ReloadPage() {
+    m_unsavedPages.clear();
+    const auto page = static_cast<size_t>(m_currentPage);
+    if (!LoadPage(m_mainWindow, PageBackgroundFiles[page], &kPageCorners)) return false;
+    LoadPageSprites();
+    return true;
+}
+
 bool CAnimDoc::ChangePage(int32_t direction) {
     SavePage();
     int32_t page = m_currentPage;

@@ -48,6 +48,9 @@ public:
     // kPageNext; anything else keeps the page) and rebuilds that page. False, with the
     // page on show kept as it is, when the other page's background cannot be read.
     bool ChangePage(int32_t direction);
+    // Rebuilds the page on show from its file without saving it first, once the book's
+    // files were replaced underneath it; pages kept in memory are forgotten.
+    bool ReloadPage();
     // Whether a page's stickers are kept in memory because its file could not be written.
     bool HasUnsavedPages() const { return !m_unsavedPages.empty(); }
     // Clear All: a page kept in memory is kept as an empty page from now on.

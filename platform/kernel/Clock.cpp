@@ -1,5 +1,7 @@
 #include "platform/kernel/Clock.h"
 
+#include <ctime>
+
 #include "platform/kernel/KernelBackend.h"
 
 DWORD timeGetTime() {
@@ -8,4 +10,15 @@ DWORD timeGetTime() {
 
 void Sleep(DWORD milliseconds) {
     KernelBackendSlot::Current().Sleep(milliseconds);
+}
+
+void GetLocalTime(SYSTEMTIME* time) {
+    if (time == nullptr) return;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    *time = SYSTEMTIME{static_cast<WORD>(local.tm_year + 1900), static_cast<WORD>(local.tm_mon + 1),
+                       static_cast<WORD>(local.tm_wday),        static_cast<WORD>(local.tm_mday),
+                       static_cast<WORD>(local.tm_hour),        static_cast<WORD>(local.tm_min),
+                       static_cast<WORD>(local.tm_sec),         0};
 }

@@ -21,12 +21,13 @@ struct PictureSize {
 };
 
 const PictureSize DIALOG_PICTURES[] = {
-    {"AboutDialogBkg", 360, 360},    {"NewStkrDialogBkg", 360, 360},
-    {"ClearAllDialogBkg", 360, 360}, {"EndingScrnDialogBkg", 1024, 768},
-    {"YESButtonUp", 128, 50},        {"YESButtonDown", 128, 50},
-    {"NOButtonUp", 128, 50},         {"NOButtonDown", 128, 50},
-    {"OKButtonUp", 128, 50},         {"OKButtonDown", 128, 50},
-    {"QuitButtonUp", 124, 52},       {"QuitButtonDown", 124, 52},
+    {"AboutDialogBkg", 360, 360},     {"NewStkrDialogBkg", 360, 360},
+    {"ClearAllDialogBkg", 360, 360},  {"EndingScrnDialogBkg", 1024, 768},
+    {"GrownUpQuestionBkg", 360, 360}, {"GrownUpsPanelBkg", 640, 680},
+    {"YESButtonUp", 128, 50},         {"YESButtonDown", 128, 50},
+    {"NOButtonUp", 128, 50},          {"NOButtonDown", 128, 50},
+    {"OKButtonUp", 128, 50},          {"OKButtonDown", 128, 50},
+    {"QuitButtonUp", 124, 52},        {"QuitButtonDown", 124, 52},
 };
 
 std::string Cased(std::string text, int (*change)(int)) {
@@ -102,7 +103,8 @@ TEST(ResourcesTest, ButtonCornersBlendIntoTheirDialogsAndPressedFacesDiffer) {
     } placements[] = {
         {"ClearAllDialogBkg", "YES", 38, 288},     {"ClearAllDialogBkg", "NO", 196, 288},
         {"AboutDialogBkg", "OK", 114, 296},        {"NewStkrDialogBkg", "OK", 114, 296},
-        {"EndingScrnDialogBkg", "Quit", 450, 696},
+        {"EndingScrnDialogBkg", "Quit", 450, 696}, {"GrownUpQuestionBkg", "Answer", 28, 230},
+        {"GrownUpsPanelBkg", "PanelRow", 24, 84},  {"GrownUpsPanelBkg", "OK", 256, 606},
     };
     for (const auto& placement : placements) {
         const PictureView dialog{Bitmap(placement.dialog).bytes};

@@ -40,9 +40,9 @@ protected:
             const UINT key = kNames.at(word.substr(colon != std::string::npos ? colon + 1 : 0));
             for (int i = 0; i < times; ++i) {
                 if (how == "hold") {
-                    machine.HoldKey(key);
+                    machine.KeyDown(key);
                 } else if (how == "up") {
-                    machine.ReleaseKey(key);
+                    machine.KeyUp(key);
                 } else {
                     PressKey(key);
                 }

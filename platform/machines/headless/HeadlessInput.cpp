@@ -88,15 +88,15 @@ void HeadlessInput::Click(POINT screenPoint) {
 }
 
 void HeadlessInput::PressKey(UINT virtualKey) {
-    HoldKey(virtualKey);
-    ReleaseKey(virtualKey);
+    KeyDown(virtualKey);
+    KeyUp(virtualKey);
 }
 
-void HeadlessInput::HoldKey(UINT virtualKey) {
+void HeadlessInput::KeyDown(UINT virtualKey) {
     Script(InputEvent{InputEvent::Kind::KeyDown, {}, InputEvent::Button::Left, virtualKey});
 }
 
-void HeadlessInput::ReleaseKey(UINT virtualKey) {
+void HeadlessInput::KeyUp(UINT virtualKey) {
     Script(InputEvent{InputEvent::Kind::KeyUp, {}, InputEvent::Button::Left, virtualKey});
 }
 

@@ -23,9 +23,9 @@ public:
     void ReleaseButton(POINT screenPoint, InputEvent::Button button = InputEvent::Button::Left);
     void Click(POINT screenPoint);
     void PressKey(UINT virtualKey);  // down, then up
-    // A key goes down; held, it goes down again for each repeat the desktop would send.
-    void HoldKey(UINT virtualKey);
-    void ReleaseKey(UINT virtualKey);
+    // A key held: down, and (with KeyUp) up later, after other steps.
+    void KeyDown(UINT virtualKey);
+    void KeyUp(UINT virtualKey);
     void Activate(bool active);
     // The desktop minimises the album's window, and shows it again.
     void Minimize();

@@ -79,12 +79,12 @@ TEST_F(MessageQueueTest, AHeldKeyRepeatsMarkedAsHeldAndShowsInTheKeyState) {
                                    GetKeyState(VK_SHIFT) < 0 ? " shifted" : ""));
         return 0;
     };
-    machine.HoldKey(VK_SHIFT);
-    machine.HoldKey(VK_SHIFT);
+    machine.KeyDown(VK_SHIFT);
+    machine.KeyDown(VK_SHIFT);
     machine.PressKey(VK_TAB);
-    machine.ReleaseKey(VK_SHIFT);
+    machine.KeyUp(VK_SHIFT);
     machine.PressKey(VK_TAB);
-    machine.HoldKey(VK_SHIFT);
+    machine.KeyDown(VK_SHIFT);
     machine.Activate(false);
     machine.Activate(true);
     machine.PressKey(VK_TAB);
