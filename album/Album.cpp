@@ -3,7 +3,7 @@
 Album::Album()
     : m_selection(m_buttons.stickers),
       m_counter(m_stickersUsed),
-      m_view(m_stickersUsed, m_selection, m_counter),
+      m_view(m_stickersUsed, m_selection, m_counter, m_buttons.stickers),
       m_title(m_buttons.start),
       m_playing(m_buttons, m_selection, m_counter, m_stickersUsed) {
     for (size_t w = 0; w < static_cast<size_t>(kNumberOfSheets); ++w)

@@ -121,7 +121,7 @@ TEST_F(BitmapDialogsTest, TheEndingScreenCoversTheScreenAndIgnoresEscape) {
 }
 
 TEST_F(BitmapDialogsTest, AnUnknownKindShowsNothingAndAMissingPictureDrawsNothing) {
-    for (const int kind : {3, -1})
+    for (const int kind : {kNumberOfDialogKinds, -1})
         EXPECT_EQ(ShowBitmapDialog(main, kind, OkDialogProc, "AboutDialogBkg"), 0) << kind;
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
     Surface surface(4, 4);
