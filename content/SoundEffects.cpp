@@ -143,17 +143,8 @@ std::vector<double> SoundEffects::Boop() {
     // A soft, low "boop" that sinks a little: the sticker goes back to its sheet, no
     // harm done. Round sine tones only, gently started and ended.
     const double length = 0.24;
-    std::vector<double> samples(SampleCount(length));
-    Oscillator tone;
-    Oscillator octave;
-    for (size_t i = 0; i < samples.size(); ++i) {
-        const double time = static_cast<double>(i) / kRate;
-        const double pitch = Glide(523.0, 330.0, time / length);
-        samples[i] = (tone.Next(pitch) + 0.18 * octave.Next(pitch * 2.0)) * std::exp(-time / 0.16) *
-                     Edges(time, length, 0.012, 0.08);
-    }
-    Normalise(samples, 0.5);
-    return samples;
+    return Tone(length, [length](double time) { return Glide(523.0, 330.0, time / length); },
+                {0.18, 0.16, 0.012, 0.08, 0.5});
 }
 
 // Bell notes one after another: each starts at its time, rings and fades.
@@ -201,16 +192,23 @@ std::vector<double> SoundEffects::Fanfare() {
 std::vector<double> SoundEffects::Select() {
     // A bright two-note blip, a fifth apart.
     const double length = 0.04;
+    return Tone(length, [length](double time) { return time < length * 0.45 ? 1046.5 : 1568.0; },
+                {0.25, 0.04, 0.002, 0.015, 0.7});
+}
+
+std::vector<double> SoundEffects::Tone(double length, const std::function<double(double)>& pitch,
+                                       const ToneShape& shape) {
     std::vector<double> samples(SampleCount(length));
     Oscillator tone;
-    Oscillator shimmer;
+    Oscillator octave;
     for (size_t i = 0; i < samples.size(); ++i) {
         const double time = static_cast<double>(i) / kRate;
-        const double pitch = time < length * 0.45 ? 1046.5 : 1568.0;
-        samples[i] = (tone.Next(pitch) + 0.25 * shimmer.Next(pitch * 2.0)) *
-                     std::exp(-time / 0.04) * Edges(time, length, 0.002, 0.015);
+        const double frequency = pitch(time);
+        samples[i] = (tone.Next(frequency) + shape.octave * octave.Next(frequency * 2.0)) *
+                     std::exp(-time / shape.decay) *
+                     Edges(time, length, shape.attack, shape.release);
     }
-    Normalise(samples, 0.7);
+    Normalise(samples, shape.peak);
     return samples;
 }
 

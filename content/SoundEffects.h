@@ -5,6 +5,7 @@
 // fanfare when the whole book is. Soft-edged and bright, so that they please rather
 // than startle.
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,18 @@ private:
     static std::vector<double> Boop();
     static std::vector<double> Jingle();
     static std::vector<double> Fanfare();
+    // How a tone sounds: its octave's level, how fast it dies away, its soft edges (in
+    // seconds) and its loudest sample.
+    struct ToneShape {
+        double octave;
+        double decay;
+        double attack;
+        double release;
+        double peak;
+    };
+    // A tone and its octave, the pitch following `pitch` (hertz at a time in seconds).
+    static std::vector<double> Tone(double length, const std::function<double(double)>& pitch,
+                                    const ToneShape& shape);
     // Bell notes (start in seconds, pitch in hertz), each ringing for about `ring` seconds.
     static std::vector<double> Chime(const std::vector<std::pair<double, double>>& notes,
                                      double length, double ring);

@@ -21,6 +21,14 @@ protected:
     size_t Played(const std::string& name) const {
         return static_cast<size_t>(std::ranges::count(SoundsPlayed(), name));
     }
+    // How often a run after a restart, left alone a while, plays the sound `name`.
+    size_t PlayedAfterARestart(const std::string& name) {
+        ResetMachine();
+        StartBook();
+        machine.Pause(kAllOver);
+        RunAndCloseAlbum();
+        return Played(name);
+    }
     static size_t WindowsOnShow() { return WindowManager::Instance().TopLevelWindows().size(); }
     std::vector<uint32_t> ButtonFace(int32_t sticker) const {
         const ButtonRow& b = StickerButtonRows[static_cast<size_t>(sticker % kStickersPerSheet)];
@@ -118,11 +126,7 @@ TEST_F(Celebration, AFullPageTwinklesAndJinglesOnceAndTheNextPickNeedNotWait) {
     machine.Pause(kAllOver);
     RunAndCloseAlbum();
     EXPECT_EQ(Played("JingleWAVE"), 1u) << "not again on coming back to the page";
-    ResetMachine();
-    StartBook();
-    machine.Pause(kAllOver);
-    RunAndCloseAlbum();
-    EXPECT_EQ(Played("JingleWAVE"), 0u) << "nor after a restart";
+    EXPECT_EQ(PlayedAfterARestart("JingleWAVE"), 0u) << "nor after a restart";
 }
 
 // With every other sticker stuck, the last one brings the full-book screen with its
@@ -173,10 +177,6 @@ TEST_F(Celebration, TheLastStickerOfTheBookShowsItsScreenOnceAndAnyClickOrKeyClo
         RunAndCloseAlbum();
         EXPECT_EQ(Played("FanfareWAVE"), 1u);
         EXPECT_EQ(Played("JingleWAVE"), 0u) << "the book's screen, not the page's jingle";
-        ResetMachine();
-        StartBook();
-        machine.Pause(kAllOver);
-        RunAndCloseAlbum();
-        EXPECT_EQ(Played("FanfareWAVE"), 0u) << "not again after a restart";
+        EXPECT_EQ(PlayedAfterARestart("FanfareWAVE"), 0u) << "not again after a restart";
     }
 }
