@@ -84,10 +84,15 @@ TEST_F(Celebration, EveryWayACarryIsPutBackGlidesTheStickerToItsButtonWithABoop)
             EXPECT_EQ(album->Stickers().GetStickerUsed(sticker), SU_NOT_USED);
         });
     }
+    // Picked again while it glides back: the button keeps its picked face, no wink.
     PickSticker(sticker);
-    Then([this] { EXPECT_TRUE(album->View().IsDragging()) << "picked again"; });
+    RightClick();
+    PickSticker(sticker);
+    Then([this] { EXPECT_TRUE(album->View().IsDragging()) << "picked again at once"; });
+    machine.Pause(kAllOver);
+    Then([&] { EXPECT_EQ(ButtonFace(sticker), Face(sticker, kButtonStatePicked)); });
     RunAndCloseAlbum();
-    EXPECT_EQ(Played("BoopWAVE"), ways.size() + 1) << "closing the album puts it back too";
+    EXPECT_EQ(Played("BoopWAVE"), ways.size() + 2) << "closing the album puts it back too";
 }
 
 // The last sticker of a page sparkles, then the page twinkles and jingles, once: not
