@@ -214,6 +214,12 @@ int32_t CAlbumView::GetCurrentPage() const {
     return document != nullptr ? document->GetCurrentPage() : 0;
 }
 
+void CAlbumView::PrintPage(HDC printer, const RECT& dest) {
+    SetOverlay(nullptr);
+    COffScreenBufferView::PrintPage(printer, dest);
+    SetOverlay(&m_effects);
+}
+
 void CAlbumView::PaintPage() {
     if (m_pageWindow != nullptr) Paint(m_pageWindow);
 }

@@ -52,9 +52,8 @@ public:
     int32_t GetCurrentPage() const override;
     void PaintPage() override;
     void GetBufferRect(RECT& out) const override { CAnimView::GetBufferRect(out); }
-    void PrintPage(HDC printer, const RECT& dest) override {
-        COffScreenBufferView::PrintPage(printer, dest);
-    }
+    // The page as it stands: what passes over it for a moment is not printed.
+    void PrintPage(HDC printer, const RECT& dest) override;
 
     // Saves the page on show (and any page kept in memory) and the used-sticker record.
     void SaveAlbum();
