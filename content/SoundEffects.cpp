@@ -244,9 +244,8 @@ namespace {
 
 // A contact sheet of the waveforms on one time scale, to check their lengths,
 // loudness and soft edges at a glance.
-Canvas WaveformSheet(const std::vector<std::vector<double>>& sounds) {
+Canvas WaveformSheet(const std::vector<std::vector<double>>& sounds, double pixelsPerSecond) {
     const double rowHeight = 120;
-    const double pixelsPerSecond = 2000;
     Canvas sheet(900, static_cast<int32_t>(rowHeight * static_cast<double>(sounds.size())));
     sheet.Fill(Colour::Hex(0xFFFFFF));
     for (size_t row = 0; row < sounds.size(); ++row) {
@@ -274,6 +273,9 @@ void SoundEffects::Generate(ContentOutput& output) {
         output.AddResource({names[sound], ResourceKind::Wave, WaveEncoder::Encode(sounds[sound])});
     }
     if (output.WantsPreviews()) {
-        output.AddPreview("sounds", WaveformSheet(sounds));
+        // The short effects, and the two tunes of the celebrations on a longer scale.
+        const auto tunes = sounds.end() - 2;
+        output.AddPreview("sounds", WaveformSheet({sounds.begin(), tunes}, 2000));
+        output.AddPreview("sounds-celebrations", WaveformSheet({tunes, sounds.end()}, 440));
     }
 }
