@@ -153,6 +153,8 @@ bool CAnimView::AbandonCarry(HWND window) {
     return true;
 }
 
+void CAnimView::OnCarryAbandoned(HWND, std::unique_ptr<CSprite>) {}
+
 void CAnimView::OnLButtonDown(HWND window, WPARAM, LONG, LONG) {
     AbandonCarry(window);
 }

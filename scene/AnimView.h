@@ -90,7 +90,7 @@ protected:
     // A carry that ended without a stick, over the page window `window`: the sticker's
     // button is to be let go. `sticker` (null when the page dropped it) is no longer on
     // the page; left alone, it is destroyed.
-    virtual void OnCarryAbandoned(HWND /*window*/, std::unique_ptr<CSprite> /*sticker*/) {}
+    virtual void OnCarryAbandoned(HWND window, std::unique_ptr<CSprite> sticker);
 
 private:
     // The part of the page `clip` asks for: with a background, where the two meet.
