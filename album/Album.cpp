@@ -6,7 +6,7 @@ Album::Album()
     : m_selection(m_buttons.stickers),
       m_counter(m_stickersUsed),
       m_ring(m_selection, m_stickersUsed),
-      m_view(m_stickersUsed, m_selection, m_counter),
+      m_view(m_stickersUsed, m_selection, m_counter, m_buttons.stickers),
       m_title(m_buttons.start),
       m_playing(m_buttons, m_selection, m_counter, m_stickersUsed, m_ring),
       m_settings(std::make_unique<SettingsFileKeeper>()) {
