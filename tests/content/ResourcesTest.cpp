@@ -24,11 +24,12 @@ struct PictureSize {
 const PictureSize DIALOG_PICTURES[] = {
     {"AboutDialogBkg", 360, 360},     {"NewStkrDialogBkg", 360, 360},
     {"ClearAllDialogBkg", 360, 360},  {"EndingScrnDialogBkg", 1024, 768},
-    {"GrownUpQuestionBkg", 360, 360}, {"GrownUpsPanelBkg", 640, 680}, {"BookFullDialogBkg", 1024, 768},
-    {"YESButtonUp", 128, 50},         {"YESButtonDown", 128, 50},
-    {"NOButtonUp", 128, 50},          {"NOButtonDown", 128, 50},
-    {"OKButtonUp", 128, 50},          {"OKButtonDown", 128, 50},
-    {"QuitButtonUp", 124, 52},        {"QuitButtonDown", 124, 52},
+    {"GrownUpQuestionBkg", 360, 360}, {"GrownUpsPanelBkg", 640, 680},
+    {"BookFullDialogBkg", 1024, 768}, {"YESButtonUp", 128, 50},
+    {"YESButtonDown", 128, 50},       {"NOButtonUp", 128, 50},
+    {"NOButtonDown", 128, 50},        {"OKButtonUp", 128, 50},
+    {"OKButtonDown", 128, 50},        {"QuitButtonUp", 124, 52},
+    {"QuitButtonDown", 124, 52},
 };
 
 std::string Cased(std::string text, int (*change)(int)) {
