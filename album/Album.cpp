@@ -9,9 +9,10 @@ Album::Album(std::string name, const GrownUpSettings::Changes& settingsForThisRu
     : m_name(std::move(name)),
       m_selection(m_buttons.stickers),
       m_counter(m_stickersUsed),
-      m_view(m_stickersUsed, m_selection, m_counter),
+      m_ring(m_selection, m_stickersUsed),
+      m_view(m_stickersUsed, m_selection, m_counter, m_buttons.stickers),
       m_title(m_buttons.start),
-      m_playing(m_buttons, m_selection, m_counter, m_stickersUsed),
+      m_playing(m_buttons, m_selection, m_counter, m_stickersUsed, m_ring),
       m_settings(std::make_unique<SettingsHolder>(settingsForThisRun)) {
     for (size_t w = 0; w < static_cast<size_t>(kNumberOfSheets); ++w)
         m_buttons.sheets.GetSubclass(w).SetSelection(&m_selection);

@@ -11,6 +11,7 @@
 
 #include "album/AlbumView.h"
 #include "album/ButtonSets.h"
+#include "album/FocusRing.h"
 #include "album/PhaseOnShow.h"
 #include "album/PlayingPhase.h"
 #include "album/SettingsKeeper.h"
@@ -56,6 +57,7 @@ public:
     TitlePhase& Title() { return m_title; }
     PlayingPhase& Playing() { return m_playing; }
     PhaseOnShow& Phase() { return m_phase; }
+    FocusRing& KeyboardRing() { return m_ring; }
     // The grown-ups' settings: the settings file's, with this run's on top (SettingsHolder).
     SettingsKeeper& Settings() { return *m_settings; }
     // Hands the settings to another holder.
@@ -76,6 +78,7 @@ private:
     ButtonSets m_buttons;
     StickerSelection m_selection;
     StickerCounter m_counter;
+    FocusRing m_ring;
     // The document goes before the view: its sprites may still tell the view of their
     // going.
     CAlbumView m_view;

@@ -49,9 +49,10 @@ void ButtonSet::DestroyWindows() {
     }
 }
 
-void ButtonSet::DrawButton(HDC dc, int32_t requested, int32_t picture, const POINT* offset) {
+void ButtonSet::DrawButton(HDC dc, int32_t requested, int32_t picture, const POINT* offset,
+                           Ring ring) {
     ButtonBitmap* bitmap = GetPicture(picture);
-    if (bitmap != nullptr) bitmap->SetState(dc, requested, offset);
+    if (bitmap != nullptr) bitmap->SetState(dc, requested, offset, ring);
 }
 
 ButtonBitmap* ButtonSet::GetPicture(int32_t picture) const {

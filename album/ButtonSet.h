@@ -29,9 +29,10 @@ public:
     void CreateWindows(HWND parent, const ButtonRow* rows);
     // Destroys the windows the set made and forgets them.
     void DestroyWindows();
-    // Sets the state of picture `picture` and draws it; nothing for a picture the set
-    // does not have.
-    void DrawButton(HDC dc, int32_t requested, int32_t picture, const POINT* offset);
+    // Sets the state of picture `picture` and draws it, with the ring when asked; nothing
+    // for a picture the set does not have.
+    void DrawButton(HDC dc, int32_t requested, int32_t picture, const POINT* offset,
+                    Ring ring = Ring::None);
 
     int32_t GetPictureCount() const { return m_pictureCount; }
     int32_t GetWindowCount() const { return m_windowCount; }

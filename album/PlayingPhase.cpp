@@ -1,5 +1,6 @@
 #include "album/PlayingPhase.h"
 
+#include "album/FocusRing.h"
 #include "album/ScreenDrawings.h"
 #include "album/StickerCounter.h"
 #include "album/StickersUsed.h"
@@ -15,8 +16,13 @@ constexpr int32_t kNothingDrawn = -1;
 }  // namespace
 
 PlayingPhase::PlayingPhase(ButtonSets& buttons, StickerSelection& selection,
-                           StickerCounter& counter, const StickersUsed& stickersUsed)
-    : m_buttons(buttons), m_selection(selection), m_counter(counter), m_stickersUsed(stickersUsed) {
+                           StickerCounter& counter, const StickersUsed& stickersUsed,
+                           const FocusRing& ring)
+    : m_buttons(buttons),
+      m_selection(selection),
+      m_counter(counter),
+      m_stickersUsed(stickersUsed),
+      m_ring(ring) {
     m_frameStrips.SetTiledInfo(&kTopBottomBarsInfo);
     m_sideStrips.SetTiledInfo(&kLeftRightBarsInfo);
     m_pageIndicator.SetTiledInfo(&kPageLabelsInfo);
@@ -104,10 +110,18 @@ int32_t PlayingPhase::SheetButtonState(const DRAWITEMSTRUCT& drawItem, int32_t i
     return kNothingDrawn;
 }
 
+Ring PlayingPhase::RingOf(int32_t id) const {
+    return m_ring.Rings(id) ? Ring::Around : Ring::None;
+}
+
 void PlayingPhase::DrawSheetButton(const DRAWITEMSTRUCT& drawItem, int32_t id) {
-    const int32_t state = SheetButtonState(drawItem, id);
+    int32_t state = SheetButtonState(drawItem, id);
+    const ButtonBitmap* picture = m_buttons.sheets.GetPicture(id - IDM_SHEET1);
+    // Where the rules keep the face, the ring still comes and goes with the face it has.
+    if (state == kNothingDrawn && m_ring.IsShown() && picture != nullptr)
+        state = picture->GetState();
     if (state != kNothingDrawn)
-        m_buttons.sheets.DrawButton(drawItem.hDC, state, id - IDM_SHEET1, nullptr);
+        m_buttons.sheets.DrawButton(drawItem.hDC, state, id - IDM_SHEET1, nullptr, RingOf(id));
 }
 
 int32_t PlayingPhase::DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, int32_t state) {
@@ -119,6 +133,6 @@ int32_t PlayingPhase::DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, in
     } else if (drawItem->itemAction == ODA_SELECT && drawItem->itemState == ODS_SELECTED) {
         drawState = kButtonStateReset;
     }
-    m_buttons.stickers.DrawButton(drawItem->hDC, drawState, stickerIndex, nullptr);
+    m_buttons.stickers.DrawButton(drawItem->hDC, drawState, stickerIndex, nullptr, RingOf(id));
     return 1;
 }

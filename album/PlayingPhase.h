@@ -1,7 +1,7 @@
 #pragma once
 // The playing screen: the frame around the page with the page indicator and the
 // stickers-left counter, and the command, sheet and sticker buttons drawn as the book's
-// selection and the used-sticker record say.
+// selection and the used-sticker record say, the keyboard's ring around the one it rings.
 
 #include <cstdint>
 
@@ -11,13 +11,14 @@
 #include "album/StickerSelection.h"
 #include "gfx/TiledBitmap.h"
 
+class FocusRing;
 class StickerCounter;
 class StickersUsed;
 
 class PlayingPhase : public GamePhase {
 public:
     PlayingPhase(ButtonSets& buttons, StickerSelection& selection, StickerCounter& counter,
-                 const StickersUsed& stickersUsed);
+                 const StickersUsed& stickersUsed, const FocusRing& ring);
 
     // Fills the button descriptors and loads every button picture, once at start-up, so
     // that a change of sheet never reads a file.
@@ -48,11 +49,13 @@ private:
     void DrawSheetButton(const DRAWITEMSTRUCT& drawItem, int32_t id);
     // The state a sheet button is drawn in, or nothing drawn (-1).
     int32_t SheetButtonState(const DRAWITEMSTRUCT& drawItem, int32_t id);
+    Ring RingOf(int32_t id) const;
 
     ButtonSets& m_buttons;
     StickerSelection& m_selection;
     StickerCounter& m_counter;
     const StickersUsed& m_stickersUsed;
+    const FocusRing& m_ring;
     TiledBitmap m_frameStrips;
     TiledBitmap m_sideStrips;
     TiledBitmap m_pageIndicator;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "album/MemoryDrawing.h"
 #include "catalogue/StickerNumbering.h"
 #include "diag/Assert.h"
 #include "platform/gdi/Gdi.h"
@@ -17,35 +18,24 @@ constexpr POINT kCounterCaptionPoint{417, 52};
 constexpr LONG kBandHeight = 32;
 
 // A 1024 x 768 memory bitmap compatible with `dc`, handed to `draw` and then copied to
-// `dc` at (0, 0). The context and bitmap are freed however `draw` ends.
+// `dc` at (0, 0).
 class ScreenComposition {
 public:
     explicit ScreenComposition(HDC dc)
-        : m_memory(CreateCompatibleDC(dc)),
-          m_bitmap(CreateCompatibleBitmap(dc, kScreenWidth, kScreenHeight)),
-          m_previous(SelectObject(m_memory, m_bitmap)) {}
-    ~ScreenComposition() {
-        SelectObject(m_memory, m_previous);
-        DeleteDC(m_memory);
-        DeleteObject(m_bitmap);
-    }
-    ScreenComposition(const ScreenComposition&) = delete;
-    ScreenComposition& operator=(const ScreenComposition&) = delete;
+        : m_drawing(dc, CreateCompatibleBitmap(dc, kScreenWidth, kScreenHeight)) {}
 
-    HDC Memory() const { return m_memory; }
+    HDC Memory() const { return m_drawing.Memory(); }
     // The finished screen goes to `dc` in bands of rows: a blit buffers the block it
     // copies, and small buffers are reused instead of being mapped afresh every time.
     void CopyTo(HDC dc) const {
         for (LONG y = 0; y < kScreenHeight; y += kBandHeight) {
-            BitBlt(dc, 0, y, kScreenWidth, std::min(kBandHeight, kScreenHeight - y), m_memory, 0, y,
+            BitBlt(dc, 0, y, kScreenWidth, std::min(kBandHeight, kScreenHeight - y), Memory(), 0, y,
                    SRCCOPY);
         }
     }
 
 private:
-    HDC m_memory;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_previous;
+    MemoryDrawing m_drawing;
 };
 
 void ComposeTitleScreen(HDC dc, const TiledBitmap& title,

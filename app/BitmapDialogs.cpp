@@ -33,6 +33,8 @@ struct BitmapDialogLayout {
     std::vector<BitmapDialogButton> buttons;
     // The button ids that end the dialog, each with itself.
     std::vector<int> endingIds;
+    // Any mouse button or key ends it, with IDOK.
+    bool endsOnAnyInput = false;
 };
 
 const std::array<BitmapDialogLayout, kNumberOfDialogKinds>& Layouts() {
@@ -44,6 +46,7 @@ const std::array<BitmapDialogLayout, kNumberOfDialogKinds>& Layouts() {
          {IDOK, IDCANCEL}},
         {180, 180, {{IDOK, 57, 148, 64, 25, "OKButtonUp", "OKButtonDown"}}, {IDOK, IDCANCEL}},
         {512, 384, {{IDOK, 225, 348, 62, 26, "QuitButtonUp", "QuitButtonDown"}}, {IDOK}},
+        {512, 384, {}, {IDOK, IDCANCEL}, true},
     }};
     return layouts;
 }
@@ -99,8 +102,17 @@ INT_PTR HandleDialogMessage(int32_t kind, HWND dialog, UINT message, WPARAM wPar
             const auto* name = reinterpret_cast<const char*>(lParam);
             background = name != nullptr ? name : "";
             CentreOnParent(dialog, 0);
-            return TRUE;
+            // Without a button to take the keyboard, the dialog takes it itself.
+            if (!layout.buttons.empty()) return TRUE;
+            SetFocus(dialog);
+            return FALSE;
         }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_KEYDOWN:
+            if (!layout.endsOnAnyInput) return FALSE;
+            EndDialog(dialog, IDOK);
+            return TRUE;
         case WM_ERASEBKGND:
             return DrawBitmapResource(reinterpret_cast<HDC>(wParam), background.c_str(), 0, 0);
         case WM_DRAWITEM: {
@@ -184,6 +196,10 @@ INT_PTR OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
 
 INT_PTR QuitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     return HandleDialogMessage(kDialogEnding, dialog, message, wParam, lParam);
+}
+
+INT_PTR CelebrationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandleDialogMessage(kDialogCelebration, dialog, message, wParam, lParam);
 }
 
 int DrawBitmapResource(HDC dc, const char* name, int x, int y) {

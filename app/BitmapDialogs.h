@@ -14,8 +14,10 @@ enum BitmapDialogKind : int32_t {
     kDialogOk = 1,
     // The ending screen with Quit (1), 1024 x 768.
     kDialogEnding = 2,
+    // A celebration screen without buttons, 1024 x 768: any click or key closes it (1).
+    kDialogCelebration = 3,
 };
-constexpr int32_t kNumberOfDialogKinds = 3;
+constexpr int32_t kNumberOfDialogKinds = 4;
 
 // Runs the dialog of `kind` modally over `parent` with `background` as its face and
 // answers the value the procedure ended it with; 0 when the dialog cannot be built,
@@ -25,11 +27,13 @@ int ShowBitmapDialog(HWND parent, int32_t kind, DLGPROC procedure, const char* b
 // that cannot be shown keeps things as they are.
 bool AskYesNo(HWND parent, const char* background);
 
-// The procedures of the three kinds. Enter is id 1 and Escape id 2: YES/NO and OK end
-// with either, the ending screen only with its Quit button (or Enter).
+// The procedures of the kinds. Enter is id 1 and Escape id 2: YES/NO and OK end with
+// either, the ending screen only with its Quit button (or Enter), the celebration with
+// any button press or key.
 INT_PTR YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR QuitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CelebrationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Draws the bitmap resource `name` unscaled at (x, y); a missing resource draws
 // nothing. Answers 1.

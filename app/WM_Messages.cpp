@@ -109,7 +109,7 @@ LRESULT WM_Messages::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_KEYDOWN:
-            OnKeyDown(window, wParam);
+            OnKeyDown(window, wParam, lParam);
             return 0;
         case WM_KEYUP:
             OnKeyUp(window, wParam);
@@ -186,7 +186,7 @@ void WM_Messages::OnDrawItem(const DRAWITEMSTRUCT* drawItem) {
     if (GamePhase* phase = m_album.Phase().Current()) phase->DrawItem(drawItem, id);
 }
 
-void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
+void WM_Messages::OnKeyDown(HWND window, WPARAM key, LPARAM details) {
     WriteLog("MESSAGES::WM_Keydown hWnd %i", HandleNumber(window));
     if (m_playState == kPlayStateTitle && (key == VK_RETURN || key == VK_SPACE)) {
         PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(IDM_START), 0);
@@ -196,6 +196,7 @@ void WM_Messages::OnKeyDown(HWND window, WPARAM key) {
         ChooseAlbumBy(window, key);
         return;
     }
+    if (m_playState == kPlayStatePlaying && m_keys.OnKeyDown(window, key, details)) return;
     const int32_t command = CommandOfKey(key);
     if (m_playState != kPlayStatePlaying || command == 0) return;
     if (command == IDM_INFO) {

@@ -9,6 +9,7 @@
 
 #include "app/AlbumCommands.h"
 #include "app/AlbumMessages.h"
+#include "app/KeyboardPlay.h"
 #include "platform/user/UserTypes.h"
 
 class Album;
@@ -23,7 +24,7 @@ public:
     // `guard` keeps the album open to this copy; another album chosen on the title takes
     // its place there.
     WM_Messages(Album& album, SingleInstance& guard)
-        : m_album(album), m_guard(guard), m_commands(album) {}
+        : m_album(album), m_guard(guard), m_commands(album), m_keys(album) {}
     virtual ~WM_Messages() = default;
     WM_Messages(const WM_Messages&) = delete;
     WM_Messages& operator=(const WM_Messages&) = delete;
@@ -49,7 +50,7 @@ private:
     void OnPaint(HWND window);
     void OnActivateApp(HWND window, WPARAM active);
     void OnDrawItem(const DRAWITEMSTRUCT* drawItem);
-    void OnKeyDown(HWND window, WPARAM key);
+    void OnKeyDown(HWND window, WPARAM key, LPARAM details);
     void OnKeyUp(HWND window, WPARAM key);
     void PressCommandKey(HWND window, int32_t command);
     // Answers 1 for a handled command, 0 for IDM_QUIT and unknown ids.
@@ -68,6 +69,7 @@ private:
     Album& m_album;
     SingleInstance& m_guard;
     AlbumCommands m_commands;
+    KeyboardPlay m_keys;
     int32_t m_playState = kPlayStateTitle;
     int32_t m_active = 1;
     bool m_buttonsPrepared = false;

@@ -32,9 +32,14 @@ void ShowNewStickerHint(HWND mainWindow) {
     ShowBitmapDialog(mainWindow, kDialogOk, OkDialogProc, "NewStkrDialogBkg");
 }
 
+void ShowBookFullScreen(HWND mainWindow) {
+    ShowBitmapDialog(mainWindow, kDialogCelebration, CelebrationDialogProc, "BookFullDialogBkg");
+}
+
 void WireThePage(Album& album, HWND mainWindow) {
     album.ConnectPage(mainWindow);
     album.View().SetNewStickerHint(ShowNewStickerHint);
+    album.View().SetBookFullScreen(ShowBookFullScreen);
     SetAssertOwner(mainWindow);
 }
 

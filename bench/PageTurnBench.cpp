@@ -3,6 +3,10 @@
 // off screen and presented through the page window. The turns go back and forth between
 // the page with the most stickers and the one after it, with every sticker of both
 // stuck. Goal: a turn within 30 ms ("median_ms").
+//
+// A frame of a full page's celebration on the fullest page: the twinkling stars'
+// areas composed again and presented, as the page window's timer does every 30 ms.
+// Goal: a frame within 3 ms ("median_ms"), so that input never waits behind one.
 
 #include <benchmark/benchmark.h>
 
@@ -12,11 +16,14 @@
 #include <fstream>
 #include <vector>
 
+#include "album/PageEffects.h"
 #include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/StickerHomePositions.h"
 #include "catalogue/StickerNumbering.h"
 #include "io/FileManager.h"
+#include "platform/kernel/Clock.h"
+#include "platform/machines/headless/HeadlessBackend.h"
 #include "platform/user/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/AnimDocCorners.h"
@@ -115,6 +122,12 @@ private:
     std::unique_ptr<ChildWindow> m_page;
 };
 
+double Median(std::vector<double>& times) {
+    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2),
+                     times.end());
+    return times[times.size() / 2];
+}
+
 void BM_PageTurnOfAFullPage(benchmark::State& state) {
     const int32_t fullest = FullestPage();
     FullBook book(fullest);
@@ -129,11 +142,32 @@ void BM_PageTurnOfAFullPage(benchmark::State& state) {
                 .count());
         forward = !forward;
     }
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2),
-                     times.end());
-    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["median_ms"] = Median(times);
     state.counters["stickers_on_page"] = StickersOn(fullest);
 }
 BENCHMARK(BM_PageTurnOfAFullPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The stars' clock is the headless machine's virtual one, moved a frame on at each
+// step; a celebration that has ended starts again.
+void BM_CelebrationFrameOnAFullPage(benchmark::State& state) {
+    HeadlessBackend::Instance().SetVirtualClock(0);
+    FullBook book(FullestPage());
+    PageEffects effects(book.view);
+    book.view.SetOverlay(&effects);
+    std::vector<double> times;
+    for (auto _ : state) {
+        if (!effects.IsRunning()) effects.Celebrate(book.PageWindow());
+        Sleep(PageEffects::kFrameInterval);
+        const auto start = std::chrono::steady_clock::now();
+        effects.OnTimer(book.PageWindow());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    book.view.SetOverlay(nullptr);
+    HeadlessBackend::Instance().SetVirtualClock(std::nullopt);
+    state.counters["median_ms"] = Median(times);
+}
+BENCHMARK(BM_CelebrationFrameOnAFullPage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

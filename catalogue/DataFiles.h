@@ -28,6 +28,13 @@ constexpr const char* kPageLabelsFile = "\\data003\\b0017.dat";
 constexpr const char* kPageCornersFile = "\\data003\\m0002.dat";
 constexpr const char* kStickersLeftCaptionFile = "\\data003\\b0019.dat";
 constexpr const char* kStickersLeftNumberFile = "\\data003\\b0020.dat";
+// The twinkling stars of a stick and of a finished page: a grid of kSparkleColours rows
+// by kSparklePhases columns of kSparkleSide-pixel cells, each phase a bigger star. Like
+// the counter's pictures it is not checked at start: without it nothing twinkles.
+constexpr const char* kSparklesFile = "\\data003\\m0007.dat";
+constexpr int32_t kSparkleSide = 44;
+constexpr int32_t kSparklePhases = 4;
+constexpr int32_t kSparkleColours = 3;
 
 // Every data file the album cannot start without, in the order the start-up check
 // walks them: sticker pictures, page backgrounds, command, sheet and sticker buttons,

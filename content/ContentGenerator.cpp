@@ -25,6 +25,7 @@
 #include "content/ScreenPreviews.h"
 #include "content/Song.h"
 #include "content/SoundEffects.h"
+#include "content/SparklePictures.h"
 #include "content/StickerPictures.h"
 #include "content/TitlePictures.h"
 
@@ -40,6 +41,7 @@ constexpr ContentModule kModules[] = {
     Song::Generate,
     StickerPictures::Generate,
     ScenePages::Generate,
+    SparklePictures::Generate,
     InterfaceButtons::Generate,
     FramePictures::Generate,
     TitlePictures::Generate,

@@ -213,6 +213,58 @@ void DrawEnding(Canvas& canvas) {
     Flower(canvas, 950, 700, Palette::kOrange);
 }
 
+// Rays of sunshine from the middle of the screen, alternating two colours.
+void Sunburst(Canvas& canvas, double centreX, double centreY, Colour light, Colour pale) {
+    constexpr int32_t kRays = 24;
+    canvas.Fill(pale);
+    const double reach = canvas.Width() + canvas.Height();
+    for (int32_t ray = 0; ray < kRays; ray += 2) {
+        const double from = ray * 2 * std::numbers::pi / kRays;
+        const double to = (ray + 1) * 2 * std::numbers::pi / kRays;
+        canvas.Polygon({centreX, centreY, centreX + reach * std::cos(from),
+                        centreY + reach * std::sin(from), centreX + reach * std::cos(to),
+                        centreY + reach * std::sin(to)});
+        canvas.FillPath(light);
+    }
+}
+
+// The whole book full: an open book crowded with stickers under a big smiling star,
+// with confetti all round. It has no button: any click or key goes back to the book.
+void DrawBookFull(Canvas& canvas) {
+    const double width = canvas.Width();
+    Sunburst(canvas, width / 2, 330, Palette::kSun, Palette::kCream);
+    const Colour confetti[] = {Palette::kRed,    Palette::kBlue, Palette::kGreen,
+                               Palette::kPurple, Palette::kPink, Palette::kOrange};
+    for (int32_t bit = 0; bit < 64; ++bit) {
+        const double x = 30 + (bit * 397) % 964;
+        const double y = 24 + (bit * 211) % 700;
+        if (x > 200 && x < 830) continue;  // clear of the book and of the words
+        canvas.Star(x, y, 13, 5.5, 4 + bit % 2, bit * 0.3);
+        canvas.FillAndOutline(confetti[bit % 6], Palette::kInk, 2.5);
+    }
+    canvas.OutlinedText("Hooray!", width / 2, 110, 120, Palette::kWhite, Palette::kInk, 7);
+
+    // The open book: two pages full of stickers.
+    Motifs::Paper(canvas, 262, 300, 250, 300);
+    Motifs::Paper(canvas, 512, 300, 250, 300);
+    cairo_move_to(canvas.Context(), 512, 300);
+    cairo_line_to(canvas.Context(), 512, 600);
+    canvas.StrokePath(Palette::kInk, 4);
+    Motifs::StarSticker(canvas, 330, 380, 40, Palette::kBlue);
+    Motifs::HeartSticker(canvas, 440, 390, 64, Palette::kPink);
+    Motifs::Sun(canvas, 330, 510, 34);
+    Motifs::StarSticker(canvas, 445, 520, 36, Palette::kGreen);
+    Motifs::HeartSticker(canvas, 585, 390, 60, Palette::kRed);
+    Motifs::StarSticker(canvas, 690, 380, 40, Palette::kPurple);
+    Motifs::StarSticker(canvas, 590, 515, 36, Palette::kOrange);
+    Motifs::HeartSticker(canvas, 695, 520, 62, Palette::kPink);
+
+    // The big star above it, smiling.
+    Motifs::StarSticker(canvas, width / 2, 250, 92, Palette::kSun);
+    canvas.OutlinedText("Your book is full!", width / 2, 690, 62, Palette::kOrange, Palette::kInk,
+                        5);
+}
+
 const DialogLook kDialogLooks[] = {
     {"ClearAllDialogBkg", 360, 360, {{"YES", 38, 288}, {"NO", 196, 288}}, DrawClearAll},
     {"AboutDialogBkg", 360, 360, {{"OK", 114, 296}}, DrawAbout},
@@ -224,6 +276,7 @@ const DialogLook kDialogLooks[] = {
      {{"Answer", 28, 230}, {"Answer", 132, 230}, {"Answer", 236, 230}},
      DrawGrownUpQuestion},
     {"GrownUpsPanelBkg", 640, 680, {{"PanelRow", 24, 84}, {"OK", 256, 606}}, DrawGrownUpsPanel},
+    {"BookFullDialogBkg", kScreenWidth, kScreenHeight, {}, DrawBookFull},
 };
 
 // The dialog as the child sees it: the picture with its buttons in place.
@@ -252,6 +305,7 @@ void AddPreviews(ContentOutput& output, const std::vector<Canvas>& backgrounds) 
     output.AddPreview("ending", Assembled(backgrounds[3], kDialogLooks[3], false));
     output.AddPreview("grown-ups-question", Assembled(backgrounds[4], kDialogLooks[4], false));
     output.AddPreview("grown-ups-panel", Assembled(backgrounds[5], kDialogLooks[5], false));
+    output.AddPreview("book-full", Assembled(backgrounds[6], kDialogLooks[6], false));
 }
 
 }  // namespace

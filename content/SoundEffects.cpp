@@ -114,35 +114,101 @@ std::vector<double> SoundEffects::Peel() {
 }
 
 std::vector<double> SoundEffects::Stick() {
-    // A soft, round "pop": a falling thump with a tiny tap on top.
-    const double length = 0.04;
+    // A soft, round "pop" as the sticker lands, then a small bell that rings on after
+    // it (a major sixth, G and E), long enough to be heard over the music.
+    const double length = 0.2;
+    const double bellStart = 0.02;
     std::vector<double> samples(SampleCount(length));
     Noise noise;
     Oscillator thump;
+    Oscillator bell;
+    Oscillator overtone;
     for (size_t i = 0; i < samples.size(); ++i) {
         const double time = static_cast<double>(i) / kRate;
         const double body =
-            thump.Next(Glide(620.0, 170.0, time / length)) * std::exp(-time / 0.014);
+            thump.Next(Glide(620.0, 170.0, std::min(1.0, time / 0.04))) * std::exp(-time / 0.014);
         const double tap = time < 0.004 ? 0.3 * noise.Next() * (1.0 - time / 0.004) : 0.0;
-        samples[i] = (body + tap) * Edges(time, length, 0.0015, 0.012);
+        const double age = std::max(0.0, time - bellStart);
+        const double ring = time < bellStart
+                                ? 0.0
+                                : (0.42 * bell.Next(1568.0) + 0.16 * overtone.Next(2637.0)) *
+                                      std::exp(-age / 0.07) * std::min(1.0, age / 0.003);
+        samples[i] = (body + tap + ring) * Edges(time, length, 0.0015, 0.05);
     }
-    Normalise(samples, 0.85);
+    Normalise(samples, 0.75);
     return samples;
+}
+
+std::vector<double> SoundEffects::Boop() {
+    // A soft, low "boop" that sinks a little: the sticker goes back to its sheet, no
+    // harm done. Round sine tones only, gently started and ended.
+    const double length = 0.24;
+    return Tone(length, [length](double time) { return Glide(523.0, 330.0, time / length); },
+                {0.18, 0.16, 0.012, 0.08, 0.5});
+}
+
+// Bell notes one after another: each starts at its time, rings and fades.
+std::vector<double> SoundEffects::Chime(const std::vector<std::pair<double, double>>& notes,
+                                        double length, double ring) {
+    std::vector<double> samples(SampleCount(length));
+    std::vector<Oscillator> tones(notes.size());
+    std::vector<Oscillator> shines(notes.size());
+    for (size_t i = 0; i < samples.size(); ++i) {
+        const double time = static_cast<double>(i) / kRate;
+        double sample = 0.0;
+        for (size_t note = 0; note < notes.size(); ++note) {
+            const auto& [start, pitch] = notes[note];
+            const double age = time - start;
+            if (age < 0.0) continue;
+            sample += (tones[note].Next(pitch) + 0.2 * shines[note].Next(pitch * 3.0)) *
+                      std::exp(-age / ring) * std::min(1.0, age / 0.004);
+        }
+        samples[i] = sample * Edges(time, length, 0.004, 0.25);
+    }
+    Normalise(samples, 0.6);
+    return samples;
+}
+
+std::vector<double> SoundEffects::Jingle() {
+    // A page is full: a little rising tune, C E G and a high C held, like a music box.
+    return Chime({{0.0, 1046.5}, {0.13, 1318.5}, {0.26, 1568.0}, {0.39, 2093.0}, {0.39, 1568.0}},
+                 1.2, 0.22);
+}
+
+std::vector<double> SoundEffects::Fanfare() {
+    // The whole book is full: the page's tune, then up again to a bright chord.
+    return Chime({{0.0, 1046.5},
+                  {0.12, 1318.5},
+                  {0.24, 1568.0},
+                  {0.36, 2093.0},
+                  {0.6, 1568.0},
+                  {0.72, 2093.0},
+                  {0.84, 2637.0},
+                  {0.84, 2093.0},
+                  {0.84, 1568.0}},
+                 1.9, 0.3);
 }
 
 std::vector<double> SoundEffects::Select() {
     // A bright two-note blip, a fifth apart.
     const double length = 0.04;
+    return Tone(length, [length](double time) { return time < length * 0.45 ? 1046.5 : 1568.0; },
+                {0.25, 0.04, 0.002, 0.015, 0.7});
+}
+
+std::vector<double> SoundEffects::Tone(double length, const std::function<double(double)>& pitch,
+                                       const ToneShape& shape) {
     std::vector<double> samples(SampleCount(length));
     Oscillator tone;
-    Oscillator shimmer;
+    Oscillator octave;
     for (size_t i = 0; i < samples.size(); ++i) {
         const double time = static_cast<double>(i) / kRate;
-        const double pitch = time < length * 0.45 ? 1046.5 : 1568.0;
-        samples[i] = (tone.Next(pitch) + 0.25 * shimmer.Next(pitch * 2.0)) *
-                     std::exp(-time / 0.04) * Edges(time, length, 0.002, 0.015);
+        const double frequency = pitch(time);
+        samples[i] = (tone.Next(frequency) + shape.octave * octave.Next(frequency * 2.0)) *
+                     std::exp(-time / shape.decay) *
+                     Edges(time, length, shape.attack, shape.release);
     }
-    Normalise(samples, 0.7);
+    Normalise(samples, shape.peak);
     return samples;
 }
 
@@ -176,11 +242,10 @@ std::vector<double> SoundEffects::Clear() {
 
 namespace {
 
-// A contact sheet of the four waveforms on one time scale, to check their lengths,
+// A contact sheet of the waveforms on one time scale, to check their lengths,
 // loudness and soft edges at a glance.
-Canvas WaveformSheet(const std::vector<std::vector<double>>& sounds) {
+Canvas WaveformSheet(const std::vector<std::vector<double>>& sounds, double pixelsPerSecond) {
     const double rowHeight = 120;
-    const double pixelsPerSecond = 2000;
     Canvas sheet(900, static_cast<int32_t>(rowHeight * static_cast<double>(sounds.size())));
     sheet.Fill(Colour::Hex(0xFFFFFF));
     for (size_t row = 0; row < sounds.size(); ++row) {
@@ -200,12 +265,17 @@ Canvas WaveformSheet(const std::vector<std::vector<double>>& sounds) {
 }  // namespace
 
 void SoundEffects::Generate(ContentOutput& output) {
-    const char* const names[] = {"ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE"};
-    const std::vector<std::vector<double>> sounds = {Clear(), Peel(), Stick(), Select()};
+    const char* const names[] = {"ClearWAVE", "PeelWAVE",   "StickWAVE",  "SelectWAVE",
+                                 "BoopWAVE",  "JingleWAVE", "FanfareWAVE"};
+    const std::vector<std::vector<double>> sounds = {Clear(), Peel(),   Stick(),  Select(),
+                                                     Boop(),  Jingle(), Fanfare()};
     for (size_t sound = 0; sound < sounds.size(); ++sound) {
         output.AddResource({names[sound], ResourceKind::Wave, WaveEncoder::Encode(sounds[sound])});
     }
     if (output.WantsPreviews()) {
-        output.AddPreview("sounds", WaveformSheet(sounds));
+        // The short effects, and the two tunes of the celebrations on a longer scale.
+        const auto tunes = sounds.end() - 2;
+        output.AddPreview("sounds", WaveformSheet({sounds.begin(), tunes}, 2000));
+        output.AddPreview("sounds-celebrations", WaveformSheet({tunes, sounds.end()}, 440));
     }
 }

@@ -1,10 +1,13 @@
 #include "scene/AnimView.h"
 
+#include <utility>
+
 #include "catalogue/PageGeometry.h"
 #include "diag/Log.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/user/User.h"
 #include "scene/AnimDoc.h"
+#include "scene/PageOverlay.h"
 #include "scene/Sprite.h"
 
 namespace {
@@ -68,6 +71,7 @@ void CAnimView::Draw(const RECT* clip) {
     for (CSprite* sprite = sprites.First(); sprite != nullptr; sprite = sprites.Next()) {
         sprite->Draw(image, &area);
     }
+    if (m_overlay != nullptr) m_overlay->DrawOver(image, area);
 }
 
 void CAnimView::RemoveSprite(CSprite* sprite) {
@@ -87,9 +91,14 @@ void CAnimView::RemoveAllSprites() {
 }
 
 void CAnimView::DiscardCapturedSprite() {
-    if (m_capturedSprite == nullptr) return;
-    m_capturedSprite->Invalidate(AreaOf(*m_capturedSprite));
-    RemoveSprite(m_capturedSprite);
+    TakeCapturedSprite();
+}
+
+std::unique_ptr<CSprite> CAnimView::TakeCapturedSprite() {
+    if (m_capturedSprite == nullptr || m_document == nullptr) return nullptr;
+    CSprite* sprite = std::exchange(m_capturedSprite, nullptr);
+    sprite->Invalidate(AreaOf(*sprite));
+    return m_document->GetSprites().Remove(sprite);
 }
 
 void CAnimView::StartCarrying(CSprite* sprite, LONG x, LONG y) {
@@ -137,12 +146,14 @@ void CAnimView::EndDrag(HWND) {
 
 bool CAnimView::AbandonCarry(HWND window) {
     if (m_dragging == 0) return false;
-    DiscardCapturedSprite();
+    std::unique_ptr<CSprite> sticker = TakeCapturedSprite();
     EndDrag(window);
     m_cursors.SetKind(CCursorSet::kArrow);
-    OnCarryAbandoned();
+    OnCarryAbandoned(window, std::move(sticker));
     return true;
 }
+
+void CAnimView::OnCarryAbandoned(HWND, std::unique_ptr<CSprite>) {}
 
 void CAnimView::OnLButtonDown(HWND window, WPARAM, LONG, LONG) {
     AbandonCarry(window);

@@ -8,6 +8,7 @@
 // pointer's kinds, as it is the carry that hides the pointer.
 
 #include <cstdint>
+#include <memory>
 
 #include "scene/AnimDocObserver.h"
 #include "scene/CursorSet.h"
@@ -15,17 +16,20 @@
 
 class CAnimDoc;
 class CSprite;
+class PageOverlay;
 
 class CAnimView : public COffScreenBufferView, public CAnimDocObserver {
 public:
     CAnimView();
 
     // The background where `clip` (the whole page when null) meets it, then every
-    // sprite from the bottom up, clipped the same way.
+    // sprite from the bottom up, then the overlay, clipped the same way.
     void Draw(const RECT* clip) override;
     ~CAnimView() override;
 
     virtual void SetDocument(CAnimDoc* document);
+    // What is drawn over the stickers; null: nothing.
+    void SetOverlay(const PageOverlay* overlay) { m_overlay = overlay; }
     // The mouse over the page window `window`, at signed client coordinates. A left
     // click while carrying is the drop; without an album to judge it the sticker is
     // thrown away. A right click while carrying throws the sticker away.
@@ -35,6 +39,8 @@ public:
     void OnLButtonUp(HWND, WPARAM, LONG, LONG) {}
     // A stuck sticker has been drawn at its home (the page window's own message).
     virtual void OnStickerStuck() {}
+    // The page window's timer `id` is due.
+    virtual void OnTimer(HWND /*window*/, UINT_PTR /*id*/) {}
     CAnimDoc* GetDocument() const { return m_document; }
 
     COffScreenBufferView* GetOffScreenBuffer() override { return this; }
@@ -49,6 +55,8 @@ public:
     // The carried sticker vanishes from the page and is destroyed; the view stays in
     // the carrying state until StopCarrying.
     void DiscardCapturedSprite();
+    // The carried sticker leaves the page's sprites and is handed over; null when none.
+    std::unique_ptr<CSprite> TakeCapturedSprite();
 
     // The whole page again, when the document has a page, into `window`.
     void Paint(HWND window);
@@ -57,8 +65,9 @@ public:
     // sticker centred on (x, y). EndDrag lets the mouse go and brings the arrow back.
     void BeginDrag(HWND window, LONG x, LONG y, CSprite* sprite);
     void EndDrag(HWND window);
-    // Ends a carry as a right click does: the sticker is thrown away. False when
-    // nothing was carried.
+    // Ends a carry as a right click does: the sticker leaves the page, not used, and
+    // OnCarryAbandoned decides what becomes of it. Every way a carry is put back ends
+    // here. False when nothing was carried.
     bool AbandonCarry(HWND window);
 
     // Carrying a sticker: it is centred on the pointer at (x, y) and then keeps its
@@ -78,8 +87,10 @@ public:
     CCursorSet& Cursors() { return m_cursors; }
 
 protected:
-    // A carry that ended without a stick: the sticker's button is to be let go.
-    virtual void OnCarryAbandoned() {}
+    // A carry that ended without a stick, over the page window `window`: the sticker's
+    // button is to be let go. `sticker` (null when the page dropped it) is no longer on
+    // the page; left alone, it is destroyed.
+    virtual void OnCarryAbandoned(HWND window, std::unique_ptr<CSprite> sticker);
 
 private:
     // The part of the page `clip` asks for: with a background, where the two meet.
@@ -87,6 +98,7 @@ private:
 
     CCursorSet m_cursors;
     CAnimDoc* m_document = nullptr;
+    const PageOverlay* m_overlay = nullptr;
     int32_t m_dragging = 0;
     CSprite* m_capturedSprite = nullptr;
     LONG m_grabOffsetX = 0;

@@ -77,6 +77,9 @@ LRESULT ChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case UM_STICKER_STUCK:
             view->OnStickerStuck();
             return 0;
+        case WM_TIMER:
+            view->OnTimer(window, wParam);
+            return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr const char* kResourceNames[SoundEffect::kCount] = {"ClearWAVE", "PeelWAVE", "StickWAVE",
-                                                             "SelectWAVE"};
+constexpr const char* kResourceNames[SoundEffect::kCount] = {
+    "ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE", "BoopWAVE", "JingleWAVE", "FanfareWAVE"};
 
 bool g_effectsOn = true;
 

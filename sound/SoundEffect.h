@@ -9,7 +9,17 @@
 
 class SoundEffect {
 public:
-    enum : int32_t { kClear = 0, kPeel = 1, kStick = 2, kSelect = 3, kCount = 4 };
+    enum : int32_t {
+        kClear = 0,
+        kPeel = 1,
+        kStick = 2,
+        kSelect = 3,
+        // A carried sticker goes back to its button; a page is full; the book is full.
+        kBoop = 4,
+        kJingle = 5,
+        kFanfare = 6,
+        kCount = 7
+    };
 
     // Plays sound `index`; an index outside the table plays nothing.
     SoundEffect(HWND window, int32_t index);

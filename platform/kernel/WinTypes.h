@@ -6,10 +6,12 @@
 
 using BYTE = uint8_t;
 using WORD = uint16_t;
+using SHORT = int16_t;
 using DWORD = uint32_t;
 using UINT = uint32_t;
 using LONG = int32_t;
 using BOOL = int32_t;
+using UINT_PTR = uintptr_t;
 using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;

@@ -22,6 +22,8 @@
 // | WM_LBUTTONUP without a press            | nothing                                              |
 // | WM_CAPTURECHANGED during a press        | press ends; BM_SETSTATE FALSE when drawn down        |
 // | BM_SETSTATE TRUE / FALSE                | always draw ODA_SELECT with / without ODS_SELECTED   |
+// | BM_CLICK                                | WM_LBUTTONDOWN, then WM_LBUTTONUP at (0, 0) sent to  |
+// |                                         | itself: the click above, through any subclass        |
 // | WM_SETFOCUS                             | draw ODA_FOCUS with ODS_FOCUS                        |
 // | WM_KILLFOCUS                            | draw ODA_FOCUS without ODS_FOCUS; a press ends       |
 // |                                         | (ReleaseCapture, so no click follows); invalidate,   |
@@ -144,6 +146,10 @@ LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case BM_SETSTATE:
             SetPushed(window, wParam != FALSE);
+            return 0;
+        case BM_CLICK:
+            SendMessageA(window, WM_LBUTTONDOWN, 0, 0);
+            SendMessageA(window, WM_LBUTTONUP, 0, 0);
             return 0;
         case BM_GETSTATE:
             return static_cast<LRESULT>(StateOf(window) & (BST_PUSHED | BST_FOCUS));

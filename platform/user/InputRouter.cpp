@@ -2,6 +2,12 @@
 
 #include "platform/user/UserBackend.h"
 
+namespace {
+
+constexpr LPARAM kPreviouslyDown = 0x40000000;
+
+}  // namespace
+
 bool InputRouter::TakeInput(bool remove, MSG* message) {
     while (m_input.empty()) {
         const std::optional<InputEvent> event = UserBackendSlot::Current().NextInputEvent();
@@ -78,11 +84,15 @@ void InputRouter::TranslatePointer(const InputEvent& event) {
 void InputRouter::TranslateKey(const InputEvent& event) {
     HWND target = m_focusAndPointer.Focus();
     if (target == nullptr) target = m_table.Topmost();
+    const bool down = event.kind == InputEvent::Kind::KeyDown;
+    // Bit 0 of lParam counts one press; bit 30 says the key was down before (a held
+    // key's repeat, or a release), bit 31 marks a release.
+    const bool wasDown = IsKeyDown(event.key);
+    if (event.key < kKeys) m_keysDown[event.key] = down;
     if (!m_table.ReceivesInput(target)) return;
-    const UINT message = event.kind == InputEvent::Kind::KeyDown ? WM_KEYDOWN : WM_KEYUP;
-    // Bit 0 of lParam counts one press; bits 30 and 31 mark a release.
-    const LPARAM details = message == WM_KEYDOWN ? 1 : static_cast<LPARAM>(0xC0000001u);
-    Enqueue(target, message, event.key, details);
+    const LPARAM details =
+        down ? (wasDown ? kPreviouslyDown | 1 : 1) : static_cast<LPARAM>(0xC0000001u);
+    Enqueue(target, down ? WM_KEYDOWN : WM_KEYUP, event.key, details);
 }
 
 // WM_ACTIVATEAPP goes out only when the program's activation changes, as on Windows,
@@ -91,6 +101,8 @@ void InputRouter::TranslateKey(const InputEvent& event) {
 void InputRouter::TranslateActivation(bool active) {
     if (m_active == active || (active && AnyMinimized())) return;
     m_active = active;
+    // A key let go while another program had the keys is not held any more.
+    if (!active) m_keysDown.reset();
     for (const HWND top : m_table.TopLevelWindows())
         m_queue.Send(top, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
 }
@@ -139,5 +151,6 @@ void InputRouter::ForgetWindow(HWND handle) {
 void InputRouter::Clear() {
     m_input.clear();
     m_buttons = 0;
+    m_keysDown.reset();
     m_active.reset();
 }

@@ -3,6 +3,7 @@
 // Windows would queue for them, addressed to the window that gets each: the pointer's
 // to the captured window or the one under the pointer, the keys' to the focus.
 
+#include <bitset>
 #include <deque>
 #include <optional>
 
@@ -24,11 +25,15 @@ public:
     void Translate(const InputEvent& event);
     // The program moved the pointer to a screen point.
     void WarpPointer(POINT screenPoint);
+    // Whether the key is held down, as the key messages translated so far say.
+    bool IsKeyDown(UINT virtualKey) const { return virtualKey < kKeys && m_keysDown[virtualKey]; }
 
     void ForgetWindow(HWND handle);
     void Clear();
 
 private:
+    static constexpr UINT kKeys = 256;
+
     void TranslatePointer(const InputEvent& event);
     void TranslateKey(const InputEvent& event);
     void TranslateActivation(bool active);
@@ -43,6 +48,7 @@ private:
     WindowTree& m_tree;
     std::deque<MSG> m_input;
     WPARAM m_buttons = 0;
+    std::bitset<kKeys> m_keysDown;
     // Whether the program is the active one, as its windows were last told; nothing
     // until they are first told.
     std::optional<bool> m_active;

@@ -9,6 +9,10 @@ namespace {
 // Waiting for input has no end of its own: posting from another thread wakes it.
 constexpr DWORD kWaitForever = 0xFFFFFFFF;
 
+DWORD Now() {
+    return KernelBackendSlot::Current().MillisecondClock();
+}
+
 }  // namespace
 
 LRESULT MessageQueue::Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -21,12 +25,7 @@ LRESULT MessageQueue::Send(HWND handle, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 MSG MessageQueue::MakeMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) const {
-    return MSG{handle,
-               message,
-               wParam,
-               lParam,
-               KernelBackendSlot::Current().MillisecondClock(),
-               m_sources.pointerPosition()};
+    return MSG{handle, message, wParam, lParam, Now(), m_sources.pointerPosition()};
 }
 
 bool MessageQueue::Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,8 +71,16 @@ void MessageQueue::RunHandedWork() {
     for (auto& item : work) item();
 }
 
+void MessageQueue::SetTimer(HWND handle, UINT_PTR id, UINT interval) {
+    m_timers.Set(handle, id, interval, Now());
+}
+
+bool MessageQueue::KillTimer(HWND handle, UINT_PTR id) {
+    return m_timers.Kill(handle, id);
+}
+
 // The order is Windows' own: posted messages, then the quit request, then input,
-// and WM_PAINT only when nothing else waits.
+// WM_PAINT only when nothing else waits, and a due timer after that.
 bool MessageQueue::Peek(MSG* message, bool remove) {
     RunHandedWork();
     if (TakePosted(message, remove)) return true;
@@ -82,8 +89,20 @@ bool MessageQueue::Peek(MSG* message, bool remove) {
         *message = *paint;
         return true;
     }
+    if (TakeTimer(message, remove)) return true;
     UserBackendSlot::Current().Settled();
     return false;
+}
+
+bool MessageQueue::TakeTimer(MSG* message, bool remove) {
+    const auto due = m_timers.TakeDue(Now(), remove);
+    if (!due) return false;
+    *message = MakeMessage(due->window, WM_TIMER, due->id, 0);
+    return true;
+}
+
+DWORD MessageQueue::LongestWait() const {
+    return m_timers.UntilNextDue(Now()).value_or(kWaitForever);
 }
 
 bool MessageQueue::TakePosted(MSG* message, bool remove) {
@@ -122,7 +141,7 @@ void MessageQueue::Wait() {
 void MessageQueue::WaitSince(uint64_t destroyedBefore) {
     MSG waiting{};
     while (m_destroyedCount == destroyedBefore && !Peek(&waiting, false))
-        UserBackendSlot::Current().WaitForInput(kWaitForever);
+        UserBackendSlot::Current().WaitForInput(LongestWait());
 }
 
 LRESULT MessageQueue::Dispatch(const MSG& message) {
@@ -132,6 +151,7 @@ LRESULT MessageQueue::Dispatch(const MSG& message) {
 
 void MessageQueue::ForgetWindow(HWND handle) {
     ++m_destroyedCount;
+    m_timers.ForgetWindow(handle);
     std::lock_guard lock(m_postLock);
     std::erase_if(m_posted, [handle](const MSG& message) { return message.hwnd == handle; });
 }
@@ -141,4 +161,5 @@ void MessageQueue::Clear() {
     m_posted.clear();
     m_handedWork.clear();
     m_quitCode.reset();
+    m_timers.Clear();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The message queue: messages posted from any thread, the quit request, work handed
 // over from other threads, and the loop's look at all of them in Windows' order
-// (posted messages, the quit request, input, then WM_PAINT). Sending calls a window's
-// procedure at once.
+// (posted messages, the quit request, input, WM_PAINT, then WM_TIMER). Sending calls a
+// window's procedure at once.
 
 #include <deque>
 #include <functional>
@@ -12,6 +12,7 @@
 
 #include "platform/user/UserTypes.h"
 #include "platform/user/WindowTable.h"
+#include "platform/user/WindowTimers.h"
 
 // What the queue hands out behind the posted messages, and the pointer's place that
 // stamps each message: the input router and the painter above it answer these.
@@ -38,6 +39,9 @@ public:
     bool PeekOrWait(MSG* message);
     LRESULT Dispatch(const MSG& message);
     void RunOnInterfaceThread(std::function<void()> work);
+    // The window's timer `id`: WM_TIMER every `interval` milliseconds until killed.
+    void SetTimer(HWND handle, UINT_PTR id, UINT interval);
+    bool KillTimer(HWND handle, UINT_PTR id);
     // A message stamped with the time and the pointer's place, as Windows stamps them.
     MSG MakeMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) const;
 
@@ -49,6 +53,9 @@ private:
     void WaitSince(uint64_t destroyedBefore);
     void RunHandedWork();
     bool TakePosted(MSG* message, bool remove);
+    bool TakeTimer(MSG* message, bool remove);
+    // A wait lasts until input, a post, or the next timer.
+    DWORD LongestWait() const;
 
     WindowTable& m_table;
     MessageSources m_sources;
@@ -57,4 +64,5 @@ private:
     std::deque<MSG> m_posted;
     std::vector<std::function<void()>> m_handedWork;
     std::optional<int> m_quitCode;
+    WindowTimers m_timers;
 };

@@ -82,3 +82,13 @@ LRESULT DispatchMessageA(const MSG* message) {
 void PostQuitMessage(int exitCode) {
     WindowManager::Instance().PostQuit(exitCode);
 }
+
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC) {
+    if (WindowManager::Instance().Find(window) == nullptr) return 0;
+    WindowManager::Instance().SetTimer(window, id, elapse);
+    return id;
+}
+
+BOOL KillTimer(HWND window, UINT_PTR id) {
+    return WindowManager::Instance().KillTimer(window, id) ? TRUE : FALSE;
+}

@@ -16,3 +16,11 @@ BOOL WaitMessage();
 BOOL TranslateMessage(const MSG* message);
 LRESULT DispatchMessageA(const MSG* message);
 void PostQuitMessage(int exitCode);
+
+// A window's timer: WM_TIMER with wParam `id` every `elapse` milliseconds (at least 10),
+// when nothing else waits, until KillTimer. Setting it again starts its interval afresh.
+// Only windows have timers: the procedure is accepted for the Windows signature, and
+// WM_TIMER always goes to the window. Answers the id, or 0 without a window.
+using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC timerProc);
+BOOL KillTimer(HWND window, UINT_PTR id);

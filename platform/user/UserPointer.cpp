@@ -24,6 +24,13 @@ HWND GetCapture() {
     return WindowManager::Instance().Capture();
 }
 
+SHORT GetKeyState(int virtualKey) {
+    constexpr SHORT kHeld = static_cast<SHORT>(0x8000);
+    return virtualKey >= 0 && WindowManager::Instance().IsKeyDown(static_cast<UINT>(virtualKey))
+               ? kHeld
+               : SHORT{0};
+}
+
 HCURSOR LoadImageA(HINSTANCE, const char* name, UINT type, int, int, UINT) {
     const CursorImage* image =
         type == IMAGE_CURSOR && name != nullptr ? FindCursorResource(name) : nullptr;

@@ -1,6 +1,7 @@
 #pragma once
-// Focus, capture and the pointer, with the Windows names and values: which window
-// takes the keys and the pointer's messages, and the pointer's image, place and clip.
+// Focus, capture, the keys and the pointer, with the Windows names and values: which
+// window takes the keys and the pointer's messages, which keys are held, and the
+// pointer's image, place and clip.
 
 #include "platform/kernel/WinTypes.h"
 #include "platform/user/UserTypes.h"
@@ -10,6 +11,8 @@ HWND GetFocus();
 HWND SetCapture(HWND window);
 BOOL ReleaseCapture();
 HWND GetCapture();
+// The high bit (a negative answer) while the key is held down.
+SHORT GetKeyState(int virtualKey);
 
 // The pointer.
 HCURSOR LoadImageA(HINSTANCE instance, const char* name, UINT type, int width, int height,

@@ -65,6 +65,10 @@ public:
     // Sends WM_ENDSESSION (TRUE) to every top-level window, now.
     void EndSession() { m_queue.EndSession(); }
     bool Peek(MSG* message, bool remove) { return m_queue.Peek(message, remove); }
+    void SetTimer(HWND handle, UINT_PTR id, UINT interval) {
+        m_queue.SetTimer(handle, id, interval);
+    }
+    bool KillTimer(HWND handle, UINT_PTR id) { return m_queue.KillTimer(handle, id); }
     bool Get(MSG* message) { return m_queue.Get(message); }
     void Wait() { m_queue.Wait(); }
     // Takes a waiting message, or waits for one (or for a window to go) and answers false.
@@ -92,6 +96,8 @@ public:
     HWND SetCapture(HWND handle) { return m_focusAndPointer.SetCapture(handle); }
     bool ReleaseCapture() { return m_focusAndPointer.ReleaseCapture(); }
     HWND Capture() const { return m_focusAndPointer.Capture(); }
+
+    bool IsKeyDown(UINT virtualKey) const { return m_router.IsKeyDown(virtualKey); }
 
     // The pointer.
     HCURSOR SetCursor(HCURSOR cursor) { return m_focusAndPointer.SetCursor(cursor); }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -74,6 +75,45 @@ TEST_F(ButtonBitmapTest, PickedIsHeldUntilUsedOrResetAndEachStateShowsItsFace) {
                 << info->tileCount << " faces, state " << state;
         }
     }
+}
+
+// The keyboard's ring lies over the face's edge, rounded at the corners, the same all
+// round, and leaves the rest of the face as it is; the state rule is the same with it.
+TEST_F(ButtonBitmapTest, TheRingLiesOverTheFacesEdgeAndLeavesTheRestOfTheFace) {
+    ButtonBitmap picture;
+    picture.SetTiledInfo(&kStickerFaces);
+    ASSERT_TRUE(picture.Load(nullptr));
+    const COLORREF face = Request(picture, kButtonStatePicked);
+    HDC dc = CreateSurfaceDC(&surface, POINT{0, 0}, surface.Bounds());
+    const POINT offset{10, 10};
+    picture.SetState(dc, kButtonStateNormal, &offset, Ring::Around);
+    ReleaseSurfaceDC(dc);
+    EXPECT_EQ(picture.GetState(), kButtonStatePicked);
+    const LONG w = kStickerButtonTiles[3].width, h = kStickerButtonTiles[3].height;
+    const struct {
+        const char* where;
+        LONG x, y;
+        bool ringed;
+    } rows[] = {{"the corner, outside the curve", 0, 0, false},
+                {"the left edge", 0, h / 2, true},
+                {"the band", 3, h / 2, true},
+                {"the right edge", w - 1, h / 2, true},
+                {"the bottom edge", w / 2, h - 1, true},
+                {"the last line of the ring", 5, h / 2, true},
+                {"just inside the ring", 6, h / 2, false},
+                {"the middle", w / 2, h / 2, false}};
+    for (const auto& row : rows) {
+        const std::optional<COLORREF> ring = ButtonBitmap::RingColour(row.x, row.y, w, h);
+        EXPECT_EQ(ring.has_value(), row.ringed) << row.where;
+        EXPECT_EQ(SurfaceColour(surface.Pixel(10 + row.x, 10 + row.y)), ring.value_or(face))
+            << row.where;
+    }
+    for (LONG y = 0; y < h; ++y)
+        for (LONG x = 0; x < w; ++x) {
+            const std::optional<COLORREF> ring = ButtonBitmap::RingColour(x, y, w, h);
+            ASSERT_EQ(ring, ButtonBitmap::RingColour(w - 1 - x, y, w, h)) << x << "," << y;
+            ASSERT_EQ(ring, ButtonBitmap::RingColour(x, h - 1 - y, w, h)) << x << "," << y;
+        }
 }
 
 std::vector<int> g_commands;

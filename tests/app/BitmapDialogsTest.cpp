@@ -120,8 +120,42 @@ TEST_F(BitmapDialogsTest, TheEndingScreenCoversTheScreenAndIgnoresEscape) {
     EXPECT_TRUE(escapeSurvived);
 }
 
+// The celebration covers the screen and closes at any button press or key, but not at
+// the release of a button pressed before it opened.
+TEST_F(BitmapDialogsTest, TheCelebrationClosesAtAnyPressOrKeyButNotAtARelease) {
+    const Surface face = ResourceFace("BookFullDialogBkg", 1024, 768);
+    const std::vector<std::pair<const char*, std::function<void()>>> closers{
+        {"a left click",
+         [this] {
+             machine.Click(POINT{300, 300});
+         }},
+        {"a right click",
+         [this] {
+             machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
+         }},
+        {"a letter", [this] { machine.PressKey('A'); }},
+        {"Escape", [this] { machine.PressKey(VK_ESCAPE); }},
+    };
+    for (const auto& [what, close] : closers) {
+        SCOPED_TRACE(what);
+        bool releaseSurvived = false;
+        machine.ReleaseButton(POINT{300, 300});
+        machine.Then([&] {
+            releaseSurvived = true;
+            UpdateWindow(GetFocus());
+            EXPECT_EQ(Screen(512, 600), face.Pixel(512, 600));
+        });
+        close();
+        EXPECT_NE(
+            ShowBitmapDialog(main, kDialogCelebration, CelebrationDialogProc, "BookFullDialogBkg"),
+            0);
+        EXPECT_TRUE(releaseSurvived);
+        RunUntilIdle();
+    }
+}
+
 TEST_F(BitmapDialogsTest, AnUnknownKindShowsNothingAndAMissingPictureDrawsNothing) {
-    for (const int kind : {3, -1})
+    for (const int kind : {kNumberOfDialogKinds, -1})
         EXPECT_EQ(ShowBitmapDialog(main, kind, OkDialogProc, "AboutDialogBkg"), 0) << kind;
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
     Surface surface(4, 4);

@@ -113,6 +113,13 @@ void AlbumScenario::DropStickerAt(int32_t stickerIndex, POINT pageTopLeft) {
                         kPageTop + pageTopLeft.y + picture->GetHeight() / 2});
 }
 
+Bytes AlbumScenario::PageFileOf(const std::vector<std::vector<int32_t>>& records) {
+    Bytes page = Concat({StringBytes("QUILRY03"), LongBytes(768)});
+    for (const auto& record : records)
+        for (int32_t value : record) page = Concat({page, LongBytes(value)});
+    return page;
+}
+
 std::vector<int32_t> AlbumScenario::StickersOf(int32_t pageIndex) {
     std::vector<int32_t> stickers;
     for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS; ++sticker) {

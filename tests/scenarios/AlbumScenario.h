@@ -110,6 +110,8 @@ protected:
     }
     // Whether the screen shows page `pageIndex`: its label and a block of its picture.
     bool ShowsPage(int32_t pageIndex) const;
+    // A page file of the given records: sticker, x, y, priority, flipped.
+    static Bytes PageFileOf(const std::vector<std::vector<int32_t>>& records);
     // The stickers a page file holds, bottom-most first, and those the record marks used.
     static std::vector<int32_t> StickersInPageFile(int32_t pageIndex);
     std::vector<int32_t> StickersInRecord() const;

@@ -1,3 +1,5 @@
+#include "catalogue/DataFiles.h"
+#include "catalogue/PageGeometry.h"
 #include "catalogue/StickerNumbering.h"
 #include "tests/scenarios/AlbumScenario.h"
 
@@ -58,6 +60,10 @@ TEST_F(Commands, KeysPressTheirButtonsTurnPagesRoundTheBookAndPrintThePageOnShow
         });
     }
     Stick(onLastPage);
+    // Printing while carrying: the sticker goes back, and is not printed on its way.
+    const POINT carriedAt{420, 60};
+    PickSticker(onLastPage ^ 1);  // another of the same sheet
+    machine.MovePointer(POINT{kPageLeft + carriedAt.x, kPageTop + carriedAt.y});
     PressKey('P');
     RunAndCloseAlbum();
     EXPECT_TRUE(log.Contains("IDM_INFO "));
@@ -82,6 +88,13 @@ TEST_F(Commands, KeysPressTheirButtonsTurnPagesRoundTheBookAndPrintThePageOnShow
         for (LONG dx = -4; dx <= 4; ++dx)
             found = found || paper.Pixel(printed.x + dx, printed.y + dy) == colour;
     EXPECT_TRUE(found) << "the sticker of the last page is on the paper";
+    const uint32_t background =
+        PictureBlock(PageBackgroundFiles[kNumberOfPages - 1],
+                     RECT{carriedAt.x, carriedAt.y, carriedAt.x + 1, carriedAt.y + 1})[0];
+    const POINT underCarried{left + (carriedAt.x + 2) * width / kPrintFrameWidth,
+                             top + (carriedAt.y + 2) * height / kPrintFrameHeight};
+    EXPECT_EQ(paper.Pixel(underCarried.x, underCarried.y), background)
+        << "the page where the carried sticker was";
 }
 
 // Every sheet button shows its sheet, the last included, with its own stickers' faces

@@ -6,6 +6,9 @@ using Pixels = std::vector<uint32_t>;
 
 class Minimize : public AlbumScenario {
 protected:
+    // Long enough for a stick's sparkle, or a sticker going back to its button, to end.
+    static constexpr DWORD kWhileEffectsRun = 1000;
+
     const int32_t sticker = StickersOf(1)[0];
 
     // The whole screen but the next-page button's first column: a page turn draws the
@@ -51,6 +54,7 @@ TEST_F(Minimize, TheAlbumComesBackAsItWasWithADialogOrACarriedStickerLetGo) {
     StartBook();
     PressKey(VK_NEXT);
     Stick(sticker, true);
+    machine.Pause(kWhileEffectsRun);
     Then([&] { playing = Screen(); });
     MinimizeAndRestore();
     ExpectScreen(playing);
@@ -74,6 +78,7 @@ TEST_F(Minimize, TheAlbumComesBackAsItWasWithADialogOrACarriedStickerLetGo) {
             EXPECT_EQ(album->Selection().GetStkrBtnPressed(), kNoButton) << "the button is let go";
         });
         comeBack();
+        machine.Pause(kWhileEffectsRun);
         ExpectScreen(playing);
     }
     EXPECT_EQ(RunAndCloseAlbum(), 0);

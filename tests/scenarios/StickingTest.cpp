@@ -4,6 +4,9 @@
 
 class Sticking : public AlbumScenario {
 protected:
+    // A sticker put back glides to its button meanwhile.
+    static constexpr DWORD kWhileItGoesBack = 500;
+
     const int32_t sticker = StickersOf(0)[0];
 
     void StartOnItsSheet() {
@@ -36,8 +39,7 @@ TEST_F(Sticking, APickedStickerIsThrownAwayFarFromItsHomeAndSnapsOnNearIt) {
         EXPECT_FALSE(machine.CursorVisible());
         EXPECT_TRUE(album->View().IsDragging());
     });
-    PressKey(VK_ESCAPE);  // nothing for the album; the next pick shows no hint
-    RightClick();
+    RightClick();  // thrown away; the next pick shows no hint
     PickSticker(sticker);
     Then([this] { EXPECT_TRUE(album->View().IsDragging()) << "no hint the second time"; });
     RestartOnItsSheet();
@@ -51,14 +53,15 @@ TEST_F(Sticking, APickedStickerIsThrownAwayFarFromItsHomeAndSnapsOnNearIt) {
         EXPECT_FALSE(album->View().IsDragging());
         EXPECT_TRUE(machine.CursorVisible());
     });
+    machine.Pause(kWhileItGoesBack);
     PressKey(VK_PRIOR);
     PickSticker(sticker);
     DropStickerAt(sticker, POINT{HomeOf(sticker).x + 19, HomeOf(sticker).y - 19});
     Then([&] {
         EXPECT_TRUE(Used());
         EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 1);
-        EXPECT_EQ(SoundsPlayed(),
-                  (std::vector<std::string>{"PeelWAVE", "PeelWAVE", "PeelWAVE", "StickWAVE"}));
+        EXPECT_EQ(SoundsPlayed(), (std::vector<std::string>{"PeelWAVE", "BoopWAVE", "PeelWAVE",
+                                                            "BoopWAVE", "PeelWAVE", "StickWAVE"}));
         EXPECT_TRUE(machine.CursorVisible());
         EXPECT_TRUE(ShowsAtHome(sticker)) << "snapped exactly onto its home";
         EXPECT_NE(ButtonFace(), unusedFace) << "the used face";
@@ -73,7 +76,7 @@ TEST_F(Sticking, APickedStickerIsThrownAwayFarFromItsHomeAndSnapsOnNearIt) {
     PickSticker(sticker);
     Then([this] {
         EXPECT_FALSE(album->View().IsDragging()) << "a used sticker's button does nothing";
-        EXPECT_EQ(SoundsPlayed().size(), 4u);
+        EXPECT_EQ(SoundsPlayed().size(), 6u);
     });
     RestartOnItsSheet();
     Then([&] { EXPECT_TRUE(ShowsAtHome(sticker)) << "after a restart"; });

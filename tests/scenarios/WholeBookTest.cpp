@@ -9,14 +9,6 @@ namespace {
 
 const ButtonRow& kNextPageButton = CommandButtonRows[5];
 
-// A page file of the given records: sticker, x, y, priority, flipped.
-Bytes PageFileOf(const std::vector<std::vector<int32_t>>& records) {
-    Bytes page = Concat({StringBytes("QUILRY03"), LongBytes(768)});
-    for (const auto& record : records)
-        for (int32_t value : record) page = Concat({page, LongBytes(value)});
-    return page;
-}
-
 }  // namespace
 
 class WholeBook : public AlbumScenario {

@@ -123,7 +123,8 @@ TEST(SoundEffectTest, EachIndexPlaysItsResourceFoundWhateverTheCase) {
     for (int32_t index = -1; index <= SoundEffect::kCount; ++index)
         SoundEffect effect(nullptr, index);
     EXPECT_EQ(played(),
-              (std::vector<std::string>{"ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE"}));
+              (std::vector<std::string>{"ClearWAVE", "PeelWAVE", "StickWAVE", "SelectWAVE",
+                                        "BoopWAVE", "JingleWAVE", "FanfareWAVE"}));
     const auto sounds = machine.Devices().SoundsPlayed();
     EXPECT_EQ(sounds[1].wave.size(), 11u);
     EXPECT_EQ(sounds[1].time, VirtualMidiMachine::kStartTime);

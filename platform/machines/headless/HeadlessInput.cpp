@@ -1,16 +1,20 @@
 #include "platform/machines/headless/HeadlessInput.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
 #include <utility>
 
+#include "platform/kernel/Kernel.h"
+
 namespace {
 
 // A test whose program waits this long for input that was never scripted is stuck:
 // it is ended with a message rather than left hanging.
 constexpr DWORD kStarvationLimit = 5000;
+constexpr DWORD kWaitForever = 0xFFFFFFFF;
 
 bool MovesThePointer(InputEvent::Kind kind) {
     return kind == InputEvent::Kind::PointerMove || kind == InputEvent::Kind::ButtonDown ||
@@ -24,7 +28,8 @@ std::optional<InputEvent> HeadlessInput::NextInputEvent() {
         ScriptItem item;
         {
             std::lock_guard lock(m_lock);
-            if (m_script.empty()) return std::nullopt;
+            if (m_script.empty() || std::holds_alternative<Idle>(m_script.front()))
+                return std::nullopt;
             item = std::move(m_script.front());
             m_script.pop_front();
             m_starvedWaits = 0;
@@ -40,7 +45,11 @@ std::optional<InputEvent> HeadlessInput::NextInputEvent() {
     }
 }
 
-void HeadlessInput::WaitForInput(DWORD) {
+void HeadlessInput::WaitForInput(DWORD milliseconds) {
+    if (const std::optional<DWORD> pause = TakePause(milliseconds)) {
+        Sleep(*pause);
+        return;
+    }
     {
         std::lock_guard lock(m_lock);
         if (!m_script.empty()) return;
@@ -50,8 +59,24 @@ void HeadlessInput::WaitForInput(DWORD) {
             std::abort();
         }
     }
+    if (milliseconds != kWaitForever) {
+        Sleep(milliseconds);
+        return;
+    }
     // Another thread may post meanwhile; give it a moment without burning the core.
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+std::optional<DWORD> HeadlessInput::TakePause(DWORD longest) {
+    std::lock_guard lock(m_lock);
+    if (m_script.empty()) return std::nullopt;
+    auto* idle = std::get_if<Idle>(&m_script.front());
+    if (idle == nullptr) return std::nullopt;
+    const DWORD passing = std::min(longest, idle->milliseconds);
+    idle->milliseconds -= passing;
+    if (idle->milliseconds == 0) m_script.pop_front();
+    m_starvedWaits = 0;
+    return passing;
 }
 
 void HeadlessInput::WarpPointer(POINT screenPoint) {
@@ -118,6 +143,10 @@ void HeadlessInput::EndSession() {
 }
 void HeadlessInput::Then(std::function<void()> step) {
     Script(std::move(step));
+}
+
+void HeadlessInput::Pause(DWORD milliseconds) {
+    Script(Idle{milliseconds});
 }
 
 void HeadlessInput::PressKeyFirst(UINT virtualKey) {

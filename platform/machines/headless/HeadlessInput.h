@@ -12,8 +12,10 @@
 class HeadlessInput : public virtual UserBackend {
 public:
     std::optional<InputEvent> NextInputEvent() override;
-    // Returns at once while input is scripted; a program that waits ever longer for
-    // input that was never scripted ends with a message.
+    // Returns at once while input is scripted; a scripted pause, or a wait with an end
+    // when nothing is scripted, lets the time pass (on the virtual clock, at once). A
+    // program that waits ever longer for input that was never scripted ends with a
+    // message.
     void WaitForInput(DWORD milliseconds) override;
     void WarpPointer(POINT screenPoint) override;
 
@@ -35,6 +37,8 @@ public:
     void EndSession();
     // Runs `step` when the script reaches it: to look at a modal dialog while it runs.
     void Then(std::function<void()> step);
+    // The user does nothing for `milliseconds`: the program's timers come due meanwhile.
+    void Pause(DWORD milliseconds);
 
     POINT PointerPosition() const;
 
@@ -45,8 +49,13 @@ protected:
     void ForgetInput();
 
 private:
-    using ScriptItem = std::variant<InputEvent, std::function<void()>>;
+    struct Idle {
+        DWORD milliseconds;
+    };
+    using ScriptItem = std::variant<InputEvent, std::function<void()>, Idle>;
     void Script(ScriptItem item);
+    // How long the wait lasts that the scripted pause in front asks for, if one is there.
+    std::optional<DWORD> TakePause(DWORD longest);
 
     mutable std::mutex m_lock;
     std::deque<ScriptItem> m_script;

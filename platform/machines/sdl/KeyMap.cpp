@@ -12,9 +12,11 @@ constexpr UINT kVkHome = 0x24;
 constexpr UINT kVkEnd = 0x23;
 constexpr UINT kVkDelete = 0x2E;
 
-constexpr std::array<std::pair<SDL_Keycode, UINT>, 15> kNamedKeys{{
+constexpr std::array<std::pair<SDL_Keycode, UINT>, 17> kNamedKeys{{
     {SDLK_BACKSPACE, VK_BACK},
     {SDLK_TAB, VK_TAB},
+    {SDLK_LSHIFT, VK_SHIFT},
+    {SDLK_RSHIFT, VK_SHIFT},
     {SDLK_RETURN, VK_RETURN},
     {SDLK_KP_ENTER, VK_RETURN},
     {SDLK_ESCAPE, VK_ESCAPE},

@@ -12,9 +12,10 @@ constexpr UINT kVkHome = 0x24;
 constexpr UINT kVkEnd = 0x23;
 constexpr UINT kVkDelete = 0x2E;
 
-constexpr std::array<std::pair<std::string_view, UINT>, 14> kNamedKeys{{
+constexpr std::array<std::pair<std::string_view, UINT>, 15> kNamedKeys{{
     {"Backspace", VK_BACK},
     {"Tab", VK_TAB},
+    {"Shift", VK_SHIFT},
     {"Enter", VK_RETURN},
     {"Escape", VK_ESCAPE},
     {" ", VK_SPACE},

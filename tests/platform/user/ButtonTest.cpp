@@ -66,6 +66,16 @@ TEST_F(ButtonTest, AReleaseClicksOnlyInsideWhereverThePointerWentBetween) {
     }
 }
 
+// BM_CLICK is a press and a release at the button's corner, sent through its own
+// procedure (a subclass sees them), and so a click: the parent hears the command.
+TEST_F(ButtonTest, AClickMessageClicksThroughTheButtonsOwnProcedure) {
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(
+        TakeTrace({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_COMMAND}, true),
+        (Strings{"button WM_LBUTTONDOWN 0,0", "button WM_LBUTTONUP 0,0", "parent WM_COMMAND 7 0"}));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 // Our button against the system's own: each file in wine/traces holds what the real button
 // class sent for one scripted input (its "# script:" line; see wine/record-traces.sh), and
 // ours, given the same windows, focus and input, must send the same messages line by line.

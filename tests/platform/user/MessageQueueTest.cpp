@@ -1,3 +1,4 @@
+#include "diag/TextFormat.h"
 #include "tests/platform/user/WindowFixture.h"
 
 class MessageQueueTest : public WindowFixture {
@@ -63,6 +64,33 @@ TEST_F(MessageQueueTest, KeysReachTheFocus) {
     RunUntilIdle();
     EXPECT_EQ(TakeTrace(), (Strings{"main WM_KEYDOWN 81", "main WM_CHAR 113", "main WM_KEYUP",
                                     "main WM_KEYDOWN 33", "main WM_KEYUP"}));
+}
+
+// A held key goes down again for each repeat, marked as down before (bit 30 of lParam);
+// GetKeyState tells a held key while the keys are handled, until it is let go or the
+// program stops being the active one.
+TEST_F(MessageQueueTest, AHeldKeyRepeatsMarkedAsHeldAndShowsInTheKeyState) {
+    SetFocus(main);
+    RunUntilIdle();
+    Strings downs;
+    s_handlers[WM_KEYDOWN] = [&downs](HWND, WPARAM key, LPARAM lParam) -> LRESULT {
+        downs.push_back(FormatText("%u%s%s", static_cast<unsigned>(key),
+                                   (lParam & 0x40000000) != 0 ? " again" : "",
+                                   GetKeyState(VK_SHIFT) < 0 ? " shifted" : ""));
+        return 0;
+    };
+    machine.KeyDown(VK_SHIFT);
+    machine.KeyDown(VK_SHIFT);
+    machine.PressKey(VK_TAB);
+    machine.KeyUp(VK_SHIFT);
+    machine.PressKey(VK_TAB);
+    machine.KeyDown(VK_SHIFT);
+    machine.Activate(false);
+    machine.Activate(true);
+    machine.PressKey(VK_TAB);
+    RunUntilIdle();
+    EXPECT_EQ(downs,
+              (Strings{"16 shifted", "16 again shifted", "9 shifted", "9", "16 shifted", "9"}));
 }
 
 TEST_F(MessageQueueTest, AWindowDestroyedInsideASentMessageIsNotUsedAfterwards) {

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "diag/TextFormat.h"
+#include "platform/kernel/Clock.h"
 #include "platform/user/WindowManager.h"
 
 std::map<UINT, std::function<LRESULT(HWND, WPARAM, LPARAM)>> WindowFixture::s_handlers;
@@ -26,7 +27,7 @@ const std::map<UINT, std::string> kMessageNames = NAMED(
     WM_CREATE, WM_DESTROY, WM_SIZE, WM_SETFOCUS, WM_KILLFOCUS, WM_ENABLE, WM_PAINT, WM_CLOSE,
     WM_ERASEBKGND, WM_ACTIVATEAPP, WM_SETCURSOR, WM_DRAWITEM, WM_NCDESTROY, WM_KEYDOWN, WM_KEYUP,
     WM_CHAR, WM_INITDIALOG, WM_COMMAND, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
-    WM_CAPTURECHANGED, WM_MOUSELEAVE, BM_SETSTATE, WM_USER, WM_USER + 1, WM_USER + 2);
+    WM_CAPTURECHANGED, WM_MOUSELEAVE, BM_SETSTATE, WM_TIMER, WM_USER, WM_USER + 1, WM_USER + 2);
 #undef NAMED
 
 std::string NameOf(HWND window) {
@@ -58,6 +59,8 @@ std::string Describe(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case BM_SETSTATE:
         case WM_ACTIVATEAPP:
             return text + (wParam != 0 ? " TRUE" : " FALSE");
+        case WM_TIMER:
+            return text + FormatText(" %u @%u", static_cast<unsigned>(wParam), timeGetTime());
         case WM_KEYDOWN:
         case WM_CHAR:
             return text + FormatText(" %u", static_cast<unsigned>(wParam));

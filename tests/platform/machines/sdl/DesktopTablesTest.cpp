@@ -37,6 +37,8 @@ TEST(KeyMapTest, TheKeysTheProgramReadsBecomeVirtualKeys) {
                                                       {SDLK_ESCAPE, VK_ESCAPE},
                                                       {SDLK_PAGEUP, VK_PRIOR},
                                                       {SDLK_PAGEDOWN, VK_NEXT},
+                                                      {SDLK_LSHIFT, VK_SHIFT},
+                                                      {SDLK_RSHIFT, VK_SHIFT},
                                                       {SDLK_a, 'A'},
                                                       {SDLK_z, 'Z'},
                                                       {SDLK_0, '0'},
@@ -45,7 +47,7 @@ TEST(KeyMapTest, TheKeysTheProgramReadsBecomeVirtualKeys) {
                                                       {SDLK_F12, 0x7B}};
     for (const auto& [key, virtualKey] : kKeys)
         EXPECT_EQ(KeyMap::VirtualKey(key), virtualKey) << "SDL key " << key;
-    EXPECT_FALSE(KeyMap::VirtualKey(SDLK_LSHIFT) || KeyMap::VirtualKey(SDLK_UNKNOWN));
+    EXPECT_FALSE(KeyMap::VirtualKey(SDLK_LCTRL) || KeyMap::VirtualKey(SDLK_UNKNOWN));
 }
 
 // Magenta is see-through and rows are turned top-down. Pictures that do not hold

@@ -74,12 +74,12 @@ TEST(WebKeyMap, NamesTheDesktopsKeys) {
         {"a", 'A'}, {"z", 'Z'}, {"A", 'A'}, {"Z", 'Z'}, {"0", '0'}, {"9", '9'},
         {"F1", 0x70}, {"F10", 0x79}, {"F12", 0x7B},
         {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {" ", VK_SPACE}, {"Backspace", VK_BACK},
-        {"Tab", VK_TAB}, {"PageUp", VK_PRIOR}, {"PageDown", VK_NEXT}, {"ArrowLeft", VK_LEFT},
-        {"ArrowRight", VK_RIGHT}, {"ArrowUp", VK_UP}, {"ArrowDown", VK_DOWN},
+        {"Tab", VK_TAB}, {"Shift", VK_SHIFT}, {"PageUp", VK_PRIOR}, {"PageDown", VK_NEXT},
+        {"ArrowLeft", VK_LEFT}, {"ArrowRight", VK_RIGHT}, {"ArrowUp", VK_UP}, {"ArrowDown", VK_DOWN},
         {"Home", 0x24}, {"End", 0x23}, {"Delete", 0x2E},
         // Keys the album never reads.
         {"F0", std::nullopt}, {"F13", std::nullopt}, {"F01", std::nullopt}, {"Fx", std::nullopt},
-        {"Shift", std::nullopt}, {"enter", std::nullopt}, {"", std::nullopt},
+        {"Control", std::nullopt}, {"enter", std::nullopt}, {"", std::nullopt},
         {"\xC3\xA9", std::nullopt}, {"!", std::nullopt}, {"ab", std::nullopt},
     };
     // clang-format on
