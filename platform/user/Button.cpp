@@ -24,9 +24,13 @@
 // | BM_SETSTATE TRUE / FALSE                | always draw ODA_SELECT with / without ODS_SELECTED   |
 // | BM_CLICK                                | WM_LBUTTONDOWN, then WM_LBUTTONUP at (0, 0) sent to  |
 // |                                         | itself: the click above, through any subclass        |
+// | WM_KEYDOWN Space, not a held key's      | BM_SETSTATE TRUE: drawn down, as by a press           |
+// | repeat                                  |                                                      |
+// | WM_KEYUP Space after that key-down      | BM_SETSTATE FALSE, then BM_CLICK: a click             |
 // | WM_SETFOCUS                             | draw ODA_FOCUS with ODS_FOCUS                        |
 // | WM_KILLFOCUS                            | draw ODA_FOCUS without ODS_FOCUS; a press ends       |
-// |                                         | (ReleaseCapture, so no click follows); invalidate,   |
+// |                                         | (ReleaseCapture, so no click follows; a Space held   |
+// |                                         | on it clicks no more); invalidate,                   |
 // |                                         | so a WM_PAINT draw follows                           |
 // | WM_PAINT                                | draw ODA_DRAWENTIRE with the current state           |
 // | WM_ERASEBKGND                           | nothing erased; answers 1                            |
@@ -38,8 +42,12 @@
 
 namespace {
 
-// The state beside BST_PUSHED and BST_FOCUS: a press that began on this button.
+// The states beside BST_PUSHED and BST_FOCUS: a press that began on this button, and a
+// Space that went down on it.
 constexpr UINT kPressed = 0x0100;
+constexpr UINT kSpaceDown = 0x0200;
+// Bit 30 of a key message's lParam: the key was down before, a held key's repeat.
+constexpr LPARAM kRepeat = 0x40000000;
 
 std::map<HWND, UINT>& States() {
     static std::map<HWND, UINT> states;
@@ -116,12 +124,34 @@ void SetFocused(HWND window, bool focused) {
     AskParentToDraw(window, ODA_FOCUS);
 }
 
+// Space presses the button that has the keyboard, as a switch or a keyboard user
+// expects: down when it goes down, a click when it comes up. Only a Space that went down
+// on this button clicks it, so the Space that opened a dialog does not answer it.
+void OnSpaceDown(HWND window, LPARAM details) {
+    if ((details & kRepeat) != 0) return;
+    StateOf(window) |= kSpaceDown;
+    SendMessageA(window, BM_SETSTATE, TRUE, 0);
+}
+
+void OnSpaceUp(HWND window) {
+    UINT& state = StateOf(window);
+    if ((state & kSpaceDown) == 0) return;
+    state &= ~kSpaceDown;
+    SendMessageA(window, BM_SETSTATE, FALSE, 0);
+    SendMessageA(window, BM_CLICK, 0, 0);
+}
+
 // Losing the focus in the middle of a press (a message box, another window taking
 // over) cancels the press: giving up the capture draws the button up, and the later
 // release is not a click. The whole button is drawn again afterwards.
 void OnFocusLost(HWND window) {
     SetFocused(window, false);
     if (!IsWindow(window)) return;
+    UINT& state = StateOf(window);
+    if ((state & kSpaceDown) != 0) {
+        state &= ~kSpaceDown;
+        SendMessageA(window, BM_SETSTATE, FALSE, 0);
+    }
     if ((StateOf(window) & kPressed) != 0 && GetCapture() == window) ReleaseCapture();
     InvalidateRect(window, nullptr, FALSE);
 }
@@ -143,6 +173,12 @@ LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case WM_CAPTURECHANGED:
             OnCaptureLost(window);
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE) OnSpaceDown(window, lParam);
+            return 0;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE) OnSpaceUp(window);
             return 0;
         case BM_SETSTATE:
             SetPushed(window, wParam != FALSE);

@@ -170,7 +170,7 @@ TEST_F(KeyboardOnly, StickAStickerOnEveryPage) {
 }
 
 // Each row starts a fresh album and plays keys only; the first pick shows the hint,
-// which Enter answers. Slot 1 of the first sheet is the ring's ninth stop.
+// which Enter or Space answers. Slot 1 of the first sheet is the ring's ninth stop.
 TEST_F(KeyboardOnly, KeysMoveTheRingPressPickCarryDropAndPutBack) {
     const struct {
         const char* name;
@@ -281,6 +281,8 @@ TEST_F(KeyboardOnly, KeysMoveTheRingPressPickCarryDropAndPutBack) {
          {}},
         {"a held Space picks without the hint and does not drop", false,
          "Tab*9 Space Enter Escape hold:Space*3 up:Space", IDM_STICKER1, true, 0, 2, kMiddleOfPage},
+        {"Space answers the hint too, for a switch that sends only Space", false,
+         "Tab*9 Space Space", IDM_STICKER1, true, 0, 1, kMiddleOfPage},
         {"Page Down while carrying ends the carry and turns",
          false,
          "Tab*9 Space Enter PageDown",

@@ -76,6 +76,43 @@ TEST_F(ButtonTest, AClickMessageClicksThroughTheButtonsOwnProcedure) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// Space presses the button that has the keyboard: drawn down while it is held, a click
+// when it comes up. A held Space clicks once; a Space that went down elsewhere (the key
+// that opened a dialog, say, held on into it) or lost the button on the way clicks
+// nothing.
+TEST_F(ButtonTest, SpaceClicksTheFocusedButtonOnceWhenItWentDownThere) {
+    const struct {
+        const char* name;
+        bool downOnButton;
+        int repeats;
+        bool focusLeaves;
+        bool clicks;
+    } rows[] = {
+        {"a tap", true, 0, false, true},
+        {"held, with repeats", true, 3, false, true},
+        {"went down on the parent", false, 0, false, false},
+        {"went down on the parent, held on into the button", false, 3, false, false},
+        {"the focus left while held", true, 0, true, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetFocus(row.downOnButton ? button : parent);
+        machine.KeyDown(VK_SPACE);
+        RunUntilIdle();
+        SetFocus(button);
+        for (int repeat = 0; repeat < row.repeats; ++repeat) machine.KeyDown(VK_SPACE);
+        RunUntilIdle();
+        EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED,
+                  row.downOnButton ? BST_PUSHED : 0u);
+        SetFocus(row.focusLeaves ? parent : button);
+        machine.KeyUp(VK_SPACE);
+        RunUntilIdle();
+        const Strings trace = TakeTrace({WM_COMMAND}, true);
+        EXPECT_EQ(trace, row.clicks ? Strings{"parent WM_COMMAND 7 0"} : Strings{});
+        EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, 0u);
+    }
+}
+
 // Our button against the system's own: each file in wine/traces holds what the real button
 // class sent for one scripted input (its "# script:" line; see wine/record-traces.sh), and
 // ours, given the same windows, focus and input, must send the same messages line by line.
