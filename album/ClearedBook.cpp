@@ -61,16 +61,15 @@ std::optional<std::string> ReadWhole(const std::string& path) {
     }
 }
 
-// Replaces the file at `path` whole with `bytes`; true only once they are read back from
-// it, as a save whose last step failed keeps the old file without a word to its caller.
+// Replaces the file at `path` whole with `bytes`; true only once they are on the disk.
 bool WriteWhole(const std::string& path, std::string_view bytes) {
     try {
         Serializer file(path);
         file.PutText(bytes);
+        return file.Finish();
     } catch (const FileError&) {
         return false;
     }
-    return ReadWhole(path) == bytes;
 }
 
 }  // namespace

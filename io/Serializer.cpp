@@ -38,12 +38,23 @@ Serializer::Serializer(const std::string& fileName)
 }
 
 Serializer::~Serializer() {
-    const bool leftByException = std::uncaught_exceptions() > m_uncaughtAtStart;
-    if (m_bad || leftByException || !Commit()) {
+    if (m_finished) return;
+    if (std::uncaught_exceptions() > m_uncaughtAtStart) {
         Abandon();
         return;
     }
+    Finish();
+}
+
+bool Serializer::Finish() {
+    if (m_finished) return false;
+    m_finished = true;
+    if (m_bad || !Commit()) {
+        Abandon();
+        return false;
+    }
     SaveProblems::Saved(m_target);
+    return true;
 }
 
 void Serializer::PutLong(int32_t value) {

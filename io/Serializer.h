@@ -34,6 +34,11 @@ public:
     // The bytes of `text` as they stand, without a length: for files that are text.
     void PutText(std::string_view text);
 
+    // Ends the save at once, as going out of scope does: true when the file now holds
+    // every byte put, durably. For owners that must know, such as a copy that only
+    // counts once whole.
+    bool Finish();
+
 private:
     bool WriteBytes(const void* bytes, size_t count);
     bool Commit();
@@ -43,6 +48,7 @@ private:
     std::string m_temporary;
     HANDLE m_file;
     bool m_bad = false;
+    bool m_finished = false;
     // The Windows error of the first failure, for the parent's message.
     DWORD m_error = 0;
     int m_uncaughtAtStart;

@@ -84,6 +84,13 @@ TEST_F(InterruptedSaveTest, AFullDiskDeathOrExceptionAtAnyPointKeepsTheOldFileWh
     }
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), oldFile) << "an exception from the body";
     EXPECT_FALSE(std::filesystem::exists(folder / "page02.sav.tmp"));
+    {
+        Serializer out(path);
+        out.PutString("QUILRY03");
+        std::filesystem::remove(folder / "page02.sav.tmp");
+        EXPECT_FALSE(out.Finish()) << "a save whose last step failed says so";
+    }
+    EXPECT_EQ(ReadBytes(folder / "page02.sav"), oldFile) << "a failed last step";
     g_synced.clear();
     SaveNewPage(path);
     EXPECT_EQ(ReadBytes(folder / "page02.sav"), newFile);
