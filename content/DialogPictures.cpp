@@ -275,7 +275,20 @@ const DialogLook kDialogLooks[] = {
      360,
      {{"Answer", 28, 230}, {"Answer", 132, 230}, {"Answer", 236, 230}},
      DrawGrownUpQuestion},
-    {"GrownUpsPanelBkg", 640, 680, {{"PanelRow", 24, 84}, {"OK", 256, 606}}, DrawGrownUpsPanel},
+    // The panel's eight rows, 62 pixels apart; their words are written at run time.
+    {"GrownUpsPanelBkg",
+     640,
+     680,
+     {{"PanelRow", 24, 84},
+      {"PanelRow", 24, 146},
+      {"PanelRow", 24, 208},
+      {"PanelRow", 24, 270},
+      {"PanelRow", 24, 332},
+      {"PanelRow", 24, 394},
+      {"PanelRow", 24, 456},
+      {"PanelRow", 24, 518},
+      {"OK", 256, 606}},
+     DrawGrownUpsPanel},
     {"BookFullDialogBkg", kScreenWidth, kScreenHeight, {}, DrawBookFull},
 };
 
