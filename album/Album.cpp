@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "album/SettingsHolder.h"
 #include "io/AlbumShelf.h"
 
 Album::Album(std::string name, const GrownUpSettings::Changes& settingsForThisRun)
@@ -13,7 +12,7 @@ Album::Album(std::string name, const GrownUpSettings::Changes& settingsForThisRu
       m_view(m_stickersUsed, m_selection, m_counter, m_buttons.stickers),
       m_title(m_buttons.start),
       m_playing(m_buttons, m_selection, m_counter, m_stickersUsed, m_ring),
-      m_settings(std::make_unique<SettingsHolder>(settingsForThisRun)) {
+      m_settings(settingsForThisRun) {
     for (size_t w = 0; w < static_cast<size_t>(kNumberOfSheets); ++w)
         m_buttons.sheets.GetSubclass(w).SetSelection(&m_selection);
     for (size_t w = 0; w < static_cast<size_t>(kStickersPerSheet); ++w)

@@ -14,7 +14,7 @@
 #include "album/FocusRing.h"
 #include "album/PhaseOnShow.h"
 #include "album/PlayingPhase.h"
-#include "album/SettingsKeeper.h"
+#include "album/SettingsHolder.h"
 #include "album/StickerCounter.h"
 #include "album/StickerSelection.h"
 #include "album/StickersUsed.h"
@@ -58,12 +58,8 @@ public:
     PlayingPhase& Playing() { return m_playing; }
     PhaseOnShow& Phase() { return m_phase; }
     FocusRing& KeyboardRing() { return m_ring; }
-    // The grown-ups' settings: the settings file's, with this run's on top (SettingsHolder).
-    SettingsKeeper& Settings() { return *m_settings; }
-    // Hands the settings to another holder.
-    void KeepSettingsWith(std::unique_ptr<SettingsKeeper> keeper) {
-        m_settings = std::move(keeper);
-    }
+    // The grown-ups' settings: the settings file's, with this run's on top.
+    SettingsHolder& Settings() { return m_settings; }
 
     // The playing screen's page window; null until it opens and after it closes.
     ChildWindow* PageWindow() const { return m_pageWindow.get(); }
@@ -86,7 +82,7 @@ private:
     TitlePhase m_title;
     PlayingPhase m_playing;
     PhaseOnShow m_phase;
-    std::unique_ptr<SettingsKeeper> m_settings;
+    SettingsHolder m_settings;
     // Goes first: its window hands its messages to the view.
     std::unique_ptr<ChildWindow> m_pageWindow;
 };

@@ -8,19 +8,18 @@
 
 #include <string>
 
-#include "album/SettingsKeeper.h"
 #include "io/GrownUpSettings.h"
 #include "io/SettingsFile.h"
 
-class SettingsHolder : public SettingsKeeper {
+class SettingsHolder {
 public:
     static constexpr const char* kFileName = "settings.conf";
 
     explicit SettingsHolder(const GrownUpSettings::Changes& forThisRun = {});
 
-    GrownUpSettings Current() const override { return m_current; }
+    GrownUpSettings Current() const { return m_current; }
     // Saves `settings` (creating the settings folder when it is missing) and applies them.
-    void Change(const GrownUpSettings& settings) override;
+    void Change(const GrownUpSettings& settings);
 
     const std::string& FilePath() const { return m_file.Path(); }
 

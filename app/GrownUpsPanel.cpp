@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "album/SettingsKeeper.h"
+#include "album/SettingsHolder.h"
 #include "app/BitmapDialogs.h"
 #include "app/PictureDialogParts.h"
 #include "app/PictureDialogRun.h"
@@ -57,7 +57,7 @@ RECT GrownUpsPanel::PlaceOf(Row row) {
     return RECT{kRowLeft, top, kRowLeft + kRowWidth, top + kRowHeight};
 }
 
-GrownUpsPanel::GrownUpsPanel(SettingsKeeper& settings, std::function<void()> bringBack)
+GrownUpsPanel::GrownUpsPanel(SettingsHolder& settings, std::function<void()> bringBack)
     : m_settings(settings),
       m_bringBack(std::move(bringBack)),
       m_copy(ClearedBook::OfAlbum().Kept()) {}

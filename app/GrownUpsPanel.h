@@ -16,7 +16,7 @@
 #include "app/PictureDialogRun.h"
 #include "platform/user/UserTypes.h"
 
-class SettingsKeeper;
+class SettingsHolder;
 
 class GrownUpsPanel {
 public:
@@ -39,7 +39,7 @@ public:
     static RECT PlaceOf(Row row);
 
     // `bringBack` puts the kept copy of the book in its place and shows it.
-    GrownUpsPanel(SettingsKeeper& settings, std::function<void()> bringBack);
+    GrownUpsPanel(SettingsHolder& settings, std::function<void()> bringBack);
 
     void Run(HWND parent);
 
@@ -57,7 +57,7 @@ private:
     void MoveChoice(HWND dialog, int32_t step);
     void DrawRow(const DRAWITEMSTRUCT& item) const;
 
-    SettingsKeeper& m_settings;
+    SettingsHolder& m_settings;
     std::function<void()> m_bringBack;
     std::optional<ClearedBook::Copy> m_copy;
     // The row the keys have chosen, or -1 before any key.
