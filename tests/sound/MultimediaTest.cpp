@@ -140,10 +140,6 @@ TEST(SoundEffectTest, EachIndexPlaysItsResourceFoundWhateverTheCase) {
     WaveResourceTable::Instance().Clear();
 }
 
-}  // namespace
-
-namespace {
-
 // A RIFF WAVE image of one channel holding `samples` of `bits` bits each.
 std::vector<uint8_t> WaveOf(uint16_t bits, const std::vector<uint8_t>& samples) {
     const auto little = [](uint32_t value, size_t count) {
@@ -164,8 +160,6 @@ std::vector<uint8_t> WaveOf(uint16_t bits, const std::vector<uint8_t>& samples) 
     }
     return wave;
 }
-
-}  // namespace
 
 // The grown-ups' effects setting: off plays nothing; a volume scales every sample the
 // mixer is given towards silence (8-bit samples around 128, 16-bit ones around 0), and
@@ -203,3 +197,5 @@ TEST(SoundEffectTest, EffectsOffPlayNothingAndTheVolumeScalesTheSamplesPlayed) {
     SoundEffect::SetEffects(true, 100);
     WaveResourceTable::Instance().Clear();
 }
+
+}  // namespace
