@@ -221,7 +221,6 @@ TEST_F(PlayingButtonsTest, EveryButtonIsAHookedOwnerDrawnChildAtItsRowTheTitlesT
     EXPECT_EQ(CommandButtonSubclass::Find(StickerWindow(0)), nullptr);
     // The first paint: normal sticker faces, the current sheet's down face, the others up.
     EXPECT_EQ(FaceOf(0), TileColour(0, 0));
-    EXPECT_EQ(FaceOf(27), TileColour(27, 0));
     EXPECT_EQ(FaceOf(SheetButtonRows[0]), TileColour(200, 1));
     EXPECT_EQ(FaceOf(SheetButtonRows[1]), TileColour(201, 0));
     EXPECT_EQ(FaceOf(CommandButtonRows[0]), TileColour(100, 0));

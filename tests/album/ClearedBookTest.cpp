@@ -13,12 +13,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 // Every file of the book by its name in the save folder; a missing file has no bytes.
 using Book = std::map<std::string, std::optional<Bytes>>;
-
-}  // namespace
 
 class ClearedBookTest : public testing::Test {
 protected:

@@ -10,11 +10,7 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 using Names = std::vector<std::string>;
-
-}  // namespace
 
 // The albums there are: the album without a name once it has a record, then the named
 // albums in the order they were made. A list a hand or a fault has spoiled gives only

@@ -1,24 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "platform/machines/CountedTimerPeriods.h"
-
-namespace {
-
-struct PeriodCall {
-    bool begin;
-    UINT period;
-    bool accepted;
-    int32_t openAfter;
-};
-
-}  // namespace
 
 // timeBeginPeriod and timeEndPeriod as the machines with millisecond timers answer them:
 // periods out of range are refused, and each end needs a begin still open.
 TEST(CountedTimerPeriods, EachEndNeedsAnOpenBeginAndPeriodsOutOfRangeAreRefused) {
-    const std::vector<PeriodCall> calls = {
+    const struct {
+        bool begin;
+        UINT period;
+        bool accepted;
+        int32_t openAfter;
+    } calls[] = {
         {false, 1, false, 0},       // never begun
         {true, 0, false, 0},        // below the range
         {true, 1000001, false, 0},  // above it
@@ -32,7 +24,7 @@ TEST(CountedTimerPeriods, EachEndNeedsAnOpenBeginAndPeriodsOutOfRangeAreRefused)
     CountedTimerPeriods periods;
     EXPECT_EQ(periods.TimerCapabilities().wPeriodMin, 1u);
     EXPECT_EQ(periods.TimerCapabilities().wPeriodMax, 1000000u);
-    for (const PeriodCall& call : calls) {
+    for (const auto& call : calls) {
         const bool accepted = call.begin ? periods.BeginTimerPeriod(call.period)
                                          : periods.EndTimerPeriod(call.period);
         EXPECT_EQ(accepted, call.accepted) << (call.begin ? "begin " : "end ") << call.period;

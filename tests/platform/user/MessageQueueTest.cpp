@@ -54,8 +54,11 @@ TEST_F(MessageQueueTest, PaintComesLastParentFirstAndErasesOnlyWhenAsked) {
     EXPECT_EQ(painted, (RECT{50, 50, 100, 100})) << "the union of invalidations cut to the client";
 }
 
-// Translation adds the character to a letter's key.
-TEST_F(MessageQueueTest, KeysReachTheFocus) {
+// Keys reach the focus, translation adding the character to a letter's key. A held key
+// goes down again for each repeat, marked as down before (bit 30 of lParam); GetKeyState
+// tells a held key while the keys are handled, until it is let go or the program stops
+// being the active one.
+TEST_F(MessageQueueTest, KeysReachTheFocusAndAHeldKeyRepeatsMarkedAsHeld) {
     SetFocus(main);
     RunUntilIdle();
     TakeTrace();
@@ -64,14 +67,6 @@ TEST_F(MessageQueueTest, KeysReachTheFocus) {
     RunUntilIdle();
     EXPECT_EQ(TakeTrace(), (Strings{"main WM_KEYDOWN 81", "main WM_CHAR 113", "main WM_KEYUP",
                                     "main WM_KEYDOWN 33", "main WM_KEYUP"}));
-}
-
-// A held key goes down again for each repeat, marked as down before (bit 30 of lParam);
-// GetKeyState tells a held key while the keys are handled, until it is let go or the
-// program stops being the active one.
-TEST_F(MessageQueueTest, AHeldKeyRepeatsMarkedAsHeldAndShowsInTheKeyState) {
-    SetFocus(main);
-    RunUntilIdle();
     Strings downs;
     s_handlers[WM_KEYDOWN] = [&downs](HWND, WPARAM key, LPARAM lParam) -> LRESULT {
         downs.push_back(FormatText("%u%s%s", static_cast<unsigned>(key),

@@ -28,26 +28,26 @@ TEST_F(TimerTest, TimersComeOnTheirIntervalsUntilKilled) {
         {"one timer, each interval",
          [](HWND a, HWND) { SetTimer(a, 7, 40, nullptr); },
          130,
-         {"first WM_TIMER 7 @40", "first WM_TIMER 7 @80", "first WM_TIMER 7 @120"}},
+         {"first WM_TIMER 7 @1040", "first WM_TIMER 7 @1080", "first WM_TIMER 7 @1120"}},
         {"two windows, two intervals, in the order they come due",
          [](HWND a, HWND b) {
              SetTimer(a, 1, 30, nullptr);
              SetTimer(b, 1, 50, nullptr);
          },
          110,
-         {"first WM_TIMER 1 @30", "second WM_TIMER 1 @50", "first WM_TIMER 1 @60",
-          "first WM_TIMER 1 @90", "second WM_TIMER 1 @100"}},
+         {"first WM_TIMER 1 @1030", "second WM_TIMER 1 @1050", "first WM_TIMER 1 @1060",
+          "first WM_TIMER 1 @1090", "second WM_TIMER 1 @1100"}},
         {"set again: one timer, the new interval",
          [](HWND a, HWND) {
              SetTimer(a, 2, 20, nullptr);
              SetTimer(a, 2, 45, nullptr);
          },
          100,
-         {"first WM_TIMER 2 @45", "first WM_TIMER 2 @90"}},
+         {"first WM_TIMER 2 @1045", "first WM_TIMER 2 @1090"}},
         {"too short an interval is lengthened to Windows' shortest",
          [](HWND a, HWND) { SetTimer(a, 3, 1, nullptr); },
          25,
-         {"first WM_TIMER 3 @10", "first WM_TIMER 3 @20"}},
+         {"first WM_TIMER 3 @1010", "first WM_TIMER 3 @1020"}},
         {"killed from its own message",
          [this](HWND a, HWND) {
              SetTimer(a, 4, 25, nullptr);
@@ -57,7 +57,7 @@ TEST_F(TimerTest, TimersComeOnTheirIntervalsUntilKilled) {
              };
          },
          100,
-         {"first WM_TIMER 4 @25"}},
+         {"first WM_TIMER 4 @1025"}},
         {"killed before it came due",
          [](HWND a, HWND) {
              SetTimer(a, 5, 25, nullptr);
@@ -73,22 +73,16 @@ TEST_F(TimerTest, TimersComeOnTheirIntervalsUntilKilled) {
              DestroyWindow(b);
          },
          60,
-         {"first WM_TIMER 6 @25", "first WM_TIMER 6 @50"}},
+         {"first WM_TIMER 6 @1025", "first WM_TIMER 6 @1050"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        // Each case starts at 1000 ms, so that a timer counts from when it was set.
+        machine.SetVirtualClock(1000);
         const HWND a = MakeWindow("first", {0, 0, 100, 100});
         const HWND b = MakeWindow("second", {0, 0, 50, 50});
-        const DWORD start = timeGetTime();
         c.set(a, b);
-        Strings expected;
-        // The clock runs on from one case to the next: each case's times are its own.
-        for (const std::string& line : c.expected) {
-            const auto at = line.find('@');
-            expected.push_back(line.substr(0, at + 1) +
-                               std::to_string(start + std::stoul(line.substr(at + 1))));
-        }
-        EXPECT_EQ(TimersDuring(c.pause), expected);
+        EXPECT_EQ(TimersDuring(c.pause), c.expected);
         s_handlers.erase(WM_TIMER);
         for (const HWND window : {a, b})
             if (IsWindow(window)) DestroyWindow(window);
