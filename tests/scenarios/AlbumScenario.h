@@ -47,9 +47,14 @@ protected:
     // Puts everything back as before a first start, keeping the folder: a restart.
     static void ResetMachine();
 
-    void ClickButton(const ButtonRow& row) {
-        machine.Click(POINT{row.x + row.width / 2, row.y + row.height / 2});
+    static RECT AreaOf(const ButtonRow& row) {
+        return RECT{row.x, row.y, row.x + row.width, row.y + row.height};
     }
+    // The middle of `box`, whose coordinates count from `corner`.
+    static POINT CentreOf(const RECT& box, POINT corner = {}) {
+        return POINT{corner.x + (box.left + box.right) / 2, corner.y + (box.top + box.bottom) / 2};
+    }
+    void ClickButton(const ButtonRow& row) { machine.Click(CentreOf(AreaOf(row))); }
     void PressKey(UINT virtualKey) { machine.PressKey(virtualKey); }
     void RightClick() {
         machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);

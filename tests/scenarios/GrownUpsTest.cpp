@@ -23,10 +23,6 @@ constexpr POINT kPanelCorner{(1024 - 640) / 2, (768 - 680) / 2};
 constexpr int32_t kRightPlace = 0;
 constexpr int32_t kWrongPlace = 1;
 
-POINT CentreOf(const RECT& box, POINT corner) {
-    return POINT{corner.x + (box.left + box.right) / 2, corner.y + (box.top + box.bottom) / 2};
-}
-
 const ButtonRow& CommandButton(int32_t command) {
     return CommandButtonRows[static_cast<size_t>(command - IDM_QUIT)];
 }
@@ -40,18 +36,12 @@ protected:
     }
     ~GrownUps() override { GrownUpQuestion::UseNumbers(nullptr); }
 
-    void Lock(bool clearAll, bool quit) const {
-        GrownUpSettings settings;
-        settings.clearAllAsksGrownUp = clearAll;
-        settings.quitAsksGrownUp = quit;
-        WriteSettings(settings);
-    }
     // Time passes while a button or key is held.
     void Wait(DWORD milliseconds) {
         Then([this, milliseconds] { machine.SetVirtualClock(timeGetTime() + milliseconds); });
     }
     void HoldButton(const ButtonRow& row, DWORD milliseconds) {
-        const POINT centre{row.x + row.width / 2, row.y + row.height / 2};
+        const POINT centre = CentreOf(AreaOf(row));
         machine.PressButton(centre);
         Wait(milliseconds);
         machine.ReleaseButton(centre);
@@ -159,7 +149,10 @@ TEST_F(GrownUps, HoldingAboutAsksTheSumAndOnlyTheRightAnswerOpensThePanel) {
 // close) first ask the sum: a wrong answer keeps them shut, the right one leads to the
 // usual question or the ending screen. The end of the session is never held up.
 TEST_F(GrownUps, LocksKeepClearAllAndQuitBehindTheSum) {
-    Lock(true, true);
+    GrownUpSettings locked;
+    locked.clearAllAsksGrownUp = true;
+    locked.quitAsksGrownUp = true;
+    WriteSettings(locked);
     StartBook();
     Stick(sticker, true);
     for (const auto& open :

@@ -114,9 +114,7 @@ private:
 TEST_F(KeyboardOnly, TheRingShowsOnlyOnceTheKeysMoveItAndLeavesNoTrace) {
     const ButtonRow& sheet = SheetButtonRows[1];
     const ButtonRow& slot = StickerButtonRows[0];
-    const auto face = [this](const ButtonRow& b) {
-        return ScreenBlock(RECT{b.x, b.y, b.x + b.width, b.y + b.height});
-    };
+    const auto face = [this](const ButtonRow& b) { return ScreenBlock(AreaOf(b)); };
     std::vector<uint32_t> sheetFace, slotFace;
     StartBook();
     ClickButton(sheet);
