@@ -23,6 +23,9 @@ constexpr POINT kPanelCorner{(1024 - 640) / 2, (768 - 680) / 2};
 constexpr int32_t kRightPlace = 0;
 constexpr int32_t kWrongPlace = 1;
 
+// Every file of the book by name; a page never shown has none.
+using BookFileBytes = std::map<std::string, std::optional<Bytes>>;
+
 const ButtonRow& CommandButton(int32_t command) {
     return CommandButtonRows[static_cast<size_t>(command - IDM_QUIT)];
 }
@@ -64,9 +67,8 @@ protected:
     void PressRow(GrownUpsPanel::Row row) {
         machine.Click(CentreOf(GrownUpsPanel::PlaceOf(row), kPanelCorner));
     }
-    // Every file of the book by name; a page never shown has none.
-    std::map<std::string, std::optional<Bytes>> BookFiles() const {
-        std::map<std::string, std::optional<Bytes>> files;
+    BookFileBytes BookFiles() const {
+        BookFileBytes files;
         for (const char* relative : PageSaveFiles) {
             const std::string file = FileIn(ToHostPath(relative + 1));
             files[file] = fs::exists(file) ? std::optional(ReadBytes(file)) : std::nullopt;
@@ -76,7 +78,7 @@ protected:
 
     // A run that sticks three stickers on the first two pages, and one that clears them
     // all; answers the files of the book as the first run left them.
-    std::map<std::string, std::optional<Bytes>> MakeABookAndClearIt() {
+    BookFileBytes MakeABookAndClearIt() {
         StartBook();
         Stick(sticker, true);
         Stick(StickersOf(0)[1]);
@@ -93,6 +95,18 @@ protected:
         return book;
     }
 
+    // After a restart the book made shows, and the run leaves its files as `before`.
+    void ExpectTheBookAfterARestart(const BookFileBytes& before) {
+        ResetMachine();
+        StartBook();
+        Then([this] {
+            EXPECT_TRUE(ShowsAtHome(sticker));
+            EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3);
+        });
+        RunAndCloseAlbum();
+        EXPECT_EQ(BookFiles(), before);
+    }
+
     const int32_t sticker = StickersOf(0)[0];
 };
 
@@ -102,31 +116,27 @@ protected:
 TEST_F(GrownUps, HoldingAboutAsksTheSumAndOnlyTheRightAnswerOpensThePanel) {
     const struct {
         const char* gesture;
-        std::function<void()> hold;
+        std::function<void(DWORD)> hold;
     } gestures[] = {
-        {"the About button held", [this] { HoldButton(CommandButton(IDM_INFO), 3000); }},
-        {"the About key held", [this] { HoldKey('I', 3000); }},
+        {"the About button held", [this](DWORD ms) { HoldButton(CommandButton(IDM_INFO), ms); }},
+        {"the About key held", [this](DWORD ms) { HoldKey('I', ms); }},
     };
     StartBook();
     for (const auto& [gesture, hold] : gestures) {
         SCOPED_TRACE(gesture);
-        hold();
+        hold(3000);
         ExpectQuestion(true);
         Answer(kWrongPlace);
         Then([] { EXPECT_EQ(GrownUpsPanel::OnShow(), nullptr) << "a wrong answer just closes"; });
-        hold();
+        hold(3000);
         Answer(kRightPlace);
         Then([] { EXPECT_NE(GrownUpsPanel::OnShow(), nullptr); });
         PressKey(VK_ESCAPE);
         Then([] { EXPECT_EQ(GrownUpsPanel::OnShow(), nullptr); });
+        hold(2900);
+        ExpectQuestion(false);
+        PressKey(VK_RETURN);  // closes About
     }
-    Then([this] { EXPECT_FALSE(log.Contains("IDM_INFO ")) << "no About for a long press"; });
-    HoldButton(CommandButton(IDM_INFO), 2900);
-    ExpectQuestion(false);
-    PressKey(VK_RETURN);
-    HoldKey('I', 2900);
-    ExpectQuestion(false);
-    PressKey(VK_RETURN);
     // A row changes its setting at once, by a click, or by the arrows and Space.
     HoldKey('I', 3000);
     Answer(kRightPlace);
@@ -142,7 +152,8 @@ TEST_F(GrownUps, HoldingAboutAsksTheSumAndOnlyTheRightAnswerOpensThePanel) {
     });
     PressKey(VK_ESCAPE);
     RunAndCloseAlbum();
-    EXPECT_EQ(std::ranges::count(log.Messages(), std::string("IDM_INFO ")), 2);
+    EXPECT_EQ(std::ranges::count(log.Messages(), std::string("IDM_INFO ")), 2)
+        << "About for each short press, none for a long one";
 }
 
 // With the locks on, Clear All (key or button) and Quit (key, button or the window's
@@ -221,12 +232,7 @@ TEST_F(GrownUps, ABookClearedAndBroughtBackIsTheBookBeforeAlsoAcrossARestart) {
     });
     RunAndCloseAlbum();
     EXPECT_EQ(BookFiles(), before);
-
-    ResetMachine();
-    StartBook();
-    Then([this] { EXPECT_TRUE(ShowsAtHome(sticker)); });
-    RunAndCloseAlbum();
-    EXPECT_EQ(BookFiles(), before);
+    ExpectTheBookAfterARestart(before);
 }
 
 // A bring-back cut short (here at the second page, which may not be written, as if the
@@ -239,13 +245,5 @@ TEST_F(GrownUps, ABringBackCutShortIsFinishedAtTheNextStart) {
     EXPECT_FALSE(ClearedBook::OfAlbum().BringBack("7 Dec 2026"));
     chmod(secondPage.c_str(), 0644);
     ASSERT_NE(BookFiles(), before);
-
-    ResetMachine();
-    StartBook();
-    Then([this] {
-        EXPECT_TRUE(ShowsAtHome(sticker));
-        EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3);
-    });
-    RunAndCloseAlbum();
-    EXPECT_EQ(BookFiles(), before);
+    ExpectTheBookAfterARestart(before);
 }
