@@ -104,6 +104,10 @@ protected:
     static POINT OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
                                             const std::vector<int32_t>& above = {});
     bool ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above = {}) const;
+    // The surface's 0x00RRGGBB of a picture colour (red in the low byte).
+    static uint32_t ScreenColour(COLORREF colour) {
+        return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+    }
     // The screen colours of a block of a picture file, and of the screen.
     static std::vector<uint32_t> PictureBlock(const char* file, RECT area);
     std::vector<uint32_t> ScreenBlock(RECT area) const {

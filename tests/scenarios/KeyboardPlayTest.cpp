@@ -128,9 +128,8 @@ TEST_F(KeyboardOnly, TheRingShowsOnlyOnceTheKeysMoveItAndLeavesNoTrace) {
     PressKey(VK_TAB);
     Then([&] {
         const LONG middle = sheet.height / 2;
-        const COLORREF band = *ButtonBitmap::RingColour(3, middle, sheet.width, sheet.height);
         EXPECT_EQ(machine.ScreenPixels().Pixel(sheet.x + 3, sheet.y + middle),
-                  ((band & 0xFF) << 16) | (band & 0xFF00) | ((band >> 16) & 0xFF));
+                  ScreenColour(*ButtonBitmap::RingColour(3, middle, sheet.width, sheet.height)));
         EXPECT_EQ(face(slot), slotFace);
     });
     Keys("Tab*7");
