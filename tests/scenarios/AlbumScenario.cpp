@@ -25,11 +25,6 @@ constexpr LONG kCornerSide = 8;  // the page corners lie above every sticker
 constexpr size_t kRecordHeadBytes = 22;
 constexpr COLORREF kMagenta = 0xFF00FF;
 
-// The surface's 0x00RRGGBB of a picture colour (red in the low byte).
-uint32_t ScreenColour(COLORREF colour) {
-    return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
-}
-
 std::unique_ptr<CDIB> PictureOf(int32_t stickerIndex) {
     auto picture = std::make_unique<CDIB>(1, 1);
     picture->Load(StickerPictureFiles[static_cast<size_t>(stickerIndex)]);

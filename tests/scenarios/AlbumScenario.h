@@ -47,9 +47,14 @@ protected:
     // Puts everything back as before a first start, keeping the folder: a restart.
     static void ResetMachine();
 
-    void ClickButton(const ButtonRow& row) {
-        machine.Click(POINT{row.x + row.width / 2, row.y + row.height / 2});
+    static RECT AreaOf(const ButtonRow& row) {
+        return RECT{row.x, row.y, row.x + row.width, row.y + row.height};
     }
+    // The middle of `box`, whose coordinates count from `corner`.
+    static POINT CentreOf(const RECT& box, POINT corner = {}) {
+        return POINT{corner.x + (box.left + box.right) / 2, corner.y + (box.top + box.bottom) / 2};
+    }
+    void ClickButton(const ButtonRow& row) { machine.Click(CentreOf(AreaOf(row))); }
     void PressKey(UINT virtualKey) { machine.PressKey(virtualKey); }
     void RightClick() {
         machine.PressButton(POINT{300, 300}, InputEvent::Button::Right);
@@ -99,6 +104,10 @@ protected:
     static POINT OpaquePointOfStickerAtHome(int32_t stickerIndex, uint32_t& colour,
                                             const std::vector<int32_t>& above = {});
     bool ShowsAtHome(int32_t stickerIndex, const std::vector<int32_t>& above = {}) const;
+    // The surface's 0x00RRGGBB of a picture colour (red in the low byte).
+    static uint32_t ScreenColour(COLORREF colour) {
+        return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+    }
     // The screen colours of a block of a picture file, and of the screen.
     static std::vector<uint32_t> PictureBlock(const char* file, RECT area);
     std::vector<uint32_t> ScreenBlock(RECT area) const {

@@ -129,11 +129,11 @@ TEST_F(AlbumsByName, TheTitleOffersTheAlbumsAndTheStartOpensTheOneChosen) {
     AlbumChooser twoAlbums;
     twoAlbums.Offer({"Ann", "Ben"}, "Ann");
     const RECT ben = twoAlbums.CardArea(1);
-    machine.Click(POINT{(ben.left + ben.right) / 2, (ben.top + ben.bottom) / 2});
+    machine.Click(CentreOf(ben));
     Then([this, ben] {
         EXPECT_EQ(album->Title().Chooser().Chosen(), "Ben");
         EXPECT_EQ(multimedia.SoundsPlayed().back().name, "SelectWAVE");
-        EXPECT_EQ(machine.ScreenPixels().Pixel(ben.left - 4, (ben.top + ben.bottom) / 2), 0xFF9B3Du)
+        EXPECT_EQ(machine.ScreenPixels().Pixel(ben.left - 4, CentreOf(ben).y), 0xFF9B3Du)
             << "the chosen card is ringed";
     });
     StartBook();

@@ -12,6 +12,7 @@ namespace {
 constexpr DWORD kAllOver = 2000;
 // The full-book screen opens once the last sticker's sparkle has been seen.
 constexpr DWORD kBookScreenDue = 700;
+constexpr POINT kOnPage{500, 400};
 
 }  // namespace
 
@@ -31,8 +32,8 @@ protected:
     }
     static size_t WindowsOnShow() { return WindowManager::Instance().TopLevelWindows().size(); }
     std::vector<uint32_t> ButtonFace(int32_t sticker) const {
-        const ButtonRow& b = StickerButtonRows[static_cast<size_t>(sticker % kStickersPerSheet)];
-        return ScreenBlock(RECT{b.x, b.y, b.x + b.width, b.y + b.height});
+        return ScreenBlock(
+            AreaOf(StickerButtonRows[static_cast<size_t>(sticker % kStickersPerSheet)]));
     }
     static std::vector<uint32_t> Face(int32_t sticker, LONG state) {
         const LONG side = StickerButtonRows[0].width;
@@ -53,7 +54,7 @@ TEST_F(Celebration, EveryWayACarryIsPutBackGlidesTheStickerToItsButtonWithABoop)
         {"a right click", [&] { RightClick(); }},
         {"a page turned by its key",
          [&] {
-             machine.MovePointer(POINT{500, 400});  // carrying it over the page
+             machine.MovePointer(kOnPage);  // carrying it over the page
              PressKey(VK_NEXT);
          }},
     };
@@ -156,10 +157,7 @@ TEST_F(Celebration, TheLastStickerOfTheBookShowsItsScreenOnceAndAnyClickOrKeyClo
     };
     const std::vector<std::pair<const char*, std::function<void()>>> closers{
         {"a key", [this] { PressKey('A'); }},
-        {"a click",
-         [this] {
-             machine.Click(POINT{500, 400});
-         }},
+        {"a click", [this] { machine.Click(kOnPage); }},
     };
     for (const auto& [what, close] : closers) {
         SCOPED_TRACE(what);

@@ -23,9 +23,8 @@ constexpr POINT kPanelCorner{(1024 - 640) / 2, (768 - 680) / 2};
 constexpr int32_t kRightPlace = 0;
 constexpr int32_t kWrongPlace = 1;
 
-POINT CentreOf(const RECT& box, POINT corner) {
-    return POINT{corner.x + (box.left + box.right) / 2, corner.y + (box.top + box.bottom) / 2};
-}
+// Every file of the book by name; a page never shown has none.
+using BookFileBytes = std::map<std::string, std::optional<Bytes>>;
 
 const ButtonRow& CommandButton(int32_t command) {
     return CommandButtonRows[static_cast<size_t>(command - IDM_QUIT)];
@@ -40,18 +39,12 @@ protected:
     }
     ~GrownUps() override { GrownUpQuestion::UseNumbers(nullptr); }
 
-    void Lock(bool clearAll, bool quit) const {
-        GrownUpSettings settings;
-        settings.clearAllAsksGrownUp = clearAll;
-        settings.quitAsksGrownUp = quit;
-        WriteSettings(settings);
-    }
     // Time passes while a button or key is held.
     void Wait(DWORD milliseconds) {
         Then([this, milliseconds] { machine.SetVirtualClock(timeGetTime() + milliseconds); });
     }
     void HoldButton(const ButtonRow& row, DWORD milliseconds) {
-        const POINT centre{row.x + row.width / 2, row.y + row.height / 2};
+        const POINT centre = CentreOf(AreaOf(row));
         machine.PressButton(centre);
         Wait(milliseconds);
         machine.ReleaseButton(centre);
@@ -74,9 +67,8 @@ protected:
     void PressRow(GrownUpsPanel::Row row) {
         machine.Click(CentreOf(GrownUpsPanel::PlaceOf(row), kPanelCorner));
     }
-    // Every file of the book by name; a page never shown has none.
-    std::map<std::string, std::optional<Bytes>> BookFiles() const {
-        std::map<std::string, std::optional<Bytes>> files;
+    BookFileBytes BookFiles() const {
+        BookFileBytes files;
         for (const char* relative : PageSaveFiles) {
             const std::string file = FileIn(ToHostPath(relative + 1));
             files[file] = fs::exists(file) ? std::optional(ReadBytes(file)) : std::nullopt;
@@ -86,7 +78,7 @@ protected:
 
     // A run that sticks three stickers on the first two pages, and one that clears them
     // all; answers the files of the book as the first run left them.
-    std::map<std::string, std::optional<Bytes>> MakeABookAndClearIt() {
+    BookFileBytes MakeABookAndClearIt() {
         StartBook();
         Stick(sticker, true);
         Stick(StickersOf(0)[1]);
@@ -103,6 +95,18 @@ protected:
         return book;
     }
 
+    // After a restart the book made shows, and the run leaves its files as `before`.
+    void ExpectTheBookAfterARestart(const BookFileBytes& before) {
+        ResetMachine();
+        StartBook();
+        Then([this] {
+            EXPECT_TRUE(ShowsAtHome(sticker));
+            EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3);
+        });
+        RunAndCloseAlbum();
+        EXPECT_EQ(BookFiles(), before);
+    }
+
     const int32_t sticker = StickersOf(0)[0];
 };
 
@@ -112,31 +116,27 @@ protected:
 TEST_F(GrownUps, HoldingAboutAsksTheSumAndOnlyTheRightAnswerOpensThePanel) {
     const struct {
         const char* gesture;
-        std::function<void()> hold;
+        std::function<void(DWORD)> hold;
     } gestures[] = {
-        {"the About button held", [this] { HoldButton(CommandButton(IDM_INFO), 3000); }},
-        {"the About key held", [this] { HoldKey('I', 3000); }},
+        {"the About button held", [this](DWORD ms) { HoldButton(CommandButton(IDM_INFO), ms); }},
+        {"the About key held", [this](DWORD ms) { HoldKey('I', ms); }},
     };
     StartBook();
     for (const auto& [gesture, hold] : gestures) {
         SCOPED_TRACE(gesture);
-        hold();
+        hold(3000);
         ExpectQuestion(true);
         Answer(kWrongPlace);
         Then([] { EXPECT_EQ(GrownUpsPanel::OnShow(), nullptr) << "a wrong answer just closes"; });
-        hold();
+        hold(3000);
         Answer(kRightPlace);
         Then([] { EXPECT_NE(GrownUpsPanel::OnShow(), nullptr); });
         PressKey(VK_ESCAPE);
         Then([] { EXPECT_EQ(GrownUpsPanel::OnShow(), nullptr); });
+        hold(2900);
+        ExpectQuestion(false);
+        PressKey(VK_RETURN);  // closes About
     }
-    Then([this] { EXPECT_FALSE(log.Contains("IDM_INFO ")) << "no About for a long press"; });
-    HoldButton(CommandButton(IDM_INFO), 2900);
-    ExpectQuestion(false);
-    PressKey(VK_RETURN);
-    HoldKey('I', 2900);
-    ExpectQuestion(false);
-    PressKey(VK_RETURN);
     // A row changes its setting at once, by a click, or by the arrows and Space.
     HoldKey('I', 3000);
     Answer(kRightPlace);
@@ -152,14 +152,18 @@ TEST_F(GrownUps, HoldingAboutAsksTheSumAndOnlyTheRightAnswerOpensThePanel) {
     });
     PressKey(VK_ESCAPE);
     RunAndCloseAlbum();
-    EXPECT_EQ(std::ranges::count(log.Messages(), std::string("IDM_INFO ")), 2);
+    EXPECT_EQ(std::ranges::count(log.Messages(), std::string("IDM_INFO ")), 2)
+        << "About for each short press, none for a long one";
 }
 
 // With the locks on, Clear All (key or button) and Quit (key, button or the window's
 // close) first ask the sum: a wrong answer keeps them shut, the right one leads to the
 // usual question or the ending screen. The end of the session is never held up.
 TEST_F(GrownUps, LocksKeepClearAllAndQuitBehindTheSum) {
-    Lock(true, true);
+    GrownUpSettings locked;
+    locked.clearAllAsksGrownUp = true;
+    locked.quitAsksGrownUp = true;
+    WriteSettings(locked);
     StartBook();
     Stick(sticker, true);
     for (const auto& open :
@@ -228,12 +232,7 @@ TEST_F(GrownUps, ABookClearedAndBroughtBackIsTheBookBeforeAlsoAcrossARestart) {
     });
     RunAndCloseAlbum();
     EXPECT_EQ(BookFiles(), before);
-
-    ResetMachine();
-    StartBook();
-    Then([this] { EXPECT_TRUE(ShowsAtHome(sticker)); });
-    RunAndCloseAlbum();
-    EXPECT_EQ(BookFiles(), before);
+    ExpectTheBookAfterARestart(before);
 }
 
 // A bring-back cut short (here at the second page, which may not be written, as if the
@@ -246,13 +245,5 @@ TEST_F(GrownUps, ABringBackCutShortIsFinishedAtTheNextStart) {
     EXPECT_FALSE(ClearedBook::OfAlbum().BringBack("7 Dec 2026"));
     chmod(secondPage.c_str(), 0644);
     ASSERT_NE(BookFiles(), before);
-
-    ResetMachine();
-    StartBook();
-    Then([this] {
-        EXPECT_TRUE(ShowsAtHome(sticker));
-        EXPECT_EQ(album->Stickers().GetStickersLeft(), NUMBEROFSTICKERGRAPHICS - 3);
-    });
-    RunAndCloseAlbum();
-    EXPECT_EQ(BookFiles(), before);
+    ExpectTheBookAfterARestart(before);
 }

@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -113,9 +114,7 @@ private:
 TEST_F(KeyboardOnly, TheRingShowsOnlyOnceTheKeysMoveItAndLeavesNoTrace) {
     const ButtonRow& sheet = SheetButtonRows[1];
     const ButtonRow& slot = StickerButtonRows[0];
-    const auto face = [this](const ButtonRow& b) {
-        return ScreenBlock(RECT{b.x, b.y, b.x + b.width, b.y + b.height});
-    };
+    const auto face = [this](const ButtonRow& b) { return ScreenBlock(AreaOf(b)); };
     std::vector<uint32_t> sheetFace, slotFace;
     StartBook();
     ClickButton(sheet);
@@ -129,9 +128,8 @@ TEST_F(KeyboardOnly, TheRingShowsOnlyOnceTheKeysMoveItAndLeavesNoTrace) {
     PressKey(VK_TAB);
     Then([&] {
         const LONG middle = sheet.height / 2;
-        const COLORREF band = *ButtonBitmap::RingColour(3, middle, sheet.width, sheet.height);
         EXPECT_EQ(machine.ScreenPixels().Pixel(sheet.x + 3, sheet.y + middle),
-                  ((band & 0xFF) << 16) | (band & 0xFF00) | ((band >> 16) & 0xFF));
+                  ScreenColour(*ButtonBitmap::RingColour(3, middle, sheet.width, sheet.height)));
         EXPECT_EQ(face(slot), slotFace);
     });
     Keys("Tab*7");
@@ -172,135 +170,58 @@ TEST_F(KeyboardOnly, StickAStickerOnEveryPage) {
 // Each row starts a fresh album and plays keys only; the first pick shows the hint,
 // which Enter or Space answers. Slot 1 of the first sheet is the ring's ninth stop.
 TEST_F(KeyboardOnly, KeysMoveTheRingPressPickCarryDropAndPutBack) {
+    constexpr LONG kHeldLeft = KeyboardPlay::kRepeatsBeforeFast * KeyboardPlay::kStep +
+                               (10 - KeyboardPlay::kRepeatsBeforeFast) * KeyboardPlay::kFastStep;
     const struct {
         const char* name;
         bool onTitle;
         const char* keys;
         int32_t ring;
-        bool carrying;
         int32_t page;
         int32_t peels;
-        POINT middle;  // of the carried sticker, when one is carried
+        std::optional<POINT> carried;  // the carried sticker's middle, when one is carried
     } rows[] = {
-        {"the first Tab shows the ring on the current sheet",
-         false,
-         "Tab",
-         IDM_SHEET1,
-         false,
-         0,
-         0,
-         {}},
-        {"Tab goes round from the last slot to the first sheet",
-         false,
-         "Tab*37",
-         IDM_SHEET1,
-         false,
-         0,
-         0,
-         {}},
-        {"Shift+Tab goes back, round to the last slot",
-         false,
-         "Tab hold:Shift Tab up:Shift",
-         IDM_STICKER28,
-         false,
-         0,
-         0,
-         {}},
-        {"Shift let go, Tab goes forward again",
-         false,
-         "Tab hold:Shift Tab up:Shift Tab",
-         IDM_SHEET1,
-         false,
-         0,
-         0,
-         {}},
-        {"Left and Right move the ring while nothing is carried",
-         false,
-         "Right Right Right Left",
-         IDM_SHEET1 + 1,
-         false,
-         0,
-         0,
-         {}},
-        {"Space and Enter press nothing before the ring shows",
-         false,
-         "Space Enter",
-         0,
-         false,
-         0,
-         0,
-         {}},
+        {"the first Tab shows the ring on the current sheet", false, "Tab", IDM_SHEET1, 0, 0,
+         std::nullopt},
+        {"Tab goes round from the last slot to the first sheet", false, "Tab*37", IDM_SHEET1, 0, 0,
+         std::nullopt},
+        {"Shift+Tab goes back, round to the last slot", false, "Tab hold:Shift Tab up:Shift",
+         IDM_STICKER28, 0, 0, std::nullopt},
+        {"Shift let go, Tab goes forward again", false, "Tab hold:Shift Tab up:Shift Tab",
+         IDM_SHEET1, 0, 0, std::nullopt},
+        {"Left and Right move the ring while nothing is carried", false, "Right Right Right Left",
+         IDM_SHEET1 + 1, 0, 0, std::nullopt},
+        {"Space and Enter press nothing before the ring shows", false, "Space Enter", 0, 0, 0,
+         std::nullopt},
         {"Space picks the ringed sticker, in the middle of the page", false, "Tab*9 Space Enter",
-         IDM_STICKER1, true, 0, 1, kMiddleOfPage},
-        {"Enter picks too", false, "Tab*9 Enter Enter", IDM_STICKER1, true, 0, 1, kMiddleOfPage},
-        {"the arrows move it, Up and Down too, and the page stays",
-         false,
-         "Tab*9 Space Enter Up Up Left Down*3 Right*4",
-         IDM_STICKER1,
-         true,
-         0,
-         1,
-         {kMiddleOfPage.x + 3 * KeyboardPlay::kStep, kMiddleOfPage.y + KeyboardPlay::kStep}},
-        {"Tab moves the ring while carrying", false, "Tab*9 Space Enter Tab", IDM_STICKER1 + 1,
-         true, 0, 1, kMiddleOfPage},
-        {"a held arrow's steps grow after a while",
-         false,
-         "Tab*9 Space Enter hold:Left*10 up:Left",
-         IDM_STICKER1,
-         true,
-         0,
-         1,
-         {kMiddleOfPage.x - (KeyboardPlay::kRepeatsBeforeFast * KeyboardPlay::kStep +
-                             (10 - KeyboardPlay::kRepeatsBeforeFast) * KeyboardPlay::kFastStep),
-          kMiddleOfPage.y}},
-        {"a held arrow stops at the page's edge",
-         false,
-         "Tab*9 Space Enter hold:Right*40 up:Right",
-         IDM_STICKER1,
-         true,
-         0,
-         1,
-         {kPageWidth, kMiddleOfPage.y}},
+         IDM_STICKER1, 0, 1, kMiddleOfPage},
+        {"Enter picks too", false, "Tab*9 Enter Enter", IDM_STICKER1, 0, 1, kMiddleOfPage},
+        {"the arrows move it, Up and Down too, and the page stays", false,
+         "Tab*9 Space Enter Up Up Left Down*3 Right*4", IDM_STICKER1, 0, 1,
+         POINT{kMiddleOfPage.x + 3 * KeyboardPlay::kStep, kMiddleOfPage.y + KeyboardPlay::kStep}},
+        {"Tab moves the ring while carrying", false, "Tab*9 Space Enter Tab", IDM_STICKER1 + 1, 0,
+         1, kMiddleOfPage},
+        {"a held arrow's steps grow after a while", false, "Tab*9 Space Enter hold:Left*10 up:Left",
+         IDM_STICKER1, 0, 1, POINT{kMiddleOfPage.x - kHeldLeft, kMiddleOfPage.y}},
+        {"a held arrow stops at the page's edge", false, "Tab*9 Space Enter hold:Right*40 up:Right",
+         IDM_STICKER1, 0, 1, POINT{kPageWidth, kMiddleOfPage.y}},
         {"Escape puts it back and it can be picked again", false,
-         "Tab*9 Space Enter Escape Escape Space", IDM_STICKER1, true, 0, 2, kMiddleOfPage},
-        {"Space far from home throws it away",
-         false,
-         "Tab*9 Space Enter Space",
-         IDM_STICKER1,
-         false,
-         0,
-         1,
-         {}},
-        {"a held Space picks once and drops once",
-         false,
-         "Tab*9 hold:Space*3 up:Space Enter hold:Space*3 up:Space",
-         IDM_STICKER1,
-         false,
-         0,
-         1,
-         {}},
+         "Tab*9 Space Enter Escape Escape Space", IDM_STICKER1, 0, 2, kMiddleOfPage},
+        {"Space far from home throws it away", false, "Tab*9 Space Enter Space", IDM_STICKER1, 0, 1,
+         std::nullopt},
+        {"a held Space picks once and drops once", false,
+         "Tab*9 hold:Space*3 up:Space Enter hold:Space*3 up:Space", IDM_STICKER1, 0, 1,
+         std::nullopt},
         {"a held Space picks without the hint and does not drop", false,
-         "Tab*9 Space Enter Escape hold:Space*3 up:Space", IDM_STICKER1, true, 0, 2, kMiddleOfPage},
+         "Tab*9 Space Enter Escape hold:Space*3 up:Space", IDM_STICKER1, 0, 2, kMiddleOfPage},
         {"Space answers the hint too, for a switch that sends only Space", false,
-         "Tab*9 Space Space", IDM_STICKER1, true, 0, 1, kMiddleOfPage},
-        {"Page Down while carrying ends the carry and turns",
-         false,
-         "Tab*9 Space Enter PageDown",
-         IDM_STICKER1,
-         false,
-         1,
-         1,
-         {}},
-        {"Down turns the page while nothing is carried", false, "Down", 0, false, 1, 0, {}},
-        {"Space on the title starts the book; the ring waits for a Tab",
-         true,
-         "Tab Space",
-         0,
-         false,
-         0,
-         0,
-         {}},
-        {"Enter on the title starts the book", true, "Enter", 0, false, 0, 0, {}},
+         "Tab*9 Space Space", IDM_STICKER1, 0, 1, kMiddleOfPage},
+        {"Page Down while carrying ends the carry and turns", false, "Tab*9 Space Enter PageDown",
+         IDM_STICKER1, 1, 1, std::nullopt},
+        {"Down turns the page while nothing is carried", false, "Down", 0, 1, 0, std::nullopt},
+        {"Space on the title starts the book; the ring waits for a Tab", true, "Tab Space", 0, 0, 0,
+         std::nullopt},
+        {"Enter on the title starts the book", true, "Enter", 0, 0, 0, std::nullopt},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -314,13 +235,11 @@ TEST_F(KeyboardOnly, KeysMoveTheRingPressPickCarryDropAndPutBack) {
         Then([&] {
             EXPECT_EQ(Messages().GetPlayState(), kPlayStatePlaying);
             EXPECT_EQ(album->KeyboardRing().Ringed(), row.ring);
-            EXPECT_EQ(album->View().IsDragging(), row.carrying);
-            EXPECT_EQ(machine.CursorVisible(), !row.carrying);
+            EXPECT_EQ(album->View().IsDragging(), row.carried.has_value());
+            EXPECT_EQ(machine.CursorVisible(), !row.carried);
             EXPECT_EQ(album->Document().GetCurrentPage(), row.page);
             EXPECT_EQ(Peels(), row.peels);
-            if (row.carrying) {
-                EXPECT_EQ(CarriedMiddle(), row.middle);
-            }
+            EXPECT_EQ(CarriedMiddle(), row.carried.value_or(POINT{-1, -1}));
         });
         RunAndCloseAlbum();
         ResetMachine();
