@@ -29,8 +29,8 @@ constexpr Colour kSheetColours[kNumberOfSheets] = {
 
 struct Book {
     std::vector<PageTheme> themes;
-    // Each sticker's design: the n-th sticker of a page shows the page's n-th design.
-    std::vector<const DesignKit::Design*> designs;
+    // Each sticker's drawing: the n-th sticker of a page shows the page's n-th drawing.
+    std::vector<const StickerDrawing*> drawings;
 };
 
 // The book is made on first use, from the themes' own tables.
@@ -49,7 +49,7 @@ Book MadeBook() {
             throw std::logic_error(std::string("\"") + theme.name +
                                    "\" has fewer designs than its page has stickers");
         }
-        made.designs.push_back(&theme.stickers[used[page]++]);
+        made.drawings.push_back(&theme.stickers[used[page]++]);
     }
     for (size_t page = 0; page < used.size(); ++page) {
         if (used[page] != made.themes[page].stickers.size()) {
@@ -69,7 +69,12 @@ const Book& TheBook() {
 
 void StickerDesigns::Draw(Canvas& canvas, int32_t stickerIndex) {
     if (!IsStickerIndex(stickerIndex)) throw std::out_of_range("no such sticker");
-    (*TheBook().designs[static_cast<size_t>(stickerIndex)])(canvas);
+    TheBook().drawings[static_cast<size_t>(stickerIndex)]->design(canvas);
+}
+
+const char* StickerDesigns::Name(int32_t stickerIndex) {
+    if (!IsStickerIndex(stickerIndex)) throw std::out_of_range("no such sticker");
+    return TheBook().drawings[static_cast<size_t>(stickerIndex)]->name;
 }
 
 const PageTheme& StickerDesigns::ThemeOfPage(int32_t pageNumber) {

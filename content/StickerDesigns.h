@@ -15,6 +15,8 @@ public:
     static constexpr double kBox = DesignKit::kBox;
 
     static void Draw(Canvas& canvas, int32_t stickerIndex);
+    // What the sticker shows, in a few words: "fire engine".
+    static const char* Name(int32_t stickerIndex);
     // The theme of the page with this home page number.
     static const PageTheme& ThemeOfPage(int32_t pageNumber);
     static const PageTheme& ThemeOfSticker(int32_t stickerIndex);

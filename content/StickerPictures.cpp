@@ -35,6 +35,8 @@ Canvas ContactSheet(const ContentOutput& output, const std::string& title,
         const double x = 20 + static_cast<double>(cell % kColumns) * kCellWidth;
         const double y = kTitleHeight + static_cast<double>(cell / kColumns) * kCellHeight;
         contact.Text(std::to_string(index), x + 16, y + 12, 14, Palette::kInk);
+        contact.TextFrom(StickerDesigns::Name(index), x + StickerSize::kSize + 50, y + 40, 13,
+                         Palette::kInk);
         contact.Text(std::to_string(index / kStickersPerSheet + 1) + "." +
                          std::to_string(index % kStickersPerSheet + 1),
                      x + 16, y + 32, 12, Palette::kInk.Lighter(0.4));
@@ -46,6 +48,36 @@ Canvas ContactSheet(const ContentOutput& output, const std::string& title,
                       x, y + StickerSize::kSize + 8);
     }
     return contact;
+}
+
+constexpr int32_t kLineUpColumns = 14;
+constexpr int32_t kLineUpCell = 92;
+constexpr int32_t kLineUpRow = StickerButtonFaces::kFace + 30;
+constexpr int32_t kLineUpHeading = 40;
+constexpr int32_t kLineUpSheet =
+    kLineUpHeading + kStickersPerSheet / kLineUpColumns * kLineUpRow + 10;
+
+// Every sticker as a child first meets it, on its button at the size the album shows,
+// with its name under it, sheet by sheet: for looking the whole book over at once.
+Canvas LineUp(const ContentOutput& output) {
+    Canvas lineUp(kLineUpColumns * kLineUpCell + 20, kNumberOfSheets * kLineUpSheet + 10);
+    lineUp.Fill(Colour::Hex(0xE8E8EE));
+    for (int32_t sheet = 1; sheet <= kNumberOfSheets; ++sheet) {
+        const double top = 10 + (sheet - 1) * kLineUpSheet;
+        lineUp.TextFrom("Sheet " + std::to_string(sheet), 16, top + 26, 22, Palette::kInk);
+        for (int32_t place = 0; place < kStickersPerSheet; ++place) {
+            const int32_t index = StickerIndex(sheet, place + 1);
+            const double x = 10 + (place % kLineUpColumns) * kLineUpCell;
+            const double y = top + kLineUpHeading + (place / kLineUpColumns) * kLineUpRow;
+            const Canvas strip = PictureEncoder::Decode(*output.FindAlbumFile(
+                ContentOutput::AlbumPath(StickerButtonFiles[static_cast<size_t>(index)])));
+            lineUp.Paint(strip.Cropped(0, 0, StickerButtonFaces::kFace, StickerButtonFaces::kFace),
+                         x + (kLineUpCell - StickerButtonFaces::kFace) / 2.0, y);
+            lineUp.Text(StickerDesigns::Name(index), x + kLineUpCell / 2.0,
+                        y + StickerButtonFaces::kFace + 12, 11, Palette::kInk);
+        }
+    }
+    return lineUp;
 }
 
 }  // namespace
@@ -62,6 +94,7 @@ void StickerPictures::Generate(ContentOutput& output) {
             PictureEncoder::Encode(StickerButtonFaces::Strip(index), Transparency::Opaque));
     }
     if (!output.WantsPreviews()) return;
+    output.AddPreview("lineup", LineUp(output));
     for (int32_t sheet = 1; sheet <= kNumberOfSheets; ++sheet) {
         std::vector<int32_t> stickers;
         for (int32_t sticker = 1; sticker <= kStickersPerSheet; ++sticker) {

@@ -112,12 +112,12 @@ PageTheme Themes::Beach() {
             Palette::kSun,
             Scene,
             {
-                Sandcastle,
-                With(BeachBall, Palette::kRed, Palette::kBlue),
-                With(IceCream, kSoftPink),
-                With(Popsicle, Palette::kRed),
-                Bucket,
-                With(IceCream, Colour::Hex(0xA8E6C8)),
-                With(BeachBall, Palette::kSun, Palette::kGreen),
+                {"sandcastle", Sandcastle},
+                {"red beach ball", With(BeachBall, Palette::kRed, Palette::kBlue)},
+                {"ice cream", With(IceCream, kSoftPink)},
+                {"red popsicle", With(Popsicle, Palette::kRed)},
+                {"bucket", Bucket},
+                {"brown ice cream", With(IceCream, Colour::Hex(0xA8E6C8))},
+                {"yellow beach ball", With(BeachBall, Palette::kSun, Palette::kGreen)},
             }};
 }

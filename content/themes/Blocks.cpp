@@ -54,13 +54,13 @@ PageTheme Themes::Blocks() {
             Palette::kBlue,
             Scene,
             {
-                With(Block, Palette::kRed, "A"),
-                With(Block, Palette::kBlue, "B"),
-                With(Block, Palette::kGreen, "C"),
-                With(Block, Palette::kOrange, "1"),
-                With(Block, Palette::kPurple, "2"),
-                With(Block, Palette::kPink, "3"),
-                Dice,
-                With(Block, Palette::kSun, "D"),
+                {"red block A", With(Block, Palette::kRed, "A")},
+                {"blue block B", With(Block, Palette::kBlue, "B")},
+                {"green block C", With(Block, Palette::kGreen, "C")},
+                {"orange block 1", With(Block, Palette::kOrange, "1")},
+                {"purple block 2", With(Block, Palette::kPurple, "2")},
+                {"pink block 3", With(Block, Palette::kPink, "3")},
+                {"dice", Dice},
+                {"yellow block D", With(Block, Palette::kSun, "D")},
             }};
 }

@@ -145,14 +145,14 @@ PageTheme Themes::Bugs() {
             Palette::kGreen,
             Scene,
             {
-                With(Butterfly, Palette::kBlue),
-                Ladybird,
-                Bee,
-                Snail,
-                Caterpillar,
-                With(Butterfly, Palette::kOrange),
-                Worm,
-                Dragonfly,
-                With(Butterfly, Palette::kPink),
+                {"blue butterfly", With(Butterfly, Palette::kBlue)},
+                {"ladybird", Ladybird},
+                {"bee", Bee},
+                {"snail", Snail},
+                {"caterpillar", Caterpillar},
+                {"orange butterfly", With(Butterfly, Palette::kOrange)},
+                {"worm", Worm},
+                {"dragonfly", Dragonfly},
+                {"pink butterfly", With(Butterfly, Palette::kPink)},
             }};
 }

@@ -67,9 +67,9 @@ PageTheme Themes::Castle() {
         Palette::kPurple,
         Scene,
         {
-            Crown,
-            AnimalDesign({kWhite, kSoftPink, Ears::Pointed, Snout::Horse, Mark::Horn}),  // unicorn
-            AnimalDesign(
-                {Palette::kGreen, Palette::kGreen, Ears::None, Snout::Frog, Mark::Cheeks}),  // frog
+            {"crown", Crown},
+            {"unicorn", AnimalDesign({kWhite, kSoftPink, Ears::Pointed, Snout::Horse, Mark::Horn})},
+            {"frog", AnimalDesign({Palette::kGreen, Palette::kGreen, Ears::None, Snout::Frog,
+                                   Mark::Cheeks})},
         }};
 }

@@ -178,13 +178,13 @@ PageTheme Themes::Farm() {
             Palette::kGreen,
             Scene,
             {
-                AnimalDesign(Cow()),
-                AnimalDesign(Sheep()),
-                AnimalDesign(Pig()),
-                Chick,
-                With(Hen, Palette::kOrange),
-                Duck,
-                AnimalDesign(Dog()),
-                With(Tractor, Palette::kRed),
+                {"cow", AnimalDesign(Cow())},
+                {"sheep", AnimalDesign(Sheep())},
+                {"pig", AnimalDesign(Pig())},
+                {"chick", Chick},
+                {"orange hen", With(Hen, Palette::kOrange)},
+                {"duck", Duck},
+                {"dog", AnimalDesign(Dog())},
+                {"red tractor", With(Tractor, Palette::kRed)},
             }};
 }

@@ -90,15 +90,15 @@ PageTheme Themes::Garden() {
             Palette::kPink,
             Scene,
             {
-                With(Flower, Palette::kPink, int32_t{6}, false),
-                With(Flower, Palette::kRed, int32_t{5}, false),
-                With(Flower, kWhite, int32_t{10}, true),                      // daisy
-                With(Flower, Palette::kSun.Darker(0.95), int32_t{12}, true),  // sunflower
-                With(Tulip, Palette::kRed),
-                With(Tulip, Palette::kPurple),
-                WateringCan,
-                With(Leafy, Palette::kGreen),
-                With(Tulip, Palette::kSun),
-                With(Flower, Palette::kBlue, int32_t{5}, false),
+                {"pink flower", With(Flower, Palette::kPink, int32_t{6}, false)},
+                {"red flower", With(Flower, Palette::kRed, int32_t{5}, false)},
+                {"daisy", With(Flower, kWhite, int32_t{10}, true)},
+                {"sunflower", With(Flower, Palette::kSun.Darker(0.95), int32_t{12}, true)},
+                {"red tulip", With(Tulip, Palette::kRed)},
+                {"purple tulip", With(Tulip, Palette::kPurple)},
+                {"watering can", WateringCan},
+                {"green leafy", With(Leafy, Palette::kGreen)},
+                {"yellow tulip", With(Tulip, Palette::kSun)},
+                {"blue flower", With(Flower, Palette::kBlue, int32_t{5}, false)},
             }};
 }

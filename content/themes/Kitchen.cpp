@@ -147,14 +147,14 @@ PageTheme Themes::Kitchen() {
             Palette::kSun,
             Scene,
             {
-                Egg,
-                Toast,
-                JuiceBox,
-                Cheese,
-                HoneyPot,
-                Pizza,
-                With(Mug, Palette::kRed),
-                Teapot,
-                MilkBottle,
+                {"egg", Egg},
+                {"toast", Toast},
+                {"juice box", JuiceBox},
+                {"cheese", Cheese},
+                {"honey pot", HoneyPot},
+                {"pizza", Pizza},
+                {"red mug", With(Mug, Palette::kRed)},
+                {"teapot", Teapot},
+                {"milk bottle", MilkBottle},
             }};
 }

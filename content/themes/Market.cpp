@@ -187,18 +187,18 @@ PageTheme Themes::Market() {
             Palette::kRed,
             Scene,
             {
-                RoundFruit(Palette::kRed, 32, 30, true, false),  // apple
-                Pear,
-                Banana,
-                Cherries,
-                Strawberry,
-                RoundFruit(Palette::kOrange, 32, 32, true, true),  // orange
-                RoundFruit(Palette::kSun, 36, 26, false, true),    // lemon
-                Grapes,
-                Watermelon,
-                Pineapple,
-                Carrot,
-                RoundFruit(Colour::Hex(0xFF5A3C), 34, 28, true, false),  // tomato
-                Pumpkin,
+                {"apple", RoundFruit(Palette::kRed, 32, 30, true, false)},
+                {"pear", Pear},
+                {"banana", Banana},
+                {"cherries", Cherries},
+                {"strawberry", Strawberry},
+                {"orange", RoundFruit(Palette::kOrange, 32, 32, true, true)},
+                {"lemon", RoundFruit(Palette::kSun, 36, 26, false, true)},
+                {"grapes", Grapes},
+                {"watermelon", Watermelon},
+                {"pineapple", Pineapple},
+                {"carrot", Carrot},
+                {"tomato", RoundFruit(Colour::Hex(0xFF5A3C), 34, 28, true, false)},
+                {"pumpkin", Pumpkin},
             }};
 }

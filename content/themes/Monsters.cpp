@@ -104,22 +104,33 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Monsters() {
-    return {
-        "Friendly monsters",
-        Palette::kPurple,
-        Scene,
-        {
-            With(DrawMonster, Monster{Palette::kGreen, Body::Round, Top::Horns, 1}),
-            With(DrawMonster, Monster{Palette::kBlue, Body::Tall, Top::Antennae, 2}),
-            With(DrawMonster, Monster{Palette::kOrange, Body::Square, Top::Hair, 3}),
-            With(DrawMonster, Monster{Palette::kPink, Body::Round, Top::Antennae, 2}),
-            With(DrawMonster, Monster{Palette::kPurple, Body::Square, Top::Horns, 2}),
-            With(DrawMonster, Monster{Palette::kSun, Body::Tall, Top::Hair, 1}),
-            With(DrawMonster, Monster{DesignKit::kTeal, Body::Round, Top::Hair, 3}),
-            With(DrawMonster, Monster{Palette::kRed, Body::Tall, Top::Horns, 2}),
-            With(DrawMonster, Monster{DesignKit::kLime, Body::Square, Top::Antennae, 1}),
-            With(DrawMonster, Monster{Palette::kSky, Body::Round, Top::Horns, 2}),
-            With(DrawMonster, Monster{Palette::kPink.Darker(0.85), Body::Square, Top::Hair, 2}),
-            With(DrawMonster, Monster{Palette::kOrange.Lighter(0.3), Body::Tall, Top::Antennae, 3}),
-        }};
+    return {"Friendly monsters",
+            Palette::kPurple,
+            Scene,
+            {
+                {"green draw monster",
+                 With(DrawMonster, Monster{Palette::kGreen, Body::Round, Top::Horns, 1})},
+                {"blue draw monster",
+                 With(DrawMonster, Monster{Palette::kBlue, Body::Tall, Top::Antennae, 2})},
+                {"orange draw monster",
+                 With(DrawMonster, Monster{Palette::kOrange, Body::Square, Top::Hair, 3})},
+                {"pink draw monster",
+                 With(DrawMonster, Monster{Palette::kPink, Body::Round, Top::Antennae, 2})},
+                {"purple draw monster",
+                 With(DrawMonster, Monster{Palette::kPurple, Body::Square, Top::Horns, 2})},
+                {"yellow draw monster",
+                 With(DrawMonster, Monster{Palette::kSun, Body::Tall, Top::Hair, 1})},
+                {"teal draw monster",
+                 With(DrawMonster, Monster{DesignKit::kTeal, Body::Round, Top::Hair, 3})},
+                {"red draw monster",
+                 With(DrawMonster, Monster{Palette::kRed, Body::Tall, Top::Horns, 2})},
+                {"lime draw monster",
+                 With(DrawMonster, Monster{DesignKit::kLime, Body::Square, Top::Antennae, 1})},
+                {"sky blue draw monster",
+                 With(DrawMonster, Monster{Palette::kSky, Body::Round, Top::Horns, 2})},
+                {"pink draw monster", With(DrawMonster, Monster{Palette::kPink.Darker(0.85),
+                                                                Body::Square, Top::Hair, 2})},
+                {"orange draw monster", With(DrawMonster, Monster{Palette::kOrange.Lighter(0.3),
+                                                                  Body::Tall, Top::Antennae, 3})},
+            }};
 }

@@ -112,11 +112,11 @@ PageTheme Themes::Music() {
             Palette::kPurple,
             Scene,
             {
-                Drum,
-                Guitar,
-                With(Maracas, Palette::kRed),
-                Trumpet,
-                Xylophone,
-                With(Notes, Palette::kPurple),
+                {"drum", Drum},
+                {"guitar", Guitar},
+                {"red maracas", With(Maracas, Palette::kRed)},
+                {"trumpet", Trumpet},
+                {"xylophone", Xylophone},
+                {"purple notes", With(Notes, Palette::kPurple)},
             }};
 }

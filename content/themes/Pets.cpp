@@ -51,20 +51,20 @@ PageTheme Themes::Pets() {
             Palette::kOrange,
             Scene,
             {
-                AnimalDesign({Colour::Hex(0x4A4458), kSoftPink, Ears::Pointed, Snout::Whiskers,
-                              Mark::None}),  // black cat
-                AnimalDesign({Colour::Hex(0xEDEDF5), kSoftPink, Ears::Long, Snout::Whiskers,
-                              Mark::Cheeks}),  // bunny
-                AnimalDesign(
-                    {kWhite, kSoftPink, Ears::Big, Snout::Whiskers, Mark::None}),  // white mouse
-                AnimalDesign({Colour::Hex(0xF7C68A), Palette::kCream, Ears::Tiny, Snout::Whiskers,
-                              Mark::Cheeks}),  // hamster
-                AnimalDesign(
-                    {kGrey, kSoftPink, Ears::Pointed, Snout::Whiskers, Mark::Stripes}),  // tabby
-                With(Bird, Palette::kBlue),                                              // budgie
-                AnimalDesign({kFurBrown, Palette::kCream, Ears::Long, Snout::Whiskers,
-                              Mark::Cheeks}),  // brown bunny
-                With(Bird, Palette::kGreen),   // parakeet
-                With(Bird, Palette::kRed),     // lovebird
+                {"black cat", AnimalDesign({Colour::Hex(0x4A4458), kSoftPink, Ears::Pointed,
+                                            Snout::Whiskers, Mark::None})},
+                {"bunny", AnimalDesign({Colour::Hex(0xEDEDF5), kSoftPink, Ears::Long,
+                                        Snout::Whiskers, Mark::Cheeks})},
+                {"white mouse",
+                 AnimalDesign({kWhite, kSoftPink, Ears::Big, Snout::Whiskers, Mark::None})},
+                {"hamster", AnimalDesign({Colour::Hex(0xF7C68A), Palette::kCream, Ears::Tiny,
+                                          Snout::Whiskers, Mark::Cheeks})},
+                {"tabby",
+                 AnimalDesign({kGrey, kSoftPink, Ears::Pointed, Snout::Whiskers, Mark::Stripes})},
+                {"budgie", With(Bird, Palette::kBlue)},
+                {"brown bunny", AnimalDesign({kFurBrown, Palette::kCream, Ears::Long,
+                                              Snout::Whiskers, Mark::Cheeks})},
+                {"parakeet", With(Bird, Palette::kGreen)},
+                {"lovebird", With(Bird, Palette::kRed)},
             }};
 }

@@ -71,13 +71,13 @@ PageTheme Themes::Shapes() {
             kTeal,
             Scene,
             {
-                With(SmilingShape, Form::HalfCircle, Palette::kRed),
-                With(SmilingShape, Form::Square, Palette::kBlue),
-                With(SmilingShape, Form::Triangle, Palette::kSun),
-                With(SmilingShape, Form::Heart, Palette::kPink),
-                With(SmilingShape, Form::Diamond, Palette::kPurple),
-                With(SmilingShape, Form::Hexagon, Palette::kOrange),
-                With(SmilingShape, Form::Pentagon, Palette::kGreen),
-                With(SmilingShape, Form::Oblong, Palette::kRed.Lighter(0.2)),
+                {"red smiling shape", With(SmilingShape, Form::HalfCircle, Palette::kRed)},
+                {"blue smiling shape", With(SmilingShape, Form::Square, Palette::kBlue)},
+                {"yellow smiling shape", With(SmilingShape, Form::Triangle, Palette::kSun)},
+                {"pink smiling shape", With(SmilingShape, Form::Heart, Palette::kPink)},
+                {"purple smiling shape", With(SmilingShape, Form::Diamond, Palette::kPurple)},
+                {"orange smiling shape", With(SmilingShape, Form::Hexagon, Palette::kOrange)},
+                {"green smiling shape", With(SmilingShape, Form::Pentagon, Palette::kGreen)},
+                {"red smiling shape", With(SmilingShape, Form::Oblong, Palette::kRed.Lighter(0.2))},
             }};
 }

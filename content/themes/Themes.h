@@ -6,14 +6,20 @@
 
 #include "content/DesignKit.h"
 
+// What a sticker shows: its name, as a grown-up would say it to a child, and its picture.
+struct StickerDrawing {
+    const char* name;
+    DesignKit::Design design;
+};
+
 struct PageTheme {
     const char* name;
     // The colour of the theme, behind its stickers on their buttons: a hint of their page.
     Colour colour;
     // The page without its stickers' outlines.
     void (*scene)(Canvas&);
-    // One design for each sticker that lives on the page, in sticker index order.
-    std::vector<DesignKit::Design> stickers;
+    // One for each sticker that lives on the page, in sticker index order.
+    std::vector<StickerDrawing> stickers;
 };
 
 namespace Themes {

@@ -135,13 +135,13 @@ PageTheme Themes::Town() {
             Palette::kBlue,
             Scene,
             {
-                With(Car, Palette::kRed, Roof::None),
-                With(Car, Palette::kSun, Roof::Taxi),
-                With(Car, kWhite, Roof::Siren),
-                Bus,
-                FireEngine,
-                With(Bicycle, Palette::kPurple),
-                With(Car, Palette::kBlue, Roof::None),
-                With(Bicycle, Palette::kRed),
+                {"red car", With(Car, Palette::kRed, Roof::None)},
+                {"yellow car", With(Car, Palette::kSun, Roof::Taxi)},
+                {"white car", With(Car, kWhite, Roof::Siren)},
+                {"bus", Bus},
+                {"fire engine", FireEngine},
+                {"purple bicycle", With(Bicycle, Palette::kPurple)},
+                {"blue car", With(Car, Palette::kBlue, Roof::None)},
+                {"red bicycle", With(Bicycle, Palette::kRed)},
             }};
 }

@@ -112,11 +112,11 @@ PageTheme Themes::Toys() {
             Palette::kPurple,
             Scene,
             {
-                Teddy,
-                Robot,
-                SpinningTop,
-                YoYo,
-                Pinwheel,
-                With(Train, Palette::kBlue),
+                {"teddy", Teddy},
+                {"robot", Robot},
+                {"spinning top", SpinningTop},
+                {"yo yo", YoYo},
+                {"pinwheel", Pinwheel},
+                {"blue train", With(Train, Palette::kBlue)},
             }};
 }

@@ -114,13 +114,13 @@ PageTheme Themes::Weather() {
             Palette::kSky,
             Scene,
             {
-                With(Cloud, false),
-                With(Cloud, true),
-                RainbowArc,
-                Lightning,
-                With(Umbrella, Palette::kRed),
-                With(Kite, Palette::kOrange),
-                With(Umbrella, Palette::kPurple),
-                With(Kite, Palette::kGreen),
+                {"cloud", With(Cloud, false)},
+                {"cloud", With(Cloud, true)},
+                {"rainbow arc", RainbowArc},
+                {"lightning", Lightning},
+                {"red umbrella", With(Umbrella, Palette::kRed)},
+                {"orange kite", With(Kite, Palette::kOrange)},
+                {"purple umbrella", With(Umbrella, Palette::kPurple)},
+                {"green kite", With(Kite, Palette::kGreen)},
             }};
 }

@@ -100,10 +100,11 @@ PageTheme Themes::Winter() {
         Palette::kPaleSky,
         Scene,
         {
-            Snowman, Snowflake,
-            AnimalDesign(
-                {Colour::Hex(0x3A3F58), kWhite, Ears::None, Snout::Beak, Mark::Disc}),  // penguin
-            BobbleHat,
-            AnimalDesign({kLightGrey, kWhite, Ears::None, Snout::Whiskers, Mark::None}),  // seal
+            {"snowman", Snowman},
+            {"snowflake", Snowflake},
+            {"penguin",
+             AnimalDesign({Colour::Hex(0x3A3F58), kWhite, Ears::None, Snout::Beak, Mark::Disc})},
+            {"bobble hat", BobbleHat},
+            {"seal", AnimalDesign({kLightGrey, kWhite, Ears::None, Snout::Whiskers, Mark::None})},
         }};
 }

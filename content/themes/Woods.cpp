@@ -93,13 +93,13 @@ PageTheme Themes::Woods() {
             Palette::kDarkGrass,
             Scene,
             {
-                AnimalDesign({kDarkBrown, kTan, Ears::Tufts, Snout::Beak, Mark::None}),  // owl
-                AnimalDesign({Colour::Hex(0xF26B2A), kWhite, Ears::Pointed, Snout::Muzzle,
-                              Mark::None}),  // fox
-                Mushroom,
-                AnimalDesign({kFurBrown, kTan, Ears::Antlers, Snout::Koala, Mark::None}),  // deer
-                Tree,
-                AnimalDesign({kTan, kTan, Ears::None, Snout::Muzzle, Mark::Spikes}),  // hedgehog
-                Acorn,
+                {"owl", AnimalDesign({kDarkBrown, kTan, Ears::Tufts, Snout::Beak, Mark::None})},
+                {"fox", AnimalDesign({Colour::Hex(0xF26B2A), kWhite, Ears::Pointed, Snout::Muzzle,
+                                      Mark::None})},
+                {"mushroom", Mushroom},
+                {"deer", AnimalDesign({kFurBrown, kTan, Ears::Antlers, Snout::Koala, Mark::None})},
+                {"tree", Tree},
+                {"hedgehog", AnimalDesign({kTan, kTan, Ears::None, Snout::Muzzle, Mark::Spikes})},
+                {"acorn", Acorn},
             }};
 }

@@ -76,25 +76,26 @@ void Scene(Canvas& canvas) {
 }  // namespace
 
 PageTheme Themes::Zoo() {
-    return {"The zoo",
-            Palette::kOrange,
-            Scene,
-            {
-                AnimalDesign({Palette::kSun, Palette::kCream, Ears::Round, Snout::Muzzle,
-                              Mark::Mane}),  // lion
-                AnimalDesign({Colour::Hex(0x9DB4D8), Colour::Hex(0xC9D8F0), Ears::Big, Snout::Trunk,
-                              Mark::None}),  // elephant
-                AnimalDesign({Palette::kOrange, Palette::kCream, Ears::Round, Snout::Whiskers,
-                              Mark::Stripes}),                                           // tiger
-                AnimalDesign({kFurBrown, kTan, Ears::Round, Snout::Smile, Mark::Disc}),  // monkey
-                AnimalDesign({kWhite, kWhite, Ears::Round, Snout::Muzzle, Mark::Patches}),  // panda
-                AnimalDesign({Palette::kSun, Colour::Hex(0xE0A040), Ears::Horns, Snout::Horse,
-                              Mark::Spots}),                                             // giraffe
-                AnimalDesign({kGrey, kLightGrey, Ears::Big, Snout::Koala, Mark::None}),  // koala
-                AnimalDesign({Colour::Hex(0xB89AD8), Colour::Hex(0xD8C4F0), Ears::Tiny,
-                              Snout::Hippo, Mark::None}),  // hippo
-                AnimalDesign({Colour::Hex(0x5A5468), Colour::Hex(0xA89DB8), Ears::Tiny,
-                              Snout::Smile, Mark::Disc}),  // gorilla
-                Flamingo,
-            }};
+    return {
+        "The zoo",
+        Palette::kOrange,
+        Scene,
+        {
+            {"lion", AnimalDesign(
+                         {Palette::kSun, Palette::kCream, Ears::Round, Snout::Muzzle, Mark::Mane})},
+            {"elephant", AnimalDesign({Colour::Hex(0x9DB4D8), Colour::Hex(0xC9D8F0), Ears::Big,
+                                       Snout::Trunk, Mark::None})},
+            {"tiger", AnimalDesign({Palette::kOrange, Palette::kCream, Ears::Round, Snout::Whiskers,
+                                    Mark::Stripes})},
+            {"monkey", AnimalDesign({kFurBrown, kTan, Ears::Round, Snout::Smile, Mark::Disc})},
+            {"panda", AnimalDesign({kWhite, kWhite, Ears::Round, Snout::Muzzle, Mark::Patches})},
+            {"giraffe", AnimalDesign({Palette::kSun, Colour::Hex(0xE0A040), Ears::Horns,
+                                      Snout::Horse, Mark::Spots})},
+            {"koala", AnimalDesign({kGrey, kLightGrey, Ears::Big, Snout::Koala, Mark::None})},
+            {"hippo", AnimalDesign({Colour::Hex(0xB89AD8), Colour::Hex(0xD8C4F0), Ears::Tiny,
+                                    Snout::Hippo, Mark::None})},
+            {"gorilla", AnimalDesign({Colour::Hex(0x5A5468), Colour::Hex(0xA89DB8), Ears::Tiny,
+                                      Snout::Smile, Mark::Disc})},
+            {"flamingo", Flamingo},
+        }};
 }
