@@ -100,11 +100,26 @@ std::string AlbumPath(const char* catalogueName) {
     return ContentOutput::AlbumPath(catalogueName);
 }
 
+// A sticker laid on a button turned by `turn` radians about its middle at (x, y).
+void PaintTurned(Canvas& canvas, const Canvas& sticker, double x, double y, double turn) {
+    cairo_t* context = canvas.Context();
+    cairo_save(context);
+    cairo_translate(context, x, y);
+    cairo_rotate(context, turn);
+    canvas.Paint(sticker, -sticker.Width() / 2.0, -sticker.Height() / 2.0);
+    cairo_restore(context);
+}
+
+// A sheet's tab shows what the sheet holds: its first sticker in front of its second,
+// fanned out like stickers peeled from a sheet, and the sheet's number.
 ButtonFaces::Icon SheetIcon(int32_t sheet) {
     return [sheet](Canvas& canvas, double x, double y, double size) {
-        const auto side = static_cast<int32_t>(size * 0.85);
-        canvas.Paint(StickerArt::Render(StickerIndex(sheet, 1), side), x - side / 2.0,
-                     y - side / 2.0 - 2);
+        const auto behind = static_cast<int32_t>(size * 0.6);
+        const auto front = static_cast<int32_t>(size * 0.72);
+        PaintTurned(canvas, StickerArt::Render(StickerIndex(sheet, 2), behind), x + size * 0.2,
+                    y - size * 0.16, 0.3);
+        PaintTurned(canvas, StickerArt::Render(StickerIndex(sheet, 1), front), x - size * 0.1,
+                    y + size * 0.04, -0.12);
         canvas.Circle(x + size * 0.38, y + size * 0.36, 8);
         canvas.FillAndOutline(Palette::kWhite, Palette::kInk, 2);
         canvas.Text(std::to_string(sheet), x + size * 0.38, y + size * 0.36, 11, Palette::kInk);
