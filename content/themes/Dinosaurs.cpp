@@ -31,6 +31,14 @@ void Tail(Canvas& canvas, double fromX, double fromY, double toX, double toY, do
     Solid(canvas, skin);
 }
 
+// A small head with its eye towards the way the dinosaur faces (-1 left, +1 right).
+void Head(Canvas& canvas, double x, double y, double radiusX, double radiusY, double facing,
+          Colour skin) {
+    canvas.Ellipse(x, y, radiusX, radiusY);
+    Solid(canvas, skin);
+    Eyes(canvas, x + facing * 2.5, y - 2.5, 0, 2.6);
+}
+
 // A tall long-neck on pillar legs, its small head high up at the end of its neck.
 void Brachiosaurus(Canvas& canvas) {
     const Colour skin = Palette::kGreen;
@@ -40,9 +48,7 @@ void Brachiosaurus(Canvas& canvas) {
     Band(canvas, 62, 58, 80, 14, skin, 14);
     canvas.Ellipse(44, 62, 28, 18);
     Solid(canvas, skin);
-    canvas.Ellipse(84, 12, 14, 9);
-    Solid(canvas, skin);
-    Eyes(canvas, 86, 9, 0, 2.6);
+    Head(canvas, 84, 12, 14, 9, 1, skin);
     for (const auto& [x, y] : {std::pair{36.0, 56.0}, {50.0, 52.0}, {44.0, 66.0}}) {
         Dot(canvas, x, y, 3.5, kLime);
     }
@@ -96,9 +102,7 @@ void Stegosaurus(Canvas& canvas) {
     cairo_curve_to(context, 22, 36, 74, 32, 86, 66);
     cairo_curve_to(context, 70, 84, 30, 84, 14, 74);
     Solid(canvas, skin);
-    canvas.Ellipse(12, 76, 11, 8);
-    Solid(canvas, skin);
-    Eyes(canvas, 9, 74, 0, 2.4);
+    Head(canvas, 12, 76, 11, 8, -1, skin);
 }
 
 // Three horns over a beak and a great frill behind the head.
@@ -176,9 +180,7 @@ void Ankylosaurus(Canvas& canvas) {
         canvas.Polygon({x - 5, y + 4, x, y - 6, x + 5, y + 4});
         Solid(canvas, Palette::kBrown);
     }
-    canvas.Ellipse(90, 72, 10, 8);
-    Solid(canvas, skin);
-    Eyes(canvas, 92, 70, 0, 2.4);
+    Head(canvas, 90, 72, 10, 8, 1, skin);
 }
 
 // A duck-billed dinosaur with a long crest sweeping back from its head.
@@ -195,9 +197,7 @@ void Duckbill(Canvas& canvas) {
     Band(canvas, 72, 22, 46, 6, Palette::kOrange, 6);
     canvas.RoundedBox(78, 24, 20, 10, 5);
     Solid(canvas, Palette::kSun);
-    canvas.Ellipse(76, 26, 12, 9);
-    Solid(canvas, skin);
-    Eyes(canvas, 78, 23, 0, 2.6);
+    Head(canvas, 76, 26, 12, 9, 1, skin);
     for (const double x : {38.0, 48.0}) Line(canvas, x, 48, x - 2, 56, skin.Darker(0.75), 3);
 }
 
