@@ -284,14 +284,20 @@ void Pond(Canvas& canvas) {
     canvas.FillPath(Palette::kWhite.Darker(0.97));
 }
 
-// A tall sunflower the bee is visiting, and the plant whose leaf the ladybird sits on.
+// A tall hollyhock the bee is visiting, its blossoms pale so that none looks like a
+// sticker, and the plant whose leaf the ladybird sits on.
 void Plants(Canvas& canvas) {
-    Stem(canvas, 660, 470, 660, 220, 8);
-    DesignKit::Leaf(canvas, 660, 320, 46, -0.5, Palette::kGreen.Lighter(0.15));
-    canvas.Star(660, 205, 42, 26, 14);
-    canvas.FillAndOutline(Palette::kSun.Lighter(0.2), kInk, 3);
-    canvas.Circle(660, 205, 20);
-    canvas.FillAndOutline(Colour::Hex(0xA8743E), kInk, 3);
+    Stem(canvas, 660, 470, 660, 190, 7);
+    DesignKit::Leaf(canvas, 660, 360, 46, -0.5, Palette::kGreen.Lighter(0.15));
+    for (const auto& [x, y] : {std::pair{660.0, 196.0},
+                               {646.0, 226.0},
+                               {674.0, 250.0},
+                               {648.0, 280.0},
+                               {672.0, 308.0}}) {
+        canvas.Circle(x, y, 16);
+        canvas.FillAndOutline(Palette::kPink.Lighter(0.55), kInk.Lighter(0.4), 2);
+        Dot(canvas, x, y, 4, Palette::kSun);
+    }
     Stem(canvas, 316, 470, 310, 230, 7);
     cairo_t* context = canvas.Context();
     cairo_move_to(context, 312, 262);
@@ -301,7 +307,7 @@ void Plants(Canvas& canvas) {
     SceneKit::Daisy(canvas, 310, 222, Palette::kPink.Lighter(0.4));
 }
 
-// A cut stump for the snail to climb, with two little toadstools at its foot.
+// A cut stump for the snail to climb, with pebbles at its foot.
 void Stump(Canvas& canvas) {
     canvas.RoundedBox(696, 382, 96, 90, 10);
     canvas.FillAndOutline(Colour::Hex(0xB9773E), kInk, 3);
@@ -309,12 +315,9 @@ void Stump(Canvas& canvas) {
     canvas.FillAndOutline(Colour::Hex(0xE9C28F), kInk, 3);
     canvas.Ellipse(744, 384, 24, 5);
     canvas.StrokePath(Colour::Hex(0xC9A070), 2);
-    for (const auto& [x, size] : {std::pair{806.0, 14.0}, {826.0, 10.0}}) {
-        canvas.RoundedBox(x - size * 0.3, 470 - size, size * 0.6, size, 2);
-        canvas.FillAndOutline(Palette::kCream, kInk, 2);
-        cairo_new_path(canvas.Context());
-        cairo_arc(canvas.Context(), x, 470 - size, size * 0.8, kPi, 2 * kPi);
-        canvas.FillAndOutline(Palette::kOrange.Lighter(0.3), kInk, 2);
+    for (const auto& [x, size] : {std::pair{806.0, 10.0}, {826.0, 7.0}}) {
+        canvas.Ellipse(x, 468, size, size * 0.6);
+        canvas.FillAndOutline(kLightGrey, kInk, 2);
     }
 }
 
