@@ -362,8 +362,15 @@ void RockAndLake(Canvas& canvas) {
     canvas.FillAndOutline(Colour::Hex(0xC8A060), kInk, 3);
     canvas.Ellipse(70, 420, 120, 44);
     canvas.FillAndOutline(Palette::kSky, kInk, 3);
-    canvas.Ellipse(110, 404, 30, 5);
+    canvas.Ellipse(150, 440, 30, 5);
     canvas.FillPath(Palette::kPaleSky);
+    // Ripples where the swimmer breaks the water.
+    cairo_t* context = canvas.Context();
+    for (const auto& [x, y] : {std::pair{14.0, 420.0}, {112.0, 416.0}, {60.0, 438.0}}) {
+        cairo_move_to(context, x - 14, y);
+        cairo_curve_to(context, x - 6, y - 6, x + 6, y - 6, x + 14, y);
+    }
+    canvas.StrokePath(Palette::kWhite, 3);
 }
 
 void Scene(Canvas& canvas) {
