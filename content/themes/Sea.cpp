@@ -18,23 +18,51 @@ using namespace DesignKit;
 using SceneKit::kHeight;
 using SceneKit::kWidth;
 
-void Fish(Canvas& canvas, Colour body, bool stripes) {
-    canvas.Polygon({66, 50, 94, 28, 94, 72});
-    Solid(canvas, body.Darker(0.85));
-    canvas.Ellipse(46, 50, 36, 26);
-    Solid(canvas, body);
-    if (stripes) {
-        for (const double x : {42.0, 58.0}) {
-            cairo_new_path(canvas.Context());
-            cairo_arc(canvas.Context(), x - 30, 50, 34, -0.5, 0.5);
-            canvas.StrokePath(kWhite, 5);
-        }
+// A clownfish: orange with three white bands edged in black, and round fins.
+void Clownfish(Canvas& canvas) {
+    const Colour orange = Colour::Hex(0xFF7A1F);
+    cairo_t* context = canvas.Context();
+    cairo_new_path(context);
+    cairo_move_to(context, 76, 50);
+    cairo_curve_to(context, 90, 26, 100, 30, 96, 50);
+    cairo_curve_to(context, 100, 70, 90, 74, 76, 50);
+    Solid(canvas, orange);
+    canvas.Ellipse(56, 22, 16, 12);
+    Solid(canvas, orange);
+    canvas.Ellipse(44, 50, 40, 25);
+    Solid(canvas, orange);
+    cairo_save(context);
+    canvas.Ellipse(44, 50, 38, 23);
+    cairo_clip(context);
+    for (const auto& [x, width] : {std::pair{24.0, 10.0}, {48.0, 12.0}, {72.0, 8.0}}) {
+        canvas.RoundedBox(x - width / 2, 20, width, 60, 0);
+        canvas.FillAndOutline(kWhite, kInk, 3);
     }
-    canvas.Polygon({40, 26, 56, 14, 60, 28});
-    Solid(canvas, body.Darker(0.85));
-    Dot(canvas, 24, 44, 6, kInk);
-    Dot(canvas, 22, 42, 2, kWhite);
-    Grin(canvas, 22, 60, 6);
+    cairo_restore(context);
+    canvas.Ellipse(44, 50, 40, 25);
+    canvas.StrokePath(kInk, kOutline);
+    canvas.Ellipse(40, 72, 9, 6);
+    Solid(canvas, orange);
+    Dot(canvas, 14, 44, 5, kInk);
+    Dot(canvas, 12, 42, 1.8, kWhite);
+    Grin(canvas, 12, 58, 5);
+}
+
+// A pufferfish blown up round, spines all around and a small pouting mouth.
+void Pufferfish(Canvas& canvas) {
+    const Colour skin = Colour::Hex(0xF7D54A);
+    canvas.Polygon({80, 50, 98, 34, 96, 66});
+    Solid(canvas, skin.Darker(0.85));
+    canvas.Star(46, 52, 44, 34, 18, 0.1);
+    Solid(canvas, skin);
+    canvas.Ellipse(46, 66, 24, 14);
+    canvas.FillPath(Palette::kCream);
+    for (const auto& [x, y] : {std::pair{40.0, 30.0}, {58.0, 36.0}, {66.0, 54.0}, {30.0, 46.0}}) {
+        Dot(canvas, x, y, 3, Palette::kBrown);
+    }
+    Eyes(canvas, 22, 44, 0, 6);
+    canvas.Ellipse(12, 58, 5, 4);
+    Solid(canvas, Palette::kPink);
 }
 
 void Jellyfish(Canvas& canvas) {
@@ -51,14 +79,14 @@ void Jellyfish(Canvas& canvas) {
     Face(canvas, 50, 38, 34);
 }
 
-void Boat(Canvas& canvas, Colour hull, Colour sail) {
+void Boat(Canvas& canvas) {
     Line(canvas, 50, 10, 50, 66, kInk, 4);
     canvas.Polygon({54, 12, 54, 60, 86, 60});
-    Solid(canvas, sail);
+    Solid(canvas, Palette::kRed);
     canvas.Polygon({46, 18, 46, 60, 20, 60});
     Solid(canvas, kWhite);
     canvas.Polygon({8, 66, 92, 66, 78, 88, 22, 88});
-    Solid(canvas, hull);
+    Solid(canvas, kWhite);
 }
 
 void Whale(Canvas& canvas) {
@@ -159,7 +187,7 @@ void Seaweed(Canvas& canvas, double x, double height, Colour colour) {
     }
 }
 
-void Scene(Canvas& canvas) {
+void SkyAndSurface(Canvas& canvas) {
     canvas.VerticalGradient(0, 0, kWidth, 100, Palette::kPaleSky, Palette::kSky);
     Motifs::Sun(canvas, 56, 44, 26);
     SceneKit::Cloud(canvas, 450, 40, 30);
@@ -176,16 +204,12 @@ void Scene(Canvas& canvas) {
     for (double x = 0; x < kWidth; x += 40) {
         cairo_curve_to(context, x + 10, 92, x + 30, 92, x + 40, 100);
     }
-    cairo_line_to(context, kWidth, 112);
-    cairo_line_to(context, 0, 112);
-    cairo_close_path(context);
-    canvas.FillPath(Colour::Hex(0x4FB6F0));
-    cairo_move_to(context, 0, 100);
-    for (double x = 0; x < kWidth; x += 40) {
-        cairo_curve_to(context, x + 10, 92, x + 30, 92, x + 40, 100);
-    }
     canvas.StrokePath(Palette::kWhite, 4);
-    // Light rays and bubbles.
+}
+
+// Sunlight reaching down through the water, and bubbles rising.
+void RaysAndBubbles(Canvas& canvas) {
+    cairo_t* context = canvas.Context();
     for (const double x : {180.0, 420.0, 660.0}) {
         canvas.Polygon({x, 104, x + 50, 104, x + 120, 460, x + 40, 460});
         cairo_set_source_rgba(context, 1, 1, 1, 0.08);
@@ -197,14 +221,74 @@ void Scene(Canvas& canvas) {
                                   {530.0, 270.0, 4.0},
                                   {690.0, 180.0, 5.0},
                                   {120.0, 420.0, 5.0},
-                                  {420.0, 400.0, 6.0}}) {
+                                  {420.0, 400.0, 6.0},
+                                  {60.0, 200.0, 5.0},
+                                  {66.0, 172.0, 3.0}}) {
         canvas.Circle(x, y, r);
         canvas.FillAndOutline(Palette::kPaleSky, Palette::kWhite, 2);
     }
-    Seaweed(canvas, 30, 230, Palette::kGreen);
-    Seaweed(canvas, 112, 170, Palette::kDarkGrass);
-    Seaweed(canvas, 660, 190, Palette::kGreen);
-    Seaweed(canvas, 830, 150, Palette::kDarkGrass);
+}
+
+// Far-off reef and a shoal of tiny fish, faint in the blue so that they stay far away.
+void DistantReef(Canvas& canvas) {
+    cairo_t* context = canvas.Context();
+    cairo_move_to(context, 0, 470);
+    for (const auto& [x, top] : {std::pair{120.0, 400.0},
+                                 {260.0, 450.0},
+                                 {380.0, 380.0},
+                                 {520.0, 440.0},
+                                 {640.0, 360.0},
+                                 {760.0, 420.0},
+                                 {kWidth, 390.0}}) {
+        cairo_curve_to(context, x - 80, top, x - 40, top, x, top + 30);
+    }
+    cairo_line_to(context, kWidth, 520);
+    cairo_line_to(context, 0, 520);
+    cairo_close_path(context);
+    cairo_set_source_rgba(context, 0.05, 0.25, 0.55, 0.25);
+    cairo_fill(context);
+    for (const auto& [x, y] : {std::pair{700.0, 230.0},
+                               {726.0, 244.0},
+                               {752.0, 226.0},
+                               {734.0, 212.0},
+                               {776.0, 240.0},
+                               {760.0, 262.0}}) {
+        canvas.Ellipse(x, y, 8, 4);
+        canvas.Polygon({x + 6, y, x + 13, y - 5, x + 13, y + 5});
+    }
+    cairo_set_source_rgba(context, 0.1, 0.3, 0.6, 0.35);
+    cairo_fill(context);
+}
+
+// The boat's anchor rope running down to its anchor on the sand, drawn thin and soft
+// so that it stays part of the sea.
+void AnchorLine(Canvas& canvas) {
+    const Colour rope = Colour::Hex(0x5A7AA6);
+    DesignKit::Line(canvas, 648, 110, 648, 486, rope, 3);
+    cairo_t* context = canvas.Context();
+    cairo_new_path(context);
+    cairo_arc(context, 648, 480, 20, 0.15 * kPi, 0.85 * kPi);
+    canvas.StrokePath(rope, 6);
+    DesignKit::Line(canvas, 636, 462, 660, 462, rope, 5);
+}
+
+// Coral branches, rounded so that nothing on the sea bed looks like a sticker.
+void Coral(Canvas& canvas, double x, Colour colour) {
+    cairo_t* context = canvas.Context();
+    for (const auto& [ink, width] : {std::pair{Palette::kInk, 15.0}, {colour, 9.0}}) {
+        cairo_move_to(context, x, 566);
+        cairo_line_to(context, x, 516);
+        cairo_move_to(context, x, 548);
+        cairo_line_to(context, x - 20, 524);
+        cairo_move_to(context, x, 540);
+        cairo_line_to(context, x + 18, 520);
+        canvas.StrokePath(ink, width);
+    }
+}
+
+// Sand with a rock for the starfish and a flat stone for the crab.
+void SeaBed(Canvas& canvas) {
+    cairo_t* context = canvas.Context();
     cairo_move_to(context, 0, 520);
     cairo_curve_to(context, 200, 480, 400, 520, 560, 496);
     cairo_curve_to(context, 680, 480, 760, 500, kWidth, 490);
@@ -214,21 +298,26 @@ void Scene(Canvas& canvas) {
     canvas.FillAndOutline(Colour::Hex(0xF4D98B), Palette::kInk, 3);
     canvas.Ellipse(763, 478, 72, 26);
     canvas.FillAndOutline(Colour::Hex(0x9AA0B0), Palette::kInk, 3);
-    // Branching coral, rounded so that nothing on the sea bed looks like a sticker.
-    for (const auto& [x, colour] : {std::pair{420.0, Palette::kPink}, {480.0, Palette::kOrange}}) {
-        for (const auto& [ink, width] : {std::pair{Palette::kInk, 15.0}, {colour, 9.0}}) {
-            cairo_move_to(context, x, 566);
-            cairo_line_to(context, x, 516);
-            cairo_move_to(context, x, 548);
-            cairo_line_to(context, x - 20, 524);
-            cairo_move_to(context, x, 540);
-            cairo_line_to(context, x + 18, 520);
-            canvas.StrokePath(ink, width);
-        }
-    }
+    canvas.Ellipse(266, 494, 62, 18);
+    canvas.FillAndOutline(Colour::Hex(0xA9A2B8), Palette::kInk, 3);
+    Coral(canvas, 420, Palette::kPink);
+    Coral(canvas, 480, Palette::kOrange);
     for (const auto& [x, y] : {std::pair{160.0, 556.0}, {620.0, 560.0}, {330.0, 572.0}}) {
         SceneKit::Daisy(canvas, x, y, Palette::kWhite);
     }
+}
+
+void Scene(Canvas& canvas) {
+    SkyAndSurface(canvas);
+    DistantReef(canvas);
+    RaysAndBubbles(canvas);
+    Seaweed(canvas, 30, 230, Palette::kGreen);
+    Seaweed(canvas, 84, 292, Palette::kDarkGrass);
+    Seaweed(canvas, 132, 170, Palette::kGreen);
+    Seaweed(canvas, 690, 190, Palette::kGreen);
+    Seaweed(canvas, 830, 150, Palette::kDarkGrass);
+    SeaBed(canvas);
+    AnchorLine(canvas);
 }
 
 }  // namespace
@@ -238,12 +327,12 @@ PageTheme Themes::Sea() {
             Palette::kBlue,
             Scene,
             {
-                {"yellow fish", With(Fish, Palette::kSun, false)},
+                {"clownfish", Clownfish},
                 {"jellyfish", Jellyfish},
-                {"white boat", With(Boat, kWhite, Palette::kRed)},
+                {"sailing boat", Boat},
                 {"whale", Whale},
                 {"octopus", Octopus},
-                {"blue fish", With(Fish, Palette::kBlue, true)},
+                {"pufferfish", Pufferfish},
                 {"turtle", Turtle},
                 {"seahorse", Seahorse},
                 {"crab", Crab},
