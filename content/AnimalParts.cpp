@@ -15,6 +15,18 @@ void Blob(Canvas& canvas, double centreX, double centreY, double radiusX, double
     DesignKit::Solid(canvas, colour);
 }
 
+void TiltedBlob(Canvas& canvas, double centreX, double centreY, double radiusX, double radiusY,
+                double turn, Colour colour) {
+    cairo_t* context = canvas.Context();
+    cairo_save(context);
+    cairo_translate(context, centreX, centreY);
+    cairo_rotate(context, turn);
+    canvas.Ellipse(0, 0, radiusX, radiusY);
+    // The outline is drawn once the turn is undone, so that it keeps an even width.
+    cairo_restore(context);
+    DesignKit::Solid(canvas, colour);
+}
+
 void Legs(Canvas& canvas, std::initializer_list<double> xs, double top, double bottom, double width,
           Colour colour) {
     for (const double x : xs) {

@@ -17,6 +17,9 @@ struct Curve {
 // A filled ellipse with the album's bold outline: bodies, heads, ears.
 void Blob(Canvas& canvas, double centreX, double centreY, double radiusX, double radiusY,
           Colour colour);
+// The same, turned by `turn` radians about its centre: ears, tails, wings.
+void TiltedBlob(Canvas& canvas, double centreX, double centreY, double radiusX, double radiusY,
+                double turn, Colour colour);
 // Legs from `top` down to the ground line `bottom`, one at each x.
 void Legs(Canvas& canvas, std::initializer_list<double> xs, double top, double bottom, double width,
           Colour colour);
