@@ -4,11 +4,12 @@
 
 #include <cairo.h>
 
+#include <cmath>
+#include <cstdint>
 #include <tuple>
 
 #include "content/AnimalParts.h"
 #include "content/DesignKit.h"
-#include "content/Motifs.h"
 #include "content/SceneKit.h"
 
 namespace {
@@ -187,9 +188,22 @@ void Fence(Canvas& canvas, double fromX, double toX, double y) {
     }
 }
 
+// A pale sun without a face, so that it reads as sky and not as a sticker to pick.
+void SoftSun(Canvas& canvas, double x, double y) {
+    for (int32_t ray = 0; ray < 12; ++ray) {
+        const double angle = ray * kPi / 6;
+        Line(canvas, x + std::cos(angle) * 44, y + std::sin(angle) * 44, x + std::cos(angle) * 58,
+             y + std::sin(angle) * 58, Colour::Hex(0xFFE27A), 5);
+    }
+    canvas.Circle(x, y, 34);
+    canvas.FillPath(Colour::Hex(0xFFE27A));
+    canvas.Circle(x, y, 26);
+    canvas.FillPath(Colour::Hex(0xFFF0B0));
+}
+
 void Scene(Canvas& canvas) {
     canvas.VerticalGradient(0, 0, kWidth, 220, Palette::kSky, Palette::kPaleSky);
-    Motifs::Sun(canvas, 780, 62, 34);
+    SoftSun(canvas, 780, 62);
     SceneKit::Cloud(canvas, 150, 60, 46);
     SceneKit::Cloud(canvas, 560, 48, 36);
     canvas.Ellipse(200, 210, 320, 90);
@@ -205,6 +219,7 @@ void Scene(Canvas& canvas) {
     canvas.FillPath(Palette::kGrass);
     Barn(canvas);
     Fence(canvas, 500, 830, 262);
+    Fence(canvas, 560, 830, 575);
     // The pig's mud, the duck's pond, the tractor's field, the dog's kennel.
     canvas.Ellipse(122, 244, 62, 16);
     canvas.FillAndOutline(Palette::kBrown, Palette::kInk, 3);

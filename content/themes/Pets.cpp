@@ -282,8 +282,8 @@ void Rug(Canvas& canvas) {
     canvas.DashedStroke(Colour::Hex(0xE8A580), 4, 10);
 }
 
-// Things a child can find on the floor and the wall.
-void Details(Canvas& canvas) {
+// Food bowls, a ball of wool and muddy paw prints across the floor.
+void FloorThings(Canvas& canvas) {
     for (const auto& [x, colour] :
          {std::pair{600.0, Colour::Hex(0xF5B8B8)}, {660.0, Colour::Hex(0xB8D8F0)}}) {
         canvas.Ellipse(x, 470, 26, 10);
@@ -304,6 +304,10 @@ void Details(Canvas& canvas) {
         for (const double dx : {-8.0, 0.0, 8.0})
             Dot(canvas, x + dx, y - 12, 3.5, Colour::Hex(0xD8B08A));
     }
+}
+
+// A picture of a green hill and a clock on the wall.
+void WallThings(Canvas& canvas) {
     SoftBox(canvas, 86, 40, 100, 74, kWood);
     canvas.VerticalGradient(94, 48, 84, 58, Colour::Hex(0xBFE3FF), Colour::Hex(0xCFEBB0));
     SceneKit::Hill(canvas, 136, 106, 40, 14, Colour::Hex(0xA8D890));
@@ -342,7 +346,8 @@ void Scene(Canvas& canvas) {
     Sofa(canvas);
     Rug(canvas);
     BasketAndPlant(canvas);
-    Details(canvas);
+    FloorThings(canvas);
+    WallThings(canvas);
 }
 
 }  // namespace

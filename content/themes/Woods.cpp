@@ -201,8 +201,8 @@ void Path(Canvas& canvas) {
     canvas.StrokePath(Colour::Hex(0xD9BE92), 54);
 }
 
-// Little things to find: a snail, fallen leaves, ferns, flowers, a bird's nest.
-void Details(Canvas& canvas) {
+// The heap of fallen leaves the hedgehog snuffles in.
+void LeafPile(Canvas& canvas) {
     uint32_t seed = 5;
     for (int32_t leaf = 0; leaf < 26; ++leaf) {
         seed = seed * 1103515245u + 12345u;
@@ -213,6 +213,10 @@ void Details(Canvas& canvas) {
         canvas.Ellipse(x, y, 9, 5);
         canvas.FillAndOutline(colour, kSoftInk, 1.5);
     }
+}
+
+// Ferns along the front and white flowers in the grass.
+void Undergrowth(Canvas& canvas) {
     for (const auto& [x, y] : {std::pair{330.0, 560.0}, {600.0, 560.0}, {820.0, 560.0}}) {
         for (const double turn : {-2.6, -2.0, -1.2, -0.6}) {
             Leaf(canvas, x, y, 40, turn, Colour::Hex(0x8ED07A));
@@ -221,6 +225,10 @@ void Details(Canvas& canvas) {
     for (const auto& [x, y] : {std::pair{160.0, 380.0}, {540.0, 380.0}, {300.0, 470.0}}) {
         SceneKit::Daisy(canvas, x, y, Palette::kWhite);
     }
+}
+
+// Small things to find: a snail at the foot of a tree, a bird's nest with eggs.
+void SnailAndNest(Canvas& canvas) {
     canvas.Circle(40, 428, 8);
     canvas.FillAndOutline(Colour::Hex(0xF5C0C8), kSoftInk, 2);
     Line(canvas, 28, 438, 50, 438, kTan, 4);
@@ -239,7 +247,9 @@ void Scene(Canvas& canvas) {
     }
     NearTrees(canvas);
     Log(canvas);
-    Details(canvas);
+    LeafPile(canvas);
+    Undergrowth(canvas);
+    SnailAndNest(canvas);
 }
 
 }  // namespace

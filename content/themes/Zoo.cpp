@@ -319,6 +319,24 @@ void Details(Canvas& canvas) {
     }
 }
 
+// The visitors' rope railing along the front, open where the path comes in.
+void Railing(Canvas& canvas) {
+    for (const auto& [from, to] : {std::pair{10.0, 400.0}, {540.0, 840.0}}) {
+        cairo_t* context = canvas.Context();
+        for (double x = from; x + 65 <= to; x += 65) {
+            cairo_move_to(context, x, 538);
+            cairo_curve_to(context, x + 20, 556, x + 45, 556, x + 65, 538);
+        }
+        canvas.StrokePath(Colour::Hex(0xE0A070), 4);
+        for (double x = from; x <= to; x += 65) {
+            canvas.RoundedBox(x - 6, 530, 12, 60, 4);
+            canvas.FillAndOutline(kBark, kSoftInk, 2.5);
+            canvas.Circle(x, 530, 8);
+            canvas.FillAndOutline(Palette::kSun.Lighter(0.4), kSoftInk, 2);
+        }
+    }
+}
+
 void Scene(Canvas& canvas) {
     SceneKit::Sky(canvas, Colour::Hex(0xB3E0FF), Palette::kPaleSky, SceneKit::kHeight);
     SceneKit::Cloud(canvas, 400, 40, 30);
@@ -342,6 +360,7 @@ void Scene(Canvas& canvas) {
                                       {545.0, 500.0, 80.0}}) {
         Shadow(canvas, x, y, width);
     }
+    Railing(canvas);
 }
 
 }  // namespace
