@@ -92,13 +92,13 @@ void Hamster(Canvas& canvas) {
         Dot(canvas, 50 + side * 22, 30, 4, kSoftPink);
     });
     Blob(canvas, 50, 62, 34, 32, fur);
-    Blob(canvas, 50, 74, 22, 18, Palette::kCream);
-    PairOf([&](double side) { Blob(canvas, 50 + side * 21, 56, 11, 9, Palette::kCream); });
-    Eyes(canvas, 50, 40, 22, 3.5);
-    Dot(canvas, 50, 48, 3, Palette::kPink);
-    Whiskers(canvas, 50, 50, 14, kInk);
-    Blob(canvas, 50, 70, 6, 8, kTan);
-    PairOf([&](double side) { Dot(canvas, 50 + side * 6, 68, 3.5, kSoftPink); });
+    Blob(canvas, 50, 78, 22, 16, Palette::kCream);
+    PairOf([&](double side) { Blob(canvas, 50 + side * 20, 58, 7, 5, kSoftPink); });
+    Eyes(canvas, 50, 46, 22, 4);
+    Dot(canvas, 50, 54, 3, Palette::kPink);
+    Whiskers(canvas, 50, 56, 20, kGrey);
+    Blob(canvas, 50, 80, 6, 8, kTan);
+    PairOf([&](double side) { Dot(canvas, 50 + side * 6, 78, 3.5, kSoftPink); });
 }
 
 // A green budgie on its swing: yellow face, barred wings, a long straight tail.

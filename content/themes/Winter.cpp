@@ -56,16 +56,17 @@ void Sledge(Canvas& canvas) {
 // A polar bear on the ice: long neck, small ears, a long snout and a black nose.
 void PolarBear(Canvas& canvas) {
     const Colour fur = Colour::Hex(0xF6F3E8);
-    Legs(canvas, {16, 30, 52, 64}, 62, 96, 13, fur);
-    Blob(canvas, 40, 58, 32, 20, fur);
-    canvas.Polygon({60, 46, 80, 50, 84, 68, 62, 72});
+    Legs(canvas, {14, 28, 50, 62}, 62, 96, 13, fur);
+    Blob(canvas, 38, 58, 31, 20, fur);
+    canvas.Polygon({58, 46, 76, 48, 80, 70, 60, 72});
     Solid(canvas, fur);
-    Blob(canvas, 76, 48, 5, 5, fur);
-    Blob(canvas, 82, 58, 14, 12, fur);
-    Blob(canvas, 92, 64, 7, 6, fur);
-    Dot(canvas, 97, 61, 3.2, kInk);
-    Eye(canvas, 84, 54, 3);
-    Line(canvas, 18, 58, 26, 60, kLightGrey, 3);
+    Blob(canvas, 74, 46, 5.5, 5.5, fur);
+    Blob(canvas, 80, 58, 16, 14, fur);
+    Blob(canvas, 93, 64, 8, 6.5, fur);
+    Dot(canvas, 98, 61, 3.4, kInk);
+    Eye(canvas, 83, 53, 3.2);
+    Line(canvas, 86, 70, 94, 70, kInk, 2);
+    for (const double x : {14.0, 28.0, 50.0, 62.0}) Line(canvas, x - 3, 93, x + 3, 93, kGrey, 2);
 }
 
 // A penguin standing tall: black back, white front, flippers out, orange feet.
