@@ -4,16 +4,18 @@
 
 #include <cairo.h>
 
+#include <cmath>
+#include <cstdint>
 #include <tuple>
 
-#include "content/AnimalFaces.h"
+#include "content/AnimalParts.h"
 #include "content/DesignKit.h"
-#include "content/Motifs.h"
 #include "content/SceneKit.h"
 
 namespace {
 
 using namespace DesignKit;
+using namespace AnimalParts;
 using SceneKit::kHeight;
 using SceneKit::kWidth;
 
@@ -73,20 +75,89 @@ void Tractor(Canvas& canvas, Colour body) {
     Dot(canvas, 24, 78, 5, Palette::kSun);
 }
 
-Animal Cow() {
-    return {kWhite, kSoftPink, Ears::Horns, Snout::Pig, Mark::Spots};
+// A cow seen from the side: a long boxy body with black patches, horns, an udder and a
+// tufted tail, her head turned to look at you.
+void Cow(Canvas& canvas) {
+    const Colour patch = Colour::Hex(0x3A3548);
+    CurvedBand(canvas, {12, 46, 4, 54, 6, 68, 4, 76}, kWhite, 3);
+    Blob(canvas, 4, 78, 4, 5, patch);
+    Legs(canvas, {18, 30, 52, 62}, 60, 96, 9, kWhite);
+    for (const double x : {18.0, 30.0, 52.0, 62.0}) {
+        canvas.RoundedBox(x - 4.5, 90, 9, 6, 2);
+        Solid(canvas, kDarkBrown);
+    }
+    Blob(canvas, 42, 74, 8, 5, kSoftPink);
+    canvas.RoundedBox(6, 36, 66, 36, 16);
+    Solid(canvas, kWhite);
+    for (const auto& [x, y, r] :
+         {std::tuple{24.0, 48.0, 8.0}, {50.0, 60.0, 7.0}, {58.0, 45.0, 5.0}}) {
+        Dot(canvas, x, y, r, patch);
+    }
+    PairOf([&](double side) {
+        canvas.Polygon({81 + side * 8, 22, 81 + side * 14, 8, 81 + side * 4, 20});
+        Solid(canvas, kTan);
+        TiltedBlob(canvas, 81 + side * 14, 28, 8, 4, side * 0.3, kWhite);
+    });
+    canvas.RoundedBox(70, 18, 22, 34, 10);
+    Solid(canvas, kWhite);
+    Blob(canvas, 81, 50, 13, 9, kSoftPink);
+    for (const double x : {76.0, 86.0}) Dot(canvas, x, 50, 2, kInk);
+    Eyes(canvas, 81, 32, 12, 2.8);
 }
 
-Animal Sheep() {
-    return {Colour::Hex(0x8C7B78), Colour::Hex(0xF0E4D8), Ears::Tiny, Snout::Smile, Mark::Wool};
+// A woolly sheep: a cloud of wool on thin dark legs, with a dark face.
+void Sheep(Canvas& canvas) {
+    const Colour face = Colour::Hex(0x4A4458);
+    const Colour wool = Colour::Hex(0xF4F0E8);
+    Legs(canvas, {24, 36, 56, 68}, 62, 96, 6, face);
+    constexpr std::tuple<double, double, double> kPuffs[] = {
+        {20, 52, 14}, {34, 40, 16}, {52, 38, 16}, {66, 48, 14},
+        {62, 64, 14}, {44, 66, 16}, {24, 64, 14}};
+    for (const auto& [x, y, r] : kPuffs) canvas.Circle(x, y, r);
+    Solid(canvas, wool);
+    // Filled again a little smaller, so that only the wool's outer edge keeps its outline.
+    for (const auto& [x, y, r] : kPuffs) canvas.Circle(x, y, r - kOutline / 2);
+    canvas.FillPath(wool);
+    PairOf([&](double side) { TiltedBlob(canvas, 80 + side * 12, 36, 7, 3, side * 0.4, face); });
+    TiltedBlob(canvas, 80, 46, 10, 14, 0.3, face);
+    Blob(canvas, 77, 33, 8, 5, wool);
+    Dot(canvas, 84, 44, 3.5, kWhite);
+    Dot(canvas, 85, 44, 2, kInk);
 }
 
-Animal Pig() {
-    return {Palette::kPink, kSoftPink, Ears::Pointed, Snout::Pig, Mark::None};
+// A round pink pig with a curly tail, floppy ears and a flat snout.
+void Pig(Canvas& canvas) {
+    const Colour pink = Palette::kPink;
+    CurvedBand(canvas, {14, 50, 0, 46, 6, 34, 12, 42}, pink, 3);
+    Legs(canvas, {24, 36, 58, 70}, 66, 94, 10, pink);
+    Blob(canvas, 46, 58, 34, 24, pink);
+    canvas.Polygon({62, 38, 68, 22, 78, 36});
+    Solid(canvas, pink);
+    Blob(canvas, 76, 54, 18, 17, pink);
+    Blob(canvas, 92, 58, 7, 9, kSoftPink);
+    for (const double y : {55.0, 61.0}) Dot(canvas, 91, y, 1.8, kInk);
+    canvas.Polygon({70, 40, 86, 32, 82, 48});
+    Solid(canvas, pink.Darker(0.9));
+    Eye(canvas, 80, 50, 3);
 }
 
-Animal Dog() {
-    return {kTan, kFurBrown, Ears::Floppy, Snout::Muzzle, Mark::None};
+// A black and white sheepdog standing ready, tail up and tongue out.
+void Sheepdog(Canvas& canvas) {
+    const Colour black = Colour::Hex(0x3A3548);
+    CurvedBand(canvas, {18, 52, 6, 46, 4, 30, 10, 22}, black, 8);
+    Blob(canvas, 10, 22, 5, 5, kWhite);
+    Legs(canvas, {24, 34, 56, 64}, 60, 96, 8, kWhite);
+    Blob(canvas, 42, 56, 28, 14, black);
+    Blob(canvas, 64, 58, 10, 12, kWhite);
+    TiltedBlob(canvas, 64, 28, 5, 9, -0.4, black);
+    Blob(canvas, 72, 38, 14, 13, black);
+    canvas.Polygon({70, 26, 75, 26, 78, 46, 68, 46});
+    canvas.FillPath(kWhite);
+    Blob(canvas, 84, 44, 10, 7, kWhite);
+    Blob(canvas, 84, 53, 3, 4, Palette::kPink);
+    Dot(canvas, 93, 42, 3.2, kInk);
+    Dot(canvas, 78, 35, 4, kWhite);
+    Eye(canvas, 79, 35, 2.6);
 }
 
 void Barn(Canvas& canvas) {
@@ -117,9 +188,22 @@ void Fence(Canvas& canvas, double fromX, double toX, double y) {
     }
 }
 
+// A pale sun without a face, so that it reads as sky and not as a sticker to pick.
+void SoftSun(Canvas& canvas, double x, double y) {
+    for (int32_t ray = 0; ray < 12; ++ray) {
+        const double angle = ray * kPi / 6;
+        Line(canvas, x + std::cos(angle) * 44, y + std::sin(angle) * 44, x + std::cos(angle) * 58,
+             y + std::sin(angle) * 58, Colour::Hex(0xFFE27A), 5);
+    }
+    canvas.Circle(x, y, 34);
+    canvas.FillPath(Colour::Hex(0xFFE27A));
+    canvas.Circle(x, y, 26);
+    canvas.FillPath(Colour::Hex(0xFFF0B0));
+}
+
 void Scene(Canvas& canvas) {
     canvas.VerticalGradient(0, 0, kWidth, 220, Palette::kSky, Palette::kPaleSky);
-    Motifs::Sun(canvas, 780, 62, 34);
+    SoftSun(canvas, 780, 62);
     SceneKit::Cloud(canvas, 150, 60, 46);
     SceneKit::Cloud(canvas, 560, 48, 36);
     canvas.Ellipse(200, 210, 320, 90);
@@ -135,6 +219,7 @@ void Scene(Canvas& canvas) {
     canvas.FillPath(Palette::kGrass);
     Barn(canvas);
     Fence(canvas, 500, 830, 262);
+    Fence(canvas, 560, 830, 575);
     // The pig's mud, the duck's pond, the tractor's field, the dog's kennel.
     canvas.Ellipse(122, 244, 62, 16);
     canvas.FillAndOutline(Palette::kBrown, Palette::kInk, 3);
@@ -178,13 +263,13 @@ PageTheme Themes::Farm() {
             Palette::kGreen,
             Scene,
             {
-                {"cow", AnimalDesign(Cow())},
-                {"sheep", AnimalDesign(Sheep())},
-                {"pig", AnimalDesign(Pig())},
+                {"cow", Cow},
+                {"sheep", Sheep},
+                {"pig", Pig},
                 {"chick", Chick},
-                {"orange hen", With(Hen, Palette::kOrange)},
+                {"hen", With(Hen, Palette::kOrange)},
                 {"duck", Duck},
-                {"dog", AnimalDesign(Dog())},
-                {"red tractor", With(Tractor, Palette::kRed)},
+                {"sheepdog", Sheepdog},
+                {"tractor", With(Tractor, Palette::kRed)},
             }};
 }
