@@ -24,4 +24,12 @@ void Chair(Canvas& canvas, double left, double top, double width) {
     SceneKit::Box(canvas, left - 6, top + 64, width + 12, 16, paint.Darker(0.92));
 }
 
+void Rug(Canvas& canvas, double centreX, double centreY, double radiusX, double radiusY,
+         Colour colour) {
+    canvas.Ellipse(centreX, centreY, radiusX, radiusY);
+    canvas.FillAndOutline(colour, Palette::kInk, 3);
+    canvas.Ellipse(centreX, centreY, radiusX * 0.78, radiusY * 0.7);
+    canvas.DashedStroke(Palette::kWhite, 5, 14);
+}
+
 }  // namespace Furniture

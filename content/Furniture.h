@@ -15,4 +15,8 @@ void WallShelf(Canvas& canvas, double left, double top, double width);
 // balloons are tied to the rail, things rest on the seat.
 void Chair(Canvas& canvas, double left, double top, double width);
 
+// An oval rug on the floor with a stitched border.
+void Rug(Canvas& canvas, double centreX, double centreY, double radiusX, double radiusY,
+         Colour colour);
+
 }  // namespace Furniture

@@ -179,8 +179,7 @@ void Scene(Canvas& canvas) {
     Curtains(canvas);
     MusicStand(canvas);
     Furnishings(canvas);
-    canvas.Ellipse(640, 540, 130, 30);
-    canvas.FillAndOutline(Colour::Hex(0xF4B6C8), kInk, 2.5);
+    Furniture::Rug(canvas, 640, 540, 130, 30, Colour::Hex(0xF4B6C8));
 }
 
 }  // namespace

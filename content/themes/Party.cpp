@@ -301,14 +301,6 @@ void Streamers(Canvas& canvas) {
     }
 }
 
-// A round rug under the cake table.
-void Rug(Canvas& canvas) {
-    canvas.Ellipse(500, 548, 210, 40);
-    canvas.FillAndOutline(Colour::Hex(0xC9E6C0), kInk, 3);
-    canvas.Ellipse(500, 548, 170, 28);
-    canvas.DashedStroke(kWhite, 4, 12);
-}
-
 // Paper confetti scattered on the floor boards.
 void Confetti(Canvas& canvas) {
     const Colour colours[] = {Palette::kSun, Palette::kBlue, Palette::kPink, Palette::kGreen};
@@ -330,7 +322,8 @@ void Scene(Canvas& canvas) {
     CeilingHook(canvas);
     HatShelf(canvas);
     MouseHole(canvas);
-    Rug(canvas);
+    // A round rug under the cake table.
+    Furniture::Rug(canvas, 500, 548, 210, 40, Colour::Hex(0xC9E6C0));
     Confetti(canvas);
     Furniture::Chair(canvas, 24, 282, 70);
     Furniture::Chair(canvas, 750, 322, 74);

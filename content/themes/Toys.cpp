@@ -185,10 +185,7 @@ void PinnedDrawing(Canvas& canvas) {
 
 void Scene(Canvas& canvas) {
     SceneKit::Room(canvas, Colour::Hex(0xCDE8FF), Colour::Hex(0xE9C28F), 400);
-    canvas.Ellipse(400, 500, 300, 70);
-    canvas.FillAndOutline(Colour::Hex(0xFFC9D6), kInk, 3);
-    canvas.Ellipse(400, 500, 230, 50);
-    canvas.DashedStroke(Palette::kWhite, 5, 14);
+    Furniture::Rug(canvas, 400, 500, 300, 70, Colour::Hex(0xFFC9D6));
     WindowWithSill(canvas);
     BooksAndMobile(canvas);
     PinnedDrawing(canvas);
