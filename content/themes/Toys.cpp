@@ -183,12 +183,35 @@ void PinnedDrawing(Canvas& canvas) {
     Dot(canvas, 278, 232, 3, Palette::kRed);
 }
 
+// A framed picture of a sailing boat on the sea, high on the wall.
+void BoatPicture(Canvas& canvas) {
+    SceneKit::Box(canvas, 690, 70, 120, 96, Furniture::kWood);
+    canvas.VerticalGradient(700, 80, 100, 76, Palette::kPaleSky, Palette::kSky.Lighter(0.3));
+    SceneKit::Box(canvas, 700, 134, 100, 22, Palette::kBlue.Lighter(0.5));
+    canvas.Polygon({730, 134, 770, 134, 764, 142, 736, 142});
+    canvas.FillAndOutline(Palette::kRed.Lighter(0.4), kInk, 2);
+    canvas.Polygon({750, 130, 750, 92, 772, 130});
+    canvas.FillAndOutline(kWhite, kInk, 2);
+}
+
+// A picture book left open on the rug.
+void OpenBook(Canvas& canvas) {
+    for (const double side : {-1.0, 1.0}) {
+        canvas.Polygon({300, 540, 300 + side * 46, 532, 300 + side * 46, 506, 300, 514});
+        canvas.FillAndOutline(kWhite, kInk, 2.5);
+        for (const double y : {520.0, 528.0})
+            Line(canvas, 300 + side * 8, y, 300 + side * 36, y - 3, kLightGrey, 2);
+    }
+}
+
 void Scene(Canvas& canvas) {
     SceneKit::Room(canvas, Colour::Hex(0xCDE8FF), Colour::Hex(0xE9C28F), 400);
     Furniture::Rug(canvas, 400, 500, 300, 70, Colour::Hex(0xFFC9D6));
     WindowWithSill(canvas);
     BooksAndMobile(canvas);
     PinnedDrawing(canvas);
+    BoatPicture(canvas);
+    OpenBook(canvas);
     PegRail(canvas);
     Furniture::WallShelf(canvas, 410, 99, 120);
     Furniture::WallShelf(canvas, 300, 175, 120);
