@@ -218,6 +218,9 @@ void Helicopter(Canvas& canvas) {
     Band(canvas, 4, 16, 88, 16, kGrey, 4);
 }
 
+// The soft outline of the airfield's buildings, paler than the stickers' ink.
+constexpr Colour kSceneLine = Colour::Hex(0x7A748C);
+
 // A grey runway across the field, its white centre line, a helipad to its right.
 void Airfield(Canvas& canvas) {
     cairo_t* context = canvas.Context();
@@ -227,12 +230,12 @@ void Airfield(Canvas& canvas) {
     cairo_line_to(context, 854, 598);
     cairo_line_to(context, -10, 598);
     cairo_close_path(context);
-    canvas.FillAndOutline(Colour::Hex(0xB8BCC8), Palette::kInk.Lighter(0.4), 2.5);
+    canvas.FillAndOutline(Colour::Hex(0xB8BCC8), kSceneLine, 2.5);
     cairo_move_to(context, 0, 574);
     cairo_line_to(context, kPageWidth, 581);
     canvas.DashedStroke(Palette::kWhite, 4, 20);
     canvas.Ellipse(698, 538, 58, 13);
-    canvas.FillAndOutline(Colour::Hex(0xB8BCC8), Palette::kInk.Lighter(0.4), 2.5);
+    canvas.FillAndOutline(Colour::Hex(0xB8BCC8), kSceneLine, 2.5);
     canvas.Text("H", 698, 538, 16, Palette::kWhite);
 }
 
@@ -243,16 +246,16 @@ void Buildings(Canvas& canvas) {
     cairo_move_to(context, 20, 522);
     cairo_curve_to(context, 30, 440, 140, 440, 150, 522);
     cairo_close_path(context);
-    canvas.FillAndOutline(Colour::Hex(0xE4D8F4), Palette::kInk.Lighter(0.4), 2.5);
+    canvas.FillAndOutline(Colour::Hex(0xE4D8F4), kSceneLine, 2.5);
     canvas.RoundedBox(50, 478, 70, 44, 4);
-    canvas.FillAndOutline(Colour::Hex(0x8E84A8), Palette::kInk.Lighter(0.4), 2.5);
+    canvas.FillAndOutline(Colour::Hex(0x8E84A8), kSceneLine, 2.5);
     canvas.RoundedBox(790, 430, 22, 90, 3);
-    canvas.FillAndOutline(Colour::Hex(0xF4EFE2), Palette::kInk.Lighter(0.4), 2.5);
+    canvas.FillAndOutline(Colour::Hex(0xF4EFE2), kSceneLine, 2.5);
     canvas.RoundedBox(780, 410, 42, 26, 6);
-    canvas.FillAndOutline(Palette::kPaleSky, Palette::kInk.Lighter(0.4), 2.5);
-    DesignKit::Line(canvas, 770, 522, 770, 470, Palette::kInk.Lighter(0.4), 2.5);
+    canvas.FillAndOutline(Palette::kPaleSky, kSceneLine, 2.5);
+    DesignKit::Line(canvas, 770, 522, 770, 470, kSceneLine, 2.5);
     canvas.Polygon({770, 470, 752, 474, 752, 482, 770, 486});
-    canvas.FillAndOutline(Colour::Hex(0xFFB98A), Palette::kInk.Lighter(0.4), 2);
+    canvas.FillAndOutline(Colour::Hex(0xFFB98A), kSceneLine, 2);
 }
 
 // Small round trees and a farmhouse on the far hills, pale with distance.

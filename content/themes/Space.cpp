@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
 #include <tuple>
 #include <utility>
 
@@ -14,6 +15,16 @@
 namespace {
 
 using namespace DesignKit;
+
+// Draws a part turned by `angle` about its own origin, placed at (x, y) in the box.
+void Turned(Canvas& canvas, double x, double y, double angle, const std::function<void()>& draw) {
+    cairo_t* context = canvas.Context();
+    cairo_save(context);
+    cairo_translate(context, x, y);
+    cairo_rotate(context, angle);
+    draw();
+    cairo_restore(context);
+}
 
 // A rocket standing upright on its three fins, ready for take-off.
 void Rocket(Canvas& canvas) {
@@ -44,13 +55,12 @@ void Rocket(Canvas& canvas) {
 void RingHalf(Canvas& canvas, double from, double to) {
     cairo_t* context = canvas.Context();
     for (const auto& [colour, width] : {std::pair{kInk, 14.0}, {Palette::kSun, 6.0}}) {
-        cairo_save(context);
-        cairo_translate(context, 50, 52);
-        cairo_rotate(context, -0.35);
-        cairo_scale(context, 1.0, 0.3);
-        cairo_new_path(context);
-        cairo_arc(context, 0, 0, 44, from, to);
-        cairo_restore(context);
+        // The path is traced squashed but stroked with an even pen.
+        Turned(canvas, 50, 52, -0.35, [&] {
+            cairo_scale(context, 1.0, 0.3);
+            cairo_new_path(context);
+            cairo_arc(context, 0, 0, 44, from, to);
+        });
         canvas.StrokePath(colour, width);
     }
 }
@@ -75,25 +85,23 @@ void RingedPlanet(Canvas& canvas) {
 // A satellite flying at a tilt: a gold body, two long blue solar panels and a dish.
 void Satellite(Canvas& canvas) {
     cairo_t* context = canvas.Context();
-    cairo_save(context);
-    cairo_translate(context, 50, 50);
-    cairo_rotate(context, -0.5);
-    Band(canvas, -46, 0, 46, 0, kGrey, 3);
-    for (const double side : {-1.0, 1.0}) {
-        canvas.RoundedBox(side < 0 ? -52 : 16, -14, 36, 28, 2);
-        Solid(canvas, Palette::kBlue);
-        for (const double x : {side < 0 ? -40.0 : 28.0, side < 0 ? -28.0 : 40.0}) {
-            Line(canvas, x, -12, x, 12, Palette::kPaleSky, 2);
+    Turned(canvas, 50, 50, -0.5, [&] {
+        Band(canvas, -46, 0, 46, 0, kGrey, 3);
+        for (const double side : {-1.0, 1.0}) {
+            canvas.RoundedBox(side < 0 ? -52 : 16, -14, 36, 28, 2);
+            Solid(canvas, Palette::kBlue);
+            for (const double x : {side < 0 ? -40.0 : 28.0, side < 0 ? -28.0 : 40.0}) {
+                Line(canvas, x, -12, x, 12, Palette::kPaleSky, 2);
+            }
         }
-    }
-    canvas.RoundedBox(-13, -16, 26, 32, 4);
-    Solid(canvas, Palette::kSun);
-    Band(canvas, 0, -16, 0, -26, kInk, 2);
-    cairo_new_path(context);
-    cairo_arc(context, 0, -28, 13, kPi, 2 * kPi);
-    cairo_close_path(context);
-    Solid(canvas, kWhite);
-    cairo_restore(context);
+        canvas.RoundedBox(-13, -16, 26, 32, 4);
+        Solid(canvas, Palette::kSun);
+        Band(canvas, 0, -16, 0, -26, kInk, 2);
+        cairo_new_path(context);
+        cairo_arc(context, 0, -28, 13, kPi, 2 * kPi);
+        cairo_close_path(context);
+        Solid(canvas, kWhite);
+    });
 }
 
 // A flying saucer: a glass dome with a little pilot, a wide rim of lights.
@@ -128,20 +136,22 @@ void Earth(Canvas& canvas) {
 // A comet: an icy head and a long, streaming tail of fire.
 void Comet(Canvas& canvas) {
     cairo_t* context = canvas.Context();
-    const auto tail = [&](double spread) {
+    // A tail as wide as the head where it leaves it, bulging and then thinning to a point.
+    const auto tail = [&](double width, double tipX, double tipY) {
+        const double side = width * 0.707;
         cairo_new_path(context);
-        cairo_move_to(context, 70 - spread, 74 - spread * 0.2);
-        cairo_curve_to(context, 40, 40, 20, 20, 2, 2);
-        cairo_curve_to(context, 24, 16, 44, 32, 74 + spread * 0.2, 70 - spread * 0.9);
+        cairo_move_to(context, 72 + side, 72 - side);
+        cairo_curve_to(context, 70 + side, 30, 40, 14, tipX, tipY);
+        cairo_curve_to(context, 14, 40, 30, 70 + side, 72 - side, 72 + side);
         cairo_close_path(context);
     };
-    tail(34);
+    tail(24, 2, 2);
     Solid(canvas, Palette::kOrange);
-    tail(16);
+    tail(13, 16, 16);
     Solid(canvas, Palette::kSun);
-    canvas.Circle(74, 74, 20);
+    canvas.Circle(72, 72, 22);
     Solid(canvas, Palette::kPaleSky);
-    Face(canvas, 74, 74, 26);
+    Face(canvas, 72, 72, 28);
 }
 
 // A smiling crescent moon.
@@ -207,20 +217,24 @@ void Astronaut(Canvas& canvas) {
     canvas.FillPath(kWhite);
 }
 
+// Three legs spread from (50, top) to the ground at the bottom of the box.
+void Tripod(Canvas& canvas, double top, double spread, Colour colour) {
+    for (const double side : {-1.0, 0.0, 1.0})
+        Band(canvas, 50, top, 50 + side * spread, 96, colour, 4);
+}
+
 // A radar dish on a tripod, its feed pointing up at the sky.
 void SatelliteDish(Canvas& canvas) {
-    for (const double x : {28.0, 50.0, 72.0}) Band(canvas, 50, 62, x, 96, kGrey, 4);
+    Tripod(canvas, 62, 22, kGrey);
     cairo_t* context = canvas.Context();
-    cairo_save(context);
-    cairo_translate(context, 50, 46);
-    cairo_rotate(context, -0.5);
-    cairo_new_path(context);
-    cairo_arc(context, 0, -6, 44, 0.1 * kPi, 0.9 * kPi);
-    cairo_close_path(context);
-    Solid(canvas, kWhite);
-    Band(canvas, 0, 18, 0, -20, kInk, 2);
-    Dot(canvas, 0, -22, 6, Palette::kRed);
-    cairo_restore(context);
+    Turned(canvas, 50, 46, -0.5, [&] {
+        cairo_new_path(context);
+        cairo_arc(context, 0, -6, 44, 0.1 * kPi, 0.9 * kPi);
+        cairo_close_path(context);
+        Solid(canvas, kWhite);
+        Band(canvas, 0, 18, 0, -20, kInk, 2);
+        Dot(canvas, 0, -22, 6, Palette::kRed);
+    });
 }
 
 // A moon buggy: an open frame on six big wheels, a seat and an antenna.
@@ -256,18 +270,15 @@ void Lander(Canvas& canvas) {
 
 // A telescope on a tripod, tilted up to look at the stars.
 void Telescope(Canvas& canvas) {
-    for (const double x : {24.0, 50.0, 76.0}) Band(canvas, 50, 58, x, 96, kDarkBrown, 4);
-    cairo_t* context = canvas.Context();
-    cairo_save(context);
-    cairo_translate(context, 50, 50);
-    cairo_rotate(context, -0.6);
-    canvas.RoundedBox(-42, -10, 30, 20, 4);
-    Solid(canvas, Palette::kRed);
-    canvas.RoundedBox(-14, -13, 48, 26, 4);
-    Solid(canvas, Palette::kRed);
-    canvas.RoundedBox(30, -16, 14, 32, 4);
-    Solid(canvas, Palette::kSun);
-    cairo_restore(context);
+    Tripod(canvas, 58, 26, kDarkBrown);
+    Turned(canvas, 50, 50, -0.6, [&] {
+        canvas.RoundedBox(-42, -10, 30, 20, 4);
+        Solid(canvas, Palette::kRed);
+        canvas.RoundedBox(-14, -13, 48, 26, 4);
+        Solid(canvas, Palette::kRed);
+        canvas.RoundedBox(30, -16, 14, 32, 4);
+        Solid(canvas, Palette::kSun);
+    });
 }
 
 // A space station: modules in a row along a truss, and four big wings of solar panels.
