@@ -277,11 +277,22 @@ void FarCountry(Canvas& canvas) {
     canvas.FillAndOutline(Palette::kCream, line, 2);
 }
 
+// The sun just peeping into the corner of the sky, soft, in rings of glow.
+void SunGlow(Canvas& canvas) {
+    for (const auto& [radius, amount] : {std::pair{110.0, 0.75}, {80.0, 0.55}, {52.0, 0.3}}) {
+        canvas.Circle(0, 0, radius);
+        canvas.FillPath(Palette::kSun.Lighter(amount));
+    }
+}
+
 // Birds far off, drawn as the little ticks a child draws.
 void Birds(Canvas& canvas) {
     cairo_t* context = canvas.Context();
-    for (const auto& [x, y] :
-         {std::pair{440.0, 120.0}, {462.0, 108.0}, {480.0, 128.0}, {560.0, 380.0}, {30.0, 60.0}}) {
+    for (const auto& [x, y] : {std::pair{440.0, 120.0},
+                               {462.0, 108.0},
+                               {480.0, 128.0},
+                               {560.0, 380.0},
+                               {150.0, 130.0}}) {
         cairo_move_to(context, x - 8, y - 4);
         cairo_curve_to(context, x - 4, y - 6, x - 1, y - 3, x, y);
         cairo_curve_to(context, x + 1, y - 3, x + 4, y - 6, x + 8, y - 4);
@@ -306,6 +317,7 @@ void Scene(Canvas& canvas) {
                                      {640.0, 370.0, 36.0}}) {
         SceneKit::Cloud(canvas, x, y, size);
     }
+    SunGlow(canvas);
     Birds(canvas);
     Trail(canvas);
     SceneKit::Hill(canvas, 200, 520, 260, 70, Colour::Hex(0xA9DDA0));

@@ -186,7 +186,7 @@ void Road(Canvas& canvas, std::initializer_list<std::pair<double, double>> point
     trace();
     canvas.StrokePath(kSceneLine, 84);
     trace();
-    canvas.StrokePath(Colour::Hex(0xA6AABB), 78);
+    canvas.StrokePath(Colour::Hex(0x8A8EA2), 78);
     trace();
     canvas.DashedStroke(Palette::kWhite, 5, 22);
 }
