@@ -259,9 +259,14 @@ void Scene(Canvas& canvas) {
          {{-20, 228}, {300, 220}, {450, 232}, {560, 262}, {640, 320}, {700, 420}, {720, 490}});
     Road(canvas, {{-20, 490}, {870, 490}});
     Pavement(canvas);
-    for (const double x : {40.0, 120.0, 200.0})
-        SceneKit::Bush(canvas, x, 176, 30, Colour::Hex(0x6CC25C));
+    for (const double x : {40.0, 120.0, 200.0, 290.0, 380.0}) {
+        SceneKit::Bush(canvas, x, x < 250 ? 176 : 166, 30, Colour::Hex(0x6CC25C));
+    }
     Tree(canvas, 470, 180, 34);
+    Tree(canvas, 790, 240, 30);
+    for (const auto& [x, y] : {std::pair{720.0, 200.0}, {740.0, 214.0}, {830.0, 200.0}}) {
+        SceneKit::Daisy(canvas, x, y, Palette::kWhite);
+    }
     House(canvas, 24, 446, 100, 110, Colour::Hex(0xFFF1C8), Palette::kPurple, true);
     House(canvas, 156, 446, 110, 90, Colour::Hex(0xFFE0EA), Palette::kGreen, false);
     House(canvas, 300, 446, 120, 130, Colour::Hex(0xD8ECFF), Palette::kRed, false);
