@@ -49,7 +49,7 @@ void Biplane(Canvas& canvas) {
     Propeller(canvas, 92, 54, 38);
 }
 
-// A big passenger jet climbing, with its row of windows and an engine under the wing.
+// A big passenger jet in flight, with its row of windows and an engine under the wing.
 void Jet(Canvas& canvas) {
     canvas.Polygon({10, 50, 4, 20, 16, 20, 30, 46});
     Solid(canvas, Palette::kBlue);
@@ -239,7 +239,7 @@ void Airfield(Canvas& canvas) {
     canvas.Text("H", 698, 538, 16, Palette::kWhite);
 }
 
-// The hangar the planes sleep in, a control tower with a windsock and a few far hills.
+// The hangar the planes sleep in, and a control tower with a windsock beside it.
 void Buildings(Canvas& canvas) {
     cairo_t* context = canvas.Context();
     cairo_new_path(context);
