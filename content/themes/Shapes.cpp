@@ -12,10 +12,12 @@
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
+#include "content/SoftScenery.h"
 
 namespace {
 
 using namespace DesignKit;
+using namespace SoftScenery;
 
 // ---- The shape children ----
 
@@ -147,20 +149,7 @@ void CrescentChild(Canvas& canvas) {
 
 // ---- The playground ----
 
-// The scene is drawn in softer ink than the stickers, so that they stand out on it.
-constexpr Colour kSoftInk = Colour::Hex(0x6A6380);
-constexpr Colour kWood = Colour::Hex(0xE2B47C);
 constexpr Colour kLeaves = Colour::Hex(0x9ED98A);
-
-void Soft(Canvas& canvas, Colour fill) {
-    canvas.FillAndOutline(fill, kSoftInk, 2.5);
-}
-
-// A thick wooden bar (posts, beams, planks) with a soft outline.
-void Bar(Canvas& canvas, double x1, double y1, double x2, double y2, double width, Colour colour) {
-    Line(canvas, x1, y1, x2, y2, kSoftInk, width + 5);
-    Line(canvas, x1, y1, x2, y2, colour, width);
-}
 
 void Backdrop(Canvas& canvas) {
     SceneKit::Sky(canvas, Colour::Hex(0xA9DDFB), Colour::Hex(0xE8F7FF), 340);

@@ -1,0 +1,16 @@
+#include "content/SoftScenery.h"
+
+#include "content/DesignKit.h"
+
+namespace SoftScenery {
+
+void Soft(Canvas& canvas, Colour fill) {
+    canvas.FillAndOutline(fill, kSoftInk, 2.5);
+}
+
+void Bar(Canvas& canvas, double x1, double y1, double x2, double y2, double width, Colour colour) {
+    DesignKit::Line(canvas, x1, y1, x2, y2, kSoftInk, width + 5);
+    DesignKit::Line(canvas, x1, y1, x2, y2, colour, width);
+}
+
+}  // namespace SoftScenery
