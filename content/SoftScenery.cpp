@@ -1,11 +1,20 @@
 #include "content/SoftScenery.h"
 
 #include "content/DesignKit.h"
+#include "content/Palette.h"
+#include "content/SceneKit.h"
 
 namespace SoftScenery {
 
 void Soft(Canvas& canvas, Colour fill) {
     canvas.FillAndOutline(fill, kSoftInk, 2.5);
+}
+
+void SunnySky(Canvas& canvas, Colour top, Colour bottom, double height, double sunX, double sunY,
+              double sunRadius) {
+    SceneKit::Sky(canvas, top, bottom, height);
+    canvas.Circle(sunX, sunY, sunRadius);
+    Soft(canvas, Palette::kSun.Lighter(0.42));
 }
 
 void Bar(Canvas& canvas, double x1, double y1, double x2, double y2, double width, Colour colour) {

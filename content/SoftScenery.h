@@ -12,6 +12,9 @@ constexpr Colour kWood = Colour::Hex(0xE2B47C);
 
 // Fills the current path and outlines it in the soft ink.
 void Soft(Canvas& canvas, Colour fill);
+// A sky from the top of the page down to `height`, with a pale sun at (sunX, sunY).
+void SunnySky(Canvas& canvas, Colour top, Colour bottom, double height, double sunX, double sunY,
+              double sunRadius);
 // A thick bar with a soft outline from (x1, y1) to (x2, y2).
 void Bar(Canvas& canvas, double x1, double y1, double x2, double y2, double width, Colour colour);
 

@@ -327,9 +327,7 @@ constexpr Colour kWater = Colour::Hex(0xA8DCF5);
 constexpr Colour kStone = Colour::Hex(0xD8CFE6);
 
 void Backdrop(Canvas& canvas) {
-    SceneKit::Sky(canvas, Colour::Hex(0xD9C8F5), Colour::Hex(0xFBEFFF), 320);
-    canvas.Circle(120, 70, 30);
-    Soft(canvas, Palette::kSun.Lighter(0.45));
+    SunnySky(canvas, Colour::Hex(0xD9C8F5), Colour::Hex(0xFBEFFF), 320, 120, 70, 30);
     SceneKit::Cloud(canvas, 560, 56, 30);
     SceneKit::Cloud(canvas, 250, 96, 22);
     canvas.Polygon({-20, 300, 120, 150, 210, 230, 330, 110, 470, 260, 560, 160, 700, 300});

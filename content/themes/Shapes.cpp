@@ -152,9 +152,7 @@ void CrescentChild(Canvas& canvas) {
 constexpr Colour kLeaves = Colour::Hex(0x9ED98A);
 
 void Backdrop(Canvas& canvas) {
-    SceneKit::Sky(canvas, Colour::Hex(0xA9DDFB), Colour::Hex(0xE8F7FF), 340);
-    canvas.Circle(262, 62, 28);
-    Soft(canvas, Palette::kSun.Lighter(0.4));
+    SunnySky(canvas, Colour::Hex(0xA9DDFB), Colour::Hex(0xE8F7FF), 340, 262, 62, 28);
     SceneKit::Cloud(canvas, 540, 60, 34);
     SceneKit::Cloud(canvas, 175, 110, 24);
     SceneKit::Hill(canvas, 220, 360, 320, 80, Colour::Hex(0xC6ECB4));
