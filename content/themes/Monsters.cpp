@@ -417,10 +417,8 @@ void BoulderAndStump(Canvas& canvas) {
 void PuffTree(Canvas& canvas, double x, double groundY, double height) {
     Bar(canvas, x, groundY, x + 12, groundY - height, 8, kWood.Darker(0.85));
     const double top = groundY - height - 18;
-    canvas.Circle(x - 10, top + 8, 22);
-    canvas.Circle(x + 30, top + 6, 22);
-    canvas.Circle(x + 12, top - 10, 26);
-    Soft(canvas, kTeal.Lighter(0.55));
+    Puff(canvas, {{x - 10, top + 8, 22, 22}, {x + 30, top + 6, 22, 22}, {x + 12, top - 10, 26, 26}},
+         kTeal.Lighter(0.55));
     for (const auto& [dx, dy] : {std::pair{-12.0, 8.0}, {16.0, -14.0}, {32.0, 8.0}}) {
         Dot(canvas, x + dx, top + dy, 4, kWhite.Darker(0.97));
     }

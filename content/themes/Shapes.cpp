@@ -229,10 +229,11 @@ void Flowers(Canvas& canvas) {
 }
 
 void Canopy(Canvas& canvas, double x, double y, double radiusX, double radiusY) {
-    canvas.Ellipse(x - radiusX * 0.45, y + radiusY * 0.2, radiusX * 0.6, radiusY * 0.7);
-    canvas.Ellipse(x + radiusX * 0.45, y + radiusY * 0.15, radiusX * 0.6, radiusY * 0.75);
-    canvas.Ellipse(x, y - radiusY * 0.25, radiusX * 0.7, radiusY * 0.75);
-    Soft(canvas, kLeaves);
+    Puff(canvas,
+         {{x - radiusX * 0.45, y + radiusY * 0.2, radiusX * 0.6, radiusY * 0.7},
+          {x + radiusX * 0.45, y + radiusY * 0.15, radiusX * 0.6, radiusY * 0.75},
+          {x, y - radiusY * 0.25, radiusX * 0.7, radiusY * 0.75}},
+         kLeaves);
 }
 
 // The tree on the left, with a low branch to sit on (the heart's).
