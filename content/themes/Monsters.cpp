@@ -191,14 +191,11 @@ void SpottyMonster(Canvas& canvas) {
     Grin(canvas, 50, 70, 11);
 }
 
-// An egg-shaped, stripy monster with two stubby horns, waving hello.
+// An egg-shaped, stripy monster with a tuft of hair, waving hello.
 void StripyMonster(Canvas& canvas) {
     const Colour skin = Palette::kSun;
-    PairOf([&](double side) {
-        canvas.Polygon({50 + side * 6, 20, 50 + side * 12, 2, 50 + side * 20, 20});
-        Solid(canvas, Palette::kCream);
-        Foot(canvas, 50 + side * 14, 93, Palette::kOrange);
-    });
+    for (const double turn : {-2.1, -1.57, -1.05}) Leaf(canvas, 50, 22, 26, turn, Palette::kOrange);
+    PairOf([&](double side) { Foot(canvas, 50 + side * 14, 93, Palette::kOrange); });
     Band(canvas, 24, 58, 8, 70, skin, 6);
     Band(canvas, 76, 52, 92, 34, skin, 6);
     cairo_t* context = canvas.Context();
