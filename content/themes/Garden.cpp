@@ -12,6 +12,7 @@
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
+#include "content/ShapePath.h"
 
 namespace {
 
@@ -59,15 +60,13 @@ void Tulip(Canvas& canvas) {
     Band(canvas, 50, 56, 50, 98, kStem, 6);
     Leaf(canvas, 50, 96, 44, -1.15, kStem);
     Leaf(canvas, 50, 96, 40, kPi + 1.2, kStem);
-    cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, 22, 10);
-    cairo_line_to(context, 37, 24);
-    cairo_line_to(context, 50, 4);
-    cairo_line_to(context, 63, 24);
-    cairo_line_to(context, 78, 10);
-    cairo_curve_to(context, 84, 40, 78, 62, 50, 64);
-    cairo_curve_to(context, 22, 62, 16, 40, 22, 10);
+    ShapePath::Trace(canvas, {{22, 10},
+                              {37, 24},
+                              {50, 4},
+                              {63, 24},
+                              {78, 10},
+                              {84, 40, 78, 62, 50, 64},
+                              {22, 62, 16, 40, 22, 10}});
     Solid(canvas, Palette::kRed);
     Line(canvas, 50, 20, 50, 58, Palette::kRed.Darker(0.8), 2.5);
     Eyes(canvas, 50, 38, 18, 3.4);
@@ -75,13 +74,10 @@ void Tulip(Canvas& canvas) {
 
 // A long, narrow leaf standing up from (x, y) and leaning by `lean`.
 void StrapLeaf(Canvas& canvas, double x, double y, double height, double lean) {
-    cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, x - 5, y);
-    cairo_curve_to(context, x - 5, y - height * 0.6, x + lean - 3, y - height * 0.8, x + lean,
-                   y - height);
-    cairo_curve_to(context, x + lean + 2, y - height * 0.7, x + 6, y - height * 0.5, x + 6, y);
-    cairo_close_path(context);
+    ShapePath::Trace(
+        canvas, {{x - 5, y},
+                 {x - 5, y - height * 0.6, x + lean - 3, y - height * 0.8, x + lean, y - height},
+                 {x + lean + 2, y - height * 0.7, x + 6, y - height * 0.5, x + 6, y}});
     Solid(canvas, kStem);
 }
 
@@ -109,13 +105,12 @@ void Rose(Canvas& canvas) {
     canvas.FillAndOutline(kStem, kInk, 2);
     PairOf([&](double side) { Leaf(canvas, 50, 56, 26, kPi / 2 - side * 1.0, kStem); });
     cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, 16, 24);
-    cairo_curve_to(context, 22, 8, 36, 6, 42, 12);
-    cairo_curve_to(context, 48, 2, 60, 4, 64, 12);
-    cairo_curve_to(context, 74, 6, 86, 12, 84, 26);
-    cairo_curve_to(context, 90, 52, 70, 62, 50, 62);
-    cairo_curve_to(context, 30, 62, 10, 52, 16, 24);
+    ShapePath::Trace(canvas, {{16, 24},
+                              {22, 8, 36, 6, 42, 12},
+                              {48, 2, 60, 4, 64, 12},
+                              {74, 6, 86, 12, 84, 26},
+                              {90, 52, 70, 62, 50, 62},
+                              {30, 62, 10, 52, 16, 24}});
     Solid(canvas, Colour::Hex(0xE83A5E));
     cairo_new_path(context);
     cairo_move_to(context, 50, 30);

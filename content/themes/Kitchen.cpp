@@ -10,6 +10,7 @@
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
+#include "content/ShapePath.h"
 
 namespace {
 
@@ -40,13 +41,11 @@ void FryingPan(Canvas& canvas) {
     Solid(canvas, kPanGrey);
     canvas.Circle(50, 64, 27);
     canvas.FillPath(kPanGrey.Lighter(0.3));
-    cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, 30, 62);
-    cairo_curve_to(context, 26, 46, 46, 40, 54, 46);
-    cairo_curve_to(context, 68, 42, 76, 60, 68, 70);
-    cairo_curve_to(context, 64, 86, 40, 86, 36, 76);
-    cairo_curve_to(context, 28, 74, 26, 68, 30, 62);
+    ShapePath::Trace(canvas, {{30, 62},
+                              {26, 46, 46, 40, 54, 46},
+                              {68, 42, 76, 60, 68, 70},
+                              {64, 86, 40, 86, 36, 76},
+                              {28, 74, 26, 68, 30, 62}});
     Solid(canvas, kWhite);
     canvas.Circle(51, 62, 11);
     Solid(canvas, Palette::kSun);
@@ -56,15 +55,12 @@ void FryingPan(Canvas& canvas) {
 // A slice of toast: the bread's domed top, a dark crust all round and a pat of butter.
 void Toast(Canvas& canvas) {
     const auto slice = [&canvas](double inset) {
-        cairo_t* context = canvas.Context();
-        cairo_new_path(context);
-        cairo_move_to(context, 16 + inset, 96 - inset);
-        cairo_line_to(context, 16 + inset, 40);
-        cairo_curve_to(context, 2 + inset, 36, 2 + inset, 6 + inset, 30, 6 + inset);
-        cairo_line_to(context, 70, 6 + inset);
-        cairo_curve_to(context, 98 - inset, 6 + inset, 98 - inset, 36, 84 - inset, 40);
-        cairo_line_to(context, 84 - inset, 96 - inset);
-        cairo_close_path(context);
+        ShapePath::Trace(canvas, {{16 + inset, 96 - inset},
+                                  {16 + inset, 40},
+                                  {2 + inset, 36, 2 + inset, 6 + inset, 30, 6 + inset},
+                                  {70, 6 + inset},
+                                  {98 - inset, 6 + inset, 98 - inset, 36, 84 - inset, 40},
+                                  {84 - inset, 96 - inset}});
     };
     slice(0);
     Solid(canvas, kCrust);
@@ -78,11 +74,7 @@ void Toast(Canvas& canvas) {
 // A boiled egg standing in a spotted egg cup, a crack across its shell.
 void BoiledEgg(Canvas& canvas) {
     cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, 22, 60);
-    cairo_curve_to(context, 18, 30, 34, 4, 50, 4);
-    cairo_curve_to(context, 66, 4, 82, 30, 78, 60);
-    cairo_close_path(context);
+    ShapePath::Trace(canvas, {{22, 60}, {18, 30, 34, 4, 50, 4}, {66, 4, 82, 30, 78, 60}});
     Solid(canvas, Colour::Hex(0xF3D6B0));
     Dot(canvas, 36, 22, 4, Colour::Hex(0xF3D6B0).Lighter(0.6));
     cairo_new_path(context);
@@ -91,11 +83,7 @@ void BoiledEgg(Canvas& canvas) {
     canvas.StrokePath(kInk, 2.5);
     canvas.Polygon({36, 80, 64, 80, 72, 96, 28, 96});
     Solid(canvas, Palette::kBlue);
-    cairo_new_path(context);
-    cairo_move_to(context, 16, 50);
-    cairo_curve_to(context, 16, 72, 30, 84, 50, 84);
-    cairo_curve_to(context, 70, 84, 84, 72, 84, 50);
-    cairo_close_path(context);
+    ShapePath::Trace(canvas, {{16, 50}, {16, 72, 30, 84, 50, 84}, {70, 84, 84, 72, 84, 50}});
     Solid(canvas, Palette::kBlue);
     for (const double x : {30.0, 50.0, 70.0}) Dot(canvas, x, 66, 4, kWhite);
     Eyes(canvas, 50, 40, 16, 3.4);
@@ -128,10 +116,7 @@ void HoneyPot(Canvas& canvas) {
     canvas.RoundedBox(24, 54, 52, 24, 5);
     Solid(canvas, Palette::kCream);
     canvas.Text("HONEY", 50, 66, 10, kInk);
-    cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, 22, 44);
-    cairo_curve_to(context, 22, 56, 30, 56, 30, 44);
+    ShapePath::Trace(canvas, {{22, 44}, {22, 56, 30, 56, 30, 44}});
     canvas.FillAndOutline(kHoney.Darker(0.9), kInk, 2.5);
 }
 

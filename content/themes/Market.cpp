@@ -10,6 +10,7 @@
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
+#include "content/ShapePath.h"
 
 namespace {
 
@@ -32,15 +33,13 @@ void Shine(Canvas& canvas, double x, double y, double size, Colour colour) {
 
 // The apple: a dip at the top for its stalk, a leaf beside it.
 void Apple(Canvas& canvas) {
-    cairo_t* context = canvas.Context();
     Stalk(canvas, 50, 30, 22);
     Leaf(canvas, 55, 16, 28, -0.4, kLeafGreen);
-    cairo_new_path(context);
-    cairo_move_to(context, 50, 30);
-    cairo_curve_to(context, 34, 16, 6, 22, 8, 54);
-    cairo_curve_to(context, 10, 82, 32, 98, 50, 90);
-    cairo_curve_to(context, 68, 98, 90, 82, 92, 54);
-    cairo_curve_to(context, 94, 22, 66, 16, 50, 30);
+    ShapePath::Trace(canvas, {{50, 30},
+                              {34, 16, 6, 22, 8, 54},
+                              {10, 82, 32, 98, 50, 90},
+                              {68, 98, 90, 82, 92, 54},
+                              {94, 22, 66, 16, 50, 30}});
     Solid(canvas, Palette::kRed);
     Shine(canvas, 26, 40, 8, Palette::kRed);
     Face(canvas, 50, 62, 38);
@@ -48,17 +47,15 @@ void Apple(Canvas& canvas) {
 
 // The pear: a narrow neck over a wide, round bottom.
 void Pear(Canvas& canvas) {
-    cairo_t* context = canvas.Context();
     Stalk(canvas, 50, 18, 14);
     Leaf(canvas, 53, 10, 22, -0.2, kLeafGreen);
-    cairo_new_path(context);
-    cairo_move_to(context, 50, 16);
-    cairo_curve_to(context, 62, 16, 66, 30, 66, 40);
-    cairo_curve_to(context, 66, 52, 88, 58, 88, 76);
-    cairo_curve_to(context, 88, 94, 68, 98, 50, 98);
-    cairo_curve_to(context, 32, 98, 12, 94, 12, 76);
-    cairo_curve_to(context, 12, 58, 34, 52, 34, 40);
-    cairo_curve_to(context, 34, 30, 38, 16, 50, 16);
+    ShapePath::Trace(canvas, {{50, 16},
+                              {62, 16, 66, 30, 66, 40},
+                              {66, 52, 88, 58, 88, 76},
+                              {88, 94, 68, 98, 50, 98},
+                              {32, 98, 12, 94, 12, 76},
+                              {12, 58, 34, 52, 34, 40},
+                              {34, 30, 38, 16, 50, 16}});
     Solid(canvas, kLime);
     Shine(canvas, 28, 70, 6, kLime);
     Face(canvas, 50, 76, 34);
@@ -70,12 +67,9 @@ void OneBanana(Canvas& canvas, double x, double turn) {
     cairo_save(context);
     cairo_translate(context, x, 12);
     cairo_rotate(context, turn);
-    cairo_new_path(context);
-    cairo_move_to(context, -7, 0);
-    cairo_curve_to(context, -30, 34, -16, 80, 28, 84);
-    cairo_curve_to(context, 32, 84, 34, 78, 30, 76);
-    cairo_curve_to(context, 4, 66, -4, 34, 9, 0);
-    cairo_close_path(context);
+    ShapePath::Trace(
+        canvas,
+        {{-7, 0}, {-30, 34, -16, 80, 28, 84}, {32, 84, 34, 78, 30, 76}, {4, 66, -4, 34, 9, 0}});
     cairo_restore(context);
     Solid(canvas, Palette::kSun);
 }
@@ -91,16 +85,13 @@ void Bananas(Canvas& canvas) {
 
 void Cherries(Canvas& canvas) {
     cairo_t* context = canvas.Context();
-    cairo_move_to(context, 28, 66);
-    cairo_curve_to(context, 34, 40, 48, 20, 58, 8);
-    cairo_move_to(context, 72, 64);
-    cairo_curve_to(context, 68, 40, 62, 20, 58, 8);
-    canvas.StrokePath(kInk, 9);
-    cairo_move_to(context, 28, 66);
-    cairo_curve_to(context, 34, 40, 48, 20, 58, 8);
-    cairo_move_to(context, 72, 64);
-    cairo_curve_to(context, 68, 40, 62, 20, 58, 8);
-    canvas.StrokePath(kDarkBrown, 3);
+    for (const auto& [colour, width] : {std::pair{kInk, 9.0}, {kDarkBrown, 3.0}}) {
+        cairo_move_to(context, 28, 66);
+        cairo_curve_to(context, 34, 40, 48, 20, 58, 8);
+        cairo_move_to(context, 72, 64);
+        cairo_curve_to(context, 68, 40, 62, 20, 58, 8);
+        canvas.StrokePath(colour, width);
+    }
     Leaf(canvas, 58, 10, 30, 0.2, kLeafGreen);
     for (const double x : {26.0, 72.0}) {
         canvas.Circle(x, 76, 21);
@@ -111,11 +102,7 @@ void Cherries(Canvas& canvas) {
 }
 
 void Strawberry(Canvas& canvas) {
-    cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, 50, 98);
-    cairo_curve_to(context, 8, 72, 4, 24, 50, 24);
-    cairo_curve_to(context, 96, 24, 92, 72, 50, 98);
+    ShapePath::Trace(canvas, {{50, 98}, {8, 72, 4, 24, 50, 24}, {96, 24, 92, 72, 50, 98}});
     Solid(canvas, Palette::kRed);
     for (const auto& [x, y] : {std::pair{30.0, 44.0},
                                {70.0, 44.0},
@@ -154,14 +141,13 @@ void Lemon(Canvas& canvas) {
     cairo_save(context);
     cairo_translate(context, 50, 52);
     cairo_rotate(context, -0.35);
-    cairo_new_path(context);
-    cairo_move_to(context, -48, 0);
-    cairo_curve_to(context, -44, -4, -40, -6, -36, -10);
-    cairo_curve_to(context, -24, -36, 24, -36, 36, -10);
-    cairo_curve_to(context, 40, -6, 44, -4, 48, 0);
-    cairo_curve_to(context, 44, 4, 40, 6, 36, 10);
-    cairo_curve_to(context, 24, 36, -24, 36, -36, 10);
-    cairo_curve_to(context, -40, 6, -44, 4, -48, 0);
+    ShapePath::Trace(canvas, {{-48, 0},
+                              {-44, -4, -40, -6, -36, -10},
+                              {-24, -36, 24, -36, 36, -10},
+                              {40, -6, 44, -4, 48, 0},
+                              {44, 4, 40, 6, 36, 10},
+                              {24, 36, -24, 36, -36, 10},
+                              {-40, 6, -44, 4, -48, 0}});
     cairo_restore(context);
     Solid(canvas, Colour::Hex(0xFFE03A));
     Shine(canvas, 34, 42, 7, Colour::Hex(0xFFE03A));
@@ -171,13 +157,11 @@ void Lemon(Canvas& canvas) {
 
 // The tomato: flatter than it is tall, with a green star of sepals on top.
 void Tomato(Canvas& canvas) {
-    cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, 50, 28);
-    cairo_curve_to(context, 64, 22, 96, 28, 96, 58);
-    cairo_curve_to(context, 96, 86, 70, 94, 50, 92);
-    cairo_curve_to(context, 30, 94, 4, 86, 4, 58);
-    cairo_curve_to(context, 4, 28, 36, 22, 50, 28);
+    ShapePath::Trace(canvas, {{50, 28},
+                              {64, 22, 96, 28, 96, 58},
+                              {96, 86, 70, 94, 50, 92},
+                              {30, 94, 4, 86, 4, 58},
+                              {4, 28, 36, 22, 50, 28}});
     Solid(canvas, kTomatoRed);
     Line(canvas, 30, 32, 26, 46, kTomatoRed.Darker(0.8), 2.5);
     Line(canvas, 70, 32, 74, 46, kTomatoRed.Darker(0.8), 2.5);
@@ -257,12 +241,7 @@ void Pineapple(Canvas& canvas) {
 // A carrot lying on a slant, its feathery top to the upper right.
 void Carrot(Canvas& canvas) {
     for (const double turn : {-1.3, -0.8, -0.3}) Leaf(canvas, 72, 28, 30, turn, kLeafGreen);
-    cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, 60, 16);
-    cairo_curve_to(context, 74, 18, 84, 28, 84, 40);
-    cairo_line_to(context, 12, 94);
-    cairo_close_path(context);
+    ShapePath::Trace(canvas, {{60, 16}, {74, 18, 84, 28, 84, 40}, {12, 94}});
     Solid(canvas, Palette::kOrange);
     for (const auto& [x, y] : {std::pair{50.0, 48.0}, {40.0, 62.0}, {30.0, 76.0}})
         Line(canvas, x, y, x + 7, y + 6, kInk, 2.5);
@@ -395,13 +374,10 @@ void Cobbles(Canvas& canvas, double topY) {
 
 // A sack of potatoes slumped on the ground, its top tied.
 void Sack(Canvas& canvas, double centreX, double bottomY) {
-    cairo_t* context = canvas.Context();
-    cairo_new_path(context);
-    cairo_move_to(context, centreX - 20, bottomY - 78);
-    cairo_curve_to(context, centreX - 56, bottomY - 40, centreX - 60, bottomY, centreX, bottomY);
-    cairo_curve_to(context, centreX + 60, bottomY, centreX + 56, bottomY - 40, centreX + 20,
-                   bottomY - 78);
-    cairo_close_path(context);
+    ShapePath::Trace(
+        canvas, {{centreX - 20, bottomY - 78},
+                 {centreX - 56, bottomY - 40, centreX - 60, bottomY, centreX, bottomY},
+                 {centreX + 60, bottomY, centreX + 56, bottomY - 40, centreX + 20, bottomY - 78}});
     canvas.FillAndOutline(Colour::Hex(0xDCC29A), Colour::Hex(0x9C8056), 2.5);
     DesignKit::Line(canvas, centreX - 22, bottomY - 70, centreX + 22, bottomY - 70,
                     Colour::Hex(0x9C8056), 4);
