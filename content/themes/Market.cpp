@@ -218,24 +218,25 @@ void Watermelon(Canvas& canvas) {
 }
 
 void Pineapple(Canvas& canvas) {
-    for (const double turn : {-0.7, -0.35, 0.0, 0.35, 0.7}) {
-        Leaf(canvas, 50, 40, 38 - std::abs(turn) * 12, -kPi / 2 + turn, kLeafGreen);
+    for (const double turn : {-0.75, -0.38, 0.0, 0.38, 0.75}) {
+        Leaf(canvas, 50, 36, 38 - std::abs(turn) * 12, -kPi / 2 + turn, kLeafGreen);
     }
-    canvas.Ellipse(50, 68, 26, 30);
+    const auto body = [&canvas] { canvas.Ellipse(50, 65, 27, 33); };
+    body();
     Solid(canvas, Colour::Hex(0xFFC42E));
     // The criss-cross of the skin stays inside the fruit.
     cairo_t* context = canvas.Context();
     cairo_save(context);
-    canvas.Ellipse(50, 68, 26, 30);
+    body();
     cairo_clip(context);
-    for (int32_t i = -3; i <= 3; ++i) {
-        Line(canvas, 30 + i * 12, 38, 70 + i * 12, 98, Palette::kOrange, 2.5);
-        Line(canvas, 70 + i * 12, 38, 30 + i * 12, 98, Palette::kOrange, 2.5);
+    for (int32_t i = -4; i <= 4; ++i) {
+        Line(canvas, 30 + i * 12, 34, 70 + i * 12, 98, Palette::kOrange, 2.5);
+        Line(canvas, 70 + i * 12, 34, 30 + i * 12, 98, Palette::kOrange, 2.5);
     }
     cairo_restore(context);
-    canvas.Ellipse(50, 68, 26, 30);
+    body();
     canvas.StrokePath(kInk, kOutline);
-    Face(canvas, 50, 68, 36);
+    Face(canvas, 50, 66, 38);
 }
 
 // A carrot lying on a slant, its feathery top to the upper right.
