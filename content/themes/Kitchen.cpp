@@ -267,6 +267,20 @@ void Worktop(Canvas& canvas) {
     DesignKit::Line(canvas, 470, 228, 490, 228, kSoftLine, 6);
 }
 
+// The baby's high chair by the table: splayed legs, a tall back and a tray in front.
+void HighChair(Canvas& canvas) {
+    constexpr Colour kFrame = Colour::Hex(0xF7A8A8);
+    for (const auto& [top, bottom] : {std::pair{756.0, 730.0}, {812.0, 838.0}}) {
+        DesignKit::Line(canvas, top, 480, bottom, 592, kSoftLine, 12);
+        DesignKit::Line(canvas, top, 480, bottom, 592, kFrame, 7);
+    }
+    Furniture(canvas, 738, 540, 104, 8, kFrame);
+    canvas.RoundedBox(768, 370, 64, 108, 18);
+    canvas.FillAndOutline(Colour::Hex(0xFFC4C4), kSoftLine, 2.5);
+    Furniture(canvas, 760, 460, 80, 16, kFrame);
+    Furniture(canvas, 724, 466, 90, 12, Colour::Hex(0xFFE1E1));
+}
+
 // A checked floor, the table, and the high chair with its tray.
 void Floor(Canvas& canvas) {
     canvas.VerticalGradient(0, 400, SceneKit::kWidth, 188, Colour::Hex(0xF3E6D2),
@@ -287,9 +301,7 @@ void Floor(Canvas& canvas) {
     DesignKit::Line(canvas, 40, 330, 86, 520, kWoodLight.Darker(0.8), 7);
     canvas.Polygon({66, 510, 106, 500, 120, 568, 70, 580});
     canvas.FillAndOutline(Colour::Hex(0xF0D27A), kSoftLine, 2);
-    for (const double x : {742.0, 806.0}) Furniture(canvas, x, 470, 12, 120, Colour::Hex(0xF7A8A8));
-    Furniture(canvas, 770, 380, 60, 96, Colour::Hex(0xFFC4C4));
-    Furniture(canvas, 724, 466, 112, 14, Colour::Hex(0xF7A8A8));
+    HighChair(canvas);
     // The cat's bowl of milk under the table.
     canvas.Ellipse(330, 568, 30, 10);
     canvas.FillAndOutline(Colour::Hex(0xB8D4F0), kSoftLine, 2);
