@@ -156,8 +156,9 @@ void Pterodactyl(Canvas& canvas) {
 // A low armoured back with spikes along its sides and a bony club at the end of the tail.
 void Ankylosaurus(Canvas& canvas) {
     const Colour skin = Colour::Hex(0xD6A64B);
-    Band(canvas, 24, 66, 8, 48, skin, 7);
-    canvas.Ellipse(8, 44, 8, 7);
+    // The club tail swings high, the way it warns others off.
+    Band(canvas, 24, 64, 10, 30, skin, 7);
+    canvas.Ellipse(10, 26, 9, 8);
     Solid(canvas, skin.Darker(0.8));
     Legs(canvas, {26, 38, 64, 76}, 72, 11, skin);
     for (const double x : {18.0, 32.0, 46.0, 60.0, 74.0, 86.0}) {
