@@ -319,10 +319,10 @@ void WindblownTree(Canvas& canvas, double x, double groundY) {
     canvas.StrokePath(SoftOutline::Ink(), 11);
     cairo_move_to(context, x, groundY);
     cairo_curve_to(context, x, groundY - 30, x + 6, groundY - 50, x + 20, groundY - 66);
-    canvas.StrokePath(Palette::kBrown.Lighter(0.3), 6);
+    canvas.StrokePath(Palette::kBrown.Lighter(0.45), 6);
     Puffs(canvas,
           {{x + 10, groundY - 74, 20}, {x + 34, groundY - 70, 18}, {x + 22, groundY - 92, 16}},
-          Colour::Hex(0x6FA36A), SoftOutline::Draw);
+          Colour::Hex(0x94C08E), SoftOutline::Draw);
 }
 
 // Tufts of grass over the meadow.
