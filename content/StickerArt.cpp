@@ -105,8 +105,12 @@ double MeanLightness(const Canvas& page, double x, double y, int32_t width, int3
 
 }  // namespace
 
+double StickerArt::Edge(int32_t size) {
+    return std::max(2.0, size / 28.0);
+}
+
 Canvas StickerArt::Render(int32_t stickerIndex, int32_t size) {
-    const double edge = std::max(2.0, size / 28.0);
+    const double edge = Edge(size);
     const double inner = size - 2 * edge;
     const auto innerSide = static_cast<int32_t>(std::ceil(inner));
     Canvas design(innerSide, innerSide);

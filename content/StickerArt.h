@@ -10,6 +10,8 @@
 class StickerArt {
 public:
     static Canvas Render(int32_t stickerIndex, int32_t size);
+    // The width of the white die-cut edge round the design of a sticker `size` pixels wide.
+    static double Edge(int32_t size);
     // The sticker's shape, widened by `radius` pixels on every side; the result is
     // 2 × radius larger than the picture, its picture offset by (radius, radius).
     static Canvas Widened(const Canvas& picture, int32_t radius);

@@ -1,6 +1,7 @@
 #include "content/StickerDesigns.h"
 
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +37,17 @@ struct Book {
 // The book is made on first use, from the themes' own tables.
 std::optional<Book> g_book;
 
+// A child's grown-up tells stickers apart by their names, so no two share one.
+void CheckNamesAreUnique(const Book& book) {
+    std::set<std::string> names;
+    for (const StickerDrawing* drawing : book.drawings) {
+        if (*drawing->name == '\0' || !names.insert(drawing->name).second) {
+            throw std::logic_error(std::string("the sticker name \"") + drawing->name +
+                                   "\" is empty or taken");
+        }
+    }
+}
+
 // Hands each sticker the design of its page's theme, in order, and checks that every
 // theme has exactly one design for each sticker of its page.
 Book MadeBook() {
@@ -51,6 +63,7 @@ Book MadeBook() {
         }
         made.drawings.push_back(&theme.stickers[used[page]++]);
     }
+    CheckNamesAreUnique(made);
     for (size_t page = 0; page < used.size(); ++page) {
         if (used[page] != made.themes[page].stickers.size()) {
             throw std::logic_error(std::string("\"") + made.themes[page].name +

@@ -13,7 +13,7 @@
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
-#include "content/SoftOutline.h"
+#include "content/SoftScenery.h"
 #include "content/StickerSpot.h"
 
 namespace {
@@ -353,14 +353,14 @@ constexpr double kLinePostRight = 800;
 // A small snail climbing the garden fence.
 void Snail(Canvas& canvas, double x, double y) {
     canvas.RoundedBox(x - 12, y + 2, 26, 7, 3.5);
-    SoftOutline::Draw(canvas, Palette::kSun.Lighter(0.5));
+    SoftScenery::Soft(canvas, Palette::kSun.Lighter(0.5));
     canvas.Circle(x, y, 8);
-    SoftOutline::Draw(canvas, Palette::kOrange.Lighter(0.35));
+    SoftScenery::Soft(canvas, Palette::kOrange.Lighter(0.35));
     cairo_t* context = canvas.Context();
     cairo_new_path(context);
     cairo_arc(context, x, y, 4, 0, 1.5 * kPi);
-    canvas.StrokePath(SoftOutline::Ink(), 1.5);
-    Line(canvas, x + 11, y + 2, x + 14, y - 6, SoftOutline::Ink(), 1.5);
+    canvas.StrokePath(SoftScenery::kSoftInk, 1.5);
+    Line(canvas, x + 11, y + 2, x + 14, y - 6, SoftScenery::kSoftInk, 1.5);
 }
 
 // The garden behind the window: sky, hills, a fence with a snail, and the line posts.
@@ -375,18 +375,18 @@ void Garden(Canvas& canvas) {
     SceneKit::Hill(canvas, 520, 250, 170, 60, Palette::kGrass.Lighter(0.45));
     SceneKit::Hill(canvas, 760, 250, 140, 50, Palette::kGrass.Lighter(0.3));
     canvas.Circle(470, 150, 26);
-    SoftOutline::Draw(canvas, Palette::kDarkGrass.Lighter(0.35));
+    SoftScenery::Soft(canvas, Palette::kDarkGrass.Lighter(0.35));
     canvas.RoundedBox(466, 170, 8, 60, 2);
-    SoftOutline::Draw(canvas, Palette::kBrown.Lighter(0.3));
+    SoftScenery::Soft(canvas, Palette::kBrown.Lighter(0.3));
     for (double x = kWindowLeft + 6; x < kWindowRight; x += 22) {
         canvas.Polygon({x, 226, x + 8, 218, x + 16, 226, x + 16, kSillY, x, kSillY});
-        SoftOutline::Draw(canvas, kWhite.Darker(0.95));
+        SoftScenery::Soft(canvas, kWhite.Darker(0.95));
     }
     Snail(canvas, 614, 244);
     cairo_restore(context);
     for (const double x : {kLinePostLeft, kLinePostRight}) {
         canvas.RoundedBox(x - 5, -10, 10, kSillY + 10, 3);
-        SoftOutline::Draw(canvas, Palette::kBrown.Lighter(0.25));
+        SoftScenery::Soft(canvas, Palette::kBrown.Lighter(0.25));
     }
 }
 
@@ -396,7 +396,7 @@ void WashingLine(Canvas& canvas, double leftY, const std::vector<PagePoint>& peg
     cairo_move_to(context, kLinePostLeft, leftY);
     for (const PagePoint& peg : pegs) cairo_line_to(context, peg.x, peg.y);
     cairo_line_to(context, kLinePostRight, rightY);
-    canvas.StrokePath(SoftOutline::Ink(), 3);
+    canvas.StrokePath(SoftScenery::kSoftInk, 3);
 }
 
 void WashingLines(Canvas& canvas) {
@@ -421,50 +421,50 @@ void Window(Canvas& canvas) {
     canvas.RoundedBox(kWindowLeft - 10, -20, kWindowRight - kWindowLeft + 20, kSillY + 20, 6);
     canvas.StrokePath(kWhite, 14);
     canvas.RoundedBox(kWindowLeft - 18, kSillY, kWindowRight - kWindowLeft + 36, 16, 4);
-    SoftOutline::Draw(canvas, kWhite);
+    SoftScenery::Soft(canvas, kWhite);
     for (const double x : {kWindowLeft - 24, kWindowRight - 6}) {
         canvas.Polygon({x, -5, x + 30, -5, x + 22, 120, x + 30, 250, x, 250});
-        SoftOutline::Draw(canvas, Palette::kPink.Lighter(0.55));
+        SoftScenery::Soft(canvas, Palette::kPink.Lighter(0.55));
     }
 }
 
 // A brass hook on the wall or a door; `hook` is where a loop or a hanger goes over it.
 void WallHook(Canvas& canvas, PagePoint hook) {
     canvas.RoundedBox(hook.x - 6, hook.y - 24, 12, 18, 4);
-    SoftOutline::Draw(canvas, Palette::kSun.Darker(0.85));
-    Line(canvas, hook.x, hook.y - 10, hook.x, hook.y + 2, SoftOutline::Ink(), 4);
+    SoftScenery::Soft(canvas, Palette::kSun.Darker(0.85));
+    Line(canvas, hook.x, hook.y - 10, hook.x, hook.y + 2, SoftScenery::kSoftInk, 4);
 }
 
 // The open wardrobe: the dress hangs on its rail, with a hat box on top.
 void Wardrobe(Canvas& canvas) {
     const Colour wood = Colour::Hex(0xE2B98C);
     canvas.RoundedBox(6, 92, 150, 392, 6);
-    SoftOutline::Draw(canvas, wood);
+    SoftScenery::Soft(canvas, wood);
     canvas.RoundedBox(18, 106, 126, 290, 4);
-    SoftOutline::Draw(canvas, wood.Darker(0.8));
+    SoftScenery::Soft(canvas, wood.Darker(0.8));
     const double railY = StickerSpot::OnPage(kDress, 50, 9).y;
-    Line(canvas, 18, railY, 144, railY, SoftOutline::Ink(), 7);
+    Line(canvas, 18, railY, 144, railY, SoftScenery::kSoftInk, 7);
     Line(canvas, 18, railY, 144, railY, kLightGrey, 4);
     canvas.RoundedBox(18, 410, 126, 60, 4);
-    SoftOutline::Draw(canvas, wood.Lighter(0.2));
-    Dot(canvas, 81, 440, 5, SoftOutline::Ink());
+    SoftScenery::Soft(canvas, wood.Lighter(0.2));
+    Dot(canvas, 81, 440, 5, SoftScenery::kSoftInk);
     canvas.RoundedBox(36, 56, 80, 36, 6);
-    SoftOutline::Draw(canvas, Palette::kSky.Lighter(0.4));
+    SoftScenery::Soft(canvas, Palette::kSky.Lighter(0.4));
     Line(canvas, 36, 66, 116, 66, Palette::kPink.Lighter(0.3), 4);
 }
 
 // The bedroom door, the raincoat's hook on it.
 void Door(Canvas& canvas) {
     canvas.RoundedBox(254, 104, 146, 372, 4);
-    SoftOutline::Draw(canvas, kWhite);
+    SoftScenery::Soft(canvas, kWhite);
     canvas.RoundedBox(264, 114, 126, 356, 3);
-    SoftOutline::Draw(canvas, Colour::Hex(0xB8D4EE));
+    SoftScenery::Soft(canvas, Colour::Hex(0xB8D4EE));
     for (const auto& [top, height] : {std::pair{130.0, 130.0}, {280.0, 170.0}}) {
         canvas.RoundedBox(278, top, 98, height, 4);
-        SoftOutline::Draw(canvas, Colour::Hex(0xC8DFF3));
+        SoftScenery::Soft(canvas, Colour::Hex(0xC8DFF3));
     }
     canvas.Circle(378, 310, 7);
-    SoftOutline::Draw(canvas, Palette::kSun.Darker(0.85));
+    SoftScenery::Soft(canvas, Palette::kSun.Darker(0.85));
     WallHook(canvas, StickerSpot::OnPage(kRaincoat, 50, 2));
 }
 
@@ -474,14 +474,14 @@ void Chair(Canvas& canvas) {
     const double seatY = StickerSpot::OnPage(kCap, 50, 94).y;
     for (const double x : {164.0, 238.0}) {
         canvas.RoundedBox(x, 352, 10, seatY - 352, 3);
-        SoftOutline::Draw(canvas, wood);
+        SoftScenery::Soft(canvas, wood);
         canvas.RoundedBox(x, seatY, 10, 548 - seatY, 3);
-        SoftOutline::Draw(canvas, wood);
+        SoftScenery::Soft(canvas, wood);
     }
     canvas.RoundedBox(158, 350, 96, 16, 5);
-    SoftOutline::Draw(canvas, wood);
+    SoftScenery::Soft(canvas, wood);
     canvas.RoundedBox(156, seatY, 100, 12, 4);
-    SoftOutline::Draw(canvas, wood);
+    SoftScenery::Soft(canvas, wood);
 }
 
 // The chest of drawers under the window: the bow tie lies on top, by a pot plant.
@@ -489,42 +489,42 @@ void ChestOfDrawers(Canvas& canvas) {
     const Colour wood = Colour::Hex(0xF3D9B1);
     const double topY = StickerSpot::OnPage(kBowTie, 50, 94).y;
     canvas.RoundedBox(428, topY, 184, 486 - topY, 4);
-    SoftOutline::Draw(canvas, wood);
+    SoftScenery::Soft(canvas, wood);
     for (const double y : {topY + 16, topY + 52}) {
         canvas.RoundedBox(440, y, 160, 30, 4);
-        SoftOutline::Draw(canvas, wood.Lighter(0.3));
-        Dot(canvas, 520, y + 15, 4, SoftOutline::Ink());
+        SoftScenery::Soft(canvas, wood.Lighter(0.3));
+        Dot(canvas, 520, y + 15, 4, SoftScenery::kSoftInk);
     }
     canvas.RoundedBox(420, topY - 4, 200, 12, 4);
-    SoftOutline::Draw(canvas, wood.Darker(0.92));
+    SoftScenery::Soft(canvas, wood.Darker(0.92));
     for (const double turn : {-0.9, -0.5, -0.1}) {
         Leaf(canvas, 590, topY - 34, 22, turn * kPi, Palette::kGreen.Lighter(0.35));
     }
     canvas.Polygon({578, topY - 36, 602, topY - 36, 598, topY - 4, 582, topY - 4});
-    SoftOutline::Draw(canvas, Palette::kOrange.Lighter(0.35));
+    SoftScenery::Soft(canvas, Palette::kOrange.Lighter(0.35));
 }
 
 // The laundry basket under the hooks, and the mat the wellies stand on.
 void FloorThings(Canvas& canvas) {
     canvas.Ellipse(180, 556, 150, 24);
-    SoftOutline::Draw(canvas, Palette::kSky.Lighter(0.5));
+    SoftScenery::Soft(canvas, Palette::kSky.Lighter(0.5));
     canvas.Ellipse(180, 556, 110, 15);
-    SoftOutline::Draw(canvas, Palette::kPink.Lighter(0.6));
+    SoftScenery::Soft(canvas, Palette::kPink.Lighter(0.6));
     const double matY = StickerSpot::OnPage(kWellies, 50, 94).y;
     canvas.RoundedBox(346, matY - 14, 124, 32, 8);
-    SoftOutline::Draw(canvas, Palette::kRed.Lighter(0.5));
+    SoftScenery::Soft(canvas, Palette::kRed.Lighter(0.5));
     canvas.RoundedBox(356, matY - 8, 104, 20, 6);
     canvas.StrokePath(Palette::kRed.Lighter(0.75), 3);
     canvas.RoundedBox(486, 548, 346, 34, 8);
-    SoftOutline::Draw(canvas, Palette::kGreen.Lighter(0.6));
+    SoftScenery::Soft(canvas, Palette::kGreen.Lighter(0.6));
     for (double x = 506; x < 820; x += 40) Line(canvas, x, 552, x, 578, kWhite, 8);
     canvas.Polygon({668, 466, 792, 466, 780, 540, 680, 540});
-    SoftOutline::Draw(canvas, Palette::kSun.Lighter(0.45));
+    SoftScenery::Soft(canvas, Palette::kSun.Lighter(0.45));
     for (const double y : {486.0, 506.0, 526.0}) {
         Line(canvas, 674, y, 786, y, Palette::kBrown.Lighter(0.45), 3);
     }
     canvas.Ellipse(730, 466, 64, 10);
-    SoftOutline::Draw(canvas, Palette::kSun.Lighter(0.3));
+    SoftScenery::Soft(canvas, Palette::kSun.Lighter(0.3));
 }
 
 // A mouse peeping out of its hole in the skirting board.
@@ -533,7 +533,7 @@ void MouseHole(Canvas& canvas) {
     cairo_new_path(context);
     cairo_arc(context, 640, kFloorY, 12, kPi, 2 * kPi);
     cairo_close_path(context);
-    canvas.FillPath(SoftOutline::Ink());
+    canvas.FillPath(SoftScenery::kSoftInk);
     for (const double x : {634.0, 646.0}) Dot(canvas, x, kFloorY - 10, 4, kLightGrey);
     Dot(canvas, 640, kFloorY - 4, 6, kLightGrey);
     Dot(canvas, 640, kFloorY - 1, 1.5, kInk);
@@ -542,7 +542,7 @@ void MouseHole(Canvas& canvas) {
 // A child's painting pinned over the chair.
 void Painting(Canvas& canvas) {
     canvas.RoundedBox(172, 96, 68, 84, 3);
-    SoftOutline::Draw(canvas, kWhite);
+    SoftScenery::Soft(canvas, kWhite);
     canvas.Circle(220, 120, 10);
     canvas.FillPath(Palette::kSun.Lighter(0.3));
     canvas.Polygon({184, 168, 184, 146, 198, 134, 212, 146, 212, 168});
@@ -557,12 +557,12 @@ void Bunting(Canvas& canvas) {
     cairo_t* context = canvas.Context();
     cairo_move_to(context, -4, 12);
     cairo_curve_to(context, 120, 44, 270, 44, 386, 12);
-    canvas.StrokePath(SoftOutline::Ink(), 2);
+    canvas.StrokePath(SoftScenery::kSoftInk, 2);
     for (int32_t flag = 0; flag < 12; ++flag) {
         const double x = 14 + flag * 31.0;
         const double y = 12 + 90 * (x / 390) * (1 - x / 390) + 2;
         canvas.Polygon({x - 10, y, x + 10, y, x, y + 20});
-        SoftOutline::Draw(canvas, flags[flag % 4].Lighter(0.5));
+        SoftScenery::Soft(canvas, flags[flag % 4].Lighter(0.5));
     }
 }
 

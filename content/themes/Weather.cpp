@@ -14,7 +14,7 @@
 
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
-#include "content/SoftOutline.h"
+#include "content/SoftScenery.h"
 #include "content/StickerSpot.h"
 
 namespace {
@@ -231,7 +231,7 @@ void Sky(Canvas& canvas) {
 void StormClouds(Canvas& canvas) {
     Puffs(canvas,
           {{10, 40, 80}, {110, 10, 80}, {210, 30, 66}, {290, 0, 56}, {62, 160, 56}, {150, 110, 50}},
-          Colour::Hex(0x8E9AB2), SoftOutline::Draw);
+          Colour::Hex(0x8E9AB2), SoftScenery::Soft);
 }
 
 // Slanting streaks of rain below the storm, blown to the right by the wind.
@@ -250,7 +250,7 @@ void Rain(Canvas& canvas) {
 // A puddle with rings where the drops land.
 void Puddle(Canvas& canvas, double x, double y, double radius) {
     canvas.Ellipse(x, y, radius, radius * 0.2);
-    SoftOutline::Draw(canvas, kRainBlue.Lighter(0.45));
+    SoftScenery::Soft(canvas, kRainBlue.Lighter(0.45));
     canvas.Ellipse(x - radius * 0.3, y, radius * 0.25, radius * 0.06);
     canvas.StrokePath(kWhite, 2);
     canvas.Ellipse(x + radius * 0.35, y + radius * 0.04, radius * 0.18, radius * 0.05);
@@ -269,13 +269,13 @@ void Gust(Canvas& canvas, double x, double y) {
 // A far farmhouse on the sunny hill, its chimney smoke blown away by the wind.
 void Farmhouse(Canvas& canvas, double x, double y) {
     canvas.RoundedBox(x, y - 30, 46, 30, 2);
-    SoftOutline::Draw(canvas, Palette::kCream);
+    SoftScenery::Soft(canvas, Palette::kCream);
     canvas.Polygon({x - 6, y - 28, x + 23, y - 50, x + 52, y - 28});
-    SoftOutline::Draw(canvas, Palette::kRed.Lighter(0.4));
+    SoftScenery::Soft(canvas, Palette::kRed.Lighter(0.4));
     canvas.RoundedBox(x + 16, y - 18, 12, 18, 2);
-    SoftOutline::Draw(canvas, Palette::kBrown.Lighter(0.4));
+    SoftScenery::Soft(canvas, Palette::kBrown.Lighter(0.4));
     canvas.RoundedBox(x + 32, y - 60, 8, 20, 1);
-    SoftOutline::Draw(canvas, Palette::kRed.Lighter(0.4));
+    SoftScenery::Soft(canvas, Palette::kRed.Lighter(0.4));
     cairo_t* context = canvas.Context();
     cairo_move_to(context, x + 36, y - 64);
     cairo_curve_to(context, x + 50, y - 80, x + 64, y - 62, x + 86, y - 74);
@@ -287,18 +287,18 @@ void Fence(Canvas& canvas) {
     const Colour wood = Colour::Hex(0xE8C9A0);
     for (const double y : {404.0, 428.0}) {
         canvas.RoundedBox(430, y, 420, 8, 3);
-        SoftOutline::Draw(canvas, wood);
+        SoftScenery::Soft(canvas, wood);
     }
     for (double x = 440; x < SceneKit::kWidth; x += 52) {
         canvas.RoundedBox(x, 392, 12, 66, 3);
-        SoftOutline::Draw(canvas, wood);
+        SoftScenery::Soft(canvas, wood);
     }
 }
 
 void WindSockPole(Canvas& canvas) {
     const PagePoint foot = StickerSpot::OnPage(kWindSock, 10, 100);
     canvas.RoundedBox(foot.x - 4, foot.y - 2, 8, 470 - foot.y, 2);
-    SoftOutline::Draw(canvas, kLightGrey);
+    SoftScenery::Soft(canvas, kLightGrey);
 }
 
 // The kite's string runs on from the kite to someone below the page.
@@ -308,7 +308,7 @@ void KiteString(Canvas& canvas) {
     cairo_move_to(context, end.x, end.y);
     cairo_curve_to(context, end.x - 16, end.y + 60, end.x - 30, end.y + 140, end.x - 40,
                    SceneKit::kHeight + 4);
-    canvas.StrokePath(SoftOutline::Ink(), 2);
+    canvas.StrokePath(SoftScenery::kSoftInk, 2);
 }
 
 // A tree on the stormy hill, bent over by the wind.
@@ -316,13 +316,13 @@ void WindblownTree(Canvas& canvas, double x, double groundY) {
     cairo_t* context = canvas.Context();
     cairo_move_to(context, x, groundY);
     cairo_curve_to(context, x, groundY - 30, x + 6, groundY - 50, x + 20, groundY - 66);
-    canvas.StrokePath(SoftOutline::Ink(), 11);
+    canvas.StrokePath(SoftScenery::kSoftInk, 11);
     cairo_move_to(context, x, groundY);
     cairo_curve_to(context, x, groundY - 30, x + 6, groundY - 50, x + 20, groundY - 66);
     canvas.StrokePath(Palette::kBrown.Lighter(0.45), 6);
     Puffs(canvas,
           {{x + 10, groundY - 74, 20}, {x + 34, groundY - 70, 18}, {x + 22, groundY - 92, 16}},
-          Colour::Hex(0x94C08E), SoftOutline::Draw);
+          Colour::Hex(0x94C08E), SoftScenery::Soft);
 }
 
 // Tufts of grass over the meadow.
@@ -367,7 +367,7 @@ void Scene(Canvas& canvas) {
         cairo_move_to(canvas.Context(), x - 8, y - 4);
         cairo_line_to(canvas.Context(), x, y);
         cairo_line_to(canvas.Context(), x + 8, y - 4);
-        canvas.StrokePath(SoftOutline::Ink(), 2);
+        canvas.StrokePath(SoftScenery::kSoftInk, 2);
     }
     SceneKit::Hill(canvas, 150, 430, 280, 80, Colour::Hex(0x8FB98A));
     SceneKit::Hill(canvas, 660, 420, 320, 90, Palette::kGrass.Lighter(0.35));
