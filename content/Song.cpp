@@ -48,12 +48,12 @@ constexpr uint8_t kPan = 10;
 
 // The tunes, written bar by bar ("|"): a note is a name, an optional flat ("b"), an
 // octave and a length (w whole, h half, q quarter, e eighth; a dot adds half); "r" is
-// a rest. The first tune climbs and settles on C; its variations keep its first bars
-// and go elsewhere after them, so the child hears the song's own tune come back in a
-// new coat.
+// a rest. The first tune climbs, settles on C and picks up on G into what follows; its
+// variations keep its first bars and go elsewhere after them, so the child hears the
+// song's own tune come back in a new coat.
 constexpr const char* kTuneA =
     "E4q G4q C5q G4q | D5e C5e B4q G4h | A4q C5q E5q D5e C5e | C5q A4q F4h | "
-    "E4q G4q C5e D5e E5q | D5q B4q G4h | A4e C5e F5q D5e B4e G4q | C5h rh";
+    "E4q G4q C5e D5e E5q | D5q B4q G4h | A4e C5e F5q D5e B4e G4q | C5h rq G4q";
 constexpr const char* kTuneADressed =
     "E4e F4e G4q C5q G4q | D5e E5e D5e C5e B4q G4q | A4q C5q E5q G5e E5e | D5q C5e A4e F4h | "
     "E4q G4e A4e C5e D5e E5q | F5q D5q B4h | A4e C5e F5e A5e G5e F5e D5e B4e | C5h G4q rq";
@@ -63,7 +63,7 @@ constexpr const char* kTuneB =
     "C5q. B4e A4q E5q | G5h E5h | F5e E5e D5e C5e A4h | B4q D5q G5h";
 constexpr const char* kTuneAHigher =
     "G4q C5q E5q C5q | D5e E5e F5q D5h | A4q C5q E5q D5e C5e | C5q A4q F4h | "
-    "E4q G4q C5e D5e E5q | G5q F5q D5h | E5e D5e C5e A4e D5q B4q | C5h rh";
+    "E4q G4q C5e D5e E5q | G5q F5q D5h | E5e D5e C5e A4e D5q B4q | C5h rq G4q";
 // The strings' slow line under the higher tune, a chord note for each half bar.
 constexpr const char* kCounterLine =
     "E4h C4h | B3h D4h | C4h E4h | F4h C4h | E4h G4h | D4h B3h | A3h B3h | C4h G3q rq";
