@@ -52,8 +52,8 @@ void MidiTrack::TimeSignature(uint8_t beatsPerBar, uint8_t beatUnitPower) {
     Meta(0x58, {beatsPerBar, beatUnitPower, 24, 8});
 }
 
-void MidiTrack::Program(uint8_t channel, uint8_t program) {
-    m_events.push_back({0, kSetting, {Status(0xC0, channel), program}});
+void MidiTrack::Program(uint8_t channel, uint8_t program, uint32_t tick) {
+    m_events.push_back({tick, kSetting, {Status(0xC0, channel), program}});
 }
 
 void MidiTrack::Controller(uint8_t channel, uint8_t controller, uint8_t value, uint32_t tick) {

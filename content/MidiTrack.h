@@ -11,7 +11,7 @@ public:
     void Name(const std::string& name);
     void Tempo(uint32_t microsecondsPerQuarter);
     void TimeSignature(uint8_t beatsPerBar, uint8_t beatUnitPower);
-    void Program(uint8_t channel, uint8_t program);
+    void Program(uint8_t channel, uint8_t program, uint32_t tick = 0);
     void Controller(uint8_t channel, uint8_t controller, uint8_t value, uint32_t tick = 0);
     void Note(uint8_t channel, uint8_t key, uint8_t velocity, uint32_t tick, uint32_t length);
 

@@ -1,9 +1,12 @@
 #pragma once
-// The background song, "QLY03.mid": a cheerful tune of our own in C major, 24 bars at
-// 126 beats a minute (about 46 seconds), as a format-1 Standard MIDI File with a
-// tempo track and five instrument tracks (flute melody, glockenspiel sparkle,
-// marimba chords, bass and light percussion on channel 10). Every track ends on the
-// same tick, so the song loops without a seam.
+// The background song, "QLY03.mid": a cheerful tune of our own in C major at 120 beats
+// a minute, 52 bars (104 seconds) before it starts again, as a format-1 Standard MIDI
+// File with a tempo track and seven instrument tracks. It is heard all afternoon, so
+// its sections take turns: the flute's tune, the same tune dressed up with broken
+// chords and a glockenspiel, a vibraphone over strings, the tune again with a strings
+// line under it, a music box over plucked strings in F, a short clarinet bridge back
+// home, and the flute once more. Every track ends on the same tick, so the song loops
+// without a seam.
 
 #include <cstdint>
 #include <vector>
@@ -13,8 +16,8 @@
 class Song {
 public:
     static constexpr uint16_t kTicksPerQuarter = 96;
-    static constexpr uint32_t kMicrosecondsPerQuarter = 476190;
-    static constexpr uint32_t kBars = 24;
+    static constexpr uint32_t kMicrosecondsPerQuarter = 500000;
+    static constexpr uint32_t kBars = 52;
 
     static void Generate(ContentOutput& output);
 

@@ -63,7 +63,7 @@ names = [("window_ms", "launch -> window visible (ms)"),
          ("cpu3s_ms", "CPU in the first 3 s (ms)"),
          ("rss_mib", "resident memory at 3 s (MiB)"),
          ("idle_title_pct", "idle CPU, title, music on (%)"),
-         ("idle_playing_pct", "idle CPU, playing screen, music on (%)"),
+         ("idle_playing_pct", "idle CPU, playing, music on, 20 s (%)"),
          ("idle_inactive_pct", "idle CPU, inactive (%)"),
          ("moves_cpu_pct", "CPU at 100 moves/s carrying (%)"),
          ("latency_ms", "pointer move -> presented (ms)")]

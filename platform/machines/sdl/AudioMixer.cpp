@@ -12,9 +12,9 @@
 namespace {
 
 constexpr int kChannels = 2;
-// About 23 ms a block: short enough that an effect starts with the click, long enough
-// that the stream wakes only some forty times a second.
-constexpr Uint16 kBlockFrames = 512;
+// About 23 ms a block at the mix rate: short enough that an effect starts with the
+// click, long enough that the stream wakes only some forty times a second.
+constexpr Uint16 kBlockFrames = 1024;
 
 // SDL's audio lock, held for one scope.
 class DeviceLock {

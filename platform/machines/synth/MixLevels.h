@@ -1,11 +1,13 @@
 #pragma once
-// How the album's sound is mixed on every backend: the rate the effects are made at and
-// the synthesizer renders at, and the levels of the music and the effects in the mix.
+// How the album's sound is mixed on every backend: the rate the synthesizer renders at
+// and the output plays at, and the levels of the music and the effects in the mix.
 
 struct MixLevels {
-    // The rate of the effects; the synthesizer renders at it too, which halves its work
-    // against 44100 with nothing lost that the General MIDI soundfont holds.
-    static constexpr int kSampleRate = 22050;
+    // The rate of the mix and of the synthesizer: the song's high bells and the air of
+    // its hi-hats reach up past 11 kHz. The effects stay at their own 22050 samples a
+    // second; each output plays them at their pitch and length (SDL converts them to
+    // this rate, the browser plays a buffer at the rate it was made at).
+    static constexpr int kSampleRate = 44100;
     // The synthesizer renders the song quietly (about -46 dBFS RMS with this soundfont)
     // and the effects are loud (-11 to -15 dBFS RMS, peaks up to 0.84). The music is
     // raised and the effects lowered so that the two sit within 10 dB of each other

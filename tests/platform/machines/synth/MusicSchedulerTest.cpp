@@ -5,12 +5,13 @@
 
 #include <cmath>
 
+#include "platform/machines/synth/MixLevels.h"
 #include "platform/machines/synth/MusicScheduler.h"
 #include "platform/machines/synth/MusicSynthesizer.h"
 
 namespace {
 
-constexpr int kRate = 22050;
+constexpr int kRate = MixLevels::kSampleRate;
 constexpr float kLevel = 4;
 
 // Renders a constant left and right, and counts the frames asked of it.
