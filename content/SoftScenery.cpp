@@ -6,8 +6,13 @@
 
 namespace SoftScenery {
 
-void Soft(Canvas& canvas, Colour fill) {
-    canvas.FillAndOutline(fill, kSoftInk, 2.5);
+void Soft(Canvas& canvas, Colour fill, Colour ink) {
+    canvas.FillAndOutline(fill, ink, 2.5);
+}
+
+void Box(Canvas& canvas, double x, double y, double width, double height, Colour fill, Colour ink) {
+    canvas.RoundedBox(x, y, width, height, 5);
+    Soft(canvas, fill, ink);
 }
 
 void SunnySky(Canvas& canvas, Colour top, Colour bottom, double height, double sunX, double sunY,
@@ -17,11 +22,11 @@ void SunnySky(Canvas& canvas, Colour top, Colour bottom, double height, double s
     Soft(canvas, Palette::kSun.Lighter(0.42));
 }
 
-void Puff(Canvas& canvas, std::initializer_list<Lobe> lobes, Colour fill) {
+void Puff(Canvas& canvas, std::initializer_list<Lobe> lobes, Colour fill, Colour ink) {
     for (const Lobe& lobe : lobes) {
         canvas.Ellipse(lobe.centreX, lobe.centreY, lobe.radiusX, lobe.radiusY);
     }
-    Soft(canvas, fill);
+    Soft(canvas, fill, ink);
     // Filling again a little inside covers the outlines where the lobes overlap.
     for (const Lobe& lobe : lobes) {
         canvas.Ellipse(lobe.centreX, lobe.centreY, lobe.radiusX - 1.5, lobe.radiusY - 1.5);

@@ -12,8 +12,12 @@ namespace SoftScenery {
 constexpr Colour kSoftInk = Colour::Hex(0x6A6380);
 constexpr Colour kWood = Colour::Hex(0xE2B47C);
 
-// Fills the current path and outlines it in the soft ink.
-void Soft(Canvas& canvas, Colour fill);
+// Fills the current path and outlines it in a soft ink: the album's own, or a page's
+// ink tinted to its scene.
+void Soft(Canvas& canvas, Colour fill, Colour ink = kSoftInk);
+// A softly outlined box with rounded corners: furniture, counters, cupboards.
+void Box(Canvas& canvas, double x, double y, double width, double height, Colour fill,
+         Colour ink = kSoftInk);
 // A sky from the top of the page down to `height`, with a pale sun at (sunX, sunY).
 void SunnySky(Canvas& canvas, Colour top, Colour bottom, double height, double sunX, double sunY,
               double sunRadius);
@@ -25,7 +29,7 @@ struct Lobe {
 };
 // Overlapping ellipses drawn as one puffy shape (tree tops, bushes): outlined round
 // the outside only.
-void Puff(Canvas& canvas, std::initializer_list<Lobe> lobes, Colour fill);
+void Puff(Canvas& canvas, std::initializer_list<Lobe> lobes, Colour fill, Colour ink = kSoftInk);
 // A thick bar with a soft outline from (x1, y1) to (x2, y2).
 void Bar(Canvas& canvas, double x1, double y1, double x2, double y2, double width, Colour colour);
 

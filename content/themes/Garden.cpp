@@ -13,6 +13,7 @@
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
 #include "content/ShapePath.h"
+#include "content/SoftScenery.h"
 
 namespace {
 
@@ -245,18 +246,11 @@ void SoilBed(Canvas& canvas, double x, double y, double width, double height) {
 }
 
 // A soft round shape drawn as overlapping circles under one outline: hills, leafy crowns.
-void Clump(Canvas& canvas, std::initializer_list<std::tuple<double, double, double>> circles,
-           Colour colour) {
-    for (const auto& [x, y, radius] : circles) canvas.Circle(x, y, radius);
-    canvas.FillAndOutline(colour, kSoftLine, 2.5);
-    for (const auto& [x, y, radius] : circles) canvas.Circle(x, y, radius - 1.5);
-    canvas.FillPath(colour);
-}
-
 // Far hills and small clouds over the fence, birds far off.
 void Sky(Canvas& canvas) {
     SceneKit::Sky(canvas, Colour::Hex(0x9ED8FF), Colour::Hex(0xE3F5FF), 260);
-    Clump(canvas, {{300, 330, 190}, {640, 350, 200}}, Colour::Hex(0xC4E8B0));
+    SoftScenery::Puff(canvas, {{300, 330, 190, 190}, {640, 350, 200, 200}}, Colour::Hex(0xC4E8B0),
+                      kSoftLine);
     SceneKit::Cloud(canvas, 300, 60, 30);
     SceneKit::Cloud(canvas, 440, 110, 20);
     cairo_t* context = canvas.Context();
@@ -294,8 +288,13 @@ void Tree(Canvas& canvas) {
     canvas.FillAndOutline(Colour::Hex(0xB58A66), kSoftLine, 2.5);
     DesignKit::Line(canvas, 706, 60, 540, 6, kSoftLine, 12);
     DesignKit::Line(canvas, 706, 60, 540, 6, Colour::Hex(0xB58A66), 7);
-    Clump(canvas, {{720, 40, 70}, {800, 70, 60}, {650, 80, 46}, {830, 10, 50}, {760, 110, 44}},
-          Colour::Hex(0x9ED48A));
+    SoftScenery::Puff(canvas,
+                      {{720, 40, 70, 70},
+                       {800, 70, 60, 60},
+                       {650, 80, 46, 46},
+                       {830, 10, 50, 50},
+                       {760, 110, 44, 44}},
+                      Colour::Hex(0x9ED48A), kSoftLine);
     DesignKit::Line(canvas, 558, 12, 558, 20, kSoftLine, 2.5);
 }
 

@@ -9,8 +9,10 @@
 #include <utility>
 
 #include "content/DesignKit.h"
+#include "content/Furniture.h"
 #include "content/SceneKit.h"
 #include "content/ShapePath.h"
+#include "content/SoftScenery.h"
 
 namespace {
 
@@ -186,20 +188,6 @@ constexpr Colour kWoodLight = Colour::Hex(0xE8C493);
 constexpr Colour kCupboard = Colour::Hex(0xA9DCC0);
 constexpr Colour kSoftLine = Colour::Hex(0x8C7A66);
 
-// A soft box: the kitchen's furniture is outlined more lightly than the food.
-void Furniture(Canvas& canvas, double x, double y, double width, double height, Colour colour) {
-    canvas.RoundedBox(x, y, width, height, 5);
-    canvas.FillAndOutline(colour, kSoftLine, 2.5);
-}
-
-// A wall shelf on two brackets with its top at `topY`.
-void WallShelf(Canvas& canvas, double x, double topY, double width) {
-    for (const double bracket : {x + 14, x + width - 26})
-        canvas.Polygon({bracket, topY + 10, bracket + 12, topY + 10, bracket + 12, topY + 30});
-    canvas.FillAndOutline(kWoodLight.Darker(0.85), kSoftLine, 2);
-    Furniture(canvas, x, topY, width, 12, kWoodLight);
-}
-
 // The wall: tiles behind the worktop, the window with a plant, a clock and a drawing.
 void Wall(Canvas& canvas) {
     canvas.Fill(kWall);
@@ -216,7 +204,7 @@ void Wall(Canvas& canvas) {
     }
     canvas.StrokePath(Colour::Hex(0xB9D9EA), 2);
     SceneKit::Window(canvas, 560, 30, 150, 118);
-    Furniture(canvas, 550, 146, 170, 10, kWoodLight);
+    SoftScenery::Box(canvas, 550, 146, 170, 10, kWoodLight, kSoftLine);
     canvas.Polygon({620, 146, 624, 126, 648, 126, 652, 146});
     canvas.FillAndOutline(Colour::Hex(0xE5A07C), kSoftLine, 2);
     for (const double turn : {-2.2, -1.6, -1.0})
@@ -246,21 +234,21 @@ void Rail(Canvas& canvas) {
 void Worktop(Canvas& canvas) {
     canvas.Polygon({-10, 258, 764, 258, 764, 304, -10, 304});
     canvas.FillAndOutline(Colour::Hex(0xF0E2CC), kSoftLine, 2.5);
-    Furniture(canvas, -10, 300, 774, 14, kWoodLight);
+    SoftScenery::Box(canvas, -10, 300, 774, 14, kWoodLight, kSoftLine);
     for (const auto& [x, width] :
          {std::pair{0.0, 166.0}, {176.0, 166.0}, {530.0, 110.0}, {650.0, 110.0}}) {
-        Furniture(canvas, x, 314, width, 86, kCupboard);
+        SoftScenery::Box(canvas, x, 314, width, 86, kCupboard, kSoftLine);
         DesignKit::Line(canvas, x + width / 2 - 13, 340, x + width / 2 + 13, 340, kSoftLine, 5);
     }
-    Furniture(canvas, 764, 40, 90, 360, Colour::Hex(0xF4F7FB));
+    SoftScenery::Box(canvas, 764, 40, 90, 360, Colour::Hex(0xF4F7FB), kSoftLine);
     DesignKit::Line(canvas, 776, 170, 776, 210, kSoftLine, 5);
     DesignKit::Line(canvas, 764, 150, 850, 150, kSoftLine, 2.5);
     for (const auto& [x, y, colour] : {std::tuple{800.0, 80.0, Palette::kPink},
                                        {824.0, 110.0, Palette::kSky},
                                        {806.0, 240.0, kLime}})
         DesignKit::Dot(canvas, x, y, 7, colour.Lighter(0.3));
-    Furniture(canvas, 352, 314, 168, 86, Colour::Hex(0xDADFE8));
-    Furniture(canvas, 372, 330, 128, 56, Colour::Hex(0x8C93A3));
+    SoftScenery::Box(canvas, 352, 314, 168, 86, Colour::Hex(0xDADFE8), kSoftLine);
+    SoftScenery::Box(canvas, 372, 330, 128, 56, Colour::Hex(0x8C93A3), kSoftLine);
     canvas.Ellipse(470, 276, 60, 12);
     canvas.FillAndOutline(Colour::Hex(0xCFD6E2), kSoftLine, 2.5);
     DesignKit::Line(canvas, 470, 262, 470, 226, kSoftLine, 6);
@@ -274,11 +262,11 @@ void HighChair(Canvas& canvas) {
         DesignKit::Line(canvas, top, 480, bottom, 592, kSoftLine, 12);
         DesignKit::Line(canvas, top, 480, bottom, 592, kFrame, 7);
     }
-    Furniture(canvas, 738, 540, 104, 8, kFrame);
+    SoftScenery::Box(canvas, 738, 540, 104, 8, kFrame, kSoftLine);
     canvas.RoundedBox(768, 370, 64, 108, 18);
     canvas.FillAndOutline(Colour::Hex(0xFFC4C4), kSoftLine, 2.5);
-    Furniture(canvas, 760, 460, 80, 16, kFrame);
-    Furniture(canvas, 724, 466, 90, 12, Colour::Hex(0xFFE1E1));
+    SoftScenery::Box(canvas, 760, 460, 80, 16, kFrame, kSoftLine);
+    SoftScenery::Box(canvas, 724, 466, 90, 12, Colour::Hex(0xFFE1E1), kSoftLine);
 }
 
 // A checked floor, the table, and the high chair with its tray.
@@ -293,10 +281,10 @@ void Floor(Canvas& canvas) {
     }
     canvas.FillPath(Colour::Hex(0xEAD9BF));
     for (const double x : {212.0, 610.0})
-        Furniture(canvas, x, 520, 16, 70, kWoodLight.Darker(0.85));
+        SoftScenery::Box(canvas, x, 520, 16, 70, kWoodLight.Darker(0.85), kSoftLine);
     canvas.Polygon({200, 480, 640, 480, 664, 522, 176, 522});
     canvas.FillAndOutline(kWoodLight, kSoftLine, 2.5);
-    Furniture(canvas, 176, 520, 488, 14, kWoodLight.Darker(0.9));
+    SoftScenery::Box(canvas, 176, 520, 488, 14, kWoodLight.Darker(0.9), kSoftLine);
     // A broom leaning on the cupboards.
     DesignKit::Line(canvas, 40, 330, 86, 520, kWoodLight.Darker(0.8), 7);
     canvas.Polygon({66, 510, 106, 500, 120, 568, 70, 580});
@@ -311,8 +299,8 @@ void Floor(Canvas& canvas) {
 
 void Scene(Canvas& canvas) {
     Wall(canvas);
-    WallShelf(canvas, -10, 178, 130);
-    WallShelf(canvas, 300, 134, 130);
+    Furniture::WallShelf(canvas, -10, 180, 130);
+    Furniture::WallShelf(canvas, 300, 136, 130);
     Rail(canvas);
     Worktop(canvas);
     Floor(canvas);

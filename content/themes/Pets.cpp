@@ -10,6 +10,7 @@
 #include "content/AnimalParts.h"
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
+#include "content/SoftScenery.h"
 
 namespace {
 
@@ -203,11 +204,6 @@ constexpr Colour kSoftInk = Colour::Hex(0x7A6A70);
 constexpr Colour kWood = Colour::Hex(0xE2B887);
 constexpr Colour kBrass = Colour::Hex(0xE8CF8A);
 
-void SoftBox(Canvas& canvas, double x, double y, double width, double height, Colour colour) {
-    canvas.RoundedBox(x, y, width, height, 6);
-    canvas.FillAndOutline(colour, kSoftInk, 2.5);
-}
-
 // The budgie's cage hangs from the ceiling; its perch is the budgie's swing.
 void BirdCage(Canvas& canvas) {
     Line(canvas, 737, -10, 737, 10, kSoftInk, 3);
@@ -218,12 +214,12 @@ void BirdCage(Canvas& canvas) {
     }
     canvas.StrokePath(kBrass.Darker(0.85), 2.5);
     Line(canvas, 700, 91, 774, 91, kWood, 5);
-    SoftBox(canvas, 680, 100, 114, 12, kBrass);
+    SoftScenery::Box(canvas, 680, 100, 114, 12, kBrass, kSoftInk);
 }
 
 // The wall shelf for the fish bowl, with a row of books beside it.
 void WallShelf(Canvas& canvas) {
-    SoftBox(canvas, 236, 135, 150, 10, kWood);
+    SoftScenery::Box(canvas, 236, 135, 150, 10, kWood, kSoftInk);
     for (const double x : {256.0, 356.0}) {
         canvas.Polygon({x, 145, x + 10, 145, x + 10, 160});
         canvas.FillAndOutline(kWood, kSoftInk, 2);
@@ -231,13 +227,13 @@ void WallShelf(Canvas& canvas) {
     for (const auto& [x, height, colour] : {std::tuple{346.0, 40.0, Colour::Hex(0xB8C8F0)},
                                             {358.0, 34.0, Colour::Hex(0xF0C0C0)},
                                             {370.0, 38.0, Colour::Hex(0xC8E6B0)}}) {
-        SoftBox(canvas, x, 135 - height, 11, height, colour);
+        SoftScenery::Box(canvas, x, 135 - height, 11, height, colour, kSoftInk);
     }
 }
 
 void WindowWithSill(Canvas& canvas) {
     SceneKit::Window(canvas, 412, 36, 132, 200);
-    SoftBox(canvas, 398, 236, 160, 12, kWood);
+    SoftScenery::Box(canvas, 398, 236, 160, 12, kWood, kSoftInk);
     canvas.Polygon({392, 20, 420, 20, 410, 250, 384, 250});
     canvas.FillAndOutline(Colour::Hex(0xF5B8B8), kSoftInk, 2.5);
     SceneKit::Cloud(canvas, 470, 90, 18);
@@ -245,10 +241,10 @@ void WindowWithSill(Canvas& canvas) {
 
 // The parrot's stand: a perch on a tall pole, beside the chest with the hamster's cage.
 void ParrotStandAndChest(Canvas& canvas) {
-    SoftBox(canvas, 656, 176, 8, 200, kWood);
-    SoftBox(canvas, 636, 370, 48, 10, kWood);
-    SoftBox(canvas, 556, 174, 108, 8, kWood);
-    SoftBox(canvas, 526, 311, 128, 70, Colour::Hex(0xC7B3E0));
+    SoftScenery::Box(canvas, 656, 176, 8, 200, kWood, kSoftInk);
+    SoftScenery::Box(canvas, 636, 370, 48, 10, kWood, kSoftInk);
+    SoftScenery::Box(canvas, 556, 174, 108, 8, kWood, kSoftInk);
+    SoftScenery::Box(canvas, 526, 311, 128, 70, Colour::Hex(0xC7B3E0), kSoftInk);
     for (const double y : {334.0, 356.0}) Dot(canvas, 590, y, 3, kSoftInk);
     cairo_t* context = canvas.Context();
     for (double x = 540; x <= 640; x += 14) {
@@ -256,22 +252,24 @@ void ParrotStandAndChest(Canvas& canvas) {
         cairo_line_to(context, x, 226);
     }
     canvas.StrokePath(Colour::Hex(0xB8BCC8), 2);
-    SoftBox(canvas, 534, 218, 112, 10, Colour::Hex(0xB8BCC8));
+    SoftScenery::Box(canvas, 534, 218, 112, 10, Colour::Hex(0xB8BCC8), kSoftInk);
 }
 
 void Sofa(Canvas& canvas) {
     const Colour cover = Colour::Hex(0x9CC7EE);
-    SoftBox(canvas, 74, 236, 228, 76, cover);
-    SoftBox(canvas, 74, 300, 228, 44, cover.Lighter(0.15));
-    for (const double x : {46.0, 290.0}) SoftBox(canvas, x, 272, 40, 92, cover.Darker(0.92));
-    SoftBox(canvas, 50, 340, 276, 24, cover.Darker(0.92));
-    for (const double x : {60.0, 306.0}) SoftBox(canvas, x, 362, 12, 18, kWood.Darker(0.8));
+    SoftScenery::Box(canvas, 74, 236, 228, 76, cover, kSoftInk);
+    SoftScenery::Box(canvas, 74, 300, 228, 44, cover.Lighter(0.15), kSoftInk);
+    for (const double x : {46.0, 290.0})
+        SoftScenery::Box(canvas, x, 272, 40, 92, cover.Darker(0.92), kSoftInk);
+    SoftScenery::Box(canvas, 50, 340, 276, 24, cover.Darker(0.92), kSoftInk);
+    for (const double x : {60.0, 306.0})
+        SoftScenery::Box(canvas, x, 362, 12, 18, kWood.Darker(0.8), kSoftInk);
 }
 
 void Door(Canvas& canvas) {
-    SoftBox(canvas, 712, 130, 110, 250, Colour::Hex(0xF0D6B0));
-    SoftBox(canvas, 728, 150, 78, 80, Colour::Hex(0xF6E2C4));
-    SoftBox(canvas, 742, 330, 50, 36, Colour::Hex(0xE2C49C));
+    SoftScenery::Box(canvas, 712, 130, 110, 250, Colour::Hex(0xF0D6B0), kSoftInk);
+    SoftScenery::Box(canvas, 728, 150, 78, 80, Colour::Hex(0xF6E2C4), kSoftInk);
+    SoftScenery::Box(canvas, 742, 330, 50, 36, Colour::Hex(0xE2C49C), kSoftInk);
     Dot(canvas, 806, 260, 6, kBrass);
 }
 
@@ -308,7 +306,7 @@ void FloorThings(Canvas& canvas) {
 
 // A picture of a green hill and a clock on the wall.
 void WallThings(Canvas& canvas) {
-    SoftBox(canvas, 86, 40, 100, 74, kWood);
+    SoftScenery::Box(canvas, 86, 40, 100, 74, kWood, kSoftInk);
     canvas.VerticalGradient(94, 48, 84, 58, Colour::Hex(0xBFE3FF), Colour::Hex(0xCFEBB0));
     SceneKit::Hill(canvas, 136, 106, 40, 14, Colour::Hex(0xA8D890));
     canvas.Circle(620, 60, 28);

@@ -44,11 +44,10 @@ void Drop(Canvas& canvas, double x, double y, double radius) {
 
 using Puff = std::tuple<double, double, double>;
 
-// Overlapping circles filled as one cloud with one outline round them all.
-void Puffs(Canvas& canvas, std::initializer_list<Puff> puffs, Colour fill,
-           void (*outline)(Canvas&, Colour)) {
+// Overlapping circles filled as one cloud with one bold outline round them all.
+void Puffs(Canvas& canvas, std::initializer_list<Puff> puffs, Colour fill) {
     for (const auto& [x, y, r] : puffs) canvas.Circle(x, y, r);
-    outline(canvas, fill);
+    Solid(canvas, fill);
     for (const auto& [x, y, r] : puffs) canvas.Circle(x, y, r - 2);
     canvas.FillPath(fill);
 }
@@ -59,8 +58,7 @@ void Raincloud(Canvas& canvas) {
         Drop(canvas, x, y, 7);
         Solid(canvas, kRainBlue);
     }
-    Puffs(canvas, {{26, 46, 20}, {52, 34, 26}, {78, 48, 18}, {40, 56, 18}, {64, 58, 16}}, kGrey,
-          Solid);
+    Puffs(canvas, {{26, 46, 20}, {52, 34, 26}, {78, 48, 18}, {40, 56, 18}, {64, 58, 16}}, kGrey);
     Eyes(canvas, 52, 44, 22, 4);
     cairo_new_path(canvas.Context());
     cairo_arc(canvas.Context(), 52, 62, 7, 1.15 * kPi, 1.85 * kPi);
@@ -105,7 +103,7 @@ void Rainbow(Canvas& canvas) {
     }
     cairo_restore(context);
     for (const double x : {22.0, 78.0}) {
-        Puffs(canvas, {{x - 10, 82, 10}, {x + 2, 76, 13}, {x + 12, 86, 9}}, kWhite, Solid);
+        Puffs(canvas, {{x - 10, 82, 10}, {x + 2, 76, 13}, {x + 12, 86, 9}}, kWhite);
     }
 }
 
@@ -229,9 +227,14 @@ void Sky(Canvas& canvas) {
 
 // The dark clouds over the storm: the lightning strikes from their lowest edge.
 void StormClouds(Canvas& canvas) {
-    Puffs(canvas,
-          {{10, 40, 80}, {110, 10, 80}, {210, 30, 66}, {290, 0, 56}, {62, 160, 56}, {150, 110, 50}},
-          Colour::Hex(0x8E9AB2), SoftScenery::Soft);
+    SoftScenery::Puff(canvas,
+                      {{10, 40, 80, 80},
+                       {110, 10, 80, 80},
+                       {210, 30, 66, 66},
+                       {290, 0, 56, 56},
+                       {62, 160, 56, 56},
+                       {150, 110, 50, 50}},
+                      Colour::Hex(0x8E9AB2));
 }
 
 // Slanting streaks of rain below the storm, blown to the right by the wind.
@@ -320,9 +323,11 @@ void WindblownTree(Canvas& canvas, double x, double groundY) {
     cairo_move_to(context, x, groundY);
     cairo_curve_to(context, x, groundY - 30, x + 6, groundY - 50, x + 20, groundY - 66);
     canvas.StrokePath(Palette::kBrown.Lighter(0.45), 6);
-    Puffs(canvas,
-          {{x + 10, groundY - 74, 20}, {x + 34, groundY - 70, 18}, {x + 22, groundY - 92, 16}},
-          Colour::Hex(0x94C08E), SoftScenery::Soft);
+    SoftScenery::Puff(canvas,
+                      {{x + 10, groundY - 74, 20, 20},
+                       {x + 34, groundY - 70, 18, 18},
+                       {x + 22, groundY - 92, 16, 16}},
+                      Colour::Hex(0x94C08E));
 }
 
 // Tufts of grass over the meadow.

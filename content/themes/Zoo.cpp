@@ -10,6 +10,7 @@
 #include "content/AnimalParts.h"
 #include "content/DesignKit.h"
 #include "content/SceneKit.h"
+#include "content/SoftScenery.h"
 
 namespace {
 
@@ -225,14 +226,6 @@ void Trunk(Canvas& canvas, double x, double topY, double bottomY, double width) 
     canvas.FillAndOutline(kBark, kSoftInk, 2.5);
 }
 
-void Canopy(Canvas& canvas, std::initializer_list<std::tuple<double, double, double>> puffs,
-            Colour colour) {
-    for (const auto& [x, y, r] : puffs) canvas.Circle(x, y, r);
-    canvas.FillAndOutline(colour, kSoftInk, 2.5);
-    for (const auto& [x, y, r] : puffs) canvas.Circle(x, y, r - 2.5);
-    canvas.FillPath(colour);
-}
-
 // The lion's rock at the far left, flat on top where he stands.
 void LionRock(Canvas& canvas) {
     canvas.Polygon({-10, 110, 30, 104, 74, 110, 96, 150, 116, 236, -10, 236});
@@ -249,11 +242,14 @@ void LionRock(Canvas& canvas) {
 
 // The monkey's tree with its long branch, and the koala's gum tree.
 void Trees(Canvas& canvas) {
-    Canopy(canvas, {{430, 80, 54}, {500, 60, 50}, {540, 110, 40}, {380, 110, 36}}, kLeaves);
+    SoftScenery::Puff(
+        canvas, {{430, 80, 54, 54}, {500, 60, 50, 50}, {540, 110, 40, 40}, {380, 110, 36, 36}},
+        kLeaves, kSoftInk);
     Trunk(canvas, 492, 100, 262, 26);
     Band(canvas, 490, 170, 346, 154, kBark, 10);
-    Canopy(canvas, {{712, 110, 50}, {780, 140, 44}, {670, 150, 34}, {760, 80, 36}},
-           Colour::Hex(0xA5D9A0));
+    SoftScenery::Puff(
+        canvas, {{712, 110, 50, 50}, {780, 140, 44, 44}, {670, 150, 34, 34}, {760, 80, 36, 36}},
+        Colour::Hex(0xA5D9A0), kSoftInk);
     Trunk(canvas, 712, 130, 296, 24);
 }
 
