@@ -116,11 +116,14 @@ void CandyCane(Canvas& canvas) {
     canvas.StrokePath(kInk, 22);
     path();
     canvas.StrokePath(kWhite, 14);
+    // Square-ended dashes: round ends would close the white gaps between the stripes.
+    cairo_save(context);
     path();
-    const double stripes[] = {7, 7};
+    const double stripes[] = {8, 7};
     cairo_set_dash(context, stripes, 2, 0);
+    cairo_set_line_cap(context, CAIRO_LINE_CAP_BUTT);
     canvas.StrokePath(Palette::kRed, 14);
-    cairo_set_dash(context, nullptr, 0, 0);
+    cairo_restore(context);
 }
 
 // A chewy bear standing with its arms out.
