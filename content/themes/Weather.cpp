@@ -23,7 +23,6 @@ using namespace DesignKit;
 
 // The stickers of the page by sticker index, for the scene to put their places under them.
 constexpr int32_t kRaindrop = 33;
-constexpr int32_t kUmbrella = 115;
 constexpr int32_t kKite = 121;
 constexpr int32_t kWindSock = 169;
 
