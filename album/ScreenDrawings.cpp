@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kAssertModule = "TiledBitmap";
 constexpr POINT kTitlePoint{282, 150};
-constexpr POINT kPageIndicatorPoint{414, 705};
+constexpr POINT kPageIndicatorPoint{kPageIndicatorLeft, kPageIndicatorTop};
 constexpr POINT kCounterCaptionPoint{417, 52};
 // The rows copied at once when the title screen is copied down or out.
 constexpr LONG kBandHeight = 32;

@@ -15,3 +15,7 @@ constexpr int32_t kPageHeight = 588;
 // The first column right of the page and the first row below it.
 constexpr int32_t kPageRight = kPageLeft + kPageWidth;
 constexpr int32_t kPageBottom = kPageTop + kPageHeight;
+// Where the label naming the current page sits, below the page between the page-turn
+// buttons.
+constexpr int32_t kPageIndicatorLeft = 414;
+constexpr int32_t kPageIndicatorTop = 705;

@@ -1,7 +1,8 @@
 // Tells the browser test of the web album where to click and what to look for, from the
 // album's own tables and pictures, as JSON on standard output: the title's heading, the
-// stickers-left counter at three counts, and two stickers of the first page with their
-// sheet button, their button, their home and their picture as it lies there. Run in the
+// stickers-left counter at three counts, two stickers of the first page with their
+// sheet button, their button, their home and their picture as it lies there, and the
+// next-page button with the second page's label and picture as it lies there. Run in the
 // album folder. Pictures are given as flat lists of x, y, red, green, blue, over their
 // opaque pixels, every `step`th pixel each way.
 
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "catalogue/ButtonLayout.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/DataFiles.h"
 #include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
@@ -71,6 +73,17 @@ std::string Sticker(int32_t index) {
            "}";
 }
 
+std::string SecondPage() {
+    const AlbumPage& page = kAlbumPages[1];
+    CDIB background(1, 1);
+    background.Load(page.backgroundFile);
+    const TileRect whole{0, 0, background.GetWidth(), background.GetHeight()};
+    return "{\"nextButton\":" + Centre(CommandButtonRows[IDM_NEXTPAGE - IDM_QUIT]) + ",\"label\":" +
+           Picture(kPageLabelsFile, PageLabelTiles[static_cast<size_t>(page.labelTile)], 1,
+                   kPageIndicatorLeft, kPageIndicatorTop) +
+           ",\"picture\":" + Picture(page.backgroundFile, whole, 16, kPageLeft, kPageTop) + "}";
+}
+
 }  // namespace
 
 int main() {
@@ -94,6 +107,6 @@ int main() {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber != firstPage) continue;
         std::cout << (found++ == 0 ? "" : ",") << Sticker(sticker);
     }
-    std::cout << "]}\n";
+    std::cout << "],\"secondPage\":" << SecondPage() << "}\n";
     return found == 2 ? 0 : 1;
 }

@@ -138,19 +138,58 @@ var WebAlbum = {
     return path.startsWith('/content/') && stream.node.usedBytes === 0 && !WebAlbum.missing.has(path);
   },
 
+  // A file the site answers it does not have stays empty; any other failure (the
+  // network down, the server busy) is tried again until the file arrives, the album
+  // waiting for it meanwhile, as it does for a slow download.
   fetchContent: async function(descriptor) {
     const stream = FS.getStream(descriptor);
     const path = FS.getPath(FS.lookupPath(stream.path, {follow: true}).node);
-    try {
-      const response = await fetch(path.substring('/content/'.length));
-      if (!response.ok) throw new Error(response.statusText);
-      const bytes = new Uint8Array(await response.arrayBuffer());
-      // Written into the open file itself, so that the album reads it at once.
-      stream.node.contents = bytes;
-      stream.node.usedBytes = bytes.length;
-    } catch (error) {
+    const bytes = await WebAlbum.download(path.substring('/content/'.length));
+    if (!bytes) {
       WebAlbum.missing.add(path);
+      return;
     }
+    // Written into the open file itself, so that the album reads it at once.
+    stream.node.contents = bytes;
+    stream.node.usedBytes = bytes.length;
+  },
+
+  // The bytes at `address`, or null when the site has no such file. Between tries it
+  // pauses 0.5 s, twice as long each time up to 8 s, or less when the browser comes
+  // back online; the page shows the album waiting once a download takes a while.
+  download: async function(address) {
+    const showWaiting = setTimeout(() => WebAlbum.showWaiting(true), 300);
+    try {
+      for (let pause = 500; ; pause = Math.min(pause * 2, 8000)) {
+        try {
+          const response = await fetch(address);
+          if (response.ok) return new Uint8Array(await response.arrayBuffer());
+          if (response.status === 404 || response.status === 410) return null;
+        } catch (error) {
+          // Offline or cut off: tried again below.
+        }
+        await WebAlbum.untilOnlineOr(pause);
+      }
+    } finally {
+      clearTimeout(showWaiting);
+      WebAlbum.showWaiting(false);
+    }
+  },
+
+  untilOnlineOr: function(milliseconds) {
+    return new Promise((resolve) => {
+      const finish = () => {
+        clearTimeout(timer);
+        window.removeEventListener('online', finish);
+        resolve();
+      };
+      const timer = setTimeout(finish, milliseconds);
+      window.addEventListener('online', finish);
+    });
+  },
+
+  showWaiting: function(waiting) {
+    document.documentElement.classList.toggle('waiting', waiting);
   },
 
   print: async function() {
