@@ -15,6 +15,7 @@
 #include "diag/Log.h"
 #include "io/Initialization.h"
 #include "io/SaveProblems.h"
+#include "platform/kernel/KernelBackend.h"
 #include "platform/user/User.h"
 #include "scene/AnimDoc.h"
 #include "scene/ChildWindow.h"
@@ -107,6 +108,7 @@ void CAlbumView::StickCarriedSticker(HWND pageWindow) {
     GetDocument()->SavePage();
     const int32_t stuck = StickerOfButton(m_selection.GetStkrBtnPressed());
     m_stickersUsed.SetStickerUsed(stuck);
+    KernelBackendSlot::Current().KeepSaves();
     HDC dc = GetDC(mainWindow);
     m_counter.Draw(dc);
     ReleaseDC(mainWindow, dc);

@@ -7,6 +7,7 @@
 #include "app/BitmapDialogs.h"
 #include "app/PictureDialogParts.h"
 #include "app/PictureDialogRun.h"
+#include "platform/kernel/KernelBackend.h"
 #include "platform/user/Dialog.h"
 #include "platform/user/User.h"
 
@@ -20,6 +21,8 @@ constexpr LONG kRowWidth = 592;
 constexpr LONG kRowHeight = 48;
 constexpr LONG kRowStride = 62;
 constexpr RECT kClosePlace{256, 606, 384, 656};
+// The band between the last row and Close, where the panel tells how safe the saves are.
+constexpr RECT kStorageNoticeBox{kRowLeft, 566, kRowLeft + kRowWidth, 606};
 
 using Row = GrownUpsPanel::Row;
 
@@ -90,6 +93,16 @@ std::string GrownUpsPanel::LabelOf(Row row) const {
     return {};
 }
 
+const char* GrownUpsPanel::StorageNotice() {
+    return KernelBackendSlot::Current().SavesMayBeCleared() ? kStorageNoticeText : "";
+}
+
+INT_PTR GrownUpsPanel::DrawBackground(HDC dc) {
+    const int drawn = DrawBitmapResource(dc, kBackground, 0, 0);
+    DrawLettering(dc, kStorageNoticeBox, StorageNotice(), LetterSize::Text, kLetteringInk);
+    return static_cast<INT_PTR>(drawn);
+}
+
 void GrownUpsPanel::Run(HWND parent) {
     DialogLayout layout{WS_POPUP, 0, 0, 320, 340, {}};
     for (int32_t index = 0; index < kRows; ++index) {
@@ -106,7 +119,7 @@ INT_PTR GrownUpsPanel::Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             CentreWithKeys(dialog);
             return FALSE;
         case WM_ERASEBKGND:
-            return DrawBitmapResource(reinterpret_cast<HDC>(wParam), kBackground, 0, 0);
+            return DrawBackground(reinterpret_cast<HDC>(wParam));
         case WM_DRAWITEM:
             if (lParam != 0) DrawRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;

@@ -4,7 +4,8 @@
 // All and Quit ask for a grown-up; full screen or a window) and, when a book copy is
 // kept, the row that brings it back. A click on a row changes it and keeps the change
 // at once. The arrow keys or Tab choose a row and Enter or Space press it; Escape or
-// the OK button close the panel.
+// the OK button close the panel. Below the rows it says when the machine may empty the
+// saves without asking, so that a grown-up knows the album is not safe there.
 
 #include <array>
 #include <cstdint>
@@ -34,6 +35,8 @@ public:
     static constexpr int32_t kRows = 9;
     // The volumes a volume row steps through, and round again.
     static constexpr std::array<int32_t, 4> kVolumeSteps = {25, 50, 75, 100};
+    static constexpr const char* kStorageNoticeText =
+        "The browser may clear saves if space runs low";
 
     // Where a row lies in the 640 x 680 panel, in pixels.
     static RECT PlaceOf(Row row);
@@ -48,6 +51,8 @@ public:
     // What a row says now: "Music: on".
     std::string LabelOf(Row row) const;
     bool Shows(Row row) const { return row != Row::BringBack || m_copy.has_value(); }
+    // What the panel says of the saves below its rows: kStorageNoticeText, or nothing.
+    static const char* StorageNotice();
 
 private:
     friend class PictureDialogRun<GrownUpsPanel>;
@@ -56,6 +61,7 @@ private:
     void Press(HWND dialog, Row row);
     void MoveChoice(HWND dialog, int32_t step);
     void DrawRow(const DRAWITEMSTRUCT& item) const;
+    static INT_PTR DrawBackground(HDC dc);
 
     SettingsHolder& m_settings;
     std::function<void()> m_bringBack;

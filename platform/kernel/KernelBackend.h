@@ -1,6 +1,7 @@
 #pragma once
 // What the kernel's functions ask of the machine under them: the clock, sleeping,
-// bringing a file's bytes in before they are first read, and where settings are kept. Every call
+// bringing a file's bytes in before they are first read, where settings are kept and how long
+// the saves are kept. Every call
 // has a default that serves a machine with nothing of its own to add; a test machine with a clock
 // of its own, or the browser, whose files come from its site, overrides what it changes.
 
@@ -26,6 +27,14 @@ public:
     // The desktop's follows the XDG rule: $XDG_CONFIG_HOME/quillory3, else
     // ~/.config/quillory3.
     virtual std::string SettingsFolder();
+
+    // The user has just made something worth keeping (a sticker stuck). A machine whose
+    // storage may be emptied without asking (the browser's, when space runs low) asks to
+    // keep it for good; a disk keeps it anyway.
+    virtual void KeepSaves() {}
+    // Whether the saves may still be emptied without asking: the machine was refused,
+    // or has no way to ask.
+    virtual bool SavesMayBeCleared() { return false; }
 };
 
 // The kernel backend in use, and installing another; until one is installed, the defaults.

@@ -8,6 +8,7 @@
 #include "album/ClearedBook.h"
 #include "app/GrownUpQuestion.h"
 #include "app/GrownUpsPanel.h"
+#include "app/PictureDialogParts.h"
 #include "catalogue/CommandIds.h"
 #include "io/SettingsFile.h"
 #include "tests/scenarios/AlbumScenario.h"
@@ -105,6 +106,21 @@ protected:
         });
         RunAndCloseAlbum();
         EXPECT_EQ(BookFiles(), before);
+    }
+
+    // Whether the band between the panel's last row and Close holds lettering.
+    bool PanelLettersBelowItsRows() const {
+        const RECT first = GrownUpsPanel::PlaceOf(GrownUpsPanel::Row::Music);
+        const LONG top = GrownUpsPanel::PlaceOf(GrownUpsPanel::Row::BringBack).bottom;
+        const LONG bottom = GrownUpsPanel::PlaceOf(GrownUpsPanel::Row::Close).top;
+        const uint32_t ink = kLetteringInk;
+        for (LONG y = top; y < bottom; ++y) {
+            for (LONG x = first.left; x < first.right; ++x) {
+                if (machine.ScreenPixels().Pixel(kPanelCorner.x + x, kPanelCorner.y + y) == ink)
+                    return true;
+            }
+        }
+        return false;
     }
 
     const int32_t sticker = StickersOf(0)[0];
@@ -246,4 +262,23 @@ TEST_F(GrownUps, ABringBackCutShortIsFinishedAtTheNextStart) {
     chmod(secondPage.c_str(), 0644);
     ASSERT_NE(BookFiles(), before);
     ExpectTheBookAfterARestart(before);
+}
+
+// Only a stick asks the machine to keep the saves; the panel says, below its rows, when
+// the machine may still empty them without asking.
+TEST_F(GrownUps, AStickAsksToKeepTheSavesAndThePanelTellsWhenTheyMayBeCleared) {
+    StartBook();
+    PickSticker(sticker, true);
+    RightClick();
+    Then([this] { EXPECT_EQ(machine.KeepSavesAsked(), 0) << "a sticker let go"; });
+    Stick(sticker);
+    Then([this] { EXPECT_EQ(machine.KeepSavesAsked(), 1); });
+    for (const bool mayBeCleared : {false, true}) {
+        Then([this, mayBeCleared] { machine.LetSavesBeCleared(mayBeCleared); });
+        HoldKey('I', 3000);
+        Answer(kRightPlace);
+        Then([this, mayBeCleared] { EXPECT_EQ(PanelLettersBelowItsRows(), mayBeCleared); });
+        PressKey(VK_ESCAPE);
+    }
+    RunAndCloseAlbum();
 }

@@ -338,6 +338,9 @@ def play(album, address, checks, user_data_dir):
                         album.counter_shows(total)):
         return
 
+    persist_asked = "return window.quillory.persistAsked;"
+    checks.check("the storage is not asked to persist before a stick",
+                 browser.script(persist_asked) is False)
     # The mouse: the sheet, the sticker (and its hint away), then onto its home.
     album.pick(first)
     home = first["home"]
@@ -346,6 +349,8 @@ def play(album, address, checks, user_data_dir):
     album.click(home)
     album.check_stuck(checks, f"sticker {first['index']} is stuck on its home by the mouse", first)
     checks.check("the counter drops to one sticker fewer", album.counter_shows(total - 1))
+    checks.check("the first stick asks the storage to persist",
+                 browser.script(persist_asked) is True)
 
     # Time for the save to reach the browser's storage, then a fresh start.
     time.sleep(2)

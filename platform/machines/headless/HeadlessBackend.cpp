@@ -188,8 +188,30 @@ void HeadlessBackend::Reset() {
     m_shownOnly.reset();
     m_boxes.clear();
     m_beeps.clear();
+    m_keepSavesAsked = 0;
+    m_savesMayBeCleared = false;
 }
 
 std::string HeadlessBackend::SettingsFolder() {
     return (std::filesystem::current_path() / "config").string();
+}
+
+void HeadlessBackend::KeepSaves() {
+    std::lock_guard lock(m_lock);
+    ++m_keepSavesAsked;
+}
+
+bool HeadlessBackend::SavesMayBeCleared() {
+    std::lock_guard lock(m_lock);
+    return m_savesMayBeCleared;
+}
+
+int HeadlessBackend::KeepSavesAsked() const {
+    std::lock_guard lock(m_lock);
+    return m_keepSavesAsked;
+}
+
+void HeadlessBackend::LetSavesBeCleared(bool mayBeCleared) {
+    std::lock_guard lock(m_lock);
+    m_savesMayBeCleared = mayBeCleared;
 }

@@ -49,6 +49,8 @@ public:
     void Beep(UINT type) override;
     // "config" in the current directory: each test's folder has settings of its own.
     std::string SettingsFolder() override;
+    void KeepSaves() override;
+    bool SavesMayBeCleared() override;
 
     // Dispatches messages until none is waiting and no window needs painting.
     // Answers false when WM_QUIT came (it is posted again for the real loop).
@@ -81,6 +83,10 @@ public:
     // The part of the screen shown alone (a box before any window), or nothing.
     std::optional<RECT> ShownOnly() const;
     std::vector<UINT> BeepsSounded() const;
+    // How often the program asked to keep its saves; whether it is told they may be
+    // emptied without asking (until reset: no).
+    int KeepSavesAsked() const;
+    void LetSavesBeCleared(bool mayBeCleared);
 
     // Forgets every script and record, and returns to the real clock.
     void Reset();
@@ -104,4 +110,6 @@ private:
     std::optional<RECT> m_shownOnly;
     std::vector<MessageBoxShown> m_boxes;
     std::vector<UINT> m_beeps;
+    int m_keepSavesAsked = 0;
+    bool m_savesMayBeCleared = false;
 };

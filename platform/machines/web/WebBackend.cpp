@@ -78,6 +78,8 @@ EM_JS(int, quillory_is_stand_in, (int descriptor), {
 EM_ASYNC_JS(void, quillory_fetch_content, (int descriptor), {
     await WebAlbum.fetchContent(descriptor);
 });
+EM_JS(void, quillory_keep_saves, (), { WebAlbum.keepSaves(); });
+EM_JS(int, quillory_saves_may_be_cleared, (), { return WebAlbum.savesKept === false ? 1 : 0; });
 // clang-format on
 
 std::string NamedKeyList() {
@@ -259,4 +261,12 @@ void WebBackend::BeforeReading(int hostDescriptor) {
 
 std::string WebBackend::SettingsFolder() {
     return "/album";
+}
+
+void WebBackend::KeepSaves() {
+    quillory_keep_saves();
+}
+
+bool WebBackend::SavesMayBeCleared() {
+    return quillory_saves_may_be_cleared() != 0;
 }

@@ -37,6 +37,10 @@ public:
     void BeforeReading(int hostDescriptor) override;
     // The album's folder, which the browser's storage keeps.
     std::string SettingsFolder() override;
+    // The browser is asked once, at the first stick, to keep the album's storage when
+    // space runs low (navigator.storage.persist); until it answers, nothing is said.
+    void KeepSaves() override;
+    bool SavesMayBeCleared() override;
     DWORD MillisecondClock() override;
     void Sleep(DWORD milliseconds) override;
 

@@ -16,6 +16,10 @@ var WebAlbum = {
   // What the browser's storage holds of the album's folder, as of the last store; the
   // album is its only writer (one tab per profile), so it need not be read back.
   stored: null,
+  // Whether the browser keeps the album's storage when space runs low: null until it
+  // has been asked and has answered.
+  savesKept: null,
+  keepAsked: false,
 
   start: function(namedKeys) {
     WebAlbum.namedKeys = new Set(namedKeys.split('\n'));
@@ -74,6 +78,19 @@ var WebAlbum = {
     WebAlbum.wentFullScreen = true;
     const page = document.documentElement;
     if (page.requestFullscreen) page.requestFullscreen().catch(() => {});
+  },
+
+  // Asks once; a browser without the question cannot promise to keep anything.
+  keepSaves: function() {
+    if (WebAlbum.keepAsked) return;
+    WebAlbum.keepAsked = true;
+    window.quillory.persistAsked = true;
+    if (!navigator.storage || !navigator.storage.persist) {
+      WebAlbum.savesKept = false;
+      return;
+    }
+    navigator.storage.persist().then((kept) => { WebAlbum.savesKept = kept; },
+                                     () => { WebAlbum.savesKept = false; });
   },
 
   // Rests until `milliseconds` pass, or input arrives when `untilInput`.

@@ -5,8 +5,10 @@
 
 // For tests and tools: `ready` once the title is on screen, `started` and `readyAt`
 // the page's clock when the program started and when the title was on screen; the
-// sound side adds `audio` (its AudioContext) and `level()`.
-window.quillory = {ready: false, started: null, readyAt: null, audio: null, level: () => 0};
+// sound side adds `audio` (its AudioContext) and `level()`; `persistAsked` once the
+// album has asked the browser to keep its storage.
+window.quillory = {ready: false, started: null, readyAt: null, audio: null, level: () => 0,
+                   persistAsked: false};
 
 function showNotice(text) {
   const notice = document.getElementById('notice');
