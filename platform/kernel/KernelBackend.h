@@ -1,9 +1,9 @@
 #pragma once
 // What the kernel's functions ask of the machine under them: the clock, sleeping,
-// bringing a file's bytes in before they are first read, where settings are kept and how long
-// the saves are kept. Every call
-// has a default that serves a machine with nothing of its own to add; a test machine with a clock
-// of its own, or the browser, whose files come from its site, overrides what it changes.
+// bringing a file's bytes in before they are first read, where settings are kept and how
+// long the saves are kept. Every call has a default that serves a machine with nothing of
+// its own to add; a test machine with a clock of its own, or the browser, whose files come
+// from its site, overrides what it changes.
 
 #include <string>
 
