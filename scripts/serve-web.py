@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
 """Serves the web album's site on 127.0.0.1 only. A browser that accepts gzip gets the
-compressed copy the build wrote beside each file (NAME.gz). Usage: serve-web.py SITE [PORT]"""
+compressed copy the build wrote beside each file (NAME.gz).
+Usage: serve-web.py SITE [PORT] [--test]
+  --test  the browser test may make the server fail for a while (FailingSiteHandler)"""
 import functools
 import http.server
+import io
+import json
 import os
 import sys
+import threading
 
 
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
@@ -33,10 +38,57 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class FailingSiteHandler(SiteHandler):
+    """For the browser test: the site, but the next requests for a file get the failures
+    the test asked for, in turn, as a busy or broken server would answer them. POST
+    /test/failures {"path": "/data003/p0003.dat", "answers": [503, "drop"]} sets them
+    (an HTTP status, or "drop": the connection closed with no answer); GET
+    /test/failures tells, by path, how many are still to come."""
+    CONTROL = '/test/failures'
+    failures = {}
+    lock = threading.Lock()
+
+    def do_POST(self):
+        if self.path != self.CONTROL:
+            self.send_error(404)
+            return
+        plan = json.loads(self.rfile.read(int(self.headers.get('Content-Length', 0))))
+        with self.lock:
+            self.failures[plan['path']] = list(plan['answers'])
+        self.send_response(204)
+        self.end_headers()
+
+    def send_head(self):
+        path = self.path.split('?', 1)[0]
+        if path == self.CONTROL:
+            return self.send_failures_to_come()
+        with self.lock:
+            answers = self.failures.get(path)
+            answer = answers.pop(0) if answers else None
+        if answer is None:
+            return super().send_head()
+        if answer == 'drop':
+            self.close_connection = True
+        else:
+            self.send_error(int(answer))
+        return None
+
+    def send_failures_to_come(self):
+        with self.lock:
+            body = json.dumps({path: len(answers) for path, answers in self.failures.items()})
+        self.send_response(200)
+        self.send_header('Content-Type', 'application/json')
+        self.send_header('Content-Length', str(len(body)))
+        self.send_header('Cache-Control', 'no-store')
+        self.end_headers()
+        return io.BytesIO(body.encode())
+
+
 def main():
     site = sys.argv[1]
-    port = int(sys.argv[2]) if len(sys.argv) > 2 else 8000
-    handler = functools.partial(SiteHandler, directory=site)
+    port = int(sys.argv[2]) if len(sys.argv) > 2 and sys.argv[2] != '--test' else 8000
+    serving = FailingSiteHandler if '--test' in sys.argv[2:] else SiteHandler
+    handler = functools.partial(serving, directory=site)
     server = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
     print(f'The web album: http://127.0.0.1:{port}/', flush=True)
     server.serve_forever()

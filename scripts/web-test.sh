@@ -46,7 +46,7 @@ wait_for() {
 }
 
 site_port="$(free_port)"
-QUILLORY_WEB_PORT="$site_port" setsid "$root/scripts/web.sh" --serve >"$work/server.log" 2>&1 &
+QUILLORY_WEB_PORT="$site_port" setsid "$root/scripts/web.sh" --serve --test >"$work/server.log" 2>&1 &
 server=$!
 driver_port="$(free_port)"
 setsid chromedriver --port="$driver_port" --allowed-ips=127.0.0.1 >"$work/driver.log" 2>&1 &

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the web album into build-web/site/ (index.html, quillory3.js, quillory3.wasm,
-# its content package and the page backgrounds). Usage: web.sh [--serve]
+# its content package and the page backgrounds). Usage: web.sh [--serve [--test]]
 #   --serve  then serves the site on http://127.0.0.1:8000/ until stopped (gzip for
 #            browsers that take it; QUILLORY_WEB_PORT picks another port)
+#   --test   and lets the browser test make the server fail for a while
 # The content generator runs natively: it comes from the plain build in build/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -19,6 +20,6 @@ emcmake cmake -S "$root" -B "$root/build-web" -G Ninja -DQUILLORY_WEB=ON -DQUILL
 cmake --build "$root/build-web" --target quillory3 -j "${QUILLORY_WEB_JOBS:-2}" >&2
 
 if [[ "${1:-}" == "--serve" ]]; then
-    exec python3 "$root/scripts/serve-web.py" "$root/build-web/site" "${QUILLORY_WEB_PORT:-8000}"
+    exec python3 "$root/scripts/serve-web.py" "$root/build-web/site" "${QUILLORY_WEB_PORT:-8000}" "${@:2}"
 fi
 echo "$root/build-web/site"

@@ -2,10 +2,11 @@
 // album's own tables and pictures, as JSON on standard output: the title's heading, the
 // stickers-left counter at three counts, two stickers of the first page with their
 // sheet button, their button, their home and their picture as it lies there, and the
-// next-page button with the second page's label and picture as it lies there. Run in the
-// album folder. Pictures are given as flat lists of x, y, red, green, blue, over their
-// opaque pixels, every `step`th pixel each way.
+// next-page button with the second and third pages' label, picture as it lies there and
+// the address of the picture's file on the site. Run in the album folder. Pictures are given as
+// flat lists of x, y, red, green, blue, over their opaque pixels, every `step`th pixel each way.
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -73,15 +74,22 @@ std::string Sticker(int32_t index) {
            "}";
 }
 
-std::string SecondPage() {
-    const AlbumPage& page = kAlbumPages[1];
+// The site serves the album's folder as it is, with forward slashes.
+std::string SiteAddress(std::string file) {
+    std::ranges::replace(file, '\\', '/');
+    return file;
+}
+
+std::string Page(size_t index) {
+    const AlbumPage& page = kAlbumPages[index];
     CDIB background(1, 1);
     background.Load(page.backgroundFile);
     const TileRect whole{0, 0, background.GetWidth(), background.GetHeight()};
     return "{\"nextButton\":" + Centre(CommandButtonRows[IDM_NEXTPAGE - IDM_QUIT]) + ",\"label\":" +
            Picture(kPageLabelsFile, PageLabelTiles[static_cast<size_t>(page.labelTile)], 1,
                    kPageIndicatorLeft, kPageIndicatorTop) +
-           ",\"picture\":" + Picture(page.backgroundFile, whole, 16, kPageLeft, kPageTop) + "}";
+           ",\"picture\":" + Picture(page.backgroundFile, whole, 16, kPageLeft, kPageTop) +
+           ",\"file\":\"" + SiteAddress(page.backgroundFile) + "\"}";
 }
 
 }  // namespace
@@ -107,6 +115,6 @@ int main() {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber != firstPage) continue;
         std::cout << (found++ == 0 ? "" : ",") << Sticker(sticker);
     }
-    std::cout << "],\"secondPage\":" << SecondPage() << "}\n";
+    std::cout << "],\"secondPage\":" << Page(1) << ",\"thirdPage\":" << Page(2) << "}\n";
     return found == 2 ? 0 : 1;
 }

@@ -6,9 +6,11 @@ urllib, nothing to install) and checks, each on its own: the title's pixels in t
 canvas, Enter starting the book, a sticker stuck on its home by real mouse events,
 the counter dropping, the sticker still there after the page is reloaded (the saves
 live in the browser's storage), another sticker stuck by a finger's drag-and-drop,
-the song reaching the speakers, and the next page turned to while the network is
-cut, reached once it is back. Time to title, bytes transferred and the tab's
-memory are printed as figures; only the issue's 6 MB first load is checked.
+the song reaching the speakers, the next page turned to while the network is
+cut, reached once it is back, and the page after turned to while the server fails
+(scripts/serve-web.py --test), reached once it answers. Time to title, bytes
+transferred and the tab's memory are printed as figures; only the issue's 6 MB
+first load is checked.
 
 The clicks and the pictures looked for come from `web_test_layout` (JSON), which
 reads the album's own tables and pictures. Exits non-zero when a check fails.
@@ -20,6 +22,7 @@ import os
 import sys
 import time
 import urllib.error
+import urllib.parse
 import urllib.request
 
 FIRST_LOAD_LIMIT = 6 * 1024 * 1024
@@ -146,6 +149,9 @@ class Browser:
         self.post("/actions", {"actions": list(sources)})
         self.call("DELETE", self.session + "/actions")
 
+    def refresh(self):
+        self.post("/refresh")
+
     def cut_network(self, offline):
         """Cuts the page off the network (DevTools' emulation), or gives it back."""
         self.post("/goog/cdp/execute", {"cmd": "Network.enable", "params": {}})
@@ -265,6 +271,30 @@ class Checks(list):
         return passed
 
 
+def stick_by_mouse(album, checks, sticker):
+    """The mouse: the sheet, the sticker (and its hint away), then onto its home."""
+    album.pick(sticker)
+    home = sticker["home"]
+    album.pointer("mouse", [album.move((home[0] - 40, home[1] - 40)), {"type": "pause",
+                                                                       "duration": 200}])
+    album.click(home)
+    album.check_stuck(checks, f"sticker {sticker['index']} is stuck on its home by the mouse",
+                      sticker)
+
+
+def reload_keeps_stuck(album, checks, address, sticker):
+    """Reloads the page once the save has had time to reach the browser's storage, and
+    opens the book again: the sticker is still stuck. False when the title never shows."""
+    time.sleep(2)
+    album.browser.refresh()
+    if not checks.check("the reloaded page shows the title again",
+                        album.wait_for_title(address) is not None):
+        return False
+    album.key(ENTER)
+    album.check_stuck(checks, "after the reload the sticker is still on its home", sticker)
+    return True
+
+
 def turn_page_offline(album, checks):
     """Next while the network is cut: the page's picture cannot be fetched yet; the
     album waits for it, and turns the page once the network is back."""
@@ -282,6 +312,26 @@ def turn_page_offline(album, checks):
         checks.check(f"back online, the next page's {part} shows", best >= MOSTLY,
                      f"{best:.1%} of its pixels")
     checks.check("the page no longer shows it waits", not album.browser.script(WAITING))
+
+
+def turn_page_through_failures(album, checks, site):
+    """Next while the server fails the page's picture, busy (503) or hanging up: the
+    album keeps asking, and turns the page once the server answers again."""
+    page = album.layout["thirdPage"]
+    control = urllib.parse.urljoin(site, "test/failures")
+    answers = [503, "drop", 503]
+    plan = json.dumps({"path": page["file"], "answers": answers}).encode()
+    urllib.request.urlopen(urllib.request.Request(control, data=plan, method="POST"),
+                           timeout=10).close()
+    album.click(page["nextButton"])
+    for part in ("label", "picture"):
+        best = album.mostly_shows(page[part])
+        checks.check(f"after {len(answers)} failed answers the third page's {part} shows",
+                     best >= MOSTLY, f"{best:.1%} of its pixels")
+    with urllib.request.urlopen(control, timeout=10) as response:
+        left = json.load(response).get(page["file"])
+    checks.check("the album asked for the picture until the server answered", left == 0,
+                 f"{left} failure(s) never asked for")
 
 
 def renderer_memory(user_data_dir):
@@ -341,25 +391,13 @@ def play(album, address, checks, user_data_dir):
     persist_asked = "return window.quillory.persistAsked;"
     checks.check("the storage is not asked to persist before a stick",
                  browser.script(persist_asked) is False)
-    # The mouse: the sheet, the sticker (and its hint away), then onto its home.
-    album.pick(first)
-    home = first["home"]
-    album.pointer("mouse", [album.move((home[0] - 40, home[1] - 40)), {"type": "pause",
-                                                                       "duration": 200}])
-    album.click(home)
-    album.check_stuck(checks, f"sticker {first['index']} is stuck on its home by the mouse", first)
+    stick_by_mouse(album, checks, first)
     checks.check("the counter drops to one sticker fewer", album.counter_shows(total - 1))
     checks.check("the first stick asks the storage to persist",
                  browser.script(persist_asked) is True)
 
-    # Time for the save to reach the browser's storage, then a fresh start.
-    time.sleep(2)
-    browser.post("/refresh")
-    if not checks.check("the reloaded page shows the title again",
-                        album.wait_for_title(address) is not None):
+    if not reload_keeps_stuck(album, checks, address, first):
         return
-    album.key(ENTER)
-    album.check_stuck(checks, "after the reload the sticker is still on its home", first)
     checks.check("after the reload the counter still shows one sticker fewer",
                  album.counter_shows(total - 1))
 
@@ -385,6 +423,7 @@ def play(album, address, checks, user_data_dir):
           f"renderer, {memory['wasm']} bytes of program memory, {memory['heap']} bytes of "
           "JavaScript heap")
     turn_page_offline(album, checks)
+    turn_page_through_failures(album, checks, address)
 
 
 def main():
