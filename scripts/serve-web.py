@@ -8,6 +8,8 @@ import http.server
 import io
 import json
 import os
+import socket
+import struct
 import sys
 import threading
 
@@ -41,8 +43,8 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
 class FailingSiteHandler(SiteHandler):
     """For the browser test: the site, but the next requests for a file get the failures
     the test asked for, in turn, as a busy or broken server would answer them. POST
-    /test/failures {"path": "/data003/p0003.dat", "answers": [503, "drop"]} sets them
-    (an HTTP status, or "drop": the connection closed with no answer); GET
+    /test/failures {"path": "/data003/p0003.dat", "answers": [503, "cut"]} sets them
+    (an HTTP status, or "cut": the connection closed halfway through the file); GET
     /test/failures tells, by path, how many are still to come."""
     CONTROL = '/test/failures'
     failures = {}
@@ -67,10 +69,25 @@ class FailingSiteHandler(SiteHandler):
             answer = answers.pop(0) if answers else None
         if answer is None:
             return super().send_head()
-        if answer == 'drop':
-            self.close_connection = True
-        else:
-            self.send_error(int(answer))
+        if answer == 'cut':
+            return self.send_half()
+        self.send_error(int(answer))
+        return None
+
+    def send_half(self):
+        """Says the whole file comes, sends half of it and breaks the connection off
+        (a reset: a browser may take a connection closed in good order as the end)."""
+        with open(self.translate_path(self.path), 'rb') as file:
+            body = file.read()
+        self.send_response(200)
+        self.send_header('Content-Type', self.guess_type(self.path))
+        self.send_header('Content-Length', str(len(body)))
+        self.end_headers()
+        self.wfile.write(body[:len(body) // 2])
+        self.wfile.flush()
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack('ii', 1, 0))
+        self.connection.close()
+        self.close_connection = True
         return None
 
     def send_failures_to_come(self):

@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
 # Builds the web album, serves it on 127.0.0.1 and plays it in headless Chromium through
-# chromedriver (tests/web/web_album_test.py). Exits non-zero when a check fails; every
-# process it starts ends with it. The audio starts on the test's first key press, as a
-# browser lets a page's sound start only after the user has acted.
+# chromedriver (tests/web/web_album_test.py), then more briefly in headless Firefox ESR
+# over its own WebDriver BiDi server (tests/web/firefox_album_test.py). Exits non-zero
+# when a check fails in either; every process it starts ends with it. The audio starts
+# on the test's first key press, as a browser lets a page's sound start only after the
+# user has acted.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 work="$(mktemp -d)"
 server=""
 driver=""
+firefox=""
 # Each helper runs in a process group of its own (setsid), ended as a whole.
 stop() {
-    for group in $driver $server; do
+    for group in $firefox $driver $server; do
         kill -TERM -- "-$group" 2>/dev/null || true
     done
-    for group in $driver $server; do
+    for group in $firefox $driver $server; do
         for _ in $(seq 50); do kill -0 -- "-$group" 2>/dev/null || break; sleep 0.1; done
         kill -KILL -- "-$group" 2>/dev/null || true
     done
@@ -56,4 +59,15 @@ wait_for "http://127.0.0.1:$driver_port/status"
 
 timeout 240 python3 "$root/tests/web/web_album_test.py" \
     --driver "http://127.0.0.1:$driver_port" --site "http://127.0.0.1:$site_port/" \
-    --layout "$work/layout.json" --user-data-dir "$work/profile"
+    --layout "$work/layout.json" --user-data-dir "$work/profile" || failed=1
+
+firefox_port="$(free_port)"
+mkdir "$work/firefox"
+setsid firefox-esr --headless --no-remote --profile "$work/firefox" \
+    --remote-debugging-port="$firefox_port" about:blank >"$work/firefox.log" 2>&1 &
+firefox=$!
+# Debian's Python: the WebSocket module comes from a Debian package.
+timeout 120 /usr/bin/python3 "$root/tests/web/firefox_album_test.py" \
+    --remote "ws://127.0.0.1:$firefox_port" --site "http://127.0.0.1:$site_port/" \
+    --layout "$work/layout.json" || failed=1
+exit "${failed:-0}"
