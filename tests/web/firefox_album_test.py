@@ -25,7 +25,8 @@ CONNECT_LIMIT_S = 30
 # A WebDriver script's body runs as a function of the given arguments (handed over as
 # one JSON string); an asynchronous one gets a last argument to call with its answer.
 # The answer comes back as JSON too.
-SYNC_SCRIPT = "(json) => JSON.stringify((function() {\n%s\n}).apply(null, JSON.parse(json)) ?? null)"
+SYNC_SCRIPT = ("(json) => JSON.stringify((function() {\n%s\n})"
+               ".apply(null, JSON.parse(json)) ?? null)")
 ASYNC_SCRIPT = ("(json) => new Promise(done => (function() {\n%s\n})"
                 ".apply(null, JSON.parse(json).concat([done])))"
                 ".then(answer => JSON.stringify(answer ?? null))")
@@ -127,7 +128,8 @@ def main():
     finally:
         if browser:
             browser.quit()
-    print(f"{len(checks)} check(s) failed in Firefox" if checks else "every check passed in Firefox")
+    print(f"{len(checks)} check(s) failed in Firefox" if checks
+          else "every check passed in Firefox")
     return 1 if checks else 0
 
 
