@@ -54,6 +54,6 @@ driver=$!
 wait_for "http://127.0.0.1:$site_port/" || { cat "$work/server.log" >&2; exit 1; }
 wait_for "http://127.0.0.1:$driver_port/status"
 
-timeout 240 python3 "$root/tests/web/web_album_test.py" \
+timeout 420 python3 "$root/tests/web/web_album_test.py" \
     --driver "http://127.0.0.1:$driver_port" --site "http://127.0.0.1:$site_port/" \
-    --layout "$work/layout.json" --user-data-dir "$work/profile"
+    --layout "$work/layout.json" --user-data-dir "$work/profile" --site-folder "$root/build-web/site"
