@@ -148,14 +148,14 @@ const mark = document.querySelector('meta[name=site-mark]');
 return {page: mark ? mark.content : 'first', script: window.quillory.siteMark || 'first'};
 """
 
-# Whether a newer version of the site has been fetched whole and taken over, with the
-# version this page runs on still kept.
-NEWER_VERSION_IN_CHARGE = """
-const done = arguments[0];
+# Whether the browser keeps this many versions of the site, none of them being fetched
+# or waiting to take over.
+VERSIONS_SETTLED = """
+const [count, done] = arguments;
 (async () => {
   const registration = await navigator.serviceWorker.getRegistration();
-  const names = (await caches.keys()).filter((name) => name.startsWith('version-'));
-  return names.length === 2 && !registration.installing && !registration.waiting &&
+  const kept = (await caches.keys()).filter((name) => name.startsWith('version-')).length;
+  return kept === count && !registration.installing && !registration.waiting &&
          registration.active.state === 'activated';
 })().then(done, () => done(false));
 """
@@ -165,13 +165,6 @@ CHANGED_SCRIPT_SERVED = """
 const done = arguments[0];
 fetch('page.js').then((response) => response.text())
     .then((text) => done(text.includes('siteMark')), () => done(null));
-"""
-
-# Whether the browser keeps this many versions of the site.
-VERSIONS_KEPT = """
-const [count, done] = arguments;
-caches.keys().then((names) => done(
-    names.filter((name) => name.startsWith('version-')).length === count));
 """
 
 
@@ -477,21 +470,18 @@ class SiteCopy:
         serving = importlib.util.module_from_spec(spec)
         spec.loader.exec_module(serving)
         self.handler = functools.partial(serving.SiteHandler, directory=self.folder)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), self.handler)
-        self.address = f"http://127.0.0.1:{self.server.server_address[1]}/"
-        self.serve()
+        self.port = 0
+        self.start()
+        self.address = f"http://127.0.0.1:{self.port}/"
 
-    def serve(self):
+    def start(self):
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), self.handler)
+        self.port = self.server.server_address[1]
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     def stop(self):
         self.server.shutdown()
         self.server.server_close()
-
-    def start(self):
-        self.server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", int(self.address.rsplit(":", 1)[1].strip("/"))), self.handler)
-        self.serve()
 
     def change(self):
         """A new version: its page and its script each carry a mark, and the build's
@@ -603,7 +593,7 @@ def take_up_new_version(album, site, checks):
             break
         # The browser fetches the new version whole beside the one this page runs on;
         # the page goes on with its own.
-        if wait_until(browser, 60, NEWER_VERSION_IN_CHARGE, kind="async"):
+        if wait_until(browser, 60, VERSIONS_SETTLED, 2, kind="async"):
             checks.check("once the new version is in charge, the open page still gets the "
                          "files of its own", browser.script(CHANGED_SCRIPT_SERVED, kind="async")
                          is False)
@@ -615,7 +605,7 @@ def take_up_new_version(album, site, checks):
                         bool(marks) and marks[-1]["page"] == "second"):
         return
     checks.check("the older version is let go",
-                 wait_until(browser, 10, VERSIONS_KEPT, 1, kind="async"))
+                 wait_until(browser, 10, VERSIONS_SETTLED, 1, kind="async"))
     album.key(ENTER)
     first = album.layout["stickers"][0]
     album.check_stuck(checks, "the sticker stuck before the new version is still on its home",
