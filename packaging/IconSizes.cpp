@@ -58,7 +58,42 @@ uint32_t ResampledPixel(const CursorImage& icon, LONG size, LONG x, LONG y) {
     return sum.Pixel();
 }
 
+// The middle circle a launcher's shape keeps has a diameter of 80 % of the icon; the
+// icon's square, corners on that circle, is 80 % / sqrt(2) of it, a little less here.
+constexpr double kSafeSquare = 0.56;
+
+// `pixel` laid over the opaque `background`.
+uint32_t Over(uint32_t pixel, uint32_t background) {
+    const double coverage = static_cast<double>(pixel >> 24) / 255.0;
+    uint32_t blended = 0xFF000000;
+    for (const int shift : {16, 8, 0}) {
+        const double front = static_cast<double>((pixel >> shift) & 0xFF);
+        const double back = static_cast<double>((background >> shift) & 0xFF);
+        blended |= static_cast<uint32_t>(std::lround(front * coverage + back * (1 - coverage)))
+                   << shift;
+    }
+    return blended;
+}
+
 }  // namespace
+
+CursorImage IconSizes::Maskable(const CursorImage& icon, LONG size, uint32_t background) {
+    const auto inner = static_cast<LONG>(std::lround(static_cast<double>(size) * kSafeSquare));
+    const CursorImage shrunk = Resampled(icon, inner);
+    const LONG margin = (size - inner) / 2;
+    CursorImage maskable{size, size, POINT{0, 0}, {}};
+    maskable.pixels.reserve(static_cast<size_t>(size * size));
+    for (LONG y = 0; y < size; ++y) {
+        for (LONG x = 0; x < size; ++x) {
+            const bool inside =
+                x >= margin && x < margin + inner && y >= margin && y < margin + inner;
+            const uint32_t pixel =
+                inside ? shrunk.pixels[static_cast<size_t>((y - margin) * inner + x - margin)] : 0;
+            maskable.pixels.push_back(Over(pixel, background));
+        }
+    }
+    return maskable;
+}
 
 CursorImage IconSizes::Resampled(const CursorImage& icon, LONG size) {
     CursorImage resampled{size, size, POINT{0, 0}, {}};

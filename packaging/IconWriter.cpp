@@ -1,8 +1,12 @@
 // Writes the program's embedded icon as PNG pictures of the sizes desktops look for,
 // with its see-through surround kept see-through, and as a scalable SVG picture, so
-// that the installed menu entry shows the same icon as the window.
+// that the installed menu entry shows the same icon as the window; or, for the web
+// album, the tab's icon and the installed web app's icons, one of them maskable on
+// the app's background colour.
 // Usage: quillory_icon_writer <folder>   ->  <folder>/<size>x<size>/apps/quillory3.png
 //                                            <folder>/scalable/apps/quillory3.svg
+//        quillory_icon_writer --web <folder> <RRGGBB>
+//            ->  <folder>/icon-<size>.png (32, 192, 512), <folder>/icon-maskable-512.png
 
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +24,8 @@ namespace {
 
 constexpr uint16_t kIconId = 100;
 constexpr LONG kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr LONG kWebSizes[] = {32, 192, 512};
+constexpr LONG kWebMaskableSize = 512;
 
 bool WritePng(const CursorImage& icon, LONG size, const std::filesystem::path& file) {
     return IconPng::Write(IconSizes::Resampled(icon, size), file.string());
@@ -34,11 +40,39 @@ bool WriteSvg(const CursorImage& icon, const std::filesystem::path& folder) {
     return static_cast<bool>(file);
 }
 
+int WriteMenuIcons(const CursorImage& icon, const std::filesystem::path& root) {
+    for (const LONG size : kSizes) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        const std::filesystem::path folder = root / name / "apps";
+        std::filesystem::create_directories(folder);
+        if (!WritePng(icon, size, folder / "quillory3.png")) return 1;
+    }
+    return WriteSvg(icon, root / "scalable" / "apps") ? 0 : 1;
+}
+
+int WriteWebIcons(const CursorImage& icon, const std::filesystem::path& folder,
+                  const std::string& background) {
+    if (background.size() != 6 ||
+        background.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        std::fprintf(stderr, "the background is not a colour RRGGBB: %s\n", background.c_str());
+        return 2;
+    }
+    std::filesystem::create_directories(folder);
+    for (const LONG size : kWebSizes) {
+        if (!WritePng(icon, size, folder / ("icon-" + std::to_string(size) + ".png"))) return 1;
+    }
+    const auto colour = static_cast<uint32_t>(std::stoul(background, nullptr, 16));
+    const std::string maskable = "icon-maskable-" + std::to_string(kWebMaskableSize) + ".png";
+    const CursorImage maskableIcon = IconSizes::Maskable(icon, kWebMaskableSize, colour);
+    return IconPng::Write(maskableIcon, (folder / maskable).string()) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    const bool web = argc == 4 && std::string(argv[1]) == "--web";
+    if (argc != 2 && !web) {
+        std::fprintf(stderr, "usage: %s <folder> | --web <folder> <RRGGBB>\n", argv[0]);
         return 2;
     }
     const Resource* resource = Resources::Find(kIconId, ResourceKind::Icon);
@@ -48,11 +82,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the program has no readable square icon %u\n", kIconId);
         return 1;
     }
-    for (const LONG size : kSizes) {
-        const std::string name = std::to_string(size) + "x" + std::to_string(size);
-        const std::filesystem::path folder = std::filesystem::path(argv[1]) / name / "apps";
-        std::filesystem::create_directories(folder);
-        if (!WritePng(*icon, size, folder / "quillory3.png")) return 1;
-    }
-    return WriteSvg(*icon, std::filesystem::path(argv[1]) / "scalable" / "apps") ? 0 : 1;
+    return web ? WriteWebIcons(*icon, argv[2], argv[3]) : WriteMenuIcons(*icon, argv[1]);
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Serves the web album's site on 127.0.0.1 only. A browser that accepts gzip gets the
-compressed copy the build wrote beside each file (NAME.gz).
+compressed copy the build wrote beside each file (NAME.gz). The service worker is
+always checked with the server (no-cache), so that a browser finds a new version of
+the site on its next visit.
 Usage: serve-web.py SITE [PORT] [--test]
   --test  the browser test may make the server fail for a while (FailingSiteHandler)"""
 import functools
@@ -17,7 +19,21 @@ import threading
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.wasm': 'application/wasm', '.js': 'text/javascript',
-                      '.data': 'application/octet-stream', '.dat': 'application/octet-stream'}
+                      '.data': 'application/octet-stream', '.dat': 'application/octet-stream',
+                      '.webmanifest': 'application/manifest+json'}
+    worker = 'sw.js'
+    caching_said = False
+
+    def send_header(self, keyword, value):
+        self.caching_said |= keyword.lower() == 'cache-control'
+        super().send_header(keyword, value)
+
+    def end_headers(self):
+        worker = os.path.basename(self.translate_path(self.path)) == self.worker
+        if worker and not self.caching_said:
+            self.send_header('Cache-Control', 'no-cache')
+        self.caching_said = False
+        super().end_headers()
 
     def send_head(self):
         path = self.translate_path(self.path)

@@ -57,12 +57,15 @@ driver=$!
 wait_for "http://127.0.0.1:$site_port/" || { cat "$work/server.log" >&2; exit 1; }
 wait_for "http://127.0.0.1:$driver_port/status"
 
-timeout 240 python3 "$root/tests/web/web_album_test.py" \
+timeout 420 python3 "$root/tests/web/web_album_test.py" \
     --driver "http://127.0.0.1:$driver_port" --site "http://127.0.0.1:$site_port/" \
-    --layout "$work/layout.json" --user-data-dir "$work/profile" || failed=1
+    --layout "$work/layout.json" --user-data-dir "$work/profile" \
+    --site-folder "$root/build-web/site" || failed=1
 
 firefox_port="$(free_port)"
 mkdir "$work/firefox"
+# Without service workers, as in a private window: the album's own fetches are tested.
+echo 'user_pref("dom.serviceWorkers.enabled", false);' >"$work/firefox/user.js"
 setsid firefox-esr --headless --no-remote --profile "$work/firefox" \
     --remote-debugging-port="$firefox_port" about:blank >"$work/firefox.log" 2>&1 &
 firefox=$!

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -49,6 +50,33 @@ TEST(MenuIcons, EverySizeKeepsTheSurroundSeeThroughAndTheEdgeFreeOfItsColour) {
         for (const uint32_t pixel : resampled.pixels)
             ASSERT_TRUE(pixel >> 24 == 0 || (pixel & 0xFFFFFF) == (kInk & 0xFFFFFF))
                 << "an edge pixel took another colour";
+    }
+}
+
+TEST(MenuIcons, MaskableIconIsOpaqueWithTheIconInsideTheCircleEveryShapeKeeps) {
+    const CursorImage icon = TestIcon(false);
+    const struct {
+        LONG size;
+        uint32_t background;
+    } cases[] = {{192, 0x8FD3FF}, {512, 0x2E3A87}, {48, 0xFFFFFF}};
+    for (const auto& [size, background] : cases) {
+        SCOPED_TRACE(size);
+        const CursorImage maskable = IconSizes::Maskable(icon, size, background);
+        ASSERT_EQ(maskable.pixels.size(), static_cast<size_t>(size * size));
+        const double centre = size / 2.0, radius = size * 0.4;
+        size_t inked = 0;
+        for (LONG y = 0; y < size; ++y) {
+            for (LONG x = 0; x < size; ++x) {
+                const uint32_t pixel = maskable.pixels[static_cast<size_t>(y * size + x)];
+                ASSERT_EQ(pixel >> 24, 0xFFu) << "see-through at " << x << ", " << y;
+                if (pixel == kInk) ++inked;
+                if (std::hypot(x + 0.5 - centre, y + 0.5 - centre) > radius) {
+                    ASSERT_EQ(pixel, 0xFF000000 | background) << "outside at " << x << ", " << y;
+                }
+            }
+        }
+        // The box covers 48 x 36 of the icon's 64 x 64, shrunk by a little over half.
+        EXPECT_GT(inked, static_cast<size_t>(size * size) * 48 * 36 / (64 * 64) / 8);
     }
 }
 

@@ -88,6 +88,10 @@ class FirefoxBrowser:
     def refresh(self):
         self.call("browsingContext.reload", {"context": self.context, "wait": "interactive"})
 
+    def bypass_worker(self, bypass):
+        """Nothing to pass by: the test's Firefox profile runs without service workers
+        (scripts/web-test.sh), as a private window does."""
+
     def quit(self):
         try:
             self.call("browser.close", {})

@@ -8,23 +8,34 @@ the counter dropping, the sticker still there after the page is reloaded (the sa
 live in the browser's storage), another sticker stuck by a finger's drag-and-drop,
 the song reaching the speakers, the next page turned to while the network is
 cut, reached once it is back, and the page after turned to while the server fails
-(scripts/serve-web.py --test), reached once it answers. Time to title, bytes
-transferred and the tab's memory are printed as figures; only the issue's 6 MB
-first load is checked.
+(scripts/serve-web.py --test), reached once it answers. Then, on a copy of the site
+served by the test itself: the installed app's manifest and icons, the service worker
+keeping the site, a start with the server stopped (a page turn to a page not seen yet,
+a sticker stuck), and a changed site taken up whole on a later visit. Time to title,
+bytes transferred and the tab's memory are printed as figures; only the 6 MB first
+load is checked.
 
 The clicks and the pictures looked for come from `web_test_layout` (JSON), which
 reads the album's own tables and pictures. Exits non-zero when a check fails.
 """
 
 import argparse
+import functools
+import http.server
+import importlib.util
 import json
 import os
+import shutil
+import subprocess
 import sys
+import tempfile
+import threading
 import time
 import urllib.error
 import urllib.parse
 import urllib.request
 
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 FIRST_LOAD_LIMIT = 6 * 1024 * 1024
 # Quieter than any stretch of the song at the level it plays at.
 SILENCE_LEVEL = 0.002
@@ -109,6 +120,57 @@ return {state: quillory.audio ? quillory.audio.state : null,
 """
 
 
+# The installed app's manifest as the page links it, and each of its icons and the
+# tab's icon as loaded.
+MANIFEST = """
+const done = arguments[0];
+(async () => {
+  const link = document.querySelector('link[rel=manifest]');
+  if (!link) return {error: 'the page links no manifest'};
+  const response = await fetch(link.href);
+  const manifest = await response.json();
+  const icons = (manifest.icons || []).map((icon) => ({
+    sizes: icon.sizes, purpose: icon.purpose || 'any', address: new URL(icon.src, link.href)}));
+  const tab = document.querySelector('link[rel=icon]');
+  icons.push({sizes: tab && tab.sizes.value, purpose: 'tab', address: tab && tab.href});
+  for (const icon of icons) {
+    const picture = new Image();
+    picture.src = icon.address;
+    icon.loaded = await picture.decode().then(() => true, () => false);
+    icon.size = picture.naturalWidth + 'x' + picture.naturalHeight;
+  }
+  return {manifest: manifest, type: response.headers.get('Content-Type'), icons: icons};
+})().then(done, (error) => done({error: String(error)}));
+"""
+
+OFFLINE_READY = "return window.quillory.offlineReady === true;"
+
+# Which version of the site the page came from, as its page and its script say.
+SITE_MARKS = """
+const mark = document.querySelector('meta[name=site-mark]');
+return {page: mark ? mark.content : 'first', script: window.quillory.siteMark || 'first'};
+"""
+
+# Whether the browser keeps this many versions of the site, none of them being fetched
+# or waiting to take over.
+VERSIONS_SETTLED = """
+const [count, done] = arguments;
+(async () => {
+  const registration = await navigator.serviceWorker.getRegistration();
+  const kept = (await caches.keys()).filter((name) => name.startsWith('version-')).length;
+  return kept === count && !registration.installing && !registration.waiting &&
+         registration.active.state === 'activated';
+})().then(done, () => done(false));
+"""
+
+# Whether the site's script as this page now gets it is the changed one.
+CHANGED_SCRIPT_SERVED = """
+const done = arguments[0];
+fetch('page.js').then((response) => response.text())
+    .then((text) => done(text.includes('siteMark')), () => done(null));
+"""
+
+
 class WebDriverError(Exception):
     pass
 
@@ -157,6 +219,12 @@ class Browser:
         self.post("/goog/cdp/execute", {"cmd": "Network.enable", "params": {}})
         self.post("/goog/cdp/execute", {"cmd": "Network.emulateNetworkConditions", "params": {
             "offline": offline, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}})
+
+    def bypass_worker(self, bypass):
+        """Sends the page's requests past its service worker to the network, or not."""
+        self.post("/goog/cdp/execute", {"cmd": "Network.enable", "params": {}})
+        self.post("/goog/cdp/execute", {"cmd": "Network.setBypassServiceWorker",
+                                        "params": {"bypass": bypass}})
 
     def quit(self):
         try:
@@ -311,8 +379,10 @@ def reload_keeps_stuck(album, checks, address, sticker):
 
 def turn_page_offline(album, checks):
     """Next while the network is cut: the page's picture cannot be fetched yet; the
-    album waits for it, and turns the page once the network is back."""
+    album waits for it, and turns the page once the network is back. (The service
+    worker, which may hold the picture by now, is passed by.)"""
     page = album.layout["secondPage"]
+    album.browser.bypass_worker(True)
     album.browser.cut_network(True)
     try:
         album.click(page["nextButton"])
@@ -321,6 +391,7 @@ def turn_page_offline(album, checks):
                      album.browser.script(WAITING))
     finally:
         album.browser.cut_network(False)
+        album.browser.bypass_worker(False)
     for part in ("label", "picture"):
         best = album.mostly_shows(page[part])
         checks.check(f"back online, the next page's {part} shows", best >= MOSTLY,
@@ -339,11 +410,16 @@ def turn_page_through_failures(album, checks, site, which):
     plan = json.dumps({"path": page["file"], "answers": answers}).encode()
     urllib.request.urlopen(urllib.request.Request(control, data=plan, method="POST"),
                            timeout=10).close()
-    album.click(page["nextButton"])
-    for part in ("label", "picture"):
-        best = album.mostly_shows(page[part])
-        checks.check(f"after {len(answers)} failed answers the {which} page's {part} shows",
-                     best >= MOSTLY, f"{best:.1%} of its pixels")
+    # The service worker may hold the picture by now: the album's request goes past it.
+    album.browser.bypass_worker(True)
+    try:
+        album.click(page["nextButton"])
+        for part in ("label", "picture"):
+            best = album.mostly_shows(page[part])
+            checks.check(f"after {len(answers)} failed answers the {which} page's {part} shows",
+                         best >= MOSTLY, f"{best:.1%} of its pixels")
+    finally:
+        album.browser.bypass_worker(False)
     with urllib.request.urlopen(control, timeout=10) as response:
         left = json.load(response).get(page["file"])
     checks.check("the album asked for the picture until the server answered", left == 0,
@@ -436,10 +512,185 @@ def play(album, address, checks, user_data_dir):
     turn_page_through_failures(album, checks, address, "third")
 
 
+class SiteCopy:
+    """A copy of the built site (without its compressed files) served by this test on
+    an address of its own, which it can stop, as a network gone, and start again."""
+
+    def __init__(self, site, folder):
+        self.folder = os.path.join(folder, "site")
+        shutil.copytree(site, self.folder, ignore=shutil.ignore_patterns("*.gz"))
+        spec = importlib.util.spec_from_file_location("serve_web", os.path.join(ROOT, "scripts",
+                                                                                "serve-web.py"))
+        serving = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(serving)
+        self.handler = functools.partial(serving.SiteHandler, directory=self.folder)
+        self.port = 0
+        self.start()
+        self.address = f"http://127.0.0.1:{self.port}/"
+
+    def start(self):
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), self.handler)
+        self.port = self.server.server_address[1]
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+    def change(self):
+        """A new version: its page and its script each carry a mark, and the build's
+        step writes the worker anew."""
+        with open(os.path.join(self.folder, "index.html"), "r+") as page:
+            text = page.read().replace("<head>", '<head>\n<meta name="site-mark" content="second">')
+            page.seek(0)
+            page.write(text)
+        with open(os.path.join(self.folder, "page.js"), "a") as script:
+            script.write("window.quillory.siteMark = 'second';\n")
+        writer = os.path.join(ROOT, "platform", "machines", "web", "WriteServiceWorker.cmake")
+        subprocess.run(["cmake", "-DSITE=" + self.folder, "-P", writer], check=True)
+
+
+def check_manifest(browser, checks):
+    """The manifest as the page links it, each icon it names as loaded, and what the
+    browser says stands in the way of installing the album."""
+    seen = browser.script(MANIFEST, kind="async")
+    if not checks.check("the page links a manifest that parses", "error" not in seen,
+                        seen.get("error", "")):
+        return
+    manifest = seen["manifest"]
+    expected = {"name": "Quillory 3", "display": "fullscreen", "orientation": "landscape",
+                "start_url": "./", "scope": "./"}
+    wrong = [key for key, value in expected.items() if manifest.get(key) != value]
+    wrong += [key for key in ("short_name", "background_color", "theme_color")
+              if not manifest.get(key)]
+    checks.check("the manifest, served as such, says how the installed album shows",
+                 seen["type"] == "application/manifest+json" and not wrong,
+                 f"type {seen['type']}, wrong: {wrong}")
+    named = {(icon["sizes"], icon["purpose"]) for icon in seen["icons"]}
+    checks.check("the manifest names icons of 192 and 512 px and a maskable one",
+                 {("192x192", "any"), ("512x512", "any"), ("512x512", "maskable")} <= named,
+                 str(sorted(named)))
+    unloaded = [icon for icon in seen["icons"]
+                if not icon["loaded"] or icon["size"] != icon["sizes"]]
+    checks.check("every icon, the tab's too, loads at its size", not unloaded, str(unloaded))
+    errors = browser.post("/goog/cdp/execute", {"cmd": "Page.getInstallabilityErrors",
+                                                "params": {}})["installabilityErrors"]
+    checks.check("the browser finds the album installable", not errors, str(errors))
+
+
+def wait_until(browser, limit, source, *args, kind="sync"):
+    """Whether the script answers true within `limit` seconds."""
+    deadline = time.monotonic() + limit
+    while time.monotonic() < deadline:
+        try:
+            if browser.script(source, *args, kind=kind):
+                return True
+        except WebDriverError:
+            pass
+        time.sleep(0.2)
+    return False
+
+
+def visit(album, address, name):
+    """Opens the album; whether its title appears. Prints the time to title and the
+    bytes the page took from the network (none for what the service worker answers)."""
+    album.browser.post("/url", {"url": address})
+    title_ms = album.wait_for_title(address)
+    if title_ms is None:
+        return False
+    sent = album.browser.script(TRANSFERRED)
+    print(f"FIGURE  {name}: title after {title_ms:.0f} ms, {sent['bytes']} bytes from the "
+          f"network in {sent['files']} files")
+    return True
+
+
+def start_offline(album, site, checks):
+    """With the server stopped and the network cut: the title, the book, a sticker stuck
+    on the first page and the next page, neither of them shown before."""
+    browser = album.browser
+    first = album.layout["stickers"][0]
+    total = max(int(count) for count in album.layout["counters"])
+    site.stop()
+    browser.cut_network(True)
+    try:
+        if not checks.check("offline, the title appears", visit(album, site.address,
+                                                                 "offline visit")):
+            return
+        album.key(ENTER)
+        checks.check("offline, Enter starts the book", album.counter_shows(total))
+        album.pick(first)
+        album.click(first["home"])
+        album.check_stuck(checks, "offline, a sticker sticks on its home", first)
+        page = album.layout["secondPage"]
+        album.click(page["nextButton"])
+        for part in ("label", "picture"):
+            best = album.mostly_shows(page[part])
+            checks.check(f"offline, the next page's {part} shows", best >= MOSTLY,
+                         f"{best:.1%} of its pixels")
+    finally:
+        browser.cut_network(False)
+        site.start()
+
+
+def take_up_new_version(album, site, checks):
+    """A changed site reaches the album on a later visit, each visit on one version
+    only; the older version is let go once no page uses it, and the saves are kept."""
+    browser = album.browser
+    site.change()
+    marks = []
+    for _ in range(3):
+        browser.post("/url", {"url": site.address})
+        if album.wait_for_title(site.address) is None:
+            break
+        marks.append(browser.script(SITE_MARKS))
+        if marks[-1]["page"] == "second":
+            break
+        # The browser fetches the new version whole beside the one this page runs on;
+        # the page goes on with its own.
+        if wait_until(browser, 60, VERSIONS_SETTLED, 2, kind="async"):
+            checks.check("once the new version is in charge, the open page still gets the "
+                         "files of its own", browser.script(CHANGED_SCRIPT_SERVED, kind="async")
+                         is False)
+    print("SEEN  the page's and the script's version on each visit: " +
+          ", ".join(f"{seen['page']}/{seen['script']}" for seen in marks))
+    checks.check("every visit runs the page and the script of one version",
+                 all(seen["page"] == seen["script"] for seen in marks))
+    if not checks.check("a later visit runs the new version",
+                        bool(marks) and marks[-1]["page"] == "second"):
+        return
+    checks.check("the older version is let go",
+                 wait_until(browser, 10, VERSIONS_SETTLED, 1, kind="async"))
+    album.key(ENTER)
+    first = album.layout["stickers"][0]
+    album.check_stuck(checks, "the sticker stuck before the new version is still on its home",
+                      first)
+
+
+def play_offline(album, site_folder, checks):
+    """The installed app on a copy of the site served by this test."""
+    with tempfile.TemporaryDirectory() as folder:
+        site = SiteCopy(site_folder, folder)
+        try:
+            album.browser.post("/url", {"url": site.address})
+            if not checks.check("the copy of the site shows the title",
+                                album.wait_for_title(site.address) is not None):
+                return
+            check_manifest(album.browser, checks)
+            if not checks.check("the service worker keeps the site and serves the page",
+                                wait_until(album.browser, 60, OFFLINE_READY)):
+                return
+            visit(album, site.address, "second visit, online")
+            start_offline(album, site, checks)
+            take_up_new_version(album, site, checks)
+        finally:
+            site.stop()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    # chromedriver's address, the served album's, web_test_layout's JSON, the profile.
-    for option in ("--driver", "--site", "--layout", "--user-data-dir"):
+    # chromedriver's address, the served album's, web_test_layout's JSON, the profile,
+    # the built site's folder.
+    for option in ("--driver", "--site", "--layout", "--user-data-dir", "--site-folder"):
         parser.add_argument(option, required=True)
     options = parser.parse_args()
     with open(options.layout) as file:
@@ -452,7 +703,9 @@ def main():
     checks = Checks()
     browser = Browser(options.driver, arguments)
     try:
-        play(Album(browser, layout), options.site, checks, options.user_data_dir)
+        album = Album(browser, layout)
+        play(album, options.site, checks, options.user_data_dir)
+        play_offline(album, options.site_folder, checks)
     except (WebDriverError, OSError) as error:
         checks.check("the browser answers", False, str(error))
     finally:

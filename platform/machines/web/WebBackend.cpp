@@ -70,6 +70,7 @@ EM_JS(void, quillory_set_cursor, (const uint8_t* pixels, int width, int height, 
 EM_JS(void, quillory_announce_ready, (), {
     window.quillory.readyAt = performance.now();
     window.quillory.ready = true;
+    window.dispatchEvent(new Event('quillory-ready'));
 });
 
 EM_JS(int, quillory_is_stand_in, (int descriptor), {
