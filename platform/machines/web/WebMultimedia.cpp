@@ -24,7 +24,7 @@ constexpr WORD kVoices = static_cast<WORD>(BuiltInSynthesizer::kVoices);
 EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
     var quillory = window.quillory = window.quillory || {};
     var sound = Module.quilloryAudio =
-        {master: null, effects: null, analyser: null, effect: null, music: new Set()};
+        {master: null, effects: null, analyser: null, effect: null, music: []};
     quillory.audio = null;
     quillory.level = function() {
         if (!sound.analyser) return 0;
@@ -102,10 +102,11 @@ EM_JS(void, QuilloryPlayBuffer, (const float* samples, int frames, int channels,
         };
         source.connect(sound.effects);
     } else {
-        sound.music.add(source);
-        source.onended = function() {
-            sound.music.delete(source);
-        };
+        // Forgotten once heard; an ended event for each would wake the page once more.
+        sound.music = sound.music.filter(function(queued) {
+            return queued.end > context.currentTime;
+        });
+        sound.music.push({source: source, end: start + buffer.duration});
         source.connect(sound.master);
     }
     source.start(start);
@@ -114,10 +115,10 @@ EM_JS(void, QuilloryPlayBuffer, (const float* samples, int frames, int channels,
 // Silences the music queued but not yet heard.
 EM_JS(void, QuilloryStopMusic, (), {
     var sound = Module.quilloryAudio;
-    sound.music.forEach(function(source) {
-        source.stop();
+    sound.music.forEach(function(queued) {
+        queued.source.stop();
     });
-    sound.music.clear();
+    sound.music = [];
 });
 
 EM_JS(void, QuilloryStopEffect, (), {
