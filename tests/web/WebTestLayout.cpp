@@ -1,10 +1,11 @@
 // Tells the browser test of the web album where to click and what to look for, from the
-// album's own tables and pictures, as JSON on standard output: the title's heading, the
-// stickers-left counter at three counts, two stickers of the first page with their
-// sheet button, their button, their home and their picture as it lies there, and the
-// next-page button with the second and third pages' label, picture as it lies there and
-// the address of the picture's file on the site. Run in the album folder. Pictures are given as
-// flat lists of x, y, red, green, blue, over their opaque pixels, every `step`th pixel each way.
+// album's own tables and pictures, as JSON on standard output: the title's heading and
+// its start button, the stickers-left counter at three counts, two stickers of the first
+// page with their sheet button, their button, their home and their picture as it lies
+// there, and the next-page button with the second and third pages' label, picture as it
+// lies there and the address of the picture's file on the site. Run in the album folder.
+// Pictures are given as flat lists of x, y, red, green, blue, over their opaque pixels,
+// every `step`th pixel each way.
 
 #include <algorithm>
 #include <cstdlib>
@@ -100,8 +101,8 @@ int main() {
     const TileRect heading{0, 0, kTitlePictureTiles[0].width, 180};
     // A full book's count is in the counter's caption; others have a number picture.
     const int32_t full = NUMBEROFSTICKERGRAPHICS;
-    std::cout << "{\"title\":" << Picture(kTitlePictureFile, heading, 3) << ",\"counters\":{\""
-              << full
+    std::cout << "{\"title\":" << Picture(kTitlePictureFile, heading, 3)
+              << ",\"startButton\":" << Centre(StartButtonRows[0]) << ",\"counters\":{\"" << full
               << "\":" << Picture(kStickersLeftCaptionFile, kStickersLeftCaptionTiles[0], 1);
     for (const int32_t left : {full - 1, full - 2}) {
         std::cout << ",\"" << left << "\":"

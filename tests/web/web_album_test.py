@@ -7,13 +7,14 @@ canvas, Enter starting the book, a sticker stuck on its home by real mouse event
 the counter dropping, the sticker still there after the page is reloaded (the saves
 live in the browser's storage), another sticker stuck by a finger's drag-and-drop,
 the song reaching the speakers, the next page turned to while the network is
-cut, reached once it is back, and the page after turned to while the server fails
-(scripts/serve-web.py --test), reached once it answers. Then, on a copy of the site
-served by the test itself: the installed app's manifest and icons, the service worker
-keeping the site, a start with the server stopped (a page turn to a page not seen yet,
-a sticker stuck), and a changed site taken up whole on a later visit. Time to title,
-bytes transferred and the tab's memory are printed as figures; only the 6 MB first
-load is checked.
+cut, reached once it is back, the page after turned to while the server fails
+(scripts/serve-web.py --test), reached once it answers, and a fresh page started by a
+finger's tap, its sound starting without a warning from the browser. Then, on a copy
+of the site served by the test itself: the installed app's manifest and icons, the
+service worker keeping the site, a start with the server stopped (a page turn to a
+page not seen yet, a sticker stuck), and a changed site taken up whole on a later
+visit. Time to title, bytes transferred and the tab's memory are printed as figures;
+only the 6 MB first load is checked.
 
 The clicks and the pictures looked for come from `web_test_layout` (JSON), which
 reads the album's own tables and pictures. Exits non-zero when a check fails.
@@ -185,6 +186,7 @@ class Browser:
             # Navigation returns at once, so that the test sees the title appear.
             "pageLoadStrategy": "none",
             "goog:chromeOptions": {"binary": "/usr/bin/chromium", "args": chromium_args},
+            "goog:loggingPrefs": {"browser": "ALL"},
         }
         answer = self.call("POST", "/session", {"capabilities": {"alwaysMatch": capabilities}})
         self.session = "/session/" + answer["sessionId"]
@@ -213,6 +215,10 @@ class Browser:
 
     def refresh(self):
         self.post("/refresh")
+
+    def console(self):
+        """The page's console messages since the last call."""
+        return [entry["message"] for entry in self.post("/se/log", {"type": "browser"})]
 
     def cut_network(self, offline):
         """Cuts the page off the network (DevTools' emulation), or gives it back."""
@@ -426,9 +432,38 @@ def turn_page_through_failures(album, checks, site, which):
                  f"{left} failure(s) never asked for")
 
 
-def renderer_memory(user_data_dir):
-    """The resident memory of this run's page renderer processes, in MiB."""
-    parents, commands, resident = {}, {}, {}
+def check_song_heard(browser, checks, when):
+    levels = []
+    for _ in range(30):
+        audio = browser.script(AUDIO_STATE)
+        levels.append(audio["level"])
+        time.sleep(0.1)
+    checks.check(f"{when}the audio context runs", audio["state"] == "running",
+                 f"state {audio['state']}")
+    checks.check(f"{when}the song's samples reaching the speakers are not silent",
+                 max(levels) > SILENCE_LEVEL, f"loudest {max(levels):.4f} RMS")
+
+
+def start_by_finger(album, checks, address, left):
+    """A fresh page whose first touch is a finger tapping the start button: the sound
+    starts then, with no warning from the browser that it was kept from starting."""
+    browser = album.browser
+    browser.post("/refresh")
+    if not checks.check("the page reloaded for a finger shows the title",
+                        album.wait_for_title(address) is not None):
+        return
+    browser.console()
+    album.click(album.layout["startButton"], "touch")
+    checks.check("a finger's tap on start opens the book", album.counter_shows(left))
+    check_song_heard(browser, checks, "after a finger's tap, ")
+    refused = [message for message in browser.console() if "AudioContext" in message]
+    checks.check("the browser says nothing of sound kept from starting", not refused,
+                 "; ".join(refused)[:300])
+
+
+def run_processes(user_data_dir):
+    """The command lines of this run's browser processes (the profile tells them), by id."""
+    parents, commands = {}, {}
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             with open(f"/proc/{pid}/stat") as file:
@@ -436,9 +471,6 @@ def renderer_memory(user_data_dir):
             with open(f"/proc/{pid}/cmdline", "rb") as file:
                 # Chromium's helpers rewrite their arguments into one string.
                 commands[int(pid)] = file.read().replace(b"\0", b" ")
-            with open(f"/proc/{pid}/status") as file:
-                resident[int(pid)] = sum(int(line.split()[1]) for line in file
-                                         if line.startswith("VmRSS:"))
         except (OSError, IndexError, ValueError):
             continue
     browsers = {pid for pid, command in commands.items()
@@ -449,10 +481,22 @@ def renderer_memory(user_data_dir):
             pid = parents.get(pid, 0)
         return pid in browsers
 
+    return {pid: command for pid, command in commands.items() if in_this_run(pid)}
+
+
+def resident_kib(pid):
+    try:
+        with open(f"/proc/{pid}/status") as file:
+            return sum(int(line.split()[1]) for line in file if line.startswith("VmRSS:"))
+    except (OSError, IndexError, ValueError):
+        return 0
+
+
+def renderer_memory(user_data_dir):
+    """The resident memory of this run's page renderer processes, in MiB."""
     # The browser's own pages (--top-chrome-webui) are no part of the tab.
-    return sum(resident.get(pid, 0) for pid, command in commands.items()
-               if b"--type=renderer" in command and b"webui" not in command
-               and in_this_run(pid)) / 1024
+    return sum(resident_kib(pid) for pid, command in run_processes(user_data_dir).items()
+               if b"--type=renderer" in command and b"webui" not in command) / 1024
 
 
 def play(album, address, checks, user_data_dir):
@@ -496,20 +540,14 @@ def play(album, address, checks, user_data_dir):
                       second)
     checks.check("the counter drops to two stickers fewer", album.counter_shows(total - 2))
 
-    levels = []
-    for _ in range(30):
-        audio = browser.script(AUDIO_STATE)
-        levels.append(audio["level"])
-        time.sleep(0.1)
-    checks.check("the audio context runs", audio["state"] == "running", f"state {audio['state']}")
-    checks.check("the song's samples reaching the speakers are not silent",
-                 max(levels) > SILENCE_LEVEL, f"loudest {max(levels):.4f} RMS")
+    check_song_heard(browser, checks, "")
     memory = browser.script(MEMORY)
     print(f"FIGURE  tab memory: {renderer_memory(user_data_dir):.0f} MiB resident in the "
           f"renderer, {memory['wasm']} bytes of program memory, {memory['heap']} bytes of "
           "JavaScript heap")
     turn_page_offline(album, checks)
     turn_page_through_failures(album, checks, address, "third")
+    start_by_finger(album, checks, address, total - 2)
 
 
 class SiteCopy:
@@ -686,6 +724,13 @@ def play_offline(album, site_folder, checks):
             site.stop()
 
 
+def chromium_arguments(user_data_dir):
+    return ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+            "--no-first-run", "--disable-background-networking",
+            "--disable-component-update", "--disable-sync", "--window-size=1280,900",
+            "--user-data-dir=" + user_data_dir]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     # chromedriver's address, the served album's, web_test_layout's JSON, the profile,
@@ -696,12 +741,8 @@ def main():
     with open(options.layout) as file:
         layout = json.load(file)
 
-    arguments = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                 "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", "--window-size=1280,900",
-                 "--user-data-dir=" + options.user_data_dir]
     checks = Checks()
-    browser = Browser(options.driver, arguments)
+    browser = Browser(options.driver, chromium_arguments(options.user_data_dir))
     try:
         album = Album(browser, layout)
         play(album, options.site, checks, options.user_data_dir)

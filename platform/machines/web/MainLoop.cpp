@@ -10,8 +10,8 @@ namespace {
 // and a wait that has no end of its own simply rests again.
 constexpr DWORD kLongestRest = 1000;
 
-std::function<void()>& TurnWork() {
-    static std::function<void()> work;
+std::function<DWORD()>& TurnWork() {
+    static std::function<DWORD()> work;
     return work;
 }
 
@@ -38,7 +38,7 @@ TimerQueue& MainLoop::Timers() {
     return timers.queue;
 }
 
-void MainLoop::SetTurnWork(std::function<void()> work) {
+void MainLoop::SetTurnWork(std::function<DWORD()> work) {
     TurnWork() = std::move(work);
 }
 
@@ -46,14 +46,13 @@ void MainLoop::Wait(DWORD milliseconds, bool untilInput) {
     const DWORD start = Now();
     for (;;) {
         Timers().RunDue(Now());
-        if (TurnWork()) TurnWork()();
+        const DWORD workDue = TurnWork() ? TurnWork()() : kLongestRest;
         const DWORD passed = Now() - start;
         if (passed >= milliseconds) break;
         if (untilInput && (g_woken || quillory_input_waiting() != 0)) break;
-        DWORD rest = std::min(milliseconds - passed, kLongestRest);
+        DWORD rest = std::min({milliseconds - passed, kLongestRest, std::max<DWORD>(workDue, 1)});
         if (const std::optional<DWORD> due = Timers().UntilNextDue(Now()))
             rest = std::min(rest, std::max<DWORD>(*due, 1));
-        if (TurnWork()) rest = std::min(rest, kTurnPeriod);
         quillory_rest(static_cast<int>(rest), untilInput ? 1 : 0);
     }
     if (untilInput) g_woken = false;

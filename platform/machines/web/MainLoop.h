@@ -14,10 +14,9 @@ class MainLoop {
 public:
     // The timers of timeSetEvent, run from the waits.
     static TimerQueue& Timers();
-    // Work done at every turn of a wait, at least every kTurnPeriod milliseconds while
-    // set (null: none): feeding the sound.
-    static void SetTurnWork(std::function<void()> work);
-    static constexpr DWORD kTurnPeriod = 10;
+    // Work done at every turn of a wait while set (null: none): feeding the sound. It
+    // answers the milliseconds until it must run again; the wait wakes for it by then.
+    static void SetTurnWork(std::function<DWORD()> work);
 
     // Returns after `milliseconds`, or earlier when `untilInput` and the page has input
     // waiting or Wake was called; runs due timers and the turn's work meanwhile.

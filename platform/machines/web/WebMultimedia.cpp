@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -23,7 +24,7 @@ constexpr WORD kVoices = static_cast<WORD>(BuiltInSynthesizer::kVoices);
 EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
     var quillory = window.quillory = window.quillory || {};
     var sound = Module.quilloryAudio =
-        {master: null, effects: null, analyser: null, effect: null, music: new Set()};
+        {master: null, effects: null, analyser: null, effect: null, music: []};
     quillory.audio = null;
     quillory.level = function() {
         if (!sound.analyser) return 0;
@@ -33,13 +34,26 @@ EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
         for (var i = 0; i < samples.length; ++i) sum += samples[i] * samples[i];
         return Math.sqrt(sum / samples.length);
     };
-    function start() {
+    // The browser's own rule where it tells (navigator.userActivation), else the
+    // events it counts as the user's activation of the page: a context made on any
+    // other (a finger's pointerdown) would stay silent, and the browser warns.
+    function activates(event) {
+        if (navigator.userActivation) return navigator.userActivation.isActive;
+        if (event.type === 'keydown') return event.key !== 'Escape';
+        if (event.type === 'pointerdown') return event.pointerType === 'mouse';
+        if (event.type === 'pointerup') return event.pointerType !== 'mouse';
+        return true;
+    }
+    function start(event) {
+        if (!activates(event)) return;
         if (!quillory.audio) {
+            // Steady playback rather than the least delay: the browser then wakes its
+            // audio thread half as often.
             var context;
             try {
-                context = new AudioContext({sampleRate: musicRate});
+                context = new AudioContext({sampleRate: musicRate, latencyHint: 'playback'});
             } catch (error) {
-                context = new AudioContext();
+                context = new AudioContext({latencyHint: 'playback'});
             }
             sound.master = context.createGain();
             sound.analyser = context.createAnalyser();
@@ -55,8 +69,7 @@ EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
         }
         if (quillory.audio.state !== 'running') quillory.audio.resume();
     }
-    // The events that count as the user's activation of the page.
-    ['keydown', 'mousedown', 'pointerdown', 'pointerup', 'touchend'].forEach(function(type) {
+    ['keydown', 'mousedown', 'pointerdown', 'pointerup', 'touchend', 'click'].forEach(function(type) {
         window.addEventListener(type, start, true);
     });
 });
@@ -89,10 +102,11 @@ EM_JS(void, QuilloryPlayBuffer, (const float* samples, int frames, int channels,
         };
         source.connect(sound.effects);
     } else {
-        sound.music.add(source);
-        source.onended = function() {
-            sound.music.delete(source);
-        };
+        // Forgotten once heard; an ended event for each would wake the page once more.
+        sound.music = sound.music.filter(function(queued) {
+            return queued.end > context.currentTime;
+        });
+        sound.music.push({source: source, end: start + buffer.duration});
         source.connect(sound.master);
     }
     source.start(start);
@@ -101,10 +115,10 @@ EM_JS(void, QuilloryPlayBuffer, (const float* samples, int frames, int channels,
 // Silences the music queued but not yet heard.
 EM_JS(void, QuilloryStopMusic, (), {
     var sound = Module.quilloryAudio;
-    sound.music.forEach(function(source) {
-        source.stop();
+    sound.music.forEach(function(queued) {
+        queued.source.stop();
     });
-    sound.music.clear();
+    sound.music = [];
 });
 
 EM_JS(void, QuilloryStopEffect, (), {
@@ -114,16 +128,17 @@ EM_JS(void, QuilloryStopEffect, (), {
 });
 // clang-format on
 
-// An open handle on the synthesizer. While one is open, the main loop turns at least
-// every few milliseconds and feeds the music at each turn; once the last one closes the
-// music queued ahead is silenced at once and the loop may rest.
+// An open handle on the synthesizer. While one is open, the main loop feeds the music
+// whenever the queued music runs short; once the last one closes the music queued
+// ahead is silenced at once and the loop may rest. Each change to the synthesizer
+// comes after the music rendered up to its moment, so that it is heard on time.
 class WebMultimedia::SynthOutput : public MidiOutputDevice {
 public:
     explicit SynthOutput(WebMultimedia& owner) : m_owner(owner) {
         if (m_owner.m_musicOutputs++ == 0) MainLoop::SetTurnWork(PumpWebAudio);
     }
     ~SynthOutput() override {
-        m_owner.m_synthesizer.Reset();
+        Reset();
         if (--m_owner.m_musicOutputs > 0) return;
         MainLoop::SetTurnWork(nullptr);
         m_owner.m_music.Restart();
@@ -132,9 +147,18 @@ public:
     SynthOutput(const SynthOutput&) = delete;
     SynthOutput& operator=(const SynthOutput&) = delete;
 
-    void SendShortMessage(DWORD message) override { m_owner.m_synthesizer.Send(message); }
-    void Reset() override { m_owner.m_synthesizer.Reset(); }
-    void SetVolume(float volume) override { m_owner.m_music.SetVolume(volume); }
+    void SendShortMessage(DWORD message) override {
+        m_owner.CatchUp();
+        m_owner.m_synthesizer.Send(message);
+    }
+    void Reset() override {
+        m_owner.CatchUp();
+        m_owner.m_synthesizer.Reset();
+    }
+    void SetVolume(float volume) override {
+        m_owner.CatchUp();
+        m_owner.m_music.SetVolume(volume);
+    }
 
 private:
     WebMultimedia& m_owner;
@@ -188,19 +212,24 @@ void WebMultimedia::StopWave() {
     QuilloryStopEffect();
 }
 
-void WebMultimedia::Pump() {
-    if (m_musicOutputs == 0) return;
+void WebMultimedia::CatchUp() {
+    const double now = QuilloryAudioTime();
+    if (now >= 0) m_music.CatchUp(now);
+}
+
+DWORD WebMultimedia::Pump() {
     const double now = QuilloryAudioTime();
     if (now < 0) {
         m_music.Restart();
-        return;
+        return kSilentPoll;
     }
     if (const std::optional<MusicScheduler::Chunk> chunk = m_music.Next(now)) {
         QuilloryPlayBuffer(chunk->samples.data(), static_cast<int>(chunk->Frames()), 2,
                            MixLevels::kSampleRate, chunk->start, 0);
     }
+    return static_cast<DWORD>(std::ceil(m_music.SecondsUntilDue(now) * 1000));
 }
 
-void PumpWebAudio() {
-    WebMultimedia::Instance().Pump();
+DWORD PumpWebAudio() {
+    return WebMultimedia::Instance().Pump();
 }
