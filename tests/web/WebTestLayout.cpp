@@ -6,9 +6,11 @@
 // album folder. Pictures are given as flat lists of x, y, red, green, blue, over their
 // opaque pixels, every `step`th pixel each way.
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/CommandIds.h"
@@ -73,6 +75,13 @@ std::string Sticker(int32_t index) {
            "}";
 }
 
+// A content file's name on the site, without its extension: "data003/p0002".
+std::string SiteName(std::string_view file) {
+    std::string name(file.substr(1, file.rfind('.') - 1));
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
+
 std::string SecondPage() {
     const AlbumPage& page = kAlbumPages[1];
     CDIB background(1, 1);
@@ -81,7 +90,8 @@ std::string SecondPage() {
     return "{\"nextButton\":" + Centre(CommandButtonRows[IDM_NEXTPAGE - IDM_QUIT]) + ",\"label\":" +
            Picture(kPageLabelsFile, PageLabelTiles[static_cast<size_t>(page.labelTile)], 1,
                    kPageIndicatorLeft, kPageIndicatorTop) +
-           ",\"picture\":" + Picture(page.backgroundFile, whole, 16, kPageLeft, kPageTop) + "}";
+           ",\"picture\":" + Picture(page.backgroundFile, whole, 16, kPageLeft, kPageTop) +
+           ",\"file\":\"" + SiteName(page.backgroundFile) + "\"}";
 }
 
 }  // namespace

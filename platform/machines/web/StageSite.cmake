@@ -1,18 +1,85 @@
-# Stages the web album's content (run by the build with cmake -P): the album folder
-# ALBUM goes into the package PACKAGE, except the files whose path matches FETCHED,
-# which go to the site SITE to be fetched on their own and leave an empty stand-in in
-# the package. The page's own files (PAGE) go to the site too. STAMP marks it done.
-file(REMOVE_RECURSE ${PACKAGE})
+# Stages the web album's content (run by the build with cmake -P). The album folder
+# ALBUM is split in two:
+# - the package PACKAGE, which the page downloads with the program: every file the
+#   album reads before its title is on screen, and an empty stand-in for every other;
+# - packs in PACKS, fetched from the site once the title shows, or at once when the
+#   album reads one of their files first: PACKS/<name>.pack holds its files one after
+#   the other, and PACKS/packs.json lists the packs in the order they are fetched, each
+#   with its files and their sizes, so that the page can cut a pack into its files.
+# STAMP marks it done.
+
+cmake_minimum_required(VERSION 3.21)
+
+# What the title needs: its pictures (m*, and b00* for its buttons and the book's
+# commands) and the song.
+set(title_files "^(QLY03\\.mid|data003/(m[0-9]+|b00[0-9]+)\\.dat)$")
+# The packs of many small files, in the order the album wants them: the sticker buttons
+# (prepared while the title shows), then the stickers (picked in the book). Any other
+# file, a page's background among them, is a pack of its own, fetched after them.
+set(pack_kinds "buttons=^data003/b[0-9]+\\.dat$" "stickers=^data003/s[0-9]+\\.dat$")
+
+file(REMOVE_RECURSE ${PACKAGE} ${PACKS})
+file(MAKE_DIRECTORY ${PACKS})
 file(GLOB_RECURSE files RELATIVE ${ALBUM} ${ALBUM}/*)
+list(SORT files)
+
+# Which pack a file goes to: its kind's, or its own (its path without the extension).
+function(pack_of file result)
+  foreach(kind IN LISTS pack_kinds)
+    string(REGEX REPLACE "=.*" "" name "${kind}")
+    string(REGEX REPLACE "^[^=]*=" "" pattern "${kind}")
+    if(file MATCHES "${pattern}")
+      set(${result} ${name} PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  string(REGEX REPLACE "\\.[^./]*$" "" own "${file}")
+  set(${result} ${own} PARENT_SCOPE)
+endfunction()
+
+set(kinds "")
+foreach(kind IN LISTS pack_kinds)
+  string(REGEX REPLACE "=.*" "" name "${kind}")
+  list(APPEND kinds ${name})
+endforeach()
+set(packs ${kinds})
 foreach(file IN LISTS files)
   get_filename_component(folder ${file} DIRECTORY)
-  if(file MATCHES "${FETCHED}")
-    file(COPY ${ALBUM}/${file} DESTINATION ${SITE}/${folder})
-    file(MAKE_DIRECTORY ${PACKAGE}/${folder})
-    file(TOUCH ${PACKAGE}/${file})
-  else()
+  file(MAKE_DIRECTORY ${PACKAGE}/${folder})
+  if(file MATCHES "${title_files}")
     file(COPY ${ALBUM}/${file} DESTINATION ${PACKAGE}/${folder})
+    continue()
+  endif()
+  file(TOUCH ${PACKAGE}/${file})
+  pack_of(${file} pack)
+  list(APPEND members_${pack} ${file})
+  if(NOT pack IN_LIST packs)
+    list(APPEND packs ${pack})
   endif()
 endforeach()
-file(COPY ${PAGE}/ DESTINATION ${SITE})
+
+set(listing "")
+foreach(pack IN LISTS packs)
+  if(NOT members_${pack})
+    continue()
+  endif()
+  set(paths "")
+  set(entries "")
+  foreach(file IN LISTS members_${pack})
+    list(APPEND paths ${ALBUM}/${file})
+    file(SIZE ${ALBUM}/${file} size)
+    list(APPEND entries "[\"${file}\",${size}]")
+  endforeach()
+  get_filename_component(folder ${pack} DIRECTORY)
+  file(MAKE_DIRECTORY ${PACKS}/${folder})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E cat ${paths} OUTPUT_FILE ${PACKS}/${pack}.pack
+                  RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "Could not write the pack ${pack}")
+  endif()
+  list(JOIN entries "," entries)
+  list(APPEND listing "[\"${pack}.pack\",[${entries}]]")
+endforeach()
+list(JOIN listing ",\n" listing)
+file(WRITE ${PACKS}/packs.json "[${listing}]\n")
 file(TOUCH ${STAMP})

@@ -10,23 +10,62 @@
 window.quillory = {ready: false, started: null, readyAt: null, audio: null, level: () => 0,
                    persistAsked: false};
 
+// The site's files, written into the page by the build: the program's ([name, name
+// with its hash, size]) and the packs of content that come after the title.
+const siteFiles = JSON.parse(document.getElementById('site-files').textContent);
+
 function showNotice(text) {
   const notice = document.getElementById('notice');
   notice.textContent = text;
   notice.hidden = false;
   document.getElementById('album').hidden = true;
+  document.getElementById('loading').hidden = true;
 }
 
-function startAlbum() {
+// The bytes at `address`, each piece counted by `arrived` as it comes.
+async function downloadCounting(address, arrived) {
+  const response = await fetch(address);
+  if (!response.ok) throw new Error(`${address}: ${response.status}`);
+  const pieces = [];
+  for (const reader = response.body.getReader(); ;) {
+    const {done, value} = await reader.read();
+    if (done) break;
+    pieces.push(value);
+    arrived(value.length);
+  }
+  return new Blob(pieces).arrayBuffer();
+}
+
+// Downloads the program and its package, the loading screen's bar showing how much of
+// them has arrived, then starts the program with them.
+async function startAlbum() {
+  const total = siteFiles.program.reduce((sum, [, , size]) => sum + size, 0);
+  const bar = document.querySelector('#progress span');
+  let received = 0;
+  const arrived = (bytes) => {
+    received += bytes;
+    bar.style.width = `${Math.min(100, (100 * received) / total)}%`;
+  };
+  const located = new Map(siteFiles.program.map(([name, hashed]) => [name, hashed]));
+  let bytes;
+  try {
+    bytes = new Map(await Promise.all(siteFiles.program.map(
+        async ([name, hashed]) => [name, await downloadCounting(hashed, arrived)])));
+  } catch (error) {
+    showNotice('The album could not be loaded.');
+    return;
+  }
   window.Module = {
     canvas: document.getElementById('album'),
     onRuntimeInitialized: () => { window.quillory.started = performance.now(); },
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
+    locateFile: (name) => located.get(name) || name,
+    wasmBinary: bytes.get('quillory3.wasm'),
+    getPreloadedPackage: () => bytes.get('quillory3.data'),
   };
   const program = document.createElement('script');
-  program.src = 'quillory3.js';
-  program.onerror = () => showNotice('The album could not be loaded.');
+  program.src = URL.createObjectURL(new Blob([bytes.get('quillory3.js')], {type: 'text/javascript'}));
   document.body.appendChild(program);
 }
 
