@@ -10,13 +10,16 @@
 
 cmake_minimum_required(VERSION 3.21)
 
-# What the title needs: its pictures (m*, and b00* for its buttons and the book's
-# commands) and the song.
-set(title_files "^(QLY03\\.mid|data003/(m[0-9]+|b00[0-9]+)\\.dat)$")
-# The packs of many small files, in the order the album wants them: the sticker buttons
-# (prepared while the title shows), then the stickers (picked in the book). Any other
-# file, a page's background among them, is a pack of its own, fetched after them.
-set(pack_kinds "buttons=^data003/b[0-9]+\\.dat$" "stickers=^data003/s[0-9]+\\.dat$")
+# What the album reads before its title is on screen (it opens every other file only to
+# see that it is there): the title's background, picture and Play button, the page it
+# opens at first and the song.
+set(title_files "^(QLY03\\.mid|data003/(m0001|m0002|m0005|b0013|p0001)\\.dat)$")
+# The packs of many small files, in the order the album wants them: the other screens'
+# pictures (the book's frame, for Play), the buttons (prepared while the title shows),
+# then the stickers (picked in the book). Any other file, a page's background, is a pack
+# of its own, fetched after them.
+set(pack_kinds "pictures=^data003/m[0-9]+\\.dat$" "buttons=^data003/b[0-9]+\\.dat$"
+    "stickers=^data003/s[0-9]+\\.dat$")
 
 file(REMOVE_RECURSE ${PACKAGE} ${PACKS})
 file(MAKE_DIRECTORY ${PACKS})
