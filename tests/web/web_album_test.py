@@ -7,7 +7,8 @@ canvas, Enter starting the book, a sticker stuck on its home by real mouse event
 the counter dropping, the sticker still there after the page is reloaded (the saves
 live in the browser's storage), another sticker stuck by a finger's drag-and-drop,
 the song reaching the speakers, and the next page turned to while the network is
-cut, reached once it is back. The loading screen (the title's picture) shows before
+cut, reached once it is back, and a reload that cannot fetch the program at first,
+started once it can. The loading screen (the title's picture) shows before
 the title; the first load before the title stays small, and the reload fetches
 next to nothing: the site's files carry their hash in their names and are kept.
 Time to title, bytes transferred and the tab's memory are printed as figures.
@@ -327,6 +328,27 @@ def check_loading_screen(album, checks):
                  str(seen))
 
 
+def load_while_cut_off(album, address, checks):
+    """A reload whose program cannot be fetched at first (nor taken from the cache): the
+    loading screen stays, and the title comes once the program can be fetched."""
+    browser = album.browser
+    browser.post("/goog/cdp/execute", {"cmd": "Network.setCacheDisabled",
+                                       "params": {"cacheDisabled": True}})
+    browser.block(["*/quillory3.*"])
+    try:
+        browser.post("/refresh")
+        time.sleep(3)
+        seen = browser.script(LOADING)
+        checks.check("cut off from the program, the loading screen stays",
+                     seen["shown"] and not seen["title"], str(seen))
+    finally:
+        browser.block([])
+        browser.post("/goog/cdp/execute", {"cmd": "Network.setCacheDisabled",
+                                           "params": {"cacheDisabled": False}})
+    checks.check("once the program can be fetched, the title comes",
+                 album.wait_for_title(address, 30000) is not None)
+
+
 def renderer_memory(user_data_dir):
     """The resident memory of this run's page renderer processes, in MiB."""
     parents, commands, resident = {}, {}, {}
@@ -440,6 +462,7 @@ def play(album, address, checks, user_data_dir):
           f"renderer, {memory['wasm']} bytes of program memory, {memory['heap']} bytes of "
           "JavaScript heap")
     turn_page_offline(album, checks)
+    load_while_cut_off(album, address, checks)
 
 
 def main():

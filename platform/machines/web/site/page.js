@@ -22,18 +22,38 @@ function showNotice(text) {
   document.getElementById('loading').hidden = true;
 }
 
-// The bytes at `address`, each piece counted by `arrived` as it comes.
+// The bytes at `address`, each piece counted by `arrived` as it comes. A failed try
+// takes back what it counted and is tried again, after 0.5 s and twice as long each
+// time up to 8 s, or as soon as the browser is back online; only a file the site does
+// not have ends the load.
 async function downloadCounting(address, arrived) {
-  const response = await fetch(address);
-  if (!response.ok) throw new Error(`${address}: ${response.status}`);
-  const pieces = [];
-  for (const reader = response.body.getReader(); ;) {
-    const {done, value} = await reader.read();
-    if (done) break;
-    pieces.push(value);
-    arrived(value.length);
+  for (let pause = 500; ; pause = Math.min(2 * pause, 8000)) {
+    let counted = 0;
+    try {
+      const response = await fetch(address);
+      if (response.status === 404) throw new RangeError(`the site has no ${address}`);
+      if (!response.ok) throw new Error(`${address}: ${response.status}`);
+      const pieces = [];
+      for (const reader = response.body.getReader(); ;) {
+        const {done, value} = await reader.read();
+        if (done) return new Blob(pieces).arrayBuffer();
+        pieces.push(value);
+        counted += value.length;
+        arrived(value.length);
+      }
+    } catch (error) {
+      if (error instanceof RangeError) throw error;
+      arrived(-counted);
+    }
+    await new Promise((resume) => {
+      const resumeOnce = () => {
+        window.removeEventListener('online', resumeOnce);
+        resume();
+      };
+      window.addEventListener('online', resumeOnce);
+      setTimeout(resumeOnce, pause);
+    });
   }
-  return new Blob(pieces).arrayBuffer();
 }
 
 // Downloads the program and its package, the loading screen's bar showing how much of
