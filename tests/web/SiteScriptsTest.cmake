@@ -22,15 +22,23 @@ foreach(entry IN LISTS files)
   file(WRITE ${album}/${name} "${bytes}")
 endforeach()
 
-execute_process(COMMAND ${CMAKE_COMMAND} -DALBUM=${album} -DPACKAGE=${WORK}/package
+# The program's resources: the pictures come with the album's files, the sounds do not.
+file(WRITE ${WORK}/resources/aboutdialogbkg.q3 "about")
+file(WRITE ${WORK}/resources/boopwave.wav "boop")
+
+execute_process(COMMAND ${CMAKE_COMMAND} -DALBUM=${album} -DRESOURCES=${WORK}/resources
+                        -DPACKAGE=${WORK}/package
                         -DPACKS=${WORK}/packs -DSTAMP=${WORK}/stamp -P ${WEB}/StageSite.cmake
                 RESULT_VARIABLE failed)
 expect("staging runs" "${failed}" "0")
+if(EXISTS ${WORK}/package/resources/boopwave.wav)
+  message(SEND_ERROR "the package holds the sounds, which the program has built in")
+endif()
 
 # In the package: the title's files whole, every other file an empty stand-in.
 foreach(row "QLY03.mid=song" "data003/m0001.dat=title" "data003/b0013.dat=play"
         "data003/p0001.dat=first" "data003/m0003.dat=" "data003/b0101.dat="
-        "data003/s0101.dat=" "data003/p0002.dat=")
+        "data003/s0101.dat=" "data003/p0002.dat=" "resources/aboutdialogbkg.q3=")
   string(REGEX REPLACE "=.*" "" name "${row}")
   string(REGEX REPLACE "^[^=]*=" "" expected "${row}")
   file(READ ${WORK}/package/${name} bytes)
@@ -38,7 +46,7 @@ foreach(row "QLY03.mid=song" "data003/m0001.dat=title" "data003/b0013.dat=play"
 endforeach()
 
 # Each pack its files one after the other, in the listing's order and sizes.
-foreach(row "pictures=frame" "buttons=nextsticker-button" "stickers=sticker"
+foreach(row "pictures=frame" "buttons=nextsticker-button" "dialogs=about" "stickers=sticker"
         "data003/p0002=second page")
   string(REGEX REPLACE "=.*" "" pack "${row}")
   string(REGEX REPLACE "^[^=]*=" "" expected "${row}")
@@ -49,6 +57,7 @@ file(READ ${WORK}/packs/packs.json listing)
 expect("the packs' listing" "${listing}"
        "[[\"pictures.pack\",[[\"data003/m0003.dat\",5]]],
 [\"buttons.pack\",[[\"data003/b0002.dat\",4],[\"data003/b0101.dat\",14]]],
+[\"dialogs.pack\",[[\"resources/aboutdialogbkg.q3\",5]]],
 [\"stickers.pack\",[[\"data003/s0101.dat\",7]]],
 [\"data003/p0002.pack\",[[\"data003/p0002.dat\",11]]]]\n")
 
@@ -90,7 +99,8 @@ list(SORT site)
 set(expected ${js} ${wasm} ${data} ${script} ${page2} ${buttons} index.html worker.js)
 hashed(pictures.pack "frame" pictures)
 hashed(stickers.pack "sticker" stickers)
-list(APPEND expected ${pictures} ${stickers})
+hashed(dialogs.pack "about" dialogs)
+list(APPEND expected ${pictures} ${stickers} ${dialogs})
 list(SORT expected)
 expect("the site's files" "${site}" "${expected}")
 file(READ ${WORK}/site/index.html index)

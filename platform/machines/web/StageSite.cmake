@@ -1,5 +1,6 @@
 # Stages the web album's content (run by the build with cmake -P). The album folder
-# ALBUM is split in two:
+# ALBUM, with the program's pictures from the resource folder RESOURCES (which the web
+# program does not build in) as its folder "resources", is split in two:
 # - the package PACKAGE, which the page downloads with the program: every file the
 #   album reads before its title is on screen, and an empty stand-in for every other;
 # - packs in PACKS, fetched from the site once the title shows, or at once when the
@@ -16,15 +17,28 @@ cmake_minimum_required(VERSION 3.21)
 set(title_files "^(QLY03\\.mid|data003/(m0001|m0002|m0005|b0013|p0001)\\.dat)$")
 # The packs of many small files, in the order the album wants them: the other screens'
 # pictures (the book's frame, for Play), the buttons (prepared while the title shows),
-# then the stickers (picked in the book). Any other file, a page's background, is a pack
+# the dialogs' pictures, then the stickers (picked in the book). Any other file, a page's background, is a pack
 # of its own, fetched after them.
 set(pack_kinds "pictures=^data003/m[0-9]+\\.dat$" "buttons=^data003/b[0-9]+\\.dat$"
-    "stickers=^data003/s[0-9]+\\.dat$")
+    "dialogs=^resources/" "stickers=^data003/s[0-9]+\\.dat$")
 
 file(REMOVE_RECURSE ${PACKAGE} ${PACKS})
 file(MAKE_DIRECTORY ${PACKS})
 file(GLOB_RECURSE files RELATIVE ${ALBUM} ${ALBUM}/*)
+file(GLOB pictures RELATIVE ${RESOURCES} ${RESOURCES}/*.q3)
+foreach(picture IN LISTS pictures)
+  list(APPEND files resources/${picture})
+endforeach()
 list(SORT files)
+
+# Where a file of the staged album comes from.
+function(source_of file result)
+  if(file MATCHES "^resources/(.*)")
+    set(${result} ${RESOURCES}/${CMAKE_MATCH_1} PARENT_SCOPE)
+  else()
+    set(${result} ${ALBUM}/${file} PARENT_SCOPE)
+  endif()
+endfunction()
 
 # Which pack a file goes to: its kind's, or its own (its path without the extension).
 function(pack_of file result)
@@ -50,7 +64,8 @@ foreach(file IN LISTS files)
   get_filename_component(folder ${file} DIRECTORY)
   file(MAKE_DIRECTORY ${PACKAGE}/${folder})
   if(file MATCHES "${title_files}")
-    file(COPY ${ALBUM}/${file} DESTINATION ${PACKAGE}/${folder})
+    source_of(${file} source)
+    file(COPY ${source} DESTINATION ${PACKAGE}/${folder})
     continue()
   endif()
   file(TOUCH ${PACKAGE}/${file})
@@ -69,8 +84,9 @@ foreach(pack IN LISTS packs)
   set(paths "")
   set(entries "")
   foreach(file IN LISTS members_${pack})
-    list(APPEND paths ${ALBUM}/${file})
-    file(SIZE ${ALBUM}/${file} size)
+    source_of(${file} source)
+    list(APPEND paths ${source})
+    file(SIZE ${source} size)
     list(APPEND entries "[\"${file}\",${size}]")
   endforeach()
   get_filename_component(folder ${pack} DIRECTORY)
