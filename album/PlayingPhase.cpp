@@ -1,12 +1,16 @@
 #include "album/PlayingPhase.h"
 
+#include <algorithm>
+
 #include "album/FocusRing.h"
 #include "album/ScreenDrawings.h"
 #include "album/StickerCounter.h"
 #include "album/StickersUsed.h"
+#include "catalogue/DataFiles.h"
 #include "catalogue/PageGeometry.h"
 #include "catalogue/PageTable.h"
 #include "catalogue/TileTables.h"
+#include "io/FileManager.h"
 #include "platform/user/User.h"
 
 namespace {
@@ -33,6 +37,13 @@ void PlayingPhase::PrepareButtons(HWND window) {
     m_buttons.commands.LoadImages(CommandButtonInfos.data(), window);
     m_buttons.sheets.LoadImages(SheetButtonInfos.data(), window);
     m_buttons.stickers.LoadImages(StickerButtonInfos.data(), window);
+}
+
+bool PlayingPhase::ButtonPicturesAtHand() {
+    const auto atHand = [](const auto& files) {
+        return std::all_of(files.begin(), files.end(), &CFileManager::IsAtHand);
+    };
+    return atHand(CommandButtonFiles) && atHand(SheetButtonFiles) && atHand(StickerButtonFiles);
 }
 
 void PlayingPhase::Load(HWND window) {

@@ -23,6 +23,8 @@ public:
     // Fills the button descriptors and loads every button picture, once at start-up, so
     // that a change of sheet never reads a file.
     void PrepareButtons(HWND window);
+    // Whether every button picture can be read now without waiting for it to arrive.
+    static bool ButtonPicturesAtHand();
 
     void Load(HWND window) override;
     // The frame, then the page.

@@ -5,6 +5,7 @@
 
 #include "album/Album.h"
 #include "album/CommandButtonSubclass.h"
+#include "album/PlayingPhase.h"
 #include "app/AlbumStartUp.h"
 #include "app/BitmapDialogs.h"
 #include "app/GrownUpQuestion.h"
@@ -63,6 +64,10 @@ void WM_Messages::PrepareButtonsOnce(HWND window) {
     if (m_buttonsPrepared) return;
     m_buttonsPrepared = true;
     m_album.Playing().PrepareButtons(window);
+}
+
+void WM_Messages::PrepareButtonsWhenAtHand(HWND window) {
+    if (!m_buttonsPrepared && PlayingPhase::ButtonPicturesAtHand()) PrepareButtonsOnce(window);
 }
 
 LRESULT WM_Messages::MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -39,10 +39,14 @@ public:
     int32_t GetPlayState() const { return m_playState; }
     // Non-zero while the album is the active application.
     int32_t IsActive() const { return m_active; }
+    bool ButtonsPrepared() const { return m_buttonsPrepared; }
     // Reads the playing screen's button pictures unless that has been done. The title
-    // does not need them, so the message loop does it once the title is on screen; the
-    // book's start does it when it comes first.
+    // does not need them, so the message loop does it once the title is on screen (and
+    // the pictures are at hand); the book's start does it when it comes first.
     void PrepareButtonsOnce(HWND window);
+    // The same while the title shows, once the pictures are at hand: the title never
+    // waits for pictures still on their way (Play prepares them whatever it takes).
+    void PrepareButtonsWhenAtHand(HWND window);
 
 private:
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

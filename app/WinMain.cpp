@@ -55,7 +55,7 @@ void RunMessageLoop(HWND mainWindow, WM_Messages& messages, Album& album) {
             DispatchMessageA(&message);
         } else if (messages.IsActive() != 0) {
             // Nothing waits, so the title is on screen: time for what only the book needs.
-            messages.PrepareButtonsOnce(mainWindow);
+            messages.PrepareButtonsWhenAtHand(mainWindow);
             const ChildWindow* page = album.PageWindow();
             if (messages.GetPlayState() == kPlayStatePlaying && page != nullptr) {
                 album.View().Update(page->GetHWnd());

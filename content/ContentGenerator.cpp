@@ -1,7 +1,8 @@
 // The content generator: draws every picture, synthesises every sound and writes the
 // song, then writes the album folder and the resources that the program embeds.
 //
-//   quillory_content_generator --album DIR --resources DIR
+//   quillory_content_generator --album DIR --resources DIR [--loading-picture FILE]
+//                                                 (FILE: the web page's loading picture)
 //   quillory_content_generator --preview DIR      (contact sheets only, for review)
 //   quillory_content_generator --scenes DIR       (the pages without their stickers'
 //                                                  outlines, to check the outlines by)
@@ -19,6 +20,7 @@
 #include "content/DialogPictures.h"
 #include "content/FramePictures.h"
 #include "content/InterfaceButtons.h"
+#include "content/LoadingPicture.h"
 #include "content/MessageLettering.h"
 #include "content/PointerPictures.h"
 #include "content/ScenePages.h"
@@ -50,7 +52,7 @@ constexpr ContentModule kModules[] = {
 };
 
 constexpr const char* kUsage =
-    "usage: quillory_content_generator --album DIR --resources DIR\n"
+    "usage: quillory_content_generator --album DIR --resources DIR [--loading-picture FILE]\n"
     "       quillory_content_generator --preview DIR\n"
     "       quillory_content_generator --scenes DIR\n";
 
@@ -59,14 +61,15 @@ bool ReadOptions(int argc, char** argv, std::map<std::string, std::filesystem::p
     for (int i = 1; i < argc; i += 2) {
         const std::string name = argv[i];
         if (i + 1 >= argc || (name != "--album" && name != "--resources" && name != "--preview" &&
-                              name != "--scenes")) {
+                              name != "--scenes" && name != "--loading-picture")) {
             return false;
         }
         options[name] = argv[i + 1];
     }
     const bool build = options.contains("--album") && options.contains("--resources");
     const bool alone = options.contains("--preview") || options.contains("--scenes");
-    return options.size() == (build ? 2u : 1u) && build != alone;
+    const size_t loading = options.contains("--loading-picture") ? 1u : 0u;
+    return options.size() == (build ? 2u + loading : 1u) && build != alone;
 }
 
 }  // namespace
@@ -94,6 +97,8 @@ int main(int argc, char** argv) {
         } else {
             output.WriteAlbum(options["--album"]);
             output.WriteResources(options["--resources"]);
+            if (options.contains("--loading-picture"))
+                LoadingPicture::Write(output, options["--loading-picture"]);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quillory_content_generator: %s\n", error.what());

@@ -48,11 +48,19 @@ std::string FileName(const GeneratedResource& resource) {
 // the symbols and sizes. Keeping paths out of the source keeps it the same wherever
 // the build tree lies. WebAssembly objects give each symbol a section and a size of
 // its own, so the browser build reads a second form of the same directives.
+//
+// The browser build leaves the pictures out (BuiltIn): they are most of the bytes and
+// none is shown before the title, so they come from the site with the album's files.
+bool BuiltIn(const GeneratedResource& resource, bool wasm) {
+    return !wasm || resource.kind != ResourceKind::Bitmap;
+}
+
 std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources, bool wasm) {
     std::ostringstream directives;
     directives << "asm(";
     if (!wasm) directives << "\".section .rodata\\n\"\n";
     for (size_t i = 0; i < resources.size(); ++i) {
+        if (!BuiltIn(resources[i], wasm)) continue;
         const std::string symbol = "quillory_resource_" + std::to_string(i);
         directives << "    \"";
         if (wasm) directives << ".section .rodata." << symbol << ",\\\"\\\",@\\n";
@@ -66,6 +74,23 @@ std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources,
     return directives.str();
 }
 
+std::string TableRows(const std::vector<GeneratedResource>& resources, bool wasm) {
+    std::ostringstream rows;
+    for (size_t i = 0; i < resources.size(); ++i) {
+        const GeneratedResource& resource = resources[i];
+        rows << "    {\"" << resource.name << "\", ResourceKind::" << KindName(resource.kind)
+             << ", ";
+        if (BuiltIn(resource, wasm)) {
+            rows << "{quillory_resource_" << i << ", " << resource.bytes.size() << "}, ";
+        } else {
+            rows << "{}, ";
+        }
+        rows << resource.hotSpotX << ", " << resource.hotSpotY << ", ";
+        rows << (BuiltIn(resource, wasm) ? "nullptr" : "\"" + FileName(resource) + "\"") << "},\n";
+    }
+    return rows.str();
+}
+
 std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     std::ostringstream source;
     source << "// Written by the content generator: the resources embedded in the program.\n"
@@ -76,13 +101,10 @@ std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     source << "\n#if defined(__wasm__)\n"
            << EmbeddingDirectives(resources, true) << "#else\n"
            << EmbeddingDirectives(resources, false) << "#endif\n\n";
-    source << "namespace {\n\nconst Resource kEmbeddedResources[] = {\n";
-    for (size_t i = 0; i < resources.size(); ++i) {
-        const GeneratedResource& resource = resources[i];
-        source << "    {\"" << resource.name << "\", ResourceKind::" << KindName(resource.kind)
-               << ", {quillory_resource_" << i << ", " << resource.bytes.size() << "}, "
-               << resource.hotSpotX << ", " << resource.hotSpotY << "},\n";
-    }
+    source << "namespace {\n\nconst Resource kEmbeddedResources[] = {\n"
+           << "#if defined(__wasm__)\n"
+           << TableRows(resources, true) << "#else\n"
+           << TableRows(resources, false) << "#endif\n";
     source << "};\n\n}  // namespace\n\n"
               "std::span<const Resource> Resources::All() {\n"
               "    return kEmbeddedResources;\n"

@@ -44,7 +44,9 @@ private:
     ::Canvas m_canvas;
 };
 
-::Canvas TitleScreen(const ContentOutput& output) {
+}  // namespace
+
+::Canvas ScreenPreviews::TitleScreen(const ContentOutput& output) {
     Screen screen(output);
     // The background's tile is the whole picture; the screen repeats only its
     // top-left 8 × 8 block.
@@ -60,6 +62,8 @@ private:
     screen.Button(StartButtonInfo, kUp, StartButtonRows[0]);
     return std::move(screen.Drawing());
 }
+
+namespace {
 
 // How the screen shows a count of stickers left: a caption tile, and for most counts
 // a number face laid over it this far in (none where the caption says it all).

@@ -6,6 +6,7 @@
 
 #include "diag/Log.h"
 #include "platform/kernel/Kernel.h"
+#include "platform/kernel/KernelBackend.h"
 
 namespace {
 
@@ -37,6 +38,12 @@ void CFileManager::SetBaseDirectoryFromCurrent() {
 
 const std::string& CFileManager::BaseDirectory() {
     return g_baseDirectory;
+}
+
+bool CFileManager::IsAtHand(const char* relativeName) {
+    std::string path;
+    CFileManager().MakeFullPath(path, relativeName);
+    return KernelBackendSlot::Current().IsAtHand(ToHostPath(path));
 }
 
 void CFileManager::MakeFullPath(std::string& out, std::string_view relative) const {

@@ -58,6 +58,9 @@ public:
     bool Write(const void* buffer, uint32_t count, uint32_t* done) override;
 
     static bool DirectoryExists(const char* path);
+    // Whether the file can be read now without waiting for it to arrive: a machine that
+    // brings files in on demand (the browser, from its site) may not have it yet.
+    static bool IsAtHand(const char* relativeName);
     // Creates `path` (relative to the current directory) when it is missing. A failure
     // to create it is not reported: later saves into it fail and are handled there.
     static void CheckForAndCreateDirectory(const char* path);

@@ -1,56 +1,94 @@
 #!/usr/bin/env python3
 """Serves the web album's site on 127.0.0.1 only. A browser that accepts gzip gets the
-compressed copy the build wrote beside each file (NAME.gz). The service worker is
-always checked with the server (no-cache), so that a browser finds a new version of
-the site on its next visit.
+compressed copy the build wrote beside each file (NAME.gz). A file whose name carries
+its content's hash (NAME.<12 hex digits>.EXT) never changes, so browsers may keep it for
+a year without asking again; any other file (index.html, the service worker, the
+manifest and icons) is served with a validator and `no-cache`, so that a browser asks
+each time (and so finds a new version of the site) and is answered 304 when it has
+the file.
 Usage: serve-web.py SITE [PORT] [--test]
   --test  the browser test may make the server fail for a while (FailingSiteHandler)"""
+import email.utils
 import functools
+import http
 import http.server
 import io
 import json
 import os
 import socket
 import struct
+import re
 import sys
 import threading
+
+HASHED_NAME = re.compile(r"\.[0-9a-f]{12}\.[A-Za-z0-9]+$")
+KEPT_FOR_A_YEAR = "public, max-age=31536000, immutable"
+
+
+def cache_control(path):
+    return KEPT_FOR_A_YEAR if HASHED_NAME.search(os.path.basename(path)) else "no-cache"
+
+
+def validator(status, encoding):
+    """The entity tag of one stored copy: its time of change and its size."""
+    return f'"{status.st_mtime_ns:x}-{status.st_size:x}{"-gz" if encoding else ""}"'
+
+
+def not_modified(headers, tag, status):
+    """Whether the browser's copy, named by its request's validators, is this one."""
+    tags = headers.get("If-None-Match")
+    if tags is not None:
+        return tags.strip() == "*" or tag in (part.strip() for part in tags.split(","))
+    since = headers.get("If-Modified-Since")
+    if since is None:
+        return False
+    try:
+        return int(status.st_mtime) <= email.utils.parsedate_to_datetime(since).timestamp()
+    except (TypeError, ValueError, IndexError, OverflowError):
+        return False
 
 
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.wasm': 'application/wasm', '.js': 'text/javascript',
                       '.data': 'application/octet-stream', '.dat': 'application/octet-stream',
+                      '.pack': 'application/octet-stream', '.png': 'image/png',
                       '.webmanifest': 'application/manifest+json'}
-    worker = 'sw.js'
-    caching_said = False
-
-    def send_header(self, keyword, value):
-        self.caching_said |= keyword.lower() == 'cache-control'
-        super().send_header(keyword, value)
-
-    def end_headers(self):
-        worker = os.path.basename(self.translate_path(self.path)) == self.worker
-        if worker and not self.caching_said:
-            self.send_header('Cache-Control', 'no-cache')
-        self.caching_said = False
-        super().end_headers()
 
     def send_head(self):
         path = self.translate_path(self.path)
         if os.path.isdir(path):
+            if not self.path.split("?", 1)[0].endswith("/"):
+                return super().send_head()
             path = os.path.join(path, 'index.html')
+        if not os.path.isfile(path):
+            self.send_error(http.HTTPStatus.NOT_FOUND, "File not found")
+            return None
         compressed = path + '.gz'
-        if ('gzip' not in self.headers.get('Accept-Encoding', '') or not os.path.isfile(path)
-                or not os.path.isfile(compressed)):
-            return super().send_head()
-        body = open(compressed, 'rb')
-        self.send_response(200)
+        encoding = 'gzip' in self.headers.get('Accept-Encoding', '') and os.path.isfile(compressed)
+        body = open(compressed if encoding else path, 'rb')
+        status = os.fstat(body.fileno())
+        tag = validator(status, encoding)
+        if not_modified(self.headers, tag, status):
+            body.close()
+            self.send_response(http.HTTPStatus.NOT_MODIFIED)
+            self.send_validators(path, tag, status)
+            self.end_headers()
+            return None
+        self.send_response(http.HTTPStatus.OK)
         self.send_header('Content-Type', self.guess_type(path))
-        self.send_header('Content-Encoding', 'gzip')
-        self.send_header('Content-Length', str(os.fstat(body.fileno()).st_size))
-        self.send_header('Cache-Control', 'no-cache')
+        if encoding:
+            self.send_header('Content-Encoding', 'gzip')
+        self.send_header('Content-Length', str(status.st_size))
+        self.send_validators(path, tag, status)
         self.end_headers()
         return body
+
+    def send_validators(self, path, tag, status):
+        self.send_header('Cache-Control', cache_control(path))
+        self.send_header('Vary', 'Accept-Encoding')
+        self.send_header('ETag', tag)
+        self.send_header('Last-Modified', self.date_time_string(int(status.st_mtime)))
 
     def log_message(self, *args):
         pass

@@ -1,9 +1,9 @@
 #pragma once
 // What the kernel's functions ask of the machine under them: the clock, sleeping,
-// bringing a file's bytes in before they are first read, where settings are kept and how
-// long the saves are kept. Every call has a default that serves a machine with nothing of
-// its own to add; a test machine with a clock of its own, or the browser, whose files come
-// from its site, overrides what it changes.
+// bringing a file's bytes in before they are first read (and whether they are in yet), where
+// settings are kept and how long the saves are kept. Every call has a default that serves a machine
+// with nothing of its own to add; a test machine with a clock of its own, or the browser, whose
+// files come from its site, overrides what it changes.
 
 #include <string>
 
@@ -22,6 +22,9 @@ public:
     // some files in on demand (the browser, from its site) does so now. The desktop's
     // files are on disk already.
     virtual void BeforeReading(int /*hostDescriptor*/) {}
+    // Whether the host file at `hostPath` can be read now without waiting for it to be
+    // brought in: a disk always has its files at hand.
+    virtual bool IsAtHand(const std::string& /*hostPath*/) { return true; }
 
     // The folder that holds the user's settings of the program (it may not exist yet).
     // The desktop's follows the XDG rule: $XDG_CONFIG_HOME/quillory3, else

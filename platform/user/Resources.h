@@ -23,13 +23,20 @@ struct Resource {
     std::span<const uint8_t> bytes;
     int32_t hotSpotX;
     int32_t hotSpotY;
+    // A resource not built into the program (the browser's pictures) has no bytes here
+    // but this file in the album's "resources" folder, read when first asked for.
+    const char* file;
 };
 
 class Resources {
 public:
-    // Null when the program has no resource of that kind and name.
+    // Null when the program has no resource of that kind and name (or its file is not
+    // there).
     static const Resource* Find(std::string_view name, ResourceKind kind);
     static const Resource* Find(uint16_t id, ResourceKind kind);
+    // The resource with its bytes: itself when built in; else read from its file the
+    // first time and kept from then on. Null when the file cannot be read whole.
+    static const Resource* WithBytes(const Resource& resource);
 
     // Every embedded resource; the table is written by the content generator.
     static std::span<const Resource> All();

@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <regex>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -13,6 +15,8 @@
 #include "platform/user/Resources.h"
 #include "sound/WaveFormat.h"
 #include "tests/content/PictureBytes.h"
+#include "tests/support/Files.h"
+#include "tests/support/TempDirectory.h"
 
 namespace {
 
@@ -159,4 +163,53 @@ TEST(ResourcesTest, EveryEffectIsAudibleMonoPcmAt22050HertzWithoutAClick) {
         EXPECT_LT(std::sqrt(power / static_cast<double>(wave.size())), 0.3 * 128)
             << "soft, not loud, on average";
     }
+}
+
+// A picture the program does not build in (the browser's) is read from its file in the
+// "resources" folder the first time it is asked for, and kept; a file that cannot be
+// read whole gives no resource. A built-in resource is itself.
+TEST(ResourcesTest, APictureKeptInAFileIsReadOnceFromTheResourcesFolder) {
+    TempDirectory folder;
+    std::filesystem::create_directory(folder / "resources");
+    WriteBytes(folder / "resources/kept.q3", {1, 2, 3});
+    WriteBytes(folder / "resources/empty.q3", {});
+    const struct {
+        const char* file;
+        bool found;
+    } rows[] = {{"kept.q3", true}, {"empty.q3", false}, {"absent.q3", false}};
+    for (const auto& row : rows) {
+        const Resource resource{"Picture", ResourceKind::Bitmap, {}, 0, 0, row.file};
+        EXPECT_EQ(Resources::WithBytes(resource) != nullptr, row.found) << row.file;
+    }
+    const std::string name = "kept.q3";
+    const Resource kept{"Kept", ResourceKind::Bitmap, {}, 0, 0, name.c_str()};
+    const Resource* first = Resources::WithBytes(kept);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(Bytes(first->bytes.begin(), first->bytes.end()), (Bytes{1, 2, 3}));
+    std::filesystem::remove(folder / "resources/kept.q3");
+    EXPECT_EQ(Resources::WithBytes(kept), first);
+    const Resource& builtIn = Resources::All()[0];
+    EXPECT_EQ(Resources::WithBytes(builtIn), &builtIn);
+}
+
+// The browser's program builds no picture in: its table names, for each picture
+// resource, a file the build wrote beside the others (the site serves that folder).
+TEST(ResourcesTest, TheBrowsersTableNamesAWrittenFileForEveryPicture) {
+    const Bytes source = ReadBytes(std::string(QUILLORY_RESOURCE_DIR) + "/EmbeddedResources.cpp");
+    const std::string text(source.begin(), source.end());
+    const size_t from = text.find("#if defined(__wasm__)\n    {");
+    ASSERT_NE(from, std::string::npos);
+    const std::string browserTable = text.substr(from, text.find("#else", from) - from);
+    const std::regex named("\"([a-z0-9]+\\.q3)\"\\}");
+    size_t files = 0;
+    for (auto match = std::sregex_iterator(browserTable.begin(), browserTable.end(), named);
+         match != std::sregex_iterator(); ++match, ++files) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::string(QUILLORY_RESOURCE_DIR) + "/" +
+                                                     (*match)[1].str()))
+            << (*match)[1];
+    }
+    const auto pictures = std::count_if(
+        Resources::All().begin(), Resources::All().end(),
+        [](const Resource& resource) { return resource.kind == ResourceKind::Bitmap; });
+    EXPECT_EQ(files, static_cast<size_t>(pictures));
 }

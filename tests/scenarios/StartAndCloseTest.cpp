@@ -99,3 +99,32 @@ TEST_F(StartAndClose, TheMusicFollowsActivationAndTheTitleStartsOnEnterOrSpaceOn
     EXPECT_EQ(FileBytes("options03.dta").size(), 20u);
     EXPECT_TRUE(machine.MessageBoxesShown().empty());
 }
+
+// While the title shows, the buttons' pictures are read only once every one of them is
+// at hand (a browser may still be bringing them in), so that the title never waits for
+// them: the first input after the last has come prepares them. Play prepares them
+// whatever it takes.
+TEST_F(StartAndClose, TheTitlePreparesTheButtonsOnlyOnceEveryPictureIsAtHand) {
+    const std::string lastStickerButton = StickerButtonFiles[NUMBEROFSTICKERGRAPHICS - 1];
+    for (const std::string& file : {lastStickerButton, std::string(SheetButtonFiles[7]),
+                                    std::string(CommandButtonFiles[0])}) {
+        SCOPED_TRACE(file);
+        machine.HoldBackFiles({"data003/" + file.substr(file.rfind('\\') + 1)});
+        // Each move, then a moment for the idle loop.
+        machine.MovePointer(POINT{20, 20});
+        machine.Pause(10);
+        Then([this] {
+            EXPECT_FALSE(Messages().ButtonsPrepared());
+            machine.HoldBackFiles({});
+        });
+        machine.MovePointer(POINT{30, 30});
+        machine.Pause(10);
+        Then([this] { EXPECT_TRUE(Messages().ButtonsPrepared()); });
+        EXPECT_EQ(RunAndCloseAlbum(), 0);
+        ResetMachine();
+    }
+    machine.HoldBackFiles({"data003/b0101.dat"});
+    StartBook();
+    Then([this] { EXPECT_TRUE(Messages().ButtonsPrepared()); });
+    EXPECT_EQ(RunAndCloseAlbum(), 0);
+}

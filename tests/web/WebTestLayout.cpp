@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "catalogue/ButtonLayout.h"
 #include "catalogue/CommandIds.h"
@@ -75,10 +76,11 @@ std::string Sticker(int32_t index) {
            "}";
 }
 
-// The site serves the album's folder as it is, with forward slashes.
-std::string SiteAddress(std::string file) {
-    std::ranges::replace(file, '\\', '/');
-    return file;
+// A content file's name on the site, without its extension: "data003/p0002".
+std::string SiteName(std::string_view file) {
+    std::string name(file.substr(1, file.rfind('.') - 1));
+    std::ranges::replace(name, '\\', '/');
+    return name;
 }
 
 std::string Page(size_t index) {
@@ -90,7 +92,7 @@ std::string Page(size_t index) {
            Picture(kPageLabelsFile, PageLabelTiles[static_cast<size_t>(page.labelTile)], 1,
                    kPageIndicatorLeft, kPageIndicatorTop) +
            ",\"picture\":" + Picture(page.backgroundFile, whole, 16, kPageLeft, kPageTop) +
-           ",\"file\":\"" + SiteAddress(page.backgroundFile) + "\"}";
+           ",\"file\":\"" + SiteName(page.backgroundFile) + "\"}";
 }
 
 }  // namespace

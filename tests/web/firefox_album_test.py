@@ -17,8 +17,8 @@ import time
 
 import websocket
 
-from web_album_test import (Album, Checks, WebDriverError, open_book, reload_keeps_stuck,
-                            stick_by_mouse, turn_page_through_failures)
+from web_album_test import (Album, Checks, WebDriverError, fail_page_picture, open_book,
+                            reload_keeps_stuck, stick_by_mouse, turn_page_through_failures)
 
 CONNECT_LIMIT_S = 30
 
@@ -88,10 +88,6 @@ class FirefoxBrowser:
     def refresh(self):
         self.call("browsingContext.reload", {"context": self.context, "wait": "interactive"})
 
-    def bypass_worker(self, bypass):
-        """Nothing to pass by: the test's Firefox profile runs without service workers
-        (scripts/web-test.sh), as a private window does."""
-
     def quit(self):
         try:
             self.call("browser.close", {})
@@ -101,6 +97,7 @@ class FirefoxBrowser:
 
 def play(album, address, checks):
     first = album.layout["stickers"][0]
+    failing = fail_page_picture(address, album.layout["secondPage"])
     album.browser.open(address)
     if not checks.check("the album says its title is on screen",
                         album.wait_for_title(address) is not None):
@@ -109,7 +106,7 @@ def play(album, address, checks):
         return
     stick_by_mouse(album, checks, first)
     if reload_keeps_stuck(album, checks, address, first):
-        turn_page_through_failures(album, checks, address, "second")
+        turn_page_through_failures(album, checks, address, "second", failing)
 
 
 def main():

@@ -190,6 +190,7 @@ void HeadlessBackend::Reset() {
     m_beeps.clear();
     m_keepSavesAsked = 0;
     m_savesMayBeCleared = false;
+    m_heldBack.clear();
 }
 
 std::string HeadlessBackend::SettingsFolder() {
@@ -204,6 +205,17 @@ void HeadlessBackend::KeepSaves() {
 bool HeadlessBackend::SavesMayBeCleared() {
     std::lock_guard lock(m_lock);
     return m_savesMayBeCleared;
+}
+
+bool HeadlessBackend::IsAtHand(const std::string& hostPath) {
+    std::lock_guard lock(m_lock);
+    return std::none_of(m_heldBack.begin(), m_heldBack.end(),
+                        [&](const std::string& ending) { return hostPath.ends_with(ending); });
+}
+
+void HeadlessBackend::HoldBackFiles(std::vector<std::string> pathEndings) {
+    std::lock_guard lock(m_lock);
+    m_heldBack = std::move(pathEndings);
 }
 
 int HeadlessBackend::KeepSavesAsked() const {

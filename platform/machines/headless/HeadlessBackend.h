@@ -51,6 +51,7 @@ public:
     std::string SettingsFolder() override;
     void KeepSaves() override;
     bool SavesMayBeCleared() override;
+    bool IsAtHand(const std::string& hostPath) override;
 
     // Dispatches messages until none is waiting and no window needs painting.
     // Answers false when WM_QUIT came (it is posted again for the real loop).
@@ -87,6 +88,9 @@ public:
     // emptied without asking (until reset: no).
     int KeepSavesAsked() const;
     void LetSavesBeCleared(bool mayBeCleared);
+    // The files whose host paths end with one of these are not at hand yet, as on a
+    // machine that brings files in on demand (until reset: every file is).
+    void HoldBackFiles(std::vector<std::string> pathEndings);
 
     // Forgets every script and record, and returns to the real clock.
     void Reset();
@@ -112,4 +116,5 @@ private:
     std::vector<UINT> m_beeps;
     int m_keepSavesAsked = 0;
     bool m_savesMayBeCleared = false;
+    std::vector<std::string> m_heldBack;
 };

@@ -22,10 +22,14 @@ function pageEntry(clientId) {
   return new URL('page/' + clientId, self.registration.scope).href;
 }
 
+// A file whose name carries its content's hash never changes: the browser's own copy,
+// which the page's download left there, is the one. Any other file is checked with the
+// site, so that none comes from an older version left in the browser's own cache.
+const hashedName = /\.[0-9a-f]{12}\.[A-Za-z0-9]+$/;
+
 self.addEventListener('install', (event) => {
-  // 'no-cache': each file is checked with the site, so none comes from an older version
-  // left in the browser's own cache.
-  const requests = siteFiles.map((file) => new Request(file, {cache: 'no-cache'}));
+  const requests = siteFiles.map(
+      (file) => new Request(file, {cache: hashedName.test(file) ? 'default' : 'no-cache'}));
   event.waitUntil(caches.open(versionCache)
       .then((cache) => cache.addAll(requests))
       .then(() => self.skipWaiting()));

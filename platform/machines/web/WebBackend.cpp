@@ -70,7 +70,7 @@ EM_JS(void, quillory_set_cursor, (const uint8_t* pixels, int width, int height, 
 EM_JS(void, quillory_announce_ready, (), {
     window.quillory.readyAt = performance.now();
     window.quillory.ready = true;
-    window.dispatchEvent(new Event('quillory-ready'));
+    WebAlbum.titleShown();
 });
 
 EM_JS(int, quillory_is_stand_in, (int descriptor), {
@@ -78,6 +78,9 @@ EM_JS(int, quillory_is_stand_in, (int descriptor), {
 });
 EM_ASYNC_JS(void, quillory_fetch_content, (int descriptor), {
     await WebAlbum.fetchContent(descriptor);
+});
+EM_JS(int, quillory_is_at_hand, (const char* path), {
+    return WebAlbum.isAtHand(UTF8ToString(path)) ? 1 : 0;
 });
 EM_JS(void, quillory_keep_saves, (), { WebAlbum.keepSaves(); });
 EM_JS(int, quillory_saves_may_be_cleared, (), { return WebAlbum.savesKept === false ? 1 : 0; });
@@ -258,6 +261,10 @@ void WebBackend::ApplyCursor() {
 
 void WebBackend::BeforeReading(int hostDescriptor) {
     if (quillory_is_stand_in(hostDescriptor) != 0) quillory_fetch_content(hostDescriptor);
+}
+
+bool WebBackend::IsAtHand(const std::string& hostPath) {
+    return quillory_is_at_hand(hostPath.c_str()) != 0;
 }
 
 std::string WebBackend::SettingsFolder() {

@@ -35,6 +35,7 @@ public:
     void SetCursorImage(const CursorImage* image) override;
     void SetCursorVisible(bool visible) override;
     void BeforeReading(int hostDescriptor) override;
+    bool IsAtHand(const std::string& hostPath) override;
     // The album's folder, which the browser's storage keeps.
     std::string SettingsFolder() override;
     // The browser is asked once, at the first stick, to keep the album's storage when

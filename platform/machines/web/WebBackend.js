@@ -140,9 +140,10 @@ var WebAlbum = {
     document.documentElement.style.cursor = cursor;
   },
 
-  // The site's content is packaged with the page (/content), except the largest
-  // files: the package holds an empty stand-in for each of them, and the file itself
-  // is fetched from the site the first time the album reads it.
+  // The site's content is packaged with the program (/content) as far as the title
+  // needs it; the package holds an empty stand-in for every other file, which comes
+  // from the site in a pack: a pack fetched once the title shows, or at once when the
+  // album reads one of its files first.
   isStandIn: function(descriptor) {
     const stream = FS.getStream(descriptor);
     if (!stream || !stream.path || !FS.isFile(stream.node.mode)) return false;
@@ -155,41 +156,102 @@ var WebAlbum = {
     return path.startsWith('/content/') && stream.node.usedBytes === 0 && !WebAlbum.missing.has(path);
   },
 
-  // A file the site answers it does not have stays empty; any other failure (the
-  // network down, the server busy) is tried again until the file arrives, the album
-  // waiting for it meanwhile, as it does for a slow download.
+  // Whether the file at `path` can be read without waiting for its pack.
+  isAtHand: function(path) {
+    let node;
+    try {
+      node = FS.lookupPath(path, {follow: true}).node;
+    } catch (error) {
+      return true;
+    }
+    const content = FS.getPath(node);
+    return node.usedBytes > 0 || !WebAlbum.packHolding().has(content) || WebAlbum.missing.has(content);
+  },
+
+  // The album waits for the pack that holds the file, shown waiting once that takes a
+  // while; a file no pack holds, or whose pack the site does not have, stays empty.
   fetchContent: async function(descriptor) {
     const stream = FS.getStream(descriptor);
     const path = FS.getPath(FS.lookupPath(stream.path, {follow: true}).node);
-    const bytes = await WebAlbum.download(path.substring('/content/'.length));
-    if (!bytes) {
+    const pack = WebAlbum.packHolding().get(path);
+    if (!pack) {
       WebAlbum.missing.add(path);
       return;
     }
-    // Written into the open file itself, so that the album reads it at once.
-    stream.node.contents = bytes;
-    stream.node.usedBytes = bytes.length;
+    const showWaiting = setTimeout(() => WebAlbum.showWaiting(true), 300);
+    try {
+      await WebAlbum.fetchPack(pack);
+    } finally {
+      clearTimeout(showWaiting);
+      WebAlbum.showWaiting(false);
+    }
+  },
+
+  // The site's packs in the order they are wanted ({file, members: [[path, size]]}),
+  // from the list the build wrote into the page, and the pack of each content path.
+  // (Members are taken apart by index: emscripten's minifier loses destructured names.)
+  packs: null,
+  packOf: null,
+  packHolding: function() {
+    if (WebAlbum.packOf) return WebAlbum.packOf;
+    const listed = JSON.parse(document.getElementById('site-files').textContent).packs;
+    WebAlbum.packs = listed.map((pack) => ({file: pack[0], members: pack[1], arrival: null}));
+    WebAlbum.packOf = new Map();
+    for (const pack of WebAlbum.packs) {
+      for (const member of pack.members) WebAlbum.packOf.set('/content/' + member[0], pack);
+    }
+    return WebAlbum.packOf;
+  },
+
+  // Fetches a pack once, however many ask for it, and cuts it into its files.
+  fetchPack: function(pack) {
+    if (!pack.arrival) {
+      pack.arrival = WebAlbum.download(pack.file).then((bytes) => WebAlbum.unpack(pack, bytes));
+    }
+    return pack.arrival;
+  },
+
+  // Each file of the pack into its stand-in, where the album reads it at once; a pack
+  // the site does not have leaves its files empty for good.
+  unpack: function(pack, bytes) {
+    let offset = 0;
+    for (const member of pack.members) {
+      const path = member[0];
+      const size = member[1];
+      const node = FS.lookupPath('/content/' + path).node;
+      if (bytes && offset + size <= bytes.length) {
+        node.contents = bytes.subarray(offset, offset + size);
+        node.usedBytes = size;
+      } else {
+        WebAlbum.missing.add('/content/' + path);
+      }
+      offset += size;
+    }
+  },
+
+  // Once the title is on screen: the loading screen goes, and the rest of the content
+  // comes pack by pack in the order the album wants it; the page hears when it is all
+  // there ('quillory-content').
+  titleShown: async function() {
+    document.getElementById('loading').hidden = true;
+    WebAlbum.packHolding();
+    for (const pack of WebAlbum.packs) await WebAlbum.fetchPack(pack);
+    window.dispatchEvent(new Event('quillory-content'));
   },
 
   // The bytes at `address`, or null when the site has no such file. Between tries it
   // pauses 0.5 s, twice as long each time up to 8 s, or less when the browser comes
-  // back online; the page shows the album waiting once a download takes a while.
+  // back online.
   download: async function(address) {
-    const showWaiting = setTimeout(() => WebAlbum.showWaiting(true), 300);
-    try {
-      for (let pause = 500; ; pause = Math.min(pause * 2, 8000)) {
-        try {
-          const response = await fetch(address);
-          if (response.ok) return new Uint8Array(await response.arrayBuffer());
-          if (response.status === 404 || response.status === 410) return null;
-        } catch (error) {
-          // Offline or cut off: tried again below.
-        }
-        await WebAlbum.untilOnlineOr(pause);
+    for (let pause = 500; ; pause = Math.min(pause * 2, 8000)) {
+      try {
+        const response = await fetch(address);
+        if (response.ok) return new Uint8Array(await response.arrayBuffer());
+        if (response.status === 404 || response.status === 410) return null;
+      } catch (error) {
+        // Offline or cut off: tried again below.
       }
-    } finally {
-      clearTimeout(showWaiting);
-      WebAlbum.showWaiting(false);
+      await WebAlbum.untilOnlineOr(pause);
     }
   },
 

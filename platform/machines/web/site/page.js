@@ -11,29 +11,89 @@
 window.quillory = {ready: false, started: null, readyAt: null, audio: null, level: () => 0,
                    persistAsked: false, offlineReady: false};
 
+// The site's files, written into the page by the build: the program's ([name, name
+// with its hash, size]) and the packs of content that come after the title.
+const siteFiles = JSON.parse(document.getElementById('site-files').textContent);
+
 function showNotice(text) {
   const notice = document.getElementById('notice');
   notice.textContent = text;
   notice.hidden = false;
   document.getElementById('album').hidden = true;
+  document.getElementById('loading').hidden = true;
 }
 
-function startAlbum() {
+// The bytes at `address`, each piece counted by `arrived` as it comes. A failed try
+// takes back what it counted and is tried again, after 0.5 s and twice as long each
+// time up to 8 s, or as soon as the browser is back online; only a file the site does
+// not have ends the load.
+async function downloadCounting(address, arrived) {
+  for (let pause = 500; ; pause = Math.min(2 * pause, 8000)) {
+    let counted = 0;
+    try {
+      const response = await fetch(address);
+      if (response.status === 404) throw new RangeError(`the site has no ${address}`);
+      if (!response.ok) throw new Error(`${address}: ${response.status}`);
+      const pieces = [];
+      for (const reader = response.body.getReader(); ;) {
+        const {done, value} = await reader.read();
+        if (done) return new Blob(pieces).arrayBuffer();
+        pieces.push(value);
+        counted += value.length;
+        arrived(value.length);
+      }
+    } catch (error) {
+      if (error instanceof RangeError) throw error;
+      arrived(-counted);
+    }
+    await new Promise((resume) => {
+      const resumeOnce = () => {
+        window.removeEventListener('online', resumeOnce);
+        resume();
+      };
+      window.addEventListener('online', resumeOnce);
+      setTimeout(resumeOnce, pause);
+    });
+  }
+}
+
+// Downloads the program and its package, the loading screen's bar showing how much of
+// them has arrived, then starts the program with them.
+async function startAlbum() {
+  const total = siteFiles.program.reduce((sum, [, , size]) => sum + size, 0);
+  const bar = document.querySelector('#progress span');
+  let received = 0;
+  const arrived = (bytes) => {
+    received += bytes;
+    bar.style.width = `${Math.min(100, (100 * received) / total)}%`;
+  };
+  const located = new Map(siteFiles.program.map(([name, hashed]) => [name, hashed]));
+  let bytes;
+  try {
+    bytes = new Map(await Promise.all(siteFiles.program.map(
+        async ([name, hashed]) => [name, await downloadCounting(hashed, arrived)])));
+  } catch (error) {
+    showNotice('The album could not be loaded.');
+    return;
+  }
   window.Module = {
     canvas: document.getElementById('album'),
     onRuntimeInitialized: () => { window.quillory.started = performance.now(); },
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
+    locateFile: (name) => located.get(name) || name,
+    wasmBinary: bytes.get('quillory3.wasm'),
+    getPreloadedPackage: () => bytes.get('quillory3.data'),
   };
   const program = document.createElement('script');
-  program.src = 'quillory3.js';
-  program.onerror = () => showNotice('The album could not be loaded.');
+  program.src = URL.createObjectURL(new Blob([bytes.get('quillory3.js')], {type: 'text/javascript'}));
   document.body.appendChild(program);
 }
 
 // Keeps the whole site in the browser (sw.js) so that the album starts and plays with
-// no network after this visit; asked for once the title is on screen, so that it does
-// not slow the title's download. A browser without workers (or one that refuses them,
+// no network after this visit; asked for once all the content has arrived, so that it
+// neither slows the album's own downloads nor downloads their files a second time (the
+// worker takes them from the browser's cache). A browser without workers (or one that refuses them,
 // as in private windows) plays from the site as before.
 function keepSiteOffline() {
   const workers = navigator.serviceWorker;
@@ -47,7 +107,7 @@ function keepSiteOffline() {
     else workers.addEventListener('controllerchange', controlled, {once: true});
   }).catch((error) => console.warn('The album is not kept for use offline: ' + error));
 }
-window.addEventListener('quillory-ready', keepSiteOffline, {once: true});
+window.addEventListener('quillory-content', keepSiteOffline, {once: true});
 
 if (navigator.locks) {
   navigator.locks.request('quillory3-album', {ifAvailable: true}, (lock) => {
