@@ -190,6 +190,8 @@ void HeadlessBackend::Reset() {
     m_beeps.clear();
     m_keepSavesAsked = 0;
     m_savesMayBeCleared = false;
+    m_quitReturnsToTitle = false;
+    m_setAside = false;
 }
 
 std::string HeadlessBackend::SettingsFolder() {

@@ -4,6 +4,7 @@
 // asked of it. Tests script what a user would do, run the message loop until it is
 // idle, and read back the screen's pixels, the cursor and what was printed.
 
+#include <atomic>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -51,6 +52,8 @@ public:
     std::string SettingsFolder() override;
     void KeepSaves() override;
     bool SavesMayBeCleared() override;
+    bool QuitReturnsToTitle() override { return m_quitReturnsToTitle; }
+    void SetAside(bool aside) override { m_setAside = aside; }
 
     // Dispatches messages until none is waiting and no window needs painting.
     // Answers false when WM_QUIT came (it is posted again for the real loop).
@@ -87,6 +90,10 @@ public:
     // emptied without asking (until reset: no).
     int KeepSavesAsked() const;
     void LetSavesBeCleared(bool mayBeCleared);
+    // Whether Quit returns to the title, as in a browser (until reset: no, it ends), and
+    // whether the program is set aside now.
+    void ReturnToTitleAtQuit(bool returns) { m_quitReturnsToTitle = returns; }
+    bool SetAsideNow() const { return m_setAside; }
 
     // Forgets every script and record, and returns to the real clock.
     void Reset();
@@ -112,4 +119,6 @@ private:
     std::vector<UINT> m_beeps;
     int m_keepSavesAsked = 0;
     bool m_savesMayBeCleared = false;
+    std::atomic<bool> m_quitReturnsToTitle = false;
+    std::atomic<bool> m_setAside = false;
 };

@@ -23,7 +23,7 @@ constexpr WORD kVoices = static_cast<WORD>(BuiltInSynthesizer::kVoices);
 EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
     var quillory = window.quillory = window.quillory || {};
     var sound = Module.quilloryAudio =
-        {master: null, effects: null, analyser: null, effect: null, music: new Set()};
+        {master: null, effects: null, analyser: null, effect: null, music: new Set(), aside: false};
     quillory.audio = null;
     quillory.level = function() {
         if (!sound.analyser) return 0;
@@ -34,6 +34,7 @@ EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
         return Math.sqrt(sum / samples.length);
     };
     function start() {
+        if (sound.aside) return;
         if (!quillory.audio) {
             var context;
             try {
@@ -59,6 +60,18 @@ EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
     ['keydown', 'mousedown', 'pointerdown', 'pointerup', 'touchend'].forEach(function(type) {
         window.addEventListener(type, start, true);
     });
+});
+
+EM_JS(void, QuillorySetAudioAside, (int aside), {
+    var sound = Module.quilloryAudio;
+    var context = window.quillory.audio;
+    sound.aside = aside !== 0;
+    if (!context) return;
+    if (sound.aside) {
+        context.suspend();
+    } else {
+        context.resume();
+    }
 });
 
 // The audio clock in seconds, or -1 while nothing can be heard.
@@ -186,6 +199,10 @@ void WebMultimedia::PlayWave(const std::string&, std::span<const uint8_t> wave) 
 
 void WebMultimedia::StopWave() {
     QuilloryStopEffect();
+}
+
+void WebMultimedia::SetAside(bool aside) {
+    QuillorySetAudioAside(aside ? 1 : 0);
 }
 
 void WebMultimedia::Pump() {
