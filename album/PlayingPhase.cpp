@@ -1,6 +1,7 @@
 #include "album/PlayingPhase.h"
 
 #include <algorithm>
+#include <array>
 
 #include "album/FocusRing.h"
 #include "album/ScreenDrawings.h"
@@ -65,6 +66,15 @@ void PlayingPhase::Start(HWND window) {
     m_buttons.stickers.CreateWindows(window, StickerButtonRows.data());
     m_buttons.stickers.SubclassAll();
     InvalidateClientArea(window);
+}
+
+void PlayingPhase::Stop() {
+    // Unhooked first, so that no hook is left holding the handle of a dead window.
+    for (ButtonSet* set :
+         std::array<ButtonSet*, 3>{&m_buttons.commands, &m_buttons.sheets, &m_buttons.stickers}) {
+        set->UnsubclassAll();
+        set->DestroyWindows();
+    }
 }
 
 void PlayingPhase::DrawPlayingFrame(HDC dc) const {

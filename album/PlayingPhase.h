@@ -30,7 +30,8 @@ public:
     // The frame, then the page.
     void Paint(HDC dc) override;
     void Start(HWND window) override;
-    void Stop() override {}
+    // Destroys the command, sheet and sticker buttons.
+    void Stop() override;
     void DrawItem(const DRAWITEMSTRUCT* drawItem, int32_t id) override;
     int32_t DrawSticker(const DRAWITEMSTRUCT* drawItem, int32_t id, int32_t state) override;
     // Lets the current sticker button redraw itself and forgets it.

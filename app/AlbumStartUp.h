@@ -24,6 +24,9 @@ public:
     // another screen holds its folder, which is told.
     bool SwitchTo(HWND window, SingleInstance& guard, const std::string& name);
 
+    // Makes the title the screen of `window`, started by the next UM_START_PHASE.
+    void ShowTitle(HWND window);
+
     // Loads the current page (at start, page 0) of `document` with its stickers.
     static void LoadFirstPage(CAnimDoc& document, HWND mainWindow);
 
@@ -31,7 +34,6 @@ private:
     // Makes the open album's save folder and keeps a named album on the shelf.
     void MakeSaveFolder();
     void ReadOptions();
-    void ShowTitle(HWND window);
     void TakeArrowCursor();
 
     Album& m_album;

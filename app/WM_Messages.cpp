@@ -9,9 +9,11 @@
 #include "app/AlbumStartUp.h"
 #include "app/BitmapDialogs.h"
 #include "app/GrownUpQuestion.h"
+#include "app/SingleInstance.h"
 #include "catalogue/CommandIds.h"
 #include "diag/Log.h"
 #include "platform/kernel/Kernel.h"
+#include "platform/kernel/KernelBackend.h"
 #include "platform/user/User.h"
 #include "sound/MidiManager.h"
 #include "sound/SoundEffect.h"
@@ -254,17 +256,26 @@ void WM_Messages::ChooseAlbumBy(HWND window, WPARAM key) {
 
 void WM_Messages::StartBook(HWND window) {
     const AlbumChooser& chooser = m_album.Title().Chooser();
-    if (chooser.IsOffering() && chooser.Chosen() != m_album.Name() &&
-        !AlbumStartUp(m_album).SwitchTo(window, m_guard, chooser.Chosen())) {
+    const bool otherAlbum = chooser.IsOffering() && chooser.Chosen() != m_album.Name();
+    if ((otherAlbum || m_setAside) &&
+        !AlbumStartUp(m_album).SwitchTo(window, m_guard,
+                                        otherAlbum ? chooser.Chosen() : m_album.Name())) {
         DestroyWindow(window);
         return;
     }
+    if (m_setAside) TakeBackMachine(window);
     PrepareButtonsOnce(window);
     m_album.Phase().MakeCurrent(&m_album.Playing());
     m_album.Playing().Load(window);
     PostMessageA(window, UM_START_PLAYING, 0, 0);
     m_album.Title().Stop();
     m_playState = kPlayStateStarting;
+}
+
+void WM_Messages::TakeBackMachine(HWND window) {
+    m_setAside = false;
+    KernelBackendSlot::Current().SetAside(false);
+    MIDI_MANAGER.StartAtStartUp(window);
 }
 
 // The session ends (a termination signal, a logout, the display gone): everything is
@@ -309,7 +320,23 @@ void WM_Messages::OnClose(HWND window) {
     m_album.Document().ChangePage(kPageSame);
     m_album.View().SaveAlbum();
     TellOfFailedSaves(window);
-    MIDI_MANAGER.StopMIDI();
+    MIDI_MANAGER.StopAtQuit();
     m_album.ClosePageWindow();
+    if (KernelBackendSlot::Current().QuitReturnsToTitle()) {
+        ReturnToTitle(window);
+        return;
+    }
     DestroyWindow(window);
+}
+
+// Where the program cannot end, Quit leads back to the title. The album is saved and
+// stored, so the copy lets go of it there: another copy may open it meanwhile, and the
+// start takes it again, read afresh.
+void WM_Messages::ReturnToTitle(HWND window) {
+    m_guard.Close();
+    KernelBackendSlot::Current().SetAside(true);
+    m_setAside = true;
+    m_album.Playing().Stop();
+    AlbumStartUp(m_album).ShowTitle(window);
+    m_playState = kPlayStateTitle;
 }

@@ -60,6 +60,9 @@ private:
     // Answers 1 for a handled command, 0 for IDM_QUIT and unknown ids.
     LRESULT OnCommand(HWND window, int32_t id);
     void OnClose(HWND window);
+    void ReturnToTitle(HWND window);
+    // The start after a return to the title: the machine's sound and screen, and the music.
+    void TakeBackMachine(HWND window);
     void OnEndSession();
     void OnStartPlaying(HWND window);
     void OnStartPhase(HWND window);
@@ -77,6 +80,8 @@ private:
     int32_t m_playState = kPlayStateTitle;
     int32_t m_active = 1;
     bool m_buttonsPrepared = false;
+    // Back at the title after a Quit, the album let go of until the next start.
+    bool m_setAside = false;
     // The About key acts when it is let go: a short press shows About, a long one (held
     // as the About button is) opens the grown-ups' question. The key's repeats while it
     // is held are not new presses.

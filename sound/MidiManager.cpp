@@ -54,6 +54,11 @@ void MidiManager::StopMIDI() {
     m_sequencer.CloseDevice();
 }
 
+void MidiManager::StopAtQuit() {
+    StopMIDI();
+    m_musicStarted = 0;
+}
+
 void MidiManager::ActivateApp(int32_t active, HWND owner) {
     WriteLog("WM_ACTIVATEAPP %i", m_active);
     m_active = active;

@@ -27,6 +27,8 @@ public:
     void StartAtStartUp(HWND owner);
     void PlayMIDI();
     void StopMIDI();
+    // Quit: the music stops, and activations no longer start it until the next start-up.
+    void StopAtQuit();
     // The WM_ACTIVATEAPP flag of the program.
     void ActivateApp(int32_t active, HWND owner);
     // The grown-ups' music setting, from now on. Off, no output is opened at all and one

@@ -1,9 +1,10 @@
 #pragma once
 // What the kernel's functions ask of the machine under them: the clock, sleeping,
-// bringing a file's bytes in before they are first read (and whether they are in yet), where
-// settings are kept and how long the saves are kept. Every call has a default that serves a machine
-// with nothing of its own to add; a test machine with a clock of its own, or the browser, whose
-// files come from its site, overrides what it changes.
+// bringing a file's bytes in before they are first read (and whether they are in yet),
+// where settings are kept, how long the saves are kept, and what Quit means. Every call
+// has a default that serves a machine with nothing of its own to add; a test machine with
+// a clock of its own, or the browser, whose files come from its site, overrides what it
+// changes.
 
 #include <string>
 
@@ -38,6 +39,16 @@ public:
     // Whether the saves may still be emptied without asking: the machine was refused,
     // or has no way to ask.
     virtual bool SavesMayBeCleared() { return false; }
+
+    // Whether Quit leaves the program running at its title. A desktop program ends. A
+    // web page cannot close itself, so there the program goes back to its title, and
+    // while it waits there it gives up what it holds (being the one copy, the sound, the
+    // full screen), so that the user may open it elsewhere.
+    virtual bool QuitReturnsToTitle() { return false; }
+    // The program waits at its title after a Quit (true) or plays again (false): a
+    // machine that keeps it running lets go of the sound and the full screen meanwhile,
+    // and takes them again.
+    virtual void SetAside(bool /*aside*/) {}
 };
 
 // The kernel backend in use, and installing another; until one is installed, the defaults.

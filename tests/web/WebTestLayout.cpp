@@ -1,11 +1,11 @@
 // Tells the browser test of the web album where to click and what to look for, from the
 // album's own tables and pictures, as JSON on standard output: the title's heading and
-// its start button, the stickers-left counter at three counts, two stickers of the first
+// its start button, the stickers-left counter at four counts, three stickers of the first
 // page with their sheet button, their button, their home and their picture as it lies
-// there, and the next-page button with the second and third pages' label, picture as it
-// lies there and the address of the picture's file on the site. Run in the album folder.
-// Pictures are given as flat lists of x, y, red, green, blue, over their opaque pixels,
-// every `step`th pixel each way.
+// there, the next-page button with the second and third pages' label, picture as it lies
+// there and the address of the picture's file on the site, and the Quit button and the
+// ending screen. Run in the album folder. Pictures are given as flat lists of x, y, red,
+// green, blue, over their opaque pixels, every `step`th pixel each way.
 
 #include <algorithm>
 #include <cstdlib>
@@ -98,6 +98,10 @@ std::string Page(size_t index) {
 }  // namespace
 
 int main() {
+    // The ending screen is one of the program's own pictures, read from the build before
+    // the album folder becomes the base of every path.
+    const std::string ending =
+        Picture(QUILLORY_ENDING_PICTURE, TileRect{0, 0, kScreenWidth, kScreenHeight}, 16);
     CFileManager::SetBaseDirectoryFromCurrent();
     // The heading of the title picture: the start button covers part of the rest.
     const TileRect heading{0, 0, kTitlePictureTiles[0].width, 180};
@@ -106,7 +110,7 @@ int main() {
     std::cout << "{\"title\":" << Picture(kTitlePictureFile, heading, 3)
               << ",\"startButton\":" << Centre(StartButtonRows[0]) << ",\"counters\":{\"" << full
               << "\":" << Picture(kStickersLeftCaptionFile, kStickersLeftCaptionTiles[0], 1);
-    for (const int32_t left : {full - 1, full - 2}) {
+    for (const int32_t left : {full - 1, full - 2, full - 3}) {
         std::cout << ",\"" << left << "\":"
                   << Picture(kStickersLeftNumberFile,
                              StickersLeftNumberTiles[static_cast<size_t>(left)], 1);
@@ -114,10 +118,12 @@ int main() {
     std::cout << "},\"stickers\":[";
     const int32_t firstPage = kAlbumPages[0].pageNumber;
     int32_t found = 0;
-    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS && found < 2; ++sticker) {
+    for (int32_t sticker = 0; sticker < NUMBEROFSTICKERGRAPHICS && found < 3; ++sticker) {
         if (StickerHomePositions[static_cast<size_t>(sticker)].pageNumber != firstPage) continue;
         std::cout << (found++ == 0 ? "" : ",") << Sticker(sticker);
     }
-    std::cout << "],\"secondPage\":" << Page(1) << ",\"thirdPage\":" << Page(2) << "}\n";
-    return found == 2 ? 0 : 1;
+    std::cout << "],\"secondPage\":" << Page(1) << ",\"thirdPage\":" << Page(2)
+              << ",\"quitButton\":" << Centre(CommandButtonRows[IDM_QUIT - IDM_QUIT])
+              << ",\"ending\":" << ending << "}\n";
+    return found == 3 ? 0 : 1;
 }

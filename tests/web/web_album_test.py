@@ -1,23 +1,23 @@
 #!/usr/bin/env python3
 """The web album in headless Chromium, driven as a child would drive it.
 
-Speaks the WebDriver protocol to a running chromedriver over HTTP (Python's own
-urllib, nothing to install) and checks, each on its own: the title's pixels in the
-canvas, Enter starting the book, a sticker stuck on its home by real mouse events,
-the counter dropping, the sticker still there after the page is reloaded (the saves
-live in the browser's storage), another sticker stuck by a finger's drag-and-drop,
-the song reaching the speakers, the next page turned to while the network is
-cut, reached once it is back, the page after fetched while the server fails
-(scripts/serve-web.py --test), reached once it answers, a reload that cannot fetch
-the program at first, started once it can, and a fresh page started by a finger's
-tap, its sound starting without a warning from the browser. The loading screen (the
-title's picture) shows before the title; the first load before the title stays small,
-and the reload fetches next to nothing: the site's files carry their hash in their
-names and are kept. Then, on a copy of the site served by the test itself: the
-installed app's manifest and icons, the service worker keeping the site, a start with
-the server stopped (a page turn to a page not seen yet, a sticker stuck), and a
-changed site taken up whole on a later visit. Time to title, bytes transferred and the
-tab's memory are printed as figures.
+Speaks the WebDriver protocol to a running chromedriver over HTTP (Python's own urllib,
+nothing to install) and checks, each on its own: the title's pixels in the canvas, Enter
+starting the book, a sticker stuck on its home by real mouse events, the counter
+dropping, the sticker still there after the page is reloaded (the saves live in the
+browser's storage), another sticker stuck by a finger's drag-and-drop, the song reaching
+the speakers, the next page turned to while the network is cut, reached once it is back,
+the page after fetched while the server fails (scripts/serve-web.py --test), reached
+once it answers, a reload that cannot fetch the program at first, started once it can, a
+fresh page started by a finger's tap, its sound starting without a warning from the
+browser, and Quit: the ending screen, then the title with the album let go of (a second
+tab opens it; this tab's start then says so). The loading screen (the title's picture)
+shows before the title; the first load before the title stays small, and the reload
+fetches next to nothing: the site's files carry their hash in their names and are kept.
+Then, on a copy of the site served by the test itself: the installed app's manifest and
+icons, the service worker keeping the site, a start with the server stopped (a page turn
+to a page not seen yet, a sticker stuck), and a changed site taken up whole on a later
+visit. Time to title, bytes transferred and the tab's memory are printed as figures.
 
 The clicks and the pictures looked for come from `web_test_layout` (JSON), which
 reads the album's own tables and pictures. Exits non-zero when a check fails.
@@ -354,6 +354,13 @@ class Album:
         found, best = self.find(sticker["picture"], [0, 0])
         checks.check(name, found is not None, f"best match {best:.0%}")
 
+    def stick_by_finger(self, sticker):
+        """Taps the sheet and the sticker (and the hint away), taps off it, then slides
+        the sticker from its button onto its home and lifts."""
+        self.pick(sticker, "touch")
+        self.click((PAGE_LEFT + 10, PAGE_TOP + 10), "touch")
+        self.drag("touch", sticker["button"], sticker["home"])
+
     def pick(self, sticker, kind="mouse"):
         """Chooses the sticker's sheet, picks the sticker and answers the hint."""
         self.click(sticker["sheetButton"], kind)
@@ -534,6 +541,109 @@ def load_while_cut_off(album, address, checks):
                  album.wait_for_title(address, 30000) is not None)
 
 
+# Waits until no tab holds the album's lock (a closed tab's goes a moment after it).
+LOCK_LET_GO = """
+const done = arguments[arguments.length - 1];
+const poll = async () => {
+  const {held} = await navigator.locks.query();
+  if (held.some((lock) => lock.name === 'quillory3-album')) setTimeout(poll, 50);
+  else done(true);
+};
+poll();
+"""
+
+FULL_SCREEN = "return document.fullscreenElement !== null;"
+
+NOTICE = """
+const notice = document.getElementById('notice');
+return notice && !notice.hidden ? notice.textContent : null;
+"""
+
+
+def quit_to_title(album, checks, lines):
+    """Quit: the ending screen, then the title, the audio suspended, full screen left."""
+    album.click(album.layout["quitButton"])
+    best = album.mostly_shows(album.layout["ending"])
+    checks.check(f"{lines}: Quit shows the ending screen", best >= MOSTLY,
+                 f"{best:.1%} of its pixels")
+    album.key(ENTER)
+    checks.check(f"{lines}: after the ending screen the title shows",
+                 album.find(album.layout["title"])[0] is not None)
+    state, full = album.browser.script(AUDIO_STATE)["state"], album.browser.script(FULL_SCREEN)
+    checks.check(f"{lines}: at the title the audio is suspended and full screen left",
+                 state == "suspended" and not full, f"audio {state}, full screen {full}")
+
+
+def another_tab_while_quit(album, address, checks, total):
+    """Quit lets go of the album: the title plays again in this tab. After another Quit
+    a second tab opens it with the stickers stuck here, and this tab's start then says
+    it is open elsewhere; the second tab closed, this one plays after a reload. After a
+    third Quit, a sticker stuck in a second tab shows at this tab's start."""
+    browser = album.browser
+    quit_to_title(album, checks, "first quit")
+    album.key(ENTER)
+    checks.check("the start after Quit plays the book again", album.counter_shows(total - 2))
+    state, full = browser.script(AUDIO_STATE)["state"], browser.script(FULL_SCREEN)
+    checks.check("the start after Quit resumes the audio and goes full screen",
+                 state == "running" and full, f"audio {state}, full screen {full}")
+
+    quit_to_title(album, checks, "second quit")
+    first_tab = browser.call("GET", browser.session + "/window")
+    second_tab = open_in_new_tab(album, address)
+    checks.check("a second tab opens the album while the first waits at its title",
+                 second_tab is not None, f"notice {browser.script(NOTICE)!r}")
+    album.key(ENTER)
+    checks.check("the second tab shows the stickers stuck in the first",
+                 album.counter_shows(total - 2))
+    browser.post("/window", {"handle": first_tab})
+    album.key(ENTER)
+    time.sleep(1)
+    notice = browser.script(NOTICE)
+    checks.check("the first tab's start says the album is open in another tab",
+                 notice is not None and "already open in another tab" in notice,
+                 f"notice {notice!r}")
+    close_tab(browser, second_tab, first_tab)
+    browser.post("/refresh")
+    checks.check("with the second tab closed, the first plays again after a reload",
+                 album.wait_for_title(address) is not None)
+    album.key(ENTER)
+    checks.check("the reloaded first tab shows the stickers", album.counter_shows(total - 2))
+
+    quit_to_title(album, checks, "third quit")
+    third = album.layout["stickers"][2]
+    second_tab = open_in_new_tab(album, address)
+    album.key(ENTER)
+    album.counter_shows(total - 2)
+    album.stick_by_finger(third)
+    album.check_stuck(checks, f"sticker {third['index']} is stuck in a second tab", third)
+    time.sleep(2)
+    close_tab(browser, second_tab, first_tab)
+    album.key(ENTER)
+    checks.check("the first tab's start shows the sticker stuck in the second tab",
+                 album.counter_shows(total - 3))
+    album.check_stuck(checks, "the second tab's sticker is on its home in the first tab", third)
+
+
+def open_in_new_tab(album, address):
+    """Opens the album in a new tab: the tab, or None when it does not open the album."""
+    browser = album.browser
+    tab = browser.post("/window/new", {"type": "tab"})["handle"]
+    browser.post("/window", {"handle": tab})
+    browser.post("/url", {"url": address})
+    if album.wait_for_title(address) is None or browser.script(NOTICE) is not None:
+        return None
+    return tab
+
+
+def close_tab(browser, tab, back_to):
+    """Closes `tab` and goes back to `back_to` once the closed tab's lock is gone."""
+    if tab is not None:
+        browser.post("/window", {"handle": tab})
+        browser.call("DELETE", browser.session + "/window")
+    browser.post("/window", {"handle": back_to})
+    browser.script(LOCK_LET_GO, kind="async")
+
+
 def run_processes(user_data_dir):
     """The command lines of this run's browser processes (the profile tells them), by id."""
     parents, commands = {}, {}
@@ -574,7 +684,7 @@ def renderer_memory(user_data_dir):
 
 def play(album, address, checks, user_data_dir):
     browser = album.browser
-    first, second = album.layout["stickers"]
+    first, second, _ = album.layout["stickers"]
     total = album.total()
 
     # The album fetches every page once its title shows: the second page's picture is
@@ -619,11 +729,7 @@ def play(album, address, checks, user_data_dir):
     checks.check("after the reload the counter still shows one sticker fewer",
                  album.counter_shows(total - 1))
 
-    # A finger: taps the sheet and the sticker (and the hint away), taps off it, then
-    # slides the sticker from its button onto its home and lifts.
-    album.pick(second, "touch")
-    album.click((PAGE_LEFT + 10, PAGE_TOP + 10), "touch")
-    album.drag("touch", second["button"], second["home"])
+    album.stick_by_finger(second)
     album.check_stuck(checks, f"sticker {second['index']} is stuck on its home by a finger's drag",
                       second)
     checks.check("the counter drops to two stickers fewer", album.counter_shows(total - 2))
@@ -637,6 +743,8 @@ def play(album, address, checks, user_data_dir):
     turn_page_through_failures(album, checks, address, "third", failing)
     load_while_cut_off(album, address, checks)
     start_by_finger(album, checks, address, total - 2)
+
+    another_tab_while_quit(album, address, checks, total)
 
 
 class SiteCopy:

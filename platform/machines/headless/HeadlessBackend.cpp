@@ -191,6 +191,8 @@ void HeadlessBackend::Reset() {
     m_keepSavesAsked = 0;
     m_savesMayBeCleared = false;
     m_heldBack.clear();
+    m_quitReturnsToTitle = false;
+    m_setAside = false;
 }
 
 std::string HeadlessBackend::SettingsFolder() {

@@ -4,6 +4,7 @@
 // asked of it. Tests script what a user would do, run the message loop until it is
 // idle, and read back the screen's pixels, the cursor and what was printed.
 
+#include <atomic>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -52,6 +53,8 @@ public:
     void KeepSaves() override;
     bool SavesMayBeCleared() override;
     bool IsAtHand(const std::string& hostPath) override;
+    bool QuitReturnsToTitle() override { return m_quitReturnsToTitle; }
+    void SetAside(bool aside) override { m_setAside = aside; }
 
     // Dispatches messages until none is waiting and no window needs painting.
     // Answers false when WM_QUIT came (it is posted again for the real loop).
@@ -91,6 +94,10 @@ public:
     // The files whose host paths end with one of these are not at hand yet, as on a
     // machine that brings files in on demand (until reset: every file is).
     void HoldBackFiles(std::vector<std::string> pathEndings);
+    // Whether Quit returns to the title, as in a browser (until reset: no, it ends), and
+    // whether the program is set aside now.
+    void ReturnToTitleAtQuit(bool returns) { m_quitReturnsToTitle = returns; }
+    bool SetAsideNow() const { return m_setAside; }
 
     // Forgets every script and record, and returns to the real clock.
     void Reset();
@@ -117,4 +124,6 @@ private:
     int m_keepSavesAsked = 0;
     bool m_savesMayBeCleared = false;
     std::vector<std::string> m_heldBack;
+    std::atomic<bool> m_quitReturnsToTitle = false;
+    std::atomic<bool> m_setAside = false;
 };

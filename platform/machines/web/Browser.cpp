@@ -13,9 +13,11 @@ constexpr LONG kScreenWidth = 1024;
 constexpr LONG kScreenHeight = 768;
 
 // clang-format off
-// The tab stays open when the album ends: it says so in place of the last screen.
+// The tab stays open when the album ends: it says so in place of the last screen, unless
+// it has said why already (another tab has the album).
 EM_JS(void, quillory_show_ended, (), {
     const notice = document.getElementById("notice");
+    if (!notice.hidden) return;
     notice.textContent = "The album has closed. Reload the page to open it again.";
     notice.hidden = false;
     document.getElementById("album").hidden = true;

@@ -9,6 +9,7 @@
 #include "platform/machines/web/CanvasPixels.h"
 #include "platform/machines/web/MainLoop.h"
 #include "platform/machines/web/WebKeyMap.h"
+#include "platform/machines/web/WebMultimedia.h"
 #include "platform/user/User.h"
 
 namespace {
@@ -84,6 +85,7 @@ EM_JS(int, quillory_is_at_hand, (const char* path), {
 });
 EM_JS(void, quillory_keep_saves, (), { WebAlbum.keepSaves(); });
 EM_JS(int, quillory_saves_may_be_cleared, (), { return WebAlbum.savesKept === false ? 1 : 0; });
+EM_JS(void, quillory_set_aside, (int aside), { WebAlbum.setAside(aside !== 0); });
 // clang-format on
 
 std::string NamedKeyList() {
@@ -277,4 +279,13 @@ void WebBackend::KeepSaves() {
 
 bool WebBackend::SavesMayBeCleared() {
     return quillory_saves_may_be_cleared() != 0;
+}
+
+bool WebBackend::QuitReturnsToTitle() {
+    return true;
+}
+
+void WebBackend::SetAside(bool aside) {
+    quillory_set_aside(aside ? 1 : 0);
+    WebMultimedia::Instance().SetAside(aside);
 }

@@ -42,6 +42,10 @@ public:
     // space runs low (navigator.storage.persist); until it answers, nothing is said.
     void KeepSaves() override;
     bool SavesMayBeCleared() override;
+    // A page cannot close itself: Quit returns to the title. Set aside there, the page
+    // leaves full screen and the sound is suspended; the start takes both again.
+    bool QuitReturnsToTitle() override;
+    void SetAside(bool aside) override;
     DWORD MillisecondClock() override;
     void Sleep(DWORD milliseconds) override;
 

@@ -80,6 +80,16 @@ var WebAlbum = {
     if (page.requestFullscreen) page.requestFullscreen().catch(() => {});
   },
 
+  // While the album waits at its title after a Quit, the page leaves full screen and no
+  // click takes it again; the start, a click or a key just made, takes it again.
+  setAside: function(aside) {
+    WebAlbum.wentFullScreen = aside;
+    if (aside && document.fullscreenElement && document.exitFullscreen) {
+      document.exitFullscreen().catch(() => {});
+    }
+    if (!aside) WebAlbum.goFullScreen();
+  },
+
   // Asks once; a browser without the question cannot promise to keep anything.
   keepSaves: function() {
     if (WebAlbum.keepAsked) return;

@@ -24,7 +24,7 @@ constexpr WORD kVoices = static_cast<WORD>(BuiltInSynthesizer::kVoices);
 EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
     var quillory = window.quillory = window.quillory || {};
     var sound = Module.quilloryAudio =
-        {master: null, effects: null, analyser: null, effect: null, music: []};
+        {master: null, effects: null, analyser: null, effect: null, music: [], aside: false};
     quillory.audio = null;
     quillory.level = function() {
         if (!sound.analyser) return 0;
@@ -45,7 +45,7 @@ EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
         return true;
     }
     function start(event) {
-        if (!activates(event)) return;
+        if (sound.aside || !activates(event)) return;
         if (!quillory.audio) {
             // Steady playback rather than the least delay: the browser then wakes its
             // audio thread half as often.
@@ -72,6 +72,18 @@ EM_JS(void, QuilloryInstallAudio, (int musicRate, float effectLevel), {
     ['keydown', 'mousedown', 'pointerdown', 'pointerup', 'touchend', 'click'].forEach(function(type) {
         window.addEventListener(type, start, true);
     });
+});
+
+EM_JS(void, QuillorySetAudioAside, (int aside), {
+    var sound = Module.quilloryAudio;
+    var context = window.quillory.audio;
+    sound.aside = aside !== 0;
+    if (!context) return;
+    if (sound.aside) {
+        context.suspend();
+    } else {
+        context.resume();
+    }
 });
 
 // The audio clock in seconds, or -1 while nothing can be heard.
@@ -210,6 +222,10 @@ void WebMultimedia::PlayWave(const std::string&, std::span<const uint8_t> wave) 
 
 void WebMultimedia::StopWave() {
     QuilloryStopEffect();
+}
+
+void WebMultimedia::SetAside(bool aside) {
+    QuillorySetAudioAside(aside ? 1 : 0);
 }
 
 void WebMultimedia::CatchUp() {

@@ -32,6 +32,10 @@ public:
     void PlayWave(const std::string& name, std::span<const uint8_t> wave) override;
     void StopWave() override;
 
+    // Aside (the album waiting at its title after a Quit), the audio context is
+    // suspended and no gesture resumes it; brought back, it runs again.
+    void SetAside(bool aside);
+
     // Queues the music due on the audio clock; answers the milliseconds until more is due.
     DWORD Pump();
 

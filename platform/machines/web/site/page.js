@@ -1,15 +1,18 @@
 // Starts the web album: one album per browser profile. The tab that holds the
 // browser's lock on the album loads and runs the program; another tab says where
-// the album is open instead, and runs nothing.
+// the album is open instead, and runs nothing. The album lets go of the lock while it
+// waits at its title after a Quit, and takes it again at the start.
 'use strict';
 
 // For tests and tools: `ready` once the title is on screen, `started` and `readyAt`
 // the page's clock when the program started and when the title was on screen; the
 // sound side adds `audio` (its AudioContext) and `level()`; `persistAsked` once the
 // album has asked the browser to keep its storage; `offlineReady` once the whole site is
-// kept in the browser and this page is served from there.
+// kept in the browser and this page is served from there. For the program:
+// `takeAlbum()`, which answers whether this tab has the album's lock now, and
+// `letGoOfAlbum()`.
 window.quillory = {ready: false, started: null, readyAt: null, audio: null, level: () => 0,
-                   persistAsked: false, offlineReady: false};
+                   persistAsked: false, offlineReady: false, letGoOfAlbum: () => {}};
 
 // The site's files, written into the page by the build: the program's ([name, name
 // with its hash, size]) and the packs of content that come after the title.
@@ -93,8 +96,8 @@ async function startAlbum() {
 // Keeps the whole site in the browser (sw.js) so that the album starts and plays with
 // no network after this visit; asked for once all the content has arrived, so that it
 // neither slows the album's own downloads nor downloads their files a second time (the
-// worker takes them from the browser's cache). A browser without workers (or one that refuses them,
-// as in private windows) plays from the site as before.
+// worker takes them from the browser's cache). A browser without workers (or one that
+// refuses them, as in private windows) plays from the site as before.
 function keepSiteOffline() {
   const workers = navigator.serviceWorker;
   if (!workers) return;
@@ -109,16 +112,27 @@ function keepSiteOffline() {
 }
 window.addEventListener('quillory-content', keepSiteOffline, {once: true});
 
-if (navigator.locks) {
-  navigator.locks.request('quillory3-album', {ifAvailable: true}, (lock) => {
-    if (!lock) {
-      showNotice('The album is already open in another tab.');
-      return undefined;
+// Asks for the lock without waiting for it; taken, it is held until the album lets go.
+function takeAlbumLock() {
+  return new Promise((answer) => {
+    if (!navigator.locks) {
+      answer(true);
+      return;
     }
-    startAlbum();
-    // Held for as long as this tab lives.
-    return new Promise(() => {});
+    navigator.locks.request('quillory3-album', {ifAvailable: true}, (lock) => {
+      answer(lock !== null);
+      if (!lock) return undefined;
+      return new Promise((letGo) => { window.quillory.letGoOfAlbum = letGo; });
+    });
   });
-} else {
-  startAlbum();
 }
+
+window.quillory.takeAlbum = async () => {
+  const taken = await takeAlbumLock();
+  if (!taken) showNotice('The album is already open in another tab.');
+  return taken;
+};
+
+window.quillory.takeAlbum().then((taken) => {
+  if (taken) startAlbum();
+});
