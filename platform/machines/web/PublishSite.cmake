@@ -8,7 +8,8 @@
 #            are, under names that never change)
 #   APP      the installed app's manifest and icons, in their folders (served as they are)
 #   LOADING  the loading screen's picture, as a data: address (the content generator's)
-# index.html is written with the picture, page.js's name and the site's files filled in:
+# index.html is written with the picture, page.js's name, the program's files to fetch at
+# once (preloads) and the site's files filled in:
 #   {"program": [[name, hashed name, size], ...], "packs": [[hashed name, [[file, size], ...]], ...]}
 # Files of an earlier build that are no longer part of the site are removed.
 
@@ -29,11 +30,15 @@ function(publish_hashed source name result)
 endfunction()
 
 set(program "")
+set(PROGRAM_PRELOADS "")
 foreach(name quillory3.js quillory3.wasm quillory3.data)
   publish_hashed(${PROGRAM}/${name} ${name} hashed)
   file(SIZE ${PROGRAM}/${name} size)
   list(APPEND program "[\"${name}\",\"${hashed}\",${size}]")
+  # Asked for by the page's head, before its script that takes them has come.
+  string(APPEND PROGRAM_PRELOADS "<link rel=\"preload\" href=\"${hashed}\" as=\"fetch\" crossorigin>\n")
 endforeach()
+string(STRIP "${PROGRAM_PRELOADS}" PROGRAM_PRELOADS)
 list(JOIN program "," program)
 
 file(READ ${PACKS}/packs.json listing)

@@ -112,19 +112,22 @@ function keepSiteOffline() {
 }
 window.addEventListener('quillory-content', keepSiteOffline, {once: true});
 
-// Asks for the lock without waiting for it; taken, it is held until the album lets go.
-function takeAlbumLock() {
-  return new Promise((answer) => {
-    if (!navigator.locks) {
-      answer(true);
-      return;
-    }
-    navigator.locks.request('quillory3-album', {ifAvailable: true}, (lock) => {
-      answer(lock !== null);
-      if (!lock) return undefined;
-      return new Promise((letGo) => { window.quillory.letGoOfAlbum = letGo; });
+// Asks for the lock without queueing for it; taken, it is held until the album lets go.
+// A tab just closed or reloaded lets go of it a moment after its page has gone, so a lock
+// held elsewhere is asked for again for about a second before this tab gives up.
+async function takeAlbumLock() {
+  if (!navigator.locks) return true;
+  for (let tries = 10; ; --tries) {
+    const taken = await new Promise((answer) => {
+      navigator.locks.request('quillory3-album', {ifAvailable: true}, (lock) => {
+        answer(lock !== null);
+        if (!lock) return undefined;
+        return new Promise((letGo) => { window.quillory.letGoOfAlbum = letGo; });
+      });
     });
-  });
+    if (taken || tries === 1) return taken;
+    await new Promise((wait) => setTimeout(wait, 100));
+  }
 }
 
 window.quillory.takeAlbum = async () => {
