@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Serves the web album's site on 127.0.0.1 only. A browser that accepts gzip gets the
-compressed copy the build wrote beside each file (NAME.gz). A file whose name carries
-its content's hash (NAME.<12 hex digits>.EXT) never changes, so browsers may keep it for
-a year without asking again; any other file (index.html, the service worker, the
-manifest and icons) is served with a validator and `no-cache`, so that a browser asks
-each time (and so finds a new version of the site) and is answered 304 when it has
-the file.
+"""Serves the web album's site on 127.0.0.1 only. A browser that accepts brotli or gzip
+gets the compressed copy the build wrote beside each file (NAME.br, else NAME.gz). A
+file whose name carries its content's hash (NAME.<12 hex digits>.EXT) never changes, so
+browsers may keep it for a year without asking again; any other file (index.html, the
+service worker, the manifest and icons) is served with a validator and `no-cache`, so
+that a browser asks each time (and so finds a new version of the site) and is answered
+304 when it has the file.
 Usage: serve-web.py SITE [PORT] [--test]
   --test  the browser test may make the server fail for a while (FailingSiteHandler)"""
 import email.utils
@@ -15,13 +15,15 @@ import http.server
 import io
 import json
 import os
+import re
 import socket
 import struct
-import re
 import sys
 import threading
 
 HASHED_NAME = re.compile(r"\.[0-9a-f]{12}\.[A-Za-z0-9]+$")
+# The compressed copies the build writes beside each file, best first.
+ENCODINGS = {"br": ".br", "gzip": ".gz"}
 KEPT_FOR_A_YEAR = "public, max-age=31536000, immutable"
 
 
@@ -30,8 +32,8 @@ def cache_control(path):
 
 
 def validator(status, encoding):
-    """The entity tag of one stored copy: its time of change and its size."""
-    return f'"{status.st_mtime_ns:x}-{status.st_size:x}{"-gz" if encoding else ""}"'
+    """The entity tag of one stored copy: its time of change, its size and its coding."""
+    return f'"{status.st_mtime_ns:x}-{status.st_size:x}{"-" + encoding if encoding else ""}"'
 
 
 def not_modified(headers, tag, status):
@@ -64,9 +66,8 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         if not os.path.isfile(path):
             self.send_error(http.HTTPStatus.NOT_FOUND, "File not found")
             return None
-        compressed = path + '.gz'
-        encoding = 'gzip' in self.headers.get('Accept-Encoding', '') and os.path.isfile(compressed)
-        body = open(compressed if encoding else path, 'rb')
+        encoding = self.encoding_for(path)
+        body = open(path + ENCODINGS[encoding] if encoding else path, 'rb')
         status = os.fstat(body.fileno())
         tag = validator(status, encoding)
         if not_modified(self.headers, tag, status):
@@ -78,11 +79,18 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         self.send_response(http.HTTPStatus.OK)
         self.send_header('Content-Type', self.guess_type(path))
         if encoding:
-            self.send_header('Content-Encoding', 'gzip')
+            self.send_header('Content-Encoding', encoding)
         self.send_header('Content-Length', str(status.st_size))
         self.send_validators(path, tag, status)
         self.end_headers()
         return body
+
+    def encoding_for(self, path):
+        """The best compressed copy of the file the browser takes, or None for the file."""
+        accepted = {part.split(';')[0].strip()
+                    for part in self.headers.get('Accept-Encoding', '').split(',')}
+        return next((encoding for encoding, suffix in ENCODINGS.items()
+                     if encoding in accepted and os.path.isfile(path + suffix)), None)
 
     def send_validators(self, path, tag, status):
         self.send_header('Cache-Control', cache_control(path))

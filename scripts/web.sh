@@ -2,8 +2,8 @@
 # Builds the web album into build-web/site/ (index.html, quillory3.js, quillory3.wasm,
 # its content package, the page backgrounds, the installed app's manifest and icons and
 # the service worker). Usage: web.sh [--serve [--test]]
-#   --serve  then serves the site on http://127.0.0.1:8000/ until stopped (gzip for
-#            browsers that take it; QUILLORY_WEB_PORT picks another port)
+#   --serve  then serves the site on http://127.0.0.1:8000/ until stopped (brotli or
+#            gzip for browsers that take it; QUILLORY_WEB_PORT picks another port)
 #   --test   and lets the browser test make the server fail for a while
 # The content generator and the icon writer run natively: they come from the plain
 # build in build/.

@@ -72,7 +72,7 @@ endforeach()
 
 file(GLOB_RECURSE present ${SITE}/*)
 foreach(file IN LISTS present)
-  string(REGEX REPLACE "\\.gz$" "" original "${file}")
+  string(REGEX REPLACE "\\.(br|gz)$" "" original "${file}")
   if(NOT original IN_LIST published)
     file(REMOVE ${file})
   endif()

@@ -1,9 +1,9 @@
 # Writes the site's service worker (run by the build with cmake -P, after every other
 # step that changes the site SITE, and by the browser test on a copy of a site): the
 # list of the site's files and a version made of their contents, filled into
-# ServiceWorker.js. The compressed copies (.gz) are the same files and are left out.
+# ServiceWorker.js. The compressed copies (.br, .gz) are the same files and are left out.
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SITE} ${SITE}/*)
-list(FILTER files EXCLUDE REGEX "\\.gz$|\\.tmp$|^sw\\.js$")
+list(FILTER files EXCLUDE REGEX "\\.br$|\\.gz$|\\.tmp$|^sw\\.js$")
 list(SORT files)
 set(listing "")
 set(SITE_FILES "")
