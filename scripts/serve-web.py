@@ -105,8 +105,9 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
 class FailingSiteHandler(SiteHandler):
     """For the browser test: the site, but the next requests for a file get the failures
     the test asked for, in turn, as a busy or broken server would answer them. POST
-    /test/failures {"path": "/data003/p0003.dat", "answers": [503, "cut"]} sets them
-    (an HTTP status, or "cut": the connection closed halfway through the file); GET
+    /test/failures {"path": "/data003/p0003.pack", "answers": [503, "cut"]} sets them
+    (an HTTP status; "cut": the connection broken off halfway through the file; "short":
+    only the first half of the file, given as all of it); GET
     /test/failures tells, by path, how many are still to come."""
     CONTROL = '/test/failures'
     failures = {}
@@ -133,6 +134,8 @@ class FailingSiteHandler(SiteHandler):
             return super().send_head()
         if answer == 'cut':
             return self.send_half()
+        if answer == 'short':
+            return self.send_first_half()
         self.send_error(int(answer))
         return None
 
@@ -151,6 +154,18 @@ class FailingSiteHandler(SiteHandler):
         self.connection.close()
         self.close_connection = True
         return None
+
+    def send_first_half(self):
+        """Sends the first half of the file as if it were all of it: what a connection
+        closed early in good order leaves a browser that takes its end for the file's."""
+        with open(self.translate_path(self.path), 'rb') as file:
+            body = file.read()
+        half = body[:len(body) // 2]
+        self.send_response(200)
+        self.send_header('Content-Type', self.guess_type(self.path))
+        self.send_header('Content-Length', str(len(half)))
+        self.end_headers()
+        return io.BytesIO(half)
 
     def send_failures_to_come(self):
         with self.lock:

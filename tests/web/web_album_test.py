@@ -435,7 +435,7 @@ def turn_page_offline(album, checks):
     checks.check("the page no longer shows it waits", not album.browser.script(WAITING))
 
 
-FAILED_ANSWERS = [503, "cut", 503]
+FAILED_ANSWERS = [503, "cut", "short", 503]
 
 
 def failures_control(site):
@@ -444,9 +444,10 @@ def failures_control(site):
 
 def fail_page_picture(site, page):
     """Makes the server fail its next answers for the page's picture (its pack, named
-    with its hash in the site's list), busy (503) or breaking the connection off halfway
-    through: set before the page is opened, as the album fetches every page in the
-    background once its title shows. Returns the picture's address on the site."""
+    with its hash in the site's list): busy (503), breaking the connection off halfway
+    through, or giving half of it as all of it. Set before the page is opened, as the
+    album fetches every page in the background once its title shows. Returns the
+    picture's address on the site."""
     with urllib.request.urlopen(site, timeout=10) as response:
         listing = re.search(r'<script id="site-files"[^>]*>(.*?)</script>',
                             response.read().decode(), re.S)

@@ -216,7 +216,8 @@ var WebAlbum = {
   // Fetches a pack once, however many ask for it, and cuts it into its files.
   fetchPack: function(pack) {
     if (!pack.arrival) {
-      pack.arrival = WebAlbum.download(pack.file).then((bytes) => WebAlbum.unpack(pack, bytes));
+      const size = pack.members.reduce((sum, member) => sum + member[1], 0);
+      pack.arrival = WebAlbum.download(pack.file, size).then((bytes) => WebAlbum.unpack(pack, bytes));
     }
     return pack.arrival;
   },
@@ -249,15 +250,20 @@ var WebAlbum = {
     window.dispatchEvent(new Event('quillory-content'));
   },
 
-  // The bytes at `address`, or null when the site has no such file. Between tries it
-  // pauses 0.5 s, twice as long each time up to 8 s, or less when the browser comes
-  // back online.
-  download: async function(address) {
+  // The `size` bytes at `address`, or null when the site has no such file. A download
+  // that ends short (a connection closed early in good order, which a browser may take
+  // for the file's end) is tried again like any other failure. Between tries it pauses
+  // 0.5 s, twice as long each time up to 8 s, or less when the browser comes back online.
+  download: async function(address, size) {
     for (let pause = 500; ; pause = Math.min(pause * 2, 8000)) {
       try {
         const response = await fetch(address);
-        if (response.ok) return new Uint8Array(await response.arrayBuffer());
-        if (response.status === 404 || response.status === 410) return null;
+        if (response.ok) {
+          const bytes = new Uint8Array(await response.arrayBuffer());
+          if (bytes.length === size) return bytes;
+        } else if (response.status === 404 || response.status === 410) {
+          return null;
+        }
       } catch (error) {
         // Offline or cut off: tried again below.
       }

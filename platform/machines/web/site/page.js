@@ -26,11 +26,11 @@ function showNotice(text) {
   document.getElementById('loading').hidden = true;
 }
 
-// The bytes at `address`, each piece counted by `arrived` as it comes. A failed try
-// takes back what it counted and is tried again, after 0.5 s and twice as long each
-// time up to 8 s, or as soon as the browser is back online; only a file the site does
-// not have ends the load.
-async function downloadCounting(address, arrived) {
+// The `size` bytes at `address`, each piece counted by `arrived` as it comes. A failed
+// try (or one that ends short) takes back what it counted and is tried again, after
+// 0.5 s and twice as long each time up to 8 s, or as soon as the browser is back online;
+// only a file the site does not have ends the load.
+async function downloadCounting(address, size, arrived) {
   for (let pause = 500; ; pause = Math.min(2 * pause, 8000)) {
     let counted = 0;
     try {
@@ -40,7 +40,8 @@ async function downloadCounting(address, arrived) {
       const pieces = [];
       for (const reader = response.body.getReader(); ;) {
         const {done, value} = await reader.read();
-        if (done) return new Blob(pieces).arrayBuffer();
+        if (done && counted === size) return new Blob(pieces).arrayBuffer();
+        if (done) throw new Error(`${address}: ${counted} of ${size} bytes`);
         pieces.push(value);
         counted += value.length;
         arrived(value.length);
@@ -74,7 +75,7 @@ async function startAlbum() {
   let bytes;
   try {
     bytes = new Map(await Promise.all(siteFiles.program.map(
-        async ([name, hashed]) => [name, await downloadCounting(hashed, arrived)])));
+        async ([name, hashed, size]) => [name, await downloadCounting(hashed, size, arrived)])));
   } catch (error) {
     showNotice('The album could not be loaded.');
     return;
