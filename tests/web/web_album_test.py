@@ -760,10 +760,10 @@ class SiteCopy:
     def __init__(self, site, folder):
         self.folder = os.path.join(folder, "site")
         shutil.copytree(site, self.folder, ignore=shutil.ignore_patterns("*.br", "*.gz"))
-        spec = importlib.util.spec_from_file_location("serve_web", os.path.join(ROOT, "scripts",
+        source = importlib.util.spec_from_file_location("serve_web", os.path.join(ROOT, "scripts",
                                                                                 "serve-web.py"))
-        serving = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(serving)
+        serving = importlib.util.module_from_spec(source)
+        source.loader.exec_module(serving)
         self.handler = functools.partial(serving.SiteHandler, directory=self.folder)
         self.port = 0
         self.start()
