@@ -267,20 +267,8 @@ var WebAlbum = {
       } catch (error) {
         // Offline or cut off: tried again below.
       }
-      await WebAlbum.untilOnlineOr(pause);
+      await window.quillory.untilOnlineOr(pause);
     }
-  },
-
-  untilOnlineOr: function(milliseconds) {
-    return new Promise((resolve) => {
-      const finish = () => {
-        clearTimeout(timer);
-        window.removeEventListener('online', finish);
-        resolve();
-      };
-      const timer = setTimeout(finish, milliseconds);
-      window.addEventListener('online', finish);
-    });
   },
 
   showWaiting: function(waiting) {

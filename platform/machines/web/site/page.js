@@ -26,6 +26,18 @@ function showNotice(text) {
   document.getElementById('loading').hidden = true;
 }
 
+// The pause between two tries of a download: `milliseconds`, or less when the browser
+// comes back online. The program's own downloads pause with it too.
+window.quillory.untilOnlineOr = (milliseconds) => new Promise((resolve) => {
+  const finish = () => {
+    clearTimeout(timer);
+    window.removeEventListener('online', finish);
+    resolve();
+  };
+  const timer = setTimeout(finish, milliseconds);
+  window.addEventListener('online', finish);
+});
+
 // The `size` bytes at `address`, each piece counted by `arrived` as it comes. A failed
 // try (or one that ends short) takes back what it counted and is tried again, after
 // 0.5 s and twice as long each time up to 8 s, or as soon as the browser is back online;
@@ -50,14 +62,7 @@ async function downloadCounting(address, size, arrived) {
       if (error instanceof RangeError) throw error;
       arrived(-counted);
     }
-    await new Promise((resume) => {
-      const resumeOnce = () => {
-        window.removeEventListener('online', resumeOnce);
-        resume();
-      };
-      window.addEventListener('online', resumeOnce);
-      setTimeout(resumeOnce, pause);
-    });
+    await window.quillory.untilOnlineOr(pause);
   }
 }
 
