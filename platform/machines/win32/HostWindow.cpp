@@ -20,7 +20,8 @@
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"Quillory3Window";
-constexpr DWORD kFullScreenStyle = WS_POPUP;
+// Without a caption, but minimised like any window (from the taskbar, or by the desktop).
+constexpr DWORD kFullScreenStyle = WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kAloneStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // The mark Windows leaves on the mouse messages it makes from touch and pen input,
