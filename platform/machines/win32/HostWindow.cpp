@@ -66,8 +66,9 @@ RECT CentredFrame(const RECT& area, DWORD style, int32_t width, int32_t height) 
 
 class Win32Window final : public HostWindow {
 public:
-    Win32Window(Frame frame, Kind kind, Handlers handlers)
-        : m_frame(frame),
+    Win32Window(int32_t width, int32_t height, Kind kind, Handlers handlers)
+        : m_width(width),
+          m_height(height),
           m_handlers(std::move(handlers)),
           m_wake(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
         POINT cursor{};
@@ -105,16 +106,15 @@ public:
     int32_t Width() const override { return ClientRect().right; }
     int32_t Height() const override { return ClientRect().bottom; }
 
-    void SetFit(Area source, Area picture) override {
-        m_source = source;
+    void SetPicture(Picture picture) override {
         m_picture = picture;
         InvalidateRect(m_window, nullptr, FALSE);
     }
 
-    void Show(Area source, Area target) override {
+    void Show(Area area) override {
         if (Hidden() || IsIconic(m_window) != FALSE) return;
         const HDC dc = GetDC(m_window);
-        Stretch(dc, source, target);
+        Draw(dc, area);
         ReleaseDC(m_window, dc);
     }
 
@@ -327,41 +327,45 @@ private:
         const HDC dc = BeginPaint(m_window, &paint);
         // The bars around the picture are black; the picture is drawn over the rest.
         const RECT client = ClientRect();
+        const Area& place = m_picture.place;
         const auto brush = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
         const RECT bars[] = {
-            {0, 0, client.right, m_picture.top},
-            {0, m_picture.bottom, client.right, client.bottom},
-            {0, m_picture.top, m_picture.left, m_picture.bottom},
-            {m_picture.right, m_picture.top, client.right, m_picture.bottom},
+            {0, 0, client.right, place.top},
+            {0, place.bottom, client.right, client.bottom},
+            {0, place.top, place.left, place.bottom},
+            {place.right, place.top, client.right, place.bottom},
         };
         for (const RECT& bar : bars) {
             if (bar.left < bar.right && bar.top < bar.bottom) FillRect(dc, &bar, brush);
         }
-        Stretch(dc, m_source, m_picture);
+        Draw(dc, place);
         EndPaint(m_window, &paint);
     }
 
-    // Only the rows of `source` are described to GDI, top row first, so that the source
-    // rectangle starts at the DIB's first row whichever way GDI counts rows.
-    void Stretch(HDC dc, Area source, Area target) const {
-        const int32_t width = source.right - source.left;
-        const int32_t height = source.bottom - source.top;
-        if (width <= 0 || height <= 0 || target.right <= target.left || target.bottom <= target.top)
-            return;
+    // Draws `area` (window pixels) of the picture, pixel for pixel. Only the rows drawn
+    // are described to GDI, top row first, so that the first of them is the bitmap's first
+    // row whichever way GDI counts rows.
+    void Draw(HDC dc, Area area) const {
+        const Area& place = m_picture.place;
+        const int32_t left = std::max(area.left, place.left);
+        const int32_t top = std::max(area.top, place.top);
+        const int32_t right = std::min(area.right, place.right);
+        const int32_t bottom = std::min(area.bottom, place.bottom);
+        if (m_picture.pixels == nullptr || left >= right || top >= bottom) return;
+        const int32_t width = right - left;
+        const int32_t height = bottom - top;
+        const int32_t pictureWidth = place.right - place.left;
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = m_frame.width;
+        info.bmiHeader.biWidth = pictureWidth;
         info.bmiHeader.biHeight = -height;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        const uint32_t* rows =
-            m_frame.pixels + static_cast<size_t>(source.top) * static_cast<size_t>(m_frame.width);
-        SetStretchBltMode(dc, HALFTONE);
-        SetBrushOrgEx(dc, 0, 0, nullptr);
-        StretchDIBits(dc, target.left, target.top, target.right - target.left,
-                      target.bottom - target.top, source.left, 0, width, height, rows, &info,
-                      DIB_RGB_COLORS, SRCCOPY);
+        const uint32_t* rows = m_picture.pixels + static_cast<size_t>(top - place.top) *
+                                                      static_cast<size_t>(pictureWidth);
+        StretchDIBits(dc, left, top, width, height, left - place.left, 0, width, height, rows,
+                      &info, DIB_RGB_COLORS, SRCCOPY);
     }
 
     RECT ClientRect() const {
@@ -380,8 +384,7 @@ private:
             return CentredFrame(MonitorArea(m_monitor, true), kAloneStyle, m_alone->first,
                                 m_alone->second);
         if (m_fullScreen) return MonitorArea(m_monitor, false);
-        return CentredFrame(MonitorArea(m_monitor, true), kWindowStyle, m_frame.width,
-                            m_frame.height);
+        return CentredFrame(MonitorArea(m_monitor, true), kWindowStyle, m_width, m_height);
     }
 
     // Gives the window the style and place of what it is now.
@@ -468,15 +471,15 @@ private:
         m_clipping = ClipCursor(&area) != FALSE;
     }
 
-    Frame m_frame;
+    int32_t m_width;
+    int32_t m_height;
     Handlers m_handlers;
     HANDLE m_wake;
     HWND m_window = nullptr;
     HMONITOR m_monitor = nullptr;
     bool m_fullScreen = true;
     std::optional<std::pair<int32_t, int32_t>> m_alone;
-    Area m_source{};
-    Area m_picture{};
+    Picture m_picture{};
     bool m_minimized = false;
     bool m_active = false;
     HCURSOR m_cursor = nullptr;
@@ -487,9 +490,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<HostWindow> HostWindow::Open(const std::string& title, Frame frame, Kind kind,
-                                             Handlers handlers) {
-    auto window = std::make_unique<Win32Window>(frame, kind, std::move(handlers));
+std::unique_ptr<HostWindow> HostWindow::Open(const std::string& title, int32_t width,
+                                             int32_t height, Kind kind, Handlers handlers) {
+    auto window = std::make_unique<Win32Window>(width, height, kind, std::move(handlers));
     if (!window->Create(title)) return nullptr;
     return window;
 }

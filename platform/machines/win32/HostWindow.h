@@ -2,8 +2,8 @@
 // The program's window on Windows, in plain numbers (this header never names a Windows
 // type: the program's own platform headers re-create the Windows names, and no file may
 // include both). A borderless popup that covers the monitor it starts on, or for
-// grown-ups an ordinary window of the screen's size; the screen drawn into it with
-// StretchDIBits, smoothly scaled, black around; the pointer's picture, visibility,
+// grown-ups an ordinary window of the screen's size; the picture drawn into it with
+// StretchDIBits, black around; the pointer's picture, visibility,
 // place and hold; and the window's messages handed on as WindowEvents. It is made
 // hidden, and shown by Reveal.
 
@@ -35,26 +35,27 @@ public:
         std::function<void()> sessionEnds;
     };
 
-    // The screen's picture: `width` x `height` 32-bit 0x00RRGGBB pixels, top row first.
-    struct Frame {
+    // The picture shown in the window: 32-bit 0x00RRGGBB pixels, top row first, as many
+    // as `place` holds; the rest of the window is black.
+    struct Picture {
         const uint32_t* pixels;
-        int32_t width;
-        int32_t height;
+        Area place;
     };
 
-    // Null when the window cannot be made.
-    static std::unique_ptr<HostWindow> Open(const std::string& title, Frame frame, Kind kind,
-                                            Handlers handlers);
+    // Null when the window cannot be made; its client area is `width` x `height` when it
+    // is an ordinary window.
+    static std::unique_ptr<HostWindow> Open(const std::string& title, int32_t width, int32_t height,
+                                            Kind kind, Handlers handlers);
     virtual ~HostWindow() = default;
 
     // The window's client size.
     virtual int32_t Width() const = 0;
     virtual int32_t Height() const = 0;
 
-    // Where `source` of the frame is shown (the rest of the window is black).
-    virtual void SetFit(Area source, Area picture) = 0;
-    // Draws `source` of the frame into `target` of the window now.
-    virtual void Show(Area source, Area target) = 0;
+    // The picture to show from now on (it stays the caller's), drawn whole at the next paint.
+    virtual void SetPicture(Picture picture) = 0;
+    // Draws `area` of the window from the picture now.
+    virtual void Show(Area area) = 0;
 
     // Handles every message waiting.
     virtual void Pump() = 0;

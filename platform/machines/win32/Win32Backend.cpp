@@ -7,11 +7,6 @@
 
 namespace {
 
-// At a smooth scale each window pixel blends the screen pixels around it: a changed
-// area is drawn again with a margin of this many screen pixels, so that the pixels at
-// its edges blend what is there now.
-constexpr LONG kBlendMargin = 1;
-
 HostWindow::Area AreaOf(const RECT& rect) {
     return HostWindow::Area{rect.left, rect.top, rect.right, rect.bottom};
 }
@@ -28,8 +23,7 @@ std::unique_ptr<Win32Backend> Win32Backend::Open(LONG width, LONG height, HostWi
         },
         [] { WindowManager::Instance().EndSession(); },
     };
-    const HostWindow::Frame frame{backend->m_frame.Row(0), width, height};
-    backend->m_window = HostWindow::Open(kTitle, frame, kind, std::move(handlers));
+    backend->m_window = HostWindow::Open(kTitle, width, height, kind, std::move(handlers));
     if (backend->m_window == nullptr) return nullptr;
     backend->Refit(backend->m_window->Width(), backend->m_window->Height());
     TerminationSignals::Install([] { UserBackendSlot::Current().Wake(); });
@@ -59,13 +53,20 @@ void Win32Backend::Present(const Surface& screen, const RECT& area) {
         std::copy(screen.Row(y) + left, screen.Row(y) + right, m_frame.Row(y) + left);
     // A hidden window is drawn whole when it is shown.
     if (m_window->Hidden()) return;
-    const LONG margin = m_letterbox.WholeScale() ? 0 : kBlendMargin;
-    const LONG shownWidth = m_only ? m_only->right : m_frame.Width();
-    const LONG shownHeight = m_only ? m_only->bottom : m_frame.Height();
-    const RECT drawn{std::max<LONG>(left - margin, 0), std::max<LONG>(top - margin, 0),
-                     std::min(right + margin, shownWidth), std::min(bottom + margin, shownHeight)};
-    if (drawn.left >= drawn.right || drawn.top >= drawn.bottom) return;
-    m_window->Show(AreaOf(drawn), AreaOf(m_letterbox.ToWindow(drawn)));
+    const RECT place = m_letterbox.Touched(RECT{left, top, right, bottom});
+    Scale(place);
+    m_window->Show(AreaOf(place));
+}
+
+// The desktop's smooth scaling (Letterbox) makes the window's pixels; GDI only copies them.
+void Win32Backend::Scale(const RECT& place) {
+    const RECT& picture = m_letterbox.Picture();
+    const auto width = static_cast<size_t>(picture.right - picture.left);
+    for (LONG y = place.top; y < place.bottom; ++y) {
+        uint32_t* row = m_picture.data() + static_cast<size_t>(y - picture.top) * width +
+                        static_cast<size_t>(place.left - picture.left);
+        m_letterbox.ScaleRow(m_frame, y, place.left, place.right, row);
+    }
 }
 
 std::optional<InputEvent> Win32Backend::NextInputEvent() {
@@ -96,9 +97,13 @@ void Win32Backend::Refit(int32_t windowWidth, int32_t windowHeight) {
     const LONG shownWidth = m_only ? m_only->right : m_frame.Width();
     const LONG shownHeight = m_only ? m_only->bottom : m_frame.Height();
     m_letterbox = Letterbox(shownWidth, shownHeight, windowWidth, windowHeight);
+    const RECT& picture = m_letterbox.Picture();
+    m_picture.assign(static_cast<size_t>(picture.right - picture.left) *
+                         static_cast<size_t>(picture.bottom - picture.top),
+                     0);
+    Scale(picture);
     if (m_window == nullptr) return;
-    m_window->SetFit(HostWindow::Area{0, 0, shownWidth, shownHeight},
-                     AreaOf(m_letterbox.Picture()));
+    m_window->SetPicture(HostWindow::Picture{m_picture.data(), AreaOf(picture)});
     ApplyCursor();
     ApplyConfinement();
 }

@@ -1,14 +1,15 @@
 #pragma once
 // The program's window on Windows (HostWindow): the program's screen scaled to fit and
-// letterboxed, by default covering the monitor it starts on, for grown-ups an ordinary
-// window where F11 toggles full screen; shown only once the program has first handled
-// every message waiting, so that the first picture anyone sees is a finished one. Input
-// is Win32Input's; the album's files are kept in the user's local application data
-// folder (Win32Kernel). The desktop keeps its own mode (ScaledDisplay).
+// letterboxed, smoothly as on the desktop (Letterbox), by default covering the monitor it starts
+// on, for grown-ups an ordinary window where F11 toggles full screen; shown only once the program
+// has first handled every message waiting, so that the first picture anyone sees is a finished one.
+// Input is Win32Input's; the album's files are kept in the user's local application data folder
+// (Win32Kernel). The desktop keeps its own mode (ScaledDisplay).
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/machines/Backend.h"
 #include "platform/machines/Letterbox.h"
@@ -50,11 +51,15 @@ private:
 
     // Fits the screen to a window of the given size again.
     void Refit(int32_t windowWidth, int32_t windowHeight);
+    // Makes the picture's pixels of `place` (window pixels) from the screen.
+    void Scale(const RECT& place);
     void ApplyCursor();
     void ApplyConfinement();
 
     Surface m_frame;
     Letterbox m_letterbox;
+    // The screen scaled to the window: the letterbox's picture, row by row.
+    std::vector<uint32_t> m_picture;
     // The part of the screen on show while a message box is shown alone.
     std::optional<RECT> m_only;
     TouchGesture m_touch;
