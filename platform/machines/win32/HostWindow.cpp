@@ -71,6 +71,9 @@ public:
           m_height(height),
           m_handlers(std::move(handlers)),
           m_wake(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+        // The window's pixels are the display's own: with display scaling on, Windows would
+        // otherwise stretch the finished picture once more, blurred.
+        SetProcessDPIAware();
         POINT cursor{};
         GetCursorPos(&cursor);
         m_monitor = MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY);

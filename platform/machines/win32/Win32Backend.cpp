@@ -51,11 +51,10 @@ void Win32Backend::Present(const Surface& screen, const RECT& area) {
     if (left >= right || top >= bottom) return;
     for (LONG y = top; y < bottom; ++y)
         std::copy(screen.Row(y) + left, screen.Row(y) + right, m_frame.Row(y) + left);
-    // A hidden window is drawn whole when it is shown.
-    if (m_window->Hidden()) return;
+    // The picture is kept up to date; a hidden window is drawn whole when it is shown.
     const RECT place = m_letterbox.Touched(RECT{left, top, right, bottom});
     Scale(place);
-    m_window->Show(AreaOf(place));
+    if (!m_window->Hidden()) m_window->Show(AreaOf(place));
 }
 
 // The desktop's smooth scaling (Letterbox) makes the window's pixels; GDI only copies them.
