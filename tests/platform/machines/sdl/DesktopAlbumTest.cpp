@@ -32,7 +32,7 @@
 #include "catalogue/TileTables.h"
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
-#include "platform/machines/sdl/Letterbox.h"
+#include "platform/machines/Letterbox.h"
 #include "platform/machines/sdl/SdlBackend.h"
 #include "platform/machines/synth/StreamMixer.h"
 #include "platform/user/User.h"
