@@ -14,9 +14,9 @@ constexpr WORD kVoices = 256;
 // the built-in one, so that the song plays on every machine with sound.
 std::shared_ptr<MusicSynthesizer> ChooseSynthesizer(const std::vector<std::string>& soundfonts) {
     if (std::shared_ptr<MusicSynthesizer> fluid =
-            FluidSynthesizer::Load(AudioMixer::kSampleRate, soundfonts))
+            FluidSynthesizer::Load(StreamMixer::kSampleRate, soundfonts))
         return fluid;
-    return std::make_shared<BuiltInSynthesizer>(AudioMixer::kSampleRate);
+    return std::make_shared<BuiltInSynthesizer>(StreamMixer::kSampleRate);
 }
 
 }  // namespace

@@ -33,8 +33,8 @@
 #include "gfx/DIB.h"
 #include "io/FileManager.h"
 #include "platform/machines/Letterbox.h"
-#include "platform/machines/sdl/AudioMixer.h"
 #include "platform/machines/sdl/SdlBackend.h"
+#include "platform/machines/synth/StreamMixer.h"
 #include "platform/user/User.h"
 #include "tests/platform/machines/sdl/HostCommand.h"
 #include "tests/platform/machines/sdl/SdlEvents.h"
@@ -52,7 +52,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr size_t kFrameRate = AudioMixer::kSampleRate;
+constexpr size_t kFrameRate = StreamMixer::kSampleRate;
 
 using ScreenCheck = std::function<bool(const Surface&)>;
 
