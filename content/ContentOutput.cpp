@@ -64,7 +64,7 @@ std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources,
         const std::string symbol = "quillory_resource_" + std::to_string(i);
         directives << "    \"";
         if (wasm) directives << ".section .rodata." << symbol << ",\\\"\\\",@\\n";
-        directives << ".balign 16\\n.hidden " << symbol << "\\n.global " << symbol << "\\n"
+        directives << ".balign 16\\n\" QUILLORY_HIDDEN(" << symbol << ") \".global " << symbol << "\\n"
                    << symbol << ":\\n.incbin \\\"" << FileName(resources[i]) << "\\\"\\n";
         if (wasm) directives << ".size " << symbol << ", " << resources[i].bytes.size() << "\\n";
         directives << "\"\n";
@@ -98,6 +98,10 @@ std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     for (size_t i = 0; i < resources.size(); ++i) {
         source << "extern \"C\" const uint8_t quillory_resource_" << i << "[];\n";
     }
+    // Each symbol stays inside the program: ELF and WebAssembly objects are told so; a
+    // Windows program exports nothing it does not name, and its assembler knows no .hidden.
+    source << "\n#if defined(_WIN32)\n#define QUILLORY_HIDDEN(symbol)\n#else\n"
+              "#define QUILLORY_HIDDEN(symbol) \".hidden \" #symbol \"\\n\"\n#endif\n";
     source << "\n#if defined(__wasm__)\n"
            << EmbeddingDirectives(resources, true) << "#else\n"
            << EmbeddingDirectives(resources, false) << "#endif\n\n";

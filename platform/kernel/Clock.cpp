@@ -1,7 +1,6 @@
 #include "platform/kernel/Clock.h"
 
-#include <ctime>
-
+#include "platform/kernel/HostClock.h"
 #include "platform/kernel/KernelBackend.h"
 
 DWORD timeGetTime() {
@@ -14,9 +13,7 @@ void Sleep(DWORD milliseconds) {
 
 void GetLocalTime(SYSTEMTIME* time) {
     if (time == nullptr) return;
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = HostClock::LocalTimeNow();
     *time = SYSTEMTIME{static_cast<WORD>(local.tm_year + 1900), static_cast<WORD>(local.tm_mon + 1),
                        static_cast<WORD>(local.tm_wday),        static_cast<WORD>(local.tm_mday),
                        static_cast<WORD>(local.tm_hour),        static_cast<WORD>(local.tm_min),

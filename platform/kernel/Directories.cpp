@@ -1,25 +1,20 @@
 #include "platform/kernel/Directories.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <vector>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/kernel/InstalledVolume.h"
 #include "platform/kernel/LastError.h"
 
 DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer) {
-    std::string directory;
-    std::vector<char> scratch(256);
-    while (getcwd(scratch.data(), scratch.size()) == nullptr) {
-        if (errno != ERANGE) {
-            SetLastError(ErrorFromErrno(errno));
-            return 0;
-        }
-        scratch.resize(scratch.size() * 2);
+    std::error_code error;
+    const std::u8string current = std::filesystem::current_path(error).u8string();
+    if (error) {
+        SetLastError(ErrorFromErrno(error.value()));
+        return 0;
     }
-    directory = scratch.data();
+    const std::string directory(current.begin(), current.end());
     const auto needed = static_cast<DWORD>(directory.size() + 1);
     if (buffer == nullptr || bufferLength < needed) return needed;
     std::copy(directory.begin(), directory.end(), buffer);

@@ -1,7 +1,8 @@
 #pragma once
-// The host's file system, through the POSIX calls, with the Windows results: the
-// volume in use until another is installed. Before the bytes of a file are first
-// looked at, the kernel backend may bring them in (the browser, from its site).
+// The host's file system, through the POSIX calls (DiskVolumePosix.cpp) or the Windows
+// ones (DiskVolumeWindows.cpp), with the Windows results: the volume in use until another
+// is installed. Before the bytes of a file are first looked at, the kernel backend may
+// bring them in (the browser, from its site).
 
 #include <map>
 #include <mutex>

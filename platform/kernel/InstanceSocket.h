@@ -2,6 +2,7 @@
 // The desktop's instance link: the first copy listens on a local socket named after its
 // single-instance mutex, the user and the display, and answers on a thread of its own.
 // Only copies run by the same user may talk: each side checks the other's user id.
+// On Windows the socket is a named pipe (InstanceSocketWindows.cpp).
 
 #include "platform/kernel/InstanceLink.h"
 

@@ -1,17 +1,15 @@
 #include "platform/kernel/KernelBackend.h"
 
-#include <time.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
+#include "platform/kernel/HostClock.h"
+
 DWORD KernelBackend::MillisecondClock() {
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    const auto milliseconds =
-        static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
-    return static_cast<DWORD>(milliseconds);
+    const auto sinceStart =
+        std::chrono::duration_cast<std::chrono::milliseconds>(HostClock::SinceStart());
+    return static_cast<DWORD>(sinceStart.count());
 }
 
 void KernelBackend::Sleep(DWORD milliseconds) {

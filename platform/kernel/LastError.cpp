@@ -33,7 +33,9 @@ DWORD ErrorFromErrno(int error) {
             return ERROR_NOT_ENOUGH_MEMORY;
         case ENOSPC:
         case EFBIG:
+#ifdef EDQUOT  // a disk quota: unknown to Windows' C library
         case EDQUOT:
+#endif
             return ERROR_HANDLE_DISK_FULL;
         case EEXIST:
             return ERROR_ALREADY_EXISTS;

@@ -9,6 +9,9 @@
 //
 // SIGXFSZ is ignored, so that a file-size limit fails a save (which the album keeps in
 // memory and reports) instead of killing the program.
+//
+// On Windows the console's events (Ctrl+C, Ctrl+Break, its window closed, log-off,
+// shutdown) make the same request (TerminationSignalsWindows.cpp).
 
 class TerminationSignals {
 public:

@@ -1,8 +1,8 @@
 #include "platform/mm/TimerQueue.h"
 
-#include <ctime>
 #include <vector>
 
+#include "platform/kernel/HostClock.h"
 #include "platform/kernel/Kernel.h"
 
 namespace {
@@ -12,9 +12,7 @@ using SteadyClock = std::chrono::steady_clock;
 // How far the millisecond clock of timeGetTime (the backends' boot-time clock) is into
 // its current millisecond.
 std::chrono::nanoseconds IntoCurrentMillisecond() {
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    return std::chrono::nanoseconds(now.tv_nsec % 1000000);
+    return HostClock::SinceStart() % std::chrono::milliseconds(1);
 }
 
 }  // namespace
