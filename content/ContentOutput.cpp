@@ -64,7 +64,8 @@ std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources,
         const std::string symbol = "quillory_resource_" + std::to_string(i);
         directives << "    \"";
         if (wasm) directives << ".section .rodata." << symbol << ",\\\"\\\",@\\n";
-        directives << ".balign 16\\n\" QUILLORY_HIDDEN(" << symbol << ") \".global " << symbol << "\\n"
+        directives << ".balign 16\\n\" QUILLORY_HIDDEN(" << symbol << ") \".global " << symbol
+                   << "\\n"
                    << symbol << ":\\n.incbin \\\"" << FileName(resources[i]) << "\\\"\\n";
         if (wasm) directives << ".size " << symbol << ", " << resources[i].bytes.size() << "\\n";
         directives << "\"\n";

@@ -42,9 +42,9 @@ BOOL DiskVolume::Delete(std::string_view path) {
 }
 
 BOOL DiskVolume::Move(std::string_view existing, std::string_view replacement, DWORD flags) {
-    const bool moved =
-        WindowsFiles::Move(ToHostPath(existing), ToHostPath(replacement),
-                           (flags & MOVEFILE_REPLACE_EXISTING) != 0, (flags & MOVEFILE_WRITE_THROUGH) != 0);
+    const bool moved = WindowsFiles::Move(ToHostPath(existing), ToHostPath(replacement),
+                                          (flags & MOVEFILE_REPLACE_EXISTING) != 0,
+                                          (flags & MOVEFILE_WRITE_THROUGH) != 0);
     return moved ? TRUE : Fail();
 }
 
@@ -126,7 +126,8 @@ HANDLE DiskVolume::CreateMapping(HANDLE file, DWORD protect) {
         Fail();
         return nullptr;
     }
-    return new KernelObject{KernelObject::Kind::Mapping, this, descriptor, static_cast<size_t>(*size)};
+    return new KernelObject{KernelObject::Kind::Mapping, this, descriptor,
+                            static_cast<size_t>(*size)};
 }
 
 void* DiskVolume::MapView(HANDLE mapping, DWORD access, size_t bytes) {

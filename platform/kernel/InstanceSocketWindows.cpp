@@ -26,6 +26,7 @@ std::unique_ptr<InstanceLink::Listener> InstanceSocket::Listen(const std::string
     return std::make_unique<PipeListener>(std::move(pipe));
 }
 
-std::optional<DWORD> InstanceSocket::Ask(const std::string& name, InstanceChannel::Request request) {
+std::optional<DWORD> InstanceSocket::Ask(const std::string& name,
+                                         InstanceChannel::Request request) {
     return LocalPipe::Ask(PipeName(name), static_cast<char>(request));
 }

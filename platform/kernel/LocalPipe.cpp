@@ -41,7 +41,9 @@ HANDLE Connect(const std::wstring& path) {
 // The pipe's one instance and the thread that answers on it, one caller at a time.
 struct LocalPipe::Server {
     Server(std::wstring pathOfPipe, HANDLE servedPipe, Answer answerWith)
-        : path(std::move(pathOfPipe)), pipe(servedPipe), answer(std::move(answerWith)),
+        : path(std::move(pathOfPipe)),
+          pipe(servedPipe),
+          answer(std::move(answerWith)),
           thread([this] { Run(); }) {}
 
     ~Server() {

@@ -13,8 +13,8 @@ namespace WindowsFiles {
 namespace {
 
 std::wstring Wide(const std::string& path) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()),
-                                           nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(),
                         length);
@@ -83,9 +83,9 @@ int Open(const std::string& path, bool reads, bool writes, uint32_t disposition)
     DWORD access = 0;
     if (reads) access |= GENERIC_READ;
     if (writes) access |= GENERIC_WRITE;
-    const HANDLE file =
-        CreateFileW(Wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(Wide(path).c_str(), access,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return -1;
     // A file opened over one that was there already leaves ERROR_ALREADY_EXISTS behind.
     SetLastError(ERROR_SUCCESS);

@@ -55,9 +55,9 @@ protected:
     void Block(const fs::path& file) const {
         fs::create_directories(file.parent_path());
         if (!fs::exists(file)) WriteBytes(file.string(), {});
-        chmod(file.c_str(), 0444);
+        chmod(file.string().c_str(), 0444);
     }
-    static void Unblock(const fs::path& file) { chmod(file.c_str(), 0644); }
+    static void Unblock(const fs::path& file) { chmod(file.string().c_str(), 0644); }
 
     AlbumFolder album;
     ClearedBook book = ClearedBook::OfAlbum();

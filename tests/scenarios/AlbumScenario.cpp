@@ -52,8 +52,8 @@ void DrawWhatIsDue() {
 TempDirectory& AlbumScenario::FreshFolder() {
     // One album runs per user and display: a display name of this process's own keeps
     // the scenario's album from meeting an album or scenario run elsewhere on the machine.
-    static const bool ownDisplay =
-        setenv("DISPLAY", ("scenario-" + std::to_string(getpid())).c_str(), 1) == 0;
+    static std::string display = "DISPLAY=scenario-" + std::to_string(getpid());
+    static const bool ownDisplay = putenv(display.data()) == 0;
     EXPECT_TRUE(ownDisplay);
     static TempDirectory shared;
     fs::current_path(shared.Path());
@@ -62,8 +62,8 @@ TempDirectory& AlbumScenario::FreshFolder() {
     const fs::path album = QUILLORY_ALBUM_DIR;
     fs::create_directory(shared.Path() / "data003");
     for (const auto& entry : fs::directory_iterator(album / "data003"))
-        fs::create_symlink(entry.path(), shared.Path() / "data003" / entry.path().filename());
-    fs::create_symlink(album / MidiManager::kSongFile, shared.Path() / MidiManager::kSongFile);
+        LinkFile(entry.path(), shared.Path() / "data003" / entry.path().filename());
+    LinkFile(album / MidiManager::kSongFile, shared.Path() / MidiManager::kSongFile);
     return shared;
 }
 

@@ -38,7 +38,7 @@ protected:
 TEST_F(Saving, WhileTheFilesCannotBeWrittenNothingVanishesAndTheParentIsToldOnce) {
     const struct {
         const char* what;
-        std::optional<rlim_t> room;  // none: the save files are read-only
+        std::optional<uint64_t> room;  // none: the save files are read-only
         const char* reason;
     } troubles[] = {
         {"read-only files", std::nullopt, "the folder or its files may not be written"},

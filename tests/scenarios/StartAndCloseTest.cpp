@@ -1,8 +1,3 @@
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-#include <cstring>
 #include <filesystem>
 #include <utility>
 
@@ -11,26 +6,11 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool MakeSocketAt(const std::string& hostPath) {
-    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (listener < 0 || hostPath.size() >= sizeof(address.sun_path)) return false;
-    std::memcpy(address.sun_path, hostPath.c_str(), hostPath.size() + 1);
-    const bool bound =
-        bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-    close(listener);
-    return bound;
-}
-
-}  // namespace
-
 using StartAndClose = AlbumScenario;
 
-// A data file counts as there only when it can be opened for reading: a socket of the
-// same name is there by name alone. The first and last page backgrounds are checked too.
+// A data file counts as there only when it can be opened for reading: a socket (on
+// Windows a folder) of the same name is there by name alone. The first and last page
+// backgrounds are checked too.
 TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWindow) {
     const std::pair<std::string, bool> cases[] = {{StickerPictureFiles[5], false},
                                                   {PageBackgroundFiles[0], false},
@@ -40,7 +20,7 @@ TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWi
         SCOPED_TRACE(missing + (unreadable ? " unreadable" : " missing"));
         const std::string hostPath = FileIn("data003/" + missing.substr(missing.rfind('\\') + 1));
         fs::remove(hostPath);
-        ASSERT_TRUE(!unreadable || MakeSocketAt(hostPath));
+        ASSERT_TRUE(!unreadable || MakeUnreadableEntry(hostPath));
         EXPECT_EQ(RunAlbum(), 0);
         const auto boxes = machine.MessageBoxesShown();
         ASSERT_EQ(boxes.size(), 1u);
@@ -51,8 +31,8 @@ TEST_F(StartAndClose, AMissingOrUnreadableDataFileGivesOneMessageNamingItAndNoWi
         EXPECT_FALSE(fs::exists(FileIn("options03.dta")));
         ResetMachine();
         fs::remove(hostPath);
-        fs::create_symlink(fs::path(QUILLORY_ALBUM_DIR) / "data003" / fs::path(hostPath).filename(),
-                           hostPath);
+        LinkFile(fs::path(QUILLORY_ALBUM_DIR) / "data003" / fs::path(hostPath).filename(),
+                 hostPath);
     }
     // Ended from outside while the message is open: the album ends at once, and the
     // child's saved stickers are left as they were.

@@ -142,7 +142,7 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
     const Bytes both = BookFolder::PageOf({{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}});
     const Records shown = {{84, 594, 199, 12, 0}, {85, 3, 4, 11, 0}};
     // Every byte at which the disk can be full, then a read-only file.
-    for (rlim_t room = 0; room <= both.size(); ++room) {
+    for (uint64_t room = 0; room <= both.size(); ++room) {
         const bool readOnly = room == both.size();
         SCOPED_TRACE(readOnly ? "read-only page file"
                               : "disk full at byte " + std::to_string(room));
@@ -150,7 +150,7 @@ TEST_F(AnimDocTest, APageThatCannotBeSavedIsKeptInMemoryUntilItsFileCanBeWritten
         doc.LoadPage(nullptr, PageBackgroundFiles[0], &kPageCorners);
         doc.LoadPageSprites();
         {
-            const FileSizeLimit diskFull(readOnly ? RLIM_INFINITY : room);
+            const FileSizeLimit diskFull(readOnly ? FileSizeLimit::kNoLimit : room);
             if (readOnly)
                 std::filesystem::permissions(book.PageFile(0), std::filesystem::perms::all,
                                              std::filesystem::perm_options::remove);

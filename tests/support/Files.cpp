@@ -36,3 +36,9 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
     for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
 }
+
+void LinkFile(const std::filesystem::path& target, const std::filesystem::path& link) {
+    std::error_code error;
+    std::filesystem::create_symlink(target, link, error);
+    if (error) std::filesystem::create_hard_link(target, link);
+}
