@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows album into build-windows/Quillory3/ (the program beside its
-# pictures and song) with the MinGW-w64 cross compiler, and prints that folder.
+# pictures and song) with the MinGW-w64 cross compiler, then its installer
+# Quillory3-<version>-setup.exe and portable Quillory3-<version>-windows.zip into this
+# folder (scripts/windows-package.sh), and prints the album's folder.
 # Usage: windows.sh [--tests]
 #   --tests  also builds the unit tests and scenarios and runs them under Wine, in a
 #            Wine prefix of their own (build-windows/wine)
@@ -27,4 +29,5 @@ if [[ "$tests" == ON ]]; then
     trap '/usr/lib/wine/wineserver -k || true' EXIT
     ctest --preset windows -j "${QUILLORY_WINDOWS_JOBS:-2}" >&2
 fi
+"$root/scripts/windows-package.sh" "$root/build-windows"
 echo "$root/build-windows/Quillory3"

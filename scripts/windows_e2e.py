@@ -1,0 +1,353 @@
+#!/usr/bin/env python3
+"""The Windows album end to end under Wine, on an X server of its own, as a parent and
+a child would use it: the installer run silently (/S) into a fresh Wine prefix; the
+installed album started from its folder (as its Start-menu entry starts it) and its
+title seen on screen; Play clicked, a sheet chosen, a sticker picked and stuck on its
+home with the mouse; the album closed with Alt+F4; started again, the sticker found
+where it was stuck (on screen and in the saved page); then uninstalled silently,
+leaving nothing but the child's album (%LOCALAPPDATA%\\Quillory3) behind.
+
+  windows_e2e.py SETUP_EXE PREVIEW_DIR [--starts N] [--keep]
+
+PREVIEW_DIR holds the content generator's contact sheets (--preview): screen-title.png
+is what the title must look like. With --starts N, only installs and measures N starts
+to the title (launch -> title, in ms, one figure a line), for the benchmark.
+"""
+
+import argparse
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+WIDTH, HEIGHT = 1024, 768
+WINE = shutil.which("wine") or "/usr/lib/wine/wine64"
+WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
+UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillory3"
+
+# Where the album's buttons and the first page's first sticker (sticker 30: the second
+# sheet's third) lie on its 1024 x 768 screen (catalogue/ButtonLayout.cpp,
+# catalogue/StickerHomePositions.cpp and the sticker picture's size), as the desktop
+# edition's real-X test finds them.
+START_BUTTON = (512, 563)
+SHEET = (245, 41)
+STICKER_BUTTON = (45, 269)
+STICKER = 30
+# The sticker's home on the screen (its left, top and size) and the first page's file.
+HOME = (75, 116, 84, 84)
+PAGE_FILE = "page01.sav"
+# The heading of the title picture: the start button covers part of the rest.
+HEADING = (282, 150, 460, 180)
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_until(check, limit, what, step=0.2):
+    """Polls `check` until it gives something true; fails naming `what` after `limit` s."""
+    end = time.monotonic() + limit
+    while True:
+        value = check()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Failure("timed out after %d s waiting for %s" % (limit, what))
+        time.sleep(step)
+
+
+class Screen:
+    """An Xvfb server of the album's own size, its screenshots as RGB bytes."""
+
+    def __init__(self):
+        read, write = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % (WIDTH, HEIGHT),
+             "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+        os.close(write)
+        # The server writes its display's number once it takes connections.
+        with os.fdopen(read) as numbers:
+            number = numbers.readline().strip()
+        if not number:
+            raise Failure("Xvfb did not start")
+        self.display = ":" + number
+
+    def shot(self):
+        raw = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8",
+                              "rgb:-"], capture_output=True, timeout=20).stdout
+        return raw if len(raw) == WIDTH * HEIGHT * 3 else None
+
+    def save(self, shot, path):
+        subprocess.run(["convert", "-size", "%dx%d" % (WIDTH, HEIGHT), "-depth", "8", "rgb:-", path],
+                       input=shot, check=True)
+
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], env=dict(os.environ, DISPLAY=self.display),
+                       check=True, timeout=10)
+
+    def click(self, point):
+        self.xdotool("mousemove", str(point[0]), str(point[1]))
+        time.sleep(0.2)
+        self.xdotool("click", "1")
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait(10)
+
+
+def difference(a, b, area, step=4):
+    """The mean channel difference of two screenshots over `area` (x, y, w, h)."""
+    x0, y0, w, h = area
+    total = count = 0
+    for y in range(y0, y0 + h, step):
+        row = y * WIDTH * 3
+        for x in range(x0, x0 + w, step):
+            at = row + x * 3
+            total += abs(a[at] - b[at]) + abs(a[at + 1] - b[at + 1]) + abs(a[at + 2] - b[at + 2])
+            count += 3
+    return total / max(count, 1)
+
+
+def dark_share(shot):
+    """The share of pixels that are black or nearly so, every 8th pixel."""
+    pixels = range(0, len(shot), 3 * 8)
+    return sum(1 for i in pixels if shot[i] + shot[i + 1] + shot[i + 2] < 24) / len(pixels)
+
+
+def rgb_of(png):
+    return subprocess.run(["convert", png, "-resize", "%dx%d!" % (WIDTH, HEIGHT), "-depth", "8",
+                           "rgb:-"], capture_output=True, check=True).stdout
+
+
+class Wine:
+    """A fresh Wine prefix on the screen: the wine server kept up between runs."""
+
+    def __init__(self, work, screen):
+        self.prefix = os.path.join(work, "prefix")
+        self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all", DISPLAY=screen.display,
+                        # No .NET or HTML engine download dialogs, no host menu entries.
+                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+        self.env.pop("WAYLAND_DISPLAY", None)
+
+    def run(self, *arguments, limit=120, cwd=None):
+        """Runs a Windows program to its end; its exit code and what it wrote. The output
+        goes through a file: Wine's own helper processes keep a pipe open long after."""
+        with tempfile.TemporaryFile() as output:
+            try:
+                code = subprocess.run([WINE, *arguments], env=self.env, cwd=cwd, stdout=output,
+                                      stderr=subprocess.STDOUT, timeout=limit).returncode
+            except subprocess.TimeoutExpired:
+                raise Failure("%s did not end within %d s" % (" ".join(arguments), limit))
+            output.seek(0)
+            return code, output.read().decode(errors="replace")
+
+    def start(self, program, cwd):
+        return subprocess.Popen([WINE, program], env=self.env, cwd=cwd, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+
+    def boot(self):
+        os.makedirs(self.prefix)
+        subprocess.run([WINESERVER, "-p", "120"], env=self.env, check=True)
+        self.run("wineboot", "-i", limit=180)
+
+    def user_folder(self, *parts):
+        users = os.path.join(self.prefix, "drive_c", "users")
+        names = [n for n in os.listdir(users) if n != "Public"]
+        return os.path.join(users, names[0], *parts)
+
+    def registry_has(self, key):
+        return self.run("reg", "query", key, limit=30)[0] == 0
+
+    def registry_value(self, key, name):
+        out = self.run("reg", "query", key, "/v", name, limit=30)[1]
+        return out.split()[-1] if name in out else None
+
+    def stop(self):
+        subprocess.run([WINESERVER, "-k"], env=self.env, timeout=30)
+        subprocess.run([WINESERVER, "-w"], env=self.env, timeout=30)
+
+
+class Album:
+    """The installed album: its process and the folders it lives in."""
+
+    def __init__(self, wine, screen):
+        self.wine, self.screen = wine, screen
+        self.folder = wine.user_folder("AppData", "Local", "Programs", "Quillory3")
+        self.kept = wine.user_folder("AppData", "Local", "Quillory3")
+        self.shortcut = wine.user_folder("AppData", "Roaming", "Microsoft", "Windows",
+                                         "Start Menu", "Programs", "Quillory 3.lnk")
+        self.process = None
+
+    def start(self, title):
+        """Starts the album as its shortcut does; the ms until its title shows."""
+        started = time.monotonic()
+        self.process = self.wine.start(os.path.join(self.folder, "quillory3.exe"), self.folder)
+        wait_until(lambda: self.running() and showing(self.screen.shot(), title), 60,
+                   "the title on screen", step=0.05)
+        return (time.monotonic() - started) * 1000
+
+    def running(self):
+        code = self.process.poll()
+        if code is not None:
+            raise Failure("the album ended with %d before its title showed" % code)
+        return True
+
+    def end(self):
+        """Alt+F4, as a grown-up would close the window; the album's exit code."""
+        self.screen.xdotool("key", "alt+F4")
+        try:
+            return self.process.wait(20)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            raise Failure("the album did not end after Alt+F4")
+
+
+def showing(shot, title):
+    return shot is not None and difference(shot, title, HEADING) < 12
+
+
+def home_area():
+    x, y, w, h = HOME
+    return (x + 8, y + 8, w - 16, h - 16)
+
+
+def install(wine, setup):
+    code, _ = wine.run(setup, "/S", limit=180)
+    if code != 0:
+        raise Failure("the silent install ended with %d" % code)
+
+
+def check_installed(wine, album):
+    for item in ("quillory3.exe", "QLY03.mid", "data003", "LICENSE.txt", "uninstall.exe"):
+        if not os.path.exists(os.path.join(album.folder, item)):
+            raise Failure("the installer did not put %s in %s" % (item, album.folder))
+    if not os.path.exists(album.shortcut):
+        raise Failure("no Start-menu entry " + album.shortcut)
+    for name, wanted in (("DisplayName", None), ("DisplayVersion", None), ("DisplayIcon", None),
+                         ("EstimatedSize", None)):
+        if wine.registry_value(UNINSTALL_KEY, name) is None:
+            raise Failure("the uninstall entry has no " + name)
+    print("installed: program, pictures, song, licence, uninstaller, Start-menu entry, "
+          "uninstall entry version %s" % wine.registry_value(UNINSTALL_KEY, "DisplayVersion"))
+
+
+def find_file(folder, name):
+    for parent, _, files in os.walk(folder):
+        if name in files:
+            return os.path.join(parent, name)
+    return None
+
+
+def check_saved_page(album):
+    page = find_file(album.kept, PAGE_FILE)
+    if page is None:
+        raise Failure("no saved page %s in %s" % (PAGE_FILE, album.kept))
+    data = open(page, "rb").read()
+    if len(data) != 36 or struct.unpack_from("<i", data, 16)[0] != STICKER:
+        raise Failure("%s does not hold the one sticker stuck (%d bytes)" % (page, len(data)))
+    print("saved: %s holds sticker %d at %d, %d" % ((PAGE_FILE,) + struct.unpack_from("<3i", data, 16)))
+
+
+def play_and_stick(album, screen, work):
+    screen.click(START_BUTTON)
+    # The playing screen: the title's heading gone.
+    playing = wait_until(lambda: (lambda s: s if s and difference(s, album.title, HEADING) > 30 else None)(
+        screen.shot()), 30, "the playing screen")
+    screen.click(SHEET)
+    time.sleep(1)
+    before = wait_until(screen.shot, 10, "a screenshot")
+    screen.click(STICKER_BUTTON)
+    time.sleep(0.8)
+    # The first pick's hint is answered with Enter.
+    screen.xdotool("key", "Return")
+    x, y, w, h = HOME
+    screen.xdotool("mousemove", str(x + w // 2 - 40), str(y + h // 2 - 40))
+    time.sleep(0.3)
+    screen.click((x + w // 2, y + h // 2))
+    # The pointer away from the page, so that nothing carried hides the home.
+    time.sleep(0.5)
+    screen.xdotool("mousemove", "1000", "740")
+    stuck = wait_until(lambda: (lambda s: s if s and difference(s, before, home_area()) > 20 else None)(
+        screen.shot()), 20, "the sticker on its home")
+    screen.save(playing, os.path.join(work, "playing.png"))
+    screen.save(stuck, os.path.join(work, "stuck.png"))
+    print("stuck: the home's area changed by %.1f" % difference(stuck, before, home_area()))
+    return stuck
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("setup")
+    parser.add_argument("preview")
+    parser.add_argument("--starts", type=int, default=0)
+    parser.add_argument("--keep", action="store_true")
+    args = parser.parse_args()
+
+    title = rgb_of(os.path.join(args.preview, "screen-title.png"))
+    work = tempfile.mkdtemp(prefix="quillory-windows-")
+    began = time.monotonic()
+    screen = Screen()
+    wine = Wine(work, screen)
+    try:
+        wine.boot()
+        print("fresh Wine prefix: %.1f s" % (time.monotonic() - began))
+        install(wine, os.path.abspath(args.setup))
+        album = Album(wine, screen)
+        album.title = title
+        check_installed(wine, album)
+        if args.starts:
+            for _ in range(args.starts):
+                print("start_ms=%.0f" % album.start(title))
+                album.end()
+            return 0
+
+        bare = screen.shot()
+        print("launch -> title: %.0f ms" % album.start(title))
+        shot = screen.shot()
+        screen.save(shot, os.path.join(work, "title.png"))
+        if dark_share(shot) > 0.5 or difference(shot, bare, (0, 0, WIDTH, HEIGHT)) < 10:
+            raise Failure("the screen is black or unchanged with the title up")
+        stuck = play_and_stick(album, screen, work)
+        code = album.end()
+        if code != 0:
+            raise Failure("the album ended with %d" % code)
+        check_saved_page(album)
+
+        album.start(title)
+        screen.click(START_BUTTON)
+        again = wait_until(lambda: (lambda s: s if s and difference(s, stuck, home_area()) < 8 else None)(
+            screen.shot()), 30, "the sticker still stuck after a restart")
+        screen.save(again, os.path.join(work, "again.png"))
+        print("started again: the sticker is still stuck (difference %.1f)"
+              % difference(again, stuck, home_area()))
+        album.end()
+
+        code, _ = wine.run(os.path.join(album.folder, "uninstall.exe"), "/S", limit=60)
+        # The uninstaller copies itself away and returns at once: wait for its work.
+        wait_until(lambda: not os.path.exists(album.folder) and not os.path.exists(album.shortcut),
+                   60, "the uninstaller to remove the program and the Start-menu entry")
+        if code != 0 or wine.registry_has(UNINSTALL_KEY):
+            raise Failure("the uninstall entry is still there")
+        if find_file(album.kept, PAGE_FILE) is None:
+            raise Failure("the silent uninstall removed the child's album")
+        print("uninstalled: program, Start-menu entry and uninstall entry gone; album kept in %s"
+              % album.kept)
+        print("end to end: %.0f s" % (time.monotonic() - began))
+        return 0
+    except Failure as failure:
+        print("FAILED: %s (screenshots in %s)" % (failure, work), file=sys.stderr)
+        args.keep = True
+        return 1
+    finally:
+        wine.stop()
+        screen.close()
+        if not args.keep:
+            shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
