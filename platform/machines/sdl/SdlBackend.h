@@ -15,9 +15,9 @@
 #include <optional>
 
 #include "platform/machines/Backend.h"
+#include "platform/machines/Letterbox.h"
 #include "platform/machines/ScaledDisplay.h"
 #include "platform/machines/sdl/DesktopPrinter.h"
-#include "platform/machines/sdl/Letterbox.h"
 #include "platform/machines/sdl/SdlInput.h"
 #include "platform/machines/sdl/SdlPointer.h"
 #include "platform/user/TouchGesture.h"

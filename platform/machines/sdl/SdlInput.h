@@ -12,7 +12,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/machines/sdl/Letterbox.h"
+#include "platform/machines/Letterbox.h"
 #include "platform/machines/sdl/SdlPointer.h"
 #include "platform/user/InputEvent.h"
 #include "platform/user/TouchGesture.h"

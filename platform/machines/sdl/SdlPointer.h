@@ -10,7 +10,7 @@
 
 #include <optional>
 
-#include "platform/machines/sdl/Letterbox.h"
+#include "platform/machines/Letterbox.h"
 #include "platform/user/Cursor.h"
 #include "platform/user/TouchGesture.h"
 

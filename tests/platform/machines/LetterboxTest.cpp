@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/machines/sdl/Letterbox.h"
+#include "platform/machines/Letterbox.h"
 
 // Centred, in the screen's shape, filling one side of the window unless a whole-number
 // scale was kept: the largest that fits, also when the window is just above it; every

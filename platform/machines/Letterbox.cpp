@@ -1,4 +1,4 @@
-#include "platform/machines/sdl/Letterbox.h"
+#include "platform/machines/Letterbox.h"
 
 #include <algorithm>
 #include <cstdint>

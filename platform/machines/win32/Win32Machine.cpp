@@ -1,0 +1,21 @@
+#include "platform/machines/win32/Win32Machine.h"
+
+#include "platform/kernel/InstalledInstanceLink.h"
+#include "platform/user/ScreenSize.h"
+
+std::unique_ptr<Win32Machine> Win32Machine::Install(HostWindow::Kind kind) {
+    std::unique_ptr<Win32Backend> backend = Win32Backend::Open(kScreenWidth, kScreenHeight, kind);
+    if (backend == nullptr) return nullptr;
+    return std::unique_ptr<Win32Machine>(new Win32Machine(std::move(backend)));
+}
+
+Win32Machine::Win32Machine(std::unique_ptr<Win32Backend> backend)
+    : m_backend(std::move(backend)),
+      m_previousBackend(InstallBackend(m_backend.get())),
+      m_previousLink(InstanceLinkSlot::Install(&m_link)) {}
+
+Win32Machine::~Win32Machine() {
+    InstanceLinkSlot::Install(m_previousLink);
+    InstallBackend(m_previousBackend);
+    m_backend.reset();
+}
