@@ -71,7 +71,7 @@ std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources,
         directives << "\"\n";
     }
     // The WebAssembly assembler knows no .previous; it needs none.
-    directives << (wasm ? ");\n" : "    \".previous\\n\");\n");
+    directives << (wasm ? ");\n" : "    QUILLORY_CODE_AGAIN);\n");
     return directives.str();
 }
 
@@ -101,8 +101,12 @@ std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     }
     // Each symbol stays inside the program: ELF and WebAssembly objects are told so; a
     // Windows program exports nothing it does not name, and its assembler knows no .hidden.
-    source << "\n#if defined(_WIN32)\n#define QUILLORY_HIDDEN(symbol)\n#else\n"
-              "#define QUILLORY_HIDDEN(symbol) \".hidden \" #symbol \"\\n\"\n#endif\n";
+    // Nor does it know .previous: there the code's section is named again after the
+    // resources.
+    source << "\n#if defined(_WIN32)\n#define QUILLORY_HIDDEN(symbol)\n"
+              "#define QUILLORY_CODE_AGAIN \".text\\n\"\n#else\n"
+              "#define QUILLORY_HIDDEN(symbol) \".hidden \" #symbol \"\\n\"\n"
+              "#define QUILLORY_CODE_AGAIN \".previous\\n\"\n#endif\n";
     source << "\n#if defined(__wasm__)\n"
            << EmbeddingDirectives(resources, true) << "#else\n"
            << EmbeddingDirectives(resources, false) << "#endif\n\n";
