@@ -62,7 +62,7 @@ TEST_F(InterruptedSaveTest, AFullDiskDeathOrExceptionAtAnyPointKeepsTheOldFileWh
     ASSERT_EQ(newFile.size(), 32u);
     const auto writeFailed = ThrowsMessage<FileError>(AnyOf(
         "Serializer::PutLong: file write failed", "Serializer::PutString: file write failed"));
-    for (rlim_t room = 0; room < newFile.size(); ++room) {
+    for (uint64_t room = 0; room < newFile.size(); ++room) {
         {
             const FileSizeLimit limit(room);
             EXPECT_THAT([&] { SaveNewPage(path); }, writeFailed) << "room " << room;

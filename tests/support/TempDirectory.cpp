@@ -1,12 +1,24 @@
 #include "tests/support/TempDirectory.h"
 
-#include <stdlib.h>
-
+#include <random>
 #include <system_error>
 
-TempDirectory::TempDirectory() : m_previous(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillory-XXXXXX").string();
-    m_path = mkdtemp(pattern.data());
+namespace {
+
+// A folder of a name nobody has taken yet, made in `parent`.
+std::filesystem::path NewFolderIn(const std::filesystem::path& parent) {
+    std::random_device random;
+    for (;;) {
+        const std::filesystem::path folder = parent / ("quillory-" + std::to_string(random()));
+        if (std::filesystem::create_directory(folder)) return folder;
+    }
+}
+
+}  // namespace
+
+TempDirectory::TempDirectory()
+    : m_path(NewFolderIn(std::filesystem::temp_directory_path())),
+      m_previous(std::filesystem::current_path()) {
     std::filesystem::current_path(m_path);
 }
 
