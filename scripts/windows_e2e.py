@@ -151,7 +151,8 @@ class Wine:
 
     def boot(self):
         os.makedirs(self.prefix)
-        subprocess.run([WINESERVER, "-p", "120"], env=self.env, check=True)
+        subprocess.run([WINESERVER, "-p", "120"], env=self.env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.run("wineboot", "-i", limit=180)
 
     def user_folder(self, *parts):
@@ -167,8 +168,9 @@ class Wine:
         return out.split()[-1] if name in out else None
 
     def stop(self):
-        subprocess.run([WINESERVER, "-k"], env=self.env, timeout=30)
-        subprocess.run([WINESERVER, "-w"], env=self.env, timeout=30)
+        for how in ("-k", "-w"):
+            subprocess.run([WINESERVER, how], env=self.env, timeout=30,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 class Album:
