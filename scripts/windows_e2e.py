@@ -10,8 +10,9 @@ leaving nothing but the child's album (%LOCALAPPDATA%\\Quillory3) behind.
   windows_e2e.py SETUP_EXE PREVIEW_DIR [--starts N] [--keep]
 
 PREVIEW_DIR holds the content generator's contact sheets (--preview): screen-title.png
-is what the title must look like. With --starts N, only installs and measures N starts
-to the title (launch -> title, in ms, one figure a line), for the benchmark.
+and ending.png are what the title and the ending screen must look like. With
+--starts N, it only installs and measures N starts to the title (launch -> title in
+ms, one figure a line), for the benchmark.
 """
 
 import argparse
@@ -39,6 +40,8 @@ STICKER = 30
 # The sticker's home on the screen (its left, top and size) and the first page's file.
 HOME = (75, 116, 84, 84)
 PAGE_FILE = "page01.sav"
+# The sticker buttons down the left of the page, which show the chosen sheet's stickers.
+STICKER_BUTTONS = (15, 109, 60, 580)
 # The heading of the title picture: the start button covers part of the rest.
 HEADING = (282, 150, 460, 180)
 
@@ -86,6 +89,7 @@ class Screen:
                        input=shot, check=True)
 
     def xdotool(self, *arguments):
+        """Runs xdotool on this screen; gives None, so that waits can keep trying."""
         subprocess.run(["xdotool", *arguments], env=dict(os.environ, DISPLAY=self.display),
                        check=True, timeout=10)
 
@@ -176,19 +180,21 @@ class Wine:
 class Album:
     """The installed album: its process and the folders it lives in."""
 
-    def __init__(self, wine, screen):
+    def __init__(self, wine, screen, preview):
         self.wine, self.screen = wine, screen
+        self.title = rgb_of(os.path.join(preview, "screen-title.png"))
+        self.ending = rgb_of(os.path.join(preview, "ending.png"))
         self.folder = wine.user_folder("AppData", "Local", "Programs", "Quillory3")
         self.kept = wine.user_folder("AppData", "Local", "Quillory3")
         self.shortcut = wine.user_folder("AppData", "Roaming", "Microsoft", "Windows",
                                          "Start Menu", "Programs", "Quillory 3.lnk")
         self.process = None
 
-    def start(self, title):
+    def start(self):
         """Starts the album as its shortcut does; the ms until its title shows."""
         started = time.monotonic()
         self.process = self.wine.start(os.path.join(self.folder, "quillory3.exe"), self.folder)
-        wait_until(lambda: self.running() and showing(self.screen.shot(), title), 60,
+        wait_until(lambda: self.running() and showing(self.screen.shot(), self.title), 60,
                    "the title on screen", step=0.05)
         return (time.monotonic() - started) * 1000
 
@@ -198,18 +204,26 @@ class Album:
             raise Failure("the album ended with %d before its title showed" % code)
         return True
 
-    def end(self):
-        """Alt+F4, as a grown-up would close the window; the album's exit code."""
+    def end(self, work=None):
+        """Alt+F4, as a grown-up closes a window, then Enter on the ending screen once
+        it shows; the album's exit code."""
         self.screen.xdotool("key", "alt+F4")
+        shots = []
+        try:
+            wait_until(lambda: shots.append(self.screen.shot()) or showing(
+                shots[-1], self.ending, (0, 0, WIDTH, HEIGHT)), 20, "the ending screen after Alt+F4")
+        finally:
+            if work and shots and shots[-1]:
+                self.screen.save(shots[-1], os.path.join(work, "ending.png"))
+        self.screen.xdotool("key", "Return")
         try:
             return self.process.wait(20)
         except subprocess.TimeoutExpired:
-            self.process.kill()
-            raise Failure("the album did not end after Alt+F4")
+            raise Failure("the album did not end after Enter on the ending screen")
 
-
-def showing(shot, title):
-    return shot is not None and difference(shot, title, HEADING) < 12
+def showing(shot, picture, area=HEADING):
+    """Whether a screenshot shows the picture over the area, within a small difference."""
+    return shot is not None and difference(shot, picture, area) < 12
 
 
 def home_area():
@@ -254,17 +268,27 @@ def check_saved_page(album):
     print("saved: %s holds sticker %d at %d, %d" % ((PAGE_FILE,) + struct.unpack_from("<3i", data, 16)))
 
 
+def wait_for_screen(screen, check, limit, what):
+    """The first screenshot that passes `check` within `limit` seconds."""
+    def passing():
+        shot = screen.shot()
+        return shot if shot and check(shot) else None
+    return wait_until(passing, limit, what)
+
+
 def play_and_stick(album, screen, work):
+    """Play, the sticker's sheet, the sticker, and a click on its home; the screen after."""
     screen.click(START_BUTTON)
-    # The playing screen: the title's heading gone.
-    playing = wait_until(lambda: (lambda s: s if s and difference(s, album.title, HEADING) > 30 else None)(
-        screen.shot()), 30, "the playing screen")
+    playing = wait_for_screen(screen, lambda shot: difference(shot, album.title, HEADING) > 30, 30,
+                              "the playing screen: the title's heading gone")
+    screen.save(playing, os.path.join(work, "playing.png"))
     screen.click(SHEET)
-    time.sleep(1)
-    before = wait_until(screen.shot, 10, "a screenshot")
+    sheet = wait_for_screen(screen, lambda shot: difference(shot, playing, STICKER_BUTTONS) > 10,
+                            10, "the sheet's stickers on the buttons")
     screen.click(STICKER_BUTTON)
+    # The first pick's hint is answered with Enter; then the sticker is carried to its
+    # home in two moves, as a hand would, and dropped.
     time.sleep(0.8)
-    # The first pick's hint is answered with Enter.
     screen.xdotool("key", "Return")
     x, y, w, h = HOME
     screen.xdotool("mousemove", str(x + w // 2 - 40), str(y + h // 2 - 40))
@@ -273,12 +297,30 @@ def play_and_stick(album, screen, work):
     # The pointer away from the page, so that nothing carried hides the home.
     time.sleep(0.5)
     screen.xdotool("mousemove", "1000", "740")
-    stuck = wait_until(lambda: (lambda s: s if s and difference(s, before, home_area()) > 20 else None)(
-        screen.shot()), 20, "the sticker on its home")
-    screen.save(playing, os.path.join(work, "playing.png"))
+    stuck = wait_for_screen(screen, lambda shot: difference(shot, sheet, home_area()) > 20, 20,
+                            "the sticker on its home")
     screen.save(stuck, os.path.join(work, "stuck.png"))
-    print("stuck: the home's area changed by %.1f" % difference(stuck, before, home_area()))
+    print("stuck: the home's area changed by %.1f" % difference(stuck, sheet, home_area()))
     return stuck
+
+
+def uninstall(wine, album):
+    """A silent uninstall: nothing of the album left in the prefix but its pages."""
+    code, _ = wine.run(os.path.join(album.folder, "uninstall.exe"), "/S", limit=60)
+    # The uninstaller runs from a copy of itself and returns at once: its work is awaited.
+    wait_until(lambda: not os.path.exists(album.folder) and not os.path.exists(album.shortcut),
+               60, "the uninstaller to remove the program and the Start-menu entry")
+    if code != 0 or wine.registry_has(UNINSTALL_KEY):
+        raise Failure("the uninstall entry is still there")
+    if find_file(album.kept, PAGE_FILE) is None:
+        raise Failure("the silent uninstall removed the child's album")
+    left = [os.path.join(parent, name)
+            for parent, folders, files in os.walk(os.path.join(wine.prefix, "drive_c"))
+            for name in folders + files
+            if "quillory" in name.lower() and not os.path.join(parent, name).startswith(album.kept)]
+    if left:
+        raise Failure("left behind: " + ", ".join(left))
+    print("uninstalled: program, Start-menu entry and uninstall entry gone; album kept")
 
 
 def main():
@@ -289,7 +331,6 @@ def main():
     parser.add_argument("--keep", action="store_true")
     args = parser.parse_args()
 
-    title = rgb_of(os.path.join(args.preview, "screen-title.png"))
     work = tempfile.mkdtemp(prefix="quillory-windows-")
     began = time.monotonic()
     screen = Screen()
@@ -298,46 +339,40 @@ def main():
         wine.boot()
         print("fresh Wine prefix: %.1f s" % (time.monotonic() - began))
         install(wine, os.path.abspath(args.setup))
-        album = Album(wine, screen)
-        album.title = title
+        album = Album(wine, screen, args.preview)
         check_installed(wine, album)
         if args.starts:
             for _ in range(args.starts):
-                print("start_ms=%.0f" % album.start(title))
+                print("start_ms=%.0f" % album.start())
                 album.end()
             return 0
 
         bare = screen.shot()
-        print("launch -> title: %.0f ms" % album.start(title))
+        print("launch -> title: %.0f ms" % album.start())
         shot = screen.shot()
         screen.save(shot, os.path.join(work, "title.png"))
         if dark_share(shot) > 0.5 or difference(shot, bare, (0, 0, WIDTH, HEIGHT)) < 10:
             raise Failure("the screen is black or unchanged with the title up")
         stuck = play_and_stick(album, screen, work)
-        code = album.end()
+        code = album.end(work)
         if code != 0:
             raise Failure("the album ended with %d" % code)
         check_saved_page(album)
 
-        album.start(title)
+        album.start()
+        # An installer run while the album is open gives up rather than replace its files.
+        code, _ = wine.run(os.path.abspath(args.setup), "/S", limit=60)
+        if code != 2:
+            raise Failure("the installer ran over the open album (exit code %d)" % code)
         screen.click(START_BUTTON)
-        again = wait_until(lambda: (lambda s: s if s and difference(s, stuck, home_area()) < 8 else None)(
-            screen.shot()), 30, "the sticker still stuck after a restart")
+        again = wait_for_screen(screen, lambda shot: difference(shot, stuck, home_area()) < 8, 30,
+                                "the sticker still stuck after a restart")
         screen.save(again, os.path.join(work, "again.png"))
-        print("started again: the sticker is still stuck (difference %.1f)"
-              % difference(again, stuck, home_area()))
+        print("started again: the sticker is still stuck (difference %.1f); an installer run "
+              "meanwhile waited for the album to close" % difference(again, stuck, home_area()))
         album.end()
 
-        code, _ = wine.run(os.path.join(album.folder, "uninstall.exe"), "/S", limit=60)
-        # The uninstaller copies itself away and returns at once: wait for its work.
-        wait_until(lambda: not os.path.exists(album.folder) and not os.path.exists(album.shortcut),
-                   60, "the uninstaller to remove the program and the Start-menu entry")
-        if code != 0 or wine.registry_has(UNINSTALL_KEY):
-            raise Failure("the uninstall entry is still there")
-        if find_file(album.kept, PAGE_FILE) is None:
-            raise Failure("the silent uninstall removed the child's album")
-        print("uninstalled: program, Start-menu entry and uninstall entry gone; album kept in %s"
-              % album.kept)
+        uninstall(wine, album)
         print("end to end: %.0f s" % (time.monotonic() - began))
         return 0
     except Failure as failure:
