@@ -11,7 +11,7 @@ cmake --build "$build" --target quillory_windows_setup quillory_windows_zip >&2
 
 # The DLLs every Windows has; anything else (the compiler's own run-time DLLs) would
 # be missing on the child's computer.
-program="$build/Quillory3/quillory3.exe"
+program="$build/packaging/windows/program/quillory3.exe"
 foreign=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p' |
     grep -viE '^(kernel32|user32|gdi32|winmm|winspool\.drv|comdlg32|shell32|shlwapi|ole32|advapi32|msvcrt|ws2_32|imm32|ntdll|api-ms-win-.*|ucrtbase|comctl32|dwmapi|uxtheme|shcore|version|bcrypt|setupapi|oleaut32|mmdevapi|avrt|ksuser)\.dll$' || true)
 if [[ -n "$foreign" ]]; then
