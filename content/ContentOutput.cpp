@@ -55,10 +55,26 @@ bool BuiltIn(const GeneratedResource& resource, bool wasm) {
     return !wasm || resource.kind != ResourceKind::Bitmap;
 }
 
+// What the directives mean on each host. An ELF object keeps the bytes in .rodata, hides
+// the symbols and goes back with .previous. A Windows program's read-only section is
+// .rdata, it exports nothing it does not name, and its assembler knows neither .hidden
+// nor .previous: the compiler's code goes on in .text. (WebAssembly hides the symbols too.)
+constexpr const char* kHostDirectives = R"(
+#if defined(_WIN32)
+#define QUILLORY_READ_ONLY ".section .rdata,\"dr\"\n"
+#define QUILLORY_HIDDEN(symbol)
+#define QUILLORY_BACK ".text\n"
+#else
+#define QUILLORY_READ_ONLY ".section .rodata\n"
+#define QUILLORY_HIDDEN(symbol) ".hidden " #symbol "\n"
+#define QUILLORY_BACK ".previous\n"
+#endif
+)";
+
 std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources, bool wasm) {
     std::ostringstream directives;
     directives << "asm(";
-    if (!wasm) directives << "\".section .rodata\\n\"\n";
+    if (!wasm) directives << "QUILLORY_READ_ONLY\n";
     for (size_t i = 0; i < resources.size(); ++i) {
         if (!BuiltIn(resources[i], wasm)) continue;
         const std::string symbol = "quillory_resource_" + std::to_string(i);
@@ -71,7 +87,7 @@ std::string EmbeddingDirectives(const std::vector<GeneratedResource>& resources,
         directives << "\"\n";
     }
     // The WebAssembly assembler knows no .previous; it needs none.
-    directives << (wasm ? ");\n" : "    QUILLORY_CODE_AGAIN);\n");
+    directives << (wasm ? ");\n" : "    QUILLORY_BACK);\n");
     return directives.str();
 }
 
@@ -99,14 +115,7 @@ std::string EmbeddingSource(const std::vector<GeneratedResource>& resources) {
     for (size_t i = 0; i < resources.size(); ++i) {
         source << "extern \"C\" const uint8_t quillory_resource_" << i << "[];\n";
     }
-    // Each symbol stays inside the program: ELF and WebAssembly objects are told so; a
-    // Windows program exports nothing it does not name, and its assembler knows no .hidden.
-    // Nor does it know .previous: there the code's section is named again after the
-    // resources.
-    source << "\n#if defined(_WIN32)\n#define QUILLORY_HIDDEN(symbol)\n"
-              "#define QUILLORY_CODE_AGAIN \".text\\n\"\n#else\n"
-              "#define QUILLORY_HIDDEN(symbol) \".hidden \" #symbol \"\\n\"\n"
-              "#define QUILLORY_CODE_AGAIN \".previous\\n\"\n#endif\n";
+    source << kHostDirectives;
     source << "\n#if defined(__wasm__)\n"
            << EmbeddingDirectives(resources, true) << "#else\n"
            << EmbeddingDirectives(resources, false) << "#endif\n\n";

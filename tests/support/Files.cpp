@@ -3,18 +3,18 @@
 #include <fstream>
 #include <iterator>
 
-Bytes ReadBytes(const std::string& hostPath) {
+Bytes ReadBytes(const std::filesystem::path& hostPath) {
     std::ifstream in(hostPath, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void WriteBytes(const std::string& hostPath, const Bytes& bytes) {
+void WriteBytes(const std::filesystem::path& hostPath, const Bytes& bytes) {
     std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string ReadText(const std::string& hostPath) {
+std::string ReadText(const std::filesystem::path& hostPath) {
     std::ifstream in(hostPath, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -8,9 +8,9 @@
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes ReadBytes(const std::string& hostPath);
-void WriteBytes(const std::string& hostPath, const Bytes& bytes);
-std::string ReadText(const std::string& hostPath);
+Bytes ReadBytes(const std::filesystem::path& hostPath);
+void WriteBytes(const std::filesystem::path& hostPath, const Bytes& bytes);
+std::string ReadText(const std::filesystem::path& hostPath);
 
 // The encoding of one long and one string, to build expected file contents.
 Bytes LongBytes(int32_t value);

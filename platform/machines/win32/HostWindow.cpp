@@ -20,7 +20,8 @@
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"Quillory3Window";
-constexpr DWORD kFullScreenStyle = WS_POPUP;
+// Without a caption, but minimised like any window (from the taskbar, or by the desktop).
+constexpr DWORD kFullScreenStyle = WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kAloneStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // The mark Windows leaves on the mouse messages it makes from touch and pen input,
@@ -42,10 +43,20 @@ RECT MonitorArea(HMONITOR monitor, bool workArea) {
 }
 
 // The outer rectangle of a window of `style` whose client area is `width` x `height`,
-// centred in `area`.
+// centred in `area`; a window too large for `area` is made smaller in the same shape.
 RECT CentredFrame(const RECT& area, DWORD style, int32_t width, int32_t height) {
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const LONG roomWidth = (area.right - area.left) - (frame.right - frame.left - width);
+    const LONG roomHeight = (area.bottom - area.top) - (frame.bottom - frame.top - height);
+    if (width > 0 && height > 0 && roomWidth > 0 && roomHeight > 0 &&
+        (width > roomWidth || height > roomHeight)) {
+        const bool widthDecides = int64_t{roomWidth} * height < int64_t{roomHeight} * width;
+        const LONG fitWidth = widthDecides ? roomWidth : roomHeight * width / height;
+        const LONG fitHeight = widthDecides ? roomWidth * height / width : roomHeight;
+        frame = RECT{0, 0, fitWidth, fitHeight};
+        AdjustWindowRectEx(&frame, style, FALSE, 0);
+    }
     const LONG frameWidth = frame.right - frame.left;
     const LONG frameHeight = frame.bottom - frame.top;
     const LONG left = area.left + std::max<LONG>(0, (area.right - area.left - frameWidth) / 2);

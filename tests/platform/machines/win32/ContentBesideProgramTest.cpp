@@ -29,8 +29,8 @@ TEST(ContentBesideProgramTest, OnlyTheContentIsFoundBesideTheProgram) {
         // A name that only begins like the content's, and content of another folder.
         {"data0031\\x.dat", "data0031\\x.dat"},
         {"QLY03.mid.bak", "QLY03.mid.bak"},
-        {"C:\\Users\\Ann\\AppData\\Local\\Quillory3Old\\data003\\b0101.dat",
-         "C:\\Users\\Ann\\AppData\\Local\\Quillory3Old\\data003\\b0101.dat"},
+        {"C:\\Users\\Ann\\AppData\\Local\\Quillory3-data003\\b0101.dat",
+         "C:\\Users\\Ann\\AppData\\Local\\Quillory3-data003\\b0101.dat"},
         {"D:\\data003\\b0101.dat", "D:\\data003\\b0101.dat"},
         {"\\\\server\\data003\\b0101.dat", "\\\\server\\data003\\b0101.dat"},
     };

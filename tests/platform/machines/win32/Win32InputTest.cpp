@@ -96,9 +96,8 @@ TEST_F(Win32InputTest, HeldKeysRepeatOnlyWhileHeldAndOnlyTheKeysTheProgramReads)
           Key(Kind::KeyUp, 'A')},
          {"down 65", "up 65"}},
         {"another key's repeats stay",
-         {Key(Kind::KeyDown, VK_RIGHT, true), Key(Kind::KeyDown, 'A', true), Key(Kind::KeyUp, 'A'),
-          Key(Kind::KeyDown, VK_RIGHT, true)},
-         {"down 39", "up 65", "down 39"}},
+         {Key(Kind::KeyDown, 'A', true), Key(Kind::KeyDown, VK_RIGHT, true), Key(Kind::KeyUp, 'A')},
+         {"down 39", "up 65"}},
         {"a new press after the release is kept",
          {Key(Kind::KeyDown, 'A', true), Key(Kind::KeyUp, 'A'), Key(Kind::KeyDown, 'A')},
          {"up 65", "down 65"}},
@@ -139,13 +138,10 @@ TEST_F(Win32InputTest, PointerPlacesAreScreenPixelsAndTheWindowsNewsPassesOn) {
 // A tap is a click where the finger was; the mouse waits while a finger is down, and
 // the pointer's hold is looked at again when the finger goes down and up.
 TEST_F(Win32InputTest, AFingersTapIsAClickAndHoldsTheMouseBack) {
-    const std::vector<std::string> got =
-        Run({Finger(Kind::FingerDown, 228, 116), At(Kind::MouseMove, 900, 700),
-             At(Kind::MouseDown, 900, 700), Finger(Kind::FingerUp, 228, 116),
-             At(Kind::MouseMove, 900, 700)});
-    ASSERT_GE(got.size(), 3u);
-    EXPECT_EQ(got[got.size() - 3], "press 100,100");
-    EXPECT_EQ(got[got.size() - 2], "release 100,100");
-    EXPECT_EQ(got.back(), "move 772,684");
+    EXPECT_EQ(Run({Finger(Kind::FingerDown, 228, 116), At(Kind::MouseMove, 900, 700),
+                   At(Kind::MouseDown, 900, 700), Finger(Kind::FingerUp, 228, 116),
+                   At(Kind::MouseMove, 900, 700)}),
+              (std::vector<std::string>{"move 100,100", "press 100,100", "move 100,100",
+                                        "release 100,100", "move 772,684"}));
     EXPECT_EQ(m_fingerChanges, 2);
 }
