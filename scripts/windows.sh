@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows album into build-windows/Quillory3/ (the program beside its
-# pictures and song) with the MinGW-w64 cross compiler, and prints that folder.
+# pictures and song) with the MinGW-w64 cross compiler, then its installer
+# Quillory3-<version>-setup.exe and portable Quillory3-<version>-windows.zip into this
+# folder (scripts/windows-package.sh), and prints the album's folder.
 # Usage: windows.sh [--tests]
 #   --tests  also builds the unit tests and scenarios and runs them under Wine, in a
 #            Wine prefix of their own (build-windows/wine)
@@ -30,4 +32,5 @@ if [[ "$tests" == ON ]]; then
     /usr/lib/wine/wine64 wineboot --init 2>/dev/null
     ctest --preset windows -j "${QUILLORY_WINDOWS_JOBS:-2}" >&2
 fi
+"$root/scripts/windows-package.sh" "$root/build-windows"
 echo "$root/build-windows/Quillory3"

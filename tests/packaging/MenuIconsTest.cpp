@@ -1,8 +1,10 @@
 // The menu icons: every size keeps the see-through surround see-through without
 // colour bleeding into the edge, the PNG keeps its alpha, and the traced scalable
-// icon draws each colour where the pixel icon has it.
+// icon draws each colour where the pixel icon has it; the Windows icon file lists
+// each size with a PNG picture of that size.
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <array>
 #include <cmath>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "packaging/IconIco.h"
 #include "packaging/IconPng.h"
 #include "packaging/IconSizes.h"
 #include "packaging/IconTracer.h"
@@ -95,6 +98,64 @@ TEST(MenuIcons, PngKeepsEachChannelAndAlpha) {
         0);
     EXPECT_EQ(ReadBytes(folder / "icon.rgba"), (Bytes{0xFF, 0, 0, 0, 0x11, 0x22, 0x33, 0x80, 0x44,
                                                       0x55, 0x66, 0xFF, 0xAA, 0xBB, 0xCC, 0x40}));
+}
+
+uint32_t LittleEndian(const std::vector<uint8_t>& bytes, size_t at, size_t count) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < count; ++i) value |= static_cast<uint32_t>(bytes.at(at + i)) << (8 * i);
+    return value;
+}
+
+// A PNG picture in memory read back as 0xAARRGGBB pixels.
+CursorImage DecodedPng(const uint8_t* bytes, size_t size) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    CursorImage picture{0, 0, POINT{0, 0}, {}};
+    if (png_image_begin_read_from_memory(&image, bytes, size) != 0) {
+        image.format = PNG_FORMAT_BGRA;
+        picture.width = static_cast<LONG>(image.width);
+        picture.height = static_cast<LONG>(image.height);
+        picture.pixels.resize(static_cast<size_t>(image.width) * image.height);
+        png_image_finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr);
+    }
+    png_image_free(&image);
+    return picture;
+}
+
+TEST(MenuIcons, WindowsIconFileListsEachSizeWithItsPngPicture) {
+    const CursorImage icon = TestIcon(false);
+    const LONG sizes[] = {16, 48, 256};
+    const std::optional<std::vector<uint8_t>> ico = IconIco::Encode(icon, sizes);
+    ASSERT_TRUE(ico.has_value());
+    ASSERT_EQ(LittleEndian(*ico, 0, 2), 0u);
+    ASSERT_EQ(LittleEndian(*ico, 2, 2), 1u) << "an icon, not a cursor";
+    ASSERT_EQ(LittleEndian(*ico, 4, 2), 3u);
+
+    size_t expectedOffset = 6 + 16 * 3;
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(sizes[i]);
+        const size_t entry = 6 + 16 * i;
+        const uint32_t side = sizes[i] == 256 ? 0 : static_cast<uint32_t>(sizes[i]);
+        EXPECT_EQ(LittleEndian(*ico, entry, 1), side) << "width";
+        EXPECT_EQ(LittleEndian(*ico, entry + 1, 1), side) << "height";
+        EXPECT_EQ(LittleEndian(*ico, entry + 6, 2), 32u) << "bits per pixel";
+        const uint32_t length = LittleEndian(*ico, entry + 8, 4);
+        const uint32_t offset = LittleEndian(*ico, entry + 12, 4);
+        ASSERT_EQ(offset, expectedOffset) << "pictures follow the directory, one after another";
+        ASSERT_LE(offset + length, ico->size());
+        expectedOffset += length;
+
+        const CursorImage picture = DecodedPng(ico->data() + offset, length);
+        ASSERT_EQ(picture.width, sizes[i]);
+        ASSERT_EQ(picture.height, sizes[i]);
+        EXPECT_EQ(picture.pixels, IconSizes::Resampled(icon, sizes[i]).pixels);
+    }
+    EXPECT_EQ(expectedOffset, ico->size()) << "nothing after the last picture";
+
+    for (const LONG outOfRange : {0, 257}) {
+        const LONG one[] = {outOfRange};
+        EXPECT_FALSE(IconIco::Encode(icon, one).has_value()) << outOfRange;
+    }
 }
 
 // The smallest and largest x and y of a path's points: left, top, right, bottom.
