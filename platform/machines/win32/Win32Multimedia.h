@@ -38,7 +38,6 @@ public:
 
 private:
     class Sound;
-    class SynthOutput;
 
     TimerQueue m_timers;
     std::shared_ptr<Sound> m_sound;
