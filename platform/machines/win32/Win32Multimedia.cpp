@@ -56,17 +56,24 @@ public:
         return m_mixer.EffectPlaying();
     }
 
+    int64_t BlocksMixed() const {
+        std::lock_guard lock(m_lock);
+        return m_blocksMixed;
+    }
+
 private:
     // On the output's thread.
     bool Fill(std::span<float> block) {
         std::lock_guard lock(m_lock);
         if (m_mixer.Silent()) return false;
         m_mixer.Mix(block);
+        ++m_blocksMixed;
         return true;
     }
 
     mutable std::mutex m_lock;
     StreamMixer m_mixer;
+    int64_t m_blocksMixed = 0;
     std::shared_ptr<BuiltInSynthesizer> m_synthesizer =
         std::make_shared<BuiltInSynthesizer>(StreamMixer::kSampleRate);
     // Last, so that it goes first: its thread no longer fills blocks once it is gone.
@@ -124,4 +131,8 @@ void Win32Multimedia::StopWave() {
 
 bool Win32Multimedia::EffectPlaying() const {
     return m_sound && m_sound->EffectPlaying();
+}
+
+int64_t Win32Multimedia::BlocksMixed() const {
+    return m_sound ? m_sound->BlocksMixed() : 0;
 }

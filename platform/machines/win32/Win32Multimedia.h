@@ -35,6 +35,8 @@ public:
     bool HasAudio() const { return m_sound != nullptr; }
     // Whether an effect is still sounding (tests wait for one to end).
     bool EffectPlaying() const;
+    // The blocks of the stream mixed so far (tests see that none is while all is silent).
+    int64_t BlocksMixed() const;
 
 private:
     class Sound;
