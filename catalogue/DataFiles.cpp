@@ -46,7 +46,8 @@ constexpr StickerFileNames kStickerPictureNames = StickerFiles('s');
 
 template <typename Names>
 void Append(std::vector<const char*>& list, const Names& names) {
-    list.insert(list.end(), names.begin(), names.end());
+    // One at a time: GCC 12 at -O3 takes a range insert for an overflow.
+    for (const char* name : names) list.push_back(name);
 }
 
 }  // namespace

@@ -40,8 +40,9 @@ int WriteLog(const char* format, ...) {
     const std::string message = FormatTextV(format, arguments);
     va_end(arguments);
 
-    // Opened and closed on every call so that each line reaches the disk at once.
-    std::FILE* log = std::fopen("log.txt", "a+");
+    // Opened and closed on every call so that each line reaches the disk at once; as bytes,
+    // so that every system ends a line alike.
+    std::FILE* log = std::fopen("log.txt", "ab+");
     if (log == nullptr) return 0;
     std::fprintf(log, "%.5i:\t%s\n", stamp, message.c_str());
     std::fclose(log);

@@ -21,10 +21,13 @@ cmake --preset windows -DQUILLORY_TESTS="$tests" >&2
 cmake --build --preset windows -j "${QUILLORY_WINDOWS_JOBS:-2}" >&2
 
 if [[ "$tests" == ON ]]; then
-    # One Wine server for the whole run, so that each test program starts at once.
+    # One Wine server for the whole run, so that each test program starts at once; the
+    # prefix is made before the first test program asks for it.
     export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all
+    mkdir -p "$WINEPREFIX"
     /usr/lib/wine/wineserver -p
     trap '/usr/lib/wine/wineserver -k || true' EXIT
+    /usr/lib/wine/wine64 wineboot --init 2>/dev/null
     ctest --preset windows -j "${QUILLORY_WINDOWS_JOBS:-2}" >&2
 fi
 echo "$root/build-windows/Quillory3"

@@ -70,5 +70,8 @@ const Resource* Resources::Find(std::string_view name, ResourceKind kind) {
 }
 
 const Resource* Resources::Find(uint16_t id, ResourceKind kind) {
-    return Find("#" + std::to_string(id), kind);
+    // Appended, not prefixed: GCC 12 at -O3 takes a prefix for an overlapping copy.
+    std::string name = "#";
+    name += std::to_string(id);
+    return Find(name, kind);
 }

@@ -176,6 +176,9 @@ TEST_F(StickersUsedTest, BadIndexesChangeNothingAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(record.GetStickerUsed(2), SU_USED);
     EXPECT_EQ(album.Record(), saved);
     EXPECT_TRUE(capture.Contains("catch: Serializer::Serializer: couldn't open file"));
+    // Windows removes no read-only file.
+    std::filesystem::permissions(album.SaveFile("page00.sav"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
     std::filesystem::remove_all(album.folder.Path() / "save003");
     EXPECT_FALSE(record.WriteStickersUsed());
 }
@@ -198,7 +201,10 @@ TEST_F(StickersUsedTest, ClearingThePagesEmptiesEveryWritablePageAndLeavesTheRec
     EXPECT_EQ(album.Record(), saved);
     EXPECT_TRUE(capture.Contains("Serializer::Serializer: unable to open: " +
                                  CFileManager::BaseDirectory() + "\\save003\\page02.sav"));
-    // Without a save folder nothing is written and nothing fails.
+    // Without a save folder nothing is written and nothing fails (Windows removes no
+    // read-only file).
+    std::filesystem::permissions(album.PageFile(1), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
     std::filesystem::remove_all(album.folder.Path() / "save003");
     DeleteAll().ClearPageFiles();
     EXPECT_FALSE(std::filesystem::exists(album.folder.Path() / "save003"));

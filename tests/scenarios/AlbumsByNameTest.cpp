@@ -14,8 +14,9 @@ namespace {
 // What a later copy of the program, started on this display for the album `name`, finds:
 // "first" (it would run) or "second-forward" (it brings the running copy forward).
 std::string SecondCopyOf(const std::string& name) {
-    const std::string command = std::string(INSTANCE_PROBE) + " '" + kMainWindowClass +
-                                SingleInstance::MutexNameOf(name) + "'";
+    // Double quotes, which the POSIX shell and Windows' command interpreter both read.
+    const std::string command = std::string(INSTANCE_PROBE) + " \"" + kMainWindowClass +
+                                SingleInstance::MutexNameOf(name) + "\"";
     const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
     char line[64] = {};
     if (pipe == nullptr || std::fgets(line, sizeof(line), pipe.get()) == nullptr) return "nothing";

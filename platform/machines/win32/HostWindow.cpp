@@ -106,6 +106,7 @@ public:
         return m_window != nullptr && m_wake != nullptr;
     }
 
+    void* SystemHandle() const override { return m_window; }
     int32_t Width() const override { return ClientRect().right; }
     int32_t Height() const override { return ClientRect().bottom; }
 

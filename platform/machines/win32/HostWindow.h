@@ -48,6 +48,8 @@ public:
                                             Kind kind, Handlers handlers);
     virtual ~HostWindow() = default;
 
+    // The window as the system knows it (its HWND), for dialogs of the system it owns.
+    virtual void* SystemHandle() const = 0;
     // The window's client size.
     virtual int32_t Width() const = 0;
     virtual int32_t Height() const = 0;

@@ -31,7 +31,8 @@ std::unique_ptr<Win32Backend> Win32Backend::Open(LONG width, LONG height, HostWi
 }
 
 Win32Backend::Win32Backend(LONG width, LONG height, HostWindow::Kind kind)
-    : m_frame(width, height),
+    : Win32Printer([this] { return m_window != nullptr ? m_window->SystemHandle() : nullptr; }),
+      m_frame(width, height),
       m_letterbox(width, height, width, height),
       m_input(
           m_letterbox, m_touch, [this] { return !m_cursorVisible; }, [this] { ApplyConfinement(); },

@@ -4,7 +4,8 @@
 // on, for grown-ups an ordinary window where F11 toggles full screen; shown only once the program
 // has first handled every message waiting, so that the first picture anyone sees is a finished one.
 // Input is Win32Input's; the album's files are kept in the user's local application data folder
-// (Win32Kernel). The desktop keeps its own mode (ScaledDisplay).
+// (Win32Kernel). The desktop keeps its own mode (ScaledDisplay); printing goes through the
+// system's print dialog (Win32Printer).
 
 #include <functional>
 #include <memory>
@@ -17,10 +18,11 @@
 #include "platform/machines/win32/HostWindow.h"
 #include "platform/machines/win32/Win32Input.h"
 #include "platform/machines/win32/Win32Kernel.h"
+#include "platform/machines/win32/Win32Printer.h"
 #include "platform/user/Cursor.h"
 #include "platform/user/TouchGesture.h"
 
-class Win32Backend : public Backend, public ScaledDisplay, public Win32Kernel {
+class Win32Backend : public Backend, public ScaledDisplay, public Win32Kernel, public Win32Printer {
 public:
     static constexpr const char* kTitle = "Quillory 3";
 

@@ -1,13 +1,18 @@
 #pragma once
 // The Windows machine put in place of the in-memory one for the life of the album: the
-// window, input and pointer as the backend (Win32Backend), and the named mutex with its
-// hidden window as the link between copies. Destroying it puts the previous machine back.
+// window, input, pointer and printing as the backend (Win32Backend), the system's audio
+// output fed by the album's synthesizer and effects as the multimedia devices
+// (Win32Multimedia), and the named mutex with its hidden window as the link between
+// copies. Destroying it puts the previous machine back.
 
 #include <memory>
 
 #include "platform/machines/win32/HostWindow.h"
 #include "platform/machines/win32/Win32Backend.h"
 #include "platform/machines/win32/Win32InstanceLink.h"
+#include "platform/machines/win32/Win32Multimedia.h"
+
+class MultimediaBackend;
 
 class Win32Machine {
 public:
@@ -26,4 +31,6 @@ private:
     Backend* m_previousBackend;
     Win32InstanceLink m_link;
     InstanceLink* m_previousLink;
+    std::unique_ptr<Win32Multimedia> m_multimedia;
+    MultimediaBackend* m_previousMultimedia;
 };
