@@ -12,25 +12,24 @@
 #include <span>
 #include <vector>
 
+#include "platform/machines/synth/MusicMix.h"
 #include "platform/machines/synth/StreamMixer.h"
 
 class MusicSynthesizer;
 
-class AudioMixer {
+class AudioMixer : public MusicMix {
 public:
     // Opens the default audio device; null when there is none.
     static std::unique_ptr<AudioMixer> Open();
-    ~AudioMixer();
+    ~AudioMixer() override;
     AudioMixer(const AudioMixer&) = delete;
     AudioMixer& operator=(const AudioMixer&) = delete;
 
     // The synthesizer mixed under the effects (null: no music).
     void SetMusic(std::shared_ptr<MusicSynthesizer> music);
-    // A music output was opened or closed: the synthesizer is heard while one is open.
-    void MusicOpened();
-    void MusicClosed();
-    // The music's volume, from 0 (silent) to 1 (full).
-    void SetMusicVolume(float volume);
+    void MusicOpened() override;
+    void MusicClosed() override;
+    void SetMusicVolume(float volume) override;
     // Starts a RIFF WAVE image, cutting off the effect playing; false (and the effect
     // playing stopped) when the bytes are no WAVE the mixer can read.
     bool PlayEffect(std::span<const uint8_t> wave);

@@ -5,6 +5,7 @@
 #include "platform/machines/sdl/AudioMixer.h"
 #include "platform/machines/sdl/FluidSynthesizer.h"
 #include "platform/machines/synth/BuiltInSynthesizer.h"
+#include "platform/machines/synth/SynthesizerOutput.h"
 
 namespace {
 
@@ -20,30 +21,6 @@ std::shared_ptr<MusicSynthesizer> ChooseSynthesizer(const std::vector<std::strin
 }
 
 }  // namespace
-
-// An open handle on the synthesizer; it keeps the synthesizer and the stream alive
-// while it is open, and the stream plays while one is.
-class SdlMultimedia::SynthOutput : public MidiOutputDevice {
-public:
-    SynthOutput(std::shared_ptr<MusicSynthesizer> synthesizer, std::shared_ptr<AudioMixer> mixer)
-        : m_synthesizer(std::move(synthesizer)), m_mixer(std::move(mixer)) {
-        m_mixer->MusicOpened();
-    }
-    ~SynthOutput() override {
-        m_synthesizer->Reset();
-        m_mixer->MusicClosed();
-    }
-    SynthOutput(const SynthOutput&) = delete;
-    SynthOutput& operator=(const SynthOutput&) = delete;
-
-    void SendShortMessage(DWORD message) override { m_synthesizer->Send(message); }
-    void Reset() override { m_synthesizer->Reset(); }
-    void SetVolume(float volume) override { m_mixer->SetMusicVolume(volume); }
-
-private:
-    std::shared_ptr<MusicSynthesizer> m_synthesizer;
-    std::shared_ptr<AudioMixer> m_mixer;
-};
 
 SdlMultimedia::SdlMultimedia(const std::vector<std::string>& soundfonts)
     : m_mixer(AudioMixer::Open()) {
@@ -87,7 +64,7 @@ bool SdlMultimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
 
 std::unique_ptr<MidiOutputDevice> SdlMultimedia::OpenMidiOutput(UINT deviceId) {
     if (!Synthesizer() || (deviceId != 0 && deviceId != MIDI_MAPPER)) return nullptr;
-    return std::make_unique<SynthOutput>(m_synthesizer, m_mixer);
+    return std::make_unique<SynthesizerOutput>(m_synthesizer, m_mixer);
 }
 
 void SdlMultimedia::PlayBeep() {

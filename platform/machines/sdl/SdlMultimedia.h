@@ -43,8 +43,6 @@ public:
     bool EffectPlaying() const;
 
 private:
-    class SynthOutput;
-
     // The synthesizer once it has loaded: FluidSynth, else the built-in one.
     const std::shared_ptr<MusicSynthesizer>& Synthesizer();
 

@@ -5,6 +5,7 @@
 
 #include "platform/machines/synth/BuiltInSynthesizer.h"
 #include "platform/machines/synth/StreamMixer.h"
+#include "platform/machines/synth/SynthesizerOutput.h"
 #include "platform/machines/win32/HostWaveOut.h"
 
 namespace {
@@ -15,8 +16,8 @@ constexpr WORD kVoices = static_cast<WORD>(BuiltInSynthesizer::kVoices);
 
 // The one stream: the mixer under the lock the output's thread fills blocks under, the
 // synthesizer it mixes, and the output. Every change to the mix wakes the output, which
-// rests while the mix is silent.
-class Win32Multimedia::Sound {
+// rests while the mix is silent. The MIDI outputs open (SynthesizerOutput) keep it.
+class Win32Multimedia::Sound : public MusicMix {
 public:
     // Null when the system has no audio output.
     static std::shared_ptr<Sound> Open() {
@@ -29,7 +30,17 @@ public:
         return sound->m_output ? sound : nullptr;
     }
 
-    MusicSynthesizer& Synthesizer() { return *m_synthesizer; }
+    const std::shared_ptr<BuiltInSynthesizer>& Synthesizer() const { return m_synthesizer; }
+
+    void MusicOpened() override {
+        ChangeMix([](StreamMixer& mixer) { mixer.MusicOpened(); });
+    }
+    void MusicClosed() override {
+        ChangeMix([](StreamMixer& mixer) { mixer.MusicClosed(); });
+    }
+    void SetMusicVolume(float volume) override {
+        ChangeMix([volume](StreamMixer& mixer) { mixer.SetMusicVolume(volume); });
+    }
 
     template <typename Change>
     void ChangeMix(Change change) {
@@ -45,45 +56,28 @@ public:
         return m_mixer.EffectPlaying();
     }
 
+    int64_t BlocksMixed() const {
+        std::lock_guard lock(m_lock);
+        return m_blocksMixed;
+    }
+
 private:
     // On the output's thread.
     bool Fill(std::span<float> block) {
         std::lock_guard lock(m_lock);
         if (m_mixer.Silent()) return false;
         m_mixer.Mix(block);
+        ++m_blocksMixed;
         return true;
     }
 
     mutable std::mutex m_lock;
     StreamMixer m_mixer;
+    int64_t m_blocksMixed = 0;
     std::shared_ptr<BuiltInSynthesizer> m_synthesizer =
         std::make_shared<BuiltInSynthesizer>(StreamMixer::kSampleRate);
     // Last, so that it goes first: its thread no longer fills blocks once it is gone.
     std::unique_ptr<HostWaveOut> m_output;
-};
-
-// An open handle on the synthesizer; it keeps the stream alive while it is open, and
-// the music is heard while one is.
-class Win32Multimedia::SynthOutput : public MidiOutputDevice {
-public:
-    explicit SynthOutput(std::shared_ptr<Sound> sound) : m_sound(std::move(sound)) {
-        m_sound->ChangeMix([](StreamMixer& mixer) { mixer.MusicOpened(); });
-    }
-    ~SynthOutput() override {
-        m_sound->Synthesizer().Reset();
-        m_sound->ChangeMix([](StreamMixer& mixer) { mixer.MusicClosed(); });
-    }
-    SynthOutput(const SynthOutput&) = delete;
-    SynthOutput& operator=(const SynthOutput&) = delete;
-
-    void SendShortMessage(DWORD message) override { m_sound->Synthesizer().Send(message); }
-    void Reset() override { m_sound->Synthesizer().Reset(); }
-    void SetVolume(float volume) override {
-        m_sound->ChangeMix([volume](StreamMixer& mixer) { mixer.SetMusicVolume(volume); });
-    }
-
-private:
-    std::shared_ptr<Sound> m_sound;
 };
 
 Win32Multimedia::Win32Multimedia() : m_sound(Sound::Open()) {}
@@ -109,13 +103,13 @@ UINT Win32Multimedia::MidiOutputCount() {
 
 bool Win32Multimedia::MidiOutputCapabilities(UINT deviceId, MIDIOUTCAPSA& caps) {
     if (deviceId >= MidiOutputCount()) return false;
-    caps = SynthesizerCapabilities(m_sound->Synthesizer(), kVoices);
+    caps = SynthesizerCapabilities(*m_sound->Synthesizer(), kVoices);
     return true;
 }
 
 std::unique_ptr<MidiOutputDevice> Win32Multimedia::OpenMidiOutput(UINT deviceId) {
     if (!m_sound || (deviceId != 0 && deviceId != MIDI_MAPPER)) return nullptr;
-    return std::make_unique<SynthOutput>(m_sound);
+    return std::make_unique<SynthesizerOutput>(m_sound->Synthesizer(), m_sound);
 }
 
 void Win32Multimedia::PlayWave(const std::string&, std::span<const uint8_t> wave) {
@@ -137,4 +131,8 @@ void Win32Multimedia::StopWave() {
 
 bool Win32Multimedia::EffectPlaying() const {
     return m_sound && m_sound->EffectPlaying();
+}
+
+int64_t Win32Multimedia::BlocksMixed() const {
+    return m_sound ? m_sound->BlocksMixed() : 0;
 }

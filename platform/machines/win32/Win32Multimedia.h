@@ -35,10 +35,11 @@ public:
     bool HasAudio() const { return m_sound != nullptr; }
     // Whether an effect is still sounding (tests wait for one to end).
     bool EffectPlaying() const;
+    // The blocks of the stream mixed so far (tests see that none is while all is silent).
+    int64_t BlocksMixed() const;
 
 private:
     class Sound;
-    class SynthOutput;
 
     TimerQueue m_timers;
     std::shared_ptr<Sound> m_sound;

@@ -81,6 +81,9 @@ TEST(Win32Multimedia, PlaysTheMusicAndAnEffectOrRunsSilentlyAndClosesAtOnce) {
     std::unique_ptr<MidiOutputDevice> music = multimedia.OpenMidiOutput(MIDI_MAPPER);
     ASSERT_NE(music, nullptr);
     music->SendShortMessage(0x7F3C90);  // a loud middle C on the first channel
+    const int64_t before = multimedia.BlocksMixed();
+    EXPECT_TRUE(WaitUntil([&] { return multimedia.BlocksMixed() > before + 2; }, 5s))
+        << "the music is mixed while its output is open";
 
     // Played out at the output's pace: a short effect ends within seconds.
     multimedia.PlayWave("effect", effect);
@@ -91,6 +94,12 @@ TEST(Win32Multimedia, PlaysTheMusicAndAnEffectOrRunsSilentlyAndClosesAtOnce) {
     EXPECT_TRUE(multimedia.EffectPlaying());
     multimedia.StopWave();
     EXPECT_FALSE(multimedia.EffectPlaying());
+    // With the music closed and no effect, nothing more is mixed.
+    music.reset();
+    const int64_t silent = multimedia.BlocksMixed();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(multimedia.BlocksMixed(), silent) << "the stream rests while silent";
+    music = multimedia.OpenMidiOutput(0);
     multimedia.PlayWave("effect", effect);
     music.reset();
     EXPECT_TRUE(ClosesAtOnce(devices));
