@@ -68,9 +68,9 @@ std::vector<float> Resampler::Convert(std::span<const float> samples, uint32_t f
     const auto reach = static_cast<int64_t>(std::ceil(kZeroCrossings / cutoff));
     const auto last = static_cast<int64_t>(samples.size()) - 1;
     std::vector<float> converted(static_cast<size_t>(frames));
-    for (uint64_t frame = 0; frame < frames; ++frame) {
+    for (size_t frame = 0; frame < converted.size(); ++frame) {
         // The new moment, in old samples: `before` and a fraction.
-        const uint64_t moment = frame * fromRate;
+        const uint64_t moment = uint64_t{frame} * fromRate;
         const auto before = static_cast<int64_t>(moment / toRate);
         const double fraction = static_cast<double>(moment % toRate) / toRate;
         double sum = 0;
