@@ -24,6 +24,9 @@ public:
     uint32_t Pixel(LONG x, LONG y) const { return Row(y)[x]; }
     void SetPixel(LONG x, LONG y, uint32_t rgb) { Row(y)[x] = rgb; }
     void Fill(uint32_t rgb);
+    // Copies `area` of `other` into the same place of this surface, held inside both;
+    // answers the rectangle copied (empty when none is).
+    RECT CopyFrom(const Surface& other, const RECT& area);
 
 private:
     size_t Stride() const { return static_cast<size_t>(m_width); }

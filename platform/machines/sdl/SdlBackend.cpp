@@ -93,18 +93,11 @@ void SdlBackend::WindowCloser::operator()(SDL_Window* window) const {
 }
 
 void SdlBackend::Present(const Surface& screen, const RECT& area) {
-    const RECT bounds = m_frame.Bounds();
-    const RECT source = screen.Bounds();
-    const LONG left = std::max({area.left, bounds.left, source.left});
-    const LONG top = std::max({area.top, bounds.top, source.top});
-    const LONG right = std::min({area.right, bounds.right, source.right});
-    const LONG bottom = std::min({area.bottom, bounds.bottom, source.bottom});
-    if (left >= right || top >= bottom) return;
-    for (LONG y = top; y < bottom; ++y)
-        std::copy(screen.Row(y) + left, screen.Row(y) + right, m_frame.Row(y) + left);
+    const RECT copied = m_frame.CopyFrom(screen, area);
+    if (copied.left >= copied.right) return;
     // A hidden window is drawn whole when it is shown.
     if ((SDL_GetWindowFlags(Window()) & SDL_WINDOW_HIDDEN) != 0) return;
-    Show(RECT{left, top, right, bottom});
+    Show(copied);
 }
 
 // Until the program first has nothing left to handle, it is still drawing its first

@@ -43,17 +43,10 @@ Win32Backend::Win32Backend(LONG width, LONG height, HostWindow::Kind kind)
 }
 
 void Win32Backend::Present(const Surface& screen, const RECT& area) {
-    const RECT bounds = m_frame.Bounds();
-    const RECT source = screen.Bounds();
-    const LONG left = std::max({area.left, bounds.left, source.left});
-    const LONG top = std::max({area.top, bounds.top, source.top});
-    const LONG right = std::min({area.right, bounds.right, source.right});
-    const LONG bottom = std::min({area.bottom, bounds.bottom, source.bottom});
-    if (left >= right || top >= bottom) return;
-    for (LONG y = top; y < bottom; ++y)
-        std::copy(screen.Row(y) + left, screen.Row(y) + right, m_frame.Row(y) + left);
+    const RECT copied = m_frame.CopyFrom(screen, area);
+    if (copied.left >= copied.right) return;
     // The picture is kept up to date; a hidden window is drawn whole when it is shown.
-    const RECT place = m_letterbox.Touched(RECT{left, top, right, bottom});
+    const RECT place = m_letterbox.Touched(copied);
     Scale(place);
     if (!m_window->Hidden()) m_window->Show(AreaOf(place));
 }

@@ -37,3 +37,35 @@ TEST(ScreenContext, ViewsTheWholeScreenClippedToIt) {
     EXPECT_EQ(clipped->clip, (RECT{0, 2, 10, 8}));
     ReleaseSurfaceDC(clipped);
 }
+
+// A copy between surfaces of different sizes stays inside both, keeps every pixel in its
+// place and leaves the rest alone.
+TEST(Surface, CopiesAnAreaHeldInsideBothSurfaces) {
+    struct Case {
+        RECT area;
+        RECT copied;
+    };
+    const Case cases[] = {
+        {{2, 1, 5, 3}, {2, 1, 5, 3}},    // inside both
+        {{-4, -4, 3, 2}, {0, 0, 3, 2}},  // over the top left corner
+        {{6, 0, 20, 20}, {6, 0, 8, 4}},  // past the smaller source's right and bottom
+        {{9, 1, 12, 3}, {}},             // beside the source: nothing
+        {{3, 3, 3, 4}, {}},              // empty
+    };
+    Surface source(8, 4);
+    for (LONG y = 0; y < source.Height(); ++y)
+        for (LONG x = 0; x < source.Width(); ++x)
+            source.SetPixel(x, y, static_cast<uint32_t>(0x10000 * (y + 1) + x));
+    for (const Case& c : cases) {
+        Surface target(10, 6);
+        target.Fill(0xFFFFFF);
+        EXPECT_EQ(target.CopyFrom(source, c.area), c.copied);
+        for (LONG y = 0; y < target.Height(); ++y)
+            for (LONG x = 0; x < target.Width(); ++x) {
+                const bool inside = x >= c.copied.left && x < c.copied.right && y >= c.copied.top &&
+                                    y < c.copied.bottom;
+                EXPECT_EQ(target.Pixel(x, y), inside ? source.Pixel(x, y) : 0xFFFFFFu)
+                    << x << "," << y;
+            }
+    }
+}
